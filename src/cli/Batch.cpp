@@ -1,0 +1,84 @@
+#include "Batch.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+void PrintLine(FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toLocal8Bit();
+  std::fprintf(stream, "%s\n", bytes.constData());
+  std::fflush(stream);
+}
+
+class ProgressLine {
+ public:
+  ProgressLine(const CliOptions& options)
+      : shown_(!options.quiet && options.inputs.size() > 1 && isatty(fileno(stderr))), total_(options.inputs.size()) {}
+  ~ProgressLine() { Clear(); }
+
+  void Show(int index, const QString& input) {
+    if (!shown_) return;
+    const QByteArray text = QStringLiteral("[%1/%2] %3").arg(index + 1).arg(total_).arg(input).toLocal8Bit();
+    std::fprintf(stderr, "\r\x1b[K%s", text.constData());
+    std::fflush(stderr);
+    dirty_ = true;
+  }
+  // Called before any other line goes to stderr, so the two never share a line.
+  void Clear() {
+    if (!dirty_) return;
+    std::fprintf(stderr, "\r\x1b[K");
+    std::fflush(stderr);
+    dirty_ = false;
+  }
+
+ private:
+  bool shown_;
+  bool dirty_ = false;
+  qsizetype total_;
+};
+
+}  // namespace
+
+void ReportFailure(const QString& input, const QString& reason) { PrintLine(stderr, input + QStringLiteral(": ") + reason); }
+
+void ReportNote(const CliOptions& options, const QString& text) {
+  if (!options.quiet) PrintLine(stderr, text);
+}
+
+int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
+  QStringList outputs;
+  if (options.inputs.size() == 1) {
+    outputs << options.output;
+  } else {
+    if (!QFileInfo(options.output).isDir()) {
+      PrintLine(stderr, QStringLiteral("mosaicor-cli: with several inputs, -o must name an existing folder: %1").arg(options.output));
+      return 2;
+    }
+    const QString extension = options.format.isEmpty() ? QStringLiteral("tga") : options.format;
+    for (const QString& input : options.inputs)
+      outputs << QDir(options.output).filePath(QFileInfo(input).completeBaseName() + '.' + extension);
+  }
+  if (options.alpha && !outputs.first().endsWith(QLatin1String(".tga"), Qt::CaseInsensitive)) {
+    PrintLine(stderr, QStringLiteral("mosaicor-cli: --alpha writes a 32-bit TGA: OUT must end in .tga"));
+    return 2;
+  }
+
+  int failures = 0;
+  ProgressLine progress(options);
+  for (int i = 0; i < options.inputs.size(); ++i) {
+    const QString& input = options.inputs[i];
+    progress.Show(i, input);
+    QImage picture;
+    QString reason;
+    const bool ok = make(input, picture, reason) && WriteOutput(picture, outputs[i], options.alpha, reason);
+    if (!ok) {
+      progress.Clear();
+      ReportFailure(input, reason);
+      ++failures;
+    }
+  }
+  return failures ? 1 : 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Runs one command over all its inputs: works out each input's output name, calls the
+// command's work for it, prints one line per failure and, on a terminal, a progress line.
+
+#include "CliOptions.h"
+
+#include <QImage>
+#include <functional>
+
+// The work for one input: makes the output picture or says why it cannot.
+// On success `picture` holds what is to be written.
+using MakePicture = std::function<bool(const QString& input, QImage& picture, QString& reason)>;
+
+// Writes `picture` as the options ask (24 bits by OUT's extension, or the 32-bit alpha TGA).
+bool WriteOutput(const QImage& picture, const QString& path, bool alpha, QString& reason);
+
+// Exit status: 0 all done, 1 some input failed, 2 the command line cannot work (OUT is not
+// a folder for several inputs, --alpha with a name that is not .tga).
+int RunPictureBatch(const CliOptions& options, const MakePicture& make);
+
+// Prints "<input>: <reason>" on stderr.
+void ReportFailure(const QString& input, const QString& reason);
+// Prints a line on stderr unless --quiet.
+void ReportNote(const CliOptions& options, const QString& text);

@@ -1,0 +1,187 @@
+#include "CliOptions.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+struct CommandInfo {
+  const char* name;
+  CliCommand command;
+  QStringList options;  // options the command accepts
+};
+
+const QList<CommandInfo>& Commands() {
+  static const QList<CommandInfo> commands = {
+      {"pages", CliCommand::Pages, {"-o", "--transparency", "--alpha", "--format", "--quiet", "--verbose"}},
+      {"animated", CliCommand::Animated, {"-o", "--transparency", "--alpha", "--format", "--quiet", "--verbose"}},
+      {"convert", CliCommand::Convert, {"-o", "--alpha", "--format", "--quiet", "--verbose"}},
+      {"resize", CliCommand::Resize, {"-o", "--size", "--scroll-tile", "--quiet", "--verbose"}},
+      {"info", CliCommand::Info, {"--quiet", "--verbose"}},
+  };
+  return commands;
+}
+
+bool TakesValue(const QString& option) {
+  return option == "-o" || option == "--transparency" || option == "--format" || option == "--size";
+}
+
+}  // namespace
+
+QString UsageText() {
+  return QStringLiteral(
+      "Usage:\n"
+      "  mosaicor-cli pages    LEVEL...   -o OUT [--transparency none|auto] [--alpha]\n"
+      "  mosaicor-cli animated LEVEL...   -o OUT [--transparency none|auto] [--alpha]\n"
+      "  mosaicor-cli convert  PICTURE... -o OUT [--alpha]\n"
+      "  mosaicor-cli resize   PICTURE    -o OUT --size WxH [--scroll-tile]\n"
+      "  mosaicor-cli info     FILE...\n"
+      "  mosaicor-cli --help | --version\n"
+      "\n"
+      "Commands:\n"
+      "  pages     all texture pages of each level, one below the other\n"
+      "  animated  the animated textures of each level, range by range in 64 x 64 slots\n"
+      "  convert   load each picture as the Source canvas does and write it\n"
+      "  resize    resample a picture with the tile resampler (--scroll-tile: the Dual 64x32 tile)\n"
+      "  info      describe level and picture files\n"
+      "\n"
+      "Options:\n"
+      "  -o OUT                      output file, or an existing folder for several inputs\n"
+      "  --transparency none|auto    auto writes the level's transparent pixels as magenta\n"
+      "  --alpha                     write the 32-bit working picture with alpha (OUT must be .tga)\n"
+      "  --format tga|bmp|jpg        file type in an output folder (default tga)\n"
+      "  --size WxH                  size of the resampled picture\n"
+      "  --scroll-tile               make the 64 x 64 Dual 64x32 scrolling tile\n"
+      "  --quiet                     print nothing but failures\n"
+      "  --verbose                   also report each input's source pixel format\n"
+      "\n"
+      "Output formats come from OUT's extension (.tga, .bmp, .jpg, any letter case), 24 bits.\n"
+      "Exit status: 0 all inputs done, 1 some input failed, 2 the command line is wrong.\n");
+}
+
+std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& error) {
+  CliOptions options;
+  if (args.isEmpty()) {
+    error = QStringLiteral("no command given");
+    return std::nullopt;
+  }
+  const QString first = args.first();
+  if (first == "--help" || first == "-h" || first == "help") {
+    options.command = CliCommand::Help;
+    return options;
+  }
+  if (first == "--version") {
+    options.command = CliCommand::Version;
+    return options;
+  }
+  const CommandInfo* info = nullptr;
+  for (const CommandInfo& c : Commands())
+    if (first == QLatin1String(c.name)) info = &c;
+  if (!info) {
+    error = QStringLiteral("unknown command '%1'").arg(first);
+    return std::nullopt;
+  }
+  options.command = info->command;
+
+  bool sizeGiven = false;
+  bool onlyInputs = false;  // after "--" every argument is an input
+  for (int i = 1; i < args.size(); ++i) {
+    QString arg = args[i];
+    if (onlyInputs || !arg.startsWith('-') || arg == "-") {
+      options.inputs << arg;
+      continue;
+    }
+    if (arg == "--") {
+      onlyInputs = true;
+      continue;
+    }
+    QString value;
+    bool hasInlineValue = false;
+    if (arg.startsWith("--") && arg.contains('=')) {
+      value = arg.mid(arg.indexOf('=') + 1);
+      arg = arg.left(arg.indexOf('='));
+      hasInlineValue = true;
+    }
+    if (arg == "--output") arg = "-o";
+    if (arg == "--help" || arg == "-h") {
+      options.command = CliCommand::Help;
+      return options;
+    }
+    if (!info->options.contains(arg)) {
+      error = QStringLiteral("unknown option '%1' for %2").arg(arg, QLatin1String(info->name));
+      return std::nullopt;
+    }
+    if (TakesValue(arg) && !hasInlineValue) {
+      if (i + 1 >= args.size()) {
+        error = QStringLiteral("option '%1' needs a value").arg(arg);
+        return std::nullopt;
+      }
+      value = args[++i];
+    } else if (!TakesValue(arg) && hasInlineValue) {
+      error = QStringLiteral("option '%1' takes no value").arg(arg);
+      return std::nullopt;
+    }
+
+    if (arg == "-o") {
+      options.output = value;
+    } else if (arg == "--transparency") {
+      if (value == "none") options.maskTransparency = false;
+      else if (value == "auto") options.maskTransparency = true;
+      else {
+        error = QStringLiteral("--transparency takes none or auto, not '%1'").arg(value);
+        return std::nullopt;
+      }
+    } else if (arg == "--alpha") {
+      options.alpha = true;
+    } else if (arg == "--format") {
+      options.format = value.toLower();
+      if (options.format != "tga" && options.format != "bmp" && options.format != "jpg") {
+        error = QStringLiteral("--format takes tga, bmp or jpg, not '%1'").arg(value);
+        return std::nullopt;
+      }
+    } else if (arg == "--size") {
+      static const QRegularExpression sizePattern(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$"));
+      const auto match = sizePattern.match(value);
+      const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
+      const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
+      if (w < 1 || h < 1 || w > 16384 || h > 16384) {
+        error = QStringLiteral("bad --size '%1': expected WxH, each 1 to 16384").arg(value);
+        return std::nullopt;
+      }
+      options.width = w;
+      options.height = h;
+      sizeGiven = true;
+    } else if (arg == "--scroll-tile") {
+      options.scrollTile = true;
+    } else if (arg == "--quiet") {
+      options.quiet = true;
+    } else if (arg == "--verbose") {
+      options.verbose = true;
+    }
+  }
+
+  if (options.inputs.isEmpty()) {
+    error = QStringLiteral("%1 needs at least one input file").arg(QLatin1String(info->name));
+    return std::nullopt;
+  }
+  if (options.command != CliCommand::Info) {
+    if (options.output.isEmpty()) {
+      error = QStringLiteral("%1 needs -o OUT").arg(QLatin1String(info->name));
+      return std::nullopt;
+    }
+  }
+  if (options.command == CliCommand::Resize) {
+    if (options.inputs.size() != 1) {
+      error = QStringLiteral("resize takes exactly one picture");
+      return std::nullopt;
+    }
+    if (!sizeGiven && !options.scrollTile) {
+      error = QStringLiteral("resize needs --size WxH or --scroll-tile");
+      return std::nullopt;
+    }
+  }
+  if (options.alpha && !options.format.isEmpty() && options.format != "tga") {
+    error = QStringLiteral("--alpha writes .tga files only");
+    return std::nullopt;
+  }
+  return options;
+}

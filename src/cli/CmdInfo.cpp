@@ -1,0 +1,25 @@
+#include "Commands.h"
+#include "Batch.h"
+
+#include <cstdio>
+
+int RunInfo(const CliOptions& options) {
+  int failures = 0;
+  bool firstBlock = true;
+  for (const QString& input : options.inputs) {
+    QStringList lines;
+    QString reason;
+    const bool ok = IsLevelFileName(input) ? DescribeLevel(input, lines, reason) : DescribePicture(input, lines, reason);
+    if (!ok) {
+      ReportFailure(input, reason);
+      ++failures;
+      continue;
+    }
+    if (!firstBlock) std::fputs("\n", stdout);
+    firstBlock = false;
+    std::fputs(qPrintable(QStringLiteral("file: %1\n").arg(input)), stdout);
+    for (const QString& line : lines) std::fputs(qPrintable(line + '\n'), stdout);
+    std::fflush(stdout);
+  }
+  return failures ? 1 : 0;
+}

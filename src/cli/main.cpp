@@ -1,0 +1,36 @@
+// mosaicor-cli: the batch side of Mosaicor (level pages, animated textures, picture
+// conversion, tile resampling, file information) over the same core as the desktop program.
+
+#include "CliOptions.h"
+#include "Commands.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QStringList args = app.arguments();
+  args.removeFirst();
+
+  QString error;
+  const auto options = ParseCommandLine(args, error);
+  if (!options) {
+    std::fprintf(stderr, "mosaicor-cli: %s\nTry 'mosaicor-cli --help'.\n", qPrintable(error));
+    return 2;
+  }
+  switch (options->command) {
+    case CliCommand::Help:
+      std::fputs(qPrintable(UsageText()), stdout);
+      return 0;
+    case CliCommand::Version:
+      std::printf("mosaicor-cli %s\n", MOSAICOR_VERSION);
+      return 0;
+    case CliCommand::Pages: return RunPages(*options);
+    case CliCommand::Animated: return RunAnimated(*options);
+    case CliCommand::Convert: return RunConvert(*options);
+    case CliCommand::Resize: return RunResize(*options);
+    case CliCommand::Info: return RunInfo(*options);
+    case CliCommand::None: break;
+  }
+  return 2;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The pixel format a picture had before it was brought to the 32-bit working format.
+// Load operations report it so the window can tell the user what the source was.
+
+#include <QString>
+
+enum class PixelFormatCode : int {
+  Device = 0,
+  OneBit = 1,
+  FourBits = 2,
+  EightBits = 3,
+  FifteenBits = 4,
+  SixteenBits = 5,
+  TwentyFourBits = 6,
+  ThirtyTwoBits = 7,
+  Custom = 8,  // a layout none of the other codes describes (16 bits with unusual masks)
+};
+
+// The text the program shows for a format ("24 bits", "8 bits (256 col)", ...).
+// Custom pictures are converted like 15-bit ones, so they are named like them.
+QString PF2String(int code);
+inline QString PF2String(PixelFormatCode code) { return PF2String(static_cast<int>(code)); }

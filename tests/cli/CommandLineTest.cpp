@@ -1,0 +1,40 @@
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CommandLine, HelpAndVersionSucceed) {
+  const CliResult help = RunCli({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.out.contains("mosaicor-cli resize   PICTURE    -o OUT --size WxH [--scroll-tile]"));
+  const CliResult version = RunCli({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_TRUE(version.out.startsWith("mosaicor-cli "));
+}
+
+TEST(CommandLine, WrongCommandLinesExitWithTwo) {
+  const QList<QStringList> wrong = {
+      {},
+      {"frobnicate", "a.tr4"},
+      {"pages", "a.tr4"},                                  // no -o
+      {"pages", "a.tr4", "-o"},                            // -o without value
+      {"pages", "a.tr4", "-o", "x.tga", "--bogus"},        // unknown option
+      {"pages", "a.tr4", "-o", "x.tga", "--transparency", "some"},
+      {"convert", "a.bmp", "-o", "x.tga", "--transparency", "auto"},  // not an option of convert
+      {"resize", "a.bmp", "-o", "x.tga"},                  // neither --size nor --scroll-tile
+      {"resize", "a.bmp", "-o", "x.tga", "--size", "64"},
+      {"resize", "a.bmp", "-o", "x.tga", "--size", "0x64"},
+      {"resize", "a.bmp", "-o", "x.tga", "--size", "64x-1"},
+      {"resize", "a.bmp", "b.bmp", "-o", "x.tga", "--size", "64x64"},
+      {"pages", "a.tr4", "b.tr4", "-o", "/nonexistent-folder"},  // several inputs need a folder
+      {"pages", "a.tr4", "-o", "x.bmp", "--alpha"},        // --alpha writes .tga only
+      {"info"},
+  };
+  for (const QStringList& args : wrong) {
+    const CliResult result = RunCli(args);
+    EXPECT_EQ(result.exitCode, 2) << args.join(' ').toStdString() << "\n" << result.err.toStdString();
+  }
+}
+
+}  // namespace
