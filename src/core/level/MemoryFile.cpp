@@ -1,0 +1,64 @@
+#include "level/MemoryFile.h"
+
+#include "level/ZlibContainer.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+
+bool MemoryFile::Open(const QString& fileName) {
+  Close();
+  const QFileInfo info(fileName);
+  if (fileName.isEmpty() || !info.exists()) return false;
+  if (info.isDir()) throw EFileReadError("is a folder, not a file");
+  // Devices and pipes have no size to read up to; a level is always a plain file.
+  if (!info.isFile()) throw EFileReadError("not a regular file");
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) throw EFileReadError(("cannot open: " + file.errorString()).toStdString());
+  const qint64 size = file.size();
+  QByteArray content(size, Qt::Uninitialized);
+  if (file.read(content.data(), size) != size)
+    throw EFileReadError(("cannot read: " + file.errorString()).toStdString());
+  Open(std::move(content));
+  return true;
+}
+
+void MemoryFile::Open(QByteArray content) {
+  Close();
+  if (IsZlibContainer(content)) content = UnpackZlibContainer(content);
+  content_ = std::move(content);
+}
+
+void MemoryFile::Assign(QByteArray content) {
+  Close();
+  content_ = std::move(content);
+}
+
+void MemoryFile::Close() {
+  content_ = QByteArray();
+  position_ = 0;
+}
+
+qint64 MemoryFile::Read(void* destination, qint64 n) {
+  const qint64 count = std::clamp<qint64>(n, 0, Remaining());
+  if (count > 0) std::memcpy(destination, Current(), static_cast<size_t>(count));
+  position_ += count;
+  return count;
+}
+
+void MemoryFile::Seek(qint64 position) { position_ = std::clamp<qint64>(position, 0, Size()); }
+
+QByteArray MemoryFile::TakeRange(qint64 from, qint64 length) {
+  from = std::clamp<qint64>(from, 0, Size());
+  length = std::clamp<qint64>(length, 0, Size() - from);
+  QByteArray range = std::move(content_);
+  Close();
+  // A small range is copied so the file's allocation can go; a large one is cut in place, so
+  // its bytes are never held twice.
+  if (length < range.size() / 2) return range.mid(from, length);
+  range.truncate(from + length);
+  range.remove(0, from);
+  return range;
+}

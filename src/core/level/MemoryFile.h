@@ -1,0 +1,47 @@
+#pragma once
+// The level reader's file access: the whole file in memory with a read position, so that parsing
+// costs no file-system call per field. A file that is a "ZLIB" container is unpacked on opening
+// and the walk reads the unpacked level.
+
+#include <QByteArray>
+#include <QString>
+
+#include <stdexcept>
+
+// A file that exists but cannot be read (a folder, a device, no permission, a read error).
+class EFileReadError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class MemoryFile {
+ public:
+  // Loads the whole file. False when no such file exists; EFileReadError when it exists but
+  // cannot be read; EDecompressionError for a damaged container.
+  bool Open(const QString& fileName);
+  // The same for bytes already in memory.
+  void Open(QByteArray content);
+  // Reads the given bytes as they are, never as a container (inflated level data).
+  void Assign(QByteArray content);
+  // Releases the content.
+  void Close();
+
+  // Copies min(n, Size() - Position()) bytes and advances by that many; returns how many.
+  // Destination bytes beyond those are left untouched.
+  qint64 Read(void* destination, qint64 n);
+  // Position becomes min(position, Size()).
+  void Seek(qint64 position);
+  qint64 Position() const { return position_; }
+  qint64 Size() const { return content_.size(); }
+  qint64 Remaining() const { return content_.size() - position_; }
+  // The bytes at the read position (Remaining() of them).
+  const uchar* Current() const { return reinterpret_cast<const uchar*>(content_.constData()) + position_; }
+
+  // Hands over bytes [from, from + length) (clamped to the content) without copying the rest
+  // of the file first, and closes. Used for the sound data that ends a level.
+  QByteArray TakeRange(qint64 from, qint64 length);
+
+ private:
+  QByteArray content_;
+  qint64 position_ = 0;
+};

@@ -1,0 +1,33 @@
+#include "level/ObjectTexture.h"
+
+#include <QtEndian>
+
+int ObjectTextureRecordSize(int gameVersion) {
+  if (gameVersion == 6) return 38;
+  if (gameVersion == 7) return 40;
+  return 20;
+}
+
+ObjectTexture DecodeObjectTexture(const std::uint8_t* record, int gameVersion) {
+  const bool extended = gameVersion >= 6;
+  ObjectTexture texture;
+  texture.Attribute = qFromLittleEndian<quint16>(record);
+  texture.Tile = qFromLittleEndian<quint16>(record + 2);
+  const std::uint8_t* at = record + 4;
+  if (extended) {
+    texture.ExtraWord = qFromLittleEndian<quint16>(at);
+    at += 2;
+  }
+  for (ObjectTextureVertex& vertex : texture.Vertices) {
+    vertex = {at[0], at[1], at[2], at[3]};
+    at += 4;
+  }
+  if (extended) {
+    for (std::uint32_t& value : texture.ExtraLongs) {
+      value = qFromLittleEndian<quint32>(at);
+      at += 4;
+    }
+  }
+  if (gameVersion == 7) texture.TrailingWord = qFromLittleEndian<quint16>(at);
+  return texture;
+}

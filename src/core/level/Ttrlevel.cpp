@@ -1,0 +1,180 @@
+#include "level/Ttrlevel.h"
+
+#include "level/EDecompressionError.h"
+#include "level/InflateChunk.h"
+#include "level/LevelCursor.h"
+#include "level/MemoryFile.h"
+#include "level/ProgressIndicator.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 kPage8Bytes = 65536;
+constexpr qint64 kPage16Bytes = 131072;
+constexpr qint64 kPage32Bytes = 262144;
+
+bool NameContains(const QString& fileName, const char* upper, const char* lower) {
+  return fileName.contains(QLatin1String(upper)) || fileName.contains(QLatin1String(lower));
+}
+
+// The GameVersion for the first four bytes of a file, 0 when they name no level.
+int RecogniseGeneration(quint32 fileVersion, const QString& fileName) {
+  switch (fileVersion) {
+    case 0x00000020:
+      return NameContains(fileName, ".TUB", ".tub") ? 2 : 1;
+    case 0x0000002D:
+      return NameContains(fileName, ".TRG", ".trg") ? 4 : 3;
+    case 0xFF080038:
+    case 0xFF180038:
+    case Ttrlevel::kTr3PicturesVersion:
+      return 5;
+    case 0x00345254:  // "TR4\0"
+    case 0xFFFFFFF0:
+      return NameContains(fileName, ".TRC", ".trc") ? 7 : 6;
+    default:
+      return 0;
+  }
+}
+
+// Whatever way a load ends, the gauge goes back to 0.
+class ProgressReset {
+ public:
+  explicit ProgressReset(std::function<void()> reset) : reset_(std::move(reset)) {}
+  ~ProgressReset() { reset_(); }
+
+ private:
+  std::function<void()> reset_;
+};
+
+// One TR4/TR5 chunk: declared length, compressed length, zlib stream. The declared length only
+// sizes the first buffer; the inflated length is what counts.
+QByteArray ReadChunk(LevelCursor& cursor, qint64 limit) {
+  const quint32 declared = cursor.U32();
+  const quint32 compressed = cursor.U32();
+  if (compressed > cursor.Remaining()) throw EDecompressionError();
+  QByteArray inflated = InflateChunk(cursor.Current(), compressed, declared, limit);
+  cursor.Advance(compressed);
+  return inflated;
+}
+
+}  // namespace
+
+Ttrlevel::~Ttrlevel() {
+  if (LevelLoaded) FreeLevelData();
+}
+
+void Ttrlevel::FreeLevelData() {
+  ProgressIndicator* gauge = ProgressGauge;
+  *this = Ttrlevel();
+  ProgressGauge = gauge;
+}
+
+void Ttrlevel::SetProgress(int percent) {
+  if (ProgressGauge) ProgressGauge->SetProgress(percent);
+}
+
+std::uint8_t Ttrlevel::LoadFromFile(const QString& fileName, bool texturesOnly) {
+  return Load(fileName, texturesOnly, [&](MemoryFile& file) { return file.Open(fileName); });
+}
+
+std::uint8_t Ttrlevel::LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly) {
+  return Load(fileName, texturesOnly, [&](MemoryFile& file) {
+    file.Open(std::move(content));
+    return true;
+  });
+}
+
+std::uint8_t Ttrlevel::Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open) {
+  SetProgress(0);
+  const ProgressReset reset([this] { SetProgress(0); });
+  if (LevelLoaded) {
+    FreeLevelData();
+    SetProgress(10);
+  }
+  MemoryFile file;
+  if (!open(file)) return LoadFileMissing;
+  uchar first[4] = {};
+  const bool complete = file.Read(first, 4) == 4;
+  FileVersion = qFromLittleEndian<quint32>(first);
+  GameVersion = complete ? RecogniseGeneration(FileVersion, fileName) : 0;
+  if (GameVersion == 0) {
+    FileVersion = 0;
+    return LoadUnknownVersion;
+  }
+  LevelLoaded = true;
+  try {
+    Walk(file, texturesOnly);
+  } catch (const LevelCursor::DataEnded&) {
+    Truncated = true;
+  }
+  return LoadOk;
+}
+
+void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
+  LevelCursor cursor(file);
+  if (GameVersion >= 6) {
+    ReadCompressedPages(cursor);
+  } else {
+    ReadPlainPages(cursor);
+  }
+  if (FileVersion == kTr3PicturesVersion) return;
+  if (texturesOnly && GameVersion >= 3) return;
+  if (GameVersion == 6) {
+    // From here on the walk reads the inflated level data, not the file.
+    MemoryFile levelFile;
+    levelFile.Assign(LevelData);
+    LevelCursor levelCursor(levelFile);
+    ReadLevelData(levelCursor, levelFile);
+  } else {
+    ReadLevelData(cursor, file);
+  }
+}
+
+void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
+  cursor.Skip(6);  // three page counts that the chunks themselves settle
+  Textiles32 = ReadChunk(cursor, kMaxPageChunkBytes);
+  Textiles32Size = static_cast<std::int32_t>(Textiles32.size());
+  SetProgress(20);
+  Textiles16 = ReadChunk(cursor, kMaxPageChunkBytes);
+  Textiles16Size = static_cast<std::int32_t>(Textiles16.size());
+  SetProgress(30);
+  // The 16-bit chunk counts the pages; the consumers read that many 32-bit pages, so a 32-bit
+  // chunk that holds fewer lowers the count to the whole pages it really has.
+  const qint64 counted = Textiles16Size / kPage16Bytes;
+  const qint64 held = Textiles32Size / kPage32Bytes;
+  TextileCount = static_cast<std::int32_t>(std::min(counted, held));
+  PagesShortened = held < counted;
+  MiscTextiles32 = ReadChunk(cursor, kMaxPageChunkBytes);
+  MiscTextiles32Size = static_cast<std::int32_t>(MiscTextiles32.size());
+  SetProgress(40);
+  if (GameVersion == 6) {
+    LevelData = ReadChunk(cursor, kMaxLevelDataChunkBytes);
+    // Everything after the level data is sound; the file itself is not read again.
+    MemoryFile& file = cursor.File();
+    const qint64 position = file.Position();
+    SoundData = file.TakeRange(position, file.Size() - position);
+    SetProgress(50);
+  }
+}
+
+void Ttrlevel::ReadPlainPages(LevelCursor& cursor) {
+  if (GameVersion >= 3) {
+    cursor.ReadInto(Palette8.data(), qint64(Palette8.size()));
+    cursor.ReadInto(Palette16.data(), qint64(Palette16.size()));
+  }
+  const qint64 declared = cursor.U32();
+  SetProgress(30);
+  // Only whole pages that every set holds count; a short set ends the walk.
+  bool complete = cursor.Keep(Textiles8, declared * kPage8Bytes);
+  qint64 pages = Textiles8.size() / kPage8Bytes;
+  if (complete && GameVersion >= 3) {
+    complete = cursor.Keep(Textiles16, declared * kPage16Bytes);
+    pages = Textiles16.size() / kPage16Bytes;
+  } else if (GameVersion >= 3) {
+    pages = 0;
+  }
+  TextileCount = static_cast<std::int32_t>(pages);
+  if (!complete) cursor.End();
+  SetProgress(50);
+}

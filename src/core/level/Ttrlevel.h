@@ -1,0 +1,85 @@
+#pragma once
+// The level reader: reads a Tomb Raider level of any generation (TR1 to TR5) into memory, keeping
+// its texture pages, palettes, object textures and animated-texture list for the extraction.
+//
+// Reading is bounded: no count, length or offset of the file is trusted. A file that ends early
+// keeps what it holds and stops the walk (result LoadOk, Truncated set); compressed data that is
+// damaged or would inflate beyond any real level raises EDecompressionError.
+
+#include "level/ObjectTexture.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class MemoryFile;
+class LevelCursor;
+class ProgressIndicator;
+
+class Ttrlevel {
+ public:
+  enum LoadResult : std::uint8_t { LoadOk = 0, LoadFileMissing = 1, LoadUnknownVersion = 2 };
+
+  // First four bytes of TR3's picture file (VICT.TR2): palettes and pages, nothing after them.
+  static constexpr std::uint32_t kTr3PicturesVersion = 0xFF180034;
+
+  Ttrlevel() = default;
+  ~Ttrlevel();
+  Ttrlevel(const Ttrlevel&) = delete;
+  Ttrlevel& operator=(const Ttrlevel&) = delete;
+
+  // Reads the named file. The generation comes from the first four bytes and, for TR1 Gold,
+  // the second TR2 variant and TR5, from ".TUB"/".tub", ".TRG"/".trg", ".TRC"/".trc" anywhere
+  // in fileName. texturesOnly stops right after the pages where the layout allows it.
+  // Raises EDecompressionError, EFileReadError (exists but unreadable) and std::bad_alloc.
+  std::uint8_t LoadFromFile(const QString& fileName, bool texturesOnly);
+  // The same for a file's bytes already in memory; fileName only serves the name tests.
+  std::uint8_t LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
+  // Releases everything and returns to the state after construction (ProgressGauge stays).
+  void FreeLevelData();
+
+  std::uint32_t FileVersion = 0;
+  std::int32_t GameVersion = 0;  // 1 TR1, 2 TR1 Gold, 3 and 4 TR2, 5 TR3, 6 TR4, 7 TR5
+  bool LevelLoaded = false;
+  // Pages of 256 x 256 pixels that every page set of the generation really holds.
+  std::int32_t TextileCount = 0;
+  QByteArray Textiles8;       // TR1-TR3: 65536 bytes a page, indices into Palette8
+  QByteArray Textiles16;      // TR2-TR5: 131072 bytes a page, ARGB 1-5-5-5
+  QByteArray Textiles32;      // TR4, TR5: 262144 bytes a page, B G R A
+  QByteArray MiscTextiles32;  // TR4, TR5: the third page chunk
+  std::int32_t Textiles32Size = 0;
+  std::int32_t Textiles16Size = 0;
+  std::int32_t MiscTextiles32Size = 0;
+  std::array<std::uint8_t, 768> Palette8{};    // TR1-TR3: 256 x R G B, 6 bits each
+  std::array<std::uint8_t, 1024> Palette16{};  // TR2, TR3
+  std::uint16_t RoomCount = 0;
+  std::int32_t ObjectTextureCount = 0;
+  std::vector<ObjectTexture> ObjectTextures;
+  std::int32_t AnimatedTextureWordCount = 0;
+  std::vector<std::uint16_t> AnimatedTextures;
+  QByteArray LevelData;  // TR4: the inflated level-data chunk
+  QByteArray SoundData;
+  ProgressIndicator* ProgressGauge = nullptr;  // not owned
+
+  // What the walk found wrong with the file; a load that sets them still returns LoadOk.
+  bool Truncated = false;       // the data ended before the walk did; what was there is kept
+  bool PagesShortened = false;  // TR4/TR5: the 32-bit chunk held fewer pages than the 16-bit one counts
+
+ private:
+  Ttrlevel& operator=(Ttrlevel&&) = default;
+
+  std::uint8_t Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open);
+  void Walk(MemoryFile& file, bool texturesOnly);
+  void ReadCompressedPages(LevelCursor& cursor);
+  void ReadPlainPages(LevelCursor& cursor);
+  void ReadLevelData(LevelCursor& cursor, MemoryFile& file);
+  void SkipRooms(LevelCursor& cursor);
+  void ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5SoundStart);
+  void ReadObjectTextures(LevelCursor& cursor);
+  void ReadAnimatedTextures(LevelCursor& cursor);
+  void SetProgress(int percent);
+};

@@ -1,0 +1,83 @@
+#include "LevelWriter.h"
+#include "level/EDecompressionError.h"
+#include "level/MemoryFile.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+
+TEST(MemoryFile, ReadCopiesWhatIsLeftAndLeavesTheRestOfTheDestination) {
+  MemoryFile file;
+  file.Assign(QByteArray("abcdef"));
+  char buffer[8] = {'-', '-', '-', '-', '-', '-', '-', '-'};
+  EXPECT_EQ(file.Read(buffer, 4), 4);
+  EXPECT_EQ(file.Position(), 4);
+  EXPECT_EQ(file.Read(buffer, 8), 2);
+  EXPECT_EQ(QByteArray(buffer, 8), QByteArray("efcd----"));
+  EXPECT_EQ(file.Position(), 6);
+  EXPECT_EQ(file.Read(buffer, 8), 0);
+  file.Seek(100);
+  EXPECT_EQ(file.Position(), 6);
+  file.Seek(-5);
+  EXPECT_EQ(file.Position(), 0);
+}
+
+TEST(MemoryFile, TakeRangeHandsOverTheBytesAndCloses) {
+  MemoryFile file;
+  file.Assign(QByteArray("0123456789"));
+  EXPECT_EQ(file.TakeRange(2, 7), QByteArray("2345678"));
+  EXPECT_EQ(file.Size(), 0);
+  file.Assign(QByteArray("0123456789"));
+  EXPECT_EQ(file.TakeRange(8, 100), QByteArray("89"));
+  file.Assign(QByteArray("0123456789"));
+  EXPECT_EQ(file.TakeRange(12, 5), QByteArray());
+}
+
+TEST(MemoryFile, OpenTellsMissingFilesFromUnreadableOnes) {
+  QTemporaryDir dir;
+  MemoryFile file;
+  EXPECT_FALSE(file.Open(dir.filePath("nothing.tr4")));
+  EXPECT_FALSE(file.Open(QString()));
+  EXPECT_THROW(file.Open(dir.path()), EFileReadError);
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("a.bin"), "hello"));
+  ASSERT_TRUE(file.Open(dir.filePath("a.bin")));
+  EXPECT_EQ(file.Size(), 5);
+  EXPECT_EQ(file.Position(), 0);
+}
+
+QByteArray Container(const QByteArray& inner, qint64 compressedLengthDelta = 0) {
+  const QByteArray packed = Deflate(inner);
+  QByteArray out("ZLIB");
+  out.append(QByteArray(8, '\0'));
+  PatchU32(out, 4, std::uint32_t(packed.size() + compressedLengthDelta));
+  PatchU32(out, 8, std::uint32_t(inner.size()));
+  return out + packed;
+}
+
+TEST(MemoryFile, UnpacksTheZlibContainer) {
+  const QByteArray inner = QByteArray(1000, 'q') + "tail";
+  MemoryFile file;
+  file.Open(Container(inner));
+  EXPECT_EQ(file.Size(), inner.size());
+  char last[4];
+  file.Seek(1000);
+  file.Read(last, 4);
+  EXPECT_EQ(QByteArray(last, 4), QByteArray("tail"));
+  // Inflated level data is read as it is, even when it starts like a container.
+  file.Assign(Container(inner));
+  EXPECT_EQ(file.Size(), Container(inner).size());
+}
+
+TEST(MemoryFile, ShortOrDamagedContainers) {
+  MemoryFile file;
+  file.Open(QByteArray("ZLIB\1\0\0\0\1\0\0\0", 12));  // 12 bytes: not a container, read as is
+  EXPECT_EQ(file.Size(), 12);
+  EXPECT_THROW(file.Open(Container("level bytes", 1)), EDecompressionError);  // runs past the end
+  QByteArray damaged = Container(QByteArray(5000, 'z'));
+  damaged[damaged.size() - 2] = char(damaged[damaged.size() - 2] ^ 0x40);
+  EXPECT_THROW(file.Open(damaged), EDecompressionError);
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+// Damaged and hostile levels: each keeps what it really holds, or is refused, without reading
+// past its data or allocating more than its bytes can fill.
+
+#include "LevelWriter.h"
+#include "level/EDecompressionError.h"
+#include "level/Ttrlevel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using G = LevelGeneration;
+
+constexpr G kAll[] = {G::TR1, G::TR1Gold, G::TR2, G::TR3, G::TR4, G::TR5};
+
+QString NameOf(G g) {
+  LevelDescription d;
+  d.generation = g;
+  return LevelFileName(d);
+}
+
+TEST(TtrlevelDamage, EveryCutShortLevelLoadsWhatItHoldsAndSaysSo) {
+  for (G g : kAll) {
+    const LevelDescription d = MakeSampleLevel(g, 1);
+    LevelLayout layout;
+    const QByteArray whole = WriteLevel(d, &layout);
+    // TR4 and TR5 end in sound data of any length; a cut there cannot be told.
+    const qint64 end = g == G::TR4 ? whole.size() - d.soundData.size() : g == G::TR5 ? layout.soundData : whole.size();
+    // Every length from the first byte after the version to the last, in steps that land in
+    // every section and room list at least once for the uncompressed generations.
+    const qint64 step = int(g) >= 6 ? 97 : 7;
+    int loaded = 0;
+    for (qint64 length = 4; length < end; length += step) {
+      Ttrlevel level;
+      std::uint8_t result = 255;
+      try {
+        result = level.LoadFromMemory(whole.left(length), NameOf(g), false);
+      } catch (const EDecompressionError&) {
+        continue;  // a chunk cut inside its compressed bytes
+      }
+      ASSERT_EQ(result, Ttrlevel::LoadOk) << int(g) << " " << length;
+      EXPECT_TRUE(level.Truncated) << int(g) << " " << length;
+      EXPECT_LE(qint64(level.TextileCount) * 65536, level.Textiles8.size() + (int(g) >= 3 ? 1 << 30 : 0));
+      EXPECT_EQ(level.ObjectTextureCount, int(level.ObjectTextures.size()));
+      EXPECT_EQ(level.AnimatedTextureWordCount, int(level.AnimatedTextures.size()));
+      ++loaded;
+    }
+    EXPECT_GT(loaded, 0);
+  }
+}
+
+TEST(TtrlevelDamage, PageSetsCutShortKeepOnlyTheirWholePages) {
+  LevelDescription d = MakeSampleLevel(G::TR2, 3);
+  LevelLayout layout;
+  const QByteArray whole = WriteLevel(d, &layout);
+  // Cut inside the third 16-bit page: two whole pages remain in every set.
+  const qint64 pages16 = layout.textileCount + 4 + 3 * 65536;
+  Ttrlevel level;
+  ASSERT_EQ(level.LoadFromMemory(whole.left(pages16 + 2 * 131072 + 1000), "a.tr2", false), Ttrlevel::LoadOk);
+  EXPECT_TRUE(level.Truncated);
+  EXPECT_EQ(level.TextileCount, 2);
+  EXPECT_EQ(level.Textiles8, d.pages8);
+  EXPECT_EQ(level.Textiles16, d.pages16.left(2 * 131072 + 1000));
+  // Cut inside the 8-bit set: no 16-bit page at all.
+  ASSERT_EQ(level.LoadFromMemory(whole.left(pages16 - 10), "a.tr2", false), Ttrlevel::LoadOk);
+  EXPECT_EQ(level.TextileCount, 0);
+  EXPECT_EQ(level.Textiles8.size(), 3 * 65536 - 10);
+}
+
+TEST(TtrlevelDamage, HugeCountsCostNothing) {
+  for (G g : {G::TR1, G::TR2, G::TR3}) {
+    LevelLayout layout;
+    QByteArray bytes = WriteLevel(MakeSampleLevel(g, 1), &layout);
+    PatchU32(bytes, layout.textileCount, 0xFFFFFFFF);
+    Ttrlevel level;
+    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), Ttrlevel::LoadOk);
+    EXPECT_TRUE(level.Truncated);
+    EXPECT_LE(level.Textiles8.size() + level.Textiles16.size(), bytes.size());
+    EXPECT_EQ(level.TextileCount, int(g) >= 3 ? 0 : bytes.size() / 65536);
+  }
+  for (G g : kAll) {
+    for (bool objectTextures : {true, false}) {
+      LevelDescription d = MakeSampleLevel(g, 1);
+      d.compressionLevel = 1;
+      LevelLayout layout;
+      QByteArray bytes = WriteLevel(d, &layout);
+      if (g == G::TR4) continue;  // the counts lie inside the compressed level data; see below
+      PatchU32(bytes, objectTextures ? layout.objectTextureCount : layout.animatedTextureCount, 0xFFFFFFFF);
+      Ttrlevel level;
+      ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), Ttrlevel::LoadOk);
+      EXPECT_TRUE(level.Truncated);
+      EXPECT_LE(level.ObjectTextures.size() * 20, size_t(bytes.size()));
+      EXPECT_LE(level.AnimatedTextures.size() * 2, size_t(bytes.size()));
+    }
+  }
+}
+
+TEST(TtrlevelDamage, HugeCountsInsideTr4LevelData) {
+  // The writer's level data, patched and compressed again as the level-data chunk.
+  LevelDescription d = MakeSampleLevel(G::TR4, 1);
+  LevelLayout layout;
+  const QByteArray whole = WriteLevel(d, &layout);
+  Ttrlevel reference;
+  reference.LoadFromMemory(whole, "a.tr4", false);
+  QByteArray levelData = reference.LevelData;
+  PatchU32(levelData, layout.objectTextureCount, 0xFFFFFFFF);
+  QByteArray bytes = whole.left(layout.chunkLevelData);
+  const QByteArray packed = Deflate(levelData);
+  bytes += QByteArray(8, '\0');
+  PatchU32(bytes, layout.chunkLevelData, std::uint32_t(levelData.size()));
+  PatchU32(bytes, layout.chunkLevelData + 4, std::uint32_t(packed.size()));
+  bytes += packed;
+  Ttrlevel level;
+  ASSERT_EQ(level.LoadFromMemory(bytes, "a.tr4", false), Ttrlevel::LoadOk);
+  EXPECT_TRUE(level.Truncated);
+  EXPECT_EQ(level.AnimatedTextures, reference.AnimatedTextures);
+  EXPECT_LE(level.ObjectTextures.size() * 38, size_t(levelData.size()));
+}
+
+TEST(TtrlevelDamage, CompressedLengthPastTheEndIsDamage) {
+  for (G g : {G::TR4, G::TR5}) {
+    LevelLayout layout;
+    const QByteArray bytes = WriteLevel(MakeSampleLevel(g, 2), &layout);
+    for (qint64 chunk : {layout.chunk32, layout.chunk16, layout.chunkMisc, layout.chunkLevelData}) {
+      if (chunk < 0) continue;
+      QByteArray damaged = bytes;
+      PatchU32(damaged, chunk + 4, std::uint32_t(bytes.size()));
+      Ttrlevel level;
+      EXPECT_THROW(level.LoadFromMemory(damaged, NameOf(g), true), EDecompressionError) << chunk;
+      // Cut inside the chunk's bytes: the same.
+      EXPECT_THROW(level.LoadFromMemory(bytes.left(chunk + 20), NameOf(g), true), EDecompressionError);
+    }
+  }
+}
+
+TEST(TtrlevelDamage, CorruptedChunkCheckIsRejected) {
+  LevelLayout layout;
+  QByteArray bytes = WriteLevel(MakeSampleLevel(G::TR4, 1), &layout);
+  // The last byte of the 16-bit chunk is the end of its Adler-32 check.
+  bytes[layout.chunkMisc - 1] = char(bytes[layout.chunkMisc - 1] ^ 0x10);
+  Ttrlevel level;
+  try {
+    level.LoadFromMemory(bytes, "a.tr4", true);
+    FAIL() << "accepted a damaged chunk";
+  } catch (const EDecompressionError& error) {
+    EXPECT_STREQ(error.what(), "error");
+  }
+  EXPECT_TRUE(level.LevelLoaded);  // what was read is released with the next load or the object
+  EXPECT_EQ(level.Textiles32Size, 262144);
+}
+
+TEST(TtrlevelDamage, ShortThirtyTwoBitChunkLowersThePageCount) {
+  LevelDescription d = MakeSampleLevel(G::TR4, 5);
+  d.pages32 = MakePages32(3);
+  d.pages32.append(1000, '\0');  // and a piece of a fourth
+  Ttrlevel level;
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.tr4", true), Ttrlevel::LoadOk);
+  EXPECT_EQ(level.Textiles16Size, 5 * 131072);
+  EXPECT_EQ(level.Textiles32Size, 3 * 262144 + 1000);
+  EXPECT_EQ(level.TextileCount, 3);
+  EXPECT_TRUE(level.PagesShortened);
+  EXPECT_GE(level.Textiles32.size(), qint64(level.TextileCount) * 262144);
+}
+
+TEST(TtrlevelDamage, Tr5SoundStartBeyondTheFileIsAShortFile) {
+  LevelLayout layout;
+  QByteArray bytes = WriteLevel(MakeSampleLevel(G::TR5, 1), &layout);
+  const qint64 lengthAt = layout.roomCount - 12;
+  PatchU32(bytes, lengthAt, 0x7FFFFFFF);
+  Ttrlevel level;
+  ASSERT_EQ(level.LoadFromMemory(bytes, "a.trc", false), Ttrlevel::LoadOk);
+  EXPECT_TRUE(level.Truncated);
+  EXPECT_EQ(level.ObjectTextureCount, 6);  // everything before the sound was read
+}
+
+TEST(TtrlevelDamage, HugeRoomCountEndsWithTheData) {
+  for (G g : kAll) {
+    LevelDescription d = MakeSampleLevel(g, 0);
+    d.compressionLevel = 1;
+    LevelLayout layout;
+    QByteArray bytes = WriteLevel(d, &layout);
+    if (g == G::TR4) continue;  // inside the compressed level data
+    if (g == G::TR5)
+      PatchU32(bytes, layout.roomCount, 0xFFFF);
+    else
+      PatchU16(bytes, layout.roomCount, 0xFFFF);
+    Ttrlevel level;
+    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), Ttrlevel::LoadOk);
+    EXPECT_TRUE(level.Truncated);
+    EXPECT_EQ(level.RoomCount, 0xFFFF);
+  }
+}
+
+}  // namespace

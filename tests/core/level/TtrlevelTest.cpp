@@ -1,0 +1,274 @@
+#include "LevelWriter.h"
+#include "RecordingProgress.h"
+#include "level/EDecompressionError.h"
+#include "level/Ttrlevel.h"
+
+#include <gtest/gtest.h>
+#include <QTemporaryDir>
+
+namespace {
+
+using G = LevelGeneration;
+
+std::vector<std::uint16_t> Words(const LevelDescription& d) {
+  std::vector<std::uint16_t> words{std::uint16_t(d.animatedRanges.size())};
+  for (const auto& range : d.animatedRanges) {
+    words.push_back(std::uint16_t(range.size() - 1));
+    words.insert(words.end(), range.begin(), range.end());
+  }
+  return words;
+}
+
+struct GenerationCase {
+  G generation;
+  std::uint32_t fileVersion;
+  bool container;
+};
+
+class EveryGeneration : public testing::TestWithParam<GenerationCase> {};
+
+TEST_P(EveryGeneration, FullLoadKeepsEverySectionTheExtractionNeeds) {
+  LevelDescription d = MakeSampleLevel(GetParam().generation, 3);
+  d.fileVersion = GetParam().fileVersion;
+  d.zlibContainer = GetParam().container;
+  const int gv = int(d.generation);
+  Ttrlevel level;
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "/levels/" + LevelFileName(d), false), Ttrlevel::LoadOk);
+  EXPECT_FALSE(level.Truncated);
+  EXPECT_TRUE(level.LevelLoaded);
+  EXPECT_EQ(level.GameVersion, gv);
+  const std::uint32_t usual[] = {0, 0x20, 0x20, 0x2D, 0x2D, 0xFF080038, 0x00345254, 0x00345254};
+  EXPECT_EQ(level.FileVersion, d.fileVersion ? d.fileVersion : usual[gv]);
+  EXPECT_EQ(level.TextileCount, 3);
+  EXPECT_EQ(level.Textiles8, gv <= 5 ? d.pages8 : QByteArray());
+  EXPECT_EQ(level.Textiles16, gv >= 3 ? d.pages16 : QByteArray());
+  EXPECT_EQ(level.Textiles32, d.pages32);
+  EXPECT_EQ(level.MiscTextiles32, d.miscPages32);
+  EXPECT_EQ(level.Textiles32Size, d.pages32.size());
+  EXPECT_EQ(level.Textiles16Size, gv >= 6 ? d.pages16.size() : 0);
+  if (gv <= 5) {
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
+  }
+  EXPECT_EQ(level.RoomCount, 3);
+  EXPECT_EQ(level.ObjectTextureCount, 6);
+  EXPECT_EQ(level.ObjectTextures, d.objectTextures);
+  EXPECT_EQ(level.AnimatedTextures, Words(d));
+  EXPECT_EQ(level.AnimatedTextureWordCount, int(Words(d).size()));
+  EXPECT_EQ(level.SoundData, gv <= 2 ? d.samples : d.soundData);
+  EXPECT_EQ(level.LevelData.isEmpty(), gv != 6);
+}
+
+TEST_P(EveryGeneration, TexturesOnlyStopsAfterThePagesExceptForTr1) {
+  LevelDescription d = MakeSampleLevel(GetParam().generation, 2);
+  d.fileVersion = GetParam().fileVersion;
+  d.zlibContainer = GetParam().container;
+  const int gv = int(d.generation);
+  RecordingProgress progress;
+  Ttrlevel level;
+  level.ProgressGauge = &progress;
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true), Ttrlevel::LoadOk);
+  EXPECT_FALSE(level.Truncated);
+  EXPECT_EQ(level.TextileCount, 2);
+  EXPECT_EQ(gv >= 6   ? level.Textiles32
+            : gv >= 3 ? level.Textiles16
+                      : level.Textiles8,
+            gv >= 6   ? d.pages32
+            : gv >= 3 ? d.pages16
+                      : d.pages8);
+  if (gv <= 2) {
+    // TR1's palette lies after the rooms: the whole file is still read.
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
+    EXPECT_EQ(level.ObjectTextures, d.objectTextures);
+  } else {
+    EXPECT_TRUE(level.ObjectTextures.empty());
+    EXPECT_TRUE(level.AnimatedTextures.empty());
+    EXPECT_EQ(level.RoomCount, 0);
+  }
+  EXPECT_EQ(level.SoundData.isEmpty(), gv != 6 && gv > 2);  // TR4's sound precedes the stop
+  EXPECT_EQ(progress.values.back(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Level, EveryGeneration,
+                         testing::Values(GenerationCase{G::TR1, 0, false}, GenerationCase{G::TR1Gold, 0, false},
+                                         GenerationCase{G::TR2, 0, false}, GenerationCase{G::TR2Trg, 0, false},
+                                         GenerationCase{G::TR3, 0, false}, GenerationCase{G::TR3, 0xFF180038, false},
+                                         GenerationCase{G::TR4, 0, false}, GenerationCase{G::TR4, 0xFFFFFFF0, false},
+                                         GenerationCase{G::TR5, 0, false}, GenerationCase{G::TR5, 0xFFFFFFF0, false},
+                                         GenerationCase{G::TR1, 0, true}, GenerationCase{G::TR2, 0, true},
+                                         GenerationCase{G::TR4, 0, true}, GenerationCase{G::TR5, 0, true}));
+
+struct NameCase {
+  G written;
+  const char* name;
+  int gameVersion;
+};
+
+TEST(Ttrlevel, NameTestsSearchTheWholePathInTwoLetterCasesOnly) {
+  const NameCase cases[] = {
+      {G::TR1, "/x/level.phd", 1},       {G::TR1, "/x/LEVEL.TUB", 2},       {G::TR1, "/x/level.tub", 2},
+      {G::TR1, "/old.tub/level.phd", 2}, {G::TR1, "/x/level.Tub", 1},       {G::TR2, "/x/level.tr2", 3},
+      {G::TR2, "/x/level.TRG", 4},       {G::TR2, "/x/level.trg", 4},       {G::TR2, "/x/level.Trg", 3},
+      {G::TR4, "/x/level.tr4", 6},       {G::TR4, "/x/level.TRC", 7},       {G::TR4, "/x/level.trc", 7},
+      {G::TR4, "/x/level.Trc", 6},       {G::TR4, "/a.trc.d/level.tr4", 7},
+  };
+  for (const NameCase& c : cases) {
+    // A TR4 level read as TR5 stops before its level-data chunk, so textures-only reads it either way.
+    const QByteArray bytes = WriteLevel(MakeSampleLevel(c.written, 1));
+    Ttrlevel level;
+    ASSERT_EQ(level.LoadFromMemory(bytes, c.name, true), Ttrlevel::LoadOk) << c.name;
+    EXPECT_EQ(level.GameVersion, c.gameVersion) << c.name;
+  }
+}
+
+TEST(Ttrlevel, Tr5LevelWithoutItsNameIsReadAsTr4) {
+  Ttrlevel level;
+  // TR4 expects a level-data chunk where TR5 has its zero-filled header.
+  EXPECT_THROW(level.LoadFromMemory(WriteLevel(MakeSampleLevel(G::TR5, 1)), "/x/level.tr4", true), EDecompressionError);
+  EXPECT_EQ(level.GameVersion, 6);
+  EXPECT_EQ(level.TextileCount, 1);
+}
+
+TEST(Ttrlevel, Tr1GoldAndTr1TakeTheirPalettesFromTheirOwnPlaces) {
+  for (G generation : {G::TR1, G::TR1Gold}) {
+    LevelDescription d = MakeSampleLevel(generation, 1);
+    const QByteArray bytes = WriteLevel(d);
+    Ttrlevel level;
+    // Read under the other generation's name, the palette comes from the wrong place.
+    const QString other = generation == G::TR1 ? "a.tub" : "a.phd";
+    level.LoadFromMemory(bytes, other, false);
+    EXPECT_NE(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
+    ASSERT_EQ(level.LoadFromMemory(bytes, LevelFileName(d), false), Ttrlevel::LoadOk);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
+    EXPECT_FALSE(level.Truncated);
+  }
+}
+
+TEST(Ttrlevel, Tr3PicturesFileEndsItsWalkAfterThePages) {
+  LevelDescription d = MakeSampleLevel(G::TR3, 2);
+  d.fileVersion = Ttrlevel::kTr3PicturesVersion;
+  for (bool texturesOnly : {false, true}) {
+    Ttrlevel level;
+    ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "VICT.TR2", texturesOnly), Ttrlevel::LoadOk);
+    EXPECT_EQ(level.GameVersion, 5);
+    EXPECT_EQ(level.FileVersion, 0xFF180034u);
+    EXPECT_FALSE(level.Truncated);
+    EXPECT_EQ(level.TextileCount, 2);
+    EXPECT_EQ(level.Textiles16, d.pages16);
+    EXPECT_TRUE(level.ObjectTextures.empty());
+  }
+}
+
+TEST(Ttrlevel, UnknownAndTooShortFilesAreRefused) {
+  const QByteArray unknown[] = {QByteArray(), QByteArray("\x20\0\0", 3), QByteArray("\x21\0\0\0", 4),
+                                QByteArray("TR5\0", 4), QByteArray("ZLIB\0\0\0\0\0\0\0\0", 12)};
+  for (const QByteArray& bytes : unknown) {
+    Ttrlevel level;
+    EXPECT_EQ(level.LoadFromMemory(bytes, "a.tr4", false), Ttrlevel::LoadUnknownVersion) << bytes.size();
+    EXPECT_EQ(level.FileVersion, 0u);
+    EXPECT_EQ(level.GameVersion, 0);
+    EXPECT_FALSE(level.LevelLoaded);
+  }
+}
+
+TEST(Ttrlevel, FilesOnDisk) {
+  QTemporaryDir dir;
+  const LevelDescription d = MakeSampleLevel(G::TR2, 1);
+  const QString path = dir.filePath(LevelFileName(d));
+  ASSERT_TRUE(WriteLevelFile(path, d));
+  Ttrlevel level;
+  EXPECT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
+  EXPECT_EQ(level.Textiles16, d.pages16);
+  EXPECT_EQ(level.LoadFromFile(dir.filePath("missing.tr2"), false), Ttrlevel::LoadFileMissing);
+  EXPECT_FALSE(level.LevelLoaded);  // the level held before has been released
+  EXPECT_TRUE(level.Textiles16.isEmpty());
+}
+
+TEST(Ttrlevel, FreeLevelDataReturnsToTheEmptyState) {
+  RecordingProgress progress;
+  Ttrlevel level;
+  level.ProgressGauge = &progress;
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(MakeSampleLevel(G::TR4, 1)), "a.tr4", false), Ttrlevel::LoadOk);
+  level.FreeLevelData();
+  EXPECT_FALSE(level.LevelLoaded);
+  EXPECT_EQ(level.GameVersion, 0);
+  EXPECT_EQ(level.FileVersion, 0u);
+  EXPECT_EQ(level.TextileCount, 0);
+  EXPECT_TRUE(level.Textiles32.isEmpty() && level.LevelData.isEmpty() && level.SoundData.isEmpty());
+  EXPECT_TRUE(level.ObjectTextures.empty() && level.AnimatedTextures.empty());
+  EXPECT_EQ(level.ProgressGauge, &progress);
+  level.FreeLevelData();  // releasing an empty object does nothing
+  EXPECT_FALSE(level.LevelLoaded);
+}
+
+std::vector<int> ProgressOf(const QByteArray& bytes, const QString& name, bool texturesOnly, Ttrlevel& level) {
+  RecordingProgress progress;
+  level.ProgressGauge = &progress;
+  level.LoadFromMemory(bytes, name, texturesOnly);
+  level.ProgressGauge = nullptr;
+  return progress.values;
+}
+
+TEST(Ttrlevel, ProgressValuesOfEachGeneration) {
+  using V = std::vector<int>;
+  auto withRooms = [](G g, int rooms) {
+    LevelDescription d = MakeSampleLevel(g, 1);
+    d.rooms.assign(size_t(rooms), RoomDescription{});
+    return WriteLevel(d);
+  };
+  Ttrlevel level;
+  EXPECT_EQ(ProgressOf(withRooms(G::TR1, 4), "a.phd", false, level),
+            (V{0, 30, 50, 57, 65, 72, 80, 80, 85, 90, 100, 0}));
+  // A level already held is released first: 10.
+  EXPECT_EQ(ProgressOf(withRooms(G::TR2, 3), "a.tr2", false, level),
+            (V{0, 10, 30, 50, 60, 70, 80, 80, 85, 90, 100, 0}));
+  EXPECT_EQ(ProgressOf(withRooms(G::TR3, 0), "a.tr2", true, level), (V{0, 10, 30, 50, 0}));
+  level.FreeLevelData();
+  EXPECT_EQ(ProgressOf(withRooms(G::TR4, 1), "a.tr4", false, level), (V{0, 20, 30, 40, 50, 80, 80, 85, 90, 100, 0}));
+  level.FreeLevelData();
+  EXPECT_EQ(ProgressOf(withRooms(G::TR4, 7), "a.tr4", true, level), (V{0, 20, 30, 40, 50, 0}));
+  level.FreeLevelData();
+  EXPECT_EQ(ProgressOf(withRooms(G::TR5, 2), "a.trc", false, level), (V{0, 20, 30, 40, 65, 80, 80, 85, 90, 100, 0}));
+  level.FreeLevelData();
+  EXPECT_EQ(ProgressOf("nope", "a.tr4", false, level), (V{0, 0}));
+}
+
+TEST(Ttrlevel, AnimatedListIsKeptAsStored) {
+  LevelDescription d = MakeSampleLevel(G::TR2, 1);
+  d.animatedRanges = {{10, 11}, {7}};
+  Ttrlevel level;
+  level.LoadFromMemory(WriteLevel(d), "a.tr2", false);
+  EXPECT_EQ(level.AnimatedTextures, (std::vector<std::uint16_t>{2, 1, 10, 11, 0, 7}));
+  // A list that disagrees with its own ranges is not checked; a count of 0 gives no list.
+  d.animatedWords = std::vector<std::uint16_t>{5, 3};
+  level.LoadFromMemory(WriteLevel(d), "a.tr2", false);
+  EXPECT_EQ(level.AnimatedTextures, (std::vector<std::uint16_t>{5, 3}));
+  d.animatedWords = std::vector<std::uint16_t>{};
+  level.LoadFromMemory(WriteLevel(d), "a.tr2", false);
+  EXPECT_TRUE(level.AnimatedTextures.empty());
+  EXPECT_EQ(level.AnimatedTextureWordCount, 0);
+  EXPECT_FALSE(level.Truncated);
+}
+
+TEST(Ttrlevel, Tr5RoomsAreFoundByTheirDeclaredLength) {
+  LevelDescription d = MakeSampleLevel(G::TR5, 1);
+  d.rooms[0].tr5DataLength = 1000;
+  d.rooms[0].tr5PartsLength = 10;
+  d.rooms[1].tr5DataLength = 0;
+  Ttrlevel level;
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.trc", false), Ttrlevel::LoadOk);
+  EXPECT_FALSE(level.Truncated);
+  EXPECT_EQ(level.ObjectTextures, d.objectTextures);
+  EXPECT_EQ(level.SoundData, d.soundData);
+}
+
+TEST(Ttrlevel, TextileCountOfCompressedLevelsComesFromThe16BitChunk) {
+  LevelDescription d = MakeSampleLevel(G::TR4, 12);
+  Ttrlevel level;
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.tr4", true), Ttrlevel::LoadOk);
+  EXPECT_EQ(level.Textiles16Size, 1572864);
+  EXPECT_EQ(level.TextileCount, 12);
+  EXPECT_EQ(level.Textiles32Size, 12 * 262144);
+  EXPECT_FALSE(level.PagesShortened);
+}
+
+}  // namespace

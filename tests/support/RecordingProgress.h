@@ -1,0 +1,12 @@
+#pragma once
+// A progress indicator for tests: remembers every value it was given, in order.
+
+#include "level/ProgressIndicator.h"
+
+#include <vector>
+
+class RecordingProgress : public ProgressIndicator {
+ public:
+  void SetProgress(int percent) override { values.push_back(percent); }
+  std::vector<int> values;
+};
