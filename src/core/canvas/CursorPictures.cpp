@@ -45,10 +45,11 @@ struct Pictogram {
 QImage Rotate() {
   Pictogram p;
   p.painter.setBrush(Qt::NoBrush);
-  // Three quarters of a circle, running clockwise from the left round to the top.
-  p.painter.drawArc(QRectF(18, 18, 28, 28), 180 * 16, -270 * 16);
+  // Three quarters of a circle, running clockwise from the top round to the left, where the head
+  // points on upwards.
+  p.painter.drawArc(QRectF(18, 18, 28, 28), 90 * 16, -270 * 16);
   p.painter.setBrush(QColor::fromRgb(Red));
-  p.Arrowhead(QPointF(18, 26), QPointF(12, 36), QPointF(24, 36));
+  p.Arrowhead(QPointF(18, 24), QPointF(12, 34), QPointF(24, 34));
   return p.Done();
 }
 
