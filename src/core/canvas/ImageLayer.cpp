@@ -50,7 +50,15 @@ void ImageLayer::Materialise() {
   }
 }
 
-void ImageLayer::AddInk(const QRect& rect) { ink_ = ink_.united(rect.intersected(QRect(QPoint(0, 0), size_))); }
+void ImageLayer::AddInk(const QRegion& area) { ink_ += area.intersected(QRect(QPoint(0, 0), size_)); }
+
+void ImageLayer::Blank(QSize size) {
+  DamageAll();
+  picture_ = QImage();
+  size_ = size.expandedTo(QSize(0, 0));
+  ink_ = QRegion();
+  DamageAll();
+}
 
 void ImageLayer::Damage(const QRect& pictureRect) {
   if (damage_ && Shown() && !pictureRect.isEmpty()) damage_->LayerDamaged(pictureRect.translated(position_));
@@ -58,7 +66,7 @@ void ImageLayer::Damage(const QRect& pictureRect) {
 
 QImage& ImageLayer::Picture() {
   Materialise();
-  ink_ = QRect(QPoint(0, 0), size_);
+  ink_ = QRegion(QRect(QPoint(0, 0), size_));
   DamageAll();
   return picture_;
 }
@@ -74,7 +82,7 @@ void ImageLayer::SetPicture(const QImage& picture) {
   DamageAll();
   picture_ = picture;
   size_ = picture.isNull() ? QSize(0, 0) : picture.size();
-  ink_ = QRect(QPoint(0, 0), size_);
+  ink_ = QRegion(QRect(QPoint(0, 0), size_));
   DamageAll();
 }
 
@@ -85,7 +93,7 @@ void ImageLayer::SetPictureSize(QSize size) {
   const QSize old = size_;
   if (picture_.isNull() && fillColour_ == CanvasColours::Clear) {
     size_ = size;
-    ink_ = ink_.intersected(QRect(QPoint(0, 0), size_));
+    ink_ &= QRect(QPoint(0, 0), size_);
     DamageAll();
     return;
   }
@@ -93,7 +101,7 @@ void ImageLayer::SetPictureSize(QSize size) {
   size_ = size;
   if (size.isEmpty()) {
     picture_ = QImage();
-    ink_ = QRect();
+    ink_ = QRegion();
     return;
   }
   // copy() keeps the pixels at their coordinates; the strips it adds are painted afterwards.
@@ -107,8 +115,8 @@ void ImageLayer::SetPictureSize(QSize size) {
     FillAnyFormat(next, RectLTRB(0, old.height(), std::min(old.width(), size.width()), size.height()), fillColour_);
   }
   picture_ = next;
-  ink_ = ink_.intersected(picture_.rect());
-  if (fillColour_ != CanvasColours::Clear) ink_ = picture_.rect();
+  ink_ &= picture_.rect();
+  if (fillColour_ != CanvasColours::Clear) ink_ = QRegion(picture_.rect());
   DamageAll();
 }
 
@@ -122,11 +130,13 @@ void ImageLayer::Fill(const QRect& rect, QRgb colour) {
   if (r.isEmpty()) return;
   if (colour == CanvasColours::Clear) {
     // Only what was drawn can differ from black: clearing needs to touch no more than that.
-    const QRect inked = r.intersected(ink_);
+    const QRegion inked = ink_.intersected(r);
     if (inked.isEmpty() || picture_.isNull()) return;
-    FillAnyFormat(picture_, inked, colour);
-    if (r.contains(ink_)) ink_ = QRect();
-    Damage(inked);
+    for (const QRect& part : inked) {
+      FillAnyFormat(picture_, part, colour);
+      Damage(part);
+    }
+    ink_ -= r;
     return;
   }
   Materialise();
@@ -135,21 +145,31 @@ void ImageLayer::Fill(const QRect& rect, QRgb colour) {
   Damage(r);
 }
 
+namespace {
+
+// The four 1-pixel sides of a rectangle.
+QRegion Border(const QRect& rect) {
+  if (rect.width() <= 2 || rect.height() <= 2) return QRegion(rect);
+  return QRegion(rect) - QRegion(rect.adjusted(1, 1, -1, -1));
+}
+
+}  // namespace
+
 void ImageLayer::Frame(const QRect& rect, QRgb colour) {
-  Paint(rect, [&](QImage& image) { FrameRect(image, rect, colour); });
+  Paint(Border(rect), [&](QImage& image) { FrameRect(image, rect, colour); });
 }
 
 void ImageLayer::FocusFrame(const QRect& rect, QRgb colour) {
-  Paint(rect, [&](QImage& image) { DrawFocusRect(image, rect, colour); });
+  Paint(Border(rect), [&](QImage& image) { DrawFocusRect(image, rect, colour); });
 }
 
-void ImageLayer::Paint(const QRect& area, const std::function<void(QImage&)>& draw) {
-  const QRect r = area.intersected(QRect(QPoint(0, 0), size_));
+void ImageLayer::Paint(const QRegion& area, const std::function<void(QImage&)>& draw) {
+  const QRegion r = area.intersected(QRect(QPoint(0, 0), size_));
   if (r.isEmpty()) return;
   Materialise();
   draw(picture_);
   AddInk(r);
-  Damage(r);
+  for (const QRect& part : r) Damage(part);
 }
 
 void ImageLayer::MoveTo(QPoint position) {

@@ -1,13 +1,14 @@
 #pragma once
 // One image layer of a canvas: a picture shown at a position inside the port, with visibility,
 // a transparent key colour, auto-size and a fill colour. A layer whose pixels are all black
-// keeps no pixels at all until something is drawn on it, and it remembers the bounds of what was
-// drawn since it was last cleared, so clearing and composing touch only that area. Drawing
+// keeps no pixels at all until something is drawn on it, and it remembers where it was drawn on
+// since that was last cleared (its ink), so clearing and composing touch only that area. Drawing
 // layers may keep their picture as Indexed8 (a handful of colours), a quarter of the memory.
 
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <functional>
 
@@ -48,8 +49,11 @@ class ImageLayer {
   // Resizes the picture, keeping pixels at their coordinates; added area takes FillColour().
   void SetPictureSize(QSize size);
   QRgb PixelAt(int x, int y) const;
-  // Bounds (picture coordinates) of everything that may differ from black.
-  QRect InkBounds() const { return ink_; }
+  // Where (picture coordinates) pixels may differ from black, and the bounds of that.
+  const QRegion& Ink() const { return ink_; }
+  QRect InkBounds() const { return ink_.boundingRect(); }
+  // Makes the picture all black at the given size, keeping no pixels.
+  void Blank(QSize size);
 
   // --- drawing, picture coordinates, clipped to the picture ---
   void Fill(const QRect& rect, QRgb colour);
@@ -57,7 +61,8 @@ class ImageLayer {
   void Frame(const QRect& rect, QRgb colour);
   void FocusFrame(const QRect& rect, QRgb colour);
   // Runs a drawing function on the (materialised) picture; `area` bounds what it changes.
-  void Paint(const QRect& area, const std::function<void(QImage&)>& draw);
+  void Paint(const QRect& area, const std::function<void(QImage&)>& draw) { Paint(QRegion(area), draw); }
+  void Paint(const QRegion& area, const std::function<void(QImage&)>& draw);
 
   // --- placement and look ---
   QPoint Position() const { return position_; }
@@ -87,7 +92,7 @@ class ImageLayer {
 
  private:
   void Materialise();
-  void AddInk(const QRect& rect);
+  void AddInk(const QRegion& area);
   void Damage(const QRect& pictureRect);
   void DamageAll() { Damage(QRect(QPoint(0, 0), size_)); }
 
@@ -96,7 +101,7 @@ class ImageLayer {
   LayerDamageSink* damage_;
   QImage picture_;
   QSize size_{0, 0};
-  QRect ink_;
+  QRegion ink_;
   QPoint position_{0, 0};
   bool parked_ = false;
   bool visible_ = false;

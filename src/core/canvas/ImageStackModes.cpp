@@ -2,7 +2,6 @@
 
 #include "canvas/CursorPictures.h"
 #include "canvas/ImageStack.h"
-#include "graphics/RectDrawing.h"
 
 void ImageStack::EnterMode(CanvasMode mode) {
   struct Look {
@@ -67,10 +66,8 @@ void ImageStack::SetCursorToPaste() {
 }
 
 void ImageStack::DrawPasteCursor() {
-  QImage frame(L4_Clip.PictureSize(), QImage::Format_ARGB32);
-  if (!frame.isNull()) {
-    frame.fill(ClearColor);
-    FrameRect(frame, frame.rect(), SelectionColor);
-  }
-  L7_Cursor.SetPicture(frame);
+  // Drawn on the layer rather than handed over as a picture, so the layer knows it is all black
+  // but for the frame: a moving preview then costs its border, not its area.
+  L7_Cursor.Blank(L4_Clip.PictureSize());
+  L7_Cursor.Frame(QRect(QPoint(0, 0), L4_Clip.PictureSize()), SelectionColor);
 }
