@@ -79,6 +79,50 @@ TEST_F(Compositor, PartsOutsideThePortStayUntouched) {
   EXPECT_EQ(target.pixel(99, 200), qRgb(1, 1, 1));
 }
 
+// Every layer looked at pixel by pixel, ignoring what the layers know about where they were drawn.
+QImage NaiveComposition(const ImageStack& stack) {
+  QImage out(stack.PortSize(), QImage::Format_RGB32);
+  for (int y = 0; y < out.height(); ++y)
+    for (int x = 0; x < out.width(); ++x) {
+      QRgb shown = qRgb(0, 0, 0);
+      for (const ImageLayer* layer : stack.Layers()) {
+        if (!layer->Shown() || !layer->PortRect().contains(x, y)) continue;
+        const QRgb p = layer->PixelAt(x - layer->Position().x(), y - layer->Position().y());
+        if (layer->Transparent() && ((p ^ layer->KeyColour()) & 0xFFFFFF) == 0) continue;
+        shown = p | 0xFF000000u;
+      }
+      out.setPixel(x, y, shown);
+    }
+  return out;
+}
+
+TEST_F(Compositor, MatchesPixelByPixelCompositionThroughASession) {
+  stack.L5_Grid.SetVisible(true);
+  auto check = [&](const char* step) {
+    EXPECT_EQ(ComposeLayers(stack, stack.PortRect()), NaiveComposition(stack)) << step;
+  };
+  stack.MouseIsOnMove(0, 100, 70);
+  stack.MouseIsDown(MouseButton::Left, 0, 100, 70);
+  stack.MouseIsOnMove(0, 200, 300);
+  check("dragging a selection");
+  stack.MouseIsUp(MouseButton::Left, 0, 200, 300);
+  stack.MouseIsDown(MouseButton::Right, 0, 100, 70);
+  stack.MouseIsOnMove(0, 20, 200);
+  check("drawing a range");
+  stack.SetModeToPaste();
+  stack.MouseIsOnMove(0, 30, 30);
+  check("paste preview");
+  stack.MouseIsDown(MouseButton::Left, ssCtrl, 30, 30);
+  stack.MouseIsOnMove(0, 250, 500);
+  check("after a paste");
+  stack.MouseIsDoubleClick();
+  stack.MouseIsDoubleClick();
+  stack.GridStyle = 2;
+  stack.UpdateGrid();
+  stack.HandleMouseLeave();
+  check("custom line grid, mouse gone");
+}
+
 TEST_F(Compositor, OtherPictureFormatsOnTheImageLayerShowAlike) {
   stack.SetBitmap(picture.convertToFormat(QImage::Format_RGB888));
   EXPECT_EQ(Shown(33, 44), picture.pixel(33, 44));
