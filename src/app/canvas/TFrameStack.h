@@ -1,0 +1,80 @@
+#pragma once
+// The canvas widget: a scroll box (ScrollBoxImageStack) holding the port (BasePanel) that shows
+// an ImageStack's layers and feeds it the mouse. The host may bind its own mouse handlers in place
+// of the model's; files dropped from the desktop are signalled by path; TimerAnim drives the
+// animation preview.
+
+#include <QScrollArea>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "canvas/ImageStack.h"
+
+class TFrameStack;
+
+// The port: paints the composed layers over the exposed region and receives all mouse events
+// (it plays the part of the top layer, L8_Overlay).
+class TBasePanel : public QWidget {
+  Q_OBJECT
+ public:
+  TBasePanel(TFrameStack& frame, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  TFrameStack& frame_;
+  QImage buffer_;
+};
+
+class TFrameStack : public QWidget, private CanvasView {
+  Q_OBJECT
+ public:
+  explicit TFrameStack(QWidget* parent = nullptr, std::unique_ptr<ImageStack> model = nullptr);
+  ~TFrameStack() override;
+
+  ImageStack& Model() { return *model_; }
+  const ImageStack& Model() const { return *model_; }
+
+  QScrollArea* ScrollBoxImageStack;
+  TBasePanel* BasePanel;
+  QTimer* TimerAnim;
+
+  // The overlay's mouse handlers, in port coordinates. They call the model's MouseIsDown,
+  // MouseIsOnMove, MouseIsUp and MouseIsDoubleClick until the host binds its own; an empty
+  // handler ignores the event. A double click delivers OnDblClick, then OnMouseDown with ssDouble.
+  std::function<void(MouseButton, ShiftState, int, int)> OnMouseDown;
+  std::function<void(ShiftState, int, int)> OnMouseMove;
+  std::function<void(MouseButton, ShiftState, int, int)> OnMouseUp;
+  std::function<void()> OnDblClick;
+
+ signals:
+  // The first local file of a drop from the desktop.
+  void DragNDrop(const QString& path);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  friend class TBasePanel;
+  // CanvasView
+  QPoint ScrollPosition() const override;
+  void SetScrollPosition(QPoint position) override;
+  QSize ClientSize() const override;
+  void Invalidate(const QRect& portRect) override;
+  void PortResized(QSize size) override;
+  void PointerChanged(FramePointer pointer) override;
+  void AcceptDrops() override;
+  void SetTimerAnim(bool enabled, int intervalMs) override;
+
+  std::unique_ptr<ImageStack> model_;
+  std::unique_ptr<ClipboardSink> clipboard_;
+};

@@ -1,0 +1,42 @@
+#pragma once
+// What the canvas model asks of whoever shows it (the widget, or a test): the scroll position and
+// visible size of the port, repaints of changed port rectangles, the port's size, the frame's
+// mouse pointer, drop acceptance and the animation timer. And where a cut goes when it is
+// exported: the clipboard.
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include "canvas/CanvasTypes.h"
+
+class CanvasView {
+ public:
+  virtual ~CanvasView() = default;
+  // Scroll position of the port (its pixel at the top-left of the visible area).
+  virtual QPoint ScrollPosition() const = 0;
+  // The view keeps the position within its range.
+  virtual void SetScrollPosition(QPoint position) = 0;
+  // Size of the visible area of the port.
+  virtual QSize ClientSize() const = 0;
+  // The given port rectangle looks different now.
+  virtual void Invalidate(const QRect& portRect) = 0;
+  // Repaint now what is pending (after automatic scrolling).
+  virtual void RepaintNow() {}
+  virtual void PortResized(QSize size) = 0;
+  virtual void PointerChanged(FramePointer pointer) = 0;
+  // Files dropped from the desktop are welcome from now on.
+  virtual void AcceptDrops() {}
+  // The animation preview's timer: interval in milliseconds and whether it runs.
+  virtual void SetTimerAnim(bool enabled, int intervalMs) {
+    (void)enabled;
+    (void)intervalMs;
+  }
+};
+
+class ClipboardSink {
+ public:
+  virtual ~ClipboardSink() = default;
+  virtual void PutBitmap(const QImage& bitmap) = 0;
+};

@@ -1,0 +1,47 @@
+#pragma once
+// A view and clipboard for driving the canvas model in tests: records what the model asks.
+
+#include <QImage>
+#include <QRegion>
+#include <vector>
+
+#include "canvas/CanvasView.h"
+
+class FakeView : public CanvasView {
+ public:
+  QPoint scroll{0, 0};
+  QSize client{256, 256};
+  QSize scrollRange{1 << 20, 1 << 20};
+  QRegion dirty;
+  QSize port;
+  FramePointer pointer = FramePointer::Default;
+  int repaints = 0;
+  bool dropsAccepted = false;
+
+  QPoint ScrollPosition() const override { return scroll; }
+  void SetScrollPosition(QPoint p) override {
+    scroll = QPoint(std::clamp(p.x(), 0, scrollRange.width()), std::clamp(p.y(), 0, scrollRange.height()));
+  }
+  QSize ClientSize() const override { return client; }
+  void Invalidate(const QRect& r) override { dirty += r; }
+  void RepaintNow() override { ++repaints; }
+  void PortResized(QSize size) override { port = size; }
+  void PointerChanged(FramePointer p) override { pointer = p; }
+  void AcceptDrops() override { dropsAccepted = true; }
+};
+
+class FakeClipboard : public ClipboardSink {
+ public:
+  std::vector<QImage> bitmaps;
+  void PutBitmap(const QImage& bitmap) override { bitmaps.push_back(bitmap); }
+};
+
+// Exclusive right/bottom form of a rectangle, for comparing with hand-computed values.
+struct Ltrb {
+  int l, t, r, b;
+  bool operator==(const Ltrb&) const = default;
+};
+inline Ltrb ToLtrb(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
+inline std::ostream& operator<<(std::ostream& os, const Ltrb& r) {
+  return os << "(" << r.l << ", " << r.t << ", " << r.r << ", " << r.b << ")";
+}

@@ -1,0 +1,142 @@
+// Rectangle copies, fills, frames and focus frames on 32-bit and Indexed8 pictures.
+
+#include <gtest/gtest.h>
+
+#include "TestPictures.h"
+#include "graphics/RectCopy.h"
+#include "graphics/RectDrawing.h"
+
+namespace {
+
+constexpr QRgb Black = qRgb(0, 0, 0);
+
+QImage Filled(int w, int h, QRgb colour) {
+  QImage image(w, h, QImage::Format_ARGB32);
+  image.fill(colour);
+  return image;
+}
+
+TEST(RectLTRB, EmptyWhenInvertedOrFlat) {
+  EXPECT_EQ(RectLTRB(1, 2, 5, 7), QRect(1, 2, 4, 5));
+  EXPECT_TRUE(RectLTRB(5, 0, 5, 10).isEmpty());
+  EXPECT_TRUE(RectLTRB(6, 0, 5, 10).isEmpty());
+  EXPECT_TRUE(RectLTRB(0, 3, 5, 2).isEmpty());
+}
+
+TEST(CopyRect, ClipsToBothPictures) {
+  const QImage source = MakeCoordinatePicture(16, 16);
+  struct Case {
+    QPoint at;
+    QRect from;
+    QPoint probe, sourceOfProbe;  // sourceOfProbe (-1, -1): probe keeps the destination's colour
+  } cases[] = {
+      {{0, 0}, {0, 0, 16, 16}, {5, 6}, {5, 6}},
+      {{-4, -4}, {0, 0, 8, 8}, {0, 0}, {4, 4}},    // destination left of and above the picture
+      {{6, 6}, {0, 0, 8, 8}, {7, 7}, {1, 1}},      // reaches past the destination's far corner
+      {{0, 0}, {12, 12, 8, 8}, {3, 3}, {15, 15}},  // source rectangle past the source picture
+      {{0, 0}, {12, 12, 8, 8}, {4, 4}, {-1, -1}},  //   ...its outside part writes nothing
+      {{0, 0}, {-3, -3, 8, 8}, {2, 2}, {-1, -1}},
+      {{0, 0}, {-3, -3, 8, 8}, {3, 3}, {0, 0}},
+  };
+  for (const Case& c : cases) {
+    QImage destination = Filled(10, 10, qRgb(1, 1, 1));
+    CopyRect(destination, c.at, source, c.from);
+    const QRgb expected = c.sourceOfProbe.x() < 0 ? qRgb(1, 1, 1) : source.pixel(c.sourceOfProbe);
+    EXPECT_EQ(destination.pixel(c.probe), expected) << c.at.x() << "," << c.from.x();
+    EXPECT_EQ(destination.size(), QSize(10, 10));
+  }
+}
+
+TEST(CopyRect, WithinOnePictureReadsBeforeItWrites) {
+  QImage image = MakeCoordinatePicture(8, 8);
+  const QImage before = image.copy();
+  CopyRect(image, QPoint(0, 2), image, QRect(0, 0, 8, 6));
+  EXPECT_EQ(image.pixel(3, 7), before.pixel(3, 5));
+  EXPECT_EQ(image.pixel(3, 2), before.pixel(3, 0));
+}
+
+TEST(CopyWithKey, SkipsTheKeyColourAndReplacingSwapsIt) {
+  QImage source = Filled(4, 1, Black);
+  source.setPixel(1, 0, qRgb(200, 0, 0));
+  source.setPixel(2, 0, qRgba(0, 0, 0, 0));  // key by colour, whatever its alpha
+  QImage destination = Filled(4, 1, qRgb(5, 5, 5));
+  CopyWithKey(destination, QPoint(0, 0), source, source.rect(), Black);
+  EXPECT_EQ(destination.pixel(0, 0), qRgb(5, 5, 5));
+  EXPECT_EQ(destination.pixel(1, 0), qRgb(200, 0, 0));
+  EXPECT_EQ(destination.pixel(2, 0), qRgb(5, 5, 5));
+  CopyReplacingColour(destination, QPoint(0, 0), source, source.rect(), qRgb(200, 0, 0), qRgb(255, 0, 255));
+  EXPECT_EQ(destination.pixel(1, 0), qRgb(255, 0, 255));
+  EXPECT_EQ(destination.pixel(0, 0), Black);
+}
+
+TEST(StretchRect, NearestNeighbourBothWays) {
+  const QImage source = MakeCoordinatePicture(4, 4);
+  QImage big = Filled(8, 8, Black);
+  StretchRect(big, big.rect(), source, source.rect());
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) ASSERT_EQ(big.pixel(x, y), source.pixel(x / 2, y / 2));
+  QImage small = Filled(2, 2, Black);
+  StretchRect(small, small.rect(), source, source.rect());
+  EXPECT_EQ(small.pixel(1, 1), source.pixel(2, 2));
+}
+
+TEST(FillAndFrame, ClippedAndOnIndexedPictures) {
+  QImage image = Filled(6, 5, Black);
+  FillRect(image, QRect(4, 3, 10, 10), qRgb(9, 9, 9));
+  EXPECT_EQ(image.pixel(5, 4), qRgb(9, 9, 9));
+  EXPECT_EQ(image.pixel(3, 4), Black);
+  FrameRect(image, QRect(0, 0, 3, 3), qRgb(1, 2, 3));
+  EXPECT_EQ(image.pixel(2, 2), qRgb(1, 2, 3));
+  EXPECT_EQ(image.pixel(1, 1), Black);
+
+  QImage indexed(6, 5, QImage::Format_Indexed8);
+  indexed.setColorCount(1);
+  indexed.setColor(0, Black);
+  indexed.fill(0);
+  FrameRect(indexed, QRect(0, 0, 6, 5), qRgb(255, 255, 0));
+  EXPECT_EQ(indexed.format(), QImage::Format_Indexed8);
+  EXPECT_EQ(indexed.colorCount(), 2);
+  EXPECT_EQ(PixelColour(indexed, 5, 4), qRgb(255, 255, 0));
+  EXPECT_EQ(PixelColour(indexed, 2, 2), Black);
+}
+
+TEST(FillRect, AFullColourTableTurnsThePictureInto32Bits) {
+  QImage indexed(20, 20, QImage::Format_Indexed8);
+  indexed.setColorCount(0);
+  for (int i = 0; i < 300; ++i) FillRect(indexed, QRect(i % 20, i / 20, 1, 1), qRgb(i % 256, i / 256, 0));
+  EXPECT_EQ(indexed.format(), QImage::Format_ARGB32);
+  EXPECT_EQ(PixelColour(indexed, 19, 14), qRgb(299 % 256, 1, 0));
+  EXPECT_EQ(PixelColour(indexed, 5, 0), qRgb(5, 0, 0));
+}
+
+TEST(DrawFocusRect, DottedBorderOnceEachAndTwiceCancels) {
+  for (QImage::Format format : {QImage::Format_ARGB32, QImage::Format_Indexed8}) {
+    QImage image = Filled(8, 6, Black).convertToFormat(format);
+    DrawFocusRect(image, QRect(1, 1, 5, 4), qRgb(32, 32, 32));
+    int dots = 0;
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < 8; ++x) {
+        const bool border = x >= 1 && x <= 5 && y >= 1 && y <= 4 && (x == 1 || x == 5 || y == 1 || y == 4);
+        const QRgb expected = border && IsFocusDot(x, y) ? qRgb(32, 32, 32) : Black;
+        EXPECT_EQ(PixelColour(image, x, y), expected) << x << "," << y;
+        dots += expected != Black;
+      }
+    EXPECT_EQ(dots, 7);
+    DrawFocusRect(image, QRect(1, 1, 5, 4), qRgb(224, 224, 224));
+    EXPECT_EQ(PixelColour(image, 1, 1), qRgb(192, 192, 192)) << "exclusive-or of the two colours";
+    DrawFocusRect(image, QRect(1, 1, 5, 4), qRgb(224, 224, 224));
+    DrawFocusRect(image, QRect(1, 1, 5, 4), qRgb(32, 32, 32));
+    EXPECT_EQ(PixelColour(image, 1, 1), Black);
+    EXPECT_EQ(PixelColour(image, 3, 1), Black);
+  }
+}
+
+TEST(DrawFocusRect, OnePixelWideRectsAreDrawnNotCancelled) {
+  QImage image = Filled(4, 4, Black);
+  DrawFocusRect(image, QRect(2, 0, 1, 4), qRgb(10, 10, 10));
+  EXPECT_EQ(image.pixel(2, 0), qRgb(10, 10, 10));
+  EXPECT_EQ(image.pixel(2, 2), qRgb(10, 10, 10));
+  EXPECT_EQ(image.pixel(2, 1), Black);
+}
+
+}  // namespace
