@@ -133,6 +133,23 @@ TEST(TtrlevelDamage, CompressedLengthPastTheEndIsDamage) {
   }
 }
 
+TEST(TtrlevelDamage, DeclaredChunkLengthsNeitherBoundNorSizeTheResult) {
+  const LevelDescription d = MakeSampleLevel(G::TR5, 2);
+  LevelLayout layout;
+  const QByteArray bytes = WriteLevel(d, &layout);
+  for (std::uint32_t declared : {0u, 1u, 300000u, 0xFFFFFFFFu}) {
+    QByteArray lying = bytes;
+    PatchU32(lying, layout.chunk32, declared);
+    PatchU32(lying, layout.chunk16, declared);
+    Ttrlevel level;
+    ASSERT_EQ(level.LoadFromMemory(lying, "a.trc", false), Ttrlevel::LoadOk);
+    EXPECT_EQ(level.Textiles32, d.pages32) << declared;
+    EXPECT_EQ(level.Textiles16Size, 2 * 131072) << declared;
+    EXPECT_EQ(level.TextileCount, 2);
+    EXPECT_FALSE(level.Truncated);
+  }
+}
+
 TEST(TtrlevelDamage, CorruptedChunkCheckIsRejected) {
   LevelLayout layout;
   QByteArray bytes = WriteLevel(MakeSampleLevel(G::TR4, 1), &layout);
