@@ -33,6 +33,9 @@ int MirrorIndex(int position, int length);
 // weights down, so every source pixel contributes; weights are rounded half to even.
 TapList BuildTapList(int position, int sourceLength, float scale, FilterFunction filter, float radius);
 
+// The same into `taps` (emptied first), reusing its storage.
+void BuildTapListInto(TapList& taps, int position, int sourceLength, float scale, FilterFunction filter, float radius);
+
 // The tap lists of output positions 0 .. targetLength − 1.
 std::vector<TapList> BuildTapLists(int sourceLength, int targetLength, float scale, FilterFunction filter,
                                    float radius);

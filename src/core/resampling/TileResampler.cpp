@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "resampling/LineBlend.h"
 #include "resampling/TapList.h"
 
 #if defined(__SSE2__)
@@ -12,90 +14,48 @@
 
 namespace {
 
-// Work buffers beyond this many bytes are refused rather than allocated: the callers ask for
-// tiles of at most a few hundred pixels a side, so a larger request is a caller's mistake.
+// Buffers beyond this many bytes are refused rather than allocated: the callers ask for tiles
+// of at most a few hundred pixels a side, so a larger request is a caller's mistake.
 constexpr int64_t kMaxBufferBytes = int64_t{1} << 30;
 
-// The tap lists of one axis, flattened so the passes walk plain arrays. Weights that do not fit
-// in 16 bits (only possible with some other filter) send the whole axis down the scalar path.
-struct AxisTaps {
-  std::vector<int> Begin;  // taps of output i are Begin[i] .. Begin[i + 1] − 1
-  std::vector<int> Index;
-  std::vector<int> Weight;
-  std::vector<int> Total;
-  bool Narrow = true;
-};
+const uint8_t* Bytes(const std::vector<uint32_t>& pixels) { return reinterpret_cast<const uint8_t*>(pixels.data()); }
+uint8_t* Bytes(std::vector<uint32_t>& pixels) { return reinterpret_cast<uint8_t*>(pixels.data()); }
 
-AxisTaps FlattenTaps(const std::vector<TapList>& lists) {
-  AxisTaps axis;
-  axis.Begin.reserve(lists.size() + 1);
-  axis.Total.reserve(lists.size());
-  axis.Begin.push_back(0);
-  for (const TapList& list : lists) {
-    int total = 0;
-    for (const Tap& tap : list) {
-      axis.Index.push_back(tap.Index);
-      axis.Weight.push_back(tap.Weight);
-      total += tap.Weight;
-      if (tap.Weight < INT16_MIN || tap.Weight > INT16_MAX) axis.Narrow = false;
-    }
-    axis.Total.push_back(total);
-    axis.Begin.push_back(static_cast<int>(axis.Index.size()));
-  }
-  return axis;
-}
-
-// values[e] × weight added to sums[e] for e < count: one tap applied to a whole line at once.
-void AccumulateTap(int32_t* sums, const uint8_t* values, int count, int weight, bool narrow) {
-  int e = 0;
+// Copies a 4 × 4 block of pixels, rows becoming columns.
+inline void TransposeBlock(const uint32_t* const rows[4], size_t column, uint32_t* out, size_t outStride) {
 #if defined(__SSE2__)
-  if (narrow) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i w = _mm_set1_epi16(static_cast<int16_t>(weight));
-    for (; e + 16 <= count; e += 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(values + e));
-      const __m128i halves[2] = {_mm_unpacklo_epi8(bytes, zero), _mm_unpackhi_epi8(bytes, zero)};
-      for (int h = 0; h < 2; ++h) {
-        const __m128i low = _mm_mullo_epi16(halves[h], w);
-        const __m128i high = _mm_mulhi_epi16(halves[h], w);
-        int32_t* out = sums + e + 8 * h;
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + 4));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_add_epi32(a, _mm_unpacklo_epi16(low, high)));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4), _mm_add_epi32(b, _mm_unpackhi_epi16(low, high)));
-      }
-    }
-  }
+  const __m128i r0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[0] + column));
+  const __m128i r1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[1] + column));
+  const __m128i r2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[2] + column));
+  const __m128i r3 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[3] + column));
+  const __m128i t0 = _mm_unpacklo_epi32(r0, r1), t1 = _mm_unpacklo_epi32(r2, r3);
+  const __m128i t2 = _mm_unpackhi_epi32(r0, r1), t3 = _mm_unpackhi_epi32(r2, r3);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi64(t0, t1));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out + outStride), _mm_unpackhi_epi64(t0, t1));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * outStride), _mm_unpacklo_epi64(t2, t3));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 3 * outStride), _mm_unpackhi_epi64(t2, t3));
 #else
-  (void)narrow;
+  for (int c = 0; c < 4; ++c)
+    for (int r = 0; r < 4; ++r) out[c * outStride + r] = rows[r][column + c];
 #endif
-  for (; e < count; ++e) sums[e] += weight * values[e];
 }
 
-// The blend's last step: the sum divided by the total (truncating), or, for a zero total, the
-// sum shifted right by 8 as an unsigned number; then clamped to a byte.
-inline uint8_t FinishBlend(int32_t sum, int32_t total) {
-  int32_t value;
-  if (total != 0) {
-    value = sum / total;
-  } else {
-    value = static_cast<int32_t>(static_cast<uint32_t>(sum) >> 8);
+// The picture's columns as lines of `stride` pixels (stride a multiple of 4, at least the
+// height), so that the horizontal pass adds whole columns the way the vertical pass adds rows.
+std::vector<uint32_t> Columns(const QImage& colours, int stride) {
+  const int width = colours.width(), height = colours.height();
+  std::vector<uint32_t> columns(static_cast<size_t>(width) * stride);
+  const int wholeWidth = width / 4 * 4;
+  for (int top = 0; top < height; top += 4) {
+    const uint32_t* rows[4];
+    for (int r = 0; r < 4; ++r)
+      rows[r] = reinterpret_cast<const uint32_t*>(colours.constScanLine(std::min(top + r, height - 1)));
+    for (int n = 0; n < wholeWidth; n += 4)
+      TransposeBlock(rows, n, columns.data() + static_cast<size_t>(n) * stride + top, stride);
+    for (int n = wholeWidth; n < width; ++n)
+      for (int r = 0; r < 4; ++r) columns[static_cast<size_t>(n) * stride + top + r] = rows[r][n];
   }
-  return static_cast<uint8_t>(std::clamp(value, 0, 255));
-}
-
-// Blends every line of `lines` (each `lineLength` bytes, line n at lines + n·lineLength) into
-// output line i by the taps of i, and hands the finished bytes of line i to `store`.
-template <typename Store>
-void BlendLines(const AxisTaps& axis, const uint8_t* lines, int lineLength, std::vector<int32_t>& sums, Store store) {
-  const int outputs = static_cast<int>(axis.Total.size());
-  for (int i = 0; i < outputs; ++i) {
-    std::fill(sums.begin(), sums.end(), 0);
-    for (int t = axis.Begin[i]; t < axis.Begin[i + 1]; ++t)
-      AccumulateTap(sums.data(), lines + static_cast<size_t>(axis.Index[t]) * lineLength, lineLength, axis.Weight[t],
-                    axis.Narrow);
-    store(i, sums.data(), axis.Total[i]);
-  }
+  return columns;
 }
 
 }  // namespace
@@ -103,48 +63,55 @@ void BlendLines(const AxisTaps& axis, const uint8_t* lines, int lineLength, std:
 bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, QImage& dest) {
   const int sw = source.width(), sh = source.height(), nw = dest.width(), nh = dest.height();
   if (sw <= 0 || sh <= 0 || nw <= 0 || nh <= 0) return true;
-  if (int64_t{nw} * sh * 3 > kMaxBufferBytes || int64_t{sw} * sh * 3 > kMaxBufferBytes) return false;
+  const int columnStride = LineStride(sh), workStride = LineStride(nw);
+  if (int64_t{sw} * columnStride * 4 > kMaxBufferBytes || int64_t{columnStride} * workStride * 4 > kMaxBufferBytes)
+    return false;
   if (dest.format() != QImage::Format_RGB888) {
     dest = QImage(nw, nh, QImage::Format_RGB888);
     if (dest.isNull()) return false;
   }
+  // Blending runs on 32-bit pixels; the alpha byte rides along and is dropped at the end.
   const QImage colours = (source.format() == QImage::Format_ARGB32 || source.format() == QImage::Format_RGB32)
                              ? source
                              : source.convertToFormat(QImage::Format_ARGB32);
+  const std::vector<uint32_t> columns = Columns(colours, columnStride);
 
-  // The source is read column by column (R, G, B of rows 0 .. sh − 1 in a row), so that the
-  // horizontal pass, like the vertical one, adds whole lines at a time.
-  std::vector<uint8_t> columns(static_cast<size_t>(sw) * sh * 3);
-  for (int k = 0; k < sh; ++k) {
-    const auto* row = reinterpret_cast<const QRgb*>(colours.constScanLine(k));
-    uint8_t* cell = columns.data() + static_cast<size_t>(k) * 3;
-    for (int n = 0; n < sw; ++n, cell += static_cast<size_t>(sh) * 3) {
-      cell[0] = static_cast<uint8_t>(qRed(row[n]));
-      cell[1] = static_cast<uint8_t>(qGreen(row[n]));
-      cell[2] = static_cast<uint8_t>(qBlue(row[n]));
+  // Horizontal pass into the work picture (nw × sh, row by row), four output columns at a time
+  // so that they go into the work picture as 4 × 4 blocks.
+  constexpr int kBlock = 4;
+  std::vector<uint32_t> blocks(static_cast<size_t>(kBlock) * columnStride);
+  std::vector<uint32_t> work(static_cast<size_t>(columnStride) * workStride);
+  BlendPlan across = MakeBlendPlan(sw, nw, filter, radius, static_cast<size_t>(columnStride) * 4);
+  for (int left = 0; left < nw; left += kBlock) {
+    const uint32_t* lines[kBlock];
+    for (int b = 0; b < kBlock; ++b) {
+      uint32_t* line = blocks.data() + static_cast<size_t>(b) * columnStride;
+      if (left + b < nw) BlendLine(across, left + b, Bytes(columns), sh, reinterpret_cast<uint8_t*>(line));
+      lines[b] = line;
     }
+    for (int k = 0; k < sh; k += kBlock)
+      TransposeBlock(lines, k, work.data() + static_cast<size_t>(k) * workStride + left, workStride);
   }
 
-  // Work picture nw × sh, row by row, R G B.
-  std::vector<uint8_t> work(static_cast<size_t>(nw) * sh * 3);
-  std::vector<int32_t> sums(static_cast<size_t>(sh) * 3);
-
-  const AxisTaps across = FlattenTaps(BuildTapLists(sw, nw, AxisScale(sw, nw), filter, radius));
-  BlendLines(across, columns.data(), sh * 3, sums, [&](int i, const int32_t* lineSums, int32_t total) {
-    uint8_t* cell = work.data() + static_cast<size_t>(i) * 3;
-    for (int k = 0; k < sh; ++k, cell += static_cast<size_t>(nw) * 3, lineSums += 3) {
-      cell[0] = FinishBlend(lineSums[0], total);
-      cell[1] = FinishBlend(lineSums[1], total);
-      cell[2] = FinishBlend(lineSums[2], total);
-    }
-  });
-
-  const AxisTaps down = FlattenTaps(BuildTapLists(sh, nh, AxisScale(sh, nh), filter, radius));
-  sums.resize(static_cast<size_t>(nw) * 3);
-  BlendLines(down, work.data(), nw * 3, sums, [&](int j, const int32_t* lineSums, int32_t total) {
+  // Vertical pass from the work picture's rows into the output.
+  // Square tiles, the usual case, have the same taps on both axes.
+  BlendPlan down;
+  if (sh == sw && nh == nw) {
+    down = std::move(across);
+    ChangeLineStride(down, static_cast<size_t>(workStride) * 4);
+  } else {
+    down = MakeBlendPlan(sh, nh, filter, radius, static_cast<size_t>(workStride) * 4);
+  }
+  std::vector<uint32_t> line(static_cast<size_t>(workStride));
+  for (int j = 0; j < nh; ++j) {
+    BlendLine(down, j, Bytes(work), nw, Bytes(line));
     uint8_t* out = dest.scanLine(j);
-    for (int e = 0; e < nw * 3; ++e) out[e] = FinishBlend(lineSums[e], total);
-  });
+    for (int x = 0; x < nw; ++x, out += 3) {
+      out[0] = static_cast<uint8_t>(qRed(line[x]));
+      out[1] = static_cast<uint8_t>(qGreen(line[x]));
+      out[2] = static_cast<uint8_t>(qBlue(line[x]));
+    }
+  }
   return true;
 }
 

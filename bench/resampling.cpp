@@ -1,0 +1,36 @@
+// The tile resampler beside Qt's smooth scaling of the same picture to the same size, for the
+// sizes the size selector asks for. Both start from the 32-bit working picture.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+
+#include "TestPictures.h"
+#include "resampling/TileResampler.h"
+
+namespace {
+
+// args: source width, source height, target width, target height
+void Sizes(benchmark::internal::Benchmark* b) {
+  b->Args({256, 256, 64, 64})->Args({64, 64, 128, 128})->Args({64, 64, 64, 32})->Args({512, 512, 256, 256});
+}
+
+QImage SourceFor(const benchmark::State& state) {
+  return MakeCoordinatePicture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+}
+
+void BM_ResizeTile(benchmark::State& state) {
+  const QImage source = SourceFor(state);
+  const int width = static_cast<int>(state.range(2)), height = static_cast<int>(state.range(3));
+  for (auto _ : state) benchmark::DoNotOptimize(ResizeTile(width, height, source));
+}
+BENCHMARK(BM_ResizeTile)->Apply(Sizes);
+
+void BM_QtSmoothScaled(benchmark::State& state) {
+  const QImage source = SourceFor(state);
+  const int width = static_cast<int>(state.range(2)), height = static_cast<int>(state.range(3));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+BENCHMARK(BM_QtSmoothScaled)->Apply(Sizes);
+
+}  // namespace
