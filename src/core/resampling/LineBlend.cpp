@@ -139,7 +139,7 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
     for (size_t t = 0; t < list.size(); t += 2) {
       const Tap& a = list[t];
       const Tap& b = t + 1 < list.size() ? list[t + 1] : Tap{a.Index, 0};
-      plan.Pairs.push_back({a.Index * lineStride, b.Index * lineStride, a.Weight, b.Weight,
+      plan.Pairs.push_back({a.Index * lineStride, b.Index * lineStride, a.Index, b.Index, a.Weight, b.Weight,
                             (static_cast<uint32_t>(b.Weight) << 16) | (static_cast<uint32_t>(a.Weight) & 0xFFFFu)});
       total += a.Weight + b.Weight;
       for (int weight : {a.Weight, b.Weight})
@@ -157,8 +157,8 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
 
 void ChangeLineStride(BlendPlan& plan, size_t lineStride) {
   for (Pair& pair : plan.Pairs) {
-    pair.OffsetA = pair.OffsetA / plan.LineStride * lineStride;
-    pair.OffsetB = pair.OffsetB / plan.LineStride * lineStride;
+    pair.OffsetA = pair.IndexA * lineStride;
+    pair.OffsetB = pair.IndexB * lineStride;
   }
   plan.LineStride = lineStride;
 }

@@ -20,6 +20,7 @@ bool BlendKernelAvailable(BlendKernel kernel);
 struct BlendPlan {
   struct TapPair {
     size_t OffsetA = 0, OffsetB = 0;  // byte offsets of the two lines
+    int IndexA = 0, IndexB = 0;       // their line numbers
     int WeightA = 0, WeightB = 0;
     uint32_t PackedWeights = 0;  // WeightA in the low 16 bits, WeightB in the high 16 bits
   };

@@ -41,16 +41,22 @@ TapList BuildTapList(int position, int sourceLength, float scale, FilterFunction
   return taps;
 }
 
-void BuildTapListInto(TapList& taps, int position, int sourceLength, float scale, FilterFunction filter, float radius) {
-  // The centre, the support and the filter argument are single precision, as the weights of
-  // existing texture sets were made with them; the sums between them are taken in double.
+namespace {
+
+template <typename Filter>
+void BuildTaps(TapList& taps, int position, int sourceLength, float scale, Filter filter, float radius) {
+  // The centre, the support and the filter argument are single precision, so that every build
+  // gives the same weights; the sums between them are taken in double.
   const float centre = static_cast<float>(position / static_cast<double>(scale));
   const bool reduction = scale < 1.0f;
   const float support = reduction ? static_cast<float>(radius / static_cast<double>(scale)) : radius;
   const int first = static_cast<int>(std::floor(static_cast<double>(centre) - support));
   const int last = static_cast<int>(std::ceil(static_cast<double>(centre) + support));
 
-  taps.clear();
+  // Every candidate is written and only the non-zero ones are kept, without a branch that
+  // mispredicts at every edge of the support.
+  taps.resize(static_cast<size_t>(last - first + 1));
+  size_t kept = 0;
   for (int j = first; j <= last; ++j) {
     const double distance = static_cast<double>(centre) - j;
     int weight;
@@ -60,7 +66,21 @@ void BuildTapListInto(TapList& taps, int position, int sourceLength, float scale
     } else {
       weight = RoundWeight(filter(static_cast<float>(distance)));
     }
-    if (weight != 0) taps.push_back({MirrorIndex(j, sourceLength), weight});
+    taps[kept] = {MirrorIndex(j, sourceLength), weight};
+    kept += weight != 0;
+  }
+  taps.resize(kept);
+}
+
+}  // namespace
+
+void BuildTapListInto(TapList& taps, int position, int sourceLength, float scale, FilterFunction filter, float radius) {
+  // The tile resampler's own filter is inlined: this runs for every candidate tap of every call.
+  if (filter == &MitchellKernel) {
+    BuildTaps(
+        taps, position, sourceLength, scale, [](float t) { return MitchellKernel(t); }, radius);
+  } else {
+    BuildTaps(taps, position, sourceLength, scale, filter, radius);
   }
 }
 
