@@ -14,8 +14,8 @@
 // new size is too large to allocate.
 QImage ResizeTile(int newWidth, int newHeight, const QImage& source);
 
-// Resamples `source` into `dest`, whose size is the target size and whose format must be
-// Format_RGB888 (anything else is replaced by a black RGB888 picture of the same size first).
+// Resamples `source` into `dest`, whose size is the target size and whose format should be
+// Format_RGB888 (a picture of another format is replaced by an RGB888 one of the same size).
 // Nothing is written when either picture has a side of 0. Horizontal pass first, then the
 // vertical one, each blend clamped to 0..255 before the next pass reads it. Returns false, with
 // `dest` unchanged, when the work buffers would be unreasonably large (over 1 GiB).
