@@ -1,0 +1,179 @@
+#include "resampling/LineBlend.h"
+
+#include <algorithm>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define MOSAICOR_X86_KERNELS 1
+#endif
+
+namespace {
+
+using Pair = BlendPlan::TapPair;
+
+// Totals the reciprocal path takes: 255 × total and every product stay exact in 32 bits.
+constexpr int kMaxFastTotal = 4096;
+
+inline uint8_t FinishBlend(int32_t sum, int32_t total) {
+  int32_t value;
+  if (total != 0) {
+    value = sum / total;
+  } else {
+    value = static_cast<int32_t>(static_cast<uint32_t>(sum) >> 8);
+  }
+  return static_cast<uint8_t>(std::clamp(value, 0, 255));
+}
+
+void BlendScalar(const Pair* first, const Pair* last, int total, const uint8_t* lines, int bytes, uint8_t* out) {
+  for (int e = 0; e < bytes; ++e) {
+    int32_t sum = 0;
+    for (const Pair* p = first; p != last; ++p)
+      sum += p->WeightA * lines[p->OffsetA + e] + p->WeightB * lines[p->OffsetB + e];
+    out[e] = FinishBlend(sum, total);
+  }
+}
+
+#if defined(MOSAICOR_X86_KERNELS)
+
+// The SIMD kernels take each pair of taps at once: the bytes of the two lines interleaved and
+// widened to 16 bits meet the packed weight pair in one multiply-add (a·wa + b·wb per 32-bit
+// lane). The sums are clamped to 0 .. 255 × total, which for a positive total gives the same
+// byte as dividing first and clamping after, and then divided by the high half of
+// sum × ceil(2^32 / total), exact for totals 2 .. 4096 and sums up to 255 × total.
+
+inline __m128i DivideSse2(__m128i s, __m128i reciprocal, __m128i limit) {
+  s = _mm_and_si128(s, _mm_cmpgt_epi32(s, _mm_setzero_si128()));
+  const __m128i over = _mm_cmpgt_epi32(s, limit);
+  s = _mm_or_si128(_mm_andnot_si128(over, s), _mm_and_si128(over, limit));
+  const __m128i even = _mm_mul_epu32(s, reciprocal);
+  const __m128i odd = _mm_mul_epu32(_mm_srli_epi64(s, 32), reciprocal);
+  return _mm_or_si128(_mm_srli_epi64(even, 32), _mm_and_si128(odd, _mm_set_epi32(-1, 0, -1, 0)));
+}
+
+__attribute__((target("sse2"))) void BlendSse2(const Pair* first, const Pair* last, int total, uint32_t reciprocal,
+                                               const uint8_t* lines, int bytes, uint8_t* out) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i divisor = _mm_set1_epi32(static_cast<int>(reciprocal));
+  const __m128i limit = _mm_set1_epi32(255 * total);
+  for (int e = 0; e < bytes; e += 16) {
+    __m128i acc0 = zero, acc1 = zero, acc2 = zero, acc3 = zero;
+    for (const Pair* p = first; p != last; ++p) {
+      const __m128i weights = _mm_set1_epi32(static_cast<int>(p->PackedWeights));
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lines + p->OffsetA + e));
+      const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lines + p->OffsetB + e));
+      const __m128i low = _mm_unpacklo_epi8(a, b), high = _mm_unpackhi_epi8(a, b);
+      acc0 = _mm_add_epi32(acc0, _mm_madd_epi16(_mm_unpacklo_epi8(low, zero), weights));
+      acc1 = _mm_add_epi32(acc1, _mm_madd_epi16(_mm_unpackhi_epi8(low, zero), weights));
+      acc2 = _mm_add_epi32(acc2, _mm_madd_epi16(_mm_unpacklo_epi8(high, zero), weights));
+      acc3 = _mm_add_epi32(acc3, _mm_madd_epi16(_mm_unpackhi_epi8(high, zero), weights));
+    }
+    const __m128i words0 = _mm_packs_epi32(DivideSse2(acc0, divisor, limit), DivideSse2(acc1, divisor, limit));
+    const __m128i words1 = _mm_packs_epi32(DivideSse2(acc2, divisor, limit), DivideSse2(acc3, divisor, limit));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + e), _mm_packus_epi16(words0, words1));
+  }
+}
+
+// The same per 128-bit half: unpacking and packing both stay within halves, so bytes come back
+// where they were.
+__attribute__((target("avx2"))) inline __m256i DivideAvx2(__m256i s, __m256i reciprocal, __m256i limit) {
+  s = _mm256_min_epi32(_mm256_max_epi32(s, _mm256_setzero_si256()), limit);
+  const __m256i even = _mm256_mul_epu32(s, reciprocal);
+  const __m256i odd = _mm256_mul_epu32(_mm256_srli_epi64(s, 32), reciprocal);
+  return _mm256_blend_epi32(_mm256_srli_epi64(even, 32), odd, 0xAA);
+}
+
+__attribute__((target("avx2"))) void BlendAvx2(const Pair* first, const Pair* last, int total, uint32_t reciprocal,
+                                               const uint8_t* lines, int bytes, uint8_t* out) {
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i divisor = _mm256_set1_epi32(static_cast<int>(reciprocal));
+  const __m256i limit = _mm256_set1_epi32(255 * total);
+  for (int e = 0; e < bytes; e += 32) {
+    __m256i acc0 = zero, acc1 = zero, acc2 = zero, acc3 = zero;
+    for (const Pair* p = first; p != last; ++p) {
+      const __m256i weights = _mm256_set1_epi32(static_cast<int>(p->PackedWeights));
+      const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lines + p->OffsetA + e));
+      const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lines + p->OffsetB + e));
+      const __m256i low = _mm256_unpacklo_epi8(a, b), high = _mm256_unpackhi_epi8(a, b);
+      acc0 = _mm256_add_epi32(acc0, _mm256_madd_epi16(_mm256_unpacklo_epi8(low, zero), weights));
+      acc1 = _mm256_add_epi32(acc1, _mm256_madd_epi16(_mm256_unpackhi_epi8(low, zero), weights));
+      acc2 = _mm256_add_epi32(acc2, _mm256_madd_epi16(_mm256_unpacklo_epi8(high, zero), weights));
+      acc3 = _mm256_add_epi32(acc3, _mm256_madd_epi16(_mm256_unpackhi_epi8(high, zero), weights));
+    }
+    const __m256i words0 = _mm256_packs_epi32(DivideAvx2(acc0, divisor, limit), DivideAvx2(acc1, divisor, limit));
+    const __m256i words1 = _mm256_packs_epi32(DivideAvx2(acc2, divisor, limit), DivideAvx2(acc3, divisor, limit));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + e), _mm256_packus_epi16(words0, words1));
+  }
+}
+
+#endif
+
+}  // namespace
+
+bool BlendKernelAvailable(BlendKernel kernel) {
+  switch (kernel) {
+    case BlendKernel::Scalar:
+      return true;
+#if defined(MOSAICOR_X86_KERNELS)
+    case BlendKernel::Sse2:
+      return __builtin_cpu_supports("sse2");
+    case BlendKernel::Avx2:
+      return __builtin_cpu_supports("avx2");
+#endif
+    default:
+      return false;
+  }
+}
+
+BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filter, float radius, size_t lineStride) {
+  BlendPlan plan;
+  plan.LineStride = lineStride;
+  plan.Begin.reserve(static_cast<size_t>(targetLength) + 1);
+  plan.Total.reserve(static_cast<size_t>(targetLength));
+  plan.Reciprocal.reserve(static_cast<size_t>(targetLength));
+  plan.Begin.push_back(0);
+  const float scale = AxisScale(sourceLength, targetLength);
+  TapList list;
+  for (int i = 0; i < targetLength; ++i) {
+    BuildTapListInto(list, i, sourceLength, scale, filter, radius);
+    int total = 0;
+    for (size_t t = 0; t < list.size(); t += 2) {
+      const Tap& a = list[t];
+      const Tap& b = t + 1 < list.size() ? list[t + 1] : Tap{a.Index, 0};
+      plan.Pairs.push_back({a.Index * lineStride, b.Index * lineStride, a.Index, b.Index, a.Weight, b.Weight,
+                            (static_cast<uint32_t>(b.Weight) << 16) | (static_cast<uint32_t>(a.Weight) & 0xFFFFu)});
+      total += a.Weight + b.Weight;
+      for (int weight : {a.Weight, b.Weight})
+        if (weight < INT16_MIN || weight > INT16_MAX) plan.Narrow = false;
+    }
+    plan.Total.push_back(total);
+    const bool fast = total >= 2 && total <= kMaxFastTotal;
+    plan.Reciprocal.push_back(fast ? static_cast<uint32_t>(((uint64_t{1} << 32) + total - 1) / total) : 0);
+    plan.Begin.push_back(static_cast<int>(plan.Pairs.size()));
+  }
+  for (BlendKernel kernel : {BlendKernel::Sse2, BlendKernel::Avx2})
+    if (BlendKernelAvailable(kernel)) plan.Kernel = kernel;
+  return plan;
+}
+
+void ChangeLineStride(BlendPlan& plan, size_t lineStride) {
+  for (Pair& pair : plan.Pairs) {
+    pair.OffsetA = pair.IndexA * lineStride;
+    pair.OffsetB = pair.IndexB * lineStride;
+  }
+  plan.LineStride = lineStride;
+}
+
+void BlendLine(const BlendPlan& plan, int output, const uint8_t* lines, int pixels, uint8_t* out) {
+  const Pair* first = plan.Pairs.data() + plan.Begin[output];
+  const Pair* last = plan.Pairs.data() + plan.Begin[output + 1];
+  const int total = plan.Total[output];
+  const int bytes = PaddedPixels(pixels) * 4;
+#if defined(MOSAICOR_X86_KERNELS)
+  const uint32_t reciprocal = plan.Reciprocal[output];
+  if (plan.Narrow && reciprocal != 0) {
+    if (plan.Kernel == BlendKernel::Avx2) return BlendAvx2(first, last, total, reciprocal, lines, bytes, out);
+    if (plan.Kernel == BlendKernel::Sse2) return BlendSse2(first, last, total, reciprocal, lines, bytes, out);
+  }
+#endif
+  BlendScalar(first, last, total, lines, bytes, out);
+}
