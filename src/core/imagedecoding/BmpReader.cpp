@@ -106,8 +106,10 @@ struct Channel {
   int shift = 0, width = 0;
   explicit Channel(uint32_t m) : mask(m) {
     if (m) {
-      shift = std::countr_zero(m);
-      width = std::min(std::popcount(m), 16);
+      // Channels wider than 16 bits keep their top 16 bits.
+      const int bits = std::popcount(m);
+      shift = std::countr_zero(m) + std::max(bits - 16, 0);
+      width = std::min(bits, 16);
     }
   }
   unsigned Scaled(uint32_t raw, int bits) const {
@@ -123,10 +125,10 @@ void ConvertBitFieldRow(const uchar* src, uchar* dst, int width, int bytesPerPix
   const Channel r(masks[0]), g(masks[1]), b(masks[2]);
   uint32_t alphaMask = masks[3];
   if (!alphaMask) {
-    // Without an alpha mask, the top bit (16 bits) or the top byte (32 bits) is kept when no
-    // colour uses it, as in the ordinary layouts.
-    const uint32_t keep = bytesPerPixel == 2 ? 0x8000u : 0xFF000000u;
-    if (!((masks[0] | masks[1] | masks[2]) & keep)) alphaMask = keep;
+    // Without an alpha mask, bits no colour uses are kept as alpha, as in the ordinary layouts:
+    // the top bit of 16-bit pixels, the spare byte of 32-bit ones.
+    const uint32_t spare = ~(masks[0] | masks[1] | masks[2]) & (bytesPerPixel == 2 ? 0x8000u : 0xFFFFFFFFu);
+    if (bytesPerPixel == 2 || std::popcount(spare) == 8) alphaMask = spare;
   }
   const Channel a(alphaMask);
   for (int x = 0; x < width; ++x) {

@@ -30,24 +30,25 @@ QList<QRgb> GreyRamp() {
   return table;
 }
 
-// The palette from a colour map: one entry per map entry, at most 256, in file order.
-// Entries past 256 are read past; missing ones stay black.
-bool ReadColourMap(const uchar* map, int length, int entrySize, QList<QRgb>& table, QString& error) {
+// The palette from a colour map, in file order: pixel value firstEntry + i is map entry i.
+// Values past 255 are read past; values no entry covers stay black.
+bool ReadColourMap(const uchar* map, int length, int firstEntry, int entrySize, QList<QRgb>& table, QString& error) {
   table = QList<QRgb>(256, qRgb(0, 0, 0));
-  const int used = std::min(length, 256);
+  const int used = std::max(0, std::min(length, 256 - firstEntry));
   for (int i = 0; i < used; ++i) {
+    QRgb& colour = table[firstEntry + i];
     switch (entrySize) {
       case 15:
       case 16: {
         const unsigned word = map[2 * i] | (map[2 * i + 1] << 8);
-        table[i] = qRgb(((word >> 10) & 31) * 8, ((word >> 5) & 31) * 8, (word & 31) * 8);
+        colour = qRgb(((word >> 10) & 31) * 8, ((word >> 5) & 31) * 8, (word & 31) * 8);
         break;
       }
       case 24:
-        table[i] = qRgb(map[3 * i + 2], map[3 * i + 1], map[3 * i]);
+        colour = qRgb(map[3 * i + 2], map[3 * i + 1], map[3 * i]);
         break;
       case 32:
-        table[i] = qRgb(map[4 * i + 2], map[4 * i + 1], map[4 * i]);
+        colour = qRgb(map[4 * i + 2], map[4 * i + 1], map[4 * i]);
         break;
       default:
         error = QStringLiteral("colour map entries of %1 bits are not supported").arg(entrySize);
@@ -66,6 +67,18 @@ QImage::Format FormatForDepth(int depth, PixelFormatCode& code) {
     case 32: code = PixelFormatCode::ThirtyTwoBits; return QImage::Format_ARGB32;
     default: return QImage::Format_Invalid;
   }
+}
+
+// 16-bit greyscale pixels are a grey level and an alpha byte: as 32 bits they keep both.
+QImage GreyAlphaTo32Bits(const QImage& words) {
+  QImage out(words.size(), QImage::Format_ARGB32);
+  if (out.isNull()) return out;
+  for (int y = 0; y < words.height(); ++y) {
+    const uchar* src = words.constScanLine(y);
+    auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < words.width(); ++x) dst[x] = qRgba(src[2 * x], src[2 * x], src[2 * x], src[2 * x + 1]);
+  }
+  return out;
 }
 
 void MirrorRows(QImage& image, int bytesPerPixel) {
@@ -108,7 +121,7 @@ bool TTargaGraphic::LoadFromStream(ByteSource& source) {
     const uchar* map = source.Take(mapBytes);
     if (!map) return Fail(QStringLiteral("the file ends inside the colour map"));
     // Only an 8-bit colour picture uses its map; the others pass over it.
-    if (!greyscale && format == QImage::Format_Indexed8 && !ReadColourMap(map, h.mapLength, h.entrySize, palette, error_))
+    if (!greyscale && format == QImage::Format_Indexed8 && !ReadColourMap(map, h.mapLength, h.firstEntry, h.entrySize, palette, error_))
       return false;
   }
 
@@ -153,6 +166,11 @@ bool TTargaGraphic::LoadFromStream(ByteSource& source) {
   }
   // The right-to-left bit means the first pixel of a file row is its rightmost one.
   if (h.descriptor & 0x10) MirrorRows(image, bytesPerPixel);
+  if (greyscale && bytesPerPixel == 2) {
+    image = GreyAlphaTo32Bits(image);
+    code = PixelFormatCode::ThirtyTwoBits;
+    if (image.isNull()) return Fail(QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height));
+  }
 
   bitmap_ = std::move(image);
   format_ = code;

@@ -3,7 +3,7 @@
 // 1, 2, 3 (uncompressed colour-mapped, true-colour, greyscale) and 9, 10, 11 (the same, run-length
 // encoded), 8-, 15-, 16-, 24- and 32-bit pixels, copied byte for byte into a bitmap whose format
 // follows the file: Indexed8 (code 3), RGB555 with bit 15 kept (code 4), BGR888 (code 6), ARGB32
-// with its alpha byte (code 7).
+// with its alpha byte (code 7). Greyscale pictures of 16 bits (grey and alpha) become ARGB32 (code 7).
 
 #include "imagedecoding/ByteSource.h"
 #include "graphics/PixelFormat.h"
