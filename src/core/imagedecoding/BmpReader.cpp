@@ -246,7 +246,10 @@ bool ReadBmp(ByteSource& source, DecodedPicture& picture, QString& error) {
   const int width = int(info.width), height = int(info.height);
   const qsizetype stride = ((qsizetype(width) * info.bitCount + 31) / 32) * 4;
   const qsizetype pixelBytes = source.Size() - info.pixelStart;
-  if (!rle && pixelBytes < stride * height) {
+  // Run-length data rarely covers more than 128 pixels a byte; 1024 (and a floor for small
+  // pictures) leaves room for long skips while a few bytes cannot claim a huge picture.
+  const bool tooShort = rle ? qint64(width) * height > 1024 * qint64(pixelBytes) + 65536 : pixelBytes < stride * height;
+  if (tooShort) {
     error = QStringLiteral("the file is shorter than its %1 x %2 picture").arg(width).arg(height);
     return false;
   }

@@ -29,9 +29,10 @@ void IgnoreMessage(j_common_ptr) {}
 
 void CmykToRgb32(QImage& image, bool inverted) {
   // Decoded in place: each row holds C, M, Y, K bytes and becomes B, G, R, 0xFF.
-  for (int y = 0; y < image.height(); ++y) {
+  const int width = image.width(), height = image.height();
+  for (int y = 0; y < height; ++y) {
     uchar* p = image.scanLine(y);
-    for (int x = 0; x < image.width(); ++x, p += 4) {
+    for (int x = 0; x < width; ++x, p += 4) {
       int c = p[0], m = p[1], ye = p[2], k = p[3];
       if (!inverted) c = 255 - c, m = 255 - m, ye = 255 - ye, k = 255 - k;
       p[0] = uchar(ye * k / 255), p[1] = uchar(m * k / 255), p[2] = uchar(c * k / 255), p[3] = 0xFF;
@@ -39,9 +40,14 @@ void CmykToRgb32(QImage& image, bool inverted) {
   }
 }
 
-bool PictureFits(JDIMENSION width, JDIMENSION height, char* message) {
+bool PictureFits(JDIMENSION width, JDIMENSION height, size_t fileBytes, char* message) {
   QString error;
-  if (PictureSizeAllowed(width, height, error)) return true;
+  // Even a flat picture takes some bits per 8 x 8 block: a file of a few bytes that claims a
+  // huge picture is damaged, and must not make us allocate for it.
+  if (qint64(width) * height > 16384 * qint64(fileBytes) + (qint64(1) << 20))
+    error = QStringLiteral("the file is too short for its %1 x %2 picture").arg(width).arg(height);
+  else if (PictureSizeAllowed(width, height, error))
+    return true;
   std::snprintf(message, kMessageSize, "%s", error.toUtf8().constData());
   return false;
 }
@@ -77,7 +83,7 @@ bool Decode(const uchar* data, size_t size, QImage* image, bool* grey, char* mes
   }
   jpeg_calc_output_dimensions(&info);
   *grey = info.out_color_space == JCS_GRAYSCALE;
-  if (!PictureFits(info.output_width, info.output_height, message) ||
+  if (!PictureFits(info.output_width, info.output_height, size, message) ||
       !Allocate(image, int(info.output_width), int(info.output_height), *grey, message)) {
     jpeg_destroy_decompress(&info);
     return false;

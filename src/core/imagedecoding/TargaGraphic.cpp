@@ -73,18 +73,20 @@ QImage::Format FormatForDepth(int depth, PixelFormatCode& code) {
 QImage GreyAlphaTo32Bits(const QImage& words) {
   QImage out(words.size(), QImage::Format_ARGB32);
   if (out.isNull()) return out;
-  for (int y = 0; y < words.height(); ++y) {
+  const int width = words.width(), height = words.height();
+  for (int y = 0; y < height; ++y) {
     const uchar* src = words.constScanLine(y);
     auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < words.width(); ++x) dst[x] = qRgba(src[2 * x], src[2 * x], src[2 * x], src[2 * x + 1]);
+    for (int x = 0; x < width; ++x) dst[x] = qRgba(src[2 * x], src[2 * x], src[2 * x], src[2 * x + 1]);
   }
   return out;
 }
 
 void MirrorRows(QImage& image, int bytesPerPixel) {
-  for (int y = 0; y < image.height(); ++y) {
+  const int width = image.width(), height = image.height();
+  for (int y = 0; y < height; ++y) {
     uchar* row = image.scanLine(y);
-    for (int l = 0, r = image.width() - 1; l < r; ++l, --r)
+    for (int l = 0, r = width - 1; l < r; ++l, --r)
       std::swap_ranges(row + l * bytesPerPixel, row + (l + 1) * bytesPerPixel, row + r * bytesPerPixel);
   }
 }
@@ -131,11 +133,13 @@ bool TTargaGraphic::LoadFromStream(ByteSource& source) {
   const qsizetype rowBytes = qsizetype(width) * bytesPerPixel;
   const bool compressed = h.imageType >= 9 && h.imageType <= 11;
   const bool uncompressed = h.imageType >= 1 && h.imageType <= 3;
+  // Other image types carry no pixels we know of: a picture of the header's size would be
+  // allocated on the header's word alone.
+  if (!compressed && !uncompressed) return Fail(QStringLiteral("TGA image type %1 is not supported").arg(h.imageType));
   // Check that the file can hold what its header claims before allocating for it: a whole
   // uncompressed picture, or one packet per 128 pixels of every row.
-  const qsizetype neededBytes = uncompressed ? rowBytes * height
-                                : compressed ? qsizetype(height) * ((width + 127) / 128) * (1 + bytesPerPixel)
-                                             : 0;
+  const qsizetype neededBytes =
+      uncompressed ? rowBytes * height : qsizetype(height) * ((width + 127) / 128) * (1 + bytesPerPixel);
   if (source.Remaining() < neededBytes)
     return Fail(QStringLiteral("the file is shorter than its %1 x %2 picture").arg(width).arg(height));
 
@@ -147,7 +151,7 @@ bool TTargaGraphic::LoadFromStream(ByteSource& source) {
   auto rowFor = [&](int fileRow) { return image.scanLine(topFirst ? fileRow : height - 1 - fileRow); };
   if (uncompressed) {
     for (int r = 0; r < height; ++r) std::memcpy(rowFor(r), source.Take(rowBytes), size_t(rowBytes));
-  } else if (compressed) {
+  } else {
     // A file that ends early keeps the rows decoded so far; the rest stays zero.
     TTargaRLEDecoder decoder(h.pixelDepth);
     qsizetype pos = source.Position();
@@ -161,8 +165,6 @@ bool TTargaGraphic::LoadFromStream(ByteSource& source) {
       }
     }
     source.Seek(pos);
-  } else {
-    image.fill(0);  // other image types carry no pixels we know of
   }
   // The right-to-left bit means the first pixel of a file row is its rightmost one.
   if (h.descriptor & 0x10) MirrorRows(image, bytesPerPixel);

@@ -7,9 +7,10 @@
 namespace {
 
 void ClearAlpha(QImage& argb32) {
-  for (int y = 0; y < argb32.height(); ++y) {
+  const int width = argb32.width(), height = argb32.height();
+  for (int y = 0; y < height; ++y) {
     auto* row = reinterpret_cast<QRgb*>(argb32.scanLine(y));
-    for (int x = 0; x < argb32.width(); ++x) row[x] &= 0x00FFFFFFu;
+    for (int x = 0; x < width; ++x) row[x] &= 0x00FFFFFFu;
   }
 }
 
@@ -26,10 +27,11 @@ QImage ConvertTo32Bits(QImage picture, PixelFormatCode sourceFormat) {
     // One pass instead of Qt's conversion followed by clearing the alpha.
     QImage out(picture.size(), QImage::Format_ARGB32);
     if (out.isNull()) return out;
-    for (int y = 0; y < picture.height(); ++y) {
+    const int width = picture.width(), height = picture.height();
+    for (int y = 0; y < height; ++y) {
       const uchar* src = picture.constScanLine(y);
       auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-      for (int x = 0; x < picture.width(); ++x, src += 3) dst[x] = qRgba(src[2], src[1], src[0], 0);
+      for (int x = 0; x < width; ++x, src += 3) dst[x] = qRgba(src[2], src[1], src[0], 0);
     }
     return out;
   }
@@ -49,10 +51,11 @@ QImage ConvertTo24Bits(const QImage& picture) {
     return ConvertTo24Bits(picture.convertToFormat(QImage::Format_RGB32));
   QImage out(picture.size(), QImage::Format_BGR888);
   if (out.isNull()) return out;
-  for (int y = 0; y < picture.height(); ++y) {
+  const int width = picture.width(), height = picture.height();
+  for (int y = 0; y < height; ++y) {
     const uchar* src = picture.constScanLine(y);
     uchar* dst = out.scanLine(y);
-    for (int x = 0; x < picture.width(); ++x, src += 4, dst += 3) std::memcpy(dst, src, 3);
+    for (int x = 0; x < width; ++x, src += 4, dst += 3) std::memcpy(dst, src, 3);
   }
   return out;
 }

@@ -147,6 +147,9 @@ TEST(BmpReader, DamagedFilesAreRefused) {
   truncated.chop(5);
   BmpSpec huge = good;
   huge.width = 100000, huge.height = 100000, huge.rleData = "too short";
+  BmpSpec rleHuge = good;  // a few bytes of RLE claiming 128 Mi pixels
+  rleHuge.bitCount = 8, rleHuge.compression = 1, rleHuge.width = 16384, rleHuge.height = 8192;
+  rleHuge.rleData = QByteArray::fromHex("0001");
   BmpSpec depth = good;
   depth.bitCount = 7;
   BmpSpec rleTopDown = good;
@@ -155,7 +158,7 @@ TEST(BmpReader, DamagedFilesAreRefused) {
   wrongCompression.compression = 1;
   QByteArray badOffset = WriteBmp(good);
   badOffset[10] = '\xff', badOffset[11] = '\xff';
-  for (const QByteArray& bytes : {truncated, WriteBmp(huge), WriteBmp(depth), WriteBmp(rleTopDown),
+  for (const QByteArray& bytes : {truncated, WriteBmp(huge), WriteBmp(rleHuge), WriteBmp(depth), WriteBmp(rleTopDown),
                                   WriteBmp(wrongCompression), badOffset, QByteArray("BM"), QByteArray("GIF89a")}) {
     DecodedPicture picture;
     QString why;
