@@ -10,13 +10,13 @@
 
 #include "PictureWriters.h"
 
+#include <benchmark/benchmark.h>
+#include <jpeglib.h>
 #include <QFile>
 #include <QImageReader>
 #include <QSaveFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <cstdio>
-#include <jpeglib.h>
 #include <vector>
 
 namespace {

@@ -3,9 +3,9 @@
 #include "PictureWriters.h"
 #include "TestPictures.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 

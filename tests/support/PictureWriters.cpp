@@ -48,7 +48,8 @@ QByteArray EncodeTgaRle(const QByteArray& pixels, int bytesPerPixel, int rowPixe
 QByteArray WriteTga(const TgaSpec& spec) {
   const int bytesPerPixel = (spec.pixelDepth + 7) / 8;
   const int mapBytesPerEntry = (spec.mapEntrySize + 7) / 8;
-  const int mapLength = spec.mapLength >= 0 ? spec.mapLength : int(spec.colourMap.size() / std::max(1, mapBytesPerEntry));
+  const int mapLength =
+      spec.mapLength >= 0 ? spec.mapLength : int(spec.colourMap.size() / std::max(1, mapBytesPerEntry));
   QByteArray out;
   out.append(char(spec.idField.size()));
   out.append(char(spec.colourMapType));
@@ -104,7 +105,8 @@ QByteArray TgaPixelsOf(const QImage& picture, int pixelDepth) {
           break;
         case 15:
         case 16:
-          Put16(out, (qAlpha(c) >= 128 ? 0x8000u : 0u) | ((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3));
+          Put16(out,
+                (qAlpha(c) >= 128 ? 0x8000u : 0u) | ((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3));
           break;
         default:
           out.append(char(qGreen(c)));
@@ -132,8 +134,9 @@ QByteArray BmpRle(const BmpSpec& spec) {
       }
       // Absolute mode for a stretch without runs.
       int count = 3;
-      while (x + count < spec.width && count < 255 && !(x + count + 2 < spec.width && row[x + count] == row[x + count + 1] &&
-                                                        row[x + count] == row[x + count + 2]))
+      while (
+          x + count < spec.width && count < 255 &&
+          !(x + count + 2 < spec.width && row[x + count] == row[x + count + 1] && row[x + count] == row[x + count + 2]))
         ++count;
       out.append(char(0));
       out.append(char(count));
@@ -162,12 +165,24 @@ QByteArray BmpRows(const BmpSpec& spec) {
     for (int x = 0; x < spec.width; ++x) {
       const uint32_t v = spec.pixels.value(qsizetype(pictureRow) * spec.width + x);
       switch (spec.bitCount) {
-        case 1: dst[x / 8] |= uchar((v & 1) << (7 - x % 8)); break;
-        case 4: dst[x / 2] |= uchar((v & 15) << ((x & 1) ? 0 : 4)); break;
-        case 8: dst[x] = uchar(v); break;
-        case 16: dst[2 * x] = uchar(v), dst[2 * x + 1] = uchar(v >> 8); break;
-        case 24: dst[3 * x] = uchar(v), dst[3 * x + 1] = uchar(v >> 8), dst[3 * x + 2] = uchar(v >> 16); break;
-        case 32: std::memcpy(dst + 4 * x, &v, 4); break;
+        case 1:
+          dst[x / 8] |= uchar((v & 1) << (7 - x % 8));
+          break;
+        case 4:
+          dst[x / 2] |= uchar((v & 15) << ((x & 1) ? 0 : 4));
+          break;
+        case 8:
+          dst[x] = uchar(v);
+          break;
+        case 16:
+          dst[2 * x] = uchar(v), dst[2 * x + 1] = uchar(v >> 8);
+          break;
+        case 24:
+          dst[3 * x] = uchar(v), dst[3 * x + 1] = uchar(v >> 8), dst[3 * x + 2] = uchar(v >> 16);
+          break;
+        case 32:
+          std::memcpy(dst + 4 * x, &v, 4);
+          break;
       }
     }
   }
@@ -212,7 +227,7 @@ QByteArray WriteBmp(const BmpSpec& spec) {
       if (!os2) header.append('\0');
     }
   }
-  const QByteArray data = !spec.rleData.isEmpty() ? spec.rleData
+  const QByteArray data = !spec.rleData.isEmpty()                            ? spec.rleData
                           : (spec.compression == 1 || spec.compression == 2) ? BmpRle(spec)
                                                                              : BmpRows(spec);
   QByteArray out("BM");

@@ -59,8 +59,8 @@ void AddPreview(QFileDialog* dialog, ImageFileModule& quietFiles) {
     }
     // 15-bit pictures hold their alpha in bit 15; show their colours the way they load.
     const QImage shown = ConvertTo32Bits(picture, format).convertToFormat(QImage::Format_RGB32);
-    preview->setPixmap(QPixmap::fromImage(
-        shown.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    preview->setPixmap(
+        QPixmap::fromImage(shown.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   });
 }
 

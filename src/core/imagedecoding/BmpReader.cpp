@@ -90,7 +90,8 @@ bool ReadInfo(ByteSource& source, BmpInfo& info, QString& error) {
 
 QList<QRgb> ReadPalette(const ByteSource& source, const BmpInfo& info) {
   QList<QRgb> table(256, qRgb(0, 0, 0));
-  const qsizetype wanted = info.coloursUsed ? std::min<qsizetype>(info.coloursUsed, 256) : qsizetype(1) << info.bitCount;
+  const qsizetype wanted =
+      info.coloursUsed ? std::min<qsizetype>(info.coloursUsed, 256) : qsizetype(1) << info.bitCount;
   // Entries that the file does not hold before its pixels (or at all) stay black.
   const qsizetype end = info.pixelStart > info.paletteStart ? info.pixelStart : source.Size();
   const qsizetype available = (end - info.paletteStart) / info.paletteEntrySize;
@@ -225,7 +226,9 @@ bool ChooseFormat(const BmpInfo& info, QImage::Format& format, PixelFormatCode& 
       error = QStringLiteral("BMP files of %1 bits per pixel are not supported").arg(info.bitCount);
       return false;
   }
-  error = QStringLiteral("BMP compression %1 is not supported for %2 bits per pixel").arg(info.compression).arg(info.bitCount);
+  error = QStringLiteral("BMP compression %1 is not supported for %2 bits per pixel")
+              .arg(info.compression)
+              .arg(info.bitCount);
   return false;
 }
 

@@ -8,8 +8,7 @@
 class ByteSource {
  public:
   ByteSource(const uchar* data, qsizetype size) : data_(data), size_(size < 0 ? 0 : size) {}
-  explicit ByteSource(QByteArrayView bytes)
-      : ByteSource(reinterpret_cast<const uchar*>(bytes.data()), bytes.size()) {}
+  explicit ByteSource(QByteArrayView bytes) : ByteSource(reinterpret_cast<const uchar*>(bytes.data()), bytes.size()) {}
 
   qsizetype Size() const { return size_; }
   qsizetype Position() const { return pos_; }

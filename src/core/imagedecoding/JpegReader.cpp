@@ -2,10 +2,10 @@
 
 #include "imagedecoding/PictureLimits.h"
 
+#include <jpeglib.h>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <jpeglib.h>
 
 namespace {
 
@@ -76,10 +76,15 @@ bool Decode(const uchar* data, size_t size, QImage* image, bool* grey, char* mes
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
   switch (info.jpeg_color_space) {
-    case JCS_GRAYSCALE: info.out_color_space = JCS_GRAYSCALE; break;
+    case JCS_GRAYSCALE:
+      info.out_color_space = JCS_GRAYSCALE;
+      break;
     case JCS_CMYK:
-    case JCS_YCCK: info.out_color_space = JCS_CMYK; break;
-    default: info.out_color_space = JCS_EXT_BGRX;
+    case JCS_YCCK:
+      info.out_color_space = JCS_CMYK;
+      break;
+    default:
+      info.out_color_space = JCS_EXT_BGRX;
   }
   jpeg_calc_output_dimensions(&info);
   *grey = info.out_color_space == JCS_GRAYSCALE;

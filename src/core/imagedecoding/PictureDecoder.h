@@ -2,8 +2,8 @@
 // The small interface every picture format implements, and the register that picks a format by
 // the upper-cased extension of a file name. Adding a format is one file plus one register line.
 
-#include "imagedecoding/ByteSource.h"
 #include "graphics/PixelFormat.h"
+#include "imagedecoding/ByteSource.h"
 
 #include <QImage>
 #include <QString>

@@ -60,12 +60,21 @@ bool ReadColourMap(const uchar* map, int length, int firstEntry, int entrySize, 
 
 QImage::Format FormatForDepth(int depth, PixelFormatCode& code) {
   switch (depth) {
-    case 8: code = PixelFormatCode::EightBits; return QImage::Format_Indexed8;
+    case 8:
+      code = PixelFormatCode::EightBits;
+      return QImage::Format_Indexed8;
     case 15:
-    case 16: code = PixelFormatCode::FifteenBits; return QImage::Format_RGB555;
-    case 24: code = PixelFormatCode::TwentyFourBits; return QImage::Format_BGR888;
-    case 32: code = PixelFormatCode::ThirtyTwoBits; return QImage::Format_ARGB32;
-    default: return QImage::Format_Invalid;
+    case 16:
+      code = PixelFormatCode::FifteenBits;
+      return QImage::Format_RGB555;
+    case 24:
+      code = PixelFormatCode::TwentyFourBits;
+      return QImage::Format_BGR888;
+    case 32:
+      code = PixelFormatCode::ThirtyTwoBits;
+      return QImage::Format_ARGB32;
+    default:
+      return QImage::Format_Invalid;
   }
 }
 
@@ -123,7 +132,8 @@ bool TTargaGraphic::LoadFromStream(ByteSource& source) {
     const uchar* map = source.Take(mapBytes);
     if (!map) return Fail(QStringLiteral("the file ends inside the colour map"));
     // Only an 8-bit colour picture uses its map; the others pass over it.
-    if (!greyscale && format == QImage::Format_Indexed8 && !ReadColourMap(map, h.mapLength, h.firstEntry, h.entrySize, palette, error_))
+    if (!greyscale && format == QImage::Format_Indexed8 &&
+        !ReadColourMap(map, h.mapLength, h.firstEntry, h.entrySize, palette, error_))
       return false;
   }
 

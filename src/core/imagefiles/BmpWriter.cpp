@@ -23,7 +23,9 @@ QByteArray EncodeBmp(const QImage& picture, QString& error) {
   const qint64 stride = (qint64(source.width()) * bytesPerPixel + 3) & ~qint64(3);
   const qint64 imageBytes = stride * source.height();
   if (54 + imageBytes > 0xFFFFFFFFll) {
-    error = QStringLiteral("A picture of %1 x %2 pixels is too large for a BMP file.").arg(source.width()).arg(source.height());
+    error = QStringLiteral("A picture of %1 x %2 pixels is too large for a BMP file.")
+                .arg(source.width())
+                .arg(source.height());
     return {};
   }
   QByteArray bytes(54 + imageBytes, '\0');

@@ -65,7 +65,8 @@ bool ImageFileModule::LoadImageFile(QImage& image, const QString& fileName, Pixe
   return true;
 }
 
-bool ImageFileModule::LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat) {
+bool ImageFileModule::LoadImageAs32BitsFile(QImage& image, const QString& fileName,
+                                            PixelFormatCode& SourcePixelFormat) {
   SourcePixelFormat = PixelFormatCode::Device;
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;

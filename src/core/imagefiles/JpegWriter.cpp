@@ -3,10 +3,10 @@
 #include "imagefiles/AtomicWrite.h"
 #include "imagefiles/PictureConversion.h"
 
+#include <jpeglib.h>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
 
 namespace {
 

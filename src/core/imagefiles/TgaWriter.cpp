@@ -20,8 +20,9 @@ bool FitsTga(const QImage& picture, QString& error) {
     return false;
   }
   if (picture.width() > 0xFFFF || picture.height() > 0xFFFF) {
-    error = QStringLiteral("A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); "
-                           "save it as BMP instead.")
+    error = QStringLiteral(
+                "A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); "
+                "save it as BMP instead.")
                 .arg(picture.width())
                 .arg(picture.height());
     return false;
@@ -120,9 +121,10 @@ QByteArray EncodeUncompTGA24bits(const QImage& picture, QString& error) {
 bool SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName, QString& error) {
   if (!FitsTga(picture, error)) return false;
   QSaveFile file(fileName);
-  const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                  EmitTga24(picture, [&file](const char* data, qsizetype size) { return file.write(data, size) == size; }) &&
-                  file.commit();
+  const bool ok =
+      file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+      EmitTga24(picture, [&file](const char* data, qsizetype size) { return file.write(data, size) == size; }) &&
+      file.commit();
   if (!ok) {
     error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
     file.cancelWriting();

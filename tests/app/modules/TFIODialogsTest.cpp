@@ -3,6 +3,7 @@
 #include "PictureWriters.h"
 #include "TestPictures.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -11,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 

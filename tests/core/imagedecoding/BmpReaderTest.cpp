@@ -32,8 +32,10 @@ TEST(BmpReader, PaletteDepthsKeepTheirCodeAndColours) {
     int bits, compression;
     PixelFormatCode code;
   };
-  const Case cases[] = {{1, 0, PixelFormatCode::OneBit},   {4, 0, PixelFormatCode::FourBits},
-                        {4, 2, PixelFormatCode::FourBits}, {8, 0, PixelFormatCode::EightBits},
+  const Case cases[] = {{1, 0, PixelFormatCode::OneBit},
+                        {4, 0, PixelFormatCode::FourBits},
+                        {4, 2, PixelFormatCode::FourBits},
+                        {8, 0, PixelFormatCode::EightBits},
                         {8, 1, PixelFormatCode::EightBits}};
   for (const Case& c : cases)
     for (bool topDown : {false, true})
@@ -132,7 +134,13 @@ TEST(BmpReader, RunLengthEscapesStayInsideThePicture) {
   BmpSpec spec;
   spec.bitCount = 8, spec.compression = 1, spec.width = 4, spec.height = 2, spec.palette = Palette(256);
   // A run longer than the row, a delta far outside, an absolute run past the data's end.
-  spec.rleData = QByteArray::fromHex("ff05" "0000" "0002" "ffff" "0004" "0102");
+  spec.rleData = QByteArray::fromHex(
+      "ff05"
+      "0000"
+      "0002"
+      "ffff"
+      "0004"
+      "0102");
   DecodedPicture picture;
   ASSERT_TRUE(Read(WriteBmp(spec), picture));
   EXPECT_EQ(picture.image.pixelIndex(3, 1), 5);  // bottom row

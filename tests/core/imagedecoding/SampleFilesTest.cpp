@@ -4,11 +4,11 @@
 #include "imagedecoding/PictureDecoder.h"
 #include "imagefiles/PictureConversion.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,7 +33,8 @@ int Difference(const QImage& ours, const QImage& reference) {
     for (int x = 0; x < a.width(); ++x) {
       const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
       if (qAlpha(q) == 0) continue;  // transparent in the reference: its colour means nothing
-      worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+      worst = std::max(
+          {worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
     }
   return worst;
 }
@@ -58,7 +59,8 @@ TEST(SampleFiles, ReadLikeTheirReferences) {
     if (reference.isNull()) continue;
     // OS/2 bitmap arrays are not single pictures.
     // Neither are 2-bit Windows CE bitmaps one of the formats the program knows.
-    if (!read && (fields[0].endsWith("ba-bm.bmp") || fields[0].contains("/pal2") || fields[0].contains("rle24"))) continue;
+    if (!read && (fields[0].endsWith("ba-bm.bmp") || fields[0].contains("/pal2") || fields[0].contains("rle24")))
+      continue;
     if (!read) {
       ADD_FAILURE() << error.toStdString();
       continue;
@@ -71,13 +73,13 @@ TEST(SampleFiles, ReadLikeTheirReferences) {
       continue;
     }
     // Our 16-bit pictures keep 5 bits a channel; references widen them in their own way.
-    const QImage ours = (picture.format == PixelFormatCode::SixteenBits || picture.format == PixelFormatCode::FifteenBits ||
-                         picture.format == PixelFormatCode::Custom)
+    const QImage ours = (picture.format == PixelFormatCode::SixteenBits ||
+                         picture.format == PixelFormatCode::FifteenBits || picture.format == PixelFormatCode::Custom)
                             ? ConvertTo32Bits(picture.image, picture.format)
                             : picture.image;
     // 5-bit colour map entries are widened by 8 here, by bit replication elsewhere.
-    const bool fiveBits = picture.format == PixelFormatCode::SixteenBits || picture.format == PixelFormatCode::FifteenBits ||
-                          fields[0].contains("/b5-");
+    const bool fiveBits = picture.format == PixelFormatCode::SixteenBits ||
+                          picture.format == PixelFormatCode::FifteenBits || fields[0].contains("/b5-");
     const int tolerance = picture.format == PixelFormatCode::Custom ? 20 : fiveBits ? 8 : 1;
     EXPECT_LE(Difference(ours, reference), tolerance) << "format " << int(picture.format);
     ++compared;
@@ -88,7 +90,7 @@ TEST(SampleFiles, ReadLikeTheirReferences) {
 TEST(SampleFiles, BrokenFilesNeverCrash) {
   int seen = 0;
   for (const char* folder : {"bmp/bmpsuite-2.8/b", "bmp/bmpsuite-2.8/q", "bmp/image-rs/bad", "jpg/pillow/bad",
-                                "tga/image-rs", "tga/pillow_misc", "jpg/pillow"}) {
+                             "tga/image-rs", "tga/pillow_misc", "jpg/pillow"}) {
     for (const QFileInfo& info : QDir(kRoot + "/" + folder).entryInfoList(QDir::Files)) {
       const QString extension = info.suffix().toUpper();
       if (extension != "TGA" && extension != "BMP" && extension != "JPG") continue;
@@ -107,8 +109,10 @@ TEST(SampleFiles, TruevisionSuiteReportsItsFormats) {
     const char* name;
     PixelFormatCode code;
   };
-  const Case cases[] = {{"CBW8.TGA", PixelFormatCode::EightBits},  {"CCM8.TGA", PixelFormatCode::EightBits},
-                        {"CTC16.TGA", PixelFormatCode::FifteenBits}, {"UTC24.TGA", PixelFormatCode::TwentyFourBits},
+  const Case cases[] = {{"CBW8.TGA", PixelFormatCode::EightBits},
+                        {"CCM8.TGA", PixelFormatCode::EightBits},
+                        {"CTC16.TGA", PixelFormatCode::FifteenBits},
+                        {"UTC24.TGA", PixelFormatCode::TwentyFourBits},
                         {"UTC32.TGA", PixelFormatCode::ThirtyTwoBits}};
   if (!QFileInfo::exists(kRoot + "/tga/truevision")) GTEST_SKIP() << "no shared test data";
   for (const Case& c : cases) {

@@ -56,7 +56,11 @@ TEST(TargaGraphic, EveryTypeDepthAndRowOrderReadsThePictureItMeans) {
 TEST(TargaGraphic, OwnTextureSetOutputReadsBackBottomRowFirst) {
   // Type 2, 24 bits, descriptor 0: the first pixel in the file is the bottom-left one.
   QByteArray file = QByteArray::fromHex("000002000000000000000000020002001800");
-  file += QByteArray::fromHex("010203" "040506" "0a0b0c" "0d0e0f");
+  file += QByteArray::fromHex(
+      "010203"
+      "040506"
+      "0a0b0c"
+      "0d0e0f");
   TTargaGraphic tga;
   ASSERT_TRUE(Load(file, tga));
   EXPECT_EQ(tga.Bitmap().pixel(0, 1), qRgb(3, 2, 1));
@@ -66,7 +70,9 @@ TEST(TargaGraphic, OwnTextureSetOutputReadsBackBottomRowFirst) {
 TEST(TargaGraphic, SixteenBitPixelsKeepBit15) {
   TgaSpec spec;
   spec.pixelDepth = 16, spec.width = 2, spec.height = 1, spec.descriptor = 0x20;
-  spec.pixels = QByteArray::fromHex("1f80" "e003");  // blue with bit 15, green without
+  spec.pixels = QByteArray::fromHex(
+      "1f80"
+      "e003");  // blue with bit 15, green without
   TTargaGraphic tga;
   ASSERT_TRUE(Load(WriteTga(spec), tga));
   const auto* words = reinterpret_cast<const uint16_t*>(tga.Bitmap().constScanLine(0));
@@ -152,7 +158,9 @@ TEST(TargaGraphic, RunOf64PixelsTakesFourBytes) {
 
 TEST(TargaRLEDecoder, NeverWritesOutsideItsRowNorReadsPastTheData) {
   // A run of 128 into a row of 5, then a raw packet claiming 128 pixels with 2 present.
-  const QByteArray data = QByteArray::fromHex("ff11" "7f2233");
+  const QByteArray data = QByteArray::fromHex(
+      "ff11"
+      "7f2233");
   QByteArray row(5 + 8, '\x77');  // 8 guard bytes after the row
   TTargaRLEDecoder decoder(8);
   qsizetype pos = 0;

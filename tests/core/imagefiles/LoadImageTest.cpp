@@ -3,8 +3,8 @@
 #include "PictureWriters.h"
 #include "TestPictures.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -50,12 +50,13 @@ TEST_F(LoadImage, ExtensionsIgnoreCase) {
 }
 
 TEST_F(LoadImage, UnreadableFilesShowTheCompressionMessageAndKeepThePicture) {
-  for (const QString name : {"broken.tga", "broken.psd", "broken.pcx", "broken.tif", "broken.psp", "broken.bmp",
-                              "broken.jpg"}) {
+  for (const QString name :
+       {"broken.tga", "broken.psd", "broken.pcx", "broken.tif", "broken.psp", "broken.bmp", "broken.jpg"}) {
     QImage image = MakeFPicture(2, 2);
     const QImage before = image;
     PixelFormatCode format = PixelFormatCode::ThirtyTwoBits;
-    EXPECT_FALSE(module.LoadImageAs32BitsFile(image, Write(name, "not a picture at all"), format)) << name.toStdString();
+    EXPECT_FALSE(module.LoadImageAs32BitsFile(image, Write(name, "not a picture at all"), format))
+        << name.toStdString();
     EXPECT_EQ(messages.last, "This file has a non supported compression scheme.");
     EXPECT_EQ(format, PixelFormatCode::Device);
     EXPECT_EQ(image, before);
@@ -94,7 +95,8 @@ TEST_F(LoadImage, FifteenBitAlphaComesFromBit15AndOtherFormatsGetAlphaZero) {
     ASSERT_EQ(image.format(), QImage::Format_ARGB32);
     if (c.depth == 16) {
       EXPECT_EQ(image.pixel(0, 0), qRgba(255, 0, 255, 0));
-      EXPECT_EQ(image.pixel(0, 7), qRgba(200 >> 3 << 3 | 200 >> 5, 100 >> 3 << 3 | 100 >> 5, 50 >> 3 << 3 | 50 >> 5, 255));
+      EXPECT_EQ(image.pixel(0, 7),
+                qRgba(200 >> 3 << 3 | 200 >> 5, 100 >> 3 << 3 | 100 >> 5, 50 >> 3 << 3 | 50 >> 5, 255));
     } else {
       for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) ASSERT_EQ(qAlpha(image.pixel(x, y)), 0);

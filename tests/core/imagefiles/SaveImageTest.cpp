@@ -3,11 +3,11 @@
 
 #include "TestPictures.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
@@ -47,7 +47,8 @@ TEST_F(SaveImage, OnlyTheShownPartIsSaved) {
   const QByteArray bytes = Read("cut.TGA");
   ASSERT_EQ(bytes.size(), 18 + 256 * 512 * 3);
   // The last pixel written is the top-right one of the shown part: (255, 0).
-  EXPECT_EQ(bytes.right(3).toHex(), QByteArray::fromRawData("\xff\x00\xff", 3).toHex());  // blue 255^0, green 0, red 255
+  EXPECT_EQ(bytes.right(3).toHex(),
+            QByteArray::fromRawData("\xff\x00\xff", 3).toHex());  // blue 255^0, green 0, red 255
   // A larger control than the picture keeps the picture's size.
   ASSERT_TRUE(module.SaveImageAs24BitsFile(picture, 4096, 4096, dir.filePath("whole.bmp")));
   EXPECT_EQ(Read("whole.bmp").size(), 54 + 512 * 3 * 1024);
@@ -63,7 +64,7 @@ TEST_F(SaveImage, BmpIs24BitsBottomUpWithPaddedRows) {
   EXPECT_EQ(uchar(bytes[10]), 54);
   EXPECT_EQ(uchar(bytes[14]), 40);
   EXPECT_EQ(uchar(bytes[28]), 24);
-  EXPECT_EQ(bytes.mid(54, 3).toHex(), "ff00ff");  // bottom-left first
+  EXPECT_EQ(bytes.mid(54, 3).toHex(), "ff00ff");         // bottom-left first
   EXPECT_EQ(bytes.mid(54 + 9, 3), QByteArray(3, '\0'));  // padding
 }
 
