@@ -1,9 +1,24 @@
-#include "Commands.h"
 #include "Batch.h"
+#include "Commands.h"
+
+#include "imagefiles/ImageFileModule.h"
 
 int RunConvert(const CliOptions& options) {
-  return RunPictureBatch(options, [](const QString&, QImage&, QString& reason) {
-    reason = QStringLiteral("convert is not available yet");
-    return false;
+  return RunPictureBatch(options, [&options](const QString& input, QImage& picture, QString& reason) {
+    // Loaded as the Source canvas loads a picture: to 32 bits, with the format it had.
+    CollectedMessages messages;
+    ImageFileModule files(messages);
+    PixelFormatCode format = PixelFormatCode::Device;
+    if (!files.LoadImageAs32BitsFile(picture, input, format)) {
+      reason = messages.last;
+      if (options.verbose && !files.LastError().isEmpty()) reason += QStringLiteral(" (%1)").arg(files.LastError());
+      return false;
+    }
+    if (options.verbose)
+      ReportNote(options, QStringLiteral("%1: source pixel format: %2 (%3 x %4)")
+                              .arg(input, PF2String(format))
+                              .arg(picture.width())
+                              .arg(picture.height()));
+    return true;
   });
 }

@@ -1,6 +1,18 @@
 #include "Commands.h"
 
-bool DescribePicture(const QString&, QStringList&, QString& reason) {
-  reason = QStringLiteral("picture information is not available yet");
-  return false;
+#include "imagefiles/ImageFileModule.h"
+
+bool DescribePicture(const QString& path, QStringList& lines, QString& reason) {
+  CollectedMessages messages;
+  ImageFileModule files(messages);
+  QImage picture;
+  PixelFormatCode format = PixelFormatCode::Device;
+  if (!files.LoadImageFile(picture, path, &format)) {
+    reason = messages.last;
+    return false;
+  }
+  lines << QStringLiteral("size: %1x%2").arg(picture.width()).arg(picture.height())
+        << QStringLiteral("pixel_format: %1").arg(PF2String(format))
+        << QStringLiteral("pixel_format_code: %1").arg(static_cast<int>(format));
+  return true;
 }

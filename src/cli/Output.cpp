@@ -1,12 +1,14 @@
 #include "Batch.h"
 
+#include "imagefiles/ImageFileModule.h"
 #include "imagefiles/TgaWriter.h"
-
-#include <QFileInfo>
 
 bool WriteOutput(const QImage& picture, const QString& path, bool alpha, QString& reason) {
   if (alpha) return SaveAsUncompTGA32bits(picture, path, reason);
-  reason = QStringLiteral("writing .%1 files is not available yet (use --alpha for a 32-bit TGA)")
-               .arg(QFileInfo(path).suffix().toUpper());
+  // The way the program saves a texture set: 24 bits, by the extension, the whole picture.
+  CollectedMessages messages;
+  ImageFileModule files(messages);
+  if (files.SaveImageAs24BitsFile(picture, picture.width(), picture.height(), path)) return true;
+  reason = messages.last;
   return false;
 }

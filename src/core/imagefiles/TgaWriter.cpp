@@ -1,12 +1,37 @@
 #include "imagefiles/TgaWriter.h"
 
+#include "imagefiles/AtomicWrite.h"
+
+#include <QDir>
 #include <QSaveFile>
-#include <array>
+#include <algorithm>
+#include <cstring>
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 namespace {
 
-std::array<char, 18> TgaHeader(int width, int height, int bitsPerPixel, int descriptor) {
-  std::array<char, 18> header{};
+constexpr int kHeaderSize = 18;
+
+bool FitsTga(const QImage& picture, QString& error) {
+  if (picture.isNull()) {
+    error = QStringLiteral("There is no picture to save.");
+    return false;
+  }
+  if (picture.width() > 0xFFFF || picture.height() > 0xFFFF) {
+    error = QStringLiteral(
+                "A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); "
+                "save it as BMP instead.")
+                .arg(picture.width())
+                .arg(picture.height());
+    return false;
+  }
+  return true;
+}
+
+void PutHeader(char* header, int width, int height, int bitsPerPixel, int descriptor) {
+  std::memset(header, 0, kHeaderSize);
   header[2] = 2;  // uncompressed true-colour
   header[12] = static_cast<char>(width & 0xFF);
   header[13] = static_cast<char>((width >> 8) & 0xFF);
@@ -14,31 +39,106 @@ std::array<char, 18> TgaHeader(int width, int height, int bitsPerPixel, int desc
   header[15] = static_cast<char>((height >> 8) & 0xFF);
   header[16] = static_cast<char>(bitsPerPixel);
   header[17] = static_cast<char>(descriptor);
-  return header;
+}
+
+// Blue, green, red of 32-bit pixels (bytes B, G, R, A in memory), four pixels to twelve bytes at
+// a time: the save of a texture set should cost little more than writing its bytes.
+void PackBgrPlain(const uchar* argb, uchar* out, int width) {
+  int x = 0;
+  for (; x + 4 <= width; x += 4, argb += 16, out += 12) {
+    uint32_t p[4];
+    std::memcpy(p, argb, 16);
+    const uint32_t w[3] = {(p[0] & 0xFFFFFF) | (p[1] << 24), ((p[1] >> 8) & 0xFFFF) | (p[2] << 16),
+                           ((p[2] >> 16) & 0xFF) | (p[3] << 8)};
+    std::memcpy(out, w, 12);
+  }
+  for (; x < width; ++x, argb += 4, out += 3) std::memcpy(out, argb, 3);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+// The same with one byte shuffle per four pixels. Each store writes 16 bytes of which the last
+// four are overwritten by the next group, so the last group goes through the plain code.
+__attribute__((target("ssse3"))) void PackBgrSsse3(const uchar* argb, uchar* out, int width) {
+  const __m128i order = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+  int x = 0;
+  for (; x + 8 <= width; x += 4, argb += 16, out += 12) {
+    const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(argb));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(pixels, order));
+  }
+  PackBgrPlain(argb, out, width - x);
+}
+#endif
+
+void PackBgr(const uchar* argb, uchar* out, int width) {
+#if defined(__x86_64__) || defined(__i386__)
+  static const bool ssse3 = __builtin_cpu_supports("ssse3");
+  if (ssse3) return PackBgrSsse3(argb, out, width);
+#endif
+  PackBgrPlain(argb, out, width);
+}
+
+// Produces the file in pieces of a few hundred kilobytes, bottom row first, and hands each to
+// `sink`; stops when the sink fails.
+template <typename Sink>
+bool EmitTga24(const QImage& picture, Sink&& sink) {
+  const bool fromArgb = picture.format() == QImage::Format_ARGB32 || picture.format() == QImage::Format_RGB32;
+  const QImage source = fromArgb ? picture : picture.convertToFormat(QImage::Format_BGR888);
+  const int width = source.width(), height = source.height();
+  const qsizetype rowBytes = qsizetype(width) * 3;
+  char header[kHeaderSize];
+  PutHeader(header, width, height, 24, 0);
+  if (!sink(header, kHeaderSize)) return false;
+  const int rowsPerPiece = int(std::max<qsizetype>(1, (256 * 1024) / rowBytes));
+  QByteArray piece(rowBytes * rowsPerPiece, Qt::Uninitialized);
+  static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "ARGB32 rows are blue, green, red, alpha in memory");
+  for (int y = height - 1; y >= 0;) {
+    uchar* out = reinterpret_cast<uchar*>(piece.data());
+    int rows = 0;
+    for (; rows < rowsPerPiece && y >= 0; ++rows, --y, out += rowBytes) {
+      if (fromArgb)
+        PackBgr(source.constScanLine(y), out, width);
+      else
+        std::memcpy(out, source.constScanLine(y), size_t(rowBytes));
+    }
+    if (!sink(piece.constData(), rowBytes * rows)) return false;
+  }
+  return true;
 }
 
 }  // namespace
 
-bool SaveAsUncompTGA32bits(const QImage& picture, const QString& fileName, QString& error) {
-  if (picture.isNull() || picture.width() > 0xFFFF || picture.height() > 0xFFFF) {
-    error = QStringLiteral("cannot write a %1 x %2 picture as TGA").arg(picture.width()).arg(picture.height());
-    return false;
-  }
-  const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+QByteArray EncodeUncompTGA24bits(const QImage& picture, QString& error) {
+  if (!FitsTga(picture, error)) return {};
+  QByteArray bytes;
+  bytes.reserve(kHeaderSize + qsizetype(picture.width()) * 3 * picture.height());
+  EmitTga24(picture, [&bytes](const char* data, qsizetype size) {
+    bytes.append(data, size);
+    return true;
+  });
+  return bytes;
+}
+
+bool SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName, QString& error) {
+  if (!FitsTga(picture, error)) return false;
   QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString();
-    return false;
+  const bool ok =
+      file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+      EmitTga24(picture, [&file](const char* data, qsizetype size) { return file.write(data, size) == size; }) &&
+      file.commit();
+  if (!ok) {
+    error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
+    file.cancelWriting();
   }
-  const auto header = TgaHeader(pixels.width(), pixels.height(), 32, 0x28);
-  file.write(header.data(), header.size());
-  // ARGB32 rows are already blue, green, red, alpha in memory on little-endian machines.
-  static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "TGA rows are written straight from ARGB32 memory");
+  return ok;
+}
+
+bool SaveAsUncompTGA32bits(const QImage& picture, const QString& fileName, QString& error) {
+  if (!FitsTga(picture, error)) return false;
+  const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+  const qsizetype rowBytes = qsizetype(pixels.width()) * 4;
+  QByteArray bytes(kHeaderSize + rowBytes * pixels.height(), Qt::Uninitialized);
+  PutHeader(bytes.data(), pixels.width(), pixels.height(), 32, 0x28);
   for (int y = 0; y < pixels.height(); ++y)
-    file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), qint64(pixels.width()) * 4);
-  if (!file.commit()) {
-    error = file.errorString();
-    return false;
-  }
-  return true;
+    std::memcpy(bytes.data() + kHeaderSize + rowBytes * y, pixels.constScanLine(y), size_t(rowBytes));
+  return WriteFileAtomically(fileName, bytes, error);
 }

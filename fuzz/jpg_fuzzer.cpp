@@ -1,0 +1,17 @@
+// libFuzzer target: JPEG decoding through libjpeg-turbo on arbitrary bytes.
+#include "imagedecoding/JpegReader.h"
+#include "imagefiles/PictureConversion.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  ByteSource source(data, qsizetype(size));
+  DecodedPicture picture;
+  QString error;
+  if (ReadJpeg(source, picture, error)) {
+    const QImage working = ConvertTo32Bits(picture.image, picture.format);
+    if (working.size() != picture.image.size()) __builtin_trap();
+  }
+  return 0;
+}

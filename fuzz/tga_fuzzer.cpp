@@ -1,0 +1,16 @@
+// libFuzzer target: TTargaGraphic reading arbitrary bytes, then the 32-bit conversion.
+#include "imagedecoding/TargaGraphic.h"
+#include "imagefiles/PictureConversion.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  ByteSource source(data, qsizetype(size));
+  TTargaGraphic tga;
+  if (tga.LoadFromStream(source)) {
+    const QImage working = ConvertTo32Bits(tga.Bitmap(), tga.PixelFormat());
+    if (working.size() != tga.Bitmap().size()) __builtin_trap();
+  }
+  return 0;
+}

@@ -1,0 +1,112 @@
+#include "modules/TFIO.h"
+
+#include "imagefiles/PictureConversion.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+
+const QString TFIO::kOpenTitle = QStringLiteral("   ----- LOADING IMAGE FILE -----");
+const QString TFIO::kOpenFilter = QStringLiteral(
+    "Supported Input Files|*.BMP;*.JPG;*.TGA;*.TIF;*.PSD;*.PSP;*.PCX|Windows or OS/2 Bitmap (*.bmp)|*.BMP|"
+    "Jpeg File Interchange (*.jpg)|*.JPG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif)|*.TIF|"
+    "Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp)|*.PSP|ZSoft Paintbrush (*.pcx)|*.PCX|"
+    "All Files (*.*)|*.*");
+const QString TFIO::kSaveTitle = QStringLiteral("   ----- SAVING IMAGE FILE -----");
+const QString TFIO::kSaveFilter = QStringLiteral(
+    "Supported Output Files|*.TGA;*.BMP;*.JPG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg)|*.JPG|"
+    "Truevision Targa (*.tga)|*.TGA|All Files (*.*)|*.*");
+
+void MessageBoxMessages::ShowFileMessage(const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+QStringList QtNameFilters(const QString& filter) {
+  const QStringList parts = filter.split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    // Qt reads the patterns from the last brackets; the dialogs hide them, so the descriptions
+    // show as they are written.
+    filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+  }
+  return filters;
+}
+
+namespace {
+
+constexpr int kPreviewSide = 160;
+
+// A preview beside the file list: the picture under the selection, scaled into a square.
+void AddPreview(QFileDialog* dialog, ImageFileModule& quietFiles) {
+  auto* preview = new QLabel(dialog);
+  preview->setObjectName(QStringLiteral("preview"));
+  preview->setFixedSize(kPreviewSide, kPreviewSide);
+  preview->setAlignment(Qt::AlignCenter);
+  preview->setFrameShape(QFrame::StyledPanel);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout())) grid->addWidget(preview, 1, grid->columnCount(), 2, 1);
+  QObject::connect(dialog, &QFileDialog::currentChanged, preview, [preview, &quietFiles](const QString& path) {
+    QImage picture;
+    PixelFormatCode format = PixelFormatCode::Device;
+    if (!QFileInfo(path).isFile() || !quietFiles.LoadImageFile(picture, path, &format)) {
+      preview->clear();
+      return;
+    }
+    // 15-bit pictures hold their alpha in bit 15; show their colours the way they load.
+    const QImage shown = ConvertTo32Bits(picture, format).convertToFormat(QImage::Format_RGB32);
+    preview->setPixmap(
+        QPixmap::fromImage(shown.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  });
+}
+
+QFileDialog* MakeDialog(QWidget* parent, const QString& title, const QString& filter) {
+  auto* dialog = new QFileDialog(parent, title);
+  // Qt's own dialog, so that the preview can sit beside the list; no places bar.
+  dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog->setOption(QFileDialog::HideNameFilterDetails, true);
+  dialog->setNameFilters(QtNameFilters(filter));
+  if (auto* sidebar = dialog->findChild<QWidget*>(QStringLiteral("sidebar"))) sidebar->hide();
+  return dialog;
+}
+
+}  // namespace
+
+TFIO::TFIO(QWidget* parentWindow)
+    : QObject(parentWindow), messages_(parentWindow), files_(messages_), previewFiles_(previewMessages_) {
+  InitDialogs(parentWindow);
+}
+
+void TFIO::InitDialogs(QWidget* parentWindow) {
+  OpenPictureDialog1 = MakeDialog(parentWindow, kOpenTitle, kOpenFilter);
+  OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+  OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
+  AddPreview(OpenPictureDialog1, previewFiles_);
+
+  SavePictureDialog1 = MakeDialog(parentWindow, kSaveTitle, kSaveFilter);
+  SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
+  SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
+  SavePictureDialog1->setDefaultSuffix(QStringLiteral("TGA"));
+  SavePictureDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
+  AddPreview(SavePictureDialog1, previewFiles_);
+}
+
+QLabel* TFIO::PreviewOf(QFileDialog* dialog) const { return dialog->findChild<QLabel*>(QStringLiteral("preview")); }
+
+bool TFIO::LoadImageAs32BitsDialog(QImage& image, PixelFormatCode& SourcePixelFormat) {
+  const bool chosen = OpenPictureDialog1->exec() == QDialog::Accepted && !OpenPictureDialog1->selectedFiles().isEmpty();
+  QCoreApplication::processEvents();
+  if (!chosen) return false;
+  return files_.LoadImageAs32BitsFile(image, OpenPictureDialog1->selectedFiles().constFirst(), SourcePixelFormat);
+}
+
+bool TFIO::SaveImageAs24BitsDialog(const QImage& image, int shownWidth, int shownHeight) {
+  const bool chosen = SavePictureDialog1->exec() == QDialog::Accepted && !SavePictureDialog1->selectedFiles().isEmpty();
+  QCoreApplication::processEvents();
+  if (!chosen) return false;
+  return files_.SaveImageAs24BitsFile(image, shownWidth, shownHeight, SavePictureDialog1->selectedFiles().constFirst());
+}

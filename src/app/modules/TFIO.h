@@ -1,0 +1,55 @@
+#pragma once
+// The picture-file module of the window (TFIO): the open and save picture dialogs with their
+// preview, the Dialog operations over the core's picture-file operations, and the message box
+// through which those report failures.
+
+#include "imagefiles/ImageFileModule.h"
+
+#include <QObject>
+
+class QFileDialog;
+class QLabel;
+class QWidget;
+
+// Plain message box with an OK button.
+class MessageBoxMessages : public FileMessages {
+ public:
+  explicit MessageBoxMessages(QWidget* parent = nullptr) : parent_(parent) {}
+  void ShowFileMessage(const QString& text) override;
+
+ private:
+  QWidget* parent_;
+};
+
+class TFIO : public QObject {
+  Q_OBJECT
+
+ public:
+  static const QString kOpenTitle, kOpenFilter, kSaveTitle, kSaveFilter;
+
+  explicit TFIO(QWidget* parentWindow = nullptr);
+
+  QFileDialog* OpenPictureDialog1 = nullptr;
+  QFileDialog* SavePictureDialog1 = nullptr;
+
+  // Run the dialog, let pending events run, then the File operation on the chosen name. The
+  // caller presets the dialog's file name and reads the chosen one back from the dialog.
+  bool LoadImageAs32BitsDialog(QImage& image, PixelFormatCode& SourcePixelFormat);
+  bool SaveImageAs24BitsDialog(const QImage& image, int shownWidth, int shownHeight);
+
+  ImageFileModule& Files() { return files_; }
+  // The preview beside a dialog's file list (tests look at it).
+  QLabel* PreviewOf(QFileDialog* dialog) const;
+
+ private:
+  void InitDialogs(QWidget* parentWindow);
+
+  MessageBoxMessages messages_;
+  ImageFileModule files_;
+  // The preview must not raise message boxes while the user browses: its failures are kept here.
+  CollectedMessages previewMessages_;
+  ImageFileModule previewFiles_;
+};
+
+// The dialogs' filter lists ("description|patterns|...") in Qt's form ("description (patterns)").
+QStringList QtNameFilters(const QString& filter);

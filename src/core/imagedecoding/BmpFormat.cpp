@@ -1,0 +1,20 @@
+// The .BMP entry of the picture register, over our own BMP reader.
+
+#include "imagedecoding/BmpReader.h"
+
+#include <memory>
+
+namespace {
+
+class BmpFormat : public PictureDecoder {
+ public:
+  QString Name() const override { return QStringLiteral("Windows or OS/2 Bitmap"); }
+  QStringList Extensions() const override { return {QStringLiteral(".BMP")}; }
+  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
+    return ReadBmp(source, picture, error);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<PictureDecoder> MakeBmpFormat() { return std::make_unique<BmpFormat>(); }

@@ -1,0 +1,13 @@
+#pragma once
+// Our own reader of Windows and OS/2 bitmaps, because the picture must keep the format it had:
+// 1, 4 and 8 bits with palette (RLE4 and RLE8 too), 16 bits with bit 15 kept (x-5-5-5 reports
+// 15 bits, 5-6-5 reports 16 bits, other masks report custom), 24 bits, and 32 bits with the fourth
+// byte kept; bottom-up and top-down.
+
+#include "imagedecoding/PictureDecoder.h"
+
+// Reads a whole BMP file. Pictures go to the nearest QImage format: 1 bit as Mono, 4 and 8 bits
+// as Indexed8 (256-entry colour table), x-5-5-5 and custom 16-bit masks as RGB555 (custom masks
+// repacked to 5 bits per channel, bit 15 the alpha or unused top bit), 5-6-5 as RGB16, 24 bits
+// as BGR888, 32 bits as ARGB32.
+bool ReadBmp(ByteSource& source, DecodedPicture& picture, QString& error);

@@ -1,0 +1,34 @@
+#include "imagedecoding/PictureDecoder.h"
+
+#include <memory>
+#include <vector>
+
+// Each format file defines its maker; a new format adds its file and one line to each list below.
+std::unique_ptr<PictureDecoder> MakeBmpFormat();
+std::unique_ptr<PictureDecoder> MakeJpegFormat();
+std::unique_ptr<PictureDecoder> MakeTargaFormat();
+std::unique_ptr<PictureDecoder> MakePendingFormat(const QString& name, const QString& extension);
+
+namespace {
+
+std::vector<std::unique_ptr<PictureDecoder>> MakeRegister() {
+  std::vector<std::unique_ptr<PictureDecoder>> formats;
+  formats.push_back(MakeBmpFormat());
+  formats.push_back(MakeJpegFormat());
+  formats.push_back(MakeTargaFormat());
+  formats.push_back(MakePendingFormat(QStringLiteral("Tagged Image File"), QStringLiteral(".TIF")));
+  formats.push_back(MakePendingFormat(QStringLiteral("Adobe Photoshop"), QStringLiteral(".PSD")));
+  formats.push_back(MakePendingFormat(QStringLiteral("Paint Shop Pro Image"), QStringLiteral(".PSP")));
+  formats.push_back(MakePendingFormat(QStringLiteral("ZSoft Paintbrush"), QStringLiteral(".PCX")));
+  return formats;
+}
+
+}  // namespace
+
+const PictureDecoder* FindPictureDecoder(const QString& upperExtension) {
+  // Built once and never changed: the decoders are stateless.
+  static const std::vector<std::unique_ptr<PictureDecoder>> formats = MakeRegister();
+  for (const auto& format : formats)
+    if (format->Extensions().contains(upperExtension)) return format.get();
+  return nullptr;
+}

@@ -1,0 +1,21 @@
+// The .JPG entry of the picture register, over libjpeg-turbo.
+
+#include "imagedecoding/JpegReader.h"
+
+#include <memory>
+
+namespace {
+
+class JpegFormat : public PictureDecoder {
+ public:
+  QString Name() const override { return QStringLiteral("Jpeg File Interchange"); }
+  // .JPEG and .JPE are not picture names here: only .JPG is.
+  QStringList Extensions() const override { return {QStringLiteral(".JPG")}; }
+  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
+    return ReadJpeg(source, picture, error);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<PictureDecoder> MakeJpegFormat() { return std::make_unique<JpegFormat>(); }

@@ -1,0 +1,128 @@
+#include "imagedecoding/JpegReader.h"
+
+#include "imagedecoding/PictureLimits.h"
+
+#include <jpeglib.h>
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+
+namespace {
+
+// libjpeg reports fatal errors through error_exit, which must not return: we jump back to the
+// decode function. Nothing with a destructor is created between setjmp and a possible jump.
+constexpr size_t kMessageSize = JMSG_LENGTH_MAX + 16;
+
+struct ErrorManager {
+  jpeg_error_mgr base;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+void ExitWithError(j_common_ptr info) {
+  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+  (*info->err->format_message)(info, manager->message);
+  std::longjmp(manager->jump, 1);
+}
+
+void IgnoreMessage(j_common_ptr) {}
+
+void CmykToRgb32(QImage& image, bool inverted) {
+  // Decoded in place: each row holds C, M, Y, K bytes and becomes B, G, R, 0xFF.
+  const int width = image.width(), height = image.height();
+  for (int y = 0; y < height; ++y) {
+    uchar* p = image.scanLine(y);
+    for (int x = 0; x < width; ++x, p += 4) {
+      int c = p[0], m = p[1], ye = p[2], k = p[3];
+      if (!inverted) c = 255 - c, m = 255 - m, ye = 255 - ye, k = 255 - k;
+      p[0] = uchar(ye * k / 255), p[1] = uchar(m * k / 255), p[2] = uchar(c * k / 255), p[3] = 0xFF;
+    }
+  }
+}
+
+bool PictureFits(JDIMENSION width, JDIMENSION height, size_t fileBytes, char* message) {
+  QString error;
+  // Even a flat picture takes some bits per 8 x 8 block: a file of a few bytes that claims a
+  // huge picture is damaged, and must not make us allocate for it.
+  if (qint64(width) * height > 16384 * qint64(fileBytes) + (qint64(1) << 20))
+    error = QStringLiteral("the file is too short for its %1 x %2 picture").arg(width).arg(height);
+  else if (PictureSizeAllowed(width, height, error))
+    return true;
+  std::snprintf(message, kMessageSize, "%s", error.toUtf8().constData());
+  return false;
+}
+
+bool Allocate(QImage* image, int width, int height, bool grey, char* message) {
+  *image = QImage(width, height, grey ? QImage::Format_Indexed8 : QImage::Format_RGB32);
+  if (!image->isNull()) return true;
+  std::snprintf(message, kMessageSize, "not enough memory for a %d x %d picture", width, height);
+  return false;
+}
+
+// Returns true on success, else writes a message. Kept free of objects with destructors and of
+// locals changed after setjmp that are read after a jump: results go through the pointers.
+bool Decode(const uchar* data, size_t size, QImage* image, bool* grey, char* message) {
+  jpeg_decompress_struct info;
+  ErrorManager errors;
+  info.err = jpeg_std_error(&errors.base);
+  errors.base.error_exit = ExitWithError;
+  errors.base.output_message = IgnoreMessage;
+  if (setjmp(errors.jump)) {
+    jpeg_destroy_decompress(&info);
+    std::snprintf(message, kMessageSize, "JPEG error: %s", errors.message);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&info, TRUE);
+  switch (info.jpeg_color_space) {
+    case JCS_GRAYSCALE:
+      info.out_color_space = JCS_GRAYSCALE;
+      break;
+    case JCS_CMYK:
+    case JCS_YCCK:
+      info.out_color_space = JCS_CMYK;
+      break;
+    default:
+      info.out_color_space = JCS_EXT_BGRX;
+  }
+  jpeg_calc_output_dimensions(&info);
+  *grey = info.out_color_space == JCS_GRAYSCALE;
+  if (!PictureFits(info.output_width, info.output_height, size, message) ||
+      !Allocate(image, int(info.output_width), int(info.output_height), *grey, message)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  jpeg_start_decompress(&info);
+  JSAMPROW rows[16];
+  while (info.output_scanline < info.output_height) {
+    const JDIMENSION count = std::min<JDIMENSION>(16, info.output_height - info.output_scanline);
+    for (JDIMENSION i = 0; i < count; ++i) rows[i] = image->scanLine(int(info.output_scanline + i));
+    jpeg_read_scanlines(&info, rows, count);
+  }
+  if (info.out_color_space == JCS_CMYK) CmykToRgb32(*image, info.saw_Adobe_marker);
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+}  // namespace
+
+bool ReadJpeg(ByteSource& source, DecodedPicture& picture, QString& error) {
+  QImage image;
+  bool grey = false;
+  char message[kMessageSize] = {};
+  if (!Decode(source.Here(), size_t(source.Remaining()), &image, &grey, message)) {
+    error = QString::fromLatin1(message);
+    return false;
+  }
+  if (grey) {
+    QList<QRgb> ramp(256);
+    for (int i = 0; i < 256; ++i) ramp[i] = qRgb(i, i, i);
+    image.setColorTable(ramp);
+  }
+  source.Seek(source.Size());
+  picture.image = std::move(image);
+  picture.format = grey ? PixelFormatCode::EightBits : PixelFormatCode::TwentyFourBits;
+  return true;
+}

@@ -1,0 +1,8 @@
+#pragma once
+// JPEG decoding through libjpeg-turbo, from bytes in memory. Colour pictures (YCbCr, RGB, CMYK)
+// come out as RGB32 (bytes blue, green, red, 0xFF) and report 24 bits; greyscale ones come out as
+// Indexed8 with a grey ramp and report 8 bits.
+
+#include "imagedecoding/PictureDecoder.h"
+
+bool ReadJpeg(ByteSource& source, DecodedPicture& picture, QString& error);

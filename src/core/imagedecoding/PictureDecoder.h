@@ -1,0 +1,32 @@
+#pragma once
+// The small interface every picture format implements, and the register that picks a format by
+// the upper-cased extension of a file name. Adding a format is one file plus one register line.
+
+#include "graphics/PixelFormat.h"
+#include "imagedecoding/ByteSource.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// A decoded picture and the pixel format it had in the file. The QImage holds the nearest format
+// Qt can name (4-bit pictures as Indexed8, custom 16-bit masks repacked as RGB555 with bit 15 kept),
+// so `format` is the one to report, not the QImage's own.
+struct DecodedPicture {
+  QImage image;
+  PixelFormatCode format = PixelFormatCode::Device;
+};
+
+class PictureDecoder {
+ public:
+  virtual ~PictureDecoder() = default;
+  virtual QString Name() const = 0;
+  // Upper case with the dot: ".TGA".
+  virtual QStringList Extensions() const = 0;
+  // Reads a whole file held in memory. On failure returns false and says why in `error`;
+  // `picture` is then left as it was.
+  virtual bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const = 0;
+};
+
+// The decoder registered for an extension (upper case, dot included), or nullptr.
+const PictureDecoder* FindPictureDecoder(const QString& upperExtension);

@@ -1,0 +1,191 @@
+#include "imagedecoding/TargaGraphic.h"
+
+#include "imagedecoding/PictureLimits.h"
+#include "imagedecoding/TargaRLEDecoder.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+struct TargaHeader {
+  uint8_t idLength, colourMapType, imageType;
+  uint16_t firstEntry, mapLength;
+  uint8_t entrySize;
+  uint16_t xOrigin, yOrigin, width, height;
+  uint8_t pixelDepth, descriptor;
+};
+
+bool ReadHeader(ByteSource& source, TargaHeader& h) {
+  return source.ReadU8(h.idLength) && source.ReadU8(h.colourMapType) && source.ReadU8(h.imageType) &&
+         source.ReadU16(h.firstEntry) && source.ReadU16(h.mapLength) && source.ReadU8(h.entrySize) &&
+         source.ReadU16(h.xOrigin) && source.ReadU16(h.yOrigin) && source.ReadU16(h.width) &&
+         source.ReadU16(h.height) && source.ReadU8(h.pixelDepth) && source.ReadU8(h.descriptor);
+}
+
+QList<QRgb> GreyRamp() {
+  QList<QRgb> table(256);
+  for (int i = 0; i < 256; ++i) table[i] = qRgb(i, i, i);
+  return table;
+}
+
+// The palette from a colour map, in file order: pixel value firstEntry + i is map entry i.
+// Values past 255 are read past; values no entry covers stay black.
+bool ReadColourMap(const uchar* map, int length, int firstEntry, int entrySize, QList<QRgb>& table, QString& error) {
+  table = QList<QRgb>(256, qRgb(0, 0, 0));
+  const int used = std::max(0, std::min(length, 256 - firstEntry));
+  for (int i = 0; i < used; ++i) {
+    QRgb& colour = table[firstEntry + i];
+    switch (entrySize) {
+      case 15:
+      case 16: {
+        const unsigned word = map[2 * i] | (map[2 * i + 1] << 8);
+        colour = qRgb(((word >> 10) & 31) * 8, ((word >> 5) & 31) * 8, (word & 31) * 8);
+        break;
+      }
+      case 24:
+        colour = qRgb(map[3 * i + 2], map[3 * i + 1], map[3 * i]);
+        break;
+      case 32:
+        colour = qRgb(map[4 * i + 2], map[4 * i + 1], map[4 * i]);
+        break;
+      default:
+        error = QStringLiteral("colour map entries of %1 bits are not supported").arg(entrySize);
+        return false;
+    }
+  }
+  return true;
+}
+
+QImage::Format FormatForDepth(int depth, PixelFormatCode& code) {
+  switch (depth) {
+    case 8:
+      code = PixelFormatCode::EightBits;
+      return QImage::Format_Indexed8;
+    case 15:
+    case 16:
+      code = PixelFormatCode::FifteenBits;
+      return QImage::Format_RGB555;
+    case 24:
+      code = PixelFormatCode::TwentyFourBits;
+      return QImage::Format_BGR888;
+    case 32:
+      code = PixelFormatCode::ThirtyTwoBits;
+      return QImage::Format_ARGB32;
+    default:
+      return QImage::Format_Invalid;
+  }
+}
+
+// 16-bit greyscale pixels are a grey level and an alpha byte: as 32 bits they keep both.
+QImage GreyAlphaTo32Bits(const QImage& words) {
+  QImage out(words.size(), QImage::Format_ARGB32);
+  if (out.isNull()) return out;
+  const int width = words.width(), height = words.height();
+  for (int y = 0; y < height; ++y) {
+    const uchar* src = words.constScanLine(y);
+    auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < width; ++x) dst[x] = qRgba(src[2 * x], src[2 * x], src[2 * x], src[2 * x + 1]);
+  }
+  return out;
+}
+
+void MirrorRows(QImage& image, int bytesPerPixel) {
+  const int width = image.width(), height = image.height();
+  for (int y = 0; y < height; ++y) {
+    uchar* row = image.scanLine(y);
+    for (int l = 0, r = width - 1; l < r; ++l, --r)
+      std::swap_ranges(row + l * bytesPerPixel, row + (l + 1) * bytesPerPixel, row + r * bytesPerPixel);
+  }
+}
+
+}  // namespace
+
+bool TTargaGraphic::Fail(const QString& why) {
+  error_ = why;
+  return false;
+}
+
+bool TTargaGraphic::LoadFromFile(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) return Fail(file.errorString());
+  const QByteArray bytes = file.readAll();
+  ByteSource source(bytes);
+  return LoadFromStream(source);
+}
+
+bool TTargaGraphic::LoadFromStream(ByteSource& source) {
+  TargaHeader h;
+  if (!ReadHeader(source, h)) return Fail(QStringLiteral("the file ends inside the TGA header"));
+  if (!source.Skip(h.idLength)) return Fail(QStringLiteral("the file ends inside the image ID"));
+
+  PixelFormatCode code = PixelFormatCode::Device;
+  const QImage::Format format = FormatForDepth(h.pixelDepth, code);
+  if (format == QImage::Format_Invalid)
+    return Fail(QStringLiteral("pixel depth %1 is not supported").arg(h.pixelDepth));
+
+  const bool greyscale = h.imageType == 3 || h.imageType == 11;
+  QList<QRgb> palette = GreyRamp();  // also for 8-bit pictures that bring no colour map
+  if (h.colourMapType == 1) {
+    const qsizetype mapBytes = qsizetype(h.mapLength) * ((h.entrySize + 7) / 8);
+    const uchar* map = source.Take(mapBytes);
+    if (!map) return Fail(QStringLiteral("the file ends inside the colour map"));
+    // Only an 8-bit colour picture uses its map; the others pass over it.
+    if (!greyscale && format == QImage::Format_Indexed8 &&
+        !ReadColourMap(map, h.mapLength, h.firstEntry, h.entrySize, palette, error_))
+      return false;
+  }
+
+  const int width = h.width, height = h.height;
+  if (!PictureSizeAllowed(width, height, error_)) return false;
+  const int bytesPerPixel = (h.pixelDepth + 7) / 8;
+  const qsizetype rowBytes = qsizetype(width) * bytesPerPixel;
+  const bool compressed = h.imageType >= 9 && h.imageType <= 11;
+  const bool uncompressed = h.imageType >= 1 && h.imageType <= 3;
+  // Other image types carry no pixels we know of: a picture of the header's size would be
+  // allocated on the header's word alone.
+  if (!compressed && !uncompressed) return Fail(QStringLiteral("TGA image type %1 is not supported").arg(h.imageType));
+  // Check that the file can hold what its header claims before allocating for it: a whole
+  // uncompressed picture, or one packet per 128 pixels of every row.
+  const qsizetype neededBytes =
+      uncompressed ? rowBytes * height : qsizetype(height) * ((width + 127) / 128) * (1 + bytesPerPixel);
+  if (source.Remaining() < neededBytes)
+    return Fail(QStringLiteral("the file is shorter than its %1 x %2 picture").arg(width).arg(height));
+
+  QImage image(width, height, format);
+  if (image.isNull()) return Fail(QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height));
+  if (format == QImage::Format_Indexed8) image.setColorTable(palette);
+
+  const bool topFirst = (h.descriptor & 0x20) != 0;
+  auto rowFor = [&](int fileRow) { return image.scanLine(topFirst ? fileRow : height - 1 - fileRow); };
+  if (uncompressed) {
+    for (int r = 0; r < height; ++r) std::memcpy(rowFor(r), source.Take(rowBytes), size_t(rowBytes));
+  } else {
+    // A file that ends early keeps the rows decoded so far; the rest stays zero.
+    TTargaRLEDecoder decoder(h.pixelDepth);
+    qsizetype pos = source.Position();
+    for (int r = 0; r < height; ++r) {
+      uchar* row = rowFor(r);
+      const int done = decoder.Decode(source.Data(), source.Size(), pos, row, width);
+      if (done < width) {
+        std::memset(row + qsizetype(done) * bytesPerPixel, 0, size_t(rowBytes - qsizetype(done) * bytesPerPixel));
+        for (int rest = r + 1; rest < height; ++rest) std::memset(rowFor(rest), 0, size_t(rowBytes));
+        break;
+      }
+    }
+    source.Seek(pos);
+  }
+  // The right-to-left bit means the first pixel of a file row is its rightmost one.
+  if (h.descriptor & 0x10) MirrorRows(image, bytesPerPixel);
+  if (greyscale && bytesPerPixel == 2) {
+    image = GreyAlphaTo32Bits(image);
+    code = PixelFormatCode::ThirtyTwoBits;
+    if (image.isNull()) return Fail(QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height));
+  }
+
+  bitmap_ = std::move(image);
+  format_ = code;
+  error_.clear();
+  return true;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// TTargaGraphic: a Truevision Targa picture that loads itself from bytes in memory. Image types
+// 1, 2, 3 (uncompressed colour-mapped, true-colour, greyscale) and 9, 10, 11 (the same, run-length
+// encoded), 8-, 15-, 16-, 24- and 32-bit pixels, copied byte for byte into a bitmap whose format
+// follows the file: Indexed8 (code 3), RGB555 with bit 15 kept (code 4), BGR888 (code 6), ARGB32
+// with its alpha byte (code 7). Greyscale pictures of 16 bits (grey and alpha) become ARGB32 (code 7).
+
+#include "graphics/PixelFormat.h"
+#include "imagedecoding/ByteSource.h"
+
+#include <QImage>
+#include <QString>
+
+class TTargaGraphic {
+ public:
+  // Reads a TGA file starting at the source's position. On failure returns false, Error() says
+  // why and the previous picture is kept.
+  bool LoadFromStream(ByteSource& source);
+  bool LoadFromFile(const QString& fileName);
+
+  const QImage& Bitmap() const { return bitmap_; }
+  PixelFormatCode PixelFormat() const { return format_; }
+  const QString& Error() const { return error_; }
+
+ private:
+  bool Fail(const QString& why);
+
+  QImage bitmap_;
+  PixelFormatCode format_ = PixelFormatCode::Device;
+  QString error_;
+};

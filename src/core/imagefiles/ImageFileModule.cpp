@@ -1,0 +1,115 @@
+#include "imagefiles/ImageFileModule.h"
+
+#include "imagedecoding/PictureDecoder.h"
+#include "imagefiles/BmpWriter.h"
+#include "imagefiles/JpegWriter.h"
+#include "imagefiles/PictureConversion.h"
+#include "imagefiles/TgaWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+// No supported picture file comes near this: the largest picture a decoder accepts is 512 MiB.
+constexpr qint64 kMaxFileBytes = qint64(1) << 30;
+
+}  // namespace
+
+QString ImageFileModule::FileErrorText(int kind, const QString& upperExtension) {
+  if (kind == 1) return upperExtension + QStringLiteral(" format not supported.");
+  return QStringLiteral("This file has a non supported compression scheme.");
+}
+
+QString ImageFileModule::UpperExtension(const QString& fileName) {
+  const QString suffix = QFileInfo(fileName).suffix();
+  return suffix.isEmpty() ? QString() : '.' + suffix.toUpper();
+}
+
+void ImageFileModule::ShowFileError(int kind, const QString& upperExtension) {
+  messages_.ShowFileMessage(FileErrorText(kind, upperExtension));
+}
+
+bool ImageFileModule::Fail(const QString& message) {
+  lastError_ = message;
+  messages_.ShowFileMessage(message);
+  return false;
+}
+
+bool ImageFileModule::LoadImageFile(QImage& image, const QString& fileName, PixelFormatCode* format) {
+  lastError_.clear();
+  const QString extension = UpperExtension(fileName);
+  const PictureDecoder* decoder = FindPictureDecoder(extension);
+  if (!decoder) return Fail(FileErrorText(1, extension));
+
+  QFile file(fileName);
+  if (!file.exists()) return Fail(QStringLiteral("file not found"));
+  if (!file.open(QIODevice::ReadOnly)) return Fail(file.errorString());
+  if (file.size() > kMaxFileBytes) {
+    lastError_ = QStringLiteral("the file is too large");
+    ShowFileError(2, extension);
+    return false;
+  }
+  const QByteArray bytes = file.readAll();
+  ByteSource source(bytes);
+  DecodedPicture picture;
+  QString error;
+  if (!decoder->Read(source, picture, error)) {
+    ShowFileError(2, extension);
+    lastError_ = error;
+    return false;
+  }
+  image = std::move(picture.image);
+  if (format) *format = picture.format;
+  return true;
+}
+
+bool ImageFileModule::LoadImageAs32BitsFile(QImage& image, const QString& fileName,
+                                            PixelFormatCode& SourcePixelFormat) {
+  SourcePixelFormat = PixelFormatCode::Device;
+  QImage picture;
+  PixelFormatCode format = PixelFormatCode::Device;
+  if (!LoadImageFile(picture, fileName, &format)) return false;
+  QImage converted = ConvertTo32Bits(std::move(picture), format);
+  if (converted.isNull()) {
+    lastError_ = QStringLiteral("not enough memory for the 32-bit picture");
+    ShowFileError(2, UpperExtension(fileName));
+    return false;
+  }
+  image = std::move(converted);
+  SourcePixelFormat = format;
+  return true;
+}
+
+bool ImageFileModule::SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight,
+                                            const QString& fileName) {
+  const int width = std::min(image.width(), shownWidth), height = std::min(image.height(), shownHeight);
+  if (image.isNull() || width <= 0 || height <= 0) return Fail(QStringLiteral("There is no picture to save."));
+  const QImage cut = (width == image.width() && height == image.height()) ? image : image.copy(0, 0, width, height);
+  // The TGA and JPEG writers convert to 24 bits as they go; BMP writes what it is given.
+  const bool bmp = UpperExtension(fileName) == QLatin1String(".BMP");
+  return SaveImageFile(bmp ? ConvertTo24Bits(cut) : cut, fileName);
+}
+
+bool ImageFileModule::SaveImageFile(const QImage& image, const QString& fileName) {
+  lastError_.clear();
+  const QString extension = UpperExtension(fileName);
+  QString error;
+  bool ok;
+  if (extension == QLatin1String(".TGA"))
+    ok = ::SaveAsUncompTGA24bits(image, fileName, error);
+  else if (extension == QLatin1String(".BMP"))
+    ok = SaveBmpFile(image, fileName, error);
+  else if (extension == QLatin1String(".JPG"))
+    ok = SaveJpegFile(image, fileName, error);
+  else
+    return Fail(FileErrorText(1, extension));
+  return ok || Fail(error);
+}
+
+bool ImageFileModule::SaveAsUncompTGA24bits(const QImage& image, const QString& fileName) {
+  lastError_.clear();
+  QString error;
+  return ::SaveAsUncompTGA24bits(image, fileName, error) || Fail(error);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The picture-file operations of the program (TFIO): loading a picture by the upper-cased
+// extension of its name, bringing it to the 32-bit working format while reporting the format it
+// had, and saving a texture set as 24-bit TGA, BMP or JPG. Failures are shown through the
+// FileMessages the module was made with; each operation returns its success.
+
+#include "graphics/PixelFormat.h"
+#include "imagefiles/FileMessages.h"
+
+#include <QImage>
+#include <QString>
+
+class ImageFileModule {
+ public:
+  // Kind 1: the file's extension names no supported format. Kind 2: the file cannot be decoded.
+  static QString FileErrorText(int kind, const QString& upperExtension);
+  // ".JPG" for "a/b.jpg"; empty when the name has no extension.
+  static QString UpperExtension(const QString& fileName);
+
+  explicit ImageFileModule(FileMessages& messages) : messages_(messages) {}
+
+  // The file's picture in the format its decoder delivers, and that format's code.
+  bool LoadImageFile(QImage& image, const QString& fileName, PixelFormatCode* format = nullptr);
+  // LoadImageFile, then the 32-bit working format (ARGB32): 15-bit and custom pictures take their
+  // alpha from bit 15, 32-bit ones keep theirs, all others get alpha 0. SourcePixelFormat is 0
+  // unless the load succeeds.
+  bool LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat);
+
+  // Saves the top-left shownWidth x shownHeight part of the picture (the part the canvas shows)
+  // in 24 bits, in the format the extension names.
+  bool SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight, const QString& fileName);
+  // Saves the picture as it is: .BMP in its own depth (24 or 32 bits), .JPG, .TGA (24 bits).
+  bool SaveImageFile(const QImage& image, const QString& fileName);
+  bool SaveAsUncompTGA24bits(const QImage& image, const QString& fileName);
+
+  void ShowFileError(int kind, const QString& upperExtension);
+  // Why the last load or save failed, in the decoder's or writer's own words.
+  const QString& LastError() const { return lastError_; }
+
+ private:
+  bool Fail(const QString& message);
+
+  FileMessages& messages_;
+  QString lastError_;
+};

@@ -1,0 +1,77 @@
+#include "imagefiles/JpegWriter.h"
+
+#include "imagefiles/AtomicWrite.h"
+#include "imagefiles/PictureConversion.h"
+
+#include <jpeglib.h>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+struct ErrorManager {
+  jpeg_error_mgr base;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+void ExitWithError(j_common_ptr info) {
+  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+  (*info->err->format_message)(info, manager->message);
+  std::longjmp(manager->jump, 1);
+}
+
+// Kept free of objects with destructors: libjpeg's errors jump back into it. The encoded bytes
+// are left in *buffer (malloc'ed by libjpeg), which the caller frees.
+bool Encode(const QImage* bgr, unsigned char** buffer, unsigned long* size, char* message) {
+  jpeg_compress_struct info;
+  ErrorManager errors;
+  info.err = jpeg_std_error(&errors.base);
+  errors.base.error_exit = ExitWithError;
+  if (setjmp(errors.jump)) {
+    jpeg_destroy_compress(&info);
+    std::snprintf(message, JMSG_LENGTH_MAX, "%s", errors.message);
+    return false;
+  }
+  jpeg_create_compress(&info);
+  jpeg_mem_dest(&info, buffer, size);
+  info.image_width = JDIMENSION(bgr->width());
+  info.image_height = JDIMENSION(bgr->height());
+  info.input_components = 3;
+  info.in_color_space = JCS_EXT_BGR;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, 90, TRUE);
+  jpeg_start_compress(&info, TRUE);
+  while (info.next_scanline < info.image_height) {
+    JSAMPROW row = const_cast<uchar*>(bgr->constScanLine(int(info.next_scanline)));
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  return true;
+}
+
+}  // namespace
+
+QByteArray EncodeJpeg(const QImage& picture, QString& error) {
+  if (picture.isNull()) {
+    error = QStringLiteral("There is no picture to save.");
+    return {};
+  }
+  const QImage bgr = ConvertTo24Bits(picture);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  char message[JMSG_LENGTH_MAX] = {};
+  const bool ok = Encode(&bgr, &buffer, &size, message);
+  QByteArray bytes;
+  if (ok) bytes = QByteArray(reinterpret_cast<const char*>(buffer), qsizetype(size));
+  std::free(buffer);
+  if (!ok) error = QStringLiteral("Cannot write the JPEG picture: %1").arg(QString::fromLatin1(message));
+  return bytes;
+}
+
+bool SaveJpegFile(const QImage& picture, const QString& fileName, QString& error) {
+  const QByteArray bytes = EncodeJpeg(picture, error);
+  return !bytes.isEmpty() && WriteFileAtomically(fileName, bytes, error);
+}

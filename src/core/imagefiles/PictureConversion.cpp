@@ -1,0 +1,61 @@
+#include "imagefiles/PictureConversion.h"
+
+#include "extraction/PixelFormatConversions.h"
+
+#include <cstring>
+
+namespace {
+
+void ClearAlpha(QImage& argb32) {
+  const int width = argb32.width(), height = argb32.height();
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(argb32.scanLine(y));
+    for (int x = 0; x < width; ++x) row[x] &= 0x00FFFFFFu;
+  }
+}
+
+}  // namespace
+
+QImage ConvertTo32Bits(QImage picture, PixelFormatCode sourceFormat) {
+  if (picture.isNull()) return picture;
+  if (sourceFormat == PixelFormatCode::FifteenBits || sourceFormat == PixelFormatCode::Custom) {
+    if (Convert16BitsTo32Bits(picture)) return picture;
+  }
+  if (sourceFormat == PixelFormatCode::ThirtyTwoBits) return picture.convertToFormat(QImage::Format_ARGB32);
+
+  if (picture.format() == QImage::Format_BGR888) {
+    // One pass instead of Qt's conversion followed by clearing the alpha.
+    QImage out(picture.size(), QImage::Format_ARGB32);
+    if (out.isNull()) return out;
+    const int width = picture.width(), height = picture.height();
+    for (int y = 0; y < height; ++y) {
+      const uchar* src = picture.constScanLine(y);
+      auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+      for (int x = 0; x < width; ++x, src += 3) dst[x] = qRgba(src[2], src[1], src[0], 0);
+    }
+    return out;
+  }
+  if (picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32) {
+    picture.reinterpretAsFormat(QImage::Format_ARGB32);  // same bytes; alpha is cleared below
+  } else {
+    picture = picture.convertToFormat(QImage::Format_ARGB32);
+    if (picture.isNull()) return picture;
+  }
+  ClearAlpha(picture);
+  return picture;
+}
+
+QImage ConvertTo24Bits(const QImage& picture) {
+  if (picture.format() == QImage::Format_BGR888 || picture.isNull()) return picture;
+  if (picture.format() != QImage::Format_ARGB32 && picture.format() != QImage::Format_RGB32)
+    return ConvertTo24Bits(picture.convertToFormat(QImage::Format_RGB32));
+  QImage out(picture.size(), QImage::Format_BGR888);
+  if (out.isNull()) return out;
+  const int width = picture.width(), height = picture.height();
+  for (int y = 0; y < height; ++y) {
+    const uchar* src = picture.constScanLine(y);
+    uchar* dst = out.scanLine(y);
+    for (int x = 0; x < width; ++x, src += 4, dst += 3) std::memcpy(dst, src, 3);
+  }
+  return out;
+}

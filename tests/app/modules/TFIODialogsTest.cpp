@@ -1,0 +1,119 @@
+#include "modules/TFIO.h"
+
+#include "PictureWriters.h"
+#include "TestPictures.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs `action` on the modal dialog once it is up.
+void WhenModal(std::function<void(QWidget*)> action) {
+  QTimer::singleShot(0, [action] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return WhenModal(action);
+    action(modal);
+  });
+}
+
+QByteArray Tga24(const QImage& picture) {
+  TgaSpec spec;
+  spec.descriptor = 0x20, spec.width = picture.width(), spec.height = picture.height();
+  spec.pixels = TgaPixelsOf(picture, 24);
+  return WriteTga(spec);
+}
+
+TEST(TFIODialogs, TitlesFiltersAndOptions) {
+  TFIO fio;
+  EXPECT_EQ(fio.OpenPictureDialog1->windowTitle(), "   ----- LOADING IMAGE FILE -----");
+  EXPECT_EQ(fio.SavePictureDialog1->windowTitle(), "   ----- SAVING IMAGE FILE -----");
+  const QStringList open = fio.OpenPictureDialog1->nameFilters();
+  ASSERT_EQ(open.size(), 9);
+  EXPECT_EQ(open[0], "Supported Input Files (*.BMP *.JPG *.TGA *.TIF *.PSD *.PSP *.PCX)");
+  EXPECT_EQ(open[1], "Windows or OS/2 Bitmap (*.bmp) (*.BMP)");
+  EXPECT_EQ(open[8], "All Files (*.*) (*.*)");
+  const QStringList save = fio.SavePictureDialog1->nameFilters();
+  ASSERT_EQ(save.size(), 5);
+  EXPECT_EQ(save[0], "Supported Output Files (*.TGA *.BMP *.JPG)");
+  EXPECT_EQ(fio.SavePictureDialog1->defaultSuffix(), "TGA");
+  EXPECT_EQ(fio.SavePictureDialog1->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_FALSE(fio.SavePictureDialog1->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_NE(fio.PreviewOf(fio.OpenPictureDialog1), nullptr);
+  EXPECT_NE(fio.PreviewOf(fio.SavePictureDialog1), nullptr);
+}
+
+TEST(TFIODialogs, PreviewShowsTheSelectedPicture) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("f.tga"), Tga24(MakeFPicture(64, 32))));
+  TFIO fio;
+  emit fio.OpenPictureDialog1->currentChanged(dir.filePath("f.tga"));
+  const QLabel* preview = fio.PreviewOf(fio.OpenPictureDialog1);
+  ASSERT_FALSE(preview->pixmap().isNull());
+  EXPECT_EQ(preview->pixmap().width(), 160);
+  emit fio.OpenPictureDialog1->currentChanged(dir.filePath("absent.tga"));
+  EXPECT_TRUE(preview->pixmap().isNull());
+}
+
+TEST(TFIODialogs, LoadDialogLoadsTheChosenFile) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("f.tga"), Tga24(MakeFPicture(8, 8))));
+  TFIO fio;
+  fio.OpenPictureDialog1->setDirectory(dir.path());
+  fio.OpenPictureDialog1->selectFile(dir.filePath("f.tga"));
+  WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+  QImage image;
+  PixelFormatCode format;
+  ASSERT_TRUE(fio.LoadImageAs32BitsDialog(image, format));
+  EXPECT_EQ(format, PixelFormatCode::TwentyFourBits);
+  EXPECT_EQ(image.size(), QSize(8, 8));
+}
+
+TEST(TFIODialogs, CancelledDialogsDoNothing) {
+  TFIO fio;
+  WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+  QImage image;
+  PixelFormatCode format = PixelFormatCode::Custom;
+  EXPECT_FALSE(fio.LoadImageAs32BitsDialog(image, format));
+  EXPECT_TRUE(image.isNull());
+  WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+  EXPECT_FALSE(fio.SaveImageAs24BitsDialog(MakeFPicture(4, 4), 4, 4));
+}
+
+TEST(TFIODialogs, SaveDialogAddsTgaToANameWithoutExtension) {
+  QTemporaryDir dir;
+  TFIO fio;
+  fio.SavePictureDialog1->setDirectory(dir.path());
+  fio.SavePictureDialog1->selectFile(dir.filePath("texture"));
+  WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+  ASSERT_TRUE(fio.SaveImageAs24BitsDialog(MakeFPicture(256, 512), 256, 256));
+  const QString chosen = fio.SavePictureDialog1->selectedFiles().value(0);
+  EXPECT_EQ(chosen, dir.filePath("texture.TGA"));
+  EXPECT_EQ(QFile(chosen).size(), 18 + 256 * 256 * 3);
+}
+
+TEST(TFIODialogs, FailuresShowAPlainMessageBox) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("x.gif"), "GIF89a"));
+  TFIO fio;
+  QString shown;
+  WhenModal([&shown](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    shown = box->text();
+    box->accept();
+  });
+  QImage image;
+  PixelFormatCode format;
+  EXPECT_FALSE(fio.Files().LoadImageAs32BitsFile(image, dir.filePath("x.gif"), format));
+  EXPECT_EQ(shown, ".GIF format not supported.");
+}
+
+}  // namespace

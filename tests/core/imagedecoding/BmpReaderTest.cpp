@@ -1,0 +1,179 @@
+#include "imagedecoding/BmpReader.h"
+
+#include "PictureWriters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool Read(const QByteArray& bytes, DecodedPicture& picture, QString* why = nullptr) {
+  ByteSource source(bytes);
+  QString error;
+  const bool ok = ReadBmp(source, picture, error);
+  if (why) *why = error;
+  return ok;
+}
+
+// A 5 x 3 picture of values v(x, y) = f(x + 5y), top row first.
+QList<uint32_t> Values(uint32_t (*f)(int)) {
+  QList<uint32_t> values;
+  for (int i = 0; i < 15; ++i) values << f(i);
+  return values;
+}
+
+QList<QRgb> Palette(int count) {
+  QList<QRgb> palette;
+  for (int i = 0; i < count; ++i) palette << qRgb(i * 7 % 256, i * 13 % 256, i * 29 % 256);
+  return palette;
+}
+
+TEST(BmpReader, PaletteDepthsKeepTheirCodeAndColours) {
+  struct Case {
+    int bits, compression;
+    PixelFormatCode code;
+  };
+  const Case cases[] = {{1, 0, PixelFormatCode::OneBit},
+                        {4, 0, PixelFormatCode::FourBits},
+                        {4, 2, PixelFormatCode::FourBits},
+                        {8, 0, PixelFormatCode::EightBits},
+                        {8, 1, PixelFormatCode::EightBits}};
+  for (const Case& c : cases)
+    for (bool topDown : {false, true})
+      for (int headerSize : {12, 40, 124}) {
+        if ((topDown || c.compression) && headerSize == 12) continue;
+        if (topDown && c.compression) continue;
+        BmpSpec spec;
+        spec.bitCount = c.bits, spec.compression = c.compression, spec.topDown = topDown, spec.headerSize = headerSize;
+        spec.width = 5, spec.height = 3;
+        spec.palette = Palette(1 << c.bits);
+        const uint32_t mask = (1u << c.bits) - 1;
+        for (int i = 0; i < 15; ++i) spec.pixels << ((i * 37 + i / 5) & mask);
+        if (c.compression) spec.pixels[0] = spec.pixels[1] = spec.pixels[2] = spec.pixels[3] = 1;  // a run
+        DecodedPicture picture;
+        QString why;
+        SCOPED_TRACE(testing::Message() << c.bits << " bits, compression " << c.compression << ", top-down " << topDown
+                                        << ", header " << headerSize);
+        ASSERT_TRUE(Read(WriteBmp(spec), picture, &why)) << why.toStdString();
+        EXPECT_EQ(picture.format, c.code);
+        for (int y = 0; y < 3; ++y)
+          for (int x = 0; x < 5; ++x)
+            ASSERT_EQ(picture.image.pixel(x, y), spec.palette[spec.pixels[y * 5 + x]]) << x << "," << y;
+      }
+}
+
+TEST(BmpReader, SixteenBitMasksPickTheirCodeAndBit15IsKept) {
+  struct Case {
+    int compression;
+    uint32_t masks[4];
+    PixelFormatCode code;
+    QImage::Format format;
+  };
+  const Case cases[] = {
+      {0, {}, PixelFormatCode::FifteenBits, QImage::Format_RGB555},
+      {3, {0x7C00, 0x3E0, 0x1F, 0}, PixelFormatCode::FifteenBits, QImage::Format_RGB555},
+      {3, {0xF800, 0x7E0, 0x1F, 0}, PixelFormatCode::SixteenBits, QImage::Format_RGB16},
+  };
+  for (const Case& c : cases) {
+    BmpSpec spec;
+    spec.bitCount = 16, spec.compression = c.compression, spec.width = 5, spec.height = 3;
+    std::copy(std::begin(c.masks), std::end(c.masks), spec.masks);
+    spec.pixels = Values([](int i) { return uint32_t(i * 4001) & 0xFFFF; });
+    DecodedPicture picture;
+    ASSERT_TRUE(Read(WriteBmp(spec), picture));
+    EXPECT_EQ(picture.format, c.code);
+    EXPECT_EQ(picture.image.format(), c.format);
+    for (int i = 0; i < 15; ++i)
+      ASSERT_EQ(reinterpret_cast<const uint16_t*>(picture.image.constScanLine(i / 5))[i % 5], spec.pixels[i]);
+  }
+}
+
+TEST(BmpReader, CustomSixteenBitMasksAreRepackedAsFifteenBits) {
+  BmpSpec spec;
+  spec.bitCount = 16, spec.compression = 3, spec.width = 2, spec.height = 1, spec.headerSize = 56;
+  const uint32_t argb4444[4] = {0x0F00, 0x00F0, 0x000F, 0xF000};
+  std::copy(std::begin(argb4444), std::end(argb4444), spec.masks);
+  spec.pixels = {0xFF0F, 0x70F0};  // opaque red-and-blue; half-transparent green
+  DecodedPicture picture;
+  ASSERT_TRUE(Read(WriteBmp(spec), picture));
+  EXPECT_EQ(picture.format, PixelFormatCode::Custom);
+  const auto* words = reinterpret_cast<const uint16_t*>(picture.image.constScanLine(0));
+  EXPECT_EQ(words[0], 0x8000 | (31 << 10) | 31);
+  EXPECT_EQ(words[1], 31 << 5);
+}
+
+TEST(BmpReader, TwentyFourAndThirtyTwoBitsCopyBytesAndKeepTheFourthByte) {
+  for (bool topDown : {false, true}) {
+    BmpSpec spec;
+    spec.bitCount = 24, spec.width = 5, spec.height = 3, spec.topDown = topDown;
+    spec.pixels = Values([](int i) { return uint32_t(i * 0x0A0B0C); });
+    DecodedPicture picture;
+    ASSERT_TRUE(Read(WriteBmp(spec), picture));
+    EXPECT_EQ(picture.format, PixelFormatCode::TwentyFourBits);
+    EXPECT_EQ(picture.image.pixel(4, 2), 0xFF000000u | (14 * 0x0A0B0Cu));
+
+    spec.bitCount = 32;
+    spec.pixels = Values([](int i) { return uint32_t(i * 0x11010203); });
+    ASSERT_TRUE(Read(WriteBmp(spec), picture));
+    EXPECT_EQ(picture.format, PixelFormatCode::ThirtyTwoBits);
+    EXPECT_EQ(picture.image.pixel(3, 1), 8 * 0x11010203u);
+  }
+}
+
+TEST(BmpReader, ThirtyTwoBitFieldsInOtherOrdersAreRearranged) {
+  BmpSpec spec;
+  spec.bitCount = 32, spec.compression = 3, spec.width = 1, spec.height = 1;
+  const uint32_t rgba[4] = {0xFF000000, 0x00FF0000, 0x0000FF00, 0};
+  std::copy(std::begin(rgba), std::end(rgba), spec.masks);
+  spec.pixels = {0x11223344};
+  DecodedPicture picture;
+  ASSERT_TRUE(Read(WriteBmp(spec), picture));
+  EXPECT_EQ(picture.image.pixel(0, 0), qRgba(0x11, 0x22, 0x33, 0x44));
+}
+
+TEST(BmpReader, RunLengthEscapesStayInsideThePicture) {
+  BmpSpec spec;
+  spec.bitCount = 8, spec.compression = 1, spec.width = 4, spec.height = 2, spec.palette = Palette(256);
+  // A run longer than the row, a delta far outside, an absolute run past the data's end.
+  spec.rleData = QByteArray::fromHex(
+      "ff05"
+      "0000"
+      "0002"
+      "ffff"
+      "0004"
+      "0102");
+  DecodedPicture picture;
+  ASSERT_TRUE(Read(WriteBmp(spec), picture));
+  EXPECT_EQ(picture.image.pixelIndex(3, 1), 5);  // bottom row
+  EXPECT_EQ(picture.image.pixelIndex(0, 0), 0);
+}
+
+TEST(BmpReader, DamagedFilesAreRefused) {
+  BmpSpec good;
+  good.bitCount = 24, good.width = 4, good.height = 4;
+  good.pixels = QList<uint32_t>(16, 0x123456);
+  QByteArray truncated = WriteBmp(good);
+  truncated.chop(5);
+  BmpSpec huge = good;
+  huge.width = 100000, huge.height = 100000, huge.rleData = "too short";
+  BmpSpec rleHuge = good;  // a few bytes of RLE claiming 128 Mi pixels
+  rleHuge.bitCount = 8, rleHuge.compression = 1, rleHuge.width = 16384, rleHuge.height = 8192;
+  rleHuge.rleData = QByteArray::fromHex("0001");
+  BmpSpec depth = good;
+  depth.bitCount = 7;
+  BmpSpec rleTopDown = good;
+  rleTopDown.bitCount = 8, rleTopDown.compression = 1, rleTopDown.topDown = true;
+  BmpSpec wrongCompression = good;
+  wrongCompression.compression = 1;
+  QByteArray badOffset = WriteBmp(good);
+  badOffset[10] = '\xff', badOffset[11] = '\xff';
+  for (const QByteArray& bytes : {truncated, WriteBmp(huge), WriteBmp(rleHuge), WriteBmp(depth), WriteBmp(rleTopDown),
+                                  WriteBmp(wrongCompression), badOffset, QByteArray("BM"), QByteArray("GIF89a")}) {
+    DecodedPicture picture;
+    QString why;
+    EXPECT_FALSE(Read(bytes, picture, &why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_TRUE(picture.image.isNull());
+  }
+}
+
+}  // namespace
