@@ -271,13 +271,6 @@ QString LevelFileName(const LevelDescription& d, const QString& baseName) {
   return baseName + QLatin1String(extensions[Gv(d)]);
 }
 
-bool WriteBytesToFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) return false;
-  return file.commit();
-}
-
 bool WriteLevelFile(const QString& path, const LevelDescription& description) {
   return WriteBytesToFile(path, WriteLevel(description));
 }

@@ -10,6 +10,7 @@
 //   desc.animatedRanges = {{10, 11}, {7}};
 //   WriteLevelFile(dir.filePath(LevelFileName(desc)), desc);
 
+#include "TestFiles.h"
 #include "level/ObjectTexture.h"
 
 #include <QByteArray>
@@ -89,7 +90,6 @@ QByteArray WriteLevel(const LevelDescription& description, LevelLayout* layout =
 // "level" with the extension the generation's files have (.phd, .tub, .tr2, .trg, .tr4, .trc).
 QString LevelFileName(const LevelDescription& description, const QString& baseName = QStringLiteral("level"));
 bool WriteLevelFile(const QString& path, const LevelDescription& description);
-bool WriteBytesToFile(const QString& path, const QByteArray& bytes);
 
 // Recognisable page sets: each 64 x 64 tile of each page has its own colour, with a gradient
 // and some noise inside, and a transparent pixel block in the top-left corner of tile 5.

@@ -238,7 +238,3 @@ QByteArray WriteBmp(const BmpSpec& spec) {
   return out;
 }
 
-bool WriteBytesToFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}

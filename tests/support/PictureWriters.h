@@ -3,6 +3,7 @@
 // type, depth and descriptor (with run-length encoding, colour maps, ID fields), BMP of every depth
 // (palettes, RLE4, RLE8, bit fields, top-down, the header sizes in use).
 
+#include "TestFiles.h"
 #include <QByteArray>
 #include <QImage>
 #include <QList>
@@ -49,5 +50,3 @@ struct BmpSpec {
 };
 QByteArray WriteBmp(const BmpSpec& spec);
 
-// Writes bytes to a file (for tests that go through file names); false when it cannot.
-bool WriteBytesToFile(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,8 @@
+#pragma once
+// Writing test data to disk.
+
+#include <QByteArray>
+#include <QString>
+
+// Writes the bytes as the whole file; false when it cannot.
+bool WriteBytesToFile(const QString& path, const QByteArray& bytes);
