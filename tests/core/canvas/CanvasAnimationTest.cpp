@@ -202,8 +202,9 @@ TEST_F(CanvasAnimation, ANewRangeWhileFinishingPutsTheLastRangeBackFirst) {
     EXPECT_EQ(stack.AnimCell.size(), QSize(64, 64));
     Tick();
     for (int i = 0; i < 32; ++i) {
-      if (i < std::min(c.nextFirst, c.nextLast) || i > std::max(c.nextFirst, c.nextLast))
+      if (i < std::min(c.nextFirst, c.nextLast) || i > std::max(c.nextFirst, c.nextLast)) {
         EXPECT_EQ(CellNow(i), CellBefore(i)) << "only the new range moves: cell " << i;
+      }
     }
     stack.AnimRunning = false;
     Tick(stack.AnimPeriod + 1);
@@ -232,8 +233,9 @@ TEST_F(CanvasAnimation, CellsThePictureDoesNotWhollyHoldComeBackWhole) {
     const int period = stack.AnimPeriod;
     Tick();
     const QRect first = stack.Geometry().CellRectOfIndex(c.first);
-    if (c.first == c.last && first.top() < 512)  // the part inside still scrolls
+    if (c.first == c.last && first.top() < 512) {  // the part inside still scrolls
       EXPECT_EQ(stack.L1_Image.PixelAt(first.left(), first.top() + 1), original.pixel(first.topLeft()));
+    }
     Tick(period / 2);
     stack.AnimRunning = false;
     Tick(period);
