@@ -1,5 +1,6 @@
 #include "canvas/CellRun.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <numeric>
@@ -107,14 +108,50 @@ void CellRun::WriteTo(int k, QImage& picture, const QImage& source, const QRect&
   CopyCellPixels(picture, target.topLeft(), kept_[k], kept_[k].rect());
 }
 
+bool CellRun::IsPlain(int k, const QImage& picture) const {
+  return !IsKept(k) && picture.depth() >= 8 && picture.rect().contains(RectAt(k));
+}
+
+int CellRun::PlainRowRunEnd(int k, const QImage& picture) const {
+  const int cols = std::max(geometry_.Cols, 1);
+  int end = k;
+  while (end + 1 < count_ && IndexAt(end) / cols == IndexAt(end + 1) / cols && IsPlain(end + 1, picture)) ++end;
+  return end;
+}
+
+void CellRun::SlideRowRun(QImage& picture, int k, int end) {
+  // Positions k .. end - 1 take positions k + 1 .. end: neighbours in one grid row, so each pixel
+  // row of the run moves by one cell in a single block.
+  const int bytesPerPixel = picture.depth() / 8;
+  const QRect from = RectAt(k), to = RectAt(end);
+  const int left = std::min(from.left(), to.left());
+  const qsizetype cellBytes = qsizetype(geometry_.CellWidth) * bytesPerPixel;
+  const qsizetype runBytes = cellBytes * (end - k);
+  const qsizetype shift = direction_ > 0 ? cellBytes : -cellBytes;
+  for (int y = from.top(); y <= from.bottom(); ++y) {
+    uchar* row = picture.scanLine(y) + qsizetype(left) * bytesPerPixel;
+    uchar* target = direction_ > 0 ? row : row + cellBytes;
+    std::memmove(target, target + shift, runBytes);
+  }
+}
+
 void CellRun::Step(QImage& picture, QImage& work, const QRect& lastRect) {
   if (count_ < 2) return;
   QRect rect;
   const QImage& pressed = SourceOf(0, picture, &rect);
   CopyCellPixels(work, QPoint(0, 0), pressed, rect);
-  for (int k = 0; k + 1 < count_; ++k) {
+  // Each position reads its neighbour before the neighbour is written, so runs of plain cells in
+  // one grid row can move together.
+  for (int k = 0; k + 1 < count_;) {
+    const int end = IsPlain(k, picture) ? PlainRowRunEnd(k, picture) : k;
+    if (end > k) {
+      SlideRowRun(picture, k, end);
+      k = end;
+      continue;
+    }
     const QImage& next = SourceOf(k + 1, picture, &rect);
     WriteTo(k, picture, next, rect);
+    ++k;
   }
   if (lastRect == RectAt(count_ - 1))
     WriteTo(count_ - 1, picture, work, work.rect());

@@ -56,6 +56,11 @@ class CellRun {
 
  private:
   bool IsKept(int k) const { return !kept_.empty() && !kept_[k].isNull(); }
+  // Held wholly by the picture, in whole bytes, and not kept aside.
+  bool IsPlain(int k, const QImage& picture) const;
+  // The last position of the run of plain cells from k on that stay in k's grid row.
+  int PlainRowRunEnd(int k, const QImage& picture) const;
+  void SlideRowRun(QImage& picture, int k, int end);
   // Position k's content, as a picture and the rectangle in it.
   const QImage& SourceOf(int k, const QImage& picture, QRect* rect) const;
   // Position k := rect of source (a kept cell also shows its inside part on the picture).
