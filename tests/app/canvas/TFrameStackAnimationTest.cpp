@@ -27,7 +27,9 @@ class FrameStackAnimation : public ::testing::Test {
     QTest::mousePress(frame.BasePanel, Qt::RightButton, Qt::NoModifier, from);
     QTest::mouseRelease(frame.BasePanel, Qt::RightButton, Qt::NoModifier, to);
   }
-  QImage Shown() { return frame.BasePanel->grab(QRect(0, 0, 256, 256)).toImage().convertToFormat(QImage::Format_RGB32); }
+  QImage Shown() {
+    return frame.BasePanel->grab(QRect(0, 0, 256, 256)).toImage().convertToFormat(QImage::Format_RGB32);
+  }
 
   QImage picture = MakeCoordinatePicture(256, 512);
   TFrameStack frame;

@@ -50,8 +50,8 @@ TEST(CanvasAlpha, ThirtyTwoBitPicturesShowTheirAlphaAsGrey) {
   EXPECT_EQ(view.pixel(63, 63), qRgba(128, 128, 128, 128)) << "alpha kept, colour from it";
   EXPECT_EQ(view.pixel(0, 0), qRgba(255, 255, 255, 255));
 
-  const QImage ramp = RawPicture<quint32>(QImage::Format_ARGB32, 256, 2,
-                                          [](int x, int) { return (quint32(x) << 24) | 0x123456u; });
+  const QImage ramp =
+      RawPicture<quint32>(QImage::Format_ARGB32, 256, 2, [](int x, int) { return (quint32(x) << 24) | 0x123456u; });
   const QImage grey = AlphaViewOf(ramp);
   for (int x = 0; x < 256; ++x) ASSERT_EQ(grey.pixel(x, 1), qRgba(x, x, x, x)) << x;
 }

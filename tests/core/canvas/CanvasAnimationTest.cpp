@@ -28,9 +28,7 @@ class CanvasAnimation : public ::testing::Test {
     stack.MouseIsOnMove(0, b.x(), b.y());
     stack.MouseIsUp(MouseButton::Right, 0, b.x(), b.y());
   }
-  QPoint Centre(int index) const {
-    return stack.Geometry().CellRectOfIndex(index).center();
-  }
+  QPoint Centre(int index) const { return stack.Geometry().CellRectOfIndex(index).center(); }
   void Tick(int times = 1) {
     for (int i = 0; i < times; ++i) stack.ShiftCellsOnTimer();
   }
