@@ -10,8 +10,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "canvas/LayerCompositor.h"
+#include "canvas/TFrameStackPointers.h"
 
 namespace {
 
@@ -44,21 +46,6 @@ ShiftState ShiftOf(const QMouseEvent& event) {
   if (buttons & Qt::RightButton) shift |= ssRight;
   if (buttons & Qt::MiddleButton) shift |= ssMiddle;
   return shift;
-}
-
-Qt::CursorShape ShapeOf(FramePointer pointer) {
-  switch (pointer) {
-    case FramePointer::Move:
-      return Qt::SizeAllCursor;
-    case FramePointer::Crosshair:
-      return Qt::CrossCursor;
-    case FramePointer::Drag:
-      return Qt::DragMoveCursor;
-    case FramePointer::MultiDrag:
-      return Qt::DragCopyCursor;
-    default:
-      return Qt::ArrowCursor;
-  }
 }
 
 // The first local file among the dropped items, or an empty string.
@@ -133,6 +120,7 @@ TFrameStack::TFrameStack(QWidget* parent, std::unique_ptr<ImageStack> model)
 
   TimerAnim = new QTimer(this);
   TimerAnim->setObjectName("TimerAnim");
+  TimerAnim->setTimerType(Qt::PreciseTimer);  // the scroll preview ticks every 10 ms
   connect(TimerAnim, &QTimer::timeout, this, [this] { model_->ShiftCellsOnTimer(); });
 
   clipboard_ = std::make_unique<SystemClipboard>();
@@ -163,16 +151,21 @@ void TFrameStack::Invalidate(const QRect& portRect) { BasePanel->update(portRect
 
 void TFrameStack::PortResized(QSize size) { BasePanel->setFixedSize(size); }
 
-void TFrameStack::PointerChanged(FramePointer pointer) { setCursor(ShapeOf(pointer)); }
+void TFrameStack::PointerChanged(FramePointer pointer) { setCursor(FramePointerCursor(pointer)); }
 
 void TFrameStack::AcceptDrops() { setAcceptDrops(true); }
 
 void TFrameStack::SetTimerAnim(bool enabled, int intervalMs) {
-  TimerAnim->setInterval(intervalMs);
+  TimerAnim->setInterval(intervalMs * animSpeed_);
   if (enabled)
     TimerAnim->start();
   else
     TimerAnim->stop();
+}
+
+void TFrameStack::SetAnimSpeed(int factor) {
+  animSpeed_ = std::max(factor, 1);
+  TimerAnim->setInterval(model_->AnimInterval * animSpeed_);
 }
 
 void TFrameStack::dragEnterEvent(QDragEnterEvent* event) {

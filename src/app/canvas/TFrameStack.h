@@ -55,6 +55,11 @@ class TFrameStack : public QWidget, private CanvasView {
   std::function<void(MouseButton, ShiftState, int, int)> OnMouseUp;
   std::function<void()> OnDblClick;
 
+  // The host's speed control: TimerAnim ticks every AnimInterval x factor milliseconds (1 to 4;
+  // a higher factor plays slower). Applies at once to a running animation.
+  void SetAnimSpeed(int factor);
+  int AnimSpeed() const { return animSpeed_; }
+
  signals:
   // The first local file of a drop from the desktop.
   void DragNDrop(const QString& path);
@@ -77,4 +82,5 @@ class TFrameStack : public QWidget, private CanvasView {
 
   std::unique_ptr<ImageStack> model_;
   std::unique_ptr<ClipboardSink> clipboard_;
+  int animSpeed_ = 1;
 };

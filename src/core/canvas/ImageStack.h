@@ -6,13 +6,15 @@
 //
 // The operations live in several files by job: ImageStackSetup (layers, port, properties),
 // ImageStackGrid, ImageStackModes (mode and cursor setters), ImageStackMouse, ImageStackCut
-// (selection, range, cut, paste) and ImageStackHooks (animation and transforms still to come).
+// (selection, range, cut, paste), ImageStackAnimation (the animation preview), ImageStackTransforms
+// (the transform cursors and the tile transforms) and ImageStackAlpha (the alpha view).
 
 #include <QRect>
 #include <QString>
 #include <array>
 
 #include "canvas/CanvasView.h"
+#include "canvas/CellRun.h"
 #include "canvas/FrameStackState.h"
 #include "canvas/GridGeometry.h"
 #include "canvas/ImageLayer.h"
@@ -98,12 +100,30 @@ class ImageStack : public FrameStackState, private LayerDamageSink {
   void CutSelection();
   void PasteClip(MouseButton button, ShiftState shift);
 
-  // --- still to come: the animation preview and the tile transforms ---
-  // MouseIsUp calls StartAnimation in Range mode and ApplyTransform in Transform mode; the
-  // widget's TimerAnim calls ShiftCellsOnTimer. They do nothing yet (ImageStackHooks.cpp).
+  // --- animation preview ---
+  // MouseIsUp calls StartAnimation when a range is released; the widget's TimerAnim calls
+  // ShiftCellsOnTimer. AnimRunning := false asks the animation to stop: it steps on until every
+  // cell is back in place, and the tick after that ends it in Idle.
   virtual void StartAnimation();
   virtual void ShiftCellsOnTimer();
+  // True from StartAnimation until the tick that ends it (AnimCell is held meanwhile).
+  bool AnimExists() const { return !AnimCell.isNull(); }
+
+  // --- transforms (MouseIsUp runs ApplyTransform on every release in Transform mode) ---
+  void SetCursorToRotate();
+  void SetCursorToHFlip();
+  void SetCursorToVFlip();
+  void SetCursorToSwap();
+  void SetCursorToShift();
   virtual void ApplyTransform();
+  void RotateCell();
+  void HFlipCell();
+  void VFlipCell();
+  void SwapCells();
+  void ShiftCells();
+
+  // --- alpha view: L2_Alpha := the picture's alpha as grey, for every pixel layout ---
+  void ExtractAlpha();
 
  protected:
   void SetPointer(FramePointer pointer);
@@ -116,8 +136,23 @@ class ImageStack : public FrameStackState, private LayerDamageSink {
   void LayerDamaged(const QRect& portRect) override;
   void SetPort(QSize size);
   QRect CellOfPoint(int x, int y, int* index) const;
+  // Animation preview.
+  void StepAnimation();
+  void RollScrollCell(QImage& picture, int by);
+  void PutAnimatedCellsBack();
+  void ReleaseAnimation();
+  // Transforms.
+  void SetTransformCursor(const char* name, FramePointer pointer);
+  void TransformCell(QPoint (*destination)(int x, int y, int i, int w, int h));
 
   CanvasView* view_ = nullptr;
   ClipboardSink* clipboard_ = nullptr;
   QSize port_{0, 0};
+  // The running animation's cells, on the grid as it was at the start, whatever the host does to
+  // the grid meanwhile; and whether the scrolled cell lives in AnimCell (the picture does not
+  // wholly hold it) rather than in the picture.
+  GridGeometry animGeometry_;
+  CellRun animRun_;
+  QRegion animArea_;
+  bool animScrollInWork_ = false;
 };

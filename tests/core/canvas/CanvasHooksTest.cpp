@@ -42,6 +42,35 @@ TEST(CanvasHooks, EveryReleaseInTransformModeAppliesTheTransformAndStays) {
   EXPECT_EQ(stack.CursorName, "crNormal");
 }
 
+TEST(CanvasHooks, TheRealOperationsRunFromTheMouseAndTheTimer) {
+  FakeView view;
+  ImageStack stack;
+  stack.SetView(&view);
+  stack.InitStack(256, 512);
+  QImage picture(256, 512, QImage::Format_ARGB32);
+  picture.fill(qRgb(1, 2, 3));
+  picture.setPixel(0, 0, qRgb(9, 9, 9));  // in cell 0
+  stack.SetBitmap(picture);
+  stack.MouseIsDown(MouseButton::Right, 0, 10, 10);
+  stack.MouseIsUp(MouseButton::Right, 0, 70, 10);
+  EXPECT_EQ(stack.Mode, ModeAnim);
+  EXPECT_TRUE(view.timerOn);
+  stack.ShiftCellsOnTimer();
+  EXPECT_EQ(stack.L1_Image.PixelAt(64, 0), qRgb(9, 9, 9)) << "cell 1 shows cell 0's content";
+  stack.MouseIsDown(MouseButton::Right, 0, 10, 10);
+  stack.ShiftCellsOnTimer();
+  stack.ShiftCellsOnTimer();
+  EXPECT_EQ(stack.Mode, ModeIdle);
+  EXPECT_FALSE(view.timerOn);
+  EXPECT_EQ(stack.L1_Image.PictureCopy(), picture);
+
+  stack.SetCursorToHFlip();
+  stack.MouseIsDown(MouseButton::Left, 0, 10, 10);
+  stack.MouseIsUp(MouseButton::Left, 0, 10, 10);
+  EXPECT_EQ(stack.L1_Image.PixelAt(63, 0), qRgb(9, 9, 9));
+  EXPECT_EQ(stack.Mode, ModeTransform);
+}
+
 TEST(CanvasHooks, ARightPressDuringAnAnimationAsksItToStop) {
   for (CanvasMode mode : {ModeAnim, ModeScroll}) {
     ImageStack stack;

@@ -17,6 +17,8 @@ class FakeView : public CanvasView {
   FramePointer pointer = FramePointer::Default;
   int repaints = 0;
   bool dropsAccepted = false;
+  bool timerOn = false;
+  int timerInterval = 0;
 
   QPoint ScrollPosition() const override { return scroll; }
   void SetScrollPosition(QPoint p) override {
@@ -28,6 +30,10 @@ class FakeView : public CanvasView {
   void PortResized(QSize size) override { port = size; }
   void PointerChanged(FramePointer p) override { pointer = p; }
   void AcceptDrops() override { dropsAccepted = true; }
+  void SetTimerAnim(bool enabled, int intervalMs) override {
+    timerOn = enabled;
+    timerInterval = intervalMs;
+  }
 };
 
 class FakeClipboard : public ClipboardSink {

@@ -1,0 +1,101 @@
+// The canvas widget driving the animation preview: TimerAnim at the model's interval times the
+// host's speed factor, ticks that reach the model and repaint the port, and the transform pointers.
+
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QTest>
+
+#include "TestPictures.h"
+#include "canvas/LayerCompositor.h"
+#include "canvas/TFrameStack.h"
+
+namespace {
+
+class FrameStackAnimation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frame.resize(300, 300);
+    frame.Model().InitStack(256, 512);
+    frame.Model().SetBitmap(picture);
+    frame.Model().UpdateStack();
+    frame.Model().UpdateGrid();
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  }
+  void DrawRange(QPoint from, QPoint to) {
+    QTest::mousePress(frame.BasePanel, Qt::RightButton, Qt::NoModifier, from);
+    QTest::mouseRelease(frame.BasePanel, Qt::RightButton, Qt::NoModifier, to);
+  }
+  QImage Shown() {
+    return frame.BasePanel->grab(QRect(0, 0, 256, 256)).toImage().convertToFormat(QImage::Format_RGB32);
+  }
+
+  QImage picture = MakeCoordinatePicture(256, 512);
+  TFrameStack frame;
+};
+
+TEST_F(FrameStackAnimation, TheTimerRunsAtTheIntervalTimesTheSpeedFactor) {
+  struct Case {
+    int speed;
+    QPoint to;
+    int interval;
+  } cases[] = {{1, {200, 10}, 80}, {3, {200, 10}, 240}, {3, {10, 10}, 30}, {4, {10, 10}, 40}};
+  for (const Case& c : cases) {
+    frame.SetAnimSpeed(c.speed);
+    DrawRange(QPoint(10, 10), c.to);
+    EXPECT_TRUE(frame.TimerAnim->isActive());
+    EXPECT_EQ(frame.TimerAnim->interval(), c.interval) << c.speed;
+    frame.Model().AnimRunning = false;
+    while (frame.Model().AnimExists()) frame.Model().ShiftCellsOnTimer();
+    EXPECT_FALSE(frame.TimerAnim->isActive());
+  }
+  // The host puts the factor back at 1 after a range: the running timer follows at once.
+  frame.SetAnimSpeed(2);
+  DrawRange(QPoint(10, 10), QPoint(200, 10));
+  EXPECT_EQ(frame.TimerAnim->interval(), 160);
+  frame.SetAnimSpeed(1);
+  EXPECT_EQ(frame.TimerAnim->interval(), 80);
+}
+
+TEST_F(FrameStackAnimation, TicksPlayOnThePortAndAStopRestoresIt) {
+  const QImage before = Shown();
+  DrawRange(QPoint(10, 10), QPoint(200, 10));
+  // The real timer ticks twice.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame.Model().AnimPhase == 2; }, 2000));
+  const QImage playing = Shown();
+  EXPECT_NE(playing, before);
+  EXPECT_EQ(playing, ComposeLayers(frame.Model(), QRect(0, 0, 256, 256))) << "the port follows the picture";
+  QTest::mousePress(frame.BasePanel, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame.Model().Mode == ModeIdle; }, 2000));
+  EXPECT_FALSE(frame.TimerAnim->isActive());
+  EXPECT_EQ(frame.Model().L1_Image.PictureCopy(), picture);
+}
+
+TEST_F(FrameStackAnimation, TransformCursorsShowTheirPointers) {
+  struct Case {
+    void (ImageStack::*setter)();
+    bool crosshair;
+  } cases[] = {
+      {&ImageStack::SetCursorToRotate, true}, {&ImageStack::SetCursorToHFlip, true},
+      {&ImageStack::SetCursorToVFlip, true},  {&ImageStack::SetCursorToSwap, false},
+      {&ImageStack::SetCursorToShift, false},
+  };
+  QImage swapPointer;
+  for (const Case& c : cases) {
+    (frame.Model().*c.setter)();
+    if (c.crosshair) {
+      EXPECT_EQ(frame.cursor().shape(), Qt::CrossCursor);
+    } else {
+      EXPECT_EQ(frame.cursor().shape(), Qt::BitmapCursor);
+      const QImage pointer = frame.cursor().pixmap().toImage();
+      EXPECT_EQ(pointer.size(), QSize(32, 32));
+      EXPECT_NE(pointer, swapPointer) << "drag and multi-drag differ";
+      swapPointer = pointer;
+    }
+  }
+  frame.Model().SetCursorToDefault();
+  EXPECT_EQ(frame.cursor().shape(), Qt::ArrowCursor);
+}
+
+}  // namespace

@@ -1,0 +1,199 @@
+// The transform cursors and the tile transforms: quarter turns and flips of the pressed tile,
+// swap and shift in reading order, their no-ops, and what the clip holds afterwards.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "FakeView.h"
+#include "TestPictures.h"
+#include "canvas/CursorPictures.h"
+#include "canvas/ImageStack.h"
+
+namespace {
+
+class CanvasTransforms : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    stack.SetView(&view);
+    stack.InitStack(256, 512);
+    // Every tile a different picture: the F in tile 3 and coordinates elsewhere.
+    QImage picture = MakeCoordinatePicture(256, 512);
+    const QImage f = MakeFPicture(64, 64);
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 64; ++x) picture.setPixel(192 + x, y, f.pixel(x, y));
+    original = picture;
+    stack.SetBitmap(picture);
+    stack.UpdateStack();
+    stack.UpdateGrid();
+  }
+  QPoint Centre(int index) const { return stack.Geometry().CellRectOfIndex(index).center(); }
+  // A press on one tile and a release on another, as the user does it.
+  void PressRelease(int pressed, int released) {
+    const QPoint a = Centre(pressed), b = Centre(released);
+    stack.MouseIsOnMove(0, a.x(), a.y());
+    stack.MouseIsDown(MouseButton::Left, 0, a.x(), a.y());
+    stack.MouseIsOnMove(0, b.x(), b.y());
+    stack.MouseIsUp(MouseButton::Left, 0, b.x(), b.y());
+  }
+  QImage TileNow(int index) const { return stack.L1_Image.PictureCopy().copy(stack.Geometry().CellRectOfIndex(index)); }
+  QImage TileBefore(int index) const { return original.copy(stack.Geometry().CellRectOfIndex(index)); }
+  std::vector<int> Showing(int first, int last) const {
+    std::vector<int> shown;
+    for (int i = first; i <= last; ++i) {
+      int found = -1;
+      for (int j = 0; j < 32 && found < 0; ++j)
+        if (TileNow(i) == TileBefore(j)) found = j;
+      shown.push_back(found);
+    }
+    return shown;
+  }
+  bool PictureAsItWas() const { return stack.L1_Image.PictureCopy() == original; }
+
+  QImage original;
+  FakeView view;
+  ImageStack stack;
+};
+
+TEST_F(CanvasTransforms, EachCursorSetterEntersTransformModeWithItsPointerAndBox) {
+  struct Case {
+    void (ImageStack::*setter)();
+    const char* name;
+    FramePointer pointer;
+  } cases[] = {
+      {&ImageStack::SetCursorToRotate, "crRotate", FramePointer::Crosshair},
+      {&ImageStack::SetCursorToHFlip, "crHFlip", FramePointer::Crosshair},
+      {&ImageStack::SetCursorToVFlip, "crVFlip", FramePointer::Crosshair},
+      {&ImageStack::SetCursorToSwap, "crSwap", FramePointer::Drag},
+      {&ImageStack::SetCursorToShift, "crHand", FramePointer::MultiDrag},
+  };
+  for (const Case& c : cases) {
+    for (int cell : {64, 32, 16, 8, 48}) {
+      stack.SetModeToPaste();
+      stack.CellWidth = stack.CellHeight = cell;
+      const QImage boxBefore = stack.L7_Cursor.PictureCopy();
+      (stack.*c.setter)();
+      EXPECT_EQ(stack.Mode, ModeTransform);
+      EXPECT_EQ(stack.CursorName, c.name);
+      EXPECT_EQ(view.pointer, c.pointer);
+      EXPECT_FALSE(stack.L4_Clip.Visible());
+      const QString box = CursorNameForCell(cell, c.name);
+      EXPECT_EQ(stack.L7_Cursor.PictureCopy(), box.isEmpty() ? boxBefore : CursorPicture(box)) << c.name << cell;
+    }
+  }
+  // Coming from Idle the selection layer stays hidden and the cursor box shown.
+  stack.CellWidth = stack.CellHeight = 64;
+  stack.SetModeToIdle();
+  stack.SetCursorToRotate();
+  EXPECT_FALSE(stack.L6_Selection.Visible());
+  EXPECT_TRUE(stack.L7_Cursor.Visible());
+}
+
+TEST_F(CanvasTransforms, RotationTurnsTheTileClockwiseAndFourGiveItBack) {
+  stack.SetCursorToRotate();
+  const QImage tile = TileBefore(3);
+  PressRelease(3, 3);
+  const QImage turned = TileNow(3);
+  EXPECT_EQ(turned.pixel(63, 0), tile.pixel(0, 0)) << "top-left to top-right";
+  EXPECT_EQ(turned.pixel(63, 63), tile.pixel(63, 0)) << "top-right to bottom-right";
+  EXPECT_EQ(turned.pixel(0, 0), tile.pixel(0, 63)) << "bottom-left to top-left";
+  EXPECT_EQ(turned.pixel(0, 63), tile.pixel(63, 63));
+  EXPECT_EQ(qAlpha(turned.pixel(0, 63)), 128) << "alpha moves with the pixel";
+  EXPECT_EQ(stack.L4_Clip.PictureCopy(), turned) << "the clip holds the transformed tile";
+  EXPECT_EQ(stack.Mode, ModeTransform);
+  for (int i = 0; i < 3; ++i) PressRelease(3, 3);
+  EXPECT_TRUE(PictureAsItWas());
+}
+
+TEST_F(CanvasTransforms, FlipsMirrorTheTileAndTwoGiveItBack) {
+  struct Case {
+    void (ImageStack::*setter)();
+    QPoint from, to;
+  } cases[] = {
+      {&ImageStack::SetCursorToHFlip, {0, 5}, {63, 5}},
+      {&ImageStack::SetCursorToVFlip, {5, 0}, {5, 63}},
+  };
+  for (const Case& c : cases) {
+    (stack.*c.setter)();
+    PressRelease(3, 3);
+    EXPECT_EQ(TileNow(3).pixel(c.to), TileBefore(3).pixel(c.from));
+    EXPECT_EQ(stack.L4_Clip.PictureCopy(), TileNow(3));
+    PressRelease(3, 3);
+    EXPECT_TRUE(PictureAsItWas());
+  }
+}
+
+TEST_F(CanvasTransforms, TheTileTurnedIsTheOnePressedWhereverTheRelease) {
+  stack.SetCursorToRotate();
+  PressRelease(3, 7);
+  EXPECT_NE(TileNow(3), TileBefore(3));
+  for (int i = 0; i < 32; ++i) {
+    if (i != 3) {
+      EXPECT_EQ(TileNow(i), TileBefore(i)) << i;
+    }
+  }
+}
+
+TEST_F(CanvasTransforms, SwapExchangesThePressedAndReleasedTiles) {
+  const QImage clipBefore = stack.L4_Clip.PictureCopy();
+  stack.SetCursorToSwap();
+  PressRelease(1, 6);
+  EXPECT_EQ(TileNow(1), TileBefore(6));
+  EXPECT_EQ(TileNow(6), TileBefore(1));
+  EXPECT_EQ(stack.L4_Clip.PictureCopy(), TileBefore(1)) << "the pressed tile's former content";
+  EXPECT_EQ(stack.L4_Clip.Position(), QPoint(0, 0));
+  PressRelease(6, 1);
+  EXPECT_TRUE(PictureAsItWas());
+  PressRelease(5, 5);
+  EXPECT_TRUE(PictureAsItWas()) << "a release over the pressed tile swaps nothing";
+  EXPECT_EQ(stack.L4_Clip.PictureSize(), QSize(64, 64));
+}
+
+TEST_F(CanvasTransforms, ShiftMovesThePressedTileAlongTheRunInReadingOrder) {
+  struct Case {
+    int pressed, released;
+    std::vector<int> tiles;  // tiles 0..7 afterwards
+  } cases[] = {
+      {1, 4, {0, 2, 3, 4, 1, 5, 6, 7}},
+      {4, 1, {0, 4, 1, 2, 3, 5, 6, 7}},
+      {2, 7, {0, 1, 3, 4, 5, 6, 7, 2}},  // across the end of row 0
+      {3, 3, {0, 1, 2, 3, 4, 5, 6, 7}},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    const QImage clip = MakeFPicture(32, 32);
+    stack.SetClipPicture(clip);
+    stack.SetCursorToShift();
+    PressRelease(c.pressed, c.released);
+    EXPECT_EQ(Showing(0, 7), c.tiles) << c.pressed << "->" << c.released;
+    EXPECT_EQ(stack.L4_Clip.PictureCopy(), clip) << "the clip is not touched";
+    EXPECT_EQ(stack.Mode, ModeTransform);
+  }
+}
+
+TEST_F(CanvasTransforms, SwapAndShiftChangeNothingInFreeMode) {
+  stack.GridLocked = false;
+  for (void (ImageStack::*setter)() : {&ImageStack::SetCursorToSwap, &ImageStack::SetCursorToShift}) {
+    (stack.*setter)();
+    PressRelease(1, 6);
+    EXPECT_EQ(stack.DownCell, -1);
+    EXPECT_TRUE(PictureAsItWas());
+  }
+}
+
+TEST_F(CanvasTransforms, TilesInAPartialStripAreTransformedWithClipping) {
+  // Offset grid: tile 21 is row 7, which only has its top 24 rows on the 512-row picture.
+  stack.GridOffsetX = 20;
+  stack.GridOffsetY = 40;
+  stack.UpdateGrid();
+  stack.SetCursorToVFlip();
+  stack.DownCell = 21;
+  stack.DownRect = stack.Geometry().CellRectOfIndex(21);
+  stack.VFlipCell();
+  EXPECT_EQ(stack.L1_Image.PixelAt(20, 511), qRgb(0, 0, 0)) << "the outside part is black in the clip";
+  EXPECT_EQ(stack.L1_Image.PictureCopy().size(), QSize(256, 512));
+  stack.VFlipCell();
+  EXPECT_EQ(stack.L1_Image.PixelAt(20, 511), qRgb(0, 0, 0));
+}
+
+}  // namespace
