@@ -1,9 +1,28 @@
-#include "Commands.h"
 #include "Batch.h"
+#include "Commands.h"
+
+#include "imagefiles/ImageFileModule.h"
+#include "resampling/TileResampler.h"
+#include "resampling/TileSizes.h"
 
 int RunResize(const CliOptions& options) {
-  return RunPictureBatch(options, [](const QString&, QImage&, QString& reason) {
-    reason = QStringLiteral("resize is not available yet");
-    return false;
+  return RunPictureBatch(options, [&options](const QString& input, QImage& picture, QString& reason) {
+    CollectedMessages messages;
+    ImageFileModule files(messages);
+    PixelFormatCode format = PixelFormatCode::Device;
+    QImage source;
+    if (!files.LoadImageAs32BitsFile(source, input, format)) {
+      reason = messages.last;
+      if (options.verbose && !files.LastError().isEmpty()) reason += QStringLiteral(" (%1)").arg(files.LastError());
+      return false;
+    }
+    if (options.verbose) ReportNote(options, QStringLiteral("%1: source pixel format: %2").arg(input, PF2String(format)));
+    // The resampler drops alpha, so an --alpha output is opaque throughout.
+    picture = options.scrollTile ? MakeScrollTile(source) : ResizeTile(options.width, options.height, source);
+    if (picture.isNull()) {
+      reason = QStringLiteral("cannot resample a %1 x %2 picture").arg(source.width()).arg(source.height());
+      return false;
+    }
+    return true;
   });
 }

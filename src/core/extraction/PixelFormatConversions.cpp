@@ -10,11 +10,12 @@ bool Convert8BitsTo32Bits(QImage& image) {
     const QRgb c = i < table.size() ? table[i] : qRgb(0, 0, 0);
     colours[i] = qRgba(qRed(c), qGreen(c), qBlue(c), i == 0 ? 0 : 255);
   }
-  QImage out(image.size(), QImage::Format_ARGB32);
-  for (int y = 0; y < image.height(); ++y) {
+  const int width = image.width(), height = image.height();
+  QImage out(width, height, QImage::Format_ARGB32);
+  for (int y = 0; y < height; ++y) {
     const uchar* src = image.constScanLine(y);
     auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) dst[x] = colours[src[x]];
+    for (int x = 0; x < width; ++x) dst[x] = colours[src[x]];
   }
   image = std::move(out);
   return true;
@@ -22,11 +23,12 @@ bool Convert8BitsTo32Bits(QImage& image) {
 
 bool Convert16BitsTo32Bits(QImage& image) {
   if (image.depth() != 16 || image.isNull()) return false;
-  QImage out(image.size(), QImage::Format_ARGB32);
-  for (int y = 0; y < image.height(); ++y) {
+  const int width = image.width(), height = image.height();
+  QImage out(width, height, QImage::Format_ARGB32);
+  for (int y = 0; y < height; ++y) {
     const auto* src = reinterpret_cast<const uint16_t*>(image.constScanLine(y));
     auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
+    for (int x = 0; x < width; ++x) {
       const unsigned w = src[x];
       dst[x] = qRgba(Widen5To8(w >> 10), Widen5To8(w >> 5), Widen5To8(w), (w & 0x8000u) ? 255 : 0);
     }
