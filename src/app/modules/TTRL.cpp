@@ -86,13 +86,17 @@ bool TTRL::LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFor
 }
 
 void TTRL::ShowLoadingWindow() {
+  // Shown first: the frame's size is known only once the window is on screen.
+  show();
   QRect over = mainWindow_ ? mainWindow_->frameGeometry() : QRect();
   if (over.isEmpty() && screen()) over = screen()->availableGeometry();
-  QRect placed(QPoint(0, 0), size());
+  QRect placed(QPoint(0, 0), frameGeometry().size());
   placed.moveCenter(over.center());
   move(placed.topLeft());
-  show();
   raise();
+  // The load that follows never returns to the event loop: let the window be exposed and
+  // painted now, so the gauge's immediate repaints reach the screen. User input waits.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TTRL::HideLoadingWindow() { hide(); }
