@@ -138,13 +138,11 @@ void AnswerDialog(TTRL& window, const QString& file) {
   auto* timer = new QTimer(&window);
   QObject::connect(timer, &QTimer::timeout, &window, [&window, file, timer] {
     if (!window.OpenDialog->isVisible()) return;
-    timer->deleteLater();
     timer->stop();
-    if (file.isEmpty()) {
-      window.OpenDialog->reject();
-    } else {
-      static_cast<QDialog*>(window.OpenDialog)->accept();  // QFileDialog::accept, as its button does
-    }
+    timer->deleteLater();
+    if (!file.isEmpty()) static_cast<QDialog*>(window.OpenDialog)->accept();  // as its button does
+    // A dialog that does not take the answer is cancelled rather than left to hang the test.
+    if (window.OpenDialog->isVisible()) window.OpenDialog->reject();
   });
   timer->start(10);
 }
