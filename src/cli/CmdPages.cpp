@@ -1,5 +1,5 @@
-#include "Commands.h"
 #include "Batch.h"
+#include "Commands.h"
 
 #include "extraction/HeadlessExtraction.h"
 

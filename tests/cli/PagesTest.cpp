@@ -22,7 +22,8 @@ QImage ReadAlphaTga(const QString& path) {
   if (bytes.size() < 18) return {};
   const auto u8 = [&](int at) { return int(std::uint8_t(bytes[at])); };
   const int width = u8(12) | u8(13) << 8, height = u8(14) | u8(15) << 8;
-  if (u8(2) != 2 || u8(16) != 32 || u8(17) != 0x28 || bytes.size() != 18 + u8(0) + qint64(width) * height * 4) return {};
+  if (u8(2) != 2 || u8(16) != 32 || u8(17) != 0x28 || bytes.size() != 18 + u8(0) + qint64(width) * height * 4)
+    return {};
   QImage picture(width, height, QImage::Format_ARGB32);
   const char* pixels = bytes.constData() + 18 + u8(0);
   for (int y = 0; y < height; ++y) memcpy(picture.scanLine(y), pixels + qint64(y) * width * 4, size_t(width) * 4);
@@ -43,7 +44,8 @@ TEST(PagesCommand, WritesThePagesWithTheirAlphaInBothModes) {
     ASSERT_EQ(picture.size(), QSize(256, 512)) << mode;
     // The transparent block in the corner of tile 5 of page 1: transparent, or opaque magenta.
     const QRgb corner = picture.pixel(64, 256 + 64);
-    EXPECT_EQ(corner, QString(mode) == "auto" ? qRgba(255, 0, 255, 255) : qRgba(qRed(corner), qGreen(corner), qBlue(corner), 0));
+    EXPECT_EQ(corner, QString(mode) == "auto" ? qRgba(255, 0, 255, 255)
+                                              : qRgba(qRed(corner), qGreen(corner), qBlue(corner), 0));
     EXPECT_EQ(qAlpha(picture.pixel(200, 200)), 255);
   }
   // Without --transparency the mode is none.
@@ -90,13 +92,13 @@ TEST(LevelCommands, SeveralInputsGoIntoTheFolderAndEachFailureGetsOneLine) {
   ASSERT_TRUE(WriteLevelFile(dir.filePath("level.trg"), MakeSampleLevel(G::TR2Trg, 1)));
   ASSERT_TRUE(QDir(dir.path()).mkdir("out"));
   const QString out = dir.filePath("out");
-  const QStringList inputs = {dir.filePath("good.phd"),    dir.filePath("missing.tr4"), dir.filePath("unknown.tr4"),
-                              dir.filePath("damaged.tr4"), dir.filePath("level.trg"),   dir.filePath("nopages.tr2"),
+  const QStringList inputs = {dir.filePath("good.phd"),     dir.filePath("missing.tr4"), dir.filePath("unknown.tr4"),
+                              dir.filePath("damaged.tr4"),  dir.filePath("level.trg"),   dir.filePath("nopages.tr2"),
                               dir.filePath("noranges.tr2"), dir.filePath("good2.TRC")};
   const CliResult pages = RunCli(QStringList{"pages"} + inputs + QStringList{"-o", out, "--alpha"});
   EXPECT_EQ(pages.exitCode, 1);
   const QStringList expectedPages = {
-      dir.filePath("missing.tr4") + ": file not found",  dir.filePath("unknown.tr4") + ": unknown level version",
+      dir.filePath("missing.tr4") + ": file not found", dir.filePath("unknown.tr4") + ": unknown level version",
       dir.filePath("damaged.tr4") + ": damaged compressed data", dir.filePath("level.trg") + ": not a level file",
       dir.filePath("nopages.tr2") + ": no texture pages"};
   EXPECT_EQ(pages.err.split('\n', Qt::SkipEmptyParts), expectedPages);

@@ -60,7 +60,8 @@ LevelLoadFailure Extract(Ttrlevel& level, ProgressIndicator* gauge, const QStrin
   SetGauge(gauge, 100);
   if (!animated) return LevelLoadFailure::None;
 
-  const std::vector<AnimSlot> animSlots = LayoutAnimSlots(level.AnimatedTextures, level.ObjectTextures, level.TextileCount);
+  const std::vector<AnimSlot> animSlots =
+      LayoutAnimSlots(level.AnimatedTextures, level.ObjectTextures, level.TextileCount);
   if (animSlots.empty()) return LevelLoadFailure::NoAnimatedTextures;
   picture = DrawAnimSlots(picture, animSlots);
   if (picture.isNull()) throw std::bad_alloc();

@@ -14,11 +14,11 @@
 // cannot be read, exhausted memory) are not among them: they pass on to the caller.
 enum class LevelLoadFailure {
   None,
-  NotALevelFile,       // the extension is none of .PHD .TUB .TR2 .TR4 .TRC
+  NotALevelFile,  // the extension is none of .PHD .TUB .TR2 .TR4 .TRC
   FileNotFound,
   UnknownVersion,
-  EndsEarly,           // the file stops before the data the extraction needs
-  PagesMissing,        // TR4/TR5: the 32-bit pages are fewer than the level counts
+  EndsEarly,     // the file stops before the data the extraction needs
+  PagesMissing,  // TR4/TR5: the 32-bit pages are fewer than the level counts
   NoTexturePages,
   NoAnimatedTextures,
 };

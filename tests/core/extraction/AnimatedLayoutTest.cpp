@@ -132,10 +132,10 @@ TEST(AnimatedLayout, EveryGenerationInBothModesPixelForPixel) {
   QTemporaryDir dir;
   for (G generation : {G::TR1, G::TR1Gold, G::TR2, G::TR3, G::TR4, G::TR5}) {
     LevelDescription d = MakeSampleLevel(generation, 2);
-    d.objectTextures.push_back(Texture(1, 0, 0, 31, 31));       // 6: enlarged, on page 1
+    d.objectTextures.push_back(Texture(1, 0, 0, 31, 31));           // 6: enlarged, on page 1
     d.objectTextures.push_back(Texture(0x8000, 64, 64, 191, 191));  // 7: triangle flag, reduced
-    d.objectTextures.push_back(Texture(4, 0, 0, 63, 63));       // 8: outside the pages
-    d.objectTextures[5] = Texture(0, 64, 64, 127, 127);          // tile 5, with transparent texels
+    d.objectTextures.push_back(Texture(4, 0, 0, 63, 63));           // 8: outside the pages
+    d.objectTextures[5] = Texture(0, 64, 64, 127, 127);             // tile 5, with transparent texels
     d.animatedRanges = {{1, 2, 3}, {5, 6, 7, 8}, {40}, {0}};
     const QString path = dir.filePath(LevelFileName(d));
     ASSERT_TRUE(WriteLevelFile(path, d));
@@ -145,7 +145,7 @@ TEST(AnimatedLayout, EveryGenerationInBothModesPixelForPixel) {
     raw.pages16 = d.pages16;
     raw.pages32 = d.pages32;
     raw.palette = d.palette8.leftJustified(768, '\0', true);
-    const std::vector<std::pair<int, int>> slotTexture = {{0, 1}, {1, 2}, {2, 3}, {4, 5}, {5, 6},
+    const std::vector<std::pair<int, int>> slotTexture = {{0, 1}, {1, 2}, {2, 3},   {4, 5}, {5, 6},
                                                           {6, 7}, {7, 8}, {12, 40}, {16, 0}};
     for (bool mask : {false, true}) {
       SCOPED_TRACE(path.toStdString() + (mask ? " AUTO" : " NONE"));

@@ -50,5 +50,6 @@ inline qint64 PagePixelsDiffering(const QImage& picture, const RawPages& raw, bo
 
 // The pixel (dx, dy) of a 64 x 64 slot filled from the inclusive rectangle `source`.
 inline QRgb ExpectedSlotPixel(const RawPages& raw, bool mask, const QRect& source, int dx, int dy) {
-  return ExpectedPagePixel(raw, mask, source.left() + dx * source.width() / 64, source.top() + dy * source.height() / 64);
+  return ExpectedPagePixel(raw, mask, source.left() + dx * source.width() / 64,
+                           source.top() + dy * source.height() / 64);
 }

@@ -105,7 +105,8 @@ TEST(LevelPages, EveryGenerationInBothModesPixelForPixel) {
       EXPECT_EQ(e.picture.format(), QImage::Format_ARGB32);
       ASSERT_EQ(e.picture.size(), QSize(256, 768));
       QPoint first;
-      EXPECT_EQ(PagePixelsDiffering(e.picture, RawOf(d), mask, &first), 0) << "first at " << first.x() << "," << first.y();
+      EXPECT_EQ(PagePixelsDiffering(e.picture, RawOf(d), mask, &first), 0)
+          << "first at " << first.x() << "," << first.y();
       EXPECT_FALSE(e.host.Beeped());
     }
   }

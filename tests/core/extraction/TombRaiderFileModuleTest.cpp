@@ -17,7 +17,6 @@ namespace {
 using G = LevelGeneration;
 using Strings = std::vector<std::string>;
 
-
 // Runs one extraction into a picture that already holds something.
 struct Outcome {
   bool ok = false;
