@@ -14,7 +14,7 @@ struct PagePixel {
 PagePixel PixelAt(int page, int x, int y) {
   const int tile = (y / 64) * 4 + x / 64;
   const std::uint32_t seed = std::uint32_t(page * 16 + tile) * 2654435761u;
-  std::uint32_t noise = std::uint32_t(x * 73856093 ^ y * 19349663 ^ page * 83492791);
+  std::uint32_t noise = std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u ^ std::uint32_t(page) * 83492791u;
   noise ^= noise >> 13;
   const int shade = (x % 64 + y % 64) + int(noise & 7);
   PagePixel p;
