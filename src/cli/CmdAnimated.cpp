@@ -1,9 +1,10 @@
-#include "Commands.h"
 #include "Batch.h"
+#include "Commands.h"
+
+#include "extraction/HeadlessExtraction.h"
 
 int RunAnimated(const CliOptions& options) {
-  return RunPictureBatch(options, [](const QString&, QImage&, QString& reason) {
-    reason = QStringLiteral("animated is not available yet");
-    return false;
+  return RunPictureBatch(options, [&options](const QString& input, QImage& picture, QString& reason) {
+    return ExtractLevelPicture(LevelPicture::AnimatedTextures, input, options.maskTransparency, picture, reason);
   });
 }

@@ -1,9 +1,10 @@
-#include "Commands.h"
 #include "Batch.h"
+#include "Commands.h"
+
+#include "extraction/HeadlessExtraction.h"
 
 int RunPages(const CliOptions& options) {
-  return RunPictureBatch(options, [](const QString&, QImage&, QString& reason) {
-    reason = QStringLiteral("pages is not available yet");
-    return false;
+  return RunPictureBatch(options, [&options](const QString& input, QImage& picture, QString& reason) {
+    return ExtractLevelPicture(LevelPicture::Pages, input, options.maskTransparency, picture, reason);
   });
 }

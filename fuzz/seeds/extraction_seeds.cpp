@@ -1,0 +1,36 @@
+// Writes the seed corpus of the extraction fuzzer: small levels of every generation with pages,
+// object textures and animated ranges, each behind the name byte the fuzzer reads first.
+
+#include "LevelWriter.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: extraction_seeds <folder>\n");
+    return 2;
+  }
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  if (!QDir().mkpath(folder)) return 1;
+  using G = LevelGeneration;
+  // Name byte: 0 .phd, 1 .tub, 2 .tr2, 3 .trg, 4 .tr4, 5 .trc.
+  const struct {
+    G generation;
+    char nameByte;
+  } levels[] = {{G::TR1, 0}, {G::TR1Gold, 1}, {G::TR2, 2}, {G::TR2Trg, 3}, {G::TR3, 2}, {G::TR4, 4}, {G::TR5, 5}};
+  int written = 0;
+  for (const auto& l : levels) {
+    LevelDescription d = MakeSampleLevel(l.generation, 1);
+    d.rooms.resize(1);
+    d.animatedRanges = {{0, 1, 2}, {3}, {4, 5, 0, 1, 2}};
+    d.objectTextures[2].Tile = 0x8000;  // the triangle flag of TR4 and TR5
+    d.compressionLevel = 9;
+    QFile file(QDir(folder).filePath(QStringLiteral("seed%1").arg(written++)));
+    if (!file.open(QIODevice::WriteOnly)) return 1;
+    file.write(QByteArray(1, l.nameByte) + WriteLevel(d));
+  }
+  return 0;
+}

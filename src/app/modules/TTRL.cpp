@@ -1,0 +1,110 @@
+#include "modules/TTRL.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QProgressBar>
+#include <QScreen>
+
+const char* const kLevelFileFilter =
+    "Tomb Raider Files|*.PHD;*.TUB;*.TR2;*.TR4;*.TRC|"
+    "TR1 (1996) - Tomb Raider (*.phd)|*.PHD|"
+    "TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|"
+    "TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|"
+    "TR2 (1997) - Golden Mask (*.tr2)|*.TR2|"
+    "TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|"
+    "TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|"
+    "TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|"
+    "TR5 (2000) - Chronicles (*.trc)|*.TRC|"
+    "All Files (*.*)|*.*";
+
+QStringList QtNameFilters(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+    filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+  }
+  return filters;
+}
+
+TTRL::TTRL(QWidget* mainWindow, ITonePlayer& tones)
+    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      mainWindow_(mainWindow),
+      tones_(tones),
+      module_(*this) {
+  setWindowTitle(QStringLiteral("   Loading..."));
+  setFixedSize(206, 58);
+  Gauge = new QProgressBar(this);
+  Gauge->setObjectName(QStringLiteral("Gauge"));
+  Gauge->setGeometry(8, 8, 177, 20);
+  Gauge->setRange(0, 100);
+  Gauge->setValue(0);
+  Gauge->setTextVisible(true);
+  Gauge->setFormat(QStringLiteral("%p%"));
+  InitOpenDialog();
+}
+
+TTRL::~TTRL() = default;
+
+void TTRL::InitOpenDialog() {
+  OpenDialog = new QFileDialog(this);
+  OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
+  OpenDialog->setWindowTitle(QStringLiteral("   ----- EXTRAIRE TEXTURES TOMB RAIDER -----"));
+  OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+  OpenDialog->setFileMode(QFileDialog::ExistingFile);
+  OpenDialog->setDefaultSuffix(QString());
+  OpenDialog->setNameFilters(QtNameFilters(QString::fromLatin1(kLevelFileFilter)));
+  OpenDialog->setSidebarUrls({});  // no places bar
+}
+
+bool TTRL::LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                                 bool maskTransparency) {
+  return module_.LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
+}
+
+bool TTRL::LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                                bool maskTransparency) {
+  return module_.LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
+}
+
+bool TTRL::RunOpenDialog(QString& fileName) {
+  const bool accepted = OpenDialog->exec() == QDialog::Accepted && !OpenDialog->selectedFiles().isEmpty();
+  ProcessPendingEvents();
+  if (accepted) fileName = OpenDialog->selectedFiles().constFirst();
+  return accepted;
+}
+
+bool TTRL::LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+  QString fileName;
+  return RunOpenDialog(fileName) && LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
+}
+
+bool TTRL::LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+  QString fileName;
+  return RunOpenDialog(fileName) && LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
+}
+
+void TTRL::ShowLoadingWindow() {
+  // Shown first: the frame's size is known only once the window is on screen.
+  show();
+  QRect over = mainWindow_ ? mainWindow_->frameGeometry() : QRect();
+  if (over.isEmpty() && screen()) over = screen()->availableGeometry();
+  QRect placed(QPoint(0, 0), frameGeometry().size());
+  placed.moveCenter(over.center());
+  move(placed.topLeft());
+  raise();
+  // The load that follows never returns to the event loop: let the window be exposed and
+  // painted now, so the gauge's immediate repaints reach the screen. User input waits.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TTRL::HideLoadingWindow() { hide(); }
+
+void TTRL::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+void TTRL::SetProgress(int percent) {
+  if (Gauge->value() == percent) return;
+  Gauge->setValue(percent);
+  Gauge->repaint();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The level module's window: the small "   Loading..." window with its gauge, shown over the
+// main window while a level is read, and the open dialog for level files. The extraction itself
+// is the core's TombRaiderFileModule; this window is its host.
+
+#include "extraction/LevelLoadHost.h"
+#include "extraction/TombRaiderFileModule.h"
+#include "level/ProgressIndicator.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QFileDialog;
+class QProgressBar;
+
+class TTRL final : public QWidget, private ILevelLoadHost, private ProgressIndicator {
+  Q_OBJECT
+
+ public:
+  // mainWindow is the window the loading window is centred over each time it is shown.
+  TTRL(QWidget* mainWindow, ITonePlayer& tones);
+  ~TTRL() override;
+
+  bool LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                             bool maskTransparency);
+  bool LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                            bool maskTransparency);
+  // Run OpenDialog, let the windows under it repaint, and load the chosen file; false when the
+  // dialog is cancelled (no sound). The caller reads the chosen name back from OpenDialog.
+  bool LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency);
+  bool LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency);
+
+  QProgressBar* Gauge = nullptr;
+  QFileDialog* OpenDialog = nullptr;
+
+ private:
+  void InitOpenDialog();
+  bool RunOpenDialog(QString& fileName);
+
+  // ILevelLoadHost
+  void ShowLoadingWindow() override;
+  void HideLoadingWindow() override;
+  ProgressIndicator* LoadingProgress() override { return this; }
+  void ProcessPendingEvents() override;
+  ITonePlayer& Tones() override { return tones_; }
+  // ProgressIndicator: the load never returns to the event loop, so the gauge paints at once.
+  void SetProgress(int percent) override;
+
+  QWidget* mainWindow_;
+  ITonePlayer& tones_;
+  TombRaiderFileModule module_;
+};
+
+// The level files' filter as the open dialog shows it.
+extern const char* const kLevelFileFilter;
+// Turns a "Name|*.A;*.B|Other|*.C" filter into Qt's "Name (*.A *.B)", "Other (*.C)".
+QStringList QtNameFilters(const QString& filter);

@@ -1,0 +1,37 @@
+#pragma once
+// Texture page assembly: all pages of a loaded level one below the other, 256 pixels wide and
+// 256 rows per page, first in the level's own pixel format (8-bit indexed, 15-bit words with the
+// alpha bit kept, or 32-bit), then brought to the 32-bit working format with the level's
+// transparency in the alpha byte.
+
+#include "graphics/PixelFormat.h"
+
+#include <QImage>
+#include <QList>
+
+#include <array>
+#include <cstdint>
+
+class Ttrlevel;
+
+// The pixel format of a generation's pages: 8 bits (TR1), 15 bits (TR2, TR3), 32 bits (TR4, TR5).
+PixelFormatCode LevelPagePixelFormat(int gameVersion);
+
+// 256 opaque colours from the level's 6-bit components, each multiplied by 4 and clamped at 255
+// (levels made by tools store full 8-bit values, which the plain product would wrap).
+QList<QRgb> BuildLevelPalette(const std::array<std::uint8_t, 768>& palette8);
+
+// An empty page image for the level's pages in their own pixel format, with the level's palette
+// for 8-bit pages. A null image when the pages do not fit in memory.
+QImage MakePageImage(const Ttrlevel& level);
+
+// Row r of the level's page data becomes row r of pageImage, byte for byte.
+void CopyTextiles(const Ttrlevel& level, QImage& pageImage);
+// The same, with the pixels the level declares transparent made magenta: palette entry 0 of
+// 8-bit pages, words with bit 15 clear (as 0xFC1F), 32-bit pixels whose alpha is not 255.
+void CopyTextilesMasked(const Ttrlevel& level, QImage& pageImage);
+
+// All pages as one 32-bit picture (Format_ARGB32): alpha 0 for palette index 0 (TR1), for a
+// clear bit 15 (TR2, TR3) or as stored (TR4, TR5). Null when the level has no pages or the
+// picture does not fit in memory.
+QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency);

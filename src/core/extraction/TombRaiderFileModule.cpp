@@ -1,0 +1,133 @@
+#include "extraction/TombRaiderFileModule.h"
+
+#include "extraction/AnimatedLayout.h"
+#include "extraction/LevelPages.h"
+#include "extraction/MakeBeep.h"
+#include "level/ProgressIndicator.h"
+#include "level/Ttrlevel.h"
+
+#include <QFileInfo>
+
+#include <new>
+
+namespace {
+
+// Hides the loading window and lets the events it leaves behind run, however the call ends.
+class LoadingWindowShown {
+ public:
+  explicit LoadingWindowShown(ILevelLoadHost& host) : host_(host) { host_.ShowLoadingWindow(); }
+  ~LoadingWindowShown() {
+    host_.HideLoadingWindow();
+    host_.ProcessPendingEvents();
+  }
+  LoadingWindowShown(const LoadingWindowShown&) = delete;
+  LoadingWindowShown& operator=(const LoadingWindowShown&) = delete;
+
+ private:
+  ILevelLoadHost& host_;
+};
+
+void SetGauge(ProgressIndicator* gauge, int percent) {
+  if (gauge) gauge->SetProgress(percent);
+}
+
+bool HasAnimatedRanges(const Ttrlevel& level) {
+  return !level.AnimatedTextures.empty() && level.AnimatedTextures[0] != 0;
+}
+
+// Reads the level and makes the picture; the reader's errors pass through.
+LevelLoadFailure Extract(Ttrlevel& level, ProgressIndicator* gauge, const QString& fileName, bool animated,
+                         bool maskTransparency, QImage& picture) {
+  level.ProgressGauge = gauge;
+  switch (level.LoadFromFile(fileName, !animated)) {
+    case Ttrlevel::LoadFileMissing:
+      return LevelLoadFailure::FileNotFound;
+    case Ttrlevel::LoadUnknownVersion:
+      return LevelLoadFailure::UnknownVersion;
+    default:
+      break;
+  }
+  // A damaged level is reported rather than shown half right (a TR1 level cut before its
+  // palette would come out black).
+  if (level.Truncated) return LevelLoadFailure::EndsEarly;
+  if (level.PagesShortened) return LevelLoadFailure::PagesMissing;
+  if (animated && !HasAnimatedRanges(level)) return LevelLoadFailure::NoAnimatedTextures;
+  if (level.TextileCount <= 0) return LevelLoadFailure::NoTexturePages;
+
+  SetGauge(gauge, 0);
+  picture = LevelPagesAs32Bits(level, maskTransparency);
+  if (picture.isNull()) throw std::bad_alloc();
+  SetGauge(gauge, 100);
+  if (!animated) return LevelLoadFailure::None;
+
+  const std::vector<AnimSlot> animSlots =
+      LayoutAnimSlots(level.AnimatedTextures, level.ObjectTextures, level.TextileCount);
+  if (animSlots.empty()) return LevelLoadFailure::NoAnimatedTextures;
+  picture = DrawAnimSlots(picture, animSlots);
+  if (picture.isNull()) throw std::bad_alloc();
+  return LevelLoadFailure::None;
+}
+
+}  // namespace
+
+QString LevelLoadFailureText(LevelLoadFailure failure) {
+  switch (failure) {
+    case LevelLoadFailure::None:
+      return {};
+    case LevelLoadFailure::NotALevelFile:
+      return QStringLiteral("not a level file");
+    case LevelLoadFailure::FileNotFound:
+      return QStringLiteral("file not found");
+    case LevelLoadFailure::UnknownVersion:
+      return QStringLiteral("unknown level version");
+    case LevelLoadFailure::EndsEarly:
+      return QStringLiteral("level file ends early");
+    case LevelLoadFailure::PagesMissing:
+      return QStringLiteral("32-bit texture pages are missing");
+    case LevelLoadFailure::NoTexturePages:
+      return QStringLiteral("no texture pages");
+    case LevelLoadFailure::NoAnimatedTextures:
+      return QStringLiteral("no animated textures");
+  }
+  return {};
+}
+
+bool HasLevelExtension(const QString& fileName) {
+  const QString suffix = QFileInfo(fileName).suffix().toUpper();
+  return suffix == QLatin1String("PHD") || suffix == QLatin1String("TUB") || suffix == QLatin1String("TR2") ||
+         suffix == QLatin1String("TR4") || suffix == QLatin1String("TRC");
+}
+
+bool TombRaiderFileModule::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
+                                                 PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+  return Load(Extraction::Pages, image, fileName, sourcePixelFormat, maskTransparency);
+}
+
+bool TombRaiderFileModule::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
+                                                PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+  return Load(Extraction::AnimatedTextures, image, fileName, sourcePixelFormat, maskTransparency);
+}
+
+bool TombRaiderFileModule::Load(Extraction extraction, QImage& image, const QString& fileName,
+                                PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+  lastFailure_ = LevelLoadFailure::NotALevelFile;
+  if (HasLevelExtension(fileName)) {
+    QImage picture;
+    int gameVersion = 0;
+    {
+      // Destroyed in reverse order: the window is hidden before the reader lets go of the level.
+      Ttrlevel level;
+      const LoadingWindowShown window(host_);
+      lastFailure_ = Extract(level, host_.LoadingProgress(), fileName, extraction == Extraction::AnimatedTextures,
+                             maskTransparency, picture);
+      gameVersion = level.GameVersion;
+    }
+    if (lastFailure_ == LevelLoadFailure::None) {
+      image = std::move(picture);
+      sourcePixelFormat = LevelPagePixelFormat(gameVersion);
+      return true;
+    }
+  }
+  FallingBeep(host_.Tones());
+  return false;
+}

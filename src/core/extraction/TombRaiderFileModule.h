@@ -1,0 +1,55 @@
+#pragma once
+// The level module's operations: all texture pages of a level, or its animated textures, as one
+// 32-bit picture. Each call reads the level with its own reader, shows the loading window while
+// it reads, and sounds the falling beep when it fails. The window, gauge, event processing and
+// tone player come from the host, so the desktop program and the companion share this code.
+
+#include "extraction/LevelLoadHost.h"
+#include "graphics/PixelFormat.h"
+
+#include <QImage>
+#include <QString>
+
+// Why an extraction failed; errors the reader raises (damaged compressed data, a file that
+// cannot be read, exhausted memory) are not among them: they pass on to the caller.
+enum class LevelLoadFailure {
+  None,
+  NotALevelFile,  // the extension is none of .PHD .TUB .TR2 .TR4 .TRC
+  FileNotFound,
+  UnknownVersion,
+  EndsEarly,     // the file stops before the data the extraction needs
+  PagesMissing,  // TR4/TR5: the 32-bit pages are fewer than the level counts
+  NoTexturePages,
+  NoAnimatedTextures,
+};
+
+// The companion's text for a failure ("file not found", "no animated textures", ...).
+QString LevelLoadFailureText(LevelLoadFailure failure);
+
+// True for the extensions of level files the extraction takes, in any letter case.
+bool HasLevelExtension(const QString& fileName);
+
+class TombRaiderFileModule {
+ public:
+  explicit TombRaiderFileModule(ILevelLoadHost& host) : host_(host) {}
+
+  // All texture pages one below the other, 256 wide, as Format_ARGB32. With maskTransparency
+  // the pixels the level declares transparent are magenta. On success image and
+  // sourcePixelFormat (8, 15 or 32 bits) are set; on failure both keep what they held.
+  bool LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                             bool maskTransparency);
+  // The animated textures range by range in 64 x 64 slots; as above otherwise.
+  bool LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                            bool maskTransparency);
+
+  // Why the last call failed; None after a success.
+  LevelLoadFailure LastFailure() const { return lastFailure_; }
+
+ private:
+  enum class Extraction { Pages, AnimatedTextures };
+  bool Load(Extraction extraction, QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+            bool maskTransparency);
+
+  ILevelLoadHost& host_;
+  LevelLoadFailure lastFailure_ = LevelLoadFailure::None;
+};

@@ -1,0 +1,176 @@
+// The level module's window on the offscreen platform: its loading window and gauge, the open
+// dialog, and what the dialog loads.
+
+#include "LevelWriter.h"
+
+#include "extraction/MakeBeep.h"
+#include "level/EDecompressionError.h"
+#include "modules/TTRL.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QFileDialog>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+using G = LevelGeneration;
+
+struct CountingPlayer : ITonePlayer {
+  int tones = 0;
+  void PlayTone(int, int) override { ++tones; }
+};
+
+// Writes down each paint of the gauge with the value it showed and whether the loading window
+// was on screen.
+struct GaugePaints : QObject {
+  explicit GaugePaints(TTRL& window) : window_(window) { window.Gauge->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      values.push_back(window_.Gauge->value());
+      if (!window_.isVisible()) paintedWhileHidden = true;
+    }
+    return false;
+  }
+  TTRL& window_;
+  std::vector<int> values;
+  bool paintedWhileHidden = false;
+};
+
+TEST(TTRL, LoadingWindowAndGauge) {
+  CountingPlayer tones;
+  TTRL window(nullptr, tones);
+  EXPECT_EQ(window.windowTitle(), "   Loading...");
+  EXPECT_EQ(window.size(), QSize(206, 58));
+  const Qt::WindowFlags flags = window.windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+  EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                        Qt::WindowSystemMenuHint));
+  EXPECT_EQ(window.Gauge->geometry(), QRect(8, 8, 177, 20));
+  EXPECT_EQ(window.Gauge->minimum(), 0);
+  EXPECT_EQ(window.Gauge->maximum(), 100);
+  EXPECT_EQ(window.Gauge->value(), 0);
+  EXPECT_TRUE(window.Gauge->isTextVisible());
+  window.Gauge->setValue(42);
+  EXPECT_EQ(window.Gauge->text(), "42%");
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST(TTRL, OpenDialogTitleAndFilters) {
+  CountingPlayer tones;
+  TTRL window(nullptr, tones);
+  EXPECT_EQ(window.OpenDialog->windowTitle(), "   ----- EXTRAIRE TEXTURES TOMB RAIDER -----");
+  EXPECT_EQ(window.OpenDialog->defaultSuffix(), "");
+  const QStringList expected = {
+      "Tomb Raider Files (*.PHD *.TUB *.TR2 *.TR4 *.TRC)", "TR1 (1996) - Tomb Raider (*.phd) (*.PHD)",
+      "TR1 (1999) - Tomb Raider Gold (*.tub) (*.TUB)",     "TR2 (1997) - Starring Lara Croft (*.tr2) (*.TR2)",
+      "TR2 (1997) - Golden Mask (*.tr2) (*.TR2)",          "TR3 (1998) - Adventures of Lara Croft (*.tr2) (*.TR2)",
+      "TR3 (2000) - The Lost Artifact (*.tr2) (*.TR2)",    "TR4 (1999) - The Last Revelation (*.tr4) (*.TR4)",
+      "TR5 (2000) - Chronicles (*.trc) (*.TRC)",           "All Files (*.*) (*.*)",
+  };
+  EXPECT_EQ(window.OpenDialog->nameFilters(), expected);
+  EXPECT_EQ(QtNameFilters("A|*.X;*.Y|B|*.Z"), (QStringList{"A (*.X *.Y)", "B (*.Z)"}));
+}
+
+// The load runs without returning to the event loop: every gauge value it shows is painted at
+// once, while the window is up, and the window is gone afterwards.
+TEST(TTRL, GaugeRepaintsAtOnceWhileALevelLoads) {
+  QTemporaryDir dir;
+  const LevelDescription d = MakeSampleLevel(G::TR3, 2);
+  const QString path = dir.filePath("level.tr2");
+  ASSERT_TRUE(WriteLevelFile(path, d));
+  QWidget mainWindow;
+  mainWindow.setGeometry(300, 200, 800, 600);
+  mainWindow.show();
+  CountingPlayer tones;
+  TTRL window(&mainWindow, tones);
+  GaugePaints paints(window);
+  QImage picture;
+  PixelFormatCode format = PixelFormatCode::Device;
+  ASSERT_TRUE(window.LoadLevelAs32BitsFile(picture, path, format, true));
+  EXPECT_EQ(format, PixelFormatCode::FifteenBits);
+  EXPECT_EQ(picture.size(), QSize(256, 512));
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(tones.tones, 0);
+  const std::vector<int> expected = {30, 50, 0, 100};
+  for (int value : expected)
+    EXPECT_NE(std::find(paints.values.begin(), paints.values.end(), value), paints.values.end()) << value;
+  EXPECT_FALSE(paints.paintedWhileHidden);
+  // Centred over the main window.
+  const QPoint offset = window.frameGeometry().center() - mainWindow.frameGeometry().center();
+  EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
+}
+
+TEST(TTRL, FailuresBeepAndErrorsPassOnWithTheWindowHidden) {
+  QTemporaryDir dir;
+  CountingPlayer tones;
+  TTRL window(nullptr, tones);
+  QImage picture(4, 4, QImage::Format_ARGB32);
+  picture.fill(0xFF010203);
+  PixelFormatCode format = PixelFormatCode::Custom;
+  EXPECT_FALSE(window.LoadAnimAs32BitsFile(picture, dir.filePath("missing.tr4"), format, false));
+  EXPECT_EQ(tones.tones, 10);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(picture.pixel(0, 0), 0xFF010203u);
+  EXPECT_EQ(format, PixelFormatCode::Custom);
+
+  LevelLayout layout;
+  QByteArray damaged = WriteLevel(MakeSampleLevel(G::TR4, 1), &layout);
+  damaged[layout.chunk32 + 40] = char(damaged[layout.chunk32 + 40] ^ 0x33);
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("damaged.tr4"), damaged));
+  EXPECT_THROW(window.LoadLevelAs32BitsFile(picture, dir.filePath("damaged.tr4"), format, false), EDecompressionError);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(tones.tones, 10);
+  EXPECT_EQ(window.Gauge->value(), 0);
+}
+
+// Answers the open dialog once it is on screen: accepts `file`, or cancels when it is empty.
+void AnswerDialog(TTRL& window, const QString& file) {
+  // As the main window does: the dialog opens on the last level path.
+  if (!file.isEmpty()) window.OpenDialog->selectFile(file);
+  auto* timer = new QTimer(&window);
+  QObject::connect(timer, &QTimer::timeout, &window, [&window, file, timer] {
+    if (!window.OpenDialog->isVisible()) return;
+    timer->stop();
+    timer->deleteLater();
+    if (!file.isEmpty()) static_cast<QDialog*>(window.OpenDialog)->accept();  // as its button does
+    // A dialog that does not take the answer is cancelled rather than left to hang the test.
+    if (window.OpenDialog->isVisible()) window.OpenDialog->reject();
+  });
+  timer->start(10);
+}
+
+TEST(TTRL, DialogsLoadTheChosenFileAndCancelSilently) {
+  QTemporaryDir dir;
+  const LevelDescription d = MakeSampleLevel(G::TR1, 1);
+  const QString path = dir.filePath("level.phd");
+  ASSERT_TRUE(WriteLevelFile(path, d));
+  CountingPlayer tones;
+  TTRL window(nullptr, tones);
+  window.OpenDialog->setOption(QFileDialog::DontUseNativeDialog);
+  window.OpenDialog->setDirectory(dir.path());
+  QImage picture(4, 4, QImage::Format_ARGB32);
+  PixelFormatCode format = PixelFormatCode::Custom;
+
+  AnswerDialog(window, QString());
+  EXPECT_FALSE(window.LoadLevelAs32BitsDialog(picture, format, false));
+  AnswerDialog(window, QString());
+  EXPECT_FALSE(window.LoadAnimAs32BitsDialog(picture, format, false));
+  EXPECT_EQ(tones.tones, 0);
+  EXPECT_EQ(picture.size(), QSize(4, 4));
+
+  AnswerDialog(window, path);
+  EXPECT_TRUE(window.LoadLevelAs32BitsDialog(picture, format, true));
+  EXPECT_EQ(picture.size(), QSize(256, 256));
+  EXPECT_EQ(format, PixelFormatCode::EightBits);
+  EXPECT_EQ(window.OpenDialog->selectedFiles().value(0), path);
+
+  AnswerDialog(window, path);
+  EXPECT_TRUE(window.LoadAnimAs32BitsDialog(picture, format, true));
+  EXPECT_EQ(picture.size(), QSize(256, 128));
+  EXPECT_EQ(tones.tones, 0);
+}
+
+}  // namespace

@@ -1,0 +1,175 @@
+// How an extraction runs and fails: the loading window, the gauge, the beep, and a caller's
+// picture that a failure leaves alone.
+
+#include "LevelWriter.h"
+#include "RecordingHost.h"
+
+#include "extraction/HeadlessExtraction.h"
+#include "extraction/TombRaiderFileModule.h"
+#include "level/EDecompressionError.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+
+using G = LevelGeneration;
+using Strings = std::vector<std::string>;
+
+// Runs one extraction into a picture that already holds something.
+struct Outcome {
+  bool ok = false;
+  QImage picture{8, 8, QImage::Format_ARGB32};
+  PixelFormatCode format = PixelFormatCode::Custom;
+  LevelLoadFailure failure = LevelLoadFailure::None;
+  RecordingHost host;
+};
+
+void Extract(const QString& path, Outcome& o, bool animated = false, bool mask = false) {
+  o.picture.fill(0xFF123456);
+  TombRaiderFileModule module(o.host);
+  o.ok = animated ? module.LoadAnimAs32BitsFile(o.picture, path, o.format, mask)
+                  : module.LoadLevelAs32BitsFile(o.picture, path, o.format, mask);
+  o.failure = module.LastFailure();
+}
+
+void ExpectUntouched(const Outcome& o) {
+  EXPECT_FALSE(o.ok);
+  EXPECT_EQ(o.picture.size(), QSize(8, 8));
+  EXPECT_EQ(o.picture.pixel(3, 3), 0xFF123456u);
+  EXPECT_EQ(o.format, PixelFormatCode::Custom);
+  EXPECT_TRUE(o.host.Beeped());
+}
+
+TEST(LevelExtraction, ExtensionIsTestedInAnyCaseBeforeAnythingIsRead) {
+  QTemporaryDir dir;
+  const QByteArray tr2 = WriteLevel(MakeSampleLevel(G::TR2, 1));
+  for (const char* name : {"a.tr2", "a.Tr2", "b.TR2"}) {
+    ASSERT_TRUE(WriteBytesToFile(dir.filePath(name), tr2));
+    Outcome o;
+    Extract(dir.filePath(name), o);
+    EXPECT_TRUE(o.ok) << name;
+  }
+  // The reader knows .TRG, the extraction does not; nor any other name.
+  for (const char* name : {"c.trg", "d.TRG", "e.bmp", "noextension", "f.tr2.bak"}) {
+    ASSERT_TRUE(WriteBytesToFile(dir.filePath(name), tr2));
+    Outcome o;
+    Extract(dir.filePath(name), o);
+    ExpectUntouched(o);
+    EXPECT_EQ(o.failure, LevelLoadFailure::NotALevelFile) << name;
+    EXPECT_TRUE(o.host.calls.empty()) << name;  // no window shown
+  }
+}
+
+TEST(LevelExtraction, FailuresBeepHideTheWindowAndLeaveThePictureAlone) {
+  QTemporaryDir dir;
+  LevelDescription noPages = MakeSampleLevel(G::TR2, 0);
+  LevelDescription noRanges = MakeSampleLevel(G::TR4, 1);
+  noRanges.animatedWords = std::vector<std::uint16_t>{0};
+  LevelDescription noList = MakeSampleLevel(G::TR1, 1);
+  noList.animatedRanges.clear();
+  const QByteArray tr2 = WriteLevel(MakeSampleLevel(G::TR2, 2));
+  const QByteArray tr1 = WriteLevel(MakeSampleLevel(G::TR1, 1));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("unknown.tr4"), "RIFF0000"));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("cut.tr2"), tr2.left(tr2.size() / 2)));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("cut.phd"), tr1.left(tr1.size() - 2000)));
+  ASSERT_TRUE(WriteLevelFile(dir.filePath("nopages.tr2"), noPages));
+  ASSERT_TRUE(WriteLevelFile(dir.filePath("noranges.tr4"), noRanges));
+  ASSERT_TRUE(WriteLevelFile(dir.filePath("nolist.phd"), noList));
+  LevelDescription short32 = MakeSampleLevel(G::TR5, 3);
+  short32.pages32 = MakePages32(1);
+  ASSERT_TRUE(WriteLevelFile(dir.filePath("short32.trc"), short32));
+
+  const struct {
+    const char* name;
+    bool animated;
+    LevelLoadFailure failure;
+  } cases[] = {
+      {"missing.tr4", false, LevelLoadFailure::FileNotFound},
+      {"missing.phd", true, LevelLoadFailure::FileNotFound},
+      {"unknown.tr4", false, LevelLoadFailure::UnknownVersion},
+      {"cut.tr2", false, LevelLoadFailure::EndsEarly},
+      {"cut.phd", false, LevelLoadFailure::EndsEarly},  // its palette is missing
+      {"nopages.tr2", false, LevelLoadFailure::NoTexturePages},
+      {"nopages.tr2", true, LevelLoadFailure::NoTexturePages},
+      {"noranges.tr4", true, LevelLoadFailure::NoAnimatedTextures},
+      {"nolist.phd", true, LevelLoadFailure::NoAnimatedTextures},
+      {"short32.trc", false, LevelLoadFailure::PagesMissing},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Outcome o;
+    Extract(dir.filePath(c.name), o, c.animated);
+    ExpectUntouched(o);
+    EXPECT_EQ(o.failure, c.failure);
+    EXPECT_EQ(o.host.calls, (Strings{"show", "hide", "events"}));
+    EXPECT_FALSE(o.host.progressWhileHidden);
+    EXPECT_EQ(o.host.progress.back(), 0);
+  }
+  // The texts the companion prints.
+  EXPECT_EQ(LevelLoadFailureText(LevelLoadFailure::NotALevelFile), "not a level file");
+  EXPECT_EQ(LevelLoadFailureText(LevelLoadFailure::NoTexturePages), "no texture pages");
+  EXPECT_EQ(LevelLoadFailureText(LevelLoadFailure::NoAnimatedTextures), "no animated textures");
+}
+
+TEST(LevelExtraction, AnErrorOfTheReaderHidesTheWindowWithoutBeepAndPassesOn) {
+  QTemporaryDir dir;
+  LevelLayout layout;
+  QByteArray damaged = WriteLevel(MakeSampleLevel(G::TR4, 2), &layout);
+  damaged[layout.chunk16 + 20] = char(damaged[layout.chunk16 + 20] ^ 0x55);
+  const QString path = dir.filePath("damaged.tr4");
+  ASSERT_TRUE(WriteBytesToFile(path, damaged));
+  for (bool animated : {false, true}) {
+    Outcome o;
+    EXPECT_THROW(Extract(path, o, animated), EDecompressionError);
+    EXPECT_EQ(o.host.calls, (Strings{"show", "hide", "events"}));
+    EXPECT_EQ(o.host.tones, 0);
+    EXPECT_EQ(o.picture.pixel(3, 3), 0xFF123456u);
+    EXPECT_EQ(o.format, PixelFormatCode::Custom);
+  }
+  // The companion turns it into its line.
+  QImage picture;
+  QString reason;
+  EXPECT_FALSE(ExtractLevelPicture(LevelPicture::Pages, path, false, picture, reason));
+  EXPECT_EQ(reason, "damaged compressed data");
+  EXPECT_TRUE(picture.isNull());
+  // A folder with a level's name cannot be read: a failure with a reason, no crash.
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.tr2"));
+  EXPECT_FALSE(ExtractLevelPicture(LevelPicture::AnimatedTextures, dir.filePath("folder.tr2"), false, picture, reason));
+  EXPECT_FALSE(reason.isEmpty());
+}
+
+TEST(LevelExtraction, SuccessShowsTheWindowMovesTheGaugeAndReportsTheFormat) {
+  QTemporaryDir dir;
+  const struct {
+    G generation;
+    PixelFormatCode format;
+  } cases[] = {{G::TR1, PixelFormatCode::EightBits},
+               {G::TR3, PixelFormatCode::FifteenBits},
+               {G::TR5, PixelFormatCode::ThirtyTwoBits}};
+  for (const auto& c : cases) {
+    const LevelDescription d = MakeSampleLevel(c.generation, 2);
+    const QString path = dir.filePath(LevelFileName(d));
+    ASSERT_TRUE(WriteLevelFile(path, d));
+    for (bool animated : {false, true}) {
+      SCOPED_TRACE(path.toStdString() + (animated ? " animated" : " pages"));
+      Outcome o;
+      Extract(path, o, animated);
+      EXPECT_TRUE(o.ok);
+      EXPECT_EQ(o.failure, LevelLoadFailure::None);
+      EXPECT_EQ(o.format, c.format);
+      EXPECT_EQ(o.host.calls, (Strings{"show", "hide", "events"}));
+      EXPECT_EQ(o.host.tones, 0);
+      EXPECT_FALSE(o.host.progressWhileHidden);
+      // The reader's values, then 0 before the picture is built and 100 once it is.
+      const std::vector<int>& p = o.host.progress;
+      ASSERT_GE(p.size(), 4u);
+      EXPECT_EQ(p.front(), 0);
+      EXPECT_EQ(std::vector<int>(p.end() - 3, p.end()), (std::vector<int>{0, 0, 100}));
+      EXPECT_NE(std::find(p.begin(), p.end(), 30), p.end());  // the reader moved it
+    }
+  }
+}
+
+}  // namespace
