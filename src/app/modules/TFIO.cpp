@@ -1,6 +1,7 @@
 #include "modules/TFIO.h"
 
 #include "imagefiles/PictureConversion.h"
+#include "modules/DialogFilters.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -23,19 +24,6 @@ const QString TFIO::kSaveFilter = QStringLiteral(
 void MessageBoxMessages::ShowFileMessage(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent_);
   box.exec();
-}
-
-QStringList QtNameFilters(const QString& filter) {
-  const QStringList parts = filter.split('|');
-  QStringList filters;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString patterns = parts[i + 1];
-    patterns.replace(';', ' ');
-    // Qt reads the patterns from the last brackets; the dialogs hide them, so the descriptions
-    // show as they are written.
-    filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
-  }
-  return filters;
 }
 
 namespace {

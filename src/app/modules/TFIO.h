@@ -51,5 +51,3 @@ class TFIO : public QObject {
   ImageFileModule previewFiles_;
 };
 
-// The dialogs' filter lists ("description|patterns|...") in Qt's form ("description (patterns)").
-QStringList QtNameFilters(const QString& filter);

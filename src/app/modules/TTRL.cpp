@@ -1,5 +1,7 @@
 #include "modules/TTRL.h"
 
+#include "modules/DialogFilters.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -17,16 +19,6 @@ const char* const kLevelFileFilter =
     "TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|"
     "TR5 (2000) - Chronicles (*.trc)|*.TRC|"
     "All Files (*.*)|*.*";
-
-QStringList QtNameFilters(const QString& filter) {
-  const QStringList parts = filter.split(QLatin1Char('|'));
-  QStringList filters;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-    filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
-  }
-  return filters;
-}
 
 TTRL::TTRL(QWidget* mainWindow, ITonePlayer& tones)
     : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
@@ -54,6 +46,7 @@ void TTRL::InitOpenDialog() {
   OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
   OpenDialog->setFileMode(QFileDialog::ExistingFile);
   OpenDialog->setDefaultSuffix(QString());
+  OpenDialog->setOption(QFileDialog::HideNameFilterDetails, true);
   OpenDialog->setNameFilters(QtNameFilters(QString::fromLatin1(kLevelFileFilter)));
   OpenDialog->setSidebarUrls({});  // no places bar
 }

@@ -53,5 +53,3 @@ class TTRL final : public QWidget, private ILevelLoadHost, private ProgressIndic
 
 // The level files' filter as the open dialog shows it.
 extern const char* const kLevelFileFilter;
-// Turns a "Name|*.A;*.B|Other|*.C" filter into Qt's "Name (*.A *.B)", "Other (*.C)".
-QStringList QtNameFilters(const QString& filter);

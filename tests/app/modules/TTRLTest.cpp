@@ -6,6 +6,7 @@
 #include "extraction/MakeBeep.h"
 #include "level/EDecompressionError.h"
 #include "modules/TTRL.h"
+#include "modules/DialogFilters.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
