@@ -47,9 +47,10 @@ LevelLoadFailure Extract(Ttrlevel& level, ProgressIndicator* gauge, const QStrin
     default:
       break;
   }
-  // A damaged level is reported rather than shown half right (a TR1 level cut before its
-  // palette would come out black).
-  if (level.Truncated) return LevelLoadFailure::EndsEarly;
+  // A level cut short before what the extraction needs is reported rather than shown half right
+  // (a TR1 level cut before its palette would come out black); one that only lost sections
+  // after them, its sounds say, still gives its textures.
+  if (!level.PagesComplete || (animated && !level.TablesComplete)) return LevelLoadFailure::EndsEarly;
   if (level.PagesShortened) return LevelLoadFailure::PagesMissing;
   if (animated && !HasAnimatedRanges(level)) return LevelLoadFailure::NoAnimatedTextures;
   if (level.TextileCount <= 0) return LevelLoadFailure::NoTexturePages;

@@ -118,6 +118,8 @@ void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
   } else {
     ReadPlainPages(cursor);
   }
+  // TR1 and TR1 Gold pages need the palette that lies after the rooms.
+  PagesComplete = GameVersion >= 3;
   if (FileVersion == kTr3PicturesVersion) return;
   if (texturesOnly && GameVersion >= 3) return;
   if (GameVersion == 6) {

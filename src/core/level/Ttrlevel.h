@@ -68,6 +68,10 @@ class Ttrlevel {
   // What the walk found wrong with the file; a load that sets them still returns LoadOk.
   bool Truncated = false;       // the data ended before the walk did; what was there is kept
   bool PagesShortened = false;  // TR4/TR5: the 32-bit chunk held fewer pages than the 16-bit one counts
+  // How far a truncated file still served: the pages with the palette they need, and the object
+  // textures with the animated-texture list. A file that ends in its sound data has both.
+  bool PagesComplete = false;
+  bool TablesComplete = false;
 
  private:
   Ttrlevel& operator=(Ttrlevel&&) = default;

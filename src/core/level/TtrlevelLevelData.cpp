@@ -73,7 +73,10 @@ void Ttrlevel::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5Sou
   if (compressed) cursor.Skip(gv == 6 ? 3 : 4);  // marker
   cursor.SkipList32(16);                         // sprite textures
   cursor.SkipList32(8);                          // sprite sequences
-  if (gv == 2) cursor.ReadInto(Palette8.data(), qint64(Palette8.size()));
+  if (gv == 2) {
+    cursor.ReadInto(Palette8.data(), qint64(Palette8.size()));
+    PagesComplete = true;
+  }
   cursor.SkipList32(16);                  // cameras
   if (compressed) cursor.SkipList32(40);  // flyby cameras
   cursor.SkipList32(16);                  // sound sources
@@ -85,10 +88,14 @@ void Ttrlevel::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5Sou
   SetProgress(85);
   if (compressed) cursor.Skip(gv == 6 ? 4 : 5);  // marker
   if (gv >= 5) ReadObjectTextures(cursor);
+  TablesComplete = true;
   SetProgress(90);
   cursor.SkipList32(gv <= 2 ? 22 : 24);  // items
   if (gv <= 5) cursor.Skip(8192);        // light map
-  if (gv == 1) cursor.ReadInto(Palette8.data(), qint64(Palette8.size()));
+  if (gv == 1) {
+    cursor.ReadInto(Palette8.data(), qint64(Palette8.size()));
+    PagesComplete = true;
+  }
   if (gv <= 5) cursor.SkipList16(16);                // cinematic frames
   if (compressed) cursor.SkipList32(24);             // AI objects
   cursor.SkipList16(1);                              // demo data
