@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <cstdio>
 #include <unistd.h>
 
@@ -68,9 +69,19 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
 
   int failures = 0;
   ProgressLine progress(options);
+  QHash<QString, QString> written;  // output path -> the input that wrote it
   for (int i = 0; i < options.inputs.size(); ++i) {
     const QString& input = options.inputs[i];
     progress.Show(i, input);
+    // Two inputs of the same name from different folders would give the same output file:
+    // the second one must not silently replace what the first one wrote.
+    const QString key = QFileInfo(outputs[i]).absoluteFilePath();
+    if (written.contains(key)) {
+      progress.Clear();
+      ReportFailure(input, QStringLiteral("not written: %1 already holds the output of %2").arg(outputs[i], written[key]));
+      ++failures;
+      continue;
+    }
     QImage picture;
     QString reason;
     const bool ok = make(input, picture, reason) && WriteOutput(picture, outputs[i], options.alpha, reason);
@@ -78,7 +89,9 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
       progress.Clear();
       ReportFailure(input, reason);
       ++failures;
+      continue;
     }
+    written.insert(key, input);
   }
   return failures ? 1 : 0;
 }

@@ -116,3 +116,21 @@ TEST(LevelCommands, SeveralInputsGoIntoTheFolderAndEachFailureGetsOneLine) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LevelCommands, InputsOfTheSameNameNeverOverwriteEachOther) {
+  QTemporaryDir dir;
+  QDir root(dir.path());
+  ASSERT_TRUE(root.mkpath("a") && root.mkpath("b") && root.mkpath("out"));
+  ASSERT_TRUE(WriteLevelFile(root.filePath("a/x.phd"), MakeSampleLevel(G::TR1, 1)));
+  ASSERT_TRUE(WriteLevelFile(root.filePath("b/x.tr2"), MakeSampleLevel(G::TR2, 2)));
+  const CliResult result =
+      RunCli({"pages", root.filePath("a/x.phd"), root.filePath("b/x.tr2"), "-o", root.filePath("out"), "--alpha"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_TRUE(result.err.startsWith(root.filePath("b/x.tr2") + ": not written: ")) << result.err.toStdString();
+  EXPECT_EQ(result.err.count('\n'), 1);
+  EXPECT_EQ(ReadAlphaTga(root.filePath("out/x.tga")).size(), QSize(256, 256));  // the first level's one page
+}
+
+}  // namespace
