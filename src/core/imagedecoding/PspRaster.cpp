@@ -119,7 +119,7 @@ void DrawPspRaster(const PspRaster& raster, const QList<QRgb>& table, QImage& ca
   const auto* c0 = reinterpret_cast<const uchar*>(raster.colour[0].constData());
   const auto* c1 = reinterpret_cast<const uchar*>(raster.colour[raster.bitDepth == 24 ? 1 : 0].constData());
   const auto* c2 = reinterpret_cast<const uchar*>(raster.colour[raster.bitDepth == 24 ? 2 : 0].constData());
-  const auto* mask = reinterpret_cast<const uchar*>(raster.alpha.constData());
+  const auto* mask = raster.alpha.isEmpty() ? nullptr : reinterpret_cast<const uchar*>(raster.alpha.constData());
   for (qint64 y = top; y < bottom; ++y) {
     auto* row = reinterpret_cast<QRgb*>(canvas.scanLine(int(y)));
     for (qint64 x = left; x < right; ++x) {
