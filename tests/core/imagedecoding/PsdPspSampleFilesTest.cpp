@@ -103,9 +103,7 @@ TEST(PsdPspSampleFiles, EveryFileReadsOrIsRefusedWithAReason) {
       DecodedPicture picture;
       QString error;
       const bool ok = Decode(info.filePath(), picture, error);
-      std::printf("%s: %s %d %dx%d %s\n", qPrintable(info.fileName()), ok ? "ok" : "refused", int(picture.format),
-                  picture.image.width(), picture.image.height(), qPrintable(error));
-      EXPECT_TRUE(ok || !error.isEmpty()) << info.filePath().toStdString();
+      EXPECT_TRUE(ok ? !picture.image.isNull() : !error.isEmpty()) << info.filePath().toStdString();
       ++seen;
     }
   }
