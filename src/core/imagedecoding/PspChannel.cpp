@@ -13,6 +13,18 @@ namespace {
 // many bytes.
 qsizetype DecodeRle(const uchar* p, const uchar* end, uchar* out, qsizetype capacity) {
   qsizetype produced = 0;
+  // Packets give at most 128 bytes: while that much room is left on both sides, nothing is clipped.
+  while (end - p > 129 && capacity - produced >= 128) {
+    const int count = *p++;
+    if (count > 128) {
+      std::memset(out + produced, *p++, size_t(count - 128));
+      produced += count - 128;
+    } else {
+      std::memcpy(out + produced, p, size_t(count));
+      produced += count;
+      p += count;
+    }
+  }
   while (p < end && produced < capacity) {
     const int count = *p++;
     if (count > 128) {
