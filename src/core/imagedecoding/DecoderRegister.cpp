@@ -7,6 +7,8 @@
 std::unique_ptr<PictureDecoder> MakeBmpFormat();
 std::unique_ptr<PictureDecoder> MakeJpegFormat();
 std::unique_ptr<PictureDecoder> MakeTargaFormat();
+std::unique_ptr<PictureDecoder> MakePsdFormat();
+std::unique_ptr<PictureDecoder> MakePspFormat();
 std::unique_ptr<PictureDecoder> MakePendingFormat(const QString& name, const QString& extension);
 
 namespace {
@@ -17,8 +19,8 @@ std::vector<std::unique_ptr<PictureDecoder>> MakeRegister() {
   formats.push_back(MakeJpegFormat());
   formats.push_back(MakeTargaFormat());
   formats.push_back(MakePendingFormat(QStringLiteral("Tagged Image File"), QStringLiteral(".TIF")));
-  formats.push_back(MakePendingFormat(QStringLiteral("Adobe Photoshop"), QStringLiteral(".PSD")));
-  formats.push_back(MakePendingFormat(QStringLiteral("Paint Shop Pro Image"), QStringLiteral(".PSP")));
+  formats.push_back(MakePsdFormat());
+  formats.push_back(MakePspFormat());
   formats.push_back(MakePendingFormat(QStringLiteral("ZSoft Paintbrush"), QStringLiteral(".PCX")));
   return formats;
 }

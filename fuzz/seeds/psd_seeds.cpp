@@ -1,0 +1,37 @@
+// Seed corpus of the Photoshop fuzzer: every colour mode, depth and compression our writer makes.
+#include "PsdWriter.h"
+#include "SeedFolder.h"
+#include "TestPictures.h"
+
+int main(int argc, char** argv) {
+  QDir dir;
+  if (!OpenSeedFolder(argc, argv, dir)) return 2;
+  const QImage f = MakeFPicture(11, 7);
+  bool ok = true;
+  for (int compression : {0, 1}) {
+    for (int depth : {8, 16})
+      for (bool alpha : {false, true}) {
+        PsdSpec spec;
+        spec.width = f.width(), spec.height = f.height(), spec.depth = depth, spec.compression = compression;
+        spec.planes = PsdRgbPlanes(f, alpha, depth);
+        spec.layerCount = alpha ? -1 : 0;
+        ok &= WriteSeed(dir, QStringLiteral("rgb%1_%2_%3.psd").arg(depth).arg(alpha).arg(compression), WritePsd(spec));
+        spec.mode = 4;  // the same planes as C, M, Y and K (or K missing: too few channels)
+        spec.planes.append(spec.planes.front());
+        ok &= WriteSeed(dir, QStringLiteral("cmyk%1_%2_%3.psd").arg(depth).arg(alpha).arg(compression), WritePsd(spec));
+        spec.mode = 1;
+        spec.planes.resize(alpha ? 2 : 1);
+        ok &= WriteSeed(dir, QStringLiteral("grey%1_%2_%3.psd").arg(depth).arg(alpha).arg(compression), WritePsd(spec));
+      }
+    PsdSpec bitmap;
+    bitmap.mode = 0, bitmap.depth = 1, bitmap.width = 13, bitmap.height = 3, bitmap.compression = compression;
+    bitmap.planes = {QList<uint16_t>(39)};
+    for (int i = 0; i < 39; i += 3) bitmap.planes[0][i] = 1;
+    ok &= WriteSeed(dir, QStringLiteral("bitmap_%1.psd").arg(compression), WritePsd(bitmap));
+    PsdSpec indexed = bitmap;
+    indexed.mode = 2, indexed.depth = 8, indexed.colourModeData = QByteArray(768, '\x33');
+    indexed.resources = PsdResource(0x0417, QByteArray("\0\x05", 2));
+    ok &= WriteSeed(dir, QStringLiteral("indexed_%1.psd").arg(compression), WritePsd(indexed));
+  }
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,24 @@
+// The .PSP entry of the picture register, over our own Paint Shop Pro reader. Paint Shop Pro 8
+// and later save the same format under .PSPIMAGE.
+
+#include "imagedecoding/PspReader.h"
+
+#include <memory>
+
+namespace {
+
+class PspFormat : public PictureDecoder {
+ public:
+  QString Name() const override { return QStringLiteral("Paint Shop Pro Image"); }
+  QStringList Extensions() const override { return {QStringLiteral(".PSP"), QStringLiteral(".PSPIMAGE")}; }
+  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
+    DecodedPicture decoded;
+    if (!ReadPsp(source, decoded, error)) return false;
+    picture = std::move(decoded);
+    return true;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<PictureDecoder> MakePspFormat() { return std::make_unique<PspFormat>(); }
