@@ -151,6 +151,34 @@ TEST(LevelPages, TenPagesMakeA2560RowPicture) {
   EXPECT_EQ(e.picture.size(), QSize(256, 2560));
 }
 
+// Page data shorter than the pages counted (a level loaded by hand, or cut): the rows it holds
+// convert as usual, the others come out as index 0 on 8-bit pages and as 0 on the others.
+TEST(LevelPages, RowsTheDataDoesNotHold) {
+  for (G generation : {G::TR1, G::TR2, G::TR4}) {
+    const LevelDescription d = PagesLevel(generation, 2);
+    Ttrlevel level;
+    ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true), Ttrlevel::LoadOk);
+    QByteArray& data = generation == G::TR1   ? level.Textiles8
+                       : generation == G::TR2 ? level.Textiles16
+                                              : level.Textiles32;
+    data.truncate(data.size() / 512 * 259 - 1);  // 258 whole rows and a part of one
+    RawPages raw = RawOf(d);
+    raw.pages8.fill('\0', 256 * 256 * 2);
+    raw.pages8.replace(0, 258 * 256, d.pages8.left(258 * 256));
+    for (bool mask : {false, true}) {
+      SCOPED_TRACE(LevelFileName(d).toStdString() + (mask ? " AUTO" : " NONE"));
+      const QImage picture = LevelPagesAs32Bits(level, mask);
+      ASSERT_EQ(picture.size(), QSize(256, 512));
+      EXPECT_EQ(PagePixelsDiffering(picture.copy(0, 0, 256, 258), raw, mask), 0);
+      qint64 differing = 0;
+      for (int y = 258; y < 512; ++y)
+        for (int x = 0; x < 256; ++x)
+          differing += picture.pixel(x, y) != (generation == G::TR1 ? ExpectedPagePixel(raw, mask, x, y) : 0u);
+      EXPECT_EQ(differing, 0);
+    }
+  }
+}
+
 // Both real levels, pixel for pixel against the pages their reader found.
 TEST(LevelPages, RealLevelsPixelForPixel) {
   const QString folder = QStringLiteral(MOSAICOR_SHARED_TESTDATA "/levels/");
