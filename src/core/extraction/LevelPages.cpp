@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -53,6 +54,10 @@ void MaskRow15(const std::uint16_t* __restrict source, std::uint16_t* __restrict
 
 void MaskRow32(const QRgb* __restrict source, QRgb* __restrict target) {
   for (int x = 0; x < kPageSide; ++x) target[x] = (source[x] >> 24) == 255 ? source[x] : kOpaqueMagenta;
+}
+
+void MaskRow32InPlace(QRgb* row) {
+  for (int x = 0; x < kPageSide; ++x) row[x] = (row[x] >> 24) == 255 ? row[x] : kOpaqueMagenta;
 }
 
 // 5-bit components widened by bit replication; alpha from bit 15. Masked: a clear bit 15 gives
@@ -194,5 +199,29 @@ QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency) {
   if (picture.isNull()) return picture;
   const PageRowConverter converter(level, maskTransparency);
   for (int y = 0; y < picture.height(); ++y) converter.ConvertRow(y, reinterpret_cast<QRgb*>(picture.scanLine(y)));
+  return picture;
+}
+
+QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency) {
+  const qint64 pageBytes = qint64(kPageSide) * kPageSide * qint64(sizeof(QRgb));
+  if (level.TextileCount <= 0 || LevelPagePixelFormat(level.GameVersion) != PixelFormatCode::ThirtyTwoBits ||
+      level.Textiles32.size() < level.TextileCount * pageBytes)
+    return LevelPagesAs32Bits(level, maskTransparency);
+  // The picture owns the bytes from here on: they live as long as the last copy of it.
+  auto pages = std::make_unique<QByteArray>(std::move(level.Textiles32));
+  auto* data = reinterpret_cast<uchar*>(pages->data());
+  QImage picture;
+  if (quintptr(data) % alignof(QRgb) == 0) {
+    picture = QImage(
+        data, kPageSide, level.TextileCount * kPageSide, kPageSide * qsizetype(sizeof(QRgb)), QImage::Format_ARGB32,
+        [](void* bytes) { delete static_cast<QByteArray*>(bytes); }, pages.get());
+  }
+  if (picture.isNull()) {
+    level.Textiles32 = std::move(*pages);
+    return LevelPagesAs32Bits(level, maskTransparency);
+  }
+  pages.release();
+  if (maskTransparency)
+    for (int y = 0; y < picture.height(); ++y) MaskRow32InPlace(reinterpret_cast<QRgb*>(picture.scanLine(y)));
   return picture;
 }

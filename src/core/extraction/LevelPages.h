@@ -56,3 +56,7 @@ void CopyTextilesMasked(const Ttrlevel& level, QImage& pageImage);
 // clear bit 15 (TR2, TR3) or as stored (TR4, TR5). Null when the level has no pages or the
 // picture does not fit in memory.
 QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency);
+// The same picture, made without a copy where the level holds 32-bit pages (TR4, TR5): the
+// picture takes over level.Textiles32, masked in place, and leaves it empty. Other generations,
+// and data that cannot serve as the picture as it lies, convert as above and keep the level whole.
+QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency);

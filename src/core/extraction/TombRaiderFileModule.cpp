@@ -56,7 +56,7 @@ LevelLoadFailure Extract(Ttrlevel& level, ProgressIndicator* gauge, const QStrin
 
   SetGauge(gauge, 0);
   if (!animated) {
-    picture = LevelPagesAs32Bits(level, maskTransparency);
+    picture = TakeLevelPagesAs32Bits(level, maskTransparency);
     if (picture.isNull()) throw std::bad_alloc();
     SetGauge(gauge, 100);
     return LevelLoadFailure::None;
