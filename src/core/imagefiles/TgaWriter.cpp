@@ -77,9 +77,8 @@ void PackBgr(const uchar* argb, uchar* out, int width) {
   PackBgrPlain(argb, out, width);
 }
 
-// Produces the file in pieces of about a megabyte (fewer writes cost less; the piece still stays
-// far below the picture), bottom row first, and hands each to
-// `sink`; stops when the sink fails.
+// Produces the file in pieces of about a megabyte (fewer writes cost less; a piece still stays
+// far below the picture), bottom row first, and hands each to `sink`; stops when it fails.
 template <typename Sink>
 bool EmitTga24(const QImage& picture, Sink&& sink) {
   const bool fromArgb = picture.format() == QImage::Format_ARGB32 || picture.format() == QImage::Format_RGB32;
