@@ -1,5 +1,8 @@
 #include "extraction/AnimatedLayout.h"
 
+#include <array>
+#include <cstring>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -7,16 +10,69 @@ namespace {
 constexpr int kPageSide = 256;
 constexpr QRgb kBackground = 0x00FF00FF;  // magenta, transparent
 
-void StretchInto(const QImage& pages32, const QRect& source, QImage& out, int slot) {
-  const int left = kAnimSlotSide * (slot % kAnimSlotsPerRow);
-  const int top = kAnimSlotSide * (slot / kAnimSlotsPerRow);
+// The top-left pixel of a slot in the picture.
+QRgb* SlotOrigin(QImage& out, int slot) {
+  return reinterpret_cast<QRgb*>(out.bits() +
+                                 qsizetype(kAnimSlotSide) * (slot / kAnimSlotsPerRow) * out.bytesPerLine()) +
+         kAnimSlotSide * (slot % kAnimSlotsPerRow);
+}
+
+// Fills a slot from the rectangle: row dy of the slot is row dy * h / 64 of the rectangle and
+// column dx its column dx * w / 64. rowAt(y) gives row y of the page picture.
+template <typename RowAt>
+void StretchInto(const RowAt& rowAt, const QRect& source, QRgb* to, qsizetype stride) {
   const int w = source.width();
   const int h = source.height();
-  for (int dy = 0; dy < kAnimSlotSide; ++dy) {
-    const auto* from = reinterpret_cast<const QRgb*>(pages32.constScanLine(source.top() + dy * h / kAnimSlotSide));
-    auto* to = reinterpret_cast<QRgb*>(out.scanLine(top + dy)) + left;
-    for (int dx = 0; dx < kAnimSlotSide; ++dx) to[dx] = from[source.left() + dx * w / kAnimSlotSide];
+  std::array<int, kAnimSlotSide> columns;
+  for (int dx = 0; dx < kAnimSlotSide; ++dx) columns[size_t(dx)] = source.left() + dx * w / kAnimSlotSide;
+  const QRgb* from = nullptr;
+  int fromRow = -1;
+  for (int dy = 0; dy < kAnimSlotSide; ++dy, to += stride) {
+    const int row = source.top() + dy * h / kAnimSlotSide;
+    if (row != fromRow) from = rowAt(row);
+    fromRow = row;
+    if (w == kAnimSlotSide) {
+      std::memcpy(to, from + source.left(), kAnimSlotSide * sizeof(QRgb));  // the common 64-wide texture
+    } else {
+      for (int dx = 0; dx < kAnimSlotSide; ++dx) to[dx] = from[columns[size_t(dx)]];
+    }
   }
+}
+
+// The rows of the page picture that slots read, each converted once, when first read. A page's
+// buffer is reserved when one of its rows is first read, its memory touched row by row.
+class ConvertedRows {
+ public:
+  explicit ConvertedRows(const PageRowConverter& pages)
+      : pages_(pages), buffers_(size_t(pages.Rows() / kPageSide)), converted_(size_t(pages.Rows())) {}
+  const QRgb* Row(int y) {
+    std::unique_ptr<QRgb[]>& buffer = buffers_[size_t(y / kPageSide)];
+    if (!buffer) buffer = std::make_unique_for_overwrite<QRgb[]>(size_t(kPageSide) * kPageSide);
+    QRgb* row = buffer.get() + (y % kPageSide) * kPageSide;
+    if (!converted_[size_t(y)]) pages_.ConvertRow(y, row);
+    converted_[size_t(y)] = true;
+    return row;
+  }
+
+ private:
+  const PageRowConverter& pages_;
+  std::vector<std::unique_ptr<QRgb[]>> buffers_;
+  std::vector<bool> converted_;
+};
+
+template <typename RowAt>
+QImage DrawSlots(const RowAt& rowAt, const QRect& pages, const std::vector<AnimSlot>& animSlots) {
+  if (animSlots.empty()) return {};
+  const int rows = animSlots.back().Slot / kAnimSlotsPerRow + 1;
+  QImage out(kAnimSlotsPerRow * kAnimSlotSide, rows * kAnimSlotSide, QImage::Format_ARGB32);
+  if (out.isNull()) return out;
+  // Filled whole and drawn over: Qt's fill outruns writing each slot once with plain stores.
+  out.fill(kBackground);
+  const qsizetype stride = out.bytesPerLine() / qsizetype(sizeof(QRgb));
+  for (const AnimSlot& slot : animSlots)
+    if (slot.Slot >= 0 && slot.Slot < rows * kAnimSlotsPerRow && !slot.Source.isNull() && pages.contains(slot.Source))
+      StretchInto(rowAt, slot.Source, SlotOrigin(out, slot.Slot), stride);
+  return out;
 }
 
 }  // namespace
@@ -62,13 +118,12 @@ std::vector<AnimSlot> LayoutAnimSlots(const std::vector<std::uint16_t>& words,
 }
 
 QImage DrawAnimSlots(const QImage& pages32, const std::vector<AnimSlot>& animSlots) {
-  if (animSlots.empty()) return {};
-  const int rows = animSlots.back().Slot / kAnimSlotsPerRow + 1;
-  QImage out(kAnimSlotsPerRow * kAnimSlotSide, rows * kAnimSlotSide, QImage::Format_ARGB32);
-  if (out.isNull()) return out;
-  out.fill(kBackground);
-  const QRect pages = pages32.rect();
-  for (const AnimSlot& slot : animSlots)
-    if (!slot.Source.isNull() && pages.contains(slot.Source)) StretchInto(pages32, slot.Source, out, slot.Slot);
-  return out;
+  const auto rowAt = [&](int y) { return reinterpret_cast<const QRgb*>(pages32.constScanLine(y)); };
+  return DrawSlots(rowAt, pages32.rect(), animSlots);
+}
+
+QImage DrawAnimSlots(const PageRowConverter& pages, const std::vector<AnimSlot>& animSlots) {
+  ConvertedRows rows(pages);
+  const auto rowAt = [&](int y) { return rows.Row(y); };
+  return DrawSlots(rowAt, QRect(0, 0, kPageSide, pages.Rows()), animSlots);
 }

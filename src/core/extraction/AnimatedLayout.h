@@ -3,6 +3,7 @@
 // cut from the page picture and stretched into a 64 x 64 slot, four slots a row, every range
 // starting on a new row, on a magenta background.
 
+#include "extraction/LevelPages.h"
 #include "level/ObjectTexture.h"
 
 #include <QImage>
@@ -39,3 +40,6 @@ std::vector<AnimSlot> LayoutAnimSlots(const std::vector<std::uint16_t>& words,
 // nearest-neighbour stretch of its rectangle, alpha included; as high as the last slot's row.
 // Null when there are no slots or the picture does not fit in memory.
 QImage DrawAnimSlots(const QImage& pages32, const std::vector<AnimSlot>& animSlots);
+// The same from the level's own page data, converting only the rows the slots read: the result
+// of drawing from LevelPagesAs32Bits(level, maskTransparency) without making that picture.
+QImage DrawAnimSlots(const PageRowConverter& pages, const std::vector<AnimSlot>& animSlots);

@@ -1,10 +1,10 @@
 #include "extraction/LevelPages.h"
 
-#include "extraction/PixelFormatConversions.h"
 #include "level/Ttrlevel.h"
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -46,13 +46,18 @@ void ZeroRowsFrom(QImage& image, int row) {
   for (int y = row; y < image.height(); ++y) std::memset(image.scanLine(y), 0, size_t(image.bytesPerLine()));
 }
 
-// The row loops below are written so that the compiler can turn them into vector code.
+// The row loops below are written so that the compiler can turn them into vector code (at -O2 it
+// does so only for a fixed count).
 void MaskRow15(const std::uint16_t* __restrict source, std::uint16_t* __restrict target) {
   for (int x = 0; x < kPageSide; ++x) target[x] = (source[x] & 0x8000u) ? source[x] : kMasked15BitMagenta;
 }
 
 void MaskRow32(const QRgb* __restrict source, QRgb* __restrict target) {
   for (int x = 0; x < kPageSide; ++x) target[x] = (source[x] >> 24) == 255 ? source[x] : kOpaqueMagenta;
+}
+
+void MaskRow32InPlace(QRgb* row) {
+  for (int x = 0; x < kPageSide; ++x) row[x] = (row[x] >> 24) == 255 ? row[x] : kOpaqueMagenta;
 }
 
 // 5-bit components widened by bit replication; alpha from bit 15. Masked: a clear bit 15 gives
@@ -144,26 +149,79 @@ void CopyTextilesMasked(const Ttrlevel& level, QImage& pageImage) {
   }
 }
 
+PageRowConverter::PageRowConverter(const Ttrlevel& level, bool maskTransparency)
+    : format_(LevelPagePixelFormat(level.GameVersion)),
+      data_(reinterpret_cast<const uchar*>(PageData(level).constData())),
+      mask_(maskTransparency) {
+  rows_ = int(std::max(0, level.TextileCount) * qint64(kPageSide));
+  const qint64 rowBytes = qint64(kPageSide) * BytesPerPixel(level.GameVersion);
+  dataRows_ = int(std::min<qint64>(PageData(level).size() / rowBytes, rows_));
+  if (format_ == PixelFormatCode::EightBits) {
+    // Index 0 is transparent whatever its colour; masked it is magenta too. Rows the data does
+    // not hold read as index 0.
+    const QList<QRgb> palette = BuildLevelPalette(level.Palette8);
+    for (int i = 1; i < 256; ++i) colours_[size_t(i)] = palette[i];
+    colours_[0] = maskTransparency ? qRgba(255, 0, 255, 0) : palette[0] & 0x00FFFFFF;
+  }
+}
+
+void PageRowConverter::ConvertRow(int y, QRgb* target) const {
+  if (y >= dataRows_) {
+    std::fill_n(target, kPageSide, format_ == PixelFormatCode::EightBits ? colours_[0] : QRgb(0));
+    return;
+  }
+  const qint64 at = qint64(y) * kPageSide;
+  switch (format_) {
+    case PixelFormatCode::EightBits: {
+      const uchar* source = data_ + at;
+      for (int x = 0; x < kPageSide; ++x) target[x] = colours_[source[x]];
+      break;
+    }
+    case PixelFormatCode::FifteenBits:
+      ConvertRow15(reinterpret_cast<const std::uint16_t*>(data_) + at, target, mask_);
+      break;
+    default: {
+      const QRgb* source = reinterpret_cast<const QRgb*>(data_) + at;
+      if (mask_) {
+        MaskRow32(source, target);
+      } else {
+        std::memcpy(target, source, kPageSide * sizeof(QRgb));
+      }
+      break;
+    }
+  }
+}
+
 QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency) {
   if (level.TextileCount <= 0) return {};
-  if (LevelPagePixelFormat(level.GameVersion) == PixelFormatCode::FifteenBits) {
-    // Copy, mask and conversion in one pass: the 15-bit picture between them is never needed.
-    QImage picture(kPageSide, level.TextileCount * kPageSide, QImage::Format_ARGB32);
-    if (picture.isNull()) return picture;
-    const int rows = CopyableRows(level, picture);
-    const auto* source = reinterpret_cast<const std::uint16_t*>(level.Textiles16.constData());
-    for (int y = 0; y < rows; ++y)
-      ConvertRow15(source + qint64(y) * kPageSide, reinterpret_cast<QRgb*>(picture.scanLine(y)), maskTransparency);
-    ZeroRowsFrom(picture, rows);
-    return picture;
+  // Copy, mask and conversion in one pass: the picture in the level's own format is never needed.
+  QImage picture(kPageSide, level.TextileCount * kPageSide, QImage::Format_ARGB32);
+  if (picture.isNull()) return picture;
+  const PageRowConverter converter(level, maskTransparency);
+  for (int y = 0; y < picture.height(); ++y) converter.ConvertRow(y, reinterpret_cast<QRgb*>(picture.scanLine(y)));
+  return picture;
+}
+
+QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency) {
+  const qint64 pageBytes = qint64(kPageSide) * kPageSide * qint64(sizeof(QRgb));
+  if (level.TextileCount <= 0 || LevelPagePixelFormat(level.GameVersion) != PixelFormatCode::ThirtyTwoBits ||
+      level.Textiles32.size() < level.TextileCount * pageBytes)
+    return LevelPagesAs32Bits(level, maskTransparency);
+  // The picture owns the bytes from here on: they live as long as the last copy of it.
+  auto pages = std::make_unique<QByteArray>(std::move(level.Textiles32));
+  auto* data = reinterpret_cast<uchar*>(pages->data());
+  QImage picture;
+  if (quintptr(data) % alignof(QRgb) == 0) {
+    picture = QImage(
+        data, kPageSide, level.TextileCount * kPageSide, kPageSide * qsizetype(sizeof(QRgb)), QImage::Format_ARGB32,
+        [](void* bytes) { delete static_cast<QByteArray*>(bytes); }, pages.get());
   }
-  QImage pageImage = MakePageImage(level);
-  if (pageImage.isNull()) return {};
-  if (maskTransparency) {
-    CopyTextilesMasked(level, pageImage);
-  } else {
-    CopyTextiles(level, pageImage);
+  if (picture.isNull()) {
+    level.Textiles32 = std::move(*pages);
+    return LevelPagesAs32Bits(level, maskTransparency);
   }
-  if (pageImage.format() == QImage::Format_Indexed8) Convert8BitsTo32Bits(pageImage);
-  return pageImage;
+  pages.release();
+  if (maskTransparency)
+    for (int y = 0; y < picture.height(); ++y) MaskRow32InPlace(reinterpret_cast<QRgb*>(picture.scanLine(y)));
+  return picture;
 }

@@ -14,6 +14,27 @@
 
 class Ttrlevel;
 
+// Converts rows of the level's pages to the 32-bit working format exactly as LevelPagesAs32Bits
+// does, so that a caller that needs a few rows converts only those. Holds pointers into the
+// level, which must outlive it and stay unchanged.
+class PageRowConverter {
+ public:
+  PageRowConverter(const Ttrlevel& level, bool maskTransparency);
+  // Rows of the page picture: 256 a page.
+  int Rows() const { return rows_; }
+  // The 256 pixels of row y (0 <= y < Rows()) into target. Rows the level's data does not hold
+  // come out as LevelPagesAs32Bits leaves them.
+  void ConvertRow(int y, QRgb* target) const;
+
+ private:
+  PixelFormatCode format_;
+  const uchar* data_;
+  int rows_ = 0;
+  int dataRows_ = 0;
+  bool mask_ = false;
+  std::array<QRgb, 256> colours_{};  // 8-bit pages: the 32-bit colour of each index
+};
+
 // The pixel format of a generation's pages: 8 bits (TR1), 15 bits (TR2, TR3), 32 bits (TR4, TR5).
 PixelFormatCode LevelPagePixelFormat(int gameVersion);
 
@@ -35,3 +56,7 @@ void CopyTextilesMasked(const Ttrlevel& level, QImage& pageImage);
 // clear bit 15 (TR2, TR3) or as stored (TR4, TR5). Null when the level has no pages or the
 // picture does not fit in memory.
 QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency);
+// The same picture, made without a copy where the level holds 32-bit pages (TR4, TR5): the
+// picture takes over level.Textiles32, masked in place, and leaves it empty. Other generations,
+// and data that cannot serve as the picture as it lies, convert as above and keep the level whole.
+QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency);

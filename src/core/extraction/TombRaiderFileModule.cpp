@@ -56,16 +56,19 @@ LevelLoadFailure Extract(Ttrlevel& level, ProgressIndicator* gauge, const QStrin
   if (level.TextileCount <= 0) return LevelLoadFailure::NoTexturePages;
 
   SetGauge(gauge, 0);
-  picture = LevelPagesAs32Bits(level, maskTransparency);
-  if (picture.isNull()) throw std::bad_alloc();
-  SetGauge(gauge, 100);
-  if (!animated) return LevelLoadFailure::None;
-
+  if (!animated) {
+    picture = TakeLevelPagesAs32Bits(level, maskTransparency);
+    if (picture.isNull()) throw std::bad_alloc();
+    SetGauge(gauge, 100);
+    return LevelLoadFailure::None;
+  }
   const std::vector<AnimSlot> animSlots =
       LayoutAnimSlots(level.AnimatedTextures, level.ObjectTextures, level.TextileCount);
   if (animSlots.empty()) return LevelLoadFailure::NoAnimatedTextures;
-  picture = DrawAnimSlots(picture, animSlots);
+  // The slots read from the level's own pages: the whole 32-bit page picture is never made.
+  picture = DrawAnimSlots(PageRowConverter(level, maskTransparency), animSlots);
   if (picture.isNull()) throw std::bad_alloc();
+  SetGauge(gauge, 100);
   return LevelLoadFailure::None;
 }
 

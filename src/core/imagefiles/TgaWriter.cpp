@@ -77,8 +77,8 @@ void PackBgr(const uchar* argb, uchar* out, int width) {
   PackBgrPlain(argb, out, width);
 }
 
-// Produces the file in pieces of a few hundred kilobytes, bottom row first, and hands each to
-// `sink`; stops when the sink fails.
+// Produces the file in pieces of about a megabyte (fewer writes cost less; a piece still stays
+// far below the picture), bottom row first, and hands each to `sink`; stops when it fails.
 template <typename Sink>
 bool EmitTga24(const QImage& picture, Sink&& sink) {
   const bool fromArgb = picture.format() == QImage::Format_ARGB32 || picture.format() == QImage::Format_RGB32;
@@ -88,19 +88,23 @@ bool EmitTga24(const QImage& picture, Sink&& sink) {
   char header[kHeaderSize];
   PutHeader(header, width, height, 24, 0);
   if (!sink(header, kHeaderSize)) return false;
-  const int rowsPerPiece = int(std::max<qsizetype>(1, (256 * 1024) / rowBytes));
+  const int rowsPerPiece = int(std::max<qsizetype>(1, (1024 * 1024) / rowBytes));
   QByteArray piece(rowBytes * rowsPerPiece, Qt::Uninitialized);
   static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "ARGB32 rows are blue, green, red, alpha in memory");
-  for (int y = height - 1; y >= 0;) {
-    uchar* out = reinterpret_cast<uchar*>(piece.data());
-    int rows = 0;
-    for (; rows < rowsPerPiece && y >= 0; ++rows, --y, out += rowBytes) {
+  // A piece holds rows top - count + 1 to top, bottom row first. They are read in the picture's
+  // own order, upwards in memory, which the hardware prefetcher follows: read bottom up, the
+  // rows of a large picture come from memory several times slower.
+  for (int top = height - 1; top >= 0;) {
+    const int count = std::min(rowsPerPiece, top + 1);
+    for (int y = top - count + 1; y <= top; ++y) {
+      uchar* out = reinterpret_cast<uchar*>(piece.data()) + rowBytes * (top - y);
       if (fromArgb)
         PackBgr(source.constScanLine(y), out, width);
       else
         std::memcpy(out, source.constScanLine(y), size_t(rowBytes));
     }
-    if (!sink(piece.constData(), rowBytes * rows)) return false;
+    if (!sink(piece.constData(), rowBytes * count)) return false;
+    top -= count;
   }
   return true;
 }

@@ -19,3 +19,7 @@ inline constexpr qint64 kMaxContainerBytes = kMaxLevelPages * (65536 + 131072) +
 // `limit` bytes, a damaged stream, or input that ends before the stream does raise
 // EDecompressionError.
 QByteArray InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint64 limit);
+
+// Inflates and checks the stream as InflateChunk does, with the same errors, but keeps nothing:
+// the output passes through one small buffer. Returns the inflated length.
+qint64 InflatedChunkLength(const uchar* data, qint64 length, qint64 limit);

@@ -6,7 +6,9 @@
 #include "RecordingHost.h"
 
 #include "extraction/AnimatedLayout.h"
+#include "extraction/LevelPages.h"
 #include "extraction/TombRaiderFileModule.h"
+#include "level/Ttrlevel.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
@@ -174,6 +176,36 @@ TEST(AnimatedLayout, EveryGenerationInBothModesPixelForPixel) {
       EXPECT_EQ(corner, mask && generation <= G::TR1Gold ? qRgba(255, 0, 255, 0)
                         : mask                           ? qRgba(255, 0, 255, 255)
                                                          : ExpectedPagePixel(raw, false, 64, 64));
+    }
+  }
+}
+
+// Drawing from the level's own pages converts only what the slots show; it must give the picture
+// that drawing from the whole 32-bit page picture gives, rows missing from the data included.
+TEST(AnimatedLayout, DrawingFromThePageDataMatchesDrawingFromThePagePicture) {
+  std::vector<ObjectTexture> textures = {Texture(0, 0, 0, 255, 255),  Texture(1, 200, 3, 255, 40),
+                                         Texture(2, 7, 250, 30, 255), Texture(0x8002, 255, 255, 0, 0),
+                                         Texture(1, 10, 10, 10, 10),  Texture(2, 100, 0, 131, 255),
+                                         Texture(3, 0, 0, 63, 63)};
+  std::vector<std::vector<std::uint16_t>> ranges = {{0, 1, 2}, {3, 4}, {5, 6, 0, 1, 2}};
+  for (G generation : {G::TR1, G::TR2, G::TR3, G::TR4, G::TR5}) {
+    LevelDescription d = MakeSampleLevel(generation, 3);
+    for (bool shortData : {false, true}) {
+      Ttrlevel level;
+      ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), false), Ttrlevel::LoadOk);
+      if (shortData) {
+        // The last page and a half missing: those rows read as the page picture shows them.
+        for (QByteArray* data : {&level.Textiles8, &level.Textiles16, &level.Textiles32})
+          if (!data->isEmpty()) data->truncate(data->size() / 2 - 1000);
+      }
+      const std::vector<AnimSlot> laid = LayoutAnimSlots(Words(ranges), textures, level.TextileCount);
+      for (bool mask : {false, true}) {
+        SCOPED_TRACE(LevelFileName(d).toStdString() + (shortData ? " short" : "") + (mask ? " AUTO" : " NONE"));
+        const QImage expected = DrawAnimSlots(LevelPagesAs32Bits(level, mask), laid);
+        const QImage drawn = DrawAnimSlots(PageRowConverter(level, mask), laid);
+        ASSERT_EQ(drawn.size(), QSize(256, 4 * 64));
+        EXPECT_TRUE(drawn == expected);
+      }
     }
   }
 }

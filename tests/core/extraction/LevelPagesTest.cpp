@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <memory>
+
 namespace {
 
 using G = LevelGeneration;
@@ -149,6 +151,83 @@ TEST(LevelPages, TenPagesMakeA2560RowPicture) {
   ExtractPages(path, false, e);
   ASSERT_TRUE(e.ok);
   EXPECT_EQ(e.picture.size(), QSize(256, 2560));
+}
+
+// Page data shorter than the pages counted (a level loaded by hand, or cut): the rows it holds
+// convert as usual, the others come out as index 0 on 8-bit pages and as 0 on the others.
+TEST(LevelPages, RowsTheDataDoesNotHold) {
+  for (G generation : {G::TR1, G::TR2, G::TR4}) {
+    const LevelDescription d = PagesLevel(generation, 2);
+    Ttrlevel level;
+    ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true), Ttrlevel::LoadOk);
+    QByteArray& data = generation == G::TR1   ? level.Textiles8
+                       : generation == G::TR2 ? level.Textiles16
+                                              : level.Textiles32;
+    data.truncate(data.size() / 512 * 259 - 1);  // 258 whole rows and a part of one
+    RawPages raw = RawOf(d);
+    raw.pages8.fill('\0', 256 * 256 * 2);
+    raw.pages8.replace(0, 258 * 256, d.pages8.left(258 * 256));
+    for (bool mask : {false, true}) {
+      SCOPED_TRACE(LevelFileName(d).toStdString() + (mask ? " AUTO" : " NONE"));
+      const QImage picture = LevelPagesAs32Bits(level, mask);
+      ASSERT_EQ(picture.size(), QSize(256, 512));
+      EXPECT_EQ(PagePixelsDiffering(picture.copy(0, 0, 256, 258), raw, mask), 0);
+      qint64 differing = 0;
+      for (int y = 258; y < 512; ++y)
+        for (int x = 0; x < 256; ++x)
+          differing += picture.pixel(x, y) != (generation == G::TR1 ? ExpectedPagePixel(raw, mask, x, y) : 0u);
+      EXPECT_EQ(differing, 0);
+    }
+  }
+}
+
+// Taking the 32-bit pages over gives the picture the copy gives, for every kind of page data,
+// and a picture that lives on by itself once the level is gone.
+TEST(LevelPages, TakingThePagesOverGivesThePictureACopyGives) {
+  for (G generation : {G::TR1, G::TR3, G::TR4, G::TR5}) {
+    const LevelDescription d = PagesLevel(generation, 2);
+    const QByteArray file = WriteLevel(d);
+    const bool thirtyTwo = generation >= G::TR4;
+    enum Data { AsRead, LongerThanThePages, Misaligned };
+    for (Data data : {AsRead, LongerThanThePages, Misaligned}) {
+      for (bool mask : {false, true}) {
+        SCOPED_TRACE(LevelFileName(d).toStdString() + " case " + std::to_string(data) + (mask ? " AUTO" : " NONE"));
+        Ttrlevel reference;
+        ASSERT_EQ(reference.LoadFromMemory(file, LevelFileName(d), true), Ttrlevel::LoadOk);
+        const QImage expected = LevelPagesAs32Bits(reference, mask);
+        QImage picture;
+        {
+          auto level = std::make_unique<Ttrlevel>();
+          ASSERT_EQ(level->LoadFromMemory(file, LevelFileName(d), true), Ttrlevel::LoadOk);
+          if (data == LongerThanThePages) level->Textiles32.append(1000, '\x7F');
+          if (data == Misaligned && thirtyTwo) {
+            QByteArray shifted = "x" + level->Textiles32;
+            shifted.remove(0, 1);  // the bytes now start one past an aligned address
+            ASSERT_NE(quintptr(shifted.constData()) % 4, 0u);
+            level->Textiles32 = shifted;
+          }
+          picture = TakeLevelPagesAs32Bits(*level, mask);
+          // Taken over only when the bytes can serve as the picture as they lie (and kept whole
+          // otherwise).
+          if (thirtyTwo) {
+            EXPECT_EQ(level->Textiles32.isEmpty(), data != Misaligned);
+            if (data == Misaligned) {
+              EXPECT_EQ(level->Textiles32, reference.Textiles32);
+            }
+          } else {
+            EXPECT_EQ(level->Textiles16, reference.Textiles16);
+            EXPECT_EQ(level->Textiles8, reference.Textiles8);
+          }
+        }
+        ASSERT_EQ(picture.format(), QImage::Format_ARGB32);
+        EXPECT_TRUE(picture == expected);
+        // A copy changed later leaves the picture alone.
+        QImage copy = picture;
+        copy.setPixel(0, 0, 0x12345678);
+        EXPECT_EQ(picture.pixel(0, 0), expected.pixel(0, 0));
+      }
+    }
+  }
 }
 
 // Both real levels, pixel for pixel against the pages their reader found.

@@ -41,6 +41,33 @@ TEST_F(SaveImage, TextureSetTgaIsByteExact) {
     }
 }
 
+// Every byte, against a pixel-by-pixel reference, for pictures written in several pieces with a
+// short last one, odd widths (the packing's tail), and a format that is converted first.
+TEST(TgaEncoding, EveryByteOfManyPiecesMatchesAPlainReference) {
+  const struct { int width, height; } sizes[] = {{1000, 200}, {5, 40000}, {7, 3}, {1, 1}};
+  for (const auto& size : sizes) {
+    QImage argb(size.width, size.height, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height; ++y)
+      for (int x = 0; x < size.width; ++x) argb.setPixel(x, y, qRgba(x * 7 + y, y * 13 + x, (x ^ y) * 3, x + y));
+    for (const QImage& picture : {argb, argb.convertToFormat(QImage::Format_RGB888)}) {
+      SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height) + " format " +
+                   std::to_string(int(picture.format())));
+      QByteArray expected(18, '\0');
+      expected[2] = 2;
+      expected[12] = char(size.width & 0xFF), expected[13] = char(size.width >> 8);
+      expected[14] = char(size.height & 0xFF), expected[15] = char(size.height >> 8);
+      expected[16] = 24;
+      for (int y = size.height - 1; y >= 0; --y)
+        for (int x = 0; x < size.width; ++x) {
+          const QRgb c = argb.pixel(x, y);
+          expected.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
+        }
+      QString error;
+      EXPECT_TRUE(EncodeUncompTGA24bits(picture, error) == expected);
+    }
+  }
+}
+
 TEST_F(SaveImage, OnlyTheShownPartIsSaved) {
   const QImage picture = MakeCoordinatePicture(512, 1024);
   ASSERT_TRUE(module.SaveImageAs24BitsFile(picture, 256, 512, dir.filePath("cut.TGA")));

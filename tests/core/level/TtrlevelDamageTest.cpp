@@ -6,6 +6,7 @@
 #include "level/Ttrlevel.h"
 
 #include <gtest/gtest.h>
+#include <QtEndian>
 
 namespace {
 
@@ -164,6 +165,30 @@ TEST(TtrlevelDamage, CorruptedChunkCheckIsRejected) {
   }
   EXPECT_TRUE(level.LevelLoaded);  // what was read is released with the next load or the object
   EXPECT_EQ(level.Textiles32Size, 262144);
+}
+
+// A textures-only load keeps only the 32-bit pages of TR4 and TR5, yet still inflates and checks
+// the other two page chunks: damage in either is found, whichever way the level is read.
+TEST(TtrlevelDamage, TexturesOnlyStillChecksThePageChunksItDoesNotKeep) {
+  for (G g : {G::TR4, G::TR5}) {
+    const LevelDescription d = MakeSampleLevel(g, 2);
+    LevelLayout layout;
+    const QByteArray bytes = WriteLevel(d, &layout);
+    Ttrlevel level;
+    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), true), Ttrlevel::LoadOk);
+    EXPECT_EQ(level.Textiles32, d.pages32);
+    EXPECT_EQ(level.TextileCount, 2);
+    EXPECT_TRUE(level.Textiles16.isEmpty() && level.MiscTextiles32.isEmpty());
+    EXPECT_EQ(level.Textiles16Size, d.pages16.size());
+    EXPECT_EQ(level.MiscTextiles32Size, d.miscPages32.size());
+    const qint64 miscEnd = layout.chunkMisc + 8 + qFromLittleEndian<quint32>(bytes.constData() + layout.chunkMisc + 4);
+    for (qint64 end : {layout.chunkMisc, miscEnd}) {
+      QByteArray damaged = bytes;
+      damaged[end - 1] = char(damaged[end - 1] ^ 0x10);  // the chunk's Adler-32 check
+      for (bool texturesOnly : {true, false})
+        EXPECT_THROW(level.LoadFromMemory(damaged, NameOf(g), texturesOnly), EDecompressionError) << end;
+    }
+  }
 }
 
 TEST(TtrlevelDamage, ShortThirtyTwoBitChunkLowersThePageCount) {
