@@ -15,9 +15,6 @@ namespace {
 // worth allocating up front (it may still be reached by growing, up to the limit).
 constexpr qint64 kMaxDeflateRatio = 1032;
 constexpr qint64 kMinGrowth = 64 * 1024;
-// Output that is only counted passes through this much memory, reused: large enough that zlib's
-// copy of its 32 KiB history after each call costs little, small enough to stay in the cache.
-constexpr qint64 kCountingWindow = 256 * 1024;
 
 class InflateStream {
  public:
@@ -76,29 +73,4 @@ QByteArray InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint6
   out.resize(produced);
   if (produced < capacity) out.squeeze();
   return out;
-}
-
-qint64 InflatedChunkLength(const uchar* data, qint64 length, qint64 limit) {
-  if (length <= 0 || limit <= 0) throw EDecompressionError();
-  const auto window = std::make_unique_for_overwrite<Bytef[]>(size_t(kCountingWindow));
-  InflateStream stream;
-  qint64 consumed = 0;
-  qint64 produced = 0;
-  for (;;) {
-    if (stream->avail_in == 0 && consumed < length) {
-      stream->next_in = const_cast<Bytef*>(data + consumed);
-      stream->avail_in = Piece(length - consumed);
-      consumed += stream->avail_in;
-    }
-    stream->next_out = window.get();
-    stream->avail_out = uInt(kCountingWindow);
-    const int status = inflate(stream.get(), Z_NO_FLUSH);
-    produced += kCountingWindow - stream->avail_out;
-    if (produced > limit) throw EDecompressionError();
-    if (status == Z_STREAM_END) break;
-    if (status == Z_MEM_ERROR) throw std::bad_alloc();
-    if (status == Z_NEED_DICT || (status < 0 && status != Z_BUF_ERROR)) throw EDecompressionError();
-    if (stream->avail_in == 0 && consumed == length && stream->avail_out > 0) throw EDecompressionError();
-  }
-  return produced;
 }

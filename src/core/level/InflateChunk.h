@@ -20,6 +20,3 @@ inline constexpr qint64 kMaxContainerBytes = kMaxLevelPages * (65536 + 131072) +
 // EDecompressionError.
 QByteArray InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint64 limit);
 
-// Inflates and checks the stream as InflateChunk does, with the same errors, but keeps nothing:
-// the output passes through one small buffer. Returns the inflated length.
-qint64 InflatedChunkLength(const uchar* data, qint64 length, qint64 limit);

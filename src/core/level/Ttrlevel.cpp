@@ -58,16 +58,6 @@ QByteArray ReadChunk(LevelCursor& cursor, qint64 limit) {
   return inflated;
 }
 
-// The same chunk inflated and checked, only its inflated length kept.
-qint64 CountChunk(LevelCursor& cursor, qint64 limit) {
-  cursor.U32();  // the declared length: nothing to size
-  const quint32 compressed = cursor.U32();
-  if (compressed > cursor.Remaining()) throw EDecompressionError();
-  const qint64 inflated = InflatedChunkLength(cursor.Current(), compressed, limit);
-  cursor.Advance(compressed);
-  return inflated;
-}
-
 }  // namespace
 
 Ttrlevel::~Ttrlevel() {
@@ -124,7 +114,7 @@ std::uint8_t Ttrlevel::Load(const QString& fileName, bool texturesOnly, const st
 void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
   LevelCursor cursor(file);
   if (GameVersion >= 6) {
-    ReadCompressedPages(cursor, texturesOnly);
+    ReadCompressedPages(cursor);
   } else {
     ReadPlainPages(cursor);
   }
@@ -143,19 +133,13 @@ void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
   }
 }
 
-void Ttrlevel::ReadCompressedPages(LevelCursor& cursor, bool texturesOnly) {
+void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
   cursor.Skip(6);  // three page counts that the chunks themselves settle
   Textiles32 = ReadChunk(cursor, kMaxPageChunkBytes);
   Textiles32Size = static_cast<std::int32_t>(Textiles32.size());
   SetProgress(20);
-  // The textures are the 32-bit pages: the 16-bit ones and the third set are still inflated and
-  // checked (the first counts the pages), but a textures-only load keeps neither.
-  if (texturesOnly) {
-    Textiles16Size = static_cast<std::int32_t>(CountChunk(cursor, kMaxPageChunkBytes));
-  } else {
-    Textiles16 = ReadChunk(cursor, kMaxPageChunkBytes);
-    Textiles16Size = static_cast<std::int32_t>(Textiles16.size());
-  }
+  Textiles16 = ReadChunk(cursor, kMaxPageChunkBytes);
+  Textiles16Size = static_cast<std::int32_t>(Textiles16.size());
   SetProgress(30);
   // The 16-bit chunk counts the pages; the consumers read that many 32-bit pages, so a 32-bit
   // chunk that holds fewer lowers the count to the whole pages it really has.
@@ -163,12 +147,8 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor, bool texturesOnly) {
   const qint64 held = Textiles32Size / kPage32Bytes;
   TextileCount = static_cast<std::int32_t>(std::min(counted, held));
   PagesShortened = held < counted;
-  if (texturesOnly) {
-    MiscTextiles32Size = static_cast<std::int32_t>(CountChunk(cursor, kMaxPageChunkBytes));
-  } else {
-    MiscTextiles32 = ReadChunk(cursor, kMaxPageChunkBytes);
-    MiscTextiles32Size = static_cast<std::int32_t>(MiscTextiles32.size());
-  }
+  MiscTextiles32 = ReadChunk(cursor, kMaxPageChunkBytes);
+  MiscTextiles32Size = static_cast<std::int32_t>(MiscTextiles32.size());
   SetProgress(40);
   if (GameVersion == 6) {
     LevelData = ReadChunk(cursor, kMaxLevelDataChunkBytes);

@@ -34,8 +34,7 @@ class Ttrlevel {
 
   // Reads the named file. The generation comes from the first four bytes and, for TR1 Gold,
   // the second TR2 variant and TR5, from ".TUB"/".tub", ".TRG"/".trg", ".TRC"/".trc" anywhere
-  // in fileName. texturesOnly stops right after the pages where the layout allows it, and of
-  // TR4/TR5 pages keeps only the 32-bit ones (the others are inflated, checked and counted).
+  // in fileName. texturesOnly stops right after the pages where the layout allows it.
   // Raises EDecompressionError, EFileReadError (exists but unreadable) and std::bad_alloc.
   std::uint8_t LoadFromFile(const QString& fileName, bool texturesOnly);
   // The same for a file's bytes already in memory; fileName only serves the name tests.
@@ -49,9 +48,9 @@ class Ttrlevel {
   // Pages of 256 x 256 pixels that every page set of the generation really holds.
   std::int32_t TextileCount = 0;
   QByteArray Textiles8;       // TR1-TR3: 65536 bytes a page, indices into Palette8
-  QByteArray Textiles16;      // TR2-TR5: 131072 bytes a page, ARGB 1-5-5-5 (TR4, TR5: not kept by texturesOnly)
+  QByteArray Textiles16;      // TR2-TR5: 131072 bytes a page, ARGB 1-5-5-5
   QByteArray Textiles32;      // TR4, TR5: 262144 bytes a page, B G R A
-  QByteArray MiscTextiles32;  // TR4, TR5: the third page chunk (not kept by texturesOnly)
+  QByteArray MiscTextiles32;  // TR4, TR5: the third page chunk
   std::int32_t Textiles32Size = 0;
   std::int32_t Textiles16Size = 0;
   std::int32_t MiscTextiles32Size = 0;
@@ -79,7 +78,7 @@ class Ttrlevel {
 
   std::uint8_t Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open);
   void Walk(MemoryFile& file, bool texturesOnly);
-  void ReadCompressedPages(LevelCursor& cursor, bool texturesOnly);
+  void ReadCompressedPages(LevelCursor& cursor);
   void ReadPlainPages(LevelCursor& cursor);
   void ReadLevelData(LevelCursor& cursor, MemoryFile& file);
   void SkipRooms(LevelCursor& cursor);

@@ -103,24 +103,4 @@ TEST(InflateChunk, PageChunkBoundIsFarAboveRealLevels) {
   EXPECT_THROW(InflateChunk(Bytes(packed), packed.size(), 0, kMaxPageChunkBytes), EDecompressionError);
 }
 
-// Counting without keeping: the same length and the same refusals as inflating, for streams
-// shorter than, equal to and many times the buffer the output passes through.
-TEST(InflatedChunkLength, CountsAndRefusesAsInflatingDoes) {
-  for (qint64 size : {qint64(1), qint64(70000), qint64(256 * 1024), qint64(1'000'003)}) {
-    const QByteArray packed = Deflate(Varied(size));
-    EXPECT_EQ(InflatedChunkLength(Bytes(packed), packed.size(), 1 << 30), size);
-    EXPECT_EQ(InflatedChunkLength(Bytes(packed), packed.size(), size), size);  // exactly the limit
-    EXPECT_THROW(InflatedChunkLength(Bytes(packed), packed.size(), size - 1), EDecompressionError);
-    QByteArray badCheck = packed;
-    badCheck[badCheck.size() - 1] = char(badCheck[badCheck.size() - 1] ^ 1);
-    EXPECT_THROW(InflatedChunkLength(Bytes(badCheck), badCheck.size(), 1 << 30), EDecompressionError);
-    EXPECT_THROW(InflatedChunkLength(Bytes(packed), packed.size() - 4, 1 << 30), EDecompressionError);
-  }
-  const QByteArray garbage(5000, '\xA7');
-  EXPECT_THROW(InflatedChunkLength(Bytes(garbage), garbage.size(), 1 << 30), EDecompressionError);
-  EXPECT_THROW(InflatedChunkLength(Bytes(garbage), 0, 1 << 30), EDecompressionError);
-  const QByteArray bomb = DeflatedZeros(kMaxPageChunkBytes + 1);
-  EXPECT_THROW(InflatedChunkLength(Bytes(bomb), bomb.size(), kMaxPageChunkBytes), EDecompressionError);
-}
-
 }  // namespace
