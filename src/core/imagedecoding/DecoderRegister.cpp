@@ -7,6 +7,9 @@
 std::unique_ptr<PictureDecoder> MakeBmpFormat();
 std::unique_ptr<PictureDecoder> MakeJpegFormat();
 std::unique_ptr<PictureDecoder> MakeTargaFormat();
+std::unique_ptr<PictureDecoder> MakeTiffFormat();
+std::unique_ptr<PictureDecoder> MakePcxFormat();
+std::unique_ptr<PictureDecoder> MakePngFormat();
 std::unique_ptr<PictureDecoder> MakePendingFormat(const QString& name, const QString& extension);
 
 namespace {
@@ -16,10 +19,11 @@ std::vector<std::unique_ptr<PictureDecoder>> MakeRegister() {
   formats.push_back(MakeBmpFormat());
   formats.push_back(MakeJpegFormat());
   formats.push_back(MakeTargaFormat());
-  formats.push_back(MakePendingFormat(QStringLiteral("Tagged Image File"), QStringLiteral(".TIF")));
+  formats.push_back(MakeTiffFormat());
   formats.push_back(MakePendingFormat(QStringLiteral("Adobe Photoshop"), QStringLiteral(".PSD")));
   formats.push_back(MakePendingFormat(QStringLiteral("Paint Shop Pro Image"), QStringLiteral(".PSP")));
-  formats.push_back(MakePendingFormat(QStringLiteral("ZSoft Paintbrush"), QStringLiteral(".PCX")));
+  formats.push_back(MakePcxFormat());
+  formats.push_back(MakePngFormat());
   return formats;
 }
 
