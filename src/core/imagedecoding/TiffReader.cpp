@@ -153,8 +153,8 @@ bool OwnPathReads(const Layout& l) {
   if (l.tiled && (l.tileWidth == 0 || l.tileHeight == 0 || (qint64(l.tileWidth) * l.bits * l.samples) % 8 != 0))
     return false;
   if (l.photometric == PHOTOMETRIC_PALETTE) return l.samples == 1 && l.bits <= 8;
-  if (IsGrey(l)) return l.samples == 1 || (l.samples >= 2 && l.alpha && l.bits >= 8);
-  if (l.photometric == PHOTOMETRIC_RGB) return l.samples >= 3 && l.bits >= 8;
+  if (IsGrey(l)) return l.samples == 1 || (l.samples >= 2 && l.alpha);
+  if (l.photometric == PHOTOMETRIC_RGB) return l.samples >= 3;
   return false;
 }
 
@@ -243,10 +243,19 @@ class BandReader {
   std::vector<uchar> band_, tile_;
 };
 
+// Sample `index` of a row, scaled to 8 bits.
 template <int Bits>
 inline unsigned Sample8(const uchar* row, qint64 index) {
-  if constexpr (Bits == 8) return row[index];
-  if constexpr (Bits == 16) return reinterpret_cast<const uint16_t*>(row)[index] >> 8;  // libtiff swabs to native
+  if constexpr (Bits == 8) {
+    return row[index];
+  } else if constexpr (Bits == 16) {
+    return reinterpret_cast<const uint16_t*>(row)[index] >> 8;  // libtiff swabs to native order
+  } else {
+    constexpr int perByte = 8 / Bits;
+    constexpr unsigned max = (1u << Bits) - 1;
+    const unsigned v = (row[index / perByte] >> ((perByte - 1 - int(index % perByte)) * Bits)) & max;
+    return v * 255 / max;
+  }
 }
 
 inline uchar Unpremultiply(unsigned value, unsigned alpha) {
@@ -285,6 +294,11 @@ void IndexRow(const uchar* row, const Layout& l, uchar* out) {
   }
 }
 
+// Colour rows of 1, 2, 4, 8 and 16 bits a sample (RGB with 4 bits a sample is seen in the wild).
+using ColourRowFunction = void (*)(const uchar*, const Layout&, QRgb*);
+constexpr ColourRowFunction ColourRows[] = {ColourRow<1>, ColourRow<2>, ColourRow<4>, ColourRow<8>, ColourRow<16>};
+int BitsIndex(int bits) { return bits == 1 ? 0 : bits == 2 ? 1 : bits == 4 ? 2 : bits == 8 ? 3 : 4; }
+
 QImage::Format ImageFormatOf(const Layout& l) {
   if (l.samples == 1 && l.bits == 1) return QImage::Format_Mono;
   if (l.samples == 1) return QImage::Format_Indexed8;
@@ -317,10 +331,8 @@ bool ReadOwnPath(TIFF* tif, const Layout& l, QImage& image, QString& error) {
         std::memcpy(out, reader.Row(r), (l.width + 7) / 8);
       else if (format == QImage::Format_Indexed8)
         IndexRow(reader.Row(r), l, out);
-      else if (l.bits == 8)
-        ColourRow<8>(reader.Row(r), l, reinterpret_cast<QRgb*>(out));
       else
-        ColourRow<16>(reader.Row(r), l, reinterpret_cast<QRgb*>(out));
+        ColourRows[BitsIndex(l.bits)](reader.Row(r), l, reinterpret_cast<QRgb*>(out));
     }
   }
   return true;
