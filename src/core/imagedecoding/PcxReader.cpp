@@ -91,14 +91,16 @@ class PcxStream {
         done += take, runLeft_ -= int(take);
         continue;
       }
-      if (p_ == end_) return false;
-      const uchar c = *p_++;
-      if ((c & 0xC0) != 0xC0) {
-        out[done++] = c;
-        continue;
-      }
-      if (p_ == end_) return false;
-      runLeft_ = c & 0x3F;
+      // Literal bytes up to the next run marker, in one tight loop.
+      const qsizetype room = std::min<qsizetype>(n - done, end_ - p_);
+      const uchar* from = p_;
+      uchar* to = out + done;
+      qsizetype k = 0;
+      while (k < room && from[k] < 0xC0) to[k] = from[k], ++k;
+      p_ += k, done += k;
+      if (done == n) break;
+      if (end_ - p_ < 2) return false;  // a run marker needs its value byte
+      runLeft_ = *p_++ & 0x3F;
       runValue_ = *p_++;
     }
     return true;

@@ -220,8 +220,12 @@ class BandReader {
   // Rows [top, top + rows) into Band(); false on a decoding error.
   bool Read(uint32_t top, uint32_t rows) {
     if (!l_.tiled) {
-      std::memset(band_.data(), 0, band_.size());  // a short strip leaves black, not stale rows
-      return TIFFReadEncodedStrip(tif_, TIFFComputeStrip(tif_, top, 0), band_.data(), rows * rowBytes_) >= 0;
+      const tmsize_t wanted = rows * rowBytes_;
+      const tmsize_t got = TIFFReadEncodedStrip(tif_, TIFFComputeStrip(tif_, top, 0), band_.data(), wanted);
+      if (got < 0) return false;
+      // A short strip leaves black rows, not the rows of the strip before.
+      if (got < wanted) std::memset(band_.data() + got, 0, size_t(wanted - got));
+      return true;
     }
     const qint64 tileRowBytes = TIFFTileRowSize64(tif_);
     for (uint32_t x = 0; x < l_.width; x += l_.tileWidth) {
@@ -265,6 +269,12 @@ inline uchar Unpremultiply(unsigned value, unsigned alpha) {
 template <int Bits>
 void ColourRow(const uchar* row, const Layout& l, QRgb* out) {
   const int samples = l.samples;
+  if constexpr (Bits == 8) {
+    if (l.photometric == PHOTOMETRIC_RGB && !l.alpha) {  // the common case, kept free of per-pixel tests
+      for (uint32_t x = 0; x < l.width; ++x, row += samples) out[x] = qRgb(row[0], row[1], row[2]);
+      return;
+    }
+  }
   const bool rgb = l.photometric == PHOTOMETRIC_RGB;
   const bool white = l.photometric == PHOTOMETRIC_MINISWHITE;
   const int alphaIndex = rgb ? 3 : 1;
