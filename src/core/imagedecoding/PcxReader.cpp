@@ -87,7 +87,10 @@ class PcxStream {
     while (done < n) {
       if (runLeft_ > 0) {
         const qsizetype take = std::min<qsizetype>(runLeft_, n - done);
-        std::memset(out + done, runValue_, size_t(take));
+        if (take <= 16)  // most runs are short: a call to memset costs more than the bytes
+          for (qsizetype i = 0; i < take; ++i) out[done + i] = runValue_;
+        else
+          std::memset(out + done, runValue_, size_t(take));
         done += take, runLeft_ -= int(take);
         continue;
       }
@@ -96,6 +99,12 @@ class PcxStream {
       const uchar* from = p_;
       uchar* to = out + done;
       qsizetype k = 0;
+      // Eight bytes at a time while none of them has both top bits set (a run marker).
+      for (uint64_t w; k + 8 <= room; k += 8) {
+        std::memcpy(&w, from + k, 8);
+        if ((w & (w << 1)) & 0x8080808080808080ull) break;
+        std::memcpy(to + k, &w, 8);
+      }
       while (k < room && from[k] < 0xC0) to[k] = from[k], ++k;
       p_ += k, done += k;
       if (done == n) break;
