@@ -48,13 +48,13 @@ QString UsageText() {
       "  -o OUT                      output file, or an existing folder for several inputs\n"
       "  --transparency none|auto    auto writes the level's transparent pixels as magenta\n"
       "  --alpha                     write the 32-bit working picture with alpha (OUT must be .tga)\n"
-      "  --format tga|bmp|jpg        file type in an output folder (default tga)\n"
+      "  --format tga|bmp|jpg|png    file type in an output folder (default tga)\n"
       "  --size WxH                  size of the resampled picture\n"
       "  --scroll-tile               make the 64 x 64 Dual 64x32 scrolling tile\n"
       "  --quiet                     print nothing but failures\n"
       "  --verbose                   also report each input's source pixel format\n"
       "\n"
-      "Output formats come from OUT's extension (.tga, .bmp, .jpg, any letter case), 24 bits.\n"
+      "Output formats come from OUT's extension (.tga, .bmp, .jpg, .png, any letter case), 24 bits.\n"
       "Exit status: 0 all inputs done, 1 some input failed, 2 the command line is wrong.\n");
 }
 
@@ -134,8 +134,8 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       options.alpha = true;
     } else if (arg == "--format") {
       options.format = value.toLower();
-      if (options.format != "tga" && options.format != "bmp" && options.format != "jpg") {
-        error = QStringLiteral("--format takes tga, bmp or jpg, not '%1'").arg(value);
+      if (options.format != "tga" && options.format != "bmp" && options.format != "jpg" && options.format != "png") {
+        error = QStringLiteral("--format takes tga, bmp, jpg or png, not '%1'").arg(value);
         return std::nullopt;
       }
     } else if (arg == "--size") {

@@ -14,7 +14,7 @@ struct CliOptions {
   QString output;           // -o OUT
   bool maskTransparency = false;  // --transparency auto
   bool alpha = false;       // --alpha
-  QString format;           // --format tga|bmp|jpg, lower case; empty when not given
+  QString format;           // --format tga|bmp|jpg|png, lower case; empty when not given
   int width = 0, height = 0;  // --size WxH
   bool scrollTile = false;  // --scroll-tile
   bool quiet = false;       // --quiet

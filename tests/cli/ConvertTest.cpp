@@ -71,10 +71,10 @@ TEST_F(Convert, FailuresNameTheirReasonAndOthersGoOn) {
 
 TEST_F(Convert, UnknownOutputExtensionFailsWithTheProgramsMessage) {
   ASSERT_TRUE(WriteBytesToFile(Path("in.tga"), Tga16(MakeFPicture(4, 4))));
-  const CliResult result = RunCli({"convert", Path("in.tga"), "-o", Path("out.png")});
+  const CliResult result = RunCli({"convert", Path("in.tga"), "-o", Path("out.gif")});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_TRUE(result.err.contains(": .PNG format not supported.")) << result.err.toStdString();
-  EXPECT_FALSE(QFile::exists(Path("out.png")));
+  EXPECT_TRUE(result.err.contains(": .GIF format not supported.")) << result.err.toStdString();
+  EXPECT_FALSE(QFile::exists(Path("out.gif")));
 }
 
 TEST_F(Convert, InfoDescribesAPicture) {

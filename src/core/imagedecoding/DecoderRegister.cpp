@@ -7,9 +7,11 @@
 std::unique_ptr<PictureDecoder> MakeBmpFormat();
 std::unique_ptr<PictureDecoder> MakeJpegFormat();
 std::unique_ptr<PictureDecoder> MakeTargaFormat();
+std::unique_ptr<PictureDecoder> MakeTiffFormat();
+std::unique_ptr<PictureDecoder> MakePcxFormat();
+std::unique_ptr<PictureDecoder> MakePngFormat();
 std::unique_ptr<PictureDecoder> MakePsdFormat();
 std::unique_ptr<PictureDecoder> MakePspFormat();
-std::unique_ptr<PictureDecoder> MakePendingFormat(const QString& name, const QString& extension);
 
 namespace {
 
@@ -18,10 +20,11 @@ std::vector<std::unique_ptr<PictureDecoder>> MakeRegister() {
   formats.push_back(MakeBmpFormat());
   formats.push_back(MakeJpegFormat());
   formats.push_back(MakeTargaFormat());
-  formats.push_back(MakePendingFormat(QStringLiteral("Tagged Image File"), QStringLiteral(".TIF")));
+  formats.push_back(MakeTiffFormat());
   formats.push_back(MakePsdFormat());
   formats.push_back(MakePspFormat());
-  formats.push_back(MakePendingFormat(QStringLiteral("ZSoft Paintbrush"), QStringLiteral(".PCX")));
+  formats.push_back(MakePcxFormat());
+  formats.push_back(MakePngFormat());
   return formats;
 }
 

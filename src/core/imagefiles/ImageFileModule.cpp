@@ -4,6 +4,7 @@
 #include "imagefiles/BmpWriter.h"
 #include "imagefiles/JpegWriter.h"
 #include "imagefiles/PictureConversion.h"
+#include "imagefiles/PngWriter.h"
 #include "imagefiles/TgaWriter.h"
 
 #include <QFile>
@@ -103,6 +104,8 @@ bool ImageFileModule::SaveImageFile(const QImage& image, const QString& fileName
     ok = SaveBmpFile(image, fileName, error);
   else if (extension == QLatin1String(".JPG"))
     ok = SaveJpegFile(image, fileName, error);
+  else if (extension == QLatin1String(".PNG"))
+    ok = SavePngFile(image, fileName, error);
   else
     return Fail(FileErrorText(1, extension));
   return ok || Fail(error);

@@ -1,7 +1,7 @@
 #pragma once
 // The picture-file operations of the program (TFIO): loading a picture by the upper-cased
 // extension of its name, bringing it to the 32-bit working format while reporting the format it
-// had, and saving a texture set as 24-bit TGA, BMP or JPG. Failures are shown through the
+// had, and saving a texture set as 24-bit TGA, BMP, JPG or PNG. Failures are shown through the
 // FileMessages the module was made with; each operation returns its success.
 
 #include "graphics/PixelFormat.h"
@@ -29,7 +29,7 @@ class ImageFileModule {
   // Saves the top-left shownWidth x shownHeight part of the picture (the part the canvas shows)
   // in 24 bits, in the format the extension names.
   bool SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight, const QString& fileName);
-  // Saves the picture as it is: .BMP in its own depth (24 or 32 bits), .JPG, .TGA (24 bits).
+  // Saves the picture as it is: .BMP in its own depth (24 or 32 bits), .JPG, .TGA and .PNG (24 bits).
   bool SaveImageFile(const QImage& image, const QString& fileName);
   bool SaveAsUncompTGA24bits(const QImage& image, const QString& fileName);
 

@@ -111,7 +111,7 @@ TEST_F(SaveImage, JpegReadsBackCloseToThePicture) {
 }
 
 TEST_F(SaveImage, UnknownExtensionsWriteNothing) {
-  for (const char* name : {"a.jpeg", "a.png", "a"}) {
+  for (const char* name : {"a.jpeg", "a.gif", "a"}) {
     EXPECT_FALSE(module.SaveImageAs24BitsFile(MakeFPicture(4, 4), 4, 4, dir.filePath(name)));
     EXPECT_FALSE(QFile::exists(dir.filePath(name)));
   }

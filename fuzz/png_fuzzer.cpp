@@ -1,0 +1,25 @@
+// libFuzzer target: PNG decoding through Qt on arbitrary bytes, then the 32-bit conversion.
+#include "imagedecoding/PngReader.h"
+#include "imagefiles/PictureConversion.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Qt's PNG handler warns about every damaged file on stderr; the fuzzer's output is for findings.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  ByteSource source(data, qsizetype(size));
+  DecodedPicture picture;
+  QString error;
+  if (ReadPng(source, picture, error)) {
+    const QImage working = ConvertTo32Bits(picture.image, picture.format);
+    if (working.size() != picture.image.size()) __builtin_trap();
+  } else if (error.isEmpty()) {
+    __builtin_trap();  // every refusal says why
+  }
+  return 0;
+}

@@ -1,0 +1,19 @@
+// libFuzzer target: TIFF decoding through libtiff on arbitrary bytes, then the 32-bit conversion.
+#include "imagedecoding/TiffReader.h"
+#include "imagefiles/PictureConversion.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  ByteSource source(data, qsizetype(size));
+  DecodedPicture picture;
+  QString error;
+  if (ReadTiff(source, picture, error)) {
+    const QImage working = ConvertTo32Bits(picture.image, picture.format);
+    if (working.size() != picture.image.size()) __builtin_trap();
+  } else if (error.isEmpty()) {
+    __builtin_trap();  // every refusal says why
+  }
+  return 0;
+}

@@ -1,0 +1,20 @@
+// The .PNG entry of the picture register, over Qt's PNG support.
+
+#include "imagedecoding/PngReader.h"
+
+#include <memory>
+
+namespace {
+
+class PngFormat : public PictureDecoder {
+ public:
+  QString Name() const override { return QStringLiteral("Portable Network Graphics"); }
+  QStringList Extensions() const override { return {QStringLiteral(".PNG")}; }
+  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
+    return ReadPng(source, picture, error);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<PictureDecoder> MakePngFormat() { return std::make_unique<PngFormat>(); }

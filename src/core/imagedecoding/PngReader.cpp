@@ -1,0 +1,92 @@
+#include "imagedecoding/PngReader.h"
+
+#include "imagedecoding/PictureLimits.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <cstring>
+
+namespace {
+
+constexpr uchar kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+uint32_t U32BigAt(const uchar* p) {
+  return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
+}
+
+struct PngHeader {
+  qint64 width = 0, height = 0;
+  int bitDepth = 0, colourType = 0;
+};
+
+// The signature and the IHDR chunk, which the format puts first.
+bool ReadHeader(const uchar* p, qsizetype size, PngHeader& h, QString& error) {
+  if (size < 33 || std::memcmp(p, kSignature, 8) != 0) {
+    error = QStringLiteral("not a PNG file");
+    return false;
+  }
+  if (U32BigAt(p + 8) != 13 || std::memcmp(p + 12, "IHDR", 4) != 0) {
+    error = QStringLiteral("the PNG file does not begin with its header chunk");
+    return false;
+  }
+  h.width = U32BigAt(p + 16), h.height = U32BigAt(p + 20);
+  h.bitDepth = p[24], h.colourType = p[25];
+  return PictureSizeAllowed(h.width, h.height, error);
+}
+
+PixelFormatCode FormatOf(const PngHeader& h) {
+  switch (h.colourType) {
+    case 0:  // grey
+    case 3:  // palette
+      if (h.bitDepth == 1) return PixelFormatCode::OneBit;
+      if (h.bitDepth <= 4) return PixelFormatCode::FourBits;
+      return PixelFormatCode::EightBits;
+    case 2: return PixelFormatCode::TwentyFourBits;
+    default: return PixelFormatCode::ThirtyTwoBits;  // 4 grey + alpha, 6 colour + alpha
+  }
+}
+
+qint64 RowBytes(const PngHeader& h) {
+  const int channels = h.colourType == 2 ? 3 : h.colourType == 4 ? 2 : h.colourType == 6 ? 4 : 1;
+  return (h.width * channels * h.bitDepth + 7) / 8 + 1;  // one filter byte a row
+}
+
+}  // namespace
+
+bool ReadPng(ByteSource& source, DecodedPicture& picture, QString& error) {
+  PngHeader h;
+  if (!ReadHeader(source.Here(), source.Remaining(), h, error)) return false;
+  // Deflate packs at most about 1032 bytes into one: a tiny file cannot hold a huge picture.
+  if (RowBytes(h) * h.height > (qint64(1) << 20) + 1100 * qint64(source.Remaining())) {
+    error = QStringLiteral("the file is too short for its %1 x %2 picture").arg(h.width).arg(h.height);
+    return false;
+  }
+  const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(source.Here()), source.Remaining());
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, "png");
+  // The pixels as stored: texture tiles are not turned by orientation metadata (gamma and colour
+  // space chunks Qt keeps as metadata anyway).
+  reader.setAutoTransform(false);
+  QImage image;
+  if (!reader.read(&image)) {
+    error = QStringLiteral("PNG error: %1").arg(reader.errorString());
+    return false;
+  }
+  const PixelFormatCode format = FormatOf(h);
+  // Colour of 16 bits a sample is kept as 8 bits, like every other 24- and 32-bit picture.
+  if (image.depth() == 64) image = image.convertToFormat(format == PixelFormatCode::ThirtyTwoBits
+                                                             ? QImage::Format_ARGB32
+                                                             : QImage::Format_RGB32);
+  else if (image.format() == QImage::Format_Grayscale16)
+    image = image.convertToFormat(QImage::Format_Grayscale8);
+  if (image.isNull()) {
+    error = QStringLiteral("not enough memory for a %1 x %2 picture").arg(h.width).arg(h.height);
+    return false;
+  }
+  source.Seek(source.Size());
+  picture.image = std::move(image);
+  picture.format = format;
+  return true;
+}
