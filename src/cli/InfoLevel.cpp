@@ -3,13 +3,10 @@
 #include "Commands.h"
 
 #include "graphics/PixelFormat.h"
-#include "level/EDecompressionError.h"
-#include "level/MemoryFile.h"
+#include "level/LevelErrorText.h"
 #include "level/Ttrlevel.h"
 
 #include <QFileInfo>
-
-#include <new>
 
 namespace {
 
@@ -93,16 +90,8 @@ bool IsLevelFileName(const QString& path) {
 bool DescribeLevel(const QString& path, QStringList& lines, QString& reason) {
   try {
     return Describe(path, lines, reason);
-  } catch (const EDecompressionError&) {
-    reason = QStringLiteral("damaged compressed data");
-  } catch (const EFileReadError& error) {
-    reason = QString::fromStdString(error.what());
-  } catch (const std::bad_alloc&) {
-    reason = QStringLiteral("out of memory");
-  } catch (const std::exception& error) {
-    reason = QString::fromStdString(error.what());
   } catch (...) {
-    reason = QStringLiteral("unexpected error");
+    reason = LevelErrorText(std::current_exception());
   }
   lines.clear();
   return false;

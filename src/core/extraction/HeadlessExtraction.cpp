@@ -1,10 +1,7 @@
 #include "extraction/HeadlessExtraction.h"
 
 #include "extraction/TombRaiderFileModule.h"
-#include "level/EDecompressionError.h"
-#include "level/MemoryFile.h"
-
-#include <new>
+#include "level/LevelErrorText.h"
 
 bool ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency, QImage& picture,
                          QString& reason) {
@@ -17,14 +14,8 @@ bool ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTr
                         : module.LoadAnimAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency);
     if (!ok) reason = LevelLoadFailureText(module.LastFailure());
     return ok;
-  } catch (const EDecompressionError&) {
-    reason = QStringLiteral("damaged compressed data");
-  } catch (const EFileReadError& error) {
-    reason = QString::fromStdString(error.what());
-  } catch (const std::bad_alloc&) {
-    reason = QStringLiteral("out of memory");
-  } catch (const std::exception& error) {
-    reason = QString::fromStdString(error.what());
+  } catch (...) {
+    reason = LevelErrorText(std::current_exception());
   }
   return false;
 }

@@ -1,0 +1,9 @@
+#pragma once
+// One line of text for an error the level reader raised, where a line is what the user gets
+// (the companion's failure lines).
+
+#include <QString>
+
+#include <exception>
+
+QString LevelErrorText(const std::exception_ptr& error);
