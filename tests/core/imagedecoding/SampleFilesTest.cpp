@@ -1,6 +1,7 @@
 // Pictures written by other programs (public conformance suites), compared with the decoded
 // references those suites ship. Skipped where the shared test data is absent.
 
+#include "SampleFiles.h"
 #include "imagedecoding/PictureDecoder.h"
 #include "imagefiles/PictureConversion.h"
 
@@ -8,53 +9,25 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
 namespace {
 
 const QString kRoot = QStringLiteral(MOSAICOR_SHARED_TESTDATA "/images");
 
-bool Decode(const QString& path, DecodedPicture& picture, QString& error) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = file.readAll();
-  const PictureDecoder* decoder = FindPictureDecoder('.' + QFileInfo(path).suffix().toUpper());
-  if (!decoder) return false;
-  ByteSource source(bytes);
-  return decoder->Read(source, picture, error);
-}
-
-// Largest difference of a colour channel (alpha only where the reference has some).
-int Difference(const QImage& ours, const QImage& reference) {
-  const QImage a = ours.convertToFormat(QImage::Format_ARGB32);
-  const QImage b = reference.convertToFormat(QImage::Format_ARGB32);
-  int worst = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      if (qAlpha(q) == 0) continue;  // transparent in the reference: its colour means nothing
-      worst = std::max(
-          {worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
-    }
-  return worst;
-}
-
 TEST(SampleFiles, ReadLikeTheirReferences) {
-  QFile list(kRoot + "/REFERENCES.tsv");
-  if (!list.open(QIODevice::ReadOnly)) GTEST_SKIP() << "no shared test data";
-  QTextStream in(&list);
-  in.readLine();
+  const auto references = ReadReferenceList(kRoot);
+  if (references.isEmpty()) GTEST_SKIP() << "no shared test data";
   int compared = 0;
-  while (!in.atEnd()) {
-    const QStringList fields = in.readLine().split('\t');
+  for (const auto& [sample, referenceFile] : references) {
+    const QStringList fields = {sample, referenceFile};
     // bmpsuite's bad (b) and questionable (q) files have no single right reading.
-    if (fields.size() < 2 || fields[0].contains("/b/") || fields[0].contains("/q/")) continue;
+    if (fields[0].contains("/b/") || fields[0].contains("/q/")) continue;
     const QString extension = QFileInfo(fields[0]).suffix().toUpper();
     if (extension != "TGA" && extension != "BMP" && extension != "JPG") continue;
     DecodedPicture picture;
     QString error;
     SCOPED_TRACE(fields[0].toStdString());
-    const bool read = Decode(kRoot + '/' + fields[0], picture, error);
+    const bool read = DecodeSampleFile(kRoot + '/' + fields[0], picture, error);
     const QImage reference(kRoot + '/' + fields[1]);
     if (reference.isNull()) continue;
     // OS/2 bitmap arrays are not single pictures.
@@ -81,7 +54,7 @@ TEST(SampleFiles, ReadLikeTheirReferences) {
     const bool fiveBits = picture.format == PixelFormatCode::SixteenBits ||
                           picture.format == PixelFormatCode::FifteenBits || fields[0].contains("/b5-");
     const int tolerance = picture.format == PixelFormatCode::Custom ? 20 : fiveBits ? 8 : 1;
-    EXPECT_LE(Difference(ours, reference), tolerance) << "format " << int(picture.format);
+    EXPECT_LE(LargestChannelDifference(ours, reference), tolerance) << "format " << int(picture.format);
     ++compared;
   }
   EXPECT_GT(compared, 50);
@@ -96,7 +69,7 @@ TEST(SampleFiles, BrokenFilesNeverCrash) {
       if (extension != "TGA" && extension != "BMP" && extension != "JPG") continue;
       DecodedPicture picture;
       QString error;
-      const bool ok = Decode(info.filePath(), picture, error);
+      const bool ok = DecodeSampleFile(info.filePath(), picture, error);
       EXPECT_TRUE(ok || !error.isEmpty()) << info.filePath().toStdString();
       ++seen;
     }
@@ -118,7 +91,7 @@ TEST(SampleFiles, TruevisionSuiteReportsItsFormats) {
   for (const Case& c : cases) {
     DecodedPicture picture;
     QString error;
-    ASSERT_TRUE(Decode(kRoot + "/tga/truevision/" + c.name, picture, error)) << c.name;
+    ASSERT_TRUE(DecodeSampleFile(kRoot + "/tga/truevision/" + c.name, picture, error)) << c.name;
     EXPECT_EQ(picture.format, c.code) << c.name;
   }
 }
@@ -127,14 +100,14 @@ TEST(SampleFiles, JpegColourAndGreyReportTheirCodes) {
   if (!QFileInfo::exists(kRoot + "/jpg/pillow/hopper.jpg")) GTEST_SKIP() << "no shared test data";
   DecodedPicture picture;
   QString error;
-  ASSERT_TRUE(Decode(kRoot + "/jpg/pillow/hopper.jpg", picture, error));
+  ASSERT_TRUE(DecodeSampleFile(kRoot + "/jpg/pillow/hopper.jpg", picture, error));
   EXPECT_EQ(picture.format, PixelFormatCode::TwentyFourBits);
   const QImage qt(kRoot + "/jpg/pillow/hopper.jpg");
-  EXPECT_LE(Difference(picture.image, qt), 4);
-  ASSERT_TRUE(Decode(kRoot + "/jpg/pillow/hopper_gray.jpg", picture, error));
+  EXPECT_LE(LargestChannelDifference(picture.image, qt), 4);
+  ASSERT_TRUE(DecodeSampleFile(kRoot + "/jpg/pillow/hopper_gray.jpg", picture, error));
   EXPECT_EQ(picture.format, PixelFormatCode::EightBits);
-  ASSERT_TRUE(Decode(kRoot + "/jpg/pillow/pil_sample_cmyk.jpg", picture, error));
-  EXPECT_LE(Difference(picture.image, QImage(kRoot + "/jpg/pillow/pil_sample_rgb.jpg")), 40);
+  ASSERT_TRUE(DecodeSampleFile(kRoot + "/jpg/pillow/pil_sample_cmyk.jpg", picture, error));
+  EXPECT_LE(LargestChannelDifference(picture.image, QImage(kRoot + "/jpg/pillow/pil_sample_rgb.jpg")), 40);
 }
 
 }  // namespace

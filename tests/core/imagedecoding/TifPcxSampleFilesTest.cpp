@@ -1,64 +1,31 @@
 // TIFF and PCX files written by other programs (public suites), against the decoded references
 // those suites ship and the formats they hold. Skipped where the shared test data is absent.
 
+#include "SampleFiles.h"
 #include "imagedecoding/PictureDecoder.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
 namespace {
 
 const QString kRoot = QStringLiteral(MOSAICOR_SHARED_TESTDATA "/images");
 
-bool Decode(const QString& path, DecodedPicture& picture, QString& error) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = file.readAll();
-  // .tiff names are not picture names of the program; their bytes go to the .TIF decoder here.
-  QString extension = '.' + QFileInfo(path).suffix().toUpper();
-  if (extension == ".TIFF") extension = ".TIF";
-  const PictureDecoder* decoder = FindPictureDecoder(extension);
-  if (!decoder) return false;
-  ByteSource source(bytes);
-  return decoder->Read(source, picture, error);
-}
-
-int Difference(const QImage& ours, const QImage& reference) {
-  const QImage a = ours.convertToFormat(QImage::Format_ARGB32);
-  const QImage b = reference.convertToFormat(QImage::Format_ARGB32);
-  int worst = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      if (qAlpha(q) == 0) continue;
-      worst = std::max(
-          {worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
-    }
-  return worst;
-}
-
 TEST(TifPcxSampleFiles, ReadLikeTheirReferences) {
-  QFile list(kRoot + "/REFERENCES.tsv");
-  if (!list.open(QIODevice::ReadOnly)) GTEST_SKIP() << "no shared test data";
-  QTextStream in(&list);
-  in.readLine();
+  const auto references = ReadReferenceList(kRoot);
+  if (references.isEmpty()) GTEST_SKIP() << "no shared test data";
   int compared = 0;
-  while (!in.atEnd()) {
-    const QStringList fields = in.readLine().split('\t');
-    if (fields.size() < 2 || !(fields[0].startsWith("tif/") || fields[0].startsWith("pcx/"))) continue;
+  for (const auto& [sample, referenceFile] : references) {
+    const QStringList fields = {sample, referenceFile};
+    if (!(fields[0].startsWith("tif/") || fields[0].startsWith("pcx/"))) continue;
     SCOPED_TRACE(fields[0].toStdString());
-    // The run-length TGA references are read by our own TGA decoder (Qt's reads no RLE).
-    DecodedPicture decodedReference;
-    QString error;
-    const QImage reference = fields[1].endsWith(".tga") && Decode(kRoot + '/' + fields[1], decodedReference, error)
-                                 ? decodedReference.image
-                                 : QImage(kRoot + '/' + fields[1]);
+    const QImage reference = LoadReferencePicture(kRoot + '/' + fields[1]);
     ASSERT_FALSE(reference.isNull()) << fields[1].toStdString();
     DecodedPicture picture;
-    ASSERT_TRUE(Decode(kRoot + '/' + fields[0], picture, error)) << error.toStdString();
+    QString error;
+    ASSERT_TRUE(DecodeSampleFile(kRoot + '/' + fields[0], picture, error)) << error.toStdString();
     ASSERT_EQ(picture.image.size(), reference.size());
     QImage ours = picture.image;
     // These hold associated (premultiplied) alpha, which their reference leaves as it is stored.
@@ -66,7 +33,7 @@ TEST(TifPcxSampleFiles, ReadLikeTheirReferences) {
       ours = ours.convertToFormat(QImage::Format_ARGB32_Premultiplied);
       ours.reinterpretAsFormat(QImage::Format_ARGB32);
     }
-    EXPECT_LE(Difference(ours, reference), 1);
+    EXPECT_LE(LargestChannelDifference(ours, reference), 1);
     ++compared;
   }
   EXPECT_GE(compared, 15);
@@ -105,7 +72,7 @@ TEST(TifPcxSampleFiles, ReportTheFormatsTheyHold) {
   for (const Case& c : cases) {
     DecodedPicture picture;
     QString error;
-    EXPECT_TRUE(Decode(kRoot + '/' + c.path, picture, error)) << c.path << ": " << error.toStdString();
+    EXPECT_TRUE(DecodeSampleFile(kRoot + '/' + c.path, picture, error)) << c.path << ": " << error.toStdString();
     EXPECT_EQ(picture.format, c.code) << c.path;
   }
 }
@@ -115,11 +82,11 @@ TEST(TifPcxSampleFiles, SixteenBitSamplesMatchTheirEightBitTwins) {
   if (!QFileInfo::exists(depth)) GTEST_SKIP() << "no shared test data";
   DecodedPicture eight, sixteen, planar;
   QString error;
-  ASSERT_TRUE(Decode(depth + "flower-rgb-contig-08.tif", eight, error));
-  ASSERT_TRUE(Decode(depth + "flower-rgb-contig-16.tif", sixteen, error));
-  ASSERT_TRUE(Decode(depth + "flower-rgb-planar-08.tif", planar, error));
-  EXPECT_LE(Difference(sixteen.image, eight.image), 1);
-  EXPECT_LE(Difference(planar.image, eight.image), 0);
+  ASSERT_TRUE(DecodeSampleFile(depth + "flower-rgb-contig-08.tif", eight, error));
+  ASSERT_TRUE(DecodeSampleFile(depth + "flower-rgb-contig-16.tif", sixteen, error));
+  ASSERT_TRUE(DecodeSampleFile(depth + "flower-rgb-planar-08.tif", planar, error));
+  EXPECT_LE(LargestChannelDifference(sixteen.image, eight.image), 1);
+  EXPECT_LE(LargestChannelDifference(planar.image, eight.image), 0);
 }
 
 TEST(TifPcxSampleFiles, EveryFileIsReadOrRefusedWithAReason) {
