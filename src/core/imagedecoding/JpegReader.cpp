@@ -1,5 +1,6 @@
 #include "imagedecoding/JpegReader.h"
 
+#include "imagedecoding/JpegErrors.h"
 #include "imagedecoding/PictureLimits.h"
 
 #include <jpeglib.h>
@@ -9,21 +10,7 @@
 
 namespace {
 
-// libjpeg reports fatal errors through error_exit, which must not return: we jump back to the
-// decode function. Nothing with a destructor is created between setjmp and a possible jump.
 constexpr size_t kMessageSize = JMSG_LENGTH_MAX + 16;
-
-struct ErrorManager {
-  jpeg_error_mgr base;
-  std::jmp_buf jump;
-  char message[JMSG_LENGTH_MAX];
-};
-
-void ExitWithError(j_common_ptr info) {
-  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
-  (*info->err->format_message)(info, manager->message);
-  std::longjmp(manager->jump, 1);
-}
 
 void IgnoreMessage(j_common_ptr) {}
 
@@ -63,9 +50,9 @@ bool Allocate(QImage* image, int width, int height, bool grey, char* message) {
 // locals changed after setjmp that are read after a jump: results go through the pointers.
 bool Decode(const uchar* data, size_t size, QImage* image, bool* grey, char* message) {
   jpeg_decompress_struct info;
-  ErrorManager errors;
+  JpegErrorManager errors;
   info.err = jpeg_std_error(&errors.base);
-  errors.base.error_exit = ExitWithError;
+  errors.base.error_exit = JpegExitWithError;
   errors.base.output_message = IgnoreMessage;
   if (setjmp(errors.jump)) {
     jpeg_destroy_decompress(&info);

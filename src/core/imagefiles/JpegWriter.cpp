@@ -1,5 +1,6 @@
 #include "imagefiles/JpegWriter.h"
 
+#include "imagedecoding/JpegErrors.h"
 #include "imagefiles/AtomicWrite.h"
 #include "imagefiles/PictureConversion.h"
 
@@ -10,25 +11,13 @@
 
 namespace {
 
-struct ErrorManager {
-  jpeg_error_mgr base;
-  std::jmp_buf jump;
-  char message[JMSG_LENGTH_MAX];
-};
-
-void ExitWithError(j_common_ptr info) {
-  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
-  (*info->err->format_message)(info, manager->message);
-  std::longjmp(manager->jump, 1);
-}
-
 // Kept free of objects with destructors: libjpeg's errors jump back into it. The encoded bytes
 // are left in *buffer (malloc'ed by libjpeg), which the caller frees.
 bool Encode(const QImage* bgr, unsigned char** buffer, unsigned long* size, char* message) {
   jpeg_compress_struct info;
-  ErrorManager errors;
+  JpegErrorManager errors;
   info.err = jpeg_std_error(&errors.base);
-  errors.base.error_exit = ExitWithError;
+  errors.base.error_exit = JpegExitWithError;
   if (setjmp(errors.jump)) {
     jpeg_destroy_compress(&info);
     std::snprintf(message, JMSG_LENGTH_MAX, "%s", errors.message);
