@@ -1,6 +1,7 @@
 #include "resampling/LineBlend.h"
 
 #include <algorithm>
+#include <cmath>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -137,8 +138,21 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
   if (support < 1 << 16) plan.Pairs.reserve(static_cast<size_t>(targetLength) * static_cast<size_t>(support + 2));
   TapList list;
   list.reserve(static_cast<size_t>(std::min(2 * support + 3, 1e6)));
+  // An axis that keeps its scale at exactly 1 has its centres exactly on the pixels, so every
+  // output has the same weights at the same offsets: one list from the middle of the axis, where
+  // nothing is folded, serves them all, shifted and folded at the borders.
+  const int middle = sourceLength / 2;
+  const int reach = static_cast<int>(std::ceil(radius)) + 1;
+  const bool oneList = scale == 1.0f && middle - reach >= 0 && middle + reach < sourceLength;
+  TapList middleList;
+  if (oneList) BuildTapListInto(middleList, middle, sourceLength, scale, filter, radius);
   for (int i = 0; i < targetLength; ++i) {
-    BuildTapListInto(list, i, sourceLength, scale, filter, radius);
+    if (oneList) {
+      list = middleList;
+      for (Tap& tap : list) tap.Index = MirrorIndex(tap.Index + i - middle, sourceLength);
+    } else {
+      BuildTapListInto(list, i, sourceLength, scale, filter, radius);
+    }
     int total = 0;
     for (size_t t = 0; t < list.size(); t += 2) {
       const Tap& a = list[t];
