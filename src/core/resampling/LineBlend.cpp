@@ -1,6 +1,7 @@
 #include "resampling/LineBlend.h"
 
 #include <algorithm>
+#include <cmath>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -132,9 +133,26 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
   plan.Reciprocal.reserve(static_cast<size_t>(targetLength));
   plan.Begin.push_back(0);
   const float scale = AxisScale(sourceLength, targetLength);
+  // Room for every pair up front: a reduction widens the support to radius / scale.
+  const double support = scale < 1.0f ? radius / static_cast<double>(scale) : radius;
+  if (support < 1 << 16) plan.Pairs.reserve(static_cast<size_t>(targetLength) * static_cast<size_t>(support + 2));
   TapList list;
+  list.reserve(static_cast<size_t>(std::min(2 * support + 3, 1e6)));
+  // An axis that keeps its scale at exactly 1 has its centres exactly on the pixels, so every
+  // output has the same weights at the same offsets: one list from the middle of the axis, where
+  // nothing is folded, serves them all, shifted and folded at the borders.
+  const int middle = sourceLength / 2;
+  const int reach = static_cast<int>(std::ceil(radius)) + 1;
+  const bool oneList = scale == 1.0f && middle - reach >= 0 && middle + reach < sourceLength;
+  TapList middleList;
+  if (oneList) BuildTapListInto(middleList, middle, sourceLength, scale, filter, radius);
   for (int i = 0; i < targetLength; ++i) {
-    BuildTapListInto(list, i, sourceLength, scale, filter, radius);
+    if (oneList) {
+      list = middleList;
+      for (Tap& tap : list) tap.Index = MirrorIndex(tap.Index + i - middle, sourceLength);
+    } else {
+      BuildTapListInto(list, i, sourceLength, scale, filter, radius);
+    }
     int total = 0;
     for (size_t t = 0; t < list.size(); t += 2) {
       const Tap& a = list[t];
@@ -142,8 +160,8 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
       plan.Pairs.push_back({a.Index * lineStride, b.Index * lineStride, a.Index, b.Index, a.Weight, b.Weight,
                             (static_cast<uint32_t>(b.Weight) << 16) | (static_cast<uint32_t>(a.Weight) & 0xFFFFu)});
       total += a.Weight + b.Weight;
-      for (int weight : {a.Weight, b.Weight})
-        if (weight < INT16_MIN || weight > INT16_MAX) plan.Narrow = false;
+      const auto wide = [](int weight) { return weight < INT16_MIN || weight > INT16_MAX; };
+      if (wide(a.Weight) || wide(b.Weight)) plan.Narrow = false;
     }
     plan.Total.push_back(total);
     const bool fast = total >= 2 && total <= kMaxFastTotal;
