@@ -27,46 +27,38 @@ PagePixel PixelAt(int page, int x, int y) {
 
 }  // namespace
 
-QByteArray MakePages8(int count) {
-  QByteArray pages(qsizetype(count) * 65536, Qt::Uninitialized);
+// `count` pages of 256 x 256 pixels, each written by `encode` as bytesPerPixel bytes.
+template <typename Encode>
+QByteArray MakePages(int count, int bytesPerPixel, Encode encode) {
+  QByteArray pages(qsizetype(count) * 65536 * bytesPerPixel, Qt::Uninitialized);
   auto* out = reinterpret_cast<std::uint8_t*>(pages.data());
   for (int page = 0; page < count; ++page)
     for (int y = 0; y < 256; ++y)
-      for (int x = 0; x < 256; ++x) {
-        const PagePixel p = PixelAt(page, x, y);
-        *out++ = p.transparent ? 0 : std::uint8_t(1 + (p.r ^ p.g) % 255);
-      }
+      for (int x = 0; x < 256; ++x, out += bytesPerPixel) encode(PixelAt(page, x, y), out);
   return pages;
+}
+
+QByteArray MakePages8(int count) {
+  return MakePages(count, 1, [](const PagePixel& p, std::uint8_t* out) {
+    out[0] = p.transparent ? 0 : std::uint8_t(1 + (p.r ^ p.g) % 255);
+  });
 }
 
 QByteArray MakePages16(int count) {
-  QByteArray pages(qsizetype(count) * 131072, Qt::Uninitialized);
-  char* out = pages.data();
-  for (int page = 0; page < count; ++page)
-    for (int y = 0; y < 256; ++y)
-      for (int x = 0; x < 256; ++x) {
-        const PagePixel p = PixelAt(page, x, y);
-        const std::uint16_t v =
-            std::uint16_t((p.transparent ? 0 : 0x8000) | (p.r >> 3) << 10 | (p.g >> 3) << 5 | p.b >> 3);
-        PatchU16(pages, out - pages.data(), v);
-        out += 2;
-      }
-  return pages;
+  return MakePages(count, 2, [](const PagePixel& p, std::uint8_t* out) {
+    const unsigned v = (p.transparent ? 0u : 0x8000u) | unsigned(p.r >> 3) << 10 | unsigned(p.g >> 3) << 5 | p.b >> 3;
+    out[0] = std::uint8_t(v & 0xFF);
+    out[1] = std::uint8_t(v >> 8);
+  });
 }
 
 QByteArray MakePages32(int count) {
-  QByteArray pages(qsizetype(count) * 262144, Qt::Uninitialized);
-  auto* out = reinterpret_cast<std::uint8_t*>(pages.data());
-  for (int page = 0; page < count; ++page)
-    for (int y = 0; y < 256; ++y)
-      for (int x = 0; x < 256; ++x) {
-        const PagePixel p = PixelAt(page, x, y);
-        *out++ = p.b;
-        *out++ = p.g;
-        *out++ = p.r;
-        *out++ = p.transparent ? 0 : 255;
-      }
-  return pages;
+  return MakePages(count, 4, [](const PagePixel& p, std::uint8_t* out) {
+    out[0] = p.b;
+    out[1] = p.g;
+    out[2] = p.r;
+    out[3] = p.transparent ? 0 : 255;
+  });
 }
 
 QByteArray MakePalette8() {

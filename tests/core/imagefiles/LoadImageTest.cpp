@@ -3,22 +3,14 @@
 #include "PictureWriters.h"
 #include "TestPictures.h"
 
+#include "ImageFileTestFixture.h"
+
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
 namespace {
 
-class LoadImage : public testing::Test {
- protected:
-  QString Write(const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    EXPECT_TRUE(WriteBytesToFile(path, bytes));
-    return path;
-  }
-  QTemporaryDir dir;
-  CollectedMessages messages;
-  ImageFileModule module{messages};
-};
+class LoadImage : public ImageFileTest {};
 
 QByteArray Tga(int depth, const QImage& picture, int descriptor = 0x20) {
   TgaSpec spec;

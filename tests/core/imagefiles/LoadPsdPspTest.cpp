@@ -8,22 +8,14 @@
 #include "TestFiles.h"
 #include "TestPictures.h"
 
+#include "ImageFileTestFixture.h"
+
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
 namespace {
 
-class LoadPsdPsp : public testing::Test {
- protected:
-  QString Write(const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    EXPECT_TRUE(WriteBytesToFile(path, bytes));
-    return path;
-  }
-  QTemporaryDir dir;
-  CollectedMessages messages;
-  ImageFileModule module{messages};
-};
+class LoadPsdPsp : public ImageFileTest {};
 
 QByteArray Psp(const QImage& picture, bool mask) {
   PspSpec spec;

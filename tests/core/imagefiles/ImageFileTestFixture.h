@@ -1,0 +1,20 @@
+#pragma once
+// A temporary folder to write test files into and a file module that collects its messages.
+
+#include "TestFiles.h"
+#include "imagefiles/ImageFileModule.h"
+
+#include <gtest/gtest.h>
+#include <QTemporaryDir>
+
+class ImageFileTest : public testing::Test {
+ protected:
+  QString Write(const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(WriteBytesToFile(path, bytes));
+    return path;
+  }
+  QTemporaryDir dir;
+  CollectedMessages messages;
+  ImageFileModule module{messages};
+};
