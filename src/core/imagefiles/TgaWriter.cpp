@@ -56,14 +56,21 @@ void PackBgrPlain(const uchar* argb, uchar* out, int width) {
 }
 
 #if defined(__x86_64__) || defined(__i386__)
-// The same with one byte shuffle per four pixels. Each store writes 16 bytes of which the last
-// four are overwritten by the next group, so the last group goes through the plain code.
+// The same sixteen pixels at a time: one byte shuffle per four pixels, and the four 12-byte groups
+// joined into three full 16-byte stores.
+__attribute__((target("ssse3"))) inline __m128i PackedGroup(const uchar* argb, __m128i order) {
+  return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(argb)), order);
+}
+
 __attribute__((target("ssse3"))) void PackBgrSsse3(const uchar* argb, uchar* out, int width) {
   const __m128i order = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
   int x = 0;
-  for (; x + 8 <= width; x += 4, argb += 16, out += 12) {
-    const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(argb));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(pixels, order));
+  for (; x + 16 <= width; x += 16, argb += 64, out += 48) {
+    const __m128i a = PackedGroup(argb, order), b = PackedGroup(argb + 16, order);
+    const __m128i c = PackedGroup(argb + 32, order), d = PackedGroup(argb + 48, order);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_or_si128(a, _mm_slli_si128(b, 12)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16), _mm_or_si128(_mm_srli_si128(b, 4), _mm_slli_si128(c, 8)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 32), _mm_or_si128(_mm_srli_si128(c, 8), _mm_slli_si128(d, 4)));
   }
   PackBgrPlain(argb, out, width - x);
 }

@@ -44,7 +44,7 @@ TEST_F(SaveImage, TextureSetTgaIsByteExact) {
 // Every byte, against a pixel-by-pixel reference, for pictures written in several pieces with a
 // short last one, odd widths (the packing's tail), and a format that is converted first.
 TEST(TgaEncoding, EveryByteOfManyPiecesMatchesAPlainReference) {
-  const struct { int width, height; } sizes[] = {{1000, 200}, {5, 40000}, {7, 3}, {1, 1}};
+  const struct { int width, height; } sizes[] = {{1000, 200}, {5, 40000}, {7, 3}, {1, 1}, {16, 2}, {35, 3}};
   for (const auto& size : sizes) {
     QImage argb(size.width, size.height, QImage::Format_ARGB32);
     for (int y = 0; y < size.height; ++y)
