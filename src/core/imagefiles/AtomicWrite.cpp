@@ -2,14 +2,29 @@
 
 #include <QDir>
 #include <QSaveFile>
+#if defined(__linux__)
+#include <fcntl.h>
+#endif
 
 bool WriteFileAtomically(const QString& fileName, QByteArrayView bytes, QString& error) {
   QSaveFile file(fileName);
-  const bool ok =
-      file.open(QIODevice::WriteOnly) && file.write(bytes.data(), bytes.size()) == bytes.size() && file.commit();
+  bool ok = file.open(QIODevice::WriteOnly);
+  if (ok) {
+    ReserveFileSpace(file, bytes.size());
+    ok = file.write(bytes.data(), bytes.size()) == bytes.size() && file.commit();
+  }
   if (!ok) {
     error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
     file.cancelWriting();
   }
   return ok;
+}
+
+void ReserveFileSpace(QFileDevice& file, qint64 size) {
+#if defined(__linux__)
+  if (size > 0 && file.handle() >= 0) (void)::fallocate(file.handle(), FALLOC_FL_KEEP_SIZE, 0, size);
+#else
+  Q_UNUSED(file);
+  Q_UNUSED(size);
+#endif
 }

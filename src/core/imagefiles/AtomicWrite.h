@@ -3,7 +3,14 @@
 // never replaces the one that was there.
 
 #include <QByteArrayView>
+#include <QFileDevice>
 #include <QString>
 
 // On failure returns false with a sentence naming the file and the reason in `error`.
 bool WriteFileAtomically(const QString& fileName, QByteArrayView bytes, QString& error);
+
+// Asks the file system to set aside the blocks of a file about to be written with `size` bytes, so
+// that a large texture set is allocated in one step rather than page by page as it is written. Only
+// a hint: where the file system cannot, the writes that follow allocate as usual and report any
+// shortage themselves. The file's size is not changed.
+void ReserveFileSpace(QFileDevice& file, qint64 size);

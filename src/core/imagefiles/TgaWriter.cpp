@@ -132,10 +132,12 @@ QByteArray EncodeUncompTGA24bits(const QImage& picture, QString& error) {
 bool SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName, QString& error) {
   if (!FitsTga(picture, error)) return false;
   QSaveFile file(fileName);
-  const bool ok =
-      file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-      EmitTga24(picture, [&file](const char* data, qsizetype size) { return file.write(data, size) == size; }) &&
-      file.commit();
+  bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  if (ok) {
+    ReserveFileSpace(file, kHeaderSize + qsizetype(picture.width()) * 3 * picture.height());
+    ok = EmitTga24(picture, [&file](const char* data, qsizetype size) { return file.write(data, size) == size; }) &&
+         file.commit();
+  }
   if (!ok) {
     error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
     file.cancelWriting();
