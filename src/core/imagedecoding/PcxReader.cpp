@@ -1,6 +1,7 @@
 #include "imagedecoding/PcxReader.h"
 
 #include "imagedecoding/PictureLimits.h"
+#include "imagedecoding/PixelRows.h"
 
 #include <algorithm>
 #include <cstring>
@@ -73,6 +74,8 @@ bool ReadHeader(ByteSource& source, PcxHeader& h, QString& error) {
 // on over the end of a row) or, for encoding 0, stored as they are.
 class PcxStream {
  public:
+  static constexpr qsizetype kMaxRun = 64;
+
   PcxStream(const uchar* begin, const uchar* end, bool rle) : p_(begin), end_(end), rle_(rle) {}
 
   // The next n bytes into out; false when the data ends first.
@@ -87,8 +90,10 @@ class PcxStream {
     while (done < n) {
       if (runLeft_ > 0) {
         const qsizetype take = std::min<qsizetype>(runLeft_, n - done);
-        if (take <= 16)  // most runs are short: a call to memset costs more than the bytes
-          for (qsizetype i = 0; i < take; ++i) out[done + i] = runValue_;
+        // A run is at most 63 bytes. Where the row has room, one fill of fixed size (a few vector
+        // stores, no call) covers it; what it writes past the run, the bytes that follow replace.
+        if (n - done >= kMaxRun)
+          std::memset(out + done, runValue_, kMaxRun);
         else
           std::memset(out + done, runValue_, size_t(take));
         done += take, runLeft_ -= int(take);
@@ -168,17 +173,12 @@ void ConvertRow(const PcxHeader& h, const uchar* line, uchar* out) {
         out[x] = uchar((line[x / perByte] >> ((perByte - 1 - int(x % perByte)) * h.bits)) & mask);
       break;
     }
-    case Layout::Rgb: {
-      auto* rgb = reinterpret_cast<QRgb*>(out);
-      for (qsizetype x = 0; x < width; ++x) rgb[x] = qRgb(line[x], line[lb + x], line[2 * lb + x]);
+    case Layout::Rgb:
+      MergePlanesToRgb32(line, line + lb, line + 2 * lb, reinterpret_cast<QRgb*>(out), width);
       break;
-    }
-    case Layout::Rgba: {
-      auto* argb = reinterpret_cast<QRgb*>(out);
-      for (qsizetype x = 0; x < width; ++x)
-        argb[x] = qRgba(line[x], line[lb + x], line[2 * lb + x], line[3 * lb + x]);
+    case Layout::Rgba:
+      MergePlanesToArgb32(line, line + lb, line + 2 * lb, line + 3 * lb, reinterpret_cast<QRgb*>(out), width);
       break;
-    }
   }
 }
 

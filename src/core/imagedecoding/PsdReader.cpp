@@ -1,6 +1,8 @@
 #include "imagedecoding/PsdReader.h"
 
 #include "imagedecoding/PictureLimits.h"
+#include "imagedecoding/PixelRows.h"
+#include "imagedecoding/RunCopy.h"
 
 #include <algorithm>
 #include <cstring>
@@ -122,15 +124,16 @@ bool ReadInfo(ByteSource& source, PsdInfo& info, QString& error) {
 // 257 - n times, 128 does nothing. Output is clipped to the row; a short row is left zero-filled.
 void UnpackBits(const uchar* p, const uchar* end, uchar* out, qsizetype rowBytes) {
   qsizetype x = 0;
-  // Packets of at most 128 bytes: while that much room is left on both sides, no clipping is needed.
-  while (end - p > 129 && rowBytes - x >= 128) {
+  // Packets of at most 128 bytes: while that much room is left on both sides (and the count byte
+  // on the input side), no clipping is needed.
+  while (end - p > kRunCopyReach + 1 && rowBytes - x >= kRunCopyReach) {
     const int n = *p++;
     if (n < 128) {
-      std::memcpy(out + x, p, size_t(n + 1));
+      CopyPacket(out + x, p, n + 1);
       p += n + 1;
       x += n + 1;
     } else if (n > 128) {
-      std::memset(out + x, *p++, size_t(257 - n));
+      FillPacket(out + x, *p++, 257 - n);
       x += 257 - n;
     }
   }
@@ -250,12 +253,10 @@ void ComposeRow(const PsdInfo& info, const uchar* const* ch, uchar* out) {
   };
   switch (info.mode) {
     case kRgb:
-      if (!alpha) {  // the common case, kept free of per-pixel branches
-        const uchar *r = ch[0], *g = ch[1], *b = ch[2];
-        for (qint64 x = 0; x < width; ++x, out += 3) out[0] = b[x], out[1] = g[x], out[2] = r[x];
-        break;
-      }
-      for (qint64 x = 0; x < width; ++x) put(x, ch[0][x], ch[1][x], ch[2][x]);
+      if (alpha)
+        MergePlanesToArgb32(ch[0], ch[1], ch[2], ch[3], reinterpret_cast<QRgb*>(out), width);
+      else
+        MergePlanesToBgr24(ch[0], ch[1], ch[2], out, width);
       break;
     case kCmyk:
       // Photoshop stores ink amounts inverted (255 = no ink), so each is already "what is left".
