@@ -87,6 +87,12 @@ class PcxStream {
       return true;
     }
     qsizetype done = 0;
+    if (runLeft_ > 0) {  // a run going on from the row before
+      done = std::min<qsizetype>(runLeft_, n);
+      std::memset(out, runValue_, size_t(done));
+      runLeft_ -= int(done);
+    }
+    if (runLeft_ == 0) done = FillWithRoom(out, done, n);
     while (done < n) {
       if (runLeft_ > 0) {
         const qsizetype take = std::min<qsizetype>(runLeft_, n - done);
@@ -121,6 +127,27 @@ class PcxStream {
   }
 
  private:
+  // While the row has room for a whole run and the data holds a whole packet, nothing needs
+  // clipping: a literal byte is stored as it is and a run is one fill of fixed size, whose bytes
+  // past the run later ones replace. Branches on the byte, not arithmetic on it, keep the next
+  // packet's address predictable. Returns how far the row got; the careful loop does the rest.
+  qsizetype FillWithRoom(uchar* out, qsizetype done, qsizetype n) {
+    const uchar* p = p_;
+    const uchar* const last = end_ - 1;
+    const qsizetype roomy = n - kMaxRun;
+    while (done <= roomy && p < last) {
+      const uchar c = *p;
+      if (c < 0xC0) {
+        out[done++] = c, ++p;
+      } else {
+        std::memset(out + done, p[1], kMaxRun);
+        done += c & 0x3F, p += 2;
+      }
+    }
+    p_ = p;
+    return done;
+  }
+
   const uchar* p_;
   const uchar* end_;
   bool rle_;
