@@ -177,7 +177,7 @@ void BM_PngRgb_QtReader(benchmark::State& s) { QtReader(s, TheFiles().png, "png"
 }  // namespace
 
 #define MOSAICOR_BENCH(name) \
-  BENCHMARK(name)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true)->MeasureProcessCPUTime()->UseRealTime()
+  BENCHMARK(name)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true)->MeasureProcessCPUTime()->UseRealTime()
 MOSAICOR_BENCH(BM_TiffRgbDeflate_Ours);
 MOSAICOR_BENCH(BM_TiffRgbDeflate_Libtiff);
 MOSAICOR_BENCH(BM_TiffRgbDeflate_QtPlugin);

@@ -74,18 +74,17 @@ constexpr BgrMasks MakeBgrMasks() {
 constexpr BgrMasks kBgrMasks = MakeBgrMasks();
 
 __attribute__((target("ssse3"))) void MergeBgr24Ssse3(const uchar* r, const uchar* g, const uchar* b, uchar* out,
-                                                     qsizetype width) {
+                                                      qsizetype width) {
   __m128i masks[3][3];
   for (int s = 0; s < 3; ++s)
-    for (int p = 0; p < 3; ++p)
-      masks[s][p] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kBgrMasks.byte[s][p]));
+    for (int p = 0; p < 3; ++p) masks[s][p] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kBgrMasks.byte[s][p]));
   qsizetype x = 0;
   for (; x + 16 <= width; x += 16, out += 48) {
     const __m128i blue = Load(b + x), green = Load(g + x), red = Load(r + x);
     for (int s = 0; s < 3; ++s)
-      Store(out + 16 * s, _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(blue, masks[s][0]),
-                                                    _mm_shuffle_epi8(green, masks[s][1])),
-                                       _mm_shuffle_epi8(red, masks[s][2])));
+      Store(out + 16 * s,
+            _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(blue, masks[s][0]), _mm_shuffle_epi8(green, masks[s][1])),
+                         _mm_shuffle_epi8(red, masks[s][2])));
   }
   MergeBgr24Plain(r + x, g + x, b + x, out, width - x);
 }

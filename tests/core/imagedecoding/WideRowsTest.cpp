@@ -105,7 +105,10 @@ TEST(WideRows, PcxRunsOverRowAndPlaneEnds) {
   for (const int width : kWidths)
     for (const int planes : {3, 4})
       for (const bool crossRows : {false, true}) {
-        SCOPED_TRACE(QStringLiteral("%1 wide, %2 planes, runs over rows %3").arg(width).arg(planes).arg(crossRows)
+        SCOPED_TRACE(QStringLiteral("%1 wide, %2 planes, runs over rows %3")
+                         .arg(width)
+                         .arg(planes)
+                         .arg(crossRows)
                          .toStdString());
         const QImage expected = RunsPicture(width, 9, planes == 4);
         PcxSpec spec;
