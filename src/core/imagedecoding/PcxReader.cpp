@@ -1,6 +1,7 @@
 #include "imagedecoding/PcxReader.h"
 
 #include "imagedecoding/PictureLimits.h"
+#include "imagedecoding/PixelRows.h"
 
 #include <algorithm>
 #include <cstring>
@@ -73,6 +74,8 @@ bool ReadHeader(ByteSource& source, PcxHeader& h, QString& error) {
 // on over the end of a row) or, for encoding 0, stored as they are.
 class PcxStream {
  public:
+  static constexpr qsizetype kMaxRun = 64;
+
   PcxStream(const uchar* begin, const uchar* end, bool rle) : p_(begin), end_(end), rle_(rle) {}
 
   // The next n bytes into out; false when the data ends first.
@@ -84,11 +87,19 @@ class PcxStream {
       return true;
     }
     qsizetype done = 0;
+    if (runLeft_ > 0) {  // a run going on from the row before
+      done = std::min<qsizetype>(runLeft_, n);
+      std::memset(out, runValue_, size_t(done));
+      runLeft_ -= int(done);
+    }
+    if (runLeft_ == 0) done = FillWithRoom(out, done, n);
     while (done < n) {
       if (runLeft_ > 0) {
         const qsizetype take = std::min<qsizetype>(runLeft_, n - done);
-        if (take <= 16)  // most runs are short: a call to memset costs more than the bytes
-          for (qsizetype i = 0; i < take; ++i) out[done + i] = runValue_;
+        // A run is at most 63 bytes. Where the row has room, one fill of fixed size (a few vector
+        // stores, no call) covers it; what it writes past the run, the bytes that follow replace.
+        if (n - done >= kMaxRun)
+          std::memset(out + done, runValue_, kMaxRun);
         else
           std::memset(out + done, runValue_, size_t(take));
         done += take, runLeft_ -= int(take);
@@ -116,6 +127,27 @@ class PcxStream {
   }
 
  private:
+  // While the row has room for a whole run and the data holds a whole packet, nothing needs
+  // clipping: a literal byte is stored as it is and a run is one fill of fixed size, whose bytes
+  // past the run later ones replace. Branches on the byte, not arithmetic on it, keep the next
+  // packet's address predictable. Returns how far the row got; the careful loop does the rest.
+  qsizetype FillWithRoom(uchar* out, qsizetype done, qsizetype n) {
+    const uchar* p = p_;
+    const uchar* const last = end_ - 1;
+    const qsizetype roomy = n - kMaxRun;
+    while (done <= roomy && p < last) {
+      const uchar c = *p;
+      if (c < 0xC0) {
+        out[done++] = c, ++p;
+      } else {
+        std::memset(out + done, p[1], kMaxRun);
+        done += c & 0x3F, p += 2;
+      }
+    }
+    p_ = p;
+    return done;
+  }
+
   const uchar* p_;
   const uchar* end_;
   bool rle_;
@@ -168,17 +200,12 @@ void ConvertRow(const PcxHeader& h, const uchar* line, uchar* out) {
         out[x] = uchar((line[x / perByte] >> ((perByte - 1 - int(x % perByte)) * h.bits)) & mask);
       break;
     }
-    case Layout::Rgb: {
-      auto* rgb = reinterpret_cast<QRgb*>(out);
-      for (qsizetype x = 0; x < width; ++x) rgb[x] = qRgb(line[x], line[lb + x], line[2 * lb + x]);
+    case Layout::Rgb:
+      MergePlanesToRgb32(line, line + lb, line + 2 * lb, reinterpret_cast<QRgb*>(out), width);
       break;
-    }
-    case Layout::Rgba: {
-      auto* argb = reinterpret_cast<QRgb*>(out);
-      for (qsizetype x = 0; x < width; ++x)
-        argb[x] = qRgba(line[x], line[lb + x], line[2 * lb + x], line[3 * lb + x]);
+    case Layout::Rgba:
+      MergePlanesToArgb32(line, line + lb, line + 2 * lb, line + 3 * lb, reinterpret_cast<QRgb*>(out), width);
       break;
-    }
   }
 }
 

@@ -1,6 +1,8 @@
 #include "imagedecoding/PsdReader.h"
 
 #include "imagedecoding/PictureLimits.h"
+#include "imagedecoding/PixelRows.h"
+#include "imagedecoding/RunCopy.h"
 
 #include <algorithm>
 #include <cstring>
@@ -120,31 +122,26 @@ bool ReadInfo(ByteSource& source, PsdInfo& info, QString& error) {
 
 // PackBits: a count byte n below 128 copies n + 1 bytes, above 128 repeats the next byte
 // 257 - n times, 128 does nothing. Output is clipped to the row; a short row is left zero-filled.
-void UnpackBits(const uchar* p, const uchar* end, uchar* out, qsizetype rowBytes) {
+// `out` has kRunCopyReach bytes of slack after the row, so every packet is written with fixed
+// 16-byte moves; a literal packet is read that way too where the file holds kRunCopyReach more
+// bytes (`fileEnd`). What those moves put past a packet, later packets or the zero fill replace.
+void UnpackBits(const uchar* p, const uchar* end, const uchar* fileEnd, uchar* out, qsizetype rowBytes) {
   qsizetype x = 0;
-  // Packets of at most 128 bytes: while that much room is left on both sides, no clipping is needed.
-  while (end - p > 129 && rowBytes - x >= 128) {
-    const int n = *p++;
-    if (n < 128) {
-      std::memcpy(out + x, p, size_t(n + 1));
-      p += n + 1;
-      x += n + 1;
-    } else if (n > 128) {
-      std::memset(out + x, *p++, size_t(257 - n));
-      x += 257 - n;
-    }
-  }
   while (p < end && x < rowBytes) {
     const int n = *p++;
     if (n < 128) {
-      const qsizetype count = std::min<qsizetype>({n + 1, end - p, rowBytes - x});
-      std::memcpy(out + x, p, size_t(count));
-      p += std::min<qsizetype>(n + 1, end - p);
+      const qsizetype there = std::min<qsizetype>(n + 1, end - p);
+      const qsizetype count = std::min<qsizetype>(there, rowBytes - x);
+      if (fileEnd - p >= kRunCopyReach)
+        CopyPacket(out + x, p, int(count));
+      else
+        std::memcpy(out + x, p, size_t(count));
+      p += there;
       x += count;
     } else if (n > 128) {
       if (p == end) break;
       const qsizetype count = std::min<qsizetype>(257 - n, rowBytes - x);
-      std::memset(out + x, *p++, size_t(count));
+      FillPacket(out + x, *p++, int(count));
       x += count;
     }
   }
@@ -188,16 +185,17 @@ class ChannelRows {
     if (at > source.Size()) return Fail(error, QStringLiteral("the file ends inside its image data"));
     // Two bytes of PackBits make at most 128: rows cannot claim more than that.
     if (encoded * 64 < needed) return Fail(error, QStringLiteral("the image data is too short for the picture"));
-    buffer_.resize(size_t(rowBytes_ * used));
+    fileEnd_ = source.Data() + source.Size();
+    buffer_.resize(size_t((rowBytes_ + kRunCopyReach) * used));
     return true;
   }
   qsizetype RowBytes() const { return qsizetype(rowBytes_); }
   // Row y of channel c, valid until the same channel's next row is asked for.
   const uchar* Row(int c, qint64 y) {
     if (!packBits_) return raw_ + (c * height_ + y) * rowBytes_;
-    uchar* out = buffer_.data() + c * rowBytes_;
+    uchar* out = buffer_.data() + c * (rowBytes_ + kRunCopyReach);
     const size_t i = size_t(c * height_ + y);
-    UnpackBits(starts_[i], starts_[i] + lengths_[i], out, qsizetype(rowBytes_));
+    UnpackBits(starts_[i], starts_[i] + lengths_[i], fileEnd_, out, qsizetype(rowBytes_));
     return out;
   }
 
@@ -210,6 +208,7 @@ class ChannelRows {
   int used_ = 0;
   qint64 height_ = 0, rowBytes_ = 0;
   const uchar* raw_ = nullptr;
+  const uchar* fileEnd_ = nullptr;
   std::vector<const uchar*> starts_;
   std::vector<qsizetype> lengths_;
   std::vector<uchar> buffer_;
@@ -250,12 +249,10 @@ void ComposeRow(const PsdInfo& info, const uchar* const* ch, uchar* out) {
   };
   switch (info.mode) {
     case kRgb:
-      if (!alpha) {  // the common case, kept free of per-pixel branches
-        const uchar *r = ch[0], *g = ch[1], *b = ch[2];
-        for (qint64 x = 0; x < width; ++x, out += 3) out[0] = b[x], out[1] = g[x], out[2] = r[x];
-        break;
-      }
-      for (qint64 x = 0; x < width; ++x) put(x, ch[0][x], ch[1][x], ch[2][x]);
+      if (alpha)
+        MergePlanesToArgb32(ch[0], ch[1], ch[2], ch[3], reinterpret_cast<QRgb*>(out), width);
+      else
+        MergePlanesToBgr24(ch[0], ch[1], ch[2], out, width);
       break;
     case kCmyk:
       // Photoshop stores ink amounts inverted (255 = no ink), so each is already "what is left".

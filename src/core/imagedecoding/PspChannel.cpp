@@ -1,6 +1,7 @@
 #include "imagedecoding/PspChannel.h"
 
 #include "imagedecoding/PspBlocks.h"
+#include "imagedecoding/RunCopy.h"
 
 #include <zlib.h>
 #include <algorithm>
@@ -14,13 +15,13 @@ namespace {
 qsizetype DecodeRle(const uchar* p, const uchar* end, uchar* out, qsizetype capacity) {
   qsizetype produced = 0;
   // Packets give at most 128 bytes: while that much room is left on both sides, nothing is clipped.
-  while (end - p > 129 && capacity - produced >= 128) {
+  while (end - p > kRunCopyReach + 1 && capacity - produced >= kRunCopyReach) {
     const int count = *p++;
     if (count > 128) {
-      std::memset(out + produced, *p++, size_t(count - 128));
+      FillPacket(out + produced, *p++, count - 128);
       produced += count - 128;
     } else {
-      std::memcpy(out + produced, p, size_t(count));
+      CopyPacket(out + produced, p, count);
       produced += count;
       p += count;
     }

@@ -1,6 +1,7 @@
 #include "imagedecoding/PspReader.h"
 
 #include "imagedecoding/PictureLimits.h"
+#include "imagedecoding/PixelRows.h"
 #include "imagedecoding/PspRaster.h"
 
 #include <algorithm>
@@ -132,7 +133,7 @@ bool StoreAsItIs(const PspRaster& raster, const QList<QRgb>& table, DecodedPictu
     for (int y = 0; y < height && !image.isNull(); ++y) {
       uchar* out = image.scanLine(y);
       const qsizetype row = qsizetype(y) * width;
-      for (int x = 0; x < width; ++x, out += 3) out[0] = b[row + x], out[1] = g[row + x], out[2] = c[row + x];
+      MergePlanesToBgr24(c + row, g + row, b + row, out, width);
     }
   } else if (raster.bitDepth == 1) {
     image = QImage(width, height, QImage::Format_Mono);

@@ -1,6 +1,7 @@
 #include "imagedecoding/TiffReader.h"
 
 #include "imagedecoding/PictureLimits.h"
+#include "imagedecoding/PixelRows.h"
 
 #include <tiffio.h>
 #include <QTransform>
@@ -271,6 +272,7 @@ void ColourRow(const uchar* row, const Layout& l, QRgb* out) {
   const int samples = l.samples;
   if constexpr (Bits == 8) {
     if (l.photometric == PHOTOMETRIC_RGB && !l.alpha) {  // the common case, kept free of per-pixel tests
+      if (samples == 3) return WidenRgb24ToRgb32(row, out, l.width);
       for (uint32_t x = 0; x < l.width; ++x, row += samples) out[x] = qRgb(row[0], row[1], row[2]);
       return;
     }
