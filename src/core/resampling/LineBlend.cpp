@@ -6,6 +6,7 @@
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #define MOSAICOR_X86_KERNELS 1
+#include "resampling/SimdDivide.h"
 #endif
 
 namespace {
@@ -38,9 +39,8 @@ void BlendScalar(const Pair* first, const Pair* last, int total, const uint8_t* 
 
 // The SIMD kernels take each pair of taps at once: the bytes of the two lines interleaved and
 // widened to 16 bits meet the packed weight pair in one multiply-add (a·wa + b·wb per 32-bit
-// lane). The sums are clamped to 0 .. 255 × total, which for a positive total gives the same
-// byte as dividing first and clamping after, and then divided by the high half of
-// sum × ceil(2^32 / total), exact for totals 2 .. 4096 and sums up to 255 × total.
+// lane). The sums are then divided as SimdDivide.h describes (the SSE2 form below is the same
+// operation without the 32-bit minimum and maximum).
 
 inline __m128i DivideSse2(__m128i s, __m128i reciprocal, __m128i limit) {
   s = _mm_and_si128(s, _mm_cmpgt_epi32(s, _mm_setzero_si128()));
@@ -74,14 +74,7 @@ __attribute__((target("sse2"))) void BlendSse2(const Pair* first, const Pair* la
   }
 }
 
-// The same per 128-bit half: unpacking and packing both stay within halves, so bytes come back
-// where they were.
-__attribute__((target("avx2"))) inline __m256i DivideAvx2(__m256i s, __m256i reciprocal, __m256i limit) {
-  s = _mm256_min_epi32(_mm256_max_epi32(s, _mm256_setzero_si256()), limit);
-  const __m256i even = _mm256_mul_epu32(s, reciprocal);
-  const __m256i odd = _mm256_mul_epu32(_mm256_srli_epi64(s, 32), reciprocal);
-  return _mm256_blend_epi32(_mm256_srli_epi64(even, 32), odd, 0xAA);
-}
+// Unpacking and packing stay within 128-bit halves, so bytes come back where they were.
 
 __attribute__((target("avx2"))) void BlendAvx2(const Pair* first, const Pair* last, int total, uint32_t reciprocal,
                                                const uint8_t* lines, int bytes, uint8_t* out) {
@@ -119,10 +112,20 @@ bool BlendKernelAvailable(BlendKernel kernel) {
       return __builtin_cpu_supports("sse2");
     case BlendKernel::Avx2:
       return __builtin_cpu_supports("avx2");
+    case BlendKernel::Vnni:
+      return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("avx512vl") &&
+             __builtin_cpu_supports("avx512vnni");
 #endif
     default:
       return false;
   }
+}
+
+BlendKernel FastestBlendKernel() {
+  BlendKernel fastest = BlendKernel::Scalar;
+  for (BlendKernel kernel : {BlendKernel::Sse2, BlendKernel::Avx2, BlendKernel::Vnni})
+    if (BlendKernelAvailable(kernel)) fastest = kernel;
+  return fastest;
 }
 
 BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filter, float radius, size_t lineStride) {
@@ -189,7 +192,7 @@ void BlendLine(const BlendPlan& plan, int output, const uint8_t* lines, int pixe
 #if defined(MOSAICOR_X86_KERNELS)
   const uint32_t reciprocal = plan.Reciprocal[output];
   if (plan.Narrow && reciprocal != 0) {
-    if (plan.Kernel == BlendKernel::Avx2) return BlendAvx2(first, last, total, reciprocal, lines, bytes, out);
+    if (plan.Kernel == BlendKernel::Avx2 || plan.Kernel == BlendKernel::Vnni) return BlendAvx2(first, last, total, reciprocal, lines, bytes, out);
     if (plan.Kernel == BlendKernel::Sse2) return BlendSse2(first, last, total, reciprocal, lines, bytes, out);
   }
 #endif

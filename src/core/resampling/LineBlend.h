@@ -9,10 +9,14 @@
 
 #include "resampling/TapList.h"
 
-// Ways to run the same integer arithmetic; every one gives the same bytes.
-enum class BlendKernel { Scalar, Sse2, Avx2 };
+// Ways to run the same integer arithmetic; every one gives the same bytes. Vnni is the grouped
+// route of GroupedBlend.h; a line plan told to use it blends as Avx2.
+enum class BlendKernel { Scalar, Sse2, Avx2, Vnni };
 
 bool BlendKernelAvailable(BlendKernel kernel);
+
+// The last of Scalar, Sse2, Avx2, Vnni that this processor runs.
+BlendKernel FastestBlendKernel();
 
 // The tap lists of one axis for lines `LineStride` bytes apart, taken in pairs of taps (a lone
 // last tap is paired with itself at weight 0), each list with its total and the reciprocal that
