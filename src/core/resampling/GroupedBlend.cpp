@@ -14,8 +14,16 @@ namespace {
 
 // Appends the entries of one group whose four lines have the weights `weights` (consumed).
 // Each entry takes what a signed byte holds of every line's remaining weight; the usual group
-// needs one.
-void AppendGroup(uint32_t group, int* weights, std::vector<GroupPlan::Entry>& entries) {
+// needs one, and a group without weight none.
+inline void AppendGroup(uint32_t group, int* weights, std::vector<GroupPlan::Entry>& entries) {
+  const auto fits = [](int weight) { return static_cast<unsigned>(weight + 128) < 256u; };
+  if (fits(weights[0]) && fits(weights[1]) && fits(weights[2]) && fits(weights[3])) {
+    const uint32_t packed = (static_cast<uint32_t>(weights[0]) & 0xFFu) |
+                            (static_cast<uint32_t>(weights[1]) & 0xFFu) << 8 |
+                            (static_cast<uint32_t>(weights[2]) & 0xFFu) << 16 | static_cast<uint32_t>(weights[3]) << 24;
+    if (packed != 0) entries.push_back({group, packed});
+    return;
+  }
   while (weights[0] != 0 || weights[1] != 0 || weights[2] != 0 || weights[3] != 0) {
     uint32_t packed = 0;
     for (int t = 0; t < 4; ++t) {
@@ -27,6 +35,47 @@ void AppendGroup(uint32_t group, int* weights, std::vector<GroupPlan::Entry>& en
   }
 }
 
+// Lines whose weights an output gathers on the stack; wider spans (strong reductions) use the
+// heap.
+constexpr int kStackLines = 128;
+
+// The entries of one output whose taps read lines in increasing order with weights of up to two
+// bytes' worth (every output away from the borders): straight from the pairs, one entry per
+// group touched, and a second for a group with a weight beyond a signed byte. False, with
+// nothing appended, for any other output.
+bool AppendIncreasing(const BlendPlan::TapPair* first, const BlendPlan::TapPair* last,
+                      std::vector<GroupPlan::Entry>& entries) {
+  const size_t start = entries.size();
+  int previous = -1;
+  GroupPlan::Entry entry{0, 0}, extra{0, 0};
+  const auto flush = [&] {
+    if (entry.Weights != 0) entries.push_back(entry);
+    if (extra.Weights != 0) entries.push_back(extra);
+    entry.Weights = extra.Weights = 0;
+  };
+  const auto take = [&](int index, int weight) {
+    if (weight == 0) return true;  // the pad of a lone last tap
+    if (index <= previous || weight < -256 || weight > 254) return false;
+    const uint32_t group = static_cast<uint32_t>(index) / 4;
+    if (group != entry.Group) flush();
+    entry.Group = extra.Group = group;
+    const int part = std::clamp(weight, -128, 127);
+    const int shift = 8 * (index % 4);
+    entry.Weights |= (static_cast<uint32_t>(part) & 0xFFu) << shift;
+    extra.Weights |= (static_cast<uint32_t>(weight - part) & 0xFFu) << shift;
+    previous = index;
+    return true;
+  };
+  for (const BlendPlan::TapPair* p = first; p != last; ++p) {
+    if (!take(p->IndexA, p->WeightA) || !take(p->IndexB, p->WeightB)) {
+      entries.resize(start);
+      return false;
+    }
+  }
+  flush();
+  return true;
+}
+
 }  // namespace
 
 bool MakeGroupPlan(const BlendPlan& plan, GroupPlan& groups) {
@@ -35,24 +84,36 @@ bool MakeGroupPlan(const BlendPlan& plan, GroupPlan& groups) {
   groups.Begin.assign(1, 0);
   groups.Entries.clear();
   groups.Entries.reserve(plan.Pairs.size() + outputs);
-  std::vector<int> lineWeights;  // four lines per group, from the output's lowest group on
+  int onStack[kStackLines];
+  std::vector<int> onHeap;
   for (size_t i = 0; i < outputs; ++i) {
     if (plan.Reciprocal[i] == 0) return false;
     const BlendPlan::TapPair* first = plan.Pairs.data() + plan.Begin[i];
     const BlendPlan::TapPair* last = plan.Pairs.data() + plan.Begin[i + 1];
+    if (AppendIncreasing(first, last, groups.Entries)) {
+      groups.Begin.push_back(static_cast<int>(groups.Entries.size()));
+      continue;
+    }
     int lowest = first->IndexA, highest = first->IndexA;
     for (const BlendPlan::TapPair* p = first; p != last; ++p) {
       lowest = std::min(lowest, std::min(p->IndexA, p->IndexB));
       highest = std::max(highest, std::max(p->IndexA, p->IndexB));
     }
+    // The weights of every line from the lowest group on, taps folded onto one line added up.
     const int base = lowest / 4 * 4;
-    lineWeights.assign(static_cast<size_t>(highest - base) / 4 * 4 + 4, 0);
-    for (const BlendPlan::TapPair* p = first; p != last; ++p) {
-      lineWeights[static_cast<size_t>(p->IndexA - base)] += p->WeightA;
-      lineWeights[static_cast<size_t>(p->IndexB - base)] += p->WeightB;
+    const size_t span = static_cast<size_t>(highest - base) / 4 * 4 + 4;
+    int* lineWeights = onStack;
+    if (span > kStackLines) {
+      onHeap.resize(span);
+      lineWeights = onHeap.data();
     }
-    for (size_t g = 0; g < lineWeights.size(); g += 4)
-      AppendGroup(static_cast<uint32_t>((static_cast<size_t>(base) + g) / 4), lineWeights.data() + g, groups.Entries);
+    std::fill(lineWeights, lineWeights + span, 0);
+    for (const BlendPlan::TapPair* p = first; p != last; ++p) {
+      lineWeights[p->IndexA - base] += p->WeightA;
+      lineWeights[p->IndexB - base] += p->WeightB;
+    }
+    for (size_t g = 0; g < span; g += 4)
+      AppendGroup(static_cast<uint32_t>((static_cast<size_t>(base) + g) / 4), lineWeights + g, groups.Entries);
     groups.Begin.push_back(static_cast<int>(groups.Entries.size()));
   }
   return true;
@@ -110,8 +171,8 @@ MOSAICOR_VNNI void GroupColumns(const QImage& colours, int paddedRows, uint8_t* 
       // The last columns of a width that is not a multiple of 4 are padded with zeros.
       alignas(16) uint8_t pixels[kCellBytes] = {};
       std::memcpy(pixels, row + 16 * g, static_cast<size_t>(std::min(4, width - 4 * g)) * 4);
-      const __m128i cell = _mm_shuffle_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(pixels)),
-                                            _mm256_castsi256_si128(shuffle));
+      const __m128i cell =
+          _mm_shuffle_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(pixels)), _mm256_castsi256_si128(shuffle));
       _mm_storeu_si128(reinterpret_cast<__m128i*>(cells + g * stride), cell);
     }
   }
@@ -149,11 +210,10 @@ MOSAICOR_VNNI void BlendAcross(const BlendPlan& plan, const GroupPlan& groups, c
     const __m256i limit = _mm256_set1_epi32(255 * plan.Total[i]);
     uint8_t* cells = work + CellOffset(static_cast<int>(i));
     for (int b = 0; b < paddedRows / kBlock; ++b) {
-      const __m256i rows = _mm256_shuffle_epi8(BlendBlock(first, last, columns + b * kBlock * kCellBytes, columnStride, divisor, limit),
-                                               shuffle);
+      const __m256i rows = _mm256_shuffle_epi8(
+          BlendBlock(first, last, columns + b * kBlock * kCellBytes, columnStride, divisor, limit), shuffle);
       _mm_storeu_si128(reinterpret_cast<__m128i*>(cells + 2 * b * workStride), _mm256_castsi256_si128(rows));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(cells + (2 * b + 1) * workStride),
-                       _mm256_extracti128_si256(rows, 1));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(cells + (2 * b + 1) * workStride), _mm256_extracti128_si256(rows, 1));
     }
   }
 }
@@ -170,8 +230,8 @@ MOSAICOR_VNNI void BlendDown(const BlendPlan& plan, const GroupPlan& groups, con
     const __m256i divisor = _mm256_set1_epi32(static_cast<int>(plan.Reciprocal[j]));
     const __m256i limit = _mm256_set1_epi32(255 * plan.Total[j]);
     for (int b = 0; b < RoundUpToBlock(width) / kBlock; ++b) {
-      const __m256i pixels =
-          _mm256_shuffle_epi8(BlendBlock(first, last, work + b * kBlock * kCellBytes, workStride, divisor, limit), toRgb);
+      const __m256i pixels = _mm256_shuffle_epi8(
+          BlendBlock(first, last, work + b * kBlock * kCellBytes, workStride, divisor, limit), toRgb);
       _mm_storeu_si128(reinterpret_cast<__m128i*>(rgb + 24 * b), _mm256_castsi256_si128(pixels));
       _mm_storeu_si128(reinterpret_cast<__m128i*>(rgb + 24 * b + 12), _mm256_extracti128_si256(pixels, 1));
     }

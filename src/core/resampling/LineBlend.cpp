@@ -192,7 +192,8 @@ void BlendLine(const BlendPlan& plan, int output, const uint8_t* lines, int pixe
 #if defined(MOSAICOR_X86_KERNELS)
   const uint32_t reciprocal = plan.Reciprocal[output];
   if (plan.Narrow && reciprocal != 0) {
-    if (plan.Kernel == BlendKernel::Avx2 || plan.Kernel == BlendKernel::Vnni) return BlendAvx2(first, last, total, reciprocal, lines, bytes, out);
+    if (plan.Kernel == BlendKernel::Avx2 || plan.Kernel == BlendKernel::Vnni)
+      return BlendAvx2(first, last, total, reciprocal, lines, bytes, out);
     if (plan.Kernel == BlendKernel::Sse2) return BlendSse2(first, last, total, reciprocal, lines, bytes, out);
   }
 #endif

@@ -103,10 +103,10 @@ __attribute__((target("avx2"))) void MitchellWeightsAvx2(double centre, int firs
     const __m256d twelveX2 = _mm256_mul_pd(_mm256_set1_pd(12.0), x2);
     const __m128 inner = _mm256_cvtpd_ps(
         _mm256_add_pd(_mm256_sub_pd(_mm256_mul_pd(_mm256_set1_pd(7.0), cube), twelveX2), _mm256_set1_pd(16.0 / 3.0)));
-    const __m128 outer = _mm256_cvtpd_ps(_mm256_add_pd(
-        _mm256_sub_pd(_mm256_add_pd(_mm256_mul_pd(_mm256_set1_pd(-7.0 / 3.0), cube), twelveX2),
-                      _mm256_mul_pd(_mm256_set1_pd(20.0), xd)),
-        _mm256_set1_pd(32.0 / 3.0)));
+    const __m128 outer = _mm256_cvtpd_ps(
+        _mm256_add_pd(_mm256_sub_pd(_mm256_add_pd(_mm256_mul_pd(_mm256_set1_pd(-7.0 / 3.0), cube), twelveX2),
+                                    _mm256_mul_pd(_mm256_set1_pd(20.0), xd)),
+                      _mm256_set1_pd(32.0 / 3.0)));
     const __m128 withinTwo = _mm_and_ps(outer, _mm_cmplt_ps(x, _mm_set1_ps(2.0f)));
     const __m128 bracket = _mm_blendv_ps(withinTwo, inner, _mm_cmplt_ps(x, _mm_set1_ps(1.0f)));
     const __m256d value = _mm256_cvtps_pd(_mm_div_ps(bracket, _mm_set1_ps(6.0f)));
@@ -119,8 +119,7 @@ __attribute__((target("avx2"))) void MitchellWeightsAvx2(double centre, int firs
 #endif
 
 template <typename Filter>
-void BuildTaps(TapList& taps, int position, int sourceLength, float scale, Filter filter, float radius,
-               bool mitchell) {
+void BuildTaps(TapList& taps, int position, int sourceLength, float scale, Filter filter, float radius, bool mitchell) {
   // The centre, the support and the filter argument are single precision, so that every build
   // gives the same weights; the sums between them are taken in double.
   const float centre = static_cast<float>(position / static_cast<double>(scale));

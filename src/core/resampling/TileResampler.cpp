@@ -136,8 +136,7 @@ bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, 
   return ResampleTwoPassUsing(FastestBlendKernel(), filter, radius, source, dest);
 }
 
-bool ResampleTwoPassUsing(BlendKernel kernel, FilterFunction filter, float radius, const QImage& source,
-                          QImage& dest) {
+bool ResampleTwoPassUsing(BlendKernel kernel, FilterFunction filter, float radius, const QImage& source, QImage& dest) {
   const int sw = source.width(), sh = source.height(), nw = dest.width(), nh = dest.height();
   if (sw <= 0 || sh <= 0 || nw <= 0 || nh <= 0) return true;
   const int columnStride = LineStride(sh), workStride = LineStride(nw);

@@ -25,5 +25,4 @@ bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, 
 // ResampleTwoPass with the blend kernel given instead of the fastest this processor runs, so
 // that every route can be compared; a kernel the processor lacks is not used (the plain one
 // runs instead), and Vnni falls back to Avx2 lines where a tap list does not suit its grouping.
-bool ResampleTwoPassUsing(BlendKernel kernel, FilterFunction filter, float radius, const QImage& source,
-                          QImage& dest);
+bool ResampleTwoPassUsing(BlendKernel kernel, FilterFunction filter, float radius, const QImage& source, QImage& dest);
