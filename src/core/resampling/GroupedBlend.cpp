@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -46,23 +47,24 @@ constexpr int kStackLines = 128;
 bool AppendIncreasing(const BlendPlan::TapPair* first, const BlendPlan::TapPair* last,
                       std::vector<GroupPlan::Entry>& entries) {
   const size_t start = entries.size();
+  // The group being filled and its weights are kept in locals (not a struct written field by
+  // field), so that appending them does not wait on narrower stores.
   int previous = -1;
-  GroupPlan::Entry entry{0, 0}, extra{0, 0};
-  const auto flush = [&] {
-    if (entry.Weights != 0) entries.push_back(entry);
-    if (extra.Weights != 0) entries.push_back(extra);
-    entry.Weights = extra.Weights = 0;
-  };
+  uint32_t group = 0, weights = 0, extra = 0;
   const auto take = [&](int index, int weight) {
     if (weight == 0) return true;  // the pad of a lone last tap
     if (index <= previous || weight < -256 || weight > 254) return false;
-    const uint32_t group = static_cast<uint32_t>(index) / 4;
-    if (group != entry.Group) flush();
-    entry.Group = extra.Group = group;
+    const uint32_t tapGroup = static_cast<uint32_t>(index) / 4;
+    if (tapGroup != group) {
+      if (weights != 0) entries.push_back({group, weights});
+      if (extra != 0) entries.push_back({group, extra});
+      group = tapGroup;
+      weights = extra = 0;
+    }
     const int part = std::clamp(weight, -128, 127);
     const int shift = 8 * (index % 4);
-    entry.Weights |= (static_cast<uint32_t>(part) & 0xFFu) << shift;
-    extra.Weights |= (static_cast<uint32_t>(weight - part) & 0xFFu) << shift;
+    weights |= (static_cast<uint32_t>(part) & 0xFFu) << shift;
+    extra |= (static_cast<uint32_t>(weight - part) & 0xFFu) << shift;
     previous = index;
     return true;
   };
@@ -72,7 +74,8 @@ bool AppendIncreasing(const BlendPlan::TapPair* first, const BlendPlan::TapPair*
       return false;
     }
   }
-  flush();
+  if (weights != 0) entries.push_back({group, weights});
+  if (extra != 0) entries.push_back({group, extra});
   return true;
 }
 
