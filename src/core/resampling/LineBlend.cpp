@@ -101,6 +101,30 @@ __attribute__((target("avx2"))) void BlendAvx2(const Pair* first, const Pair* la
 
 #endif
 
+// Appends one output's taps to `plan` in pairs, with their total and its reciprocal.
+void AppendTapList(const Tap* first, const Tap* last, size_t lineStride, BlendPlan& plan) {
+  int total = 0;
+  for (const Tap* t = first; t < last; t += 2) {
+    const Tap& a = t[0];
+    const Tap& b = t + 1 < last ? t[1] : Tap{a.Index, 0};
+    plan.Pairs.push_back({a.Index * lineStride, b.Index * lineStride, a.Index, b.Index, a.Weight, b.Weight,
+                          (static_cast<uint32_t>(b.Weight) << 16) | (static_cast<uint32_t>(a.Weight) & 0xFFFFu)});
+    total += a.Weight + b.Weight;
+    const auto wide = [](int weight) { return weight < INT16_MIN || weight > INT16_MAX; };
+    if (wide(a.Weight) || wide(b.Weight)) plan.Narrow = false;
+  }
+  // Neighbouring outputs mostly share their total, and the reciprocal is a 64-bit division.
+  uint32_t reciprocal = 0;
+  if (!plan.Total.empty() && plan.Total.back() == total) {
+    reciprocal = plan.Reciprocal.back();
+  } else if (total >= 2 && total <= kMaxFastTotal) {
+    reciprocal = static_cast<uint32_t>(((uint64_t{1} << 32) + total - 1) / total);
+  }
+  plan.Total.push_back(total);
+  plan.Reciprocal.push_back(reciprocal);
+  plan.Begin.push_back(static_cast<int>(plan.Pairs.size()));
+}
+
 }  // namespace
 
 bool BlendKernelAvailable(BlendKernel kernel) {
@@ -139,8 +163,6 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
   // Room for every pair up front: a reduction widens the support to radius / scale.
   const double support = scale < 1.0f ? radius / static_cast<double>(scale) : radius;
   if (support < 1 << 16) plan.Pairs.reserve(static_cast<size_t>(targetLength) * static_cast<size_t>(support + 2));
-  TapList list;
-  list.reserve(static_cast<size_t>(std::min(2 * support + 3, 1e6)));
   // An axis that keeps its scale at exactly 1 has its centres exactly on the pixels, so every
   // output has the same weights at the same offsets: one list from the middle of the axis, where
   // nothing is folded, serves them all, shifted and folded at the borders.
@@ -149,27 +171,22 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
   const bool oneList = scale == 1.0f && middle - reach >= 0 && middle + reach < sourceLength;
   TapList middleList;
   if (oneList) BuildTapListInto(middleList, middle, sourceLength, scale, filter, radius);
-  for (int i = 0; i < targetLength; ++i) {
+  TapList taps;
+  taps.reserve(static_cast<size_t>(std::min((2 * support + 3) * kTapListBatch, 1e6)));
+  int ends[kTapListBatch];
+  for (int i = 0; i < targetLength; i += kTapListBatch) {
+    const int count = std::min(kTapListBatch, targetLength - i);
     if (oneList) {
-      list = middleList;
-      for (Tap& tap : list) tap.Index = MirrorIndex(tap.Index + i - middle, sourceLength);
+      taps.clear();
+      for (int k = 0; k < count; ++k) {
+        for (Tap tap : middleList) taps.push_back({MirrorIndex(tap.Index + i + k - middle, sourceLength), tap.Weight});
+        ends[k] = static_cast<int>(taps.size());
+      }
     } else {
-      BuildTapListInto(list, i, sourceLength, scale, filter, radius);
+      BuildTapListsInto(taps, ends, i, count, sourceLength, scale, filter, radius);
     }
-    int total = 0;
-    for (size_t t = 0; t < list.size(); t += 2) {
-      const Tap& a = list[t];
-      const Tap& b = t + 1 < list.size() ? list[t + 1] : Tap{a.Index, 0};
-      plan.Pairs.push_back({a.Index * lineStride, b.Index * lineStride, a.Index, b.Index, a.Weight, b.Weight,
-                            (static_cast<uint32_t>(b.Weight) << 16) | (static_cast<uint32_t>(a.Weight) & 0xFFFFu)});
-      total += a.Weight + b.Weight;
-      const auto wide = [](int weight) { return weight < INT16_MIN || weight > INT16_MAX; };
-      if (wide(a.Weight) || wide(b.Weight)) plan.Narrow = false;
-    }
-    plan.Total.push_back(total);
-    const bool fast = total >= 2 && total <= kMaxFastTotal;
-    plan.Reciprocal.push_back(fast ? static_cast<uint32_t>(((uint64_t{1} << 32) + total - 1) / total) : 0);
-    plan.Begin.push_back(static_cast<int>(plan.Pairs.size()));
+    for (int k = 0; k < count; ++k)
+      AppendTapList(taps.data() + (k == 0 ? 0 : ends[k - 1]), taps.data() + ends[k], lineStride, plan);
   }
   for (BlendKernel kernel : {BlendKernel::Sse2, BlendKernel::Avx2})
     if (BlendKernelAvailable(kernel)) plan.Kernel = kernel;
