@@ -11,117 +11,6 @@
 #include "resampling/SimdDivide.h"
 #endif
 
-namespace {
-
-// Appends the entries of one group whose four lines have the weights `weights` (consumed).
-// Each entry takes what a signed byte holds of every line's remaining weight; the usual group
-// needs one, and a group without weight none.
-inline void AppendGroup(uint32_t group, int* weights, std::vector<GroupPlan::Entry>& entries) {
-  const auto fits = [](int weight) { return static_cast<unsigned>(weight + 128) < 256u; };
-  if (fits(weights[0]) && fits(weights[1]) && fits(weights[2]) && fits(weights[3])) {
-    const uint32_t packed = (static_cast<uint32_t>(weights[0]) & 0xFFu) |
-                            (static_cast<uint32_t>(weights[1]) & 0xFFu) << 8 |
-                            (static_cast<uint32_t>(weights[2]) & 0xFFu) << 16 | static_cast<uint32_t>(weights[3]) << 24;
-    if (packed != 0) entries.push_back({group, packed});
-    return;
-  }
-  while (weights[0] != 0 || weights[1] != 0 || weights[2] != 0 || weights[3] != 0) {
-    uint32_t packed = 0;
-    for (int t = 0; t < 4; ++t) {
-      const int part = std::clamp(weights[t], -128, 127);
-      weights[t] -= part;
-      packed |= (static_cast<uint32_t>(part) & 0xFFu) << (8 * t);
-    }
-    entries.push_back({group, packed});
-  }
-}
-
-// Lines whose weights an output gathers on the stack; wider spans (strong reductions) use the
-// heap.
-constexpr int kStackLines = 128;
-
-// The entries of one output whose taps read lines in increasing order with weights of up to two
-// bytes' worth (every output away from the borders): straight from the pairs, one entry per
-// group touched, and a second for a group with a weight beyond a signed byte. False, with
-// nothing appended, for any other output.
-bool AppendIncreasing(const BlendPlan::TapPair* first, const BlendPlan::TapPair* last,
-                      std::vector<GroupPlan::Entry>& entries) {
-  const size_t start = entries.size();
-  // The group being filled and its weights are kept in locals (not a struct written field by
-  // field), so that appending them does not wait on narrower stores.
-  int previous = -1;
-  uint32_t group = 0, weights = 0, extra = 0;
-  const auto take = [&](int index, int weight) {
-    if (weight == 0) return true;  // the pad of a lone last tap
-    if (index <= previous || weight < -256 || weight > 254) return false;
-    const uint32_t tapGroup = static_cast<uint32_t>(index) / 4;
-    if (tapGroup != group) {
-      if (weights != 0) entries.push_back({group, weights});
-      if (extra != 0) entries.push_back({group, extra});
-      group = tapGroup;
-      weights = extra = 0;
-    }
-    const int part = std::clamp(weight, -128, 127);
-    const int shift = 8 * (index % 4);
-    weights |= (static_cast<uint32_t>(part) & 0xFFu) << shift;
-    extra |= (static_cast<uint32_t>(weight - part) & 0xFFu) << shift;
-    previous = index;
-    return true;
-  };
-  for (const BlendPlan::TapPair* p = first; p != last; ++p) {
-    if (!take(p->IndexA, p->WeightA) || !take(p->IndexB, p->WeightB)) {
-      entries.resize(start);
-      return false;
-    }
-  }
-  if (weights != 0) entries.push_back({group, weights});
-  if (extra != 0) entries.push_back({group, extra});
-  return true;
-}
-
-}  // namespace
-
-bool MakeGroupPlan(const BlendPlan& plan, GroupPlan& groups) {
-  if (!plan.Narrow) return false;
-  const size_t outputs = plan.Total.size();
-  groups.Begin.assign(1, 0);
-  groups.Entries.clear();
-  groups.Entries.reserve(plan.Pairs.size() + outputs);
-  int onStack[kStackLines];
-  std::vector<int> onHeap;
-  for (size_t i = 0; i < outputs; ++i) {
-    if (plan.Reciprocal[i] == 0) return false;
-    const BlendPlan::TapPair* first = plan.Pairs.data() + plan.Begin[i];
-    const BlendPlan::TapPair* last = plan.Pairs.data() + plan.Begin[i + 1];
-    if (AppendIncreasing(first, last, groups.Entries)) {
-      groups.Begin.push_back(static_cast<int>(groups.Entries.size()));
-      continue;
-    }
-    int lowest = first->IndexA, highest = first->IndexA;
-    for (const BlendPlan::TapPair* p = first; p != last; ++p) {
-      lowest = std::min(lowest, std::min(p->IndexA, p->IndexB));
-      highest = std::max(highest, std::max(p->IndexA, p->IndexB));
-    }
-    // The weights of every line from the lowest group on, taps folded onto one line added up.
-    const int base = lowest / 4 * 4;
-    const size_t span = static_cast<size_t>(highest - base) / 4 * 4 + 4;
-    int* lineWeights = onStack;
-    if (span > kStackLines) {
-      onHeap.resize(span);
-      lineWeights = onHeap.data();
-    }
-    std::fill(lineWeights, lineWeights + span, 0);
-    for (const BlendPlan::TapPair* p = first; p != last; ++p) {
-      lineWeights[p->IndexA - base] += p->WeightA;
-      lineWeights[p->IndexB - base] += p->WeightB;
-    }
-    for (size_t g = 0; g < span; g += 4)
-      AppendGroup(static_cast<uint32_t>((static_cast<size_t>(base) + g) / 4), lineWeights + g, groups.Entries);
-    groups.Begin.push_back(static_cast<int>(groups.Entries.size()));
-  }
-  return true;
-}
-
 #if defined(MOSAICOR_X86_GROUPS)
 
 namespace {
@@ -183,10 +72,10 @@ MOSAICOR_VNNI void GroupColumns(const QImage& colours, int paddedRows, uint8_t* 
 
 // One block of eight positions blended by the entries [first, last): the eight results as
 // 32-bit pixels in position order.
-MOSAICOR_VNNI inline __m256i BlendBlock(const GroupPlan::Entry* first, const GroupPlan::Entry* last,
-                                        const uint8_t* block, size_t stride, __m256i divisor, __m256i limit) {
+MOSAICOR_VNNI inline __m256i BlendBlock(const GroupEntry* first, const GroupEntry* last, const uint8_t* block,
+                                        size_t stride, __m256i divisor, __m256i limit) {
   __m256i acc0 = _mm256_setzero_si256(), acc1 = acc0, acc2 = acc0, acc3 = acc0;
-  for (const GroupPlan::Entry* e = first; e != last; ++e) {
+  for (const GroupEntry* e = first; e != last; ++e) {
     const uint8_t* cells = block + e->Group * stride;
     const __m256i weights = _mm256_set1_epi32(static_cast<int>(e->Weights));
     acc0 = _mm256_dpbusd_epi32(acc0, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cells)), weights);
@@ -203,12 +92,12 @@ MOSAICOR_VNNI inline __m256i BlendBlock(const GroupPlan::Entry* first, const Gro
 
 // Horizontal pass: output column i over every source row, written as cell i of the work
 // picture's interleaved lines of four rows each.
-MOSAICOR_VNNI void BlendAcross(const BlendPlan& plan, const GroupPlan& groups, const uint8_t* columns,
-                               size_t columnStride, int paddedRows, uint8_t* work, size_t workStride) {
+MOSAICOR_VNNI void BlendAcross(const BlendPlan& plan, const uint8_t* columns, size_t columnStride, int paddedRows,
+                               uint8_t* work, size_t workStride) {
   const __m256i shuffle = CellShuffle();
   for (size_t i = 0; i < plan.Total.size(); ++i) {
-    const GroupPlan::Entry* first = groups.Entries.data() + groups.Begin[i];
-    const GroupPlan::Entry* last = groups.Entries.data() + groups.Begin[i + 1];
+    const GroupEntry* first = plan.Groups.data() + plan.GroupBegin[i];
+    const GroupEntry* last = plan.Groups.data() + plan.GroupBegin[i + 1];
     const __m256i divisor = _mm256_set1_epi32(static_cast<int>(plan.Reciprocal[i]));
     const __m256i limit = _mm256_set1_epi32(255 * plan.Total[i]);
     uint8_t* cells = work + CellOffset(static_cast<int>(i));
@@ -222,14 +111,14 @@ MOSAICOR_VNNI void BlendAcross(const BlendPlan& plan, const GroupPlan& groups, c
 }
 
 // Vertical pass: output row j over every work column, as 24-bit pixels (R, G, B).
-MOSAICOR_VNNI void BlendDown(const BlendPlan& plan, const GroupPlan& groups, const uint8_t* work, size_t workStride,
-                             uint8_t* rgb, QImage& dest) {
+MOSAICOR_VNNI void BlendDown(const BlendPlan& plan, const uint8_t* work, size_t workStride, uint8_t* rgb,
+                             QImage& dest) {
   const int width = dest.width();
   const __m256i toRgb = _mm256_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1, 2, 1, 0, 6, 5, 4, 10,
                                          9, 8, 14, 13, 12, -1, -1, -1, -1);
   for (size_t j = 0; j < plan.Total.size(); ++j) {
-    const GroupPlan::Entry* first = groups.Entries.data() + groups.Begin[j];
-    const GroupPlan::Entry* last = groups.Entries.data() + groups.Begin[j + 1];
+    const GroupEntry* first = plan.Groups.data() + plan.GroupBegin[j];
+    const GroupEntry* last = plan.Groups.data() + plan.GroupBegin[j + 1];
     const __m256i divisor = _mm256_set1_epi32(static_cast<int>(plan.Reciprocal[j]));
     const __m256i limit = _mm256_set1_epi32(255 * plan.Total[j]);
     for (int b = 0; b < RoundUpToBlock(width) / kBlock; ++b) {
@@ -257,11 +146,11 @@ bool ResampleGrouped(const BlendPlan& across, const BlendPlan& down, const QImag
   const int64_t workBytes = int64_t{paddedRows / 4} * static_cast<int64_t>(workStride);
   const int64_t rgbBytes = int64_t{RoundUpToBlock(nw)} * 3 + 32;
   if (columnBytes + workBytes + rgbBytes > kMaxBufferBytes) return false;
-  // Square tiles, the usual case, have the same plan on both axes.
-  GroupPlan acrossGroups, downGroups;
-  if (!MakeGroupPlan(across, acrossGroups)) return false;
-  const bool samePlan = &across == &down;
-  if (!samePlan && !MakeGroupPlan(down, downGroups)) return false;
+  const auto grouped = [](const BlendPlan& plan) {
+    return plan.Narrow && plan.GroupBegin.size() == plan.Total.size() + 1 &&
+           std::find(plan.Reciprocal.begin(), plan.Reciprocal.end(), 0u) == plan.Reciprocal.end();
+  };
+  if (!grouped(across) || !grouped(down)) return false;
 
   const std::unique_ptr<uint8_t[]> buffer(new uint8_t[static_cast<size_t>(columnBytes + workBytes + rgbBytes)]);
   uint8_t* columns = buffer.get();
@@ -271,8 +160,8 @@ bool ResampleGrouped(const BlendPlan& across, const BlendPlan& down, const QImag
   // Work cells past the last column are read with their block but never written by the pass.
   for (int m = 0; m < paddedRows / 4; ++m)
     for (int x = nw; x < RoundUpToBlock(nw); ++x) std::memset(work + m * workStride + CellOffset(x), 0, kCellBytes);
-  BlendAcross(across, acrossGroups, columns, columnStride, paddedRows, work, workStride);
-  BlendDown(down, samePlan ? acrossGroups : downGroups, work, workStride, rgb, dest);
+  BlendAcross(across, columns, columnStride, paddedRows, work, workStride);
+  BlendDown(down, work, workStride, rgb, dest);
   return true;
 }
 

@@ -102,16 +102,24 @@ __attribute__((target("avx2"))) void BlendAvx2(const Pair* first, const Pair* la
 #endif
 
 // Appends one output's taps to `plan` in pairs, with their total and its reciprocal.
-void AppendTapList(const Tap* first, const Tap* last, size_t lineStride, BlendPlan& plan) {
+void AppendTapList(const Tap* first, const Tap* last, size_t lineStride, BlendForm form, BlendPlan& plan) {
   int total = 0;
-  for (const Tap* t = first; t < last; t += 2) {
-    const Tap& a = t[0];
-    const Tap& b = t + 1 < last ? t[1] : Tap{a.Index, 0};
-    plan.Pairs.push_back({a.Index * lineStride, b.Index * lineStride, a.Index, b.Index, a.Weight, b.Weight,
-                          (static_cast<uint32_t>(b.Weight) << 16) | (static_cast<uint32_t>(a.Weight) & 0xFFFFu)});
-    total += a.Weight + b.Weight;
-    const auto wide = [](int weight) { return weight < INT16_MIN || weight > INT16_MAX; };
-    if (wide(a.Weight) || wide(b.Weight)) plan.Narrow = false;
+  bool narrow = true;
+  for (const Tap* t = first; t != last; ++t) {
+    total += t->Weight;
+    narrow = narrow && t->Weight >= INT16_MIN && t->Weight <= INT16_MAX;
+  }
+  plan.Narrow = plan.Narrow && narrow;
+  if (form == BlendForm::Groups) {
+    if (narrow) AppendGroups(first, last, plan.Groups);  // a plan with a wide weight is not blended in groups
+    plan.GroupBegin.push_back(static_cast<int>(plan.Groups.size()));
+  } else {
+    for (const Tap* t = first; t < last; t += 2) {
+      const Tap& a = t[0];
+      const Tap& b = t + 1 < last ? t[1] : Tap{a.Index, 0};
+      plan.Pairs.push_back({a.Index * lineStride, b.Index * lineStride, a.Index, b.Index, a.Weight, b.Weight,
+                            (static_cast<uint32_t>(b.Weight) << 16) | (static_cast<uint32_t>(a.Weight) & 0xFFFFu)});
+    }
   }
   // Neighbouring outputs mostly share their total, and the reciprocal is a 64-bit division.
   uint32_t reciprocal = 0;
@@ -152,7 +160,8 @@ BlendKernel FastestBlendKernel() {
   return fastest;
 }
 
-BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filter, float radius, size_t lineStride) {
+BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filter, float radius, size_t lineStride,
+                        BlendForm form) {
   BlendPlan plan;
   plan.LineStride = lineStride;
   plan.Begin.reserve(static_cast<size_t>(targetLength) + 1);
@@ -162,7 +171,14 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
   const float scale = AxisScale(sourceLength, targetLength);
   // Room for every pair up front: a reduction widens the support to radius / scale.
   const double support = scale < 1.0f ? radius / static_cast<double>(scale) : radius;
-  if (support < 1 << 16) plan.Pairs.reserve(static_cast<size_t>(targetLength) * static_cast<size_t>(support + 2));
+  if (support < 1 << 16 && form == BlendForm::Pairs)
+    plan.Pairs.reserve(static_cast<size_t>(targetLength) * static_cast<size_t>(support + 2));
+  if (form == BlendForm::Groups) {
+    plan.GroupBegin.reserve(static_cast<size_t>(targetLength) + 1);
+    plan.GroupBegin.push_back(0);
+    if (support < 1 << 16)
+      plan.Groups.reserve(static_cast<size_t>(targetLength) * static_cast<size_t>(support / 2 + 3));
+  }
   // An axis that keeps its scale at exactly 1 has its centres exactly on the pixels, so every
   // output has the same weights at the same offsets: one list from the middle of the axis, where
   // nothing is folded, serves them all, shifted and folded at the borders.
@@ -186,7 +202,7 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
       BuildTapListsInto(taps, ends, i, count, sourceLength, scale, filter, radius);
     }
     for (int k = 0; k < count; ++k)
-      AppendTapList(taps.data() + (k == 0 ? 0 : ends[k - 1]), taps.data() + ends[k], lineStride, plan);
+      AppendTapList(taps.data() + (k == 0 ? 0 : ends[k - 1]), taps.data() + ends[k], lineStride, form, plan);
   }
   for (BlendKernel kernel : {BlendKernel::Sse2, BlendKernel::Avx2})
     if (BlendKernelAvailable(kernel)) plan.Kernel = kernel;

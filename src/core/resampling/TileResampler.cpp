@@ -152,11 +152,14 @@ bool ResampleTwoPassUsing(BlendKernel kernel, FilterFunction filter, float radiu
                              : source.convertToFormat(QImage::Format_ARGB32);
   // The plans are laid out for lines of one byte; each route sets its own line stride. Square
   // tiles, the usual case, have the same taps on both axes.
-  BlendPlan across = MakeBlendPlan(sw, nw, filter, radius, 1);
   const bool sameAxes = sh == sw && nh == nw;
-  BlendPlan down = sameAxes ? BlendPlan{} : MakeBlendPlan(sh, nh, filter, radius, 1);
-  if (kernel == BlendKernel::Vnni && ResampleGrouped(across, sameAxes ? across : down, colours, dest)) return true;
-  if (sameAxes) down = across;
+  if (kernel == BlendKernel::Vnni && BlendKernelAvailable(kernel)) {
+    const BlendPlan across = MakeBlendPlan(sw, nw, filter, radius, 1, BlendForm::Groups);
+    const BlendPlan down = sameAxes ? BlendPlan{} : MakeBlendPlan(sh, nh, filter, radius, 1, BlendForm::Groups);
+    if (ResampleGrouped(across, sameAxes ? across : down, colours, dest)) return true;
+  }
+  BlendPlan across = MakeBlendPlan(sw, nw, filter, radius, 1);
+  BlendPlan down = sameAxes ? across : MakeBlendPlan(sh, nh, filter, radius, 1);
   for (BlendPlan* plan : {&across, &down})
     if (BlendKernelAvailable(kernel)) plan->Kernel = kernel;
   ResampleByLines(std::move(across), std::move(down), colours, dest);
