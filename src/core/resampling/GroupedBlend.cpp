@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <utility>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -146,11 +145,12 @@ bool ResampleGrouped(const BlendPlan& across, const BlendPlan& down, const QImag
   const int64_t workBytes = int64_t{paddedRows / 4} * static_cast<int64_t>(workStride);
   const int64_t rgbBytes = int64_t{RoundUpToBlock(nw)} * 3 + 32;
   if (columnBytes + workBytes + rgbBytes > kMaxBufferBytes) return false;
-  const auto grouped = [](const BlendPlan& plan) {
-    return plan.Narrow && plan.GroupBegin.size() == plan.Total.size() + 1 &&
+  const auto grouped = [](const BlendPlan& plan, int outputs) {
+    return plan.Narrow && plan.Total.size() == static_cast<size_t>(outputs) &&
+           plan.GroupBegin.size() == plan.Total.size() + 1 &&
            std::find(plan.Reciprocal.begin(), plan.Reciprocal.end(), 0u) == plan.Reciprocal.end();
   };
-  if (!grouped(across) || !grouped(down)) return false;
+  if (!grouped(across, nw) || !grouped(down, nh)) return false;
 
   const std::unique_ptr<uint8_t[]> buffer(new uint8_t[static_cast<size_t>(columnBytes + workBytes + rgbBytes)]);
   uint8_t* columns = buffer.get();

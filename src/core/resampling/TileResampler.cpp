@@ -89,10 +89,6 @@ void StoreRgb888(const uint32_t* pixels, int count, uint8_t* out) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // Both passes over lines of whole 32-bit pixels: the source's columns as lines for the
 // horizontal pass, the work picture's rows for the vertical one.
 void ResampleByLines(BlendPlan across, BlendPlan down, const QImage& colours, QImage& dest) {
