@@ -133,6 +133,31 @@ void AppendTapList(const Tap* first, const Tap* last, size_t lineStride, BlendFo
   plan.Begin.push_back(static_cast<int>(plan.Pairs.size()));
 }
 
+// The lists of an axis at scale 1: the taps of the middle output shifted to each output and
+// folded at the borders. In group form, an output whose taps and those of the output four
+// before it are all inside the axis has that output's entries one group further on.
+void AppendShiftedLists(const TapList& middleList, int middle, int reach, int sourceLength, int targetLength,
+                        size_t lineStride, BlendForm form, BlendPlan& plan) {
+  const auto inside = [&](int output) { return output - reach >= 0 && output + reach < sourceLength; };
+  TapList taps;
+  for (int i = 0; i < targetLength; ++i) {
+    if (form == BlendForm::Groups && i >= 4 && inside(i) && inside(i - 4)) {
+      for (int e = plan.GroupBegin[i - 4]; e < plan.GroupBegin[i - 3]; ++e) {
+        GroupEntry entry = plan.Groups[static_cast<size_t>(e)];
+        ++entry.Group;
+        plan.Groups.push_back(entry);
+      }
+      plan.GroupBegin.push_back(static_cast<int>(plan.Groups.size()));
+      plan.Total.push_back(plan.Total[static_cast<size_t>(i - 4)]);
+      plan.Reciprocal.push_back(plan.Reciprocal[static_cast<size_t>(i - 4)]);
+      continue;
+    }
+    taps.clear();
+    for (Tap tap : middleList) taps.push_back({MirrorIndex(tap.Index + i - middle, sourceLength), tap.Weight});
+    AppendTapList(taps.data(), taps.data() + taps.size(), lineStride, form, plan);
+  }
+}
+
 }  // namespace
 
 bool BlendKernelAvailable(BlendKernel kernel) {
@@ -187,22 +212,18 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
   const bool oneList = scale == 1.0f && middle - reach >= 0 && middle + reach < sourceLength;
   TapList middleList;
   if (oneList) BuildTapListInto(middleList, middle, sourceLength, scale, filter, radius);
-  TapList taps;
-  taps.reserve(static_cast<size_t>(std::min((2 * support + 3) * kTapListBatch, 1e6)));
-  int ends[kTapListBatch];
-  for (int i = 0; i < targetLength; i += kTapListBatch) {
-    const int count = std::min(kTapListBatch, targetLength - i);
-    if (oneList) {
-      taps.clear();
-      for (int k = 0; k < count; ++k) {
-        for (Tap tap : middleList) taps.push_back({MirrorIndex(tap.Index + i + k - middle, sourceLength), tap.Weight});
-        ends[k] = static_cast<int>(taps.size());
-      }
-    } else {
+  if (oneList) {
+    AppendShiftedLists(middleList, middle, reach, sourceLength, targetLength, lineStride, form, plan);
+  } else {
+    TapList taps;
+    taps.reserve(static_cast<size_t>(std::min((2 * support + 3) * kTapListBatch, 1e6)));
+    int ends[kTapListBatch];
+    for (int i = 0; i < targetLength; i += kTapListBatch) {
+      const int count = std::min(kTapListBatch, targetLength - i);
       BuildTapListsInto(taps, ends, i, count, sourceLength, scale, filter, radius);
+      for (int k = 0; k < count; ++k)
+        AppendTapList(taps.data() + (k == 0 ? 0 : ends[k - 1]), taps.data() + ends[k], lineStride, form, plan);
     }
-    for (int k = 0; k < count; ++k)
-      AppendTapList(taps.data() + (k == 0 ? 0 : ends[k - 1]), taps.data() + ends[k], lineStride, form, plan);
   }
   for (BlendKernel kernel : {BlendKernel::Sse2, BlendKernel::Avx2})
     if (BlendKernelAvailable(kernel)) plan.Kernel = kernel;
