@@ -32,6 +32,20 @@ void BM_ResizeTile(benchmark::State& state) {
 }
 BENCHMARK(BM_ResizeTile)->Apply(Sizes);
 
+// The line route that processors without 8-bit dot products take (AVX2 kernels), for
+// comparison; skipped where AVX2 is missing.
+void BM_ResizeTileLineRoute(benchmark::State& state) {
+  if (!BlendKernelAvailable(BlendKernel::Avx2)) return state.SkipWithError("no AVX2");
+  const QImage source = SourceFor(state);
+  const int width = static_cast<int>(state.range(2)), height = static_cast<int>(state.range(3));
+  for (auto _ : state) {
+    QImage dest(width, height, QImage::Format_RGB888);
+    ResampleTwoPassUsing(BlendKernel::Avx2, MitchellKernel, kMitchellRadius, source, dest);
+    benchmark::DoNotOptimize(dest);
+  }
+}
+BENCHMARK(BM_ResizeTileLineRoute)->Apply(Sizes);
+
 void BM_QtSmoothScaled(benchmark::State& state) {
   const QImage source = SourceFor(state);
   const int width = static_cast<int>(state.range(2)), height = static_cast<int>(state.range(3));

@@ -6,6 +6,7 @@
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #define MOSAICOR_X86_KERNELS 1
+#include "resampling/SimdDivide.h"
 #endif
 
 namespace {
@@ -38,9 +39,8 @@ void BlendScalar(const Pair* first, const Pair* last, int total, const uint8_t* 
 
 // The SIMD kernels take each pair of taps at once: the bytes of the two lines interleaved and
 // widened to 16 bits meet the packed weight pair in one multiply-add (a·wa + b·wb per 32-bit
-// lane). The sums are clamped to 0 .. 255 × total, which for a positive total gives the same
-// byte as dividing first and clamping after, and then divided by the high half of
-// sum × ceil(2^32 / total), exact for totals 2 .. 4096 and sums up to 255 × total.
+// lane). The sums are then divided as SimdDivide.h describes (the SSE2 form below is the same
+// operation without the 32-bit minimum and maximum).
 
 inline __m128i DivideSse2(__m128i s, __m128i reciprocal, __m128i limit) {
   s = _mm_and_si128(s, _mm_cmpgt_epi32(s, _mm_setzero_si128()));
@@ -74,14 +74,7 @@ __attribute__((target("sse2"))) void BlendSse2(const Pair* first, const Pair* la
   }
 }
 
-// The same per 128-bit half: unpacking and packing both stay within halves, so bytes come back
-// where they were.
-__attribute__((target("avx2"))) inline __m256i DivideAvx2(__m256i s, __m256i reciprocal, __m256i limit) {
-  s = _mm256_min_epi32(_mm256_max_epi32(s, _mm256_setzero_si256()), limit);
-  const __m256i even = _mm256_mul_epu32(s, reciprocal);
-  const __m256i odd = _mm256_mul_epu32(_mm256_srli_epi64(s, 32), reciprocal);
-  return _mm256_blend_epi32(_mm256_srli_epi64(even, 32), odd, 0xAA);
-}
+// Unpacking and packing stay within 128-bit halves, so bytes come back where they were.
 
 __attribute__((target("avx2"))) void BlendAvx2(const Pair* first, const Pair* last, int total, uint32_t reciprocal,
                                                const uint8_t* lines, int bytes, uint8_t* out) {
@@ -108,6 +101,63 @@ __attribute__((target("avx2"))) void BlendAvx2(const Pair* first, const Pair* la
 
 #endif
 
+// Appends one output's taps to `plan` in pairs, with their total and its reciprocal.
+void AppendTapList(const Tap* first, const Tap* last, size_t lineStride, BlendForm form, BlendPlan& plan) {
+  int total = 0;
+  bool narrow = true;
+  for (const Tap* t = first; t != last; ++t) {
+    total += t->Weight;
+    narrow = narrow && t->Weight >= INT16_MIN && t->Weight <= INT16_MAX;
+  }
+  plan.Narrow = plan.Narrow && narrow;
+  if (form == BlendForm::Groups) {
+    if (narrow) AppendGroups(first, last, plan.Groups);  // a plan with a wide weight is not blended in groups
+    plan.GroupBegin.push_back(static_cast<int>(plan.Groups.size()));
+  } else {
+    for (const Tap* t = first; t < last; t += 2) {
+      const Tap& a = t[0];
+      const Tap& b = t + 1 < last ? t[1] : Tap{a.Index, 0};
+      plan.Pairs.push_back({a.Index * lineStride, b.Index * lineStride, a.Index, b.Index, a.Weight, b.Weight,
+                            (static_cast<uint32_t>(b.Weight) << 16) | (static_cast<uint32_t>(a.Weight) & 0xFFFFu)});
+    }
+  }
+  // Neighbouring outputs mostly share their total, and the reciprocal is a 64-bit division.
+  uint32_t reciprocal = 0;
+  if (!plan.Total.empty() && plan.Total.back() == total) {
+    reciprocal = plan.Reciprocal.back();
+  } else if (total >= 2 && total <= kMaxFastTotal) {
+    reciprocal = static_cast<uint32_t>(((uint64_t{1} << 32) + total - 1) / total);
+  }
+  plan.Total.push_back(total);
+  plan.Reciprocal.push_back(reciprocal);
+  plan.Begin.push_back(static_cast<int>(plan.Pairs.size()));
+}
+
+// The lists of an axis at scale 1: the taps of the middle output shifted to each output and
+// folded at the borders. In group form, an output whose taps and those of the output four
+// before it are all inside the axis has that output's entries one group further on.
+void AppendShiftedLists(const TapList& middleList, int middle, int reach, int sourceLength, int targetLength,
+                        size_t lineStride, BlendForm form, BlendPlan& plan) {
+  const auto inside = [&](int output) { return output - reach >= 0 && output + reach < sourceLength; };
+  TapList taps;
+  for (int i = 0; i < targetLength; ++i) {
+    if (form == BlendForm::Groups && i >= 4 && inside(i) && inside(i - 4)) {
+      for (int e = plan.GroupBegin[i - 4]; e < plan.GroupBegin[i - 3]; ++e) {
+        GroupEntry entry = plan.Groups[static_cast<size_t>(e)];
+        ++entry.Group;
+        plan.Groups.push_back(entry);
+      }
+      plan.GroupBegin.push_back(static_cast<int>(plan.Groups.size()));
+      plan.Total.push_back(plan.Total[static_cast<size_t>(i - 4)]);
+      plan.Reciprocal.push_back(plan.Reciprocal[static_cast<size_t>(i - 4)]);
+      continue;
+    }
+    taps.clear();
+    for (Tap tap : middleList) taps.push_back({MirrorIndex(tap.Index + i - middle, sourceLength), tap.Weight});
+    AppendTapList(taps.data(), taps.data() + taps.size(), lineStride, form, plan);
+  }
+}
+
 }  // namespace
 
 bool BlendKernelAvailable(BlendKernel kernel) {
@@ -119,13 +169,24 @@ bool BlendKernelAvailable(BlendKernel kernel) {
       return __builtin_cpu_supports("sse2");
     case BlendKernel::Avx2:
       return __builtin_cpu_supports("avx2");
+    case BlendKernel::Vnni:
+      return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("avx512vl") &&
+             __builtin_cpu_supports("avx512vnni");
 #endif
     default:
       return false;
   }
 }
 
-BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filter, float radius, size_t lineStride) {
+BlendKernel FastestBlendKernel() {
+  BlendKernel fastest = BlendKernel::Scalar;
+  for (BlendKernel kernel : {BlendKernel::Sse2, BlendKernel::Avx2, BlendKernel::Vnni})
+    if (BlendKernelAvailable(kernel)) fastest = kernel;
+  return fastest;
+}
+
+BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filter, float radius, size_t lineStride,
+                        BlendForm form) {
   BlendPlan plan;
   plan.LineStride = lineStride;
   plan.Begin.reserve(static_cast<size_t>(targetLength) + 1);
@@ -135,9 +196,14 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
   const float scale = AxisScale(sourceLength, targetLength);
   // Room for every pair up front: a reduction widens the support to radius / scale.
   const double support = scale < 1.0f ? radius / static_cast<double>(scale) : radius;
-  if (support < 1 << 16) plan.Pairs.reserve(static_cast<size_t>(targetLength) * static_cast<size_t>(support + 2));
-  TapList list;
-  list.reserve(static_cast<size_t>(std::min(2 * support + 3, 1e6)));
+  if (support < 1 << 16 && form == BlendForm::Pairs)
+    plan.Pairs.reserve(static_cast<size_t>(targetLength) * static_cast<size_t>(support + 2));
+  if (form == BlendForm::Groups) {
+    plan.GroupBegin.reserve(static_cast<size_t>(targetLength) + 1);
+    plan.GroupBegin.push_back(0);
+    if (support < 1 << 16)
+      plan.Groups.reserve(static_cast<size_t>(targetLength) * static_cast<size_t>(support / 2 + 3));
+  }
   // An axis that keeps its scale at exactly 1 has its centres exactly on the pixels, so every
   // output has the same weights at the same offsets: one list from the middle of the axis, where
   // nothing is folded, serves them all, shifted and folded at the borders.
@@ -146,27 +212,18 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
   const bool oneList = scale == 1.0f && middle - reach >= 0 && middle + reach < sourceLength;
   TapList middleList;
   if (oneList) BuildTapListInto(middleList, middle, sourceLength, scale, filter, radius);
-  for (int i = 0; i < targetLength; ++i) {
-    if (oneList) {
-      list = middleList;
-      for (Tap& tap : list) tap.Index = MirrorIndex(tap.Index + i - middle, sourceLength);
-    } else {
-      BuildTapListInto(list, i, sourceLength, scale, filter, radius);
+  if (oneList) {
+    AppendShiftedLists(middleList, middle, reach, sourceLength, targetLength, lineStride, form, plan);
+  } else {
+    TapList taps;
+    taps.reserve(static_cast<size_t>(std::min((2 * support + 3) * kTapListBatch, 1e6)));
+    int ends[kTapListBatch];
+    for (int i = 0; i < targetLength; i += kTapListBatch) {
+      const int count = std::min(kTapListBatch, targetLength - i);
+      BuildTapListsInto(taps, ends, i, count, sourceLength, scale, filter, radius);
+      for (int k = 0; k < count; ++k)
+        AppendTapList(taps.data() + (k == 0 ? 0 : ends[k - 1]), taps.data() + ends[k], lineStride, form, plan);
     }
-    int total = 0;
-    for (size_t t = 0; t < list.size(); t += 2) {
-      const Tap& a = list[t];
-      const Tap& b = t + 1 < list.size() ? list[t + 1] : Tap{a.Index, 0};
-      plan.Pairs.push_back({a.Index * lineStride, b.Index * lineStride, a.Index, b.Index, a.Weight, b.Weight,
-                            (static_cast<uint32_t>(b.Weight) << 16) | (static_cast<uint32_t>(a.Weight) & 0xFFFFu)});
-      total += a.Weight + b.Weight;
-      const auto wide = [](int weight) { return weight < INT16_MIN || weight > INT16_MAX; };
-      if (wide(a.Weight) || wide(b.Weight)) plan.Narrow = false;
-    }
-    plan.Total.push_back(total);
-    const bool fast = total >= 2 && total <= kMaxFastTotal;
-    plan.Reciprocal.push_back(fast ? static_cast<uint32_t>(((uint64_t{1} << 32) + total - 1) / total) : 0);
-    plan.Begin.push_back(static_cast<int>(plan.Pairs.size()));
   }
   for (BlendKernel kernel : {BlendKernel::Sse2, BlendKernel::Avx2})
     if (BlendKernelAvailable(kernel)) plan.Kernel = kernel;
@@ -189,7 +246,8 @@ void BlendLine(const BlendPlan& plan, int output, const uint8_t* lines, int pixe
 #if defined(MOSAICOR_X86_KERNELS)
   const uint32_t reciprocal = plan.Reciprocal[output];
   if (plan.Narrow && reciprocal != 0) {
-    if (plan.Kernel == BlendKernel::Avx2) return BlendAvx2(first, last, total, reciprocal, lines, bytes, out);
+    if (plan.Kernel == BlendKernel::Avx2 || plan.Kernel == BlendKernel::Vnni)
+      return BlendAvx2(first, last, total, reciprocal, lines, bytes, out);
     if (plan.Kernel == BlendKernel::Sse2) return BlendSse2(first, last, total, reciprocal, lines, bytes, out);
   }
 #endif

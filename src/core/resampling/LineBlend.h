@@ -7,12 +7,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "resampling/GroupPlan.h"
 #include "resampling/TapList.h"
 
-// Ways to run the same integer arithmetic; every one gives the same bytes.
-enum class BlendKernel { Scalar, Sse2, Avx2 };
+// Ways to run the same integer arithmetic; every one gives the same bytes. Vnni is the grouped
+// route of GroupedBlend.h; a line plan told to use it blends as Avx2.
+enum class BlendKernel { Scalar, Sse2, Avx2, Vnni };
 
 bool BlendKernelAvailable(BlendKernel kernel);
+
+// The last of Scalar, Sse2, Avx2, Vnni that this processor runs.
+BlendKernel FastestBlendKernel();
 
 // The tap lists of one axis for lines `LineStride` bytes apart, taken in pairs of taps (a lone
 // last tap is paired with itself at weight 0), each list with its total and the reciprocal that
@@ -26,6 +31,8 @@ struct BlendPlan {
   };
   std::vector<int> Begin;  // pairs of output i are Begin[i] .. Begin[i + 1] − 1
   std::vector<TapPair> Pairs;
+  std::vector<int> GroupBegin;  // the Groups form: entries of output i are GroupBegin[i] .. GroupBegin[i + 1] − 1
+  std::vector<GroupEntry> Groups;
   std::vector<int> Total;
   std::vector<uint32_t> Reciprocal;          // ceil(2^32 / total) for totals 2 .. 4096, else 0
   size_t LineStride = 0;                     // bytes from one line to the next
@@ -33,8 +40,13 @@ struct BlendPlan {
   BlendKernel Kernel = BlendKernel::Scalar;  // the fastest the processor runs
 };
 
+// The taps of a plan as pairs for BlendLine, or as group entries for the grouped blend
+// (GroupedBlend.h), which then has no pairs. Both forms have the totals and reciprocals.
+enum class BlendForm { Pairs, Groups };
+
 // The plan of an axis of `sourceLength` lines resampled to `targetLength` by `filter`.
-BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filter, float radius, size_t lineStride);
+BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filter, float radius, size_t lineStride,
+                        BlendForm form = BlendForm::Pairs);
 
 // The same plan for lines `lineStride` bytes apart.
 void ChangeLineStride(BlendPlan& plan, size_t lineStride);

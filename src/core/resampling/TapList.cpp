@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -56,12 +57,13 @@ inline int FoldIndex(int j, int sourceLength) {
   return static_cast<unsigned>(j) < static_cast<unsigned>(sourceLength) ? j : MirrorIndex(j, sourceLength);
 }
 
-// Keeps the candidates first .. first + count − 1 whose weight is not 0. Every candidate is
+// Appends the candidates first .. first + count − 1 whose weight is not 0. Every candidate is
 // written and only the non-zero ones are kept, without a branch that mispredicts at every edge
 // of the support.
 void KeepNonZero(TapList& taps, int first, int count, const int* weights, int sourceLength) {
-  taps.resize(static_cast<size_t>(count));
-  size_t kept = 0;
+  const size_t start = taps.size();
+  taps.resize(start + static_cast<size_t>(count));
+  size_t kept = start;
   for (int n = 0; n < count; ++n) {
     taps[kept] = {FoldIndex(first + n, sourceLength), weights[n]};
     kept += weights[n] != 0;
@@ -103,10 +105,10 @@ __attribute__((target("avx2"))) void MitchellWeightsAvx2(double centre, int firs
     const __m256d twelveX2 = _mm256_mul_pd(_mm256_set1_pd(12.0), x2);
     const __m128 inner = _mm256_cvtpd_ps(
         _mm256_add_pd(_mm256_sub_pd(_mm256_mul_pd(_mm256_set1_pd(7.0), cube), twelveX2), _mm256_set1_pd(16.0 / 3.0)));
-    const __m128 outer = _mm256_cvtpd_ps(_mm256_add_pd(
-        _mm256_sub_pd(_mm256_add_pd(_mm256_mul_pd(_mm256_set1_pd(-7.0 / 3.0), cube), twelveX2),
-                      _mm256_mul_pd(_mm256_set1_pd(20.0), xd)),
-        _mm256_set1_pd(32.0 / 3.0)));
+    const __m128 outer = _mm256_cvtpd_ps(
+        _mm256_add_pd(_mm256_sub_pd(_mm256_add_pd(_mm256_mul_pd(_mm256_set1_pd(-7.0 / 3.0), cube), twelveX2),
+                                    _mm256_mul_pd(_mm256_set1_pd(20.0), xd)),
+                      _mm256_set1_pd(32.0 / 3.0)));
     const __m128 withinTwo = _mm_and_ps(outer, _mm_cmplt_ps(x, _mm_set1_ps(2.0f)));
     const __m128 bracket = _mm_blendv_ps(withinTwo, inner, _mm_cmplt_ps(x, _mm_set1_ps(1.0f)));
     const __m256d value = _mm256_cvtps_pd(_mm_div_ps(bracket, _mm_set1_ps(6.0f)));
@@ -118,34 +120,45 @@ __attribute__((target("avx2"))) void MitchellWeightsAvx2(double centre, int firs
 
 #endif
 
-template <typename Filter>
-void BuildTaps(TapList& taps, int position, int sourceLength, float scale, Filter filter, float radius,
-               bool mitchell) {
+// The candidate source positions of one output: first .. first + count − 1 around `centre`.
+struct Candidates {
+  float Centre = 0;
+  int First = 0, Count = 0;
+};
+
+Candidates CandidatesOf(int position, float scale, float radius) {
   // The centre, the support and the filter argument are single precision, so that every build
   // gives the same weights; the sums between them are taken in double.
   const float centre = static_cast<float>(position / static_cast<double>(scale));
-  const bool reduction = scale < 1.0f;
-  const float support = reduction ? static_cast<float>(radius / static_cast<double>(scale)) : radius;
+  const float support = scale < 1.0f ? static_cast<float>(radius / static_cast<double>(scale)) : radius;
   const int first = static_cast<int>(std::floor(static_cast<double>(centre) - support));
   const int last = static_cast<int>(std::ceil(static_cast<double>(centre) + support));
-  const int count = last - first + 1;
+  return {centre, first, last - first + 1};
+}
 
+template <typename Filter>
+void BuildTaps(TapList& taps, int position, int sourceLength, float scale, Filter filter, float radius, bool mitchell) {
+  const Candidates c = CandidatesOf(position, scale, radius);
+  const bool reduction = scale < 1.0f;
   int onStack[kStackCandidates];
   std::vector<int> onHeap;
   int* weights = onStack;
-  if (count + 3 > kStackCandidates) {
-    onHeap.resize(static_cast<size_t>(count) + 3);
+  if (c.Count + 3 > kStackCandidates) {
+    onHeap.resize(static_cast<size_t>(c.Count) + 3);
     weights = onHeap.data();
   }
 #if defined(MOSAICOR_X86_TAPS)
   if (mitchell && __builtin_cpu_supports("avx2")) {
-    MitchellWeightsAvx2(centre, first, count, reduction, scale, weights);
-    return KeepNonZero(taps, first, count, weights, sourceLength);
+    MitchellWeightsAvx2(c.Centre, c.First, c.Count, reduction, scale, weights);
+  } else {
+    FilterWeights(c.Centre, c.First, c.Count, reduction, scale, filter, weights);
   }
-#endif
+#else
   (void)mitchell;
-  FilterWeights(centre, first, count, reduction, scale, filter, weights);
-  KeepNonZero(taps, first, count, weights, sourceLength);
+  FilterWeights(c.Centre, c.First, c.Count, reduction, scale, filter, weights);
+#endif
+  taps.clear();
+  KeepNonZero(taps, c.First, c.Count, weights, sourceLength);
 }
 
 }  // namespace
@@ -157,6 +170,44 @@ void BuildTapListInto(TapList& taps, int position, int sourceLength, float scale
         taps, position, sourceLength, scale, [](float t) { return MitchellKernel(t); }, radius, true);
   } else {
     BuildTaps(taps, position, sourceLength, scale, filter, radius, false);
+  }
+}
+
+void BuildTapListsInto(TapList& taps, int* ends, int firstPosition, int count, int sourceLength, float scale,
+                       FilterFunction filter, float radius) {
+  taps.clear();
+#if defined(MOSAICOR_X86_TAPS)
+  if (filter == &MitchellKernel && count <= kTapListBatch && __builtin_cpu_supports("avx2")) {
+    // Every output's weights first, then every list: the filter's chains of dependent roundings
+    // for one output then overlap with the next output's instead of waiting on its list.
+    Candidates candidates[kTapListBatch];
+    size_t at[kTapListBatch + 1] = {0};
+    for (int k = 0; k < count; ++k) {
+      candidates[k] = CandidatesOf(firstPosition + k, scale, radius);
+      at[k + 1] = at[k] + static_cast<size_t>(candidates[k].Count + 3) / 4 * 4;  // written four at a time
+    }
+    int onStack[kTapListBatch * 16];
+    std::vector<int> onHeap;
+    int* weights = onStack;
+    if (at[count] > std::size(onStack)) {
+      onHeap.resize(at[count]);
+      weights = onHeap.data();
+    }
+    for (int k = 0; k < count; ++k)
+      MitchellWeightsAvx2(candidates[k].Centre, candidates[k].First, candidates[k].Count, scale < 1.0f, scale,
+                          weights + at[k]);
+    for (int k = 0; k < count; ++k) {
+      KeepNonZero(taps, candidates[k].First, candidates[k].Count, weights + at[k], sourceLength);
+      ends[k] = static_cast<int>(taps.size());
+    }
+    return;
+  }
+#endif
+  TapList one;
+  for (int k = 0; k < count; ++k) {
+    BuildTapListInto(one, firstPosition + k, sourceLength, scale, filter, radius);
+    taps.insert(taps.end(), one.begin(), one.end());
+    ends[k] = static_cast<int>(taps.size());
   }
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "resampling/GroupedBlend.h"
 #include "resampling/LineBlend.h"
 #include "resampling/TapList.h"
 
@@ -88,22 +89,11 @@ void StoreRgb888(const uint32_t* pixels, int count, uint8_t* out) {
   }
 }
 
-}  // namespace
-
-bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, QImage& dest) {
-  const int sw = source.width(), sh = source.height(), nw = dest.width(), nh = dest.height();
-  if (sw <= 0 || sh <= 0 || nw <= 0 || nh <= 0) return true;
+// Both passes over lines of whole 32-bit pixels: the source's columns as lines for the
+// horizontal pass, the work picture's rows for the vertical one.
+void ResampleByLines(BlendPlan across, BlendPlan down, const QImage& colours, QImage& dest) {
+  const int sh = colours.height(), nw = dest.width(), nh = dest.height();
   const int columnStride = LineStride(sh), workStride = LineStride(nw);
-  if (int64_t{sw} * columnStride * 4 > kMaxBufferBytes || int64_t{columnStride} * workStride * 4 > kMaxBufferBytes)
-    return false;
-  if (dest.format() != QImage::Format_RGB888) {
-    dest = QImage(nw, nh, QImage::Format_RGB888);
-    if (dest.isNull()) return false;
-  }
-  // Blending runs on 32-bit pixels; the alpha byte rides along and is dropped at the end.
-  const QImage colours = (source.format() == QImage::Format_ARGB32 || source.format() == QImage::Format_RGB32)
-                             ? source
-                             : source.convertToFormat(QImage::Format_ARGB32);
   const Lines columns = Columns(colours, columnStride);
 
   // Horizontal pass into the work picture (nw × sh, row by row), four output columns at a time
@@ -112,7 +102,7 @@ bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, 
   const int workRows = (sh + kBlock - 1) / kBlock * kBlock;
   Lines blocks(kBlock, PaddedPixels(sh), columnStride);
   Lines work(workRows, (nw + kBlock - 1) / kBlock * kBlock, workStride);
-  BlendPlan across = MakeBlendPlan(sw, nw, filter, radius, static_cast<size_t>(columnStride) * 4);
+  ChangeLineStride(across, static_cast<size_t>(columnStride) * 4);
   for (int left = 0; left < nw; left += kBlock) {
     const uint32_t* lines[kBlock];
     for (int b = 0; b < kBlock; ++b) {
@@ -127,20 +117,48 @@ bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, 
     for (int k = 0; k < sh; k += kBlock) TransposeBlock(lines, k, work.Line(k) + left, workStride);
   }
 
-  // Vertical pass from the work picture's rows into the output. Square tiles, the usual case,
-  // have the same taps on both axes.
-  BlendPlan down;
-  if (sh == sw && nh == nw) {
-    down = std::move(across);
-    ChangeLineStride(down, static_cast<size_t>(workStride) * 4);
-  } else {
-    down = MakeBlendPlan(sh, nh, filter, radius, static_cast<size_t>(workStride) * 4);
-  }
+  // Vertical pass from the work picture's rows into the output.
+  ChangeLineStride(down, static_cast<size_t>(workStride) * 4);
   Lines line(1, PaddedPixels(nw), workStride);
   for (int j = 0; j < nh; ++j) {
     BlendLine(down, j, work.Bytes(), nw, reinterpret_cast<uint8_t*>(line.Line(0)));
     StoreRgb888(line.Line(0), nw, dest.scanLine(j));
   }
+}
+
+}  // namespace
+
+bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, QImage& dest) {
+  return ResampleTwoPassUsing(FastestBlendKernel(), filter, radius, source, dest);
+}
+
+bool ResampleTwoPassUsing(BlendKernel kernel, FilterFunction filter, float radius, const QImage& source, QImage& dest) {
+  const int sw = source.width(), sh = source.height(), nw = dest.width(), nh = dest.height();
+  if (sw <= 0 || sh <= 0 || nw <= 0 || nh <= 0) return true;
+  const int columnStride = LineStride(sh), workStride = LineStride(nw);
+  if (int64_t{sw} * columnStride * 4 > kMaxBufferBytes || int64_t{columnStride} * workStride * 4 > kMaxBufferBytes)
+    return false;
+  if (dest.format() != QImage::Format_RGB888) {
+    dest = QImage(nw, nh, QImage::Format_RGB888);
+    if (dest.isNull()) return false;
+  }
+  // Blending runs on 32-bit pixels; the alpha byte rides along and is dropped at the end.
+  const QImage colours = (source.format() == QImage::Format_ARGB32 || source.format() == QImage::Format_RGB32)
+                             ? source
+                             : source.convertToFormat(QImage::Format_ARGB32);
+  // The plans are laid out for lines of one byte; each route sets its own line stride. Square
+  // tiles, the usual case, have the same taps on both axes.
+  const bool sameAxes = sh == sw && nh == nw;
+  if (kernel == BlendKernel::Vnni && BlendKernelAvailable(kernel)) {
+    const BlendPlan across = MakeBlendPlan(sw, nw, filter, radius, 1, BlendForm::Groups);
+    const BlendPlan down = sameAxes ? BlendPlan{} : MakeBlendPlan(sh, nh, filter, radius, 1, BlendForm::Groups);
+    if (ResampleGrouped(across, sameAxes ? across : down, colours, dest)) return true;
+  }
+  BlendPlan across = MakeBlendPlan(sw, nw, filter, radius, 1);
+  BlendPlan down = sameAxes ? across : MakeBlendPlan(sh, nh, filter, radius, 1);
+  for (BlendPlan* plan : {&across, &down})
+    if (BlendKernelAvailable(kernel)) plan->Kernel = kernel;
+  ResampleByLines(std::move(across), std::move(down), colours, dest);
   return true;
 }
 

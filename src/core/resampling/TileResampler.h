@@ -6,6 +6,7 @@
 
 #include <QImage>
 
+#include "resampling/LineBlend.h"
 #include "resampling/MitchellKernel.h"
 
 // Resamples `source` (any format; read as 24-bit colour, alpha ignored) to newWidth × newHeight
@@ -20,3 +21,8 @@ QImage ResizeTile(int newWidth, int newHeight, const QImage& source);
 // vertical one, each blend clamped to 0..255 before the next pass reads it. Returns false, with
 // `dest` unchanged, when the work buffers would be unreasonably large (over 1 GiB).
 bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, QImage& dest);
+
+// ResampleTwoPass with the blend kernel given instead of the fastest this processor runs, so
+// that every route can be compared; a kernel the processor lacks is not used (the plain one
+// runs instead), and Vnni falls back to Avx2 lines where a tap list does not suit its grouping.
+bool ResampleTwoPassUsing(BlendKernel kernel, FilterFunction filter, float radius, const QImage& source, QImage& dest);
