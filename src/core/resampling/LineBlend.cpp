@@ -110,8 +110,9 @@ void AppendTapList(const Tap* first, const Tap* last, size_t lineStride, BlendFo
     narrow = narrow && t->Weight >= INT16_MIN && t->Weight <= INT16_MAX;
   }
   plan.Narrow = plan.Narrow && narrow;
-  if (form == BlendForm::Groups) {
-    if (narrow) AppendGroups(first, last, plan.Groups);  // a plan with a wide weight is not blended in groups
+  if (form != BlendForm::Pairs) {
+    // A plan with a wide weight is not blended in groups.
+    if (narrow) AppendGroups(first, last, plan.Groups, form == BlendForm::Groups ? kWholeByteLimit : kPairSumByteLimit);
     plan.GroupBegin.push_back(static_cast<int>(plan.Groups.size()));
   } else {
     for (const Tap* t = first; t < last; t += 2) {
@@ -141,7 +142,7 @@ void AppendShiftedLists(const TapList& middleList, int middle, int reach, int so
   const auto inside = [&](int output) { return output - reach >= 0 && output + reach < sourceLength; };
   TapList taps;
   for (int i = 0; i < targetLength; ++i) {
-    if (form == BlendForm::Groups && i >= 4 && inside(i) && inside(i - 4)) {
+    if (form != BlendForm::Pairs && i >= 4 && inside(i) && inside(i - 4)) {
       for (int e = plan.GroupBegin[i - 4]; e < plan.GroupBegin[i - 3]; ++e) {
         GroupEntry entry = plan.Groups[static_cast<size_t>(e)];
         ++entry.Group;
@@ -168,6 +169,7 @@ bool BlendKernelAvailable(BlendKernel kernel) {
     case BlendKernel::Sse2:
       return __builtin_cpu_supports("sse2");
     case BlendKernel::Avx2:
+    case BlendKernel::Avx2Groups:
       return __builtin_cpu_supports("avx2");
     case BlendKernel::Vnni:
       return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("avx512vl") &&
@@ -180,7 +182,7 @@ bool BlendKernelAvailable(BlendKernel kernel) {
 
 BlendKernel FastestBlendKernel() {
   BlendKernel fastest = BlendKernel::Scalar;
-  for (BlendKernel kernel : {BlendKernel::Sse2, BlendKernel::Avx2, BlendKernel::Vnni})
+  for (BlendKernel kernel : {BlendKernel::Sse2, BlendKernel::Avx2, BlendKernel::Avx2Groups, BlendKernel::Vnni})
     if (BlendKernelAvailable(kernel)) fastest = kernel;
   return fastest;
 }
@@ -189,6 +191,7 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
                         BlendForm form) {
   BlendPlan plan;
   plan.LineStride = lineStride;
+  plan.Form = form;
   plan.Begin.reserve(static_cast<size_t>(targetLength) + 1);
   plan.Total.reserve(static_cast<size_t>(targetLength));
   plan.Reciprocal.reserve(static_cast<size_t>(targetLength));
@@ -198,7 +201,7 @@ BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filte
   const double support = scale < 1.0f ? radius / static_cast<double>(scale) : radius;
   if (support < 1 << 16 && form == BlendForm::Pairs)
     plan.Pairs.reserve(static_cast<size_t>(targetLength) * static_cast<size_t>(support + 2));
-  if (form == BlendForm::Groups) {
+  if (form != BlendForm::Pairs) {
     plan.GroupBegin.reserve(static_cast<size_t>(targetLength) + 1);
     plan.GroupBegin.push_back(0);
     if (support < 1 << 16)
@@ -246,7 +249,7 @@ void BlendLine(const BlendPlan& plan, int output, const uint8_t* lines, int pixe
 #if defined(MOSAICOR_X86_KERNELS)
   const uint32_t reciprocal = plan.Reciprocal[output];
   if (plan.Narrow && reciprocal != 0) {
-    if (plan.Kernel == BlendKernel::Avx2 || plan.Kernel == BlendKernel::Vnni)
+    if (plan.Kernel == BlendKernel::Avx2 || plan.Kernel == BlendKernel::Avx2Groups || plan.Kernel == BlendKernel::Vnni)
       return BlendAvx2(first, last, total, reciprocal, lines, bytes, out);
     if (plan.Kernel == BlendKernel::Sse2) return BlendSse2(first, last, total, reciprocal, lines, bytes, out);
   }

@@ -10,14 +10,21 @@
 #include "resampling/GroupPlan.h"
 #include "resampling/TapList.h"
 
-// Ways to run the same integer arithmetic; every one gives the same bytes. Vnni is the grouped
-// route of GroupedBlend.h; a line plan told to use it blends as Avx2.
-enum class BlendKernel { Scalar, Sse2, Avx2, Vnni };
+// Ways to run the same integer arithmetic; every one gives the same bytes. Avx2Groups and Vnni
+// are the grouped routes of GroupedBlend.h (byte multiplies with 16-bit pair sums, and 8-bit dot
+// products); a line plan told to use either blends as Avx2.
+enum class BlendKernel { Scalar, Sse2, Avx2, Avx2Groups, Vnni };
 
 bool BlendKernelAvailable(BlendKernel kernel);
 
-// The last of Scalar, Sse2, Avx2, Vnni that this processor runs.
+// The last of Scalar, Sse2, Avx2, Avx2Groups, Vnni that this processor runs.
 BlendKernel FastestBlendKernel();
+
+// The taps of a plan as pairs for BlendLine, or as group entries for the grouped blend
+// (GroupedBlend.h), which then has no pairs: Groups with whole signed bytes for 8-bit dot
+// products, PairSumGroups with bytes in −64 .. 63 for AVX2's byte multiplies. Every form has the
+// totals and reciprocals.
+enum class BlendForm { Pairs, Groups, PairSumGroups };
 
 // The tap lists of one axis for lines `LineStride` bytes apart, taken in pairs of taps (a lone
 // last tap is paired with itself at weight 0), each list with its total and the reciprocal that
@@ -38,11 +45,8 @@ struct BlendPlan {
   size_t LineStride = 0;                     // bytes from one line to the next
   bool Narrow = true;                        // every weight fits in 16 bits
   BlendKernel Kernel = BlendKernel::Scalar;  // the fastest the processor runs
+  BlendForm Form = BlendForm::Pairs;
 };
-
-// The taps of a plan as pairs for BlendLine, or as group entries for the grouped blend
-// (GroupedBlend.h), which then has no pairs. Both forms have the totals and reciprocals.
-enum class BlendForm { Pairs, Groups };
 
 // The plan of an axis of `sourceLength` lines resampled to `targetLength` by `filter`.
 BlendPlan MakeBlendPlan(int sourceLength, int targetLength, FilterFunction filter, float radius, size_t lineStride,

@@ -149,10 +149,11 @@ bool ResampleTwoPassUsing(BlendKernel kernel, FilterFunction filter, float radiu
   // The plans are laid out for lines of one byte; each route sets its own line stride. Square
   // tiles, the usual case, have the same taps on both axes.
   const bool sameAxes = sh == sw && nh == nw;
-  if (kernel == BlendKernel::Vnni && BlendKernelAvailable(kernel)) {
-    const BlendPlan across = MakeBlendPlan(sw, nw, filter, radius, 1, BlendForm::Groups);
-    const BlendPlan down = sameAxes ? BlendPlan{} : MakeBlendPlan(sh, nh, filter, radius, 1, BlendForm::Groups);
-    if (ResampleGrouped(across, sameAxes ? across : down, colours, dest)) return true;
+  if ((kernel == BlendKernel::Vnni || kernel == BlendKernel::Avx2Groups) && BlendKernelAvailable(kernel)) {
+    const BlendForm form = kernel == BlendKernel::Vnni ? BlendForm::Groups : BlendForm::PairSumGroups;
+    const BlendPlan across = MakeBlendPlan(sw, nw, filter, radius, 1, form);
+    const BlendPlan down = sameAxes ? BlendPlan{} : MakeBlendPlan(sh, nh, filter, radius, 1, form);
+    if (ResampleGrouped(kernel, across, sameAxes ? across : down, colours, dest)) return true;
   }
   BlendPlan across = MakeBlendPlan(sw, nw, filter, radius, 1);
   BlendPlan down = sameAxes ? across : MakeBlendPlan(sh, nh, filter, radius, 1);

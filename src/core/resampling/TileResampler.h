@@ -24,5 +24,6 @@ bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, 
 
 // ResampleTwoPass with the blend kernel given instead of the fastest this processor runs, so
 // that every route can be compared; a kernel the processor lacks is not used (the plain one
-// runs instead), and Vnni falls back to Avx2 lines where a tap list does not suit its grouping.
+// runs instead), and Vnni and Avx2Groups fall back to Avx2 lines where a tap list does not suit
+// their grouping.
 bool ResampleTwoPassUsing(BlendKernel kernel, FilterFunction filter, float radius, const QImage& source, QImage& dest);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <random>
@@ -25,6 +27,9 @@ QImage NoiseWithEdges(int width, int height, uint32_t seed) {
   return image;
 }
 
+constexpr BlendKernel kFastKernels[] = {BlendKernel::Sse2, BlendKernel::Avx2, BlendKernel::Avx2Groups,
+                                        BlendKernel::Vnni};
+
 QImage ResampleWith(BlendKernel kernel, const QImage& source, int width, int height) {
   QImage dest(width, height, QImage::Format_RGB888);
   EXPECT_TRUE(ResampleTwoPassUsing(kernel, MitchellKernel, kMitchellRadius, source, dest));
@@ -40,7 +45,7 @@ TEST(ResampleRoutes, EveryKernelGivesThePlainBytes) {
   for (const auto& [sw, sh, nw, nh] : sizes) {
     const QImage source = NoiseWithEdges(sw, sh, static_cast<uint32_t>(sw * 1000 + sh));
     const QImage plain = ResampleWith(BlendKernel::Scalar, source, nw, nh);
-    for (BlendKernel kernel : {BlendKernel::Sse2, BlendKernel::Avx2, BlendKernel::Vnni}) {
+    for (BlendKernel kernel : kFastKernels) {
       if (!BlendKernelAvailable(kernel)) continue;
       EXPECT_EQ(ResampleWith(kernel, source, nw, nh), plain)
           << "kernel " << static_cast<int>(kernel) << ", " << sw << "x" << sh << " to " << nw << "x" << nh;
@@ -48,12 +53,15 @@ TEST(ResampleRoutes, EveryKernelGivesThePlainBytes) {
   }
 }
 
-// The weight each line gets from an output's entries, and from its taps.
+// The weight each line gets from an output's entries, and from its taps. Every byte of the
+// entries is checked against the form's range on the way.
 std::map<int, int> LineWeightsOfEntries(const BlendPlan& plan, int output) {
+  const int limit = plan.Form == BlendForm::PairSumGroups ? 64 : 128;
   std::map<int, int> lines;
   for (int e = plan.GroupBegin[output]; e < plan.GroupBegin[output + 1]; ++e)
     for (int t = 0; t < 4; ++t) {
       const int weight = static_cast<int8_t>(plan.Groups[e].Weights >> (8 * t));
+      EXPECT_TRUE(weight >= -limit && weight < limit) << weight << " in entry " << e;
       if (weight != 0) lines[static_cast<int>(plan.Groups[e].Group) * 4 + t] += weight;
     }
   return lines;
@@ -66,41 +74,94 @@ std::map<int, int> LineWeightsOfTaps(const TapList& taps) {
   return lines;
 }
 
-// Weights beyond a signed byte, taps folded onto one line at the borders and strong reductions
-// all come out as entries whose bytes add up to the taps' weights, line by line.
+// Weights beyond the entries' byte range, taps folded onto one line at the borders and strong
+// reductions all come out as entries whose bytes add up to the taps' weights, line by line, in
+// both group forms.
 TEST(GroupPlan, EntriesAddUpToTheTaps) {
-  for (const auto& [from, to] : std::vector<std::pair<int, int>>{
-           {64, 64}, {64, 32}, {64, 128}, {256, 64}, {4, 2}, {2, 3}, {9, 5}, {300, 7}, {1, 4}, {513, 256}}) {
-    const BlendPlan plan = MakeBlendPlan(from, to, MitchellKernel, kMitchellRadius, 1, BlendForm::Groups);
-    const std::vector<TapList> lists = BuildTapLists(from, to, AxisScale(from, to), MitchellKernel, kMitchellRadius);
-    ASSERT_EQ(plan.GroupBegin.size(), static_cast<size_t>(to) + 1);
-    EXPECT_TRUE(plan.Pairs.empty());
-    for (int i = 0; i < to; ++i)
-      EXPECT_EQ(LineWeightsOfEntries(plan, i), LineWeightsOfTaps(lists[i])) << from << " to " << to << ", output " << i;
+  for (BlendForm form : {BlendForm::Groups, BlendForm::PairSumGroups})
+    for (const auto& [from, to] : std::vector<std::pair<int, int>>{
+             {64, 64}, {64, 32}, {64, 128}, {256, 64}, {4, 2}, {2, 3}, {9, 5}, {300, 7}, {1, 4}, {513, 256}}) {
+      const BlendPlan plan = MakeBlendPlan(from, to, MitchellKernel, kMitchellRadius, 1, form);
+      const std::vector<TapList> lists = BuildTapLists(from, to, AxisScale(from, to), MitchellKernel, kMitchellRadius);
+      ASSERT_EQ(plan.GroupBegin.size(), static_cast<size_t>(to) + 1);
+      EXPECT_TRUE(plan.Pairs.empty());
+      for (int i = 0; i < to; ++i)
+        EXPECT_EQ(LineWeightsOfEntries(plan, i), LineWeightsOfTaps(lists[i]))
+            << static_cast<int>(form) << ": " << from << " to " << to << ", output " << i;
+    }
+}
+
+// A filter of weights the test sets, to reach totals and weights the Mitchell filter never gives:
+// g_centre on the tap under the centre, g_side on its two neighbours.
+float g_centre = 0, g_side = 0;
+float WideFilter(float t) {
+  const float x = std::fabs(t);
+  return x < 0.5f ? g_centre : x < 1.5f ? g_side : 0.0f;
+}
+
+// Totals outside the reciprocal range and wide weights leave the grouped routes to the line
+// kernels; a weight of several bytes' worth is spread over several entries, and a negative one
+// beyond −64 over several entries of the AVX2 grouping, where a single byte would saturate a
+// 16-bit pair sum next to white pixels. Every case gives the plain route's bytes, and the
+// grouped routes take every plan whose totals they can divide by.
+TEST(GroupPlan, OddWeightsGiveThePlainBytes) {
+  const QImage source = NoiseWithEdges(8, 8, 1u);
+  const std::vector<std::pair<float, float>> weights = {{0.0f, 0.0f},    {1 / 256.f, 0.0f}, {20.0f, 0.0f},
+                                                        {200.0f, 0.0f},  {3.0f, 0.0f},      {-0.75f, 0.0f},
+                                                        {10.0f, -0.75f}, {3.0f, -1.25f},    {1.0f, -0.25f},
+                                                        {0.5f, 0.5f},    {0.25f, 1.0f},     {16.0f, -1.0f},
+                                                        {-0.75f, 1.0f}};  // centre × 256 and side × 256: 5120; −192;
+                                                                          // 2560 beside −192; 768 beside −320; ...
+  for (const auto& [centre, side] : weights) {
+    g_centre = centre;
+    g_side = side;
+    const std::vector<TapList> lists = BuildTapLists(8, 8, 1.0f, WideFilter, 2.0f);
+    QImage plain(8, 8, QImage::Format_RGB888);
+    ASSERT_TRUE(ResampleTwoPassUsing(BlendKernel::Scalar, WideFilter, 2.0f, source, plain));
+    for (const auto& [kernel, form] : {std::pair{BlendKernel::Vnni, BlendForm::Groups},
+                                       std::pair{BlendKernel::Avx2Groups, BlendForm::PairSumGroups}}) {
+      const BlendPlan plan = MakeBlendPlan(8, 8, WideFilter, 2.0f, 1, form);
+      if (plan.Narrow) {
+        for (int i = 0; i < 8; ++i)
+          EXPECT_EQ(LineWeightsOfEntries(plan, i), LineWeightsOfTaps(lists[i])) << centre << ", " << side;
+      }
+      if (!BlendKernelAvailable(kernel)) continue;
+      const bool divisible = std::find(plan.Reciprocal.begin(), plan.Reciprocal.end(), 0u) == plan.Reciprocal.end();
+      QImage grouped(8, 8, QImage::Format_RGB888);
+      grouped.fill(Qt::black);
+      EXPECT_EQ(ResampleGrouped(kernel, plan, plan, source, grouped), plan.Narrow && divisible)
+          << centre << ", " << side;
+      if (plan.Narrow && divisible)
+        EXPECT_EQ(grouped, plain) << static_cast<int>(kernel) << ": " << centre << ", " << side;
+    }
+    for (BlendKernel kernel : kFastKernels) {
+      if (!BlendKernelAvailable(kernel)) continue;
+      QImage fast(8, 8, QImage::Format_RGB888);
+      ASSERT_TRUE(ResampleTwoPassUsing(kernel, WideFilter, 2.0f, source, fast));
+      EXPECT_EQ(fast, plain) << static_cast<int>(kernel) << ": " << centre << ", " << side;
+    }
   }
 }
 
-// A filter of weights the test sets, to reach totals and weights the Mitchell filter never gives.
-float g_weight = 0;
-float WideFilter(float t) { return t > -0.5f && t < 0.5f ? g_weight : 0.0f; }
-
-// Totals outside the reciprocal range and wide weights leave the grouped route to the line
-// kernels; a weight of several bytes' worth is spread over several entries. Every case gives
-// the plain route's bytes.
-TEST(GroupPlan, OddWeightsGiveThePlainBytes) {
-  const QImage source = NoiseWithEdges(8, 8, 1u);
-  for (float weight : {0.0f, 1 / 256.f, 20.0f, 200.0f, 3.0f, -0.75f}) {  // 0, 1, 5120, 51200, 768, −192
-    g_weight = weight;
-    const BlendPlan plan = MakeBlendPlan(8, 8, WideFilter, 2.0f, 1, BlendForm::Groups);
-    const std::vector<TapList> lists = BuildTapLists(8, 8, 1.0f, WideFilter, 2.0f);
-    if (plan.Narrow) {
-      for (int i = 0; i < 8; ++i) EXPECT_EQ(LineWeightsOfEntries(plan, i), LineWeightsOfTaps(lists[i])) << weight;
-    }
-    QImage plain(8, 8, QImage::Format_RGB888), fastest(8, 8, QImage::Format_RGB888);
-    ASSERT_TRUE(ResampleTwoPassUsing(BlendKernel::Scalar, WideFilter, 2.0f, source, plain));
-    ASSERT_TRUE(ResampleTwoPassUsing(FastestBlendKernel(), WideFilter, 2.0f, source, fastest));
-    EXPECT_EQ(fastest, plain) << weight;
+// A grouped route takes only plans whose bytes it can apply exactly: whole signed bytes would
+// saturate the AVX2 grouping's 16-bit pair sums, and its narrower bytes are not the dot
+// product's plan either.
+TEST(GroupPlan, EachGroupedRouteTakesOnlyItsOwnForm) {
+  const QImage source = NoiseWithEdges(64, 64, 2u);
+  const BlendPlan whole = MakeBlendPlan(64, 32, MitchellKernel, kMitchellRadius, 1, BlendForm::Groups);
+  const BlendPlan pairSum = MakeBlendPlan(64, 32, MitchellKernel, kMitchellRadius, 1, BlendForm::PairSumGroups);
+  const BlendPlan pairs = MakeBlendPlan(64, 32, MitchellKernel, kMitchellRadius, 1);
+  QImage dest(32, 32, QImage::Format_RGB888);
+  if (BlendKernelAvailable(BlendKernel::Avx2Groups)) {
+    EXPECT_TRUE(ResampleGrouped(BlendKernel::Avx2Groups, pairSum, pairSum, source, dest));
+    EXPECT_FALSE(ResampleGrouped(BlendKernel::Avx2Groups, whole, whole, source, dest));
+    EXPECT_FALSE(ResampleGrouped(BlendKernel::Avx2Groups, pairs, pairs, source, dest));
   }
+  if (BlendKernelAvailable(BlendKernel::Vnni)) {
+    EXPECT_TRUE(ResampleGrouped(BlendKernel::Vnni, whole, whole, source, dest));
+    EXPECT_FALSE(ResampleGrouped(BlendKernel::Vnni, pairSum, pairSum, source, dest));
+  }
+  EXPECT_FALSE(ResampleGrouped(BlendKernel::Avx2, pairSum, pairSum, source, dest));
 }
 
 }  // namespace
