@@ -4,15 +4,26 @@
 
 namespace {
 
-// Appends the entries of one group whose four lines have the weights `weights` (consumed).
-// Each entry takes what its byte range holds of every line's remaining weight.
-void AppendGroup(uint32_t group, int* weights, int byteLimit, std::vector<GroupEntry>& entries) {
+// Appends the entries of one group whose four lines have the weights `weights` (consumed). Each
+// entry takes what a signed byte and what is left of its pair's budget hold of every line's
+// remaining weight, the first line of a pair first.
+void AppendGroup(uint32_t group, int* weights, int pairBudget, std::vector<GroupEntry>& entries) {
   while (weights[0] != 0 || weights[1] != 0 || weights[2] != 0 || weights[3] != 0) {
     uint32_t packed = 0;
-    for (int t = 0; t < 4; ++t) {
-      const int part = std::clamp(weights[t], -byteLimit, byteLimit - 1);
-      weights[t] -= part;
-      packed |= (static_cast<uint32_t>(part) & 0xFFu) << (8 * t);
+    for (int pair = 0; pair < 4; pair += 2) {
+      int positive = pairBudget, negative = pairBudget;
+      for (int t = pair; t < pair + 2; ++t) {
+        int part;
+        if (weights[t] >= 0) {
+          part = std::min({weights[t], 127, positive});
+          positive -= part;
+        } else {
+          part = std::max({weights[t], -128, -negative});
+          negative += part;
+        }
+        weights[t] -= part;
+        packed |= (static_cast<uint32_t>(part) & 0xFFu) << (8 * t);
+      }
     }
     entries.push_back({group, packed});
   }
@@ -24,7 +35,7 @@ constexpr int kStackLines = 128;
 
 // Any output: the weights of every line from the lowest group on added up, taps folded onto one
 // line together, then split into entries group by group.
-void AppendAnyOrder(const Tap* first, const Tap* last, int byteLimit, std::vector<GroupEntry>& entries) {
+void AppendAnyOrder(const Tap* first, const Tap* last, int pairBudget, std::vector<GroupEntry>& entries) {
   int lowest = first->Index, highest = first->Index;
   for (const Tap* t = first; t != last; ++t) {
     lowest = std::min(lowest, t->Index);
@@ -42,55 +53,36 @@ void AppendAnyOrder(const Tap* first, const Tap* last, int byteLimit, std::vecto
   std::fill(lineWeights, lineWeights + span, 0);
   for (const Tap* t = first; t != last; ++t) lineWeights[t->Index - base] += t->Weight;
   for (size_t g = 0; g < span; g += 4)
-    AppendGroup(static_cast<uint32_t>((static_cast<size_t>(base) + g) / 4), lineWeights + g, byteLimit, entries);
+    AppendGroup(static_cast<uint32_t>((static_cast<size_t>(base) + g) / 4), lineWeights + g, pairBudget, entries);
 }
 
-// Entries an output in increasing order may take on one group: enough for every Mitchell weight
-// (at most 228) in bytes of −64 .. 63.
-constexpr int kLayers = 4;
-
-// An output whose taps read lines in increasing order with weights that kLayers bytes hold
-// (every output away from the borders): one entry per group touched, and more for a group with
-// a weight beyond one byte. False, with nothing appended, for any other output.
-bool AppendIncreasing(const Tap* first, const Tap* last, int byteLimit, std::vector<GroupEntry>& entries) {
-  // The group being filled and its weights are kept in locals (not a struct written field by
-  // field), so that appending them does not wait on narrower stores.
-  const int low = -byteLimit, high = byteLimit - 1;
+// An output whose taps read lines in increasing order (every output away from the borders): the
+// weights of each group touched gathered in locals, then split. False, with nothing appended, for
+// any other output.
+bool AppendIncreasing(const Tap* first, const Tap* last, int pairBudget, std::vector<GroupEntry>& entries) {
   int previous = -1;
   for (const Tap* t = first; t != last; ++t) {
-    if (t->Index <= previous || t->Weight < kLayers * low || t->Weight > kLayers * high) return false;
+    if (t->Index <= previous) return false;
     previous = t->Index;
   }
   uint32_t group = static_cast<uint32_t>(first->Index) / 4;
-  uint32_t layers[kLayers] = {};
-  const auto flush = [&] {
-    for (uint32_t& layer : layers) {
-      if (layer != 0) entries.push_back({group, layer});
-      layer = 0;
-    }
-  };
+  int weights[4] = {};
   for (const Tap* t = first; t != last; ++t) {
     const uint32_t tapGroup = static_cast<uint32_t>(t->Index) / 4;
     if (tapGroup != group) {
-      flush();
+      AppendGroup(group, weights, pairBudget, entries);
       group = tapGroup;
     }
-    const int shift = 8 * (t->Index % 4);
-    int rest = t->Weight;
-    for (uint32_t& layer : layers) {
-      const int part = std::clamp(rest, low, high);
-      layer |= (static_cast<uint32_t>(part) & 0xFFu) << shift;
-      rest -= part;
-    }
+    weights[t->Index % 4] = t->Weight;
   }
-  flush();
+  AppendGroup(group, weights, pairBudget, entries);
   return true;
 }
 
 }  // namespace
 
-void AppendGroups(const Tap* first, const Tap* last, std::vector<GroupEntry>& entries, int byteLimit) {
+void AppendGroups(const Tap* first, const Tap* last, std::vector<GroupEntry>& entries, int pairBudget) {
   if (first == last) return;
-  byteLimit = std::clamp(byteLimit, 2, kWholeByteLimit);  // a narrower range could never use up a weight
-  if (!AppendIncreasing(first, last, byteLimit, entries)) AppendAnyOrder(first, last, byteLimit, entries);
+  pairBudget = std::clamp(pairBudget, 1, kWholeBytePairBudget);  // at least 1, so that every entry uses up weight
+  if (!AppendIncreasing(first, last, pairBudget, entries)) AppendAnyOrder(first, last, pairBudget, entries);
 }

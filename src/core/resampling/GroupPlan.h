@@ -16,14 +16,17 @@ struct GroupEntry {
   friend bool operator==(const GroupEntry&, const GroupEntry&) = default;
 };
 
-// Entry bytes lie in −limit .. limit − 1. A dot product that sums in 32 bits takes whole signed
-// bytes; AVX2's byte multiply adds neighbouring products into saturating 16 bits, which stay
-// exact for pixels up to 255 only with bytes in −64 .. 63 (2 × 255 × 64 = 32640).
-inline constexpr int kWholeByteLimit = 128;
-inline constexpr int kPairSumByteLimit = 64;
+// Entries hold signed bytes, and within each pair of neighbouring lines (the first two of the
+// group, the last two) the positive bytes add up to at most a budget and the negative ones to at
+// least minus it. A dot product that sums in 32 bits needs no budget beyond the bytes' own range
+// (256); AVX2's byte multiply adds a pair's two products into saturating 16 bits, which stay
+// exact for pixels up to 255 with a budget of 128 (255 × 128 = 32640).
+inline constexpr int kWholeBytePairBudget = 256;
+inline constexpr int kPairSumBudget = 128;
 
-// Appends the entries of one output's taps [first, last), whose weights must fit in 16 bits, with
-// bytes in −byteLimit .. byteLimit − 1 (byteLimit from 2 to 128). A weight outside that range,
-// or taps that fold onto one line, take more than one entry on the same group, which leaves
-// every weighted sum as it was.
-void AppendGroups(const Tap* first, const Tap* last, std::vector<GroupEntry>& entries, int byteLimit = kWholeByteLimit);
+// Appends the entries of one output's taps [first, last), whose weights must fit in 16 bits,
+// within `pairBudget` (1 .. 256). A weight outside a signed byte, a pair beyond the budget, or
+// taps that fold onto one line take more than one entry on the same group, which leaves every
+// weighted sum as it was.
+void AppendGroups(const Tap* first, const Tap* last, std::vector<GroupEntry>& entries,
+                  int pairBudget = kWholeBytePairBudget);

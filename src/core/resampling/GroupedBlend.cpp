@@ -81,8 +81,8 @@ MOSAICOR_GROUP_TARGET inline __m256i DotAdd(__m256i sums, __m256i pixels, __m256
 }  // namespace dot
 
 // The passes on plain AVX2: bytes multiplied and neighbouring products added into 16 bits, then
-// pairs of those into 32 bits. The 16-bit sums never saturate because the plan keeps its bytes
-// in −64 .. 63, so every lane gets the dot product's sum.
+// pairs of those into 32 bits. The 16-bit sums never saturate because the plan keeps the bytes
+// of each pair of lines within the pair budget, so every lane gets the dot product's sum.
 namespace pairsum {
 #define MOSAICOR_GROUP_TARGET MOSAICOR_AVX2
 MOSAICOR_GROUP_TARGET inline __m256i DotAdd(__m256i sums, __m256i pixels, __m256i weights) {

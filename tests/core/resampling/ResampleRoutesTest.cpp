@@ -53,16 +53,21 @@ TEST(ResampleRoutes, EveryKernelGivesThePlainBytes) {
   }
 }
 
-// The weight each line gets from an output's entries, and from its taps. Every byte of the
-// entries is checked against the form's range on the way.
+// The weight each line gets from an output's entries, and from its taps. On the way, every pair
+// of neighbouring bytes is checked against the form's budget: AVX2 adds the two products of a
+// pair into 16 bits, which saturate beyond ±128 × 255.
 std::map<int, int> LineWeightsOfEntries(const BlendPlan& plan, int output) {
-  const int limit = plan.Form == BlendForm::PairSumGroups ? 64 : 128;
+  const int budget = plan.Form == BlendForm::PairSumGroups ? 128 : 256;
   std::map<int, int> lines;
   for (int e = plan.GroupBegin[output]; e < plan.GroupBegin[output + 1]; ++e)
-    for (int t = 0; t < 4; ++t) {
-      const int weight = static_cast<int8_t>(plan.Groups[e].Weights >> (8 * t));
-      EXPECT_TRUE(weight >= -limit && weight < limit) << weight << " in entry " << e;
-      if (weight != 0) lines[static_cast<int>(plan.Groups[e].Group) * 4 + t] += weight;
+    for (int pair = 0; pair < 4; pair += 2) {
+      int positive = 0, negative = 0;
+      for (int t = pair; t < pair + 2; ++t) {
+        const int weight = static_cast<int8_t>(plan.Groups[e].Weights >> (8 * t));
+        (weight > 0 ? positive : negative) += weight;
+        if (weight != 0) lines[static_cast<int>(plan.Groups[e].Group) * 4 + t] += weight;
+      }
+      EXPECT_TRUE(positive <= budget && negative >= -budget) << positive << ", " << negative << " in entry " << e;
     }
   return lines;
 }
@@ -100,9 +105,9 @@ float WideFilter(float t) {
 }
 
 // Totals outside the reciprocal range and wide weights leave the grouped routes to the line
-// kernels; a weight of several bytes' worth is spread over several entries, and a negative one
-// beyond −64 over several entries of the AVX2 grouping, where a single byte would saturate a
-// 16-bit pair sum next to white pixels. Every case gives the plain route's bytes, and the
+// kernels; a weight of several bytes' worth is spread over several entries, and large weights
+// side by side (−192 beside −192, 256 beside 256) over more entries of the AVX2 grouping, where
+// one entry would saturate a 16-bit pair sum over white pixels. Every case gives the plain route's bytes, and the
 // grouped routes take every plan whose totals they can divide by.
 TEST(GroupPlan, OddWeightsGiveThePlainBytes) {
   const QImage source = NoiseWithEdges(8, 8, 1u);
@@ -131,8 +136,9 @@ TEST(GroupPlan, OddWeightsGiveThePlainBytes) {
       grouped.fill(Qt::black);
       EXPECT_EQ(ResampleGrouped(kernel, plan, plan, source, grouped), plan.Narrow && divisible)
           << centre << ", " << side;
-      if (plan.Narrow && divisible)
+      if (plan.Narrow && divisible) {
         EXPECT_EQ(grouped, plain) << static_cast<int>(kernel) << ": " << centre << ", " << side;
+      }
     }
     for (BlendKernel kernel : kFastKernels) {
       if (!BlendKernelAvailable(kernel)) continue;
