@@ -8,6 +8,20 @@ namespace {
 // entry takes what a signed byte and what is left of its pair's budget hold of every line's
 // remaining weight, the first line of a pair first.
 void AppendGroup(uint32_t group, int* weights, int pairBudget, std::vector<GroupEntry>& entries) {
+  // Most groups fit in one entry: checked and packed in one go.
+  uint32_t packed = 0;
+  bool fits = true;
+  for (int t = 0; t < 4; t += 2) {
+    const int a = weights[t], b = weights[t + 1];
+    fits = fits && a >= -128 && a <= 127 && b >= -128 && b <= 127 && std::max(a, 0) + std::max(b, 0) <= pairBudget &&
+           std::min(a, 0) + std::min(b, 0) >= -pairBudget;
+    packed |= ((static_cast<uint32_t>(a) & 0xFFu) | (static_cast<uint32_t>(b) & 0xFFu) << 8) << (8 * t);
+  }
+  if (fits) {
+    if (packed != 0) entries.push_back({group, packed});
+    std::fill(weights, weights + 4, 0);
+    return;
+  }
   while (weights[0] != 0 || weights[1] != 0 || weights[2] != 0 || weights[3] != 0) {
     uint32_t packed = 0;
     for (int pair = 0; pair < 4; pair += 2) {
