@@ -1,13 +1,16 @@
 #include "resampling/GroupPlan.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 // Appends the entries of one group whose four lines have the weights `weights` (consumed). Each
 // entry takes what a signed byte and what is left of its pair's budget hold of every line's
-// remaining weight, the first line of a pair first.
-void AppendGroup(uint32_t group, int* weights, int pairBudget, std::vector<GroupEntry>& entries) {
+// remaining weight, the first byte of a pair first.
+void AppendGroup(uint32_t group, int* weights, GroupBytes bytes, std::vector<GroupEntry>& entries) {
+  if (bytes.PairsTwoApart) std::swap(weights[1], weights[2]);
+  const int pairBudget = bytes.PairBudget;
   // Most groups fit in one entry: checked and packed in one go.
   uint32_t packed = 0;
   bool fits = true;
@@ -49,7 +52,7 @@ constexpr int kStackLines = 128;
 
 // Any output: the weights of every line from the lowest group on added up, taps folded onto one
 // line together, then split into entries group by group.
-void AppendAnyOrder(const Tap* first, const Tap* last, int pairBudget, std::vector<GroupEntry>& entries) {
+void AppendAnyOrder(const Tap* first, const Tap* last, GroupBytes bytes, std::vector<GroupEntry>& entries) {
   int lowest = first->Index, highest = first->Index;
   for (const Tap* t = first; t != last; ++t) {
     lowest = std::min(lowest, t->Index);
@@ -67,13 +70,13 @@ void AppendAnyOrder(const Tap* first, const Tap* last, int pairBudget, std::vect
   std::fill(lineWeights, lineWeights + span, 0);
   for (const Tap* t = first; t != last; ++t) lineWeights[t->Index - base] += t->Weight;
   for (size_t g = 0; g < span; g += 4)
-    AppendGroup(static_cast<uint32_t>((static_cast<size_t>(base) + g) / 4), lineWeights + g, pairBudget, entries);
+    AppendGroup(static_cast<uint32_t>((static_cast<size_t>(base) + g) / 4), lineWeights + g, bytes, entries);
 }
 
 // An output whose taps read lines in increasing order (every output away from the borders): the
 // weights of each group touched gathered in locals, then split. False, with nothing appended, for
 // any other output.
-bool AppendIncreasing(const Tap* first, const Tap* last, int pairBudget, std::vector<GroupEntry>& entries) {
+bool AppendIncreasing(const Tap* first, const Tap* last, GroupBytes bytes, std::vector<GroupEntry>& entries) {
   int previous = -1;
   for (const Tap* t = first; t != last; ++t) {
     if (t->Index <= previous) return false;
@@ -84,19 +87,19 @@ bool AppendIncreasing(const Tap* first, const Tap* last, int pairBudget, std::ve
   for (const Tap* t = first; t != last; ++t) {
     const uint32_t tapGroup = static_cast<uint32_t>(t->Index) / 4;
     if (tapGroup != group) {
-      AppendGroup(group, weights, pairBudget, entries);
+      AppendGroup(group, weights, bytes, entries);
       group = tapGroup;
     }
     weights[t->Index % 4] = t->Weight;
   }
-  AppendGroup(group, weights, pairBudget, entries);
+  AppendGroup(group, weights, bytes, entries);
   return true;
 }
 
 }  // namespace
 
-void AppendGroups(const Tap* first, const Tap* last, std::vector<GroupEntry>& entries, int pairBudget) {
+void AppendGroups(const Tap* first, const Tap* last, std::vector<GroupEntry>& entries, GroupBytes bytes) {
   if (first == last) return;
-  pairBudget = std::clamp(pairBudget, 1, kWholeBytePairBudget);  // at least 1, so that every entry uses up weight
-  if (!AppendIncreasing(first, last, pairBudget, entries)) AppendAnyOrder(first, last, pairBudget, entries);
+  bytes.PairBudget = std::clamp(bytes.PairBudget, 1, 256);  // at least 1, so that every entry uses up weight
+  if (!AppendIncreasing(first, last, bytes, entries)) AppendAnyOrder(first, last, bytes, entries);
 }

@@ -35,16 +35,21 @@ size_t GroupStride(int positions) { return static_cast<size_t>(RoundUpToBlock(po
 #define MOSAICOR_AVX2 __attribute__((target("avx2")))
 #define MOSAICOR_VNNI __attribute__((target("avx2,avx512vl,avx512vnni")))
 
-// Four 32-bit pixels (B, G, R, A each) as one cell: byte 4c + t := channel c of pixel t.
-MOSAICOR_AVX2 inline __m256i CellShuffle() {
+// Four 32-bit pixels (B, G, R, A each) as one cell: byte 4c + k := channel c of pixel k, or, with
+// pairsTwoApart, of pixel 0, 2, 1, 3 for k = 0 .. 3 (the lane order of GroupBytes).
+MOSAICOR_AVX2 inline __m256i CellShuffle(bool pairsTwoApart) {
+  if (pairsTwoApart)
+    return _mm256_setr_epi8(0, 8, 4, 12, 1, 9, 5, 13, 2, 10, 6, 14, 3, 11, 7, 15, 0, 8, 4, 12, 1, 9, 5, 13, 2, 10, 6,
+                            14, 3, 11, 7, 15);
   return _mm256_setr_epi8(0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14,
                           3, 7, 11, 15);
 }
 
 // The source as interleaved lines of four columns each, one cell per row.
-MOSAICOR_AVX2 void GroupColumns(const QImage& colours, int paddedRows, uint8_t* lines, size_t stride) {
+MOSAICOR_AVX2 void GroupColumns(const QImage& colours, bool pairsTwoApart, int paddedRows, uint8_t* lines,
+                                size_t stride) {
   const int width = colours.width(), height = colours.height(), groups = (width + 3) / 4;
-  const __m256i shuffle = CellShuffle();
+  const __m256i shuffle = CellShuffle(pairsTwoApart);
   for (int k = 0; k < paddedRows; ++k) {
     uint8_t* cells = lines + CellOffset(k);
     if (k >= height) {
@@ -73,6 +78,7 @@ MOSAICOR_AVX2 void GroupColumns(const QImage& colours, int paddedRows, uint8_t* 
 // The passes with 8-bit dot products: one instruction per entry and 256-bit vector.
 namespace dot {
 #define MOSAICOR_GROUP_TARGET MOSAICOR_VNNI
+constexpr bool kPairsTwoApart = kDotProductBytes.PairsTwoApart;
 MOSAICOR_GROUP_TARGET inline __m256i DotAdd(__m256i sums, __m256i pixels, __m256i weights) {
   return _mm256_dpbusd_epi32(sums, pixels, weights);
 }
@@ -81,10 +87,11 @@ MOSAICOR_GROUP_TARGET inline __m256i DotAdd(__m256i sums, __m256i pixels, __m256
 }  // namespace dot
 
 // The passes on plain AVX2: bytes multiplied and neighbouring products added into 16 bits, then
-// pairs of those into 32 bits. The 16-bit sums never saturate because the plan keeps the bytes
-// of each pair of lines within the pair budget, so every lane gets the dot product's sum.
+// pairs of those into 32 bits. The 16-bit sums never saturate because the plan keeps each pair
+// of bytes within its budget (kPairSumBytes), so every lane gets the dot product's sum.
 namespace pairsum {
 #define MOSAICOR_GROUP_TARGET MOSAICOR_AVX2
+constexpr bool kPairsTwoApart = kPairSumBytes.PairsTwoApart;
 MOSAICOR_GROUP_TARGET inline __m256i DotAdd(__m256i sums, __m256i pixels, __m256i weights) {
   return _mm256_add_epi32(sums, _mm256_madd_epi16(_mm256_maddubs_epi16(pixels, weights), _mm256_set1_epi16(1)));
 }
@@ -121,7 +128,8 @@ bool ResampleGrouped(BlendKernel kernel, const BlendPlan& across, const BlendPla
   uint8_t* columns = buffer.get();
   uint8_t* work = columns + columnBytes;
   uint8_t* rgb = work + workBytes;
-  GroupColumns(colours, paddedRows, columns, columnStride);
+  GroupColumns(colours, (kernel == BlendKernel::Vnni ? kDotProductBytes : kPairSumBytes).PairsTwoApart, paddedRows,
+               columns, columnStride);
   // Work cells past the last column are read with their block but never written by the pass.
   for (int m = 0; m < paddedRows / 4; ++m)
     for (int x = nw; x < RoundUpToBlock(nw); ++x) std::memset(work + m * workStride + CellOffset(x), 0, kCellBytes);

@@ -112,8 +112,7 @@ void AppendTapList(const Tap* first, const Tap* last, size_t lineStride, BlendFo
   plan.Narrow = plan.Narrow && narrow;
   if (form != BlendForm::Pairs) {
     // A plan with a wide weight is not blended in groups.
-    if (narrow)
-      AppendGroups(first, last, plan.Groups, form == BlendForm::Groups ? kWholeBytePairBudget : kPairSumBudget);
+    if (narrow) AppendGroups(first, last, plan.Groups, form == BlendForm::Groups ? kDotProductBytes : kPairSumBytes);
     plan.GroupBegin.push_back(static_cast<int>(plan.Groups.size()));
   } else {
     for (const Tap* t = first; t < last; t += 2) {

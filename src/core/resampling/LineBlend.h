@@ -22,8 +22,8 @@ BlendKernel FastestBlendKernel();
 
 // The taps of a plan as pairs for BlendLine, or as group entries for the grouped blend
 // (GroupedBlend.h), which then has no pairs: Groups with whole signed bytes for 8-bit dot
-// products, PairSumGroups with the bytes of neighbouring lines kept within the pair budget of
-// AVX2's byte multiplies (GroupPlan.h). Every form has the totals and reciprocals.
+// products, PairSumGroups with the bytes laid out for AVX2's byte multiplies (kPairSumBytes in
+// GroupPlan.h). Every form has the totals and reciprocals.
 enum class BlendForm { Pairs, Groups, PairSumGroups };
 
 // The tap lists of one axis for lines `LineStride` bytes apart, taken in pairs of taps (a lone

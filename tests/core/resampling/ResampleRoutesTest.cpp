@@ -53,11 +53,14 @@ TEST(ResampleRoutes, EveryKernelGivesThePlainBytes) {
   }
 }
 
-// The weight each line gets from an output's entries, and from its taps. On the way, every pair
-// of neighbouring bytes is checked against the form's budget: AVX2 adds the two products of a
-// pair into 16 bits, which saturate beyond ±128 × 255.
+// The weight each line gets from an output's entries (whose bytes hold lines 0, 2, 1, 3 in the
+// AVX2 grouping), and from its taps. On the way, every pair of bytes is checked against the
+// form's budget: AVX2 adds the two products of a pair into 16 bits, which saturate beyond
+// ±128 × 255.
 std::map<int, int> LineWeightsOfEntries(const BlendPlan& plan, int output) {
-  const int budget = plan.Form == BlendForm::PairSumGroups ? 128 : 256;
+  const bool pairSum = plan.Form == BlendForm::PairSumGroups;
+  const int budget = pairSum ? 128 : 256;
+  const int lineOfByte[4] = {0, pairSum ? 2 : 1, pairSum ? 1 : 2, 3};
   std::map<int, int> lines;
   for (int e = plan.GroupBegin[output]; e < plan.GroupBegin[output + 1]; ++e)
     for (int pair = 0; pair < 4; pair += 2) {
@@ -65,7 +68,7 @@ std::map<int, int> LineWeightsOfEntries(const BlendPlan& plan, int output) {
       for (int t = pair; t < pair + 2; ++t) {
         const int weight = static_cast<int8_t>(plan.Groups[e].Weights >> (8 * t));
         (weight > 0 ? positive : negative) += weight;
-        if (weight != 0) lines[static_cast<int>(plan.Groups[e].Group) * 4 + t] += weight;
+        if (weight != 0) lines[static_cast<int>(plan.Groups[e].Group) * 4 + lineOfByte[t]] += weight;
       }
       EXPECT_TRUE(positive <= budget && negative >= -budget) << positive << ", " << negative << " in entry " << e;
     }
@@ -106,9 +109,10 @@ float WideFilter(float t) {
 
 // Totals outside the reciprocal range and wide weights leave the grouped routes to the line
 // kernels; a weight of several bytes' worth is spread over several entries, and large weights
-// side by side (−192 beside −192, 256 beside 256) over more entries of the AVX2 grouping, where
-// one entry would saturate a 16-bit pair sum over white pixels. Every case gives the plain route's bytes, and the
-// grouped routes take every plan whose totals they can divide by.
+// that share a pair of bytes (−320 and −320, 256 and 256 two lines apart) over more entries of
+// the AVX2 grouping, where one entry would saturate a 16-bit pair sum over white pixels. Every
+// case gives the plain route's bytes, and the grouped routes take every plan whose totals they
+// can divide by.
 TEST(GroupPlan, OddWeightsGiveThePlainBytes) {
   const QImage source = NoiseWithEdges(8, 8, 1u);
   const std::vector<std::pair<float, float>> weights = {{0.0f, 0.0f},    {1 / 256.f, 0.0f}, {20.0f, 0.0f},
