@@ -7,40 +7,21 @@ namespace {
 
 // Appends the entries of one group whose four lines have the weights `weights` (consumed). Each
 // entry takes what a signed byte and what is left of its pair's budget hold of every line's
-// remaining weight, the first byte of a pair first.
+// remaining weight, the first byte of a pair first. Bounds rather than branches: whether a
+// group takes one entry or several is hard to predict.
 void AppendGroup(uint32_t group, int* weights, GroupBytes bytes, std::vector<GroupEntry>& entries) {
   if (bytes.PairsTwoApart) std::swap(weights[1], weights[2]);
-  const int pairBudget = bytes.PairBudget;
-  // Most groups fit in one entry: checked and packed in one go.
-  uint32_t packed = 0;
-  bool fits = true;
-  for (int t = 0; t < 4; t += 2) {
-    const int a = weights[t], b = weights[t + 1];
-    fits = fits && a >= -128 && a <= 127 && b >= -128 && b <= 127 && std::max(a, 0) + std::max(b, 0) <= pairBudget &&
-           std::min(a, 0) + std::min(b, 0) >= -pairBudget;
-    packed |= ((static_cast<uint32_t>(a) & 0xFFu) | (static_cast<uint32_t>(b) & 0xFFu) << 8) << (8 * t);
-  }
-  if (fits) {
-    if (packed != 0) entries.push_back({group, packed});
-    std::fill(weights, weights + 4, 0);
-    return;
-  }
+  const int budget = bytes.PairBudget;
+  const int high = std::min(127, budget), low = std::max(-128, -budget);
   while (weights[0] != 0 || weights[1] != 0 || weights[2] != 0 || weights[3] != 0) {
     uint32_t packed = 0;
-    for (int pair = 0; pair < 4; pair += 2) {
-      int positive = pairBudget, negative = pairBudget;
-      for (int t = pair; t < pair + 2; ++t) {
-        int part;
-        if (weights[t] >= 0) {
-          part = std::min({weights[t], 127, positive});
-          positive -= part;
-        } else {
-          part = std::max({weights[t], -128, -negative});
-          negative += part;
-        }
-        weights[t] -= part;
-        packed |= (static_cast<uint32_t>(part) & 0xFFu) << (8 * t);
-      }
+    for (int t = 0; t < 4; t += 2) {
+      const int first = std::clamp(weights[t], low, high);
+      const int second = std::clamp(weights[t + 1], std::max(low, -budget - std::min(first, 0)),
+                                    std::min(high, budget - std::max(first, 0)));
+      weights[t] -= first;
+      weights[t + 1] -= second;
+      packed |= ((static_cast<uint32_t>(first) & 0xFFu) | (static_cast<uint32_t>(second) & 0xFFu) << 8) << (8 * t);
     }
     entries.push_back({group, packed});
   }
