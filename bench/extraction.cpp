@@ -128,10 +128,14 @@ void BM_Tr2CopyOutputBytesBaseline(benchmark::State& state) {
   }
 }
 
+// The level of 16 pages and 100 animated ranges for the generation numbered `code`.
+QString AnimatedLevelPath(int64_t code) {
+  return Levels::Get().Path(QStringLiteral("anim%1.%2").arg(code).arg(code == 6 ? "tr4" : "tr2"),
+                            LevelGeneration(code), 16, 100);
+}
+
 void BM_Animated100Ranges(benchmark::State& state) {
-  const auto generation = LevelGeneration(state.range(0));
-  const QString path = Levels::Get().Path(
-      QStringLiteral("anim%1.%2").arg(state.range(0)).arg(state.range(0) == 6 ? "tr4" : "tr2"), generation, 16, 100);
+  const QString path = AnimatedLevelPath(state.range(0));
   for (auto _ : state) {
     QImage picture;
     QString reason;
@@ -142,9 +146,7 @@ void BM_Animated100Ranges(benchmark::State& state) {
 }
 
 void BM_Animated100RangesReadBaseline(benchmark::State& state) {
-  const auto generation = LevelGeneration(state.range(0));
-  const QString path = Levels::Get().Path(
-      QStringLiteral("anim%1.%2").arg(state.range(0)).arg(state.range(0) == 6 ? "tr4" : "tr2"), generation, 16, 100);
+  const QString path = AnimatedLevelPath(state.range(0));
   for (auto _ : state) {
     Ttrlevel level;
     benchmark::DoNotOptimize(level.LoadFromFile(path, false));
@@ -154,9 +156,7 @@ void BM_Animated100RangesReadBaseline(benchmark::State& state) {
 // Not a goal: reading the level and writing a background picture of the layout's size (100 rows
 // of slots, 6.5 MB), the least any layout of these ranges can cost.
 void BM_Animated100RangesReadAndFillFloor(benchmark::State& state) {
-  const auto generation = LevelGeneration(state.range(0));
-  const QString path = Levels::Get().Path(
-      QStringLiteral("anim%1.%2").arg(state.range(0)).arg(state.range(0) == 6 ? "tr4" : "tr2"), generation, 16, 100);
+  const QString path = AnimatedLevelPath(state.range(0));
   for (auto _ : state) {
     Ttrlevel level;
     benchmark::DoNotOptimize(level.LoadFromFile(path, false));
