@@ -130,8 +130,8 @@ void BM_Tr2CopyOutputBytesBaseline(benchmark::State& state) {
 
 // The level of 16 pages and 100 animated ranges for the generation numbered `code`.
 QString AnimatedLevelPath(int64_t code) {
-  return Levels::Get().Path(QStringLiteral("anim%1.%2").arg(code).arg(code == 6 ? "tr4" : "tr2"),
-                            LevelGeneration(code), 16, 100);
+  return Levels::Get().Path(QStringLiteral("anim%1.%2").arg(code).arg(code == 6 ? "tr4" : "tr2"), LevelGeneration(code),
+                            16, 100);
 }
 
 void BM_Animated100Ranges(benchmark::State& state) {
