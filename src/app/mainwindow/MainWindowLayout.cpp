@@ -72,9 +72,9 @@ QScrollBar* ArrowPair(QWidget* parent, const char* name, Qt::Orientation orienta
   bar->setFocusPolicy(Qt::NoFocus);
   // Only the arrows: the bar is no longer than the two of them.
   if (orientation == Qt::Horizontal)
-    bar->setFixedSize(34, 17);
+    bar->setFixedSize(30, 17);
   else
-    bar->setFixedSize(17, 34);
+    bar->setFixedSize(16, 30);
   return bar;
 }
 
@@ -253,8 +253,9 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   c.Target->ScrollBoxImageStack->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   auto* counters = new QHBoxLayout;
+  counters->setSpacing(0);
   c.TargetWidth = InfoLine(side, "TargetWidth");
-  c.TargetWidth->setFixedWidth(24);
+  c.TargetWidth->setFixedWidth(18);
   c.TargetWidthScrollBar = ArrowPair(side, "TargetWidthScrollBar", Qt::Horizontal, 1, 2);
   c.TargetAreaInfo = InfoLine(side, "TargetAreaInfo");
   c.TargetHeightScrollBar = ArrowPair(side, "TargetHeightScrollBar", Qt::Vertical, 1, 64);
@@ -262,7 +263,11 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   c.TargetHeightScrollBar->setInvertedAppearance(true);
   c.TargetHeightScrollBar->setInvertedControls(true);
   c.TargetHeight = InfoLine(side, "TargetHeight");
-  c.TargetHeight->setFixedWidth(24);
+  c.TargetHeight->setFixedWidth(18);
+  // The info line has the width of a one-page port to itself: a compact font keeps it whole.
+  QFont compact = c.TargetAreaInfo->font();
+  compact.setPixelSize(10);
+  c.TargetAreaInfo->setFont(compact);
   counters->addWidget(c.TargetWidth);
   counters->addWidget(c.TargetWidthScrollBar);
   counters->addWidget(c.TargetAreaInfo, 1);
@@ -336,7 +341,7 @@ MainWindowControls BuildMainWindowControls(QWidget* central, QStatusBar* statusB
   c.StatusBar = statusBar;
   c.StatusBar->setObjectName(QStringLiteral("StatusBar"));
   c.PointerInfo = Named(new QLabel(statusBar), "PointerInfo");
-  c.PointerInfo->setMinimumWidth(200);
+  c.PointerInfo->setMinimumWidth(150);
   statusBar->addPermanentWidget(c.PointerInfo);
   return c;
 }
