@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "imagefiles/ImageFileModule.h"
 #include "mainwindow/DialogChooser.h"
 #include "mainwindow/Languages.h"
 #include "modules/TFIO.h"
@@ -39,6 +40,16 @@ void ShowItem0(QComboBox* combo, const QString& text) {
   combo->setEditText(text);
 }
 
+// The picture operations' failure messages, shown as the window shows all its messages.
+class ChooserMessages final : public FileMessages {
+ public:
+  explicit ChooserMessages(Chooser& chooser) : chooser_(chooser) {}
+  void ShowFileMessage(const QString& text) override { chooser_.ShowMessage(text); }
+
+ private:
+  Chooser& chooser_;
+};
+
 template <typename W, typename V>
 void SetQuietly(W* widget, void (W::*set)(V), V value) {
   const QSignalBlocker quiet(widget);
@@ -59,8 +70,11 @@ MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : 
   pictures_ = std::make_unique<TFIO>(this);
   levels_ = std::make_unique<TTRL>(this, tones);
   dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
-  bench_ = std::make_unique<Workbench>(c_.Source->Model(), c_.Target->Model(), chooser ? *chooser : *dialogs_,
-                                       pictures_->Files(), levels_->Module(), this);
+  Chooser& asks = chooser ? *chooser : *dialogs_;
+  fileMessages_ = std::make_unique<ChooserMessages>(asks);
+  pictureFiles_ = std::make_unique<ImageFileModule>(*fileMessages_);
+  bench_ = std::make_unique<Workbench>(c_.Source->Model(), c_.Target->Model(), asks, *pictureFiles_,
+                                       levels_->Module(), this);
   FormCreate();
 }
 

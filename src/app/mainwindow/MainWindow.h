@@ -11,6 +11,8 @@
 class TFIO;
 class TTRL;
 class ITonePlayer;
+class ImageFileModule;
+class FileMessages;
 
 namespace mosaicor {
 
@@ -67,6 +69,9 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<TFIO> pictures_;
   std::unique_ptr<TTRL> levels_;
   std::unique_ptr<DialogChooser> dialogs_;
+  // The picture operations the window runs, whose failure messages go through the chooser.
+  std::unique_ptr<FileMessages> fileMessages_;
+  std::unique_ptr<ImageFileModule> pictureFiles_;
   std::unique_ptr<Workbench> bench_;
   QWidget* about_ = nullptr;
   QWidget* help_ = nullptr;

@@ -1,0 +1,242 @@
+// The Source and Target workflows: loads, extractions, drops, repeats, Copy All, page counters,
+// saving, reloading and Create New.
+
+#include <gtest/gtest.h>
+
+#include "WindowTestSupport.h"
+#include "imagefiles/ImageFileModule.h"
+
+namespace mosaicor::testing {
+namespace {
+
+QImage LoadBack(const QString& path) {
+  CollectedMessages messages;
+  ImageFileModule files(messages);
+  QImage picture;
+  PixelFormatCode format;
+  EXPECT_TRUE(files.LoadImageAs32BitsFile(picture, path, format)) << messages.last.toStdString();
+  return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+// Red, green and blue of every pixel, alpha aside.
+QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
+
+TEST(SourceSide, ExtractingALevelFillsTheSourceAndNamesIt) {
+  WindowFixture f;
+  const QString level = f.WriteLevel("four.tr4", LevelGeneration::TR4, 3);
+  f.dialogs.files.push_back(level);
+  emit f.c().SourceCombo->activated(2);
+  EXPECT_EQ(f.source().PortSize(), QSize(256, 768));
+  EXPECT_EQ(f.c().SourceAreaInfo->text(), "256 x 768 pixels x 32 bits");
+  EXPECT_EQ(f.c().SourceCombo->currentText(), level);
+  EXPECT_EQ(f.state().LevelPath, level);
+  EXPECT_EQ(f.state().LastSourceAction, SourceAction::LevelTextures);
+  // The next level dialog opens on the level just extracted.
+  f.bench().Sources().SourceComboOnSelect(3);
+  EXPECT_EQ(f.dialogs.presets.last(), level);
+}
+
+TEST(SourceSide, ACancelledOrFailedLoadChangesNothing) {
+  WindowFixture f;
+  const QString picture = f.WritePicture("pic.tga", Coordinates(128, 64));
+  f.dialogs.files.push_back(picture);
+  f.bench().Sources().SourceComboOnSelect(1);
+  ASSERT_EQ(f.state().LastSourceAction, SourceAction::ImageFile);
+  const QImage shown = Shown(f.source());
+
+  f.bench().Sources().SourceComboOnSelect(2);  // cancelled
+  EXPECT_EQ(f.state().LastSourceAction, SourceAction::ImageFile);
+  EXPECT_EQ(f.c().SourceCombo->currentText(), picture);
+  EXPECT_EQ(Shown(f.source()), shown);
+
+  f.dialogs.files.push_back(f.Path("missing.tr4"));
+  f.bench().Sources().SourceComboOnSelect(2);  // fails with the beep
+  EXPECT_GT(f.tones.tones, 0);
+  EXPECT_EQ(Shown(f.source()), shown);
+  EXPECT_EQ(f.state().LevelPath, "   --- no TEXTURES extracted ---");
+
+  // The transparency buttons repeat the picture that is shown, not a placeholder.
+  const int tones = f.tones.tones;
+  f.c().SpeedButtonMagenta->click();
+  EXPECT_EQ(f.tones.tones, tones);
+  EXPECT_EQ(Shown(f.source()), shown);
+}
+
+TEST(SourceSide, DropsOpenLevelsByExtensionAndEverythingElseAsPictures) {
+  WindowFixture f;
+  const QString level = f.WriteLevel("UPPER.TR4");
+  emit f.c().Source->DragNDrop(level);
+  EXPECT_EQ(f.source().PortSize(), QSize(256, 512));
+  EXPECT_EQ(f.c().SourceCombo->currentText(), level);
+  EXPECT_EQ(f.state().LastSourceAction, SourceAction::LevelTextures);
+  EXPECT_EQ(f.state().LevelPath, level);
+
+  const QString mixed = f.WriteLevel("mixed.Tr4", LevelGeneration::TR4, 1);
+  emit f.c().Source->DragNDrop(mixed);
+  EXPECT_EQ(f.source().PortSize(), QSize(256, 256));
+
+  const QString text = f.Path("notes.txt");
+  WriteBytesToFile(text, "hello");
+  emit f.c().Source->DragNDrop(text);
+  EXPECT_EQ(f.dialogs.messages.size(), 1);  // the picture module reports it
+  EXPECT_EQ(f.c().SourceCombo->currentText(), mixed);
+  EXPECT_EQ(f.source().PortSize(), QSize(256, 256));
+}
+
+TEST(SourceSide, PixelFormatNamesOnTheInfoLine) {
+  WindowFixture f;
+  f.bench().Sources().UpdateSourceAreaInfo(PixelFormatCode::Custom);
+  EXPECT_TRUE(f.state().SourceAreaInfo.endsWith("x 15 bits"));
+  f.bench().Sources().UpdateSourceAreaInfo(PixelFormatCode::EightBits);
+  EXPECT_TRUE(f.state().SourceAreaInfo.endsWith("x 8 bits (256 col)"));
+}
+
+TEST(SourceSide, RepeatShowsTheReloadedPictureAtOnce) {
+  WindowFixture f;
+  const QString path = f.WritePicture("pic.tga", Coordinates(64, 64));
+  f.dialogs.files.push_back(path);
+  f.bench().Sources().SourceComboOnSelect(1);
+  f.WritePicture("pic.tga", Coordinates(128, 64));
+  f.bench().Sources().SourceComboOnSelect(0);
+  EXPECT_EQ(f.source().PortSize(), QSize(128, 64));
+}
+
+TEST(CopyAll, CropsToTwoPagesWideAndFillsWithTheFiller) {
+  WindowFixture f;
+  emit f.c().Source->DragNDrop(f.WritePicture("big.tga", Coordinates(1000, 700)));
+  f.c().CopyButton->click();
+  EXPECT_EQ(f.state().TargetWidthPages, 2);
+  EXPECT_EQ(f.state().TargetHeightPages, 3);
+  const QImage t = Shown(f.target());
+  ASSERT_EQ(t.size(), QSize(512, 768));
+  EXPECT_EQ(t.pixel(511, 639), Coordinates(1000, 700).pixel(511, 639));
+  for (int y : {640, 700, 767}) EXPECT_EQ(t.pixel(5, y), qRgb(128, 0, 0)) << y;
+  EXPECT_EQ(f.source().Clip().PictureSize(), QSize(960, 640));
+  ASSERT_EQ(f.dialogs.messages.size(), 1);
+  EXPECT_EQ(f.dialogs.messages[0],
+            "This image was too big! It was cropped to 512x768 pixels.\nThe right canvas must be used with standard "
+            "Texture Sets, only.");
+  EXPECT_EQ(f.c().TargetCombo->currentText(), "   --- Create New");
+  EXPECT_EQ(f.state().TargetCaption, "   --- no TARGET file saved ---");
+}
+
+TEST(CopyAll, OnePageAndSmallerThanACell) {
+  WindowFixture f;
+  emit f.c().Source->DragNDrop(f.WritePicture("page.tga", Coordinates(256, 256)));
+  f.c().CopyButton->click();
+  EXPECT_EQ(f.state().TargetWidthPages, 1);
+  EXPECT_EQ(f.state().TargetHeightPages, 1);
+  EXPECT_TRUE(f.dialogs.messages.isEmpty());
+  EXPECT_EQ(Rgb(Shown(f.target())), Rgb(Coordinates(256, 256)));
+
+  emit f.c().Source->DragNDrop(f.WritePicture("small.tga", Coordinates(40, 30)));
+  f.c().CopyButton->click();
+  const QImage t = Shown(f.target());
+  ASSERT_EQ(t.size(), QSize(256, 256));
+  EXPECT_EQ(t.pixel(0, 0), qRgb(128, 0, 0));
+  EXPECT_EQ(t.pixel(255, 255), qRgb(128, 0, 0));
+}
+
+TEST(PageCounters, LoweringHidesAPageAndRaisingShowsItAgain) {
+  WindowFixture f;
+  TargetWorkflow& t = f.bench().Targets();
+  t.TargetSizesScrollBarOnChange(PageCounter::Height, 3);
+  EXPECT_EQ(f.target().PortSize(), QSize(256, 768));
+  EXPECT_EQ(Shown(f.target()).pixel(3, 700), qRgb(0, 0, 0));  // black after start-up
+  f.target().Image().Paint(QRect(0, 600, 8, 8), [](QImage& p) { p.setPixel(1, 601, qRgb(1, 2, 3)); });
+  t.TargetSizesScrollBarOnChange(PageCounter::Height, 2);
+  EXPECT_EQ(f.target().PortSize(), QSize(256, 512));
+  t.TargetSizesScrollBarOnChange(PageCounter::Height, 3);
+  EXPECT_EQ(Shown(f.target()).pixel(1, 601), qRgb(1, 2, 3));
+}
+
+TEST(PageCounters, InfoTurnsRedAboveTwoHundredFiftySixTiles) {
+  WindowFixture f;
+  TargetWorkflow& t = f.bench().Targets();
+  t.TargetSizesScrollBarOnChange(PageCounter::Width, 2);
+  t.TargetSizesScrollBarOnChange(PageCounter::Height, 8);
+  EXPECT_EQ(f.state().TargetInfoColour, colours::InfoNormal);
+  t.TargetSizesScrollBarOnChange(PageCounter::Height, 9);
+  EXPECT_EQ(f.state().TargetInfoColour, colours::InfoTooMany);
+  EXPECT_EQ(f.c().TargetAreaInfo->text(), "512 x 2304 pixels (8 x 36 = 288 txtrs)");
+  EXPECT_EQ(f.c().TargetHeight->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+TEST(PageCounters, WidthResizesAndRecentresTheWindowHeightDoesNot) {
+  WindowFixture f;
+  const QSize start = f.window->size();
+  f.c().TargetHeightScrollBar->setValue(4);
+  EXPECT_EQ(f.window->width(), start.width());
+  f.c().TargetWidthScrollBar->setValue(2);
+  EXPECT_EQ(f.c().PanelRightSide->width(), 512 + 161);
+  EXPECT_EQ(f.window->width(), f.window->minimumSizeHint().width());
+  EXPECT_GT(f.window->width(), start.width());
+  f.c().TargetWidthScrollBar->setValue(1);
+  EXPECT_EQ(f.c().PanelRightSide->width(), 256 + 161);
+}
+
+TEST(TargetFiles, SaveCutsToThePagesShown) {
+  WindowFixture f;
+  emit f.c().Source->DragNDrop(f.WritePicture("big.tga", Coordinates(512, 1024)));
+  f.c().CopyButton->click();
+  f.c().TargetWidthScrollBar->setValue(1);
+  f.c().TargetHeightScrollBar->setValue(2);
+  const QString out = f.Path("set.tga");
+  f.dialogs.files.push_back(out);
+  emit f.c().TargetCombo->activated(1);
+  const QImage saved = LoadBack(out);
+  EXPECT_EQ(saved.size(), QSize(256, 512));
+  EXPECT_EQ(Rgb(saved), Rgb(Coordinates(512, 1024).copy(0, 0, 256, 512)));
+  EXPECT_EQ(f.state().SavePath, out);
+  EXPECT_EQ(f.c().TargetCombo->currentText(), out);
+  EXPECT_FALSE(f.bench().History().Modified());
+}
+
+TEST(TargetFiles, ReloadSetsTheCountersFromThePicture) {
+  WindowFixture f;
+  f.dialogs.files.push_back(f.WritePicture("tall.tga", Coordinates(512, 1024)));
+  emit f.c().TargetCombo->activated(3);
+  EXPECT_EQ(f.state().TargetWidthPages, 2);
+  EXPECT_EQ(f.state().TargetHeightPages, 4);
+
+  f.dialogs.files.push_back(f.WritePicture("odd.tga", Coordinates(300, 300)));
+  f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
+  emit f.c().TargetCombo->activated(3);
+  EXPECT_EQ(f.state().TargetWidthPages, 2);
+  EXPECT_EQ(f.state().TargetHeightPages, 2);
+  EXPECT_EQ(f.target().Image().PictureSize(), QSize(512, 512));
+  EXPECT_TRUE(f.dialogs.messages.isEmpty());
+  // Pages added to a loaded picture take the filler colour.
+  EXPECT_EQ(Shown(f.target()).pixel(400, 400), qRgb(128, 0, 0));
+}
+
+TEST(TargetFiles, DropLoadsWithoutADialogAndBecomesTheCaption) {
+  WindowFixture f;
+  const QString path = f.WritePicture("drop.tga", Coordinates(256, 768));
+  emit f.c().Target->DragNDrop(path);
+  EXPECT_EQ(f.state().TargetHeightPages, 3);
+  EXPECT_EQ(f.state().TextureSetPath, path);
+  EXPECT_EQ(f.state().TargetCaption, path);
+  EXPECT_EQ(f.c().TargetCombo->currentText(), path);
+}
+
+TEST(TargetFiles, RoundTripThroughATextureSet) {
+  WindowFixture f;
+  f.dialogs.files.push_back(f.WriteLevel("round.tr4", LevelGeneration::TR4, 2));
+  f.bench().Sources().SourceComboOnSelect(2);
+  f.c().CopyButton->click();
+  const QImage made = Rgb(Shown(f.target()));
+  const QString out = f.Path("round.tga");
+  f.dialogs.files.push_back(out);
+  f.bench().Targets().TargetComboOnSelect(1);
+  f.bench().Targets().TargetComboOnSelect(2);  // Create New: saved, so no question
+  EXPECT_EQ(f.dialogs.saveQuestions, 0);
+  EXPECT_EQ(Shown(f.target()).pixel(10, 10), qRgb(0, 0, 0));
+  EXPECT_EQ(f.target().PortSize(), QSize(256, 512));
+  f.dialogs.files.push_back(out);
+  f.bench().Targets().TargetComboOnSelect(3);
+  EXPECT_EQ(Rgb(Shown(f.target())), made);
+}
+
+}  // namespace
+}  // namespace mosaicor::testing

@@ -1,0 +1,140 @@
+// The main window as it starts, its hints, focus parking, the central panel's cancel, and
+// exceptions that escape a handler.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include "WindowTestSupport.h"
+#include "mainwindow/Languages.h"
+#include "mainwindow/SafeApplication.h"
+
+namespace mosaicor::testing {
+namespace {
+
+TEST(StartUp, WindowAndTargetAsTheyStart) {
+  WindowFixture f;
+  MainWindowControls& c = f.c();
+  EXPECT_EQ(f.window->windowTitle(), texts::WindowTitle + "[*]");
+  EXPECT_EQ(f.target().PortSize(), QSize(256, 512));
+  EXPECT_EQ(f.source().PortSize(), QSize(256, 512));
+  EXPECT_EQ(c.TargetAreaInfo->text(), "256 x 512 pixels (4 x 8 = 32 txtrs)");
+  EXPECT_EQ(c.TargetWidth->text(), "1");
+  EXPECT_EQ(c.TargetHeight->text(), "2");
+  EXPECT_EQ(c.TargetHeightScrollBar->maximum(), 64);
+  EXPECT_EQ(c.ClipTileSize->text(), "      Multi Tile");
+  EXPECT_TRUE(c.ClipTileImage->pixmap().isNull());
+  EXPECT_EQ(c.SourceCombo->currentText(), "   --- no SOURCE file loaded ---");
+  EXPECT_EQ(c.TargetCombo->currentText(), "   --- no TARGET file saved ---");
+  EXPECT_EQ(c.SourceCombo->count(), 4);
+  EXPECT_EQ(c.TargetCombo->itemText(3), "   --- Reload a Texture Set File ( TGA, BMP, JPG )");
+  EXPECT_EQ(c.SourcePageControl->currentIndex(), 0);
+  EXPECT_EQ(c.TargetPageControl->currentIndex(), 0);
+  EXPECT_TRUE(c.SpeedButtonOpaque->isChecked());
+  EXPECT_TRUE(c.SpeedButtonNone->isChecked());
+  EXPECT_FALSE(c.SpeedButtonAlpha->isVisible());
+  EXPECT_EQ(c.PanelFiller->Colour(), qRgb(128, 0, 0));
+  EXPECT_EQ(c.SourceColourSample->Colour(), qRgb(255, 255, 255));
+  EXPECT_EQ(f.window->size(), QSize(725, 598));
+  EXPECT_EQ(c.PanelRightSide->width(), 256 + 161);
+  EXPECT_GE(c.PanelLeftSide->minimumWidth(), 300);
+  EXPECT_EQ(f.window->minimumHeight(), 445);
+  // New target pages are black at start.
+  EXPECT_EQ(Shown(f.target()).pixel(10, 300), qRgb(0, 0, 0));
+}
+
+TEST(StartUp, FirstDialogsShowThePlaceholders) {
+  WindowFixture f;
+  f.bench().Sources().SourceComboOnSelect(1);
+  f.bench().Sources().SourceComboOnSelect(2);
+  f.bench().Targets().TargetComboOnSelect(1);
+  f.bench().Targets().TargetComboOnSelect(3);
+  EXPECT_EQ(f.dialogs.presets, QStringList({"   --- no SOURCE file loaded ---", "   --- no TEXTURES extracted ---",
+                                            "   --- no TARGET file saved ---",
+                                            "   --- Reload a Texture Set File ( TGA, BMP, JPG )"}));
+}
+
+TEST(StartUp, EveryHintIsInTheStatusLineOnlyAndIndented) {
+  WindowFixture f;
+  for (const texts::Hint& hint : texts::Hints) {
+    auto* control = f.window->findChild<QWidget*>(QString::fromLatin1(hint.control));
+    ASSERT_NE(control, nullptr) << hint.control;
+    EXPECT_EQ(control->statusTip(), QString::fromLatin1(hint.text));
+    EXPECT_TRUE(control->statusTip().startsWith("     ")) << hint.control;
+    EXPECT_TRUE(control->toolTip().isEmpty()) << hint.control;
+  }
+  // A canvas's inner widgets show the canvas's hint.
+  EXPECT_EQ(f.c().Source->BasePanel->statusTip(), f.c().Source->statusTip());
+  EXPECT_EQ(f.c().TargetHeightScrollBar->statusTip(), "     Target Canvas height in pages, 1 to 64.");
+}
+
+TEST(StartUp, FocusIsParkedAfterAComboChoiceAndAScrollArrow) {
+  WindowFixture f;
+  MainWindowControls& c = f.c();
+  QApplication::setActiveWindow(f.window.get());
+  c.SourceCombo->setFocus();
+  f.dialogs.files.push_back(std::nullopt);
+  emit c.SourceCombo->activated(1);
+  EXPECT_TRUE(c.PanelRightSide->hasFocus());
+  EXPECT_FALSE(c.SourceCombo->lineEdit()->hasSelectedText());
+  c.SourceCombo->setFocus();
+  c.TargetHeightScrollBar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_TRUE(c.PanelRightSide->hasFocus());
+  EXPECT_EQ(f.state().TargetHeightPages, 3);
+  // An arrow key now moves neither control.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(c.TargetHeightScrollBar->value(), 3);
+  EXPECT_EQ(c.SourceCombo->currentIndex(), 0);
+}
+
+TEST(StartUp, CentralPanelClickEndsPastingTransformsAndAnimations) {
+  WindowFixture f;
+  MainWindowControls& c = f.c();
+  f.bench().Pots().PanelMagentaOnClick();
+  ASSERT_EQ(f.target().Mode, ModePaste);
+  c.SpeedButtonRotate->click();
+  ASSERT_EQ(f.state().Transform, TransformTool::Rotate);
+  f.source().AnimRunning = true;
+  f.target().AnimRunning = true;
+  QTest::mouseClick(c.PanelRightSide, Qt::LeftButton, {}, QPoint(60, 400));
+  EXPECT_EQ(f.source().Mode, ModeIdle);
+  EXPECT_EQ(f.target().Mode, ModeIdle);
+  EXPECT_FALSE(f.source().AnimRunning);
+  EXPECT_FALSE(f.target().AnimRunning);
+  EXPECT_TRUE(c.SpeedButtonNone->isChecked());
+}
+
+TEST(StartUp, DoubleClickOnTheTargetChangesNothing) {
+  WindowFixture f;
+  const QImage before = Shown(f.target());
+  const QPoint at(70, 70);
+  Move(f.c().Target, at);
+  QTest::mouseDClick(f.c().Target->BasePanel, Qt::LeftButton, {}, at);
+  EXPECT_TRUE(f.target().GridLocked);
+  EXPECT_EQ(Shown(f.target()), before);
+}
+
+struct Thrower : QObject {
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User) throw std::runtime_error("something broke");
+    return QObject::event(e);
+  }
+};
+
+TEST(StartUp, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
+  static QString shown;
+  auto* previous = SafeApplication::ShowError;
+  SafeApplication::ShowError = [](const QString& text) { shown = text; };
+  Thrower thrower;
+  QEvent event(QEvent::User);
+  EXPECT_FALSE(QCoreApplication::sendEvent(&thrower, &event));
+  EXPECT_EQ(shown, "something broke");
+  QObject ordinary;
+  QEvent other(QEvent::User);
+  QCoreApplication::sendEvent(&ordinary, &other);  // and events go on being delivered
+  SafeApplication::ShowError = previous;
+}
+
+}  // namespace
+}  // namespace mosaicor::testing

@@ -1,0 +1,150 @@
+#pragma once
+// The main window on the offscreen platform with its dialogs answered by a script, and the files
+// the tests open, written by our own writers into a temporary folder.
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <memory>
+
+#include "LevelWriter.h"
+#include "PictureWriters.h"
+#include "extraction/MakeBeep.h"
+#include "mainwindow/MainWindow.h"
+#include "workbench/ClipboardExchange.h"
+#include "workbench/ColourPots.h"
+#include "workbench/SourceWorkflow.h"
+#include "workbench/TargetHistory.h"
+#include "workbench/TargetWorkflow.h"
+#include "workbench/TileWorkflow.h"
+#include "workbench/Workbench.h"
+
+namespace mosaicor::testing {
+
+// Answers each question with the next scripted answer: a cancel when none is left.
+struct ScriptedChooser : Chooser {
+  std::deque<std::optional<QString>> files;
+  std::deque<std::optional<QRgb>> colours;  // nothing: the dialog is cancelled
+  std::deque<SaveAnswer> saveAnswers;
+  QStringList presets;        // file-name boxes as each file dialog opened
+  QStringList messages;       // message boxes shown
+  QStringList customColours;  // as the colour dialog last opened
+  int colourDialogs = 0;
+  int saveQuestions = 0;
+
+  std::optional<QString> NextFile(const QString& preset) {
+    presets << preset;
+    if (files.empty()) return std::nullopt;
+    const std::optional<QString> answer = std::move(files.front());
+    files.pop_front();
+    if (!answer) return std::nullopt;
+    return *answer;
+  }
+  std::optional<QString> OpenPictureFile(const QString& preset) override { return NextFile(preset); }
+  std::optional<QString> OpenLevelFile(const QString& preset) override { return NextFile(preset); }
+  std::optional<QString> SavePictureFile(const QString& preset) override { return NextFile(preset); }
+  QRgb ChooseColour(QRgb initial, const QStringList& custom) override {
+    ++colourDialogs;
+    customColours = custom;
+    if (colours.empty()) return initial;
+    const std::optional<QRgb> answer = colours.front();
+    colours.pop_front();
+    return answer.value_or(initial);
+  }
+  void ShowMessage(const QString& text) override { messages << text; }
+  SaveAnswer AskToSaveChanges() override {
+    ++saveQuestions;
+    if (saveAnswers.empty()) return SaveAnswer::Cancel;
+    const SaveAnswer answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+  }
+};
+
+struct CountingTones : ITonePlayer {
+  int tones = 0;
+  void PlayTone(int, int) override { ++tones; }
+};
+
+// A shown main window, its script, and a folder for the files it opens.
+struct WindowFixture {
+  CountingTones tones;
+  ScriptedChooser dialogs;
+  std::unique_ptr<MainWindow> window;
+  QTemporaryDir dir;
+
+  WindowFixture() {
+    window = std::make_unique<MainWindow>(tones, &dialogs);
+    window->show();
+  }
+  Workbench& bench() { return window->Bench(); }
+  MainWindowControls& c() { return window->Controls(); }
+  WindowState& state() { return bench().State; }
+  ImageStack& source() { return bench().Source; }
+  ImageStack& target() { return bench().Target; }
+  QString Path(const QString& name) const { return dir.filePath(name); }
+
+  // A level of `pages` pages of the generation, written under `name`.
+  QString WriteLevel(const QString& name, LevelGeneration generation = LevelGeneration::TR4, int pages = 2) {
+    const QString path = Path(name);
+    WriteLevelFile(path, MakeSampleLevel(generation, pages));
+    return path;
+  }
+  // The picture as an uncompressed 32-bit TGA.
+  QString WritePicture(const QString& name, const QImage& picture) {
+    TgaSpec spec;
+    spec.imageType = 2;
+    spec.pixelDepth = 32;
+    spec.descriptor = 0x28;
+    spec.width = picture.width();
+    spec.height = picture.height();
+    spec.pixels = TgaPixelsOf(picture.convertToFormat(QImage::Format_ARGB32), 32);
+    const QString path = Path(name);
+    WriteBytesToFile(path, WriteTga(spec));
+    return path;
+  }
+};
+
+// A picture of the size whose every pixel tells where it is, fully opaque.
+inline QImage Coordinates(int width, int height) {
+  QImage picture(width, height, QImage::Format_ARGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) picture.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, ((x >> 8) << 4) | (y >> 8)));
+  return picture;
+}
+
+// The visible picture of a canvas, as 32-bit pixels.
+inline QImage Shown(ImageStack& canvas) {
+  return canvas.Image().PictureCopy().convertToFormat(QImage::Format_ARGB32);
+}
+
+// The pointer moves over the canvas (with `buttons` held).
+inline void Move(TFrameStack* canvas, QPoint to, Qt::MouseButtons buttons = Qt::NoButton) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(to), canvas->BasePanel->mapToGlobal(QPointF(to)), Qt::NoButton, buttons,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(canvas->BasePanel, &move);
+}
+inline void Press(TFrameStack* canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+                  Qt::KeyboardModifiers keys = Qt::NoModifier) {
+  Move(canvas, at);
+  QTest::mousePress(canvas->BasePanel, button, keys, at);
+}
+inline void Release(TFrameStack* canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+                    Qt::KeyboardModifiers keys = Qt::NoModifier) {
+  QTest::mouseRelease(canvas->BasePanel, button, keys, at);
+}
+inline void Click(TFrameStack* canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+                  Qt::KeyboardModifiers keys = Qt::NoModifier) {
+  Press(canvas, at, button, keys);
+  Release(canvas, at, button, keys);
+}
+// A left drag from one point to another, with a move on the way so the selection follows.
+inline void Drag(TFrameStack* canvas, QPoint from, QPoint to) {
+  Press(canvas, from);
+  Move(canvas, to, Qt::LeftButton);
+  Release(canvas, to);
+}
+
+}  // namespace mosaicor::testing
