@@ -109,8 +109,7 @@ TEST(StartUp, DoubleClickOnTheTargetChangesNothing) {
   WindowFixture f;
   const QImage before = Shown(f.target());
   const QPoint at(70, 70);
-  Move(f.c().Target, at);
-  QTest::mouseDClick(f.c().Target->BasePanel, Qt::LeftButton, {}, at);
+  DoubleClick(f.c().Target, at);
   EXPECT_TRUE(f.target().GridLocked);
   EXPECT_EQ(Shown(f.target()), before);
 }

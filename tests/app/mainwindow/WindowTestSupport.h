@@ -140,6 +140,15 @@ inline void Click(TFrameStack* canvas, QPoint at, Qt::MouseButton button = Qt::L
   Press(canvas, at, button, keys);
   Release(canvas, at, button, keys);
 }
+// A double click as the window system delivers it: press, release, double click, release.
+inline void DoubleClick(TFrameStack* canvas, QPoint at) {
+  Click(canvas, at);
+  QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(at), canvas->BasePanel->mapToGlobal(QPointF(at)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(canvas->BasePanel, &twice);
+  Release(canvas, at);
+}
+
 // A left drag from one point to another, with a move on the way so the selection follows.
 inline void Drag(TFrameStack* canvas, QPoint from, QPoint to) {
   Press(canvas, from);
