@@ -1,0 +1,215 @@
+// The real window on a real X server, driven by real pointer and key events: the road of one
+// texture set from a level to a saved TGA, a picture dropped on the Target, and tiles travelling
+// through the X clipboard between two running programs and the clipboard tool.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QWindow>
+
+#include "LevelWriter.h"
+#include "PictureWriters.h"
+#include "RealWindow.h"
+#include "extraction/HeadlessExtraction.h"
+#include "extraction/MakeBeep.h"
+#include "imagefiles/ImageFileModule.h"
+#include "mainwindow/MainWindow.h"
+#include "resampling/TileResampler.h"
+#include "workbench/SourceWorkflow.h"
+#include "workbench/Workbench.h"
+
+namespace mosaicor::e2e {
+namespace {
+
+struct SilentTones : ITonePlayer {
+  void PlayTone(int, int) override {}
+};
+
+QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
+
+QImage LevelPages(const QString& level) {
+  QImage pages;
+  QString reason;
+  EXPECT_TRUE(ExtractLevelPicture(LevelPicture::Pages, level, false, pages, reason)) << reason.toStdString();
+  return pages;
+}
+
+// A shown main window at a given place on the screen, with the keyboard.
+struct RealWindowFixture : ::testing::Test {
+  SilentTones tones;
+  QTemporaryDir dir;
+  std::unique_ptr<MainWindow> window;
+
+  void SetUp() override {
+    const QString missing = MissingForRealWindow();
+    if (!missing.isEmpty()) GTEST_SKIP() << "skipped: " << missing.toStdString();
+  }
+  void TearDown() override {
+    if (HasFailure()) Screenshot(QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  }
+  void Open(QPoint at) {
+    window = std::make_unique<MainWindow>(tones);
+    window->show();
+    ASSERT_TRUE(WaitUntil([&] { return window->isVisible() && window->windowHandle()->isExposed(); }));
+    Xdo({QStringLiteral("windowmove"), QString::number(window->winId()), QString::number(at.x()),
+         QString::number(at.y())});
+    ASSERT_TRUE(WaitUntil([&] { return window->pos() == at; }));
+    Pump(300);
+    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window->winId())});
+    Pump(200);
+  }
+  MainWindowControls& c() { return window->Controls(); }
+  Workbench& bench() { return window->Bench(); }
+  QString WriteLevel(const QString& name) {
+    const QString path = dir.filePath(name);
+    WriteLevelFile(path, MakeSampleLevel(LevelGeneration::TR4, 2));
+    return path;
+  }
+  QPoint SourcePixel(QPoint p) { return OnScreen(c().Source->BasePanel, p); }
+  QPoint TargetPixel(QPoint p) { return OnScreen(c().Target->BasePanel, p); }
+};
+
+TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
+  Open(QPoint(0, 0));
+  const QString level = WriteLevel("road.tr4");
+  ASSERT_TRUE(bench().Sources().OpenFile(level));  // as the command line opens it
+  Pump(200);
+
+  // Fixed64: the size selector's lower arrow.
+  QScrollBar* selector = c().ClipTileSizeScroll;
+  ClickAt(OnScreen(selector, QPoint(selector->width() / 2, selector->height() - 4)));
+  ASSERT_EQ(bench().State.TileSize, TileSizeMode::Fixed64);
+  Screenshot(QStringLiteral("road-1-fixed64"));
+
+  DragBetween(SourcePixel(QPoint(70, 10)), SourcePixel(QPoint(140, 10)));
+  ASSERT_EQ(bench().State.ClipTile.size(), QSize(64, 64));
+  Screenshot(QStringLiteral("road-2-cut"));
+
+  Xdo({QStringLiteral("keydown"), QStringLiteral("ctrl")});
+  ClickAt(TargetPixel(QPoint(10, 10)));
+  ClickAt(TargetPixel(QPoint(80, 80)));
+  Xdo({QStringLiteral("keyup"), QStringLiteral("ctrl")});
+  Pump(200);
+  Screenshot(QStringLiteral("road-3-pasted"));
+
+  // The real save dialog: the keys that name the file are typed once it is open.
+  const QString out = dir.filePath(QStringLiteral("road.tga"));
+  QProcess::startDetached(QStringLiteral("sh"),
+                          {QStringLiteral("-c"),
+                           QStringLiteral("sleep 1.5; xdotool key ctrl+a; xdotool type --delay 5 '%1'; sleep 0.3; "
+                                          "xdotool key Return")
+                               .arg(out)});
+  Keys(QStringLiteral("ctrl+shift+s"));
+  ASSERT_TRUE(WaitUntil([&] { return QFile::exists(out) && bench().State.SavePath == out; }, 15000));
+  Screenshot(QStringLiteral("road-4-saved"));
+
+  const QImage pages = LevelPages(level);
+  const QImage tile = Rgb(ResizeTile(64, 64, pages.copy(64, 0, 128, 64)));
+  QImage expected(256, 512, QImage::Format_RGB32);
+  expected.fill(Qt::black);
+  for (QPoint at : {QPoint(0, 0), QPoint(64, 64)})
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 64; ++x) expected.setPixel(at.x() + x, at.y() + y, tile.pixel(x, y));
+  CollectedMessages messages;
+  ImageFileModule files(messages);
+  QImage saved;
+  PixelFormatCode format;
+  ASSERT_TRUE(files.LoadImageAs32BitsFile(saved, out, format));
+  EXPECT_EQ(Rgb(saved), expected);
+
+  // A picture dropped on the Target sets the page boxes from its size.
+  QImage picture(512, 768, QImage::Format_RGB32);
+  picture.fill(qRgb(10, 20, 30));
+  const QString dropped = dir.filePath(QStringLiteral("drop.png"));
+  ASSERT_TRUE(picture.save(dropped));
+  // No file manager runs here to drag from: the canvas reports the drop as its drop event does.
+  emit c().Target->DragNDrop(dropped);
+  Pump(200);
+  EXPECT_EQ(c().TargetWidth->text(), "2");
+  EXPECT_EQ(c().TargetHeight->text(), "3");
+  Screenshot(QStringLiteral("road-5-dropped"));
+}
+
+TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
+  Open(QPoint(0, 0));
+  const QString level = WriteLevel("clip.tr4");
+  // B imports automatically.
+  ClickAt(OnScreen(c().CheckBoxImport, QPoint(6, c().CheckBoxImport->height() / 2)));
+  ASSERT_TRUE(c().CheckBoxImport->isChecked());
+
+  // A picture put on the clipboard by the X tool arrives.
+  QImage png(40, 30, QImage::Format_RGB32);
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x) png.setPixel(x, y, qRgb(x * 6, y * 8, 77));
+  QByteArray pngBytes;
+  QBuffer buffer(&pngBytes);
+  buffer.open(QIODevice::WriteOnly);
+  png.save(&buffer, "PNG");
+  RunTool(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                                    QStringLiteral("image/png"), QStringLiteral("-i")},
+          pngBytes);
+  ASSERT_TRUE(WaitUntil([&] { return Rgb(bench().State.ClipTile) == png; }));
+
+  // Text changes nothing.
+  RunTool(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard")}, "some words");
+  Pump(500);
+  EXPECT_EQ(Rgb(bench().State.ClipTile), png);
+
+  // Program A, started with a level on its command line, exports every cut; B takes it.
+  QProcess a;
+  a.start(QStringLiteral(MOSAICOR_PROGRAM_PATH), {level});
+  ASSERT_TRUE(a.waitForStarted());
+  const QByteArray id =
+      RunTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                          QString::number(a.processId()), QStringLiteral("--name"), QStringLiteral("Mosaicor")})
+          .split('\n')
+          .constFirst();
+  ASSERT_FALSE(id.isEmpty());
+  Xdo({QStringLiteral("windowmove"), QString::fromLatin1(id), QStringLiteral("800"), QStringLiteral("0")});
+  Pump(800);
+  // Where A really is, whatever became of the move.
+  QPoint origin;
+  const QList<QByteArray> geometry =
+      RunTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::fromLatin1(id)})
+          .split('\n');
+  for (const QByteArray& line : geometry) {
+    if (line.startsWith("X=")) origin.setX(line.mid(2).toInt());
+    if (line.startsWith("Y=")) origin.setY(line.mid(2).toInt());
+  }
+  // A has the same layout as B: B's widgets say where A's are, relative to the window.
+  auto inA = [&](const QWidget* widget, QPoint at) { return origin + widget->mapTo(window.get(), at); };
+  ClickAt(inA(c().CheckBoxExport, QPoint(6, c().CheckBoxExport->height() / 2)));
+  ClickAt(inA(c().Source->BasePanel, QPoint(70, 10)));
+  const QImage cell = Rgb(LevelPages(level).copy(64, 0, 64, 64));
+  const bool arrived = WaitUntil([&] { return Rgb(bench().State.ClipTile) == cell; }, 8000);
+  Screenshot(QStringLiteral("clipboard-two-instances"));
+  EXPECT_TRUE(arrived);
+  ClickAt(TargetPixel(QPoint(10, 10)));
+  EXPECT_EQ(Rgb(bench().Target.Image().PictureCopy()).copy(0, 0, 64, 64), cell);
+  a.terminate();
+  a.waitForFinished(3000);
+
+  // A tile exported by the program is read back by the X tool as a PNG of the right pixels.
+  c().CheckBoxImport->click();
+  c().ClipExportButton->click();
+  Pump(300);
+  const QByteArray back = RunTool(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                                           QStringLiteral("-t"), QStringLiteral("image/png"),
+                                                           QStringLiteral("-o")});
+  const QImage read = QImage::fromData(back, "PNG");
+  EXPECT_EQ(Rgb(read), cell);
+}
+
+}  // namespace
+}  // namespace mosaicor::e2e
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
