@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "art/Art.h"
 #include "helpwindows/CreditsWindow.h"
@@ -67,8 +68,8 @@ AboutWindow::AboutWindow(QWidget* owner, HelpWindow& help, CreditsWindow& credit
   auto* purpose = Label("Texture sets builder\nfor the Tomb Raider legacy level editors", this, 0, true);
   purpose->setObjectName("ProductDescription");
   auto* credit = Label(
-      "Written by the Mosaicor developers with Qt 6 and friends.\n"
-      "Open CREDITS for the libraries and their licences.",
+      "Made by the Mosaicor developers.\n"
+      "CREDITS names the libraries it is built on.",
       this);
   credit->setObjectName("CreditLine");
 
@@ -108,8 +109,9 @@ AboutWindow::AboutWindow(QWidget* owner, HelpWindow& help, CreditsWindow& credit
   column->addWidget(disclaimer);
   column->addWidget(buttonPanel);
 
-  // The design's client area; larger only if a big system font needs the room.
-  setFixedSize(QSize(362, 352).expandedTo(sizeHint()));
+  // The design's client area; taller only if a big system font needs the room for the wrapped texts.
+  const int width = std::max(362, minimumSizeHint().width());
+  setFixedSize(width, std::max(352, column->totalHeightForWidth(width)));
 }
 
 void AboutWindow::HelpButtonClick() { OpenModeless(help_); }

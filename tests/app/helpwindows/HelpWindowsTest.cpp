@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
