@@ -172,6 +172,25 @@ TEST(HelpDocumentTest, ManualOpensWithTheTitleBlockThenListsAndTellsTheSixteenTo
   EXPECT_GT(text.indexOf("History", dual), dual);
 }
 
+TEST_F(HelpWindowsTest, ContentsLinksJumpToTheirChaptersWithoutReloading) {
+  help.show();
+  QApplication::processEvents();
+  QTextBrowser* browser = help.Document();
+  const int revision = browser->document()->revision();
+  const QString text = browser->toPlainText();
+  int previous = browser->verticalScrollBar()->value();
+  for (const char* chapter : {"#t9", "#t16"}) {
+    browser->setSource(QUrl(chapter));  // what the browser does with a click on a contents line
+    QApplication::processEvents();
+    const int now = browser->verticalScrollBar()->value();
+    EXPECT_GT(now, previous) << chapter;
+    previous = now;
+  }
+  EXPECT_EQ(browser->toPlainText(), text);
+  EXPECT_EQ(browser->document()->revision(), revision);
+  help.close();
+}
+
 TEST(HelpDocumentTest, DocumentsAreLightOnBlackAndCreditsNameTheLibraries) {
   HelpWindow help;
   CreditsWindow credits;
