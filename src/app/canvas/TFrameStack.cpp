@@ -17,10 +17,11 @@
 
 namespace {
 
+// Cuts go out opaque, so that the magenta key stays visible in a paint program.
 class SystemClipboard : public ClipboardSink {
  public:
   void PutBitmap(const QImage& bitmap) override {
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(bitmap);
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(bitmap.convertToFormat(QImage::Format_RGB32));
   }
 };
 

@@ -30,6 +30,9 @@ class TTRL final : public QWidget, private ILevelLoadHost, private ProgressIndic
   bool LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency);
   bool LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency);
 
+  // The operations behind the File calls, for callers that run their own dialogs.
+  TombRaiderFileModule& Module() { return module_; }
+
   QProgressBar* Gauge = nullptr;
   QFileDialog* OpenDialog = nullptr;
 

@@ -166,6 +166,7 @@ void ImageLayer::FocusFrame(const QRect& rect, QRgb colour) {
 void ImageLayer::Paint(const QRegion& area, const std::function<void(QImage&)>& draw) {
   const QRegion r = area.intersected(QRect(QPoint(0, 0), size_));
   if (r.isEmpty()) return;
+  if (observer_) observer_->BeforePaint(*this, r.boundingRect());
   Materialise();
   draw(picture_);
   AddInk(r);

@@ -21,6 +21,15 @@ class LayerDamageSink {
   virtual void LayerDamaged(const QRect& portRect) = 0;
 };
 
+// Told of every change about to be drawn on a layer's pixels, before it happens, so that the
+// pixels there can be kept (the Target's edit history).
+class ImageLayer;
+class PaintObserver {
+ public:
+  virtual ~PaintObserver() = default;
+  virtual void BeforePaint(const ImageLayer& layer, const QRect& pictureRect) = 0;
+};
+
 enum class LayerForm { Argb32, Indexed8 };
 
 class ImageLayer {
@@ -87,6 +96,9 @@ class ImageLayer {
 
   // The port rectangle the layer covers (its picture at its position).
   QRect PortRect() const { return QRect(position_, size_); }
+  // Every Paint is reported to the observer first; null for none.
+  void SetPaintObserver(PaintObserver* observer) { observer_ = observer; }
+
   // The memory its pixels take.
   qsizetype PictureBytes() const { return picture_.sizeInBytes(); }
 
@@ -99,6 +111,7 @@ class ImageLayer {
   QString name_;
   LayerForm form_;
   LayerDamageSink* damage_;
+  PaintObserver* observer_ = nullptr;
   QImage picture_;
   QSize size_{0, 0};
   QRegion ink_;

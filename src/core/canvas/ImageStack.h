@@ -108,6 +108,9 @@ class ImageStack : public FrameStackState, private LayerDamageSink {
   virtual void ShiftCellsOnTimer();
   // True from StartAnimation until the tick that ends it (AnimCell is held meanwhile).
   bool AnimExists() const { return !AnimCell.isNull(); }
+  // Ends a running animation at once with every cell back in place, in Idle; for operations
+  // that are about to change the picture. Nothing happens when no animation runs.
+  void StopAnimationNow();
 
   // --- transforms (MouseIsUp runs ApplyTransform on every release in Transform mode) ---
   void SetCursorToRotate();

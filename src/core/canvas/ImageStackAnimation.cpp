@@ -107,6 +107,15 @@ void ImageStack::PutAnimatedCellsBack() {
   AnimPhase = 0;
 }
 
+void ImageStack::StopAnimationNow() {
+  AnimRunning = false;
+  if (!AnimExists()) return;
+  PutAnimatedCellsBack();
+  ReleaseAnimation();
+  if (View()) View()->SetTimerAnim(false, AnimInterval);
+  if (Mode == ModeAnim || Mode == ModeScroll) SetModeToIdle();
+}
+
 void ImageStack::ReleaseAnimation() {
   AnimCell = QImage();
   AnimRowBuffer = QByteArray();

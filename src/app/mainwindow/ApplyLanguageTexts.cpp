@@ -1,0 +1,56 @@
+// Writes the text table onto the main window's controls.
+
+#include "mainwindow/Languages.h"
+#include "mainwindow/MainWindowControls.h"
+
+namespace mosaicor {
+
+namespace {
+
+void SetItems(QComboBox* combo, const QStringList& items) {
+  const QSignalBlocker quiet(combo);
+  combo->clear();
+  combo->addItems(items);
+  combo->setCurrentIndex(0);
+}
+
+// A control without a hint of its own shows its nearest enclosing control's hint, so the whole
+// canvas shows the canvas's hint.
+void InheritHints(QWidget* widget, const QString& inherited) {
+  const QString hint = widget->statusTip().isEmpty() ? inherited : widget->statusTip();
+  if (widget->statusTip().isEmpty()) widget->setStatusTip(hint);
+  for (QObject* child : widget->children())
+    if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow()) InheritHints(w, hint);
+}
+
+}  // namespace
+
+void ApplyLanguageTexts(MainWindowControls& c) {
+  SetItems(c.SourceCombo, {texts::NoSourceLoaded, texts::LoadImageFileItem, texts::ExtractTexturesItem,
+                           texts::ExtractAnimatedItem});
+  SetItems(c.TargetCombo, {texts::NoTargetSaved, texts::SaveAsItem, texts::CreateNewItem, texts::ReloadItem});
+  c.SourcePageControl->setTabText(0, texts::TabGrid);
+  c.SourcePageControl->setTabText(1, texts::TabTransparency);
+  c.SourcePageControl->setTabText(2, texts::TabAnimation);
+  c.TargetPageControl->setTabText(0, texts::TabTransform);
+  c.TargetPageControl->setTabText(1, texts::TabAnimation);
+  c.CopyButton->setText(texts::CopyButton);
+  c.ClipTileLabel->setText(texts::ClipTileLabel);
+  c.ClipTileLabel->setContentsMargins(texts::ClipTileLabelLeft - 4, 0, 0, 0);
+  c.ClipLabel->setText(texts::ClipLabel);
+  c.ClipLabel->setContentsMargins(texts::ClipLabelLeft - 4, 0, 0, 0);
+  c.ClipTileSize->setText(texts::TileSizeLabels.constFirst());
+
+  QWidget* window = c.PanelLeftSide->window();
+  for (const texts::Hint& hint : texts::Hints) {
+    const QString name = QString::fromLatin1(hint.control);
+    QWidget* control = window->findChild<QWidget*>(name);
+    if (!control) continue;
+    control->setStatusTip(QString::fromLatin1(hint.text));
+    control->setToolTip(QString());
+  }
+  InheritHints(c.PanelLeftSide, QString());
+  InheritHints(c.PanelRightSide, QString());
+}
+
+}  // namespace mosaicor

@@ -1,0 +1,73 @@
+#include "mainwindow/DialogChooser.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "modules/TFIO.h"
+#include "modules/TTRL.h"
+#include "workbench/WindowState.h"
+
+namespace mosaicor {
+
+namespace {
+
+// Runs a file dialog with `preset` in its file-name box and the first filter chosen; the
+// windows under it repaint before the caller goes on.
+std::optional<QString> RunFileDialog(QFileDialog* dialog, const QString& preset) {
+  if (!dialog->nameFilters().isEmpty()) dialog->selectNameFilter(dialog->nameFilters().constFirst());
+  dialog->selectFile(preset);
+  const bool accepted = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
+  QCoreApplication::processEvents();
+  if (!accepted) return std::nullopt;
+  return dialog->selectedFiles().constFirst();
+}
+
+}  // namespace
+
+std::optional<QString> DialogChooser::OpenPictureFile(const QString& preset) {
+  return RunFileDialog(pictures_.OpenPictureDialog1, preset);
+}
+
+std::optional<QString> DialogChooser::OpenLevelFile(const QString& preset) {
+  return RunFileDialog(levels_.OpenDialog, preset);
+}
+
+std::optional<QString> DialogChooser::SavePictureFile(const QString& preset) {
+  return RunFileDialog(pictures_.SavePictureDialog1, preset);
+}
+
+QRgb DialogChooser::ChooseColour(QRgb initial, const QStringList& customColours) {
+  // Qt keeps one set of custom colours for every colour dialog; they are ours to set.
+  for (int i = 0; i < customColours.size() && i < QColorDialog::customCount(); ++i)
+    QColorDialog::setCustomColor(i, QColor(FromBgrHex(customColours[i].section(QLatin1Char('='), 1))));
+  QColorDialog dialog(QColor(initial), window_);
+  dialog.setObjectName(QStringLiteral("ColorDialogFiller"));
+  dialog.setOption(QColorDialog::DontUseNativeDialog, true);
+  if (dialog.exec() != QDialog::Accepted) return initial;
+  return dialog.selectedColor().rgb();
+}
+
+void DialogChooser::ShowMessage(const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, window_);
+  box.exec();
+}
+
+SaveAnswer DialogChooser::AskToSaveChanges() {
+  QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
+                  QStringLiteral("The texture set has changes that are not saved."),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window_);
+  box.setInformativeText(QStringLiteral("Save them first?"));
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveAnswer::Save;
+    case QMessageBox::Discard:
+      return SaveAnswer::Discard;
+    default:
+      return SaveAnswer::Cancel;
+  }
+}
+
+}  // namespace mosaicor

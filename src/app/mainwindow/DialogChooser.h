@@ -1,0 +1,31 @@
+#pragma once
+// The window's answers to the workbench's questions: the picture and level file dialogs, the
+// filler colour dialog, plain message boxes and the unsaved-changes question.
+
+#include "workbench/Chooser.h"
+
+class QWidget;
+class TFIO;
+class TTRL;
+
+namespace mosaicor {
+
+class DialogChooser final : public Chooser {
+ public:
+  DialogChooser(QWidget* window, TFIO& pictures, TTRL& levels)
+      : window_(window), pictures_(pictures), levels_(levels) {}
+
+  std::optional<QString> OpenPictureFile(const QString& preset) override;
+  std::optional<QString> OpenLevelFile(const QString& preset) override;
+  std::optional<QString> SavePictureFile(const QString& preset) override;
+  QRgb ChooseColour(QRgb initial, const QStringList& customColours) override;
+  void ShowMessage(const QString& text) override;
+  SaveAnswer AskToSaveChanges() override;
+
+ private:
+  QWidget* window_;
+  TFIO& pictures_;
+  TTRL& levels_;
+};
+
+}  // namespace mosaicor

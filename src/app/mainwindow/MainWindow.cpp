@@ -1,0 +1,309 @@
+#include "mainwindow/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLayout>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "mainwindow/DialogChooser.h"
+#include "mainwindow/Languages.h"
+#include "modules/TFIO.h"
+#include "modules/TTRL.h"
+#include "platform/PickerCursor.h"
+#include "workbench/ClipboardExchange.h"
+#include "workbench/ColourPots.h"
+#include "workbench/SourceWorkflow.h"
+#include "workbench/TargetHistory.h"
+#include "workbench/TargetWorkflow.h"
+#include "workbench/TileWorkflow.h"
+#include "workbench/Workbench.h"
+
+namespace mosaicor {
+
+namespace {
+
+void SetBackground(QWidget* widget, QRgb colour) {
+  QPalette p = widget->palette();
+  p.setColor(QPalette::Window, QColor(colour));
+  widget->setAutoFillBackground(true);
+  widget->setPalette(p);
+}
+
+void ShowItem0(QComboBox* combo, const QString& text) {
+  const QSignalBlocker quiet(combo);
+  combo->setItemText(0, text);
+  combo->setCurrentIndex(0);
+  combo->setEditText(text);
+}
+
+template <typename W, typename V>
+void SetQuietly(W* widget, void (W::*set)(V), V value) {
+  const QSignalBlocker quiet(widget);
+  (widget->*set)(value);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("TMain"));
+  QFont small = font();
+  small.setFamily(QStringLiteral("Sans Serif"));
+  small.setPointSize(8);
+  setFont(small);
+  centralHolder_ = new QWidget(this);
+  setCentralWidget(centralHolder_);
+  c_ = BuildMainWindowControls(centralHolder_, statusBar());
+  pictures_ = std::make_unique<TFIO>(this);
+  levels_ = std::make_unique<TTRL>(this, tones);
+  dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
+  bench_ = std::make_unique<Workbench>(c_.Source->Model(), c_.Target->Model(), chooser ? *chooser : *dialogs_,
+                                       pictures_->Files(), levels_->Module(), this);
+  FormCreate();
+}
+
+MainWindow::~MainWindow() {
+  // The workbench's history watches the Target's picture: it goes before the canvases do.
+  bench_.reset();
+}
+
+void MainWindow::FormCreate() {
+  ApplyLanguageTexts(c_);
+  setWindowTitle(texts::WindowTitle + QStringLiteral("[*]"));
+  BuildMenus();
+  WireControls();
+  WireCanvases();
+  bench_->FormCreate();
+  // The Target canvas's double clicks do nothing.
+  c_.Target->OnDblClick = nullptr;
+  for (TFrameStack* canvas : {c_.Source, c_.Target}) canvas->TimerAnim->stop();
+  ApplyTargetWidths();
+  setMinimumHeight(445);
+  resize(725, 598);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect placed(QPoint(0, 0), size());
+    placed.moveCenter(screen->availableGeometry().center());
+    move(placed.topLeft());
+  }
+  Reflect();
+}
+
+void MainWindow::WireControls() {
+  Workbench& b = *bench_;
+  connect(&b, &Workbench::Changed, this, &MainWindow::Reflect);
+  connect(&b, &Workbench::FocusParked, this, &MainWindow::NoActiveControls);
+  connect(&b, &Workbench::TargetPortWidthChanged, this, &MainWindow::FitWidthToTarget);
+  connect(&b, &Workbench::TargetScrolledToOrigin, this, [this] {
+    c_.Target->ScrollBoxImageStack->horizontalScrollBar()->setValue(0);
+    c_.Target->ScrollBoxImageStack->verticalScrollBar()->setValue(0);
+  });
+  connect(&b, &Workbench::AnimSpeedChanged, this, [this] {
+    c_.TrackBarSource->setValue(bench_->State.SourceAnimSpeed);
+    c_.TrackBarTarget->setValue(bench_->State.TargetAnimSpeed);
+    c_.Source->SetAnimSpeed(bench_->State.SourceAnimSpeed);
+    c_.Target->SetAnimSpeed(bench_->State.TargetAnimSpeed);
+  });
+
+  connect(c_.SourceCombo, qOverload<int>(&QComboBox::activated), this,
+          [this](int item) { bench_->Sources().SourceComboOnSelect(item); });
+  connect(c_.TargetCombo, qOverload<int>(&QComboBox::activated), this,
+          [this](int item) { bench_->Targets().TargetComboOnSelect(item); });
+  connect(c_.CopyButton, &QPushButton::clicked, this, [this] { bench_->Targets().CopyAllOnClick(); });
+  connect(c_.TargetWidthScrollBar, &QScrollBar::valueChanged, this,
+          [this](int v) { bench_->Targets().TargetSizesScrollBarOnChange(PageCounter::Width, v); });
+  connect(c_.TargetHeightScrollBar, &QScrollBar::valueChanged, this,
+          [this](int v) { bench_->Targets().TargetSizesScrollBarOnChange(PageCounter::Height, v); });
+  connect(c_.ClipTileSizeScroll, &QScrollBar::valueChanged, this, [this](int v) {
+    const int kept = bench_->Tiles().ClipTileSizeScrollChange(v);
+    SetQuietly<QAbstractSlider, int>(c_.ClipTileSizeScroll, &QAbstractSlider::setValue, kept);
+  });
+  connect(c_.PanelRightSide, &ClickPanel::clicked, this, [this] { bench_->PanelRightSideClick(); });
+  connect(c_.HelpSpeedButton, &QToolButton::clicked, this, &MainWindow::HelpSpeedButtonOnClick);
+
+  // Grid tab.
+  connect(c_.SpeedButtonReset, &QToolButton::clicked, this, [this] { bench_->Tiles().SpeedButtonResetClick(); });
+  connect(c_.SpeedButtonView, &QToolButton::toggled, this, [this](bool d) { bench_->Tiles().SpeedButtonViewClick(d); });
+  connect(c_.SpeedButtonStyle, &QToolButton::toggled, this,
+          [this](bool d) { bench_->Tiles().SpeedButtonStyleClick(d); });
+  connect(c_.ScrollBarGrid, &QScrollBar::valueChanged, this, [this](int v) { bench_->Tiles().ScrollBarGridChange(v); });
+  // Transparency tab.
+  connect(c_.SpeedButtonOpaque, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonOpaqueClick(); });
+  connect(c_.SpeedButtonMagenta, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonMagentaClick(); });
+  connect(c_.SpeedButtonPicker, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonPickerOnClick(); });
+  connect(c_.SpeedButtonAlpha, &QToolButton::toggled, this, [this](bool d) { bench_->Pots().SpeedButtonAlphaClick(d); });
+  // Pots.
+  connect(c_.PanelMagenta, &ColourPot::clicked, this, [this] { bench_->Pots().PanelMagentaOnClick(); });
+  connect(c_.PanelBlack, &ColourPot::clicked, this, [this] { bench_->Pots().PanelBlackOnClick(); });
+  connect(c_.PanelFiller, &ColourPot::clicked, this, [this] { bench_->Pots().PanelFillerOnClick(); });
+  connect(c_.PanelFiller, &ColourPot::doubleClicked, this, [this] { bench_->Pots().PanelFillerOnDblClick(); });
+  connect(c_.SourceColourSample, &ColourPot::clicked, this, [this] { bench_->Pots().SourceColourSampleClick(); });
+  connect(c_.SourceColourSample, &ColourPot::doubleClicked, this,
+          [this] { bench_->Pots().SourceColourSampleOnDblClick(); });
+  // Transform tab.
+  connect(c_.TransformGroup, &QButtonGroup::idClicked, this,
+          [this](int id) { bench_->Tiles().SelectTransform(static_cast<TransformTool>(id)); });
+  // Animation tabs.
+  connect(c_.ButtonStopSource, &QPushButton::clicked, this, [this] {
+    bench_->Tiles().StopAnimation(bench_->Source);
+    c_.Source->setCursor(Qt::ArrowCursor);
+  });
+  connect(c_.ButtonStopTarget, &QPushButton::clicked, this, [this] {
+    bench_->Tiles().StopAnimation(bench_->Target);
+    c_.Target->setCursor(Qt::ArrowCursor);
+  });
+  connect(c_.TrackBarSource, &QSlider::valueChanged, this, [this](int v) {
+    bench_->State.SourceAnimSpeed = v;
+    c_.Source->SetAnimSpeed(v);
+    NoActiveControls();
+  });
+  connect(c_.TrackBarTarget, &QSlider::valueChanged, this, [this](int v) {
+    bench_->State.TargetAnimSpeed = v;
+    c_.Target->SetAnimSpeed(v);
+    NoActiveControls();
+  });
+  connect(c_.SourcePageControl, &QTabWidget::currentChanged, this,
+          [this](int i) { bench_->State.SourcePage = static_cast<SourceTab>(i); });
+  connect(c_.TargetPageControl, &QTabWidget::currentChanged, this,
+          [this](int i) { bench_->State.TargetPage = static_cast<TargetTab>(i); });
+  // Clipboard.
+  connect(c_.ClipExportButton, &QPushButton::clicked, this, [this] { bench_->Clipboard().ExportToClipboard(); });
+  connect(c_.ClipImportButton, &QPushButton::clicked, this, [this] { bench_->Clipboard().ImportFromClipboard(); });
+  connect(c_.CheckBoxExport, &QCheckBox::clicked, this,
+          [this](bool checked) { bench_->Clipboard().CheckBoxExportClick(checked); });
+  connect(c_.CheckBoxImport, &QCheckBox::clicked, this,
+          [this](bool checked) { bench_->Clipboard().CheckBoxImportClick(checked); });
+
+  // Combo close-ups and focus arriving at the scroll bars park the focus.
+  for (QWidget* w : std::initializer_list<QWidget*>{c_.ClipTileSizeScroll, c_.TargetWidthScrollBar,
+                                                     c_.TargetHeightScrollBar, c_.ScrollBarGrid})
+    w->installEventFilter(this);
+}
+
+void MainWindow::WireCanvases() {
+  TileWorkflow& t = bench_->Tiles();
+  c_.Source->OnMouseDown = [&t](MouseButton b, ShiftState s, int x, int y) { t.SourceMouseDown(b, s, x, y); };
+  c_.Source->OnMouseMove = [this, &t](ShiftState s, int x, int y) {
+    t.SourceMouseMove(s, x, y);
+    ShowPointer(false, x, y);
+  };
+  c_.Source->OnMouseUp = [&t](MouseButton b, ShiftState s, int x, int y) { t.SourceMouseUp(b, s, x, y); };
+  c_.Source->OnDblClick = [&t] { t.SourceDblClick(); };
+  c_.Target->OnMouseDown = [&t](MouseButton b, ShiftState s, int x, int y) { t.TargetMouseDown(b, s, x, y); };
+  c_.Target->OnMouseMove = [this, &t](ShiftState s, int x, int y) {
+    t.TargetMouseMove(s, x, y);
+    ShowPointer(true, x, y);
+  };
+  c_.Target->OnMouseUp = [&t](MouseButton b, ShiftState s, int x, int y) { t.TargetMouseUp(b, s, x, y); };
+  connect(c_.Source, &TFrameStack::DragNDrop, this,
+          [this](const QString& path) { bench_->Sources().SourceStackDragNDropOnChange(path); });
+  connect(c_.Target, &TFrameStack::DragNDrop, this,
+          [this](const QString& path) { bench_->Targets().TargetStackDragNDropOnChange(path); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) NoActiveControls();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::NoActiveControls() {
+  for (QComboBox* combo : {c_.SourceCombo, c_.TargetCombo})
+    if (combo->lineEdit()) combo->lineEdit()->deselect();
+  c_.PanelRightSide->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  NoActiveControls();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (bench_->History().ConfirmDiscard())
+    event->accept();
+  else
+    event->ignore();
+}
+
+void MainWindow::HelpSpeedButtonOnClick() {
+  if (auto* about = qobject_cast<QDialog*>(about_)) about->exec();
+}
+
+void MainWindow::ApplyTargetWidths() {
+  const int w = bench_->State.TargetWidthPages * TargetWorkflow::PageSide;
+  c_.Target->setFixedWidth(w + CanvasFrameMargin);
+  c_.PanelRightSide->setFixedWidth(w + RightPanelExtra);
+}
+
+void MainWindow::FitWidthToTarget() {
+  ApplyTargetWidths();
+  if (isMaximized() || isFullScreen()) return;
+  centralHolder_->layout()->activate();
+  resize(minimumSizeHint().width(), height());
+  if (QScreen* screen = this->screen()) move((screen->geometry().width() - frameGeometry().width()) / 2, y());
+}
+
+void MainWindow::ShowPointer(bool target, int x, int y) {
+  const QSize port = (target ? bench_->Target : bench_->Source).PortSize();
+  if (x < 0 || y < 0 || x >= port.width() || y >= port.height()) {
+    c_.PointerInfo->clear();
+    return;
+  }
+  const int tilesAcross = std::max(port.width() / 64, 1);
+  const int pagesAcross = std::max(port.width() / 256, 1);
+  const int tile = (y / 64) * tilesAcross + x / 64;
+  const int page = (y / 256) * pagesAcross + x / 256 + 1;
+  c_.PointerInfo->setText(QStringLiteral("x %1, y %2 \u00b7 tile %3 \u00b7 page %4").arg(x).arg(y).arg(tile).arg(page));
+}
+
+void MainWindow::Reflect() {
+  const WindowState& s = bench_->State;
+  ShowItem0(c_.SourceCombo, s.SourceComboText);
+  ShowItem0(c_.TargetCombo, s.TargetComboText);
+  c_.SourceAreaInfo->setText(s.SourceAreaInfo);
+  c_.TargetAreaInfo->setText(s.TargetAreaInfo);
+  for (QLabel* box : {c_.TargetAreaInfo, c_.TargetWidth, c_.TargetHeight}) SetBackground(box, s.TargetInfoColour);
+  c_.TargetWidth->setText(QString::number(s.TargetWidthPages));
+  c_.TargetHeight->setText(QString::number(s.TargetHeightPages));
+  SetQuietly<QAbstractSlider, int>(c_.TargetWidthScrollBar, &QAbstractSlider::setValue, s.TargetWidthPages);
+  SetQuietly<QAbstractSlider, int>(c_.TargetHeightScrollBar, &QAbstractSlider::setValue, s.TargetHeightPages);
+  const int sizePosition = static_cast<int>(s.TileSize);
+  c_.ClipTileSize->setText(texts::TileSizeLabels.value(sizePosition - 1));
+  SetQuietly<QAbstractSlider, int>(c_.ClipTileSizeScroll, &QAbstractSlider::setValue, sizePosition);
+
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonOpaque, &QAbstractButton::setChecked,
+                                    s.Transparency == TransparencyMode::Opaque);
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonMagenta, &QAbstractButton::setChecked,
+                                    s.Transparency == TransparencyMode::Magenta);
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonPicker, &QAbstractButton::setChecked,
+                                    s.Transparency == TransparencyMode::Picker);
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonAlpha, &QAbstractButton::setChecked, s.AlphaShown);
+  if (QAbstractButton* b = c_.TransformGroup->button(static_cast<int>(s.Transform)))
+    SetQuietly<QAbstractButton, bool>(b, &QAbstractButton::setChecked, true);
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonView, &QAbstractButton::setChecked, s.GridShown);
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonStyle, &QAbstractButton::setChecked, s.GridLines);
+  SetQuietly<QAbstractSlider, int>(c_.ScrollBarGrid, &QAbstractSlider::setValue, s.GridSizePosition);
+  c_.StaticTextGrid->setText(QString::number(8 << s.GridSizePosition));
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxExport, &QAbstractButton::setChecked, s.AutoExportChecked);
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxImport, &QAbstractButton::setChecked, s.AutoImportChecked);
+  SetQuietly<QTabWidget, int>(c_.SourcePageControl, &QTabWidget::setCurrentIndex, static_cast<int>(s.SourcePage));
+  SetQuietly<QTabWidget, int>(c_.TargetPageControl, &QTabWidget::setCurrentIndex, static_cast<int>(s.TargetPage));
+
+  c_.PanelMagenta->SetColour(s.TransparentColour);
+  c_.PanelBlack->SetColour(s.EmptyColour);
+  c_.PanelFiller->SetColour(s.FillerColour);
+  c_.SourceColourSample->SetColour(s.SampleColour);
+  if (s.ClipTile.isNull())
+    c_.ClipTileImage->clear();
+  else
+    c_.ClipTileImage->setPixmap(QPixmap::fromImage(s.ClipTile.copy(0, 0, std::min(64, s.ClipTile.width()),
+                                                                   std::min(64, s.ClipTile.height()))));
+  if (s.Picking)
+    c_.Source->BasePanel->setCursor(LoadPickerCursor());
+  else
+    c_.Source->BasePanel->unsetCursor();
+  setWindowModified(bench_->History().Modified());
+  emit Reflected();
+}
+
+}  // namespace mosaicor

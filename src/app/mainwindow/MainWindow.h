@@ -1,0 +1,78 @@
+#pragma once
+// The main window (TMain): builds the controls and menus, wires each to its handler on the
+// workbench, and shows the workbench's state. It owns the canvases' widgets and no state of its
+// own beyond what Qt's widgets keep.
+
+#include <QMainWindow>
+#include <memory>
+
+#include "mainwindow/MainWindowControls.h"
+
+class TFIO;
+class TTRL;
+class ITonePlayer;
+
+namespace mosaicor {
+
+class Chooser;
+class DialogChooser;
+class Workbench;
+class AboutWindow;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Without a chooser the window asks through real dialogs; tests pass a scripted one.
+  explicit MainWindow(ITonePlayer& tones, Chooser* chooser = nullptr, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Workbench& Bench() { return *bench_; }
+  MainWindowControls& Controls() { return c_; }
+  TFIO& PictureModule() { return *pictures_; }
+  TTRL& LevelModule() { return *levels_; }
+  // What the help button opens; set by the start-up once the help windows exist.
+  void SetAboutWindow(QWidget* about) { about_ = about; }
+
+  void NoActiveControls();
+  void HelpSpeedButtonOnClick();
+  // The window takes its narrowest width and is centred across the screen again (not while
+  // maximised).
+  void FitWidthToTarget();
+  // The Target canvas and the right panel take the widths that the Target's port asks for.
+  void ApplyTargetWidths();
+  // The help window the Manual entry opens; set by the start-up.
+  void SetHelpWindow(QWidget* help) { help_ = help; }
+
+ signals:
+  // The controls show the workbench's state again.
+  void Reflected();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate();
+  void WireControls();
+  void WireCanvases();
+  void BuildMenus();
+  // Shows the workbench's state on the controls, with their handlers quiet meanwhile.
+  void Reflect();
+  void ShowPointer(bool target, int x, int y);
+
+  QWidget* centralHolder_;
+  MainWindowControls c_;
+  std::unique_ptr<TFIO> pictures_;
+  std::unique_ptr<TTRL> levels_;
+  std::unique_ptr<DialogChooser> dialogs_;
+  std::unique_ptr<Workbench> bench_;
+  QWidget* about_ = nullptr;
+  QWidget* help_ = nullptr;
+};
+
+// The design's name for the main window.
+using TMain = MainWindow;
+
+}  // namespace mosaicor

@@ -1,0 +1,344 @@
+// Builds the main window's controls and lays them out: the Source side on the left, the central
+// column and the Target side in the right panel, whose width follows the Target's port.
+
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "mainwindow/Languages.h"
+#include "mainwindow/MainWindowControls.h"
+
+namespace mosaicor {
+
+namespace {
+
+template <typename W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+// A speed button: its glyph where the program has one, else a short caption.
+QToolButton* SpeedButton(QWidget* parent, const char* name, const char* glyph, const QString& caption,
+                         bool checkable) {
+  auto* button = Named(new QToolButton(parent), name);
+  const QString path = QStringLiteral(":/glyph/%1").arg(QLatin1String(glyph));
+  if (QFile::exists(path)) {
+    button->setIcon(QIcon(path));
+    button->setIconSize(QSize(20, 20));
+  }
+  button->setText(caption);
+  button->setToolButtonStyle(button->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+  button->setCheckable(checkable);
+  button->setAutoRaise(false);
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+void Colour(QWidget* widget, QRgb colour) {
+  widget->setAutoFillBackground(true);
+  QPalette p = widget->palette();
+  p.setColor(QPalette::Base, QColor(colour));
+  p.setColor(QPalette::Window, QColor(colour));
+  p.setColor(QPalette::Button, QColor(colour));
+  widget->setPalette(p);
+}
+
+QComboBox* FileCombo(QWidget* parent, const char* name, QRgb colour) {
+  auto* combo = Named(new QComboBox(parent), name);
+  // Editable so that it shows its text like a field; typed text does nothing.
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->lineEdit()->setReadOnly(true);
+  combo->setFocusPolicy(Qt::ClickFocus);
+  Colour(combo, colour);
+  return combo;
+}
+
+QLabel* InfoLine(QWidget* parent, const char* name) {
+  auto* label = Named(new QLabel(parent), name);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFrameShape(QFrame::StyledPanel);
+  return label;
+}
+
+QScrollBar* ArrowPair(QWidget* parent, const char* name, Qt::Orientation orientation, int low, int high) {
+  auto* bar = Named(new QScrollBar(orientation, parent), name);
+  bar->setRange(low, high);
+  bar->setPageStep(1);
+  bar->setSingleStep(1);
+  bar->setFocusPolicy(Qt::NoFocus);
+  // Only the arrows: the bar is no longer than the two of them.
+  if (orientation == Qt::Horizontal)
+    bar->setFixedSize(34, 17);
+  else
+    bar->setFixedSize(17, 34);
+  return bar;
+}
+
+QSlider* SpeedTrack(QWidget* parent, const char* name) {
+  auto* slider = Named(new QSlider(Qt::Horizontal, parent), name);
+  slider->setRange(1, 4);
+  slider->setValue(1);
+  slider->setPageStep(1);
+  slider->setTickPosition(QSlider::TicksBelow);
+  slider->setFocusPolicy(Qt::NoFocus);
+  return slider;
+}
+
+void BuildSourceSide(MainWindowControls& c, QWidget* left) {
+  auto* column = new QVBoxLayout(left);
+  column->setContentsMargins(4, 4, 2, 2);
+  column->setSpacing(3);
+  c.SourceCombo = FileCombo(left, "SourceCombo", qRgb(192, 220, 192));
+  c.Source = Named(new TFrameStack(left), "Source");
+  c.Source->setMinimumSize(64, 64);
+  c.SourceAreaInfo = InfoLine(left, "SourceAreaInfo");
+  Colour(c.SourceAreaInfo, qRgb(192, 220, 192));
+  c.SourcePageControl = Named(new QTabWidget(left), "SourcePageControl");
+  c.SourcePageControl->setFocusPolicy(Qt::NoFocus);
+
+  auto* grid = Named(new QWidget, "TabGrid");
+  auto* gridRow = new QHBoxLayout(grid);
+  c.SpeedButtonReset = SpeedButton(grid, "SpeedButtonReset", "reset", QStringLiteral("Reset"), false);
+  c.SpeedButtonView = SpeedButton(grid, "SpeedButtonView", "view", QStringLiteral("View"), true);
+  c.SpeedButtonStyle = SpeedButton(grid, "SpeedButtonStyle", "style", QStringLiteral("Style"), true);
+  c.ImageGridSize = Named(new QLabel(grid), "ImageGridSize");
+  if (QFile::exists(QStringLiteral(":/glyph/style")))
+    c.ImageGridSize->setPixmap(QIcon(QStringLiteral(":/glyph/style")).pixmap(20, 20));
+  c.StaticTextGrid = Named(new QLabel(QStringLiteral("64"), grid), "StaticTextGrid");
+  c.StaticTextGrid->setAlignment(Qt::AlignCenter);
+  c.StaticTextGrid->setFrameShape(QFrame::StyledPanel);
+  c.StaticTextGrid->setMinimumWidth(28);
+  c.ScrollBarGrid = Named(new QScrollBar(Qt::Horizontal, grid), "ScrollBarGrid");
+  c.ScrollBarGrid->setRange(0, 3);
+  c.ScrollBarGrid->setValue(3);
+  c.ScrollBarGrid->setPageStep(1);
+  c.ScrollBarGrid->setFocusPolicy(Qt::NoFocus);
+  c.ScrollBarGrid->setFixedWidth(80);
+  for (QWidget* w : std::initializer_list<QWidget*>{c.SpeedButtonReset, c.SpeedButtonView, c.SpeedButtonStyle,
+                                                     c.ImageGridSize, c.StaticTextGrid, c.ScrollBarGrid})
+    gridRow->addWidget(w);
+  gridRow->addStretch();
+
+  auto* transparency = Named(new QWidget, "TabTransparency");
+  auto* transparencyRow = new QHBoxLayout(transparency);
+  c.SpeedButtonOpaque = SpeedButton(transparency, "SpeedButtonOpaque", "opaque", QStringLiteral("None"), true);
+  c.SpeedButtonMagenta = SpeedButton(transparency, "SpeedButtonMagenta", "magenta", QStringLiteral("Convert"), true);
+  c.SpeedButtonPicker = SpeedButton(transparency, "SpeedButtonPicker", "picker", QStringLiteral("Picker"), true);
+  c.TransparencyGroup = new QButtonGroup(transparency);
+  c.TransparencyGroup->setExclusive(true);
+  c.TransparencyGroup->addButton(c.SpeedButtonOpaque);
+  c.TransparencyGroup->addButton(c.SpeedButtonMagenta);
+  c.TransparencyGroup->addButton(c.SpeedButtonPicker);
+  c.SpeedButtonOpaque->setChecked(true);
+  c.SourceColourSample = Named(new ColourPot(transparency), "SourceColourSample");
+  c.SourceColourSample->setFixedSize(22, 22);
+  c.SpeedButtonAlpha = SpeedButton(transparency, "SpeedButtonAlpha", "alpha", QStringLiteral("Alpha"), true);
+  c.SpeedButtonAlpha->setVisible(false);
+  for (QWidget* w : std::initializer_list<QWidget*>{c.SpeedButtonOpaque, c.SpeedButtonMagenta, c.SpeedButtonPicker,
+                                                     c.SourceColourSample, c.SpeedButtonAlpha})
+    transparencyRow->addWidget(w);
+  transparencyRow->addStretch();
+
+  auto* anim = Named(new QWidget, "TabAnimSource");
+  auto* animRow = new QHBoxLayout(anim);
+  c.ButtonStopSource = Named(new QPushButton(QStringLiteral("Stop"), anim), "ButtonStopSource");
+  c.ButtonStopSource->setFocusPolicy(Qt::NoFocus);
+  c.TrackBarSource = SpeedTrack(anim, "TrackBarSource");
+  animRow->addWidget(c.ButtonStopSource);
+  animRow->addWidget(c.TrackBarSource);
+  animRow->addStretch();
+
+  c.SourcePageControl->addTab(grid, QString());
+  c.SourcePageControl->addTab(transparency, QString());
+  c.SourcePageControl->addTab(anim, QString());
+
+  column->addWidget(c.SourceCombo);
+  column->addWidget(c.Source, 1);
+  column->addWidget(c.SourceAreaInfo);
+  column->addWidget(c.SourcePageControl);
+}
+
+void BuildCentralColumn(MainWindowControls& c, QWidget* centre) {
+  centre->setFixedWidth(CentralColumnWidth);
+  auto* column = new QVBoxLayout(centre);
+  column->setContentsMargins(6, 4, 6, 4);
+  column->setSpacing(4);
+  c.CopyButton = Named(new QPushButton(centre), "CopyButton");
+  c.CopyButton->setCursor(Qt::PointingHandCursor);
+  c.CopyButton->setFocusPolicy(Qt::NoFocus);
+
+  auto* sizeRow = new QHBoxLayout;
+  c.ClipTileSizeScroll = Named(new QScrollBar(Qt::Vertical, centre), "ClipTileSizeScroll");
+  c.ClipTileSizeScroll->setRange(0, 100);
+  c.ClipTileSizeScroll->setPageStep(1);
+  c.ClipTileSizeScroll->setFixedSize(17, 30);
+  c.ClipTileSizeScroll->setFocusPolicy(Qt::NoFocus);
+  c.ClipTileSize = Named(new QLabel(centre), "ClipTileSize");
+  c.ClipTileSize->setFrameShape(QFrame::StyledPanel);
+  c.ClipTileSize->setFixedHeight(30);
+  Colour(c.ClipTileSize, qRgb(224, 208, 0));
+  sizeRow->addWidget(c.ClipTileSizeScroll);
+  sizeRow->addWidget(c.ClipTileSize, 1);
+
+  c.ClipTileAreaBevel = Named(new QFrame(centre), "ClipTileAreaBevel");
+  c.ClipTileAreaBevel->setFrameShape(QFrame::StyledPanel);
+  auto* tile = new QVBoxLayout(c.ClipTileAreaBevel);
+  tile->setContentsMargins(4, 2, 4, 4);
+  tile->setSpacing(3);
+  c.ClipTileLabel = Named(new QLabel(c.ClipTileAreaBevel), "ClipTileLabel");
+  auto* pots = new QHBoxLayout;
+  c.PanelMagenta = Named(new ColourPot(c.ClipTileAreaBevel), "PanelMagenta");
+  c.PanelBlack = Named(new ColourPot(c.ClipTileAreaBevel), "PanelBlack");
+  c.PanelFiller = Named(new ColourPot(c.ClipTileAreaBevel), "PanelFiller");
+  pots->addStretch();
+  for (ColourPot* pot : {c.PanelMagenta, c.PanelBlack, c.PanelFiller}) {
+    pot->setFixedSize(16, 16);
+    pots->addWidget(pot);
+  }
+  pots->addStretch();
+  c.ClipTilePanel = Named(new QFrame(c.ClipTileAreaBevel), "ClipTilePanel");
+  c.ClipTilePanel->setFixedSize(66, 66);
+  c.ClipTilePanel->setAutoFillBackground(true);
+  QPalette black = c.ClipTilePanel->palette();
+  black.setColor(QPalette::Window, Qt::black);
+  c.ClipTilePanel->setPalette(black);
+  c.ClipTileImage = Named(new QLabel(c.ClipTilePanel), "ClipTileImage");
+  c.ClipTileImage->setGeometry(1, 1, 64, 64);
+  c.ClipTileImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  c.ClipLabel = Named(new QLabel(c.ClipTileAreaBevel), "ClipLabel");
+  c.CheckBoxExport = Named(new QCheckBox(QStringLiteral("AUTO EXPORT"), c.ClipTileAreaBevel), "CheckBoxExport");
+  c.ClipExportButton = Named(new QPushButton(QStringLiteral("Export"), c.ClipTileAreaBevel), "ClipExportButton");
+  c.ClipImportButton = Named(new QPushButton(QStringLiteral("Import"), c.ClipTileAreaBevel), "ClipImportButton");
+  c.CheckBoxImport = Named(new QCheckBox(QStringLiteral("AUTO IMPORT"), c.ClipTileAreaBevel), "CheckBoxImport");
+  for (QCheckBox* box : {c.CheckBoxExport, c.CheckBoxImport}) {
+    QFont small = box->font();
+    small.setPixelSize(8);
+    box->setFont(small);
+    QPalette grey = box->palette();
+    grey.setColor(QPalette::WindowText, Qt::darkGray);
+    box->setPalette(grey);
+    box->setFocusPolicy(Qt::NoFocus);
+  }
+  for (QPushButton* b : {c.ClipExportButton, c.ClipImportButton}) b->setFocusPolicy(Qt::NoFocus);
+  tile->addWidget(c.ClipTileLabel, 0, Qt::AlignLeft);
+  tile->addLayout(pots);
+  tile->addWidget(c.ClipTilePanel, 0, Qt::AlignHCenter);
+  tile->addWidget(c.ClipLabel, 0, Qt::AlignLeft);
+  tile->addWidget(c.CheckBoxExport);
+  tile->addWidget(c.ClipExportButton);
+  tile->addWidget(c.ClipImportButton);
+  tile->addWidget(c.CheckBoxImport);
+
+  c.HelpSpeedButton = SpeedButton(centre, "HelpSpeedButton", "help", QStringLiteral("?"), false);
+  c.HelpSpeedButton->setMinimumSize(40, 28);
+
+  column->addWidget(c.CopyButton);
+  column->addLayout(sizeRow);
+  column->addWidget(c.ClipTileAreaBevel);
+  column->addStretch(1);
+  column->addWidget(c.HelpSpeedButton, 0, Qt::AlignHCenter);
+}
+
+void BuildTargetSide(MainWindowControls& c, QWidget* side) {
+  auto* column = new QVBoxLayout(side);
+  column->setContentsMargins(0, 4, 0, 2);
+  column->setSpacing(3);
+  c.TargetCombo = FileCombo(side, "TargetCombo", qRgb(166, 202, 240));
+  c.Target = Named(new TFrameStack(side), "Target");
+  c.Target->ScrollBoxImageStack->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  c.Target->ScrollBoxImageStack->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  auto* counters = new QHBoxLayout;
+  c.TargetWidth = InfoLine(side, "TargetWidth");
+  c.TargetWidth->setFixedWidth(24);
+  c.TargetWidthScrollBar = ArrowPair(side, "TargetWidthScrollBar", Qt::Horizontal, 1, 2);
+  c.TargetAreaInfo = InfoLine(side, "TargetAreaInfo");
+  c.TargetHeightScrollBar = ArrowPair(side, "TargetHeightScrollBar", Qt::Vertical, 1, 64);
+  // Up raises the page count.
+  c.TargetHeightScrollBar->setInvertedAppearance(true);
+  c.TargetHeightScrollBar->setInvertedControls(true);
+  c.TargetHeight = InfoLine(side, "TargetHeight");
+  c.TargetHeight->setFixedWidth(24);
+  counters->addWidget(c.TargetWidth);
+  counters->addWidget(c.TargetWidthScrollBar);
+  counters->addWidget(c.TargetAreaInfo, 1);
+  counters->addWidget(c.TargetHeightScrollBar);
+  counters->addWidget(c.TargetHeight);
+
+  c.TargetPageControl = Named(new QTabWidget(side), "TargetPageControl");
+  c.TargetPageControl->setFocusPolicy(Qt::NoFocus);
+  auto* transform = Named(new QWidget, "TabTransform");
+  auto* transformRow = new QHBoxLayout(transform);
+  c.SpeedButtonNone = SpeedButton(transform, "SpeedButtonNone", "none", QStringLiteral("None"), true);
+  c.SpeedButtonRotate = SpeedButton(transform, "SpeedButtonRotate", "rotate", QStringLiteral("Rot"), true);
+  c.SpeedButtonHFlip = SpeedButton(transform, "SpeedButtonHFlip", "hflip", QStringLiteral("H"), true);
+  c.SpeedButtonVFlip = SpeedButton(transform, "SpeedButtonVFlip", "vflip", QStringLiteral("V"), true);
+  c.SpeedButtonSwap = SpeedButton(transform, "SpeedButtonSwap", "swap", QStringLiteral("Swap"), true);
+  c.SpeedButtonMove = SpeedButton(transform, "SpeedButtonMove", "move", QStringLiteral("Move"), true);
+  c.TransformGroup = new QButtonGroup(transform);
+  c.TransformGroup->setExclusive(true);
+  int id = 0;
+  for (QToolButton* b : {c.SpeedButtonNone, c.SpeedButtonRotate, c.SpeedButtonHFlip, c.SpeedButtonVFlip,
+                         c.SpeedButtonSwap, c.SpeedButtonMove}) {
+    c.TransformGroup->addButton(b, id++);
+    transformRow->addWidget(b);
+  }
+  c.SpeedButtonNone->setChecked(true);
+  transformRow->addStretch();
+  auto* anim = Named(new QWidget, "TabAnimTarget");
+  auto* animRow = new QHBoxLayout(anim);
+  c.ButtonStopTarget = Named(new QPushButton(QStringLiteral("Stop"), anim), "ButtonStopTarget");
+  c.ButtonStopTarget->setFocusPolicy(Qt::NoFocus);
+  c.TrackBarTarget = SpeedTrack(anim, "TrackBarTarget");
+  animRow->addWidget(c.ButtonStopTarget);
+  animRow->addWidget(c.TrackBarTarget);
+  animRow->addStretch();
+  c.TargetPageControl->addTab(transform, QString());
+  c.TargetPageControl->addTab(anim, QString());
+
+  column->addWidget(c.TargetCombo);
+  column->addWidget(c.Target, 1);
+  column->addLayout(counters);
+  column->addWidget(c.TargetPageControl);
+}
+
+}  // namespace
+
+MainWindowControls BuildMainWindowControls(QWidget* central, QStatusBar* statusBar) {
+  MainWindowControls c;
+  auto* row = new QHBoxLayout(central);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+
+  c.PanelLeftSide = Named(new QWidget(central), "PanelLeftSide");
+  c.PanelLeftSide->setMinimumWidth(LeftSideMinimumWidth);
+  BuildSourceSide(c, c.PanelLeftSide);
+
+  c.PanelRightSide = Named(new ClickPanel(central), "PanelRightSide");
+  c.PanelRightSide->setFocusPolicy(Qt::StrongFocus);
+  auto* right = new QHBoxLayout(c.PanelRightSide);
+  right->setContentsMargins(0, 0, RightMargin, 0);
+  right->setSpacing(0);
+  auto* centre = new QWidget(c.PanelRightSide);
+  BuildCentralColumn(c, centre);
+  c.TargetSide = new QWidget(c.PanelRightSide);
+  BuildTargetSide(c, c.TargetSide);
+  right->addWidget(centre);
+  right->addWidget(c.TargetSide, 1);
+
+  row->addWidget(c.PanelLeftSide, 1);
+  row->addWidget(c.PanelRightSide);
+
+  c.StatusBar = statusBar;
+  c.StatusBar->setObjectName(QStringLiteral("StatusBar"));
+  c.PointerInfo = Named(new QLabel(statusBar), "PointerInfo");
+  c.PointerInfo->setMinimumWidth(200);
+  statusBar->addPermanentWidget(c.PointerInfo);
+  return c;
+}
+
+}  // namespace mosaicor

@@ -1,0 +1,88 @@
+// The main window's menus: every entry runs the same handler as its control and carries the
+// control's hint as its status tip.
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenuBar>
+
+#include "mainwindow/MainWindow.h"
+#include "workbench/ClipboardExchange.h"
+#include "workbench/SourceWorkflow.h"
+#include "workbench/TargetHistory.h"
+#include "workbench/TargetWorkflow.h"
+#include "workbench/Workbench.h"
+
+namespace mosaicor {
+
+namespace {
+
+QAction* Entry(QMenu* menu, const QString& text, const QString& hint, const QList<QKeySequence>& keys,
+               const std::function<void()>& run) {
+  QAction* action = menu->addAction(text);
+  action->setShortcuts(keys);
+  action->setStatusTip(hint);
+  QObject::connect(action, &QAction::triggered, menu, run);
+  return action;
+}
+
+}  // namespace
+
+void MainWindow::BuildMenus() {
+  const QString fileHint = QStringLiteral("     File options.");
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  Entry(file, QStringLiteral("Load Image File..."), fileHint, {QKeySequence::Open},
+        [this] { bench_->Sources().SourceComboOnSelect(1); });
+  Entry(file, QStringLiteral("Extract Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+L"))},
+        [this] { bench_->Sources().SourceComboOnSelect(2); });
+  Entry(file, QStringLiteral("Extract Animated Textures..."), fileHint,
+        {QKeySequence(QStringLiteral("Ctrl+Shift+L"))}, [this] { bench_->Sources().SourceComboOnSelect(3); });
+  file->addSeparator();
+  Entry(file, QStringLiteral("Save"), fileHint, {QKeySequence::Save}, [this] { bench_->Targets().Save(); });
+  Entry(file, QStringLiteral("Save As..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
+        [this] { bench_->Targets().TargetComboOnSelect(1); });
+  Entry(file, QStringLiteral("Reload a Texture Set File..."), fileHint, {},
+        [this] { bench_->Targets().TargetComboOnSelect(3); });
+  Entry(file, QStringLiteral("Create New"), fileHint, {QKeySequence::New},
+        [this] { bench_->Targets().TargetComboOnSelect(2); });
+  file->addSeparator();
+  Entry(file, QStringLiteral("Quit"), QString(), {QKeySequence(QStringLiteral("Ctrl+Q"))}, [this] { close(); });
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  QAction* undo = Entry(edit, QStringLiteral("Undo"), QStringLiteral("     Undoes the last change to the Target."),
+                        {QKeySequence::Undo}, [this] { bench_->History().Undo(); });
+  QAction* redo =
+      Entry(edit, QStringLiteral("Redo"), QStringLiteral("     Redoes the last change undone on the Target."),
+            {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))},
+            [this] { bench_->History().Redo(); });
+  edit->addSeparator();
+  Entry(edit, QStringLiteral("Copy All"), c_.CopyButton->statusTip(), {},
+        [this] { bench_->Targets().CopyAllOnClick(); });
+  Entry(edit, QStringLiteral("Export tile"), c_.ClipExportButton->statusTip(), {QKeySequence::Copy},
+        [this] { bench_->Clipboard().ExportToClipboard(); });
+  Entry(edit, QStringLiteral("Import tile"), c_.ClipImportButton->statusTip(), {QKeySequence::Paste},
+        [this] { bench_->Clipboard().ImportFromClipboard(); });
+  connect(this, &MainWindow::Reflected, undo, [this, undo, redo] {
+    const TargetHistory& h = bench_->History();
+    undo->setEnabled(h.CanUndo());
+    redo->setEnabled(h.CanRedo());
+    undo->setText(h.CanUndo() ? QStringLiteral("Undo %1").arg(h.UndoName()) : QStringLiteral("Undo"));
+    redo->setText(h.CanRedo() ? QStringLiteral("Redo %1").arg(h.RedoName()) : QStringLiteral("Redo"));
+  });
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  Entry(view, QStringLiteral("Grid shown"), c_.SpeedButtonView->statusTip(), {QKeySequence(Qt::Key_G)},
+        [this] { c_.SpeedButtonView->toggle(); });
+  Entry(view, QStringLiteral("Alpha layer"), QStringLiteral("     Alpha: shows the alpha channel of the Source Canvas."),
+        {}, [this] { c_.SpeedButtonAlpha->toggle(); });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  Entry(help, QStringLiteral("Manual"), QStringLiteral("     Help & Credits"), {QKeySequence::HelpContents}, [this] {
+    if (help_) {
+      help_->show();
+      help_->raise();
+    }
+  });
+  Entry(help, QStringLiteral("About"), QStringLiteral("     Help & Credits"), {}, [this] { HelpSpeedButtonOnClick(); });
+}
+
+}  // namespace mosaicor

@@ -1,0 +1,54 @@
+#pragma once
+// Small widgets of the main window: a panel that reports a left click on its empty space, and a
+// colour pot that shows a colour and reports clicks and double clicks.
+
+#include <QFrame>
+#include <QMouseEvent>
+
+namespace mosaicor {
+
+class ClickPanel : public QFrame {
+  Q_OBJECT
+ public:
+  using QFrame::QFrame;
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) emit clicked();
+  }
+};
+
+class ColourPot : public QFrame {
+  Q_OBJECT
+ public:
+  explicit ColourPot(QWidget* parent = nullptr) : QFrame(parent) {
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+  }
+  void SetColour(QRgb colour) {
+    colour_ = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(colour));
+    setPalette(p);
+  }
+  QRgb Colour() const { return colour_; }
+ signals:
+  void clicked();
+  void doubleClicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) emit clicked();
+  }
+  // A double click comes after the click of its first press, as on every pot.
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
+  }
+
+ private:
+  QRgb colour_ = 0xFF000000u;
+};
+
+}  // namespace mosaicor

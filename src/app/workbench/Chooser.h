@@ -1,0 +1,30 @@
+#pragma once
+// Every question the window asks the user: the file dialogs, the filler colour dialog, message
+// boxes and the unsaved-changes question. The window answers with real dialogs; tests answer
+// with a script, so no test ever waits on a modal dialog.
+
+#include <QRgb>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace mosaicor {
+
+enum class SaveAnswer { Save, Discard, Cancel };
+
+class Chooser {
+ public:
+  virtual ~Chooser() = default;
+  // The chosen file, or nothing when the dialog is cancelled. `preset` goes into the file-name box.
+  virtual std::optional<QString> OpenPictureFile(const QString& preset) = 0;
+  virtual std::optional<QString> OpenLevelFile(const QString& preset) = 0;
+  virtual std::optional<QString> SavePictureFile(const QString& preset) = 0;
+  // The colour dialog, opened on `initial` with the sixteen custom colours given as "ColorA=BBGGRR"
+  // lines. Returns the dialog's colour afterwards: `initial` again when it was cancelled.
+  virtual QRgb ChooseColour(QRgb initial, const QStringList& customColours) = 0;
+  // A plain message box with an OK button.
+  virtual void ShowMessage(const QString& text) = 0;
+  virtual SaveAnswer AskToSaveChanges() = 0;
+};
+
+}  // namespace mosaicor

@@ -1,0 +1,31 @@
+#pragma once
+// Tiles through the system clipboard: Export and Import by button, AUTO EXPORT (every cut on
+// either canvas goes out as it is made) and AUTO IMPORT (every picture that arrives on the
+// clipboard becomes the current tile). Pictures go out opaque, so that the magenta key stays
+// visible in a paint program.
+
+class QImage;
+
+namespace mosaicor {
+
+class Workbench;
+
+class ClipboardExchange {
+ public:
+  explicit ClipboardExchange(Workbench& bench);
+
+  void ExportToClipboard();
+  void ImportFromClipboard();
+  void CheckBoxExportClick(bool checked);
+  void CheckBoxImportClick(bool checked);
+  // Runs on every change of the clipboard's contents.
+  void ClipboardChanged();
+
+  // What goes on the clipboard for a tile.
+  static QImage OpaqueCopy(const QImage& tile);
+
+ private:
+  Workbench& bench_;
+};
+
+}  // namespace mosaicor

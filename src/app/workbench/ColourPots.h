@@ -1,0 +1,31 @@
+#pragma once
+// The colour pots (transparent, empty, filler, picked), the filler colour dialog with its
+// history of the last eight filler colours, the colour picker, and the transparency tab.
+
+namespace mosaicor {
+
+class Workbench;
+
+class ColourPots {
+ public:
+  explicit ColourPots(Workbench& bench) : bench_(bench) {}
+
+  void PanelMagentaOnClick();
+  void PanelBlackOnClick();
+  void PanelFillerOnClick();
+  // Always follows a click, which has already made a flat tile of the old filler colour.
+  void PanelFillerOnDblClick();
+  void SourceColourSampleClick();
+  void SourceColourSampleOnDblClick();
+
+  void SpeedButtonOpaqueClick();
+  void SpeedButtonMagentaClick();
+  void SpeedButtonPickerOnClick();
+  void SpeedButtonAlphaClick(bool down);
+
+ private:
+  void FlatTile(unsigned colour);
+  Workbench& bench_;
+};
+
+}  // namespace mosaicor

@@ -1,0 +1,48 @@
+#pragma once
+// The Source side: the Source combo box's actions (load a picture, extract a level's texture
+// pages or its animated textures, repeat the last action), files dropped on the Source, and
+// the Source info line.
+
+#include <QImage>
+#include <QString>
+
+#include "graphics/PixelFormat.h"
+#include "workbench/WindowState.h"
+
+namespace mosaicor {
+
+class Workbench;
+
+class SourceWorkflow {
+ public:
+  explicit SourceWorkflow(Workbench& bench) : bench_(bench) {}
+
+  void SourceComboOnSelect(int item);
+  bool LoadFromImageFile();
+  bool LoadFromTRLevel();
+  bool LoadFromTRAnim();
+  // Reloads the current source without a dialog, with the transparency now chosen.
+  void SourceRepeat();
+  void SourceStackDragNDropOnChange(const QString& fileName);
+  void UpdateSourceAreaInfo(PixelFormatCode format);
+
+  // True when level textures come with their transparent pixels written as magenta.
+  bool MaskTransparency() const;
+
+  // Opens a file as a drop on the Source would: a level by its extension, anything else as a
+  // picture. False (and nothing changed) when it cannot be loaded.
+  bool OpenFile(const QString& fileName);
+
+ private:
+  enum class Loader { Picture, LevelPages, LevelAnimated };
+  // Loads into a scratch picture, so a failed or cancelled load leaves the Source untouched.
+  bool LoadFile(Loader loader, const QString& fileName, PixelFormatCode& format, QImage& picture);
+  bool LoadWithDialog(Loader loader, QString& path);
+  void ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& caption);
+  void ShowCaption();
+  void RebuildAlpha();
+
+  Workbench& bench_;
+};
+
+}  // namespace mosaicor

@@ -1,0 +1,210 @@
+#include "workbench/TargetWorkflow.h"
+
+#include <algorithm>
+
+#include "imagefiles/ImageFileModule.h"
+#include "workbench/TargetHistory.h"
+#include "workbench/Workbench.h"
+
+namespace mosaicor {
+
+void TargetWorkflow::TargetComboOnSelect(int item) {
+  switch (item) {
+    case 1:
+      SaveToImageFile();
+      break;
+    case 2:
+      if (bench_.History().ConfirmDiscard()) {
+        ReInitTarget();
+      } else {
+        bench_.State.TargetComboText = bench_.State.TargetCaption;
+      }
+      break;
+    case 3:
+      if (bench_.History().ConfirmDiscard()) {
+        ReloadFromImageFile();
+      } else {
+        bench_.State.TargetComboText = bench_.State.TargetCaption;
+      }
+      break;
+    default:
+      break;
+  }
+  bench_.NoActiveControls();
+  bench_.NotifyChanged();
+}
+
+bool TargetWorkflow::SaveToImageFile() {
+  WindowState& s = bench_.State;
+  const std::optional<QString> chosen = bench_.Dialogs.SavePictureFile(s.SavePath);
+  if (!chosen || !SaveToFile(*chosen)) {
+    s.TargetComboText = s.TargetCaption;
+    bench_.NotifyChanged();
+    return false;
+  }
+  return true;
+}
+
+bool TargetWorkflow::Save() {
+  const WindowState& s = bench_.State;
+  if (s.SavePath != texts::NoTargetSaved) return SaveToFile(s.SavePath);
+  return SaveToImageFile();
+}
+
+bool TargetWorkflow::SaveToFile(const QString& fileName) {
+  ImageStack& target = bench_.Target;
+  Workbench::StopAnimationNow(target);
+  const QSize port = target.PortSize();
+  if (!bench_.Pictures.SaveImageAs24BitsFile(target.Image().PictureCopy(), port.width(), port.height(), fileName))
+    return false;
+  WindowState& s = bench_.State;
+  s.SavePath = fileName;
+  s.TargetComboText = fileName;
+  s.TargetCaption = fileName;
+  bench_.History().MarkSaved();
+  bench_.NotifyChanged();
+  return true;
+}
+
+void TargetWorkflow::ReInitTarget() {
+  WindowState& s = bench_.State;
+  ImageStack& target = bench_.Target;
+  bench_.History().WholePictureEdit(QStringLiteral("Create New"), [&] {
+    Workbench::StopAnimationNow(target);
+    emit bench_.TargetScrolledToOrigin();
+    target.InitStack(PageSide, 2 * PageSide);
+    target.InitGrid(64, 64);
+    TargetSizesScrollBarOnChange(PageCounter::Width, 1);
+    TargetSizesScrollBarOnChange(PageCounter::Height, 2);
+    target.Image().SetFillColour(s.FillerColour);
+    // The reset canvas exports nothing; the check box still says what it should do.
+    target.AutoExport = s.AutoExportChecked;
+  });
+  s.TargetCaption = texts::CreateNewItem;
+  s.TargetComboText = texts::CreateNewItem;
+  bench_.History().MarkSaved();
+  bench_.NotifyChanged();
+}
+
+void TargetWorkflow::PlaceLoadedPicture(const QString& editName, const QImage& picture) {
+  ImageStack& target = bench_.Target;
+  bench_.History().WholePictureEdit(editName, [&] {
+    Workbench::StopAnimationNow(target);
+    target.Image().SetPicture(picture);
+    // Pages added to a loaded picture take the filler colour, as after Copy All.
+    target.Image().SetFillColour(bench_.State.FillerColour);
+    ResizeTargetWindow(std::nullopt);
+  });
+}
+
+bool TargetWorkflow::ReloadFromImageFile() {
+  WindowState& s = bench_.State;
+  const std::optional<QString> chosen = bench_.Dialogs.OpenPictureFile(s.TextureSetPath);
+  if (!chosen || !OpenTextureSet(*chosen)) {
+    s.TargetComboText = s.TargetCaption;
+    bench_.NotifyChanged();
+    return false;
+  }
+  return true;
+}
+
+bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
+  QImage picture;
+  PixelFormatCode format = PixelFormatCode::Device;
+  if (!bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format)) return false;
+  PlaceLoadedPicture(QStringLiteral("Reload"), picture);
+  WindowState& s = bench_.State;
+  s.TextureSetPath = fileName;
+  s.TargetComboText = fileName;
+  s.TargetCaption = fileName;
+  bench_.History().MarkSaved();
+  bench_.NotifyChanged();
+  return true;
+}
+
+void TargetWorkflow::TargetStackDragNDropOnChange(const QString& fileName) {
+  if (fileName.isEmpty() || fileName == QLatin1String("NO")) return;
+  QImage picture;
+  if (!bench_.Pictures.LoadImageFile(picture, fileName)) return;
+  PlaceLoadedPicture(QStringLiteral("Drop on Target"), picture);
+  WindowState& s = bench_.State;
+  s.TextureSetPath = fileName;
+  s.TargetComboText = fileName;
+  s.TargetCaption = fileName;
+  bench_.NotifyChanged();
+}
+
+void TargetWorkflow::CopyAllOnClick() {
+  ImageStack& source = bench_.Source;
+  ImageStack& target = bench_.Target;
+  Workbench::StopAnimationNow(source);
+  const QRect r = source.GridRect;
+  const QImage& picture = source.Image().StoredPicture();
+  QImage copied;
+  if (!r.isEmpty()) {
+    copied = source.Image().IsBlank() ? QImage(r.size(), QImage::Format_ARGB32) : picture.copy(r);
+    if (source.Image().IsBlank()) copied.fill(0xFF000000u);
+  }
+  source.Clip().SetPicture(copied);
+  bench_.History().WholePictureEdit(QStringLiteral("Copy All"), [&] {
+    Workbench::StopAnimationNow(target);
+    target.Image().SetPicture(copied);
+    target.Image().SetFillColour(bench_.State.FillerColour);
+    ResizeTargetWindow(std::nullopt);
+  });
+  bench_.State.TargetComboText = texts::CreateNewItem;
+  bench_.NotifyChanged();
+}
+
+void TargetWorkflow::TargetSizesScrollBarOnChange(PageCounter counter, int value) {
+  WindowState& s = bench_.State;
+  int& pages = counter == PageCounter::Width ? s.TargetWidthPages : s.TargetHeightPages;
+  const int highest = counter == PageCounter::Width ? MaxWidth / PageSide : MaxHeight / PageSide;
+  value = std::clamp(value, 1, highest);
+  if (value == pages) return;
+  pages = value;
+  ResizeTargetWindow(counter);
+  bench_.NoActiveControls();
+  bench_.NotifyChanged();
+}
+
+void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
+  WindowState& s = bench_.State;
+  ImageStack& target = bench_.Target;
+  ImageLayer& image = target.Image();
+  bool tooBig = false;
+  if (!caller) {
+    const QSize size = image.PictureSize();
+    tooBig = size.width() > MaxWidth || size.height() > MaxHeight;
+    const QSize kept(std::min(size.width(), MaxWidth), std::min(size.height(), MaxHeight));
+    image.SetPictureSize(kept);
+    // Set without running the counters' change handler: no nested resize.
+    s.TargetWidthPages = std::max((kept.width() + PageSide - 1) / PageSide, 1);
+    s.TargetHeightPages = std::max((kept.height() + PageSide - 1) / PageSide, 1);
+  }
+  const int w = s.TargetWidthPages * PageSide;
+  const int h = s.TargetHeightPages * PageSide;
+  const QSize size = image.PictureSize();
+  // The picture only grows: lowering a counter hides pages without losing them.
+  image.SetPictureSize(QSize(std::max(w, size.width()), std::max(h, size.height())));
+  target.UpdateStack();
+  target.UpdateImagePort(w, h);
+  target.UpdateGrid();
+  DisplayTargetAreaInfo(w, h);
+  if (tooBig) {
+    const QSize now = image.PictureSize();
+    bench_.Dialogs.ShowMessage(texts::CropMessageFormat.arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
+  }
+  if (caller != PageCounter::Height) emit bench_.TargetPortWidthChanged();
+}
+
+void TargetWorkflow::DisplayTargetAreaInfo(int width, int height) {
+  WindowState& s = bench_.State;
+  const int columns = width / 64, rows = height / 64, tiles = columns * rows;
+  s.TargetInfoColour = tiles > 256 ? colours::InfoTooMany : colours::InfoNormal;
+  s.TargetAreaInfo = texts::TargetInfoFormat.arg(width).arg(height).arg(columns).arg(rows).arg(tiles);
+  s.TargetWidthPages = width / PageSide;
+  s.TargetHeightPages = height / PageSide;
+}
+
+}  // namespace mosaicor

@@ -1,0 +1,51 @@
+#pragma once
+// The Target side: the Target combo box's actions (save, create new, reload), files dropped on
+// the Target, Copy All, the page counters, and the resizing of the picture, the port, the info
+// line and the window width that follows them.
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+namespace mosaicor {
+
+class Workbench;
+
+enum class PageCounter { Width, Height };
+
+class TargetWorkflow {
+ public:
+  static constexpr int MaxWidth = 512;
+  static constexpr int MaxHeight = 16384;
+  static constexpr int PageSide = 256;
+
+  explicit TargetWorkflow(Workbench& bench) : bench_(bench) {}
+
+  void TargetComboOnSelect(int item);
+  bool SaveToImageFile();
+  // Saves to the last saved file without a dialog, or through the dialog when there is none yet.
+  bool Save();
+  // Saves to `fileName` without a dialog; on success it becomes the remembered target file.
+  bool SaveToFile(const QString& fileName);
+  void ReInitTarget();
+  bool ReloadFromImageFile();
+  // Opens a texture set as a Reload would, without a dialog.
+  bool OpenTextureSet(const QString& fileName);
+  void TargetStackDragNDropOnChange(const QString& fileName);
+  void CopyAllOnClick();
+  // A page counter moved to `value`; nothing happens when it already shows that value.
+  void TargetSizesScrollBarOnChange(PageCounter counter, int value);
+  // Applies the counters to the picture, the port, the info line and the window width. Without
+  // a caller (after a load, a drop or Copy All) the picture is first cropped to 512 x 16384 and
+  // the counters follow its size.
+  void ResizeTargetWindow(std::optional<PageCounter> caller);
+  void DisplayTargetAreaInfo(int width, int height);
+
+ private:
+  // Puts a loaded picture on the Target; the history records it as one edit.
+  void PlaceLoadedPicture(const QString& editName, const QImage& picture);
+
+  Workbench& bench_;
+};
+
+}  // namespace mosaicor

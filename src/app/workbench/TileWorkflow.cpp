@@ -1,0 +1,277 @@
+#include "workbench/TileWorkflow.h"
+
+#include "canvas/ImageStack.h"
+#include "graphics/RectCopy.h"
+#include "resampling/TileResampler.h"
+#include "resampling/TileSizes.h"
+#include "workbench/TargetHistory.h"
+#include "workbench/Workbench.h"
+
+namespace mosaicor {
+
+namespace {
+
+// Auto Size never gives a side below one tile, so no empty cut reaches the resampler.
+int AutoSide(int side) { return std::max(AutoSizeSide(side), 64); }
+
+QString TransformEditName(TransformTool tool) {
+  switch (tool) {
+    case TransformTool::Rotate:
+      return QStringLiteral("Rotate tile");
+    case TransformTool::HFlip:
+      return QStringLiteral("Mirror tile");
+    case TransformTool::VFlip:
+      return QStringLiteral("Invert tile");
+    case TransformTool::Swap:
+      return QStringLiteral("Swap tiles");
+    case TransformTool::Move:
+      return QStringLiteral("Move tile");
+    case TransformTool::None:
+      break;
+  }
+  return QStringLiteral("Transform");
+}
+
+}  // namespace
+
+QSize RequestedTileSize(TileSizeMode mode, QSize selection) {
+  switch (mode) {
+    case TileSizeMode::MultiTile:
+      return selection;
+    case TileSizeMode::Fixed64:
+      return QSize(64, 64);
+    case TileSizeMode::Fixed128:
+      return QSize(128, 128);
+    case TileSizeMode::Fixed256:
+      return QSize(256, 256);
+    case TileSizeMode::AutoSize:
+      return QSize(AutoSide(selection.width()), AutoSide(selection.height()));
+    case TileSizeMode::ScrollTile:
+      return QSize(kScrollTileWidth, kScrollTileHalfHeight);
+  }
+  return selection;
+}
+
+void MaskColour(QImage& tile, QRgb colour, QRgb replacement) {
+  const QRgb key = colour & 0xFFFFFFu;
+  if (tile.format() == QImage::Format_RGB888) {
+    const uchar r = qRed(replacement), g = qGreen(replacement), b = qBlue(replacement);
+    for (int y = 0; y < tile.height(); ++y) {
+      uchar* p = tile.scanLine(y);
+      for (int x = 0; x < tile.width(); ++x, p += 3)
+        if (p[0] == qRed(key) && p[1] == qGreen(key) && p[2] == qBlue(key)) p[0] = r, p[1] = g, p[2] = b;
+    }
+    return;
+  }
+  if (tile.format() != QImage::Format_ARGB32 && tile.format() != QImage::Format_RGB32)
+    tile = tile.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < tile.height(); ++y) {
+    auto* p = reinterpret_cast<QRgb*>(tile.scanLine(y));
+    for (int x = 0; x < tile.width(); ++x)
+      if ((p[x] & 0xFFFFFFu) == key) p[x] = replacement;
+  }
+}
+
+void TileWorkflow::SetCurrentTile(const QImage& tile) {
+  bench_.State.ClipTile = tile;
+  bench_.Target.SetClipPicture(tile);
+  bench_.Target.SetModeToPaste();
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::InitClipTile() {
+  QImage tile(64, 64, QImage::Format_ARGB32);
+  tile.fill(bench_.State.ClipTileColour);
+  SetCurrentTile(tile);
+}
+
+int TileWorkflow::ClipTileSizeScrollChange(int position) {
+  const int kept = WrapIntoRange(position, 1, 6);
+  bench_.State.TileSize = static_cast<TileSizeMode>(kept);
+  bench_.NoActiveControls();
+  bench_.NotifyChanged();
+  return kept;
+}
+
+void TileWorkflow::SourceMouseDown(MouseButton button, ShiftState shift, int x, int y) {
+  WindowState& s = bench_.State;
+  ImageStack& source = bench_.Source;
+  if (s.Picking) {
+    // The click ends picking; the sampled colour stays in the picker pot.
+    s.Picking = false;
+    bench_.NotifyChanged();
+    return;
+  }
+  if (source.Mode == ModeIdle) {
+    // Work starting on the Source cancels a paste or transform waiting on the Target.
+    bench_.Target.SetModeToIdle();
+    s.Transform = TransformTool::None;
+  }
+  source.MouseIsDown(button, shift, x, y);
+  s.ClipTile = source.Clip().PictureCopy();
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::SourceMouseMove(ShiftState shift, int x, int y) {
+  WindowState& s = bench_.State;
+  ImageStack& source = bench_.Source;
+  if (s.Picking) {
+    const ImageLayer& image = source.Image();
+    if (x >= 0 && y >= 0 && x < image.Width() && y < image.Height()) {
+      s.SampleColour = image.PixelAt(x, y) | 0xFF000000u;
+      bench_.NotifyChanged();
+    }
+    return;
+  }
+  source.MouseIsOnMove(shift, x, y);
+}
+
+void TileWorkflow::SourceDblClick() {
+  bench_.State.SourceDoubleClicked = true;
+  bench_.Source.MouseIsDoubleClick();
+  bench_.State.GridShown = bench_.Source.Grid().Visible();
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::ResizeSourceCut() {
+  ImageStack& source = bench_.Source;
+  const QSize selection = source.SelectionRect.size();
+  const TileSizeMode mode = bench_.State.TileSize;
+  const QSize wanted = RequestedTileSize(mode, selection);
+  if (wanted == selection) return;
+  const QImage cut = source.Clip().PictureCopy();
+  const QImage resized = mode == TileSizeMode::ScrollTile ? MakeScrollTile(cut)
+                                                          : ResizeTile(wanted.width(), wanted.height(), cut);
+  if (!resized.isNull()) source.SetClipPicture(resized);
+}
+
+void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, int y) {
+  WindowState& s = bench_.State;
+  ImageStack& source = bench_.Source;
+  if (s.SourceDoubleClicked) {
+    s.SourceDoubleClicked = false;
+    source.SetModeToIdle();
+    return;
+  }
+  const CanvasMode mode = source.Mode;
+  source.MouseIsUp(button, shift, x, y);
+  if (mode == ModeGrab) {
+    ResizeSourceCut();
+    QImage tile = source.Clip().PictureCopy();
+    if (s.Transparency == TransparencyMode::Picker) MaskColour(tile, s.SampleColour, s.TransparentColour);
+    SetCurrentTile(tile);
+  } else if (mode == ModeRange) {
+    s.SourcePage = SourceTab::Animation;
+    s.SourceAnimSpeed = 1;
+    emit bench_.AnimSpeedChanged();
+  }
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::TargetMouseDown(MouseButton button, ShiftState shift, int x, int y) {
+  WindowState& s = bench_.State;
+  ImageStack& target = bench_.Target;
+  if (button == MouseButton::Right && target.Mode == ModeTransform) s.Transform = TransformTool::None;
+  if (target.Mode == ModeIdle) s.TargetPage = TargetTab::Transform;
+  if (button == MouseButton::Left && target.Mode == ModePaste)
+    bench_.History().BeginEdit(QStringLiteral("Paste tile"));
+  else if (button == MouseButton::Left && target.Mode == ModeTransform)
+    bench_.History().BeginEdit(TransformEditName(s.Transform));
+  target.MouseIsDown(button, shift, x, y);
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::TargetMouseMove(ShiftState shift, int x, int y) { bench_.Target.MouseIsOnMove(shift, x, y); }
+
+void TileWorkflow::TargetMouseUp(MouseButton button, ShiftState shift, int x, int y) {
+  WindowState& s = bench_.State;
+  ImageStack& target = bench_.Target;
+  const CanvasMode mode = target.Mode;
+  target.MouseIsUp(button, shift, x, y);
+  bench_.History().EndEdit();
+  if (mode == ModeGrab) {
+    // A tile cut on the Target is ready to paste at once, as it was cut.
+    target.SetModeToPaste();
+    s.ClipTile = target.Clip().PictureCopy();
+  } else if (mode == ModeRange) {
+    s.TargetPage = TargetTab::Animation;
+    s.TargetAnimSpeed = 1;
+    emit bench_.AnimSpeedChanged();
+  }
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::SpeedButtonResetClick() {
+  bench_.Source.ResetGrid();
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::SpeedButtonViewClick(bool down) {
+  bench_.State.GridShown = down;
+  for (ImageStack* canvas : {&bench_.Source, &bench_.Target}) {
+    canvas->Grid().SetVisible(down);
+    canvas->UpdateGrid();
+  }
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::ApplyGridStyle() {
+  for (ImageStack* canvas : {&bench_.Source, &bench_.Target}) {
+    canvas->GridStyle = bench_.State.GridLines ? 2 : 1;
+    canvas->UpdateGrid();
+  }
+}
+
+void TileWorkflow::SpeedButtonStyleClick(bool down) {
+  bench_.State.GridLines = down;
+  ApplyGridStyle();
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::ScrollBarGridChange(int position) {
+  position = std::clamp(position, 0, 3);
+  bench_.State.GridSizePosition = position;
+  const int size = 8 << position;
+  for (ImageStack* canvas : {&bench_.Source, &bench_.Target}) {
+    canvas->CellWidth = size;
+    canvas->CellHeight = size;
+    canvas->InitGrid(size, size);
+    canvas->SetModeToIdle();
+  }
+  ApplyGridStyle();
+  bench_.NoActiveControls();
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::SelectTransform(TransformTool tool) {
+  ImageStack& target = bench_.Target;
+  bench_.State.Transform = tool;
+  switch (tool) {
+    case TransformTool::None:
+      target.SetCursorToDefault();
+      break;
+    case TransformTool::Rotate:
+      target.SetCursorToRotate();
+      break;
+    case TransformTool::HFlip:
+      target.SetCursorToHFlip();
+      break;
+    case TransformTool::VFlip:
+      target.SetCursorToVFlip();
+      break;
+    case TransformTool::Swap:
+      target.SetCursorToSwap();
+      break;
+    case TransformTool::Move:
+      target.SetCursorToShift();
+      break;
+  }
+  bench_.NotifyChanged();
+}
+
+void TileWorkflow::StopAnimation(ImageStack& canvas) {
+  canvas.AnimRunning = false;
+  bench_.NotifyChanged();
+}
+
+}  // namespace mosaicor

@@ -1,0 +1,67 @@
+#pragma once
+// The current tile and how tiles travel: the size selector, the mouse on both canvases (cut,
+// resize, mask, paste, ranges, transforms), and the grid, transform and animation tabs.
+
+#include <QImage>
+#include <QSize>
+
+#include "canvas/CanvasTypes.h"
+#include "workbench/WindowState.h"
+
+class ImageStack;
+
+namespace mosaicor {
+
+class Workbench;
+
+// value wrapped into low..high, stepping round from one end to the other.
+constexpr int WrapIntoRange(int value, int low, int high) {
+  const int span = high - low + 1;
+  return low + ((value - low) % span + span) % span;
+}
+
+// The size the selector makes of a cut of `selection` pixels.
+QSize RequestedTileSize(TileSizeMode mode, QSize selection);
+
+// Every pixel of exactly `colour`'s red, green and blue becomes `replacement`.
+void MaskColour(QImage& tile, QRgb colour, QRgb replacement);
+
+class TileWorkflow {
+ public:
+  explicit TileWorkflow(Workbench& bench) : bench_(bench) {}
+
+  // A flat 64 x 64 tile of ClipTileColour becomes the current tile, ready to paste.
+  void InitClipTile();
+  // The tile becomes the current tile and the Target's clip, and the Target waits to paste it.
+  void SetCurrentTile(const QImage& tile);
+  // The size selector moved to `position` (its scroll bar runs 0..100); returns the position it
+  // keeps, wrapped into 1..6.
+  int ClipTileSizeScrollChange(int position);
+
+  void SourceMouseDown(MouseButton button, ShiftState shift, int x, int y);
+  void SourceMouseMove(ShiftState shift, int x, int y);
+  void SourceMouseUp(MouseButton button, ShiftState shift, int x, int y);
+  void SourceDblClick();
+  void TargetMouseDown(MouseButton button, ShiftState shift, int x, int y);
+  void TargetMouseMove(ShiftState shift, int x, int y);
+  void TargetMouseUp(MouseButton button, ShiftState shift, int x, int y);
+
+  // Grid tab.
+  void SpeedButtonResetClick();
+  void SpeedButtonViewClick(bool down);
+  void SpeedButtonStyleClick(bool down);
+  void ScrollBarGridChange(int position);
+  // Transform tab: one handler for the six buttons of its radio group.
+  void SelectTransform(TransformTool tool);
+  // Animation tabs.
+  void StopAnimation(ImageStack& canvas);
+
+ private:
+  // The cut just completed on the Source, resized as the selector asks.
+  void ResizeSourceCut();
+  void ApplyGridStyle();
+
+  Workbench& bench_;
+};
+
+}  // namespace mosaicor

@@ -1,0 +1,25 @@
+#include "workbench/WindowState.h"
+
+namespace mosaicor {
+
+QStringList StartCustomColours() {
+  QStringList lines;
+  for (char key = 'A'; key <= 'J'; ++key) lines << QStringLiteral("Color%1=000000").arg(QChar(key));
+  lines << QStringLiteral("ColorK=000080") << QStringLiteral("ColorL=FC00FC") << QStringLiteral("ColorM=000008")
+        << QStringLiteral("ColorN=FC0000") << QStringLiteral("ColorO=88BC00") << QStringLiteral("ColorP=88BC68");
+  return lines;
+}
+
+QString BgrHex(QRgb colour) {
+  const unsigned bgr = (unsigned(qBlue(colour)) << 16) | (unsigned(qGreen(colour)) << 8) | unsigned(qRed(colour));
+  return QStringLiteral("%1").arg(bgr, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+QRgb FromBgrHex(const QString& digits) {
+  bool ok = false;
+  const unsigned bgr = digits.toUInt(&ok, 16);
+  if (!ok) return qRgb(0, 0, 0);
+  return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+}  // namespace mosaicor

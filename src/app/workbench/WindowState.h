@@ -1,0 +1,100 @@
+#pragma once
+// The main window's state without its widgets: the remembered paths and captions, the colours,
+// the current tile, and what the controls show. The window reflects it; the workbench's
+// handlers change it.
+
+#include <QImage>
+#include <QRgb>
+#include <QString>
+#include <QStringList>
+
+#include "mainwindow/Languages.h"
+
+namespace mosaicor {
+
+// The Source combo box's actions, numbered as its items.
+enum class SourceAction : int { None = 0, ImageFile = 1, LevelTextures = 2, LevelAnimated = 3 };
+
+// The Target combo box's actions, numbered as its items.
+enum class TargetAction : int { None = 0, Save = 1, CreateNew = 2, Reload = 3 };
+
+// The size selector's positions.
+enum class TileSizeMode : int { MultiTile = 1, Fixed64, Fixed128, Fixed256, AutoSize, ScrollTile };
+
+// The transparency tab's radio group.
+enum class TransparencyMode { Opaque, Magenta, Picker };
+
+// The transform tab's radio group.
+enum class TransformTool { None, Rotate, HFlip, VFlip, Swap, Move };
+
+// The tabs of the two page controls, by index.
+enum class SourceTab : int { Grid = 0, Transparency = 1, Animation = 2 };
+enum class TargetTab : int { Transform = 0, Animation = 1 };
+
+namespace colours {
+// Colours as the window shows them (0xFFRRGGBB).
+inline constexpr QRgb Transparent = 0xFFFF00FFu;  // magenta
+inline constexpr QRgb Empty = 0xFF000000u;        // black
+inline constexpr QRgb DefaultFiller = 0xFF800000u;  // maroon
+inline constexpr QRgb SampleStart = 0xFFFFFFFFu;    // the picker pot before any picking
+inline constexpr QRgb InfoNormal = 0xFFA6CAF0u;     // sky blue
+inline constexpr QRgb InfoTooMany = 0xFFFF0000u;    // red: more than 256 tiles
+}  // namespace colours
+
+struct WindowState {
+  // Colours.
+  QRgb ClipTileColour = colours::Empty;
+  int FillerHistorySlot = 0;
+  QRgb TransparentColour = colours::Transparent;
+  QRgb EmptyColour = colours::Empty;
+  QRgb FillerColour = colours::DefaultFiller;
+  QRgb SampleColour = colours::SampleStart;  // SourceColourSample
+  // The filler dialog's sixteen custom colours, "ColorA=BBGGRR" .. "ColorP=BBGGRR".
+  QStringList CustomColours;
+
+  // Remembered paths (placeholders until an action of their kind succeeds) and captions.
+  QString ImagePath = texts::NoSourceLoaded;
+  QString TextureSetPath = texts::ReloadItem;
+  QString SavePath = texts::NoTargetSaved;
+  QString LevelPath = texts::NoTexturesExtracted;
+  QString SourceCaption = texts::NoSourceLoaded;
+  QString TargetCaption = texts::NoTargetSaved;
+  SourceAction LastSourceAction = SourceAction::None;
+
+  // What the controls show.
+  QString SourceComboText = texts::NoSourceLoaded;  // item 0 of SourceCombo, which is selected
+  QString TargetComboText = texts::NoTargetSaved;   // item 0 of TargetCombo
+  QString SourceAreaInfo;
+  QString TargetAreaInfo;
+  QRgb TargetInfoColour = colours::InfoNormal;
+  int TargetWidthPages = 1;
+  int TargetHeightPages = 2;
+  TileSizeMode TileSize = TileSizeMode::MultiTile;
+  TransparencyMode Transparency = TransparencyMode::Opaque;
+  bool Picking = false;  // the Source shows the picker cursor
+  bool AlphaShown = false;
+  TransformTool Transform = TransformTool::None;
+  bool GridShown = false;  // SpeedButtonView starts up: the grid layers start hidden
+  bool GridLines = false;  // SpeedButtonStyle down: lines instead of dots
+  int GridSizePosition = 3;  // 8 << position pixels
+  SourceTab SourcePage = SourceTab::Grid;
+  TargetTab TargetPage = TargetTab::Transform;
+  int SourceAnimSpeed = 1;
+  int TargetAnimSpeed = 1;
+  bool AutoExportChecked = false;
+  bool AutoImportChecked = false;
+
+  // The current tile: any size; the viewer shows its top-left 64 x 64.
+  QImage ClipTile;
+
+  // A double click on the Source makes the next mouse-up only end the grab.
+  bool SourceDoubleClicked = false;
+};
+
+// "ColorA=000000" ... "ColorP=88BC68": the filler dialog's custom colours at start.
+QStringList StartCustomColours();
+// A colour as the six upper-case hexadecimal digits of its 0xBBGGRR value.
+QString BgrHex(QRgb colour);
+QRgb FromBgrHex(const QString& digits);
+
+}  // namespace mosaicor

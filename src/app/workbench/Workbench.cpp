@@ -1,0 +1,66 @@
+#include "workbench/Workbench.h"
+
+#include "workbench/ClipboardExchange.h"
+#include "workbench/ColourPots.h"
+#include "workbench/SourceWorkflow.h"
+#include "workbench/TargetHistory.h"
+#include "workbench/TargetWorkflow.h"
+#include "workbench/TileWorkflow.h"
+
+namespace mosaicor {
+
+Workbench::Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, ImageFileModule& pictures,
+                     TombRaiderFileModule& levels, QObject* parent)
+    : QObject(parent),
+      Source(source),
+      Target(target),
+      Dialogs(chooser),
+      Pictures(pictures),
+      Levels(levels),
+      history_(std::make_unique<TargetHistory>(*this)),
+      sources_(std::make_unique<SourceWorkflow>(*this)),
+      targets_(std::make_unique<TargetWorkflow>(*this)),
+      tiles_(std::make_unique<TileWorkflow>(*this)),
+      pots_(std::make_unique<ColourPots>(*this)),
+      clipboard_(std::make_unique<ClipboardExchange>(*this)) {
+  State.CustomColours = StartCustomColours();
+}
+
+Workbench::~Workbench() = default;
+
+void Workbench::FormCreate() {
+  Source.InitStack(256, 512);
+  Target.InitStack(256, 512);
+  Source.InitGrid(64, 64);
+  Target.InitGrid(64, 64);
+  // The height counter's first position runs its change handler, which sizes the Target's port
+  // and writes the info line and the page boxes.
+  State.TargetWidthPages = 1;
+  State.TargetHeightPages = 1;
+  targets_->TargetSizesScrollBarOnChange(PageCounter::Height, 2);
+  tiles_->ClipTileSizeScrollChange(1);
+  State.TransparentColour = colours::Transparent;
+  State.EmptyColour = colours::Empty;
+  State.FillerColour = colours::DefaultFiller;
+  State.ClipTileColour = colours::Empty;
+  State.FillerHistorySlot = 0;
+  // New target pages are black until Create New or Copy All hands them the filler colour.
+  Target.BackColor = colours::Empty;
+  Target.Image().SetFillColour(colours::Empty);
+  history_->MarkSaved();
+  NotifyChanged();
+}
+
+void Workbench::StopAnimationNow(ImageStack& canvas) { canvas.StopAnimationNow(); }
+
+void Workbench::PanelRightSideClick() {
+  for (ImageStack* canvas : {&Source, &Target}) {
+    canvas->SetModeToIdle();
+    canvas->AnimRunning = false;
+  }
+  // Only the button's state: the None handler does not run.
+  State.Transform = TransformTool::None;
+  NotifyChanged();
+}
+
+}  // namespace mosaicor

@@ -1,0 +1,85 @@
+#pragma once
+// The main window without widgets: both canvases' models, the window state, and every user
+// operation, grouped by job into small workflow classes that the workbench owns. The window
+// (TMain) builds the controls, wires each one to a handler here, and reflects State whenever
+// Changed is emitted. Tests drive the workbench through the window or directly, with a scripted
+// Chooser in place of the dialogs.
+
+#include <QObject>
+#include <memory>
+
+#include "canvas/ImageStack.h"
+#include "workbench/Chooser.h"
+#include "workbench/WindowState.h"
+
+class ImageFileModule;
+class TombRaiderFileModule;
+
+namespace mosaicor {
+
+class SourceWorkflow;
+class TargetWorkflow;
+class TileWorkflow;
+class ColourPots;
+class ClipboardExchange;
+class TargetHistory;
+
+class Workbench : public QObject {
+  Q_OBJECT
+
+ public:
+  Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, ImageFileModule& pictures,
+            TombRaiderFileModule& levels, QObject* parent = nullptr);
+  ~Workbench() override;
+
+  WindowState State;
+  ImageStack& Source;
+  ImageStack& Target;
+  Chooser& Dialogs;
+  ImageFileModule& Pictures;
+  TombRaiderFileModule& Levels;
+
+  SourceWorkflow& Sources() { return *sources_; }
+  TargetWorkflow& Targets() { return *targets_; }
+  TileWorkflow& Tiles() { return *tiles_; }
+  ColourPots& Pots() { return *pots_; }
+  ClipboardExchange& Clipboard() { return *clipboard_; }
+  TargetHistory& History() { return *history_; }
+
+  // The model side of the start-up: both canvases at 256 x 512 with a 64 x 64 grid, page
+  // counters 1 and 2, the Target black, colours and paths at their start values.
+  void FormCreate();
+
+  // A left click on empty space of the central panel: pasting, transforms and animations end on
+  // both canvases, and the transform group returns to None.
+  void PanelRightSideClick();
+
+  // Stops a running animation on the canvas and waits for it to put its cells back, so that an
+  // operation that changes the picture never races the animation's restore.
+  static void StopAnimationNow(ImageStack& canvas);
+
+  // Tells the window to reflect State and the canvases.
+  void NotifyChanged() { emit Changed(); }
+  // The control just used gives the keyboard focus back to the central panel.
+  void NoActiveControls() { emit FocusParked(); }
+
+ signals:
+  void Changed();
+  void FocusParked();
+  // The Target's port changed width: the window takes its narrowest width and is re-centred.
+  void TargetPortWidthChanged();
+  // The Target's scroll box goes back to its top-left corner.
+  void TargetScrolledToOrigin();
+  // One of the animation speed track bars was set from code.
+  void AnimSpeedChanged();
+
+ private:
+  std::unique_ptr<TargetHistory> history_;
+  std::unique_ptr<SourceWorkflow> sources_;
+  std::unique_ptr<TargetWorkflow> targets_;
+  std::unique_ptr<TileWorkflow> tiles_;
+  std::unique_ptr<ColourPots> pots_;
+  std::unique_ptr<ClipboardExchange> clipboard_;
+};
+
+}  // namespace mosaicor
