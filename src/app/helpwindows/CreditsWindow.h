@@ -1,0 +1,17 @@
+#pragma once
+// The credits ("Credits"): the libraries the program is built on and their licences.
+
+#include "helpwindows/DocumentWindow.h"
+
+namespace mosaicor {
+
+class CreditsWindow : public DocumentWindow {
+  Q_OBJECT
+
+ public:
+  CreditsWindow();
+};
+
+using TCreditsForm = CreditsWindow;
+
+}  // namespace mosaicor

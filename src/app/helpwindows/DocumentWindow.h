@@ -1,0 +1,42 @@
+#pragma once
+// A read-only document on black beside a black margin: the common body of the help and credits
+// windows. The document is read from a compiled-in resource once, when the window is made; closing
+// the window only hides it, so the next opening shows the same text where the reader left it.
+
+#include <QString>
+#include <QWidget>
+
+class QFrame;
+class QTextBrowser;
+
+namespace mosaicor {
+
+class DocumentWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  struct Layout {
+    QString caption;
+    QSize size;
+    QString spacerName;
+    Qt::ScrollBarPolicy verticalScrollBar;
+  };
+
+  DocumentWindow(const QString& resourcePath, const Layout& layout);
+
+  QTextBrowser* Document() const { return document_; }
+  QFrame* Spacer() const { return spacer_; }
+
+  // The margin left of the text; it keeps this width whatever the window's size.
+  static constexpr int SpacerWidth = 33;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QFrame* spacer_;
+  QTextBrowser* document_;
+  bool placed_ = false;
+};
+
+}  // namespace mosaicor

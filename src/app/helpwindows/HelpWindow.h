@@ -1,0 +1,17 @@
+#pragma once
+// The user manual ("   Help"), opened from the about window and from the Help menu.
+
+#include "helpwindows/DocumentWindow.h"
+
+namespace mosaicor {
+
+class HelpWindow : public DocumentWindow {
+  Q_OBJECT
+
+ public:
+  HelpWindow();
+};
+
+using THelpForm = HelpWindow;
+
+}  // namespace mosaicor

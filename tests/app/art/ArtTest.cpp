@@ -1,0 +1,63 @@
+// The program's own pictures: every resource alias the windows ask for is there and draws something.
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+#include "art/Art.h"
+#include "platform/PickerCursor.h"
+
+using namespace mosaicor;
+
+namespace {
+
+int OpaquePixels(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += qAlpha(image.pixel(x, y)) > 0;
+  return count;
+}
+
+TEST(ArtTest, EveryAliasLoadsAndDrawsAtSixteenPixels) {
+  InitResources();
+  QStringList aliases = {":/icon/mosaicor", ":/PICKER"};
+  for (const QString& name : GlyphNames()) aliases << ":/glyph/" + name;
+  ASSERT_EQ(aliases.size(), 17);
+  for (const QString& alias : aliases) {
+    SCOPED_TRACE(alias.toStdString());
+    ASSERT_TRUE(QFile::exists(alias));
+    EXPECT_TRUE(QSvgRenderer(alias).isValid());
+    const QImage small = RenderSvg(alias, 16);
+    ASSERT_EQ(small.size(), QSize(16, 16));
+    EXPECT_GT(OpaquePixels(small), 16) << "too little drawn to be seen";
+  }
+}
+
+TEST(ArtTest, IconsComeThroughQIconAtEverySize) {
+  // QIcon draws SVG through Qt's icon plug-in; this fails where the plug-in is not installed.
+  for (const QString& name : GlyphNames()) {
+    const QPixmap pixmap = LoadGlyph(name).pixmap(32, 32);
+    EXPECT_FALSE(pixmap.isNull()) << name.toStdString();
+  }
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) EXPECT_FALSE(LoadWindowIcon().pixmap(size, size).isNull());
+}
+
+TEST(ArtTest, DocumentsArePresent) {
+  InitResources();
+  EXPECT_TRUE(QFile::exists(":/MosaicorHelp"));
+  EXPECT_TRUE(QFile::exists(":/MosaicorCredits"));
+}
+
+TEST(PickerCursorTest, HotSpotIsTheDrawnTipOfThePipette) {
+  const QCursor cursor = LoadPickerCursor();
+  ASSERT_EQ(cursor.shape(), Qt::BitmapCursor);
+  EXPECT_EQ(cursor.hotSpot(), PickerHotSpot);
+  const QImage picture = RenderSvg(":/PICKER", 32);
+  EXPECT_GT(qAlpha(picture.pixel(PickerHotSpot)), 128) << "the hot spot must lie on the tip";
+  // The tip is the bottom-left end of the drawing: nothing lies further left and down of it.
+  for (int y = PickerHotSpot.y() + 2; y < 32; ++y)
+    for (int x = 0; x < PickerHotSpot.x() - 1; ++x) EXPECT_EQ(qAlpha(picture.pixel(x, y)), 0) << x << "," << y;
+}
+
+}  // namespace
