@@ -134,8 +134,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ResizeTileMatchesReference,
                                          SizeCase{7, 9, 13, 5}, SizeCase{300, 20, 64, 64}, SizeCase{16, 16, 256, 256},
                                          SizeCase{64, 64, 64, 64}, SizeCase{4, 4, 2, 2}, SizeCase{5, 3, 1, 1},
                                          SizeCase{64, 3, 1, 64}, SizeCase{1, 1, 64, 64}, SizeCase{1, 40, 64, 64},
-                                         SizeCase{40, 1, 3, 7}, SizeCase{2, 2, 3, 3},
-                                         SizeCase{9, 7, 9, 5}, SizeCase{6, 11, 6, 11}),
+                                         SizeCase{40, 1, 3, 7}, SizeCase{2, 2, 3, 3}, SizeCase{9, 7, 9, 5},
+                                         SizeCase{6, 11, 6, 11}),
                          [](const testing::TestParamInfo<SizeCase>& info) {
                            const SizeCase& c = info.param;
                            return std::to_string(c.sourceWidth) + "x" + std::to_string(c.sourceHeight) + "_to_" +
