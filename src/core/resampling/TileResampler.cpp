@@ -26,8 +26,9 @@ struct LineCache {
 };
 
 // A weighted sum divided by the total of its weights, truncating toward zero, then clamped to a
-// byte (the filter's negative lobes overshoot at hard edges). A zero total cannot come from the
-// Mitchell filter; for other filters the sum is then taken as unsigned and scaled down by 256.
+// byte (the filter's negative lobes overshoot at hard edges). A zero total comes from filters
+// whose weights cancel, or from reductions so strong (several hundred times) that every weight
+// rounds to 0; the sum is then taken as unsigned and scaled down by 256.
 uint8_t Normalise(int32_t sum, int32_t total) {
   const int32_t value = total != 0 ? sum / total : static_cast<int32_t>(static_cast<uint32_t>(sum) >> 8);
   return static_cast<uint8_t>(std::clamp(value, 0, 255));
