@@ -12,8 +12,7 @@ inline constexpr float kMitchellRadius = 2.0f;
 
 // (7x³ − 12x² + 16/3) / 6 for x = |t| < 1, (−7/3·x³ + 12x² − 20x + 32/3) / 6 for 1 ≤ x < 2, else 0.
 // Rounded to single precision at x², at each bracketed sum and at the quotient, and nowhere
-// else, so that the integer weights made from it are reproducible on any compiler. (Defined
-// here so that the tap-list builder can inline it.)
+// else, so that the integer weights made from it are reproducible on any compiler.
 inline float MitchellKernel(float t) {
   // Between the single-precision roundings the arithmetic runs in double. Every product below
   // except the one with 7/3 is exact in double, so FMA contraction cannot change the result;

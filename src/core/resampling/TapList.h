@@ -28,23 +28,8 @@ float AxisScale(int sourceLength, int targetLength);
 // once more and then clamped, so no tap ever reads outside the picture.
 int MirrorIndex(int position, int length);
 
-// The taps of output position `position` on an axis of `sourceLength` pixels at `scale`.
-// A reduction (scale < 1) widens the filter to radius / scale source pixels and scales its
-// weights down, so every source pixel contributes; weights are rounded half to even.
-TapList BuildTapList(int position, int sourceLength, float scale, FilterFunction filter, float radius);
-
-// The same into `taps` (emptied first), reusing its storage.
-void BuildTapListInto(TapList& taps, int position, int sourceLength, float scale, FilterFunction filter, float radius);
-
-// Outputs whose tap lists BuildTapListsInto builds together at most.
-inline constexpr int kTapListBatch = 16;
-
-// The tap lists of outputs firstPosition .. firstPosition + count − 1, as BuildTapListInto
-// builds them, one after another in `taps` (emptied first): list k ends at ends[k]. Up to
-// kTapListBatch lists at once are built faster than one by one.
-void BuildTapListsInto(TapList& taps, int* ends, int firstPosition, int count, int sourceLength, float scale,
-                       FilterFunction filter, float radius);
-
-// The tap lists of output positions 0 .. targetLength − 1.
+// The tap lists of output positions 0 .. targetLength − 1 on an axis of `sourceLength` pixels
+// at `scale`. A reduction (scale < 1) widens the filter to radius / scale source pixels and
+// scales its weights down, so every source pixel contributes; weights are rounded half to even.
 std::vector<TapList> BuildTapLists(int sourceLength, int targetLength, float scale, FilterFunction filter,
                                    float radius);

@@ -6,7 +6,6 @@
 
 #include <QImage>
 
-#include "resampling/LineBlend.h"
 #include "resampling/MitchellKernel.h"
 
 // Resamples `source` (any format; read as 24-bit colour, alpha ignored) to newWidth × newHeight
@@ -18,12 +17,7 @@ QImage ResizeTile(int newWidth, int newHeight, const QImage& source);
 // Resamples `source` into `dest`, whose size is the target size and whose format should be
 // Format_RGB888 (a picture of another format is replaced by an RGB888 one of the same size).
 // Nothing is written when either picture has a side of 0. Horizontal pass first, then the
-// vertical one, each blend clamped to 0..255 before the next pass reads it. Returns false, with
-// `dest` unchanged, when the work buffers would be unreasonably large (over 1 GiB).
+// vertical one, each blend clamped to 0..255 before the next pass reads it. The filter's
+// weights must keep every weighted sum of bytes within 32 bits. Returns false, with `dest`
+// unchanged, when the work picture would be unreasonably large (over 1 GiB).
 bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, QImage& dest);
-
-// ResampleTwoPass with the blend kernel given instead of the fastest this processor runs, so
-// that every route can be compared; a kernel the processor lacks is not used (the plain one
-// runs instead), and Vnni and Avx2Groups fall back to Avx2 lines where a tap list does not suit
-// their grouping.
-bool ResampleTwoPassUsing(BlendKernel kernel, FilterFunction filter, float radius, const QImage& source, QImage& dest);

@@ -92,23 +92,3 @@ TEST(BuildTapLists, SinglePixelAxisReadsOnlyThatPixel) {
 }
 
 }  // namespace
-
-namespace {
-
-// The Mitchell filter behind a plain function pointer, which the builder cannot recognise and
-// so evaluates one candidate at a time.
-float OpaqueMitchell(float t) { return MitchellKernel(t); }
-
-}  // namespace
-
-TEST(BuildTapLists, FastMitchellPathGivesTheSameListsAsOneCandidateAtATime) {
-  std::vector<int> sides;
-  for (int side = 1; side <= 70; ++side) sides.push_back(side);
-  for (int side : {96, 127, 128, 255, 256, 300, 512, 1000}) sides.push_back(side);
-  for (int source : sides)
-    for (int target : sides) {
-      const float scale = AxisScale(source, target);
-      ASSERT_EQ(MitchellTaps(source, target), BuildTapLists(source, target, scale, OpaqueMitchell, kMitchellRadius))
-          << source << " -> " << target;
-    }
-}
