@@ -5,6 +5,10 @@
 
 #include <QCommandLineParser>
 
+#include "art/Art.h"
+#include "helpwindows/AboutWindow.h"
+#include "helpwindows/CreditsWindow.h"
+#include "helpwindows/HelpWindow.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SafeApplication.h"
 #include "platform/TonePlayer.h"
@@ -27,9 +31,16 @@ int main(int argc, char** argv) {
                                   QStringLiteral("TEXTURESET"));
   parser.addOption(target);
   parser.process(app);
+  mosaicor::InitResources();
+  app.setWindowIcon(mosaicor::LoadWindowIcon());
 
   TonePlayer tones;
   mosaicor::MainWindow window(tones);
+  mosaicor::CreditsWindow credits;
+  mosaicor::HelpWindow help;
+  mosaicor::AboutWindow about(&window, help, credits);  // after the window, so it goes first
+  window.SetAboutWindow(&about);
+  window.SetHelpWindow(&help);
   window.show();
 
   mosaicor::Workbench& bench = window.Bench();

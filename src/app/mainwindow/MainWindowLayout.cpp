@@ -1,12 +1,12 @@
 // Builds the main window's controls and lays them out: the Source side on the left, the central
 // column and the Target side in the right panel, whose width follows the Target's port.
 
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "art/Art.h"
 #include "mainwindow/Languages.h"
 #include "mainwindow/MainWindowControls.h"
 
@@ -24,9 +24,9 @@ W* Named(W* widget, const char* name) {
 QToolButton* SpeedButton(QWidget* parent, const char* name, const char* glyph, const QString& caption,
                          bool checkable) {
   auto* button = Named(new QToolButton(parent), name);
-  const QString path = QStringLiteral(":/glyph/%1").arg(QLatin1String(glyph));
-  if (QFile::exists(path)) {
-    button->setIcon(QIcon(path));
+  const QIcon icon = LoadGlyph(QLatin1String(glyph));
+  if (!icon.isNull()) {
+    button->setIcon(icon);
     button->setIconSize(QSize(20, 20));
   }
   button->setText(caption);
@@ -106,8 +106,7 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   c.SpeedButtonView = SpeedButton(grid, "SpeedButtonView", "view", QStringLiteral("View"), true);
   c.SpeedButtonStyle = SpeedButton(grid, "SpeedButtonStyle", "style", QStringLiteral("Style"), true);
   c.ImageGridSize = Named(new QLabel(grid), "ImageGridSize");
-  if (QFile::exists(QStringLiteral(":/glyph/style")))
-    c.ImageGridSize->setPixmap(QIcon(QStringLiteral(":/glyph/style")).pixmap(20, 20));
+  c.ImageGridSize->setPixmap(LoadGlyph(QStringLiteral("style")).pixmap(20, 20));
   c.StaticTextGrid = Named(new QLabel(QStringLiteral("64"), grid), "StaticTextGrid");
   c.StaticTextGrid->setAlignment(Qt::AlignCenter);
   c.StaticTextGrid->setFrameShape(QFrame::StyledPanel);
