@@ -37,6 +37,16 @@ int RecogniseGeneration(quint32 fileVersion, const QString& fileName) {
   }
 }
 
+// open(file), with the place of a damaged "ZLIB" container noted in its error.
+bool OpenNoting(const std::function<bool(MemoryFile&)>& open, MemoryFile& file) {
+  try {
+    return open(file);
+  } catch (EDecompressionError& damage) {
+    damage.Where = "the ZLIB container at offset 0 (0x0)";
+    throw;
+  }
+}
+
 // Whatever way a load ends, the gauge goes back to 0.
 class ProgressReset {
  public:
@@ -94,7 +104,7 @@ std::uint8_t Ttrlevel::Load(const QString& fileName, bool texturesOnly, const st
     SetProgress(10);
   }
   MemoryFile file;
-  if (!open(file)) return LoadFileMissing;
+  if (!OpenNoting(open, file)) return LoadFileMissing;
   uchar first[4] = {};
   const bool complete = file.Read(first, 4) == 4;
   FileVersion = qFromLittleEndian<quint32>(first);

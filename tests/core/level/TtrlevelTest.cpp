@@ -242,6 +242,16 @@ TEST(Ttrlevel, AFailureNamesTheSectionAndItsOffset) {
           << name;
     }
   }
+  LevelDescription packed = MakeSampleLevel(G::TR2, 1);
+  packed.zlibContainer = true;
+  QByteArray container = WriteLevel(packed);
+  container[container.size() - 1] = char(container[container.size() - 1] ^ 1);
+  try {
+    level.LoadFromMemory(container, "a.tr2", false);
+    ADD_FAILURE() << "no error";
+  } catch (const EDecompressionError& damage) {
+    EXPECT_EQ(damage.Where, "the ZLIB container at offset 0 (0x0)");
+  }
 }
 
 TEST(Ttrlevel, Tr3PicturesFileEndsItsWalkAfterThePages) {
