@@ -119,7 +119,8 @@ std::uint8_t Ttrlevel::Load(const QString& fileName, bool texturesOnly, const st
   const std::exception_ptr damage = WalkCaught(file, texturesOnly);
   if (!damage && WalkFits()) return LoadOk;
   file.Close();
-  if (TakeOtherLayout(open)) return LoadOk;
+  // Damage before the two layouts part is damage in both: the other walk would meet it again.
+  if (layoutsParted_ && TakeOtherLayout(open)) return LoadOk;
   if (damage) std::rethrow_exception(damage);
   return LoadOk;
 }
@@ -213,6 +214,7 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
   PagesShortened = held < counted;
   MiscTextiles32 = ReadChunk(cursor.Section("font and sky page chunk"), kMaxPageChunkBytes);
   MiscTextiles32Size = static_cast<std::int32_t>(MiscTextiles32.size());
+  layoutsParted_ = true;  // TR4 and TR5 agree up to here
   SetProgress(40);
   if (GameVersion == 6) {
     LevelData = ReadChunk(cursor.Section("level-data chunk"), kMaxLevelDataChunkBytes);

@@ -116,4 +116,5 @@ class Ttrlevel {
   void SetProgress(int percent);
 
   bool endedAtFileEnd_ = false;  // the walk read the whole file, not a byte more or less
+  bool layoutsParted_ = false;   // the walk passed the point where its layout and the other one part
 };

@@ -75,6 +75,7 @@ void Ttrlevel::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5Sou
   if (compressed) cursor.Section("SPR marker").Skip(gv == 6 ? 3 : 4);
   cursor.Section("sprite textures").SkipList32(16);
   cursor.Section("sprite sequences").SkipList32(8);
+  layoutsParted_ = true;  // TR1 and TR1 Gold agree up to here
   if (PaletteAfterSprites && gv <= 2) {
     cursor.Section("palette").ReadInto(Palette8.data(), qint64(Palette8.size()));
     PagesComplete = true;
