@@ -59,12 +59,19 @@ int main(int argc, char** argv) {
       {"tr1-zlib", Phd, Small(G::TR1, 1)},
       {"tr2-zlib", Tr2 | 8, Small(G::TR2, 1)},
       {"tr4-zlib", Tr4, Small(G::TR4, 0)},
+      // Names that pick the wrong layout: the content decides.
+      {"tr1-demo", Phd, Small(G::TR1, 1)},
+      {"tr1-as-tub", Tub, Small(G::TR1, 0)},
+      {"tr5-as-tr4", Tr4, Small(G::TR5, 1)},
+      {"tr5-as-tr4-textures", Tr4 | 8, Small(G::TR5, 1)},
+      {"tr4-as-trc", Trc, Small(G::TR4, 1)},
   };
   for (Seed& seed : seeds) {
     const QString name = QString::fromLatin1(seed.file);
     if (name.endsWith("-second")) seed.level.fileVersion = seed.level.generation == G::TR3 ? 0xFF180038 : 0xFFFFFFF0;
     if (name.endsWith("-pictures")) seed.level.fileVersion = 0xFF180034;
     if (name.endsWith("-zlib")) seed.level.zlibContainer = true;
+    if (name.endsWith("-demo")) seed.level.tr1DemoLayout = true;
     seed.level.rooms.resize(2);
     const QByteArray bytes = QByteArray(1, seed.selector) + WriteLevel(seed.level);
     if (!WriteBytesToFile(folder.filePath(name), bytes)) return 1;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <cstdio>
 #include <unistd.h>
 
@@ -49,49 +50,70 @@ void ReportNote(const CliOptions& options, const QString& text) {
   if (!options.quiet) PrintLine(stderr, text);
 }
 
-int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
+QStringList OutputPaths(const CliOptions& options) {
+  if (options.inputs.size() == 1) return {options.output};
+  const QString extension = options.format.isEmpty() ? QStringLiteral("tga") : options.format;
+  // Names compare without letter case, so that outputs stay apart on every file system.
+  QHash<QString, int> sharing;
+  for (const QString& input : options.inputs) ++sharing[QFileInfo(input).completeBaseName().toLower()];
+  QSet<QString> taken;
   QStringList outputs;
-  if (options.inputs.size() == 1) {
-    outputs << options.output;
-  } else {
-    if (!QFileInfo(options.output).isDir()) {
-      PrintLine(stderr, QStringLiteral("mosaicor-cli: with several inputs, -o must name an existing folder: %1").arg(options.output));
-      return 2;
-    }
-    const QString extension = options.format.isEmpty() ? QStringLiteral("tga") : options.format;
-    for (const QString& input : options.inputs)
-      outputs << QDir(options.output).filePath(QFileInfo(input).completeBaseName() + '.' + extension);
+  for (const QString& input : options.inputs) {
+    const QFileInfo info(input);
+    QString name = info.completeBaseName();
+    // demo.phd and demo.tr4 become demo_phd and demo_tr4; what is still the same (the same name
+    // in two folders) is numbered.
+    if (sharing[name.toLower()] > 1 && !info.suffix().isEmpty()) name += '_' + info.suffix();
+    QString unique = name;
+    for (int n = 2; taken.contains(unique.toLower()); ++n) unique = QStringLiteral("%1_%2").arg(name).arg(n);
+    taken.insert(unique.toLower());
+    outputs << QDir(options.output).filePath(unique + '.' + extension);
   }
-  if (options.alpha && !outputs.first().endsWith(QLatin1String(".tga"), Qt::CaseInsensitive)) {
-    PrintLine(stderr, QStringLiteral("mosaicor-cli: --alpha writes a 32-bit TGA: OUT must end in .tga"));
-    return 2;
-  }
+  return outputs;
+}
 
+QString SplitPagePath(const QString& path, int page) {
+  const QString suffix = QFileInfo(path).suffix();
+  const QString stem = suffix.isEmpty() ? path : path.left(path.size() - suffix.size() - 1);
+  return QStringLiteral("%1_%2.%3").arg(stem).arg(page, 3, 10, QLatin1Char('0')).arg(suffix);
+}
+
+namespace {
+
+// --split: each 256-row page of the picture in its own file.
+bool WriteSplit(const QImage& picture, const QString& path, bool alpha, QString& reason) {
+  constexpr int kPageSide = 256;
+  for (int page = 0; page * kPageSide < picture.height(); ++page) {
+    const QImage one = picture.copy(0, page * kPageSide, picture.width(), kPageSide);
+    if (one.isNull()) {
+      reason = QStringLiteral("not enough memory for page %1").arg(page);
+      return false;
+    }
+    if (!WriteOutput(one, SplitPagePath(path, page), alpha, reason)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
+  // OUT itself was checked with the command line, before any input is read.
+  const QStringList outputs = OutputPaths(options);
   int failures = 0;
   ProgressLine progress(options);
-  QHash<QString, QString> written;  // output path -> the input that wrote it
   for (int i = 0; i < options.inputs.size(); ++i) {
     const QString& input = options.inputs[i];
     progress.Show(i, input);
-    // Two inputs of the same name from different folders would give the same output file:
-    // the second one must not silently replace what the first one wrote.
-    const QString key = QFileInfo(outputs[i]).absoluteFilePath();
-    if (written.contains(key)) {
-      progress.Clear();
-      ReportFailure(input, QStringLiteral("not written: %1 already holds the output of %2").arg(outputs[i], written[key]));
-      ++failures;
-      continue;
-    }
     QImage picture;
     QString reason;
-    const bool ok = make(input, picture, reason) && WriteOutput(picture, outputs[i], options.alpha, reason);
+    const bool ok =
+        make(input, picture, reason) && (options.split ? WriteSplit(picture, outputs[i], options.alpha, reason)
+                                                       : WriteOutput(picture, outputs[i], options.alpha, reason));
     if (!ok) {
       progress.Clear();
       ReportFailure(input, reason);
       ++failures;
-      continue;
     }
-    written.insert(key, input);
   }
   return failures ? 1 : 0;
 }

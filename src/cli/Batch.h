@@ -14,9 +14,16 @@ using MakePicture = std::function<bool(const QString& input, QImage& picture, QS
 // Writes `picture` as the options ask (24 bits by OUT's extension, or the 32-bit alpha TGA).
 bool WriteOutput(const QImage& picture, const QString& path, bool alpha, QString& reason);
 
-// Exit status: 0 all done, 1 some input failed, 2 the command line cannot work (OUT is not
-// a folder for several inputs, --alpha with a name that is not .tga).
+// Exit status: 0 all done, 1 some input failed. With --split each 256-row page of a picture
+// goes to its own file (SplitPagePath).
 int RunPictureBatch(const CliOptions& options, const MakePicture& make);
+
+// Each input's output: OUT itself for one input; in the OUT folder for several, named after the
+// input, with the input's extension joined (demo_tr4.tga) where inputs share a name, and a number
+// where even that is shared, so that no two inputs of a run write the same file.
+QStringList OutputPaths(const CliOptions& options);
+// "out/x.tga", 3 -> "out/x_003.tga".
+QString SplitPagePath(const QString& path, int page);
 
 // Prints "<input>: <reason>" on stderr.
 void ReportFailure(const QString& input, const QString& reason);

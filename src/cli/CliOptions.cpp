@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -12,11 +13,13 @@ struct CommandInfo {
 
 const QList<CommandInfo>& Commands() {
   static const QList<CommandInfo> commands = {
-      {"pages", CliCommand::Pages, {"-o", "--transparency", "--alpha", "--format", "--quiet", "--verbose"}},
+      {"pages",
+       CliCommand::Pages,
+       {"-o", "--transparency", "--alpha", "--format", "--split", "--misc", "--quiet", "--verbose"}},
       {"animated", CliCommand::Animated, {"-o", "--transparency", "--alpha", "--format", "--quiet", "--verbose"}},
       {"convert", CliCommand::Convert, {"-o", "--alpha", "--format", "--quiet", "--verbose"}},
       {"resize", CliCommand::Resize, {"-o", "--size", "--scroll-tile", "--quiet", "--verbose"}},
-      {"info", CliCommand::Info, {"--quiet", "--verbose"}},
+      {"info", CliCommand::Info, {"--brief", "--quiet", "--verbose"}},
   };
   return commands;
 }
@@ -25,16 +28,50 @@ bool TakesValue(const QString& option) {
   return option == "-o" || option == "--transparency" || option == "--format" || option == "--size";
 }
 
+// Every complaint about OUT ends the same way: what OUT should be.
+const char* const kOutFileAdvice = "OUT must be a file name ending in .tga, .bmp, .jpg, .jpeg or .png";
+
+// The OUT errors of the contract, found before any input is read; empty when OUT will do.
+QString CheckOutput(const CliOptions& options) {
+  const QString& out = options.output;
+  if (out == QLatin1String("-"))
+    return QStringLiteral("-o -: the companion writes files, not standard output; %1").arg(kOutFileAdvice);
+  if (options.inputs.size() > 1) {
+    if (!QFileInfo(out).isDir())
+      return QStringLiteral(
+                 "-o %1: with several inputs OUT must be an existing folder (each output then takes "
+                 "--format's extension: tga, bmp, jpg, jpeg or png; tga when not given)")
+          .arg(out);
+    return {};
+  }
+  if (!options.format.isEmpty())
+    return QStringLiteral("--format %1 with one input: OUT's extension names the format; %2")
+        .arg(options.format, QLatin1String(kOutFileAdvice));
+  const QFileInfo info(out);
+  if (info.isDir())
+    return QStringLiteral("-o %1: a folder, but with one input OUT is the output file; %2")
+        .arg(out, QLatin1String(kOutFileAdvice));
+  const QString extension = info.suffix();
+  if (extension.isEmpty())
+    return QStringLiteral("-o %1: no extension names the output format; %2").arg(out, QLatin1String(kOutFileAdvice));
+  if (!IsOutputExtension(extension))
+    return QStringLiteral("-o %1: .%2 is not a format the companion writes; %3")
+        .arg(out, extension.toUpper(), QLatin1String(kOutFileAdvice));
+  if (options.alpha && extension.toLower() != QLatin1String("tga"))
+    return QStringLiteral("-o %1: --alpha writes a 32-bit TGA; OUT must be a file name ending in .tga").arg(out);
+  return {};
+}
+
 }  // namespace
 
 QString UsageText() {
   return QStringLiteral(
       "Usage:\n"
-      "  mosaicor-cli pages    LEVEL...   -o OUT [--transparency none|auto] [--alpha]\n"
+      "  mosaicor-cli pages    LEVEL...   -o OUT [--transparency none|auto] [--alpha] [--split] [--misc]\n"
       "  mosaicor-cli animated LEVEL...   -o OUT [--transparency none|auto] [--alpha]\n"
       "  mosaicor-cli convert  PICTURE... -o OUT [--alpha]\n"
       "  mosaicor-cli resize   PICTURE    -o OUT --size WxH [--scroll-tile]\n"
-      "  mosaicor-cli info     FILE...\n"
+      "  mosaicor-cli info     FILE...    [--brief]\n"
       "  mosaicor-cli --help | --version\n"
       "\n"
       "Commands:\n"
@@ -48,13 +85,17 @@ QString UsageText() {
       "  -o OUT                      output file, or an existing folder for several inputs\n"
       "  --transparency none|auto    auto writes the level's transparent pixels as magenta\n"
       "  --alpha                     write the 32-bit working picture with alpha (OUT must be .tga)\n"
-      "  --format tga|bmp|jpg|png    file type in an output folder (default tga)\n"
+      "  --format tga|bmp|jpg|jpeg|png  file type in an output folder (default tga)\n"
+      "  --split                     pages: one 256 x 256 file per page (OUT_000.tga, OUT_001.tga, ...)\n"
+      "  --misc                      pages: add the TR4/TR5 font and sky pages after the texture pages\n"
+      "  --brief                     info: one line per file\n"
       "  --size WxH                  size of the resampled picture\n"
       "  --scroll-tile               make the 64 x 64 Dual 64x32 scrolling tile\n"
       "  --quiet                     print nothing but failures\n"
       "  --verbose                   also report each input's source pixel format\n"
       "\n"
-      "Output formats come from OUT's extension (.tga, .bmp, .jpg, .png, any letter case), 24 bits.\n"
+      "Output formats come from OUT's extension (.tga, .bmp, .jpg, .jpeg, .png, any letter case), 24 bits.\n"
+      "With several inputs OUT is a folder; inputs that share a name get outputs like NAME_tr4.tga.\n"
       "Exit status: 0 all inputs done, 1 some input failed, 2 the command line is wrong.\n");
 }
 
@@ -134,8 +175,8 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       options.alpha = true;
     } else if (arg == "--format") {
       options.format = value.toLower();
-      if (options.format != "tga" && options.format != "bmp" && options.format != "jpg" && options.format != "png") {
-        error = QStringLiteral("--format takes tga, bmp, jpg or png, not '%1'").arg(value);
+      if (!IsOutputExtension(options.format)) {
+        error = QStringLiteral("--format takes tga, bmp, jpg, jpeg or png, not '%1'").arg(value);
         return std::nullopt;
       }
     } else if (arg == "--size") {
@@ -156,6 +197,12 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       options.quiet = true;
     } else if (arg == "--verbose") {
       options.verbose = true;
+    } else if (arg == "--split") {
+      options.split = true;
+    } else if (arg == "--misc") {
+      options.misc = true;
+    } else if (arg == "--brief") {
+      options.brief = true;
     }
   }
 
@@ -183,5 +230,14 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
     error = QStringLiteral("--alpha writes .tga files only");
     return std::nullopt;
   }
+  if (options.command != CliCommand::Info) {
+    error = CheckOutput(options);
+    if (!error.isEmpty()) return std::nullopt;
+  }
   return options;
+}
+
+bool IsOutputExtension(const QString& extension) {
+  static const QStringList extensions = {"tga", "bmp", "jpg", "jpeg", "png"};
+  return extensions.contains(extension.toLower());
 }

@@ -14,14 +14,23 @@ struct CliOptions {
   QString output;           // -o OUT
   bool maskTransparency = false;  // --transparency auto
   bool alpha = false;       // --alpha
-  QString format;           // --format tga|bmp|jpg|png, lower case; empty when not given
+  QString format;           // --format tga|bmp|jpg|jpeg|png, lower case; empty when not given
   int width = 0, height = 0;  // --size WxH
   bool scrollTile = false;  // --scroll-tile
   bool quiet = false;       // --quiet
   bool verbose = false;     // --verbose
+  bool split = false;       // pages --split: one file per page
+  bool misc = false;        // pages --misc: the TR4/TR5 font and sky pages too
+  bool brief = false;       // info --brief: one line per file
 };
 
 // Parses argv (without the program name). On a usage error returns nothing and sets error.
+// Errors about OUT are usage errors too, found here before any input is read: an extension that
+// names no format the companion writes, a missing extension, "-o -", a folder with one input, a
+// file with several, --format with one input.
 std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& error);
+
+// True for the extensions the companion writes (tga, bmp, jpg, jpeg, png), any letter case, no dot.
+bool IsOutputExtension(const QString& extension);
 
 QString UsageText();

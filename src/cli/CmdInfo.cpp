@@ -7,18 +7,23 @@ int RunInfo(const CliOptions& options) {
   int failures = 0;
   bool firstBlock = true;
   for (const QString& input : options.inputs) {
-    QStringList lines;
+    FileFacts facts;
     QString reason;
-    const bool ok = IsLevelFileName(input) ? DescribeLevel(input, lines, reason) : DescribePicture(input, lines, reason);
+    const bool ok =
+        IsLevelFileName(input) ? DescribeLevel(input, facts, reason) : DescribePicture(input, facts, reason);
     if (!ok) {
       ReportFailure(input, reason);
       ++failures;
       continue;
     }
-    if (!firstBlock) std::fputs("\n", stdout);
-    firstBlock = false;
-    std::fputs(qPrintable(QStringLiteral("file: %1\n").arg(input)), stdout);
-    for (const QString& line : lines) std::fputs(qPrintable(line + '\n'), stdout);
+    if (options.brief) {
+      std::fputs(qPrintable(QStringLiteral("%1: %2\n").arg(input, facts.brief)), stdout);
+    } else {
+      if (!firstBlock) std::fputs("\n", stdout);
+      firstBlock = false;
+      std::fputs(qPrintable(QStringLiteral("file: %1\n").arg(input)), stdout);
+      for (const QString& line : facts.lines) std::fputs(qPrintable(line + '\n'), stdout);
+    }
     std::fflush(stdout);
   }
   return failures ? 1 : 0;

@@ -11,7 +11,14 @@ int RunConvert(const CliOptions& options);
 int RunResize(const CliOptions& options);
 int RunInfo(const CliOptions& options);
 
-// `info` for one file of each kind: appends "key: value" lines, or says why it cannot.
+// What `info` says of one file: "key: value" lines (after the "file" line), and the same facts
+// in one line for --brief (after "<file>: ").
+struct FileFacts {
+  QStringList lines;
+  QString brief;
+};
+
+// `info` for one file of each kind: its facts, or why it cannot say them.
 bool IsLevelFileName(const QString& path);
-bool DescribeLevel(const QString& path, QStringList& lines, QString& reason);
-bool DescribePicture(const QString& path, QStringList& lines, QString& reason);
+bool DescribeLevel(const QString& path, FileFacts& facts, QString& reason);
+bool DescribePicture(const QString& path, FileFacts& facts, QString& reason);

@@ -50,12 +50,20 @@ int WholeAnimatedRanges(const std::vector<std::uint16_t>& words) {
 
 // Says why a level that loaded is still not sound; empty when it is.
 QString DamageOf(const Ttrlevel& level) {
-  if (level.Truncated) return QStringLiteral("level file ends early");
+  if (level.Truncated) return LevelEndsEarlyText(level.Place);
   if (level.PagesShortened) return QStringLiteral("32-bit texture pages are missing");
   return {};
 }
 
-bool Describe(const QString& path, QStringList& lines, QString& reason) {
+// Where the file was read in another layout than its name picks, which one.
+QString LayoutText(const Ttrlevel& level) {
+  if (level.GameVersion <= 2)
+    return level.PaletteAfterSprites ? QStringLiteral("palette after the sprite sequences, as in TR1 demo levels")
+                                     : QStringLiteral("palette after the light map, as in TR1 levels");
+  return QStringLiteral("%1, whatever the name says").arg(GenerationName(level.GameVersion));
+}
+
+bool Describe(const QString& path, FileFacts& facts, QString& reason) {
   Ttrlevel level;
   switch (level.LoadFromFile(path, false)) {
     case Ttrlevel::LoadFileMissing:
@@ -64,19 +72,32 @@ bool Describe(const QString& path, QStringList& lines, QString& reason) {
     case Ttrlevel::LoadUnknownVersion:
       reason = QStringLiteral("unknown level version");
       return false;
+    case Ttrlevel::LoadEncrypted:
+      reason = QStringLiteral("encrypted TR4 level: not supported");
+      return false;
     default:
       break;
   }
   reason = DamageOf(level);
   if (!reason.isEmpty()) return false;
-  lines << QStringLiteral("generation: %1").arg(GenerationName(level.GameVersion))
-        << QStringLiteral("game_version: %1").arg(level.GameVersion)
-        << QStringLiteral("file_version: 0x%1").arg(level.FileVersion, 8, 16, QLatin1Char('0'))
-        << QStringLiteral("pages: %1").arg(level.TextileCount)
-        << QStringLiteral("pixel_format: %1").arg(PF2String(PagePixelFormat(level.GameVersion)))
-        << QStringLiteral("object_textures: %1").arg(level.ObjectTextureCount)
-        << QStringLiteral("animated_ranges: %1").arg(WholeAnimatedRanges(level.AnimatedTextures))
-        << QStringLiteral("rooms: %1").arg(level.RoomCount);
+  const QString generation = GenerationName(level.GameVersion);
+  const QString pixelFormat = PF2String(PagePixelFormat(level.GameVersion));
+  const int ranges = WholeAnimatedRanges(level.AnimatedTextures);
+  facts.lines << QStringLiteral("generation: %1").arg(generation)
+              << QStringLiteral("game_version: %1").arg(level.GameVersion)
+              << QStringLiteral("file_version: 0x%1").arg(level.FileVersion, 8, 16, QLatin1Char('0'));
+  if (level.LayoutFromContent) facts.lines << QStringLiteral("layout: %1").arg(LayoutText(level));
+  facts.lines << QStringLiteral("pages: %1").arg(level.TextileCount)
+              << QStringLiteral("pixel_format: %1").arg(pixelFormat)
+              << QStringLiteral("object_textures: %1").arg(level.ObjectTextureCount)
+              << QStringLiteral("animated_ranges: %1").arg(ranges) << QStringLiteral("rooms: %1").arg(level.RoomCount);
+  facts.brief = QStringLiteral("%1 level, %2 pages of %3, %4 object textures, %5 animated ranges, %6 rooms")
+                    .arg(generation)
+                    .arg(level.TextileCount)
+                    .arg(pixelFormat)
+                    .arg(level.ObjectTextureCount)
+                    .arg(ranges)
+                    .arg(level.RoomCount);
   return true;
 }
 
@@ -87,12 +108,12 @@ bool IsLevelFileName(const QString& path) {
   return extensions.contains(QFileInfo(path).suffix().toUpper());
 }
 
-bool DescribeLevel(const QString& path, QStringList& lines, QString& reason) {
+bool DescribeLevel(const QString& path, FileFacts& facts, QString& reason) {
   try {
-    return Describe(path, lines, reason);
+    return Describe(path, facts, reason);
   } catch (...) {
     reason = LevelErrorText(std::current_exception());
   }
-  lines.clear();
+  facts = {};
   return false;
 }

@@ -2,7 +2,7 @@
 
 #include "imagefiles/ImageFileModule.h"
 
-bool DescribePicture(const QString& path, QStringList& lines, QString& reason) {
+bool DescribePicture(const QString& path, FileFacts& facts, QString& reason) {
   CollectedMessages messages;
   ImageFileModule files(messages);
   QImage picture;
@@ -11,8 +11,9 @@ bool DescribePicture(const QString& path, QStringList& lines, QString& reason) {
     reason = messages.last;
     return false;
   }
-  lines << QStringLiteral("size: %1x%2").arg(picture.width()).arg(picture.height())
-        << QStringLiteral("pixel_format: %1").arg(PF2String(format))
-        << QStringLiteral("pixel_format_code: %1").arg(static_cast<int>(format));
+  // The pixel format as the desktop program names it ("24 bits"), never as its code.
+  const QString size = QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
+  facts.lines << QStringLiteral("size: %1").arg(size) << QStringLiteral("pixel_format: %1").arg(PF2String(format));
+  facts.brief = QStringLiteral("%1 %2 %3").arg(ImageFileModule::UpperExtension(path).mid(1), size, PF2String(format));
   return true;
 }

@@ -30,6 +30,10 @@ TEST(CommandLine, WrongCommandLinesExitWithTwo) {
       {"pages", "a.tr4", "b.tr4", "-o", "/nonexistent-folder"},  // several inputs need a folder
       {"pages", "a.tr4", "-o", "x.bmp", "--alpha"},        // --alpha writes .tga only
       {"info"},
+      {"animated", "a.tr4", "-o", "x.tga", "--split"},  // --split and --misc belong to pages
+      {"convert", "a.bmp", "-o", "x.tga", "--misc"},
+      {"pages", "a.tr4", "-o", "x.tga", "--brief"},     // --brief belongs to info
+      {"pages", "a.tr4", "b.tr4", "-o", ".", "--format", "gif"},
   };
   for (const QStringList& args : wrong) {
     const CliResult result = RunCli(args);

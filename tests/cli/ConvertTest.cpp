@@ -69,11 +69,13 @@ TEST_F(Convert, FailuresNameTheirReasonAndOthersGoOn) {
   EXPECT_EQ(ReadAll(Path("good.bmp")).left(2), "BM");
 }
 
-TEST_F(Convert, UnknownOutputExtensionFailsWithTheProgramsMessage) {
+// An OUT of no format the companion writes is a command-line error, before the input is read.
+TEST_F(Convert, UnknownOutputExtensionIsACommandLineError) {
   ASSERT_TRUE(WriteBytesToFile(Path("in.tga"), Tga16(MakeFPicture(4, 4))));
   const CliResult result = RunCli({"convert", Path("in.tga"), "-o", Path("out.gif")});
-  EXPECT_EQ(result.exitCode, 1);
-  EXPECT_TRUE(result.err.contains(": .GIF format not supported.")) << result.err.toStdString();
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_TRUE(result.err.startsWith("mosaicor-cli: -o " + Path("out.gif") + ": .GIF is not a format"))
+      << result.err.toStdString();
   EXPECT_FALSE(QFile::exists(Path("out.gif")));
 }
 

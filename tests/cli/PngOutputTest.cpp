@@ -42,7 +42,7 @@ TEST(PngOutput, ConvertWritesPngByExtensionAndByFormat) {
 
   result = RunCli({"convert", dir.filePath("a.pcx"), "-o", dir.filePath("x.gif"), "--format", "gif"});
   EXPECT_EQ(result.exitCode, 2);
-  EXPECT_TRUE(result.err.contains("tga, bmp, jpg or png")) << result.err.toStdString();
+  EXPECT_TRUE(result.err.contains("tga, bmp, jpg, jpeg or png")) << result.err.toStdString();
 }
 
 }  // namespace

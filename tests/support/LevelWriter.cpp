@@ -140,7 +140,8 @@ void WriteSections(Bytes& out, const LevelDescription& d, LevelLayout& layout) {
   if (gv == 7) out.Text("SPR\0", 4);
   out.List32(c.spriteTextures, 16);
   out.List32(c.spriteSequences, 8);
-  if (gv == 2) out.Raw(Sized(d.palette8, 768));
+  const bool paletteAfterSprites = gv == 2 || (gv == 1 && d.tr1DemoLayout);
+  if (paletteAfterSprites) out.Raw(Sized(d.palette8, 768));
   out.List32(c.cameras, 16);
   if (tr45) out.List32(c.flybyCameras, 40);
   out.List32(c.soundSources, 16);
@@ -156,7 +157,7 @@ void WriteSections(Bytes& out, const LevelDescription& d, LevelLayout& layout) {
   if (gv >= 5) WriteObjectTextures(out, d, layout);
   out.List32(c.items, gv <= 2 ? 22 : 24);
   if (gv <= 5) out.Filler(8192);  // light map
-  if (gv == 1) out.Raw(Sized(d.palette8, 768));
+  if (gv == 1 && !paletteAfterSprites) out.Raw(Sized(d.palette8, 768));
   if (gv <= 5) out.List16(c.cinematicFrames, 16);
   if (tr45) out.List32(c.aiObjects, 24);
   out.List16(c.demoData, 1);

@@ -56,6 +56,9 @@ struct LevelDescription {
   // 0xFFFFFFF0 (TR4/TR5's second form), 0xFF180034 (TR3's picture file: palettes and pages only).
   std::uint32_t fileVersion = 0;
   bool zlibContainer = false;
+  // TR1: the palette right after the sprite sequences, where TR1 Gold keeps it, as the TR1 demo
+  // levels (.PHD) have it; otherwise after the light map.
+  bool tr1DemoLayout = false;
 
   // Pages, each set whole pages one after another. TR1: pages8; TR2/TR3: pages8 and pages16
   // (the shorter set is padded with zero pages); TR4/TR5: the chunks pages32, pages16, miscPages32.

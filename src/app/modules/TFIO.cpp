@@ -12,15 +12,16 @@
 
 const QString TFIO::kOpenTitle = QStringLiteral("   ----- LOADING IMAGE FILE -----");
 const QString TFIO::kOpenFilter = QStringLiteral(
-    "Supported Input Files|*.BMP;*.JPG;*.TGA;*.TIF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows or OS/2 Bitmap (*.bmp)|"
-    "*.BMP|Jpeg File Interchange (*.jpg)|*.JPG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif)|*.TIF|"
+    "Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|"
+    "Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|"
+    "Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|"
     "Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|"
     "ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
 const QString TFIO::kSaveTitle = QStringLiteral("   ----- SAVING IMAGE FILE -----");
 const QString TFIO::kSaveFilter = QStringLiteral(
-    "Supported Output Files|*.TGA;*.BMP;*.JPG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|"
-    "Jpeg File Interchange (*.jpg)|*.JPG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|"
-    "All Files (*.*)|*.*");
+    "Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|"
+    "Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|"
+    "Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
 
 void MessageBoxMessages::ShowFileMessage(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent_);

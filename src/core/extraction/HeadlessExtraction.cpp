@@ -1,7 +1,11 @@
 #include "extraction/HeadlessExtraction.h"
 
+#include "extraction/LevelPages.h"
 #include "extraction/TombRaiderFileModule.h"
 #include "level/LevelErrorText.h"
+#include "level/Ttrlevel.h"
+
+#include <new>
 
 bool ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency, QImage& picture,
                          QString& reason) {
@@ -12,8 +16,33 @@ bool ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTr
     const bool ok = what == LevelPicture::Pages
                         ? module.LoadLevelAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency)
                         : module.LoadAnimAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency);
-    if (!ok) reason = LevelLoadFailureText(module.LastFailure());
+    if (!ok) reason = module.LastFailureText();
     return ok;
+  } catch (...) {
+    reason = LevelErrorText(std::current_exception());
+  }
+  return false;
+}
+
+bool ExtractMiscPages(const QString& fileName, bool maskTransparency, QImage& pages, QString& reason) {
+  try {
+    Ttrlevel level;
+    switch (level.LoadFromFile(fileName, true)) {
+      case Ttrlevel::LoadFileMissing:
+        reason = LevelLoadFailureText(LevelLoadFailure::FileNotFound);
+        return false;
+      case Ttrlevel::LoadUnknownVersion:
+        reason = LevelLoadFailureText(LevelLoadFailure::UnknownVersion);
+        return false;
+      case Ttrlevel::LoadEncrypted:
+        reason = LevelLoadFailureText(LevelLoadFailure::EncryptedLevel);
+        return false;
+      default:
+        break;
+    }
+    pages = MiscPagesAs32Bits(level, maskTransparency);
+    if (pages.isNull() && level.MiscTextiles32.size() >= 262144) throw std::bad_alloc();
+    return true;
   } catch (...) {
     reason = LevelErrorText(std::current_exception());
   }

@@ -26,3 +26,7 @@ enum class LevelPicture { Pages, AnimatedTextures };
 // compressed data", ...) and leaves picture as it was.
 bool ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency, QImage& picture,
                          QString& reason);
+
+// The level's font and sky pages (TR4, TR5) as MiscPagesAs32Bits makes them; a null picture for
+// a level that has none. False, with the reason, when the level cannot be read.
+bool ExtractMiscPages(const QString& fileName, bool maskTransparency, QImage& pages, QString& reason);

@@ -225,3 +225,21 @@ QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency) {
     for (int y = 0; y < picture.height(); ++y) MaskRow32InPlace(reinterpret_cast<QRgb*>(picture.scanLine(y)));
   return picture;
 }
+
+QImage MiscPagesAs32Bits(const Ttrlevel& level, bool maskTransparency) {
+  const qint64 pageBytes = qint64(kPageSide) * kPageSide * qint64(sizeof(QRgb));
+  const qint64 pages = level.GameVersion >= 6 ? level.MiscTextiles32.size() / pageBytes : 0;
+  if (pages <= 0) return {};
+  QImage picture(kPageSide, int(pages * kPageSide), QImage::Format_ARGB32);
+  if (picture.isNull()) return picture;
+  const auto* source = reinterpret_cast<const QRgb*>(level.MiscTextiles32.constData());
+  for (int y = 0; y < picture.height(); ++y) {
+    auto* target = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    if (maskTransparency) {
+      MaskRow32(source + qint64(y) * kPageSide, target);
+    } else {
+      std::memcpy(target, source + qint64(y) * kPageSide, kPageSide * sizeof(QRgb));
+    }
+  }
+  return picture;
+}

@@ -60,3 +60,8 @@ QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency);
 // picture takes over level.Textiles32, masked in place, and leaves it empty. Other generations,
 // and data that cannot serve as the picture as it lies, convert as above and keep the level whole.
 QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency);
+
+// TR4, TR5: the whole 256 x 256 pages of the third page chunk (the font and the sky) as one 32-bit
+// picture, masked as the texture pages are. Null when the level has no such page (TR1-TR3) or the
+// picture does not fit in memory.
+QImage MiscPagesAs32Bits(const Ttrlevel& level, bool maskTransparency);

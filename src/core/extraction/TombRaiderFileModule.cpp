@@ -3,6 +3,7 @@
 #include "extraction/AnimatedLayout.h"
 #include "extraction/LevelPages.h"
 #include "extraction/MakeBeep.h"
+#include "level/LevelErrorText.h"
 #include "level/ProgressIndicator.h"
 #include "level/Ttrlevel.h"
 
@@ -44,6 +45,8 @@ LevelLoadFailure Extract(Ttrlevel& level, ProgressIndicator* gauge, const QStrin
       return LevelLoadFailure::FileNotFound;
     case Ttrlevel::LoadUnknownVersion:
       return LevelLoadFailure::UnknownVersion;
+    case Ttrlevel::LoadEncrypted:
+      return LevelLoadFailure::EncryptedLevel;
     default:
       break;
   }
@@ -84,6 +87,8 @@ QString LevelLoadFailureText(LevelLoadFailure failure) {
       return QStringLiteral("file not found");
     case LevelLoadFailure::UnknownVersion:
       return QStringLiteral("unknown level version");
+    case LevelLoadFailure::EncryptedLevel:
+      return QStringLiteral("encrypted TR4 level: not supported");
     case LevelLoadFailure::EndsEarly:
       return QStringLiteral("level file ends early");
     case LevelLoadFailure::PagesMissing:
@@ -102,6 +107,11 @@ bool HasLevelExtension(const QString& fileName) {
          suffix == QLatin1String("TR4") || suffix == QLatin1String("TRC");
 }
 
+QString TombRaiderFileModule::LastFailureText() const {
+  if (lastFailure_ == LevelLoadFailure::EndsEarly) return lastEndPlace_;
+  return LevelLoadFailureText(lastFailure_);
+}
+
 bool TombRaiderFileModule::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
                                                  PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   return Load(Extraction::Pages, image, fileName, sourcePixelFormat, maskTransparency);
@@ -115,6 +125,7 @@ bool TombRaiderFileModule::LoadAnimAs32BitsFile(QImage& image, const QString& fi
 bool TombRaiderFileModule::Load(Extraction extraction, QImage& image, const QString& fileName,
                                 PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   lastFailure_ = LevelLoadFailure::NotALevelFile;
+  lastEndPlace_.clear();
   if (HasLevelExtension(fileName)) {
     QImage picture;
     int gameVersion = 0;
@@ -125,6 +136,7 @@ bool TombRaiderFileModule::Load(Extraction extraction, QImage& image, const QStr
       lastFailure_ = Extract(level, host_.LoadingProgress(), fileName, extraction == Extraction::AnimatedTextures,
                              maskTransparency, picture);
       gameVersion = level.GameVersion;
+      if (lastFailure_ == LevelLoadFailure::EndsEarly) lastEndPlace_ = LevelEndsEarlyText(level.Place);
     }
     if (lastFailure_ == LevelLoadFailure::None) {
       image = std::move(picture);

@@ -17,8 +17,9 @@ enum class LevelLoadFailure {
   NotALevelFile,  // the extension is none of .PHD .TUB .TR2 .TR4 .TRC
   FileNotFound,
   UnknownVersion,
-  EndsEarly,     // the file stops before the data the extraction needs
-  PagesMissing,  // TR4/TR5: the 32-bit pages are fewer than the level counts
+  EncryptedLevel,  // "TR4c": an encrypted TR4 level
+  EndsEarly,       // the file stops before the data the extraction needs
+  PagesMissing,    // TR4/TR5: the 32-bit pages are fewer than the level counts
   NoTexturePages,
   NoAnimatedTextures,
 };
@@ -44,6 +45,9 @@ class TombRaiderFileModule {
 
   // Why the last call failed; None after a success.
   LevelLoadFailure LastFailure() const { return lastFailure_; }
+  // The companion's line for it: LevelLoadFailureText, with the place where the reading stopped
+  // for a file that ends early.
+  QString LastFailureText() const;
 
  private:
   enum class Extraction { Pages, AnimatedTextures };
@@ -52,4 +56,5 @@ class TombRaiderFileModule {
 
   ILevelLoadHost& host_;
   LevelLoadFailure lastFailure_ = LevelLoadFailure::None;
+  QString lastEndPlace_;  // EndsEarly: where the walk stopped
 };

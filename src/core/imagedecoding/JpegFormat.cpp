@@ -1,4 +1,4 @@
-// The .JPG entry of the picture register, over libjpeg-turbo.
+// The .JPG and .JPEG entry of the picture register, over libjpeg-turbo.
 
 #include "imagedecoding/JpegReader.h"
 
@@ -9,8 +9,8 @@ namespace {
 class JpegFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Jpeg File Interchange"); }
-  // .JPEG and .JPE are not picture names here: only .JPG is.
-  QStringList Extensions() const override { return {QStringLiteral(".JPG")}; }
+  // .JPEG is as common a name as .JPG; the rare .JPE stays unknown.
+  QStringList Extensions() const override { return {QStringLiteral(".JPG"), QStringLiteral(".JPEG")}; }
   bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
     return ReadJpeg(source, picture, error);
   }

@@ -30,6 +30,8 @@ QList<QRgb> GreyRamp() {
   return table;
 }
 
+int Widen5(unsigned v) { return int((v << 3) | (v >> 2)); }
+
 // The palette from a colour map, in file order: pixel value firstEntry + i is map entry i.
 // Values past 255 are read past; values no entry covers stay black.
 bool ReadColourMap(const uchar* map, int length, int firstEntry, int entrySize, QList<QRgb>& table, QString& error) {
@@ -41,7 +43,9 @@ bool ReadColourMap(const uchar* map, int length, int firstEntry, int entrySize, 
       case 15:
       case 16: {
         const unsigned word = map[2 * i] | (map[2 * i + 1] << 8);
-        colour = qRgb(((word >> 10) & 31) * 8, ((word >> 5) & 31) * 8, (word & 31) * 8);
+        // Widened by bit replication, as 15-bit pixels are: the same colour reads the same from
+        // a pixel or an entry, and the masked magenta 0xFC1F is exactly (255, 0, 255).
+        colour = qRgb(Widen5((word >> 10) & 31), Widen5((word >> 5) & 31), Widen5(word & 31));
         break;
       }
       case 24:

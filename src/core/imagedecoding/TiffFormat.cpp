@@ -1,4 +1,4 @@
-// The .TIF entry of the picture register, over libtiff.
+// The .TIF and .TIFF entry of the picture register, over libtiff.
 
 #include "imagedecoding/TiffReader.h"
 
@@ -9,8 +9,8 @@ namespace {
 class TiffFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Tagged Image File"); }
-  // Only .TIF: a .TIFF name is not a picture name here.
-  QStringList Extensions() const override { return {QStringLiteral(".TIF")}; }
+  // .TIFF is the name most programs write today, .TIF the older one.
+  QStringList Extensions() const override { return {QStringLiteral(".TIF"), QStringLiteral(".TIFF")}; }
   bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
     return ReadTiff(source, picture, error);
   }

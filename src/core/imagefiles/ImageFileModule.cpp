@@ -102,7 +102,7 @@ bool ImageFileModule::SaveImageFile(const QImage& image, const QString& fileName
     ok = ::SaveAsUncompTGA24bits(image, fileName, error);
   else if (extension == QLatin1String(".BMP"))
     ok = SaveBmpFile(image, fileName, error);
-  else if (extension == QLatin1String(".JPG"))
+  else if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JPEG"))
     ok = SaveJpegFile(image, fileName, error);
   else if (extension == QLatin1String(".PNG"))
     ok = SavePngFile(image, fileName, error);

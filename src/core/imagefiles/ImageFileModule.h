@@ -29,7 +29,7 @@ class ImageFileModule {
   // Saves the top-left shownWidth x shownHeight part of the picture (the part the canvas shows)
   // in 24 bits, in the format the extension names.
   bool SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight, const QString& fileName);
-  // Saves the picture as it is: .BMP in its own depth (24 or 32 bits), .JPG, .TGA and .PNG (24 bits).
+  // Saves the picture as it is: .BMP in its own depth (24 or 32 bits), .JPG/.JPEG, .TGA and .PNG (24 bits).
   bool SaveImageFile(const QImage& image, const QString& fileName);
   bool SaveAsUncompTGA24bits(const QImage& image, const QString& fileName);
 

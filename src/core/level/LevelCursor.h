@@ -3,6 +3,7 @@
 // When the data ends before a value or a section does, the cursor ends the walk by raising
 // DataEnded; sections that are kept get whatever bytes were really there first.
 
+#include "level/LevelPlace.h"
 #include "level/MemoryFile.h"
 
 #include <QtEndian>
@@ -15,7 +16,16 @@ class LevelCursor {
   // Raised when the data ends early; LoadFromFile turns it into a truncated, but loaded, level.
   struct DataEnded {};
 
-  explicit LevelCursor(MemoryFile& file) : file_(file) {}
+  // Each Section() call notes in `place` what is read from there on, so that whoever catches the
+  // end of the walk knows where it was.
+  LevelCursor(MemoryFile& file, LevelPlace& place, bool inLevelData = false)
+      : file_(file), place_(place), inLevelData_(inLevelData) {}
+
+  // The walk begins the named section (a static text) here; room >= 0 for one of the rooms.
+  LevelCursor& Section(const char* name, int room = -1) {
+    place_ = {name, room, file_.Position(), inLevelData_};
+    return *this;
+  }
 
   quint16 U16() { return Value<quint16>(); }
   quint32 U32() { return Value<quint32>(); }
@@ -63,4 +73,6 @@ class LevelCursor {
   }
 
   MemoryFile& file_;
+  LevelPlace& place_;
+  bool inLevelData_;
 };

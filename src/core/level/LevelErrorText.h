@@ -7,3 +7,7 @@
 #include <exception>
 
 QString LevelErrorText(const std::exception_ptr& error);
+
+struct LevelPlace;
+// "level file ends early", and where: "... in the object textures at offset 1234 (0x4d2)".
+QString LevelEndsEarlyText(const LevelPlace& place);

@@ -37,6 +37,16 @@ int RecogniseGeneration(quint32 fileVersion, const QString& fileName) {
   }
 }
 
+// open(file), with the place of a damaged "ZLIB" container noted in its error.
+bool OpenNoting(const std::function<bool(MemoryFile&)>& open, MemoryFile& file) {
+  try {
+    return open(file);
+  } catch (EDecompressionError& damage) {
+    damage.Where = "the ZLIB container at offset 0 (0x0)";
+    throw;
+  }
+}
+
 // Whatever way a load ends, the gauge goes back to 0.
 class ProgressReset {
  public:
@@ -79,8 +89,9 @@ std::uint8_t Ttrlevel::LoadFromFile(const QString& fileName, bool texturesOnly) 
 }
 
 std::uint8_t Ttrlevel::LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly) {
+  // Shared, not moved: a file whose name picks the wrong layout is read a second time.
   return Load(fileName, texturesOnly, [&](MemoryFile& file) {
-    file.Open(std::move(content));
+    file.Open(content);
     return true;
   });
 }
@@ -93,26 +104,79 @@ std::uint8_t Ttrlevel::Load(const QString& fileName, bool texturesOnly, const st
     SetProgress(10);
   }
   MemoryFile file;
-  if (!open(file)) return LoadFileMissing;
+  if (!OpenNoting(open, file)) return LoadFileMissing;
   uchar first[4] = {};
   const bool complete = file.Read(first, 4) == 4;
   FileVersion = qFromLittleEndian<quint32>(first);
   GameVersion = complete ? RecogniseGeneration(FileVersion, fileName) : 0;
   if (GameVersion == 0) {
+    const bool encrypted = complete && FileVersion == kEncryptedTr4Version;
     FileVersion = 0;
-    return LoadUnknownVersion;
+    return encrypted ? LoadEncrypted : LoadUnknownVersion;
   }
   LevelLoaded = true;
+  PaletteAfterSprites = GameVersion == 2;
+  const std::exception_ptr damage = WalkCaught(file, texturesOnly);
+  if (!damage && WalkFits()) return LoadOk;
+  file.Close();
+  // Damage before the two layouts part is damage in both: the other walk would meet it again.
+  if (layoutsParted_ && TakeOtherLayout(open)) return LoadOk;
+  if (damage) std::rethrow_exception(damage);
+  return LoadOk;
+}
+
+std::exception_ptr Ttrlevel::WalkCaught(MemoryFile& file, bool texturesOnly) {
   try {
     Walk(file, texturesOnly);
   } catch (const LevelCursor::DataEnded&) {
     Truncated = true;
+  } catch (EDecompressionError& damage) {
+    damage.Where = LevelPlaceText(Place).toStdString();
+    return std::current_exception();
   }
-  return LoadOk;
+  return nullptr;
+}
+
+bool Ttrlevel::WalkFits() const {
+  if (Truncated) return false;
+  // TR1 and TR1 Gold differ only in where the palette lies: the wrong guess walks on, but
+  // does not end where the file does.
+  return GameVersion > 2 || endedAtFileEnd_;
+}
+
+bool Ttrlevel::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
+  Ttrlevel other;
+  other.FileVersion = FileVersion;
+  other.GameVersion = GameVersion;
+  other.PaletteAfterSprites = PaletteAfterSprites;
+  switch (GameVersion) {
+    case 1:
+    case 2:
+      other.PaletteAfterSprites = !PaletteAfterSprites;
+      break;
+    case 6:
+      other.GameVersion = 7;
+      break;
+    case 7:
+      other.GameVersion = 6;
+      break;
+    default:
+      return false;
+  }
+  MemoryFile file;
+  if (!open(file)) return false;
+  file.Seek(4);
+  other.LevelLoaded = true;
+  other.ProgressGauge = ProgressGauge;
+  // Walked whole even for texturesOnly: only the whole walk tells whether the layout fits.
+  if (other.WalkCaught(file, false) || !other.WalkFits()) return false;
+  other.LayoutFromContent = true;
+  *this = std::move(other);
+  return true;
 }
 
 void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
-  LevelCursor cursor(file);
+  LevelCursor cursor(file, Place);
   if (GameVersion >= 6) {
     ReadCompressedPages(cursor);
   } else {
@@ -126,19 +190,20 @@ void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
     // From here on the walk reads the inflated level data, not the file.
     MemoryFile levelFile;
     levelFile.Assign(LevelData);
-    LevelCursor levelCursor(levelFile);
+    LevelCursor levelCursor(levelFile, Place, true);
     ReadLevelData(levelCursor, levelFile);
   } else {
     ReadLevelData(cursor, file);
+    endedAtFileEnd_ = file.Remaining() == 0;
   }
 }
 
 void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
-  cursor.Skip(6);  // three page counts that the chunks themselves settle
-  Textiles32 = ReadChunk(cursor, kMaxPageChunkBytes);
+  cursor.Section("page counts").Skip(6);  // three page counts that the chunks themselves settle
+  Textiles32 = ReadChunk(cursor.Section("32-bit page chunk"), kMaxPageChunkBytes);
   Textiles32Size = static_cast<std::int32_t>(Textiles32.size());
   SetProgress(20);
-  Textiles16 = ReadChunk(cursor, kMaxPageChunkBytes);
+  Textiles16 = ReadChunk(cursor.Section("16-bit page chunk"), kMaxPageChunkBytes);
   Textiles16Size = static_cast<std::int32_t>(Textiles16.size());
   SetProgress(30);
   // The 16-bit chunk counts the pages; the consumers read that many 32-bit pages, so a 32-bit
@@ -147,11 +212,12 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
   const qint64 held = Textiles32Size / kPage32Bytes;
   TextileCount = static_cast<std::int32_t>(std::min(counted, held));
   PagesShortened = held < counted;
-  MiscTextiles32 = ReadChunk(cursor, kMaxPageChunkBytes);
+  MiscTextiles32 = ReadChunk(cursor.Section("font and sky page chunk"), kMaxPageChunkBytes);
   MiscTextiles32Size = static_cast<std::int32_t>(MiscTextiles32.size());
+  layoutsParted_ = true;  // TR4 and TR5 agree up to here
   SetProgress(40);
   if (GameVersion == 6) {
-    LevelData = ReadChunk(cursor, kMaxLevelDataChunkBytes);
+    LevelData = ReadChunk(cursor.Section("level-data chunk"), kMaxLevelDataChunkBytes);
     // Everything after the level data is sound; the file itself is not read again.
     MemoryFile& file = cursor.File();
     const qint64 position = file.Position();
@@ -162,10 +228,10 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
 
 void Ttrlevel::ReadPlainPages(LevelCursor& cursor) {
   if (GameVersion >= 3) {
-    cursor.ReadInto(Palette8.data(), qint64(Palette8.size()));
+    cursor.Section("palettes").ReadInto(Palette8.data(), qint64(Palette8.size()));
     cursor.ReadInto(Palette16.data(), qint64(Palette16.size()));
   }
-  const qint64 declared = cursor.U32();
+  const qint64 declared = cursor.Section("texture pages").U32();
   SetProgress(30);
   // Only whole pages that every set holds count; a short set ends the walk.
   bool complete = cursor.Keep(Textiles8, declared * kPage8Bytes);

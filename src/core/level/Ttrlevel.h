@@ -6,6 +6,7 @@
 // keeps what it holds and stops the walk (result LoadOk, Truncated set); compressed data that is
 // damaged or would inflate beyond any real level raises EDecompressionError.
 
+#include "level/LevelPlace.h"
 #include "level/ObjectTexture.h"
 
 #include <QByteArray>
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <vector>
 
@@ -22,10 +24,14 @@ class ProgressIndicator;
 
 class Ttrlevel {
  public:
-  enum LoadResult : std::uint8_t { LoadOk = 0, LoadFileMissing = 1, LoadUnknownVersion = 2 };
+  // LoadEncrypted: the file begins with "TR4c", the mark of an encrypted TR4 level; like an
+  // unknown version, nothing is loaded.
+  enum LoadResult : std::uint8_t { LoadOk = 0, LoadFileMissing = 1, LoadUnknownVersion = 2, LoadEncrypted = 3 };
 
   // First four bytes of TR3's picture file (VICT.TR2): palettes and pages, nothing after them.
   static constexpr std::uint32_t kTr3PicturesVersion = 0xFF180034;
+  // "TR4c": an encrypted TR4 level.
+  static constexpr std::uint32_t kEncryptedTr4Version = 0x63345254;
 
   Ttrlevel() = default;
   ~Ttrlevel();
@@ -35,7 +41,14 @@ class Ttrlevel {
   // Reads the named file. The generation comes from the first four bytes and, for TR1 Gold,
   // the second TR2 variant and TR5, from ".TUB"/".tub", ".TRG"/".trg", ".TRC"/".trc" anywhere
   // in fileName. texturesOnly stops right after the pages where the layout allows it.
-  // Raises EDecompressionError, EFileReadError (exists but unreadable) and std::bad_alloc.
+  // Where the name's layout does not fit the file, the content decides: when the walk of a TR1
+  // or TR1 Gold layout does not end exactly at the file's end, or a TR4 or TR5 walk fails, the
+  // other layout of the same first bytes is walked whole, and taken when it fits (it ends
+  // exactly at the end for TR1, it reads without damage or early end for TR4/TR5). Real files
+  // that need this: TR1 demo levels (.PHD with the palette where TR1 Gold keeps it), TR5 levels
+  // named .tr4 and TR4 levels named .trc.
+  // Raises EDecompressionError (with the place it was met), EFileReadError (exists but
+  // unreadable) and std::bad_alloc.
   std::uint8_t LoadFromFile(const QString& fileName, bool texturesOnly);
   // The same for a file's bytes already in memory; fileName only serves the name tests.
   std::uint8_t LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
@@ -72,12 +85,27 @@ class Ttrlevel {
   // textures with the animated-texture list. A file that ends in its sound data has both.
   bool PagesComplete = false;
   bool TablesComplete = false;
+  // The section the walk read last, so where it stopped when it stopped early.
+  LevelPlace Place;
+
+  // GameVersion 1 and 2: the palette lies right after the sprite sequences (TR1 Gold, and the TR1
+  // demo levels), not after the light map (TR1).
+  bool PaletteAfterSprites = false;
+  // The layout the file was read in is not the one its name picks (see LoadFromFile).
+  bool LayoutFromContent = false;
 
  private:
   Ttrlevel& operator=(Ttrlevel&&) = default;
 
   std::uint8_t Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open);
   void Walk(MemoryFile& file, bool texturesOnly);
+  // Walk, with the ways it can stop early caught: an early end sets Truncated, damaged
+  // compressed data is returned (with its place) rather than raised.
+  std::exception_ptr WalkCaught(MemoryFile& file, bool texturesOnly);
+  // True when the walk went through the whole file the way its layout says.
+  bool WalkFits() const;
+  // The other layout of the same first bytes, walked whole; taken into *this when it fits.
+  bool TakeOtherLayout(const std::function<bool(MemoryFile&)>& open);
   void ReadCompressedPages(LevelCursor& cursor);
   void ReadPlainPages(LevelCursor& cursor);
   void ReadLevelData(LevelCursor& cursor, MemoryFile& file);
@@ -86,4 +114,7 @@ class Ttrlevel {
   void ReadObjectTextures(LevelCursor& cursor);
   void ReadAnimatedTextures(LevelCursor& cursor);
   void SetProgress(int percent);
+
+  bool endedAtFileEnd_ = false;  // the walk read the whole file, not a byte more or less
+  bool layoutsParted_ = false;   // the walk passed the point where its layout and the other one part
 };

@@ -10,6 +10,7 @@
 
 void Ttrlevel::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
   qint64 tr5SoundStart = 0;
+  cursor.Section("level header");
   if (GameVersion == 7) {
     cursor.Skip(32);
     const quint32 levelDataLength = cursor.U32();
@@ -30,6 +31,7 @@ void Ttrlevel::SkipRooms(LevelCursor& cursor) {
   const int gv = GameVersion;
   double progress = 0;
   for (int room = 0; room < RoomCount; ++room) {
+    cursor.Section("rooms", room);
     if (gv == 7) {
       cursor.Skip(4);  // marker
       cursor.Skip(cursor.U32());
@@ -58,52 +60,54 @@ void Ttrlevel::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5Sou
   const int gv = GameVersion;
   const bool compressed = gv >= 6;
   SetProgress(80);
-  cursor.SkipList32(2);                     // floor data
-  cursor.SkipList32(2);                     // mesh data
-  cursor.SkipList32(4);                     // mesh pointers
-  cursor.SkipList32(compressed ? 40 : 32);  // animations
-  cursor.SkipList32(6);                     // state changes
-  cursor.SkipList32(8);                     // animation dispatches
-  cursor.SkipList32(2);                     // animation commands
-  cursor.SkipList32(4);                     // mesh trees
-  cursor.SkipList32(2);                     // frames
-  cursor.SkipList32(gv == 7 ? 20 : 18);     // moveables
-  cursor.SkipList32(32);                    // static meshes
-  if (gv <= 4) ReadObjectTextures(cursor);
-  if (compressed) cursor.Skip(gv == 6 ? 3 : 4);  // marker
-  cursor.SkipList32(16);                         // sprite textures
-  cursor.SkipList32(8);                          // sprite sequences
-  if (gv == 2) {
-    cursor.ReadInto(Palette8.data(), qint64(Palette8.size()));
+  cursor.Section("floor data").SkipList32(2);
+  cursor.Section("mesh data").SkipList32(2);
+  cursor.Section("mesh pointers").SkipList32(4);
+  cursor.Section("animations").SkipList32(compressed ? 40 : 32);
+  cursor.Section("state changes").SkipList32(6);
+  cursor.Section("animation dispatches").SkipList32(8);
+  cursor.Section("animation commands").SkipList32(2);
+  cursor.Section("mesh trees").SkipList32(4);
+  cursor.Section("frames").SkipList32(2);
+  cursor.Section("moveables").SkipList32(gv == 7 ? 20 : 18);
+  cursor.Section("static meshes").SkipList32(32);
+  if (gv <= 4) ReadObjectTextures(cursor.Section("object textures"));
+  if (compressed) cursor.Section("SPR marker").Skip(gv == 6 ? 3 : 4);
+  cursor.Section("sprite textures").SkipList32(16);
+  cursor.Section("sprite sequences").SkipList32(8);
+  layoutsParted_ = true;  // TR1 and TR1 Gold agree up to here
+  if (PaletteAfterSprites && gv <= 2) {
+    cursor.Section("palette").ReadInto(Palette8.data(), qint64(Palette8.size()));
     PagesComplete = true;
   }
-  cursor.SkipList32(16);                  // cameras
-  if (compressed) cursor.SkipList32(40);  // flyby cameras
-  cursor.SkipList32(16);                  // sound sources
-  const qint64 boxes = cursor.U32();
+  cursor.Section("cameras").SkipList32(16);
+  if (compressed) cursor.Section("flyby cameras").SkipList32(40);
+  cursor.Section("sound sources").SkipList32(16);
+  const qint64 boxes = cursor.Section("boxes").U32();
   cursor.SkipRecords(boxes, gv <= 2 ? 20 : 8);
-  cursor.SkipList32(2);                               // overlaps
-  cursor.SkipRecords(boxes, (gv <= 2 ? 6 : 10) * 2);  // zones
-  ReadAnimatedTextures(cursor);
+  cursor.Section("overlaps").SkipList32(2);
+  cursor.Section("zones").SkipRecords(boxes, (gv <= 2 ? 6 : 10) * 2);
+  ReadAnimatedTextures(cursor.Section("animated textures"));
   SetProgress(85);
-  if (compressed) cursor.Skip(gv == 6 ? 4 : 5);  // marker
-  if (gv >= 5) ReadObjectTextures(cursor);
+  if (compressed) cursor.Section("TEX marker").Skip(gv == 6 ? 4 : 5);
+  if (gv >= 5) ReadObjectTextures(cursor.Section("object textures"));
   TablesComplete = true;
   SetProgress(90);
-  cursor.SkipList32(gv <= 2 ? 22 : 24);  // items
-  if (gv <= 5) cursor.Skip(8192);        // light map
-  if (gv == 1) {
-    cursor.ReadInto(Palette8.data(), qint64(Palette8.size()));
+  cursor.Section("items").SkipList32(gv <= 2 ? 22 : 24);
+  if (gv <= 5) cursor.Section("light map").Skip(8192);
+  if (!PaletteAfterSprites && gv <= 2) {
+    cursor.Section("palette").ReadInto(Palette8.data(), qint64(Palette8.size()));
     PagesComplete = true;
   }
-  if (gv <= 5) cursor.SkipList16(16);                // cinematic frames
-  if (compressed) cursor.SkipList32(24);             // AI objects
-  cursor.SkipList16(1);                              // demo data
-  cursor.Skip(gv <= 2 ? 512 : gv <= 6 ? 740 : 900);  // sound map
-  cursor.SkipList32(8);                              // sound details
-  if (gv <= 2 && !cursor.Keep(SoundData, cursor.U32())) cursor.End();
-  cursor.SkipList32(4);  // sample indices
+  if (gv <= 5) cursor.Section("cinematic frames").SkipList16(16);
+  if (compressed) cursor.Section("AI objects").SkipList32(24);
+  cursor.Section("demo data").SkipList16(1);
+  cursor.Section("sound map").Skip(gv <= 2 ? 512 : gv <= 6 ? 740 : 900);
+  cursor.Section("sound details").SkipList32(8);
+  if (gv <= 2 && !cursor.Section("samples").Keep(SoundData, cursor.U32())) cursor.End();
+  cursor.Section("sample indices").SkipList32(4);
   if (gv == 7) {
+    cursor.Section("sound data");
     if (tr5SoundStart > file.Size()) cursor.End();
     SoundData = file.TakeRange(tr5SoundStart, file.Size() - tr5SoundStart);
   }

@@ -158,12 +158,51 @@ TEST(LevelExtraction, AnErrorOfTheReaderHidesTheWindowWithoutBeepAndPassesOn) {
   QImage picture;
   QString reason;
   EXPECT_FALSE(ExtractLevelPicture(LevelPicture::Pages, path, false, picture, reason));
-  EXPECT_EQ(reason, "damaged compressed data");
+  EXPECT_EQ(reason, QStringLiteral("damaged compressed data in the 16-bit page chunk at offset %1 (0x%2)")
+                        .arg(layout.chunk16)
+                        .arg(layout.chunk16, 0, 16));
   EXPECT_TRUE(picture.isNull());
   // A folder with a level's name cannot be read: a failure with a reason, no crash.
   ASSERT_TRUE(QDir(dir.path()).mkdir("folder.tr2"));
   EXPECT_FALSE(ExtractLevelPicture(LevelPicture::AnimatedTextures, dir.filePath("folder.tr2"), false, picture, reason));
   EXPECT_FALSE(reason.isEmpty());
+}
+
+// A level whose walk ends early says where; an encrypted TR4 says so; a TR1 demo level (palette
+// where TR1 Gold keeps it) and a TR5 level named .tr4 give their pages.
+TEST(LevelExtraction, RealFailuresSayWhereAndMisnamedLevelsStillGiveTheirPages) {
+  QTemporaryDir dir;
+  LevelLayout layout;
+  QByteArray cut = WriteLevel(MakeSampleLevel(G::TR2, 1), &layout);
+  PatchU32(cut, layout.objectTextureCount, 0x10000000);
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("cut.tr2"), cut));
+  QByteArray encrypted = WriteLevel(MakeSampleLevel(G::TR4, 1));
+  encrypted[3] = 'c';
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("crypt.tr4"), encrypted));
+  QImage picture;
+  QString reason;
+  EXPECT_FALSE(ExtractLevelPicture(LevelPicture::AnimatedTextures, dir.filePath("cut.tr2"), false, picture, reason));
+  EXPECT_EQ(reason, QStringLiteral("level file ends early in the object textures at offset %1 (0x%2)")
+                        .arg(layout.objectTextureCount)
+                        .arg(layout.objectTextureCount, 0, 16));
+  EXPECT_FALSE(ExtractLevelPicture(LevelPicture::Pages, dir.filePath("crypt.tr4"), false, picture, reason));
+  EXPECT_EQ(reason, "encrypted TR4 level: not supported");
+
+  LevelDescription demo = MakeSampleLevel(G::TR1, 2);
+  demo.tr1DemoLayout = true;
+  ASSERT_TRUE(WriteLevelFile(dir.filePath("demo.phd"), demo));
+  ASSERT_TRUE(WriteLevelFile(dir.filePath("retail.phd"), MakeSampleLevel(G::TR1, 2)));
+  ASSERT_TRUE(WriteLevelFile(dir.filePath("lake.tr4"), MakeSampleLevel(G::TR5, 2)));
+  ASSERT_TRUE(WriteLevelFile(dir.filePath("lake.trc"), MakeSampleLevel(G::TR5, 2)));
+  for (LevelPicture what : {LevelPicture::Pages, LevelPicture::AnimatedTextures}) {
+    QImage fromDemo, fromRetail, misnamed, named;
+    ASSERT_TRUE(ExtractLevelPicture(what, dir.filePath("demo.phd"), true, fromDemo, reason)) << reason.toStdString();
+    ASSERT_TRUE(ExtractLevelPicture(what, dir.filePath("retail.phd"), true, fromRetail, reason));
+    EXPECT_EQ(fromDemo, fromRetail);
+    ASSERT_TRUE(ExtractLevelPicture(what, dir.filePath("lake.tr4"), true, misnamed, reason)) << reason.toStdString();
+    ASSERT_TRUE(ExtractLevelPicture(what, dir.filePath("lake.trc"), true, named, reason));
+    EXPECT_EQ(misnamed, named);
+  }
 }
 
 TEST(LevelExtraction, SuccessShowsTheWindowMovesTheGaugeAndReportsTheFormat) {

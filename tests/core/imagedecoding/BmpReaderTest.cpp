@@ -1,4 +1,5 @@
 #include "imagedecoding/BmpReader.h"
+#include "imagefiles/PictureConversion.h"
 
 #include "PictureWriters.h"
 
@@ -128,6 +129,38 @@ TEST(BmpReader, ThirtyTwoBitFieldsInOtherOrdersAreRearranged) {
   DecodedPicture picture;
   ASSERT_TRUE(Read(WriteBmp(spec), picture));
   EXPECT_EQ(picture.image.pixel(0, 0), qRgba(0x11, 0x22, 0x33, 0x44));
+}
+
+// A bit field of any width, at any place, widens so that its full value is 255 and zero is 0,
+// whether the picture is repacked as 15 bits (16-bit files) or as 32 bits.
+TEST(BmpReader, BitFieldsOfAnyWidthWidenToTheFullRange) {
+  for (int bitCount : {16, 32}) {
+    for (int width = 1; width <= bitCount; ++width) {
+      for (int shift = 0; shift + width <= bitCount; shift += std::max(1, (bitCount - width) / 3)) {
+        const uint32_t field = uint32_t((uint64_t(1) << width) - 1) << shift;
+        for (int channel = 0; channel < 3; ++channel) {
+          BmpSpec spec;
+          spec.bitCount = bitCount, spec.compression = 3, spec.width = 3, spec.height = 1;
+          spec.masks[channel] = field;
+          spec.pixels = {field, 0, field & ~(1u << (shift + width - 1))};
+          DecodedPicture picture;
+          SCOPED_TRACE(testing::Message()
+                       << bitCount << " bits, field " << std::hex << field << ", channel " << channel);
+          ASSERT_TRUE(Read(WriteBmp(spec), picture));
+          const QImage argb = ConvertTo32Bits(picture.image, picture.format);
+          const auto value = [&](int x) {
+            const QRgb c = argb.pixel(x, 0);
+            return channel == 0 ? qRed(c) : channel == 1 ? qGreen(c) : qBlue(c);
+          };
+          EXPECT_EQ(value(0), 255);
+          EXPECT_EQ(value(1), 0);
+          if (width > 1) {
+            EXPECT_LT(value(2), 255);
+          }
+        }
+      }
+    }
+  }
 }
 
 TEST(BmpReader, RunLengthEscapesStayInsideThePicture) {

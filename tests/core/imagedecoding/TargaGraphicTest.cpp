@@ -1,5 +1,6 @@
 #include "imagedecoding/TargaGraphic.h"
 #include "imagedecoding/TargaRLEDecoder.h"
+#include "imagefiles/PictureConversion.h"
 
 #include "PictureWriters.h"
 #include "TestPictures.h"
@@ -89,8 +90,9 @@ TEST(TargaGraphic, ColourMapsGiveThePaletteBlueFirstAndAreReadPast) {
   const MapCase cases[] = {
       {24, QByteArray::fromHex("102030"), qRgb(0x30, 0x20, 0x10)},
       {32, QByteArray::fromHex("10203099"), qRgb(0x30, 0x20, 0x10)},
-      {16, QByteArray::fromHex("1f7c"), qRgb(31 * 8, 0, 31 * 8)},  // 0x7C1F: magenta, 5 bits times 8
-      {15, QByteArray::fromHex("e003"), qRgb(0, 31 * 8, 0)},
+      {16, QByteArray::fromHex("1f7c"), qRgb(255, 0, 255)},  // 0x7C1F: magenta, 5 bits widened by replication
+      {15, QByteArray::fromHex("e003"), qRgb(0, 255, 0)},
+      {16, QByteArray::fromHex("1f88"), qRgb(2 << 3 | 2 >> 2, 0, 255)},  // 0x881F: red 2, blue 31, bit 15 unused
   };
   for (const MapCase& c : cases)
     for (int type : {1, 9}) {
@@ -109,6 +111,33 @@ TEST(TargaGraphic, ColourMapsGiveThePaletteBlueFirstAndAreReadPast) {
       EXPECT_EQ(tga.Bitmap().pixel(1, 0), qRgb(0, 0, 0));
       EXPECT_EQ(tga.Bitmap().pixelIndex(2, 0), 7);
     }
+}
+
+// A 16-bit colour-map entry and the same 16-bit pixel come out as the same colour, and the masked
+// magenta 0xFC1F as the exact transparency key (255, 0, 255), not (248, 0, 248).
+TEST(TargaGraphic, SixteenBitColourMapEntriesWidenLikePixels) {
+  TgaSpec mapped;
+  mapped.imageType = 1, mapped.pixelDepth = 8, mapped.width = 32, mapped.height = 1, mapped.descriptor = 0x20;
+  mapped.colourMapType = 1, mapped.mapEntrySize = 16;
+  TgaSpec direct;
+  direct.imageType = 2, direct.pixelDepth = 16, direct.width = 32, direct.height = 1, direct.descriptor = 0x20;
+  // Entry i: every 5-bit level once in each channel (red i, green 31 - i, blue i ^ 21), bit 15 set.
+  for (int i = 0; i < 32; ++i) {
+    const std::uint16_t word = std::uint16_t(0x8000 | i << 10 | (31 - i) << 5 | (i ^ 21));
+    const char bytes[2] = {char(word & 0xFF), char(word >> 8)};
+    mapped.colourMap += QByteArray(bytes, 2);
+    direct.pixels += QByteArray(bytes, 2);
+    mapped.pixels += char(i);
+  }
+  const char magenta[2] = {char(0x1F), char(0xFC)};
+  mapped.colourMap += QByteArray(magenta, 2);  // entry 32
+  mapped.pixels[0] = char(32);
+  TTargaGraphic fromMap, fromPixels;
+  ASSERT_TRUE(Load(WriteTga(mapped), fromMap)) << fromMap.Error().toStdString();
+  ASSERT_TRUE(Load(WriteTga(direct), fromPixels)) << fromPixels.Error().toStdString();
+  EXPECT_EQ(fromMap.Bitmap().pixel(0, 0), qRgb(255, 0, 255));
+  const QImage pixels = ConvertTo32Bits(fromPixels.Bitmap(), fromPixels.PixelFormat());
+  for (int x = 1; x < 32; ++x) EXPECT_EQ(fromMap.Bitmap().pixel(x, 0), pixels.pixel(x, 0) | 0xFF000000u) << x;
 }
 
 TEST(TargaGraphic, GreyscaleGetsTheRampAndIgnoresAColourMap) {

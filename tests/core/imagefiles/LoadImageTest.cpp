@@ -2,10 +2,12 @@
 
 #include "PictureWriters.h"
 #include "TestPictures.h"
+#include "TiffWriter.h"
 
 #include "ImageFileTestFixture.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -22,7 +24,7 @@ QByteArray Tga(int depth, const QImage& picture, int descriptor = 0x20) {
 
 TEST_F(LoadImage, UnknownExtensionsNameThemselvesInUpperCase) {
   const QByteArray tga = Tga(24, MakeFPicture(4, 4));
-  for (const QString name : {"a.jpeg", "a.tiff", "a.gif", "a.Webp", "noextension"}) {
+  for (const QString name : {"a.jpe", "a.tiffany", "a.gif", "a.Webp", "noextension"}) {
     QImage image = MakeFPicture(2, 2);
     const QImage before = image;
     EXPECT_FALSE(module.LoadImageFile(image, Write(name, tga)));
@@ -30,6 +32,34 @@ TEST_F(LoadImage, UnknownExtensionsNameThemselvesInUpperCase) {
     const QString extension = name.contains('.') ? '.' + name.section('.', -1).toUpper() : QString();
     EXPECT_EQ(messages.last, extension + " format not supported.");
   }
+}
+
+// The names most programs write today: .tiff and .jpeg load as .tif and .jpg do, in any case.
+TEST_F(LoadImage, TiffAndJpegNamesLoadLikeTifAndJpg) {
+  TiffSpec tiff;
+  tiff.width = 4, tiff.height = 2, tiff.photometric = 2, tiff.samplesPerPixel = 3;
+  for (int i = 0; i < 8; ++i) tiff.pixels += QByteArray::fromHex("10c8f0");
+  const QByteArray tiffBytes = WriteTiff(tiff);
+  for (const QString name : {"a.tif", "b.tiff", "c.TIFF", "d.Tiff"}) {
+    QImage image;
+    PixelFormatCode format = PixelFormatCode::Device;
+    ASSERT_TRUE(module.LoadImageAs32BitsFile(image, Write(name, tiffBytes), format)) << name.toStdString();
+    EXPECT_EQ(format, PixelFormatCode::TwentyFourBits);
+    EXPECT_EQ(image.pixel(3, 1), qRgba(0x10, 0xC8, 0xF0, 0));
+  }
+  ASSERT_TRUE(module.SaveImageAs24BitsFile(MakeFPicture(16, 16), 16, 16, dir.filePath("f.jpg")));
+  QFile jpg(dir.filePath("f.jpg"));
+  ASSERT_TRUE(jpg.open(QIODevice::ReadOnly));
+  const QByteArray jpgBytes = jpg.readAll();
+  QImage reference;
+  PixelFormatCode format = PixelFormatCode::Device;
+  ASSERT_TRUE(module.LoadImageAs32BitsFile(reference, dir.filePath("f.jpg"), format));
+  for (const QString name : {"b.jpeg", "c.JPEG", "d.Jpeg"}) {
+    QImage image;
+    ASSERT_TRUE(module.LoadImageAs32BitsFile(image, Write(name, jpgBytes), format)) << name.toStdString();
+    EXPECT_EQ(image, reference);
+  }
+  EXPECT_EQ(messages.count, 0);
 }
 
 TEST_F(LoadImage, ExtensionsIgnoreCase) {

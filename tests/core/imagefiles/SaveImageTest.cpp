@@ -110,14 +110,29 @@ TEST_F(SaveImage, JpegReadsBackCloseToThePicture) {
   EXPECT_LE(std::abs(qBlue(back.pixel(60, 60)) - 30), 8);
 }
 
+// .jpeg is written as .jpg is, and reads back as the same picture.
+TEST_F(SaveImage, JpegNameWritesTheSameFileAsJpg) {
+  const QImage picture = MakeFPicture(32, 16);
+  ASSERT_TRUE(module.SaveImageAs24BitsFile(picture, 32, 16, dir.filePath("a.jpg")));
+  for (const char* name : {"b.jpeg", "c.JPEG"}) {
+    ASSERT_TRUE(module.SaveImageAs24BitsFile(picture, 32, 16, dir.filePath(name))) << name;
+    EXPECT_EQ(Read(name), Read("a.jpg")) << name;
+    QImage back, reference;
+    PixelFormatCode format;
+    ASSERT_TRUE(module.LoadImageAs32BitsFile(back, dir.filePath(name), format));
+    ASSERT_TRUE(module.LoadImageAs32BitsFile(reference, dir.filePath("a.jpg"), format));
+    EXPECT_EQ(back, reference);
+  }
+}
+
 TEST_F(SaveImage, UnknownExtensionsWriteNothing) {
-  for (const char* name : {"a.jpeg", "a.gif", "a"}) {
+  for (const char* name : {"a.jpe", "a.gif", "a"}) {
     EXPECT_FALSE(module.SaveImageAs24BitsFile(MakeFPicture(4, 4), 4, 4, dir.filePath(name)));
     EXPECT_FALSE(QFile::exists(dir.filePath(name)));
   }
   EXPECT_EQ(messages.last, " format not supported.");
-  module.SaveImageFile(MakeFPicture(4, 4), dir.filePath("a.jpeg"));
-  EXPECT_EQ(messages.last, ".JPEG format not supported.");
+  module.SaveImageFile(MakeFPicture(4, 4), dir.filePath("a.jpe"));
+  EXPECT_EQ(messages.last, ".JPE format not supported.");
 }
 
 TEST_F(SaveImage, TooTallForTgaIsRefusedAndPointsToBmp) {

@@ -4,6 +4,7 @@
 #include "level/Ttrlevel.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -32,6 +33,8 @@ TEST(RealLevels, Tr1LevelIsWalkedToItsEnd) {
   ASSERT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
   EXPECT_FALSE(level.Truncated);
   EXPECT_EQ(level.GameVersion, 1);
+  EXPECT_FALSE(level.LayoutFromContent);
+  EXPECT_FALSE(level.PaletteAfterSprites);
   EXPECT_GT(level.TextileCount, 0);
   EXPECT_EQ(level.Textiles8.size(), qint64(level.TextileCount) * 65536);
   EXPECT_GT(level.RoomCount, 0);
@@ -51,12 +54,36 @@ TEST(RealLevels, Tr5LevelIsWalkedToItsEnd) {
   ASSERT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
   EXPECT_FALSE(level.Truncated);
   EXPECT_EQ(level.GameVersion, 7);
+  EXPECT_FALSE(level.LayoutFromContent);
   EXPECT_EQ(level.TextileCount, 9);
   EXPECT_FALSE(level.PagesShortened);
   EXPECT_GT(level.RoomCount, 0);
   EXPECT_GT(level.ObjectTextureCount, 0);
   EXPECT_TRUE(AnimatedListIsWhole(level));
   for (const ObjectTexture& t : level.ObjectTextures) EXPECT_LT(t.Tile & 0x7FFF, level.TextileCount);
+}
+
+// Real files under misleading names: the content decides.
+TEST(RealLevels, MisnamedLevelsAreReadByTheirContent) {
+  const struct {
+    const char* file;
+    const char* misnamed;
+    int gameVersion;
+  } cases[] = {{"lake.trc", "/x/lake.tr4", 7}, {"altroom1-LEVEL1.PHD", "/x/LEVEL1.TUB", 2}};
+  for (const auto& c : cases) {
+    QFile file(RealLevel(c.file));
+    if (!file.open(QIODevice::ReadOnly)) GTEST_SKIP() << "no shared test data";
+    const QByteArray bytes = file.readAll();
+    Ttrlevel named, misnamed;
+    ASSERT_EQ(named.LoadFromMemory(bytes, RealLevel(c.file), false), Ttrlevel::LoadOk);
+    ASSERT_EQ(misnamed.LoadFromMemory(bytes, c.misnamed, false), Ttrlevel::LoadOk) << c.misnamed;
+    EXPECT_FALSE(misnamed.Truncated) << c.misnamed;
+    EXPECT_TRUE(misnamed.LayoutFromContent) << c.misnamed;
+    EXPECT_EQ(misnamed.GameVersion, c.gameVersion) << c.misnamed;
+    EXPECT_EQ(misnamed.Palette8, named.Palette8) << c.misnamed;
+    EXPECT_EQ(misnamed.ObjectTextures, named.ObjectTextures) << c.misnamed;
+    EXPECT_EQ(misnamed.AnimatedTextures, named.AnimatedTextures) << c.misnamed;
+  }
 }
 
 }  // namespace

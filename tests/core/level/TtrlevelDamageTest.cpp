@@ -116,6 +116,10 @@ TEST(TtrlevelDamage, HugeCountsInsideTr4LevelData) {
   EXPECT_TRUE(level.Truncated);
   EXPECT_EQ(level.AnimatedTextures, reference.AnimatedTextures);
   EXPECT_LE(level.ObjectTextures.size() * 38, size_t(levelData.size()));
+  // The place counts in the inflated level data.
+  EXPECT_STREQ(level.Place.Section, "object textures");
+  EXPECT_EQ(level.Place.Offset, layout.objectTextureCount);
+  EXPECT_TRUE(level.Place.InLevelData);
 }
 
 TEST(TtrlevelDamage, CompressedLengthPastTheEndIsDamage) {

@@ -120,26 +120,137 @@ TEST(Ttrlevel, NameTestsSearchTheWholePathInTwoLetterCasesOnly) {
   }
 }
 
-TEST(Ttrlevel, Tr5LevelWithoutItsNameIsReadAsTr4) {
-  Ttrlevel level;
-  // TR4 expects a level-data chunk where TR5 has its zero-filled header.
-  EXPECT_THROW(level.LoadFromMemory(WriteLevel(MakeSampleLevel(G::TR5, 1)), "/x/level.tr4", true), EDecompressionError);
-  EXPECT_EQ(level.GameVersion, 6);
-  EXPECT_EQ(level.TextileCount, 1);
-}
-
-TEST(Ttrlevel, Tr1GoldAndTr1TakeTheirPalettesFromTheirOwnPlaces) {
-  for (G generation : {G::TR1, G::TR1Gold}) {
-    LevelDescription d = MakeSampleLevel(generation, 1);
+TEST(Ttrlevel, TheContentDecidesWhereTheNamePicksTheWrongLayout) {
+  struct Case {
+    G written;
+    bool demo;  // TR1: the demo layout, palette after the sprite sequences
+    const char* name;
+    int gameVersion;
+    bool paletteAfterSprites;
+    bool fromContent;
+  };
+  const Case cases[] = {
+      {G::TR1, true, "/demo/LEVEL2.PHD", 1, true, true},    // a TR1 demo level
+      {G::TR1, true, "/demo/level2.phd", 1, true, true},    //
+      {G::TR1, false, "/x/level.PHD", 1, false, false},     // retail TR1: as named
+      {G::TR1Gold, false, "/x/egypt.tub", 2, true, false},  // TR1 Gold: as named
+      {G::TR1, false, "/x/level.tub", 2, false, true},      // a TR1 level named .tub
+      {G::TR5, false, "/x/lake.tr4", 7, false, true},       // a TR5 level named .tr4
+      {G::TR4, false, "/x/level.trc", 6, false, true},      // a TR4 level named .trc
+      {G::TR4, false, "/x/level.tr4", 6, false, false},    {G::TR5, false, "/x/level.trc", 7, false, false},
+  };
+  for (const Case& c : cases) {
+    LevelDescription d = MakeSampleLevel(c.written, 2);
+    d.tr1DemoLayout = c.demo;
     const QByteArray bytes = WriteLevel(d);
     Ttrlevel level;
-    // Read under the other generation's name, the palette comes from the wrong place.
-    const QString other = generation == G::TR1 ? "a.tub" : "a.phd";
-    level.LoadFromMemory(bytes, other, false);
-    EXPECT_NE(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
-    ASSERT_EQ(level.LoadFromMemory(bytes, LevelFileName(d), false), Ttrlevel::LoadOk);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
+    SCOPED_TRACE(c.name);
+    ASSERT_EQ(level.LoadFromMemory(bytes, c.name, false), Ttrlevel::LoadOk);
     EXPECT_FALSE(level.Truncated);
+    EXPECT_EQ(level.GameVersion, c.gameVersion);
+    EXPECT_EQ(level.LayoutFromContent, c.fromContent);
+    if (c.gameVersion <= 2) {
+      EXPECT_EQ(level.PaletteAfterSprites, c.paletteAfterSprites);
+      EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
+      EXPECT_EQ(level.SoundData, d.samples);
+    } else {
+      EXPECT_EQ(level.Textiles32, d.pages32);
+      EXPECT_EQ(level.SoundData, d.soundData);
+    }
+    EXPECT_EQ(level.TextileCount, 2);
+    EXPECT_EQ(level.ObjectTextures, d.objectTextures);
+    EXPECT_EQ(level.AnimatedTextures, Words(d));
+    EXPECT_TRUE(level.PagesComplete);
+    EXPECT_TRUE(level.TablesComplete);
+    // Textures only: the same generation and pages.
+    Ttrlevel pagesOnly;
+    ASSERT_EQ(pagesOnly.LoadFromMemory(bytes, c.name, true), Ttrlevel::LoadOk);
+    EXPECT_FALSE(pagesOnly.Truncated);
+    EXPECT_EQ(pagesOnly.TextileCount, 2);
+    if (c.written == G::TR5) {
+      EXPECT_EQ(pagesOnly.GameVersion, 7);
+    }
+    if (c.gameVersion <= 2) {
+      EXPECT_EQ(pagesOnly.Palette8, level.Palette8);
+    }
+  }
+}
+
+TEST(Ttrlevel, ATr1DemoLevelOnDiskIsReadToItsEnd) {
+  QTemporaryDir dir;
+  LevelDescription d = MakeSampleLevel(G::TR1, 3);
+  d.tr1DemoLayout = true;
+  const QString path = dir.filePath("LEVEL2.PHD");
+  ASSERT_TRUE(WriteLevelFile(path, d));
+  Ttrlevel level;
+  ASSERT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
+  EXPECT_FALSE(level.Truncated);
+  EXPECT_EQ(level.GameVersion, 1);
+  EXPECT_TRUE(level.PaletteAfterSprites);
+  EXPECT_EQ(level.Textiles8, d.pages8);
+  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
+  EXPECT_EQ(level.SoundData, d.samples);
+}
+
+TEST(Ttrlevel, EncryptedTr4IsRefusedAsSuch) {
+  QByteArray bytes = WriteLevel(MakeSampleLevel(G::TR4, 1));
+  bytes[3] = 'c';
+  for (const char* name : {"a.tr4", "a.trc", "a.phd"}) {
+    Ttrlevel level;
+    EXPECT_EQ(level.LoadFromMemory(bytes, name, false), Ttrlevel::LoadEncrypted) << name;
+    EXPECT_EQ(level.FileVersion, 0u);
+    EXPECT_FALSE(level.LevelLoaded);
+  }
+  Ttrlevel level;
+  EXPECT_EQ(level.LoadFromMemory("TR4", "a.tr4", false), Ttrlevel::LoadUnknownVersion);
+}
+
+// A file that is damaged in either layout keeps the failure of the layout its name picks, with
+// the place where the reading stopped.
+TEST(Ttrlevel, AFailureNamesTheSectionAndItsOffset) {
+  LevelLayout layout;
+  QByteArray tr2 = WriteLevel(MakeSampleLevel(G::TR2, 1), &layout);
+  PatchU32(tr2, layout.objectTextureCount, 0xFFFFFF);
+  Ttrlevel level;
+  ASSERT_EQ(level.LoadFromMemory(tr2, "a.tr2", false), Ttrlevel::LoadOk);
+  EXPECT_TRUE(level.Truncated);
+  EXPECT_STREQ(level.Place.Section, "object textures");
+  EXPECT_EQ(level.Place.Offset, layout.objectTextureCount);
+  EXPECT_FALSE(level.Place.InLevelData);
+
+  for (G g : {G::TR1, G::TR1Gold}) {
+    QByteArray tr1 = WriteLevel(MakeSampleLevel(g, 1), &layout);
+    PatchU32(tr1, layout.animatedTextureCount, 0xFFFFFF);
+    ASSERT_EQ(level.LoadFromMemory(tr1, g == G::TR1 ? "a.phd" : "a.tub", false), Ttrlevel::LoadOk);
+    EXPECT_TRUE(level.Truncated);
+    EXPECT_EQ(level.GameVersion, int(g));
+    EXPECT_FALSE(level.LayoutFromContent);
+    EXPECT_STREQ(level.Place.Section, "animated textures");
+    EXPECT_EQ(level.Place.Offset, layout.animatedTextureCount);
+  }
+
+  const QByteArray tr4 = WriteLevel(MakeSampleLevel(G::TR4, 2), &layout);
+  QByteArray cut16 = tr4;
+  cut16[layout.chunkMisc - 1] = char(cut16[layout.chunkMisc - 1] ^ 1);  // the 16-bit chunk's check value
+  for (const char* name : {"a.tr4", "a.trc"}) {
+    try {
+      level.LoadFromMemory(cut16, name, true);
+      ADD_FAILURE() << name << ": no error";
+    } catch (const EDecompressionError& damage) {
+      EXPECT_EQ(damage.Where, "the 16-bit page chunk at offset " + std::to_string(layout.chunk16) + " (0x" +
+                                  QByteArray::number(layout.chunk16, 16).toStdString() + ")")
+          << name;
+    }
+  }
+  LevelDescription packed = MakeSampleLevel(G::TR2, 1);
+  packed.zlibContainer = true;
+  QByteArray container = WriteLevel(packed);
+  container[container.size() - 1] = char(container[container.size() - 1] ^ 1);
+  try {
+    level.LoadFromMemory(container, "a.tr2", false);
+    ADD_FAILURE() << "no error";
+  } catch (const EDecompressionError& damage) {
+    EXPECT_EQ(damage.Where, "the ZLIB container at offset 0 (0x0)");
   }
 }
 
