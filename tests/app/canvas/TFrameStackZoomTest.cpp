@@ -241,4 +241,24 @@ TEST_F(ZoomedFrame, AutomaticScrollingCountsPicturePixels) {
   EXPECT_EQ(HBar()->value(), 7) << "the axis that does not scroll stays put";
 }
 
+// A full-height texture set at 8x is a port widget 131072 pixels tall; its last rows are reachable.
+TEST(ZoomedTallCanvas, TheLastRowsOfAFullTextureSetShowAt8x) {
+  TFrameStack frame;
+  frame.resize(300, 300);
+  frame.Model().InitStack(512, 16384);
+  frame.Model().SetBitmap(MakeCoordinatePicture(512, 16384));
+  frame.Model().UpdateStack();
+  frame.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  frame.SetZoom(8);
+  EXPECT_EQ(frame.BasePanel->size(), QSize(4096, 131072));
+  QScrollBar* v = frame.ScrollBoxImageStack->verticalScrollBar();
+  v->setValue(v->maximum());
+  QWidget* viewport = frame.ScrollBoxImageStack->viewport();
+  EXPECT_EQ(frame.BasePanel->mapFrom(viewport, QPoint(0, viewport->height() - 1)).y(), 131071);
+  const QImage shown =
+      frame.BasePanel->grab(QRect(0, 131072 - 64, 64, 64)).toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown.pixel(0, 63), qRgb(0, 255, 255)) << "picture pixel (0, 16383)";
+}
+
 }  // namespace
