@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QtMath>
 #include <algorithm>
 
 #include "canvas/CanvasZoom.h"
@@ -216,7 +217,7 @@ bool TFrameStack::eventFilter(QObject* watched, QEvent* event) {
   }
   // One zoom step per notch (120); fine-grained wheels add up to one.
   wheelZoomDelta_ += wheel->angleDelta().y();
-  const QPoint at = wheel->position().toPoint();
+  const QPoint at(qFloor(wheel->position().x()), qFloor(wheel->position().y()));  // the pixel it is in
   const QPoint anchor = watched == viewport ? at : BasePanel->mapTo(viewport, at);
   for (; wheelZoomDelta_ >= 120; wheelZoomDelta_ -= 120) ZoomAround(NextZoomUp(zoom_), anchor);
   for (; wheelZoomDelta_ <= -120; wheelZoomDelta_ += 120) ZoomAround(NextZoomDown(zoom_), anchor);
