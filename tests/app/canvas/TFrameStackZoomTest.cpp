@@ -191,6 +191,14 @@ TEST_F(ZoomedFrame, CtrlWheelZoomsAroundThePixelUnderThePointer) {
     EXPECT_EQ(PixelAt(pointer), pixel) << "zoom " << zoom;
   }
 
+  // Beside a port narrower than the visible area, the wheel reaches the viewport alone.
+  frame.ZoomReset();
+  ASSERT_LT(Port()->width(), 270);
+  QWheelEvent beside(QPointF(270, 100), Viewport()->mapToGlobal(QPointF(270, 100)), QPoint(), QPoint(0, 120),
+                     Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(Viewport(), &beside);
+  EXPECT_EQ(frame.Zoom(), 2);
+
   // A plain wheel scrolls, one notch as far over the picture at every zoom.
   frame.ZoomReset();
   VBar()->setValue(0);
