@@ -10,9 +10,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <QtMath>
 #include <algorithm>
 
-#include "canvas/LayerCompositor.h"
+#include "canvas/CanvasZoom.h"
 #include "canvas/TFrameStackPointers.h"
 
 namespace {
@@ -21,7 +23,8 @@ namespace {
 class SystemClipboard : public ClipboardSink {
  public:
   void PutBitmap(const QImage& bitmap) override {
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(bitmap.convertToFormat(QImage::Format_RGB32));
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+      clipboard->setImage(bitmap.convertToFormat(QImage::Format_RGB32));
   }
 };
 
@@ -57,6 +60,9 @@ QString FirstLocalFile(const QMimeData* data) {
   return QString();
 }
 
+// Scroll bar step at 1x, in picture pixels.
+constexpr int ScrollStep = 8;
+
 }  // namespace
 
 TBasePanel::TBasePanel(TFrameStack& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
@@ -68,34 +74,30 @@ TBasePanel::TBasePanel(TFrameStack& frame, QWidget* parent) : QWidget(parent), f
 
 void TBasePanel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  for (const QRect& rect : event->region()) {
-    if (buffer_.width() < rect.width() || buffer_.height() < rect.height())
-      buffer_ = QImage(rect.size().expandedTo(buffer_.size()), QImage::Format_RGB32);
-    buffer_.fill(Qt::black);
-    ComposeLayers(frame_.Model(), rect, buffer_, QPoint(0, 0));
-    painter.drawImage(rect.topLeft(), buffer_, QRect(QPoint(0, 0), rect.size()));
-  }
+  PaintZoomed(painter, frame_.Model(), event->region(), frame_.Zoom(), buffer_);
 }
 
+QPoint TBasePanel::PortPoint(const QMouseEvent& event) const { return PortPointAt(event.position(), frame_.Zoom()); }
+
 void TBasePanel::mousePressEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = PortPoint(*event);
   if (frame_.OnMouseDown) frame_.OnMouseDown(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y());
 }
 
 void TBasePanel::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = PortPoint(*event);
   if (frame_.OnMouseMove) frame_.OnMouseMove(ShiftOf(*event), p.x(), p.y());
 }
 
 void TBasePanel::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = PortPoint(*event);
   if (frame_.OnMouseUp) frame_.OnMouseUp(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y());
 }
 
 void TBasePanel::mouseDoubleClickEvent(QMouseEvent* event) {
   // The second press of a double click is a press too, after the double-click handler.
   if (frame_.OnDblClick) frame_.OnDblClick();
-  const QPoint p = event->position().toPoint();
+  const QPoint p = PortPoint(*event);
   if (frame_.OnMouseDown) frame_.OnMouseDown(ButtonOf(event->button()), ShiftOf(*event) | ssDouble, p.x(), p.y());
 }
 
@@ -113,8 +115,12 @@ TFrameStack::TFrameStack(QWidget* parent, std::unique_ptr<ImageStack> model)
   ScrollBoxImageStack->setWidget(BasePanel);
   for (QScrollBar* bar : {ScrollBoxImageStack->horizontalScrollBar(), ScrollBoxImageStack->verticalScrollBar()}) {
     bar->setTracking(true);
-    bar->setSingleStep(8);
+    bar->setSingleStep(ScrollStep);
   }
+  // Ctrl+wheel over the port, and beside a port smaller than the visible area; on the viewport it
+  // is installed after the scroll area's own filter, so it sees the wheel first.
+  BasePanel->installEventFilter(this);
+  ScrollBoxImageStack->viewport()->installEventFilter(this);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(ScrollBoxImageStack);
@@ -137,20 +143,27 @@ TFrameStack::TFrameStack(QWidget* parent, std::unique_ptr<ImageStack> model)
 
 TFrameStack::~TFrameStack() { model_->SetView(nullptr); }
 
+// The model scrolls and measures in picture pixels; the scroll bars count widget pixels.
 QPoint TFrameStack::ScrollPosition() const {
-  return QPoint(ScrollBoxImageStack->horizontalScrollBar()->value(), ScrollBoxImageStack->verticalScrollBar()->value());
+  return QPoint(ScrollBoxImageStack->horizontalScrollBar()->value() / zoom_,
+                ScrollBoxImageStack->verticalScrollBar()->value() / zoom_);
 }
 
 void TFrameStack::SetScrollPosition(QPoint position) {
-  ScrollBoxImageStack->horizontalScrollBar()->setValue(position.x());
-  ScrollBoxImageStack->verticalScrollBar()->setValue(position.y());
+  // An axis whose picture position stays is left where it is, not moved to a multiple of the zoom.
+  const QPoint now = ScrollPosition();
+  if (position.x() != now.x()) ScrollBoxImageStack->horizontalScrollBar()->setValue(position.x() * zoom_);
+  if (position.y() != now.y()) ScrollBoxImageStack->verticalScrollBar()->setValue(position.y() * zoom_);
 }
 
-QSize TFrameStack::ClientSize() const { return ScrollBoxImageStack->viewport()->size(); }
+QSize TFrameStack::ClientSize() const {
+  const QSize visible = ScrollBoxImageStack->viewport()->size();
+  return QSize(visible.width() / zoom_, visible.height() / zoom_);
+}
 
-void TFrameStack::Invalidate(const QRect& portRect) { BasePanel->update(portRect); }
+void TFrameStack::Invalidate(const QRect& portRect) { BasePanel->update(WidgetRectOf(portRect, zoom_)); }
 
-void TFrameStack::PortResized(QSize size) { BasePanel->setFixedSize(size); }
+void TFrameStack::PortResized(QSize size) { BasePanel->setFixedSize(size * zoom_); }
 
 void TFrameStack::PointerChanged(FramePointer pointer) { setCursor(FramePointerCursor(pointer)); }
 
@@ -167,6 +180,48 @@ void TFrameStack::SetTimerAnim(bool enabled, int intervalMs) {
 void TFrameStack::SetAnimSpeed(int factor) {
   animSpeed_ = std::max(factor, 1);
   TimerAnim->setInterval(model_->AnimInterval * animSpeed_);
+}
+
+void TFrameStack::SetZoom(int factor) { ZoomAround(factor, ScrollBoxImageStack->viewport()->rect().center()); }
+
+void TFrameStack::ZoomIn() { SetZoom(NextZoomUp(zoom_)); }
+
+void TFrameStack::ZoomOut() { SetZoom(NextZoomDown(zoom_)); }
+
+void TFrameStack::ZoomReset() { SetZoom(1); }
+
+void TFrameStack::ZoomAround(int factor, QPoint anchor) {
+  const int next = SnapZoom(factor);
+  if (next == zoom_) return;
+  QScrollBar* bars[2] = {ScrollBoxImageStack->horizontalScrollBar(), ScrollBoxImageStack->verticalScrollBar()};
+  const QPoint before = BasePanel->mapFrom(ScrollBoxImageStack->viewport(), anchor);
+  // The widget pixel that shows the same picture pixel at the new zoom, at the same place inside it.
+  const QPoint after(FloorDiv(before.x() * next, zoom_), FloorDiv(before.y() * next, zoom_));
+  zoom_ = next;
+  BasePanel->setFixedSize(model_->PortSize() * zoom_);  // the scroll bars take their new ranges
+  // One wheel notch scrolls as far over the picture at every zoom.
+  for (QScrollBar* bar : bars) bar->setSingleStep(ScrollStep * zoom_);
+  bars[0]->setValue(after.x() - anchor.x());
+  bars[1]->setValue(after.y() - anchor.y());
+  BasePanel->update();
+  emit ZoomChanged(zoom_);
+}
+
+bool TFrameStack::eventFilter(QObject* watched, QEvent* event) {
+  QWidget* viewport = ScrollBoxImageStack->viewport();
+  if ((watched != viewport && watched != BasePanel) || event->type() != QEvent::Wheel) return false;
+  auto* wheel = static_cast<QWheelEvent*>(event);
+  if (!(wheel->modifiers() & Qt::ControlModifier)) {
+    wheelZoomDelta_ = 0;
+    return false;  // plain wheel: the scroll area scrolls
+  }
+  // One zoom step per notch (120); fine-grained wheels add up to one.
+  wheelZoomDelta_ += wheel->angleDelta().y();
+  const QPoint at(qFloor(wheel->position().x()), qFloor(wheel->position().y()));  // the pixel it is in
+  const QPoint anchor = watched == viewport ? at : BasePanel->mapTo(viewport, at);
+  for (; wheelZoomDelta_ >= 120; wheelZoomDelta_ -= 120) ZoomAround(NextZoomUp(zoom_), anchor);
+  for (; wheelZoomDelta_ <= -120; wheelZoomDelta_ += 120) ZoomAround(NextZoomDown(zoom_), anchor);
+  return true;
 }
 
 void TFrameStack::dragEnterEvent(QDragEnterEvent* event) {

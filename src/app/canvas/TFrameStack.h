@@ -3,6 +3,10 @@
 // an ImageStack's layers and feeds it the mouse. The host may bind its own mouse handlers in place
 // of the model's; files dropped from the desktop are signalled by path; TimerAnim drives the
 // animation preview.
+//
+// The port may be shown zoomed by a whole factor (Zoom). Only the widget knows: the model, the
+// mouse handlers and the CanvasView interface all speak picture pixels, so everything drawn on
+// the layers follows the zoom without knowing of it.
 
 #include <QScrollArea>
 #include <QTimer>
@@ -30,6 +34,8 @@ class TBasePanel : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
+  QPoint PortPoint(const QMouseEvent& event) const;
+
   TFrameStack& frame_;
   QImage buffer_;
 };
@@ -60,13 +66,24 @@ class TFrameStack : public QWidget, private CanvasView {
   void SetAnimSpeed(int factor);
   int AnimSpeed() const { return animSpeed_; }
 
+  // Zoom of this canvas: 1, 2, 3, 4, 6 or 8 screen pixels per picture pixel (before the screen's
+  // own scale). SetZoom snaps to the nearest of those and keeps the picture pixel at the centre
+  // of the visible area in place; Ctrl+wheel over the canvas keeps the one under the pointer.
+  int Zoom() const { return zoom_; }
+  void SetZoom(int factor);
+  void ZoomIn();
+  void ZoomOut();
+  void ZoomReset();
+
  signals:
   // The first local file of a drop from the desktop.
   void DragNDrop(const QString& path);
+  void ZoomChanged(int factor);
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   friend class TBasePanel;
@@ -80,7 +97,12 @@ class TFrameStack : public QWidget, private CanvasView {
   void AcceptDrops() override;
   void SetTimerAnim(bool enabled, int intervalMs) override;
 
+  // Zooms to `factor` keeping the picture point under `anchor` (viewport coordinates) in place.
+  void ZoomAround(int factor, QPoint anchor);
+
   std::unique_ptr<ImageStack> model_;
   std::unique_ptr<ClipboardSink> clipboard_;
   int animSpeed_ = 1;
+  int zoom_ = 1;
+  int wheelZoomDelta_ = 0;  // wheel turn not yet used up by a zoom step (fine-grained wheels)
 };
