@@ -1,9 +1,12 @@
 #include "Batch.h"
 
+#include "SameFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <cstdio>
+#include <new>
 #include <unistd.h>
 
 namespace {
@@ -40,6 +43,18 @@ class ProgressLine {
   bool dirty_ = false;
   qsizetype total_;
 };
+
+// Memory that runs out for one input fails that input, not the whole run.
+bool MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha, QImage& picture,
+                  QString& reason) {
+  try {
+    return make(input, picture, reason) && WriteOutput(picture, output, alpha, reason);
+  } catch (const std::bad_alloc&) {
+    picture = QImage();
+    reason = QStringLiteral("not enough memory");
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -82,9 +97,19 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
       ++failures;
       continue;
     }
+    // Refused before the input is read: the output would replace the file it is made from.
+    const int overwritten = OverwrittenInput(outputs[i], options.inputs, i);
+    if (overwritten >= 0) {
+      progress.Clear();
+      ReportFailure(input, overwritten == i ? QStringLiteral("the output would overwrite this input")
+                                            : QStringLiteral("the output would overwrite the input %1")
+                                                  .arg(options.inputs[overwritten]));
+      ++failures;
+      continue;
+    }
     QImage picture;
     QString reason;
-    const bool ok = make(input, picture, reason) && WriteOutput(picture, outputs[i], options.alpha, reason);
+    const bool ok = MakeAndWrite(make, input, outputs[i], options.alpha, picture, reason);
     if (!ok) {
       progress.Clear();
       ReportFailure(input, reason);

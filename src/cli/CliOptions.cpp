@@ -4,6 +4,10 @@
 
 namespace {
 
+// The largest picture the canvas holds: two pages wide, 64 pages high.
+constexpr int kMaxResizeWidth = 512;
+constexpr int kMaxResizeHeight = 16384;
+
 struct CommandInfo {
   const char* name;
   CliCommand command;
@@ -49,7 +53,7 @@ QString UsageText() {
       "  --transparency none|auto    auto writes the level's transparent pixels as magenta\n"
       "  --alpha                     write the 32-bit working picture with alpha (OUT must be .tga)\n"
       "  --format tga|bmp|jpg|png    file type in an output folder (default tga)\n"
-      "  --size WxH                  size of the resampled picture\n"
+      "  --size WxH                  size of the resampled picture, at most 512x16384\n"
       "  --scroll-tile               make the 64 x 64 Dual 64x32 scrolling tile\n"
       "  --quiet                     print nothing but failures\n"
       "  --verbose                   also report each input's source pixel format\n"
@@ -143,8 +147,16 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       const auto match = sizePattern.match(value);
       const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
       const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
-      if (w < 1 || h < 1 || w > 16384 || h > 16384) {
+      if (w < 1 || h < 1) {
         error = QStringLiteral("bad --size '%1': expected WxH, each 1 to 16384").arg(value);
+        return std::nullopt;
+      }
+      // Nothing larger fits on the canvas, and the resampler's buffers grow with the size asked for.
+      if (w > kMaxResizeWidth || h > kMaxResizeHeight) {
+        error = QStringLiteral("bad --size '%1': the largest picture is %2 x %3 pixels")
+                    .arg(value)
+                    .arg(kMaxResizeWidth)
+                    .arg(kMaxResizeHeight);
         return std::nullopt;
       }
       options.width = w;

@@ -10,8 +10,7 @@ int RunConvert(const CliOptions& options) {
     ImageFileModule files(messages);
     PixelFormatCode format = PixelFormatCode::Device;
     if (!files.LoadImageAs32BitsFile(picture, input, format)) {
-      reason = messages.last;
-      if (options.verbose && !files.LastError().isEmpty()) reason += QStringLiteral(" (%1)").arg(files.LastError());
+      reason = messages.LastLine();
       return false;
     }
     if (options.verbose)

@@ -12,8 +12,7 @@ int RunResize(const CliOptions& options) {
     PixelFormatCode format = PixelFormatCode::Device;
     QImage source;
     if (!files.LoadImageAs32BitsFile(source, input, format)) {
-      reason = messages.last;
-      if (options.verbose && !files.LastError().isEmpty()) reason += QStringLiteral(" (%1)").arg(files.LastError());
+      reason = messages.LastLine();
       return false;
     }
     if (options.verbose) ReportNote(options, QStringLiteral("%1: source pixel format: %2").arg(input, PF2String(format)));

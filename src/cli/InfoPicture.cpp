@@ -8,7 +8,7 @@ bool DescribePicture(const QString& path, QStringList& lines, QString& reason) {
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
   if (!files.LoadImageFile(picture, path, &format)) {
-    reason = messages.last;
+    reason = messages.LastLine();
     return false;
   }
   lines << QStringLiteral("size: %1x%2").arg(picture.width()).arg(picture.height())

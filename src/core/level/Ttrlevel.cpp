@@ -166,6 +166,12 @@ void Ttrlevel::ReadPlainPages(LevelCursor& cursor) {
     cursor.ReadInto(Palette16.data(), qint64(Palette16.size()));
   }
   const qint64 declared = cursor.U32();
+  // The same cap as the inflated page chunks of TR4 and TR5: no real level comes near it.
+  if (declared > kMaxLevelPages)
+    throw ELevelLimitError(QStringLiteral("the level claims %1 texture pages (at most %2)")
+                               .arg(declared)
+                               .arg(kMaxLevelPages)
+                               .toStdString());
   SetProgress(30);
   // Only whole pages that every set holds count; a short set ends the walk.
   bool complete = cursor.Keep(Textiles8, declared * kPage8Bytes);

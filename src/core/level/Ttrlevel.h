@@ -35,7 +35,8 @@ class Ttrlevel {
   // Reads the named file. The generation comes from the first four bytes and, for TR1 Gold,
   // the second TR2 variant and TR5, from ".TUB"/".tub", ".TRG"/".trg", ".TRC"/".trc" anywhere
   // in fileName. texturesOnly stops right after the pages where the layout allows it.
-  // Raises EDecompressionError, EFileReadError (exists but unreadable) and std::bad_alloc.
+  // Raises EDecompressionError, EFileReadError (exists but unreadable), ELevelLimitError (more
+  // than any real level holds) and std::bad_alloc.
   std::uint8_t LoadFromFile(const QString& fileName, bool texturesOnly);
   // The same for a file's bytes already in memory; fileName only serves the name tests.
   std::uint8_t LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
