@@ -1,5 +1,6 @@
 #include "Batch.h"
 #include "Commands.h"
+#include "QuietStderr.h"
 
 #include "imagefiles/ImageFileModule.h"
 #include "resampling/TileResampler.h"
@@ -11,7 +12,12 @@ int RunResize(const CliOptions& options) {
     ImageFileModule files(messages);
     PixelFormatCode format = PixelFormatCode::Device;
     QImage source;
-    if (!files.LoadImageAs32BitsFile(source, input, format)) {
+    bool loaded;
+    {
+      const QuietStderr quiet;
+      loaded = files.LoadImageAs32BitsFile(source, input, format);
+    }
+    if (!loaded) {
       reason = messages.LastLine();
       return false;
     }

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "QuietStderr.h"
 
 #include "imagefiles/ImageFileModule.h"
 
@@ -7,7 +8,12 @@ bool DescribePicture(const QString& path, QStringList& lines, QString& reason) {
   ImageFileModule files(messages);
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
-  if (!files.LoadImageFile(picture, path, &format)) {
+  bool loaded;
+  {
+    const QuietStderr quiet;
+    loaded = files.LoadImageFile(picture, path, &format);
+  }
+  if (!loaded) {
     reason = messages.LastLine();
     return false;
   }
