@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <cstdio>
-#include <new>
 #include <unistd.h>
 
 namespace {
@@ -101,9 +100,10 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
     const int overwritten = OverwrittenInput(outputs[i], options.inputs, i);
     if (overwritten >= 0) {
       progress.Clear();
-      ReportFailure(input, overwritten == i ? QStringLiteral("the output would overwrite this input")
-                                            : QStringLiteral("the output would overwrite the input %1")
-                                                  .arg(options.inputs[overwritten]));
+      ReportFailure(input,
+                    overwritten == i
+                        ? QStringLiteral("the output would overwrite this input")
+                        : QStringLiteral("the output would overwrite the input %1").arg(options.inputs[overwritten]));
       ++failures;
       continue;
     }

@@ -12,7 +12,7 @@ bool IsSameFile(const QString& a, const QString& b) {
   // A path that names no file yet holds nothing that could be lost.
   if (!infoA.exists() || !infoB.exists()) return false;
 #if defined(Q_OS_UNIX)
-  struct stat statA{}, statB{};
+  struct stat statA, statB;
   if (::stat(QFile::encodeName(a).constData(), &statA) == 0 && ::stat(QFile::encodeName(b).constData(), &statB) == 0)
     return statA.st_dev == statB.st_dev && statA.st_ino == statB.st_ino;
 #endif

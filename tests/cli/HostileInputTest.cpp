@@ -66,8 +66,7 @@ TEST_F(HostileInput, DevicesAreNotReadAsPicturesOrLevels) {
 
 #if defined(Q_OS_UNIX)
 TEST_F(HostileInput, PipesWithoutWriterAreRefusedAtOnce) {
-  for (const char* name : {"f.tga", "f.tr2"})
-    ASSERT_EQ(::mkfifo(QFile::encodeName(Path(name)).constData(), 0600), 0);
+  for (const char* name : {"f.tga", "f.tr2"}) ASSERT_EQ(::mkfifo(QFile::encodeName(Path(name)).constData(), 0600), 0);
   const QList<QStringList> runs = {
       {"convert", Path("f.tga"), "-o", Path("out.bmp")},
       {"info", Path("f.tga")},
@@ -96,8 +95,8 @@ TEST_F(HostileInput, EveryFailureLineSaysWhatIsWrong) {
   const CliResult convert = RunCli({"convert", Path("huge.tga"), "-o", Path("out.tga")});
   EXPECT_EQ(convert.err, Path("huge.tga") + ": " + kSentence + " (the picture is too large (65535 x 65535 pixels))\n");
   // A level: the empty file and a page count no level has.
-  ASSERT_TRUE(WriteBytesToFile(Path("pages.tr2"), QByteArray::fromHex("2d000000") + QByteArray(1792, '\0') +
-                                                      QByteArray::fromHex("d0070000")));
+  ASSERT_TRUE(WriteBytesToFile(
+      Path("pages.tr2"), QByteArray::fromHex("2d000000") + QByteArray(1792, '\0') + QByteArray::fromHex("d0070000")));
   const CliResult level = RunCli({"pages", Path("pages.tr2"), "-o", Path("out.tga")});
   EXPECT_EQ(level.exitCode, 1);
   EXPECT_EQ(level.err, Path("pages.tr2") + ": the level claims 2000 texture pages (at most 512)\n");
@@ -128,8 +127,8 @@ TEST_F(HostileInput, QtsOwnLogLinesNeverReachTheUser) {
   for (int i = data + 8; i < data + 20; ++i) png[i] = char(png[i] ^ 0x5A);
   ASSERT_TRUE(WriteBytesToFile(Path("bad.png"), png));
   // Damaged pixel data: libpng itself prints its error, under Qt's PNG support.
-  for (const QStringList& args : {QStringList{"convert", Path("bad.png"), "-o", Path("out.tga")},
-                                  QStringList{"info", Path("bad.png")}}) {
+  for (const QStringList& args :
+       {QStringList{"convert", Path("bad.png"), "-o", Path("out.tga")}, QStringList{"info", Path("bad.png")}}) {
     const CliResult result = RunCli(args);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.err.startsWith(Path("bad.png") + ": " + kSentence + " (")) << result.err.toStdString();
@@ -148,8 +147,9 @@ TEST_F(HostileInput, AFullDiskIsNamedAsSuch) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("small"));
   const QString small = Path("small");
   for (const QString out : {"out.tga", "out.bmp"}) {
-    const QString script = QStringLiteral("mount -t tmpfs -o size=64k tmpfs '%1' || exit 77; exec '%2' convert '%3' -o '%1/%4'")
-                               .arg(small, QStringLiteral(MOSAICOR_CLI_PATH), Path("in.tga"), out);
+    const QString script =
+        QStringLiteral("mount -t tmpfs -o size=64k tmpfs '%1' || exit 77; exec '%2' convert '%3' -o '%1/%4'")
+            .arg(small, QStringLiteral(MOSAICOR_CLI_PATH), Path("in.tga"), out);
     const CliResult result = RunCliWithin(60, {"-Urm", "sh", "-c", script}, QStringLiteral("unshare"));
     if (result.exitCode == 77 || result.exitCode == -1 || result.err.contains("unshare"))
       GTEST_SKIP() << "cannot mount a small file system here: " << result.err.toStdString();

@@ -91,7 +91,8 @@ TEST_F(MemoryBounds, ALevelOfThe512PagesAllowedIsExtracted) {
   ASSERT_TRUE(WriteLevelFile(level, d));
   // 131,072 rows: more than a TGA holds, so a BMP.
   const qint64 output = 54 + 256LL * 512 * 256 * 3;
-  const CliResult result = RunCliWithin(Budget(QFileInfo(level).size(), output), {"pages", level, "-o", Path("out.bmp")});
+  const CliResult result =
+      RunCliWithin(Budget(QFileInfo(level).size(), output), {"pages", level, "-o", Path("out.bmp")});
   EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
   EXPECT_EQ(QFileInfo(Path("out.bmp")).size(), output);
 }

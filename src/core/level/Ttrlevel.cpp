@@ -138,7 +138,7 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
   Textiles32 = ReadChunk(cursor, kMaxPageChunkBytes);
   Textiles32Size = static_cast<std::int32_t>(Textiles32.size());
   SetProgress(20);
-  Textiles16 = ReadChunk(cursor, kMaxPageChunkBytes);
+  Textiles16 = ReadChunk(cursor, kMaxLevelPages * kPage16Bytes);
   Textiles16Size = static_cast<std::int32_t>(Textiles16.size());
   SetProgress(30);
   // The 16-bit chunk counts the pages; the consumers read that many 32-bit pages, so a 32-bit

@@ -88,6 +88,19 @@ TEST(TtrlevelDamage, PageCountsBeyondTheCapAreRefusedBeforeAnyPageIsKept) {
   }
 }
 
+TEST(TtrlevelDamage, SixteenBitChunksBeyondTheCapAreRefused) {
+  for (G g : {G::TR4, G::TR5}) {
+    LevelDescription d = MakeSampleLevel(g, 1);
+    d.compressionLevel = 1;
+    d.pages16 = QByteArray(513 * 131072, '\0');  // one page more than any level may have
+    EXPECT_THROW(Ttrlevel().LoadFromMemory(WriteLevel(d), NameOf(g), true), EDecompressionError);
+    d.pages16.truncate(512 * 131072);
+    Ttrlevel level;
+    EXPECT_EQ(level.LoadFromMemory(WriteLevel(d), NameOf(g), true), Ttrlevel::LoadOk);
+    EXPECT_EQ(level.TextileCount, 1);  // the one 32-bit page the level holds
+  }
+}
+
 TEST(TtrlevelDamage, HugeCountsCostNothing) {
   for (G g : {G::TR1, G::TR2, G::TR3}) {
     LevelLayout layout;
