@@ -100,6 +100,13 @@ TEST_F(HostileInput, EveryFailureLineSaysWhatIsWrong) {
   const CliResult level = RunCli({"pages", Path("pages.tr2"), "-o", Path("out.tga")});
   EXPECT_EQ(level.exitCode, 1);
   EXPECT_EQ(level.err, Path("pages.tr2") + ": the level claims 2000 texture pages (at most 512)\n");
+  LevelDescription tr4 = MakeSampleLevel(LevelGeneration::TR4, 1);
+  tr4.compressionLevel = 1;
+  tr4.pages16 = QByteArray(513 * 131072, '\0');  // a chunk of 513 pages of 16 bits: sound, but too large
+  ASSERT_TRUE(WriteLevelFile(Path("large.tr4"), tr4));
+  const CliResult chunk = RunCli({"pages", Path("large.tr4"), "-o", Path("out.tga")});
+  EXPECT_EQ(chunk.err,
+            Path("large.tr4") + ": compressed data unpacks to more than 64 MiB, more than any level holds\n");
 }
 
 TEST_F(HostileInput, QtsOwnLogLinesNeverReachTheUser) {

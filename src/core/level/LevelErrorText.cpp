@@ -8,6 +8,8 @@
 QString LevelErrorText(const std::exception_ptr& error) {
   try {
     std::rethrow_exception(error);
+  } catch (const EInflateLimitError& tooLarge) {
+    return QString::fromStdString(tooLarge.what());
   } catch (const EDecompressionError&) {
     return QStringLiteral("damaged compressed data");
   } catch (const EFileReadError& readError) {
