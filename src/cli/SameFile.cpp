@@ -20,6 +20,8 @@ bool IsSameFile(const QString& a, const QString& b) {
 }
 
 int OverwrittenInput(const QString& output, const QStringList& inputs, int own) {
+  // The usual case, an output not written yet, costs one look at the disk.
+  if (!QFileInfo::exists(output)) return -1;
   if (own >= 0 && own < inputs.size() && IsSameFile(output, inputs[own])) return own;
   for (int i = 0; i < inputs.size(); ++i)
     if (i != own && IsSameFile(output, inputs[i])) return i;
