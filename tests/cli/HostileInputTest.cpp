@@ -22,12 +22,16 @@ namespace {
 
 const QString kSentence = QStringLiteral("This file has a non supported compression scheme.");
 
-// Runs the companion and gives it `seconds` to finish; a run that is still going is killed and
-// reported as exit code -2.
+// Runs the companion (or `program`) and gives it `seconds` to finish; a run that is still going is
+// killed and reported as exit code -2, one that cannot start as -1.
 CliResult RunCliWithin(int seconds, const QStringList& args, const QString& program = MOSAICOR_CLI_PATH) {
   QProcess process;
   process.start(program, args);
   CliResult result;
+  if (!process.waitForStarted(30000)) {
+    result.err = QStringLiteral("cannot start %1").arg(program);
+    return result;  // exit code -1
+  }
   if (!process.waitForFinished(seconds * 1000)) {
     process.kill();
     process.waitForFinished();
