@@ -5,6 +5,7 @@
 
 #include "CliRunner.h"
 
+#include "HostileJpeg.h"
 #include "LevelWriter.h"
 #include "PictureWriters.h"
 #include "TestPictures.h"
@@ -134,6 +135,20 @@ TEST_F(MemoryBounds, LargePicturesConvertWithinTheirBudget) {
   result = RunCliWithin(kGiB, {"convert", huge, "-o", Path("huge-out.tga")});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_TRUE(result.err.contains("(the picture is too large (65535 x 65535 pixels))")) << result.err.toStdString();
+}
+
+TEST_F(MemoryBounds, ProgressiveJpegHeadersCannotAskForGigabytes) {
+  const QByteArray full = ProgressiveJpegClaiming(16384, 8192, false, 64 * 1024);
+  if (full.isEmpty()) GTEST_SKIP() << "Qt cannot write JPEG files here";
+  ASSERT_TRUE(WriteBytesToFile(Path("full.jpg"), full));
+  CliResult result = RunCliWithin(kGiB, {"convert", Path("full.jpg"), "-o", Path("out.tga")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_TRUE(result.err.endsWith("(the picture is too large to decode progressively (16384 x 8192 pixels))\n"))
+      << result.err.toStdString();
+  // The usual 4:2:0 sampling at the largest size: decoded within the budget.
+  ASSERT_TRUE(WriteBytesToFile(Path("usual.jpg"), ProgressiveJpegClaiming(16384, 8192, true, 64 * 1024)));
+  result = RunCliWithin(kGiB, {"convert", Path("usual.jpg"), "-o", Path("usual.tga")});
+  EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
 }
 
 TEST_F(MemoryBounds, ADeviceBehindAPictureNameIsNotRead) {
