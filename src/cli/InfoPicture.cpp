@@ -3,15 +3,20 @@
 
 #include "imagefiles/ImageFileModule.h"
 
+#include <new>
+
 bool DescribePicture(const QString& path, QStringList& lines, QString& reason) {
   CollectedMessages messages;
   ImageFileModule files(messages);
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
   bool loaded;
-  {
+  try {
     const QuietStderr quiet;
     loaded = files.LoadImageFile(picture, path, &format);
+  } catch (const std::bad_alloc&) {
+    reason = QStringLiteral("not enough memory");
+    return false;
   }
   if (!loaded) {
     reason = messages.LastLine();
