@@ -22,10 +22,10 @@
 
 namespace {
 
+#if defined(Q_OS_UNIX) && !defined(__SANITIZE_ADDRESS__)
+
 constexpr qint64 kMiB = qint64(1) << 20;
 constexpr qint64 kGiB = qint64(1) << 30;
-
-#if defined(Q_OS_UNIX) && !defined(__SANITIZE_ADDRESS__)
 
 // The goal for one command: 1 GiB, or three times its input and its output where that is more.
 qint64 Budget(qint64 inputBytes, qint64 outputBytes) { return std::max(kGiB, 3 * inputBytes + outputBytes); }
