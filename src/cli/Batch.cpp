@@ -1,5 +1,7 @@
 #include "Batch.h"
 
+#include "SameFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -41,6 +43,21 @@ class ProgressLine {
   bool dirty_ = false;
   qsizetype total_;
 };
+
+// Memory that runs out for one input fails that input, not the whole run.
+bool WriteSplit(const QImage& picture, const QString& path, bool alpha, QString& reason);
+
+bool MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha, bool split,
+                  QImage& picture, QString& reason) {
+  try {
+    return make(input, picture, reason) &&
+           (split ? WriteSplit(picture, output, alpha, reason) : WriteOutput(picture, output, alpha, reason));
+  } catch (const std::bad_alloc&) {
+    picture = QImage();
+    reason = QStringLiteral("not enough memory");
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -104,11 +121,20 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
   for (int i = 0; i < options.inputs.size(); ++i) {
     const QString& input = options.inputs[i];
     progress.Show(i, input);
+    // Refused before the input is read: the output would replace the file it is made from.
+    const int overwritten = OverwrittenInput(outputs[i], options.inputs, i);
+    if (overwritten >= 0) {
+      progress.Clear();
+      ReportFailure(input,
+                    overwritten == i
+                        ? QStringLiteral("the output would overwrite this input")
+                        : QStringLiteral("the output would overwrite the input %1").arg(options.inputs[overwritten]));
+      ++failures;
+      continue;
+    }
     QImage picture;
     QString reason;
-    const bool ok =
-        make(input, picture, reason) && (options.split ? WriteSplit(picture, outputs[i], options.alpha, reason)
-                                                       : WriteOutput(picture, outputs[i], options.alpha, reason));
+    const bool ok = MakeAndWrite(make, input, outputs[i], options.alpha, options.split, picture, reason);
     if (!ok) {
       progress.Clear();
       ReportFailure(input, reason);

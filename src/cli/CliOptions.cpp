@@ -5,6 +5,10 @@
 
 namespace {
 
+// The largest picture the canvas holds: two pages wide, 64 pages high.
+constexpr int kMaxResizeWidth = 512;
+constexpr int kMaxResizeHeight = 16384;
+
 struct CommandInfo {
   const char* name;
   CliCommand command;
@@ -89,7 +93,7 @@ QString UsageText() {
       "  --split                     pages: one 256 x 256 file per page (OUT_000.tga, OUT_001.tga, ...)\n"
       "  --misc                      pages: add the TR4/TR5 font and sky pages after the texture pages\n"
       "  --brief                     info: one line per file\n"
-      "  --size WxH                  size of the resampled picture\n"
+      "  --size WxH                  size of the resampled picture, at most 512x16384\n"
       "  --scroll-tile               make the 64 x 64 Dual 64x32 scrolling tile\n"
       "  --quiet                     print nothing but failures\n"
       "  --verbose                   also report each input's source pixel format\n"
@@ -184,8 +188,16 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       const auto match = sizePattern.match(value);
       const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
       const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
-      if (w < 1 || h < 1 || w > 16384 || h > 16384) {
+      if (w < 1 || h < 1) {
         error = QStringLiteral("bad --size '%1': expected WxH, each 1 to 16384").arg(value);
+        return std::nullopt;
+      }
+      // Nothing larger fits on the canvas, and the resampler's buffers grow with the size asked for.
+      if (w > kMaxResizeWidth || h > kMaxResizeHeight) {
+        error = QStringLiteral("bad --size '%1': the largest picture is %2 x %3 pixels")
+                    .arg(value)
+                    .arg(kMaxResizeWidth)
+                    .arg(kMaxResizeHeight);
         return std::nullopt;
       }
       options.width = w;

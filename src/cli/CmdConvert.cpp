@@ -1,5 +1,6 @@
 #include "Batch.h"
 #include "Commands.h"
+#include "QuietStderr.h"
 
 #include "imagefiles/ImageFileModule.h"
 
@@ -9,9 +10,13 @@ int RunConvert(const CliOptions& options) {
     CollectedMessages messages;
     ImageFileModule files(messages);
     PixelFormatCode format = PixelFormatCode::Device;
-    if (!files.LoadImageAs32BitsFile(picture, input, format)) {
-      reason = messages.last;
-      if (options.verbose && !files.LastError().isEmpty()) reason += QStringLiteral(" (%1)").arg(files.LastError());
+    bool loaded;
+    {
+      const QuietStderr quiet;
+      loaded = files.LoadImageAs32BitsFile(picture, input, format);
+    }
+    if (!loaded) {
+      reason = messages.LastLine();
       return false;
     }
     if (options.verbose)

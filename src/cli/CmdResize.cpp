@@ -1,5 +1,6 @@
 #include "Batch.h"
 #include "Commands.h"
+#include "QuietStderr.h"
 
 #include "imagefiles/ImageFileModule.h"
 #include "resampling/TileResampler.h"
@@ -11,9 +12,13 @@ int RunResize(const CliOptions& options) {
     ImageFileModule files(messages);
     PixelFormatCode format = PixelFormatCode::Device;
     QImage source;
-    if (!files.LoadImageAs32BitsFile(source, input, format)) {
-      reason = messages.last;
-      if (options.verbose && !files.LastError().isEmpty()) reason += QStringLiteral(" (%1)").arg(files.LastError());
+    bool loaded;
+    {
+      const QuietStderr quiet;
+      loaded = files.LoadImageAs32BitsFile(source, input, format);
+    }
+    if (!loaded) {
+      reason = messages.LastLine();
       return false;
     }
     if (options.verbose) ReportNote(options, QStringLiteral("%1: source pixel format: %2").arg(input, PF2String(format)));

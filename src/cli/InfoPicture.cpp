@@ -1,14 +1,25 @@
 #include "Commands.h"
+#include "QuietStderr.h"
 
 #include "imagefiles/ImageFileModule.h"
+
+#include <new>
 
 bool DescribePicture(const QString& path, FileFacts& facts, QString& reason) {
   CollectedMessages messages;
   ImageFileModule files(messages);
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
-  if (!files.LoadImageFile(picture, path, &format)) {
-    reason = messages.last;
+  bool loaded;
+  try {
+    const QuietStderr quiet;
+    loaded = files.LoadImageFile(picture, path, &format);
+  } catch (const std::bad_alloc&) {
+    reason = QStringLiteral("not enough memory");
+    return false;
+  }
+  if (!loaded) {
+    reason = messages.LastLine();
     return false;
   }
   // The pixel format as the desktop program names it ("24 bits"), never as its code.

@@ -9,6 +9,6 @@ bool WriteOutput(const QImage& picture, const QString& path, bool alpha, QString
   CollectedMessages messages;
   ImageFileModule files(messages);
   if (files.SaveImageAs24BitsFile(picture, picture.width(), picture.height(), path)) return true;
-  reason = messages.last;
+  reason = messages.LastLine();
   return false;
 }

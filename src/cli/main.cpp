@@ -7,7 +7,16 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+namespace {
+
+// Qt's own log lines (qt.gui.imageio and the like) are not the companion's to print: every failure
+// already has its one line with the true reason, and scripts read stderr line by line.
+void DropQtMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  qInstallMessageHandler(DropQtMessage);
   QCoreApplication app(argc, argv);
   QStringList args = app.arguments();
   args.removeFirst();

@@ -57,7 +57,9 @@ TEST_F(Resize, UnreadableInputFailsWithOneLine) {
   ASSERT_TRUE(WriteBytesToFile(Path("bad.tga"), QByteArray::fromHex("0000020000")));
   const CliResult result = RunCli({"resize", Path("bad.tga"), "-o", Path("out.tga"), "--size", "64x64"});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, Path("bad.tga") + ": This file has a non supported compression scheme.\n");
+  EXPECT_EQ(
+      result.err,
+      Path("bad.tga") + ": This file has a non supported compression scheme. (the file ends inside the TGA header)\n");
 }
 
 }  // namespace

@@ -44,7 +44,10 @@ void ShowItem0(QComboBox* combo, const QString& text) {
 class ChooserMessages final : public FileMessages {
  public:
   explicit ChooserMessages(Chooser& chooser) : chooser_(chooser) {}
-  void ShowFileMessage(const QString& text) override { chooser_.ShowMessage(text); }
+  // The sentence, and on a second line what is really wrong with the file.
+  void ShowFileMessage(const QString& text, const QString& reason) override {
+    chooser_.ShowMessage(reason.isEmpty() ? text : text + QLatin1Char('\n') + reason);
+  }
 
  private:
   Chooser& chooser_;

@@ -23,8 +23,13 @@ const QString TFIO::kSaveFilter = QStringLiteral(
     "Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|"
     "Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
 
-void MessageBoxMessages::ShowFileMessage(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent_);
+QString MessageBoxMessages::BoxText(const QString& text, const QString& reason) {
+  return reason.isEmpty() ? text : text + '\n' + reason;
+}
+
+void MessageBoxMessages::ShowFileMessage(const QString& text, const QString& reason) {
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), BoxText(text, reason), QMessageBox::Ok,
+                  parent_);
   box.exec();
 }
 

@@ -11,11 +11,13 @@ class QFileDialog;
 class QLabel;
 class QWidget;
 
-// Plain message box with an OK button.
+// Plain message box with an OK button: the program's sentence, and what is really wrong with the
+// file on a second line where the sentence alone does not say it.
 class MessageBoxMessages : public FileMessages {
  public:
   explicit MessageBoxMessages(QWidget* parent = nullptr) : parent_(parent) {}
-  void ShowFileMessage(const QString& text) override;
+  void ShowFileMessage(const QString& text, const QString& reason) override;
+  static QString BoxText(const QString& text, const QString& reason);
 
  private:
   QWidget* parent_;

@@ -3,6 +3,7 @@
 #include "imagedecoding/JpegErrors.h"
 #include "imagedecoding/PictureLimits.h"
 
+#include <jerror.h>
 #include <jpeglib.h>
 #include <algorithm>
 #include <csetjmp>
@@ -10,7 +11,12 @@
 
 namespace {
 
-constexpr size_t kMessageSize = JMSG_LENGTH_MAX + 16;
+constexpr size_t kMessageSize = JMSG_LENGTH_MAX + 64;
+// libjpeg's own memory: a progressive picture keeps all its coefficients, up to 6 bytes a pixel
+// (three components, none subsampled), beside the decoded picture. 512 MiB takes every picture of
+// the usual 4:2:0 sampling up to the size limit, and keeps a hostile header of a few kilobytes
+// from costing more than 1 GiB together with the picture.
+constexpr long kMaxWorkingBytes = 512L * 1024 * 1024;
 
 void IgnoreMessage(j_common_ptr) {}
 
@@ -55,11 +61,17 @@ bool Decode(const uchar* data, size_t size, QImage* image, bool* grey, char* mes
   errors.base.error_exit = JpegExitWithError;
   errors.base.output_message = IgnoreMessage;
   if (setjmp(errors.jump)) {
+    // Without a backing store, libjpeg says "Backing store not supported" when its bound is reached.
+    if (errors.base.msg_code == JERR_NO_BACKING_STORE)
+      std::snprintf(message, kMessageSize, "the picture is too large to decode progressively (%u x %u pixels)",
+                    unsigned(info.image_width), unsigned(info.image_height));
+    else
+      std::snprintf(message, kMessageSize, "JPEG error: %s", errors.message);
     jpeg_destroy_decompress(&info);
-    std::snprintf(message, kMessageSize, "JPEG error: %s", errors.message);
     return false;
   }
   jpeg_create_decompress(&info);
+  info.mem->max_memory_to_use = kMaxWorkingBytes;
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
   switch (info.jpeg_color_space) {

@@ -31,7 +31,15 @@ bool ReadHeader(const uchar* p, qsizetype size, PngHeader& h, QString& error) {
   }
   h.width = U32BigAt(p + 16), h.height = U32BigAt(p + 20);
   h.bitDepth = p[24], h.colourType = p[25];
-  return PictureSizeAllowed(h.width, h.height, error);
+  if (!PictureSizeAllowed(h.width, h.height, error)) return false;
+  // Qt decodes colour of 16 bits a sample into 8 bytes a pixel: such a picture gets the same
+  // 512 MiB as every other one, so it may have half the pixels.
+  const bool wideColour = h.bitDepth == 16 && h.colourType != 0 && h.colourType != 3;
+  if (wideColour && h.width * h.height * 8 > kMaxPicturePixels * 4) {
+    error = QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(h.width).arg(h.height);
+    return false;
+  }
+  return true;
 }
 
 PixelFormatCode FormatOf(const PngHeader& h) {
@@ -65,6 +73,9 @@ bool ReadPng(ByteSource& source, DecodedPicture& picture, QString& error) {
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
+  // Qt has its own limit on what a reader may allocate (128 MB unless told otherwise), which would
+  // refuse pictures the other formats take; the header has been checked against ours above.
+  QImageReader::setAllocationLimit(int((kMaxPicturePixels * 4) >> 20) + 1);
   QImageReader reader(&buffer, "png");
   // The pixels as stored: texture tiles are not turned by orientation metadata (gamma and colour
   // space chunks Qt keeps as metadata anyway).

@@ -4,6 +4,7 @@
 #include "imagedecoding/TargaRLEDecoder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 
@@ -112,6 +113,9 @@ bool TTargaGraphic::Fail(const QString& why) {
 }
 
 bool TTargaGraphic::LoadFromFile(const QString& fileName) {
+  // A device would be read without end and a pipe would wait for a writer: only plain files.
+  const QFileInfo info(fileName);
+  if (info.exists() && !info.isFile()) return Fail(QStringLiteral("not a regular file"));
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return Fail(file.errorString());
   const QByteArray bytes = file.readAll();

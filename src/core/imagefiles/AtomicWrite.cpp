@@ -8,16 +8,26 @@
 
 bool WriteFileAtomically(const QString& fileName, QByteArrayView bytes, QString& error) {
   QSaveFile file(fileName);
-  bool ok = file.open(QIODevice::WriteOnly);
+  bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   if (ok) {
     ReserveFileSpace(file, bytes.size());
-    ok = file.write(bytes.data(), bytes.size()) == bytes.size() && file.commit();
+    ok = WriteAll(file, bytes.data(), bytes.size()) && file.commit();
   }
   if (!ok) {
     error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
     file.cancelWriting();
   }
   return ok;
+}
+
+bool WriteAll(QFileDevice& file, const char* data, qint64 size) {
+  while (size > 0) {
+    const qint64 written = file.write(data, size);
+    if (written <= 0) return false;
+    data += written;
+    size -= written;
+  }
+  return true;
 }
 
 void ReserveFileSpace(QFileDevice& file, qint64 size) {

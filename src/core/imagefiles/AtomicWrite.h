@@ -9,6 +9,11 @@
 // On failure returns false with a sentence naming the file and the reason in `error`.
 bool WriteFileAtomically(const QString& fileName, QByteArrayView bytes, QString& error);
 
+// Writes all `size` bytes to an unbuffered file. A write that comes short (a disk that fills up on
+// the way) is followed by one for the rest, which fails with the system's reason ("No space left
+// on device") in the file's errorString(); a short write alone leaves no reason behind.
+bool WriteAll(QFileDevice& file, const char* data, qint64 size);
+
 // Asks the file system to set aside the blocks of a file about to be written with `size` bytes, so
 // that a large texture set is allocated in one step rather than page by page as it is written. Only
 // a hint: where the file system cannot, the writes that follow allocate as usual and report any

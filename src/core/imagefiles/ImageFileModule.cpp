@@ -28,13 +28,19 @@ QString ImageFileModule::UpperExtension(const QString& fileName) {
   return suffix.isEmpty() ? QString() : '.' + suffix.toUpper();
 }
 
-void ImageFileModule::ShowFileError(int kind, const QString& upperExtension) {
-  messages_.ShowFileMessage(FileErrorText(kind, upperExtension));
+void ImageFileModule::ShowFileError(int kind, const QString& upperExtension, const QString& reason) {
+  messages_.ShowFileMessage(FileErrorText(kind, upperExtension), reason);
 }
 
 bool ImageFileModule::Fail(const QString& message) {
   lastError_ = message;
-  messages_.ShowFileMessage(message);
+  messages_.ShowFileMessage(message, QString());
+  return false;
+}
+
+bool ImageFileModule::FailToDecode(const QString& upperExtension, const QString& reason) {
+  lastError_ = reason;
+  ShowFileError(2, upperExtension, reason);
   return false;
 }
 
@@ -44,23 +50,27 @@ bool ImageFileModule::LoadImageFile(QImage& image, const QString& fileName, Pixe
   const PictureDecoder* decoder = FindPictureDecoder(extension);
   if (!decoder) return Fail(FileErrorText(1, extension));
 
+  // Only a plain file is opened: a device such as /dev/zero would be read until memory runs out,
+  // and a pipe without a writer would wait for ever.
+  const QFileInfo info(fileName);
+  if (!info.exists()) return Fail(QStringLiteral("file not found"));
+  if (info.isDir()) return Fail(QStringLiteral("is a folder, not a file"));
+  if (!info.isFile()) return Fail(QStringLiteral("not a regular file"));
+  const qint64 size = info.size();
+  if (size == 0) return FailToDecode(extension, QStringLiteral("the file is empty"));
+  if (size > kMaxFileBytes)
+    return FailToDecode(extension, QStringLiteral("the file is too large (%1 MiB; pictures are read up to %2 MiB)")
+                                       .arg((size + (1 << 20) - 1) >> 20)
+                                       .arg(kMaxFileBytes >> 20));
   QFile file(fileName);
-  if (!file.exists()) return Fail(QStringLiteral("file not found"));
   if (!file.open(QIODevice::ReadOnly)) return Fail(file.errorString());
-  if (file.size() > kMaxFileBytes) {
-    lastError_ = QStringLiteral("the file is too large");
-    ShowFileError(2, extension);
-    return false;
-  }
-  const QByteArray bytes = file.readAll();
+  QByteArray bytes(size, Qt::Uninitialized);
+  if (file.read(bytes.data(), size) != size) return Fail(QStringLiteral("cannot read: %1").arg(file.errorString()));
+  file.close();
   ByteSource source(bytes);
   DecodedPicture picture;
   QString error;
-  if (!decoder->Read(source, picture, error)) {
-    ShowFileError(2, extension);
-    lastError_ = error;
-    return false;
-  }
+  if (!decoder->Read(source, picture, error)) return FailToDecode(extension, error);
   image = std::move(picture.image);
   if (format) *format = picture.format;
   return true;
@@ -73,11 +83,8 @@ bool ImageFileModule::LoadImageAs32BitsFile(QImage& image, const QString& fileNa
   PixelFormatCode format = PixelFormatCode::Device;
   if (!LoadImageFile(picture, fileName, &format)) return false;
   QImage converted = ConvertTo32Bits(std::move(picture), format);
-  if (converted.isNull()) {
-    lastError_ = QStringLiteral("not enough memory for the 32-bit picture");
-    ShowFileError(2, UpperExtension(fileName));
-    return false;
-  }
+  if (converted.isNull())
+    return FailToDecode(UpperExtension(fileName), QStringLiteral("not enough memory for the 32-bit picture"));
   image = std::move(converted);
   SourcePixelFormat = format;
   return true;

@@ -33,12 +33,15 @@ class ImageFileModule {
   bool SaveImageFile(const QImage& image, const QString& fileName);
   bool SaveAsUncompTGA24bits(const QImage& image, const QString& fileName);
 
-  void ShowFileError(int kind, const QString& upperExtension);
+  // The message of the kind, with what is really wrong (empty when the sentence says it all).
+  void ShowFileError(int kind, const QString& upperExtension, const QString& reason = QString());
   // Why the last load or save failed, in the decoder's or writer's own words.
   const QString& LastError() const { return lastError_; }
 
  private:
   bool Fail(const QString& message);
+  // A file that cannot be decoded: the kind 2 sentence, with the reason beside it.
+  bool FailToDecode(const QString& upperExtension, const QString& reason);
 
   FileMessages& messages_;
   QString lastError_;

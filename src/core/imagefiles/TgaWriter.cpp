@@ -135,7 +135,7 @@ bool SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName, QStri
   bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   if (ok) {
     ReserveFileSpace(file, kHeaderSize + qsizetype(picture.width()) * 3 * picture.height());
-    ok = EmitTga24(picture, [&file](const char* data, qsizetype size) { return file.write(data, size) == size; }) &&
+    ok = EmitTga24(picture, [&file](const char* data, qsizetype size) { return WriteAll(file, data, size); }) &&
          file.commit();
   }
   if (!ok) {

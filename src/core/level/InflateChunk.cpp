@@ -55,7 +55,7 @@ QByteArray InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint6
       consumed += stream->avail_in;
     }
     if (produced == capacity) {
-      if (capacity >= limit) throw EDecompressionError();
+      if (capacity >= limit) throw EInflateLimitError(limit);
       capacity = std::min(limit, capacity + std::max({capacity, roundedLength, kMinGrowth}));
       out.resize(capacity);
     }

@@ -11,12 +11,14 @@ inline constexpr qint64 kMaxLevelPages = 512;
 inline constexpr qint64 kMaxPageChunkBytes = kMaxLevelPages * 262144;  // 128 MiB
 // Rooms, meshes and the rest of a TR4 level: real ones inflate to a few megabytes.
 inline constexpr qint64 kMaxLevelDataChunkBytes = 128LL * 1024 * 1024;
+// The file itself, checked before it is read: the largest real levels take a few dozen megabytes.
+inline constexpr qint64 kMaxLevelFileBytes = 256LL * 1024 * 1024;
 // A whole level inside the container: pages in two formats plus its level data.
 inline constexpr qint64 kMaxContainerBytes = kMaxLevelPages * (65536 + 131072) + kMaxLevelDataChunkBytes;
 
 // Inflates the complete zlib stream in data[0, length) into one buffer of its exact length.
-// estimate (0 when unknown) sizes the first buffer; it never limits the result. Output beyond
-// `limit` bytes, a damaged stream, or input that ends before the stream does raise
-// EDecompressionError.
+// estimate (0 when unknown) sizes the first buffer; it never limits the result. A damaged stream,
+// or input that ends before the stream does, raise EDecompressionError; output beyond `limit`
+// bytes raises EInflateLimitError.
 QByteArray InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint64 limit);
 

@@ -9,6 +9,8 @@
 QString LevelErrorText(const std::exception_ptr& error) {
   try {
     std::rethrow_exception(error);
+  } catch (const EInflateLimitError& tooLarge) {
+    return QString::fromStdString(tooLarge.what());
   } catch (const EDecompressionError& damage) {
     if (damage.Where.empty()) return QStringLiteral("damaged compressed data");
     return QStringLiteral("damaged compressed data in ") + QString::fromStdString(damage.Where);

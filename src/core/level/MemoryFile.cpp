@@ -1,5 +1,6 @@
 #include "level/MemoryFile.h"
 
+#include "level/InflateChunk.h"
 #include "level/ZlibContainer.h"
 
 #include <QFile>
@@ -15,9 +16,14 @@ bool MemoryFile::Open(const QString& fileName) {
   if (info.isDir()) throw EFileReadError("is a folder, not a file");
   // Devices and pipes have no size to read up to; a level is always a plain file.
   if (!info.isFile()) throw EFileReadError("not a regular file");
+  const qint64 size = info.size();
+  if (size > kMaxLevelFileBytes)
+    throw ELevelLimitError(QStringLiteral("the file is too large for a level (%1 MiB; levels are read up to %2 MiB)")
+                               .arg((size + (1 << 20) - 1) >> 20)
+                               .arg(kMaxLevelFileBytes >> 20)
+                               .toStdString());
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) throw EFileReadError(("cannot open: " + file.errorString()).toStdString());
-  const qint64 size = file.size();
   QByteArray content(size, Qt::Uninitialized);
   if (file.read(content.data(), size) != size)
     throw EFileReadError(("cannot read: " + file.errorString()).toStdString());

@@ -14,10 +14,18 @@ class EFileReadError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A file that claims more than any real level holds (a file larger than any level, more texture
+// pages than the editors can use): refused before the memory for it is taken.
+class ELevelLimitError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 class MemoryFile {
  public:
   // Loads the whole file. False when no such file exists; EFileReadError when it exists but
-  // cannot be read; EDecompressionError for a damaged container.
+  // cannot be read; ELevelLimitError when it is larger than kMaxLevelFileBytes; EDecompressionError
+  // for a damaged container.
   bool Open(const QString& fileName);
   // The same for bytes already in memory.
   void Open(QByteArray content);

@@ -203,7 +203,7 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
   Textiles32 = ReadChunk(cursor.Section("32-bit page chunk"), kMaxPageChunkBytes);
   Textiles32Size = static_cast<std::int32_t>(Textiles32.size());
   SetProgress(20);
-  Textiles16 = ReadChunk(cursor.Section("16-bit page chunk"), kMaxPageChunkBytes);
+  Textiles16 = ReadChunk(cursor.Section("16-bit page chunk"), kMaxLevelPages * kPage16Bytes);
   Textiles16Size = static_cast<std::int32_t>(Textiles16.size());
   SetProgress(30);
   // The 16-bit chunk counts the pages; the consumers read that many 32-bit pages, so a 32-bit
@@ -232,6 +232,12 @@ void Ttrlevel::ReadPlainPages(LevelCursor& cursor) {
     cursor.ReadInto(Palette16.data(), qint64(Palette16.size()));
   }
   const qint64 declared = cursor.Section("texture pages").U32();
+  // The same cap as the inflated page chunks of TR4 and TR5: no real level comes near it.
+  if (declared > kMaxLevelPages)
+    throw ELevelLimitError(QStringLiteral("the level claims %1 texture pages (at most %2)")
+                               .arg(declared)
+                               .arg(kMaxLevelPages)
+                               .toStdString());
   SetProgress(30);
   // Only whole pages that every set holds count; a short set ends the walk.
   bool complete = cursor.Keep(Textiles8, declared * kPage8Bytes);

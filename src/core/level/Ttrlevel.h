@@ -48,7 +48,7 @@ class Ttrlevel {
   // that need this: TR1 demo levels (.PHD with the palette where TR1 Gold keeps it), TR5 levels
   // named .tr4 and TR4 levels named .trc.
   // Raises EDecompressionError (with the place it was met), EFileReadError (exists but
-  // unreadable) and std::bad_alloc.
+  // unreadable), ELevelLimitError (more than any real level holds) and std::bad_alloc.
   std::uint8_t LoadFromFile(const QString& fileName, bool texturesOnly);
   // The same for a file's bytes already in memory; fileName only serves the name tests.
   std::uint8_t LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);

@@ -123,4 +123,27 @@ TEST(TFIODialogs, FailuresShowAPlainMessageBox) {
   EXPECT_EQ(shown, ".GIF format not supported.");
 }
 
+TEST(TFIODialogs, UndecodableFilesShowTheSentenceAndTheReasonBelowIt) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("empty.tga"), QByteArray()));
+  TgaSpec huge;
+  huge.width = 65535, huge.height = 65535;
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("huge.tga"), WriteTga(huge)));
+  TFIO fio;
+  for (const auto& [name, reason] : {std::pair{"empty.tga", "the file is empty"},
+                                     std::pair{"huge.tga", "the picture is too large (65535 x 65535 pixels)"}}) {
+    QString shown;
+    WhenModal([&shown](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr);
+      shown = box->text();
+      box->accept();
+    });
+    QImage image;
+    PixelFormatCode format;
+    EXPECT_FALSE(fio.Files().LoadImageAs32BitsFile(image, dir.filePath(name), format));
+    EXPECT_EQ(shown, QStringLiteral("This file has a non supported compression scheme.\n") + reason);
+  }
+}
+
 }  // namespace

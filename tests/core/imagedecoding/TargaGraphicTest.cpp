@@ -3,9 +3,13 @@
 #include "imagefiles/PictureConversion.h"
 
 #include "PictureWriters.h"
+#include "TestFiles.h"
 #include "TestPictures.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -241,6 +245,21 @@ TEST(TargaGraphic, DamagedHeadersAreRefusedBeforeAllocating) {
   }
   TTargaGraphic tga;
   EXPECT_FALSE(Load(QByteArray::fromHex("000002000000"), tga));  // ends inside the header
+}
+
+TEST(TargaGraphic, LoadsOnlyPlainFiles) {
+  QTemporaryDir dir;
+  TTargaGraphic tga;
+  if (QFileInfo::exists("/dev/zero")) {
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("z.tga")));
+    EXPECT_FALSE(tga.LoadFromFile(dir.filePath("z.tga")));
+    EXPECT_EQ(tga.Error(), "not a regular file");
+  }
+  TgaSpec spec;
+  spec.width = 2, spec.height = 1, spec.pixels = QByteArray(6, '\x40');
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("a.tga"), WriteTga(spec)));
+  EXPECT_TRUE(tga.LoadFromFile(dir.filePath("a.tga")));
+  EXPECT_EQ(tga.Bitmap().size(), QSize(2, 1));
 }
 
 }  // namespace

@@ -90,8 +90,13 @@ TEST(InflateChunk, DamagedStreamsRaiseTheDecompressionError) {
 TEST(InflateChunk, StopsAtTheLimitInsteadOfFollowingABomb) {
   const qint64 limit = 1 << 20;
   const QByteArray packed = DeflatedZeros(limit + 1);
-  EXPECT_THROW(InflateChunk(Bytes(packed), packed.size(), 0, limit), EDecompressionError);
-  EXPECT_THROW(InflateChunk(Bytes(packed), packed.size(), limit * 4, limit), EDecompressionError);
+  EXPECT_THROW(InflateChunk(Bytes(packed), packed.size(), 0, limit), EInflateLimitError);
+  EXPECT_THROW(InflateChunk(Bytes(packed), packed.size(), limit * 4, limit), EInflateLimitError);
+  try {
+    InflateChunk(Bytes(packed), packed.size(), 0, limit);
+  } catch (const EInflateLimitError& error) {
+    EXPECT_EQ(std::string(error.what()), "compressed data unpacks to more than 1 MiB, more than any level holds");
+  }
   EXPECT_EQ(InflateChunk(Bytes(packed), packed.size(), 0, limit + 1).size(), limit + 1);
 }
 

@@ -1,9 +1,12 @@
 #include "LevelWriter.h"
 #include "level/EDecompressionError.h"
+#include "level/InflateChunk.h"
 #include "level/MemoryFile.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -45,6 +48,31 @@ TEST(MemoryFile, OpenTellsMissingFilesFromUnreadableOnes) {
   ASSERT_TRUE(file.Open(dir.filePath("a.bin")));
   EXPECT_EQ(file.Size(), 5);
   EXPECT_EQ(file.Position(), 0);
+}
+
+TEST(MemoryFile, OnlyPlainFilesOfAtMostTheLevelSizeAreRead) {
+  QTemporaryDir dir;
+  MemoryFile file;
+  // A sparse file: its size is only claimed, so the test costs no disk space.
+  const QString big = dir.filePath("big.tr4");
+  ASSERT_TRUE(WriteBytesToFile(big, "TR4"));
+  ASSERT_TRUE(QFile::resize(big, kMaxLevelFileBytes + 1));
+  try {
+    file.Open(big);
+    ADD_FAILURE() << "a file larger than any level was read";
+  } catch (const ELevelLimitError& error) {
+    EXPECT_EQ(std::string(error.what()), "the file is too large for a level (257 MiB; levels are read up to 256 MiB)");
+  }
+  EXPECT_EQ(file.Size(), 0);
+  ASSERT_TRUE(QFile::resize(big, kMaxLevelFileBytes));
+  ASSERT_TRUE(file.Open(big));
+  EXPECT_EQ(file.Size(), kMaxLevelFileBytes);
+  file.Close();
+  // Devices and pipes have no end to read up to: refused without opening them.
+  if (QFileInfo::exists("/dev/zero")) {
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.tr4")));
+    EXPECT_THROW(file.Open(dir.filePath("zero.tr4")), EFileReadError);
+  }
 }
 
 QByteArray Container(const QByteArray& inner, qint64 compressedLengthDelta = 0) {

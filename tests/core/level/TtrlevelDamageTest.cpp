@@ -3,6 +3,7 @@
 
 #include "LevelWriter.h"
 #include "level/EDecompressionError.h"
+#include "level/MemoryFile.h"
 #include "level/Ttrlevel.h"
 
 #include <gtest/gtest.h>
@@ -68,11 +69,43 @@ TEST(TtrlevelDamage, PageSetsCutShortKeepOnlyTheirWholePages) {
   EXPECT_EQ(level.Textiles8.size(), 3 * 65536 - 10);
 }
 
+TEST(TtrlevelDamage, PageCountsBeyondTheCapAreRefusedBeforeAnyPageIsKept) {
+  for (G g : {G::TR1, G::TR1Gold, G::TR2, G::TR3}) {
+    for (std::uint32_t count : {513u, 2000u, 0xFFFFFFFFu}) {
+      LevelLayout layout;
+      QByteArray bytes = WriteLevel(MakeSampleLevel(g, 1), &layout);
+      PatchU32(bytes, layout.textileCount, count);
+      Ttrlevel level;
+      try {
+        level.LoadFromMemory(bytes, NameOf(g), false);
+        ADD_FAILURE() << "a level of " << count << " pages was read";
+      } catch (const ELevelLimitError& error) {
+        EXPECT_EQ(QString::fromStdString(error.what()),
+                  QStringLiteral("the level claims %1 texture pages (at most 512)").arg(count));
+      }
+      EXPECT_TRUE(level.Textiles8.isEmpty());
+    }
+  }
+}
+
+TEST(TtrlevelDamage, SixteenBitChunksBeyondTheCapAreRefused) {
+  for (G g : {G::TR4, G::TR5}) {
+    LevelDescription d = MakeSampleLevel(g, 1);
+    d.compressionLevel = 1;
+    d.pages16 = QByteArray(513 * 131072, '\0');  // one page more than any level may have
+    EXPECT_THROW(Ttrlevel().LoadFromMemory(WriteLevel(d), NameOf(g), true), EDecompressionError);
+    d.pages16.truncate(512 * 131072);
+    Ttrlevel level;
+    EXPECT_EQ(level.LoadFromMemory(WriteLevel(d), NameOf(g), true), Ttrlevel::LoadOk);
+    EXPECT_EQ(level.TextileCount, 1);  // the one 32-bit page the level holds
+  }
+}
+
 TEST(TtrlevelDamage, HugeCountsCostNothing) {
   for (G g : {G::TR1, G::TR2, G::TR3}) {
     LevelLayout layout;
     QByteArray bytes = WriteLevel(MakeSampleLevel(g, 1), &layout);
-    PatchU32(bytes, layout.textileCount, 0xFFFFFFFF);
+    PatchU32(bytes, layout.textileCount, 512);  // the most a level may have, far more than the file holds
     Ttrlevel level;
     ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), Ttrlevel::LoadOk);
     EXPECT_TRUE(level.Truncated);

@@ -1,0 +1,111 @@
+// An output that is one of the run's inputs is refused before the input is read, however the two
+// paths are spelled: the same name, "./" and "..", a symbolic or hard link, a batch folder that
+// holds the inputs. The input stays byte for byte as it was.
+
+#include "CliRunner.h"
+
+#include "LevelWriter.h"
+#include "PictureWriters.h"
+#include "TestPictures.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A 32-bit picture with alpha: written over by a 24-bit output, it would lose its alpha.
+QByteArray Tga32(const QImage& picture) {
+  TgaSpec spec;
+  spec.pixelDepth = 32, spec.descriptor = 0x28, spec.width = picture.width(), spec.height = picture.height();
+  spec.pixels = TgaPixelsOf(picture, 32);
+  return WriteTga(spec);
+}
+
+CliResult RunCliIn(const QString& workingDirectory, const QStringList& args) {
+  QProcess process;
+  process.setWorkingDirectory(workingDirectory);
+  process.start(QStringLiteral(MOSAICOR_CLI_PATH), args);
+  process.waitForFinished(120000);
+  CliResult result;
+  result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  result.err = QString::fromLocal8Bit(process.readAllStandardError());
+  return result;
+}
+
+class SameFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    original = Tga32(MakeFPicture(128, 128));
+    ASSERT_TRUE(WriteBytesToFile(Path("a.tga"), original));
+  }
+  QString Path(const QString& name) const { return dir.filePath(name); }
+
+  // The run fails for `input` alone, with the one line, and a.tga is untouched.
+  void ExpectRefused(const CliResult& result, const QString& input) {
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, input + ": the output would overwrite this input\n");
+    EXPECT_EQ(ReadAll(Path("a.tga")), original);
+  }
+
+  QTemporaryDir dir;
+  QByteArray original;
+};
+
+TEST_F(SameFile, TheSameNameOrTheSameFileThroughDotsIsRefused) {
+  const QString a = Path("a.tga");
+  ExpectRefused(RunCli({"convert", a, "-o", a}), a);
+  ExpectRefused(RunCli({"convert", a, "-o", dir.path() + "/./a.tga"}), a);
+  ExpectRefused(RunCli({"convert", dir.path() + "/sub/../a.tga", "-o", a}), dir.path() + "/sub/../a.tga");
+  ExpectRefused(RunCli({"resize", a, "--size", "64x64", "-o", a}), a);
+  ExpectRefused(RunCli({"convert", a, "--alpha", "-o", Path("sub/../a.tga")}), a);
+  ExpectRefused(RunCliIn(dir.path(), {"convert", "a.tga", "-o", "./a.tga"}), "a.tga");
+  ExpectRefused(RunCliIn(Path("sub"), {"resize", "../a.tga", "--scroll-tile", "-o", "../a.tga"}), "../a.tga");
+}
+
+TEST_F(SameFile, LinksToTheInputAreRefused) {
+  const QString a = Path("a.tga");
+  ASSERT_TRUE(QFile::link(a, Path("sub/link.tga")));
+  ExpectRefused(RunCli({"convert", a, "-o", Path("sub/link.tga")}), a);
+  ExpectRefused(RunCli({"convert", Path("sub/link.tga"), "-o", a}), Path("sub/link.tga"));
+  // A hard link: another name for the same bytes, which only the file's identity tells.
+  ASSERT_EQ(::link(QFile::encodeName(a).constData(), QFile::encodeName(Path("hard.tga")).constData()), 0);
+  ExpectRefused(RunCli({"convert", a, "-o", Path("hard.tga")}), a);
+}
+
+TEST_F(SameFile, ABatchIntoTheFolderOfItsInputsWritesOnlyTheOthers) {
+  BmpSpec bmp;
+  bmp.bitCount = 24, bmp.width = 2, bmp.height = 2, bmp.pixels = {0x112233, 0x445566, 0x778899, 0xAABBCC};
+  ASSERT_TRUE(WriteBytesToFile(Path("b.bmp"), WriteBmp(bmp)));
+  const CliResult result = RunCli({"convert", Path("a.tga"), Path("b.bmp"), "-o", dir.path()});
+  ExpectRefused(result, Path("a.tga"));
+  EXPECT_EQ(ReadAll(Path("b.tga")).size(), 18 + 2 * 2 * 3);
+}
+
+TEST_F(SameFile, ALevelBehindTheOutputNameIsRefusedToo) {
+  const QString level = Path("level.tr2");
+  ASSERT_TRUE(WriteLevelFile(level, MakeSampleLevel(LevelGeneration::TR2, 1)));
+  const QByteArray before = ReadAll(level);
+  ASSERT_TRUE(QFile::link(level, Path("pages.tga")));
+  const CliResult result = RunCli({"pages", level, "-o", Path("pages.tga")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, level + ": the output would overwrite this input\n");
+  EXPECT_EQ(ReadAll(level), before);
+}
+
+TEST_F(SameFile, AnOutputBesideTheInputIsWritten) {
+  const CliResult result = RunCliIn(dir.path(), {"convert", "a.tga", "-o", "./sub/../b.tga"});
+  EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+  EXPECT_EQ(ReadAll(Path("b.tga")).size(), 18 + 128 * 128 * 3);
+}
+
+}  // namespace
