@@ -1,6 +1,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDialog>
 #include <QLayout>
 #include <QGuiApplication>
@@ -192,6 +193,16 @@ void MainWindow::WireControls() {
   connect(c_.CheckBoxImport, &QCheckBox::clicked, this,
           [this](bool checked) { bench_->Clipboard().CheckBoxImportClick(checked); });
 
+  // Zoom boxes follow their canvases and set them.
+  for (auto [box, canvas] : {std::pair{c_.SourceZoom, c_.Source}, std::pair{c_.TargetZoom, c_.Target}}) {
+    connect(box, qOverload<int>(&QComboBox::activated), canvas,
+            [box, canvas](int index) { canvas->SetZoom(box->itemData(index).toInt()); });
+    connect(canvas, &TFrameStack::ZoomChanged, box, [box](int factor) {
+      const QSignalBlocker quiet(box);
+      box->setCurrentIndex(box->findData(factor));
+    });
+  }
+
   // Combo close-ups and focus arriving at the scroll bars park the focus.
   for (QWidget* w : std::initializer_list<QWidget*>{c_.ClipTileSizeScroll, c_.TargetWidthScrollBar,
                                                      c_.TargetHeightScrollBar, c_.ScrollBarGrid})
@@ -258,6 +269,11 @@ void MainWindow::FitWidthToTarget() {
   centralHolder_->layout()->activate();
   resize(minimumSizeHint().width(), height());
   if (QScreen* screen = this->screen()) move((screen->geometry().width() - frameGeometry().width()) / 2, y());
+}
+
+TFrameStack* MainWindow::CanvasUnderPointer() const {
+  const QPoint at = c_.Source->mapFromGlobal(QCursor::pos());
+  return c_.Source->rect().contains(at) ? c_.Source : c_.Target;
 }
 
 void MainWindow::ShowPointer(bool target, int x, int y) {

@@ -63,6 +63,8 @@ class MainWindow : public QMainWindow {
   // Shows the workbench's state on the controls, with their handlers quiet meanwhile.
   void Reflect();
   void ShowPointer(bool target, int x, int y);
+  // The canvas the zoom keys act on: the one under the pointer, else the Target.
+  TFrameStack* CanvasUnderPointer() const;
 
   QWidget* centralHolder_;
   MainWindowControls c_;

@@ -77,6 +77,10 @@ struct MainWindowControls {
   QPushButton* ButtonStopTarget = nullptr;
   QSlider* TrackBarTarget = nullptr;
 
+  // Zoom of each canvas, under it (beside its tabs).
+  QComboBox* SourceZoom = nullptr;
+  QComboBox* TargetZoom = nullptr;
+
   QStatusBar* StatusBar = nullptr;
   QLabel* PointerInfo = nullptr;  // permanent field at the right of the status line
 };

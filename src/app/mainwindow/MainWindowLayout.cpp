@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "art/Art.h"
+#include "canvas/CanvasZoom.h"
 #include "mainwindow/Languages.h"
 #include "mainwindow/MainWindowControls.h"
 
@@ -76,6 +77,15 @@ QScrollBar* ArrowPair(QWidget* parent, const char* name, Qt::Orientation orienta
   else
     bar->setFixedSize(16, 30);
   return bar;
+}
+
+QComboBox* ZoomBox(QTabWidget* tabs, const char* name) {
+  auto* box = Named(new QComboBox(tabs), name);
+  for (int factor : ZoomFactors) box->addItem(QStringLiteral("%1\u00d7").arg(factor), factor);
+  box->setFocusPolicy(Qt::NoFocus);
+  box->setStatusTip(QStringLiteral("     Zoom: shows the canvas larger ( Ctrl + wheel, Ctrl++, Ctrl+-, Ctrl+0 )."));
+  tabs->setCornerWidget(box, Qt::TopRightCorner);
+  return box;
 }
 
 QSlider* SpeedTrack(QWidget* parent, const char* name) {
@@ -154,6 +164,7 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   c.SourcePageControl->addTab(grid, QString());
   c.SourcePageControl->addTab(transparency, QString());
   c.SourcePageControl->addTab(anim, QString());
+  c.SourceZoom = ZoomBox(c.SourcePageControl, "SourceZoom");
 
   column->addWidget(c.SourceCombo);
   column->addWidget(c.Source, 1);
@@ -303,6 +314,7 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   animRow->addStretch();
   c.TargetPageControl->addTab(transform, QString());
   c.TargetPageControl->addTab(anim, QString());
+  c.TargetZoom = ZoomBox(c.TargetPageControl, "TargetZoom");
 
   column->addWidget(c.TargetCombo);
   column->addWidget(c.Target, 1);

@@ -72,6 +72,14 @@ void MainWindow::BuildMenus() {
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   Entry(view, QStringLiteral("Grid shown"), c_.SpeedButtonView->statusTip(), {QKeySequence(Qt::Key_G)},
         [this] { c_.SpeedButtonView->toggle(); });
+  const QString zoomHint = QStringLiteral("     Zoom of the canvas under the pointer.");
+  Entry(view, QStringLiteral("Zoom In"), zoomHint,
+        {QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))}, [this] { CanvasUnderPointer()->ZoomIn(); });
+  Entry(view, QStringLiteral("Zoom Out"), zoomHint, {QKeySequence::ZoomOut},
+        [this] { CanvasUnderPointer()->ZoomOut(); });
+  Entry(view, QStringLiteral("Actual Size"), zoomHint, {QKeySequence(QStringLiteral("Ctrl+0"))},
+        [this] { CanvasUnderPointer()->ZoomReset(); });
+  view->addSeparator();
   Entry(view, QStringLiteral("Alpha layer"), QStringLiteral("     Alpha: shows the alpha channel of the Source Canvas."),
         {}, [this] { c_.SpeedButtonAlpha->toggle(); });
 

@@ -234,3 +234,20 @@ TEST(Road, ExtractCutResizePasteSaveAndCompare) {
 
 }  // namespace
 }  // namespace mosaicor::testing
+
+namespace mosaicor::testing {
+namespace {
+
+TEST(Zoom, TheBoxZoomsItsCanvasAndClicksStillCutTheCellUnderThem) {
+  TileFixture f;
+  f.c().SourceZoom->setCurrentIndex(2);
+  emit f.c().SourceZoom->activated(2);
+  ASSERT_EQ(f.c().Source->Zoom(), 3);
+  Click(f.c().Source, QPoint(130 * 3 + 1, 70 * 3 + 2));
+  EXPECT_EQ(f.Tile(), Rgb(Coordinates(256, 256).copy(128, 64, 64, 64)));
+  f.c().Source->ZoomIn();
+  EXPECT_EQ(f.c().SourceZoom->currentText(), QString::fromUtf8("4\u00d7"));
+}
+
+}  // namespace
+}  // namespace mosaicor::testing
