@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
@@ -133,6 +134,44 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   EXPECT_EQ(c().TargetWidth->text(), "2");
   EXPECT_EQ(c().TargetHeight->text(), "3");
   Screenshot(QStringLiteral("road-5-dropped"));
+}
+
+TEST_F(RealWindowFixture, UndoZoomAndTheQuestionBeforeClosing) {
+  Open(QPoint(0, 0));
+  ASSERT_TRUE(bench().Sources().OpenFile(WriteLevel("comfort.tr4")));
+  Pump(200);
+  const QImage before = Rgb(bench().Target.Image().PictureCopy());
+  ClickAt(SourcePixel(QPoint(10, 10)));
+  ClickAt(TargetPixel(QPoint(10, 10)));
+  ASSERT_NE(Rgb(bench().Target.Image().PictureCopy()), before);
+  Keys(QStringLiteral("ctrl+z"));
+  EXPECT_EQ(Rgb(bench().Target.Image().PictureCopy()), before);
+  Keys(QStringLiteral("ctrl+y"));
+  EXPECT_NE(Rgb(bench().Target.Image().PictureCopy()), before);
+  Screenshot(QStringLiteral("comfort-1-undone-and-redone"));
+
+  // Ctrl+wheel over the Source zooms it up to 8x, each picture pixel a crisp 8 x 8 block.
+  MoveTo(SourcePixel(QPoint(20, 20)));
+  Xdo({QStringLiteral("keydown"), QStringLiteral("ctrl")});
+  for (int i = 0; i < 5; ++i) Xdo({QStringLiteral("click"), QStringLiteral("4")});
+  Xdo({QStringLiteral("keyup"), QStringLiteral("ctrl")});
+  Pump(300);
+  ASSERT_EQ(c().Source->Zoom(), 8);
+  Screenshot(QStringLiteral("comfort-2-zoom-8"));
+  const QImage shown = c().Source->BasePanel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage pages = Rgb(bench().Source.Image().PictureCopy());
+  const QPoint corner = c().Source->BasePanel->mapFrom(c().Source->ScrollBoxImageStack->viewport(), QPoint(0, 0));
+  const QPoint pixel((corner.x() + 7) / 8 + 1, (corner.y() + 7) / 8 + 1);
+  for (int dy = 0; dy < 8; ++dy)
+    for (int dx = 0; dx < 8; ++dx)
+      EXPECT_EQ(shown.pixel(pixel.x() * 8 + dx, pixel.y() * 8 + dy), pages.pixel(pixel.x(), pixel.y()));
+
+  // Closing with unsaved changes asks first; Escape cancels and the window stays.
+  QProcess::startDetached(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("sleep 1.5; xdotool key Escape")});
+  QTimer::singleShot(1000, [] { Screenshot(QStringLiteral("comfort-3-question")); });
+  window->close();
+  Pump(500);
+  EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
