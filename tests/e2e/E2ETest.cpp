@@ -22,6 +22,8 @@
 #include "mainwindow/MainWindow.h"
 #include "resampling/TileResampler.h"
 #include "workbench/SourceWorkflow.h"
+#include "workbench/TargetHistory.h"
+#include "workbench/TargetWorkflow.h"
 #include "workbench/Workbench.h"
 
 namespace mosaicor::e2e {
@@ -123,6 +125,28 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   ASSERT_TRUE(files.LoadImageAs32BitsFile(saved, out, format));
   EXPECT_EQ(Rgb(saved), expected);
 
+  // Copy All, save again with Ctrl+S (no dialog now), then reload the file through the Target
+  // choice of the Target box and the real open dialog: the Target holds what was saved.
+  ClickAt(OnScreen(c().CopyButton, c().CopyButton->rect().center()));
+  ASSERT_EQ(bench().State.TargetHeightPages, 2);
+  const QImage copied = Rgb(bench().Target.Image().PictureCopy());
+  Keys(QStringLiteral("ctrl+s"));
+  ASSERT_FALSE(bench().History().Modified());
+  Screenshot(QStringLiteral("road-5-copy-all-saved"));
+  bench().Targets().CopyAllOnClick();  // anything but the file, to see the reload replace it
+  bench().History().MarkSaved();
+  QProcess::startDetached(QStringLiteral("sh"),
+                          {QStringLiteral("-c"),
+                           QStringLiteral("sleep 1.5; xdotool key ctrl+a; xdotool type --delay 5 '%1'; sleep 0.3; "
+                                          "xdotool key Return")
+                               .arg(out)});
+  // The box's choice as its handler receives it; the dialog it opens is the real one.
+  QTimer::singleShot(0, window.get(), [this] { emit c().TargetCombo->activated(3); });
+  ASSERT_TRUE(WaitUntil([&] { return bench().History().UndoName() == QLatin1String("Reload"); }, 15000));
+  EXPECT_EQ(bench().State.TextureSetPath, out);
+  EXPECT_EQ(Rgb(bench().Target.Image().PictureCopy()), copied);
+  Screenshot(QStringLiteral("road-6-reloaded"));
+
   // A picture dropped on the Target sets the page boxes from its size.
   QImage picture(512, 768, QImage::Format_RGB32);
   picture.fill(qRgb(10, 20, 30));
@@ -133,7 +157,7 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   Pump(200);
   EXPECT_EQ(c().TargetWidth->text(), "2");
   EXPECT_EQ(c().TargetHeight->text(), "3");
-  Screenshot(QStringLiteral("road-5-dropped"));
+  Screenshot(QStringLiteral("road-7-dropped"));
 }
 
 TEST_F(RealWindowFixture, UndoZoomAndTheQuestionBeforeClosing) {
@@ -244,10 +268,28 @@ TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
   EXPECT_EQ(Rgb(read), cell);
 }
 
+// The program's own command line, which needs no X server.
+TEST(CommandLine, HelpAndVersionPrintAndExit) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  for (const QString& option : {QStringLiteral("--version"), QStringLiteral("--help")}) {
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(MOSAICOR_PROGRAM_PATH), {option});
+    ASSERT_TRUE(program.waitForFinished(20000)) << option.toStdString();
+    EXPECT_EQ(program.exitCode(), 0);
+    const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    if (option == QLatin1String("--version")) EXPECT_TRUE(out.contains(QStringLiteral(MOSAICOR_VERSION))) << out.toStdString();
+    if (option == QLatin1String("--help")) EXPECT_TRUE(out.contains(QStringLiteral("--target"))) << out.toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace mosaicor::e2e
 
 int main(int argc, char** argv) {
+  // Without an X server the real-window tests skip themselves; the rest runs offscreen.
+  if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
