@@ -79,12 +79,11 @@ QScrollBar* ArrowPair(QWidget* parent, const char* name, Qt::Orientation orienta
   return bar;
 }
 
-QComboBox* ZoomBox(QTabWidget* tabs, const char* name) {
-  auto* box = Named(new QComboBox(tabs), name);
+QComboBox* ZoomBox(QWidget* parent, const char* name) {
+  auto* box = Named(new QComboBox(parent), name);
   for (int factor : ZoomFactors) box->addItem(QStringLiteral("%1\u00d7").arg(factor), factor);
   box->setFocusPolicy(Qt::NoFocus);
   box->setStatusTip(QStringLiteral("     Zoom: shows the canvas larger ( Ctrl + wheel, Ctrl++, Ctrl+-, Ctrl+0 )."));
-  tabs->setCornerWidget(box, Qt::TopRightCorner);
   return box;
 }
 
@@ -164,11 +163,15 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   c.SourcePageControl->addTab(grid, QString());
   c.SourcePageControl->addTab(transparency, QString());
   c.SourcePageControl->addTab(anim, QString());
-  c.SourceZoom = ZoomBox(c.SourcePageControl, "SourceZoom");
 
   column->addWidget(c.SourceCombo);
   column->addWidget(c.Source, 1);
-  column->addWidget(c.SourceAreaInfo);
+  // The Source's three tabs fill the narrowest left side: its zoom box sits beside the info line.
+  c.SourceZoom = ZoomBox(left, "SourceZoom");
+  auto* infoRow = new QHBoxLayout;
+  infoRow->addWidget(c.SourceAreaInfo, 1);
+  infoRow->addWidget(c.SourceZoom);
+  column->addLayout(infoRow);
   column->addWidget(c.SourcePageControl);
 }
 
@@ -315,6 +318,7 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   c.TargetPageControl->addTab(transform, QString());
   c.TargetPageControl->addTab(anim, QString());
   c.TargetZoom = ZoomBox(c.TargetPageControl, "TargetZoom");
+  c.TargetPageControl->setCornerWidget(c.TargetZoom, Qt::TopRightCorner);
 
   column->addWidget(c.TargetCombo);
   column->addWidget(c.Target, 1);

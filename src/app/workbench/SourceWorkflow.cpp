@@ -59,7 +59,7 @@ bool SourceWorkflow::LoadFile(Loader loader, const QString& fileName, PixelForma
 
 void SourceWorkflow::ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& caption) {
   ImageStack& source = bench_.Source;
-  Workbench::StopAnimationNow(source);
+  source.StopAnimationNow();
   source.Image().SetPicture(picture);
   source.UpdateStack();
   source.UpdateGrid();
@@ -115,7 +115,7 @@ void SourceWorkflow::SourceRepeat() {
   if (!LoadFile(loader, fileName, format, picture)) return;
   // The reloaded picture shows at once; captions and the info line stay as they are.
   ImageStack& source = bench_.Source;
-  Workbench::StopAnimationNow(source);
+  source.StopAnimationNow();
   source.Image().SetPicture(picture);
   source.UpdateStack();
   source.UpdateGrid();

@@ -56,7 +56,7 @@ TargetHistory::~TargetHistory() { bench_.Target.Image().SetPaintObserver(nullptr
 void TargetHistory::BeginEdit(const QString& name) {
   EndEdit();  // a press whose release never came
   // The preview's frames are no edit: it stops with its cells in place before anything is kept.
-  Workbench::StopAnimationNow(bench_.Target);
+  bench_.Target.StopAnimationNow();
   open_ = std::make_unique<Edit>();
   open_->name = name;
 }
@@ -81,7 +81,7 @@ void TargetHistory::WholePictureEdit(const QString& name, const std::function<vo
     const ImageLayer& image = bench_.Target.Image();
     return TargetSnapshot{image.PictureCopy(), image.FillColour(), s.TargetWidthPages, s.TargetHeightPages};
   };
-  Workbench::StopAnimationNow(bench_.Target);
+  bench_.Target.StopAnimationNow();
   auto edit = std::make_unique<Edit>();
   edit->name = name;
   edit->whole = true;
@@ -114,7 +114,7 @@ void TargetHistory::Push(std::unique_ptr<Edit> edit) {
 
 void TargetHistory::Apply(Edit& edit, bool undo) {
   ImageStack& target = bench_.Target;
-  Workbench::StopAnimationNow(target);
+  target.StopAnimationNow();
   applying_ = true;
   if (edit.whole) {
     const TargetSnapshot& s = undo ? edit.before : edit.after;

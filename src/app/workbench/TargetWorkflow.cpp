@@ -53,7 +53,7 @@ bool TargetWorkflow::Save() {
 
 bool TargetWorkflow::SaveToFile(const QString& fileName) {
   ImageStack& target = bench_.Target;
-  Workbench::StopAnimationNow(target);
+  target.StopAnimationNow();
   const QSize port = target.PortSize();
   if (!bench_.Pictures.SaveImageAs24BitsFile(target.Image().PictureCopy(), port.width(), port.height(), fileName))
     return false;
@@ -70,7 +70,7 @@ void TargetWorkflow::ReInitTarget() {
   WindowState& s = bench_.State;
   ImageStack& target = bench_.Target;
   bench_.History().WholePictureEdit(QStringLiteral("Create New"), [&] {
-    Workbench::StopAnimationNow(target);
+    target.StopAnimationNow();
     emit bench_.TargetScrolledToOrigin();
     target.InitStack(PageSide, 2 * PageSide);
     target.InitGrid(64, 64);
@@ -89,7 +89,7 @@ void TargetWorkflow::ReInitTarget() {
 void TargetWorkflow::PlaceLoadedPicture(const QString& editName, const QImage& picture) {
   ImageStack& target = bench_.Target;
   bench_.History().WholePictureEdit(editName, [&] {
-    Workbench::StopAnimationNow(target);
+    target.StopAnimationNow();
     target.Image().SetPicture(picture);
     // Pages added to a loaded picture take the filler colour, as after Copy All.
     target.Image().SetFillColour(bench_.State.FillerColour);
@@ -137,7 +137,7 @@ void TargetWorkflow::TargetStackDragNDropOnChange(const QString& fileName) {
 void TargetWorkflow::CopyAllOnClick() {
   ImageStack& source = bench_.Source;
   ImageStack& target = bench_.Target;
-  Workbench::StopAnimationNow(source);
+  source.StopAnimationNow();
   const QRect r = source.GridRect;
   const QImage& picture = source.Image().StoredPicture();
   QImage copied;
@@ -147,7 +147,7 @@ void TargetWorkflow::CopyAllOnClick() {
   }
   source.Clip().SetPicture(copied);
   bench_.History().WholePictureEdit(QStringLiteral("Copy All"), [&] {
-    Workbench::StopAnimationNow(target);
+    target.StopAnimationNow();
     target.Image().SetPicture(copied);
     target.Image().SetFillColour(bench_.State.FillerColour);
     ResizeTargetWindow(std::nullopt);

@@ -51,8 +51,6 @@ void Workbench::FormCreate() {
   NotifyChanged();
 }
 
-void Workbench::StopAnimationNow(ImageStack& canvas) { canvas.StopAnimationNow(); }
-
 void Workbench::PanelRightSideClick() {
   for (ImageStack* canvas : {&Source, &Target}) {
     canvas->SetModeToIdle();

@@ -54,10 +54,6 @@ class Workbench : public QObject {
   // both canvases, and the transform group returns to None.
   void PanelRightSideClick();
 
-  // Stops a running animation on the canvas and waits for it to put its cells back, so that an
-  // operation that changes the picture never races the animation's restore.
-  static void StopAnimationNow(ImageStack& canvas);
-
   // Tells the window to reflect State and the canvases.
   void NotifyChanged() { emit Changed(); }
   // The control just used gives the keyboard focus back to the central panel.
