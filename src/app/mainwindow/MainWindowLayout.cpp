@@ -97,6 +97,20 @@ QSlider* SpeedTrack(QWidget* parent, const char* name) {
   return slider;
 }
 
+// An animation tab: its Stop button and speed track bar.
+QWidget* AnimationTab(const char* name, const char* stopName, const char* trackName, QPushButton*& stop,
+                      QSlider*& track) {
+  auto* tab = Named(new QWidget, name);
+  auto* row = new QHBoxLayout(tab);
+  stop = Named(new QPushButton(QStringLiteral("Stop"), tab), stopName);
+  stop->setFocusPolicy(Qt::NoFocus);
+  track = SpeedTrack(tab, trackName);
+  row->addWidget(stop);
+  row->addWidget(track);
+  row->addStretch();
+  return tab;
+}
+
 void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   auto* column = new QVBoxLayout(left);
   column->setContentsMargins(4, 4, 2, 2);
@@ -151,14 +165,8 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
     transparencyRow->addWidget(w);
   transparencyRow->addStretch();
 
-  auto* anim = Named(new QWidget, "TabAnimSource");
-  auto* animRow = new QHBoxLayout(anim);
-  c.ButtonStopSource = Named(new QPushButton(QStringLiteral("Stop"), anim), "ButtonStopSource");
-  c.ButtonStopSource->setFocusPolicy(Qt::NoFocus);
-  c.TrackBarSource = SpeedTrack(anim, "TrackBarSource");
-  animRow->addWidget(c.ButtonStopSource);
-  animRow->addWidget(c.TrackBarSource);
-  animRow->addStretch();
+  QWidget* anim = AnimationTab("TabAnimSource", "ButtonStopSource", "TrackBarSource", c.ButtonStopSource,
+                               c.TrackBarSource);
 
   c.SourcePageControl->addTab(grid, QString());
   c.SourcePageControl->addTab(transparency, QString());
@@ -307,14 +315,8 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   }
   c.SpeedButtonNone->setChecked(true);
   transformRow->addStretch();
-  auto* anim = Named(new QWidget, "TabAnimTarget");
-  auto* animRow = new QHBoxLayout(anim);
-  c.ButtonStopTarget = Named(new QPushButton(QStringLiteral("Stop"), anim), "ButtonStopTarget");
-  c.ButtonStopTarget->setFocusPolicy(Qt::NoFocus);
-  c.TrackBarTarget = SpeedTrack(anim, "TrackBarTarget");
-  animRow->addWidget(c.ButtonStopTarget);
-  animRow->addWidget(c.TrackBarTarget);
-  animRow->addStretch();
+  QWidget* anim = AnimationTab("TabAnimTarget", "ButtonStopTarget", "TrackBarTarget", c.ButtonStopTarget,
+                               c.TrackBarTarget);
   c.TargetPageControl->addTab(transform, QString());
   c.TargetPageControl->addTab(anim, QString());
   c.TargetZoom = ZoomBox(c.TargetPageControl, "TargetZoom");

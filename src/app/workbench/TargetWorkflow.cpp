@@ -9,26 +9,17 @@
 namespace mosaicor {
 
 void TargetWorkflow::TargetComboOnSelect(int item) {
-  switch (item) {
-    case 1:
-      SaveToImageFile();
-      break;
-    case 2:
-      if (bench_.History().ConfirmDiscard()) {
-        ReInitTarget();
-      } else {
-        bench_.State.TargetComboText = bench_.State.TargetCaption;
-      }
-      break;
-    case 3:
-      if (bench_.History().ConfirmDiscard()) {
-        ReloadFromImageFile();
-      } else {
-        bench_.State.TargetComboText = bench_.State.TargetCaption;
-      }
-      break;
-    default:
-      break;
+  WindowState& s = bench_.State;
+  if (item == 1) {
+    SaveToImageFile();
+  } else if (item == 2 || item == 3) {
+    // Both replace the Target: unsaved work is offered for saving first.
+    if (!bench_.History().ConfirmDiscard())
+      s.TargetComboText = s.TargetCaption;
+    else if (item == 2)
+      ReInitTarget();
+    else
+      ReloadFromImageFile();
   }
   bench_.NoActiveControls();
   bench_.NotifyChanged();
