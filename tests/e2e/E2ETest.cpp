@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTabBar>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -196,6 +197,33 @@ TEST_F(RealWindowFixture, UndoZoomAndTheQuestionBeforeClosing) {
   window->close();
   Pump(500);
   EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(RealWindowFixture, ThePickerMasksACutByMouse) {
+  Open(QPoint(0, 0));
+  QImage picture(128, 64, QImage::Format_RGB32);
+  picture.fill(qRgb(255, 255, 255));
+  for (int i = 0; i < 64; ++i) picture.setPixel(i, i, qRgb(250, 250, 250));
+  const QString path = dir.filePath(QStringLiteral("white.png"));
+  ASSERT_TRUE(picture.save(path));
+  ASSERT_TRUE(bench().Sources().OpenFile(path));
+  Pump(200);
+  QTabBar* tabs = c().SourcePageControl->tabBar();
+  ClickAt(OnScreen(tabs, tabs->tabRect(1).center()));  // TRANSPARENCY
+  ClickAt(OnScreen(c().SpeedButtonPicker, c().SpeedButtonPicker->rect().center()));
+  ASSERT_TRUE(bench().State.Picking);
+  MoveTo(SourcePixel(QPoint(40, 5)));
+  MoveTo(SourcePixel(QPoint(40, 6)));
+  EXPECT_EQ(c().SourceColourSample->Colour(), qRgb(255, 255, 255));
+  ClickAt(SourcePixel(QPoint(40, 6)));  // ends picking
+  Pump(QApplication::doubleClickInterval() + 200);  // two separate clicks, not a double click
+  ClickAt(SourcePixel(QPoint(40, 6)));  // cuts the first tile
+  Screenshot(QStringLiteral("picker-masked-cut"));
+  const QImage tile = Rgb(bench().State.ClipTile);
+  ASSERT_EQ(tile.size(), QSize(64, 64));
+  EXPECT_EQ(tile.pixel(40, 6), qRgb(255, 0, 255));
+  EXPECT_EQ(tile.pixel(6, 6), qRgb(250, 250, 250));
+  EXPECT_EQ(Rgb(bench().Source.Image().PictureCopy()).pixel(40, 6), qRgb(255, 255, 255));
 }
 
 TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
