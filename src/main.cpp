@@ -3,34 +3,21 @@
 // a drop on the Source and a Reload of the Target would; then the event loop runs until the
 // main window closes.
 
-#include <QCommandLineParser>
-
 #include "art/Art.h"
 #include "helpwindows/AboutWindow.h"
 #include "helpwindows/CreditsWindow.h"
 #include "helpwindows/HelpWindow.h"
+#include "mainwindow/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SafeApplication.h"
 #include "platform/TonePlayer.h"
-#include "workbench/SourceWorkflow.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/Workbench.h"
 
 int main(int argc, char** argv) {
   mosaicor::SafeApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Mosaicor"));
   QCoreApplication::setApplicationVersion(QStringLiteral(MOSAICOR_VERSION));
 
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Builds texture sets for the classic Tomb Raider level editors."));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("SOURCE"),
-                               QStringLiteral("A level or picture to open in the Source canvas."), QStringLiteral("[SOURCE]"));
-  const QCommandLineOption target(QStringLiteral("target"), QStringLiteral("A texture set to open in the Target canvas."),
-                                  QStringLiteral("TEXTURESET"));
-  parser.addOption(target);
-  parser.process(app);
+  const mosaicor::StartupFiles files = mosaicor::ParseCommandLine(QCoreApplication::arguments());
   mosaicor::InitResources();
   app.setWindowIcon(mosaicor::LoadWindowIcon());
 
@@ -43,10 +30,6 @@ int main(int argc, char** argv) {
   window.SetHelpWindow(&help);
   window.show();
 
-  mosaicor::Workbench& bench = window.Bench();
-  const QStringList sources = parser.positionalArguments();
-  if (!sources.isEmpty()) bench.Sources().OpenFile(sources.constFirst());
-  if (parser.isSet(target)) bench.Targets().OpenTextureSet(parser.value(target));
-  bench.NotifyChanged();
+  mosaicor::OpenStartupFiles(window.Bench(), files);
   return app.exec();
 }

@@ -240,3 +240,37 @@ TEST(TargetFiles, RoundTripThroughATextureSet) {
 
 }  // namespace
 }  // namespace mosaicor::testing
+
+#include "mainwindow/CommandLine.h"
+
+namespace mosaicor::testing {
+namespace {
+
+TEST(CommandLine, FilesOpenAsADropAndAReloadWould) {
+  WindowFixture f;
+  const QString level = f.WriteLevel("start.tr4", LevelGeneration::TR4, 3);
+  const QString set = f.WritePicture("set.tga", Coordinates(512, 256));
+  const StartupFiles files = ParseCommandLine({"mosaicor", level, "--target", set});
+  EXPECT_EQ(files.source, level);
+  EXPECT_EQ(files.target, set);
+  OpenStartupFiles(f.bench(), files);
+  EXPECT_EQ(f.source().PortSize(), QSize(256, 768));
+  EXPECT_EQ(f.c().SourceCombo->currentText(), level);
+  EXPECT_EQ(f.state().TargetWidthPages, 2);
+  EXPECT_EQ(f.state().TextureSetPath, set);
+  EXPECT_FALSE(f.bench().History().Modified());
+
+  // A picture as the source; a bad file is reported and changes nothing.
+  const QString picture = f.WritePicture("pic.tga", Coordinates(64, 64));
+  OpenStartupFiles(f.bench(), ParseCommandLine({"mosaicor", picture}));
+  EXPECT_EQ(f.source().PortSize(), QSize(64, 64));
+  const QString bad = f.Path("bad.bmp");
+  WriteBytesToFile(bad, "not a picture");
+  OpenStartupFiles(f.bench(), ParseCommandLine({"mosaicor", bad, "--target", bad}));
+  EXPECT_EQ(f.dialogs.messages.size(), 2);
+  EXPECT_EQ(f.source().PortSize(), QSize(64, 64));
+  EXPECT_EQ(f.state().TextureSetPath, set);
+}
+
+}  // namespace
+}  // namespace mosaicor::testing

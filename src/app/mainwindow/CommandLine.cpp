@@ -1,0 +1,34 @@
+#include "mainwindow/CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include "workbench/SourceWorkflow.h"
+#include "workbench/TargetWorkflow.h"
+#include "workbench/Workbench.h"
+
+namespace mosaicor {
+
+StartupFiles ParseCommandLine(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Builds texture sets for the classic Tomb Raider level editors."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("SOURCE"), QStringLiteral("A level or picture to open in the Source canvas."),
+                               QStringLiteral("[SOURCE]"));
+  const QCommandLineOption target(QStringLiteral("target"), QStringLiteral("A texture set to open in the Target canvas."),
+                                  QStringLiteral("TEXTURESET"));
+  parser.addOption(target);
+  parser.process(arguments);
+  StartupFiles files;
+  if (!parser.positionalArguments().isEmpty()) files.source = parser.positionalArguments().constFirst();
+  files.target = parser.value(target);
+  return files;
+}
+
+void OpenStartupFiles(Workbench& bench, const StartupFiles& files) {
+  if (!files.source.isEmpty()) bench.Sources().OpenFile(files.source);
+  if (!files.target.isEmpty()) bench.Targets().OpenTextureSet(files.target);
+  bench.NotifyChanged();
+}
+
+}  // namespace mosaicor

@@ -1,0 +1,25 @@
+#pragma once
+// The desktop program's command line: `mosaicor [SOURCE] [--target TEXTURESET]`, and opening
+// those files as a drop on the Source and a Reload of the Target would.
+
+#include <QString>
+#include <QStringList>
+
+namespace mosaicor {
+
+class Workbench;
+
+struct StartupFiles {
+  QString source;  // a level or a picture, or empty
+  QString target;  // a texture set, or empty
+};
+
+// Parses the arguments (the program's name first). --help and --version print and exit the
+// program, as a wrong option does with its message.
+StartupFiles ParseCommandLine(const QStringList& arguments);
+
+// Opens the files; one that cannot be opened is reported as the window reports it, and the
+// window goes on with what it has.
+void OpenStartupFiles(Workbench& bench, const StartupFiles& files);
+
+}  // namespace mosaicor
