@@ -2,11 +2,11 @@
 
 #include "Commands.h"
 
+#include "extraction/LevelPages.h"
+#include "extraction/TombRaiderFileModule.h"
 #include "graphics/PixelFormat.h"
 #include "level/LevelErrorText.h"
 #include "level/Ttrlevel.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -28,12 +28,6 @@ QString GenerationName(int gameVersion) {
   }
 }
 
-PixelFormatCode PagePixelFormat(int gameVersion) {
-  if (gameVersion <= 2) return PixelFormatCode::EightBits;
-  if (gameVersion <= 5) return PixelFormatCode::FifteenBits;
-  return PixelFormatCode::ThirtyTwoBits;
-}
-
 // The ranges the animated-texture list really holds: a range whose words run past the end of
 // the list is not counted.
 int WholeAnimatedRanges(const std::vector<std::uint16_t>& words) {
@@ -51,7 +45,7 @@ int WholeAnimatedRanges(const std::vector<std::uint16_t>& words) {
 // Says why a level that loaded is still not sound; empty when it is.
 QString DamageOf(const Ttrlevel& level) {
   if (level.Truncated) return LevelEndsEarlyText(level.Place);
-  if (level.PagesShortened) return QStringLiteral("32-bit texture pages are missing");
+  if (level.PagesShortened) return LevelLoadFailureText(LevelLoadFailure::PagesMissing);
   return {};
 }
 
@@ -65,23 +59,15 @@ QString LayoutText(const Ttrlevel& level) {
 
 bool Describe(const QString& path, FileFacts& facts, QString& reason) {
   Ttrlevel level;
-  switch (level.LoadFromFile(path, false)) {
-    case Ttrlevel::LoadFileMissing:
-      reason = QStringLiteral("file not found");
-      return false;
-    case Ttrlevel::LoadUnknownVersion:
-      reason = QStringLiteral("unknown level version");
-      return false;
-    case Ttrlevel::LoadEncrypted:
-      reason = QStringLiteral("encrypted TR4 level: not supported");
-      return false;
-    default:
-      break;
+  const LevelLoadFailure failure = LoadResultFailure(level.LoadFromFile(path, false));
+  if (failure != LevelLoadFailure::None) {
+    reason = LevelLoadFailureText(failure);
+    return false;
   }
   reason = DamageOf(level);
   if (!reason.isEmpty()) return false;
   const QString generation = GenerationName(level.GameVersion);
-  const QString pixelFormat = PF2String(PagePixelFormat(level.GameVersion));
+  const QString pixelFormat = PF2String(LevelPagePixelFormat(level.GameVersion));
   const int ranges = WholeAnimatedRanges(level.AnimatedTextures);
   facts.lines << QStringLiteral("generation: %1").arg(generation)
               << QStringLiteral("game_version: %1").arg(level.GameVersion)
@@ -102,11 +88,6 @@ bool Describe(const QString& path, FileFacts& facts, QString& reason) {
 }
 
 }  // namespace
-
-bool IsLevelFileName(const QString& path) {
-  static const QStringList extensions = {"PHD", "TUB", "TR2", "TRG", "TR4", "TRC"};
-  return extensions.contains(QFileInfo(path).suffix().toUpper());
-}
 
 bool DescribeLevel(const QString& path, FileFacts& facts, QString& reason) {
   try {

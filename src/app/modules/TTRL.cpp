@@ -8,8 +8,11 @@
 #include <QProgressBar>
 #include <QScreen>
 
-const char* const kLevelFileFilter =
-    "Tomb Raider Files|*.PHD;*.TUB;*.TR2;*.TR4;*.TRC|"
+namespace {
+
+// One entry a game, after the entry for all level files.
+const char* const kGameFilters =
+    "|"
     "TR1 (1996) - Tomb Raider (*.phd)|*.PHD|"
     "TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|"
     "TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|"
@@ -19,6 +22,15 @@ const char* const kLevelFileFilter =
     "TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|"
     "TR5 (2000) - Chronicles (*.trc)|*.TRC|"
     "All Files (*.*)|*.*";
+
+}  // namespace
+
+QString LevelFileFilter() {
+  // The first entry takes every extension the level module reads, so the dialog never hides a
+  // file that a drop or the companion would take.
+  return QStringLiteral("Tomb Raider Files|*.") + LevelExtensions().join(QStringLiteral(";*.")) +
+         QLatin1String(kGameFilters);
+}
 
 TTRL::TTRL(QWidget* mainWindow, ITonePlayer& tones)
     : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
@@ -47,7 +59,7 @@ void TTRL::InitOpenDialog() {
   OpenDialog->setFileMode(QFileDialog::ExistingFile);
   OpenDialog->setDefaultSuffix(QString());
   OpenDialog->setOption(QFileDialog::HideNameFilterDetails, true);
-  OpenDialog->setNameFilters(QtNameFilters(QString::fromLatin1(kLevelFileFilter)));
+  OpenDialog->setNameFilters(QtNameFilters(LevelFileFilter()));
   OpenDialog->setSidebarUrls({});  // no places bar
 }
 

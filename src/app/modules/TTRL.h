@@ -54,5 +54,5 @@ class TTRL final : public QWidget, private ILevelLoadHost, private ProgressIndic
   TombRaiderFileModule module_;
 };
 
-// The level files' filter as the open dialog shows it.
-extern const char* const kLevelFileFilter;
+// The level files' filter as the open dialog shows it: all level files, then one entry a game.
+QString LevelFileFilter();

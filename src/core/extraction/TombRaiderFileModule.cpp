@@ -40,16 +40,8 @@ bool HasAnimatedRanges(const Ttrlevel& level) {
 LevelLoadFailure Extract(Ttrlevel& level, ProgressIndicator* gauge, const QString& fileName, bool animated,
                          bool maskTransparency, QImage& picture) {
   level.ProgressGauge = gauge;
-  switch (level.LoadFromFile(fileName, !animated)) {
-    case Ttrlevel::LoadFileMissing:
-      return LevelLoadFailure::FileNotFound;
-    case Ttrlevel::LoadUnknownVersion:
-      return LevelLoadFailure::UnknownVersion;
-    case Ttrlevel::LoadEncrypted:
-      return LevelLoadFailure::EncryptedLevel;
-    default:
-      break;
-  }
+  const LevelLoadFailure loadFailure = LoadResultFailure(level.LoadFromFile(fileName, !animated));
+  if (loadFailure != LevelLoadFailure::None) return loadFailure;
   // A level cut short before what the extraction needs is reported rather than shown half right
   // (a TR1 level cut before its palette would come out black); one that only lost sections
   // after them, its sounds say, still gives its textures.
@@ -101,10 +93,27 @@ QString LevelLoadFailureText(LevelLoadFailure failure) {
   return {};
 }
 
+LevelLoadFailure LoadResultFailure(std::uint8_t loadResult) {
+  switch (loadResult) {
+    case Ttrlevel::LoadFileMissing:
+      return LevelLoadFailure::FileNotFound;
+    case Ttrlevel::LoadUnknownVersion:
+      return LevelLoadFailure::UnknownVersion;
+    case Ttrlevel::LoadEncrypted:
+      return LevelLoadFailure::EncryptedLevel;
+    default:
+      return LevelLoadFailure::None;
+  }
+}
+
+const QStringList& LevelExtensions() {
+  static const QStringList extensions = {QStringLiteral("PHD"), QStringLiteral("TUB"), QStringLiteral("TR2"),
+                                         QStringLiteral("TRG"), QStringLiteral("TR4"), QStringLiteral("TRC")};
+  return extensions;
+}
+
 bool HasLevelExtension(const QString& fileName) {
-  const QString suffix = QFileInfo(fileName).suffix().toUpper();
-  return suffix == QLatin1String("PHD") || suffix == QLatin1String("TUB") || suffix == QLatin1String("TR2") ||
-         suffix == QLatin1String("TR4") || suffix == QLatin1String("TRC");
+  return LevelExtensions().contains(QFileInfo(fileName).suffix().toUpper());
 }
 
 QString TombRaiderFileModule::LastFailureText() const {

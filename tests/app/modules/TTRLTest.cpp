@@ -5,8 +5,8 @@
 
 #include "extraction/MakeBeep.h"
 #include "level/EDecompressionError.h"
-#include "modules/TTRL.h"
 #include "modules/DialogFilters.h"
+#include "modules/TTRL.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -65,11 +65,16 @@ TEST(TTRL, OpenDialogTitleAndFilters) {
   EXPECT_EQ(window.OpenDialog->windowTitle(), "   ----- EXTRAIRE TEXTURES TOMB RAIDER -----");
   EXPECT_EQ(window.OpenDialog->defaultSuffix(), "");
   const QStringList expected = {
-      "Tomb Raider Files (*.PHD *.TUB *.TR2 *.TR4 *.TRC)", "TR1 (1996) - Tomb Raider (*.phd) (*.PHD)",
-      "TR1 (1999) - Tomb Raider Gold (*.tub) (*.TUB)",     "TR2 (1997) - Starring Lara Croft (*.tr2) (*.TR2)",
-      "TR2 (1997) - Golden Mask (*.tr2) (*.TR2)",          "TR3 (1998) - Adventures of Lara Croft (*.tr2) (*.TR2)",
-      "TR3 (2000) - The Lost Artifact (*.tr2) (*.TR2)",    "TR4 (1999) - The Last Revelation (*.tr4) (*.TR4)",
-      "TR5 (2000) - Chronicles (*.trc) (*.TRC)",           "All Files (*.*) (*.*)",
+      "Tomb Raider Files (*.PHD *.TUB *.TR2 *.TRG *.TR4 *.TRC)",
+      "TR1 (1996) - Tomb Raider (*.phd) (*.PHD)",
+      "TR1 (1999) - Tomb Raider Gold (*.tub) (*.TUB)",
+      "TR2 (1997) - Starring Lara Croft (*.tr2) (*.TR2)",
+      "TR2 (1997) - Golden Mask (*.tr2) (*.TR2)",
+      "TR3 (1998) - Adventures of Lara Croft (*.tr2) (*.TR2)",
+      "TR3 (2000) - The Lost Artifact (*.tr2) (*.TR2)",
+      "TR4 (1999) - The Last Revelation (*.tr4) (*.TR4)",
+      "TR5 (2000) - Chronicles (*.trc) (*.TRC)",
+      "All Files (*.*) (*.*)",
   };
   EXPECT_EQ(window.OpenDialog->nameFilters(), expected);
   EXPECT_EQ(QtNameFilters("A|*.X;*.Y|B|*.Z"), (QStringList{"A (*.X *.Y)", "B (*.Z)"}));
