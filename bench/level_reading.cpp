@@ -192,8 +192,8 @@ void PeakMemory(benchmark::State& state, LevelGeneration generation, bool textur
     Ttrlevel reader;
     reader.LoadFromFile(level.path, texturesOnly);
     peak = double(peakBytes.load() - before);
-    bound = double(level.bytes.size()) + reader.Textiles32Size +
-            reader.Textiles16Size * (generation >= LevelGeneration::TR4) + reader.MiscTextiles32Size +
+    bound = double(level.bytes.size()) + reader.Textiles32.size() +
+            reader.Textiles16.size() * (generation >= LevelGeneration::TR4) + reader.MiscTextiles32.size() +
             reader.LevelData.size();
     ratio = peak / bound;
   }

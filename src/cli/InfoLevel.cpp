@@ -75,13 +75,13 @@ bool Describe(const QString& path, FileFacts& facts, QString& reason) {
   if (level.LayoutFromContent) facts.lines << QStringLiteral("layout: %1").arg(LayoutText(level));
   facts.lines << QStringLiteral("pages: %1").arg(level.TextileCount)
               << QStringLiteral("pixel_format: %1").arg(pixelFormat)
-              << QStringLiteral("object_textures: %1").arg(level.ObjectTextureCount)
+              << QStringLiteral("object_textures: %1").arg(level.ObjectTextures.size())
               << QStringLiteral("animated_ranges: %1").arg(ranges) << QStringLiteral("rooms: %1").arg(level.RoomCount);
   facts.brief = QStringLiteral("%1 level, %2 pages of %3, %4 object textures, %5 animated ranges, %6 rooms")
                     .arg(generation)
                     .arg(level.TextileCount)
                     .arg(pixelFormat)
-                    .arg(level.ObjectTextureCount)
+                    .arg(level.ObjectTextures.size())
                     .arg(ranges)
                     .arg(level.RoomCount);
   return true;

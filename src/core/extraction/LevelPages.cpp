@@ -9,7 +9,6 @@
 namespace {
 
 constexpr int kPageSide = 256;
-constexpr std::uint16_t kMasked15BitMagenta = 0xFC1F;
 constexpr QRgb kOpaqueMagenta = 0xFFFF00FF;
 
 int BytesPerPixel(int gameVersion) {
@@ -34,24 +33,8 @@ const QByteArray& PageData(const Ttrlevel& level) {
   }
 }
 
-// The page rows that both the level's data and the picture really hold.
-int CopyableRows(const Ttrlevel& level, const QImage& pageImage) {
-  const qint64 rowBytes = qint64(kPageSide) * BytesPerPixel(level.GameVersion);
-  const qint64 dataRows = PageData(level).size() / rowBytes;
-  return int(std::min<qint64>({dataRows, qint64(level.TextileCount) * kPageSide, pageImage.height()}));
-}
-
-void ZeroRowsFrom(QImage& image, int row) {
-  // Rows the data does not hold are never left as uninitialised memory.
-  for (int y = row; y < image.height(); ++y) std::memset(image.scanLine(y), 0, size_t(image.bytesPerLine()));
-}
-
 // The row loops below are written so that the compiler can turn them into vector code (at -O2 it
 // does so only for a fixed count).
-void MaskRow15(const std::uint16_t* __restrict source, std::uint16_t* __restrict target) {
-  for (int x = 0; x < kPageSide; ++x) target[x] = (source[x] & 0x8000u) ? source[x] : kMasked15BitMagenta;
-}
-
 void MaskRow32(const QRgb* __restrict source, QRgb* __restrict target) {
   for (int x = 0; x < kPageSide; ++x) target[x] = (source[x] >> 24) == 255 ? source[x] : kOpaqueMagenta;
 }
@@ -74,17 +57,6 @@ void ConvertRow15(const std::uint16_t* __restrict source, QRgb* __restrict targe
   }
 }
 
-void CopyRows(const Ttrlevel& level, QImage& pageImage, int rows) {
-  const qint64 rowBytes = qint64(kPageSide) * BytesPerPixel(level.GameVersion);
-  const char* source = PageData(level).constData();
-  if (pageImage.bytesPerLine() == rowBytes) {
-    std::memcpy(pageImage.bits(), source, size_t(rowBytes * rows));
-  } else {
-    for (int y = 0; y < rows; ++y) std::memcpy(pageImage.scanLine(y), source + y * rowBytes, size_t(rowBytes));
-  }
-  ZeroRowsFrom(pageImage, rows);
-}
-
 }  // namespace
 
 PixelFormatCode LevelPagePixelFormat(int gameVersion) {
@@ -99,54 +71,6 @@ QList<QRgb> BuildLevelPalette(const std::array<std::uint8_t, 768>& palette8) {
   for (int i = 0; i < 256; ++i)
     palette[i] = qRgb(widen(palette8[i * 3]), widen(palette8[i * 3 + 1]), widen(palette8[i * 3 + 2]));
   return palette;
-}
-
-QImage MakePageImage(const Ttrlevel& level) {
-  const int height = level.TextileCount * kPageSide;
-  QImage image;
-  switch (LevelPagePixelFormat(level.GameVersion)) {
-    case PixelFormatCode::EightBits:
-      image = QImage(kPageSide, height, QImage::Format_Indexed8);
-      if (!image.isNull()) image.setColorTable(BuildLevelPalette(level.Palette8));
-      break;
-    case PixelFormatCode::FifteenBits:
-      image = QImage(kPageSide, height, QImage::Format_RGB555);
-      break;
-    default:
-      image = QImage(kPageSide, height, QImage::Format_ARGB32);
-      break;
-  }
-  return image;
-}
-
-void CopyTextiles(const Ttrlevel& level, QImage& pageImage) {
-  CopyRows(level, pageImage, CopyableRows(level, pageImage));
-}
-
-void CopyTextilesMasked(const Ttrlevel& level, QImage& pageImage) {
-  const int rows = CopyableRows(level, pageImage);
-  switch (LevelPagePixelFormat(level.GameVersion)) {
-    case PixelFormatCode::EightBits:
-      CopyRows(level, pageImage, rows);
-      // The pixels keep index 0; the entry itself turns magenta (entry 255 keeps its colour).
-      pageImage.setColor(0, qRgb(255, 0, 255));
-      break;
-    case PixelFormatCode::FifteenBits: {
-      // Copied and masked in one pass over the data.
-      const auto* source = reinterpret_cast<const std::uint16_t*>(level.Textiles16.constData());
-      for (int y = 0; y < rows; ++y)
-        MaskRow15(source + qint64(y) * kPageSide, reinterpret_cast<std::uint16_t*>(pageImage.scanLine(y)));
-      ZeroRowsFrom(pageImage, rows);
-      break;
-    }
-    default: {
-      const auto* source = reinterpret_cast<const QRgb*>(level.Textiles32.constData());
-      for (int y = 0; y < rows; ++y)
-        MaskRow32(source + qint64(y) * kPageSide, reinterpret_cast<QRgb*>(pageImage.scanLine(y)));
-      ZeroRowsFrom(pageImage, rows);
-      break;
-    }
-  }
 }
 
 PageRowConverter::PageRowConverter(const Ttrlevel& level, bool maskTransparency)

@@ -42,16 +42,6 @@ PixelFormatCode LevelPagePixelFormat(int gameVersion);
 // (levels made by tools store full 8-bit values, which the plain product would wrap).
 QList<QRgb> BuildLevelPalette(const std::array<std::uint8_t, 768>& palette8);
 
-// An empty page image for the level's pages in their own pixel format, with the level's palette
-// for 8-bit pages. A null image when the pages do not fit in memory.
-QImage MakePageImage(const Ttrlevel& level);
-
-// Row r of the level's page data becomes row r of pageImage, byte for byte.
-void CopyTextiles(const Ttrlevel& level, QImage& pageImage);
-// The same, with the pixels the level declares transparent made magenta: palette entry 0 of
-// 8-bit pages, words with bit 15 clear (as 0xFC1F), 32-bit pixels whose alpha is not 255.
-void CopyTextilesMasked(const Ttrlevel& level, QImage& pageImage);
-
 // All pages as one 32-bit picture (Format_ARGB32): alpha 0 for palette index 0 (TR1), for a
 // clear bit 15 (TR2, TR3) or as stored (TR4, TR5). Null when the level has no pages or the
 // picture does not fit in memory.

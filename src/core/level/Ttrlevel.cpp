@@ -201,19 +201,16 @@ void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
 void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
   cursor.Section("page counts").Skip(6);  // three page counts that the chunks themselves settle
   Textiles32 = ReadChunk(cursor.Section("32-bit page chunk"), kMaxPageChunkBytes);
-  Textiles32Size = static_cast<std::int32_t>(Textiles32.size());
   SetProgress(20);
   Textiles16 = ReadChunk(cursor.Section("16-bit page chunk"), kMaxLevelPages * kPage16Bytes);
-  Textiles16Size = static_cast<std::int32_t>(Textiles16.size());
   SetProgress(30);
   // The 16-bit chunk counts the pages; the consumers read that many 32-bit pages, so a 32-bit
   // chunk that holds fewer lowers the count to the whole pages it really has.
-  const qint64 counted = Textiles16Size / kPage16Bytes;
-  const qint64 held = Textiles32Size / kPage32Bytes;
+  const qint64 counted = Textiles16.size() / kPage16Bytes;
+  const qint64 held = Textiles32.size() / kPage32Bytes;
   TextileCount = static_cast<std::int32_t>(std::min(counted, held));
   PagesShortened = held < counted;
   MiscTextiles32 = ReadChunk(cursor.Section("font and sky page chunk"), kMaxPageChunkBytes);
-  MiscTextiles32Size = static_cast<std::int32_t>(MiscTextiles32.size());
   layoutsParted_ = true;  // TR4 and TR5 agree up to here
   SetProgress(40);
   if (GameVersion == 6) {
@@ -229,7 +226,7 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
 void Ttrlevel::ReadPlainPages(LevelCursor& cursor) {
   if (GameVersion >= 3) {
     cursor.Section("palettes").ReadInto(Palette8.data(), qint64(Palette8.size()));
-    cursor.ReadInto(Palette16.data(), qint64(Palette16.size()));
+    cursor.Skip(1024);  // the 16-bit palette: the extraction never uses it
   }
   const qint64 declared = cursor.Section("texture pages").U32();
   // The same cap as the inflated page chunks of TR4 and TR5: no real level comes near it.

@@ -60,19 +60,13 @@ class Ttrlevel {
   bool LevelLoaded = false;
   // Pages of 256 x 256 pixels that every page set of the generation really holds.
   std::int32_t TextileCount = 0;
-  QByteArray Textiles8;       // TR1-TR3: 65536 bytes a page, indices into Palette8
-  QByteArray Textiles16;      // TR2-TR5: 131072 bytes a page, ARGB 1-5-5-5
-  QByteArray Textiles32;      // TR4, TR5: 262144 bytes a page, B G R A
-  QByteArray MiscTextiles32;  // TR4, TR5: the third page chunk
-  std::int32_t Textiles32Size = 0;
-  std::int32_t Textiles16Size = 0;
-  std::int32_t MiscTextiles32Size = 0;
-  std::array<std::uint8_t, 768> Palette8{};    // TR1-TR3: 256 x R G B, 6 bits each
-  std::array<std::uint8_t, 1024> Palette16{};  // TR2, TR3
+  QByteArray Textiles8;                      // TR1-TR3: 65536 bytes a page, indices into Palette8
+  QByteArray Textiles16;                     // TR2-TR5: 131072 bytes a page, ARGB 1-5-5-5
+  QByteArray Textiles32;                     // TR4, TR5: 262144 bytes a page, B G R A
+  QByteArray MiscTextiles32;                 // TR4, TR5: the third page chunk
+  std::array<std::uint8_t, 768> Palette8{};  // TR1-TR3: 256 x R G B, 6 bits each
   std::uint16_t RoomCount = 0;
-  std::int32_t ObjectTextureCount = 0;
   std::vector<ObjectTexture> ObjectTextures;
-  std::int32_t AnimatedTextureWordCount = 0;
   std::vector<std::uint16_t> AnimatedTextures;
   QByteArray LevelData;  // TR4: the inflated level-data chunk
   QByteArray SoundData;

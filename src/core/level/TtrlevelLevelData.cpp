@@ -123,7 +123,6 @@ void Ttrlevel::ReadObjectTextures(LevelCursor& cursor) {
     ObjectTextures.push_back(DecodeObjectTexture(cursor.Current(), GameVersion));
     cursor.Advance(recordSize);
   }
-  ObjectTextureCount = static_cast<std::int32_t>(held);
   if (held < declared) cursor.End();
 }
 
@@ -132,6 +131,5 @@ void Ttrlevel::ReadAnimatedTextures(LevelCursor& cursor) {
   const qint64 held = std::min(declared, cursor.Remaining() / 2);
   AnimatedTextures.resize(static_cast<size_t>(held));
   for (qint64 i = 0; i < held; ++i) AnimatedTextures[size_t(i)] = cursor.U16();
-  AnimatedTextureWordCount = static_cast<std::int32_t>(held);
   if (held < declared) cursor.End();
 }

@@ -38,7 +38,7 @@ TEST(RealLevels, Tr1LevelIsWalkedToItsEnd) {
   EXPECT_GT(level.TextileCount, 0);
   EXPECT_EQ(level.Textiles8.size(), qint64(level.TextileCount) * 65536);
   EXPECT_GT(level.RoomCount, 0);
-  EXPECT_GT(level.ObjectTextureCount, 0);
+  EXPECT_GT(int(level.ObjectTextures.size()), 0);
   EXPECT_TRUE(AnimatedListIsWhole(level));
   // Its palette, found after the light map, starts with the entry the README describes.
   EXPECT_EQ(level.Palette8[0], 255);
@@ -58,7 +58,7 @@ TEST(RealLevels, Tr5LevelIsWalkedToItsEnd) {
   EXPECT_EQ(level.TextileCount, 9);
   EXPECT_FALSE(level.PagesShortened);
   EXPECT_GT(level.RoomCount, 0);
-  EXPECT_GT(level.ObjectTextureCount, 0);
+  EXPECT_GT(int(level.ObjectTextures.size()), 0);
   EXPECT_TRUE(AnimatedListIsWhole(level));
   for (const ObjectTexture& t : level.ObjectTextures) EXPECT_LT(t.Tile & 0x7FFF, level.TextileCount);
 }

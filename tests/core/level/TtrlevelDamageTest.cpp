@@ -43,8 +43,6 @@ TEST(TtrlevelDamage, EveryCutShortLevelLoadsWhatItHoldsAndSaysSo) {
       ASSERT_EQ(result, Ttrlevel::LoadOk) << int(g) << " " << length;
       EXPECT_TRUE(level.Truncated) << int(g) << " " << length;
       EXPECT_LE(qint64(level.TextileCount) * 65536, level.Textiles8.size() + (int(g) >= 3 ? 1 << 30 : 0));
-      EXPECT_EQ(level.ObjectTextureCount, int(level.ObjectTextures.size()));
-      EXPECT_EQ(level.AnimatedTextureWordCount, int(level.AnimatedTextures.size()));
       ++loaded;
     }
     EXPECT_GT(loaded, 0);
@@ -182,7 +180,7 @@ TEST(TtrlevelDamage, DeclaredChunkLengthsNeitherBoundNorSizeTheResult) {
     Ttrlevel level;
     ASSERT_EQ(level.LoadFromMemory(lying, "a.trc", false), Ttrlevel::LoadOk);
     EXPECT_EQ(level.Textiles32, d.pages32) << declared;
-    EXPECT_EQ(level.Textiles16Size, 2 * 131072) << declared;
+    EXPECT_EQ(level.Textiles16.size(), 2 * 131072) << declared;
     EXPECT_EQ(level.TextileCount, 2);
     EXPECT_FALSE(level.Truncated);
   }
@@ -201,7 +199,7 @@ TEST(TtrlevelDamage, CorruptedChunkCheckIsRejected) {
     EXPECT_STREQ(error.what(), "error");
   }
   EXPECT_TRUE(level.LevelLoaded);  // what was read is released with the next load or the object
-  EXPECT_EQ(level.Textiles32Size, 262144);
+  EXPECT_EQ(level.Textiles32.size(), 262144);
 }
 
 // A textures-only load of TR4 and TR5 still inflates and keeps all three page chunks, so damage in
@@ -217,8 +215,8 @@ TEST(TtrlevelDamage, TexturesOnlyStillInflatesEveryPageChunk) {
     EXPECT_EQ(level.TextileCount, 2);
     EXPECT_EQ(level.Textiles16, d.pages16);
     EXPECT_EQ(level.MiscTextiles32, d.miscPages32);
-    EXPECT_EQ(level.Textiles16Size, d.pages16.size());
-    EXPECT_EQ(level.MiscTextiles32Size, d.miscPages32.size());
+    EXPECT_EQ(level.Textiles16.size(), d.pages16.size());
+    EXPECT_EQ(level.MiscTextiles32.size(), d.miscPages32.size());
     const qint64 miscEnd = layout.chunkMisc + 8 + qFromLittleEndian<quint32>(bytes.constData() + layout.chunkMisc + 4);
     for (qint64 end : {layout.chunkMisc, miscEnd}) {
       QByteArray damaged = bytes;
@@ -235,8 +233,8 @@ TEST(TtrlevelDamage, ShortThirtyTwoBitChunkLowersThePageCount) {
   d.pages32.append(1000, '\0');  // and a piece of a fourth
   Ttrlevel level;
   ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.tr4", true), Ttrlevel::LoadOk);
-  EXPECT_EQ(level.Textiles16Size, 5 * 131072);
-  EXPECT_EQ(level.Textiles32Size, 3 * 262144 + 1000);
+  EXPECT_EQ(level.Textiles16.size(), 5 * 131072);
+  EXPECT_EQ(level.Textiles32.size(), 3 * 262144 + 1000);
   EXPECT_EQ(level.TextileCount, 3);
   EXPECT_TRUE(level.PagesShortened);
   EXPECT_GE(level.Textiles32.size(), qint64(level.TextileCount) * 262144);
@@ -250,7 +248,7 @@ TEST(TtrlevelDamage, Tr5SoundStartBeyondTheFileIsAShortFile) {
   Ttrlevel level;
   ASSERT_EQ(level.LoadFromMemory(bytes, "a.trc", false), Ttrlevel::LoadOk);
   EXPECT_TRUE(level.Truncated);
-  EXPECT_EQ(level.ObjectTextureCount, 6);  // everything before the sound was read
+  EXPECT_EQ(int(level.ObjectTextures.size()), 6);  // everything before the sound was read
 }
 
 TEST(TtrlevelDamage, HugeRoomCountEndsWithTheData) {

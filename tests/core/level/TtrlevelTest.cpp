@@ -44,16 +44,14 @@ TEST_P(EveryGeneration, FullLoadKeepsEverySectionTheExtractionNeeds) {
   EXPECT_EQ(level.Textiles16, gv >= 3 ? d.pages16 : QByteArray());
   EXPECT_EQ(level.Textiles32, d.pages32);
   EXPECT_EQ(level.MiscTextiles32, d.miscPages32);
-  EXPECT_EQ(level.Textiles32Size, d.pages32.size());
-  EXPECT_EQ(level.Textiles16Size, gv >= 6 ? d.pages16.size() : 0);
   if (gv <= 5) {
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
   }
   EXPECT_EQ(level.RoomCount, 3);
-  EXPECT_EQ(level.ObjectTextureCount, 6);
+  EXPECT_EQ(int(level.ObjectTextures.size()), 6);
   EXPECT_EQ(level.ObjectTextures, d.objectTextures);
   EXPECT_EQ(level.AnimatedTextures, Words(d));
-  EXPECT_EQ(level.AnimatedTextureWordCount, int(Words(d).size()));
+  EXPECT_EQ(int(level.AnimatedTextures.size()), int(Words(d).size()));
   EXPECT_EQ(level.SoundData, gv <= 2 ? d.samples : d.soundData);
   EXPECT_EQ(level.LevelData.isEmpty(), gv != 6);
 }
@@ -356,7 +354,7 @@ TEST(Ttrlevel, AnimatedListIsKeptAsStored) {
   d.animatedWords = std::vector<std::uint16_t>{};
   level.LoadFromMemory(WriteLevel(d), "a.tr2", false);
   EXPECT_TRUE(level.AnimatedTextures.empty());
-  EXPECT_EQ(level.AnimatedTextureWordCount, 0);
+  EXPECT_EQ(int(level.AnimatedTextures.size()), 0);
   EXPECT_FALSE(level.Truncated);
 }
 
@@ -376,9 +374,9 @@ TEST(Ttrlevel, TextileCountOfCompressedLevelsComesFromThe16BitChunk) {
   LevelDescription d = MakeSampleLevel(G::TR4, 12);
   Ttrlevel level;
   ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.tr4", true), Ttrlevel::LoadOk);
-  EXPECT_EQ(level.Textiles16Size, 1572864);
+  EXPECT_EQ(level.Textiles16.size(), 1572864);
   EXPECT_EQ(level.TextileCount, 12);
-  EXPECT_EQ(level.Textiles32Size, 12 * 262144);
+  EXPECT_EQ(level.Textiles32.size(), 12 * 262144);
   EXPECT_FALSE(level.PagesShortened);
 }
 
