@@ -16,9 +16,9 @@ namespace {
 void CheckConsistent(const Ttrlevel& level) {
   const qint64 pages = level.TextileCount;
   bool ok = pages >= 0;
-  if (level.GameVersion >= 1 && level.GameVersion <= 5) ok = ok && level.Textiles8.size() >= pages * 65536;
-  if (level.GameVersion >= 3) ok = ok && level.Textiles16.size() >= pages * 131072;
-  if (level.GameVersion >= 6) ok = ok && level.Textiles32.size() >= pages * 262144;
+  if (int(level.GameVersion) >= 1 && int(level.GameVersion) <= 5) ok = ok && level.Textiles8.size() >= pages * 65536;
+  if (int(level.GameVersion) >= 3) ok = ok && level.Textiles16.size() >= pages * 131072;
+  if (int(level.GameVersion) >= 6) ok = ok && level.Textiles32.size() >= pages * 262144;
   if (!ok) std::abort();
 }
 

@@ -10,18 +10,18 @@
 
 namespace {
 
-QString GenerationName(int gameVersion) {
+QString GenerationName(GameVersion gameVersion) {
   switch (gameVersion) {
-    case 1:
+    case GameVersion::TR1:
       return QStringLiteral("TR1");
-    case 2:
+    case GameVersion::TR1Gold:
       return QStringLiteral("TR1 Gold");
-    case 3:
-    case 4:
+    case GameVersion::TR2:
+    case GameVersion::TR2Trg:
       return QStringLiteral("TR2");
-    case 5:
+    case GameVersion::TR3:
       return QStringLiteral("TR3");
-    case 6:
+    case GameVersion::TR4:
       return QStringLiteral("TR4");
     default:
       return QStringLiteral("TR5");
@@ -51,7 +51,7 @@ QString DamageOf(const Ttrlevel& level) {
 
 // Where the file was read in another layout than its name picks, which one.
 QString LayoutText(const Ttrlevel& level) {
-  if (level.GameVersion <= 2)
+  if (IsTr1Generation(level.GameVersion))
     return level.PaletteAfterSprites ? QStringLiteral("palette after the sprite sequences, as in TR1 demo levels")
                                      : QStringLiteral("palette after the light map, as in TR1 levels");
   return QStringLiteral("%1, whatever the name says").arg(GenerationName(level.GameVersion));
@@ -70,7 +70,7 @@ bool Describe(const QString& path, FileFacts& facts, QString& reason) {
   const QString pixelFormat = PF2String(LevelPagePixelFormat(level.GameVersion));
   const int ranges = WholeAnimatedRanges(level.AnimatedTextures);
   facts.lines << QStringLiteral("generation: %1").arg(generation)
-              << QStringLiteral("game_version: %1").arg(level.GameVersion)
+              << QStringLiteral("game_version: %1").arg(int(level.GameVersion))
               << QStringLiteral("file_version: 0x%1").arg(level.FileVersion, 8, 16, QLatin1Char('0'));
   if (level.LayoutFromContent) facts.lines << QStringLiteral("layout: %1").arg(LayoutText(level));
   facts.lines << QStringLiteral("pages: %1").arg(level.TextileCount)

@@ -145,7 +145,7 @@ class ImageStack : public FrameStackState, private LayerDamageSink {
   void PutAnimatedCellsBack();
   void ReleaseAnimation();
   // Transforms.
-  void SetTransformCursor(const char* name, FramePointer pointer);
+  void SetTransformCursor(CursorBox box, FramePointer pointer);
   void TransformCell(QPoint (*destination)(int x, int y, int i, int w, int h));
 
   CanvasView* view_ = nullptr;

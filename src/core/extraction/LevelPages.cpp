@@ -11,7 +11,7 @@ namespace {
 constexpr int kPageSide = 256;
 constexpr QRgb kOpaqueMagenta = 0xFFFF00FF;
 
-int BytesPerPixel(int gameVersion) {
+int BytesPerPixel(GameVersion gameVersion) {
   switch (LevelPagePixelFormat(gameVersion)) {
     case PixelFormatCode::EightBits:
       return 1;
@@ -59,9 +59,9 @@ void ConvertRow15(const std::uint16_t* __restrict source, QRgb* __restrict targe
 
 }  // namespace
 
-PixelFormatCode LevelPagePixelFormat(int gameVersion) {
-  if (gameVersion <= 2) return PixelFormatCode::EightBits;
-  if (gameVersion <= 5) return PixelFormatCode::FifteenBits;
+PixelFormatCode LevelPagePixelFormat(GameVersion gameVersion) {
+  if (IsTr1Generation(gameVersion)) return PixelFormatCode::EightBits;
+  if (!HasCompressedChunks(gameVersion)) return PixelFormatCode::FifteenBits;
   return PixelFormatCode::ThirtyTwoBits;
 }
 
@@ -152,7 +152,7 @@ QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency) {
 
 QImage MiscPagesAs32Bits(const Ttrlevel& level, bool maskTransparency) {
   const qint64 pageBytes = qint64(kPageSide) * kPageSide * qint64(sizeof(QRgb));
-  const qint64 pages = level.GameVersion >= 6 ? level.MiscTextiles32.size() / pageBytes : 0;
+  const qint64 pages = HasCompressedChunks(level.GameVersion) ? level.MiscTextiles32.size() / pageBytes : 0;
   if (pages <= 0) return {};
   QImage picture(kPageSide, int(pages * kPageSide), QImage::Format_ARGB32);
   if (picture.isNull()) return picture;

@@ -5,6 +5,7 @@
 // transparency in the alpha byte.
 
 #include "graphics/PixelFormat.h"
+#include "level/GameVersion.h"
 
 #include <QImage>
 #include <QList>
@@ -36,7 +37,7 @@ class PageRowConverter {
 };
 
 // The pixel format of a generation's pages: 8 bits (TR1), 15 bits (TR2, TR3), 32 bits (TR4, TR5).
-PixelFormatCode LevelPagePixelFormat(int gameVersion);
+PixelFormatCode LevelPagePixelFormat(GameVersion gameVersion);
 
 // 256 opaque colours from the level's 6-bit components, each multiplied by 4 and clamped at 255
 // (levels made by tools store full 8-bit values, which the plain product would wrap).

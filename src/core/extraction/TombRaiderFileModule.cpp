@@ -93,7 +93,7 @@ QString LevelLoadFailureText(LevelLoadFailure failure) {
   return {};
 }
 
-LevelLoadFailure LoadResultFailure(std::uint8_t loadResult) {
+LevelLoadFailure LoadResultFailure(Ttrlevel::LoadResult loadResult) {
   switch (loadResult) {
     case Ttrlevel::LoadFileMissing:
       return LevelLoadFailure::FileNotFound;
@@ -101,9 +101,10 @@ LevelLoadFailure LoadResultFailure(std::uint8_t loadResult) {
       return LevelLoadFailure::UnknownVersion;
     case Ttrlevel::LoadEncrypted:
       return LevelLoadFailure::EncryptedLevel;
-    default:
-      return LevelLoadFailure::None;
+    case Ttrlevel::LoadOk:
+      break;
   }
+  return LevelLoadFailure::None;
 }
 
 const QStringList& LevelExtensions() {
@@ -137,7 +138,7 @@ bool TombRaiderFileModule::Load(Extraction extraction, QImage& image, const QStr
   lastEndPlace_.clear();
   if (HasLevelExtension(fileName)) {
     QImage picture;
-    int gameVersion = 0;
+    GameVersion gameVersion = GameVersion::Unknown;
     {
       // Destroyed in reverse order: the window is hidden before the reader lets go of the level.
       Ttrlevel level;

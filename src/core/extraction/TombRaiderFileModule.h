@@ -6,6 +6,7 @@
 
 #include "extraction/LevelLoadHost.h"
 #include "graphics/PixelFormat.h"
+#include "level/Ttrlevel.h"
 
 #include <QImage>
 #include <QString>
@@ -31,7 +32,7 @@ enum class LevelLoadFailure {
 QString LevelLoadFailureText(LevelLoadFailure failure);
 
 // The failure a LoadFromFile result stands for; None for a level that loaded.
-LevelLoadFailure LoadResultFailure(std::uint8_t loadResult);
+LevelLoadFailure LoadResultFailure(Ttrlevel::LoadResult loadResult);
 
 // The extensions of level files, upper case without the dot: the one list the companion, the
 // drops and the open dialog go by. .TRG is the second TR2 form, which the reader tells by name.

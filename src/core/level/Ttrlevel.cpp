@@ -18,22 +18,22 @@ bool NameContains(const QString& fileName, const char* upper, const char* lower)
   return fileName.contains(QLatin1String(upper)) || fileName.contains(QLatin1String(lower));
 }
 
-// The GameVersion for the first four bytes of a file, 0 when they name no level.
-int RecogniseGeneration(quint32 fileVersion, const QString& fileName) {
+// The generation for the first four bytes of a file, Unknown when they name no level.
+GameVersion RecogniseGeneration(quint32 fileVersion, const QString& fileName) {
   switch (fileVersion) {
     case 0x00000020:
-      return NameContains(fileName, ".TUB", ".tub") ? 2 : 1;
+      return NameContains(fileName, ".TUB", ".tub") ? GameVersion::TR1Gold : GameVersion::TR1;
     case 0x0000002D:
-      return NameContains(fileName, ".TRG", ".trg") ? 4 : 3;
+      return NameContains(fileName, ".TRG", ".trg") ? GameVersion::TR2Trg : GameVersion::TR2;
     case 0xFF080038:
     case 0xFF180038:
     case Ttrlevel::kTr3PicturesVersion:
-      return 5;
+      return GameVersion::TR3;
     case 0x00345254:  // "TR4\0"
     case 0xFFFFFFF0:
-      return NameContains(fileName, ".TRC", ".trc") ? 7 : 6;
+      return NameContains(fileName, ".TRC", ".trc") ? GameVersion::TR5 : GameVersion::TR4;
     default:
-      return 0;
+      return GameVersion::Unknown;
   }
 }
 
@@ -84,11 +84,11 @@ void Ttrlevel::SetProgress(int percent) {
   if (ProgressGauge) ProgressGauge->SetProgress(percent);
 }
 
-std::uint8_t Ttrlevel::LoadFromFile(const QString& fileName, bool texturesOnly) {
+Ttrlevel::LoadResult Ttrlevel::LoadFromFile(const QString& fileName, bool texturesOnly) {
   return Load(fileName, texturesOnly, [&](MemoryFile& file) { return file.Open(fileName); });
 }
 
-std::uint8_t Ttrlevel::LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly) {
+Ttrlevel::LoadResult Ttrlevel::LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly) {
   // Shared, not moved: a file whose name picks the wrong layout is read a second time.
   return Load(fileName, texturesOnly, [&](MemoryFile& file) {
     file.Open(content);
@@ -96,7 +96,8 @@ std::uint8_t Ttrlevel::LoadFromMemory(QByteArray content, const QString& fileNam
   });
 }
 
-std::uint8_t Ttrlevel::Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open) {
+Ttrlevel::LoadResult Ttrlevel::Load(const QString& fileName, bool texturesOnly,
+                                    const std::function<bool(MemoryFile&)>& open) {
   SetProgress(0);
   const ProgressReset reset([this] { SetProgress(0); });
   if (LevelLoaded) {
@@ -108,14 +109,14 @@ std::uint8_t Ttrlevel::Load(const QString& fileName, bool texturesOnly, const st
   uchar first[4] = {};
   const bool complete = file.Read(first, 4) == 4;
   FileVersion = qFromLittleEndian<quint32>(first);
-  GameVersion = complete ? RecogniseGeneration(FileVersion, fileName) : 0;
-  if (GameVersion == 0) {
+  GameVersion = complete ? RecogniseGeneration(FileVersion, fileName) : GameVersion::Unknown;
+  if (GameVersion == GameVersion::Unknown) {
     const bool encrypted = complete && FileVersion == kEncryptedTr4Version;
     FileVersion = 0;
     return encrypted ? LoadEncrypted : LoadUnknownVersion;
   }
   LevelLoaded = true;
-  PaletteAfterSprites = GameVersion == 2;
+  PaletteAfterSprites = GameVersion == GameVersion::TR1Gold;
   const std::exception_ptr damage = WalkCaught(file, texturesOnly);
   if (!damage && WalkFits()) return LoadOk;
   file.Close();
@@ -141,7 +142,7 @@ bool Ttrlevel::WalkFits() const {
   if (Truncated) return false;
   // TR1 and TR1 Gold differ only in where the palette lies: the wrong guess walks on, but
   // does not end where the file does.
-  return GameVersion > 2 || endedAtFileEnd_;
+  return !IsTr1Generation(GameVersion) || endedAtFileEnd_;
 }
 
 bool Ttrlevel::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
@@ -150,15 +151,15 @@ bool Ttrlevel::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
   other.GameVersion = GameVersion;
   other.PaletteAfterSprites = PaletteAfterSprites;
   switch (GameVersion) {
-    case 1:
-    case 2:
+    case GameVersion::TR1:
+    case GameVersion::TR1Gold:
       other.PaletteAfterSprites = !PaletteAfterSprites;
       break;
-    case 6:
-      other.GameVersion = 7;
+    case GameVersion::TR4:
+      other.GameVersion = GameVersion::TR5;
       break;
-    case 7:
-      other.GameVersion = 6;
+    case GameVersion::TR5:
+      other.GameVersion = GameVersion::TR4;
       break;
     default:
       return false;
@@ -177,16 +178,16 @@ bool Ttrlevel::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
 
 void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
   LevelCursor cursor(file, Place);
-  if (GameVersion >= 6) {
+  if (HasCompressedChunks(GameVersion)) {
     ReadCompressedPages(cursor);
   } else {
     ReadPlainPages(cursor);
   }
   // TR1 and TR1 Gold pages need the palette that lies after the rooms.
-  PagesComplete = GameVersion >= 3;
+  PagesComplete = !IsTr1Generation(GameVersion);
   if (FileVersion == kTr3PicturesVersion) return;
-  if (texturesOnly && GameVersion >= 3) return;
-  if (GameVersion == 6) {
+  if (texturesOnly && !IsTr1Generation(GameVersion)) return;
+  if (GameVersion == GameVersion::TR4) {
     // From here on the walk reads the inflated level data, not the file.
     MemoryFile levelFile;
     levelFile.Assign(LevelData);
@@ -213,7 +214,7 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
   MiscTextiles32 = ReadChunk(cursor.Section("font and sky page chunk"), kMaxPageChunkBytes);
   layoutsParted_ = true;  // TR4 and TR5 agree up to here
   SetProgress(40);
-  if (GameVersion == 6) {
+  if (GameVersion == GameVersion::TR4) {
     LevelData = ReadChunk(cursor.Section("level-data chunk"), kMaxLevelDataChunkBytes);
     // Everything after the level data is sound; the file itself is not read again.
     MemoryFile& file = cursor.File();
@@ -224,7 +225,7 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
 }
 
 void Ttrlevel::ReadPlainPages(LevelCursor& cursor) {
-  if (GameVersion >= 3) {
+  if (!IsTr1Generation(GameVersion)) {
     cursor.Section("palettes").ReadInto(Palette8.data(), qint64(Palette8.size()));
     cursor.Skip(1024);  // the 16-bit palette: the extraction never uses it
   }
@@ -239,10 +240,10 @@ void Ttrlevel::ReadPlainPages(LevelCursor& cursor) {
   // Only whole pages that every set holds count; a short set ends the walk.
   bool complete = cursor.Keep(Textiles8, declared * kPage8Bytes);
   qint64 pages = Textiles8.size() / kPage8Bytes;
-  if (complete && GameVersion >= 3) {
+  if (complete && !IsTr1Generation(GameVersion)) {
     complete = cursor.Keep(Textiles16, declared * kPage16Bytes);
     pages = Textiles16.size() / kPage16Bytes;
-  } else if (GameVersion >= 3) {
+  } else if (!IsTr1Generation(GameVersion)) {
     pages = 0;
   }
   TextileCount = static_cast<std::int32_t>(pages);

@@ -6,6 +6,7 @@
 // keeps what it holds and stops the walk (result LoadOk, Truncated set); compressed data that is
 // damaged or would inflate beyond any real level raises EDecompressionError.
 
+#include "level/GameVersion.h"
 #include "level/LevelPlace.h"
 #include "level/ObjectTexture.h"
 
@@ -49,14 +50,14 @@ class Ttrlevel {
   // named .tr4 and TR4 levels named .trc.
   // Raises EDecompressionError (with the place it was met), EFileReadError (exists but
   // unreadable), ELevelLimitError (more than any real level holds) and std::bad_alloc.
-  std::uint8_t LoadFromFile(const QString& fileName, bool texturesOnly);
+  LoadResult LoadFromFile(const QString& fileName, bool texturesOnly);
   // The same for a file's bytes already in memory; fileName only serves the name tests.
-  std::uint8_t LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
+  LoadResult LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
   // Releases everything and returns to the state after construction (ProgressGauge stays).
   void FreeLevelData();
 
   std::uint32_t FileVersion = 0;
-  std::int32_t GameVersion = 0;  // 1 TR1, 2 TR1 Gold, 3 and 4 TR2, 5 TR3, 6 TR4, 7 TR5
+  ::GameVersion GameVersion = ::GameVersion::Unknown;
   bool LevelLoaded = false;
   // Pages of 256 x 256 pixels that every page set of the generation really holds.
   std::int32_t TextileCount = 0;
@@ -82,7 +83,7 @@ class Ttrlevel {
   // The section the walk read last, so where it stopped when it stopped early.
   LevelPlace Place;
 
-  // GameVersion 1 and 2: the palette lies right after the sprite sequences (TR1 Gold, and the TR1
+  // TR1 and TR1 Gold: the palette lies right after the sprite sequences (TR1 Gold, and the TR1
   // demo levels), not after the light map (TR1).
   bool PaletteAfterSprites = false;
   // The layout the file was read in is not the one its name picks (see LoadFromFile).
@@ -91,7 +92,7 @@ class Ttrlevel {
  private:
   Ttrlevel& operator=(Ttrlevel&&) = default;
 
-  std::uint8_t Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open);
+  LoadResult Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open);
   void Walk(MemoryFile& file, bool texturesOnly);
   // Walk, with the ways it can stop early caught: an early end sets Truncated, damaged
   // compressed data is returned (with its place) rather than raised.

@@ -11,7 +11,7 @@
 void Ttrlevel::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
   qint64 tr5SoundStart = 0;
   cursor.Section("level header");
-  if (GameVersion == 7) {
+  if (GameVersion == GameVersion::TR5) {
     cursor.Skip(32);
     const quint32 levelDataLength = cursor.U32();
     cursor.Skip(4);
@@ -28,7 +28,7 @@ void Ttrlevel::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
 }
 
 void Ttrlevel::SkipRooms(LevelCursor& cursor) {
-  const int gv = GameVersion;
+  const int gv = int(GameVersion);  // the layouts grew generation by generation
   double progress = 0;
   for (int room = 0; room < RoomCount; ++room) {
     cursor.Section("rooms", room);
@@ -57,7 +57,7 @@ void Ttrlevel::SkipRooms(LevelCursor& cursor) {
 }
 
 void Ttrlevel::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5SoundStart) {
-  const int gv = GameVersion;
+  const int gv = int(GameVersion);  // the layouts grew generation by generation
   const bool compressed = gv >= 6;
   SetProgress(80);
   cursor.Section("floor data").SkipList32(2);

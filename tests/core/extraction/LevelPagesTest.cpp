@@ -239,7 +239,7 @@ TEST(LevelPages, RealLevelsPixelForPixel) {
     Ttrlevel level;
     ASSERT_EQ(level.LoadFromFile(path, true), Ttrlevel::LoadOk);
     RawPages raw;
-    raw.gameVersion = level.GameVersion;
+    raw.gameVersion = int(level.GameVersion);
     raw.pages8 = level.Textiles8;
     raw.pages16 = level.Textiles16;
     raw.pages32 = level.Textiles32;

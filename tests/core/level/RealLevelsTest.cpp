@@ -32,7 +32,7 @@ TEST(RealLevels, Tr1LevelIsWalkedToItsEnd) {
   Ttrlevel level;
   ASSERT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
   EXPECT_FALSE(level.Truncated);
-  EXPECT_EQ(level.GameVersion, 1);
+  EXPECT_EQ(int(level.GameVersion), 1);
   EXPECT_FALSE(level.LayoutFromContent);
   EXPECT_FALSE(level.PaletteAfterSprites);
   EXPECT_GT(level.TextileCount, 0);
@@ -53,7 +53,7 @@ TEST(RealLevels, Tr5LevelIsWalkedToItsEnd) {
   Ttrlevel level;
   ASSERT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
   EXPECT_FALSE(level.Truncated);
-  EXPECT_EQ(level.GameVersion, 7);
+  EXPECT_EQ(int(level.GameVersion), 7);
   EXPECT_FALSE(level.LayoutFromContent);
   EXPECT_EQ(level.TextileCount, 9);
   EXPECT_FALSE(level.PagesShortened);
@@ -79,7 +79,7 @@ TEST(RealLevels, MisnamedLevelsAreReadByTheirContent) {
     ASSERT_EQ(misnamed.LoadFromMemory(bytes, c.misnamed, false), Ttrlevel::LoadOk) << c.misnamed;
     EXPECT_FALSE(misnamed.Truncated) << c.misnamed;
     EXPECT_TRUE(misnamed.LayoutFromContent) << c.misnamed;
-    EXPECT_EQ(misnamed.GameVersion, c.gameVersion) << c.misnamed;
+    EXPECT_EQ(int(misnamed.GameVersion), c.gameVersion) << c.misnamed;
     EXPECT_EQ(misnamed.Palette8, named.Palette8) << c.misnamed;
     EXPECT_EQ(misnamed.ObjectTextures, named.ObjectTextures) << c.misnamed;
     EXPECT_EQ(misnamed.AnimatedTextures, named.AnimatedTextures) << c.misnamed;

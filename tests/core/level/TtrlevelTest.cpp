@@ -36,7 +36,7 @@ TEST_P(EveryGeneration, FullLoadKeepsEverySectionTheExtractionNeeds) {
   ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "/levels/" + LevelFileName(d), false), Ttrlevel::LoadOk);
   EXPECT_FALSE(level.Truncated);
   EXPECT_TRUE(level.LevelLoaded);
-  EXPECT_EQ(level.GameVersion, gv);
+  EXPECT_EQ(int(level.GameVersion), gv);
   const std::uint32_t usual[] = {0, 0x20, 0x20, 0x2D, 0x2D, 0xFF080038, 0x00345254, 0x00345254};
   EXPECT_EQ(level.FileVersion, d.fileVersion ? d.fileVersion : usual[gv]);
   EXPECT_EQ(level.TextileCount, 3);
@@ -114,7 +114,7 @@ TEST(Ttrlevel, NameTestsSearchTheWholePathInTwoLetterCasesOnly) {
     const QByteArray bytes = WriteLevel(MakeSampleLevel(c.written, 1));
     Ttrlevel level;
     ASSERT_EQ(level.LoadFromMemory(bytes, c.name, true), Ttrlevel::LoadOk) << c.name;
-    EXPECT_EQ(level.GameVersion, c.gameVersion) << c.name;
+    EXPECT_EQ(int(level.GameVersion), c.gameVersion) << c.name;
   }
 }
 
@@ -145,7 +145,7 @@ TEST(Ttrlevel, TheContentDecidesWhereTheNamePicksTheWrongLayout) {
     SCOPED_TRACE(c.name);
     ASSERT_EQ(level.LoadFromMemory(bytes, c.name, false), Ttrlevel::LoadOk);
     EXPECT_FALSE(level.Truncated);
-    EXPECT_EQ(level.GameVersion, c.gameVersion);
+    EXPECT_EQ(int(level.GameVersion), c.gameVersion);
     EXPECT_EQ(level.LayoutFromContent, c.fromContent);
     if (c.gameVersion <= 2) {
       EXPECT_EQ(level.PaletteAfterSprites, c.paletteAfterSprites);
@@ -166,7 +166,7 @@ TEST(Ttrlevel, TheContentDecidesWhereTheNamePicksTheWrongLayout) {
     EXPECT_FALSE(pagesOnly.Truncated);
     EXPECT_EQ(pagesOnly.TextileCount, 2);
     if (c.written == G::TR5) {
-      EXPECT_EQ(pagesOnly.GameVersion, 7);
+      EXPECT_EQ(int(pagesOnly.GameVersion), 7);
     }
     if (c.gameVersion <= 2) {
       EXPECT_EQ(pagesOnly.Palette8, level.Palette8);
@@ -183,7 +183,7 @@ TEST(Ttrlevel, ATr1DemoLevelOnDiskIsReadToItsEnd) {
   Ttrlevel level;
   ASSERT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
   EXPECT_FALSE(level.Truncated);
-  EXPECT_EQ(level.GameVersion, 1);
+  EXPECT_EQ(int(level.GameVersion), 1);
   EXPECT_TRUE(level.PaletteAfterSprites);
   EXPECT_EQ(level.Textiles8, d.pages8);
   EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
@@ -221,7 +221,7 @@ TEST(Ttrlevel, AFailureNamesTheSectionAndItsOffset) {
     PatchU32(tr1, layout.animatedTextureCount, 0xFFFFFF);
     ASSERT_EQ(level.LoadFromMemory(tr1, g == G::TR1 ? "a.phd" : "a.tub", false), Ttrlevel::LoadOk);
     EXPECT_TRUE(level.Truncated);
-    EXPECT_EQ(level.GameVersion, int(g));
+    EXPECT_EQ(int(level.GameVersion), int(g));
     EXPECT_FALSE(level.LayoutFromContent);
     EXPECT_STREQ(level.Place.Section, "animated textures");
     EXPECT_EQ(level.Place.Offset, layout.animatedTextureCount);
@@ -258,7 +258,7 @@ TEST(Ttrlevel, Tr3PicturesFileEndsItsWalkAfterThePages) {
   for (bool texturesOnly : {false, true}) {
     Ttrlevel level;
     ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "VICT.TR2", texturesOnly), Ttrlevel::LoadOk);
-    EXPECT_EQ(level.GameVersion, 5);
+    EXPECT_EQ(int(level.GameVersion), 5);
     EXPECT_EQ(level.FileVersion, 0xFF180034u);
     EXPECT_FALSE(level.Truncated);
     EXPECT_EQ(level.TextileCount, 2);
@@ -274,7 +274,7 @@ TEST(Ttrlevel, UnknownAndTooShortFilesAreRefused) {
     Ttrlevel level;
     EXPECT_EQ(level.LoadFromMemory(bytes, "a.tr4", false), Ttrlevel::LoadUnknownVersion) << bytes.size();
     EXPECT_EQ(level.FileVersion, 0u);
-    EXPECT_EQ(level.GameVersion, 0);
+    EXPECT_EQ(int(level.GameVersion), 0);
     EXPECT_FALSE(level.LevelLoaded);
   }
 }
@@ -299,7 +299,7 @@ TEST(Ttrlevel, FreeLevelDataReturnsToTheEmptyState) {
   ASSERT_EQ(level.LoadFromMemory(WriteLevel(MakeSampleLevel(G::TR4, 1)), "a.tr4", false), Ttrlevel::LoadOk);
   level.FreeLevelData();
   EXPECT_FALSE(level.LevelLoaded);
-  EXPECT_EQ(level.GameVersion, 0);
+  EXPECT_EQ(int(level.GameVersion), 0);
   EXPECT_EQ(level.FileVersion, 0u);
   EXPECT_EQ(level.TextileCount, 0);
   EXPECT_TRUE(level.Textiles32.isEmpty() && level.LevelData.isEmpty() && level.SoundData.isEmpty());
