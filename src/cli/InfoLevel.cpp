@@ -6,7 +6,7 @@
 #include "extraction/TombRaiderFileModule.h"
 #include "graphics/PixelFormat.h"
 #include "level/LevelErrorText.h"
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 namespace {
 
@@ -43,14 +43,14 @@ int WholeAnimatedRanges(const std::vector<std::uint16_t>& words) {
 }
 
 // Says why a level that loaded is still not sound; empty when it is.
-QString DamageOf(const Ttrlevel& level) {
+QString DamageOf(const LevelReader& level) {
   if (level.Truncated) return LevelEndsEarlyText(level.Place);
   if (level.PagesShortened) return LevelLoadFailureText(LevelLoadFailure::PagesMissing);
   return {};
 }
 
 // Where the file was read in another layout than its name picks, which one.
-QString LayoutText(const Ttrlevel& level) {
+QString LayoutText(const LevelReader& level) {
   if (IsTr1Generation(level.GameVersion))
     return level.PaletteAfterSprites ? QStringLiteral("palette after the sprite sequences, as in TR1 demo levels")
                                      : QStringLiteral("palette after the light map, as in TR1 levels");
@@ -58,7 +58,7 @@ QString LayoutText(const Ttrlevel& level) {
 }
 
 bool Describe(const QString& path, FileFacts& facts, QString& reason) {
-  Ttrlevel level;
+  LevelReader level;
   const LevelLoadFailure failure = LoadResultFailure(level.LoadFromFile(path, false));
   if (failure != LevelLoadFailure::None) {
     reason = LevelLoadFailureText(failure);

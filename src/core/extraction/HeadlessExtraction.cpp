@@ -3,7 +3,7 @@
 #include "extraction/LevelPages.h"
 #include "extraction/TombRaiderFileModule.h"
 #include "level/LevelErrorText.h"
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <new>
 
@@ -26,7 +26,7 @@ bool ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTr
 
 bool ExtractMiscPages(const QString& fileName, bool maskTransparency, QImage& pages, QString& reason) {
   try {
-    Ttrlevel level;
+    LevelReader level;
     const LevelLoadFailure failure = LoadResultFailure(level.LoadFromFile(fileName, true));
     if (failure != LevelLoadFailure::None) {
       reason = LevelLoadFailureText(failure);

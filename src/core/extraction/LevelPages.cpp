@@ -1,6 +1,6 @@
 #include "extraction/LevelPages.h"
 
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -22,7 +22,7 @@ int BytesPerPixel(GameVersion gameVersion) {
   }
 }
 
-const QByteArray& PageData(const Ttrlevel& level) {
+const QByteArray& PageData(const LevelReader& level) {
   switch (LevelPagePixelFormat(level.GameVersion)) {
     case PixelFormatCode::EightBits:
       return level.Textiles8;
@@ -73,7 +73,7 @@ QList<QRgb> BuildLevelPalette(const std::array<std::uint8_t, 768>& palette8) {
   return palette;
 }
 
-PageRowConverter::PageRowConverter(const Ttrlevel& level, bool maskTransparency)
+PageRowConverter::PageRowConverter(const LevelReader& level, bool maskTransparency)
     : format_(LevelPagePixelFormat(level.GameVersion)),
       data_(reinterpret_cast<const uchar*>(PageData(level).constData())),
       mask_(maskTransparency) {
@@ -116,7 +116,7 @@ void PageRowConverter::ConvertRow(int y, QRgb* target) const {
   }
 }
 
-QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency) {
+QImage LevelPagesAs32Bits(const LevelReader& level, bool maskTransparency) {
   if (level.TextileCount <= 0) return {};
   // Copy, mask and conversion in one pass: the picture in the level's own format is never needed.
   QImage picture(kPageSide, level.TextileCount * kPageSide, QImage::Format_ARGB32);
@@ -126,7 +126,7 @@ QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency) {
   return picture;
 }
 
-QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency) {
+QImage TakeLevelPagesAs32Bits(LevelReader& level, bool maskTransparency) {
   const qint64 pageBytes = qint64(kPageSide) * kPageSide * qint64(sizeof(QRgb));
   if (level.TextileCount <= 0 || LevelPagePixelFormat(level.GameVersion) != PixelFormatCode::ThirtyTwoBits ||
       level.Textiles32.size() < level.TextileCount * pageBytes)
@@ -150,7 +150,7 @@ QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency) {
   return picture;
 }
 
-QImage MiscPagesAs32Bits(const Ttrlevel& level, bool maskTransparency) {
+QImage MiscPagesAs32Bits(const LevelReader& level, bool maskTransparency) {
   const qint64 pageBytes = qint64(kPageSide) * kPageSide * qint64(sizeof(QRgb));
   const qint64 pages = HasCompressedChunks(level.GameVersion) ? level.MiscTextiles32.size() / pageBytes : 0;
   if (pages <= 0) return {};

@@ -4,8 +4,8 @@
 #include "extraction/LevelPages.h"
 #include "extraction/MakeBeep.h"
 #include "level/LevelErrorText.h"
+#include "level/LevelReader.h"
 #include "level/ProgressIndicator.h"
-#include "level/Ttrlevel.h"
 
 #include <QFileInfo>
 
@@ -32,12 +32,12 @@ void SetGauge(ProgressIndicator* gauge, int percent) {
   if (gauge) gauge->SetProgress(percent);
 }
 
-bool HasAnimatedRanges(const Ttrlevel& level) {
+bool HasAnimatedRanges(const LevelReader& level) {
   return !level.AnimatedTextures.empty() && level.AnimatedTextures[0] != 0;
 }
 
 // Reads the level and makes the picture; the reader's errors pass through.
-LevelLoadFailure Extract(Ttrlevel& level, ProgressIndicator* gauge, const QString& fileName, bool animated,
+LevelLoadFailure Extract(LevelReader& level, ProgressIndicator* gauge, const QString& fileName, bool animated,
                          bool maskTransparency, QImage& picture) {
   level.ProgressGauge = gauge;
   const LevelLoadFailure loadFailure = LoadResultFailure(level.LoadFromFile(fileName, !animated));
@@ -93,15 +93,15 @@ QString LevelLoadFailureText(LevelLoadFailure failure) {
   return {};
 }
 
-LevelLoadFailure LoadResultFailure(Ttrlevel::LoadResult loadResult) {
+LevelLoadFailure LoadResultFailure(LevelReader::LoadResult loadResult) {
   switch (loadResult) {
-    case Ttrlevel::LoadFileMissing:
+    case LevelReader::LoadFileMissing:
       return LevelLoadFailure::FileNotFound;
-    case Ttrlevel::LoadUnknownVersion:
+    case LevelReader::LoadUnknownVersion:
       return LevelLoadFailure::UnknownVersion;
-    case Ttrlevel::LoadEncrypted:
+    case LevelReader::LoadEncrypted:
       return LevelLoadFailure::EncryptedLevel;
-    case Ttrlevel::LoadOk:
+    case LevelReader::LoadOk:
       break;
   }
   return LevelLoadFailure::None;
@@ -141,7 +141,7 @@ bool TombRaiderFileModule::Load(Extraction extraction, QImage& image, const QStr
     GameVersion gameVersion = GameVersion::Unknown;
     {
       // Destroyed in reverse order: the window is hidden before the reader lets go of the level.
-      Ttrlevel level;
+      LevelReader level;
       const LoadingWindowShown window(host_);
       lastFailure_ = Extract(level, host_.LoadingProgress(), fileName, extraction == Extraction::AnimatedTextures,
                              maskTransparency, picture);

@@ -6,7 +6,7 @@
 
 #include "extraction/LevelLoadHost.h"
 #include "graphics/PixelFormat.h"
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <QImage>
 #include <QString>
@@ -32,7 +32,7 @@ enum class LevelLoadFailure {
 QString LevelLoadFailureText(LevelLoadFailure failure);
 
 // The failure a LoadFromFile result stands for; None for a level that loaded.
-LevelLoadFailure LoadResultFailure(Ttrlevel::LoadResult loadResult);
+LevelLoadFailure LoadResultFailure(LevelReader::LoadResult loadResult);
 
 // The extensions of level files, upper case without the dot: the one list the companion, the
 // drops and the open dialog go by. .TRG is the second TR2 form, which the reader tells by name.

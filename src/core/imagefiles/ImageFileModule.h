@@ -1,8 +1,8 @@
 #pragma once
-// The picture-file operations of the program (TFIO): loading a picture by the upper-cased
-// extension of its name, bringing it to the 32-bit working format while reporting the format it
-// had, and saving a texture set as 24-bit TGA, BMP, JPG or PNG. Failures are shown through the
-// FileMessages the module was made with; each operation returns its success.
+// The picture-file operations of the program (behind PictureDialogs, the design's TFIO): loading a picture by the
+// upper-cased extension of its name, bringing it to the 32-bit working format while reporting the format it had, and
+// saving a texture set as 24-bit TGA, BMP, JPG or PNG. Failures are shown through the FileMessages the module was made
+// with; each operation returns its success.
 
 #include "graphics/PixelFormat.h"
 #include "imagefiles/FileMessages.h"

@@ -1,4 +1,4 @@
-#include "modules/TTRL.h"
+#include "modules/LevelLoadingWindow.h"
 
 #include "modules/DialogFilters.h"
 
@@ -32,7 +32,7 @@ QString LevelFileFilter() {
          QLatin1String(kGameFilters);
 }
 
-TTRL::TTRL(QWidget* mainWindow, ITonePlayer& tones)
+LevelLoadingWindow::LevelLoadingWindow(QWidget* mainWindow, ITonePlayer& tones)
     : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       mainWindow_(mainWindow),
       tones_(tones),
@@ -49,9 +49,9 @@ TTRL::TTRL(QWidget* mainWindow, ITonePlayer& tones)
   InitOpenDialog();
 }
 
-TTRL::~TTRL() = default;
+LevelLoadingWindow::~LevelLoadingWindow() = default;
 
-void TTRL::InitOpenDialog() {
+void LevelLoadingWindow::InitOpenDialog() {
   OpenDialog = new QFileDialog(this);
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   OpenDialog->setWindowTitle(QStringLiteral("   ----- EXTRAIRE TEXTURES TOMB RAIDER -----"));
@@ -63,34 +63,36 @@ void TTRL::InitOpenDialog() {
   OpenDialog->setSidebarUrls({});  // no places bar
 }
 
-bool TTRL::LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                                 bool maskTransparency) {
+bool LevelLoadingWindow::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
+                                               PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   return module_.LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-bool TTRL::LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                                bool maskTransparency) {
+bool LevelLoadingWindow::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
+                                              PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   return module_.LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-bool TTRL::RunOpenDialog(QString& fileName) {
+bool LevelLoadingWindow::RunOpenDialog(QString& fileName) {
   const bool accepted = OpenDialog->exec() == QDialog::Accepted && !OpenDialog->selectedFiles().isEmpty();
   ProcessPendingEvents();
   if (accepted) fileName = OpenDialog->selectedFiles().constFirst();
   return accepted;
 }
 
-bool TTRL::LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+bool LevelLoadingWindow::LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
+                                                 bool maskTransparency) {
   QString fileName;
   return RunOpenDialog(fileName) && LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-bool TTRL::LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+bool LevelLoadingWindow::LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
+                                                bool maskTransparency) {
   QString fileName;
   return RunOpenDialog(fileName) && LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-void TTRL::ShowLoadingWindow() {
+void LevelLoadingWindow::ShowLoadingWindow() {
   // Shown first: the frame's size is known only once the window is on screen.
   show();
   QRect over = mainWindow_ ? mainWindow_->frameGeometry() : QRect();
@@ -104,11 +106,11 @@ void TTRL::ShowLoadingWindow() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TTRL::HideLoadingWindow() { hide(); }
+void LevelLoadingWindow::HideLoadingWindow() { hide(); }
 
-void TTRL::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+void LevelLoadingWindow::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
-void TTRL::SetProgress(int percent) {
+void LevelLoadingWindow::SetProgress(int percent) {
   if (Gauge->value() == percent) return;
   Gauge->setValue(percent);
   Gauge->repaint();

@@ -3,12 +3,12 @@
 // TR1's palette and the sound data are kept.
 
 #include "level/LevelCursor.h"
+#include "level/LevelReader.h"
 #include "level/MemoryFile.h"
-#include "level/Ttrlevel.h"
 
 #include <algorithm>
 
-void Ttrlevel::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
+void LevelReader::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
   qint64 tr5SoundStart = 0;
   cursor.Section("level header");
   if (GameVersion == GameVersion::TR5) {
@@ -27,7 +27,7 @@ void Ttrlevel::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
   SetProgress(100);
 }
 
-void Ttrlevel::SkipRooms(LevelCursor& cursor) {
+void LevelReader::SkipRooms(LevelCursor& cursor) {
   const int gv = int(GameVersion);  // the layouts grew generation by generation
   double progress = 0;
   for (int room = 0; room < RoomCount; ++room) {
@@ -56,7 +56,7 @@ void Ttrlevel::SkipRooms(LevelCursor& cursor) {
   }
 }
 
-void Ttrlevel::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5SoundStart) {
+void LevelReader::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5SoundStart) {
   const int gv = int(GameVersion);  // the layouts grew generation by generation
   const bool compressed = gv >= 6;
   SetProgress(80);
@@ -113,7 +113,7 @@ void Ttrlevel::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5Sou
   }
 }
 
-void Ttrlevel::ReadObjectTextures(LevelCursor& cursor) {
+void LevelReader::ReadObjectTextures(LevelCursor& cursor) {
   const qint64 declared = cursor.U32();
   const int recordSize = ObjectTextureRecordSize(GameVersion);
   const qint64 held = std::min(declared, cursor.Remaining() / recordSize);
@@ -126,7 +126,7 @@ void Ttrlevel::ReadObjectTextures(LevelCursor& cursor) {
   if (held < declared) cursor.End();
 }
 
-void Ttrlevel::ReadAnimatedTextures(LevelCursor& cursor) {
+void LevelReader::ReadAnimatedTextures(LevelCursor& cursor) {
   const qint64 declared = cursor.U32();
   const qint64 held = std::min(declared, cursor.Remaining() / 2);
   AnimatedTextures.resize(static_cast<size_t>(held));

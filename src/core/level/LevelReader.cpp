@@ -1,4 +1,4 @@
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include "level/EDecompressionError.h"
 #include "level/InflateChunk.h"
@@ -27,7 +27,7 @@ GameVersion RecogniseGeneration(quint32 fileVersion, const QString& fileName) {
       return NameContains(fileName, ".TRG", ".trg") ? GameVersion::TR2Trg : GameVersion::TR2;
     case 0xFF080038:
     case 0xFF180038:
-    case Ttrlevel::kTr3PicturesVersion:
+    case LevelReader::kTr3PicturesVersion:
       return GameVersion::TR3;
     case 0x00345254:  // "TR4\0"
     case 0xFFFFFFF0:
@@ -70,25 +70,25 @@ QByteArray ReadChunk(LevelCursor& cursor, qint64 limit) {
 
 }  // namespace
 
-Ttrlevel::~Ttrlevel() {
+LevelReader::~LevelReader() {
   if (LevelLoaded) FreeLevelData();
 }
 
-void Ttrlevel::FreeLevelData() {
+void LevelReader::FreeLevelData() {
   ProgressIndicator* gauge = ProgressGauge;
-  *this = Ttrlevel();
+  *this = LevelReader();
   ProgressGauge = gauge;
 }
 
-void Ttrlevel::SetProgress(int percent) {
+void LevelReader::SetProgress(int percent) {
   if (ProgressGauge) ProgressGauge->SetProgress(percent);
 }
 
-Ttrlevel::LoadResult Ttrlevel::LoadFromFile(const QString& fileName, bool texturesOnly) {
+LevelReader::LoadResult LevelReader::LoadFromFile(const QString& fileName, bool texturesOnly) {
   return Load(fileName, texturesOnly, [&](MemoryFile& file) { return file.Open(fileName); });
 }
 
-Ttrlevel::LoadResult Ttrlevel::LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly) {
+LevelReader::LoadResult LevelReader::LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly) {
   // Shared, not moved: a file whose name picks the wrong layout is read a second time.
   return Load(fileName, texturesOnly, [&](MemoryFile& file) {
     file.Open(content);
@@ -96,8 +96,8 @@ Ttrlevel::LoadResult Ttrlevel::LoadFromMemory(QByteArray content, const QString&
   });
 }
 
-Ttrlevel::LoadResult Ttrlevel::Load(const QString& fileName, bool texturesOnly,
-                                    const std::function<bool(MemoryFile&)>& open) {
+LevelReader::LoadResult LevelReader::Load(const QString& fileName, bool texturesOnly,
+                                          const std::function<bool(MemoryFile&)>& open) {
   SetProgress(0);
   const ProgressReset reset([this] { SetProgress(0); });
   if (LevelLoaded) {
@@ -126,7 +126,7 @@ Ttrlevel::LoadResult Ttrlevel::Load(const QString& fileName, bool texturesOnly,
   return LoadOk;
 }
 
-std::exception_ptr Ttrlevel::WalkCaught(MemoryFile& file, bool texturesOnly) {
+std::exception_ptr LevelReader::WalkCaught(MemoryFile& file, bool texturesOnly) {
   try {
     Walk(file, texturesOnly);
   } catch (const LevelCursor::DataEnded&) {
@@ -138,15 +138,15 @@ std::exception_ptr Ttrlevel::WalkCaught(MemoryFile& file, bool texturesOnly) {
   return nullptr;
 }
 
-bool Ttrlevel::WalkFits() const {
+bool LevelReader::WalkFits() const {
   if (Truncated) return false;
   // TR1 and TR1 Gold differ only in where the palette lies: the wrong guess walks on, but
   // does not end where the file does.
   return !IsTr1Generation(GameVersion) || endedAtFileEnd_;
 }
 
-bool Ttrlevel::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
-  Ttrlevel other;
+bool LevelReader::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
+  LevelReader other;
   other.FileVersion = FileVersion;
   other.GameVersion = GameVersion;
   other.PaletteAfterSprites = PaletteAfterSprites;
@@ -176,7 +176,7 @@ bool Ttrlevel::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
   return true;
 }
 
-void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
+void LevelReader::Walk(MemoryFile& file, bool texturesOnly) {
   LevelCursor cursor(file, Place);
   if (HasCompressedChunks(GameVersion)) {
     ReadCompressedPages(cursor);
@@ -199,7 +199,7 @@ void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
   }
 }
 
-void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
+void LevelReader::ReadCompressedPages(LevelCursor& cursor) {
   cursor.Section("page counts").Skip(6);  // three page counts that the chunks themselves settle
   Textiles32 = ReadChunk(cursor.Section("32-bit page chunk"), kMaxPageChunkBytes);
   SetProgress(20);
@@ -224,7 +224,7 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
   }
 }
 
-void Ttrlevel::ReadPlainPages(LevelCursor& cursor) {
+void LevelReader::ReadPlainPages(LevelCursor& cursor) {
   if (!IsTr1Generation(GameVersion)) {
     cursor.Section("palettes").ReadInto(Palette8.data(), qint64(Palette8.size()));
     cursor.Skip(1024);  // the 16-bit palette: the extraction never uses it

@@ -23,7 +23,7 @@ class MemoryFile;
 class LevelCursor;
 class ProgressIndicator;
 
-class Ttrlevel {
+class LevelReader {
  public:
   // LoadEncrypted: the file begins with "TR4c", the mark of an encrypted TR4 level; like an
   // unknown version, nothing is loaded.
@@ -34,10 +34,10 @@ class Ttrlevel {
   // "TR4c": an encrypted TR4 level.
   static constexpr std::uint32_t kEncryptedTr4Version = 0x63345254;
 
-  Ttrlevel() = default;
-  ~Ttrlevel();
-  Ttrlevel(const Ttrlevel&) = delete;
-  Ttrlevel& operator=(const Ttrlevel&) = delete;
+  LevelReader() = default;
+  ~LevelReader();
+  LevelReader(const LevelReader&) = delete;
+  LevelReader& operator=(const LevelReader&) = delete;
 
   // Reads the named file. The generation comes from the first four bytes and, for TR1 Gold,
   // the second TR2 variant and TR5, from ".TUB"/".tub", ".TRG"/".trg", ".TRC"/".trc" anywhere
@@ -90,7 +90,7 @@ class Ttrlevel {
   bool LayoutFromContent = false;
 
  private:
-  Ttrlevel& operator=(Ttrlevel&&) = default;
+  LevelReader& operator=(LevelReader&&) = default;
 
   LoadResult Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open);
   void Walk(MemoryFile& file, bool texturesOnly);
@@ -113,3 +113,5 @@ class Ttrlevel {
   bool endedAtFileEnd_ = false;  // the walk read the whole file, not a byte more or less
   bool layoutsParted_ = false;   // the walk passed the point where its layout and the other one part
 };
+
+using Ttrlevel = LevelReader;  // the design's name, which the issues use
