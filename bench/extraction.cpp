@@ -11,7 +11,7 @@
 
 #include "extraction/HeadlessExtraction.h"
 #include "extraction/LevelPages.h"
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <benchmark/benchmark.h>
 #include <QDir>
@@ -104,13 +104,13 @@ void BM_Tr4InflateChunksBaseline(benchmark::State& state) {
 void BM_Tr4ReadTexturesOnly(benchmark::State& state) {
   const QString path = Levels::Get().Path("tr4.tr4", LevelGeneration::TR4, 64, 0);
   for (auto _ : state) {
-    Ttrlevel level;
+    LevelReader level;
     benchmark::DoNotOptimize(level.LoadFromFile(path, true));
   }
 }
 
 void BM_Tr2PagesTo32Bits(benchmark::State& state) {
-  Ttrlevel level;
+  LevelReader level;
   level.LoadFromFile(Levels::Get().Path("tr2.tr2", LevelGeneration::TR2, 64, 0), true);
   const bool mask = state.range(0) != 0;
   for (auto _ : state) {
@@ -148,7 +148,7 @@ void BM_Animated100Ranges(benchmark::State& state) {
 void BM_Animated100RangesReadBaseline(benchmark::State& state) {
   const QString path = AnimatedLevelPath(state.range(0));
   for (auto _ : state) {
-    Ttrlevel level;
+    LevelReader level;
     benchmark::DoNotOptimize(level.LoadFromFile(path, false));
   }
 }
@@ -158,7 +158,7 @@ void BM_Animated100RangesReadBaseline(benchmark::State& state) {
 void BM_Animated100RangesReadAndFillFloor(benchmark::State& state) {
   const QString path = AnimatedLevelPath(state.range(0));
   for (auto _ : state) {
-    Ttrlevel level;
+    LevelReader level;
     benchmark::DoNotOptimize(level.LoadFromFile(path, false));
     QImage picture(256, 100 * 64, QImage::Format_ARGB32);
     picture.fill(0x00FF00FFu);

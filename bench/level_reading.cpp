@@ -7,7 +7,7 @@
 //   chunks). The heap is measured by counting every malloc/free of this program (below).
 
 #include "LevelWriter.h"
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -116,8 +116,8 @@ quint32 U32At(const QByteArray& bytes, qint64 offset) {
 void ReadTexturesOnly(benchmark::State& state, LevelGeneration generation) {
   const BenchLevel& level = Level(generation);
   for (auto _ : state) {
-    Ttrlevel reader;
-    if (reader.LoadFromFile(level.path, true) != Ttrlevel::LoadOk || reader.TextileCount != 64)
+    LevelReader reader;
+    if (reader.LoadFromFile(level.path, true) != LevelReader::LoadOk || reader.TextileCount != 64)
       state.SkipWithError("load failed");
     benchmark::DoNotOptimize(reader.Textiles32.constData());
   }
@@ -129,8 +129,8 @@ void ReadTexturesOnly(benchmark::State& state, LevelGeneration generation) {
 void ReadTexturesOnlyFromMemory(benchmark::State& state, LevelGeneration generation) {
   const BenchLevel& level = Level(generation);
   for (auto _ : state) {
-    Ttrlevel reader;
-    if (reader.LoadFromMemory(level.bytes, level.path, true) != Ttrlevel::LoadOk) state.SkipWithError("load failed");
+    LevelReader reader;
+    if (reader.LoadFromMemory(level.bytes, level.path, true) != LevelReader::LoadOk) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(reader.Textiles32.constData());
   }
 }
@@ -159,8 +159,8 @@ void InflateBaseline(benchmark::State& state, LevelGeneration generation) {
 void Tr2TexturesOnly(benchmark::State& state) {
   const BenchLevel& level = Level(LevelGeneration::TR2);
   for (auto _ : state) {
-    Ttrlevel reader;
-    if (reader.LoadFromFile(level.path, true) != Ttrlevel::LoadOk || reader.TextileCount != 64)
+    LevelReader reader;
+    if (reader.LoadFromFile(level.path, true) != LevelReader::LoadOk || reader.TextileCount != 64)
       state.SkipWithError("load failed");
     benchmark::DoNotOptimize(reader.Textiles16.constData());
   }
@@ -189,11 +189,11 @@ void PeakMemory(benchmark::State& state, LevelGeneration generation, bool textur
   for (auto _ : state) {
     const long long before = liveBytes.load();
     peakBytes = before;
-    Ttrlevel reader;
+    LevelReader reader;
     reader.LoadFromFile(level.path, texturesOnly);
     peak = double(peakBytes.load() - before);
-    bound = double(level.bytes.size()) + reader.Textiles32Size +
-            reader.Textiles16Size * (generation >= LevelGeneration::TR4) + reader.MiscTextiles32Size +
+    bound = double(level.bytes.size()) + reader.Textiles32.size() +
+            reader.Textiles16.size() * (generation >= LevelGeneration::TR4) + reader.MiscTextiles32.size() +
             reader.LevelData.size();
     ratio = peak / bound;
   }

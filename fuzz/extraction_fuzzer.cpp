@@ -4,7 +4,7 @@
 
 #include "extraction/AnimatedLayout.h"
 #include "extraction/LevelPages.h"
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,10 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 1) return 0;
   static const char* const names[] = {"level.phd", "level.tub", "level.tr2", "level.trg", "level.tr4", "level.trc"};
   const QString name = QString::fromLatin1(names[data[0] % 6]);
-  Ttrlevel level;
+  LevelReader level;
   try {
     if (level.LoadFromMemory(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)), name, false) !=
-        Ttrlevel::LoadOk)
+        LevelReader::LoadOk)
       return 0;
   } catch (const std::exception&) {
     return 0;  // damaged compressed data, exhausted memory: reported by the callers
@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (bool mask : {false, true}) {
     const QImage pages = LevelPagesAs32Bits(level, mask);
     if (pages.isNull()) continue;
-    const std::vector<AnimSlot> laid = LayoutAnimSlots(level.AnimatedTextures, level.ObjectTextures, level.TextileCount);
+    const std::vector<AnimSlot> laid =
+        LayoutAnimSlots(level.AnimatedTextures, level.ObjectTextures, level.TextileCount);
     const QImage animated = DrawAnimSlots(pages, laid);
     if (!laid.empty() && animated.height() != 64 * (laid.back().Slot / 4 + 1)) __builtin_trap();
   }

@@ -1,5 +1,7 @@
-#include "Commands.h"
 #include "Batch.h"
+#include "Commands.h"
+
+#include "extraction/TombRaiderFileModule.h"
 
 #include <cstdio>
 
@@ -10,7 +12,7 @@ int RunInfo(const CliOptions& options) {
     FileFacts facts;
     QString reason;
     const bool ok =
-        IsLevelFileName(input) ? DescribeLevel(input, facts, reason) : DescribePicture(input, facts, reason);
+        HasLevelExtension(input) ? DescribeLevel(input, facts, reason) : DescribePicture(input, facts, reason);
     if (!ok) {
       ReportFailure(input, reason);
       ++failures;

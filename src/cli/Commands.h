@@ -19,6 +19,5 @@ struct FileFacts {
 };
 
 // `info` for one file of each kind: its facts, or why it cannot say them.
-bool IsLevelFileName(const QString& path);
 bool DescribeLevel(const QString& path, FileFacts& facts, QString& reason);
 bool DescribePicture(const QString& path, FileFacts& facts, QString& reason);

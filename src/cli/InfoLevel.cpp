@@ -2,36 +2,30 @@
 
 #include "Commands.h"
 
+#include "extraction/LevelPages.h"
+#include "extraction/TombRaiderFileModule.h"
 #include "graphics/PixelFormat.h"
 #include "level/LevelErrorText.h"
-#include "level/Ttrlevel.h"
-
-#include <QFileInfo>
+#include "level/LevelReader.h"
 
 namespace {
 
-QString GenerationName(int gameVersion) {
+QString GenerationName(GameVersion gameVersion) {
   switch (gameVersion) {
-    case 1:
+    case GameVersion::TR1:
       return QStringLiteral("TR1");
-    case 2:
+    case GameVersion::TR1Gold:
       return QStringLiteral("TR1 Gold");
-    case 3:
-    case 4:
+    case GameVersion::TR2:
+    case GameVersion::TR2Trg:
       return QStringLiteral("TR2");
-    case 5:
+    case GameVersion::TR3:
       return QStringLiteral("TR3");
-    case 6:
+    case GameVersion::TR4:
       return QStringLiteral("TR4");
     default:
       return QStringLiteral("TR5");
   }
-}
-
-PixelFormatCode PagePixelFormat(int gameVersion) {
-  if (gameVersion <= 2) return PixelFormatCode::EightBits;
-  if (gameVersion <= 5) return PixelFormatCode::FifteenBits;
-  return PixelFormatCode::ThirtyTwoBits;
 }
 
 // The ranges the animated-texture list really holds: a range whose words run past the end of
@@ -49,64 +43,51 @@ int WholeAnimatedRanges(const std::vector<std::uint16_t>& words) {
 }
 
 // Says why a level that loaded is still not sound; empty when it is.
-QString DamageOf(const Ttrlevel& level) {
+QString DamageOf(const LevelReader& level) {
   if (level.Truncated) return LevelEndsEarlyText(level.Place);
-  if (level.PagesShortened) return QStringLiteral("32-bit texture pages are missing");
+  if (level.PagesShortened) return LevelLoadFailureText(LevelLoadFailure::PagesMissing);
   return {};
 }
 
 // Where the file was read in another layout than its name picks, which one.
-QString LayoutText(const Ttrlevel& level) {
-  if (level.GameVersion <= 2)
+QString LayoutText(const LevelReader& level) {
+  if (IsTr1Generation(level.GameVersion))
     return level.PaletteAfterSprites ? QStringLiteral("palette after the sprite sequences, as in TR1 demo levels")
                                      : QStringLiteral("palette after the light map, as in TR1 levels");
   return QStringLiteral("%1, whatever the name says").arg(GenerationName(level.GameVersion));
 }
 
 bool Describe(const QString& path, FileFacts& facts, QString& reason) {
-  Ttrlevel level;
-  switch (level.LoadFromFile(path, false)) {
-    case Ttrlevel::LoadFileMissing:
-      reason = QStringLiteral("file not found");
-      return false;
-    case Ttrlevel::LoadUnknownVersion:
-      reason = QStringLiteral("unknown level version");
-      return false;
-    case Ttrlevel::LoadEncrypted:
-      reason = QStringLiteral("encrypted TR4 level: not supported");
-      return false;
-    default:
-      break;
+  LevelReader level;
+  const LevelLoadFailure failure = LoadResultFailure(level.LoadFromFile(path, false));
+  if (failure != LevelLoadFailure::None) {
+    reason = LevelLoadFailureText(failure);
+    return false;
   }
   reason = DamageOf(level);
   if (!reason.isEmpty()) return false;
   const QString generation = GenerationName(level.GameVersion);
-  const QString pixelFormat = PF2String(PagePixelFormat(level.GameVersion));
+  const QString pixelFormat = PF2String(LevelPagePixelFormat(level.GameVersion));
   const int ranges = WholeAnimatedRanges(level.AnimatedTextures);
   facts.lines << QStringLiteral("generation: %1").arg(generation)
-              << QStringLiteral("game_version: %1").arg(level.GameVersion)
+              << QStringLiteral("game_version: %1").arg(int(level.GameVersion))
               << QStringLiteral("file_version: 0x%1").arg(level.FileVersion, 8, 16, QLatin1Char('0'));
   if (level.LayoutFromContent) facts.lines << QStringLiteral("layout: %1").arg(LayoutText(level));
   facts.lines << QStringLiteral("pages: %1").arg(level.TextileCount)
               << QStringLiteral("pixel_format: %1").arg(pixelFormat)
-              << QStringLiteral("object_textures: %1").arg(level.ObjectTextureCount)
+              << QStringLiteral("object_textures: %1").arg(level.ObjectTextures.size())
               << QStringLiteral("animated_ranges: %1").arg(ranges) << QStringLiteral("rooms: %1").arg(level.RoomCount);
   facts.brief = QStringLiteral("%1 level, %2 pages of %3, %4 object textures, %5 animated ranges, %6 rooms")
                     .arg(generation)
                     .arg(level.TextileCount)
                     .arg(pixelFormat)
-                    .arg(level.ObjectTextureCount)
+                    .arg(level.ObjectTextures.size())
                     .arg(ranges)
                     .arg(level.RoomCount);
   return true;
 }
 
 }  // namespace
-
-bool IsLevelFileName(const QString& path) {
-  static const QStringList extensions = {"PHD", "TUB", "TR2", "TRG", "TR4", "TRC"};
-  return extensions.contains(QFileInfo(path).suffix().toUpper());
-}
 
 bool DescribeLevel(const QString& path, FileFacts& facts, QString& reason) {
   try {

@@ -100,11 +100,12 @@ TEST(LevelCommands, SeveralInputsGoIntoTheFolderAndEachFailureGetsOneLine) {
   const QStringList expectedPages = {
       dir.filePath("missing.tr4") + ": file not found", dir.filePath("unknown.tr4") + ": unknown level version",
       dir.filePath("damaged.tr4") + ": damaged compressed data in the 32-bit page chunk at offset 10 (0xa)",
-      dir.filePath("level.trg") + ": not a level file", dir.filePath("nopages.tr2") + ": no texture pages"};
+      dir.filePath("nopages.tr2") + ": no texture pages"};
   EXPECT_EQ(pages.err.split('\n', Qt::SkipEmptyParts), expectedPages);
   EXPECT_EQ(ReadAlphaTga(QDir(out).filePath("good.tga")).size(), QSize(256, 256));
   EXPECT_EQ(ReadAlphaTga(QDir(out).filePath("good2.tga")).size(), QSize(256, 512));
   EXPECT_EQ(ReadAlphaTga(QDir(out).filePath("noranges.tga")).size(), QSize(256, 256));
+  EXPECT_EQ(ReadAlphaTga(QDir(out).filePath("level.tga")).size(), QSize(256, 256));  // TR2's .TRG form
   EXPECT_FALSE(QFile::exists(QDir(out).filePath("nopages.tga")));
 
   const CliResult animated =

@@ -5,8 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "modules/TFIO.h"
-#include "modules/TTRL.h"
+#include "modules/LevelLoadingWindow.h"
+#include "modules/PictureDialogs.h"
 #include "workbench/WindowState.h"
 
 namespace mosaicor {

@@ -5,14 +5,14 @@
 #include "workbench/Chooser.h"
 
 class QWidget;
-class TFIO;
-class TTRL;
+class PictureDialogs;
+class LevelLoadingWindow;
 
 namespace mosaicor {
 
 class DialogChooser final : public Chooser {
  public:
-  DialogChooser(QWidget* window, TFIO& pictures, TTRL& levels)
+  DialogChooser(QWidget* window, PictureDialogs& pictures, LevelLoadingWindow& levels)
       : window_(window), pictures_(pictures), levels_(levels) {}
 
   std::optional<QString> OpenPictureFile(const QString& preset) override;
@@ -24,8 +24,8 @@ class DialogChooser final : public Chooser {
 
  private:
   QWidget* window_;
-  TFIO& pictures_;
-  TTRL& levels_;
+  PictureDialogs& pictures_;
+  LevelLoadingWindow& levels_;
 };
 
 }  // namespace mosaicor

@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDialog>
-#include <QLayout>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -12,8 +12,8 @@
 #include "imagefiles/ImageFileModule.h"
 #include "mainwindow/DialogChooser.h"
 #include "mainwindow/Languages.h"
-#include "modules/TFIO.h"
-#include "modules/TTRL.h"
+#include "modules/LevelLoadingWindow.h"
+#include "modules/PictureDialogs.h"
 #include "platform/PickerCursor.h"
 #include "workbench/ClipboardExchange.h"
 #include "workbench/ColourPots.h"
@@ -71,14 +71,14 @@ MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : 
   centralHolder_ = new QWidget(this);
   setCentralWidget(centralHolder_);
   c_ = BuildMainWindowControls(centralHolder_, statusBar());
-  pictures_ = std::make_unique<TFIO>(this);
-  levels_ = std::make_unique<TTRL>(this, tones);
+  pictures_ = std::make_unique<PictureDialogs>(this);
+  levels_ = std::make_unique<LevelLoadingWindow>(this, tones);
   dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
   Chooser& asks = chooser ? *chooser : *dialogs_;
   fileMessages_ = std::make_unique<ChooserMessages>(asks);
   pictureFiles_ = std::make_unique<ImageFileModule>(*fileMessages_);
-  bench_ = std::make_unique<Workbench>(c_.Source->Model(), c_.Target->Model(), asks, *pictureFiles_,
-                                       levels_->Module(), this);
+  bench_ = std::make_unique<Workbench>(c_.Source->Model(), c_.Target->Model(), asks, *pictureFiles_, levels_->Module(),
+                                       this);
   FormCreate();
 }
 
@@ -96,7 +96,7 @@ void MainWindow::FormCreate() {
   bench_->FormCreate();
   // The Target canvas's double clicks do nothing.
   c_.Target->OnDblClick = nullptr;
-  for (TFrameStack* canvas : {c_.Source, c_.Target}) canvas->TimerAnim->stop();
+  for (CanvasWidget* canvas : {c_.Source, c_.Target}) canvas->TimerAnim->stop();
   ApplyTargetWidths();
   setMinimumHeight(445);
   resize(725, 598);
@@ -150,7 +150,8 @@ void MainWindow::WireControls() {
   connect(c_.SpeedButtonOpaque, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonOpaqueClick(); });
   connect(c_.SpeedButtonMagenta, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonMagentaClick(); });
   connect(c_.SpeedButtonPicker, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonPickerOnClick(); });
-  connect(c_.SpeedButtonAlpha, &QToolButton::toggled, this, [this](bool d) { bench_->Pots().SpeedButtonAlphaClick(d); });
+  connect(c_.SpeedButtonAlpha, &QToolButton::toggled, this,
+          [this](bool d) { bench_->Pots().SpeedButtonAlphaClick(d); });
   // Pots.
   connect(c_.PanelMagenta, &ColourPot::clicked, this, [this] { bench_->Pots().PanelMagentaOnClick(); });
   connect(c_.PanelBlack, &ColourPot::clicked, this, [this] { bench_->Pots().PanelBlackOnClick(); });
@@ -197,7 +198,7 @@ void MainWindow::WireControls() {
   for (auto [box, canvas] : {std::pair{c_.SourceZoom, c_.Source}, std::pair{c_.TargetZoom, c_.Target}}) {
     connect(box, qOverload<int>(&QComboBox::activated), canvas,
             [box, canvas](int index) { canvas->SetZoom(box->itemData(index).toInt()); });
-    connect(canvas, &TFrameStack::ZoomChanged, box, [box](int factor) {
+    connect(canvas, &CanvasWidget::ZoomChanged, box, [box](int factor) {
       const QSignalBlocker quiet(box);
       box->setCurrentIndex(box->findData(factor));
     });
@@ -205,7 +206,7 @@ void MainWindow::WireControls() {
 
   // Combo close-ups and focus arriving at the scroll bars park the focus.
   for (QWidget* w : std::initializer_list<QWidget*>{c_.ClipTileSizeScroll, c_.TargetWidthScrollBar,
-                                                     c_.TargetHeightScrollBar, c_.ScrollBarGrid})
+                                                    c_.TargetHeightScrollBar, c_.ScrollBarGrid})
     w->installEventFilter(this);
 }
 
@@ -224,9 +225,9 @@ void MainWindow::WireCanvases() {
     ShowPointer(true, x, y);
   };
   c_.Target->OnMouseUp = [&t](MouseButton b, ShiftState s, int x, int y) { t.TargetMouseUp(b, s, x, y); };
-  connect(c_.Source, &TFrameStack::DragNDrop, this,
+  connect(c_.Source, &CanvasWidget::DragNDrop, this,
           [this](const QString& path) { bench_->Sources().SourceStackDragNDropOnChange(path); });
-  connect(c_.Target, &TFrameStack::DragNDrop, this,
+  connect(c_.Target, &CanvasWidget::DragNDrop, this,
           [this](const QString& path) { bench_->Targets().TargetStackDragNDropOnChange(path); });
 }
 
@@ -271,7 +272,7 @@ void MainWindow::FitWidthToTarget() {
   if (QScreen* screen = this->screen()) move((screen->geometry().width() - frameGeometry().width()) / 2, y());
 }
 
-TFrameStack* MainWindow::CanvasUnderPointer() const {
+CanvasWidget* MainWindow::CanvasUnderPointer() const {
   const QPoint at = c_.Source->mapFromGlobal(QCursor::pos());
   return c_.Source->rect().contains(at) ? c_.Source : c_.Target;
 }
@@ -329,8 +330,8 @@ void MainWindow::Reflect() {
   if (s.ClipTile.isNull())
     c_.ClipTileImage->clear();
   else
-    c_.ClipTileImage->setPixmap(QPixmap::fromImage(s.ClipTile.copy(0, 0, std::min(64, s.ClipTile.width()),
-                                                                   std::min(64, s.ClipTile.height()))));
+    c_.ClipTileImage->setPixmap(
+        QPixmap::fromImage(s.ClipTile.copy(0, 0, std::min(64, s.ClipTile.width()), std::min(64, s.ClipTile.height()))));
   if (s.Picking)
     c_.Source->BasePanel->setCursor(mosaicor::LoadPickerCursor());
   else

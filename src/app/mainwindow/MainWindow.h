@@ -8,8 +8,8 @@
 
 #include "mainwindow/MainWindowControls.h"
 
-class TFIO;
-class TTRL;
+class PictureDialogs;
+class LevelLoadingWindow;
 class ITonePlayer;
 class ImageFileModule;
 class FileMessages;
@@ -31,8 +31,8 @@ class MainWindow : public QMainWindow {
 
   Workbench& Bench() { return *bench_; }
   MainWindowControls& Controls() { return c_; }
-  TFIO& PictureModule() { return *pictures_; }
-  TTRL& LevelModule() { return *levels_; }
+  PictureDialogs& PictureModule() { return *pictures_; }
+  LevelLoadingWindow& LevelModule() { return *levels_; }
   // What the help button opens; set by the start-up once the help windows exist.
   void SetAboutWindow(QWidget* about) { about_ = about; }
 
@@ -64,12 +64,12 @@ class MainWindow : public QMainWindow {
   void Reflect();
   void ShowPointer(bool target, int x, int y);
   // The canvas the zoom keys act on: the one under the pointer, else the Target.
-  TFrameStack* CanvasUnderPointer() const;
+  CanvasWidget* CanvasUnderPointer() const;
 
   QWidget* centralHolder_;
   MainWindowControls c_;
-  std::unique_ptr<TFIO> pictures_;
-  std::unique_ptr<TTRL> levels_;
+  std::unique_ptr<PictureDialogs> pictures_;
+  std::unique_ptr<LevelLoadingWindow> levels_;
   std::unique_ptr<DialogChooser> dialogs_;
   // The picture operations the window runs, whose failure messages go through the chooser.
   std::unique_ptr<FileMessages> fileMessages_;

@@ -14,7 +14,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "canvas/TFrameStack.h"
+#include "canvas/CanvasWidget.h"
 #include "mainwindow/PanelWidgets.h"
 
 namespace mosaicor {
@@ -22,7 +22,7 @@ namespace mosaicor {
 struct MainWindowControls {
   QWidget* PanelLeftSide = nullptr;
   QComboBox* SourceCombo = nullptr;
-  TFrameStack* Source = nullptr;
+  CanvasWidget* Source = nullptr;
   QLabel* SourceAreaInfo = nullptr;
   QTabWidget* SourcePageControl = nullptr;
   QToolButton* SpeedButtonReset = nullptr;
@@ -60,7 +60,7 @@ struct MainWindowControls {
 
   QWidget* TargetSide = nullptr;
   QComboBox* TargetCombo = nullptr;
-  TFrameStack* Target = nullptr;
+  CanvasWidget* Target = nullptr;
   QLabel* TargetWidth = nullptr;
   QScrollBar* TargetWidthScrollBar = nullptr;
   QLabel* TargetAreaInfo = nullptr;

@@ -22,8 +22,7 @@ W* Named(W* widget, const char* name) {
 }
 
 // A speed button: its glyph where the program has one, else a short caption.
-QToolButton* SpeedButton(QWidget* parent, const char* name, const char* glyph, const QString& caption,
-                         bool checkable) {
+QToolButton* SpeedButton(QWidget* parent, const char* name, const char* glyph, const QString& caption, bool checkable) {
   auto* button = Named(new QToolButton(parent), name);
   const QIcon icon = LoadGlyph(QLatin1String(glyph));
   if (!icon.isNull()) {
@@ -116,7 +115,7 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   column->setContentsMargins(4, 4, 2, 2);
   column->setSpacing(3);
   c.SourceCombo = FileCombo(left, "SourceCombo", qRgb(192, 220, 192));
-  c.Source = Named(new TFrameStack(left), "Source");
+  c.Source = Named(new CanvasWidget(left), "Source");
   c.Source->setMinimumSize(64, 64);
   c.SourceAreaInfo = InfoLine(left, "SourceAreaInfo");
   Colour(c.SourceAreaInfo, qRgb(192, 220, 192));
@@ -141,7 +140,7 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   c.ScrollBarGrid->setFocusPolicy(Qt::NoFocus);
   c.ScrollBarGrid->setFixedWidth(80);
   for (QWidget* w : std::initializer_list<QWidget*>{c.SpeedButtonReset, c.SpeedButtonView, c.SpeedButtonStyle,
-                                                     c.ImageGridSize, c.StaticTextGrid, c.ScrollBarGrid})
+                                                    c.ImageGridSize, c.StaticTextGrid, c.ScrollBarGrid})
     gridRow->addWidget(w);
   gridRow->addStretch();
 
@@ -161,7 +160,7 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   c.SpeedButtonAlpha = SpeedButton(transparency, "SpeedButtonAlpha", "alpha", QStringLiteral("Alpha"), true);
   c.SpeedButtonAlpha->setVisible(false);
   for (QWidget* w : std::initializer_list<QWidget*>{c.SpeedButtonOpaque, c.SpeedButtonMagenta, c.SpeedButtonPicker,
-                                                     c.SourceColourSample, c.SpeedButtonAlpha})
+                                                    c.SourceColourSample, c.SpeedButtonAlpha})
     transparencyRow->addWidget(w);
   transparencyRow->addStretch();
 
@@ -269,7 +268,7 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   column->setContentsMargins(0, 4, 0, 2);
   column->setSpacing(3);
   c.TargetCombo = FileCombo(side, "TargetCombo", qRgb(166, 202, 240));
-  c.Target = Named(new TFrameStack(side), "Target");
+  c.Target = Named(new CanvasWidget(side), "Target");
   c.Target->ScrollBoxImageStack->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   c.Target->ScrollBoxImageStack->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

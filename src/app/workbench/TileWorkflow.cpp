@@ -140,8 +140,8 @@ void TileWorkflow::ResizeSourceCut() {
   const QSize wanted = RequestedTileSize(mode, selection);
   if (wanted == selection) return;
   const QImage cut = source.Clip().PictureCopy();
-  const QImage resized = mode == TileSizeMode::ScrollTile ? MakeScrollTile(cut)
-                                                          : ResizeTile(wanted.width(), wanted.height(), cut);
+  const QImage resized =
+      mode == TileSizeMode::ScrollTile ? MakeScrollTile(cut) : ResizeTile(wanted.width(), wanted.height(), cut);
   if (!resized.isNull()) source.SetClipPicture(resized);
 }
 
@@ -217,7 +217,7 @@ void TileWorkflow::SpeedButtonViewClick(bool down) {
 
 void TileWorkflow::ApplyGridStyle() {
   for (ImageStack* canvas : {&bench_.Source, &bench_.Target}) {
-    canvas->GridStyle = bench_.State.GridLines ? 2 : 1;
+    canvas->GridStyle = bench_.State.GridLines ? GridStyleKind::Lines : GridStyleKind::Dotted;
     canvas->UpdateGrid();
   }
 }

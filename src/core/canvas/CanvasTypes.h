@@ -15,6 +15,13 @@ enum CanvasMode : int {
   ModeTransform = 6,
 };
 
+// How the grid layer is drawn (the `GridStyle` field); the host keeps the values 1 and 2.
+enum class GridStyleKind : int { None = 0, Dotted = 1, Lines = 2 };
+
+// The cursor box of the canvas (the `CursorName` field): the plain box, or the box of one of the
+// tile transforms. CursorBoxName gives the name its picture goes by.
+enum class CursorBox { Normal, Rotate, HFlip, VFlip, Swap, Hand };
+
 enum class MouseButton { Left, Right, Middle };
 
 // The set of held modifier keys and buttons that comes with a mouse event.

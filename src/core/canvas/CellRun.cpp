@@ -1,38 +1,11 @@
 #include "canvas/CellRun.h"
 
+#include "graphics/RectCopy.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <numeric>
-
-namespace {
-
-bool IsSubByte(const QImage& image) { return image.depth() < 8; }
-
-}  // namespace
-
-void CopyCellPixels(QImage& destination, QPoint destinationPos, const QImage& source, const QRect& sourceRect) {
-  if (destination.isNull() || source.isNull() || destination.format() != source.format()) return;
-  const QPoint offset = destinationPos - sourceRect.topLeft();
-  const QRect r = sourceRect.intersected(source.rect()).intersected(destination.rect().translated(-offset));
-  if (r.isEmpty()) return;
-  if (IsSubByte(source)) {  // one-bit pictures: no whole bytes to move
-    for (int y = r.top(); y <= r.bottom(); ++y)
-      for (int x = r.left(); x <= r.right(); ++x)
-        destination.setPixel(x + offset.x(), y + offset.y(), source.pixelIndex(x, y));
-    return;
-  }
-  const int bytesPerPixel = source.depth() / 8;
-  const qsizetype rowBytes = qsizetype(r.width()) * bytesPerPixel;
-  // Rows are walked so that a copy inside one picture reads each row before overwriting it.
-  const bool upward = &destination == &source && offset.y() > 0;
-  for (int i = 0; i < r.height(); ++i) {
-    const int y = upward ? r.bottom() - i : r.top() + i;
-    const uchar* s = source.constScanLine(y) + qsizetype(r.left()) * bytesPerPixel;
-    uchar* d = destination.scanLine(y + offset.y()) + qsizetype(r.left() + offset.x()) * bytesPerPixel;
-    std::memmove(d, s, rowBytes);
-  }
-}
 
 QImage BlankLike(const QImage& like, QSize size) {
   QImage blank(size, like.isNull() ? QImage::Format_ARGB32 : like.format());
@@ -78,7 +51,7 @@ void CellRun::KeepPartialCells(const QImage& picture) {
     const QRect rect = RectAt(k);
     if (picture.rect().contains(rect)) continue;
     kept_[k] = BlankLike(picture, rect.size());
-    CopyCellPixels(kept_[k], QPoint(0, 0), picture, rect);
+    CopyPixels(kept_[k], QPoint(0, 0), picture, rect);
   }
   if (!KeepsAny()) kept_.clear();
 }
@@ -101,11 +74,11 @@ const QImage& CellRun::SourceOf(int k, const QImage& picture, QRect* rect) const
 void CellRun::WriteTo(int k, QImage& picture, const QImage& source, const QRect& rect) {
   const QRect target = RectAt(k);
   if (!IsKept(k)) {
-    CopyCellPixels(picture, target.topLeft(), source, rect);
+    CopyPixels(picture, target.topLeft(), source, rect);
     return;
   }
-  CopyCellPixels(kept_[k], QPoint(0, 0), source, rect);
-  CopyCellPixels(picture, target.topLeft(), kept_[k], kept_[k].rect());
+  CopyPixels(kept_[k], QPoint(0, 0), source, rect);
+  CopyPixels(picture, target.topLeft(), kept_[k], kept_[k].rect());
 }
 
 bool CellRun::IsPlain(int k, const QImage& picture) const {
@@ -139,7 +112,7 @@ void CellRun::Step(QImage& picture, QImage& work, const QRect& lastRect) {
   if (count_ < 2) return;
   QRect rect;
   const QImage& pressed = SourceOf(0, picture, &rect);
-  CopyCellPixels(work, QPoint(0, 0), pressed, rect);
+  CopyPixels(work, QPoint(0, 0), pressed, rect);
   // Each position reads its neighbour before the neighbour is written, so runs of plain cells in
   // one grid row can move together.
   for (int k = 0; k + 1 < count_;) {
@@ -156,7 +129,7 @@ void CellRun::Step(QImage& picture, QImage& work, const QRect& lastRect) {
   if (lastRect == RectAt(count_ - 1))
     WriteTo(count_ - 1, picture, work, work.rect());
   else
-    CopyCellPixels(picture, lastRect.topLeft(), work, work.rect());
+    CopyPixels(picture, lastRect.topLeft(), work, work.rect());
 }
 
 void CellRun::Unstep(QImage& picture, QImage& work, int steps) {
@@ -169,7 +142,7 @@ void CellRun::Unstep(QImage& picture, QImage& work, int steps) {
   const int cycles = std::gcd(count_, steps);
   QRect rect;
   for (int start = 0; start < cycles; ++start) {
-    CopyCellPixels(work, QPoint(0, 0), SourceOf(start, picture, &rect), rect);
+    CopyPixels(work, QPoint(0, 0), SourceOf(start, picture, &rect), rect);
     int k = start;
     for (;;) {
       const int from = (k - steps + count_) % count_;

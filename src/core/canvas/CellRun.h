@@ -15,10 +15,6 @@
 
 #include "canvas/GridGeometry.h"
 
-// Same-layout copy of sourceRect of source to destinationPos of destination, clipped to both
-// pictures. Both pictures must have the same format.
-void CopyCellPixels(QImage& destination, QPoint destinationPos, const QImage& source, const QRect& sourceRect);
-
 // A picture of the given size in the layout of `like` (its colour table too), all zero bytes:
 // black in every layout the canvas meets.
 QImage BlankLike(const QImage& like, QSize size);

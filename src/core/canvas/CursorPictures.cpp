@@ -126,7 +126,25 @@ QImage CursorPicture(const QString& name) {
   return QImage();
 }
 
-QString CursorNameForCell(int cellWidth, const QString& name64) {
+QString CursorBoxName(CursorBox box) {
+  switch (box) {
+    case CursorBox::Normal:
+      return QStringLiteral("crNormal");
+    case CursorBox::Rotate:
+      return QStringLiteral("crRotate");
+    case CursorBox::HFlip:
+      return QStringLiteral("crHFlip");
+    case CursorBox::VFlip:
+      return QStringLiteral("crVFlip");
+    case CursorBox::Swap:
+      return QStringLiteral("crSwap");
+    case CursorBox::Hand:
+      return QStringLiteral("crHand");
+  }
+  return {};
+}
+
+QString CursorNameForCell(int cellWidth, CursorBox box) {
   switch (cellWidth) {
     case 8:
       return "cr08";
@@ -135,7 +153,7 @@ QString CursorNameForCell(int cellWidth, const QString& name64) {
     case 32:
       return "cr32";
     case 64:
-      return name64;
+      return CursorBoxName(box);
     default:
       return QString();
   }

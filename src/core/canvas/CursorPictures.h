@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "canvas/CanvasTypes.h"
+
 // "crNormal", "cr32", "cr16", "cr08", "crRotate", "crHFlip", "crVFlip", "crSwap", "crHand";
 // a null picture for any other name.
 QImage CursorPicture(const QString& name);
@@ -16,5 +18,9 @@ QStringList CursorPictureNames();
 // The length of each corner bracket's arms for a box of the given side (64, 32, 16, 8).
 int CursorBracketArm(int side);
 
-// The cursor box for a cell width: "cr08", "cr16", "cr32", or `name64` for 64; empty otherwise.
-QString CursorNameForCell(int cellWidth, const QString& name64);
+// The picture name of a cursor box at 64 pixels: "crNormal", "crRotate", "crHFlip", "crVFlip",
+// "crSwap", "crHand".
+QString CursorBoxName(CursorBox box);
+
+// The picture name for a cell width: "cr08", "cr16", "cr32", or the box's own at 64; empty otherwise.
+QString CursorNameForCell(int cellWidth, CursorBox box);

@@ -20,17 +20,17 @@ struct FrameStackState {
   int GridOffsetY = 0;
   int GridCols = 0;  // whole cells across and down the port
   int GridRows = 0;
-  QRect GridRect;          // area of the whole cells
-  bool GridLocked = true;  // the cursor snaps to the grid; false in FREE mode
-  int GridStyle = 1;       // 1 dotted, 2 lines, anything else nothing (host writes)
-  int DownCell = 0;        // reading-order index of the mouse-down cell, -1 in FREE mode
+  QRect GridRect;                                   // area of the whole cells
+  bool GridLocked = true;                           // the cursor snaps to the grid; false in FREE mode
+  GridStyleKind GridStyle = GridStyleKind::Dotted;  // host writes
+  int DownCell = 0;                                 // reading-order index of the mouse-down cell, -1 in FREE mode
   QRect DownRect;
   int UpCell = 0;  // reading-order index of the mouse-up cell, -1 in FREE mode
   QRect CursorRect;
   QRect SelectionRect;  // the current or last cut (host reads)
   CanvasMode Mode = ModeIdle;
-  QString CursorName;       // name of the active cursor box
-  bool AutoExport = false;  // every cut also goes to the clipboard
+  CursorBox CursorName = CursorBox::Normal;  // the active cursor box
+  bool AutoExport = false;                   // every cut also goes to the clipboard
 
   // Animation preview.
   int AnimFirst = 0;

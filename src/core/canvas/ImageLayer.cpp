@@ -159,10 +159,6 @@ void ImageLayer::Frame(const QRect& rect, QRgb colour) {
   Paint(Border(rect), [&](QImage& image) { FrameRect(image, rect, colour); });
 }
 
-void ImageLayer::FocusFrame(const QRect& rect, QRgb colour) {
-  Paint(Border(rect), [&](QImage& image) { DrawFocusRect(image, rect, colour); });
-}
-
 void ImageLayer::Paint(const QRegion& area, const std::function<void(QImage&)>& draw) {
   const QRegion r = area.intersected(QRect(QPoint(0, 0), size_));
   if (r.isEmpty()) return;

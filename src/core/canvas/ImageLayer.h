@@ -66,9 +66,7 @@ class ImageLayer {
 
   // --- drawing, picture coordinates, clipped to the picture ---
   void Fill(const QRect& rect, QRgb colour);
-  void FillWithFillColour(const QRect& rect) { Fill(rect, fillColour_); }
   void Frame(const QRect& rect, QRgb colour);
-  void FocusFrame(const QRect& rect, QRgb colour);
   // Runs a drawing function on the (materialised) picture; `area` bounds what it changes.
   void Paint(const QRect& area, const std::function<void(QImage&)>& draw) { Paint(QRegion(area), draw); }
   void Paint(const QRegion& area, const std::function<void(QImage&)>& draw);

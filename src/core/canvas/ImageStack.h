@@ -2,7 +2,7 @@
 // The canvas model: eight image layers stacked over a picture, the grid and its modes, the
 // cutting and pasting cursors, selection, range outline and cut/paste, driven by mouse events in
 // port coordinates. It knows no widgets: it tells a CanvasView what changed and asks it for the
-// scroll position; the widget (TFrameStack) composes the layers and feeds it events.
+// scroll position; the widget (CanvasWidget, the design's TFrameStack) composes the layers and feeds it events.
 //
 // The operations live in several files by job: ImageStackSetup (layers, port, properties),
 // ImageStackGrid, ImageStackModes (mode and cursor setters), ImageStackMouse, ImageStackCut
@@ -145,7 +145,7 @@ class ImageStack : public FrameStackState, private LayerDamageSink {
   void PutAnimatedCellsBack();
   void ReleaseAnimation();
   // Transforms.
-  void SetTransformCursor(const char* name, FramePointer pointer);
+  void SetTransformCursor(CursorBox box, FramePointer pointer);
   void TransformCell(QPoint (*destination)(int x, int y, int i, int w, int h));
 
   CanvasView* view_ = nullptr;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "canvas/ImageStack.h"
+#include "graphics/RectCopy.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ void ImageStack::StartAnimation() {
     // A cell the picture does not wholly hold scrolls in AnimCell, which keeps its outside rows.
     const QRect rect = animRun_.RectAt(0);
     animScrollInWork_ = !picture.rect().contains(rect) || picture.depth() < 8;
-    if (animScrollInWork_) CopyCellPixels(AnimCell, QPoint(0, 0), picture, rect);
+    if (animScrollInWork_) CopyPixels(AnimCell, QPoint(0, 0), picture, rect);
   } else {
     animRun_.KeepPartialCells(picture);
   }
@@ -92,7 +93,7 @@ void ImageStack::RollScrollCell(QImage& picture, int by) {
   uchar* spare = reinterpret_cast<uchar*>(AnimRowBuffer.data());
   RollRowsDown(top, stride, rowBytes, half, by, spare);
   RollRowsDown(top + (h - half) * stride, stride, rowBytes, half, by, spare);
-  if (animScrollInWork_) CopyCellPixels(picture, cell.topLeft(), AnimCell, AnimCell.rect());
+  if (animScrollInWork_) CopyPixels(picture, cell.topLeft(), AnimCell, AnimCell.rect());
 }
 
 void ImageStack::PutAnimatedCellsBack() {

@@ -11,7 +11,7 @@ void ImageStack::InitGrid(int cellWidth, int cellHeight) {
   CellHeight = std::max(cellHeight, 1);
   GridOffsetX = 0;
   GridOffsetY = 0;
-  GridStyle = 1;
+  GridStyle = GridStyleKind::Dotted;
   GridLocked = true;
   UpdateGrid();
 }
@@ -23,10 +23,10 @@ void ImageStack::UpdateGrid() {
   GridRect = g.Rect();
   // Both styles paint every pixel of the port's part of the layer, so the clearing comes with them.
   switch (GridStyle) {
-    case 1:
+    case GridStyleKind::Dotted:
       DrawGridDotted();
       break;
-    case 2:
+    case GridStyleKind::Lines:
       DrawGridLines();
       break;
     default:

@@ -53,8 +53,8 @@ void ImageStack::SetCursorToDefault() {
   L4_Clip.SetVisible(false);
   Mode = ModeIdle;
   SetPointer(FramePointer::Default);
-  CursorName = "crNormal";
-  const QString box = CursorNameForCell(CellWidth, "crNormal");
+  CursorName = CursorBox::Normal;
+  const QString box = CursorNameForCell(CellWidth, CursorBox::Normal);
   if (!box.isEmpty()) L7_Cursor.SetPicture(CursorPicture(box));
 }
 

@@ -99,7 +99,7 @@ void ImageStack::HandleMouseLeave() {
 
 void ImageStack::AutoScroll(int left, int top) {
   if (!view_ || Mode == ModeIdle || Mode == ModeAnim || Mode == ModeScroll) return;
-  if (CursorName == "crRotate" || CursorName == "crHFlip" || CursorName == "crVFlip") return;
+  if (CursorName == CursorBox::Rotate || CursorName == CursorBox::HFlip || CursorName == CursorBox::VFlip) return;
   const QPoint position = view_->ScrollPosition();
   const QSize client = view_->ClientSize();
   // One axis: step back when the box nears the start of the visible area, on when it nears the end.

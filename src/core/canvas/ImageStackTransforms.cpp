@@ -9,28 +9,29 @@
 #include "canvas/ImageStack.h"
 #include "graphics/RectCopy.h"
 
-void ImageStack::SetTransformCursor(const char* name, FramePointer pointer) {
+void ImageStack::SetTransformCursor(CursorBox box, FramePointer pointer) {
   L4_Clip.SetVisible(false);
   Mode = ModeTransform;
   SetPointer(pointer);
-  CursorName = name;
-  const QString box = CursorNameForCell(CellWidth, name);
-  if (!box.isEmpty()) L7_Cursor.SetPicture(CursorPicture(box));
+  CursorName = box;
+  const QString picture = CursorNameForCell(CellWidth, box);
+  if (!picture.isEmpty()) L7_Cursor.SetPicture(CursorPicture(picture));
 }
 
-void ImageStack::SetCursorToRotate() { SetTransformCursor("crRotate", FramePointer::Crosshair); }
-void ImageStack::SetCursorToHFlip() { SetTransformCursor("crHFlip", FramePointer::Crosshair); }
-void ImageStack::SetCursorToVFlip() { SetTransformCursor("crVFlip", FramePointer::Crosshair); }
-void ImageStack::SetCursorToSwap() { SetTransformCursor("crSwap", FramePointer::Drag); }
-void ImageStack::SetCursorToShift() { SetTransformCursor("crHand", FramePointer::MultiDrag); }
+void ImageStack::SetCursorToRotate() { SetTransformCursor(CursorBox::Rotate, FramePointer::Crosshair); }
+void ImageStack::SetCursorToHFlip() { SetTransformCursor(CursorBox::HFlip, FramePointer::Crosshair); }
+void ImageStack::SetCursorToVFlip() { SetTransformCursor(CursorBox::VFlip, FramePointer::Crosshair); }
+void ImageStack::SetCursorToSwap() { SetTransformCursor(CursorBox::Swap, FramePointer::Drag); }
+void ImageStack::SetCursorToShift() { SetTransformCursor(CursorBox::Hand, FramePointer::MultiDrag); }
 
 void ImageStack::ApplyTransform() {
-  static const std::pair<const char*, void (ImageStack::*)()> transforms[] = {
-      {"crRotate", &ImageStack::RotateCell}, {"crHFlip", &ImageStack::HFlipCell}, {"crVFlip", &ImageStack::VFlipCell},
-      {"crSwap", &ImageStack::SwapCells},    {"crHand", &ImageStack::ShiftCells},
+  static const std::pair<CursorBox, void (ImageStack::*)()> transforms[] = {
+      {CursorBox::Rotate, &ImageStack::RotateCell}, {CursorBox::HFlip, &ImageStack::HFlipCell},
+      {CursorBox::VFlip, &ImageStack::VFlipCell},   {CursorBox::Swap, &ImageStack::SwapCells},
+      {CursorBox::Hand, &ImageStack::ShiftCells},
   };
-  for (const auto& [name, transform] : transforms)
-    if (CursorName == QLatin1String(name)) (this->*transform)();
+  for (const auto& [box, transform] : transforms)
+    if (CursorName == box) (this->*transform)();
 }
 
 namespace {

@@ -3,7 +3,7 @@
 #include "extraction/LevelPages.h"
 #include "extraction/TombRaiderFileModule.h"
 #include "level/LevelErrorText.h"
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <new>
 
@@ -26,19 +26,11 @@ bool ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTr
 
 bool ExtractMiscPages(const QString& fileName, bool maskTransparency, QImage& pages, QString& reason) {
   try {
-    Ttrlevel level;
-    switch (level.LoadFromFile(fileName, true)) {
-      case Ttrlevel::LoadFileMissing:
-        reason = LevelLoadFailureText(LevelLoadFailure::FileNotFound);
-        return false;
-      case Ttrlevel::LoadUnknownVersion:
-        reason = LevelLoadFailureText(LevelLoadFailure::UnknownVersion);
-        return false;
-      case Ttrlevel::LoadEncrypted:
-        reason = LevelLoadFailureText(LevelLoadFailure::EncryptedLevel);
-        return false;
-      default:
-        break;
+    LevelReader level;
+    const LevelLoadFailure failure = LoadResultFailure(level.LoadFromFile(fileName, true));
+    if (failure != LevelLoadFailure::None) {
+      reason = LevelLoadFailureText(failure);
+      return false;
     }
     pages = MiscPagesAs32Bits(level, maskTransparency);
     if (pages.isNull() && level.MiscTextiles32.size() >= 262144) throw std::bad_alloc();

@@ -1,6 +1,6 @@
 #include "extraction/LevelPages.h"
 
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,10 +9,9 @@
 namespace {
 
 constexpr int kPageSide = 256;
-constexpr std::uint16_t kMasked15BitMagenta = 0xFC1F;
 constexpr QRgb kOpaqueMagenta = 0xFFFF00FF;
 
-int BytesPerPixel(int gameVersion) {
+int BytesPerPixel(GameVersion gameVersion) {
   switch (LevelPagePixelFormat(gameVersion)) {
     case PixelFormatCode::EightBits:
       return 1;
@@ -23,7 +22,7 @@ int BytesPerPixel(int gameVersion) {
   }
 }
 
-const QByteArray& PageData(const Ttrlevel& level) {
+const QByteArray& PageData(const LevelReader& level) {
   switch (LevelPagePixelFormat(level.GameVersion)) {
     case PixelFormatCode::EightBits:
       return level.Textiles8;
@@ -34,24 +33,8 @@ const QByteArray& PageData(const Ttrlevel& level) {
   }
 }
 
-// The page rows that both the level's data and the picture really hold.
-int CopyableRows(const Ttrlevel& level, const QImage& pageImage) {
-  const qint64 rowBytes = qint64(kPageSide) * BytesPerPixel(level.GameVersion);
-  const qint64 dataRows = PageData(level).size() / rowBytes;
-  return int(std::min<qint64>({dataRows, qint64(level.TextileCount) * kPageSide, pageImage.height()}));
-}
-
-void ZeroRowsFrom(QImage& image, int row) {
-  // Rows the data does not hold are never left as uninitialised memory.
-  for (int y = row; y < image.height(); ++y) std::memset(image.scanLine(y), 0, size_t(image.bytesPerLine()));
-}
-
 // The row loops below are written so that the compiler can turn them into vector code (at -O2 it
 // does so only for a fixed count).
-void MaskRow15(const std::uint16_t* __restrict source, std::uint16_t* __restrict target) {
-  for (int x = 0; x < kPageSide; ++x) target[x] = (source[x] & 0x8000u) ? source[x] : kMasked15BitMagenta;
-}
-
 void MaskRow32(const QRgb* __restrict source, QRgb* __restrict target) {
   for (int x = 0; x < kPageSide; ++x) target[x] = (source[x] >> 24) == 255 ? source[x] : kOpaqueMagenta;
 }
@@ -74,22 +57,11 @@ void ConvertRow15(const std::uint16_t* __restrict source, QRgb* __restrict targe
   }
 }
 
-void CopyRows(const Ttrlevel& level, QImage& pageImage, int rows) {
-  const qint64 rowBytes = qint64(kPageSide) * BytesPerPixel(level.GameVersion);
-  const char* source = PageData(level).constData();
-  if (pageImage.bytesPerLine() == rowBytes) {
-    std::memcpy(pageImage.bits(), source, size_t(rowBytes * rows));
-  } else {
-    for (int y = 0; y < rows; ++y) std::memcpy(pageImage.scanLine(y), source + y * rowBytes, size_t(rowBytes));
-  }
-  ZeroRowsFrom(pageImage, rows);
-}
-
 }  // namespace
 
-PixelFormatCode LevelPagePixelFormat(int gameVersion) {
-  if (gameVersion <= 2) return PixelFormatCode::EightBits;
-  if (gameVersion <= 5) return PixelFormatCode::FifteenBits;
+PixelFormatCode LevelPagePixelFormat(GameVersion gameVersion) {
+  if (IsTr1Generation(gameVersion)) return PixelFormatCode::EightBits;
+  if (!HasCompressedChunks(gameVersion)) return PixelFormatCode::FifteenBits;
   return PixelFormatCode::ThirtyTwoBits;
 }
 
@@ -101,55 +73,7 @@ QList<QRgb> BuildLevelPalette(const std::array<std::uint8_t, 768>& palette8) {
   return palette;
 }
 
-QImage MakePageImage(const Ttrlevel& level) {
-  const int height = level.TextileCount * kPageSide;
-  QImage image;
-  switch (LevelPagePixelFormat(level.GameVersion)) {
-    case PixelFormatCode::EightBits:
-      image = QImage(kPageSide, height, QImage::Format_Indexed8);
-      if (!image.isNull()) image.setColorTable(BuildLevelPalette(level.Palette8));
-      break;
-    case PixelFormatCode::FifteenBits:
-      image = QImage(kPageSide, height, QImage::Format_RGB555);
-      break;
-    default:
-      image = QImage(kPageSide, height, QImage::Format_ARGB32);
-      break;
-  }
-  return image;
-}
-
-void CopyTextiles(const Ttrlevel& level, QImage& pageImage) {
-  CopyRows(level, pageImage, CopyableRows(level, pageImage));
-}
-
-void CopyTextilesMasked(const Ttrlevel& level, QImage& pageImage) {
-  const int rows = CopyableRows(level, pageImage);
-  switch (LevelPagePixelFormat(level.GameVersion)) {
-    case PixelFormatCode::EightBits:
-      CopyRows(level, pageImage, rows);
-      // The pixels keep index 0; the entry itself turns magenta (entry 255 keeps its colour).
-      pageImage.setColor(0, qRgb(255, 0, 255));
-      break;
-    case PixelFormatCode::FifteenBits: {
-      // Copied and masked in one pass over the data.
-      const auto* source = reinterpret_cast<const std::uint16_t*>(level.Textiles16.constData());
-      for (int y = 0; y < rows; ++y)
-        MaskRow15(source + qint64(y) * kPageSide, reinterpret_cast<std::uint16_t*>(pageImage.scanLine(y)));
-      ZeroRowsFrom(pageImage, rows);
-      break;
-    }
-    default: {
-      const auto* source = reinterpret_cast<const QRgb*>(level.Textiles32.constData());
-      for (int y = 0; y < rows; ++y)
-        MaskRow32(source + qint64(y) * kPageSide, reinterpret_cast<QRgb*>(pageImage.scanLine(y)));
-      ZeroRowsFrom(pageImage, rows);
-      break;
-    }
-  }
-}
-
-PageRowConverter::PageRowConverter(const Ttrlevel& level, bool maskTransparency)
+PageRowConverter::PageRowConverter(const LevelReader& level, bool maskTransparency)
     : format_(LevelPagePixelFormat(level.GameVersion)),
       data_(reinterpret_cast<const uchar*>(PageData(level).constData())),
       mask_(maskTransparency) {
@@ -192,7 +116,7 @@ void PageRowConverter::ConvertRow(int y, QRgb* target) const {
   }
 }
 
-QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency) {
+QImage LevelPagesAs32Bits(const LevelReader& level, bool maskTransparency) {
   if (level.TextileCount <= 0) return {};
   // Copy, mask and conversion in one pass: the picture in the level's own format is never needed.
   QImage picture(kPageSide, level.TextileCount * kPageSide, QImage::Format_ARGB32);
@@ -202,7 +126,7 @@ QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency) {
   return picture;
 }
 
-QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency) {
+QImage TakeLevelPagesAs32Bits(LevelReader& level, bool maskTransparency) {
   const qint64 pageBytes = qint64(kPageSide) * kPageSide * qint64(sizeof(QRgb));
   if (level.TextileCount <= 0 || LevelPagePixelFormat(level.GameVersion) != PixelFormatCode::ThirtyTwoBits ||
       level.Textiles32.size() < level.TextileCount * pageBytes)
@@ -226,9 +150,9 @@ QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency) {
   return picture;
 }
 
-QImage MiscPagesAs32Bits(const Ttrlevel& level, bool maskTransparency) {
+QImage MiscPagesAs32Bits(const LevelReader& level, bool maskTransparency) {
   const qint64 pageBytes = qint64(kPageSide) * kPageSide * qint64(sizeof(QRgb));
-  const qint64 pages = level.GameVersion >= 6 ? level.MiscTextiles32.size() / pageBytes : 0;
+  const qint64 pages = HasCompressedChunks(level.GameVersion) ? level.MiscTextiles32.size() / pageBytes : 0;
   if (pages <= 0) return {};
   QImage picture(kPageSide, int(pages * kPageSide), QImage::Format_ARGB32);
   if (picture.isNull()) return picture;

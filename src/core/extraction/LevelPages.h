@@ -5,6 +5,7 @@
 // transparency in the alpha byte.
 
 #include "graphics/PixelFormat.h"
+#include "level/GameVersion.h"
 
 #include <QImage>
 #include <QList>
@@ -12,14 +13,14 @@
 #include <array>
 #include <cstdint>
 
-class Ttrlevel;
+class LevelReader;
 
 // Converts rows of the level's pages to the 32-bit working format exactly as LevelPagesAs32Bits
 // does, so that a caller that needs a few rows converts only those. Holds pointers into the
 // level, which must outlive it and stay unchanged.
 class PageRowConverter {
  public:
-  PageRowConverter(const Ttrlevel& level, bool maskTransparency);
+  PageRowConverter(const LevelReader& level, bool maskTransparency);
   // Rows of the page picture: 256 a page.
   int Rows() const { return rows_; }
   // The 256 pixels of row y (0 <= y < Rows()) into target. Rows the level's data does not hold
@@ -36,32 +37,22 @@ class PageRowConverter {
 };
 
 // The pixel format of a generation's pages: 8 bits (TR1), 15 bits (TR2, TR3), 32 bits (TR4, TR5).
-PixelFormatCode LevelPagePixelFormat(int gameVersion);
+PixelFormatCode LevelPagePixelFormat(GameVersion gameVersion);
 
 // 256 opaque colours from the level's 6-bit components, each multiplied by 4 and clamped at 255
 // (levels made by tools store full 8-bit values, which the plain product would wrap).
 QList<QRgb> BuildLevelPalette(const std::array<std::uint8_t, 768>& palette8);
 
-// An empty page image for the level's pages in their own pixel format, with the level's palette
-// for 8-bit pages. A null image when the pages do not fit in memory.
-QImage MakePageImage(const Ttrlevel& level);
-
-// Row r of the level's page data becomes row r of pageImage, byte for byte.
-void CopyTextiles(const Ttrlevel& level, QImage& pageImage);
-// The same, with the pixels the level declares transparent made magenta: palette entry 0 of
-// 8-bit pages, words with bit 15 clear (as 0xFC1F), 32-bit pixels whose alpha is not 255.
-void CopyTextilesMasked(const Ttrlevel& level, QImage& pageImage);
-
 // All pages as one 32-bit picture (Format_ARGB32): alpha 0 for palette index 0 (TR1), for a
 // clear bit 15 (TR2, TR3) or as stored (TR4, TR5). Null when the level has no pages or the
 // picture does not fit in memory.
-QImage LevelPagesAs32Bits(const Ttrlevel& level, bool maskTransparency);
+QImage LevelPagesAs32Bits(const LevelReader& level, bool maskTransparency);
 // The same picture, made without a copy where the level holds 32-bit pages (TR4, TR5): the
 // picture takes over level.Textiles32, masked in place, and leaves it empty. Other generations,
 // and data that cannot serve as the picture as it lies, convert as above and keep the level whole.
-QImage TakeLevelPagesAs32Bits(Ttrlevel& level, bool maskTransparency);
+QImage TakeLevelPagesAs32Bits(LevelReader& level, bool maskTransparency);
 
 // TR4, TR5: the whole 256 x 256 pages of the third page chunk (the font and the sky) as one 32-bit
 // picture, masked as the texture pages are. Null when the level has no such page (TR1-TR3) or the
 // picture does not fit in memory.
-QImage MiscPagesAs32Bits(const Ttrlevel& level, bool maskTransparency);
+QImage MiscPagesAs32Bits(const LevelReader& level, bool maskTransparency);

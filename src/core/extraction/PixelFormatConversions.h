@@ -1,7 +1,7 @@
 #pragma once
-// Bringing 8-bit and 16-bit pictures to the 32-bit working format (QImage::Format_ARGB32,
+// Bringing 16-bit pictures to the 32-bit working format (QImage::Format_ARGB32,
 // bytes blue, green, red, alpha) while keeping the only transparency the source has:
-// palette index 0 for TR1 pages, bit 15 of each word for TR2/TR3 pages and 15-bit pictures.
+// bit 15 of each word, for 15-bit pictures.
 
 #include <QImage>
 #include <cstdint>
@@ -9,11 +9,6 @@
 // Widens a 5-bit colour component to 8 bits by bit replication, so 31 becomes 255 and the
 // masked 15-bit magenta comes out as the exact transparent colour (255, 0, 255).
 constexpr uint8_t Widen5To8(unsigned v) { return static_cast<uint8_t>(((v & 31u) << 3) | ((v & 31u) >> 2)); }
-
-// Expects an 8-bit indexed picture; each pixel takes its palette entry's colour, and alpha
-// 0 where the index is 0, 255 elsewhere. Missing palette entries read as black.
-// Any other picture is left as it is; the function returns false for it.
-bool Convert8BitsTo32Bits(QImage& image);
 
 // Expects a picture with 16 bits per pixel whose words are laid out x-rrrrr-ggggg-bbbbb
 // (RGB555 as stored, bit 15 kept): colours widened to 8 bits, alpha 255 where bit 15 is set

@@ -4,8 +4,8 @@
 #include "extraction/LevelPages.h"
 #include "extraction/MakeBeep.h"
 #include "level/LevelErrorText.h"
+#include "level/LevelReader.h"
 #include "level/ProgressIndicator.h"
-#include "level/Ttrlevel.h"
 
 #include <QFileInfo>
 
@@ -32,24 +32,16 @@ void SetGauge(ProgressIndicator* gauge, int percent) {
   if (gauge) gauge->SetProgress(percent);
 }
 
-bool HasAnimatedRanges(const Ttrlevel& level) {
+bool HasAnimatedRanges(const LevelReader& level) {
   return !level.AnimatedTextures.empty() && level.AnimatedTextures[0] != 0;
 }
 
 // Reads the level and makes the picture; the reader's errors pass through.
-LevelLoadFailure Extract(Ttrlevel& level, ProgressIndicator* gauge, const QString& fileName, bool animated,
+LevelLoadFailure Extract(LevelReader& level, ProgressIndicator* gauge, const QString& fileName, bool animated,
                          bool maskTransparency, QImage& picture) {
   level.ProgressGauge = gauge;
-  switch (level.LoadFromFile(fileName, !animated)) {
-    case Ttrlevel::LoadFileMissing:
-      return LevelLoadFailure::FileNotFound;
-    case Ttrlevel::LoadUnknownVersion:
-      return LevelLoadFailure::UnknownVersion;
-    case Ttrlevel::LoadEncrypted:
-      return LevelLoadFailure::EncryptedLevel;
-    default:
-      break;
-  }
+  const LevelLoadFailure loadFailure = LoadResultFailure(level.LoadFromFile(fileName, !animated));
+  if (loadFailure != LevelLoadFailure::None) return loadFailure;
   // A level cut short before what the extraction needs is reported rather than shown half right
   // (a TR1 level cut before its palette would come out black); one that only lost sections
   // after them, its sounds say, still gives its textures.
@@ -101,10 +93,28 @@ QString LevelLoadFailureText(LevelLoadFailure failure) {
   return {};
 }
 
+LevelLoadFailure LoadResultFailure(LevelReader::LoadResult loadResult) {
+  switch (loadResult) {
+    case LevelReader::LoadFileMissing:
+      return LevelLoadFailure::FileNotFound;
+    case LevelReader::LoadUnknownVersion:
+      return LevelLoadFailure::UnknownVersion;
+    case LevelReader::LoadEncrypted:
+      return LevelLoadFailure::EncryptedLevel;
+    case LevelReader::LoadOk:
+      break;
+  }
+  return LevelLoadFailure::None;
+}
+
+const QStringList& LevelExtensions() {
+  static const QStringList extensions = {QStringLiteral("PHD"), QStringLiteral("TUB"), QStringLiteral("TR2"),
+                                         QStringLiteral("TRG"), QStringLiteral("TR4"), QStringLiteral("TRC")};
+  return extensions;
+}
+
 bool HasLevelExtension(const QString& fileName) {
-  const QString suffix = QFileInfo(fileName).suffix().toUpper();
-  return suffix == QLatin1String("PHD") || suffix == QLatin1String("TUB") || suffix == QLatin1String("TR2") ||
-         suffix == QLatin1String("TR4") || suffix == QLatin1String("TRC");
+  return LevelExtensions().contains(QFileInfo(fileName).suffix().toUpper());
 }
 
 QString TombRaiderFileModule::LastFailureText() const {
@@ -128,10 +138,10 @@ bool TombRaiderFileModule::Load(Extraction extraction, QImage& image, const QStr
   lastEndPlace_.clear();
   if (HasLevelExtension(fileName)) {
     QImage picture;
-    int gameVersion = 0;
+    GameVersion gameVersion = GameVersion::Unknown;
     {
       // Destroyed in reverse order: the window is hidden before the reader lets go of the level.
-      Ttrlevel level;
+      LevelReader level;
       const LoadingWindowShown window(host_);
       lastFailure_ = Extract(level, host_.LoadingProgress(), fileName, extraction == Extraction::AnimatedTextures,
                              maskTransparency, picture);

@@ -6,15 +6,19 @@
 
 #include "extraction/LevelLoadHost.h"
 #include "graphics/PixelFormat.h"
+#include "level/LevelReader.h"
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
+
+#include <cstdint>
 
 // Why an extraction failed; errors the reader raises (damaged compressed data, a file that
 // cannot be read, exhausted memory) are not among them: they pass on to the caller.
 enum class LevelLoadFailure {
   None,
-  NotALevelFile,  // the extension is none of .PHD .TUB .TR2 .TR4 .TRC
+  NotALevelFile,  // the extension is none of LevelExtensions()
   FileNotFound,
   UnknownVersion,
   EncryptedLevel,  // "TR4c": an encrypted TR4 level
@@ -27,7 +31,13 @@ enum class LevelLoadFailure {
 // The companion's text for a failure ("file not found", "no animated textures", ...).
 QString LevelLoadFailureText(LevelLoadFailure failure);
 
-// True for the extensions of level files the extraction takes, in any letter case.
+// The failure a LoadFromFile result stands for; None for a level that loaded.
+LevelLoadFailure LoadResultFailure(LevelReader::LoadResult loadResult);
+
+// The extensions of level files, upper case without the dot: the one list the companion, the
+// drops and the open dialog go by. .TRG is the second TR2 form, which the reader tells by name.
+const QStringList& LevelExtensions();
+// True for those extensions, in any letter case.
 bool HasLevelExtension(const QString& fileName);
 
 class TombRaiderFileModule {

@@ -2,6 +2,7 @@
 
 #include "imagedecoding/PictureLimits.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -22,9 +23,6 @@ struct BmpInfo {
   qsizetype pixelStart = 0;
 };
 
-uint32_t U32At(const uchar* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
-uint16_t U16At(const uchar* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-
 bool ReadInfo(ByteSource& source, BmpInfo& info, QString& error) {
   const uchar* fileHeader = source.Take(14);
   if (!fileHeader || fileHeader[0] != 'B' || fileHeader[1] != 'M') {
@@ -41,17 +39,17 @@ bool ReadInfo(ByteSource& source, BmpInfo& info, QString& error) {
   uchar h[124] = {};
   std::memcpy(h + 4, source.Take(headerSize - 4), std::min<size_t>(headerSize, 124) - 4);
   if (headerSize == 12) {
-    info.width = U16At(h + 4);
-    info.height = U16At(h + 6);
-    info.bitCount = U16At(h + 10);
+    info.width = qFromLittleEndian<quint16>(h + 4);
+    info.height = qFromLittleEndian<quint16>(h + 6);
+    info.bitCount = qFromLittleEndian<quint16>(h + 10);
     info.paletteEntrySize = 3;
   } else if (headerSize >= 16) {
-    info.width = qint32(U32At(h + 4));
-    info.height = qint32(U32At(h + 8));
-    info.bitCount = U16At(h + 14);
-    info.compression = U32At(h + 16);
-    info.coloursUsed = U32At(h + 32);
-    for (int i = 0; i < 4; ++i) info.masks[i] = U32At(h + 40 + 4 * i);
+    info.width = qint32(qFromLittleEndian<quint32>(h + 4));
+    info.height = qint32(qFromLittleEndian<quint32>(h + 8));
+    info.bitCount = qFromLittleEndian<quint16>(h + 14);
+    info.compression = qFromLittleEndian<quint32>(h + 16);
+    info.coloursUsed = qFromLittleEndian<quint32>(h + 32);
+    for (int i = 0; i < 4; ++i) info.masks[i] = qFromLittleEndian<quint32>(h + 40 + 4 * i);
   } else {
     error = QStringLiteral("unknown BMP header size %1").arg(headerSize);
     return false;
@@ -79,7 +77,7 @@ bool ReadInfo(ByteSource& source, BmpInfo& info, QString& error) {
     info.masks[3] = 0;
   }
   info.paletteStart = source.Position();
-  uint32_t offBits = U32At(fileHeader + 10);
+  uint32_t offBits = qFromLittleEndian<quint32>(fileHeader + 10);
   info.pixelStart = fileStart + qsizetype(offBits);
   if (offBits == 0 || info.pixelStart > source.Size()) {
     error = QStringLiteral("the pixel data lies outside the file");
@@ -134,12 +132,12 @@ void ConvertBitFieldRow(const uchar* src, uchar* dst, int width, int bytesPerPix
   const Channel a(alphaMask);
   for (int x = 0; x < width; ++x) {
     if (bytesPerPixel == 2) {
-      const uint32_t raw = U16At(src + 2 * x);
+      const uint32_t raw = qFromLittleEndian<quint16>(src + 2 * x);
       const uint16_t out = static_cast<uint16_t>((a.Scaled(raw, 1) << 15) | (r.Scaled(raw, 5) << 10) |
                                                  (g.Scaled(raw, 5) << 5) | b.Scaled(raw, 5));
       std::memcpy(dst + 2 * x, &out, 2);
     } else {
-      const uint32_t raw = U32At(src + 4 * x);
+      const uint32_t raw = qFromLittleEndian<quint32>(src + 4 * x);
       const QRgb out = qRgba(r.Scaled(raw, 8), g.Scaled(raw, 8), b.Scaled(raw, 8), a.Scaled(raw, 8));
       std::memcpy(dst + 4 * x, &out, 4);
     }

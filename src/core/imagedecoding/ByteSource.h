@@ -1,8 +1,11 @@
 #pragma once
 // A read cursor over bytes already in memory. Picture decoders read through it, so tests and
 // fuzz targets feed them without files, and every read is checked against what is really there.
+// Little-endian values are decoded by qFromLittleEndian here as in the level reader, whose
+// LevelCursor is the same bounded cursor for a walk that ends by raising DataEnded.
 
 #include <QByteArrayView>
+#include <QtEndian>
 #include <cstdint>
 
 class ByteSource {
@@ -39,12 +42,12 @@ class ByteSource {
   }
   bool ReadU16(uint16_t& value) {
     const uchar* p = Take(2);
-    if (p) value = static_cast<uint16_t>(p[0] | (p[1] << 8));
+    if (p) value = qFromLittleEndian<quint16>(p);
     return p != nullptr;
   }
   bool ReadU32(uint32_t& value) {
     const uchar* p = Take(4);
-    if (p) value = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+    if (p) value = qFromLittleEndian<quint32>(p);
     return p != nullptr;
   }
 

@@ -3,6 +3,7 @@
 #include "imagedecoding/PictureLimits.h"
 #include "imagedecoding/PixelRows.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -22,8 +23,6 @@ struct PcxHeader {
   const uchar* palette16 = nullptr;
   Layout layout = Layout::Mono;
 };
-
-uint16_t U16At(const uchar* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
 bool PickLayout(PcxHeader& h, QString& error) {
   const int bits = h.bits, planes = h.planes;
@@ -53,11 +52,12 @@ bool ReadHeader(ByteSource& source, PcxHeader& h, QString& error) {
     return false;
   }
   h.version = p[1], h.encoding = p[2], h.bits = p[3];
-  const int xMin = U16At(p + 4), yMin = U16At(p + 6), xMax = U16At(p + 8), yMax = U16At(p + 10);
+  const int xMin = qFromLittleEndian<quint16>(p + 4), yMin = qFromLittleEndian<quint16>(p + 6),
+            xMax = qFromLittleEndian<quint16>(p + 8), yMax = qFromLittleEndian<quint16>(p + 10);
   h.width = qint64(xMax) - xMin + 1, h.height = qint64(yMax) - yMin + 1;
   h.palette16 = p + 16;
   h.planes = p[65];
-  h.lineBytes = U16At(p + 66);
+  h.lineBytes = qFromLittleEndian<quint16>(p + 66);
   if (h.encoding > 1) {
     error = QStringLiteral("unknown PCX encoding %1").arg(h.encoding);
     return false;
@@ -211,21 +211,30 @@ void ConvertRow(const PcxHeader& h, const uchar* line, uchar* out) {
 
 QImage::Format ImageFormatOf(Layout layout) {
   switch (layout) {
-    case Layout::Mono: return QImage::Format_Mono;
-    case Layout::Rgb: return QImage::Format_RGB32;
-    case Layout::Rgba: return QImage::Format_ARGB32;
-    default: return QImage::Format_Indexed8;
+    case Layout::Mono:
+      return QImage::Format_Mono;
+    case Layout::Rgb:
+      return QImage::Format_RGB32;
+    case Layout::Rgba:
+      return QImage::Format_ARGB32;
+    default:
+      return QImage::Format_Indexed8;
   }
 }
 
 PixelFormatCode FormatOf(Layout layout) {
   switch (layout) {
-    case Layout::Mono: return PixelFormatCode::OneBit;
+    case Layout::Mono:
+      return PixelFormatCode::OneBit;
     case Layout::PlanarIndex:
-    case Layout::PackedIndex: return PixelFormatCode::FourBits;
-    case Layout::Indexed256: return PixelFormatCode::EightBits;
-    case Layout::Rgb: return PixelFormatCode::TwentyFourBits;
-    case Layout::Rgba: return PixelFormatCode::ThirtyTwoBits;
+    case Layout::PackedIndex:
+      return PixelFormatCode::FourBits;
+    case Layout::Indexed256:
+      return PixelFormatCode::EightBits;
+    case Layout::Rgb:
+      return PixelFormatCode::TwentyFourBits;
+    case Layout::Rgba:
+      return PixelFormatCode::ThirtyTwoBits;
   }
   return PixelFormatCode::Device;
 }

@@ -18,8 +18,8 @@ constexpr qint64 kMaxFileBytes = qint64(1) << 30;
 
 }  // namespace
 
-QString ImageFileModule::FileErrorText(int kind, const QString& upperExtension) {
-  if (kind == 1) return upperExtension + QStringLiteral(" format not supported.");
+QString ImageFileModule::FileErrorText(FileErrorKind kind, const QString& upperExtension) {
+  if (kind == FileErrorKind::UnsupportedFormat) return upperExtension + QStringLiteral(" format not supported.");
   return QStringLiteral("This file has a non supported compression scheme.");
 }
 
@@ -28,7 +28,7 @@ QString ImageFileModule::UpperExtension(const QString& fileName) {
   return suffix.isEmpty() ? QString() : '.' + suffix.toUpper();
 }
 
-void ImageFileModule::ShowFileError(int kind, const QString& upperExtension, const QString& reason) {
+void ImageFileModule::ShowFileError(FileErrorKind kind, const QString& upperExtension, const QString& reason) {
   messages_.ShowFileMessage(FileErrorText(kind, upperExtension), reason);
 }
 
@@ -40,7 +40,7 @@ bool ImageFileModule::Fail(const QString& message) {
 
 bool ImageFileModule::FailToDecode(const QString& upperExtension, const QString& reason) {
   lastError_ = reason;
-  ShowFileError(2, upperExtension, reason);
+  ShowFileError(FileErrorKind::UnsupportedCompression, upperExtension, reason);
   return false;
 }
 
@@ -48,7 +48,7 @@ bool ImageFileModule::LoadImageFile(QImage& image, const QString& fileName, Pixe
   lastError_.clear();
   const QString extension = UpperExtension(fileName);
   const PictureDecoder* decoder = FindPictureDecoder(extension);
-  if (!decoder) return Fail(FileErrorText(1, extension));
+  if (!decoder) return Fail(FileErrorText(FileErrorKind::UnsupportedFormat, extension));
 
   // Only a plain file is opened: a device such as /dev/zero would be read until memory runs out,
   // and a pipe without a writer would wait for ever.
@@ -114,7 +114,7 @@ bool ImageFileModule::SaveImageFile(const QImage& image, const QString& fileName
   else if (extension == QLatin1String(".PNG"))
     ok = SavePngFile(image, fileName, error);
   else
-    return Fail(FileErrorText(1, extension));
+    return Fail(FileErrorText(FileErrorKind::UnsupportedFormat, extension));
   return ok || Fail(error);
 }
 

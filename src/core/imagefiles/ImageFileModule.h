@@ -1,8 +1,8 @@
 #pragma once
-// The picture-file operations of the program (TFIO): loading a picture by the upper-cased
-// extension of its name, bringing it to the 32-bit working format while reporting the format it
-// had, and saving a texture set as 24-bit TGA, BMP, JPG or PNG. Failures are shown through the
-// FileMessages the module was made with; each operation returns its success.
+// The picture-file operations of the program (behind PictureDialogs, the design's TFIO): loading a picture by the
+// upper-cased extension of its name, bringing it to the 32-bit working format while reporting the format it had, and
+// saving a texture set as 24-bit TGA, BMP, JPG or PNG. Failures are shown through the FileMessages the module was made
+// with; each operation returns its success.
 
 #include "graphics/PixelFormat.h"
 #include "imagefiles/FileMessages.h"
@@ -10,10 +10,14 @@
 #include <QImage>
 #include <QString>
 
+// The two messages of the picture-file module; the values are the design's message numbers.
+enum class FileErrorKind : int { UnsupportedFormat = 1, UnsupportedCompression = 2 };
+
 class ImageFileModule {
  public:
-  // Kind 1: the file's extension names no supported format. Kind 2: the file cannot be decoded.
-  static QString FileErrorText(int kind, const QString& upperExtension);
+  // UnsupportedFormat: the file's extension names no supported format. UnsupportedCompression:
+  // the file cannot be decoded.
+  static QString FileErrorText(FileErrorKind kind, const QString& upperExtension);
   // ".JPG" for "a/b.jpg"; empty when the name has no extension.
   static QString UpperExtension(const QString& fileName);
 
@@ -34,13 +38,13 @@ class ImageFileModule {
   bool SaveAsUncompTGA24bits(const QImage& image, const QString& fileName);
 
   // The message of the kind, with what is really wrong (empty when the sentence says it all).
-  void ShowFileError(int kind, const QString& upperExtension, const QString& reason = QString());
+  void ShowFileError(FileErrorKind kind, const QString& upperExtension, const QString& reason = QString());
   // Why the last load or save failed, in the decoder's or writer's own words.
   const QString& LastError() const { return lastError_; }
 
  private:
   bool Fail(const QString& message);
-  // A file that cannot be decoded: the kind 2 sentence, with the reason beside it.
+  // A file that cannot be decoded: the UnsupportedCompression sentence, with the reason beside it.
   bool FailToDecode(const QString& upperExtension, const QString& reason);
 
   FileMessages& messages_;

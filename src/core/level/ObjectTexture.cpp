@@ -2,14 +2,14 @@
 
 #include <QtEndian>
 
-int ObjectTextureRecordSize(int gameVersion) {
-  if (gameVersion == 6) return 38;
-  if (gameVersion == 7) return 40;
+int ObjectTextureRecordSize(GameVersion gameVersion) {
+  if (gameVersion == GameVersion::TR4) return 38;
+  if (gameVersion == GameVersion::TR5) return 40;
   return 20;
 }
 
-ObjectTexture DecodeObjectTexture(const std::uint8_t* record, int gameVersion) {
-  const bool extended = gameVersion >= 6;
+ObjectTexture DecodeObjectTexture(const std::uint8_t* record, GameVersion gameVersion) {
+  const bool extended = HasCompressedChunks(gameVersion);
   ObjectTexture texture;
   texture.Attribute = qFromLittleEndian<quint16>(record);
   texture.Tile = qFromLittleEndian<quint16>(record + 2);
@@ -28,6 +28,6 @@ ObjectTexture DecodeObjectTexture(const std::uint8_t* record, int gameVersion) {
       at += 4;
     }
   }
-  if (gameVersion == 7) texture.TrailingWord = qFromLittleEndian<quint16>(at);
+  if (gameVersion == GameVersion::TR5) texture.TrailingWord = qFromLittleEndian<quint16>(at);
   return texture;
 }

@@ -2,6 +2,8 @@
 // The object-texture record of every generation in one in-memory form. The animated-texture
 // extraction reads Tile and the pixel bytes of the vertices; the other fields are kept as stored.
 
+#include "level/GameVersion.h"
+
 #include <array>
 #include <cstdint>
 
@@ -24,6 +26,6 @@ struct ObjectTexture {
 };
 
 // Bytes of one record in a file of the given GameVersion: 20 (1-5), 38 (6), 40 (7).
-int ObjectTextureRecordSize(int gameVersion);
+int ObjectTextureRecordSize(GameVersion gameVersion);
 // Decodes one record of ObjectTextureRecordSize(gameVersion) bytes.
-ObjectTexture DecodeObjectTexture(const std::uint8_t* record, int gameVersion);
+ObjectTexture DecodeObjectTexture(const std::uint8_t* record, GameVersion gameVersion);

@@ -83,6 +83,22 @@ TEST(SourceSide, DropsOpenLevelsByExtensionAndEverythingElseAsPictures) {
   EXPECT_EQ(f.source().PortSize(), QSize(256, 256));
 }
 
+// TR2's .TRG form is a level like any other: no beep, the pages in 15 bits, and it becomes the
+// level that item 0 repeats.
+TEST(SourceSide, DroppedTrgLevelsOpenAsLevels) {
+  WindowFixture f;
+  for (const char* name : {"golden.TRG", "lower.trg"}) {
+    const QString level = f.WriteLevel(name, LevelGeneration::TR2Trg, 3);
+    EXPECT_TRUE(f.bench().Sources().OpenFile(level)) << name;
+    EXPECT_EQ(f.source().PortSize(), QSize(256, 768)) << name;
+    EXPECT_EQ(f.state().LevelPath, level);
+    EXPECT_EQ(f.state().LastSourceAction, SourceAction::LevelTextures);
+    EXPECT_EQ(f.state().SourceAreaInfo, "256 x 768 pixels x 15 bits");
+  }
+  EXPECT_EQ(f.tones.tones, 0);
+  EXPECT_TRUE(f.dialogs.messages.isEmpty());
+}
+
 TEST(SourceSide, PixelFormatNamesOnTheInfoLine) {
   WindowFixture f;
   f.bench().Sources().UpdateSourceAreaInfo(PixelFormatCode::Custom);

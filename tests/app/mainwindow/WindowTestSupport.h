@@ -116,32 +116,30 @@ inline QImage Coordinates(int width, int height) {
 }
 
 // The visible picture of a canvas, as 32-bit pixels.
-inline QImage Shown(ImageStack& canvas) {
-  return canvas.Image().PictureCopy().convertToFormat(QImage::Format_ARGB32);
-}
+inline QImage Shown(ImageStack& canvas) { return canvas.Image().PictureCopy().convertToFormat(QImage::Format_ARGB32); }
 
 // The pointer moves over the canvas (with `buttons` held).
-inline void Move(TFrameStack* canvas, QPoint to, Qt::MouseButtons buttons = Qt::NoButton) {
+inline void Move(CanvasWidget* canvas, QPoint to, Qt::MouseButtons buttons = Qt::NoButton) {
   QMouseEvent move(QEvent::MouseMove, QPointF(to), canvas->BasePanel->mapToGlobal(QPointF(to)), Qt::NoButton, buttons,
                    Qt::NoModifier);
   QCoreApplication::sendEvent(canvas->BasePanel, &move);
 }
-inline void Press(TFrameStack* canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+inline void Press(CanvasWidget* canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                   Qt::KeyboardModifiers keys = Qt::NoModifier) {
   Move(canvas, at);
   QTest::mousePress(canvas->BasePanel, button, keys, at);
 }
-inline void Release(TFrameStack* canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+inline void Release(CanvasWidget* canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                     Qt::KeyboardModifiers keys = Qt::NoModifier) {
   QTest::mouseRelease(canvas->BasePanel, button, keys, at);
 }
-inline void Click(TFrameStack* canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+inline void Click(CanvasWidget* canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                   Qt::KeyboardModifiers keys = Qt::NoModifier) {
   Press(canvas, at, button, keys);
   Release(canvas, at, button, keys);
 }
 // A double click as the window system delivers it: press, release, double click, release.
-inline void DoubleClick(TFrameStack* canvas, QPoint at) {
+inline void DoubleClick(CanvasWidget* canvas, QPoint at) {
   Click(canvas, at);
   QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(at), canvas->BasePanel->mapToGlobal(QPointF(at)),
                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -150,7 +148,7 @@ inline void DoubleClick(TFrameStack* canvas, QPoint at) {
 }
 
 // A left drag from one point to another, with a move on the way so the selection follows.
-inline void Drag(TFrameStack* canvas, QPoint from, QPoint to) {
+inline void Drag(CanvasWidget* canvas, QPoint from, QPoint to) {
   Press(canvas, from);
   Move(canvas, to, Qt::LeftButton);
   Release(canvas, to);

@@ -154,7 +154,7 @@ TEST_F(CanvasAnimation, AStopAtEveryPhaseFinishesTheCycleAndEndsInIdle) {
       EXPECT_TRUE(stack.AnimCell.isNull());
       EXPECT_TRUE(stack.AnimRowBuffer.isNull());
       EXPECT_TRUE(PictureAsItWas());
-      EXPECT_EQ(stack.CursorName, "crNormal");
+      EXPECT_EQ(stack.CursorName, CursorBox::Normal);
     }
   }
 }

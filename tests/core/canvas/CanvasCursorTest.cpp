@@ -134,7 +134,7 @@ TEST_F(CanvasCursor, CellSizeChangesPickTheMatchingCursorBox) {
     stack.SetModeToIdle();
     EXPECT_EQ(stack.L7_Cursor.PictureSize(), QSize(size, size));
     EXPECT_EQ(stack.GridCols, 256 / size);
-    EXPECT_EQ(stack.CursorName, "crNormal");
+    EXPECT_EQ(stack.CursorName, CursorBox::Normal);
   }
   stack.InitGrid(24, 24);
   stack.SetModeToIdle();

@@ -75,7 +75,7 @@ TEST(CanvasGrid, LinesRunAcrossThePictureAtEveryCellEdge) {
   stack.InitStack(256, 512);
   stack.GridOffsetX = 4;
   stack.GridOffsetY = 38;
-  stack.GridStyle = 2;
+  stack.GridStyle = GridStyleKind::Lines;
   stack.UpdateGrid();
   const ImageLayer& grid = stack.L5_Grid;
   const QRgb line = qRgb(224, 224, 224);
@@ -91,7 +91,7 @@ TEST(CanvasGrid, LinesRunAcrossThePictureAtEveryCellEdge) {
 TEST(CanvasGrid, OtherStylesLeaveTheLayerEmpty) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.GridStyle = 3;
+  stack.GridStyle = GridStyleKind::None;
   stack.UpdateGrid();
   EXPECT_TRUE(stack.L5_Grid.InkBounds().isEmpty());
   EXPECT_EQ(stack.L5_Grid.PixelAt(0, 0), Black);
@@ -102,12 +102,12 @@ TEST(CanvasGrid, InitGridResetsOffsetsStyleAndLock) {
   ImageStack stack;
   stack.InitStack(256, 512);
   stack.GridOffsetX = 5;
-  stack.GridStyle = 2;
+  stack.GridStyle = GridStyleKind::Lines;
   stack.GridLocked = false;
   stack.InitGrid(32, 32);
   EXPECT_EQ(stack.CellWidth, 32);
   EXPECT_EQ(stack.GridOffsetX, 0);
-  EXPECT_EQ(stack.GridStyle, 1);
+  EXPECT_EQ(stack.GridStyle, GridStyleKind::Dotted);
   EXPECT_TRUE(stack.GridLocked);
   EXPECT_EQ(stack.GridCols, 8);
   EXPECT_EQ(stack.GridRows, 16);
@@ -116,11 +116,11 @@ TEST(CanvasGrid, InitGridResetsOffsetsStyleAndLock) {
 TEST(CanvasGrid, DrawingThePortOnlyLeavesPixelsBeyondItAlone) {
   ImageStack stack;
   stack.InitStack(512, 512);
-  stack.GridStyle = 2;
+  stack.GridStyle = GridStyleKind::Lines;
   stack.UpdateGrid();
   const QRgb beyond = stack.L5_Grid.PixelAt(300, 0);
   stack.UpdateImagePort(256, 256);
-  stack.GridStyle = 1;
+  stack.GridStyle = GridStyleKind::Dotted;
   stack.UpdateGrid();
   EXPECT_EQ(stack.GridCols, 4);
   EXPECT_EQ(stack.L5_Grid.PixelAt(300, 0), beyond) << "hidden by the port, not redrawn";

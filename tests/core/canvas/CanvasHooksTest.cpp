@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeView.h"
+#include "canvas/CursorPictures.h"
 #include "canvas/ImageStack.h"
 
 namespace {
@@ -13,7 +14,7 @@ class RecordingStack : public ImageStack {
   int animations = 0;
   QStringList transforms;
   void StartAnimation() override { ++animations; }
-  void ApplyTransform() override { transforms << CursorName; }
+  void ApplyTransform() override { transforms << CursorBoxName(CursorName); }
 };
 
 TEST(CanvasHooks, ReleasingARangeStartsTheAnimation) {
@@ -29,7 +30,7 @@ TEST(CanvasHooks, EveryReleaseInTransformModeAppliesTheTransformAndStays) {
   RecordingStack stack;
   stack.InitStack(256, 512);
   stack.SetModeToTransform();
-  stack.CursorName = "crRotate";
+  stack.CursorName = CursorBox::Rotate;
   stack.MouseIsDown(MouseButton::Left, 0, 200, 10);
   stack.MouseIsUp(MouseButton::Left, 0, 10, 300);
   stack.MouseIsDown(MouseButton::Left, 0, 10, 10);
@@ -39,7 +40,7 @@ TEST(CanvasHooks, EveryReleaseInTransformModeAppliesTheTransformAndStays) {
   EXPECT_EQ(stack.DownCell, 0);
   stack.MouseIsDown(MouseButton::Right, 0, 10, 10);
   EXPECT_EQ(stack.Mode, ModeIdle);
-  EXPECT_EQ(stack.CursorName, "crNormal");
+  EXPECT_EQ(stack.CursorName, CursorBox::Normal);
 }
 
 TEST(CanvasHooks, TheRealOperationsRunFromTheMouseAndTheTimer) {
@@ -153,12 +154,12 @@ TEST_F(AutoScrolling, NotWhileIdleAnimatingOrTurningTiles) {
     EXPECT_EQ(view.scroll, QPoint(100, 1000)) << mode;
   }
   stack.Mode = ModeTransform;
-  for (const char* name : {"crRotate", "crHFlip", "crVFlip"}) {
-    stack.CursorName = name;
+  for (CursorBox box : {CursorBox::Rotate, CursorBox::HFlip, CursorBox::VFlip}) {
+    stack.CursorName = box;
     stack.AutoScroll(100, 1000);
-    EXPECT_EQ(view.scroll, QPoint(100, 1000)) << name;
+    EXPECT_EQ(view.scroll, QPoint(100, 1000)) << CursorBoxName(box).toStdString();
   }
-  stack.CursorName = "crSwap";
+  stack.CursorName = CursorBox::Swap;
   stack.AutoScroll(100, 1000);
   EXPECT_EQ(view.scroll, QPoint(94, 994));
 }

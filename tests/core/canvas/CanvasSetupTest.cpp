@@ -35,7 +35,7 @@ TEST(CanvasSetup, InitStackLeavesBlackLayersGridAndCursorBox) {
   EXPECT_EQ(stack.GridCols, 4);
   EXPECT_EQ(stack.GridRows, 8);
   EXPECT_TRUE(stack.GridLocked);
-  EXPECT_EQ(stack.GridStyle, 1);
+  EXPECT_EQ(stack.GridStyle, GridStyleKind::Dotted);
   EXPECT_EQ(stack.Mode, ModeIdle);
   EXPECT_FALSE(stack.AutoExport);
   EXPECT_FALSE(stack.AnimRunning);

@@ -58,14 +58,15 @@ class CanvasTransforms : public ::testing::Test {
 TEST_F(CanvasTransforms, EachCursorSetterEntersTransformModeWithItsPointerAndBox) {
   struct Case {
     void (ImageStack::*setter)();
+    CursorBox box;
     const char* name;
     FramePointer pointer;
   } cases[] = {
-      {&ImageStack::SetCursorToRotate, "crRotate", FramePointer::Crosshair},
-      {&ImageStack::SetCursorToHFlip, "crHFlip", FramePointer::Crosshair},
-      {&ImageStack::SetCursorToVFlip, "crVFlip", FramePointer::Crosshair},
-      {&ImageStack::SetCursorToSwap, "crSwap", FramePointer::Drag},
-      {&ImageStack::SetCursorToShift, "crHand", FramePointer::MultiDrag},
+      {&ImageStack::SetCursorToRotate, CursorBox::Rotate, "crRotate", FramePointer::Crosshair},
+      {&ImageStack::SetCursorToHFlip, CursorBox::HFlip, "crHFlip", FramePointer::Crosshair},
+      {&ImageStack::SetCursorToVFlip, CursorBox::VFlip, "crVFlip", FramePointer::Crosshair},
+      {&ImageStack::SetCursorToSwap, CursorBox::Swap, "crSwap", FramePointer::Drag},
+      {&ImageStack::SetCursorToShift, CursorBox::Hand, "crHand", FramePointer::MultiDrag},
   };
   for (const Case& c : cases) {
     for (int cell : {64, 32, 16, 8, 48}) {
@@ -74,10 +75,11 @@ TEST_F(CanvasTransforms, EachCursorSetterEntersTransformModeWithItsPointerAndBox
       const QImage boxBefore = stack.L7_Cursor.PictureCopy();
       (stack.*c.setter)();
       EXPECT_EQ(stack.Mode, ModeTransform);
-      EXPECT_EQ(stack.CursorName, c.name);
+      EXPECT_EQ(stack.CursorName, c.box);
+      EXPECT_EQ(CursorBoxName(c.box), c.name);
       EXPECT_EQ(view.pointer, c.pointer);
       EXPECT_FALSE(stack.L4_Clip.Visible());
-      const QString box = CursorNameForCell(cell, c.name);
+      const QString box = CursorNameForCell(cell, c.box);
       EXPECT_EQ(stack.L7_Cursor.PictureCopy(), box.isEmpty() ? boxBefore : CursorPicture(box)) << c.name << cell;
     }
   }

@@ -59,9 +59,13 @@ TEST(CursorPictures, DifferentPictogramsAndUnknownNames) {
   EXPECT_NE(CursorPicture("crHFlip"), CursorPicture("crVFlip"));
   EXPECT_NE(CursorPicture("crRotate"), CursorPicture("crSwap"));
   EXPECT_TRUE(CursorPicture("crNothing").isNull());
-  EXPECT_EQ(CursorNameForCell(8, "crRotate"), "cr08");
-  EXPECT_EQ(CursorNameForCell(64, "crRotate"), "crRotate");
-  EXPECT_TRUE(CursorNameForCell(48, "crRotate").isEmpty());
+  EXPECT_EQ(CursorNameForCell(8, CursorBox::Rotate), "cr08");
+  EXPECT_EQ(CursorNameForCell(64, CursorBox::Rotate), "crRotate");
+  EXPECT_TRUE(CursorNameForCell(48, CursorBox::Rotate).isEmpty());
+  // Every box has a picture of its own.
+  for (CursorBox box :
+       {CursorBox::Normal, CursorBox::Rotate, CursorBox::HFlip, CursorBox::VFlip, CursorBox::Swap, CursorBox::Hand})
+    EXPECT_TRUE(CursorPictureNames().contains(CursorBoxName(box))) << int(box);
 }
 
 }  // namespace

@@ -117,7 +117,7 @@ TEST_F(Compositor, MatchesPixelByPixelCompositionThroughASession) {
   check("after a paste");
   stack.MouseIsDoubleClick();
   stack.MouseIsDoubleClick();
-  stack.GridStyle = 2;
+  stack.GridStyle = GridStyleKind::Lines;
   stack.UpdateGrid();
   stack.HandleMouseLeave();
   check("custom line grid, mouse gone");

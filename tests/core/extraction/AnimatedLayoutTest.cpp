@@ -8,7 +8,7 @@
 #include "extraction/AnimatedLayout.h"
 #include "extraction/LevelPages.h"
 #include "extraction/TombRaiderFileModule.h"
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
@@ -191,8 +191,8 @@ TEST(AnimatedLayout, DrawingFromThePageDataMatchesDrawingFromThePagePicture) {
   for (G generation : {G::TR1, G::TR2, G::TR3, G::TR4, G::TR5}) {
     LevelDescription d = MakeSampleLevel(generation, 3);
     for (bool shortData : {false, true}) {
-      Ttrlevel level;
-      ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), false), Ttrlevel::LoadOk);
+      LevelReader level;
+      ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), false), LevelReader::LoadOk);
       if (shortData) {
         // The last page and a half missing: those rows read as the page picture shows them.
         for (QByteArray* data : {&level.Textiles8, &level.Textiles16, &level.Textiles32})

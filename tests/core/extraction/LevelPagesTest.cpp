@@ -7,7 +7,7 @@
 
 #include "extraction/LevelPages.h"
 #include "extraction/TombRaiderFileModule.h"
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <gtest/gtest.h>
 #include <QFileInfo>
@@ -158,8 +158,8 @@ TEST(LevelPages, TenPagesMakeA2560RowPicture) {
 TEST(LevelPages, RowsTheDataDoesNotHold) {
   for (G generation : {G::TR1, G::TR2, G::TR4}) {
     const LevelDescription d = PagesLevel(generation, 2);
-    Ttrlevel level;
-    ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true), Ttrlevel::LoadOk);
+    LevelReader level;
+    ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true), LevelReader::LoadOk);
     QByteArray& data = generation == G::TR1   ? level.Textiles8
                        : generation == G::TR2 ? level.Textiles16
                                               : level.Textiles32;
@@ -192,13 +192,13 @@ TEST(LevelPages, TakingThePagesOverGivesThePictureACopyGives) {
     for (Data data : {AsRead, LongerThanThePages, Misaligned}) {
       for (bool mask : {false, true}) {
         SCOPED_TRACE(LevelFileName(d).toStdString() + " case " + std::to_string(data) + (mask ? " AUTO" : " NONE"));
-        Ttrlevel reference;
-        ASSERT_EQ(reference.LoadFromMemory(file, LevelFileName(d), true), Ttrlevel::LoadOk);
+        LevelReader reference;
+        ASSERT_EQ(reference.LoadFromMemory(file, LevelFileName(d), true), LevelReader::LoadOk);
         const QImage expected = LevelPagesAs32Bits(reference, mask);
         QImage picture;
         {
-          auto level = std::make_unique<Ttrlevel>();
-          ASSERT_EQ(level->LoadFromMemory(file, LevelFileName(d), true), Ttrlevel::LoadOk);
+          auto level = std::make_unique<LevelReader>();
+          ASSERT_EQ(level->LoadFromMemory(file, LevelFileName(d), true), LevelReader::LoadOk);
           if (data == LongerThanThePages) level->Textiles32.append(1000, '\x7F');
           if (data == Misaligned && thirtyTwo) {
             QByteArray shifted = "x" + level->Textiles32;
@@ -236,10 +236,10 @@ TEST(LevelPages, RealLevelsPixelForPixel) {
   for (const char* name : {"altroom1-LEVEL1.PHD", "lake.trc"}) {
     const QString path = folder + name;
     if (!QFileInfo::exists(path)) GTEST_SKIP() << "no shared test data";
-    Ttrlevel level;
-    ASSERT_EQ(level.LoadFromFile(path, true), Ttrlevel::LoadOk);
+    LevelReader level;
+    ASSERT_EQ(level.LoadFromFile(path, true), LevelReader::LoadOk);
     RawPages raw;
-    raw.gameVersion = level.GameVersion;
+    raw.gameVersion = int(level.GameVersion);
     raw.pages8 = level.Textiles8;
     raw.pages16 = level.Textiles16;
     raw.pages32 = level.Textiles32;
@@ -256,7 +256,7 @@ TEST(LevelPages, RealLevelsPixelForPixel) {
   // The TR1 level stores its palette entry 0 as full 8-bit magenta: it stays magenta.
   Extracted tr1;
   ExtractPages(folder + "altroom1-LEVEL1.PHD", false, tr1);
-  Ttrlevel level;
+  LevelReader level;
   level.LoadFromFile(folder + "altroom1-LEVEL1.PHD", true);
   const int index0 = int(level.Textiles8.indexOf('\0'));
   ASSERT_GE(index0, 0);

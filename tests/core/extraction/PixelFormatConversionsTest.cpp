@@ -35,21 +35,8 @@ TEST(Convert16BitsTo32Bits, TakesAlphaFromBit15AndWidensColours) {
   EXPECT_EQ(image.pixel(2, 1), qRgba(0, 0, 255, 255));
 }
 
-TEST(Convert8BitsTo32Bits, IndexZeroIsTransparentWhateverItsColour) {
-  QImage image(3, 1, QImage::Format_Indexed8);
-  image.setColorTable({qRgb(255, 0, 255), qRgb(252, 0, 252), qRgb(1, 2, 3)});
-  image.scanLine(0)[0] = 0;
-  image.scanLine(0)[1] = 1;
-  image.scanLine(0)[2] = 200;  // beyond the table: black
-  ASSERT_TRUE(Convert8BitsTo32Bits(image));
-  EXPECT_EQ(image.pixel(0, 0), qRgba(255, 0, 255, 0));
-  EXPECT_EQ(image.pixel(1, 0), qRgba(252, 0, 252, 255));
-  EXPECT_EQ(image.pixel(2, 0), qRgba(0, 0, 0, 255));
-}
-
 TEST(Conversions, RefuseOtherFormats) {
   QImage rgb(2, 2, QImage::Format_RGB888);
-  EXPECT_FALSE(Convert8BitsTo32Bits(rgb));
   EXPECT_FALSE(Convert16BitsTo32Bits(rgb));
   EXPECT_EQ(rgb.format(), QImage::Format_RGB888);
 }

@@ -51,8 +51,16 @@ TEST(LevelExtraction, ExtensionIsTestedInAnyCaseBeforeAnythingIsRead) {
     Extract(dir.filePath(name), o);
     EXPECT_TRUE(o.ok) << name;
   }
-  // The reader knows .TRG, the extraction does not; nor any other name.
-  for (const char* name : {"c.trg", "d.TRG", "e.bmp", "noextension", "f.tr2.bak"}) {
+  // TR2's .TRG form, written as such, in either case.
+  const QByteArray trg = WriteLevel(MakeSampleLevel(G::TR2Trg, 1));
+  for (const char* name : {"c.trg", "d.TRG"}) {
+    ASSERT_TRUE(WriteBytesToFile(dir.filePath(name), trg));
+    Outcome o;
+    Extract(dir.filePath(name), o);
+    EXPECT_TRUE(o.ok) << name;
+    EXPECT_EQ(o.format, PixelFormatCode::FifteenBits) << name;
+  }
+  for (const char* name : {"e.bmp", "noextension", "f.tr2.bak"}) {
     ASSERT_TRUE(WriteBytesToFile(dir.filePath(name), tr2));
     Outcome o;
     Extract(dir.filePath(name), o);

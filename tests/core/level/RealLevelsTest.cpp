@@ -1,7 +1,7 @@
 // Levels written by other people's tools (see the shared test data's README): the walk must
 // reach the end of each with every section where the format puts it.
 
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -13,7 +13,7 @@ QString RealLevel(const char* name) { return QStringLiteral(MOSAICOR_SHARED_TEST
 
 // The animated-texture list holds its ranges whole, each index inside the object textures (real
 // levels may pad the list with zero words after the ranges).
-bool AnimatedListIsWhole(const Ttrlevel& level) {
+bool AnimatedListIsWhole(const LevelReader& level) {
   const auto& words = level.AnimatedTextures;
   if (words.empty()) return true;
   size_t at = 1;
@@ -29,16 +29,16 @@ bool AnimatedListIsWhole(const Ttrlevel& level) {
 TEST(RealLevels, Tr1LevelIsWalkedToItsEnd) {
   const QString path = RealLevel("altroom1-LEVEL1.PHD");
   if (!QFileInfo::exists(path)) GTEST_SKIP() << "no shared test data";
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromFile(path, false), LevelReader::LoadOk);
   EXPECT_FALSE(level.Truncated);
-  EXPECT_EQ(level.GameVersion, 1);
+  EXPECT_EQ(int(level.GameVersion), 1);
   EXPECT_FALSE(level.LayoutFromContent);
   EXPECT_FALSE(level.PaletteAfterSprites);
   EXPECT_GT(level.TextileCount, 0);
   EXPECT_EQ(level.Textiles8.size(), qint64(level.TextileCount) * 65536);
   EXPECT_GT(level.RoomCount, 0);
-  EXPECT_GT(level.ObjectTextureCount, 0);
+  EXPECT_GT(int(level.ObjectTextures.size()), 0);
   EXPECT_TRUE(AnimatedListIsWhole(level));
   // Its palette, found after the light map, starts with the entry the README describes.
   EXPECT_EQ(level.Palette8[0], 255);
@@ -50,15 +50,15 @@ TEST(RealLevels, Tr1LevelIsWalkedToItsEnd) {
 TEST(RealLevels, Tr5LevelIsWalkedToItsEnd) {
   const QString path = RealLevel("lake.trc");
   if (!QFileInfo::exists(path)) GTEST_SKIP() << "no shared test data";
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromFile(path, false), LevelReader::LoadOk);
   EXPECT_FALSE(level.Truncated);
-  EXPECT_EQ(level.GameVersion, 7);
+  EXPECT_EQ(int(level.GameVersion), 7);
   EXPECT_FALSE(level.LayoutFromContent);
   EXPECT_EQ(level.TextileCount, 9);
   EXPECT_FALSE(level.PagesShortened);
   EXPECT_GT(level.RoomCount, 0);
-  EXPECT_GT(level.ObjectTextureCount, 0);
+  EXPECT_GT(int(level.ObjectTextures.size()), 0);
   EXPECT_TRUE(AnimatedListIsWhole(level));
   for (const ObjectTexture& t : level.ObjectTextures) EXPECT_LT(t.Tile & 0x7FFF, level.TextileCount);
 }
@@ -74,12 +74,12 @@ TEST(RealLevels, MisnamedLevelsAreReadByTheirContent) {
     QFile file(RealLevel(c.file));
     if (!file.open(QIODevice::ReadOnly)) GTEST_SKIP() << "no shared test data";
     const QByteArray bytes = file.readAll();
-    Ttrlevel named, misnamed;
-    ASSERT_EQ(named.LoadFromMemory(bytes, RealLevel(c.file), false), Ttrlevel::LoadOk);
-    ASSERT_EQ(misnamed.LoadFromMemory(bytes, c.misnamed, false), Ttrlevel::LoadOk) << c.misnamed;
+    LevelReader named, misnamed;
+    ASSERT_EQ(named.LoadFromMemory(bytes, RealLevel(c.file), false), LevelReader::LoadOk);
+    ASSERT_EQ(misnamed.LoadFromMemory(bytes, c.misnamed, false), LevelReader::LoadOk) << c.misnamed;
     EXPECT_FALSE(misnamed.Truncated) << c.misnamed;
     EXPECT_TRUE(misnamed.LayoutFromContent) << c.misnamed;
-    EXPECT_EQ(misnamed.GameVersion, c.gameVersion) << c.misnamed;
+    EXPECT_EQ(int(misnamed.GameVersion), c.gameVersion) << c.misnamed;
     EXPECT_EQ(misnamed.Palette8, named.Palette8) << c.misnamed;
     EXPECT_EQ(misnamed.ObjectTextures, named.ObjectTextures) << c.misnamed;
     EXPECT_EQ(misnamed.AnimatedTextures, named.AnimatedTextures) << c.misnamed;

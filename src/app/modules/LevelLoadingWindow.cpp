@@ -1,4 +1,4 @@
-#include "modules/TTRL.h"
+#include "modules/LevelLoadingWindow.h"
 
 #include "modules/DialogFilters.h"
 
@@ -8,8 +8,11 @@
 #include <QProgressBar>
 #include <QScreen>
 
-const char* const kLevelFileFilter =
-    "Tomb Raider Files|*.PHD;*.TUB;*.TR2;*.TR4;*.TRC|"
+namespace {
+
+// One entry a game, after the entry for all level files.
+const char* const kGameFilters =
+    "|"
     "TR1 (1996) - Tomb Raider (*.phd)|*.PHD|"
     "TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|"
     "TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|"
@@ -20,7 +23,16 @@ const char* const kLevelFileFilter =
     "TR5 (2000) - Chronicles (*.trc)|*.TRC|"
     "All Files (*.*)|*.*";
 
-TTRL::TTRL(QWidget* mainWindow, ITonePlayer& tones)
+}  // namespace
+
+QString LevelFileFilter() {
+  // The first entry takes every extension the level module reads, so the dialog never hides a
+  // file that a drop or the companion would take.
+  return QStringLiteral("Tomb Raider Files|*.") + LevelExtensions().join(QStringLiteral(";*.")) +
+         QLatin1String(kGameFilters);
+}
+
+LevelLoadingWindow::LevelLoadingWindow(QWidget* mainWindow, ITonePlayer& tones)
     : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       mainWindow_(mainWindow),
       tones_(tones),
@@ -37,9 +49,9 @@ TTRL::TTRL(QWidget* mainWindow, ITonePlayer& tones)
   InitOpenDialog();
 }
 
-TTRL::~TTRL() = default;
+LevelLoadingWindow::~LevelLoadingWindow() = default;
 
-void TTRL::InitOpenDialog() {
+void LevelLoadingWindow::InitOpenDialog() {
   OpenDialog = new QFileDialog(this);
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   OpenDialog->setWindowTitle(QStringLiteral("   ----- EXTRAIRE TEXTURES TOMB RAIDER -----"));
@@ -47,38 +59,40 @@ void TTRL::InitOpenDialog() {
   OpenDialog->setFileMode(QFileDialog::ExistingFile);
   OpenDialog->setDefaultSuffix(QString());
   OpenDialog->setOption(QFileDialog::HideNameFilterDetails, true);
-  OpenDialog->setNameFilters(QtNameFilters(QString::fromLatin1(kLevelFileFilter)));
+  OpenDialog->setNameFilters(QtNameFilters(LevelFileFilter()));
   OpenDialog->setSidebarUrls({});  // no places bar
 }
 
-bool TTRL::LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                                 bool maskTransparency) {
+bool LevelLoadingWindow::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
+                                               PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   return module_.LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-bool TTRL::LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                                bool maskTransparency) {
+bool LevelLoadingWindow::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
+                                              PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   return module_.LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-bool TTRL::RunOpenDialog(QString& fileName) {
+bool LevelLoadingWindow::RunOpenDialog(QString& fileName) {
   const bool accepted = OpenDialog->exec() == QDialog::Accepted && !OpenDialog->selectedFiles().isEmpty();
   ProcessPendingEvents();
   if (accepted) fileName = OpenDialog->selectedFiles().constFirst();
   return accepted;
 }
 
-bool TTRL::LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+bool LevelLoadingWindow::LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
+                                                 bool maskTransparency) {
   QString fileName;
   return RunOpenDialog(fileName) && LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-bool TTRL::LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+bool LevelLoadingWindow::LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
+                                                bool maskTransparency) {
   QString fileName;
   return RunOpenDialog(fileName) && LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-void TTRL::ShowLoadingWindow() {
+void LevelLoadingWindow::ShowLoadingWindow() {
   // Shown first: the frame's size is known only once the window is on screen.
   show();
   QRect over = mainWindow_ ? mainWindow_->frameGeometry() : QRect();
@@ -92,11 +106,11 @@ void TTRL::ShowLoadingWindow() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TTRL::HideLoadingWindow() { hide(); }
+void LevelLoadingWindow::HideLoadingWindow() { hide(); }
 
-void TTRL::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+void LevelLoadingWindow::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
-void TTRL::SetProgress(int percent) {
+void LevelLoadingWindow::SetProgress(int percent) {
   if (Gauge->value() == percent) return;
   Gauge->setValue(percent);
   Gauge->repaint();

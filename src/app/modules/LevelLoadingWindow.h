@@ -13,13 +13,13 @@
 class QFileDialog;
 class QProgressBar;
 
-class TTRL final : public QWidget, private ILevelLoadHost, private ProgressIndicator {
+class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private ProgressIndicator {
   Q_OBJECT
 
  public:
   // mainWindow is the window the loading window is centred over each time it is shown.
-  TTRL(QWidget* mainWindow, ITonePlayer& tones);
-  ~TTRL() override;
+  LevelLoadingWindow(QWidget* mainWindow, ITonePlayer& tones);
+  ~LevelLoadingWindow() override;
 
   bool LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
                              bool maskTransparency);
@@ -54,5 +54,7 @@ class TTRL final : public QWidget, private ILevelLoadHost, private ProgressIndic
   TombRaiderFileModule module_;
 };
 
-// The level files' filter as the open dialog shows it.
-extern const char* const kLevelFileFilter;
+using TTRL = LevelLoadingWindow;  // the design's name, which the issues use
+
+// The level files' filter as the open dialog shows it: all level files, then one entry a game.
+QString LevelFileFilter();

@@ -1,4 +1,4 @@
-#include "modules/TFIO.h"
+#include "modules/PictureDialogs.h"
 
 #include "imagefiles/PictureConversion.h"
 #include "modules/DialogFilters.h"
@@ -10,15 +10,15 @@
 #include <QLabel>
 #include <QMessageBox>
 
-const QString TFIO::kOpenTitle = QStringLiteral("   ----- LOADING IMAGE FILE -----");
-const QString TFIO::kOpenFilter = QStringLiteral(
+const QString PictureDialogs::kOpenTitle = QStringLiteral("   ----- LOADING IMAGE FILE -----");
+const QString PictureDialogs::kOpenFilter = QStringLiteral(
     "Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|"
     "Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|"
     "Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|"
     "Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|"
     "ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
-const QString TFIO::kSaveTitle = QStringLiteral("   ----- SAVING IMAGE FILE -----");
-const QString TFIO::kSaveFilter = QStringLiteral(
+const QString PictureDialogs::kSaveTitle = QStringLiteral("   ----- SAVING IMAGE FILE -----");
+const QString PictureDialogs::kSaveFilter = QStringLiteral(
     "Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|"
     "Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|"
     "Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
@@ -71,12 +71,12 @@ QFileDialog* MakeDialog(QWidget* parent, const QString& title, const QString& fi
 
 }  // namespace
 
-TFIO::TFIO(QWidget* parentWindow)
+PictureDialogs::PictureDialogs(QWidget* parentWindow)
     : QObject(parentWindow), messages_(parentWindow), files_(messages_), previewFiles_(previewMessages_) {
   InitDialogs(parentWindow);
 }
 
-void TFIO::InitDialogs(QWidget* parentWindow) {
+void PictureDialogs::InitDialogs(QWidget* parentWindow) {
   OpenPictureDialog1 = MakeDialog(parentWindow, kOpenTitle, kOpenFilter);
   OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
   OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
@@ -90,16 +90,18 @@ void TFIO::InitDialogs(QWidget* parentWindow) {
   AddPreview(SavePictureDialog1, previewFiles_);
 }
 
-QLabel* TFIO::PreviewOf(QFileDialog* dialog) const { return dialog->findChild<QLabel*>(QStringLiteral("preview")); }
+QLabel* PictureDialogs::PreviewOf(QFileDialog* dialog) const {
+  return dialog->findChild<QLabel*>(QStringLiteral("preview"));
+}
 
-bool TFIO::LoadImageAs32BitsDialog(QImage& image, PixelFormatCode& SourcePixelFormat) {
+bool PictureDialogs::LoadImageAs32BitsDialog(QImage& image, PixelFormatCode& SourcePixelFormat) {
   const bool chosen = OpenPictureDialog1->exec() == QDialog::Accepted && !OpenPictureDialog1->selectedFiles().isEmpty();
   QCoreApplication::processEvents();
   if (!chosen) return false;
   return files_.LoadImageAs32BitsFile(image, OpenPictureDialog1->selectedFiles().constFirst(), SourcePixelFormat);
 }
 
-bool TFIO::SaveImageAs24BitsDialog(const QImage& image, int shownWidth, int shownHeight) {
+bool PictureDialogs::SaveImageAs24BitsDialog(const QImage& image, int shownWidth, int shownHeight) {
   const bool chosen = SavePictureDialog1->exec() == QDialog::Accepted && !SavePictureDialog1->selectedFiles().isEmpty();
   QCoreApplication::processEvents();
   if (!chosen) return false;

@@ -1,5 +1,5 @@
 #pragma once
-// The picture-file module of the window (TFIO): the open and save picture dialogs with their
+// The picture-file module of the window (the design's TFIO): the open and save picture dialogs with their
 // preview, the Dialog operations over the core's picture-file operations, and the message box
 // through which those report failures.
 
@@ -23,13 +23,13 @@ class MessageBoxMessages : public FileMessages {
   QWidget* parent_;
 };
 
-class TFIO : public QObject {
+class PictureDialogs : public QObject {
   Q_OBJECT
 
  public:
   static const QString kOpenTitle, kOpenFilter, kSaveTitle, kSaveFilter;
 
-  explicit TFIO(QWidget* parentWindow = nullptr);
+  explicit PictureDialogs(QWidget* parentWindow = nullptr);
 
   QFileDialog* OpenPictureDialog1 = nullptr;
   QFileDialog* SavePictureDialog1 = nullptr;
@@ -53,3 +53,4 @@ class TFIO : public QObject {
   ImageFileModule previewFiles_;
 };
 
+using TFIO = PictureDialogs;  // the design's name, which the issues use

@@ -3,15 +3,15 @@
 // TR1's palette and the sound data are kept.
 
 #include "level/LevelCursor.h"
+#include "level/LevelReader.h"
 #include "level/MemoryFile.h"
-#include "level/Ttrlevel.h"
 
 #include <algorithm>
 
-void Ttrlevel::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
+void LevelReader::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
   qint64 tr5SoundStart = 0;
   cursor.Section("level header");
-  if (GameVersion == 7) {
+  if (GameVersion == GameVersion::TR5) {
     cursor.Skip(32);
     const quint32 levelDataLength = cursor.U32();
     cursor.Skip(4);
@@ -27,8 +27,8 @@ void Ttrlevel::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
   SetProgress(100);
 }
 
-void Ttrlevel::SkipRooms(LevelCursor& cursor) {
-  const int gv = GameVersion;
+void LevelReader::SkipRooms(LevelCursor& cursor) {
+  const int gv = int(GameVersion);  // the layouts grew generation by generation
   double progress = 0;
   for (int room = 0; room < RoomCount; ++room) {
     cursor.Section("rooms", room);
@@ -56,8 +56,8 @@ void Ttrlevel::SkipRooms(LevelCursor& cursor) {
   }
 }
 
-void Ttrlevel::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5SoundStart) {
-  const int gv = GameVersion;
+void LevelReader::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5SoundStart) {
+  const int gv = int(GameVersion);  // the layouts grew generation by generation
   const bool compressed = gv >= 6;
   SetProgress(80);
   cursor.Section("floor data").SkipList32(2);
@@ -113,7 +113,7 @@ void Ttrlevel::ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5Sou
   }
 }
 
-void Ttrlevel::ReadObjectTextures(LevelCursor& cursor) {
+void LevelReader::ReadObjectTextures(LevelCursor& cursor) {
   const qint64 declared = cursor.U32();
   const int recordSize = ObjectTextureRecordSize(GameVersion);
   const qint64 held = std::min(declared, cursor.Remaining() / recordSize);
@@ -123,15 +123,13 @@ void Ttrlevel::ReadObjectTextures(LevelCursor& cursor) {
     ObjectTextures.push_back(DecodeObjectTexture(cursor.Current(), GameVersion));
     cursor.Advance(recordSize);
   }
-  ObjectTextureCount = static_cast<std::int32_t>(held);
   if (held < declared) cursor.End();
 }
 
-void Ttrlevel::ReadAnimatedTextures(LevelCursor& cursor) {
+void LevelReader::ReadAnimatedTextures(LevelCursor& cursor) {
   const qint64 declared = cursor.U32();
   const qint64 held = std::min(declared, cursor.Remaining() / 2);
   AnimatedTextures.resize(static_cast<size_t>(held));
   for (qint64 i = 0; i < held; ++i) AnimatedTextures[size_t(i)] = cursor.U16();
-  AnimatedTextureWordCount = static_cast<std::int32_t>(held);
   if (held < declared) cursor.End();
 }

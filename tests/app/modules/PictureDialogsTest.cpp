@@ -1,4 +1,4 @@
-#include "modules/TFIO.h"
+#include "modules/PictureDialogs.h"
 
 #include "PictureWriters.h"
 #include "TestPictures.h"
@@ -31,8 +31,8 @@ QByteArray Tga24(const QImage& picture) {
   return WriteTga(spec);
 }
 
-TEST(TFIODialogs, TitlesFiltersAndOptions) {
-  TFIO fio;
+TEST(PictureDialogs, TitlesFiltersAndOptions) {
+  PictureDialogs fio;
   EXPECT_EQ(fio.OpenPictureDialog1->windowTitle(), "   ----- LOADING IMAGE FILE -----");
   EXPECT_EQ(fio.SavePictureDialog1->windowTitle(), "   ----- SAVING IMAGE FILE -----");
   const QStringList open = fio.OpenPictureDialog1->nameFilters();
@@ -57,10 +57,10 @@ TEST(TFIODialogs, TitlesFiltersAndOptions) {
   EXPECT_NE(fio.PreviewOf(fio.SavePictureDialog1), nullptr);
 }
 
-TEST(TFIODialogs, PreviewShowsTheSelectedPicture) {
+TEST(PictureDialogs, PreviewShowsTheSelectedPicture) {
   QTemporaryDir dir;
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("f.tga"), Tga24(MakeFPicture(64, 32))));
-  TFIO fio;
+  PictureDialogs fio;
   emit fio.OpenPictureDialog1->currentChanged(dir.filePath("f.tga"));
   const QLabel* preview = fio.PreviewOf(fio.OpenPictureDialog1);
   ASSERT_FALSE(preview->pixmap().isNull());
@@ -69,10 +69,10 @@ TEST(TFIODialogs, PreviewShowsTheSelectedPicture) {
   EXPECT_TRUE(preview->pixmap().isNull());
 }
 
-TEST(TFIODialogs, LoadDialogLoadsTheChosenFile) {
+TEST(PictureDialogs, LoadDialogLoadsTheChosenFile) {
   QTemporaryDir dir;
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("f.tga"), Tga24(MakeFPicture(8, 8))));
-  TFIO fio;
+  PictureDialogs fio;
   fio.OpenPictureDialog1->setDirectory(dir.path());
   fio.OpenPictureDialog1->selectFile(dir.filePath("f.tga"));
   WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
@@ -83,8 +83,8 @@ TEST(TFIODialogs, LoadDialogLoadsTheChosenFile) {
   EXPECT_EQ(image.size(), QSize(8, 8));
 }
 
-TEST(TFIODialogs, CancelledDialogsDoNothing) {
-  TFIO fio;
+TEST(PictureDialogs, CancelledDialogsDoNothing) {
+  PictureDialogs fio;
   WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
   QImage image;
   PixelFormatCode format = PixelFormatCode::Custom;
@@ -94,9 +94,9 @@ TEST(TFIODialogs, CancelledDialogsDoNothing) {
   EXPECT_FALSE(fio.SaveImageAs24BitsDialog(MakeFPicture(4, 4), 4, 4));
 }
 
-TEST(TFIODialogs, SaveDialogAddsTgaToANameWithoutExtension) {
+TEST(PictureDialogs, SaveDialogAddsTgaToANameWithoutExtension) {
   QTemporaryDir dir;
-  TFIO fio;
+  PictureDialogs fio;
   fio.SavePictureDialog1->setDirectory(dir.path());
   fio.SavePictureDialog1->selectFile(dir.filePath("texture"));
   WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
@@ -106,10 +106,10 @@ TEST(TFIODialogs, SaveDialogAddsTgaToANameWithoutExtension) {
   EXPECT_EQ(QFile(chosen).size(), 18 + 256 * 256 * 3);
 }
 
-TEST(TFIODialogs, FailuresShowAPlainMessageBox) {
+TEST(PictureDialogs, FailuresShowAPlainMessageBox) {
   QTemporaryDir dir;
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("x.gif"), "GIF89a"));
-  TFIO fio;
+  PictureDialogs fio;
   QString shown;
   WhenModal([&shown](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
@@ -123,13 +123,13 @@ TEST(TFIODialogs, FailuresShowAPlainMessageBox) {
   EXPECT_EQ(shown, ".GIF format not supported.");
 }
 
-TEST(TFIODialogs, UndecodableFilesShowTheSentenceAndTheReasonBelowIt) {
+TEST(PictureDialogs, UndecodableFilesShowTheSentenceAndTheReasonBelowIt) {
   QTemporaryDir dir;
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("empty.tga"), QByteArray()));
   TgaSpec huge;
   huge.width = 65535, huge.height = 65535;
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("huge.tga"), WriteTga(huge)));
-  TFIO fio;
+  PictureDialogs fio;
   for (const auto& [name, reason] : {std::pair{"empty.tga", "the file is empty"},
                                      std::pair{"huge.tga", "the picture is too large (65535 x 65535 pixels)"}}) {
     QString shown;

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "TestPictures.h"
+#include "canvas/CanvasWidget.h"
 #include "canvas/LayerCompositor.h"
-#include "canvas/TFrameStack.h"
 
 namespace {
 
@@ -75,11 +75,11 @@ class ZoomedFrame : public ::testing::Test {
     return ComposeLayers(frame.Model(), QRect(0, 0, 96, 96))
         .scaled(96 * scale, 96 * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   }
-  TFrameStack frame;
+  CanvasWidget frame;
 };
 
 TEST_F(ZoomedFrame, SetZoomSnapsToTheAllowedFactorsAndStepsThroughThem) {
-  QSignalSpy spy(&frame, &TFrameStack::ZoomChanged);
+  QSignalSpy spy(&frame, &CanvasWidget::ZoomChanged);
   const std::vector<std::pair<int, int>> cases{{-3, 1}, {0, 1}, {2, 2}, {3, 3},   {5, 4}, {6, 6},
                                                {7, 6},  {8, 8}, {9, 8}, {100, 8}, {1, 1}};
   for (auto [asked, got] : cases) {
@@ -251,7 +251,7 @@ TEST_F(ZoomedFrame, AutomaticScrollingCountsPicturePixels) {
 
 // A full-height texture set at 8x is a port widget 131072 pixels tall; its last rows are reachable.
 TEST(ZoomedTallCanvas, TheLastRowsOfAFullTextureSetShowAt8x) {
-  TFrameStack frame;
+  CanvasWidget frame;
   frame.resize(300, 300);
   frame.Model().InitStack(512, 16384);
   frame.Model().SetBitmap(MakeCoordinatePicture(512, 16384));

@@ -5,8 +5,8 @@
 
 #include "extraction/MakeBeep.h"
 #include "level/EDecompressionError.h"
-#include "modules/TTRL.h"
 #include "modules/DialogFilters.h"
+#include "modules/LevelLoadingWindow.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -27,7 +27,7 @@ struct CountingPlayer : ITonePlayer {
 // Writes down each paint of the gauge with the value it showed and whether the loading window
 // was on screen.
 struct GaugePaints : QObject {
-  explicit GaugePaints(TTRL& window) : window_(window) { window.Gauge->installEventFilter(this); }
+  explicit GaugePaints(LevelLoadingWindow& window) : window_(window) { window.Gauge->installEventFilter(this); }
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::Paint) {
       values.push_back(window_.Gauge->value());
@@ -35,14 +35,14 @@ struct GaugePaints : QObject {
     }
     return false;
   }
-  TTRL& window_;
+  LevelLoadingWindow& window_;
   std::vector<int> values;
   bool paintedWhileHidden = false;
 };
 
-TEST(TTRL, LoadingWindowAndGauge) {
+TEST(LevelLoadingWindow, LoadingWindowAndGauge) {
   CountingPlayer tones;
-  TTRL window(nullptr, tones);
+  LevelLoadingWindow window(nullptr, tones);
   EXPECT_EQ(window.windowTitle(), "   Loading...");
   EXPECT_EQ(window.size(), QSize(206, 58));
   const Qt::WindowFlags flags = window.windowFlags();
@@ -59,17 +59,22 @@ TEST(TTRL, LoadingWindowAndGauge) {
   EXPECT_FALSE(window.isVisible());
 }
 
-TEST(TTRL, OpenDialogTitleAndFilters) {
+TEST(LevelLoadingWindow, OpenDialogTitleAndFilters) {
   CountingPlayer tones;
-  TTRL window(nullptr, tones);
+  LevelLoadingWindow window(nullptr, tones);
   EXPECT_EQ(window.OpenDialog->windowTitle(), "   ----- EXTRAIRE TEXTURES TOMB RAIDER -----");
   EXPECT_EQ(window.OpenDialog->defaultSuffix(), "");
   const QStringList expected = {
-      "Tomb Raider Files (*.PHD *.TUB *.TR2 *.TR4 *.TRC)", "TR1 (1996) - Tomb Raider (*.phd) (*.PHD)",
-      "TR1 (1999) - Tomb Raider Gold (*.tub) (*.TUB)",     "TR2 (1997) - Starring Lara Croft (*.tr2) (*.TR2)",
-      "TR2 (1997) - Golden Mask (*.tr2) (*.TR2)",          "TR3 (1998) - Adventures of Lara Croft (*.tr2) (*.TR2)",
-      "TR3 (2000) - The Lost Artifact (*.tr2) (*.TR2)",    "TR4 (1999) - The Last Revelation (*.tr4) (*.TR4)",
-      "TR5 (2000) - Chronicles (*.trc) (*.TRC)",           "All Files (*.*) (*.*)",
+      "Tomb Raider Files (*.PHD *.TUB *.TR2 *.TRG *.TR4 *.TRC)",
+      "TR1 (1996) - Tomb Raider (*.phd) (*.PHD)",
+      "TR1 (1999) - Tomb Raider Gold (*.tub) (*.TUB)",
+      "TR2 (1997) - Starring Lara Croft (*.tr2) (*.TR2)",
+      "TR2 (1997) - Golden Mask (*.tr2) (*.TR2)",
+      "TR3 (1998) - Adventures of Lara Croft (*.tr2) (*.TR2)",
+      "TR3 (2000) - The Lost Artifact (*.tr2) (*.TR2)",
+      "TR4 (1999) - The Last Revelation (*.tr4) (*.TR4)",
+      "TR5 (2000) - Chronicles (*.trc) (*.TRC)",
+      "All Files (*.*) (*.*)",
   };
   EXPECT_EQ(window.OpenDialog->nameFilters(), expected);
   EXPECT_EQ(QtNameFilters("A|*.X;*.Y|B|*.Z"), (QStringList{"A (*.X *.Y)", "B (*.Z)"}));
@@ -77,7 +82,7 @@ TEST(TTRL, OpenDialogTitleAndFilters) {
 
 // The load runs without returning to the event loop: every gauge value it shows is painted at
 // once, while the window is up, and the window is gone afterwards.
-TEST(TTRL, GaugeRepaintsAtOnceWhileALevelLoads) {
+TEST(LevelLoadingWindow, GaugeRepaintsAtOnceWhileALevelLoads) {
   QTemporaryDir dir;
   const LevelDescription d = MakeSampleLevel(G::TR3, 2);
   const QString path = dir.filePath("level.tr2");
@@ -86,7 +91,7 @@ TEST(TTRL, GaugeRepaintsAtOnceWhileALevelLoads) {
   mainWindow.setGeometry(300, 200, 800, 600);
   mainWindow.show();
   CountingPlayer tones;
-  TTRL window(&mainWindow, tones);
+  LevelLoadingWindow window(&mainWindow, tones);
   GaugePaints paints(window);
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
@@ -104,10 +109,10 @@ TEST(TTRL, GaugeRepaintsAtOnceWhileALevelLoads) {
   EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
 }
 
-TEST(TTRL, FailuresBeepAndErrorsPassOnWithTheWindowHidden) {
+TEST(LevelLoadingWindow, FailuresBeepAndErrorsPassOnWithTheWindowHidden) {
   QTemporaryDir dir;
   CountingPlayer tones;
-  TTRL window(nullptr, tones);
+  LevelLoadingWindow window(nullptr, tones);
   QImage picture(4, 4, QImage::Format_ARGB32);
   picture.fill(0xFF010203);
   PixelFormatCode format = PixelFormatCode::Custom;
@@ -128,7 +133,7 @@ TEST(TTRL, FailuresBeepAndErrorsPassOnWithTheWindowHidden) {
 }
 
 // Answers the open dialog once it is on screen: accepts `file`, or cancels when it is empty.
-void AnswerDialog(TTRL& window, const QString& file) {
+void AnswerDialog(LevelLoadingWindow& window, const QString& file) {
   // As the main window does: the dialog opens on the last level path.
   if (!file.isEmpty()) window.OpenDialog->selectFile(file);
   auto* timer = new QTimer(&window);
@@ -143,13 +148,13 @@ void AnswerDialog(TTRL& window, const QString& file) {
   timer->start(10);
 }
 
-TEST(TTRL, DialogsLoadTheChosenFileAndCancelSilently) {
+TEST(LevelLoadingWindow, DialogsLoadTheChosenFileAndCancelSilently) {
   QTemporaryDir dir;
   const LevelDescription d = MakeSampleLevel(G::TR1, 1);
   const QString path = dir.filePath("level.phd");
   ASSERT_TRUE(WriteLevelFile(path, d));
   CountingPlayer tones;
-  TTRL window(nullptr, tones);
+  LevelLoadingWindow window(nullptr, tones);
   window.OpenDialog->setOption(QFileDialog::DontUseNativeDialog);
   window.OpenDialog->setDirectory(dir.path());
   QImage picture(4, 4, QImage::Format_ARGB32);

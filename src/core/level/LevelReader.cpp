@@ -1,4 +1,4 @@
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include "level/EDecompressionError.h"
 #include "level/InflateChunk.h"
@@ -18,22 +18,22 @@ bool NameContains(const QString& fileName, const char* upper, const char* lower)
   return fileName.contains(QLatin1String(upper)) || fileName.contains(QLatin1String(lower));
 }
 
-// The GameVersion for the first four bytes of a file, 0 when they name no level.
-int RecogniseGeneration(quint32 fileVersion, const QString& fileName) {
+// The generation for the first four bytes of a file, Unknown when they name no level.
+GameVersion RecogniseGeneration(quint32 fileVersion, const QString& fileName) {
   switch (fileVersion) {
     case 0x00000020:
-      return NameContains(fileName, ".TUB", ".tub") ? 2 : 1;
+      return NameContains(fileName, ".TUB", ".tub") ? GameVersion::TR1Gold : GameVersion::TR1;
     case 0x0000002D:
-      return NameContains(fileName, ".TRG", ".trg") ? 4 : 3;
+      return NameContains(fileName, ".TRG", ".trg") ? GameVersion::TR2Trg : GameVersion::TR2;
     case 0xFF080038:
     case 0xFF180038:
-    case Ttrlevel::kTr3PicturesVersion:
-      return 5;
+    case LevelReader::kTr3PicturesVersion:
+      return GameVersion::TR3;
     case 0x00345254:  // "TR4\0"
     case 0xFFFFFFF0:
-      return NameContains(fileName, ".TRC", ".trc") ? 7 : 6;
+      return NameContains(fileName, ".TRC", ".trc") ? GameVersion::TR5 : GameVersion::TR4;
     default:
-      return 0;
+      return GameVersion::Unknown;
   }
 }
 
@@ -70,25 +70,25 @@ QByteArray ReadChunk(LevelCursor& cursor, qint64 limit) {
 
 }  // namespace
 
-Ttrlevel::~Ttrlevel() {
+LevelReader::~LevelReader() {
   if (LevelLoaded) FreeLevelData();
 }
 
-void Ttrlevel::FreeLevelData() {
+void LevelReader::FreeLevelData() {
   ProgressIndicator* gauge = ProgressGauge;
-  *this = Ttrlevel();
+  *this = LevelReader();
   ProgressGauge = gauge;
 }
 
-void Ttrlevel::SetProgress(int percent) {
+void LevelReader::SetProgress(int percent) {
   if (ProgressGauge) ProgressGauge->SetProgress(percent);
 }
 
-std::uint8_t Ttrlevel::LoadFromFile(const QString& fileName, bool texturesOnly) {
+LevelReader::LoadResult LevelReader::LoadFromFile(const QString& fileName, bool texturesOnly) {
   return Load(fileName, texturesOnly, [&](MemoryFile& file) { return file.Open(fileName); });
 }
 
-std::uint8_t Ttrlevel::LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly) {
+LevelReader::LoadResult LevelReader::LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly) {
   // Shared, not moved: a file whose name picks the wrong layout is read a second time.
   return Load(fileName, texturesOnly, [&](MemoryFile& file) {
     file.Open(content);
@@ -96,7 +96,8 @@ std::uint8_t Ttrlevel::LoadFromMemory(QByteArray content, const QString& fileNam
   });
 }
 
-std::uint8_t Ttrlevel::Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open) {
+LevelReader::LoadResult LevelReader::Load(const QString& fileName, bool texturesOnly,
+                                          const std::function<bool(MemoryFile&)>& open) {
   SetProgress(0);
   const ProgressReset reset([this] { SetProgress(0); });
   if (LevelLoaded) {
@@ -108,14 +109,14 @@ std::uint8_t Ttrlevel::Load(const QString& fileName, bool texturesOnly, const st
   uchar first[4] = {};
   const bool complete = file.Read(first, 4) == 4;
   FileVersion = qFromLittleEndian<quint32>(first);
-  GameVersion = complete ? RecogniseGeneration(FileVersion, fileName) : 0;
-  if (GameVersion == 0) {
+  GameVersion = complete ? RecogniseGeneration(FileVersion, fileName) : GameVersion::Unknown;
+  if (GameVersion == GameVersion::Unknown) {
     const bool encrypted = complete && FileVersion == kEncryptedTr4Version;
     FileVersion = 0;
     return encrypted ? LoadEncrypted : LoadUnknownVersion;
   }
   LevelLoaded = true;
-  PaletteAfterSprites = GameVersion == 2;
+  PaletteAfterSprites = GameVersion == GameVersion::TR1Gold;
   const std::exception_ptr damage = WalkCaught(file, texturesOnly);
   if (!damage && WalkFits()) return LoadOk;
   file.Close();
@@ -125,7 +126,7 @@ std::uint8_t Ttrlevel::Load(const QString& fileName, bool texturesOnly, const st
   return LoadOk;
 }
 
-std::exception_ptr Ttrlevel::WalkCaught(MemoryFile& file, bool texturesOnly) {
+std::exception_ptr LevelReader::WalkCaught(MemoryFile& file, bool texturesOnly) {
   try {
     Walk(file, texturesOnly);
   } catch (const LevelCursor::DataEnded&) {
@@ -137,28 +138,28 @@ std::exception_ptr Ttrlevel::WalkCaught(MemoryFile& file, bool texturesOnly) {
   return nullptr;
 }
 
-bool Ttrlevel::WalkFits() const {
+bool LevelReader::WalkFits() const {
   if (Truncated) return false;
   // TR1 and TR1 Gold differ only in where the palette lies: the wrong guess walks on, but
   // does not end where the file does.
-  return GameVersion > 2 || endedAtFileEnd_;
+  return !IsTr1Generation(GameVersion) || endedAtFileEnd_;
 }
 
-bool Ttrlevel::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
-  Ttrlevel other;
+bool LevelReader::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
+  LevelReader other;
   other.FileVersion = FileVersion;
   other.GameVersion = GameVersion;
   other.PaletteAfterSprites = PaletteAfterSprites;
   switch (GameVersion) {
-    case 1:
-    case 2:
+    case GameVersion::TR1:
+    case GameVersion::TR1Gold:
       other.PaletteAfterSprites = !PaletteAfterSprites;
       break;
-    case 6:
-      other.GameVersion = 7;
+    case GameVersion::TR4:
+      other.GameVersion = GameVersion::TR5;
       break;
-    case 7:
-      other.GameVersion = 6;
+    case GameVersion::TR5:
+      other.GameVersion = GameVersion::TR4;
       break;
     default:
       return false;
@@ -175,18 +176,18 @@ bool Ttrlevel::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
   return true;
 }
 
-void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
+void LevelReader::Walk(MemoryFile& file, bool texturesOnly) {
   LevelCursor cursor(file, Place);
-  if (GameVersion >= 6) {
+  if (HasCompressedChunks(GameVersion)) {
     ReadCompressedPages(cursor);
   } else {
     ReadPlainPages(cursor);
   }
   // TR1 and TR1 Gold pages need the palette that lies after the rooms.
-  PagesComplete = GameVersion >= 3;
+  PagesComplete = !IsTr1Generation(GameVersion);
   if (FileVersion == kTr3PicturesVersion) return;
-  if (texturesOnly && GameVersion >= 3) return;
-  if (GameVersion == 6) {
+  if (texturesOnly && !IsTr1Generation(GameVersion)) return;
+  if (GameVersion == GameVersion::TR4) {
     // From here on the walk reads the inflated level data, not the file.
     MemoryFile levelFile;
     levelFile.Assign(LevelData);
@@ -198,25 +199,22 @@ void Ttrlevel::Walk(MemoryFile& file, bool texturesOnly) {
   }
 }
 
-void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
+void LevelReader::ReadCompressedPages(LevelCursor& cursor) {
   cursor.Section("page counts").Skip(6);  // three page counts that the chunks themselves settle
   Textiles32 = ReadChunk(cursor.Section("32-bit page chunk"), kMaxPageChunkBytes);
-  Textiles32Size = static_cast<std::int32_t>(Textiles32.size());
   SetProgress(20);
   Textiles16 = ReadChunk(cursor.Section("16-bit page chunk"), kMaxLevelPages * kPage16Bytes);
-  Textiles16Size = static_cast<std::int32_t>(Textiles16.size());
   SetProgress(30);
   // The 16-bit chunk counts the pages; the consumers read that many 32-bit pages, so a 32-bit
   // chunk that holds fewer lowers the count to the whole pages it really has.
-  const qint64 counted = Textiles16Size / kPage16Bytes;
-  const qint64 held = Textiles32Size / kPage32Bytes;
+  const qint64 counted = Textiles16.size() / kPage16Bytes;
+  const qint64 held = Textiles32.size() / kPage32Bytes;
   TextileCount = static_cast<std::int32_t>(std::min(counted, held));
   PagesShortened = held < counted;
   MiscTextiles32 = ReadChunk(cursor.Section("font and sky page chunk"), kMaxPageChunkBytes);
-  MiscTextiles32Size = static_cast<std::int32_t>(MiscTextiles32.size());
   layoutsParted_ = true;  // TR4 and TR5 agree up to here
   SetProgress(40);
-  if (GameVersion == 6) {
+  if (GameVersion == GameVersion::TR4) {
     LevelData = ReadChunk(cursor.Section("level-data chunk"), kMaxLevelDataChunkBytes);
     // Everything after the level data is sound; the file itself is not read again.
     MemoryFile& file = cursor.File();
@@ -226,10 +224,10 @@ void Ttrlevel::ReadCompressedPages(LevelCursor& cursor) {
   }
 }
 
-void Ttrlevel::ReadPlainPages(LevelCursor& cursor) {
-  if (GameVersion >= 3) {
+void LevelReader::ReadPlainPages(LevelCursor& cursor) {
+  if (!IsTr1Generation(GameVersion)) {
     cursor.Section("palettes").ReadInto(Palette8.data(), qint64(Palette8.size()));
-    cursor.ReadInto(Palette16.data(), qint64(Palette16.size()));
+    cursor.Skip(1024);  // the 16-bit palette: the extraction never uses it
   }
   const qint64 declared = cursor.Section("texture pages").U32();
   // The same cap as the inflated page chunks of TR4 and TR5: no real level comes near it.
@@ -242,10 +240,10 @@ void Ttrlevel::ReadPlainPages(LevelCursor& cursor) {
   // Only whole pages that every set holds count; a short set ends the walk.
   bool complete = cursor.Keep(Textiles8, declared * kPage8Bytes);
   qint64 pages = Textiles8.size() / kPage8Bytes;
-  if (complete && GameVersion >= 3) {
+  if (complete && !IsTr1Generation(GameVersion)) {
     complete = cursor.Keep(Textiles16, declared * kPage16Bytes);
     pages = Textiles16.size() / kPage16Bytes;
-  } else if (GameVersion >= 3) {
+  } else if (!IsTr1Generation(GameVersion)) {
     pages = 0;
   }
   TextileCount = static_cast<std::int32_t>(pages);

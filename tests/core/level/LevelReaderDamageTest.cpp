@@ -3,8 +3,8 @@
 
 #include "LevelWriter.h"
 #include "level/EDecompressionError.h"
+#include "level/LevelReader.h"
 #include "level/MemoryFile.h"
-#include "level/Ttrlevel.h"
 
 #include <gtest/gtest.h>
 #include <QtEndian>
@@ -21,7 +21,7 @@ QString NameOf(G g) {
   return LevelFileName(d);
 }
 
-TEST(TtrlevelDamage, EveryCutShortLevelLoadsWhatItHoldsAndSaysSo) {
+TEST(LevelReaderDamage, EveryCutShortLevelLoadsWhatItHoldsAndSaysSo) {
   for (G g : kAll) {
     const LevelDescription d = MakeSampleLevel(g, 1);
     LevelLayout layout;
@@ -33,49 +33,47 @@ TEST(TtrlevelDamage, EveryCutShortLevelLoadsWhatItHoldsAndSaysSo) {
     const qint64 step = int(g) >= 6 ? 97 : 7;
     int loaded = 0;
     for (qint64 length = 4; length < end; length += step) {
-      Ttrlevel level;
+      LevelReader level;
       std::uint8_t result = 255;
       try {
         result = level.LoadFromMemory(whole.left(length), NameOf(g), false);
       } catch (const EDecompressionError&) {
         continue;  // a chunk cut inside its compressed bytes
       }
-      ASSERT_EQ(result, Ttrlevel::LoadOk) << int(g) << " " << length;
+      ASSERT_EQ(result, LevelReader::LoadOk) << int(g) << " " << length;
       EXPECT_TRUE(level.Truncated) << int(g) << " " << length;
       EXPECT_LE(qint64(level.TextileCount) * 65536, level.Textiles8.size() + (int(g) >= 3 ? 1 << 30 : 0));
-      EXPECT_EQ(level.ObjectTextureCount, int(level.ObjectTextures.size()));
-      EXPECT_EQ(level.AnimatedTextureWordCount, int(level.AnimatedTextures.size()));
       ++loaded;
     }
     EXPECT_GT(loaded, 0);
   }
 }
 
-TEST(TtrlevelDamage, PageSetsCutShortKeepOnlyTheirWholePages) {
+TEST(LevelReaderDamage, PageSetsCutShortKeepOnlyTheirWholePages) {
   LevelDescription d = MakeSampleLevel(G::TR2, 3);
   LevelLayout layout;
   const QByteArray whole = WriteLevel(d, &layout);
   // Cut inside the third 16-bit page: two whole pages remain in every set.
   const qint64 pages16 = layout.textileCount + 4 + 3 * 65536;
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromMemory(whole.left(pages16 + 2 * 131072 + 1000), "a.tr2", false), Ttrlevel::LoadOk);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromMemory(whole.left(pages16 + 2 * 131072 + 1000), "a.tr2", false), LevelReader::LoadOk);
   EXPECT_TRUE(level.Truncated);
   EXPECT_EQ(level.TextileCount, 2);
   EXPECT_EQ(level.Textiles8, d.pages8);
   EXPECT_EQ(level.Textiles16, d.pages16.left(2 * 131072 + 1000));
   // Cut inside the 8-bit set: no 16-bit page at all.
-  ASSERT_EQ(level.LoadFromMemory(whole.left(pages16 - 10), "a.tr2", false), Ttrlevel::LoadOk);
+  ASSERT_EQ(level.LoadFromMemory(whole.left(pages16 - 10), "a.tr2", false), LevelReader::LoadOk);
   EXPECT_EQ(level.TextileCount, 0);
   EXPECT_EQ(level.Textiles8.size(), 3 * 65536 - 10);
 }
 
-TEST(TtrlevelDamage, PageCountsBeyondTheCapAreRefusedBeforeAnyPageIsKept) {
+TEST(LevelReaderDamage, PageCountsBeyondTheCapAreRefusedBeforeAnyPageIsKept) {
   for (G g : {G::TR1, G::TR1Gold, G::TR2, G::TR3}) {
     for (std::uint32_t count : {513u, 2000u, 0xFFFFFFFFu}) {
       LevelLayout layout;
       QByteArray bytes = WriteLevel(MakeSampleLevel(g, 1), &layout);
       PatchU32(bytes, layout.textileCount, count);
-      Ttrlevel level;
+      LevelReader level;
       try {
         level.LoadFromMemory(bytes, NameOf(g), false);
         ADD_FAILURE() << "a level of " << count << " pages was read";
@@ -88,26 +86,26 @@ TEST(TtrlevelDamage, PageCountsBeyondTheCapAreRefusedBeforeAnyPageIsKept) {
   }
 }
 
-TEST(TtrlevelDamage, SixteenBitChunksBeyondTheCapAreRefused) {
+TEST(LevelReaderDamage, SixteenBitChunksBeyondTheCapAreRefused) {
   for (G g : {G::TR4, G::TR5}) {
     LevelDescription d = MakeSampleLevel(g, 1);
     d.compressionLevel = 1;
     d.pages16 = QByteArray(513 * 131072, '\0');  // one page more than any level may have
-    EXPECT_THROW(Ttrlevel().LoadFromMemory(WriteLevel(d), NameOf(g), true), EDecompressionError);
+    EXPECT_THROW(LevelReader().LoadFromMemory(WriteLevel(d), NameOf(g), true), EDecompressionError);
     d.pages16.truncate(512 * 131072);
-    Ttrlevel level;
-    EXPECT_EQ(level.LoadFromMemory(WriteLevel(d), NameOf(g), true), Ttrlevel::LoadOk);
+    LevelReader level;
+    EXPECT_EQ(level.LoadFromMemory(WriteLevel(d), NameOf(g), true), LevelReader::LoadOk);
     EXPECT_EQ(level.TextileCount, 1);  // the one 32-bit page the level holds
   }
 }
 
-TEST(TtrlevelDamage, HugeCountsCostNothing) {
+TEST(LevelReaderDamage, HugeCountsCostNothing) {
   for (G g : {G::TR1, G::TR2, G::TR3}) {
     LevelLayout layout;
     QByteArray bytes = WriteLevel(MakeSampleLevel(g, 1), &layout);
     PatchU32(bytes, layout.textileCount, 512);  // the most a level may have, far more than the file holds
-    Ttrlevel level;
-    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), Ttrlevel::LoadOk);
+    LevelReader level;
+    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), LevelReader::LoadOk);
     EXPECT_TRUE(level.Truncated);
     EXPECT_LE(level.Textiles8.size() + level.Textiles16.size(), bytes.size());
     EXPECT_EQ(level.TextileCount, int(g) >= 3 ? 0 : bytes.size() / 65536);
@@ -120,8 +118,8 @@ TEST(TtrlevelDamage, HugeCountsCostNothing) {
       QByteArray bytes = WriteLevel(d, &layout);
       if (g == G::TR4) continue;  // the counts lie inside the compressed level data; see below
       PatchU32(bytes, objectTextures ? layout.objectTextureCount : layout.animatedTextureCount, 0xFFFFFFFF);
-      Ttrlevel level;
-      ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), Ttrlevel::LoadOk);
+      LevelReader level;
+      ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), LevelReader::LoadOk);
       EXPECT_TRUE(level.Truncated);
       EXPECT_LE(level.ObjectTextures.size() * 20, size_t(bytes.size()));
       EXPECT_LE(level.AnimatedTextures.size() * 2, size_t(bytes.size()));
@@ -129,12 +127,12 @@ TEST(TtrlevelDamage, HugeCountsCostNothing) {
   }
 }
 
-TEST(TtrlevelDamage, HugeCountsInsideTr4LevelData) {
+TEST(LevelReaderDamage, HugeCountsInsideTr4LevelData) {
   // The writer's level data, patched and compressed again as the level-data chunk.
   LevelDescription d = MakeSampleLevel(G::TR4, 1);
   LevelLayout layout;
   const QByteArray whole = WriteLevel(d, &layout);
-  Ttrlevel reference;
+  LevelReader reference;
   reference.LoadFromMemory(whole, "a.tr4", false);
   QByteArray levelData = reference.LevelData;
   PatchU32(levelData, layout.objectTextureCount, 0xFFFFFFFF);
@@ -144,8 +142,8 @@ TEST(TtrlevelDamage, HugeCountsInsideTr4LevelData) {
   PatchU32(bytes, layout.chunkLevelData, std::uint32_t(levelData.size()));
   PatchU32(bytes, layout.chunkLevelData + 4, std::uint32_t(packed.size()));
   bytes += packed;
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromMemory(bytes, "a.tr4", false), Ttrlevel::LoadOk);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromMemory(bytes, "a.tr4", false), LevelReader::LoadOk);
   EXPECT_TRUE(level.Truncated);
   EXPECT_EQ(level.AnimatedTextures, reference.AnimatedTextures);
   EXPECT_LE(level.ObjectTextures.size() * 38, size_t(levelData.size()));
@@ -155,7 +153,7 @@ TEST(TtrlevelDamage, HugeCountsInsideTr4LevelData) {
   EXPECT_TRUE(level.Place.InLevelData);
 }
 
-TEST(TtrlevelDamage, CompressedLengthPastTheEndIsDamage) {
+TEST(LevelReaderDamage, CompressedLengthPastTheEndIsDamage) {
   for (G g : {G::TR4, G::TR5}) {
     LevelLayout layout;
     const QByteArray bytes = WriteLevel(MakeSampleLevel(g, 2), &layout);
@@ -163,7 +161,7 @@ TEST(TtrlevelDamage, CompressedLengthPastTheEndIsDamage) {
       if (chunk < 0) continue;
       QByteArray damaged = bytes;
       PatchU32(damaged, chunk + 4, std::uint32_t(bytes.size()));
-      Ttrlevel level;
+      LevelReader level;
       EXPECT_THROW(level.LoadFromMemory(damaged, NameOf(g), true), EDecompressionError) << chunk;
       // Cut inside the chunk's bytes: the same.
       EXPECT_THROW(level.LoadFromMemory(bytes.left(chunk + 20), NameOf(g), true), EDecompressionError);
@@ -171,7 +169,7 @@ TEST(TtrlevelDamage, CompressedLengthPastTheEndIsDamage) {
   }
 }
 
-TEST(TtrlevelDamage, DeclaredChunkLengthsNeitherBoundNorSizeTheResult) {
+TEST(LevelReaderDamage, DeclaredChunkLengthsNeitherBoundNorSizeTheResult) {
   const LevelDescription d = MakeSampleLevel(G::TR5, 2);
   LevelLayout layout;
   const QByteArray bytes = WriteLevel(d, &layout);
@@ -179,21 +177,21 @@ TEST(TtrlevelDamage, DeclaredChunkLengthsNeitherBoundNorSizeTheResult) {
     QByteArray lying = bytes;
     PatchU32(lying, layout.chunk32, declared);
     PatchU32(lying, layout.chunk16, declared);
-    Ttrlevel level;
-    ASSERT_EQ(level.LoadFromMemory(lying, "a.trc", false), Ttrlevel::LoadOk);
+    LevelReader level;
+    ASSERT_EQ(level.LoadFromMemory(lying, "a.trc", false), LevelReader::LoadOk);
     EXPECT_EQ(level.Textiles32, d.pages32) << declared;
-    EXPECT_EQ(level.Textiles16Size, 2 * 131072) << declared;
+    EXPECT_EQ(level.Textiles16.size(), 2 * 131072) << declared;
     EXPECT_EQ(level.TextileCount, 2);
     EXPECT_FALSE(level.Truncated);
   }
 }
 
-TEST(TtrlevelDamage, CorruptedChunkCheckIsRejected) {
+TEST(LevelReaderDamage, CorruptedChunkCheckIsRejected) {
   LevelLayout layout;
   QByteArray bytes = WriteLevel(MakeSampleLevel(G::TR4, 1), &layout);
   // The last byte of the 16-bit chunk is the end of its Adler-32 check.
   bytes[layout.chunkMisc - 1] = char(bytes[layout.chunkMisc - 1] ^ 0x10);
-  Ttrlevel level;
+  LevelReader level;
   try {
     level.LoadFromMemory(bytes, "a.tr4", true);
     FAIL() << "accepted a damaged chunk";
@@ -201,24 +199,24 @@ TEST(TtrlevelDamage, CorruptedChunkCheckIsRejected) {
     EXPECT_STREQ(error.what(), "error");
   }
   EXPECT_TRUE(level.LevelLoaded);  // what was read is released with the next load or the object
-  EXPECT_EQ(level.Textiles32Size, 262144);
+  EXPECT_EQ(level.Textiles32.size(), 262144);
 }
 
 // A textures-only load of TR4 and TR5 still inflates and keeps all three page chunks, so damage in
 // the two that nothing reads is found whichever way the level is read.
-TEST(TtrlevelDamage, TexturesOnlyStillInflatesEveryPageChunk) {
+TEST(LevelReaderDamage, TexturesOnlyStillInflatesEveryPageChunk) {
   for (G g : {G::TR4, G::TR5}) {
     const LevelDescription d = MakeSampleLevel(g, 2);
     LevelLayout layout;
     const QByteArray bytes = WriteLevel(d, &layout);
-    Ttrlevel level;
-    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), true), Ttrlevel::LoadOk);
+    LevelReader level;
+    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), true), LevelReader::LoadOk);
     EXPECT_EQ(level.Textiles32, d.pages32);
     EXPECT_EQ(level.TextileCount, 2);
     EXPECT_EQ(level.Textiles16, d.pages16);
     EXPECT_EQ(level.MiscTextiles32, d.miscPages32);
-    EXPECT_EQ(level.Textiles16Size, d.pages16.size());
-    EXPECT_EQ(level.MiscTextiles32Size, d.miscPages32.size());
+    EXPECT_EQ(level.Textiles16.size(), d.pages16.size());
+    EXPECT_EQ(level.MiscTextiles32.size(), d.miscPages32.size());
     const qint64 miscEnd = layout.chunkMisc + 8 + qFromLittleEndian<quint32>(bytes.constData() + layout.chunkMisc + 4);
     for (qint64 end : {layout.chunkMisc, miscEnd}) {
       QByteArray damaged = bytes;
@@ -229,31 +227,31 @@ TEST(TtrlevelDamage, TexturesOnlyStillInflatesEveryPageChunk) {
   }
 }
 
-TEST(TtrlevelDamage, ShortThirtyTwoBitChunkLowersThePageCount) {
+TEST(LevelReaderDamage, ShortThirtyTwoBitChunkLowersThePageCount) {
   LevelDescription d = MakeSampleLevel(G::TR4, 5);
   d.pages32 = MakePages32(3);
   d.pages32.append(1000, '\0');  // and a piece of a fourth
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.tr4", true), Ttrlevel::LoadOk);
-  EXPECT_EQ(level.Textiles16Size, 5 * 131072);
-  EXPECT_EQ(level.Textiles32Size, 3 * 262144 + 1000);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.tr4", true), LevelReader::LoadOk);
+  EXPECT_EQ(level.Textiles16.size(), 5 * 131072);
+  EXPECT_EQ(level.Textiles32.size(), 3 * 262144 + 1000);
   EXPECT_EQ(level.TextileCount, 3);
   EXPECT_TRUE(level.PagesShortened);
   EXPECT_GE(level.Textiles32.size(), qint64(level.TextileCount) * 262144);
 }
 
-TEST(TtrlevelDamage, Tr5SoundStartBeyondTheFileIsAShortFile) {
+TEST(LevelReaderDamage, Tr5SoundStartBeyondTheFileIsAShortFile) {
   LevelLayout layout;
   QByteArray bytes = WriteLevel(MakeSampleLevel(G::TR5, 1), &layout);
   const qint64 lengthAt = layout.roomCount - 12;
   PatchU32(bytes, lengthAt, 0x7FFFFFFF);
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromMemory(bytes, "a.trc", false), Ttrlevel::LoadOk);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromMemory(bytes, "a.trc", false), LevelReader::LoadOk);
   EXPECT_TRUE(level.Truncated);
-  EXPECT_EQ(level.ObjectTextureCount, 6);  // everything before the sound was read
+  EXPECT_EQ(int(level.ObjectTextures.size()), 6);  // everything before the sound was read
 }
 
-TEST(TtrlevelDamage, HugeRoomCountEndsWithTheData) {
+TEST(LevelReaderDamage, HugeRoomCountEndsWithTheData) {
   for (G g : kAll) {
     LevelDescription d = MakeSampleLevel(g, 0);
     d.compressionLevel = 1;
@@ -264,8 +262,8 @@ TEST(TtrlevelDamage, HugeRoomCountEndsWithTheData) {
       PatchU32(bytes, layout.roomCount, 0xFFFF);
     else
       PatchU16(bytes, layout.roomCount, 0xFFFF);
-    Ttrlevel level;
-    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), Ttrlevel::LoadOk);
+    LevelReader level;
+    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), LevelReader::LoadOk);
     EXPECT_TRUE(level.Truncated);
     EXPECT_EQ(level.RoomCount, 0xFFFF);
   }

@@ -16,14 +16,14 @@
 
 #include "canvas/ImageStack.h"
 
-class TFrameStack;
+class CanvasWidget;
 
 // The port: paints the composed layers over the exposed region and receives all mouse events
 // (it plays the part of the top layer, L8_Overlay).
 class TBasePanel : public QWidget {
   Q_OBJECT
  public:
-  TBasePanel(TFrameStack& frame, QWidget* parent);
+  TBasePanel(CanvasWidget& frame, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -36,15 +36,15 @@ class TBasePanel : public QWidget {
  private:
   QPoint PortPoint(const QMouseEvent& event) const;
 
-  TFrameStack& frame_;
+  CanvasWidget& frame_;
   QImage buffer_;
 };
 
-class TFrameStack : public QWidget, private CanvasView {
+class CanvasWidget : public QWidget, private CanvasView {
   Q_OBJECT
  public:
-  explicit TFrameStack(QWidget* parent = nullptr, std::unique_ptr<ImageStack> model = nullptr);
-  ~TFrameStack() override;
+  explicit CanvasWidget(QWidget* parent = nullptr, std::unique_ptr<ImageStack> model = nullptr);
+  ~CanvasWidget() override;
 
   ImageStack& Model() { return *model_; }
   const ImageStack& Model() const { return *model_; }
@@ -106,3 +106,5 @@ class TFrameStack : public QWidget, private CanvasView {
   int zoom_ = 1;
   int wheelZoomDelta_ = 0;  // wheel turn not yet used up by a zoom step (fine-grained wheels)
 };
+
+using TFrameStack = CanvasWidget;  // the design's name, which the issues use

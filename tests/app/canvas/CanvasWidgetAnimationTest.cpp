@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "TestPictures.h"
+#include "canvas/CanvasWidget.h"
 #include "canvas/LayerCompositor.h"
-#include "canvas/TFrameStack.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ class FrameStackAnimation : public ::testing::Test {
   }
 
   QImage picture = MakeCoordinatePicture(256, 512);
-  TFrameStack frame;
+  CanvasWidget frame;
 };
 
 TEST_F(FrameStackAnimation, TheTimerRunsAtTheIntervalTimesTheSpeedFactor) {

@@ -1,7 +1,7 @@
 #include "LevelWriter.h"
 #include "RecordingProgress.h"
 #include "level/EDecompressionError.h"
-#include "level/Ttrlevel.h"
+#include "level/LevelReader.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
@@ -32,11 +32,11 @@ TEST_P(EveryGeneration, FullLoadKeepsEverySectionTheExtractionNeeds) {
   d.fileVersion = GetParam().fileVersion;
   d.zlibContainer = GetParam().container;
   const int gv = int(d.generation);
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "/levels/" + LevelFileName(d), false), Ttrlevel::LoadOk);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "/levels/" + LevelFileName(d), false), LevelReader::LoadOk);
   EXPECT_FALSE(level.Truncated);
   EXPECT_TRUE(level.LevelLoaded);
-  EXPECT_EQ(level.GameVersion, gv);
+  EXPECT_EQ(int(level.GameVersion), gv);
   const std::uint32_t usual[] = {0, 0x20, 0x20, 0x2D, 0x2D, 0xFF080038, 0x00345254, 0x00345254};
   EXPECT_EQ(level.FileVersion, d.fileVersion ? d.fileVersion : usual[gv]);
   EXPECT_EQ(level.TextileCount, 3);
@@ -44,16 +44,14 @@ TEST_P(EveryGeneration, FullLoadKeepsEverySectionTheExtractionNeeds) {
   EXPECT_EQ(level.Textiles16, gv >= 3 ? d.pages16 : QByteArray());
   EXPECT_EQ(level.Textiles32, d.pages32);
   EXPECT_EQ(level.MiscTextiles32, d.miscPages32);
-  EXPECT_EQ(level.Textiles32Size, d.pages32.size());
-  EXPECT_EQ(level.Textiles16Size, gv >= 6 ? d.pages16.size() : 0);
   if (gv <= 5) {
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
   }
   EXPECT_EQ(level.RoomCount, 3);
-  EXPECT_EQ(level.ObjectTextureCount, 6);
+  EXPECT_EQ(int(level.ObjectTextures.size()), 6);
   EXPECT_EQ(level.ObjectTextures, d.objectTextures);
   EXPECT_EQ(level.AnimatedTextures, Words(d));
-  EXPECT_EQ(level.AnimatedTextureWordCount, int(Words(d).size()));
+  EXPECT_EQ(int(level.AnimatedTextures.size()), int(Words(d).size()));
   EXPECT_EQ(level.SoundData, gv <= 2 ? d.samples : d.soundData);
   EXPECT_EQ(level.LevelData.isEmpty(), gv != 6);
 }
@@ -64,9 +62,9 @@ TEST_P(EveryGeneration, TexturesOnlyStopsAfterThePagesExceptForTr1) {
   d.zlibContainer = GetParam().container;
   const int gv = int(d.generation);
   RecordingProgress progress;
-  Ttrlevel level;
+  LevelReader level;
   level.ProgressGauge = &progress;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true), Ttrlevel::LoadOk);
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true), LevelReader::LoadOk);
   EXPECT_FALSE(level.Truncated);
   EXPECT_EQ(level.TextileCount, 2);
   EXPECT_EQ(gv >= 6   ? level.Textiles32
@@ -103,7 +101,7 @@ struct NameCase {
   int gameVersion;
 };
 
-TEST(Ttrlevel, NameTestsSearchTheWholePathInTwoLetterCasesOnly) {
+TEST(LevelReader, NameTestsSearchTheWholePathInTwoLetterCasesOnly) {
   const NameCase cases[] = {
       {G::TR1, "/x/level.phd", 1},       {G::TR1, "/x/LEVEL.TUB", 2},       {G::TR1, "/x/level.tub", 2},
       {G::TR1, "/old.tub/level.phd", 2}, {G::TR1, "/x/level.Tub", 1},       {G::TR2, "/x/level.tr2", 3},
@@ -114,13 +112,13 @@ TEST(Ttrlevel, NameTestsSearchTheWholePathInTwoLetterCasesOnly) {
   for (const NameCase& c : cases) {
     // A TR4 level read as TR5 stops before its level-data chunk, so textures-only reads it either way.
     const QByteArray bytes = WriteLevel(MakeSampleLevel(c.written, 1));
-    Ttrlevel level;
-    ASSERT_EQ(level.LoadFromMemory(bytes, c.name, true), Ttrlevel::LoadOk) << c.name;
-    EXPECT_EQ(level.GameVersion, c.gameVersion) << c.name;
+    LevelReader level;
+    ASSERT_EQ(level.LoadFromMemory(bytes, c.name, true), LevelReader::LoadOk) << c.name;
+    EXPECT_EQ(int(level.GameVersion), c.gameVersion) << c.name;
   }
 }
 
-TEST(Ttrlevel, TheContentDecidesWhereTheNamePicksTheWrongLayout) {
+TEST(LevelReader, TheContentDecidesWhereTheNamePicksTheWrongLayout) {
   struct Case {
     G written;
     bool demo;  // TR1: the demo layout, palette after the sprite sequences
@@ -143,11 +141,11 @@ TEST(Ttrlevel, TheContentDecidesWhereTheNamePicksTheWrongLayout) {
     LevelDescription d = MakeSampleLevel(c.written, 2);
     d.tr1DemoLayout = c.demo;
     const QByteArray bytes = WriteLevel(d);
-    Ttrlevel level;
+    LevelReader level;
     SCOPED_TRACE(c.name);
-    ASSERT_EQ(level.LoadFromMemory(bytes, c.name, false), Ttrlevel::LoadOk);
+    ASSERT_EQ(level.LoadFromMemory(bytes, c.name, false), LevelReader::LoadOk);
     EXPECT_FALSE(level.Truncated);
-    EXPECT_EQ(level.GameVersion, c.gameVersion);
+    EXPECT_EQ(int(level.GameVersion), c.gameVersion);
     EXPECT_EQ(level.LayoutFromContent, c.fromContent);
     if (c.gameVersion <= 2) {
       EXPECT_EQ(level.PaletteAfterSprites, c.paletteAfterSprites);
@@ -163,12 +161,12 @@ TEST(Ttrlevel, TheContentDecidesWhereTheNamePicksTheWrongLayout) {
     EXPECT_TRUE(level.PagesComplete);
     EXPECT_TRUE(level.TablesComplete);
     // Textures only: the same generation and pages.
-    Ttrlevel pagesOnly;
-    ASSERT_EQ(pagesOnly.LoadFromMemory(bytes, c.name, true), Ttrlevel::LoadOk);
+    LevelReader pagesOnly;
+    ASSERT_EQ(pagesOnly.LoadFromMemory(bytes, c.name, true), LevelReader::LoadOk);
     EXPECT_FALSE(pagesOnly.Truncated);
     EXPECT_EQ(pagesOnly.TextileCount, 2);
     if (c.written == G::TR5) {
-      EXPECT_EQ(pagesOnly.GameVersion, 7);
+      EXPECT_EQ(int(pagesOnly.GameVersion), 7);
     }
     if (c.gameVersion <= 2) {
       EXPECT_EQ(pagesOnly.Palette8, level.Palette8);
@@ -176,43 +174,43 @@ TEST(Ttrlevel, TheContentDecidesWhereTheNamePicksTheWrongLayout) {
   }
 }
 
-TEST(Ttrlevel, ATr1DemoLevelOnDiskIsReadToItsEnd) {
+TEST(LevelReader, ATr1DemoLevelOnDiskIsReadToItsEnd) {
   QTemporaryDir dir;
   LevelDescription d = MakeSampleLevel(G::TR1, 3);
   d.tr1DemoLayout = true;
   const QString path = dir.filePath("LEVEL2.PHD");
   ASSERT_TRUE(WriteLevelFile(path, d));
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromFile(path, false), LevelReader::LoadOk);
   EXPECT_FALSE(level.Truncated);
-  EXPECT_EQ(level.GameVersion, 1);
+  EXPECT_EQ(int(level.GameVersion), 1);
   EXPECT_TRUE(level.PaletteAfterSprites);
   EXPECT_EQ(level.Textiles8, d.pages8);
   EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(level.Palette8.data()), 768), d.palette8);
   EXPECT_EQ(level.SoundData, d.samples);
 }
 
-TEST(Ttrlevel, EncryptedTr4IsRefusedAsSuch) {
+TEST(LevelReader, EncryptedTr4IsRefusedAsSuch) {
   QByteArray bytes = WriteLevel(MakeSampleLevel(G::TR4, 1));
   bytes[3] = 'c';
   for (const char* name : {"a.tr4", "a.trc", "a.phd"}) {
-    Ttrlevel level;
-    EXPECT_EQ(level.LoadFromMemory(bytes, name, false), Ttrlevel::LoadEncrypted) << name;
+    LevelReader level;
+    EXPECT_EQ(level.LoadFromMemory(bytes, name, false), LevelReader::LoadEncrypted) << name;
     EXPECT_EQ(level.FileVersion, 0u);
     EXPECT_FALSE(level.LevelLoaded);
   }
-  Ttrlevel level;
-  EXPECT_EQ(level.LoadFromMemory("TR4", "a.tr4", false), Ttrlevel::LoadUnknownVersion);
+  LevelReader level;
+  EXPECT_EQ(level.LoadFromMemory("TR4", "a.tr4", false), LevelReader::LoadUnknownVersion);
 }
 
 // A file that is damaged in either layout keeps the failure of the layout its name picks, with
 // the place where the reading stopped.
-TEST(Ttrlevel, AFailureNamesTheSectionAndItsOffset) {
+TEST(LevelReader, AFailureNamesTheSectionAndItsOffset) {
   LevelLayout layout;
   QByteArray tr2 = WriteLevel(MakeSampleLevel(G::TR2, 1), &layout);
   PatchU32(tr2, layout.objectTextureCount, 0xFFFFFF);
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromMemory(tr2, "a.tr2", false), Ttrlevel::LoadOk);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromMemory(tr2, "a.tr2", false), LevelReader::LoadOk);
   EXPECT_TRUE(level.Truncated);
   EXPECT_STREQ(level.Place.Section, "object textures");
   EXPECT_EQ(level.Place.Offset, layout.objectTextureCount);
@@ -221,9 +219,9 @@ TEST(Ttrlevel, AFailureNamesTheSectionAndItsOffset) {
   for (G g : {G::TR1, G::TR1Gold}) {
     QByteArray tr1 = WriteLevel(MakeSampleLevel(g, 1), &layout);
     PatchU32(tr1, layout.animatedTextureCount, 0xFFFFFF);
-    ASSERT_EQ(level.LoadFromMemory(tr1, g == G::TR1 ? "a.phd" : "a.tub", false), Ttrlevel::LoadOk);
+    ASSERT_EQ(level.LoadFromMemory(tr1, g == G::TR1 ? "a.phd" : "a.tub", false), LevelReader::LoadOk);
     EXPECT_TRUE(level.Truncated);
-    EXPECT_EQ(level.GameVersion, int(g));
+    EXPECT_EQ(int(level.GameVersion), int(g));
     EXPECT_FALSE(level.LayoutFromContent);
     EXPECT_STREQ(level.Place.Section, "animated textures");
     EXPECT_EQ(level.Place.Offset, layout.animatedTextureCount);
@@ -254,13 +252,13 @@ TEST(Ttrlevel, AFailureNamesTheSectionAndItsOffset) {
   }
 }
 
-TEST(Ttrlevel, Tr3PicturesFileEndsItsWalkAfterThePages) {
+TEST(LevelReader, Tr3PicturesFileEndsItsWalkAfterThePages) {
   LevelDescription d = MakeSampleLevel(G::TR3, 2);
-  d.fileVersion = Ttrlevel::kTr3PicturesVersion;
+  d.fileVersion = LevelReader::kTr3PicturesVersion;
   for (bool texturesOnly : {false, true}) {
-    Ttrlevel level;
-    ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "VICT.TR2", texturesOnly), Ttrlevel::LoadOk);
-    EXPECT_EQ(level.GameVersion, 5);
+    LevelReader level;
+    ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "VICT.TR2", texturesOnly), LevelReader::LoadOk);
+    EXPECT_EQ(int(level.GameVersion), 5);
     EXPECT_EQ(level.FileVersion, 0xFF180034u);
     EXPECT_FALSE(level.Truncated);
     EXPECT_EQ(level.TextileCount, 2);
@@ -269,39 +267,39 @@ TEST(Ttrlevel, Tr3PicturesFileEndsItsWalkAfterThePages) {
   }
 }
 
-TEST(Ttrlevel, UnknownAndTooShortFilesAreRefused) {
+TEST(LevelReader, UnknownAndTooShortFilesAreRefused) {
   const QByteArray unknown[] = {QByteArray(), QByteArray("\x20\0\0", 3), QByteArray("\x21\0\0\0", 4),
                                 QByteArray("TR5\0", 4), QByteArray("ZLIB\0\0\0\0\0\0\0\0", 12)};
   for (const QByteArray& bytes : unknown) {
-    Ttrlevel level;
-    EXPECT_EQ(level.LoadFromMemory(bytes, "a.tr4", false), Ttrlevel::LoadUnknownVersion) << bytes.size();
+    LevelReader level;
+    EXPECT_EQ(level.LoadFromMemory(bytes, "a.tr4", false), LevelReader::LoadUnknownVersion) << bytes.size();
     EXPECT_EQ(level.FileVersion, 0u);
-    EXPECT_EQ(level.GameVersion, 0);
+    EXPECT_EQ(int(level.GameVersion), 0);
     EXPECT_FALSE(level.LevelLoaded);
   }
 }
 
-TEST(Ttrlevel, FilesOnDisk) {
+TEST(LevelReader, FilesOnDisk) {
   QTemporaryDir dir;
   const LevelDescription d = MakeSampleLevel(G::TR2, 1);
   const QString path = dir.filePath(LevelFileName(d));
   ASSERT_TRUE(WriteLevelFile(path, d));
-  Ttrlevel level;
-  EXPECT_EQ(level.LoadFromFile(path, false), Ttrlevel::LoadOk);
+  LevelReader level;
+  EXPECT_EQ(level.LoadFromFile(path, false), LevelReader::LoadOk);
   EXPECT_EQ(level.Textiles16, d.pages16);
-  EXPECT_EQ(level.LoadFromFile(dir.filePath("missing.tr2"), false), Ttrlevel::LoadFileMissing);
+  EXPECT_EQ(level.LoadFromFile(dir.filePath("missing.tr2"), false), LevelReader::LoadFileMissing);
   EXPECT_FALSE(level.LevelLoaded);  // the level held before has been released
   EXPECT_TRUE(level.Textiles16.isEmpty());
 }
 
-TEST(Ttrlevel, FreeLevelDataReturnsToTheEmptyState) {
+TEST(LevelReader, FreeLevelDataReturnsToTheEmptyState) {
   RecordingProgress progress;
-  Ttrlevel level;
+  LevelReader level;
   level.ProgressGauge = &progress;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(MakeSampleLevel(G::TR4, 1)), "a.tr4", false), Ttrlevel::LoadOk);
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(MakeSampleLevel(G::TR4, 1)), "a.tr4", false), LevelReader::LoadOk);
   level.FreeLevelData();
   EXPECT_FALSE(level.LevelLoaded);
-  EXPECT_EQ(level.GameVersion, 0);
+  EXPECT_EQ(int(level.GameVersion), 0);
   EXPECT_EQ(level.FileVersion, 0u);
   EXPECT_EQ(level.TextileCount, 0);
   EXPECT_TRUE(level.Textiles32.isEmpty() && level.LevelData.isEmpty() && level.SoundData.isEmpty());
@@ -311,7 +309,7 @@ TEST(Ttrlevel, FreeLevelDataReturnsToTheEmptyState) {
   EXPECT_FALSE(level.LevelLoaded);
 }
 
-std::vector<int> ProgressOf(const QByteArray& bytes, const QString& name, bool texturesOnly, Ttrlevel& level) {
+std::vector<int> ProgressOf(const QByteArray& bytes, const QString& name, bool texturesOnly, LevelReader& level) {
   RecordingProgress progress;
   level.ProgressGauge = &progress;
   level.LoadFromMemory(bytes, name, texturesOnly);
@@ -319,14 +317,14 @@ std::vector<int> ProgressOf(const QByteArray& bytes, const QString& name, bool t
   return progress.values;
 }
 
-TEST(Ttrlevel, ProgressValuesOfEachGeneration) {
+TEST(LevelReader, ProgressValuesOfEachGeneration) {
   using V = std::vector<int>;
   auto withRooms = [](G g, int rooms) {
     LevelDescription d = MakeSampleLevel(g, 1);
     d.rooms.assign(size_t(rooms), RoomDescription{});
     return WriteLevel(d);
   };
-  Ttrlevel level;
+  LevelReader level;
   EXPECT_EQ(ProgressOf(withRooms(G::TR1, 4), "a.phd", false, level),
             (V{0, 30, 50, 57, 65, 72, 80, 80, 85, 90, 100, 0}));
   // A level already held is released first: 10.
@@ -343,10 +341,10 @@ TEST(Ttrlevel, ProgressValuesOfEachGeneration) {
   EXPECT_EQ(ProgressOf("nope", "a.tr4", false, level), (V{0, 0}));
 }
 
-TEST(Ttrlevel, AnimatedListIsKeptAsStored) {
+TEST(LevelReader, AnimatedListIsKeptAsStored) {
   LevelDescription d = MakeSampleLevel(G::TR2, 1);
   d.animatedRanges = {{10, 11}, {7}};
-  Ttrlevel level;
+  LevelReader level;
   level.LoadFromMemory(WriteLevel(d), "a.tr2", false);
   EXPECT_EQ(level.AnimatedTextures, (std::vector<std::uint16_t>{2, 1, 10, 11, 0, 7}));
   // A list that disagrees with its own ranges is not checked; a count of 0 gives no list.
@@ -356,29 +354,29 @@ TEST(Ttrlevel, AnimatedListIsKeptAsStored) {
   d.animatedWords = std::vector<std::uint16_t>{};
   level.LoadFromMemory(WriteLevel(d), "a.tr2", false);
   EXPECT_TRUE(level.AnimatedTextures.empty());
-  EXPECT_EQ(level.AnimatedTextureWordCount, 0);
+  EXPECT_EQ(int(level.AnimatedTextures.size()), 0);
   EXPECT_FALSE(level.Truncated);
 }
 
-TEST(Ttrlevel, Tr5RoomsAreFoundByTheirDeclaredLength) {
+TEST(LevelReader, Tr5RoomsAreFoundByTheirDeclaredLength) {
   LevelDescription d = MakeSampleLevel(G::TR5, 1);
   d.rooms[0].tr5DataLength = 1000;
   d.rooms[0].tr5PartsLength = 10;
   d.rooms[1].tr5DataLength = 0;
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.trc", false), Ttrlevel::LoadOk);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.trc", false), LevelReader::LoadOk);
   EXPECT_FALSE(level.Truncated);
   EXPECT_EQ(level.ObjectTextures, d.objectTextures);
   EXPECT_EQ(level.SoundData, d.soundData);
 }
 
-TEST(Ttrlevel, TextileCountOfCompressedLevelsComesFromThe16BitChunk) {
+TEST(LevelReader, TextileCountOfCompressedLevelsComesFromThe16BitChunk) {
   LevelDescription d = MakeSampleLevel(G::TR4, 12);
-  Ttrlevel level;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.tr4", true), Ttrlevel::LoadOk);
-  EXPECT_EQ(level.Textiles16Size, 1572864);
+  LevelReader level;
+  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.tr4", true), LevelReader::LoadOk);
+  EXPECT_EQ(level.Textiles16.size(), 1572864);
   EXPECT_EQ(level.TextileCount, 12);
-  EXPECT_EQ(level.Textiles32Size, 12 * 262144);
+  EXPECT_EQ(level.Textiles32.size(), 12 * 262144);
   EXPECT_FALSE(level.PagesShortened);
 }
 

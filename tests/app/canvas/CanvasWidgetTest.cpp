@@ -1,6 +1,6 @@
 // The canvas widget on the offscreen platform: painting, mouse wiring, pointers, drops, timer.
 
-#include "canvas/TFrameStack.h"
+#include "canvas/CanvasWidget.h"
 
 #include <gtest/gtest.h>
 #include <QMimeData>
@@ -32,7 +32,7 @@ class FrameStackWidget : public ::testing::Test {
     QMouseEvent event(QEvent::MouseMove, QPointF(p), Port()->mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton, keys);
     QCoreApplication::sendEvent(Port(), &event);
   }
-  TFrameStack frame;
+  CanvasWidget frame;
 };
 
 TEST_F(FrameStackWidget, ThePortShowsTheComposedLayers) {
@@ -118,7 +118,7 @@ TEST_F(FrameStackWidget, DraggingNearTheEdgeScrollsTheView) {
 
 TEST_F(FrameStackWidget, OnlyTheFirstLocalFileOfADropIsSignalled) {
   EXPECT_TRUE(frame.acceptDrops());
-  QSignalSpy spy(&frame, &TFrameStack::DragNDrop);
+  QSignalSpy spy(&frame, &CanvasWidget::DragNDrop);
   QMimeData data;
   data.setUrls({QUrl("https://example.org/a.tga"), QUrl::fromLocalFile("/tmp/first.tga"),
                 QUrl::fromLocalFile("/tmp/second.bmp"), QUrl::fromLocalFile("/tmp/third.tr4")});

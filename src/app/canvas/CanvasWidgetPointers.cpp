@@ -1,4 +1,4 @@
-#include "canvas/TFrameStackPointers.h"
+#include "canvas/CanvasWidgetPointers.h"
 
 #include <QPainter>
 #include <QPainterPath>

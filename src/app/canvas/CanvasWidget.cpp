@@ -1,4 +1,4 @@
-#include "canvas/TFrameStack.h"
+#include "canvas/CanvasWidget.h"
 
 #include <QClipboard>
 #include <QDragEnterEvent>
@@ -14,8 +14,8 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "canvas/CanvasWidgetPointers.h"
 #include "canvas/CanvasZoom.h"
-#include "canvas/TFrameStackPointers.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ constexpr int ScrollStep = 8;
 
 }  // namespace
 
-TBasePanel::TBasePanel(TFrameStack& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
+TBasePanel::TBasePanel(CanvasWidget& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
   setObjectName("BasePanel");
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);  // every exposed pixel is composed
@@ -103,7 +103,7 @@ void TBasePanel::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TBasePanel::leaveEvent(QEvent* /*event*/) { frame_.Model().HandleMouseLeave(); }
 
-TFrameStack::TFrameStack(QWidget* parent, std::unique_ptr<ImageStack> model)
+CanvasWidget::CanvasWidget(QWidget* parent, std::unique_ptr<ImageStack> model)
     : QWidget(parent), model_(model ? std::move(model) : std::make_unique<ImageStack>()) {
   ScrollBoxImageStack = new QScrollArea(this);
   ScrollBoxImageStack->setObjectName("ScrollBoxImageStack");
@@ -141,35 +141,35 @@ TFrameStack::TFrameStack(QWidget* parent, std::unique_ptr<ImageStack> model)
   OnDblClick = [m] { m->MouseIsDoubleClick(); };
 }
 
-TFrameStack::~TFrameStack() { model_->SetView(nullptr); }
+CanvasWidget::~CanvasWidget() { model_->SetView(nullptr); }
 
 // The model scrolls and measures in picture pixels; the scroll bars count widget pixels.
-QPoint TFrameStack::ScrollPosition() const {
+QPoint CanvasWidget::ScrollPosition() const {
   return QPoint(ScrollBoxImageStack->horizontalScrollBar()->value() / zoom_,
                 ScrollBoxImageStack->verticalScrollBar()->value() / zoom_);
 }
 
-void TFrameStack::SetScrollPosition(QPoint position) {
+void CanvasWidget::SetScrollPosition(QPoint position) {
   // An axis whose picture position stays is left where it is, not moved to a multiple of the zoom.
   const QPoint now = ScrollPosition();
   if (position.x() != now.x()) ScrollBoxImageStack->horizontalScrollBar()->setValue(position.x() * zoom_);
   if (position.y() != now.y()) ScrollBoxImageStack->verticalScrollBar()->setValue(position.y() * zoom_);
 }
 
-QSize TFrameStack::ClientSize() const {
+QSize CanvasWidget::ClientSize() const {
   const QSize visible = ScrollBoxImageStack->viewport()->size();
   return QSize(visible.width() / zoom_, visible.height() / zoom_);
 }
 
-void TFrameStack::Invalidate(const QRect& portRect) { BasePanel->update(WidgetRectOf(portRect, zoom_)); }
+void CanvasWidget::Invalidate(const QRect& portRect) { BasePanel->update(WidgetRectOf(portRect, zoom_)); }
 
-void TFrameStack::PortResized(QSize size) { BasePanel->setFixedSize(size * zoom_); }
+void CanvasWidget::PortResized(QSize size) { BasePanel->setFixedSize(size * zoom_); }
 
-void TFrameStack::PointerChanged(FramePointer pointer) { setCursor(FramePointerCursor(pointer)); }
+void CanvasWidget::PointerChanged(FramePointer pointer) { setCursor(FramePointerCursor(pointer)); }
 
-void TFrameStack::AcceptDrops() { setAcceptDrops(true); }
+void CanvasWidget::AcceptDrops() { setAcceptDrops(true); }
 
-void TFrameStack::SetTimerAnim(bool enabled, int intervalMs) {
+void CanvasWidget::SetTimerAnim(bool enabled, int intervalMs) {
   TimerAnim->setInterval(intervalMs * animSpeed_);
   if (enabled)
     TimerAnim->start();
@@ -177,20 +177,20 @@ void TFrameStack::SetTimerAnim(bool enabled, int intervalMs) {
     TimerAnim->stop();
 }
 
-void TFrameStack::SetAnimSpeed(int factor) {
+void CanvasWidget::SetAnimSpeed(int factor) {
   animSpeed_ = std::max(factor, 1);
   TimerAnim->setInterval(model_->AnimInterval * animSpeed_);
 }
 
-void TFrameStack::SetZoom(int factor) { ZoomAround(factor, ScrollBoxImageStack->viewport()->rect().center()); }
+void CanvasWidget::SetZoom(int factor) { ZoomAround(factor, ScrollBoxImageStack->viewport()->rect().center()); }
 
-void TFrameStack::ZoomIn() { SetZoom(NextZoomUp(zoom_)); }
+void CanvasWidget::ZoomIn() { SetZoom(NextZoomUp(zoom_)); }
 
-void TFrameStack::ZoomOut() { SetZoom(NextZoomDown(zoom_)); }
+void CanvasWidget::ZoomOut() { SetZoom(NextZoomDown(zoom_)); }
 
-void TFrameStack::ZoomReset() { SetZoom(1); }
+void CanvasWidget::ZoomReset() { SetZoom(1); }
 
-void TFrameStack::ZoomAround(int factor, QPoint anchor) {
+void CanvasWidget::ZoomAround(int factor, QPoint anchor) {
   const int next = SnapZoom(factor);
   if (next == zoom_) return;
   QScrollBar* bars[2] = {ScrollBoxImageStack->horizontalScrollBar(), ScrollBoxImageStack->verticalScrollBar()};
@@ -207,7 +207,7 @@ void TFrameStack::ZoomAround(int factor, QPoint anchor) {
   emit ZoomChanged(zoom_);
 }
 
-bool TFrameStack::eventFilter(QObject* watched, QEvent* event) {
+bool CanvasWidget::eventFilter(QObject* watched, QEvent* event) {
   QWidget* viewport = ScrollBoxImageStack->viewport();
   if ((watched != viewport && watched != BasePanel) || event->type() != QEvent::Wheel) return false;
   auto* wheel = static_cast<QWheelEvent*>(event);
@@ -224,11 +224,11 @@ bool TFrameStack::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-void TFrameStack::dragEnterEvent(QDragEnterEvent* event) {
+void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) {
   if (!FirstLocalFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
-void TFrameStack::dropEvent(QDropEvent* event) {
+void CanvasWidget::dropEvent(QDropEvent* event) {
   const QString path = FirstLocalFile(event->mimeData());
   if (path.isEmpty()) return;
   event->acceptProposedAction();

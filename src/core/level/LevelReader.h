@@ -6,6 +6,7 @@
 // keeps what it holds and stops the walk (result LoadOk, Truncated set); compressed data that is
 // damaged or would inflate beyond any real level raises EDecompressionError.
 
+#include "level/GameVersion.h"
 #include "level/LevelPlace.h"
 #include "level/ObjectTexture.h"
 
@@ -22,7 +23,7 @@ class MemoryFile;
 class LevelCursor;
 class ProgressIndicator;
 
-class Ttrlevel {
+class LevelReader {
  public:
   // LoadEncrypted: the file begins with "TR4c", the mark of an encrypted TR4 level; like an
   // unknown version, nothing is loaded.
@@ -33,10 +34,10 @@ class Ttrlevel {
   // "TR4c": an encrypted TR4 level.
   static constexpr std::uint32_t kEncryptedTr4Version = 0x63345254;
 
-  Ttrlevel() = default;
-  ~Ttrlevel();
-  Ttrlevel(const Ttrlevel&) = delete;
-  Ttrlevel& operator=(const Ttrlevel&) = delete;
+  LevelReader() = default;
+  ~LevelReader();
+  LevelReader(const LevelReader&) = delete;
+  LevelReader& operator=(const LevelReader&) = delete;
 
   // Reads the named file. The generation comes from the first four bytes and, for TR1 Gold,
   // the second TR2 variant and TR5, from ".TUB"/".tub", ".TRG"/".trg", ".TRC"/".trc" anywhere
@@ -49,30 +50,24 @@ class Ttrlevel {
   // named .tr4 and TR4 levels named .trc.
   // Raises EDecompressionError (with the place it was met), EFileReadError (exists but
   // unreadable), ELevelLimitError (more than any real level holds) and std::bad_alloc.
-  std::uint8_t LoadFromFile(const QString& fileName, bool texturesOnly);
+  LoadResult LoadFromFile(const QString& fileName, bool texturesOnly);
   // The same for a file's bytes already in memory; fileName only serves the name tests.
-  std::uint8_t LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
+  LoadResult LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
   // Releases everything and returns to the state after construction (ProgressGauge stays).
   void FreeLevelData();
 
   std::uint32_t FileVersion = 0;
-  std::int32_t GameVersion = 0;  // 1 TR1, 2 TR1 Gold, 3 and 4 TR2, 5 TR3, 6 TR4, 7 TR5
+  ::GameVersion GameVersion = ::GameVersion::Unknown;
   bool LevelLoaded = false;
   // Pages of 256 x 256 pixels that every page set of the generation really holds.
   std::int32_t TextileCount = 0;
-  QByteArray Textiles8;       // TR1-TR3: 65536 bytes a page, indices into Palette8
-  QByteArray Textiles16;      // TR2-TR5: 131072 bytes a page, ARGB 1-5-5-5
-  QByteArray Textiles32;      // TR4, TR5: 262144 bytes a page, B G R A
-  QByteArray MiscTextiles32;  // TR4, TR5: the third page chunk
-  std::int32_t Textiles32Size = 0;
-  std::int32_t Textiles16Size = 0;
-  std::int32_t MiscTextiles32Size = 0;
-  std::array<std::uint8_t, 768> Palette8{};    // TR1-TR3: 256 x R G B, 6 bits each
-  std::array<std::uint8_t, 1024> Palette16{};  // TR2, TR3
+  QByteArray Textiles8;                      // TR1-TR3: 65536 bytes a page, indices into Palette8
+  QByteArray Textiles16;                     // TR2-TR5: 131072 bytes a page, ARGB 1-5-5-5
+  QByteArray Textiles32;                     // TR4, TR5: 262144 bytes a page, B G R A
+  QByteArray MiscTextiles32;                 // TR4, TR5: the third page chunk
+  std::array<std::uint8_t, 768> Palette8{};  // TR1-TR3: 256 x R G B, 6 bits each
   std::uint16_t RoomCount = 0;
-  std::int32_t ObjectTextureCount = 0;
   std::vector<ObjectTexture> ObjectTextures;
-  std::int32_t AnimatedTextureWordCount = 0;
   std::vector<std::uint16_t> AnimatedTextures;
   QByteArray LevelData;  // TR4: the inflated level-data chunk
   QByteArray SoundData;
@@ -88,16 +83,16 @@ class Ttrlevel {
   // The section the walk read last, so where it stopped when it stopped early.
   LevelPlace Place;
 
-  // GameVersion 1 and 2: the palette lies right after the sprite sequences (TR1 Gold, and the TR1
+  // TR1 and TR1 Gold: the palette lies right after the sprite sequences (TR1 Gold, and the TR1
   // demo levels), not after the light map (TR1).
   bool PaletteAfterSprites = false;
   // The layout the file was read in is not the one its name picks (see LoadFromFile).
   bool LayoutFromContent = false;
 
  private:
-  Ttrlevel& operator=(Ttrlevel&&) = default;
+  LevelReader& operator=(LevelReader&&) = default;
 
-  std::uint8_t Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open);
+  LoadResult Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open);
   void Walk(MemoryFile& file, bool texturesOnly);
   // Walk, with the ways it can stop early caught: an early end sets Truncated, damaged
   // compressed data is returned (with its place) rather than raised.
@@ -118,3 +113,5 @@ class Ttrlevel {
   bool endedAtFileEnd_ = false;  // the walk read the whole file, not a byte more or less
   bool layoutsParted_ = false;   // the walk passed the point where its layout and the other one part
 };
+
+using Ttrlevel = LevelReader;  // the design's name, which the issues use
