@@ -307,8 +307,9 @@ TEST(CommandLine, HelpAndVersionPrintAndExit) {
     ASSERT_TRUE(program.waitForFinished(20000)) << option.toStdString();
     EXPECT_EQ(program.exitCode(), 0);
     const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
-    if (option == QLatin1String("--version")) EXPECT_TRUE(out.contains(QStringLiteral(MOSAICOR_VERSION))) << out.toStdString();
-    if (option == QLatin1String("--help")) EXPECT_TRUE(out.contains(QStringLiteral("--target"))) << out.toStdString();
+    const QString expected = option == QLatin1String("--version") ? QStringLiteral(MOSAICOR_VERSION)
+                                                                   : QStringLiteral("--target");
+    EXPECT_TRUE(out.contains(expected)) << out.toStdString();
   }
 }
 

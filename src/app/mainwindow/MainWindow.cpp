@@ -292,7 +292,7 @@ void MainWindow::ShowPointer(bool target, int x, int y) {
 
 void MainWindow::Reflect() {
   const WindowState& s = bench_->State;
-  ShowItem0(c_.SourceCombo, s.SourceComboText);
+  ShowItem0(c_.SourceCombo, s.SourceCaption);
   ShowItem0(c_.TargetCombo, s.TargetComboText);
   c_.SourceAreaInfo->setText(s.SourceAreaInfo);
   c_.TargetAreaInfo->setText(s.TargetAreaInfo);

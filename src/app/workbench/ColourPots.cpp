@@ -6,7 +6,7 @@
 
 namespace mosaicor {
 
-void ColourPots::FlatTile(unsigned colour) {
+void ColourPots::FlatTile(QRgb colour) {
   bench_.State.ClipTileColour = colour;
   bench_.Tiles().InitClipTile();
 }

@@ -2,6 +2,8 @@
 // The colour pots (transparent, empty, filler, picked), the filler colour dialog with its
 // history of the last eight filler colours, the colour picker, and the transparency tab.
 
+#include <QRgb>
+
 namespace mosaicor {
 
 class Workbench;
@@ -24,7 +26,7 @@ class ColourPots {
   void SpeedButtonAlphaClick(bool down);
 
  private:
-  void FlatTile(unsigned colour);
+  void FlatTile(QRgb colour);
   Workbench& bench_;
 };
 

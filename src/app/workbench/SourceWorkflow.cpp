@@ -65,11 +65,8 @@ void SourceWorkflow::ShowLoaded(const QImage& picture, PixelFormatCode format, c
   source.UpdateGrid();
   WindowState& s = bench_.State;
   s.SourceCaption = caption;
-  s.SourceComboText = caption;
   UpdateSourceAreaInfo(format);
 }
-
-void SourceWorkflow::ShowCaption() { bench_.State.SourceComboText = bench_.State.SourceCaption; }
 
 bool SourceWorkflow::LoadWithDialog(Loader loader, QString& path) {
   const bool level = loader != Loader::Picture;
@@ -77,10 +74,8 @@ bool SourceWorkflow::LoadWithDialog(Loader loader, QString& path) {
       level ? bench_.Dialogs.OpenLevelFile(path) : bench_.Dialogs.OpenPictureFile(path);
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
-  if (!chosen || !LoadFile(loader, *chosen, format, picture)) {
-    ShowCaption();
-    return false;
-  }
+  // Cancelled or failed: the box shows SourceCaption, which has not changed.
+  if (!chosen || !LoadFile(loader, *chosen, format, picture)) return false;
   path = *chosen;
   ShowLoaded(picture, format, path);
   return true;
@@ -127,10 +122,7 @@ bool SourceWorkflow::OpenFile(const QString& fileName) {
   const Loader loader = level ? Loader::LevelPages : Loader::Picture;
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
-  if (!LoadFile(loader, fileName, format, picture)) {
-    ShowCaption();
-    return false;
-  }
+  if (!LoadFile(loader, fileName, format, picture)) return false;
   // A dropped file counts as that file opened through its dialog: item 0 and the transparency
   // buttons then repeat it, not what was shown before.
   if (level) {

@@ -39,7 +39,6 @@ class SourceWorkflow {
   bool LoadFile(Loader loader, const QString& fileName, PixelFormatCode& format, QImage& picture);
   bool LoadWithDialog(Loader loader, QString& path);
   void ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& caption);
-  void ShowCaption();
   void RebuildAlpha();
 
   Workbench& bench_;

@@ -100,8 +100,6 @@ void TargetHistory::Push(std::unique_ptr<Edit> edit) {
     if (savedDepth_ > depth_) savedDepth_ = -1;
     redo_.clear();
   }
-  bytes_ = 0;
-  for (const auto& e : undo_) bytes_ += e->Bytes();
   bytes_ += edit->Bytes();
   undo_.push_back(std::move(edit));
   ++depth_;

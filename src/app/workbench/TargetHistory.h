@@ -56,6 +56,7 @@ class TargetHistory : private PaintObserver {
   // nothing was unsaved, the user discarded the changes, or they were saved.
   bool ConfirmDiscard();
 
+  // What the edits that can be undone keep.
   qsizetype MemoryUsed() const { return bytes_; }
   void SetMemoryLimit(qsizetype bytes) { limit_ = bytes; }
   std::size_t UndoCount() const { return undo_.size(); }

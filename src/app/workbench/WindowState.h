@@ -62,8 +62,9 @@ struct WindowState {
   SourceAction LastSourceAction = SourceAction::None;
 
   // What the controls show.
-  QString SourceComboText = texts::NoSourceLoaded;  // item 0 of SourceCombo, which is selected
-  QString TargetComboText = texts::NoTargetSaved;   // item 0 of TargetCombo
+  // Item 0 of the Target box: the caption, except after Copy All. (The Source box always shows
+  // SourceCaption.)
+  QString TargetComboText = texts::NoTargetSaved;
   QString SourceAreaInfo;
   QString TargetAreaInfo;
   QRgb TargetInfoColour = colours::InfoNormal;

@@ -20,8 +20,6 @@ struct ClipFixture : WindowFixture {
   QImage OnClipboard() { return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32); }
 };
 
-QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
-
 TEST(Clipboard, CheckBoxesAreNeverBothChecked) {
   ClipFixture f;
   f.c().CheckBoxExport->click();

@@ -21,8 +21,6 @@ struct TileFixture : WindowFixture {
   QImage TargetClip() { return target().Clip().PictureCopy().convertToFormat(QImage::Format_RGB32); }
 };
 
-QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
-
 TEST(SizeSelector, SizesItAsksFor) {
   EXPECT_EQ(RequestedTileSize(TileSizeMode::MultiTile, QSize(128, 192)), QSize(128, 192));
   EXPECT_EQ(RequestedTileSize(TileSizeMode::Fixed128, QSize(64, 64)), QSize(128, 128));
@@ -219,11 +217,7 @@ TEST(Road, ExtractCutResizePasteSaveAndCompare) {
   f.dialogs.files.push_back(out);
   f.bench().Targets().TargetComboOnSelect(1);
 
-  CollectedMessages messages;
-  ImageFileModule files(messages);
-  QImage saved;
-  PixelFormatCode format;
-  ASSERT_TRUE(files.LoadImageAs32BitsFile(saved, out, format));
+  const QImage saved = LoadBack(out);
   QImage expected(256, 512, QImage::Format_RGB32);
   expected.fill(Qt::black);
   for (QPoint at : {QPoint(0, 0), QPoint(64, 0), QPoint(128, 64)})

@@ -9,18 +9,6 @@
 namespace mosaicor::testing {
 namespace {
 
-QImage LoadBack(const QString& path) {
-  CollectedMessages messages;
-  ImageFileModule files(messages);
-  QImage picture;
-  PixelFormatCode format;
-  EXPECT_TRUE(files.LoadImageAs32BitsFile(picture, path, format)) << messages.last.toStdString();
-  return picture.convertToFormat(QImage::Format_ARGB32);
-}
-
-// Red, green and blue of every pixel, alpha aside.
-QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
-
 TEST(SourceSide, ExtractingALevelFillsTheSourceAndNamesIt) {
   WindowFixture f;
   const QString level = f.WriteLevel("four.tr4", LevelGeneration::TR4, 3);

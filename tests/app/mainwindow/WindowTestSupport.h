@@ -11,7 +11,10 @@
 
 #include "LevelWriter.h"
 #include "PictureWriters.h"
+#include <gtest/gtest.h>
+
 #include "extraction/MakeBeep.h"
+#include "imagefiles/ImageFileModule.h"
 #include "mainwindow/MainWindow.h"
 #include "workbench/ClipboardExchange.h"
 #include "workbench/ColourPots.h"
@@ -113,6 +116,19 @@ inline QImage Coordinates(int width, int height) {
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) picture.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, ((x >> 8) << 4) | (y >> 8)));
   return picture;
+}
+
+// Red, green and blue of every pixel, alpha aside.
+inline QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
+
+// A saved picture read back through the program's own loader.
+inline QImage LoadBack(const QString& path) {
+  CollectedMessages messages;
+  ImageFileModule files(messages);
+  QImage picture;
+  PixelFormatCode format;
+  EXPECT_TRUE(files.LoadImageAs32BitsFile(picture, path, format)) << messages.LastLine().toStdString();
+  return picture.convertToFormat(QImage::Format_ARGB32);
 }
 
 // The visible picture of a canvas, as 32-bit pixels.
