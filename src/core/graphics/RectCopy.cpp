@@ -23,33 +23,6 @@ ClippedCopy Clip(const QImage& destination, QPoint destinationPos, const QImage&
   return {r, offset};
 }
 
-// Calls write(destinationRow, sourceRow, count) for each row, with both rows as 32-bit colours;
-// rows of other layouts are converted first. Rows are walked so that a copy within one picture
-// reads each row before it is overwritten.
-template <typename WriteRow>
-void ForEachRow(QImage& destination, QPoint destinationPos, const QImage& source, const QRect& sourceRect,
-                WriteRow write) {
-  ClippedCopy c = Clip(destination, destinationPos, source, sourceRect);
-  if (c.source.isEmpty()) return;
-  if (!Is32Bit(destination)) destination = destination.convertToFormat(QImage::Format_ARGB32);
-  QImage converted;
-  const QImage* from = &source;
-  QRect r = c.source;
-  if (!Is32Bit(source)) {
-    converted = source.copy(r).convertToFormat(QImage::Format_ARGB32);
-    from = &converted;
-    r.moveTopLeft(QPoint(0, 0));
-  }
-  const QPoint o = c.source.topLeft() + c.offset - r.topLeft();
-  const bool upward = from == &destination && o.y() > 0;
-  for (int i = 0; i < r.height(); ++i) {
-    const int y = upward ? r.bottom() - i : r.top() + i;
-    const QRgb* s = reinterpret_cast<const QRgb*>(from->constScanLine(y)) + r.left();
-    QRgb* d = reinterpret_cast<QRgb*>(destination.scanLine(y + o.y())) + r.left() + o.x();
-    write(d, s, r.width());
-  }
-}
-
 bool SameLayout(const QImage& a, const QImage& b) { return a.format() == b.format() || (Is32Bit(a) && Is32Bit(b)); }
 
 }  // namespace
@@ -88,36 +61,4 @@ void CopyRect(QImage& destination, QPoint destinationPos, const QImage& source, 
   // Only the part that lands is converted.
   const QImage converted = source.copy(c.source).convertToFormat(QImage::Format_ARGB32);
   CopyPixels(destination, c.source.topLeft() + c.offset, converted, converted.rect());
-}
-
-void CopyWithKey(QImage& destination, QPoint destinationPos, const QImage& source, const QRect& sourceRect, QRgb key) {
-  ForEachRow(destination, destinationPos, source, sourceRect, [key](QRgb* d, const QRgb* s, int n) {
-    for (int x = 0; x < n; ++x)
-      if (!SameRgb(s[x], key)) d[x] = s[x];
-  });
-}
-
-void CopyReplacingColour(QImage& destination, QPoint destinationPos, const QImage& source, const QRect& sourceRect,
-                         QRgb from, QRgb to) {
-  ForEachRow(destination, destinationPos, source, sourceRect, [from, to](QRgb* d, const QRgb* s, int n) {
-    for (int x = 0; x < n; ++x) d[x] = SameRgb(s[x], from) ? to : s[x];
-  });
-}
-
-void StretchRect(QImage& destination, const QRect& destinationRect, const QImage& source, const QRect& sourceRect) {
-  const QRect clipped = destinationRect.intersected(destination.rect());
-  if (clipped.isEmpty() || sourceRect.isEmpty()) return;
-  if (!Is32Bit(destination)) destination = destination.convertToFormat(QImage::Format_ARGB32);
-  const QImage from = Is32Bit(source) ? source : source.convertToFormat(QImage::Format_ARGB32);
-  const qint64 dw = destinationRect.width(), dh = destinationRect.height();
-  for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-    const int sy = sourceRect.top() + static_cast<int>((y - destinationRect.top()) * sourceRect.height() / dh);
-    if (sy < 0 || sy >= from.height()) continue;
-    const QRgb* s = reinterpret_cast<const QRgb*>(from.constScanLine(sy));
-    QRgb* d = reinterpret_cast<QRgb*>(destination.scanLine(y));
-    for (int x = clipped.left(); x <= clipped.right(); ++x) {
-      const int sx = sourceRect.left() + static_cast<int>((x - destinationRect.left()) * sourceRect.width() / dw);
-      if (sx >= 0 && sx < from.width()) d[x] = s[sx];
-    }
-  }
 }

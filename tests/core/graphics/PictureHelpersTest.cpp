@@ -55,31 +55,6 @@ TEST(CopyRect, WithinOnePictureReadsBeforeItWrites) {
   EXPECT_EQ(image.pixel(3, 2), before.pixel(3, 0));
 }
 
-TEST(CopyWithKey, SkipsTheKeyColourAndReplacingSwapsIt) {
-  QImage source = Filled(4, 1, Black);
-  source.setPixel(1, 0, qRgb(200, 0, 0));
-  source.setPixel(2, 0, qRgba(0, 0, 0, 0));  // key by colour, whatever its alpha
-  QImage destination = Filled(4, 1, qRgb(5, 5, 5));
-  CopyWithKey(destination, QPoint(0, 0), source, source.rect(), Black);
-  EXPECT_EQ(destination.pixel(0, 0), qRgb(5, 5, 5));
-  EXPECT_EQ(destination.pixel(1, 0), qRgb(200, 0, 0));
-  EXPECT_EQ(destination.pixel(2, 0), qRgb(5, 5, 5));
-  CopyReplacingColour(destination, QPoint(0, 0), source, source.rect(), qRgb(200, 0, 0), qRgb(255, 0, 255));
-  EXPECT_EQ(destination.pixel(1, 0), qRgb(255, 0, 255));
-  EXPECT_EQ(destination.pixel(0, 0), Black);
-}
-
-TEST(StretchRect, NearestNeighbourBothWays) {
-  const QImage source = MakeCoordinatePicture(4, 4);
-  QImage big = Filled(8, 8, Black);
-  StretchRect(big, big.rect(), source, source.rect());
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) ASSERT_EQ(big.pixel(x, y), source.pixel(x / 2, y / 2));
-  QImage small = Filled(2, 2, Black);
-  StretchRect(small, small.rect(), source, source.rect());
-  EXPECT_EQ(small.pixel(1, 1), source.pixel(2, 2));
-}
-
 TEST(FillAndFrame, ClippedAndOnIndexedPictures) {
   QImage image = Filled(6, 5, Black);
   FillRect(image, QRect(4, 3, 10, 10), qRgb(9, 9, 9));
