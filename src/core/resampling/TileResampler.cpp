@@ -13,17 +13,9 @@ namespace {
 // of at most a few hundred pixels a side, so a larger request is a caller's mistake.
 constexpr int64_t kMaxPictureBytes = int64_t{1} << 30;
 
-// One source row (horizontal pass) or one work-picture column (vertical pass) as a plain
-// integer array per channel, so that the blends read no picture format.
-struct LineCache {
-  explicit LineCache(int length) : R(length), G(length), B(length) {}
-  void Set(int n, int r, int g, int b) {
-    R[n] = r;
-    G[n] = g;
-    B[n] = b;
-  }
-  std::vector<int32_t> R, G, B;
-};
+// Rows of the source are transposed in strips of this many, so that the horizontal pass, too,
+// blends whole contiguous lines; a strip of a wide source stays a few hundred kilobytes.
+constexpr int kStripRows = 64;
 
 // A weighted sum divided by the total of its weights, truncating toward zero, then clamped to a
 // byte (the filter's negative lobes overshoot at hard edges). A zero total comes from filters
@@ -34,18 +26,22 @@ uint8_t Normalise(int32_t sum, int32_t total) {
   return static_cast<uint8_t>(std::clamp(value, 0, 255));
 }
 
-// Writes the blend of the cached line by `taps` to rgb[0 .. 2].
-void Blend(const TapList& taps, const LineCache& line, uint8_t* rgb) {
-  int32_t total = 0, r = 0, g = 0, b = 0;
+// Blends whole lines of bytes by one tap list: sums[k] = Σ weight × line(index)[k] for every k,
+// where line n starts at lines + n × stride. Returns the total of the weights. Every output byte
+// of a pass shares its tap list with a whole line of others, so the inner loop runs along
+// contiguous memory, which the compiler vectorises.
+int32_t SumLines(const TapList& taps, const uint8_t* lines, size_t stride, std::vector<int32_t>& sums) {
+  std::fill(sums.begin(), sums.end(), 0);
+  int32_t total = 0;
+  int32_t* sum = sums.data();
+  const size_t length = sums.size();
   for (const Tap& tap : taps) {
     total += tap.Weight;
-    r += tap.Weight * line.R[tap.Index];
-    g += tap.Weight * line.G[tap.Index];
-    b += tap.Weight * line.B[tap.Index];
+    const int32_t weight = tap.Weight;
+    const uint8_t* line = lines + static_cast<size_t>(tap.Index) * stride;
+    for (size_t k = 0; k < length; ++k) sum[k] += weight * line[k];
   }
-  rgb[0] = Normalise(r, total);
-  rgb[1] = Normalise(g, total);
-  rgb[2] = Normalise(b, total);
+  return total;
 }
 
 }  // namespace
@@ -65,25 +61,42 @@ bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, 
                              ? source
                              : source.convertToFormat(QImage::Format_ARGB32);
 
-  // Horizontal pass: every source row into the work picture, nw × sh bytes R, G, B.
+  // Horizontal pass into the work picture, nw × sh pixels R, G, B. Each strip of source rows is
+  // transposed first: line x holds column x of the strip as R, G, B triples.
   std::vector<uint8_t> work(static_cast<size_t>(nw) * sh * 3);
   const std::vector<TapList> across = BuildTapLists(sw, nw, AxisScale(sw, nw), filter, radius);
-  LineCache row(sw);
-  for (int k = 0; k < sh; ++k) {
-    const QRgb* pixels = reinterpret_cast<const QRgb*>(colours.constScanLine(k));
-    for (int n = 0; n < sw; ++n) row.Set(n, qRed(pixels[n]), qGreen(pixels[n]), qBlue(pixels[n]));
-    for (int i = 0; i < nw; ++i) Blend(across[i], row, &work[(static_cast<size_t>(k) * nw + i) * 3]);
+  std::vector<uint8_t> strip(static_cast<size_t>(sw) * std::min(sh, kStripRows) * 3);
+  std::vector<int32_t> sums;
+  for (int top = 0; top < sh; top += kStripRows) {
+    const int rows = std::min(kStripRows, sh - top);
+    const size_t stride = static_cast<size_t>(rows) * 3;
+    for (int r = 0; r < rows; ++r) {
+      const QRgb* pixels = reinterpret_cast<const QRgb*>(colours.constScanLine(top + r));
+      for (int x = 0; x < sw; ++x) {
+        uint8_t* triple = &strip[x * stride + static_cast<size_t>(r) * 3];
+        triple[0] = static_cast<uint8_t>(qRed(pixels[x]));
+        triple[1] = static_cast<uint8_t>(qGreen(pixels[x]));
+        triple[2] = static_cast<uint8_t>(qBlue(pixels[x]));
+      }
+    }
+    sums.resize(stride);
+    for (int i = 0; i < nw; ++i) {
+      const int32_t total = SumLines(across[i], strip.data(), stride, sums);
+      for (int r = 0; r < rows; ++r) {
+        uint8_t* rgb = &work[(static_cast<size_t>(top + r) * nw + i) * 3];
+        for (int c = 0; c < 3; ++c) rgb[c] = Normalise(sums[static_cast<size_t>(r) * 3 + c], total);
+      }
+    }
   }
 
-  // Vertical pass: every column of the work picture into the output.
+  // Vertical pass: the work picture's rows are whole lines already.
   const std::vector<TapList> down = BuildTapLists(sh, nh, AxisScale(sh, nh), filter, radius);
-  LineCache column(sh);
-  for (int k = 0; k < nw; ++k) {
-    for (int n = 0; n < sh; ++n) {
-      const uint8_t* rgb = &work[(static_cast<size_t>(n) * nw + k) * 3];
-      column.Set(n, rgb[0], rgb[1], rgb[2]);
-    }
-    for (int j = 0; j < nh; ++j) Blend(down[j], column, dest.scanLine(j) + k * 3);
+  const size_t rowBytes = static_cast<size_t>(nw) * 3;
+  sums.resize(rowBytes);
+  for (int j = 0; j < nh; ++j) {
+    const int32_t total = SumLines(down[j], work.data(), rowBytes, sums);
+    uint8_t* out = dest.scanLine(j);
+    for (size_t k = 0; k < rowBytes; ++k) out[k] = Normalise(sums[k], total);
   }
   return true;
 }
