@@ -5,6 +5,11 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+#elif defined(MOSAICOR_HAVE_ALSA)
+#include <alsa/asoundlib.h>
+#endif
+
+#if defined(_WIN32)
 
 TonePlayer::TonePlayer() { device_ = this; }
 TonePlayer::~TonePlayer() = default;
@@ -13,7 +18,6 @@ void TonePlayer::PlayTone(int frequencyHz, int durationMs) {
 }
 
 #elif defined(MOSAICOR_HAVE_ALSA)
-#include <alsa/asoundlib.h>
 
 namespace {
 constexpr unsigned SampleRate = 22050;
