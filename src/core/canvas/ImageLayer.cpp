@@ -64,7 +64,7 @@ void ImageLayer::Damage(const QRect& pictureRect) {
   if (damage_ && Shown() && !pictureRect.isEmpty()) damage_->LayerDamaged(pictureRect.translated(position_));
 }
 
-QImage& ImageLayer::Picture() {
+QImage& ImageLayer::EditPicture() {
   Materialise();
   ink_ = QRegion(QRect(QPoint(0, 0), size_));
   DamageAll();

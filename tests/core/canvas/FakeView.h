@@ -1,5 +1,5 @@
 #pragma once
-// A view and clipboard for driving the canvas model in tests: records what the model asks.
+// A view for driving the canvas model in tests: records what the model asks.
 
 #include <QImage>
 #include <QRegion>
@@ -34,12 +34,8 @@ class FakeView : public CanvasView {
     timerOn = enabled;
     timerInterval = intervalMs;
   }
-};
-
-class FakeClipboard : public ClipboardSink {
- public:
-  std::vector<QImage> bitmaps;
-  void PutBitmap(const QImage& bitmap) override { bitmaps.push_back(bitmap); }
+  void ExportCut(const QImage& cut) override { exports.push_back(cut); }
+  std::vector<QImage> exports;
 };
 
 // Exclusive right/bottom form of a rectangle, for comparing with hand-computed values.
