@@ -14,6 +14,8 @@
 #include "canvas/LayerCompositor.h"
 #include "graphics/RectDrawing.h"
 
+using namespace mosaicor;
+
 namespace {
 
 constexpr int Width = 512, Height = 16384;

@@ -12,6 +12,8 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 // A view that only remembers what needs repainting, as the widget's would.

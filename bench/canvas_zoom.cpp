@@ -11,6 +11,8 @@
 #include "canvas/CanvasZoom.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 constexpr int Width = 512, Height = 16384, Zoom = 8;

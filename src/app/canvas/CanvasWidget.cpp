@@ -17,6 +17,8 @@
 #include "canvas/CanvasWidgetPointers.h"
 #include "canvas/CanvasZoom.h"
 
+namespace mosaicor {
+
 namespace {
 
 MouseButton ButtonOf(Qt::MouseButton button) {
@@ -227,3 +229,5 @@ void CanvasWidget::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   emit DragNDrop(path);
 }
+
+}  // namespace mosaicor

@@ -16,6 +16,8 @@
 
 #include "canvas/ImageStack.h"
 
+namespace mosaicor {
+
 class CanvasWidget;
 
 // The port: paints the composed layers over the exposed region and receives all mouse events
@@ -108,3 +110,5 @@ class CanvasWidget : public QWidget, private CanvasView {
 };
 
 using TFrameStack = CanvasWidget;  // the design's name, which the issues use
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 #include "canvas/LayerStack.h"
 #include "canvas/LayerCompositor.h"
 
+namespace mosaicor {
+
 int SnapZoom(int factor) {
   int best = ZoomFactors.front();
   for (int z : ZoomFactors)
@@ -63,3 +65,5 @@ void PaintZoomed(QPainter& painter, const LayerStack& stack, const QRegion& regi
       painter.drawImage(WidgetRectOf(port, zoom), part);
   }
 }
+
+}  // namespace mosaicor

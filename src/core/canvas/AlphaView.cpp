@@ -6,6 +6,7 @@
 #include <emmintrin.h>
 #endif
 
+namespace mosaicor {
 
 namespace {
 
@@ -83,8 +84,9 @@ void MakeAlphaView(const QImage& source, QImage& view) {
 #endif
 }
 
-
 bool FitsAlphaView(const QImage& view, const QImage& source) {
   return !view.isNull() && view.size() == source.size() && view.format() == source.format() &&
          view.colorTable() == source.colorTable();
 }
+
+}  // namespace mosaicor

@@ -7,8 +7,12 @@
 
 #include <QImage>
 
+namespace mosaicor {
+
 // Writes the view of `source` into `view`, a picture of the same size and layout.
 void MakeAlphaView(const QImage& source, QImage& view);
 
 // True when `view` can take the view of `source` as it is (same size, layout and colours).
 bool FitsAlphaView(const QImage& view, const QImage& source);
+
+}  // namespace mosaicor

@@ -6,6 +6,8 @@
 #include "canvas/LayerStack.h"
 #include "graphics/RectCopy.h"
 
+namespace mosaicor {
+
 namespace {
 
 constexpr int ClassicInterval = 80;  // ms per frame
@@ -116,3 +118,5 @@ void AnimationPreview::Release() {
   area_ = QRegion();
   scrollInWork_ = false;
 }
+
+}  // namespace mosaicor

@@ -13,6 +13,8 @@
 #include "canvas/CellRun.h"
 #include "canvas/GridGeometry.h"
 
+namespace mosaicor {
+
 class LayerStack;
 
 class AnimationPreview {
@@ -71,3 +73,5 @@ class AnimationPreview {
   QRegion area_;
   bool scrollInWork_ = false;
 };
+
+}  // namespace mosaicor

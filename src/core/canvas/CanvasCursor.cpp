@@ -8,6 +8,8 @@
 #include "graphics/RectCopy.h"
 #include "graphics/RectDrawing.h"
 
+namespace mosaicor {
+
 void CanvasCursor::EnterMode(CanvasMode mode) {
   struct Look {
     bool selection, clip, cursor;
@@ -207,3 +209,5 @@ void CanvasCursor::PasteClip(MouseButton button, ShiftState shift) {
   }
   if (!(shift & ssCtrl)) SetModeToIdle();
 }
+
+}  // namespace mosaicor

@@ -9,6 +9,8 @@
 
 #include "canvas/CanvasTypes.h"
 
+namespace mosaicor {
+
 class CanvasGrid;
 class LayerStack;
 
@@ -82,3 +84,5 @@ class CanvasCursor {
   const CanvasGrid& grid_;
   FramePointer pointer_ = FramePointer::Default;
 };
+
+}  // namespace mosaicor

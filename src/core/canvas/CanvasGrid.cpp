@@ -5,6 +5,8 @@
 #include "canvas/GridPainter.h"
 #include "canvas/LayerStack.h"
 
+namespace mosaicor {
+
 GridGeometry CanvasGrid::Geometry() const {
   GridGeometry g;
   g.CellWidth = std::max(CellWidth, 1);
@@ -78,3 +80,5 @@ void CanvasGrid::ToggleLockAt(QPoint point) {
   if (GridLocked) UpdateGrid();
   layers_.L5_Grid().SetVisible(GridLocked);
 }
+
+}  // namespace mosaicor

@@ -9,6 +9,8 @@
 #include "canvas/CanvasTypes.h"
 #include "canvas/GridGeometry.h"
 
+namespace mosaicor {
+
 class LayerStack;
 
 class CanvasGrid {
@@ -50,3 +52,5 @@ class CanvasGrid {
   int rows_ = 0;
   QRect rect_;
 };
+
+}  // namespace mosaicor

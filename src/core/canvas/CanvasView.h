@@ -11,6 +11,8 @@
 
 #include "canvas/CanvasTypes.h"
 
+namespace mosaicor {
+
 class CanvasView {
  public:
   virtual ~CanvasView() = default;
@@ -36,3 +38,5 @@ class CanvasView {
   // A cut made while AutoExport is on.
   virtual void ExportCut(const QImage& cut) { (void)cut; }
 };
+
+}  // namespace mosaicor

@@ -6,6 +6,8 @@
 #include "graphics/RectCopy.h"
 #include "graphics/RectDrawing.h"
 
+namespace mosaicor {
+
 namespace {
 
 bool Is32BitOrIndexed(const QImage& image) {
@@ -202,3 +204,5 @@ void ImageLayer::SetKeyColour(QRgb key) {
   keyColour_ = key;
   DamageAll();
 }
+
+}  // namespace mosaicor

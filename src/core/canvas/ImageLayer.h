@@ -14,6 +14,8 @@
 
 #include "canvas/CanvasTypes.h"
 
+namespace mosaicor {
+
 // Told the port rectangles whose look a layer changed.
 class LayerDamageSink {
  public:
@@ -120,3 +122,5 @@ class ImageLayer {
   QRgb keyColour_ = CanvasColours::Clear;
   QRgb fillColour_ = CanvasColours::Clear;
 };
+
+}  // namespace mosaicor

@@ -6,6 +6,8 @@
 #include "canvas/TileTransforms.h"
 #include "graphics/RectCopy.h"
 
+namespace mosaicor {
+
 void ImageStack::InitStack(int width, int height) {
   layers_.Reset(width, height);
   layers_.SetPort(QSize(width, height));
@@ -152,3 +154,5 @@ void ImageStack::ShiftCells() {
   const QRect to = cursor_.CursorRect;
   layers_.L1_Image().Paint(run.Area() + to, [&](QImage& picture) { ShiftTiles(picture, run, to); });
 }
+
+}  // namespace mosaicor

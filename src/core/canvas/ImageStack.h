@@ -12,6 +12,8 @@
 #include "canvas/CanvasView.h"
 #include "canvas/LayerStack.h"
 
+namespace mosaicor {
+
 class ImageStack {
  public:
   ImageStack() = default;
@@ -76,3 +78,5 @@ class ImageStack {
   CanvasCursor cursor_{layers_, grid_};
   AnimationPreview animation_{layers_};
 };
+
+}  // namespace mosaicor

@@ -9,6 +9,8 @@
 #include "canvas/LayerStack.h"
 #include "graphics/RectCopy.h"
 
+namespace mosaicor {
+
 namespace {
 
 constexpr QRgb Opaque = 0xFF000000u;
@@ -151,3 +153,5 @@ QImage ComposeLayers(const LayerStack& stack, const QRect& portRect) {
   ComposeLayers(stack, portRect, target, QPoint(0, 0));
   return target;
 }
+
+}  // namespace mosaicor

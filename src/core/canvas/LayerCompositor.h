@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QRect>
 
+namespace mosaicor {
+
 class LayerStack;
 
 // Writes portRect of the composed canvas to `target` (Format_RGB32) at targetPos. Parts of
@@ -15,3 +17,5 @@ void ComposeLayers(const LayerStack& stack, const QRect& portRect, QImage& targe
 
 // The composed port rectangle as a new RGB32 picture.
 QImage ComposeLayers(const LayerStack& stack, const QRect& portRect);
+
+}  // namespace mosaicor

@@ -5,6 +5,8 @@
 #include "canvas/AlphaView.h"
 #include "canvas/CursorPictures.h"
 
+namespace mosaicor {
+
 namespace {
 
 // The selection layer is never shorter than this, whatever the picture.
@@ -81,3 +83,5 @@ void LayerStack::ExtractAlpha() {
   }
   alpha_.Paint(QRect(QPoint(0, 0), source.size()), [&](QImage& view) { MakeAlphaView(source, view); });
 }
+
+}  // namespace mosaicor

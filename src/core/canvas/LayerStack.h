@@ -10,6 +10,8 @@
 #include "canvas/CanvasView.h"
 #include "canvas/ImageLayer.h"
 
+namespace mosaicor {
+
 // The colours of a canvas; the host may change them (the Target's BackColor).
 struct CanvasPalette {
   QRgb ClearColor = CanvasColours::Clear;
@@ -79,3 +81,5 @@ class LayerStack : private LayerDamageSink {
   CanvasView* view_ = nullptr;
   QSize port_{0, 0};
 };
+
+}  // namespace mosaicor

@@ -3,6 +3,8 @@
 #include "canvas/CanvasTypes.h"
 #include "graphics/RectCopy.h"
 
+namespace mosaicor {
+
 namespace {
 
 // The tile with every pixel (x, y), i-th in reading order, moved to destination(x, y, i, w, h).
@@ -48,3 +50,5 @@ void ShiftTiles(QImage& picture, CellRun& run, const QRect& lastRect) {
   QImage spare = BlankLike(picture, cell.size());
   run.Step(picture, spare, lastRect);
 }
+
+}  // namespace mosaicor

@@ -10,6 +10,8 @@
 
 #include "canvas/CellRun.h"
 
+namespace mosaicor {
+
 // The rectangle of `picture` as a cell-sized 32-bit tile; whatever of it lies outside the picture
 // (all of it for a null picture) is black.
 QImage TileOf(const QImage& picture, const QRect& rect, QSize cell);
@@ -26,3 +28,5 @@ void SwapTiles(QImage& picture, const QRect& from, const QRect& to, const QImage
 // The cells of the run each take their neighbour's content toward its released end, and
 // `lastRect` takes the content of the pressed end.
 void ShiftTiles(QImage& picture, CellRun& run, const QRect& lastRect);
+
+}  // namespace mosaicor

@@ -10,6 +10,8 @@
 #include "canvas/CanvasWidget.h"
 #include "canvas/LayerCompositor.h"
 
+using namespace mosaicor;
+
 namespace {
 
 class FrameStackAnimation : public ::testing::Test {

@@ -13,6 +13,8 @@
 #include "TestPictures.h"
 #include "canvas/LayerCompositor.h"
 
+using namespace mosaicor;
+
 namespace {
 
 class FrameStackWidget : public ::testing::Test {

@@ -16,6 +16,8 @@
 #include "canvas/CanvasWidget.h"
 #include "canvas/LayerCompositor.h"
 
+using namespace mosaicor;
+
 namespace {
 
 const std::vector<int> AllZooms{1, 2, 3, 4, 6, 8};

@@ -7,6 +7,8 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 // A picture whose raw words are the given function of (x, y).

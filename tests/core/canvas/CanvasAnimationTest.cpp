@@ -9,6 +9,8 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 class CanvasAnimation : public ::testing::Test {

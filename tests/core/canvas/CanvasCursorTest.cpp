@@ -5,6 +5,8 @@
 #include "FakeView.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 class CanvasCursor : public ::testing::Test {

@@ -6,6 +6,8 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 class CanvasCutPaste : public ::testing::Test {

@@ -7,6 +7,8 @@
 #include "canvas/ImageStack.h"
 #include "graphics/RectDrawing.h"
 
+using namespace mosaicor;
+
 namespace {
 
 constexpr QRgb Black = qRgb(0, 0, 0);

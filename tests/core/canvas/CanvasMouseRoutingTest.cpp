@@ -7,6 +7,8 @@
 #include "canvas/CursorPictures.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 // A picture whose cells each hold one colour, with one marked pixel in the top-left cell.

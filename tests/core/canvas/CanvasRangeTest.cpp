@@ -5,6 +5,8 @@
 #include "FakeView.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 constexpr QRgb Green = qRgb(0, 255, 0);

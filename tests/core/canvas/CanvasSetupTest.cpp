@@ -6,6 +6,8 @@
 #include "canvas/ImageStack.h"
 #include "canvas/LayerCompositor.h"
 
+using namespace mosaicor;
+
 namespace {
 
 bool AllBlack(const ImageLayer& layer) {

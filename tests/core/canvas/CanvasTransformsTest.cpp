@@ -10,6 +10,8 @@
 #include "canvas/CursorPictures.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 class CanvasTransforms : public ::testing::Test {

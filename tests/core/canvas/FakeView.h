@@ -7,14 +7,14 @@
 
 #include "canvas/CanvasView.h"
 
-class FakeView : public CanvasView {
+class FakeView : public mosaicor::CanvasView {
  public:
   QPoint scroll{0, 0};
   QSize client{256, 256};
   QSize scrollRange{1 << 20, 1 << 20};
   QRegion dirty;
   QSize port;
-  FramePointer pointer = FramePointer::Default;
+  mosaicor::FramePointer pointer = mosaicor::FramePointer::Default;
   int repaints = 0;
   bool dropsAccepted = false;
   bool timerOn = false;
@@ -28,7 +28,7 @@ class FakeView : public CanvasView {
   void Invalidate(const QRect& r) override { dirty += r; }
   void RepaintNow() override { ++repaints; }
   void PortResized(QSize size) override { port = size; }
-  void PointerChanged(FramePointer p) override { pointer = p; }
+  void PointerChanged(mosaicor::FramePointer p) override { pointer = p; }
   void AcceptDrops() override { dropsAccepted = true; }
   void SetTimerAnim(bool enabled, int intervalMs) override {
     timerOn = enabled;

@@ -8,6 +8,8 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 class Compositor : public ::testing::Test {
