@@ -283,4 +283,34 @@ TEST_F(CanvasAnimation, LayoutsOtherThan32BitsCycleByteForByte) {
   EXPECT_TRUE(PictureAsItWas());
 }
 
+// The preview on its own, as the canvas drives it: Tick says when the animation has ended (the
+// canvas then goes Idle), exactly once; StopNow says whether one was running.
+TEST(AnimationPreviewPart, TickReportsTheEndOnceAndNoViewIsNeeded) {
+  LayerStack layers;
+  layers.Reset(256, 128);
+  const QImage picture = MakeCoordinatePicture(256, 128);
+  layers.L1_Image().SetPicture(picture);
+  AnimationPreview preview(layers);
+  EXPECT_FALSE(preview.StopNow());
+  GridGeometry grid = GridGeometry::Fit(QSize(256, 128), 64, 64, 0, 0);
+  preview.Start(grid, 1, 3);
+  EXPECT_FALSE(preview.Scrolls());
+  EXPECT_EQ(preview.AnimPeriod(), 3);
+  EXPECT_FALSE(preview.Tick());
+  EXPECT_NE(layers.L1_Image().PictureCopy(), picture);
+  preview.AnimRunning = false;
+  int ends = 0;
+  for (int i = 0; i < 4; ++i) ends += preview.Tick() ? 1 : 0;
+  EXPECT_EQ(ends, 1);
+  EXPECT_FALSE(preview.AnimExists());
+  EXPECT_EQ(layers.L1_Image().PictureCopy(), picture);
+
+  preview.Start(grid, 5, 5);
+  EXPECT_TRUE(preview.Scrolls());
+  preview.Tick();
+  EXPECT_TRUE(preview.StopNow());
+  EXPECT_FALSE(preview.AnimExists());
+  EXPECT_EQ(layers.L1_Image().PictureCopy(), picture);
+}
+
 }  // namespace
