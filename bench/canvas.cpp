@@ -63,7 +63,8 @@ void PasteMove(benchmark::State& state) {
     // Alternate between two neighbouring cells so every move really moves the preview.
     const int x = (step++ & 1) ? 100 : 170;
     stack.MouseIsOnMove(0, x, y);
-    for (const QRect& r : (view.dirty & Viewport)) ComposeLayers(stack.Layers(), r, screen, r.topLeft() - Viewport.topLeft());
+    for (const QRect& r : (view.dirty & Viewport))
+      ComposeLayers(stack.Layers(), r, screen, r.topLeft() - Viewport.topLeft());
     view.dirty = QRegion();
     benchmark::DoNotOptimize(screen.constBits());
   }

@@ -169,7 +169,8 @@ void CanvasWidget::SetTimerAnim(bool enabled, int intervalMs) {
 
 // Cuts go out opaque, so that the magenta key stays visible in a paint program.
 void CanvasWidget::ExportCut(const QImage& cut) {
-  if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(cut.convertToFormat(QImage::Format_RGB32));
+  if (QClipboard* clipboard = QGuiApplication::clipboard())
+    clipboard->setImage(cut.convertToFormat(QImage::Format_RGB32));
 }
 
 void CanvasWidget::SetAnimSpeed(int factor) {

@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <memory>
 
 #include "canvas/ImageStack.h"
 

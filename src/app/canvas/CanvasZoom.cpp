@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "canvas/LayerStack.h"
 #include "canvas/LayerCompositor.h"
+#include "canvas/LayerStack.h"
 
 namespace mosaicor {
 

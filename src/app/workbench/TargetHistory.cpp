@@ -49,7 +49,9 @@ struct TargetHistory::Edit {
   }
 };
 
-TargetHistory::TargetHistory(Workbench& bench) : bench_(bench) { bench_.Target.Layers().L1_Image().SetPaintObserver(this); }
+TargetHistory::TargetHistory(Workbench& bench) : bench_(bench) {
+  bench_.Target.Layers().L1_Image().SetPaintObserver(this);
+}
 
 TargetHistory::~TargetHistory() { bench_.Target.Layers().L1_Image().SetPaintObserver(nullptr); }
 
@@ -124,10 +126,12 @@ void TargetHistory::Apply(Edit& edit, bool undo) {
   } else if (undo) {
     // Last first, so that where patches overlap the oldest pixels are the ones left.
     for (auto p = edit.patches.rbegin(); p != edit.patches.rend(); ++p)
-      target.Layers().L1_Image().Paint(p->rect, [&](QImage& picture) { CopyRect(picture, p->rect.topLeft(), p->before, p->before.rect()); });
+      target.Layers().L1_Image().Paint(
+          p->rect, [&](QImage& picture) { CopyRect(picture, p->rect.topLeft(), p->before, p->before.rect()); });
   } else {
     for (const Patch& p : edit.patches)
-      target.Layers().L1_Image().Paint(p.rect, [&](QImage& picture) { CopyRect(picture, p.rect.topLeft(), p.after, p.after.rect()); });
+      target.Layers().L1_Image().Paint(
+          p.rect, [&](QImage& picture) { CopyRect(picture, p.rect.topLeft(), p.after, p.after.rect()); });
   }
   applying_ = false;
 }

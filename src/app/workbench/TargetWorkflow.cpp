@@ -46,7 +46,8 @@ bool TargetWorkflow::SaveToFile(const QString& fileName) {
   ImageStack& target = bench_.Target;
   target.StopAnimationNow();
   const QSize port = target.Layers().PortSize();
-  if (!bench_.Pictures.SaveImageAs24BitsFile(target.Layers().L1_Image().PictureCopy(), port.width(), port.height(), fileName))
+  if (!bench_.Pictures.SaveImageAs24BitsFile(target.Layers().L1_Image().PictureCopy(), port.width(), port.height(),
+                                             fileName))
     return false;
   WindowState& s = bench_.State;
   s.SavePath = fileName;

@@ -28,8 +28,8 @@ class AnimationPreview {
 
   int AnimFirst() const { return first_; }
   int AnimLast() const { return last_; }
-  int AnimPeriod() const { return period_; }  // ticks in one round
-  int AnimPhase() const { return phase_; }    // ticks into the round
+  int AnimPeriod() const { return period_; }      // ticks in one round
+  int AnimPhase() const { return phase_; }        // ticks into the round
   int AnimInterval() const { return interval_; }  // base timer interval in milliseconds
   QRect AnimCellRect() const { return cellRect_; }
   // Work picture while an animation runs, null otherwise; and one pixel row of it.

@@ -204,8 +204,7 @@ void CanvasCursor::PasteClip(MouseButton button, ShiftState shift) {
   if (!clipLayer.IsParked() && !clipLayer.IsBlank()) {
     const QRect target(clipLayer.Position(), clipLayer.PictureSize());
     const QImage& clip = clipLayer.StoredPicture();
-    layers_.L1_Image().Paint(target,
-                             [&](QImage& picture) { CopyRect(picture, target.topLeft(), clip, clip.rect()); });
+    layers_.L1_Image().Paint(target, [&](QImage& picture) { CopyRect(picture, target.topLeft(), clip, clip.rect()); });
   }
   if (!(shift & ssCtrl)) SetModeToIdle();
 }

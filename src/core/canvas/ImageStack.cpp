@@ -127,8 +127,7 @@ void ImageStack::TransformCell(QImage (*transform)(const QImage& tile)) {
   const QImage clip = transform(TileOf(layers_.L1_Image().StoredPicture(), cursor_.DownRect, CellSize()));
   layers_.L4_Clip().SetPicture(clip);
   const QRect target = cursor_.DownRect;
-  layers_.L1_Image().Paint(target,
-                           [&](QImage& picture) { CopyRect(picture, target.topLeft(), clip, clip.rect()); });
+  layers_.L1_Image().Paint(target, [&](QImage& picture) { CopyRect(picture, target.topLeft(), clip, clip.rect()); });
 }
 
 void ImageStack::RotateCell() { TransformCell(RotatedTile); }

@@ -34,7 +34,9 @@ class CanvasAnimation : public ::testing::Test {
   void Tick(int times = 1) {
     for (int i = 0; i < times; ++i) stack.ShiftCellsOnTimer();
   }
-  QImage CellNow(int index) const { return stack.Layers().L1_Image().PictureCopy().copy(stack.Grid().Geometry().CellRectOfIndex(index)); }
+  QImage CellNow(int index) const {
+    return stack.Layers().L1_Image().PictureCopy().copy(stack.Grid().Geometry().CellRectOfIndex(index));
+  }
   QImage CellBefore(int index) const { return original.copy(stack.Grid().Geometry().CellRectOfIndex(index)); }
   // The original cells that cells first.. now show, in reading order.
   std::vector<int> Showing(int first, int last) const {

@@ -15,7 +15,8 @@ class CanvasCursor : public ::testing::Test {
   QPoint BoxAfterMove(int x, int y) {
     stack.MouseIsOnMove(0, x, y);
     EXPECT_EQ(stack.Layers().L4_Clip().Position(), stack.Layers().L7_Cursor().Position());
-    EXPECT_EQ(stack.Cursor().CursorRect, QRect(stack.Layers().L7_Cursor().Position(), QSize(stack.Grid().CellWidth, stack.Grid().CellHeight)));
+    EXPECT_EQ(stack.Cursor().CursorRect,
+              QRect(stack.Layers().L7_Cursor().Position(), QSize(stack.Grid().CellWidth, stack.Grid().CellHeight)));
     return stack.Layers().L7_Cursor().Position();
   }
   void DoubleClickAt(int x, int y) {

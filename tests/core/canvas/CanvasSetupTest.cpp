@@ -44,7 +44,8 @@ TEST(CanvasSetup, InitStackLeavesBlackLayersGridAndCursorBox) {
   EXPECT_EQ(stack.Layers().Colours().BackColor, qRgb(128, 0, 0));
 
   for (const ImageLayer* layer :
-       {&stack.Layers().L1_Image(), &stack.Layers().L2_Alpha(), &stack.Layers().L3_Temp(), &stack.Layers().L4_Clip(), &stack.Layers().L6_Selection(), &stack.Layers().L8_Overlay()})
+       {&stack.Layers().L1_Image(), &stack.Layers().L2_Alpha(), &stack.Layers().L3_Temp(), &stack.Layers().L4_Clip(),
+        &stack.Layers().L6_Selection(), &stack.Layers().L8_Overlay()})
     EXPECT_TRUE(AllBlack(*layer)) << layer->Name().toStdString();
   EXPECT_FALSE(AllBlack(stack.Layers().L5_Grid()));
   EXPECT_TRUE(SamePixels(stack.Layers().L7_Cursor().PictureCopy(), CursorPicture("crNormal")));

@@ -38,7 +38,9 @@ class CanvasTransforms : public ::testing::Test {
     stack.MouseIsOnMove(0, b.x(), b.y());
     stack.MouseIsUp(MouseButton::Left, 0, b.x(), b.y());
   }
-  QImage TileNow(int index) const { return stack.Layers().L1_Image().PictureCopy().copy(stack.Grid().Geometry().CellRectOfIndex(index)); }
+  QImage TileNow(int index) const {
+    return stack.Layers().L1_Image().PictureCopy().copy(stack.Grid().Geometry().CellRectOfIndex(index));
+  }
   QImage TileBefore(int index) const { return original.copy(stack.Grid().Geometry().CellRectOfIndex(index)); }
   std::vector<int> Showing(int first, int last) const {
     std::vector<int> shown;
@@ -82,7 +84,8 @@ TEST_F(CanvasTransforms, EachCursorSetterEntersTransformModeWithItsPointerAndBox
       EXPECT_EQ(view.pointer, c.pointer);
       EXPECT_FALSE(stack.Layers().L4_Clip().Visible());
       const QString box = CursorNameForCell(cell, c.box);
-      EXPECT_EQ(stack.Layers().L7_Cursor().PictureCopy(), box.isEmpty() ? boxBefore : CursorPicture(box)) << c.name << cell;
+      EXPECT_EQ(stack.Layers().L7_Cursor().PictureCopy(), box.isEmpty() ? boxBefore : CursorPicture(box))
+          << c.name << cell;
     }
   }
   // Coming from Idle the selection layer stays hidden and the cursor box shown.
