@@ -14,6 +14,8 @@
 #include "canvas/LayerCompositor.h"
 #include "graphics/RectDrawing.h"
 
+using namespace mosaicor;
+
 namespace {
 
 constexpr int Width = 512, Height = 16384;
@@ -38,10 +40,10 @@ class BufferView : public CanvasView {
 
 void SetUpCanvas(ImageStack& stack) {
   stack.InitStack(256, 512);
-  stack.SetBitmap(Picture());
+  stack.Layers().L1_Image().SetPicture(Picture());
   stack.UpdateStack();
-  stack.L5_Grid.SetVisible(true);
-  stack.UpdateGrid();
+  stack.Layers().L5_Grid().SetVisible(true);
+  stack.Grid().UpdateGrid();
 }
 
 // --- Paste mode mouse move --------------------------------------------------------------------
@@ -52,8 +54,8 @@ void PasteMove(benchmark::State& state) {
   BufferView view;
   stack.SetView(&view);
   SetUpCanvas(stack);
-  stack.SetClipPicture(MakeFPicture(clipSide, clipSide));
-  stack.SetModeToPaste();
+  stack.Layers().L4_Clip().SetPicture(MakeFPicture(clipSide, clipSide));
+  stack.Cursor().SetModeToPaste();
   QImage screen(Viewport.size(), QImage::Format_RGB32);
   const int y = Viewport.top() + 300;
   int step = 0;
@@ -61,7 +63,8 @@ void PasteMove(benchmark::State& state) {
     // Alternate between two neighbouring cells so every move really moves the preview.
     const int x = (step++ & 1) ? 100 : 170;
     stack.MouseIsOnMove(0, x, y);
-    for (const QRect& r : (view.dirty & Viewport)) ComposeLayers(stack, r, screen, r.topLeft() - Viewport.topLeft());
+    for (const QRect& r : (view.dirty & Viewport))
+      ComposeLayers(stack.Layers(), r, screen, r.topLeft() - Viewport.topLeft());
     view.dirty = QRegion();
     benchmark::DoNotOptimize(screen.constBits());
   }
@@ -87,12 +90,12 @@ BENCHMARK(ViewportDraw)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 void ViewportCompose(benchmark::State& state) {
   ImageStack stack;
   SetUpCanvas(stack);
-  stack.SetClipPicture(MakeFPicture(64, 64));
-  stack.SetModeToPaste();
+  stack.Layers().L4_Clip().SetPicture(MakeFPicture(64, 64));
+  stack.Cursor().SetModeToPaste();
   stack.MouseIsOnMove(0, 100, Viewport.top() + 300);
   QImage screen(Viewport.size(), QImage::Format_RGB32);
   for (auto _ : state) {
-    ComposeLayers(stack, Viewport, screen, QPoint(0, 0));
+    ComposeLayers(stack.Layers(), Viewport, screen, QPoint(0, 0));
     benchmark::DoNotOptimize(screen.constBits());
   }
 }
@@ -103,11 +106,11 @@ BENCHMARK(ViewportCompose)->Unit(benchmark::kMicrosecond);
 void UpdateGrid8(benchmark::State& state) {
   ImageStack stack;
   stack.InitStack(Width, Height);
-  stack.InitGrid(8, 8);
-  state.counters["cells"] = stack.GridCols * stack.GridRows;
+  stack.Grid().InitGrid(8, 8);
+  state.counters["cells"] = stack.Grid().GridCols() * stack.Grid().GridRows();
   for (auto _ : state) {
-    stack.UpdateGrid();
-    benchmark::DoNotOptimize(stack.L5_Grid.StoredPicture().constBits());
+    stack.Grid().UpdateGrid();
+    benchmark::DoNotOptimize(stack.Layers().L5_Grid().StoredPicture().constBits());
   }
 }
 BENCHMARK(UpdateGrid8)->Unit(benchmark::kMicrosecond);
@@ -116,8 +119,8 @@ BENCHMARK(UpdateGrid8)->Unit(benchmark::kMicrosecond);
 void FillGridLayer(benchmark::State& state) {
   ImageStack stack;
   stack.InitStack(Width, Height);
-  stack.InitGrid(8, 8);
-  QImage picture = stack.L5_Grid.StoredPicture();
+  stack.Grid().InitGrid(8, 8);
+  QImage picture = stack.Layers().L5_Grid().StoredPicture();
   const QRgb colours[] = {qRgb(0, 0, 0), qRgb(192, 192, 192)};
   int i = 0;
   for (auto _ : state) {
@@ -137,16 +140,16 @@ void CanvasMemory(benchmark::State& state) {
   for (auto _ : state) {
     ImageStack stack;
     SetUpCanvas(stack);
-    stack.Alpha().Picture().fill(qRgb(255, 255, 255));  // as a full alpha view would
+    stack.Layers().L2_Alpha().EditPicture().fill(qRgb(255, 255, 255));  // as a full alpha view would
     stack.MouseIsOnMove(0, 10, 10);
     stack.MouseIsDown(MouseButton::Left, 0, 10, 10);
     stack.MouseIsOnMove(0, 300, 300);
     stack.MouseIsUp(MouseButton::Left, 0, 300, 300);
-    stack.SetModeToPaste();
+    stack.Cursor().SetModeToPaste();
     stack.MouseIsOnMove(0, 100, 100);
     qsizetype total = 0;
-    for (const ImageLayer* layer : stack.Layers()) total += layer->PictureBytes();
-    ratio = static_cast<double>(total) / static_cast<double>(stack.L1_Image.PictureBytes());
+    for (const ImageLayer* layer : stack.Layers().All()) total += layer->PictureBytes();
+    ratio = static_cast<double>(total) / static_cast<double>(stack.Layers().L1_Image().PictureBytes());
     state.counters["layers_MB"] = static_cast<double>(total) / (1 << 20);
   }
   state.counters["picture_MB"] = static_cast<double>(Picture().sizeInBytes()) / (1 << 20);

@@ -12,6 +12,8 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 // A view that only remembers what needs repainting, as the widget's would.
@@ -30,11 +32,11 @@ class BufferView : public CanvasView {
 void StartPlaying(ImageStack& stack, BufferView& view, const QImage& picture, int first, int last) {
   stack.SetView(&view);
   stack.InitStack(256, 512);
-  stack.SetBitmap(picture);
+  stack.Layers().L1_Image().SetPicture(picture);
   stack.UpdateStack();
-  stack.UpdateGrid();
-  stack.DownCell = first;
-  stack.UpCell = last;
+  stack.Grid().UpdateGrid();
+  stack.Cursor().DownCell = first;
+  stack.Cursor().UpCell = last;
   stack.StartAnimation();
 }
 
@@ -102,9 +104,9 @@ const QImage& TextureSet() {
 void ExtractAlpha512x16384(benchmark::State& state) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.SetBitmap(TextureSet());
+  stack.Layers().L1_Image().SetPicture(TextureSet());
   stack.UpdateStack();
-  for (auto _ : state) stack.ExtractAlpha();
+  for (auto _ : state) stack.Layers().ExtractAlpha();
   state.SetBytesProcessed(state.iterations() * TextureSet().sizeInBytes());
 }
 BENCHMARK(ExtractAlpha512x16384)->Unit(benchmark::kMillisecond);

@@ -11,6 +11,8 @@
 #include "canvas/CanvasZoom.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 constexpr int Width = 512, Height = 16384, Zoom = 8;
@@ -33,19 +35,19 @@ QImage Screen(int ratio) {
 void ZoomedRepaint(benchmark::State& state) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.SetBitmap(Picture());
+  stack.Layers().L1_Image().SetPicture(Picture());
   stack.UpdateStack();
-  stack.L5_Grid.SetVisible(true);
-  stack.UpdateGrid();
-  stack.SetClipPicture(MakeFPicture(64, 64));
-  stack.SetModeToPaste();
+  stack.Layers().L5_Grid().SetVisible(true);
+  stack.Grid().UpdateGrid();
+  stack.Layers().L4_Clip().SetPicture(MakeFPicture(64, 64));
+  stack.Cursor().SetModeToPaste();
   stack.MouseIsOnMove(0, Area.left() + 30, Area.top() + 30);
   QImage screen = Screen(static_cast<int>(state.range(0)));
   QImage buffer;
   for (auto _ : state) {
     QPainter painter(&screen);
     painter.translate(-Viewport.topLeft());  // the visible part of the port widget
-    PaintZoomed(painter, stack, QRegion(Viewport), Zoom, buffer);
+    PaintZoomed(painter, stack.Layers(), QRegion(Viewport), Zoom, buffer);
     painter.end();
     benchmark::DoNotOptimize(screen.constBits());
   }

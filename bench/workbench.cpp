@@ -65,12 +65,12 @@ QImage Noise(int width, int height) {
 
 void CopyAll4096(benchmark::State& state) {
   Bench b;
-  b.source.Image().SetPicture(Noise(4096, 4096));
+  b.source.Layers().L1_Image().SetPicture(Noise(4096, 4096));
   b.source.UpdateStack();
-  b.source.UpdateGrid();
+  b.source.Grid().UpdateGrid();
   for (auto _ : state) {
     b.bench.Targets().CopyAllOnClick();
-    benchmark::DoNotOptimize(b.target.Image().StoredPicture().constBits());
+    benchmark::DoNotOptimize(b.target.Layers().L1_Image().StoredPicture().constBits());
   }
 }
 BENCHMARK(CopyAll4096)->Unit(benchmark::kMillisecond);
@@ -92,11 +92,11 @@ void HeightCounter1To64(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     // A fresh two-page-wide, one-page-high set each time, so that every run grows the picture.
-    b.target.Image().SetPicture(Noise(512, 256));
+    b.target.Layers().L1_Image().SetPicture(Noise(512, 256));
     t.ResizeTargetWindow(std::nullopt);
     state.ResumeTiming();
     t.TargetSizesScrollBarOnChange(PageCounter::Height, 64);
-    benchmark::DoNotOptimize(b.target.Image().StoredPicture().constBits());
+    benchmark::DoNotOptimize(b.target.Layers().L1_Image().StoredPicture().constBits());
   }
 }
 BENCHMARK(HeightCounter1To64)->Unit(benchmark::kMillisecond);
@@ -113,9 +113,9 @@ BENCHMARK(HeightCounter1To64_Baseline_PlainCopy)->Unit(benchmark::kMillisecond);
 
 void CutToPasteFixed64(benchmark::State& state) {
   Bench b;
-  b.source.Image().SetPicture(Noise(512, 512));
+  b.source.Layers().L1_Image().SetPicture(Noise(512, 512));
   b.source.UpdateStack();
-  b.source.UpdateGrid();
+  b.source.Grid().UpdateGrid();
   b.bench.Tiles().ClipTileSizeScrollChange(static_cast<int>(TileSizeMode::Fixed64));
   TileWorkflow& tiles = b.bench.Tiles();
   for (auto _ : state) {
@@ -124,7 +124,7 @@ void CutToPasteFixed64(benchmark::State& state) {
     tiles.SourceMouseMove(ssLeft, 250, 250);
     state.ResumeTiming();
     tiles.SourceMouseUp(MouseButton::Left, 0, 250, 250);
-    benchmark::DoNotOptimize(b.target.Clip().StoredPicture().constBits());
+    benchmark::DoNotOptimize(b.target.Layers().L4_Clip().StoredPicture().constBits());
   }
 }
 BENCHMARK(CutToPasteFixed64)->Unit(benchmark::kMicrosecond);
@@ -137,7 +137,7 @@ BENCHMARK(CutToPasteFixed64_Baseline_Resampler)->Unit(benchmark::kMicrosecond);
 
 void UndoRedoPaste(benchmark::State& state) {
   Bench b;
-  b.target.Image().SetPicture(Noise(512, 16384));
+  b.target.Layers().L1_Image().SetPicture(Noise(512, 16384));
   b.bench.Targets().ResizeTargetWindow(std::nullopt);
   QImage tile = Noise(64, 64);
   b.bench.Tiles().SetCurrentTile(tile);

@@ -130,7 +130,7 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   // choice of the Target box and the real open dialog: the Target holds what was saved.
   ClickAt(OnScreen(c().CopyButton, c().CopyButton->rect().center()));
   ASSERT_EQ(bench().State.TargetHeightPages, 2);
-  const QImage copied = Rgb(bench().Target.Image().PictureCopy());
+  const QImage copied = Rgb(bench().Target.Layers().L1_Image().PictureCopy());
   Keys(QStringLiteral("ctrl+s"));
   ASSERT_FALSE(bench().History().Modified());
   Screenshot(QStringLiteral("road-5-copy-all-saved"));
@@ -145,7 +145,7 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   QTimer::singleShot(0, window.get(), [this] { emit c().TargetCombo->activated(3); });
   ASSERT_TRUE(WaitUntil([&] { return bench().History().UndoName() == QLatin1String("Reload"); }, 15000));
   EXPECT_EQ(bench().State.TextureSetPath, out);
-  EXPECT_EQ(Rgb(bench().Target.Image().PictureCopy()), copied);
+  EXPECT_EQ(Rgb(bench().Target.Layers().L1_Image().PictureCopy()), copied);
   Screenshot(QStringLiteral("road-6-reloaded"));
 
   // A picture dropped on the Target sets the page boxes from its size.
@@ -165,14 +165,14 @@ TEST_F(RealWindowFixture, UndoZoomAndTheQuestionBeforeClosing) {
   Open(QPoint(0, 0));
   ASSERT_TRUE(bench().Sources().OpenFile(WriteLevel("comfort.tr4")));
   Pump(200);
-  const QImage before = Rgb(bench().Target.Image().PictureCopy());
+  const QImage before = Rgb(bench().Target.Layers().L1_Image().PictureCopy());
   ClickAt(SourcePixel(QPoint(10, 10)));
   ClickAt(TargetPixel(QPoint(10, 10)));
-  ASSERT_NE(Rgb(bench().Target.Image().PictureCopy()), before);
+  ASSERT_NE(Rgb(bench().Target.Layers().L1_Image().PictureCopy()), before);
   Keys(QStringLiteral("ctrl+z"));
-  EXPECT_EQ(Rgb(bench().Target.Image().PictureCopy()), before);
+  EXPECT_EQ(Rgb(bench().Target.Layers().L1_Image().PictureCopy()), before);
   Keys(QStringLiteral("ctrl+y"));
-  EXPECT_NE(Rgb(bench().Target.Image().PictureCopy()), before);
+  EXPECT_NE(Rgb(bench().Target.Layers().L1_Image().PictureCopy()), before);
   Screenshot(QStringLiteral("comfort-1-undone-and-redone"));
 
   // Ctrl+wheel over the Source zooms it up to 8x, each picture pixel a crisp 8 x 8 block.
@@ -184,7 +184,7 @@ TEST_F(RealWindowFixture, UndoZoomAndTheQuestionBeforeClosing) {
   ASSERT_EQ(c().Source->Zoom(), 8);
   Screenshot(QStringLiteral("comfort-2-zoom-8"));
   const QImage shown = c().Source->BasePanel->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QImage pages = Rgb(bench().Source.Image().PictureCopy());
+  const QImage pages = Rgb(bench().Source.Layers().L1_Image().PictureCopy());
   const QPoint corner = c().Source->BasePanel->mapFrom(c().Source->ScrollBoxImageStack->viewport(), QPoint(0, 0));
   const QPoint pixel((corner.x() + 7) / 8 + 1, (corner.y() + 7) / 8 + 1);
   for (int dy = 0; dy < 8; ++dy)
@@ -223,7 +223,7 @@ TEST_F(RealWindowFixture, ThePickerMasksACutByMouse) {
   ASSERT_EQ(tile.size(), QSize(64, 64));
   EXPECT_EQ(tile.pixel(40, 6), qRgb(255, 0, 255));
   EXPECT_EQ(tile.pixel(6, 6), qRgb(250, 250, 250));
-  EXPECT_EQ(Rgb(bench().Source.Image().PictureCopy()).pixel(40, 6), qRgb(255, 255, 255));
+  EXPECT_EQ(Rgb(bench().Source.Layers().L1_Image().PictureCopy()).pixel(40, 6), qRgb(255, 255, 255));
 }
 
 TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
@@ -281,7 +281,7 @@ TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
   Screenshot(QStringLiteral("clipboard-two-instances"));
   EXPECT_TRUE(arrived);
   ClickAt(TargetPixel(QPoint(10, 10)));
-  EXPECT_EQ(Rgb(bench().Target.Image().PictureCopy()).copy(0, 0, 64, 64), cell);
+  EXPECT_EQ(Rgb(bench().Target.Layers().L1_Image().PictureCopy()).copy(0, 0, 64, 64), cell);
   a.terminate();
   a.waitForFinished(3000);
 

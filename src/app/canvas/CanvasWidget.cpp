@@ -17,16 +17,9 @@
 #include "canvas/CanvasWidgetPointers.h"
 #include "canvas/CanvasZoom.h"
 
-namespace {
+namespace mosaicor {
 
-// Cuts go out opaque, so that the magenta key stays visible in a paint program.
-class SystemClipboard : public ClipboardSink {
- public:
-  void PutBitmap(const QImage& bitmap) override {
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-      clipboard->setImage(bitmap.convertToFormat(QImage::Format_RGB32));
-  }
-};
+namespace {
 
 MouseButton ButtonOf(Qt::MouseButton button) {
   switch (button) {
@@ -74,7 +67,7 @@ TBasePanel::TBasePanel(CanvasWidget& frame, QWidget* parent) : QWidget(parent), 
 
 void TBasePanel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  PaintZoomed(painter, frame_.Model(), event->region(), frame_.Zoom(), buffer_);
+  PaintZoomed(painter, frame_.Model().Layers(), event->region(), frame_.Zoom(), buffer_);
 }
 
 QPoint TBasePanel::PortPoint(const QMouseEvent& event) const { return PortPointAt(event.position(), frame_.Zoom()); }
@@ -103,8 +96,7 @@ void TBasePanel::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TBasePanel::leaveEvent(QEvent* /*event*/) { frame_.Model().HandleMouseLeave(); }
 
-CanvasWidget::CanvasWidget(QWidget* parent, std::unique_ptr<ImageStack> model)
-    : QWidget(parent), model_(model ? std::move(model) : std::make_unique<ImageStack>()) {
+CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   ScrollBoxImageStack = new QScrollArea(this);
   ScrollBoxImageStack->setObjectName("ScrollBoxImageStack");
   ScrollBoxImageStack->setWidgetResizable(false);
@@ -128,20 +120,18 @@ CanvasWidget::CanvasWidget(QWidget* parent, std::unique_ptr<ImageStack> model)
   TimerAnim = new QTimer(this);
   TimerAnim->setObjectName("TimerAnim");
   TimerAnim->setTimerType(Qt::PreciseTimer);  // the scroll preview ticks every 10 ms
-  connect(TimerAnim, &QTimer::timeout, this, [this] { model_->ShiftCellsOnTimer(); });
+  connect(TimerAnim, &QTimer::timeout, this, [this] { model_.ShiftCellsOnTimer(); });
 
-  clipboard_ = std::make_unique<SystemClipboard>();
-  model_->SetClipboard(clipboard_.get());
-  model_->SetView(this);
+  model_.SetView(this);
 
-  ImageStack* m = model_.get();
+  ImageStack* m = &model_;
   OnMouseDown = [m](MouseButton b, ShiftState s, int x, int y) { m->MouseIsDown(b, s, x, y); };
   OnMouseMove = [m](ShiftState s, int x, int y) { m->MouseIsOnMove(s, x, y); };
   OnMouseUp = [m](MouseButton b, ShiftState s, int x, int y) { m->MouseIsUp(b, s, x, y); };
   OnDblClick = [m] { m->MouseIsDoubleClick(); };
 }
 
-CanvasWidget::~CanvasWidget() { model_->SetView(nullptr); }
+CanvasWidget::~CanvasWidget() { model_.SetView(nullptr); }
 
 // The model scrolls and measures in picture pixels; the scroll bars count widget pixels.
 QPoint CanvasWidget::ScrollPosition() const {
@@ -177,9 +167,15 @@ void CanvasWidget::SetTimerAnim(bool enabled, int intervalMs) {
     TimerAnim->stop();
 }
 
+// Cuts go out opaque, so that the magenta key stays visible in a paint program.
+void CanvasWidget::ExportCut(const QImage& cut) {
+  if (QClipboard* clipboard = QGuiApplication::clipboard())
+    clipboard->setImage(cut.convertToFormat(QImage::Format_RGB32));
+}
+
 void CanvasWidget::SetAnimSpeed(int factor) {
   animSpeed_ = std::max(factor, 1);
-  TimerAnim->setInterval(model_->AnimInterval * animSpeed_);
+  TimerAnim->setInterval(model_.Animation().AnimInterval() * animSpeed_);
 }
 
 void CanvasWidget::SetZoom(int factor) { ZoomAround(factor, ScrollBoxImageStack->viewport()->rect().center()); }
@@ -198,7 +194,7 @@ void CanvasWidget::ZoomAround(int factor, QPoint anchor) {
   // The widget pixel that shows the same picture pixel at the new zoom, at the same place inside it.
   const QPoint after(FloorDiv(before.x() * next, zoom_), FloorDiv(before.y() * next, zoom_));
   zoom_ = next;
-  BasePanel->setFixedSize(model_->PortSize() * zoom_);  // the scroll bars take their new ranges
+  BasePanel->setFixedSize(model_.Layers().PortSize() * zoom_);  // the scroll bars take their new ranges
   // One wheel notch scrolls as far over the picture at every zoom.
   for (QScrollBar* bar : bars) bar->setSingleStep(ScrollStep * zoom_);
   bars[0]->setValue(after.x() - anchor.x());
@@ -234,3 +230,5 @@ void CanvasWidget::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   emit DragNDrop(path);
 }
+
+}  // namespace mosaicor

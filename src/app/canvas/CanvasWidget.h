@@ -12,9 +12,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <memory>
 
 #include "canvas/ImageStack.h"
+
+namespace mosaicor {
 
 class CanvasWidget;
 
@@ -43,11 +44,11 @@ class TBasePanel : public QWidget {
 class CanvasWidget : public QWidget, private CanvasView {
   Q_OBJECT
  public:
-  explicit CanvasWidget(QWidget* parent = nullptr, std::unique_ptr<ImageStack> model = nullptr);
+  explicit CanvasWidget(QWidget* parent = nullptr);
   ~CanvasWidget() override;
 
-  ImageStack& Model() { return *model_; }
-  const ImageStack& Model() const { return *model_; }
+  ImageStack& Model() { return model_; }
+  const ImageStack& Model() const { return model_; }
 
   QScrollArea* ScrollBoxImageStack;
   TBasePanel* BasePanel;
@@ -96,15 +97,17 @@ class CanvasWidget : public QWidget, private CanvasView {
   void PointerChanged(FramePointer pointer) override;
   void AcceptDrops() override;
   void SetTimerAnim(bool enabled, int intervalMs) override;
+  void ExportCut(const QImage& cut) override;
 
   // Zooms to `factor` keeping the picture point under `anchor` (viewport coordinates) in place.
   void ZoomAround(int factor, QPoint anchor);
 
-  std::unique_ptr<ImageStack> model_;
-  std::unique_ptr<ClipboardSink> clipboard_;
+  ImageStack model_;
   int animSpeed_ = 1;
   int zoom_ = 1;
   int wheelZoomDelta_ = 0;  // wheel turn not yet used up by a zoom step (fine-grained wheels)
 };
 
 using TFrameStack = CanvasWidget;  // the design's name, which the issues use
+
+}  // namespace mosaicor

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+namespace mosaicor {
+
 namespace {
 
 // A 32 x 32 arrow pointer with its tip at (1, 1) and `boxes` small boxes below right of it,
@@ -42,3 +44,5 @@ QCursor FramePointerCursor(FramePointer pointer) {
       return QCursor(Qt::ArrowCursor);
   }
 }
+
+}  // namespace mosaicor

@@ -7,4 +7,8 @@
 
 #include "canvas/CanvasTypes.h"
 
+namespace mosaicor {
+
 QCursor FramePointerCursor(FramePointer pointer);
+
+}  // namespace mosaicor

@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "canvas/ImageStack.h"
 #include "canvas/LayerCompositor.h"
+#include "canvas/LayerStack.h"
+
+namespace mosaicor {
 
 int SnapZoom(int factor) {
   int best = ZoomFactors.front();
@@ -45,7 +47,7 @@ QRect PortRectUnder(const QRect& widgetRect, int zoom) {
   return QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
 }
 
-void PaintZoomed(QPainter& painter, const ImageStack& stack, const QRegion& region, int zoom, QImage& buffer) {
+void PaintZoomed(QPainter& painter, const LayerStack& stack, const QRegion& region, int zoom, QImage& buffer) {
   // Smoothing would blur the blown-up pixels (and the device pixel ratio is a scale too).
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   for (const QRect& rect : region) {
@@ -63,3 +65,5 @@ void PaintZoomed(QPainter& painter, const ImageStack& stack, const QRegion& regi
       painter.drawImage(WidgetRectOf(port, zoom), part);
   }
 }
+
+}  // namespace mosaicor

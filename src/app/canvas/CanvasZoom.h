@@ -10,8 +10,11 @@
 #include <QRegion>
 #include <array>
 
-class ImageStack;
 class QPainter;
+
+namespace mosaicor {
+
+class LayerStack;
 
 inline constexpr std::array<int, 6> ZoomFactors{1, 2, 3, 4, 6, 8};
 
@@ -34,4 +37,6 @@ inline QRect WidgetRectOf(const QRect& portRect, int zoom) {
 
 // Paints `region` (widget coordinates) of the canvas shown at `zoom`: the picture pixels under it
 // are composed into `buffer` (kept by the caller between repaints) and drawn scaled.
-void PaintZoomed(QPainter& painter, const ImageStack& stack, const QRegion& region, int zoom, QImage& buffer);
+void PaintZoomed(QPainter& painter, const LayerStack& stack, const QRegion& region, int zoom, QImage& buffer);
+
+}  // namespace mosaicor

@@ -278,7 +278,7 @@ CanvasWidget* MainWindow::CanvasUnderPointer() const {
 }
 
 void MainWindow::ShowPointer(bool target, int x, int y) {
-  const QSize port = (target ? bench_->Target : bench_->Source).PortSize();
+  const QSize port = (target ? bench_->Target : bench_->Source).Layers().PortSize();
   if (x < 0 || y < 0 || x >= port.width() || y >= port.height()) {
     c_.PointerInfo->clear();
     return;

@@ -56,7 +56,7 @@ void ColourPots::SpeedButtonPickerOnClick() {
 
 void ColourPots::SpeedButtonAlphaClick(bool down) {
   bench_.State.AlphaShown = down;
-  bench_.Source.Alpha().SetVisible(down);
+  bench_.Source.Layers().L2_Alpha().SetVisible(down);
   bench_.NotifyChanged();
 }
 

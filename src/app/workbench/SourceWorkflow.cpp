@@ -39,9 +39,9 @@ void SourceWorkflow::SourceComboOnSelect(int item) {
 
 void SourceWorkflow::RebuildAlpha() {
   ImageStack& source = bench_.Source;
-  const QSize size = source.Image().PictureSize();
-  source.Alpha().Fill(QRect(QPoint(0, 0), size), 0xFF000000u);
-  source.ExtractAlpha();
+  const QSize size = source.Layers().L1_Image().PictureSize();
+  source.Layers().L2_Alpha().Fill(QRect(QPoint(0, 0), size), 0xFF000000u);
+  source.Layers().ExtractAlpha();
 }
 
 bool SourceWorkflow::LoadFile(Loader loader, const QString& fileName, PixelFormatCode& format, QImage& picture) {
@@ -60,9 +60,9 @@ bool SourceWorkflow::LoadFile(Loader loader, const QString& fileName, PixelForma
 void SourceWorkflow::ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& caption) {
   ImageStack& source = bench_.Source;
   source.StopAnimationNow();
-  source.Image().SetPicture(picture);
+  source.Layers().L1_Image().SetPicture(picture);
   source.UpdateStack();
-  source.UpdateGrid();
+  source.Grid().UpdateGrid();
   WindowState& s = bench_.State;
   s.SourceCaption = caption;
   UpdateSourceAreaInfo(format);
@@ -111,9 +111,9 @@ void SourceWorkflow::SourceRepeat() {
   // The reloaded picture shows at once; captions and the info line stay as they are.
   ImageStack& source = bench_.Source;
   source.StopAnimationNow();
-  source.Image().SetPicture(picture);
+  source.Layers().L1_Image().SetPicture(picture);
   source.UpdateStack();
-  source.UpdateGrid();
+  source.Grid().UpdateGrid();
 }
 
 bool SourceWorkflow::OpenFile(const QString& fileName) {
@@ -144,7 +144,7 @@ void SourceWorkflow::SourceStackDragNDropOnChange(const QString& fileName) {
 }
 
 void SourceWorkflow::UpdateSourceAreaInfo(PixelFormatCode format) {
-  const QSize size = bench_.Source.PortSize();
+  const QSize size = bench_.Source.Layers().PortSize();
   bench_.State.SourceAreaInfo = texts::SourceInfoFormat.arg(size.width()).arg(size.height()).arg(PF2String(format));
 }
 

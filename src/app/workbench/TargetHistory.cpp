@@ -49,9 +49,11 @@ struct TargetHistory::Edit {
   }
 };
 
-TargetHistory::TargetHistory(Workbench& bench) : bench_(bench) { bench_.Target.Image().SetPaintObserver(this); }
+TargetHistory::TargetHistory(Workbench& bench) : bench_(bench) {
+  bench_.Target.Layers().L1_Image().SetPaintObserver(this);
+}
 
-TargetHistory::~TargetHistory() { bench_.Target.Image().SetPaintObserver(nullptr); }
+TargetHistory::~TargetHistory() { bench_.Target.Layers().L1_Image().SetPaintObserver(nullptr); }
 
 void TargetHistory::BeginEdit(const QString& name) {
   EndEdit();  // a press whose release never came
@@ -70,7 +72,7 @@ void TargetHistory::EndEdit() {
   if (!open_) return;
   std::unique_ptr<Edit> edit = std::move(open_);
   if (edit->patches.empty()) return;
-  const ImageLayer& image = bench_.Target.Image();
+  const ImageLayer& image = bench_.Target.Layers().L1_Image();
   for (Patch& p : edit->patches) p.after = PixelsOf(image, p.rect);
   Push(std::move(edit));
 }
@@ -78,7 +80,7 @@ void TargetHistory::EndEdit() {
 void TargetHistory::WholePictureEdit(const QString& name, const std::function<void()>& change) {
   auto snapshot = [this] {
     const WindowState& s = bench_.State;
-    const ImageLayer& image = bench_.Target.Image();
+    const ImageLayer& image = bench_.Target.Layers().L1_Image();
     return TargetSnapshot{image.PictureCopy(), image.FillColour(), s.TargetWidthPages, s.TargetHeightPages};
   };
   bench_.Target.StopAnimationNow();
@@ -116,18 +118,20 @@ void TargetHistory::Apply(Edit& edit, bool undo) {
   applying_ = true;
   if (edit.whole) {
     const TargetSnapshot& s = undo ? edit.before : edit.after;
-    target.Image().SetPicture(s.picture);
-    target.Image().SetFillColour(s.fillColour);
+    target.Layers().L1_Image().SetPicture(s.picture);
+    target.Layers().L1_Image().SetFillColour(s.fillColour);
     bench_.State.TargetWidthPages = s.widthPages;
     bench_.State.TargetHeightPages = s.heightPages;
     bench_.Targets().ResizeTargetWindow(PageCounter::Width);
   } else if (undo) {
     // Last first, so that where patches overlap the oldest pixels are the ones left.
     for (auto p = edit.patches.rbegin(); p != edit.patches.rend(); ++p)
-      target.Image().Paint(p->rect, [&](QImage& picture) { CopyRect(picture, p->rect.topLeft(), p->before, p->before.rect()); });
+      target.Layers().L1_Image().Paint(
+          p->rect, [&](QImage& picture) { CopyRect(picture, p->rect.topLeft(), p->before, p->before.rect()); });
   } else {
     for (const Patch& p : edit.patches)
-      target.Image().Paint(p.rect, [&](QImage& picture) { CopyRect(picture, p.rect.topLeft(), p.after, p.after.rect()); });
+      target.Layers().L1_Image().Paint(
+          p.rect, [&](QImage& picture) { CopyRect(picture, p.rect.topLeft(), p.after, p.after.rect()); });
   }
   applying_ = false;
 }

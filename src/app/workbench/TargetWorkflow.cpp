@@ -45,8 +45,9 @@ bool TargetWorkflow::Save() {
 bool TargetWorkflow::SaveToFile(const QString& fileName) {
   ImageStack& target = bench_.Target;
   target.StopAnimationNow();
-  const QSize port = target.PortSize();
-  if (!bench_.Pictures.SaveImageAs24BitsFile(target.Image().PictureCopy(), port.width(), port.height(), fileName))
+  const QSize port = target.Layers().PortSize();
+  if (!bench_.Pictures.SaveImageAs24BitsFile(target.Layers().L1_Image().PictureCopy(), port.width(), port.height(),
+                                             fileName))
     return false;
   WindowState& s = bench_.State;
   s.SavePath = fileName;
@@ -64,12 +65,12 @@ void TargetWorkflow::ReInitTarget() {
     target.StopAnimationNow();
     emit bench_.TargetScrolledToOrigin();
     target.InitStack(PageSide, 2 * PageSide);
-    target.InitGrid(64, 64);
+    target.Grid().InitGrid(64, 64);
     TargetSizesScrollBarOnChange(PageCounter::Width, 1);
     TargetSizesScrollBarOnChange(PageCounter::Height, 2);
-    target.Image().SetFillColour(s.FillerColour);
+    target.Layers().L1_Image().SetFillColour(s.FillerColour);
     // The reset canvas exports nothing; the check box still says what it should do.
-    target.AutoExport = s.AutoExportChecked;
+    target.Cursor().AutoExport = s.AutoExportChecked;
   });
   s.TargetCaption = texts::CreateNewItem;
   s.TargetComboText = texts::CreateNewItem;
@@ -81,9 +82,9 @@ void TargetWorkflow::PlaceLoadedPicture(const QString& editName, const QImage& p
   ImageStack& target = bench_.Target;
   bench_.History().WholePictureEdit(editName, [&] {
     target.StopAnimationNow();
-    target.Image().SetPicture(picture);
+    target.Layers().L1_Image().SetPicture(picture);
     // Pages added to a loaded picture take the filler colour, as after Copy All.
-    target.Image().SetFillColour(bench_.State.FillerColour);
+    target.Layers().L1_Image().SetFillColour(bench_.State.FillerColour);
     ResizeTargetWindow(std::nullopt);
   });
 }
@@ -129,18 +130,18 @@ void TargetWorkflow::CopyAllOnClick() {
   ImageStack& source = bench_.Source;
   ImageStack& target = bench_.Target;
   source.StopAnimationNow();
-  const QRect r = source.GridRect;
-  const QImage& picture = source.Image().StoredPicture();
+  const QRect r = source.Grid().GridRect();
+  const QImage& picture = source.Layers().L1_Image().StoredPicture();
   QImage copied;
   if (!r.isEmpty()) {
-    copied = source.Image().IsBlank() ? QImage(r.size(), QImage::Format_ARGB32) : picture.copy(r);
-    if (source.Image().IsBlank()) copied.fill(0xFF000000u);
+    copied = source.Layers().L1_Image().IsBlank() ? QImage(r.size(), QImage::Format_ARGB32) : picture.copy(r);
+    if (source.Layers().L1_Image().IsBlank()) copied.fill(0xFF000000u);
   }
-  source.Clip().SetPicture(copied);
+  source.Layers().L4_Clip().SetPicture(copied);
   bench_.History().WholePictureEdit(QStringLiteral("Copy All"), [&] {
     target.StopAnimationNow();
-    target.Image().SetPicture(copied);
-    target.Image().SetFillColour(bench_.State.FillerColour);
+    target.Layers().L1_Image().SetPicture(copied);
+    target.Layers().L1_Image().SetFillColour(bench_.State.FillerColour);
     ResizeTargetWindow(std::nullopt);
   });
   bench_.State.TargetComboText = texts::CreateNewItem;
@@ -164,7 +165,7 @@ void TargetWorkflow::TargetSizesScrollBarOnChange(PageCounter counter, int value
 void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
   WindowState& s = bench_.State;
   ImageStack& target = bench_.Target;
-  ImageLayer& image = target.Image();
+  ImageLayer& image = target.Layers().L1_Image();
   bool tooBig = false;
   if (!caller) {
     const QSize size = image.PictureSize();
@@ -182,7 +183,7 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
   image.SetPictureSize(QSize(std::max(w, size.width()), std::max(h, size.height())));
   target.UpdateStack();
   target.UpdateImagePort(w, h);
-  target.UpdateGrid();
+  target.Grid().UpdateGrid();
   DisplayTargetAreaInfo(w, h);
   if (tooBig) {
     const QSize now = image.PictureSize();

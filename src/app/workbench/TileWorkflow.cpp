@@ -74,8 +74,8 @@ void MaskColour(QImage& tile, QRgb colour, QRgb replacement) {
 
 void TileWorkflow::SetCurrentTile(const QImage& tile) {
   bench_.State.ClipTile = tile;
-  bench_.Target.SetClipPicture(tile);
-  bench_.Target.SetModeToPaste();
+  bench_.Target.Layers().L4_Clip().SetPicture(tile);
+  bench_.Target.Cursor().SetModeToPaste();
   bench_.NotifyChanged();
 }
 
@@ -102,13 +102,13 @@ void TileWorkflow::SourceMouseDown(MouseButton button, ShiftState shift, int x, 
     bench_.NotifyChanged();
     return;
   }
-  if (source.Mode == ModeIdle) {
+  if (source.Cursor().Mode == ModeIdle) {
     // Work starting on the Source cancels a paste or transform waiting on the Target.
-    bench_.Target.SetModeToIdle();
+    bench_.Target.Cursor().SetModeToIdle();
     s.Transform = TransformTool::None;
   }
   source.MouseIsDown(button, shift, x, y);
-  s.ClipTile = source.Clip().PictureCopy();
+  s.ClipTile = source.Layers().L4_Clip().PictureCopy();
   bench_.NotifyChanged();
 }
 
@@ -116,7 +116,7 @@ void TileWorkflow::SourceMouseMove(ShiftState shift, int x, int y) {
   WindowState& s = bench_.State;
   ImageStack& source = bench_.Source;
   if (s.Picking) {
-    const ImageLayer& image = source.Image();
+    const ImageLayer& image = source.Layers().L1_Image();
     if (x >= 0 && y >= 0 && x < image.Width() && y < image.Height()) {
       s.SampleColour = image.PixelAt(x, y) | 0xFF000000u;
       bench_.NotifyChanged();
@@ -129,20 +129,20 @@ void TileWorkflow::SourceMouseMove(ShiftState shift, int x, int y) {
 void TileWorkflow::SourceDblClick() {
   bench_.State.SourceDoubleClicked = true;
   bench_.Source.MouseIsDoubleClick();
-  bench_.State.GridShown = bench_.Source.Grid().Visible();
+  bench_.State.GridShown = bench_.Source.Layers().L5_Grid().Visible();
   bench_.NotifyChanged();
 }
 
 void TileWorkflow::ResizeSourceCut() {
   ImageStack& source = bench_.Source;
-  const QSize selection = source.SelectionRect.size();
+  const QSize selection = source.Cursor().SelectionRect.size();
   const TileSizeMode mode = bench_.State.TileSize;
   const QSize wanted = RequestedTileSize(mode, selection);
   if (wanted == selection) return;
-  const QImage cut = source.Clip().PictureCopy();
+  const QImage cut = source.Layers().L4_Clip().PictureCopy();
   const QImage resized =
       mode == TileSizeMode::ScrollTile ? MakeScrollTile(cut) : ResizeTile(wanted.width(), wanted.height(), cut);
-  if (!resized.isNull()) source.SetClipPicture(resized);
+  if (!resized.isNull()) source.Layers().L4_Clip().SetPicture(resized);
 }
 
 void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, int y) {
@@ -150,14 +150,14 @@ void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, in
   ImageStack& source = bench_.Source;
   if (s.SourceDoubleClicked) {
     s.SourceDoubleClicked = false;
-    source.SetModeToIdle();
+    source.Cursor().SetModeToIdle();
     return;
   }
-  const CanvasMode mode = source.Mode;
+  const CanvasMode mode = source.Cursor().Mode;
   source.MouseIsUp(button, shift, x, y);
   if (mode == ModeGrab) {
     ResizeSourceCut();
-    QImage tile = source.Clip().PictureCopy();
+    QImage tile = source.Layers().L4_Clip().PictureCopy();
     if (s.Transparency == TransparencyMode::Picker) MaskColour(tile, s.SampleColour, s.TransparentColour);
     SetCurrentTile(tile);
   } else if (mode == ModeRange) {
@@ -171,11 +171,11 @@ void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, in
 void TileWorkflow::TargetMouseDown(MouseButton button, ShiftState shift, int x, int y) {
   WindowState& s = bench_.State;
   ImageStack& target = bench_.Target;
-  if (button == MouseButton::Right && target.Mode == ModeTransform) s.Transform = TransformTool::None;
-  if (target.Mode == ModeIdle) s.TargetPage = TargetTab::Transform;
-  if (button == MouseButton::Left && target.Mode == ModePaste)
+  if (button == MouseButton::Right && target.Cursor().Mode == ModeTransform) s.Transform = TransformTool::None;
+  if (target.Cursor().Mode == ModeIdle) s.TargetPage = TargetTab::Transform;
+  if (button == MouseButton::Left && target.Cursor().Mode == ModePaste)
     bench_.History().BeginEdit(QStringLiteral("Paste tile"));
-  else if (button == MouseButton::Left && target.Mode == ModeTransform)
+  else if (button == MouseButton::Left && target.Cursor().Mode == ModeTransform)
     bench_.History().BeginEdit(TransformEditName(s.Transform));
   target.MouseIsDown(button, shift, x, y);
   bench_.NotifyChanged();
@@ -186,13 +186,13 @@ void TileWorkflow::TargetMouseMove(ShiftState shift, int x, int y) { bench_.Targ
 void TileWorkflow::TargetMouseUp(MouseButton button, ShiftState shift, int x, int y) {
   WindowState& s = bench_.State;
   ImageStack& target = bench_.Target;
-  const CanvasMode mode = target.Mode;
+  const CanvasMode mode = target.Cursor().Mode;
   target.MouseIsUp(button, shift, x, y);
   bench_.History().EndEdit();
   if (mode == ModeGrab) {
     // A tile cut on the Target is ready to paste at once, as it was cut.
-    target.SetModeToPaste();
-    s.ClipTile = target.Clip().PictureCopy();
+    target.Cursor().SetModeToPaste();
+    s.ClipTile = target.Layers().L4_Clip().PictureCopy();
   } else if (mode == ModeRange) {
     s.TargetPage = TargetTab::Animation;
     s.TargetAnimSpeed = 1;
@@ -202,23 +202,23 @@ void TileWorkflow::TargetMouseUp(MouseButton button, ShiftState shift, int x, in
 }
 
 void TileWorkflow::SpeedButtonResetClick() {
-  bench_.Source.ResetGrid();
+  bench_.Source.Grid().ResetGrid();
   bench_.NotifyChanged();
 }
 
 void TileWorkflow::SpeedButtonViewClick(bool down) {
   bench_.State.GridShown = down;
   for (ImageStack* canvas : {&bench_.Source, &bench_.Target}) {
-    canvas->Grid().SetVisible(down);
-    canvas->UpdateGrid();
+    canvas->Layers().L5_Grid().SetVisible(down);
+    canvas->Grid().UpdateGrid();
   }
   bench_.NotifyChanged();
 }
 
 void TileWorkflow::ApplyGridStyle() {
   for (ImageStack* canvas : {&bench_.Source, &bench_.Target}) {
-    canvas->GridStyle = bench_.State.GridLines ? GridStyleKind::Lines : GridStyleKind::Dotted;
-    canvas->UpdateGrid();
+    canvas->Grid().GridStyle = bench_.State.GridLines ? GridStyleKind::Lines : GridStyleKind::Dotted;
+    canvas->Grid().UpdateGrid();
   }
 }
 
@@ -233,10 +233,10 @@ void TileWorkflow::ScrollBarGridChange(int position) {
   bench_.State.GridSizePosition = position;
   const int size = 8 << position;
   for (ImageStack* canvas : {&bench_.Source, &bench_.Target}) {
-    canvas->CellWidth = size;
-    canvas->CellHeight = size;
-    canvas->InitGrid(size, size);
-    canvas->SetModeToIdle();
+    canvas->Grid().CellWidth = size;
+    canvas->Grid().CellHeight = size;
+    canvas->Grid().InitGrid(size, size);
+    canvas->Cursor().SetModeToIdle();
   }
   ApplyGridStyle();
   bench_.NoActiveControls();
@@ -248,29 +248,29 @@ void TileWorkflow::SelectTransform(TransformTool tool) {
   bench_.State.Transform = tool;
   switch (tool) {
     case TransformTool::None:
-      target.SetCursorToDefault();
+      target.Cursor().SetCursorToDefault();
       break;
     case TransformTool::Rotate:
-      target.SetCursorToRotate();
+      target.Cursor().SetCursorToRotate();
       break;
     case TransformTool::HFlip:
-      target.SetCursorToHFlip();
+      target.Cursor().SetCursorToHFlip();
       break;
     case TransformTool::VFlip:
-      target.SetCursorToVFlip();
+      target.Cursor().SetCursorToVFlip();
       break;
     case TransformTool::Swap:
-      target.SetCursorToSwap();
+      target.Cursor().SetCursorToSwap();
       break;
     case TransformTool::Move:
-      target.SetCursorToShift();
+      target.Cursor().SetCursorToShift();
       break;
   }
   bench_.NotifyChanged();
 }
 
 void TileWorkflow::StopAnimation(ImageStack& canvas) {
-  canvas.AnimRunning = false;
+  canvas.Animation().AnimRunning = false;
   bench_.NotifyChanged();
 }
 

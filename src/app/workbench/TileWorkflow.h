@@ -8,10 +8,9 @@
 #include "canvas/CanvasTypes.h"
 #include "workbench/WindowState.h"
 
-class ImageStack;
-
 namespace mosaicor {
 
+class ImageStack;
 class Workbench;
 
 // value wrapped into low..high, stepping round from one end to the other.

@@ -31,8 +31,8 @@ Workbench::~Workbench() = default;
 void Workbench::FormCreate() {
   Source.InitStack(256, 512);
   Target.InitStack(256, 512);
-  Source.InitGrid(64, 64);
-  Target.InitGrid(64, 64);
+  Source.Grid().InitGrid(64, 64);
+  Target.Grid().InitGrid(64, 64);
   // The height counter's first position runs its change handler, which sizes the Target's port
   // and writes the info line and the page boxes.
   State.TargetWidthPages = 1;
@@ -45,16 +45,16 @@ void Workbench::FormCreate() {
   State.ClipTileColour = colours::Empty;
   State.FillerHistorySlot = 0;
   // New target pages are black until Create New or Copy All hands them the filler colour.
-  Target.BackColor = colours::Empty;
-  Target.Image().SetFillColour(colours::Empty);
+  Target.Layers().Colours().BackColor = colours::Empty;
+  Target.Layers().L1_Image().SetFillColour(colours::Empty);
   history_->MarkSaved();
   NotifyChanged();
 }
 
 void Workbench::PanelRightSideClick() {
   for (ImageStack* canvas : {&Source, &Target}) {
-    canvas->SetModeToIdle();
-    canvas->AnimRunning = false;
+    canvas->Cursor().SetModeToIdle();
+    canvas->Animation().AnimRunning = false;
   }
   // Only the button's state: the None handler does not run.
   State.Transform = TransformTool::None;

@@ -4,6 +4,8 @@
 
 #include <QRgb>
 
+namespace mosaicor {
+
 // Interaction mode of a canvas (the `Mode` field); the values are fixed, the host stores them.
 enum CanvasMode : int {
   ModeIdle = 0,
@@ -50,3 +52,5 @@ constexpr QRgb CursorMark = 0xFFFF0000u;     // red corner brackets and pictogra
 
 // The parking position that takes a layer off the port while keeping its visibility flag.
 constexpr int ParkedX = -512;
+
+}  // namespace mosaicor

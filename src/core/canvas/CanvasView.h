@@ -1,8 +1,8 @@
 #pragma once
 // What the canvas model asks of whoever shows it (the widget, or a test): the scroll position and
 // visible size of the port, repaints of changed port rectangles, the port's size, the frame's
-// mouse pointer, drop acceptance and the animation timer. And where a cut goes when it is
-// exported: the clipboard.
+// mouse pointer, drop acceptance, the animation timer, and where a cut goes when it is exported
+// (the clipboard). It is the one way the model speaks to whoever shows it.
 
 #include <QImage>
 #include <QPoint>
@@ -10,6 +10,8 @@
 #include <QSize>
 
 #include "canvas/CanvasTypes.h"
+
+namespace mosaicor {
 
 class CanvasView {
  public:
@@ -33,10 +35,8 @@ class CanvasView {
     (void)enabled;
     (void)intervalMs;
   }
+  // A cut made while AutoExport is on.
+  virtual void ExportCut(const QImage& cut) { (void)cut; }
 };
 
-class ClipboardSink {
- public:
-  virtual ~ClipboardSink() = default;
-  virtual void PutBitmap(const QImage& bitmap) = 0;
-};
+}  // namespace mosaicor

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <numeric>
 
+namespace mosaicor {
+
 QImage BlankLike(const QImage& like, QSize size) {
   QImage blank(size, like.isNull() ? QImage::Format_ARGB32 : like.format());
   if (!like.isNull()) blank.setColorTable(like.colorTable());
@@ -154,3 +156,5 @@ void CellRun::Unstep(QImage& picture, QImage& work, int steps) {
     WriteTo(k, picture, work, work.rect());
   }
 }
+
+}  // namespace mosaicor

@@ -15,6 +15,8 @@
 
 #include "canvas/GridGeometry.h"
 
+namespace mosaicor {
+
 // A picture of the given size in the layout of `like` (its colour table too), all zero bytes:
 // black in every layout the canvas meets.
 QImage BlankLike(const QImage& like, QSize size);
@@ -69,3 +71,5 @@ class CellRun {
   int direction_ = 1;
   std::vector<QImage> kept_;  // by position; null for cells the picture holds wholly
 };
+
+}  // namespace mosaicor

@@ -6,6 +6,8 @@
 #include "canvas/CanvasTypes.h"
 #include "graphics/RectDrawing.h"
 
+namespace mosaicor {
+
 namespace {
 
 constexpr QRgb Red = CanvasColours::CursorMark;
@@ -158,3 +160,5 @@ QString CursorNameForCell(int cellWidth, CursorBox box) {
       return QString();
   }
 }
+
+}  // namespace mosaicor

@@ -9,6 +9,8 @@
 
 #include "canvas/CanvasTypes.h"
 
+namespace mosaicor {
+
 // "crNormal", "cr32", "cr16", "cr08", "crRotate", "crHFlip", "crVFlip", "crSwap", "crHand";
 // a null picture for any other name.
 QImage CursorPicture(const QString& name);
@@ -24,3 +26,5 @@ QString CursorBoxName(CursorBox box);
 
 // The picture name for a cell width: "cr08", "cr16", "cr32", or the box's own at 64; empty otherwise.
 QString CursorNameForCell(int cellWidth, CursorBox box);
+
+}  // namespace mosaicor

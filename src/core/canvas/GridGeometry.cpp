@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace mosaicor {
+
 namespace {
 
 // min(max(v, lo), hi): when lo > hi the upper bound wins, as the cursor rules expect.
@@ -46,3 +48,5 @@ QPoint GridGeometry::CursorBoxAt(QPoint p, QSize port, bool snap) const {
 QPoint GridGeometry::OffsetAlignedTo(QPoint p) const {
   return QPoint(Modulo(p.x() - HalfWidth(), CellWidth), Modulo(p.y() - HalfHeight(), CellHeight));
 }
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace mosaicor {
+
 struct GridGeometry {
   int CellWidth = 64;
   int CellHeight = 64;
@@ -51,3 +53,5 @@ struct GridGeometry {
   // 0 <= offset < cell size.
   QPoint OffsetAlignedTo(QPoint p) const;
 };
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 #include "canvas/CanvasTypes.h"
 #include "graphics/RectDrawing.h"
 
+namespace mosaicor {
+
 namespace {
 
 // A block of cells framed in one pass.
@@ -139,3 +141,5 @@ void PaintGridLines(QImage& picture, const QRect& area, const GridGeometry& g, Q
     writer.Write(y, line ? acrossBytes : columnBytes);
   }
 }
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 
 #include "canvas/GridGeometry.h"
 
+namespace mosaicor {
+
 // The dotted style on `area` (picture coordinates from the top-left; the area is first treated as
 // cleared to black): the whole cells and one ring of cells around them framed with focus frames
 // in ringColour, then the whole cells again in gridColour, both combined by exclusive-or.
@@ -16,3 +18,5 @@ void PaintDottedGrid(QImage& picture, const QRect& area, const GridGeometry& gri
 // The line style: area cleared to black, then solid 1-pixel lines in lineColour at every cell
 // edge of the grid (columns 0..Cols, rows 0..Rows), running across the whole area.
 void PaintGridLines(QImage& picture, const QRect& area, const GridGeometry& grid, QRgb lineColour);
+
+}  // namespace mosaicor

@@ -6,6 +6,8 @@
 #include "graphics/RectCopy.h"
 #include "graphics/RectDrawing.h"
 
+namespace mosaicor {
+
 namespace {
 
 bool Is32BitOrIndexed(const QImage& image) {
@@ -64,7 +66,7 @@ void ImageLayer::Damage(const QRect& pictureRect) {
   if (damage_ && Shown() && !pictureRect.isEmpty()) damage_->LayerDamaged(pictureRect.translated(position_));
 }
 
-QImage& ImageLayer::Picture() {
+QImage& ImageLayer::EditPicture() {
   Materialise();
   ink_ = QRegion(QRect(QPoint(0, 0), size_));
   DamageAll();
@@ -202,3 +204,5 @@ void ImageLayer::SetKeyColour(QRgb key) {
   keyColour_ = key;
   DamageAll();
 }
+
+}  // namespace mosaicor

@@ -14,6 +14,8 @@
 
 #include "canvas/CanvasTypes.h"
 
+namespace mosaicor {
+
 // Told the port rectangles whose look a layer changed.
 class LayerDamageSink {
  public:
@@ -48,9 +50,9 @@ class ImageLayer {
   bool IsBlank() const { return picture_.isNull(); }
   // The pixels, or a null picture while blank. Reading only.
   const QImage& StoredPicture() const { return picture_; }
-  // The picture for writing by the host (loaders write straight into the image layer). The layer
-  // takes all of it as drawn on and repaints it.
-  QImage& Picture();
+  // The picture for writing by the host (loaders write straight into the image layer). Marks all
+  // of it as drawn on and repaints it, at every call.
+  QImage& EditPicture();
   // A copy of the picture, also while blank.
   QImage PictureCopy() const;
   // Replaces the picture by a copy of the given one (any size and format).
@@ -120,3 +122,5 @@ class ImageLayer {
   QRgb keyColour_ = CanvasColours::Clear;
   QRgb fillColour_ = CanvasColours::Clear;
 };
+
+}  // namespace mosaicor

@@ -6,8 +6,10 @@
 #include <emmintrin.h>
 #endif
 
-#include "canvas/ImageStack.h"
+#include "canvas/LayerStack.h"
 #include "graphics/RectCopy.h"
+
+namespace mosaicor {
 
 namespace {
 
@@ -120,14 +122,14 @@ void DrawLayer(const ImageLayer& layer, const QRect& r, const Placement& out) {
 
 }  // namespace
 
-void ComposeLayers(const ImageStack& stack, const QRect& portRect, QImage& target, QPoint targetPos) {
+void ComposeLayers(const LayerStack& stack, const QRect& portRect, QImage& target, QPoint targetPos) {
   const QPoint offset = targetPos - portRect.topLeft();
   const QRect area = portRect.intersected(stack.PortRect()).intersected(target.rect().translated(-offset));
   if (area.isEmpty()) return;
   const Placement out(target, offset);
   // Each layer is drawn only where no opaque layer above it covers it; the black port only where
   // no opaque layer covers it at all.
-  const auto layers = stack.Layers();
+  const auto layers = stack.All();
   std::array<QRegion, 9> coveredAbove;  // coveredAbove[i]: covered by opaque layers i .. 7
   for (int i = 7; i >= 0; --i) {
     coveredAbove[i] = coveredAbove[i + 1];
@@ -145,9 +147,11 @@ void ComposeLayers(const ImageStack& stack, const QRect& portRect, QImage& targe
   }
 }
 
-QImage ComposeLayers(const ImageStack& stack, const QRect& portRect) {
+QImage ComposeLayers(const LayerStack& stack, const QRect& portRect) {
   QImage target(portRect.size(), QImage::Format_RGB32);
   target.fill(Opaque);
   ComposeLayers(stack, portRect, target, QPoint(0, 0));
   return target;
 }
+
+}  // namespace mosaicor

@@ -7,11 +7,15 @@
 #include <QImage>
 #include <QRect>
 
-class ImageStack;
+namespace mosaicor {
+
+class LayerStack;
 
 // Writes portRect of the composed canvas to `target` (Format_RGB32) at targetPos. Parts of
 // portRect outside the port are left alone.
-void ComposeLayers(const ImageStack& stack, const QRect& portRect, QImage& target, QPoint targetPos);
+void ComposeLayers(const LayerStack& stack, const QRect& portRect, QImage& target, QPoint targetPos);
 
 // The composed port rectangle as a new RGB32 picture.
-QImage ComposeLayers(const ImageStack& stack, const QRect& portRect);
+QImage ComposeLayers(const LayerStack& stack, const QRect& portRect);
+
+}  // namespace mosaicor

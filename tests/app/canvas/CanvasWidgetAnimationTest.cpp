@@ -10,6 +10,8 @@
 #include "canvas/CanvasWidget.h"
 #include "canvas/LayerCompositor.h"
 
+using namespace mosaicor;
+
 namespace {
 
 class FrameStackAnimation : public ::testing::Test {
@@ -17,9 +19,9 @@ class FrameStackAnimation : public ::testing::Test {
   void SetUp() override {
     frame.resize(300, 300);
     frame.Model().InitStack(256, 512);
-    frame.Model().SetBitmap(picture);
+    frame.Model().Layers().L1_Image().SetPicture(picture);
     frame.Model().UpdateStack();
-    frame.Model().UpdateGrid();
+    frame.Model().Grid().UpdateGrid();
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
   }
@@ -46,8 +48,8 @@ TEST_F(FrameStackAnimation, TheTimerRunsAtTheIntervalTimesTheSpeedFactor) {
     DrawRange(QPoint(10, 10), c.to);
     EXPECT_TRUE(frame.TimerAnim->isActive());
     EXPECT_EQ(frame.TimerAnim->interval(), c.interval) << c.speed;
-    frame.Model().AnimRunning = false;
-    while (frame.Model().AnimExists()) frame.Model().ShiftCellsOnTimer();
+    frame.Model().Animation().AnimRunning = false;
+    while (frame.Model().Animation().AnimExists()) frame.Model().ShiftCellsOnTimer();
     EXPECT_FALSE(frame.TimerAnim->isActive());
   }
   // The host puts the factor back at 1 after a range: the running timer follows at once.
@@ -62,28 +64,28 @@ TEST_F(FrameStackAnimation, TicksPlayOnThePortAndAStopRestoresIt) {
   const QImage before = Shown();
   DrawRange(QPoint(10, 10), QPoint(200, 10));
   // The real timer ticks twice.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return frame.Model().AnimPhase == 2; }, 2000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame.Model().Animation().AnimPhase() == 2; }, 2000));
   const QImage playing = Shown();
   EXPECT_NE(playing, before);
-  EXPECT_EQ(playing, ComposeLayers(frame.Model(), QRect(0, 0, 256, 256))) << "the port follows the picture";
+  EXPECT_EQ(playing, ComposeLayers(frame.Model().Layers(), QRect(0, 0, 256, 256))) << "the port follows the picture";
   QTest::mousePress(frame.BasePanel, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return frame.Model().Mode == ModeIdle; }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame.Model().Cursor().Mode == ModeIdle; }, 2000));
   EXPECT_FALSE(frame.TimerAnim->isActive());
-  EXPECT_EQ(frame.Model().L1_Image.PictureCopy(), picture);
+  EXPECT_EQ(frame.Model().Layers().L1_Image().PictureCopy(), picture);
 }
 
 TEST_F(FrameStackAnimation, TransformCursorsShowTheirPointers) {
   struct Case {
-    void (ImageStack::*setter)();
+    void (CanvasCursor::*setter)();
     bool crosshair;
   } cases[] = {
-      {&ImageStack::SetCursorToRotate, true}, {&ImageStack::SetCursorToHFlip, true},
-      {&ImageStack::SetCursorToVFlip, true},  {&ImageStack::SetCursorToSwap, false},
-      {&ImageStack::SetCursorToShift, false},
+      {&CanvasCursor::SetCursorToRotate, true}, {&CanvasCursor::SetCursorToHFlip, true},
+      {&CanvasCursor::SetCursorToVFlip, true},  {&CanvasCursor::SetCursorToSwap, false},
+      {&CanvasCursor::SetCursorToShift, false},
   };
   QImage swapPointer;
   for (const Case& c : cases) {
-    (frame.Model().*c.setter)();
+    (frame.Model().Cursor().*c.setter)();
     if (c.crosshair) {
       EXPECT_EQ(frame.cursor().shape(), Qt::CrossCursor);
     } else {
@@ -94,7 +96,7 @@ TEST_F(FrameStackAnimation, TransformCursorsShowTheirPointers) {
       swapPointer = pointer;
     }
   }
-  frame.Model().SetCursorToDefault();
+  frame.Model().Cursor().SetCursorToDefault();
   EXPECT_EQ(frame.cursor().shape(), Qt::ArrowCursor);
 }
 

@@ -13,6 +13,8 @@
 #include "TestPictures.h"
 #include "canvas/LayerCompositor.h"
 
+using namespace mosaicor;
+
 namespace {
 
 class FrameStackWidget : public ::testing::Test {
@@ -20,9 +22,9 @@ class FrameStackWidget : public ::testing::Test {
   void SetUp() override {
     frame.resize(300, 300);
     frame.Model().InitStack(256, 512);
-    frame.Model().SetBitmap(MakeCoordinatePicture(256, 512));
+    frame.Model().Layers().L1_Image().SetPicture(MakeCoordinatePicture(256, 512));
     frame.Model().UpdateStack();
-    frame.Model().UpdateGrid();
+    frame.Model().Grid().UpdateGrid();
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
   }
@@ -37,10 +39,10 @@ class FrameStackWidget : public ::testing::Test {
 
 TEST_F(FrameStackWidget, ThePortShowsTheComposedLayers) {
   EXPECT_EQ(frame.BasePanel->size(), QSize(256, 512));
-  frame.Model().L5_Grid.SetVisible(true);
+  frame.Model().Layers().L5_Grid().SetVisible(true);
   Move(QPoint(100, 70));
   const QImage shown = frame.BasePanel->grab(QRect(0, 0, 256, 256)).toImage().convertToFormat(QImage::Format_RGB32);
-  const QImage expected = ComposeLayers(frame.Model(), QRect(0, 0, 256, 256));
+  const QImage expected = ComposeLayers(frame.Model().Layers(), QRect(0, 0, 256, 256));
   EXPECT_EQ(shown.pixel(64, 64), qRgb(255, 0, 0)) << "the cursor box followed the mouse";
   EXPECT_EQ(shown, expected);
 }
@@ -48,21 +50,21 @@ TEST_F(FrameStackWidget, ThePortShowsTheComposedLayers) {
 TEST_F(FrameStackWidget, MouseEventsReachTheModel) {
   ImageStack& model = frame.Model();
   Move(QPoint(100, 70));
-  EXPECT_EQ(model.CursorRect, QRect(64, 64, 64, 64));
+  EXPECT_EQ(model.Cursor().CursorRect, QRect(64, 64, 64, 64));
   QTest::mousePress(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 70));
-  EXPECT_EQ(model.Mode, ModeGrab);
+  EXPECT_EQ(model.Cursor().Mode, ModeGrab);
   QTest::mouseRelease(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 70));
-  EXPECT_EQ(model.Mode, ModeIdle);
-  EXPECT_EQ(model.L4_Clip.PictureSize(), QSize(64, 64));
+  EXPECT_EQ(model.Cursor().Mode, ModeIdle);
+  EXPECT_EQ(model.Layers().L4_Clip().PictureSize(), QSize(64, 64));
 
   // Pasting with Ctrl held keeps the Paste mode.
-  model.SetModeToPaste();
+  model.Cursor().SetModeToPaste();
   Move(QPoint(30, 30));
   QTest::mousePress(Port(), Qt::LeftButton, Qt::ControlModifier, QPoint(30, 30));
-  EXPECT_EQ(model.Mode, ModePaste);
+  EXPECT_EQ(model.Cursor().Mode, ModePaste);
   QTest::mouseRelease(Port(), Qt::LeftButton, Qt::ControlModifier, QPoint(30, 30));
   QTest::mousePress(Port(), Qt::RightButton, Qt::NoModifier, QPoint(30, 30));
-  EXPECT_EQ(model.Mode, ModeIdle);
+  EXPECT_EQ(model.Cursor().Mode, ModeIdle);
 }
 
 TEST_F(FrameStackWidget, ADoubleClickSwitchesTheGridModeAndPressesAgain) {
@@ -76,7 +78,7 @@ TEST_F(FrameStackWidget, ADoubleClickSwitchesTheGridModeAndPressesAgain) {
   Move(QPoint(100, 70));
   QTest::mouseDClick(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 70));
   EXPECT_EQ(doubleClicks, 1);
-  EXPECT_FALSE(frame.Model().GridLocked);
+  EXPECT_FALSE(frame.Model().Grid().GridLocked);
   ASSERT_FALSE(presses.empty());
   EXPECT_TRUE(presses.back() & ssDouble);
 }
@@ -89,26 +91,26 @@ TEST_F(FrameStackWidget, HostHandlersReplaceTheModelsAndEmptyOnesIgnore) {
   QTest::mousePress(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 50));
   ASSERT_FALSE(moves.empty());
   EXPECT_EQ(moves.back(), QPoint(40, 50));
-  EXPECT_EQ(frame.Model().Mode, ModeIdle);
+  EXPECT_EQ(frame.Model().Cursor().Mode, ModeIdle);
 }
 
 TEST_F(FrameStackWidget, PointerFollowsTheMode) {
-  frame.Model().SetModeToPaste();
+  frame.Model().Cursor().SetModeToPaste();
   EXPECT_EQ(frame.cursor().shape(), Qt::SizeAllCursor);
-  frame.Model().SetModeToIdle();
+  frame.Model().Cursor().SetModeToIdle();
   EXPECT_EQ(frame.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(FrameStackWidget, LeavingTheCanvasParksTheCursorBox) {
   Move(QPoint(100, 70));
-  EXPECT_FALSE(frame.Model().L7_Cursor.IsParked());
+  EXPECT_FALSE(frame.Model().Layers().L7_Cursor().IsParked());
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(Port(), &leave);
-  EXPECT_TRUE(frame.Model().L7_Cursor.IsParked());
+  EXPECT_TRUE(frame.Model().Layers().L7_Cursor().IsParked());
 }
 
 TEST_F(FrameStackWidget, DraggingNearTheEdgeScrollsTheView) {
-  frame.Model().SetModeToGrab();
+  frame.Model().Cursor().SetModeToGrab();
   QScrollBar* bar = frame.ScrollBoxImageStack->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 0);
   bar->setValue(100);

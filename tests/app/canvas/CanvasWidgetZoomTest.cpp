@@ -16,6 +16,8 @@
 #include "canvas/CanvasWidget.h"
 #include "canvas/LayerCompositor.h"
 
+using namespace mosaicor;
+
 namespace {
 
 const std::vector<int> AllZooms{1, 2, 3, 4, 6, 8};
@@ -38,10 +40,10 @@ class ZoomedFrame : public ::testing::Test {
   void SetUp() override {
     frame.resize(300, 300);
     frame.Model().InitStack(256, 512);
-    frame.Model().SetBitmap(MakeCoordinatePicture(256, 512));
+    frame.Model().Layers().L1_Image().SetPicture(MakeCoordinatePicture(256, 512));
     frame.Model().UpdateStack();
-    frame.Model().L5_Grid.SetVisible(true);
-    frame.Model().UpdateGrid();
+    frame.Model().Layers().L5_Grid().SetVisible(true);
+    frame.Model().Grid().UpdateGrid();
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
   }
@@ -72,7 +74,7 @@ class ZoomedFrame : public ::testing::Test {
   }
   // The port's top-left 96 x 96 picture pixels as they should look at `scale` device pixels each.
   QImage Blown(int scale) {
-    return ComposeLayers(frame.Model(), QRect(0, 0, 96, 96))
+    return ComposeLayers(frame.Model().Layers(), QRect(0, 0, 96, 96))
         .scaled(96 * scale, 96 * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   }
   CanvasWidget frame;
@@ -109,11 +111,11 @@ TEST_F(ZoomedFrame, MousePositionsMapBackToPicturePixelsAtEveryZoom) {
   // The model's own handlers: a click on picture pixel (130, 70) at 3x cuts the cell that holds it.
   frame.SetZoom(3);
   Mouse(QEvent::MouseMove, QPoint(130 * 3 + 1, 70 * 3 + 2));
-  EXPECT_EQ(frame.Model().CursorRect, QRect(128, 64, 64, 64));
+  EXPECT_EQ(frame.Model().Cursor().CursorRect, QRect(128, 64, 64, 64));
   QTest::mousePress(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(130 * 3 + 1, 70 * 3 + 2));
   QTest::mouseRelease(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(130 * 3 + 1, 70 * 3 + 2));
-  EXPECT_EQ(frame.Model().SelectionRect, QRect(128, 64, 64, 64));
-  EXPECT_EQ(frame.Model().L4_Clip.PictureCopy(), MakeCoordinatePicture(256, 512).copy(128, 64, 64, 64));
+  EXPECT_EQ(frame.Model().Cursor().SelectionRect, QRect(128, 64, 64, 64));
+  EXPECT_EQ(frame.Model().Layers().L4_Clip().PictureCopy(), MakeCoordinatePicture(256, 512).copy(128, 64, 64, 64));
 
   std::vector<QPoint> downs, moves, ups;
   frame.OnMouseDown = [&](MouseButton, ShiftState, int x, int y) { downs.push_back({x, y}); };
@@ -229,7 +231,7 @@ TEST_F(ZoomedFrame, AChangedPortRectangleRepaintsItsBlownUpArea) {
   PaintRecorder recorder;
   QTest::qWait(20);
   Port()->installEventFilter(&recorder);
-  frame.Model().L1_Image.Fill(QRect(70, 40, 10, 5), qRgb(10, 20, 30));
+  frame.Model().Layers().L1_Image().Fill(QRect(70, 40, 10, 5), qRgb(10, 20, 30));
   ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.painted.isEmpty(); }, 2000));
   EXPECT_TRUE(recorder.painted.contains(QRect(210, 120, 30, 15)));
   const QImage shown = Port()->grab(QRect(210, 120, 30, 15)).toImage().convertToFormat(QImage::Format_RGB32);
@@ -239,7 +241,7 @@ TEST_F(ZoomedFrame, AChangedPortRectangleRepaintsItsBlownUpArea) {
 
 TEST_F(ZoomedFrame, AutomaticScrollingCountsPicturePixels) {
   frame.SetZoom(2);
-  frame.Model().SetModeToGrab();
+  frame.Model().Cursor().SetModeToGrab();
   ASSERT_GT(VBar()->maximum(), 200);
   HBar()->setValue(7);
   VBar()->setValue(200);
@@ -254,7 +256,7 @@ TEST(ZoomedTallCanvas, TheLastRowsOfAFullTextureSetShowAt8x) {
   CanvasWidget frame;
   frame.resize(300, 300);
   frame.Model().InitStack(512, 16384);
-  frame.Model().SetBitmap(MakeCoordinatePicture(512, 16384));
+  frame.Model().Layers().L1_Image().SetPicture(MakeCoordinatePicture(512, 16384));
   frame.Model().UpdateStack();
   frame.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));

@@ -23,17 +23,17 @@ struct ClipFixture : WindowFixture {
 TEST(Clipboard, CheckBoxesAreNeverBothChecked) {
   ClipFixture f;
   f.c().CheckBoxExport->click();
-  EXPECT_TRUE(f.source().AutoExport);
-  EXPECT_TRUE(f.target().AutoExport);
+  EXPECT_TRUE(f.source().Cursor().AutoExport);
+  EXPECT_TRUE(f.target().Cursor().AutoExport);
   f.c().CheckBoxImport->click();
   EXPECT_FALSE(f.c().CheckBoxExport->isChecked());
-  EXPECT_FALSE(f.source().AutoExport);
-  EXPECT_FALSE(f.target().AutoExport);
+  EXPECT_FALSE(f.source().Cursor().AutoExport);
+  EXPECT_FALSE(f.target().Cursor().AutoExport);
   f.c().CheckBoxExport->click();
   EXPECT_FALSE(f.c().CheckBoxImport->isChecked());
   // Create New keeps the Target's flag equal to the check box.
   f.bench().Targets().ReInitTarget();
-  EXPECT_TRUE(f.target().AutoExport);
+  EXPECT_TRUE(f.target().Cursor().AutoExport);
 }
 
 TEST(Clipboard, ExportSendsTheWholeTileOpaque) {
@@ -54,14 +54,14 @@ TEST(Clipboard, ImportTakesPicturesOfAnyFormat) {
     QGuiApplication::clipboard()->setImage(picture);
     f.c().ClipImportButton->click();
     EXPECT_EQ(Rgb(f.state().ClipTile), Rgb(picture)) << format;
-    EXPECT_EQ(Rgb(f.target().Clip().PictureCopy()), Rgb(picture));
-    EXPECT_EQ(f.target().Mode, ModePaste);
+    EXPECT_EQ(Rgb(f.target().Layers().L4_Clip().PictureCopy()), Rgb(picture));
+    EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
   }
   // No picture: nothing happens.
-  f.target().SetModeToIdle();
+  f.target().Cursor().SetModeToIdle();
   QGuiApplication::clipboard()->setText(QStringLiteral("text"));
   f.c().ClipImportButton->click();
-  EXPECT_EQ(f.target().Mode, ModeIdle);
+  EXPECT_EQ(f.target().Cursor().Mode, ModeIdle);
 }
 
 TEST(Clipboard, AutoExportSendsTheRawCutBeforeTheSelector) {
@@ -73,7 +73,7 @@ TEST(Clipboard, AutoExportSendsTheRawCutBeforeTheSelector) {
   Move(f.c().Source, QPoint(100, 100), Qt::LeftButton);
   Release(f.c().Source, QPoint(100, 100));
   EXPECT_EQ(f.OnClipboard(), Rgb(Coordinates(256, 256).copy(0, 0, 128, 128)));
-  EXPECT_EQ(f.target().Clip().PictureSize(), QSize(64, 64));
+  EXPECT_EQ(f.target().Layers().L4_Clip().PictureSize(), QSize(64, 64));
 }
 
 TEST(Clipboard, AutoImportTakesEveryPictureAndIgnoresText) {
@@ -83,11 +83,11 @@ TEST(Clipboard, AutoImportTakesEveryPictureAndIgnoresText) {
   QGuiApplication::clipboard()->setImage(picture);
   QCoreApplication::processEvents();
   EXPECT_EQ(Rgb(f.state().ClipTile), Rgb(picture));
-  EXPECT_EQ(f.target().Mode, ModePaste);
-  f.target().SetModeToIdle();
+  EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
+  f.target().Cursor().SetModeToIdle();
   QGuiApplication::clipboard()->setText(QStringLiteral("words"));
   QCoreApplication::processEvents();
-  EXPECT_EQ(f.target().Mode, ModeIdle);
+  EXPECT_EQ(f.target().Cursor().Mode, ModeIdle);
   EXPECT_EQ(Rgb(f.state().ClipTile), Rgb(picture));
 }
 

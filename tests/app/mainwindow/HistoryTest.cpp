@@ -68,9 +68,9 @@ TEST(History, WholePictureEditsRoundTripWithTheirCounters) {
   EXPECT_EQ(Shown(f.target()), before);
   EXPECT_EQ(f.state().TargetWidthPages, 1);
   EXPECT_EQ(f.state().TargetHeightPages, 3);
-  EXPECT_EQ(f.target().PortSize(), QSize(256, 768));
+  EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 768));
   f.history().Redo();
-  EXPECT_EQ(f.target().PortSize(), QSize(512, 256));
+  EXPECT_EQ(f.target().Layers().PortSize(), QSize(512, 256));
 
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   before = Shown(f.target());
@@ -95,7 +95,7 @@ TEST(History, ACtrlSeriesOfFivePastesUndoesOneAtATime) {
     Click(f.c().Target, QPoint(10 + 64 * (i % 4), 10 + 64 * (i / 4)), Qt::LeftButton, Qt::ControlModifier);
     states.push_back(Shown(f.target()));
   }
-  EXPECT_EQ(f.target().Mode, ModePaste);
+  EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
   for (int i = 5; i > 0; --i) {
     EXPECT_EQ(Shown(f.target()), states[i]);
     f.history().Undo();
@@ -123,10 +123,10 @@ TEST(History, UndoStopsARunningPreviewFirst) {
   Press(f.c().Target, QPoint(10, 10), Qt::RightButton);
   Move(f.c().Target, QPoint(80, 10), Qt::RightButton);
   Release(f.c().Target, QPoint(80, 10), Qt::RightButton);
-  ASSERT_TRUE(f.target().AnimExists());
+  ASSERT_TRUE(f.target().Animation().AnimExists());
   f.target().ShiftCellsOnTimer();
   f.history().Undo();
-  EXPECT_FALSE(f.target().AnimExists());
+  EXPECT_FALSE(f.target().Animation().AnimExists());
   f.history().Redo();
   EXPECT_EQ(Shown(f.target()), copied);
 }

@@ -14,7 +14,7 @@ TEST(SourceSide, ExtractingALevelFillsTheSourceAndNamesIt) {
   const QString level = f.WriteLevel("four.tr4", LevelGeneration::TR4, 3);
   f.dialogs.files.push_back(level);
   emit f.c().SourceCombo->activated(2);
-  EXPECT_EQ(f.source().PortSize(), QSize(256, 768));
+  EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 768));
   EXPECT_EQ(f.c().SourceAreaInfo->text(), "256 x 768 pixels x 32 bits");
   EXPECT_EQ(f.c().SourceCombo->currentText(), level);
   EXPECT_EQ(f.state().LevelPath, level);
@@ -54,21 +54,21 @@ TEST(SourceSide, DropsOpenLevelsByExtensionAndEverythingElseAsPictures) {
   WindowFixture f;
   const QString level = f.WriteLevel("UPPER.TR4");
   emit f.c().Source->DragNDrop(level);
-  EXPECT_EQ(f.source().PortSize(), QSize(256, 512));
+  EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 512));
   EXPECT_EQ(f.c().SourceCombo->currentText(), level);
   EXPECT_EQ(f.state().LastSourceAction, SourceAction::LevelTextures);
   EXPECT_EQ(f.state().LevelPath, level);
 
   const QString mixed = f.WriteLevel("mixed.Tr4", LevelGeneration::TR4, 1);
   emit f.c().Source->DragNDrop(mixed);
-  EXPECT_EQ(f.source().PortSize(), QSize(256, 256));
+  EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 256));
 
   const QString text = f.Path("notes.txt");
   WriteBytesToFile(text, "hello");
   emit f.c().Source->DragNDrop(text);
   EXPECT_EQ(f.dialogs.messages.size(), 1);  // the picture module reports it
   EXPECT_EQ(f.c().SourceCombo->currentText(), mixed);
-  EXPECT_EQ(f.source().PortSize(), QSize(256, 256));
+  EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 256));
 }
 
 // TR2's .TRG form is a level like any other: no beep, the pages in 15 bits, and it becomes the
@@ -78,7 +78,7 @@ TEST(SourceSide, DroppedTrgLevelsOpenAsLevels) {
   for (const char* name : {"golden.TRG", "lower.trg"}) {
     const QString level = f.WriteLevel(name, LevelGeneration::TR2Trg, 3);
     EXPECT_TRUE(f.bench().Sources().OpenFile(level)) << name;
-    EXPECT_EQ(f.source().PortSize(), QSize(256, 768)) << name;
+    EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 768)) << name;
     EXPECT_EQ(f.state().LevelPath, level);
     EXPECT_EQ(f.state().LastSourceAction, SourceAction::LevelTextures);
     EXPECT_EQ(f.state().SourceAreaInfo, "256 x 768 pixels x 15 bits");
@@ -102,7 +102,7 @@ TEST(SourceSide, RepeatShowsTheReloadedPictureAtOnce) {
   f.bench().Sources().SourceComboOnSelect(1);
   f.WritePicture("pic.tga", Coordinates(128, 64));
   f.bench().Sources().SourceComboOnSelect(0);
-  EXPECT_EQ(f.source().PortSize(), QSize(128, 64));
+  EXPECT_EQ(f.source().Layers().PortSize(), QSize(128, 64));
 }
 
 TEST(CopyAll, CropsToTwoPagesWideAndFillsWithTheFiller) {
@@ -115,7 +115,7 @@ TEST(CopyAll, CropsToTwoPagesWideAndFillsWithTheFiller) {
   ASSERT_EQ(t.size(), QSize(512, 768));
   EXPECT_EQ(t.pixel(511, 639), Coordinates(1000, 700).pixel(511, 639));
   for (int y : {640, 700, 767}) EXPECT_EQ(t.pixel(5, y), qRgb(128, 0, 0)) << y;
-  EXPECT_EQ(f.source().Clip().PictureSize(), QSize(960, 640));
+  EXPECT_EQ(f.source().Layers().L4_Clip().PictureSize(), QSize(960, 640));
   ASSERT_EQ(f.dialogs.messages.size(), 1);
   EXPECT_EQ(f.dialogs.messages[0],
             "This image was too big! It was cropped to 512x768 pixels.\nThe right canvas must be used with standard "
@@ -145,11 +145,11 @@ TEST(PageCounters, LoweringHidesAPageAndRaisingShowsItAgain) {
   WindowFixture f;
   TargetWorkflow& t = f.bench().Targets();
   t.TargetSizesScrollBarOnChange(PageCounter::Height, 3);
-  EXPECT_EQ(f.target().PortSize(), QSize(256, 768));
+  EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 768));
   EXPECT_EQ(Shown(f.target()).pixel(3, 700), qRgb(0, 0, 0));  // black after start-up
-  f.target().Image().Paint(QRect(0, 600, 8, 8), [](QImage& p) { p.setPixel(1, 601, qRgb(1, 2, 3)); });
+  f.target().Layers().L1_Image().Paint(QRect(0, 600, 8, 8), [](QImage& p) { p.setPixel(1, 601, qRgb(1, 2, 3)); });
   t.TargetSizesScrollBarOnChange(PageCounter::Height, 2);
-  EXPECT_EQ(f.target().PortSize(), QSize(256, 512));
+  EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 512));
   t.TargetSizesScrollBarOnChange(PageCounter::Height, 3);
   EXPECT_EQ(Shown(f.target()).pixel(1, 601), qRgb(1, 2, 3));
 }
@@ -208,7 +208,7 @@ TEST(TargetFiles, ReloadSetsTheCountersFromThePicture) {
   emit f.c().TargetCombo->activated(3);
   EXPECT_EQ(f.state().TargetWidthPages, 2);
   EXPECT_EQ(f.state().TargetHeightPages, 2);
-  EXPECT_EQ(f.target().Image().PictureSize(), QSize(512, 512));
+  EXPECT_EQ(f.target().Layers().L1_Image().PictureSize(), QSize(512, 512));
   EXPECT_TRUE(f.dialogs.messages.isEmpty());
   // Pages added to a loaded picture take the filler colour.
   EXPECT_EQ(Shown(f.target()).pixel(400, 400), qRgb(128, 0, 0));
@@ -236,7 +236,7 @@ TEST(TargetFiles, RoundTripThroughATextureSet) {
   f.bench().Targets().TargetComboOnSelect(2);  // Create New: saved, so no question
   EXPECT_EQ(f.dialogs.saveQuestions, 0);
   EXPECT_EQ(Shown(f.target()).pixel(10, 10), qRgb(0, 0, 0));
-  EXPECT_EQ(f.target().PortSize(), QSize(256, 512));
+  EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 512));
   f.dialogs.files.push_back(out);
   f.bench().Targets().TargetComboOnSelect(3);
   EXPECT_EQ(Rgb(Shown(f.target())), made);
@@ -258,7 +258,7 @@ TEST(CommandLine, FilesOpenAsADropAndAReloadWould) {
   EXPECT_EQ(files.source, level);
   EXPECT_EQ(files.target, set);
   OpenStartupFiles(f.bench(), files);
-  EXPECT_EQ(f.source().PortSize(), QSize(256, 768));
+  EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 768));
   EXPECT_EQ(f.c().SourceCombo->currentText(), level);
   EXPECT_EQ(f.state().TargetWidthPages, 2);
   EXPECT_EQ(f.state().TextureSetPath, set);
@@ -267,12 +267,12 @@ TEST(CommandLine, FilesOpenAsADropAndAReloadWould) {
   // A picture as the source; a bad file is reported and changes nothing.
   const QString picture = f.WritePicture("pic.tga", Coordinates(64, 64));
   OpenStartupFiles(f.bench(), ParseCommandLine({"mosaicor", picture}));
-  EXPECT_EQ(f.source().PortSize(), QSize(64, 64));
+  EXPECT_EQ(f.source().Layers().PortSize(), QSize(64, 64));
   const QString bad = f.Path("bad.bmp");
   WriteBytesToFile(bad, "not a picture");
   OpenStartupFiles(f.bench(), ParseCommandLine({"mosaicor", bad, "--target", bad}));
   EXPECT_EQ(f.dialogs.messages.size(), 2);
-  EXPECT_EQ(f.source().PortSize(), QSize(64, 64));
+  EXPECT_EQ(f.source().Layers().PortSize(), QSize(64, 64));
   EXPECT_EQ(f.state().TextureSetPath, set);
 }
 

@@ -17,8 +17,8 @@ TEST(StartUp, WindowAndTargetAsTheyStart) {
   WindowFixture f;
   MainWindowControls& c = f.c();
   EXPECT_EQ(f.window->windowTitle(), texts::WindowTitle + "[*]");
-  EXPECT_EQ(f.target().PortSize(), QSize(256, 512));
-  EXPECT_EQ(f.source().PortSize(), QSize(256, 512));
+  EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 512));
+  EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 512));
   EXPECT_EQ(c.TargetAreaInfo->text(), "256 x 512 pixels (4 x 8 = 32 txtrs)");
   EXPECT_EQ(c.TargetWidth->text(), "1");
   EXPECT_EQ(c.TargetHeight->text(), "2");
@@ -92,16 +92,16 @@ TEST(StartUp, CentralPanelClickEndsPastingTransformsAndAnimations) {
   WindowFixture f;
   MainWindowControls& c = f.c();
   f.bench().Pots().PanelMagentaOnClick();
-  ASSERT_EQ(f.target().Mode, ModePaste);
+  ASSERT_EQ(f.target().Cursor().Mode, ModePaste);
   c.SpeedButtonRotate->click();
   ASSERT_EQ(f.state().Transform, TransformTool::Rotate);
-  f.source().AnimRunning = true;
-  f.target().AnimRunning = true;
+  f.source().Animation().AnimRunning = true;
+  f.target().Animation().AnimRunning = true;
   QTest::mouseClick(c.PanelRightSide, Qt::LeftButton, {}, QPoint(60, 400));
-  EXPECT_EQ(f.source().Mode, ModeIdle);
-  EXPECT_EQ(f.target().Mode, ModeIdle);
-  EXPECT_FALSE(f.source().AnimRunning);
-  EXPECT_FALSE(f.target().AnimRunning);
+  EXPECT_EQ(f.source().Cursor().Mode, ModeIdle);
+  EXPECT_EQ(f.target().Cursor().Mode, ModeIdle);
+  EXPECT_FALSE(f.source().Animation().AnimRunning);
+  EXPECT_FALSE(f.target().Animation().AnimRunning);
   EXPECT_TRUE(c.SpeedButtonNone->isChecked());
 }
 
@@ -110,7 +110,7 @@ TEST(StartUp, DoubleClickOnTheTargetChangesNothing) {
   const QImage before = Shown(f.target());
   const QPoint at(70, 70);
   DoubleClick(f.c().Target, at);
-  EXPECT_TRUE(f.target().GridLocked);
+  EXPECT_TRUE(f.target().Grid().GridLocked);
   EXPECT_EQ(Shown(f.target()), before);
 }
 

@@ -132,7 +132,9 @@ inline QImage LoadBack(const QString& path) {
 }
 
 // The visible picture of a canvas, as 32-bit pixels.
-inline QImage Shown(ImageStack& canvas) { return canvas.Image().PictureCopy().convertToFormat(QImage::Format_ARGB32); }
+inline QImage Shown(ImageStack& canvas) {
+  return canvas.Layers().L1_Image().PictureCopy().convertToFormat(QImage::Format_ARGB32);
+}
 
 // The pointer moves over the canvas (with `buttons` held).
 inline void Move(CanvasWidget* canvas, QPoint to, Qt::MouseButtons buttons = Qt::NoButton) {

@@ -7,6 +7,8 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 // A picture whose raw words are the given function of (x, y).
@@ -23,10 +25,10 @@ QImage RawPicture(QImage::Format format, int w, int h, F value) {
 QImage AlphaViewOf(const QImage& picture) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.SetBitmap(picture);
+  stack.Layers().L1_Image().SetPicture(picture);
   stack.UpdateStack();
-  stack.ExtractAlpha();
-  return stack.L2_Alpha.PictureCopy();
+  stack.Layers().ExtractAlpha();
+  return stack.Layers().L2_Alpha().PictureCopy();
 }
 
 bool AllBytes(const QImage& picture, uchar value) {
@@ -90,9 +92,9 @@ TEST(CanvasAlpha, EightBitPicturesAreShownAsTheyAre) {
 TEST(CanvasAlpha, ABlankPictureIsOpaqueBlackSoItsViewIsWhite) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.ExtractAlpha();
-  EXPECT_EQ(stack.L2_Alpha.PictureSize(), QSize(256, 512));
-  EXPECT_EQ(stack.L2_Alpha.PixelAt(100, 100), qRgb(255, 255, 255));
+  stack.Layers().ExtractAlpha();
+  EXPECT_EQ(stack.Layers().L2_Alpha().PictureSize(), QSize(256, 512));
+  EXPECT_EQ(stack.Layers().L2_Alpha().PixelAt(100, 100), qRgb(255, 255, 255));
 }
 
 TEST(CanvasAlpha, EachCallFollowsThePictureAsItIsNow) {
@@ -100,17 +102,17 @@ TEST(CanvasAlpha, EachCallFollowsThePictureAsItIsNow) {
   stack.InitStack(256, 512);
   QImage picture(256, 512, QImage::Format_ARGB32);
   picture.fill(qRgba(1, 2, 3, 255));
-  stack.SetBitmap(picture);
-  stack.ExtractAlpha();
-  const QImage first = stack.L2_Alpha.PictureCopy();
-  stack.Bitmap().setPixel(5, 6, qRgba(1, 2, 3, 40));
-  stack.ExtractAlpha();
-  EXPECT_EQ(stack.L2_Alpha.PixelAt(5, 6), qRgba(40, 40, 40, 40));
+  stack.Layers().L1_Image().SetPicture(picture);
+  stack.Layers().ExtractAlpha();
+  const QImage first = stack.Layers().L2_Alpha().PictureCopy();
+  stack.Layers().L1_Image().EditPicture().setPixel(5, 6, qRgba(1, 2, 3, 40));
+  stack.Layers().ExtractAlpha();
+  EXPECT_EQ(stack.Layers().L2_Alpha().PixelAt(5, 6), qRgba(40, 40, 40, 40));
   EXPECT_EQ(first.pixel(5, 6), qRgb(255, 255, 255)) << "an earlier copy of the view is not written through";
-  stack.SetBitmap(MakeFPicture(64, 64).convertToFormat(QImage::Format_RGB888));
-  stack.ExtractAlpha();
-  EXPECT_EQ(stack.L2_Alpha.StoredPicture().format(), QImage::Format_RGB888);
-  EXPECT_EQ(stack.L2_Alpha.PictureSize(), QSize(64, 64));
+  stack.Layers().L1_Image().SetPicture(MakeFPicture(64, 64).convertToFormat(QImage::Format_RGB888));
+  stack.Layers().ExtractAlpha();
+  EXPECT_EQ(stack.Layers().L2_Alpha().StoredPicture().format(), QImage::Format_RGB888);
+  EXPECT_EQ(stack.Layers().L2_Alpha().PictureSize(), QSize(64, 64));
 }
 
 }  // namespace

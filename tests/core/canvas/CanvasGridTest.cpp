@@ -7,6 +7,8 @@
 #include "canvas/ImageStack.h"
 #include "graphics/RectDrawing.h"
 
+using namespace mosaicor;
+
 namespace {
 
 constexpr QRgb Black = qRgb(0, 0, 0);
@@ -25,7 +27,7 @@ QImage ReferenceDottedGrid(QSize size, const GridGeometry& g) {
 }
 
 QImage GridPixels(const ImageStack& stack) {
-  return stack.L5_Grid.PictureCopy().convertToFormat(QImage::Format_ARGB32).copy(stack.PortRect());
+  return stack.Layers().L5_Grid().PictureCopy().convertToFormat(QImage::Format_ARGB32).copy(stack.Layers().PortRect());
 }
 
 TEST(CanvasGrid, DottedGridMatchesFramingEveryCellInTurn) {
@@ -37,11 +39,11 @@ TEST(CanvasGrid, DottedGridMatchesFramingEveryCellInTurn) {
   for (const Case& c : cases) {
     ImageStack stack;
     stack.InitStack(c.port.width(), c.port.height());
-    stack.CellWidth = stack.CellHeight = c.cell;
-    stack.GridOffsetX = c.offsetX;
-    stack.GridOffsetY = c.offsetY;
-    stack.UpdateGrid();
-    const QImage expected = ReferenceDottedGrid(c.port, stack.Geometry());
+    stack.Grid().CellWidth = stack.Grid().CellHeight = c.cell;
+    stack.Grid().GridOffsetX = c.offsetX;
+    stack.Grid().GridOffsetY = c.offsetY;
+    stack.Grid().UpdateGrid();
+    const QImage expected = ReferenceDottedGrid(c.port, stack.Grid().Geometry());
     EXPECT_EQ(GridPixels(stack), expected) << c.port.width() << "x" << c.port.height() << " cell " << c.cell;
   }
 }
@@ -49,10 +51,10 @@ TEST(CanvasGrid, DottedGridMatchesFramingEveryCellInTurn) {
 TEST(CanvasGrid, WholeCellsAreLightGreyAndThePartialRingDark) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.GridOffsetX = 4;
-  stack.GridOffsetY = 38;
-  stack.UpdateGrid();
-  const ImageLayer& grid = stack.L5_Grid;
+  stack.Grid().GridOffsetX = 4;
+  stack.Grid().GridOffsetY = 38;
+  stack.Grid().UpdateGrid();
+  const ImageLayer& grid = stack.Layers().L5_Grid();
   EXPECT_EQ(grid.PixelAt(4, 38), WholeCell) << "top-left corner of the first whole cell";
   EXPECT_EQ(grid.PixelAt(5, 38), Black) << "dotted";
   EXPECT_EQ(grid.PixelAt(6, 38), WholeCell);
@@ -73,11 +75,11 @@ TEST(CanvasGrid, WholeCellsAreLightGreyAndThePartialRingDark) {
 TEST(CanvasGrid, LinesRunAcrossThePictureAtEveryCellEdge) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.GridOffsetX = 4;
-  stack.GridOffsetY = 38;
-  stack.GridStyle = GridStyleKind::Lines;
-  stack.UpdateGrid();
-  const ImageLayer& grid = stack.L5_Grid;
+  stack.Grid().GridOffsetX = 4;
+  stack.Grid().GridOffsetY = 38;
+  stack.Grid().GridStyle = GridStyleKind::Lines;
+  stack.Grid().UpdateGrid();
+  const ImageLayer& grid = stack.Layers().L5_Grid();
   const QRgb line = qRgb(224, 224, 224);
   EXPECT_EQ(grid.PixelAt(4, 0), line) << "vertical lines start at the top of the picture";
   EXPECT_EQ(grid.PixelAt(196, 511), line) << "the last grid column's right edge, to the bottom";
@@ -91,40 +93,40 @@ TEST(CanvasGrid, LinesRunAcrossThePictureAtEveryCellEdge) {
 TEST(CanvasGrid, OtherStylesLeaveTheLayerEmpty) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.GridStyle = GridStyleKind::None;
-  stack.UpdateGrid();
-  EXPECT_TRUE(stack.L5_Grid.InkBounds().isEmpty());
-  EXPECT_EQ(stack.L5_Grid.PixelAt(0, 0), Black);
-  EXPECT_EQ(stack.GridCols, 4) << "the geometry is still computed";
+  stack.Grid().GridStyle = GridStyleKind::None;
+  stack.Grid().UpdateGrid();
+  EXPECT_TRUE(stack.Layers().L5_Grid().InkBounds().isEmpty());
+  EXPECT_EQ(stack.Layers().L5_Grid().PixelAt(0, 0), Black);
+  EXPECT_EQ(stack.Grid().GridCols(), 4) << "the geometry is still computed";
 }
 
 TEST(CanvasGrid, InitGridResetsOffsetsStyleAndLock) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.GridOffsetX = 5;
-  stack.GridStyle = GridStyleKind::Lines;
-  stack.GridLocked = false;
-  stack.InitGrid(32, 32);
-  EXPECT_EQ(stack.CellWidth, 32);
-  EXPECT_EQ(stack.GridOffsetX, 0);
-  EXPECT_EQ(stack.GridStyle, GridStyleKind::Dotted);
-  EXPECT_TRUE(stack.GridLocked);
-  EXPECT_EQ(stack.GridCols, 8);
-  EXPECT_EQ(stack.GridRows, 16);
+  stack.Grid().GridOffsetX = 5;
+  stack.Grid().GridStyle = GridStyleKind::Lines;
+  stack.Grid().GridLocked = false;
+  stack.Grid().InitGrid(32, 32);
+  EXPECT_EQ(stack.Grid().CellWidth, 32);
+  EXPECT_EQ(stack.Grid().GridOffsetX, 0);
+  EXPECT_EQ(stack.Grid().GridStyle, GridStyleKind::Dotted);
+  EXPECT_TRUE(stack.Grid().GridLocked);
+  EXPECT_EQ(stack.Grid().GridCols(), 8);
+  EXPECT_EQ(stack.Grid().GridRows(), 16);
 }
 
 TEST(CanvasGrid, DrawingThePortOnlyLeavesPixelsBeyondItAlone) {
   ImageStack stack;
   stack.InitStack(512, 512);
-  stack.GridStyle = GridStyleKind::Lines;
-  stack.UpdateGrid();
-  const QRgb beyond = stack.L5_Grid.PixelAt(300, 0);
+  stack.Grid().GridStyle = GridStyleKind::Lines;
+  stack.Grid().UpdateGrid();
+  const QRgb beyond = stack.Layers().L5_Grid().PixelAt(300, 0);
   stack.UpdateImagePort(256, 256);
-  stack.GridStyle = GridStyleKind::Dotted;
-  stack.UpdateGrid();
-  EXPECT_EQ(stack.GridCols, 4);
-  EXPECT_EQ(stack.L5_Grid.PixelAt(300, 0), beyond) << "hidden by the port, not redrawn";
-  EXPECT_EQ(stack.L5_Grid.PixelAt(0, 0), WholeCell);
+  stack.Grid().GridStyle = GridStyleKind::Dotted;
+  stack.Grid().UpdateGrid();
+  EXPECT_EQ(stack.Grid().GridCols(), 4);
+  EXPECT_EQ(stack.Layers().L5_Grid().PixelAt(300, 0), beyond) << "hidden by the port, not redrawn";
+  EXPECT_EQ(stack.Layers().L5_Grid().PixelAt(0, 0), WholeCell);
 }
 
 }  // namespace

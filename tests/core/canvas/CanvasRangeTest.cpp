@@ -5,6 +5,8 @@
 #include "FakeView.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 constexpr QRgb Green = qRgb(0, 255, 0);
@@ -15,14 +17,14 @@ class CanvasRange : public ::testing::Test {
   // Presses the right button in cell `from` and moves to cell `to` (64-pixel cells, 4 columns).
   void DrawRange(int from, int to) {
     const QPoint a(from % 4 * 64 + 10, from / 4 * 64 + 10), b(to % 4 * 64 + 10, to / 4 * 64 + 10);
-    stack.SetModeToIdle();
+    stack.Cursor().SetModeToIdle();
     stack.MouseIsOnMove(0, a.x(), a.y());
     stack.MouseIsDown(MouseButton::Right, 0, a.x(), a.y());
     stack.MouseIsOnMove(0, b.x(), b.y());
   }
   // The outline as text, one character per 2 x 2 block would hide 1-pixel lines, so the test
   // checks chosen pixels instead: outline pixels green, everything else black.
-  bool Green(int x, int y) const { return stack.L6_Selection.PixelAt(x, y) == ::Green; }
+  bool Green(int x, int y) const { return stack.Layers().L6_Selection().PixelAt(x, y) == ::Green; }
   int GreenCount() const {
     int n = 0;
     for (int y = 0; y < 512; ++y)
@@ -34,17 +36,17 @@ class CanvasRange : public ::testing::Test {
 
 TEST_F(CanvasRange, ARightPressStartsTheRangeInGreen) {
   DrawRange(2, 2);
-  EXPECT_EQ(stack.Mode, ModeRange);
-  EXPECT_TRUE(stack.L6_Selection.Visible());
-  EXPECT_FALSE(stack.L7_Cursor.Visible());
+  EXPECT_EQ(stack.Cursor().Mode, ModeRange);
+  EXPECT_TRUE(stack.Layers().L6_Selection().Visible());
+  EXPECT_FALSE(stack.Layers().L7_Cursor().Visible());
   EXPECT_TRUE(Green(128, 0));
   EXPECT_TRUE(Green(191, 63));
-  EXPECT_EQ(ToLtrb(stack.SelectionRect), (Ltrb{128, 0, 192, 64}));
+  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect), (Ltrb{128, 0, 192, 64}));
 }
 
 TEST_F(CanvasRange, OneRowIsOneFrame) {
   DrawRange(1, 3);
-  EXPECT_EQ(ToLtrb(stack.SelectionRect), (Ltrb{64, 0, 256, 64}));
+  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect), (Ltrb{64, 0, 256, 64}));
   EXPECT_EQ(GreenCount(), 2 * 192 + 2 * 62);
 }
 

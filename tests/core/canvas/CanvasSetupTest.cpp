@@ -6,6 +6,8 @@
 #include "canvas/ImageStack.h"
 #include "canvas/LayerCompositor.h"
 
+using namespace mosaicor;
+
 namespace {
 
 bool AllBlack(const ImageLayer& layer) {
@@ -25,128 +27,130 @@ TEST(CanvasSetup, InitStackLeavesBlackLayersGridAndCursorBox) {
   stack.SetView(&view);
   stack.InitStack(256, 512);
 
-  EXPECT_EQ(stack.PortSize(), QSize(256, 512));
+  EXPECT_EQ(stack.Layers().PortSize(), QSize(256, 512));
   EXPECT_EQ(view.port, QSize(256, 512));
   EXPECT_TRUE(view.dropsAccepted);
-  EXPECT_EQ(stack.CellWidth, 64);
-  EXPECT_EQ(stack.CellHeight, 64);
-  EXPECT_EQ(stack.GridOffsetX, 0);
-  EXPECT_EQ(stack.GridOffsetY, 0);
-  EXPECT_EQ(stack.GridCols, 4);
-  EXPECT_EQ(stack.GridRows, 8);
-  EXPECT_TRUE(stack.GridLocked);
-  EXPECT_EQ(stack.GridStyle, GridStyleKind::Dotted);
-  EXPECT_EQ(stack.Mode, ModeIdle);
-  EXPECT_FALSE(stack.AutoExport);
-  EXPECT_FALSE(stack.AnimRunning);
-  EXPECT_EQ(stack.BackColor, qRgb(128, 0, 0));
+  EXPECT_EQ(stack.Grid().CellWidth, 64);
+  EXPECT_EQ(stack.Grid().CellHeight, 64);
+  EXPECT_EQ(stack.Grid().GridOffsetX, 0);
+  EXPECT_EQ(stack.Grid().GridOffsetY, 0);
+  EXPECT_EQ(stack.Grid().GridCols(), 4);
+  EXPECT_EQ(stack.Grid().GridRows(), 8);
+  EXPECT_TRUE(stack.Grid().GridLocked);
+  EXPECT_EQ(stack.Grid().GridStyle, GridStyleKind::Dotted);
+  EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
+  EXPECT_FALSE(stack.Cursor().AutoExport);
+  EXPECT_FALSE(stack.Animation().AnimRunning);
+  EXPECT_EQ(stack.Layers().Colours().BackColor, qRgb(128, 0, 0));
 
   for (const ImageLayer* layer :
-       {&stack.L1_Image, &stack.L2_Alpha, &stack.L3_Temp, &stack.L4_Clip, &stack.L6_Selection, &stack.L8_Overlay})
+       {&stack.Layers().L1_Image(), &stack.Layers().L2_Alpha(), &stack.Layers().L3_Temp(), &stack.Layers().L4_Clip(),
+        &stack.Layers().L6_Selection(), &stack.Layers().L8_Overlay()})
     EXPECT_TRUE(AllBlack(*layer)) << layer->Name().toStdString();
-  EXPECT_FALSE(AllBlack(stack.L5_Grid));
-  EXPECT_TRUE(SamePixels(stack.L7_Cursor.PictureCopy(), CursorPicture("crNormal")));
+  EXPECT_FALSE(AllBlack(stack.Layers().L5_Grid()));
+  EXPECT_TRUE(SamePixels(stack.Layers().L7_Cursor().PictureCopy(), CursorPicture("crNormal")));
 
   const bool visible[] = {true, false, false, false, false, false, true, true};
   const bool transparent[] = {false, false, true, false, true, true, true, true};
-  const auto layers = stack.Layers();
+  const auto layers = stack.Layers().All();
   for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(layers[i]->Visible(), visible[i]) << layers[i]->Name().toStdString();
     EXPECT_EQ(layers[i]->Transparent(), transparent[i]) << layers[i]->Name().toStdString();
   }
-  EXPECT_EQ(stack.L6_Selection.PictureSize(), QSize(256, 1537));
-  EXPECT_EQ(stack.L1_Image.PictureSize(), QSize(256, 512));
-  EXPECT_TRUE(stack.L4_Clip.IsParked());
-  EXPECT_TRUE(stack.L7_Cursor.IsParked());
-  EXPECT_EQ(stack.L7_Cursor.Position().x(), ParkedX);
+  EXPECT_EQ(stack.Layers().L6_Selection().PictureSize(), QSize(256, 1537));
+  EXPECT_EQ(stack.Layers().L1_Image().PictureSize(), QSize(256, 512));
+  EXPECT_TRUE(stack.Layers().L4_Clip().IsParked());
+  EXPECT_TRUE(stack.Layers().L7_Cursor().IsParked());
+  EXPECT_EQ(stack.Layers().L7_Cursor().Position().x(), ParkedX);
 }
 
 TEST(CanvasSetup, SelectionLayerIsNeverShorterThan1537) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.SizeLayers(512, 2048);
-  EXPECT_EQ(stack.L6_Selection.PictureSize(), QSize(512, 2048));
-  stack.SizeLayers(256, 256);
-  EXPECT_EQ(stack.L6_Selection.PictureSize(), QSize(256, 1537));
-  EXPECT_EQ(stack.L8_Overlay.PictureSize(), QSize(256, 256));
+  stack.Layers().SizeLayers(512, 2048);
+  EXPECT_EQ(stack.Layers().L6_Selection().PictureSize(), QSize(512, 2048));
+  stack.Layers().SizeLayers(256, 256);
+  EXPECT_EQ(stack.Layers().L6_Selection().PictureSize(), QSize(256, 1537));
+  EXPECT_EQ(stack.Layers().L8_Overlay().PictureSize(), QSize(256, 256));
 }
 
 TEST(CanvasSetup, SmallerPortHidesWithoutCroppingAndLargerShowsAgain) {
   ImageStack stack;
   stack.InitStack(256, 512);
   const QImage picture = MakeCoordinatePicture(512, 1024);
-  stack.SetBitmap(picture);
+  stack.Layers().L1_Image().SetPicture(picture);
   stack.UpdateStack();
   stack.UpdateImagePort(256, 256);
-  EXPECT_EQ(stack.PortSize(), QSize(256, 256));
-  EXPECT_EQ(stack.L1_Image.PictureSize(), QSize(512, 1024));
-  const QImage shown = ComposeLayers(stack, QRect(0, 0, 512, 1024));
+  EXPECT_EQ(stack.Layers().PortSize(), QSize(256, 256));
+  EXPECT_EQ(stack.Layers().L1_Image().PictureSize(), QSize(512, 1024));
+  const QImage shown = ComposeLayers(stack.Layers(), QRect(0, 0, 512, 1024));
   EXPECT_EQ(shown.pixel(255, 255), picture.pixel(255, 255) | 0xFF000000u);
   EXPECT_EQ(shown.pixel(256, 0), qRgb(0, 0, 0)) << "outside the port nothing is drawn";
   stack.UpdateImagePort(512, 1024);
-  EXPECT_TRUE(SamePixels(stack.L1_Image.PictureCopy(), picture));
-  EXPECT_EQ(ComposeLayers(stack, QRect(300, 700, 1, 1)).pixel(0, 0), picture.pixel(300, 700));
+  EXPECT_TRUE(SamePixels(stack.Layers().L1_Image().PictureCopy(), picture));
+  EXPECT_EQ(ComposeLayers(stack.Layers(), QRect(300, 700, 1, 1)).pixel(0, 0), picture.pixel(300, 700));
 }
 
 TEST(CanvasSetup, EnlargingThePictureAfterUpdateStackPaintsBackColor) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.SetBitmap(MakeFPicture(256, 256));
+  stack.Layers().L1_Image().SetPicture(MakeFPicture(256, 256));
   stack.UpdateStack();
-  EXPECT_EQ(stack.PortSize(), QSize(256, 256));
-  stack.Image().SetPictureSize(QSize(512, 512));
-  EXPECT_EQ(stack.L1_Image.PixelAt(300, 10), qRgb(128, 0, 0));
-  EXPECT_EQ(stack.L1_Image.PixelAt(10, 300), qRgb(128, 0, 0));
-  EXPECT_EQ(stack.L1_Image.PixelAt(10, 10), qRgb(200, 100, 50)) << "old pixels keep their place";
+  EXPECT_EQ(stack.Layers().PortSize(), QSize(256, 256));
+  stack.Layers().L1_Image().SetPictureSize(QSize(512, 512));
+  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(300, 10), qRgb(128, 0, 0));
+  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(10, 300), qRgb(128, 0, 0));
+  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(10, 10), qRgb(200, 100, 50)) << "old pixels keep their place";
   // The Target's host sets black instead.
-  stack.BackColor = qRgb(0, 0, 0);
+  stack.Layers().Colours().BackColor = qRgb(0, 0, 0);
   stack.UpdateStack();
-  stack.Image().SetPictureSize(QSize(512, 600));
-  EXPECT_EQ(stack.L1_Image.PixelAt(10, 550), qRgb(0, 0, 0));
+  stack.Layers().L1_Image().SetPictureSize(QSize(512, 600));
+  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(10, 550), qRgb(0, 0, 0));
 }
 
 TEST(CanvasSetup, InitStackOnASmallPortBlackensOnlyThePort) {
   ImageStack stack;
   stack.InitStack(256, 512);
   const QImage picture = MakeCoordinatePicture(512, 1024);
-  stack.SetBitmap(picture);
+  stack.Layers().L1_Image().SetPicture(picture);
   stack.UpdateStack();
   stack.UpdateImagePort(256, 256);
   stack.InitStack(512, 512);
-  EXPECT_EQ(stack.L1_Image.PictureSize(), QSize(512, 512));
-  EXPECT_EQ(stack.L1_Image.PixelAt(255, 255), qRgb(0, 0, 0));
-  EXPECT_EQ(stack.L1_Image.PixelAt(256, 10), picture.pixel(256, 10)) << "outside the old port: kept";
-  EXPECT_EQ(stack.L1_Image.PixelAt(10, 300), picture.pixel(10, 300));
-  EXPECT_EQ(stack.L1_Image.PixelAt(511, 511), picture.pixel(511, 511));
+  EXPECT_EQ(stack.Layers().L1_Image().PictureSize(), QSize(512, 512));
+  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(255, 255), qRgb(0, 0, 0));
+  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(256, 10), picture.pixel(256, 10)) << "outside the old port: kept";
+  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(10, 300), picture.pixel(10, 300));
+  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(511, 511), picture.pixel(511, 511));
 }
 
-TEST(CanvasSetup, PropertiesCopyPicturesIn) {
+TEST(CanvasSetup, LayersTakeCopiesOfPicturesAndEditPictureMarksThemDrawn) {
+  FakeView view;
   ImageStack source, stack;
   source.InitStack(64, 64);
+  stack.SetView(&view);
   stack.InitStack(256, 512);
-  source.SetBitmap(MakeFPicture(64, 32));
-  stack.SetImage(source.Image());
-  EXPECT_EQ(stack.Bitmap().size(), QSize(64, 32));
-  source.Bitmap().setPixel(0, 0, qRgb(1, 2, 3));
-  EXPECT_NE(stack.L1_Image.PixelAt(0, 0), qRgb(1, 2, 3)) << "a copy, not a shared picture";
-  stack.SetClip(source.Image());
-  EXPECT_EQ(stack.Clip().PictureSize(), QSize(64, 32));
-  stack.SetAlpha(source.Image());
-  stack.SetOverlay(source.Image());
-  EXPECT_EQ(stack.Alpha().PixelAt(0, 0), qRgb(1, 2, 3));
-  EXPECT_EQ(&stack.Grid(), &stack.L5_Grid);
-  QRect grid;
-  stack.GetGridRect(grid);
-  EXPECT_EQ(grid, stack.GridRect);
+  source.Layers().L1_Image().SetPicture(MakeFPicture(64, 32));
+  stack.Layers().L1_Image().SetPicture(source.Layers().L1_Image().StoredPicture());
+  stack.Layers().L4_Clip().SetPicture(source.Layers().L1_Image().StoredPicture());
+  EXPECT_EQ(stack.Layers().L1_Image().PictureSize(), QSize(64, 32));
+  EXPECT_EQ(stack.Layers().L4_Clip().PictureSize(), QSize(64, 32));
+  source.Layers().L1_Image().EditPicture().setPixel(0, 0, qRgb(1, 2, 3));
+  EXPECT_NE(stack.Layers().L1_Image().PixelAt(0, 0), qRgb(1, 2, 3)) << "a copy, not a shared picture";
+  EXPECT_EQ(source.Layers().L1_Image().PixelAt(0, 0), qRgb(1, 2, 3));
+
+  view.dirty = QRegion();
+  stack.Layers().L1_Image().EditPicture();
+  EXPECT_EQ(view.dirty, QRegion(0, 0, 64, 32)) << "all of the picture repaints";
+  EXPECT_EQ(stack.Layers().L1_Image().Ink(), QRegion(0, 0, 64, 32)) << "and counts as drawn on";
 }
 
 TEST(CanvasSetup, LayersWithNothingDrawnKeepNoPixels) {
   ImageStack stack;
   stack.InitStack(512, 16384);
-  EXPECT_TRUE(stack.L3_Temp.IsBlank());
-  EXPECT_TRUE(stack.L8_Overlay.IsBlank());
-  EXPECT_TRUE(stack.L6_Selection.IsBlank());
-  EXPECT_EQ(stack.L5_Grid.StoredPicture().format(), QImage::Format_Indexed8);
+  EXPECT_TRUE(stack.Layers().L3_Temp().IsBlank());
+  EXPECT_TRUE(stack.Layers().L8_Overlay().IsBlank());
+  EXPECT_TRUE(stack.Layers().L6_Selection().IsBlank());
+  EXPECT_EQ(stack.Layers().L5_Grid().StoredPicture().format(), QImage::Format_Indexed8);
 }
 
 }  // namespace

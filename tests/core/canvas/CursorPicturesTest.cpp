@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace mosaicor;
+
 namespace {
 
 constexpr QRgb Red = qRgb(255, 0, 0);

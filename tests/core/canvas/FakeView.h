@@ -1,5 +1,5 @@
 #pragma once
-// A view and clipboard for driving the canvas model in tests: records what the model asks.
+// A view for driving the canvas model in tests: records what the model asks.
 
 #include <QImage>
 #include <QRegion>
@@ -7,14 +7,14 @@
 
 #include "canvas/CanvasView.h"
 
-class FakeView : public CanvasView {
+class FakeView : public mosaicor::CanvasView {
  public:
   QPoint scroll{0, 0};
   QSize client{256, 256};
   QSize scrollRange{1 << 20, 1 << 20};
   QRegion dirty;
   QSize port;
-  FramePointer pointer = FramePointer::Default;
+  mosaicor::FramePointer pointer = mosaicor::FramePointer::Default;
   int repaints = 0;
   bool dropsAccepted = false;
   bool timerOn = false;
@@ -28,18 +28,14 @@ class FakeView : public CanvasView {
   void Invalidate(const QRect& r) override { dirty += r; }
   void RepaintNow() override { ++repaints; }
   void PortResized(QSize size) override { port = size; }
-  void PointerChanged(FramePointer p) override { pointer = p; }
+  void PointerChanged(mosaicor::FramePointer p) override { pointer = p; }
   void AcceptDrops() override { dropsAccepted = true; }
   void SetTimerAnim(bool enabled, int intervalMs) override {
     timerOn = enabled;
     timerInterval = intervalMs;
   }
-};
-
-class FakeClipboard : public ClipboardSink {
- public:
-  std::vector<QImage> bitmaps;
-  void PutBitmap(const QImage& bitmap) override { bitmaps.push_back(bitmap); }
+  void ExportCut(const QImage& cut) override { exports.push_back(cut); }
+  std::vector<QImage> exports;
 };
 
 // Exclusive right/bottom form of a rectangle, for comparing with hand-computed values.

@@ -4,6 +4,8 @@
 
 #include "FakeView.h"
 
+using namespace mosaicor;
+
 namespace {
 
 TEST(GridGeometry, FitCountsWholeCellsOnly) {

@@ -8,6 +8,8 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
+using namespace mosaicor;
+
 namespace {
 
 class Compositor : public ::testing::Test {
@@ -15,12 +17,12 @@ class Compositor : public ::testing::Test {
   void SetUp() override {
     stack.SetView(&view);
     stack.InitStack(256, 512);
-    stack.SetBitmap(picture);
+    stack.Layers().L1_Image().SetPicture(picture);
     stack.UpdateStack();
-    stack.UpdateGrid();
+    stack.Grid().UpdateGrid();
     view.dirty = QRegion();
   }
-  QRgb Shown(int x, int y) { return ComposeLayers(stack, QRect(x, y, 1, 1)).pixel(0, 0); }
+  QRgb Shown(int x, int y) { return ComposeLayers(stack.Layers(), QRect(x, y, 1, 1)).pixel(0, 0); }
   QImage picture = MakeCoordinatePicture(256, 512);
   FakeView view;
   ImageStack stack;
@@ -30,10 +32,10 @@ TEST_F(Compositor, KeyBlackLetsThePictureThroughAndOpaqueLayersCover) {
   stack.MouseIsOnMove(0, 100, 100);  // cursor box at (64, 64)
   EXPECT_EQ(Shown(64, 64), qRgb(255, 0, 0)) << "bracket corner over the picture";
   EXPECT_EQ(Shown(96, 96), picture.pixel(96, 96)) << "black inside the box is see-through";
-  stack.L5_Grid.SetVisible(true);
+  stack.Layers().L5_Grid().SetVisible(true);
   EXPECT_EQ(Shown(0, 2), qRgb(192, 192, 192));
   EXPECT_EQ(Shown(1, 2), picture.pixel(1, 2));
-  stack.L2_Alpha.SetVisible(true);  // opaque and black: covers the picture, not the layers above
+  stack.Layers().L2_Alpha().SetVisible(true);  // opaque and black: covers the picture, not the layers above
   EXPECT_EQ(Shown(96, 96), qRgb(0, 0, 0));
   EXPECT_EQ(Shown(0, 2), qRgb(192, 192, 192));
 }
@@ -41,8 +43,8 @@ TEST_F(Compositor, KeyBlackLetsThePictureThroughAndOpaqueLayersCover) {
 TEST_F(Compositor, PastePreviewShowsTheClipUnderTheYellowFrame) {
   QImage tile(64, 64, QImage::Format_ARGB32);
   tile.fill(qRgba(9, 8, 7, 0));  // alpha plays no part on screen
-  stack.SetClipPicture(tile);
-  stack.SetModeToPaste();
+  stack.Layers().L4_Clip().SetPicture(tile);
+  stack.Cursor().SetModeToPaste();
   stack.MouseIsOnMove(0, 100, 100);
   EXPECT_EQ(Shown(64, 64), qRgb(255, 255, 0));
   EXPECT_EQ(Shown(65, 65), qRgb(9, 8, 7));
@@ -52,11 +54,11 @@ TEST_F(Compositor, PastePreviewShowsTheClipUnderTheYellowFrame) {
 }
 
 TEST_F(Compositor, AMoveInPasteModeRepaintsOnlyWhereThePreviewWasAndIs) {
-  stack.L5_Grid.SetVisible(true);
+  stack.Layers().L5_Grid().SetVisible(true);
   QImage tile(64, 64, QImage::Format_ARGB32);
   tile.fill(qRgb(9, 8, 7));
-  stack.SetClipPicture(tile);
-  stack.SetModeToPaste();
+  stack.Layers().L4_Clip().SetPicture(tile);
+  stack.Cursor().SetModeToPaste();
   stack.MouseIsOnMove(0, 100, 100);
   view.dirty = QRegion();
   stack.MouseIsOnMove(0, 170, 100);
@@ -69,23 +71,23 @@ TEST_F(Compositor, AMoveInPasteModeRepaintsOnlyWhereThePreviewWasAndIs) {
 TEST_F(Compositor, PartsOutsideThePortStayUntouched) {
   QImage target(300, 600, QImage::Format_RGB32);
   target.fill(qRgb(1, 1, 1));
-  ComposeLayers(stack, QRect(0, 0, 300, 600), target, QPoint(0, 0));
+  ComposeLayers(stack.Layers(), QRect(0, 0, 300, 600), target, QPoint(0, 0));
   EXPECT_EQ(target.pixel(10, 10), picture.pixel(10, 10));
   EXPECT_EQ(target.pixel(299, 599), qRgb(1, 1, 1));
   // Composed at an offset into a larger picture (as a widget's paint region does).
   target.fill(qRgb(1, 1, 1));
-  ComposeLayers(stack, QRect(10, 20, 5, 5), target, QPoint(100, 200));
+  ComposeLayers(stack.Layers(), QRect(10, 20, 5, 5), target, QPoint(100, 200));
   EXPECT_EQ(target.pixel(100, 200), picture.pixel(10, 20));
   EXPECT_EQ(target.pixel(99, 200), qRgb(1, 1, 1));
 }
 
 // Every layer looked at pixel by pixel, ignoring what the layers know about where they were drawn.
 QImage NaiveComposition(const ImageStack& stack) {
-  QImage out(stack.PortSize(), QImage::Format_RGB32);
+  QImage out(stack.Layers().PortSize(), QImage::Format_RGB32);
   for (int y = 0; y < out.height(); ++y)
     for (int x = 0; x < out.width(); ++x) {
       QRgb shown = qRgb(0, 0, 0);
-      for (const ImageLayer* layer : stack.Layers()) {
+      for (const ImageLayer* layer : stack.Layers().All()) {
         if (!layer->Shown() || !layer->PortRect().contains(x, y)) continue;
         const QRgb p = layer->PixelAt(x - layer->Position().x(), y - layer->Position().y());
         if (layer->Transparent() && ((p ^ layer->KeyColour()) & 0xFFFFFF) == 0) continue;
@@ -97,9 +99,9 @@ QImage NaiveComposition(const ImageStack& stack) {
 }
 
 TEST_F(Compositor, MatchesPixelByPixelCompositionThroughASession) {
-  stack.L5_Grid.SetVisible(true);
+  stack.Layers().L5_Grid().SetVisible(true);
   auto check = [&](const char* step) {
-    EXPECT_EQ(ComposeLayers(stack, stack.PortRect()), NaiveComposition(stack)) << step;
+    EXPECT_EQ(ComposeLayers(stack.Layers(), stack.Layers().PortRect()), NaiveComposition(stack)) << step;
   };
   stack.MouseIsOnMove(0, 100, 70);
   stack.MouseIsDown(MouseButton::Left, 0, 100, 70);
@@ -109,7 +111,7 @@ TEST_F(Compositor, MatchesPixelByPixelCompositionThroughASession) {
   stack.MouseIsDown(MouseButton::Right, 0, 100, 70);
   stack.MouseIsOnMove(0, 20, 200);
   check("drawing a range");
-  stack.SetModeToPaste();
+  stack.Cursor().SetModeToPaste();
   stack.MouseIsOnMove(0, 30, 30);
   check("paste preview");
   stack.MouseIsDown(MouseButton::Left, ssCtrl, 30, 30);
@@ -117,16 +119,16 @@ TEST_F(Compositor, MatchesPixelByPixelCompositionThroughASession) {
   check("after a paste");
   stack.MouseIsDoubleClick();
   stack.MouseIsDoubleClick();
-  stack.GridStyle = GridStyleKind::Lines;
-  stack.UpdateGrid();
+  stack.Grid().GridStyle = GridStyleKind::Lines;
+  stack.Grid().UpdateGrid();
   stack.HandleMouseLeave();
   check("custom line grid, mouse gone");
 }
 
 TEST_F(Compositor, OtherPictureFormatsOnTheImageLayerShowAlike) {
-  stack.SetBitmap(picture.convertToFormat(QImage::Format_RGB888));
+  stack.Layers().L1_Image().SetPicture(picture.convertToFormat(QImage::Format_RGB888));
   EXPECT_EQ(Shown(33, 44), picture.pixel(33, 44));
-  stack.SetBitmap(picture.convertToFormat(QImage::Format_RGB555));
+  stack.Layers().L1_Image().SetPicture(picture.convertToFormat(QImage::Format_RGB555));
   EXPECT_EQ(Shown(0, 0), picture.pixel(0, 0));
 }
 

@@ -1,8 +1,4 @@
-// The alpha view: L2_Alpha becomes a picture of the same size and pixel layout as the picture,
-// showing its alpha as grey: 32-bit pixels take their alpha byte into blue, green and red; 15-bit
-// pixels (and 16-bit layouts other than 5-6-5) become white where their top bit is set and black
-// where it is clear; 5-6-5 and 24-bit layouts carry no alpha and give black; any other layout
-// (1 or 8 bits) is shown as it is.
+#include "canvas/AlphaView.h"
 
 #include <cstdint>
 #include <cstring>
@@ -10,7 +6,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "canvas/ImageStack.h"
+namespace mosaicor {
 
 namespace {
 
@@ -59,7 +55,8 @@ void WhiteWhereTopBit15(const uchar* from, uchar* to, int pixels) {
   for (int x = 0; x < pixels; ++x) d[x] = (s[x] & 0x8000u) ? 0xFFFFu : 0x0000u;
 }
 
-// Writes the view of `source` into `view`, a picture of the same size and layout.
+}  // namespace
+
 void MakeAlphaView(const QImage& source, QImage& view) {
   const AlphaLayout layout = LayoutOf(source);
   const int w = source.width();
@@ -87,17 +84,9 @@ void MakeAlphaView(const QImage& source, QImage& view) {
 #endif
 }
 
-}  // namespace
-
-void ImageStack::ExtractAlpha() {
-  const QImage source = L1_Image.IsBlank() ? L1_Image.PictureCopy() : L1_Image.StoredPicture();
-  // The last view's pixels are reused when they have the right size and layout.
-  const QImage& last = L2_Alpha.StoredPicture();
-  if (last.isNull() || last.size() != source.size() || last.format() != source.format() ||
-      last.colorTable() != source.colorTable()) {
-    QImage view(source.size(), source.format());
-    view.setColorTable(source.colorTable());
-    L2_Alpha.SetPicture(view);
-  }
-  L2_Alpha.Paint(QRect(QPoint(0, 0), source.size()), [&](QImage& view) { MakeAlphaView(source, view); });
+bool FitsAlphaView(const QImage& view, const QImage& source) {
+  return !view.isNull() && view.size() == source.size() && view.format() == source.format() &&
+         view.colorTable() == source.colorTable();
 }
+
+}  // namespace mosaicor

@@ -1,0 +1,212 @@
+#include "canvas/CanvasCursor.h"
+
+#include <utility>
+
+#include "canvas/CanvasGrid.h"
+#include "canvas/CursorPictures.h"
+#include "canvas/LayerStack.h"
+#include "graphics/RectCopy.h"
+#include "graphics/RectDrawing.h"
+
+namespace mosaicor {
+
+void CanvasCursor::EnterMode(CanvasMode mode) {
+  struct Look {
+    bool selection, clip, cursor;
+  };
+  static constexpr Look looks[] = {
+      {false, false, true},   // Idle
+      {true, false, false},   // Grab
+      {false, true, true},    // Paste
+      {true, false, false},   // Range
+      {false, false, false},  // Anim
+      {false, false, false},  // Scroll
+      {false, false, true},   // Transform
+  };
+  Mode = mode;
+  const Look& look = looks[mode];
+  layers_.L6_Selection().SetVisible(look.selection);
+  layers_.L4_Clip().SetVisible(look.clip);
+  layers_.L7_Cursor().SetVisible(look.cursor);
+}
+
+void CanvasCursor::SetModeToIdle() {
+  EnterMode(ModeIdle);
+  SetCursorToDefault();
+}
+
+void CanvasCursor::SetModeToGrab() {
+  EnterMode(ModeGrab);
+  layers_.L6_Selection().SetFillColour(layers_.Colours().SelectionColor);
+}
+
+void CanvasCursor::SetModeToPaste() {
+  EnterMode(ModePaste);
+  SetCursorToPaste();
+}
+
+void CanvasCursor::SetModeToRange() {
+  EnterMode(ModeRange);
+  layers_.L6_Selection().SetFillColour(layers_.Colours().RangeColor);
+}
+
+void CanvasCursor::SetModeToAnim() { EnterMode(ModeAnim); }
+
+void CanvasCursor::SetModeToScroll() { EnterMode(ModeScroll); }
+
+void CanvasCursor::SetModeToTransform() { EnterMode(ModeTransform); }
+
+void CanvasCursor::SetPointer(FramePointer pointer) {
+  pointer_ = pointer;
+  if (CanvasView* view = layers_.View()) view->PointerChanged(pointer);
+}
+
+void CanvasCursor::SetCursorBox(CursorBox box) {
+  CursorName = box;
+  const QString picture = CursorNameForCell(grid_.CellWidth, box);
+  if (!picture.isEmpty()) layers_.L7_Cursor().SetPicture(CursorPicture(picture));
+}
+
+void CanvasCursor::SetCursorToDefault() {
+  layers_.L4_Clip().SetVisible(false);
+  Mode = ModeIdle;
+  SetPointer(FramePointer::Default);
+  SetCursorBox(CursorBox::Normal);
+}
+
+void CanvasCursor::SetCursorToPaste() {
+  layers_.L4_Clip().SetVisible(true);
+  Mode = ModePaste;
+  SetPointer(FramePointer::Move);
+  DrawPasteCursor();
+}
+
+void CanvasCursor::DrawPasteCursor() {
+  // Drawn on the layer rather than handed over as a picture, so the layer knows it is all black
+  // but for the frame: a moving preview then costs its border, not its area.
+  const QSize clip = layers_.L4_Clip().PictureSize();
+  layers_.L7_Cursor().Blank(clip);
+  layers_.L7_Cursor().Frame(QRect(QPoint(0, 0), clip), layers_.Colours().SelectionColor);
+}
+
+void CanvasCursor::SetTransformCursor(CursorBox box, FramePointer pointer) {
+  layers_.L4_Clip().SetVisible(false);
+  Mode = ModeTransform;
+  SetPointer(pointer);
+  SetCursorBox(box);
+}
+
+void CanvasCursor::SetCursorToRotate() { SetTransformCursor(CursorBox::Rotate, FramePointer::Crosshair); }
+void CanvasCursor::SetCursorToHFlip() { SetTransformCursor(CursorBox::HFlip, FramePointer::Crosshair); }
+void CanvasCursor::SetCursorToVFlip() { SetTransformCursor(CursorBox::VFlip, FramePointer::Crosshair); }
+void CanvasCursor::SetCursorToSwap() { SetTransformCursor(CursorBox::Swap, FramePointer::Drag); }
+void CanvasCursor::SetCursorToShift() { SetTransformCursor(CursorBox::Hand, FramePointer::MultiDrag); }
+
+QRect CanvasCursor::CellOfPoint(int x, int y, int* index) const {
+  const GridGeometry g = grid_.Geometry();
+  if (!grid_.GridLocked) {
+    *index = -1;
+    return g.FreeBox(QPoint(x, y));
+  }
+  const QPoint cell = g.CellAt(QPoint(x, y));
+  *index = g.Index(cell);
+  return g.CellRect(cell);
+}
+
+void CanvasCursor::TakeDownCell() { DownRect = CellOfPoint(MouseX, MouseY, &DownCell); }
+
+void CanvasCursor::TakeUpCell() { CursorRect = CellOfPoint(MouseX, MouseY, &UpCell); }
+
+void CanvasCursor::FollowPointer(int x, int y) {
+  MouseX = x;
+  MouseY = y;
+  const QPoint box = grid_.Geometry().CursorBoxAt(QPoint(x, y), layers_.PortSize(), grid_.GridLocked);
+  layers_.L7_Cursor().MoveTo(box);
+  layers_.L4_Clip().MoveTo(box);
+  CursorRect = QRect(box, QSize(grid_.CellWidth, grid_.CellHeight));
+  AutoScroll(box.x(), box.y());
+  layers_.L6_Selection().Fill(layers_.PortRect(), layers_.Colours().ClearColor);
+  layers_.L6_Selection().SetFillColour(layers_.Colours().SelectionColor);
+  if (Mode == ModeGrab) DrawSelection();
+  if (Mode == ModeRange) DrawRange();
+}
+
+void CanvasCursor::Park() {
+  layers_.L7_Cursor().Park();
+  layers_.L4_Clip().Park();
+}
+
+void CanvasCursor::AutoScroll(int left, int top) {
+  CanvasView* view = layers_.View();
+  if (!view || Mode == ModeIdle || Mode == ModeAnim || Mode == ModeScroll) return;
+  if (CursorName == CursorBox::Rotate || CursorName == CursorBox::HFlip || CursorName == CursorBox::VFlip) return;
+  const QPoint position = view->ScrollPosition();
+  const QSize client = view->ClientSize();
+  // One axis: step back when the box nears the start of the visible area, on when it nears the end.
+  auto step = [](int box, int p, int visible) {
+    if (box < p + 16) p -= 6;
+    if (box > p + visible - 16) p += 6;
+    return p;
+  };
+  const QPoint next(step(left, position.x(), client.width() - grid_.CellWidth),
+                    step(top, position.y(), client.height() - grid_.CellHeight));
+  if (next != position) view->SetScrollPosition(next);
+  view->RepaintNow();
+}
+
+void CanvasCursor::DrawSelection() {
+  SelectionRect = DownRect.united(CursorRect);
+  layers_.L6_Selection().Frame(SelectionRect, layers_.L6_Selection().FillColour());
+}
+
+void CanvasCursor::DrawRange() {
+  QRect d = DownRect, c = CursorRect;
+  const CanvasPalette& colours = layers_.Colours();
+  if (d.top() == c.top()) {
+    layers_.L6_Selection().SetFillColour(colours.RangeColor);
+    DrawSelection();
+    return;
+  }
+  if (d.top() > c.top()) std::swap(d, c);  // d is now the upper end
+  const QRect grid = grid_.GridRect();
+  const int gl = grid.left(), gr = RightOf(grid);
+  // From the upper end to the grid's right edge, from the grid's left edge to the lower end, and
+  // what lies between: full rows, or for adjacent rows the overlap of the two ends' columns.
+  const QRect r1 = RectLTRB(d.left(), d.top(), gr, c.top());
+  const QRect r2 = RectLTRB(gl, BottomOf(d), RightOf(c), BottomOf(c));
+  const QRect r3 = BottomOf(d) == c.top() ? RectLTRB(d.left(), d.top(), RightOf(c), BottomOf(c))
+                                          : RectLTRB(gl, BottomOf(d), gr, c.top());
+  for (const QRect& r : {r1, r2, r3}) layers_.L6_Selection().Fill(r, colours.RangeColor);
+  for (const QRect& r : {r1, r2, r3}) layers_.L6_Selection().Fill(r.adjusted(1, 1, -1, -1), colours.ClearColor);
+}
+
+void CanvasCursor::CutToClip() {
+  QImage clip;
+  if (!SelectionRect.isEmpty()) {
+    // Whatever of the selection lies outside the picture stays black in the clip.
+    clip = QImage(SelectionRect.size(), QImage::Format_ARGB32);
+    clip.fill(layers_.Colours().ClearColor);
+    const ImageLayer& image = layers_.L1_Image();
+    if (!image.IsBlank()) CopyRect(clip, QPoint(0, 0), image.StoredPicture(), SelectionRect);
+  }
+  layers_.L4_Clip().SetPicture(clip);
+  if (AutoExport && layers_.View()) layers_.View()->ExportCut(clip);
+  SetModeToIdle();
+}
+
+void CanvasCursor::PasteClip(MouseButton button, ShiftState shift) {
+  if (button == MouseButton::Right) {
+    SetModeToIdle();
+    return;
+  }
+  // A parked clip is off the canvas (the pointer left it): there is nowhere to paste.
+  const ImageLayer& clipLayer = layers_.L4_Clip();
+  if (!clipLayer.IsParked() && !clipLayer.IsBlank()) {
+    const QRect target(clipLayer.Position(), clipLayer.PictureSize());
+    const QImage& clip = clipLayer.StoredPicture();
+    layers_.L1_Image().Paint(target, [&](QImage& picture) { CopyRect(picture, target.topLeft(), clip, clip.rect()); });
+  }
+  if (!(shift & ssCtrl)) SetModeToIdle();
+}
+
+}  // namespace mosaicor

@@ -1,0 +1,88 @@
+#pragma once
+// The cursor and selection of a canvas: the interaction mode, the cursor box that follows the
+// pointer (snapping to the grid unless in FREE mode), the cells where the mouse went down and up,
+// the selection frame and the animation range outline on L6_Selection, cutting the selection into
+// L4_Clip and pasting it, the frame's mouse pointer, and scrolling the view when the box nears
+// its edge. Coordinates are port pixels.
+
+#include <QRect>
+
+#include "canvas/CanvasTypes.h"
+
+namespace mosaicor {
+
+class CanvasGrid;
+class LayerStack;
+
+class CanvasCursor {
+ public:
+  CanvasCursor(LayerStack& layers, const CanvasGrid& grid) : layers_(layers), grid_(grid) {}
+  CanvasCursor(const CanvasCursor&) = delete;
+  CanvasCursor& operator=(const CanvasCursor&) = delete;
+
+  int MouseX = 0;  // last mouse event, as received
+  int MouseY = 0;
+  int DownCell = 0;  // reading-order index of the mouse-down cell, -1 in FREE mode
+  QRect DownRect;
+  int UpCell = 0;  // reading-order index of the mouse-up cell, -1 in FREE mode
+  QRect CursorRect;
+  QRect SelectionRect;  // the current or last cut (host reads)
+  CanvasMode Mode = ModeIdle;
+  CursorBox CursorName = CursorBox::Normal;  // the active cursor box
+  bool AutoExport = false;                   // every cut also goes to the view's ExportCut
+
+  // The pointer the frame shows over the canvas.
+  FramePointer Pointer() const { return pointer_; }
+
+  // --- modes: each also shows or hides the selection, clip and cursor layers ---
+  void EnterMode(CanvasMode mode);
+  void SetModeToIdle();
+  void SetModeToGrab();
+  void SetModeToPaste();
+  void SetModeToRange();
+  void SetModeToAnim();
+  void SetModeToScroll();
+  void SetModeToTransform();
+
+  // --- cursor boxes ---
+  void SetCursorToDefault();
+  void SetCursorToPaste();
+  void DrawPasteCursor();
+  void SetCursorToRotate();
+  void SetCursorToHFlip();
+  void SetCursorToVFlip();
+  void SetCursorToSwap();
+  void SetCursorToShift();
+
+  // --- the pointer ---
+  // Moves the cursor box (and the clip) to the pointer, scrolls, and redraws the selection or
+  // range being dragged.
+  void FollowPointer(int x, int y);
+  // The pointer left the canvas: the cursor box and clip are parked off the port.
+  void Park();
+  // DownCell and DownRect, or UpCell and CursorRect, := the cell under (MouseX, MouseY).
+  void TakeDownCell();
+  void TakeUpCell();
+  void AutoScroll(int left, int top);
+
+  // --- selection, range, cut and paste ---
+  void DrawSelection();
+  void DrawRange();
+  // L4_Clip := the picture under SelectionRect (exported when AutoExport); then Idle. The canvas's
+  // CutSelection also asks a running animation to stop.
+  void CutToClip();
+  // Left button: L4_Clip is drawn on the picture where it stands; Ctrl keeps Paste mode.
+  void PasteClip(MouseButton button, ShiftState shift);
+
+ private:
+  void SetPointer(FramePointer pointer);
+  void SetCursorBox(CursorBox box);
+  void SetTransformCursor(CursorBox box, FramePointer pointer);
+  QRect CellOfPoint(int x, int y, int* index) const;
+
+  LayerStack& layers_;
+  const CanvasGrid& grid_;
+  FramePointer pointer_ = FramePointer::Default;
+};
+
+}  // namespace mosaicor
