@@ -160,7 +160,7 @@ void CanvasWidget::PointerChanged(FramePointer pointer) { setCursor(FramePointer
 void CanvasWidget::AcceptDrops() { setAcceptDrops(true); }
 
 void CanvasWidget::SetTimerAnim(bool enabled, int intervalMs) {
-  TimerAnim->setInterval(intervalMs * animSpeed_);
+  TimerAnim->setInterval(intervalMs);
   if (enabled)
     TimerAnim->start();
   else
@@ -171,11 +171,6 @@ void CanvasWidget::SetTimerAnim(bool enabled, int intervalMs) {
 void CanvasWidget::ExportCut(const QImage& cut) {
   if (QClipboard* clipboard = QGuiApplication::clipboard())
     clipboard->setImage(cut.convertToFormat(QImage::Format_RGB32));
-}
-
-void CanvasWidget::SetAnimSpeed(int factor) {
-  animSpeed_ = std::max(factor, 1);
-  TimerAnim->setInterval(model_.Animation().AnimInterval() * animSpeed_);
 }
 
 void CanvasWidget::SetZoom(int factor) { ZoomAround(factor, ScrollBoxImageStack->viewport()->rect().center()); }

@@ -62,11 +62,6 @@ class CanvasWidget : public QWidget, private CanvasView {
   std::function<void(MouseButton, ShiftState, int, int)> OnMouseUp;
   std::function<void()> OnDblClick;
 
-  // The host's speed control: TimerAnim ticks every AnimInterval x factor milliseconds (1 to 4;
-  // a higher factor plays slower). Applies at once to a running animation.
-  void SetAnimSpeed(int factor);
-  int AnimSpeed() const { return animSpeed_; }
-
   // Zoom of this canvas: 1, 2, 3, 4, 6 or 8 screen pixels per picture pixel (before the screen's
   // own scale). SetZoom snaps to the nearest of those and keeps the picture pixel at the centre
   // of the visible area in place; Ctrl+wheel over the canvas keeps the one under the pointer.
@@ -103,7 +98,6 @@ class CanvasWidget : public QWidget, private CanvasView {
   void ZoomAround(int factor, QPoint anchor);
 
   ImageStack model_;
-  int animSpeed_ = 1;
   int zoom_ = 1;
   int wheelZoomDelta_ = 0;  // wheel turn not yet used up by a zoom step (fine-grained wheels)
 };

@@ -118,10 +118,8 @@ void MainWindow::WireControls() {
     c_.Target->ScrollBoxImageStack->verticalScrollBar()->setValue(0);
   });
   connect(&b, &Workbench::AnimSpeedChanged, this, [this] {
-    c_.TrackBarSource->setValue(bench_->State.SourceAnimSpeed);
-    c_.TrackBarTarget->setValue(bench_->State.TargetAnimSpeed);
-    c_.Source->SetAnimSpeed(bench_->State.SourceAnimSpeed);
-    c_.Target->SetAnimSpeed(bench_->State.TargetAnimSpeed);
+    c_.TrackBarSource->setValue(bench_->Source.Animation().Speed());
+    c_.TrackBarTarget->setValue(bench_->Target.Animation().Speed());
   });
 
   connect(c_.SourceCombo, qOverload<int>(&QComboBox::activated), this,
@@ -173,13 +171,11 @@ void MainWindow::WireControls() {
     c_.Target->setCursor(Qt::ArrowCursor);
   });
   connect(c_.TrackBarSource, &QSlider::valueChanged, this, [this](int v) {
-    bench_->State.SourceAnimSpeed = v;
-    c_.Source->SetAnimSpeed(v);
+    bench_->Source.Animation().SetSpeed(v);
     NoActiveControls();
   });
   connect(c_.TrackBarTarget, &QSlider::valueChanged, this, [this](int v) {
-    bench_->State.TargetAnimSpeed = v;
-    c_.Target->SetAnimSpeed(v);
+    bench_->Target.Animation().SetSpeed(v);
     NoActiveControls();
   });
   connect(c_.SourcePageControl, &QTabWidget::currentChanged, this,

@@ -162,7 +162,7 @@ void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, in
     SetCurrentTile(tile);
   } else if (mode == ModeRange) {
     s.SourcePage = SourceTab::Animation;
-    s.SourceAnimSpeed = 1;
+    source.Animation().SetSpeed(1);
     emit bench_.AnimSpeedChanged();
   }
   bench_.NotifyChanged();
@@ -195,7 +195,7 @@ void TileWorkflow::TargetMouseUp(MouseButton button, ShiftState shift, int x, in
     s.ClipTile = target.Layers().L4_Clip().PictureCopy();
   } else if (mode == ModeRange) {
     s.TargetPage = TargetTab::Animation;
-    s.TargetAnimSpeed = 1;
+    target.Animation().SetSpeed(1);
     emit bench_.AnimSpeedChanged();
   }
   bench_.NotifyChanged();

@@ -80,8 +80,6 @@ struct WindowState {
   int GridSizePosition = 3;  // 8 << position pixels
   SourceTab SourcePage = SourceTab::Grid;
   TargetTab TargetPage = TargetTab::Transform;
-  int SourceAnimSpeed = 1;
-  int TargetAnimSpeed = 1;
   bool AutoExportChecked = false;
   bool AutoImportChecked = false;
 

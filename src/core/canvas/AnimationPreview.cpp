@@ -42,12 +42,12 @@ void AnimationPreview::Start(const GridGeometry& grid, int first, int last) {
   } else {
     run_.KeepPartialCells(picture);
   }
-  if (CanvasView* view = layers_.View()) view->SetTimerAnim(true, interval_);
+  SetTimer(true);
 }
 
 bool AnimationPreview::Tick() {
   if (!AnimExists() || (!AnimRunning && phase_ == 0)) {
-    if (CanvasView* view = layers_.View()) view->SetTimerAnim(false, interval_);
+    SetTimer(false);
     if (!AnimExists()) return false;
     Release();
     return true;
@@ -107,8 +107,17 @@ bool AnimationPreview::StopNow() {
   AnimRunning = false;
   if (!AnimExists()) return false;
   PutCellsBack();
-  if (CanvasView* view = layers_.View()) view->SetTimerAnim(false, interval_);
+  SetTimer(false);
   return true;
+}
+
+void AnimationPreview::SetSpeed(int factor) {
+  speed_ = std::clamp(factor, 1, 4);
+  if (AnimExists()) SetTimer(true);
+}
+
+void AnimationPreview::SetTimer(bool enabled) {
+  if (CanvasView* view = layers_.View()) view->SetTimerAnim(enabled, interval_ * speed_);
 }
 
 void AnimationPreview::Release() {

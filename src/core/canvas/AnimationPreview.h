@@ -31,6 +31,10 @@ class AnimationPreview {
   int AnimPeriod() const { return period_; }      // ticks in one round
   int AnimPhase() const { return phase_; }        // ticks into the round
   int AnimInterval() const { return interval_; }  // base timer interval in milliseconds
+  // The host's speed control: the timer ticks every AnimInterval x factor milliseconds (1 to 4;
+  // a higher factor plays slower). A change applies at once to a running animation.
+  int Speed() const { return speed_; }
+  void SetSpeed(int factor);
   QRect AnimCellRect() const { return cellRect_; }
   // Work picture while an animation runs, null otherwise; and one pixel row of it.
   const QImage& AnimCell() const { return cell_; }
@@ -56,6 +60,7 @@ class AnimationPreview {
   void RollScrollCell(QImage& picture, int by);
   void UndoSteps();
   void Release();
+  void SetTimer(bool enabled);
 
   LayerStack& layers_;
   int first_ = 0;
@@ -63,6 +68,7 @@ class AnimationPreview {
   int period_ = 1;
   int phase_ = 0;
   int interval_ = 80;
+  int speed_ = 1;
   QRect cellRect_;
   QImage cell_;
   QByteArray rowBuffer_;

@@ -44,7 +44,7 @@ TEST_F(FrameStackAnimation, TheTimerRunsAtTheIntervalTimesTheSpeedFactor) {
     int interval;
   } cases[] = {{1, {200, 10}, 80}, {3, {200, 10}, 240}, {3, {10, 10}, 30}, {4, {10, 10}, 40}};
   for (const Case& c : cases) {
-    frame.SetAnimSpeed(c.speed);
+    frame.Model().Animation().SetSpeed(c.speed);
     DrawRange(QPoint(10, 10), c.to);
     EXPECT_TRUE(frame.TimerAnim->isActive());
     EXPECT_EQ(frame.TimerAnim->interval(), c.interval) << c.speed;
@@ -53,10 +53,10 @@ TEST_F(FrameStackAnimation, TheTimerRunsAtTheIntervalTimesTheSpeedFactor) {
     EXPECT_FALSE(frame.TimerAnim->isActive());
   }
   // The host puts the factor back at 1 after a range: the running timer follows at once.
-  frame.SetAnimSpeed(2);
+  frame.Model().Animation().SetSpeed(2);
   DrawRange(QPoint(10, 10), QPoint(200, 10));
   EXPECT_EQ(frame.TimerAnim->interval(), 160);
-  frame.SetAnimSpeed(1);
+  frame.Model().Animation().SetSpeed(1);
   EXPECT_EQ(frame.TimerAnim->interval(), 80);
 }
 

@@ -112,6 +112,22 @@ TEST(Cutting, RightClickInARotationPressesNone) {
   EXPECT_TRUE(f.c().SpeedButtonNone->isChecked());
 }
 
+TEST(AnimationPreview, TheSpeedBarSlowsItsCanvasAndANewRangeStartsAtFullSpeed) {
+  WindowFixture f;
+  emit f.c().Source->DragNDrop(f.WritePicture("range.tga", Coordinates(256, 256)));
+  f.c().TrackBarSource->setValue(3);
+  EXPECT_EQ(f.source().Animation().Speed(), 3);
+  Press(f.c().Source, QPoint(10, 10), Qt::RightButton);
+  Move(f.c().Source, QPoint(200, 10), Qt::RightButton);
+  Release(f.c().Source, QPoint(200, 10), Qt::RightButton);
+  ASSERT_TRUE(f.c().Source->TimerAnim->isActive());
+  EXPECT_EQ(f.c().TrackBarSource->value(), 1);
+  EXPECT_EQ(f.c().Source->TimerAnim->interval(), f.source().Animation().AnimInterval());
+  f.c().TrackBarSource->setValue(4);  // a running preview slows down at once
+  EXPECT_EQ(f.c().Source->TimerAnim->interval(), 4 * f.source().Animation().AnimInterval());
+  EXPECT_EQ(f.target().Animation().Speed(), 1) << "each canvas has its own bar";
+}
+
 TEST(Picker, MasksExactlyThePickedColourInLaterCuts) {
   WindowFixture f;
   QImage picture(64, 64, QImage::Format_ARGB32);
