@@ -112,6 +112,8 @@ void MainWindow::WireControls() {
   Workbench& b = *bench_;
   connect(&b, &Workbench::Changed, this, &MainWindow::Reflect);
   connect(&b, &Workbench::FocusParked, this, &MainWindow::NoActiveControls);
+  connect(&b, &Workbench::SampleColourChanged, this,
+          [this] { c_.SourceColourSample->SetColour(bench_->State.SampleColour); });
   connect(&b, &Workbench::TargetPortWidthChanged, this, &MainWindow::FitWidthToTarget);
   connect(&b, &Workbench::TargetScrolledToOrigin, this, [this] {
     c_.Target->ScrollBoxImageStack->horizontalScrollBar()->setValue(0);

@@ -118,8 +118,11 @@ void TileWorkflow::SourceMouseMove(ShiftState shift, int x, int y) {
   if (s.Picking) {
     const ImageLayer& image = source.Layers().L1_Image();
     if (x >= 0 && y >= 0 && x < image.Width() && y < image.Height()) {
-      s.SampleColour = image.PixelAt(x, y) | 0xFF000000u;
-      bench_.NotifyChanged();
+      const QRgb colour = image.PixelAt(x, y) | 0xFF000000u;
+      if (colour != s.SampleColour) {
+        s.SampleColour = colour;
+        emit bench_.SampleColourChanged();
+      }
     }
     return;
   }

@@ -68,6 +68,8 @@ class Workbench : public QObject {
   void TargetScrolledToOrigin();
   // One of the animation speed track bars was set from code.
   void AnimSpeedChanged();
+  // The picker's sample colour followed the mouse; nothing else changed.
+  void SampleColourChanged();
 
  private:
   std::unique_ptr<TargetHistory> history_;
