@@ -1,7 +1,6 @@
 #include "graphics/RectDrawing.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
@@ -81,57 +80,4 @@ void FrameRect(QImage& image, const QRect& rect, QRgb colour) {
   if (b - 1 > t) DrawHLine(image, b - 1, l, r, colour);
   DrawVLine(image, l, t + 1, b - 1, colour);
   if (r - 1 > l) DrawVLine(image, r - 1, t + 1, b - 1, colour);
-}
-
-namespace {
-
-// Calls visit(x, y) once for every pixel on the border of the rectangle that lies in the picture.
-template <typename Visit>
-void ForEachBorderPixel(const QImage& image, const QRect& rect, Visit visit) {
-  if (rect.isEmpty()) return;
-  const int l = rect.x(), t = rect.y(), r = RightOf(rect), b = BottomOf(rect);
-  const QRect bounds = image.rect();
-  auto row = [&](int y) {
-    if (y < 0 || y >= bounds.height()) return;
-    for (int x = std::max(l, 0); x < std::min(r, bounds.width()); ++x) visit(x, y);
-  };
-  auto column = [&](int x) {
-    if (x < 0 || x >= bounds.width()) return;
-    for (int y = std::max(t + 1, 0); y < std::min(b - 1, bounds.height()); ++y) visit(x, y);
-  };
-  row(t);
-  if (b - 1 > t) row(b - 1);
-  column(l);
-  if (r - 1 > l) column(r - 1);
-}
-
-}  // namespace
-
-void DrawFocusRect(QImage& image, const QRect& rect, QRgb colour) {
-  if (rect.intersected(image.rect()).isEmpty()) return;
-  EnsureDrawable(image);
-  const QRgb bits = colour & 0x00FFFFFFu;
-  if (image.format() == QImage::Format_Indexed8) {
-    // Exclusive-or maps every table entry to another colour; work out that mapping once.
-    std::array<uchar, 256> remap{};
-    const int count = image.colorCount();
-    bool widen = false;
-    for (int i = 0; i < count && !widen; ++i) {
-      const int target = ColourIndex(image, image.color(i) ^ bits);
-      widen = target < 0;
-      remap[i] = static_cast<uchar>(std::max(target, 0));
-    }
-    if (!widen) {
-      ForEachBorderPixel(image, rect, [&](int x, int y) {
-        if (!IsFocusDot(x, y)) return;
-        uchar* p = image.scanLine(y) + x;
-        *p = remap[*p];
-      });
-      return;
-    }
-    image = image.convertToFormat(QImage::Format_ARGB32);
-  }
-  ForEachBorderPixel(image, rect, [&](int x, int y) {
-    if (IsFocusDot(x, y)) reinterpret_cast<QRgb*>(image.scanLine(y))[x] ^= bits;
-  });
 }

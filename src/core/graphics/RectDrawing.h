@@ -1,6 +1,6 @@
 #pragma once
 // Drawing on pictures the way the canvas layers need it: rectangle fills, 1-pixel frames and
-// lines, and the dotted focus frame combined by exclusive-or. Rectangles are clipped to the
+// lines, and the dot pattern of the dotted grid. Rectangles are clipped to the
 // picture. Works on 32-bit pictures (ARGB32, RGB32) and on Indexed8 pictures, whose colour
 // table grows as colours are drawn (a full table turns the picture into ARGB32).
 
@@ -29,10 +29,7 @@ void FrameRect(QImage& image, const QRect& rect, QRgb colour);
 void DrawHLine(QImage& image, int y, int x0, int x1, QRgb colour);
 void DrawVLine(QImage& image, int x, int y0, int y1, QRgb colour);
 
-// Whether a pixel belongs to the dot pattern of focus frames: a checkerboard aligned to the
+// Whether a pixel belongs to the dot pattern of dotted frames: a checkerboard aligned to the
 // picture's origin, so neighbouring frames drawn on neighbouring lines interleave evenly.
 inline bool IsFocusDot(int x, int y) { return ((x + y) & 1) == 0; }
 
-// The border of the rectangle (each pixel once), dotted, combined with the picture by
-// exclusive-or in the colour's red, green and blue. Drawing the same frame twice removes it.
-void DrawFocusRect(QImage& image, const QRect& rect, QRgb colour);

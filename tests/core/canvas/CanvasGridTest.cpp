@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FakeView.h"
 #include "canvas/GridPainter.h"
 #include "canvas/ImageStack.h"
@@ -14,6 +16,17 @@ namespace {
 constexpr QRgb Black = qRgb(0, 0, 0);
 constexpr QRgb WholeCell = qRgb(192, 192, 192);  // 224 xor 32
 constexpr QRgb Ring = qRgb(32, 32, 32);
+
+// The dotted border of the rectangle (each pixel once) combined with the picture by
+// exclusive-or: drawing the same frame twice removes it.
+void DrawFocusRect(QImage& image, const QRect& rect, QRgb colour) {
+  if (rect.isEmpty()) return;
+  const int l = rect.x(), t = rect.y(), r = l + rect.width() - 1, b = t + rect.height() - 1;
+  for (int y = std::max(t, 0); y <= std::min(b, image.height() - 1); ++y)
+    for (int x = std::max(l, 0); x <= std::min(r, image.width() - 1); ++x)
+      if ((y == t || y == b || x == l || x == r) && IsFocusDot(x, y))
+        image.setPixel(x, y, image.pixel(x, y) ^ (colour & 0x00FFFFFFu));
+}
 
 // The dotted grid drawn the slow way: every cell framed in turn, as the passes describe it.
 QImage ReferenceDottedGrid(QSize size, const GridGeometry& g) {

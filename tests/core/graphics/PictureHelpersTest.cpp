@@ -1,4 +1,4 @@
-// Rectangle copies, fills, frames and focus frames on 32-bit and Indexed8 pictures.
+// Rectangle copies, fills and frames on 32-bit and Indexed8 pictures.
 
 #include <gtest/gtest.h>
 
@@ -82,36 +82,6 @@ TEST(FillRect, AFullColourTableTurnsThePictureInto32Bits) {
   EXPECT_EQ(indexed.format(), QImage::Format_ARGB32);
   EXPECT_EQ(PixelColour(indexed, 19, 14), qRgb(299 % 256, 1, 0));
   EXPECT_EQ(PixelColour(indexed, 5, 0), qRgb(5, 0, 0));
-}
-
-TEST(DrawFocusRect, DottedBorderOnceEachAndTwiceCancels) {
-  for (QImage::Format format : {QImage::Format_ARGB32, QImage::Format_Indexed8}) {
-    QImage image = Filled(8, 6, Black).convertToFormat(format);
-    DrawFocusRect(image, QRect(1, 1, 5, 4), qRgb(32, 32, 32));
-    int dots = 0;
-    for (int y = 0; y < 6; ++y)
-      for (int x = 0; x < 8; ++x) {
-        const bool border = x >= 1 && x <= 5 && y >= 1 && y <= 4 && (x == 1 || x == 5 || y == 1 || y == 4);
-        const QRgb expected = border && IsFocusDot(x, y) ? qRgb(32, 32, 32) : Black;
-        EXPECT_EQ(PixelColour(image, x, y), expected) << x << "," << y;
-        dots += expected != Black;
-      }
-    EXPECT_EQ(dots, 7);
-    DrawFocusRect(image, QRect(1, 1, 5, 4), qRgb(224, 224, 224));
-    EXPECT_EQ(PixelColour(image, 1, 1), qRgb(192, 192, 192)) << "exclusive-or of the two colours";
-    DrawFocusRect(image, QRect(1, 1, 5, 4), qRgb(224, 224, 224));
-    DrawFocusRect(image, QRect(1, 1, 5, 4), qRgb(32, 32, 32));
-    EXPECT_EQ(PixelColour(image, 1, 1), Black);
-    EXPECT_EQ(PixelColour(image, 3, 1), Black);
-  }
-}
-
-TEST(DrawFocusRect, OnePixelWideRectsAreDrawnNotCancelled) {
-  QImage image = Filled(4, 4, Black);
-  DrawFocusRect(image, QRect(2, 0, 1, 4), qRgb(10, 10, 10));
-  EXPECT_EQ(image.pixel(2, 0), qRgb(10, 10, 10));
-  EXPECT_EQ(image.pixel(2, 2), qRgb(10, 10, 10));
-  EXPECT_EQ(image.pixel(2, 1), Black);
 }
 
 }  // namespace
