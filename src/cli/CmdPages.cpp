@@ -22,12 +22,21 @@ QImage Stacked(const QImage& top, const QImage& below) {
 
 int RunPages(const CliOptions& options) {
   return RunPictureBatch(options, [&options](const QString& input, QImage& picture, QString& reason) {
-    if (!ExtractLevelPicture(LevelPicture::Pages, input, options.maskTransparency, picture, reason)) return false;
+    mosaicor::Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, input, options.maskTransparency);
+    if (!pages) {
+      reason = pages.Text();
+      return false;
+    }
+    picture = std::move(pages).Value();
     if (!options.misc) return true;
     // The font and sky pages live in a chunk the page extraction does not read: a second,
     // textures-only read of the level fetches them.
-    QImage misc;
-    if (!ExtractMiscPages(input, options.maskTransparency, misc, reason)) return false;
+    mosaicor::Result<QImage> miscPages = ExtractMiscPages(input, options.maskTransparency);
+    if (!miscPages) {
+      reason = miscPages.Text();
+      return false;
+    }
+    const QImage& misc = miscPages.Value();
     if (misc.isNull()) {
       if (options.verbose)
         ReportNote(options, QStringLiteral("%1: no font or sky pages (TR4 and TR5 only)").arg(input));

@@ -8,6 +8,8 @@
 #include "level/LevelErrorText.h"
 #include "level/LevelReader.h"
 
+#include <new>
+
 namespace {
 
 QString GenerationName(GameVersion gameVersion) {
@@ -59,9 +61,8 @@ QString LayoutText(const LevelReader& level) {
 
 bool Describe(const QString& path, FileFacts& facts, QString& reason) {
   LevelReader level;
-  const LevelLoadFailure failure = LoadResultFailure(level.LoadFromFile(path, false));
-  if (failure != LevelLoadFailure::None) {
-    reason = LevelLoadFailureText(failure);
+  if (const LevelOutcome loaded = level.LoadFromFile(path, false); !loaded) {
+    reason = loaded.Text();
     return false;
   }
   reason = DamageOf(level);
@@ -91,9 +92,9 @@ bool Describe(const QString& path, FileFacts& facts, QString& reason) {
 
 bool DescribeLevel(const QString& path, FileFacts& facts, QString& reason) {
   try {
-    return Describe(path, facts, reason);
-  } catch (...) {
-    reason = LevelErrorText(std::current_exception());
+    if (Describe(path, facts, reason)) return true;
+  } catch (const std::bad_alloc&) {
+    reason = QStringLiteral("out of memory");
   }
   facts = {};
   return false;

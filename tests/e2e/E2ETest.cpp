@@ -37,10 +37,9 @@ struct SilentTones : ITonePlayer {
 QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
 
 QImage LevelPages(const QString& level) {
-  QImage pages;
-  QString reason;
-  EXPECT_TRUE(ExtractLevelPicture(LevelPicture::Pages, level, false, pages, reason)) << reason.toStdString();
-  return pages;
+  Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, level, false);
+  EXPECT_TRUE(pages.Ok()) << pages.Text().toStdString();
+  return pages.Ok() ? std::move(pages).Value() : QImage();
 }
 
 // A shown main window at a given place on the screen, with the keyboard.

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
 class QFileDialog;
 class QProgressBar;
 
@@ -21,14 +23,16 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
   LevelLoadingWindow(QWidget* mainWindow, ITonePlayer& tones);
   ~LevelLoadingWindow() override;
 
-  bool LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                             bool maskTransparency);
-  bool LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                            bool maskTransparency);
-  // Run OpenDialog, let the windows under it repaint, and load the chosen file; false when the
+  ExtractionOutcome LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                                          bool maskTransparency);
+  ExtractionOutcome LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                                         bool maskTransparency);
+  // Run OpenDialog, let the windows under it repaint, and load the chosen file; nothing when the
   // dialog is cancelled (no sound). The caller reads the chosen name back from OpenDialog.
-  bool LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency);
-  bool LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency);
+  std::optional<ExtractionOutcome> LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
+                                                           bool maskTransparency);
+  std::optional<ExtractionOutcome> LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
+                                                          bool maskTransparency);
 
   // The operations behind the File calls, for callers that run their own dialogs.
   TombRaiderFileModule& Module() { return module_; }

@@ -1,6 +1,5 @@
 #include "level/ZlibContainer.h"
 
-#include "level/EDecompressionError.h"
 #include "level/InflateChunk.h"
 
 #include <QtEndian>
@@ -11,10 +10,16 @@ constexpr qint64 kHeaderSize = 12;
 
 bool IsZlibContainer(const QByteArray& content) { return content.size() > kHeaderSize && content.startsWith("ZLIB"); }
 
-QByteArray UnpackZlibContainer(const QByteArray& content) {
+LevelResult<QByteArray> UnpackZlibContainer(const QByteArray& content) {
   const auto* bytes = reinterpret_cast<const uchar*>(content.constData());
   const qint64 compressedLength = qFromLittleEndian<quint32>(bytes + 4);
   const qint64 declaredLength = qFromLittleEndian<quint32>(bytes + 8);
-  if (compressedLength > content.size() - kHeaderSize) throw EDecompressionError();
-  return InflateChunk(bytes + kHeaderSize, compressedLength, declaredLength, kMaxContainerBytes);
+  LevelResult<QByteArray> unpacked =
+      compressedLength > content.size() - kHeaderSize
+          ? LevelResult<QByteArray>(mosaicor::Failure<LevelFailure>{DamagedDataText(), LevelFailure::Damaged})
+          : InflateChunk(bytes + kHeaderSize, compressedLength, declaredLength, kMaxContainerBytes);
+  if (!unpacked && unpacked.FailureKind() == LevelFailure::Damaged)
+    return mosaicor::Failure<LevelFailure>{DamagedDataText() + QStringLiteral(" in the ZLIB container at offset 0 (0x0)"),
+                                           LevelFailure::Damaged};
+  return unpacked;
 }

@@ -192,7 +192,7 @@ TEST(AnimatedLayout, DrawingFromThePageDataMatchesDrawingFromThePagePicture) {
     LevelDescription d = MakeSampleLevel(generation, 3);
     for (bool shortData : {false, true}) {
       LevelReader level;
-      ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), false), LevelReader::LoadOk);
+      ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), false).Ok());
       if (shortData) {
         // The last page and a half missing: those rows read as the page picture shows them.
         for (QByteArray* data : {&level.Textiles8, &level.Textiles16, &level.Textiles32})
