@@ -45,8 +45,7 @@ struct NoDialogs : Chooser {
 struct Bench {
   ImageStack source, target;
   NoDialogs dialogs;
-  CollectedMessages messages;
-  ImageFileModule pictures{messages};
+  ImageFileModule pictures;
   SilentLevelLoadHost host;
   TombRaiderFileModule levels{host};
   Workbench bench{source, target, dialogs, pictures, levels};

@@ -9,15 +9,13 @@ int RunInfo(const CliOptions& options) {
   int failures = 0;
   bool firstBlock = true;
   for (const QString& input : options.inputs) {
-    FileFacts facts;
-    QString reason;
-    const bool ok =
-        HasLevelExtension(input) ? DescribeLevel(input, facts, reason) : DescribePicture(input, facts, reason);
-    if (!ok) {
-      ReportFailure(input, reason);
+    const mosaicor::Result<FileFacts> described = HasLevelExtension(input) ? DescribeLevel(input) : DescribePicture(input);
+    if (!described) {
+      ReportFailure(input, described.Text());
       ++failures;
       continue;
     }
+    const FileFacts& facts = described.Value();
     if (options.brief) {
       std::fputs(qPrintable(QStringLiteral("%1: %2\n").arg(input, facts.brief)), stdout);
     } else {

@@ -21,32 +21,20 @@ QImage Stacked(const QImage& top, const QImage& below) {
 }  // namespace
 
 int RunPages(const CliOptions& options) {
-  return RunPictureBatch(options, [&options](const QString& input, QImage& picture, QString& reason) {
+  return RunPictureBatch(options, [&options](const QString& input) -> mosaicor::Result<QImage> {
     mosaicor::Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, input, options.maskTransparency);
-    if (!pages) {
-      reason = pages.Text();
-      return false;
-    }
-    picture = std::move(pages).Value();
-    if (!options.misc) return true;
+    if (!pages || !options.misc) return pages;
     // The font and sky pages live in a chunk the page extraction does not read: a second,
     // textures-only read of the level fetches them.
-    mosaicor::Result<QImage> miscPages = ExtractMiscPages(input, options.maskTransparency);
-    if (!miscPages) {
-      reason = miscPages.Text();
-      return false;
-    }
-    const QImage& misc = miscPages.Value();
-    if (misc.isNull()) {
+    const mosaicor::Result<QImage> misc = ExtractMiscPages(input, options.maskTransparency);
+    if (!misc) return misc.Status();
+    if (misc.Value().isNull()) {
       if (options.verbose)
         ReportNote(options, QStringLiteral("%1: no font or sky pages (TR4 and TR5 only)").arg(input));
-      return true;
+      return pages;
     }
-    picture = Stacked(picture.convertToFormat(QImage::Format_ARGB32), misc);
-    if (picture.isNull()) {
-      reason = QStringLiteral("out of memory");
-      return false;
-    }
-    return true;
+    QImage both = Stacked(pages.Value().convertToFormat(QImage::Format_ARGB32), misc.Value());
+    if (both.isNull()) return mosaicor::Failure<>{QStringLiteral("out of memory")};
+    return both;
   });
 }

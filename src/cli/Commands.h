@@ -2,6 +2,7 @@
 // One function per companion command; each returns the exit status.
 
 #include "CliOptions.h"
+#include "common/Outcome.h"
 
 #include <QStringList>
 
@@ -19,5 +20,5 @@ struct FileFacts {
 };
 
 // `info` for one file of each kind: its facts, or why it cannot say them.
-bool DescribeLevel(const QString& path, FileFacts& facts, QString& reason);
-bool DescribePicture(const QString& path, FileFacts& facts, QString& reason);
+mosaicor::Result<FileFacts> DescribeLevel(const QString& path);
+mosaicor::Result<FileFacts> DescribePicture(const QString& path);

@@ -59,14 +59,11 @@ QString LayoutText(const LevelReader& level) {
   return QStringLiteral("%1, whatever the name says").arg(GenerationName(level.GameVersion));
 }
 
-bool Describe(const QString& path, FileFacts& facts, QString& reason) {
+mosaicor::Result<FileFacts> Describe(const QString& path) {
   LevelReader level;
-  if (const LevelOutcome loaded = level.LoadFromFile(path, false); !loaded) {
-    reason = loaded.Text();
-    return false;
-  }
-  reason = DamageOf(level);
-  if (!reason.isEmpty()) return false;
+  if (const LevelOutcome loaded = level.LoadFromFile(path, false); !loaded) return mosaicor::Failure<>{loaded.Text()};
+  if (const QString damage = DamageOf(level); !damage.isEmpty()) return mosaicor::Failure<>{damage};
+  FileFacts facts;
   const QString generation = GenerationName(level.GameVersion);
   const QString pixelFormat = PF2String(LevelPagePixelFormat(level.GameVersion));
   const int ranges = WholeAnimatedRanges(level.AnimatedTextures);
@@ -85,17 +82,15 @@ bool Describe(const QString& path, FileFacts& facts, QString& reason) {
                     .arg(level.ObjectTextures.size())
                     .arg(ranges)
                     .arg(level.RoomCount);
-  return true;
+  return facts;
 }
 
 }  // namespace
 
-bool DescribeLevel(const QString& path, FileFacts& facts, QString& reason) {
+mosaicor::Result<FileFacts> DescribeLevel(const QString& path) {
   try {
-    if (Describe(path, facts, reason)) return true;
+    return Describe(path);
   } catch (const std::bad_alloc&) {
-    reason = QStringLiteral("out of memory");
+    return mosaicor::Failure<>{QStringLiteral("out of memory")};
   }
-  facts = {};
-  return false;
 }

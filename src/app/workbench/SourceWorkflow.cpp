@@ -67,7 +67,7 @@ bool SourceWorkflow::LoadFile(Loader loader, const QString& fileName, PixelForma
   picture = QImage();
   switch (loader) {
     case Loader::Picture:
-      return bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format);
+      return bench_.Reported(bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format));
     case Loader::LevelPages:
       return Reported(bench_.Levels.LoadLevelAs32BitsFile(picture, fileName, format, MaskTransparency()));
     case Loader::LevelAnimated:

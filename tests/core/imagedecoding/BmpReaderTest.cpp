@@ -1,4 +1,5 @@
 #include "imagedecoding/BmpReader.h"
+#include "DecodedInto.h"
 #include "imagefiles/PictureConversion.h"
 
 #include "PictureWriters.h"
@@ -10,7 +11,7 @@ namespace {
 bool Read(const QByteArray& bytes, DecodedPicture& picture, QString* why = nullptr) {
   ByteSource source(bytes);
   QString error;
-  const bool ok = ReadBmp(source, picture, error);
+  const bool ok = DecodedInto(ReadBmp(source), picture, error);
   if (why) *why = error;
   return ok;
 }

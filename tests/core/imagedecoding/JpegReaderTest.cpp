@@ -2,6 +2,7 @@
 // libjpeg keep the coefficients of a huge picture, while ordinary progressive files still load.
 
 #include "imagedecoding/JpegReader.h"
+#include "DecodedInto.h"
 
 #include "HostileJpeg.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 bool Decode(const QByteArray& bytes, DecodedPicture& picture, QString& error) {
   ByteSource source(bytes);
-  return ReadJpeg(source, picture, error);
+  return DecodedInto(ReadJpeg(source), picture, error);
 }
 
 TEST(JpegReader, ProgressiveHeadersAskingForMoreWorkingMemoryThanAllowedAreRefused) {

@@ -2,6 +2,7 @@
 // row ends, both palettes, and damaged files.
 
 #include "imagedecoding/PcxReader.h"
+#include "DecodedInto.h"
 
 #include "PcxWriter.h"
 #include "TestPictures.h"
@@ -12,7 +13,7 @@ namespace {
 
 bool Decode(const QByteArray& bytes, DecodedPicture& picture, QString& error) {
   ByteSource source(bytes);
-  return ReadPcx(source, picture, error);
+  return DecodedInto(ReadPcx(source), picture, error);
 }
 
 QList<QRgb> Palette(int count) {

@@ -2,6 +2,7 @@
 // tiles, each compression, both byte orders, the RGBA path for the rest, and damaged files.
 
 #include "imagedecoding/TiffReader.h"
+#include "DecodedInto.h"
 
 #include "TestPictures.h"
 #include "TiffWriter.h"
@@ -70,7 +71,7 @@ QRgb Expected(const QImage& f, int x, int y, const Layout& l) {
 
 bool Decode(const QByteArray& bytes, DecodedPicture& picture, QString& error) {
   ByteSource source(bytes);
-  return ReadTiff(source, picture, error);
+  return DecodedInto(ReadTiff(source), picture, error);
 }
 
 const Layout kLayouts[] = {
