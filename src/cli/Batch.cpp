@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+namespace mosaicor {
+
 namespace {
 
 void PrintLine(FILE* stream, const QString& text) {
@@ -45,16 +47,16 @@ class ProgressLine {
 };
 
 // Memory that runs out for one input fails that input, not the whole run.
-mosaicor::Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha);
+Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha);
 
-mosaicor::Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha,
+Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha,
                                  bool split) {
   try {
-    const mosaicor::Result<QImage> picture = make(input);
+    const Result<QImage> picture = make(input);
     if (!picture) return picture.Status();
     return split ? WriteSplit(picture.Value(), output, alpha) : WriteOutput(picture.Value(), output, alpha);
   } catch (const std::bad_alloc&) {
-    return mosaicor::Failure<>{QStringLiteral("not enough memory")};
+    return Failure<>{QStringLiteral("not enough memory")};
   }
 }
 
@@ -97,12 +99,12 @@ QString SplitPagePath(const QString& path, int page) {
 namespace {
 
 // --split: each 256-row page of the picture in its own file.
-mosaicor::Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha) {
+Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha) {
   constexpr int kPageSide = 256;
   for (int page = 0; page * kPageSide < picture.height(); ++page) {
     const QImage one = picture.copy(0, page * kPageSide, picture.width(), kPageSide);
-    if (one.isNull()) return mosaicor::Failure<>{QStringLiteral("not enough memory for page %1").arg(page)};
-    if (mosaicor::Outcome<> written = WriteOutput(one, SplitPagePath(path, page), alpha); !written) return written;
+    if (one.isNull()) return Failure<>{QStringLiteral("not enough memory for page %1").arg(page)};
+    if (Outcome<> written = WriteOutput(one, SplitPagePath(path, page), alpha); !written) return written;
   }
   return {};
 }
@@ -128,7 +130,7 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
       ++failures;
       continue;
     }
-    const mosaicor::Outcome<> done = MakeAndWrite(make, input, outputs[i], options.alpha, options.split);
+    const Outcome<> done = MakeAndWrite(make, input, outputs[i], options.alpha, options.split);
     if (!done) {
       progress.Clear();
       ReportFailure(input, done.Text());
@@ -137,3 +139,5 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
   }
   return failures ? 1 : 0;
 }
+
+}  // namespace mosaicor

@@ -9,18 +9,20 @@
 #include <QImage>
 #include <functional>
 
+namespace mosaicor {
+
 // The work for one input: the picture to be written, or the failure line that says why not.
-using MakePicture = std::function<mosaicor::Result<QImage>(const QString& input)>;
+using MakePicture = std::function<Result<QImage>(const QString& input)>;
 
 // Writes `picture` as the options ask (24 bits by OUT's extension, or the 32-bit alpha TGA).
-mosaicor::Outcome<> WriteOutput(const QImage& picture, const QString& path, bool alpha);
+Outcome<> WriteOutput(const QImage& picture, const QString& path, bool alpha);
 
 // A picture input loaded to 32 bits as the Source canvas loads it, with what libraries print on
 // their own kept off stderr.
 PictureOutcome LoadQuietly(const QString& input, QImage& picture, PixelFormatCode& format);
 
 // A failure as the companion prints it: "text (reason)", or the text alone.
-mosaicor::Failure<> FailureLine(const mosaicor::Outcome<>& failed);
+Failure<> FailureLine(const Outcome<>& failed);
 
 // Exit status: 0 all done, 1 some input failed. With --split each 256-row page of a picture
 // goes to its own file (SplitPagePath).
@@ -37,3 +39,5 @@ QString SplitPagePath(const QString& path, int page);
 void ReportFailure(const QString& input, const QString& reason);
 // Prints a line on stderr unless --quiet.
 void ReportNote(const CliOptions& options, const QString& text);
+
+}  // namespace mosaicor

@@ -3,8 +3,10 @@
 
 #include "imagefiles/ImageFileModule.h"
 
+namespace mosaicor {
+
 int RunConvert(const CliOptions& options) {
-  return RunPictureBatch(options, [&options](const QString& input) -> mosaicor::Result<QImage> {
+  return RunPictureBatch(options, [&options](const QString& input) -> Result<QImage> {
     // Loaded as the Source canvas loads a picture: to 32 bits, with the format it had.
     QImage picture;
     PixelFormatCode format = PixelFormatCode::Device;
@@ -17,3 +19,5 @@ int RunConvert(const CliOptions& options) {
     return picture;
   });
 }
+
+}  // namespace mosaicor

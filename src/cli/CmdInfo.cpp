@@ -5,11 +5,13 @@
 
 #include <cstdio>
 
+namespace mosaicor {
+
 int RunInfo(const CliOptions& options) {
   int failures = 0;
   bool firstBlock = true;
   for (const QString& input : options.inputs) {
-    const mosaicor::Result<FileFacts> described = HasLevelExtension(input) ? DescribeLevel(input) : DescribePicture(input);
+    const Result<FileFacts> described = HasLevelExtension(input) ? DescribeLevel(input) : DescribePicture(input);
     if (!described) {
       ReportFailure(input, described.Text());
       ++failures;
@@ -28,3 +30,5 @@ int RunInfo(const CliOptions& options) {
   }
   return failures ? 1 : 0;
 }
+
+}  // namespace mosaicor

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 // The picture with `below` under it; both 256 wide, 32 bits.
@@ -21,12 +23,12 @@ QImage Stacked(const QImage& top, const QImage& below) {
 }  // namespace
 
 int RunPages(const CliOptions& options) {
-  return RunPictureBatch(options, [&options](const QString& input) -> mosaicor::Result<QImage> {
-    mosaicor::Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, input, options.maskTransparency);
+  return RunPictureBatch(options, [&options](const QString& input) -> Result<QImage> {
+    Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, input, options.maskTransparency);
     if (!pages || !options.misc) return pages;
     // The font and sky pages live in a chunk the page extraction does not read: a second,
     // textures-only read of the level fetches them.
-    const mosaicor::Result<QImage> misc = ExtractMiscPages(input, options.maskTransparency);
+    const Result<QImage> misc = ExtractMiscPages(input, options.maskTransparency);
     if (!misc) return misc.Status();
     if (misc.Value().isNull()) {
       if (options.verbose)
@@ -34,7 +36,9 @@ int RunPages(const CliOptions& options) {
       return pages;
     }
     QImage both = Stacked(pages.Value().convertToFormat(QImage::Format_ARGB32), misc.Value());
-    if (both.isNull()) return mosaicor::Failure<>{QStringLiteral("out of memory")};
+    if (both.isNull()) return Failure<>{QStringLiteral("out of memory")};
     return both;
   });
 }
+
+}  // namespace mosaicor

@@ -5,8 +5,10 @@
 #include "resampling/TileResampler.h"
 #include "resampling/TileSizes.h"
 
+namespace mosaicor {
+
 int RunResize(const CliOptions& options) {
-  return RunPictureBatch(options, [&options](const QString& input) -> mosaicor::Result<QImage> {
+  return RunPictureBatch(options, [&options](const QString& input) -> Result<QImage> {
     PixelFormatCode format = PixelFormatCode::Device;
     QImage source;
     if (const PictureOutcome loaded = LoadQuietly(input, source, format); !loaded) return FailureLine(loaded);
@@ -14,8 +16,10 @@ int RunResize(const CliOptions& options) {
     // The resampler drops alpha, so an --alpha output is opaque throughout.
     QImage picture = options.scrollTile ? MakeScrollTile(source) : ResizeTile(options.width, options.height, source);
     if (picture.isNull())
-      return mosaicor::Failure<>{
+      return Failure<>{
           QStringLiteral("cannot resample a %1 x %2 picture").arg(source.width()).arg(source.height())};
     return picture;
   });
 }
+
+}  // namespace mosaicor

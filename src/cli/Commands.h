@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+namespace mosaicor {
+
 int RunPages(const CliOptions& options);
 int RunAnimated(const CliOptions& options);
 int RunConvert(const CliOptions& options);
@@ -20,5 +22,7 @@ struct FileFacts {
 };
 
 // `info` for one file of each kind: its facts, or why it cannot say them.
-mosaicor::Result<FileFacts> DescribeLevel(const QString& path);
-mosaicor::Result<FileFacts> DescribePicture(const QString& path);
+Result<FileFacts> DescribeLevel(const QString& path);
+Result<FileFacts> DescribePicture(const QString& path);
+
+}  // namespace mosaicor

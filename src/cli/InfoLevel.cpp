@@ -10,6 +10,8 @@
 
 #include <new>
 
+namespace mosaicor {
+
 namespace {
 
 QString GenerationName(GameVersion gameVersion) {
@@ -59,10 +61,10 @@ QString LayoutText(const LevelReader& level) {
   return QStringLiteral("%1, whatever the name says").arg(GenerationName(level.GameVersion));
 }
 
-mosaicor::Result<FileFacts> Describe(const QString& path) {
+Result<FileFacts> Describe(const QString& path) {
   LevelReader level;
-  if (const LevelOutcome loaded = level.LoadFromFile(path, false); !loaded) return mosaicor::Failure<>{loaded.Text()};
-  if (const QString damage = DamageOf(level); !damage.isEmpty()) return mosaicor::Failure<>{damage};
+  if (const LevelOutcome loaded = level.LoadFromFile(path, false); !loaded) return Failure<>{loaded.Text()};
+  if (const QString damage = DamageOf(level); !damage.isEmpty()) return Failure<>{damage};
   FileFacts facts;
   const QString generation = GenerationName(level.GameVersion);
   const QString pixelFormat = PF2String(LevelPagePixelFormat(level.GameVersion));
@@ -87,10 +89,12 @@ mosaicor::Result<FileFacts> Describe(const QString& path) {
 
 }  // namespace
 
-mosaicor::Result<FileFacts> DescribeLevel(const QString& path) {
+Result<FileFacts> DescribeLevel(const QString& path) {
   try {
     return Describe(path);
   } catch (const std::bad_alloc&) {
-    return mosaicor::Failure<>{QStringLiteral("out of memory")};
+    return Failure<>{QStringLiteral("out of memory")};
   }
 }
+
+}  // namespace mosaicor

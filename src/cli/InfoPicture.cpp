@@ -6,7 +6,9 @@
 
 #include <new>
 
-mosaicor::Result<FileFacts> DescribePicture(const QString& path) {
+namespace mosaicor {
+
+Result<FileFacts> DescribePicture(const QString& path) {
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
   try {
@@ -14,7 +16,7 @@ mosaicor::Result<FileFacts> DescribePicture(const QString& path) {
     if (const PictureOutcome loaded = ImageFileModule().LoadImageFile(picture, path, &format); !loaded)
       return FailureLine(loaded);
   } catch (const std::bad_alloc&) {
-    return mosaicor::Failure<>{QStringLiteral("not enough memory")};
+    return Failure<>{QStringLiteral("not enough memory")};
   }
   // The pixel format as the desktop program names it ("24 bits"), never as its code.
   const QString size = QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
@@ -23,3 +25,5 @@ mosaicor::Result<FileFacts> DescribePicture(const QString& path) {
   facts.brief = QStringLiteral("%1 %2 %3").arg(ImageFileModule::UpperExtension(path).mid(1), size, PF2String(format));
   return facts;
 }
+
+}  // namespace mosaicor

@@ -4,7 +4,9 @@
 #include "imagefiles/ImageFileModule.h"
 #include "imagefiles/TgaWriter.h"
 
-mosaicor::Outcome<> WriteOutput(const QImage& picture, const QString& path, bool alpha) {
+namespace mosaicor {
+
+Outcome<> WriteOutput(const QImage& picture, const QString& path, bool alpha) {
   if (alpha) return SaveAsUncompTGA32bits(picture, path);
   // The way the program saves a texture set: 24 bits, by the extension, the whole picture.
   const PictureOutcome saved = ImageFileModule().SaveImageAs24BitsFile(picture, picture.width(), picture.height(), path);
@@ -17,7 +19,9 @@ PictureOutcome LoadQuietly(const QString& input, QImage& picture, PixelFormatCod
   return ImageFileModule().LoadImageAs32BitsFile(picture, input, format);
 }
 
-mosaicor::Failure<> FailureLine(const mosaicor::Outcome<>& failed) {
+Failure<> FailureLine(const Outcome<>& failed) {
   if (failed.Reason().isEmpty()) return {failed.Text()};
   return {QStringLiteral("%1 (%2)").arg(failed.Text(), failed.Reason())};
 }
+
+}  // namespace mosaicor
