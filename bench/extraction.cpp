@@ -24,6 +24,8 @@
 #include <map>
 #include <memory>
 
+using namespace mosaicor;
+
 namespace {
 
 // Level files written once per run, in one temporary folder.

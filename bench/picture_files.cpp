@@ -19,6 +19,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace mosaicor;
+
 namespace {
 
 // A texture-set-like picture: flat 8 x 8 blocks in the left half (runs), gradients on the right.

@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 using G = LevelGeneration;

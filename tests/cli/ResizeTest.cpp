@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 class Resize : public testing::Test {

@@ -12,7 +12,7 @@ struct RecordedFailures {
   int count = 0;
 
   // Notes a failure; says whether the operation succeeded.
-  bool Record(const PictureOutcome& outcome) {
+  bool Record(const mosaicor::PictureOutcome& outcome) {
     if (outcome) return true;
     last = outcome.Text();
     lastReason = outcome.Reason();
@@ -44,5 +44,5 @@ class RecordingFileModule {
 
  private:
   RecordedFailures& failures_;
-  ImageFileModule files_;
+  mosaicor::ImageFileModule files_;
 };

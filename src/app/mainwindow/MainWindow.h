@@ -11,10 +11,10 @@
 class PictureDialogs;
 class LevelLoadingWindow;
 class ITonePlayer;
-class ImageFileModule;
 
 namespace mosaicor {
 
+class ImageFileModule;
 class Chooser;
 class DialogChooser;
 class Workbench;

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMessageBox>
 
+using namespace mosaicor;
+
 const QString PictureDialogs::kOpenTitle = QStringLiteral("   ----- LOADING IMAGE FILE -----");
 const QString PictureDialogs::kOpenFilter = QStringLiteral(
     "Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|"

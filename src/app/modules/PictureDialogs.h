@@ -32,18 +32,18 @@ class PictureDialogs : public QObject {
   bool LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat);
   bool SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight, const QString& fileName);
   // The message box's text for a failure.
-  static QString BoxText(const PictureOutcome& failure);
+  static QString BoxText(const mosaicor::PictureOutcome& failure);
 
-  ImageFileModule& Files() { return files_; }
+  mosaicor::ImageFileModule& Files() { return files_; }
   // The preview beside a dialog's file list (tests look at it).
   QLabel* PreviewOf(QFileDialog* dialog) const;
 
  private:
   void InitDialogs(QWidget* parentWindow);
-  bool Shown(const PictureOutcome& outcome);
+  bool Shown(const mosaicor::PictureOutcome& outcome);
 
   QWidget* parentWindow_;
-  ImageFileModule files_;
+  mosaicor::ImageFileModule files_;
 };
 
 using TFIO = PictureDialogs;  // the design's name, which the issues use

@@ -13,11 +13,11 @@
 #include "workbench/Chooser.h"
 #include "workbench/WindowState.h"
 
-class ImageFileModule;
 class TombRaiderFileModule;
 
 namespace mosaicor {
 
+class ImageFileModule;
 class SourceWorkflow;
 class TargetWorkflow;
 class TileWorkflow;

@@ -6,14 +6,16 @@
 
 #include <new>
 
+namespace mosaicor {
+
 namespace {
 
 // The companion reports exhausted memory as a line like any other failure.
-mosaicor::Failure<> OutOfMemory() { return {QStringLiteral("out of memory")}; }
+Failure<> OutOfMemory() { return {QStringLiteral("out of memory")}; }
 
 }  // namespace
 
-mosaicor::Result<QImage> ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency) {
+Result<QImage> ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency) {
   SilentLevelLoadHost host;
   TombRaiderFileModule module(host);
   PixelFormatCode sourcePixelFormat = PixelFormatCode::Device;
@@ -23,18 +25,18 @@ mosaicor::Result<QImage> ExtractLevelPicture(LevelPicture what, const QString& f
         what == LevelPicture::Pages
             ? module.LoadLevelAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency)
             : module.LoadAnimAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency);
-    if (!extracted) return mosaicor::Failure<>{extracted.Text()};
+    if (!extracted) return Failure<>{extracted.Text()};
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }
   return picture;
 }
 
-mosaicor::Result<QImage> ExtractMiscPages(const QString& fileName, bool maskTransparency) {
+Result<QImage> ExtractMiscPages(const QString& fileName, bool maskTransparency) {
   try {
     LevelReader level;
     if (const LevelOutcome loaded = level.LoadFromFile(fileName, true); !loaded)
-      return mosaicor::Failure<>{loaded.Text()};
+      return Failure<>{loaded.Text()};
     QImage pages = MiscPagesAs32Bits(level, maskTransparency);
     if (pages.isNull() && level.MiscTextiles32.size() >= 262144) return OutOfMemory();
     return pages;
@@ -42,3 +44,5 @@ mosaicor::Result<QImage> ExtractMiscPages(const QString& fileName, bool maskTran
     return OutOfMemory();
   }
 }
+
+}  // namespace mosaicor

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QString>
 
+namespace mosaicor {
+
 class SilentLevelLoadHost final : public ILevelLoadHost, private ITonePlayer {
  public:
   void ShowLoadingWindow() override {}
@@ -25,8 +27,10 @@ enum class LevelPicture { Pages, AnimatedTextures };
 
 // Makes the picture of one level file. On failure its text says why ("file not found", "damaged
 // compressed data in ...", "out of memory"): the companion's failure line.
-mosaicor::Result<QImage> ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency);
+Result<QImage> ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency);
 
 // The level's font and sky pages (TR4, TR5) as MiscPagesAs32Bits makes them; a null picture for
 // a level that has none. Fails, with the reason, when the level cannot be read.
-mosaicor::Result<QImage> ExtractMiscPages(const QString& fileName, bool maskTransparency);
+Result<QImage> ExtractMiscPages(const QString& fileName, bool maskTransparency);
+
+}  // namespace mosaicor

@@ -11,6 +11,8 @@
 
 #include <new>
 
+using namespace mosaicor;
+
 namespace {
 
 // Hides the loading window and lets the events it leaves behind run, however the call ends.
@@ -36,7 +38,7 @@ bool HasAnimatedRanges(const LevelReader& level) {
   return !level.AnimatedTextures.empty() && level.AnimatedTextures[0] != 0;
 }
 
-mosaicor::Failure<LevelLoadFailure> Failed(LevelLoadFailure failure) { return {LevelLoadFailureText(failure), failure}; }
+Failure<LevelLoadFailure> Failed(LevelLoadFailure failure) { return {LevelLoadFailureText(failure), failure}; }
 
 // Reads the level and makes the picture.
 ExtractionOutcome Extract(LevelReader& level, ProgressIndicator* gauge, const QString& fileName, bool animated,
@@ -47,7 +49,7 @@ ExtractionOutcome Extract(LevelReader& level, ProgressIndicator* gauge, const QS
   // (a TR1 level cut before its palette would come out black); one that only lost sections
   // after them, its sounds say, still gives its textures.
   if (!level.PagesComplete || (animated && !level.TablesComplete))
-    return mosaicor::Failure<LevelLoadFailure>{LevelEndsEarlyText(level.Place), LevelLoadFailure::EndsEarly};
+    return Failure<LevelLoadFailure>{LevelEndsEarlyText(level.Place), LevelLoadFailure::EndsEarly};
   if (level.PagesShortened) return Failed(LevelLoadFailure::PagesMissing);
   if (animated && !HasAnimatedRanges(level)) return Failed(LevelLoadFailure::NoAnimatedTextures);
   if (level.TextileCount <= 0) return Failed(LevelLoadFailure::NoTexturePages);
@@ -133,7 +135,7 @@ ExtractionOutcome ExtractionFailure(const LevelOutcome& loaded) {
       failure = LevelLoadFailure::InflatesTooFar;
       break;
   }
-  return mosaicor::Failure<LevelLoadFailure>{loaded.Text(), failure};
+  return Failure<LevelLoadFailure>{loaded.Text(), failure};
 }
 
 const QStringList& LevelExtensions() {

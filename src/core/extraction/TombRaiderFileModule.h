@@ -39,7 +39,7 @@ using ExtractionOutcome = mosaicor::Outcome<LevelLoadFailure>;
 QString LevelLoadFailureText(LevelLoadFailure failure);
 
 // The extraction's failure for a level that did not load, with the reader's text.
-ExtractionOutcome ExtractionFailure(const LevelOutcome& loaded);
+ExtractionOutcome ExtractionFailure(const mosaicor::LevelOutcome& loaded);
 
 // The extensions of level files, upper case without the dot: the one list the companion, the
 // drops and the open dialog go by. .TRG is the second TR2 form, which the reader tells by name.

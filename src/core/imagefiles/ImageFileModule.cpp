@@ -11,15 +11,17 @@
 #include <QFileInfo>
 #include <algorithm>
 
+namespace mosaicor {
+
 namespace {
 
 // No supported picture file comes near this: the largest picture a decoder accepts is 512 MiB.
 constexpr qint64 kMaxFileBytes = qint64(1) << 30;
 
-mosaicor::Failure<> Failed(const QString& text) { return {text}; }
+Failure<> Failed(const QString& text) { return {text}; }
 
 // A file that cannot be decoded: the UnsupportedCompression sentence, with the reason beside it.
-mosaicor::Failure<> NotDecoded(const QString& upperExtension, const QString& reason) {
+Failure<> NotDecoded(const QString& upperExtension, const QString& reason) {
   return {ImageFileModule::FileErrorText(FileErrorKind::UnsupportedCompression, upperExtension), {}, reason};
 }
 
@@ -58,7 +60,7 @@ PictureOutcome ImageFileModule::LoadImageFile(QImage& image, const QString& file
   if (file.read(bytes.data(), size) != size) return Failed(QStringLiteral("cannot read: %1").arg(file.errorString()));
   file.close();
   ByteSource source(bytes);
-  mosaicor::Result<DecodedPicture> picture = decoder->Read(source);
+  Result<DecodedPicture> picture = decoder->Read(source);
   if (!picture) return NotDecoded(extension, picture.Text());
   image = std::move(picture->image);
   if (format) *format = picture->format;
@@ -101,3 +103,5 @@ PictureOutcome ImageFileModule::SaveImageFile(const QImage& image, const QString
 PictureOutcome ImageFileModule::SaveAsUncompTGA24bits(const QImage& image, const QString& fileName) const {
   return ::SaveAsUncompTGA24bits(image, fileName);
 }
+
+}  // namespace mosaicor

@@ -11,10 +11,12 @@
 #include <QImage>
 #include <QString>
 
+namespace mosaicor {
+
 // The two messages of the picture-file module; the values are the design's message numbers.
 enum class FileErrorKind : int { UnsupportedFormat = 1, UnsupportedCompression = 2 };
 
-using PictureOutcome = mosaicor::Outcome<>;
+using PictureOutcome = Outcome<>;
 
 class ImageFileModule {
  public:
@@ -39,3 +41,5 @@ class ImageFileModule {
   PictureOutcome SaveImageFile(const QImage& image, const QString& fileName) const;
   PictureOutcome SaveAsUncompTGA24bits(const QImage& image, const QString& fileName) const;
 };
+
+}  // namespace mosaicor

@@ -7,6 +7,8 @@
 #include <memory>
 #include <new>
 
+using namespace mosaicor;
+
 namespace {
 
 // Deflate cannot expand by more than about 1032:1, so a size claimed beyond that is not
@@ -38,9 +40,9 @@ class InflateStream {
 // zlib counts in 32-bit units; feed and offer at most that much at a time.
 uInt Piece(qint64 n) { return static_cast<uInt>(std::min<qint64>(n, UINT_MAX)); }
 
-mosaicor::Failure<LevelFailure> Damage() { return {DamagedDataText(), LevelFailure::Damaged}; }
+Failure<LevelFailure> Damage() { return {DamagedDataText(), LevelFailure::Damaged}; }
 
-mosaicor::Failure<LevelFailure> BeyondLimit(qint64 limit) {
+Failure<LevelFailure> BeyondLimit(qint64 limit) {
   return {QStringLiteral("compressed data unpacks to more than %1 MiB, more than any level holds").arg(limit >> 20),
           LevelFailure::InflatesTooFar};
 }

@@ -25,4 +25,4 @@ QString DamagedDataText();
 // estimate (0 when unknown) sizes the first buffer; it never limits the result. A damaged stream,
 // or input that ends before the stream does, fail as Damaged; output beyond `limit` bytes fails
 // as InflatesTooFar. Only exhausted memory raises (std::bad_alloc).
-LevelResult<QByteArray> InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint64 limit);
+mosaicor::LevelResult<QByteArray> InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint64 limit);

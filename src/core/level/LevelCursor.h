@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace mosaicor {
+
 class LevelCursor {
  public:
   // Each Section() call notes in `place` what is read from there on, so that whoever looks at a
@@ -64,7 +66,7 @@ class LevelCursor {
   void End() { Stop(); }
   // The walk met data it cannot read on (damaged compressed data, a count beyond any real level):
   // it stops here, and the failure names the section for damaged data.
-  void Fail(mosaicor::Failure<LevelFailure> failure) {
+  void Fail(Failure<LevelFailure> failure) {
     if (Stopped()) return;
     if (failure.kind == LevelFailure::Damaged) {
       const QString where = LevelPlaceText(place_);
@@ -102,3 +104,5 @@ class LevelCursor {
   bool stopped_ = false;
   LevelOutcome failure_;
 };
+
+}  // namespace mosaicor

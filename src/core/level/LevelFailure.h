@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace mosaicor {
+
 enum class LevelFailure : std::uint8_t {
   None,  // the kind of an outcome that is done
   FileMissing,
@@ -17,6 +19,8 @@ enum class LevelFailure : std::uint8_t {
   InflatesTooFar,  // compressed data that is sound so far but unpacks beyond any real level
 };
 
-using LevelOutcome = mosaicor::Outcome<LevelFailure>;
+using LevelOutcome = Outcome<LevelFailure>;
 template <typename T>
-using LevelResult = mosaicor::Result<T, LevelFailure>;
+using LevelResult = Result<T, LevelFailure>;
+
+}  // namespace mosaicor

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace mosaicor;
+
 namespace {
 
 constexpr qint64 kPage8Bytes = 65536;
@@ -109,9 +111,9 @@ LevelOutcome LevelReader::Load(const QString& fileName, bool texturesOnly,
     const bool encrypted = complete && FileVersion == kEncryptedTr4Version;
     FileVersion = 0;
     if (encrypted)
-      return mosaicor::Failure<LevelFailure>{QStringLiteral("encrypted TR4 level: not supported"),
+      return Failure<LevelFailure>{QStringLiteral("encrypted TR4 level: not supported"),
                                              LevelFailure::Encrypted};
-    return mosaicor::Failure<LevelFailure>{QStringLiteral("unknown level version"), LevelFailure::UnknownVersion};
+    return Failure<LevelFailure>{QStringLiteral("unknown level version"), LevelFailure::UnknownVersion};
   }
   LevelLoaded = true;
   PaletteAfterSprites = GameVersion == GameVersion::TR1Gold;

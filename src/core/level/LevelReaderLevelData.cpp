@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace mosaicor;
+
 void LevelReader::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
   qint64 tr5SoundStart = 0;
   cursor.Section("level header");

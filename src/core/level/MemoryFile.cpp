@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <cstring>
 
+using namespace mosaicor;
+
 namespace {
 
-mosaicor::Failure<LevelFailure> Unreadable(const QString& text) { return {text, LevelFailure::Unreadable}; }
+Failure<LevelFailure> Unreadable(const QString& text) { return {text, LevelFailure::Unreadable}; }
 
 }  // namespace
 
@@ -19,13 +21,13 @@ LevelOutcome MemoryFile::Open(const QString& fileName) {
   Close();
   const QFileInfo info(fileName);
   if (fileName.isEmpty() || !info.exists())
-    return mosaicor::Failure<LevelFailure>{QStringLiteral("file not found"), LevelFailure::FileMissing};
+    return Failure<LevelFailure>{QStringLiteral("file not found"), LevelFailure::FileMissing};
   if (info.isDir()) return Unreadable(QStringLiteral("is a folder, not a file"));
   // Devices and pipes have no size to read up to; a level is always a plain file.
   if (!info.isFile()) return Unreadable(QStringLiteral("not a regular file"));
   const qint64 size = info.size();
   if (size > kMaxLevelFileBytes)
-    return mosaicor::Failure<LevelFailure>{
+    return Failure<LevelFailure>{
         QStringLiteral("the file is too large for a level (%1 MiB; levels are read up to %2 MiB)")
             .arg((size + (1 << 20) - 1) >> 20)
             .arg(kMaxLevelFileBytes >> 20),

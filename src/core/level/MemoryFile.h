@@ -13,9 +13,9 @@ class MemoryFile {
   // Loads the whole file. Fails as FileMissing when no such file exists, Unreadable when it exists
   // but cannot be read, BeyondLimits when it is larger than kMaxLevelFileBytes, and as the
   // container's unpacking does for a damaged container.
-  LevelOutcome Open(const QString& fileName);
+  mosaicor::LevelOutcome Open(const QString& fileName);
   // The same for bytes already in memory.
-  LevelOutcome Open(QByteArray content);
+  mosaicor::LevelOutcome Open(QByteArray content);
   // Reads the given bytes as they are, never as a container (inflated level data).
   void Assign(QByteArray content);
   // Releases the content.

@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+namespace mosaicor {
+
 namespace {
 constexpr qint64 kHeaderSize = 12;
 }
@@ -16,10 +18,12 @@ LevelResult<QByteArray> UnpackZlibContainer(const QByteArray& content) {
   const qint64 declaredLength = qFromLittleEndian<quint32>(bytes + 8);
   LevelResult<QByteArray> unpacked =
       compressedLength > content.size() - kHeaderSize
-          ? LevelResult<QByteArray>(mosaicor::Failure<LevelFailure>{DamagedDataText(), LevelFailure::Damaged})
+          ? LevelResult<QByteArray>(Failure<LevelFailure>{DamagedDataText(), LevelFailure::Damaged})
           : InflateChunk(bytes + kHeaderSize, compressedLength, declaredLength, kMaxContainerBytes);
   if (!unpacked && unpacked.FailureKind() == LevelFailure::Damaged)
-    return mosaicor::Failure<LevelFailure>{DamagedDataText() + QStringLiteral(" in the ZLIB container at offset 0 (0x0)"),
+    return Failure<LevelFailure>{DamagedDataText() + QStringLiteral(" in the ZLIB container at offset 0 (0x0)"),
                                            LevelFailure::Damaged};
   return unpacked;
 }
+
+}  // namespace mosaicor

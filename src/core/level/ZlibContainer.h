@@ -6,7 +6,11 @@
 
 #include <QByteArray>
 
+namespace mosaicor {
+
 bool IsZlibContainer(const QByteArray& content);
 // The unpacked level. Fails (Damaged, with the container's place) when the stream is damaged or
 // runs past the end of the file; InflatesTooFar when it would unpack beyond any real level's size.
 LevelResult<QByteArray> UnpackZlibContainer(const QByteArray& content);
+
+}  // namespace mosaicor

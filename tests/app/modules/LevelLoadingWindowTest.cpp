@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+using namespace mosaicor;
+
 namespace {
 
 using G = LevelGeneration;

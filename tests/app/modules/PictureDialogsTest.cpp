@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace mosaicor;
+
 namespace {
 
 // Runs `action` on the modal dialog once it is up.

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 using G = LevelGeneration;

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 TEST(PngSave, TextureSetIsA24BitPngOfTheShownPart) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+using namespace mosaicor;
+
 namespace {
 
 const uchar* Bytes(const QByteArray& data) { return reinterpret_cast<const uchar*>(data.constData()); }

@@ -2,11 +2,14 @@
 // past its data or allocating more than its bytes can fill.
 
 #include "LevelWriter.h"
+#include "RecordingProgress.h"
 #include "level/LevelReader.h"
 #include "level/MemoryFile.h"
 
 #include <gtest/gtest.h>
 #include <QtEndian>
+
+using namespace mosaicor;
 
 namespace {
 
@@ -41,6 +44,29 @@ TEST(LevelReaderDamage, EveryCutShortLevelLoadsWhatItHoldsAndSaysSo) {
       ++loaded;
     }
     EXPECT_GT(loaded, 0);
+  }
+}
+
+// A count read just before the data ends must not drive the walk on: the walk stops in the first
+// room, keeps its place there, and reaches none of the sections after the rooms.
+TEST(LevelReaderDamage, AHugeRoomCountBeforeTheEndStopsTheWalkInTheFirstRoom) {
+  for (G g : {G::TR1, G::TR2, G::TR3}) {
+    LevelLayout layout;
+    QByteArray bytes = WriteLevel(MakeSampleLevel(g, 1), &layout);
+    bytes[layout.roomCount] = char(0xFF);
+    bytes[layout.roomCount + 1] = char(0xFF);
+    RecordingProgress progress;
+    LevelReader level;
+    level.ProgressGauge = &progress;
+    ASSERT_TRUE(level.LoadFromMemory(bytes.left(layout.roomCount + 2 + 30), NameOf(g), false).Ok());
+    EXPECT_TRUE(level.Truncated);
+    EXPECT_EQ(level.RoomCount, 0xFFFF);
+    EXPECT_STREQ(level.Place.Section, "rooms");
+    EXPECT_EQ(level.Place.Room, 0);
+    EXPECT_FALSE(level.TablesComplete);
+    EXPECT_TRUE(level.ObjectTextures.empty());
+    // No room was passed (their gauge steps start above 50) and no later section began (80).
+    for (int value : progress.values) EXPECT_LE(value, 50) << int(g);
   }
 }
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 using G = LevelGeneration;

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 TEST(MemoryFile, ReadCopiesWhatIsLeftAndLeavesTheRestOfTheDestination) {
