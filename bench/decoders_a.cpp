@@ -90,8 +90,10 @@ void Ours(benchmark::State& state, const QByteArray& bytes) {
   for (auto _ : state) {
     ByteSource source(bytes);
     const mosaicor::Result<DecodedPicture> picture = Read(source);
-    if (!picture) state.SkipWithError(picture.Text().toUtf8().constData());
-    else benchmark::DoNotOptimize(picture->image.constBits());
+    if (!picture)
+      state.SkipWithError(picture.Text().toUtf8().constData());
+    else
+      benchmark::DoNotOptimize(picture->image.constBits());
   }
 }
 

@@ -72,8 +72,10 @@ void Decode(benchmark::State& state, const QByteArray& bytes, mosaicor::Result<D
   for (auto _ : state) {
     ByteSource source(bytes);
     const mosaicor::Result<DecodedPicture> picture = read(source);
-    if (!picture) state.SkipWithError(qPrintable(picture.Text()));
-    else benchmark::DoNotOptimize(picture->image.constBits());
+    if (!picture)
+      state.SkipWithError(qPrintable(picture.Text()));
+    else
+      benchmark::DoNotOptimize(picture->image.constBits());
   }
 }
 

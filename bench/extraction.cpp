@@ -89,8 +89,10 @@ void BM_Tr4PagesAuto(benchmark::State& state) {
   const QString path = Levels::Get().Path("tr4.tr4", LevelGeneration::TR4, 64, 0);
   for (auto _ : state) {
     const mosaicor::Result<QImage> picture = ExtractLevelPicture(LevelPicture::Pages, path, true);
-    if (!picture) state.SkipWithError("failed");
-    else benchmark::DoNotOptimize(picture.Value().constBits());
+    if (!picture)
+      state.SkipWithError("failed");
+    else
+      benchmark::DoNotOptimize(picture.Value().constBits());
   }
 }
 
@@ -140,8 +142,10 @@ void BM_Animated100Ranges(benchmark::State& state) {
   const QString path = AnimatedLevelPath(state.range(0));
   for (auto _ : state) {
     const mosaicor::Result<QImage> picture = ExtractLevelPicture(LevelPicture::AnimatedTextures, path, false);
-    if (!picture) state.SkipWithError("failed");
-    else benchmark::DoNotOptimize(picture.Value().constBits());
+    if (!picture)
+      state.SkipWithError("failed");
+    else
+      benchmark::DoNotOptimize(picture.Value().constBits());
   }
 }
 

@@ -117,8 +117,7 @@ void ReadTexturesOnly(benchmark::State& state, LevelGeneration generation) {
   const BenchLevel& level = Level(generation);
   for (auto _ : state) {
     LevelReader reader;
-    if (!reader.LoadFromFile(level.path, true).Ok() || reader.TextileCount != 64)
-      state.SkipWithError("load failed");
+    if (!reader.LoadFromFile(level.path, true).Ok() || reader.TextileCount != 64) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(reader.Textiles32.constData());
   }
 }
@@ -160,8 +159,7 @@ void Tr2TexturesOnly(benchmark::State& state) {
   const BenchLevel& level = Level(LevelGeneration::TR2);
   for (auto _ : state) {
     LevelReader reader;
-    if (!reader.LoadFromFile(level.path, true).Ok() || reader.TextileCount != 64)
-      state.SkipWithError("load failed");
+    if (!reader.LoadFromFile(level.path, true).Ok() || reader.TextileCount != 64) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(reader.Textiles16.constData());
   }
 }

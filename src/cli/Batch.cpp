@@ -49,8 +49,7 @@ class ProgressLine {
 // Memory that runs out for one input fails that input, not the whole run.
 Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha);
 
-Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha,
-                                 bool split) {
+Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha, bool split) {
   try {
     const Result<QImage> picture = make(input);
     if (!picture) return picture.Status();

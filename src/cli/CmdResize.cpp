@@ -12,12 +12,12 @@ int RunResize(const CliOptions& options) {
     PixelFormatCode format = PixelFormatCode::Device;
     QImage source;
     if (const PictureOutcome loaded = LoadQuietly(input, source, format); !loaded) return FailureLine(loaded);
-    if (options.verbose) ReportNote(options, QStringLiteral("%1: source pixel format: %2").arg(input, PF2String(format)));
+    if (options.verbose)
+      ReportNote(options, QStringLiteral("%1: source pixel format: %2").arg(input, PF2String(format)));
     // The resampler drops alpha, so an --alpha output is opaque throughout.
     QImage picture = options.scrollTile ? MakeScrollTile(source) : ResizeTile(options.width, options.height, source);
     if (picture.isNull())
-      return Failure<>{
-          QStringLiteral("cannot resample a %1 x %2 picture").arg(source.width()).arg(source.height())};
+      return Failure<>{QStringLiteral("cannot resample a %1 x %2 picture").arg(source.width()).arg(source.height())};
     return picture;
   });
 }

@@ -9,7 +9,8 @@ namespace mosaicor {
 Outcome<> WriteOutput(const QImage& picture, const QString& path, bool alpha) {
   if (alpha) return SaveAsUncompTGA32bits(picture, path);
   // The way the program saves a texture set: 24 bits, by the extension, the whole picture.
-  const PictureOutcome saved = ImageFileModule().SaveImageAs24BitsFile(picture, picture.width(), picture.height(), path);
+  const PictureOutcome saved =
+      ImageFileModule().SaveImageAs24BitsFile(picture, picture.width(), picture.height(), path);
   if (!saved) return FailureLine(saved);
   return {};
 }

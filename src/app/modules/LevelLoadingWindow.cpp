@@ -64,14 +64,12 @@ void LevelLoadingWindow::InitOpenDialog() {
 }
 
 ExtractionOutcome LevelLoadingWindow::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
-                                                            PixelFormatCode& sourcePixelFormat,
-                                                            bool maskTransparency) {
+                                                            PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   return module_.LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
 ExtractionOutcome LevelLoadingWindow::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
-                                                           PixelFormatCode& sourcePixelFormat,
-                                                           bool maskTransparency) {
+                                                           PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   return module_.LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 

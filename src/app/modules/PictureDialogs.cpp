@@ -76,8 +76,7 @@ QFileDialog* MakeDialog(QWidget* parent, const QString& title, const QString& fi
 
 }  // namespace
 
-PictureDialogs::PictureDialogs(QWidget* parentWindow)
-    : QObject(parentWindow), parentWindow_(parentWindow) {
+PictureDialogs::PictureDialogs(QWidget* parentWindow) : QObject(parentWindow), parentWindow_(parentWindow) {
   InitDialogs(parentWindow);
 }
 

@@ -50,10 +50,10 @@ class [[nodiscard]] Outcome {
 template <typename T, typename Kind = NoKind>
 class [[nodiscard]] Result {
  public:
-  Result(T value) : value_(std::move(value)) {}                           // NOLINT: implicit
-  Result(Failure<Kind> failure) : outcome_(std::move(failure)) {}         // NOLINT: implicit
+  Result(T value) : value_(std::move(value)) {}                    // NOLINT: implicit
+  Result(Failure<Kind> failure) : outcome_(std::move(failure)) {}  // NOLINT: implicit
   // Only for an outcome that failed: passes a failure on as it is.
-  Result(Outcome<Kind> failed) : outcome_(std::move(failed)) {}           // NOLINT: implicit
+  Result(Outcome<Kind> failed) : outcome_(std::move(failed)) {}  // NOLINT: implicit
 
   bool Ok() const { return value_.has_value(); }
   explicit operator bool() const { return Ok(); }

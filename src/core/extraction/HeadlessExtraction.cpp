@@ -35,8 +35,7 @@ Result<QImage> ExtractLevelPicture(LevelPicture what, const QString& fileName, b
 Result<QImage> ExtractMiscPages(const QString& fileName, bool maskTransparency) {
   try {
     LevelReader level;
-    if (const LevelOutcome loaded = level.LoadFromFile(fileName, true); !loaded)
-      return Failure<>{loaded.Text()};
+    if (const LevelOutcome loaded = level.LoadFromFile(fileName, true); !loaded) return Failure<>{loaded.Text()};
     QImage pages = MiscPagesAs32Bits(level, maskTransparency);
     if (pages.isNull() && level.MiscTextiles32.size() >= 262144) return OutOfMemory();
     return pages;

@@ -2,8 +2,8 @@
 // Level extraction without windows or sound, for the companion: a host that shows nothing and
 // plays nothing, and calls whose failures, exhausted memory among them, are lines of text.
 
-#include "extraction/LevelLoadHost.h"
 #include "common/Outcome.h"
+#include "extraction/LevelLoadHost.h"
 #include "extraction/MakeBeep.h"
 
 #include <QImage>

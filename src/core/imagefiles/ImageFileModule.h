@@ -31,7 +31,8 @@ class ImageFileModule {
   // LoadImageFile, then the 32-bit working format (ARGB32): 15-bit and custom pictures take their
   // alpha from bit 15, 32-bit ones keep theirs, all others get alpha 0. SourcePixelFormat is 0
   // unless the load succeeds.
-  PictureOutcome LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat) const;
+  PictureOutcome LoadImageAs32BitsFile(QImage& image, const QString& fileName,
+                                       PixelFormatCode& SourcePixelFormat) const;
 
   // Saves the top-left shownWidth x shownHeight part of the picture (the part the canvas shows)
   // in 24 bits, in the format the extension names.

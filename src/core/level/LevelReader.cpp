@@ -111,8 +111,7 @@ LevelOutcome LevelReader::Load(const QString& fileName, bool texturesOnly,
     const bool encrypted = complete && FileVersion == kEncryptedTr4Version;
     FileVersion = 0;
     if (encrypted)
-      return Failure<LevelFailure>{QStringLiteral("encrypted TR4 level: not supported"),
-                                             LevelFailure::Encrypted};
+      return Failure<LevelFailure>{QStringLiteral("encrypted TR4 level: not supported"), LevelFailure::Encrypted};
     return Failure<LevelFailure>{QStringLiteral("unknown level version"), LevelFailure::UnknownVersion};
   }
   LevelLoaded = true;

@@ -22,7 +22,7 @@ LevelResult<QByteArray> UnpackZlibContainer(const QByteArray& content) {
           : InflateChunk(bytes + kHeaderSize, compressedLength, declaredLength, kMaxContainerBytes);
   if (!unpacked && unpacked.FailureKind() == LevelFailure::Damaged)
     return Failure<LevelFailure>{DamagedDataText() + QStringLiteral(" in the ZLIB container at offset 0 (0x0)"),
-                                           LevelFailure::Damaged};
+                                 LevelFailure::Damaged};
   return unpacked;
 }
 

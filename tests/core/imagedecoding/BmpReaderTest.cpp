@@ -1,5 +1,5 @@
-#include "imagedecoding/BmpReader.h"
 #include "DecodedInto.h"
+#include "imagedecoding/BmpReader.h"
 #include "imagefiles/PictureConversion.h"
 
 #include "PictureWriters.h"

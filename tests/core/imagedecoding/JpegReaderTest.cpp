@@ -1,8 +1,8 @@
 // The JPEG decoder's own memory is bounded: a progressive header of a few kilobytes cannot make
 // libjpeg keep the coefficients of a huge picture, while ordinary progressive files still load.
 
-#include "imagedecoding/JpegReader.h"
 #include "DecodedInto.h"
+#include "imagedecoding/JpegReader.h"
 
 #include "HostileJpeg.h"
 

@@ -1,8 +1,8 @@
 // The PCX decoder on files our own writer makes: every layout, run-length and stored, runs over
 // row ends, both palettes, and damaged files.
 
-#include "imagedecoding/PcxReader.h"
 #include "DecodedInto.h"
+#include "imagedecoding/PcxReader.h"
 
 #include "PcxWriter.h"
 #include "TestPictures.h"

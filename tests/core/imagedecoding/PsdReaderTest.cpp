@@ -1,5 +1,5 @@
-#include "imagedecoding/PsdReader.h"
 #include "DecodedInto.h"
+#include "imagedecoding/PsdReader.h"
 
 #include "PsdWriter.h"
 #include "TestPictures.h"

@@ -1,5 +1,5 @@
-#include "imagedecoding/PspReader.h"
 #include "DecodedInto.h"
+#include "imagedecoding/PspReader.h"
 
 #include "PspWriter.h"
 #include "TestPictures.h"

@@ -1,8 +1,8 @@
 // TIFF and PCX files written by other programs (public suites), against the decoded references
 // those suites ship and the formats they hold. Skipped where the shared test data is absent.
 
-#include "SampleFiles.h"
 #include "DecodedInto.h"
+#include "SampleFiles.h"
 #include "imagedecoding/PictureDecoder.h"
 
 #include <gtest/gtest.h>

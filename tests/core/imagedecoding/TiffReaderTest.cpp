@@ -1,8 +1,8 @@
 // The TIFF decoder on files our own writer makes: every layout of the own row path in strips and
 // tiles, each compression, both byte orders, the RGBA path for the rest, and damaged files.
 
-#include "imagedecoding/TiffReader.h"
 #include "DecodedInto.h"
+#include "imagedecoding/TiffReader.h"
 
 #include "TestPictures.h"
 #include "TiffWriter.h"

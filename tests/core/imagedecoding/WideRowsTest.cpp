@@ -2,8 +2,8 @@
 // wide enough for their fast paths: runs of every length up to a packet's limit ending at row
 // ends, plane ends and the file's end, and rows whose packets stop early.
 
-#include "imagedecoding/PcxReader.h"
 #include "DecodedInto.h"
+#include "imagedecoding/PcxReader.h"
 #include "imagedecoding/PixelRows.h"
 #include "imagedecoding/PsdReader.h"
 #include "imagedecoding/PspReader.h"
