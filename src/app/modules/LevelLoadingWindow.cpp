@@ -8,6 +8,8 @@
 #include <QProgressBar>
 #include <QScreen>
 
+using namespace mosaicor;
+
 namespace {
 
 // One entry a game, after the entry for all level files.

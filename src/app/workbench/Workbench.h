@@ -13,11 +13,10 @@
 #include "workbench/Chooser.h"
 #include "workbench/WindowState.h"
 
-class TombRaiderFileModule;
-
 namespace mosaicor {
 
 class ImageFileModule;
+class TombRaiderFileModule;
 class SourceWorkflow;
 class TargetWorkflow;
 class TileWorkflow;

@@ -11,7 +11,7 @@
 
 #include <new>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -183,3 +183,5 @@ ExtractionOutcome TombRaiderFileModule::Load(Extraction extraction, QImage& imag
   if (!IsReaderFailure(outcome.FailureKind())) FallingBeep(host_.Tones());
   return outcome;
 }
+
+}  // namespace mosaicor

@@ -14,6 +14,8 @@
 
 #include <cstdint>
 
+namespace mosaicor {
+
 // Why an extraction failed. The last four are the reader's own failures, which the module reports
 // without the failure beep (the window shows them in a message box instead).
 enum class LevelLoadFailure {
@@ -32,14 +34,14 @@ enum class LevelLoadFailure {
   InflatesTooFar,  // compressed data that unpacks beyond any real level
 };
 
-using ExtractionOutcome = mosaicor::Outcome<LevelLoadFailure>;
+using ExtractionOutcome = Outcome<LevelLoadFailure>;
 
 // The companion's text for a failure ("file not found", "no animated textures", ...); the reader's
 // own failures have their text in the reader's outcome.
 QString LevelLoadFailureText(LevelLoadFailure failure);
 
 // The extraction's failure for a level that did not load, with the reader's text.
-ExtractionOutcome ExtractionFailure(const mosaicor::LevelOutcome& loaded);
+ExtractionOutcome ExtractionFailure(const LevelOutcome& loaded);
 
 // The extensions of level files, upper case without the dot: the one list the companion, the
 // drops and the open dialog go by. .TRG is the second TR2 form, which the reader tells by name.
@@ -69,3 +71,5 @@ class TombRaiderFileModule {
 
   ILevelLoadHost& host_;
 };
+
+}  // namespace mosaicor

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+using namespace mosaicor;
+
 namespace {
 
 using G = LevelGeneration;
