@@ -2,12 +2,13 @@
 // How the core reports that something failed: an Outcome (done, or failed with a line of text
 // that says why) and a Result<T> (a value, or such a failure). Where a caller must tell failures
 // apart, the failure also carries a kind from the operation's own enum, whose zero value (None)
-// is the kind of an outcome that is done. The window and the
-// companion turn a failure into their messages; the core never shows one itself.
+// is the kind of an outcome that is done. The window and the companion turn a failure into their
+// messages; the core never shows one itself.
 //
 // Exceptions are left for what is truly exceptional: running out of memory (std::bad_alloc).
 
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 #include <utility>
@@ -59,11 +60,20 @@ class [[nodiscard]] Result {
   explicit operator bool() const { return Ok(); }
 
   // Only when Ok().
-  T& Value() & { return *value_; }
-  const T& Value() const& { return *value_; }
-  T&& Value() && { return std::move(*value_); }
-  T* operator->() { return &*value_; }
-  const T* operator->() const { return &*value_; }
+  T& Value() & {
+    Q_ASSERT(value_);
+    return *value_;
+  }
+  const T& Value() const& {
+    Q_ASSERT(value_);
+    return *value_;
+  }
+  T&& Value() && {
+    Q_ASSERT(value_);
+    return std::move(*value_);
+  }
+  T* operator->() { return &Value(); }
+  const T* operator->() const { return &Value(); }
 
   // The failure, as an Outcome to pass on.
   const Outcome<Kind>& Status() const { return outcome_; }
