@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 
+#include <iterator>
 #include <new>
 
 namespace mosaicor {
@@ -109,33 +110,13 @@ QString LevelLoadFailureText(LevelLoadFailure failure) {
 }
 
 ExtractionOutcome ExtractionFailure(const LevelOutcome& loaded) {
-  LevelLoadFailure failure = LevelLoadFailure::None;
-  switch (loaded.FailureKind()) {
-    case LevelFailure::None:
-      break;
-    case LevelFailure::FileMissing:
-      failure = LevelLoadFailure::FileNotFound;
-      break;
-    case LevelFailure::UnknownVersion:
-      failure = LevelLoadFailure::UnknownVersion;
-      break;
-    case LevelFailure::Encrypted:
-      failure = LevelLoadFailure::EncryptedLevel;
-      break;
-    case LevelFailure::Unreadable:
-      failure = LevelLoadFailure::Unreadable;
-      break;
-    case LevelFailure::BeyondLimits:
-      failure = LevelLoadFailure::BeyondLimits;
-      break;
-    case LevelFailure::Damaged:
-      failure = LevelLoadFailure::Damaged;
-      break;
-    case LevelFailure::InflatesTooFar:
-      failure = LevelLoadFailure::InflatesTooFar;
-      break;
-  }
-  return Failure<LevelLoadFailure>{loaded.Text(), failure};
+  // The extraction's kinds for the reader's, in the order LevelFailure names them.
+  static constexpr LevelLoadFailure kKinds[] = {LevelLoadFailure::None,           LevelLoadFailure::FileNotFound,
+                                                LevelLoadFailure::UnknownVersion, LevelLoadFailure::EncryptedLevel,
+                                                LevelLoadFailure::Unreadable,     LevelLoadFailure::BeyondLimits,
+                                                LevelLoadFailure::Damaged,        LevelLoadFailure::InflatesTooFar};
+  static_assert(std::size(kKinds) == size_t(LevelFailure::InflatesTooFar) + 1, "one kind for each of the reader's");
+  return Failure<LevelLoadFailure>{loaded.Text(), kKinds[size_t(loaded.FailureKind())]};
 }
 
 const QStringList& LevelExtensions() {
