@@ -1,8 +1,10 @@
 #pragma once
 // The level module's operations: all texture pages of a level, or its animated textures, as one
 // 32-bit picture. Each call reads the level with its own reader, shows the loading window while
-// it reads, and sounds the falling beep when it fails. The window, gauge, event processing and
-// tone player come from the host, so the desktop program and the companion share this code.
+// it reads, and sounds the falling beep when it fails (but for the reader's own failures, which
+// the window shows in a message box). Every failure comes back as the call's outcome. The window,
+// gauge, event processing and tone player come from the host, so the desktop program and the
+// companion share this code.
 
 #include "extraction/LevelLoadHost.h"
 #include "graphics/PixelFormat.h"
