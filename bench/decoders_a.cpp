@@ -85,14 +85,15 @@ const Files& TheFiles() {
   return files;
 }
 
-template <bool (*Read)(ByteSource&, DecodedPicture&, QString&)>
+template <mosaicor::Result<DecodedPicture> (*Read)(ByteSource&)>
 void Ours(benchmark::State& state, const QByteArray& bytes) {
   for (auto _ : state) {
     ByteSource source(bytes);
-    DecodedPicture picture;
-    QString error;
-    if (!Read(source, picture, error)) state.SkipWithError(error.toUtf8().constData());
-    benchmark::DoNotOptimize(picture.image.constBits());
+    const mosaicor::Result<DecodedPicture> picture = Read(source);
+    if (!picture)
+      state.SkipWithError(picture.Text().toUtf8().constData());
+    else
+      benchmark::DoNotOptimize(picture->image.constBits());
   }
 }
 

@@ -68,13 +68,14 @@ const Files& TheFiles() {
   return files;
 }
 
-void Decode(benchmark::State& state, const QByteArray& bytes, bool (*read)(ByteSource&, DecodedPicture&, QString&)) {
+void Decode(benchmark::State& state, const QByteArray& bytes, mosaicor::Result<DecodedPicture> (*read)(ByteSource&)) {
   for (auto _ : state) {
     ByteSource source(bytes);
-    DecodedPicture picture;
-    QString error;
-    if (!read(source, picture, error)) state.SkipWithError(qPrintable(error));
-    benchmark::DoNotOptimize(picture.image.constBits());
+    const mosaicor::Result<DecodedPicture> picture = read(source);
+    if (!picture)
+      state.SkipWithError(qPrintable(picture.Text()));
+    else
+      benchmark::DoNotOptimize(picture->image.constBits());
   }
 }
 

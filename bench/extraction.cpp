@@ -24,6 +24,8 @@
 #include <map>
 #include <memory>
 
+using namespace mosaicor;
+
 namespace {
 
 // Level files written once per run, in one temporary folder.
@@ -86,10 +88,11 @@ qint64 InflateAllChunks(const QByteArray& file, qint64 firstChunk) {
 void BM_Tr4PagesAuto(benchmark::State& state) {
   const QString path = Levels::Get().Path("tr4.tr4", LevelGeneration::TR4, 64, 0);
   for (auto _ : state) {
-    QImage picture;
-    QString reason;
-    if (!ExtractLevelPicture(LevelPicture::Pages, path, true, picture, reason)) state.SkipWithError("failed");
-    benchmark::DoNotOptimize(picture.constBits());
+    const mosaicor::Result<QImage> picture = ExtractLevelPicture(LevelPicture::Pages, path, true);
+    if (!picture)
+      state.SkipWithError("failed");
+    else
+      benchmark::DoNotOptimize(picture.Value().constBits());
   }
 }
 
@@ -111,7 +114,8 @@ void BM_Tr4ReadTexturesOnly(benchmark::State& state) {
 
 void BM_Tr2PagesTo32Bits(benchmark::State& state) {
   LevelReader level;
-  level.LoadFromFile(Levels::Get().Path("tr2.tr2", LevelGeneration::TR2, 64, 0), true);
+  if (!level.LoadFromFile(Levels::Get().Path("tr2.tr2", LevelGeneration::TR2, 64, 0), true).Ok())
+    state.SkipWithError("load failed");
   const bool mask = state.range(0) != 0;
   for (auto _ : state) {
     const QImage picture = LevelPagesAs32Bits(level, mask);
@@ -137,11 +141,11 @@ QString AnimatedLevelPath(int64_t code) {
 void BM_Animated100Ranges(benchmark::State& state) {
   const QString path = AnimatedLevelPath(state.range(0));
   for (auto _ : state) {
-    QImage picture;
-    QString reason;
-    if (!ExtractLevelPicture(LevelPicture::AnimatedTextures, path, false, picture, reason))
+    const mosaicor::Result<QImage> picture = ExtractLevelPicture(LevelPicture::AnimatedTextures, path, false);
+    if (!picture)
       state.SkipWithError("failed");
-    benchmark::DoNotOptimize(picture.constBits());
+    else
+      benchmark::DoNotOptimize(picture.Value().constBits());
   }
 }
 

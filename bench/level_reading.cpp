@@ -117,8 +117,7 @@ void ReadTexturesOnly(benchmark::State& state, LevelGeneration generation) {
   const BenchLevel& level = Level(generation);
   for (auto _ : state) {
     LevelReader reader;
-    if (reader.LoadFromFile(level.path, true) != LevelReader::LoadOk || reader.TextileCount != 64)
-      state.SkipWithError("load failed");
+    if (!reader.LoadFromFile(level.path, true).Ok() || reader.TextileCount != 64) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(reader.Textiles32.constData());
   }
 }
@@ -130,7 +129,7 @@ void ReadTexturesOnlyFromMemory(benchmark::State& state, LevelGeneration generat
   const BenchLevel& level = Level(generation);
   for (auto _ : state) {
     LevelReader reader;
-    if (reader.LoadFromMemory(level.bytes, level.path, true) != LevelReader::LoadOk) state.SkipWithError("load failed");
+    if (!reader.LoadFromMemory(level.bytes, level.path, true).Ok()) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(reader.Textiles32.constData());
   }
 }
@@ -160,8 +159,7 @@ void Tr2TexturesOnly(benchmark::State& state) {
   const BenchLevel& level = Level(LevelGeneration::TR2);
   for (auto _ : state) {
     LevelReader reader;
-    if (reader.LoadFromFile(level.path, true) != LevelReader::LoadOk || reader.TextileCount != 64)
-      state.SkipWithError("load failed");
+    if (!reader.LoadFromFile(level.path, true).Ok() || reader.TextileCount != 64) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(reader.Textiles16.constData());
   }
 }
@@ -190,7 +188,7 @@ void PeakMemory(benchmark::State& state, LevelGeneration generation, bool textur
     const long long before = liveBytes.load();
     peakBytes = before;
     LevelReader reader;
-    reader.LoadFromFile(level.path, texturesOnly);
+    if (!reader.LoadFromFile(level.path, texturesOnly).Ok()) state.SkipWithError("load failed");
     peak = double(peakBytes.load() - before);
     bound = double(level.bytes.size()) + reader.Textiles32.size() +
             reader.Textiles16.size() * (generation >= LevelGeneration::TR4) + reader.MiscTextiles32.size() +

@@ -19,6 +19,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace mosaicor;
+
 namespace {
 
 // A texture-set-like picture: flat 8 x 8 blocks in the left half (runs), gradients on the right.
@@ -61,10 +63,9 @@ struct Files {
     tga32 = dir.filePath("plain32.tga");
     WriteBytesToFile(tga32, WriteTga(plain));
     tga24 = dir.filePath("plain24.tga");
-    QString error;
-    WriteBytesToFile(tga24, EncodeUncompTGA24bits(texture, error) + kTga2Footer);
+    WriteBytesToFile(tga24, EncodeUncompTGA24bits(texture).Value() + kTga2Footer);
     jpg = dir.filePath("photo.jpg");
-    SaveJpegFile(photo, jpg, error);
+    if (!SaveJpegFile(photo, jpg).Ok()) jpg.clear();
   }
 };
 
@@ -74,11 +75,10 @@ Files& TheFiles() {
 }
 
 void OurLoad(benchmark::State& state, const QString& path) {
-  CollectedMessages messages;
-  ImageFileModule module(messages);
+  const ImageFileModule module;
   for (auto _ : state) {
     QImage image;
-    if (!module.LoadImageFile(image, path)) state.SkipWithError("load failed");
+    if (!module.LoadImageFile(image, path).Ok()) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(image.constBits());
   }
 }
@@ -99,17 +99,15 @@ void BM_Tga24Ours(benchmark::State& state) { OurLoad(state, TheFiles().tga24); }
 void BM_Tga24QtBaseline(benchmark::State& state) { QtLoad(state, TheFiles().tga24); }
 
 void BM_SaveTextureSetTga(benchmark::State& state) {
-  CollectedMessages messages;
-  ImageFileModule module(messages);
+  const ImageFileModule module;
   const QString path = TheFiles().dir.filePath("save.tga");
   for (auto _ : state)
-    if (!module.SaveImageAs24BitsFile(TheFiles().texture, 512, 16384, path)) state.SkipWithError("save failed");
+    if (!module.SaveImageAs24BitsFile(TheFiles().texture, 512, 16384, path).Ok()) state.SkipWithError("save failed");
 }
 
 // The same bytes, already in memory, written with one write through the same atomic file.
 void BM_SaveBaselineOneWriteSaveFile(benchmark::State& state) {
-  QString error;
-  const QByteArray bytes = EncodeUncompTGA24bits(TheFiles().texture, error);
+  const QByteArray bytes = EncodeUncompTGA24bits(TheFiles().texture).Value();
   const QString path = TheFiles().dir.filePath("plain.tga");
   for (auto _ : state) {
     QSaveFile file(path);
@@ -121,8 +119,7 @@ void BM_SaveBaselineOneWriteSaveFile(benchmark::State& state) {
 
 // And with a plain file, no replacement: the cost of the bytes alone.
 void BM_SaveBaselineOneWritePlainFile(benchmark::State& state) {
-  QString error;
-  const QByteArray bytes = EncodeUncompTGA24bits(TheFiles().texture, error);
+  const QByteArray bytes = EncodeUncompTGA24bits(TheFiles().texture).Value();
   const QString path = TheFiles().dir.filePath("plain2.tga");
   for (auto _ : state) {
     QFile file(path);
@@ -135,12 +132,11 @@ void BM_SaveBaselineOneWritePlainFile(benchmark::State& state) {
 void BM_Jpg4096Ours(benchmark::State& state) { OurLoad(state, TheFiles().jpg); }
 
 void BM_Jpg4096As32BitsOurs(benchmark::State& state) {
-  CollectedMessages messages;
-  ImageFileModule module(messages);
+  const ImageFileModule module;
   for (auto _ : state) {
     QImage image;
     PixelFormatCode format;
-    if (!module.LoadImageAs32BitsFile(image, TheFiles().jpg, format)) state.SkipWithError("load failed");
+    if (!module.LoadImageAs32BitsFile(image, TheFiles().jpg, format).Ok()) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(image.constBits());
   }
 }
@@ -187,8 +183,7 @@ BENCHMARK(BM_Jpg4096LibjpegBaseline)->Unit(benchmark::kMillisecond);
 namespace {
 // Where the time of a save goes: the bytes made in memory, without any file.
 void BM_SaveEncodeOnlyInMemory(benchmark::State& state) {
-  QString error;
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeUncompTGA24bits(TheFiles().texture, error).constData());
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeUncompTGA24bits(TheFiles().texture).Value().constData());
 }
 }  // namespace
 BENCHMARK(BM_SaveEncodeOnlyInMemory)->Unit(benchmark::kMillisecond);

@@ -45,8 +45,7 @@ struct NoDialogs : Chooser {
 struct Bench {
   ImageStack source, target;
   NoDialogs dialogs;
-  CollectedMessages messages;
-  ImageFileModule pictures{messages};
+  ImageFileModule pictures;
   SilentLevelLoadHost host;
   TombRaiderFileModule levels{host};
   Workbench bench{source, target, dialogs, pictures, levels};
@@ -183,9 +182,8 @@ BENCHMARK(ExtractIntoSource)->Unit(benchmark::kMillisecond);
 void ExtractIntoSource_Baseline_Companion(benchmark::State& state) {
   const QString level = Tr4Level();
   for (auto _ : state) {
-    QImage picture;
-    QString reason;
-    benchmark::DoNotOptimize(ExtractLevelPicture(LevelPicture::Pages, level, false, picture, reason));
+    mosaicor::Result<QImage> picture = ExtractLevelPicture(LevelPicture::Pages, level, false);
+    benchmark::DoNotOptimize(picture);
   }
 }
 BENCHMARK(ExtractIntoSource_Baseline_Companion)->Unit(benchmark::kMillisecond);

@@ -7,9 +7,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteSource source(data, qsizetype(size));
-  DecodedPicture picture;
-  QString error;
-  if (ReadBmp(source, picture, error)) {
+  const mosaicor::Result<DecodedPicture> decoded = ReadBmp(source);
+  if (decoded) {
+    const DecodedPicture& picture = decoded.Value();
     const QImage working = ConvertTo32Bits(picture.image, picture.format);
     if (working.size() != picture.image.size()) __builtin_trap();
   }

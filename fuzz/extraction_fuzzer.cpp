@@ -11,7 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <exception>
+#include <new>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
@@ -19,11 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const QString name = QString::fromLatin1(names[data[0] % 6]);
   LevelReader level;
   try {
-    if (level.LoadFromMemory(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)), name, false) !=
-        LevelReader::LoadOk)
+    // Damaged compressed data and the like are failures the callers report.
+    if (!level.LoadFromMemory(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)), name, false)
+             .Ok())
       return 0;
-  } catch (const std::exception&) {
-    return 0;  // damaged compressed data, exhausted memory: reported by the callers
+  } catch (const std::bad_alloc&) {
+    return 0;  // exhausted memory: reported by the callers
   }
   if (level.TextileCount > 16) return 0;  // keeps each run short; the sizes are bounded by the reader
   for (bool mask : {false, true}) {

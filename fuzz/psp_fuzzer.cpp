@@ -7,12 +7,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteSource source(data, qsizetype(size));
-  DecodedPicture picture;
-  QString error;
-  if (ReadPsp(source, picture, error)) {
+  const mosaicor::Result<DecodedPicture> decoded = ReadPsp(source);
+  if (decoded) {
+    const DecodedPicture& picture = decoded.Value();
     const QImage working = ConvertTo32Bits(picture.image, picture.format);
     if (working.size() != picture.image.size()) __builtin_trap();
-  } else if (error.isEmpty()) {
+  } else if (decoded.Text().isEmpty()) {
     __builtin_trap();
   }
   return 0;

@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteSource source(data, qsizetype(size));
   TTargaGraphic tga;
-  if (tga.LoadFromStream(source)) {
+  if (tga.LoadFromStream(source).Ok()) {
     const QImage working = ConvertTo32Bits(tga.Bitmap(), tga.PixelFormat());
     if (working.size() != tga.Bitmap().size()) __builtin_trap();
   }

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+namespace mosaicor {
+
 namespace {
 
 void PrintLine(FILE* stream, const QString& text) {
@@ -45,18 +47,16 @@ class ProgressLine {
 };
 
 // Memory that runs out for one input fails that input, not the whole run.
-bool WriteSplit(const QImage& picture, const QString& path, bool alpha, QString& reason);
+Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha);
 
-bool MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha, bool split,
-                  QImage& picture, QString& reason) {
+Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha, bool split) {
   try {
-    return make(input, picture, reason) &&
-           (split ? WriteSplit(picture, output, alpha, reason) : WriteOutput(picture, output, alpha, reason));
+    const Result<QImage> picture = make(input);
+    if (!picture) return picture.Status();
+    return split ? WriteSplit(picture.Value(), output, alpha) : WriteOutput(picture.Value(), output, alpha);
   } catch (const std::bad_alloc&) {
-    picture = QImage();
-    reason = QStringLiteral("not enough memory");
+    return Failure<>{QStringLiteral("not enough memory")};
   }
-  return false;
 }
 
 }  // namespace
@@ -98,17 +98,14 @@ QString SplitPagePath(const QString& path, int page) {
 namespace {
 
 // --split: each 256-row page of the picture in its own file.
-bool WriteSplit(const QImage& picture, const QString& path, bool alpha, QString& reason) {
+Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha) {
   constexpr int kPageSide = 256;
   for (int page = 0; page * kPageSide < picture.height(); ++page) {
     const QImage one = picture.copy(0, page * kPageSide, picture.width(), kPageSide);
-    if (one.isNull()) {
-      reason = QStringLiteral("not enough memory for page %1").arg(page);
-      return false;
-    }
-    if (!WriteOutput(one, SplitPagePath(path, page), alpha, reason)) return false;
+    if (one.isNull()) return Failure<>{QStringLiteral("not enough memory for page %1").arg(page)};
+    if (Outcome<> written = WriteOutput(one, SplitPagePath(path, page), alpha); !written) return written;
   }
-  return true;
+  return {};
 }
 
 }  // namespace
@@ -132,14 +129,14 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
       ++failures;
       continue;
     }
-    QImage picture;
-    QString reason;
-    const bool ok = MakeAndWrite(make, input, outputs[i], options.alpha, options.split, picture, reason);
-    if (!ok) {
+    const Outcome<> done = MakeAndWrite(make, input, outputs[i], options.alpha, options.split);
+    if (!done) {
       progress.Clear();
-      ReportFailure(input, reason);
+      ReportFailure(input, done.Text());
       ++failures;
     }
   }
   return failures ? 1 : 0;
 }
+
+}  // namespace mosaicor

@@ -3,16 +3,26 @@
 // command's work for it, prints one line per failure and, on a terminal, a progress line.
 
 #include "CliOptions.h"
+#include "common/Outcome.h"
+#include "imagefiles/ImageFileModule.h"
 
 #include <QImage>
 #include <functional>
 
-// The work for one input: makes the output picture or says why it cannot.
-// On success `picture` holds what is to be written.
-using MakePicture = std::function<bool(const QString& input, QImage& picture, QString& reason)>;
+namespace mosaicor {
+
+// The work for one input: the picture to be written, or the failure line that says why not.
+using MakePicture = std::function<Result<QImage>(const QString& input)>;
 
 // Writes `picture` as the options ask (24 bits by OUT's extension, or the 32-bit alpha TGA).
-bool WriteOutput(const QImage& picture, const QString& path, bool alpha, QString& reason);
+Outcome<> WriteOutput(const QImage& picture, const QString& path, bool alpha);
+
+// A picture input loaded to 32 bits as the Source canvas loads it, with what libraries print on
+// their own kept off stderr.
+PictureOutcome LoadQuietly(const QString& input, QImage& picture, PixelFormatCode& format);
+
+// A failure as the companion prints it: "text (reason)", or the text alone.
+Failure<> FailureLine(const Outcome<>& failed);
 
 // Exit status: 0 all done, 1 some input failed. With --split each 256-row page of a picture
 // goes to its own file (SplitPagePath).
@@ -29,3 +39,5 @@ QString SplitPagePath(const QString& path, int page);
 void ReportFailure(const QString& input, const QString& reason);
 // Prints a line on stderr unless --quiet.
 void ReportNote(const CliOptions& options, const QString& text);
+
+}  // namespace mosaicor

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+namespace mosaicor {
+
 namespace {
 
 // The largest picture the canvas holds: two pages wide, 64 pages high.
@@ -253,3 +255,5 @@ bool IsOutputExtension(const QString& extension) {
   static const QStringList extensions = {"tga", "bmp", "jpg", "jpeg", "png"};
   return extensions.contains(extension.toLower());
 }
+
+}  // namespace mosaicor

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+namespace mosaicor {
+
 enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Help, Version };
 
 struct CliOptions {
@@ -34,3 +36,5 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
 bool IsOutputExtension(const QString& extension);
 
 QString UsageText();
+
+}  // namespace mosaicor

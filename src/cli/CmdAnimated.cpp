@@ -3,8 +3,12 @@
 
 #include "extraction/HeadlessExtraction.h"
 
+namespace mosaicor {
+
 int RunAnimated(const CliOptions& options) {
-  return RunPictureBatch(options, [&options](const QString& input, QImage& picture, QString& reason) {
-    return ExtractLevelPicture(LevelPicture::AnimatedTextures, input, options.maskTransparency, picture, reason);
+  return RunPictureBatch(options, [&options](const QString& input) {
+    return ExtractLevelPicture(LevelPicture::AnimatedTextures, input, options.maskTransparency);
   });
 }
+
+}  // namespace mosaicor

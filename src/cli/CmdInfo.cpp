@@ -5,19 +5,19 @@
 
 #include <cstdio>
 
+namespace mosaicor {
+
 int RunInfo(const CliOptions& options) {
   int failures = 0;
   bool firstBlock = true;
   for (const QString& input : options.inputs) {
-    FileFacts facts;
-    QString reason;
-    const bool ok =
-        HasLevelExtension(input) ? DescribeLevel(input, facts, reason) : DescribePicture(input, facts, reason);
-    if (!ok) {
-      ReportFailure(input, reason);
+    const Result<FileFacts> described = HasLevelExtension(input) ? DescribeLevel(input) : DescribePicture(input);
+    if (!described) {
+      ReportFailure(input, described.Text());
       ++failures;
       continue;
     }
+    const FileFacts& facts = described.Value();
     if (options.brief) {
       std::fputs(qPrintable(QStringLiteral("%1: %2\n").arg(input, facts.brief)), stdout);
     } else {
@@ -30,3 +30,5 @@ int RunInfo(const CliOptions& options) {
   }
   return failures ? 1 : 0;
 }
+
+}  // namespace mosaicor

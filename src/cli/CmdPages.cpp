@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 // The picture with `below` under it; both 256 wide, 32 bits.
@@ -21,23 +23,22 @@ QImage Stacked(const QImage& top, const QImage& below) {
 }  // namespace
 
 int RunPages(const CliOptions& options) {
-  return RunPictureBatch(options, [&options](const QString& input, QImage& picture, QString& reason) {
-    if (!ExtractLevelPicture(LevelPicture::Pages, input, options.maskTransparency, picture, reason)) return false;
-    if (!options.misc) return true;
+  return RunPictureBatch(options, [&options](const QString& input) -> Result<QImage> {
+    Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, input, options.maskTransparency);
+    if (!pages || !options.misc) return pages;
     // The font and sky pages live in a chunk the page extraction does not read: a second,
     // textures-only read of the level fetches them.
-    QImage misc;
-    if (!ExtractMiscPages(input, options.maskTransparency, misc, reason)) return false;
-    if (misc.isNull()) {
+    const Result<QImage> misc = ExtractMiscPages(input, options.maskTransparency);
+    if (!misc) return misc.Status();
+    if (misc.Value().isNull()) {
       if (options.verbose)
         ReportNote(options, QStringLiteral("%1: no font or sky pages (TR4 and TR5 only)").arg(input));
-      return true;
+      return pages;
     }
-    picture = Stacked(picture.convertToFormat(QImage::Format_ARGB32), misc);
-    if (picture.isNull()) {
-      reason = QStringLiteral("out of memory");
-      return false;
-    }
-    return true;
+    QImage both = Stacked(pages.Value().convertToFormat(QImage::Format_ARGB32), misc.Value());
+    if (both.isNull()) return Failure<>{QStringLiteral("out of memory")};
+    return both;
   });
 }
+
+}  // namespace mosaicor

@@ -2,8 +2,11 @@
 // One function per companion command; each returns the exit status.
 
 #include "CliOptions.h"
+#include "common/Outcome.h"
 
 #include <QStringList>
+
+namespace mosaicor {
 
 int RunPages(const CliOptions& options);
 int RunAnimated(const CliOptions& options);
@@ -19,5 +22,7 @@ struct FileFacts {
 };
 
 // `info` for one file of each kind: its facts, or why it cannot say them.
-bool DescribeLevel(const QString& path, FileFacts& facts, QString& reason);
-bool DescribePicture(const QString& path, FileFacts& facts, QString& reason);
+Result<FileFacts> DescribeLevel(const QString& path);
+Result<FileFacts> DescribePicture(const QString& path);
+
+}  // namespace mosaicor

@@ -8,6 +8,10 @@
 #include "level/LevelErrorText.h"
 #include "level/LevelReader.h"
 
+#include <new>
+
+namespace mosaicor {
+
 namespace {
 
 QString GenerationName(GameVersion gameVersion) {
@@ -57,15 +61,11 @@ QString LayoutText(const LevelReader& level) {
   return QStringLiteral("%1, whatever the name says").arg(GenerationName(level.GameVersion));
 }
 
-bool Describe(const QString& path, FileFacts& facts, QString& reason) {
+Result<FileFacts> Describe(const QString& path) {
   LevelReader level;
-  const LevelLoadFailure failure = LoadResultFailure(level.LoadFromFile(path, false));
-  if (failure != LevelLoadFailure::None) {
-    reason = LevelLoadFailureText(failure);
-    return false;
-  }
-  reason = DamageOf(level);
-  if (!reason.isEmpty()) return false;
+  if (const LevelOutcome loaded = level.LoadFromFile(path, false); !loaded) return Failure<>{loaded.Text()};
+  if (const QString damage = DamageOf(level); !damage.isEmpty()) return Failure<>{damage};
+  FileFacts facts;
   const QString generation = GenerationName(level.GameVersion);
   const QString pixelFormat = PF2String(LevelPagePixelFormat(level.GameVersion));
   const int ranges = WholeAnimatedRanges(level.AnimatedTextures);
@@ -84,17 +84,17 @@ bool Describe(const QString& path, FileFacts& facts, QString& reason) {
                     .arg(level.ObjectTextures.size())
                     .arg(ranges)
                     .arg(level.RoomCount);
-  return true;
+  return facts;
 }
 
 }  // namespace
 
-bool DescribeLevel(const QString& path, FileFacts& facts, QString& reason) {
+Result<FileFacts> DescribeLevel(const QString& path) {
   try {
-    return Describe(path, facts, reason);
-  } catch (...) {
-    reason = LevelErrorText(std::current_exception());
+    return Describe(path);
+  } catch (const std::bad_alloc&) {
+    return Failure<>{QStringLiteral("out of memory")};
   }
-  facts = {};
-  return false;
 }
+
+}  // namespace mosaicor

@@ -1,14 +1,28 @@
 #include "Batch.h"
+#include "QuietStderr.h"
 
 #include "imagefiles/ImageFileModule.h"
 #include "imagefiles/TgaWriter.h"
 
-bool WriteOutput(const QImage& picture, const QString& path, bool alpha, QString& reason) {
-  if (alpha) return SaveAsUncompTGA32bits(picture, path, reason);
+namespace mosaicor {
+
+Outcome<> WriteOutput(const QImage& picture, const QString& path, bool alpha) {
+  if (alpha) return SaveAsUncompTGA32bits(picture, path);
   // The way the program saves a texture set: 24 bits, by the extension, the whole picture.
-  CollectedMessages messages;
-  ImageFileModule files(messages);
-  if (files.SaveImageAs24BitsFile(picture, picture.width(), picture.height(), path)) return true;
-  reason = messages.LastLine();
-  return false;
+  const PictureOutcome saved =
+      ImageFileModule().SaveImageAs24BitsFile(picture, picture.width(), picture.height(), path);
+  if (!saved) return FailureLine(saved);
+  return {};
 }
+
+PictureOutcome LoadQuietly(const QString& input, QImage& picture, PixelFormatCode& format) {
+  const QuietStderr quiet;
+  return ImageFileModule().LoadImageAs32BitsFile(picture, input, format);
+}
+
+Failure<> FailureLine(const Outcome<>& failed) {
+  if (failed.Reason().isEmpty()) return {failed.Text()};
+  return {QStringLiteral("%1 (%2)").arg(failed.Text(), failed.Reason())};
+}
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 #include <unistd.h>
 #endif
 
+namespace mosaicor {
+
 QuietStderr::QuietStderr() {
 #if defined(Q_OS_UNIX)
   std::fflush(stderr);
@@ -30,3 +32,5 @@ QuietStderr::~QuietStderr() {
   ::close(saved_);
 #endif
 }
+
+}  // namespace mosaicor

@@ -3,6 +3,8 @@
 // read: libpng, under Qt's PNG support, writes its complaint about a damaged file straight to
 // stderr, beside the one line the companion prints for that input, which already says what is wrong.
 
+namespace mosaicor {
+
 class QuietStderr {
  public:
   QuietStderr();
@@ -13,3 +15,5 @@ class QuietStderr {
  private:
   int saved_ = -1;  // the real stderr while it is quiet; -1 where it could not be made quiet
 };
+
+}  // namespace mosaicor

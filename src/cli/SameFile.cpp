@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #endif
 
+namespace mosaicor {
+
 bool IsSameFile(const QString& a, const QString& b) {
   const QFileInfo infoA(a), infoB(b);
   // A path that names no file yet holds nothing that could be lost.
@@ -27,3 +29,5 @@ int OverwrittenInput(const QString& output, const QStringList& inputs, int own) 
     if (i != own && IsSameFile(output, inputs[i])) return i;
   return -1;
 }
+
+}  // namespace mosaicor

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace mosaicor {
+
 // True when both paths name one existing file: the same device and inode (hard links too), or,
 // where the platform has no inodes, the same path once ".", ".." and symbolic links are resolved.
 bool IsSameFile(const QString& a, const QString& b);
@@ -13,3 +15,5 @@ bool IsSameFile(const QString& a, const QString& b);
 // The index in `inputs` of the input that `output` would overwrite, the input at `own` first;
 // -1 when it overwrites none.
 int OverwrittenInput(const QString& output, const QStringList& inputs, int own);
+
+}  // namespace mosaicor

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+using namespace mosaicor;
+
 namespace {
 
 // Qt's own log lines (qt.gui.imageio and the like) are not the companion's to print: every failure

@@ -125,8 +125,9 @@ TEST_F(MemoryBounds, LargePicturesConvertWithinTheirBudget) {
   // A PNG beyond Qt's own 128 MB limit, within ours.
   QImage picture(6000, 6000, QImage::Format_RGB32);
   picture.fill(qRgb(10, 20, 30));
-  QString error;
-  ASSERT_TRUE(WriteBytesToFile(Path("big.png"), EncodePng(picture, error))) << error.toStdString();
+  const mosaicor::Result<QByteArray> png = EncodePng(picture);
+  ASSERT_TRUE(png.Ok()) << png.Text().toStdString();
+  ASSERT_TRUE(WriteBytesToFile(Path("big.png"), png.Value()));
   result = RunCliWithin(kGiB, {"convert", Path("big.png"), "-o", Path("png.bmp")});
   EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
   // A header claiming the largest TGA over a file that holds a little of it.

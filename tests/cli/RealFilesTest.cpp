@@ -14,17 +14,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 using G = LevelGeneration;
 
 // A picture file as the companion's own loading reads it (32 bits, the alpha of a 32-bit TGA kept).
 QImage Load(const QString& path) {
-  CollectedMessages messages;
-  ImageFileModule files(messages);
+  const ImageFileModule files;
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
-  if (!files.LoadImageAs32BitsFile(picture, path, format)) return {};
+  if (!files.LoadImageAs32BitsFile(picture, path, format).Ok()) return {};
   return picture;
 }
 

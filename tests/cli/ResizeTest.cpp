@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 class Resize : public testing::Test {
@@ -24,10 +26,10 @@ class Resize : public testing::Test {
   }
 
   QImage ReadOutput(const QString& name) {
-    CollectedMessages messages;
-    ImageFileModule files(messages);
+    const ImageFileModule files;
     QImage picture;
-    EXPECT_TRUE(files.LoadImageFile(picture, Path(name))) << messages.last.toStdString();
+    const PictureOutcome loaded = files.LoadImageFile(picture, Path(name));
+    EXPECT_TRUE(loaded.Ok()) << loaded.Text().toStdString();
     return picture.convertToFormat(QImage::Format_RGB888);
   }
 

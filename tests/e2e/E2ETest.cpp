@@ -37,10 +37,9 @@ struct SilentTones : ITonePlayer {
 QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
 
 QImage LevelPages(const QString& level) {
-  QImage pages;
-  QString reason;
-  EXPECT_TRUE(ExtractLevelPicture(LevelPicture::Pages, level, false, pages, reason)) << reason.toStdString();
-  return pages;
+  Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, level, false);
+  EXPECT_TRUE(pages.Ok()) << pages.Text().toStdString();
+  return pages.Ok() ? std::move(pages).Value() : QImage();
 }
 
 // A shown main window at a given place on the screen, with the keyboard.
@@ -119,11 +118,10 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   for (QPoint at : {QPoint(0, 0), QPoint(64, 64)})
     for (int y = 0; y < 64; ++y)
       for (int x = 0; x < 64; ++x) expected.setPixel(at.x() + x, at.y() + y, tile.pixel(x, y));
-  CollectedMessages messages;
-  ImageFileModule files(messages);
+  const ImageFileModule files;
   QImage saved;
   PixelFormatCode format;
-  ASSERT_TRUE(files.LoadImageAs32BitsFile(saved, out, format));
+  ASSERT_TRUE(files.LoadImageAs32BitsFile(saved, out, format).Ok());
   EXPECT_EQ(Rgb(saved), expected);
 
   // Copy All, save again with Ctrl+S (no dialog now), then reload the file through the Target

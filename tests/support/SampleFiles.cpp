@@ -1,4 +1,5 @@
 #include "SampleFiles.h"
+#include "DecodedInto.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +23,7 @@ bool DecodeSampleFile(const QString& path, DecodedPicture& picture, QString& err
     return false;
   }
   ByteSource source(bytes);
-  return decoder->Read(source, picture, error);
+  return DecodedInto(decoder->Read(source), picture, error);
 }
 
 QImage LoadReferencePicture(const QString& path) {

@@ -41,19 +41,6 @@ void ShowItem0(QComboBox* combo, const QString& text) {
   combo->setEditText(text);
 }
 
-// The picture operations' failure messages, shown as the window shows all its messages.
-class ChooserMessages final : public FileMessages {
- public:
-  explicit ChooserMessages(Chooser& chooser) : chooser_(chooser) {}
-  // The sentence, and on a second line what is really wrong with the file.
-  void ShowFileMessage(const QString& text, const QString& reason) override {
-    chooser_.ShowMessage(reason.isEmpty() ? text : text + QLatin1Char('\n') + reason);
-  }
-
- private:
-  Chooser& chooser_;
-};
-
 template <typename W, typename V>
 void SetQuietly(W* widget, void (W::*set)(V), V value) {
   const QSignalBlocker quiet(widget);
@@ -75,8 +62,7 @@ MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : 
   levels_ = std::make_unique<LevelLoadingWindow>(this, tones);
   dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
   Chooser& asks = chooser ? *chooser : *dialogs_;
-  fileMessages_ = std::make_unique<ChooserMessages>(asks);
-  pictureFiles_ = std::make_unique<ImageFileModule>(*fileMessages_);
+  pictureFiles_ = std::make_unique<ImageFileModule>();
   bench_ = std::make_unique<Workbench>(c_.Source->Model(), c_.Target->Model(), asks, *pictureFiles_, levels_->Module(),
                                        this);
   FormCreate();

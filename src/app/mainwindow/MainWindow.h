@@ -11,11 +11,10 @@
 class PictureDialogs;
 class LevelLoadingWindow;
 class ITonePlayer;
-class ImageFileModule;
-class FileMessages;
 
 namespace mosaicor {
 
+class ImageFileModule;
 class Chooser;
 class DialogChooser;
 class Workbench;
@@ -72,7 +71,6 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<LevelLoadingWindow> levels_;
   std::unique_ptr<DialogChooser> dialogs_;
   // The picture operations the window runs, whose failure messages go through the chooser.
-  std::unique_ptr<FileMessages> fileMessages_;
   std::unique_ptr<ImageFileModule> pictureFiles_;
   std::unique_ptr<Workbench> bench_;
   QWidget* about_ = nullptr;

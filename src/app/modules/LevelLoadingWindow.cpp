@@ -8,6 +8,8 @@
 #include <QProgressBar>
 #include <QScreen>
 
+using namespace mosaicor;
+
 namespace {
 
 // One entry a game, after the entry for all level files.
@@ -63,13 +65,13 @@ void LevelLoadingWindow::InitOpenDialog() {
   OpenDialog->setSidebarUrls({});  // no places bar
 }
 
-bool LevelLoadingWindow::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
-                                               PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+ExtractionOutcome LevelLoadingWindow::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
+                                                            PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   return module_.LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-bool LevelLoadingWindow::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
-                                              PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+ExtractionOutcome LevelLoadingWindow::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
+                                                           PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   return module_.LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
@@ -80,16 +82,20 @@ bool LevelLoadingWindow::RunOpenDialog(QString& fileName) {
   return accepted;
 }
 
-bool LevelLoadingWindow::LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
-                                                 bool maskTransparency) {
+std::optional<ExtractionOutcome> LevelLoadingWindow::LoadLevelAs32BitsDialog(QImage& image,
+                                                                             PixelFormatCode& sourcePixelFormat,
+                                                                             bool maskTransparency) {
   QString fileName;
-  return RunOpenDialog(fileName) && LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
+  if (!RunOpenDialog(fileName)) return std::nullopt;
+  return LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-bool LevelLoadingWindow::LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
-                                                bool maskTransparency) {
+std::optional<ExtractionOutcome> LevelLoadingWindow::LoadAnimAs32BitsDialog(QImage& image,
+                                                                            PixelFormatCode& sourcePixelFormat,
+                                                                            bool maskTransparency) {
   QString fileName;
-  return RunOpenDialog(fileName) && LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
+  if (!RunOpenDialog(fileName)) return std::nullopt;
+  return LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
 }
 
 void LevelLoadingWindow::ShowLoadingWindow() {

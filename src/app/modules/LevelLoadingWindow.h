@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
 class QFileDialog;
 class QProgressBar;
 
@@ -21,17 +23,19 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
   LevelLoadingWindow(QWidget* mainWindow, ITonePlayer& tones);
   ~LevelLoadingWindow() override;
 
-  bool LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                             bool maskTransparency);
-  bool LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                            bool maskTransparency);
-  // Run OpenDialog, let the windows under it repaint, and load the chosen file; false when the
+  mosaicor::ExtractionOutcome LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
+                                                    PixelFormatCode& sourcePixelFormat, bool maskTransparency);
+  mosaicor::ExtractionOutcome LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
+                                                   PixelFormatCode& sourcePixelFormat, bool maskTransparency);
+  // Run OpenDialog, let the windows under it repaint, and load the chosen file; nothing when the
   // dialog is cancelled (no sound). The caller reads the chosen name back from OpenDialog.
-  bool LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency);
-  bool LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat, bool maskTransparency);
+  std::optional<mosaicor::ExtractionOutcome> LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
+                                                                     bool maskTransparency);
+  std::optional<mosaicor::ExtractionOutcome> LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
+                                                                    bool maskTransparency);
 
   // The operations behind the File calls, for callers that run their own dialogs.
-  TombRaiderFileModule& Module() { return module_; }
+  mosaicor::TombRaiderFileModule& Module() { return module_; }
 
   QProgressBar* Gauge = nullptr;
   QFileDialog* OpenDialog = nullptr;
@@ -51,7 +55,7 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
 
   QWidget* mainWindow_;
   ITonePlayer& tones_;
-  TombRaiderFileModule module_;
+  mosaicor::TombRaiderFileModule module_;
 };
 
 using TTRL = LevelLoadingWindow;  // the design's name, which the issues use

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMessageBox>
 
+using namespace mosaicor;
+
 const QString PictureDialogs::kOpenTitle = QStringLiteral("   ----- LOADING IMAGE FILE -----");
 const QString PictureDialogs::kOpenFilter = QStringLiteral(
     "Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|"
@@ -23,22 +25,25 @@ const QString PictureDialogs::kSaveFilter = QStringLiteral(
     "Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|"
     "Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
 
-QString MessageBoxMessages::BoxText(const QString& text, const QString& reason) {
-  return reason.isEmpty() ? text : text + '\n' + reason;
+QString PictureDialogs::BoxText(const PictureOutcome& failure) {
+  return failure.Reason().isEmpty() ? failure.Text() : failure.Text() + '\n' + failure.Reason();
 }
 
-void MessageBoxMessages::ShowFileMessage(const QString& text, const QString& reason) {
-  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), BoxText(text, reason), QMessageBox::Ok,
-                  parent_);
+bool PictureDialogs::Shown(const PictureOutcome& outcome) {
+  if (outcome) return true;
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), BoxText(outcome), QMessageBox::Ok,
+                  parentWindow_);
   box.exec();
+  return false;
 }
 
 namespace {
 
 constexpr int kPreviewSide = 160;
 
-// A preview beside the file list: the picture under the selection, scaled into a square.
-void AddPreview(QFileDialog* dialog, ImageFileModule& quietFiles) {
+// A preview beside the file list: the picture under the selection, scaled into a square. It never
+// raises a message box while the user browses: a file it cannot show leaves it empty.
+void AddPreview(QFileDialog* dialog, const ImageFileModule& quietFiles) {
   auto* preview = new QLabel(dialog);
   preview->setObjectName(QStringLiteral("preview"));
   preview->setFixedSize(kPreviewSide, kPreviewSide);
@@ -48,7 +53,7 @@ void AddPreview(QFileDialog* dialog, ImageFileModule& quietFiles) {
   QObject::connect(dialog, &QFileDialog::currentChanged, preview, [preview, &quietFiles](const QString& path) {
     QImage picture;
     PixelFormatCode format = PixelFormatCode::Device;
-    if (!QFileInfo(path).isFile() || !quietFiles.LoadImageFile(picture, path, &format)) {
+    if (!QFileInfo(path).isFile() || !quietFiles.LoadImageFile(picture, path, &format).Ok()) {
       preview->clear();
       return;
     }
@@ -71,8 +76,7 @@ QFileDialog* MakeDialog(QWidget* parent, const QString& title, const QString& fi
 
 }  // namespace
 
-PictureDialogs::PictureDialogs(QWidget* parentWindow)
-    : QObject(parentWindow), messages_(parentWindow), files_(messages_), previewFiles_(previewMessages_) {
+PictureDialogs::PictureDialogs(QWidget* parentWindow) : QObject(parentWindow), parentWindow_(parentWindow) {
   InitDialogs(parentWindow);
 }
 
@@ -80,14 +84,14 @@ void PictureDialogs::InitDialogs(QWidget* parentWindow) {
   OpenPictureDialog1 = MakeDialog(parentWindow, kOpenTitle, kOpenFilter);
   OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
   OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
-  AddPreview(OpenPictureDialog1, previewFiles_);
+  AddPreview(OpenPictureDialog1, files_);
 
   SavePictureDialog1 = MakeDialog(parentWindow, kSaveTitle, kSaveFilter);
   SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
   SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
   SavePictureDialog1->setDefaultSuffix(QStringLiteral("TGA"));
   SavePictureDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
-  AddPreview(SavePictureDialog1, previewFiles_);
+  AddPreview(SavePictureDialog1, files_);
 }
 
 QLabel* PictureDialogs::PreviewOf(QFileDialog* dialog) const {
@@ -98,12 +102,21 @@ bool PictureDialogs::LoadImageAs32BitsDialog(QImage& image, PixelFormatCode& Sou
   const bool chosen = OpenPictureDialog1->exec() == QDialog::Accepted && !OpenPictureDialog1->selectedFiles().isEmpty();
   QCoreApplication::processEvents();
   if (!chosen) return false;
-  return files_.LoadImageAs32BitsFile(image, OpenPictureDialog1->selectedFiles().constFirst(), SourcePixelFormat);
+  return LoadImageAs32BitsFile(image, OpenPictureDialog1->selectedFiles().constFirst(), SourcePixelFormat);
 }
 
 bool PictureDialogs::SaveImageAs24BitsDialog(const QImage& image, int shownWidth, int shownHeight) {
   const bool chosen = SavePictureDialog1->exec() == QDialog::Accepted && !SavePictureDialog1->selectedFiles().isEmpty();
   QCoreApplication::processEvents();
   if (!chosen) return false;
-  return files_.SaveImageAs24BitsFile(image, shownWidth, shownHeight, SavePictureDialog1->selectedFiles().constFirst());
+  return SaveImageAs24BitsFile(image, shownWidth, shownHeight, SavePictureDialog1->selectedFiles().constFirst());
+}
+
+bool PictureDialogs::LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat) {
+  return Shown(files_.LoadImageAs32BitsFile(image, fileName, SourcePixelFormat));
+}
+
+bool PictureDialogs::SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight,
+                                           const QString& fileName) {
+  return Shown(files_.SaveImageAs24BitsFile(image, shownWidth, shownHeight, fileName));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The picture-file module of the window (the design's TFIO): the open and save picture dialogs with their
 // preview, the Dialog operations over the core's picture-file operations, and the message box
-// through which those report failures.
+// in which their failures are shown.
 
 #include "imagefiles/ImageFileModule.h"
 
@@ -10,18 +10,6 @@
 class QFileDialog;
 class QLabel;
 class QWidget;
-
-// Plain message box with an OK button: the program's sentence, and what is really wrong with the
-// file on a second line where the sentence alone does not say it.
-class MessageBoxMessages : public FileMessages {
- public:
-  explicit MessageBoxMessages(QWidget* parent = nullptr) : parent_(parent) {}
-  void ShowFileMessage(const QString& text, const QString& reason) override;
-  static QString BoxText(const QString& text, const QString& reason);
-
- private:
-  QWidget* parent_;
-};
 
 class PictureDialogs : public QObject {
   Q_OBJECT
@@ -38,19 +26,24 @@ class PictureDialogs : public QObject {
   // caller presets the dialog's file name and reads the chosen one back from the dialog.
   bool LoadImageAs32BitsDialog(QImage& image, PixelFormatCode& SourcePixelFormat);
   bool SaveImageAs24BitsDialog(const QImage& image, int shownWidth, int shownHeight);
+  // The File operations, with a failure shown in a plain message box with an OK button: the
+  // program's sentence, and what is really wrong with the file on a second line where the
+  // sentence alone does not say it.
+  bool LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat);
+  bool SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight, const QString& fileName);
+  // The message box's text for a failure.
+  static QString BoxText(const mosaicor::PictureOutcome& failure);
 
-  ImageFileModule& Files() { return files_; }
+  mosaicor::ImageFileModule& Files() { return files_; }
   // The preview beside a dialog's file list (tests look at it).
   QLabel* PreviewOf(QFileDialog* dialog) const;
 
  private:
   void InitDialogs(QWidget* parentWindow);
+  bool Shown(const mosaicor::PictureOutcome& outcome);
 
-  MessageBoxMessages messages_;
-  ImageFileModule files_;
-  // The preview must not raise message boxes while the user browses: its failures are kept here.
-  CollectedMessages previewMessages_;
-  ImageFileModule previewFiles_;
+  QWidget* parentWindow_;
+  mosaicor::ImageFileModule files_;
 };
 
 using TFIO = PictureDialogs;  // the design's name, which the issues use

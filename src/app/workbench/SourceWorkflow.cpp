@@ -6,6 +6,25 @@
 
 namespace mosaicor {
 
+namespace {
+
+// The message box for a failure the level reader met; empty for the failures that the module's
+// beep alone reports. Damaged compressed data has always been the one word "error" here.
+QString LevelFailureBoxText(const ExtractionOutcome& outcome) {
+  switch (outcome.FailureKind()) {
+    case LevelLoadFailure::Damaged:
+      return QStringLiteral("error");
+    case LevelLoadFailure::Unreadable:
+    case LevelLoadFailure::BeyondLimits:
+    case LevelLoadFailure::InflatesTooFar:
+      return outcome.Text();
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
 bool SourceWorkflow::MaskTransparency() const {
   return bench_.State.Transparency == TransparencyMode::Magenta;
 }
@@ -48,12 +67,18 @@ bool SourceWorkflow::LoadFile(Loader loader, const QString& fileName, PixelForma
   picture = QImage();
   switch (loader) {
     case Loader::Picture:
-      return bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format);
+      return bench_.Reported(bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format));
     case Loader::LevelPages:
-      return bench_.Levels.LoadLevelAs32BitsFile(picture, fileName, format, MaskTransparency());
+      return Reported(bench_.Levels.LoadLevelAs32BitsFile(picture, fileName, format, MaskTransparency()));
     case Loader::LevelAnimated:
-      return bench_.Levels.LoadAnimAs32BitsFile(picture, fileName, format, MaskTransparency());
+      return Reported(bench_.Levels.LoadAnimAs32BitsFile(picture, fileName, format, MaskTransparency()));
   }
+  return false;
+}
+
+bool SourceWorkflow::Reported(const ExtractionOutcome& outcome) {
+  if (outcome) return true;
+  if (const QString text = LevelFailureBoxText(outcome); !text.isEmpty()) bench_.Dialogs.ShowMessage(text);
   return false;
 }
 

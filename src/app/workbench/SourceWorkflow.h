@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 
+#include "extraction/TombRaiderFileModule.h"
 #include "graphics/PixelFormat.h"
 #include "workbench/WindowState.h"
 
@@ -37,6 +38,8 @@ class SourceWorkflow {
   enum class Loader { Picture, LevelPages, LevelAnimated };
   // Loads into a scratch picture, so a failed or cancelled load leaves the Source untouched.
   bool LoadFile(Loader loader, const QString& fileName, PixelFormatCode& format, QImage& picture);
+  // True for a level that loaded; otherwise shows the message the failure needs, if any.
+  bool Reported(const ExtractionOutcome& outcome);
   bool LoadWithDialog(Loader loader, QString& path);
   void ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& caption);
   void RebuildAlpha();

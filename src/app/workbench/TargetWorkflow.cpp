@@ -46,8 +46,8 @@ bool TargetWorkflow::SaveToFile(const QString& fileName) {
   ImageStack& target = bench_.Target;
   target.StopAnimationNow();
   const QSize port = target.Layers().PortSize();
-  if (!bench_.Pictures.SaveImageAs24BitsFile(target.Layers().L1_Image().PictureCopy(), port.width(), port.height(),
-                                             fileName))
+  if (!bench_.Reported(bench_.Pictures.SaveImageAs24BitsFile(target.Layers().L1_Image().PictureCopy(), port.width(),
+                                                             port.height(), fileName)))
     return false;
   WindowState& s = bench_.State;
   s.SavePath = fileName;
@@ -103,7 +103,7 @@ bool TargetWorkflow::ReloadFromImageFile() {
 bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
-  if (!bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format)) return false;
+  if (!bench_.Reported(bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format))) return false;
   PlaceLoadedPicture(QStringLiteral("Reload"), picture);
   WindowState& s = bench_.State;
   s.TextureSetPath = fileName;
@@ -117,7 +117,7 @@ bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
 void TargetWorkflow::TargetStackDragNDropOnChange(const QString& fileName) {
   if (fileName.isEmpty() || fileName == QLatin1String("NO")) return;
   QImage picture;
-  if (!bench_.Pictures.LoadImageFile(picture, fileName)) return;
+  if (!bench_.Reported(bench_.Pictures.LoadImageFile(picture, fileName))) return;
   PlaceLoadedPicture(QStringLiteral("Drop on Target"), picture);
   WindowState& s = bench_.State;
   s.TextureSetPath = fileName;

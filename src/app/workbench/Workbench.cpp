@@ -26,6 +26,13 @@ Workbench::Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, I
   State.CustomColours = StartCustomColours();
 }
 
+bool Workbench::Reported(const Outcome<>& pictureFile) {
+  if (pictureFile) return true;
+  const QString& reason = pictureFile.Reason();
+  Dialogs.ShowMessage(reason.isEmpty() ? pictureFile.Text() : pictureFile.Text() + QLatin1Char('\n') + reason);
+  return false;
+}
+
 Workbench::~Workbench() = default;
 
 void Workbench::FormCreate() {

@@ -9,14 +9,14 @@
 #include <memory>
 
 #include "canvas/ImageStack.h"
+#include "common/Outcome.h"
 #include "workbench/Chooser.h"
 #include "workbench/WindowState.h"
 
-class ImageFileModule;
-class TombRaiderFileModule;
-
 namespace mosaicor {
 
+class ImageFileModule;
+class TombRaiderFileModule;
 class SourceWorkflow;
 class TargetWorkflow;
 class TileWorkflow;
@@ -53,6 +53,10 @@ class Workbench : public QObject {
   // A left click on empty space of the central panel: pasting, transforms and animations end on
   // both canvases, and the transform group returns to None.
   void PanelRightSideClick();
+
+  // True for a picture file that loaded or saved; otherwise shows the failure in a message box:
+  // the sentence, and on a second line what is really wrong with the file.
+  bool Reported(const Outcome<>& pictureFile);
 
   // Tells the window to reflect State and the canvases.
   void NotifyChanged() { emit Changed(); }

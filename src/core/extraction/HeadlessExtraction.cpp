@@ -2,41 +2,46 @@
 
 #include "extraction/LevelPages.h"
 #include "extraction/TombRaiderFileModule.h"
-#include "level/LevelErrorText.h"
 #include "level/LevelReader.h"
 
 #include <new>
 
-bool ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency, QImage& picture,
-                         QString& reason) {
+namespace mosaicor {
+
+namespace {
+
+// The companion reports exhausted memory as a line like any other failure.
+Failure<> OutOfMemory() { return {QStringLiteral("out of memory")}; }
+
+}  // namespace
+
+Result<QImage> ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency) {
   SilentLevelLoadHost host;
   TombRaiderFileModule module(host);
   PixelFormatCode sourcePixelFormat = PixelFormatCode::Device;
+  QImage picture;
   try {
-    const bool ok = what == LevelPicture::Pages
-                        ? module.LoadLevelAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency)
-                        : module.LoadAnimAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency);
-    if (!ok) reason = module.LastFailureText();
-    return ok;
-  } catch (...) {
-    reason = LevelErrorText(std::current_exception());
+    const ExtractionOutcome extracted =
+        what == LevelPicture::Pages
+            ? module.LoadLevelAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency)
+            : module.LoadAnimAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency);
+    if (!extracted) return Failure<>{extracted.Text()};
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory();
   }
-  return false;
+  return picture;
 }
 
-bool ExtractMiscPages(const QString& fileName, bool maskTransparency, QImage& pages, QString& reason) {
+Result<QImage> ExtractMiscPages(const QString& fileName, bool maskTransparency) {
   try {
     LevelReader level;
-    const LevelLoadFailure failure = LoadResultFailure(level.LoadFromFile(fileName, true));
-    if (failure != LevelLoadFailure::None) {
-      reason = LevelLoadFailureText(failure);
-      return false;
-    }
-    pages = MiscPagesAs32Bits(level, maskTransparency);
-    if (pages.isNull() && level.MiscTextiles32.size() >= 262144) throw std::bad_alloc();
-    return true;
-  } catch (...) {
-    reason = LevelErrorText(std::current_exception());
+    if (const LevelOutcome loaded = level.LoadFromFile(fileName, true); !loaded) return Failure<>{loaded.Text()};
+    QImage pages = MiscPagesAs32Bits(level, maskTransparency);
+    if (pages.isNull() && level.MiscTextiles32.size() >= 262144) return OutOfMemory();
+    return pages;
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory();
   }
-  return false;
 }
+
+}  // namespace mosaicor

@@ -1,12 +1,15 @@
 #pragma once
 // Level extraction without windows or sound, for the companion: a host that shows nothing and
-// plays nothing, and one call that turns every way an extraction can fail into a line of text.
+// plays nothing, and calls whose failures, exhausted memory among them, are lines of text.
 
+#include "common/Outcome.h"
 #include "extraction/LevelLoadHost.h"
 #include "extraction/MakeBeep.h"
 
 #include <QImage>
 #include <QString>
+
+namespace mosaicor {
 
 class SilentLevelLoadHost final : public ILevelLoadHost, private ITonePlayer {
  public:
@@ -22,11 +25,12 @@ class SilentLevelLoadHost final : public ILevelLoadHost, private ITonePlayer {
 
 enum class LevelPicture { Pages, AnimatedTextures };
 
-// Makes the picture of one level file. On failure says why ("file not found", "damaged
-// compressed data", ...) and leaves picture as it was.
-bool ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency, QImage& picture,
-                         QString& reason);
+// Makes the picture of one level file. On failure its text says why ("file not found", "damaged
+// compressed data in ...", "out of memory"): the companion's failure line.
+Result<QImage> ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency);
 
 // The level's font and sky pages (TR4, TR5) as MiscPagesAs32Bits makes them; a null picture for
-// a level that has none. False, with the reason, when the level cannot be read.
-bool ExtractMiscPages(const QString& fileName, bool maskTransparency, QImage& pages, QString& reason);
+// a level that has none. Fails, with the reason, when the level cannot be read.
+Result<QImage> ExtractMiscPages(const QString& fileName, bool maskTransparency);
+
+}  // namespace mosaicor

@@ -9,7 +9,10 @@
 
 #include <QFileInfo>
 
+#include <iterator>
 #include <new>
+
+namespace mosaicor {
 
 namespace {
 
@@ -36,35 +39,43 @@ bool HasAnimatedRanges(const LevelReader& level) {
   return !level.AnimatedTextures.empty() && level.AnimatedTextures[0] != 0;
 }
 
-// Reads the level and makes the picture; the reader's errors pass through.
-LevelLoadFailure Extract(LevelReader& level, ProgressIndicator* gauge, const QString& fileName, bool animated,
-                         bool maskTransparency, QImage& picture) {
+Failure<LevelLoadFailure> Failed(LevelLoadFailure failure) { return {LevelLoadFailureText(failure), failure}; }
+
+// Reads the level and makes the picture.
+ExtractionOutcome Extract(LevelReader& level, ProgressIndicator* gauge, const QString& fileName, bool animated,
+                          bool maskTransparency, QImage& picture) {
   level.ProgressGauge = gauge;
-  const LevelLoadFailure loadFailure = LoadResultFailure(level.LoadFromFile(fileName, !animated));
-  if (loadFailure != LevelLoadFailure::None) return loadFailure;
+  if (const LevelOutcome loaded = level.LoadFromFile(fileName, !animated); !loaded) return ExtractionFailure(loaded);
   // A level cut short before what the extraction needs is reported rather than shown half right
   // (a TR1 level cut before its palette would come out black); one that only lost sections
   // after them, its sounds say, still gives its textures.
-  if (!level.PagesComplete || (animated && !level.TablesComplete)) return LevelLoadFailure::EndsEarly;
-  if (level.PagesShortened) return LevelLoadFailure::PagesMissing;
-  if (animated && !HasAnimatedRanges(level)) return LevelLoadFailure::NoAnimatedTextures;
-  if (level.TextileCount <= 0) return LevelLoadFailure::NoTexturePages;
+  if (!level.PagesComplete || (animated && !level.TablesComplete))
+    return Failure<LevelLoadFailure>{LevelEndsEarlyText(level.Place), LevelLoadFailure::EndsEarly};
+  if (level.PagesShortened) return Failed(LevelLoadFailure::PagesMissing);
+  if (animated && !HasAnimatedRanges(level)) return Failed(LevelLoadFailure::NoAnimatedTextures);
+  if (level.TextileCount <= 0) return Failed(LevelLoadFailure::NoTexturePages);
 
   SetGauge(gauge, 0);
   if (!animated) {
     picture = TakeLevelPagesAs32Bits(level, maskTransparency);
     if (picture.isNull()) throw std::bad_alloc();
     SetGauge(gauge, 100);
-    return LevelLoadFailure::None;
+    return {};
   }
   const std::vector<AnimSlot> animSlots =
       LayoutAnimSlots(level.AnimatedTextures, level.ObjectTextures, level.TextileCount);
-  if (animSlots.empty()) return LevelLoadFailure::NoAnimatedTextures;
+  if (animSlots.empty()) return Failed(LevelLoadFailure::NoAnimatedTextures);
   // The slots read from the level's own pages: the whole 32-bit page picture is never made.
   picture = DrawAnimSlots(PageRowConverter(level, maskTransparency), animSlots);
   if (picture.isNull()) throw std::bad_alloc();
   SetGauge(gauge, 100);
-  return LevelLoadFailure::None;
+  return {};
+}
+
+// The reader's own failures: reported in the window's message box, without the beep.
+bool IsReaderFailure(LevelLoadFailure failure) {
+  return failure == LevelLoadFailure::Unreadable || failure == LevelLoadFailure::BeyondLimits ||
+         failure == LevelLoadFailure::Damaged || failure == LevelLoadFailure::InflatesTooFar;
 }
 
 }  // namespace
@@ -89,22 +100,23 @@ QString LevelLoadFailureText(LevelLoadFailure failure) {
       return QStringLiteral("no texture pages");
     case LevelLoadFailure::NoAnimatedTextures:
       return QStringLiteral("no animated textures");
+    case LevelLoadFailure::Unreadable:
+    case LevelLoadFailure::BeyondLimits:
+    case LevelLoadFailure::Damaged:
+    case LevelLoadFailure::InflatesTooFar:
+      break;
   }
   return {};
 }
 
-LevelLoadFailure LoadResultFailure(LevelReader::LoadResult loadResult) {
-  switch (loadResult) {
-    case LevelReader::LoadFileMissing:
-      return LevelLoadFailure::FileNotFound;
-    case LevelReader::LoadUnknownVersion:
-      return LevelLoadFailure::UnknownVersion;
-    case LevelReader::LoadEncrypted:
-      return LevelLoadFailure::EncryptedLevel;
-    case LevelReader::LoadOk:
-      break;
-  }
-  return LevelLoadFailure::None;
+ExtractionOutcome ExtractionFailure(const LevelOutcome& loaded) {
+  // The extraction's kinds for the reader's, in the order LevelFailure names them.
+  static constexpr LevelLoadFailure kKinds[] = {LevelLoadFailure::None,           LevelLoadFailure::FileNotFound,
+                                                LevelLoadFailure::UnknownVersion, LevelLoadFailure::EncryptedLevel,
+                                                LevelLoadFailure::Unreadable,     LevelLoadFailure::BeyondLimits,
+                                                LevelLoadFailure::Damaged,        LevelLoadFailure::InflatesTooFar};
+  static_assert(std::size(kKinds) == size_t(LevelFailure::InflatesTooFar) + 1, "one kind for each of the reader's");
+  return Failure<LevelLoadFailure>{loaded.Text(), kKinds[size_t(loaded.FailureKind())]};
 }
 
 const QStringList& LevelExtensions() {
@@ -117,25 +129,21 @@ bool HasLevelExtension(const QString& fileName) {
   return LevelExtensions().contains(QFileInfo(fileName).suffix().toUpper());
 }
 
-QString TombRaiderFileModule::LastFailureText() const {
-  if (lastFailure_ == LevelLoadFailure::EndsEarly) return lastEndPlace_;
-  return LevelLoadFailureText(lastFailure_);
-}
-
-bool TombRaiderFileModule::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
-                                                 PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+ExtractionOutcome TombRaiderFileModule::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
+                                                              PixelFormatCode& sourcePixelFormat,
+                                                              bool maskTransparency) {
   return Load(Extraction::Pages, image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-bool TombRaiderFileModule::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
-                                                PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+ExtractionOutcome TombRaiderFileModule::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
+                                                             PixelFormatCode& sourcePixelFormat,
+                                                             bool maskTransparency) {
   return Load(Extraction::AnimatedTextures, image, fileName, sourcePixelFormat, maskTransparency);
 }
 
-bool TombRaiderFileModule::Load(Extraction extraction, QImage& image, const QString& fileName,
-                                PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
-  lastFailure_ = LevelLoadFailure::NotALevelFile;
-  lastEndPlace_.clear();
+ExtractionOutcome TombRaiderFileModule::Load(Extraction extraction, QImage& image, const QString& fileName,
+                                             PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
+  ExtractionOutcome outcome = Failed(LevelLoadFailure::NotALevelFile);
   if (HasLevelExtension(fileName)) {
     QImage picture;
     GameVersion gameVersion = GameVersion::Unknown;
@@ -143,17 +151,18 @@ bool TombRaiderFileModule::Load(Extraction extraction, QImage& image, const QStr
       // Destroyed in reverse order: the window is hidden before the reader lets go of the level.
       LevelReader level;
       const LoadingWindowShown window(host_);
-      lastFailure_ = Extract(level, host_.LoadingProgress(), fileName, extraction == Extraction::AnimatedTextures,
-                             maskTransparency, picture);
+      outcome = Extract(level, host_.LoadingProgress(), fileName, extraction == Extraction::AnimatedTextures,
+                        maskTransparency, picture);
       gameVersion = level.GameVersion;
-      if (lastFailure_ == LevelLoadFailure::EndsEarly) lastEndPlace_ = LevelEndsEarlyText(level.Place);
     }
-    if (lastFailure_ == LevelLoadFailure::None) {
+    if (outcome) {
       image = std::move(picture);
       sourcePixelFormat = LevelPagePixelFormat(gameVersion);
-      return true;
+      return outcome;
     }
   }
-  FallingBeep(host_.Tones());
-  return false;
+  if (!IsReaderFailure(outcome.FailureKind())) FallingBeep(host_.Tones());
+  return outcome;
 }
+
+}  // namespace mosaicor

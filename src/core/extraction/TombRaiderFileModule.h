@@ -1,8 +1,10 @@
 #pragma once
 // The level module's operations: all texture pages of a level, or its animated textures, as one
 // 32-bit picture. Each call reads the level with its own reader, shows the loading window while
-// it reads, and sounds the falling beep when it fails. The window, gauge, event processing and
-// tone player come from the host, so the desktop program and the companion share this code.
+// it reads, and sounds the falling beep when it fails (but for the reader's own failures, which
+// the window shows in a message box). Every failure comes back as the call's outcome. The window,
+// gauge, event processing and tone player come from the host, so the desktop program and the
+// companion share this code.
 
 #include "extraction/LevelLoadHost.h"
 #include "graphics/PixelFormat.h"
@@ -14,8 +16,10 @@
 
 #include <cstdint>
 
-// Why an extraction failed; errors the reader raises (damaged compressed data, a file that
-// cannot be read, exhausted memory) are not among them: they pass on to the caller.
+namespace mosaicor {
+
+// Why an extraction failed. The last four are the reader's own failures, which the module reports
+// without the failure beep (the window shows them in a message box instead).
 enum class LevelLoadFailure {
   None,
   NotALevelFile,  // the extension is none of LevelExtensions()
@@ -26,13 +30,20 @@ enum class LevelLoadFailure {
   PagesMissing,    // TR4/TR5: the 32-bit pages are fewer than the level counts
   NoTexturePages,
   NoAnimatedTextures,
+  Unreadable,      // the file exists but cannot be read
+  BeyondLimits,    // the file claims more than any real level holds
+  Damaged,         // damaged compressed data
+  InflatesTooFar,  // compressed data that unpacks beyond any real level
 };
 
-// The companion's text for a failure ("file not found", "no animated textures", ...).
+using ExtractionOutcome = Outcome<LevelLoadFailure>;
+
+// The companion's text for a failure ("file not found", "no animated textures", ...); the reader's
+// own failures have their text in the reader's outcome.
 QString LevelLoadFailureText(LevelLoadFailure failure);
 
-// The failure a LoadFromFile result stands for; None for a level that loaded.
-LevelLoadFailure LoadResultFailure(LevelReader::LoadResult loadResult);
+// The extraction's failure for a level that did not load, with the reader's text.
+ExtractionOutcome ExtractionFailure(const LevelOutcome& loaded);
 
 // The extensions of level files, upper case without the dot: the one list the companion, the
 // drops and the open dialog go by. .TRG is the second TR2 form, which the reader tells by name.
@@ -46,25 +57,21 @@ class TombRaiderFileModule {
 
   // All texture pages one below the other, 256 wide, as Format_ARGB32. With maskTransparency
   // the pixels the level declares transparent are magenta. On success image and
-  // sourcePixelFormat (8, 15 or 32 bits) are set; on failure both keep what they held.
-  bool LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                             bool maskTransparency);
+  // sourcePixelFormat (8, 15 or 32 bits) are set; on failure both keep what they held, and the
+  // failure's text is the companion's line for it (with the place where the reading stopped for
+  // a file that ends early). Only exhausted memory raises (std::bad_alloc).
+  ExtractionOutcome LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                                          bool maskTransparency);
   // The animated textures range by range in 64 x 64 slots; as above otherwise.
-  bool LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                            bool maskTransparency);
-
-  // Why the last call failed; None after a success.
-  LevelLoadFailure LastFailure() const { return lastFailure_; }
-  // The companion's line for it: LevelLoadFailureText, with the place where the reading stopped
-  // for a file that ends early.
-  QString LastFailureText() const;
+  ExtractionOutcome LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                                         bool maskTransparency);
 
  private:
   enum class Extraction { Pages, AnimatedTextures };
-  bool Load(Extraction extraction, QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-            bool maskTransparency);
+  ExtractionOutcome Load(Extraction extraction, QImage& image, const QString& fileName,
+                         PixelFormatCode& sourcePixelFormat, bool maskTransparency);
 
   ILevelLoadHost& host_;
-  LevelLoadFailure lastFailure_ = LevelLoadFailure::None;
-  QString lastEndPlace_;  // EndsEarly: where the walk stopped
 };
+
+}  // namespace mosaicor

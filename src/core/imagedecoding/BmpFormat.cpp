@@ -10,9 +10,7 @@ class BmpFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Windows or OS/2 Bitmap"); }
   QStringList Extensions() const override { return {QStringLiteral(".BMP")}; }
-  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
-    return ReadBmp(source, picture, error);
-  }
+  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadBmp(source); }
 };
 
 }  // namespace

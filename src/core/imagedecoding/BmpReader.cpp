@@ -232,7 +232,7 @@ bool ChooseFormat(const BmpInfo& info, QImage::Format& format, PixelFormatCode& 
 
 }  // namespace
 
-bool ReadBmp(ByteSource& source, DecodedPicture& picture, QString& error) {
+static bool ReadBmpInto(ByteSource& source, DecodedPicture& picture, QString& error) {
   BmpInfo info;
   if (!ReadInfo(source, info, error)) return false;
   QImage::Format format;
@@ -290,3 +290,5 @@ bool ReadBmp(ByteSource& source, DecodedPicture& picture, QString& error) {
   picture.format = code;
   return true;
 }
+
+mosaicor::Result<DecodedPicture> ReadBmp(ByteSource& source) { return DecodedBy(ReadBmpInto, source); }

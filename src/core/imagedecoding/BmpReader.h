@@ -10,4 +10,4 @@
 // as Indexed8 (256-entry colour table), x-5-5-5 and custom 16-bit masks as RGB555 (custom masks
 // repacked to 5 bits per channel, bit 15 the alpha or unused top bit), 5-6-5 as RGB16, 24 bits
 // as BGR888, 32 bits as ARGB32.
-bool ReadBmp(ByteSource& source, DecodedPicture& picture, QString& error);
+mosaicor::Result<DecodedPicture> ReadBmp(ByteSource& source);

@@ -2,7 +2,7 @@
 // A read cursor over bytes already in memory. Picture decoders read through it, so tests and
 // fuzz targets feed them without files, and every read is checked against what is really there.
 // Little-endian values are decoded by qFromLittleEndian here as in the level reader, whose
-// LevelCursor is the same bounded cursor for a walk that ends by raising DataEnded.
+// LevelCursor is the same bounded cursor for a walk that stops where the data ends.
 
 #include <QByteArrayView>
 #include <QtEndian>

@@ -11,9 +11,7 @@ class JpegFormat : public PictureDecoder {
   QString Name() const override { return QStringLiteral("Jpeg File Interchange"); }
   // .JPEG is as common a name as .JPG; the rare .JPE stays unknown.
   QStringList Extensions() const override { return {QStringLiteral(".JPG"), QStringLiteral(".JPEG")}; }
-  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
-    return ReadJpeg(source, picture, error);
-  }
+  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadJpeg(source); }
 };
 
 }  // namespace

@@ -107,7 +107,7 @@ bool Decode(const uchar* data, size_t size, QImage* image, bool* grey, char* mes
 
 }  // namespace
 
-bool ReadJpeg(ByteSource& source, DecodedPicture& picture, QString& error) {
+static bool ReadJpegInto(ByteSource& source, DecodedPicture& picture, QString& error) {
   QImage image;
   bool grey = false;
   char message[kMessageSize] = {};
@@ -125,3 +125,5 @@ bool ReadJpeg(ByteSource& source, DecodedPicture& picture, QString& error) {
   picture.format = grey ? PixelFormatCode::EightBits : PixelFormatCode::TwentyFourBits;
   return true;
 }
+
+mosaicor::Result<DecodedPicture> ReadJpeg(ByteSource& source) { return DecodedBy(ReadJpegInto, source); }

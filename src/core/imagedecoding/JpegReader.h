@@ -5,4 +5,4 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-bool ReadJpeg(ByteSource& source, DecodedPicture& picture, QString& error);
+mosaicor::Result<DecodedPicture> ReadJpeg(ByteSource& source);

@@ -10,9 +10,7 @@ class PcxFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("ZSoft Paintbrush"); }
   QStringList Extensions() const override { return {QStringLiteral(".PCX")}; }
-  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
-    return ReadPcx(source, picture, error);
-  }
+  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPcx(source); }
 };
 
 }  // namespace

@@ -241,7 +241,7 @@ PixelFormatCode FormatOf(Layout layout) {
 
 }  // namespace
 
-bool ReadPcx(ByteSource& source, DecodedPicture& picture, QString& error) {
+static bool ReadPcxInto(ByteSource& source, DecodedPicture& picture, QString& error) {
   const qsizetype start = source.Position();
   PcxHeader h;
   if (!ReadHeader(source, h, error)) return false;
@@ -283,3 +283,5 @@ bool ReadPcx(ByteSource& source, DecodedPicture& picture, QString& error) {
   picture.format = FormatOf(h.layout);
   return true;
 }
+
+mosaicor::Result<DecodedPicture> ReadPcx(ByteSource& source) { return DecodedBy(ReadPcxInto, source); }

@@ -8,4 +8,4 @@
 
 // 1-bit pictures come out as Mono, 2- to 8-bit ones as Indexed8 (reporting 4 or 8 bits), three
 // planes as RGB32 and four planes as ARGB32.
-bool ReadPcx(ByteSource& source, DecodedPicture& picture, QString& error);
+mosaicor::Result<DecodedPicture> ReadPcx(ByteSource& source);

@@ -2,6 +2,7 @@
 // The small interface every picture format implements, and the register that picks a format by
 // the upper-cased extension of a file name. Adding a format is one file plus one register line.
 
+#include "common/Outcome.h"
 #include "graphics/PixelFormat.h"
 #include "imagedecoding/ByteSource.h"
 
@@ -23,10 +24,19 @@ class PictureDecoder {
   virtual QString Name() const = 0;
   // Upper case with the dot: ".TGA".
   virtual QStringList Extensions() const = 0;
-  // Reads a whole file held in memory. On failure returns false and says why in `error`;
-  // `picture` is then left as it was.
-  virtual bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const = 0;
+  // Reads a whole file held in memory; a failure says why.
+  virtual mosaicor::Result<DecodedPicture> Read(ByteSource& source) const = 0;
 };
+
+// The result of a reader that fills a picture and says in `error` why it could not: the walk of
+// each format keeps its own steps in that shape, and hands its result out as this.
+template <typename Reader>
+mosaicor::Result<DecodedPicture> DecodedBy(Reader read, ByteSource& source) {
+  DecodedPicture picture;
+  QString error;
+  if (!read(source, picture, error)) return mosaicor::Failure<>{error};
+  return picture;
+}
 
 // The decoder registered for an extension (upper case, dot included), or nullptr.
 const PictureDecoder* FindPictureDecoder(const QString& upperExtension);

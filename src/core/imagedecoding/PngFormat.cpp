@@ -10,9 +10,7 @@ class PngFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Portable Network Graphics"); }
   QStringList Extensions() const override { return {QStringLiteral(".PNG")}; }
-  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
-    return ReadPng(source, picture, error);
-  }
+  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPng(source); }
 };
 
 }  // namespace

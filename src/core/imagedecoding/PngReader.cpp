@@ -61,7 +61,7 @@ qint64 RowBytes(const PngHeader& h) {
 
 }  // namespace
 
-bool ReadPng(ByteSource& source, DecodedPicture& picture, QString& error) {
+static bool ReadPngInto(ByteSource& source, DecodedPicture& picture, QString& error) {
   PngHeader h;
   if (!ReadHeader(source.Here(), source.Remaining(), h, error)) return false;
   // Deflate packs at most about 1032 bytes into one: a tiny file cannot hold a huge picture.
@@ -101,3 +101,5 @@ bool ReadPng(ByteSource& source, DecodedPicture& picture, QString& error) {
   picture.format = format;
   return true;
 }
+
+mosaicor::Result<DecodedPicture> ReadPng(ByteSource& source) { return DecodedBy(ReadPngInto, source); }

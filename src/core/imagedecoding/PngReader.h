@@ -5,4 +5,4 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-bool ReadPng(ByteSource& source, DecodedPicture& picture, QString& error);
+mosaicor::Result<DecodedPicture> ReadPng(ByteSource& source);

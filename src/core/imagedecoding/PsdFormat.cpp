@@ -10,12 +10,7 @@ class PsdFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Adobe Photoshop"); }
   QStringList Extensions() const override { return {QStringLiteral(".PSD")}; }
-  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
-    DecodedPicture decoded;
-    if (!ReadPsd(source, decoded, error)) return false;
-    picture = std::move(decoded);
-    return true;
-  }
+  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPsd(source); }
 };
 
 }  // namespace

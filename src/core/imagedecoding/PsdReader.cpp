@@ -269,7 +269,7 @@ void ComposeRow(const PsdInfo& info, const uchar* const* ch, uchar* out) {
 
 }  // namespace
 
-bool ReadPsd(ByteSource& source, DecodedPicture& picture, QString& error) {
+static bool ReadPsdInto(ByteSource& source, DecodedPicture& picture, QString& error) {
   PsdInfo info;
   if (!ReadInfo(source, info, error)) return false;
   const int used = info.colours + (info.transparency ? 1 : 0);
@@ -306,3 +306,5 @@ bool ReadPsd(ByteSource& source, DecodedPicture& picture, QString& error) {
   picture.format = code;
   return true;
 }
+
+mosaicor::Result<DecodedPicture> ReadPsd(ByteSource& source) { return DecodedBy(ReadPsdInto, source); }

@@ -8,4 +8,4 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-bool ReadPsd(ByteSource& source, DecodedPicture& picture, QString& error);
+mosaicor::Result<DecodedPicture> ReadPsd(ByteSource& source);

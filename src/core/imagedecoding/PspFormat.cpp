@@ -11,12 +11,7 @@ class PspFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Paint Shop Pro Image"); }
   QStringList Extensions() const override { return {QStringLiteral(".PSP"), QStringLiteral(".PSPIMAGE")}; }
-  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
-    DecodedPicture decoded;
-    if (!ReadPsp(source, decoded, error)) return false;
-    picture = std::move(decoded);
-    return true;
-  }
+  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPsp(source); }
 };
 
 }  // namespace

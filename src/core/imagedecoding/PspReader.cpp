@@ -217,7 +217,7 @@ bool NewCanvas(const PspImageAttributes& attributes, QImage& canvas, QString& er
 
 }  // namespace
 
-bool ReadPsp(ByteSource& source, DecodedPicture& picture, QString& error) {
+static bool ReadPspInto(ByteSource& source, DecodedPicture& picture, QString& error) {
   PspDocument document;
   if (!ReadMainBlocks(source, document, error) || !CheckAttributes(document, error)) return false;
   const PspImageAttributes& attributes = document.attributes;
@@ -257,3 +257,5 @@ bool ReadPsp(ByteSource& source, DecodedPicture& picture, QString& error) {
   StoreMerged(std::move(canvas), attributes.greyscale, picture);
   return true;
 }
+
+mosaicor::Result<DecodedPicture> ReadPsp(ByteSource& source) { return DecodedBy(ReadPspInto, source); }

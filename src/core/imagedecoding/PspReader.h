@@ -7,4 +7,4 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-bool ReadPsp(ByteSource& source, DecodedPicture& picture, QString& error);
+mosaicor::Result<DecodedPicture> ReadPsp(ByteSource& source);

@@ -11,15 +11,10 @@ class TargaFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Truevision Targa"); }
   QStringList Extensions() const override { return {QStringLiteral(".TGA")}; }
-  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
+  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override {
     TTargaGraphic graphic;
-    if (!graphic.LoadFromStream(source)) {
-      error = graphic.Error();
-      return false;
-    }
-    picture.image = graphic.Bitmap();
-    picture.format = graphic.PixelFormat();
-    return true;
+    if (mosaicor::Outcome<> loaded = graphic.LoadFromStream(source); !loaded) return loaded;
+    return DecodedPicture{graphic.Bitmap(), graphic.PixelFormat()};
   }
 };
 

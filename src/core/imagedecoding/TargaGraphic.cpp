@@ -105,14 +105,11 @@ void MirrorRows(QImage& image, int bytesPerPixel) {
   }
 }
 
+mosaicor::Failure<> Fail(const QString& why) { return {why}; }
+
 }  // namespace
 
-bool TTargaGraphic::Fail(const QString& why) {
-  error_ = why;
-  return false;
-}
-
-bool TTargaGraphic::LoadFromFile(const QString& fileName) {
+mosaicor::Outcome<> TTargaGraphic::LoadFromFile(const QString& fileName) {
   // A device would be read without end and a pipe would wait for a writer: only plain files.
   const QFileInfo info(fileName);
   if (info.exists() && !info.isFile()) return Fail(QStringLiteral("not a regular file"));
@@ -123,7 +120,8 @@ bool TTargaGraphic::LoadFromFile(const QString& fileName) {
   return LoadFromStream(source);
 }
 
-bool TTargaGraphic::LoadFromStream(ByteSource& source) {
+mosaicor::Outcome<> TTargaGraphic::LoadFromStream(ByteSource& source) {
+  QString error;
   TargaHeader h;
   if (!ReadHeader(source, h)) return Fail(QStringLiteral("the file ends inside the TGA header"));
   if (!source.Skip(h.idLength)) return Fail(QStringLiteral("the file ends inside the image ID"));
@@ -141,12 +139,12 @@ bool TTargaGraphic::LoadFromStream(ByteSource& source) {
     if (!map) return Fail(QStringLiteral("the file ends inside the colour map"));
     // Only an 8-bit colour picture uses its map; the others pass over it.
     if (!greyscale && format == QImage::Format_Indexed8 &&
-        !ReadColourMap(map, h.mapLength, h.firstEntry, h.entrySize, palette, error_))
-      return false;
+        !ReadColourMap(map, h.mapLength, h.firstEntry, h.entrySize, palette, error))
+      return Fail(error);
   }
 
   const int width = h.width, height = h.height;
-  if (!PictureSizeAllowed(width, height, error_)) return false;
+  if (!PictureSizeAllowed(width, height, error)) return Fail(error);
   const int bytesPerPixel = (h.pixelDepth + 7) / 8;
   const qsizetype rowBytes = qsizetype(width) * bytesPerPixel;
   const bool compressed = h.imageType >= 9 && h.imageType <= 11;
@@ -194,6 +192,5 @@ bool TTargaGraphic::LoadFromStream(ByteSource& source) {
 
   bitmap_ = std::move(image);
   format_ = code;
-  error_.clear();
-  return true;
+  return {};
 }

@@ -5,6 +5,7 @@
 // follows the file: Indexed8 (code 3), RGB555 with bit 15 kept (code 4), BGR888 (code 6), ARGB32
 // with its alpha byte (code 7). Greyscale pictures of 16 bits (grey and alpha) become ARGB32 (code 7).
 
+#include "common/Outcome.h"
 #include "graphics/PixelFormat.h"
 #include "imagedecoding/ByteSource.h"
 
@@ -13,19 +14,15 @@
 
 class TTargaGraphic {
  public:
-  // Reads a TGA file starting at the source's position. On failure returns false, Error() says
-  // why and the previous picture is kept.
-  bool LoadFromStream(ByteSource& source);
-  bool LoadFromFile(const QString& fileName);
+  // Reads a TGA file starting at the source's position. A failure says why; the previous
+  // picture is then kept.
+  mosaicor::Outcome<> LoadFromStream(ByteSource& source);
+  mosaicor::Outcome<> LoadFromFile(const QString& fileName);
 
   const QImage& Bitmap() const { return bitmap_; }
   PixelFormatCode PixelFormat() const { return format_; }
-  const QString& Error() const { return error_; }
 
  private:
-  bool Fail(const QString& why);
-
   QImage bitmap_;
   PixelFormatCode format_ = PixelFormatCode::Device;
-  QString error_;
 };

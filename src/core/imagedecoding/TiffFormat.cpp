@@ -11,9 +11,7 @@ class TiffFormat : public PictureDecoder {
   QString Name() const override { return QStringLiteral("Tagged Image File"); }
   // .TIFF is the name most programs write today, .TIF the older one.
   QStringList Extensions() const override { return {QStringLiteral(".TIF"), QStringLiteral(".TIFF")}; }
-  bool Read(ByteSource& source, DecodedPicture& picture, QString& error) const override {
-    return ReadTiff(source, picture, error);
-  }
+  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadTiff(source); }
 };
 
 }  // namespace

@@ -401,7 +401,7 @@ bool HasTiffSignature(const uchar* p, qsizetype size) {
 
 }  // namespace
 
-bool ReadTiff(ByteSource& source, DecodedPicture& picture, QString& error) {
+static bool ReadTiffInto(ByteSource& source, DecodedPicture& picture, QString& error) {
   if (!HasTiffSignature(source.Here(), source.Remaining())) {
     error = QStringLiteral("not a TIFF file");
     return false;
@@ -437,3 +437,5 @@ bool ReadTiff(ByteSource& source, DecodedPicture& picture, QString& error) {
   picture.format = FormatOf(l);
   return true;
 }
+
+mosaicor::Result<DecodedPicture> ReadTiff(ByteSource& source) { return DecodedBy(ReadTiffInto, source); }

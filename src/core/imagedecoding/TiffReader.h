@@ -7,4 +7,4 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-bool ReadTiff(ByteSource& source, DecodedPicture& picture, QString& error);
+mosaicor::Result<DecodedPicture> ReadTiff(ByteSource& source);

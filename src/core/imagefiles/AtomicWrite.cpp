@@ -6,19 +6,29 @@
 #include <fcntl.h>
 #endif
 
-bool WriteFileAtomically(const QString& fileName, QByteArrayView bytes, QString& error) {
+mosaicor::Outcome<> WriteFileAtomically(const QString& fileName, QByteArrayView bytes) {
   QSaveFile file(fileName);
   bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   if (ok) {
     ReserveFileSpace(file, bytes.size());
     ok = WriteAll(file, bytes.data(), bytes.size()) && file.commit();
   }
-  if (!ok) {
-    error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
-    file.cancelWriting();
-  }
-  return ok;
+  if (ok) return {};
+  mosaicor::Failure<> failure = CannotWrite(fileName, file);
+  file.cancelWriting();
+  return failure;
 }
+
+mosaicor::Failure<> CannotWrite(const QString& fileName, const QFileDevice& file) {
+  return {QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString())};
+}
+
+mosaicor::Outcome<> WriteEncoded(const mosaicor::Result<QByteArray>& encoded, const QString& fileName) {
+  if (!encoded) return encoded.Status();
+  return WriteFileAtomically(fileName, encoded.Value());
+}
+
+mosaicor::Failure<> NoPictureToSave() { return {QStringLiteral("There is no picture to save.")}; }
 
 bool WriteAll(QFileDevice& file, const char* data, qint64 size) {
   while (size > 0) {

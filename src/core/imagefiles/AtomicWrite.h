@@ -2,12 +2,23 @@
 // Every picture file is written whole through QSaveFile: a file that cannot be written completely
 // never replaces the one that was there.
 
+#include "common/Outcome.h"
+
 #include <QByteArrayView>
 #include <QFileDevice>
 #include <QString>
 
-// On failure returns false with a sentence naming the file and the reason in `error`.
-bool WriteFileAtomically(const QString& fileName, QByteArrayView bytes, QString& error);
+// Fails with a sentence naming the file and the reason.
+mosaicor::Outcome<> WriteFileAtomically(const QString& fileName, QByteArrayView bytes);
+
+// That sentence for a file being written whose write failed: "Cannot write <file>: <reason>".
+mosaicor::Failure<> CannotWrite(const QString& fileName, const QFileDevice& file);
+
+// The bytes an encoder made, written as above; the encoder's failure as it is.
+mosaicor::Outcome<> WriteEncoded(const mosaicor::Result<QByteArray>& encoded, const QString& fileName);
+
+// The writers' failure for a null picture: "There is no picture to save."
+mosaicor::Failure<> NoPictureToSave();
 
 // Writes all `size` bytes to an unbuffered file. A write that comes short (a disk that fills up on
 // the way) is followed by one for the rest, which fails with the system's reason ("No space left

@@ -12,21 +12,17 @@ void Put32(uchar* p, quint32 v) { p[0] = uchar(v), p[1] = uchar(v >> 8), p[2] = 
 
 }  // namespace
 
-QByteArray EncodeBmp(const QImage& picture, QString& error) {
-  if (picture.isNull()) {
-    error = QStringLiteral("There is no picture to save.");
-    return {};
-  }
+mosaicor::Result<QByteArray> EncodeBmp(const QImage& picture) {
+  if (picture.isNull()) return NoPictureToSave();
   const bool is32 = picture.format() == QImage::Format_ARGB32 || picture.format() == QImage::Format_RGB32;
   const QImage source = is32 ? picture : ConvertTo24Bits(picture);
   const int bytesPerPixel = is32 ? 4 : 3;
   const qint64 stride = (qint64(source.width()) * bytesPerPixel + 3) & ~qint64(3);
   const qint64 imageBytes = stride * source.height();
   if (54 + imageBytes > 0xFFFFFFFFll) {
-    error = QStringLiteral("A picture of %1 x %2 pixels is too large for a BMP file.")
-                .arg(source.width())
-                .arg(source.height());
-    return {};
+    return mosaicor::Failure<>{QStringLiteral("A picture of %1 x %2 pixels is too large for a BMP file.")
+                                   .arg(source.width())
+                                   .arg(source.height())};
   }
   QByteArray bytes(54 + imageBytes, '\0');
   auto* h = reinterpret_cast<uchar*>(bytes.data());
@@ -45,7 +41,6 @@ QByteArray EncodeBmp(const QImage& picture, QString& error) {
   return bytes;
 }
 
-bool SaveBmpFile(const QImage& picture, const QString& fileName, QString& error) {
-  const QByteArray bytes = EncodeBmp(picture, error);
-  return !bytes.isEmpty() && WriteFileAtomically(fileName, bytes, error);
+mosaicor::Outcome<> SaveBmpFile(const QImage& picture, const QString& fileName) {
+  return WriteEncoded(EncodeBmp(picture), fileName);
 }

@@ -3,8 +3,10 @@
 // each padded to a multiple of 4 bytes. 32-bit pictures are written with 32 bits (the fourth byte
 // kept), everything else with 24 bits.
 
+#include "common/Outcome.h"
+
 #include <QImage>
 #include <QString>
 
-QByteArray EncodeBmp(const QImage& picture, QString& error);
-bool SaveBmpFile(const QImage& picture, const QString& fileName, QString& error);
+mosaicor::Result<QByteArray> EncodeBmp(const QImage& picture);
+mosaicor::Outcome<> SaveBmpFile(const QImage& picture, const QString& fileName);

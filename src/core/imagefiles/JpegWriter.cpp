@@ -43,11 +43,8 @@ bool Encode(const QImage* bgr, unsigned char** buffer, unsigned long* size, char
 
 }  // namespace
 
-QByteArray EncodeJpeg(const QImage& picture, QString& error) {
-  if (picture.isNull()) {
-    error = QStringLiteral("There is no picture to save.");
-    return {};
-  }
+mosaicor::Result<QByteArray> EncodeJpeg(const QImage& picture) {
+  if (picture.isNull()) return NoPictureToSave();
   const QImage bgr = ConvertTo24Bits(picture);
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
@@ -56,11 +53,11 @@ QByteArray EncodeJpeg(const QImage& picture, QString& error) {
   QByteArray bytes;
   if (ok) bytes = QByteArray(reinterpret_cast<const char*>(buffer), qsizetype(size));
   std::free(buffer);
-  if (!ok) error = QStringLiteral("Cannot write the JPEG picture: %1").arg(QString::fromLatin1(message));
+  if (!ok)
+    return mosaicor::Failure<>{QStringLiteral("Cannot write the JPEG picture: %1").arg(QString::fromLatin1(message))};
   return bytes;
 }
 
-bool SaveJpegFile(const QImage& picture, const QString& fileName, QString& error) {
-  const QByteArray bytes = EncodeJpeg(picture, error);
-  return !bytes.isEmpty() && WriteFileAtomically(fileName, bytes, error);
+mosaicor::Outcome<> SaveJpegFile(const QImage& picture, const QString& fileName) {
+  return WriteEncoded(EncodeJpeg(picture), fileName);
 }

@@ -1,8 +1,10 @@
 #pragma once
 // JPEG files through libjpeg-turbo: quality 90, colour (YCbCr, never greyscale), baseline.
 
+#include "common/Outcome.h"
+
 #include <QImage>
 #include <QString>
 
-QByteArray EncodeJpeg(const QImage& picture, QString& error);
-bool SaveJpegFile(const QImage& picture, const QString& fileName, QString& error);
+mosaicor::Result<QByteArray> EncodeJpeg(const QImage& picture);
+mosaicor::Outcome<> SaveJpegFile(const QImage& picture, const QString& fileName);

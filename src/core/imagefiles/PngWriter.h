@@ -1,8 +1,10 @@
 #pragma once
 // PNG files through Qt's PNG support: 24-bit colour (no alpha), like the other texture set formats.
 
+#include "common/Outcome.h"
+
 #include <QImage>
 #include <QString>
 
-QByteArray EncodePng(const QImage& picture, QString& error);
-bool SavePngFile(const QImage& picture, const QString& fileName, QString& error);
+mosaicor::Result<QByteArray> EncodePng(const QImage& picture);
+mosaicor::Outcome<> SavePngFile(const QImage& picture, const QString& fileName);

@@ -14,20 +14,14 @@ namespace {
 
 constexpr int kHeaderSize = 18;
 
-bool FitsTga(const QImage& picture, QString& error) {
-  if (picture.isNull()) {
-    error = QStringLiteral("There is no picture to save.");
-    return false;
-  }
-  if (picture.width() > 0xFFFF || picture.height() > 0xFFFF) {
-    error = QStringLiteral(
-                "A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); "
-                "save it as BMP instead.")
-                .arg(picture.width())
-                .arg(picture.height());
-    return false;
-  }
-  return true;
+mosaicor::Outcome<> FitsTga(const QImage& picture) {
+  if (picture.isNull()) return NoPictureToSave();
+  if (picture.width() > 0xFFFF || picture.height() > 0xFFFF)
+    return mosaicor::Failure<>{QStringLiteral("A picture of %1 x %2 pixels is too large for a TGA file (at most "
+                                              "65535 x 65535); save it as BMP instead.")
+                                   .arg(picture.width())
+                                   .arg(picture.height())};
+  return {};
 }
 
 void PutHeader(char* header, int width, int height, int bitsPerPixel, int descriptor) {
@@ -118,8 +112,8 @@ bool EmitTga24(const QImage& picture, Sink&& sink) {
 
 }  // namespace
 
-QByteArray EncodeUncompTGA24bits(const QImage& picture, QString& error) {
-  if (!FitsTga(picture, error)) return {};
+mosaicor::Result<QByteArray> EncodeUncompTGA24bits(const QImage& picture) {
+  if (mosaicor::Outcome<> fits = FitsTga(picture); !fits) return fits;
   QByteArray bytes;
   bytes.reserve(kHeaderSize + qsizetype(picture.width()) * 3 * picture.height());
   EmitTga24(picture, [&bytes](const char* data, qsizetype size) {
@@ -129,8 +123,8 @@ QByteArray EncodeUncompTGA24bits(const QImage& picture, QString& error) {
   return bytes;
 }
 
-bool SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName, QString& error) {
-  if (!FitsTga(picture, error)) return false;
+mosaicor::Outcome<> SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName) {
+  if (mosaicor::Outcome<> fits = FitsTga(picture); !fits) return fits;
   QSaveFile file(fileName);
   bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   if (ok) {
@@ -138,20 +132,19 @@ bool SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName, QStri
     ok = EmitTga24(picture, [&file](const char* data, qsizetype size) { return WriteAll(file, data, size); }) &&
          file.commit();
   }
-  if (!ok) {
-    error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
-    file.cancelWriting();
-  }
-  return ok;
+  if (ok) return {};
+  mosaicor::Failure<> failure = CannotWrite(fileName, file);
+  file.cancelWriting();
+  return failure;
 }
 
-bool SaveAsUncompTGA32bits(const QImage& picture, const QString& fileName, QString& error) {
-  if (!FitsTga(picture, error)) return false;
+mosaicor::Outcome<> SaveAsUncompTGA32bits(const QImage& picture, const QString& fileName) {
+  if (mosaicor::Outcome<> fits = FitsTga(picture); !fits) return fits;
   const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
   const qsizetype rowBytes = qsizetype(pixels.width()) * 4;
   QByteArray bytes(kHeaderSize + rowBytes * pixels.height(), Qt::Uninitialized);
   PutHeader(bytes.data(), pixels.width(), pixels.height(), 32, 0x28);
   for (int y = 0; y < pixels.height(); ++y)
     std::memcpy(bytes.data() + kHeaderSize + rowBytes * y, pixels.constScanLine(y), size_t(rowBytes));
-  return WriteFileAtomically(fileName, bytes, error);
+  return WriteFileAtomically(fileName, bytes);
 }

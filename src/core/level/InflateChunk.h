@@ -2,6 +2,8 @@
 // Inflation of the zlib streams in level files: the compressed page and level-data chunks of
 // TR4/TR5 levels and the whole-file "ZLIB" container.
 
+#include "level/LevelFailure.h"
+
 #include <QByteArray>
 
 // Upper bounds for inflated data. No real level comes near them; they exist so that a hostile
@@ -16,9 +18,11 @@ inline constexpr qint64 kMaxLevelFileBytes = 256LL * 1024 * 1024;
 // A whole level inside the container: pages in two formats plus its level data.
 inline constexpr qint64 kMaxContainerBytes = kMaxLevelPages * (65536 + 131072) + kMaxLevelDataChunkBytes;
 
+// The text of a damaged stream, before the walk names its place.
+QString DamagedDataText();
+
 // Inflates the complete zlib stream in data[0, length) into one buffer of its exact length.
 // estimate (0 when unknown) sizes the first buffer; it never limits the result. A damaged stream,
-// or input that ends before the stream does, raise EDecompressionError; output beyond `limit`
-// bytes raises EInflateLimitError.
-QByteArray InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint64 limit);
-
+// or input that ends before the stream does, fail as Damaged; output beyond `limit` bytes fails
+// as InflatesTooFar. Only exhausted memory raises (std::bad_alloc).
+mosaicor::LevelResult<QByteArray> InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint64 limit);

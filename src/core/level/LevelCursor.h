@@ -1,8 +1,12 @@
 #pragma once
 // Bounded reading for the level walk: little-endian values and sections taken from a MemoryFile.
-// When the data ends before a value or a section does, the cursor ends the walk by raising
-// DataEnded; sections that are kept get whatever bytes were really there first.
+// When the data ends before a value or a section does, the cursor notes that the data ended and
+// stops: from then on values read as 0, nothing is passed over or kept, and the walk, which checks
+// Stopped() at its loops and sections, goes no further. Sections that are kept get whatever bytes
+// were really there first. Damaged data the walk meets stops the cursor the same way, with the
+// failure kept for the caller.
 
+#include "level/LevelFailure.h"
 #include "level/LevelPlace.h"
 #include "level/MemoryFile.h"
 
@@ -11,19 +15,18 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace mosaicor {
+
 class LevelCursor {
  public:
-  // Raised when the data ends early; LoadFromFile turns it into a truncated, but loaded, level.
-  struct DataEnded {};
-
-  // Each Section() call notes in `place` what is read from there on, so that whoever catches the
-  // end of the walk knows where it was.
+  // Each Section() call notes in `place` what is read from there on, so that whoever looks at a
+  // walk that stopped knows where it was.
   LevelCursor(MemoryFile& file, LevelPlace& place, bool inLevelData = false)
       : file_(file), place_(place), inLevelData_(inLevelData) {}
 
   // The walk begins the named section (a static text) here; room >= 0 for one of the rooms.
   LevelCursor& Section(const char* name, int room = -1) {
-    place_ = {name, room, file_.Position(), inLevelData_};
+    if (!Stopped()) place_ = {name, room, file_.Position(), inLevelData_};
     return *this;
   }
 
@@ -38,7 +41,7 @@ class LevelCursor {
 
   void Skip(qint64 n) {
     if (n > file_.Remaining()) End();
-    file_.Seek(file_.Position() + n);
+    if (!Stopped()) file_.Seek(file_.Position() + n);
   }
   // A count of records of the given size, then the records, passed over.
   void SkipList16(qint64 recordSize) { SkipRecords(U16(), recordSize); }
@@ -46,8 +49,9 @@ class LevelCursor {
   void SkipRecords(qint64 count, qint64 recordSize) { Skip(count * recordSize); }
 
   // destination = the next n bytes, or as many as there are; says whether all n were there.
-  // Never allocates more than the data holds.
+  // Never allocates more than the data holds; leaves destination alone once stopped.
   bool Keep(QByteArray& destination, qint64 n) {
+    if (Stopped()) return false;
     const qint64 held = std::min(n, file_.Remaining());
     destination = QByteArray(reinterpret_cast<const char*>(Current()), held);
     file_.Seek(file_.Position() + held);
@@ -55,18 +59,40 @@ class LevelCursor {
   }
   // Fills destination with the next n bytes, keeping what there is when the data ends early.
   void ReadInto(void* destination, qint64 n) {
-    if (file_.Read(destination, n) != n) End();
+    if (!Stopped() && file_.Read(destination, n) != n) End();
   }
 
-  [[noreturn]] void End() {
-    file_.Seek(file_.Size());
-    throw DataEnded{};
+  // The data ended early: the walk stops here, with what it read so far.
+  void End() { Stop(); }
+  // The walk met data it cannot read on (damaged compressed data, a count beyond any real level):
+  // it stops here, and the failure names the section for damaged data.
+  void Fail(Failure<LevelFailure> failure) {
+    if (Stopped()) return;
+    if (failure.kind == LevelFailure::Damaged) {
+      const QString where = LevelPlaceText(place_);
+      if (!where.isEmpty()) failure.text += QStringLiteral(" in ") + where;
+    }
+    failure_ = std::move(failure);
+    Stop();
   }
+
+  // The data ended or the walk met damage: nothing more is read.
+  bool Stopped() const { return stopped_; }
+  // The walk stopped because the data ended, not because of damage.
+  bool Ended() const { return stopped_ && failure_.Ok(); }
+  // The damage the walk met; Ok() when it met none.
+  const LevelOutcome& Failure() const { return failure_; }
 
  private:
+  void Stop() {
+    stopped_ = true;
+    file_.Seek(file_.Size());
+  }
+
   template <typename T>
   T Value() {
     if (file_.Remaining() < qint64(sizeof(T))) End();
+    if (Stopped()) return 0;
     const T value = qFromLittleEndian<T>(Current());
     file_.Seek(file_.Position() + qint64(sizeof(T)));
     return value;
@@ -75,4 +101,8 @@ class LevelCursor {
   MemoryFile& file_;
   LevelPlace& place_;
   bool inLevelData_;
+  bool stopped_ = false;
+  LevelOutcome failure_;
 };
+
+}  // namespace mosaicor

@@ -1,12 +1,13 @@
 #include "level/LevelReader.h"
 
-#include "level/EDecompressionError.h"
 #include "level/InflateChunk.h"
 #include "level/LevelCursor.h"
 #include "level/MemoryFile.h"
 #include "level/ProgressIndicator.h"
 
 #include <algorithm>
+
+using namespace mosaicor;
 
 namespace {
 
@@ -37,16 +38,6 @@ GameVersion RecogniseGeneration(quint32 fileVersion, const QString& fileName) {
   }
 }
 
-// open(file), with the place of a damaged "ZLIB" container noted in its error.
-bool OpenNoting(const std::function<bool(MemoryFile&)>& open, MemoryFile& file) {
-  try {
-    return open(file);
-  } catch (EDecompressionError& damage) {
-    damage.Where = "the ZLIB container at offset 0 (0x0)";
-    throw;
-  }
-}
-
 // Whatever way a load ends, the gauge goes back to 0.
 class ProgressReset {
  public:
@@ -59,13 +50,22 @@ class ProgressReset {
 
 // One TR4/TR5 chunk: declared length, compressed length, zlib stream. The declared length only
 // sizes the first buffer; the inflated length is what counts.
+// Empty once the cursor stopped: at the end of the data or at damage, which the cursor keeps.
 QByteArray ReadChunk(LevelCursor& cursor, qint64 limit) {
   const quint32 declared = cursor.U32();
   const quint32 compressed = cursor.U32();
-  if (compressed > cursor.Remaining()) throw EDecompressionError();
-  QByteArray inflated = InflateChunk(cursor.Current(), compressed, declared, limit);
+  if (cursor.Stopped()) return {};
+  if (compressed > cursor.Remaining()) {
+    cursor.Fail({DamagedDataText(), LevelFailure::Damaged});
+    return {};
+  }
+  LevelResult<QByteArray> inflated = InflateChunk(cursor.Current(), compressed, declared, limit);
+  if (!inflated) {
+    cursor.Fail(inflated.Status().Error());
+    return {};
+  }
   cursor.Advance(compressed);
-  return inflated;
+  return std::move(inflated).Value();
 }
 
 }  // namespace
@@ -84,20 +84,17 @@ void LevelReader::SetProgress(int percent) {
   if (ProgressGauge) ProgressGauge->SetProgress(percent);
 }
 
-LevelReader::LoadResult LevelReader::LoadFromFile(const QString& fileName, bool texturesOnly) {
+LevelOutcome LevelReader::LoadFromFile(const QString& fileName, bool texturesOnly) {
   return Load(fileName, texturesOnly, [&](MemoryFile& file) { return file.Open(fileName); });
 }
 
-LevelReader::LoadResult LevelReader::LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly) {
+LevelOutcome LevelReader::LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly) {
   // Shared, not moved: a file whose name picks the wrong layout is read a second time.
-  return Load(fileName, texturesOnly, [&](MemoryFile& file) {
-    file.Open(content);
-    return true;
-  });
+  return Load(fileName, texturesOnly, [&](MemoryFile& file) { return file.Open(content); });
 }
 
-LevelReader::LoadResult LevelReader::Load(const QString& fileName, bool texturesOnly,
-                                          const std::function<bool(MemoryFile&)>& open) {
+LevelOutcome LevelReader::Load(const QString& fileName, bool texturesOnly,
+                               const std::function<LevelOutcome(MemoryFile&)>& open) {
   SetProgress(0);
   const ProgressReset reset([this] { SetProgress(0); });
   if (LevelLoaded) {
@@ -105,7 +102,7 @@ LevelReader::LoadResult LevelReader::Load(const QString& fileName, bool textures
     SetProgress(10);
   }
   MemoryFile file;
-  if (!OpenNoting(open, file)) return LoadFileMissing;
+  if (LevelOutcome opened = open(file); !opened) return opened;
   uchar first[4] = {};
   const bool complete = file.Read(first, 4) == 4;
   FileVersion = qFromLittleEndian<quint32>(first);
@@ -113,29 +110,23 @@ LevelReader::LoadResult LevelReader::Load(const QString& fileName, bool textures
   if (GameVersion == GameVersion::Unknown) {
     const bool encrypted = complete && FileVersion == kEncryptedTr4Version;
     FileVersion = 0;
-    return encrypted ? LoadEncrypted : LoadUnknownVersion;
+    if (encrypted)
+      return Failure<LevelFailure>{QStringLiteral("encrypted TR4 level: not supported"), LevelFailure::Encrypted};
+    return Failure<LevelFailure>{QStringLiteral("unknown level version"), LevelFailure::UnknownVersion};
   }
   LevelLoaded = true;
   PaletteAfterSprites = GameVersion == GameVersion::TR1Gold;
-  const std::exception_ptr damage = WalkCaught(file, texturesOnly);
-  if (!damage && WalkFits()) return LoadOk;
+  const LevelOutcome walked = Walk(file, texturesOnly);
+  if (walked && WalkFits()) return {};
   file.Close();
   // Damage before the two layouts part is damage in both: the other walk would meet it again.
-  if (layoutsParted_ && TakeOtherLayout(open)) return LoadOk;
-  if (damage) std::rethrow_exception(damage);
-  return LoadOk;
+  if (layoutsParted_ && TakeOtherLayout(open)) return {};
+  return walked;
 }
 
-std::exception_ptr LevelReader::WalkCaught(MemoryFile& file, bool texturesOnly) {
-  try {
-    Walk(file, texturesOnly);
-  } catch (const LevelCursor::DataEnded&) {
-    Truncated = true;
-  } catch (EDecompressionError& damage) {
-    damage.Where = LevelPlaceText(Place).toStdString();
-    return std::current_exception();
-  }
-  return nullptr;
+LevelOutcome LevelReader::Finish(const LevelCursor& cursor) {
+  if (cursor.Ended()) Truncated = true;
+  return cursor.Failure();
 }
 
 bool LevelReader::WalkFits() const {
@@ -145,7 +136,7 @@ bool LevelReader::WalkFits() const {
   return !IsTr1Generation(GameVersion) || endedAtFileEnd_;
 }
 
-bool LevelReader::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) {
+bool LevelReader::TakeOtherLayout(const std::function<LevelOutcome(MemoryFile&)>& open) {
   LevelReader other;
   other.FileVersion = FileVersion;
   other.GameVersion = GameVersion;
@@ -165,45 +156,49 @@ bool LevelReader::TakeOtherLayout(const std::function<bool(MemoryFile&)>& open) 
       return false;
   }
   MemoryFile file;
-  if (!open(file)) return false;
+  if (!open(file).Ok()) return false;
   file.Seek(4);
   other.LevelLoaded = true;
   other.ProgressGauge = ProgressGauge;
   // Walked whole even for texturesOnly: only the whole walk tells whether the layout fits.
-  if (other.WalkCaught(file, false) || !other.WalkFits()) return false;
+  if (!other.Walk(file, false).Ok() || !other.WalkFits()) return false;
   other.LayoutFromContent = true;
   *this = std::move(other);
   return true;
 }
 
-void LevelReader::Walk(MemoryFile& file, bool texturesOnly) {
+LevelOutcome LevelReader::Walk(MemoryFile& file, bool texturesOnly) {
   LevelCursor cursor(file, Place);
   if (HasCompressedChunks(GameVersion)) {
     ReadCompressedPages(cursor);
   } else {
     ReadPlainPages(cursor);
   }
+  if (cursor.Stopped()) return Finish(cursor);
   // TR1 and TR1 Gold pages need the palette that lies after the rooms.
   PagesComplete = !IsTr1Generation(GameVersion);
-  if (FileVersion == kTr3PicturesVersion) return;
-  if (texturesOnly && !IsTr1Generation(GameVersion)) return;
+  if (FileVersion == kTr3PicturesVersion) return {};
+  if (texturesOnly && !IsTr1Generation(GameVersion)) return {};
   if (GameVersion == GameVersion::TR4) {
     // From here on the walk reads the inflated level data, not the file.
     MemoryFile levelFile;
     levelFile.Assign(LevelData);
     LevelCursor levelCursor(levelFile, Place, true);
     ReadLevelData(levelCursor, levelFile);
-  } else {
-    ReadLevelData(cursor, file);
-    endedAtFileEnd_ = file.Remaining() == 0;
+    return Finish(levelCursor);
   }
+  ReadLevelData(cursor, file);
+  endedAtFileEnd_ = !cursor.Stopped() && file.Remaining() == 0;
+  return Finish(cursor);
 }
 
 void LevelReader::ReadCompressedPages(LevelCursor& cursor) {
   cursor.Section("page counts").Skip(6);  // three page counts that the chunks themselves settle
   Textiles32 = ReadChunk(cursor.Section("32-bit page chunk"), kMaxPageChunkBytes);
+  if (cursor.Stopped()) return;
   SetProgress(20);
   Textiles16 = ReadChunk(cursor.Section("16-bit page chunk"), kMaxLevelPages * kPage16Bytes);
+  if (cursor.Stopped()) return;
   SetProgress(30);
   // The 16-bit chunk counts the pages; the consumers read that many 32-bit pages, so a 32-bit
   // chunk that holds fewer lowers the count to the whole pages it really has.
@@ -212,10 +207,12 @@ void LevelReader::ReadCompressedPages(LevelCursor& cursor) {
   TextileCount = static_cast<std::int32_t>(std::min(counted, held));
   PagesShortened = held < counted;
   MiscTextiles32 = ReadChunk(cursor.Section("font and sky page chunk"), kMaxPageChunkBytes);
+  if (cursor.Stopped()) return;
   layoutsParted_ = true;  // TR4 and TR5 agree up to here
   SetProgress(40);
   if (GameVersion == GameVersion::TR4) {
     LevelData = ReadChunk(cursor.Section("level-data chunk"), kMaxLevelDataChunkBytes);
+    if (cursor.Stopped()) return;
     // Everything after the level data is sound; the file itself is not read again.
     MemoryFile& file = cursor.File();
     const qint64 position = file.Position();
@@ -230,12 +227,13 @@ void LevelReader::ReadPlainPages(LevelCursor& cursor) {
     cursor.Skip(1024);  // the 16-bit palette: the extraction never uses it
   }
   const qint64 declared = cursor.Section("texture pages").U32();
+  if (cursor.Stopped()) return;
   // The same cap as the inflated page chunks of TR4 and TR5: no real level comes near it.
-  if (declared > kMaxLevelPages)
-    throw ELevelLimitError(QStringLiteral("the level claims %1 texture pages (at most %2)")
-                               .arg(declared)
-                               .arg(kMaxLevelPages)
-                               .toStdString());
+  if (declared > kMaxLevelPages) {
+    cursor.Fail({QStringLiteral("the level claims %1 texture pages (at most %2)").arg(declared).arg(kMaxLevelPages),
+                 LevelFailure::BeyondLimits});
+    return;
+  }
   SetProgress(30);
   // Only whole pages that every set holds count; a short set ends the walk.
   bool complete = cursor.Keep(Textiles8, declared * kPage8Bytes);
@@ -247,6 +245,9 @@ void LevelReader::ReadPlainPages(LevelCursor& cursor) {
     pages = 0;
   }
   TextileCount = static_cast<std::int32_t>(pages);
-  if (!complete) cursor.End();
+  if (!complete) {
+    cursor.End();
+    return;
+  }
   SetProgress(50);
 }

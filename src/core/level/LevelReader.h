@@ -3,10 +3,11 @@
 // its texture pages, palettes, object textures and animated-texture list for the extraction.
 //
 // Reading is bounded: no count, length or offset of the file is trusted. A file that ends early
-// keeps what it holds and stops the walk (result LoadOk, Truncated set); compressed data that is
-// damaged or would inflate beyond any real level raises EDecompressionError.
+// keeps what it holds and stops the walk (the load succeeds, Truncated set); compressed data that
+// is damaged or would inflate beyond any real level makes the load fail.
 
 #include "level/GameVersion.h"
+#include "level/LevelFailure.h"
 #include "level/LevelPlace.h"
 #include "level/ObjectTexture.h"
 
@@ -15,20 +16,17 @@
 
 #include <array>
 #include <cstdint>
-#include <exception>
 #include <functional>
 #include <vector>
 
 class MemoryFile;
-class LevelCursor;
 class ProgressIndicator;
+namespace mosaicor {
+class LevelCursor;
+}
 
 class LevelReader {
  public:
-  // LoadEncrypted: the file begins with "TR4c", the mark of an encrypted TR4 level; like an
-  // unknown version, nothing is loaded.
-  enum LoadResult : std::uint8_t { LoadOk = 0, LoadFileMissing = 1, LoadUnknownVersion = 2, LoadEncrypted = 3 };
-
   // First four bytes of TR3's picture file (VICT.TR2): palettes and pages, nothing after them.
   static constexpr std::uint32_t kTr3PicturesVersion = 0xFF180034;
   // "TR4c": an encrypted TR4 level.
@@ -48,11 +46,13 @@ class LevelReader {
   // exactly at the end for TR1, it reads without damage or early end for TR4/TR5). Real files
   // that need this: TR1 demo levels (.PHD with the palette where TR1 Gold keeps it), TR5 levels
   // named .tr4 and TR4 levels named .trc.
-  // Raises EDecompressionError (with the place it was met), EFileReadError (exists but
-  // unreadable), ELevelLimitError (more than any real level holds) and std::bad_alloc.
-  LoadResult LoadFromFile(const QString& fileName, bool texturesOnly);
+  // Fails as FileMissing, UnknownVersion or Encrypted ("TR4c", an encrypted TR4 level), where
+  // nothing is loaded; as Unreadable (exists but cannot be read) or BeyondLimits (more than any
+  // real level holds); as Damaged (with the place it was met) or InflatesTooFar for compressed
+  // data. Only exhausted memory raises (std::bad_alloc).
+  mosaicor::LevelOutcome LoadFromFile(const QString& fileName, bool texturesOnly);
   // The same for a file's bytes already in memory; fileName only serves the name tests.
-  LoadResult LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
+  mosaicor::LevelOutcome LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
   // Releases everything and returns to the state after construction (ProgressGauge stays).
   void FreeLevelData();
 
@@ -73,7 +73,7 @@ class LevelReader {
   QByteArray SoundData;
   ProgressIndicator* ProgressGauge = nullptr;  // not owned
 
-  // What the walk found wrong with the file; a load that sets them still returns LoadOk.
+  // What the walk found wrong with the file; a load that sets them still succeeds.
   bool Truncated = false;       // the data ended before the walk did; what was there is kept
   bool PagesShortened = false;  // TR4/TR5: the 32-bit chunk held fewer pages than the 16-bit one counts
   // How far a truncated file still served: the pages with the palette they need, and the object
@@ -92,22 +92,24 @@ class LevelReader {
  private:
   LevelReader& operator=(LevelReader&&) = default;
 
-  LoadResult Load(const QString& fileName, bool texturesOnly, const std::function<bool(MemoryFile&)>& open);
-  void Walk(MemoryFile& file, bool texturesOnly);
-  // Walk, with the ways it can stop early caught: an early end sets Truncated, damaged
-  // compressed data is returned (with its place) rather than raised.
-  std::exception_ptr WalkCaught(MemoryFile& file, bool texturesOnly);
+  mosaicor::LevelOutcome Load(const QString& fileName, bool texturesOnly,
+                              const std::function<mosaicor::LevelOutcome(MemoryFile&)>& open);
+  // Walks the file from its fifth byte. An early end sets Truncated; damaged compressed data (with
+  // its place) and counts beyond any real level are the failure.
+  mosaicor::LevelOutcome Walk(MemoryFile& file, bool texturesOnly);
+  // How the walk with this cursor ended: Truncated set when the data ended, the failure it met.
+  mosaicor::LevelOutcome Finish(const mosaicor::LevelCursor& cursor);
   // True when the walk went through the whole file the way its layout says.
   bool WalkFits() const;
   // The other layout of the same first bytes, walked whole; taken into *this when it fits.
-  bool TakeOtherLayout(const std::function<bool(MemoryFile&)>& open);
-  void ReadCompressedPages(LevelCursor& cursor);
-  void ReadPlainPages(LevelCursor& cursor);
-  void ReadLevelData(LevelCursor& cursor, MemoryFile& file);
-  void SkipRooms(LevelCursor& cursor);
-  void ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5SoundStart);
-  void ReadObjectTextures(LevelCursor& cursor);
-  void ReadAnimatedTextures(LevelCursor& cursor);
+  bool TakeOtherLayout(const std::function<mosaicor::LevelOutcome(MemoryFile&)>& open);
+  void ReadCompressedPages(mosaicor::LevelCursor& cursor);
+  void ReadPlainPages(mosaicor::LevelCursor& cursor);
+  void ReadLevelData(mosaicor::LevelCursor& cursor, MemoryFile& file);
+  void SkipRooms(mosaicor::LevelCursor& cursor);
+  void ReadSections(mosaicor::LevelCursor& cursor, MemoryFile& file, qint64 tr5SoundStart);
+  void ReadObjectTextures(mosaicor::LevelCursor& cursor);
+  void ReadAnimatedTextures(mosaicor::LevelCursor& cursor);
   void SetProgress(int percent);
 
   bool endedAtFileEnd_ = false;  // the walk read the whole file, not a byte more or less

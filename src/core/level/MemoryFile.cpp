@@ -9,32 +9,45 @@
 #include <algorithm>
 #include <cstring>
 
-bool MemoryFile::Open(const QString& fileName) {
+using namespace mosaicor;
+
+namespace {
+
+Failure<LevelFailure> Unreadable(const QString& text) { return {text, LevelFailure::Unreadable}; }
+
+}  // namespace
+
+LevelOutcome MemoryFile::Open(const QString& fileName) {
   Close();
   const QFileInfo info(fileName);
-  if (fileName.isEmpty() || !info.exists()) return false;
-  if (info.isDir()) throw EFileReadError("is a folder, not a file");
+  if (fileName.isEmpty() || !info.exists())
+    return Failure<LevelFailure>{QStringLiteral("file not found"), LevelFailure::FileMissing};
+  if (info.isDir()) return Unreadable(QStringLiteral("is a folder, not a file"));
   // Devices and pipes have no size to read up to; a level is always a plain file.
-  if (!info.isFile()) throw EFileReadError("not a regular file");
+  if (!info.isFile()) return Unreadable(QStringLiteral("not a regular file"));
   const qint64 size = info.size();
   if (size > kMaxLevelFileBytes)
-    throw ELevelLimitError(QStringLiteral("the file is too large for a level (%1 MiB; levels are read up to %2 MiB)")
-                               .arg((size + (1 << 20) - 1) >> 20)
-                               .arg(kMaxLevelFileBytes >> 20)
-                               .toStdString());
+    return Failure<LevelFailure>{
+        QStringLiteral("the file is too large for a level (%1 MiB; levels are read up to %2 MiB)")
+            .arg((size + (1 << 20) - 1) >> 20)
+            .arg(kMaxLevelFileBytes >> 20),
+        LevelFailure::BeyondLimits};
   QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) throw EFileReadError(("cannot open: " + file.errorString()).toStdString());
+  if (!file.open(QIODevice::ReadOnly)) return Unreadable("cannot open: " + file.errorString());
   QByteArray content(size, Qt::Uninitialized);
-  if (file.read(content.data(), size) != size)
-    throw EFileReadError(("cannot read: " + file.errorString()).toStdString());
-  Open(std::move(content));
-  return true;
+  if (file.read(content.data(), size) != size) return Unreadable("cannot read: " + file.errorString());
+  return Open(std::move(content));
 }
 
-void MemoryFile::Open(QByteArray content) {
+LevelOutcome MemoryFile::Open(QByteArray content) {
   Close();
-  if (IsZlibContainer(content)) content = UnpackZlibContainer(content);
+  if (IsZlibContainer(content)) {
+    LevelResult<QByteArray> unpacked = UnpackZlibContainer(content);
+    if (!unpacked) return unpacked.Status();
+    content = std::move(unpacked).Value();
+  }
   content_ = std::move(content);
+  return {};
 }
 
 void MemoryFile::Assign(QByteArray content) {

@@ -3,32 +3,19 @@
 // costs no file-system call per field. A file that is a "ZLIB" container is unpacked on opening
 // and the walk reads the unpacked level.
 
+#include "level/LevelFailure.h"
+
 #include <QByteArray>
 #include <QString>
 
-#include <stdexcept>
-
-// A file that exists but cannot be read (a folder, a device, no permission, a read error).
-class EFileReadError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// A file that claims more than any real level holds (a file larger than any level, more texture
-// pages than the editors can use): refused before the memory for it is taken.
-class ELevelLimitError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 class MemoryFile {
  public:
-  // Loads the whole file. False when no such file exists; EFileReadError when it exists but
-  // cannot be read; ELevelLimitError when it is larger than kMaxLevelFileBytes; EDecompressionError
-  // for a damaged container.
-  bool Open(const QString& fileName);
+  // Loads the whole file. Fails as FileMissing when no such file exists, Unreadable when it exists
+  // but cannot be read, BeyondLimits when it is larger than kMaxLevelFileBytes, and as the
+  // container's unpacking does for a damaged container.
+  mosaicor::LevelOutcome Open(const QString& fileName);
   // The same for bytes already in memory.
-  void Open(QByteArray content);
+  mosaicor::LevelOutcome Open(QByteArray content);
   // Reads the given bytes as they are, never as a container (inflated level data).
   void Assign(QByteArray content);
   // Releases the content.

@@ -2,9 +2,15 @@
 // The optional whole-file "ZLIB" container some level files come in: the letters "ZLIB",
 // uint32 compressed length, uint32 uncompressed length, then a zlib stream of the level.
 
+#include "level/LevelFailure.h"
+
 #include <QByteArray>
 
+namespace mosaicor {
+
 bool IsZlibContainer(const QByteArray& content);
-// The unpacked level. EDecompressionError when the stream is damaged, runs past the end of the
-// file or would unpack beyond any real level's size.
-QByteArray UnpackZlibContainer(const QByteArray& content);
+// The unpacked level. Fails (Damaged, with the container's place) when the stream is damaged or
+// runs past the end of the file; InflatesTooFar when it would unpack beyond any real level's size.
+LevelResult<QByteArray> UnpackZlibContainer(const QByteArray& content);
+
+}  // namespace mosaicor

@@ -50,6 +50,31 @@ TEST(SourceSide, ACancelledOrFailedLoadChangesNothing) {
   EXPECT_EQ(Shown(f.source()), shown);
 }
 
+// What the reader itself cannot read is told in a message box, without the beep: damaged compressed
+// data in the one word it has always been, the others in their own words.
+TEST(SourceSide, ALevelTheReaderCannotReadIsToldInAMessageBoxWithoutTheBeep) {
+  WindowFixture f;
+  const QString picture = f.WritePicture("pic.tga", Coordinates(128, 64));
+  f.dialogs.files.push_back(picture);
+  f.bench().Sources().SourceComboOnSelect(1);
+  const QImage shown = Shown(f.source());
+
+  LevelLayout layout;
+  QByteArray damaged = ::WriteLevel(MakeSampleLevel(LevelGeneration::TR4, 1), &layout);
+  damaged[layout.chunk32 + 40] = char(damaged[layout.chunk32 + 40] ^ 0x33);
+  ASSERT_TRUE(WriteBytesToFile(f.Path("damaged.tr4"), damaged));
+  ASSERT_TRUE(QDir(f.dir.path()).mkdir("folder.tr2"));
+  f.dialogs.files.push_back(f.Path("damaged.tr4"));
+  f.bench().Sources().SourceComboOnSelect(2);
+  f.dialogs.files.push_back(f.Path("folder.tr2"));
+  f.bench().Sources().SourceComboOnSelect(3);
+  EXPECT_EQ(f.dialogs.messages, QStringList({"error", "is a folder, not a file"}));
+  EXPECT_EQ(f.tones.tones, 0);
+  EXPECT_EQ(Shown(f.source()), shown);
+  EXPECT_EQ(f.state().LastSourceAction, SourceAction::ImageFile);
+  EXPECT_EQ(f.c().SourceCombo->currentText(), picture);
+}
+
 TEST(SourceSide, DropsOpenLevelsByExtensionAndEverythingElseAsPictures) {
   WindowFixture f;
   const QString level = f.WriteLevel("UPPER.TR4");

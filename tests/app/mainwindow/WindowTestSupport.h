@@ -123,11 +123,11 @@ inline QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage
 
 // A saved picture read back through the program's own loader.
 inline QImage LoadBack(const QString& path) {
-  CollectedMessages messages;
-  ImageFileModule files(messages);
+  const ImageFileModule files;
   QImage picture;
   PixelFormatCode format;
-  EXPECT_TRUE(files.LoadImageAs32BitsFile(picture, path, format)) << messages.LastLine().toStdString();
+  const PictureOutcome loaded = files.LoadImageAs32BitsFile(picture, path, format);
+  EXPECT_TRUE(loaded.Ok()) << loaded.Text().toStdString();
   return picture.convertToFormat(QImage::Format_ARGB32);
 }
 

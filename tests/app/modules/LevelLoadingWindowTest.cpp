@@ -4,7 +4,6 @@
 #include "LevelWriter.h"
 
 #include "extraction/MakeBeep.h"
-#include "level/EDecompressionError.h"
 #include "modules/DialogFilters.h"
 #include "modules/LevelLoadingWindow.h"
 
@@ -14,6 +13,8 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
+
+using namespace mosaicor;
 
 namespace {
 
@@ -109,7 +110,7 @@ TEST(LevelLoadingWindow, GaugeRepaintsAtOnceWhileALevelLoads) {
   EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
 }
 
-TEST(LevelLoadingWindow, FailuresBeepAndErrorsPassOnWithTheWindowHidden) {
+TEST(LevelLoadingWindow, FailuresBeepAndTheReadersOwnPassOnWithTheWindowHidden) {
   QTemporaryDir dir;
   CountingPlayer tones;
   LevelLoadingWindow window(nullptr, tones);
@@ -126,7 +127,9 @@ TEST(LevelLoadingWindow, FailuresBeepAndErrorsPassOnWithTheWindowHidden) {
   QByteArray damaged = WriteLevel(MakeSampleLevel(G::TR4, 1), &layout);
   damaged[layout.chunk32 + 40] = char(damaged[layout.chunk32 + 40] ^ 0x33);
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("damaged.tr4"), damaged));
-  EXPECT_THROW(window.LoadLevelAs32BitsFile(picture, dir.filePath("damaged.tr4"), format, false), EDecompressionError);
+  const ExtractionOutcome damage = window.LoadLevelAs32BitsFile(picture, dir.filePath("damaged.tr4"), format, false);
+  EXPECT_EQ(damage.FailureKind(), LevelLoadFailure::Damaged);
+  EXPECT_EQ(picture.pixel(0, 0), 0xFF010203u);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(tones.tones, 10);
   EXPECT_EQ(window.Gauge->value(), 0);
@@ -168,13 +171,15 @@ TEST(LevelLoadingWindow, DialogsLoadTheChosenFileAndCancelSilently) {
   EXPECT_EQ(picture.size(), QSize(4, 4));
 
   AnswerDialog(window, path);
-  EXPECT_TRUE(window.LoadLevelAs32BitsDialog(picture, format, true));
+  const std::optional<ExtractionOutcome> pages = window.LoadLevelAs32BitsDialog(picture, format, true);
+  EXPECT_TRUE(pages && pages->Ok());
   EXPECT_EQ(picture.size(), QSize(256, 256));
   EXPECT_EQ(format, PixelFormatCode::EightBits);
   EXPECT_EQ(window.OpenDialog->selectedFiles().value(0), path);
 
   AnswerDialog(window, path);
-  EXPECT_TRUE(window.LoadAnimAs32BitsDialog(picture, format, true));
+  const std::optional<ExtractionOutcome> animated = window.LoadAnimAs32BitsDialog(picture, format, true);
+  EXPECT_TRUE(animated && animated->Ok());
   EXPECT_EQ(picture.size(), QSize(256, 128));
   EXPECT_EQ(tones.tones, 0);
 }

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace mosaicor;
+
 namespace {
 
 // Runs `action` on the modal dialog once it is up.
@@ -119,7 +121,7 @@ TEST(PictureDialogs, FailuresShowAPlainMessageBox) {
   });
   QImage image;
   PixelFormatCode format;
-  EXPECT_FALSE(fio.Files().LoadImageAs32BitsFile(image, dir.filePath("x.gif"), format));
+  EXPECT_FALSE(fio.LoadImageAs32BitsFile(image, dir.filePath("x.gif"), format));
   EXPECT_EQ(shown, ".GIF format not supported.");
 }
 
@@ -141,7 +143,7 @@ TEST(PictureDialogs, UndecodableFilesShowTheSentenceAndTheReasonBelowIt) {
     });
     QImage image;
     PixelFormatCode format;
-    EXPECT_FALSE(fio.Files().LoadImageAs32BitsFile(image, dir.filePath(name), format));
+    EXPECT_FALSE(fio.LoadImageAs32BitsFile(image, dir.filePath(name), format));
     EXPECT_EQ(shown, QStringLiteral("This file has a non supported compression scheme.\n") + reason);
   }
 }

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 using G = LevelGeneration;
@@ -192,7 +194,7 @@ TEST(AnimatedLayout, DrawingFromThePageDataMatchesDrawingFromThePagePicture) {
     LevelDescription d = MakeSampleLevel(generation, 3);
     for (bool shortData : {false, true}) {
       LevelReader level;
-      ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), false), LevelReader::LoadOk);
+      ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), false).Ok());
       if (shortData) {
         // The last page and a half missing: those rows read as the page picture shows them.
         for (QByteArray* data : {&level.Textiles8, &level.Textiles16, &level.Textiles32})

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+using namespace mosaicor;
+
 namespace {
 
 using G = LevelGeneration;
@@ -58,7 +60,7 @@ struct Extracted {
 
 void ExtractPages(const QString& path, bool mask, Extracted& out) {
   TombRaiderFileModule module(out.host);
-  out.ok = module.LoadLevelAs32BitsFile(out.picture, path, out.format, mask);
+  out.ok = module.LoadLevelAs32BitsFile(out.picture, path, out.format, mask).Ok();
 }
 
 TEST(LevelPalette, MultipliesByFourAndClampsAt255) {
@@ -159,7 +161,7 @@ TEST(LevelPages, RowsTheDataDoesNotHold) {
   for (G generation : {G::TR1, G::TR2, G::TR4}) {
     const LevelDescription d = PagesLevel(generation, 2);
     LevelReader level;
-    ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true), LevelReader::LoadOk);
+    ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true).Ok());
     QByteArray& data = generation == G::TR1   ? level.Textiles8
                        : generation == G::TR2 ? level.Textiles16
                                               : level.Textiles32;
@@ -193,12 +195,12 @@ TEST(LevelPages, TakingThePagesOverGivesThePictureACopyGives) {
       for (bool mask : {false, true}) {
         SCOPED_TRACE(LevelFileName(d).toStdString() + " case " + std::to_string(data) + (mask ? " AUTO" : " NONE"));
         LevelReader reference;
-        ASSERT_EQ(reference.LoadFromMemory(file, LevelFileName(d), true), LevelReader::LoadOk);
+        ASSERT_TRUE(reference.LoadFromMemory(file, LevelFileName(d), true).Ok());
         const QImage expected = LevelPagesAs32Bits(reference, mask);
         QImage picture;
         {
           auto level = std::make_unique<LevelReader>();
-          ASSERT_EQ(level->LoadFromMemory(file, LevelFileName(d), true), LevelReader::LoadOk);
+          ASSERT_TRUE(level->LoadFromMemory(file, LevelFileName(d), true).Ok());
           if (data == LongerThanThePages) level->Textiles32.append(1000, '\x7F');
           if (data == Misaligned && thirtyTwo) {
             QByteArray shifted = "x" + level->Textiles32;
@@ -237,7 +239,7 @@ TEST(LevelPages, RealLevelsPixelForPixel) {
     const QString path = folder + name;
     if (!QFileInfo::exists(path)) GTEST_SKIP() << "no shared test data";
     LevelReader level;
-    ASSERT_EQ(level.LoadFromFile(path, true), LevelReader::LoadOk);
+    ASSERT_TRUE(level.LoadFromFile(path, true).Ok());
     RawPages raw;
     raw.gameVersion = int(level.GameVersion);
     raw.pages8 = level.Textiles8;
@@ -257,7 +259,7 @@ TEST(LevelPages, RealLevelsPixelForPixel) {
   Extracted tr1;
   ExtractPages(folder + "altroom1-LEVEL1.PHD", false, tr1);
   LevelReader level;
-  level.LoadFromFile(folder + "altroom1-LEVEL1.PHD", true);
+  ASSERT_TRUE(level.LoadFromFile(folder + "altroom1-LEVEL1.PHD", true).Ok());
   const int index0 = int(level.Textiles8.indexOf('\0'));
   ASSERT_GE(index0, 0);
   EXPECT_EQ(tr1.picture.pixel(index0 % 256, index0 / 256), qRgba(255, 0, 255, 0));

@@ -1,3 +1,4 @@
+#include "DecodedInto.h"
 #include "imagedecoding/BmpReader.h"
 #include "imagefiles/PictureConversion.h"
 
@@ -10,7 +11,7 @@ namespace {
 bool Read(const QByteArray& bytes, DecodedPicture& picture, QString* why = nullptr) {
   ByteSource source(bytes);
   QString error;
-  const bool ok = ReadBmp(source, picture, error);
+  const bool ok = DecodedInto(ReadBmp(source), picture, error);
   if (why) *why = error;
   return ok;
 }

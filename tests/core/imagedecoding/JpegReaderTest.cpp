@@ -1,6 +1,7 @@
 // The JPEG decoder's own memory is bounded: a progressive header of a few kilobytes cannot make
 // libjpeg keep the coefficients of a huge picture, while ordinary progressive files still load.
 
+#include "DecodedInto.h"
 #include "imagedecoding/JpegReader.h"
 
 #include "HostileJpeg.h"
@@ -11,7 +12,7 @@ namespace {
 
 bool Decode(const QByteArray& bytes, DecodedPicture& picture, QString& error) {
   ByteSource source(bytes);
-  return ReadJpeg(source, picture, error);
+  return DecodedInto(ReadJpeg(source), picture, error);
 }
 
 TEST(JpegReader, ProgressiveHeadersAskingForMoreWorkingMemoryThanAllowedAreRefused) {

@@ -1,6 +1,7 @@
 // The PCX decoder on files our own writer makes: every layout, run-length and stored, runs over
 // row ends, both palettes, and damaged files.
 
+#include "DecodedInto.h"
 #include "imagedecoding/PcxReader.h"
 
 #include "PcxWriter.h"
@@ -12,7 +13,7 @@ namespace {
 
 bool Decode(const QByteArray& bytes, DecodedPicture& picture, QString& error) {
   ByteSource source(bytes);
-  return ReadPcx(source, picture, error);
+  return DecodedInto(ReadPcx(source), picture, error);
 }
 
 QList<QRgb> Palette(int count) {

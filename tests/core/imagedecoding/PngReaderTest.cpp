@@ -1,5 +1,6 @@
 // The PNG decoder reports the depth the file had, whatever Qt hands back; damaged files are refused.
 
+#include "DecodedInto.h"
 #include "imagedecoding/PngReader.h"
 
 #include "TestPictures.h"
@@ -20,7 +21,7 @@ QByteArray PngOf(const QImage& image) {
 
 bool Decode(const QByteArray& bytes, DecodedPicture& picture, QString& error) {
   ByteSource source(bytes);
-  return ReadPng(source, picture, error);
+  return DecodedInto(ReadPng(source), picture, error);
 }
 
 QImage Indexed(const QImage& f, int colours) {

@@ -1,3 +1,4 @@
+#include "DecodedInto.h"
 #include "imagedecoding/PsdReader.h"
 
 #include "PsdWriter.h"
@@ -11,7 +12,7 @@ namespace {
 bool Read(const QByteArray& bytes, DecodedPicture& picture, QString* why = nullptr) {
   ByteSource source(bytes);
   QString error;
-  const bool ok = ReadPsd(source, picture, error);
+  const bool ok = DecodedInto(ReadPsd(source), picture, error);
   if (why) *why = error;
   EXPECT_TRUE(ok || !error.isEmpty());
   return ok;

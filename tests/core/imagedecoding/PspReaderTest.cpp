@@ -1,3 +1,4 @@
+#include "DecodedInto.h"
 #include "imagedecoding/PspReader.h"
 
 #include "PspWriter.h"
@@ -10,7 +11,7 @@ namespace {
 bool Read(const QByteArray& bytes, DecodedPicture& picture, QString* why = nullptr) {
   ByteSource source(bytes);
   QString error;
-  const bool ok = ReadPsp(source, picture, error);
+  const bool ok = DecodedInto(ReadPsp(source), picture, error);
   if (why) *why = error;
   EXPECT_TRUE(ok || !error.isEmpty());
   return ok;

@@ -13,9 +13,12 @@
 
 namespace {
 
-bool Load(const QByteArray& bytes, TTargaGraphic& tga) {
+// Success, or a failure that carries the reader's reason.
+testing::AssertionResult Load(const QByteArray& bytes, TTargaGraphic& tga) {
   ByteSource source(bytes);
-  return tga.LoadFromStream(source);
+  const mosaicor::Outcome<> loaded = tga.LoadFromStream(source);
+  if (loaded) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << loaded.Text().toStdString();
 }
 
 // Rows of a decoded bitmap, without Qt's row padding.
@@ -51,7 +54,7 @@ TEST(TargaGraphic, EveryTypeDepthAndRowOrderReadsThePictureItMeans) {
         spec.pixels = TgaPixelsOf(f, d.depth);
         TTargaGraphic tga;
         SCOPED_TRACE(testing::Message() << "depth " << d.depth << " type " << type << " descriptor " << descriptor);
-        ASSERT_TRUE(Load(WriteTga(spec), tga)) << tga.Error().toStdString();
+        ASSERT_TRUE(Load(WriteTga(spec), tga));
         EXPECT_EQ(tga.Bitmap().format(), d.format);
         EXPECT_EQ(tga.PixelFormat(), d.code);
         EXPECT_EQ(Rows(tga.Bitmap(), d.bytesPerPixel), spec.pixels);
@@ -109,7 +112,7 @@ TEST(TargaGraphic, ColourMapsGiveThePaletteBlueFirstAndAreReadPast) {
       spec.idField = "an image id";
       TTargaGraphic tga;
       SCOPED_TRACE(testing::Message() << "entry size " << c.entrySize << " type " << type);
-      ASSERT_TRUE(Load(WriteTga(spec), tga)) << tga.Error().toStdString();
+      ASSERT_TRUE(Load(WriteTga(spec), tga));
       EXPECT_EQ(tga.Bitmap().colorTable().size(), 256);
       EXPECT_EQ(tga.Bitmap().pixel(0, 0), c.colour);
       EXPECT_EQ(tga.Bitmap().pixel(1, 0), qRgb(0, 0, 0));
@@ -137,8 +140,8 @@ TEST(TargaGraphic, SixteenBitColourMapEntriesWidenLikePixels) {
   mapped.colourMap += QByteArray(magenta, 2);  // entry 32
   mapped.pixels[0] = char(32);
   TTargaGraphic fromMap, fromPixels;
-  ASSERT_TRUE(Load(WriteTga(mapped), fromMap)) << fromMap.Error().toStdString();
-  ASSERT_TRUE(Load(WriteTga(direct), fromPixels)) << fromPixels.Error().toStdString();
+  ASSERT_TRUE(Load(WriteTga(mapped), fromMap));
+  ASSERT_TRUE(Load(WriteTga(direct), fromPixels));
   EXPECT_EQ(fromMap.Bitmap().pixel(0, 0), qRgb(255, 0, 255));
   const QImage pixels = ConvertTo32Bits(fromPixels.Bitmap(), fromPixels.PixelFormat());
   for (int x = 1; x < 32; ++x) EXPECT_EQ(fromMap.Bitmap().pixel(x, 0), pixels.pixel(x, 0) | 0xFF000000u) << x;
@@ -239,8 +242,9 @@ TEST(TargaGraphic, DamagedHeadersAreRefusedBeforeAllocating) {
   badEntry.pixels = QByteArray(1, '\0');
   for (const TgaSpec& spec : {big, bigRle, badDepth, empty, shortRows, shortMap, badEntry}) {
     TTargaGraphic tga;
-    EXPECT_FALSE(Load(WriteTga(spec), tga));
-    EXPECT_FALSE(tga.Error().isEmpty());
+    const testing::AssertionResult loaded = Load(WriteTga(spec), tga);
+    EXPECT_FALSE(loaded);
+    EXPECT_STRNE(loaded.message(), "");  // the reason
     EXPECT_TRUE(tga.Bitmap().isNull());
   }
   TTargaGraphic tga;
@@ -252,13 +256,14 @@ TEST(TargaGraphic, LoadsOnlyPlainFiles) {
   TTargaGraphic tga;
   if (QFileInfo::exists("/dev/zero")) {
     ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("z.tga")));
-    EXPECT_FALSE(tga.LoadFromFile(dir.filePath("z.tga")));
-    EXPECT_EQ(tga.Error(), "not a regular file");
+    const mosaicor::Outcome<> loaded = tga.LoadFromFile(dir.filePath("z.tga"));
+    EXPECT_FALSE(loaded.Ok());
+    EXPECT_EQ(loaded.Text(), "not a regular file");
   }
   TgaSpec spec;
   spec.width = 2, spec.height = 1, spec.pixels = QByteArray(6, '\x40');
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("a.tga"), WriteTga(spec)));
-  EXPECT_TRUE(tga.LoadFromFile(dir.filePath("a.tga")));
+  EXPECT_TRUE(tga.LoadFromFile(dir.filePath("a.tga")).Ok());
   EXPECT_EQ(tga.Bitmap().size(), QSize(2, 1));
 }
 

@@ -1,6 +1,7 @@
 // The TIFF decoder on files our own writer makes: every layout of the own row path in strips and
 // tiles, each compression, both byte orders, the RGBA path for the rest, and damaged files.
 
+#include "DecodedInto.h"
 #include "imagedecoding/TiffReader.h"
 
 #include "TestPictures.h"
@@ -70,7 +71,7 @@ QRgb Expected(const QImage& f, int x, int y, const Layout& l) {
 
 bool Decode(const QByteArray& bytes, DecodedPicture& picture, QString& error) {
   ByteSource source(bytes);
-  return ReadTiff(source, picture, error);
+  return DecodedInto(ReadTiff(source), picture, error);
 }
 
 const Layout kLayouts[] = {

@@ -2,6 +2,7 @@
 // wide enough for their fast paths: runs of every length up to a packet's limit ending at row
 // ends, plane ends and the file's end, and rows whose packets stop early.
 
+#include "DecodedInto.h"
 #include "imagedecoding/PcxReader.h"
 #include "imagedecoding/PixelRows.h"
 #include "imagedecoding/PsdReader.h"
@@ -95,7 +96,7 @@ QString Decoded(const QByteArray& bytes, Read read, const QImage& expected) {
   ByteSource source(bytes);
   DecodedPicture picture;
   QString error;
-  if (!read(source, picture, error)) return QStringLiteral("refused: ") + error;
+  if (!DecodedInto(read(source), picture, error)) return QStringLiteral("refused: ") + error;
   return FirstDifference(picture.image, expected);
 }
 
@@ -170,7 +171,7 @@ TEST(WideRows, PsdRowsThatStopEarlyEndInZeros) {
   ByteSource source(GreyPsd(kWidth, {early, cut, over}));
   DecodedPicture picture;
   QString error;
-  ASSERT_TRUE(ReadPsd(source, picture, error)) << qPrintable(error);
+  ASSERT_TRUE(DecodedInto(ReadPsd(source), picture, error)) << qPrintable(error);
   const QImage& image = picture.image;
   ASSERT_EQ(image.format(), QImage::Format_Indexed8);
   auto at = [&](int x, int y) { return image.constScanLine(y)[x]; };

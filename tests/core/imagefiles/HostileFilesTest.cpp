@@ -19,6 +19,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace mosaicor;
 #endif
 
 namespace {
@@ -104,9 +106,9 @@ TEST_F(HostileFiles, PngsHaveTheSameLimitAsEveryOtherFormat) {
   // Larger than Qt's own 128 MB default for a reader (144 MB as 32 bits), far below ours.
   QImage wide(6000, 6000, QImage::Format_RGB32);
   wide.fill(qRgb(10, 200, 30));
-  QString error;
-  const QByteArray png = EncodePng(wide, error);
-  ASSERT_FALSE(png.isEmpty()) << error.toStdString();
+  const mosaicor::Result<QByteArray> encoded = EncodePng(wide);
+  ASSERT_TRUE(encoded.Ok()) << encoded.Text().toStdString();
+  const QByteArray& png = encoded.Value();
   QImage image;
   PixelFormatCode format;
   ASSERT_TRUE(module.LoadImageAs32BitsFile(image, Write("wide.png", png), format)) << messages.LastLine().toStdString();

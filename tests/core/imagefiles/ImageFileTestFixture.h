@@ -1,8 +1,8 @@
 #pragma once
-// A temporary folder to write test files into and a file module that collects its messages.
+// A temporary folder to write test files into and a file module whose failures are kept.
 
+#include "RecordedFiles.h"
 #include "TestFiles.h"
-#include "imagefiles/ImageFileModule.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
@@ -15,6 +15,6 @@ class ImageFileTest : public testing::Test {
     return path;
   }
   QTemporaryDir dir;
-  CollectedMessages messages;
-  ImageFileModule module{messages};
+  RecordedFailures messages;
+  RecordingFileModule module{messages};
 };

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 class LoadImage : public ImageFileTest {};

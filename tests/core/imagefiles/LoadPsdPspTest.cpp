@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 class LoadPsdPsp : public ImageFileTest {};

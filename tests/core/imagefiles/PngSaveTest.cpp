@@ -1,5 +1,6 @@
 // Texture sets saved as PNG: 24-bit colour, the shown part only, alpha dropped; loaded back as 24 bits.
 
+#include "RecordedFiles.h"
 #include "imagefiles/ImageFileModule.h"
 
 #include "TestPictures.h"
@@ -8,12 +9,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 TEST(PngSave, TextureSetIsA24BitPngOfTheShownPart) {
   QTemporaryDir dir;
-  CollectedMessages messages;
-  ImageFileModule module(messages);
+  RecordedFailures messages;
+  RecordingFileModule module(messages);
   QImage picture = MakeCoordinatePicture(512, 1024);
   picture.setPixel(0, 0, qRgba(255, 0, 255, 7));
   const QString path = dir.filePath("set.Png");
@@ -36,11 +39,11 @@ TEST(PngSave, TextureSetIsA24BitPngOfTheShownPart) {
 }
 
 TEST(PngSave, AFailedWriteKeepsTheOldFile) {
-  CollectedMessages messages;
-  ImageFileModule module(messages);
+  RecordedFailures messages;
+  RecordingFileModule module(messages);
   EXPECT_FALSE(module.SaveImageFile(MakeFPicture(8, 8), "/nonexistent-folder/x.png"));
   EXPECT_EQ(messages.count, 1);
-  EXPECT_FALSE(module.LastError().isEmpty());
+  EXPECT_TRUE(messages.last.startsWith("Cannot write")) << messages.last.toStdString();
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "RecordedFiles.h"
 #include "imagefiles/ImageFileModule.h"
 #include "imagefiles/TgaWriter.h"
 
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace mosaicor;
+
 namespace {
 
 class SaveImage : public testing::Test {
@@ -18,8 +21,8 @@ class SaveImage : public testing::Test {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
   QTemporaryDir dir;
-  CollectedMessages messages;
-  ImageFileModule module{messages};
+  RecordedFailures messages;
+  RecordingFileModule module{messages};
 };
 
 TEST_F(SaveImage, TextureSetTgaIsByteExact) {
@@ -62,8 +65,8 @@ TEST(TgaEncoding, EveryByteOfManyPiecesMatchesAPlainReference) {
           const QRgb c = argb.pixel(x, y);
           expected.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
         }
-      QString error;
-      EXPECT_TRUE(EncodeUncompTGA24bits(picture, error) == expected);
+      const mosaicor::Result<QByteArray> encoded = EncodeUncompTGA24bits(picture);
+      EXPECT_TRUE(encoded.Ok() && encoded.Value() == expected);
     }
   }
 }
@@ -162,8 +165,7 @@ TEST_F(SaveImage, FailedWriteIsReportedAndKeepsTheOldFile) {
 
 TEST_F(SaveImage, AlphaTgaKeepsTheWorkingPicture) {
   const QImage f = MakeFPicture(5, 3);
-  QString error;
-  ASSERT_TRUE(SaveAsUncompTGA32bits(f, dir.filePath("alpha.tga"), error));
+  ASSERT_TRUE(SaveAsUncompTGA32bits(f, dir.filePath("alpha.tga")).Ok());
   QImage back;
   PixelFormatCode format;
   ASSERT_TRUE(module.LoadImageAs32BitsFile(back, dir.filePath("alpha.tga"), format));

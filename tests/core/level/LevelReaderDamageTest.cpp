@@ -2,12 +2,14 @@
 // past its data or allocating more than its bytes can fill.
 
 #include "LevelWriter.h"
-#include "level/EDecompressionError.h"
+#include "RecordingProgress.h"
 #include "level/LevelReader.h"
 #include "level/MemoryFile.h"
 
 #include <gtest/gtest.h>
 #include <QtEndian>
+
+using namespace mosaicor;
 
 namespace {
 
@@ -34,18 +36,37 @@ TEST(LevelReaderDamage, EveryCutShortLevelLoadsWhatItHoldsAndSaysSo) {
     int loaded = 0;
     for (qint64 length = 4; length < end; length += step) {
       LevelReader level;
-      std::uint8_t result = 255;
-      try {
-        result = level.LoadFromMemory(whole.left(length), NameOf(g), false);
-      } catch (const EDecompressionError&) {
-        continue;  // a chunk cut inside its compressed bytes
-      }
-      ASSERT_EQ(result, LevelReader::LoadOk) << int(g) << " " << length;
+      const LevelOutcome result = level.LoadFromMemory(whole.left(length), NameOf(g), false);
+      if (result.FailureKind() == LevelFailure::Damaged) continue;  // a chunk cut inside its compressed bytes
+      ASSERT_TRUE(result.Ok()) << int(g) << " " << length << " " << result.Text().toStdString();
       EXPECT_TRUE(level.Truncated) << int(g) << " " << length;
       EXPECT_LE(qint64(level.TextileCount) * 65536, level.Textiles8.size() + (int(g) >= 3 ? 1 << 30 : 0));
       ++loaded;
     }
     EXPECT_GT(loaded, 0);
+  }
+}
+
+// A count read just before the data ends must not drive the walk on: the walk stops in the first
+// room, keeps its place there, and reaches none of the sections after the rooms.
+TEST(LevelReaderDamage, AHugeRoomCountBeforeTheEndStopsTheWalkInTheFirstRoom) {
+  for (G g : {G::TR1, G::TR2, G::TR3}) {
+    LevelLayout layout;
+    QByteArray bytes = WriteLevel(MakeSampleLevel(g, 1), &layout);
+    bytes[layout.roomCount] = char(0xFF);
+    bytes[layout.roomCount + 1] = char(0xFF);
+    RecordingProgress progress;
+    LevelReader level;
+    level.ProgressGauge = &progress;
+    ASSERT_TRUE(level.LoadFromMemory(bytes.left(layout.roomCount + 2 + 30), NameOf(g), false).Ok());
+    EXPECT_TRUE(level.Truncated);
+    EXPECT_EQ(level.RoomCount, 0xFFFF);
+    EXPECT_STREQ(level.Place.Section, "rooms");
+    EXPECT_EQ(level.Place.Room, 0);
+    EXPECT_FALSE(level.TablesComplete);
+    EXPECT_TRUE(level.ObjectTextures.empty());
+    // No room was passed (their gauge steps start above 50) and no later section began (80).
+    for (int value : progress.values) EXPECT_LE(value, 50) << int(g);
   }
 }
 
@@ -56,13 +77,13 @@ TEST(LevelReaderDamage, PageSetsCutShortKeepOnlyTheirWholePages) {
   // Cut inside the third 16-bit page: two whole pages remain in every set.
   const qint64 pages16 = layout.textileCount + 4 + 3 * 65536;
   LevelReader level;
-  ASSERT_EQ(level.LoadFromMemory(whole.left(pages16 + 2 * 131072 + 1000), "a.tr2", false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(whole.left(pages16 + 2 * 131072 + 1000), "a.tr2", false).Ok());
   EXPECT_TRUE(level.Truncated);
   EXPECT_EQ(level.TextileCount, 2);
   EXPECT_EQ(level.Textiles8, d.pages8);
   EXPECT_EQ(level.Textiles16, d.pages16.left(2 * 131072 + 1000));
   // Cut inside the 8-bit set: no 16-bit page at all.
-  ASSERT_EQ(level.LoadFromMemory(whole.left(pages16 - 10), "a.tr2", false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(whole.left(pages16 - 10), "a.tr2", false).Ok());
   EXPECT_EQ(level.TextileCount, 0);
   EXPECT_EQ(level.Textiles8.size(), 3 * 65536 - 10);
 }
@@ -74,13 +95,9 @@ TEST(LevelReaderDamage, PageCountsBeyondTheCapAreRefusedBeforeAnyPageIsKept) {
       QByteArray bytes = WriteLevel(MakeSampleLevel(g, 1), &layout);
       PatchU32(bytes, layout.textileCount, count);
       LevelReader level;
-      try {
-        level.LoadFromMemory(bytes, NameOf(g), false);
-        ADD_FAILURE() << "a level of " << count << " pages was read";
-      } catch (const ELevelLimitError& error) {
-        EXPECT_EQ(QString::fromStdString(error.what()),
-                  QStringLiteral("the level claims %1 texture pages (at most 512)").arg(count));
-      }
+      const LevelOutcome result = level.LoadFromMemory(bytes, NameOf(g), false);
+      EXPECT_EQ(result.FailureKind(), LevelFailure::BeyondLimits) << "a level of " << count << " pages was read";
+      EXPECT_EQ(result.Text(), QStringLiteral("the level claims %1 texture pages (at most 512)").arg(count));
       EXPECT_TRUE(level.Textiles8.isEmpty());
     }
   }
@@ -91,10 +108,12 @@ TEST(LevelReaderDamage, SixteenBitChunksBeyondTheCapAreRefused) {
     LevelDescription d = MakeSampleLevel(g, 1);
     d.compressionLevel = 1;
     d.pages16 = QByteArray(513 * 131072, '\0');  // one page more than any level may have
-    EXPECT_THROW(LevelReader().LoadFromMemory(WriteLevel(d), NameOf(g), true), EDecompressionError);
+    const LevelOutcome refused = LevelReader().LoadFromMemory(WriteLevel(d), NameOf(g), true);
+    EXPECT_EQ(refused.FailureKind(), LevelFailure::InflatesTooFar);
+    EXPECT_EQ(refused.Text(), "compressed data unpacks to more than 64 MiB, more than any level holds");
     d.pages16.truncate(512 * 131072);
     LevelReader level;
-    EXPECT_EQ(level.LoadFromMemory(WriteLevel(d), NameOf(g), true), LevelReader::LoadOk);
+    EXPECT_TRUE(level.LoadFromMemory(WriteLevel(d), NameOf(g), true).Ok());
     EXPECT_EQ(level.TextileCount, 1);  // the one 32-bit page the level holds
   }
 }
@@ -105,7 +124,7 @@ TEST(LevelReaderDamage, HugeCountsCostNothing) {
     QByteArray bytes = WriteLevel(MakeSampleLevel(g, 1), &layout);
     PatchU32(bytes, layout.textileCount, 512);  // the most a level may have, far more than the file holds
     LevelReader level;
-    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), LevelReader::LoadOk);
+    ASSERT_TRUE(level.LoadFromMemory(bytes, NameOf(g), false).Ok());
     EXPECT_TRUE(level.Truncated);
     EXPECT_LE(level.Textiles8.size() + level.Textiles16.size(), bytes.size());
     EXPECT_EQ(level.TextileCount, int(g) >= 3 ? 0 : bytes.size() / 65536);
@@ -119,7 +138,7 @@ TEST(LevelReaderDamage, HugeCountsCostNothing) {
       if (g == G::TR4) continue;  // the counts lie inside the compressed level data; see below
       PatchU32(bytes, objectTextures ? layout.objectTextureCount : layout.animatedTextureCount, 0xFFFFFFFF);
       LevelReader level;
-      ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), LevelReader::LoadOk);
+      ASSERT_TRUE(level.LoadFromMemory(bytes, NameOf(g), false).Ok());
       EXPECT_TRUE(level.Truncated);
       EXPECT_LE(level.ObjectTextures.size() * 20, size_t(bytes.size()));
       EXPECT_LE(level.AnimatedTextures.size() * 2, size_t(bytes.size()));
@@ -133,7 +152,7 @@ TEST(LevelReaderDamage, HugeCountsInsideTr4LevelData) {
   LevelLayout layout;
   const QByteArray whole = WriteLevel(d, &layout);
   LevelReader reference;
-  reference.LoadFromMemory(whole, "a.tr4", false);
+  ASSERT_TRUE(reference.LoadFromMemory(whole, "a.tr4", false).Ok());
   QByteArray levelData = reference.LevelData;
   PatchU32(levelData, layout.objectTextureCount, 0xFFFFFFFF);
   QByteArray bytes = whole.left(layout.chunkLevelData);
@@ -143,7 +162,7 @@ TEST(LevelReaderDamage, HugeCountsInsideTr4LevelData) {
   PatchU32(bytes, layout.chunkLevelData + 4, std::uint32_t(packed.size()));
   bytes += packed;
   LevelReader level;
-  ASSERT_EQ(level.LoadFromMemory(bytes, "a.tr4", false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(bytes, "a.tr4", false).Ok());
   EXPECT_TRUE(level.Truncated);
   EXPECT_EQ(level.AnimatedTextures, reference.AnimatedTextures);
   EXPECT_LE(level.ObjectTextures.size() * 38, size_t(levelData.size()));
@@ -162,9 +181,9 @@ TEST(LevelReaderDamage, CompressedLengthPastTheEndIsDamage) {
       QByteArray damaged = bytes;
       PatchU32(damaged, chunk + 4, std::uint32_t(bytes.size()));
       LevelReader level;
-      EXPECT_THROW(level.LoadFromMemory(damaged, NameOf(g), true), EDecompressionError) << chunk;
+      EXPECT_EQ(level.LoadFromMemory(damaged, NameOf(g), true).FailureKind(), LevelFailure::Damaged) << chunk;
       // Cut inside the chunk's bytes: the same.
-      EXPECT_THROW(level.LoadFromMemory(bytes.left(chunk + 20), NameOf(g), true), EDecompressionError);
+      EXPECT_EQ(level.LoadFromMemory(bytes.left(chunk + 20), NameOf(g), true).FailureKind(), LevelFailure::Damaged);
     }
   }
 }
@@ -178,7 +197,7 @@ TEST(LevelReaderDamage, DeclaredChunkLengthsNeitherBoundNorSizeTheResult) {
     PatchU32(lying, layout.chunk32, declared);
     PatchU32(lying, layout.chunk16, declared);
     LevelReader level;
-    ASSERT_EQ(level.LoadFromMemory(lying, "a.trc", false), LevelReader::LoadOk);
+    ASSERT_TRUE(level.LoadFromMemory(lying, "a.trc", false).Ok());
     EXPECT_EQ(level.Textiles32, d.pages32) << declared;
     EXPECT_EQ(level.Textiles16.size(), 2 * 131072) << declared;
     EXPECT_EQ(level.TextileCount, 2);
@@ -192,12 +211,10 @@ TEST(LevelReaderDamage, CorruptedChunkCheckIsRejected) {
   // The last byte of the 16-bit chunk is the end of its Adler-32 check.
   bytes[layout.chunkMisc - 1] = char(bytes[layout.chunkMisc - 1] ^ 0x10);
   LevelReader level;
-  try {
-    level.LoadFromMemory(bytes, "a.tr4", true);
-    FAIL() << "accepted a damaged chunk";
-  } catch (const EDecompressionError& error) {
-    EXPECT_STREQ(error.what(), "error");
-  }
+  const LevelOutcome result = level.LoadFromMemory(bytes, "a.tr4", true);
+  ASSERT_EQ(result.FailureKind(), LevelFailure::Damaged) << "accepted a damaged chunk";
+  EXPECT_TRUE(result.Text().startsWith("damaged compressed data in the 16-bit page chunk at offset "))
+      << result.Text().toStdString();
   EXPECT_TRUE(level.LevelLoaded);  // what was read is released with the next load or the object
   EXPECT_EQ(level.Textiles32.size(), 262144);
 }
@@ -210,7 +227,7 @@ TEST(LevelReaderDamage, TexturesOnlyStillInflatesEveryPageChunk) {
     LevelLayout layout;
     const QByteArray bytes = WriteLevel(d, &layout);
     LevelReader level;
-    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), true), LevelReader::LoadOk);
+    ASSERT_TRUE(level.LoadFromMemory(bytes, NameOf(g), true).Ok());
     EXPECT_EQ(level.Textiles32, d.pages32);
     EXPECT_EQ(level.TextileCount, 2);
     EXPECT_EQ(level.Textiles16, d.pages16);
@@ -222,7 +239,7 @@ TEST(LevelReaderDamage, TexturesOnlyStillInflatesEveryPageChunk) {
       QByteArray damaged = bytes;
       damaged[end - 1] = char(damaged[end - 1] ^ 0x10);  // the chunk's Adler-32 check
       for (bool texturesOnly : {true, false})
-        EXPECT_THROW(level.LoadFromMemory(damaged, NameOf(g), texturesOnly), EDecompressionError) << end;
+        EXPECT_EQ(level.LoadFromMemory(damaged, NameOf(g), texturesOnly).FailureKind(), LevelFailure::Damaged) << end;
     }
   }
 }
@@ -232,7 +249,7 @@ TEST(LevelReaderDamage, ShortThirtyTwoBitChunkLowersThePageCount) {
   d.pages32 = MakePages32(3);
   d.pages32.append(1000, '\0');  // and a piece of a fourth
   LevelReader level;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.tr4", true), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), "a.tr4", true).Ok());
   EXPECT_EQ(level.Textiles16.size(), 5 * 131072);
   EXPECT_EQ(level.Textiles32.size(), 3 * 262144 + 1000);
   EXPECT_EQ(level.TextileCount, 3);
@@ -246,7 +263,7 @@ TEST(LevelReaderDamage, Tr5SoundStartBeyondTheFileIsAShortFile) {
   const qint64 lengthAt = layout.roomCount - 12;
   PatchU32(bytes, lengthAt, 0x7FFFFFFF);
   LevelReader level;
-  ASSERT_EQ(level.LoadFromMemory(bytes, "a.trc", false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(bytes, "a.trc", false).Ok());
   EXPECT_TRUE(level.Truncated);
   EXPECT_EQ(int(level.ObjectTextures.size()), 6);  // everything before the sound was read
 }
@@ -263,7 +280,7 @@ TEST(LevelReaderDamage, HugeRoomCountEndsWithTheData) {
     else
       PatchU16(bytes, layout.roomCount, 0xFFFF);
     LevelReader level;
-    ASSERT_EQ(level.LoadFromMemory(bytes, NameOf(g), false), LevelReader::LoadOk);
+    ASSERT_TRUE(level.LoadFromMemory(bytes, NameOf(g), false).Ok());
     EXPECT_TRUE(level.Truncated);
     EXPECT_EQ(level.RoomCount, 0xFFFF);
   }

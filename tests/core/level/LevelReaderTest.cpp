@@ -1,10 +1,11 @@
 #include "LevelWriter.h"
 #include "RecordingProgress.h"
-#include "level/EDecompressionError.h"
 #include "level/LevelReader.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
+
+using namespace mosaicor;
 
 namespace {
 
@@ -33,7 +34,7 @@ TEST_P(EveryGeneration, FullLoadKeepsEverySectionTheExtractionNeeds) {
   d.zlibContainer = GetParam().container;
   const int gv = int(d.generation);
   LevelReader level;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "/levels/" + LevelFileName(d), false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), "/levels/" + LevelFileName(d), false).Ok());
   EXPECT_FALSE(level.Truncated);
   EXPECT_TRUE(level.LevelLoaded);
   EXPECT_EQ(int(level.GameVersion), gv);
@@ -64,7 +65,7 @@ TEST_P(EveryGeneration, TexturesOnlyStopsAfterThePagesExceptForTr1) {
   RecordingProgress progress;
   LevelReader level;
   level.ProgressGauge = &progress;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), LevelFileName(d), true).Ok());
   EXPECT_FALSE(level.Truncated);
   EXPECT_EQ(level.TextileCount, 2);
   EXPECT_EQ(gv >= 6   ? level.Textiles32
@@ -113,7 +114,7 @@ TEST(LevelReader, NameTestsSearchTheWholePathInTwoLetterCasesOnly) {
     // A TR4 level read as TR5 stops before its level-data chunk, so textures-only reads it either way.
     const QByteArray bytes = WriteLevel(MakeSampleLevel(c.written, 1));
     LevelReader level;
-    ASSERT_EQ(level.LoadFromMemory(bytes, c.name, true), LevelReader::LoadOk) << c.name;
+    ASSERT_TRUE(level.LoadFromMemory(bytes, c.name, true).Ok()) << c.name;
     EXPECT_EQ(int(level.GameVersion), c.gameVersion) << c.name;
   }
 }
@@ -143,7 +144,7 @@ TEST(LevelReader, TheContentDecidesWhereTheNamePicksTheWrongLayout) {
     const QByteArray bytes = WriteLevel(d);
     LevelReader level;
     SCOPED_TRACE(c.name);
-    ASSERT_EQ(level.LoadFromMemory(bytes, c.name, false), LevelReader::LoadOk);
+    ASSERT_TRUE(level.LoadFromMemory(bytes, c.name, false).Ok());
     EXPECT_FALSE(level.Truncated);
     EXPECT_EQ(int(level.GameVersion), c.gameVersion);
     EXPECT_EQ(level.LayoutFromContent, c.fromContent);
@@ -162,7 +163,7 @@ TEST(LevelReader, TheContentDecidesWhereTheNamePicksTheWrongLayout) {
     EXPECT_TRUE(level.TablesComplete);
     // Textures only: the same generation and pages.
     LevelReader pagesOnly;
-    ASSERT_EQ(pagesOnly.LoadFromMemory(bytes, c.name, true), LevelReader::LoadOk);
+    ASSERT_TRUE(pagesOnly.LoadFromMemory(bytes, c.name, true).Ok());
     EXPECT_FALSE(pagesOnly.Truncated);
     EXPECT_EQ(pagesOnly.TextileCount, 2);
     if (c.written == G::TR5) {
@@ -181,7 +182,7 @@ TEST(LevelReader, ATr1DemoLevelOnDiskIsReadToItsEnd) {
   const QString path = dir.filePath("LEVEL2.PHD");
   ASSERT_TRUE(WriteLevelFile(path, d));
   LevelReader level;
-  ASSERT_EQ(level.LoadFromFile(path, false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromFile(path, false).Ok());
   EXPECT_FALSE(level.Truncated);
   EXPECT_EQ(int(level.GameVersion), 1);
   EXPECT_TRUE(level.PaletteAfterSprites);
@@ -195,12 +196,12 @@ TEST(LevelReader, EncryptedTr4IsRefusedAsSuch) {
   bytes[3] = 'c';
   for (const char* name : {"a.tr4", "a.trc", "a.phd"}) {
     LevelReader level;
-    EXPECT_EQ(level.LoadFromMemory(bytes, name, false), LevelReader::LoadEncrypted) << name;
+    EXPECT_EQ(level.LoadFromMemory(bytes, name, false).FailureKind(), LevelFailure::Encrypted) << name;
     EXPECT_EQ(level.FileVersion, 0u);
     EXPECT_FALSE(level.LevelLoaded);
   }
   LevelReader level;
-  EXPECT_EQ(level.LoadFromMemory("TR4", "a.tr4", false), LevelReader::LoadUnknownVersion);
+  EXPECT_EQ(level.LoadFromMemory("TR4", "a.tr4", false).FailureKind(), LevelFailure::UnknownVersion);
 }
 
 // A file that is damaged in either layout keeps the failure of the layout its name picks, with
@@ -210,7 +211,7 @@ TEST(LevelReader, AFailureNamesTheSectionAndItsOffset) {
   QByteArray tr2 = WriteLevel(MakeSampleLevel(G::TR2, 1), &layout);
   PatchU32(tr2, layout.objectTextureCount, 0xFFFFFF);
   LevelReader level;
-  ASSERT_EQ(level.LoadFromMemory(tr2, "a.tr2", false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(tr2, "a.tr2", false).Ok());
   EXPECT_TRUE(level.Truncated);
   EXPECT_STREQ(level.Place.Section, "object textures");
   EXPECT_EQ(level.Place.Offset, layout.objectTextureCount);
@@ -219,7 +220,7 @@ TEST(LevelReader, AFailureNamesTheSectionAndItsOffset) {
   for (G g : {G::TR1, G::TR1Gold}) {
     QByteArray tr1 = WriteLevel(MakeSampleLevel(g, 1), &layout);
     PatchU32(tr1, layout.animatedTextureCount, 0xFFFFFF);
-    ASSERT_EQ(level.LoadFromMemory(tr1, g == G::TR1 ? "a.phd" : "a.tub", false), LevelReader::LoadOk);
+    ASSERT_TRUE(level.LoadFromMemory(tr1, g == G::TR1 ? "a.phd" : "a.tub", false).Ok());
     EXPECT_TRUE(level.Truncated);
     EXPECT_EQ(int(level.GameVersion), int(g));
     EXPECT_FALSE(level.LayoutFromContent);
@@ -231,25 +232,20 @@ TEST(LevelReader, AFailureNamesTheSectionAndItsOffset) {
   QByteArray cut16 = tr4;
   cut16[layout.chunkMisc - 1] = char(cut16[layout.chunkMisc - 1] ^ 1);  // the 16-bit chunk's check value
   for (const char* name : {"a.tr4", "a.trc"}) {
-    try {
-      level.LoadFromMemory(cut16, name, true);
-      ADD_FAILURE() << name << ": no error";
-    } catch (const EDecompressionError& damage) {
-      EXPECT_EQ(damage.Where, "the 16-bit page chunk at offset " + std::to_string(layout.chunk16) + " (0x" +
-                                  QByteArray::number(layout.chunk16, 16).toStdString() + ")")
-          << name;
-    }
+    const LevelOutcome damage = level.LoadFromMemory(cut16, name, true);
+    EXPECT_EQ(damage.FailureKind(), LevelFailure::Damaged) << name;
+    EXPECT_EQ(damage.Text().toStdString(), "damaged compressed data in the 16-bit page chunk at offset " +
+                                               std::to_string(layout.chunk16) + " (0x" +
+                                               QByteArray::number(layout.chunk16, 16).toStdString() + ")")
+        << name;
   }
   LevelDescription packed = MakeSampleLevel(G::TR2, 1);
   packed.zlibContainer = true;
   QByteArray container = WriteLevel(packed);
   container[container.size() - 1] = char(container[container.size() - 1] ^ 1);
-  try {
-    level.LoadFromMemory(container, "a.tr2", false);
-    ADD_FAILURE() << "no error";
-  } catch (const EDecompressionError& damage) {
-    EXPECT_EQ(damage.Where, "the ZLIB container at offset 0 (0x0)");
-  }
+  const LevelOutcome damage = level.LoadFromMemory(container, "a.tr2", false);
+  EXPECT_EQ(damage.FailureKind(), LevelFailure::Damaged);
+  EXPECT_EQ(damage.Text(), "damaged compressed data in the ZLIB container at offset 0 (0x0)");
 }
 
 TEST(LevelReader, Tr3PicturesFileEndsItsWalkAfterThePages) {
@@ -257,7 +253,7 @@ TEST(LevelReader, Tr3PicturesFileEndsItsWalkAfterThePages) {
   d.fileVersion = LevelReader::kTr3PicturesVersion;
   for (bool texturesOnly : {false, true}) {
     LevelReader level;
-    ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "VICT.TR2", texturesOnly), LevelReader::LoadOk);
+    ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), "VICT.TR2", texturesOnly).Ok());
     EXPECT_EQ(int(level.GameVersion), 5);
     EXPECT_EQ(level.FileVersion, 0xFF180034u);
     EXPECT_FALSE(level.Truncated);
@@ -272,7 +268,7 @@ TEST(LevelReader, UnknownAndTooShortFilesAreRefused) {
                                 QByteArray("TR5\0", 4), QByteArray("ZLIB\0\0\0\0\0\0\0\0", 12)};
   for (const QByteArray& bytes : unknown) {
     LevelReader level;
-    EXPECT_EQ(level.LoadFromMemory(bytes, "a.tr4", false), LevelReader::LoadUnknownVersion) << bytes.size();
+    EXPECT_EQ(level.LoadFromMemory(bytes, "a.tr4", false).FailureKind(), LevelFailure::UnknownVersion) << bytes.size();
     EXPECT_EQ(level.FileVersion, 0u);
     EXPECT_EQ(int(level.GameVersion), 0);
     EXPECT_FALSE(level.LevelLoaded);
@@ -285,9 +281,9 @@ TEST(LevelReader, FilesOnDisk) {
   const QString path = dir.filePath(LevelFileName(d));
   ASSERT_TRUE(WriteLevelFile(path, d));
   LevelReader level;
-  EXPECT_EQ(level.LoadFromFile(path, false), LevelReader::LoadOk);
+  EXPECT_TRUE(level.LoadFromFile(path, false).Ok());
   EXPECT_EQ(level.Textiles16, d.pages16);
-  EXPECT_EQ(level.LoadFromFile(dir.filePath("missing.tr2"), false), LevelReader::LoadFileMissing);
+  EXPECT_EQ(level.LoadFromFile(dir.filePath("missing.tr2"), false).FailureKind(), LevelFailure::FileMissing);
   EXPECT_FALSE(level.LevelLoaded);  // the level held before has been released
   EXPECT_TRUE(level.Textiles16.isEmpty());
 }
@@ -296,7 +292,7 @@ TEST(LevelReader, FreeLevelDataReturnsToTheEmptyState) {
   RecordingProgress progress;
   LevelReader level;
   level.ProgressGauge = &progress;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(MakeSampleLevel(G::TR4, 1)), "a.tr4", false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(WriteLevel(MakeSampleLevel(G::TR4, 1)), "a.tr4", false).Ok());
   level.FreeLevelData();
   EXPECT_FALSE(level.LevelLoaded);
   EXPECT_EQ(int(level.GameVersion), 0);
@@ -312,7 +308,7 @@ TEST(LevelReader, FreeLevelDataReturnsToTheEmptyState) {
 std::vector<int> ProgressOf(const QByteArray& bytes, const QString& name, bool texturesOnly, LevelReader& level) {
   RecordingProgress progress;
   level.ProgressGauge = &progress;
-  level.LoadFromMemory(bytes, name, texturesOnly);
+  (void)level.LoadFromMemory(bytes, name, texturesOnly);  // the failures end the progress too
   level.ProgressGauge = nullptr;
   return progress.values;
 }
@@ -345,14 +341,14 @@ TEST(LevelReader, AnimatedListIsKeptAsStored) {
   LevelDescription d = MakeSampleLevel(G::TR2, 1);
   d.animatedRanges = {{10, 11}, {7}};
   LevelReader level;
-  level.LoadFromMemory(WriteLevel(d), "a.tr2", false);
+  ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), "a.tr2", false).Ok());
   EXPECT_EQ(level.AnimatedTextures, (std::vector<std::uint16_t>{2, 1, 10, 11, 0, 7}));
   // A list that disagrees with its own ranges is not checked; a count of 0 gives no list.
   d.animatedWords = std::vector<std::uint16_t>{5, 3};
-  level.LoadFromMemory(WriteLevel(d), "a.tr2", false);
+  ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), "a.tr2", false).Ok());
   EXPECT_EQ(level.AnimatedTextures, (std::vector<std::uint16_t>{5, 3}));
   d.animatedWords = std::vector<std::uint16_t>{};
-  level.LoadFromMemory(WriteLevel(d), "a.tr2", false);
+  ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), "a.tr2", false).Ok());
   EXPECT_TRUE(level.AnimatedTextures.empty());
   EXPECT_EQ(int(level.AnimatedTextures.size()), 0);
   EXPECT_FALSE(level.Truncated);
@@ -364,7 +360,7 @@ TEST(LevelReader, Tr5RoomsAreFoundByTheirDeclaredLength) {
   d.rooms[0].tr5PartsLength = 10;
   d.rooms[1].tr5DataLength = 0;
   LevelReader level;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.trc", false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), "a.trc", false).Ok());
   EXPECT_FALSE(level.Truncated);
   EXPECT_EQ(level.ObjectTextures, d.objectTextures);
   EXPECT_EQ(level.SoundData, d.soundData);
@@ -373,7 +369,7 @@ TEST(LevelReader, Tr5RoomsAreFoundByTheirDeclaredLength) {
 TEST(LevelReader, TextileCountOfCompressedLevelsComesFromThe16BitChunk) {
   LevelDescription d = MakeSampleLevel(G::TR4, 12);
   LevelReader level;
-  ASSERT_EQ(level.LoadFromMemory(WriteLevel(d), "a.tr4", true), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromMemory(WriteLevel(d), "a.tr4", true).Ok());
   EXPECT_EQ(level.Textiles16.size(), 1572864);
   EXPECT_EQ(level.TextileCount, 12);
   EXPECT_EQ(level.Textiles32.size(), 12 * 262144);

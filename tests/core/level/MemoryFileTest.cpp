@@ -1,5 +1,4 @@
 #include "LevelWriter.h"
-#include "level/EDecompressionError.h"
 #include "level/InflateChunk.h"
 #include "level/MemoryFile.h"
 
@@ -8,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+using namespace mosaicor;
 
 namespace {
 
@@ -41,11 +42,13 @@ TEST(MemoryFile, TakeRangeHandsOverTheBytesAndCloses) {
 TEST(MemoryFile, OpenTellsMissingFilesFromUnreadableOnes) {
   QTemporaryDir dir;
   MemoryFile file;
-  EXPECT_FALSE(file.Open(dir.filePath("nothing.tr4")));
-  EXPECT_FALSE(file.Open(QString()));
-  EXPECT_THROW(file.Open(dir.path()), EFileReadError);
+  EXPECT_EQ(file.Open(dir.filePath("nothing.tr4")).FailureKind(), LevelFailure::FileMissing);
+  EXPECT_EQ(file.Open(QString()).FailureKind(), LevelFailure::FileMissing);
+  const LevelOutcome folder = file.Open(dir.path());
+  EXPECT_EQ(folder.FailureKind(), LevelFailure::Unreadable);
+  EXPECT_EQ(folder.Text(), "is a folder, not a file");
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("a.bin"), "hello"));
-  ASSERT_TRUE(file.Open(dir.filePath("a.bin")));
+  ASSERT_TRUE(file.Open(dir.filePath("a.bin")).Ok());
   EXPECT_EQ(file.Size(), 5);
   EXPECT_EQ(file.Position(), 0);
 }
@@ -57,21 +60,18 @@ TEST(MemoryFile, OnlyPlainFilesOfAtMostTheLevelSizeAreRead) {
   const QString big = dir.filePath("big.tr4");
   ASSERT_TRUE(WriteBytesToFile(big, "TR4"));
   ASSERT_TRUE(QFile::resize(big, kMaxLevelFileBytes + 1));
-  try {
-    file.Open(big);
-    ADD_FAILURE() << "a file larger than any level was read";
-  } catch (const ELevelLimitError& error) {
-    EXPECT_EQ(std::string(error.what()), "the file is too large for a level (257 MiB; levels are read up to 256 MiB)");
-  }
+  const LevelOutcome tooLarge = file.Open(big);
+  EXPECT_EQ(tooLarge.FailureKind(), LevelFailure::BeyondLimits) << "a file larger than any level was read";
+  EXPECT_EQ(tooLarge.Text(), "the file is too large for a level (257 MiB; levels are read up to 256 MiB)");
   EXPECT_EQ(file.Size(), 0);
   ASSERT_TRUE(QFile::resize(big, kMaxLevelFileBytes));
-  ASSERT_TRUE(file.Open(big));
+  ASSERT_TRUE(file.Open(big).Ok());
   EXPECT_EQ(file.Size(), kMaxLevelFileBytes);
   file.Close();
   // Devices and pipes have no end to read up to: refused without opening them.
   if (QFileInfo::exists("/dev/zero")) {
     ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.tr4")));
-    EXPECT_THROW(file.Open(dir.filePath("zero.tr4")), EFileReadError);
+    EXPECT_EQ(file.Open(dir.filePath("zero.tr4")).FailureKind(), LevelFailure::Unreadable);
   }
 }
 
@@ -87,7 +87,7 @@ QByteArray Container(const QByteArray& inner, qint64 compressedLengthDelta = 0) 
 TEST(MemoryFile, UnpacksTheZlibContainer) {
   const QByteArray inner = QByteArray(1000, 'q') + "tail";
   MemoryFile file;
-  file.Open(Container(inner));
+  ASSERT_TRUE(file.Open(Container(inner)).Ok());
   EXPECT_EQ(file.Size(), inner.size());
   char last[4];
   file.Seek(1000);
@@ -100,12 +100,14 @@ TEST(MemoryFile, UnpacksTheZlibContainer) {
 
 TEST(MemoryFile, ShortOrDamagedContainers) {
   MemoryFile file;
-  file.Open(QByteArray("ZLIB\1\0\0\0\1\0\0\0", 12));  // 12 bytes: not a container, read as is
+  ASSERT_TRUE(file.Open(QByteArray("ZLIB\1\0\0\0\1\0\0\0", 12)).Ok());  // 12 bytes: not a container, read as is
   EXPECT_EQ(file.Size(), 12);
-  EXPECT_THROW(file.Open(Container("level bytes", 1)), EDecompressionError);  // runs past the end
+  EXPECT_EQ(file.Open(Container("level bytes", 1)).FailureKind(), LevelFailure::Damaged);  // runs past the end
   QByteArray damaged = Container(QByteArray(5000, 'z'));
   damaged[damaged.size() - 2] = char(damaged[damaged.size() - 2] ^ 0x40);
-  EXPECT_THROW(file.Open(damaged), EDecompressionError);
+  const LevelOutcome damage = file.Open(damaged);
+  EXPECT_EQ(damage.FailureKind(), LevelFailure::Damaged);
+  EXPECT_EQ(damage.Text(), "damaged compressed data in the ZLIB container at offset 0 (0x0)");
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST(RealLevels, Tr1LevelIsWalkedToItsEnd) {
   const QString path = RealLevel("altroom1-LEVEL1.PHD");
   if (!QFileInfo::exists(path)) GTEST_SKIP() << "no shared test data";
   LevelReader level;
-  ASSERT_EQ(level.LoadFromFile(path, false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromFile(path, false).Ok());
   EXPECT_FALSE(level.Truncated);
   EXPECT_EQ(int(level.GameVersion), 1);
   EXPECT_FALSE(level.LayoutFromContent);
@@ -51,7 +51,7 @@ TEST(RealLevels, Tr5LevelIsWalkedToItsEnd) {
   const QString path = RealLevel("lake.trc");
   if (!QFileInfo::exists(path)) GTEST_SKIP() << "no shared test data";
   LevelReader level;
-  ASSERT_EQ(level.LoadFromFile(path, false), LevelReader::LoadOk);
+  ASSERT_TRUE(level.LoadFromFile(path, false).Ok());
   EXPECT_FALSE(level.Truncated);
   EXPECT_EQ(int(level.GameVersion), 7);
   EXPECT_FALSE(level.LayoutFromContent);
@@ -75,8 +75,8 @@ TEST(RealLevels, MisnamedLevelsAreReadByTheirContent) {
     if (!file.open(QIODevice::ReadOnly)) GTEST_SKIP() << "no shared test data";
     const QByteArray bytes = file.readAll();
     LevelReader named, misnamed;
-    ASSERT_EQ(named.LoadFromMemory(bytes, RealLevel(c.file), false), LevelReader::LoadOk);
-    ASSERT_EQ(misnamed.LoadFromMemory(bytes, c.misnamed, false), LevelReader::LoadOk) << c.misnamed;
+    ASSERT_TRUE(named.LoadFromMemory(bytes, RealLevel(c.file), false).Ok());
+    ASSERT_TRUE(misnamed.LoadFromMemory(bytes, c.misnamed, false).Ok()) << c.misnamed;
     EXPECT_FALSE(misnamed.Truncated) << c.misnamed;
     EXPECT_TRUE(misnamed.LayoutFromContent) << c.misnamed;
     EXPECT_EQ(int(misnamed.GameVersion), c.gameVersion) << c.misnamed;

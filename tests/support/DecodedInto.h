@@ -1,0 +1,14 @@
+#pragma once
+// A decoder's result in the shape most decoder tests look at: the picture on success, the reason
+// otherwise (the picture is then left as it was).
+
+#include "imagedecoding/PictureDecoder.h"
+
+inline bool DecodedInto(mosaicor::Result<DecodedPicture> result, DecodedPicture& picture, QString& error) {
+  if (!result) {
+    error = result.Text();
+    return false;
+  }
+  picture = std::move(result).Value();
+  return true;
+}
