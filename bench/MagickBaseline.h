@@ -11,6 +11,8 @@
 #include <cstring>
 #include <string>
 
+namespace mosaicor {
+
 inline void MagickDecode(benchmark::State& state, const QByteArray& bytes, const char* format) {
   static const bool ready = [] {
     MagickCoreGenesis(nullptr, MagickFalse);
@@ -41,3 +43,5 @@ inline void MagickDecode(benchmark::State& state, const QByteArray&, const char*
   state.SkipWithError("ImageMagick (MagickCore) was not found when the benchmarks were configured");
 }
 #endif
+
+}  // namespace mosaicor

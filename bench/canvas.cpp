@@ -14,7 +14,7 @@
 #include "canvas/LayerCompositor.h"
 #include "graphics/RectDrawing.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -158,3 +158,5 @@ void CanvasMemory(benchmark::State& state) {
 BENCHMARK(CanvasMemory)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+}  // namespace mosaicor

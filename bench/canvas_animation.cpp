@@ -12,7 +12,7 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -124,3 +124,5 @@ void CopyOfTextureSet(benchmark::State& state) {
 BENCHMARK(CopyOfTextureSet)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+}  // namespace mosaicor

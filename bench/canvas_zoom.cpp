@@ -11,7 +11,7 @@
 #include "canvas/CanvasZoom.h"
 #include "canvas/ImageStack.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -69,3 +69,5 @@ void ScaledDraw(benchmark::State& state) {
 BENCHMARK(ScaledDraw)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+}  // namespace mosaicor

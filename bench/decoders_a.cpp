@@ -24,6 +24,8 @@
 #include <cstring>
 #include <vector>
 
+namespace mosaicor {
+
 namespace {
 
 constexpr int kSide = 2048;
@@ -85,11 +87,11 @@ const Files& TheFiles() {
   return files;
 }
 
-template <mosaicor::Result<DecodedPicture> (*Read)(ByteSource&)>
+template <Result<DecodedPicture> (*Read)(ByteSource&)>
 void Ours(benchmark::State& state, const QByteArray& bytes) {
   for (auto _ : state) {
     ByteSource source(bytes);
-    const mosaicor::Result<DecodedPicture> picture = Read(source);
+    const Result<DecodedPicture> picture = Read(source);
     if (!picture)
       state.SkipWithError(picture.Text().toUtf8().constData());
     else
@@ -193,3 +195,5 @@ MOSAICOR_BENCH(BM_Pcx8_CopyOfDecodedBytes);
 MOSAICOR_BENCH(BM_Pcx8_ImageMagick);
 MOSAICOR_BENCH(BM_PngRgb_Ours);
 MOSAICOR_BENCH(BM_PngRgb_QtReader);
+
+}  // namespace mosaicor

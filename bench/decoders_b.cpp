@@ -16,6 +16,8 @@
 #include <cstring>
 #include <vector>
 
+namespace mosaicor {
+
 namespace {
 
 constexpr int kSide = 2048;
@@ -68,10 +70,10 @@ const Files& TheFiles() {
   return files;
 }
 
-void Decode(benchmark::State& state, const QByteArray& bytes, mosaicor::Result<DecodedPicture> (*read)(ByteSource&)) {
+void Decode(benchmark::State& state, const QByteArray& bytes, Result<DecodedPicture> (*read)(ByteSource&)) {
   for (auto _ : state) {
     ByteSource source(bytes);
-    const mosaicor::Result<DecodedPicture> picture = read(source);
+    const Result<DecodedPicture> picture = read(source);
     if (!picture)
       state.SkipWithError(qPrintable(picture.Text()));
     else
@@ -119,3 +121,5 @@ BENCHMARK(BM_PspRleOurs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BaselineFourCopiesOfTheDecodedBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PspLz77Ours)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BaselineZlibInflateOfTheChannels)->Unit(benchmark::kMillisecond);
+
+}  // namespace mosaicor

@@ -18,6 +18,8 @@
 #include <atomic>
 #include <cstring>
 
+namespace mosaicor {
+
 // ---- Heap accounting: the C allocator, wrapped, so Qt's, zlib's and our own buffers all count.
 extern "C" {
 void* __libc_malloc(size_t);
@@ -214,3 +216,5 @@ BENCHMARK_CAPTURE(PeakMemory, Tr4Full, LevelGeneration::TR4, false)->Iterations(
 BENCHMARK_CAPTURE(PeakMemory, Tr5Full, LevelGeneration::TR5, false)->Iterations(1);
 BENCHMARK_CAPTURE(PeakMemory, Tr2TexturesOnly, LevelGeneration::TR2, true)->Iterations(1);
 BENCHMARK_CAPTURE(PeakMemory, Tr1Full, LevelGeneration::TR1, false)->Iterations(1);
+
+}  // namespace mosaicor

@@ -19,7 +19,7 @@
 #include <cstdio>
 #include <vector>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -187,3 +187,5 @@ void BM_SaveEncodeOnlyInMemory(benchmark::State& state) {
 }
 }  // namespace
 BENCHMARK(BM_SaveEncodeOnlyInMemory)->Unit(benchmark::kMillisecond);
+
+}  // namespace mosaicor

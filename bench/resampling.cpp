@@ -12,6 +12,8 @@
 #include "TestPictures.h"
 #include "resampling/TileResampler.h"
 
+namespace mosaicor {
+
 namespace {
 
 // args: source width, source height, target width, target height.
@@ -41,3 +43,5 @@ void BM_QtSmoothScaled(benchmark::State& state) {
 BENCHMARK(BM_QtSmoothScaled)->Apply(Sizes);
 
 }  // namespace
+
+}  // namespace mosaicor

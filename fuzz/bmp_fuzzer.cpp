@@ -5,9 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace mosaicor;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteSource source(data, qsizetype(size));
-  const mosaicor::Result<DecodedPicture> decoded = ReadBmp(source);
+  const Result<DecodedPicture> decoded = ReadBmp(source);
   if (decoded) {
     const DecodedPicture& picture = decoded.Value();
     const QImage working = ConvertTo32Bits(picture.image, picture.format);

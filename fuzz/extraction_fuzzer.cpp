@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <new>
 
+using namespace mosaicor;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
   static const char* const names[] = {"level.phd", "level.tub", "level.tr2", "level.trg", "level.tr4", "level.trc"};

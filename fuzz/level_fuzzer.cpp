@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace mosaicor;
+
 namespace {
 
 // What every load, finished or not, must leave: tables and counts that agree, and page sets

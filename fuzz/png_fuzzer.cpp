@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace mosaicor;
+
 // Qt's PNG handler warns about every damaged file on stderr; the fuzzer's output is for findings.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
@@ -13,7 +15,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteSource source(data, qsizetype(size));
-  const mosaicor::Result<DecodedPicture> decoded = ReadPng(source);
+  const Result<DecodedPicture> decoded = ReadPng(source);
   if (decoded) {
     const DecodedPicture& picture = decoded.Value();
     const QImage working = ConvertTo32Bits(picture.image, picture.format);

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace mosaicor;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteSource source(data, qsizetype(size));
   TTargaGraphic tga;

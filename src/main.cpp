@@ -12,24 +12,26 @@
 #include "mainwindow/SafeApplication.h"
 #include "platform/TonePlayer.h"
 
+using namespace mosaicor;
+
 int main(int argc, char** argv) {
-  mosaicor::SafeApplication app(argc, argv);
+  SafeApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Mosaicor"));
   QCoreApplication::setApplicationVersion(QStringLiteral(MOSAICOR_VERSION));
 
-  const mosaicor::StartupFiles files = mosaicor::ParseCommandLine(QCoreApplication::arguments());
-  mosaicor::InitResources();
-  app.setWindowIcon(mosaicor::LoadWindowIcon());
+  const StartupFiles files = ParseCommandLine(QCoreApplication::arguments());
+  InitResources();
+  app.setWindowIcon(LoadWindowIcon());
 
   TonePlayer tones;
-  mosaicor::MainWindow window(tones);
-  mosaicor::CreditsWindow credits;
-  mosaicor::HelpWindow help;
-  mosaicor::AboutWindow about(&window, help, credits);  // after the window, so it goes first
+  MainWindow window(tones);
+  CreditsWindow credits;
+  HelpWindow help;
+  AboutWindow about(&window, help, credits);  // after the window, so it goes first
   window.SetAboutWindow(&about);
   window.SetHelpWindow(&help);
   window.show();
 
-  mosaicor::OpenStartupFiles(window.Bench(), files);
+  OpenStartupFiles(window.Bench(), files);
   return app.exec();
 }

@@ -7,6 +7,8 @@
 
 #include "PictureWriters.h"
 
+namespace mosaicor {
+
 inline bool OpenSeedFolder(int argc, char** argv, QDir& dir) {
   if (argc < 2 || !QDir().mkpath(QString::fromLocal8Bit(argv[1]))) {
     std::fprintf(stderr, "usage: %s <corpus folder>\n", argc ? argv[0] : "seeds");
@@ -19,3 +21,5 @@ inline bool OpenSeedFolder(int argc, char** argv, QDir& dir) {
 inline bool WriteSeed(const QDir& dir, const QString& name, const QByteArray& bytes) {
   return WriteBytesToFile(dir.filePath(name), bytes);
 }
+
+}  // namespace mosaicor

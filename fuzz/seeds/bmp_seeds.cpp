@@ -1,6 +1,8 @@
 // Seed corpus of the BMP fuzzer: every depth, RLE4 and RLE8, bit fields, top-down, header sizes.
 #include "SeedFolder.h"
 
+using namespace mosaicor;
+
 int main(int argc, char** argv) {
   QDir dir;
   if (!OpenSeedFolder(argc, argv, dir)) return 2;

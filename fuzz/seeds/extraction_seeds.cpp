@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+using namespace mosaicor;
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: extraction_seeds <folder>\n");

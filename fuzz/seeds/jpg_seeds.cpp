@@ -4,13 +4,15 @@
 
 #include "imagefiles/JpegWriter.h"
 
+using namespace mosaicor;
+
 int main(int argc, char** argv) {
   QDir dir;
   if (!OpenSeedFolder(argc, argv, dir)) return 2;
   bool ok = true;
   // A picture our writer refuses fails the tool.
   const auto jpeg = [&ok](const QImage& picture) {
-    const mosaicor::Result<QByteArray> encoded = EncodeJpeg(picture);
+    const Result<QByteArray> encoded = EncodeJpeg(picture);
     ok &= encoded.Ok();
     return encoded.Ok() ? encoded.Value() : QByteArray();
   };

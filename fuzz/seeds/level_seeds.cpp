@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+using namespace mosaicor;
+
 namespace {
 
 enum Name : char { Phd = 0, Tub = 1, Tr2 = 2, Trg = 3, Tr4 = 4, Trc = 5 };

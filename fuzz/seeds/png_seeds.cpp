@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+using namespace mosaicor;
+
 int main(int argc, char** argv) {
   QDir dir;
   if (!OpenSeedFolder(argc, argv, dir)) return 2;

@@ -3,6 +3,8 @@
 #include "SeedFolder.h"
 #include "TestPictures.h"
 
+using namespace mosaicor;
+
 int main(int argc, char** argv) {
   QDir dir;
   if (!OpenSeedFolder(argc, argv, dir)) return 2;

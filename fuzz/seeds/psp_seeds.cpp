@@ -4,6 +4,8 @@
 #include "SeedFolder.h"
 #include "TestPictures.h"
 
+using namespace mosaicor;
+
 namespace {
 
 PspLayerSpec Layer(const QImage& picture, int bitDepth, PspBox imageRect, PspBox savedRect, bool mask) {

@@ -4,8 +4,10 @@
 #include "mainwindow/SafeApplication.h"
 #include <gtest/gtest.h>
 
+using namespace mosaicor;
+
 int main(int argc, char** argv) {
-  mosaicor::SafeApplication app(argc, argv);
+  SafeApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

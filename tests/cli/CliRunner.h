@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QStringList>
 
+namespace mosaicor {
+
 struct CliResult {
   int exitCode = -1;
   QString out;
@@ -20,3 +22,5 @@ inline CliResult RunCli(const QStringList& args) {
   result.err = QString::fromLocal8Bit(process.readAllStandardError());
   return result;
 }
+
+}  // namespace mosaicor

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mosaicor {
+
 namespace {
 
 TEST(CommandLine, HelpAndVersionSucceed) {
@@ -42,3 +44,5 @@ TEST(CommandLine, WrongCommandLinesExitWithTwo) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

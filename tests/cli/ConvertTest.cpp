@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+namespace mosaicor {
+
 namespace {
 
 QByteArray ReadAll(const QString& path) {
@@ -88,3 +90,5 @@ TEST_F(Convert, InfoDescribesAPicture) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

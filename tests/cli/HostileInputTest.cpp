@@ -18,6 +18,8 @@
 #include <sys/stat.h>
 #endif
 
+namespace mosaicor {
+
 namespace {
 
 const QString kSentence = QStringLiteral("This file has a non supported compression scheme.");
@@ -172,3 +174,5 @@ TEST_F(HostileInput, AFullDiskIsNamedAsSuch) {
 #endif
 
 }  // namespace
+
+}  // namespace mosaicor

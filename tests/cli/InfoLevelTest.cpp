@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+namespace mosaicor {
+
 namespace {
 
 using G = LevelGeneration;
@@ -131,3 +133,5 @@ TEST(InfoLevel, AFailureDoesNotStopTheOtherInputs) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -20,6 +20,8 @@
 #include <sys/resource.h>
 #endif
 
+namespace mosaicor {
+
 namespace {
 
 #if defined(Q_OS_UNIX) && !defined(__SANITIZE_ADDRESS__)
@@ -125,7 +127,7 @@ TEST_F(MemoryBounds, LargePicturesConvertWithinTheirBudget) {
   // A PNG beyond Qt's own 128 MB limit, within ours.
   QImage picture(6000, 6000, QImage::Format_RGB32);
   picture.fill(qRgb(10, 20, 30));
-  const mosaicor::Result<QByteArray> png = EncodePng(picture);
+  const Result<QByteArray> png = EncodePng(picture);
   ASSERT_TRUE(png.Ok()) << png.Text().toStdString();
   ASSERT_TRUE(WriteBytesToFile(Path("big.png"), png.Value()));
   result = RunCliWithin(kGiB, {"convert", Path("big.png"), "-o", Path("png.bmp")});
@@ -171,3 +173,5 @@ TEST(MemoryBounds, NeedsAnAddressSpaceLimit) {
 #endif
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+namespace mosaicor {
+
 namespace {
 
 using G = LevelGeneration;
@@ -136,3 +138,5 @@ TEST(LevelCommands, InputsOfTheSameNameNeverOverwriteEachOther) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+namespace mosaicor {
+
 namespace {
 
 QByteArray Pcx24(const QImage& f) {
@@ -46,3 +48,5 @@ TEST(PngOutput, ConvertWritesPngByExtensionAndByFormat) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -14,7 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -268,3 +268,5 @@ TEST(RealFiles, SplitAndMiscPagesMatchTheLevelPixelForPixel) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -65,3 +65,5 @@ TEST_F(Resize, UnreadableInputFailsWithOneLine) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

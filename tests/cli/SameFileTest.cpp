@@ -15,6 +15,8 @@
 
 #include <unistd.h>
 
+namespace mosaicor {
+
 namespace {
 
 QByteArray ReadAll(const QString& path) {
@@ -109,3 +111,5 @@ TEST_F(SameFile, AnOutputBesideTheInputIsWritten) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

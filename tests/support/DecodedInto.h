@@ -4,7 +4,9 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-inline bool DecodedInto(mosaicor::Result<DecodedPicture> result, DecodedPicture& picture, QString& error) {
+namespace mosaicor {
+
+inline bool DecodedInto(Result<DecodedPicture> result, DecodedPicture& picture, QString& error) {
   if (!result) {
     error = result.Text();
     return false;
@@ -12,3 +14,5 @@ inline bool DecodedInto(mosaicor::Result<DecodedPicture> result, DecodedPicture&
   picture = std::move(result).Value();
   return true;
 }
+
+}  // namespace mosaicor

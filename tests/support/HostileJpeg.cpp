@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace mosaicor {
+
 QByteArray ProgressiveJpegClaiming(int width, int height, bool subsampled, int atLeast) {
   QImage picture(16, 16, QImage::Format_RGB32);
   picture.fill(qRgb(200, 10, 10));
@@ -33,3 +35,5 @@ QByteArray ProgressiveJpegClaiming(int width, int height, bool subsampled, int a
   bytes.insert(2, comments);
   return bytes;
 }
+
+}  // namespace mosaicor

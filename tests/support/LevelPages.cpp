@@ -2,6 +2,8 @@
 
 #include "LevelWriter.h"
 
+namespace mosaicor {
+
 namespace {
 
 // The colour of pixel (x, y) of page `page`: each tile its own hue, a gradient across the tile
@@ -113,3 +115,5 @@ LevelDescription MakeSampleLevel(LevelGeneration generation, int pages) {
   if (int(generation) >= 6) d.soundData = QByteArray(500, '\x33');
   return d;
 }
+
+}  // namespace mosaicor

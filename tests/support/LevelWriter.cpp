@@ -8,6 +8,8 @@
 
 #include <stdexcept>
 
+namespace mosaicor {
+
 namespace {
 
 // Little-endian bytes, appended.
@@ -293,3 +295,5 @@ void PatchU32(QByteArray& bytes, qint64 offset, std::uint32_t value) {
 void PatchU16(QByteArray& bytes, qint64 offset, std::uint16_t value) {
   qToLittleEndian<quint16>(value, bytes.data() + offset);
 }
+
+}  // namespace mosaicor

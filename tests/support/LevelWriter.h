@@ -20,6 +20,8 @@
 #include <optional>
 #include <vector>
 
+namespace mosaicor {
+
 // The values are the reader's GameVersion codes.
 enum class LevelGeneration { TR1 = 1, TR1Gold = 2, TR2 = 3, TR2Trg = 4, TR3 = 5, TR4 = 6, TR5 = 7 };
 
@@ -110,3 +112,5 @@ LevelDescription MakeSampleLevel(LevelGeneration generation, int pages);
 QByteArray Deflate(const QByteArray& bytes, int level = 6);
 void PatchU32(QByteArray& bytes, qint64 offset, std::uint32_t value);
 void PatchU16(QByteArray& bytes, qint64 offset, std::uint16_t value);
+
+}  // namespace mosaicor

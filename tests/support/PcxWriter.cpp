@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace mosaicor {
+
 namespace {
 
 void Put16(QByteArray& out, int at, unsigned v) {
@@ -100,3 +102,5 @@ QList<QByteArray> PcxRowsOf(const QImage& picture, int bitsPerPixel, int planes,
   }
   return rows;
 }
+
+}  // namespace mosaicor

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QList>
 
+namespace mosaicor {
+
 struct PcxSpec {
   int version = 5;
   int encoding = 1;  // 1 run-length, 0 stored
@@ -29,3 +31,5 @@ QByteArray WritePcx(const PcxSpec& spec);
 QList<QByteArray> PcxRowsOf(const QImage& picture, int bitsPerPixel, int planes, int lineBytes);
 // The least even number of bytes that holds a plane row.
 int PcxLineBytes(int width, int bitsPerPixel);
+
+}  // namespace mosaicor

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 void Put16(QByteArray& out, unsigned v) {
@@ -238,3 +240,4 @@ QByteArray WriteBmp(const BmpSpec& spec) {
   return out;
 }
 
+}  // namespace mosaicor

@@ -10,6 +10,8 @@
 #include <QString>
 #include <cstdint>
 
+namespace mosaicor {
+
 struct TgaSpec {
   int imageType = 2;    // 1, 2, 3 uncompressed; 9, 10, 11 run-length encoded; anything else
   int pixelDepth = 24;  // 8, 15, 16, 24, 32 (or anything, for damaged files)
@@ -50,3 +52,4 @@ struct BmpSpec {
 };
 QByteArray WriteBmp(const BmpSpec& spec);
 
+}  // namespace mosaicor

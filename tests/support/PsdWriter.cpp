@@ -1,5 +1,7 @@
 #include "PsdWriter.h"
 
+namespace mosaicor {
+
 namespace {
 
 void Put16(QByteArray& out, unsigned v) {
@@ -123,3 +125,5 @@ QByteArray WritePsd(const PsdSpec& spec) {
     }
   return out + counts + data;
 }
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 #include <QList>
 #include <cstdint>
 
+namespace mosaicor {
+
 struct PsdSpec {
   int version = 1;
   int mode = 3;   // 0 bitmap, 1 grey, 2 indexed, 3 RGB, 4 CMYK, 8 duotone, 9 Lab, ...
@@ -32,3 +34,5 @@ QByteArray PsdResource(int id, const QByteArray& data);
 // The planes of a picture: red, green, blue (and alpha when `withAlpha`), 8-bit values scaled to
 // `depth` (8 or 16) bits.
 QList<QList<uint16_t>> PsdRgbPlanes(const QImage& picture, bool withAlpha, int depth);
+
+}  // namespace mosaicor

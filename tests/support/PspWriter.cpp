@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+namespace mosaicor {
+
 namespace {
 
 void Put8(QByteArray& out, unsigned v) { out.append(char(v & 0xFF)); }
@@ -216,3 +218,5 @@ QByteArray WritePsp(const PspSpec& spec) {
   out += Block(spec, 3, QByteArray(), layers);
   return out + spec.trailer;
 }
+
+}  // namespace mosaicor

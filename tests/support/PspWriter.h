@@ -10,6 +10,8 @@
 #include <QList>
 #include <cstdint>
 
+namespace mosaicor {
+
 struct PspBox {
   int left = 0, top = 0, right = 0, bottom = 0;
 };
@@ -54,3 +56,5 @@ QByteArray PspCompress(const QByteArray& bytes, int compression);
 QByteArray PspPlaneOf(const QImage& picture, int which);
 // Index rows of `bits` (1, 4, 8) bits from one index a pixel, padded to four bytes for 1 and 4.
 QByteArray PspIndexRows(const QByteArray& indices, int width, int height, int bits);
+
+}  // namespace mosaicor

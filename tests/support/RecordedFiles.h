@@ -6,13 +6,15 @@
 
 #include <QString>
 
+namespace mosaicor {
+
 struct RecordedFailures {
   QString last;
   QString lastReason;
   int count = 0;
 
   // Notes a failure; says whether the operation succeeded.
-  bool Record(const mosaicor::PictureOutcome& outcome) {
+  bool Record(const PictureOutcome& outcome) {
     if (outcome) return true;
     last = outcome.Text();
     lastReason = outcome.Reason();
@@ -44,5 +46,7 @@ class RecordingFileModule {
 
  private:
   RecordedFailures& failures_;
-  mosaicor::ImageFileModule files_;
+  ImageFileModule files_;
 };
+
+}  // namespace mosaicor

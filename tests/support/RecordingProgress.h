@@ -5,8 +5,12 @@
 
 #include <vector>
 
+namespace mosaicor {
+
 class RecordingProgress : public ProgressIndicator {
  public:
   void SetProgress(int percent) override { values.push_back(percent); }
   std::vector<int> values;
 };
+
+}  // namespace mosaicor

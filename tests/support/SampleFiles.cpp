@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace mosaicor {
+
 bool DecodeSampleFile(const QString& path, DecodedPicture& picture, QString& error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
@@ -61,3 +63,5 @@ int LargestChannelDifference(const QImage& ours, const QImage& reference) {
     }
   return worst;
 }
+
+}  // namespace mosaicor

@@ -9,6 +9,8 @@
 #include <QPair>
 #include <QString>
 
+namespace mosaicor {
+
 // Decodes the file with the decoder registered for its extension (".tiff" samples go to the .TIF
 // decoder). False with a reason when the file cannot be opened, has no decoder or does not read.
 bool DecodeSampleFile(const QString& path, DecodedPicture& picture, QString& error);
@@ -23,3 +25,5 @@ QList<QPair<QString, QString>> ReadReferenceList(const QString& root);
 // The largest difference of a colour channel between two pictures of one size, over the pixels
 // the reference does not make fully transparent (their colour means nothing).
 int LargestChannelDifference(const QImage& ours, const QImage& reference);
+
+}  // namespace mosaicor

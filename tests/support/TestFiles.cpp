@@ -2,9 +2,13 @@
 
 #include <QSaveFile>
 
+namespace mosaicor {
+
 bool WriteBytesToFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   if (file.write(bytes) != bytes.size()) return false;
   return file.commit();
 }
+
+}  // namespace mosaicor

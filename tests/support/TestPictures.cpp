@@ -1,5 +1,7 @@
 #include "TestPictures.h"
 
+namespace mosaicor {
+
 QImage MakeFPicture(int width, int height) {
   QImage image(width, height, QImage::Format_ARGB32);
   image.fill(qRgba(10, 20, 30, 255));
@@ -21,3 +23,5 @@ QImage MakeCoordinatePicture(int width, int height) {
     for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgba(x & 255, y & 255, (x ^ y) & 255, 255));
   return image;
 }
+
+}  // namespace mosaicor

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace mosaicor {
+
 namespace {
 
 struct Entry {
@@ -162,3 +164,5 @@ QByteArray WriteTiff(const TiffSpec& spec) {
   out.Put32(0);  // no further image
   return out.bytes + tail.bytes;
 }
+
+}  // namespace mosaicor

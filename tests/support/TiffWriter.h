@@ -7,6 +7,8 @@
 #include <QList>
 #include <cstdint>
 
+namespace mosaicor {
+
 struct TiffSpec {
   bool bigEndian = false;
   int width = 0, height = 0;
@@ -33,3 +35,5 @@ QByteArray WriteTiff(const TiffSpec& spec);
 
 // PackBits as TIFF uses it (one row at a time).
 QByteArray EncodeTiffPackBits(const QByteArray& bytes);
+
+}  // namespace mosaicor

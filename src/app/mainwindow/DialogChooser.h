@@ -5,10 +5,11 @@
 #include "workbench/Chooser.h"
 
 class QWidget;
-class PictureDialogs;
-class LevelLoadingWindow;
 
 namespace mosaicor {
+
+class PictureDialogs;
+class LevelLoadingWindow;
 
 class DialogChooser final : public Chooser {
  public:

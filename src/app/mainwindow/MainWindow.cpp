@@ -317,7 +317,7 @@ void MainWindow::Reflect() {
     c_.ClipTileImage->setPixmap(
         QPixmap::fromImage(s.ClipTile.copy(0, 0, std::min(64, s.ClipTile.width()), std::min(64, s.ClipTile.height()))));
   if (s.Picking)
-    c_.Source->BasePanel->setCursor(mosaicor::LoadPickerCursor());
+    c_.Source->BasePanel->setCursor(LoadPickerCursor());
   else
     c_.Source->BasePanel->unsetCursor();
   setWindowModified(bench_->History().Modified());

@@ -8,11 +8,11 @@
 
 #include "mainwindow/MainWindowControls.h"
 
+namespace mosaicor {
+
 class PictureDialogs;
 class LevelLoadingWindow;
 class ITonePlayer;
-
-namespace mosaicor {
 
 class ImageFileModule;
 class Chooser;

@@ -1,5 +1,7 @@
 #include "modules/DialogFilters.h"
 
+namespace mosaicor {
+
 QStringList QtNameFilters(const QString& filter) {
   const QStringList parts = filter.split(QLatin1Char('|'));
   QStringList filters;
@@ -9,3 +11,5 @@ QStringList QtNameFilters(const QString& filter) {
   }
   return filters;
 }
+
+}  // namespace mosaicor

@@ -8,7 +8,7 @@
 #include <QProgressBar>
 #include <QScreen>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -121,3 +121,5 @@ void LevelLoadingWindow::SetProgress(int percent) {
   Gauge->setValue(percent);
   Gauge->repaint();
 }
+
+}  // namespace mosaicor

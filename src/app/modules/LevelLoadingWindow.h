@@ -15,6 +15,8 @@
 class QFileDialog;
 class QProgressBar;
 
+namespace mosaicor {
+
 class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private ProgressIndicator {
   Q_OBJECT
 
@@ -23,19 +25,19 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
   LevelLoadingWindow(QWidget* mainWindow, ITonePlayer& tones);
   ~LevelLoadingWindow() override;
 
-  mosaicor::ExtractionOutcome LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
-                                                    PixelFormatCode& sourcePixelFormat, bool maskTransparency);
-  mosaicor::ExtractionOutcome LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
-                                                   PixelFormatCode& sourcePixelFormat, bool maskTransparency);
+  ExtractionOutcome LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                                          bool maskTransparency);
+  ExtractionOutcome LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                                         bool maskTransparency);
   // Run OpenDialog, let the windows under it repaint, and load the chosen file; nothing when the
   // dialog is cancelled (no sound). The caller reads the chosen name back from OpenDialog.
-  std::optional<mosaicor::ExtractionOutcome> LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
-                                                                     bool maskTransparency);
-  std::optional<mosaicor::ExtractionOutcome> LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
-                                                                    bool maskTransparency);
+  std::optional<ExtractionOutcome> LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
+                                                           bool maskTransparency);
+  std::optional<ExtractionOutcome> LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
+                                                          bool maskTransparency);
 
   // The operations behind the File calls, for callers that run their own dialogs.
-  mosaicor::TombRaiderFileModule& Module() { return module_; }
+  TombRaiderFileModule& Module() { return module_; }
 
   QProgressBar* Gauge = nullptr;
   QFileDialog* OpenDialog = nullptr;
@@ -55,10 +57,12 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
 
   QWidget* mainWindow_;
   ITonePlayer& tones_;
-  mosaicor::TombRaiderFileModule module_;
+  TombRaiderFileModule module_;
 };
 
 using TTRL = LevelLoadingWindow;  // the design's name, which the issues use
 
 // The level files' filter as the open dialog shows it: all level files, then one entry a game.
 QString LevelFileFilter();
+
+}  // namespace mosaicor

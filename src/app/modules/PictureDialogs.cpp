@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 const QString PictureDialogs::kOpenTitle = QStringLiteral("   ----- LOADING IMAGE FILE -----");
 const QString PictureDialogs::kOpenFilter = QStringLiteral(
@@ -120,3 +120,5 @@ bool PictureDialogs::SaveImageAs24BitsFile(const QImage& image, int shownWidth, 
                                            const QString& fileName) {
   return Shown(files_.SaveImageAs24BitsFile(image, shownWidth, shownHeight, fileName));
 }
+
+}  // namespace mosaicor

@@ -11,6 +11,8 @@ class QFileDialog;
 class QLabel;
 class QWidget;
 
+namespace mosaicor {
+
 class PictureDialogs : public QObject {
   Q_OBJECT
 
@@ -32,18 +34,20 @@ class PictureDialogs : public QObject {
   bool LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat);
   bool SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight, const QString& fileName);
   // The message box's text for a failure.
-  static QString BoxText(const mosaicor::PictureOutcome& failure);
+  static QString BoxText(const PictureOutcome& failure);
 
-  mosaicor::ImageFileModule& Files() { return files_; }
+  ImageFileModule& Files() { return files_; }
   // The preview beside a dialog's file list (tests look at it).
   QLabel* PreviewOf(QFileDialog* dialog) const;
 
  private:
   void InitDialogs(QWidget* parentWindow);
-  bool Shown(const mosaicor::PictureOutcome& outcome);
+  bool Shown(const PictureOutcome& outcome);
 
   QWidget* parentWindow_;
-  mosaicor::ImageFileModule files_;
+  ImageFileModule files_;
 };
 
 using TFIO = PictureDialogs;  // the design's name, which the issues use
+
+}  // namespace mosaicor

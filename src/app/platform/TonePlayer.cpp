@@ -9,6 +9,8 @@
 #include <alsa/asoundlib.h>
 #endif
 
+namespace mosaicor {
+
 #if defined(_WIN32)
 
 TonePlayer::TonePlayer() { device_ = this; }
@@ -67,3 +69,5 @@ TonePlayer::~TonePlayer() = default;
 void TonePlayer::PlayTone(int, int) {}
 
 #endif
+
+}  // namespace mosaicor

@@ -4,6 +4,8 @@
 
 #include "extraction/MakeBeep.h"
 
+namespace mosaicor {
+
 class TonePlayer final : public ITonePlayer {
  public:
   TonePlayer();
@@ -18,3 +20,5 @@ class TonePlayer final : public ITonePlayer {
  private:
   void* device_ = nullptr;  // snd_pcm_t* on Linux; unused on Windows
 };
+
+}  // namespace mosaicor

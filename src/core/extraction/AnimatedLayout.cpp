@@ -5,6 +5,8 @@
 #include <memory>
 #include <utility>
 
+namespace mosaicor {
+
 namespace {
 
 constexpr int kPageSide = 256;
@@ -127,3 +129,5 @@ QImage DrawAnimSlots(const PageRowConverter& pages, const std::vector<AnimSlot>&
   const auto rowAt = [&](int y) { return rows.Row(y); };
   return DrawSlots(rowAt, QRect(0, 0, kPageSide, pages.Rows()), animSlots);
 }
+
+}  // namespace mosaicor

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace mosaicor {
+
 inline constexpr int kAnimSlotSide = 64;
 inline constexpr int kAnimSlotsPerRow = 4;
 // A damaged list could name millions of textures; no real level comes near this many
@@ -43,3 +45,5 @@ QImage DrawAnimSlots(const QImage& pages32, const std::vector<AnimSlot>& animSlo
 // The same from the level's own page data, converting only the rows the slots read: the result
 // of drawing from LevelPagesAs32Bits(level, maskTransparency) without making that picture.
 QImage DrawAnimSlots(const PageRowConverter& pages, const std::vector<AnimSlot>& animSlots);
+
+}  // namespace mosaicor

@@ -1,4 +1,6 @@
 #pragma once
+
+namespace mosaicor {
 // What a level extraction needs of whoever runs it: a loading window to show and hide, a gauge
 // for the reader to move, a way to let pending events run, and a tone player for the failure
 // beep. The desktop program answers with its loading window; the companion and the tests answer
@@ -17,3 +19,5 @@ class ILevelLoadHost {
   virtual void ProcessPendingEvents() = 0;
   virtual ITonePlayer& Tones() = 0;
 };
+
+}  // namespace mosaicor

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+namespace mosaicor {
+
 namespace {
 
 constexpr int kPageSide = 256;
@@ -167,3 +169,5 @@ QImage MiscPagesAs32Bits(const LevelReader& level, bool maskTransparency) {
   }
   return picture;
 }
+
+}  // namespace mosaicor

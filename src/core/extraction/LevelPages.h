@@ -13,6 +13,8 @@
 #include <array>
 #include <cstdint>
 
+namespace mosaicor {
+
 class LevelReader;
 
 // Converts rows of the level's pages to the 32-bit working format exactly as LevelPagesAs32Bits
@@ -56,3 +58,5 @@ QImage TakeLevelPagesAs32Bits(LevelReader& level, bool maskTransparency);
 // picture, masked as the texture pages are. Null when the level has no such page (TR1-TR3) or the
 // picture does not fit in memory.
 QImage MiscPagesAs32Bits(const LevelReader& level, bool maskTransparency);
+
+}  // namespace mosaicor

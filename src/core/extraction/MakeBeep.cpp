@@ -1,5 +1,7 @@
 #include "extraction/MakeBeep.h"
 
+namespace mosaicor {
+
 std::vector<int> FallingBeepFrequencies() {
   std::vector<int> frequencies;
   for (int f = 200; f >= 50; --f)
@@ -10,3 +12,5 @@ std::vector<int> FallingBeepFrequencies() {
 void FallingBeep(ITonePlayer& player) {
   for (int f : FallingBeepFrequencies()) player.PlayTone(f, FallingBeepToneMs);
 }
+
+}  // namespace mosaicor

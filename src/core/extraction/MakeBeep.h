@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace mosaicor {
+
 class ITonePlayer {
  public:
   virtual ~ITonePlayer() = default;
@@ -18,3 +20,5 @@ std::vector<int> FallingBeepFrequencies();
 inline constexpr int FallingBeepToneMs = 37;
 
 void FallingBeep(ITonePlayer& player);
+
+}  // namespace mosaicor

@@ -1,5 +1,7 @@
 #include "extraction/PixelFormatConversions.h"
 
+namespace mosaicor {
+
 bool Convert16BitsTo32Bits(QImage& image) {
   if (image.depth() != 16 || image.isNull()) return false;
   const int width = image.width(), height = image.height();
@@ -15,3 +17,5 @@ bool Convert16BitsTo32Bits(QImage& image) {
   image = std::move(out);
   return true;
 }
+
+}  // namespace mosaicor

@@ -1,5 +1,7 @@
 #include "graphics/PixelFormat.h"
 
+namespace mosaicor {
+
 QString PF2String(int code) {
   switch (code) {
     case 0: return QStringLiteral("DDB");
@@ -14,3 +16,5 @@ QString PF2String(int code) {
     default: return QStringLiteral("Unknown");
   }
 }
+
+}  // namespace mosaicor

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace mosaicor {
+
 enum class PixelFormatCode : int {
   Device = 0,
   OneBit = 1,
@@ -20,3 +22,5 @@ enum class PixelFormatCode : int {
 // Custom pictures are converted like 15-bit ones, so they are named like them.
 QString PF2String(int code);
 inline QString PF2String(PixelFormatCode code) { return PF2String(static_cast<int>(code)); }
+
+}  // namespace mosaicor

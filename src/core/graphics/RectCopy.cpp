@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 bool Is32Bit(const QImage& image) {
@@ -62,3 +64,5 @@ void CopyRect(QImage& destination, QPoint destinationPos, const QImage& source, 
   const QImage converted = source.copy(c.source).convertToFormat(QImage::Format_ARGB32);
   CopyPixels(destination, c.source.topLeft() + c.offset, converted, converted.rect());
 }
+
+}  // namespace mosaicor

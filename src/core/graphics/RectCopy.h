@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QRect>
 
+namespace mosaicor {
+
 // Same-size copy of sourceRect of source to the rectangle at destination of the same size,
 // clipped to both pictures: parts that fall outside either picture are left alone.
 void CopyRect(QImage& destination, QPoint destinationPos, const QImage& source, const QRect& sourceRect);
@@ -12,3 +14,5 @@ void CopyRect(QImage& destination, QPoint destinationPos, const QImage& source, 
 // The same copy between pictures of one layout (any bit depth, the colour table untouched): no
 // conversion. Pictures of different layouts are left alone.
 void CopyPixels(QImage& destination, QPoint destinationPos, const QImage& source, const QRect& sourceRect);
+
+}  // namespace mosaicor

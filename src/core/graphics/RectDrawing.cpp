@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace mosaicor {
+
 namespace {
 
 bool Is32Bit(const QImage& image) {
@@ -81,3 +83,5 @@ void FrameRect(QImage& image, const QRect& rect, QRgb colour) {
   DrawVLine(image, l, t + 1, b - 1, colour);
   if (r - 1 > l) DrawVLine(image, r - 1, t + 1, b - 1, colour);
 }
+
+}  // namespace mosaicor

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QRect>
 
+namespace mosaicor {
+
 // A rectangle from left, top and exclusive right, bottom; empty when right <= left or bottom <= top.
 QRect RectLTRB(int left, int top, int right, int bottom);
 
@@ -33,3 +35,4 @@ void DrawVLine(QImage& image, int x, int y0, int y1, QRgb colour);
 // picture's origin, so neighbouring frames drawn on neighbouring lines interleave evenly.
 inline bool IsFocusDot(int x, int y) { return ((x + y) & 1) == 0; }
 
+}  // namespace mosaicor

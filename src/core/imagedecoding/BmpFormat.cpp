@@ -4,15 +4,19 @@
 
 #include <memory>
 
+namespace mosaicor {
+
 namespace {
 
 class BmpFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Windows or OS/2 Bitmap"); }
   QStringList Extensions() const override { return {QStringLiteral(".BMP")}; }
-  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadBmp(source); }
+  Result<DecodedPicture> Read(ByteSource& source) const override { return ReadBmp(source); }
 };
 
 }  // namespace
 
 std::unique_ptr<PictureDecoder> MakeBmpFormat() { return std::make_unique<BmpFormat>(); }
+
+}  // namespace mosaicor

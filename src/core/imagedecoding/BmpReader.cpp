@@ -7,6 +7,8 @@
 #include <bit>
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6 };
@@ -291,4 +293,6 @@ static bool ReadBmpInto(ByteSource& source, DecodedPicture& picture, QString& er
   return true;
 }
 
-mosaicor::Result<DecodedPicture> ReadBmp(ByteSource& source) { return DecodedBy(ReadBmpInto, source); }
+Result<DecodedPicture> ReadBmp(ByteSource& source) { return DecodedBy(ReadBmpInto, source); }
+
+}  // namespace mosaicor

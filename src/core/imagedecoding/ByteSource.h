@@ -8,6 +8,8 @@
 #include <QtEndian>
 #include <cstdint>
 
+namespace mosaicor {
+
 class ByteSource {
  public:
   ByteSource(const uchar* data, qsizetype size) : data_(data), size_(size < 0 ? 0 : size) {}
@@ -56,3 +58,5 @@ class ByteSource {
   qsizetype size_;
   qsizetype pos_ = 0;
 };
+
+}  // namespace mosaicor

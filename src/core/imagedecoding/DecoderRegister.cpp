@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+namespace mosaicor {
+
 // Each format file defines its maker; a new format adds its file and one line to each list below.
 std::unique_ptr<PictureDecoder> MakeBmpFormat();
 std::unique_ptr<PictureDecoder> MakeJpegFormat();
@@ -37,3 +39,5 @@ const PictureDecoder* FindPictureDecoder(const QString& upperExtension) {
     if (format->Extensions().contains(upperExtension)) return format.get();
   return nullptr;
 }
+
+}  // namespace mosaicor

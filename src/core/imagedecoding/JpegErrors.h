@@ -8,6 +8,8 @@
 
 #include <jpeglib.h>
 
+namespace mosaicor {
+
 struct JpegErrorManager {
   jpeg_error_mgr base;
   std::jmp_buf jump;
@@ -19,3 +21,5 @@ inline void JpegExitWithError(j_common_ptr info) {
   (*info->err->format_message)(info, manager->message);
   std::longjmp(manager->jump, 1);
 }
+
+}  // namespace mosaicor

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+namespace mosaicor {
+
 namespace {
 
 class JpegFormat : public PictureDecoder {
@@ -11,9 +13,11 @@ class JpegFormat : public PictureDecoder {
   QString Name() const override { return QStringLiteral("Jpeg File Interchange"); }
   // .JPEG is as common a name as .JPG; the rare .JPE stays unknown.
   QStringList Extensions() const override { return {QStringLiteral(".JPG"), QStringLiteral(".JPEG")}; }
-  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadJpeg(source); }
+  Result<DecodedPicture> Read(ByteSource& source) const override { return ReadJpeg(source); }
 };
 
 }  // namespace
 
 std::unique_ptr<PictureDecoder> MakeJpegFormat() { return std::make_unique<JpegFormat>(); }
+
+}  // namespace mosaicor

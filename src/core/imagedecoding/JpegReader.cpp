@@ -9,6 +9,8 @@
 #include <csetjmp>
 #include <cstdio>
 
+namespace mosaicor {
+
 namespace {
 
 constexpr size_t kMessageSize = JMSG_LENGTH_MAX + 64;
@@ -126,4 +128,6 @@ static bool ReadJpegInto(ByteSource& source, DecodedPicture& picture, QString& e
   return true;
 }
 
-mosaicor::Result<DecodedPicture> ReadJpeg(ByteSource& source) { return DecodedBy(ReadJpegInto, source); }
+Result<DecodedPicture> ReadJpeg(ByteSource& source) { return DecodedBy(ReadJpegInto, source); }
+
+}  // namespace mosaicor

@@ -5,4 +5,8 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-mosaicor::Result<DecodedPicture> ReadJpeg(ByteSource& source);
+namespace mosaicor {
+
+Result<DecodedPicture> ReadJpeg(ByteSource& source);
+
+}  // namespace mosaicor

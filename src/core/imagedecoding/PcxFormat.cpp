@@ -4,15 +4,19 @@
 
 #include <memory>
 
+namespace mosaicor {
+
 namespace {
 
 class PcxFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("ZSoft Paintbrush"); }
   QStringList Extensions() const override { return {QStringLiteral(".PCX")}; }
-  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPcx(source); }
+  Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPcx(source); }
 };
 
 }  // namespace
 
 std::unique_ptr<PictureDecoder> MakePcxFormat() { return std::make_unique<PcxFormat>(); }
+
+}  // namespace mosaicor

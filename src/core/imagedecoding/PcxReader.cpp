@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+namespace mosaicor {
+
 namespace {
 
 constexpr qsizetype kHeaderSize = 128;
@@ -284,4 +286,6 @@ static bool ReadPcxInto(ByteSource& source, DecodedPicture& picture, QString& er
   return true;
 }
 
-mosaicor::Result<DecodedPicture> ReadPcx(ByteSource& source) { return DecodedBy(ReadPcxInto, source); }
+Result<DecodedPicture> ReadPcx(ByteSource& source) { return DecodedBy(ReadPcxInto, source); }
+
+}  // namespace mosaicor

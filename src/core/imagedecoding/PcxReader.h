@@ -6,6 +6,10 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
+namespace mosaicor {
+
 // 1-bit pictures come out as Mono, 2- to 8-bit ones as Indexed8 (reporting 4 or 8 bits), three
 // planes as RGB32 and four planes as ARGB32.
-mosaicor::Result<DecodedPicture> ReadPcx(ByteSource& source);
+Result<DecodedPicture> ReadPcx(ByteSource& source);
+
+}  // namespace mosaicor

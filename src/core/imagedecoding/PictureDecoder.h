@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace mosaicor {
+
 // A decoded picture and the pixel format it had in the file. The QImage holds the nearest format
 // Qt can name (4-bit pictures as Indexed8, custom 16-bit masks repacked as RGB555 with bit 15 kept),
 // so `format` is the one to report, not the QImage's own.
@@ -25,18 +27,20 @@ class PictureDecoder {
   // Upper case with the dot: ".TGA".
   virtual QStringList Extensions() const = 0;
   // Reads a whole file held in memory; a failure says why.
-  virtual mosaicor::Result<DecodedPicture> Read(ByteSource& source) const = 0;
+  virtual Result<DecodedPicture> Read(ByteSource& source) const = 0;
 };
 
 // The result of a reader that fills a picture and says in `error` why it could not: the walk of
 // each format keeps its own steps in that shape, and hands its result out as this.
 template <typename Reader>
-mosaicor::Result<DecodedPicture> DecodedBy(Reader read, ByteSource& source) {
+Result<DecodedPicture> DecodedBy(Reader read, ByteSource& source) {
   DecodedPicture picture;
   QString error;
-  if (!read(source, picture, error)) return mosaicor::Failure<>{error};
+  if (!read(source, picture, error)) return Failure<>{error};
   return picture;
 }
 
 // The decoder registered for an extension (upper case, dot included), or nullptr.
 const PictureDecoder* FindPictureDecoder(const QString& upperExtension);
+
+}  // namespace mosaicor

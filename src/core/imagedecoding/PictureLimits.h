@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace mosaicor {
+
 // The working copy of a picture takes 4 bytes per pixel. 128 Mi pixels (512 MiB as 32-bit, e.g.
 // 16384 x 8192) is far beyond anything a texture tool needs (a texture set is at most
 // 512 x 16384 = 8 Mi pixels) yet leaves room for large source photos, and keeps a decode plus
@@ -25,3 +27,5 @@ inline bool PictureSizeAllowed(qint64 width, qint64 height, QString& error) {
   }
   return true;
 }
+
+}  // namespace mosaicor

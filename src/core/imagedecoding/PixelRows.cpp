@@ -3,6 +3,8 @@
 #include <cstdint>
 #if defined(__x86_64__)  // SSE2 is part of the architecture; SSSE3 is asked for at run time
 #include <immintrin.h>
+
+namespace mosaicor {
 #define MOSAICOR_X86_ROWS 1
 #endif
 
@@ -137,3 +139,5 @@ void WidenRgb24ToRgb32(const uchar* rgb, QRgb* out, qsizetype width) {
 #endif
   WidenPlain(rgb, out, width);
 }
+
+}  // namespace mosaicor

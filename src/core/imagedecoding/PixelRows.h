@@ -6,6 +6,8 @@
 #include <QRgb>
 #include <QtGlobal>
 
+namespace mosaicor {
+
 // Blue, green, red bytes (QImage::Format_BGR888) from three planes of `width` bytes.
 void MergePlanesToBgr24(const uchar* red, const uchar* green, const uchar* blue, uchar* out, qsizetype width);
 
@@ -18,3 +20,5 @@ void MergePlanesToArgb32(const uchar* red, const uchar* green, const uchar* blue
 
 // Opaque 32-bit pixels from packed red, green, blue samples, three bytes a pixel.
 void WidenRgb24ToRgb32(const uchar* rgb, QRgb* out, qsizetype width);
+
+}  // namespace mosaicor

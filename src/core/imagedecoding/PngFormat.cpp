@@ -4,15 +4,19 @@
 
 #include <memory>
 
+namespace mosaicor {
+
 namespace {
 
 class PngFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Portable Network Graphics"); }
   QStringList Extensions() const override { return {QStringLiteral(".PNG")}; }
-  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPng(source); }
+  Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPng(source); }
 };
 
 }  // namespace
 
 std::unique_ptr<PictureDecoder> MakePngFormat() { return std::make_unique<PngFormat>(); }
+
+}  // namespace mosaicor

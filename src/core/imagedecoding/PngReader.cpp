@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 constexpr uchar kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -102,4 +104,6 @@ static bool ReadPngInto(ByteSource& source, DecodedPicture& picture, QString& er
   return true;
 }
 
-mosaicor::Result<DecodedPicture> ReadPng(ByteSource& source) { return DecodedBy(ReadPngInto, source); }
+Result<DecodedPicture> ReadPng(ByteSource& source) { return DecodedBy(ReadPngInto, source); }
+
+}  // namespace mosaicor

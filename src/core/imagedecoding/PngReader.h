@@ -5,4 +5,8 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-mosaicor::Result<DecodedPicture> ReadPng(ByteSource& source);
+namespace mosaicor {
+
+Result<DecodedPicture> ReadPng(ByteSource& source);
+
+}  // namespace mosaicor

@@ -4,15 +4,19 @@
 
 #include <memory>
 
+namespace mosaicor {
+
 namespace {
 
 class PsdFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Adobe Photoshop"); }
   QStringList Extensions() const override { return {QStringLiteral(".PSD")}; }
-  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPsd(source); }
+  Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPsd(source); }
 };
 
 }  // namespace
 
 std::unique_ptr<PictureDecoder> MakePsdFormat() { return std::make_unique<PsdFormat>(); }
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+namespace mosaicor {
+
 namespace {
 
 enum ColourMode { kBitmap = 0, kGreyscale = 1, kIndexed = 2, kRgb = 3, kCmyk = 4, kDuotone = 8 };
@@ -307,4 +309,6 @@ static bool ReadPsdInto(ByteSource& source, DecodedPicture& picture, QString& er
   return true;
 }
 
-mosaicor::Result<DecodedPicture> ReadPsd(ByteSource& source) { return DecodedBy(ReadPsdInto, source); }
+Result<DecodedPicture> ReadPsd(ByteSource& source) { return DecodedBy(ReadPsdInto, source); }
+
+}  // namespace mosaicor

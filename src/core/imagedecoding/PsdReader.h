@@ -8,4 +8,8 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-mosaicor::Result<DecodedPicture> ReadPsd(ByteSource& source);
+namespace mosaicor {
+
+Result<DecodedPicture> ReadPsd(ByteSource& source);
+
+}  // namespace mosaicor

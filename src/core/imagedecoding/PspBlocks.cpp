@@ -3,6 +3,8 @@
 #include <QList>
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 constexpr char kSignature[] = "Paint Shop Pro Image File\n\x1a";
@@ -192,3 +194,5 @@ bool PspChunkEnd(ByteSource& source, const PspBlock& block, qsizetype& subBlocks
   subBlocksStart = block.start + qsizetype(size);
   return true;
 }
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 #include <QString>
 #include <cstdint>
 
+namespace mosaicor {
+
 // Block identifiers of the blocks we read.
 enum PspBlockId : int {
   kPspImageBlock = 0,
@@ -96,3 +98,5 @@ bool ReadPspChannelInfo(ByteSource& source, const PspFile& file, const PspBlock&
                         QString& error);
 // The start of the sub-blocks of a composite image bank or composite image block.
 bool PspChunkEnd(ByteSource& source, const PspBlock& block, qsizetype& subBlocksStart, QString& error);
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 // A count byte above 128 repeats the next byte (count - 128) times; any other count copies that
@@ -90,3 +92,5 @@ qint64 PspChannelExpansionLimit(qsizetype length, int compression) {
       return 0;
   }
 }
+
+}  // namespace mosaicor

@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+namespace mosaicor {
+
 // Decodes `length` bytes of channel data into out[0, capacity). Returns the number of bytes
 // produced (decoding stops when the buffer is full), or -1 when the data is damaged or the
 // compression unknown.
@@ -12,3 +14,5 @@ qsizetype DecodePspChannel(const uchar* data, qsizetype length, int compression,
 // The most bytes a channel of `length` bytes can unpack to: a bound checked before allocating,
 // so that a small file cannot claim a huge picture.
 qint64 PspChannelExpansionLimit(qsizetype length, int compression);
+
+}  // namespace mosaicor

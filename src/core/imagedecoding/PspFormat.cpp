@@ -5,15 +5,19 @@
 
 #include <memory>
 
+namespace mosaicor {
+
 namespace {
 
 class PspFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Paint Shop Pro Image"); }
   QStringList Extensions() const override { return {QStringLiteral(".PSP"), QStringLiteral(".PSPIMAGE")}; }
-  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPsp(source); }
+  Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPsp(source); }
 };
 
 }  // namespace
 
 std::unique_ptr<PictureDecoder> MakePspFormat() { return std::make_unique<PspFormat>(); }
+
+}  // namespace mosaicor

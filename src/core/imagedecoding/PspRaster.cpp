@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 // Unpacks a channel into a plane of width x height bytes. Files store rows of 1- and 4-bit
@@ -142,3 +144,5 @@ void DrawPspRaster(const PspRaster& raster, const QList<QRgb>& table, QImage& ca
     }
   }
 }
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QImage>
 
+namespace mosaicor {
+
 struct PspRaster {
   qint64 x = 0, y = 0;  // top-left corner on the canvas
   qint64 width = 0, height = 0;
@@ -32,3 +34,5 @@ QList<QRgb> PspColourTable(const QList<uint32_t>& palette, bool greyscale, int b
 
 // Lays the raster over an ARGB32 canvas (straight alpha), clipped to it, with its opacity and mask.
 void DrawPspRaster(const PspRaster& raster, const QList<QRgb>& table, QImage& canvas);
+
+}  // namespace mosaicor

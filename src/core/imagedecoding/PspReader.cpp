@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+namespace mosaicor {
+
 namespace {
 
 struct PspDocument {
@@ -258,4 +260,6 @@ static bool ReadPspInto(ByteSource& source, DecodedPicture& picture, QString& er
   return true;
 }
 
-mosaicor::Result<DecodedPicture> ReadPsp(ByteSource& source) { return DecodedBy(ReadPspInto, source); }
+Result<DecodedPicture> ReadPsp(ByteSource& source) { return DecodedBy(ReadPspInto, source); }
+
+}  // namespace mosaicor

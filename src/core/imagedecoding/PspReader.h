@@ -7,4 +7,8 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-mosaicor::Result<DecodedPicture> ReadPsp(ByteSource& source);
+namespace mosaicor {
+
+Result<DecodedPicture> ReadPsp(ByteSource& source);
+
+}  // namespace mosaicor

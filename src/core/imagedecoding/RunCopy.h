@@ -7,6 +7,8 @@
 #include <QtGlobal>
 #include <cstring>
 
+namespace mosaicor {
+
 inline constexpr qsizetype kRunCopyReach = 128;
 
 // `count` (0 to 128) bytes from `from`; both sides must hold kRunCopyReach bytes.
@@ -18,3 +20,5 @@ inline void CopyPacket(uchar* to, const uchar* from, int count) {
 inline void FillPacket(uchar* to, uchar value, int count) {
   for (int i = 0; i < count; i += 16) std::memset(to + i, value, 16);
 }
+
+}  // namespace mosaicor

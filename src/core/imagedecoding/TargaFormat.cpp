@@ -5,15 +5,17 @@
 
 #include <memory>
 
+namespace mosaicor {
+
 namespace {
 
 class TargaFormat : public PictureDecoder {
  public:
   QString Name() const override { return QStringLiteral("Truevision Targa"); }
   QStringList Extensions() const override { return {QStringLiteral(".TGA")}; }
-  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override {
+  Result<DecodedPicture> Read(ByteSource& source) const override {
     TTargaGraphic graphic;
-    if (mosaicor::Outcome<> loaded = graphic.LoadFromStream(source); !loaded) return loaded;
+    if (Outcome<> loaded = graphic.LoadFromStream(source); !loaded) return loaded;
     return DecodedPicture{graphic.Bitmap(), graphic.PixelFormat()};
   }
 };
@@ -21,3 +23,5 @@ class TargaFormat : public PictureDecoder {
 }  // namespace
 
 std::unique_ptr<PictureDecoder> MakeTargaFormat() { return std::make_unique<TargaFormat>(); }
+
+}  // namespace mosaicor

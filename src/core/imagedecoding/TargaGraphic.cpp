@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 struct TargaHeader {
@@ -105,11 +107,11 @@ void MirrorRows(QImage& image, int bytesPerPixel) {
   }
 }
 
-mosaicor::Failure<> Fail(const QString& why) { return {why}; }
+Failure<> Fail(const QString& why) { return {why}; }
 
 }  // namespace
 
-mosaicor::Outcome<> TTargaGraphic::LoadFromFile(const QString& fileName) {
+Outcome<> TTargaGraphic::LoadFromFile(const QString& fileName) {
   // A device would be read without end and a pipe would wait for a writer: only plain files.
   const QFileInfo info(fileName);
   if (info.exists() && !info.isFile()) return Fail(QStringLiteral("not a regular file"));
@@ -120,7 +122,7 @@ mosaicor::Outcome<> TTargaGraphic::LoadFromFile(const QString& fileName) {
   return LoadFromStream(source);
 }
 
-mosaicor::Outcome<> TTargaGraphic::LoadFromStream(ByteSource& source) {
+Outcome<> TTargaGraphic::LoadFromStream(ByteSource& source) {
   QString error;
   TargaHeader h;
   if (!ReadHeader(source, h)) return Fail(QStringLiteral("the file ends inside the TGA header"));
@@ -194,3 +196,5 @@ mosaicor::Outcome<> TTargaGraphic::LoadFromStream(ByteSource& source) {
   format_ = code;
   return {};
 }
+
+}  // namespace mosaicor

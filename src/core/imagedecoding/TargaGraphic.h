@@ -12,12 +12,14 @@
 #include <QImage>
 #include <QString>
 
+namespace mosaicor {
+
 class TTargaGraphic {
  public:
   // Reads a TGA file starting at the source's position. A failure says why; the previous
   // picture is then kept.
-  mosaicor::Outcome<> LoadFromStream(ByteSource& source);
-  mosaicor::Outcome<> LoadFromFile(const QString& fileName);
+  Outcome<> LoadFromStream(ByteSource& source);
+  Outcome<> LoadFromFile(const QString& fileName);
 
   const QImage& Bitmap() const { return bitmap_; }
   PixelFormatCode PixelFormat() const { return format_; }
@@ -26,3 +28,5 @@ class TTargaGraphic {
   QImage bitmap_;
   PixelFormatCode format_ = PixelFormatCode::Device;
 };
+
+}  // namespace mosaicor

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace mosaicor {
+
 TTargaRLEDecoder::TTargaRLEDecoder(int pixelDepth) : bytesPerPixel_((pixelDepth + 7) / 8) {}
 
 namespace {
@@ -64,3 +66,5 @@ int TTargaRLEDecoder::Decode(const uchar* data, qsizetype size, qsizetype& pos, 
   }
   return written;
 }
+
+}  // namespace mosaicor

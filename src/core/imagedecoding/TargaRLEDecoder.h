@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <cstdint>
 
+namespace mosaicor {
+
 class TTargaRLEDecoder {
  public:
   // pixelDepth: 8, 15, 16, 24 or 32 bits.
@@ -24,3 +26,5 @@ class TTargaRLEDecoder {
   bool pendingRun_ = false;
   uchar runValue_[4] = {};
 };
+
+}  // namespace mosaicor

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+namespace mosaicor {
+
 namespace {
 
 class TiffFormat : public PictureDecoder {
@@ -11,9 +13,11 @@ class TiffFormat : public PictureDecoder {
   QString Name() const override { return QStringLiteral("Tagged Image File"); }
   // .TIFF is the name most programs write today, .TIF the older one.
   QStringList Extensions() const override { return {QStringLiteral(".TIF"), QStringLiteral(".TIFF")}; }
-  mosaicor::Result<DecodedPicture> Read(ByteSource& source) const override { return ReadTiff(source); }
+  Result<DecodedPicture> Read(ByteSource& source) const override { return ReadTiff(source); }
 };
 
 }  // namespace
 
 std::unique_ptr<PictureDecoder> MakeTiffFormat() { return std::make_unique<TiffFormat>(); }
+
+}  // namespace mosaicor

@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+namespace mosaicor {
+
 namespace {
 
 // ---- libtiff over bytes in memory, with its messages kept per file instead of printed ----
@@ -438,4 +440,6 @@ static bool ReadTiffInto(ByteSource& source, DecodedPicture& picture, QString& e
   return true;
 }
 
-mosaicor::Result<DecodedPicture> ReadTiff(ByteSource& source) { return DecodedBy(ReadTiffInto, source); }
+Result<DecodedPicture> ReadTiff(ByteSource& source) { return DecodedBy(ReadTiffInto, source); }
+
+}  // namespace mosaicor

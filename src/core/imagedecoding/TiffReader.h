@@ -7,4 +7,8 @@
 
 #include "imagedecoding/PictureDecoder.h"
 
-mosaicor::Result<DecodedPicture> ReadTiff(ByteSource& source);
+namespace mosaicor {
+
+Result<DecodedPicture> ReadTiff(ByteSource& source);
+
+}  // namespace mosaicor

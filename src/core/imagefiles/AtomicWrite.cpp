@@ -6,7 +6,9 @@
 #include <fcntl.h>
 #endif
 
-mosaicor::Outcome<> WriteFileAtomically(const QString& fileName, QByteArrayView bytes) {
+namespace mosaicor {
+
+Outcome<> WriteFileAtomically(const QString& fileName, QByteArrayView bytes) {
   QSaveFile file(fileName);
   bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   if (ok) {
@@ -14,21 +16,21 @@ mosaicor::Outcome<> WriteFileAtomically(const QString& fileName, QByteArrayView 
     ok = WriteAll(file, bytes.data(), bytes.size()) && file.commit();
   }
   if (ok) return {};
-  mosaicor::Failure<> failure = CannotWrite(fileName, file);
+  Failure<> failure = CannotWrite(fileName, file);
   file.cancelWriting();
   return failure;
 }
 
-mosaicor::Failure<> CannotWrite(const QString& fileName, const QFileDevice& file) {
+Failure<> CannotWrite(const QString& fileName, const QFileDevice& file) {
   return {QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString())};
 }
 
-mosaicor::Outcome<> WriteEncoded(const mosaicor::Result<QByteArray>& encoded, const QString& fileName) {
+Outcome<> WriteEncoded(const Result<QByteArray>& encoded, const QString& fileName) {
   if (!encoded) return encoded.Status();
   return WriteFileAtomically(fileName, encoded.Value());
 }
 
-mosaicor::Failure<> NoPictureToSave() { return {QStringLiteral("There is no picture to save.")}; }
+Failure<> NoPictureToSave() { return {QStringLiteral("There is no picture to save.")}; }
 
 bool WriteAll(QFileDevice& file, const char* data, qint64 size) {
   while (size > 0) {
@@ -48,3 +50,5 @@ void ReserveFileSpace(QFileDevice& file, qint64 size) {
   Q_UNUSED(size);
 #endif
 }
+
+}  // namespace mosaicor

@@ -8,17 +8,19 @@
 #include <QFileDevice>
 #include <QString>
 
+namespace mosaicor {
+
 // Fails with a sentence naming the file and the reason.
-mosaicor::Outcome<> WriteFileAtomically(const QString& fileName, QByteArrayView bytes);
+Outcome<> WriteFileAtomically(const QString& fileName, QByteArrayView bytes);
 
 // That sentence for a file being written whose write failed: "Cannot write <file>: <reason>".
-mosaicor::Failure<> CannotWrite(const QString& fileName, const QFileDevice& file);
+Failure<> CannotWrite(const QString& fileName, const QFileDevice& file);
 
 // The bytes an encoder made, written as above; the encoder's failure as it is.
-mosaicor::Outcome<> WriteEncoded(const mosaicor::Result<QByteArray>& encoded, const QString& fileName);
+Outcome<> WriteEncoded(const Result<QByteArray>& encoded, const QString& fileName);
 
 // The writers' failure for a null picture: "There is no picture to save."
-mosaicor::Failure<> NoPictureToSave();
+Failure<> NoPictureToSave();
 
 // Writes all `size` bytes to an unbuffered file. A write that comes short (a disk that fills up on
 // the way) is followed by one for the rest, which fails with the system's reason ("No space left
@@ -30,3 +32,5 @@ bool WriteAll(QFileDevice& file, const char* data, qint64 size);
 // a hint: where the file system cannot, the writes that follow allocate as usual and report any
 // shortage themselves. The file's size is not changed.
 void ReserveFileSpace(QFileDevice& file, qint64 size);
+
+}  // namespace mosaicor

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 void Put16(uchar* p, unsigned v) { p[0] = uchar(v), p[1] = uchar(v >> 8); }
@@ -12,7 +14,7 @@ void Put32(uchar* p, quint32 v) { p[0] = uchar(v), p[1] = uchar(v >> 8), p[2] = 
 
 }  // namespace
 
-mosaicor::Result<QByteArray> EncodeBmp(const QImage& picture) {
+Result<QByteArray> EncodeBmp(const QImage& picture) {
   if (picture.isNull()) return NoPictureToSave();
   const bool is32 = picture.format() == QImage::Format_ARGB32 || picture.format() == QImage::Format_RGB32;
   const QImage source = is32 ? picture : ConvertTo24Bits(picture);
@@ -20,9 +22,9 @@ mosaicor::Result<QByteArray> EncodeBmp(const QImage& picture) {
   const qint64 stride = (qint64(source.width()) * bytesPerPixel + 3) & ~qint64(3);
   const qint64 imageBytes = stride * source.height();
   if (54 + imageBytes > 0xFFFFFFFFll) {
-    return mosaicor::Failure<>{QStringLiteral("A picture of %1 x %2 pixels is too large for a BMP file.")
-                                   .arg(source.width())
-                                   .arg(source.height())};
+    return Failure<>{QStringLiteral("A picture of %1 x %2 pixels is too large for a BMP file.")
+                         .arg(source.width())
+                         .arg(source.height())};
   }
   QByteArray bytes(54 + imageBytes, '\0');
   auto* h = reinterpret_cast<uchar*>(bytes.data());
@@ -41,6 +43,8 @@ mosaicor::Result<QByteArray> EncodeBmp(const QImage& picture) {
   return bytes;
 }
 
-mosaicor::Outcome<> SaveBmpFile(const QImage& picture, const QString& fileName) {
+Outcome<> SaveBmpFile(const QImage& picture, const QString& fileName) {
   return WriteEncoded(EncodeBmp(picture), fileName);
 }
+
+}  // namespace mosaicor

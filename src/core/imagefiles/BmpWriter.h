@@ -8,5 +8,9 @@
 #include <QImage>
 #include <QString>
 
-mosaicor::Result<QByteArray> EncodeBmp(const QImage& picture);
-mosaicor::Outcome<> SaveBmpFile(const QImage& picture, const QString& fileName);
+namespace mosaicor {
+
+Result<QByteArray> EncodeBmp(const QImage& picture);
+Outcome<> SaveBmpFile(const QImage& picture, const QString& fileName);
+
+}  // namespace mosaicor

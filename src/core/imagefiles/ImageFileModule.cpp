@@ -93,7 +93,7 @@ PictureOutcome ImageFileModule::SaveImageAs24BitsFile(const QImage& image, int s
 
 PictureOutcome ImageFileModule::SaveImageFile(const QImage& image, const QString& fileName) const {
   const QString extension = UpperExtension(fileName);
-  if (extension == QLatin1String(".TGA")) return ::SaveAsUncompTGA24bits(image, fileName);
+  if (extension == QLatin1String(".TGA")) return mosaicor::SaveAsUncompTGA24bits(image, fileName);
   if (extension == QLatin1String(".BMP")) return SaveBmpFile(image, fileName);
   if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JPEG")) return SaveJpegFile(image, fileName);
   if (extension == QLatin1String(".PNG")) return SavePngFile(image, fileName);
@@ -101,7 +101,7 @@ PictureOutcome ImageFileModule::SaveImageFile(const QImage& image, const QString
 }
 
 PictureOutcome ImageFileModule::SaveAsUncompTGA24bits(const QImage& image, const QString& fileName) const {
-  return ::SaveAsUncompTGA24bits(image, fileName);
+  return mosaicor::SaveAsUncompTGA24bits(image, fileName);
 }
 
 }  // namespace mosaicor

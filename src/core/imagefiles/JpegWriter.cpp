@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace mosaicor {
+
 namespace {
 
 // Kept free of objects with destructors: libjpeg's errors jump back into it. The encoded bytes
@@ -43,7 +45,7 @@ bool Encode(const QImage* bgr, unsigned char** buffer, unsigned long* size, char
 
 }  // namespace
 
-mosaicor::Result<QByteArray> EncodeJpeg(const QImage& picture) {
+Result<QByteArray> EncodeJpeg(const QImage& picture) {
   if (picture.isNull()) return NoPictureToSave();
   const QImage bgr = ConvertTo24Bits(picture);
   unsigned char* buffer = nullptr;
@@ -53,11 +55,12 @@ mosaicor::Result<QByteArray> EncodeJpeg(const QImage& picture) {
   QByteArray bytes;
   if (ok) bytes = QByteArray(reinterpret_cast<const char*>(buffer), qsizetype(size));
   std::free(buffer);
-  if (!ok)
-    return mosaicor::Failure<>{QStringLiteral("Cannot write the JPEG picture: %1").arg(QString::fromLatin1(message))};
+  if (!ok) return Failure<>{QStringLiteral("Cannot write the JPEG picture: %1").arg(QString::fromLatin1(message))};
   return bytes;
 }
 
-mosaicor::Outcome<> SaveJpegFile(const QImage& picture, const QString& fileName) {
+Outcome<> SaveJpegFile(const QImage& picture, const QString& fileName) {
   return WriteEncoded(EncodeJpeg(picture), fileName);
 }
+
+}  // namespace mosaicor

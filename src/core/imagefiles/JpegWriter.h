@@ -6,5 +6,9 @@
 #include <QImage>
 #include <QString>
 
-mosaicor::Result<QByteArray> EncodeJpeg(const QImage& picture);
-mosaicor::Outcome<> SaveJpegFile(const QImage& picture, const QString& fileName);
+namespace mosaicor {
+
+Result<QByteArray> EncodeJpeg(const QImage& picture);
+Outcome<> SaveJpegFile(const QImage& picture, const QString& fileName);
+
+}  // namespace mosaicor

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace mosaicor {
+
 namespace {
 
 void ClearAlpha(QImage& argb32) {
@@ -59,3 +61,5 @@ QImage ConvertTo24Bits(const QImage& picture) {
   }
   return out;
 }
+
+}  // namespace mosaicor

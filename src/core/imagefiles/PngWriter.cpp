@@ -6,7 +6,9 @@
 #include <QBuffer>
 #include <QImageWriter>
 
-mosaicor::Result<QByteArray> EncodePng(const QImage& picture) {
+namespace mosaicor {
+
+Result<QByteArray> EncodePng(const QImage& picture) {
   if (picture.isNull()) return NoPictureToSave();
   // RGB888 is the one layout Qt writes as PNG colour type 2, 8 bits a sample: 24 bits, no alpha.
   const QImage rgb = ConvertTo24Bits(picture).convertToFormat(QImage::Format_RGB888);
@@ -15,10 +17,12 @@ mosaicor::Result<QByteArray> EncodePng(const QImage& picture) {
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "png");
   if (rgb.isNull() || !writer.write(rgb))
-    return mosaicor::Failure<>{QStringLiteral("Cannot write the PNG picture: %1").arg(writer.errorString())};
+    return Failure<>{QStringLiteral("Cannot write the PNG picture: %1").arg(writer.errorString())};
   return bytes;
 }
 
-mosaicor::Outcome<> SavePngFile(const QImage& picture, const QString& fileName) {
+Outcome<> SavePngFile(const QImage& picture, const QString& fileName) {
   return WriteEncoded(EncodePng(picture), fileName);
 }
+
+}  // namespace mosaicor

@@ -6,5 +6,9 @@
 #include <QImage>
 #include <QString>
 
-mosaicor::Result<QByteArray> EncodePng(const QImage& picture);
-mosaicor::Outcome<> SavePngFile(const QImage& picture, const QString& fileName);
+namespace mosaicor {
+
+Result<QByteArray> EncodePng(const QImage& picture);
+Outcome<> SavePngFile(const QImage& picture, const QString& fileName);
+
+}  // namespace mosaicor

@@ -10,17 +10,19 @@
 #include <immintrin.h>
 #endif
 
+namespace mosaicor {
+
 namespace {
 
 constexpr int kHeaderSize = 18;
 
-mosaicor::Outcome<> FitsTga(const QImage& picture) {
+Outcome<> FitsTga(const QImage& picture) {
   if (picture.isNull()) return NoPictureToSave();
   if (picture.width() > 0xFFFF || picture.height() > 0xFFFF)
-    return mosaicor::Failure<>{QStringLiteral("A picture of %1 x %2 pixels is too large for a TGA file (at most "
-                                              "65535 x 65535); save it as BMP instead.")
-                                   .arg(picture.width())
-                                   .arg(picture.height())};
+    return Failure<>{QStringLiteral("A picture of %1 x %2 pixels is too large for a TGA file (at most "
+                                    "65535 x 65535); save it as BMP instead.")
+                         .arg(picture.width())
+                         .arg(picture.height())};
   return {};
 }
 
@@ -112,8 +114,8 @@ bool EmitTga24(const QImage& picture, Sink&& sink) {
 
 }  // namespace
 
-mosaicor::Result<QByteArray> EncodeUncompTGA24bits(const QImage& picture) {
-  if (mosaicor::Outcome<> fits = FitsTga(picture); !fits) return fits;
+Result<QByteArray> EncodeUncompTGA24bits(const QImage& picture) {
+  if (Outcome<> fits = FitsTga(picture); !fits) return fits;
   QByteArray bytes;
   bytes.reserve(kHeaderSize + qsizetype(picture.width()) * 3 * picture.height());
   EmitTga24(picture, [&bytes](const char* data, qsizetype size) {
@@ -123,8 +125,8 @@ mosaicor::Result<QByteArray> EncodeUncompTGA24bits(const QImage& picture) {
   return bytes;
 }
 
-mosaicor::Outcome<> SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName) {
-  if (mosaicor::Outcome<> fits = FitsTga(picture); !fits) return fits;
+Outcome<> SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName) {
+  if (Outcome<> fits = FitsTga(picture); !fits) return fits;
   QSaveFile file(fileName);
   bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   if (ok) {
@@ -133,13 +135,13 @@ mosaicor::Outcome<> SaveAsUncompTGA24bits(const QImage& picture, const QString& 
          file.commit();
   }
   if (ok) return {};
-  mosaicor::Failure<> failure = CannotWrite(fileName, file);
+  Failure<> failure = CannotWrite(fileName, file);
   file.cancelWriting();
   return failure;
 }
 
-mosaicor::Outcome<> SaveAsUncompTGA32bits(const QImage& picture, const QString& fileName) {
-  if (mosaicor::Outcome<> fits = FitsTga(picture); !fits) return fits;
+Outcome<> SaveAsUncompTGA32bits(const QImage& picture, const QString& fileName) {
+  if (Outcome<> fits = FitsTga(picture); !fits) return fits;
   const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
   const qsizetype rowBytes = qsizetype(pixels.width()) * 4;
   QByteArray bytes(kHeaderSize + rowBytes * pixels.height(), Qt::Uninitialized);
@@ -148,3 +150,5 @@ mosaicor::Outcome<> SaveAsUncompTGA32bits(const QImage& picture, const QString& 
     std::memcpy(bytes.data() + kHeaderSize + rowBytes * y, pixels.constScanLine(y), size_t(rowBytes));
   return WriteFileAtomically(fileName, bytes);
 }
+
+}  // namespace mosaicor

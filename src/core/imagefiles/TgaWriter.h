@@ -8,13 +8,17 @@
 #include <QImage>
 #include <QString>
 
+namespace mosaicor {
+
 // The texture set the level editors read: 18-byte header (type 2, 24 bits, descriptor 0), then
 // the rows from the bottom row up, blue, green, red per pixel, no padding, nothing after.
-mosaicor::Outcome<> SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName);
+Outcome<> SaveAsUncompTGA24bits(const QImage& picture, const QString& fileName);
 
 // 32-bit working picture with its alpha byte: image type 2, 32 bits per pixel, descriptor
 // 0x28 (top row first, 8 alpha bits), pixels blue, green, red, alpha.
-mosaicor::Outcome<> SaveAsUncompTGA32bits(const QImage& picture, const QString& fileName);
+Outcome<> SaveAsUncompTGA32bits(const QImage& picture, const QString& fileName);
 
 // The bytes SaveAsUncompTGA24bits writes (empty when the picture cannot be a TGA).
-mosaicor::Result<QByteArray> EncodeUncompTGA24bits(const QImage& picture);
+Result<QByteArray> EncodeUncompTGA24bits(const QImage& picture);
+
+}  // namespace mosaicor

@@ -1,4 +1,6 @@
 #pragma once
+
+namespace mosaicor {
 // The game generation a level is read as. The numbers are the design's and stand in the
 // companion's `info` output (game_version); the level walk compares them by their order, since
 // each generation's layout grew from the one before.
@@ -9,3 +11,5 @@ enum class GameVersion : int { Unknown = 0, TR1 = 1, TR1Gold = 2, TR2 = 3, TR2Tr
 constexpr bool IsTr1Generation(GameVersion v) { return int(v) <= 2; }
 // TR4 and TR5: pages and level data in compressed chunks, 32-bit pages among them.
 constexpr bool HasCompressedChunks(GameVersion v) { return int(v) >= 6; }
+
+}  // namespace mosaicor

@@ -7,7 +7,7 @@
 #include <memory>
 #include <new>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -88,3 +88,5 @@ LevelResult<QByteArray> InflateChunk(const uchar* data, qint64 length, qint64 es
   if (produced < capacity) out.squeeze();
   return out;
 }
+
+}  // namespace mosaicor

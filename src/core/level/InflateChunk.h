@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+namespace mosaicor {
+
 // Upper bounds for inflated data. No real level comes near them; they exist so that a hostile
 // stream of a few kilobytes cannot make the reader allocate gigabytes. The editors work with
 // at most a few dozen texture pages; 512 pages of 32 bits leaves a margin of about ten times.
@@ -25,4 +27,6 @@ QString DamagedDataText();
 // estimate (0 when unknown) sizes the first buffer; it never limits the result. A damaged stream,
 // or input that ends before the stream does, fail as Damaged; output beyond `limit` bytes fails
 // as InflatesTooFar. Only exhausted memory raises (std::bad_alloc).
-mosaicor::LevelResult<QByteArray> InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint64 limit);
+LevelResult<QByteArray> InflateChunk(const uchar* data, qint64 length, qint64 estimate, qint64 limit);
+
+}  // namespace mosaicor

@@ -2,6 +2,8 @@
 
 #include "level/LevelPlace.h"
 
+namespace mosaicor {
+
 QString LevelPlaceText(const LevelPlace& place) {
   if (!place.Section) return {};
   QString text = place.Room >= 0 ? QStringLiteral("room %1").arg(place.Room)
@@ -16,3 +18,5 @@ QString LevelEndsEarlyText(const LevelPlace& place) {
   return where.isEmpty() ? QStringLiteral("level file ends early")
                          : QStringLiteral("level file ends early in ") + where;
 }
+
+}  // namespace mosaicor

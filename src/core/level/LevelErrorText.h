@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace mosaicor {
+
 struct LevelPlace;
 // "level file ends early", and where: "... in the object textures at offset 1234 (0x4d2)".
 QString LevelEndsEarlyText(const LevelPlace& place);
+
+}  // namespace mosaicor

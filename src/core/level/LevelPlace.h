@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace mosaicor {
+
 struct LevelPlace {
   const char* Section = nullptr;  // "object textures"; none before the walk starts
   int Room = -1;                  // for the rooms: which one, counted from 0
@@ -15,3 +17,5 @@ struct LevelPlace {
 // "the object textures at offset 1234 (0x4D2)", "room 3 at offset ... of the inflated level data";
 // empty for a place that names no section.
 QString LevelPlaceText(const LevelPlace& place);
+
+}  // namespace mosaicor

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -251,3 +251,5 @@ void LevelReader::ReadPlainPages(LevelCursor& cursor) {
   }
   SetProgress(50);
 }
+
+}  // namespace mosaicor

@@ -19,11 +19,11 @@
 #include <functional>
 #include <vector>
 
+namespace mosaicor {
+
+class LevelCursor;
 class MemoryFile;
 class ProgressIndicator;
-namespace mosaicor {
-class LevelCursor;
-}
 
 class LevelReader {
  public:
@@ -50,14 +50,14 @@ class LevelReader {
   // nothing is loaded; as Unreadable (exists but cannot be read) or BeyondLimits (more than any
   // real level holds); as Damaged (with the place it was met) or InflatesTooFar for compressed
   // data. Only exhausted memory raises (std::bad_alloc).
-  mosaicor::LevelOutcome LoadFromFile(const QString& fileName, bool texturesOnly);
+  LevelOutcome LoadFromFile(const QString& fileName, bool texturesOnly);
   // The same for a file's bytes already in memory; fileName only serves the name tests.
-  mosaicor::LevelOutcome LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
+  LevelOutcome LoadFromMemory(QByteArray content, const QString& fileName, bool texturesOnly);
   // Releases everything and returns to the state after construction (ProgressGauge stays).
   void FreeLevelData();
 
   std::uint32_t FileVersion = 0;
-  ::GameVersion GameVersion = ::GameVersion::Unknown;
+  mosaicor::GameVersion GameVersion = mosaicor::GameVersion::Unknown;
   bool LevelLoaded = false;
   // Pages of 256 x 256 pixels that every page set of the generation really holds.
   std::int32_t TextileCount = 0;
@@ -92,24 +92,23 @@ class LevelReader {
  private:
   LevelReader& operator=(LevelReader&&) = default;
 
-  mosaicor::LevelOutcome Load(const QString& fileName, bool texturesOnly,
-                              const std::function<mosaicor::LevelOutcome(MemoryFile&)>& open);
+  LevelOutcome Load(const QString& fileName, bool texturesOnly, const std::function<LevelOutcome(MemoryFile&)>& open);
   // Walks the file from its fifth byte. An early end sets Truncated; damaged compressed data (with
   // its place) and counts beyond any real level are the failure.
-  mosaicor::LevelOutcome Walk(MemoryFile& file, bool texturesOnly);
+  LevelOutcome Walk(MemoryFile& file, bool texturesOnly);
   // How the walk with this cursor ended: Truncated set when the data ended, the failure it met.
-  mosaicor::LevelOutcome Finish(const mosaicor::LevelCursor& cursor);
+  LevelOutcome Finish(const LevelCursor& cursor);
   // True when the walk went through the whole file the way its layout says.
   bool WalkFits() const;
   // The other layout of the same first bytes, walked whole; taken into *this when it fits.
-  bool TakeOtherLayout(const std::function<mosaicor::LevelOutcome(MemoryFile&)>& open);
-  void ReadCompressedPages(mosaicor::LevelCursor& cursor);
-  void ReadPlainPages(mosaicor::LevelCursor& cursor);
-  void ReadLevelData(mosaicor::LevelCursor& cursor, MemoryFile& file);
-  void SkipRooms(mosaicor::LevelCursor& cursor);
-  void ReadSections(mosaicor::LevelCursor& cursor, MemoryFile& file, qint64 tr5SoundStart);
-  void ReadObjectTextures(mosaicor::LevelCursor& cursor);
-  void ReadAnimatedTextures(mosaicor::LevelCursor& cursor);
+  bool TakeOtherLayout(const std::function<LevelOutcome(MemoryFile&)>& open);
+  void ReadCompressedPages(LevelCursor& cursor);
+  void ReadPlainPages(LevelCursor& cursor);
+  void ReadLevelData(LevelCursor& cursor, MemoryFile& file);
+  void SkipRooms(LevelCursor& cursor);
+  void ReadSections(LevelCursor& cursor, MemoryFile& file, qint64 tr5SoundStart);
+  void ReadObjectTextures(LevelCursor& cursor);
+  void ReadAnimatedTextures(LevelCursor& cursor);
   void SetProgress(int percent);
 
   bool endedAtFileEnd_ = false;  // the walk read the whole file, not a byte more or less
@@ -117,3 +116,5 @@ class LevelReader {
 };
 
 using Ttrlevel = LevelReader;  // the design's name, which the issues use
+
+}  // namespace mosaicor

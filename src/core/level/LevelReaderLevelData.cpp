@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 void LevelReader::ReadLevelData(LevelCursor& cursor, MemoryFile& file) {
   qint64 tr5SoundStart = 0;
@@ -155,3 +155,5 @@ void LevelReader::ReadAnimatedTextures(LevelCursor& cursor) {
   for (qint64 i = 0; i < held; ++i) AnimatedTextures[size_t(i)] = cursor.U16();
   if (held < declared) cursor.End();
 }
+
+}  // namespace mosaicor

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -81,3 +81,5 @@ QByteArray MemoryFile::TakeRange(qint64 from, qint64 length) {
   range.remove(0, from);
   return range;
 }
+
+}  // namespace mosaicor

@@ -8,14 +8,16 @@
 #include <QByteArray>
 #include <QString>
 
+namespace mosaicor {
+
 class MemoryFile {
  public:
   // Loads the whole file. Fails as FileMissing when no such file exists, Unreadable when it exists
   // but cannot be read, BeyondLimits when it is larger than kMaxLevelFileBytes, and as the
   // container's unpacking does for a damaged container.
-  mosaicor::LevelOutcome Open(const QString& fileName);
+  LevelOutcome Open(const QString& fileName);
   // The same for bytes already in memory.
-  mosaicor::LevelOutcome Open(QByteArray content);
+  LevelOutcome Open(QByteArray content);
   // Reads the given bytes as they are, never as a container (inflated level data).
   void Assign(QByteArray content);
   // Releases the content.
@@ -40,3 +42,5 @@ class MemoryFile {
   QByteArray content_;
   qint64 position_ = 0;
 };
+
+}  // namespace mosaicor

@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+namespace mosaicor {
+
 int ObjectTextureRecordSize(GameVersion gameVersion) {
   if (gameVersion == GameVersion::TR4) return 38;
   if (gameVersion == GameVersion::TR5) return 40;
@@ -31,3 +33,5 @@ ObjectTexture DecodeObjectTexture(const std::uint8_t* record, GameVersion gameVe
   if (gameVersion == GameVersion::TR5) texture.TrailingWord = qFromLittleEndian<quint16>(at);
   return texture;
 }
+
+}  // namespace mosaicor

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+namespace mosaicor {
+
 struct ObjectTextureVertex {
   std::uint8_t ULow = 0;
   std::uint8_t UPixel = 0;  // pixel column inside the page
@@ -29,3 +31,5 @@ struct ObjectTexture {
 int ObjectTextureRecordSize(GameVersion gameVersion);
 // Decodes one record of ObjectTextureRecordSize(gameVersion) bytes.
 ObjectTexture DecodeObjectTexture(const std::uint8_t* record, GameVersion gameVersion);
+
+}  // namespace mosaicor

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace mosaicor {
+
 // A filter: weight of a source pixel at distance t (in filter units) from the sample centre.
 using FilterFunction = float (*)(float t);
 
@@ -28,3 +30,5 @@ inline float MitchellKernel(float t) {
   // A single-precision value divided by 6 rounds the same in float as through double.
   return bracket / 6.0f;
 }
+
+}  // namespace mosaicor

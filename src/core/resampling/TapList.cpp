@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace mosaicor {
+
 float AxisScale(int sourceLength, int targetLength) {
   if (sourceLength == 1 || targetLength == 1)
     return static_cast<float>(static_cast<double>(targetLength) / sourceLength);
@@ -51,3 +53,5 @@ std::vector<TapList> BuildTapLists(int sourceLength, int targetLength, float sca
   for (int i = 0; i < targetLength; ++i) lists.push_back(BuildTapList(i, sourceLength, scale, filter, radius));
   return lists;
 }
+
+}  // namespace mosaicor

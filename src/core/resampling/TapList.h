@@ -7,6 +7,8 @@
 
 #include "resampling/MitchellKernel.h"
 
+namespace mosaicor {
+
 struct Tap {
   int Index = 0;   // source index, already folded into 0 .. length − 1
   int Weight = 0;  // in 1/256, never 0
@@ -33,3 +35,5 @@ int MirrorIndex(int position, int length);
 // scales its weights down, so every source pixel contributes; weights are rounded half to even.
 std::vector<TapList> BuildTapLists(int sourceLength, int targetLength, float scale, FilterFunction filter,
                                    float radius);
+
+}  // namespace mosaicor

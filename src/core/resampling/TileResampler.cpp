@@ -7,6 +7,8 @@
 
 #include "resampling/TapList.h"
 
+namespace mosaicor {
+
 namespace {
 
 // Pictures beyond this many bytes are refused rather than allocated: the callers ask for tiles
@@ -110,3 +112,5 @@ QImage ResizeTile(int newWidth, int newHeight, const QImage& source) {
   if (!ResampleTwoPass(MitchellKernel, kMitchellRadius, source, dest)) return QImage();
   return dest;
 }
+
+}  // namespace mosaicor

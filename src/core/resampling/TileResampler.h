@@ -8,6 +8,8 @@
 
 #include "resampling/MitchellKernel.h"
 
+namespace mosaicor {
+
 // Resamples `source` (any format; read as 24-bit colour, alpha ignored) to newWidth × newHeight
 // with the Mitchell filter and radius 2. A side of 0 or less gives an empty (null) picture.
 // An empty source gives a black picture of the new size. Returns a null picture when the
@@ -21,3 +23,5 @@ QImage ResizeTile(int newWidth, int newHeight, const QImage& source);
 // weights must keep every weighted sum of bytes within 32 bits. Returns false, with `dest`
 // unchanged, when the work picture would be unreasonably large (over 1 GiB).
 bool ResampleTwoPass(FilterFunction filter, float radius, const QImage& source, QImage& dest);
+
+}  // namespace mosaicor

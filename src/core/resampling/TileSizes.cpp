@@ -4,6 +4,8 @@
 
 #include "resampling/TileResampler.h"
 
+namespace mosaicor {
+
 QImage MakeScrollTile(const QImage& cut) {
   const QImage half = ResizeTile(kScrollTileWidth, kScrollTileHalfHeight, cut);
   if (half.isNull()) return QImage();
@@ -14,3 +16,5 @@ QImage MakeScrollTile(const QImage& cut) {
     std::memcpy(tile.scanLine(y), half.constScanLine(y % kScrollTileHalfHeight), rowBytes);
   return tile;
 }
+
+}  // namespace mosaicor

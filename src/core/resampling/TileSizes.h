@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+namespace mosaicor {
+
 inline constexpr int kScrollTileWidth = 64;
 inline constexpr int kScrollTileHalfHeight = 32;
 
@@ -16,3 +18,5 @@ constexpr int AutoSizeSide(int side) { return (side + 32) / 64 * 64; }
 // cannot be resampled). The size selector keeps a cut that is already 64 × 32 as it is instead
 // of calling this, since resampling at equal size still filters.
 QImage MakeScrollTile(const QImage& cut);
+
+}  // namespace mosaicor

@@ -8,7 +8,7 @@
 #include "art/Art.h"
 #include "platform/PickerCursor.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -61,3 +61,5 @@ TEST(PickerCursorTest, HotSpotIsTheDrawnTipOfThePipette) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

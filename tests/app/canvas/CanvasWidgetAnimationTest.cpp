@@ -10,7 +10,7 @@
 #include "canvas/CanvasWidget.h"
 #include "canvas/LayerCompositor.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -101,3 +101,5 @@ TEST_F(FrameStackAnimation, TransformCursorsShowTheirPointers) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

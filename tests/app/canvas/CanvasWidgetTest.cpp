@@ -13,7 +13,7 @@
 #include "TestPictures.h"
 #include "canvas/LayerCompositor.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -145,3 +145,5 @@ TEST_F(FrameStackWidget, TimerAnimIsThereAndIdle) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -16,7 +16,7 @@
 #include "canvas/CanvasWidget.h"
 #include "canvas/LayerCompositor.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -272,3 +272,5 @@ TEST(ZoomedTallCanvas, TheLastRowsOfAFullTextureSetShowAt8x) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

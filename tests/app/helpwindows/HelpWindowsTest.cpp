@@ -15,7 +15,7 @@
 #include "helpwindows/CreditsWindow.h"
 #include "helpwindows/HelpWindow.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -207,3 +207,5 @@ TEST(HelpDocumentTest, DocumentsAreLightOnBlackAndCreditsNameTheLibraries) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

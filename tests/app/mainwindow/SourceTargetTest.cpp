@@ -60,7 +60,7 @@ TEST(SourceSide, ALevelTheReaderCannotReadIsToldInAMessageBoxWithoutTheBeep) {
   const QImage shown = Shown(f.source());
 
   LevelLayout layout;
-  QByteArray damaged = ::WriteLevel(MakeSampleLevel(LevelGeneration::TR4, 1), &layout);
+  QByteArray damaged = mosaicor::WriteLevel(MakeSampleLevel(LevelGeneration::TR4, 1), &layout);
   damaged[layout.chunk32 + 40] = char(damaged[layout.chunk32 + 40] ^ 0x33);
   ASSERT_TRUE(WriteBytesToFile(f.Path("damaged.tr4"), damaged));
   ASSERT_TRUE(QDir(f.dir.path()).mkdir("folder.tr2"));

@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -185,3 +185,5 @@ TEST(LevelLoadingWindow, DialogsLoadTheChosenFileAndCancelSilently) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -149,3 +149,5 @@ TEST(PictureDialogs, UndecodableFilesShowTheSentenceAndTheReasonBelowIt) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mosaicor {
+
 namespace {
 
 // Test machines have no sound card: the player must then stay silent and return at once,
@@ -15,3 +17,5 @@ TEST(TonePlayer, PlaysOrStaysSilentWithoutHanging) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

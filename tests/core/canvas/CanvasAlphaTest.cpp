@@ -7,7 +7,7 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -116,3 +116,5 @@ TEST(CanvasAlpha, EachCallFollowsThePictureAsItIsNow) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -9,7 +9,7 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -316,3 +316,5 @@ TEST(AnimationPreviewPart, TickReportsTheEndOnceAndNoViewIsNeeded) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -5,7 +5,7 @@
 #include "FakeView.h"
 #include "canvas/ImageStack.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -145,3 +145,5 @@ TEST_F(CanvasCursor, CellSizeChangesPickTheMatchingCursorBox) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

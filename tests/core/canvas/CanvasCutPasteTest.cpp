@@ -6,7 +6,7 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -178,3 +178,5 @@ TEST_F(CanvasCutPaste, ACutStopsARunningAnimation) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -9,7 +9,7 @@
 #include "canvas/ImageStack.h"
 #include "graphics/RectDrawing.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -143,3 +143,5 @@ TEST(CanvasGrid, DrawingThePortOnlyLeavesPixelsBeyondItAlone) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -7,7 +7,7 @@
 #include "canvas/CursorPictures.h"
 #include "canvas/ImageStack.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -187,3 +187,5 @@ TEST_F(AutoScrolling, AMouseMoveWhilePastingScrollsTheView) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -5,7 +5,7 @@
 #include "FakeView.h"
 #include "canvas/ImageStack.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -24,7 +24,7 @@ class CanvasRange : public ::testing::Test {
   }
   // The outline as text, one character per 2 x 2 block would hide 1-pixel lines, so the test
   // checks chosen pixels instead: outline pixels green, everything else black.
-  bool Green(int x, int y) const { return stack.Layers().L6_Selection().PixelAt(x, y) == ::Green; }
+  bool Green(int x, int y) const { return stack.Layers().L6_Selection().PixelAt(x, y) == mosaicor::Green; }
   int GreenCount() const {
     int n = 0;
     for (int y = 0; y < 512; ++y)
@@ -87,3 +87,5 @@ TEST_F(CanvasRange, RowsBetweenAreFull) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -6,7 +6,7 @@
 #include "canvas/ImageStack.h"
 #include "canvas/LayerCompositor.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -154,3 +154,5 @@ TEST(CanvasSetup, LayersWithNothingDrawnKeepNoPixels) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -10,7 +10,7 @@
 #include "canvas/CursorPictures.h"
 #include "canvas/ImageStack.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -204,3 +204,5 @@ TEST_F(CanvasTransforms, TilesInAPartialStripAreTransformedWithClipping) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

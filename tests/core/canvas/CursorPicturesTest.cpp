@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -71,3 +71,5 @@ TEST(CursorPictures, DifferentPictogramsAndUnknownNames) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

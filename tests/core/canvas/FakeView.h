@@ -7,14 +7,16 @@
 
 #include "canvas/CanvasView.h"
 
-class FakeView : public mosaicor::CanvasView {
+namespace mosaicor {
+
+class FakeView : public CanvasView {
  public:
   QPoint scroll{0, 0};
   QSize client{256, 256};
   QSize scrollRange{1 << 20, 1 << 20};
   QRegion dirty;
   QSize port;
-  mosaicor::FramePointer pointer = mosaicor::FramePointer::Default;
+  FramePointer pointer = FramePointer::Default;
   int repaints = 0;
   bool dropsAccepted = false;
   bool timerOn = false;
@@ -28,7 +30,7 @@ class FakeView : public mosaicor::CanvasView {
   void Invalidate(const QRect& r) override { dirty += r; }
   void RepaintNow() override { ++repaints; }
   void PortResized(QSize size) override { port = size; }
-  void PointerChanged(mosaicor::FramePointer p) override { pointer = p; }
+  void PointerChanged(FramePointer p) override { pointer = p; }
   void AcceptDrops() override { dropsAccepted = true; }
   void SetTimerAnim(bool enabled, int intervalMs) override {
     timerOn = enabled;
@@ -47,3 +49,5 @@ inline Ltrb ToLtrb(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.
 inline std::ostream& operator<<(std::ostream& os, const Ltrb& r) {
   return os << "(" << r.l << ", " << r.t << ", " << r.r << ", " << r.b << ")";
 }
+
+}  // namespace mosaicor

@@ -4,7 +4,7 @@
 
 #include "FakeView.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -77,3 +77,5 @@ TEST(GridGeometry, OffsetAlignedToThePointerLinesUpWithTheFreeBox) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

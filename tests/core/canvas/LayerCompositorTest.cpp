@@ -8,7 +8,7 @@
 #include "TestPictures.h"
 #include "canvas/ImageStack.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -133,3 +133,5 @@ TEST_F(Compositor, OtherPictureFormatsOnTheImageLayerShowAlike) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

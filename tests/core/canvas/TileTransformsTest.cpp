@@ -6,7 +6,7 @@
 #include "TestPictures.h"
 #include "canvas/TileTransforms.h"
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -57,3 +57,5 @@ TEST(TileTransforms, SwapExchangesTwoTilesOfAPicture) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -213,3 +213,5 @@ TEST(AnimatedLayout, DrawingFromThePageDataMatchesDrawingFromThePagePicture) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

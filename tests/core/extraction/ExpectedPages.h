@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace mosaicor {
+
 struct RawPages {
   int gameVersion = 0;
   QByteArray pages8, pages16, pages32;
@@ -53,3 +55,5 @@ inline QRgb ExpectedSlotPixel(const RawPages& raw, bool mask, const QRect& sourc
   return ExpectedPagePixel(raw, mask, source.left() + dx * source.width() / 64,
                            source.top() + dy * source.height() / 64);
 }
+
+}  // namespace mosaicor

@@ -15,7 +15,7 @@
 
 #include <memory>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -266,3 +266,5 @@ TEST(LevelPages, RealLevelsPixelForPixel) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

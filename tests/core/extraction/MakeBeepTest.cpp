@@ -4,6 +4,8 @@
 
 #include <utility>
 
+namespace mosaicor {
+
 namespace {
 
 struct RecordingPlayer : ITonePlayer {
@@ -20,3 +22,5 @@ TEST(FallingBeep, PlaysTenFallingTonesOf37Ms) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mosaicor {
+
 namespace {
 
 QImage Make16(int width, int height, std::initializer_list<uint16_t> words) {
@@ -51,3 +53,5 @@ TEST(PF2String, NamesEveryCode) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

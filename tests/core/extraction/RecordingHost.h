@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace mosaicor {
+
 class RecordingHost final : public ILevelLoadHost, public ITonePlayer, public ProgressIndicator {
  public:
   void ShowLoadingWindow() override {
@@ -35,3 +37,5 @@ class RecordingHost final : public ILevelLoadHost, public ITonePlayer, public Pr
   bool shown = false;
   bool progressWhileHidden = false;
 };
+
+}  // namespace mosaicor

@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -30,7 +30,7 @@ struct Outcome {
 
 // The companion's call: the picture, or the failure line in `reason`.
 bool ExtractInto(LevelPicture what, const QString& path, bool mask, QImage& picture, QString& reason) {
-  mosaicor::Result<QImage> extracted = ExtractLevelPicture(what, path, mask);
+  Result<QImage> extracted = ExtractLevelPicture(what, path, mask);
   if (!extracted) {
     reason = extracted.Text();
     return false;
@@ -268,3 +268,5 @@ TEST(LevelExtraction, SuccessShowsTheWindowMovesTheGaugeAndReportsTheFormat) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -6,6 +6,8 @@
 #include "graphics/RectCopy.h"
 #include "graphics/RectDrawing.h"
 
+namespace mosaicor {
+
 namespace {
 
 constexpr QRgb Black = qRgb(0, 0, 0);
@@ -85,3 +87,5 @@ TEST(FillRect, AFullColourTableTurnsThePictureInto32Bits) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

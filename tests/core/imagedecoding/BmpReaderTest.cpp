@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mosaicor {
+
 namespace {
 
 bool Read(const QByteArray& bytes, DecodedPicture& picture, QString* why = nullptr) {
@@ -211,3 +213,5 @@ TEST(BmpReader, DamagedFilesAreRefused) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mosaicor {
+
 namespace {
 
 bool Decode(const QByteArray& bytes, DecodedPicture& picture, QString& error) {
@@ -37,3 +39,5 @@ TEST(JpegReader, ProgressivePicturesWithinTheBoundStillLoad) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mosaicor {
+
 namespace {
 
 bool Decode(const QByteArray& bytes, DecodedPicture& picture, QString& error) {
@@ -119,3 +121,5 @@ TEST(PcxReader, EveryPrefixOfAFileIsReadOrRefused) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -9,6 +9,8 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+namespace mosaicor {
+
 namespace {
 
 QByteArray PngOf(const QImage& image) {
@@ -84,3 +86,5 @@ TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

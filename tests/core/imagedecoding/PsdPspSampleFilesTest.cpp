@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace mosaicor {
+
 namespace {
 
 const QString kRoot = QStringLiteral(MOSAICOR_SHARED_TESTDATA "/images");
@@ -79,3 +81,5 @@ TEST(PsdPspSampleFiles, EveryFileReadsOrIsRefusedWithAReason) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

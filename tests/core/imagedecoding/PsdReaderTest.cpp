@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <functional>
 
+namespace mosaicor {
+
 namespace {
 
 bool Read(const QByteArray& bytes, DecodedPicture& picture, QString* why = nullptr) {
@@ -251,3 +253,5 @@ TEST(PsdReader, EveryTruncationIsRefusedSafely) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mosaicor {
+
 namespace {
 
 bool Read(const QByteArray& bytes, DecodedPicture& picture, QString* why = nullptr) {
@@ -305,3 +307,5 @@ TEST(PspReader, EveryTruncationIsReadOrRefusedSafely) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace mosaicor {
+
 namespace {
 
 const QString kRoot = QStringLiteral(MOSAICOR_SHARED_TESTDATA "/images");
@@ -111,3 +113,5 @@ TEST(SampleFiles, JpegColourAndGreyReportTheirCodes) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -11,12 +11,14 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+namespace mosaicor {
+
 namespace {
 
 // Success, or a failure that carries the reader's reason.
 testing::AssertionResult Load(const QByteArray& bytes, TTargaGraphic& tga) {
   ByteSource source(bytes);
-  const mosaicor::Outcome<> loaded = tga.LoadFromStream(source);
+  const Outcome<> loaded = tga.LoadFromStream(source);
   if (loaded) return testing::AssertionSuccess();
   return testing::AssertionFailure() << loaded.Text().toStdString();
 }
@@ -256,7 +258,7 @@ TEST(TargaGraphic, LoadsOnlyPlainFiles) {
   TTargaGraphic tga;
   if (QFileInfo::exists("/dev/zero")) {
     ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("z.tga")));
-    const mosaicor::Outcome<> loaded = tga.LoadFromFile(dir.filePath("z.tga"));
+    const Outcome<> loaded = tga.LoadFromFile(dir.filePath("z.tga"));
     EXPECT_FALSE(loaded.Ok());
     EXPECT_EQ(loaded.Text(), "not a regular file");
   }
@@ -268,3 +270,5 @@ TEST(TargaGraphic, LoadsOnlyPlainFiles) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

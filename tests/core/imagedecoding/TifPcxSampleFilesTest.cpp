@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace mosaicor {
+
 namespace {
 
 const QString kRoot = QStringLiteral(MOSAICOR_SHARED_TESTDATA "/images");
@@ -115,3 +117,5 @@ TEST(TifPcxSampleFiles, EveryFileIsReadOrRefusedWithAReason) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

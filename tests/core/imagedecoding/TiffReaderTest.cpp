@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mosaicor {
+
 namespace {
 
 struct Layout {
@@ -252,3 +254,5 @@ TEST(TiffReader, EveryPrefixOfAFileIsReadOrRefused) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace mosaicor {
+
 namespace {
 
 std::vector<uchar> Noise(size_t count, uint32_t seed) {
@@ -184,3 +186,5 @@ TEST(WideRows, PsdRowsThatStopEarlyEndInZeros) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -20,8 +20,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace mosaicor;
 #endif
+
+namespace mosaicor {
 
 namespace {
 
@@ -106,7 +107,7 @@ TEST_F(HostileFiles, PngsHaveTheSameLimitAsEveryOtherFormat) {
   // Larger than Qt's own 128 MB default for a reader (144 MB as 32 bits), far below ours.
   QImage wide(6000, 6000, QImage::Format_RGB32);
   wide.fill(qRgb(10, 200, 30));
-  const mosaicor::Result<QByteArray> encoded = EncodePng(wide);
+  const Result<QByteArray> encoded = EncodePng(wide);
   ASSERT_TRUE(encoded.Ok()) << encoded.Text().toStdString();
   const QByteArray& png = encoded.Value();
   QImage image;
@@ -122,3 +123,5 @@ TEST_F(HostileFiles, PngsHaveTheSameLimitAsEveryOtherFormat) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

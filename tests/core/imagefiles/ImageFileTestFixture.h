@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
+namespace mosaicor {
+
 class ImageFileTest : public testing::Test {
  protected:
   QString Write(const QString& name, const QByteArray& bytes) {
@@ -18,3 +20,5 @@ class ImageFileTest : public testing::Test {
   RecordedFailures messages;
   RecordingFileModule module{messages};
 };
+
+}  // namespace mosaicor

@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -139,3 +139,5 @@ TEST_F(LoadImage, LoadImageFileKeepsTheDecodedFormat) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

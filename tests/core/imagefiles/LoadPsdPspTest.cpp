@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -75,3 +75,5 @@ TEST_F(LoadPsdPsp, ADamagedFileShowsTheCompressionMessage) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

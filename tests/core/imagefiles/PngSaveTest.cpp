@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -47,3 +47,5 @@ TEST(PngSave, AFailedWriteKeepsTheOldFile) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -65,7 +65,7 @@ TEST(TgaEncoding, EveryByteOfManyPiecesMatchesAPlainReference) {
           const QRgb c = argb.pixel(x, y);
           expected.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
         }
-      const mosaicor::Result<QByteArray> encoded = EncodeUncompTGA24bits(picture);
+      const Result<QByteArray> encoded = EncodeUncompTGA24bits(picture);
       EXPECT_TRUE(encoded.Ok() && encoded.Value() == expected);
     }
   }
@@ -174,3 +174,5 @@ TEST_F(SaveImage, AlphaTgaKeepsTheWorkingPicture) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

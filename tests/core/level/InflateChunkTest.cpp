@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -112,3 +112,5 @@ TEST(InflateChunk, PageChunkBoundIsFarAboveRealLevels) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 #include <QtEndian>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -287,3 +287,5 @@ TEST(LevelReaderDamage, HugeRoomCountEndsWithTheData) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

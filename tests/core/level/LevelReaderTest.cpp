@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -377,3 +377,5 @@ TEST(LevelReader, TextileCountOfCompressedLevelsComesFromThe16BitChunk) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

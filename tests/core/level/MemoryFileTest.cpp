@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-using namespace mosaicor;
+namespace mosaicor {
 
 namespace {
 
@@ -111,3 +111,5 @@ TEST(MemoryFile, ShortOrDamagedContainers) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mosaicor {
+
 namespace {
 
 TEST(ObjectTexture, RecordSizesByGeneration) {
@@ -41,3 +43,5 @@ TEST(ObjectTexture, NewerRecordsCarryTheirExtraFields) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace mosaicor {
+
 namespace {
 
 QString RealLevel(const char* name) { return QStringLiteral(MOSAICOR_SHARED_TESTDATA "/levels/") + name; }
@@ -87,3 +89,5 @@ TEST(RealLevels, MisnamedLevelsAreReadByTheirContent) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

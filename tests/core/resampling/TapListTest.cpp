@@ -4,6 +4,8 @@
 
 #include <numeric>
 
+namespace mosaicor {
+
 namespace {
 
 int Total(const TapList& taps) {
@@ -92,3 +94,5 @@ TEST(BuildTapLists, SinglePixelAxisReadsOnlyThatPixel) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -12,6 +12,8 @@
 #include "TestPictures.h"
 #include "resampling/TapList.h"
 
+namespace mosaicor {
+
 namespace {
 
 // A square picture whose red depends on x alone and whose green on y alone, by the same rule.
@@ -220,3 +222,5 @@ TEST(ResampleTwoPass, ReplacesADestinationOfAnotherFormat) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

@@ -5,6 +5,8 @@
 #include "TestPictures.h"
 #include "resampling/TileResampler.h"
 
+namespace mosaicor {
+
 namespace {
 
 TEST(AutoSizeSide, RoundsToTheNearestMultipleOf64HalvesUp) {
@@ -29,3 +31,5 @@ TEST(MakeScrollTile, WorksFromAnySelectionSize) {
 }
 
 }  // namespace
+
+}  // namespace mosaicor

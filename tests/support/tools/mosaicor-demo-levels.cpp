@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+using namespace mosaicor;
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
