@@ -35,9 +35,7 @@ void StartPlaying(ImageStack& stack, BufferView& view, const QImage& picture, in
   stack.Layers().L1_Image().SetPicture(picture);
   stack.UpdateStack();
   stack.Grid().UpdateGrid();
-  stack.Cursor().DownCell = first;
-  stack.Cursor().UpCell = last;
-  stack.StartAnimation();
+  stack.StartAnimation(first, last);
 }
 
 // --- classic tick over 64 cells ----------------------------------------------------------------

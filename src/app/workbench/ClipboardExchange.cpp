@@ -38,8 +38,8 @@ void ClipboardExchange::CheckBoxExportClick(bool checked) {
   WindowState& s = bench_.State;
   s.AutoExportChecked = checked;
   if (checked && s.AutoImportChecked) s.AutoImportChecked = false;
-  bench_.Source.Cursor().AutoExport = checked;
-  bench_.Target.Cursor().AutoExport = checked;
+  bench_.Source.Cursor().SetAutoExport(checked);
+  bench_.Target.Cursor().SetAutoExport(checked);
   bench_.NoActiveControls();
   bench_.NotifyChanged();
 }

@@ -70,7 +70,7 @@ void TargetWorkflow::ReInitTarget() {
     TargetSizesScrollBarOnChange(PageCounter::Height, 2);
     target.Layers().L1_Image().SetFillColour(s.FillerColour);
     // The reset canvas exports nothing; the check box still says what it should do.
-    target.Cursor().AutoExport = s.AutoExportChecked;
+    target.Cursor().SetAutoExport(s.AutoExportChecked);
   });
   s.TargetCaption = texts::CreateNewItem;
   s.TargetComboText = texts::CreateNewItem;

@@ -102,7 +102,7 @@ void TileWorkflow::SourceMouseDown(MouseButton button, ShiftState shift, int x, 
     bench_.NotifyChanged();
     return;
   }
-  if (source.Cursor().Mode == ModeIdle) {
+  if (source.Cursor().Mode() == ModeIdle) {
     // Work starting on the Source cancels a paste or transform waiting on the Target.
     bench_.Target.Cursor().SetModeToIdle();
     s.Transform = TransformTool::None;
@@ -138,7 +138,7 @@ void TileWorkflow::SourceDblClick() {
 
 void TileWorkflow::ResizeSourceCut() {
   ImageStack& source = bench_.Source;
-  const QSize selection = source.Cursor().SelectionRect.size();
+  const QSize selection = source.Cursor().SelectionRect().size();
   const TileSizeMode mode = bench_.State.TileSize;
   const QSize wanted = RequestedTileSize(mode, selection);
   if (wanted == selection) return;
@@ -156,7 +156,7 @@ void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, in
     source.Cursor().SetModeToIdle();
     return;
   }
-  const CanvasMode mode = source.Cursor().Mode;
+  const CanvasMode mode = source.Cursor().Mode();
   source.MouseIsUp(button, shift, x, y);
   if (mode == ModeGrab) {
     ResizeSourceCut();
@@ -174,11 +174,11 @@ void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, in
 void TileWorkflow::TargetMouseDown(MouseButton button, ShiftState shift, int x, int y) {
   WindowState& s = bench_.State;
   ImageStack& target = bench_.Target;
-  if (button == MouseButton::Right && target.Cursor().Mode == ModeTransform) s.Transform = TransformTool::None;
-  if (target.Cursor().Mode == ModeIdle) s.TargetPage = TargetTab::Transform;
-  if (button == MouseButton::Left && target.Cursor().Mode == ModePaste)
+  if (button == MouseButton::Right && target.Cursor().Mode() == ModeTransform) s.Transform = TransformTool::None;
+  if (target.Cursor().Mode() == ModeIdle) s.TargetPage = TargetTab::Transform;
+  if (button == MouseButton::Left && target.Cursor().Mode() == ModePaste)
     bench_.History().BeginEdit(QStringLiteral("Paste tile"));
-  else if (button == MouseButton::Left && target.Cursor().Mode == ModeTransform)
+  else if (button == MouseButton::Left && target.Cursor().Mode() == ModeTransform)
     bench_.History().BeginEdit(TransformEditName(s.Transform));
   target.MouseIsDown(button, shift, x, y);
   bench_.NotifyChanged();
@@ -189,7 +189,7 @@ void TileWorkflow::TargetMouseMove(ShiftState shift, int x, int y) { bench_.Targ
 void TileWorkflow::TargetMouseUp(MouseButton button, ShiftState shift, int x, int y) {
   WindowState& s = bench_.State;
   ImageStack& target = bench_.Target;
-  const CanvasMode mode = target.Cursor().Mode;
+  const CanvasMode mode = target.Cursor().Mode();
   target.MouseIsUp(button, shift, x, y);
   bench_.History().EndEdit();
   if (mode == ModeGrab) {

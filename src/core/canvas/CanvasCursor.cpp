@@ -23,7 +23,7 @@ void CanvasCursor::EnterMode(CanvasMode mode) {
       {false, false, false},  // Scroll
       {false, false, true},   // Transform
   };
-  Mode = mode;
+  mode_ = mode;
   const Look& look = looks[mode];
   layers_.L6_Selection().SetVisible(look.selection);
   layers_.L4_Clip().SetVisible(look.clip);
@@ -62,21 +62,21 @@ void CanvasCursor::SetPointer(FramePointer pointer) {
 }
 
 void CanvasCursor::SetCursorBox(CursorBox box) {
-  CursorName = box;
+  cursorName_ = box;
   const QString picture = CursorNameForCell(grid_.CellWidth, box);
   if (!picture.isEmpty()) layers_.L7_Cursor().SetPicture(CursorPicture(picture));
 }
 
 void CanvasCursor::SetCursorToDefault() {
   layers_.L4_Clip().SetVisible(false);
-  Mode = ModeIdle;
+  mode_ = ModeIdle;
   SetPointer(FramePointer::Default);
   SetCursorBox(CursorBox::Normal);
 }
 
 void CanvasCursor::SetCursorToPaste() {
   layers_.L4_Clip().SetVisible(true);
-  Mode = ModePaste;
+  mode_ = ModePaste;
   SetPointer(FramePointer::Move);
   DrawPasteCursor();
 }
@@ -91,7 +91,7 @@ void CanvasCursor::DrawPasteCursor() {
 
 void CanvasCursor::SetTransformCursor(CursorBox box, FramePointer pointer) {
   layers_.L4_Clip().SetVisible(false);
-  Mode = ModeTransform;
+  mode_ = ModeTransform;
   SetPointer(pointer);
   SetCursorBox(box);
 }
@@ -113,22 +113,22 @@ QRect CanvasCursor::CellOfPoint(int x, int y, int* index) const {
   return g.CellRect(cell);
 }
 
-void CanvasCursor::TakeDownCell() { DownRect = CellOfPoint(MouseX, MouseY, &DownCell); }
+void CanvasCursor::TakeDownCell() { downRect_ = CellOfPoint(mouseX_, mouseY_, &downCell_); }
 
-void CanvasCursor::TakeUpCell() { CursorRect = CellOfPoint(MouseX, MouseY, &UpCell); }
+void CanvasCursor::TakeUpCell() { cursorRect_ = CellOfPoint(mouseX_, mouseY_, &upCell_); }
 
 void CanvasCursor::FollowPointer(int x, int y) {
-  MouseX = x;
-  MouseY = y;
+  mouseX_ = x;
+  mouseY_ = y;
   const QPoint box = grid_.Geometry().CursorBoxAt(QPoint(x, y), layers_.PortSize(), grid_.GridLocked);
   layers_.L7_Cursor().MoveTo(box);
   layers_.L4_Clip().MoveTo(box);
-  CursorRect = QRect(box, QSize(grid_.CellWidth, grid_.CellHeight));
+  cursorRect_ = QRect(box, QSize(grid_.CellWidth, grid_.CellHeight));
   AutoScroll(box.x(), box.y());
   layers_.L6_Selection().Fill(layers_.PortRect(), layers_.Colours().ClearColor);
   layers_.L6_Selection().SetFillColour(layers_.Colours().SelectionColor);
-  if (Mode == ModeGrab) DrawSelection();
-  if (Mode == ModeRange) DrawRange();
+  if (mode_ == ModeGrab) DrawSelection();
+  if (mode_ == ModeRange) DrawRange();
 }
 
 void CanvasCursor::Park() {
@@ -138,8 +138,8 @@ void CanvasCursor::Park() {
 
 void CanvasCursor::AutoScroll(int left, int top) {
   CanvasView* view = layers_.View();
-  if (!view || Mode == ModeIdle || Mode == ModeAnim || Mode == ModeScroll) return;
-  if (CursorName == CursorBox::Rotate || CursorName == CursorBox::HFlip || CursorName == CursorBox::VFlip) return;
+  if (!view || mode_ == ModeIdle || mode_ == ModeAnim || mode_ == ModeScroll) return;
+  if (cursorName_ == CursorBox::Rotate || cursorName_ == CursorBox::HFlip || cursorName_ == CursorBox::VFlip) return;
   const QPoint position = view->ScrollPosition();
   const QSize client = view->ClientSize();
   // One axis: step back when the box nears the start of the visible area, on when it nears the end.
@@ -155,12 +155,12 @@ void CanvasCursor::AutoScroll(int left, int top) {
 }
 
 void CanvasCursor::DrawSelection() {
-  SelectionRect = DownRect.united(CursorRect);
-  layers_.L6_Selection().Frame(SelectionRect, layers_.L6_Selection().FillColour());
+  selectionRect_ = downRect_.united(cursorRect_);
+  layers_.L6_Selection().Frame(selectionRect_, layers_.L6_Selection().FillColour());
 }
 
 void CanvasCursor::DrawRange() {
-  QRect d = DownRect, c = CursorRect;
+  QRect d = downRect_, c = cursorRect_;
   const CanvasPalette& colours = layers_.Colours();
   if (d.top() == c.top()) {
     layers_.L6_Selection().SetFillColour(colours.RangeColor);
@@ -182,15 +182,15 @@ void CanvasCursor::DrawRange() {
 
 void CanvasCursor::CutToClip() {
   QImage clip;
-  if (!SelectionRect.isEmpty()) {
+  if (!selectionRect_.isEmpty()) {
     // Whatever of the selection lies outside the picture stays black in the clip.
-    clip = QImage(SelectionRect.size(), QImage::Format_ARGB32);
+    clip = QImage(selectionRect_.size(), QImage::Format_ARGB32);
     clip.fill(layers_.Colours().ClearColor);
     const ImageLayer& image = layers_.L1_Image();
-    if (!image.IsBlank()) CopyRect(clip, QPoint(0, 0), image.StoredPicture(), SelectionRect);
+    if (!image.IsBlank()) CopyRect(clip, QPoint(0, 0), image.StoredPicture(), selectionRect_);
   }
   layers_.L4_Clip().SetPicture(clip);
-  if (AutoExport && layers_.View()) layers_.View()->ExportCut(clip);
+  if (autoExport_ && layers_.View()) layers_.View()->ExportCut(clip);
   SetModeToIdle();
 }
 

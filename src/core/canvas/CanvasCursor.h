@@ -20,16 +20,35 @@ class CanvasCursor {
   CanvasCursor(const CanvasCursor&) = delete;
   CanvasCursor& operator=(const CanvasCursor&) = delete;
 
-  int MouseX = 0;  // last mouse event, as received
-  int MouseY = 0;
-  int DownCell = 0;  // reading-order index of the mouse-down cell, -1 in FREE mode
-  QRect DownRect;
-  int UpCell = 0;  // reading-order index of the mouse-up cell, -1 in FREE mode
-  QRect CursorRect;
-  QRect SelectionRect;  // the current or last cut (host reads)
-  CanvasMode Mode = ModeIdle;
-  CursorBox CursorName = CursorBox::Normal;  // the active cursor box
-  bool AutoExport = false;                   // every cut also goes to the view's ExportCut
+  // The last mouse event, as received (TakeMouse).
+  int MouseX() const { return mouseX_; }
+  int MouseY() const { return mouseY_; }
+  // Reading-order index and rectangle of the cell where the mouse went down; -1 in FREE mode.
+  int DownCell() const { return downCell_; }
+  QRect DownRect() const { return downRect_; }
+  // The same for the cell where it went up (the cursor box then).
+  int UpCell() const { return upCell_; }
+  QRect CursorRect() const { return cursorRect_; }
+  // The current or last cut.
+  QRect SelectionRect() const { return selectionRect_; }
+  CanvasMode Mode() const { return mode_; }
+  CursorBox CursorName() const { return cursorName_; }  // the active cursor box
+  // Every cut also goes to the view's ExportCut.
+  bool AutoExport() const { return autoExport_; }
+  void SetAutoExport(bool on) { autoExport_ = on; }
+
+  // The start state: Idle, nothing exported.
+  void Reset() {
+    mode_ = ModeIdle;
+    autoExport_ = false;
+  }
+  // Keeps the position of a mouse event, in port coordinates.
+  void TakeMouse(int x, int y) {
+    mouseX_ = x;
+    mouseY_ = y;
+  }
+  // The rectangle the next cut takes (the mouse-down cell, when a selection starts).
+  void SetSelectionRect(const QRect& rect) { selectionRect_ = rect; }
 
   // The pointer the frame shows over the canvas.
   FramePointer Pointer() const { return pointer_; }
@@ -83,6 +102,16 @@ class CanvasCursor {
   LayerStack& layers_;
   const CanvasGrid& grid_;
   FramePointer pointer_ = FramePointer::Default;
+  int mouseX_ = 0;
+  int mouseY_ = 0;
+  int downCell_ = 0;
+  QRect downRect_;
+  int upCell_ = 0;
+  QRect cursorRect_;
+  QRect selectionRect_;
+  CanvasMode mode_ = ModeIdle;
+  CursorBox cursorName_ = CursorBox::Normal;
+  bool autoExport_ = false;
 };
 
 }  // namespace mosaicor

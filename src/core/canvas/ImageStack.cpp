@@ -13,8 +13,7 @@ void ImageStack::InitStack(int width, int height) {
   layers_.SetPort(QSize(width, height));
   grid_.InitGrid(64, 64);
   if (CanvasView* view = layers_.View()) view->AcceptDrops();
-  cursor_.Mode = ModeIdle;
-  cursor_.AutoExport = false;
+  cursor_.Reset();
   animation_.AnimRunning = false;
 }
 
@@ -31,14 +30,13 @@ void ImageStack::UpdateImagePort(int width, int height) { layers_.SetPort(QSize(
 void ImageStack::MouseIsOnMove(ShiftState /*shift*/, int x, int y) { cursor_.FollowPointer(x, y); }
 
 void ImageStack::MouseIsDown(MouseButton button, ShiftState shift, int x, int y) {
-  cursor_.MouseX = x;
-  cursor_.MouseY = y;
+  cursor_.TakeMouse(x, y);
   cursor_.TakeDownCell();
   if (!grid_.GridLocked) button = MouseButton::Left;  // FREE mode has no right-button functions
-  switch (cursor_.Mode) {
+  switch (cursor_.Mode()) {
     case ModeIdle:
       if (button == MouseButton::Left) {
-        cursor_.SelectionRect = cursor_.DownRect;
+        cursor_.SetSelectionRect(cursor_.DownRect());
         CutSelection();
         cursor_.SetModeToGrab();
         cursor_.DrawSelection();
@@ -63,10 +61,9 @@ void ImageStack::MouseIsDown(MouseButton button, ShiftState shift, int x, int y)
 }
 
 void ImageStack::MouseIsUp(MouseButton /*button*/, ShiftState /*shift*/, int x, int y) {
-  cursor_.MouseX = x;
-  cursor_.MouseY = y;
+  cursor_.TakeMouse(x, y);
   cursor_.TakeUpCell();
-  switch (cursor_.Mode) {
+  switch (cursor_.Mode()) {
     case ModeTransform:
       ApplyTransform();
       break;
@@ -86,17 +83,19 @@ void ImageStack::CutSelection() {
   cursor_.CutToClip();
 }
 
-void ImageStack::MouseIsDoubleClick() { grid_.ToggleLockAt(QPoint(cursor_.MouseX, cursor_.MouseY)); }
+void ImageStack::MouseIsDoubleClick() { grid_.ToggleLockAt(QPoint(cursor_.MouseX(), cursor_.MouseY())); }
 
-void ImageStack::StartAnimation() {
+void ImageStack::StartAnimation() { StartAnimation(cursor_.DownCell(), cursor_.UpCell()); }
+
+void ImageStack::StartAnimation(int first, int last) {
   // A range drawn while the last animation is still finishing: its cells go back where they were
   // before this one starts, so none is ever left out of place.
   animation_.PutCellsBack();
-  if (cursor_.DownCell < 0 || cursor_.UpCell < 0) {  // no reading-order cells (FREE mode): nothing to play
+  if (first < 0 || last < 0) {  // no reading-order cells (FREE mode): nothing to play
     cursor_.SetModeToIdle();
     return;
   }
-  animation_.Start(grid_.Geometry(), cursor_.DownCell, cursor_.UpCell);
+  animation_.Start(grid_.Geometry(), first, last);
   cursor_.EnterMode(animation_.Scrolls() ? ModeScroll : ModeAnim);
 }
 
@@ -105,7 +104,7 @@ void ImageStack::ShiftCellsOnTimer() {
 }
 
 void ImageStack::StopAnimationNow() {
-  if (animation_.StopNow() && (cursor_.Mode == ModeAnim || cursor_.Mode == ModeScroll)) cursor_.SetModeToIdle();
+  if (animation_.StopNow() && (cursor_.Mode() == ModeAnim || cursor_.Mode() == ModeScroll)) cursor_.SetModeToIdle();
 }
 
 void ImageStack::ApplyTransform() {
@@ -115,7 +114,7 @@ void ImageStack::ApplyTransform() {
       {CursorBox::Hand, &ImageStack::ShiftCells},
   };
   for (const auto& [box, transform] : transforms)
-    if (cursor_.CursorName == box) (this->*transform)();
+    if (cursor_.CursorName() == box) (this->*transform)();
 }
 
 QSize ImageStack::CellSize() const { return QSize(std::max(grid_.CellWidth, 1), std::max(grid_.CellHeight, 1)); }
@@ -124,9 +123,9 @@ QSize ImageStack::CellSize() const { return QSize(std::max(grid_.CellWidth, 1), 
 // its place on the picture.
 void ImageStack::TransformCell(QImage (*transform)(const QImage& tile)) {
   layers_.L4_Clip().MoveTo(QPoint(0, 0));
-  const QImage clip = transform(TileOf(layers_.L1_Image().StoredPicture(), cursor_.DownRect, CellSize()));
+  const QImage clip = transform(TileOf(layers_.L1_Image().StoredPicture(), cursor_.DownRect(), CellSize()));
   layers_.L4_Clip().SetPicture(clip);
-  const QRect target = cursor_.DownRect;
+  const QRect target = cursor_.DownRect();
   layers_.L1_Image().Paint(target, [&](QImage& picture) { CopyRect(picture, target.topLeft(), clip, clip.rect()); });
 }
 
@@ -136,21 +135,21 @@ void ImageStack::VFlipCell() { TransformCell(VFlippedTile); }
 
 void ImageStack::SwapCells() {
   layers_.L4_Clip().MoveTo(QPoint(0, 0));
-  if (cursor_.DownCell == cursor_.UpCell) {  // over the pressed tile, or FREE mode: nothing to swap
+  if (cursor_.DownCell() == cursor_.UpCell()) {  // over the pressed tile, or FREE mode: nothing to swap
     layers_.L4_Clip().SetPictureSize(CellSize());
     return;
   }
-  const QImage pressed = TileOf(layers_.L1_Image().StoredPicture(), cursor_.DownRect, CellSize());
+  const QImage pressed = TileOf(layers_.L1_Image().StoredPicture(), cursor_.DownRect(), CellSize());
   layers_.L4_Clip().SetPicture(pressed);
-  const QRect from = cursor_.DownRect, to = cursor_.CursorRect;
+  const QRect from = cursor_.DownRect(), to = cursor_.CursorRect();
   layers_.L1_Image().Paint(QRegion(from) + to, [&](QImage& picture) { SwapTiles(picture, from, to, pressed); });
 }
 
 void ImageStack::ShiftCells() {
-  const int a = cursor_.DownCell, b = cursor_.UpCell;
+  const int a = cursor_.DownCell(), b = cursor_.UpCell();
   if (a == b || a < 0 || b < 0) return;  // one tile, or FREE mode: nothing moves
   CellRun run(grid_.Geometry(), a, b);
-  const QRect to = cursor_.CursorRect;
+  const QRect to = cursor_.CursorRect();
   layers_.L1_Image().Paint(run.Area() + to, [&](QImage& picture) { ShiftTiles(picture, run, to); });
 }
 

@@ -53,8 +53,12 @@ class ImageStack {
   // Asks a running animation to stop, and cuts SelectionRect into the clip (CanvasCursor::CutToClip).
   void CutSelection();
 
-  // --- animation preview, the range DownCell..UpCell ---
+  // --- animation preview ---
+  // Plays the range DownCell..UpCell.
   void StartAnimation();
+  // Plays the cells first..last (reading order) of the grid as it is now; nothing plays in FREE
+  // mode (a cell of -1).
+  void StartAnimation(int first, int last);
   // The view's timer tick; ends in Idle once a stop request has come round.
   void ShiftCellsOnTimer();
   // Ends a running animation at once with every cell back in place, in Idle; for operations

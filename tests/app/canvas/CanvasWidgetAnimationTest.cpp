@@ -69,7 +69,7 @@ TEST_F(FrameStackAnimation, TicksPlayOnThePortAndAStopRestoresIt) {
   EXPECT_NE(playing, before);
   EXPECT_EQ(playing, ComposeLayers(frame.Model().Layers(), QRect(0, 0, 256, 256))) << "the port follows the picture";
   QTest::mousePress(frame.BasePanel, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return frame.Model().Cursor().Mode == ModeIdle; }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame.Model().Cursor().Mode() == ModeIdle; }, 2000));
   EXPECT_FALSE(frame.TimerAnim->isActive());
   EXPECT_EQ(frame.Model().Layers().L1_Image().PictureCopy(), picture);
 }

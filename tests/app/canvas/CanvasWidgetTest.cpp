@@ -50,21 +50,21 @@ TEST_F(FrameStackWidget, ThePortShowsTheComposedLayers) {
 TEST_F(FrameStackWidget, MouseEventsReachTheModel) {
   ImageStack& model = frame.Model();
   Move(QPoint(100, 70));
-  EXPECT_EQ(model.Cursor().CursorRect, QRect(64, 64, 64, 64));
+  EXPECT_EQ(model.Cursor().CursorRect(), QRect(64, 64, 64, 64));
   QTest::mousePress(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 70));
-  EXPECT_EQ(model.Cursor().Mode, ModeGrab);
+  EXPECT_EQ(model.Cursor().Mode(), ModeGrab);
   QTest::mouseRelease(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 70));
-  EXPECT_EQ(model.Cursor().Mode, ModeIdle);
+  EXPECT_EQ(model.Cursor().Mode(), ModeIdle);
   EXPECT_EQ(model.Layers().L4_Clip().PictureSize(), QSize(64, 64));
 
   // Pasting with Ctrl held keeps the Paste mode.
   model.Cursor().SetModeToPaste();
   Move(QPoint(30, 30));
   QTest::mousePress(Port(), Qt::LeftButton, Qt::ControlModifier, QPoint(30, 30));
-  EXPECT_EQ(model.Cursor().Mode, ModePaste);
+  EXPECT_EQ(model.Cursor().Mode(), ModePaste);
   QTest::mouseRelease(Port(), Qt::LeftButton, Qt::ControlModifier, QPoint(30, 30));
   QTest::mousePress(Port(), Qt::RightButton, Qt::NoModifier, QPoint(30, 30));
-  EXPECT_EQ(model.Cursor().Mode, ModeIdle);
+  EXPECT_EQ(model.Cursor().Mode(), ModeIdle);
 }
 
 TEST_F(FrameStackWidget, ADoubleClickSwitchesTheGridModeAndPressesAgain) {
@@ -91,7 +91,7 @@ TEST_F(FrameStackWidget, HostHandlersReplaceTheModelsAndEmptyOnesIgnore) {
   QTest::mousePress(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 50));
   ASSERT_FALSE(moves.empty());
   EXPECT_EQ(moves.back(), QPoint(40, 50));
-  EXPECT_EQ(frame.Model().Cursor().Mode, ModeIdle);
+  EXPECT_EQ(frame.Model().Cursor().Mode(), ModeIdle);
 }
 
 TEST_F(FrameStackWidget, PointerFollowsTheMode) {

@@ -111,10 +111,10 @@ TEST_F(ZoomedFrame, MousePositionsMapBackToPicturePixelsAtEveryZoom) {
   // The model's own handlers: a click on picture pixel (130, 70) at 3x cuts the cell that holds it.
   frame.SetZoom(3);
   Mouse(QEvent::MouseMove, QPoint(130 * 3 + 1, 70 * 3 + 2));
-  EXPECT_EQ(frame.Model().Cursor().CursorRect, QRect(128, 64, 64, 64));
+  EXPECT_EQ(frame.Model().Cursor().CursorRect(), QRect(128, 64, 64, 64));
   QTest::mousePress(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(130 * 3 + 1, 70 * 3 + 2));
   QTest::mouseRelease(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(130 * 3 + 1, 70 * 3 + 2));
-  EXPECT_EQ(frame.Model().Cursor().SelectionRect, QRect(128, 64, 64, 64));
+  EXPECT_EQ(frame.Model().Cursor().SelectionRect(), QRect(128, 64, 64, 64));
   EXPECT_EQ(frame.Model().Layers().L4_Clip().PictureCopy(), MakeCoordinatePicture(256, 512).copy(128, 64, 64, 64));
 
   std::vector<QPoint> downs, moves, ups;

@@ -23,17 +23,17 @@ struct ClipFixture : WindowFixture {
 TEST(Clipboard, CheckBoxesAreNeverBothChecked) {
   ClipFixture f;
   f.c().CheckBoxExport->click();
-  EXPECT_TRUE(f.source().Cursor().AutoExport);
-  EXPECT_TRUE(f.target().Cursor().AutoExport);
+  EXPECT_TRUE(f.source().Cursor().AutoExport());
+  EXPECT_TRUE(f.target().Cursor().AutoExport());
   f.c().CheckBoxImport->click();
   EXPECT_FALSE(f.c().CheckBoxExport->isChecked());
-  EXPECT_FALSE(f.source().Cursor().AutoExport);
-  EXPECT_FALSE(f.target().Cursor().AutoExport);
+  EXPECT_FALSE(f.source().Cursor().AutoExport());
+  EXPECT_FALSE(f.target().Cursor().AutoExport());
   f.c().CheckBoxExport->click();
   EXPECT_FALSE(f.c().CheckBoxImport->isChecked());
   // Create New keeps the Target's flag equal to the check box.
   f.bench().Targets().ReInitTarget();
-  EXPECT_TRUE(f.target().Cursor().AutoExport);
+  EXPECT_TRUE(f.target().Cursor().AutoExport());
 }
 
 TEST(Clipboard, ExportSendsTheWholeTileOpaque) {
@@ -55,13 +55,13 @@ TEST(Clipboard, ImportTakesPicturesOfAnyFormat) {
     f.c().ClipImportButton->click();
     EXPECT_EQ(Rgb(f.state().ClipTile), Rgb(picture)) << format;
     EXPECT_EQ(Rgb(f.target().Layers().L4_Clip().PictureCopy()), Rgb(picture));
-    EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
+    EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   }
   // No picture: nothing happens.
   f.target().Cursor().SetModeToIdle();
   QGuiApplication::clipboard()->setText(QStringLiteral("text"));
   f.c().ClipImportButton->click();
-  EXPECT_EQ(f.target().Cursor().Mode, ModeIdle);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModeIdle);
 }
 
 TEST(Clipboard, AutoExportSendsTheRawCutBeforeTheSelector) {
@@ -83,11 +83,11 @@ TEST(Clipboard, AutoImportTakesEveryPictureAndIgnoresText) {
   QGuiApplication::clipboard()->setImage(picture);
   QCoreApplication::processEvents();
   EXPECT_EQ(Rgb(f.state().ClipTile), Rgb(picture));
-  EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   f.target().Cursor().SetModeToIdle();
   QGuiApplication::clipboard()->setText(QStringLiteral("words"));
   QCoreApplication::processEvents();
-  EXPECT_EQ(f.target().Cursor().Mode, ModeIdle);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModeIdle);
   EXPECT_EQ(Rgb(f.state().ClipTile), Rgb(picture));
 }
 

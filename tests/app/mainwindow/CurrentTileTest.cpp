@@ -49,7 +49,7 @@ TEST(Cutting, MultiTileKeepsTheSelectionAsItIs) {
   const QImage expected = Coordinates(256, 256).copy(0, 0, 128, 192);
   EXPECT_EQ(f.Tile(), Rgb(expected));
   EXPECT_EQ(f.TargetClip(), Rgb(expected));
-  EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   // The viewer shows the top-left 64 x 64.
   EXPECT_EQ(f.c().ClipTileImage->pixmap().size(), QSize(64, 64));
 }
@@ -89,7 +89,7 @@ TEST(Cutting, ADoubleClickDoesNotCut) {
   const QPoint at(150, 150);
   DoubleClick(f.c().Source, at);
   EXPECT_FALSE(f.source().Grid().GridLocked);  // the double click switched the grid mode
-  EXPECT_EQ(f.source().Cursor().Mode, ModeIdle);
+  EXPECT_EQ(f.source().Cursor().Mode(), ModeIdle);
   EXPECT_FALSE(f.state().SourceDoubleClicked);
   // Only the first press cut: its cell, not the free box the second press would have taken.
   EXPECT_EQ(f.TargetClip(), Rgb(Coordinates(256, 256).copy(128, 128, 64, 64)));
@@ -100,14 +100,14 @@ TEST(Cutting, ATileCutOnTheTargetIsReadyToPasteAtOnce) {
   f.c().CopyButton->click();
   f.SelectSize(TileSizeMode::Fixed128);
   Click(f.c().Target, QPoint(70, 10));
-  EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   EXPECT_EQ(f.Tile(), Rgb(Coordinates(256, 256).copy(64, 0, 64, 64)));  // not resized
 }
 
 TEST(Cutting, RightClickInARotationPressesNone) {
   TileFixture f;
   f.c().SpeedButtonRotate->click();
-  ASSERT_EQ(f.target().Cursor().Mode, ModeTransform);
+  ASSERT_EQ(f.target().Cursor().Mode(), ModeTransform);
   Click(f.c().Target, QPoint(20, 20), Qt::RightButton);
   EXPECT_TRUE(f.c().SpeedButtonNone->isChecked());
 }
@@ -155,7 +155,7 @@ TEST(Pots, FlatTilesReadyToPaste) {
   WindowFixture f;
   f.c().SourceColourSample->clicked();  // before any picking: white
   EXPECT_EQ(f.state().ClipTile.pixel(5, 5), qRgb(255, 255, 255));
-  EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   emit f.c().PanelMagenta->clicked();
   EXPECT_EQ(f.state().ClipTile.size(), QSize(64, 64));
   EXPECT_EQ(f.state().ClipTile.pixel(63, 63), qRgb(255, 0, 255));
@@ -170,7 +170,7 @@ TEST(Pots, FillerDialogHistoryAndCancel) {
   EXPECT_EQ(f.dialogs.customColours[11], "ColorL=FC00FC");
   EXPECT_EQ(f.state().FillerColour, qRgb(128, 0, 0));
   EXPECT_EQ(f.state().ClipTile.pixel(0, 0), qRgb(128, 0, 0));
-  EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   f.dialogs.colours.push_back(qRgb(0, 0x20, 0x10));
   emit f.c().PanelFiller->doubleClicked();
   EXPECT_EQ(f.state().FillerColour, qRgb(0, 0x20, 0x10));
@@ -228,7 +228,7 @@ TEST(Road, ExtractCutResizePasteSaveAndCompare) {
     Move(f.c().Target, at);
     Click(f.c().Target, at, Qt::LeftButton, Qt::ControlModifier);
   }
-  EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   const QString out = f.Path("road.tga");
   f.dialogs.files.push_back(out);
   f.bench().Targets().TargetComboOnSelect(1);

@@ -95,7 +95,7 @@ TEST(History, ACtrlSeriesOfFivePastesUndoesOneAtATime) {
     Click(f.c().Target, QPoint(10 + 64 * (i % 4), 10 + 64 * (i / 4)), Qt::LeftButton, Qt::ControlModifier);
     states.push_back(Shown(f.target()));
   }
-  EXPECT_EQ(f.target().Cursor().Mode, ModePaste);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   for (int i = 5; i > 0; --i) {
     EXPECT_EQ(Shown(f.target()), states[i]);
     f.history().Undo();

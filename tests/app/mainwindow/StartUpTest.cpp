@@ -92,14 +92,14 @@ TEST(StartUp, CentralPanelClickEndsPastingTransformsAndAnimations) {
   WindowFixture f;
   MainWindowControls& c = f.c();
   f.bench().Pots().PanelMagentaOnClick();
-  ASSERT_EQ(f.target().Cursor().Mode, ModePaste);
+  ASSERT_EQ(f.target().Cursor().Mode(), ModePaste);
   c.SpeedButtonRotate->click();
   ASSERT_EQ(f.state().Transform, TransformTool::Rotate);
   f.source().Animation().AnimRunning = true;
   f.target().Animation().AnimRunning = true;
   QTest::mouseClick(c.PanelRightSide, Qt::LeftButton, {}, QPoint(60, 400));
-  EXPECT_EQ(f.source().Cursor().Mode, ModeIdle);
-  EXPECT_EQ(f.target().Cursor().Mode, ModeIdle);
+  EXPECT_EQ(f.source().Cursor().Mode(), ModeIdle);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModeIdle);
   EXPECT_FALSE(f.source().Animation().AnimRunning);
   EXPECT_FALSE(f.target().Animation().AnimRunning);
   EXPECT_TRUE(c.SpeedButtonNone->isChecked());

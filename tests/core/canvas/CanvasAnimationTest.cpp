@@ -58,7 +58,7 @@ class CanvasAnimation : public ::testing::Test {
 
 TEST_F(CanvasAnimation, ARangeOfSeveralCellsPlaysClassic) {
   DrawRange(4, 7);
-  EXPECT_EQ(stack.Cursor().Mode, ModeAnim);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeAnim);
   EXPECT_EQ(stack.Animation().AnimFirst(), 4);
   EXPECT_EQ(stack.Animation().AnimLast(), 7);
   EXPECT_EQ(stack.Animation().AnimPeriod(), 4);
@@ -103,7 +103,7 @@ TEST_F(CanvasAnimation, FramesFollowTheDirectionTheRangeWasDrawn) {
 
 TEST_F(CanvasAnimation, OneCellScrollsBothHalvesDownARowPerTick) {
   DrawRange(5, 5);
-  EXPECT_EQ(stack.Cursor().Mode, ModeScroll);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeScroll);
   EXPECT_EQ(stack.Animation().AnimPeriod(), 32);
   EXPECT_EQ(stack.Animation().AnimInterval(), 10);
   EXPECT_EQ(view.timerInterval, 10);
@@ -153,12 +153,12 @@ TEST_F(CanvasAnimation, AStopAtEveryPhaseFinishesTheCycleAndEndsInIdle) {
       EXPECT_TRUE(stack.Animation().AnimExists()) << "still one tick before it ends";
       EXPECT_TRUE(view.timerOn);
       Tick();
-      EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
+      EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
       EXPECT_FALSE(view.timerOn);
       EXPECT_TRUE(stack.Animation().AnimCell().isNull());
       EXPECT_TRUE(stack.Animation().AnimRowBuffer().isNull());
       EXPECT_TRUE(PictureAsItWas());
-      EXPECT_EQ(stack.Cursor().CursorName, CursorBox::Normal);
+      EXPECT_EQ(stack.Cursor().CursorName(), CursorBox::Normal);
     }
   }
 }
@@ -166,7 +166,7 @@ TEST_F(CanvasAnimation, AStopAtEveryPhaseFinishesTheCycleAndEndsInIdle) {
 TEST_F(CanvasAnimation, ACutAsksTheAnimationToStop) {
   DrawRange(4, 7);
   Tick(2);
-  stack.Cursor().SelectionRect = QRect(0, 0, 64, 64);
+  stack.Cursor().SetSelectionRect(QRect(0, 0, 64, 64));
   stack.CutSelection();
   EXPECT_FALSE(stack.Animation().AnimRunning);
   Tick(3);
@@ -195,7 +195,7 @@ TEST_F(CanvasAnimation, ANewRangeWhileFinishingPutsTheLastRangeBackFirst) {
     stack.Cursor().SetModeToIdle();
     stack.MouseIsOnMove(0, Centre(c.nextFirst).x(), Centre(c.nextFirst).y());
     stack.MouseIsDown(MouseButton::Right, 0, Centre(c.nextFirst).x(), Centre(c.nextFirst).y());
-    EXPECT_EQ(stack.Cursor().Mode, ModeRange);
+    EXPECT_EQ(stack.Cursor().Mode(), ModeRange);
     stack.MouseIsUp(MouseButton::Right, 0, Centre(c.nextLast).x(), Centre(c.nextLast).y());
     EXPECT_TRUE(PictureAsItWas()) << "range " << c.first << "->" << c.last << " put back";
     EXPECT_TRUE(stack.Animation().AnimRunning);
@@ -211,7 +211,7 @@ TEST_F(CanvasAnimation, ANewRangeWhileFinishingPutsTheLastRangeBackFirst) {
     stack.Animation().AnimRunning = false;
     Tick(stack.Animation().AnimPeriod() + 1);
     EXPECT_TRUE(PictureAsItWas());
-    EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
+    EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
   }
 }
 
@@ -229,9 +229,7 @@ TEST_F(CanvasAnimation, CellsThePictureDoesNotWhollyHoldComeBackWhole) {
   for (const Case& c : cases) {
     stack.Layers().L1_Image().SetPicture(original);
     stack.MouseIsDown(MouseButton::Right, 0, 10, 10);
-    stack.Cursor().DownCell = c.first;
-    stack.Cursor().UpCell = c.last;
-    stack.StartAnimation();
+    stack.StartAnimation(c.first, c.last);
     const int period = stack.Animation().AnimPeriod();
     Tick();
     const QRect first = stack.Grid().Geometry().CellRectOfIndex(c.first);
@@ -262,7 +260,7 @@ TEST_F(CanvasAnimation, ATickWithoutAnAnimationOnlyStopsTheTimer) {
   view.timerOn = true;
   stack.ShiftCellsOnTimer();
   EXPECT_FALSE(view.timerOn);
-  EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
   EXPECT_TRUE(PictureAsItWas());
 }
 

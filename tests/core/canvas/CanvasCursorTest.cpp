@@ -15,7 +15,7 @@ class CanvasCursor : public ::testing::Test {
   QPoint BoxAfterMove(int x, int y) {
     stack.MouseIsOnMove(0, x, y);
     EXPECT_EQ(stack.Layers().L4_Clip().Position(), stack.Layers().L7_Cursor().Position());
-    EXPECT_EQ(stack.Cursor().CursorRect,
+    EXPECT_EQ(stack.Cursor().CursorRect(),
               QRect(stack.Layers().L7_Cursor().Position(), QSize(stack.Grid().CellWidth, stack.Grid().CellHeight)));
     return stack.Layers().L7_Cursor().Position();
   }
@@ -31,7 +31,7 @@ TEST_F(CanvasCursor, DefaultGridSnapsTheBoxToWholeCells) {
   EXPECT_EQ(BoxAfterMove(255, 511), QPoint(192, 448));
   EXPECT_EQ(BoxAfterMove(100, 70), QPoint(64, 64));
   EXPECT_EQ(BoxAfterMove(-40, 900), QPoint(0, 448)) << "positions beyond the port are clamped";
-  EXPECT_EQ(stack.Cursor().MouseX, -40) << "the event's position is kept as received";
+  EXPECT_EQ(stack.Cursor().MouseX(), -40) << "the event's position is kept as received";
   EXPECT_FALSE(stack.Layers().L7_Cursor().IsParked());
 }
 
@@ -43,11 +43,11 @@ TEST_F(CanvasCursor, FreeModeCentresTheBoxOnThePointer) {
   EXPECT_EQ(BoxAfterMove(100, 70), QPoint(68, 38));
   EXPECT_EQ(BoxAfterMove(255, 511), QPoint(192, 448));
   stack.MouseIsDown(MouseButton::Left, 0, 10, 10);
-  EXPECT_EQ(ToLtrb(stack.Cursor().DownRect), (Ltrb{0, 0, 64, 64}));
-  EXPECT_EQ(stack.Cursor().DownCell, -1);
+  EXPECT_EQ(ToLtrb(stack.Cursor().DownRect()), (Ltrb{0, 0, 64, 64}));
+  EXPECT_EQ(stack.Cursor().DownCell(), -1);
   stack.MouseIsUp(MouseButton::Left, 0, 100, 70);
-  EXPECT_EQ(stack.Cursor().UpCell, -1);
-  EXPECT_EQ(ToLtrb(stack.Cursor().CursorRect), (Ltrb{68, 38, 132, 102}));
+  EXPECT_EQ(stack.Cursor().UpCell(), -1);
+  EXPECT_EQ(ToLtrb(stack.Cursor().CursorRect()), (Ltrb{68, 38, 132, 102}));
 }
 
 TEST_F(CanvasCursor, SecondDoubleClickEntersACustomGridAlignedToThePointer) {
@@ -103,13 +103,13 @@ TEST_F(CanvasCursor, PressesInTheStripsOfACustomGrid) {
   DoubleClickAt(100, 70);      // offsets (4, 38), 3 x 7 whole cells
   stack.Cursor().SetModeToTransform();  // presses then only record the cell
   stack.MouseIsDown(MouseButton::Left, 0, 2, 20);
-  EXPECT_EQ(stack.Cursor().DownCell, 0) << "the leading strips count as column 0 and row 0";
-  EXPECT_EQ(ToLtrb(stack.Cursor().DownRect), (Ltrb{4, 38, 68, 102}));
+  EXPECT_EQ(stack.Cursor().DownCell(), 0) << "the leading strips count as column 0 and row 0";
+  EXPECT_EQ(ToLtrb(stack.Cursor().DownRect()), (Ltrb{4, 38, 68, 102}));
   stack.MouseIsDown(MouseButton::Left, 0, 200, 40);
-  EXPECT_EQ(stack.Cursor().DownCell, 3) << "the trailing strip is column GridCols, outside the whole cells";
-  EXPECT_EQ(ToLtrb(stack.Cursor().DownRect), (Ltrb{196, 38, 260, 102}));
+  EXPECT_EQ(stack.Cursor().DownCell(), 3) << "the trailing strip is column GridCols, outside the whole cells";
+  EXPECT_EQ(ToLtrb(stack.Cursor().DownRect()), (Ltrb{196, 38, 260, 102}));
   stack.MouseIsDown(MouseButton::Left, 0, 10, 500);
-  EXPECT_EQ(stack.Cursor().DownCell, 7 * 3);
+  EXPECT_EQ(stack.Cursor().DownCell(), 7 * 3);
   // ...although the cursor box is drawn in the last whole column.
   EXPECT_EQ(BoxAfterMove(200, 40), QPoint(132, 38));
 }
@@ -137,7 +137,7 @@ TEST_F(CanvasCursor, CellSizeChangesPickTheMatchingCursorBox) {
     stack.Cursor().SetModeToIdle();
     EXPECT_EQ(stack.Layers().L7_Cursor().PictureSize(), QSize(size, size));
     EXPECT_EQ(stack.Grid().GridCols(), 256 / size);
-    EXPECT_EQ(stack.Cursor().CursorName, CursorBox::Normal);
+    EXPECT_EQ(stack.Cursor().CursorName(), CursorBox::Normal);
   }
   stack.Grid().InitGrid(24, 24);
   stack.Cursor().SetModeToIdle();

@@ -45,23 +45,23 @@ class CanvasCutPaste : public ::testing::Test {
 
 TEST_F(CanvasCutPaste, AClickCutsExactlyTheCellUnderThePointer) {
   stack.MouseIsDown(MouseButton::Left, 0, 100, 70);
-  EXPECT_EQ(stack.Cursor().Mode, ModeGrab);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeGrab);
   EXPECT_TRUE(stack.Layers().L6_Selection().Visible());
   EXPECT_EQ(stack.Layers().L6_Selection().PixelAt(64, 64), qRgb(255, 255, 0)) << "yellow frame at once";
   stack.MouseIsUp(MouseButton::Left, 0, 100, 70);
-  EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
-  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect), (Ltrb{64, 64, 128, 128}));
+  EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
+  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect()), (Ltrb{64, 64, 128, 128}));
   EXPECT_TRUE(ClipHolds(QRect(64, 64, 64, 64)));
   EXPECT_TRUE(view.exports.empty()) << "no export unless AutoExport is on";
   EXPECT_FALSE(stack.Layers().L4_Clip().Visible());
-  EXPECT_EQ(stack.Cursor().DownCell, 5);
-  EXPECT_EQ(stack.Cursor().UpCell, 5);
+  EXPECT_EQ(stack.Cursor().DownCell(), 5);
+  EXPECT_EQ(stack.Cursor().UpCell(), 5);
 }
 
 TEST_F(CanvasCutPaste, DraggingSelectsTileByTileWhateverTheDirection) {
-  stack.Cursor().AutoExport = true;
+  stack.Cursor().SetAutoExport(true);
   Drag(100, 10, 10, 140);  // from cell (1, 0) to cell (0, 2)
-  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect), (Ltrb{0, 0, 128, 192}));
+  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect()), (Ltrb{0, 0, 128, 192}));
   EXPECT_TRUE(ClipHolds(QRect(0, 0, 128, 192)));
   ASSERT_EQ(view.exports.size(), 2u) << "the pressed cell, then the whole selection";
   EXPECT_EQ(view.exports[0].size(), QSize(64, 64));
@@ -74,7 +74,7 @@ TEST_F(CanvasCutPaste, TheReleasePositionItselfDoesNotEnlargeTheCut) {
   stack.MouseIsDown(MouseButton::Left, 0, 10, 10);
   stack.MouseIsOnMove(0, 70, 10);
   stack.MouseIsUp(MouseButton::Left, 0, 200, 200);
-  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect), (Ltrb{0, 0, 128, 64}));
+  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect()), (Ltrb{0, 0, 128, 64}));
 }
 
 TEST_F(CanvasCutPaste, SelectionFrameFollowsTheDrag) {
@@ -91,8 +91,8 @@ TEST_F(CanvasCutPaste, SelectionFrameFollowsTheDrag) {
 TEST_F(CanvasCutPaste, FreeModeCutsAroundThePointerAndRightActsAsLeft) {
   stack.MouseIsDoubleClick();  // FREE
   Drag(100, 70, 100, 70, MouseButton::Right);
-  EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
-  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect), (Ltrb{68, 38, 132, 102}));
+  EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
+  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect()), (Ltrb{68, 38, 132, 102}));
   EXPECT_TRUE(ClipHolds(QRect(68, 38, 64, 64)));
 }
 
@@ -100,7 +100,7 @@ TEST_F(CanvasCutPaste, CutsReachingPastThePictureAreBlackOutside) {
   stack.MouseIsDoubleClick();  // FREE: a press near the bottom-right corner
   stack.MouseIsDown(MouseButton::Left, 0, 250, 500);
   stack.MouseIsUp(MouseButton::Left, 0, 250, 500);
-  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect), (Ltrb{218, 468, 282, 532}));
+  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect()), (Ltrb{218, 468, 282, 532}));
   EXPECT_TRUE(ClipHolds(QRect(218, 468, 64, 64)));
   EXPECT_EQ(stack.Layers().L4_Clip().PixelAt(63, 63), qRgb(0, 0, 0));
 }
@@ -110,7 +110,7 @@ TEST_F(CanvasCutPaste, PasteLandsWhereThePreviewIsAndCtrlKeepsPasting) {
   tile.fill(qRgb(9, 8, 7));
   stack.Layers().L4_Clip().SetPicture(tile);
   stack.Cursor().SetModeToPaste();
-  EXPECT_EQ(stack.Cursor().Mode, ModePaste);
+  EXPECT_EQ(stack.Cursor().Mode(), ModePaste);
   EXPECT_EQ(stack.Cursor().Pointer(), FramePointer::Move);
   EXPECT_EQ(stack.Layers().L7_Cursor().PictureSize(), QSize(64, 64));
   EXPECT_EQ(stack.Layers().L7_Cursor().PixelAt(0, 0), qRgb(255, 255, 0));
@@ -118,7 +118,7 @@ TEST_F(CanvasCutPaste, PasteLandsWhereThePreviewIsAndCtrlKeepsPasting) {
 
   stack.MouseIsOnMove(0, 100, 100);
   stack.MouseIsDown(MouseButton::Left, ssCtrl, 100, 100);
-  EXPECT_EQ(stack.Cursor().Mode, ModePaste);
+  EXPECT_EQ(stack.Cursor().Mode(), ModePaste);
   EXPECT_EQ(stack.Layers().L4_Clip().Position(), QPoint(64, 64));
   EXPECT_TRUE(stack.Layers().L4_Clip().Shown());
   EXPECT_EQ(stack.Layers().L1_Image().PixelAt(64, 64), qRgb(9, 8, 7));
@@ -127,7 +127,7 @@ TEST_F(CanvasCutPaste, PasteLandsWhereThePreviewIsAndCtrlKeepsPasting) {
 
   stack.MouseIsOnMove(0, 200, 300);
   stack.MouseIsDown(MouseButton::Left, 0, 200, 300);
-  EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
   EXPECT_EQ(stack.Cursor().Pointer(), FramePointer::Default);
   EXPECT_EQ(stack.Layers().L1_Image().PixelAt(192, 256), qRgb(9, 8, 7));
   EXPECT_FALSE(stack.Layers().L4_Clip().Visible());
@@ -140,7 +140,7 @@ TEST_F(CanvasCutPaste, ARightClickInPasteModeCancelsWithoutPasting) {
   stack.Cursor().SetModeToPaste();
   stack.MouseIsOnMove(0, 100, 100);
   stack.MouseIsDown(MouseButton::Right, 0, 100, 100);
-  EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
   EXPECT_EQ(stack.Layers().L1_Image().PixelAt(64, 64), picture.pixel(64, 64));
 }
 
@@ -172,7 +172,7 @@ TEST_F(CanvasCutPaste, APreviewParkedOffTheCanvasPastesNothing) {
 
 TEST_F(CanvasCutPaste, ACutStopsARunningAnimation) {
   stack.Animation().AnimRunning = true;
-  stack.Cursor().SelectionRect = QRect(0, 0, 64, 64);
+  stack.Cursor().SetSelectionRect(QRect(0, 0, 64, 64));
   stack.CutSelection();
   EXPECT_FALSE(stack.Animation().AnimRunning);
 }

@@ -26,11 +26,11 @@ TEST(CanvasRouting, ReleasingARangeStartsTheAnimationOverIt) {
   stack.InitStack(256, 512);
   stack.MouseIsDown(MouseButton::Right, 0, 10, 10);
   stack.MouseIsUp(MouseButton::Right, 0, 200, 10);
-  EXPECT_EQ(stack.Cursor().UpCell, 3);
+  EXPECT_EQ(stack.Cursor().UpCell(), 3);
   EXPECT_TRUE(stack.Animation().AnimExists());
   EXPECT_EQ(stack.Animation().AnimFirst(), 0);
   EXPECT_EQ(stack.Animation().AnimLast(), 3);
-  EXPECT_EQ(stack.Cursor().Mode, ModeAnim);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeAnim);
   EXPECT_TRUE(view.timerOn);
 }
 
@@ -46,14 +46,14 @@ TEST(CanvasRouting, EveryReleaseInTransformModeAppliesTheTransformAndStays) {
   stack.MouseIsDown(MouseButton::Left, 0, 10, 10);
   stack.MouseIsUp(MouseButton::Left, 0, 10, 10);
   EXPECT_EQ(stack.Layers().L1_Image().PixelAt(63, 63), qRgb(9, 9, 9)) << "and again";
-  EXPECT_EQ(stack.Cursor().Mode, ModeTransform);
-  EXPECT_EQ(stack.Cursor().DownCell, 0);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeTransform);
+  EXPECT_EQ(stack.Cursor().DownCell(), 0);
   stack.MouseIsDown(MouseButton::Right, 0, 10, 10);
-  EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
-  EXPECT_EQ(stack.Cursor().CursorName, CursorBox::Normal);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
+  EXPECT_EQ(stack.Cursor().CursorName(), CursorBox::Normal);
   stack.MouseIsDown(MouseButton::Right, 0, 10, 10);
   stack.MouseIsUp(MouseButton::Right, 0, 10, 10);
-  EXPECT_NE(stack.Cursor().Mode, ModeTransform) << "no transform outside Transform mode";
+  EXPECT_NE(stack.Cursor().Mode(), ModeTransform) << "no transform outside Transform mode";
   EXPECT_EQ(stack.Layers().L1_Image().PixelAt(63, 63), qRgb(9, 9, 9));
 }
 
@@ -66,14 +66,14 @@ TEST(CanvasRouting, TheRealOperationsRunFromTheMouseAndTheTimer) {
   stack.Layers().L1_Image().SetPicture(picture);
   stack.MouseIsDown(MouseButton::Right, 0, 10, 10);
   stack.MouseIsUp(MouseButton::Right, 0, 70, 10);
-  EXPECT_EQ(stack.Cursor().Mode, ModeAnim);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeAnim);
   EXPECT_TRUE(view.timerOn);
   stack.ShiftCellsOnTimer();
   EXPECT_EQ(stack.Layers().L1_Image().PixelAt(64, 0), qRgb(9, 9, 9)) << "cell 1 shows cell 0's content";
   stack.MouseIsDown(MouseButton::Right, 0, 10, 10);
   stack.ShiftCellsOnTimer();
   stack.ShiftCellsOnTimer();
-  EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
   EXPECT_FALSE(view.timerOn);
   EXPECT_EQ(stack.Layers().L1_Image().PictureCopy(), picture);
 
@@ -81,7 +81,7 @@ TEST(CanvasRouting, TheRealOperationsRunFromTheMouseAndTheTimer) {
   stack.MouseIsDown(MouseButton::Left, 0, 10, 10);
   stack.MouseIsUp(MouseButton::Left, 0, 10, 10);
   EXPECT_EQ(stack.Layers().L1_Image().PixelAt(63, 0), qRgb(9, 9, 9));
-  EXPECT_EQ(stack.Cursor().Mode, ModeTransform);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeTransform);
 }
 
 TEST(CanvasRouting, ARightPressDuringAnAnimationAsksItToStop) {
@@ -89,12 +89,12 @@ TEST(CanvasRouting, ARightPressDuringAnAnimationAsksItToStop) {
     ImageStack stack;
     stack.InitStack(256, 512);
     stack.Animation().AnimRunning = true;
-    stack.Cursor().Mode = mode;
+    stack.Cursor().EnterMode(mode);
     stack.MouseIsDown(MouseButton::Left, 0, 10, 10);
     EXPECT_TRUE(stack.Animation().AnimRunning);
     stack.MouseIsDown(MouseButton::Right, 0, 10, 10);
     EXPECT_FALSE(stack.Animation().AnimRunning);
-    EXPECT_EQ(stack.Cursor().Mode, mode) << "the animation ends the mode itself";
+    EXPECT_EQ(stack.Cursor().Mode(), mode) << "the animation ends the mode itself";
   }
 }
 
@@ -116,7 +116,7 @@ TEST(CanvasRouting, ModeSettersShowTheirLayers) {
   };
   for (const Case& c : cases) {
     (stack.Cursor().*c.setter)();
-    EXPECT_EQ(stack.Cursor().Mode, c.mode);
+    EXPECT_EQ(stack.Cursor().Mode(), c.mode);
     EXPECT_EQ(stack.Layers().L6_Selection().Visible(), c.selection) << c.mode;
     EXPECT_EQ(stack.Layers().L4_Clip().Visible(), c.clip) << c.mode;
     EXPECT_EQ(stack.Layers().L7_Cursor().Visible(), c.cursor) << c.mode;
@@ -161,18 +161,19 @@ TEST_F(AutoScrolling, NearAnEdgeTheViewMovesSixPixels) {
 
 TEST_F(AutoScrolling, NotWhileIdleAnimatingOrTurningTiles) {
   for (CanvasMode mode : {ModeIdle, ModeAnim, ModeScroll}) {
-    stack.Cursor().Mode = mode;
+    stack.Cursor().EnterMode(mode);
     stack.Cursor().AutoScroll(100, 1000);
     EXPECT_EQ(view.scroll, QPoint(100, 1000)) << mode;
   }
-  stack.Cursor().Mode = ModeTransform;
-  for (CursorBox box : {CursorBox::Rotate, CursorBox::HFlip, CursorBox::VFlip}) {
-    stack.Cursor().CursorName = box;
-    stack.Cursor().AutoScroll(100, 1000);
-    EXPECT_EQ(view.scroll, QPoint(100, 1000)) << CursorBoxName(box).toStdString();
+  CanvasCursor& cursor = stack.Cursor();
+  for (void (CanvasCursor::*turn)() :
+       {&CanvasCursor::SetCursorToRotate, &CanvasCursor::SetCursorToHFlip, &CanvasCursor::SetCursorToVFlip}) {
+    (cursor.*turn)();
+    cursor.AutoScroll(100, 1000);
+    EXPECT_EQ(view.scroll, QPoint(100, 1000)) << CursorBoxName(cursor.CursorName()).toStdString();
   }
-  stack.Cursor().CursorName = CursorBox::Swap;
-  stack.Cursor().AutoScroll(100, 1000);
+  cursor.SetCursorToSwap();
+  cursor.AutoScroll(100, 1000);
   EXPECT_EQ(view.scroll, QPoint(94, 994));
 }
 

@@ -36,17 +36,17 @@ class CanvasRange : public ::testing::Test {
 
 TEST_F(CanvasRange, ARightPressStartsTheRangeInGreen) {
   DrawRange(2, 2);
-  EXPECT_EQ(stack.Cursor().Mode, ModeRange);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeRange);
   EXPECT_TRUE(stack.Layers().L6_Selection().Visible());
   EXPECT_FALSE(stack.Layers().L7_Cursor().Visible());
   EXPECT_TRUE(Green(128, 0));
   EXPECT_TRUE(Green(191, 63));
-  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect), (Ltrb{128, 0, 192, 64}));
+  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect()), (Ltrb{128, 0, 192, 64}));
 }
 
 TEST_F(CanvasRange, OneRowIsOneFrame) {
   DrawRange(1, 3);
-  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect), (Ltrb{64, 0, 256, 64}));
+  EXPECT_EQ(ToLtrb(stack.Cursor().SelectionRect()), (Ltrb{64, 0, 256, 64}));
   EXPECT_EQ(GreenCount(), 2 * 192 + 2 * 62);
 }
 

@@ -38,8 +38,8 @@ TEST(CanvasSetup, InitStackLeavesBlackLayersGridAndCursorBox) {
   EXPECT_EQ(stack.Grid().GridRows(), 8);
   EXPECT_TRUE(stack.Grid().GridLocked);
   EXPECT_EQ(stack.Grid().GridStyle, GridStyleKind::Dotted);
-  EXPECT_EQ(stack.Cursor().Mode, ModeIdle);
-  EXPECT_FALSE(stack.Cursor().AutoExport);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
+  EXPECT_FALSE(stack.Cursor().AutoExport());
   EXPECT_FALSE(stack.Animation().AnimRunning);
   EXPECT_EQ(stack.Layers().Colours().BackColor, qRgb(128, 0, 0));
 

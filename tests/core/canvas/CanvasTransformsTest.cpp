@@ -78,8 +78,8 @@ TEST_F(CanvasTransforms, EachCursorSetterEntersTransformModeWithItsPointerAndBox
       stack.Grid().CellWidth = stack.Grid().CellHeight = cell;
       const QImage boxBefore = stack.Layers().L7_Cursor().PictureCopy();
       (stack.Cursor().*c.setter)();
-      EXPECT_EQ(stack.Cursor().Mode, ModeTransform);
-      EXPECT_EQ(stack.Cursor().CursorName, c.box);
+      EXPECT_EQ(stack.Cursor().Mode(), ModeTransform);
+      EXPECT_EQ(stack.Cursor().CursorName(), c.box);
       EXPECT_EQ(CursorBoxName(c.box), c.name);
       EXPECT_EQ(view.pointer, c.pointer);
       EXPECT_FALSE(stack.Layers().L4_Clip().Visible());
@@ -107,7 +107,7 @@ TEST_F(CanvasTransforms, RotationTurnsTheTileClockwiseAndFourGiveItBack) {
   EXPECT_EQ(turned.pixel(0, 63), tile.pixel(63, 63));
   EXPECT_EQ(qAlpha(turned.pixel(0, 63)), 128) << "alpha moves with the pixel";
   EXPECT_EQ(stack.Layers().L4_Clip().PictureCopy(), turned) << "the clip holds the transformed tile";
-  EXPECT_EQ(stack.Cursor().Mode, ModeTransform);
+  EXPECT_EQ(stack.Cursor().Mode(), ModeTransform);
   for (int i = 0; i < 3; ++i) PressRelease(3, 3);
   EXPECT_TRUE(PictureAsItWas());
 }
@@ -174,7 +174,7 @@ TEST_F(CanvasTransforms, ShiftMovesThePressedTileAlongTheRunInReadingOrder) {
     PressRelease(c.pressed, c.released);
     EXPECT_EQ(Showing(0, 7), c.tiles) << c.pressed << "->" << c.released;
     EXPECT_EQ(stack.Layers().L4_Clip().PictureCopy(), clip) << "the clip is not touched";
-    EXPECT_EQ(stack.Cursor().Mode, ModeTransform);
+    EXPECT_EQ(stack.Cursor().Mode(), ModeTransform);
   }
 }
 
@@ -183,7 +183,7 @@ TEST_F(CanvasTransforms, SwapAndShiftChangeNothingInFreeMode) {
   for (void (CanvasCursor::*setter)() : {&CanvasCursor::SetCursorToSwap, &CanvasCursor::SetCursorToShift}) {
     (stack.Cursor().*setter)();
     PressRelease(1, 6);
-    EXPECT_EQ(stack.Cursor().DownCell, -1);
+    EXPECT_EQ(stack.Cursor().DownCell(), -1);
     EXPECT_TRUE(PictureAsItWas());
   }
 }
@@ -194,8 +194,9 @@ TEST_F(CanvasTransforms, TilesInAPartialStripAreTransformedWithClipping) {
   stack.Grid().GridOffsetY = 40;
   stack.Grid().UpdateGrid();
   stack.Cursor().SetCursorToVFlip();
-  stack.Cursor().DownCell = 21;
-  stack.Cursor().DownRect = stack.Grid().Geometry().CellRectOfIndex(21);
+  const QRect cell21 = stack.Grid().Geometry().CellRectOfIndex(21);
+  stack.MouseIsDown(MouseButton::Left, 0, cell21.x() + 1, cell21.y() + 1);  // Transform mode: only takes the cell
+  ASSERT_EQ(stack.Cursor().DownCell(), 21);
   stack.VFlipCell();
   EXPECT_EQ(stack.Layers().L1_Image().PixelAt(20, 511), qRgb(0, 0, 0)) << "the outside part is black in the clip";
   EXPECT_EQ(stack.Layers().L1_Image().PictureCopy().size(), QSize(256, 512));
