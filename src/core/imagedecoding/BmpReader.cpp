@@ -25,18 +25,14 @@ struct BmpInfo {
   qsizetype pixelStart = 0;
 };
 
-bool ReadInfo(ByteSource& source, BmpInfo& info, QString& error) {
+Result<BmpInfo> ReadInfo(ByteSource& source) {
+  BmpInfo info;
   const uchar* fileHeader = source.Take(14);
-  if (!fileHeader || fileHeader[0] != 'B' || fileHeader[1] != 'M') {
-    error = QStringLiteral("not a BMP file");
-    return false;
-  }
+  if (!fileHeader || fileHeader[0] != 'B' || fileHeader[1] != 'M') return Failure<>{QStringLiteral("not a BMP file")};
   const qsizetype fileStart = source.Position() - 14;
   uint32_t headerSize = 0;
-  if (!source.ReadU32(headerSize) || headerSize < 12 || source.Remaining() < qsizetype(headerSize) - 4) {
-    error = QStringLiteral("the file ends inside the BMP header");
-    return false;
-  }
+  if (!source.ReadU32(headerSize) || headerSize < 12 || source.Remaining() < qsizetype(headerSize) - 4)
+    return Failure<>{QStringLiteral("the file ends inside the BMP header")};
   // Copy into a zero-filled block so that fields a short header leaves out read as zero.
   uchar h[124] = {};
   std::memcpy(h + 4, source.Take(headerSize - 4), std::min<size_t>(headerSize, 124) - 4);
@@ -53,13 +49,10 @@ bool ReadInfo(ByteSource& source, BmpInfo& info, QString& error) {
     info.coloursUsed = qFromLittleEndian<quint32>(h + 32);
     for (int i = 0; i < 4; ++i) info.masks[i] = qFromLittleEndian<quint32>(h + 40 + 4 * i);
   } else {
-    error = QStringLiteral("unknown BMP header size %1").arg(headerSize);
-    return false;
+    return Failure<>{QStringLiteral("unknown BMP header size %1").arg(headerSize)};
   }
-  if (headerSize == 64 && info.compression >= 3) {
-    error = QStringLiteral("OS/2 Huffman and RLE24 bitmaps are not supported");
-    return false;
-  }
+  if (headerSize == 64 && info.compression >= 3)
+    return Failure<>{QStringLiteral("OS/2 Huffman and RLE24 bitmaps are not supported")};
   if (info.height < 0) {
     info.topDown = true;
     info.height = -info.height;
@@ -71,21 +64,17 @@ bool ReadInfo(ByteSource& source, BmpInfo& info, QString& error) {
     // The masks follow a short header.
     const int count = info.compression == kAlphaBitFields ? 4 : 3;
     for (int i = 0; i < 4; ++i)
-      if (i < count ? !source.ReadU32(info.masks[i]) : (info.masks[i] = 0, false)) {
-        error = QStringLiteral("the file ends inside the colour masks");
-        return false;
-      }
+      if (i < count ? !source.ReadU32(info.masks[i]) : (info.masks[i] = 0, false))
+        return Failure<>{QStringLiteral("the file ends inside the colour masks")};
   } else if (headerSize < 56) {
     info.masks[3] = 0;
   }
   info.paletteStart = source.Position();
   uint32_t offBits = qFromLittleEndian<quint32>(fileHeader + 10);
   info.pixelStart = fileStart + qsizetype(offBits);
-  if (offBits == 0 || info.pixelStart > source.Size()) {
-    error = QStringLiteral("the pixel data lies outside the file");
-    return false;
-  }
-  return true;
+  if (offBits == 0 || info.pixelStart > source.Size())
+    return Failure<>{QStringLiteral("the pixel data lies outside the file")};
+  return info;
 }
 
 QList<QRgb> ReadPalette(const ByteSource& source, const BmpInfo& info) {
@@ -187,21 +176,30 @@ void DecodeRle(const uchar* p, const uchar* end, QImage& image, bool fourBits) {
   }
 }
 
-bool ChooseFormat(const BmpInfo& info, QImage::Format& format, PixelFormatCode& code, QString& error) {
+// The QImage format the pixels are stored in, and the format to report.
+struct BmpLayout {
+  QImage::Format format;
+  PixelFormatCode code;
+};
+
+Result<BmpLayout> ChooseFormat(const BmpInfo& info) {
   const bool bitFields = info.compression == kBitFields || info.compression == kAlphaBitFields;
   const bool rgb = info.compression == kRgb;
+  QImage::Format format = QImage::Format_Invalid;
+  PixelFormatCode code = PixelFormatCode::Device;
+  bool supported = false;
   switch (info.bitCount) {
     case 1:
       format = QImage::Format_Mono, code = PixelFormatCode::OneBit;
-      if (rgb) return true;
+      supported = rgb;
       break;
     case 4:
       format = QImage::Format_Indexed8, code = PixelFormatCode::FourBits;
-      if (rgb || info.compression == kRle4) return true;
+      supported = rgb || info.compression == kRle4;
       break;
     case 8:
       format = QImage::Format_Indexed8, code = PixelFormatCode::EightBits;
-      if (rgb || info.compression == kRle8) return true;
+      supported = rgb || info.compression == kRle8;
       break;
     case 16: {
       const uint32_t r = info.masks[0], g = info.masks[1], b = info.masks[2];
@@ -211,57 +209,49 @@ bool ChooseFormat(const BmpInfo& info, QImage::Format& format, PixelFormatCode& 
         format = QImage::Format_RGB16, code = PixelFormatCode::SixteenBits;
       else
         format = QImage::Format_RGB555, code = PixelFormatCode::Custom;
-      if (rgb || bitFields) return true;
+      supported = rgb || bitFields;
       break;
     }
     case 24:
       format = QImage::Format_BGR888, code = PixelFormatCode::TwentyFourBits;
-      if (rgb) return true;
+      supported = rgb;
       break;
     case 32:
       format = QImage::Format_ARGB32, code = PixelFormatCode::ThirtyTwoBits;
-      if (rgb || bitFields) return true;
+      supported = rgb || bitFields;
       break;
     default:
-      error = QStringLiteral("BMP files of %1 bits per pixel are not supported").arg(info.bitCount);
-      return false;
+      return Failure<>{QStringLiteral("BMP files of %1 bits per pixel are not supported").arg(info.bitCount)};
   }
-  error = QStringLiteral("BMP compression %1 is not supported for %2 bits per pixel")
-              .arg(info.compression)
-              .arg(info.bitCount);
-  return false;
+  if (supported) return BmpLayout{format, code};
+  return Failure<>{QStringLiteral("BMP compression %1 is not supported for %2 bits per pixel")
+                       .arg(info.compression)
+                       .arg(info.bitCount)};
 }
 
 }  // namespace
 
-static bool ReadBmpInto(ByteSource& source, DecodedPicture& picture, QString& error) {
-  BmpInfo info;
-  if (!ReadInfo(source, info, error)) return false;
-  QImage::Format format;
-  PixelFormatCode code;
-  if (!ChooseFormat(info, format, code, error)) return false;
-  if (!PictureSizeAllowed(info.width, info.height, error)) return false;
+Result<DecodedPicture> ReadBmp(ByteSource& source) {
+  const Result<BmpInfo> read = ReadInfo(source);
+  if (!read) return read.Status();
+  const BmpInfo& info = read.Value();
+  const Result<BmpLayout> layout = ChooseFormat(info);
+  if (!layout) return layout.Status();
+  const PixelFormatCode code = layout->code;
+  if (auto allowed = PictureSizeAllowed(info.width, info.height); !allowed) return allowed;
   const bool rle = info.compression == kRle8 || info.compression == kRle4;
-  if (rle && info.topDown) {
-    error = QStringLiteral("a run-length encoded BMP cannot be stored top-down");
-    return false;
-  }
+  if (rle && info.topDown) return Failure<>{QStringLiteral("a run-length encoded BMP cannot be stored top-down")};
   const int width = int(info.width), height = int(info.height);
   const qsizetype stride = ((qsizetype(width) * info.bitCount + 31) / 32) * 4;
   const qsizetype pixelBytes = source.Size() - info.pixelStart;
   // Run-length data rarely covers more than 128 pixels a byte; 1024 (and a floor for small
   // pictures) leaves room for long skips while a few bytes cannot claim a huge picture.
   const bool tooShort = rle ? qint64(width) * height > 1024 * qint64(pixelBytes) + 65536 : pixelBytes < stride * height;
-  if (tooShort) {
-    error = QStringLiteral("the file is shorter than its %1 x %2 picture").arg(width).arg(height);
-    return false;
-  }
+  if (tooShort) return Failure<>{QStringLiteral("the file is shorter than its %1 x %2 picture").arg(width).arg(height)};
 
-  QImage image(width, height, format);
-  if (image.isNull()) {
-    error = QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height);
-    return false;
-  }
+  QImage image(width, height, layout->format);
+  if (image.isNull())
+    return Failure<>{QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height)};
   if (info.bitCount <= 8) {
     QList<QRgb> table = ReadPalette(source, info);
     if (info.bitCount == 1) table.resize(2);
@@ -288,11 +278,7 @@ static bool ReadBmpInto(ByteSource& source, DecodedPicture& picture, QString& er
     }
   }
   source.Seek(source.Size());
-  picture.image = std::move(image);
-  picture.format = code;
-  return true;
+  return DecodedPicture{std::move(image), code};
 }
-
-Result<DecodedPicture> ReadBmp(ByteSource& source) { return DecodedBy(ReadBmpInto, source); }
 
 }  // namespace mosaicor

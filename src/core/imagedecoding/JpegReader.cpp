@@ -36,14 +36,13 @@ void CmykToRgb32(QImage& image, bool inverted) {
 }
 
 bool PictureFits(JDIMENSION width, JDIMENSION height, size_t fileBytes, char* message) {
-  QString error;
   // Even a flat picture takes some bits per 8 x 8 block: a file of a few bytes that claims a
   // huge picture is damaged, and must not make us allocate for it.
-  if (qint64(width) * height > 16384 * qint64(fileBytes) + (qint64(1) << 20))
-    error = QStringLiteral("the file is too short for its %1 x %2 picture").arg(width).arg(height);
-  else if (PictureSizeAllowed(width, height, error))
-    return true;
-  std::snprintf(message, kMessageSize, "%s", error.toUtf8().constData());
+  const QString why = qint64(width) * height > 16384 * qint64(fileBytes) + (qint64(1) << 20)
+                          ? QStringLiteral("the file is too short for its %1 x %2 picture").arg(width).arg(height)
+                          : PictureSizeAllowed(width, height).Text();
+  if (why.isEmpty()) return true;
+  std::snprintf(message, kMessageSize, "%s", why.toUtf8().constData());
   return false;
 }
 
@@ -109,25 +108,19 @@ bool Decode(const uchar* data, size_t size, QImage* image, bool* grey, char* mes
 
 }  // namespace
 
-static bool ReadJpegInto(ByteSource& source, DecodedPicture& picture, QString& error) {
+Result<DecodedPicture> ReadJpeg(ByteSource& source) {
   QImage image;
   bool grey = false;
   char message[kMessageSize] = {};
-  if (!Decode(source.Here(), size_t(source.Remaining()), &image, &grey, message)) {
-    error = QString::fromLatin1(message);
-    return false;
-  }
+  if (!Decode(source.Here(), size_t(source.Remaining()), &image, &grey, message))
+    return Failure<>{QString::fromLatin1(message)};
   if (grey) {
     QList<QRgb> ramp(256);
     for (int i = 0; i < 256; ++i) ramp[i] = qRgb(i, i, i);
     image.setColorTable(ramp);
   }
   source.Seek(source.Size());
-  picture.image = std::move(image);
-  picture.format = grey ? PixelFormatCode::EightBits : PixelFormatCode::TwentyFourBits;
-  return true;
+  return DecodedPicture{std::move(image), grey ? PixelFormatCode::EightBits : PixelFormatCode::TwentyFourBits};
 }
-
-Result<DecodedPicture> ReadJpeg(ByteSource& source) { return DecodedBy(ReadJpegInto, source); }
 
 }  // namespace mosaicor

@@ -26,7 +26,7 @@ struct PcxHeader {
   Layout layout = Layout::Mono;
 };
 
-bool PickLayout(PcxHeader& h, QString& error) {
+Outcome<> PickLayout(PcxHeader& h) {
   const int bits = h.bits, planes = h.planes;
   if (bits == 1 && planes == 1)
     h.layout = Layout::Mono;
@@ -40,19 +40,15 @@ bool PickLayout(PcxHeader& h, QString& error) {
     h.layout = Layout::Rgb;
   else if (bits == 8 && planes == 4)
     h.layout = Layout::Rgba;
-  else {
-    error = QStringLiteral("PCX pictures of %1 bits in %2 planes are not supported").arg(bits).arg(planes);
-    return false;
-  }
-  return true;
+  else
+    return Failure<>{QStringLiteral("PCX pictures of %1 bits in %2 planes are not supported").arg(bits).arg(planes)};
+  return {};
 }
 
-bool ReadHeader(ByteSource& source, PcxHeader& h, QString& error) {
+Result<PcxHeader> ReadHeader(ByteSource& source) {
+  PcxHeader h;
   const uchar* p = source.Take(kHeaderSize);
-  if (!p || p[0] != 0x0A) {
-    error = QStringLiteral("not a PCX file");
-    return false;
-  }
+  if (!p || p[0] != 0x0A) return Failure<>{QStringLiteral("not a PCX file")};
   h.version = p[1], h.encoding = p[2], h.bits = p[3];
   const int xMin = qFromLittleEndian<quint16>(p + 4), yMin = qFromLittleEndian<quint16>(p + 6),
             xMax = qFromLittleEndian<quint16>(p + 8), yMax = qFromLittleEndian<quint16>(p + 10);
@@ -60,16 +56,13 @@ bool ReadHeader(ByteSource& source, PcxHeader& h, QString& error) {
   h.palette16 = p + 16;
   h.planes = p[65];
   h.lineBytes = qFromLittleEndian<quint16>(p + 66);
-  if (h.encoding > 1) {
-    error = QStringLiteral("unknown PCX encoding %1").arg(h.encoding);
-    return false;
-  }
-  if (!PickLayout(h, error) || !PictureSizeAllowed(h.width, h.height, error)) return false;
-  if (h.lineBytes < (h.width * h.bits + 7) / 8) {
-    error = QStringLiteral("the PCX rows (%1 bytes) are too short for %2 pixels").arg(h.lineBytes).arg(h.width);
-    return false;
-  }
-  return true;
+  if (h.encoding > 1) return Failure<>{QStringLiteral("unknown PCX encoding %1").arg(h.encoding)};
+  if (auto picked = PickLayout(h); !picked) return picked;
+  if (auto allowed = PictureSizeAllowed(h.width, h.height); !allowed) return allowed;
+  if (h.lineBytes < (h.width * h.bits + 7) / 8)
+    return Failure<>{
+        QStringLiteral("the PCX rows (%1 bytes) are too short for %2 pixels").arg(h.lineBytes).arg(h.width)};
+  return h;
 }
 
 // The pixel bytes: run-length packets (a byte 0xC0 + n repeats the next byte n times, runs may go
@@ -243,10 +236,11 @@ PixelFormatCode FormatOf(Layout layout) {
 
 }  // namespace
 
-static bool ReadPcxInto(ByteSource& source, DecodedPicture& picture, QString& error) {
+Result<DecodedPicture> ReadPcx(ByteSource& source) {
   const qsizetype start = source.Position();
-  PcxHeader h;
-  if (!ReadHeader(source, h, error)) return false;
+  const Result<PcxHeader> header = ReadHeader(source);
+  if (!header) return header.Status();
+  const PcxHeader& h = header.Value();
 
   // 8-bit pictures end with their palette; the pixel data stops before it.
   const uchar* dataEnd = source.Data() + source.Size();
@@ -259,33 +253,24 @@ static bool ReadPcxInto(ByteSource& source, DecodedPicture& picture, QString& er
   const qint64 dataBytes = dataEnd - source.Here();
   const qint64 neededBytes = h.height * h.planes * h.lineBytes;
   // A packet of two bytes gives at most 63: no file holds more pixels than 32 times its bytes.
-  if (neededBytes > (h.encoding ? 32 * dataBytes : dataBytes)) {
-    error = QStringLiteral("the file is too short for its %1 x %2 picture").arg(h.width).arg(h.height);
-    return false;
-  }
+  if (neededBytes > (h.encoding ? 32 * dataBytes : dataBytes))
+    return Failure<>{QStringLiteral("the file is too short for its %1 x %2 picture").arg(h.width).arg(h.height)};
 
   QImage image(int(h.width), int(h.height), ImageFormatOf(h.layout));
-  if (image.isNull()) {
-    error = QStringLiteral("not enough memory for a %1 x %2 picture").arg(h.width).arg(h.height);
-    return false;
-  }
+  if (image.isNull())
+    return Failure<>{QStringLiteral("not enough memory for a %1 x %2 picture").arg(h.width).arg(h.height)};
   if (image.depth() <= 8) image.setColorTable(ColourTable(h, endPalette));
   std::vector<uchar> line(size_t(h.planes * h.lineBytes));
   PcxStream stream(source.Here(), dataEnd, h.encoding == 1);
   for (int y = 0; y < image.height(); ++y) {
     if (!stream.Fill(line.data(), qsizetype(line.size()))) {
-      error = QStringLiteral("the PCX picture data ends at row %1 of %2").arg(y).arg(h.height);
       source.Seek(start);
-      return false;
+      return Failure<>{QStringLiteral("the PCX picture data ends at row %1 of %2").arg(y).arg(h.height)};
     }
     ConvertRow(h, line.data(), image.scanLine(y));
   }
   source.Seek(source.Size());
-  picture.image = std::move(image);
-  picture.format = FormatOf(h.layout);
-  return true;
+  return DecodedPicture{std::move(image), FormatOf(h.layout)};
 }
-
-Result<DecodedPicture> ReadPcx(ByteSource& source) { return DecodedBy(ReadPcxInto, source); }
 
 }  // namespace mosaicor

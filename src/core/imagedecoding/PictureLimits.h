@@ -2,6 +2,8 @@
 // The largest picture any decoder will allocate. Headers are untrusted: their sizes are checked
 // here, in 64-bit arithmetic, before a single pixel is allocated.
 
+#include "common/Outcome.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -15,17 +17,13 @@ inline constexpr qint64 kMaxPicturePixels = qint64(1) << 27;
 // Per side: more than any texture source and small enough that width x height x 4 never overflows.
 inline constexpr qint64 kMaxPictureSide = qint64(1) << 20;
 
-// True when a width x height picture may be allocated; otherwise says why in `error`.
-inline bool PictureSizeAllowed(qint64 width, qint64 height, QString& error) {
-  if (width <= 0 || height <= 0) {
-    error = QStringLiteral("the picture has no pixels (%1 x %2)").arg(width).arg(height);
-    return false;
-  }
-  if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels) {
-    error = QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height);
-    return false;
-  }
-  return true;
+// Done when a width x height picture may be allocated; otherwise fails with why.
+inline Outcome<> PictureSizeAllowed(qint64 width, qint64 height) {
+  if (width <= 0 || height <= 0)
+    return Failure<>{QStringLiteral("the picture has no pixels (%1 x %2)").arg(width).arg(height)};
+  if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
+    return Failure<>{QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height)};
+  return {};
 }
 
 }  // namespace mosaicor

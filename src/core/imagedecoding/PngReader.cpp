@@ -22,26 +22,20 @@ struct PngHeader {
 };
 
 // The signature and the IHDR chunk, which the format puts first.
-bool ReadHeader(const uchar* p, qsizetype size, PngHeader& h, QString& error) {
-  if (size < 33 || std::memcmp(p, kSignature, 8) != 0) {
-    error = QStringLiteral("not a PNG file");
-    return false;
-  }
-  if (U32BigAt(p + 8) != 13 || std::memcmp(p + 12, "IHDR", 4) != 0) {
-    error = QStringLiteral("the PNG file does not begin with its header chunk");
-    return false;
-  }
+Result<PngHeader> ReadHeader(const uchar* p, qsizetype size) {
+  PngHeader h;
+  if (size < 33 || std::memcmp(p, kSignature, 8) != 0) return Failure<>{QStringLiteral("not a PNG file")};
+  if (U32BigAt(p + 8) != 13 || std::memcmp(p + 12, "IHDR", 4) != 0)
+    return Failure<>{QStringLiteral("the PNG file does not begin with its header chunk")};
   h.width = U32BigAt(p + 16), h.height = U32BigAt(p + 20);
   h.bitDepth = p[24], h.colourType = p[25];
-  if (!PictureSizeAllowed(h.width, h.height, error)) return false;
+  if (auto allowed = PictureSizeAllowed(h.width, h.height); !allowed) return allowed;
   // Qt decodes colour of 16 bits a sample into 8 bytes a pixel: such a picture gets the same
   // 512 MiB as every other one, so it may have half the pixels.
   const bool wideColour = h.bitDepth == 16 && h.colourType != 0 && h.colourType != 3;
-  if (wideColour && h.width * h.height * 8 > kMaxPicturePixels * 4) {
-    error = QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(h.width).arg(h.height);
-    return false;
-  }
-  return true;
+  if (wideColour && h.width * h.height * 8 > kMaxPicturePixels * 4)
+    return Failure<>{QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(h.width).arg(h.height)};
+  return h;
 }
 
 PixelFormatCode FormatOf(const PngHeader& h) {
@@ -63,14 +57,13 @@ qint64 RowBytes(const PngHeader& h) {
 
 }  // namespace
 
-static bool ReadPngInto(ByteSource& source, DecodedPicture& picture, QString& error) {
-  PngHeader h;
-  if (!ReadHeader(source.Here(), source.Remaining(), h, error)) return false;
+Result<DecodedPicture> ReadPng(ByteSource& source) {
+  const Result<PngHeader> header = ReadHeader(source.Here(), source.Remaining());
+  if (!header) return header.Status();
+  const PngHeader& h = header.Value();
   // Deflate packs at most about 1032 bytes into one: a tiny file cannot hold a huge picture.
-  if (RowBytes(h) * h.height > (qint64(1) << 20) + 1100 * qint64(source.Remaining())) {
-    error = QStringLiteral("the file is too short for its %1 x %2 picture").arg(h.width).arg(h.height);
-    return false;
-  }
+  if (RowBytes(h) * h.height > (qint64(1) << 20) + 1100 * qint64(source.Remaining()))
+    return Failure<>{QStringLiteral("the file is too short for its %1 x %2 picture").arg(h.width).arg(h.height)};
   const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(source.Here()), source.Remaining());
   QBuffer buffer;
   buffer.setData(bytes);
@@ -83,10 +76,7 @@ static bool ReadPngInto(ByteSource& source, DecodedPicture& picture, QString& er
   // space chunks Qt keeps as metadata anyway).
   reader.setAutoTransform(false);
   QImage image;
-  if (!reader.read(&image)) {
-    error = QStringLiteral("PNG error: %1").arg(reader.errorString());
-    return false;
-  }
+  if (!reader.read(&image)) return Failure<>{QStringLiteral("PNG error: %1").arg(reader.errorString())};
   const PixelFormatCode format = FormatOf(h);
   // Colour of 16 bits a sample is kept as 8 bits, like every other 24- and 32-bit picture.
   if (image.depth() == 64) image = image.convertToFormat(format == PixelFormatCode::ThirtyTwoBits
@@ -94,16 +84,10 @@ static bool ReadPngInto(ByteSource& source, DecodedPicture& picture, QString& er
                                                              : QImage::Format_RGB32);
   else if (image.format() == QImage::Format_Grayscale16)
     image = image.convertToFormat(QImage::Format_Grayscale8);
-  if (image.isNull()) {
-    error = QStringLiteral("not enough memory for a %1 x %2 picture").arg(h.width).arg(h.height);
-    return false;
-  }
+  if (image.isNull())
+    return Failure<>{QStringLiteral("not enough memory for a %1 x %2 picture").arg(h.width).arg(h.height)};
   source.Seek(source.Size());
-  picture.image = std::move(image);
-  picture.format = format;
-  return true;
+  return DecodedPicture{std::move(image), format};
 }
-
-Result<DecodedPicture> ReadPng(ByteSource& source) { return DecodedBy(ReadPngInto, source); }
 
 }  // namespace mosaicor

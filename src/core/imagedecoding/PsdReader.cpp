@@ -54,16 +54,13 @@ bool HasAlphaChannelNames(const uchar* p, qsizetype length) {
   return false;
 }
 
-bool ReadInfo(ByteSource& source, PsdInfo& info, QString& error) {
+Result<PsdInfo> ReadInfo(ByteSource& source) {
+  PsdInfo info;
   const uchar* h = source.Take(26);
-  if (!h || std::memcmp(h, "8BPS", 4) != 0) {
-    error = QStringLiteral("not a Photoshop file");
-    return false;
-  }
-  if (U16(h + 4) != 1) {
-    error = QStringLiteral("Photoshop files of version %1 (large documents) are not supported").arg(U16(h + 4));
-    return false;
-  }
+  if (!h || std::memcmp(h, "8BPS", 4) != 0) return Failure<>{QStringLiteral("not a Photoshop file")};
+  if (U16(h + 4) != 1)
+    return Failure<>{
+        QStringLiteral("Photoshop files of version %1 (large documents) are not supported").arg(U16(h + 4))};
   info.channels = U16(h + 12);
   info.height = U32(h + 14);
   info.width = U32(h + 18);
@@ -73,8 +70,7 @@ bool ReadInfo(ByteSource& source, PsdInfo& info, QString& error) {
   qsizetype resourcesLength = 0, layersLength = 0;
   if (!TakeSection(source, info.colourData, info.colourLength) || !TakeSection(source, resources, resourcesLength) ||
       !TakeSection(source, layers, layersLength)) {
-    error = QStringLiteral("the file ends inside its header sections");
-    return false;
+    return Failure<>{QStringLiteral("the file ends inside its header sections")};
   }
   switch (info.mode) {
     case kBitmap:
@@ -90,28 +86,21 @@ bool ReadInfo(ByteSource& source, PsdInfo& info, QString& error) {
       info.colours = 4;
       break;
     default:
-      error = QStringLiteral("Photoshop colour mode %1 is not supported").arg(info.mode);
-      return false;
+      return Failure<>{QStringLiteral("Photoshop colour mode %1 is not supported").arg(info.mode)};
   }
   const bool depthFits = info.mode == kBitmap    ? info.depth == 1
                          : info.mode == kIndexed ? info.depth == 8
                                                  : info.depth == 8 || info.depth == 16;
-  if (!depthFits) {
-    error = QStringLiteral("Photoshop pictures of %1 bits a channel in colour mode %2 are not supported")
-                .arg(info.depth)
-                .arg(info.mode);
-    return false;
-  }
-  if (info.channels < info.colours) {
-    error = QStringLiteral("the picture has %1 channels where its colour mode needs %2")
-                .arg(info.channels)
-                .arg(info.colours);
-    return false;
-  }
-  if (info.mode == kIndexed && info.colourLength < 768) {
-    error = QStringLiteral("the indexed picture has no palette");
-    return false;
-  }
+  if (!depthFits)
+    return Failure<>{QStringLiteral("Photoshop pictures of %1 bits a channel in colour mode %2 are not supported")
+                         .arg(info.depth)
+                         .arg(info.mode)};
+  if (info.channels < info.colours)
+    return Failure<>{QStringLiteral("the picture has %1 channels where its colour mode needs %2")
+                         .arg(info.channels)
+                         .arg(info.colours)};
+  if (info.mode == kIndexed && info.colourLength < 768)
+    return Failure<>{QStringLiteral("the indexed picture has no palette")};
   // A negative layer count says that the first extra channel holds the transparency of the
   // composite. Files without a layer section (written by simpler programs) use it for the same,
   // unless resources name it as a saved selection.
@@ -119,7 +108,8 @@ bool ReadInfo(ByteSource& source, PsdInfo& info, QString& error) {
   const bool negativeCount = layersLength >= 6 && int16_t(U16(layers + 4)) < 0;
   info.transparency =
       extra && (negativeCount || (layersLength == 0 && !HasAlphaChannelNames(resources, resourcesLength)));
-  return PictureSizeAllowed(info.width, info.height, error);
+  if (auto allowed = PictureSizeAllowed(info.width, info.height); !allowed) return allowed;
+  return info;
 }
 
 // PackBits: a count byte n below 128 copies n + 1 bytes, above 128 repeats the next byte
@@ -153,10 +143,10 @@ void UnpackBits(const uchar* p, const uchar* end, const uchar* fileEnd, uchar* o
 // Where each row of each channel lies in the image data.
 class ChannelRows {
  public:
-  bool Init(ByteSource& source, const PsdInfo& info, int used, QString& error) {
+  Outcome<> Init(ByteSource& source, const PsdInfo& info, int used) {
     uint16_t compression = 0;
     const uchar* c = source.Take(2);
-    if (!c) return Fail(error, QStringLiteral("the file ends before its image data"));
+    if (!c) return Failure<>{QStringLiteral("the file ends before its image data")};
     compression = U16(c);
     used_ = used;
     height_ = info.height;
@@ -164,15 +154,15 @@ class ChannelRows {
     const qint64 needed = rowBytes_ * info.height * used;
     if (compression == kRaw) {
       packBits_ = false;
-      if (source.Remaining() < needed) return Fail(error, QStringLiteral("the file ends inside its image data"));
+      if (source.Remaining() < needed) return Failure<>{QStringLiteral("the file ends inside its image data")};
       raw_ = source.Here();
-      return true;
+      return {};
     }
     if (compression != kPackBits)
-      return Fail(error, QStringLiteral("Photoshop image data compression %1 is not supported").arg(compression));
+      return Failure<>{QStringLiteral("Photoshop image data compression %1 is not supported").arg(compression)};
     packBits_ = true;
     const qint64 tableBytes = 2 * info.height * info.channels;
-    if (source.Remaining() < tableBytes) return Fail(error, QStringLiteral("the file ends inside its row table"));
+    if (source.Remaining() < tableBytes) return Failure<>{QStringLiteral("the file ends inside its row table")};
     const uchar* table = source.Take(qsizetype(tableBytes));
     starts_.resize(size_t(height_ * used));
     lengths_.resize(starts_.size());
@@ -184,12 +174,12 @@ class ChannelRows {
       at += lengths_[i];
       encoded += lengths_[i];
     }
-    if (at > source.Size()) return Fail(error, QStringLiteral("the file ends inside its image data"));
+    if (at > source.Size()) return Failure<>{QStringLiteral("the file ends inside its image data")};
     // Two bytes of PackBits make at most 128: rows cannot claim more than that.
-    if (encoded * 64 < needed) return Fail(error, QStringLiteral("the image data is too short for the picture"));
+    if (encoded * 64 < needed) return Failure<>{QStringLiteral("the image data is too short for the picture")};
     fileEnd_ = source.Data() + source.Size();
     buffer_.resize(size_t((rowBytes_ + kRunCopyReach) * used));
-    return true;
+    return {};
   }
   qsizetype RowBytes() const { return qsizetype(rowBytes_); }
   // Row y of channel c, valid until the same channel's next row is asked for.
@@ -202,10 +192,6 @@ class ChannelRows {
   }
 
  private:
-  static bool Fail(QString& error, const QString& why) {
-    error = why;
-    return false;
-  }
   bool packBits_ = false;
   int used_ = 0;
   qint64 height_ = 0, rowBytes_ = 0;
@@ -271,12 +257,13 @@ void ComposeRow(const PsdInfo& info, const uchar* const* ch, uchar* out) {
 
 }  // namespace
 
-static bool ReadPsdInto(ByteSource& source, DecodedPicture& picture, QString& error) {
-  PsdInfo info;
-  if (!ReadInfo(source, info, error)) return false;
+Result<DecodedPicture> ReadPsd(ByteSource& source) {
+  const Result<PsdInfo> read = ReadInfo(source);
+  if (!read) return read.Status();
+  const PsdInfo& info = read.Value();
   const int used = info.colours + (info.transparency ? 1 : 0);
   ChannelRows rows;
-  if (!rows.Init(source, info, used, error)) return false;
+  if (auto ready = rows.Init(source, info, used); !ready) return ready;
 
   QImage::Format format = info.transparency      ? QImage::Format_ARGB32
                           : info.mode == kBitmap ? QImage::Format_Mono
@@ -284,10 +271,8 @@ static bool ReadPsdInto(ByteSource& source, DecodedPicture& picture, QString& er
                                                  : QImage::Format_BGR888;
   PixelFormatCode code = PixelFormatCode::Device;
   QImage image = NewImage(info, format, code);
-  if (image.isNull()) {
-    error = QStringLiteral("not enough memory for a %1 x %2 picture").arg(info.width).arg(info.height);
-    return false;
-  }
+  if (image.isNull())
+    return Failure<>{QStringLiteral("not enough memory for a %1 x %2 picture").arg(info.width).arg(info.height)};
   std::vector<uchar> narrow(info.depth == 16 ? size_t(info.width * used) : 0);
   const uchar* ch[5] = {};
   for (qint64 y = 0; y < info.height; ++y) {
@@ -304,11 +289,7 @@ static bool ReadPsdInto(ByteSource& source, DecodedPicture& picture, QString& er
     else
       ComposeRow(info, ch, out);
   }
-  picture.image = std::move(image);
-  picture.format = code;
-  return true;
+  return DecodedPicture{std::move(image), code};
 }
-
-Result<DecodedPicture> ReadPsd(ByteSource& source) { return DecodedBy(ReadPsdInto, source); }
 
 }  // namespace mosaicor

@@ -68,7 +68,10 @@ int PlaneOf(const PspChannelInfo& channel, const PspRaster& raster) {
 bool ReadPspRasterChannels(ByteSource& source, const PspFile& file, qsizetype from, qsizetype to, int compression,
                            QList<uint32_t>* compositePalette, PspRaster& raster, QString& error) {
   const bool composite = compositePalette != nullptr;
-  if (!PictureSizeAllowed(raster.width, raster.height, error)) return false;
+  if (auto allowed = PictureSizeAllowed(raster.width, raster.height); !allowed) {
+    error = allowed.Text();
+    return false;
+  }
   const int colourType = composite ? kPspCompositeBitmap : kPspImageBitmap;
   const int maskType = composite ? kPspCompositeTransparencyMask : kPspTransparencyMask;
   if (!source.Seek(from)) {

@@ -204,7 +204,8 @@ bool CheckAttributes(const PspDocument& document, QString& error) {
     error = QStringLiteral("the paletted picture has no palette");
     return false;
   }
-  return PictureSizeAllowed(a.width, a.height, error);
+  error = PictureSizeAllowed(a.width, a.height).Text();
+  return error.isEmpty();
 }
 
 bool NewCanvas(const PspImageAttributes& attributes, QImage& canvas, QString& error) {

@@ -37,8 +37,8 @@ int Widen5(unsigned v) { return int((v << 3) | (v >> 2)); }
 
 // The palette from a colour map, in file order: pixel value firstEntry + i is map entry i.
 // Values past 255 are read past; values no entry covers stay black.
-bool ReadColourMap(const uchar* map, int length, int firstEntry, int entrySize, QList<QRgb>& table, QString& error) {
-  table = QList<QRgb>(256, qRgb(0, 0, 0));
+Result<QList<QRgb>> ReadColourMap(const uchar* map, int length, int firstEntry, int entrySize) {
+  QList<QRgb> table(256, qRgb(0, 0, 0));
   const int used = std::max(0, std::min(length, 256 - firstEntry));
   for (int i = 0; i < used; ++i) {
     QRgb& colour = table[firstEntry + i];
@@ -58,11 +58,10 @@ bool ReadColourMap(const uchar* map, int length, int firstEntry, int entrySize, 
         colour = qRgb(map[4 * i + 2], map[4 * i + 1], map[4 * i]);
         break;
       default:
-        error = QStringLiteral("colour map entries of %1 bits are not supported").arg(entrySize);
-        return false;
+        return Failure<>{QStringLiteral("colour map entries of %1 bits are not supported").arg(entrySize)};
     }
   }
-  return true;
+  return table;
 }
 
 QImage::Format FormatForDepth(int depth, PixelFormatCode& code) {
@@ -123,7 +122,6 @@ Outcome<> TTargaGraphic::LoadFromFile(const QString& fileName) {
 }
 
 Outcome<> TTargaGraphic::LoadFromStream(ByteSource& source) {
-  QString error;
   TargaHeader h;
   if (!ReadHeader(source, h)) return Fail(QStringLiteral("the file ends inside the TGA header"));
   if (!source.Skip(h.idLength)) return Fail(QStringLiteral("the file ends inside the image ID"));
@@ -140,13 +138,15 @@ Outcome<> TTargaGraphic::LoadFromStream(ByteSource& source) {
     const uchar* map = source.Take(mapBytes);
     if (!map) return Fail(QStringLiteral("the file ends inside the colour map"));
     // Only an 8-bit colour picture uses its map; the others pass over it.
-    if (!greyscale && format == QImage::Format_Indexed8 &&
-        !ReadColourMap(map, h.mapLength, h.firstEntry, h.entrySize, palette, error))
-      return Fail(error);
+    if (!greyscale && format == QImage::Format_Indexed8) {
+      Result<QList<QRgb>> table = ReadColourMap(map, h.mapLength, h.firstEntry, h.entrySize);
+      if (!table) return table.Status();
+      palette = std::move(table).Value();
+    }
   }
 
   const int width = h.width, height = h.height;
-  if (!PictureSizeAllowed(width, height, error)) return Fail(error);
+  if (auto allowed = PictureSizeAllowed(width, height); !allowed) return allowed;
   const int bytesPerPixel = (h.pixelDepth + 7) / 8;
   const qsizetype rowBytes = qsizetype(width) * bytesPerPixel;
   const bool compressed = h.imageType >= 9 && h.imageType <= 11;

@@ -319,26 +319,18 @@ QImage::Format ImageFormatOf(const Layout& l) {
   return l.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
 }
 
-bool ReadOwnPath(TIFF* tif, const Layout& l, QImage& image, QString& error) {
+Result<QImage> ReadOwnPath(TIFF* tif, const Layout& l) {
   BandReader reader(tif, l);
-  if (!reader.Prepare()) {
-    error = QStringLiteral("the TIFF picture's strips or tiles do not fit it");
-    return false;
-  }
+  if (!reader.Prepare()) return Failure<>{QStringLiteral("the TIFF picture's strips or tiles do not fit it")};
   const QImage::Format format = ImageFormatOf(l);
-  image = QImage(int(l.width), int(l.height), format);
-  if (image.isNull()) {
-    error = QStringLiteral("not enough memory for a %1 x %2 picture").arg(l.width).arg(l.height);
-    return false;
-  }
+  QImage image(int(l.width), int(l.height), format);
+  if (image.isNull())
+    return Failure<>{QStringLiteral("not enough memory for a %1 x %2 picture").arg(l.width).arg(l.height)};
   if (l.samples == 1) image.setColorTable(ColourTable(tif, l));
   const uint32_t bandRows = reader.BandRows();
   for (uint32_t top = 0; top < l.height; top += bandRows) {
     const uint32_t rows = std::min(bandRows, l.height - top);
-    if (!reader.Read(top, rows)) {
-      error = QStringLiteral("the TIFF picture data is damaged");
-      return false;
-    }
+    if (!reader.Read(top, rows)) return Failure<>{QStringLiteral("the TIFF picture data is damaged")};
     for (uint32_t r = 0; r < rows; ++r) {
       uchar* out = image.scanLine(int(top + r));
       if (format == QImage::Format_Mono)
@@ -349,7 +341,7 @@ bool ReadOwnPath(TIFF* tif, const Layout& l, QImage& image, QString& error) {
         ColourRows[BitsIndex(l.bits)](reader.Row(r), l, reinterpret_cast<QRgb*>(out));
     }
   }
-  return true;
+  return image;
 }
 
 // Orientations 2 to 8 turn the stored rows into the picture as it is meant to be seen.
@@ -368,30 +360,23 @@ QImage Oriented(QImage image, uint16_t orientation) {
 
 // ---- everything else, through libtiff's RGBA interface ----
 
-bool ReadThroughRgba(TIFF* tif, const Layout& l, QImage& image, QString& error) {
+Result<QImage> ReadThroughRgba(TIFF* tif, const Layout& l) {
   char message[1024] = {};
-  if (!TIFFRGBAImageOK(tif, message)) {
-    error = QStringLiteral("unsupported TIFF layout: %1").arg(QString::fromLatin1(message));
-    return false;
-  }
+  if (!TIFFRGBAImageOK(tif, message))
+    return Failure<>{QStringLiteral("unsupported TIFF layout: %1").arg(QString::fromLatin1(message))};
   // The RGBA interface premultiplies alpha; its words are 0xAABBGGRR.
-  image = QImage(int(l.width), int(l.height), QImage::Format_ARGB32_Premultiplied);
-  if (image.isNull()) {
-    error = QStringLiteral("not enough memory for a %1 x %2 picture").arg(l.width).arg(l.height);
-    return false;
-  }
+  QImage image(int(l.width), int(l.height), QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull())
+    return Failure<>{QStringLiteral("not enough memory for a %1 x %2 picture").arg(l.width).arg(l.height)};
   auto* raster = reinterpret_cast<uint32_t*>(image.bits());
-  if (!TIFFReadRGBAImageOriented(tif, l.width, l.height, raster, ORIENTATION_TOPLEFT, 0)) {
-    error = QStringLiteral("the TIFF picture data is damaged");
-    return false;
-  }
+  if (!TIFFReadRGBAImageOriented(tif, l.width, l.height, raster, ORIENTATION_TOPLEFT, 0))
+    return Failure<>{QStringLiteral("the TIFF picture data is damaged")};
   const qint64 count = qint64(l.width) * l.height;
   for (qint64 i = 0; i < count; ++i) {
     const uint32_t v = raster[i];
     raster[i] = (v & 0xFF00FF00u) | ((v & 0xFFu) << 16) | ((v >> 16) & 0xFFu);
   }
-  image = l.alpha ? image.convertToFormat(QImage::Format_ARGB32) : image.convertToFormat(QImage::Format_RGB32);
-  return true;
+  return l.alpha ? image.convertToFormat(QImage::Format_ARGB32) : image.convertToFormat(QImage::Format_RGB32);
 }
 
 bool HasTiffSignature(const uchar* p, qsizetype size) {
@@ -403,21 +388,15 @@ bool HasTiffSignature(const uchar* p, qsizetype size) {
 
 }  // namespace
 
-static bool ReadTiffInto(ByteSource& source, DecodedPicture& picture, QString& error) {
-  if (!HasTiffSignature(source.Here(), source.Remaining())) {
-    error = QStringLiteral("not a TIFF file");
-    return false;
-  }
+Result<DecodedPicture> ReadTiff(ByteSource& source) {
+  if (!HasTiffSignature(source.Here(), source.Remaining())) return Failure<>{QStringLiteral("not a TIFF file")};
   MemoryFile file{source.Here(), toff_t(source.Remaining()), 0, QString()};
   const TiffHandle tif = Open(file);
-  auto fail = [&](const QString& why) {
-    error = file.firstError.isEmpty() ? why : file.firstError;
-    return false;
-  };
+  auto fail = [&](const QString& why) { return Failure<>{file.firstError.isEmpty() ? why : file.firstError}; };
   if (!tif) return fail(QStringLiteral("not a readable TIFF file"));
 
   Layout l = ReadLayout(tif.get());
-  if (!PictureSizeAllowed(l.width, l.height, error)) return false;
+  if (auto allowed = PictureSizeAllowed(l.width, l.height); !allowed) return allowed;
   if (l.compression == COMPRESSION_JPEG && l.photometric == PHOTOMETRIC_YCBCR) {
     // libtiff's JPEG codec hands out RGB rows itself; no subsampled samples to undo.
     TIFFSetField(tif.get(), TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
@@ -429,17 +408,13 @@ static bool ReadTiffInto(ByteSource& source, DecodedPicture& picture, QString& e
   if (decodedBytes > (qint64(1) << 20) + qint64(file.size) * MaxExpansion(l.compression))
     return fail(QStringLiteral("the file is too short for its %1 x %2 picture").arg(l.width).arg(l.height));
 
-  QImage image;
   const bool own = l.hasPhotometric && OwnPathReads(l);
-  if (!(own ? ReadOwnPath(tif.get(), l, image, error) : ReadThroughRgba(tif.get(), l, image, error)))
-    return fail(error);
+  Result<QImage> read = own ? ReadOwnPath(tif.get(), l) : ReadThroughRgba(tif.get(), l);
+  if (!read) return fail(read.Text());
+  QImage image = std::move(read).Value();
   if (own && l.orientation != ORIENTATION_TOPLEFT) image = Oriented(std::move(image), l.orientation);
   source.Seek(source.Size());
-  picture.image = std::move(image);
-  picture.format = FormatOf(l);
-  return true;
+  return DecodedPicture{std::move(image), FormatOf(l)};
 }
-
-Result<DecodedPicture> ReadTiff(ByteSource& source) { return DecodedBy(ReadTiffInto, source); }
 
 }  // namespace mosaicor
