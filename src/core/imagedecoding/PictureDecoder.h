@@ -30,16 +30,6 @@ class PictureDecoder {
   virtual Result<DecodedPicture> Read(ByteSource& source) const = 0;
 };
 
-// The result of a reader that fills a picture and says in `error` why it could not: the walk of
-// each format keeps its own steps in that shape, and hands its result out as this.
-template <typename Reader>
-Result<DecodedPicture> DecodedBy(Reader read, ByteSource& source) {
-  DecodedPicture picture;
-  QString error;
-  if (!read(source, picture, error)) return Failure<>{error};
-  return picture;
-}
-
 // The decoder registered for an extension (upper case, dot included), or nullptr.
 const PictureDecoder* FindPictureDecoder(const QString& upperExtension);
 

@@ -3,8 +3,10 @@
 // Paint Shop Pro 5 on): the file header, block headers, and the information chunks the picture
 // reader needs. Every field is read through a bounds-checked cursor; nothing here allocates.
 
+#include "common/Outcome.h"
 #include "imagedecoding/ByteSource.h"
 
+#include <QList>
 #include <QString>
 #include <cstdint>
 
@@ -82,21 +84,17 @@ struct PspChannelInfo {
 };
 
 // Checks the signature and reads the version; leaves the source after the file header.
-bool ReadPspHeader(ByteSource& source, PspFile& file, QString& error);
+Result<PspFile> ReadPspHeader(ByteSource& source);
 // Reads the header of the block at the source's position, which must end by `parentEnd`.
-bool ReadPspBlock(ByteSource& source, const PspFile& file, qsizetype parentEnd, PspBlock& block, QString& error);
+Result<PspBlock> ReadPspBlock(ByteSource& source, const PspFile& file, qsizetype parentEnd);
 
-bool ReadPspImageAttributes(ByteSource& source, const PspFile& file, const PspBlock& block, PspImageAttributes& out,
-                            QString& error);
-bool ReadPspCompositeAttributes(ByteSource& source, const PspBlock& block, PspCompositeAttributes& out, QString& error);
+Result<PspImageAttributes> ReadPspImageAttributes(ByteSource& source, const PspFile& file, const PspBlock& block);
+Result<PspCompositeAttributes> ReadPspCompositeAttributes(ByteSource& source, const PspBlock& block);
 // Palette entries (at most 256 are kept) as 0xFFRRGGBB.
-bool ReadPspPalette(ByteSource& source, const PspFile& file, const PspBlock& block, QList<uint32_t>& palette,
-                    QString& error);
-bool ReadPspLayerInfo(ByteSource& source, const PspFile& file, const PspBlock& block, PspLayerInfo& out,
-                      QString& error);
-bool ReadPspChannelInfo(ByteSource& source, const PspFile& file, const PspBlock& block, PspChannelInfo& out,
-                        QString& error);
+Result<QList<uint32_t>> ReadPspPalette(ByteSource& source, const PspFile& file, const PspBlock& block);
+Result<PspLayerInfo> ReadPspLayerInfo(ByteSource& source, const PspFile& file, const PspBlock& block);
+Result<PspChannelInfo> ReadPspChannelInfo(ByteSource& source, const PspFile& file, const PspBlock& block);
 // The start of the sub-blocks of a composite image bank or composite image block.
-bool PspChunkEnd(ByteSource& source, const PspBlock& block, qsizetype& subBlocksStart, QString& error);
+Result<qsizetype> PspChunkEnd(ByteSource& source, const PspBlock& block);
 
 }  // namespace mosaicor

@@ -13,14 +13,11 @@ namespace {
 // Unpacks a channel into a plane of width x height bytes. Files store rows of 1- and 4-bit
 // pictures padded to four bytes, like Windows bitmaps, and rows of 8-bit channels unpadded; both
 // forms are accepted for each, told apart by the length the channel unpacks to.
-bool DecodePlane(const PspChannelInfo& channel, int compression, qint64 width, qint64 height, int bits,
-                 QByteArray& plane, QString& error) {
+Result<QByteArray> DecodePlane(const PspChannelInfo& channel, int compression, qint64 width, qint64 height, int bits) {
   const qint64 packed = (width * bits + 7) / 8;
   const qint64 padded = (width * bits + 31) / 32 * 4;
-  if (PspChannelExpansionLimit(channel.length, compression) < packed * height) {
-    error = QStringLiteral("a channel holds too few bytes for its %1 x %2 pixels").arg(width).arg(height);
-    return false;
-  }
+  if (PspChannelExpansionLimit(channel.length, compression) < packed * height)
+    return Failure<>{QStringLiteral("a channel holds too few bytes for its %1 x %2 pixels").arg(width).arg(height)};
   QByteArray raw(qsizetype(padded * height), Qt::Uninitialized);
   auto* rawBytes = reinterpret_cast<uchar*>(raw.data());
   const qsizetype produced = DecodePspChannel(channel.data, channel.length, compression, rawBytes, raw.size());
@@ -29,21 +26,18 @@ bool DecodePlane(const PspChannelInfo& channel, int compression, qint64 width, q
     stride = padded;
   else if (produced == packed * height)
     stride = packed;
-  if (produced < 0 || stride == 0) {
-    error = produced < 0 ? QStringLiteral("a channel's compressed data is damaged")
-                         : QStringLiteral("a channel unpacks to %1 bytes where %2 x %3 pixels need %4")
-                               .arg(produced)
-                               .arg(width)
-                               .arg(height)
-                               .arg(packed * height);
-    return false;
-  }
+  if (produced < 0) return Failure<>{QStringLiteral("a channel's compressed data is damaged")};
+  if (stride == 0)
+    return Failure<>{QStringLiteral("a channel unpacks to %1 bytes where %2 x %3 pixels need %4")
+                         .arg(produced)
+                         .arg(width)
+                         .arg(height)
+                         .arg(packed * height)};
   if (bits == 8 && stride == width) {
     raw.truncate(qsizetype(width * height));
-    plane = std::move(raw);
-    return true;
+    return raw;
   }
-  plane = QByteArray(qsizetype(width * height), Qt::Uninitialized);
+  QByteArray plane(qsizetype(width * height), Qt::Uninitialized);
   auto* out = reinterpret_cast<uchar*>(plane.data());
   for (qint64 y = 0; y < height; ++y, out += width) {
     const uchar* row = rawBytes + y * stride;
@@ -55,7 +49,7 @@ bool DecodePlane(const PspChannelInfo& channel, int compression, qint64 width, q
       for (qint64 x = 0; x < width; ++x) out[x] = (row[x / 8] >> (7 - (x & 7))) & 1;
     }
   }
-  return true;
+  return plane;
 }
 
 int PlaneOf(const PspChannelInfo& channel, const PspRaster& raster) {
@@ -65,45 +59,42 @@ int PlaneOf(const PspChannelInfo& channel, const PspRaster& raster) {
 
 }  // namespace
 
-bool ReadPspRasterChannels(ByteSource& source, const PspFile& file, qsizetype from, qsizetype to, int compression,
-                           QList<uint32_t>* compositePalette, PspRaster& raster, QString& error) {
+Outcome<> ReadPspRasterChannels(ByteSource& source, const PspFile& file, qsizetype from, qsizetype to, int compression,
+                                QList<uint32_t>* compositePalette, PspRaster& raster) {
   const bool composite = compositePalette != nullptr;
-  if (auto allowed = PictureSizeAllowed(raster.width, raster.height); !allowed) {
-    error = allowed.Text();
-    return false;
-  }
+  if (auto allowed = PictureSizeAllowed(raster.width, raster.height); !allowed) return allowed;
   const int colourType = composite ? kPspCompositeBitmap : kPspImageBitmap;
   const int maskType = composite ? kPspCompositeTransparencyMask : kPspTransparencyMask;
-  if (!source.Seek(from)) {
-    error = QStringLiteral("a channel lies outside the file");
-    return false;
-  }
+  if (!source.Seek(from)) return Failure<>{QStringLiteral("a channel lies outside the file")};
   while (source.Position() < to) {
-    PspBlock block;
-    if (!ReadPspBlock(source, file, to, block, error)) return false;
-    if (block.id == kPspColourBlock && composite) {
-      if (!ReadPspPalette(source, file, block, *compositePalette, error)) return false;
-    } else if (block.id == kPspChannelBlock) {
-      PspChannelInfo channel;
-      if (!ReadPspChannelInfo(source, file, block, channel, error)) return false;
-      const int plane = PlaneOf(channel, raster);
-      if (channel.bitmapType == colourType && plane >= 0) {
+    const Result<PspBlock> block = ReadPspBlock(source, file, to);
+    if (!block) return block.Status();
+    if (block->id == kPspColourBlock && composite) {
+      Result<QList<uint32_t>> palette = ReadPspPalette(source, file, block.Value());
+      if (!palette) return palette.Status();
+      *compositePalette = std::move(palette).Value();
+    } else if (block->id == kPspChannelBlock) {
+      const Result<PspChannelInfo> channel = ReadPspChannelInfo(source, file, block.Value());
+      if (!channel) return channel.Status();
+      const int plane = PlaneOf(channel.Value(), raster);
+      if (channel->bitmapType == colourType && plane >= 0) {
         const int bits = raster.bitDepth == 24 ? 8 : raster.bitDepth;
-        if (!DecodePlane(channel, compression, raster.width, raster.height, bits, raster.colour[plane], error))
-          return false;
-      } else if (channel.bitmapType == maskType) {
-        if (!DecodePlane(channel, compression, raster.width, raster.height, 8, raster.alpha, error)) return false;
+        Result<QByteArray> decoded = DecodePlane(channel.Value(), compression, raster.width, raster.height, bits);
+        if (!decoded) return decoded.Status();
+        raster.colour[plane] = std::move(decoded).Value();
+      } else if (channel->bitmapType == maskType) {
+        Result<QByteArray> decoded = DecodePlane(channel.Value(), compression, raster.width, raster.height, 8);
+        if (!decoded) return decoded.Status();
+        raster.alpha = std::move(decoded).Value();
       }
     }
-    source.Seek(block.end);
+    source.Seek(block->end);
   }
   const int present = int(std::count_if(raster.colour, raster.colour + raster.ColourPlanes(),
                                         [](const QByteArray& plane) { return !plane.isEmpty(); }));
-  if (present != 0 && present != raster.ColourPlanes()) {
-    error = QStringLiteral("a layer lacks some of its colour channels");
-    return false;
-  }
-  return true;
+  if (present != 0 && present != raster.ColourPlanes())
+    return Failure<>{QStringLiteral("a layer lacks some of its colour channels")};
+  return {};
 }
 
 QList<QRgb> PspColourTable(const QList<uint32_t>& palette, bool greyscale, int bitDepth) {

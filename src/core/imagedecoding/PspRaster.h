@@ -25,8 +25,8 @@ struct PspRaster {
 // `compositePalette` (null for layers) picks the bitmap types of a composite image instead of a
 // layer's and receives the palette a paletted composite carries. A raster without any colour
 // channel is left empty; one with only some of them is an error.
-bool ReadPspRasterChannels(ByteSource& source, const PspFile& file, qsizetype from, qsizetype to, int compression,
-                           QList<uint32_t>* compositePalette, PspRaster& raster, QString& error);
+Outcome<> ReadPspRasterChannels(ByteSource& source, const PspFile& file, qsizetype from, qsizetype to, int compression,
+                                QList<uint32_t>* compositePalette, PspRaster& raster);
 
 // The colours of palette indices (always 256 entries, unused ones black): the file's palette,
 // or a grey ramp for greyscale pictures.

@@ -20,20 +20,28 @@ struct PspDocument {
   PspBlock compositeBank, layerBank;
 };
 
-bool ReadMainBlocks(ByteSource& source, PspDocument& document, QString& error) {
-  if (!ReadPspHeader(source, document.file, error)) return false;
+Result<PspDocument> ReadMainBlocks(ByteSource& source) {
+  const Result<PspFile> file = ReadPspHeader(source);
+  if (!file) return file.Status();
+  PspDocument document;
+  document.file = file.Value();
   while (source.Remaining() > 0) {
-    PspBlock block;
-    if (!ReadPspBlock(source, document.file, source.Size(), block, error)) {
+    const Result<PspBlock> read = ReadPspBlock(source, document.file, source.Size());
+    if (!read) {
       // Trailing bytes that are no block end the file, once the picture's blocks were seen.
       if (document.haveAttributes && document.layerBank.id >= 0) break;
-      return false;
+      return read.Status();
     }
+    const PspBlock& block = read.Value();
     if (block.id == kPspImageBlock) {
-      if (!ReadPspImageAttributes(source, document.file, block, document.attributes, error)) return false;
+      const Result<PspImageAttributes> attributes = ReadPspImageAttributes(source, document.file, block);
+      if (!attributes) return attributes.Status();
+      document.attributes = attributes.Value();
       document.haveAttributes = true;
     } else if (block.id == kPspColourBlock) {
-      if (!ReadPspPalette(source, document.file, block, document.palette, error)) return false;
+      Result<QList<uint32_t>> palette = ReadPspPalette(source, document.file, block);
+      if (!palette) return palette.Status();
+      document.palette = std::move(palette).Value();
     } else if (block.id == kPspCompositeBankBlock) {
       document.compositeBank = block;
     } else if (block.id == kPspLayerBankBlock) {
@@ -41,46 +49,43 @@ bool ReadMainBlocks(ByteSource& source, PspDocument& document, QString& error) {
     }
     source.Seek(block.end);
   }
-  if (!document.haveAttributes) {
-    error = QStringLiteral("the file has no image attributes");
-    return false;
-  }
-  return true;
+  if (!document.haveAttributes) return Failure<>{QStringLiteral("the file has no image attributes")};
+  return document;
 }
 
 // The full-size composite of the bank, when it holds one in channels (not a thumbnail, not JPEG).
 // Its attribute blocks come first, then the images in the same order.
-bool ReadComposite(ByteSource& source, const PspDocument& document, PspRaster& raster, QList<uint32_t>& palette,
-                   QString& error) {
+Outcome<> ReadComposite(ByteSource& source, const PspDocument& document, PspRaster& raster, QList<uint32_t>& palette) {
   const PspFile& file = document.file;
-  qsizetype at = 0;
-  if (!PspChunkEnd(source, document.compositeBank, at, error)) return false;
+  const Result<qsizetype> at = PspChunkEnd(source, document.compositeBank);
+  if (!at) return at.Status();
   std::vector<PspCompositeAttributes> attributes;
   int image = 0, wanted = -1;
-  source.Seek(at);
+  source.Seek(at.Value());
   while (source.Position() < document.compositeBank.end) {
-    PspBlock block;
-    if (!ReadPspBlock(source, file, document.compositeBank.end, block, error)) return false;
+    const Result<PspBlock> read = ReadPspBlock(source, file, document.compositeBank.end);
+    if (!read) return read.Status();
+    const PspBlock& block = read.Value();
     if (block.id == kPspCompositeAttributesBlock) {
-      PspCompositeAttributes entry;
-      if (!ReadPspCompositeAttributes(source, block, entry, error)) return false;
-      if (entry.compositeType == 0 && wanted < 0) wanted = int(attributes.size());
-      attributes.push_back(entry);
+      const Result<PspCompositeAttributes> entry = ReadPspCompositeAttributes(source, block);
+      if (!entry) return entry.Status();
+      if (entry->compositeType == 0 && wanted < 0) wanted = int(attributes.size());
+      attributes.push_back(entry.Value());
     } else if (block.id == kPspCompositeImageBlock || block.id == 18 /* JPEG */) {
       if (image++ == wanted && block.id == kPspCompositeImageBlock) {
         const PspCompositeAttributes& entry = attributes[size_t(wanted)];
         if (entry.width != document.attributes.width || entry.height != document.attributes.height ||
             entry.bitDepth != document.attributes.bitDepth || entry.compression > kPspLz77)
-          return true;  // not a composite we can stand in for the layers with
-        qsizetype channels = 0;
-        if (!PspChunkEnd(source, block, channels, error)) return false;
+          return {};  // not a composite we can stand in for the layers with
+        const Result<qsizetype> channels = PspChunkEnd(source, block);
+        if (!channels) return channels.Status();
         raster.width = entry.width, raster.height = entry.height, raster.bitDepth = entry.bitDepth;
-        return ReadPspRasterChannels(source, file, channels, block.end, entry.compression, &palette, raster, error);
+        return ReadPspRasterChannels(source, file, channels.Value(), block.end, entry.compression, &palette, raster);
       }
     }
     source.Seek(block.end);
   }
-  return true;
+  return {};
 }
 
 struct LayerEntry {
@@ -88,35 +93,38 @@ struct LayerEntry {
   qsizetype end = 0;
 };
 
-bool ListVisibleLayers(ByteSource& source, const PspDocument& document, std::vector<LayerEntry>& layers,
-                       QString& error) {
+Result<std::vector<LayerEntry>> ListVisibleLayers(ByteSource& source, const PspDocument& document) {
+  std::vector<LayerEntry> layers;
   source.Seek(document.layerBank.start);
   while (source.Position() < document.layerBank.end) {
-    PspBlock block;
-    if (!ReadPspBlock(source, document.file, document.layerBank.end, block, error)) return false;
+    const Result<PspBlock> read = ReadPspBlock(source, document.file, document.layerBank.end);
+    if (!read) return read.Status();
+    const PspBlock& block = read.Value();
     if (block.id == kPspLayerBlock) {
-      LayerEntry entry;
-      if (!ReadPspLayerInfo(source, document.file, block, entry.info, error)) return false;
-      entry.end = block.end;
-      const PspRect& saved = entry.info.savedRect;
-      if (entry.info.visible && entry.info.opacity > 0 && saved.Width() > 0 && saved.Height() > 0)
-        layers.push_back(entry);
+      const Result<PspLayerInfo> info = ReadPspLayerInfo(source, document.file, block);
+      if (!info) return info.Status();
+      const PspRect& saved = info->savedRect;
+      if (info->visible && info->opacity > 0 && saved.Width() > 0 && saved.Height() > 0)
+        layers.push_back(LayerEntry{info.Value(), block.end});
     }
     source.Seek(block.end);
   }
-  return true;
+  return layers;
 }
 
-bool ReadLayer(ByteSource& source, const PspDocument& document, const LayerEntry& layer, PspRaster& raster,
-               QString& error) {
+Result<PspRaster> ReadLayer(ByteSource& source, const PspDocument& document, const LayerEntry& layer) {
   const PspLayerInfo& info = layer.info;
+  PspRaster raster;
   raster.x = info.imageRect.left + info.savedRect.left;
   raster.y = info.imageRect.top + info.savedRect.top;
   raster.width = info.savedRect.Width(), raster.height = info.savedRect.Height();
   raster.bitDepth = document.attributes.bitDepth;
   raster.opacity = info.opacity;
-  return ReadPspRasterChannels(source, document.file, info.channelsStart, layer.end, document.attributes.compression,
-                               nullptr, raster, error);
+  if (auto read = ReadPspRasterChannels(source, document.file, info.channelsStart, layer.end,
+                                        document.attributes.compression, nullptr, raster);
+      !read)
+    return read;
+  return raster;
 }
 
 bool Opaque(const QByteArray& alpha) {
@@ -124,7 +132,7 @@ bool Opaque(const QByteArray& alpha) {
 }
 
 // A raster that is the whole picture and has no transparency keeps the file's own format.
-bool StoreAsItIs(const PspRaster& raster, const QList<QRgb>& table, DecodedPicture& picture, QString& error) {
+Result<DecodedPicture> StoreAsItIs(const PspRaster& raster, const QList<QRgb>& table) {
   const int width = int(raster.width), height = int(raster.height);
   const auto* c = reinterpret_cast<const uchar*>(raster.colour[0].constData());
   QImage image;
@@ -151,30 +159,25 @@ bool StoreAsItIs(const PspRaster& raster, const QList<QRgb>& table, DecodedPictu
     for (int y = 0; y < height && !image.isNull(); ++y)
       std::memcpy(image.scanLine(y), c + qsizetype(y) * width, size_t(width));
   }
-  if (image.isNull()) {
-    error = QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height);
-    return false;
-  }
-  picture.image = std::move(image);
-  picture.format = raster.bitDepth == 24  ? PixelFormatCode::TwentyFourBits
-                   : raster.bitDepth == 8 ? PixelFormatCode::EightBits
-                   : raster.bitDepth == 4 ? PixelFormatCode::FourBits
-                                          : PixelFormatCode::OneBit;
-  return true;
+  if (image.isNull())
+    return Failure<>{QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height)};
+  const PixelFormatCode format = raster.bitDepth == 24  ? PixelFormatCode::TwentyFourBits
+                                 : raster.bitDepth == 8 ? PixelFormatCode::EightBits
+                                 : raster.bitDepth == 4 ? PixelFormatCode::FourBits
+                                                        : PixelFormatCode::OneBit;
+  return DecodedPicture{std::move(image), format};
 }
 
 // Merged layers: 32 bits where anything shows through, otherwise the 24 bits (or grey levels)
 // of an ordinary picture.
-void StoreMerged(QImage canvas, bool greyscale, DecodedPicture& picture) {
+DecodedPicture StoreMerged(QImage canvas, bool greyscale) {
   bool opaque = true;
   for (int y = 0; y < canvas.height() && opaque; ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
     for (int x = 0; x < canvas.width(); ++x) opaque &= qAlpha(row[x]) == 255;
   }
-  if (!opaque) {
-    picture.image = std::move(canvas);
-    picture.format = PixelFormatCode::ThirtyTwoBits;
-  } else if (greyscale) {
+  if (!opaque) return DecodedPicture{std::move(canvas), PixelFormatCode::ThirtyTwoBits};
+  if (greyscale) {
     QImage grey(canvas.size(), QImage::Format_Indexed8);
     grey.setColorTable(PspColourTable({}, true, 8));
     for (int y = 0; y < canvas.height(); ++y) {
@@ -182,85 +185,84 @@ void StoreMerged(QImage canvas, bool greyscale, DecodedPicture& picture) {
       uchar* out = grey.scanLine(y);
       for (int x = 0; x < canvas.width(); ++x) out[x] = uchar(qRed(row[x]));
     }
-    picture.image = std::move(grey);
-    picture.format = PixelFormatCode::EightBits;
-  } else {
-    picture.image = canvas.convertToFormat(QImage::Format_BGR888);
-    picture.format = PixelFormatCode::TwentyFourBits;
+    return DecodedPicture{std::move(grey), PixelFormatCode::EightBits};
   }
+  return DecodedPicture{canvas.convertToFormat(QImage::Format_BGR888), PixelFormatCode::TwentyFourBits};
 }
 
-bool CheckAttributes(const PspDocument& document, QString& error) {
+Outcome<> CheckAttributes(const PspDocument& document) {
   const PspImageAttributes& a = document.attributes;
-  if (a.bitDepth != 1 && a.bitDepth != 4 && a.bitDepth != 8 && a.bitDepth != 24) {
-    error = QStringLiteral("Paint Shop Pro pictures of %1 bits per pixel are not supported").arg(a.bitDepth);
-    return false;
-  }
-  if (a.compression != kPspUncompressed && a.compression != kPspRle && a.compression != kPspLz77) {
-    error = QStringLiteral("Paint Shop Pro compression %1 is not supported").arg(a.compression);
-    return false;
-  }
-  if (a.bitDepth <= 8 && !a.greyscale && document.palette.isEmpty()) {
-    error = QStringLiteral("the paletted picture has no palette");
-    return false;
-  }
-  error = PictureSizeAllowed(a.width, a.height).Text();
-  return error.isEmpty();
+  if (a.bitDepth != 1 && a.bitDepth != 4 && a.bitDepth != 8 && a.bitDepth != 24)
+    return Failure<>{QStringLiteral("Paint Shop Pro pictures of %1 bits per pixel are not supported").arg(a.bitDepth)};
+  if (a.compression != kPspUncompressed && a.compression != kPspRle && a.compression != kPspLz77)
+    return Failure<>{QStringLiteral("Paint Shop Pro compression %1 is not supported").arg(a.compression)};
+  if (a.bitDepth <= 8 && !a.greyscale && document.palette.isEmpty())
+    return Failure<>{QStringLiteral("the paletted picture has no palette")};
+  return PictureSizeAllowed(a.width, a.height);
 }
 
-bool NewCanvas(const PspImageAttributes& attributes, QImage& canvas, QString& error) {
-  canvas = QImage(int(attributes.width), int(attributes.height), QImage::Format_ARGB32);
-  if (canvas.isNull()) {
-    error = QStringLiteral("not enough memory for a %1 x %2 picture").arg(attributes.width).arg(attributes.height);
-    return false;
-  }
+Result<QImage> NewCanvas(const PspImageAttributes& attributes) {
+  QImage canvas(int(attributes.width), int(attributes.height), QImage::Format_ARGB32);
+  if (canvas.isNull())
+    return Failure<>{
+        QStringLiteral("not enough memory for a %1 x %2 picture").arg(attributes.width).arg(attributes.height)};
   canvas.fill(0);  // transparent where no layer covers it
-  return true;
+  return canvas;
 }
 
 }  // namespace
 
-static bool ReadPspInto(ByteSource& source, DecodedPicture& picture, QString& error) {
-  PspDocument document;
-  if (!ReadMainBlocks(source, document, error) || !CheckAttributes(document, error)) return false;
+Result<DecodedPicture> ReadPsp(ByteSource& source) {
+  const Result<PspDocument> read = ReadMainBlocks(source);
+  if (!read) return read.Status();
+  const PspDocument& document = read.Value();
+  if (auto checked = CheckAttributes(document); !checked) return checked;
   const PspImageAttributes& attributes = document.attributes;
 
   if (document.compositeBank.id >= 0) {
     PspRaster composite;
     QList<uint32_t> palette = document.palette;
-    if (!ReadComposite(source, document, composite, palette, error)) return false;
+    if (auto found = ReadComposite(source, document, composite, palette); !found) return found;
     if (composite.HasColour()) {
       const QList<QRgb> table = PspColourTable(palette, attributes.greyscale, composite.bitDepth);
-      if (composite.alpha.isEmpty() || Opaque(composite.alpha)) return StoreAsItIs(composite, table, picture, error);
-      QImage canvas;
-      if (!NewCanvas(attributes, canvas, error)) return false;
-      DrawPspRaster(composite, table, canvas);
-      StoreMerged(std::move(canvas), attributes.greyscale, picture);
-      return true;
+      if (composite.alpha.isEmpty() || Opaque(composite.alpha)) return StoreAsItIs(composite, table);
+      Result<QImage> canvas = NewCanvas(attributes);
+      if (!canvas) return canvas.Status();
+      DrawPspRaster(composite, table, canvas.Value());
+      return StoreMerged(std::move(canvas).Value(), attributes.greyscale);
     }
   }
 
   std::vector<LayerEntry> layers;
-  if (document.layerBank.id >= 0 && !ListVisibleLayers(source, document, layers, error)) return false;
+  if (document.layerBank.id >= 0) {
+    Result<std::vector<LayerEntry>> listed = ListVisibleLayers(source, document);
+    if (!listed) return listed.Status();
+    layers = std::move(listed).Value();
+  }
   const QList<QRgb> table = PspColourTable(document.palette, attributes.greyscale, attributes.bitDepth);
+  // Made when first needed: a single layer that is the picture itself needs none.
   QImage canvas;
+  auto ensureCanvas = [&]() -> Outcome<> {
+    if (!canvas.isNull()) return {};
+    Result<QImage> made = NewCanvas(attributes);
+    if (!made) return made.Status();
+    canvas = std::move(made).Value();
+    return {};
+  };
   // Bottom layer first; each layer is released before the next is unpacked.
   for (const LayerEntry& layer : layers) {
-    PspRaster raster;
-    if (!ReadLayer(source, document, layer, raster, error)) return false;
+    const Result<PspRaster> raster = ReadLayer(source, document, layer);
+    if (!raster) return raster.Status();
     // A single layer that is the whole picture and lets nothing through is the picture itself.
-    if (layers.size() == 1 && raster.HasColour() && raster.x == 0 && raster.y == 0 &&
-        raster.width == attributes.width && raster.height == attributes.height && raster.opacity == 255 &&
-        (raster.alpha.isEmpty() || Opaque(raster.alpha)))
-      return StoreAsItIs(raster, table, picture, error);
-    if (canvas.isNull() && !NewCanvas(attributes, canvas, error)) return false;
-    if (raster.HasColour()) DrawPspRaster(raster, table, canvas);
+    if (layers.size() == 1 && raster->HasColour() && raster->x == 0 && raster->y == 0 &&
+        raster->width == attributes.width && raster->height == attributes.height && raster->opacity == 255 &&
+        (raster->alpha.isEmpty() || Opaque(raster->alpha)))
+      return StoreAsItIs(raster.Value(), table);
+    if (auto ready = ensureCanvas(); !ready) return ready;
+    if (raster->HasColour()) DrawPspRaster(raster.Value(), table, canvas);
   }
-  if (canvas.isNull() && !NewCanvas(attributes, canvas, error)) return false;
-  StoreMerged(std::move(canvas), attributes.greyscale, picture);
-  return true;
+  if (auto ready = ensureCanvas(); !ready) return ready;
+  return StoreMerged(std::move(canvas), attributes.greyscale);
 }
-
-Result<DecodedPicture> ReadPsp(ByteSource& source) { return DecodedBy(ReadPspInto, source); }
 
 }  // namespace mosaicor
