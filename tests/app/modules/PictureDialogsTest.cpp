@@ -108,17 +108,22 @@ TEST(PictureDialogs, SaveDialogAddsTgaToANameWithoutExtension) {
   EXPECT_EQ(QFile(chosen).size(), 18 + 256 * 256 * 3);
 }
 
-TEST(PictureDialogs, FailuresShowAPlainMessageBox) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("x.gif"), "GIF89a"));
-  PictureDialogs fio;
-  QString shown;
+// The next modal window must be a message box: its text goes to `shown`, and it is answered OK.
+void AcceptNextMessageBox(QString& shown) {
   WhenModal([&shown](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     ASSERT_NE(box, nullptr);
     shown = box->text();
     box->accept();
   });
+}
+
+TEST(PictureDialogs, FailuresShowAPlainMessageBox) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("x.gif"), "GIF89a"));
+  PictureDialogs fio;
+  QString shown;
+  AcceptNextMessageBox(shown);
   QImage image;
   PixelFormatCode format;
   EXPECT_FALSE(fio.LoadImageAs32BitsFile(image, dir.filePath("x.gif"), format));
@@ -135,12 +140,7 @@ TEST(PictureDialogs, UndecodableFilesShowTheSentenceAndTheReasonBelowIt) {
   for (const auto& [name, reason] : {std::pair{"empty.tga", "the file is empty"},
                                      std::pair{"huge.tga", "the picture is too large (65535 x 65535 pixels)"}}) {
     QString shown;
-    WhenModal([&shown](QWidget* modal) {
-      auto* box = qobject_cast<QMessageBox*>(modal);
-      ASSERT_NE(box, nullptr);
-      shown = box->text();
-      box->accept();
-    });
+    AcceptNextMessageBox(shown);
     QImage image;
     PixelFormatCode format;
     EXPECT_FALSE(fio.LoadImageAs32BitsFile(image, dir.filePath(name), format));
