@@ -25,14 +25,10 @@ const QString PictureDialogs::kSaveFilter = QStringLiteral(
     "Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|"
     "Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
 
-QString PictureDialogs::BoxText(const PictureOutcome& failure) {
-  return failure.Reason().isEmpty() ? failure.Text() : failure.Text() + '\n' + failure.Reason();
-}
-
 bool PictureDialogs::Shown(const PictureOutcome& outcome) {
   if (outcome) return true;
-  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), BoxText(outcome), QMessageBox::Ok,
-                  parentWindow_);
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), ImageFileModule::MessageText(outcome),
+                  QMessageBox::Ok, parentWindow_);
   box.exec();
   return false;
 }

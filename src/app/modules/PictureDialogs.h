@@ -33,8 +33,6 @@ class PictureDialogs : public QObject {
   // sentence alone does not say it.
   bool LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat);
   bool SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight, const QString& fileName);
-  // The message box's text for a failure.
-  static QString BoxText(const PictureOutcome& failure);
 
   ImageFileModule& Files() { return files_; }
   // The preview beside a dialog's file list (tests look at it).

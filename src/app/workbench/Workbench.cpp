@@ -1,5 +1,6 @@
 #include "workbench/Workbench.h"
 
+#include "imagefiles/ImageFileModule.h"
 #include "workbench/ClipboardExchange.h"
 #include "workbench/ColourPots.h"
 #include "workbench/SourceWorkflow.h"
@@ -28,8 +29,7 @@ Workbench::Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, I
 
 bool Workbench::Reported(const Outcome<>& pictureFile) {
   if (pictureFile) return true;
-  const QString& reason = pictureFile.Reason();
-  Dialogs.ShowMessage(reason.isEmpty() ? pictureFile.Text() : pictureFile.Text() + QLatin1Char('\n') + reason);
+  Dialogs.ShowMessage(ImageFileModule::MessageText(pictureFile));
   return false;
 }
 

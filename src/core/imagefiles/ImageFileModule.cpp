@@ -32,6 +32,10 @@ QString ImageFileModule::FileErrorText(FileErrorKind kind, const QString& upperE
   return QStringLiteral("This file has a non supported compression scheme.");
 }
 
+QString ImageFileModule::MessageText(const PictureOutcome& failure) {
+  return failure.Reason().isEmpty() ? failure.Text() : failure.Text() + QLatin1Char('\n') + failure.Reason();
+}
+
 QString ImageFileModule::UpperExtension(const QString& fileName) {
   const QString suffix = QFileInfo(fileName).suffix();
   return suffix.isEmpty() ? QString() : '.' + suffix.toUpper();

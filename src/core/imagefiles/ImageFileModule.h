@@ -23,6 +23,8 @@ class ImageFileModule {
   // UnsupportedFormat: the file's extension names no supported format. UnsupportedCompression:
   // the file cannot be decoded.
   static QString FileErrorText(FileErrorKind kind, const QString& upperExtension);
+  // A failure as the window's message box shows it: the sentence, and the reason on a line below.
+  static QString MessageText(const PictureOutcome& failure);
   // ".JPG" for "a/b.jpg"; empty when the name has no extension.
   static QString UpperExtension(const QString& fileName);
 
