@@ -109,14 +109,35 @@ QString LevelLoadFailureText(LevelLoadFailure failure) {
   return {};
 }
 
+namespace {
+
+// The extraction's kind for each of the reader's; a kind the reader gains is a compile warning here.
+LevelLoadFailure ExtractionKind(LevelFailure kind) {
+  switch (kind) {
+    case LevelFailure::None:
+      return LevelLoadFailure::None;
+    case LevelFailure::FileMissing:
+      return LevelLoadFailure::FileNotFound;
+    case LevelFailure::UnknownVersion:
+      return LevelLoadFailure::UnknownVersion;
+    case LevelFailure::Encrypted:
+      return LevelLoadFailure::EncryptedLevel;
+    case LevelFailure::Unreadable:
+      return LevelLoadFailure::Unreadable;
+    case LevelFailure::BeyondLimits:
+      return LevelLoadFailure::BeyondLimits;
+    case LevelFailure::Damaged:
+      return LevelLoadFailure::Damaged;
+    case LevelFailure::InflatesTooFar:
+      return LevelLoadFailure::InflatesTooFar;
+  }
+  return LevelLoadFailure::Damaged;
+}
+
+}  // namespace
+
 ExtractionOutcome ExtractionFailure(const LevelOutcome& loaded) {
-  // The extraction's kinds for the reader's, in the order LevelFailure names them.
-  static constexpr LevelLoadFailure kKinds[] = {LevelLoadFailure::None,           LevelLoadFailure::FileNotFound,
-                                                LevelLoadFailure::UnknownVersion, LevelLoadFailure::EncryptedLevel,
-                                                LevelLoadFailure::Unreadable,     LevelLoadFailure::BeyondLimits,
-                                                LevelLoadFailure::Damaged,        LevelLoadFailure::InflatesTooFar};
-  static_assert(std::size(kKinds) == size_t(LevelFailure::InflatesTooFar) + 1, "one kind for each of the reader's");
-  return Failure<LevelLoadFailure>{loaded.Text(), kKinds[size_t(loaded.FailureKind())]};
+  return Failure<LevelLoadFailure>{loaded.Text(), ExtractionKind(loaded.FailureKind())};
 }
 
 const QStringList& LevelExtensions() {

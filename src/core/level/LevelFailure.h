@@ -8,7 +8,6 @@
 
 namespace mosaicor {
 
-// The extraction maps these to its own kinds by position: a new kind goes at the end.
 enum class LevelFailure : std::uint8_t {
   None,  // the kind of an outcome that is done
   FileMissing,
