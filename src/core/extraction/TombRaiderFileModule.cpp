@@ -78,6 +78,29 @@ bool IsReaderFailure(LevelLoadFailure failure) {
          failure == LevelLoadFailure::Damaged || failure == LevelLoadFailure::InflatesTooFar;
 }
 
+// The extraction's kind for each of the reader's; a kind the reader gains is a compile warning here.
+LevelLoadFailure ExtractionKind(LevelFailure kind) {
+  switch (kind) {
+    case LevelFailure::None:
+      return LevelLoadFailure::None;
+    case LevelFailure::FileMissing:
+      return LevelLoadFailure::FileNotFound;
+    case LevelFailure::UnknownVersion:
+      return LevelLoadFailure::UnknownVersion;
+    case LevelFailure::Encrypted:
+      return LevelLoadFailure::EncryptedLevel;
+    case LevelFailure::Unreadable:
+      return LevelLoadFailure::Unreadable;
+    case LevelFailure::BeyondLimits:
+      return LevelLoadFailure::BeyondLimits;
+    case LevelFailure::Damaged:
+      return LevelLoadFailure::Damaged;
+    case LevelFailure::InflatesTooFar:
+      return LevelLoadFailure::InflatesTooFar;
+  }
+  return LevelLoadFailure::Damaged;
+}
+
 }  // namespace
 
 QString LevelLoadFailureText(LevelLoadFailure failure) {
@@ -108,33 +131,6 @@ QString LevelLoadFailureText(LevelLoadFailure failure) {
   }
   return {};
 }
-
-namespace {
-
-// The extraction's kind for each of the reader's; a kind the reader gains is a compile warning here.
-LevelLoadFailure ExtractionKind(LevelFailure kind) {
-  switch (kind) {
-    case LevelFailure::None:
-      return LevelLoadFailure::None;
-    case LevelFailure::FileMissing:
-      return LevelLoadFailure::FileNotFound;
-    case LevelFailure::UnknownVersion:
-      return LevelLoadFailure::UnknownVersion;
-    case LevelFailure::Encrypted:
-      return LevelLoadFailure::EncryptedLevel;
-    case LevelFailure::Unreadable:
-      return LevelLoadFailure::Unreadable;
-    case LevelFailure::BeyondLimits:
-      return LevelLoadFailure::BeyondLimits;
-    case LevelFailure::Damaged:
-      return LevelLoadFailure::Damaged;
-    case LevelFailure::InflatesTooFar:
-      return LevelLoadFailure::InflatesTooFar;
-  }
-  return LevelLoadFailure::Damaged;
-}
-
-}  // namespace
 
 ExtractionOutcome ExtractionFailure(const LevelOutcome& loaded) {
   return Failure<LevelLoadFailure>{loaded.Text(), ExtractionKind(loaded.FailureKind())};
