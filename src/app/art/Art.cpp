@@ -1,8 +1,6 @@
 #include "art/Art.h"
 
 #include <QFile>
-#include <QPainter>
-#include <QSvgRenderer>
 
 // Q_INIT_RESOURCE declares the registration function where it is used, so it must stand outside
 // any namespace.
@@ -26,24 +24,30 @@ const QStringList& GlyphNames() {
 
 QIcon LoadGlyph(const QString& name) {
   InitResources();
-  return QIcon(":/glyph/" + name);
+  return QIcon(":/glyph/" + name + ".png");
 }
 
 QIcon LoadWindowIcon() {
   InitResources();
-  return QIcon(":/icon/mosaicor");
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icon/mosaicor-%1.png").arg(size), QSize(size, size));
+  return icon;
 }
 
-QImage RenderSvg(const QString& resourcePath, int size) {
+QImage LoadArt(const QString& resourcePath, int size) {
   InitResources();
-  QSvgRenderer renderer(resourcePath);
-  if (!renderer.isValid() || size <= 0) return {};
-  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  renderer.render(&painter);
-  painter.end();
-  return image;
+  QImage image(resourcePath);
+  if (image.isNull() || size <= 0) return {};
+  if (size > image.width()) {
+    QString doubled = resourcePath;
+    doubled.insert(doubled.lastIndexOf('.'), QLatin1String("@2x"));
+    const QImage larger(doubled);
+    if (!larger.isNull()) image = larger;
+  }
+  if (image.width() != size)
+    image = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 }  // namespace mosaicor

@@ -15,7 +15,7 @@ QCursor LoadPickerCursor() {
   qreal scale = 1.0;
   if (const QScreen* screen = QGuiApplication::primaryScreen()) scale = screen->devicePixelRatio();
   const int pixels = static_cast<int>(std::ceil(32 * scale));
-  QPixmap pixmap = QPixmap::fromImage(RenderSvg(":/PICKER", pixels));
+  QPixmap pixmap = QPixmap::fromImage(LoadArt(":/PICKER.png", pixels));
   if (pixmap.isNull()) return QCursor(Qt::CrossCursor);
   pixmap.setDevicePixelRatio(static_cast<qreal>(pixels) / 32);
   return QCursor(pixmap, PickerHotSpot.x(), PickerHotSpot.y());

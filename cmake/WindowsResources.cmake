@@ -1,0 +1,16 @@
+# The Windows resources of a program: its icon (rendered from our SVG at build time) and its version
+# information, which Explorer shows in the file's properties.
+function(mosaicor_windows_resources target description)
+  if(NOT WIN32)
+    return()
+  endif()
+  set(MOSAICOR_RC_NAME ${target})
+  set(MOSAICOR_RC_DESCRIPTION ${description})
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  if(MOSAICOR_ICO)
+    set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${MOSAICOR_ICO})
+    add_dependencies(${target} mosaicor_ico)
+  endif()
+endfunction()
