@@ -17,7 +17,9 @@ using namespace mosaicor;
 int main(int argc, char** argv) {
   SafeApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Mosaicor"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(MOSAICOR_VERSION));
+  // --version prints the name and this text, so the licence rides on the version's second line.
+  QCoreApplication::setApplicationVersion(
+      QStringLiteral(MOSAICOR_VERSION "\nCopyright (c) 2026 The Mosaicor developers. MIT licence."));
 
   const StartupFiles files = ParseCommandLine(QCoreApplication::arguments());
   InitResources();

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
       std::fputs(qPrintable(UsageText()), stdout);
       return 0;
     case CliCommand::Version:
-      std::printf("mosaicor-cli %s\n", MOSAICOR_VERSION);
+      std::printf("mosaicor-cli %s\nCopyright (c) 2026 The Mosaicor developers. MIT licence.\n", MOSAICOR_VERSION);
       return 0;
     case CliCommand::Pages: return RunPages(*options);
     case CliCommand::Animated: return RunAnimated(*options);

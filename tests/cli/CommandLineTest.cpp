@@ -13,6 +13,7 @@ TEST(CommandLine, HelpAndVersionSucceed) {
   const CliResult version = RunCli({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_TRUE(version.out.startsWith("mosaicor-cli "));
+  EXPECT_TRUE(version.out.contains("MIT licence"));
 }
 
 TEST(CommandLine, WrongCommandLinesExitWithTwo) {

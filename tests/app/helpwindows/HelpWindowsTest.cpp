@@ -191,7 +191,7 @@ TEST_F(HelpWindowsTest, ContentsLinksJumpToTheirChaptersWithoutReloading) {
   help.close();
 }
 
-TEST(HelpDocumentTest, DocumentsAreLightOnBlackAndCreditsNameTheLibraries) {
+TEST(HelpDocumentTest, DocumentsAreLightOnBlackAndCreditsNameTheLicenceAndTheLibraries) {
   HelpWindow help;
   CreditsWindow credits;
   for (DocumentWindow* window : std::initializer_list<DocumentWindow*>{&help, &credits}) {
@@ -202,6 +202,8 @@ TEST(HelpDocumentTest, DocumentsAreLightOnBlackAndCreditsNameTheLibraries) {
   }
   EXPECT_EQ(credits.Document()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   const QString text = credits.Document()->toPlainText();
+  EXPECT_TRUE(text.contains("MIT License")) << "the program's own licence";
+  EXPECT_TRUE(text.contains("Copyright (c) 2026 The Mosaicor developers"));
   for (const char* library : {"Qt 6", "zlib", "libjpeg-turbo", "libtiff", "GoogleTest", "Google Benchmark"})
     EXPECT_TRUE(text.contains(library)) << library;
 }
