@@ -90,7 +90,8 @@ QList<QRgb> ReadPalette(const ByteSource& source, const BmpInfo& info) {
   return table;
 }
 
-// One colour channel of a bit-field pixel, scaled to `bits` bits.
+// One colour channel of a bit-field pixel, widened (or narrowed) to 8 bits as value x 255 / max,
+// rounded: a field of any width keeps its exact share of the range, and its full value is 255.
 struct Channel {
   uint32_t mask = 0;
   int shift = 0, width = 0;
@@ -102,15 +103,15 @@ struct Channel {
       width = std::min(bits, 16);
     }
   }
-  unsigned Scaled(uint32_t raw, int bits) const {
+  unsigned Scaled(uint32_t raw) const {
     if (!width) return 0;
-    const uint32_t v = ((raw & mask) >> shift) & ((1u << width) - 1);
-    if (width >= bits) return v >> (width - bits);
-    const uint32_t max = (1u << width) - 1, outMax = (1u << bits) - 1;
-    return (v * outMax + max / 2) / max;
+    const uint32_t max = (1u << width) - 1;
+    const uint32_t v = ((raw & mask) >> shift) & max;
+    return (v * 255 + max / 2) / max;
   }
 };
 
+// Bit-field pixels of 16 or 32 bits into ARGB32.
 void ConvertBitFieldRow(const uchar* src, uchar* dst, int width, int bytesPerPixel, const uint32_t masks[4]) {
   const Channel r(masks[0]), g(masks[1]), b(masks[2]);
   uint32_t alphaMask = masks[3];
@@ -122,16 +123,10 @@ void ConvertBitFieldRow(const uchar* src, uchar* dst, int width, int bytesPerPix
   }
   const Channel a(alphaMask);
   for (int x = 0; x < width; ++x) {
-    if (bytesPerPixel == 2) {
-      const uint32_t raw = qFromLittleEndian<quint16>(src + 2 * x);
-      const uint16_t out = static_cast<uint16_t>((a.Scaled(raw, 1) << 15) | (r.Scaled(raw, 5) << 10) |
-                                                 (g.Scaled(raw, 5) << 5) | b.Scaled(raw, 5));
-      std::memcpy(dst + 2 * x, &out, 2);
-    } else {
-      const uint32_t raw = qFromLittleEndian<quint32>(src + 4 * x);
-      const QRgb out = qRgba(r.Scaled(raw, 8), g.Scaled(raw, 8), b.Scaled(raw, 8), a.Scaled(raw, 8));
-      std::memcpy(dst + 4 * x, &out, 4);
-    }
+    const uint32_t raw =
+        bytesPerPixel == 2 ? qFromLittleEndian<quint16>(src + 2 * x) : qFromLittleEndian<quint32>(src + 4 * x);
+    const QRgb out = qRgba(r.Scaled(raw), g.Scaled(raw), b.Scaled(raw), a.Scaled(raw));
+    std::memcpy(dst + 4 * x, &out, 4);
   }
 }
 
@@ -207,8 +202,8 @@ Result<BmpLayout> ChooseFormat(const BmpInfo& info) {
         format = QImage::Format_RGB555, code = PixelFormatCode::FifteenBits;
       else if (r == 0xF800 && g == 0x7E0 && b == 0x1F && !info.masks[3])
         format = QImage::Format_RGB16, code = PixelFormatCode::SixteenBits;
-      else
-        format = QImage::Format_RGB555, code = PixelFormatCode::Custom;
+      else  // every field widened straight to 8 bits, none through 5
+        format = QImage::Format_ARGB32, code = PixelFormatCode::Custom;
       supported = rgb || bitFields;
       break;
     }

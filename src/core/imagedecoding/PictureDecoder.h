@@ -13,7 +13,7 @@
 namespace mosaicor {
 
 // A decoded picture and the pixel format it had in the file. The QImage holds the nearest format
-// Qt can name (4-bit pictures as Indexed8, custom 16-bit masks repacked as RGB555 with bit 15 kept),
+// Qt can name (4-bit pictures as Indexed8, custom 16-bit masks widened to ARGB32 with their alpha),
 // so `format` is the one to report, not the QImage's own.
 struct DecodedPicture {
   QImage image;
