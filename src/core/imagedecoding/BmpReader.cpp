@@ -72,8 +72,7 @@ Result<BmpInfo> ReadInfo(ByteSource& source) {
   info.paletteStart = source.Position();
   uint32_t offBits = qFromLittleEndian<quint32>(fileHeader + 10);
   info.pixelStart = fileStart + qsizetype(offBits);
-  if (offBits == 0 || info.pixelStart > source.Size())
-    return Failure<>{QStringLiteral("the pixel data lies outside the file")};
+  if (offBits == 0) return Failure<>{QStringLiteral("the pixel data lies outside the file")};
   return info;
 }
 
@@ -224,7 +223,31 @@ Result<BmpLayout> ChooseFormat(const BmpInfo& info) {
                        .arg(info.bitCount)};
 }
 
+// The checks a header allows before any pixel is read or allocated, against a file of
+// `fileSize` bytes; the number of bytes the picture can use.
+Result<qint64> CheckAgainstFile(const BmpInfo& info, qint64 fileSize) {
+  if (info.pixelStart > fileSize) return Failure<>{QStringLiteral("the pixel data lies outside the file")};
+  if (auto allowed = PictureSizeAllowed(info.width, info.height); !allowed) return allowed;
+  const bool rle = info.compression == kRle8 || info.compression == kRle4;
+  if (rle && info.topDown) return Failure<>{QStringLiteral("a run-length encoded BMP cannot be stored top-down")};
+  const qint64 stride = ((info.width * info.bitCount + 31) / 32) * 4;
+  const qint64 pixelBytes = fileSize - info.pixelStart;
+  // Run-length data rarely covers more than 128 pixels a byte; 1024 (and a floor for small
+  // pictures) leaves room for long skips while a few bytes cannot claim a huge picture.
+  const bool tooShort = rle ? info.width * info.height > 1024 * pixelBytes + 65536 : pixelBytes < stride * info.height;
+  if (tooShort)
+    return Failure<>{QStringLiteral("the file is shorter than its %1 x %2 picture").arg(info.width).arg(info.height)};
+  return rle ? fileSize : info.pixelStart + stride * info.height;
+}
+
 }  // namespace
+
+Result<qint64> BmpBytesToRead(ByteSource& head, qint64 fileSize) {
+  const Result<BmpInfo> read = ReadInfo(head);
+  if (!read) return read.Status();
+  if (const Result<BmpLayout> layout = ChooseFormat(read.Value()); !layout) return layout.Status();
+  return CheckAgainstFile(read.Value(), fileSize);
+}
 
 Result<DecodedPicture> ReadBmp(ByteSource& source) {
   const Result<BmpInfo> read = ReadInfo(source);
@@ -233,16 +256,10 @@ Result<DecodedPicture> ReadBmp(ByteSource& source) {
   const Result<BmpLayout> layout = ChooseFormat(info);
   if (!layout) return layout.Status();
   const PixelFormatCode code = layout->code;
-  if (auto allowed = PictureSizeAllowed(info.width, info.height); !allowed) return allowed;
+  if (const Result<qint64> fits = CheckAgainstFile(info, source.Size()); !fits) return fits.Status();
   const bool rle = info.compression == kRle8 || info.compression == kRle4;
-  if (rle && info.topDown) return Failure<>{QStringLiteral("a run-length encoded BMP cannot be stored top-down")};
   const int width = int(info.width), height = int(info.height);
   const qsizetype stride = ((qsizetype(width) * info.bitCount + 31) / 32) * 4;
-  const qsizetype pixelBytes = source.Size() - info.pixelStart;
-  // Run-length data rarely covers more than 128 pixels a byte; 1024 (and a floor for small
-  // pictures) leaves room for long skips while a few bytes cannot claim a huge picture.
-  const bool tooShort = rle ? qint64(width) * height > 1024 * qint64(pixelBytes) + 65536 : pixelBytes < stride * height;
-  if (tooShort) return Failure<>{QStringLiteral("the file is shorter than its %1 x %2 picture").arg(width).arg(height)};
 
   QImage image(width, height, layout->format);
   if (image.isNull())

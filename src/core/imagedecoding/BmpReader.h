@@ -13,5 +13,7 @@ namespace mosaicor {
 // 32 bits as ARGB32. Custom 16-bit masks go to ARGB32 with each field widened to 8 bits
 // (value x 255 / max, rounded); without an alpha mask, bit 15 is the alpha, 255 where it is set.
 Result<DecodedPicture> ReadBmp(ByteSource& source);
+// From the file's first bytes: how many bytes of it the picture can use, or why it is refused.
+Result<qint64> BmpBytesToRead(ByteSource& head, qint64 fileSize);
 
 }  // namespace mosaicor
