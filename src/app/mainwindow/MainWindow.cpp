@@ -187,6 +187,11 @@ void MainWindow::WireControls() {
       box->setCurrentIndex(box->findData(factor));
     });
   }
+  // At 1x the Target's port always fits its box; zoomed, the rest of the set is reached across.
+  connect(c_.Target, &CanvasWidget::ZoomChanged, this, [this](int factor) {
+    c_.Target->ScrollBoxImageStack->setHorizontalScrollBarPolicy(factor > 1 ? Qt::ScrollBarAsNeeded
+                                                                            : Qt::ScrollBarAlwaysOff);
+  });
 
   // Combo close-ups and focus arriving at the scroll bars park the focus.
   for (QWidget* w : std::initializer_list<QWidget*>{c_.ClipTileSizeScroll, c_.TargetWidthScrollBar,
@@ -311,11 +316,13 @@ void MainWindow::Reflect() {
   c_.PanelBlack->SetColour(s.EmptyColour);
   c_.PanelFiller->SetColour(s.FillerColour);
   c_.SourceColourSample->SetColour(s.SampleColour);
+  // Opaque, as the canvases draw: most pictures load with alpha 0, which would show as nothing.
   if (s.ClipTile.isNull())
     c_.ClipTileImage->clear();
   else
     c_.ClipTileImage->setPixmap(
-        QPixmap::fromImage(s.ClipTile.copy(0, 0, std::min(64, s.ClipTile.width()), std::min(64, s.ClipTile.height()))));
+        QPixmap::fromImage(s.ClipTile.copy(0, 0, std::min(64, s.ClipTile.width()), std::min(64, s.ClipTile.height()))
+                               .convertToFormat(QImage::Format_RGB32)));
   if (s.Picking)
     c_.Source->BasePanel->setCursor(LoadPickerCursor());
   else

@@ -1,5 +1,6 @@
 #include "imagefiles/ImageFileModule.h"
 
+#include "imagedecoding/HeadFirstRead.h"
 #include "imagedecoding/PictureDecoder.h"
 #include "imagefiles/BmpWriter.h"
 #include "imagefiles/JpegWriter.h"
@@ -60,10 +61,11 @@ PictureOutcome ImageFileModule::LoadImageFile(QImage& image, const QString& file
                                      .arg(kMaxFileBytes >> 20));
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return Failed(file.errorString());
-  QByteArray bytes(size, Qt::Uninitialized);
-  if (file.read(bytes.data(), size) != size) return Failed(QStringLiteral("cannot read: %1").arg(file.errorString()));
+  const Result<QByteArray> bytes = ReadHeadFirst(
+      file, size, [decoder](ByteSource& head, qint64 fileSize) { return decoder->BytesToRead(head, fileSize); });
+  if (!bytes) return NotDecoded(extension, bytes.Text());
   file.close();
-  ByteSource source(bytes);
+  ByteSource source(bytes.Value());
   Result<DecodedPicture> picture = decoder->Read(source);
   if (!picture) return NotDecoded(extension, picture.Text());
   image = std::move(picture->image);

@@ -301,5 +301,20 @@ TEST(CommandLine, FilesOpenAsADropAndAReloadWould) {
   EXPECT_EQ(f.state().TextureSetPath, set);
 }
 
+// At 1x the port fits its box; zoomed, a set wider than the box scrolls across with a bar.
+TEST(TargetSide, AZoomedTargetScrollsAcross) {
+  WindowFixture f;
+  QScrollBar* across = f.c().Target->ScrollBoxImageStack->horizontalScrollBar();
+  EXPECT_FALSE(across->isVisible());
+  f.c().Target->SetZoom(2);
+  ASSERT_TRUE(across->isVisible());
+  EXPECT_GE(across->maximum(), 256 * 2 - f.c().Target->ScrollBoxImageStack->viewport()->width());
+  across->setValue(across->maximum());
+  EXPECT_EQ(f.c().Target->BasePanel->mapFrom(f.c().Target->ScrollBoxImageStack->viewport(), QPoint(0, 0)).x(),
+            across->maximum());
+  f.c().Target->SetZoom(1);
+  EXPECT_FALSE(across->isVisible());
+}
+
 }  // namespace
 }  // namespace mosaicor::testing
