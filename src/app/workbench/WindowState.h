@@ -33,8 +33,8 @@ enum class TargetTab : int { Transform = 0, Animation = 1 };
 
 namespace colours {
 // Colours as the window shows them (0xFFRRGGBB).
-inline constexpr QRgb Transparent = 0xFFFF00FFu;  // magenta
-inline constexpr QRgb Empty = 0xFF000000u;        // black
+inline constexpr QRgb Transparent = 0xFFFF00FFu;    // magenta
+inline constexpr QRgb Empty = 0xFF000000u;          // black
 inline constexpr QRgb DefaultFiller = 0xFF800000u;  // maroon
 inline constexpr QRgb SampleStart = 0xFFFFFFFFu;    // the picker pot before any picking
 inline constexpr QRgb InfoNormal = 0xFFA6CAF0u;     // sky blue
@@ -60,6 +60,15 @@ struct WindowState {
   QString SourceCaption = texts::NoSourceLoaded;
   QString TargetCaption = texts::NoTargetSaved;
   SourceAction LastSourceAction = SourceAction::None;
+  // The folder of the last file opened or saved: where a file dialog without a file of its own opens.
+  QString LastFolder;
+
+  // What a file dialog's name box starts with: the remembered file, or, while `path` still holds
+  // its placeholder, an empty name in LastFolder (the folder with a trailing "/"; empty before
+  // any file was opened or saved).
+  QString DialogPreset(const QString& path) const;
+  // Records a file opened or saved: its folder becomes LastFolder.
+  void Remember(const QString& fileName);
 
   // What the controls show.
   // Item 0 of the Target box: the caption, except after Copy All. (The Source box always shows
@@ -75,8 +84,8 @@ struct WindowState {
   bool Picking = false;  // the Source shows the picker cursor
   bool AlphaShown = false;
   TransformTool Transform = TransformTool::None;
-  bool GridShown = false;  // SpeedButtonView starts up: the grid layers start hidden
-  bool GridLines = false;  // SpeedButtonStyle down: lines instead of dots
+  bool GridShown = false;    // SpeedButtonView starts up: the grid layers start hidden
+  bool GridLines = false;    // SpeedButtonStyle down: lines instead of dots
   int GridSizePosition = 3;  // 8 << position pixels
   SourceTab SourcePage = SourceTab::Grid;
   TargetTab TargetPage = TargetTab::Transform;
@@ -89,6 +98,9 @@ struct WindowState {
   // A double click on the Source makes the next mouse-up only end the grab.
   bool SourceDoubleClicked = false;
 };
+
+// False for the captions that stand in the path fields and the boxes until a file takes their place.
+bool IsFileName(const QString& path);
 
 // "ColorA=000000" ... "ColorP=88BC68": the filler dialog's custom colours at start.
 QStringList StartCustomColours();

@@ -34,7 +34,7 @@ Result<PngHeader> ReadHeader(const uchar* p, qsizetype size) {
   // 512 MiB as every other one, so it may have half the pixels.
   const bool wideColour = h.bitDepth == 16 && h.colourType != 0 && h.colourType != 3;
   if (wideColour && h.width * h.height * 8 > kMaxPicturePixels * 4)
-    return Failure<>{QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(h.width).arg(h.height)};
+    return NoPictureDescribed(QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(h.width).arg(h.height));
   return h;
 }
 
@@ -45,8 +45,10 @@ PixelFormatCode FormatOf(const PngHeader& h) {
       if (h.bitDepth == 1) return PixelFormatCode::OneBit;
       if (h.bitDepth <= 4) return PixelFormatCode::FourBits;
       return PixelFormatCode::EightBits;
-    case 2: return PixelFormatCode::TwentyFourBits;
-    default: return PixelFormatCode::ThirtyTwoBits;  // 4 grey + alpha, 6 colour + alpha
+    case 2:
+      return PixelFormatCode::TwentyFourBits;
+    default:
+      return PixelFormatCode::ThirtyTwoBits;  // 4 grey + alpha, 6 colour + alpha
   }
 }
 
@@ -79,9 +81,9 @@ Result<DecodedPicture> ReadPng(ByteSource& source) {
   if (!reader.read(&image)) return Failure<>{QStringLiteral("PNG error: %1").arg(reader.errorString())};
   const PixelFormatCode format = FormatOf(h);
   // Colour of 16 bits a sample is kept as 8 bits, like every other 24- and 32-bit picture.
-  if (image.depth() == 64) image = image.convertToFormat(format == PixelFormatCode::ThirtyTwoBits
-                                                             ? QImage::Format_ARGB32
-                                                             : QImage::Format_RGB32);
+  if (image.depth() == 64)
+    image =
+        image.convertToFormat(format == PixelFormatCode::ThirtyTwoBits ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   else if (image.format() == QImage::Format_Grayscale16)
     image = image.convertToFormat(QImage::Format_Grayscale8);
   if (image.isNull())

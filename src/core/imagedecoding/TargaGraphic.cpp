@@ -128,6 +128,7 @@ Outcome<> TTargaGraphic::LoadFromStream(ByteSource& source) {
 
   PixelFormatCode code = PixelFormatCode::Device;
   const QImage::Format format = FormatForDepth(h.pixelDepth, code);
+  if (h.pixelDepth == 0) return NoPictureDescribed(QStringLiteral("the picture has a pixel depth of 0"));
   if (format == QImage::Format_Invalid)
     return Fail(QStringLiteral("pixel depth %1 is not supported").arg(h.pixelDepth));
 
