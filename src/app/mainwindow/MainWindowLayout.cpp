@@ -164,8 +164,8 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
     transparencyRow->addWidget(w);
   transparencyRow->addStretch();
 
-  QWidget* anim = AnimationTab("TabAnimSource", "ButtonStopSource", "TrackBarSource", c.ButtonStopSource,
-                               c.TrackBarSource);
+  QWidget* anim =
+      AnimationTab("TabAnimSource", "ButtonStopSource", "TrackBarSource", c.ButtonStopSource, c.TrackBarSource);
 
   c.SourcePageControl->addTab(grid, QString());
   c.SourcePageControl->addTab(transparency, QString());
@@ -314,8 +314,8 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   }
   c.SpeedButtonNone->setChecked(true);
   transformRow->addStretch();
-  QWidget* anim = AnimationTab("TabAnimTarget", "ButtonStopTarget", "TrackBarTarget", c.ButtonStopTarget,
-                               c.TrackBarTarget);
+  QWidget* anim =
+      AnimationTab("TabAnimTarget", "ButtonStopTarget", "TrackBarTarget", c.ButtonStopTarget, c.TrackBarTarget);
   c.TargetPageControl->addTab(transform, QString());
   c.TargetPageControl->addTab(anim, QString());
   c.TargetZoom = ZoomBox(c.TargetPageControl, "TargetZoom");
@@ -356,8 +356,15 @@ MainWindowControls BuildMainWindowControls(QWidget* central, QStatusBar* statusB
 
   c.StatusBar = statusBar;
   c.StatusBar->setObjectName(QStringLiteral("StatusBar"));
+  // The hint is a widget of the line, not the line's own message, which would be painted across
+  // the pointer readout.
+  c.StatusHint = Named(new ElidedLabel(statusBar), "StatusHint");
+  statusBar->addWidget(c.StatusHint, 1);
   c.PointerInfo = Named(new QLabel(statusBar), "PointerInfo");
-  c.PointerInfo->setMinimumWidth(150);
+  // As wide as the longest readout, so the hint beside it never moves as the pointer does.
+  c.PointerInfo->setFixedWidth(c.PointerInfo->fontMetrics().horizontalAdvance(
+                                   QStringLiteral("x 16383, y 16383 \u00b7 tile 2047 \u00b7 page 128")) +
+                               8);
   statusBar->addPermanentWidget(c.PointerInfo);
   return c;
 }
