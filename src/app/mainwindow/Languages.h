@@ -39,15 +39,15 @@ inline const QString ClipLabel = QStringLiteral("  Clipboard  ");
 inline const int ClipLabelLeft = 35;
 
 // The size selector's labels, by position 1..6.
-inline const QStringList TileSizeLabels = {QStringLiteral("      Multi Tile"), QStringLiteral("      64 x 64"),
-                                           QStringLiteral("      128 x 128"),  QStringLiteral("      256 x 256"),
-                                           QStringLiteral("      Auto Size"),  QStringLiteral("      Scroll Tile")};
+inline const QStringList TileSizeLabels = {
+    QStringLiteral("      Multi Tile"), QStringLiteral("      64 x 64"),   QStringLiteral("      128 x 128"),
+    QStringLiteral("      256 x 256"),  QStringLiteral("      Auto Size"), QStringLiteral("      Scroll Tile")};
 
 inline const QString SourceInfoFormat = QStringLiteral("%1 x %2 pixels x %3");
 inline const QString TargetInfoFormat = QStringLiteral("%1 x %2 pixels (%3 x %4 = %5 txtrs)");
-inline const QString CropMessageFormat = QStringLiteral(
-    "This image was too big! It was cropped to %1 pixels.\nThe right canvas must be used with standard "
-    "Texture Sets, only.");
+inline const QString CropMessageFormat =
+    QStringLiteral("This image was too big! It was cropped to %1 pixels.\nThe right canvas must be used with standard "
+                   "Texture Sets, only.");
 
 // Hints, by control name. Each begins with five spaces.
 struct Hint {
@@ -81,7 +81,8 @@ inline constexpr Hint Hints[] = {
     {"ClipTileSizeScroll", "     Resizes the selected tiles to standard sizes."},
     {"PanelMagenta", "     Colour pot: default transparent colour ( magenta = 255,0,255 )"},
     {"PanelBlack", "     Colour pot: default empty colour ( black = 0,0,0 )"},
-    {"PanelFiller", "     Colour pot: suggested filler colour ( maroon = 128,0,0 ). Double-click to change the colour"},
+    {"PanelFiller",
+     "     Colour pot: suggested filler colour ( maroon = 128,0,0 ). Double-click to change the colour"},
     {"ClipTileImage", "     Tile viewer."},
     {"ClipExportButton", "     Export tiles to the Clipboard"},
     {"ClipImportButton", "     Import tiles from the Clipboard"},

@@ -164,8 +164,8 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
     transparencyRow->addWidget(w);
   transparencyRow->addStretch();
 
-  QWidget* anim =
-      AnimationTab("TabAnimSource", "ButtonStopSource", "TrackBarSource", c.ButtonStopSource, c.TrackBarSource);
+  QWidget* anim = AnimationTab("TabAnimSource", "ButtonStopSource", "TrackBarSource", c.ButtonStopSource,
+                               c.TrackBarSource);
 
   c.SourcePageControl->addTab(grid, QString());
   c.SourcePageControl->addTab(transparency, QString());
@@ -314,8 +314,8 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   }
   c.SpeedButtonNone->setChecked(true);
   transformRow->addStretch();
-  QWidget* anim =
-      AnimationTab("TabAnimTarget", "ButtonStopTarget", "TrackBarTarget", c.ButtonStopTarget, c.TrackBarTarget);
+  QWidget* anim = AnimationTab("TabAnimTarget", "ButtonStopTarget", "TrackBarTarget", c.ButtonStopTarget,
+                               c.TrackBarTarget);
   c.TargetPageControl->addTab(transform, QString());
   c.TargetPageControl->addTab(anim, QString());
   c.TargetZoom = ZoomBox(c.TargetPageControl, "TargetZoom");

@@ -6,7 +6,9 @@
 
 namespace mosaicor {
 
-bool SourceWorkflow::MaskTransparency() const { return bench_.State.Transparency == TransparencyMode::Magenta; }
+bool SourceWorkflow::MaskTransparency() const {
+  return bench_.State.Transparency == TransparencyMode::Magenta;
+}
 
 void SourceWorkflow::SourceComboOnSelect(int item) {
   WindowState& s = bench_.State;

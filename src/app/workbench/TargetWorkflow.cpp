@@ -212,8 +212,7 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
   DisplayTargetAreaInfo(w, h);
   if (tooBig) {
     const QSize now = image.PictureSize();
-    bench_.Dialogs.ShowMessage(
-        texts::CropMessageFormat.arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
+    bench_.Dialogs.ShowMessage(texts::CropMessageFormat.arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
   }
   if (caller != PageCounter::Height) emit bench_.TargetPortWidthChanged();
 }

@@ -56,10 +56,12 @@ class Workbench : public QObject {
   void PanelRightSideClick();
 
   // True for a file that loaded or saved; otherwise shows the failure in a message box that
-  // names the file and says what is really wrong with it.
+  // names the file and says what is really wrong with it. Behind the box, the window already
+  // shows the captions of what is still loaded.
   template <typename Kind>
   bool Reported(const QString& fileName, const Outcome<Kind>& outcome) {
     if (outcome) return true;
+    NotifyChanged();
     Dialogs.ShowMessage(FailureMessage(fileName, outcome));
     return false;
   }

@@ -45,10 +45,8 @@ PixelFormatCode FormatOf(const PngHeader& h) {
       if (h.bitDepth == 1) return PixelFormatCode::OneBit;
       if (h.bitDepth <= 4) return PixelFormatCode::FourBits;
       return PixelFormatCode::EightBits;
-    case 2:
-      return PixelFormatCode::TwentyFourBits;
-    default:
-      return PixelFormatCode::ThirtyTwoBits;  // 4 grey + alpha, 6 colour + alpha
+    case 2: return PixelFormatCode::TwentyFourBits;
+    default: return PixelFormatCode::ThirtyTwoBits;  // 4 grey + alpha, 6 colour + alpha
   }
 }
 
@@ -81,9 +79,9 @@ Result<DecodedPicture> ReadPng(ByteSource& source) {
   if (!reader.read(&image)) return Failure<>{QStringLiteral("PNG error: %1").arg(reader.errorString())};
   const PixelFormatCode format = FormatOf(h);
   // Colour of 16 bits a sample is kept as 8 bits, like every other 24- and 32-bit picture.
-  if (image.depth() == 64)
-    image =
-        image.convertToFormat(format == PixelFormatCode::ThirtyTwoBits ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  if (image.depth() == 64) image = image.convertToFormat(format == PixelFormatCode::ThirtyTwoBits
+                                                             ? QImage::Format_ARGB32
+                                                             : QImage::Format_RGB32);
   else if (image.format() == QImage::Format_Grayscale16)
     image = image.convertToFormat(QImage::Format_Grayscale8);
   if (image.isNull())
