@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>

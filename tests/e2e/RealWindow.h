@@ -115,7 +115,9 @@ void WhenDialogOpens(std::function<void(Dialog*)> act, int ms = 30000) {
 }
 
 // Types into the focused window as a user would.
-inline void Type(const QString& text) { Xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), text}); }
+inline void Type(const QString& text) {
+  Xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), text});
+}
 
 // Where screenshots of a failed test go.
 inline QString ScreenshotFolder() {
