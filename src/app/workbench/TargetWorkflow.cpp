@@ -13,7 +13,8 @@ namespace mosaicor {
 
 namespace {
 
-// What a save wrote, for the status line: "Saved /a/set.tga: 256 x 512 pixels, 24-bit TGA, 393,234 bytes".
+// What a save wrote, for the status line: "Saved /a/set.tga: 256 x 512 pixels, uncompressed 24-bit TGA,
+// 393,234 bytes".
 QString SavedNote(const QString& fileName, QSize size) {
   const QString extension = ImageFileModule::UpperExtension(fileName);
   QString format = QStringLiteral("24-bit ") + extension.mid(1);
