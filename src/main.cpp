@@ -1,4 +1,4 @@
-// The desktop program's start-up: the main window (which creates the picture and level modules
+// The desktop program's start-up: the command line, then the main window (which creates the picture and level modules
 // it uses), then the about, help and credits windows; files named on the command line open as
 // a drop on the Source and a Reload of the Target would; then the event loop runs until the
 // main window closes.
@@ -15,13 +15,19 @@
 using namespace mosaicor;
 
 int main(int argc, char** argv) {
-  SafeApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Mosaicor"));
   // --version prints the name and this text, so the licence rides on the version's second line.
   QCoreApplication::setApplicationVersion(
       QStringLiteral(MOSAICOR_VERSION "\nCopyright (c) 2026 The Mosaicor developers. MIT licence."));
+  // The command line is read before the window system is reached, so --help, --version and a
+  // wrong option answer on a machine without a display.
+  StartupFiles files;
+  {
+    const QCoreApplication commandLine(argc, argv);
+    files = ParseCommandLine(QCoreApplication::arguments());
+  }
 
-  const StartupFiles files = ParseCommandLine(QCoreApplication::arguments());
+  SafeApplication app(argc, argv);
   InitResources();
   app.setWindowIcon(LoadWindowIcon());
 

@@ -14,10 +14,12 @@ namespace mosaicor {
 namespace {
 
 // Runs a file dialog with `preset` in its file-name box and the first filter chosen; the
-// windows under it repaint before the caller goes on.
+// windows under it repaint before the caller goes on. A preset ending in "/" is a folder: the
+// dialog opens there with an empty name.
 std::optional<QString> RunFileDialog(QFileDialog* dialog, const QString& preset) {
   if (!dialog->nameFilters().isEmpty()) dialog->selectNameFilter(dialog->nameFilters().constFirst());
-  dialog->selectFile(preset);
+  if (preset.endsWith(QLatin1Char('/'))) dialog->setDirectory(preset);
+  dialog->selectFile(preset.endsWith(QLatin1Char('/')) ? QString() : preset);
   const bool accepted = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
   QCoreApplication::processEvents();
   if (!accepted) return std::nullopt;

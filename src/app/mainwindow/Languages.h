@@ -8,7 +8,8 @@
 
 namespace mosaicor::texts {
 
-inline const QString WindowTitle = QStringLiteral("   Mosaicor v2.4   by   Halvane");
+// The version is the one CMake's project() gives.
+inline const QString WindowTitle = QStringLiteral("Mosaicor " MOSAICOR_VERSION);
 
 // Source combo box: item 0 shows the current source; the others are its actions.
 inline const QString NoSourceLoaded = QStringLiteral("   --- no SOURCE file loaded ---");

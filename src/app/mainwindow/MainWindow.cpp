@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 
 #include "imagefiles/ImageFileModule.h"
 #include "mainwindow/DialogChooser.h"
@@ -58,6 +59,9 @@ MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : 
   centralHolder_ = new QWidget(this);
   setCentralWidget(centralHolder_);
   c_ = BuildMainWindowControls(centralHolder_, statusBar());
+  noteTimer_ = new QTimer(this);
+  noteTimer_->setSingleShot(true);
+  connect(noteTimer_, &QTimer::timeout, this, [this] { c_.StatusHint->SetFullText(hint_); });
   pictures_ = std::make_unique<PictureDialogs>(this);
   levels_ = std::make_unique<LevelLoadingWindow>(this, tones);
   dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
@@ -98,6 +102,7 @@ void MainWindow::WireControls() {
   Workbench& b = *bench_;
   connect(&b, &Workbench::Changed, this, &MainWindow::Reflect);
   connect(&b, &Workbench::FocusParked, this, &MainWindow::NoActiveControls);
+  connect(&b, &Workbench::Noted, this, &MainWindow::ShowNote);
   connect(&b, &Workbench::SampleColourChanged, this,
           [this] { c_.SourceColourSample->SetColour(bench_->State.SampleColour); });
   connect(&b, &Workbench::TargetPortWidthChanged, this, &MainWindow::FitWidthToTarget);
@@ -218,6 +223,18 @@ void MainWindow::WireCanvases() {
           [this](const QString& path) { bench_->Sources().SourceStackDragNDropOnChange(path); });
   connect(c_.Target, &CanvasWidget::DragNDrop, this,
           [this](const QString& path) { bench_->Targets().TargetStackDragNDropOnChange(path); });
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() != QEvent::StatusTip) return QMainWindow::event(event);
+  hint_ = static_cast<QStatusTipEvent*>(event)->tip();
+  if (!noteTimer_->isActive()) c_.StatusHint->SetFullText(hint_);
+  return true;
+}
+
+void MainWindow::ShowNote(const QString& text) {
+  c_.StatusHint->SetFullText(text);
+  noteTimer_->start(NoteMilliseconds);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -56,7 +56,8 @@ LevelLoadingWindow::~LevelLoadingWindow() = default;
 void LevelLoadingWindow::InitOpenDialog() {
   OpenDialog = new QFileDialog(this);
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
-  OpenDialog->setWindowTitle(QStringLiteral("   ----- EXTRAIRE TEXTURES TOMB RAIDER -----"));
+  OpenDialog->resize(kFileDialogSize);
+  OpenDialog->setWindowTitle(QStringLiteral("   ----- EXTRACT TOMB RAIDER TEXTURES -----"));
   OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
   OpenDialog->setFileMode(QFileDialog::ExistingFile);
   OpenDialog->setDefaultSuffix(QString());

@@ -15,7 +15,8 @@ enum class SaveAnswer { Save, Discard, Cancel };
 class Chooser {
  public:
   virtual ~Chooser() = default;
-  // The chosen file, or nothing when the dialog is cancelled. `preset` goes into the file-name box.
+  // The chosen file, or nothing when the dialog is cancelled. `preset` goes into the file-name
+  // box; a preset ending in "/" is a folder, where the dialog opens with an empty name.
   virtual std::optional<QString> OpenPictureFile(const QString& preset) = 0;
   virtual std::optional<QString> OpenLevelFile(const QString& preset) = 0;
   virtual std::optional<QString> SavePictureFile(const QString& preset) = 0;

@@ -27,12 +27,6 @@ Workbench::Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, I
   State.CustomColours = StartCustomColours();
 }
 
-bool Workbench::Reported(const Outcome<>& pictureFile) {
-  if (pictureFile) return true;
-  Dialogs.ShowMessage(ImageFileModule::MessageText(pictureFile));
-  return false;
-}
-
 Workbench::~Workbench() = default;
 
 void Workbench::FormCreate() {

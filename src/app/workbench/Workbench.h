@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "canvas/ImageStack.h"
+#include "common/FailureMessage.h"
 #include "common/Outcome.h"
 #include "workbench/Chooser.h"
 #include "workbench/WindowState.h"
@@ -54,9 +55,16 @@ class Workbench : public QObject {
   // both canvases, and the transform group returns to None.
   void PanelRightSideClick();
 
-  // True for a picture file that loaded or saved; otherwise shows the failure in a message box:
-  // the sentence, and on a second line what is really wrong with the file.
-  bool Reported(const Outcome<>& pictureFile);
+  // True for a file that loaded or saved; otherwise shows the failure in a message box that
+  // names the file and says what is really wrong with it. Behind the box, the window already
+  // shows the captions of what is still loaded.
+  template <typename Kind>
+  bool Reported(const QString& fileName, const Outcome<Kind>& outcome) {
+    if (outcome) return true;
+    NotifyChanged();
+    Dialogs.ShowMessage(FailureMessage(fileName, outcome));
+    return false;
+  }
 
   // Tells the window to reflect State and the canvases.
   void NotifyChanged() { emit Changed(); }
@@ -74,6 +82,8 @@ class Workbench : public QObject {
   void AnimSpeedChanged();
   // The picker's sample colour followed the mouse; nothing else changed.
   void SampleColourChanged();
+  // A line for the status line: what an operation did ("Saved ...").
+  void Noted(const QString& text);
 
  private:
   std::unique_ptr<TargetHistory> history_;

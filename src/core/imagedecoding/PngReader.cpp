@@ -35,7 +35,7 @@ Result<PngHeader> ReadHeader(const uchar* p, qsizetype size) {
   // 512 MiB as every other one, so it may have half the pixels.
   const bool wideColour = h.bitDepth == 16 && h.colourType != 0 && h.colourType != 3;
   if (wideColour && h.width * h.height * 8 > kMaxPicturePixels * 4)
-    return Failure<>{QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(h.width).arg(h.height)};
+    return NoPictureDescribed(QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(h.width).arg(h.height));
   return h;
 }
 

@@ -128,6 +128,7 @@ Result<TargaLayout> ReadLayout(ByteSource& source) {
   TargaHeader& h = l.h;
   if (!ReadHeader(source, h)) return Fail(QStringLiteral("the file ends inside the TGA header"));
   l.format = FormatForDepth(h.pixelDepth, l.code);
+  if (h.pixelDepth == 0) return NoPictureDescribed(QStringLiteral("the picture has a pixel depth of 0"));
   if (l.format == QImage::Format_Invalid)
     return Fail(QStringLiteral("pixel depth %1 is not supported").arg(h.pixelDepth));
   if (auto allowed = PictureSizeAllowed(h.width, h.height); !allowed) return allowed;

@@ -26,6 +26,7 @@ LevelOutcome MemoryFile::Open(const QString& fileName) {
   // Devices and pipes have no size to read up to; a level is always a plain file.
   if (!info.isFile()) return Unreadable(QStringLiteral("not a regular file"));
   const qint64 size = info.size();
+  if (size == 0) return Unreadable(QStringLiteral("the file is empty"));
   if (size > kMaxLevelFileBytes)
     return Failure<LevelFailure>{
         QStringLiteral("the file is too large for a level (%1 MiB; levels are read up to %2 MiB)")
