@@ -11,7 +11,12 @@ int RunInfo(const CliOptions& options) {
   int failures = 0;
   bool firstBlock = true;
   for (const QString& input : options.inputs) {
-    const Result<FileFacts> described = HasLevelExtension(input) ? DescribeLevel(input) : DescribePicture(input);
+    const bool level = HasLevelExtension(input);
+    const Result<FileFacts> described =
+        level && options.census
+            ? Result<FileFacts>(Failure<>{QStringLiteral("--census counts the cells of a texture set, not of a level")})
+        : level ? DescribeLevel(input)
+                : DescribePicture(input, options.census);
     if (!described) {
       ReportFailure(input, described.Text());
       ++failures;
