@@ -37,7 +37,7 @@ void TileCensus::Take(const QImage& set, QRgb fill) {
   counts_ = CensusCounts{int(cells_.size()), 0, 0, int(cells_.size())};
   // A band of cells at a time, row by row across it, so that the pixels are read in memory order.
   const uint64_t fillPair = CellHasher::FillPair(fill);
-  std::vector<CellHasher> band(size_t(columns_));
+  std::vector<CellHasher> band(static_cast<size_t>(columns_));
   for (int row = 0; row < rows_; ++row) {
     std::fill(band.begin(), band.end(), CellHasher());
     for (int y = row * kSide; y < (row + 1) * kSide; ++y) {

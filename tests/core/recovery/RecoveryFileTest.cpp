@@ -72,7 +72,9 @@ TEST(RecoveryFile, DamagedCountsAndLengthsFailWithoutReadingOn) {
       QByteArray damaged = good;
       for (int i = 0; i < 4; ++i) damaged[offset + i] = char(value >> (8 * i));
       const Result<RecoveryState> read = ReadBytes(damaged);
-      if (read.Ok()) EXPECT_EQ(read->target.size(), QSize(512, 768)) << offset << " " << value;
+      if (read.Ok()) {
+        EXPECT_EQ(read->target.size(), QSize(512, 768)) << offset << " " << value;
+      }
     }
   EXPECT_FALSE(ReadBytes(good.left(good.size() - 1)).Ok());
   EXPECT_FALSE(ReadBytes(good + "x").Ok());
