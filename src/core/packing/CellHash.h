@@ -15,24 +15,31 @@ class CellHasher {
 
   // Feeds `pairs` pairs of ARGB32 pixels; `fill` pair is what an empty cell holds (its alpha
   // bytes are ignored).
-  void Feed(const unsigned char* pixels, size_t pairs, uint64_t fill) {
+  void Feed(const unsigned char* pixels, size_t pairs, uint64_t fill) { FeedRows(pixels, 0, 1, pairs, fill); }
+
+  // Feeds `rows` runs of `pairs` pixel pairs each, `stride` bytes apart: a cell of a set, whose
+  // lanes stay in registers from its first row to its last.
+  void FeedRows(const unsigned char* first, ptrdiff_t stride, int rows, size_t pairs, uint64_t fill) {
     fill &= kColourBits;
-    size_t i = 0;
-    for (; i + 4 <= pairs; i += 4, pixels += 32) {
-      uint64_t w[4];
-      std::memcpy(w, pixels, 32);
-      for (int k = 0; k < 4; ++k) {
-        const uint64_t colour = w[k] & kColourBits;
-        differs_ |= colour ^ fill;
-        lane_[k] = Mix(lane_[k], colour);
+    uint64_t a = lane_[0], b = lane_[1], c = lane_[2], d = lane_[3], differs = differs_;
+    for (int row = 0; row < rows; ++row, first += stride) {
+      const unsigned char* pixels = first;
+      size_t i = 0;
+      for (; i + 4 <= pairs; i += 4, pixels += 32) {
+        uint64_t w[4];
+        std::memcpy(w, pixels, 32);
+        for (uint64_t& word : w) word &= kColourBits;
+        differs |= (w[0] ^ fill) | (w[1] ^ fill) | (w[2] ^ fill) | (w[3] ^ fill);
+        a = Mix(a, w[0]), b = Mix(b, w[1]), c = Mix(c, w[2]), d = Mix(d, w[3]);
+      }
+      for (; i < pairs; ++i, pixels += 8) {
+        uint64_t w;
+        std::memcpy(&w, pixels, 8);
+        differs |= (w & kColourBits) ^ fill;
+        a = Mix(a, w & kColourBits);
       }
     }
-    for (; i < pairs; ++i, pixels += 8) {
-      uint64_t w;
-      std::memcpy(&w, pixels, 8);
-      differs_ |= (w & kColourBits) ^ fill;
-      lane_[0] = Mix(lane_[0], w & kColourBits);
-    }
+    lane_[0] = a, lane_[1] = b, lane_[2] = c, lane_[3] = d, differs_ = differs;
   }
 
   uint64_t Hash() const {

@@ -45,8 +45,9 @@ TEST(TileCensus, UpdatesOfChangedCellsAgreeWithAFreshCensus) {
     // A paste of a tile that need not be aligned to the cells: up to four cells change.
     const QRect paste(int(random() % 480), int(random() % 990), 1 + int(random() % 64), 1 + int(random() % 64));
     const QRgb colour = palette[random() % 4];
-    for (int y = paste.top(); y <= paste.bottom(); ++y)
-      for (int x = paste.left(); x <= paste.right(); ++x) set.setPixel(x, y, colour);
+    const QRect inside = paste.intersected(set.rect());  // the census takes rectangles that go beyond
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      for (int x = inside.left(); x <= inside.right(); ++x) set.setPixel(x, y, colour);
     census.Update(set, paste, kFill);
     if (step % 50 != 49) continue;
     TileCensus fresh;
