@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Result<RecoveryState> read = ReadRecovery(buffer);
   if (read.Ok()) {
     const RecoveryState& state = read.Value();
-    if (state.target.width() < state.widthPages * kSetPageSide || state.target.height() < state.heightPages * kSetPageSide)
+    if (state.target.width() < state.widthPages * kSetPageSide ||
+        state.target.height() < state.heightPages * kSetPageSide)
       __builtin_trap();
   }
   return 0;

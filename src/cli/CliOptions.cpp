@@ -57,8 +57,9 @@ QString CheckOutput(const CliOptions& options) {
         .arg(options.format, QLatin1String(kOutFileAdvice));
   const QFileInfo info(out);
   if (info.isDir())
-    return QStringLiteral("-o %1: a folder, but with one input OUT is the output file; %2")
-        .arg(out, QLatin1String(kOutFileAdvice));
+    return QStringLiteral("-o %1: a folder, but %2 OUT is the output file; %3")
+        .arg(out, QLatin1String(options.command == CliCommand::Pack ? "for pack" : "with one input"),
+             QLatin1String(kOutFileAdvice));
   const QString extension = info.suffix();
   if (extension.isEmpty())
     return QStringLiteral("-o %1: no extension names the output format; %2").arg(out, QLatin1String(kOutFileAdvice));
@@ -72,7 +73,7 @@ QString CheckOutput(const CliOptions& options) {
 
 bool ParsePackSize(const QString& value, CutSizeMode& mode) {
   static const QList<std::pair<QString, CutSizeMode>> names = {
-      {"multi", CutSizeMode::MultiTile}, {"64", CutSizeMode::Fixed64},   {"128", CutSizeMode::Fixed128},
+      {"multi", CutSizeMode::MultiTile}, {"64", CutSizeMode::Fixed64},    {"128", CutSizeMode::Fixed128},
       {"256", CutSizeMode::Fixed256},    {"auto", CutSizeMode::AutoSize}, {"scroll", CutSizeMode::ScrollTile}};
   for (const auto& [name, named] : names)
     if (value.compare(name, Qt::CaseInsensitive) == 0) {

@@ -27,9 +27,9 @@ struct CliOptions {
   bool misc = false;        // pages --misc: the TR4/TR5 font and sky pages too
   bool brief = false;       // info --brief: one line per file
   bool census = false;      // info --census: the tile census of a texture set
-  CutSizeMode packSize = CutSizeMode::Fixed64;  // pack --size
   int setWidth = 0;         // pack --width 256|512; 0 when not given
   QString into;             // pack --into SET
+  CutSizeMode packSize = CutSizeMode::Fixed64;  // pack --size
 };
 
 // Parses argv (without the program name). On a usage error returns nothing and sets error.

@@ -7,16 +7,21 @@
 
 namespace mosaicor {
 
+namespace {
+
+Result<FileFacts> Describe(const QString& input, bool census) {
+  if (!HasLevelExtension(input)) return DescribePicture(input, census);
+  if (census) return Failure<>{QStringLiteral("--census counts the cells of a texture set, not of a level")};
+  return DescribeLevel(input);
+}
+
+}  // namespace
+
 int RunInfo(const CliOptions& options) {
   int failures = 0;
   bool firstBlock = true;
   for (const QString& input : options.inputs) {
-    const bool level = HasLevelExtension(input);
-    const Result<FileFacts> described =
-        level && options.census
-            ? Result<FileFacts>(Failure<>{QStringLiteral("--census counts the cells of a texture set, not of a level")})
-        : level ? DescribeLevel(input)
-                : DescribePicture(input, options.census);
+    const Result<FileFacts> described = Describe(input, options.census);
     if (!described) {
       ReportFailure(input, described.Text());
       ++failures;

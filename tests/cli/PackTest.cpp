@@ -53,7 +53,7 @@ TEST_F(Pack, PlacesEachPictureInTheNextFreeCellsAndNamesTheOneThatFails) {
   EXPECT_TRUE(result.err.startsWith(Path("broken.tga") + ": ")) << result.err.toStdString();
   EXPECT_EQ(result.err.count('\n'), 1);
   const QImage set = Load(Path("set.tga"));  // a 24-bit file: its alpha says nothing
-  ASSERT_EQ(set.size(), QSize(512, 768));  // the second 320 x 320 starts on row 5 and ends in page 3
+  ASSERT_EQ(set.size(), QSize(512, 768));    // the second 320 x 320 starts on row 5 and ends in page 3
   EXPECT_EQ(set.pixel(10, 10) & 0xFFFFFFu, 0xFF0000u);
   EXPECT_EQ(set.pixel(319, 319) & 0xFFFFFFu, 0xFF0000u);
   EXPECT_EQ(set.pixel(320, 0) & 0xFFFFFFu, 0x00FF00u);  // Auto Size: 128 x 64, beside the first
@@ -75,10 +75,10 @@ TEST_F(Pack, IntoASetFillsItsFreeCellsAndTheCensusCountsThem) {
 
 TEST_F(Pack, CommandLineErrorsComeFirst) {
   const QString blue = Write("blue.tga", Flat(64, 64, 0xFF0000FFu));
-  for (const QStringList& args : {QStringList{"pack", blue, "-o", Path("a.tga"), "--size", "96"},
-                                  QStringList{"pack", blue, "-o", Path("a.tga"), "--width", "300"},
-                                  QStringList{"pack", blue, "-o", Path("a.xyz")},
-                                  QStringList{"info", blue, "--census", "--brief"}})
+  for (const QStringList& args :
+       {QStringList{"pack", blue, "-o", Path("a.tga"), "--size", "96"},
+        QStringList{"pack", blue, "-o", Path("a.tga"), "--width", "300"},
+        QStringList{"pack", blue, "-o", Path("a.xyz")}, QStringList{"info", blue, "--census", "--brief"}})
     EXPECT_EQ(RunCli(args).exitCode, 2) << args.join(' ').toStdString();
 }
 

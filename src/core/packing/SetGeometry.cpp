@@ -18,8 +18,7 @@ QImage AsTextureSet(const QImage& picture, QRgb fill, int minimumWidth) {
                             ? picture
                             : picture.copy(0, 0, keptWidth, keptHeight).convertToFormat(QImage::Format_ARGB32);
   if (source.isNull()) return QImage();
-  for (int y = 0; y < keptHeight; ++y)
-    std::memcpy(set.scanLine(y), source.constScanLine(y), size_t(keptWidth) * 4);
+  for (int y = 0; y < keptHeight; ++y) std::memcpy(set.scanLine(y), source.constScanLine(y), size_t(keptWidth) * 4);
   return set;
 }
 

@@ -149,8 +149,10 @@ void TileCensus::FreeGroup(int group) {
   Group& g = groups_[size_t(group)];
   const auto slot = byHash_.find(g.hash);
   if (slot->second == group) {
-    if (g.nextSameHash < 0) byHash_.erase(slot);
-    else slot->second = g.nextSameHash;
+    if (g.nextSameHash < 0)
+      byHash_.erase(slot);
+    else
+      slot->second = g.nextSameHash;
   } else {
     int before = slot->second;
     while (groups_[size_t(before)].nextSameHash != group) before = groups_[size_t(before)].nextSameHash;

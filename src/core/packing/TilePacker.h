@@ -18,8 +18,8 @@ namespace mosaicor {
 // How each picture becomes a tile.
 struct PackStyle {
   CutSizeMode size = CutSizeMode::Fixed64;
-  bool maskPicked = false;      // the picker mask is on
-  QRgb picked = 0xFFFFFFFFu;    // the picked colour
+  bool maskPicked = false;         // the picker mask is on
+  QRgb picked = 0xFFFFFFFFu;       // the picked colour
   QRgb transparent = 0xFFFF00FFu;  // what the picked colour becomes
 };
 

@@ -11,8 +11,8 @@
 // green, red, alpha); nothing after.
 
 #include <QDateTime>
-#include <QImage>
 #include <QIODevice>
+#include <QImage>
 #include <QRgb>
 #include <QString>
 #include <utility>

@@ -68,7 +68,7 @@ TEST(TilePacker, GrowsByWholePagesUpToSixtyFourAndThenRefuses) {
   EXPECT_EQ(packer.HeightPages(), 1);
   EXPECT_EQ(packer.Place(Flat(64, 64, 0xFFFFFFFFu)).Value(), QRect(0, 256, 64, 64));
   EXPECT_EQ(packer.HeightPages(), 2);
-  EXPECT_EQ(packer.Set().pixel(64, 256), kFill);  // grown with the fill colour
+  EXPECT_EQ(packer.Set().pixel(64, 256), kFill);                // grown with the fill colour
   EXPECT_FALSE(packer.Place(Flat(512, 64, 0xFFFFFFFFu)).Ok());  // wider than the set
   for (int i = 0; i < 63 - 1; ++i) ASSERT_TRUE(packer.Place(Flat(256, 256, 0xFFFFFFFFu)).Ok()) << i;
   EXPECT_EQ(packer.HeightPages(), 64);
