@@ -74,6 +74,11 @@ Result<QRect> TilePacker::Place(const QImage& tile) {
                          .arg(tile.width())
                          .arg(tile.height())
                          .arg(set_.width())};
+  if (high > kMaxRows)
+    return Failure<>{QStringLiteral("a %1 x %2 tile is higher than %3 pages")
+                         .arg(tile.width())
+                         .arg(tile.height())
+                         .arg(kSetMaxHeightPages)};
   for (int start = firstFree_;; ++start) {
     const int row = start / columns_, column = start % columns_;
     if (row + high > kMaxRows)
