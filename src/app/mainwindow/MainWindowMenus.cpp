@@ -85,9 +85,9 @@ void MainWindow::BuildMenus() {
   Entry(view, QStringLiteral("Actual Size"), zoomHint, {QKeySequence(QStringLiteral("Ctrl+0"))},
         [this] { CanvasUnderPointer()->ZoomReset(); });
   view->addSeparator();
-  QAction* census = Entry(view, QStringLiteral("Tile Census"),
-                          QStringLiteral("     Tile Census: numbers the Target's twin cells and shades its empty ones."),
-                          {}, [] {});
+  QAction* census =
+      Entry(view, QStringLiteral("Tile Census"),
+            QStringLiteral("     Tile Census: numbers the Target's twin cells and shades its empty ones."), {}, [] {});
   census->setObjectName(QStringLiteral("TileCensusAction"));
   census->setCheckable(true);
   connect(census, &QAction::toggled, this, [this](bool on) { bench_->Census().SetOn(on); });

@@ -57,8 +57,8 @@ struct ScriptedChooser : Chooser {
     return answer.value_or(initial);
   }
   void ShowMessage(const QString& text) override { messages << text; }
-  std::deque<QStringList> fileLists;     // answers of the several-files dialog
-  std::deque<bool> recoveryAnswers;      // none left: no
+  std::deque<QStringList> fileLists;  // answers of the several-files dialog
+  std::deque<bool> recoveryAnswers;   // none left: no
   QStringList recoveryQuestions;
   QStringList OpenPictureFiles(const QString& preset) override {
     presets << preset;
