@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QWindow>
 

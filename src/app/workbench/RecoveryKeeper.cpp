@@ -165,9 +165,11 @@ bool RecoveryKeeper::Recover(const QString& fileName) {
   ImageLayer& image = bench_.Target.Layers().L1_Image();
   bench_.History().WholePictureEdit(QStringLiteral("Recover"), [&] {
     image.SetPicture(state.target);
+    // The window keeps its place unless the set's width changes.
+    const bool wider = s.TargetWidthPages != state.widthPages;
     s.TargetWidthPages = state.widthPages;
     s.TargetHeightPages = state.heightPages;
-    bench_.Targets().ResizeTargetWindow(PageCounter::Width);
+    bench_.Targets().ResizeTargetWindow(wider ? PageCounter::Width : PageCounter::Height);
     image.SetFillColour(state.fill);  // after the resize, which hands the canvas's own to the picture
   });
   for (const auto& [name, field] : PathFields(s))
