@@ -63,7 +63,11 @@ struct MoveProbe : QWidget {
   QElapsedTimer clock;
   qint64 postedAt = 0, worst = 0;
   int handled = 0;
-  MoveProbe() { clock.start(); }
+  MoveProbe() {
+    setMouseTracking(true);  // moves without a button held reach the widget
+    show();
+    clock.start();
+  }
   void Post() {
     postedAt = clock.nsecsElapsed();
     QCoreApplication::postEvent(this, new QMouseEvent(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
