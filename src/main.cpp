@@ -11,6 +11,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SafeApplication.h"
 #include "platform/TonePlayer.h"
+#include "workbench/RecoveryKeeper.h"
 
 using namespace mosaicor;
 
@@ -40,6 +41,9 @@ int main(int argc, char** argv) {
   window.SetHelpWindow(&help);
   window.show();
 
+  // Work left by a run that did not end cleanly is offered before anything else is opened.
+  RecoveryKeeper recovery(window.Bench(), RecoveryKeeper::DefaultFolder());
+  recovery.OfferRecovery();
   OpenStartupFiles(window.Bench(), files);
   return app.exec();
 }

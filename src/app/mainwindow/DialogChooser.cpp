@@ -72,4 +72,25 @@ SaveAnswer DialogChooser::AskToSaveChanges() {
   }
 }
 
+// The open dialog of Load Image File, with its preview, taking several files for once.
+QStringList DialogChooser::OpenPictureFiles(const QString& preset) {
+  QFileDialog* dialog = pictures_.OpenPictureDialog1;
+  const QString title = dialog->windowTitle();
+  dialog->setWindowTitle(QStringLiteral("Add Pictures as Tiles"));
+  dialog->setFileMode(QFileDialog::ExistingFiles);
+  QStringList chosen;
+  if (RunFileDialog(dialog, preset)) chosen = dialog->selectedFiles();
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  dialog->setWindowTitle(title);
+  return chosen;
+}
+
+bool DialogChooser::AskToRecover(const QString& question) {
+  QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), question,
+                  QMessageBox::Yes | QMessageBox::No, window_);
+  box.setObjectName(QStringLiteral("RecoveryQuestion"));
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace mosaicor

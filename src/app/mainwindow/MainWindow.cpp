@@ -11,6 +11,7 @@
 #include <QStatusTipEvent>
 
 #include "imagefiles/ImageFileModule.h"
+#include "mainwindow/CensusOverlay.h"
 #include "mainwindow/DialogChooser.h"
 #include "mainwindow/Languages.h"
 #include "modules/LevelLoadingWindow.h"
@@ -18,6 +19,7 @@
 #include "platform/PickerCursor.h"
 #include "workbench/ClipboardExchange.h"
 #include "workbench/ColourPots.h"
+#include "workbench/PackWorkflow.h"
 #include "workbench/SourceWorkflow.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/TargetWorkflow.h"
@@ -223,6 +225,12 @@ void MainWindow::WireCanvases() {
           [this](const QString& path) { bench_->Sources().SourceStackDragNDropOnChange(path); });
   connect(c_.Target, &CanvasWidget::DragNDrop, this,
           [this](const QString& path) { bench_->Targets().TargetStackDragNDropOnChange(path); });
+
+  // Several pictures dropped on the Target go in as tiles; the census is drawn over the Target.
+  c_.Target->AcceptsManyFiles = true;
+  connect(c_.Target, &CanvasWidget::DragNDropFiles, this,
+          [this](const QStringList& paths) { bench_->Packs().TargetStackDropFiles(paths); });
+  new CensusOverlay(*c_.Target, bench_->Census(), statusBar());
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -7,7 +7,9 @@
 
 #include "mainwindow/MainWindow.h"
 #include "workbench/ClipboardExchange.h"
+#include "workbench/PackWorkflow.h"
 #include "workbench/SourceWorkflow.h"
+#include "workbench/TargetCensus.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/TargetWorkflow.h"
 #include "workbench/Workbench.h"
@@ -44,6 +46,9 @@ void MainWindow::BuildMenus() {
         [this] { bench_->Targets().TargetComboOnSelect(3); });
   Entry(file, QStringLiteral("Create New"), fileHint, {QKeySequence::New},
         [this] { bench_->Targets().TargetComboOnSelect(2); });
+  Entry(file, QStringLiteral("Add Pictures as Tiles\u2026"),
+        QStringLiteral("     Add Pictures as Tiles: each picture goes into the next free cells of the Target."), {},
+        [this] { bench_->Packs().AddPicturesAsTilesDialog(); });
   file->addSeparator();
   Entry(file, QStringLiteral("Quit"), QString(), {QKeySequence(QStringLiteral("Ctrl+Q"))}, [this] { close(); });
 
@@ -80,6 +85,12 @@ void MainWindow::BuildMenus() {
   Entry(view, QStringLiteral("Actual Size"), zoomHint, {QKeySequence(QStringLiteral("Ctrl+0"))},
         [this] { CanvasUnderPointer()->ZoomReset(); });
   view->addSeparator();
+  QAction* census =
+      Entry(view, QStringLiteral("Tile Census"),
+            QStringLiteral("     Tile Census: numbers the Target's twin cells and shades its empty ones."), {}, [] {});
+  census->setObjectName(QStringLiteral("TileCensusAction"));
+  census->setCheckable(true);
+  connect(census, &QAction::toggled, this, [this](bool on) { bench_->Census().SetOn(on); });
   Entry(view, QStringLiteral("Alpha layer"), QStringLiteral("     Alpha: shows the alpha channel of the Source Canvas."),
         {}, [this] { c_.SpeedButtonAlpha->toggle(); });
 

@@ -181,9 +181,9 @@ void TargetWorkflow::TargetSizesScrollBarOnChange(PageCounter counter, int value
   value = std::clamp(value, 1, highest);
   if (value == pages) return;
   pages = value;
+  ResizeTargetWindow(counter);
   // Hidden pages keep their pixels, so no undo is needed; but what a save writes has changed.
   bench_.History().MarkModified();
-  ResizeTargetWindow(counter);
   bench_.NoActiveControls();
   bench_.NotifyChanged();
 }

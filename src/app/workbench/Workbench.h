@@ -6,6 +6,7 @@
 // Chooser in place of the dialogs.
 
 #include <QObject>
+#include <QRect>
 #include <memory>
 
 #include "canvas/ImageStack.h"
@@ -24,6 +25,8 @@ class TileWorkflow;
 class ColourPots;
 class ClipboardExchange;
 class TargetHistory;
+class PackWorkflow;
+class TargetCensus;
 
 class Workbench : public QObject {
   Q_OBJECT
@@ -46,6 +49,8 @@ class Workbench : public QObject {
   ColourPots& Pots() { return *pots_; }
   ClipboardExchange& Clipboard() { return *clipboard_; }
   TargetHistory& History() { return *history_; }
+  PackWorkflow& Packs() { return *packs_; }
+  TargetCensus& Census() { return *census_; }
 
   // The model side of the start-up: both canvases at 256 x 512 with a 64 x 64 grid, page
   // counters 1 and 2, the Target black, colours and paths at their start values.
@@ -84,6 +89,9 @@ class Workbench : public QObject {
   void SampleColourChanged();
   // A line for the status line: what an operation did ("Saved ...").
   void Noted(const QString& text);
+  // The Target's picture or page counters changed inside `pictureRect` (all of it when null):
+  // an edit, its undo or redo, or a counter. The census and the recovery file follow it.
+  void TargetEdited(const QRect& pictureRect);
 
  private:
   std::unique_ptr<TargetHistory> history_;
@@ -92,6 +100,8 @@ class Workbench : public QObject {
   std::unique_ptr<TileWorkflow> tiles_;
   std::unique_ptr<ColourPots> pots_;
   std::unique_ptr<ClipboardExchange> clipboard_;
+  std::unique_ptr<PackWorkflow> packs_;
+  std::unique_ptr<TargetCensus> census_;
 };
 
 }  // namespace mosaicor
