@@ -9,7 +9,8 @@ set(CMAKE_RC_COMPILER ${MINGW_TRIPLET}-windres)
 
 # Libraries and headers come from the target root and the prefixes we build into;
 # programs (moc, rcc, ...) from the host.
-list(APPEND CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
+# The prefixes given to CMake (the static Qt and libraries that scripts/windows builds) are roots too.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET} ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
