@@ -5,7 +5,9 @@
 #include "TestPictures.h"
 
 #include <gtest/gtest.h>
+#if !defined(_WIN32)
 #include <unistd.h>
+#endif
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -152,7 +154,11 @@ TEST_F(SaveImage, WriteIntoAFolderNameFails) {
 }
 
 TEST_F(SaveImage, FailedWriteIsReportedAndKeepsTheOldFile) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "a read-only folder attribute does not stop new files on Windows";
+#else
   if (geteuid() == 0) GTEST_SKIP() << "folder permissions do not stop root";
+#endif
   const QString path = dir.filePath("keep.tga");
   ASSERT_TRUE(module.SaveImageAs24BitsFile(MakeFPicture(4, 4), 4, 4, path));
   const QByteArray before = Read("keep.tga");
