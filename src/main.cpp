@@ -1,4 +1,4 @@
-// The desktop program's start-up: the main window (which creates the picture and level modules
+// The desktop program's start-up: the language, the main window (which creates the picture and level modules
 // it uses), then the about, help and credits windows; files named on the command line open as
 // a drop on the Source and a Reload of the Target would; then the event loop runs until the
 // main window closes.
@@ -10,7 +10,10 @@
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SafeApplication.h"
+#include "mainwindow/Translations.h"
 #include "platform/TonePlayer.h"
+
+#include <QLocale>
 
 using namespace mosaicor;
 
@@ -22,6 +25,7 @@ int main(int argc, char** argv) {
       QStringLiteral(MOSAICOR_VERSION "\nCopyright (c) 2026 The Mosaicor developers. MIT licence."));
 
   const StartupFiles files = ParseCommandLine(QCoreApplication::arguments());
+  InstallTranslations(files.language.isEmpty() ? ResolveLanguage({}, QLocale::system().uiLanguages()) : files.language);
   InitResources();
   app.setWindowIcon(LoadWindowIcon());
 

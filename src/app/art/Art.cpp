@@ -7,6 +7,7 @@
 static void RegisterMosaicorResources() {
   Q_INIT_RESOURCE(art);
   Q_INIT_RESOURCE(documents);
+  Q_INIT_RESOURCE(translations);
 }
 
 namespace mosaicor {
@@ -45,8 +46,7 @@ QImage LoadArt(const QString& resourcePath, int size) {
     const QImage larger(doubled);
     if (!larger.isNull()) image = larger;
   }
-  if (image.width() != size)
-    image = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (image.width() != size) image = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
