@@ -26,27 +26,27 @@ void InheritHints(QWidget* widget, const QString& inherited) {
 }  // namespace
 
 void ApplyLanguageTexts(MainWindowControls& c) {
-  SetItems(c.SourceCombo, {texts::NoSourceLoaded, texts::LoadImageFileItem, texts::ExtractTexturesItem,
-                           texts::ExtractAnimatedItem});
-  SetItems(c.TargetCombo, {texts::NoTargetSaved, texts::SaveAsItem, texts::CreateNewItem, texts::ReloadItem});
-  c.SourcePageControl->setTabText(0, texts::TabGrid);
-  c.SourcePageControl->setTabText(1, texts::TabTransparency);
-  c.SourcePageControl->setTabText(2, texts::TabAnimation);
-  c.TargetPageControl->setTabText(0, texts::TabTransform);
-  c.TargetPageControl->setTabText(1, texts::TabAnimation);
-  c.CopyButton->setText(texts::CopyButton);
-  c.ClipTileLabel->setText(texts::ClipTileLabel);
+  SetItems(c.SourceCombo, {texts::NoSourceLoaded(), texts::LoadImageFileItem(), texts::ExtractTexturesItem(),
+                           texts::ExtractAnimatedItem()});
+  SetItems(c.TargetCombo, {texts::NoTargetSaved(), texts::SaveAsItem(), texts::CreateNewItem(), texts::ReloadItem()});
+  c.SourcePageControl->setTabText(0, texts::TabGrid());
+  c.SourcePageControl->setTabText(1, texts::TabTransparency());
+  c.SourcePageControl->setTabText(2, texts::TabAnimation());
+  c.TargetPageControl->setTabText(0, texts::TabTransform());
+  c.TargetPageControl->setTabText(1, texts::TabAnimation());
+  c.CopyButton->setText(texts::CopyButton());
+  c.ClipTileLabel->setText(texts::ClipTileLabel());
   c.ClipTileLabel->setContentsMargins(texts::ClipTileLabelLeft - 4, 0, 0, 0);
-  c.ClipLabel->setText(texts::ClipLabel);
+  c.ClipLabel->setText(texts::ClipLabel());
   c.ClipLabel->setContentsMargins(texts::ClipLabelLeft - 4, 0, 0, 0);
-  c.ClipTileSize->setText(texts::TileSizeLabels.constFirst());
+  c.ClipTileSize->setText(texts::TileSizeLabels().constFirst());
 
   QWidget* window = c.PanelLeftSide->window();
   for (const texts::Hint& hint : texts::Hints) {
     const QString name = QString::fromLatin1(hint.control);
     QWidget* control = window->findChild<QWidget*>(name);
     if (!control) continue;
-    control->setStatusTip(QString::fromLatin1(hint.text));
+    control->setStatusTip(texts::Translated(hint));
     control->setToolTip(QString());
   }
   InheritHints(c.PanelLeftSide, QString());

@@ -55,10 +55,11 @@ void DialogChooser::ShowMessage(const QString& text) {
 }
 
 SaveAnswer DialogChooser::AskToSaveChanges() {
-  QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
-                  QStringLiteral("The texture set has changes that are not saved."),
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window_);
-  box.setInformativeText(QStringLiteral("Save them first?"));
+  QMessageBox box(
+      QMessageBox::Question, QCoreApplication::applicationName(),
+      QCoreApplication::translate("mosaicor::MainWindow", "The texture set has changes that are not saved."),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window_);
+  box.setInformativeText(QCoreApplication::translate("mosaicor::MainWindow", "Save them first?"));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
     case QMessageBox::Save:

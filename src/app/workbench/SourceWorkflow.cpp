@@ -25,9 +25,7 @@ QString LevelFailureBoxText(const ExtractionOutcome& outcome) {
 
 }  // namespace
 
-bool SourceWorkflow::MaskTransparency() const {
-  return bench_.State.Transparency == TransparencyMode::Magenta;
-}
+bool SourceWorkflow::MaskTransparency() const { return bench_.State.Transparency == TransparencyMode::Magenta; }
 
 void SourceWorkflow::SourceComboOnSelect(int item) {
   WindowState& s = bench_.State;
@@ -170,7 +168,7 @@ void SourceWorkflow::SourceStackDragNDropOnChange(const QString& fileName) {
 
 void SourceWorkflow::UpdateSourceAreaInfo(PixelFormatCode format) {
   const QSize size = bench_.Source.Layers().PortSize();
-  bench_.State.SourceAreaInfo = texts::SourceInfoFormat.arg(size.width()).arg(size.height()).arg(PF2String(format));
+  bench_.State.SourceAreaInfo = texts::SourceInfoFormat().arg(size.width()).arg(size.height()).arg(PF2String(format));
 }
 
 }  // namespace mosaicor

@@ -38,7 +38,7 @@ bool TargetWorkflow::SaveToImageFile() {
 
 bool TargetWorkflow::Save() {
   const WindowState& s = bench_.State;
-  if (s.SavePath != texts::NoTargetSaved) return SaveToFile(s.SavePath);
+  if (s.SavePath != texts::NoTargetSaved()) return SaveToFile(s.SavePath);
   return SaveToImageFile();
 }
 
@@ -61,7 +61,7 @@ bool TargetWorkflow::SaveToFile(const QString& fileName) {
 void TargetWorkflow::ReInitTarget() {
   WindowState& s = bench_.State;
   ImageStack& target = bench_.Target;
-  bench_.History().WholePictureEdit(QStringLiteral("Create New"), [&] {
+  bench_.History().WholePictureEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Create New"), [&] {
     target.StopAnimationNow();
     emit bench_.TargetScrolledToOrigin();
     target.InitStack(PageSide, 2 * PageSide);
@@ -72,8 +72,8 @@ void TargetWorkflow::ReInitTarget() {
     // The reset canvas exports nothing; the check box still says what it should do.
     target.Cursor().SetAutoExport(s.AutoExportChecked);
   });
-  s.TargetCaption = texts::CreateNewItem;
-  s.TargetComboText = texts::CreateNewItem;
+  s.TargetCaption = texts::CreateNewItem();
+  s.TargetComboText = texts::CreateNewItem();
   bench_.History().MarkSaved();
   bench_.NotifyChanged();
 }
@@ -104,7 +104,7 @@ bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
   if (!bench_.Reported(bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format))) return false;
-  PlaceLoadedPicture(QStringLiteral("Reload"), picture);
+  PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Reload"), picture);
   WindowState& s = bench_.State;
   s.TextureSetPath = fileName;
   s.TargetComboText = fileName;
@@ -118,7 +118,7 @@ void TargetWorkflow::TargetStackDragNDropOnChange(const QString& fileName) {
   if (fileName.isEmpty() || fileName == QLatin1String("NO")) return;
   QImage picture;
   if (!bench_.Reported(bench_.Pictures.LoadImageFile(picture, fileName))) return;
-  PlaceLoadedPicture(QStringLiteral("Drop on Target"), picture);
+  PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Drop on Target"), picture);
   WindowState& s = bench_.State;
   s.TextureSetPath = fileName;
   s.TargetComboText = fileName;
@@ -138,13 +138,13 @@ void TargetWorkflow::CopyAllOnClick() {
     if (source.Layers().L1_Image().IsBlank()) copied.fill(0xFF000000u);
   }
   source.Layers().L4_Clip().SetPicture(copied);
-  bench_.History().WholePictureEdit(QStringLiteral("Copy All"), [&] {
+  bench_.History().WholePictureEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Copy All"), [&] {
     target.StopAnimationNow();
     target.Layers().L1_Image().SetPicture(copied);
     target.Layers().L1_Image().SetFillColour(bench_.State.FillerColour);
     ResizeTargetWindow(std::nullopt);
   });
-  bench_.State.TargetComboText = texts::CreateNewItem;
+  bench_.State.TargetComboText = texts::CreateNewItem();
   bench_.NotifyChanged();
 }
 
@@ -187,7 +187,8 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
   DisplayTargetAreaInfo(w, h);
   if (tooBig) {
     const QSize now = image.PictureSize();
-    bench_.Dialogs.ShowMessage(texts::CropMessageFormat.arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
+    bench_.Dialogs.ShowMessage(
+        texts::CropMessageFormat().arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
   }
   if (caller != PageCounter::Height) emit bench_.TargetPortWidthChanged();
 }
@@ -196,7 +197,7 @@ void TargetWorkflow::DisplayTargetAreaInfo(int width, int height) {
   WindowState& s = bench_.State;
   const int columns = width / 64, rows = height / 64, tiles = columns * rows;
   s.TargetInfoColour = tiles > 256 ? colours::InfoTooMany : colours::InfoNormal;
-  s.TargetAreaInfo = texts::TargetInfoFormat.arg(width).arg(height).arg(columns).arg(rows).arg(tiles);
+  s.TargetAreaInfo = texts::TargetInfoFormat().arg(width).arg(height).arg(columns).arg(rows).arg(tiles);
   s.TargetWidthPages = width / PageSide;
   s.TargetHeightPages = height / PageSide;
 }

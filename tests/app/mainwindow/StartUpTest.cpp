@@ -16,7 +16,7 @@ namespace {
 TEST(StartUp, WindowAndTargetAsTheyStart) {
   WindowFixture f;
   MainWindowControls& c = f.c();
-  EXPECT_EQ(f.window->windowTitle(), texts::WindowTitle + "[*]");
+  EXPECT_EQ(f.window->windowTitle(), texts::WindowTitle() + "[*]");
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 512));
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 512));
   EXPECT_EQ(c.TargetAreaInfo->text(), "256 x 512 pixels (4 x 8 = 32 txtrs)");
@@ -50,9 +50,9 @@ TEST(StartUp, FirstDialogsShowThePlaceholders) {
   f.bench().Sources().SourceComboOnSelect(2);
   f.bench().Targets().TargetComboOnSelect(1);
   f.bench().Targets().TargetComboOnSelect(3);
-  EXPECT_EQ(f.dialogs.presets, QStringList({"   --- no SOURCE file loaded ---", "   --- no TEXTURES extracted ---",
-                                            "   --- no TARGET file saved ---",
-                                            "   --- Reload a Texture Set File ( TGA, BMP, JPG )"}));
+  EXPECT_EQ(f.dialogs.presets,
+            QStringList({"   --- no SOURCE file loaded ---", "   --- no TEXTURES extracted ---",
+                         "   --- no TARGET file saved ---", "   --- Reload a Texture Set File ( TGA, BMP, JPG )"}));
 }
 
 TEST(StartUp, EveryHintIsInTheStatusLineOnlyAndIndented) {
