@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>      Multi Tile</source>
-        <translation>      Mehrere Tiles</translation>
+        <translation>      Multi-Tile</translation>
     </message>
     <message>
         <source>      64 x 64</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>   --- Save as Image File ( TGA, BMP, JPG )</source>
-        <translation>   --- Guardar como archivo de imagen ( TGA, BMP, JPG )</translation>
+        <translation>   --- Guardar como imagen ( TGA, BMP, JPG )</translation>
     </message>
     <message>
         <source>   --- Create New</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
-        <translation>   --- Recargar un set de texturas ( TGA, BMP, JPG )</translation>
+        <translation>   --- Recargar set de texturas ( TGA, BMP, JPG )</translation>
     </message>
     <message>
         <source>   --- no TARGET file loaded ---</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>      Auto Size</source>
-        <translation>      Tamaño auto</translation>
+        <translation>      Autoajuste</translation>
     </message>
     <message>
         <source>      Scroll Tile</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>   --- Save as Image File ( TGA, BMP, JPG )</source>
-        <translation>   --- Enregistrer en fichier image ( TGA, BMP, JPG )</translation>
+        <translation>   --- Enregistrer sous ( TGA, BMP, JPG )</translation>
     </message>
     <message>
         <source>   --- Create New</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
-        <translation>   --- Recharger un jeu de textures ( TGA, BMP, JPG )</translation>
+        <translation>   --- Rouvrir un jeu de textures ( TGA, BMP, JPG )</translation>
     </message>
     <message>
         <source>   --- no TARGET file loaded ---</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>      Scroll Tile</source>
-        <translation>      Tuile défilante</translation>
+        <translation>      Défilement</translation>
     </message>
     <message>
         <source>%1 x %2 pixels x %3</source>

@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>      Scroll Tile</source>
-        <translation>      Tile scorrevole</translation>
+        <translation>      Scorrevole</translation>
     </message>
     <message>
         <source>%1 x %2 pixels x %3</source>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
-        <translation>   --- Wczytaj ponownie zestaw tekstur ( TGA, BMP, JPG )</translation>
+        <translation>   --- Wczytaj zestaw tekstur ( TGA, BMP, JPG )</translation>
     </message>
     <message>
         <source>   --- no TARGET file loaded ---</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Copy All ---&gt;</source>
-        <translation>Kopiuj wszystko ---&gt;</translation>
+        <translation>Kopiuj ---&gt;</translation>
     </message>
     <message>
         <source>  Current Tile  </source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>      Multi Tile</source>
-        <translation>      Wiele kafelków</translation>
+        <translation>      Wiele kafli</translation>
     </message>
     <message>
         <source>      64 x 64</source>
@@ -93,11 +93,11 @@
     </message>
     <message>
         <source>      Auto Size</source>
-        <translation>      Rozmiar auto</translation>
+        <translation>      Auto</translation>
     </message>
     <message>
         <source>      Scroll Tile</source>
-        <translation>      Kafelek przewijany</translation>
+        <translation>      Przewijany</translation>
     </message>
     <message>
         <source>%1 x %2 pixels x %3</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>   --- Save as Image File ( TGA, BMP, JPG )</source>
-        <translation>   --- Salvar como arquivo de imagem ( TGA, BMP, JPG )</translation>
+        <translation>   --- Salvar como imagem ( TGA, BMP, JPG )</translation>
     </message>
     <message>
         <source>   --- Create New</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
-        <translation>   --- Recarregar um conjunto de texturas ( TGA, BMP, JPG )</translation>
+        <translation>   --- Recarregar texturas ( TGA, BMP, JPG )</translation>
     </message>
     <message>
         <source>   --- no TARGET file loaded ---</source>
@@ -93,11 +93,11 @@
     </message>
     <message>
         <source>      Auto Size</source>
-        <translation>      Tamanho auto</translation>
+        <translation>      Autoajuste</translation>
     </message>
     <message>
         <source>      Scroll Tile</source>
-        <translation>      Tile de rolagem</translation>
+        <translation>      Rolagem</translation>
     </message>
     <message>
         <source>%1 x %2 pixels x %3</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>   --- Extract Animated Textures from TR Levels</source>
-        <translation>   --- Извлечь анимированные текстуры из уровней TR</translation>
+        <translation>   --- Анимированные текстуры из уровней TR</translation>
     </message>
     <message>
         <source>   --- no TARGET file saved ---</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>   --- Save as Image File ( TGA, BMP, JPG )</source>
-        <translation>   --- Сохранить как изображение ( TGA, BMP, JPG )</translation>
+        <translation>   --- Сохранить как ( TGA, BMP, JPG )</translation>
     </message>
     <message>
         <source>   --- Create New</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
-        <translation>   --- Перезагрузить набор текстур ( TGA, BMP, JPG )</translation>
+        <translation>   --- Загрузить набор текстур ( TGA, BMP, JPG )</translation>
     </message>
     <message>
         <source>   --- no TARGET file loaded ---</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Copy All ---&gt;</source>
-        <translation>Копировать всё ---&gt;</translation>
+        <translation>Копировать ---&gt;</translation>
     </message>
     <message>
         <source>  Current Tile  </source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>      Multi Tile</source>
-        <translation>      Несколько тайлов</translation>
+        <translation>      Мульти</translation>
     </message>
     <message>
         <source>      64 x 64</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>      Scroll Tile</source>
-        <translation>      Тайл прокрутки</translation>
+        <translation>      Скролл</translation>
     </message>
     <message>
         <source>%1 x %2 pixels x %3</source>
