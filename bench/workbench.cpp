@@ -39,6 +39,8 @@ struct NoDialogs : Chooser {
   QRgb ChooseColour(QRgb initial, const QStringList&) override { return initial; }
   void ShowMessage(const QString&) override {}
   SaveAnswer AskToSaveChanges() override { return SaveAnswer::Discard; }
+  QStringList OpenPictureFiles(const QString&) override { return {}; }
+  bool AskToRecover(const QString&) override { return false; }
 };
 
 // The window's state and both canvases' models, without widgets.

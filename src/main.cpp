@@ -1,7 +1,7 @@
-// The desktop program's start-up: the language, the main window (which creates the picture and level modules
-// it uses), then the about, help and credits windows; files named on the command line open as
-// a drop on the Source and a Reload of the Target would; then the event loop runs until the
-// main window closes.
+// The desktop program's start-up: the command line, then the language, then the main window (which
+// creates the picture and level modules it uses), then the about, help and credits windows; files
+// named on the command line open as a drop on the Source and a Reload of the Target would; then the
+// event loop runs until the main window closes.
 
 #include "art/Art.h"
 #include "helpwindows/AboutWindow.h"
@@ -12,19 +12,27 @@
 #include "mainwindow/SafeApplication.h"
 #include "mainwindow/Translations.h"
 #include "platform/TonePlayer.h"
+#include "workbench/RecoveryKeeper.h"
 
 #include <QLocale>
 
 using namespace mosaicor;
 
 int main(int argc, char** argv) {
-  SafeApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Mosaicor"));
   // --version prints the name and this text, so the licence rides on the version's second line.
   QCoreApplication::setApplicationVersion(
       QStringLiteral(MOSAICOR_VERSION "\nCopyright (c) 2026 The Mosaicor developers. MIT licence."));
+  // The command line is read before the window system is reached, so --help, --version and a
+  // wrong option answer on a machine without a display.
+  StartupFiles files;
+  {
+    const QCoreApplication commandLine(argc, argv);
+    files = ParseCommandLine(QCoreApplication::arguments());
+  }
 
-  const StartupFiles files = ParseCommandLine(QCoreApplication::arguments());
+  SafeApplication app(argc, argv);
+  // Translators belong to the application that runs the window, so they are installed only now.
   InstallTranslations(files.language.isEmpty() ? ResolveLanguage({}, QLocale::system().uiLanguages()) : files.language);
   InitResources();
   app.setWindowIcon(LoadWindowIcon());
@@ -38,6 +46,9 @@ int main(int argc, char** argv) {
   window.SetHelpWindow(&help);
   window.show();
 
+  // Work left by a run that did not end cleanly is offered before anything else is opened.
+  RecoveryKeeper recovery(window.Bench(), RecoveryKeeper::DefaultFolder());
+  recovery.OfferRecovery();
   OpenStartupFiles(window.Bench(), files);
   return app.exec();
 }

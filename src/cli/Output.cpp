@@ -1,6 +1,7 @@
 #include "Batch.h"
 #include "QuietStderr.h"
 
+#include "common/FailureMessage.h"
 #include "imagefiles/ImageFileModule.h"
 #include "imagefiles/TgaWriter.h"
 
@@ -20,9 +21,6 @@ PictureOutcome LoadQuietly(const QString& input, QImage& picture, PixelFormatCod
   return ImageFileModule().LoadImageAs32BitsFile(picture, input, format);
 }
 
-Failure<> FailureLine(const Outcome<>& failed) {
-  if (failed.Reason().isEmpty()) return {failed.Text()};
-  return {QStringLiteral("%1 (%2)").arg(failed.Text(), failed.Reason())};
-}
+Failure<> FailureLine(const Outcome<>& failed) { return {FailureText(failed)}; }
 
 }  // namespace mosaicor

@@ -96,10 +96,11 @@ TEST_F(HostileInput, EveryFailureLineSaysWhatIsWrong) {
   // info has no --verbose: the reason must be in the line itself.
   const CliResult info = RunCli({"info", Path("empty.tga"), Path("huge.tga")});
   EXPECT_EQ(info.exitCode, 1);
-  EXPECT_EQ(info.err, Path("empty.tga") + ": " + kSentence + " (the file is empty)\n" + Path("huge.tga") + ": " +
-                          kSentence + " (the picture is too large (65535 x 65535 pixels))\n");
+  // A file without a picture in it is no compression problem.
+  EXPECT_EQ(info.err, Path("empty.tga") + ": the file is empty\n" + Path("huge.tga") +
+                          ": the picture is too large (65535 x 65535 pixels)\n");
   const CliResult convert = RunCli({"convert", Path("huge.tga"), "-o", Path("out.tga")});
-  EXPECT_EQ(convert.err, Path("huge.tga") + ": " + kSentence + " (the picture is too large (65535 x 65535 pixels))\n");
+  EXPECT_EQ(convert.err, Path("huge.tga") + ": the picture is too large (65535 x 65535 pixels)\n");
   // A level: the empty file and a page count no level has.
   ASSERT_TRUE(WriteBytesToFile(
       Path("pages.tr2"), QByteArray::fromHex("2d000000") + QByteArray(1792, '\0') + QByteArray::fromHex("d0070000")));

@@ -94,7 +94,7 @@ TEST(InfoLevel, MalformedLevelsGiveOneLineEach) {
     QString reason;  // a real failure says where the reading stopped
   } cases[] = {
       {"unknown.tr4", "RIFF....", "unknown level version"},
-      {"empty.phd", "", "unknown level version"},
+      {"empty.phd", "", "the file is empty"},
       {"encrypted.tr4", "TR4c" + tr4.mid(4), "encrypted TR4 level: not supported"},
       {"past-end.tr4", pastEnd, "damaged compressed data in the 16-bit page chunk" + chunk16},
       {"bad-check.tr4", badCheck, "damaged compressed data in the 32-bit page chunk" + at(10)},  // its check value

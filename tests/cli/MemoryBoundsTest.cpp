@@ -58,6 +58,11 @@ QByteArray Le32(quint32 v) {
   return QByteArray(bytes, 4);
 }
 
+QByteArray Be32(quint32 v) {
+  const char bytes[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+  return QByteArray(bytes, 4);
+}
+
 class MemoryBounds : public testing::Test {
  protected:
   QString Path(const QString& name) const { return dir.filePath(name); }
@@ -137,7 +142,45 @@ TEST_F(MemoryBounds, LargePicturesConvertWithinTheirBudget) {
   const QString huge = WriteSparse(Path("huge.tga"), WriteTga(spec), 64 * kMiB);
   result = RunCliWithin(kGiB, {"convert", huge, "-o", Path("huge-out.tga")});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_TRUE(result.err.contains("(the picture is too large (65535 x 65535 pixels))")) << result.err.toStdString();
+  EXPECT_TRUE(result.err.contains(": the picture is too large (65535 x 65535 pixels)")) << result.err.toStdString();
+}
+
+// A picture file is judged by its header before it is read: a refusal, or a small picture at the
+// head of a long file, takes a fraction of the file's size. The limit is the program's own address
+// space plus far less than any of these files.
+TEST_F(MemoryBounds, PictureHeadersAreJudgedBeforeTheFileIsRead) {
+  const qint64 limit = 512 * kMiB, size = 1000 * kMiB;
+  TgaSpec tga;
+  tga.width = tga.height = 65535;
+  const QString huge = WriteSparse(Path("huge.tga"), WriteTga(tga), size);
+  const QString zeros = WriteSparse(Path("zeros.tga"), QByteArray(18, '\0'), size);
+  QByteArray pcx(128, '\0');  // 8 bits in one plane, 40000 x 40000
+  pcx[0] = 0x0A, pcx[1] = 5, pcx[2] = 1, pcx[3] = 8, pcx[65] = 1;
+  pcx[8] = pcx[10] = char(39999 & 0xFF), pcx[9] = pcx[11] = char(39999 >> 8), pcx[66] = pcx[67] = char(0xFF);
+  tga.width = tga.height = 64, tga.pixels = QByteArray(64 * 64 * 3, '\x20');
+  BmpSpec bmp;
+  bmp.width = bmp.height = 64, bmp.pixels = QList<uint32_t>(64 * 64, 0x203040);
+  QImage one(1, 1, QImage::Format_RGB32);
+  one.fill(Qt::white);
+  // The signature and header chunk, then a text chunk claiming 2 GB: 41 bytes.
+  ASSERT_TRUE(WriteBytesToFile(Path("claim.png"), EncodePng(one).Value().left(33) + Be32(0x7FFFFFF0) + "tEXt"));
+  const struct {
+    QString path, reason;
+  } refused[] = {
+      {huge, "the picture is too large (65535 x 65535 pixels)"},
+      {zeros, "the picture has a pixel depth of 0"},
+      {WriteSparse(Path("huge.pcx"), pcx, size), "the picture is too large (40000 x 40000 pixels)"},
+      {Path("claim.png"), "the PNG chunk \"tEXt\" at offset 33 claims 2147483632 bytes, but only 0 are left"}};
+  for (const auto& file : refused) {
+    const CliResult result = RunCliWithin(limit, {"info", file.path});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains(file.reason)) << result.err.toStdString();
+  }
+  for (const QString& tailed :
+       {WriteSparse(Path("tail.tga"), WriteTga(tga), size), WriteSparse(Path("tail.bmp"), WriteBmp(bmp), size)}) {
+    const CliResult result = RunCliWithin(limit, {"info", tailed});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+  }
 }
 
 TEST_F(MemoryBounds, ProgressiveJpegHeadersCannotAskForGigabytes) {

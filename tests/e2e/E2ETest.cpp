@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -61,10 +64,20 @@ struct RealWindowFixture : ::testing::Test {
     ASSERT_TRUE(WaitUntil([&] { return window->isVisible() && window->windowHandle()->isExposed(); }));
     Xdo({QStringLiteral("windowmove"), QString::number(window->winId()), QString::number(at.x()),
          QString::number(at.y())});
-    ASSERT_TRUE(WaitUntil([&] { return window->pos() == at; }));
-    Pump(300);
+    ASSERT_TRUE(WaitUntil([&] { return window->pos() == at; }, 20000));
     Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window->winId())});
-    Pump(200);
+    ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }, 20000));
+  }
+  // Answers the next file dialog: checks what its name box offers, then types `name` and Enter.
+  void AnswerFileDialog(const QString& name, QString* offered = nullptr, QString* folder = nullptr) {
+    WhenDialogOpens<QFileDialog>([=](QFileDialog* dialog) {
+      if (auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); box && offered)
+        *offered = box->text();
+      if (folder) *folder = dialog->directory().absolutePath();
+      Keys(QStringLiteral("ctrl+a"));
+      Type(name);
+      Keys(QStringLiteral("Return"));
+    });
   }
   MainWindowControls& c() { return window->Controls(); }
   Workbench& bench() { return window->Bench(); }
@@ -100,15 +113,16 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   Pump(200);
   Screenshot(QStringLiteral("road-3-pasted"));
 
-  // The real save dialog: the keys that name the file are typed once it is open.
+  // The first Ctrl+S opens the real save dialog with an empty name in the level's folder, not the
+  // box's caption; the name alone, typed once it is open, saves there.
   const QString out = dir.filePath(QStringLiteral("road.tga"));
-  QProcess::startDetached(QStringLiteral("sh"),
-                          {QStringLiteral("-c"),
-                           QStringLiteral("sleep 1.5; xdotool key ctrl+a; xdotool type --delay 5 '%1'; sleep 0.3; "
-                                          "xdotool key Return")
-                               .arg(out)});
-  Keys(QStringLiteral("ctrl+shift+s"));
-  ASSERT_TRUE(WaitUntil([&] { return QFile::exists(out) && bench().State.SavePath == out; }, 15000));
+  QString offered = QStringLiteral("not asked"), folder;
+  AnswerFileDialog(QStringLiteral("road.tga"), &offered, &folder);
+  Keys(QStringLiteral("ctrl+s"));
+  ASSERT_TRUE(WaitUntil([&] { return QFile::exists(out) && bench().State.SavePath == out; }, 30000));
+  EXPECT_EQ(offered, QString());
+  EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
+  EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*---*")}).isEmpty());
   Screenshot(QStringLiteral("road-4-saved"));
 
   const QImage pages = LevelPages(level);
@@ -134,14 +148,10 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   Screenshot(QStringLiteral("road-5-copy-all-saved"));
   bench().Targets().CopyAllOnClick();  // anything but the file, to see the reload replace it
   bench().History().MarkSaved();
-  QProcess::startDetached(QStringLiteral("sh"),
-                          {QStringLiteral("-c"),
-                           QStringLiteral("sleep 1.5; xdotool key ctrl+a; xdotool type --delay 5 '%1'; sleep 0.3; "
-                                          "xdotool key Return")
-                               .arg(out)});
+  AnswerFileDialog(out);
   // The box's choice as its handler receives it; the dialog it opens is the real one.
   QTimer::singleShot(0, window.get(), [this] { emit c().TargetCombo->activated(3); });
-  ASSERT_TRUE(WaitUntil([&] { return bench().History().UndoName() == QLatin1String("Reload"); }, 15000));
+  ASSERT_TRUE(WaitUntil([&] { return bench().History().UndoName() == QLatin1String("Reload"); }, 30000));
   EXPECT_EQ(bench().State.TextureSetPath, out);
   EXPECT_EQ(Rgb(bench().Target.Layers().L1_Image().PictureCopy()), copied);
   Screenshot(QStringLiteral("road-6-reloaded"));
@@ -153,8 +163,7 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   ASSERT_TRUE(picture.save(dropped));
   // No file manager runs here to drag from: the canvas reports the drop as its drop event does.
   emit c().Target->DragNDrop(dropped);
-  Pump(200);
-  EXPECT_EQ(c().TargetWidth->text(), "2");
+  ASSERT_TRUE(WaitUntil([&] { return c().TargetWidth->text() == QLatin1String("2"); }));
   EXPECT_EQ(c().TargetHeight->text(), "3");
   Screenshot(QStringLiteral("road-7-dropped"));
 }
@@ -190,10 +199,14 @@ TEST_F(RealWindowFixture, UndoZoomAndTheQuestionBeforeClosing) {
       EXPECT_EQ(shown.pixel(pixel.x() * 8 + dx, pixel.y() * 8 + dy), pages.pixel(pixel.x(), pixel.y()));
 
   // Closing with unsaved changes asks first; Escape cancels and the window stays.
-  QProcess::startDetached(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("sleep 1.5; xdotool key Escape")});
-  QTimer::singleShot(1000, [] { Screenshot(QStringLiteral("comfort-3-question")); });
+  bool asked = false;
+  WhenDialogOpens<QMessageBox>([&asked](QMessageBox*) {
+    asked = true;
+    Screenshot(QStringLiteral("comfort-3-question"));
+    Keys(QStringLiteral("Escape"));
+  });
   window->close();
-  Pump(500);
+  EXPECT_TRUE(asked);
   EXPECT_TRUE(window->isVisible());
 }
 
@@ -294,10 +307,46 @@ TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
   EXPECT_EQ(Rgb(read), cell);
 }
 
-// The program's own command line, which needs no X server.
+// A failed load on the real window: a message box names the file and the reason the companion
+// prints, and the Source box still names what is shown.
+TEST_F(RealWindowFixture, AFailedLoadIsToldInAMessageBox) {
+  Open(QPoint(0, 0));
+  const QString level = WriteLevel("shown.tr4");
+  ASSERT_TRUE(bench().Sources().OpenFile(level));
+  const QByteArray tr1 = mosaicor::WriteLevel(MakeSampleLevel(LevelGeneration::TR1, 2));
+  const QString cut = dir.filePath(QStringLiteral("CUT1.PHD"));
+  ASSERT_TRUE(WriteBytesToFile(cut, tr1.left(tr1.size() * 3 / 4)));
+  QString told, behind;
+  WhenDialogOpens<QMessageBox>([&](QMessageBox* box) {
+    told = box->text();
+    behind = c().SourceCombo->currentText();
+    Screenshot(QStringLiteral("failure-message"));
+    Keys(QStringLiteral("Return"));
+  });
+  emit c().Source->DragNDrop(cut);
+  EXPECT_EQ(told, cut + "\n" + ExtractLevelPicture(LevelPicture::Pages, cut, false).Text());
+  EXPECT_TRUE(told.contains(QStringLiteral("level file ends early in the "))) << told.toStdString();
+  EXPECT_EQ(behind, level);
+  EXPECT_EQ(c().SourceCombo->currentText(), level);
+
+  // The program started on a file that is not there says so before anything else.
+  QProcess program;
+  program.start(QStringLiteral(MOSAICOR_PROGRAM_PATH), {QStringLiteral("/nonexistent/x.tr4")});
+  ASSERT_TRUE(program.waitForStarted());
+  const QByteArray box = RunTool(
+      QStringLiteral("xdotool"),
+      {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+       QString::number(program.processId()), QStringLiteral("--name"), QStringLiteral("^Mosaicor$")});
+  EXPECT_FALSE(box.trimmed().isEmpty());
+  Screenshot(QStringLiteral("failure-message-command-line"));
+  program.kill();
+  program.waitForFinished(5000);
+}
+
+// The program's own command line, which needs no display at all.
 TEST(CommandLine, HelpAndVersionPrintAndExit) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QLatin1String(name));
   for (const QString& option : {QStringLiteral("--version"), QStringLiteral("--help")}) {
     QProcess program;
     program.setProcessEnvironment(environment);

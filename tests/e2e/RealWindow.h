@@ -3,6 +3,7 @@
 // clipboard through xclip, screenshots on failure. Positions are taken from the window's own
 // widgets, so a test never guesses where a control is.
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -55,7 +57,7 @@ inline QByteArray RunTool(const QString& program, const QStringList& arguments, 
   process.waitForStarted();
   if (!input.isEmpty()) process.write(input);
   process.closeWriteChannel();
-  WaitUntil([&] { return process.state() == QProcess::NotRunning; }, 10000);
+  WaitUntil([&] { return process.state() == QProcess::NotRunning; }, 30000);
   if (exitCode) *exitCode = process.exitCode();
   return process.readAllStandardOutput();
 }
@@ -89,6 +91,32 @@ inline void DragBetween(QPoint from, QPoint to) {
 inline void Keys(const QString& keys) {
   Xdo({QStringLiteral("key"), keys});
   Pump(100);
+}
+
+// Waits (generously: a loaded machine is slow) for a modal dialog of the type to be up with the
+// keyboard, then runs `act` on it, from inside the dialog's own event loop. Call it before what
+// opens the dialog. The timer gives up after `ms`, so a dialog that never comes fails the test's
+// own wait rather than hanging it.
+template <typename Dialog>
+void WhenDialogOpens(std::function<void(Dialog*)> act, int ms = 30000) {
+  auto* timer = new QTimer;
+  auto* waited = new QElapsedTimer;
+  waited->start();
+  QObject::connect(timer, &QTimer::timeout, [timer, waited, act, ms] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    const bool ready = dialog && dialog->isVisible() && dialog->isActiveWindow();
+    if (!ready && waited->elapsed() < ms) return;
+    timer->stop();
+    timer->deleteLater();
+    delete waited;
+    if (ready) act(dialog);
+  });
+  timer->start(50);
+}
+
+// Types into the focused window as a user would.
+inline void Type(const QString& text) {
+  Xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), text});
 }
 
 // Where screenshots of a failed test go.

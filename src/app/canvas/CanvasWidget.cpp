@@ -223,7 +223,13 @@ void CanvasWidget::dropEvent(QDropEvent* event) {
   const QString path = FirstLocalFile(event->mimeData());
   if (path.isEmpty()) return;
   event->acceptProposedAction();
-  emit DragNDrop(path);
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  if (AcceptsManyFiles && paths.size() > 1)
+    emit DragNDropFiles(paths);
+  else
+    emit DragNDrop(path);
 }
 
 }  // namespace mosaicor

@@ -71,9 +71,15 @@ class CanvasWidget : public QWidget, private CanvasView {
   void ZoomOut();
   void ZoomReset();
 
+  // When set, a drop of several local files is signalled as DragNDropFiles instead; one file is
+  // still DragNDrop.
+  bool AcceptsManyFiles = false;
+
  signals:
   // The first local file of a drop from the desktop.
   void DragNDrop(const QString& path);
+  // Every local file of a drop of several, in their order (only with AcceptsManyFiles).
+  void DragNDropFiles(const QStringList& paths);
   void ZoomChanged(int factor);
 
  protected:

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTextBrowser>
 
@@ -74,6 +75,14 @@ void DocumentWindow::showEvent(QShowEvent* event) {
     }
   }
   QWidget::showEvent(event);
+}
+
+void DocumentWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace mosaicor

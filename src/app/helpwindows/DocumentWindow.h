@@ -32,6 +32,8 @@ class DocumentWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Escape closes the window, as it closes a dialog.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QFrame* spacer_;

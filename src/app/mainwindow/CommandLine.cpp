@@ -47,7 +47,9 @@ StartupFiles ParseCommandLine(const QStringList& arguments) {
 }
 
 void OpenStartupFiles(Workbench& bench, const StartupFiles& files) {
+  // Each file shows as soon as it is open, so a message about the next one has it behind it.
   if (!files.source.isEmpty()) bench.Sources().OpenFile(files.source);
+  bench.NotifyChanged();
   if (!files.target.isEmpty()) bench.Targets().OpenTextureSet(files.target);
   bench.NotifyChanged();
 }

@@ -14,10 +14,12 @@ namespace mosaicor {
 namespace {
 
 // Runs a file dialog with `preset` in its file-name box and the first filter chosen; the
-// windows under it repaint before the caller goes on.
+// windows under it repaint before the caller goes on. A preset ending in "/" is a folder: the
+// dialog opens there with an empty name.
 std::optional<QString> RunFileDialog(QFileDialog* dialog, const QString& preset) {
   if (!dialog->nameFilters().isEmpty()) dialog->selectNameFilter(dialog->nameFilters().constFirst());
-  dialog->selectFile(preset);
+  if (preset.endsWith(QLatin1Char('/'))) dialog->setDirectory(preset);
+  dialog->selectFile(preset.endsWith(QLatin1Char('/')) ? QString() : preset);
   const bool accepted = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
   QCoreApplication::processEvents();
   if (!accepted) return std::nullopt;
@@ -69,6 +71,27 @@ SaveAnswer DialogChooser::AskToSaveChanges() {
     default:
       return SaveAnswer::Cancel;
   }
+}
+
+// The open dialog of Load Image File, with its preview, taking several files for once.
+QStringList DialogChooser::OpenPictureFiles(const QString& preset) {
+  QFileDialog* dialog = pictures_.OpenPictureDialog1;
+  const QString title = dialog->windowTitle();
+  dialog->setWindowTitle(QStringLiteral("Add Pictures as Tiles"));
+  dialog->setFileMode(QFileDialog::ExistingFiles);
+  QStringList chosen;
+  if (RunFileDialog(dialog, preset)) chosen = dialog->selectedFiles();
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  dialog->setWindowTitle(title);
+  return chosen;
+}
+
+bool DialogChooser::AskToRecover(const QString& question) {
+  QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), question,
+                  QMessageBox::Yes | QMessageBox::No, window_);
+  box.setObjectName(QStringLiteral("RecoveryQuestion"));
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace mosaicor

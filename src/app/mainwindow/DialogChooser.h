@@ -22,6 +22,8 @@ class DialogChooser final : public Chooser {
   QRgb ChooseColour(QRgb initial, const QStringList& customColours) override;
   void ShowMessage(const QString& text) override;
   SaveAnswer AskToSaveChanges() override;
+  QStringList OpenPictureFiles(const QString& preset) override;
+  bool AskToRecover(const QString& question) override;
 
  private:
   QWidget* window_;

@@ -10,7 +10,8 @@
 
 namespace mosaicor::texts {
 
-inline QString WindowTitle() { return QCoreApplication::translate("Languages", "   Mosaicor v2.4   by   Halvane"); }
+// The program's name and the version CMake's project() gives; the same in every language.
+inline QString WindowTitle() { return QStringLiteral("Mosaicor " MOSAICOR_VERSION); }
 
 // Source combo box: item 0 shows the current source; the others are its actions.
 inline QString NoSourceLoaded() { return QCoreApplication::translate("Languages", "   --- no SOURCE file loaded ---"); }

@@ -8,8 +8,10 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 
 #include "imagefiles/ImageFileModule.h"
+#include "mainwindow/CensusOverlay.h"
 #include "mainwindow/DialogChooser.h"
 #include "mainwindow/Languages.h"
 #include "modules/LevelLoadingWindow.h"
@@ -17,6 +19,7 @@
 #include "platform/PickerCursor.h"
 #include "workbench/ClipboardExchange.h"
 #include "workbench/ColourPots.h"
+#include "workbench/PackWorkflow.h"
 #include "workbench/SourceWorkflow.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/TargetWorkflow.h"
@@ -58,6 +61,9 @@ MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : 
   centralHolder_ = new QWidget(this);
   setCentralWidget(centralHolder_);
   c_ = BuildMainWindowControls(centralHolder_, statusBar());
+  noteTimer_ = new QTimer(this);
+  noteTimer_->setSingleShot(true);
+  connect(noteTimer_, &QTimer::timeout, this, [this] { c_.StatusHint->SetFullText(hint_); });
   pictures_ = std::make_unique<PictureDialogs>(this);
   levels_ = std::make_unique<LevelLoadingWindow>(this, tones);
   dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
@@ -98,6 +104,7 @@ void MainWindow::WireControls() {
   Workbench& b = *bench_;
   connect(&b, &Workbench::Changed, this, &MainWindow::Reflect);
   connect(&b, &Workbench::FocusParked, this, &MainWindow::NoActiveControls);
+  connect(&b, &Workbench::Noted, this, &MainWindow::ShowNote);
   connect(&b, &Workbench::SampleColourChanged, this,
           [this] { c_.SourceColourSample->SetColour(bench_->State.SampleColour); });
   connect(&b, &Workbench::TargetPortWidthChanged, this, &MainWindow::FitWidthToTarget);
@@ -187,6 +194,11 @@ void MainWindow::WireControls() {
       box->setCurrentIndex(box->findData(factor));
     });
   }
+  // At 1x the Target's port always fits its box; zoomed, the rest of the set is reached across.
+  connect(c_.Target, &CanvasWidget::ZoomChanged, this, [this](int factor) {
+    c_.Target->ScrollBoxImageStack->setHorizontalScrollBarPolicy(factor > 1 ? Qt::ScrollBarAsNeeded
+                                                                            : Qt::ScrollBarAlwaysOff);
+  });
 
   // Combo close-ups and focus arriving at the scroll bars park the focus.
   for (QWidget* w : std::initializer_list<QWidget*>{c_.ClipTileSizeScroll, c_.TargetWidthScrollBar,
@@ -213,6 +225,24 @@ void MainWindow::WireCanvases() {
           [this](const QString& path) { bench_->Sources().SourceStackDragNDropOnChange(path); });
   connect(c_.Target, &CanvasWidget::DragNDrop, this,
           [this](const QString& path) { bench_->Targets().TargetStackDragNDropOnChange(path); });
+
+  // Several pictures dropped on the Target go in as tiles; the census is drawn over the Target.
+  c_.Target->AcceptsManyFiles = true;
+  connect(c_.Target, &CanvasWidget::DragNDropFiles, this,
+          [this](const QStringList& paths) { bench_->Packs().TargetStackDropFiles(paths); });
+  new CensusOverlay(*c_.Target, bench_->Census(), statusBar());
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() != QEvent::StatusTip) return QMainWindow::event(event);
+  hint_ = static_cast<QStatusTipEvent*>(event)->tip();
+  if (!noteTimer_->isActive()) c_.StatusHint->SetFullText(hint_);
+  return true;
+}
+
+void MainWindow::ShowNote(const QString& text) {
+  c_.StatusHint->SetFullText(text);
+  noteTimer_->start(NoteMilliseconds);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -311,11 +341,13 @@ void MainWindow::Reflect() {
   c_.PanelBlack->SetColour(s.EmptyColour);
   c_.PanelFiller->SetColour(s.FillerColour);
   c_.SourceColourSample->SetColour(s.SampleColour);
+  // Opaque, as the canvases draw: most pictures load with alpha 0, which would show as nothing.
   if (s.ClipTile.isNull())
     c_.ClipTileImage->clear();
   else
     c_.ClipTileImage->setPixmap(
-        QPixmap::fromImage(s.ClipTile.copy(0, 0, std::min(64, s.ClipTile.width()), std::min(64, s.ClipTile.height()))));
+        QPixmap::fromImage(s.ClipTile.copy(0, 0, std::min(64, s.ClipTile.width()), std::min(64, s.ClipTile.height()))
+                               .convertToFormat(QImage::Format_RGB32)));
   if (s.Picking)
     c_.Source->BasePanel->setCursor(LoadPickerCursor());
   else

@@ -4,6 +4,7 @@
 // own beyond what Qt's widgets keep.
 
 #include <QMainWindow>
+#include <QTimer>
 #include <memory>
 
 #include "mainwindow/MainWindowControls.h"
@@ -50,6 +51,8 @@ class MainWindow : public QMainWindow {
   void Reflected();
 
  protected:
+  // Hints go to the status line's own field; a note keeps it for a while first.
+  bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +65,8 @@ class MainWindow : public QMainWindow {
   // Shows the workbench's state on the controls, with their handlers quiet meanwhile.
   void Reflect();
   void ShowPointer(bool target, int x, int y);
+  // Shows `text` in the status line for NoteMilliseconds; hints that come meanwhile wait.
+  void ShowNote(const QString& text);
   // The canvas the zoom keys act on: the one under the pointer, else the Target.
   CanvasWidget* CanvasUnderPointer() const;
 
@@ -75,6 +80,9 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<Workbench> bench_;
   QWidget* about_ = nullptr;
   QWidget* help_ = nullptr;
+  QTimer* noteTimer_ = nullptr;
+  QString hint_;  // the latest hint, shown once a note has had its time
+  static constexpr int NoteMilliseconds = 10000;
 };
 
 // The design's name for the main window.

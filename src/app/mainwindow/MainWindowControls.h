@@ -82,7 +82,8 @@ struct MainWindowControls {
   QComboBox* TargetZoom = nullptr;
 
   QStatusBar* StatusBar = nullptr;
-  QLabel* PointerInfo = nullptr;  // permanent field at the right of the status line
+  ElidedLabel* StatusHint = nullptr;  // the hint of the control under the mouse, or a note
+  QLabel* PointerInfo = nullptr;      // permanent field of fixed width at the right of the status line
 };
 
 // Widths that tie the right panel to the Target's port.

@@ -376,8 +376,15 @@ MainWindowControls BuildMainWindowControls(QWidget* central, QStatusBar* statusB
 
   c.StatusBar = statusBar;
   c.StatusBar->setObjectName(QStringLiteral("StatusBar"));
+  // The hint is a widget of the line, not the line's own message, which would be painted across
+  // the pointer readout.
+  c.StatusHint = Named(new ElidedLabel(statusBar), "StatusHint");
+  statusBar->addWidget(c.StatusHint, 1);
   c.PointerInfo = Named(new QLabel(statusBar), "PointerInfo");
-  c.PointerInfo->setMinimumWidth(150);
+  // As wide as the longest readout, so the hint beside it never moves as the pointer does.
+  c.PointerInfo->setFixedWidth(c.PointerInfo->fontMetrics().horizontalAdvance(
+                                   QStringLiteral("x 16383, y 16383 \u00b7 tile 2047 \u00b7 page 128")) +
+                               8);
   statusBar->addPermanentWidget(c.PointerInfo);
   return c;
 }

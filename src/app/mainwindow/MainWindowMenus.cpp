@@ -7,7 +7,9 @@
 
 #include "mainwindow/MainWindow.h"
 #include "workbench/ClipboardExchange.h"
+#include "workbench/PackWorkflow.h"
 #include "workbench/SourceWorkflow.h"
+#include "workbench/TargetCensus.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/TargetWorkflow.h"
 #include "workbench/Workbench.h"
@@ -42,6 +44,9 @@ void MainWindow::BuildMenus() {
         [this] { bench_->Targets().TargetComboOnSelect(1); });
   Entry(file, tr("Reload a Texture Set File..."), fileHint, {}, [this] { bench_->Targets().TargetComboOnSelect(3); });
   Entry(file, tr("Create New"), fileHint, {QKeySequence::New}, [this] { bench_->Targets().TargetComboOnSelect(2); });
+  Entry(file, QStringLiteral("Add Pictures as Tiles\u2026"),
+        QStringLiteral("     Add Pictures as Tiles: each picture goes into the next free cells of the Target."), {},
+        [this] { bench_->Packs().AddPicturesAsTilesDialog(); });
   file->addSeparator();
   Entry(file, tr("Quit"), QString(), {QKeySequence(QStringLiteral("Ctrl+Q"))}, [this] { close(); });
 
@@ -75,6 +80,12 @@ void MainWindow::BuildMenus() {
   Entry(view, tr("Actual Size"), zoomHint, {QKeySequence(QStringLiteral("Ctrl+0"))},
         [this] { CanvasUnderPointer()->ZoomReset(); });
   view->addSeparator();
+  QAction* census =
+      Entry(view, QStringLiteral("Tile Census"),
+            QStringLiteral("     Tile Census: numbers the Target's twin cells and shades its empty ones."), {}, [] {});
+  census->setObjectName(QStringLiteral("TileCensusAction"));
+  census->setCheckable(true);
+  connect(census, &QAction::toggled, this, [this](bool on) { bench_->Census().SetOn(on); });
   Entry(view, tr("Alpha layer"), tr("     Alpha: shows the alpha channel of the Source Canvas."), {},
         [this] { c_.SpeedButtonAlpha->toggle(); });
 

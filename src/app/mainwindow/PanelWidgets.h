@@ -1,8 +1,10 @@
 #pragma once
-// Small widgets of the main window: a panel that reports a left click on its empty space, and a
-// colour pot that shows a colour and reports clicks and double clicks.
+// Small widgets of the main window: a panel that reports a left click on its empty space, a
+// colour pot that shows a colour and reports clicks and double clicks, and the status line's
+// one-line text that is cut with "…" where the line is too short for it.
 
 #include <QFrame>
+#include <QLabel>
 #include <QMouseEvent>
 
 namespace mosaicor {
@@ -49,6 +51,29 @@ class ColourPot : public QFrame {
 
  private:
   QRgb colour_ = 0xFF000000u;
+};
+
+class ElidedLabel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit ElidedLabel(QWidget* parent = nullptr) : QLabel(parent) {
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  }
+  void SetFullText(const QString& text) {
+    full_ = text;
+    Elide();
+  }
+  const QString& FullText() const { return full_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QLabel::resizeEvent(event);
+    Elide();
+  }
+
+ private:
+  void Elide() { setText(fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width())); }
+  QString full_;
 };
 
 }  // namespace mosaicor

@@ -57,7 +57,8 @@ LevelLoadingWindow::~LevelLoadingWindow() = default;
 void LevelLoadingWindow::InitOpenDialog() {
   OpenDialog = new QFileDialog(this);
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
-  OpenDialog->setWindowTitle(tr("   ----- EXTRAIRE TEXTURES TOMB RAIDER -----"));
+  OpenDialog->resize(kFileDialogSize);
+  OpenDialog->setWindowTitle(tr("   ----- EXTRACT TOMB RAIDER TEXTURES -----"));
   OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
   OpenDialog->setFileMode(QFileDialog::ExistingFile);
   OpenDialog->setDefaultSuffix(QString());

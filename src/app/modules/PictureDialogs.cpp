@@ -1,5 +1,6 @@
 #include "modules/PictureDialogs.h"
 
+#include "common/FailureMessage.h"
 #include "imagefiles/PictureConversion.h"
 #include "modules/DialogFilters.h"
 
@@ -31,9 +32,9 @@ const char* const PictureDialogs::kSaveFilter =
                       "Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|"
                       "Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
 
-bool PictureDialogs::Shown(const PictureOutcome& outcome) {
+bool PictureDialogs::Shown(const QString& fileName, const PictureOutcome& outcome) {
   if (outcome) return true;
-  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), ImageFileModule::MessageText(outcome),
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), FailureMessage(fileName, outcome),
                   QMessageBox::Ok, parentWindow_);
   box.exec();
   return false;
@@ -68,6 +69,7 @@ void AddPreview(QFileDialog* dialog, const ImageFileModule& quietFiles) {
 
 QFileDialog* MakeDialog(QWidget* parent, const QString& title, const QString& filter) {
   auto* dialog = new QFileDialog(parent, title);
+  dialog->resize(kFileDialogSize);
   // Qt's own dialog, so that the preview can sit beside the list; no places bar.
   dialog->setOption(QFileDialog::DontUseNativeDialog, true);
   dialog->setOption(QFileDialog::HideNameFilterDetails, true);
@@ -115,12 +117,12 @@ bool PictureDialogs::SaveImageAs24BitsDialog(const QImage& image, int shownWidth
 }
 
 bool PictureDialogs::LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat) {
-  return Shown(files_.LoadImageAs32BitsFile(image, fileName, SourcePixelFormat));
+  return Shown(fileName, files_.LoadImageAs32BitsFile(image, fileName, SourcePixelFormat));
 }
 
 bool PictureDialogs::SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight,
                                            const QString& fileName) {
-  return Shown(files_.SaveImageAs24BitsFile(image, shownWidth, shownHeight, fileName));
+  return Shown(fileName, files_.SaveImageAs24BitsFile(image, shownWidth, shownHeight, fileName));
 }
 
 }  // namespace mosaicor

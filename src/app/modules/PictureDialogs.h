@@ -33,8 +33,8 @@ class PictureDialogs : public QObject {
   bool LoadImageAs32BitsDialog(QImage& image, PixelFormatCode& SourcePixelFormat);
   bool SaveImageAs24BitsDialog(const QImage& image, int shownWidth, int shownHeight);
   // The File operations, with a failure shown in a plain message box with an OK button: the
-  // program's sentence, and what is really wrong with the file on a second line where the
-  // sentence alone does not say it.
+  // file, the program's sentence, and what is really wrong with the file on a line below where
+  // the sentence alone does not say it.
   bool LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat);
   bool SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight, const QString& fileName);
 
@@ -44,7 +44,7 @@ class PictureDialogs : public QObject {
 
  private:
   void InitDialogs(QWidget* parentWindow);
-  bool Shown(const PictureOutcome& outcome);
+  bool Shown(const QString& fileName, const PictureOutcome& outcome);
 
   QWidget* parentWindow_;
   ImageFileModule files_;

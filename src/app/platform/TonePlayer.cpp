@@ -23,9 +23,14 @@ void TonePlayer::PlayTone(int frequencyHz, int durationMs) {
 
 namespace {
 constexpr unsigned SampleRate = 22050;
-}
+
+// The library's own complaints (no card, no configuration) go to stderr on every start of a
+// machine without sound; a missing device is already answered by silence.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+}  // namespace
 
 TonePlayer::TonePlayer() {
+  snd_lib_error_set_handler(IgnoreAlsaError);
   snd_pcm_t* pcm = nullptr;
   // Opened without blocking, so a busy or absent device never stalls the program.
   if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) return;

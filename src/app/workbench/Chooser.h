@@ -15,7 +15,8 @@ enum class SaveAnswer { Save, Discard, Cancel };
 class Chooser {
  public:
   virtual ~Chooser() = default;
-  // The chosen file, or nothing when the dialog is cancelled. `preset` goes into the file-name box.
+  // The chosen file, or nothing when the dialog is cancelled. `preset` goes into the file-name
+  // box; a preset ending in "/" is a folder, where the dialog opens with an empty name.
   virtual std::optional<QString> OpenPictureFile(const QString& preset) = 0;
   virtual std::optional<QString> OpenLevelFile(const QString& preset) = 0;
   virtual std::optional<QString> SavePictureFile(const QString& preset) = 0;
@@ -25,6 +26,11 @@ class Chooser {
   // A plain message box with an OK button.
   virtual void ShowMessage(const QString& text) = 0;
   virtual SaveAnswer AskToSaveChanges() = 0;
+
+  // Several pictures at once (Add Pictures as Tiles); none when the dialog is cancelled.
+  virtual QStringList OpenPictureFiles(const QString& preset) = 0;
+  // A yes-or-no question about work left by a run that did not end cleanly; true for yes.
+  virtual bool AskToRecover(const QString& question) = 0;
 };
 
 }  // namespace mosaicor

@@ -6,25 +6,6 @@
 
 namespace mosaicor {
 
-namespace {
-
-// The message box for a failure the level reader met; empty for the failures that the module's
-// beep alone reports. Damaged compressed data has always been the one word "error" here.
-QString LevelFailureBoxText(const ExtractionOutcome& outcome) {
-  switch (outcome.FailureKind()) {
-    case LevelLoadFailure::Damaged:
-      return QStringLiteral("error");
-    case LevelLoadFailure::Unreadable:
-    case LevelLoadFailure::BeyondLimits:
-    case LevelLoadFailure::InflatesTooFar:
-      return outcome.Text();
-    default:
-      return {};
-  }
-}
-
-}  // namespace
-
 bool SourceWorkflow::MaskTransparency() const { return bench_.State.Transparency == TransparencyMode::Magenta; }
 
 void SourceWorkflow::SourceComboOnSelect(int item) {
@@ -65,18 +46,14 @@ bool SourceWorkflow::LoadFile(Loader loader, const QString& fileName, PixelForma
   picture = QImage();
   switch (loader) {
     case Loader::Picture:
-      return bench_.Reported(bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format));
+      return bench_.Reported(fileName, bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format));
     case Loader::LevelPages:
-      return Reported(bench_.Levels.LoadLevelAs32BitsFile(picture, fileName, format, MaskTransparency()));
+      return bench_.Reported(fileName,
+                             bench_.Levels.LoadLevelAs32BitsFile(picture, fileName, format, MaskTransparency()));
     case Loader::LevelAnimated:
-      return Reported(bench_.Levels.LoadAnimAs32BitsFile(picture, fileName, format, MaskTransparency()));
+      return bench_.Reported(fileName,
+                             bench_.Levels.LoadAnimAs32BitsFile(picture, fileName, format, MaskTransparency()));
   }
-  return false;
-}
-
-bool SourceWorkflow::Reported(const ExtractionOutcome& outcome) {
-  if (outcome) return true;
-  if (const QString text = LevelFailureBoxText(outcome); !text.isEmpty()) bench_.Dialogs.ShowMessage(text);
   return false;
 }
 
@@ -88,13 +65,14 @@ void SourceWorkflow::ShowLoaded(const QImage& picture, PixelFormatCode format, c
   source.Grid().UpdateGrid();
   WindowState& s = bench_.State;
   s.SourceCaption = caption;
+  s.Remember(caption);
   UpdateSourceAreaInfo(format);
 }
 
 bool SourceWorkflow::LoadWithDialog(Loader loader, QString& path) {
   const bool level = loader != Loader::Picture;
-  const std::optional<QString> chosen =
-      level ? bench_.Dialogs.OpenLevelFile(path) : bench_.Dialogs.OpenPictureFile(path);
+  const std::optional<QString> chosen = level ? bench_.Dialogs.OpenLevelFile(bench_.State.DialogPreset(path))
+                                              : bench_.Dialogs.OpenPictureFile(bench_.State.DialogPreset(path));
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
   // Cancelled or failed: the box shows SourceCaption, which has not changed.
@@ -128,6 +106,7 @@ void SourceWorkflow::SourceRepeat() {
     default:
       return;
   }
+  if (!IsFileName(fileName)) return;
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
   if (!LoadFile(loader, fileName, format, picture)) return;

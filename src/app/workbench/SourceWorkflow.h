@@ -36,10 +36,9 @@ class SourceWorkflow {
 
  private:
   enum class Loader { Picture, LevelPages, LevelAnimated };
-  // Loads into a scratch picture, so a failed or cancelled load leaves the Source untouched.
+  // Loads into a scratch picture, so a failed or cancelled load leaves the Source untouched. A
+  // failure is shown in a message box, after the level module's falling beep where it plays one.
   bool LoadFile(Loader loader, const QString& fileName, PixelFormatCode& format, QImage& picture);
-  // True for a level that loaded; otherwise shows the message the failure needs, if any.
-  bool Reported(const ExtractionOutcome& outcome);
   bool LoadWithDialog(Loader loader, QString& path);
   void ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& caption);
   void RebuildAlpha();

@@ -47,6 +47,13 @@ struct TargetHistory::Edit {
     if (whole) total += before.picture.sizeInBytes() + after.picture.sizeInBytes();
     return total;
   }
+  // What the edit changed, in picture pixels: null for the whole picture.
+  QRect Area() const {
+    QRect area;
+    if (!whole)
+      for (const Patch& p : patches) area |= p.rect;
+    return area;
+  }
 };
 
 TargetHistory::TargetHistory(Workbench& bench) : bench_(bench) {
@@ -109,6 +116,7 @@ void TargetHistory::Push(std::unique_ptr<Edit> edit) {
     bytes_ -= undo_.front()->Bytes();
     undo_.pop_front();
   }
+  emit bench_.TargetEdited(undo_.back()->Area());
   bench_.NotifyChanged();
 }
 
@@ -134,6 +142,7 @@ void TargetHistory::Apply(Edit& edit, bool undo) {
           p.rect, [&](QImage& picture) { CopyRect(picture, p.rect.topLeft(), p.after, p.after.rect()); });
   }
   applying_ = false;
+  emit bench_.TargetEdited(edit.Area());
 }
 
 QString TargetHistory::UndoName() const { return undo_.empty() ? QString() : undo_.back()->name; }
@@ -159,6 +168,11 @@ void TargetHistory::Redo() {
   ++depth_;
   undo_.push_back(std::move(edit));
   bench_.NotifyChanged();
+}
+
+void TargetHistory::MarkModified() {
+  untracked_ = true;
+  emit bench_.TargetEdited(QRect());
 }
 
 void TargetHistory::MarkSaved() {

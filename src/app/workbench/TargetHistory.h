@@ -50,7 +50,7 @@ class TargetHistory : private PaintObserver {
   // The Target now matches its file (or a new start): no unsaved changes.
   void MarkSaved();
   // A change that the history does not keep (a page counter) still makes the Target unsaved.
-  void MarkModified() { untracked_ = true; }
+  void MarkModified();
   bool Modified() const { return untracked_ || depth_ != savedDepth_; }
   // With unsaved changes, asks whether to save them first. True when the caller may go on:
   // nothing was unsaved, the user discarded the changes, or they were saved.

@@ -1,5 +1,8 @@
 #include "workbench/TargetWorkflow.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
 
 #include "imagefiles/ImageFileModule.h"
@@ -7,6 +10,24 @@
 #include "workbench/Workbench.h"
 
 namespace mosaicor {
+
+namespace {
+
+// What a save wrote, for the status line: "Saved /a/set.tga: 256 x 512 pixels, uncompressed 24-bit TGA,
+// 393,234 bytes".
+QString SavedNote(const QString& fileName, QSize size) {
+  const QString extension = ImageFileModule::UpperExtension(fileName);
+  QString format = QStringLiteral("24-bit ") + extension.mid(1);
+  if (extension == QLatin1String(".TGA")) format = QStringLiteral("uncompressed 24-bit TGA");
+  if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JPEG")) format = QStringLiteral("JPEG");
+  return QStringLiteral("     Saved %1: %2 x %3 pixels, %4, %5 bytes")
+      .arg(QDir::toNativeSeparators(fileName))
+      .arg(size.width())
+      .arg(size.height())
+      .arg(format, QLocale(QLocale::English).toString(QFileInfo(fileName).size()));
+}
+
+}  // namespace
 
 void TargetWorkflow::TargetComboOnSelect(int item) {
   WindowState& s = bench_.State;
@@ -27,7 +48,7 @@ void TargetWorkflow::TargetComboOnSelect(int item) {
 
 bool TargetWorkflow::SaveToImageFile() {
   WindowState& s = bench_.State;
-  const std::optional<QString> chosen = bench_.Dialogs.SavePictureFile(s.SavePath);
+  const std::optional<QString> chosen = bench_.Dialogs.SavePictureFile(s.DialogPreset(s.SavePath));
   if (!chosen || !SaveToFile(*chosen)) {
     s.TargetComboText = s.TargetCaption;
     bench_.NotifyChanged();
@@ -38,7 +59,7 @@ bool TargetWorkflow::SaveToImageFile() {
 
 bool TargetWorkflow::Save() {
   const WindowState& s = bench_.State;
-  if (s.SavePath != texts::NoTargetSaved()) return SaveToFile(s.SavePath);
+  if (IsFileName(s.SavePath)) return SaveToFile(s.SavePath);
   return SaveToImageFile();
 }
 
@@ -46,15 +67,18 @@ bool TargetWorkflow::SaveToFile(const QString& fileName) {
   ImageStack& target = bench_.Target;
   target.StopAnimationNow();
   const QSize port = target.Layers().PortSize();
-  if (!bench_.Reported(bench_.Pictures.SaveImageAs24BitsFile(target.Layers().L1_Image().PictureCopy(), port.width(),
-                                                             port.height(), fileName)))
+  if (!bench_.Reported(fileName, bench_.Pictures.SaveImageAs24BitsFile(target.Layers().L1_Image().PictureCopy(),
+                                                                       port.width(), port.height(), fileName)))
     return false;
   WindowState& s = bench_.State;
   s.SavePath = fileName;
+  s.Remember(fileName);
   s.TargetComboText = fileName;
   s.TargetCaption = fileName;
   bench_.History().MarkSaved();
   bench_.NotifyChanged();
+  const QSize picture = target.Layers().L1_Image().PictureSize();
+  emit bench_.Noted(SavedNote(fileName, picture.boundedTo(port)));
   return true;
 }
 
@@ -91,7 +115,7 @@ void TargetWorkflow::PlaceLoadedPicture(const QString& editName, const QImage& p
 
 bool TargetWorkflow::ReloadFromImageFile() {
   WindowState& s = bench_.State;
-  const std::optional<QString> chosen = bench_.Dialogs.OpenPictureFile(s.TextureSetPath);
+  const std::optional<QString> chosen = bench_.Dialogs.OpenPictureFile(s.DialogPreset(s.TextureSetPath));
   if (!chosen || !OpenTextureSet(*chosen)) {
     s.TargetComboText = s.TargetCaption;
     bench_.NotifyChanged();
@@ -103,10 +127,11 @@ bool TargetWorkflow::ReloadFromImageFile() {
 bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
-  if (!bench_.Reported(bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format))) return false;
+  if (!bench_.Reported(fileName, bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format))) return false;
   PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Reload"), picture);
   WindowState& s = bench_.State;
   s.TextureSetPath = fileName;
+  s.Remember(fileName);
   s.TargetComboText = fileName;
   s.TargetCaption = fileName;
   bench_.History().MarkSaved();
@@ -117,10 +142,11 @@ bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
 void TargetWorkflow::TargetStackDragNDropOnChange(const QString& fileName) {
   if (fileName.isEmpty() || fileName == QLatin1String("NO")) return;
   QImage picture;
-  if (!bench_.Reported(bench_.Pictures.LoadImageFile(picture, fileName))) return;
+  if (!bench_.Reported(fileName, bench_.Pictures.LoadImageFile(picture, fileName))) return;
   PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Drop on Target"), picture);
   WindowState& s = bench_.State;
   s.TextureSetPath = fileName;
+  s.Remember(fileName);
   s.TargetComboText = fileName;
   s.TargetCaption = fileName;
   bench_.NotifyChanged();
@@ -155,9 +181,9 @@ void TargetWorkflow::TargetSizesScrollBarOnChange(PageCounter counter, int value
   value = std::clamp(value, 1, highest);
   if (value == pages) return;
   pages = value;
+  ResizeTargetWindow(counter);
   // Hidden pages keep their pixels, so no undo is needed; but what a save writes has changed.
   bench_.History().MarkModified();
-  ResizeTargetWindow(counter);
   bench_.NoActiveControls();
   bench_.NotifyChanged();
 }

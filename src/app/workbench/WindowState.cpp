@@ -1,6 +1,24 @@
 #include "workbench/WindowState.h"
 
+#include <QFileInfo>
+
 namespace mosaicor {
+
+bool IsFileName(const QString& path) {
+  // Read in the language of the moment: the captions the state holds were read the same way.
+  const QStringList captions = {texts::NoSourceLoaded(),      texts::LoadImageFileItem(), texts::ExtractTexturesItem(),
+                                texts::ExtractAnimatedItem(), texts::NoTargetSaved(),     texts::SaveAsItem(),
+                                texts::CreateNewItem(),       texts::ReloadItem(),        texts::NoTargetLoaded(),
+                                texts::NoTexturesExtracted()};
+  return !path.isEmpty() && !captions.contains(path);
+}
+
+QString WindowState::DialogPreset(const QString& path) const {
+  if (IsFileName(path)) return path;
+  return LastFolder.isEmpty() ? QString() : LastFolder + QLatin1Char('/');
+}
+
+void WindowState::Remember(const QString& fileName) { LastFolder = QFileInfo(fileName).absolutePath(); }
 
 QStringList StartCustomColours() {
   QStringList lines;

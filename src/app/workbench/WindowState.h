@@ -60,6 +60,15 @@ struct WindowState {
   QString SourceCaption = texts::NoSourceLoaded();
   QString TargetCaption = texts::NoTargetSaved();
   SourceAction LastSourceAction = SourceAction::None;
+  // The folder of the last file opened or saved: where a file dialog without a file of its own opens.
+  QString LastFolder;
+
+  // What a file dialog's name box starts with: the remembered file, or, while `path` still holds
+  // its placeholder, an empty name in LastFolder (the folder with a trailing "/"; empty before
+  // any file was opened or saved).
+  QString DialogPreset(const QString& path) const;
+  // Records a file opened or saved: its folder becomes LastFolder.
+  void Remember(const QString& fileName);
 
   // What the controls show.
   // Item 0 of the Target box: the caption, except after Copy All. (The Source box always shows
@@ -89,6 +98,9 @@ struct WindowState {
   // A double click on the Source makes the next mouse-up only end the grab.
   bool SourceDoubleClicked = false;
 };
+
+// False for the captions that stand in the path fields and the boxes until a file takes their place.
+bool IsFileName(const QString& path);
 
 // "ColorA=000000" ... "ColorP=88BC68": the filler dialog's custom colours at start.
 QStringList StartCustomColours();

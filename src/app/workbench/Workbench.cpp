@@ -3,7 +3,9 @@
 #include "imagefiles/ImageFileModule.h"
 #include "workbench/ClipboardExchange.h"
 #include "workbench/ColourPots.h"
+#include "workbench/PackWorkflow.h"
 #include "workbench/SourceWorkflow.h"
+#include "workbench/TargetCensus.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/TargetWorkflow.h"
 #include "workbench/TileWorkflow.h"
@@ -23,14 +25,10 @@ Workbench::Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, I
       targets_(std::make_unique<TargetWorkflow>(*this)),
       tiles_(std::make_unique<TileWorkflow>(*this)),
       pots_(std::make_unique<ColourPots>(*this)),
-      clipboard_(std::make_unique<ClipboardExchange>(*this)) {
+      clipboard_(std::make_unique<ClipboardExchange>(*this)),
+      packs_(std::make_unique<PackWorkflow>(*this)),
+      census_(std::make_unique<TargetCensus>(*this)) {
   State.CustomColours = StartCustomColours();
-}
-
-bool Workbench::Reported(const Outcome<>& pictureFile) {
-  if (pictureFile) return true;
-  Dialogs.ShowMessage(ImageFileModule::MessageText(pictureFile));
-  return false;
 }
 
 Workbench::~Workbench() = default;

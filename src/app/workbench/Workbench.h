@@ -6,9 +6,11 @@
 // Chooser in place of the dialogs.
 
 #include <QObject>
+#include <QRect>
 #include <memory>
 
 #include "canvas/ImageStack.h"
+#include "common/FailureMessage.h"
 #include "common/Outcome.h"
 #include "workbench/Chooser.h"
 #include "workbench/WindowState.h"
@@ -23,6 +25,8 @@ class TileWorkflow;
 class ColourPots;
 class ClipboardExchange;
 class TargetHistory;
+class PackWorkflow;
+class TargetCensus;
 
 class Workbench : public QObject {
   Q_OBJECT
@@ -45,6 +49,8 @@ class Workbench : public QObject {
   ColourPots& Pots() { return *pots_; }
   ClipboardExchange& Clipboard() { return *clipboard_; }
   TargetHistory& History() { return *history_; }
+  PackWorkflow& Packs() { return *packs_; }
+  TargetCensus& Census() { return *census_; }
 
   // The model side of the start-up: both canvases at 256 x 512 with a 64 x 64 grid, page
   // counters 1 and 2, the Target black, colours and paths at their start values.
@@ -54,9 +60,16 @@ class Workbench : public QObject {
   // both canvases, and the transform group returns to None.
   void PanelRightSideClick();
 
-  // True for a picture file that loaded or saved; otherwise shows the failure in a message box:
-  // the sentence, and on a second line what is really wrong with the file.
-  bool Reported(const Outcome<>& pictureFile);
+  // True for a file that loaded or saved; otherwise shows the failure in a message box that
+  // names the file and says what is really wrong with it. Behind the box, the window already
+  // shows the captions of what is still loaded.
+  template <typename Kind>
+  bool Reported(const QString& fileName, const Outcome<Kind>& outcome) {
+    if (outcome) return true;
+    NotifyChanged();
+    Dialogs.ShowMessage(FailureMessage(fileName, outcome));
+    return false;
+  }
 
   // Tells the window to reflect State and the canvases.
   void NotifyChanged() { emit Changed(); }
@@ -74,6 +87,11 @@ class Workbench : public QObject {
   void AnimSpeedChanged();
   // The picker's sample colour followed the mouse; nothing else changed.
   void SampleColourChanged();
+  // A line for the status line: what an operation did ("Saved ...").
+  void Noted(const QString& text);
+  // The Target's picture or page counters changed inside `pictureRect` (all of it when null):
+  // an edit, its undo or redo, or a counter. The census and the recovery file follow it.
+  void TargetEdited(const QRect& pictureRect);
 
  private:
   std::unique_ptr<TargetHistory> history_;
@@ -82,6 +100,8 @@ class Workbench : public QObject {
   std::unique_ptr<TileWorkflow> tiles_;
   std::unique_ptr<ColourPots> pots_;
   std::unique_ptr<ClipboardExchange> clipboard_;
+  std::unique_ptr<PackWorkflow> packs_;
+  std::unique_ptr<TargetCensus> census_;
 };
 
 }  // namespace mosaicor

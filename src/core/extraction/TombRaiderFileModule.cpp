@@ -72,7 +72,7 @@ ExtractionOutcome Extract(LevelReader& level, ProgressIndicator* gauge, const QS
   return {};
 }
 
-// The reader's own failures: reported in the window's message box, without the beep.
+// The reader's own failures: reported without the beep.
 bool IsReaderFailure(LevelLoadFailure failure) {
   return failure == LevelLoadFailure::Unreadable || failure == LevelLoadFailure::BeyondLimits ||
          failure == LevelLoadFailure::Damaged || failure == LevelLoadFailure::InflatesTooFar;

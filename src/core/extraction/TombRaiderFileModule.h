@@ -2,7 +2,8 @@
 // The level module's operations: all texture pages of a level, or its animated textures, as one
 // 32-bit picture. Each call reads the level with its own reader, shows the loading window while
 // it reads, and sounds the falling beep when it fails (but for the reader's own failures, which
-// the window shows in a message box). Every failure comes back as the call's outcome. The window,
+// come as errors). Every failure comes back as the call's outcome, whose text the window shows
+// in a message box and the companion prints. The window,
 // gauge, event processing and tone player come from the host, so the desktop program and the
 // companion share this code.
 
@@ -19,7 +20,7 @@
 namespace mosaicor {
 
 // Why an extraction failed. The last four are the reader's own failures, which the module reports
-// without the failure beep (the window shows them in a message box instead).
+// without the failure beep.
 enum class LevelLoadFailure {
   None,
   NotALevelFile,  // the extension is none of LevelExtensions()

@@ -13,6 +13,9 @@ class BmpFormat : public PictureDecoder {
   QString Name() const override { return QStringLiteral("Windows or OS/2 Bitmap"); }
   QStringList Extensions() const override { return {QStringLiteral(".BMP")}; }
   Result<DecodedPicture> Read(ByteSource& source) const override { return ReadBmp(source); }
+  Result<qint64> BytesToRead(ByteSource& head, qint64 fileSize) const override {
+    return BmpBytesToRead(head, fileSize);
+  }
 };
 
 }  // namespace

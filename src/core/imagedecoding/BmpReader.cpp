@@ -72,8 +72,7 @@ Result<BmpInfo> ReadInfo(ByteSource& source) {
   info.paletteStart = source.Position();
   uint32_t offBits = qFromLittleEndian<quint32>(fileHeader + 10);
   info.pixelStart = fileStart + qsizetype(offBits);
-  if (offBits == 0 || info.pixelStart > source.Size())
-    return Failure<>{QStringLiteral("the pixel data lies outside the file")};
+  if (offBits == 0) return Failure<>{QStringLiteral("the pixel data lies outside the file")};
   return info;
 }
 
@@ -90,7 +89,8 @@ QList<QRgb> ReadPalette(const ByteSource& source, const BmpInfo& info) {
   return table;
 }
 
-// One colour channel of a bit-field pixel, scaled to `bits` bits.
+// One colour channel of a bit-field pixel, widened (or narrowed) to 8 bits as value x 255 / max,
+// rounded: a field of any width keeps its exact share of the range, and its full value is 255.
 struct Channel {
   uint32_t mask = 0;
   int shift = 0, width = 0;
@@ -102,15 +102,15 @@ struct Channel {
       width = std::min(bits, 16);
     }
   }
-  unsigned Scaled(uint32_t raw, int bits) const {
+  unsigned Scaled(uint32_t raw) const {
     if (!width) return 0;
-    const uint32_t v = ((raw & mask) >> shift) & ((1u << width) - 1);
-    if (width >= bits) return v >> (width - bits);
-    const uint32_t max = (1u << width) - 1, outMax = (1u << bits) - 1;
-    return (v * outMax + max / 2) / max;
+    const uint32_t max = (1u << width) - 1;
+    const uint32_t v = ((raw & mask) >> shift) & max;
+    return (v * 255 + max / 2) / max;
   }
 };
 
+// Bit-field pixels of 16 or 32 bits into ARGB32.
 void ConvertBitFieldRow(const uchar* src, uchar* dst, int width, int bytesPerPixel, const uint32_t masks[4]) {
   const Channel r(masks[0]), g(masks[1]), b(masks[2]);
   uint32_t alphaMask = masks[3];
@@ -122,16 +122,10 @@ void ConvertBitFieldRow(const uchar* src, uchar* dst, int width, int bytesPerPix
   }
   const Channel a(alphaMask);
   for (int x = 0; x < width; ++x) {
-    if (bytesPerPixel == 2) {
-      const uint32_t raw = qFromLittleEndian<quint16>(src + 2 * x);
-      const uint16_t out = static_cast<uint16_t>((a.Scaled(raw, 1) << 15) | (r.Scaled(raw, 5) << 10) |
-                                                 (g.Scaled(raw, 5) << 5) | b.Scaled(raw, 5));
-      std::memcpy(dst + 2 * x, &out, 2);
-    } else {
-      const uint32_t raw = qFromLittleEndian<quint32>(src + 4 * x);
-      const QRgb out = qRgba(r.Scaled(raw, 8), g.Scaled(raw, 8), b.Scaled(raw, 8), a.Scaled(raw, 8));
-      std::memcpy(dst + 4 * x, &out, 4);
-    }
+    const uint32_t raw =
+        bytesPerPixel == 2 ? qFromLittleEndian<quint16>(src + 2 * x) : qFromLittleEndian<quint32>(src + 4 * x);
+    const QRgb out = qRgba(r.Scaled(raw), g.Scaled(raw), b.Scaled(raw), a.Scaled(raw));
+    std::memcpy(dst + 4 * x, &out, 4);
   }
 }
 
@@ -207,8 +201,8 @@ Result<BmpLayout> ChooseFormat(const BmpInfo& info) {
         format = QImage::Format_RGB555, code = PixelFormatCode::FifteenBits;
       else if (r == 0xF800 && g == 0x7E0 && b == 0x1F && !info.masks[3])
         format = QImage::Format_RGB16, code = PixelFormatCode::SixteenBits;
-      else
-        format = QImage::Format_RGB555, code = PixelFormatCode::Custom;
+      else  // every field widened straight to 8 bits, none through 5
+        format = QImage::Format_ARGB32, code = PixelFormatCode::Custom;
       supported = rgb || bitFields;
       break;
     }
@@ -229,7 +223,31 @@ Result<BmpLayout> ChooseFormat(const BmpInfo& info) {
                        .arg(info.bitCount)};
 }
 
+// The checks a header allows before any pixel is read or allocated, against a file of
+// `fileSize` bytes; the number of bytes the picture can use.
+Result<qint64> CheckAgainstFile(const BmpInfo& info, qint64 fileSize) {
+  if (info.pixelStart > fileSize) return Failure<>{QStringLiteral("the pixel data lies outside the file")};
+  if (auto allowed = PictureSizeAllowed(info.width, info.height); !allowed) return allowed;
+  const bool rle = info.compression == kRle8 || info.compression == kRle4;
+  if (rle && info.topDown) return Failure<>{QStringLiteral("a run-length encoded BMP cannot be stored top-down")};
+  const qint64 stride = ((info.width * info.bitCount + 31) / 32) * 4;
+  const qint64 pixelBytes = fileSize - info.pixelStart;
+  // Run-length data rarely covers more than 128 pixels a byte; 1024 (and a floor for small
+  // pictures) leaves room for long skips while a few bytes cannot claim a huge picture.
+  const bool tooShort = rle ? info.width * info.height > 1024 * pixelBytes + 65536 : pixelBytes < stride * info.height;
+  if (tooShort)
+    return Failure<>{QStringLiteral("the file is shorter than its %1 x %2 picture").arg(info.width).arg(info.height)};
+  return rle ? fileSize : info.pixelStart + stride * info.height;
+}
+
 }  // namespace
+
+Result<qint64> BmpBytesToRead(ByteSource& head, qint64 fileSize) {
+  const Result<BmpInfo> read = ReadInfo(head);
+  if (!read) return read.Status();
+  if (const Result<BmpLayout> layout = ChooseFormat(read.Value()); !layout) return layout.Status();
+  return CheckAgainstFile(read.Value(), fileSize);
+}
 
 Result<DecodedPicture> ReadBmp(ByteSource& source) {
   const Result<BmpInfo> read = ReadInfo(source);
@@ -238,16 +256,10 @@ Result<DecodedPicture> ReadBmp(ByteSource& source) {
   const Result<BmpLayout> layout = ChooseFormat(info);
   if (!layout) return layout.Status();
   const PixelFormatCode code = layout->code;
-  if (auto allowed = PictureSizeAllowed(info.width, info.height); !allowed) return allowed;
+  if (const Result<qint64> fits = CheckAgainstFile(info, source.Size()); !fits) return fits.Status();
   const bool rle = info.compression == kRle8 || info.compression == kRle4;
-  if (rle && info.topDown) return Failure<>{QStringLiteral("a run-length encoded BMP cannot be stored top-down")};
   const int width = int(info.width), height = int(info.height);
   const qsizetype stride = ((qsizetype(width) * info.bitCount + 31) / 32) * 4;
-  const qsizetype pixelBytes = source.Size() - info.pixelStart;
-  // Run-length data rarely covers more than 128 pixels a byte; 1024 (and a floor for small
-  // pictures) leaves room for long skips while a few bytes cannot claim a huge picture.
-  const bool tooShort = rle ? qint64(width) * height > 1024 * qint64(pixelBytes) + 65536 : pixelBytes < stride * height;
-  if (tooShort) return Failure<>{QStringLiteral("the file is shorter than its %1 x %2 picture").arg(width).arg(height)};
 
   QImage image(width, height, layout->format);
   if (image.isNull())

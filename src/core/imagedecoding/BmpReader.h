@@ -9,9 +9,11 @@
 namespace mosaicor {
 
 // Reads a whole BMP file. Pictures go to the nearest QImage format: 1 bit as Mono, 4 and 8 bits
-// as Indexed8 (256-entry colour table), x-5-5-5 and custom 16-bit masks as RGB555 (custom masks
-// repacked to 5 bits per channel, bit 15 the alpha or unused top bit), 5-6-5 as RGB16, 24 bits
-// as BGR888, 32 bits as ARGB32.
+// as Indexed8 (256-entry colour table), x-5-5-5 as RGB555, 5-6-5 as RGB16, 24 bits as BGR888,
+// 32 bits as ARGB32. Custom 16-bit masks go to ARGB32 with each field widened to 8 bits
+// (value x 255 / max, rounded); without an alpha mask, bit 15 is the alpha, 255 where it is set.
 Result<DecodedPicture> ReadBmp(ByteSource& source);
+// From the file's first bytes: how many bytes of it the picture can use, or why it is refused.
+Result<qint64> BmpBytesToRead(ByteSource& head, qint64 fileSize);
 
 }  // namespace mosaicor

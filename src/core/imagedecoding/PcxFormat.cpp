@@ -13,6 +13,9 @@ class PcxFormat : public PictureDecoder {
   QString Name() const override { return QStringLiteral("ZSoft Paintbrush"); }
   QStringList Extensions() const override { return {QStringLiteral(".PCX")}; }
   Result<DecodedPicture> Read(ByteSource& source) const override { return ReadPcx(source); }
+  Result<qint64> BytesToRead(ByteSource& head, qint64 fileSize) const override {
+    return PcxBytesToRead(head, fileSize);
+  }
 };
 
 }  // namespace

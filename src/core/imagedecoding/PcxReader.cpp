@@ -236,6 +236,12 @@ PixelFormatCode FormatOf(Layout layout) {
 
 }  // namespace
 
+Result<qint64> PcxBytesToRead(ByteSource& head, qint64 fileSize) {
+  // Run-length data has no size of its own and the 256-colour palette ends the file: all of it.
+  if (const Result<PcxHeader> header = ReadHeader(head); !header) return header.Status();
+  return fileSize;
+}
+
 Result<DecodedPicture> ReadPcx(ByteSource& source) {
   const qsizetype start = source.Position();
   const Result<PcxHeader> header = ReadHeader(source);

@@ -11,5 +11,7 @@ namespace mosaicor {
 // 1-bit pictures come out as Mono, 2- to 8-bit ones as Indexed8 (reporting 4 or 8 bits), three
 // planes as RGB32 and four planes as ARGB32.
 Result<DecodedPicture> ReadPcx(ByteSource& source);
+// The whole file, once its header allows the picture; or why the header refuses it.
+Result<qint64> PcxBytesToRead(ByteSource& head, qint64 fileSize);
 
 }  // namespace mosaicor

@@ -13,7 +13,7 @@
 namespace mosaicor {
 
 // A decoded picture and the pixel format it had in the file. The QImage holds the nearest format
-// Qt can name (4-bit pictures as Indexed8, custom 16-bit masks repacked as RGB555 with bit 15 kept),
+// Qt can name (4-bit pictures as Indexed8, custom 16-bit masks widened to ARGB32 with their alpha),
 // so `format` is the one to report, not the QImage's own.
 struct DecodedPicture {
   QImage image;
@@ -28,6 +28,13 @@ class PictureDecoder {
   virtual QStringList Extensions() const = 0;
   // Reads a whole file held in memory; a failure says why.
   virtual Result<DecodedPicture> Read(ByteSource& source) const = 0;
+  // How many bytes of a file of `fileSize` bytes Read can use, judged from the file's first bytes
+  // (`head`, at most kPictureHeadBytes), or why those already refuse the file. A format whose
+  // header cannot tell takes the whole file.
+  virtual Result<qint64> BytesToRead(ByteSource& head, qint64 fileSize) const {
+    Q_UNUSED(head);
+    return fileSize;
+  }
 };
 
 // The decoder registered for an extension (upper case, dot included), or nullptr.

@@ -17,12 +17,20 @@ inline constexpr qint64 kMaxPicturePixels = qint64(1) << 27;
 // Per side: more than any texture source and small enough that width x height x 4 never overflows.
 inline constexpr qint64 kMaxPictureSide = qint64(1) << 20;
 
+// A header that describes no picture at all (no pixels, more than any decoder takes, a pixel
+// depth of 0) is no decoding problem, and the picture-file module says it on its own line rather
+// than as an unsupported compression scheme. Decoder failures carry no kind of their own, so
+// such a failure is marked by this reason, which no other decoder failure gives.
+inline const QString kNoPictureReason = QStringLiteral("no picture described");
+inline Failure<> NoPictureDescribed(const QString& why) { return {why, {}, kNoPictureReason}; }
+inline bool DescribesNoPicture(const Outcome<>& failed) { return failed.Reason() == kNoPictureReason; }
+
 // Done when a width x height picture may be allocated; otherwise fails with why.
 inline Outcome<> PictureSizeAllowed(qint64 width, qint64 height) {
   if (width <= 0 || height <= 0)
-    return Failure<>{QStringLiteral("the picture has no pixels (%1 x %2)").arg(width).arg(height)};
+    return NoPictureDescribed(QStringLiteral("the picture has no pixels (%1 x %2)").arg(width).arg(height));
   if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
-    return Failure<>{QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height)};
+    return NoPictureDescribed(QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height));
   return {};
 }
 

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <cctype>
 #include <cstring>
 
 namespace mosaicor {
@@ -34,8 +35,30 @@ Result<PngHeader> ReadHeader(const uchar* p, qsizetype size) {
   // 512 MiB as every other one, so it may have half the pixels.
   const bool wideColour = h.bitDepth == 16 && h.colourType != 0 && h.colourType != 3;
   if (wideColour && h.width * h.height * 8 > kMaxPicturePixels * 4)
-    return Failure<>{QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(h.width).arg(h.height)};
+    return NoPictureDescribed(QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(h.width).arg(h.height));
   return h;
+}
+
+// Every chunk's length against what is left of the file, before the PNG library reads one: it
+// allocates a chunk's whole claimed length (up to 2 GB) before it finds the file too short.
+Outcome<> CheckChunkLengths(const uchar* p, qsizetype size) {
+  qsizetype at = 8;
+  while (size - at >= 8) {
+    const qint64 length = U32BigAt(p + at);
+    const qsizetype left = size - at - 8;
+    if (length > left) {
+      QString type;  // letters in a sound file; anything in a damaged one
+      for (int i = 4; i < 8; ++i) type += QChar::fromLatin1(std::isalpha(p[at + i]) ? char(p[at + i]) : '?');
+      return Failure<>{QStringLiteral("the PNG chunk \"%1\" at offset %2 claims %3 bytes, but only %4 are left")
+                           .arg(type)
+                           .arg(at)
+                           .arg(length)
+                           .arg(left)};
+    }
+    if (std::memcmp(p + at + 4, "IEND", 4) == 0) break;
+    at += 8 + length + 4;  // length, type, data, CRC
+  }
+  return {};
 }
 
 PixelFormatCode FormatOf(const PngHeader& h) {
@@ -61,6 +84,7 @@ Result<DecodedPicture> ReadPng(ByteSource& source) {
   const Result<PngHeader> header = ReadHeader(source.Here(), source.Remaining());
   if (!header) return header.Status();
   const PngHeader& h = header.Value();
+  if (Outcome<> chunks = CheckChunkLengths(source.Here(), source.Remaining()); !chunks) return chunks;
   // Deflate packs at most about 1032 bytes into one: a tiny file cannot hold a huge picture.
   if (RowBytes(h) * h.height > (qint64(1) << 20) + 1100 * qint64(source.Remaining()))
     return Failure<>{QStringLiteral("the file is too short for its %1 x %2 picture").arg(h.width).arg(h.height)};

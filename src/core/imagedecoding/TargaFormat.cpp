@@ -18,6 +18,9 @@ class TargaFormat : public PictureDecoder {
     if (Outcome<> loaded = graphic.LoadFromStream(source); !loaded) return loaded;
     return DecodedPicture{graphic.Bitmap(), graphic.PixelFormat()};
   }
+  Result<qint64> BytesToRead(ByteSource& head, qint64 fileSize) const override {
+    return TTargaGraphic::BytesToRead(head, fileSize);
+  }
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "imagedecoding/TargaGraphic.h"
 
+#include "common/DeviceNames.h"
+#include "imagedecoding/HeadFirstRead.h"
 #include "imagedecoding/PictureLimits.h"
 #include "imagedecoding/TargaRLEDecoder.h"
 
@@ -108,34 +110,87 @@ void MirrorRows(QImage& image, int bytesPerPixel) {
 
 Failure<> Fail(const QString& why) { return {why}; }
 
+// What the header says about the file: the picture's format and size, where its pixels start, and
+// the fewest and the most bytes those pixels can take. Judged from the 18 header bytes alone.
+struct TargaLayout {
+  TargaHeader h;
+  QImage::Format format = QImage::Format_Invalid;
+  PixelFormatCode code = PixelFormatCode::Device;
+  int bytesPerPixel = 0;
+  qsizetype rowBytes = 0;
+  bool compressed = false;
+  qsizetype mapBytes = 0;
+  qsizetype pixelStart = 0;  // from the start of the header
+  qsizetype fewestPixelBytes = 0, mostPixelBytes = 0;
+};
+
+Result<TargaLayout> ReadLayout(ByteSource& source) {
+  TargaLayout l;
+  TargaHeader& h = l.h;
+  if (!ReadHeader(source, h)) return Fail(QStringLiteral("the file ends inside the TGA header"));
+  l.format = FormatForDepth(h.pixelDepth, l.code);
+  if (h.pixelDepth == 0) return NoPictureDescribed(QStringLiteral("the picture has a pixel depth of 0"));
+  if (l.format == QImage::Format_Invalid)
+    return Fail(QStringLiteral("pixel depth %1 is not supported").arg(h.pixelDepth));
+  if (auto allowed = PictureSizeAllowed(h.width, h.height); !allowed) return allowed;
+  l.compressed = h.imageType >= 9 && h.imageType <= 11;
+  // Other image types carry no pixels we know of: a picture of the header's size would be
+  // allocated on the header's word alone.
+  if (!l.compressed && !(h.imageType >= 1 && h.imageType <= 3))
+    return Fail(QStringLiteral("TGA image type %1 is not supported").arg(h.imageType));
+  l.bytesPerPixel = (h.pixelDepth + 7) / 8;
+  l.rowBytes = qsizetype(h.width) * l.bytesPerPixel;
+  l.mapBytes = h.colourMapType == 1 ? qsizetype(h.mapLength) * ((h.entrySize + 7) / 8) : 0;
+  l.pixelStart = 18 + h.idLength + l.mapBytes;
+  // A whole uncompressed picture; run-length data takes at least one packet per 128 pixels of
+  // every row, and at most a header byte beside every pixel (plus a last packet that runs on
+  // past the picture).
+  const qsizetype pixels = qsizetype(h.width) * h.height;
+  l.fewestPixelBytes =
+      l.compressed ? qsizetype(h.height) * ((h.width + 127) / 128) * (1 + l.bytesPerPixel) : l.rowBytes * h.height;
+  l.mostPixelBytes = l.compressed ? (pixels + 128) * (1 + l.bytesPerPixel) : l.rowBytes * h.height;
+  return l;
+}
+
+Failure<> TooShort(const TargaHeader& h) {
+  return Fail(QStringLiteral("the file is shorter than its %1 x %2 picture").arg(h.width).arg(h.height));
+}
+
 }  // namespace
+
+Result<qint64> TTargaGraphic::BytesToRead(ByteSource& head, qint64 fileSize) {
+  const Result<TargaLayout> layout = ReadLayout(head);
+  if (!layout) return layout.Status();
+  const TargaLayout& l = layout.Value();
+  if (fileSize < l.pixelStart + l.fewestPixelBytes) return TooShort(l.h);
+  return std::min(fileSize, qint64(l.pixelStart + l.mostPixelBytes));
+}
 
 Outcome<> TTargaGraphic::LoadFromFile(const QString& fileName) {
   // A device would be read without end and a pipe would wait for a writer: only plain files.
   const QFileInfo info(fileName);
-  if (info.exists() && !info.isFile()) return Fail(QStringLiteral("not a regular file"));
+  if ((info.exists() && !info.isFile()) || IsDeviceName(fileName)) return Fail(QStringLiteral("not a regular file"));
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return Fail(file.errorString());
-  const QByteArray bytes = file.readAll();
-  ByteSource source(bytes);
+  const Result<QByteArray> bytes = ReadHeadFirst(file, file.size(), &TTargaGraphic::BytesToRead);
+  if (!bytes) return bytes.Status();
+  ByteSource source(bytes.Value());
   return LoadFromStream(source);
 }
 
 Outcome<> TTargaGraphic::LoadFromStream(ByteSource& source) {
-  TargaHeader h;
-  if (!ReadHeader(source, h)) return Fail(QStringLiteral("the file ends inside the TGA header"));
+  const Result<TargaLayout> layout = ReadLayout(source);
+  if (!layout) return layout.Status();
+  const TargaLayout& l = layout.Value();
+  const TargaHeader& h = l.h;
   if (!source.Skip(h.idLength)) return Fail(QStringLiteral("the file ends inside the image ID"));
 
-  PixelFormatCode code = PixelFormatCode::Device;
-  const QImage::Format format = FormatForDepth(h.pixelDepth, code);
-  if (format == QImage::Format_Invalid)
-    return Fail(QStringLiteral("pixel depth %1 is not supported").arg(h.pixelDepth));
-
+  const QImage::Format format = l.format;
+  PixelFormatCode code = l.code;
   const bool greyscale = h.imageType == 3 || h.imageType == 11;
   QList<QRgb> palette = GreyRamp();  // also for 8-bit pictures that bring no colour map
   if (h.colourMapType == 1) {
-    const qsizetype mapBytes = qsizetype(h.mapLength) * ((h.entrySize + 7) / 8);
-    const uchar* map = source.Take(mapBytes);
+    const uchar* map = source.Take(l.mapBytes);
     if (!map) return Fail(QStringLiteral("the file ends inside the colour map"));
     // Only an 8-bit colour picture uses its map; the others pass over it.
     if (!greyscale && format == QImage::Format_Indexed8) {
@@ -146,20 +201,11 @@ Outcome<> TTargaGraphic::LoadFromStream(ByteSource& source) {
   }
 
   const int width = h.width, height = h.height;
-  if (auto allowed = PictureSizeAllowed(width, height); !allowed) return allowed;
-  const int bytesPerPixel = (h.pixelDepth + 7) / 8;
-  const qsizetype rowBytes = qsizetype(width) * bytesPerPixel;
-  const bool compressed = h.imageType >= 9 && h.imageType <= 11;
-  const bool uncompressed = h.imageType >= 1 && h.imageType <= 3;
-  // Other image types carry no pixels we know of: a picture of the header's size would be
-  // allocated on the header's word alone.
-  if (!compressed && !uncompressed) return Fail(QStringLiteral("TGA image type %1 is not supported").arg(h.imageType));
-  // Check that the file can hold what its header claims before allocating for it: a whole
-  // uncompressed picture, or one packet per 128 pixels of every row.
-  const qsizetype neededBytes =
-      uncompressed ? rowBytes * height : qsizetype(height) * ((width + 127) / 128) * (1 + bytesPerPixel);
-  if (source.Remaining() < neededBytes)
-    return Fail(QStringLiteral("the file is shorter than its %1 x %2 picture").arg(width).arg(height));
+  const int bytesPerPixel = l.bytesPerPixel;
+  const qsizetype rowBytes = l.rowBytes;
+  const bool uncompressed = !l.compressed;
+  // Check that the file can hold what its header claims before allocating for it.
+  if (source.Remaining() < l.fewestPixelBytes) return TooShort(h);
 
   QImage image(width, height, format);
   if (image.isNull()) return Fail(QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height));

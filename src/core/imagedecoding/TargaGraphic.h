@@ -20,6 +20,9 @@ class TTargaGraphic {
   // picture is then kept.
   Outcome<> LoadFromStream(ByteSource& source);
   Outcome<> LoadFromFile(const QString& fileName);
+  // How many bytes of a file of `fileSize` bytes a picture can take, judged from the header at
+  // the start of `head`; a failure when the header alone refuses the file.
+  static Result<qint64> BytesToRead(ByteSource& head, qint64 fileSize);
 
   const QImage& Bitmap() const { return bitmap_; }
   PixelFormatCode PixelFormat() const { return format_; }

@@ -1,6 +1,10 @@
 #include "imagefiles/ImageFileModule.h"
 
+#include "common/DeviceNames.h"
+#include "extraction/TombRaiderFileModule.h"
+#include "imagedecoding/HeadFirstRead.h"
 #include "imagedecoding/PictureDecoder.h"
+#include "imagedecoding/PictureLimits.h"
 #include "imagefiles/BmpWriter.h"
 #include "imagefiles/JpegWriter.h"
 #include "imagefiles/PictureConversion.h"
@@ -32,40 +36,42 @@ QString ImageFileModule::FileErrorText(FileErrorKind kind, const QString& upperE
   return QStringLiteral("This file has a non supported compression scheme.");
 }
 
-QString ImageFileModule::MessageText(const PictureOutcome& failure) {
-  return failure.Reason().isEmpty() ? failure.Text() : failure.Text() + QLatin1Char('\n') + failure.Reason();
-}
-
 QString ImageFileModule::UpperExtension(const QString& fileName) {
   const QString suffix = QFileInfo(fileName).suffix();
   return suffix.isEmpty() ? QString() : '.' + suffix.toUpper();
 }
 
 PictureOutcome ImageFileModule::LoadImageFile(QImage& image, const QString& fileName, PixelFormatCode* format) const {
+  // What the file is comes before what its name says: a missing file or a folder is told as such,
+  // whatever its extension. Only a plain file is opened: a device such as /dev/zero would be
+  // read until memory runs out, and a pipe without a writer would wait for ever.
+  const QFileInfo info(fileName);
+  if (fileName.isEmpty() || !info.exists()) return Failed(QStringLiteral("file not found"));
+  if (info.isDir()) return Failed(QStringLiteral("is a folder, not a file"));
+  if (!info.isFile() || IsDeviceName(fileName)) return Failed(QStringLiteral("not a regular file"));
   const QString extension = UpperExtension(fileName);
   const PictureDecoder* decoder = FindPictureDecoder(extension);
-  if (!decoder) return Failed(FileErrorText(FileErrorKind::UnsupportedFormat, extension));
-
-  // Only a plain file is opened: a device such as /dev/zero would be read until memory runs out,
-  // and a pipe without a writer would wait for ever.
-  const QFileInfo info(fileName);
-  if (!info.exists()) return Failed(QStringLiteral("file not found"));
-  if (info.isDir()) return Failed(QStringLiteral("is a folder, not a file"));
-  if (!info.isFile()) return Failed(QStringLiteral("not a regular file"));
+  if (!decoder) {
+    if (HasLevelExtension(fileName)) return Failed(QStringLiteral("a Tomb Raider level, not a picture"));
+    return Failed(FileErrorText(FileErrorKind::UnsupportedFormat, extension));
+  }
+  // A file without a picture in it is no compression problem: said on its own.
   const qint64 size = info.size();
-  if (size == 0) return NotDecoded(extension, QStringLiteral("the file is empty"));
+  if (size == 0) return Failed(QStringLiteral("the file is empty"));
   if (size > kMaxFileBytes)
-    return NotDecoded(extension, QStringLiteral("the file is too large (%1 MiB; pictures are read up to %2 MiB)")
-                                     .arg((size + (1 << 20) - 1) >> 20)
-                                     .arg(kMaxFileBytes >> 20));
+    return Failed(QStringLiteral("the file is too large (%1 MiB; pictures are read up to %2 MiB)")
+                      .arg((size + (1 << 20) - 1) >> 20)
+                      .arg(kMaxFileBytes >> 20));
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return Failed(file.errorString());
-  QByteArray bytes(size, Qt::Uninitialized);
-  if (file.read(bytes.data(), size) != size) return Failed(QStringLiteral("cannot read: %1").arg(file.errorString()));
+  const Result<QByteArray> bytes = ReadHeadFirst(
+      file, size, [decoder](ByteSource& head, qint64 fileSize) { return decoder->BytesToRead(head, fileSize); });
+  if (!bytes) return DescribesNoPicture(bytes.Status()) ? Failed(bytes.Text()) : NotDecoded(extension, bytes.Text());
   file.close();
-  ByteSource source(bytes);
+  ByteSource source(bytes.Value());
   Result<DecodedPicture> picture = decoder->Read(source);
-  if (!picture) return NotDecoded(extension, picture.Text());
+  if (!picture)
+    return DescribesNoPicture(picture.Status()) ? Failed(picture.Text()) : NotDecoded(extension, picture.Text());
   image = std::move(picture->image);
   if (format) *format = picture->format;
   return {};

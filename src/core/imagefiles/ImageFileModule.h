@@ -3,7 +3,7 @@
 // upper-cased extension of its name, bringing it to the 32-bit working format while reporting the format it had, and
 // saving a texture set as 24-bit TGA, BMP, JPG or PNG. Each operation returns its outcome: on failure the program's
 // sentence for it (Text) and, where the sentence alone does not say it, what is really wrong with the file (Reason).
-// The window shows the two in a message box, the companion on one line.
+// The window and the companion tell the two as common/FailureMessage.h words them.
 
 #include "common/Outcome.h"
 #include "graphics/PixelFormat.h"
@@ -23,8 +23,6 @@ class ImageFileModule {
   // UnsupportedFormat: the file's extension names no supported format. UnsupportedCompression:
   // the file cannot be decoded.
   static QString FileErrorText(FileErrorKind kind, const QString& upperExtension);
-  // A failure as the window's message box shows it: the sentence, and the reason on a line below.
-  static QString MessageText(const PictureOutcome& failure);
   // ".JPG" for "a/b.jpg"; empty when the name has no extension.
   static QString UpperExtension(const QString& fileName);
 

@@ -23,7 +23,9 @@ QImage ConvertTo32Bits(QImage picture, PixelFormatCode sourceFormat) {
   if (sourceFormat == PixelFormatCode::FifteenBits || sourceFormat == PixelFormatCode::Custom) {
     if (Convert16BitsTo32Bits(picture)) return picture;
   }
-  if (sourceFormat == PixelFormatCode::ThirtyTwoBits) return picture.convertToFormat(QImage::Format_ARGB32);
+  // Custom pictures already come widened to 32 bits with the alpha their masks gave them.
+  if (sourceFormat == PixelFormatCode::ThirtyTwoBits || sourceFormat == PixelFormatCode::Custom)
+    return picture.convertToFormat(QImage::Format_ARGB32);
 
   if (picture.format() == QImage::Format_BGR888) {
     // One pass instead of Qt's conversion followed by clearing the alpha.

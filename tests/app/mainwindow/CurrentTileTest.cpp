@@ -151,6 +151,31 @@ TEST(Picker, MasksExactlyThePickedColourInLaterCuts) {
   EXPECT_TRUE(f.c().SpeedButtonPicker->isChecked());
 }
 
+// A 24-bit picture loads with alpha 0 everywhere: the viewer shows its colours all the same, and
+// after the picker, magenta where the mask took the picked colour.
+TEST(Viewer, ShowsTheTileOpaqueAndThePickerMaskInMagenta) {
+  WindowFixture f;
+  BmpSpec spec;
+  spec.bitCount = 24, spec.width = 64, spec.height = 64;
+  spec.pixels = QList<uint32_t>(64 * 64, 0x204080);
+  spec.pixels[5 * 64 + 5] = 0xFFFFFF;
+  const QString bmp = f.Path("plain.bmp");
+  ASSERT_TRUE(WriteBytesToFile(bmp, WriteBmp(spec)));
+  emit f.c().Source->DragNDrop(bmp);
+  const auto viewer = [&f] { return f.c().ClipTileImage->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+  Click(f.c().Source, QPoint(10, 10));
+  ASSERT_EQ(qAlpha(f.state().ClipTile.pixel(0, 0)), 0);
+  EXPECT_EQ(viewer().pixel(0, 0), qRgb(0x20, 0x40, 0x80));
+  EXPECT_EQ(viewer().pixel(5, 5), qRgb(255, 255, 255));
+
+  f.c().SpeedButtonPicker->click();
+  Move(f.c().Source, QPoint(5, 5));
+  Click(f.c().Source, QPoint(5, 5));  // ends picking with white sampled
+  Click(f.c().Source, QPoint(10, 10));
+  EXPECT_EQ(viewer().pixel(0, 0), qRgb(0x20, 0x40, 0x80));
+  EXPECT_EQ(viewer().pixel(5, 5), qRgb(255, 0, 255));
+}
+
 TEST(Pots, FlatTilesReadyToPaste) {
   WindowFixture f;
   f.c().SourceColourSample->clicked();  // before any picking: white

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
+#include "extraction/HeadlessExtraction.h"
 #include "imagefiles/ImageFileModule.h"
 
 namespace mosaicor::testing {
@@ -50,8 +51,8 @@ TEST(SourceSide, ACancelledOrFailedLoadChangesNothing) {
   EXPECT_EQ(Shown(f.source()), shown);
 }
 
-// What the reader itself cannot read is told in a message box, without the beep: damaged compressed
-// data in the one word it has always been, the others in their own words.
+// What the reader itself cannot read is told in a message box, in the companion's words, without
+// the beep.
 TEST(SourceSide, ALevelTheReaderCannotReadIsToldInAMessageBoxWithoutTheBeep) {
   WindowFixture f;
   const QString picture = f.WritePicture("pic.tga", Coordinates(128, 64));
@@ -68,7 +69,10 @@ TEST(SourceSide, ALevelTheReaderCannotReadIsToldInAMessageBoxWithoutTheBeep) {
   f.bench().Sources().SourceComboOnSelect(2);
   f.dialogs.files.push_back(f.Path("folder.tr2"));
   f.bench().Sources().SourceComboOnSelect(3);
-  EXPECT_EQ(f.dialogs.messages, QStringList({"error", "is a folder, not a file"}));
+  EXPECT_EQ(f.dialogs.messages,
+            QStringList({f.Path("damaged.tr4") + "\n" +
+                             ExtractLevelPicture(LevelPicture::Pages, f.Path("damaged.tr4"), false).Text(),
+                         f.Path("folder.tr2") + "\nis a folder, not a file"}));
   EXPECT_EQ(f.tones.tones, 0);
   EXPECT_EQ(Shown(f.source()), shown);
   EXPECT_EQ(f.state().LastSourceAction, SourceAction::ImageFile);
@@ -299,6 +303,21 @@ TEST(CommandLine, FilesOpenAsADropAndAReloadWould) {
   EXPECT_EQ(f.dialogs.messages.size(), 2);
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(64, 64));
   EXPECT_EQ(f.state().TextureSetPath, set);
+}
+
+// At 1x the port fits its box; zoomed, a set wider than the box scrolls across with a bar.
+TEST(TargetSide, AZoomedTargetScrollsAcross) {
+  WindowFixture f;
+  QScrollBar* across = f.c().Target->ScrollBoxImageStack->horizontalScrollBar();
+  EXPECT_FALSE(across->isVisible());
+  f.c().Target->SetZoom(2);
+  ASSERT_TRUE(across->isVisible());
+  EXPECT_GE(across->maximum(), 256 * 2 - f.c().Target->ScrollBoxImageStack->viewport()->width());
+  across->setValue(across->maximum());
+  EXPECT_EQ(f.c().Target->BasePanel->mapFrom(f.c().Target->ScrollBoxImageStack->viewport(), QPoint(0, 0)).x(),
+            across->maximum());
+  f.c().Target->SetZoom(1);
+  EXPECT_FALSE(across->isVisible());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QStatusTipEvent>
 
 #include "WindowTestSupport.h"
 #include "mainwindow/Languages.h"
@@ -16,7 +17,7 @@ namespace {
 TEST(StartUp, WindowAndTargetAsTheyStart) {
   WindowFixture f;
   MainWindowControls& c = f.c();
-  EXPECT_EQ(f.window->windowTitle(), texts::WindowTitle() + "[*]");
+  EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Mosaicor " MOSAICOR_VERSION "[*]"));
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 512));
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 512));
   EXPECT_EQ(c.TargetAreaInfo->text(), "256 x 512 pixels (4 x 8 = 32 txtrs)");
@@ -44,15 +45,37 @@ TEST(StartUp, WindowAndTargetAsTheyStart) {
   EXPECT_EQ(Shown(f.target()).pixel(10, 300), qRgb(0, 0, 0));
 }
 
-TEST(StartUp, FirstDialogsShowThePlaceholders) {
+// The placeholders are captions, not names: the first dialogs open with an empty name.
+TEST(StartUp, FirstDialogsOfferAnEmptyName) {
   WindowFixture f;
   f.bench().Sources().SourceComboOnSelect(1);
   f.bench().Sources().SourceComboOnSelect(2);
   f.bench().Targets().TargetComboOnSelect(1);
   f.bench().Targets().TargetComboOnSelect(3);
-  EXPECT_EQ(f.dialogs.presets,
-            QStringList({"   --- no SOURCE file loaded ---", "   --- no TEXTURES extracted ---",
-                         "   --- no TARGET file saved ---", "   --- Reload a Texture Set File ( TGA, BMP, JPG )"}));
+  f.bench().Targets().Save();
+  EXPECT_EQ(f.dialogs.presets, QStringList({"", "", "", "", ""}));
+}
+
+// A long hint is cut with "…" before the pointer readout, whose width never changes; a save's
+// note stays a while before the hints come back.
+TEST(StartUp, StatusLineElidesHintsAndTellsWhatWasSaved) {
+  WindowFixture f;
+  QStatusTipEvent longHint(QString(300, QLatin1Char('w')));
+  QCoreApplication::sendEvent(f.window.get(), &longHint);
+  QLabel* hint = f.c().StatusHint;
+  EXPECT_TRUE(hint->text().endsWith(QChar(0x2026))) << hint->text().toStdString();
+  EXPECT_LE(hint->geometry().right(), f.c().PointerInfo->geometry().left());
+  EXPECT_EQ(f.c().PointerInfo->minimumWidth(), f.c().PointerInfo->maximumWidth());
+
+  const QString out = f.Path("set.tga");
+  f.dialogs.files.push_back(out);
+  ASSERT_TRUE(f.bench().Targets().Save());
+  const QString note =
+      "     Saved " + QDir::toNativeSeparators(out) + ": 256 x 512 pixels, uncompressed 24-bit TGA, 393,234 bytes";
+  EXPECT_EQ(f.c().StatusHint->FullText(), note);
+  QStatusTipEvent next(QStringLiteral("     File options."));
+  QCoreApplication::sendEvent(f.window.get(), &next);
+  EXPECT_EQ(f.c().StatusHint->FullText(), note);
 }
 
 TEST(StartUp, EveryHintIsInTheStatusLineOnlyAndIndented) {

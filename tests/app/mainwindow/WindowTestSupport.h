@@ -57,6 +57,23 @@ struct ScriptedChooser : Chooser {
     return answer.value_or(initial);
   }
   void ShowMessage(const QString& text) override { messages << text; }
+  std::deque<QStringList> fileLists;  // answers of the several-files dialog
+  std::deque<bool> recoveryAnswers;   // none left: no
+  QStringList recoveryQuestions;
+  QStringList OpenPictureFiles(const QString& preset) override {
+    presets << preset;
+    if (fileLists.empty()) return {};
+    const QStringList answer = fileLists.front();
+    fileLists.pop_front();
+    return answer;
+  }
+  bool AskToRecover(const QString& question) override {
+    recoveryQuestions << question;
+    if (recoveryAnswers.empty()) return false;
+    const bool answer = recoveryAnswers.front();
+    recoveryAnswers.pop_front();
+    return answer;
+  }
   SaveAnswer AskToSaveChanges() override {
     ++saveQuestions;
     if (saveAnswers.empty()) return SaveAnswer::Cancel;

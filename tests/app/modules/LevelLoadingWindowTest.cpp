@@ -63,8 +63,12 @@ TEST(LevelLoadingWindow, LoadingWindowAndGauge) {
 TEST(LevelLoadingWindow, OpenDialogTitleAndFilters) {
   CountingPlayer tones;
   LevelLoadingWindow window(nullptr, tones);
-  EXPECT_EQ(window.OpenDialog->windowTitle(), "   ----- EXTRAIRE TEXTURES TOMB RAIDER -----");
+  EXPECT_EQ(window.OpenDialog->windowTitle(), "   ----- EXTRACT TOMB RAIDER TEXTURES -----");
   EXPECT_EQ(window.OpenDialog->defaultSuffix(), "");
+  window.OpenDialog->show();
+  EXPECT_GE(window.OpenDialog->width(), 900);
+  EXPECT_GE(window.OpenDialog->height(), 560);
+  window.OpenDialog->hide();
   const QStringList expected = {
       "Tomb Raider Files (*.PHD *.TUB *.TR2 *.TRG *.TR4 *.TRC)",
       "TR1 (1996) - Tomb Raider (*.phd) (*.PHD)",

@@ -57,6 +57,13 @@ TEST(PictureDialogs, TitlesFiltersAndOptions) {
   EXPECT_FALSE(fio.SavePictureDialog1->testOption(QFileDialog::DontConfirmOverwrite));
   EXPECT_NE(fio.PreviewOf(fio.OpenPictureDialog1), nullptr);
   EXPECT_NE(fio.PreviewOf(fio.SavePictureDialog1), nullptr);
+  // Large enough for a long path and the size column.
+  for (QFileDialog* dialog : {fio.OpenPictureDialog1, fio.SavePictureDialog1}) {
+    dialog->show();
+    EXPECT_GE(dialog->width(), 900);
+    EXPECT_GE(dialog->height(), 560);
+    dialog->hide();
+  }
 }
 
 TEST(PictureDialogs, PreviewShowsTheSelectedPicture) {
@@ -127,24 +134,29 @@ TEST(PictureDialogs, FailuresShowAPlainMessageBox) {
   QImage image;
   PixelFormatCode format;
   EXPECT_FALSE(fio.LoadImageAs32BitsFile(image, dir.filePath("x.gif"), format));
-  EXPECT_EQ(shown, ".GIF format not supported.");
+  EXPECT_EQ(shown, dir.filePath("x.gif") + "\n.GIF format not supported.");
 }
 
+// The file, then the sentence with the reason below it; a file without a picture in it is said as that.
 TEST(PictureDialogs, UndecodableFilesShowTheSentenceAndTheReasonBelowIt) {
   QTemporaryDir dir;
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("empty.tga"), QByteArray()));
   TgaSpec huge;
   huge.width = 65535, huge.height = 65535;
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("huge.tga"), WriteTga(huge)));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("short.tga"), WriteTga(huge).left(10)));
   PictureDialogs fio;
-  for (const auto& [name, reason] : {std::pair{"empty.tga", "the file is empty"},
-                                     std::pair{"huge.tga", "the picture is too large (65535 x 65535 pixels)"}}) {
+  for (const auto& [name, reason] :
+       {std::pair{"empty.tga", "the file is empty"},
+        std::pair{"huge.tga", "the picture is too large (65535 x 65535 pixels)"},
+        std::pair{"short.tga",
+                  "This file has a non supported compression scheme.\nthe file ends inside the TGA header"}}) {
     QString shown;
     AcceptNextMessageBox(shown);
     QImage image;
     PixelFormatCode format;
     EXPECT_FALSE(fio.LoadImageAs32BitsFile(image, dir.filePath(name), format));
-    EXPECT_EQ(shown, QStringLiteral("This file has a non supported compression scheme.\n") + reason);
+    EXPECT_EQ(shown, dir.filePath(name) + "\n" + reason);
   }
 }
 

@@ -16,6 +16,13 @@ TEST(TonePlayer, PlaysOrStaysSilentWithoutHanging) {
   SUCCEED() << (player.IsAudible() ? "audible" : "silent");
 }
 
+// Without a sound device the sound library has nothing to say on stderr either.
+TEST(TonePlayer, LeavesStderrQuiet) {
+  ::testing::internal::CaptureStderr();
+  { TonePlayer player; }
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
 }  // namespace
 
 }  // namespace mosaicor

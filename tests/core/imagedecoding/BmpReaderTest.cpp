@@ -91,18 +91,32 @@ TEST(BmpReader, SixteenBitMasksPickTheirCodeAndBit15IsKept) {
   }
 }
 
-TEST(BmpReader, CustomSixteenBitMasksAreRepackedAsFifteenBits) {
-  BmpSpec spec;
-  spec.bitCount = 16, spec.compression = 3, spec.width = 2, spec.height = 1, spec.headerSize = 56;
-  const uint32_t argb4444[4] = {0x0F00, 0x00F0, 0x000F, 0xF000};
-  std::copy(std::begin(argb4444), std::end(argb4444), spec.masks);
-  spec.pixels = {0xFF0F, 0x70F0};  // opaque red-and-blue; half-transparent green
-  DecodedPicture picture;
-  ASSERT_TRUE(Read(WriteBmp(spec), picture));
-  EXPECT_EQ(picture.format, PixelFormatCode::Custom);
-  const auto* words = reinterpret_cast<const uint16_t*>(picture.image.constScanLine(0));
-  EXPECT_EQ(words[0], 0x8000 | (31 << 10) | 31);
-  EXPECT_EQ(words[1], 31 << 5);
+// Each field widens straight to 8 bits as value x 255 / max, rounded: through 5 bits an 8-bit
+// field would be off by up to 4, a 2- or 3-bit one by up to 3.
+TEST(BmpReader, CustomSixteenBitMasksWidenEachFieldExactly) {
+  struct Case {
+    const char* name;
+    uint32_t masks[4];
+    uint32_t pixel;
+    QRgb expected;
+  };
+  const Case cases[] = {
+      {"8-8-0", {0xFF00, 0x00FF, 0, 0}, 0x8107, qRgba(129, 7, 0, 0)},
+      {"2-3-1", {0x30, 0x0E, 0x01, 0}, 0x8017, qRgba(85, 109, 255, 255)},
+      {"4-4-4-4", {0x0F00, 0x00F0, 0x000F, 0xF000}, 0x7A3F, qRgba(170, 51, 255, 119)},
+      {"4-4-4-4 opaque", {0x0F00, 0x00F0, 0x000F, 0xF000}, 0xF1E0, qRgba(17, 238, 0, 255)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    BmpSpec spec;
+    spec.bitCount = 16, spec.compression = 3, spec.width = 1, spec.height = 1, spec.headerSize = 56;
+    std::copy(std::begin(c.masks), std::end(c.masks), spec.masks);
+    spec.pixels = {c.pixel};
+    DecodedPicture picture;
+    ASSERT_TRUE(Read(WriteBmp(spec), picture));
+    EXPECT_EQ(picture.format, PixelFormatCode::Custom);
+    EXPECT_EQ(ConvertTo32Bits(picture.image, picture.format).pixel(0, 0), c.expected);
+  }
 }
 
 TEST(BmpReader, TwentyFourAndThirtyTwoBitsCopyBytesAndKeepTheFourthByte) {

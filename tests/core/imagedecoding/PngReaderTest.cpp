@@ -85,6 +85,19 @@ TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
   }
 }
 
+// The PNG library would allocate a chunk's claimed length before finding the file too short: every
+// chunk header is checked against what is left first. 41 bytes whose text chunk claims 2 GB.
+TEST(PngReader, ChunksLongerThanTheRestOfTheFileAreRefusedBeforeDecoding) {
+  const QByteArray good = PngOf(MakeFPicture(4, 3));
+  const QByteArray claim = good.left(33) + QByteArray::fromHex("7ffffff0") + "tEXt";
+  ASSERT_EQ(claim.size(), 41);
+  DecodedPicture picture;
+  QString error;
+  EXPECT_FALSE(Decode(claim, picture, error));
+  EXPECT_EQ(error, "the PNG chunk \"tEXt\" at offset 33 claims 2147483632 bytes, but only 0 are left");
+  EXPECT_TRUE(Decode(good, picture, error)) << error.toStdString();
+}
+
 }  // namespace
 
 }  // namespace mosaicor

@@ -1,0 +1,120 @@
+#include "mainwindow/CensusOverlay.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QStatusBar>
+
+#include "canvas/CanvasWidget.h"
+#include "workbench/TargetCensus.h"
+
+namespace mosaicor {
+
+namespace {
+
+constexpr int kCell = 64;
+constexpr int kNumberHeight = 13;
+
+// Groups' colours go round the hue circle by the golden angle, so neighbouring numbers differ.
+QColor GroupColour(int number) { return QColor::fromHsv((number * 137) % 360, 200, 235); }
+
+}  // namespace
+
+CensusOverlay::CensusOverlay(CanvasWidget& target, TargetCensus& census, QStatusBar* status)
+    : QWidget(target.BasePanel), target_(target), census_(census), counts_(new QLabel(status)) {
+  setObjectName(QStringLiteral("CensusOverlay"));
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  counts_->setObjectName(QStringLiteral("CensusCounts"));
+  if (status) status->addPermanentWidget(counts_);
+  counts_->hide();
+  hide();
+  target_.BasePanel->installEventFilter(this);
+  connect(&census_, &TargetCensus::Updated, this, &CensusOverlay::Follow);
+  connect(&target_, &CanvasWidget::ZoomChanged, this, [this] { update(); });
+}
+
+void CensusOverlay::Follow() {
+  const bool on = census_.On();
+  setVisible(on);
+  counts_->setVisible(on);
+  if (!on) return;
+  setGeometry(target_.BasePanel->rect());
+  raise();
+  counts_->setText(census_.Text());
+  update();
+}
+
+QRect CensusOverlay::CellRect(int cell) const {
+  const int columns = std::max(census_.Census().Columns(), 1);
+  const int side = kCell * target_.Zoom();
+  return QRect(cell % columns * side, cell / columns * side, side, side);
+}
+
+QRect CensusOverlay::NumberRect(int cell) const {
+  const int number = census_.NumberOf(cell);
+  if (number == 0) return QRect();
+  const int width = fontMetrics().horizontalAdvance(QString::number(number)) + 6;
+  return QRect(CellRect(cell).topLeft() + QPoint(2, 2), QSize(width, kNumberHeight));
+}
+
+int CensusOverlay::NumberAt(QPoint point) const {
+  const int side = kCell * target_.Zoom();
+  const int columns = census_.Census().Columns(), rows = census_.Census().Rows();
+  if (point.x() < 0 || point.y() < 0 || point.x() >= columns * side || point.y() >= rows * side) return -1;
+  const int cell = point.y() / side * columns + point.x() / side;
+  return NumberRect(cell).contains(point) ? cell : -1;
+}
+
+void CensusOverlay::paintEvent(QPaintEvent* event) {
+  const TileCensus& census = census_.Census();
+  const int side = kCell * target_.Zoom();
+  const QRect area = event->rect();
+  QPainter painter(this);
+  QFont small = font();
+  small.setPixelSize(10);
+  small.setBold(true);
+  painter.setFont(small);
+  const int firstRow = std::max(area.top() / side, 0), lastRow = std::min(area.bottom() / side, census.Rows() - 1);
+  const int firstColumn = std::max(area.left() / side, 0),
+            lastColumn = std::min(area.right() / side, census.Columns() - 1);
+  for (int row = firstRow; row <= lastRow; ++row)
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+      const int cell = row * census.Columns() + column;
+      if (census.IsEmpty(cell)) {
+        painter.fillRect(CellRect(cell), QColor(255, 255, 255, 40));
+        painter.fillRect(CellRect(cell), QBrush(QColor(255, 255, 255, 90), Qt::BDiagPattern));
+      } else if (const int number = census_.NumberOf(cell)) {
+        const QRect label = NumberRect(cell);
+        painter.fillRect(label, GroupColour(number));
+        painter.setPen(Qt::black);
+        painter.drawText(label, Qt::AlignCenter, QString::number(number));
+      }
+    }
+  if (census_.Selected() >= 0) {
+    painter.setPen(QPen(QColor(255, 255, 0), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(CellRect(census_.Selected()).adjusted(1, 1, -1, -1));
+  }
+}
+
+bool CensusOverlay::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != target_.BasePanel || !census_.On()) return false;
+  if (event->type() == QEvent::Resize) {
+    setGeometry(target_.BasePanel->rect());
+  } else if (event->type() == QEvent::MouseButtonDblClick) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const int cell = NumberAt(mouse->position().toPoint());
+    if (cell < 0 || mouse->button() != Qt::LeftButton) return false;
+    // The double click is the census's: it reaches neither the canvas nor a paste.
+    const int next = census_.SelectNextInGroup(cell);
+    if (next >= 0) {
+      const QRect r = CellRect(next);
+      target_.ScrollBoxImageStack->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8, r.height() / 2 + 8);
+    }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace mosaicor

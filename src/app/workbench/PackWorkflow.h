@@ -1,0 +1,29 @@
+#pragma once
+// Pictures added to the Target as tiles, many at once: each picture is a cut resized by the size
+// selector and masked by the picker when that is on, and goes into the next free cells of the
+// Target (cells all of its fill colour), which grows by pages as needed. The whole pack is one
+// edit; pictures that fail are named together in one message once the others are placed.
+
+#include <QStringList>
+
+namespace mosaicor {
+
+class Workbench;
+
+class PackWorkflow {
+ public:
+  explicit PackWorkflow(Workbench& bench) : bench_(bench) {}
+
+  // File > Add Pictures as Tiles: the pictures chosen in the dialog. False when it was cancelled
+  // or nothing could be placed.
+  bool AddPicturesAsTilesDialog();
+  // Several files dropped on the Target.
+  void TargetStackDropFiles(const QStringList& fileNames) { AddPicturesAsTiles(fileNames); }
+  // Places what it can; true when at least one picture was placed.
+  bool AddPicturesAsTiles(const QStringList& fileNames);
+
+ private:
+  Workbench& bench_;
+};
+
+}  // namespace mosaicor

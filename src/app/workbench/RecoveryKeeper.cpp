@@ -1,0 +1,183 @@
+#include "workbench/RecoveryKeeper.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUuid>
+#include <algorithm>
+
+#include "canvas/ImageStack.h"
+#include "recovery/RecoveryFile.h"
+#include "workbench/TargetHistory.h"
+#include "workbench/TargetWorkflow.h"
+#include "workbench/Workbench.h"
+
+namespace mosaicor {
+
+namespace {
+
+const QString kSuffix = QStringLiteral(".recovery");
+
+QString LockNameOf(const QString& recoveryFile) {
+  return recoveryFile.chopped(kSuffix.size()) + QStringLiteral(".lock");
+}
+
+// The remembered paths a recovery file keeps, by name.
+std::vector<std::pair<QString, QString*>> PathFields(WindowState& s) {
+  return {{QStringLiteral("ImagePath"), &s.ImagePath},
+          {QStringLiteral("TextureSetPath"), &s.TextureSetPath},
+          {QStringLiteral("SavePath"), &s.SavePath},
+          {QStringLiteral("LevelPath"), &s.LevelPath},
+          {QStringLiteral("LastFolder"), &s.LastFolder}};
+}
+
+}  // namespace
+
+RecoveryKeeper::RecoveryKeeper(Workbench& bench, const QString& folder) : bench_(bench), folder_(folder) {
+  pool_.setMaxThreadCount(1);
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::WriteNow);
+  if (folder_.isEmpty() || !QDir().mkpath(folder_)) return;
+  const QString base = QDir(folder_).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces));
+  auto lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
+  // Only a lock whose program is gone is free: however old, a running program's lock stays.
+  lock->setStaleLockTime(0);
+  if (!lock->tryLock(0)) return;
+  lock_ = std::move(lock);
+  fileName_ = base + kSuffix;
+  connect(&bench_, &Workbench::TargetEdited, this, &RecoveryKeeper::TargetEdited);
+  connect(&bench_, &Workbench::Changed, this, &RecoveryKeeper::StateChanged);
+}
+
+RecoveryKeeper::~RecoveryKeeper() {
+  timer_.stop();
+  pool_.waitForDone();
+  if (lock_) QFile::remove(fileName_);
+}
+
+QString RecoveryKeeper::DefaultFolder() {
+  const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  return cache.isEmpty() ? QString() : cache + QStringLiteral("/recovery");
+}
+
+void RecoveryKeeper::TargetEdited() {
+  pending_ = true;
+  Schedule();
+}
+
+void RecoveryKeeper::StateChanged() {
+  if (bench_.History().Modified() || (!pending_ && !onDisk_)) return;
+  // Saved, or undone back to what was saved: there is nothing to recover.
+  pending_ = false;
+  timer_.stop();
+  if (!writing_ && onDisk_) onDisk_ = !QFile::remove(fileName_);
+}
+
+void RecoveryKeeper::Schedule() {
+  if (writing_ || timer_.isActive()) return;
+  const qint64 wait = sinceWrite_.isValid() ? spacingMs_ - sinceWrite_.elapsed() : 0;
+  timer_.start(int(std::max<qint64>(wait, 0)));
+}
+
+void RecoveryKeeper::WriteNow() {
+  if (!pending_ || writing_) return;
+  pending_ = false;
+  if (!bench_.History().Modified()) return;
+  WindowState& s = bench_.State;
+  const ImageLayer& image = bench_.Target.Layers().L1_Image();
+  RecoveryState state;
+  state.target = image.StoredPicture();  // shared, not copied: null while the Target holds no pixels
+  state.widthPages = s.TargetWidthPages;
+  state.heightPages = s.TargetHeightPages;
+  state.fill = image.FillColour();
+  state.savedAt = QDateTime::currentDateTimeUtc();
+  for (const auto& [name, field] : PathFields(s)) state.paths.emplace_back(name, *field);
+  writing_ = true;
+  pool_.start([this, state = std::move(state), blank = image.PictureSize(), fileName = fileName_]() mutable {
+    if (state.target.isNull()) {
+      state.target = QImage(blank, QImage::Format_ARGB32);
+      state.target.fill(0xFF000000u);
+    } else {
+      // Pixels of its own, so that the window paints on without copying the picture first.
+      state.target = state.target.copy();
+    }
+    const Outcome<> written = WriteRecoveryFile(state, fileName);
+    const QString failure = written ? QString() : written.Text();
+    QMetaObject::invokeMethod(
+        this, [this, failure] { Written(failure); }, Qt::QueuedConnection);
+  });
+}
+
+void RecoveryKeeper::Written(const QString& failure) {
+  writing_ = false;
+  sinceWrite_.start();
+  if (failure.isEmpty()) {
+    onDisk_ = true;
+  } else if (!failureTold_) {
+    failureTold_ = true;
+    emit bench_.Noted(QStringLiteral("     The recovery file could not be written: %1").arg(failure));
+  }
+  if (!bench_.History().Modified()) {
+    pending_ = false;
+    if (onDisk_) onDisk_ = !QFile::remove(fileName_);
+  } else if (pending_) {
+    Schedule();
+  }
+  emit WriteEnded();
+}
+
+void RecoveryKeeper::WaitForWrite() {
+  pool_.waitForDone();
+  QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+bool RecoveryKeeper::OfferRecovery() {
+  if (!lock_) return false;
+  QFileInfoList left = QDir(folder_).entryInfoList({QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Time);
+  for (const QFileInfo& info : left) {
+    const QString fileName = info.absoluteFilePath();
+    if (fileName == QFileInfo(fileName_).absoluteFilePath()) continue;
+    QLockFile lock(LockNameOf(fileName));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0)) continue;  // its program is still running
+    const bool recovered = Recover(fileName);
+    QFile::remove(fileName);
+    if (recovered) return true;
+  }
+  return false;
+}
+
+bool RecoveryKeeper::Recover(const QString& fileName) {
+  Result<RecoveryState> read = ReadRecoveryFile(fileName);
+  if (!read) {
+    bench_.Dialogs.ShowMessage(
+        QStringLiteral("%1\nThe texture set left by a run that did not end cleanly cannot be recovered: %2")
+            .arg(QDir::toNativeSeparators(fileName), read.Text()));
+    return false;
+  }
+  const RecoveryState& state = read.Value();
+  const QString at = state.savedAt.toLocalTime().toString(QStringLiteral("HH:mm"));
+  if (!bench_.Dialogs.AskToRecover(QStringLiteral("Recover the texture set you were building at %1?").arg(at)))
+    return false;
+  WindowState& s = bench_.State;
+  ImageLayer& image = bench_.Target.Layers().L1_Image();
+  bench_.History().WholePictureEdit(QStringLiteral("Recover"), [&] {
+    image.SetPicture(state.target);
+    // The window keeps its place unless the set's width changes.
+    const bool wider = s.TargetWidthPages != state.widthPages;
+    s.TargetWidthPages = state.widthPages;
+    s.TargetHeightPages = state.heightPages;
+    bench_.Targets().ResizeTargetWindow(wider ? PageCounter::Width : PageCounter::Height);
+    image.SetFillColour(state.fill);  // after the resize, which hands the canvas's own to the picture
+  });
+  for (const auto& [name, field] : PathFields(s))
+    for (const auto& [keptName, value] : state.paths)
+      if (keptName == name) *field = value;
+  if (IsFileName(s.SavePath)) s.TargetCaption = s.TargetComboText = s.SavePath;
+  bench_.NotifyChanged();
+  return true;
+}
+
+}  // namespace mosaicor

@@ -1,0 +1,78 @@
+#include "workbench/TargetCensus.h"
+
+#include "canvas/ImageStack.h"
+#include "workbench/Workbench.h"
+
+namespace mosaicor {
+
+TargetCensus::TargetCensus(Workbench& bench) : bench_(bench) {
+  connect(&bench_, &Workbench::TargetEdited, this, &TargetCensus::Follow);
+}
+
+void TargetCensus::SetOn(bool on) {
+  if (on == on_) return;
+  on_ = on;
+  selected_ = -1;
+  if (on_) {
+    census_.Take(ShownSet(), bench_.Target.Layers().L1_Image().FillColour());
+    Renumber();
+  } else {
+    // Nothing is kept for a census nobody looks at.
+    census_ = TileCensus();
+    numbers_.clear();
+    blank_ = QImage();
+  }
+  emit Updated();
+}
+
+QImage TargetCensus::ShownSet() {
+  const WindowState& s = bench_.State;
+  const ImageLayer& image = bench_.Target.Layers().L1_Image();
+  const QSize shown = QSize(s.TargetWidthPages * 256, s.TargetHeightPages * 256).boundedTo(image.PictureSize());
+  if (image.IsBlank()) {
+    if (blank_.size() != shown) {
+      blank_ = QImage(shown, QImage::Format_ARGB32);
+      blank_.fill(0xFF000000u);
+    }
+    return blank_;
+  }
+  const QImage& picture = image.StoredPicture();
+  if (picture.format() != QImage::Format_ARGB32 && picture.format() != QImage::Format_RGB32)
+    return picture.copy(QRect(QPoint(0, 0), shown)).convertToFormat(QImage::Format_ARGB32);
+  // A view of the top-left part of the picture, sharing its rows.
+  return QImage(picture.constBits(), shown.width(), shown.height(), picture.bytesPerLine(), picture.format());
+}
+
+void TargetCensus::Follow(const QRect& pictureRect) {
+  if (!on_) return;
+  const QImage set = ShownSet();
+  const QRgb fill = bench_.Target.Layers().L1_Image().FillColour();
+  if (pictureRect.isNull())
+    census_.Take(set, fill);
+  else
+    census_.Update(set, pictureRect, fill);
+  Renumber();
+  if (selected_ >= census_.Columns() * census_.Rows()) selected_ = -1;
+  emit Updated();
+}
+
+void TargetCensus::Renumber() {
+  numbers_.assign(size_t(census_.Columns()) * census_.Rows(), 0);
+  const std::vector<std::vector<int>> twins = census_.Duplicates();
+  groups_ = int(twins.size());
+  for (size_t g = 0; g < twins.size(); ++g)
+    for (int cell : twins[g]) numbers_[size_t(cell)] = int(g) + 1;
+}
+
+int TargetCensus::NumberOf(int cell) const {
+  return cell >= 0 && size_t(cell) < numbers_.size() ? numbers_[size_t(cell)] : 0;
+}
+
+int TargetCensus::SelectNextInGroup(int cell) {
+  if (!on_ || NumberOf(cell) == 0) return -1;
+  selected_ = census_.NextInGroup(cell);
+  emit Updated();
+  return selected_;
+}
+
+}  // namespace mosaicor

@@ -1,0 +1,114 @@
+// The recovery file: kept while the Target has unsaved changes, removed by a save and by a clean
+// exit, offered back at start when its run did not end cleanly, never taken from a program that
+// still runs. Every folder is a temporary one: the user's cache is never touched.
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QFile>
+
+#include "WindowTestSupport.h"
+#include "recovery/RecoveryFile.h"
+#include "workbench/PackWorkflow.h"
+#include "workbench/RecoveryKeeper.h"
+
+namespace mosaicor::testing {
+namespace {
+
+struct RecoveryFixture : WindowFixture {
+  QTemporaryDir cache;
+  QString Folder() const { return cache.filePath(QStringLiteral("recovery")); }
+  // An edit of the Target: one picture added as a tile.
+  void Edit(QRgb colour) {
+    QImage picture(64, 64, QImage::Format_ARGB32);
+    picture.fill(colour);
+    ASSERT_TRUE(bench().Packs().AddPicturesAsTiles({WritePicture(QStringLiteral("p%1.tga").arg(colour), picture)}));
+  }
+  static bool WaitFor(const std::function<bool()>& done) {
+    for (int i = 0; i < 1000 && !done(); ++i) QTest::qWait(10);
+    return done();
+  }
+};
+
+TEST(Recovery, KeptWhileUnsavedRemovedBySaveAndByACleanExit) {
+  RecoveryFixture f;
+  auto keeper = std::make_unique<RecoveryKeeper>(f.bench(), f.Folder());
+  const QString file = keeper->FileName();
+  ASSERT_FALSE(file.isEmpty());
+  f.Edit(qRgb(10, 20, 30));
+  ASSERT_TRUE(f.WaitFor([&] { return QFile::exists(file) && !keeper->Writing(); }));
+  Result<RecoveryState> kept = ReadRecoveryFile(file);
+  ASSERT_TRUE(kept.Ok()) << kept.Text().toStdString();
+  EXPECT_EQ(Rgb(kept->target), Rgb(Shown(f.target())));
+  EXPECT_EQ(kept->heightPages, 2);
+
+  // A change right after a write waits its turn; a save removes the file, and a later edit
+  // brings it back.
+  f.Edit(qRgb(40, 50, 60));
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(keeper->Writing());
+  ASSERT_TRUE(f.bench().Targets().SaveToFile(f.Path("saved.tga")));
+  EXPECT_FALSE(QFile::exists(file));
+  f.Edit(qRgb(70, 80, 90));
+  ASSERT_TRUE(f.WaitFor([&] { return QFile::exists(file) && !keeper->Writing(); }));
+  keeper.reset();
+  EXPECT_FALSE(QFile::exists(file));
+  EXPECT_TRUE(QDir(f.Folder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST(Recovery, ALeftFileIsOfferedAndARunningProgramsFileIsNot) {
+  RecoveryFixture f;
+  QDir().mkpath(f.Folder());
+  // What a run killed mid-work leaves: its file, and no lock that is held.
+  RecoveryState left;
+  left.target = Coordinates(512, 768);
+  left.widthPages = 2;
+  left.heightPages = 3;
+  left.fill = qRgb(128, 0, 0);
+  left.savedAt = QDateTime(QDate(2026, 3, 4), QTime(14, 32)).toUTC();
+  left.paths = {{QStringLiteral("SavePath"), f.Path("work.tga")}};
+  const QString leftFile = QDir(f.Folder()).filePath(QStringLiteral("gone.recovery"));
+  ASSERT_TRUE(WriteRecoveryFile(left, leftFile).Ok());
+  const QString damaged = QDir(f.Folder()).filePath(QStringLiteral("damaged.recovery"));
+  WriteBytesToFile(damaged, "MSCRRECV and then nothing sensible");
+  {
+    QFile newer(damaged);
+    ASSERT_TRUE(newer.open(QIODevice::ReadWrite));
+    newer.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+  }
+
+  // Another program that runs keeps its file.
+  WindowFixture other;
+  RecoveryKeeper running(other.bench(), f.Folder());
+  other.bench().Packs().AddPicturesAsTiles({f.WritePicture(QStringLiteral("o.tga"), Coordinates(64, 64))});
+  ASSERT_TRUE(f.WaitFor([&] { return QFile::exists(running.FileName()) && !running.Writing(); }));
+
+  RecoveryKeeper keeper(f.bench(), f.Folder());
+  f.dialogs.recoveryAnswers = {true};
+  ASSERT_TRUE(keeper.OfferRecovery());
+  ASSERT_EQ(f.dialogs.recoveryQuestions,
+            QStringList{QStringLiteral("Recover the texture set you were building at 14:32?")});
+  EXPECT_EQ(Rgb(Shown(f.target())), Rgb(left.target));
+  EXPECT_EQ(f.c().TargetWidth->text(), QStringLiteral("2"));
+  EXPECT_EQ(f.c().TargetHeight->text(), QStringLiteral("3"));
+  EXPECT_EQ(f.target().Layers().L1_Image().FillColour(), left.fill);
+  EXPECT_EQ(f.state().SavePath, f.Path("work.tga"));
+  EXPECT_TRUE(f.bench().History().Modified());
+  // The damaged file, the newer one, was told and removed first.
+  ASSERT_EQ(f.dialogs.messages.size(), 1);
+  EXPECT_TRUE(f.dialogs.messages.front().startsWith(damaged + QStringLiteral("\nThe texture set left by a run")));
+  EXPECT_FALSE(QFile::exists(leftFile) || QFile::exists(damaged));
+  EXPECT_TRUE(QFile::exists(running.FileName()));
+
+  // Declining removes a left file too.
+  ASSERT_TRUE(WriteRecoveryFile(left, leftFile).Ok());
+  WindowFixture third;
+  RecoveryKeeper declining(third.bench(), f.Folder());
+  EXPECT_FALSE(declining.OfferRecovery());
+  EXPECT_EQ(third.dialogs.recoveryQuestions.size(), 1);
+  EXPECT_FALSE(QFile::exists(leftFile));
+  EXPECT_FALSE(third.bench().History().Modified());
+}
+
+}  // namespace
+}  // namespace mosaicor::testing
