@@ -77,7 +77,7 @@ SaveAnswer DialogChooser::AskToSaveChanges() {
 QStringList DialogChooser::OpenPictureFiles(const QString& preset) {
   QFileDialog* dialog = pictures_.OpenPictureDialog1;
   const QString title = dialog->windowTitle();
-  dialog->setWindowTitle(QStringLiteral("Add Pictures as Tiles"));
+  dialog->setWindowTitle(QCoreApplication::translate("mosaicor::MainWindow", "Add Pictures as Tiles"));
   dialog->setFileMode(QFileDialog::ExistingFiles);
   QStringList chosen;
   if (RunFileDialog(dialog, preset)) chosen = dialog->selectedFiles();

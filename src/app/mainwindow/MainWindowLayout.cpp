@@ -381,10 +381,14 @@ MainWindowControls BuildMainWindowControls(QWidget* central, QStatusBar* statusB
   c.StatusHint = Named(new ElidedLabel(statusBar), "StatusHint");
   statusBar->addWidget(c.StatusHint, 1);
   c.PointerInfo = Named(new QLabel(statusBar), "PointerInfo");
-  // As wide as the longest readout, so the hint beside it never moves as the pointer does.
-  c.PointerInfo->setFixedWidth(c.PointerInfo->fontMetrics().horizontalAdvance(
-                                   QStringLiteral("x 16383, y 16383 \u00b7 tile 2047 \u00b7 page 128")) +
-                               8);
+  // As wide as the longest readout in the window's language, so the hint beside it never moves as
+  // the pointer does.
+  const QString longest = QCoreApplication::translate("mosaicor::MainWindow", "x %1, y %2 · tile %3 · page %4")
+                              .arg(16383)
+                              .arg(16383)
+                              .arg(2047)
+                              .arg(128);
+  c.PointerInfo->setFixedWidth(c.PointerInfo->fontMetrics().horizontalAdvance(longest) + 8);
   statusBar->addPermanentWidget(c.PointerInfo);
   return c;
 }

@@ -44,8 +44,8 @@ void MainWindow::BuildMenus() {
         [this] { bench_->Targets().TargetComboOnSelect(1); });
   Entry(file, tr("Reload a Texture Set File..."), fileHint, {}, [this] { bench_->Targets().TargetComboOnSelect(3); });
   Entry(file, tr("Create New"), fileHint, {QKeySequence::New}, [this] { bench_->Targets().TargetComboOnSelect(2); });
-  Entry(file, QStringLiteral("Add Pictures as Tiles\u2026"),
-        QStringLiteral("     Add Pictures as Tiles: each picture goes into the next free cells of the Target."), {},
+  Entry(file, tr("Add Pictures as Tiles…"),
+        tr("     Add Pictures as Tiles: each picture goes into the next free cells of the Target."), {},
         [this] { bench_->Packs().AddPicturesAsTilesDialog(); });
   file->addSeparator();
   Entry(file, tr("Quit"), QString(), {QKeySequence(QStringLiteral("Ctrl+Q"))}, [this] { close(); });
@@ -81,8 +81,8 @@ void MainWindow::BuildMenus() {
         [this] { CanvasUnderPointer()->ZoomReset(); });
   view->addSeparator();
   QAction* census =
-      Entry(view, QStringLiteral("Tile Census"),
-            QStringLiteral("     Tile Census: numbers the Target's twin cells and shades its empty ones."), {}, [] {});
+      Entry(view, tr("Tile Census"), tr("     Tile Census: numbers the Target's twin cells and shades its empty ones."),
+            {}, [] {});
   census->setObjectName(QStringLiteral("TileCensusAction"));
   census->setCheckable(true);
   connect(census, &QAction::toggled, this, [this](bool on) { bench_->Census().SetOn(on); });

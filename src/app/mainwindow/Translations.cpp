@@ -13,6 +13,11 @@ namespace {
 
 const char* const kTranslatorName = "MosaicorTranslator";
 
+QLocale& InstalledLocale() {
+  static QLocale locale(QLocale::English);
+  return locale;
+}
+
 QString Match(const QString& wanted) {
   const QString name = QString(wanted).replace(QLatin1Char('-'), QLatin1Char('_'));
   const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
@@ -54,13 +59,17 @@ bool InstallTranslations(const QString& language) {
     QCoreApplication::removeTranslator(old);
     delete old;
   }
+  InstalledLocale() = QLocale(QLocale::English);
   if (language.isEmpty() || language == QLatin1String("en")) return true;
   InitResources();
   if (!Install(QStringLiteral("mosaicor"), QStringLiteral(":/translations"), language)) return false;
+  InstalledLocale() = QLocale(language);
   // Qt's own texts: the system's copy where Qt is installed, else the one the program carries (Windows).
   if (!Install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath), language))
     Install(QStringLiteral("qtbase"), QStringLiteral(":/translations"), language);
   return true;
 }
+
+QLocale WindowLocale() { return InstalledLocale(); }
 
 }  // namespace mosaicor

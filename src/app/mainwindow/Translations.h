@@ -3,6 +3,7 @@
 // the program, chosen by --language or else by the system's preferred languages, for this run only.
 // Qt's own dialog texts follow the same language.
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -20,5 +21,9 @@ QString ResolveLanguage(const QString& requested, const QStringList& uiLanguages
 // Replaces the installed translations with those of `language` (as ResolveLanguage returns it):
 // the window's own and Qt's. English removes them. False if the window's translation is missing.
 bool InstallTranslations(const QString& language);
+
+// The locale of the installed translation, for the numbers the window writes into its texts
+// (a thousands separator reads as a decimal point in some languages); English when none is.
+QLocale WindowLocale();
 
 }  // namespace mosaicor

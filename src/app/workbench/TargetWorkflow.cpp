@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "imagefiles/ImageFileModule.h"
+#include "mainwindow/Translations.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/Workbench.h"
 
@@ -17,14 +18,16 @@ namespace {
 // 393,234 bytes".
 QString SavedNote(const QString& fileName, QSize size) {
   const QString extension = ImageFileModule::UpperExtension(fileName);
-  QString format = QStringLiteral("24-bit ") + extension.mid(1);
-  if (extension == QLatin1String(".TGA")) format = QStringLiteral("uncompressed 24-bit TGA");
+  //: %1 is the file's format: BMP, PNG, ...
+  QString format = QCoreApplication::translate("mosaicor::MainWindow", "24-bit %1").arg(extension.mid(1));
+  if (extension == QLatin1String(".TGA"))
+    format = QCoreApplication::translate("mosaicor::MainWindow", "uncompressed 24-bit TGA");
   if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JPEG")) format = QStringLiteral("JPEG");
-  return QStringLiteral("     Saved %1: %2 x %3 pixels, %4, %5 bytes")
+  return QCoreApplication::translate("mosaicor::MainWindow", "     Saved %1: %2 x %3 pixels, %4, %5 bytes")
       .arg(QDir::toNativeSeparators(fileName))
       .arg(size.width())
       .arg(size.height())
-      .arg(format, QLocale(QLocale::English).toString(QFileInfo(fileName).size()));
+      .arg(format, WindowLocale().toString(QFileInfo(fileName).size()));
 }
 
 }  // namespace

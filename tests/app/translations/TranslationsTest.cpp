@@ -166,6 +166,15 @@ TEST(Translations, EveryLanguageFitsTheWindowUncut) {
       EXPECT_EQ(CutTexts(size->parentWidget()).filter("ClipTileSize").join("\n").toStdString(), "")
           << language.toStdString();
     }
+    // The pointer readout keeps its width whatever it says, so its longest text must fit it.
+    QLabel* pointer = window.Controls().PointerInfo;
+    pointer->setText(QCoreApplication::translate("mosaicor::MainWindow", "x %1, y %2 · tile %3 · page %4")
+                         .arg(16383)
+                         .arg(16383)
+                         .arg(2047)
+                         .arg(128));
+    EXPECT_EQ(CutTexts(window.statusBar()).filter("PointerInfo").join("\n").toStdString(), "")
+        << language.toStdString();
     // A translated window says what it speaks, and that the manual does not.
     EXPECT_EQ(about.findChild<QLabel*>("ManualLanguage") != nullptr, language != "en") << language.toStdString();
     // The title is the program's name and version, the same in every language.
