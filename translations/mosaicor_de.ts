@@ -4,10 +4,6 @@
 <context>
     <name>Languages</name>
     <message>
-        <source>   Mosaicor v2.4   by   Halvane</source>
-        <translation>   Mosaicor v2.4   von   Halvane</translation>
-    </message>
-    <message>
         <source>   --- no SOURCE file loaded ---</source>
         <translation>   --- keine QUELL-Datei geladen ---</translation>
     </message>
@@ -290,6 +286,13 @@ Die rechte Leinwand ist nur für Standard-Textursets gedacht.</translation>
     </message>
 </context>
 <context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>%1 Zellen: %2 belegt, %3 einzigartig, %4 leer</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -362,7 +365,7 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <translation>   Lädt...</translation>
     </message>
     <message>
-        <source>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</source>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- TOMB RAIDER TEXTUREN EXTRAHIEREN -----</translation>
     </message>
 </context>
@@ -580,6 +583,51 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <source>An unexpected error occurred.</source>
         <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
     </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Bilder als Tiles hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Bilder als Tiles hinzufügen…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Bilder als Tiles hinzufügen: Jedes Bild kommt in die nächsten freien Zellen des Ziels.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Tile-Zählung</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Tile-Zählung: nummeriert die doppelten Zellen des Ziels und schraffiert seine leeren.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>%1 von %2 Bildern konnten nicht als Tiles hinzugefügt werden:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>24-Bit-%1</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>unkomprimiertes 24-Bit-TGA</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     %1 gespeichert: %2 x %3 Pixel, %4, %5 Bytes</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -600,6 +648,23 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
         <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
         <translation>Unterstützte Ausgabedateien|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows- oder OS/2-Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Alle Dateien (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Die Wiederherstellungsdatei konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+Das Texturset einer nicht sauber beendeten Sitzung kann nicht wiederhergestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Das Texturset wiederherstellen, an dem Sie um %1 gearbeitet haben?</translation>
     </message>
 </context>
 <context>
@@ -647,6 +712,14 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
     <message>
         <source>Paste tile</source>
         <translation>Tile einfügen</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Bilder als Tiles hinzufügen</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
     </message>
 </context>
 </TS>

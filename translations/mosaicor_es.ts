@@ -4,10 +4,6 @@
 <context>
     <name>Languages</name>
     <message>
-        <source>   Mosaicor v2.4   by   Halvane</source>
-        <translation>   Mosaicor v2.4   por   Halvane</translation>
-    </message>
-    <message>
         <source>   --- no SOURCE file loaded ---</source>
         <translation>   --- sin archivo de ORIGEN cargado ---</translation>
     </message>
@@ -290,6 +286,13 @@ El lienzo derecho solo debe usarse con sets de texturas estándar.</translation>
     </message>
 </context>
 <context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>%1 celdas: %2 usadas, %3 únicas, %4 vacías</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -362,7 +365,7 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <translation>   Cargando...</translation>
     </message>
     <message>
-        <source>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</source>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- EXTRAER TEXTURAS DE TOMB RAIDER -----</translation>
     </message>
 </context>
@@ -580,6 +583,51 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <source>An unexpected error occurred.</source>
         <translation>Se ha producido un error inesperado.</translation>
     </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Añadir imágenes como tiles</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Añadir imágenes como tiles…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Añadir imágenes como tiles: cada imagen va a las siguientes celdas libres del destino.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Censo de tiles</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Censo de tiles: numera las celdas gemelas del destino y sombrea las vacías.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>No se pudieron añadir como tiles %1 de %2 imágenes:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1 de 24 bits</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>TGA de 24 bits sin comprimir</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Guardado %1: %2 x %3 píxeles, %4, %5 bytes</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -600,6 +648,23 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
         <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
         <translation>Archivos de salida admitidos|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Mapa de bits de Windows u OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Todos los archivos (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     No se pudo escribir el archivo de recuperación: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+No se puede recuperar el set de texturas de una sesión que no terminó correctamente: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>¿Recuperar el set de texturas en el que trabajabas a las %1?</translation>
     </message>
 </context>
 <context>
@@ -647,6 +712,14 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
     <message>
         <source>Paste tile</source>
         <translation>Pegar tile</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Añadir imágenes como tiles</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recuperar</translation>
     </message>
 </context>
 </TS>

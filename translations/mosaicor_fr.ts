@@ -4,10 +4,6 @@
 <context>
     <name>Languages</name>
     <message>
-        <source>   Mosaicor v2.4   by   Halvane</source>
-        <translation>   Mosaicor v2.4   par   Halvane</translation>
-    </message>
-    <message>
         <source>   --- no SOURCE file loaded ---</source>
         <translation>   --- aucun fichier SOURCE chargé ---</translation>
     </message>
@@ -290,6 +286,13 @@ Le canevas de droite ne doit servir qu&apos;aux jeux de textures standard.</tran
     </message>
 </context>
 <context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>%1 cellules : %2 utilisées, %3 uniques, %4 vides</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -362,7 +365,7 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <translation>   Chargement...</translation>
     </message>
     <message>
-        <source>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</source>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</translation>
     </message>
 </context>
@@ -580,6 +583,51 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <source>An unexpected error occurred.</source>
         <translation>Une erreur inattendue s&apos;est produite.</translation>
     </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Ajouter des images comme tuiles</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Ajouter des images comme tuiles…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Ajouter des images comme tuiles : chaque image va dans les cellules libres suivantes de la cible.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Recensement des tuiles</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Recensement des tuiles : numérote les cellules jumelles de la cible et hachure ses cellules vides.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>%1 images sur %2 n&apos;ont pas pu être ajoutées comme tuiles :
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1 24 bits</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>TGA 24 bits non compressé</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Enregistré %1 : %2 x %3 pixels, %4, %5 octets</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -600,6 +648,23 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
         <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
         <translation>Fichiers de sortie pris en charge|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Bitmap Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Le fichier de récupération n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+Le jeu de textures d&apos;une session qui ne s&apos;est pas terminée correctement ne peut pas être récupéré : %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Récupérer le jeu de textures sur lequel vous travailliez à %1 ?</translation>
     </message>
 </context>
 <context>
@@ -647,6 +712,14 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
     <message>
         <source>Paste tile</source>
         <translation>Collage de tuile</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Ajout d&apos;images comme tuiles</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Récupération</translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,6 @@
 <context>
     <name>Languages</name>
     <message>
-        <source>   Mosaicor v2.4   by   Halvane</source>
-        <translation>   Mosaicor v2.4   di   Halvane</translation>
-    </message>
-    <message>
         <source>   --- no SOURCE file loaded ---</source>
         <translation>   --- nessun file SORGENTE caricato ---</translation>
     </message>
@@ -290,6 +286,13 @@ La tela destra va usata solo con set di texture standard.</translation>
     </message>
 </context>
 <context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>%1 celle: %2 usate, %3 uniche, %4 vuote</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -362,7 +365,7 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <translation>   Caricamento...</translation>
     </message>
     <message>
-        <source>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</source>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- ESTRAI TEXTURE DI TOMB RAIDER -----</translation>
     </message>
 </context>
@@ -580,6 +583,51 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <source>An unexpected error occurred.</source>
         <translation>Si è verificato un errore imprevisto.</translation>
     </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Aggiungi immagini come tile</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Aggiungi immagini come tile…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Aggiungi immagini come tile: ogni immagine va nelle successive celle libere della destinazione.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Censimento dei tile</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Censimento dei tile: numera le celle gemelle della destinazione e ombreggia quelle vuote.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>Non è stato possibile aggiungere come tile %1 immagini su %2:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1 a 24 bit</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>TGA a 24 bit non compresso</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Salvato %1: %2 x %3 pixel, %4, %5 byte</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -600,6 +648,23 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
         <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
         <translation>File di output supportati|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Bitmap di Windows o OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Tutti i file (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Impossibile scrivere il file di recupero: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+Il set di texture di una sessione non chiusa correttamente non può essere recuperato: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Recuperare il set di texture su cui stavi lavorando alle %1?</translation>
     </message>
 </context>
 <context>
@@ -647,6 +712,14 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
     <message>
         <source>Paste tile</source>
         <translation>Incolla tile</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Aggiungi immagini come tile</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recupera</translation>
     </message>
 </context>
 </TS>

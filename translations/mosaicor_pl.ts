@@ -4,10 +4,6 @@
 <context>
     <name>Languages</name>
     <message>
-        <source>   Mosaicor v2.4   by   Halvane</source>
-        <translation>   Mosaicor v2.4   autor:   Halvane</translation>
-    </message>
-    <message>
         <source>   --- no SOURCE file loaded ---</source>
         <translation>   --- nie wczytano pliku ŹRÓDŁOWEGO ---</translation>
     </message>
@@ -290,6 +286,13 @@ Prawe płótno służy wyłącznie do standardowych zestawów tekstur.</translat
     </message>
 </context>
 <context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>Komórek: %1; zajętych: %2, unikalnych: %3, pustych: %4</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -362,7 +365,7 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <translation>   Wczytywanie...</translation>
     </message>
     <message>
-        <source>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</source>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- WYODRĘBNIJ TEKSTURY TOMB RAIDER -----</translation>
     </message>
 </context>
@@ -580,6 +583,51 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <source>An unexpected error occurred.</source>
         <translation>Wystąpił nieoczekiwany błąd.</translation>
     </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Dodaj obrazy jako kafelki</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Dodaj obrazy jako kafelki…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Dodaj obrazy jako kafelki: każdy obraz trafia do kolejnych wolnych komórek płótna docelowego.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Spis kafelków</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Spis kafelków: numeruje bliźniacze komórki płótna docelowego i zacienia puste.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>Nie udało się dodać jako kafelki obrazów: %1 z %2:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1 24-bitowy</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>nieskompresowany 24-bitowy TGA</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Zapisano %1: %2 x %3 pikseli, %4, bajtów: %5</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -600,6 +648,23 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
         <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
         <translation>Obsługiwane pliki wyjściowe|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Mapa bitowa Windows lub OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Wszystkie pliki (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Nie udało się zapisać pliku odzyskiwania: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+Nie można odzyskać zestawu tekstur z sesji, która nie zakończyła się poprawnie: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Odzyskać zestaw tekstur, nad którym pracowano o %1?</translation>
     </message>
 </context>
 <context>
@@ -647,6 +712,14 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
     <message>
         <source>Paste tile</source>
         <translation>Wklejenie kafelka</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Dodanie obrazów jako kafelków</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Odzyskanie</translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,6 @@
 <context>
     <name>Languages</name>
     <message>
-        <source>   Mosaicor v2.4   by   Halvane</source>
-        <translation>   Mosaicor v2.4   por   Halvane</translation>
-    </message>
-    <message>
         <source>   --- no SOURCE file loaded ---</source>
         <translation>   --- nenhum arquivo de ORIGEM carregado ---</translation>
     </message>
@@ -290,6 +286,13 @@ A tela da direita deve ser usada apenas com conjuntos de texturas padrão.</tran
     </message>
 </context>
 <context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>%1 células: %2 usadas, %3 únicas, %4 vazias</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -362,7 +365,7 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <translation>   Carregando...</translation>
     </message>
     <message>
-        <source>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</source>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- EXTRAIR TEXTURAS DE TOMB RAIDER -----</translation>
     </message>
 </context>
@@ -580,6 +583,51 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <source>An unexpected error occurred.</source>
         <translation>Ocorreu um erro inesperado.</translation>
     </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Adicionar imagens como tiles</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Adicionar imagens como tiles…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Adicionar imagens como tiles: cada imagem vai para as próximas células livres do destino.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Censo de tiles</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Censo de tiles: numera as células gêmeas do destino e sombreia as vazias.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>Não foi possível adicionar como tiles %1 de %2 imagens:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1 de 24 bits</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>TGA de 24 bits sem compressão</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Salvo %1: %2 x %3 pixels, %4, %5 bytes</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -600,6 +648,23 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
         <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
         <translation>Arquivos de saída suportados|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Bitmap do Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Não foi possível gravar o arquivo de recuperação: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+O conjunto de texturas de uma sessão que não terminou corretamente não pode ser recuperado: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Recuperar o conjunto de texturas em que você trabalhava às %1?</translation>
     </message>
 </context>
 <context>
@@ -647,6 +712,14 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
     <message>
         <source>Paste tile</source>
         <translation>Colar tile</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Adicionar imagens como tiles</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recuperar</translation>
     </message>
 </context>
 </TS>

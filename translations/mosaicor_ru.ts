@@ -4,10 +4,6 @@
 <context>
     <name>Languages</name>
     <message>
-        <source>   Mosaicor v2.4   by   Halvane</source>
-        <translation>   Mosaicor v2.4   автор:   Halvane</translation>
-    </message>
-    <message>
         <source>   --- no SOURCE file loaded ---</source>
         <translation>   --- ИСХОДНЫЙ файл не загружен ---</translation>
     </message>
@@ -290,6 +286,13 @@ The right canvas must be used with standard Texture Sets, only.</source>
     </message>
 </context>
 <context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>Ячеек: %1; занято: %2, уникальных: %3, пустых: %4</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -362,7 +365,7 @@ CREDITS names the libraries it is built on.</source>
         <translation>   Загрузка...</translation>
     </message>
     <message>
-        <source>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</source>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- ИЗВЛЕЧЕНИЕ ТЕКСТУР TOMB RAIDER -----</translation>
     </message>
 </context>
@@ -580,6 +583,51 @@ CREDITS names the libraries it is built on.</source>
         <source>An unexpected error occurred.</source>
         <translation>Произошла непредвиденная ошибка.</translation>
     </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Добавить изображения как тайлы</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Добавить изображения как тайлы…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Добавить изображения как тайлы: каждое изображение занимает следующие свободные ячейки целевого холста.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Учёт тайлов</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Учёт тайлов: нумерует одинаковые ячейки целевого холста и затеняет пустые.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>Не удалось добавить как тайлы изображений: %1 из %2:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1, 24 бита</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>TGA 24 бита без сжатия</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Сохранено %1: %2 x %3 пикс., %4, байт: %5</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -600,6 +648,23 @@ CREDITS names the libraries it is built on.</source>
         <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
         <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
         <translation>Поддерживаемые выходные файлы|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Точечный рисунок Windows или OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Все файлы (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Не удалось записать файл восстановления: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+Набор текстур после некорректно завершённого сеанса восстановить нельзя: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Восстановить набор текстур, над которым вы работали в %1?</translation>
     </message>
 </context>
 <context>
@@ -647,6 +712,14 @@ CREDITS names the libraries it is built on.</source>
     <message>
         <source>Paste tile</source>
         <translation>Вставка тайла</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Добавление изображений как тайлов</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Восстановление</translation>
     </message>
 </context>
 </TS>
