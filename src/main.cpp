@@ -1,7 +1,7 @@
-// The desktop program's start-up: the command line, then the main window (which creates the picture and level modules
-// it uses), then the about, help and credits windows; files named on the command line open as
-// a drop on the Source and a Reload of the Target would; then the event loop runs until the
-// main window closes.
+// The desktop program's start-up: the command line, then the language, then the main window (which
+// creates the picture and level modules it uses), then the about, help and credits windows; files
+// named on the command line open as a drop on the Source and a Reload of the Target would; then the
+// event loop runs until the main window closes.
 
 #include "art/Art.h"
 #include "helpwindows/AboutWindow.h"
@@ -10,8 +10,11 @@
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SafeApplication.h"
+#include "mainwindow/Translations.h"
 #include "platform/TonePlayer.h"
 #include "workbench/RecoveryKeeper.h"
+
+#include <QLocale>
 
 using namespace mosaicor;
 
@@ -29,6 +32,8 @@ int main(int argc, char** argv) {
   }
 
   SafeApplication app(argc, argv);
+  // Translators belong to the application that runs the window, so they are installed only now.
+  InstallTranslations(files.language.isEmpty() ? ResolveLanguage({}, QLocale::system().uiLanguages()) : files.language);
   InitResources();
   app.setWindowIcon(LoadWindowIcon());
 

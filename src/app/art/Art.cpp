@@ -7,6 +7,7 @@
 static void RegisterMosaicorResources() {
   Q_INIT_RESOURCE(art);
   Q_INIT_RESOURCE(documents);
+  Q_INIT_RESOURCE(translations);
 }
 
 namespace mosaicor {

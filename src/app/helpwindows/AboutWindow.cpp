@@ -50,7 +50,7 @@ AboutWindow::AboutWindow(QWidget* owner, HelpWindow& help, CreditsWindow& credit
       help_(help),
       credits_(credits) {
   setObjectName("TAboutForm");
-  setWindowTitle("   About,   Help   &   Credits");
+  setWindowTitle(tr("   About,   Help   &   Credits"));
   setModal(true);
 
   auto* title = new QHBoxLayout;
@@ -59,29 +59,32 @@ AboutWindow::AboutWindow(QWidget* owner, HelpWindow& help, CreditsWindow& credit
   auto* product = Label("Mosaicor", this, 8, true);
   product->setObjectName("ProductName");
   names->addWidget(product);
-  auto* version = Label(QString("Version %1").arg(MOSAICOR_VERSION), this);
+  auto* version = Label(tr("Version %1").arg(MOSAICOR_VERSION), this);
   version->setObjectName("Version");
   names->addWidget(version);
   title->addLayout(names, 1);
   title->addWidget(Logo(this));
 
-  auto* purpose = Label("Texture sets builder\nfor the Tomb Raider legacy level editors", this, 0, true);
+  auto* purpose = Label(tr("Texture sets builder\nfor the Tomb Raider legacy level editors"), this, 0, true);
   purpose->setObjectName("ProductDescription");
-  auto* credit = Label(
-      "Made by the Mosaicor developers.\n"
-      "CREDITS names the libraries it is built on.",
-      this);
+  auto* credit = Label(tr("Made by the Mosaicor developers.\n"
+                          "CREDITS names the libraries it is built on."),
+                       this);
   credit->setObjectName("CreditLine");
+  // Only a translated window says so: its translation of this line differs from the English.
+  static const char* const kManualNote = QT_TR_NOOP("The manual and the credits are in English.");
+  QLabel* manualNote = tr(kManualNote) == QLatin1String(kManualNote) ? nullptr : Label(tr(kManualNote), this);
+  if (manualNote) manualNote->setObjectName("ManualLanguage");
 
   auto* disclaimer = new QFrame(this);
   disclaimer->setObjectName("Disclaimer");
   disclaimer->setFrameShape(QFrame::StyledPanel);
   disclaimer->setFrameShadow(QFrame::Sunken);
-  auto* disclaimerText = Label(
-      "Mosaicor is a fan-made tool, free to use. It is not made, endorsed or supported by the owners of "
-      "the Tomb Raider games and their level editors, and it is not affiliated with them. Tomb Raider is "
-      "a trademark of its owner. Keep copies of your work: the tool comes with no warranty.",
-      disclaimer, -1);
+  auto* disclaimerText =
+      Label(tr("Mosaicor is a fan-made tool, free to use. It is not made, endorsed or supported by the owners of "
+               "the Tomb Raider games and their level editors, and it is not affiliated with them. Tomb Raider is "
+               "a trademark of its owner. Keep copies of your work: the tool comes with no warranty."),
+            disclaimer, -1);
   auto* disclaimerLayout = new QVBoxLayout(disclaimer);
   disclaimerLayout->addWidget(disclaimerText);
 
@@ -89,9 +92,9 @@ AboutWindow::AboutWindow(QWidget* owner, HelpWindow& help, CreditsWindow& credit
   buttonPanel->setObjectName("ButtonPanel");
   auto* buttons = new QHBoxLayout(buttonPanel);
   buttons->setContentsMargins(0, 0, 0, 0);
-  QPushButton* helpButton = Button("HelpButton", "HELP", buttonPanel);
-  QPushButton* creditsButton = Button("CreditsButton", "CREDITS", buttonPanel);
-  QPushButton* okButton = Button("okButton", "OK", buttonPanel);
+  QPushButton* helpButton = Button("HelpButton", tr("HELP"), buttonPanel);
+  QPushButton* creditsButton = Button("CreditsButton", tr("CREDITS"), buttonPanel);
+  QPushButton* okButton = Button("okButton", tr("OK"), buttonPanel);
   okButton->setDefault(true);
   buttons->addWidget(helpButton);
   buttons->addWidget(creditsButton);
@@ -105,6 +108,7 @@ AboutWindow::AboutWindow(QWidget* owner, HelpWindow& help, CreditsWindow& credit
   column->addLayout(title);
   column->addWidget(purpose);
   column->addWidget(credit);
+  if (manualNote) column->addWidget(manualNote);
   column->addStretch(1);
   column->addWidget(disclaimer);
   column->addWidget(buttonPanel);

@@ -1,9 +1,12 @@
 #include "helpwindows/CreditsWindow.h"
 
+#include <QCoreApplication>
+
 namespace mosaicor {
 
 CreditsWindow::CreditsWindow()
-    : DocumentWindow(":/MosaicorCredits", {"Credits", QSize(724, 592), "SpacerLeft", Qt::ScrollBarAlwaysOn}) {
+    : DocumentWindow(":/MosaicorCredits", {QCoreApplication::translate("mosaicor::CreditsWindow", "Credits"),
+                                           QSize(724, 592), "SpacerLeft", Qt::ScrollBarAlwaysOn}) {
   setObjectName("TCreditsForm");
 }
 

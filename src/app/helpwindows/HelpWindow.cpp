@@ -1,9 +1,12 @@
 #include "helpwindows/HelpWindow.h"
 
+#include <QCoreApplication>
+
 namespace mosaicor {
 
 HelpWindow::HelpWindow()
-    : DocumentWindow(":/MosaicorHelp", {"   Help", QSize(725, 592), "Spacer", Qt::ScrollBarAsNeeded}) {
+    : DocumentWindow(":/MosaicorHelp", {QCoreApplication::translate("mosaicor::HelpWindow", "   Help"), QSize(725, 592),
+                                        "Spacer", Qt::ScrollBarAsNeeded}) {
   setObjectName("THelpForm");
 }
 

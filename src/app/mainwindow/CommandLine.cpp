@@ -1,6 +1,11 @@
 #include "mainwindow/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "mainwindow/Translations.h"
 
 #include "workbench/SourceWorkflow.h"
 #include "workbench/TargetWorkflow.h"
@@ -13,13 +18,29 @@ StartupFiles ParseCommandLine(const QStringList& arguments) {
   parser.setApplicationDescription(QStringLiteral("Builds texture sets for the classic Tomb Raider level editors."));
   parser.addHelpOption();
   parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("SOURCE"), QStringLiteral("A level or picture to open in the Source canvas."),
+  parser.addPositionalArgument(QStringLiteral("SOURCE"),
+                               QStringLiteral("A level or picture to open in the Source canvas."),
                                QStringLiteral("[SOURCE]"));
-  const QCommandLineOption target(QStringLiteral("target"), QStringLiteral("A texture set to open in the Target canvas."),
+  const QCommandLineOption target(QStringLiteral("target"),
+                                  QStringLiteral("A texture set to open in the Target canvas."),
                                   QStringLiteral("TEXTURESET"));
   parser.addOption(target);
+  const QCommandLineOption language(
+      QStringLiteral("language"),
+      QStringLiteral("The window's language: %1 or en. By default the system's.").arg(TranslatedLanguages().join(", ")),
+      QStringLiteral("CODE"));
+  parser.addOption(language);
   parser.process(arguments);
   StartupFiles files;
+  if (parser.isSet(language)) {
+    files.language = ResolveLanguage(parser.value(language), {});
+    if (files.language.isEmpty()) {
+      std::fprintf(stderr, "%s: no translation for '%s'; choose one of %s or en\n",
+                   qPrintable(QCoreApplication::applicationName()), qPrintable(parser.value(language)),
+                   qPrintable(TranslatedLanguages().join(", ")));
+      std::exit(EXIT_FAILURE);
+    }
+  }
   if (!parser.positionalArguments().isEmpty()) files.source = parser.positionalArguments().constFirst();
   files.target = parser.value(target);
   return files;

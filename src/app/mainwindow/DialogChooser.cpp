@@ -57,10 +57,11 @@ void DialogChooser::ShowMessage(const QString& text) {
 }
 
 SaveAnswer DialogChooser::AskToSaveChanges() {
-  QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
-                  QStringLiteral("The texture set has changes that are not saved."),
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window_);
-  box.setInformativeText(QStringLiteral("Save them first?"));
+  QMessageBox box(
+      QMessageBox::Question, QCoreApplication::applicationName(),
+      QCoreApplication::translate("mosaicor::MainWindow", "The texture set has changes that are not saved."),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window_);
+  box.setInformativeText(QCoreApplication::translate("mosaicor::MainWindow", "Save them first?"));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
     case QMessageBox::Save:
@@ -76,7 +77,7 @@ SaveAnswer DialogChooser::AskToSaveChanges() {
 QStringList DialogChooser::OpenPictureFiles(const QString& preset) {
   QFileDialog* dialog = pictures_.OpenPictureDialog1;
   const QString title = dialog->windowTitle();
-  dialog->setWindowTitle(QStringLiteral("Add Pictures as Tiles"));
+  dialog->setWindowTitle(QCoreApplication::translate("mosaicor::MainWindow", "Add Pictures as Tiles"));
   dialog->setFileMode(QFileDialog::ExistingFiles);
   QStringList chosen;
   if (RunFileDialog(dialog, preset)) chosen = dialog->selectedFiles();

@@ -81,7 +81,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::FormCreate() {
   ApplyLanguageTexts(c_);
-  setWindowTitle(texts::WindowTitle + QStringLiteral("[*]"));
+  setWindowTitle(texts::WindowTitle() + QStringLiteral("[*]"));
   BuildMenus();
   WireControls();
   WireCanvases();
@@ -301,7 +301,7 @@ void MainWindow::ShowPointer(bool target, int x, int y) {
   const int pagesAcross = std::max(port.width() / 256, 1);
   const int tile = (y / 64) * tilesAcross + x / 64;
   const int page = (y / 256) * pagesAcross + x / 256 + 1;
-  c_.PointerInfo->setText(QStringLiteral("x %1, y %2 \u00b7 tile %3 \u00b7 page %4").arg(x).arg(y).arg(tile).arg(page));
+  c_.PointerInfo->setText(tr("x %1, y %2 · tile %3 · page %4").arg(x).arg(y).arg(tile).arg(page));
 }
 
 void MainWindow::Reflect() {
@@ -316,7 +316,7 @@ void MainWindow::Reflect() {
   SetQuietly<QAbstractSlider, int>(c_.TargetWidthScrollBar, &QAbstractSlider::setValue, s.TargetWidthPages);
   SetQuietly<QAbstractSlider, int>(c_.TargetHeightScrollBar, &QAbstractSlider::setValue, s.TargetHeightPages);
   const int sizePosition = static_cast<int>(s.TileSize);
-  c_.ClipTileSize->setText(texts::TileSizeLabels.value(sizePosition - 1));
+  c_.ClipTileSize->setText(texts::TileSizeLabels().value(sizePosition - 1));
   SetQuietly<QAbstractSlider, int>(c_.ClipTileSizeScroll, &QAbstractSlider::setValue, sizePosition);
 
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonOpaque, &QAbstractButton::setChecked,

@@ -82,7 +82,8 @@ QComboBox* ZoomBox(QWidget* parent, const char* name) {
   auto* box = Named(new QComboBox(parent), name);
   for (int factor : ZoomFactors) box->addItem(QStringLiteral("%1\u00d7").arg(factor), factor);
   box->setFocusPolicy(Qt::NoFocus);
-  box->setStatusTip(QStringLiteral("     Zoom: shows the canvas larger ( Ctrl + wheel, Ctrl++, Ctrl+-, Ctrl+0 )."));
+  box->setStatusTip(QCoreApplication::translate(
+      "mosaicor::MainWindow", "     Zoom: shows the canvas larger ( Ctrl + wheel, Ctrl++, Ctrl+-, Ctrl+0 )."));
   return box;
 }
 
@@ -101,7 +102,7 @@ QWidget* AnimationTab(const char* name, const char* stopName, const char* trackN
                       QSlider*& track) {
   auto* tab = Named(new QWidget, name);
   auto* row = new QHBoxLayout(tab);
-  stop = Named(new QPushButton(QStringLiteral("Stop"), tab), stopName);
+  stop = Named(new QPushButton(QCoreApplication::translate("mosaicor::MainWindow", "Stop"), tab), stopName);
   stop->setFocusPolicy(Qt::NoFocus);
   track = SpeedTrack(tab, trackName);
   row->addWidget(stop);
@@ -124,9 +125,12 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
 
   auto* grid = Named(new QWidget, "TabGrid");
   auto* gridRow = new QHBoxLayout(grid);
-  c.SpeedButtonReset = SpeedButton(grid, "SpeedButtonReset", "reset", QStringLiteral("Reset"), false);
-  c.SpeedButtonView = SpeedButton(grid, "SpeedButtonView", "view", QStringLiteral("View"), true);
-  c.SpeedButtonStyle = SpeedButton(grid, "SpeedButtonStyle", "style", QStringLiteral("Style"), true);
+  c.SpeedButtonReset = SpeedButton(grid, "SpeedButtonReset", "reset",
+                                   QCoreApplication::translate("mosaicor::MainWindow", "Reset"), false);
+  c.SpeedButtonView =
+      SpeedButton(grid, "SpeedButtonView", "view", QCoreApplication::translate("mosaicor::MainWindow", "View"), true);
+  c.SpeedButtonStyle = SpeedButton(grid, "SpeedButtonStyle", "style",
+                                   QCoreApplication::translate("mosaicor::MainWindow", "Style"), true);
   c.ImageGridSize = Named(new QLabel(grid), "ImageGridSize");
   c.ImageGridSize->setPixmap(LoadGlyph(QStringLiteral("style")).pixmap(20, 20));
   c.StaticTextGrid = Named(new QLabel(QStringLiteral("64"), grid), "StaticTextGrid");
@@ -146,9 +150,12 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
 
   auto* transparency = Named(new QWidget, "TabTransparency");
   auto* transparencyRow = new QHBoxLayout(transparency);
-  c.SpeedButtonOpaque = SpeedButton(transparency, "SpeedButtonOpaque", "opaque", QStringLiteral("None"), true);
-  c.SpeedButtonMagenta = SpeedButton(transparency, "SpeedButtonMagenta", "magenta", QStringLiteral("Convert"), true);
-  c.SpeedButtonPicker = SpeedButton(transparency, "SpeedButtonPicker", "picker", QStringLiteral("Picker"), true);
+  c.SpeedButtonOpaque = SpeedButton(transparency, "SpeedButtonOpaque", "opaque",
+                                    QCoreApplication::translate("mosaicor::MainWindow", "None"), true);
+  c.SpeedButtonMagenta = SpeedButton(transparency, "SpeedButtonMagenta", "magenta",
+                                     QCoreApplication::translate("mosaicor::MainWindow", "Convert"), true);
+  c.SpeedButtonPicker = SpeedButton(transparency, "SpeedButtonPicker", "picker",
+                                    QCoreApplication::translate("mosaicor::MainWindow", "Picker"), true);
   c.TransparencyGroup = new QButtonGroup(transparency);
   c.TransparencyGroup->setExclusive(true);
   c.TransparencyGroup->addButton(c.SpeedButtonOpaque);
@@ -157,15 +164,16 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   c.SpeedButtonOpaque->setChecked(true);
   c.SourceColourSample = Named(new ColourPot(transparency), "SourceColourSample");
   c.SourceColourSample->setFixedSize(22, 22);
-  c.SpeedButtonAlpha = SpeedButton(transparency, "SpeedButtonAlpha", "alpha", QStringLiteral("Alpha"), true);
+  c.SpeedButtonAlpha = SpeedButton(transparency, "SpeedButtonAlpha", "alpha",
+                                   QCoreApplication::translate("mosaicor::MainWindow", "Alpha"), true);
   c.SpeedButtonAlpha->setVisible(false);
   for (QWidget* w : std::initializer_list<QWidget*>{c.SpeedButtonOpaque, c.SpeedButtonMagenta, c.SpeedButtonPicker,
                                                     c.SourceColourSample, c.SpeedButtonAlpha})
     transparencyRow->addWidget(w);
   transparencyRow->addStretch();
 
-  QWidget* anim = AnimationTab("TabAnimSource", "ButtonStopSource", "TrackBarSource", c.ButtonStopSource,
-                               c.TrackBarSource);
+  QWidget* anim =
+      AnimationTab("TabAnimSource", "ButtonStopSource", "TrackBarSource", c.ButtonStopSource, c.TrackBarSource);
 
   c.SourcePageControl->addTab(grid, QString());
   c.SourcePageControl->addTab(transparency, QString());
@@ -230,10 +238,18 @@ void BuildCentralColumn(MainWindowControls& c, QWidget* centre) {
   c.ClipTileImage->setGeometry(1, 1, 64, 64);
   c.ClipTileImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   c.ClipLabel = Named(new QLabel(c.ClipTileAreaBevel), "ClipLabel");
-  c.CheckBoxExport = Named(new QCheckBox(QStringLiteral("AUTO EXPORT"), c.ClipTileAreaBevel), "CheckBoxExport");
-  c.ClipExportButton = Named(new QPushButton(QStringLiteral("Export"), c.ClipTileAreaBevel), "ClipExportButton");
-  c.ClipImportButton = Named(new QPushButton(QStringLiteral("Import"), c.ClipTileAreaBevel), "ClipImportButton");
-  c.CheckBoxImport = Named(new QCheckBox(QStringLiteral("AUTO IMPORT"), c.ClipTileAreaBevel), "CheckBoxImport");
+  c.CheckBoxExport =
+      Named(new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "AUTO EXPORT"), c.ClipTileAreaBevel),
+            "CheckBoxExport");
+  c.ClipExportButton =
+      Named(new QPushButton(QCoreApplication::translate("mosaicor::MainWindow", "Export"), c.ClipTileAreaBevel),
+            "ClipExportButton");
+  c.ClipImportButton =
+      Named(new QPushButton(QCoreApplication::translate("mosaicor::MainWindow", "Import"), c.ClipTileAreaBevel),
+            "ClipImportButton");
+  c.CheckBoxImport =
+      Named(new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "AUTO IMPORT"), c.ClipTileAreaBevel),
+            "CheckBoxImport");
   for (QCheckBox* box : {c.CheckBoxExport, c.CheckBoxImport}) {
     QFont small = box->font();
     small.setPixelSize(8);
@@ -298,12 +314,16 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   c.TargetPageControl->setFocusPolicy(Qt::NoFocus);
   auto* transform = Named(new QWidget, "TabTransform");
   auto* transformRow = new QHBoxLayout(transform);
-  c.SpeedButtonNone = SpeedButton(transform, "SpeedButtonNone", "none", QStringLiteral("None"), true);
-  c.SpeedButtonRotate = SpeedButton(transform, "SpeedButtonRotate", "rotate", QStringLiteral("Rot"), true);
+  c.SpeedButtonNone = SpeedButton(transform, "SpeedButtonNone", "none",
+                                  QCoreApplication::translate("mosaicor::MainWindow", "None"), true);
+  c.SpeedButtonRotate = SpeedButton(transform, "SpeedButtonRotate", "rotate",
+                                    QCoreApplication::translate("mosaicor::MainWindow", "Rot"), true);
   c.SpeedButtonHFlip = SpeedButton(transform, "SpeedButtonHFlip", "hflip", QStringLiteral("H"), true);
   c.SpeedButtonVFlip = SpeedButton(transform, "SpeedButtonVFlip", "vflip", QStringLiteral("V"), true);
-  c.SpeedButtonSwap = SpeedButton(transform, "SpeedButtonSwap", "swap", QStringLiteral("Swap"), true);
-  c.SpeedButtonMove = SpeedButton(transform, "SpeedButtonMove", "move", QStringLiteral("Move"), true);
+  c.SpeedButtonSwap = SpeedButton(transform, "SpeedButtonSwap", "swap",
+                                  QCoreApplication::translate("mosaicor::MainWindow", "Swap"), true);
+  c.SpeedButtonMove = SpeedButton(transform, "SpeedButtonMove", "move",
+                                  QCoreApplication::translate("mosaicor::MainWindow", "Move"), true);
   c.TransformGroup = new QButtonGroup(transform);
   c.TransformGroup->setExclusive(true);
   int id = 0;
@@ -314,8 +334,8 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   }
   c.SpeedButtonNone->setChecked(true);
   transformRow->addStretch();
-  QWidget* anim = AnimationTab("TabAnimTarget", "ButtonStopTarget", "TrackBarTarget", c.ButtonStopTarget,
-                               c.TrackBarTarget);
+  QWidget* anim =
+      AnimationTab("TabAnimTarget", "ButtonStopTarget", "TrackBarTarget", c.ButtonStopTarget, c.TrackBarTarget);
   c.TargetPageControl->addTab(transform, QString());
   c.TargetPageControl->addTab(anim, QString());
   c.TargetZoom = ZoomBox(c.TargetPageControl, "TargetZoom");
@@ -361,10 +381,14 @@ MainWindowControls BuildMainWindowControls(QWidget* central, QStatusBar* statusB
   c.StatusHint = Named(new ElidedLabel(statusBar), "StatusHint");
   statusBar->addWidget(c.StatusHint, 1);
   c.PointerInfo = Named(new QLabel(statusBar), "PointerInfo");
-  // As wide as the longest readout, so the hint beside it never moves as the pointer does.
-  c.PointerInfo->setFixedWidth(c.PointerInfo->fontMetrics().horizontalAdvance(
-                                   QStringLiteral("x 16383, y 16383 \u00b7 tile 2047 \u00b7 page 128")) +
-                               8);
+  // As wide as the longest readout in the window's language, so the hint beside it never moves as
+  // the pointer does.
+  const QString longest = QCoreApplication::translate("mosaicor::MainWindow", "x %1, y %2 · tile %3 · page %4")
+                              .arg(16383)
+                              .arg(16383)
+                              .arg(2047)
+                              .arg(128);
+  c.PointerInfo->setFixedWidth(c.PointerInfo->fontMetrics().horizontalAdvance(longest) + 8);
   statusBar->addPermanentWidget(c.PointerInfo);
   return c;
 }

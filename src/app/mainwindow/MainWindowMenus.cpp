@@ -30,78 +30,73 @@ QAction* Entry(QMenu* menu, const QString& text, const QString& hint, const QLis
 }  // namespace
 
 void MainWindow::BuildMenus() {
-  const QString fileHint = QStringLiteral("     File options.");
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  Entry(file, QStringLiteral("Load Image File..."), fileHint, {QKeySequence::Open},
+  const QString fileHint = tr("     File options.");
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  Entry(file, tr("Load Image File..."), fileHint, {QKeySequence::Open},
         [this] { bench_->Sources().SourceComboOnSelect(1); });
-  Entry(file, QStringLiteral("Extract Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+L"))},
+  Entry(file, tr("Extract Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+L"))},
         [this] { bench_->Sources().SourceComboOnSelect(2); });
-  Entry(file, QStringLiteral("Extract Animated Textures..."), fileHint,
-        {QKeySequence(QStringLiteral("Ctrl+Shift+L"))}, [this] { bench_->Sources().SourceComboOnSelect(3); });
+  Entry(file, tr("Extract Animated Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+L"))},
+        [this] { bench_->Sources().SourceComboOnSelect(3); });
   file->addSeparator();
-  Entry(file, QStringLiteral("Save"), fileHint, {QKeySequence::Save}, [this] { bench_->Targets().Save(); });
-  Entry(file, QStringLiteral("Save As..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
+  Entry(file, tr("Save"), fileHint, {QKeySequence::Save}, [this] { bench_->Targets().Save(); });
+  Entry(file, tr("Save As..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
         [this] { bench_->Targets().TargetComboOnSelect(1); });
-  Entry(file, QStringLiteral("Reload a Texture Set File..."), fileHint, {},
-        [this] { bench_->Targets().TargetComboOnSelect(3); });
-  Entry(file, QStringLiteral("Create New"), fileHint, {QKeySequence::New},
-        [this] { bench_->Targets().TargetComboOnSelect(2); });
-  Entry(file, QStringLiteral("Add Pictures as Tiles\u2026"),
-        QStringLiteral("     Add Pictures as Tiles: each picture goes into the next free cells of the Target."), {},
+  Entry(file, tr("Reload a Texture Set File..."), fileHint, {}, [this] { bench_->Targets().TargetComboOnSelect(3); });
+  Entry(file, tr("Create New"), fileHint, {QKeySequence::New}, [this] { bench_->Targets().TargetComboOnSelect(2); });
+  Entry(file, tr("Add Pictures as Tiles…"),
+        tr("     Add Pictures as Tiles: each picture goes into the next free cells of the Target."), {},
         [this] { bench_->Packs().AddPicturesAsTilesDialog(); });
   file->addSeparator();
-  Entry(file, QStringLiteral("Quit"), QString(), {QKeySequence(QStringLiteral("Ctrl+Q"))}, [this] { close(); });
+  Entry(file, tr("Quit"), QString(), {QKeySequence(QStringLiteral("Ctrl+Q"))}, [this] { close(); });
 
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  QAction* undo = Entry(edit, QStringLiteral("Undo"), QStringLiteral("     Undoes the last change to the Target."),
-                        {QKeySequence::Undo}, [this] { bench_->History().Undo(); });
-  QAction* redo =
-      Entry(edit, QStringLiteral("Redo"), QStringLiteral("     Redoes the last change undone on the Target."),
-            {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))},
-            [this] { bench_->History().Redo(); });
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  QAction* undo = Entry(edit, tr("Undo"), tr("     Undoes the last change to the Target."), {QKeySequence::Undo},
+                        [this] { bench_->History().Undo(); });
+  QAction* redo = Entry(edit, tr("Redo"), tr("     Redoes the last change undone on the Target."),
+                        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))},
+                        [this] { bench_->History().Redo(); });
   edit->addSeparator();
-  Entry(edit, QStringLiteral("Copy All"), c_.CopyButton->statusTip(), {},
-        [this] { bench_->Targets().CopyAllOnClick(); });
-  Entry(edit, QStringLiteral("Export tile"), c_.ClipExportButton->statusTip(), {QKeySequence::Copy},
+  Entry(edit, tr("Copy All"), c_.CopyButton->statusTip(), {}, [this] { bench_->Targets().CopyAllOnClick(); });
+  Entry(edit, tr("Export tile"), c_.ClipExportButton->statusTip(), {QKeySequence::Copy},
         [this] { bench_->Clipboard().ExportToClipboard(); });
-  Entry(edit, QStringLiteral("Import tile"), c_.ClipImportButton->statusTip(), {QKeySequence::Paste},
+  Entry(edit, tr("Import tile"), c_.ClipImportButton->statusTip(), {QKeySequence::Paste},
         [this] { bench_->Clipboard().ImportFromClipboard(); });
   connect(this, &MainWindow::Reflected, undo, [this, undo, redo] {
     const TargetHistory& h = bench_->History();
     undo->setEnabled(h.CanUndo());
     redo->setEnabled(h.CanRedo());
-    undo->setText(h.CanUndo() ? QStringLiteral("Undo %1").arg(h.UndoName()) : QStringLiteral("Undo"));
-    redo->setText(h.CanRedo() ? QStringLiteral("Redo %1").arg(h.RedoName()) : QStringLiteral("Redo"));
+    undo->setText(h.CanUndo() ? tr("Undo %1").arg(h.UndoName()) : tr("Undo"));
+    redo->setText(h.CanRedo() ? tr("Redo %1").arg(h.RedoName()) : tr("Redo"));
   });
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-  Entry(view, QStringLiteral("Grid shown"), c_.SpeedButtonView->statusTip(), {QKeySequence(Qt::Key_G)},
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  Entry(view, tr("Grid shown"), c_.SpeedButtonView->statusTip(), {QKeySequence(Qt::Key_G)},
         [this] { c_.SpeedButtonView->toggle(); });
-  const QString zoomHint = QStringLiteral("     Zoom of the canvas under the pointer.");
-  Entry(view, QStringLiteral("Zoom In"), zoomHint,
-        {QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))}, [this] { CanvasUnderPointer()->ZoomIn(); });
-  Entry(view, QStringLiteral("Zoom Out"), zoomHint, {QKeySequence::ZoomOut},
-        [this] { CanvasUnderPointer()->ZoomOut(); });
-  Entry(view, QStringLiteral("Actual Size"), zoomHint, {QKeySequence(QStringLiteral("Ctrl+0"))},
+  const QString zoomHint = tr("     Zoom of the canvas under the pointer.");
+  Entry(view, tr("Zoom In"), zoomHint, {QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))},
+        [this] { CanvasUnderPointer()->ZoomIn(); });
+  Entry(view, tr("Zoom Out"), zoomHint, {QKeySequence::ZoomOut}, [this] { CanvasUnderPointer()->ZoomOut(); });
+  Entry(view, tr("Actual Size"), zoomHint, {QKeySequence(QStringLiteral("Ctrl+0"))},
         [this] { CanvasUnderPointer()->ZoomReset(); });
   view->addSeparator();
   QAction* census =
-      Entry(view, QStringLiteral("Tile Census"),
-            QStringLiteral("     Tile Census: numbers the Target's twin cells and shades its empty ones."), {}, [] {});
+      Entry(view, tr("Tile Census"), tr("     Tile Census: numbers the Target's twin cells and shades its empty ones."),
+            {}, [] {});
   census->setObjectName(QStringLiteral("TileCensusAction"));
   census->setCheckable(true);
   connect(census, &QAction::toggled, this, [this](bool on) { bench_->Census().SetOn(on); });
-  Entry(view, QStringLiteral("Alpha layer"), QStringLiteral("     Alpha: shows the alpha channel of the Source Canvas."),
-        {}, [this] { c_.SpeedButtonAlpha->toggle(); });
+  Entry(view, tr("Alpha layer"), tr("     Alpha: shows the alpha channel of the Source Canvas."), {},
+        [this] { c_.SpeedButtonAlpha->toggle(); });
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  Entry(help, QStringLiteral("Manual"), QStringLiteral("     Help & Credits"), {QKeySequence::HelpContents}, [this] {
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  Entry(help, tr("Manual"), tr("     Help & Credits"), {QKeySequence::HelpContents}, [this] {
     if (help_) {
       help_->show();
       help_->raise();
     }
   });
-  Entry(help, QStringLiteral("About"), QStringLiteral("     Help & Credits"), {}, [this] { HelpSpeedButtonOnClick(); });
+  Entry(help, tr("About"), tr("     Help & Credits"), {}, [this] { HelpSpeedButtonOnClick(); });
 }
 
 }  // namespace mosaicor

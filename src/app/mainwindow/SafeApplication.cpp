@@ -22,11 +22,11 @@ bool SafeApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::bad_alloc&) {
-    text = QStringLiteral("Out of memory.");
+    text = QCoreApplication::translate("mosaicor::MainWindow", "Out of memory.");
   } catch (const std::exception& e) {
     text = QString::fromLocal8Bit(e.what());
   } catch (...) {
-    text = QStringLiteral("An unexpected error occurred.");
+    text = QCoreApplication::translate("mosaicor::MainWindow", "An unexpected error occurred.");
   }
   ShowError(text);
   return false;

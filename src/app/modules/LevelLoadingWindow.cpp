@@ -13,25 +13,26 @@ namespace mosaicor {
 namespace {
 
 // One entry a game, after the entry for all level files.
-const char* const kGameFilters =
-    "|"
-    "TR1 (1996) - Tomb Raider (*.phd)|*.PHD|"
-    "TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|"
-    "TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|"
-    "TR2 (1997) - Golden Mask (*.tr2)|*.TR2|"
-    "TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|"
-    "TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|"
-    "TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|"
-    "TR5 (2000) - Chronicles (*.trc)|*.TRC|"
-    "All Files (*.*)|*.*";
+//: Name|patterns pairs: translate the names only, keep every | and pattern.
+const char* const kGameFilters = QT_TRANSLATE_NOOP("mosaicor::LevelLoadingWindow",
+                                                   "|"
+                                                   "TR1 (1996) - Tomb Raider (*.phd)|*.PHD|"
+                                                   "TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|"
+                                                   "TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|"
+                                                   "TR2 (1997) - Golden Mask (*.tr2)|*.TR2|"
+                                                   "TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|"
+                                                   "TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|"
+                                                   "TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|"
+                                                   "TR5 (2000) - Chronicles (*.trc)|*.TRC|"
+                                                   "All Files (*.*)|*.*");
 
 }  // namespace
 
 QString LevelFileFilter() {
   // The first entry takes every extension the level module reads, so the dialog never hides a
   // file that a drop or the companion would take.
-  return QStringLiteral("Tomb Raider Files|*.") + LevelExtensions().join(QStringLiteral(";*.")) +
-         QLatin1String(kGameFilters);
+  return LevelLoadingWindow::tr("Tomb Raider Files") + QStringLiteral("|*.") +
+         LevelExtensions().join(QStringLiteral(";*.")) + LevelLoadingWindow::tr(kGameFilters);
 }
 
 LevelLoadingWindow::LevelLoadingWindow(QWidget* mainWindow, ITonePlayer& tones)
@@ -39,7 +40,7 @@ LevelLoadingWindow::LevelLoadingWindow(QWidget* mainWindow, ITonePlayer& tones)
       mainWindow_(mainWindow),
       tones_(tones),
       module_(*this) {
-  setWindowTitle(QStringLiteral("   Loading..."));
+  setWindowTitle(tr("   Loading..."));
   setFixedSize(206, 58);
   Gauge = new QProgressBar(this);
   Gauge->setObjectName(QStringLiteral("Gauge"));
@@ -57,7 +58,7 @@ void LevelLoadingWindow::InitOpenDialog() {
   OpenDialog = new QFileDialog(this);
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   OpenDialog->resize(kFileDialogSize);
-  OpenDialog->setWindowTitle(QStringLiteral("   ----- EXTRACT TOMB RAIDER TEXTURES -----"));
+  OpenDialog->setWindowTitle(tr("   ----- EXTRACT TOMB RAIDER TEXTURES -----"));
   OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
   OpenDialog->setFileMode(QFileDialog::ExistingFile);
   OpenDialog->setDefaultSuffix(QString());

@@ -13,18 +13,24 @@
 
 namespace mosaicor {
 
-const QString PictureDialogs::kOpenTitle = QStringLiteral("   ----- LOADING IMAGE FILE -----");
-const QString PictureDialogs::kOpenFilter = QStringLiteral(
-    "Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|"
-    "Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|"
-    "Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|"
-    "Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|"
-    "ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
-const QString PictureDialogs::kSaveTitle = QStringLiteral("   ----- SAVING IMAGE FILE -----");
-const QString PictureDialogs::kSaveFilter = QStringLiteral(
-    "Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|"
-    "Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|"
-    "Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
+const char* const PictureDialogs::kOpenTitle =
+    QT_TRANSLATE_NOOP("mosaicor::PictureDialogs", "   ----- LOADING IMAGE FILE -----");
+//: Name|patterns pairs: translate the names only, keep every | and pattern.
+const char* const PictureDialogs::kOpenFilter =
+    QT_TRANSLATE_NOOP("mosaicor::PictureDialogs",
+                      "Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|"
+                      "Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|"
+                      "Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|"
+                      "Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|"
+                      "ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
+const char* const PictureDialogs::kSaveTitle =
+    QT_TRANSLATE_NOOP("mosaicor::PictureDialogs", "   ----- SAVING IMAGE FILE -----");
+//: Name|patterns pairs: translate the names only, keep every | and pattern.
+const char* const PictureDialogs::kSaveFilter =
+    QT_TRANSLATE_NOOP("mosaicor::PictureDialogs",
+                      "Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|"
+                      "Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|"
+                      "Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
 
 bool PictureDialogs::Shown(const QString& fileName, const PictureOutcome& outcome) {
   if (outcome) return true;
@@ -79,12 +85,12 @@ PictureDialogs::PictureDialogs(QWidget* parentWindow) : QObject(parentWindow), p
 }
 
 void PictureDialogs::InitDialogs(QWidget* parentWindow) {
-  OpenPictureDialog1 = MakeDialog(parentWindow, kOpenTitle, kOpenFilter);
+  OpenPictureDialog1 = MakeDialog(parentWindow, tr(kOpenTitle), tr(kOpenFilter));
   OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
   OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
   AddPreview(OpenPictureDialog1, files_);
 
-  SavePictureDialog1 = MakeDialog(parentWindow, kSaveTitle, kSaveFilter);
+  SavePictureDialog1 = MakeDialog(parentWindow, tr(kSaveTitle), tr(kSaveFilter));
   SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
   SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
   SavePictureDialog1->setDefaultSuffix(QStringLiteral("TGA"));

@@ -17,7 +17,11 @@ class PictureDialogs : public QObject {
   Q_OBJECT
 
  public:
-  static const QString kOpenTitle, kOpenFilter, kSaveTitle, kSaveFilter;
+  // In English; the dialogs show them translated.
+  static const char* const kOpenTitle;
+  static const char* const kOpenFilter;
+  static const char* const kSaveTitle;
+  static const char* const kSaveFilter;
 
   explicit PictureDialogs(QWidget* parentWindow = nullptr);
 

@@ -1,5 +1,6 @@
 #include "workbench/PackWorkflow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 #include <new>
@@ -71,12 +72,13 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
       }
       lowest = std::max(lowest, at->bottom() + 1);
     } catch (const std::bad_alloc&) {
-      failures << Told(fileName, QStringLiteral("not enough memory"));
+      failures << Told(fileName, QCoreApplication::translate("mosaicor::MainWindow", "not enough memory"));
     }
   }
   const bool placed = lowest > 0;
   if (placed) {
-    bench_.History().WholePictureEdit(QStringLiteral("Add Pictures as Tiles"), [&] {
+    const QString edit = QCoreApplication::translate("mosaicor::TargetHistory", "Add Pictures as Tiles");
+    bench_.History().WholePictureEdit(edit, [&] {
       const QImage& set = packer.Set();
       QImage grown(std::max(picture.width(), set.width()), std::max(picture.height(), set.height()),
                    QImage::Format_ARGB32);
@@ -92,10 +94,11 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
     bench_.NotifyChanged();
   }
   if (!failures.isEmpty())
-    bench_.Dialogs.ShowMessage(QStringLiteral("%1 of %2 pictures could not be added as tiles:\n\n%3")
-                                   .arg(failures.size())
-                                   .arg(fileNames.size())
-                                   .arg(failures.join(QStringLiteral("\n\n"))));
+    bench_.Dialogs.ShowMessage(
+        QCoreApplication::translate("mosaicor::MainWindow", "%1 of %2 pictures could not be added as tiles:\n\n%3")
+            .arg(failures.size())
+            .arg(fileNames.size())
+            .arg(failures.join(QStringLiteral("\n\n"))));
   return placed;
 }
 

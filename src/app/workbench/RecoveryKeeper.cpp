@@ -117,7 +117,7 @@ void RecoveryKeeper::Written(const QString& failure) {
     onDisk_ = true;
   } else if (!failureTold_) {
     failureTold_ = true;
-    emit bench_.Noted(QStringLiteral("     The recovery file could not be written: %1").arg(failure));
+    emit bench_.Noted(tr("     The recovery file could not be written: %1").arg(failure));
   }
   if (!bench_.History().Modified()) {
     pending_ = false;
@@ -152,18 +152,16 @@ bool RecoveryKeeper::OfferRecovery() {
 bool RecoveryKeeper::Recover(const QString& fileName) {
   Result<RecoveryState> read = ReadRecoveryFile(fileName);
   if (!read) {
-    bench_.Dialogs.ShowMessage(
-        QStringLiteral("%1\nThe texture set left by a run that did not end cleanly cannot be recovered: %2")
-            .arg(QDir::toNativeSeparators(fileName), read.Text()));
+    bench_.Dialogs.ShowMessage(tr("%1\nThe texture set left by a run that did not end cleanly cannot be recovered: %2")
+                                   .arg(QDir::toNativeSeparators(fileName), read.Text()));
     return false;
   }
   const RecoveryState& state = read.Value();
   const QString at = state.savedAt.toLocalTime().toString(QStringLiteral("HH:mm"));
-  if (!bench_.Dialogs.AskToRecover(QStringLiteral("Recover the texture set you were building at %1?").arg(at)))
-    return false;
+  if (!bench_.Dialogs.AskToRecover(tr("Recover the texture set you were building at %1?").arg(at))) return false;
   WindowState& s = bench_.State;
   ImageLayer& image = bench_.Target.Layers().L1_Image();
-  bench_.History().WholePictureEdit(QStringLiteral("Recover"), [&] {
+  bench_.History().WholePictureEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Recover"), [&] {
     image.SetPicture(state.target);
     // The window keeps its place unless the set's width changes.
     const bool wider = s.TargetWidthPages != state.widthPages;

@@ -6,9 +6,7 @@
 
 namespace mosaicor {
 
-bool SourceWorkflow::MaskTransparency() const {
-  return bench_.State.Transparency == TransparencyMode::Magenta;
-}
+bool SourceWorkflow::MaskTransparency() const { return bench_.State.Transparency == TransparencyMode::Magenta; }
 
 void SourceWorkflow::SourceComboOnSelect(int item) {
   WindowState& s = bench_.State;
@@ -149,7 +147,7 @@ void SourceWorkflow::SourceStackDragNDropOnChange(const QString& fileName) {
 
 void SourceWorkflow::UpdateSourceAreaInfo(PixelFormatCode format) {
   const QSize size = bench_.Source.Layers().PortSize();
-  bench_.State.SourceAreaInfo = texts::SourceInfoFormat.arg(size.width()).arg(size.height()).arg(PF2String(format));
+  bench_.State.SourceAreaInfo = texts::SourceInfoFormat().arg(size.width()).arg(size.height()).arg(PF2String(format));
 }
 
 }  // namespace mosaicor

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "imagefiles/ImageFileModule.h"
+#include "mainwindow/Translations.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/Workbench.h"
 
@@ -17,14 +18,16 @@ namespace {
 // 393,234 bytes".
 QString SavedNote(const QString& fileName, QSize size) {
   const QString extension = ImageFileModule::UpperExtension(fileName);
-  QString format = QStringLiteral("24-bit ") + extension.mid(1);
-  if (extension == QLatin1String(".TGA")) format = QStringLiteral("uncompressed 24-bit TGA");
+  //: %1 is the file's format: BMP, PNG, ...
+  QString format = QCoreApplication::translate("mosaicor::MainWindow", "24-bit %1").arg(extension.mid(1));
+  if (extension == QLatin1String(".TGA"))
+    format = QCoreApplication::translate("mosaicor::MainWindow", "uncompressed 24-bit TGA");
   if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JPEG")) format = QStringLiteral("JPEG");
-  return QStringLiteral("     Saved %1: %2 x %3 pixels, %4, %5 bytes")
+  return QCoreApplication::translate("mosaicor::MainWindow", "     Saved %1: %2 x %3 pixels, %4, %5 bytes")
       .arg(QDir::toNativeSeparators(fileName))
       .arg(size.width())
       .arg(size.height())
-      .arg(format, QLocale(QLocale::English).toString(QFileInfo(fileName).size()));
+      .arg(format, WindowLocale().toString(QFileInfo(fileName).size()));
 }
 
 }  // namespace
@@ -85,7 +88,7 @@ bool TargetWorkflow::SaveToFile(const QString& fileName) {
 void TargetWorkflow::ReInitTarget() {
   WindowState& s = bench_.State;
   ImageStack& target = bench_.Target;
-  bench_.History().WholePictureEdit(QStringLiteral("Create New"), [&] {
+  bench_.History().WholePictureEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Create New"), [&] {
     target.StopAnimationNow();
     emit bench_.TargetScrolledToOrigin();
     target.InitStack(PageSide, 2 * PageSide);
@@ -96,8 +99,8 @@ void TargetWorkflow::ReInitTarget() {
     // The reset canvas exports nothing; the check box still says what it should do.
     target.Cursor().SetAutoExport(s.AutoExportChecked);
   });
-  s.TargetCaption = texts::CreateNewItem;
-  s.TargetComboText = texts::CreateNewItem;
+  s.TargetCaption = texts::CreateNewItem();
+  s.TargetComboText = texts::CreateNewItem();
   bench_.History().MarkSaved();
   bench_.NotifyChanged();
 }
@@ -128,7 +131,7 @@ bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
   if (!bench_.Reported(fileName, bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format))) return false;
-  PlaceLoadedPicture(QStringLiteral("Reload"), picture);
+  PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Reload"), picture);
   WindowState& s = bench_.State;
   s.TextureSetPath = fileName;
   s.Remember(fileName);
@@ -143,7 +146,7 @@ void TargetWorkflow::TargetStackDragNDropOnChange(const QString& fileName) {
   if (fileName.isEmpty() || fileName == QLatin1String("NO")) return;
   QImage picture;
   if (!bench_.Reported(fileName, bench_.Pictures.LoadImageFile(picture, fileName))) return;
-  PlaceLoadedPicture(QStringLiteral("Drop on Target"), picture);
+  PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Drop on Target"), picture);
   WindowState& s = bench_.State;
   s.TextureSetPath = fileName;
   s.Remember(fileName);
@@ -164,13 +167,13 @@ void TargetWorkflow::CopyAllOnClick() {
     if (source.Layers().L1_Image().IsBlank()) copied.fill(0xFF000000u);
   }
   source.Layers().L4_Clip().SetPicture(copied);
-  bench_.History().WholePictureEdit(QStringLiteral("Copy All"), [&] {
+  bench_.History().WholePictureEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Copy All"), [&] {
     target.StopAnimationNow();
     target.Layers().L1_Image().SetPicture(copied);
     target.Layers().L1_Image().SetFillColour(bench_.State.FillerColour);
     ResizeTargetWindow(std::nullopt);
   });
-  bench_.State.TargetComboText = texts::CreateNewItem;
+  bench_.State.TargetComboText = texts::CreateNewItem();
   bench_.NotifyChanged();
 }
 
@@ -213,7 +216,8 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
   DisplayTargetAreaInfo(w, h);
   if (tooBig) {
     const QSize now = image.PictureSize();
-    bench_.Dialogs.ShowMessage(texts::CropMessageFormat.arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
+    bench_.Dialogs.ShowMessage(
+        texts::CropMessageFormat().arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
   }
   if (caller != PageCounter::Height) emit bench_.TargetPortWidthChanged();
 }
@@ -222,7 +226,7 @@ void TargetWorkflow::DisplayTargetAreaInfo(int width, int height) {
   WindowState& s = bench_.State;
   const int columns = width / 64, rows = height / 64, tiles = columns * rows;
   s.TargetInfoColour = tiles > 256 ? colours::InfoTooMany : colours::InfoNormal;
-  s.TargetAreaInfo = texts::TargetInfoFormat.arg(width).arg(height).arg(columns).arg(rows).arg(tiles);
+  s.TargetAreaInfo = texts::TargetInfoFormat().arg(width).arg(height).arg(columns).arg(rows).arg(tiles);
   s.TargetWidthPages = width / PageSide;
   s.TargetHeightPages = height / PageSide;
 }

@@ -13,19 +13,19 @@ namespace {
 QString TransformEditName(TransformTool tool) {
   switch (tool) {
     case TransformTool::Rotate:
-      return QStringLiteral("Rotate tile");
+      return QCoreApplication::translate("mosaicor::TargetHistory", "Rotate tile");
     case TransformTool::HFlip:
-      return QStringLiteral("Mirror tile");
+      return QCoreApplication::translate("mosaicor::TargetHistory", "Mirror tile");
     case TransformTool::VFlip:
-      return QStringLiteral("Invert tile");
+      return QCoreApplication::translate("mosaicor::TargetHistory", "Invert tile");
     case TransformTool::Swap:
-      return QStringLiteral("Swap tiles");
+      return QCoreApplication::translate("mosaicor::TargetHistory", "Swap tiles");
     case TransformTool::Move:
-      return QStringLiteral("Move tile");
+      return QCoreApplication::translate("mosaicor::TargetHistory", "Move tile");
     case TransformTool::None:
       break;
   }
-  return QStringLiteral("Transform");
+  return QCoreApplication::translate("mosaicor::TargetHistory", "Transform");
 }
 
 }  // namespace
@@ -136,7 +136,7 @@ void TileWorkflow::TargetMouseDown(MouseButton button, ShiftState shift, int x, 
   if (button == MouseButton::Right && target.Cursor().Mode() == ModeTransform) s.Transform = TransformTool::None;
   if (target.Cursor().Mode() == ModeIdle) s.TargetPage = TargetTab::Transform;
   if (button == MouseButton::Left && target.Cursor().Mode() == ModePaste)
-    bench_.History().BeginEdit(QStringLiteral("Paste tile"));
+    bench_.History().BeginEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Paste tile"));
   else if (button == MouseButton::Left && target.Cursor().Mode() == ModeTransform)
     bench_.History().BeginEdit(TransformEditName(s.Transform));
   target.MouseIsDown(button, shift, x, y);

@@ -5,10 +5,11 @@
 namespace mosaicor {
 
 bool IsFileName(const QString& path) {
-  static const QStringList captions = {texts::NoSourceLoaded,      texts::LoadImageFileItem, texts::ExtractTexturesItem,
-                                       texts::ExtractAnimatedItem, texts::NoTargetSaved,     texts::SaveAsItem,
-                                       texts::CreateNewItem,       texts::ReloadItem,        texts::NoTargetLoaded,
-                                       texts::NoTexturesExtracted};
+  // Read in the language of the moment: the captions the state holds were read the same way.
+  const QStringList captions = {texts::NoSourceLoaded(),      texts::LoadImageFileItem(), texts::ExtractTexturesItem(),
+                                texts::ExtractAnimatedItem(), texts::NoTargetSaved(),     texts::SaveAsItem(),
+                                texts::CreateNewItem(),       texts::ReloadItem(),        texts::NoTargetLoaded(),
+                                texts::NoTexturesExtracted()};
   return !path.isEmpty() && !captions.contains(path);
 }
 

@@ -33,8 +33,8 @@ enum class TargetTab : int { Transform = 0, Animation = 1 };
 
 namespace colours {
 // Colours as the window shows them (0xFFRRGGBB).
-inline constexpr QRgb Transparent = 0xFFFF00FFu;  // magenta
-inline constexpr QRgb Empty = 0xFF000000u;        // black
+inline constexpr QRgb Transparent = 0xFFFF00FFu;    // magenta
+inline constexpr QRgb Empty = 0xFF000000u;          // black
 inline constexpr QRgb DefaultFiller = 0xFF800000u;  // maroon
 inline constexpr QRgb SampleStart = 0xFFFFFFFFu;    // the picker pot before any picking
 inline constexpr QRgb InfoNormal = 0xFFA6CAF0u;     // sky blue
@@ -53,12 +53,12 @@ struct WindowState {
   QStringList CustomColours;
 
   // Remembered paths (placeholders until an action of their kind succeeds) and captions.
-  QString ImagePath = texts::NoSourceLoaded;
-  QString TextureSetPath = texts::ReloadItem;
-  QString SavePath = texts::NoTargetSaved;
-  QString LevelPath = texts::NoTexturesExtracted;
-  QString SourceCaption = texts::NoSourceLoaded;
-  QString TargetCaption = texts::NoTargetSaved;
+  QString ImagePath = texts::NoSourceLoaded();
+  QString TextureSetPath = texts::ReloadItem();
+  QString SavePath = texts::NoTargetSaved();
+  QString LevelPath = texts::NoTexturesExtracted();
+  QString SourceCaption = texts::NoSourceLoaded();
+  QString TargetCaption = texts::NoTargetSaved();
   SourceAction LastSourceAction = SourceAction::None;
   // The folder of the last file opened or saved: where a file dialog without a file of its own opens.
   QString LastFolder;
@@ -73,7 +73,7 @@ struct WindowState {
   // What the controls show.
   // Item 0 of the Target box: the caption, except after Copy All. (The Source box always shows
   // SourceCaption.)
-  QString TargetComboText = texts::NoTargetSaved;
+  QString TargetComboText = texts::NoTargetSaved();
   QString SourceAreaInfo;
   QString TargetAreaInfo;
   QRgb TargetInfoColour = colours::InfoNormal;
@@ -84,8 +84,8 @@ struct WindowState {
   bool Picking = false;  // the Source shows the picker cursor
   bool AlphaShown = false;
   TransformTool Transform = TransformTool::None;
-  bool GridShown = false;  // SpeedButtonView starts up: the grid layers start hidden
-  bool GridLines = false;  // SpeedButtonStyle down: lines instead of dots
+  bool GridShown = false;    // SpeedButtonView starts up: the grid layers start hidden
+  bool GridLines = false;    // SpeedButtonStyle down: lines instead of dots
   int GridSizePosition = 3;  // 8 << position pixels
   SourceTab SourcePage = SourceTab::Grid;
   TargetTab TargetPage = TargetTab::Transform;

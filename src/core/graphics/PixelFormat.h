@@ -20,6 +20,7 @@ enum class PixelFormatCode : int {
 
 // The text the program shows for a format ("24 bits", "8 bits (256 col)", ...).
 // Custom pictures (16 bits with unusual masks) are named like 15-bit ones.
+// Read through the installed translation; the companion installs none and prints them in English.
 QString PF2String(int code);
 inline QString PF2String(PixelFormatCode code) { return PF2String(static_cast<int>(code)); }
 

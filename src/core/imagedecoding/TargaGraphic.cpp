@@ -132,12 +132,13 @@ Result<TargaLayout> ReadLayout(ByteSource& source) {
   if (h.pixelDepth == 0) return NoPictureDescribed(QStringLiteral("the picture has a pixel depth of 0"));
   if (l.format == QImage::Format_Invalid)
     return Fail(QStringLiteral("pixel depth %1 is not supported").arg(h.pixelDepth));
-  if (auto allowed = PictureSizeAllowed(h.width, h.height); !allowed) return allowed;
   l.compressed = h.imageType >= 9 && h.imageType <= 11;
   // Other image types carry no pixels we know of: a picture of the header's size would be
-  // allocated on the header's word alone.
+  // allocated on the header's word alone. Judged before the size, which such a header does not
+  // really give.
   if (!l.compressed && !(h.imageType >= 1 && h.imageType <= 3))
     return Fail(QStringLiteral("TGA image type %1 is not supported").arg(h.imageType));
+  if (auto allowed = PictureSizeAllowed(h.width, h.height); !allowed) return allowed;
   l.bytesPerPixel = (h.pixelDepth + 7) / 8;
   l.rowBytes = qsizetype(h.width) * l.bytesPerPixel;
   l.mapBytes = h.colourMapType == 1 ? qsizetype(h.mapLength) * ((h.entrySize + 7) / 8) : 0;

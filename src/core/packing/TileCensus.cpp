@@ -1,5 +1,6 @@
 #include "packing/TileCensus.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -18,7 +19,7 @@ QRect CellRect(int cell, int columns) { return QRect(cell % columns * kSide, cel
 }  // namespace
 
 QString CensusText(const CensusCounts& counts) {
-  return QStringLiteral("%1 cells: %2 used, %3 unique, %4 empty")
+  return QCoreApplication::translate("TileCensus", "%1 cells: %2 used, %3 unique, %4 empty")
       .arg(counts.cells)
       .arg(counts.used)
       .arg(counts.unique)

@@ -20,7 +20,8 @@ struct CensusCounts {
   int empty = 0;
 };
 
-// "2048 cells: 1530 used, 1402 unique, 518 empty"
+// "2048 cells: 1530 used, 1402 unique, 518 empty", read through the installed translation (the
+// window shows it in its status line).
 QString CensusText(const CensusCounts& counts);
 
 class TileCensus {

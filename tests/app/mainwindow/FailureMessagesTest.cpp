@@ -55,7 +55,7 @@ TEST(FailureMessages, LevelsNameTheFileAndTheCompanionsReason) {
   // Dropped and named on the command line, alike.
   f.dialogs.messages.clear();
   emit f.c().Source->DragNDrop(f.Path("CUT1.PHD"));
-  OpenStartupFiles(f.bench(), {f.Path("nonexistent.tr4"), {}});
+  OpenStartupFiles(f.bench(), {f.Path("nonexistent.tr4"), {}, {}});
   EXPECT_EQ(f.dialogs.messages, QStringList({f.Path("CUT1.PHD") + "\n" + CompanionLine(f.Path("CUT1.PHD")),
                                              f.Path("nonexistent.tr4") + "\nfile not found"}));
   EXPECT_EQ(f.c().SourceCombo->currentText(), picture);
@@ -87,9 +87,9 @@ TEST(FailureMessages, PicturesKeepTheSentenceOnlyForWhatItDescribes) {
 
   f.dialogs.messages.clear();
   const QString level = f.WriteLevel("level.tr4");
-  OpenStartupFiles(f.bench(), {{}, f.dir.path()});
-  OpenStartupFiles(f.bench(), {{}, f.Path("gone.tga")});
-  OpenStartupFiles(f.bench(), {{}, level});
+  OpenStartupFiles(f.bench(), {{}, f.dir.path(), {}});
+  OpenStartupFiles(f.bench(), {{}, f.Path("gone.tga"), {}});
+  OpenStartupFiles(f.bench(), {{}, level, {}});
   emit f.c().Target->DragNDrop(f.Path("empty.bmp"));
   EXPECT_EQ(f.dialogs.messages,
             QStringList({f.dir.path() + "\nis a folder, not a file", f.Path("gone.tga") + "\nfile not found",

@@ -1,0 +1,725 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Languages</name>
+    <message>
+        <source>   --- no SOURCE file loaded ---</source>
+        <translation>   --- keine QUELL-Datei geladen ---</translation>
+    </message>
+    <message>
+        <source>   --- Load Image File</source>
+        <translation>   --- Bilddatei laden</translation>
+    </message>
+    <message>
+        <source>   --- Extract Textures from Tomb Raider Levels</source>
+        <translation>   --- Texturen aus Tomb Raider Levels extrahieren</translation>
+    </message>
+    <message>
+        <source>   --- Extract Animated Textures from TR Levels</source>
+        <translation>   --- Animierte Texturen aus TR-Levels extrahieren</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file saved ---</source>
+        <translation>   --- keine ZIEL-Datei gespeichert ---</translation>
+    </message>
+    <message>
+        <source>   --- Save as Image File ( TGA, BMP, JPG )</source>
+        <translation>   --- Als Bilddatei speichern ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- Create New</source>
+        <translation>   --- Neu erstellen</translation>
+    </message>
+    <message>
+        <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
+        <translation>   --- Texturset-Datei neu laden ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file loaded ---</source>
+        <translation>   --- keine ZIEL-Datei geladen ---</translation>
+    </message>
+    <message>
+        <source>   --- no TEXTURES extracted ---</source>
+        <translation>   --- keine TEXTUREN extrahiert ---</translation>
+    </message>
+    <message>
+        <source>GRID</source>
+        <translation>RASTER</translation>
+    </message>
+    <message>
+        <source>TRANSPARENCY</source>
+        <translation>TRANSPARENZ</translation>
+    </message>
+    <message>
+        <source>ANIMATION</source>
+        <translation>ANIMATION</translation>
+    </message>
+    <message>
+        <source>TRANSFORMATIONS</source>
+        <translation>TRANSFORMATIONEN</translation>
+    </message>
+    <message>
+        <source>Copy All ---&gt;</source>
+        <translation>Alles kopieren ---&gt;</translation>
+    </message>
+    <message>
+        <source>  Current Tile  </source>
+        <translation>  Aktuelles Tile  </translation>
+    </message>
+    <message>
+        <source>  Clipboard  </source>
+        <translation>  Zwischenablage  </translation>
+    </message>
+    <message>
+        <source>      Multi Tile</source>
+        <translation>      Multi-Tile</translation>
+    </message>
+    <message>
+        <source>      64 x 64</source>
+        <translation>      64 x 64</translation>
+    </message>
+    <message>
+        <source>      128 x 128</source>
+        <translation>      128 x 128</translation>
+    </message>
+    <message>
+        <source>      256 x 256</source>
+        <translation>      256 x 256</translation>
+    </message>
+    <message>
+        <source>      Auto Size</source>
+        <translation>      Auto-Größe</translation>
+    </message>
+    <message>
+        <source>      Scroll Tile</source>
+        <translation>      Scroll-Tile</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels x %3</source>
+        <translation>%1 x %2 Pixel x %3</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels (%3 x %4 = %5 txtrs)</source>
+        <translation>%1 x %2 Pixel (%3 x %4 = %5 Tiles)</translation>
+    </message>
+    <message>
+        <source>This image was too big! It was cropped to %1 pixels.
+The right canvas must be used with standard Texture Sets, only.</source>
+        <translation>Dieses Bild war zu groß! Es wurde auf %1 Pixel zugeschnitten.
+Die rechte Leinwand ist nur für Standard-Textursets gedacht.</translation>
+    </message>
+    <message>
+        <source>     SOURCE CANVAS. Left-click and drag to select, right-click and drag to animate.</source>
+        <translation>     QUELL-LEINWAND. Linksklick und Ziehen wählt aus, Rechtsklick und Ziehen animiert.</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Dateioptionen.</translation>
+    </message>
+    <message>
+        <source>     Source area info.</source>
+        <translation>     Infos zur Quellfläche.</translation>
+    </message>
+    <message>
+        <source>     Reset: the grid goes back to the origin&apos;s position.</source>
+        <translation>     Zurücksetzen: Das Raster kehrt an den Ursprung zurück.</translation>
+    </message>
+    <message>
+        <source>     View: toggles the grid&apos;s visibility.</source>
+        <translation>     Ansicht: blendet das Raster ein oder aus.</translation>
+    </message>
+    <message>
+        <source>     Style: selects the design of the grid.</source>
+        <translation>     Stil: wählt das Aussehen des Rasters.</translation>
+    </message>
+    <message>
+        <source>     Size: selects the resolution of the grid, in pixels ( 8x8, 16x16, 32x32, 64x64 ).</source>
+        <translation>     Größe: wählt die Auflösung des Rasters in Pixeln ( 8x8, 16x16, 32x32, 64x64 ).</translation>
+    </message>
+    <message>
+        <source>     None: textures are extracted as they are in-file.</source>
+        <translation>     Keine: Texturen werden so extrahiert, wie sie in der Datei stehen.</translation>
+    </message>
+    <message>
+        <source>     Convert: textures are rendered using magenta as transparent colour.</source>
+        <translation>     Umwandeln: Texturen werden mit Magenta als transparenter Farbe dargestellt.</translation>
+    </message>
+    <message>
+        <source>     Colour Picker: selects the colour to be replaced with magenta.</source>
+        <translation>     Pipette: wählt die Farbe, die durch Magenta ersetzt wird.</translation>
+    </message>
+    <message>
+        <source>     Alpha: extracts the alpha channel from the Source Canvas.</source>
+        <translation>     Alpha: extrahiert den Alphakanal aus der Quell-Leinwand.</translation>
+    </message>
+    <message>
+        <source>     Stop: stops the texture animation.</source>
+        <translation>     Stopp: hält die Texturanimation an.</translation>
+    </message>
+    <message>
+        <source>     Speed: slows down the speed of the texture animation.</source>
+        <translation>     Geschwindigkeit: verlangsamt die Texturanimation.</translation>
+    </message>
+    <message>
+        <source>     CENTRAL PANEL. Left-click on empty space to cancel animations, transformations or pasting.</source>
+        <translation>     MITTELLEISTE. Linksklick auf eine freie Stelle bricht Animationen, Transformationen oder das Einfügen ab.</translation>
+    </message>
+    <message>
+        <source>     Replaces the Target Canvas with the Source Canvas, using the Grid.</source>
+        <translation>     Ersetzt die Ziel-Leinwand durch die Quell-Leinwand, nach dem Raster.</translation>
+    </message>
+    <message>
+        <source>     Resizes the selected tiles to standard sizes.</source>
+        <translation>     Skaliert die ausgewählten Tiles auf Standardgrößen.</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default transparent colour ( magenta = 255,0,255 )</source>
+        <translation>     Farbtopf: Standard-Transparenzfarbe ( Magenta = 255,0,255 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default empty colour ( black = 0,0,0 )</source>
+        <translation>     Farbtopf: Standard-Leerfarbe ( Schwarz = 0,0,0 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: suggested filler colour ( maroon = 128,0,0 ). Double-click to change the colour</source>
+        <translation>     Farbtopf: vorgeschlagene Füllfarbe ( Kastanienbraun = 128,0,0 ). Doppelklick ändert die Farbe</translation>
+    </message>
+    <message>
+        <source>     Tile viewer.</source>
+        <translation>     Tile-Ansicht.</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard</source>
+        <translation>     Tiles in die Zwischenablage exportieren</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard</source>
+        <translation>     Tiles aus der Zwischenablage importieren</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard automatically</source>
+        <translation>     Tiles automatisch in die Zwischenablage exportieren</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard automatically</source>
+        <translation>     Tiles automatisch aus der Zwischenablage importieren</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Hilfe &amp; Credits</translation>
+    </message>
+    <message>
+        <source>     TARGET CANVAS. Press [CTRL] to repeat pasting. Right-click to cancel animations, transformations or pasting.</source>
+        <translation>     ZIEL-LEINWAND. [STRG] halten, um wiederholt einzufügen. Rechtsklick bricht Animationen, Transformationen oder das Einfügen ab.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas width in pages ( 1 or 2 ), being 1 = 256 pixels for the Level Editors, 2 = 512 pixels for Libraries.</source>
+        <translation>     Breite der Ziel-Leinwand in Seiten ( 1 oder 2 ): 1 = 256 Pixel für die Level-Editoren, 2 = 512 Pixel für Bibliotheken.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas height in pages, 1 to 64.</source>
+        <translation>     Höhe der Ziel-Leinwand in Seiten, 1 bis 64.</translation>
+    </message>
+    <message>
+        <source>     Target area info. Goes red if the number of tiles exceeds 256.</source>
+        <translation>     Infos zur Zielfläche. Wird rot, wenn es mehr als 256 Tiles sind.</translation>
+    </message>
+    <message>
+        <source>     Stop: cancels the Transformations Mode.</source>
+        <translation>     Stopp: beendet den Transformationsmodus.</translation>
+    </message>
+    <message>
+        <source>     Rotation: rotates a tile 90 degrees.</source>
+        <translation>     Drehen: dreht ein Tile um 90 Grad.</translation>
+    </message>
+    <message>
+        <source>     HFlip: mirrors a tile.</source>
+        <translation>     H-Spiegeln: spiegelt ein Tile horizontal.</translation>
+    </message>
+    <message>
+        <source>     VFlip: inverts a tile.</source>
+        <translation>     V-Spiegeln: spiegelt ein Tile vertikal.</translation>
+    </message>
+    <message>
+        <source>     Swap: click-and-drag to exchange the position of two tiles.</source>
+        <translation>     Tauschen: klicken und ziehen, um zwei Tiles zu vertauschen.</translation>
+    </message>
+    <message>
+        <source>     Move: click-and-drag to move one tile to another position.</source>
+        <translation>     Verschieben: klicken und ziehen, um ein Tile an eine andere Stelle zu setzen.</translation>
+    </message>
+</context>
+<context>
+    <name>PixelFormat</name>
+    <message>
+        <source>1 bit</source>
+        <translation>1 Bit</translation>
+    </message>
+    <message>
+        <source>4 bits (16 col)</source>
+        <translation>4 Bit (16 Farben)</translation>
+    </message>
+    <message>
+        <source>8 bits (256 col)</source>
+        <translation>8 Bit (256 Farben)</translation>
+    </message>
+    <message>
+        <source>15 bits</source>
+        <translation>15 Bit</translation>
+    </message>
+    <message>
+        <source>16 bits</source>
+        <translation>16 Bit</translation>
+    </message>
+    <message>
+        <source>24 bits</source>
+        <translation>24 Bit</translation>
+    </message>
+    <message>
+        <source>32 bits</source>
+        <translation>32 Bit</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>%1 Zellen: %2 belegt, %3 einzigartig, %4 leer</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::AboutWindow</name>
+    <message>
+        <source>   About,   Help   &amp;   Credits</source>
+        <translation>   Info,   Hilfe   &amp;   Credits</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Texture sets builder
+for the Tomb Raider legacy level editors</source>
+        <translation>Texturset-Baukasten
+für die klassischen Level-Editoren von Tomb Raider</translation>
+    </message>
+    <message>
+        <source>Made by the Mosaicor developers.
+CREDITS names the libraries it is built on.</source>
+        <translation>Von den Mosaicor-Entwicklern.
+CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
+    </message>
+    <message>
+        <source>The manual and the credits are in English.</source>
+        <translation>Das Handbuch und die Credits sind auf Englisch.</translation>
+    </message>
+    <message>
+        <source>Mosaicor is a fan-made tool, free to use. It is not made, endorsed or supported by the owners of the Tomb Raider games and their level editors, and it is not affiliated with them. Tomb Raider is a trademark of its owner. Keep copies of your work: the tool comes with no warranty.</source>
+        <translation>Mosaicor ist ein Werkzeug von Fans und frei nutzbar. Es wird von den Inhabern der Spiele von Tomb Raider und ihrer Level-Editoren weder hergestellt noch empfohlen oder unterstützt und ist nicht mit ihnen verbunden. Tomb Raider ist eine Marke ihres Inhabers. Sichern Sie Ihre Arbeit: Das Werkzeug kommt ohne jede Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>HILFE</translation>
+    </message>
+    <message>
+        <source>CREDITS</source>
+        <translation>CREDITS</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::CreditsWindow</name>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::HelpWindow</name>
+    <message>
+        <source>   Help</source>
+        <translation>   Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::LevelLoadingWindow</name>
+    <message>
+        <source>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Tomb Raider Files</source>
+        <translation>Tomb Raider Dateien</translation>
+    </message>
+    <message>
+        <source>   Loading...</source>
+        <translation>   Lädt...</translation>
+    </message>
+    <message>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
+        <translation>   ----- TOMB RAIDER TEXTUREN EXTRAHIEREN -----</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::MainWindow</name>
+    <message>
+        <source>The texture set has changes that are not saved.</source>
+        <translation>Das Texturset hat ungespeicherte Änderungen.</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>Zuerst speichern?</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 · tile %3 · page %4</source>
+        <translation>x %1, y %2 · Tile %3 · Seite %4</translation>
+    </message>
+    <message>
+        <source>     Zoom: shows the canvas larger ( Ctrl + wheel, Ctrl++, Ctrl+-, Ctrl+0 ).</source>
+        <translation>     Zoom: zeigt die Leinwand größer ( Strg + Mausrad, Strg++, Strg+-, Strg+0 ).</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Pipette</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Alpha</translation>
+    </message>
+    <message>
+        <source>AUTO EXPORT</source>
+        <translation>AUTO-EXPORT</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>AUTO IMPORT</source>
+        <translation>AUTO-IMPORT</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Tauschen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Dateioptionen.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Load Image File...</source>
+        <translation>Bilddatei laden...</translation>
+    </message>
+    <message>
+        <source>Extract Textures...</source>
+        <translation>Texturen extrahieren...</translation>
+    </message>
+    <message>
+        <source>Extract Animated Textures...</source>
+        <translation>Animierte Texturen extrahieren...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Reload a Texture Set File...</source>
+        <translation>Texturset-Datei neu laden...</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Neu erstellen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>     Undoes the last change to the Target.</source>
+        <translation>     Macht die letzte Änderung am Ziel rückgängig.</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>     Redoes the last change undone on the Target.</source>
+        <translation>     Stellt die zuletzt rückgängig gemachte Änderung am Ziel wieder her.</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Alles kopieren</translation>
+    </message>
+    <message>
+        <source>Export tile</source>
+        <translation>Tile exportieren</translation>
+    </message>
+    <message>
+        <source>Import tile</source>
+        <translation>Tile importieren</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Grid shown</source>
+        <translation>Raster anzeigen</translation>
+    </message>
+    <message>
+        <source>     Zoom of the canvas under the pointer.</source>
+        <translation>     Zoom der Leinwand unter dem Mauszeiger.</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Alpha layer</source>
+        <translation>Alpha-Ebene</translation>
+    </message>
+    <message>
+        <source>     Alpha: shows the alpha channel of the Source Canvas.</source>
+        <translation>     Alpha: zeigt den Alphakanal der Quell-Leinwand.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Hilfe &amp; Credits</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genug Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Bilder als Tiles hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Bilder als Tiles hinzufügen…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Bilder als Tiles hinzufügen: Jedes Bild kommt in die nächsten freien Zellen des Ziels.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Tile-Zählung</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Tile-Zählung: nummeriert die doppelten Zellen des Ziels und schraffiert seine leeren.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>%1 von %2 Bildern konnten nicht als Tiles hinzugefügt werden:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>24-Bit-%1</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>unkomprimiertes 24-Bit-TGA</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     %1 gespeichert: %2 x %3 Pixel, %4, %5 Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::PictureDialogs</name>
+    <message>
+        <source>   ----- LOADING IMAGE FILE -----</source>
+        <translation>   ----- BILDDATEI LADEN -----</translation>
+    </message>
+    <message>
+        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Unterstützte Eingabedateien|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows- oder OS/2-Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>   ----- SAVING IMAGE FILE -----</source>
+        <translation>   ----- BILDDATEI SPEICHERN -----</translation>
+    </message>
+    <message>
+        <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Unterstützte Ausgabedateien|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows- oder OS/2-Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Alle Dateien (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Die Wiederherstellungsdatei konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+Das Texturset einer nicht sauber beendeten Sitzung kann nicht wiederhergestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Das Texturset wiederherstellen, an dem Sie um %1 gearbeitet haben?</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::TargetHistory</name>
+    <message>
+        <source>Create New</source>
+        <translation>Neu erstellen</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Drop on Target</source>
+        <translation>Auf das Ziel abgelegt</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Alles kopieren</translation>
+    </message>
+    <message>
+        <source>Rotate tile</source>
+        <translation>Tile drehen</translation>
+    </message>
+    <message>
+        <source>Mirror tile</source>
+        <translation>Tile horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Invert tile</source>
+        <translation>Tile vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Swap tiles</source>
+        <translation>Tiles tauschen</translation>
+    </message>
+    <message>
+        <source>Move tile</source>
+        <translation>Tile verschieben</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformieren</translation>
+    </message>
+    <message>
+        <source>Paste tile</source>
+        <translation>Tile einfügen</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Bilder als Tiles hinzufügen</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,725 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Languages</name>
+    <message>
+        <source>   --- no SOURCE file loaded ---</source>
+        <translation>   --- sin archivo de ORIGEN cargado ---</translation>
+    </message>
+    <message>
+        <source>   --- Load Image File</source>
+        <translation>   --- Cargar archivo de imagen</translation>
+    </message>
+    <message>
+        <source>   --- Extract Textures from Tomb Raider Levels</source>
+        <translation>   --- Extraer texturas de niveles de Tomb Raider</translation>
+    </message>
+    <message>
+        <source>   --- Extract Animated Textures from TR Levels</source>
+        <translation>   --- Extraer texturas animadas de niveles de TR</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file saved ---</source>
+        <translation>   --- sin archivo de DESTINO guardado ---</translation>
+    </message>
+    <message>
+        <source>   --- Save as Image File ( TGA, BMP, JPG )</source>
+        <translation>   --- Guardar como imagen ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- Create New</source>
+        <translation>   --- Crear nuevo</translation>
+    </message>
+    <message>
+        <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
+        <translation>   --- Recargar set de texturas ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file loaded ---</source>
+        <translation>   --- sin archivo de DESTINO cargado ---</translation>
+    </message>
+    <message>
+        <source>   --- no TEXTURES extracted ---</source>
+        <translation>   --- sin TEXTURAS extraídas ---</translation>
+    </message>
+    <message>
+        <source>GRID</source>
+        <translation>CUADRÍCULA</translation>
+    </message>
+    <message>
+        <source>TRANSPARENCY</source>
+        <translation>TRANSPARENCIA</translation>
+    </message>
+    <message>
+        <source>ANIMATION</source>
+        <translation>ANIMACIÓN</translation>
+    </message>
+    <message>
+        <source>TRANSFORMATIONS</source>
+        <translation>TRANSFORMACIONES</translation>
+    </message>
+    <message>
+        <source>Copy All ---&gt;</source>
+        <translation>Copiar todo ---&gt;</translation>
+    </message>
+    <message>
+        <source>  Current Tile  </source>
+        <translation>  Tile actual  </translation>
+    </message>
+    <message>
+        <source>  Clipboard  </source>
+        <translation>  Portapapeles  </translation>
+    </message>
+    <message>
+        <source>      Multi Tile</source>
+        <translation>      Multi tile</translation>
+    </message>
+    <message>
+        <source>      64 x 64</source>
+        <translation>      64 x 64</translation>
+    </message>
+    <message>
+        <source>      128 x 128</source>
+        <translation>      128 x 128</translation>
+    </message>
+    <message>
+        <source>      256 x 256</source>
+        <translation>      256 x 256</translation>
+    </message>
+    <message>
+        <source>      Auto Size</source>
+        <translation>      Autoajuste</translation>
+    </message>
+    <message>
+        <source>      Scroll Tile</source>
+        <translation>      Tile scroll</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels x %3</source>
+        <translation>%1 x %2 píxeles x %3</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels (%3 x %4 = %5 txtrs)</source>
+        <translation>%1 x %2 píxeles (%3 x %4 = %5 tiles)</translation>
+    </message>
+    <message>
+        <source>This image was too big! It was cropped to %1 pixels.
+The right canvas must be used with standard Texture Sets, only.</source>
+        <translation>¡Esta imagen era demasiado grande! Se ha recortado a %1 píxeles.
+El lienzo derecho solo debe usarse con sets de texturas estándar.</translation>
+    </message>
+    <message>
+        <source>     SOURCE CANVAS. Left-click and drag to select, right-click and drag to animate.</source>
+        <translation>     LIENZO DE ORIGEN. Clic izquierdo y arrastrar para seleccionar, clic derecho y arrastrar para animar.</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Opciones de archivo.</translation>
+    </message>
+    <message>
+        <source>     Source area info.</source>
+        <translation>     Información del área de origen.</translation>
+    </message>
+    <message>
+        <source>     Reset: the grid goes back to the origin&apos;s position.</source>
+        <translation>     Reiniciar: la cuadrícula vuelve a su posición de origen.</translation>
+    </message>
+    <message>
+        <source>     View: toggles the grid&apos;s visibility.</source>
+        <translation>     Ver: muestra u oculta la cuadrícula.</translation>
+    </message>
+    <message>
+        <source>     Style: selects the design of the grid.</source>
+        <translation>     Estilo: elige el diseño de la cuadrícula.</translation>
+    </message>
+    <message>
+        <source>     Size: selects the resolution of the grid, in pixels ( 8x8, 16x16, 32x32, 64x64 ).</source>
+        <translation>     Tamaño: elige la resolución de la cuadrícula, en píxeles ( 8x8, 16x16, 32x32, 64x64 ).</translation>
+    </message>
+    <message>
+        <source>     None: textures are extracted as they are in-file.</source>
+        <translation>     Ninguna: las texturas se extraen tal como están en el archivo.</translation>
+    </message>
+    <message>
+        <source>     Convert: textures are rendered using magenta as transparent colour.</source>
+        <translation>     Convertir: las texturas se muestran con magenta como color transparente.</translation>
+    </message>
+    <message>
+        <source>     Colour Picker: selects the colour to be replaced with magenta.</source>
+        <translation>     Cuentagotas: elige el color que se reemplaza por magenta.</translation>
+    </message>
+    <message>
+        <source>     Alpha: extracts the alpha channel from the Source Canvas.</source>
+        <translation>     Alfa: extrae el canal alfa del lienzo de origen.</translation>
+    </message>
+    <message>
+        <source>     Stop: stops the texture animation.</source>
+        <translation>     Detener: detiene la animación de texturas.</translation>
+    </message>
+    <message>
+        <source>     Speed: slows down the speed of the texture animation.</source>
+        <translation>     Velocidad: ralentiza la animación de texturas.</translation>
+    </message>
+    <message>
+        <source>     CENTRAL PANEL. Left-click on empty space to cancel animations, transformations or pasting.</source>
+        <translation>     PANEL CENTRAL. Clic izquierdo en un espacio vacío para cancelar animaciones, transformaciones o el pegado.</translation>
+    </message>
+    <message>
+        <source>     Replaces the Target Canvas with the Source Canvas, using the Grid.</source>
+        <translation>     Reemplaza el lienzo de destino por el lienzo de origen, según la cuadrícula.</translation>
+    </message>
+    <message>
+        <source>     Resizes the selected tiles to standard sizes.</source>
+        <translation>     Redimensiona los tiles seleccionados a tamaños estándar.</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default transparent colour ( magenta = 255,0,255 )</source>
+        <translation>     Bote de color: color transparente por defecto ( magenta = 255,0,255 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default empty colour ( black = 0,0,0 )</source>
+        <translation>     Bote de color: color vacío por defecto ( negro = 0,0,0 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: suggested filler colour ( maroon = 128,0,0 ). Double-click to change the colour</source>
+        <translation>     Bote de color: color de relleno sugerido ( granate = 128,0,0 ). Doble clic para cambiar el color</translation>
+    </message>
+    <message>
+        <source>     Tile viewer.</source>
+        <translation>     Visor de tiles.</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard</source>
+        <translation>     Exportar tiles al portapapeles</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard</source>
+        <translation>     Importar tiles del portapapeles</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard automatically</source>
+        <translation>     Exportar tiles al portapapeles automáticamente</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard automatically</source>
+        <translation>     Importar tiles del portapapeles automáticamente</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Ayuda y créditos</translation>
+    </message>
+    <message>
+        <source>     TARGET CANVAS. Press [CTRL] to repeat pasting. Right-click to cancel animations, transformations or pasting.</source>
+        <translation>     LIENZO DE DESTINO. Mantén [CTRL] para pegar varias veces. Clic derecho para cancelar animaciones, transformaciones o el pegado.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas width in pages ( 1 or 2 ), being 1 = 256 pixels for the Level Editors, 2 = 512 pixels for Libraries.</source>
+        <translation>     Ancho del lienzo de destino en páginas ( 1 o 2 ): 1 = 256 píxeles para los editores de niveles, 2 = 512 píxeles para bibliotecas.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas height in pages, 1 to 64.</source>
+        <translation>     Alto del lienzo de destino en páginas, de 1 a 64.</translation>
+    </message>
+    <message>
+        <source>     Target area info. Goes red if the number of tiles exceeds 256.</source>
+        <translation>     Información del área de destino. Se pone en rojo si hay más de 256 tiles.</translation>
+    </message>
+    <message>
+        <source>     Stop: cancels the Transformations Mode.</source>
+        <translation>     Detener: cancela el modo de transformaciones.</translation>
+    </message>
+    <message>
+        <source>     Rotation: rotates a tile 90 degrees.</source>
+        <translation>     Rotar: gira un tile 90 grados.</translation>
+    </message>
+    <message>
+        <source>     HFlip: mirrors a tile.</source>
+        <translation>     Voltear H: refleja un tile horizontalmente.</translation>
+    </message>
+    <message>
+        <source>     VFlip: inverts a tile.</source>
+        <translation>     Voltear V: invierte un tile verticalmente.</translation>
+    </message>
+    <message>
+        <source>     Swap: click-and-drag to exchange the position of two tiles.</source>
+        <translation>     Intercambiar: haz clic y arrastra para intercambiar la posición de dos tiles.</translation>
+    </message>
+    <message>
+        <source>     Move: click-and-drag to move one tile to another position.</source>
+        <translation>     Mover: haz clic y arrastra para mover un tile a otra posición.</translation>
+    </message>
+</context>
+<context>
+    <name>PixelFormat</name>
+    <message>
+        <source>1 bit</source>
+        <translation>1 bit</translation>
+    </message>
+    <message>
+        <source>4 bits (16 col)</source>
+        <translation>4 bits (16 colores)</translation>
+    </message>
+    <message>
+        <source>8 bits (256 col)</source>
+        <translation>8 bits (256 colores)</translation>
+    </message>
+    <message>
+        <source>15 bits</source>
+        <translation>15 bits</translation>
+    </message>
+    <message>
+        <source>16 bits</source>
+        <translation>16 bits</translation>
+    </message>
+    <message>
+        <source>24 bits</source>
+        <translation>24 bits</translation>
+    </message>
+    <message>
+        <source>32 bits</source>
+        <translation>32 bits</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>%1 celdas: %2 usadas, %3 únicas, %4 vacías</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::AboutWindow</name>
+    <message>
+        <source>   About,   Help   &amp;   Credits</source>
+        <translation>   Acerca de,   Ayuda   y   Créditos</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Texture sets builder
+for the Tomb Raider legacy level editors</source>
+        <translation>Creador de sets de texturas
+para los editores de niveles clásicos de Tomb Raider</translation>
+    </message>
+    <message>
+        <source>Made by the Mosaicor developers.
+CREDITS names the libraries it is built on.</source>
+        <translation>Hecho por los desarrolladores de Mosaicor.
+CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
+    </message>
+    <message>
+        <source>The manual and the credits are in English.</source>
+        <translation>El manual y los créditos están en inglés.</translation>
+    </message>
+    <message>
+        <source>Mosaicor is a fan-made tool, free to use. It is not made, endorsed or supported by the owners of the Tomb Raider games and their level editors, and it is not affiliated with them. Tomb Raider is a trademark of its owner. Keep copies of your work: the tool comes with no warranty.</source>
+        <translation>Mosaicor es una herramienta hecha por fans y de uso libre. No está hecha, respaldada ni soportada por los propietarios de los juegos de Tomb Raider y de sus editores de niveles, ni está afiliada a ellos. Tomb Raider es una marca registrada de su propietario. Guarda copias de tu trabajo: la herramienta no ofrece ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>AYUDA</translation>
+    </message>
+    <message>
+        <source>CREDITS</source>
+        <translation>CRÉDITOS</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::CreditsWindow</name>
+    <message>
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::HelpWindow</name>
+    <message>
+        <source>   Help</source>
+        <translation>   Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::LevelLoadingWindow</name>
+    <message>
+        <source>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Tomb Raider Files</source>
+        <translation>Archivos de Tomb Raider</translation>
+    </message>
+    <message>
+        <source>   Loading...</source>
+        <translation>   Cargando...</translation>
+    </message>
+    <message>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
+        <translation>   ----- EXTRAER TEXTURAS DE TOMB RAIDER -----</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::MainWindow</name>
+    <message>
+        <source>The texture set has changes that are not saved.</source>
+        <translation>El set de texturas tiene cambios sin guardar.</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>¿Guardarlos primero?</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 · tile %3 · page %4</source>
+        <translation>x %1, y %2 · tile %3 · página %4</translation>
+    </message>
+    <message>
+        <source>     Zoom: shows the canvas larger ( Ctrl + wheel, Ctrl++, Ctrl+-, Ctrl+0 ).</source>
+        <translation>     Zoom: muestra el lienzo más grande ( Ctrl + rueda, Ctrl++, Ctrl+-, Ctrl+0 ).</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Cuentagotas</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Alfa</translation>
+    </message>
+    <message>
+        <source>AUTO EXPORT</source>
+        <translation>AUTO EXPORTAR</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>AUTO IMPORT</source>
+        <translation>AUTO IMPORTAR</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Rotar</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Intercambiar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Opciones de archivo.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Load Image File...</source>
+        <translation>Cargar archivo de imagen...</translation>
+    </message>
+    <message>
+        <source>Extract Textures...</source>
+        <translation>Extraer texturas...</translation>
+    </message>
+    <message>
+        <source>Extract Animated Textures...</source>
+        <translation>Extraer texturas animadas...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Reload a Texture Set File...</source>
+        <translation>Recargar un set de texturas...</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Crear nuevo</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>     Undoes the last change to the Target.</source>
+        <translation>     Deshace el último cambio en el destino.</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>     Redoes the last change undone on the Target.</source>
+        <translation>     Rehace el último cambio deshecho en el destino.</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar todo</translation>
+    </message>
+    <message>
+        <source>Export tile</source>
+        <translation>Exportar tile</translation>
+    </message>
+    <message>
+        <source>Import tile</source>
+        <translation>Importar tile</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Grid shown</source>
+        <translation>Mostrar cuadrícula</translation>
+    </message>
+    <message>
+        <source>     Zoom of the canvas under the pointer.</source>
+        <translation>     Zoom del lienzo bajo el puntero.</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Alpha layer</source>
+        <translation>Capa alfa</translation>
+    </message>
+    <message>
+        <source>     Alpha: shows the alpha channel of the Source Canvas.</source>
+        <translation>     Alfa: muestra el canal alfa del lienzo de origen.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Ayuda y créditos</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria insuficiente.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Se ha producido un error inesperado.</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Añadir imágenes como tiles</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Añadir imágenes como tiles…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Añadir imágenes como tiles: cada imagen va a las siguientes celdas libres del destino.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Censo de tiles</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Censo de tiles: numera las celdas gemelas del destino y sombrea las vacías.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>No se pudieron añadir como tiles %1 de %2 imágenes:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1 de 24 bits</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>TGA de 24 bits sin comprimir</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Guardado %1: %2 x %3 píxeles, %4, %5 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::PictureDialogs</name>
+    <message>
+        <source>   ----- LOADING IMAGE FILE -----</source>
+        <translation>   ----- CARGANDO ARCHIVO DE IMAGEN -----</translation>
+    </message>
+    <message>
+        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Archivos de entrada admitidos|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Mapa de bits de Windows u OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>   ----- SAVING IMAGE FILE -----</source>
+        <translation>   ----- GUARDANDO ARCHIVO DE IMAGEN -----</translation>
+    </message>
+    <message>
+        <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Archivos de salida admitidos|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Mapa de bits de Windows u OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Todos los archivos (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     No se pudo escribir el archivo de recuperación: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+No se puede recuperar el set de texturas de una sesión que no terminó correctamente: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>¿Recuperar el set de texturas en el que trabajabas a las %1?</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::TargetHistory</name>
+    <message>
+        <source>Create New</source>
+        <translation>Crear nuevo</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Drop on Target</source>
+        <translation>Soltar en el destino</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar todo</translation>
+    </message>
+    <message>
+        <source>Rotate tile</source>
+        <translation>Rotar tile</translation>
+    </message>
+    <message>
+        <source>Mirror tile</source>
+        <translation>Voltear tile horizontalmente</translation>
+    </message>
+    <message>
+        <source>Invert tile</source>
+        <translation>Voltear tile verticalmente</translation>
+    </message>
+    <message>
+        <source>Swap tiles</source>
+        <translation>Intercambiar tiles</translation>
+    </message>
+    <message>
+        <source>Move tile</source>
+        <translation>Mover tile</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformar</translation>
+    </message>
+    <message>
+        <source>Paste tile</source>
+        <translation>Pegar tile</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Añadir imágenes como tiles</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recuperar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,725 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Languages</name>
+    <message>
+        <source>   --- no SOURCE file loaded ---</source>
+        <translation>   --- aucun fichier SOURCE chargé ---</translation>
+    </message>
+    <message>
+        <source>   --- Load Image File</source>
+        <translation>   --- Charger un fichier image</translation>
+    </message>
+    <message>
+        <source>   --- Extract Textures from Tomb Raider Levels</source>
+        <translation>   --- Extraire les textures de niveaux Tomb Raider</translation>
+    </message>
+    <message>
+        <source>   --- Extract Animated Textures from TR Levels</source>
+        <translation>   --- Extraire les textures animées de niveaux TR</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file saved ---</source>
+        <translation>   --- aucun fichier CIBLE enregistré ---</translation>
+    </message>
+    <message>
+        <source>   --- Save as Image File ( TGA, BMP, JPG )</source>
+        <translation>   --- Enregistrer sous ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- Create New</source>
+        <translation>   --- Créer un nouveau</translation>
+    </message>
+    <message>
+        <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
+        <translation>   --- Rouvrir un jeu de textures ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file loaded ---</source>
+        <translation>   --- aucun fichier CIBLE chargé ---</translation>
+    </message>
+    <message>
+        <source>   --- no TEXTURES extracted ---</source>
+        <translation>   --- aucune TEXTURE extraite ---</translation>
+    </message>
+    <message>
+        <source>GRID</source>
+        <translation>GRILLE</translation>
+    </message>
+    <message>
+        <source>TRANSPARENCY</source>
+        <translation>TRANSPARENCE</translation>
+    </message>
+    <message>
+        <source>ANIMATION</source>
+        <translation>ANIMATION</translation>
+    </message>
+    <message>
+        <source>TRANSFORMATIONS</source>
+        <translation>TRANSFORMATIONS</translation>
+    </message>
+    <message>
+        <source>Copy All ---&gt;</source>
+        <translation>Tout copier ---&gt;</translation>
+    </message>
+    <message>
+        <source>  Current Tile  </source>
+        <translation>  Tuile courante  </translation>
+    </message>
+    <message>
+        <source>  Clipboard  </source>
+        <translation>  Presse-papiers  </translation>
+    </message>
+    <message>
+        <source>      Multi Tile</source>
+        <translation>      Multi-tuiles</translation>
+    </message>
+    <message>
+        <source>      64 x 64</source>
+        <translation>      64 x 64</translation>
+    </message>
+    <message>
+        <source>      128 x 128</source>
+        <translation>      128 x 128</translation>
+    </message>
+    <message>
+        <source>      256 x 256</source>
+        <translation>      256 x 256</translation>
+    </message>
+    <message>
+        <source>      Auto Size</source>
+        <translation>      Taille auto</translation>
+    </message>
+    <message>
+        <source>      Scroll Tile</source>
+        <translation>      Défilement</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels x %3</source>
+        <translation>%1 x %2 pixels x %3</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels (%3 x %4 = %5 txtrs)</source>
+        <translation>%1 x %2 pixels (%3 x %4 = %5 tuiles)</translation>
+    </message>
+    <message>
+        <source>This image was too big! It was cropped to %1 pixels.
+The right canvas must be used with standard Texture Sets, only.</source>
+        <translation>Cette image était trop grande ! Elle a été recadrée à %1 pixels.
+Le canevas de droite ne doit servir qu&apos;aux jeux de textures standard.</translation>
+    </message>
+    <message>
+        <source>     SOURCE CANVAS. Left-click and drag to select, right-click and drag to animate.</source>
+        <translation>     CANEVAS SOURCE. Clic gauche et glisser pour sélectionner, clic droit et glisser pour animer.</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Options de fichier.</translation>
+    </message>
+    <message>
+        <source>     Source area info.</source>
+        <translation>     Infos sur la zone source.</translation>
+    </message>
+    <message>
+        <source>     Reset: the grid goes back to the origin&apos;s position.</source>
+        <translation>     Réinitialiser : la grille revient à sa position d&apos;origine.</translation>
+    </message>
+    <message>
+        <source>     View: toggles the grid&apos;s visibility.</source>
+        <translation>     Afficher : montre ou cache la grille.</translation>
+    </message>
+    <message>
+        <source>     Style: selects the design of the grid.</source>
+        <translation>     Style : choisit l&apos;aspect de la grille.</translation>
+    </message>
+    <message>
+        <source>     Size: selects the resolution of the grid, in pixels ( 8x8, 16x16, 32x32, 64x64 ).</source>
+        <translation>     Taille : choisit la résolution de la grille, en pixels ( 8x8, 16x16, 32x32, 64x64 ).</translation>
+    </message>
+    <message>
+        <source>     None: textures are extracted as they are in-file.</source>
+        <translation>     Aucune : les textures sont extraites telles qu&apos;elles sont dans le fichier.</translation>
+    </message>
+    <message>
+        <source>     Convert: textures are rendered using magenta as transparent colour.</source>
+        <translation>     Convertir : les textures sont rendues avec le magenta comme couleur transparente.</translation>
+    </message>
+    <message>
+        <source>     Colour Picker: selects the colour to be replaced with magenta.</source>
+        <translation>     Pipette : choisit la couleur à remplacer par le magenta.</translation>
+    </message>
+    <message>
+        <source>     Alpha: extracts the alpha channel from the Source Canvas.</source>
+        <translation>     Alpha : extrait le canal alpha du canevas source.</translation>
+    </message>
+    <message>
+        <source>     Stop: stops the texture animation.</source>
+        <translation>     Stop : arrête l&apos;animation des textures.</translation>
+    </message>
+    <message>
+        <source>     Speed: slows down the speed of the texture animation.</source>
+        <translation>     Vitesse : ralentit l&apos;animation des textures.</translation>
+    </message>
+    <message>
+        <source>     CENTRAL PANEL. Left-click on empty space to cancel animations, transformations or pasting.</source>
+        <translation>     PANNEAU CENTRAL. Clic gauche sur un espace vide pour annuler animations, transformations ou collage.</translation>
+    </message>
+    <message>
+        <source>     Replaces the Target Canvas with the Source Canvas, using the Grid.</source>
+        <translation>     Remplace le canevas cible par le canevas source, selon la grille.</translation>
+    </message>
+    <message>
+        <source>     Resizes the selected tiles to standard sizes.</source>
+        <translation>     Redimensionne les tuiles sélectionnées aux tailles standard.</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default transparent colour ( magenta = 255,0,255 )</source>
+        <translation>     Pot de couleur : couleur transparente par défaut ( magenta = 255,0,255 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default empty colour ( black = 0,0,0 )</source>
+        <translation>     Pot de couleur : couleur vide par défaut ( noir = 0,0,0 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: suggested filler colour ( maroon = 128,0,0 ). Double-click to change the colour</source>
+        <translation>     Pot de couleur : couleur de remplissage suggérée ( bordeaux = 128,0,0 ). Double-cliquer pour changer la couleur</translation>
+    </message>
+    <message>
+        <source>     Tile viewer.</source>
+        <translation>     Aperçu de la tuile.</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard</source>
+        <translation>     Exporter les tuiles vers le presse-papiers</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard</source>
+        <translation>     Importer les tuiles depuis le presse-papiers</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard automatically</source>
+        <translation>     Exporter automatiquement les tuiles vers le presse-papiers</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard automatically</source>
+        <translation>     Importer automatiquement les tuiles depuis le presse-papiers</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Aide et crédits</translation>
+    </message>
+    <message>
+        <source>     TARGET CANVAS. Press [CTRL] to repeat pasting. Right-click to cancel animations, transformations or pasting.</source>
+        <translation>     CANEVAS CIBLE. Maintenir [CTRL] pour coller plusieurs fois. Clic droit pour annuler animations, transformations ou collage.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas width in pages ( 1 or 2 ), being 1 = 256 pixels for the Level Editors, 2 = 512 pixels for Libraries.</source>
+        <translation>     Largeur du canevas cible en pages ( 1 ou 2 ) : 1 = 256 pixels pour les éditeurs de niveaux, 2 = 512 pixels pour les bibliothèques.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas height in pages, 1 to 64.</source>
+        <translation>     Hauteur du canevas cible en pages, de 1 à 64.</translation>
+    </message>
+    <message>
+        <source>     Target area info. Goes red if the number of tiles exceeds 256.</source>
+        <translation>     Infos sur la zone cible. Passe au rouge au-delà de 256 tuiles.</translation>
+    </message>
+    <message>
+        <source>     Stop: cancels the Transformations Mode.</source>
+        <translation>     Stop : quitte le mode Transformations.</translation>
+    </message>
+    <message>
+        <source>     Rotation: rotates a tile 90 degrees.</source>
+        <translation>     Rotation : fait pivoter une tuile de 90 degrés.</translation>
+    </message>
+    <message>
+        <source>     HFlip: mirrors a tile.</source>
+        <translation>     Miroir H : retourne une tuile horizontalement.</translation>
+    </message>
+    <message>
+        <source>     VFlip: inverts a tile.</source>
+        <translation>     Miroir V : retourne une tuile verticalement.</translation>
+    </message>
+    <message>
+        <source>     Swap: click-and-drag to exchange the position of two tiles.</source>
+        <translation>     Échanger : cliquer-glisser pour échanger la position de deux tuiles.</translation>
+    </message>
+    <message>
+        <source>     Move: click-and-drag to move one tile to another position.</source>
+        <translation>     Déplacer : cliquer-glisser pour déplacer une tuile vers une autre position.</translation>
+    </message>
+</context>
+<context>
+    <name>PixelFormat</name>
+    <message>
+        <source>1 bit</source>
+        <translation>1 bit</translation>
+    </message>
+    <message>
+        <source>4 bits (16 col)</source>
+        <translation>4 bits (16 coul.)</translation>
+    </message>
+    <message>
+        <source>8 bits (256 col)</source>
+        <translation>8 bits (256 coul.)</translation>
+    </message>
+    <message>
+        <source>15 bits</source>
+        <translation>15 bits</translation>
+    </message>
+    <message>
+        <source>16 bits</source>
+        <translation>16 bits</translation>
+    </message>
+    <message>
+        <source>24 bits</source>
+        <translation>24 bits</translation>
+    </message>
+    <message>
+        <source>32 bits</source>
+        <translation>32 bits</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>%1 cellules : %2 utilisées, %3 uniques, %4 vides</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::AboutWindow</name>
+    <message>
+        <source>   About,   Help   &amp;   Credits</source>
+        <translation>   À propos,   Aide   &amp;   Crédits</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Texture sets builder
+for the Tomb Raider legacy level editors</source>
+        <translation>Créateur de jeux de textures
+pour les éditeurs de niveaux classiques de Tomb Raider</translation>
+    </message>
+    <message>
+        <source>Made by the Mosaicor developers.
+CREDITS names the libraries it is built on.</source>
+        <translation>Réalisé par les développeurs de Mosaicor.
+CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
+    </message>
+    <message>
+        <source>The manual and the credits are in English.</source>
+        <translation>Le manuel et les crédits sont en anglais.</translation>
+    </message>
+    <message>
+        <source>Mosaicor is a fan-made tool, free to use. It is not made, endorsed or supported by the owners of the Tomb Raider games and their level editors, and it is not affiliated with them. Tomb Raider is a trademark of its owner. Keep copies of your work: the tool comes with no warranty.</source>
+        <translation>Mosaicor est un outil fait par des fans, libre d&apos;utilisation. Il n&apos;est ni réalisé, ni approuvé, ni soutenu par les propriétaires des jeux Tomb Raider et de leurs éditeurs de niveaux, et n&apos;est pas affilié à eux. Tomb Raider est une marque de son propriétaire. Gardez des copies de votre travail : l&apos;outil est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>AIDE</translation>
+    </message>
+    <message>
+        <source>CREDITS</source>
+        <translation>CRÉDITS</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::CreditsWindow</name>
+    <message>
+        <source>Credits</source>
+        <translation>Crédits</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::HelpWindow</name>
+    <message>
+        <source>   Help</source>
+        <translation>   Aide</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::LevelLoadingWindow</name>
+    <message>
+        <source>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Tomb Raider Files</source>
+        <translation>Fichiers Tomb Raider</translation>
+    </message>
+    <message>
+        <source>   Loading...</source>
+        <translation>   Chargement...</translation>
+    </message>
+    <message>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
+        <translation>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::MainWindow</name>
+    <message>
+        <source>The texture set has changes that are not saved.</source>
+        <translation>Le jeu de textures a des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>Les enregistrer d&apos;abord ?</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 · tile %3 · page %4</source>
+        <translation>x %1, y %2 · tuile %3 · page %4</translation>
+    </message>
+    <message>
+        <source>     Zoom: shows the canvas larger ( Ctrl + wheel, Ctrl++, Ctrl+-, Ctrl+0 ).</source>
+        <translation>     Zoom : affiche le canevas en plus grand ( Ctrl + molette, Ctrl++, Ctrl+-, Ctrl+0 ).</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Pipette</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Alpha</translation>
+    </message>
+    <message>
+        <source>AUTO EXPORT</source>
+        <translation>EXPORT AUTO</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>AUTO IMPORT</source>
+        <translation>IMPORT AUTO</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Échanger</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Options de fichier.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Load Image File...</source>
+        <translation>Charger un fichier image...</translation>
+    </message>
+    <message>
+        <source>Extract Textures...</source>
+        <translation>Extraire les textures...</translation>
+    </message>
+    <message>
+        <source>Extract Animated Textures...</source>
+        <translation>Extraire les textures animées...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Reload a Texture Set File...</source>
+        <translation>Recharger un jeu de textures...</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Créer un nouveau</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>     Undoes the last change to the Target.</source>
+        <translation>     Annule la dernière modification de la cible.</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>     Redoes the last change undone on the Target.</source>
+        <translation>     Rétablit la dernière modification annulée de la cible.</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
+    </message>
+    <message>
+        <source>Export tile</source>
+        <translation>Exporter la tuile</translation>
+    </message>
+    <message>
+        <source>Import tile</source>
+        <translation>Importer une tuile</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Grid shown</source>
+        <translation>Afficher la grille</translation>
+    </message>
+    <message>
+        <source>     Zoom of the canvas under the pointer.</source>
+        <translation>     Zoom du canevas sous le pointeur.</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Alpha layer</source>
+        <translation>Canal alpha</translation>
+    </message>
+    <message>
+        <source>     Alpha: shows the alpha channel of the Source Canvas.</source>
+        <translation>     Alpha : affiche le canal alpha du canevas source.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Aide et crédits</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Une erreur inattendue s&apos;est produite.</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Ajouter des images comme tuiles</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Ajouter des images comme tuiles…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Ajouter des images comme tuiles : chaque image va dans les cellules libres suivantes de la cible.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Recensement des tuiles</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Recensement des tuiles : numérote les cellules jumelles de la cible et hachure ses cellules vides.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>%1 images sur %2 n&apos;ont pas pu être ajoutées comme tuiles :
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1 24 bits</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>TGA 24 bits non compressé</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Enregistré %1 : %2 x %3 pixels, %4, %5 octets</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::PictureDialogs</name>
+    <message>
+        <source>   ----- LOADING IMAGE FILE -----</source>
+        <translation>   ----- CHARGEMENT D&apos;UN FICHIER IMAGE -----</translation>
+    </message>
+    <message>
+        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Fichiers d&apos;entrée pris en charge|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Bitmap Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>   ----- SAVING IMAGE FILE -----</source>
+        <translation>   ----- ENREGISTREMENT D&apos;UN FICHIER IMAGE -----</translation>
+    </message>
+    <message>
+        <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Fichiers de sortie pris en charge|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Bitmap Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Le fichier de récupération n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+Le jeu de textures d&apos;une session qui ne s&apos;est pas terminée correctement ne peut pas être récupéré : %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Récupérer le jeu de textures sur lequel vous travailliez à %1 ?</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::TargetHistory</name>
+    <message>
+        <source>Create New</source>
+        <translation>Créer un nouveau</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Rechargement</translation>
+    </message>
+    <message>
+        <source>Drop on Target</source>
+        <translation>Dépôt sur la cible</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
+    </message>
+    <message>
+        <source>Rotate tile</source>
+        <translation>Rotation de la tuile</translation>
+    </message>
+    <message>
+        <source>Mirror tile</source>
+        <translation>Miroir horizontal de la tuile</translation>
+    </message>
+    <message>
+        <source>Invert tile</source>
+        <translation>Miroir vertical de la tuile</translation>
+    </message>
+    <message>
+        <source>Swap tiles</source>
+        <translation>Échange de tuiles</translation>
+    </message>
+    <message>
+        <source>Move tile</source>
+        <translation>Déplacement de tuile</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformation</translation>
+    </message>
+    <message>
+        <source>Paste tile</source>
+        <translation>Collage de tuile</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Ajout d&apos;images comme tuiles</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Récupération</translation>
+    </message>
+</context>
+</TS>

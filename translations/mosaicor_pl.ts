@@ -1,0 +1,725 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>Languages</name>
+    <message>
+        <source>   --- no SOURCE file loaded ---</source>
+        <translation>   --- nie wczytano pliku ŹRÓDŁOWEGO ---</translation>
+    </message>
+    <message>
+        <source>   --- Load Image File</source>
+        <translation>   --- Wczytaj plik obrazu</translation>
+    </message>
+    <message>
+        <source>   --- Extract Textures from Tomb Raider Levels</source>
+        <translation>   --- Wyodrębnij tekstury z poziomów Tomb Raider</translation>
+    </message>
+    <message>
+        <source>   --- Extract Animated Textures from TR Levels</source>
+        <translation>   --- Wyodrębnij animowane tekstury z poziomów TR</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file saved ---</source>
+        <translation>   --- nie zapisano pliku DOCELOWEGO ---</translation>
+    </message>
+    <message>
+        <source>   --- Save as Image File ( TGA, BMP, JPG )</source>
+        <translation>   --- Zapisz jako plik obrazu ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- Create New</source>
+        <translation>   --- Utwórz nowy</translation>
+    </message>
+    <message>
+        <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
+        <translation>   --- Wczytaj zestaw tekstur ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file loaded ---</source>
+        <translation>   --- nie wczytano pliku DOCELOWEGO ---</translation>
+    </message>
+    <message>
+        <source>   --- no TEXTURES extracted ---</source>
+        <translation>   --- nie wyodrębniono TEKSTUR ---</translation>
+    </message>
+    <message>
+        <source>GRID</source>
+        <translation>SIATKA</translation>
+    </message>
+    <message>
+        <source>TRANSPARENCY</source>
+        <translation>PRZEZROCZYSTOŚĆ</translation>
+    </message>
+    <message>
+        <source>ANIMATION</source>
+        <translation>ANIMACJA</translation>
+    </message>
+    <message>
+        <source>TRANSFORMATIONS</source>
+        <translation>PRZEKSZTAŁCENIA</translation>
+    </message>
+    <message>
+        <source>Copy All ---&gt;</source>
+        <translation>Kopiuj ---&gt;</translation>
+    </message>
+    <message>
+        <source>  Current Tile  </source>
+        <translation>  Bieżący kafelek  </translation>
+    </message>
+    <message>
+        <source>  Clipboard  </source>
+        <translation>  Schowek  </translation>
+    </message>
+    <message>
+        <source>      Multi Tile</source>
+        <translation>      Wiele kafli</translation>
+    </message>
+    <message>
+        <source>      64 x 64</source>
+        <translation>      64 x 64</translation>
+    </message>
+    <message>
+        <source>      128 x 128</source>
+        <translation>      128 x 128</translation>
+    </message>
+    <message>
+        <source>      256 x 256</source>
+        <translation>      256 x 256</translation>
+    </message>
+    <message>
+        <source>      Auto Size</source>
+        <translation>      Auto</translation>
+    </message>
+    <message>
+        <source>      Scroll Tile</source>
+        <translation>      Przewijany</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels x %3</source>
+        <translation>%1 x %2 pikseli x %3</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels (%3 x %4 = %5 txtrs)</source>
+        <translation>%1 x %2 pikseli (%3 x %4 = %5 kaf.)</translation>
+    </message>
+    <message>
+        <source>This image was too big! It was cropped to %1 pixels.
+The right canvas must be used with standard Texture Sets, only.</source>
+        <translation>Ten obraz był za duży! Przycięto go do %1 pikseli.
+Prawe płótno służy wyłącznie do standardowych zestawów tekstur.</translation>
+    </message>
+    <message>
+        <source>     SOURCE CANVAS. Left-click and drag to select, right-click and drag to animate.</source>
+        <translation>     PŁÓTNO ŹRÓDŁOWE. Kliknij lewym i przeciągnij, aby zaznaczyć; kliknij prawym i przeciągnij, aby animować.</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Opcje pliku.</translation>
+    </message>
+    <message>
+        <source>     Source area info.</source>
+        <translation>     Informacje o obszarze źródłowym.</translation>
+    </message>
+    <message>
+        <source>     Reset: the grid goes back to the origin&apos;s position.</source>
+        <translation>     Resetuj: siatka wraca do punktu początkowego.</translation>
+    </message>
+    <message>
+        <source>     View: toggles the grid&apos;s visibility.</source>
+        <translation>     Widok: pokazuje lub ukrywa siatkę.</translation>
+    </message>
+    <message>
+        <source>     Style: selects the design of the grid.</source>
+        <translation>     Styl: wybiera wygląd siatki.</translation>
+    </message>
+    <message>
+        <source>     Size: selects the resolution of the grid, in pixels ( 8x8, 16x16, 32x32, 64x64 ).</source>
+        <translation>     Rozmiar: wybiera rozdzielczość siatki w pikselach ( 8x8, 16x16, 32x32, 64x64 ).</translation>
+    </message>
+    <message>
+        <source>     None: textures are extracted as they are in-file.</source>
+        <translation>     Brak: tekstury są wyodrębniane tak, jak są zapisane w pliku.</translation>
+    </message>
+    <message>
+        <source>     Convert: textures are rendered using magenta as transparent colour.</source>
+        <translation>     Konwertuj: tekstury są renderowane z magentą jako kolorem przezroczystym.</translation>
+    </message>
+    <message>
+        <source>     Colour Picker: selects the colour to be replaced with magenta.</source>
+        <translation>     Próbnik koloru: wybiera kolor, który zostanie zastąpiony magentą.</translation>
+    </message>
+    <message>
+        <source>     Alpha: extracts the alpha channel from the Source Canvas.</source>
+        <translation>     Alfa: wyodrębnia kanał alfa z płótna źródłowego.</translation>
+    </message>
+    <message>
+        <source>     Stop: stops the texture animation.</source>
+        <translation>     Stop: zatrzymuje animację tekstur.</translation>
+    </message>
+    <message>
+        <source>     Speed: slows down the speed of the texture animation.</source>
+        <translation>     Szybkość: spowalnia animację tekstur.</translation>
+    </message>
+    <message>
+        <source>     CENTRAL PANEL. Left-click on empty space to cancel animations, transformations or pasting.</source>
+        <translation>     PANEL ŚRODKOWY. Kliknij lewym w puste miejsce, aby anulować animacje, przekształcenia lub wklejanie.</translation>
+    </message>
+    <message>
+        <source>     Replaces the Target Canvas with the Source Canvas, using the Grid.</source>
+        <translation>     Zastępuje płótno docelowe płótnem źródłowym, według siatki.</translation>
+    </message>
+    <message>
+        <source>     Resizes the selected tiles to standard sizes.</source>
+        <translation>     Zmienia rozmiar zaznaczonych kafelków na standardowy.</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default transparent colour ( magenta = 255,0,255 )</source>
+        <translation>     Próbka koloru: domyślny kolor przezroczysty ( magenta = 255,0,255 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default empty colour ( black = 0,0,0 )</source>
+        <translation>     Próbka koloru: domyślny kolor pusty ( czarny = 0,0,0 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: suggested filler colour ( maroon = 128,0,0 ). Double-click to change the colour</source>
+        <translation>     Próbka koloru: sugerowany kolor wypełnienia ( bordowy = 128,0,0 ). Kliknij dwukrotnie, aby zmienić kolor</translation>
+    </message>
+    <message>
+        <source>     Tile viewer.</source>
+        <translation>     Podgląd kafelka.</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard</source>
+        <translation>     Eksportuj kafelki do schowka</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard</source>
+        <translation>     Importuj kafelki ze schowka</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard automatically</source>
+        <translation>     Automatycznie eksportuj kafelki do schowka</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard automatically</source>
+        <translation>     Automatycznie importuj kafelki ze schowka</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Pomoc i autorzy</translation>
+    </message>
+    <message>
+        <source>     TARGET CANVAS. Press [CTRL] to repeat pasting. Right-click to cancel animations, transformations or pasting.</source>
+        <translation>     PŁÓTNO DOCELOWE. Przytrzymaj [CTRL], aby wklejać wielokrotnie. Kliknij prawym, aby anulować animacje, przekształcenia lub wklejanie.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas width in pages ( 1 or 2 ), being 1 = 256 pixels for the Level Editors, 2 = 512 pixels for Libraries.</source>
+        <translation>     Szerokość płótna docelowego w stronach ( 1 lub 2 ): 1 = 256 pikseli dla edytorów poziomów, 2 = 512 pikseli dla bibliotek.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas height in pages, 1 to 64.</source>
+        <translation>     Wysokość płótna docelowego w stronach, od 1 do 64.</translation>
+    </message>
+    <message>
+        <source>     Target area info. Goes red if the number of tiles exceeds 256.</source>
+        <translation>     Informacje o obszarze docelowym. Zmienia kolor na czerwony, gdy kafelków jest więcej niż 256.</translation>
+    </message>
+    <message>
+        <source>     Stop: cancels the Transformations Mode.</source>
+        <translation>     Stop: kończy tryb przekształceń.</translation>
+    </message>
+    <message>
+        <source>     Rotation: rotates a tile 90 degrees.</source>
+        <translation>     Obrót: obraca kafelek o 90 stopni.</translation>
+    </message>
+    <message>
+        <source>     HFlip: mirrors a tile.</source>
+        <translation>     Odbicie H: odbija kafelek w poziomie.</translation>
+    </message>
+    <message>
+        <source>     VFlip: inverts a tile.</source>
+        <translation>     Odbicie V: odbija kafelek w pionie.</translation>
+    </message>
+    <message>
+        <source>     Swap: click-and-drag to exchange the position of two tiles.</source>
+        <translation>     Zamiana: kliknij i przeciągnij, aby zamienić miejscami dwa kafelki.</translation>
+    </message>
+    <message>
+        <source>     Move: click-and-drag to move one tile to another position.</source>
+        <translation>     Przesuń: kliknij i przeciągnij, aby przenieść kafelek w inne miejsce.</translation>
+    </message>
+</context>
+<context>
+    <name>PixelFormat</name>
+    <message>
+        <source>1 bit</source>
+        <translation>1 bit</translation>
+    </message>
+    <message>
+        <source>4 bits (16 col)</source>
+        <translation>4 bity (16 kol.)</translation>
+    </message>
+    <message>
+        <source>8 bits (256 col)</source>
+        <translation>8 bitów (256 kol.)</translation>
+    </message>
+    <message>
+        <source>15 bits</source>
+        <translation>15 bitów</translation>
+    </message>
+    <message>
+        <source>16 bits</source>
+        <translation>16 bitów</translation>
+    </message>
+    <message>
+        <source>24 bits</source>
+        <translation>24 bity</translation>
+    </message>
+    <message>
+        <source>32 bits</source>
+        <translation>32 bity</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Nieznany</translation>
+    </message>
+</context>
+<context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>Komórek: %1; zajętych: %2, unikalnych: %3, pustych: %4</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::AboutWindow</name>
+    <message>
+        <source>   About,   Help   &amp;   Credits</source>
+        <translation>   O programie,   Pomoc   i   Autorzy</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>Texture sets builder
+for the Tomb Raider legacy level editors</source>
+        <translation>Kreator zestawów tekstur
+do klasycznych edytorów poziomów Tomb Raider</translation>
+    </message>
+    <message>
+        <source>Made by the Mosaicor developers.
+CREDITS names the libraries it is built on.</source>
+        <translation>Stworzony przez twórców Mosaicora.
+AUTORZY wymienia biblioteki, na których się opiera.</translation>
+    </message>
+    <message>
+        <source>The manual and the credits are in English.</source>
+        <translation>Podręcznik i lista autorów są po angielsku.</translation>
+    </message>
+    <message>
+        <source>Mosaicor is a fan-made tool, free to use. It is not made, endorsed or supported by the owners of the Tomb Raider games and their level editors, and it is not affiliated with them. Tomb Raider is a trademark of its owner. Keep copies of your work: the tool comes with no warranty.</source>
+        <translation>Mosaicor to darmowe narzędzie stworzone przez fanów. Nie jest tworzone, popierane ani wspierane przez właścicieli gier Tomb Raider i ich edytorów poziomów i nie jest z nimi powiązane. Tomb Raider jest znakiem towarowym swojego właściciela. Rób kopie swojej pracy: narzędzie nie ma żadnej gwarancji.</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>POMOC</translation>
+    </message>
+    <message>
+        <source>CREDITS</source>
+        <translation>AUTORZY</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::CreditsWindow</name>
+    <message>
+        <source>Credits</source>
+        <translation>Autorzy</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::HelpWindow</name>
+    <message>
+        <source>   Help</source>
+        <translation>   Pomoc</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::LevelLoadingWindow</name>
+    <message>
+        <source>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|Wszystkie pliki (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Tomb Raider Files</source>
+        <translation>Pliki Tomb Raider</translation>
+    </message>
+    <message>
+        <source>   Loading...</source>
+        <translation>   Wczytywanie...</translation>
+    </message>
+    <message>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
+        <translation>   ----- WYODRĘBNIJ TEKSTURY TOMB RAIDER -----</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::MainWindow</name>
+    <message>
+        <source>The texture set has changes that are not saved.</source>
+        <translation>Zestaw tekstur ma niezapisane zmiany.</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>Zapisać je najpierw?</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 · tile %3 · page %4</source>
+        <translation>x %1, y %2 · kafelek %3 · strona %4</translation>
+    </message>
+    <message>
+        <source>     Zoom: shows the canvas larger ( Ctrl + wheel, Ctrl++, Ctrl+-, Ctrl+0 ).</source>
+        <translation>     Powiększenie: pokazuje płótno w większej skali ( Ctrl + kółko, Ctrl++, Ctrl+-, Ctrl+0 ).</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetuj</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Widok</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Styl</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konwertuj</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Próbnik</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Alfa</translation>
+    </message>
+    <message>
+        <source>AUTO EXPORT</source>
+        <translation>AUTO EKSPORT</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksport</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>AUTO IMPORT</source>
+        <translation>AUTO IMPORT</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Obrót</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Zamiana</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Przesuń</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Opcje pliku.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>Load Image File...</source>
+        <translation>Wczytaj plik obrazu...</translation>
+    </message>
+    <message>
+        <source>Extract Textures...</source>
+        <translation>Wyodrębnij tekstury...</translation>
+    </message>
+    <message>
+        <source>Extract Animated Textures...</source>
+        <translation>Wyodrębnij animowane tekstury...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Zapisz jako...</translation>
+    </message>
+    <message>
+        <source>Reload a Texture Set File...</source>
+        <translation>Wczytaj ponownie zestaw tekstur...</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Utwórz nowy</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>     Undoes the last change to the Target.</source>
+        <translation>     Cofa ostatnią zmianę płótna docelowego.</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>     Redoes the last change undone on the Target.</source>
+        <translation>     Ponawia ostatnią cofniętą zmianę płótna docelowego.</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Kopiuj wszystko</translation>
+    </message>
+    <message>
+        <source>Export tile</source>
+        <translation>Eksportuj kafelek</translation>
+    </message>
+    <message>
+        <source>Import tile</source>
+        <translation>Importuj kafelek</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ponów: %1</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>Grid shown</source>
+        <translation>Pokaż siatkę</translation>
+    </message>
+    <message>
+        <source>     Zoom of the canvas under the pointer.</source>
+        <translation>     Powiększenie płótna pod wskaźnikiem.</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>Alpha layer</source>
+        <translation>Kanał alfa</translation>
+    </message>
+    <message>
+        <source>     Alpha: shows the alpha channel of the Source Canvas.</source>
+        <translation>     Alfa: pokazuje kanał alfa płótna źródłowego.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Podręcznik</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Pomoc i autorzy</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Brak pamięci.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Wystąpił nieoczekiwany błąd.</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Dodaj obrazy jako kafelki</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Dodaj obrazy jako kafelki…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Dodaj obrazy jako kafelki: każdy obraz trafia do kolejnych wolnych komórek płótna docelowego.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Spis kafelków</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Spis kafelków: numeruje bliźniacze komórki płótna docelowego i zacienia puste.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>Nie udało się dodać jako kafelki obrazów: %1 z %2:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1 24-bitowy</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>nieskompresowany 24-bitowy TGA</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Zapisano %1: %2 x %3 pikseli, %4, bajtów: %5</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::PictureDialogs</name>
+    <message>
+        <source>   ----- LOADING IMAGE FILE -----</source>
+        <translation>   ----- WCZYTYWANIE PLIKU OBRAZU -----</translation>
+    </message>
+    <message>
+        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Obsługiwane pliki wejściowe|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Mapa bitowa Windows lub OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Wszystkie pliki (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>   ----- SAVING IMAGE FILE -----</source>
+        <translation>   ----- ZAPISYWANIE PLIKU OBRAZU -----</translation>
+    </message>
+    <message>
+        <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Obsługiwane pliki wyjściowe|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Mapa bitowa Windows lub OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Wszystkie pliki (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Nie udało się zapisać pliku odzyskiwania: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+Nie można odzyskać zestawu tekstur z sesji, która nie zakończyła się poprawnie: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Odzyskać zestaw tekstur, nad którym pracowano o %1?</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::TargetHistory</name>
+    <message>
+        <source>Create New</source>
+        <translation>Utwórz nowy</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Ponowne wczytanie</translation>
+    </message>
+    <message>
+        <source>Drop on Target</source>
+        <translation>Upuszczenie na płótno docelowe</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Kopiuj wszystko</translation>
+    </message>
+    <message>
+        <source>Rotate tile</source>
+        <translation>Obrót kafelka</translation>
+    </message>
+    <message>
+        <source>Mirror tile</source>
+        <translation>Odbicie kafelka w poziomie</translation>
+    </message>
+    <message>
+        <source>Invert tile</source>
+        <translation>Odbicie kafelka w pionie</translation>
+    </message>
+    <message>
+        <source>Swap tiles</source>
+        <translation>Zamiana kafelków</translation>
+    </message>
+    <message>
+        <source>Move tile</source>
+        <translation>Przesunięcie kafelka</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Przekształcenie</translation>
+    </message>
+    <message>
+        <source>Paste tile</source>
+        <translation>Wklejenie kafelka</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Dodanie obrazów jako kafelków</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Odzyskanie</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,725 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Languages</name>
+    <message>
+        <source>   --- no SOURCE file loaded ---</source>
+        <translation>   --- nenhum arquivo de ORIGEM carregado ---</translation>
+    </message>
+    <message>
+        <source>   --- Load Image File</source>
+        <translation>   --- Carregar arquivo de imagem</translation>
+    </message>
+    <message>
+        <source>   --- Extract Textures from Tomb Raider Levels</source>
+        <translation>   --- Extrair texturas de níveis de Tomb Raider</translation>
+    </message>
+    <message>
+        <source>   --- Extract Animated Textures from TR Levels</source>
+        <translation>   --- Extrair texturas animadas de níveis de TR</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file saved ---</source>
+        <translation>   --- nenhum arquivo de DESTINO salvo ---</translation>
+    </message>
+    <message>
+        <source>   --- Save as Image File ( TGA, BMP, JPG )</source>
+        <translation>   --- Salvar como imagem ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- Create New</source>
+        <translation>   --- Criar novo</translation>
+    </message>
+    <message>
+        <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
+        <translation>   --- Recarregar texturas ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file loaded ---</source>
+        <translation>   --- nenhum arquivo de DESTINO carregado ---</translation>
+    </message>
+    <message>
+        <source>   --- no TEXTURES extracted ---</source>
+        <translation>   --- nenhuma TEXTURA extraída ---</translation>
+    </message>
+    <message>
+        <source>GRID</source>
+        <translation>GRADE</translation>
+    </message>
+    <message>
+        <source>TRANSPARENCY</source>
+        <translation>TRANSPARÊNCIA</translation>
+    </message>
+    <message>
+        <source>ANIMATION</source>
+        <translation>ANIMAÇÃO</translation>
+    </message>
+    <message>
+        <source>TRANSFORMATIONS</source>
+        <translation>TRANSFORMAÇÕES</translation>
+    </message>
+    <message>
+        <source>Copy All ---&gt;</source>
+        <translation>Copiar tudo ---&gt;</translation>
+    </message>
+    <message>
+        <source>  Current Tile  </source>
+        <translation>  Tile atual  </translation>
+    </message>
+    <message>
+        <source>  Clipboard  </source>
+        <translation>  Área de transf.  </translation>
+    </message>
+    <message>
+        <source>      Multi Tile</source>
+        <translation>      Multi tile</translation>
+    </message>
+    <message>
+        <source>      64 x 64</source>
+        <translation>      64 x 64</translation>
+    </message>
+    <message>
+        <source>      128 x 128</source>
+        <translation>      128 x 128</translation>
+    </message>
+    <message>
+        <source>      256 x 256</source>
+        <translation>      256 x 256</translation>
+    </message>
+    <message>
+        <source>      Auto Size</source>
+        <translation>      Autoajuste</translation>
+    </message>
+    <message>
+        <source>      Scroll Tile</source>
+        <translation>      Rolagem</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels x %3</source>
+        <translation>%1 x %2 pixels x %3</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels (%3 x %4 = %5 txtrs)</source>
+        <translation>%1 x %2 pixels (%3 x %4 = %5 tiles)</translation>
+    </message>
+    <message>
+        <source>This image was too big! It was cropped to %1 pixels.
+The right canvas must be used with standard Texture Sets, only.</source>
+        <translation>Esta imagem era grande demais! Ela foi cortada para %1 pixels.
+A tela da direita deve ser usada apenas com conjuntos de texturas padrão.</translation>
+    </message>
+    <message>
+        <source>     SOURCE CANVAS. Left-click and drag to select, right-click and drag to animate.</source>
+        <translation>     TELA DE ORIGEM. Clique com o botão esquerdo e arraste para selecionar; com o direito, para animar.</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Opções de arquivo.</translation>
+    </message>
+    <message>
+        <source>     Source area info.</source>
+        <translation>     Informações da área de origem.</translation>
+    </message>
+    <message>
+        <source>     Reset: the grid goes back to the origin&apos;s position.</source>
+        <translation>     Redefinir: a grade volta à posição de origem.</translation>
+    </message>
+    <message>
+        <source>     View: toggles the grid&apos;s visibility.</source>
+        <translation>     Exibir: mostra ou oculta a grade.</translation>
+    </message>
+    <message>
+        <source>     Style: selects the design of the grid.</source>
+        <translation>     Estilo: escolhe o visual da grade.</translation>
+    </message>
+    <message>
+        <source>     Size: selects the resolution of the grid, in pixels ( 8x8, 16x16, 32x32, 64x64 ).</source>
+        <translation>     Tamanho: escolhe a resolução da grade, em pixels ( 8x8, 16x16, 32x32, 64x64 ).</translation>
+    </message>
+    <message>
+        <source>     None: textures are extracted as they are in-file.</source>
+        <translation>     Nenhuma: as texturas são extraídas como estão no arquivo.</translation>
+    </message>
+    <message>
+        <source>     Convert: textures are rendered using magenta as transparent colour.</source>
+        <translation>     Converter: as texturas são exibidas com magenta como cor transparente.</translation>
+    </message>
+    <message>
+        <source>     Colour Picker: selects the colour to be replaced with magenta.</source>
+        <translation>     Conta-gotas: escolhe a cor a ser substituída por magenta.</translation>
+    </message>
+    <message>
+        <source>     Alpha: extracts the alpha channel from the Source Canvas.</source>
+        <translation>     Alfa: extrai o canal alfa da tela de origem.</translation>
+    </message>
+    <message>
+        <source>     Stop: stops the texture animation.</source>
+        <translation>     Parar: para a animação das texturas.</translation>
+    </message>
+    <message>
+        <source>     Speed: slows down the speed of the texture animation.</source>
+        <translation>     Velocidade: deixa a animação das texturas mais lenta.</translation>
+    </message>
+    <message>
+        <source>     CENTRAL PANEL. Left-click on empty space to cancel animations, transformations or pasting.</source>
+        <translation>     PAINEL CENTRAL. Clique com o botão esquerdo num espaço vazio para cancelar animações, transformações ou a colagem.</translation>
+    </message>
+    <message>
+        <source>     Replaces the Target Canvas with the Source Canvas, using the Grid.</source>
+        <translation>     Substitui a tela de destino pela tela de origem, seguindo a grade.</translation>
+    </message>
+    <message>
+        <source>     Resizes the selected tiles to standard sizes.</source>
+        <translation>     Redimensiona os tiles selecionados para tamanhos padrão.</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default transparent colour ( magenta = 255,0,255 )</source>
+        <translation>     Pote de cor: cor transparente padrão ( magenta = 255,0,255 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default empty colour ( black = 0,0,0 )</source>
+        <translation>     Pote de cor: cor vazia padrão ( preto = 0,0,0 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: suggested filler colour ( maroon = 128,0,0 ). Double-click to change the colour</source>
+        <translation>     Pote de cor: cor de preenchimento sugerida ( marrom = 128,0,0 ). Clique duas vezes para mudar a cor</translation>
+    </message>
+    <message>
+        <source>     Tile viewer.</source>
+        <translation>     Visualizador de tiles.</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard</source>
+        <translation>     Exportar tiles para a área de transferência</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard</source>
+        <translation>     Importar tiles da área de transferência</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard automatically</source>
+        <translation>     Exportar tiles para a área de transferência automaticamente</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard automatically</source>
+        <translation>     Importar tiles da área de transferência automaticamente</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Ajuda e créditos</translation>
+    </message>
+    <message>
+        <source>     TARGET CANVAS. Press [CTRL] to repeat pasting. Right-click to cancel animations, transformations or pasting.</source>
+        <translation>     TELA DE DESTINO. Segure [CTRL] para colar várias vezes. Clique com o botão direito para cancelar animações, transformações ou a colagem.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas width in pages ( 1 or 2 ), being 1 = 256 pixels for the Level Editors, 2 = 512 pixels for Libraries.</source>
+        <translation>     Largura da tela de destino em páginas ( 1 ou 2 ): 1 = 256 pixels para os editores de níveis, 2 = 512 pixels para bibliotecas.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas height in pages, 1 to 64.</source>
+        <translation>     Altura da tela de destino em páginas, de 1 a 64.</translation>
+    </message>
+    <message>
+        <source>     Target area info. Goes red if the number of tiles exceeds 256.</source>
+        <translation>     Informações da área de destino. Fica vermelha se houver mais de 256 tiles.</translation>
+    </message>
+    <message>
+        <source>     Stop: cancels the Transformations Mode.</source>
+        <translation>     Parar: cancela o modo de transformações.</translation>
+    </message>
+    <message>
+        <source>     Rotation: rotates a tile 90 degrees.</source>
+        <translation>     Girar: gira um tile em 90 graus.</translation>
+    </message>
+    <message>
+        <source>     HFlip: mirrors a tile.</source>
+        <translation>     Espelhar H: espelha um tile na horizontal.</translation>
+    </message>
+    <message>
+        <source>     VFlip: inverts a tile.</source>
+        <translation>     Espelhar V: inverte um tile na vertical.</translation>
+    </message>
+    <message>
+        <source>     Swap: click-and-drag to exchange the position of two tiles.</source>
+        <translation>     Trocar: clique e arraste para trocar a posição de dois tiles.</translation>
+    </message>
+    <message>
+        <source>     Move: click-and-drag to move one tile to another position.</source>
+        <translation>     Mover: clique e arraste para mover um tile para outra posição.</translation>
+    </message>
+</context>
+<context>
+    <name>PixelFormat</name>
+    <message>
+        <source>1 bit</source>
+        <translation>1 bit</translation>
+    </message>
+    <message>
+        <source>4 bits (16 col)</source>
+        <translation>4 bits (16 cores)</translation>
+    </message>
+    <message>
+        <source>8 bits (256 col)</source>
+        <translation>8 bits (256 cores)</translation>
+    </message>
+    <message>
+        <source>15 bits</source>
+        <translation>15 bits</translation>
+    </message>
+    <message>
+        <source>16 bits</source>
+        <translation>16 bits</translation>
+    </message>
+    <message>
+        <source>24 bits</source>
+        <translation>24 bits</translation>
+    </message>
+    <message>
+        <source>32 bits</source>
+        <translation>32 bits</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>%1 células: %2 usadas, %3 únicas, %4 vazias</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::AboutWindow</name>
+    <message>
+        <source>   About,   Help   &amp;   Credits</source>
+        <translation>   Sobre,   Ajuda   e   Créditos</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Texture sets builder
+for the Tomb Raider legacy level editors</source>
+        <translation>Construtor de conjuntos de texturas
+para os editores de níveis clássicos de Tomb Raider</translation>
+    </message>
+    <message>
+        <source>Made by the Mosaicor developers.
+CREDITS names the libraries it is built on.</source>
+        <translation>Feito pelos desenvolvedores do Mosaicor.
+CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
+    </message>
+    <message>
+        <source>The manual and the credits are in English.</source>
+        <translation>O manual e os créditos estão em inglês.</translation>
+    </message>
+    <message>
+        <source>Mosaicor is a fan-made tool, free to use. It is not made, endorsed or supported by the owners of the Tomb Raider games and their level editors, and it is not affiliated with them. Tomb Raider is a trademark of its owner. Keep copies of your work: the tool comes with no warranty.</source>
+        <translation>Mosaicor é uma ferramenta feita por fãs, de uso livre. Não é feita, endossada nem apoiada pelos donos dos jogos de Tomb Raider e de seus editores de níveis, e não tem vínculo com eles. Tomb Raider é uma marca registrada de seu dono. Guarde cópias do seu trabalho: a ferramenta não tem nenhuma garantia.</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>AJUDA</translation>
+    </message>
+    <message>
+        <source>CREDITS</source>
+        <translation>CRÉDITOS</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::CreditsWindow</name>
+    <message>
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::HelpWindow</name>
+    <message>
+        <source>   Help</source>
+        <translation>   Ajuda</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::LevelLoadingWindow</name>
+    <message>
+        <source>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Tomb Raider Files</source>
+        <translation>Arquivos de Tomb Raider</translation>
+    </message>
+    <message>
+        <source>   Loading...</source>
+        <translation>   Carregando...</translation>
+    </message>
+    <message>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
+        <translation>   ----- EXTRAIR TEXTURAS DE TOMB RAIDER -----</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::MainWindow</name>
+    <message>
+        <source>The texture set has changes that are not saved.</source>
+        <translation>O conjunto de texturas tem alterações não salvas.</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>Salvar antes?</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 · tile %3 · page %4</source>
+        <translation>x %1, y %2 · tile %3 · página %4</translation>
+    </message>
+    <message>
+        <source>     Zoom: shows the canvas larger ( Ctrl + wheel, Ctrl++, Ctrl+-, Ctrl+0 ).</source>
+        <translation>     Zoom: mostra a tela ampliada ( Ctrl + roda, Ctrl++, Ctrl+-, Ctrl+0 ).</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Exibir</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Conta-gotas</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Alfa</translation>
+    </message>
+    <message>
+        <source>AUTO EXPORT</source>
+        <translation>AUTO EXPORTAR</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>AUTO IMPORT</source>
+        <translation>AUTO IMPORTAR</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Trocar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Opções de arquivo.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>Load Image File...</source>
+        <translation>Carregar arquivo de imagem...</translation>
+    </message>
+    <message>
+        <source>Extract Textures...</source>
+        <translation>Extrair texturas...</translation>
+    </message>
+    <message>
+        <source>Extract Animated Textures...</source>
+        <translation>Extrair texturas animadas...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salvar como...</translation>
+    </message>
+    <message>
+        <source>Reload a Texture Set File...</source>
+        <translation>Recarregar um conjunto de texturas...</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Criar novo</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>     Undoes the last change to the Target.</source>
+        <translation>     Desfaz a última alteração no destino.</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>     Redoes the last change undone on the Target.</source>
+        <translation>     Refaz a última alteração desfeita no destino.</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar tudo</translation>
+    </message>
+    <message>
+        <source>Export tile</source>
+        <translation>Exportar tile</translation>
+    </message>
+    <message>
+        <source>Import tile</source>
+        <translation>Importar tile</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>Grid shown</source>
+        <translation>Mostrar grade</translation>
+    </message>
+    <message>
+        <source>     Zoom of the canvas under the pointer.</source>
+        <translation>     Zoom da tela sob o ponteiro.</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamanho real</translation>
+    </message>
+    <message>
+        <source>Alpha layer</source>
+        <translation>Canal alfa</translation>
+    </message>
+    <message>
+        <source>     Alpha: shows the alpha channel of the Source Canvas.</source>
+        <translation>     Alfa: mostra o canal alfa da tela de origem.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Ajuda e créditos</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ocorreu um erro inesperado.</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Adicionar imagens como tiles</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Adicionar imagens como tiles…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Adicionar imagens como tiles: cada imagem vai para as próximas células livres do destino.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Censo de tiles</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Censo de tiles: numera as células gêmeas do destino e sombreia as vazias.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>Não foi possível adicionar como tiles %1 de %2 imagens:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1 de 24 bits</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>TGA de 24 bits sem compressão</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Salvo %1: %2 x %3 pixels, %4, %5 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::PictureDialogs</name>
+    <message>
+        <source>   ----- LOADING IMAGE FILE -----</source>
+        <translation>   ----- CARREGANDO ARQUIVO DE IMAGEM -----</translation>
+    </message>
+    <message>
+        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Arquivos de entrada suportados|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Bitmap do Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>   ----- SAVING IMAGE FILE -----</source>
+        <translation>   ----- SALVANDO ARQUIVO DE IMAGEM -----</translation>
+    </message>
+    <message>
+        <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Arquivos de saída suportados|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Bitmap do Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Não foi possível gravar o arquivo de recuperação: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+O conjunto de texturas de uma sessão que não terminou corretamente não pode ser recuperado: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Recuperar o conjunto de texturas em que você trabalhava às %1?</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::TargetHistory</name>
+    <message>
+        <source>Create New</source>
+        <translation>Criar novo</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recarregar</translation>
+    </message>
+    <message>
+        <source>Drop on Target</source>
+        <translation>Soltar no destino</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar tudo</translation>
+    </message>
+    <message>
+        <source>Rotate tile</source>
+        <translation>Girar tile</translation>
+    </message>
+    <message>
+        <source>Mirror tile</source>
+        <translation>Espelhar tile na horizontal</translation>
+    </message>
+    <message>
+        <source>Invert tile</source>
+        <translation>Espelhar tile na vertical</translation>
+    </message>
+    <message>
+        <source>Swap tiles</source>
+        <translation>Trocar tiles</translation>
+    </message>
+    <message>
+        <source>Move tile</source>
+        <translation>Mover tile</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Transformar</translation>
+    </message>
+    <message>
+        <source>Paste tile</source>
+        <translation>Colar tile</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Adicionar imagens como tiles</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recuperar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,725 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Languages</name>
+    <message>
+        <source>   --- no SOURCE file loaded ---</source>
+        <translation>   --- ИСХОДНЫЙ файл не загружен ---</translation>
+    </message>
+    <message>
+        <source>   --- Load Image File</source>
+        <translation>   --- Загрузить изображение</translation>
+    </message>
+    <message>
+        <source>   --- Extract Textures from Tomb Raider Levels</source>
+        <translation>   --- Извлечь текстуры из уровней Tomb Raider</translation>
+    </message>
+    <message>
+        <source>   --- Extract Animated Textures from TR Levels</source>
+        <translation>   --- Анимированные текстуры из уровней TR</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file saved ---</source>
+        <translation>   --- ЦЕЛЕВОЙ файл не сохранён ---</translation>
+    </message>
+    <message>
+        <source>   --- Save as Image File ( TGA, BMP, JPG )</source>
+        <translation>   --- Сохранить как ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- Create New</source>
+        <translation>   --- Создать новый</translation>
+    </message>
+    <message>
+        <source>   --- Reload a Texture Set File ( TGA, BMP, JPG )</source>
+        <translation>   --- Загрузить набор текстур ( TGA, BMP, JPG )</translation>
+    </message>
+    <message>
+        <source>   --- no TARGET file loaded ---</source>
+        <translation>   --- ЦЕЛЕВОЙ файл не загружен ---</translation>
+    </message>
+    <message>
+        <source>   --- no TEXTURES extracted ---</source>
+        <translation>   --- ТЕКСТУРЫ не извлечены ---</translation>
+    </message>
+    <message>
+        <source>GRID</source>
+        <translation>СЕТКА</translation>
+    </message>
+    <message>
+        <source>TRANSPARENCY</source>
+        <translation>ПРОЗРАЧНОСТЬ</translation>
+    </message>
+    <message>
+        <source>ANIMATION</source>
+        <translation>АНИМАЦИЯ</translation>
+    </message>
+    <message>
+        <source>TRANSFORMATIONS</source>
+        <translation>ПРЕОБРАЗОВАНИЯ</translation>
+    </message>
+    <message>
+        <source>Copy All ---&gt;</source>
+        <translation>Копировать ---&gt;</translation>
+    </message>
+    <message>
+        <source>  Current Tile  </source>
+        <translation>  Текущий тайл  </translation>
+    </message>
+    <message>
+        <source>  Clipboard  </source>
+        <translation>  Буфер обмена  </translation>
+    </message>
+    <message>
+        <source>      Multi Tile</source>
+        <translation>      Мульти</translation>
+    </message>
+    <message>
+        <source>      64 x 64</source>
+        <translation>      64 x 64</translation>
+    </message>
+    <message>
+        <source>      128 x 128</source>
+        <translation>      128 x 128</translation>
+    </message>
+    <message>
+        <source>      256 x 256</source>
+        <translation>      256 x 256</translation>
+    </message>
+    <message>
+        <source>      Auto Size</source>
+        <translation>      Авторазмер</translation>
+    </message>
+    <message>
+        <source>      Scroll Tile</source>
+        <translation>      Скролл</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels x %3</source>
+        <translation>%1 x %2 пикс. x %3</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels (%3 x %4 = %5 txtrs)</source>
+        <translation>%1 x %2 пикс. (%3 x %4 = %5 тайлов)</translation>
+    </message>
+    <message>
+        <source>This image was too big! It was cropped to %1 pixels.
+The right canvas must be used with standard Texture Sets, only.</source>
+        <translation>Это изображение было слишком большим! Оно обрезано до %1 пикселей.
+Правый холст предназначен только для стандартных наборов текстур.</translation>
+    </message>
+    <message>
+        <source>     SOURCE CANVAS. Left-click and drag to select, right-click and drag to animate.</source>
+        <translation>     ИСХОДНЫЙ ХОЛСТ. Щёлкните левой кнопкой и тяните, чтобы выделить; правой — чтобы анимировать.</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Действия с файлом.</translation>
+    </message>
+    <message>
+        <source>     Source area info.</source>
+        <translation>     Сведения об исходной области.</translation>
+    </message>
+    <message>
+        <source>     Reset: the grid goes back to the origin&apos;s position.</source>
+        <translation>     Сброс: сетка возвращается в исходное положение.</translation>
+    </message>
+    <message>
+        <source>     View: toggles the grid&apos;s visibility.</source>
+        <translation>     Вид: показывает или скрывает сетку.</translation>
+    </message>
+    <message>
+        <source>     Style: selects the design of the grid.</source>
+        <translation>     Стиль: выбирает вид сетки.</translation>
+    </message>
+    <message>
+        <source>     Size: selects the resolution of the grid, in pixels ( 8x8, 16x16, 32x32, 64x64 ).</source>
+        <translation>     Размер: выбирает шаг сетки в пикселях ( 8x8, 16x16, 32x32, 64x64 ).</translation>
+    </message>
+    <message>
+        <source>     None: textures are extracted as they are in-file.</source>
+        <translation>     Нет: текстуры извлекаются такими, какие они в файле.</translation>
+    </message>
+    <message>
+        <source>     Convert: textures are rendered using magenta as transparent colour.</source>
+        <translation>     Преобразовать: текстуры выводятся с пурпурным в качестве прозрачного цвета.</translation>
+    </message>
+    <message>
+        <source>     Colour Picker: selects the colour to be replaced with magenta.</source>
+        <translation>     Пипетка: выбирает цвет, который заменяется пурпурным.</translation>
+    </message>
+    <message>
+        <source>     Alpha: extracts the alpha channel from the Source Canvas.</source>
+        <translation>     Альфа: извлекает альфа-канал из исходного холста.</translation>
+    </message>
+    <message>
+        <source>     Stop: stops the texture animation.</source>
+        <translation>     Стоп: останавливает анимацию текстур.</translation>
+    </message>
+    <message>
+        <source>     Speed: slows down the speed of the texture animation.</source>
+        <translation>     Скорость: замедляет анимацию текстур.</translation>
+    </message>
+    <message>
+        <source>     CENTRAL PANEL. Left-click on empty space to cancel animations, transformations or pasting.</source>
+        <translation>     ЦЕНТРАЛЬНАЯ ПАНЕЛЬ. Щелчок левой кнопкой по пустому месту отменяет анимацию, преобразования или вставку.</translation>
+    </message>
+    <message>
+        <source>     Replaces the Target Canvas with the Source Canvas, using the Grid.</source>
+        <translation>     Заменяет целевой холст исходным, по сетке.</translation>
+    </message>
+    <message>
+        <source>     Resizes the selected tiles to standard sizes.</source>
+        <translation>     Приводит выбранные тайлы к стандартным размерам.</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default transparent colour ( magenta = 255,0,255 )</source>
+        <translation>     Образец цвета: прозрачный цвет по умолчанию ( пурпурный = 255,0,255 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: default empty colour ( black = 0,0,0 )</source>
+        <translation>     Образец цвета: пустой цвет по умолчанию ( чёрный = 0,0,0 )</translation>
+    </message>
+    <message>
+        <source>     Colour pot: suggested filler colour ( maroon = 128,0,0 ). Double-click to change the colour</source>
+        <translation>     Образец цвета: предлагаемый цвет заливки ( тёмно-бордовый = 128,0,0 ). Двойной щелчок меняет цвет</translation>
+    </message>
+    <message>
+        <source>     Tile viewer.</source>
+        <translation>     Просмотр тайла.</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard</source>
+        <translation>     Экспорт тайлов в буфер обмена</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard</source>
+        <translation>     Импорт тайлов из буфера обмена</translation>
+    </message>
+    <message>
+        <source>     Export tiles to the Clipboard automatically</source>
+        <translation>     Автоматический экспорт тайлов в буфер обмена</translation>
+    </message>
+    <message>
+        <source>     Import tiles from the Clipboard automatically</source>
+        <translation>     Автоматический импорт тайлов из буфера обмена</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Справка и авторы</translation>
+    </message>
+    <message>
+        <source>     TARGET CANVAS. Press [CTRL] to repeat pasting. Right-click to cancel animations, transformations or pasting.</source>
+        <translation>     ЦЕЛЕВОЙ ХОЛСТ. Удерживайте [CTRL], чтобы вставлять повторно. Правая кнопка отменяет анимацию, преобразования или вставку.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas width in pages ( 1 or 2 ), being 1 = 256 pixels for the Level Editors, 2 = 512 pixels for Libraries.</source>
+        <translation>     Ширина целевого холста в страницах ( 1 или 2 ): 1 = 256 пикселей для редакторов уровней, 2 = 512 пикселей для библиотек.</translation>
+    </message>
+    <message>
+        <source>     Target Canvas height in pages, 1 to 64.</source>
+        <translation>     Высота целевого холста в страницах, от 1 до 64.</translation>
+    </message>
+    <message>
+        <source>     Target area info. Goes red if the number of tiles exceeds 256.</source>
+        <translation>     Сведения о целевой области. Становится красной, если тайлов больше 256.</translation>
+    </message>
+    <message>
+        <source>     Stop: cancels the Transformations Mode.</source>
+        <translation>     Стоп: выключает режим преобразований.</translation>
+    </message>
+    <message>
+        <source>     Rotation: rotates a tile 90 degrees.</source>
+        <translation>     Поворот: поворачивает тайл на 90 градусов.</translation>
+    </message>
+    <message>
+        <source>     HFlip: mirrors a tile.</source>
+        <translation>     Отразить Г: отражает тайл по горизонтали.</translation>
+    </message>
+    <message>
+        <source>     VFlip: inverts a tile.</source>
+        <translation>     Отразить В: отражает тайл по вертикали.</translation>
+    </message>
+    <message>
+        <source>     Swap: click-and-drag to exchange the position of two tiles.</source>
+        <translation>     Обмен: щёлкните и перетащите, чтобы поменять местами два тайла.</translation>
+    </message>
+    <message>
+        <source>     Move: click-and-drag to move one tile to another position.</source>
+        <translation>     Перенос: щёлкните и перетащите, чтобы перенести тайл на другое место.</translation>
+    </message>
+</context>
+<context>
+    <name>PixelFormat</name>
+    <message>
+        <source>1 bit</source>
+        <translation>1 бит</translation>
+    </message>
+    <message>
+        <source>4 bits (16 col)</source>
+        <translation>4 бита (16 цв.)</translation>
+    </message>
+    <message>
+        <source>8 bits (256 col)</source>
+        <translation>8 бит (256 цв.)</translation>
+    </message>
+    <message>
+        <source>15 bits</source>
+        <translation>15 бит</translation>
+    </message>
+    <message>
+        <source>16 bits</source>
+        <translation>16 бит</translation>
+    </message>
+    <message>
+        <source>24 bits</source>
+        <translation>24 бита</translation>
+    </message>
+    <message>
+        <source>32 bits</source>
+        <translation>32 бита</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+</context>
+<context>
+    <name>TileCensus</name>
+    <message>
+        <source>%1 cells: %2 used, %3 unique, %4 empty</source>
+        <translation>Ячеек: %1; занято: %2, уникальных: %3, пустых: %4</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::AboutWindow</name>
+    <message>
+        <source>   About,   Help   &amp;   Credits</source>
+        <translation>   О программе,   Справка   и   Авторы</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>Texture sets builder
+for the Tomb Raider legacy level editors</source>
+        <translation>Сборщик наборов текстур
+для классических редакторов уровней Tomb Raider</translation>
+    </message>
+    <message>
+        <source>Made by the Mosaicor developers.
+CREDITS names the libraries it is built on.</source>
+        <translation>Создано разработчиками Mosaicor.
+В разделе АВТОРЫ перечислены библиотеки, на которых он основан.</translation>
+    </message>
+    <message>
+        <source>The manual and the credits are in English.</source>
+        <translation>Руководство и список авторов — на английском языке.</translation>
+    </message>
+    <message>
+        <source>Mosaicor is a fan-made tool, free to use. It is not made, endorsed or supported by the owners of the Tomb Raider games and their level editors, and it is not affiliated with them. Tomb Raider is a trademark of its owner. Keep copies of your work: the tool comes with no warranty.</source>
+        <translation>Mosaicor — бесплатный инструмент, созданный фанатами. Он не создан, не одобрен и не поддерживается владельцами игр Tomb Raider и их редакторов уровней и никак с ними не связан. Tomb Raider — товарный знак своего владельца. Храните копии своей работы: инструмент предоставляется без каких-либо гарантий.</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>СПРАВКА</translation>
+    </message>
+    <message>
+        <source>CREDITS</source>
+        <translation>АВТОРЫ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::CreditsWindow</name>
+    <message>
+        <source>Credits</source>
+        <translation>Авторы</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::HelpWindow</name>
+    <message>
+        <source>   Help</source>
+        <translation>   Справка</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::LevelLoadingWindow</name>
+    <message>
+        <source>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>|TR1 (1996) - Tomb Raider (*.phd)|*.PHD|TR1 (1999) - Tomb Raider Gold (*.tub)|*.TUB|TR2 (1997) - Starring Lara Croft (*.tr2)|*.TR2|TR2 (1997) - Golden Mask (*.tr2)|*.TR2|TR3 (1998) - Adventures of Lara Croft (*.tr2)|*.TR2|TR3 (2000) - The Lost Artifact (*.tr2)|*.TR2|TR4 (1999) - The Last Revelation (*.tr4)|*.TR4|TR5 (2000) - Chronicles (*.trc)|*.TRC|Все файлы (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Tomb Raider Files</source>
+        <translation>Файлы Tomb Raider</translation>
+    </message>
+    <message>
+        <source>   Loading...</source>
+        <translation>   Загрузка...</translation>
+    </message>
+    <message>
+        <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
+        <translation>   ----- ИЗВЛЕЧЕНИЕ ТЕКСТУР TOMB RAIDER -----</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::MainWindow</name>
+    <message>
+        <source>The texture set has changes that are not saved.</source>
+        <translation>В наборе текстур есть несохранённые изменения.</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>Сохранить их сначала?</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 · tile %3 · page %4</source>
+        <translation>x %1, y %2 · тайл %3 · страница %4</translation>
+    </message>
+    <message>
+        <source>     Zoom: shows the canvas larger ( Ctrl + wheel, Ctrl++, Ctrl+-, Ctrl+0 ).</source>
+        <translation>     Масштаб: показывает холст крупнее ( Ctrl + колесо, Ctrl++, Ctrl+-, Ctrl+0 ).</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Стиль</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Преобразовать</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Пипетка</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Альфа</translation>
+    </message>
+    <message>
+        <source>AUTO EXPORT</source>
+        <translation>АВТОЭКСПОРТ</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>AUTO IMPORT</source>
+        <translation>АВТОИМПОРТ</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Обмен</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Перенос</translation>
+    </message>
+    <message>
+        <source>     File options.</source>
+        <translation>     Действия с файлом.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Load Image File...</source>
+        <translation>Загрузить изображение...</translation>
+    </message>
+    <message>
+        <source>Extract Textures...</source>
+        <translation>Извлечь текстуры...</translation>
+    </message>
+    <message>
+        <source>Extract Animated Textures...</source>
+        <translation>Извлечь анимированные текстуры...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Reload a Texture Set File...</source>
+        <translation>Перезагрузить набор текстур...</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Создать новый</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>     Undoes the last change to the Target.</source>
+        <translation>     Отменяет последнее изменение целевого холста.</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>     Redoes the last change undone on the Target.</source>
+        <translation>     Повторяет последнее отменённое изменение целевого холста.</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Копировать всё</translation>
+    </message>
+    <message>
+        <source>Export tile</source>
+        <translation>Экспорт тайла</translation>
+    </message>
+    <message>
+        <source>Import tile</source>
+        <translation>Импорт тайла</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>Grid shown</source>
+        <translation>Показывать сетку</translation>
+    </message>
+    <message>
+        <source>     Zoom of the canvas under the pointer.</source>
+        <translation>     Масштаб холста под указателем.</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Реальный размер</translation>
+    </message>
+    <message>
+        <source>Alpha layer</source>
+        <translation>Альфа-канал</translation>
+    </message>
+    <message>
+        <source>     Alpha: shows the alpha channel of the Source Canvas.</source>
+        <translation>     Альфа: показывает альфа-канал исходного холста.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Руководство</translation>
+    </message>
+    <message>
+        <source>     Help &amp; Credits</source>
+        <translation>     Справка и авторы</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Недостаточно памяти.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Произошла непредвиденная ошибка.</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Добавить изображения как тайлы</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles…</source>
+        <translation>Добавить изображения как тайлы…</translation>
+    </message>
+    <message>
+        <source>     Add Pictures as Tiles: each picture goes into the next free cells of the Target.</source>
+        <translation>     Добавить изображения как тайлы: каждое изображение занимает следующие свободные ячейки целевого холста.</translation>
+    </message>
+    <message>
+        <source>Tile Census</source>
+        <translation>Учёт тайлов</translation>
+    </message>
+    <message>
+        <source>     Tile Census: numbers the Target&apos;s twin cells and shades its empty ones.</source>
+        <translation>     Учёт тайлов: нумерует одинаковые ячейки целевого холста и затеняет пустые.</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be added as tiles:
+
+%3</source>
+        <translation>Не удалось добавить как тайлы изображений: %1 из %2:
+
+%3</translation>
+    </message>
+    <message>
+        <source>24-bit %1</source>
+        <extracomment>%1 is the file&apos;s format: BMP, PNG, ...</extracomment>
+        <translation>%1, 24 бита</translation>
+    </message>
+    <message>
+        <source>uncompressed 24-bit TGA</source>
+        <translation>TGA 24 бита без сжатия</translation>
+    </message>
+    <message>
+        <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
+        <translation>     Сохранено %1: %2 x %3 пикс., %4, байт: %5</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::PictureDialogs</name>
+    <message>
+        <source>   ----- LOADING IMAGE FILE -----</source>
+        <translation>   ----- ЗАГРУЗКА ИЗОБРАЖЕНИЯ -----</translation>
+    </message>
+    <message>
+        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Поддерживаемые входные файлы|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Точечный рисунок Windows или OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Все файлы (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>   ----- SAVING IMAGE FILE -----</source>
+        <translation>   ----- СОХРАНЕНИЕ ИЗОБРАЖЕНИЯ -----</translation>
+    </message>
+    <message>
+        <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
+        <translation>Поддерживаемые выходные файлы|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Точечный рисунок Windows или OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Все файлы (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::RecoveryKeeper</name>
+    <message>
+        <source>     The recovery file could not be written: %1</source>
+        <translation>     Не удалось записать файл восстановления: %1</translation>
+    </message>
+    <message>
+        <source>%1
+The texture set left by a run that did not end cleanly cannot be recovered: %2</source>
+        <translation>%1
+Набор текстур после некорректно завершённого сеанса восстановить нельзя: %2</translation>
+    </message>
+    <message>
+        <source>Recover the texture set you were building at %1?</source>
+        <translation>Восстановить набор текстур, над которым вы работали в %1?</translation>
+    </message>
+</context>
+<context>
+    <name>mosaicor::TargetHistory</name>
+    <message>
+        <source>Create New</source>
+        <translation>Создать новый</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Перезагрузка</translation>
+    </message>
+    <message>
+        <source>Drop on Target</source>
+        <translation>Перетаскивание на цель</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Копировать всё</translation>
+    </message>
+    <message>
+        <source>Rotate tile</source>
+        <translation>Поворот тайла</translation>
+    </message>
+    <message>
+        <source>Mirror tile</source>
+        <translation>Отражение тайла по горизонтали</translation>
+    </message>
+    <message>
+        <source>Invert tile</source>
+        <translation>Отражение тайла по вертикали</translation>
+    </message>
+    <message>
+        <source>Swap tiles</source>
+        <translation>Обмен тайлов</translation>
+    </message>
+    <message>
+        <source>Move tile</source>
+        <translation>Перенос тайла</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Преобразование</translation>
+    </message>
+    <message>
+        <source>Paste tile</source>
+        <translation>Вставка тайла</translation>
+    </message>
+    <message>
+        <source>Add Pictures as Tiles</source>
+        <translation>Добавление изображений как тайлов</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Восстановление</translation>
+    </message>
+</context>
+</TS>
