@@ -144,10 +144,10 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   ASSERT_EQ(bench().State.TargetHeightPages, 2);
   const QImage copied = Rgb(bench().Target.Layers().L1_Image().PictureCopy());
   Keys(QStringLiteral("ctrl+s"));
-  ASSERT_FALSE(bench().History().Modified());
+  ASSERT_TRUE(bench().History().IsClean());
   Screenshot(QStringLiteral("road-5-copy-all-saved"));
   bench().Targets().CopyAllOnClick();  // anything but the file, to see the reload replace it
-  bench().History().MarkSaved();
+  bench().History().SetClean();
   AnswerFileDialog(out);
   // The box's choice as its handler receives it; the dialog it opens is the real one.
   QTimer::singleShot(0, window.get(), [this] { emit c().TargetCombo->activated(3); });

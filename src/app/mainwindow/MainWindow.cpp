@@ -101,6 +101,7 @@ void MainWindow::FormCreate() {
 void MainWindow::WireControls() {
   Workbench& b = *bench_;
   connect(&b, &Workbench::Changed, this, &MainWindow::Reflect);
+  connect(&b.History(), &TargetHistory::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
   connect(&b, &Workbench::FocusParked, this, &MainWindow::NoActiveControls);
   connect(&b, &Workbench::Noted, this, &MainWindow::ShowNote);
   connect(&b, &Workbench::SampleColourChanged, this,
@@ -254,7 +255,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (bench_->History().ConfirmDiscard())
+  if (bench_->Targets().ConfirmDiscard())
     event->accept();
   else
     event->ignore();
@@ -344,8 +345,6 @@ void MainWindow::Reflect() {
     c_.Source->BasePanel->setCursor(LoadPickerCursor());
   else
     c_.Source->BasePanel->unsetCursor();
-  setWindowModified(bench_->History().Modified());
-  emit Reflected();
 }
 
 }  // namespace mosaicor

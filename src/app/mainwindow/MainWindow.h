@@ -46,10 +46,6 @@ class MainWindow : public QMainWindow {
   // The help window the Manual entry opens; set by the start-up.
   void SetHelpWindow(QWidget* help) { help_ = help; }
 
- signals:
-  // The controls show the workbench's state again.
-  void Reflected();
-
  protected:
   // Hints go to the status line's own field; a note keeps it for a while first.
   bool event(QEvent* event) override;

@@ -34,8 +34,8 @@ void MainWindow::BuildMenus() {
         [this] { bench_->Sources().SourceComboOnSelect(1); });
   Entry(file, QStringLiteral("Extract Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+L"))},
         [this] { bench_->Sources().SourceComboOnSelect(2); });
-  Entry(file, QStringLiteral("Extract Animated Textures..."), fileHint,
-        {QKeySequence(QStringLiteral("Ctrl+Shift+L"))}, [this] { bench_->Sources().SourceComboOnSelect(3); });
+  Entry(file, QStringLiteral("Extract Animated Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+L"))},
+        [this] { bench_->Sources().SourceComboOnSelect(3); });
   file->addSeparator();
   Entry(file, QStringLiteral("Save"), fileHint, {QKeySequence::Save}, [this] { bench_->Targets().Save(); });
   Entry(file, QStringLiteral("Save As..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
@@ -49,11 +49,11 @@ void MainWindow::BuildMenus() {
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   QAction* undo = Entry(edit, QStringLiteral("Undo"), QStringLiteral("     Undoes the last change to the Target."),
-                        {QKeySequence::Undo}, [this] { bench_->History().Undo(); });
+                        {QKeySequence::Undo}, [this] { bench_->Undo(); });
   QAction* redo =
       Entry(edit, QStringLiteral("Redo"), QStringLiteral("     Redoes the last change undone on the Target."),
             {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))},
-            [this] { bench_->History().Redo(); });
+            [this] { bench_->Redo(); });
   edit->addSeparator();
   Entry(edit, QStringLiteral("Copy All"), c_.CopyButton->statusTip(), {},
         [this] { bench_->Targets().CopyAllOnClick(); });
@@ -61,27 +61,32 @@ void MainWindow::BuildMenus() {
         [this] { bench_->Clipboard().ExportToClipboard(); });
   Entry(edit, QStringLiteral("Import tile"), c_.ClipImportButton->statusTip(), {QKeySequence::Paste},
         [this] { bench_->Clipboard().ImportFromClipboard(); });
-  connect(this, &MainWindow::Reflected, undo, [this, undo, redo] {
-    const TargetHistory& h = bench_->History();
-    undo->setEnabled(h.CanUndo());
-    redo->setEnabled(h.CanRedo());
-    undo->setText(h.CanUndo() ? QStringLiteral("Undo %1").arg(h.UndoName()) : QStringLiteral("Undo"));
-    redo->setText(h.CanRedo() ? QStringLiteral("Redo %1").arg(h.RedoName()) : QStringLiteral("Redo"));
+  const TargetHistory& history = bench_->History();
+  undo->setEnabled(history.CanUndo());
+  redo->setEnabled(history.CanRedo());
+  connect(&history, &TargetHistory::canUndoChanged, undo, &QAction::setEnabled);
+  connect(&history, &TargetHistory::canRedoChanged, redo, &QAction::setEnabled);
+  connect(&history, &TargetHistory::undoTextChanged, undo, [undo](const QString& name) {
+    undo->setText(name.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo %1").arg(name));
+  });
+  connect(&history, &TargetHistory::redoTextChanged, redo, [redo](const QString& name) {
+    redo->setText(name.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo %1").arg(name));
   });
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   Entry(view, QStringLiteral("Grid shown"), c_.SpeedButtonView->statusTip(), {QKeySequence(Qt::Key_G)},
         [this] { c_.SpeedButtonView->toggle(); });
   const QString zoomHint = QStringLiteral("     Zoom of the canvas under the pointer.");
-  Entry(view, QStringLiteral("Zoom In"), zoomHint,
-        {QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))}, [this] { CanvasUnderPointer()->ZoomIn(); });
+  Entry(view, QStringLiteral("Zoom In"), zoomHint, {QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))},
+        [this] { CanvasUnderPointer()->ZoomIn(); });
   Entry(view, QStringLiteral("Zoom Out"), zoomHint, {QKeySequence::ZoomOut},
         [this] { CanvasUnderPointer()->ZoomOut(); });
   Entry(view, QStringLiteral("Actual Size"), zoomHint, {QKeySequence(QStringLiteral("Ctrl+0"))},
         [this] { CanvasUnderPointer()->ZoomReset(); });
   view->addSeparator();
-  Entry(view, QStringLiteral("Alpha layer"), QStringLiteral("     Alpha: shows the alpha channel of the Source Canvas."),
-        {}, [this] { c_.SpeedButtonAlpha->toggle(); });
+  Entry(view, QStringLiteral("Alpha layer"),
+        QStringLiteral("     Alpha: shows the alpha channel of the Source Canvas."), {},
+        [this] { c_.SpeedButtonAlpha->toggle(); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   Entry(help, QStringLiteral("Manual"), QStringLiteral("     Help & Credits"), {QKeySequence::HelpContents}, [this] {

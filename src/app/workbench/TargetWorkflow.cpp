@@ -35,7 +35,7 @@ void TargetWorkflow::TargetComboOnSelect(int item) {
     SaveToImageFile();
   } else if (item == 2 || item == 3) {
     // Both replace the Target: unsaved work is offered for saving first.
-    if (!bench_.History().ConfirmDiscard())
+    if (!ConfirmDiscard())
       s.TargetComboText = s.TargetCaption;
     else if (item == 2)
       ReInitTarget();
@@ -44,6 +44,19 @@ void TargetWorkflow::TargetComboOnSelect(int item) {
   }
   bench_.NoActiveControls();
   bench_.NotifyChanged();
+}
+
+bool TargetWorkflow::ConfirmDiscard() {
+  if (bench_.History().IsClean()) return true;
+  switch (bench_.Dialogs.AskToSaveChanges()) {
+    case SaveAnswer::Discard:
+      return true;
+    case SaveAnswer::Save:
+      return Save();
+    case SaveAnswer::Cancel:
+      break;
+  }
+  return false;
 }
 
 bool TargetWorkflow::SaveToImageFile() {
@@ -75,7 +88,7 @@ bool TargetWorkflow::SaveToFile(const QString& fileName) {
   s.Remember(fileName);
   s.TargetComboText = fileName;
   s.TargetCaption = fileName;
-  bench_.History().MarkSaved();
+  bench_.History().SetClean();
   bench_.NotifyChanged();
   const QSize picture = target.Layers().L1_Image().PictureSize();
   emit bench_.Noted(SavedNote(fileName, picture.boundedTo(port)));
@@ -85,7 +98,7 @@ bool TargetWorkflow::SaveToFile(const QString& fileName) {
 void TargetWorkflow::ReInitTarget() {
   WindowState& s = bench_.State;
   ImageStack& target = bench_.Target;
-  bench_.History().WholePictureEdit(QStringLiteral("Create New"), [&] {
+  bench_.History().RecordWholePicture(QStringLiteral("Create New"), [&] {
     target.StopAnimationNow();
     emit bench_.TargetScrolledToOrigin();
     target.InitStack(PageSide, 2 * PageSide);
@@ -98,13 +111,13 @@ void TargetWorkflow::ReInitTarget() {
   });
   s.TargetCaption = texts::CreateNewItem;
   s.TargetComboText = texts::CreateNewItem;
-  bench_.History().MarkSaved();
+  bench_.History().SetClean();
   bench_.NotifyChanged();
 }
 
 void TargetWorkflow::PlaceLoadedPicture(const QString& editName, const QImage& picture) {
   ImageStack& target = bench_.Target;
-  bench_.History().WholePictureEdit(editName, [&] {
+  bench_.History().RecordWholePicture(editName, [&] {
     target.StopAnimationNow();
     target.Layers().L1_Image().SetPicture(picture);
     // Pages added to a loaded picture take the filler colour, as after Copy All.
@@ -134,7 +147,7 @@ bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
   s.Remember(fileName);
   s.TargetComboText = fileName;
   s.TargetCaption = fileName;
-  bench_.History().MarkSaved();
+  bench_.History().SetClean();
   bench_.NotifyChanged();
   return true;
 }
@@ -164,7 +177,7 @@ void TargetWorkflow::CopyAllOnClick() {
     if (source.Layers().L1_Image().IsBlank()) copied.fill(0xFF000000u);
   }
   source.Layers().L4_Clip().SetPicture(copied);
-  bench_.History().WholePictureEdit(QStringLiteral("Copy All"), [&] {
+  bench_.History().RecordWholePicture(QStringLiteral("Copy All"), [&] {
     target.StopAnimationNow();
     target.Layers().L1_Image().SetPicture(copied);
     target.Layers().L1_Image().SetFillColour(bench_.State.FillerColour);
@@ -180,10 +193,10 @@ void TargetWorkflow::TargetSizesScrollBarOnChange(PageCounter counter, int value
   const int highest = counter == PageCounter::Width ? MaxWidth / PageSide : MaxHeight / PageSide;
   value = std::clamp(value, 1, highest);
   if (value == pages) return;
+  const TargetPages before = Pages();
   pages = value;
-  // Hidden pages keep their pixels, so no undo is needed; but what a save writes has changed.
-  bench_.History().MarkModified();
   ResizeTargetWindow(counter);
+  bench_.History().RecordPageCount(before);
   bench_.NoActiveControls();
   bench_.NotifyChanged();
 }
@@ -213,9 +226,22 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
   DisplayTargetAreaInfo(w, h);
   if (tooBig) {
     const QSize now = image.PictureSize();
-    bench_.Dialogs.ShowMessage(texts::CropMessageFormat.arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
+    bench_.Dialogs.ShowMessage(
+        texts::CropMessageFormat.arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
   }
   if (caller != PageCounter::Height) emit bench_.TargetPortWidthChanged();
+}
+
+TargetPages TargetWorkflow::Pages() const {
+  return TargetPages{bench_.State.TargetWidthPages, bench_.State.TargetHeightPages};
+}
+
+void TargetWorkflow::SetPages(TargetPages pages) {
+  WindowState& s = bench_.State;
+  const bool wider = pages.width != s.TargetWidthPages;
+  s.TargetWidthPages = pages.width;
+  s.TargetHeightPages = pages.height;
+  ResizeTargetWindow(wider ? PageCounter::Width : PageCounter::Height);
 }
 
 void TargetWorkflow::DisplayTargetAreaInfo(int width, int height) {

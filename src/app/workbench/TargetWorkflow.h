@@ -7,13 +7,15 @@
 #include <QString>
 #include <optional>
 
+#include "workbench/TargetEdits.h"
+
 namespace mosaicor {
 
 class Workbench;
 
 enum class PageCounter { Width, Height };
 
-class TargetWorkflow {
+class TargetWorkflow : public PageCounters {
  public:
   static constexpr int MaxWidth = 512;
   static constexpr int MaxHeight = 16384;
@@ -22,6 +24,9 @@ class TargetWorkflow {
   explicit TargetWorkflow(Workbench& bench) : bench_(bench) {}
 
   void TargetComboOnSelect(int item);
+  // With unsaved changes, asks whether to save them first. True when the caller may go on:
+  // nothing was unsaved, the user discarded the changes, or they were saved.
+  bool ConfirmDiscard();
   bool SaveToImageFile();
   // Saves to the last saved file without a dialog, or through the dialog when there is none yet.
   bool Save();
@@ -40,6 +45,10 @@ class TargetWorkflow {
   // the counters follow its size.
   void ResizeTargetWindow(std::optional<PageCounter> caller);
   void DisplayTargetAreaInfo(int width, int height);
+
+  // PageCounters
+  TargetPages Pages() const override;
+  void SetPages(TargetPages pages) override;
 
  private:
   // Puts a loaded picture on the Target; the history records it as one edit.

@@ -18,9 +18,9 @@ Workbench::Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, I
       Dialogs(chooser),
       Pictures(pictures),
       Levels(levels),
-      history_(std::make_unique<TargetHistory>(*this)),
       sources_(std::make_unique<SourceWorkflow>(*this)),
       targets_(std::make_unique<TargetWorkflow>(*this)),
+      history_(std::make_unique<TargetHistory>(target, *targets_)),
       tiles_(std::make_unique<TileWorkflow>(*this)),
       pots_(std::make_unique<ColourPots>(*this)),
       clipboard_(std::make_unique<ClipboardExchange>(*this)) {
@@ -34,11 +34,8 @@ void Workbench::FormCreate() {
   Target.InitStack(256, 512);
   Source.Grid().InitGrid(64, 64);
   Target.Grid().InitGrid(64, 64);
-  // The height counter's first position runs its change handler, which sizes the Target's port
-  // and writes the info line and the page boxes.
-  State.TargetWidthPages = 1;
-  State.TargetHeightPages = 1;
-  targets_->TargetSizesScrollBarOnChange(PageCounter::Height, 2);
+  // Sizes the Target's port and writes the info line and the page boxes.
+  targets_->SetPages(TargetPages{1, 2});
   tiles_->ClipTileSizeScrollChange(1);
   State.TransparentColour = colours::Transparent;
   State.EmptyColour = colours::Empty;
@@ -48,7 +45,17 @@ void Workbench::FormCreate() {
   // New target pages are black until Create New or Copy All hands them the filler colour.
   Target.Layers().Colours().BackColor = colours::Empty;
   Target.Layers().L1_Image().SetFillColour(colours::Empty);
-  history_->MarkSaved();
+  history_->SetClean();
+  NotifyChanged();
+}
+
+void Workbench::Undo() {
+  history_->Undo();
+  NotifyChanged();
+}
+
+void Workbench::Redo() {
+  history_->Redo();
   NotifyChanged();
 }
 

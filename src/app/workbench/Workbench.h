@@ -46,6 +46,9 @@ class Workbench : public QObject {
   ColourPots& Pots() { return *pots_; }
   ClipboardExchange& Clipboard() { return *clipboard_; }
   TargetHistory& History() { return *history_; }
+  // Edit menu: a step of the Target's history back or forth.
+  void Undo();
+  void Redo();
 
   // The model side of the start-up: both canvases at 256 x 512 with a 64 x 64 grid, page
   // counters 1 and 2, the Target black, colours and paths at their start values.
@@ -86,9 +89,9 @@ class Workbench : public QObject {
   void Noted(const QString& text);
 
  private:
-  std::unique_ptr<TargetHistory> history_;
   std::unique_ptr<SourceWorkflow> sources_;
   std::unique_ptr<TargetWorkflow> targets_;
+  std::unique_ptr<TargetHistory> history_;
   std::unique_ptr<TileWorkflow> tiles_;
   std::unique_ptr<ColourPots> pots_;
   std::unique_ptr<ClipboardExchange> clipboard_;

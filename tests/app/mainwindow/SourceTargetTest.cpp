@@ -222,7 +222,7 @@ TEST(TargetFiles, SaveCutsToThePagesShown) {
   EXPECT_EQ(Rgb(saved), Rgb(Coordinates(512, 1024).copy(0, 0, 256, 512)));
   EXPECT_EQ(f.state().SavePath, out);
   EXPECT_EQ(f.c().TargetCombo->currentText(), out);
-  EXPECT_FALSE(f.bench().History().Modified());
+  EXPECT_TRUE(f.bench().History().IsClean());
 }
 
 TEST(TargetFiles, ReloadSetsTheCountersFromThePicture) {
@@ -291,7 +291,7 @@ TEST(CommandLine, FilesOpenAsADropAndAReloadWould) {
   EXPECT_EQ(f.c().SourceCombo->currentText(), level);
   EXPECT_EQ(f.state().TargetWidthPages, 2);
   EXPECT_EQ(f.state().TextureSetPath, set);
-  EXPECT_FALSE(f.bench().History().Modified());
+  EXPECT_TRUE(f.bench().History().IsClean());
 
   // A picture as the source; a bad file is reported and changes nothing.
   const QString picture = f.WritePicture("pic.tga", Coordinates(64, 64));
