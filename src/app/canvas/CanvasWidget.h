@@ -1,6 +1,7 @@
 #pragma once
 // The canvas widget: a scroll box (ScrollBoxImageStack) holding the port (BasePanel) that shows
-// an ImageStack's layers and feeds it the mouse. The host may bind its own mouse handlers in place
+// the layers of the ImageStack it is given (SetModel) and feeds it the mouse. Either may go first:
+// each tells the other as it goes. The host may bind its own mouse handlers in place
 // of the model's; files dropped from the desktop are signalled by path; TimerAnim drives the
 // animation preview.
 //
@@ -47,8 +48,11 @@ class CanvasWidget : public QWidget, private CanvasView {
   explicit CanvasWidget(QWidget* parent = nullptr);
   ~CanvasWidget() override;
 
-  ImageStack& Model() { return model_; }
-  const ImageStack& Model() const { return model_; }
+  // Shows `model` (null: nothing) from now on.
+  void SetModel(ImageStack* model);
+  ImageStack& Model() { return *model_; }
+  const ImageStack& Model() const { return *model_; }
+  bool HasModel() const { return model_ != nullptr; }
 
   QScrollArea* ScrollBoxImageStack;
   TBasePanel* BasePanel;
@@ -93,11 +97,12 @@ class CanvasWidget : public QWidget, private CanvasView {
   void AcceptDrops() override;
   void SetTimerAnim(bool enabled, int intervalMs) override;
   void ExportCut(const QImage& cut) override;
+  void ModelDestroyed() override { model_ = nullptr; }
 
   // Zooms to `factor` keeping the picture point under `anchor` (viewport coordinates) in place.
   void ZoomAround(int factor, QPoint anchor);
 
-  ImageStack model_;
+  ImageStack* model_ = nullptr;
   int zoom_ = 1;
   int wheelZoomDelta_ = 0;  // wheel turn not yet used up by a zoom step (fine-grained wheels)
 };

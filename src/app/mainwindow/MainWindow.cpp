@@ -67,15 +67,13 @@ MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : 
   dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
   Chooser& asks = chooser ? *chooser : *dialogs_;
   pictureFiles_ = std::make_unique<ImageFileModule>();
-  bench_ = std::make_unique<Workbench>(c_.Source->Model(), c_.Target->Model(), asks, *pictureFiles_, levels_->Module(),
-                                       this);
+  bench_ = std::make_unique<Workbench>(asks, *pictureFiles_, levels_->Module(), this);
+  c_.Source->SetModel(&bench_->Source);
+  c_.Target->SetModel(&bench_->Target);
   FormCreate();
 }
 
-MainWindow::~MainWindow() {
-  // The workbench's history watches the Target's picture: it goes before the canvases do.
-  bench_.reset();
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::FormCreate() {
   ApplyLanguageTexts(c_);

@@ -10,17 +10,14 @@
 
 namespace mosaicor {
 
-Workbench::Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, ImageFileModule& pictures,
-                     TombRaiderFileModule& levels, QObject* parent)
+Workbench::Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFileModule& levels, QObject* parent)
     : QObject(parent),
-      Source(source),
-      Target(target),
       Dialogs(chooser),
       Pictures(pictures),
       Levels(levels),
       sources_(std::make_unique<SourceWorkflow>(*this)),
       targets_(std::make_unique<TargetWorkflow>(*this)),
-      history_(std::make_unique<TargetHistory>(target, *targets_)),
+      history_(std::make_unique<TargetHistory>(Target, *targets_)),
       tiles_(std::make_unique<TileWorkflow>(*this)),
       pots_(std::make_unique<ColourPots>(*this)),
       clipboard_(std::make_unique<ClipboardExchange>(*this)) {

@@ -1,9 +1,9 @@
 #pragma once
 // The main window without widgets: both canvases' models, the window state, and every user
 // operation, grouped by job into small workflow classes that the workbench owns. The window
-// (TMain) builds the controls, wires each one to a handler here, and reflects State whenever
-// Changed is emitted. Tests drive the workbench through the window or directly, with a scripted
-// Chooser in place of the dialogs.
+// builds the controls, shows the two models on its canvas widgets, wires each control to a
+// handler here, and reflects State whenever Changed is emitted. Tests drive the workbench through
+// the window or directly, with a scripted Chooser in place of the dialogs.
 
 #include <QObject>
 #include <memory>
@@ -29,13 +29,13 @@ class Workbench : public QObject {
   Q_OBJECT
 
  public:
-  Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, ImageFileModule& pictures,
-            TombRaiderFileModule& levels, QObject* parent = nullptr);
+  Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFileModule& levels, QObject* parent = nullptr);
   ~Workbench() override;
 
   WindowState State;
-  ImageStack& Source;
-  ImageStack& Target;
+  // The canvases' models. The history, which watches the Target's picture, goes before them.
+  ImageStack Source;
+  ImageStack Target;
   Chooser& Dialogs;
   ImageFileModule& Pictures;
   TombRaiderFileModule& Levels;

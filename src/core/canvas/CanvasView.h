@@ -37,6 +37,8 @@ class CanvasView {
   }
   // A cut made while AutoExport is on.
   virtual void ExportCut(const QImage& cut) { (void)cut; }
+  // The model is going: the view forgets it.
+  virtual void ModelDestroyed() {}
 };
 
 }  // namespace mosaicor
