@@ -1,7 +1,7 @@
 // Writes the text table onto the main window's controls.
 
-#include "mainwindow/Languages.h"
 #include "mainwindow/MainWindowControls.h"
+#include "texts/Languages.h"
 
 namespace mosaicor {
 

@@ -12,10 +12,10 @@
 
 #include "imagefiles/ImageFileModule.h"
 #include "mainwindow/DialogChooser.h"
-#include "mainwindow/Languages.h"
 #include "modules/LevelLoadingWindow.h"
 #include "modules/PictureDialogs.h"
 #include "platform/PickerCursor.h"
+#include "texts/Languages.h"
 #include "workbench/ClipboardExchange.h"
 #include "workbench/ColourPots.h"
 #include "workbench/SourceWorkflow.h"

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "mainwindow/Languages.h"
+#include "texts/Languages.h"
 
 namespace mosaicor {
 

@@ -8,8 +8,8 @@
 #include <QStatusTipEvent>
 
 #include "WindowTestSupport.h"
-#include "mainwindow/Languages.h"
 #include "mainwindow/SafeApplication.h"
+#include "texts/Languages.h"
 
 namespace mosaicor::testing {
 namespace {
