@@ -103,7 +103,7 @@ void MainWindow::WireControls() {
   connect(&b, &Workbench::FocusParked, this, &MainWindow::NoActiveControls);
   connect(&b, &Workbench::Noted, this, &MainWindow::ShowNote);
   connect(&b, &Workbench::SampleColourChanged, this,
-          [this] { c_.SourceColourSample->SetColour(bench_->State.SampleColour); });
+          [this] { c_.SourceColourSample->SetColour(bench_->Doc.SampleColour); });
   connect(&b, &Workbench::TargetPortWidthChanged, this, &MainWindow::FitWidthToTarget);
   connect(&b, &Workbench::TargetScrolledToOrigin, this, [this] {
     c_.Target->ScrollBoxImageStack->horizontalScrollBar()->setValue(0);
@@ -115,9 +115,9 @@ void MainWindow::WireControls() {
   });
 
   connect(c_.SourceCombo, qOverload<int>(&QComboBox::activated), this,
-          [this](int item) { bench_->Sources().SourceComboOnSelect(item); });
+          [this](int item) { bench_->Sources().SourceComboOnSelect(static_cast<SourceAction>(item)); });
   connect(c_.TargetCombo, qOverload<int>(&QComboBox::activated), this,
-          [this](int item) { bench_->Targets().TargetComboOnSelect(item); });
+          [this](int item) { bench_->Targets().TargetComboOnSelect(static_cast<TargetAction>(item)); });
   connect(c_.CopyButton, &QPushButton::clicked, this, [this] { bench_->Targets().CopyAllOnClick(); });
   connect(c_.TargetWidthScrollBar, &QScrollBar::valueChanged, this,
           [this](int v) { bench_->Targets().TargetSizesScrollBarOnChange(PageCounter::Width, v); });
@@ -171,9 +171,9 @@ void MainWindow::WireControls() {
     NoActiveControls();
   });
   connect(c_.SourcePageControl, &QTabWidget::currentChanged, this,
-          [this](int i) { bench_->State.SourcePage = static_cast<SourceTab>(i); });
+          [this](int i) { bench_->View.SourcePage = static_cast<SourceTab>(i); });
   connect(c_.TargetPageControl, &QTabWidget::currentChanged, this,
-          [this](int i) { bench_->State.TargetPage = static_cast<TargetTab>(i); });
+          [this](int i) { bench_->View.TargetPage = static_cast<TargetTab>(i); });
   // Clipboard.
   connect(c_.ClipExportButton, &QPushButton::clicked, this, [this] { bench_->Clipboard().ExportToClipboard(); });
   connect(c_.ClipImportButton, &QPushButton::clicked, this, [this] { bench_->Clipboard().ImportFromClipboard(); });
@@ -264,7 +264,7 @@ void MainWindow::HelpSpeedButtonOnClick() {
 }
 
 void MainWindow::ApplyTargetWidths() {
-  const int w = bench_->State.TargetWidthPages * TargetWorkflow::PageSide;
+  const int w = bench_->Doc.TargetWidthPages * TargetWorkflow::PageSide;
   c_.Target->setFixedWidth(w + CanvasFrameMargin);
   c_.PanelRightSide->setFixedWidth(w + RightPanelExtra);
 }
@@ -296,50 +296,52 @@ void MainWindow::ShowPointer(bool target, int x, int y) {
 }
 
 void MainWindow::Reflect() {
-  const WindowState& s = bench_->State;
-  ShowItem0(c_.SourceCombo, s.SourceCaption);
-  ShowItem0(c_.TargetCombo, s.TargetComboText);
-  c_.SourceAreaInfo->setText(s.SourceAreaInfo);
-  c_.TargetAreaInfo->setText(s.TargetAreaInfo);
-  for (QLabel* box : {c_.TargetAreaInfo, c_.TargetWidth, c_.TargetHeight}) SetBackground(box, s.TargetInfoColour);
-  c_.TargetWidth->setText(QString::number(s.TargetWidthPages));
-  c_.TargetHeight->setText(QString::number(s.TargetHeightPages));
-  SetQuietly<QAbstractSlider, int>(c_.TargetWidthScrollBar, &QAbstractSlider::setValue, s.TargetWidthPages);
-  SetQuietly<QAbstractSlider, int>(c_.TargetHeightScrollBar, &QAbstractSlider::setValue, s.TargetHeightPages);
-  const int sizePosition = static_cast<int>(s.TileSize);
+  const Workbench& b = *bench_;
+  const Document& d = b.Doc;
+  const ViewState& v = b.View;
+  ShowItem0(c_.SourceCombo, d.SourceCaption());
+  ShowItem0(c_.TargetCombo, b.TargetComboText());
+  c_.SourceAreaInfo->setText(v.SourceAreaInfo);
+  c_.TargetAreaInfo->setText(v.TargetAreaInfo);
+  for (QLabel* box : {c_.TargetAreaInfo, c_.TargetWidth, c_.TargetHeight}) SetBackground(box, v.TargetInfoColour);
+  c_.TargetWidth->setText(QString::number(d.TargetWidthPages));
+  c_.TargetHeight->setText(QString::number(d.TargetHeightPages));
+  SetQuietly<QAbstractSlider, int>(c_.TargetWidthScrollBar, &QAbstractSlider::setValue, d.TargetWidthPages);
+  SetQuietly<QAbstractSlider, int>(c_.TargetHeightScrollBar, &QAbstractSlider::setValue, d.TargetHeightPages);
+  const int sizePosition = static_cast<int>(v.TileSize);
   c_.ClipTileSize->setText(texts::TileSizeLabels.value(sizePosition - 1));
   SetQuietly<QAbstractSlider, int>(c_.ClipTileSizeScroll, &QAbstractSlider::setValue, sizePosition);
 
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonOpaque, &QAbstractButton::setChecked,
-                                    s.Transparency == TransparencyMode::Opaque);
+                                    v.Transparency == TransparencyMode::Opaque);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonMagenta, &QAbstractButton::setChecked,
-                                    s.Transparency == TransparencyMode::Magenta);
+                                    v.Transparency == TransparencyMode::Magenta);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonPicker, &QAbstractButton::setChecked,
-                                    s.Transparency == TransparencyMode::Picker);
-  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonAlpha, &QAbstractButton::setChecked, s.AlphaShown);
-  if (QAbstractButton* b = c_.TransformGroup->button(static_cast<int>(s.Transform)))
-    SetQuietly<QAbstractButton, bool>(b, &QAbstractButton::setChecked, true);
-  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonView, &QAbstractButton::setChecked, s.GridShown);
-  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonStyle, &QAbstractButton::setChecked, s.GridLines);
-  SetQuietly<QAbstractSlider, int>(c_.ScrollBarGrid, &QAbstractSlider::setValue, s.GridSizePosition);
-  c_.StaticTextGrid->setText(QString::number(8 << s.GridSizePosition));
-  SetQuietly<QAbstractButton, bool>(c_.CheckBoxExport, &QAbstractButton::setChecked, s.AutoExportChecked);
-  SetQuietly<QAbstractButton, bool>(c_.CheckBoxImport, &QAbstractButton::setChecked, s.AutoImportChecked);
-  SetQuietly<QTabWidget, int>(c_.SourcePageControl, &QTabWidget::setCurrentIndex, static_cast<int>(s.SourcePage));
-  SetQuietly<QTabWidget, int>(c_.TargetPageControl, &QTabWidget::setCurrentIndex, static_cast<int>(s.TargetPage));
+                                    v.Transparency == TransparencyMode::Picker);
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonAlpha, &QAbstractButton::setChecked, v.AlphaShown);
+  if (QAbstractButton* button = c_.TransformGroup->button(static_cast<int>(b.Transform())))
+    SetQuietly<QAbstractButton, bool>(button, &QAbstractButton::setChecked, true);
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonView, &QAbstractButton::setChecked, b.GridShown());
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonStyle, &QAbstractButton::setChecked, v.GridLines);
+  SetQuietly<QAbstractSlider, int>(c_.ScrollBarGrid, &QAbstractSlider::setValue, v.GridSizePosition);
+  c_.StaticTextGrid->setText(QString::number(8 << v.GridSizePosition));
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxExport, &QAbstractButton::setChecked, b.AutoExport());
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxImport, &QAbstractButton::setChecked, v.AutoImportChecked);
+  SetQuietly<QTabWidget, int>(c_.SourcePageControl, &QTabWidget::setCurrentIndex, static_cast<int>(v.SourcePage));
+  SetQuietly<QTabWidget, int>(c_.TargetPageControl, &QTabWidget::setCurrentIndex, static_cast<int>(v.TargetPage));
 
-  c_.PanelMagenta->SetColour(s.TransparentColour);
-  c_.PanelBlack->SetColour(s.EmptyColour);
-  c_.PanelFiller->SetColour(s.FillerColour);
-  c_.SourceColourSample->SetColour(s.SampleColour);
+  c_.PanelMagenta->SetColour(d.TransparentColour);
+  c_.PanelBlack->SetColour(d.EmptyColour);
+  c_.PanelFiller->SetColour(d.FillerColour);
+  c_.SourceColourSample->SetColour(d.SampleColour);
   // Opaque, as the canvases draw: most pictures load with alpha 0, which would show as nothing.
-  if (s.ClipTile.isNull())
+  if (d.ClipTile.isNull())
     c_.ClipTileImage->clear();
   else
     c_.ClipTileImage->setPixmap(
-        QPixmap::fromImage(s.ClipTile.copy(0, 0, std::min(64, s.ClipTile.width()), std::min(64, s.ClipTile.height()))
+        QPixmap::fromImage(d.ClipTile.copy(0, 0, std::min(64, d.ClipTile.width()), std::min(64, d.ClipTile.height()))
                                .convertToFormat(QImage::Format_RGB32)));
-  if (s.Picking)
+  if (v.Picking)
     c_.Source->BasePanel->setCursor(LoadPickerCursor());
   else
     c_.Source->BasePanel->unsetCursor();

@@ -31,19 +31,19 @@ void MainWindow::BuildMenus() {
   const QString fileHint = QStringLiteral("     File options.");
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   Entry(file, QStringLiteral("Load Image File..."), fileHint, {QKeySequence::Open},
-        [this] { bench_->Sources().SourceComboOnSelect(1); });
+        [this] { bench_->Sources().SourceComboOnSelect(SourceAction::ImageFile); });
   Entry(file, QStringLiteral("Extract Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+L"))},
-        [this] { bench_->Sources().SourceComboOnSelect(2); });
+        [this] { bench_->Sources().SourceComboOnSelect(SourceAction::LevelTextures); });
   Entry(file, QStringLiteral("Extract Animated Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+L"))},
-        [this] { bench_->Sources().SourceComboOnSelect(3); });
+        [this] { bench_->Sources().SourceComboOnSelect(SourceAction::LevelAnimated); });
   file->addSeparator();
   Entry(file, QStringLiteral("Save"), fileHint, {QKeySequence::Save}, [this] { bench_->Targets().Save(); });
   Entry(file, QStringLiteral("Save As..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
-        [this] { bench_->Targets().TargetComboOnSelect(1); });
+        [this] { bench_->Targets().TargetComboOnSelect(TargetAction::Save); });
   Entry(file, QStringLiteral("Reload a Texture Set File..."), fileHint, {},
-        [this] { bench_->Targets().TargetComboOnSelect(3); });
+        [this] { bench_->Targets().TargetComboOnSelect(TargetAction::Reload); });
   Entry(file, QStringLiteral("Create New"), fileHint, {QKeySequence::New},
-        [this] { bench_->Targets().TargetComboOnSelect(2); });
+        [this] { bench_->Targets().TargetComboOnSelect(TargetAction::CreateNew); });
   file->addSeparator();
   Entry(file, QStringLiteral("Quit"), QString(), {QKeySequence(QStringLiteral("Ctrl+Q"))}, [this] { close(); });
 

@@ -8,9 +8,11 @@
 #include <optional>
 
 #include "workbench/TargetEdits.h"
+#include "workbench/WindowState.h"
 
 namespace mosaicor {
 
+class ImageStack;
 class Workbench;
 
 enum class PageCounter { Width, Height };
@@ -21,9 +23,9 @@ class TargetWorkflow : public PageCounters {
   static constexpr int MaxHeight = 16384;
   static constexpr int PageSide = 256;
 
-  explicit TargetWorkflow(Workbench& bench) : bench_(bench) {}
+  explicit TargetWorkflow(Workbench& bench);
 
-  void TargetComboOnSelect(int item);
+  void TargetComboOnSelect(TargetAction action);
   // With unsaved changes, asks whether to save them first. True when the caller may go on:
   // nothing was unsaved, the user discarded the changes, or they were saved.
   bool ConfirmDiscard();
@@ -53,8 +55,14 @@ class TargetWorkflow : public PageCounters {
  private:
   // Puts a loaded picture on the Target; the history records it as one edit.
   void PlaceLoadedPicture(const QString& editName, const QImage& picture);
+  // The Target's box shows the file just read or saved, and its folder is remembered.
+  void ShowTargetFile(const QString& fileName);
 
   Workbench& bench_;
+  ImageStack& source_;
+  ImageStack& target_;
+  Document& doc_;
+  ViewState& view_;
 };
 
 }  // namespace mosaicor

@@ -11,6 +11,7 @@
 namespace mosaicor {
 
 class ImageStack;
+class TargetHistory;
 class Workbench;
 
 // value wrapped into low..high, stepping round from one end to the other.
@@ -27,7 +28,7 @@ void MaskColour(QImage& tile, QRgb colour, QRgb replacement);
 
 class TileWorkflow {
  public:
-  explicit TileWorkflow(Workbench& bench) : bench_(bench) {}
+  explicit TileWorkflow(Workbench& bench);
 
   // A flat 64 x 64 tile of ClipTileColour becomes the current tile, ready to paste.
   void InitClipTile();
@@ -61,6 +62,11 @@ class TileWorkflow {
   void ApplyGridStyle();
 
   Workbench& bench_;
+  ImageStack& source_;
+  ImageStack& target_;
+  Document& doc_;
+  ViewState& view_;
+  TargetHistory& history_;
 };
 
 }  // namespace mosaicor

@@ -21,12 +21,13 @@ Workbench::Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFile
       tiles_(std::make_unique<TileWorkflow>(*this)),
       pots_(std::make_unique<ColourPots>(*this)),
       clipboard_(std::make_unique<ClipboardExchange>(*this)) {
-  State.CustomColours = StartCustomColours();
+  Doc.CustomColours = StartCustomColours();
 }
 
 Workbench::~Workbench() = default;
 
 void Workbench::FormCreate() {
+  const Operation operation(*this);
   Source.InitStack(256, 512);
   Target.InitStack(256, 512);
   Source.Grid().InitGrid(64, 64);
@@ -34,36 +35,53 @@ void Workbench::FormCreate() {
   // Sizes the Target's port and writes the info line and the page boxes.
   targets_->SetPages(TargetPages{1, 2});
   tiles_->ClipTileSizeScrollChange(1);
-  State.TransparentColour = colours::Transparent;
-  State.EmptyColour = colours::Empty;
-  State.FillerColour = colours::DefaultFiller;
-  State.ClipTileColour = colours::Empty;
-  State.FillerHistorySlot = 0;
+  Doc.TransparentColour = colours::Transparent;
+  Doc.EmptyColour = colours::Empty;
+  Doc.FillerColour = colours::DefaultFiller;
+  Doc.ClipTileColour = colours::Empty;
+  Doc.FillerHistorySlot = 0;
   // New target pages are black until Create New or Copy All hands them the filler colour.
   Target.Layers().Colours().BackColor = colours::Empty;
   Target.Layers().L1_Image().SetFillColour(colours::Empty);
   history_->SetClean();
-  NotifyChanged();
 }
 
 void Workbench::Undo() {
+  const Operation operation(*this);
   history_->Undo();
-  NotifyChanged();
 }
 
 void Workbench::Redo() {
+  const Operation operation(*this);
   history_->Redo();
-  NotifyChanged();
 }
 
 void Workbench::PanelRightSideClick() {
+  const Operation operation(*this);
+  // The transform buttons follow: the Target is no longer waiting for a transform.
   for (ImageStack* canvas : {&Source, &Target}) {
     canvas->Cursor().SetModeToIdle();
     canvas->Animation().AnimRunning = false;
   }
-  // Only the button's state: the None handler does not run.
-  State.Transform = TransformTool::None;
-  NotifyChanged();
+}
+
+TransformTool Workbench::Transform() const {
+  if (Target.Cursor().Mode() != ModeTransform) return TransformTool::None;
+  switch (Target.Cursor().CursorName()) {
+    case CursorBox::Rotate:
+      return TransformTool::Rotate;
+    case CursorBox::HFlip:
+      return TransformTool::HFlip;
+    case CursorBox::VFlip:
+      return TransformTool::VFlip;
+    case CursorBox::Swap:
+      return TransformTool::Swap;
+    case CursorBox::Hand:
+      return TransformTool::Move;
+    case CursorBox::Normal:
+      break;
+  }
+  return TransformTool::None;
 }
 
 }  // namespace mosaicor

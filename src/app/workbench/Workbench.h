@@ -2,7 +2,7 @@
 // The main window without widgets: both canvases' models, the window state, and every user
 // operation, grouped by job into small workflow classes that the workbench owns. The window
 // builds the controls, shows the two models on its canvas widgets, wires each control to a
-// handler here, and reflects State whenever Changed is emitted. Tests drive the workbench through
+// handler here, and reflects Doc and View whenever Changed is emitted. Tests drive the workbench through
 // the window or directly, with a scripted Chooser in place of the dialogs.
 
 #include <QObject>
@@ -32,7 +32,8 @@ class Workbench : public QObject {
   Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFileModule& levels, QObject* parent = nullptr);
   ~Workbench() override;
 
-  WindowState State;
+  Document Doc;
+  ViewState View;
   // The canvases' models. The history, which watches the Target's picture, goes before them.
   ImageStack Source;
   ImageStack Target;
@@ -64,13 +65,30 @@ class Workbench : public QObject {
   template <typename Kind>
   bool Reported(const QString& fileName, const Outcome<Kind>& outcome) {
     if (outcome) return true;
-    NotifyChanged();
+    emit Changed();
     Dialogs.ShowMessage(FailureMessage(fileName, outcome));
     return false;
   }
 
-  // Tells the window to reflect State and the canvases.
-  void NotifyChanged() { emit Changed(); }
+  // One user operation: Changed is emitted once, as the outermost operation ends.
+  class Operation {
+   public:
+    explicit Operation(Workbench& bench) : bench_(bench) { ++bench_.operations_; }
+    ~Operation() {
+      if (--bench_.operations_ == 0) emit bench_.Changed();
+    }
+    Operation(const Operation&) = delete;
+    Operation& operator=(const Operation&) = delete;
+
+   private:
+    Workbench& bench_;
+  };
+
+  // What the canvases' models hold, as the controls show it.
+  bool GridShown() const { return Source.Layers().L5_Grid().Visible(); }
+  bool AutoExport() const { return Source.Cursor().AutoExport(); }
+  TransformTool Transform() const;
+  QString TargetComboText() const { return View.TargetShowsCopy ? texts::CreateNewItem : Doc.TargetCaption(); }
   // The control just used gives the keyboard focus back to the central panel.
   void NoActiveControls() { emit FocusParked(); }
 
@@ -95,6 +113,7 @@ class Workbench : public QObject {
   std::unique_ptr<TileWorkflow> tiles_;
   std::unique_ptr<ColourPots> pots_;
   std::unique_ptr<ClipboardExchange> clipboard_;
+  int operations_ = 0;
 };
 
 }  // namespace mosaicor

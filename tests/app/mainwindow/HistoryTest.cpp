@@ -64,25 +64,25 @@ TEST(History, WholePictureEditsRoundTripWithTheirCounters) {
   f.c().TargetHeightScrollBar->setValue(3);
   before = Shown(f.target());
   emit f.c().Target->DragNDrop(f.WritePicture("two.tga", Coordinates(512, 256)));
-  EXPECT_EQ(f.state().TargetWidthPages, 2);
+  EXPECT_EQ(f.doc().TargetWidthPages, 2);
   f.history().Undo();
   EXPECT_EQ(Shown(f.target()), before);
-  EXPECT_EQ(f.state().TargetWidthPages, 1);
-  EXPECT_EQ(f.state().TargetHeightPages, 3);
+  EXPECT_EQ(f.doc().TargetWidthPages, 1);
+  EXPECT_EQ(f.doc().TargetHeightPages, 3);
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 768));
   f.history().Redo();
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(512, 256));
 
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   before = Shown(f.target());
-  f.bench().Targets().TargetComboOnSelect(2);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
   EXPECT_EQ(f.history().UndoName(), "Create New");
   f.RoundTrip(before);
 
   f.dialogs.files.push_back(f.WritePicture("set.tga", Coordinates(256, 512)));
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   before = Shown(f.target());
-  f.bench().Targets().TargetComboOnSelect(3);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
   f.RoundTrip(before);
 }
 
@@ -143,11 +143,11 @@ TEST(UnsavedChanges, TheQuestionOnCloseCreateNewAndReload) {
 
   // Cancel leaves everything as it was.
   f.dialogs.saveAnswers.push_back(SaveAnswer::Cancel);
-  f.bench().Targets().TargetComboOnSelect(2);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
   EXPECT_EQ(Shown(f.target()), made);
   EXPECT_EQ(f.c().TargetCombo->currentText(), "   --- no TARGET file saved ---");
   f.dialogs.saveAnswers.push_back(SaveAnswer::Cancel);
-  f.bench().Targets().TargetComboOnSelect(3);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
   EXPECT_EQ(f.dialogs.presets.size(), 0);
   QCloseEvent close;
   f.dialogs.saveAnswers.push_back(SaveAnswer::Cancel);
@@ -169,8 +169,8 @@ TEST(UnsavedChanges, TheQuestionOnCloseCreateNewAndReload) {
   emit f.c().PanelMagenta->clicked();
   Click(f.c().Target, QPoint(10, 10));
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
-  f.bench().Targets().TargetComboOnSelect(2);
-  EXPECT_EQ(f.state().TargetHeightPages, 2);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
+  EXPECT_EQ(f.doc().TargetHeightPages, 2);
   EXPECT_EQ(f.dialogs.saveQuestions, 5);
 }
 
@@ -212,9 +212,9 @@ TEST(UnsavedChanges, SaveWritesTheLastFileWithoutADialogAndAFailedSaveKeepsTheMa
   Click(f.c().Target, QPoint(80, 10));
   ASSERT_FALSE(f.history().IsClean());
   f.dialogs.files.push_back(f.Path("no/such/folder/set.tga"));
-  f.bench().Targets().TargetComboOnSelect(1);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
   EXPECT_FALSE(f.history().IsClean());
-  EXPECT_EQ(f.state().SavePath, out);
+  EXPECT_EQ(f.doc().SaveFile, out);
 }
 
 }  // namespace

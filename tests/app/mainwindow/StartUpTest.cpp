@@ -48,10 +48,10 @@ TEST(StartUp, WindowAndTargetAsTheyStart) {
 // The placeholders are captions, not names: the first dialogs open with an empty name.
 TEST(StartUp, FirstDialogsOfferAnEmptyName) {
   WindowFixture f;
-  f.bench().Sources().SourceComboOnSelect(1);
-  f.bench().Sources().SourceComboOnSelect(2);
-  f.bench().Targets().TargetComboOnSelect(1);
-  f.bench().Targets().TargetComboOnSelect(3);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
   f.bench().Targets().Save();
   EXPECT_EQ(f.dialogs.presets, QStringList({"", "", "", "", ""}));
 }
@@ -104,7 +104,7 @@ TEST(StartUp, FocusIsParkedAfterAComboChoiceAndAScrollArrow) {
   c.SourceCombo->setFocus();
   c.TargetHeightScrollBar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_TRUE(c.PanelRightSide->hasFocus());
-  EXPECT_EQ(f.state().TargetHeightPages, 3);
+  EXPECT_EQ(f.doc().TargetHeightPages, 3);
   // An arrow key now moves neither control.
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
   EXPECT_EQ(c.TargetHeightScrollBar->value(), 3);
@@ -117,7 +117,7 @@ TEST(StartUp, CentralPanelClickEndsPastingTransformsAndAnimations) {
   f.bench().Pots().PanelMagentaOnClick();
   ASSERT_EQ(f.target().Cursor().Mode(), ModePaste);
   c.SpeedButtonRotate->click();
-  ASSERT_EQ(f.state().Transform, TransformTool::Rotate);
+  ASSERT_EQ(f.bench().Transform(), TransformTool::Rotate);
   f.source().Animation().AnimRunning = true;
   f.target().Animation().AnimRunning = true;
   QTest::mouseClick(c.PanelRightSide, Qt::LeftButton, {}, QPoint(60, 400));

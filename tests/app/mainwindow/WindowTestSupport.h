@@ -84,7 +84,8 @@ struct WindowFixture {
   }
   Workbench& bench() { return window->Bench(); }
   MainWindowControls& c() { return window->Controls(); }
-  WindowState& state() { return bench().State; }
+  Document& doc() { return bench().Doc; }
+  ViewState& view() { return bench().View; }
   ImageStack& source() { return bench().Source; }
   ImageStack& target() { return bench().Target; }
   QString Path(const QString& name) const { return dir.filePath(name); }

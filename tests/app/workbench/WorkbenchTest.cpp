@@ -1,5 +1,5 @@
-// The workbench without a window: the Target's history as steps that swap what they keep, and
-// the signals the window follows.
+// The workbench without a window: the Target's history as steps that swap what they keep, the
+// signals the window follows, and one Changed per user operation.
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,11 @@
 
 #include "TestPictures.h"
 #include "WorkbenchRig.h"
+#include "workbench/ClipboardExchange.h"
+#include "workbench/ColourPots.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/TargetWorkflow.h"
+#include "workbench/TileWorkflow.h"
 
 namespace mosaicor {
 namespace {
@@ -56,6 +59,24 @@ TEST(TargetHistorySteps, SignalsFollowUndoRedoAndTheCleanState) {
   rig.bench.Redo();
   EXPECT_EQ(rig.target.Layers().PortSize(), QSize(512, 512));
   EXPECT_FALSE(history.IsClean());
+}
+
+TEST(WorkbenchOperations, EachUserOperationIsReflectedOnceAndTheButtonsReadTheModels) {
+  WorkbenchRig rig;
+  Workbench& bench = rig.bench;
+  QSignalSpy changed(&bench, &Workbench::Changed);
+  bench.Pots().PanelMagentaOnClick();
+  bench.Targets().CopyAllOnClick();
+  bench.Targets().TargetComboOnSelect(TargetAction::CreateNew);
+  bench.Tiles().SelectTransform(TransformTool::Swap);
+  EXPECT_EQ(changed.count(), 4);
+  EXPECT_EQ(bench.Transform(), TransformTool::Swap);
+  bench.PanelRightSideClick();
+  EXPECT_EQ(bench.Transform(), TransformTool::None);
+  EXPECT_EQ(bench.TargetComboText(), "   --- Create New");
+  bench.Clipboard().CheckBoxExportClick(true);
+  EXPECT_TRUE(bench.AutoExport());
+  EXPECT_TRUE(rig.target.Cursor().AutoExport());
 }
 
 }  // namespace
