@@ -1,5 +1,7 @@
-// The main window's menus: every entry runs the same handler as its control and carries the
-// control's hint as its status tip.
+// The window's actions, one per user intent, with their menus: every menu entry, button, combo
+// item and shortcut of an intent triggers its action, and each action runs its handler.
+
+#include "mainwindow/Actions.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -7,95 +9,183 @@
 
 #include "mainwindow/MainWindow.h"
 #include "workbench/ClipboardExchange.h"
+#include "workbench/ColourPots.h"
 #include "workbench/SourceWorkflow.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/TargetWorkflow.h"
+#include "workbench/TileWorkflow.h"
 #include "workbench/Workbench.h"
 
 namespace mosaicor {
 
 namespace {
 
-QAction* Entry(QMenu* menu, const QString& text, const QString& hint, const QList<QKeySequence>& keys,
-               const std::function<void()>& run) {
-  QAction* action = menu->addAction(text);
+QAction* MakeAction(QObject* owner, const QString& text, const QString& hint, const QList<QKeySequence>& keys) {
+  auto* action = new QAction(text, owner);
   action->setShortcuts(keys);
   action->setStatusTip(hint);
-  QObject::connect(action, &QAction::triggered, menu, run);
   return action;
+}
+
+template <typename Run>
+void OnTrigger(QAction* action, QObject* context, Run run) {
+  QObject::connect(action, &QAction::triggered, context, run);
 }
 
 }  // namespace
 
-void MainWindow::BuildMenus() {
+void MainWindow::BuildActions() {
+  WindowActions& a = actions_;
+  Workbench& b = *bench_;
   const QString fileHint = QStringLiteral("     File options.");
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  Entry(file, QStringLiteral("Load Image File..."), fileHint, {QKeySequence::Open},
-        [this] { bench_->Sources().SourceComboOnSelect(SourceAction::ImageFile); });
-  Entry(file, QStringLiteral("Extract Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+L"))},
-        [this] { bench_->Sources().SourceComboOnSelect(SourceAction::LevelTextures); });
-  Entry(file, QStringLiteral("Extract Animated Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+L"))},
-        [this] { bench_->Sources().SourceComboOnSelect(SourceAction::LevelAnimated); });
-  file->addSeparator();
-  Entry(file, QStringLiteral("Save"), fileHint, {QKeySequence::Save}, [this] { bench_->Targets().Save(); });
-  Entry(file, QStringLiteral("Save As..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
-        [this] { bench_->Targets().TargetComboOnSelect(TargetAction::Save); });
-  Entry(file, QStringLiteral("Reload a Texture Set File..."), fileHint, {},
-        [this] { bench_->Targets().TargetComboOnSelect(TargetAction::Reload); });
-  Entry(file, QStringLiteral("Create New"), fileHint, {QKeySequence::New},
-        [this] { bench_->Targets().TargetComboOnSelect(TargetAction::CreateNew); });
-  file->addSeparator();
-  Entry(file, QStringLiteral("Quit"), QString(), {QKeySequence(QStringLiteral("Ctrl+Q"))}, [this] { close(); });
-
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  QAction* undo = Entry(edit, QStringLiteral("Undo"), QStringLiteral("     Undoes the last change to the Target."),
-                        {QKeySequence::Undo}, [this] { bench_->Undo(); });
-  QAction* redo =
-      Entry(edit, QStringLiteral("Redo"), QStringLiteral("     Redoes the last change undone on the Target."),
-            {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))},
-            [this] { bench_->Redo(); });
-  edit->addSeparator();
-  Entry(edit, QStringLiteral("Copy All"), c_.CopyButton->statusTip(), {},
-        [this] { bench_->Targets().CopyAllOnClick(); });
-  Entry(edit, QStringLiteral("Export tile"), c_.ClipExportButton->statusTip(), {QKeySequence::Copy},
-        [this] { bench_->Clipboard().ExportToClipboard(); });
-  Entry(edit, QStringLiteral("Import tile"), c_.ClipImportButton->statusTip(), {QKeySequence::Paste},
-        [this] { bench_->Clipboard().ImportFromClipboard(); });
-  const TargetHistory& history = bench_->History();
-  undo->setEnabled(history.CanUndo());
-  redo->setEnabled(history.CanRedo());
-  connect(&history, &TargetHistory::canUndoChanged, undo, &QAction::setEnabled);
-  connect(&history, &TargetHistory::canRedoChanged, redo, &QAction::setEnabled);
-  connect(&history, &TargetHistory::undoTextChanged, undo, [undo](const QString& name) {
-    undo->setText(name.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo %1").arg(name));
-  });
-  connect(&history, &TargetHistory::redoTextChanged, redo, [redo](const QString& name) {
-    redo->setText(name.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo %1").arg(name));
-  });
-
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-  Entry(view, QStringLiteral("Grid shown"), c_.SpeedButtonView->statusTip(), {QKeySequence(Qt::Key_G)},
-        [this] { c_.SpeedButtonView->toggle(); });
+  a.LoadImageFile = MakeAction(this, QStringLiteral("Load Image File..."), fileHint, {QKeySequence::Open});
+  a.ExtractTextures =
+      MakeAction(this, QStringLiteral("Extract Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+L"))});
+  a.ExtractAnimated = MakeAction(this, QStringLiteral("Extract Animated Textures..."), fileHint,
+                                 {QKeySequence(QStringLiteral("Ctrl+Shift+L"))});
+  a.Save = MakeAction(this, QStringLiteral("Save"), fileHint, {QKeySequence::Save});
+  a.SaveAs = MakeAction(this, QStringLiteral("Save As..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+S"))});
+  a.Reload = MakeAction(this, QStringLiteral("Reload a Texture Set File..."), fileHint, {});
+  a.CreateNew = MakeAction(this, QStringLiteral("Create New"), fileHint, {QKeySequence::New});
+  a.Quit = MakeAction(this, QStringLiteral("Quit"), QString(), {QKeySequence(QStringLiteral("Ctrl+Q"))});
+  a.Undo = MakeAction(this, QStringLiteral("Undo"), QStringLiteral("     Undoes the last change to the Target."),
+                      {QKeySequence::Undo});
+  a.Redo = MakeAction(this, QStringLiteral("Redo"), QStringLiteral("     Redoes the last change undone on the Target."),
+                      {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+  a.CopyAll = MakeAction(this, QStringLiteral("Copy All"), c_.CopyButton->statusTip(), {});
+  a.ExportTile =
+      MakeAction(this, QStringLiteral("Export tile"), c_.ClipExportButton->statusTip(), {QKeySequence::Copy});
+  a.ImportTile =
+      MakeAction(this, QStringLiteral("Import tile"), c_.ClipImportButton->statusTip(), {QKeySequence::Paste});
+  a.GridShown =
+      MakeAction(this, QStringLiteral("Grid shown"), c_.SpeedButtonView->statusTip(), {QKeySequence(Qt::Key_G)});
   const QString zoomHint = QStringLiteral("     Zoom of the canvas under the pointer.");
-  Entry(view, QStringLiteral("Zoom In"), zoomHint, {QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))},
-        [this] { CanvasUnderPointer()->ZoomIn(); });
-  Entry(view, QStringLiteral("Zoom Out"), zoomHint, {QKeySequence::ZoomOut},
-        [this] { CanvasUnderPointer()->ZoomOut(); });
-  Entry(view, QStringLiteral("Actual Size"), zoomHint, {QKeySequence(QStringLiteral("Ctrl+0"))},
-        [this] { CanvasUnderPointer()->ZoomReset(); });
-  view->addSeparator();
-  Entry(view, QStringLiteral("Alpha layer"),
-        QStringLiteral("     Alpha: shows the alpha channel of the Source Canvas."), {},
-        [this] { c_.SpeedButtonAlpha->toggle(); });
+  a.ZoomIn = MakeAction(this, QStringLiteral("Zoom In"), zoomHint,
+                        {QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))});
+  a.ZoomOut = MakeAction(this, QStringLiteral("Zoom Out"), zoomHint, {QKeySequence::ZoomOut});
+  a.ActualSize = MakeAction(this, QStringLiteral("Actual Size"), zoomHint, {QKeySequence(QStringLiteral("Ctrl+0"))});
+  a.AlphaShown = MakeAction(this, QStringLiteral("Alpha layer"),
+                            QStringLiteral("     Alpha: shows the alpha channel of the Source Canvas."), {});
+  a.Manual =
+      MakeAction(this, QStringLiteral("Manual"), QStringLiteral("     Help & Credits"), {QKeySequence::HelpContents});
+  a.About = MakeAction(this, QStringLiteral("About"), QStringLiteral("     Help & Credits"), {});
+  for (QAction* checkable : {a.GridShown, a.AlphaShown}) checkable->setCheckable(true);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  Entry(help, QStringLiteral("Manual"), QStringLiteral("     Help & Credits"), {QKeySequence::HelpContents}, [this] {
+  OnTrigger(a.LoadImageFile, this, [&b] { b.Sources().SourceComboOnSelect(SourceAction::ImageFile); });
+  OnTrigger(a.ExtractTextures, this, [&b] { b.Sources().SourceComboOnSelect(SourceAction::LevelTextures); });
+  OnTrigger(a.ExtractAnimated, this, [&b] { b.Sources().SourceComboOnSelect(SourceAction::LevelAnimated); });
+  OnTrigger(a.Save, this, [&b] { b.Targets().Save(); });
+  OnTrigger(a.SaveAs, this, [&b] { b.Targets().TargetComboOnSelect(TargetAction::Save); });
+  OnTrigger(a.Reload, this, [&b] { b.Targets().TargetComboOnSelect(TargetAction::Reload); });
+  OnTrigger(a.CreateNew, this, [&b] { b.Targets().TargetComboOnSelect(TargetAction::CreateNew); });
+  OnTrigger(a.Quit, this, [this] { close(); });
+  OnTrigger(a.Undo, this, [&b] { b.Undo(); });
+  OnTrigger(a.Redo, this, [&b] { b.Redo(); });
+  OnTrigger(a.CopyAll, this, [&b] { b.Targets().CopyAllOnClick(); });
+  OnTrigger(a.ExportTile, this, [&b] { b.Clipboard().ExportToClipboard(); });
+  OnTrigger(a.ImportTile, this, [&b] { b.Clipboard().ImportFromClipboard(); });
+  OnTrigger(a.GridShown, this, [&b](bool shown) { b.Tiles().SpeedButtonViewClick(shown); });
+  OnTrigger(a.AlphaShown, this, [&b](bool shown) { b.Pots().SpeedButtonAlphaClick(shown); });
+  OnTrigger(a.ZoomIn, this, [this] { CanvasUnderPointer()->ZoomIn(); });
+  OnTrigger(a.ZoomOut, this, [this] { CanvasUnderPointer()->ZoomOut(); });
+  OnTrigger(a.ActualSize, this, [this] { CanvasUnderPointer()->ZoomReset(); });
+  OnTrigger(a.Manual, this, [this] {
     if (help_) {
       help_->show();
       help_->raise();
     }
   });
-  Entry(help, QStringLiteral("About"), QStringLiteral("     Help & Credits"), {}, [this] { HelpSpeedButtonOnClick(); });
+  OnTrigger(a.About, this, [this] { HelpSpeedButtonOnClick(); });
+
+  // The controls of the same intents trigger the actions.
+  connect(c_.CopyButton, &QPushButton::clicked, a.CopyAll, &QAction::trigger);
+  connect(c_.ClipExportButton, &QPushButton::clicked, a.ExportTile, &QAction::trigger);
+  connect(c_.ClipImportButton, &QPushButton::clicked, a.ImportTile, &QAction::trigger);
+  connect(c_.SourceCombo, qOverload<int>(&QComboBox::activated), this, [this, &b](int item) {
+    if (QAction* action = SourceItemAction(static_cast<SourceAction>(item)))
+      action->trigger();
+    else
+      b.Sources().SourceComboOnSelect(SourceAction::None);  // item 0 repeats the last load
+  });
+  connect(c_.TargetCombo, qOverload<int>(&QComboBox::activated), this, [this, &b](int item) {
+    if (QAction* action = TargetItemAction(static_cast<TargetAction>(item)))
+      action->trigger();
+    else
+      b.Targets().TargetComboOnSelect(TargetAction::None);
+  });
+  for (auto [button, action] :
+       {std::pair{c_.SpeedButtonView, a.GridShown}, std::pair{c_.SpeedButtonAlpha, a.AlphaShown}})
+    connect(button, &QToolButton::toggled, action, [action](bool down) {
+      if (action->isChecked() != down) action->trigger();
+    });
+
+  // Undo and Redo follow the history's signals rather than each reflect.
+  const TargetHistory& history = b.History();
+  a.Undo->setEnabled(history.CanUndo());
+  a.Redo->setEnabled(history.CanRedo());
+  connect(&history, &TargetHistory::canUndoChanged, a.Undo, &QAction::setEnabled);
+  connect(&history, &TargetHistory::canRedoChanged, a.Redo, &QAction::setEnabled);
+  connect(&history, &TargetHistory::undoTextChanged, a.Undo, [undo = a.Undo](const QString& name) {
+    undo->setText(name.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo %1").arg(name));
+  });
+  connect(&history, &TargetHistory::redoTextChanged, a.Redo, [redo = a.Redo](const QString& name) {
+    redo->setText(name.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo %1").arg(name));
+  });
+  BuildMenus();
+}
+
+QAction* MainWindow::SourceItemAction(SourceAction action) const {
+  switch (action) {
+    case SourceAction::ImageFile:
+      return actions_.LoadImageFile;
+    case SourceAction::LevelTextures:
+      return actions_.ExtractTextures;
+    case SourceAction::LevelAnimated:
+      return actions_.ExtractAnimated;
+    case SourceAction::None:
+      break;
+  }
+  return nullptr;
+}
+
+QAction* MainWindow::TargetItemAction(TargetAction action) const {
+  switch (action) {
+    case TargetAction::Save:
+      return actions_.SaveAs;
+    case TargetAction::CreateNew:
+      return actions_.CreateNew;
+    case TargetAction::Reload:
+      return actions_.Reload;
+    case TargetAction::None:
+      break;
+  }
+  return nullptr;
+}
+
+void MainWindow::BuildMenus() {
+  const WindowActions& a = actions_;
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->addActions({a.LoadImageFile, a.ExtractTextures, a.ExtractAnimated});
+  file->addSeparator();
+  file->addActions({a.Save, a.SaveAs, a.Reload, a.CreateNew});
+  file->addSeparator();
+  file->addAction(a.Quit);
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->addActions({a.Undo, a.Redo});
+  edit->addSeparator();
+  edit->addActions({a.CopyAll, a.ExportTile, a.ImportTile});
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->addActions({a.GridShown, a.ZoomIn, a.ZoomOut, a.ActualSize});
+  view->addSeparator();
+  view->addAction(a.AlphaShown);
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->addActions({a.Manual, a.About});
+}
+
+void MainWindow::ReflectActions() {
+  const Workbench& b = *bench_;
+  actions_.GridShown->setChecked(b.GridShown());
+  actions_.AlphaShown->setChecked(b.View.AlphaShown);
 }
 
 }  // namespace mosaicor

@@ -78,8 +78,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::FormCreate() {
   ApplyLanguageTexts(c_);
   setWindowTitle(texts::WindowTitle + QStringLiteral("[*]"));
-  BuildMenus();
   WireControls();
+  BuildActions();
   WireCanvases();
   bench_->FormCreate();
   // The Target canvas's double clicks do nothing.
@@ -114,11 +114,6 @@ void MainWindow::WireControls() {
     c_.TrackBarTarget->setValue(bench_->Target.Animation().Speed());
   });
 
-  connect(c_.SourceCombo, qOverload<int>(&QComboBox::activated), this,
-          [this](int item) { bench_->Sources().SourceComboOnSelect(static_cast<SourceAction>(item)); });
-  connect(c_.TargetCombo, qOverload<int>(&QComboBox::activated), this,
-          [this](int item) { bench_->Targets().TargetComboOnSelect(static_cast<TargetAction>(item)); });
-  connect(c_.CopyButton, &QPushButton::clicked, this, [this] { bench_->Targets().CopyAllOnClick(); });
   connect(c_.TargetWidthScrollBar, &QScrollBar::valueChanged, this,
           [this](int v) { bench_->Targets().TargetSizesScrollBarOnChange(PageCounter::Width, v); });
   connect(c_.TargetHeightScrollBar, &QScrollBar::valueChanged, this,
@@ -132,7 +127,6 @@ void MainWindow::WireControls() {
 
   // Grid tab.
   connect(c_.SpeedButtonReset, &QToolButton::clicked, this, [this] { bench_->Tiles().SpeedButtonResetClick(); });
-  connect(c_.SpeedButtonView, &QToolButton::toggled, this, [this](bool d) { bench_->Tiles().SpeedButtonViewClick(d); });
   connect(c_.SpeedButtonStyle, &QToolButton::toggled, this,
           [this](bool d) { bench_->Tiles().SpeedButtonStyleClick(d); });
   connect(c_.ScrollBarGrid, &QScrollBar::valueChanged, this, [this](int v) { bench_->Tiles().ScrollBarGridChange(v); });
@@ -140,8 +134,6 @@ void MainWindow::WireControls() {
   connect(c_.SpeedButtonOpaque, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonOpaqueClick(); });
   connect(c_.SpeedButtonMagenta, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonMagentaClick(); });
   connect(c_.SpeedButtonPicker, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonPickerOnClick(); });
-  connect(c_.SpeedButtonAlpha, &QToolButton::toggled, this,
-          [this](bool d) { bench_->Pots().SpeedButtonAlphaClick(d); });
   // Pots.
   connect(c_.PanelMagenta, &ColourPot::clicked, this, [this] { bench_->Pots().PanelMagentaOnClick(); });
   connect(c_.PanelBlack, &ColourPot::clicked, this, [this] { bench_->Pots().PanelBlackOnClick(); });
@@ -175,8 +167,6 @@ void MainWindow::WireControls() {
   connect(c_.TargetPageControl, &QTabWidget::currentChanged, this,
           [this](int i) { bench_->View.TargetPage = static_cast<TargetTab>(i); });
   // Clipboard.
-  connect(c_.ClipExportButton, &QPushButton::clicked, this, [this] { bench_->Clipboard().ExportToClipboard(); });
-  connect(c_.ClipImportButton, &QPushButton::clicked, this, [this] { bench_->Clipboard().ImportFromClipboard(); });
   connect(c_.CheckBoxExport, &QCheckBox::clicked, this,
           [this](bool checked) { bench_->Clipboard().CheckBoxExportClick(checked); });
   connect(c_.CheckBoxImport, &QCheckBox::clicked, this,
@@ -345,6 +335,7 @@ void MainWindow::Reflect() {
     c_.Source->BasePanel->setCursor(LoadPickerCursor());
   else
     c_.Source->BasePanel->unsetCursor();
+  ReflectActions();
 }
 
 }  // namespace mosaicor

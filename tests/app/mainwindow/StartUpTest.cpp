@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QStatusTipEvent>
 
 #include "WindowTestSupport.h"
@@ -156,6 +158,23 @@ TEST(StartUp, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
   QEvent other(QEvent::User);
   QCoreApplication::sendEvent(&ordinary, &other);  // and events go on being delivered
   SafeApplication::ShowError = previous;
+}
+
+TEST(Actions, AButtonAComboItemAndTheMenuShareOneActionAndItsCheckedState) {
+  WindowFixture f;
+  const WindowActions& a = f.window->Actions();
+  QSignalSpy copies(a.CopyAll, &QAction::triggered);
+  QSignalSpy saves(a.SaveAs, &QAction::triggered);
+  f.c().CopyButton->click();
+  emit f.c().TargetCombo->activated(1);  // cancelled
+  EXPECT_EQ(copies.count(), 1);
+  EXPECT_EQ(saves.count(), 1);
+  f.c().SpeedButtonView->click();
+  EXPECT_TRUE(a.GridShown->isChecked());
+  EXPECT_TRUE(f.bench().GridShown());
+  a.GridShown->trigger();
+  EXPECT_FALSE(f.c().SpeedButtonView->isChecked());
+  EXPECT_FALSE(f.bench().GridShown());
 }
 
 }  // namespace
