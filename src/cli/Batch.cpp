@@ -19,33 +19,6 @@ void PrintLine(FILE* stream, const QString& text) {
   std::fflush(stream);
 }
 
-class ProgressLine {
- public:
-  ProgressLine(const CliOptions& options)
-      : shown_(!options.quiet && options.inputs.size() > 1 && isatty(fileno(stderr))), total_(options.inputs.size()) {}
-  ~ProgressLine() { Clear(); }
-
-  void Show(int index, const QString& input) {
-    if (!shown_) return;
-    const QByteArray text = QStringLiteral("[%1/%2] %3").arg(index + 1).arg(total_).arg(input).toLocal8Bit();
-    std::fprintf(stderr, "\r\x1b[K%s", text.constData());
-    std::fflush(stderr);
-    dirty_ = true;
-  }
-  // Called before any other line goes to stderr, so the two never share a line.
-  void Clear() {
-    if (!dirty_) return;
-    std::fprintf(stderr, "\r\x1b[K");
-    std::fflush(stderr);
-    dirty_ = false;
-  }
-
- private:
-  bool shown_;
-  bool dirty_ = false;
-  qsizetype total_;
-};
-
 // Memory that runs out for one input fails that input, not the whole run.
 Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha);
 
@@ -60,6 +33,26 @@ Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QStr
 }
 
 }  // namespace
+
+ProgressLine::ProgressLine(const CliOptions& options)
+    : shown_(!options.quiet && options.inputs.size() > 1 && isatty(fileno(stderr))), total_(options.inputs.size()) {}
+
+ProgressLine::~ProgressLine() { Clear(); }
+
+void ProgressLine::Show(int index, const QString& input) {
+  if (!shown_) return;
+  const QByteArray text = QStringLiteral("[%1/%2] %3").arg(index + 1).arg(total_).arg(input).toLocal8Bit();
+  std::fprintf(stderr, "\r\x1b[K%s", text.constData());
+  std::fflush(stderr);
+  dirty_ = true;
+}
+
+void ProgressLine::Clear() {
+  if (!dirty_) return;
+  std::fprintf(stderr, "\r\x1b[K");
+  std::fflush(stderr);
+  dirty_ = false;
+}
 
 void ReportFailure(const QString& input, const QString& reason) { PrintLine(stderr, input + QStringLiteral(": ") + reason); }
 

@@ -35,6 +35,24 @@ QStringList OutputPaths(const CliOptions& options);
 // "out/x.tga", 3 -> "out/x_003.tga".
 QString SplitPagePath(const QString& path, int page);
 
+// On a terminal, with several inputs and without --quiet: "[3/20] name" on stderr, one line
+// rewritten in place.
+class ProgressLine {
+ public:
+  explicit ProgressLine(const CliOptions& options);
+  ~ProgressLine();
+  ProgressLine(const ProgressLine&) = delete;
+  ProgressLine& operator=(const ProgressLine&) = delete;
+  void Show(int index, const QString& input);
+  // Called before any other line goes to stderr, so the two never share a line.
+  void Clear();
+
+ private:
+  bool shown_;
+  bool dirty_ = false;
+  qsizetype total_;
+};
+
 // Prints "<input>: <reason>" on stderr.
 void ReportFailure(const QString& input, const QString& reason);
 // Prints a line on stderr unless --quiet.

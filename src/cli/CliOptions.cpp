@@ -25,13 +25,15 @@ const QList<CommandInfo>& Commands() {
       {"animated", CliCommand::Animated, {"-o", "--transparency", "--alpha", "--format", "--quiet", "--verbose"}},
       {"convert", CliCommand::Convert, {"-o", "--alpha", "--format", "--quiet", "--verbose"}},
       {"resize", CliCommand::Resize, {"-o", "--size", "--scroll-tile", "--quiet", "--verbose"}},
-      {"info", CliCommand::Info, {"--brief", "--quiet", "--verbose"}},
+      {"info", CliCommand::Info, {"--brief", "--census", "--quiet", "--verbose"}},
+      {"pack", CliCommand::Pack, {"-o", "--size", "--width", "--into", "--quiet", "--verbose"}},
   };
   return commands;
 }
 
 bool TakesValue(const QString& option) {
-  return option == "-o" || option == "--transparency" || option == "--format" || option == "--size";
+  return option == "-o" || option == "--transparency" || option == "--format" || option == "--size" ||
+         option == "--width" || option == "--into";
 }
 
 // Every complaint about OUT ends the same way: what OUT should be.
@@ -42,7 +44,7 @@ QString CheckOutput(const CliOptions& options) {
   const QString& out = options.output;
   if (out == QLatin1String("-"))
     return QStringLiteral("-o -: the companion writes files, not standard output; %1").arg(kOutFileAdvice);
-  if (options.inputs.size() > 1) {
+  if (options.inputs.size() > 1 && options.command != CliCommand::Pack) {
     if (!QFileInfo(out).isDir())
       return QStringLiteral(
                  "-o %1: with several inputs OUT must be an existing folder (each output then takes "
@@ -55,8 +57,9 @@ QString CheckOutput(const CliOptions& options) {
         .arg(options.format, QLatin1String(kOutFileAdvice));
   const QFileInfo info(out);
   if (info.isDir())
-    return QStringLiteral("-o %1: a folder, but with one input OUT is the output file; %2")
-        .arg(out, QLatin1String(kOutFileAdvice));
+    return QStringLiteral("-o %1: a folder, but %2 OUT is the output file; %3")
+        .arg(out, QLatin1String(options.command == CliCommand::Pack ? "for pack" : "with one input"),
+             QLatin1String(kOutFileAdvice));
   const QString extension = info.suffix();
   if (extension.isEmpty())
     return QStringLiteral("-o %1: no extension names the output format; %2").arg(out, QLatin1String(kOutFileAdvice));
@@ -68,6 +71,18 @@ QString CheckOutput(const CliOptions& options) {
   return {};
 }
 
+bool ParsePackSize(const QString& value, CutSizeMode& mode) {
+  static const QList<std::pair<QString, CutSizeMode>> names = {
+      {"multi", CutSizeMode::MultiTile}, {"64", CutSizeMode::Fixed64},    {"128", CutSizeMode::Fixed128},
+      {"256", CutSizeMode::Fixed256},    {"auto", CutSizeMode::AutoSize}, {"scroll", CutSizeMode::ScrollTile}};
+  for (const auto& [name, named] : names)
+    if (value.compare(name, Qt::CaseInsensitive) == 0) {
+      mode = named;
+      return true;
+    }
+  return false;
+}
+
 }  // namespace
 
 QString UsageText() {
@@ -77,7 +92,9 @@ QString UsageText() {
       "  mosaicor-cli animated LEVEL...   -o OUT [--transparency none|auto] [--alpha]\n"
       "  mosaicor-cli convert  PICTURE... -o OUT [--alpha]\n"
       "  mosaicor-cli resize   PICTURE    -o OUT --size WxH [--scroll-tile]\n"
-      "  mosaicor-cli info     FILE...    [--brief]\n"
+      "  mosaicor-cli info     FILE...    [--brief | --census]\n"
+      "  mosaicor-cli pack     PICTURE... -o OUT [--size multi|64|128|256|auto|scroll] [--width 256|512]\n"
+      "                                   [--into SET]\n"
       "  mosaicor-cli --help | --version\n"
       "\n"
       "Commands:\n"
@@ -86,6 +103,7 @@ QString UsageText() {
       "  convert   load each picture as the Source canvas does and write it\n"
       "  resize    resample a picture with the tile resampler (--scroll-tile: the Dual 64x32 tile)\n"
       "  info      describe level and picture files\n"
+      "  pack      put each picture into the next free 64 x 64 cells of one texture set\n"
       "\n"
       "Options:\n"
       "  -o OUT                      output file, or an existing folder for several inputs\n"
@@ -95,6 +113,10 @@ QString UsageText() {
       "  --split                     pages: one 256 x 256 file per page (OUT_000.tga, OUT_001.tga, ...)\n"
       "  --misc                      pages: add the TR4/TR5 font and sky pages after the texture pages\n"
       "  --brief                     info: one line per file\n"
+      "  --census                    info: count a texture set's used, unique and empty cells\n"
+      "  --size MODE                 pack: multi (keep the size), 64, 128, 256, auto or scroll (default 64)\n"
+      "  --width 256|512             pack: width of a new set (default 256)\n"
+      "  --into SET                  pack: fill the free cells of this set instead of a new black one\n"
       "  --size WxH                  size of the resampled picture, at most 512x16384\n"
       "  --scroll-tile               make the 64 x 64 Dual 64x32 scrolling tile\n"
       "  --quiet                     print nothing but failures\n"
@@ -185,6 +207,21 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
         error = QStringLiteral("--format takes tga, bmp, jpg, jpeg or png, not '%1'").arg(value);
         return std::nullopt;
       }
+    } else if (arg == "--size" && options.command == CliCommand::Pack) {
+      if (!ParsePackSize(value, options.packSize)) {
+        error = QStringLiteral("bad --size '%1': expected multi, 64, 128, 256, auto or scroll").arg(value);
+        return std::nullopt;
+      }
+    } else if (arg == "--width") {
+      options.setWidth = value == "256" ? 256 : value == "512" ? 512 : 0;
+      if (!options.setWidth) {
+        error = QStringLiteral("--width takes 256 or 512, not '%1'").arg(value);
+        return std::nullopt;
+      }
+    } else if (arg == "--into") {
+      options.into = value;
+    } else if (arg == "--census") {
+      options.census = true;
     } else if (arg == "--size") {
       static const QRegularExpression sizePattern(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$"));
       const auto match = sizePattern.match(value);
@@ -239,6 +276,10 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       error = QStringLiteral("resize needs --size WxH or --scroll-tile");
       return std::nullopt;
     }
+  }
+  if (options.brief && options.census) {
+    error = QStringLiteral("--brief and --census do not go together");
+    return std::nullopt;
   }
   if (options.alpha && !options.format.isEmpty() && options.format != "tga") {
     error = QStringLiteral("--alpha writes .tga files only");

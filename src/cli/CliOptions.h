@@ -2,13 +2,15 @@
 // The companion's command line, parsed once into plain values. Parsing knows which options
 // each command takes; anything else is a usage error (exit status 2).
 
+#include "resampling/CutSizing.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 namespace mosaicor {
 
-enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Help, Version };
+enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Pack, Help, Version };
 
 struct CliOptions {
   CliCommand command = CliCommand::None;
@@ -24,12 +26,16 @@ struct CliOptions {
   bool split = false;       // pages --split: one file per page
   bool misc = false;        // pages --misc: the TR4/TR5 font and sky pages too
   bool brief = false;       // info --brief: one line per file
+  bool census = false;      // info --census: the tile census of a texture set
+  int setWidth = 0;         // pack --width 256|512; 0 when not given
+  QString into;             // pack --into SET
+  CutSizeMode packSize = CutSizeMode::Fixed64;  // pack --size
 };
 
 // Parses argv (without the program name). On a usage error returns nothing and sets error.
 // Errors about OUT are usage errors too, found here before any input is read: an extension that
 // names no format the companion writes, a missing extension, "-o -", a folder with one input, a
-// file with several, --format with one input.
+// file with several, --format with one input. `pack` writes one file whatever the inputs.
 std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& error);
 
 // True for the extensions the companion writes (tga, bmp, jpg, jpeg, png), any letter case, no dot.

@@ -7,11 +7,21 @@
 
 namespace mosaicor {
 
+namespace {
+
+Result<FileFacts> Describe(const QString& input, bool census) {
+  if (!HasLevelExtension(input)) return DescribePicture(input, census);
+  if (census) return Failure<>{QStringLiteral("--census counts the cells of a texture set, not of a level")};
+  return DescribeLevel(input);
+}
+
+}  // namespace
+
 int RunInfo(const CliOptions& options) {
   int failures = 0;
   bool firstBlock = true;
   for (const QString& input : options.inputs) {
-    const Result<FileFacts> described = HasLevelExtension(input) ? DescribeLevel(input) : DescribePicture(input);
+    const Result<FileFacts> described = Describe(input, options.census);
     if (!described) {
       ReportFailure(input, described.Text());
       ++failures;

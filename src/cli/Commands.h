@@ -13,6 +13,7 @@ int RunAnimated(const CliOptions& options);
 int RunConvert(const CliOptions& options);
 int RunResize(const CliOptions& options);
 int RunInfo(const CliOptions& options);
+int RunPack(const CliOptions& options);
 
 // What `info` says of one file: "key: value" lines (after the "file" line), and the same facts
 // in one line for --brief (after "<file>: ").
@@ -23,6 +24,8 @@ struct FileFacts {
 
 // `info` for one file of each kind: its facts, or why it cannot say them.
 Result<FileFacts> DescribeLevel(const QString& path);
-Result<FileFacts> DescribePicture(const QString& path);
+// With `census`, a picture's facts end with its tile census as a texture set: cells, used, unique,
+// empty, and one "group:" line of cell numbers per set of identical cells.
+Result<FileFacts> DescribePicture(const QString& path, bool census = false);
 
 }  // namespace mosaicor

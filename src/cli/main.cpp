@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     case CliCommand::Convert: return RunConvert(*options);
     case CliCommand::Resize: return RunResize(*options);
     case CliCommand::Info: return RunInfo(*options);
+    case CliCommand::Pack: return RunPack(*options);
     case CliCommand::None: break;
   }
   return 2;

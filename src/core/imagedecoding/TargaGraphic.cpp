@@ -1,5 +1,6 @@
 #include "imagedecoding/TargaGraphic.h"
 
+#include "common/DeviceNames.h"
 #include "imagedecoding/HeadFirstRead.h"
 #include "imagedecoding/PictureLimits.h"
 #include "imagedecoding/TargaRLEDecoder.h"
@@ -168,7 +169,7 @@ Result<qint64> TTargaGraphic::BytesToRead(ByteSource& head, qint64 fileSize) {
 Outcome<> TTargaGraphic::LoadFromFile(const QString& fileName) {
   // A device would be read without end and a pipe would wait for a writer: only plain files.
   const QFileInfo info(fileName);
-  if (info.exists() && !info.isFile()) return Fail(QStringLiteral("not a regular file"));
+  if ((info.exists() && !info.isFile()) || IsDeviceName(fileName)) return Fail(QStringLiteral("not a regular file"));
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return Fail(file.errorString());
   const Result<QByteArray> bytes = ReadHeadFirst(file, file.size(), &TTargaGraphic::BytesToRead);

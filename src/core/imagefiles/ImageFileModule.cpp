@@ -1,5 +1,6 @@
 #include "imagefiles/ImageFileModule.h"
 
+#include "common/DeviceNames.h"
 #include "extraction/TombRaiderFileModule.h"
 #include "imagedecoding/HeadFirstRead.h"
 #include "imagedecoding/PictureDecoder.h"
@@ -47,7 +48,7 @@ PictureOutcome ImageFileModule::LoadImageFile(QImage& image, const QString& file
   const QFileInfo info(fileName);
   if (fileName.isEmpty() || !info.exists()) return Failed(QStringLiteral("file not found"));
   if (info.isDir()) return Failed(QStringLiteral("is a folder, not a file"));
-  if (!info.isFile()) return Failed(QStringLiteral("not a regular file"));
+  if (!info.isFile() || IsDeviceName(fileName)) return Failed(QStringLiteral("not a regular file"));
   const QString extension = UpperExtension(fileName);
   const PictureDecoder* decoder = FindPictureDecoder(extension);
   if (!decoder) {

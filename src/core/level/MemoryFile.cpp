@@ -1,5 +1,6 @@
 #include "level/MemoryFile.h"
 
+#include "common/DeviceNames.h"
 #include "level/InflateChunk.h"
 #include "level/ZlibContainer.h"
 
@@ -24,7 +25,7 @@ LevelOutcome MemoryFile::Open(const QString& fileName) {
     return Failure<LevelFailure>{QStringLiteral("file not found"), LevelFailure::FileMissing};
   if (info.isDir()) return Unreadable(QStringLiteral("is a folder, not a file"));
   // Devices and pipes have no size to read up to; a level is always a plain file.
-  if (!info.isFile()) return Unreadable(QStringLiteral("not a regular file"));
+  if (!info.isFile() || IsDeviceName(fileName)) return Unreadable(QStringLiteral("not a regular file"));
   const qint64 size = info.size();
   if (size == 0) return Unreadable(QStringLiteral("the file is empty"));
   if (size > kMaxLevelFileBytes)

@@ -34,9 +34,9 @@ TEST_F(FilePaths, PicturesAndLevelsGoThroughNamesBeyondAscii) {
   for (const char* extension : {"tga", "bmp", "jpg", "png"}) {
     const QString path = Path(QString::fromUtf8("s\u00e4tze %1.").arg(extension) + extension);
     SCOPED_TRACE(path.toStdString());
-    ASSERT_TRUE(module.SaveImageFile(picture, path).Ok());
+    ASSERT_TRUE(module.SaveImageFile(picture, path));
     QImage back;
-    ASSERT_TRUE(module.LoadImageFile(back, path).Ok()) << messages.last.toStdString();
+    ASSERT_TRUE(module.LoadImageFile(back, path)) << messages.last.toStdString();
     EXPECT_EQ(back.size(), picture.size());
   }
 
@@ -45,7 +45,7 @@ TEST_F(FilePaths, PicturesAndLevelsGoThroughNamesBeyondAscii) {
   const QString tiffPath = Path(QString::fromUtf8("\u00e9t\u00e9.tif"));
   ASSERT_TRUE(WriteBytesToFile(tiffPath, WriteTiff(tiff)));
   QImage back;
-  EXPECT_TRUE(module.LoadImageFile(back, tiffPath).Ok()) << messages.last.toStdString();
+  EXPECT_TRUE(module.LoadImageFile(back, tiffPath)) << messages.last.toStdString();
 
   const QString level = Path(QString::fromUtf8("\u00dcberfall.tr4"));
   ASSERT_TRUE(WriteLevelFile(level, MakeSampleLevel(LevelGeneration::TR4, 2)));
@@ -56,10 +56,10 @@ TEST_F(FilePaths, PicturesAndLevelsGoThroughNamesBeyondAscii) {
 
 TEST_F(FilePaths, SavingOverATextureSetReplacesIt) {
   const QString path = Path("set.tga");
-  ASSERT_TRUE(module.SaveImageAs24BitsFile(MakeFPicture(64, 64), 64, 64, path).Ok());
-  ASSERT_TRUE(module.SaveImageAs24BitsFile(MakeFPicture(128, 64), 128, 64, path).Ok()) << messages.last.toStdString();
+  ASSERT_TRUE(module.SaveImageAs24BitsFile(MakeFPicture(64, 64), 64, 64, path));
+  ASSERT_TRUE(module.SaveImageAs24BitsFile(MakeFPicture(128, 64), 128, 64, path)) << messages.last.toStdString();
   QImage back;
-  ASSERT_TRUE(module.LoadImageFile(back, path).Ok());
+  ASSERT_TRUE(module.LoadImageFile(back, path));
   EXPECT_EQ(back.size(), QSize(128, 64));
   EXPECT_EQ(QDir(Path("")).entryList(QDir::Files), QStringList{"set.tga"}) << "no temporary file is left behind";
 }
@@ -67,14 +67,14 @@ TEST_F(FilePaths, SavingOverATextureSetReplacesIt) {
 #if defined(_WIN32)
 TEST_F(FilePaths, BackslashesAndDeviceNames) {
   const QString path = QDir::toNativeSeparators(Path("set.bmp"));
-  ASSERT_TRUE(module.SaveImageFile(MakeFPicture(4, 4), path).Ok());
+  ASSERT_TRUE(module.SaveImageFile(MakeFPicture(4, 4), path));
   QImage back;
-  EXPECT_TRUE(module.LoadImageFile(back, path).Ok());
+  EXPECT_TRUE(module.LoadImageFile(back, path));
   // Devices are never read: some would answer for ever, others wait for input.
   for (const QString& device : {QStringLiteral("NUL.tga"), QStringLiteral("CON.bmp"), QStringLiteral("\\\\.\\NUL.tga"),
                                 Path("COM1.tga"), Path("nul.png")}) {
     SCOPED_TRACE(device.toStdString());
-    EXPECT_FALSE(module.LoadImageFile(back, device).Ok());
+    EXPECT_FALSE(module.LoadImageFile(back, device));
     EXPECT_FALSE(ExtractLevelPicture(LevelPicture::Pages, device, false));
   }
 }

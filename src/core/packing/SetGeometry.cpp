@@ -1,0 +1,36 @@
+#include "packing/SetGeometry.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace mosaicor {
+
+QImage AsTextureSet(const QImage& picture, QRgb fill, int minimumWidth) {
+  const int keptWidth = std::min(picture.width(), kSetMaxWidth);
+  const int keptHeight = std::min(picture.height(), kSetMaxHeight);
+  const int width = std::max(PagesFor(keptWidth) * kSetPageSide, std::min(minimumWidth, kSetMaxWidth));
+  const int height = PagesFor(keptHeight) * kSetPageSide;
+  QImage set(width, height, QImage::Format_ARGB32);
+  if (set.isNull()) return set;
+  set.fill(fill);
+  if (keptWidth <= 0 || keptHeight <= 0) return set;
+  const QImage source = picture.format() == QImage::Format_ARGB32
+                            ? picture
+                            : picture.copy(0, 0, keptWidth, keptHeight).convertToFormat(QImage::Format_ARGB32);
+  if (source.isNull()) return QImage();
+  for (int y = 0; y < keptHeight; ++y) std::memcpy(set.scanLine(y), source.constScanLine(y), size_t(keptWidth) * 4);
+  return set;
+}
+
+bool AllFill(const QImage& set, const QRect& rect, QRgb fill) {
+  const QRect r = rect.intersected(set.rect());
+  const QRgb key = fill & 0xFFFFFFu;
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    const auto* p = reinterpret_cast<const QRgb*>(set.constScanLine(y)) + r.left();
+    for (int x = 0; x < r.width(); ++x)
+      if ((p[x] & 0xFFFFFFu) != key) return false;
+  }
+  return true;
+}
+
+}  // namespace mosaicor

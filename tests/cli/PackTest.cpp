@@ -1,0 +1,87 @@
+#include "CliRunner.h"
+
+#include "PictureWriters.h"
+#include "TestFiles.h"
+
+#include "imagefiles/ImageFileModule.h"
+
+#include <gtest/gtest.h>
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace mosaicor {
+
+namespace {
+
+QByteArray Tga24(const QImage& picture) {
+  TgaSpec spec;
+  spec.pixelDepth = 24, spec.descriptor = 0x20, spec.width = picture.width(), spec.height = picture.height();
+  spec.pixels = TgaPixelsOf(picture, 24);
+  return WriteTga(spec);
+}
+
+QImage Flat(int width, int height, QRgb colour) {
+  QImage picture(width, height, QImage::Format_ARGB32);
+  picture.fill(colour);
+  return picture;
+}
+
+QImage Load(const QString& path) {
+  QImage picture;
+  PixelFormatCode format = PixelFormatCode::Device;
+  EXPECT_TRUE(ImageFileModule().LoadImageAs32BitsFile(picture, path, format).Ok()) << path.toStdString();
+  return picture;
+}
+
+class Pack : public testing::Test {
+ protected:
+  QString Path(const QString& name) const { return dir.filePath(name); }
+  QString Write(const QString& name, const QImage& picture) const {
+    EXPECT_TRUE(WriteBytesToFile(Path(name), Tga24(picture)));
+    return Path(name);
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(Pack, PlacesEachPictureInTheNextFreeCellsAndNamesTheOneThatFails) {
+  const QString red = Write("red.tga", Flat(300, 300, 0xFFFF0000u));
+  const QString wide = Write("wide.tga", Flat(130, 40, 0xFF00FF00u));
+  ASSERT_TRUE(WriteBytesToFile(Path("broken.tga"), "not a picture"));
+  const CliResult result =
+      RunCli({"pack", red, Path("broken.tga"), wide, red, "-o", Path("set.tga"), "--size", "auto", "--width", "512"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_TRUE(result.err.startsWith(Path("broken.tga") + ": ")) << result.err.toStdString();
+  EXPECT_EQ(result.err.count('\n'), 1);
+  const QImage set = Load(Path("set.tga"));  // a 24-bit file: its alpha says nothing
+  ASSERT_EQ(set.size(), QSize(512, 768));    // the second 320 x 320 starts on row 5 and ends in page 3
+  EXPECT_EQ(set.pixel(10, 10) & 0xFFFFFFu, 0xFF0000u);
+  EXPECT_EQ(set.pixel(319, 319) & 0xFFFFFFu, 0xFF0000u);
+  EXPECT_EQ(set.pixel(320, 0) & 0xFFFFFFu, 0x00FF00u);  // Auto Size: 128 x 64, beside the first
+  EXPECT_EQ(set.pixel(0, 320) & 0xFFFFFFu, 0xFF0000u);
+  EXPECT_EQ(set.pixel(400, 100) & 0xFFFFFFu, 0x000000u);  // black where nothing went
+}
+
+TEST_F(Pack, IntoASetFillsItsFreeCellsAndTheCensusCountsThem) {
+  QImage start = Flat(256, 256, 0xFF000000u);
+  start.setPixel(0, 0, 0xFFFFFFFFu);
+  const QString set = Write("set.tga", start);
+  const QString blue = Write("blue.tga", Flat(64, 64, 0xFF0000FFu));
+  const CliResult packed = RunCli({"pack", blue, blue, "-o", set, "--into", set});
+  ASSERT_EQ(packed.exitCode, 0) << packed.err.toStdString();
+  const CliResult info = RunCli({"info", "--census", set});
+  ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
+  EXPECT_TRUE(info.out.contains("cells: 16\nused: 3\nunique: 2\nempty: 13\ngroup: 1 2\n")) << info.out.toStdString();
+}
+
+TEST_F(Pack, CommandLineErrorsComeFirst) {
+  const QString blue = Write("blue.tga", Flat(64, 64, 0xFF0000FFu));
+  for (const QStringList& args :
+       {QStringList{"pack", blue, "-o", Path("a.tga"), "--size", "96"},
+        QStringList{"pack", blue, "-o", Path("a.tga"), "--width", "300"},
+        QStringList{"pack", blue, "-o", Path("a.xyz")}, QStringList{"info", blue, "--census", "--brief"}})
+    EXPECT_EQ(RunCli(args).exitCode, 2) << args.join(' ').toStdString();
+}
+
+}  // namespace
+
+}  // namespace mosaicor
