@@ -58,14 +58,14 @@ constexpr int ScrollStep = 8;
 
 }  // namespace
 
-TBasePanel::TBasePanel(CanvasWidget& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
+PortPanel::PortPanel(CanvasWidget& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
   setObjectName("BasePanel");
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);  // every exposed pixel is composed
   setAutoFillBackground(false);
 }
 
-void TBasePanel::paintEvent(QPaintEvent* event) {
+void PortPanel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (frame_.HasModel())
     PaintZoomed(painter, frame_.Model().Layers(), event->region(), frame_.Zoom(), buffer_);
@@ -73,31 +73,31 @@ void TBasePanel::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), palette().button());
 }
 
-QPoint TBasePanel::PortPoint(const QMouseEvent& event) const { return PortPointAt(event.position(), frame_.Zoom()); }
+QPoint PortPanel::PortPoint(const QMouseEvent& event) const { return PortPointAt(event.position(), frame_.Zoom()); }
 
-void TBasePanel::mousePressEvent(QMouseEvent* event) {
+void PortPanel::mousePressEvent(QMouseEvent* event) {
   const QPoint p = PortPoint(*event);
   if (frame_.OnMouseDown) frame_.OnMouseDown(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y());
 }
 
-void TBasePanel::mouseMoveEvent(QMouseEvent* event) {
+void PortPanel::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = PortPoint(*event);
   if (frame_.OnMouseMove) frame_.OnMouseMove(ShiftOf(*event), p.x(), p.y());
 }
 
-void TBasePanel::mouseReleaseEvent(QMouseEvent* event) {
+void PortPanel::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = PortPoint(*event);
   if (frame_.OnMouseUp) frame_.OnMouseUp(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y());
 }
 
-void TBasePanel::mouseDoubleClickEvent(QMouseEvent* event) {
+void PortPanel::mouseDoubleClickEvent(QMouseEvent* event) {
   // The second press of a double click is a press too, after the double-click handler.
   if (frame_.OnDblClick) frame_.OnDblClick();
   const QPoint p = PortPoint(*event);
   if (frame_.OnMouseDown) frame_.OnMouseDown(ButtonOf(event->button()), ShiftOf(*event) | ssDouble, p.x(), p.y());
 }
 
-void TBasePanel::leaveEvent(QEvent* /*event*/) {
+void PortPanel::leaveEvent(QEvent* /*event*/) {
   if (frame_.HasModel()) frame_.Model().HandleMouseLeave();
 }
 
@@ -108,7 +108,7 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   ScrollBoxImageStack->setBackgroundRole(QPalette::Button);
   ScrollBoxImageStack->setFrameShape(QFrame::NoFrame);
   ScrollBoxImageStack->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  BasePanel = new TBasePanel(*this, nullptr);
+  BasePanel = new PortPanel(*this, nullptr);
   ScrollBoxImageStack->setWidget(BasePanel);
   for (QScrollBar* bar : {ScrollBoxImageStack->horizontalScrollBar(), ScrollBoxImageStack->verticalScrollBar()}) {
     bar->setTracking(true);

@@ -22,10 +22,10 @@ class CanvasWidget;
 
 // The port: paints the composed layers over the exposed region and receives all mouse events
 // (it plays the part of the top layer, L8_Overlay).
-class TBasePanel : public QWidget {
+class PortPanel : public QWidget {
   Q_OBJECT
  public:
-  TBasePanel(CanvasWidget& frame, QWidget* parent);
+  PortPanel(CanvasWidget& frame, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -55,7 +55,7 @@ class CanvasWidget : public QWidget, private CanvasView {
   bool HasModel() const { return model_ != nullptr; }
 
   QScrollArea* ScrollBoxImageStack;
-  TBasePanel* BasePanel;
+  PortPanel* BasePanel;
   QTimer* TimerAnim;
 
   // The overlay's mouse handlers, in port coordinates. They call the model's MouseIsDown,
@@ -86,7 +86,7 @@ class CanvasWidget : public QWidget, private CanvasView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  friend class TBasePanel;
+  friend class PortPanel;
   // CanvasView
   QPoint ScrollPosition() const override;
   void SetScrollPosition(QPoint position) override;
@@ -107,6 +107,5 @@ class CanvasWidget : public QWidget, private CanvasView {
   int wheelZoomDelta_ = 0;  // wheel turn not yet used up by a zoom step (fine-grained wheels)
 };
 
-using TFrameStack = CanvasWidget;  // the design's name, which the issues use
 
 }  // namespace mosaicor

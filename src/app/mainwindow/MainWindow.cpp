@@ -14,6 +14,7 @@
 #include "mainwindow/DialogChooser.h"
 #include "modules/LevelLoadingWindow.h"
 #include "modules/PictureDialogs.h"
+#include "packing/SetGeometry.h"
 #include "platform/PickerCursor.h"
 #include "texts/Languages.h"
 #include "workbench/ClipboardExchange.h"
@@ -254,7 +255,7 @@ void MainWindow::HelpSpeedButtonOnClick() {
 }
 
 void MainWindow::ApplyTargetWidths() {
-  const int w = bench_->Doc.TargetWidthPages * TargetWorkflow::PageSide;
+  const int w = bench_->Doc.TargetWidthPages * kSetPageSide;
   c_.Target->setFixedWidth(w + CanvasFrameMargin);
   c_.PanelRightSide->setFixedWidth(w + RightPanelExtra);
 }
@@ -278,10 +279,10 @@ void MainWindow::ShowPointer(bool target, int x, int y) {
     c_.PointerInfo->clear();
     return;
   }
-  const int tilesAcross = std::max(port.width() / 64, 1);
-  const int pagesAcross = std::max(port.width() / 256, 1);
-  const int tile = (y / 64) * tilesAcross + x / 64;
-  const int page = (y / 256) * pagesAcross + x / 256 + 1;
+  const int tilesAcross = std::max(port.width() / kSetCellSide, 1);
+  const int pagesAcross = std::max(port.width() / kSetPageSide, 1);
+  const int tile = (y / kSetCellSide) * tilesAcross + x / kSetCellSide;
+  const int page = (y / kSetPageSide) * pagesAcross + x / kSetPageSide + 1;
   c_.PointerInfo->setText(QStringLiteral("x %1, y %2 \u00b7 tile %3 \u00b7 page %4").arg(x).arg(y).arg(tile).arg(page));
 }
 

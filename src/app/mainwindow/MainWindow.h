@@ -91,7 +91,5 @@ class MainWindow : public QMainWindow {
   static constexpr int NoteMilliseconds = 10000;
 };
 
-// The design's name for the main window.
-using TMain = MainWindow;
 
 }  // namespace mosaicor

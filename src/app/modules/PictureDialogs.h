@@ -46,6 +46,5 @@ class PictureDialogs : public QObject {
   ImageFileModule files_;
 };
 
-using TFIO = PictureDialogs;  // the design's name, which the issues use
 
 }  // namespace mosaicor

@@ -22,8 +22,6 @@ inline const QString NoTargetSaved = QStringLiteral("   --- no TARGET file saved
 inline const QString SaveAsItem = QStringLiteral("   --- Save as Image File ( TGA, BMP, JPG )");
 inline const QString CreateNewItem = QStringLiteral("   --- Create New");
 inline const QString ReloadItem = QStringLiteral("   --- Reload a Texture Set File ( TGA, BMP, JPG )");
-// Kept in the table, shown by nothing.
-inline const QString NoTargetLoaded = QStringLiteral("   --- no TARGET file loaded ---");
 
 // Placeholders of the remembered paths until an action of that kind has succeeded.
 inline const QString NoTexturesExtracted = QStringLiteral("   --- no TEXTURES extracted ---");

@@ -83,10 +83,6 @@ bool SourceWorkflow::LoadWithDialog(Loader loader, std::optional<QString>& file)
   return true;
 }
 
-bool SourceWorkflow::LoadFromImageFile() { return LoadWithDialog(Loader::Picture, doc_.ImageFile); }
-bool SourceWorkflow::LoadFromTRLevel() { return LoadWithDialog(Loader::LevelPages, doc_.LevelFile); }
-bool SourceWorkflow::LoadFromTRAnim() { return LoadWithDialog(Loader::LevelAnimated, doc_.LevelFile); }
-
 void SourceWorkflow::SourceRepeat() {
   Loader loader;
   std::optional<QString> file;

@@ -22,9 +22,6 @@ class SourceWorkflow {
 
   // None repeats the last action that loaded.
   void SourceComboOnSelect(SourceAction action);
-  bool LoadFromImageFile();
-  bool LoadFromTRLevel();
-  bool LoadFromTRAnim();
   // Reloads the current source without a dialog, with the transparency now chosen.
   void SourceRepeat();
   void SourceStackDragNDropOnChange(const QString& fileName);

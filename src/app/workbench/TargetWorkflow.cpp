@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "imagefiles/ImageFileModule.h"
+#include "packing/SetGeometry.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/Workbench.h"
 
@@ -99,8 +100,8 @@ void TargetWorkflow::ReInitTarget() {
     target_.StopAnimationNow();
     emit bench_.TargetScrolledToOrigin();
     const bool autoExport = bench_.AutoExport();
-    target_.InitStack(PageSide, 2 * PageSide);
-    target_.Grid().InitGrid(64, 64);
+    target_.InitStack(kSetPageSide, 2 * kSetPageSide);
+    target_.Grid().InitGrid(kSetCellSide, kSetCellSide);
     SetPages(TargetPages{1, 2});
     target_.Layers().L1_Image().SetFillColour(doc_.FillerColour);
     // The reset canvas exports nothing; the check box still says what it should do.
@@ -176,7 +177,7 @@ void TargetWorkflow::CopyAllOnClick() {
 
 void TargetWorkflow::TargetSizesScrollBarOnChange(PageCounter counter, int value) {
   int& pages = counter == PageCounter::Width ? doc_.TargetWidthPages : doc_.TargetHeightPages;
-  const int highest = counter == PageCounter::Width ? MaxWidth / PageSide : MaxHeight / PageSide;
+  const int highest = counter == PageCounter::Width ? kSetMaxWidth / kSetPageSide : kSetMaxHeightPages;
   value = std::clamp(value, 1, highest);
   if (value == pages) return;
   const Workbench::Operation operation(bench_);
@@ -192,15 +193,15 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
   bool tooBig = false;
   if (!caller) {
     const QSize size = image.PictureSize();
-    tooBig = size.width() > MaxWidth || size.height() > MaxHeight;
-    const QSize kept(std::min(size.width(), MaxWidth), std::min(size.height(), MaxHeight));
+    tooBig = size.width() > kSetMaxWidth || size.height() > kSetMaxHeight;
+    const QSize kept(std::min(size.width(), kSetMaxWidth), std::min(size.height(), kSetMaxHeight));
     image.SetPictureSize(kept);
     // Set without running the counters' change handler: no nested resize.
-    doc_.TargetWidthPages = std::max((kept.width() + PageSide - 1) / PageSide, 1);
-    doc_.TargetHeightPages = std::max((kept.height() + PageSide - 1) / PageSide, 1);
+    doc_.TargetWidthPages = PagesFor(kept.width());
+    doc_.TargetHeightPages = PagesFor(kept.height());
   }
-  const int w = doc_.TargetWidthPages * PageSide;
-  const int h = doc_.TargetHeightPages * PageSide;
+  const int w = doc_.TargetWidthPages * kSetPageSide;
+  const int h = doc_.TargetHeightPages * kSetPageSide;
   const QSize size = image.PictureSize();
   // The picture only grows: lowering a counter hides pages without losing them.
   image.SetPictureSize(QSize(std::max(w, size.width()), std::max(h, size.height())));
@@ -217,11 +218,11 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
 }
 
 void TargetWorkflow::DisplayTargetAreaInfo(int width, int height) {
-  const int columns = width / 64, rows = height / 64, tiles = columns * rows;
+  const int columns = width / kSetCellSide, rows = height / kSetCellSide, tiles = columns * rows;
   view_.TargetInfoColour = tiles > 256 ? colours::InfoTooMany : colours::InfoNormal;
   view_.TargetAreaInfo = texts::TargetInfoFormat.arg(width).arg(height).arg(columns).arg(rows).arg(tiles);
-  doc_.TargetWidthPages = width / PageSide;
-  doc_.TargetHeightPages = height / PageSide;
+  doc_.TargetWidthPages = width / kSetPageSide;
+  doc_.TargetHeightPages = height / kSetPageSide;
 }
 
 TargetPages TargetWorkflow::Pages() const { return TargetPages{doc_.TargetWidthPages, doc_.TargetHeightPages}; }

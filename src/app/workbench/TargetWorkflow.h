@@ -19,10 +19,6 @@ enum class PageCounter { Width, Height };
 
 class TargetWorkflow : public PageCounters {
  public:
-  static constexpr int MaxWidth = 512;
-  static constexpr int MaxHeight = 16384;
-  static constexpr int PageSide = 256;
-
   explicit TargetWorkflow(Workbench& bench);
 
   void TargetComboOnSelect(TargetAction action);

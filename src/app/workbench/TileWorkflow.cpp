@@ -2,6 +2,7 @@
 
 #include "canvas/ImageStack.h"
 #include "graphics/RectCopy.h"
+#include "packing/SetGeometry.h"
 #include "resampling/TileResampler.h"
 #include "resampling/TileSizes.h"
 #include "workbench/TargetHistory.h"
@@ -12,7 +13,7 @@ namespace mosaicor {
 namespace {
 
 // Auto Size never gives a side below one tile, so no empty cut reaches the resampler.
-int AutoSide(int side) { return std::max(AutoSizeSide(side), 64); }
+int AutoSide(int side) { return std::max(AutoSizeSide(side), kSetCellSide); }
 
 QString TransformEditName(TransformTool tool) {
   switch (tool) {
@@ -88,7 +89,7 @@ void TileWorkflow::SetCurrentTile(const QImage& tile) {
 }
 
 void TileWorkflow::InitClipTile() {
-  QImage tile(64, 64, QImage::Format_ARGB32);
+  QImage tile(kSetCellSide, kSetCellSide, QImage::Format_ARGB32);
   tile.fill(doc_.ClipTileColour);
   SetCurrentTile(tile);
 }

@@ -1,6 +1,7 @@
 #include "workbench/Workbench.h"
 
 #include "imagefiles/ImageFileModule.h"
+#include "packing/SetGeometry.h"
 #include "workbench/ClipboardExchange.h"
 #include "workbench/ColourPots.h"
 #include "workbench/SourceWorkflow.h"
@@ -28,10 +29,10 @@ Workbench::~Workbench() = default;
 
 void Workbench::FormCreate() {
   const Operation operation(*this);
-  Source.InitStack(256, 512);
-  Target.InitStack(256, 512);
-  Source.Grid().InitGrid(64, 64);
-  Target.Grid().InitGrid(64, 64);
+  for (ImageStack* canvas : {&Source, &Target}) {
+    canvas->InitStack(kSetPageSide, 2 * kSetPageSide);
+    canvas->Grid().InitGrid(kSetCellSide, kSetCellSide);
+  }
   // Sizes the Target's port and writes the info line and the page boxes.
   targets_->SetPages(TargetPages{1, 2});
   tiles_->ClipTileSizeScrollChange(1);

@@ -1,9 +1,9 @@
 #pragma once
-// The main window without widgets: both canvases' models, the window state, and every user
-// operation, grouped by job into small workflow classes that the workbench owns. The window
-// builds the controls, shows the two models on its canvas widgets, wires each control to a
-// handler here, and reflects Doc and View whenever Changed is emitted. Tests drive the workbench through
-// the window or directly, with a scripted Chooser in place of the dialogs.
+// The main window without widgets: both canvases' models, the document and the view state, and
+// every user operation, grouped by job into small workflow classes that the workbench owns. The
+// window builds the controls, shows the two models on its canvas widgets, wires each control to a
+// handler here, and reflects Doc and View whenever Changed is emitted. Tests drive the workbench
+// through the window or directly, with a scripted Chooser in place of the dialogs.
 
 #include <QObject>
 #include <memory>
