@@ -10,10 +10,10 @@
 #include <QScrollBar>
 #include <QStatusTipEvent>
 
+#include "dialogs/LevelLoadingWindow.h"
+#include "dialogs/PictureDialogs.h"
 #include "imagefiles/ImageFileModule.h"
 #include "mainwindow/DialogChooser.h"
-#include "modules/LevelLoadingWindow.h"
-#include "modules/PictureDialogs.h"
 #include "packing/SetGeometry.h"
 #include "platform/PickerCursor.h"
 #include "texts/Languages.h"
