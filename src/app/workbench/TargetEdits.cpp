@@ -1,5 +1,8 @@
 #include "workbench/TargetEdits.h"
 
+#include <QVarLengthArray>
+#include <cstring>
+
 #include "canvas/ImageLayer.h"
 #include "graphics/RectCopy.h"
 
@@ -9,9 +12,23 @@ void PatchEdit::Keep(const QRect& rect, QImage pixels) { patches_.push_back(Patc
 
 void PatchEdit::Swap(ImageLayer& picture, Patch& patch) {
   picture.Paint(patch.rect, [&](QImage& pixels) {
-    QImage held = pixels.copy(patch.rect);
-    CopyRect(pixels, patch.rect.topLeft(), patch.pixels, patch.pixels.rect());
-    patch.pixels = std::move(held);
+    const QRect& r = patch.rect;
+    if (pixels.format() != patch.pixels.format() || pixels.depth() != 32 || !pixels.rect().contains(r)) {
+      QImage held = pixels.copy(r);
+      CopyRect(pixels, r.topLeft(), patch.pixels, patch.pixels.rect());
+      patch.pixels = std::move(held);
+      return;
+    }
+    // Row by row in place, through one row of scratch: no picture is allocated.
+    uchar* to = pixels.bits() + r.y() * pixels.bytesPerLine() + r.x() * 4;
+    uchar* held = patch.pixels.bits();
+    const qsizetype rowBytes = qsizetype(r.width()) * 4;
+    QVarLengthArray<uchar, 1024> row(rowBytes);
+    for (int y = 0; y < r.height(); ++y, to += pixels.bytesPerLine(), held += patch.pixels.bytesPerLine()) {
+      std::memcpy(row.data(), to, size_t(rowBytes));
+      std::memcpy(to, held, size_t(rowBytes));
+      std::memcpy(held, row.data(), size_t(rowBytes));
+    }
   });
 }
 
