@@ -3,17 +3,13 @@
 #include "canvas/ImageStack.h"
 #include "graphics/RectCopy.h"
 #include "packing/SetGeometry.h"
-#include "resampling/TileResampler.h"
-#include "resampling/TileSizes.h"
+#include "resampling/CutSizing.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/Workbench.h"
 
 namespace mosaicor {
 
 namespace {
-
-// Auto Size never gives a side below one tile, so no empty cut reaches the resampler.
-int AutoSide(int side) { return std::max(AutoSizeSide(side), kSetCellSide); }
 
 QString TransformEditName(TransformTool tool) {
   switch (tool) {
@@ -34,44 +30,6 @@ QString TransformEditName(TransformTool tool) {
 }
 
 }  // namespace
-
-QSize RequestedTileSize(TileSizeMode mode, QSize selection) {
-  switch (mode) {
-    case TileSizeMode::MultiTile:
-      return selection;
-    case TileSizeMode::Fixed64:
-      return QSize(64, 64);
-    case TileSizeMode::Fixed128:
-      return QSize(128, 128);
-    case TileSizeMode::Fixed256:
-      return QSize(256, 256);
-    case TileSizeMode::AutoSize:
-      return QSize(AutoSide(selection.width()), AutoSide(selection.height()));
-    case TileSizeMode::ScrollTile:
-      return QSize(kScrollTileWidth, kScrollTileHalfHeight);
-  }
-  return selection;
-}
-
-void MaskColour(QImage& tile, QRgb colour, QRgb replacement) {
-  const QRgb key = colour & 0xFFFFFFu;
-  if (tile.format() == QImage::Format_RGB888) {
-    const uchar r = qRed(replacement), g = qGreen(replacement), b = qBlue(replacement);
-    for (int y = 0; y < tile.height(); ++y) {
-      uchar* p = tile.scanLine(y);
-      for (int x = 0; x < tile.width(); ++x, p += 3)
-        if (p[0] == qRed(key) && p[1] == qGreen(key) && p[2] == qBlue(key)) p[0] = r, p[1] = g, p[2] = b;
-    }
-    return;
-  }
-  if (tile.format() != QImage::Format_ARGB32 && tile.format() != QImage::Format_RGB32)
-    tile = tile.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < tile.height(); ++y) {
-    auto* p = reinterpret_cast<QRgb*>(tile.scanLine(y));
-    for (int x = 0; x < tile.width(); ++x)
-      if ((p[x] & 0xFFFFFFu) == key) p[x] = replacement;
-  }
-}
 
 TileWorkflow::TileWorkflow(Workbench& bench)
     : bench_(bench),
@@ -137,14 +95,10 @@ void TileWorkflow::SourceDblClick() {
 }
 
 void TileWorkflow::ResizeSourceCut() {
-  const QSize selection = source_.Cursor().SelectionRect().size();
-  const TileSizeMode mode = view_.TileSize;
-  const QSize wanted = RequestedTileSize(mode, selection);
-  if (wanted == selection) return;
   const QImage cut = source_.Layers().L4_Clip().PictureCopy();
-  const QImage resized =
-      mode == TileSizeMode::ScrollTile ? MakeScrollTile(cut) : ResizeTile(wanted.width(), wanted.height(), cut);
-  if (!resized.isNull()) source_.Layers().L4_Clip().SetPicture(resized);
+  const QImage resized = SizeCut(cut, view_.TileSize);
+  // A cut of the size asked for comes back as it is.
+  if (!resized.isNull() && resized.cacheKey() != cut.cacheKey()) source_.Layers().L4_Clip().SetPicture(resized);
 }
 
 void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, int y) {
@@ -159,7 +113,8 @@ void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, in
   if (mode == ModeGrab) {
     ResizeSourceCut();
     QImage tile = source_.Layers().L4_Clip().PictureCopy();
-    if (view_.Transparency == TransparencyMode::Picker) MaskColour(tile, doc_.SampleColour, doc_.TransparentColour);
+    if (view_.Transparency == TransparencyMode::Picker)
+      MaskPickedColour(tile, doc_.SampleColour, doc_.TransparentColour);
     SetCurrentTile(tile);
   } else if (mode == ModeRange) {
     view_.SourcePage = SourceTab::Animation;

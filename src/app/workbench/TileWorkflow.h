@@ -20,12 +20,6 @@ constexpr int WrapIntoRange(int value, int low, int high) {
   return low + ((value - low) % span + span) % span;
 }
 
-// The size the selector makes of a cut of `selection` pixels.
-QSize RequestedTileSize(TileSizeMode mode, QSize selection);
-
-// Every pixel of exactly `colour`'s red, green and blue becomes `replacement`.
-void MaskColour(QImage& tile, QRgb colour, QRgb replacement);
-
 class TileWorkflow {
  public:
   explicit TileWorkflow(Workbench& bench);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "resampling/CutSizing.h"
 #include "texts/Languages.h"
 
 namespace mosaicor {
@@ -19,8 +20,8 @@ enum class SourceAction : int { None = 0, ImageFile = 1, LevelTextures = 2, Leve
 // The Target combo box's actions, numbered as its items.
 enum class TargetAction : int { None = 0, Save = 1, CreateNew = 2, Reload = 3 };
 
-// The size selector's positions.
-enum class TileSizeMode : int { MultiTile = 1, Fixed64, Fixed128, Fixed256, AutoSize, ScrollTile };
+// The size selector's positions: the core's cut sizes.
+using TileSizeMode = CutSizeMode;
 
 // The transparency tab's radio group.
 enum class TransparencyMode { Opaque, Magenta, Picker };

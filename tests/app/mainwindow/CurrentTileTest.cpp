@@ -22,13 +22,13 @@ struct TileFixture : WindowFixture {
 };
 
 TEST(SizeSelector, SizesItAsksFor) {
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::MultiTile, QSize(128, 192)), QSize(128, 192));
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::Fixed128, QSize(64, 64)), QSize(128, 128));
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::AutoSize, QSize(96, 95)), QSize(128, 64));
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::AutoSize, QSize(160, 224)), QSize(192, 256));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::MultiTile, QSize(128, 192)), QSize(128, 192));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::Fixed128, QSize(64, 64)), QSize(128, 128));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::AutoSize, QSize(96, 95)), QSize(128, 64));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::AutoSize, QSize(160, 224)), QSize(192, 256));
   // Never an empty side: a cut under half a tile still makes a whole tile.
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::AutoSize, QSize(16, 16)), QSize(64, 64));
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::ScrollTile, QSize(64, 64)), QSize(64, 32));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::AutoSize, QSize(16, 16)), QSize(64, 64));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::ScrollTile, QSize(64, 64)), QSize(64, 32));
 }
 
 TEST(SizeSelector, WrapsBothWaysAndShowsTheLabel) {
