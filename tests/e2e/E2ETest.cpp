@@ -60,13 +60,7 @@ struct RealWindowFixture : ::testing::Test {
   }
   void Open(QPoint at) {
     window = std::make_unique<MainWindow>(tones);
-    window->show();
-    ASSERT_TRUE(WaitUntil([&] { return window->isVisible() && window->windowHandle()->isExposed(); }));
-    Xdo({QStringLiteral("windowmove"), QString::number(window->winId()), QString::number(at.x()),
-         QString::number(at.y())});
-    ASSERT_TRUE(WaitUntil([&] { return window->pos() == at; }, 20000));
-    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window->winId())});
-    ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }, 20000));
+    ASSERT_TRUE(ShowAtWithKeyboard(window.get(), at));
   }
   // Answers the next file dialog: checks what its name box offers, then types `name` and Enter.
   void AnswerFileDialog(const QString& name, QString* offered = nullptr, QString* folder = nullptr) {

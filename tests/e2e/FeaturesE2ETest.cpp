@@ -49,12 +49,7 @@ struct FeaturesFixture : ::testing::Test {
   }
   void Open() {
     window = std::make_unique<MainWindow>(tones);
-    window->show();
-    ASSERT_TRUE(WaitUntil([&] { return window->isVisible() && window->windowHandle()->isExposed(); }));
-    Xdo({QStringLiteral("windowmove"), QString::number(window->winId()), QStringLiteral("0"), QStringLiteral("0")});
-    ASSERT_TRUE(WaitUntil([&] { return window->pos() == QPoint(0, 0); }, 20000));
-    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window->winId())});
-    ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }, 20000));
+    ASSERT_TRUE(ShowAtWithKeyboard(window.get(), QPoint(0, 0)));
   }
   MainWindowControls& c() { return window->Controls(); }
   Workbench& bench() { return window->Bench(); }

@@ -14,6 +14,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <functional>
 
 namespace mosaicor::e2e {
@@ -63,6 +64,18 @@ inline QByteArray RunTool(const QString& program, const QStringList& arguments, 
 }
 
 inline void Xdo(const QStringList& arguments) { RunTool(QStringLiteral("xdotool"), arguments); }
+
+// Shows a window, moves it to `at` on the screen and gives it the keyboard; false when any step
+// does not happen within its time.
+inline bool ShowAtWithKeyboard(QWidget* window, QPoint at) {
+  window->show();
+  if (!WaitUntil([&] { return window->isVisible() && window->windowHandle()->isExposed(); })) return false;
+  const QString id = QString::number(window->winId());
+  Xdo({QStringLiteral("windowmove"), id, QString::number(at.x()), QString::number(at.y())});
+  if (!WaitUntil([&] { return window->pos() == at; }, 20000)) return false;
+  Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
+  return WaitUntil([&] { return window->isActiveWindow(); }, 20000);
+}
 
 // The screen position of a point of a widget.
 inline QPoint OnScreen(const QWidget* widget, QPoint at) { return widget->mapToGlobal(at); }

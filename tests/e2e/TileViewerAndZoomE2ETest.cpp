@@ -38,11 +38,7 @@ struct ViewerAndZoom : ::testing::Test {
     const QString missing = MissingForRealWindow();
     if (!missing.isEmpty()) GTEST_SKIP() << "skipped: " << missing.toStdString();
     window = std::make_unique<MainWindow>(tones);
-    window->show();
-    ASSERT_TRUE(WaitUntil([&] { return window->isVisible() && window->windowHandle()->isExposed(); }));
-    Xdo({QStringLiteral("windowmove"), QString::number(window->winId()), QStringLiteral("0"), QStringLiteral("0")});
-    ASSERT_TRUE(WaitUntil([&] { return window->pos() == QPoint(0, 0); }));
-    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window->winId())});
+    ASSERT_TRUE(ShowAtWithKeyboard(window.get(), QPoint(0, 0)));
   }
   void TearDown() override {
     if (HasFailure()) Screenshot(QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
