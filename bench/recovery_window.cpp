@@ -12,9 +12,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "extraction/HeadlessExtraction.h"
-#include "extraction/TombRaiderFileModule.h"
-#include "imagefiles/ImageFileModule.h"
+#include "WorkbenchRig.h"
 #include "recovery/RecoveryFile.h"
 #include "workbench/RecoveryKeeper.h"
 #include "workbench/TargetHistory.h"
@@ -25,27 +23,9 @@ namespace {
 
 using namespace mosaicor;
 
-struct NoDialogs : Chooser {
-  std::optional<QString> OpenPictureFile(const QString&) override { return std::nullopt; }
-  std::optional<QString> OpenLevelFile(const QString&) override { return std::nullopt; }
-  std::optional<QString> SavePictureFile(const QString&) override { return std::nullopt; }
-  QRgb ChooseColour(QRgb initial, const QStringList&) override { return initial; }
-  void ShowMessage(const QString&) override {}
-  SaveAnswer AskToSaveChanges() override { return SaveAnswer::Discard; }
-  QStringList OpenPictureFiles(const QString&) override { return {}; }
-  bool AskToRecover(const QString&) override { return false; }
-};
-
 // The Target as a 512 x 16384 set of noise, with unsaved changes.
-struct BigTarget {
-  ImageStack source, target;
-  NoDialogs dialogs;
-  ImageFileModule pictures;
-  SilentLevelLoadHost host;
-  TombRaiderFileModule levels{host};
-  Workbench bench{source, target, dialogs, pictures, levels};
+struct BigTarget : WorkbenchRig {
   BigTarget() {
-    bench.FormCreate();
     QImage set(512, 16384, QImage::Format_ARGB32);
     quint32 seed = 12345;
     for (int y = 0; y < set.height(); ++y) {
@@ -86,7 +66,7 @@ void MouseMovesDuringARecoveryWrite(benchmark::State& state) {
   keeper.SetMinimumSpacing(0);
   MoveProbe probe;
   for (auto _ : state) {
-    t.bench.History().MarkModified();  // a change: the keeper starts its write at once
+    emit t.bench.TargetEdited(QRect());  // a change: the keeper starts its write at once
     while (!keeper.Writing()) QCoreApplication::processEvents();
     while (keeper.Writing()) {
       probe.Post();

@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include "LevelWriter.h"
+#include "WorkbenchRig.h"
 #include "extraction/HeadlessExtraction.h"
 #include "extraction/TombRaiderFileModule.h"
 #include "graphics/RectCopy.h"
@@ -32,28 +33,6 @@ namespace {
 
 using namespace mosaicor;
 
-struct NoDialogs : Chooser {
-  std::optional<QString> OpenPictureFile(const QString&) override { return std::nullopt; }
-  std::optional<QString> OpenLevelFile(const QString&) override { return std::nullopt; }
-  std::optional<QString> SavePictureFile(const QString&) override { return std::nullopt; }
-  QRgb ChooseColour(QRgb initial, const QStringList&) override { return initial; }
-  void ShowMessage(const QString&) override {}
-  SaveAnswer AskToSaveChanges() override { return SaveAnswer::Discard; }
-  QStringList OpenPictureFiles(const QString&) override { return {}; }
-  bool AskToRecover(const QString&) override { return false; }
-};
-
-// The window's state and both canvases' models, without widgets.
-struct Bench {
-  ImageStack source, target;
-  NoDialogs dialogs;
-  ImageFileModule pictures;
-  SilentLevelLoadHost host;
-  TombRaiderFileModule levels{host};
-  Workbench bench{source, target, dialogs, pictures, levels};
-  Bench() { bench.FormCreate(); }
-};
-
 QImage Noise(int width, int height) {
   QImage picture(width, height, QImage::Format_ARGB32);
   quint32 seed = 12345;
@@ -65,7 +44,7 @@ QImage Noise(int width, int height) {
 }
 
 void CopyAll4096(benchmark::State& state) {
-  Bench b;
+  WorkbenchRig b;
   b.source.Layers().L1_Image().SetPicture(Noise(4096, 4096));
   b.source.UpdateStack();
   b.source.Grid().UpdateGrid();
@@ -87,7 +66,7 @@ void CopyAll4096_Baseline_PlainCopy(benchmark::State& state) {
 BENCHMARK(CopyAll4096_Baseline_PlainCopy)->Unit(benchmark::kMillisecond);
 
 void HeightCounter1To64(benchmark::State& state) {
-  Bench b;
+  WorkbenchRig b;
   TargetWorkflow& t = b.bench.Targets();
   t.TargetSizesScrollBarOnChange(PageCounter::Width, 2);
   for (auto _ : state) {
@@ -113,7 +92,7 @@ void HeightCounter1To64_Baseline_PlainCopy(benchmark::State& state) {
 BENCHMARK(HeightCounter1To64_Baseline_PlainCopy)->Unit(benchmark::kMillisecond);
 
 void CutToPasteFixed64(benchmark::State& state) {
-  Bench b;
+  WorkbenchRig b;
   b.source.Layers().L1_Image().SetPicture(Noise(512, 512));
   b.source.UpdateStack();
   b.source.Grid().UpdateGrid();
@@ -137,7 +116,7 @@ void CutToPasteFixed64_Baseline_Resampler(benchmark::State& state) {
 BENCHMARK(CutToPasteFixed64_Baseline_Resampler)->Unit(benchmark::kMicrosecond);
 
 void UndoRedoPaste(benchmark::State& state) {
-  Bench b;
+  WorkbenchRig b;
   b.target.Layers().L1_Image().SetPicture(Noise(512, 16384));
   b.bench.Targets().ResizeTargetWindow(std::nullopt);
   QImage tile = Noise(64, 64);
@@ -175,7 +154,7 @@ QString Tr4Level() {
 }
 
 void ExtractIntoSource(benchmark::State& state) {
-  Bench b;
+  WorkbenchRig b;
   const QString level = Tr4Level();
   for (auto _ : state) benchmark::DoNotOptimize(b.bench.Sources().OpenFile(level));
 }

@@ -10,8 +10,8 @@
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SafeApplication.h"
-#include "mainwindow/Translations.h"
 #include "platform/TonePlayer.h"
+#include "texts/Translations.h"
 #include "workbench/RecoveryKeeper.h"
 
 #include <QLocale>

@@ -36,10 +36,6 @@
         <translation>   --- Texturset-Datei neu laden ( TGA, BMP, JPG )</translation>
     </message>
     <message>
-        <source>   --- no TARGET file loaded ---</source>
-        <translation>   --- keine ZIEL-Datei geladen ---</translation>
-    </message>
-    <message>
         <source>   --- no TEXTURES extracted ---</source>
         <translation>   --- keine TEXTUREN extrahiert ---</translation>
     </message>
@@ -720,6 +716,10 @@ Das Texturset einer nicht sauber beendeten Sitzung kann nicht wiederhergestellt 
     <message>
         <source>Recover</source>
         <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Page count</source>
+        <translation>Seitenzahl</translation>
     </message>
 </context>
 </TS>

@@ -36,10 +36,6 @@
         <translation>   --- Recargar set de texturas ( TGA, BMP, JPG )</translation>
     </message>
     <message>
-        <source>   --- no TARGET file loaded ---</source>
-        <translation>   --- sin archivo de DESTINO cargado ---</translation>
-    </message>
-    <message>
         <source>   --- no TEXTURES extracted ---</source>
         <translation>   --- sin TEXTURAS extraídas ---</translation>
     </message>
@@ -720,6 +716,10 @@ No se puede recuperar el set de texturas de una sesión que no terminó correcta
     <message>
         <source>Recover</source>
         <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Page count</source>
+        <translation>Número de páginas</translation>
     </message>
 </context>
 </TS>

@@ -36,10 +36,6 @@
         <translation>   --- Rouvrir un jeu de textures ( TGA, BMP, JPG )</translation>
     </message>
     <message>
-        <source>   --- no TARGET file loaded ---</source>
-        <translation>   --- aucun fichier CIBLE chargé ---</translation>
-    </message>
-    <message>
         <source>   --- no TEXTURES extracted ---</source>
         <translation>   --- aucune TEXTURE extraite ---</translation>
     </message>
@@ -720,6 +716,10 @@ Le jeu de textures d&apos;une session qui ne s&apos;est pas terminée correcteme
     <message>
         <source>Recover</source>
         <translation>Récupération</translation>
+    </message>
+    <message>
+        <source>Page count</source>
+        <translation>Nombre de pages</translation>
     </message>
 </context>
 </TS>

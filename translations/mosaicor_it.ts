@@ -36,10 +36,6 @@
         <translation>   --- Ricarica un set di texture ( TGA, BMP, JPG )</translation>
     </message>
     <message>
-        <source>   --- no TARGET file loaded ---</source>
-        <translation>   --- nessun file DESTINAZIONE caricato ---</translation>
-    </message>
-    <message>
         <source>   --- no TEXTURES extracted ---</source>
         <translation>   --- nessuna TEXTURE estratta ---</translation>
     </message>
@@ -720,6 +716,10 @@ Il set di texture di una sessione non chiusa correttamente non può essere recup
     <message>
         <source>Recover</source>
         <translation>Recupera</translation>
+    </message>
+    <message>
+        <source>Page count</source>
+        <translation>Numero di pagine</translation>
     </message>
 </context>
 </TS>

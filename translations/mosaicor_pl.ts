@@ -36,10 +36,6 @@
         <translation>   --- Wczytaj zestaw tekstur ( TGA, BMP, JPG )</translation>
     </message>
     <message>
-        <source>   --- no TARGET file loaded ---</source>
-        <translation>   --- nie wczytano pliku DOCELOWEGO ---</translation>
-    </message>
-    <message>
         <source>   --- no TEXTURES extracted ---</source>
         <translation>   --- nie wyodrębniono TEKSTUR ---</translation>
     </message>
@@ -720,6 +716,10 @@ Nie można odzyskać zestawu tekstur z sesji, która nie zakończyła się popra
     <message>
         <source>Recover</source>
         <translation>Odzyskanie</translation>
+    </message>
+    <message>
+        <source>Page count</source>
+        <translation>Liczba stron</translation>
     </message>
 </context>
 </TS>

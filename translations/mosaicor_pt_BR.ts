@@ -36,10 +36,6 @@
         <translation>   --- Recarregar texturas ( TGA, BMP, JPG )</translation>
     </message>
     <message>
-        <source>   --- no TARGET file loaded ---</source>
-        <translation>   --- nenhum arquivo de DESTINO carregado ---</translation>
-    </message>
-    <message>
         <source>   --- no TEXTURES extracted ---</source>
         <translation>   --- nenhuma TEXTURA extraída ---</translation>
     </message>
@@ -720,6 +716,10 @@ O conjunto de texturas de uma sessão que não terminou corretamente não pode s
     <message>
         <source>Recover</source>
         <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Page count</source>
+        <translation>Número de páginas</translation>
     </message>
 </context>
 </TS>

@@ -36,10 +36,6 @@
         <translation>   --- Загрузить набор текстур ( TGA, BMP, JPG )</translation>
     </message>
     <message>
-        <source>   --- no TARGET file loaded ---</source>
-        <translation>   --- ЦЕЛЕВОЙ файл не загружен ---</translation>
-    </message>
-    <message>
         <source>   --- no TEXTURES extracted ---</source>
         <translation>   --- ТЕКСТУРЫ не извлечены ---</translation>
     </message>
@@ -720,6 +716,10 @@ The texture set left by a run that did not end cleanly cannot be recovered: %2</
     <message>
         <source>Recover</source>
         <translation>Восстановление</translation>
+    </message>
+    <message>
+        <source>Page count</source>
+        <translation>Число страниц</translation>
     </message>
 </context>
 </TS>

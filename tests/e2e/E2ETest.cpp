@@ -93,11 +93,11 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   // Fixed64: the size selector's lower arrow.
   QScrollBar* selector = c().ClipTileSizeScroll;
   ClickAt(OnScreen(selector, QPoint(selector->width() / 2, selector->height() - 4)));
-  ASSERT_EQ(bench().State.TileSize, TileSizeMode::Fixed64);
+  ASSERT_EQ(bench().View.TileSize, TileSizeMode::Fixed64);
   Screenshot(QStringLiteral("road-1-fixed64"));
 
   DragBetween(SourcePixel(QPoint(70, 10)), SourcePixel(QPoint(140, 10)));
-  ASSERT_EQ(bench().State.ClipTile.size(), QSize(64, 64));
+  ASSERT_EQ(bench().Doc.ClipTile.size(), QSize(64, 64));
   Screenshot(QStringLiteral("road-2-cut"));
 
   Xdo({QStringLiteral("keydown"), QStringLiteral("ctrl")});
@@ -113,7 +113,7 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   QString offered = QStringLiteral("not asked"), folder;
   AnswerFileDialog(QStringLiteral("road.tga"), &offered, &folder);
   Keys(QStringLiteral("ctrl+s"));
-  ASSERT_TRUE(WaitUntil([&] { return QFile::exists(out) && bench().State.SavePath == out; }, 30000));
+  ASSERT_TRUE(WaitUntil([&] { return QFile::exists(out) && bench().Doc.SaveFile == out; }, 30000));
   EXPECT_EQ(offered, QString());
   EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
   EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*---*")}).isEmpty());
@@ -135,18 +135,18 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   // Copy All, save again with Ctrl+S (no dialog now), then reload the file through the Target
   // choice of the Target box and the real open dialog: the Target holds what was saved.
   ClickAt(OnScreen(c().CopyButton, c().CopyButton->rect().center()));
-  ASSERT_EQ(bench().State.TargetHeightPages, 2);
+  ASSERT_EQ(bench().Doc.TargetHeightPages, 2);
   const QImage copied = Rgb(bench().Target.Layers().L1_Image().PictureCopy());
   Keys(QStringLiteral("ctrl+s"));
-  ASSERT_FALSE(bench().History().Modified());
+  ASSERT_TRUE(bench().History().IsClean());
   Screenshot(QStringLiteral("road-5-copy-all-saved"));
   bench().Targets().CopyAllOnClick();  // anything but the file, to see the reload replace it
-  bench().History().MarkSaved();
+  bench().History().SetClean();
   AnswerFileDialog(out);
   // The box's choice as its handler receives it; the dialog it opens is the real one.
   QTimer::singleShot(0, window.get(), [this] { emit c().TargetCombo->activated(3); });
   ASSERT_TRUE(WaitUntil([&] { return bench().History().UndoName() == QLatin1String("Reload"); }, 30000));
-  EXPECT_EQ(bench().State.TextureSetPath, out);
+  EXPECT_EQ(bench().Doc.TextureSetFile, out);
   EXPECT_EQ(Rgb(bench().Target.Layers().L1_Image().PictureCopy()), copied);
   Screenshot(QStringLiteral("road-6-reloaded"));
 
@@ -216,7 +216,7 @@ TEST_F(RealWindowFixture, ThePickerMasksACutByMouse) {
   QTabBar* tabs = c().SourcePageControl->tabBar();
   ClickAt(OnScreen(tabs, tabs->tabRect(1).center()));  // TRANSPARENCY
   ClickAt(OnScreen(c().SpeedButtonPicker, c().SpeedButtonPicker->rect().center()));
-  ASSERT_TRUE(bench().State.Picking);
+  ASSERT_TRUE(bench().View.Picking);
   MoveTo(SourcePixel(QPoint(40, 5)));
   MoveTo(SourcePixel(QPoint(40, 6)));
   EXPECT_EQ(c().SourceColourSample->Colour(), qRgb(255, 255, 255));
@@ -224,7 +224,7 @@ TEST_F(RealWindowFixture, ThePickerMasksACutByMouse) {
   Pump(QApplication::doubleClickInterval() + 200);  // two separate clicks, not a double click
   ClickAt(SourcePixel(QPoint(40, 6)));  // cuts the first tile
   Screenshot(QStringLiteral("picker-masked-cut"));
-  const QImage tile = Rgb(bench().State.ClipTile);
+  const QImage tile = Rgb(bench().Doc.ClipTile);
   ASSERT_EQ(tile.size(), QSize(64, 64));
   EXPECT_EQ(tile.pixel(40, 6), qRgb(255, 0, 255));
   EXPECT_EQ(tile.pixel(6, 6), qRgb(250, 250, 250));
@@ -249,12 +249,12 @@ TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
   RunTool(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
                                     QStringLiteral("image/png"), QStringLiteral("-i")},
           pngBytes);
-  ASSERT_TRUE(WaitUntil([&] { return Rgb(bench().State.ClipTile) == png; }));
+  ASSERT_TRUE(WaitUntil([&] { return Rgb(bench().Doc.ClipTile) == png; }));
 
   // Text changes nothing.
   RunTool(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard")}, "some words");
   Pump(500);
-  EXPECT_EQ(Rgb(bench().State.ClipTile), png);
+  EXPECT_EQ(Rgb(bench().Doc.ClipTile), png);
 
   // Program A, started with a level on its command line, exports every cut; B takes it.
   QProcess a;
@@ -282,7 +282,7 @@ TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
   ClickAt(inA(c().CheckBoxExport, QPoint(6, c().CheckBoxExport->height() / 2)));
   ClickAt(inA(c().Source->BasePanel, QPoint(70, 10)));
   const QImage cell = Rgb(LevelPages(level).copy(64, 0, 64, 64));
-  const bool arrived = WaitUntil([&] { return Rgb(bench().State.ClipTile) == cell; }, 8000);
+  const bool arrived = WaitUntil([&] { return Rgb(bench().Doc.ClipTile) == cell; }, 8000);
   Screenshot(QStringLiteral("clipboard-two-instances"));
   EXPECT_TRUE(arrived);
   ClickAt(TargetPixel(QPoint(10, 10)));

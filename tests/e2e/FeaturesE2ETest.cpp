@@ -97,7 +97,7 @@ TEST_F(FeaturesFixture, ThreePicturesDroppedOnTheTargetAndTheirCensus) {
   ClickAt(OnScreen(bar, bar->actionGeometry(viewMenu).center()));
   QMenu* view = viewMenu->menu();
   ASSERT_TRUE(WaitUntil([&] { return view->isVisible(); }));
-  QAction* census = window->menuBar()->findChild<QAction*>(QStringLiteral("TileCensusAction"));
+  QAction* census = window->findChild<QAction*>(QStringLiteral("TileCensusAction"));
   ClickAt(OnScreen(view, view->actionGeometry(census).center()));
   auto* overlay = c().Target->BasePanel->findChild<CensusOverlay*>();
   ASSERT_TRUE(WaitUntil([&] { return overlay->Counts()->isVisible(); }));
@@ -185,7 +185,7 @@ TEST_F(FeaturesFixture, AProgramKilledAfterAPasteOffersItsWorkAtTheNextStart) {
   ASSERT_TRUE(keeper.OfferRecovery());
   EXPECT_TRUE(asked.startsWith(QStringLiteral("Recover the texture set you were building at "))) << asked.toStdString();
   EXPECT_EQ(TargetPixels(), expected);
-  EXPECT_TRUE(bench().History().Modified());
+  EXPECT_FALSE(bench().History().IsClean());
   EXPECT_FALSE(QFile::exists(left));
   Pump(300);
   Screenshot(QStringLiteral("features-6-recovered"));

@@ -58,43 +58,48 @@ constexpr int ScrollStep = 8;
 
 }  // namespace
 
-TBasePanel::TBasePanel(CanvasWidget& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
+PortPanel::PortPanel(CanvasWidget& frame, QWidget* parent) : QWidget(parent), frame_(frame) {
   setObjectName("BasePanel");
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);  // every exposed pixel is composed
   setAutoFillBackground(false);
 }
 
-void TBasePanel::paintEvent(QPaintEvent* event) {
+void PortPanel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  PaintZoomed(painter, frame_.Model().Layers(), event->region(), frame_.Zoom(), buffer_);
+  if (frame_.HasModel())
+    PaintZoomed(painter, frame_.Model().Layers(), event->region(), frame_.Zoom(), buffer_);
+  else
+    painter.fillRect(event->rect(), palette().button());
 }
 
-QPoint TBasePanel::PortPoint(const QMouseEvent& event) const { return PortPointAt(event.position(), frame_.Zoom()); }
+QPoint PortPanel::PortPoint(const QMouseEvent& event) const { return PortPointAt(event.position(), frame_.Zoom()); }
 
-void TBasePanel::mousePressEvent(QMouseEvent* event) {
+void PortPanel::mousePressEvent(QMouseEvent* event) {
   const QPoint p = PortPoint(*event);
   if (frame_.OnMouseDown) frame_.OnMouseDown(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y());
 }
 
-void TBasePanel::mouseMoveEvent(QMouseEvent* event) {
+void PortPanel::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = PortPoint(*event);
   if (frame_.OnMouseMove) frame_.OnMouseMove(ShiftOf(*event), p.x(), p.y());
 }
 
-void TBasePanel::mouseReleaseEvent(QMouseEvent* event) {
+void PortPanel::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = PortPoint(*event);
   if (frame_.OnMouseUp) frame_.OnMouseUp(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y());
 }
 
-void TBasePanel::mouseDoubleClickEvent(QMouseEvent* event) {
+void PortPanel::mouseDoubleClickEvent(QMouseEvent* event) {
   // The second press of a double click is a press too, after the double-click handler.
   if (frame_.OnDblClick) frame_.OnDblClick();
   const QPoint p = PortPoint(*event);
   if (frame_.OnMouseDown) frame_.OnMouseDown(ButtonOf(event->button()), ShiftOf(*event) | ssDouble, p.x(), p.y());
 }
 
-void TBasePanel::leaveEvent(QEvent* /*event*/) { frame_.Model().HandleMouseLeave(); }
+void PortPanel::leaveEvent(QEvent* /*event*/) {
+  if (frame_.HasModel()) frame_.Model().HandleMouseLeave();
+}
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   ScrollBoxImageStack = new QScrollArea(this);
@@ -103,7 +108,7 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   ScrollBoxImageStack->setBackgroundRole(QPalette::Button);
   ScrollBoxImageStack->setFrameShape(QFrame::NoFrame);
   ScrollBoxImageStack->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  BasePanel = new TBasePanel(*this, nullptr);
+  BasePanel = new PortPanel(*this, nullptr);
   ScrollBoxImageStack->setWidget(BasePanel);
   for (QScrollBar* bar : {ScrollBoxImageStack->horizontalScrollBar(), ScrollBoxImageStack->verticalScrollBar()}) {
     bar->setTracking(true);
@@ -120,18 +125,35 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   TimerAnim = new QTimer(this);
   TimerAnim->setObjectName("TimerAnim");
   TimerAnim->setTimerType(Qt::PreciseTimer);  // the scroll preview ticks every 10 ms
-  connect(TimerAnim, &QTimer::timeout, this, [this] { model_.ShiftCellsOnTimer(); });
+  connect(TimerAnim, &QTimer::timeout, this, [this] {
+    if (model_) model_->ShiftCellsOnTimer();
+  });
 
-  model_.SetView(this);
-
-  ImageStack* m = &model_;
-  OnMouseDown = [m](MouseButton b, ShiftState s, int x, int y) { m->MouseIsDown(b, s, x, y); };
-  OnMouseMove = [m](ShiftState s, int x, int y) { m->MouseIsOnMove(s, x, y); };
-  OnMouseUp = [m](MouseButton b, ShiftState s, int x, int y) { m->MouseIsUp(b, s, x, y); };
-  OnDblClick = [m] { m->MouseIsDoubleClick(); };
+  OnMouseDown = [this](MouseButton b, ShiftState s, int x, int y) {
+    if (model_) model_->MouseIsDown(b, s, x, y);
+  };
+  OnMouseMove = [this](ShiftState s, int x, int y) {
+    if (model_) model_->MouseIsOnMove(s, x, y);
+  };
+  OnMouseUp = [this](MouseButton b, ShiftState s, int x, int y) {
+    if (model_) model_->MouseIsUp(b, s, x, y);
+  };
+  OnDblClick = [this] {
+    if (model_) model_->MouseIsDoubleClick();
+  };
 }
 
-CanvasWidget::~CanvasWidget() { model_.SetView(nullptr); }
+CanvasWidget::~CanvasWidget() { SetModel(nullptr); }
+
+void CanvasWidget::SetModel(ImageStack* model) {
+  if (model == model_) return;
+  if (model_) model_->SetView(nullptr);
+  model_ = model;
+  if (!model_) return;
+  model_->SetView(this);
+  BasePanel->setFixedSize(model_->Layers().PortSize() * zoom_);
+  BasePanel->update();
+}
 
 // The model scrolls and measures in picture pixels; the scroll bars count widget pixels.
 QPoint CanvasWidget::ScrollPosition() const {
@@ -189,7 +211,7 @@ void CanvasWidget::ZoomAround(int factor, QPoint anchor) {
   // The widget pixel that shows the same picture pixel at the new zoom, at the same place inside it.
   const QPoint after(FloorDiv(before.x() * next, zoom_), FloorDiv(before.y() * next, zoom_));
   zoom_ = next;
-  BasePanel->setFixedSize(model_.Layers().PortSize() * zoom_);  // the scroll bars take their new ranges
+  if (model_) BasePanel->setFixedSize(model_->Layers().PortSize() * zoom_);  // the scroll bars take their new ranges
   // One wheel notch scrolls as far over the picture at every zoom.
   for (QScrollBar* bar : bars) bar->setSingleStep(ScrollStep * zoom_);
   bars[0]->setValue(after.x() - anchor.x());

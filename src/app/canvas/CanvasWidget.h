@@ -1,6 +1,7 @@
 #pragma once
 // The canvas widget: a scroll box (ScrollBoxImageStack) holding the port (BasePanel) that shows
-// an ImageStack's layers and feeds it the mouse. The host may bind its own mouse handlers in place
+// the layers of the ImageStack it is given (SetModel) and feeds it the mouse. Either may go first:
+// each tells the other as it goes. The host may bind its own mouse handlers in place
 // of the model's; files dropped from the desktop are signalled by path; TimerAnim drives the
 // animation preview.
 //
@@ -21,10 +22,10 @@ class CanvasWidget;
 
 // The port: paints the composed layers over the exposed region and receives all mouse events
 // (it plays the part of the top layer, L8_Overlay).
-class TBasePanel : public QWidget {
+class PortPanel : public QWidget {
   Q_OBJECT
  public:
-  TBasePanel(CanvasWidget& frame, QWidget* parent);
+  PortPanel(CanvasWidget& frame, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -47,11 +48,14 @@ class CanvasWidget : public QWidget, private CanvasView {
   explicit CanvasWidget(QWidget* parent = nullptr);
   ~CanvasWidget() override;
 
-  ImageStack& Model() { return model_; }
-  const ImageStack& Model() const { return model_; }
+  // Shows `model` (null: nothing) from now on.
+  void SetModel(ImageStack* model);
+  ImageStack& Model() { return *model_; }
+  const ImageStack& Model() const { return *model_; }
+  bool HasModel() const { return model_ != nullptr; }
 
   QScrollArea* ScrollBoxImageStack;
-  TBasePanel* BasePanel;
+  PortPanel* BasePanel;
   QTimer* TimerAnim;
 
   // The overlay's mouse handlers, in port coordinates. They call the model's MouseIsDown,
@@ -88,7 +92,7 @@ class CanvasWidget : public QWidget, private CanvasView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  friend class TBasePanel;
+  friend class PortPanel;
   // CanvasView
   QPoint ScrollPosition() const override;
   void SetScrollPosition(QPoint position) override;
@@ -99,15 +103,14 @@ class CanvasWidget : public QWidget, private CanvasView {
   void AcceptDrops() override;
   void SetTimerAnim(bool enabled, int intervalMs) override;
   void ExportCut(const QImage& cut) override;
+  void ModelDestroyed() override { model_ = nullptr; }
 
   // Zooms to `factor` keeping the picture point under `anchor` (viewport coordinates) in place.
   void ZoomAround(int factor, QPoint anchor);
 
-  ImageStack model_;
+  ImageStack* model_ = nullptr;
   int zoom_ = 1;
   int wheelZoomDelta_ = 0;  // wheel turn not yet used up by a zoom step (fine-grained wheels)
 };
-
-using TFrameStack = CanvasWidget;  // the design's name, which the issues use
 
 }  // namespace mosaicor

@@ -32,6 +32,5 @@ class AboutWindow : public QDialog {
   CreditsWindow& credits_;
 };
 
-using TAboutForm = AboutWindow;
 
 }  // namespace mosaicor

@@ -12,6 +12,5 @@ class CreditsWindow : public DocumentWindow {
   CreditsWindow();
 };
 
-using TCreditsForm = CreditsWindow;
 
 }  // namespace mosaicor

@@ -12,6 +12,5 @@ class HelpWindow : public DocumentWindow {
   HelpWindow();
 };
 
-using THelpForm = HelpWindow;
 
 }  // namespace mosaicor

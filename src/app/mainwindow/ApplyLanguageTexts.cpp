@@ -3,8 +3,8 @@
 #include <QLayout>
 #include <algorithm>
 
-#include "mainwindow/Languages.h"
 #include "mainwindow/MainWindowControls.h"
+#include "texts/Languages.h"
 
 namespace mosaicor {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "mainwindow/Translations.h"
+#include "texts/Translations.h"
 
 #include "workbench/SourceWorkflow.h"
 #include "workbench/TargetWorkflow.h"
@@ -47,11 +47,10 @@ StartupFiles ParseCommandLine(const QStringList& arguments) {
 }
 
 void OpenStartupFiles(Workbench& bench, const StartupFiles& files) {
-  // Each file shows as soon as it is open, so a message about the next one has it behind it.
+  // Each file is an operation of its own: it shows as soon as it is open, so a message about the
+  // next one has it behind it.
   if (!files.source.isEmpty()) bench.Sources().OpenFile(files.source);
-  bench.NotifyChanged();
   if (!files.target.isEmpty()) bench.Targets().OpenTextureSet(files.target);
-  bench.NotifyChanged();
 }
 
 }  // namespace mosaicor

@@ -5,8 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "modules/LevelLoadingWindow.h"
-#include "modules/PictureDialogs.h"
+#include "dialogs/LevelLoadingWindow.h"
+#include "dialogs/PictureDialogs.h"
 #include "workbench/WindowState.h"
 
 namespace mosaicor {

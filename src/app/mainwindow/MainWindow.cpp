@@ -10,13 +10,14 @@
 #include <QScrollBar>
 #include <QStatusTipEvent>
 
+#include "dialogs/LevelLoadingWindow.h"
+#include "dialogs/PictureDialogs.h"
 #include "imagefiles/ImageFileModule.h"
 #include "mainwindow/CensusOverlay.h"
 #include "mainwindow/DialogChooser.h"
-#include "mainwindow/Languages.h"
-#include "modules/LevelLoadingWindow.h"
-#include "modules/PictureDialogs.h"
+#include "packing/SetGeometry.h"
 #include "platform/PickerCursor.h"
+#include "texts/Languages.h"
 #include "workbench/ClipboardExchange.h"
 #include "workbench/ColourPots.h"
 #include "workbench/PackWorkflow.h"
@@ -69,21 +70,19 @@ MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : 
   dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
   Chooser& asks = chooser ? *chooser : *dialogs_;
   pictureFiles_ = std::make_unique<ImageFileModule>();
-  bench_ = std::make_unique<Workbench>(c_.Source->Model(), c_.Target->Model(), asks, *pictureFiles_, levels_->Module(),
-                                       this);
+  bench_ = std::make_unique<Workbench>(asks, *pictureFiles_, levels_->Module(), this);
+  c_.Source->SetModel(&bench_->Source);
+  c_.Target->SetModel(&bench_->Target);
   FormCreate();
 }
 
-MainWindow::~MainWindow() {
-  // The workbench's history watches the Target's picture: it goes before the canvases do.
-  bench_.reset();
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::FormCreate() {
   ApplyLanguageTexts(c_);
   setWindowTitle(texts::WindowTitle() + QStringLiteral("[*]"));
-  BuildMenus();
   WireControls();
+  BuildActions();
   WireCanvases();
   bench_->FormCreate();
   // The Target canvas's double clicks do nothing.
@@ -103,10 +102,11 @@ void MainWindow::FormCreate() {
 void MainWindow::WireControls() {
   Workbench& b = *bench_;
   connect(&b, &Workbench::Changed, this, &MainWindow::Reflect);
+  connect(&b.History(), &TargetHistory::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
   connect(&b, &Workbench::FocusParked, this, &MainWindow::NoActiveControls);
   connect(&b, &Workbench::Noted, this, &MainWindow::ShowNote);
   connect(&b, &Workbench::SampleColourChanged, this,
-          [this] { c_.SourceColourSample->SetColour(bench_->State.SampleColour); });
+          [this] { c_.SourceColourSample->SetColour(bench_->Doc.SampleColour); });
   connect(&b, &Workbench::TargetPortWidthChanged, this, &MainWindow::FitWidthToTarget);
   connect(&b, &Workbench::TargetScrolledToOrigin, this, [this] {
     c_.Target->ScrollBoxImageStack->horizontalScrollBar()->setValue(0);
@@ -117,11 +117,6 @@ void MainWindow::WireControls() {
     c_.TrackBarTarget->setValue(bench_->Target.Animation().Speed());
   });
 
-  connect(c_.SourceCombo, qOverload<int>(&QComboBox::activated), this,
-          [this](int item) { bench_->Sources().SourceComboOnSelect(item); });
-  connect(c_.TargetCombo, qOverload<int>(&QComboBox::activated), this,
-          [this](int item) { bench_->Targets().TargetComboOnSelect(item); });
-  connect(c_.CopyButton, &QPushButton::clicked, this, [this] { bench_->Targets().CopyAllOnClick(); });
   connect(c_.TargetWidthScrollBar, &QScrollBar::valueChanged, this,
           [this](int v) { bench_->Targets().TargetSizesScrollBarOnChange(PageCounter::Width, v); });
   connect(c_.TargetHeightScrollBar, &QScrollBar::valueChanged, this,
@@ -135,7 +130,6 @@ void MainWindow::WireControls() {
 
   // Grid tab.
   connect(c_.SpeedButtonReset, &QToolButton::clicked, this, [this] { bench_->Tiles().SpeedButtonResetClick(); });
-  connect(c_.SpeedButtonView, &QToolButton::toggled, this, [this](bool d) { bench_->Tiles().SpeedButtonViewClick(d); });
   connect(c_.SpeedButtonStyle, &QToolButton::toggled, this,
           [this](bool d) { bench_->Tiles().SpeedButtonStyleClick(d); });
   connect(c_.ScrollBarGrid, &QScrollBar::valueChanged, this, [this](int v) { bench_->Tiles().ScrollBarGridChange(v); });
@@ -143,8 +137,6 @@ void MainWindow::WireControls() {
   connect(c_.SpeedButtonOpaque, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonOpaqueClick(); });
   connect(c_.SpeedButtonMagenta, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonMagentaClick(); });
   connect(c_.SpeedButtonPicker, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonPickerOnClick(); });
-  connect(c_.SpeedButtonAlpha, &QToolButton::toggled, this,
-          [this](bool d) { bench_->Pots().SpeedButtonAlphaClick(d); });
   // Pots.
   connect(c_.PanelMagenta, &ColourPot::clicked, this, [this] { bench_->Pots().PanelMagentaOnClick(); });
   connect(c_.PanelBlack, &ColourPot::clicked, this, [this] { bench_->Pots().PanelBlackOnClick(); });
@@ -174,12 +166,10 @@ void MainWindow::WireControls() {
     NoActiveControls();
   });
   connect(c_.SourcePageControl, &QTabWidget::currentChanged, this,
-          [this](int i) { bench_->State.SourcePage = static_cast<SourceTab>(i); });
+          [this](int i) { bench_->View.SourcePage = static_cast<SourceTab>(i); });
   connect(c_.TargetPageControl, &QTabWidget::currentChanged, this,
-          [this](int i) { bench_->State.TargetPage = static_cast<TargetTab>(i); });
+          [this](int i) { bench_->View.TargetPage = static_cast<TargetTab>(i); });
   // Clipboard.
-  connect(c_.ClipExportButton, &QPushButton::clicked, this, [this] { bench_->Clipboard().ExportToClipboard(); });
-  connect(c_.ClipImportButton, &QPushButton::clicked, this, [this] { bench_->Clipboard().ImportFromClipboard(); });
   connect(c_.CheckBoxExport, &QCheckBox::clicked, this,
           [this](bool checked) { bench_->Clipboard().CheckBoxExportClick(checked); });
   connect(c_.CheckBoxImport, &QCheckBox::clicked, this,
@@ -262,7 +252,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (bench_->History().ConfirmDiscard())
+  if (bench_->Targets().ConfirmDiscard())
     event->accept();
   else
     event->ignore();
@@ -273,7 +263,7 @@ void MainWindow::HelpSpeedButtonOnClick() {
 }
 
 void MainWindow::ApplyTargetWidths() {
-  const int w = bench_->State.TargetWidthPages * TargetWorkflow::PageSide;
+  const int w = bench_->Doc.TargetWidthPages * kSetPageSide;
   c_.Target->setFixedWidth(w + CanvasFrameMargin);
   c_.PanelRightSide->setFixedWidth(w + RightPanelExtra);
 }
@@ -297,63 +287,64 @@ void MainWindow::ShowPointer(bool target, int x, int y) {
     c_.PointerInfo->clear();
     return;
   }
-  const int tilesAcross = std::max(port.width() / 64, 1);
-  const int pagesAcross = std::max(port.width() / 256, 1);
-  const int tile = (y / 64) * tilesAcross + x / 64;
-  const int page = (y / 256) * pagesAcross + x / 256 + 1;
+  const int tilesAcross = std::max(port.width() / kSetCellSide, 1);
+  const int pagesAcross = std::max(port.width() / kSetPageSide, 1);
+  const int tile = (y / kSetCellSide) * tilesAcross + x / kSetCellSide;
+  const int page = (y / kSetPageSide) * pagesAcross + x / kSetPageSide + 1;
   c_.PointerInfo->setText(tr("x %1, y %2 · tile %3 · page %4").arg(x).arg(y).arg(tile).arg(page));
 }
 
 void MainWindow::Reflect() {
-  const WindowState& s = bench_->State;
-  ShowItem0(c_.SourceCombo, s.SourceCaption);
-  ShowItem0(c_.TargetCombo, s.TargetComboText);
-  c_.SourceAreaInfo->setText(s.SourceAreaInfo);
-  c_.TargetAreaInfo->setText(s.TargetAreaInfo);
-  for (QLabel* box : {c_.TargetAreaInfo, c_.TargetWidth, c_.TargetHeight}) SetBackground(box, s.TargetInfoColour);
-  c_.TargetWidth->setText(QString::number(s.TargetWidthPages));
-  c_.TargetHeight->setText(QString::number(s.TargetHeightPages));
-  SetQuietly<QAbstractSlider, int>(c_.TargetWidthScrollBar, &QAbstractSlider::setValue, s.TargetWidthPages);
-  SetQuietly<QAbstractSlider, int>(c_.TargetHeightScrollBar, &QAbstractSlider::setValue, s.TargetHeightPages);
-  const int sizePosition = static_cast<int>(s.TileSize);
+  const Workbench& b = *bench_;
+  const Document& d = b.Doc;
+  const ViewState& v = b.View;
+  ShowItem0(c_.SourceCombo, d.SourceCaption());
+  ShowItem0(c_.TargetCombo, b.TargetComboText());
+  c_.SourceAreaInfo->setText(v.SourceAreaInfo);
+  c_.TargetAreaInfo->setText(v.TargetAreaInfo);
+  for (QLabel* box : {c_.TargetAreaInfo, c_.TargetWidth, c_.TargetHeight}) SetBackground(box, v.TargetInfoColour);
+  c_.TargetWidth->setText(QString::number(d.TargetWidthPages));
+  c_.TargetHeight->setText(QString::number(d.TargetHeightPages));
+  SetQuietly<QAbstractSlider, int>(c_.TargetWidthScrollBar, &QAbstractSlider::setValue, d.TargetWidthPages);
+  SetQuietly<QAbstractSlider, int>(c_.TargetHeightScrollBar, &QAbstractSlider::setValue, d.TargetHeightPages);
+  const int sizePosition = static_cast<int>(v.TileSize);
   c_.ClipTileSize->setText(texts::TileSizeLabels().value(sizePosition - 1));
   SetQuietly<QAbstractSlider, int>(c_.ClipTileSizeScroll, &QAbstractSlider::setValue, sizePosition);
 
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonOpaque, &QAbstractButton::setChecked,
-                                    s.Transparency == TransparencyMode::Opaque);
+                                    v.Transparency == TransparencyMode::Opaque);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonMagenta, &QAbstractButton::setChecked,
-                                    s.Transparency == TransparencyMode::Magenta);
+                                    v.Transparency == TransparencyMode::Magenta);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonPicker, &QAbstractButton::setChecked,
-                                    s.Transparency == TransparencyMode::Picker);
-  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonAlpha, &QAbstractButton::setChecked, s.AlphaShown);
-  if (QAbstractButton* b = c_.TransformGroup->button(static_cast<int>(s.Transform)))
-    SetQuietly<QAbstractButton, bool>(b, &QAbstractButton::setChecked, true);
-  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonView, &QAbstractButton::setChecked, s.GridShown);
-  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonStyle, &QAbstractButton::setChecked, s.GridLines);
-  SetQuietly<QAbstractSlider, int>(c_.ScrollBarGrid, &QAbstractSlider::setValue, s.GridSizePosition);
-  c_.StaticTextGrid->setText(QString::number(8 << s.GridSizePosition));
-  SetQuietly<QAbstractButton, bool>(c_.CheckBoxExport, &QAbstractButton::setChecked, s.AutoExportChecked);
-  SetQuietly<QAbstractButton, bool>(c_.CheckBoxImport, &QAbstractButton::setChecked, s.AutoImportChecked);
-  SetQuietly<QTabWidget, int>(c_.SourcePageControl, &QTabWidget::setCurrentIndex, static_cast<int>(s.SourcePage));
-  SetQuietly<QTabWidget, int>(c_.TargetPageControl, &QTabWidget::setCurrentIndex, static_cast<int>(s.TargetPage));
+                                    v.Transparency == TransparencyMode::Picker);
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonAlpha, &QAbstractButton::setChecked, v.AlphaShown);
+  if (QAbstractButton* button = c_.TransformGroup->button(static_cast<int>(b.Transform())))
+    SetQuietly<QAbstractButton, bool>(button, &QAbstractButton::setChecked, true);
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonView, &QAbstractButton::setChecked, b.GridShown());
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonStyle, &QAbstractButton::setChecked, v.GridLines);
+  SetQuietly<QAbstractSlider, int>(c_.ScrollBarGrid, &QAbstractSlider::setValue, v.GridSizePosition);
+  c_.StaticTextGrid->setText(QString::number(8 << v.GridSizePosition));
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxExport, &QAbstractButton::setChecked, b.AutoExport());
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxImport, &QAbstractButton::setChecked, v.AutoImportChecked);
+  SetQuietly<QTabWidget, int>(c_.SourcePageControl, &QTabWidget::setCurrentIndex, static_cast<int>(v.SourcePage));
+  SetQuietly<QTabWidget, int>(c_.TargetPageControl, &QTabWidget::setCurrentIndex, static_cast<int>(v.TargetPage));
 
-  c_.PanelMagenta->SetColour(s.TransparentColour);
-  c_.PanelBlack->SetColour(s.EmptyColour);
-  c_.PanelFiller->SetColour(s.FillerColour);
-  c_.SourceColourSample->SetColour(s.SampleColour);
+  c_.PanelMagenta->SetColour(d.TransparentColour);
+  c_.PanelBlack->SetColour(d.EmptyColour);
+  c_.PanelFiller->SetColour(d.FillerColour);
+  c_.SourceColourSample->SetColour(d.SampleColour);
   // Opaque, as the canvases draw: most pictures load with alpha 0, which would show as nothing.
-  if (s.ClipTile.isNull())
+  if (d.ClipTile.isNull())
     c_.ClipTileImage->clear();
   else
     c_.ClipTileImage->setPixmap(
-        QPixmap::fromImage(s.ClipTile.copy(0, 0, std::min(64, s.ClipTile.width()), std::min(64, s.ClipTile.height()))
+        QPixmap::fromImage(d.ClipTile.copy(0, 0, std::min(64, d.ClipTile.width()), std::min(64, d.ClipTile.height()))
                                .convertToFormat(QImage::Format_RGB32)));
-  if (s.Picking)
+  if (v.Picking)
     c_.Source->BasePanel->setCursor(LoadPickerCursor());
   else
     c_.Source->BasePanel->unsetCursor();
-  setWindowModified(bench_->History().Modified());
-  emit Reflected();
+  ReflectActions();
 }
 
 }  // namespace mosaicor

@@ -7,7 +7,9 @@
 #include <QTimer>
 #include <memory>
 
+#include "mainwindow/Actions.h"
 #include "mainwindow/MainWindowControls.h"
+#include "workbench/WindowState.h"
 
 namespace mosaicor {
 
@@ -31,6 +33,7 @@ class MainWindow : public QMainWindow {
 
   Workbench& Bench() { return *bench_; }
   MainWindowControls& Controls() { return c_; }
+  const WindowActions& Actions() const { return actions_; }
   PictureDialogs& PictureModule() { return *pictures_; }
   LevelLoadingWindow& LevelModule() { return *levels_; }
   // What the help button opens; set by the start-up once the help windows exist.
@@ -46,10 +49,6 @@ class MainWindow : public QMainWindow {
   // The help window the Manual entry opens; set by the start-up.
   void SetHelpWindow(QWidget* help) { help_ = help; }
 
- signals:
-  // The controls show the workbench's state again.
-  void Reflected();
-
  protected:
   // Hints go to the status line's own field; a note keeps it for a while first.
   bool event(QEvent* event) override;
@@ -61,7 +60,13 @@ class MainWindow : public QMainWindow {
   void FormCreate();
   void WireControls();
   void WireCanvases();
+  void BuildActions();
   void BuildMenus();
+  // The action a combo box item stands for; null for item 0.
+  QAction* SourceItemAction(SourceAction action) const;
+  QAction* TargetItemAction(TargetAction action) const;
+  // The actions' enabled and checked states, from the workbench.
+  void ReflectActions();
   // Shows the workbench's state on the controls, with their handlers quiet meanwhile.
   void Reflect();
   void ShowPointer(bool target, int x, int y);
@@ -72,6 +77,7 @@ class MainWindow : public QMainWindow {
 
   QWidget* centralHolder_;
   MainWindowControls c_;
+  WindowActions actions_;
   std::unique_ptr<PictureDialogs> pictures_;
   std::unique_ptr<LevelLoadingWindow> levels_;
   std::unique_ptr<DialogChooser> dialogs_;
@@ -85,7 +91,5 @@ class MainWindow : public QMainWindow {
   static constexpr int NoteMilliseconds = 10000;
 };
 
-// The design's name for the main window.
-using TMain = MainWindow;
 
 }  // namespace mosaicor

@@ -8,8 +8,8 @@
 
 #include "art/Art.h"
 #include "canvas/CanvasZoom.h"
-#include "mainwindow/Languages.h"
 #include "mainwindow/MainWindowControls.h"
+#include "texts/Languages.h"
 
 namespace mosaicor {
 

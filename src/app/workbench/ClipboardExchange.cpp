@@ -10,7 +10,8 @@
 
 namespace mosaicor {
 
-ClipboardExchange::ClipboardExchange(Workbench& bench) : bench_(bench) {
+ClipboardExchange::ClipboardExchange(Workbench& bench)
+    : bench_(bench), doc_(bench.Doc), view_(bench.View), tiles_(bench.Tiles()) {
   if (QClipboard* clipboard = QGuiApplication::clipboard())
     QObject::connect(clipboard, &QClipboard::dataChanged, &bench_, [this] { ClipboardChanged(); });
 }
@@ -18,7 +19,7 @@ ClipboardExchange::ClipboardExchange(Workbench& bench) : bench_(bench) {
 QImage ClipboardExchange::OpaqueCopy(const QImage& tile) { return tile.convertToFormat(QImage::Format_RGB32); }
 
 void ClipboardExchange::ExportToClipboard() {
-  const QImage& tile = bench_.State.ClipTile;
+  const QImage& tile = doc_.ClipTile;
   if (tile.isNull()) return;
   if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(OpaqueCopy(tile));
 }
@@ -31,29 +32,26 @@ void ClipboardExchange::ImportFromClipboard() {
   const QImage picture = clipboard->image();
   if (picture.isNull()) return;
   // Any pixel format arrives; the canvases work in 32 bits.
-  bench_.Tiles().SetCurrentTile(picture.convertToFormat(QImage::Format_ARGB32));
+  tiles_.SetCurrentTile(picture.convertToFormat(QImage::Format_ARGB32));
 }
 
 void ClipboardExchange::CheckBoxExportClick(bool checked) {
-  WindowState& s = bench_.State;
-  s.AutoExportChecked = checked;
-  if (checked && s.AutoImportChecked) s.AutoImportChecked = false;
+  const Workbench::Operation operation(bench_);
+  if (checked) view_.AutoImportChecked = false;
   bench_.Source.Cursor().SetAutoExport(checked);
   bench_.Target.Cursor().SetAutoExport(checked);
   bench_.NoActiveControls();
-  bench_.NotifyChanged();
 }
 
 void ClipboardExchange::CheckBoxImportClick(bool checked) {
-  WindowState& s = bench_.State;
-  s.AutoImportChecked = checked;
-  if (checked && s.AutoExportChecked) CheckBoxExportClick(false);
+  const Workbench::Operation operation(bench_);
+  view_.AutoImportChecked = checked;
+  if (checked && bench_.AutoExport()) CheckBoxExportClick(false);
   bench_.NoActiveControls();
-  bench_.NotifyChanged();
 }
 
 void ClipboardExchange::ClipboardChanged() {
-  if (bench_.State.AutoImportChecked) ImportFromClipboard();
+  if (view_.AutoImportChecked) ImportFromClipboard();
 }
 
 }  // namespace mosaicor

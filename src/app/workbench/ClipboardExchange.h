@@ -8,7 +8,10 @@ class QImage;
 
 namespace mosaicor {
 
+class TileWorkflow;
 class Workbench;
+struct Document;
+struct ViewState;
 
 class ClipboardExchange {
  public:
@@ -26,6 +29,9 @@ class ClipboardExchange {
 
  private:
   Workbench& bench_;
+  Document& doc_;
+  ViewState& view_;
+  TileWorkflow& tiles_;
 };
 
 }  // namespace mosaicor

@@ -6,58 +6,51 @@
 
 namespace mosaicor {
 
+ColourPots::ColourPots(Workbench& bench)
+    : bench_(bench), doc_(bench.Doc), view_(bench.View), tiles_(bench.Tiles()), sources_(bench.Sources()) {}
+
 void ColourPots::FlatTile(QRgb colour) {
-  bench_.State.ClipTileColour = colour;
-  bench_.Tiles().InitClipTile();
+  doc_.ClipTileColour = colour;
+  tiles_.InitClipTile();
 }
 
-void ColourPots::PanelMagentaOnClick() { FlatTile(bench_.State.TransparentColour); }
-void ColourPots::PanelBlackOnClick() { FlatTile(bench_.State.EmptyColour); }
-void ColourPots::PanelFillerOnClick() { FlatTile(bench_.State.FillerColour); }
-void ColourPots::SourceColourSampleClick() { FlatTile(bench_.State.SampleColour); }
+void ColourPots::PanelMagentaOnClick() { FlatTile(doc_.TransparentColour); }
+void ColourPots::PanelBlackOnClick() { FlatTile(doc_.EmptyColour); }
+void ColourPots::PanelFillerOnClick() { FlatTile(doc_.FillerColour); }
+void ColourPots::SourceColourSampleClick() { FlatTile(doc_.SampleColour); }
 
 void ColourPots::PanelFillerOnDblClick() {
-  WindowState& s = bench_.State;
   // The slot takes the colour in force as the dialog opens, whatever the user then does, so
   // the first eight custom colours remember the last eight filler colours.
-  const QString line = QStringLiteral("Color%1=%2").arg(QChar('A' + s.FillerHistorySlot)).arg(BgrHex(s.FillerColour));
-  s.CustomColours[s.FillerHistorySlot] = line;
-  s.FillerHistorySlot = (s.FillerHistorySlot + 1) % 8;
-  s.FillerColour = bench_.Dialogs.ChooseColour(s.FillerColour, s.CustomColours) | 0xFF000000u;
-  FlatTile(s.FillerColour);
+  const QString line =
+      QStringLiteral("Color%1=%2").arg(QChar('A' + doc_.FillerHistorySlot)).arg(BgrHex(doc_.FillerColour));
+  doc_.CustomColours[doc_.FillerHistorySlot] = line;
+  doc_.FillerHistorySlot = (doc_.FillerHistorySlot + 1) % 8;
+  doc_.FillerColour = bench_.Dialogs.ChooseColour(doc_.FillerColour, doc_.CustomColours) | 0xFF000000u;
+  FlatTile(doc_.FillerColour);
 }
 
 void ColourPots::SourceColourSampleOnDblClick() {
-  WindowState& s = bench_.State;
-  s.FillerColour = s.SampleColour;
-  FlatTile(s.FillerColour);
+  doc_.FillerColour = doc_.SampleColour;
+  FlatTile(doc_.FillerColour);
 }
 
-void ColourPots::SpeedButtonOpaqueClick() {
-  bench_.State.Transparency = TransparencyMode::Opaque;
-  bench_.Sources().SourceRepeat();
-  bench_.State.Picking = false;
-  bench_.NotifyChanged();
+void ColourPots::ChooseTransparency(TransparencyMode mode) {
+  const Workbench::Operation operation(bench_);
+  view_.Transparency = mode;
+  view_.Picking = mode == TransparencyMode::Picker;
+  // Nothing is reloaded for the picker: a level on show keeps the transparency it was extracted with.
+  if (mode != TransparencyMode::Picker) sources_.SourceRepeat();
 }
 
-void ColourPots::SpeedButtonMagentaClick() {
-  bench_.State.Transparency = TransparencyMode::Magenta;
-  bench_.Sources().SourceRepeat();
-  bench_.State.Picking = false;
-  bench_.NotifyChanged();
-}
-
-void ColourPots::SpeedButtonPickerOnClick() {
-  // Nothing is reloaded: a level on show keeps the transparency it was extracted with.
-  bench_.State.Transparency = TransparencyMode::Picker;
-  bench_.State.Picking = true;
-  bench_.NotifyChanged();
-}
+void ColourPots::SpeedButtonOpaqueClick() { ChooseTransparency(TransparencyMode::Opaque); }
+void ColourPots::SpeedButtonMagentaClick() { ChooseTransparency(TransparencyMode::Magenta); }
+void ColourPots::SpeedButtonPickerOnClick() { ChooseTransparency(TransparencyMode::Picker); }
 
 void ColourPots::SpeedButtonAlphaClick(bool down) {
-  bench_.State.AlphaShown = down;
+  const Workbench::Operation operation(bench_);
+  view_.AlphaShown = down;
   bench_.Source.Layers().L2_Alpha().SetVisible(down);
-  bench_.NotifyChanged();
 }
 
 }  // namespace mosaicor

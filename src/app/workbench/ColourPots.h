@@ -4,13 +4,17 @@
 
 #include <QRgb>
 
+#include "workbench/WindowState.h"
+
 namespace mosaicor {
 
+class SourceWorkflow;
+class TileWorkflow;
 class Workbench;
 
 class ColourPots {
  public:
-  explicit ColourPots(Workbench& bench) : bench_(bench) {}
+  explicit ColourPots(Workbench& bench);
 
   void PanelMagentaOnClick();
   void PanelBlackOnClick();
@@ -27,7 +31,13 @@ class ColourPots {
 
  private:
   void FlatTile(QRgb colour);
+  void ChooseTransparency(TransparencyMode mode);
+
   Workbench& bench_;
+  Document& doc_;
+  ViewState& view_;
+  TileWorkflow& tiles_;
+  SourceWorkflow& sources_;
 };
 
 }  // namespace mosaicor

@@ -8,6 +8,7 @@
 #include "canvas/ImageStack.h"
 #include "graphics/RectCopy.h"
 #include "imagefiles/ImageFileModule.h"
+#include "packing/SetGeometry.h"
 #include "packing/TilePacker.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/TargetWorkflow.h"
@@ -18,12 +19,12 @@ namespace mosaicor {
 namespace {
 
 // What the window would make of a cut: the selector's size, the picker mask when it is on.
-PackStyle StyleOf(const WindowState& s) {
+PackStyle StyleOf(const Document& doc, const ViewState& view) {
   PackStyle style;
-  style.size = static_cast<CutSizeMode>(s.TileSize);
-  style.maskPicked = s.Transparency == TransparencyMode::Picker;
-  style.picked = s.SampleColour;
-  style.transparent = s.TransparentColour;
+  style.size = view.TileSize;
+  style.maskPicked = view.Transparency == TransparencyMode::Picker;
+  style.picked = doc.SampleColour;
+  style.transparent = doc.TransparentColour;
   return style;
 }
 
@@ -34,8 +35,8 @@ QString Told(const QString& fileName, const QString& text) {
 }  // namespace
 
 bool PackWorkflow::AddPicturesAsTilesDialog() {
-  WindowState& s = bench_.State;
-  const QStringList chosen = bench_.Dialogs.OpenPictureFiles(s.DialogPreset(s.ImagePath));
+  const Document& doc = bench_.Doc;
+  const QStringList chosen = bench_.Dialogs.OpenPictureFiles(doc.DialogPreset(doc.ImageFile));
   bench_.NoActiveControls();
   if (chosen.isEmpty()) return false;
   return AddPicturesAsTiles(chosen);
@@ -43,17 +44,18 @@ bool PackWorkflow::AddPicturesAsTilesDialog() {
 
 bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
   if (fileNames.isEmpty()) return false;
-  WindowState& s = bench_.State;
+  const Workbench::Operation operation(bench_);
+  Document& doc = bench_.Doc;
   ImageStack& target = bench_.Target;
   target.StopAnimationNow();
   ImageLayer& image = target.Layers().L1_Image();
   const QRgb fill = image.FillColour();
-  const int width = s.TargetWidthPages * TargetWorkflow::PageSide;
+  const int width = doc.TargetWidthPages * kSetPageSide;
   // The packer sees the shown width and every page of the picture, hidden ones too, so that a
   // hidden page's tiles are not painted over.
   QImage picture = image.PictureCopy();
   TilePacker packer(AsTextureSet(picture.copy(0, 0, width, picture.height()), fill, width), fill);
-  const PackStyle style = StyleOf(s);
+  const PackStyle style = StyleOf(doc, bench_.View);
   QStringList failures;
   int lowest = 0;  // the bottom of the lowest tile placed
   for (const QString& fileName : fileNames) {
@@ -78,7 +80,7 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
   const bool placed = lowest > 0;
   if (placed) {
     const QString edit = QCoreApplication::translate("mosaicor::TargetHistory", "Add Pictures as Tiles");
-    bench_.History().WholePictureEdit(edit, [&] {
+    bench_.History().RecordWholePicture(edit, [&] {
       const QImage& set = packer.Set();
       QImage grown(std::max(picture.width(), set.width()), std::max(picture.height(), set.height()),
                    QImage::Format_ARGB32);
@@ -86,12 +88,10 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
       CopyRect(grown, QPoint(0, 0), picture.convertToFormat(QImage::Format_ARGB32), picture.rect());
       CopyRect(grown, QPoint(0, 0), set, set.rect());
       image.SetPicture(grown);
-      s.TargetHeightPages = std::max(s.TargetHeightPages, PagesFor(lowest));
-      bench_.Targets().ResizeTargetWindow(PageCounter::Height);
+      bench_.Targets().SetPages(TargetPages{doc.TargetWidthPages, std::max(doc.TargetHeightPages, PagesFor(lowest))});
       image.SetFillColour(fill);  // the resize hands the canvas's own colour to the picture
     });
-    s.Remember(fileNames.constFirst());
-    bench_.NotifyChanged();
+    doc.Remember(fileNames.constFirst());
   }
   if (!failures.isEmpty())
     bench_.Dialogs.ShowMessage(

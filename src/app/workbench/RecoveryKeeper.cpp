@@ -24,13 +24,20 @@ QString LockNameOf(const QString& recoveryFile) {
   return recoveryFile.chopped(kSuffix.size()) + QStringLiteral(".lock");
 }
 
-// The remembered paths a recovery file keeps, by name.
-std::vector<std::pair<QString, QString*>> PathFields(WindowState& s) {
-  return {{QStringLiteral("ImagePath"), &s.ImagePath},
-          {QStringLiteral("TextureSetPath"), &s.TextureSetPath},
-          {QStringLiteral("SavePath"), &s.SavePath},
-          {QStringLiteral("LevelPath"), &s.LevelPath},
-          {QStringLiteral("LastFolder"), &s.LastFolder}};
+// The remembered files a recovery file keeps, by name.
+std::vector<std::pair<QString, std::optional<QString>*>> FileFields(Document& doc) {
+  return {{QStringLiteral("ImagePath"), &doc.ImageFile},
+          {QStringLiteral("TextureSetPath"), &doc.TextureSetFile},
+          {QStringLiteral("SavePath"), &doc.SaveFile},
+          {QStringLiteral("LevelPath"), &doc.LevelFile}};
+}
+const QString kLastFolder = QStringLiteral("LastFolder");
+
+// A kept value names a file unless it is empty or one of the captions ("   --- no SOURCE file
+// loaded ---") that files written before the document held optionals keep in its place.
+std::optional<QString> KeptFile(const QString& value) {
+  if (value.isEmpty() || value.startsWith(QLatin1String("   ---"))) return std::nullopt;
+  return value;
 }
 
 }  // namespace
@@ -68,7 +75,7 @@ void RecoveryKeeper::TargetEdited() {
 }
 
 void RecoveryKeeper::StateChanged() {
-  if (bench_.History().Modified() || (!pending_ && !onDisk_)) return;
+  if (!bench_.History().IsClean() || (!pending_ && !onDisk_)) return;
   // Saved, or undone back to what was saved: there is nothing to recover.
   pending_ = false;
   timer_.stop();
@@ -84,16 +91,17 @@ void RecoveryKeeper::Schedule() {
 void RecoveryKeeper::WriteNow() {
   if (!pending_ || writing_) return;
   pending_ = false;
-  if (!bench_.History().Modified()) return;
-  WindowState& s = bench_.State;
+  if (bench_.History().IsClean()) return;
+  const Document& doc = bench_.Doc;
   const ImageLayer& image = bench_.Target.Layers().L1_Image();
   RecoveryState state;
   state.target = image.StoredPicture();  // shared, not copied: null while the Target holds no pixels
-  state.widthPages = s.TargetWidthPages;
-  state.heightPages = s.TargetHeightPages;
+  state.widthPages = doc.TargetWidthPages;
+  state.heightPages = doc.TargetHeightPages;
   state.fill = image.FillColour();
   state.savedAt = QDateTime::currentDateTimeUtc();
-  for (const auto& [name, field] : PathFields(s)) state.paths.emplace_back(name, *field);
+  for (const auto& [name, field] : FileFields(bench_.Doc)) state.paths.emplace_back(name, field->value_or(QString()));
+  state.paths.emplace_back(kLastFolder, doc.LastFolder);
   writing_ = true;
   pool_.start([this, state = std::move(state), blank = image.PictureSize(), fileName = fileName_]() mutable {
     if (state.target.isNull()) {
@@ -119,7 +127,7 @@ void RecoveryKeeper::Written(const QString& failure) {
     failureTold_ = true;
     emit bench_.Noted(tr("     The recovery file could not be written: %1").arg(failure));
   }
-  if (!bench_.History().Modified()) {
+  if (bench_.History().IsClean()) {
     pending_ = false;
     if (onDisk_) onDisk_ = !QFile::remove(fileName_);
   } else if (pending_) {
@@ -159,22 +167,24 @@ bool RecoveryKeeper::Recover(const QString& fileName) {
   const RecoveryState& state = read.Value();
   const QString at = state.savedAt.toLocalTime().toString(QStringLiteral("HH:mm"));
   if (!bench_.Dialogs.AskToRecover(tr("Recover the texture set you were building at %1?").arg(at))) return false;
-  WindowState& s = bench_.State;
+  const Workbench::Operation operation(bench_);
+  Document& doc = bench_.Doc;
   ImageLayer& image = bench_.Target.Layers().L1_Image();
-  bench_.History().WholePictureEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Recover"), [&] {
+  bench_.History().RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Recover"), [&] {
     image.SetPicture(state.target);
     // The window keeps its place unless the set's width changes.
-    const bool wider = s.TargetWidthPages != state.widthPages;
-    s.TargetWidthPages = state.widthPages;
-    s.TargetHeightPages = state.heightPages;
-    bench_.Targets().ResizeTargetWindow(wider ? PageCounter::Width : PageCounter::Height);
+    bench_.Targets().SetPages(TargetPages{state.widthPages, state.heightPages});
     image.SetFillColour(state.fill);  // after the resize, which hands the canvas's own to the picture
   });
-  for (const auto& [name, field] : PathFields(s))
-    for (const auto& [keptName, value] : state.paths)
-      if (keptName == name) *field = value;
-  if (IsFileName(s.SavePath)) s.TargetCaption = s.TargetComboText = s.SavePath;
-  bench_.NotifyChanged();
+  for (const auto& [keptName, value] : state.paths) {
+    if (keptName == kLastFolder) doc.LastFolder = value;
+    for (const auto& [name, field] : FileFields(doc))
+      if (keptName == name) *field = KeptFile(value);
+  }
+  if (doc.SaveFile) {
+    doc.TargetFile = doc.SaveFile;
+    bench_.View.TargetShowsCopy = false;
+  }
   return true;
 }
 

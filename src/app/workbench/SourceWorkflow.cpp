@@ -6,40 +6,39 @@
 
 namespace mosaicor {
 
-bool SourceWorkflow::MaskTransparency() const { return bench_.State.Transparency == TransparencyMode::Magenta; }
+SourceWorkflow::SourceWorkflow(Workbench& bench)
+    : bench_(bench), source_(bench.Source), doc_(bench.Doc), view_(bench.View) {}
 
-void SourceWorkflow::SourceComboOnSelect(int item) {
-  WindowState& s = bench_.State;
+bool SourceWorkflow::MaskTransparency() const { return view_.Transparency == TransparencyMode::Magenta; }
+
+void SourceWorkflow::SourceComboOnSelect(SourceAction action) {
+  const Workbench::Operation operation(bench_);
   bool loaded = false;
-  switch (item) {
-    case 0:
+  switch (action) {
+    case SourceAction::None:
       SourceRepeat();
       break;
-    case 1:
-      loaded = LoadFromImageFile();
+    case SourceAction::ImageFile:
+      loaded = LoadWithDialog(Loader::Picture, doc_.ImageFile);
       break;
-    case 2:
-      loaded = LoadFromTRLevel();
+    case SourceAction::LevelTextures:
+      loaded = LoadWithDialog(Loader::LevelPages, doc_.LevelFile);
       break;
-    case 3:
-      loaded = LoadFromTRAnim();
+    case SourceAction::LevelAnimated:
+      loaded = LoadWithDialog(Loader::LevelAnimated, doc_.LevelFile);
       break;
-    default:
-      return;
   }
   // Only a load that succeeded becomes the action that item 0 and the transparency buttons
-  // repeat; a cancelled dialog must not make them reload a placeholder over the shown picture.
-  if (loaded) s.LastSourceAction = static_cast<SourceAction>(item);
+  // repeat; a cancelled dialog must not make them reload over the shown picture.
+  if (loaded) doc_.LastSourceAction = action;
   RebuildAlpha();
   bench_.NoActiveControls();
-  bench_.NotifyChanged();
 }
 
 void SourceWorkflow::RebuildAlpha() {
-  ImageStack& source = bench_.Source;
-  const QSize size = source.Layers().L1_Image().PictureSize();
-  source.Layers().L2_Alpha().Fill(QRect(QPoint(0, 0), size), 0xFF000000u);
-  source.Layers().ExtractAlpha();
+  const QSize size = source_.Layers().L1_Image().PictureSize();
+  source_.Layers().L2_Alpha().Fill(QRect(QPoint(0, 0), size), 0xFF000000u);
+  source_.Layers().ExtractAlpha();
 }
 
 bool SourceWorkflow::LoadFile(Loader loader, const QString& fileName, PixelFormatCode& format, QImage& picture) {
@@ -57,69 +56,61 @@ bool SourceWorkflow::LoadFile(Loader loader, const QString& fileName, PixelForma
   return false;
 }
 
-void SourceWorkflow::ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& caption) {
-  ImageStack& source = bench_.Source;
-  source.StopAnimationNow();
-  source.Layers().L1_Image().SetPicture(picture);
-  source.UpdateStack();
-  source.Grid().UpdateGrid();
-  WindowState& s = bench_.State;
-  s.SourceCaption = caption;
-  s.Remember(caption);
+void SourceWorkflow::ShowPicture(const QImage& picture) {
+  source_.StopAnimationNow();
+  source_.Layers().L1_Image().SetPicture(picture);
+  source_.UpdateStack();
+  source_.Grid().UpdateGrid();
+}
+
+void SourceWorkflow::ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& fileName) {
+  ShowPicture(picture);
+  doc_.SourceFile = fileName;
+  doc_.Remember(fileName);
   UpdateSourceAreaInfo(format);
 }
 
-bool SourceWorkflow::LoadWithDialog(Loader loader, QString& path) {
-  const bool level = loader != Loader::Picture;
-  const std::optional<QString> chosen = level ? bench_.Dialogs.OpenLevelFile(bench_.State.DialogPreset(path))
-                                              : bench_.Dialogs.OpenPictureFile(bench_.State.DialogPreset(path));
+bool SourceWorkflow::LoadWithDialog(Loader loader, std::optional<QString>& file) {
+  const QString preset = doc_.DialogPreset(file);
+  const std::optional<QString> chosen =
+      loader == Loader::Picture ? bench_.Dialogs.OpenPictureFile(preset) : bench_.Dialogs.OpenLevelFile(preset);
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
-  // Cancelled or failed: the box shows SourceCaption, which has not changed.
+  // Cancelled or failed: the box shows the caption, which has not changed.
   if (!chosen || !LoadFile(loader, *chosen, format, picture)) return false;
-  path = *chosen;
-  ShowLoaded(picture, format, path);
+  file = *chosen;
+  ShowLoaded(picture, format, *chosen);
   return true;
 }
 
-bool SourceWorkflow::LoadFromImageFile() { return LoadWithDialog(Loader::Picture, bench_.State.ImagePath); }
-bool SourceWorkflow::LoadFromTRLevel() { return LoadWithDialog(Loader::LevelPages, bench_.State.LevelPath); }
-bool SourceWorkflow::LoadFromTRAnim() { return LoadWithDialog(Loader::LevelAnimated, bench_.State.LevelPath); }
-
 void SourceWorkflow::SourceRepeat() {
-  const WindowState& s = bench_.State;
   Loader loader;
-  QString fileName;
-  switch (s.LastSourceAction) {
+  std::optional<QString> file;
+  switch (doc_.LastSourceAction) {
     case SourceAction::ImageFile:
       loader = Loader::Picture;
-      fileName = s.ImagePath;
+      file = doc_.ImageFile;
       break;
     case SourceAction::LevelTextures:
       loader = Loader::LevelPages;
-      fileName = s.LevelPath;
+      file = doc_.LevelFile;
       break;
     case SourceAction::LevelAnimated:
       loader = Loader::LevelAnimated;
-      fileName = s.LevelPath;
+      file = doc_.LevelFile;
       break;
     default:
       return;
   }
-  if (!IsFileName(fileName)) return;
+  if (!file) return;
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
-  if (!LoadFile(loader, fileName, format, picture)) return;
   // The reloaded picture shows at once; captions and the info line stay as they are.
-  ImageStack& source = bench_.Source;
-  source.StopAnimationNow();
-  source.Layers().L1_Image().SetPicture(picture);
-  source.UpdateStack();
-  source.Grid().UpdateGrid();
+  if (LoadFile(loader, *file, format, picture)) ShowPicture(picture);
 }
 
 bool SourceWorkflow::OpenFile(const QString& fileName) {
-  WindowState& s = bench_.State;
+  const Workbench::Operation operation(bench_);
   const bool level = HasLevelExtension(fileName);
   const Loader loader = level ? Loader::LevelPages : Loader::Picture;
   PixelFormatCode format = PixelFormatCode::Device;
@@ -127,27 +118,20 @@ bool SourceWorkflow::OpenFile(const QString& fileName) {
   if (!LoadFile(loader, fileName, format, picture)) return false;
   // A dropped file counts as that file opened through its dialog: item 0 and the transparency
   // buttons then repeat it, not what was shown before.
-  if (level) {
-    s.LevelPath = fileName;
-    s.LastSourceAction = SourceAction::LevelTextures;
-  } else {
-    s.ImagePath = fileName;
-    s.LastSourceAction = SourceAction::ImageFile;
-  }
+  (level ? doc_.LevelFile : doc_.ImageFile) = fileName;
+  doc_.LastSourceAction = level ? SourceAction::LevelTextures : SourceAction::ImageFile;
   ShowLoaded(picture, format, fileName);
   RebuildAlpha();
   return true;
 }
 
 void SourceWorkflow::SourceStackDragNDropOnChange(const QString& fileName) {
-  if (fileName.isEmpty() || fileName == QLatin1String("NO")) return;
-  OpenFile(fileName);
-  bench_.NotifyChanged();
+  if (!fileName.isEmpty()) OpenFile(fileName);
 }
 
 void SourceWorkflow::UpdateSourceAreaInfo(PixelFormatCode format) {
-  const QSize size = bench_.Source.Layers().PortSize();
-  bench_.State.SourceAreaInfo = texts::SourceInfoFormat().arg(size.width()).arg(size.height()).arg(PF2String(format));
+  const QSize size = source_.Layers().PortSize();
+  view_.SourceAreaInfo = texts::SourceInfoFormat().arg(size.width()).arg(size.height()).arg(PF2String(format));
 }
 
 }  // namespace mosaicor

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 
 #include "extraction/TombRaiderFileModule.h"
 #include "graphics/PixelFormat.h"
@@ -12,16 +13,15 @@
 
 namespace mosaicor {
 
+class ImageStack;
 class Workbench;
 
 class SourceWorkflow {
  public:
-  explicit SourceWorkflow(Workbench& bench) : bench_(bench) {}
+  explicit SourceWorkflow(Workbench& bench);
 
-  void SourceComboOnSelect(int item);
-  bool LoadFromImageFile();
-  bool LoadFromTRLevel();
-  bool LoadFromTRAnim();
+  // None repeats the last action that loaded.
+  void SourceComboOnSelect(SourceAction action);
   // Reloads the current source without a dialog, with the transparency now chosen.
   void SourceRepeat();
   void SourceStackDragNDropOnChange(const QString& fileName);
@@ -39,11 +39,15 @@ class SourceWorkflow {
   // Loads into a scratch picture, so a failed or cancelled load leaves the Source untouched. A
   // failure is shown in a message box, after the level module's falling beep where it plays one.
   bool LoadFile(Loader loader, const QString& fileName, PixelFormatCode& format, QImage& picture);
-  bool LoadWithDialog(Loader loader, QString& path);
-  void ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& caption);
+  bool LoadWithDialog(Loader loader, std::optional<QString>& file);
+  void ShowPicture(const QImage& picture);
+  void ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& fileName);
   void RebuildAlpha();
 
   Workbench& bench_;
+  ImageStack& source_;
+  Document& doc_;
+  ViewState& view_;
 };
 
 }  // namespace mosaicor

@@ -1,6 +1,7 @@
 #include "workbench/TargetCensus.h"
 
 #include "canvas/ImageStack.h"
+#include "packing/SetGeometry.h"
 #include "workbench/Workbench.h"
 
 namespace mosaicor {
@@ -26,9 +27,10 @@ void TargetCensus::SetOn(bool on) {
 }
 
 QImage TargetCensus::ShownSet() {
-  const WindowState& s = bench_.State;
+  const Document& doc = bench_.Doc;
   const ImageLayer& image = bench_.Target.Layers().L1_Image();
-  const QSize shown = QSize(s.TargetWidthPages * 256, s.TargetHeightPages * 256).boundedTo(image.PictureSize());
+  const QSize shown =
+      QSize(doc.TargetWidthPages * kSetPageSide, doc.TargetHeightPages * kSetPageSide).boundedTo(image.PictureSize());
   if (image.IsBlank()) {
     if (blank_.size() != shown) {
       blank_ = QImage(shown, QImage::Format_ARGB32);

@@ -1,84 +1,93 @@
 #pragma once
-// The Target's edit history: undo and redo of every change to the Target picture, and whether
-// the Target has changes that are not saved.
+// The Target's edit history: undo and redo of every change to the Target picture and its page
+// counters, and whether the Target matches its file ("clean").
 //
-// An edit keeps only what it changed. Mouse edits (pastes, transforms) are recorded as patches:
-// the Target's picture layer reports every area it is about to paint while an edit is open, and
-// the history keeps the pixels that were there and, when the edit closes, the pixels that are
-// there now. Edits that replace the whole picture (Copy All, Create New, Reload, a drop) keep
-// the picture and page counters before and after; Qt's implicit sharing makes the kept picture
-// cost nothing until the canvas draws on it. The history is bounded by memory: the oldest edits
-// go first.
+// Mouse edits (pastes, transforms) record themselves: the Target's picture layer reports every
+// area it is about to paint while an edit is open, and the edit keeps the pixels that were there.
+// The history is bounded by memory: the oldest steps go first.
 
-#include <QImage>
-#include <QRect>
-#include <QString>
+#include <QObject>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "canvas/ImageLayer.h"
+#include "workbench/TargetEdits.h"
 
 namespace mosaicor {
 
-class Workbench;
+class ImageStack;
 
-class TargetHistory : private PaintObserver {
+class TargetHistory : public QObject, private PaintObserver {
+  Q_OBJECT
+
  public:
   static constexpr qsizetype DefaultMemoryLimit = qsizetype(256) << 20;
 
-  explicit TargetHistory(Workbench& bench);
+  TargetHistory(ImageStack& target, PageCounters& counters);
   ~TargetHistory() override;
 
-  // Mouse edits: everything the Target paints between Begin and End is one edit named `name`.
+  // Mouse edits: everything the Target paints between Begin and End is one step named `name`.
   // An edit that changed nothing is not kept.
   void BeginEdit(const QString& name);
   void EndEdit();
   bool EditOpen() const { return open_ != nullptr; }
 
-  // Runs `change`, which replaces the Target's picture, and keeps it as one edit.
-  void WholePictureEdit(const QString& name, const std::function<void()>& change);
+  // Runs `change`, which replaces the Target's picture, and keeps it as one step.
+  void RecordWholePicture(const QString& name, const std::function<void()>& change);
+  // The page counters went from `before` to where they are now. Inside another step, or while
+  // one is undone or redone, it is part of that step.
+  void RecordPageCount(TargetPages before);
 
   bool CanUndo() const { return !undo_.empty(); }
   bool CanRedo() const { return !redo_.empty(); }
-  QString UndoName() const;
-  QString RedoName() const;
+  QString UndoName() const { return undo_.empty() ? QString() : undo_.back()->Name(); }
+  QString RedoName() const { return redo_.empty() ? QString() : redo_.back()->Name(); }
   void Undo();
   void Redo();
 
-  // The Target now matches its file (or a new start): no unsaved changes.
-  void MarkSaved();
-  // A change that the history does not keep (a page counter) still makes the Target unsaved.
-  void MarkModified();
-  bool Modified() const { return untracked_ || depth_ != savedDepth_; }
-  // With unsaved changes, asks whether to save them first. True when the caller may go on:
-  // nothing was unsaved, the user discarded the changes, or they were saved.
-  bool ConfirmDiscard();
+  // The Target now matches its file (or a new start).
+  void SetClean();
+  bool IsClean() const { return depth_ == cleanDepth_; }
 
-  // What the edits that can be undone keep.
+  // What the steps that can be undone keep.
   qsizetype MemoryUsed() const { return bytes_; }
   void SetMemoryLimit(qsizetype bytes) { limit_ = bytes; }
   std::size_t UndoCount() const { return undo_.size(); }
 
-  struct Edit;
+ signals:
+  void canUndoChanged(bool canUndo);
+  void canRedoChanged(bool canRedo);
+  void cleanChanged(bool clean);
+  // The names the Edit menu gives its Undo and Redo entries; empty when there is none.
+  void undoTextChanged(const QString& name);
+  void redoTextChanged(const QString& name);
+  // A step was kept, undone or redone: it changed `pictureRect` of the Target's picture (all of it,
+  // or its page counters, when null).
+  void edited(const QRect& pictureRect);
 
  private:
+  struct Status {
+    bool canUndo, canRedo, clean;
+    QString undoName, redoName;
+  };
+  Status Now() const { return {CanUndo(), CanRedo(), IsClean(), UndoName(), RedoName()}; }
+  void Announce(const Status& before);
   void BeforePaint(const ImageLayer& layer, const QRect& pictureRect) override;
-  void Push(std::unique_ptr<Edit> edit);
-  void Apply(Edit& edit, bool undo);
+  void Push(std::unique_ptr<TargetEdit> edit);
 
-  Workbench& bench_;
-  std::unique_ptr<Edit> open_;
-  std::deque<std::unique_ptr<Edit>> undo_;
-  std::vector<std::unique_ptr<Edit>> redo_;
+  ImageStack& target_;
+  EditedTarget edited_;
+  std::unique_ptr<PatchEdit> open_;
+  std::deque<std::unique_ptr<TargetEdit>> undo_;
+  std::vector<std::unique_ptr<TargetEdit>> redo_;
   qsizetype bytes_ = 0;
   qsizetype limit_ = DefaultMemoryLimit;
-  // Edits done since the start: depth_ counts those not undone; savedDepth_ is depth_ at the last
+  // Steps done since the start: depth_ counts those not undone; cleanDepth_ is depth_ at the last
   // save, or -1 when that state can no longer be reached by undo and redo.
   long depth_ = 0;
-  long savedDepth_ = 0;
-  bool untracked_ = false;
+  long cleanDepth_ = 0;
   bool applying_ = false;
 };
 

@@ -6,7 +6,8 @@
 #include <algorithm>
 
 #include "imagefiles/ImageFileModule.h"
-#include "mainwindow/Translations.h"
+#include "packing/SetGeometry.h"
+#include "texts/Translations.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/Workbench.h"
 
@@ -32,187 +33,184 @@ QString SavedNote(const QString& fileName, QSize size) {
 
 }  // namespace
 
-void TargetWorkflow::TargetComboOnSelect(int item) {
-  WindowState& s = bench_.State;
-  if (item == 1) {
+TargetWorkflow::TargetWorkflow(Workbench& bench)
+    : bench_(bench), source_(bench.Source), target_(bench.Target), doc_(bench.Doc), view_(bench.View) {}
+
+void TargetWorkflow::TargetComboOnSelect(TargetAction action) {
+  const Workbench::Operation operation(bench_);
+  if (action == TargetAction::Save) {
     SaveToImageFile();
-  } else if (item == 2 || item == 3) {
+  } else if (action == TargetAction::CreateNew || action == TargetAction::Reload) {
     // Both replace the Target: unsaved work is offered for saving first.
-    if (!bench_.History().ConfirmDiscard())
-      s.TargetComboText = s.TargetCaption;
-    else if (item == 2)
+    if (!ConfirmDiscard())
+      view_.TargetShowsCopy = false;
+    else if (action == TargetAction::CreateNew)
       ReInitTarget();
     else
       ReloadFromImageFile();
   }
   bench_.NoActiveControls();
-  bench_.NotifyChanged();
+}
+
+bool TargetWorkflow::ConfirmDiscard() {
+  if (bench_.History().IsClean()) return true;
+  switch (bench_.Dialogs.AskToSaveChanges()) {
+    case SaveAnswer::Discard:
+      return true;
+    case SaveAnswer::Save:
+      return Save();
+    case SaveAnswer::Cancel:
+      break;
+  }
+  return false;
 }
 
 bool TargetWorkflow::SaveToImageFile() {
-  WindowState& s = bench_.State;
-  const std::optional<QString> chosen = bench_.Dialogs.SavePictureFile(s.DialogPreset(s.SavePath));
+  const Workbench::Operation operation(bench_);
+  const std::optional<QString> chosen = bench_.Dialogs.SavePictureFile(doc_.DialogPreset(doc_.SaveFile));
   if (!chosen || !SaveToFile(*chosen)) {
-    s.TargetComboText = s.TargetCaption;
-    bench_.NotifyChanged();
+    view_.TargetShowsCopy = false;
     return false;
   }
   return true;
 }
 
-bool TargetWorkflow::Save() {
-  const WindowState& s = bench_.State;
-  if (IsFileName(s.SavePath)) return SaveToFile(s.SavePath);
-  return SaveToImageFile();
-}
+bool TargetWorkflow::Save() { return doc_.SaveFile ? SaveToFile(*doc_.SaveFile) : SaveToImageFile(); }
 
 bool TargetWorkflow::SaveToFile(const QString& fileName) {
-  ImageStack& target = bench_.Target;
-  target.StopAnimationNow();
-  const QSize port = target.Layers().PortSize();
-  if (!bench_.Reported(fileName, bench_.Pictures.SaveImageAs24BitsFile(target.Layers().L1_Image().PictureCopy(),
-                                                                       port.width(), port.height(), fileName)))
+  const Workbench::Operation operation(bench_);
+  target_.StopAnimationNow();
+  const QSize port = target_.Layers().PortSize();
+  const QImage picture = target_.Layers().L1_Image().PictureCopy();
+  if (!bench_.Reported(fileName, bench_.Pictures.SaveImageAs24BitsFile(picture, port.width(), port.height(), fileName)))
     return false;
-  WindowState& s = bench_.State;
-  s.SavePath = fileName;
-  s.Remember(fileName);
-  s.TargetComboText = fileName;
-  s.TargetCaption = fileName;
-  bench_.History().MarkSaved();
-  bench_.NotifyChanged();
-  const QSize picture = target.Layers().L1_Image().PictureSize();
-  emit bench_.Noted(SavedNote(fileName, picture.boundedTo(port)));
+  doc_.SaveFile = fileName;
+  ShowTargetFile(fileName);
+  bench_.History().SetClean();
+  emit bench_.Noted(SavedNote(fileName, picture.size().boundedTo(port)));
   return true;
 }
 
+void TargetWorkflow::ShowTargetFile(const QString& fileName) {
+  doc_.Remember(fileName);
+  doc_.TargetFile = fileName;
+  view_.TargetShowsCopy = false;
+}
+
 void TargetWorkflow::ReInitTarget() {
-  WindowState& s = bench_.State;
-  ImageStack& target = bench_.Target;
-  bench_.History().WholePictureEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Create New"), [&] {
-    target.StopAnimationNow();
+  const Workbench::Operation operation(bench_);
+  bench_.History().RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Create New"), [&] {
+    target_.StopAnimationNow();
     emit bench_.TargetScrolledToOrigin();
-    target.InitStack(PageSide, 2 * PageSide);
-    target.Grid().InitGrid(64, 64);
-    TargetSizesScrollBarOnChange(PageCounter::Width, 1);
-    TargetSizesScrollBarOnChange(PageCounter::Height, 2);
-    target.Layers().L1_Image().SetFillColour(s.FillerColour);
+    const bool autoExport = bench_.AutoExport();
+    target_.InitStack(kSetPageSide, 2 * kSetPageSide);
+    target_.Grid().InitGrid(kSetCellSide, kSetCellSide);
+    SetPages(TargetPages{1, 2});
+    target_.Layers().L1_Image().SetFillColour(doc_.FillerColour);
     // The reset canvas exports nothing; the check box still says what it should do.
-    target.Cursor().SetAutoExport(s.AutoExportChecked);
+    target_.Cursor().SetAutoExport(autoExport);
   });
-  s.TargetCaption = texts::CreateNewItem();
-  s.TargetComboText = texts::CreateNewItem();
-  bench_.History().MarkSaved();
-  bench_.NotifyChanged();
+  doc_.TargetFile.reset();
+  doc_.TargetCreatedNew = true;
+  view_.TargetShowsCopy = false;
+  bench_.History().SetClean();
 }
 
 void TargetWorkflow::PlaceLoadedPicture(const QString& editName, const QImage& picture) {
-  ImageStack& target = bench_.Target;
-  bench_.History().WholePictureEdit(editName, [&] {
-    target.StopAnimationNow();
-    target.Layers().L1_Image().SetPicture(picture);
+  bench_.History().RecordWholePicture(editName, [&] {
+    target_.StopAnimationNow();
+    target_.Layers().L1_Image().SetPicture(picture);
     // Pages added to a loaded picture take the filler colour, as after Copy All.
-    target.Layers().L1_Image().SetFillColour(bench_.State.FillerColour);
+    target_.Layers().L1_Image().SetFillColour(doc_.FillerColour);
     ResizeTargetWindow(std::nullopt);
   });
 }
 
 bool TargetWorkflow::ReloadFromImageFile() {
-  WindowState& s = bench_.State;
-  const std::optional<QString> chosen = bench_.Dialogs.OpenPictureFile(s.DialogPreset(s.TextureSetPath));
+  const Workbench::Operation operation(bench_);
+  const std::optional<QString> chosen = bench_.Dialogs.OpenPictureFile(doc_.DialogPreset(doc_.TextureSetFile));
   if (!chosen || !OpenTextureSet(*chosen)) {
-    s.TargetComboText = s.TargetCaption;
-    bench_.NotifyChanged();
+    view_.TargetShowsCopy = false;
     return false;
   }
   return true;
 }
 
 bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
+  const Workbench::Operation operation(bench_);
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
   if (!bench_.Reported(fileName, bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format))) return false;
   PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Reload"), picture);
-  WindowState& s = bench_.State;
-  s.TextureSetPath = fileName;
-  s.Remember(fileName);
-  s.TargetComboText = fileName;
-  s.TargetCaption = fileName;
-  bench_.History().MarkSaved();
-  bench_.NotifyChanged();
+  doc_.TextureSetFile = fileName;
+  ShowTargetFile(fileName);
+  bench_.History().SetClean();
   return true;
 }
 
 void TargetWorkflow::TargetStackDragNDropOnChange(const QString& fileName) {
-  if (fileName.isEmpty() || fileName == QLatin1String("NO")) return;
+  const Workbench::Operation operation(bench_);
+  if (fileName.isEmpty()) return;
   QImage picture;
   if (!bench_.Reported(fileName, bench_.Pictures.LoadImageFile(picture, fileName))) return;
   PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Drop on Target"), picture);
-  WindowState& s = bench_.State;
-  s.TextureSetPath = fileName;
-  s.Remember(fileName);
-  s.TargetComboText = fileName;
-  s.TargetCaption = fileName;
-  bench_.NotifyChanged();
+  doc_.TextureSetFile = fileName;
+  ShowTargetFile(fileName);
 }
 
 void TargetWorkflow::CopyAllOnClick() {
-  ImageStack& source = bench_.Source;
-  ImageStack& target = bench_.Target;
-  source.StopAnimationNow();
-  const QRect r = source.Grid().GridRect();
-  const QImage& picture = source.Layers().L1_Image().StoredPicture();
+  const Workbench::Operation operation(bench_);
+  source_.StopAnimationNow();
+  const QRect r = source_.Grid().GridRect();
+  const ImageLayer& sourcePicture = source_.Layers().L1_Image();
   QImage copied;
   if (!r.isEmpty()) {
-    copied = source.Layers().L1_Image().IsBlank() ? QImage(r.size(), QImage::Format_ARGB32) : picture.copy(r);
-    if (source.Layers().L1_Image().IsBlank()) copied.fill(0xFF000000u);
+    copied = sourcePicture.IsBlank() ? QImage(r.size(), QImage::Format_ARGB32) : sourcePicture.StoredPicture().copy(r);
+    if (sourcePicture.IsBlank()) copied.fill(0xFF000000u);
   }
-  source.Layers().L4_Clip().SetPicture(copied);
-  bench_.History().WholePictureEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Copy All"), [&] {
-    target.StopAnimationNow();
-    target.Layers().L1_Image().SetPicture(copied);
-    target.Layers().L1_Image().SetFillColour(bench_.State.FillerColour);
+  source_.Layers().L4_Clip().SetPicture(copied);
+  bench_.History().RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Copy All"), [&] {
+    target_.StopAnimationNow();
+    target_.Layers().L1_Image().SetPicture(copied);
+    target_.Layers().L1_Image().SetFillColour(doc_.FillerColour);
     ResizeTargetWindow(std::nullopt);
   });
-  bench_.State.TargetComboText = texts::CreateNewItem();
-  bench_.NotifyChanged();
+  view_.TargetShowsCopy = true;
 }
 
 void TargetWorkflow::TargetSizesScrollBarOnChange(PageCounter counter, int value) {
-  WindowState& s = bench_.State;
-  int& pages = counter == PageCounter::Width ? s.TargetWidthPages : s.TargetHeightPages;
-  const int highest = counter == PageCounter::Width ? MaxWidth / PageSide : MaxHeight / PageSide;
+  int& pages = counter == PageCounter::Width ? doc_.TargetWidthPages : doc_.TargetHeightPages;
+  const int highest = counter == PageCounter::Width ? kSetMaxWidth / kSetPageSide : kSetMaxHeightPages;
   value = std::clamp(value, 1, highest);
   if (value == pages) return;
+  const Workbench::Operation operation(bench_);
+  const TargetPages before = Pages();
   pages = value;
   ResizeTargetWindow(counter);
-  // Hidden pages keep their pixels, so no undo is needed; but what a save writes has changed.
-  bench_.History().MarkModified();
+  bench_.History().RecordPageCount(before);
   bench_.NoActiveControls();
-  bench_.NotifyChanged();
 }
 
 void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
-  WindowState& s = bench_.State;
-  ImageStack& target = bench_.Target;
-  ImageLayer& image = target.Layers().L1_Image();
+  ImageLayer& image = target_.Layers().L1_Image();
   bool tooBig = false;
   if (!caller) {
     const QSize size = image.PictureSize();
-    tooBig = size.width() > MaxWidth || size.height() > MaxHeight;
-    const QSize kept(std::min(size.width(), MaxWidth), std::min(size.height(), MaxHeight));
+    tooBig = size.width() > kSetMaxWidth || size.height() > kSetMaxHeight;
+    const QSize kept(std::min(size.width(), kSetMaxWidth), std::min(size.height(), kSetMaxHeight));
     image.SetPictureSize(kept);
     // Set without running the counters' change handler: no nested resize.
-    s.TargetWidthPages = std::max((kept.width() + PageSide - 1) / PageSide, 1);
-    s.TargetHeightPages = std::max((kept.height() + PageSide - 1) / PageSide, 1);
+    doc_.TargetWidthPages = PagesFor(kept.width());
+    doc_.TargetHeightPages = PagesFor(kept.height());
   }
-  const int w = s.TargetWidthPages * PageSide;
-  const int h = s.TargetHeightPages * PageSide;
+  const int w = doc_.TargetWidthPages * kSetPageSide;
+  const int h = doc_.TargetHeightPages * kSetPageSide;
   const QSize size = image.PictureSize();
   // The picture only grows: lowering a counter hides pages without losing them.
   image.SetPictureSize(QSize(std::max(w, size.width()), std::max(h, size.height())));
-  target.UpdateStack();
-  target.UpdateImagePort(w, h);
-  target.Grid().UpdateGrid();
+  target_.UpdateStack();
+  target_.UpdateImagePort(w, h);
+  target_.Grid().UpdateGrid();
   DisplayTargetAreaInfo(w, h);
   if (tooBig) {
     const QSize now = image.PictureSize();
@@ -223,12 +221,20 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
 }
 
 void TargetWorkflow::DisplayTargetAreaInfo(int width, int height) {
-  WindowState& s = bench_.State;
-  const int columns = width / 64, rows = height / 64, tiles = columns * rows;
-  s.TargetInfoColour = tiles > 256 ? colours::InfoTooMany : colours::InfoNormal;
-  s.TargetAreaInfo = texts::TargetInfoFormat().arg(width).arg(height).arg(columns).arg(rows).arg(tiles);
-  s.TargetWidthPages = width / PageSide;
-  s.TargetHeightPages = height / PageSide;
+  const int columns = width / kSetCellSide, rows = height / kSetCellSide, tiles = columns * rows;
+  view_.TargetInfoColour = tiles > 256 ? colours::InfoTooMany : colours::InfoNormal;
+  view_.TargetAreaInfo = texts::TargetInfoFormat().arg(width).arg(height).arg(columns).arg(rows).arg(tiles);
+  doc_.TargetWidthPages = width / kSetPageSide;
+  doc_.TargetHeightPages = height / kSetPageSide;
+}
+
+TargetPages TargetWorkflow::Pages() const { return TargetPages{doc_.TargetWidthPages, doc_.TargetHeightPages}; }
+
+void TargetWorkflow::SetPages(TargetPages pages) {
+  const bool wider = pages.width != doc_.TargetWidthPages;
+  doc_.TargetWidthPages = pages.width;
+  doc_.TargetHeightPages = pages.height;
+  ResizeTargetWindow(wider ? PageCounter::Width : PageCounter::Height);
 }
 
 }  // namespace mosaicor

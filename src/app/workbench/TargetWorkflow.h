@@ -7,21 +7,24 @@
 #include <QString>
 #include <optional>
 
+#include "workbench/TargetEdits.h"
+#include "workbench/WindowState.h"
+
 namespace mosaicor {
 
+class ImageStack;
 class Workbench;
 
 enum class PageCounter { Width, Height };
 
-class TargetWorkflow {
+class TargetWorkflow : public PageCounters {
  public:
-  static constexpr int MaxWidth = 512;
-  static constexpr int MaxHeight = 16384;
-  static constexpr int PageSide = 256;
+  explicit TargetWorkflow(Workbench& bench);
 
-  explicit TargetWorkflow(Workbench& bench) : bench_(bench) {}
-
-  void TargetComboOnSelect(int item);
+  void TargetComboOnSelect(TargetAction action);
+  // With unsaved changes, asks whether to save them first. True when the caller may go on:
+  // nothing was unsaved, the user discarded the changes, or they were saved.
+  bool ConfirmDiscard();
   bool SaveToImageFile();
   // Saves to the last saved file without a dialog, or through the dialog when there is none yet.
   bool Save();
@@ -41,11 +44,21 @@ class TargetWorkflow {
   void ResizeTargetWindow(std::optional<PageCounter> caller);
   void DisplayTargetAreaInfo(int width, int height);
 
+  // PageCounters
+  TargetPages Pages() const override;
+  void SetPages(TargetPages pages) override;
+
  private:
   // Puts a loaded picture on the Target; the history records it as one edit.
   void PlaceLoadedPicture(const QString& editName, const QImage& picture);
+  // The Target's box shows the file just read or saved, and its folder is remembered.
+  void ShowTargetFile(const QString& fileName);
 
   Workbench& bench_;
+  ImageStack& source_;
+  ImageStack& target_;
+  Document& doc_;
+  ViewState& view_;
 };
 
 }  // namespace mosaicor

@@ -2,6 +2,7 @@
 
 #include "canvas/ImageStack.h"
 #include "graphics/RectCopy.h"
+#include "packing/SetGeometry.h"
 #include "resampling/CutSizing.h"
 #include "workbench/TargetHistory.h"
 #include "workbench/Workbench.h"
@@ -30,171 +31,158 @@ QString TransformEditName(TransformTool tool) {
 
 }  // namespace
 
-QSize RequestedTileSize(TileSizeMode mode, QSize selection) {
-  return CutSizeFor(static_cast<CutSizeMode>(mode), selection);
-}
+TileWorkflow::TileWorkflow(Workbench& bench)
+    : bench_(bench),
+      source_(bench.Source),
+      target_(bench.Target),
+      doc_(bench.Doc),
+      view_(bench.View),
+      history_(bench.History()) {}
 
 void TileWorkflow::SetCurrentTile(const QImage& tile) {
-  bench_.State.ClipTile = tile;
-  bench_.Target.Layers().L4_Clip().SetPicture(tile);
-  bench_.Target.Cursor().SetModeToPaste();
-  bench_.NotifyChanged();
+  const Workbench::Operation operation(bench_);
+  doc_.ClipTile = tile;
+  target_.Layers().L4_Clip().SetPicture(tile);
+  target_.Cursor().SetModeToPaste();
 }
 
 void TileWorkflow::InitClipTile() {
-  QImage tile(64, 64, QImage::Format_ARGB32);
-  tile.fill(bench_.State.ClipTileColour);
+  QImage tile(kSetCellSide, kSetCellSide, QImage::Format_ARGB32);
+  tile.fill(doc_.ClipTileColour);
   SetCurrentTile(tile);
 }
 
 int TileWorkflow::ClipTileSizeScrollChange(int position) {
+  const Workbench::Operation operation(bench_);
   const int kept = WrapIntoRange(position, 1, 6);
-  bench_.State.TileSize = static_cast<TileSizeMode>(kept);
+  view_.TileSize = static_cast<TileSizeMode>(kept);
   bench_.NoActiveControls();
-  bench_.NotifyChanged();
   return kept;
 }
 
 void TileWorkflow::SourceMouseDown(MouseButton button, ShiftState shift, int x, int y) {
-  WindowState& s = bench_.State;
-  ImageStack& source = bench_.Source;
-  if (s.Picking) {
+  const Workbench::Operation operation(bench_);
+  if (view_.Picking) {
     // The click ends picking; the sampled colour stays in the picker pot.
-    s.Picking = false;
-    bench_.NotifyChanged();
+    view_.Picking = false;
     return;
   }
-  if (source.Cursor().Mode() == ModeIdle) {
-    // Work starting on the Source cancels a paste or transform waiting on the Target.
-    bench_.Target.Cursor().SetModeToIdle();
-    s.Transform = TransformTool::None;
-  }
-  source.MouseIsDown(button, shift, x, y);
-  s.ClipTile = source.Layers().L4_Clip().PictureCopy();
-  bench_.NotifyChanged();
+  // Work starting on the Source cancels a paste or transform waiting on the Target.
+  if (source_.Cursor().Mode() == ModeIdle) target_.Cursor().SetModeToIdle();
+  source_.MouseIsDown(button, shift, x, y);
+  doc_.ClipTile = source_.Layers().L4_Clip().PictureCopy();
 }
 
 void TileWorkflow::SourceMouseMove(ShiftState shift, int x, int y) {
-  WindowState& s = bench_.State;
-  ImageStack& source = bench_.Source;
-  if (s.Picking) {
-    const ImageLayer& image = source.Layers().L1_Image();
+  if (view_.Picking) {
+    const ImageLayer& image = source_.Layers().L1_Image();
     if (x >= 0 && y >= 0 && x < image.Width() && y < image.Height()) {
       const QRgb colour = image.PixelAt(x, y) | 0xFF000000u;
-      if (colour != s.SampleColour) {
-        s.SampleColour = colour;
+      if (colour != doc_.SampleColour) {
+        doc_.SampleColour = colour;
         emit bench_.SampleColourChanged();
       }
     }
     return;
   }
-  source.MouseIsOnMove(shift, x, y);
+  source_.MouseIsOnMove(shift, x, y);
 }
 
 void TileWorkflow::SourceDblClick() {
-  bench_.State.SourceDoubleClicked = true;
-  bench_.Source.MouseIsDoubleClick();
-  bench_.State.GridShown = bench_.Source.Layers().L5_Grid().Visible();
-  bench_.NotifyChanged();
+  const Workbench::Operation operation(bench_);
+  view_.SourceDoubleClicked = true;
+  source_.MouseIsDoubleClick();
 }
 
 void TileWorkflow::ResizeSourceCut() {
-  ImageStack& source = bench_.Source;
-  const CutSizeMode mode = static_cast<CutSizeMode>(bench_.State.TileSize);
-  const QSize selection = source.Cursor().SelectionRect().size();
-  if (CutSizeFor(mode, selection) == selection) return;
-  const QImage resized = SizeCut(source.Layers().L4_Clip().PictureCopy(), mode);
-  if (!resized.isNull()) source.Layers().L4_Clip().SetPicture(resized);
+  const QImage cut = source_.Layers().L4_Clip().PictureCopy();
+  const QImage resized = SizeCut(cut, view_.TileSize);
+  // A cut of the size asked for comes back as it is.
+  if (!resized.isNull() && resized.cacheKey() != cut.cacheKey()) source_.Layers().L4_Clip().SetPicture(resized);
 }
 
 void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, int y) {
-  WindowState& s = bench_.State;
-  ImageStack& source = bench_.Source;
-  if (s.SourceDoubleClicked) {
-    s.SourceDoubleClicked = false;
-    source.Cursor().SetModeToIdle();
+  const Workbench::Operation operation(bench_);
+  if (view_.SourceDoubleClicked) {
+    view_.SourceDoubleClicked = false;
+    source_.Cursor().SetModeToIdle();
     return;
   }
-  const CanvasMode mode = source.Cursor().Mode();
-  source.MouseIsUp(button, shift, x, y);
+  const CanvasMode mode = source_.Cursor().Mode();
+  source_.MouseIsUp(button, shift, x, y);
   if (mode == ModeGrab) {
     ResizeSourceCut();
-    QImage tile = source.Layers().L4_Clip().PictureCopy();
-    if (s.Transparency == TransparencyMode::Picker) MaskPickedColour(tile, s.SampleColour, s.TransparentColour);
+    QImage tile = source_.Layers().L4_Clip().PictureCopy();
+    if (view_.Transparency == TransparencyMode::Picker)
+      MaskPickedColour(tile, doc_.SampleColour, doc_.TransparentColour);
     SetCurrentTile(tile);
   } else if (mode == ModeRange) {
-    s.SourcePage = SourceTab::Animation;
-    source.Animation().SetSpeed(1);
+    view_.SourcePage = SourceTab::Animation;
+    source_.Animation().SetSpeed(1);
     emit bench_.AnimSpeedChanged();
   }
-  bench_.NotifyChanged();
 }
 
 void TileWorkflow::TargetMouseDown(MouseButton button, ShiftState shift, int x, int y) {
-  WindowState& s = bench_.State;
-  ImageStack& target = bench_.Target;
-  if (button == MouseButton::Right && target.Cursor().Mode() == ModeTransform) s.Transform = TransformTool::None;
-  if (target.Cursor().Mode() == ModeIdle) s.TargetPage = TargetTab::Transform;
-  if (button == MouseButton::Left && target.Cursor().Mode() == ModePaste)
-    bench_.History().BeginEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Paste tile"));
-  else if (button == MouseButton::Left && target.Cursor().Mode() == ModeTransform)
-    bench_.History().BeginEdit(TransformEditName(s.Transform));
-  target.MouseIsDown(button, shift, x, y);
-  bench_.NotifyChanged();
+  const Workbench::Operation operation(bench_);
+  if (target_.Cursor().Mode() == ModeIdle) view_.TargetPage = TargetTab::Transform;
+  if (button == MouseButton::Left && target_.Cursor().Mode() == ModePaste)
+    history_.BeginEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Paste tile"));
+  else if (button == MouseButton::Left && target_.Cursor().Mode() == ModeTransform)
+    history_.BeginEdit(TransformEditName(bench_.Transform()));
+  target_.MouseIsDown(button, shift, x, y);
 }
 
-void TileWorkflow::TargetMouseMove(ShiftState shift, int x, int y) { bench_.Target.MouseIsOnMove(shift, x, y); }
+void TileWorkflow::TargetMouseMove(ShiftState shift, int x, int y) { target_.MouseIsOnMove(shift, x, y); }
 
 void TileWorkflow::TargetMouseUp(MouseButton button, ShiftState shift, int x, int y) {
-  WindowState& s = bench_.State;
-  ImageStack& target = bench_.Target;
-  const CanvasMode mode = target.Cursor().Mode();
-  target.MouseIsUp(button, shift, x, y);
-  bench_.History().EndEdit();
+  const Workbench::Operation operation(bench_);
+  const CanvasMode mode = target_.Cursor().Mode();
+  target_.MouseIsUp(button, shift, x, y);
+  history_.EndEdit();
   if (mode == ModeGrab) {
     // A tile cut on the Target is ready to paste at once, as it was cut.
-    target.Cursor().SetModeToPaste();
-    s.ClipTile = target.Layers().L4_Clip().PictureCopy();
+    target_.Cursor().SetModeToPaste();
+    doc_.ClipTile = target_.Layers().L4_Clip().PictureCopy();
   } else if (mode == ModeRange) {
-    s.TargetPage = TargetTab::Animation;
-    target.Animation().SetSpeed(1);
+    view_.TargetPage = TargetTab::Animation;
+    target_.Animation().SetSpeed(1);
     emit bench_.AnimSpeedChanged();
   }
-  bench_.NotifyChanged();
 }
 
 void TileWorkflow::SpeedButtonResetClick() {
-  bench_.Source.Grid().ResetGrid();
-  bench_.NotifyChanged();
+  const Workbench::Operation operation(bench_);
+  source_.Grid().ResetGrid();
 }
 
 void TileWorkflow::SpeedButtonViewClick(bool down) {
-  bench_.State.GridShown = down;
-  for (ImageStack* canvas : {&bench_.Source, &bench_.Target}) {
+  const Workbench::Operation operation(bench_);
+  for (ImageStack* canvas : {&source_, &target_}) {
     canvas->Layers().L5_Grid().SetVisible(down);
     canvas->Grid().UpdateGrid();
   }
-  bench_.NotifyChanged();
 }
 
 void TileWorkflow::ApplyGridStyle() {
-  for (ImageStack* canvas : {&bench_.Source, &bench_.Target}) {
-    canvas->Grid().GridStyle = bench_.State.GridLines ? GridStyleKind::Lines : GridStyleKind::Dotted;
+  for (ImageStack* canvas : {&source_, &target_}) {
+    canvas->Grid().GridStyle = view_.GridLines ? GridStyleKind::Lines : GridStyleKind::Dotted;
     canvas->Grid().UpdateGrid();
   }
 }
 
 void TileWorkflow::SpeedButtonStyleClick(bool down) {
-  bench_.State.GridLines = down;
+  const Workbench::Operation operation(bench_);
+  view_.GridLines = down;
   ApplyGridStyle();
-  bench_.NotifyChanged();
 }
 
 void TileWorkflow::ScrollBarGridChange(int position) {
+  const Workbench::Operation operation(bench_);
   position = std::clamp(position, 0, 3);
-  bench_.State.GridSizePosition = position;
+  view_.GridSizePosition = position;
   const int size = 8 << position;
-  for (ImageStack* canvas : {&bench_.Source, &bench_.Target}) {
+  for (ImageStack* canvas : {&source_, &target_}) {
     canvas->Grid().CellWidth = size;
     canvas->Grid().CellHeight = size;
     canvas->Grid().InitGrid(size, size);
@@ -202,38 +190,36 @@ void TileWorkflow::ScrollBarGridChange(int position) {
   }
   ApplyGridStyle();
   bench_.NoActiveControls();
-  bench_.NotifyChanged();
 }
 
 void TileWorkflow::SelectTransform(TransformTool tool) {
-  ImageStack& target = bench_.Target;
-  bench_.State.Transform = tool;
+  const Workbench::Operation operation(bench_);
+  CanvasCursor& cursor = target_.Cursor();
   switch (tool) {
     case TransformTool::None:
-      target.Cursor().SetCursorToDefault();
+      cursor.SetCursorToDefault();
       break;
     case TransformTool::Rotate:
-      target.Cursor().SetCursorToRotate();
+      cursor.SetCursorToRotate();
       break;
     case TransformTool::HFlip:
-      target.Cursor().SetCursorToHFlip();
+      cursor.SetCursorToHFlip();
       break;
     case TransformTool::VFlip:
-      target.Cursor().SetCursorToVFlip();
+      cursor.SetCursorToVFlip();
       break;
     case TransformTool::Swap:
-      target.Cursor().SetCursorToSwap();
+      cursor.SetCursorToSwap();
       break;
     case TransformTool::Move:
-      target.Cursor().SetCursorToShift();
+      cursor.SetCursorToShift();
       break;
   }
-  bench_.NotifyChanged();
 }
 
 void TileWorkflow::StopAnimation(ImageStack& canvas) {
+  const Workbench::Operation operation(bench_);
   canvas.Animation().AnimRunning = false;
-  bench_.NotifyChanged();
 }
 
 }  // namespace mosaicor

@@ -11,6 +11,7 @@
 namespace mosaicor {
 
 class ImageStack;
+class TargetHistory;
 class Workbench;
 
 // value wrapped into low..high, stepping round from one end to the other.
@@ -19,13 +20,9 @@ constexpr int WrapIntoRange(int value, int low, int high) {
   return low + ((value - low) % span + span) % span;
 }
 
-// The size the selector makes of a cut of `selection` pixels (the core's cut sizing, whose modes
-// are numbered as the selector's positions).
-QSize RequestedTileSize(TileSizeMode mode, QSize selection);
-
 class TileWorkflow {
  public:
-  explicit TileWorkflow(Workbench& bench) : bench_(bench) {}
+  explicit TileWorkflow(Workbench& bench);
 
   // A flat 64 x 64 tile of ClipTileColour becomes the current tile, ready to paste.
   void InitClipTile();
@@ -59,6 +56,11 @@ class TileWorkflow {
   void ApplyGridStyle();
 
   Workbench& bench_;
+  ImageStack& source_;
+  ImageStack& target_;
+  Document& doc_;
+  ViewState& view_;
+  TargetHistory& history_;
 };
 
 }  // namespace mosaicor

@@ -4,21 +4,17 @@
 
 namespace mosaicor {
 
-bool IsFileName(const QString& path) {
-  // Read in the language of the moment: the captions the state holds were read the same way.
-  const QStringList captions = {texts::NoSourceLoaded(),      texts::LoadImageFileItem(), texts::ExtractTexturesItem(),
-                                texts::ExtractAnimatedItem(), texts::NoTargetSaved(),     texts::SaveAsItem(),
-                                texts::CreateNewItem(),       texts::ReloadItem(),        texts::NoTargetLoaded(),
-                                texts::NoTexturesExtracted()};
-  return !path.isEmpty() && !captions.contains(path);
+QString Document::TargetCaption() const {
+  if (TargetFile) return *TargetFile;
+  return TargetCreatedNew ? texts::CreateNewItem() : texts::NoTargetSaved();
 }
 
-QString WindowState::DialogPreset(const QString& path) const {
-  if (IsFileName(path)) return path;
+QString Document::DialogPreset(const std::optional<QString>& file) const {
+  if (file) return *file;
   return LastFolder.isEmpty() ? QString() : LastFolder + QLatin1Char('/');
 }
 
-void WindowState::Remember(const QString& fileName) { LastFolder = QFileInfo(fileName).absolutePath(); }
+void Document::Remember(const QString& fileName) { LastFolder = QFileInfo(fileName).absolutePath(); }
 
 QStringList StartCustomColours() {
   QStringList lines;

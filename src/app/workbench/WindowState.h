@@ -1,14 +1,16 @@
 #pragma once
-// The main window's state without its widgets: the remembered paths and captions, the colours,
-// the current tile, and what the controls show. The window reflects it; the workbench's
-// handlers change it.
+// The main window's state without its widgets: the document (files, page counters, colours, the
+// current tile) and what the controls show. The window reflects both; the workbench's handlers
+// change them. What the canvases' models hold (grid shown, export, transform) is read there.
 
 #include <QImage>
 #include <QRgb>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
-#include "mainwindow/Languages.h"
+#include "resampling/CutSizing.h"
+#include "texts/Languages.h"
 
 namespace mosaicor {
 
@@ -18,8 +20,8 @@ enum class SourceAction : int { None = 0, ImageFile = 1, LevelTextures = 2, Leve
 // The Target combo box's actions, numbered as its items.
 enum class TargetAction : int { None = 0, Save = 1, CreateNew = 2, Reload = 3 };
 
-// The size selector's positions.
-enum class TileSizeMode : int { MultiTile = 1, Fixed64, Fixed128, Fixed256, AutoSize, ScrollTile };
+// The size selector's positions: the core's cut sizes.
+using TileSizeMode = CutSizeMode;
 
 // The transparency tab's radio group.
 enum class TransparencyMode { Opaque, Magenta, Picker };
@@ -41,8 +43,25 @@ inline constexpr QRgb InfoNormal = 0xFFA6CAF0u;     // sky blue
 inline constexpr QRgb InfoTooMany = 0xFFFF0000u;    // red: more than 256 tiles
 }  // namespace colours
 
-struct WindowState {
-  // Colours.
+// The work: the files it came from and goes to, the Target's page counters, the colours and the
+// current tile. The captions the boxes show are derived from the files.
+struct Document {
+  // The files opened or saved by each kind of action; nothing until one has succeeded.
+  std::optional<QString> ImageFile;
+  std::optional<QString> LevelFile;
+  std::optional<QString> TextureSetFile;
+  std::optional<QString> SaveFile;
+  // What the Source shows, and the file the Target was last read from or saved to.
+  std::optional<QString> SourceFile;
+  std::optional<QString> TargetFile;
+  bool TargetCreatedNew = false;  // Create New ran since the Target had a file
+  SourceAction LastSourceAction = SourceAction::None;
+  // The folder of the last file opened or saved: where a file dialog without a file of its own opens.
+  QString LastFolder;
+
+  int TargetWidthPages = 1;
+  int TargetHeightPages = 2;
+
   QRgb ClipTileColour = colours::Empty;
   int FillerHistorySlot = 0;
   QRgb TransparentColour = colours::Transparent;
@@ -51,56 +70,37 @@ struct WindowState {
   QRgb SampleColour = colours::SampleStart;  // SourceColourSample
   // The filler dialog's sixteen custom colours, "ColorA=BBGGRR" .. "ColorP=BBGGRR".
   QStringList CustomColours;
+  // The current tile: any size; the viewer shows its top-left 64 x 64.
+  QImage ClipTile;
 
-  // Remembered paths (placeholders until an action of their kind succeeds) and captions.
-  QString ImagePath = texts::NoSourceLoaded();
-  QString TextureSetPath = texts::ReloadItem();
-  QString SavePath = texts::NoTargetSaved();
-  QString LevelPath = texts::NoTexturesExtracted();
-  QString SourceCaption = texts::NoSourceLoaded();
-  QString TargetCaption = texts::NoTargetSaved();
-  SourceAction LastSourceAction = SourceAction::None;
-  // The folder of the last file opened or saved: where a file dialog without a file of its own opens.
-  QString LastFolder;
-
-  // What a file dialog's name box starts with: the remembered file, or, while `path` still holds
-  // its placeholder, an empty name in LastFolder (the folder with a trailing "/"; empty before
-  // any file was opened or saved).
-  QString DialogPreset(const QString& path) const;
+  QString SourceCaption() const { return SourceFile.value_or(texts::NoSourceLoaded()); }
+  QString TargetCaption() const;
+  // What a file dialog's name box starts with: the remembered file, or, without one, an empty
+  // name in LastFolder (the folder with a trailing "/"; empty before any file was opened or saved).
+  QString DialogPreset(const std::optional<QString>& file) const;
   // Records a file opened or saved: its folder becomes LastFolder.
   void Remember(const QString& fileName);
+};
 
-  // What the controls show.
-  // Item 0 of the Target box: the caption, except after Copy All. (The Source box always shows
-  // SourceCaption.)
-  QString TargetComboText = texts::NoTargetSaved();
+// What the controls show that the document and the canvases do not hold.
+struct ViewState {
+  // Item 0 of the Target box shows "Create New" after Copy All instead of the caption.
+  bool TargetShowsCopy = false;
   QString SourceAreaInfo;
   QString TargetAreaInfo;
   QRgb TargetInfoColour = colours::InfoNormal;
-  int TargetWidthPages = 1;
-  int TargetHeightPages = 2;
   TileSizeMode TileSize = TileSizeMode::MultiTile;
   TransparencyMode Transparency = TransparencyMode::Opaque;
   bool Picking = false;  // the Source shows the picker cursor
   bool AlphaShown = false;
-  TransformTool Transform = TransformTool::None;
-  bool GridShown = false;    // SpeedButtonView starts up: the grid layers start hidden
   bool GridLines = false;    // SpeedButtonStyle down: lines instead of dots
   int GridSizePosition = 3;  // 8 << position pixels
   SourceTab SourcePage = SourceTab::Grid;
   TargetTab TargetPage = TargetTab::Transform;
-  bool AutoExportChecked = false;
   bool AutoImportChecked = false;
-
-  // The current tile: any size; the viewer shows its top-left 64 x 64.
-  QImage ClipTile;
-
   // A double click on the Source makes the next mouse-up only end the grab.
   bool SourceDoubleClicked = false;
 };
-
-// False for the captions that stand in the path fields and the boxes until a file takes their place.
-bool IsFileName(const QString& path);
 
 // "ColorA=000000" ... "ColorP=88BC68": the filler dialog's custom colours at start.
 QStringList StartCustomColours();

@@ -1,6 +1,7 @@
 #include "workbench/Workbench.h"
 
 #include "imagefiles/ImageFileModule.h"
+#include "packing/SetGeometry.h"
 #include "workbench/ClipboardExchange.h"
 #include "workbench/ColourPots.h"
 #include "workbench/PackWorkflow.h"
@@ -12,58 +13,81 @@
 
 namespace mosaicor {
 
-Workbench::Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, ImageFileModule& pictures,
-                     TombRaiderFileModule& levels, QObject* parent)
+Workbench::Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFileModule& levels, QObject* parent)
     : QObject(parent),
-      Source(source),
-      Target(target),
       Dialogs(chooser),
       Pictures(pictures),
       Levels(levels),
-      history_(std::make_unique<TargetHistory>(*this)),
       sources_(std::make_unique<SourceWorkflow>(*this)),
       targets_(std::make_unique<TargetWorkflow>(*this)),
+      history_(std::make_unique<TargetHistory>(Target, *targets_)),
       tiles_(std::make_unique<TileWorkflow>(*this)),
       pots_(std::make_unique<ColourPots>(*this)),
       clipboard_(std::make_unique<ClipboardExchange>(*this)),
       packs_(std::make_unique<PackWorkflow>(*this)),
       census_(std::make_unique<TargetCensus>(*this)) {
-  State.CustomColours = StartCustomColours();
+  Doc.CustomColours = StartCustomColours();
+  connect(history_.get(), &TargetHistory::edited, this, &Workbench::TargetEdited);
 }
 
 Workbench::~Workbench() = default;
 
 void Workbench::FormCreate() {
-  Source.InitStack(256, 512);
-  Target.InitStack(256, 512);
-  Source.Grid().InitGrid(64, 64);
-  Target.Grid().InitGrid(64, 64);
-  // The height counter's first position runs its change handler, which sizes the Target's port
-  // and writes the info line and the page boxes.
-  State.TargetWidthPages = 1;
-  State.TargetHeightPages = 1;
-  targets_->TargetSizesScrollBarOnChange(PageCounter::Height, 2);
+  const Operation operation(*this);
+  for (ImageStack* canvas : {&Source, &Target}) {
+    canvas->InitStack(kSetPageSide, 2 * kSetPageSide);
+    canvas->Grid().InitGrid(kSetCellSide, kSetCellSide);
+  }
+  // Sizes the Target's port and writes the info line and the page boxes.
+  targets_->SetPages(TargetPages{1, 2});
   tiles_->ClipTileSizeScrollChange(1);
-  State.TransparentColour = colours::Transparent;
-  State.EmptyColour = colours::Empty;
-  State.FillerColour = colours::DefaultFiller;
-  State.ClipTileColour = colours::Empty;
-  State.FillerHistorySlot = 0;
+  Doc.TransparentColour = colours::Transparent;
+  Doc.EmptyColour = colours::Empty;
+  Doc.FillerColour = colours::DefaultFiller;
+  Doc.ClipTileColour = colours::Empty;
+  Doc.FillerHistorySlot = 0;
   // New target pages are black until Create New or Copy All hands them the filler colour.
   Target.Layers().Colours().BackColor = colours::Empty;
   Target.Layers().L1_Image().SetFillColour(colours::Empty);
-  history_->MarkSaved();
-  NotifyChanged();
+  history_->SetClean();
+}
+
+void Workbench::Undo() {
+  const Operation operation(*this);
+  history_->Undo();
+}
+
+void Workbench::Redo() {
+  const Operation operation(*this);
+  history_->Redo();
 }
 
 void Workbench::PanelRightSideClick() {
+  const Operation operation(*this);
+  // The transform buttons follow: the Target is no longer waiting for a transform.
   for (ImageStack* canvas : {&Source, &Target}) {
     canvas->Cursor().SetModeToIdle();
     canvas->Animation().AnimRunning = false;
   }
-  // Only the button's state: the None handler does not run.
-  State.Transform = TransformTool::None;
-  NotifyChanged();
+}
+
+TransformTool Workbench::Transform() const {
+  if (Target.Cursor().Mode() != ModeTransform) return TransformTool::None;
+  switch (Target.Cursor().CursorName()) {
+    case CursorBox::Rotate:
+      return TransformTool::Rotate;
+    case CursorBox::HFlip:
+      return TransformTool::HFlip;
+    case CursorBox::VFlip:
+      return TransformTool::VFlip;
+    case CursorBox::Swap:
+      return TransformTool::Swap;
+    case CursorBox::Hand:
+      return TransformTool::Move;
+    case CursorBox::Normal:
+      break;
+  }
+  return TransformTool::None;
 }
 
 }  // namespace mosaicor

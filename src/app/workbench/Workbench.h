@@ -1,9 +1,9 @@
 #pragma once
-// The main window without widgets: both canvases' models, the window state, and every user
-// operation, grouped by job into small workflow classes that the workbench owns. The window
-// (TMain) builds the controls, wires each one to a handler here, and reflects State whenever
-// Changed is emitted. Tests drive the workbench through the window or directly, with a scripted
-// Chooser in place of the dialogs.
+// The main window without widgets: both canvases' models, the document and the view state, and
+// every user operation, grouped by job into small workflow classes that the workbench owns. The
+// window builds the controls, shows the two models on its canvas widgets, wires each control to a
+// handler here, and reflects Doc and View whenever Changed is emitted. Tests drive the workbench
+// through the window or directly, with a scripted Chooser in place of the dialogs.
 
 #include <QObject>
 #include <QRect>
@@ -32,13 +32,14 @@ class Workbench : public QObject {
   Q_OBJECT
 
  public:
-  Workbench(ImageStack& source, ImageStack& target, Chooser& chooser, ImageFileModule& pictures,
-            TombRaiderFileModule& levels, QObject* parent = nullptr);
+  Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFileModule& levels, QObject* parent = nullptr);
   ~Workbench() override;
 
-  WindowState State;
-  ImageStack& Source;
-  ImageStack& Target;
+  Document Doc;
+  ViewState View;
+  // The canvases' models. The history, which watches the Target's picture, goes before them.
+  ImageStack Source;
+  ImageStack Target;
   Chooser& Dialogs;
   ImageFileModule& Pictures;
   TombRaiderFileModule& Levels;
@@ -51,6 +52,9 @@ class Workbench : public QObject {
   TargetHistory& History() { return *history_; }
   PackWorkflow& Packs() { return *packs_; }
   TargetCensus& Census() { return *census_; }
+  // Edit menu: a step of the Target's history back or forth.
+  void Undo();
+  void Redo();
 
   // The model side of the start-up: both canvases at 256 x 512 with a 64 x 64 grid, page
   // counters 1 and 2, the Target black, colours and paths at their start values.
@@ -66,13 +70,30 @@ class Workbench : public QObject {
   template <typename Kind>
   bool Reported(const QString& fileName, const Outcome<Kind>& outcome) {
     if (outcome) return true;
-    NotifyChanged();
+    emit Changed();
     Dialogs.ShowMessage(FailureMessage(fileName, outcome));
     return false;
   }
 
-  // Tells the window to reflect State and the canvases.
-  void NotifyChanged() { emit Changed(); }
+  // One user operation: Changed is emitted once, as the outermost operation ends.
+  class Operation {
+   public:
+    explicit Operation(Workbench& bench) : bench_(bench) { ++bench_.operations_; }
+    ~Operation() {
+      if (--bench_.operations_ == 0) emit bench_.Changed();
+    }
+    Operation(const Operation&) = delete;
+    Operation& operator=(const Operation&) = delete;
+
+   private:
+    Workbench& bench_;
+  };
+
+  // What the canvases' models hold, as the controls show it.
+  bool GridShown() const { return Source.Layers().L5_Grid().Visible(); }
+  bool AutoExport() const { return Source.Cursor().AutoExport(); }
+  TransformTool Transform() const;
+  QString TargetComboText() const { return View.TargetShowsCopy ? texts::CreateNewItem() : Doc.TargetCaption(); }
   // The control just used gives the keyboard focus back to the central panel.
   void NoActiveControls() { emit FocusParked(); }
 
@@ -94,14 +115,15 @@ class Workbench : public QObject {
   void TargetEdited(const QRect& pictureRect);
 
  private:
-  std::unique_ptr<TargetHistory> history_;
   std::unique_ptr<SourceWorkflow> sources_;
   std::unique_ptr<TargetWorkflow> targets_;
+  std::unique_ptr<TargetHistory> history_;
   std::unique_ptr<TileWorkflow> tiles_;
   std::unique_ptr<ColourPots> pots_;
   std::unique_ptr<ClipboardExchange> clipboard_;
   std::unique_ptr<PackWorkflow> packs_;
   std::unique_ptr<TargetCensus> census_;
+  int operations_ = 0;
 };
 
 }  // namespace mosaicor

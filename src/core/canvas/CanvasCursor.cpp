@@ -50,10 +50,6 @@ void CanvasCursor::SetModeToRange() {
   layers_.L6_Selection().SetFillColour(layers_.Colours().RangeColor);
 }
 
-void CanvasCursor::SetModeToAnim() { EnterMode(ModeAnim); }
-
-void CanvasCursor::SetModeToScroll() { EnterMode(ModeScroll); }
-
 void CanvasCursor::SetModeToTransform() { EnterMode(ModeTransform); }
 
 void CanvasCursor::SetPointer(FramePointer pointer) {
@@ -151,7 +147,6 @@ void CanvasCursor::AutoScroll(int left, int top) {
   const QPoint next(step(left, position.x(), client.width() - grid_.CellWidth),
                     step(top, position.y(), client.height() - grid_.CellHeight));
   if (next != position) view->SetScrollPosition(next);
-  view->RepaintNow();
 }
 
 void CanvasCursor::DrawSelection() {

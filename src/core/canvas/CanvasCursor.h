@@ -59,8 +59,6 @@ class CanvasCursor {
   void SetModeToGrab();
   void SetModeToPaste();
   void SetModeToRange();
-  void SetModeToAnim();
-  void SetModeToScroll();
   void SetModeToTransform();
 
   // --- cursor boxes ---

@@ -24,8 +24,6 @@ class CanvasView {
   virtual QSize ClientSize() const = 0;
   // The given port rectangle looks different now.
   virtual void Invalidate(const QRect& portRect) = 0;
-  // Repaint now what is pending (after automatic scrolling).
-  virtual void RepaintNow() {}
   virtual void PortResized(QSize size) = 0;
   virtual void PointerChanged(FramePointer pointer) = 0;
   // Files dropped from the desktop are welcome from now on.
@@ -37,6 +35,8 @@ class CanvasView {
   }
   // A cut made while AutoExport is on.
   virtual void ExportCut(const QImage& cut) { (void)cut; }
+  // The model is going: the view forgets it.
+  virtual void ModelDestroyed() {}
 };
 
 }  // namespace mosaicor

@@ -17,6 +17,9 @@ namespace mosaicor {
 class ImageStack {
  public:
   ImageStack() = default;
+  ~ImageStack() {
+    if (CanvasView* view = layers_.View()) view->ModelDestroyed();
+  }
   ImageStack(const ImageStack&) = delete;
   ImageStack& operator=(const ImageStack&) = delete;
 

@@ -1,42 +1,50 @@
 #include "imagedecoding/PictureDecoder.h"
 
-#include <memory>
-#include <vector>
+#include <array>
+
+#include "imagedecoding/BmpReader.h"
+#include "imagedecoding/JpegReader.h"
+#include "imagedecoding/PcxReader.h"
+#include "imagedecoding/PngReader.h"
+#include "imagedecoding/PsdReader.h"
+#include "imagedecoding/PspReader.h"
+#include "imagedecoding/TargaGraphic.h"
+#include "imagedecoding/TiffReader.h"
 
 namespace mosaicor {
 
-// Each format file defines its maker; a new format adds its file and one line to each list below.
-std::unique_ptr<PictureDecoder> MakeBmpFormat();
-std::unique_ptr<PictureDecoder> MakeJpegFormat();
-std::unique_ptr<PictureDecoder> MakeTargaFormat();
-std::unique_ptr<PictureDecoder> MakeTiffFormat();
-std::unique_ptr<PictureDecoder> MakePcxFormat();
-std::unique_ptr<PictureDecoder> MakePngFormat();
-std::unique_ptr<PictureDecoder> MakePsdFormat();
-std::unique_ptr<PictureDecoder> MakePspFormat();
-
 namespace {
 
-std::vector<std::unique_ptr<PictureDecoder>> MakeRegister() {
-  std::vector<std::unique_ptr<PictureDecoder>> formats;
-  formats.push_back(MakeBmpFormat());
-  formats.push_back(MakeJpegFormat());
-  formats.push_back(MakeTargaFormat());
-  formats.push_back(MakeTiffFormat());
-  formats.push_back(MakePsdFormat());
-  formats.push_back(MakePspFormat());
-  formats.push_back(MakePcxFormat());
-  formats.push_back(MakePngFormat());
+Result<DecodedPicture> ReadTarga(ByteSource& source) {
+  TTargaGraphic graphic;
+  if (Outcome<> loaded = graphic.LoadFromStream(source); !loaded) return loaded;
+  return DecodedPicture{graphic.Bitmap(), graphic.PixelFormat()};
+}
+
+// Our own readers for BMP, TGA, PSD, PSP and PCX; libjpeg-turbo, libtiff and Qt's PNG support for
+// the rest. .JPEG is as common a name as .JPG (the rare .JPE stays unknown); .TIFF is the name
+// most programs write today, .TIF the older one; Paint Shop Pro 8 and later save the same format
+// under .PSPIMAGE.
+const std::array<PictureDecoder, 8>& Register() {
+  static const std::array<PictureDecoder, 8> formats{{
+      {QStringLiteral("Windows or OS/2 Bitmap"), {QStringLiteral(".BMP")}, ReadBmp, BmpBytesToRead},
+      {QStringLiteral("Jpeg File Interchange"), {QStringLiteral(".JPG"), QStringLiteral(".JPEG")}, ReadJpeg},
+      {QStringLiteral("Truevision Targa"), {QStringLiteral(".TGA")}, ReadTarga, TTargaGraphic::BytesToRead},
+      {QStringLiteral("Tagged Image File"), {QStringLiteral(".TIF"), QStringLiteral(".TIFF")}, ReadTiff},
+      {QStringLiteral("Adobe Photoshop"), {QStringLiteral(".PSD")}, ReadPsd},
+      {QStringLiteral("Paint Shop Pro Image"), {QStringLiteral(".PSP"), QStringLiteral(".PSPIMAGE")}, ReadPsp},
+      {QStringLiteral("ZSoft Paintbrush"), {QStringLiteral(".PCX")}, ReadPcx, PcxBytesToRead},
+      {QStringLiteral("Portable Network Graphics"), {QStringLiteral(".PNG")}, ReadPng},
+  }};
   return formats;
 }
 
 }  // namespace
 
 const PictureDecoder* FindPictureDecoder(const QString& upperExtension) {
-  // Built once and never changed: the decoders are stateless.
-  static const std::vector<std::unique_ptr<PictureDecoder>> formats = MakeRegister();
-  for (const auto& format : formats)
-    if (format->Extensions().contains(upperExtension)) return format.get();
+  // Built once and never changed: the readers keep no state.
+  for (const PictureDecoder& format : Register())
+    if (format.extensions.contains(upperExtension)) return &format;
   return nullptr;
 }
 

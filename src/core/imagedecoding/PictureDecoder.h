@@ -1,6 +1,6 @@
 #pragma once
-// The small interface every picture format implements, and the register that picks a format by
-// the upper-cased extension of a file name. Adding a format is one file plus one register line.
+// The register of picture formats, one table entry each, that picks a format by the upper-cased
+// extension of a file name. Adding a format is its reader plus one line of the table.
 
 #include "common/Outcome.h"
 #include "graphics/PixelFormat.h"
@@ -20,19 +20,23 @@ struct DecodedPicture {
   PixelFormatCode format = PixelFormatCode::Device;
 };
 
-class PictureDecoder {
- public:
-  virtual ~PictureDecoder() = default;
-  virtual QString Name() const = 0;
+// One entry of the register: a format's name, its extensions, and its reader.
+struct PictureDecoder {
+  QString name;
   // Upper case with the dot: ".TGA".
-  virtual QStringList Extensions() const = 0;
+  QStringList extensions;
   // Reads a whole file held in memory; a failure says why.
-  virtual Result<DecodedPicture> Read(ByteSource& source) const = 0;
-  // How many bytes of a file of `fileSize` bytes Read can use, judged from the file's first bytes
-  // (`head`, at most kPictureHeadBytes), or why those already refuse the file. A format whose
-  // header cannot tell takes the whole file.
-  virtual Result<qint64> BytesToRead(ByteSource& head, qint64 fileSize) const {
-    Q_UNUSED(head);
+  Result<DecodedPicture> (*read)(ByteSource& source) = nullptr;
+  // How many bytes of a file of `fileSize` bytes `read` can use, judged from the file's first
+  // bytes (`head`, at most kPictureHeadBytes), or why those already refuse the file. Null for a
+  // format whose header cannot tell: the whole file is read.
+  Result<qint64> (*bytesToRead)(ByteSource& head, qint64 fileSize) = nullptr;
+
+  const QString& Name() const { return name; }
+  const QStringList& Extensions() const { return extensions; }
+  Result<DecodedPicture> Read(ByteSource& source) const { return read(source); }
+  Result<qint64> BytesToRead(ByteSource& head, qint64 fileSize) const {
+    if (bytesToRead) return bytesToRead(head, fileSize);
     return fileSize;
   }
 };

@@ -115,6 +115,5 @@ class LevelReader {
   bool layoutsParted_ = false;   // the walk passed the point where its layout and the other one part
 };
 
-using Ttrlevel = LevelReader;  // the design's name, which the issues use
 
 }  // namespace mosaicor

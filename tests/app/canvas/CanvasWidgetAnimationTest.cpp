@@ -17,6 +17,7 @@ namespace {
 class FrameStackAnimation : public ::testing::Test {
  protected:
   void SetUp() override {
+    frame.SetModel(&model);
     frame.resize(300, 300);
     frame.Model().InitStack(256, 512);
     frame.Model().Layers().L1_Image().SetPicture(picture);
@@ -34,6 +35,7 @@ class FrameStackAnimation : public ::testing::Test {
   }
 
   QImage picture = MakeCoordinatePicture(256, 512);
+  ImageStack model;
   CanvasWidget frame;
 };
 

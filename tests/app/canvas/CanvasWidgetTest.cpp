@@ -20,6 +20,7 @@ namespace {
 class FrameStackWidget : public ::testing::Test {
  protected:
   void SetUp() override {
+    frame.SetModel(&model);
     frame.resize(300, 300);
     frame.Model().InitStack(256, 512);
     frame.Model().Layers().L1_Image().SetPicture(MakeCoordinatePicture(256, 512));
@@ -34,6 +35,7 @@ class FrameStackWidget : public ::testing::Test {
     QMouseEvent event(QEvent::MouseMove, QPointF(p), Port()->mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton, keys);
     QCoreApplication::sendEvent(Port(), &event);
   }
+  ImageStack model;
   CanvasWidget frame;
 };
 
@@ -142,6 +144,22 @@ TEST_F(FrameStackWidget, OnlyTheFirstLocalFileOfADropIsSignalled) {
 TEST_F(FrameStackWidget, TimerAnimIsThereAndIdle) {
   ASSERT_NE(frame.TimerAnim, nullptr);
   EXPECT_FALSE(frame.TimerAnim->isActive());
+}
+
+TEST(CanvasModel, EitherTheWidgetOrItsModelMayGoFirst) {
+  auto model = std::make_unique<ImageStack>();
+  {
+    CanvasWidget frame;
+    frame.SetModel(model.get());
+    model->InitStack(64, 64);
+  }
+  model->InitStack(128, 128);  // tells no view
+  CanvasWidget frame;
+  frame.SetModel(model.get());
+  EXPECT_EQ(frame.BasePanel->size(), QSize(128, 128));
+  model.reset();
+  EXPECT_FALSE(frame.HasModel());
+  frame.BasePanel->grab();
 }
 
 }  // namespace

@@ -38,6 +38,7 @@ testing::AssertionResult SamePixels(const QImage& shown, const QImage& expected)
 class ZoomedFrame : public ::testing::Test {
  protected:
   void SetUp() override {
+    frame.SetModel(&model);
     frame.resize(300, 300);
     frame.Model().InitStack(256, 512);
     frame.Model().Layers().L1_Image().SetPicture(MakeCoordinatePicture(256, 512));
@@ -77,6 +78,7 @@ class ZoomedFrame : public ::testing::Test {
     return ComposeLayers(frame.Model().Layers(), QRect(0, 0, 96, 96))
         .scaled(96 * scale, 96 * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   }
+  ImageStack model;
   CanvasWidget frame;
 };
 
@@ -253,7 +255,9 @@ TEST_F(ZoomedFrame, AutomaticScrollingCountsPicturePixels) {
 
 // A full-height texture set at 8x is a port widget 131072 pixels tall; its last rows are reachable.
 TEST(ZoomedTallCanvas, TheLastRowsOfAFullTextureSetShowAt8x) {
+  ImageStack model;
   CanvasWidget frame;
+  frame.SetModel(&model);
   frame.resize(300, 300);
   frame.Model().InitStack(512, 16384);
   frame.Model().Layers().L1_Image().SetPicture(MakeCoordinatePicture(512, 16384));

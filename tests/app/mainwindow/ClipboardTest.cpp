@@ -53,7 +53,7 @@ TEST(Clipboard, ImportTakesPicturesOfAnyFormat) {
     QImage picture = Coordinates(96, 40).convertToFormat(format);
     QGuiApplication::clipboard()->setImage(picture);
     f.c().ClipImportButton->click();
-    EXPECT_EQ(Rgb(f.state().ClipTile), Rgb(picture)) << format;
+    EXPECT_EQ(Rgb(f.doc().ClipTile), Rgb(picture)) << format;
     EXPECT_EQ(Rgb(f.target().Layers().L4_Clip().PictureCopy()), Rgb(picture));
     EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   }
@@ -82,13 +82,13 @@ TEST(Clipboard, AutoImportTakesEveryPictureAndIgnoresText) {
   const QImage picture = Coordinates(64, 64);
   QGuiApplication::clipboard()->setImage(picture);
   QCoreApplication::processEvents();
-  EXPECT_EQ(Rgb(f.state().ClipTile), Rgb(picture));
+  EXPECT_EQ(Rgb(f.doc().ClipTile), Rgb(picture));
   EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   f.target().Cursor().SetModeToIdle();
   QGuiApplication::clipboard()->setText(QStringLiteral("words"));
   QCoreApplication::processEvents();
   EXPECT_EQ(f.target().Cursor().Mode(), ModeIdle);
-  EXPECT_EQ(Rgb(f.state().ClipTile), Rgb(picture));
+  EXPECT_EQ(Rgb(f.doc().ClipTile), Rgb(picture));
 }
 
 }  // namespace

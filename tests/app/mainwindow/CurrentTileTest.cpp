@@ -17,18 +17,18 @@ struct TileFixture : WindowFixture {
     emit c().Source->DragNDrop(WritePicture("source.tga", Coordinates(size.width(), size.height())));
   }
   void SelectSize(TileSizeMode mode) { c().ClipTileSizeScroll->setValue(static_cast<int>(mode)); }
-  QImage Tile() const { return window->Bench().State.ClipTile.convertToFormat(QImage::Format_RGB32); }
+  QImage Tile() const { return window->Bench().Doc.ClipTile.convertToFormat(QImage::Format_RGB32); }
   QImage TargetClip() { return target().Layers().L4_Clip().PictureCopy().convertToFormat(QImage::Format_RGB32); }
 };
 
 TEST(SizeSelector, SizesItAsksFor) {
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::MultiTile, QSize(128, 192)), QSize(128, 192));
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::Fixed128, QSize(64, 64)), QSize(128, 128));
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::AutoSize, QSize(96, 95)), QSize(128, 64));
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::AutoSize, QSize(160, 224)), QSize(192, 256));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::MultiTile, QSize(128, 192)), QSize(128, 192));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::Fixed128, QSize(64, 64)), QSize(128, 128));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::AutoSize, QSize(96, 95)), QSize(128, 64));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::AutoSize, QSize(160, 224)), QSize(192, 256));
   // Never an empty side: a cut under half a tile still makes a whole tile.
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::AutoSize, QSize(16, 16)), QSize(64, 64));
-  EXPECT_EQ(RequestedTileSize(TileSizeMode::ScrollTile, QSize(64, 64)), QSize(64, 32));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::AutoSize, QSize(16, 16)), QSize(64, 64));
+  EXPECT_EQ(CutSizeFor(TileSizeMode::ScrollTile, QSize(64, 64)), QSize(64, 32));
 }
 
 TEST(SizeSelector, WrapsBothWaysAndShowsTheLabel) {
@@ -90,7 +90,7 @@ TEST(Cutting, ADoubleClickDoesNotCut) {
   DoubleClick(f.c().Source, at);
   EXPECT_FALSE(f.source().Grid().GridLocked);  // the double click switched the grid mode
   EXPECT_EQ(f.source().Cursor().Mode(), ModeIdle);
-  EXPECT_FALSE(f.state().SourceDoubleClicked);
+  EXPECT_FALSE(f.view().SourceDoubleClicked);
   // Only the first press cut: its cell, not the free box the second press would have taken.
   EXPECT_EQ(f.TargetClip(), Rgb(Coordinates(256, 256).copy(128, 128, 64, 64)));
 }
@@ -136,13 +136,13 @@ TEST(Picker, MasksExactlyThePickedColourInLaterCuts) {
   picture.setPixel(4, 4, qRgba(255, 255, 255, 0));  // alpha plays no part
   emit f.c().Source->DragNDrop(f.WritePicture("white.tga", picture));
   f.c().SpeedButtonPicker->click();
-  EXPECT_TRUE(f.state().Picking);
+  EXPECT_TRUE(f.view().Picking);
   Move(f.c().Source, QPoint(10, 10));
   EXPECT_EQ(f.c().SourceColourSample->Colour(), qRgb(255, 255, 255));
   Click(f.c().Source, QPoint(10, 10));  // ends picking, cuts nothing
-  EXPECT_FALSE(f.state().Picking);
+  EXPECT_FALSE(f.view().Picking);
   Click(f.c().Source, QPoint(10, 10));
-  const QImage tile = f.state().ClipTile.convertToFormat(QImage::Format_RGB32);
+  const QImage tile = f.doc().ClipTile.convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(tile.pixel(0, 0), qRgb(255, 0, 255));
   EXPECT_EQ(tile.pixel(4, 4), qRgb(255, 0, 255));
   EXPECT_EQ(tile.pixel(3, 3), qRgb(254, 255, 255));
@@ -164,7 +164,7 @@ TEST(Viewer, ShowsTheTileOpaqueAndThePickerMaskInMagenta) {
   emit f.c().Source->DragNDrop(bmp);
   const auto viewer = [&f] { return f.c().ClipTileImage->grab().toImage().convertToFormat(QImage::Format_RGB32); };
   Click(f.c().Source, QPoint(10, 10));
-  ASSERT_EQ(qAlpha(f.state().ClipTile.pixel(0, 0)), 0);
+  ASSERT_EQ(qAlpha(f.doc().ClipTile.pixel(0, 0)), 0);
   EXPECT_EQ(viewer().pixel(0, 0), qRgb(0x20, 0x40, 0x80));
   EXPECT_EQ(viewer().pixel(5, 5), qRgb(255, 255, 255));
 
@@ -179,11 +179,11 @@ TEST(Viewer, ShowsTheTileOpaqueAndThePickerMaskInMagenta) {
 TEST(Pots, FlatTilesReadyToPaste) {
   WindowFixture f;
   f.c().SourceColourSample->clicked();  // before any picking: white
-  EXPECT_EQ(f.state().ClipTile.pixel(5, 5), qRgb(255, 255, 255));
+  EXPECT_EQ(f.doc().ClipTile.pixel(5, 5), qRgb(255, 255, 255));
   EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   emit f.c().PanelMagenta->clicked();
-  EXPECT_EQ(f.state().ClipTile.size(), QSize(64, 64));
-  EXPECT_EQ(f.state().ClipTile.pixel(63, 63), qRgb(255, 0, 255));
+  EXPECT_EQ(f.doc().ClipTile.size(), QSize(64, 64));
+  EXPECT_EQ(f.doc().ClipTile.pixel(63, 63), qRgb(255, 0, 255));
   EXPECT_EQ(Rgb(f.target().Layers().L4_Clip().PictureCopy()).pixel(0, 0), qRgb(255, 0, 255));
 }
 
@@ -193,12 +193,12 @@ TEST(Pots, FillerDialogHistoryAndCancel) {
   emit f.c().PanelFiller->doubleClicked();  // cancelled
   EXPECT_EQ(f.dialogs.customColours[0], "ColorA=000080");
   EXPECT_EQ(f.dialogs.customColours[11], "ColorL=FC00FC");
-  EXPECT_EQ(f.state().FillerColour, qRgb(128, 0, 0));
-  EXPECT_EQ(f.state().ClipTile.pixel(0, 0), qRgb(128, 0, 0));
+  EXPECT_EQ(f.doc().FillerColour, qRgb(128, 0, 0));
+  EXPECT_EQ(f.doc().ClipTile.pixel(0, 0), qRgb(128, 0, 0));
   EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   f.dialogs.colours.push_back(qRgb(0, 0x20, 0x10));
   emit f.c().PanelFiller->doubleClicked();
-  EXPECT_EQ(f.state().FillerColour, qRgb(0, 0x20, 0x10));
+  EXPECT_EQ(f.doc().FillerColour, qRgb(0, 0x20, 0x10));
   EXPECT_EQ(f.c().PanelFiller->Colour(), qRgb(0, 0x20, 0x10));
   for (int i = 0; i < 6; ++i) emit f.c().PanelFiller->doubleClicked();
   // The ninth opening writes slot A again, with the colour then in force.
@@ -228,7 +228,7 @@ TEST(Transparency, ConvertReloadsTheLevelWithMagenta) {
   const QString path = f.Path("two.tr2");
   WriteLevelFile(path, level);
   f.dialogs.files.push_back(path);
-  f.bench().Sources().SourceComboOnSelect(2);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
   const QImage opaque = Shown(f.source());
   f.c().SpeedButtonMagenta->click();
   const QImage masked = Shown(f.source());
@@ -244,7 +244,7 @@ TEST(Transparency, ConvertReloadsTheLevelWithMagenta) {
 TEST(Road, ExtractCutResizePasteSaveAndCompare) {
   WindowFixture f;
   f.dialogs.files.push_back(f.WriteLevel("road.tr4", LevelGeneration::TR4, 2));
-  f.bench().Sources().SourceComboOnSelect(2);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
   const QImage source = Shown(f.source());
   f.c().ClipTileSizeScroll->setValue(static_cast<int>(TileSizeMode::Fixed64));
   Drag(f.c().Source, QPoint(70, 10), QPoint(140, 10));  // two tiles side by side
@@ -256,7 +256,7 @@ TEST(Road, ExtractCutResizePasteSaveAndCompare) {
   EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   const QString out = f.Path("road.tga");
   f.dialogs.files.push_back(out);
-  f.bench().Targets().TargetComboOnSelect(1);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
 
   const QImage saved = LoadBack(out);
   QImage expected(256, 512, QImage::Format_RGB32);

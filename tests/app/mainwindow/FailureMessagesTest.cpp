@@ -44,7 +44,7 @@ TEST(FailureMessages, LevelsNameTheFileAndTheCompanionsReason) {
     const int tones = f.tones.tones;
     f.dialogs.messages.clear();
     f.dialogs.files.push_back(path);
-    f.bench().Sources().SourceComboOnSelect(c.item);
+    f.bench().Sources().SourceComboOnSelect(static_cast<SourceAction>(c.item));
     const QString companion = CompanionLine(path, c.item == 3 ? LevelPicture::AnimatedTextures : LevelPicture::Pages);
     EXPECT_TRUE(companion.startsWith(c.reason)) << companion.toStdString();
     EXPECT_EQ(f.dialogs.messages, QStringList(path + "\n" + companion)) << c.name;
@@ -80,7 +80,7 @@ TEST(FailureMessages, PicturesKeepTheSentenceOnlyForWhatItDescribes) {
   };
   for (const char* name : {"depth0.tga", "empty.bmp", "short.tga", "folder.tga"}) {
     f.dialogs.files.push_back(f.Path(name));
-    f.bench().Sources().SourceComboOnSelect(1);
+    f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
   }
   EXPECT_EQ(f.dialogs.messages, expected);
   EXPECT_EQ(f.c().SourceCombo->currentText(), "   --- no SOURCE file loaded ---");
@@ -103,10 +103,10 @@ TEST(Placeholders, NeverBecomeFileNames) {
   WindowFixture f;
   ASSERT_TRUE(f.bench().Sources().OpenFile(f.WritePicture("pic.tga", Coordinates(64, 64))));
   f.bench().Targets().Save();
-  f.bench().Sources().SourceComboOnSelect(2);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
   EXPECT_EQ(f.dialogs.presets, QStringList({f.dir.path() + "/", f.dir.path() + "/"}));
   // Repeating an action that never succeeded reads nothing.
-  f.state().LastSourceAction = SourceAction::LevelTextures;
+  f.doc().LastSourceAction = SourceAction::LevelTextures;
   f.bench().Sources().SourceRepeat();
   EXPECT_EQ(f.tones.tones, 0);
   EXPECT_TRUE(f.dialogs.messages.isEmpty());

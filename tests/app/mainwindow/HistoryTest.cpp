@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
+#include <QMenuBar>
 
 #include "WindowTestSupport.h"
 
@@ -63,25 +64,25 @@ TEST(History, WholePictureEditsRoundTripWithTheirCounters) {
   f.c().TargetHeightScrollBar->setValue(3);
   before = Shown(f.target());
   emit f.c().Target->DragNDrop(f.WritePicture("two.tga", Coordinates(512, 256)));
-  EXPECT_EQ(f.state().TargetWidthPages, 2);
+  EXPECT_EQ(f.doc().TargetWidthPages, 2);
   f.history().Undo();
   EXPECT_EQ(Shown(f.target()), before);
-  EXPECT_EQ(f.state().TargetWidthPages, 1);
-  EXPECT_EQ(f.state().TargetHeightPages, 3);
+  EXPECT_EQ(f.doc().TargetWidthPages, 1);
+  EXPECT_EQ(f.doc().TargetHeightPages, 3);
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 768));
   f.history().Redo();
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(512, 256));
 
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   before = Shown(f.target());
-  f.bench().Targets().TargetComboOnSelect(2);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
   EXPECT_EQ(f.history().UndoName(), "Create New");
   f.RoundTrip(before);
 
   f.dialogs.files.push_back(f.WritePicture("set.tga", Coordinates(256, 512)));
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   before = Shown(f.target());
-  f.bench().Targets().TargetComboOnSelect(3);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
   f.RoundTrip(before);
 }
 
@@ -108,10 +109,11 @@ TEST(History, APasteKeepsOnlyItsRectangleAndTheHistoryStaysUnderItsBound) {
   HistoryFixture f;
   emit f.c().PanelMagenta->clicked();
   Click(f.c().Target, QPoint(10, 10), Qt::LeftButton, Qt::ControlModifier);
-  EXPECT_LE(f.history().MemoryUsed(), 2 * 64 * 64 * 4);
-  f.history().SetMemoryLimit(10 * 64 * 64 * 4 * 2);
+  // One buffer per painted rectangle, swapped with the picture's pixels both ways.
+  EXPECT_EQ(f.history().MemoryUsed(), 64 * 64 * 4);
+  f.history().SetMemoryLimit(10 * 64 * 64 * 4);
   for (int i = 0; i < 40; ++i) Click(f.c().Target, QPoint(10, 10 + i % 8 * 64), Qt::LeftButton, Qt::ControlModifier);
-  EXPECT_LE(f.history().MemoryUsed(), 10 * 64 * 64 * 4 * 2);
+  EXPECT_LE(f.history().MemoryUsed(), 10 * 64 * 64 * 4);
   EXPECT_EQ(f.history().UndoCount(), 10u);
 }
 
@@ -133,19 +135,19 @@ TEST(History, UndoStopsARunningPreviewFirst) {
 
 TEST(UnsavedChanges, TheQuestionOnCloseCreateNewAndReload) {
   HistoryFixture f;
-  EXPECT_FALSE(f.history().Modified());
+  EXPECT_TRUE(f.history().IsClean());
   f.c().CopyButton->click();
-  EXPECT_TRUE(f.history().Modified());
+  EXPECT_FALSE(f.history().IsClean());
   EXPECT_TRUE(f.window->isWindowModified());
   const QImage made = Shown(f.target());
 
   // Cancel leaves everything as it was.
   f.dialogs.saveAnswers.push_back(SaveAnswer::Cancel);
-  f.bench().Targets().TargetComboOnSelect(2);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
   EXPECT_EQ(Shown(f.target()), made);
   EXPECT_EQ(f.c().TargetCombo->currentText(), "   --- no TARGET file saved ---");
   f.dialogs.saveAnswers.push_back(SaveAnswer::Cancel);
-  f.bench().Targets().TargetComboOnSelect(3);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
   EXPECT_EQ(f.dialogs.presets.size(), 0);
   QCloseEvent close;
   f.dialogs.saveAnswers.push_back(SaveAnswer::Cancel);
@@ -160,16 +162,37 @@ TEST(UnsavedChanges, TheQuestionOnCloseCreateNewAndReload) {
   QCoreApplication::sendEvent(f.window.get(), &again);
   EXPECT_TRUE(again.isAccepted());
   EXPECT_TRUE(QFile::exists(out));
-  EXPECT_FALSE(f.history().Modified());
+  EXPECT_TRUE(f.history().IsClean());
 
   // Discard goes on without saving.
   f.c().TargetHeightScrollBar->setValue(3);
   emit f.c().PanelMagenta->clicked();
   Click(f.c().Target, QPoint(10, 10));
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
-  f.bench().Targets().TargetComboOnSelect(2);
-  EXPECT_EQ(f.state().TargetHeightPages, 2);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
+  EXPECT_EQ(f.doc().TargetHeightPages, 2);
   EXPECT_EQ(f.dialogs.saveQuestions, 5);
+}
+
+TEST(UnsavedChanges, APageCounterIsAStepAndUndoingBackToTheSavedSetIsClean) {
+  HistoryFixture f;
+  QAction* undo = f.window->menuBar()->actions().at(1)->menu()->actions().at(0);
+  EXPECT_FALSE(undo->isEnabled());
+  f.c().TargetHeightScrollBar->setValue(3);
+  EXPECT_FALSE(f.history().IsClean());
+  EXPECT_TRUE(f.window->isWindowModified());
+  EXPECT_TRUE(undo->isEnabled());
+  EXPECT_EQ(undo->text(), "Undo Page count");
+  undo->trigger();
+  EXPECT_TRUE(f.history().IsClean());
+  EXPECT_FALSE(f.window->isWindowModified());
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_EQ(f.c().TargetHeightScrollBar->value(), 2);
+  EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 512));
+  f.bench().Redo();
+  EXPECT_EQ(f.c().TargetHeightScrollBar->value(), 3);
+  EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 768));
+  EXPECT_FALSE(f.history().IsClean());
 }
 
 TEST(UnsavedChanges, SaveWritesTheLastFileWithoutADialogAndAFailedSaveKeepsTheMark) {
@@ -183,15 +206,15 @@ TEST(UnsavedChanges, SaveWritesTheLastFileWithoutADialogAndAFailedSaveKeepsTheMa
   Click(f.c().Target, QPoint(10, 10));
   EXPECT_TRUE(f.bench().Targets().Save());
   EXPECT_EQ(f.dialogs.presets.size(), 1);  // no second dialog
-  EXPECT_FALSE(f.history().Modified());
+  EXPECT_TRUE(f.history().IsClean());
 
   emit f.c().PanelBlack->clicked();
   Click(f.c().Target, QPoint(80, 10));
-  ASSERT_TRUE(f.history().Modified());
+  ASSERT_FALSE(f.history().IsClean());
   f.dialogs.files.push_back(f.Path("no/such/folder/set.tga"));
-  f.bench().Targets().TargetComboOnSelect(1);
-  EXPECT_TRUE(f.history().Modified());
-  EXPECT_EQ(f.state().SavePath, out);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
+  EXPECT_FALSE(f.history().IsClean());
+  EXPECT_EQ(f.doc().SaveFile, out);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ struct PackFixture : WindowFixture {
   QImage a = FPicture(64, 64, qRgb(200, 30, 30), qRgb(250, 250, 250));
   QImage wide = FPicture(100, 50, qRgb(20, 160, 40), qRgb(0, 0, 90));
   QString aPath = WritePicture("a.tga", a), bPath = WritePicture("b.tga", a), widePath = WritePicture("c.tga", wide);
-  QAction* CensusAction() { return window->menuBar()->findChild<QAction*>(QStringLiteral("TileCensusAction")); }
+  QAction* CensusAction() { return window->findChild<QAction*>(QStringLiteral("TileCensusAction")); }
   CensusOverlay* Overlay() { return c().Target->BasePanel->findChild<CensusOverlay*>(); }
 };
 
@@ -43,7 +43,7 @@ TEST(PackPictures, EachPictureGoesIntoTheNextFreeCellsAndFailuresAreToldOnceAtTh
   PackFixture f;
   // Cell 1 holds something: it is skipped.
   f.target().Layers().L1_Image().Fill(QRect(64, 0, 64, 64), qRgb(1, 2, 3));
-  f.bench().History().MarkSaved();
+  f.bench().History().SetClean();
   const QImage before = Shown(f.target());
   const QString broken = f.Path("broken.png");
   WriteBytesToFile(broken, "not a picture");
@@ -64,7 +64,7 @@ TEST(PackPictures, EachPictureGoesIntoTheNextFreeCellsAndFailuresAreToldOnceAtTh
   EXPECT_TRUE(told.contains(broken) && told.contains(f.Path("missing.tga"))) << told.toStdString();
 
   // One edit, unsaved, undone at once.
-  EXPECT_TRUE(f.bench().History().Modified());
+  EXPECT_FALSE(f.bench().History().IsClean());
   EXPECT_EQ(f.bench().History().UndoName(), QStringLiteral("Add Pictures as Tiles"));
   f.bench().History().Undo();
   EXPECT_EQ(Shown(f.target()), before);
@@ -76,11 +76,11 @@ TEST(PackPictures, EachPictureGoesIntoTheNextFreeCellsAndFailuresAreToldOnceAtTh
 
 TEST(PackPictures, TheSelectorSizesAndThePickerMasksAndTheSetGrowsByPages) {
   PackFixture f;
-  f.state().TileSize = TileSizeMode::Fixed256;
-  f.state().Transparency = TransparencyMode::Picker;
-  f.state().SampleColour = qRgb(250, 250, 250);
+  f.view().TileSize = TileSizeMode::Fixed256;
+  f.view().Transparency = TransparencyMode::Picker;
+  f.doc().SampleColour = qRgb(250, 250, 250);
   ASSERT_TRUE(f.bench().Packs().AddPicturesAsTiles({f.aPath, f.bPath, f.widePath}));
-  EXPECT_EQ(f.state().TargetHeightPages, 3);
+  EXPECT_EQ(f.doc().TargetHeightPages, 3);
   EXPECT_EQ(f.c().TargetHeight->text(), QStringLiteral("3"));
   const QImage set = Rgb(Shown(f.target()));
   ASSERT_EQ(set.size(), QSize(256, 768));
@@ -108,7 +108,7 @@ TEST(PackPictures, SeveralFilesDroppedOnTheTargetArePackedAndOneFileStillReplace
   EXPECT_EQ(Cell(Shown(f.target()), 64, 0, 100, 50), Rgb(f.wide));
   drop({f.widePath});
   EXPECT_EQ(f.bench().History().UndoName(), QStringLiteral("Drop on Target"));
-  EXPECT_EQ(f.state().TextureSetPath, f.widePath);
+  EXPECT_EQ(f.doc().TextureSetFile, f.widePath);
 }
 
 TEST(TileCensus, CountsNumbersTwinsFollowsEditsAndCostsNothingWhenOff) {
@@ -140,7 +140,7 @@ TEST(TileCensus, CountsNumbersTwinsFollowsEditsAndCostsNothingWhenOff) {
   EXPECT_EQ(f.Overlay()->NumberAt(QPoint(200, 200)), -1);
 
   // A paste over a twin: the group splits; undo brings it back; a taller set is counted anew.
-  f.state().ClipTileColour = qRgb(9, 9, 9);
+  f.doc().ClipTileColour = qRgb(9, 9, 9);
   f.bench().Tiles().InitClipTile();
   Click(f.c().Target, QPoint(70, 10));
   EXPECT_EQ(census.Text(), QStringLiteral("32 cells: 4 used, 4 unique, 28 empty"));

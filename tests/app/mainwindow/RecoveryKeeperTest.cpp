@@ -92,8 +92,8 @@ TEST(Recovery, ALeftFileIsOfferedAndARunningProgramsFileIsNot) {
   EXPECT_EQ(f.c().TargetWidth->text(), QStringLiteral("2"));
   EXPECT_EQ(f.c().TargetHeight->text(), QStringLiteral("3"));
   EXPECT_EQ(f.target().Layers().L1_Image().FillColour(), left.fill);
-  EXPECT_EQ(f.state().SavePath, f.Path("work.tga"));
-  EXPECT_TRUE(f.bench().History().Modified());
+  EXPECT_EQ(f.doc().SaveFile, f.Path("work.tga"));
+  EXPECT_FALSE(f.bench().History().IsClean());
   // The damaged file, the newer one, was told and removed first.
   ASSERT_EQ(f.dialogs.messages.size(), 1);
   EXPECT_TRUE(f.dialogs.messages.front().startsWith(damaged + QStringLiteral("\nThe texture set left by a run")));
@@ -107,7 +107,7 @@ TEST(Recovery, ALeftFileIsOfferedAndARunningProgramsFileIsNot) {
   EXPECT_FALSE(declining.OfferRecovery());
   EXPECT_EQ(third.dialogs.recoveryQuestions.size(), 1);
   EXPECT_FALSE(QFile::exists(leftFile));
-  EXPECT_FALSE(third.bench().History().Modified());
+  EXPECT_TRUE(third.bench().History().IsClean());
 }
 
 }  // namespace

@@ -18,10 +18,10 @@ TEST(SourceSide, ExtractingALevelFillsTheSourceAndNamesIt) {
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 768));
   EXPECT_EQ(f.c().SourceAreaInfo->text(), "256 x 768 pixels x 32 bits");
   EXPECT_EQ(f.c().SourceCombo->currentText(), level);
-  EXPECT_EQ(f.state().LevelPath, level);
-  EXPECT_EQ(f.state().LastSourceAction, SourceAction::LevelTextures);
+  EXPECT_EQ(f.doc().LevelFile, level);
+  EXPECT_EQ(f.doc().LastSourceAction, SourceAction::LevelTextures);
   // The next level dialog opens on the level just extracted.
-  f.bench().Sources().SourceComboOnSelect(3);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelAnimated);
   EXPECT_EQ(f.dialogs.presets.last(), level);
 }
 
@@ -29,20 +29,20 @@ TEST(SourceSide, ACancelledOrFailedLoadChangesNothing) {
   WindowFixture f;
   const QString picture = f.WritePicture("pic.tga", Coordinates(128, 64));
   f.dialogs.files.push_back(picture);
-  f.bench().Sources().SourceComboOnSelect(1);
-  ASSERT_EQ(f.state().LastSourceAction, SourceAction::ImageFile);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
+  ASSERT_EQ(f.doc().LastSourceAction, SourceAction::ImageFile);
   const QImage shown = Shown(f.source());
 
-  f.bench().Sources().SourceComboOnSelect(2);  // cancelled
-  EXPECT_EQ(f.state().LastSourceAction, SourceAction::ImageFile);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);  // cancelled
+  EXPECT_EQ(f.doc().LastSourceAction, SourceAction::ImageFile);
   EXPECT_EQ(f.c().SourceCombo->currentText(), picture);
   EXPECT_EQ(Shown(f.source()), shown);
 
   f.dialogs.files.push_back(f.Path("missing.tr4"));
-  f.bench().Sources().SourceComboOnSelect(2);  // fails with the beep
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);  // fails with the beep
   EXPECT_GT(f.tones.tones, 0);
   EXPECT_EQ(Shown(f.source()), shown);
-  EXPECT_EQ(f.state().LevelPath, "   --- no TEXTURES extracted ---");
+  EXPECT_FALSE(f.doc().LevelFile);
 
   // The transparency buttons repeat the picture that is shown, not a placeholder.
   const int tones = f.tones.tones;
@@ -57,7 +57,7 @@ TEST(SourceSide, ALevelTheReaderCannotReadIsToldInAMessageBoxWithoutTheBeep) {
   WindowFixture f;
   const QString picture = f.WritePicture("pic.tga", Coordinates(128, 64));
   f.dialogs.files.push_back(picture);
-  f.bench().Sources().SourceComboOnSelect(1);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
   const QImage shown = Shown(f.source());
 
   LevelLayout layout;
@@ -66,16 +66,16 @@ TEST(SourceSide, ALevelTheReaderCannotReadIsToldInAMessageBoxWithoutTheBeep) {
   ASSERT_TRUE(WriteBytesToFile(f.Path("damaged.tr4"), damaged));
   ASSERT_TRUE(QDir(f.dir.path()).mkdir("folder.tr2"));
   f.dialogs.files.push_back(f.Path("damaged.tr4"));
-  f.bench().Sources().SourceComboOnSelect(2);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
   f.dialogs.files.push_back(f.Path("folder.tr2"));
-  f.bench().Sources().SourceComboOnSelect(3);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelAnimated);
   EXPECT_EQ(f.dialogs.messages,
             QStringList({f.Path("damaged.tr4") + "\n" +
                              ExtractLevelPicture(LevelPicture::Pages, f.Path("damaged.tr4"), false).Text(),
                          f.Path("folder.tr2") + "\nis a folder, not a file"}));
   EXPECT_EQ(f.tones.tones, 0);
   EXPECT_EQ(Shown(f.source()), shown);
-  EXPECT_EQ(f.state().LastSourceAction, SourceAction::ImageFile);
+  EXPECT_EQ(f.doc().LastSourceAction, SourceAction::ImageFile);
   EXPECT_EQ(f.c().SourceCombo->currentText(), picture);
 }
 
@@ -85,8 +85,8 @@ TEST(SourceSide, DropsOpenLevelsByExtensionAndEverythingElseAsPictures) {
   emit f.c().Source->DragNDrop(level);
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 512));
   EXPECT_EQ(f.c().SourceCombo->currentText(), level);
-  EXPECT_EQ(f.state().LastSourceAction, SourceAction::LevelTextures);
-  EXPECT_EQ(f.state().LevelPath, level);
+  EXPECT_EQ(f.doc().LastSourceAction, SourceAction::LevelTextures);
+  EXPECT_EQ(f.doc().LevelFile, level);
 
   const QString mixed = f.WriteLevel("mixed.Tr4", LevelGeneration::TR4, 1);
   emit f.c().Source->DragNDrop(mixed);
@@ -108,9 +108,9 @@ TEST(SourceSide, DroppedTrgLevelsOpenAsLevels) {
     const QString level = f.WriteLevel(name, LevelGeneration::TR2Trg, 3);
     EXPECT_TRUE(f.bench().Sources().OpenFile(level)) << name;
     EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 768)) << name;
-    EXPECT_EQ(f.state().LevelPath, level);
-    EXPECT_EQ(f.state().LastSourceAction, SourceAction::LevelTextures);
-    EXPECT_EQ(f.state().SourceAreaInfo, "256 x 768 pixels x 15 bits");
+    EXPECT_EQ(f.doc().LevelFile, level);
+    EXPECT_EQ(f.doc().LastSourceAction, SourceAction::LevelTextures);
+    EXPECT_EQ(f.view().SourceAreaInfo, "256 x 768 pixels x 15 bits");
   }
   EXPECT_EQ(f.tones.tones, 0);
   EXPECT_TRUE(f.dialogs.messages.isEmpty());
@@ -119,18 +119,18 @@ TEST(SourceSide, DroppedTrgLevelsOpenAsLevels) {
 TEST(SourceSide, PixelFormatNamesOnTheInfoLine) {
   WindowFixture f;
   f.bench().Sources().UpdateSourceAreaInfo(PixelFormatCode::Custom);
-  EXPECT_TRUE(f.state().SourceAreaInfo.endsWith("x 15 bits"));
+  EXPECT_TRUE(f.view().SourceAreaInfo.endsWith("x 15 bits"));
   f.bench().Sources().UpdateSourceAreaInfo(PixelFormatCode::EightBits);
-  EXPECT_TRUE(f.state().SourceAreaInfo.endsWith("x 8 bits (256 col)"));
+  EXPECT_TRUE(f.view().SourceAreaInfo.endsWith("x 8 bits (256 col)"));
 }
 
 TEST(SourceSide, RepeatShowsTheReloadedPictureAtOnce) {
   WindowFixture f;
   const QString path = f.WritePicture("pic.tga", Coordinates(64, 64));
   f.dialogs.files.push_back(path);
-  f.bench().Sources().SourceComboOnSelect(1);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
   f.WritePicture("pic.tga", Coordinates(128, 64));
-  f.bench().Sources().SourceComboOnSelect(0);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::None);
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(128, 64));
 }
 
@@ -138,8 +138,8 @@ TEST(CopyAll, CropsToTwoPagesWideAndFillsWithTheFiller) {
   WindowFixture f;
   emit f.c().Source->DragNDrop(f.WritePicture("big.tga", Coordinates(1000, 700)));
   f.c().CopyButton->click();
-  EXPECT_EQ(f.state().TargetWidthPages, 2);
-  EXPECT_EQ(f.state().TargetHeightPages, 3);
+  EXPECT_EQ(f.doc().TargetWidthPages, 2);
+  EXPECT_EQ(f.doc().TargetHeightPages, 3);
   const QImage t = Shown(f.target());
   ASSERT_EQ(t.size(), QSize(512, 768));
   EXPECT_EQ(t.pixel(511, 639), Coordinates(1000, 700).pixel(511, 639));
@@ -150,15 +150,15 @@ TEST(CopyAll, CropsToTwoPagesWideAndFillsWithTheFiller) {
             "This image was too big! It was cropped to 512x768 pixels.\nThe right canvas must be used with standard "
             "Texture Sets, only.");
   EXPECT_EQ(f.c().TargetCombo->currentText(), "   --- Create New");
-  EXPECT_EQ(f.state().TargetCaption, "   --- no TARGET file saved ---");
+  EXPECT_EQ(f.doc().TargetCaption(), "   --- no TARGET file saved ---");
 }
 
 TEST(CopyAll, OnePageAndSmallerThanACell) {
   WindowFixture f;
   emit f.c().Source->DragNDrop(f.WritePicture("page.tga", Coordinates(256, 256)));
   f.c().CopyButton->click();
-  EXPECT_EQ(f.state().TargetWidthPages, 1);
-  EXPECT_EQ(f.state().TargetHeightPages, 1);
+  EXPECT_EQ(f.doc().TargetWidthPages, 1);
+  EXPECT_EQ(f.doc().TargetHeightPages, 1);
   EXPECT_TRUE(f.dialogs.messages.isEmpty());
   EXPECT_EQ(Rgb(Shown(f.target())), Rgb(Coordinates(256, 256)));
 
@@ -188,9 +188,9 @@ TEST(PageCounters, InfoTurnsRedAboveTwoHundredFiftySixTiles) {
   TargetWorkflow& t = f.bench().Targets();
   t.TargetSizesScrollBarOnChange(PageCounter::Width, 2);
   t.TargetSizesScrollBarOnChange(PageCounter::Height, 8);
-  EXPECT_EQ(f.state().TargetInfoColour, colours::InfoNormal);
+  EXPECT_EQ(f.view().TargetInfoColour, colours::InfoNormal);
   t.TargetSizesScrollBarOnChange(PageCounter::Height, 9);
-  EXPECT_EQ(f.state().TargetInfoColour, colours::InfoTooMany);
+  EXPECT_EQ(f.view().TargetInfoColour, colours::InfoTooMany);
   EXPECT_EQ(f.c().TargetAreaInfo->text(), "512 x 2304 pixels (8 x 36 = 288 txtrs)");
   EXPECT_EQ(f.c().TargetHeight->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
@@ -220,23 +220,23 @@ TEST(TargetFiles, SaveCutsToThePagesShown) {
   const QImage saved = LoadBack(out);
   EXPECT_EQ(saved.size(), QSize(256, 512));
   EXPECT_EQ(Rgb(saved), Rgb(Coordinates(512, 1024).copy(0, 0, 256, 512)));
-  EXPECT_EQ(f.state().SavePath, out);
+  EXPECT_EQ(f.doc().SaveFile, out);
   EXPECT_EQ(f.c().TargetCombo->currentText(), out);
-  EXPECT_FALSE(f.bench().History().Modified());
+  EXPECT_TRUE(f.bench().History().IsClean());
 }
 
 TEST(TargetFiles, ReloadSetsTheCountersFromThePicture) {
   WindowFixture f;
   f.dialogs.files.push_back(f.WritePicture("tall.tga", Coordinates(512, 1024)));
   emit f.c().TargetCombo->activated(3);
-  EXPECT_EQ(f.state().TargetWidthPages, 2);
-  EXPECT_EQ(f.state().TargetHeightPages, 4);
+  EXPECT_EQ(f.doc().TargetWidthPages, 2);
+  EXPECT_EQ(f.doc().TargetHeightPages, 4);
 
   f.dialogs.files.push_back(f.WritePicture("odd.tga", Coordinates(300, 300)));
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   emit f.c().TargetCombo->activated(3);
-  EXPECT_EQ(f.state().TargetWidthPages, 2);
-  EXPECT_EQ(f.state().TargetHeightPages, 2);
+  EXPECT_EQ(f.doc().TargetWidthPages, 2);
+  EXPECT_EQ(f.doc().TargetHeightPages, 2);
   EXPECT_EQ(f.target().Layers().L1_Image().PictureSize(), QSize(512, 512));
   EXPECT_TRUE(f.dialogs.messages.isEmpty());
   // Pages added to a loaded picture take the filler colour.
@@ -247,27 +247,27 @@ TEST(TargetFiles, DropLoadsWithoutADialogAndBecomesTheCaption) {
   WindowFixture f;
   const QString path = f.WritePicture("drop.tga", Coordinates(256, 768));
   emit f.c().Target->DragNDrop(path);
-  EXPECT_EQ(f.state().TargetHeightPages, 3);
-  EXPECT_EQ(f.state().TextureSetPath, path);
-  EXPECT_EQ(f.state().TargetCaption, path);
+  EXPECT_EQ(f.doc().TargetHeightPages, 3);
+  EXPECT_EQ(f.doc().TextureSetFile, path);
+  EXPECT_EQ(f.doc().TargetCaption(), path);
   EXPECT_EQ(f.c().TargetCombo->currentText(), path);
 }
 
 TEST(TargetFiles, RoundTripThroughATextureSet) {
   WindowFixture f;
   f.dialogs.files.push_back(f.WriteLevel("round.tr4", LevelGeneration::TR4, 2));
-  f.bench().Sources().SourceComboOnSelect(2);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
   f.c().CopyButton->click();
   const QImage made = Rgb(Shown(f.target()));
   const QString out = f.Path("round.tga");
   f.dialogs.files.push_back(out);
-  f.bench().Targets().TargetComboOnSelect(1);
-  f.bench().Targets().TargetComboOnSelect(2);  // Create New: saved, so no question
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);  // Create New: saved, so no question
   EXPECT_EQ(f.dialogs.saveQuestions, 0);
   EXPECT_EQ(Shown(f.target()).pixel(10, 10), qRgb(0, 0, 0));
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 512));
   f.dialogs.files.push_back(out);
-  f.bench().Targets().TargetComboOnSelect(3);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
   EXPECT_EQ(Rgb(Shown(f.target())), made);
 }
 
@@ -289,9 +289,9 @@ TEST(CommandLine, FilesOpenAsADropAndAReloadWould) {
   OpenStartupFiles(f.bench(), files);
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 768));
   EXPECT_EQ(f.c().SourceCombo->currentText(), level);
-  EXPECT_EQ(f.state().TargetWidthPages, 2);
-  EXPECT_EQ(f.state().TextureSetPath, set);
-  EXPECT_FALSE(f.bench().History().Modified());
+  EXPECT_EQ(f.doc().TargetWidthPages, 2);
+  EXPECT_EQ(f.doc().TextureSetFile, set);
+  EXPECT_TRUE(f.bench().History().IsClean());
 
   // A picture as the source; a bad file is reported and changes nothing.
   const QString picture = f.WritePicture("pic.tga", Coordinates(64, 64));
@@ -302,7 +302,7 @@ TEST(CommandLine, FilesOpenAsADropAndAReloadWould) {
   OpenStartupFiles(f.bench(), ParseCommandLine({"mosaicor", bad, "--target", bad}));
   EXPECT_EQ(f.dialogs.messages.size(), 2);
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(64, 64));
-  EXPECT_EQ(f.state().TextureSetPath, set);
+  EXPECT_EQ(f.doc().TextureSetFile, set);
 }
 
 // At 1x the port fits its box; zoomed, a set wider than the box scrolls across with a bar.

@@ -3,13 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QStatusTipEvent>
 
 #include "WindowTestSupport.h"
-#include "mainwindow/Languages.h"
 #include "mainwindow/SafeApplication.h"
+#include "texts/Languages.h"
 
 namespace mosaicor::testing {
 namespace {
@@ -48,10 +50,10 @@ TEST(StartUp, WindowAndTargetAsTheyStart) {
 // The placeholders are captions, not names: the first dialogs open with an empty name.
 TEST(StartUp, FirstDialogsOfferAnEmptyName) {
   WindowFixture f;
-  f.bench().Sources().SourceComboOnSelect(1);
-  f.bench().Sources().SourceComboOnSelect(2);
-  f.bench().Targets().TargetComboOnSelect(1);
-  f.bench().Targets().TargetComboOnSelect(3);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
+  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
   f.bench().Targets().Save();
   EXPECT_EQ(f.dialogs.presets, QStringList({"", "", "", "", ""}));
 }
@@ -104,7 +106,7 @@ TEST(StartUp, FocusIsParkedAfterAComboChoiceAndAScrollArrow) {
   c.SourceCombo->setFocus();
   c.TargetHeightScrollBar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_TRUE(c.PanelRightSide->hasFocus());
-  EXPECT_EQ(f.state().TargetHeightPages, 3);
+  EXPECT_EQ(f.doc().TargetHeightPages, 3);
   // An arrow key now moves neither control.
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
   EXPECT_EQ(c.TargetHeightScrollBar->value(), 3);
@@ -117,7 +119,7 @@ TEST(StartUp, CentralPanelClickEndsPastingTransformsAndAnimations) {
   f.bench().Pots().PanelMagentaOnClick();
   ASSERT_EQ(f.target().Cursor().Mode(), ModePaste);
   c.SpeedButtonRotate->click();
-  ASSERT_EQ(f.state().Transform, TransformTool::Rotate);
+  ASSERT_EQ(f.bench().Transform(), TransformTool::Rotate);
   f.source().Animation().AnimRunning = true;
   f.target().Animation().AnimRunning = true;
   QTest::mouseClick(c.PanelRightSide, Qt::LeftButton, {}, QPoint(60, 400));
@@ -156,6 +158,23 @@ TEST(StartUp, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
   QEvent other(QEvent::User);
   QCoreApplication::sendEvent(&ordinary, &other);  // and events go on being delivered
   SafeApplication::ShowError = previous;
+}
+
+TEST(Actions, AButtonAComboItemAndTheMenuShareOneActionAndItsCheckedState) {
+  WindowFixture f;
+  const WindowActions& a = f.window->Actions();
+  QSignalSpy copies(a.CopyAll, &QAction::triggered);
+  QSignalSpy saves(a.SaveAs, &QAction::triggered);
+  f.c().CopyButton->click();
+  emit f.c().TargetCombo->activated(1);  // cancelled
+  EXPECT_EQ(copies.count(), 1);
+  EXPECT_EQ(saves.count(), 1);
+  f.c().SpeedButtonView->click();
+  EXPECT_TRUE(a.GridShown->isChecked());
+  EXPECT_TRUE(f.bench().GridShown());
+  a.GridShown->trigger();
+  EXPECT_FALSE(f.c().SpeedButtonView->isChecked());
+  EXPECT_FALSE(f.bench().GridShown());
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 #include <deque>
 #include <memory>
 
+#include <gtest/gtest.h>
 #include "LevelWriter.h"
 #include "PictureWriters.h"
-#include <gtest/gtest.h>
 
 #include "extraction/MakeBeep.h"
 #include "imagefiles/ImageFileModule.h"
@@ -101,7 +101,8 @@ struct WindowFixture {
   }
   Workbench& bench() { return window->Bench(); }
   MainWindowControls& c() { return window->Controls(); }
-  WindowState& state() { return bench().State; }
+  Document& doc() { return bench().Doc; }
+  ViewState& view() { return bench().View; }
   ImageStack& source() { return bench().Source; }
   ImageStack& target() { return bench().Target; }
   QString Path(const QString& name) const { return dir.filePath(name); }

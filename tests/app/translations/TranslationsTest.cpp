@@ -22,9 +22,9 @@
 #include "helpwindows/AboutWindow.h"
 #include "helpwindows/CreditsWindow.h"
 #include "helpwindows/HelpWindow.h"
-#include "mainwindow/Languages.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/Translations.h"
+#include "texts/Languages.h"
+#include "texts/Translations.h"
 
 namespace mosaicor {
 namespace {

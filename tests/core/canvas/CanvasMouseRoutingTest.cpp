@@ -109,8 +109,6 @@ TEST(CanvasRouting, ModeSettersShowTheirLayers) {
       {&CanvasCursor::SetModeToGrab, ModeGrab, true, false, false},
       {&CanvasCursor::SetModeToPaste, ModePaste, false, true, true},
       {&CanvasCursor::SetModeToRange, ModeRange, true, false, false},
-      {&CanvasCursor::SetModeToAnim, ModeAnim, false, false, false},
-      {&CanvasCursor::SetModeToScroll, ModeScroll, false, false, false},
       {&CanvasCursor::SetModeToTransform, ModeTransform, false, false, true},
       {&CanvasCursor::SetModeToIdle, ModeIdle, false, false, true},
   };
@@ -156,7 +154,6 @@ TEST_F(AutoScrolling, NearAnEdgeTheViewMovesSixPixels) {
     stack.Cursor().AutoScroll(c.box.x(), c.box.y());
     EXPECT_EQ(view.scroll, c.scroll) << c.box.x() << "," << c.box.y();
   }
-  EXPECT_GT(view.repaints, 0);
 }
 
 TEST_F(AutoScrolling, NotWhileIdleAnimatingOrTurningTiles) {

@@ -17,7 +17,6 @@ class FakeView : public CanvasView {
   QRegion dirty;
   QSize port;
   FramePointer pointer = FramePointer::Default;
-  int repaints = 0;
   bool dropsAccepted = false;
   bool timerOn = false;
   int timerInterval = 0;
@@ -28,7 +27,6 @@ class FakeView : public CanvasView {
   }
   QSize ClientSize() const override { return client; }
   void Invalidate(const QRect& r) override { dirty += r; }
-  void RepaintNow() override { ++repaints; }
   void PortResized(QSize size) override { port = size; }
   void PointerChanged(FramePointer p) override { pointer = p; }
   void AcceptDrops() override { dropsAccepted = true; }

@@ -1,8 +1,8 @@
-#include "modules/PictureDialogs.h"
+#include "dialogs/PictureDialogs.h"
 
 #include "common/FailureMessage.h"
+#include "dialogs/DialogFilters.h"
 #include "imagefiles/PictureConversion.h"
-#include "modules/DialogFilters.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -60,7 +60,6 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
   TombRaiderFileModule module_;
 };
 
-using TTRL = LevelLoadingWindow;  // the design's name, which the issues use
 
 // The level files' filter as the open dialog shows it: all level files, then one entry a game.
 QString LevelFileFilter();

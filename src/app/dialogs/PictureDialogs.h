@@ -50,6 +50,4 @@ class PictureDialogs : public QObject {
   ImageFileModule files_;
 };
 
-using TFIO = PictureDialogs;  // the design's name, which the issues use
-
 }  // namespace mosaicor

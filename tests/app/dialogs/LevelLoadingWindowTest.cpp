@@ -3,9 +3,9 @@
 
 #include "LevelWriter.h"
 
+#include "dialogs/DialogFilters.h"
+#include "dialogs/LevelLoadingWindow.h"
 #include "extraction/MakeBeep.h"
-#include "modules/DialogFilters.h"
-#include "modules/LevelLoadingWindow.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

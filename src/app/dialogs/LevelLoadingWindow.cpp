@@ -1,6 +1,6 @@
-#include "modules/LevelLoadingWindow.h"
+#include "dialogs/LevelLoadingWindow.h"
 
-#include "modules/DialogFilters.h"
+#include "dialogs/DialogFilters.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

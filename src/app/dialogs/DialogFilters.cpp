@@ -1,4 +1,4 @@
-#include "modules/DialogFilters.h"
+#include "dialogs/DialogFilters.h"
 
 namespace mosaicor {
 

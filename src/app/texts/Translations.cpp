@@ -1,4 +1,4 @@
-#include "mainwindow/Translations.h"
+#include "texts/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "modules/PictureDialogs.h"
+#include "dialogs/PictureDialogs.h"
 
 #include "PictureWriters.h"
 #include "TestPictures.h"

@@ -32,8 +32,6 @@ inline QString CreateNewItem() { return QCoreApplication::translate("Languages",
 inline QString ReloadItem() {
   return QCoreApplication::translate("Languages", "   --- Reload a Texture Set File ( TGA, BMP, JPG )");
 }
-// Kept in the table, shown by nothing.
-inline QString NoTargetLoaded() { return QCoreApplication::translate("Languages", "   --- no TARGET file loaded ---"); }
 
 // Placeholders of the remembered paths until an action of that kind has succeeded.
 inline QString NoTexturesExtracted() {
