@@ -3,34 +3,50 @@
 #include <QtGlobal>
 #include <cstdio>
 
-#if defined(Q_OS_UNIX)
+#if defined(Q_OS_WIN)
+#include <fcntl.h>
+#include <io.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
 
 namespace mosaicor {
 
+namespace {
+
+#if defined(Q_OS_WIN)
+int OpenNullDevice() { return ::_open("NUL", _O_WRONLY); }
+int Duplicate(int fd) { return ::_dup(fd); }
+int DuplicateOnto(int fd, int onto) { return ::_dup2(fd, onto); }
+void Close(int fd) { ::_close(fd); }
+#else
+int OpenNullDevice() { return ::open("/dev/null", O_WRONLY | O_CLOEXEC); }
+int Duplicate(int fd) { return ::fcntl(fd, F_DUPFD_CLOEXEC, 0); }
+int DuplicateOnto(int fd, int onto) { return ::dup2(fd, onto); }
+void Close(int fd) { ::close(fd); }
+#endif
+
+}  // namespace
+
 QuietStderr::QuietStderr() {
-#if defined(Q_OS_UNIX)
   std::fflush(stderr);
-  const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+  const int null = OpenNullDevice();
   if (null < 0) return;
-  saved_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
-  if (saved_ >= 0 && ::dup2(null, STDERR_FILENO) < 0) {
-    ::close(saved_);
+  const int err = fileno(stderr);
+  saved_ = Duplicate(err);
+  if (saved_ >= 0 && DuplicateOnto(null, err) < 0) {
+    Close(saved_);
     saved_ = -1;
   }
-  ::close(null);
-#endif
+  Close(null);
 }
 
 QuietStderr::~QuietStderr() {
-#if defined(Q_OS_UNIX)
   if (saved_ < 0) return;
   std::fflush(stderr);
-  ::dup2(saved_, STDERR_FILENO);
-  ::close(saved_);
-#endif
+  DuplicateOnto(saved_, fileno(stderr));
+  Close(saved_);
 }
 
 }  // namespace mosaicor

@@ -3,6 +3,10 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <ostream>
+
+// GoogleTest shows a QString as its text rather than as a list of UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace mosaicor {
 
@@ -12,14 +16,19 @@ struct CliResult {
   QString err;
 };
 
-inline CliResult RunCli(const QStringList& args) {
+// Runs it in `workingDirectory`, or in the test's own when that is empty.
+inline CliResult RunCli(const QStringList& args, const QString& workingDirectory = QString()) {
   QProcess process;
+  if (!workingDirectory.isEmpty()) process.setWorkingDirectory(workingDirectory);
   process.start(QStringLiteral(MOSAICOR_CLI_PATH), args);
   process.waitForFinished(120000);
   CliResult result;
   result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-  result.err = QString::fromLocal8Bit(process.readAllStandardError());
+  // A Windows console program ends its lines with CR LF; the tests compare lines.
+  result.out =
+      QString::fromLocal8Bit(process.readAllStandardOutput()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  result.err =
+      QString::fromLocal8Bit(process.readAllStandardError()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
   return result;
 }
 

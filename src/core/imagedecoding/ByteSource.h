@@ -4,6 +4,7 @@
 // Little-endian values are decoded by qFromLittleEndian here as in the level reader, whose
 // LevelCursor is the same bounded cursor for a walk that stops where the data ends.
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QtEndian>
 #include <cstdint>
@@ -14,6 +15,8 @@ class ByteSource {
  public:
   ByteSource(const uchar* data, qsizetype size) : data_(data), size_(size < 0 ? 0 : size) {}
   explicit ByteSource(QByteArrayView bytes) : ByteSource(reinterpret_cast<const uchar*>(bytes.data()), bytes.size()) {}
+  // The cursor does not own its bytes: a temporary array would be gone before the first read.
+  explicit ByteSource(QByteArray&&) = delete;
 
   qsizetype Size() const { return size_; }
   qsizetype Position() const { return pos_; }

@@ -130,7 +130,7 @@ TEST(BmpReader, TwentyFourAndThirtyTwoBitsCopyBytesAndKeepTheFourthByte) {
     EXPECT_EQ(picture.image.pixel(4, 2), 0xFF000000u | (14 * 0x0A0B0Cu));
 
     spec.bitCount = 32;
-    spec.pixels = Values([](int i) { return uint32_t(i * 0x11010203); });
+    spec.pixels = Values([](int i) { return uint32_t(i) * 0x11010203u; });  // unsigned: the products pass 2^31
     ASSERT_TRUE(Read(WriteBmp(spec), picture));
     EXPECT_EQ(picture.format, PixelFormatCode::ThirtyTwoBits);
     EXPECT_EQ(picture.image.pixel(3, 1), 8 * 0x11010203u);

@@ -170,7 +170,8 @@ TEST(WideRows, PsdRowsThatStopEarlyEndInZeros) {
   cut += char(127) + QByteArray(10, char(0x77));
   // Repeats that would run 84 bytes past the row.
   const QByteArray over("\x81\x21\x81\x22\x81\x23", 6);
-  ByteSource source(GreyPsd(kWidth, {early, cut, over}));
+  const QByteArray psd = GreyPsd(kWidth, {early, cut, over});
+  ByteSource source(psd);
   DecodedPicture picture;
   QString error;
   ASSERT_TRUE(DecodedInto(ReadPsd(source), picture, error)) << qPrintable(error);
