@@ -1,6 +1,7 @@
 #include "Batch.h"
 
 #include "SameFile.h"
+#include "packing/SetGeometry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -92,9 +93,8 @@ namespace {
 
 // --split: each 256-row page of the picture in its own file.
 Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha) {
-  constexpr int kPageSide = 256;
-  for (int page = 0; page * kPageSide < picture.height(); ++page) {
-    const QImage one = picture.copy(0, page * kPageSide, picture.width(), kPageSide);
+  for (int page = 0; page * kSetPageSide < picture.height(); ++page) {
+    const QImage one = picture.copy(0, page * kSetPageSide, picture.width(), kSetPageSide);
     if (one.isNull()) return Failure<>{QStringLiteral("not enough memory for page %1").arg(page)};
     if (Outcome<> written = WriteOutput(one, SplitPagePath(path, page), alpha); !written) return written;
   }

@@ -3,13 +3,15 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "packing/SetGeometry.h"
+
 namespace mosaicor {
 
 namespace {
 
 // The largest picture the canvas holds: two pages wide, 64 pages high.
-constexpr int kMaxResizeWidth = 512;
-constexpr int kMaxResizeHeight = 16384;
+constexpr int kMaxResizeWidth = kSetMaxWidth;
+constexpr int kMaxResizeHeight = kSetMaxHeight;
 
 struct CommandInfo {
   const char* name;

@@ -7,13 +7,14 @@
 #include <QStatusBar>
 
 #include "canvas/CanvasWidget.h"
+#include "packing/SetGeometry.h"
 #include "workbench/TargetCensus.h"
 
 namespace mosaicor {
 
 namespace {
 
-constexpr int kCell = 64;
+constexpr int kCell = kSetCellSide;
 constexpr int kNumberHeight = 13;
 
 // Groups' colours go round the hue circle by the golden angle, so neighbouring numbers differ.

@@ -337,9 +337,9 @@ void MainWindow::Reflect() {
   if (d.ClipTile.isNull())
     c_.ClipTileImage->clear();
   else
-    c_.ClipTileImage->setPixmap(
-        QPixmap::fromImage(d.ClipTile.copy(0, 0, std::min(64, d.ClipTile.width()), std::min(64, d.ClipTile.height()))
-                               .convertToFormat(QImage::Format_RGB32)));
+    c_.ClipTileImage->setPixmap(QPixmap::fromImage(
+        d.ClipTile.copy(0, 0, std::min(kSetCellSide, d.ClipTile.width()), std::min(kSetCellSide, d.ClipTile.height()))
+            .convertToFormat(QImage::Format_RGB32)));
   if (v.Picking)
     c_.Source->BasePanel->setCursor(LoadPickerCursor());
   else

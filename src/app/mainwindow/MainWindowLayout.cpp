@@ -9,6 +9,7 @@
 #include "art/Art.h"
 #include "canvas/CanvasZoom.h"
 #include "mainwindow/MainWindowControls.h"
+#include "packing/SetGeometry.h"
 #include "texts/Languages.h"
 
 namespace mosaicor {
@@ -133,7 +134,7 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
                                    QCoreApplication::translate("mosaicor::MainWindow", "Style"), true);
   c.ImageGridSize = Named(new QLabel(grid), "ImageGridSize");
   c.ImageGridSize->setPixmap(LoadGlyph(QStringLiteral("style")).pixmap(20, 20));
-  c.StaticTextGrid = Named(new QLabel(QStringLiteral("64"), grid), "StaticTextGrid");
+  c.StaticTextGrid = Named(new QLabel(QString::number(kSetCellSide), grid), "StaticTextGrid");
   c.StaticTextGrid->setAlignment(Qt::AlignCenter);
   c.StaticTextGrid->setFrameShape(QFrame::StyledPanel);
   c.StaticTextGrid->setMinimumWidth(28);
@@ -229,13 +230,13 @@ void BuildCentralColumn(MainWindowControls& c, QWidget* centre) {
   }
   pots->addStretch();
   c.ClipTilePanel = Named(new QFrame(c.ClipTileAreaBevel), "ClipTilePanel");
-  c.ClipTilePanel->setFixedSize(66, 66);
+  c.ClipTilePanel->setFixedSize(kSetCellSide + 2, kSetCellSide + 2);
   c.ClipTilePanel->setAutoFillBackground(true);
   QPalette black = c.ClipTilePanel->palette();
   black.setColor(QPalette::Window, Qt::black);
   c.ClipTilePanel->setPalette(black);
   c.ClipTileImage = Named(new QLabel(c.ClipTilePanel), "ClipTileImage");
-  c.ClipTileImage->setGeometry(1, 1, 64, 64);
+  c.ClipTileImage->setGeometry(1, 1, kSetCellSide, kSetCellSide);
   c.ClipTileImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   c.ClipLabel = Named(new QLabel(c.ClipTileAreaBevel), "ClipLabel");
   c.CheckBoxExport =
@@ -292,9 +293,9 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   counters->setSpacing(0);
   c.TargetWidth = InfoLine(side, "TargetWidth");
   c.TargetWidth->setFixedWidth(18);
-  c.TargetWidthScrollBar = ArrowPair(side, "TargetWidthScrollBar", Qt::Horizontal, 1, 2);
+  c.TargetWidthScrollBar = ArrowPair(side, "TargetWidthScrollBar", Qt::Horizontal, 1, kSetMaxWidth / kSetPageSide);
   c.TargetAreaInfo = InfoLine(side, "TargetAreaInfo");
-  c.TargetHeightScrollBar = ArrowPair(side, "TargetHeightScrollBar", Qt::Vertical, 1, 64);
+  c.TargetHeightScrollBar = ArrowPair(side, "TargetHeightScrollBar", Qt::Vertical, 1, kSetMaxHeightPages);
   // Up raises the page count.
   c.TargetHeightScrollBar->setInvertedAppearance(true);
   c.TargetHeightScrollBar->setInvertedControls(true);

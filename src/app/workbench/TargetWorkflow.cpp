@@ -222,7 +222,7 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
 
 void TargetWorkflow::DisplayTargetAreaInfo(int width, int height) {
   const int columns = width / kSetCellSide, rows = height / kSetCellSide, tiles = columns * rows;
-  view_.TargetInfoColour = tiles > 256 ? colours::InfoTooMany : colours::InfoNormal;
+  view_.TargetInfoColour = tiles > kSetMostTiles ? colours::InfoTooMany : colours::InfoNormal;
   view_.TargetAreaInfo = texts::TargetInfoFormat().arg(width).arg(height).arg(columns).arg(rows).arg(tiles);
   doc_.TargetWidthPages = width / kSetPageSide;
   doc_.TargetHeightPages = height / kSetPageSide;

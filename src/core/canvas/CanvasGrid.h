@@ -20,8 +20,8 @@ class CanvasGrid {
   CanvasGrid& operator=(const CanvasGrid&) = delete;
 
   // The host writes these, then calls UpdateGrid.
-  int CellWidth = 64;
-  int CellHeight = 64;
+  int CellWidth = kSetCellSide;
+  int CellHeight = kSetCellSide;
   int GridOffsetX = 0;  // 0 <= offset < cell size
   int GridOffsetY = 0;
   GridStyleKind GridStyle = GridStyleKind::Dotted;

@@ -8,11 +8,13 @@
 #include <QRect>
 #include <QSize>
 
+#include "packing/SetGeometry.h"
+
 namespace mosaicor {
 
 struct GridGeometry {
-  int CellWidth = 64;
-  int CellHeight = 64;
+  int CellWidth = kSetCellSide;
+  int CellHeight = kSetCellSide;
   int OffsetX = 0;
   int OffsetY = 0;
   int Cols = 0;

@@ -5,13 +5,14 @@
 
 #include "canvas/TileTransforms.h"
 #include "graphics/RectCopy.h"
+#include "packing/SetGeometry.h"
 
 namespace mosaicor {
 
 void ImageStack::InitStack(int width, int height) {
   layers_.Reset(width, height);
   layers_.SetPort(QSize(width, height));
-  grid_.InitGrid(64, 64);
+  grid_.InitGrid(kSetCellSide, kSetCellSide);
   if (CanvasView* view = layers_.View()) view->AcceptDrops();
   cursor_.Reset();
   animation_.AnimRunning = false;

@@ -4,15 +4,9 @@
 
 #include "canvas/AlphaView.h"
 #include "canvas/CursorPictures.h"
+#include "packing/SetGeometry.h"
 
 namespace mosaicor {
-
-namespace {
-
-// The selection layer is never shorter than this, whatever the picture.
-constexpr int MinSelectionHeight = 1537;
-
-}  // namespace
 
 std::array<const ImageLayer*, 8> LayerStack::All() const {
   return {&image_, &alpha_, &temp_, &clip_, &grid_, &selection_, &cursor_, &overlay_};
@@ -70,7 +64,7 @@ void LayerStack::Reset(int width, int height) {
 void LayerStack::SizeLayers(int width, int height) {
   const QSize size(std::max(width, 0), std::max(height, 0));
   for (ImageLayer* layer : {&image_, &alpha_, &temp_, &grid_, &selection_, &overlay_}) layer->SetPictureSize(size);
-  selection_.SetPictureSize(QSize(size.width(), std::max(size.height(), MinSelectionHeight)));
+  selection_.SetPictureSize(QSize(size.width(), std::max(size.height(), kMinSelectionHeight)));
 }
 
 void LayerStack::ExtractAlpha() {

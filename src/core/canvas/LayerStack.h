@@ -61,7 +61,7 @@ class LayerStack : private LayerDamageSink {
   // transparency and sizing as the canvas uses it, the normal cursor box; then sized to the picture.
   void Reset(int width, int height);
   // The layers that follow the picture's size take the given one; the selection layer is never
-  // shorter than 1537.
+  // shorter than kMinSelectionHeight.
   void SizeLayers(int width, int height);
   // L2_Alpha := the picture's alpha as grey (AlphaView), for every pixel layout.
   void ExtractAlpha();

@@ -9,7 +9,6 @@ namespace mosaicor {
 
 namespace {
 
-constexpr int kPageSide = 256;
 constexpr QRgb kBackground = 0x00FF00FF;  // magenta, transparent
 
 // The top-left pixel of a slot in the picture.
@@ -46,11 +45,11 @@ void StretchInto(const RowAt& rowAt, const QRect& source, QRgb* to, qsizetype st
 class ConvertedRows {
  public:
   explicit ConvertedRows(const PageRowConverter& pages)
-      : pages_(pages), buffers_(size_t(pages.Rows() / kPageSide)), converted_(size_t(pages.Rows())) {}
+      : pages_(pages), buffers_(size_t(pages.Rows() / kLevelPageSide)), converted_(size_t(pages.Rows())) {}
   const QRgb* Row(int y) {
-    std::unique_ptr<QRgb[]>& buffer = buffers_[size_t(y / kPageSide)];
-    if (!buffer) buffer = std::make_unique_for_overwrite<QRgb[]>(size_t(kPageSide) * kPageSide);
-    QRgb* row = buffer.get() + (y % kPageSide) * kPageSide;
+    std::unique_ptr<QRgb[]>& buffer = buffers_[size_t(y / kLevelPageSide)];
+    if (!buffer) buffer = std::make_unique_for_overwrite<QRgb[]>(size_t(kLevelPageSide) * kLevelPageSide);
+    QRgb* row = buffer.get() + (y % kLevelPageSide) * kLevelPageSide;
     if (!converted_[size_t(y)]) pages_.ConvertRow(y, row);
     converted_[size_t(y)] = true;
     return row;
@@ -82,7 +81,7 @@ QImage DrawSlots(const RowAt& rowAt, const QRect& pages, const std::vector<AnimS
 QRect ObjectTextureRect(const ObjectTexture& texture, int textileCount) {
   const int page = texture.Tile & 0x7FFF;
   if (page >= textileCount) return {};
-  const int t = page * kPageSide;
+  const int t = page * kLevelPageSide;
   const auto& v = texture.Vertices;
   int x1 = v[0].UPixel;
   int x2 = v[2].UPixel == x1 ? v[1].UPixel : v[2].UPixel;
@@ -127,7 +126,7 @@ QImage DrawAnimSlots(const QImage& pages32, const std::vector<AnimSlot>& animSlo
 QImage DrawAnimSlots(const PageRowConverter& pages, const std::vector<AnimSlot>& animSlots) {
   ConvertedRows rows(pages);
   const auto rowAt = [&](int y) { return rows.Row(y); };
-  return DrawSlots(rowAt, QRect(0, 0, kPageSide, pages.Rows()), animSlots);
+  return DrawSlots(rowAt, QRect(0, 0, kLevelPageSide, pages.Rows()), animSlots);
 }
 
 }  // namespace mosaicor

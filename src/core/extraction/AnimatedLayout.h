@@ -5,6 +5,7 @@
 
 #include "extraction/LevelPages.h"
 #include "level/ObjectTexture.h"
+#include "packing/SetGeometry.h"
 
 #include <QImage>
 #include <QRect>
@@ -14,7 +15,7 @@
 
 namespace mosaicor {
 
-inline constexpr int kAnimSlotSide = 64;
+inline constexpr int kAnimSlotSide = kSetCellSide;  // a slot is one tile of a set
 inline constexpr int kAnimSlotsPerRow = 4;
 // A damaged list could name millions of textures; no real level comes near this many
 // (the picture it makes is 256 x 65536).

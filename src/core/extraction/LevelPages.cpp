@@ -10,7 +10,6 @@ namespace mosaicor {
 
 namespace {
 
-constexpr int kPageSide = 256;
 constexpr QRgb kOpaqueMagenta = 0xFFFF00FF;
 
 int BytesPerPixel(GameVersion gameVersion) {
@@ -38,11 +37,11 @@ const QByteArray& PageData(const LevelReader& level) {
 // The row loops below are written so that the compiler can turn them into vector code (at -O2 it
 // does so only for a fixed count).
 void MaskRow32(const QRgb* __restrict source, QRgb* __restrict target) {
-  for (int x = 0; x < kPageSide; ++x) target[x] = (source[x] >> 24) == 255 ? source[x] : kOpaqueMagenta;
+  for (int x = 0; x < kLevelPageSide; ++x) target[x] = (source[x] >> 24) == 255 ? source[x] : kOpaqueMagenta;
 }
 
 void MaskRow32InPlace(QRgb* row) {
-  for (int x = 0; x < kPageSide; ++x) row[x] = (row[x] >> 24) == 255 ? row[x] : kOpaqueMagenta;
+  for (int x = 0; x < kLevelPageSide; ++x) row[x] = (row[x] >> 24) == 255 ? row[x] : kOpaqueMagenta;
 }
 
 // 5-bit components widened by bit replication; alpha from bit 15. Masked: a clear bit 15 gives
@@ -50,7 +49,7 @@ void MaskRow32InPlace(QRgb* row) {
 void ConvertRow15(const std::uint16_t* __restrict source, QRgb* __restrict target, bool mask) {
   const std::uint32_t clearBitColour = mask ? kOpaqueMagenta : 0;
   const std::uint32_t clearBitMask = mask ? 0 : 0x00FFFFFF;
-  for (int x = 0; x < kPageSide; ++x) {
+  for (int x = 0; x < kLevelPageSide; ++x) {
     const std::uint32_t w = source[x];
     const std::uint32_t r = (w >> 10) & 31, g = (w >> 5) & 31, b = w & 31;
     const std::uint32_t colour = ((r << 3 | r >> 2) << 16) | ((g << 3 | g >> 2) << 8) | (b << 3 | b >> 2);
@@ -79,8 +78,8 @@ PageRowConverter::PageRowConverter(const LevelReader& level, bool maskTransparen
     : format_(LevelPagePixelFormat(level.GameVersion)),
       data_(reinterpret_cast<const uchar*>(PageData(level).constData())),
       mask_(maskTransparency) {
-  rows_ = int(std::max(0, level.TextileCount) * qint64(kPageSide));
-  const qint64 rowBytes = qint64(kPageSide) * BytesPerPixel(level.GameVersion);
+  rows_ = int(std::max(0, level.TextileCount) * qint64(kLevelPageSide));
+  const qint64 rowBytes = qint64(kLevelPageSide) * BytesPerPixel(level.GameVersion);
   dataRows_ = int(std::min<qint64>(PageData(level).size() / rowBytes, rows_));
   if (format_ == PixelFormatCode::EightBits) {
     // Index 0 is transparent whatever its colour; masked it is magenta too. Rows the data does
@@ -93,14 +92,14 @@ PageRowConverter::PageRowConverter(const LevelReader& level, bool maskTransparen
 
 void PageRowConverter::ConvertRow(int y, QRgb* target) const {
   if (y >= dataRows_) {
-    std::fill_n(target, kPageSide, format_ == PixelFormatCode::EightBits ? colours_[0] : QRgb(0));
+    std::fill_n(target, kLevelPageSide, format_ == PixelFormatCode::EightBits ? colours_[0] : QRgb(0));
     return;
   }
-  const qint64 at = qint64(y) * kPageSide;
+  const qint64 at = qint64(y) * kLevelPageSide;
   switch (format_) {
     case PixelFormatCode::EightBits: {
       const uchar* source = data_ + at;
-      for (int x = 0; x < kPageSide; ++x) target[x] = colours_[source[x]];
+      for (int x = 0; x < kLevelPageSide; ++x) target[x] = colours_[source[x]];
       break;
     }
     case PixelFormatCode::FifteenBits:
@@ -111,7 +110,7 @@ void PageRowConverter::ConvertRow(int y, QRgb* target) const {
       if (mask_) {
         MaskRow32(source, target);
       } else {
-        std::memcpy(target, source, kPageSide * sizeof(QRgb));
+        std::memcpy(target, source, kLevelPageSide * sizeof(QRgb));
       }
       break;
     }
@@ -121,7 +120,7 @@ void PageRowConverter::ConvertRow(int y, QRgb* target) const {
 QImage LevelPagesAs32Bits(const LevelReader& level, bool maskTransparency) {
   if (level.TextileCount <= 0) return {};
   // Copy, mask and conversion in one pass: the picture in the level's own format is never needed.
-  QImage picture(kPageSide, level.TextileCount * kPageSide, QImage::Format_ARGB32);
+  QImage picture(kLevelPageSide, level.TextileCount * kLevelPageSide, QImage::Format_ARGB32);
   if (picture.isNull()) return picture;
   const PageRowConverter converter(level, maskTransparency);
   for (int y = 0; y < picture.height(); ++y) converter.ConvertRow(y, reinterpret_cast<QRgb*>(picture.scanLine(y)));
@@ -129,7 +128,7 @@ QImage LevelPagesAs32Bits(const LevelReader& level, bool maskTransparency) {
 }
 
 QImage TakeLevelPagesAs32Bits(LevelReader& level, bool maskTransparency) {
-  const qint64 pageBytes = qint64(kPageSide) * kPageSide * qint64(sizeof(QRgb));
+  const qint64 pageBytes = qint64(kLevelPageSide) * kLevelPageSide * qint64(sizeof(QRgb));
   if (level.TextileCount <= 0 || LevelPagePixelFormat(level.GameVersion) != PixelFormatCode::ThirtyTwoBits ||
       level.Textiles32.size() < level.TextileCount * pageBytes)
     return LevelPagesAs32Bits(level, maskTransparency);
@@ -139,8 +138,8 @@ QImage TakeLevelPagesAs32Bits(LevelReader& level, bool maskTransparency) {
   QImage picture;
   if (quintptr(data) % alignof(QRgb) == 0) {
     picture = QImage(
-        data, kPageSide, level.TextileCount * kPageSide, kPageSide * qsizetype(sizeof(QRgb)), QImage::Format_ARGB32,
-        [](void* bytes) { delete static_cast<QByteArray*>(bytes); }, pages.get());
+        data, kLevelPageSide, level.TextileCount * kLevelPageSide, kLevelPageSide * qsizetype(sizeof(QRgb)),
+        QImage::Format_ARGB32, [](void* bytes) { delete static_cast<QByteArray*>(bytes); }, pages.get());
   }
   if (picture.isNull()) {
     level.Textiles32 = std::move(*pages);
@@ -153,18 +152,18 @@ QImage TakeLevelPagesAs32Bits(LevelReader& level, bool maskTransparency) {
 }
 
 QImage MiscPagesAs32Bits(const LevelReader& level, bool maskTransparency) {
-  const qint64 pageBytes = qint64(kPageSide) * kPageSide * qint64(sizeof(QRgb));
+  const qint64 pageBytes = qint64(kLevelPageSide) * kLevelPageSide * qint64(sizeof(QRgb));
   const qint64 pages = HasCompressedChunks(level.GameVersion) ? level.MiscTextiles32.size() / pageBytes : 0;
   if (pages <= 0) return {};
-  QImage picture(kPageSide, int(pages * kPageSide), QImage::Format_ARGB32);
+  QImage picture(kLevelPageSide, int(pages * kLevelPageSide), QImage::Format_ARGB32);
   if (picture.isNull()) return picture;
   const auto* source = reinterpret_cast<const QRgb*>(level.MiscTextiles32.constData());
   for (int y = 0; y < picture.height(); ++y) {
     auto* target = reinterpret_cast<QRgb*>(picture.scanLine(y));
     if (maskTransparency) {
-      MaskRow32(source + qint64(y) * kPageSide, target);
+      MaskRow32(source + qint64(y) * kLevelPageSide, target);
     } else {
-      std::memcpy(target, source + qint64(y) * kPageSide, kPageSide * sizeof(QRgb));
+      std::memcpy(target, source + qint64(y) * kLevelPageSide, kLevelPageSide * sizeof(QRgb));
     }
   }
   return picture;

@@ -17,6 +17,9 @@ namespace mosaicor {
 
 class LevelReader;
 
+// A level's texture pages are square, this many pixels a side, in every generation.
+inline constexpr int kLevelPageSide = 256;
+
 // Converts rows of the level's pages to the 32-bit working format exactly as LevelPagesAs32Bits
 // does, so that a caller that needs a few rows converts only those. Holds pointers into the
 // level, which must outlive it and stay unchanged.

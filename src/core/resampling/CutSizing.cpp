@@ -18,7 +18,8 @@ QSize CutSizeFor(CutSizeMode mode, QSize cut) {
     case CutSizeMode::Fixed256:
       return QSize(256, 256);
     case CutSizeMode::AutoSize:
-      return QSize(std::max(AutoSizeSide(cut.width()), 64), std::max(AutoSizeSide(cut.height()), 64));
+      return QSize(std::max(AutoSizeSide(cut.width()), kSetCellSide),
+                   std::max(AutoSizeSide(cut.height()), kSetCellSide));
     case CutSizeMode::ScrollTile:
       return QSize(kScrollTileWidth, kScrollTileHalfHeight);
   }

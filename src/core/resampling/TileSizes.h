@@ -4,14 +4,17 @@
 
 #include <QImage>
 
+#include "packing/SetGeometry.h"
+
 namespace mosaicor {
 
 inline constexpr int kScrollTileWidth = 64;
 inline constexpr int kScrollTileHalfHeight = 32;
 
-// A side rounded to the nearest multiple of 64, a half rounding up: (side + 32) div 64 × 64.
-// Sides under 32 give 0; the size selector keeps such cuts from the resampler.
-constexpr int AutoSizeSide(int side) { return (side + 32) / 64 * 64; }
+// A side rounded to the nearest multiple of a set's cell (64), a half rounding up:
+// (side + 32) div 64 × 64. Sides under 32 give 0; the size selector keeps such cuts from the
+// resampler.
+constexpr int AutoSizeSide(int side) { return (side + kSetCellSide / 2) / kSetCellSide * kSetCellSide; }
 
 // The Dual 64x32 scrolling tile of a cut: the cut resampled to 64 × 32, then extended to
 // 64 × 64 with rows 32..63 equal to rows 0..31. The result is Format_RGB888 (null when the cut
