@@ -88,7 +88,7 @@ qint64 InflateAllChunks(const QByteArray& file, qint64 firstChunk) {
 void BM_Tr4PagesAuto(benchmark::State& state) {
   const QString path = Levels::Get().Path("tr4.tr4", LevelGeneration::TR4, 64, 0);
   for (auto _ : state) {
-    const Result<QImage> picture = ExtractLevelPicture(LevelPicture::Pages, path, true);
+    const Result<QImage> picture = ExtractLevelPicture(LevelExtract::Pages, path, true);
     if (!picture)
       state.SkipWithError("failed");
     else
@@ -141,7 +141,7 @@ QString AnimatedLevelPath(int64_t code) {
 void BM_Animated100Ranges(benchmark::State& state) {
   const QString path = AnimatedLevelPath(state.range(0));
   for (auto _ : state) {
-    const Result<QImage> picture = ExtractLevelPicture(LevelPicture::AnimatedTextures, path, false);
+    const Result<QImage> picture = ExtractLevelPicture(LevelExtract::Animated, path, false);
     if (!picture)
       state.SkipWithError("failed");
     else

@@ -163,7 +163,7 @@ BENCHMARK(ExtractIntoSource)->Unit(benchmark::kMillisecond);
 void ExtractIntoSource_Baseline_Companion(benchmark::State& state) {
   const QString level = Tr4Level();
   for (auto _ : state) {
-    Result<QImage> picture = ExtractLevelPicture(LevelPicture::Pages, level, false);
+    Result<QImage> picture = ExtractLevelPicture(LevelExtract::Pages, level, false);
     benchmark::DoNotOptimize(picture);
   }
 }

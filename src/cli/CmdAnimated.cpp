@@ -7,7 +7,7 @@ namespace mosaicor {
 
 int RunAnimated(const CliOptions& options) {
   return RunPictureBatch(options, [&options](const QString& input) {
-    return ExtractLevelPicture(LevelPicture::AnimatedTextures, input, options.maskTransparency);
+    return ExtractLevelPicture(LevelExtract::Animated, input, options.maskTransparency);
   });
 }
 

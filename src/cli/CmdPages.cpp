@@ -24,7 +24,7 @@ QImage Stacked(const QImage& top, const QImage& below) {
 
 int RunPages(const CliOptions& options) {
   return RunPictureBatch(options, [&options](const QString& input) -> Result<QImage> {
-    Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, input, options.maskTransparency);
+    Result<QImage> pages = ExtractLevelPicture(LevelExtract::Pages, input, options.maskTransparency);
     if (!pages || !options.misc) return pages;
     // The font and sky pages live in a chunk the page extraction does not read: a second,
     // textures-only read of the level fetches them.

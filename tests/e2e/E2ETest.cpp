@@ -40,7 +40,7 @@ struct SilentTones : ITonePlayer {
 QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
 
 QImage LevelPages(const QString& level) {
-  Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, level, false);
+  Result<QImage> pages = ExtractLevelPicture(LevelExtract::Pages, level, false);
   EXPECT_TRUE(pages.Ok()) << pages.Text().toStdString();
   return pages.Ok() ? std::move(pages).Value() : QImage();
 }
@@ -318,7 +318,7 @@ TEST_F(RealWindowFixture, AFailedLoadIsToldInAMessageBox) {
     Keys(QStringLiteral("Return"));
   });
   emit c().Source->DragNDrop(cut);
-  EXPECT_EQ(told, cut + "\n" + ExtractLevelPicture(LevelPicture::Pages, cut, false).Text());
+  EXPECT_EQ(told, cut + "\n" + ExtractLevelPicture(LevelExtract::Pages, cut, false).Text());
   EXPECT_TRUE(told.contains(QStringLiteral("level file ends early in the "))) << told.toStdString();
   EXPECT_EQ(behind, level);
   EXPECT_EQ(c().SourceCombo->currentText(), level);

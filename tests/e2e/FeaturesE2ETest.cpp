@@ -169,7 +169,7 @@ TEST_F(FeaturesFixture, AProgramKilledAfterAPasteOffersItsWorkAtTheNextStart) {
   ASSERT_FALSE(left.isEmpty());
 
   // The next start, as the program's own start-up does it, in the folder the killed one used.
-  const Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, level, false);
+  const Result<QImage> pages = ExtractLevelPicture(LevelExtract::Pages, level, false);
   ASSERT_TRUE(pages.Ok());
   QImage expected(256, 512, QImage::Format_RGB32);
   expected.fill(Qt::black);

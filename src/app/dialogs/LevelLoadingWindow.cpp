@@ -69,12 +69,12 @@ void LevelLoadingWindow::InitOpenDialog() {
 
 ExtractionOutcome LevelLoadingWindow::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
                                                             PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
-  return module_.LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
+  return module_.Load(LevelExtract::Pages, image, fileName, sourcePixelFormat, maskTransparency);
 }
 
 ExtractionOutcome LevelLoadingWindow::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
                                                            PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
-  return module_.LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
+  return module_.Load(LevelExtract::Animated, image, fileName, sourcePixelFormat, maskTransparency);
 }
 
 bool LevelLoadingWindow::RunOpenDialog(QString& fileName) {
@@ -84,20 +84,24 @@ bool LevelLoadingWindow::RunOpenDialog(QString& fileName) {
   return accepted;
 }
 
+std::optional<ExtractionOutcome> LevelLoadingWindow::LoadDialog(LevelExtract what, QImage& image,
+                                                                PixelFormatCode& sourcePixelFormat,
+                                                                bool maskTransparency) {
+  QString fileName;
+  if (!RunOpenDialog(fileName)) return std::nullopt;
+  return module_.Load(what, image, fileName, sourcePixelFormat, maskTransparency);
+}
+
 std::optional<ExtractionOutcome> LevelLoadingWindow::LoadLevelAs32BitsDialog(QImage& image,
                                                                              PixelFormatCode& sourcePixelFormat,
                                                                              bool maskTransparency) {
-  QString fileName;
-  if (!RunOpenDialog(fileName)) return std::nullopt;
-  return LoadLevelAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
+  return LoadDialog(LevelExtract::Pages, image, sourcePixelFormat, maskTransparency);
 }
 
 std::optional<ExtractionOutcome> LevelLoadingWindow::LoadAnimAs32BitsDialog(QImage& image,
                                                                             PixelFormatCode& sourcePixelFormat,
                                                                             bool maskTransparency) {
-  QString fileName;
-  if (!RunOpenDialog(fileName)) return std::nullopt;
-  return LoadAnimAs32BitsFile(image, fileName, sourcePixelFormat, maskTransparency);
+  return LoadDialog(LevelExtract::Animated, image, sourcePixelFormat, maskTransparency);
 }
 
 void LevelLoadingWindow::ShowLoadingWindow() {

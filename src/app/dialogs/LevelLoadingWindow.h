@@ -45,6 +45,8 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
  private:
   void InitOpenDialog();
   bool RunOpenDialog(QString& fileName);
+  std::optional<ExtractionOutcome> LoadDialog(LevelExtract what, QImage& image, PixelFormatCode& sourcePixelFormat,
+                                              bool maskTransparency);
 
   // ILevelLoadHost
   void ShowLoadingWindow() override;

@@ -19,13 +19,11 @@ void SourceWorkflow::SourceComboOnSelect(SourceAction action) {
       SourceRepeat();
       break;
     case SourceAction::ImageFile:
-      loaded = LoadWithDialog(Loader::Picture, doc_.ImageFile);
+      loaded = LoadWithDialog(action, doc_.ImageFile);
       break;
     case SourceAction::LevelTextures:
-      loaded = LoadWithDialog(Loader::LevelPages, doc_.LevelFile);
-      break;
     case SourceAction::LevelAnimated:
-      loaded = LoadWithDialog(Loader::LevelAnimated, doc_.LevelFile);
+      loaded = LoadWithDialog(action, doc_.LevelFile);
       break;
   }
   // Only a load that succeeded becomes the action that item 0 and the transparency buttons
@@ -41,19 +39,23 @@ void SourceWorkflow::RebuildAlpha() {
   source_.Layers().ExtractAlpha();
 }
 
-bool SourceWorkflow::LoadFile(Loader loader, const QString& fileName, PixelFormatCode& format, QImage& picture) {
+bool SourceWorkflow::LoadFile(SourceAction action, const QString& fileName, PixelFormatCode& format, QImage& picture) {
   picture = QImage();
-  switch (loader) {
-    case Loader::Picture:
+  switch (action) {
+    case SourceAction::ImageFile:
       return bench_.Reported(fileName, bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format));
-    case Loader::LevelPages:
-      return bench_.Reported(fileName,
-                             bench_.Levels.LoadLevelAs32BitsFile(picture, fileName, format, MaskTransparency()));
-    case Loader::LevelAnimated:
-      return bench_.Reported(fileName,
-                             bench_.Levels.LoadAnimAs32BitsFile(picture, fileName, format, MaskTransparency()));
+    case SourceAction::LevelTextures:
+      return LoadLevel(LevelExtract::Pages, fileName, format, picture);
+    case SourceAction::LevelAnimated:
+      return LoadLevel(LevelExtract::Animated, fileName, format, picture);
+    case SourceAction::None:
+      break;
   }
   return false;
+}
+
+bool SourceWorkflow::LoadLevel(LevelExtract what, const QString& fileName, PixelFormatCode& format, QImage& picture) {
+  return bench_.Reported(fileName, bench_.Levels.Load(what, picture, fileName, format, MaskTransparency()));
 }
 
 void SourceWorkflow::ShowPicture(const QImage& picture) {
@@ -70,56 +72,40 @@ void SourceWorkflow::ShowLoaded(const QImage& picture, PixelFormatCode format, c
   UpdateSourceAreaInfo(format);
 }
 
-bool SourceWorkflow::LoadWithDialog(Loader loader, std::optional<QString>& file) {
+bool SourceWorkflow::LoadWithDialog(SourceAction action, std::optional<QString>& file) {
   const QString preset = doc_.DialogPreset(file);
   const std::optional<QString> chosen =
-      loader == Loader::Picture ? bench_.Dialogs.OpenPictureFile(preset) : bench_.Dialogs.OpenLevelFile(preset);
+      action == SourceAction::ImageFile ? bench_.Dialogs.OpenPictureFile(preset) : bench_.Dialogs.OpenLevelFile(preset);
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
   // Cancelled or failed: the box shows the caption, which has not changed.
-  if (!chosen || !LoadFile(loader, *chosen, format, picture)) return false;
+  if (!chosen || !LoadFile(action, *chosen, format, picture)) return false;
   file = *chosen;
   ShowLoaded(picture, format, *chosen);
   return true;
 }
 
 void SourceWorkflow::SourceRepeat() {
-  Loader loader;
-  std::optional<QString> file;
-  switch (doc_.LastSourceAction) {
-    case SourceAction::ImageFile:
-      loader = Loader::Picture;
-      file = doc_.ImageFile;
-      break;
-    case SourceAction::LevelTextures:
-      loader = Loader::LevelPages;
-      file = doc_.LevelFile;
-      break;
-    case SourceAction::LevelAnimated:
-      loader = Loader::LevelAnimated;
-      file = doc_.LevelFile;
-      break;
-    default:
-      return;
-  }
-  if (!file) return;
+  const SourceAction action = doc_.LastSourceAction;
+  const std::optional<QString>& file = action == SourceAction::ImageFile ? doc_.ImageFile : doc_.LevelFile;
+  if (action == SourceAction::None || !file) return;
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
   // The reloaded picture shows at once; captions and the info line stay as they are.
-  if (LoadFile(loader, *file, format, picture)) ShowPicture(picture);
+  if (LoadFile(action, *file, format, picture)) ShowPicture(picture);
 }
 
 bool SourceWorkflow::OpenFile(const QString& fileName) {
   const Workbench::Operation operation(bench_);
   const bool level = HasLevelExtension(fileName);
-  const Loader loader = level ? Loader::LevelPages : Loader::Picture;
+  const SourceAction action = level ? SourceAction::LevelTextures : SourceAction::ImageFile;
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
-  if (!LoadFile(loader, fileName, format, picture)) return false;
+  if (!LoadFile(action, fileName, format, picture)) return false;
   // A dropped file counts as that file opened through its dialog: item 0 and the transparency
   // buttons then repeat it, not what was shown before.
   (level ? doc_.LevelFile : doc_.ImageFile) = fileName;
-  doc_.LastSourceAction = level ? SourceAction::LevelTextures : SourceAction::ImageFile;
+  doc_.LastSourceAction = action;
   ShowLoaded(picture, format, fileName);
   RebuildAlpha();
   return true;

@@ -35,11 +35,13 @@ class SourceWorkflow {
   bool OpenFile(const QString& fileName);
 
  private:
-  enum class Loader { Picture, LevelPages, LevelAnimated };
-  // Loads into a scratch picture, so a failed or cancelled load leaves the Source untouched. A
-  // failure is shown in a message box, after the level module's falling beep where it plays one.
-  bool LoadFile(Loader loader, const QString& fileName, PixelFormatCode& format, QImage& picture);
-  bool LoadWithDialog(Loader loader, std::optional<QString>& file);
+  // Loads what the action loads (a picture, or a level's pages or animated textures) into a
+  // scratch picture, so a failed or cancelled load leaves the Source untouched.
+  bool LoadFile(SourceAction action, const QString& fileName, PixelFormatCode& format, QImage& picture);
+  // Every level the window reads comes through here, and so does its failure: the module has
+  // sounded its falling beep where the failure calls for one, and the message box says the rest.
+  bool LoadLevel(LevelExtract what, const QString& fileName, PixelFormatCode& format, QImage& picture);
+  bool LoadWithDialog(SourceAction action, std::optional<QString>& file);
   void ShowPicture(const QImage& picture);
   void ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& fileName);
   void RebuildAlpha();

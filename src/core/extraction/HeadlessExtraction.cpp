@@ -15,16 +15,13 @@ Failure<> OutOfMemory() { return {QStringLiteral("out of memory")}; }
 
 }  // namespace
 
-Result<QImage> ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency) {
+Result<QImage> ExtractLevelPicture(LevelExtract what, const QString& fileName, bool maskTransparency) {
   SilentLevelLoadHost host;
   TombRaiderFileModule module(host);
   PixelFormatCode sourcePixelFormat = PixelFormatCode::Device;
   QImage picture;
   try {
-    const ExtractionOutcome extracted =
-        what == LevelPicture::Pages
-            ? module.LoadLevelAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency)
-            : module.LoadAnimAs32BitsFile(picture, fileName, sourcePixelFormat, maskTransparency);
+    const ExtractionOutcome extracted = module.Load(what, picture, fileName, sourcePixelFormat, maskTransparency);
     if (!extracted) return Failure<>{extracted.Text()};
   } catch (const std::bad_alloc&) {
     return OutOfMemory();

@@ -5,6 +5,7 @@
 #include "common/Outcome.h"
 #include "extraction/LevelLoadHost.h"
 #include "extraction/MakeBeep.h"
+#include "extraction/TombRaiderFileModule.h"
 
 #include <QImage>
 #include <QString>
@@ -23,11 +24,9 @@ class SilentLevelLoadHost final : public ILevelLoadHost, private ITonePlayer {
   void PlayTone(int, int) override {}
 };
 
-enum class LevelPicture { Pages, AnimatedTextures };
-
 // Makes the picture of one level file. On failure its text says why ("file not found", "damaged
 // compressed data in ...", "out of memory"): the companion's failure line.
-Result<QImage> ExtractLevelPicture(LevelPicture what, const QString& fileName, bool maskTransparency);
+Result<QImage> ExtractLevelPicture(LevelExtract what, const QString& fileName, bool maskTransparency);
 
 // The level's font and sky pages (TR4, TR5) as MiscPagesAs32Bits makes them; a null picture for
 // a level that has none. Fails, with the reason, when the level cannot be read.

@@ -42,8 +42,9 @@ bool HasAnimatedRanges(const LevelReader& level) {
 Failure<LevelLoadFailure> Failed(LevelLoadFailure failure) { return {LevelLoadFailureText(failure), failure}; }
 
 // Reads the level and makes the picture.
-ExtractionOutcome Extract(LevelReader& level, ProgressIndicator* gauge, const QString& fileName, bool animated,
+ExtractionOutcome Extract(LevelReader& level, ProgressIndicator* gauge, const QString& fileName, LevelExtract what,
                           bool maskTransparency, QImage& picture) {
+  const bool animated = what == LevelExtract::Animated;
   level.ProgressGauge = gauge;
   if (const LevelOutcome loaded = level.LoadFromFile(fileName, !animated); !loaded) return ExtractionFailure(loaded);
   // A level cut short before what the extraction needs is reported rather than shown half right
@@ -72,10 +73,10 @@ ExtractionOutcome Extract(LevelReader& level, ProgressIndicator* gauge, const QS
   return {};
 }
 
-// The reader's own failures: reported without the beep.
-bool IsReaderFailure(LevelLoadFailure failure) {
-  return failure == LevelLoadFailure::Unreadable || failure == LevelLoadFailure::BeyondLimits ||
-         failure == LevelLoadFailure::Damaged || failure == LevelLoadFailure::InflatesTooFar;
+// Every failure sounds the falling beep but the reader's own, which come as errors.
+bool SoundsFallingBeep(LevelLoadFailure failure) {
+  return failure != LevelLoadFailure::Unreadable && failure != LevelLoadFailure::BeyondLimits &&
+         failure != LevelLoadFailure::Damaged && failure != LevelLoadFailure::InflatesTooFar;
 }
 
 // The extraction's kind for each of the reader's; a kind the reader gains is a compile warning here.
@@ -146,19 +147,7 @@ bool HasLevelExtension(const QString& fileName) {
   return LevelExtensions().contains(QFileInfo(fileName).suffix().toUpper());
 }
 
-ExtractionOutcome TombRaiderFileModule::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
-                                                              PixelFormatCode& sourcePixelFormat,
-                                                              bool maskTransparency) {
-  return Load(Extraction::Pages, image, fileName, sourcePixelFormat, maskTransparency);
-}
-
-ExtractionOutcome TombRaiderFileModule::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
-                                                             PixelFormatCode& sourcePixelFormat,
-                                                             bool maskTransparency) {
-  return Load(Extraction::AnimatedTextures, image, fileName, sourcePixelFormat, maskTransparency);
-}
-
-ExtractionOutcome TombRaiderFileModule::Load(Extraction extraction, QImage& image, const QString& fileName,
+ExtractionOutcome TombRaiderFileModule::Load(LevelExtract what, QImage& image, const QString& fileName,
                                              PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   ExtractionOutcome outcome = Failed(LevelLoadFailure::NotALevelFile);
   if (HasLevelExtension(fileName)) {
@@ -168,8 +157,7 @@ ExtractionOutcome TombRaiderFileModule::Load(Extraction extraction, QImage& imag
       // Destroyed in reverse order: the window is hidden before the reader lets go of the level.
       LevelReader level;
       const LoadingWindowShown window(host_);
-      outcome = Extract(level, host_.LoadingProgress(), fileName, extraction == Extraction::AnimatedTextures,
-                        maskTransparency, picture);
+      outcome = Extract(level, host_.LoadingProgress(), fileName, what, maskTransparency, picture);
       gameVersion = level.GameVersion;
     }
     if (outcome) {
@@ -178,7 +166,7 @@ ExtractionOutcome TombRaiderFileModule::Load(Extraction extraction, QImage& imag
       return outcome;
     }
   }
-  if (!IsReaderFailure(outcome.FailureKind())) FallingBeep(host_.Tones());
+  if (SoundsFallingBeep(outcome.FailureKind())) FallingBeep(host_.Tones());
   return outcome;
 }
 

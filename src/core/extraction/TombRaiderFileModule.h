@@ -19,6 +19,9 @@
 
 namespace mosaicor {
 
+// What an extraction makes of a level: all its texture pages, or its animated textures.
+enum class LevelExtract { Pages, Animated };
+
 // Why an extraction failed. The last four are the reader's own failures, which the module reports
 // without the failure beep.
 enum class LevelLoadFailure {
@@ -56,22 +59,24 @@ class TombRaiderFileModule {
  public:
   explicit TombRaiderFileModule(ILevelLoadHost& host) : host_(host) {}
 
-  // All texture pages one below the other, 256 wide, as Format_ARGB32. With maskTransparency
-  // the pixels the level declares transparent are magenta. On success image and
-  // sourcePixelFormat (8, 15 or 32 bits) are set; on failure both keep what they held, and the
-  // failure's text is the companion's line for it (with the place where the reading stopped for
-  // a file that ends early). Only exhausted memory raises (std::bad_alloc).
+  // Pages: all texture pages one below the other, 256 wide, as Format_ARGB32. Animated: the
+  // animated textures range by range in 64 x 64 slots. With maskTransparency the pixels the
+  // level declares transparent are magenta. On success image and sourcePixelFormat (8, 15 or 32
+  // bits) are set; on failure both keep what they held, and the failure's text is the companion's
+  // line for it (with the place where the reading stopped for a file that ends early). Only
+  // exhausted memory raises (std::bad_alloc).
+  ExtractionOutcome Load(LevelExtract what, QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                         bool maskTransparency);
   ExtractionOutcome LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                                          bool maskTransparency);
-  // The animated textures range by range in 64 x 64 slots; as above otherwise.
+                                          bool maskTransparency) {
+    return Load(LevelExtract::Pages, image, fileName, sourcePixelFormat, maskTransparency);
+  }
   ExtractionOutcome LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                                         bool maskTransparency);
+                                         bool maskTransparency) {
+    return Load(LevelExtract::Animated, image, fileName, sourcePixelFormat, maskTransparency);
+  }
 
  private:
-  enum class Extraction { Pages, AnimatedTextures };
-  ExtractionOutcome Load(Extraction extraction, QImage& image, const QString& fileName,
-                         PixelFormatCode& sourcePixelFormat, bool maskTransparency);
-
   ILevelLoadHost& host_;
 };
 

@@ -11,7 +11,7 @@ namespace mosaicor::testing {
 namespace {
 
 // What the companion says about a level.
-QString CompanionLine(const QString& level, LevelPicture what = LevelPicture::Pages) {
+QString CompanionLine(const QString& level, LevelExtract what = LevelExtract::Pages) {
   return ExtractLevelPicture(what, level, false).Text();
 }
 
@@ -45,7 +45,7 @@ TEST(FailureMessages, LevelsNameTheFileAndTheCompanionsReason) {
     f.dialogs.messages.clear();
     f.dialogs.files.push_back(path);
     f.bench().Sources().SourceComboOnSelect(static_cast<SourceAction>(c.item));
-    const QString companion = CompanionLine(path, c.item == 3 ? LevelPicture::AnimatedTextures : LevelPicture::Pages);
+    const QString companion = CompanionLine(path, c.item == 3 ? LevelExtract::Animated : LevelExtract::Pages);
     EXPECT_TRUE(companion.startsWith(c.reason)) << companion.toStdString();
     EXPECT_EQ(f.dialogs.messages, QStringList(path + "\n" + companion)) << c.name;
     EXPECT_EQ(f.tones.tones > tones, c.beep) << c.name;

@@ -71,7 +71,7 @@ TEST(SourceSide, ALevelTheReaderCannotReadIsToldInAMessageBoxWithoutTheBeep) {
   f.bench().Sources().SourceComboOnSelect(SourceAction::LevelAnimated);
   EXPECT_EQ(f.dialogs.messages,
             QStringList({f.Path("damaged.tr4") + "\n" +
-                             ExtractLevelPicture(LevelPicture::Pages, f.Path("damaged.tr4"), false).Text(),
+                             ExtractLevelPicture(LevelExtract::Pages, f.Path("damaged.tr4"), false).Text(),
                          f.Path("folder.tr2") + "\nis a folder, not a file"}));
   EXPECT_EQ(f.tones.tones, 0);
   EXPECT_EQ(Shown(f.source()), shown);
@@ -132,6 +132,14 @@ TEST(SourceSide, RepeatShowsTheReloadedPictureAtOnce) {
   f.WritePicture("pic.tga", Coordinates(128, 64));
   f.bench().Sources().SourceComboOnSelect(SourceAction::None);
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(128, 64));
+
+  // A level's animated textures are extracted again, not its pages.
+  f.dialogs.files.push_back(f.WriteLevel("anim.tr4", LevelGeneration::TR4, 3));
+  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelAnimated);
+  const QImage animated = Shown(f.source());
+  ASSERT_NE(animated.size(), QSize(256, 768));
+  f.bench().Sources().SourceComboOnSelect(SourceAction::None);
+  EXPECT_EQ(Shown(f.source()), animated);
 }
 
 TEST(CopyAll, CropsToTwoPagesWideAndFillsWithTheFiller) {

@@ -29,7 +29,7 @@ struct Outcome {
 };
 
 // The companion's call: the picture, or the failure line in `reason`.
-bool ExtractInto(LevelPicture what, const QString& path, bool mask, QImage& picture, QString& reason) {
+bool ExtractInto(LevelExtract what, const QString& path, bool mask, QImage& picture, QString& reason) {
   Result<QImage> extracted = ExtractLevelPicture(what, path, mask);
   if (!extracted) {
     reason = extracted.Text();
@@ -187,14 +187,14 @@ TEST(LevelExtraction, AFailureOfTheReaderHidesTheWindowWithoutBeepAndPassesOn) {
   // The companion turns it into its line.
   QImage picture;
   QString reason;
-  EXPECT_FALSE(ExtractInto(LevelPicture::Pages, path, false, picture, reason));
+  EXPECT_FALSE(ExtractInto(LevelExtract::Pages, path, false, picture, reason));
   EXPECT_EQ(reason, QStringLiteral("damaged compressed data in the 16-bit page chunk at offset %1 (0x%2)")
                         .arg(layout.chunk16)
                         .arg(layout.chunk16, 0, 16));
   EXPECT_TRUE(picture.isNull());
   // A folder with a level's name cannot be read: a failure with a reason, no crash.
   ASSERT_TRUE(QDir(dir.path()).mkdir("folder.tr2"));
-  EXPECT_FALSE(ExtractInto(LevelPicture::AnimatedTextures, dir.filePath("folder.tr2"), false, picture, reason));
+  EXPECT_FALSE(ExtractInto(LevelExtract::Animated, dir.filePath("folder.tr2"), false, picture, reason));
   EXPECT_FALSE(reason.isEmpty());
 }
 
@@ -211,11 +211,11 @@ TEST(LevelExtraction, RealFailuresSayWhereAndMisnamedLevelsStillGiveTheirPages) 
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("crypt.tr4"), encrypted));
   QImage picture;
   QString reason;
-  EXPECT_FALSE(ExtractInto(LevelPicture::AnimatedTextures, dir.filePath("cut.tr2"), false, picture, reason));
+  EXPECT_FALSE(ExtractInto(LevelExtract::Animated, dir.filePath("cut.tr2"), false, picture, reason));
   EXPECT_EQ(reason, QStringLiteral("level file ends early in the object textures at offset %1 (0x%2)")
                         .arg(layout.objectTextureCount)
                         .arg(layout.objectTextureCount, 0, 16));
-  EXPECT_FALSE(ExtractInto(LevelPicture::Pages, dir.filePath("crypt.tr4"), false, picture, reason));
+  EXPECT_FALSE(ExtractInto(LevelExtract::Pages, dir.filePath("crypt.tr4"), false, picture, reason));
   EXPECT_EQ(reason, "encrypted TR4 level: not supported");
 
   LevelDescription demo = MakeSampleLevel(G::TR1, 2);
@@ -224,7 +224,7 @@ TEST(LevelExtraction, RealFailuresSayWhereAndMisnamedLevelsStillGiveTheirPages) 
   ASSERT_TRUE(WriteLevelFile(dir.filePath("retail.phd"), MakeSampleLevel(G::TR1, 2)));
   ASSERT_TRUE(WriteLevelFile(dir.filePath("lake.tr4"), MakeSampleLevel(G::TR5, 2)));
   ASSERT_TRUE(WriteLevelFile(dir.filePath("lake.trc"), MakeSampleLevel(G::TR5, 2)));
-  for (LevelPicture what : {LevelPicture::Pages, LevelPicture::AnimatedTextures}) {
+  for (LevelExtract what : {LevelExtract::Pages, LevelExtract::Animated}) {
     QImage fromDemo, fromRetail, misnamed, named;
     ASSERT_TRUE(ExtractInto(what, dir.filePath("demo.phd"), true, fromDemo, reason)) << reason.toStdString();
     ASSERT_TRUE(ExtractInto(what, dir.filePath("retail.phd"), true, fromRetail, reason));

@@ -49,7 +49,7 @@ TEST_F(FilePaths, PicturesAndLevelsGoThroughNamesBeyondAscii) {
 
   const QString level = Path(QString::fromUtf8("\u00dcberfall.tr4"));
   ASSERT_TRUE(WriteLevelFile(level, MakeSampleLevel(LevelGeneration::TR4, 2)));
-  const Result<QImage> pages = ExtractLevelPicture(LevelPicture::Pages, level, false);
+  const Result<QImage> pages = ExtractLevelPicture(LevelExtract::Pages, level, false);
   ASSERT_TRUE(pages) << pages.Text().toStdString();
   EXPECT_EQ(pages->width(), 256);
 }
@@ -75,7 +75,7 @@ TEST_F(FilePaths, BackslashesAndDeviceNames) {
                                 Path("COM1.tga"), Path("nul.png")}) {
     SCOPED_TRACE(device.toStdString());
     EXPECT_FALSE(module.LoadImageFile(back, device));
-    EXPECT_FALSE(ExtractLevelPicture(LevelPicture::Pages, device, false));
+    EXPECT_FALSE(ExtractLevelPicture(LevelExtract::Pages, device, false));
   }
 }
 #endif
