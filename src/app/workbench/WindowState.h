@@ -70,7 +70,9 @@ struct Document {
   QRgb SampleColour = colours::SampleStart;  // SourceColourSample
   // The filler dialog's sixteen custom colours, "ColorA=BBGGRR" .. "ColorP=BBGGRR".
   QStringList CustomColours;
-  // The current tile: any size; the viewer shows its top-left 64 x 64.
+  // The current tile: any size; the viewer shows its top-left 64 x 64 and Export copies it. It is
+  // no copy of either clip layer: a transform leaves its tile on the Target's, Copy All the whole
+  // picture on the Source's, and a press on the Source shows its cut before the Target has it.
   QImage ClipTile;
 
   QString SourceCaption() const { return SourceFile.value_or(texts::NoSourceLoaded()); }
