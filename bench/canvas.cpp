@@ -10,9 +10,9 @@
 #include <QRegion>
 
 #include "TestPictures.h"
-#include "canvas/ImageStack.h"
-#include "canvas/LayerCompositor.h"
-#include "graphics/RectDrawing.h"
+#include "core/canvas/ImageStack.h"
+#include "core/canvas/LayerCompositor.h"
+#include "core/graphics/RectDrawing.h"
 
 namespace mosaicor {
 

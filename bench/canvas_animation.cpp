@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "TestPictures.h"
-#include "canvas/ImageStack.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 

@@ -8,8 +8,8 @@
 #include <QPainter>
 
 #include "TestPictures.h"
-#include "canvas/CanvasZoom.h"
-#include "canvas/ImageStack.h"
+#include "app/canvas/CanvasZoom.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 

@@ -8,9 +8,9 @@
 //    copy of the decoded bytes (the goal there is within 4 copies);
 //  - PNG (RGB): against Qt's PNG reader on the same bytes.
 
-#include "imagedecoding/PcxReader.h"
-#include "imagedecoding/PngReader.h"
-#include "imagedecoding/TiffReader.h"
+#include "core/imagedecoding/PcxReader.h"
+#include "core/imagedecoding/PngReader.h"
+#include "core/imagedecoding/TiffReader.h"
 
 #include "MagickBaseline.h"
 #include "PcxWriter.h"

@@ -4,8 +4,8 @@
 // baseline too: four copies of the decoded picture's bytes. The deflated PSP file is measured
 // against zlib inflating the same channel streams on its own.
 
-#include "imagedecoding/PsdReader.h"
-#include "imagedecoding/PspReader.h"
+#include "core/imagedecoding/PsdReader.h"
+#include "core/imagedecoding/PspReader.h"
 
 #include "MagickBaseline.h"
 #include "PsdWriter.h"

@@ -9,9 +9,9 @@
 
 #include "LevelWriter.h"
 
-#include "extraction/HeadlessExtraction.h"
-#include "extraction/LevelPages.h"
-#include "level/LevelReader.h"
+#include "core/extraction/HeadlessExtraction.h"
+#include "core/extraction/LevelPages.h"
+#include "core/level/LevelReader.h"
 
 #include <benchmark/benchmark.h>
 #include <QDir>

@@ -7,7 +7,7 @@
 //   chunks). The heap is measured by counting every malloc/free of this program (below).
 
 #include "LevelWriter.h"
-#include "level/LevelReader.h"
+#include "core/level/LevelReader.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>

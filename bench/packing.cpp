@@ -4,14 +4,14 @@
 //    census's update after a single paste against the full census;
 //  - a recovery write of a 512 x 16384 set against saving it as the texture set TGA.
 
-#include "imagefiles/ImageFileModule.h"
-#include "imagefiles/TgaWriter.h"
-#include "packing/CellHash.h"
-#include "packing/SetGeometry.h"
-#include "packing/TileCensus.h"
-#include "packing/TilePacker.h"
-#include "recovery/RecoveryFile.h"
-#include "resampling/TileResampler.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/imagefiles/TgaWriter.h"
+#include "core/packing/CellHash.h"
+#include "core/packing/SetGeometry.h"
+#include "core/packing/TileCensus.h"
+#include "core/packing/TilePacker.h"
+#include "core/recovery/RecoveryFile.h"
+#include "core/resampling/TileResampler.h"
 
 #include "PictureWriters.h"
 #include "TestFiles.h"

@@ -4,9 +4,9 @@
 //  - saving a 512 x 16384 texture set as TGA against one plain write of the same bytes;
 //  - loading a 4096 x 4096 JPG against libjpeg-turbo decoding the same file on its own.
 
-#include "imagefiles/ImageFileModule.h"
-#include "imagefiles/JpegWriter.h"
-#include "imagefiles/TgaWriter.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/imagefiles/JpegWriter.h"
+#include "core/imagefiles/TgaWriter.h"
 
 #include "PictureWriters.h"
 

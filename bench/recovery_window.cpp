@@ -13,11 +13,11 @@
 #include <QWidget>
 
 #include "WorkbenchRig.h"
-#include "recovery/RecoveryFile.h"
-#include "workbench/RecoveryKeeper.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/RecoveryKeeper.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/TargetWorkflow.h"
+#include "app/workbench/Workbench.h"
+#include "core/recovery/RecoveryFile.h"
 
 namespace {
 

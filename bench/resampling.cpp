@@ -10,7 +10,7 @@
 #include <QImage>
 
 #include "TestPictures.h"
-#include "resampling/TileResampler.h"
+#include "core/resampling/TileResampler.h"
 
 namespace mosaicor {
 

@@ -18,16 +18,16 @@
 
 #include "LevelWriter.h"
 #include "WorkbenchRig.h"
-#include "extraction/HeadlessExtraction.h"
-#include "extraction/TombRaiderFileModule.h"
-#include "graphics/RectCopy.h"
-#include "imagefiles/ImageFileModule.h"
-#include "resampling/TileResampler.h"
-#include "workbench/SourceWorkflow.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/TileWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/TargetWorkflow.h"
+#include "app/workbench/TileWorkflow.h"
+#include "app/workbench/Workbench.h"
+#include "core/extraction/HeadlessExtraction.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/graphics/RectCopy.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/resampling/TileResampler.h"
 
 namespace {
 

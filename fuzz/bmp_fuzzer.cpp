@@ -1,6 +1,6 @@
 // libFuzzer target: the BMP reader on arbitrary bytes, then the 32-bit conversion.
-#include "imagedecoding/BmpReader.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/BmpReader.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <cstddef>
 #include <cstdint>

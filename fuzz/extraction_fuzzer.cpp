@@ -2,9 +2,9 @@
 // turned into its page picture in both modes and into its animated-texture layout. The first
 // byte picks the file name (and with it the generation tests that look at the name).
 
-#include "extraction/AnimatedLayout.h"
-#include "extraction/LevelPages.h"
-#include "level/LevelReader.h"
+#include "core/extraction/AnimatedLayout.h"
+#include "core/extraction/LevelPages.h"
+#include "core/level/LevelReader.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 // libFuzzer target: JPEG decoding through libjpeg-turbo on arbitrary bytes.
-#include "imagedecoding/JpegReader.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/JpegReader.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <cstddef>
 #include <cstdint>

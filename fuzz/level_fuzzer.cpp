@@ -2,8 +2,8 @@
 // that tell TR1 Gold, the second TR2 variant and TR5 apart) and the textures-only mode; the rest
 // is the file, parsed straight from the fuzzer's buffer so that any read past it is caught.
 
-#include "level/LevelReader.h"
-#include "level/MemoryFile.h"
+#include "core/level/LevelReader.h"
+#include "core/level/MemoryFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // libFuzzer target: our PCX reader on arbitrary bytes, then the 32-bit conversion.
-#include "imagedecoding/PcxReader.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/PcxReader.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <cstddef>
 #include <cstdint>

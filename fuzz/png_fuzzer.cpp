@@ -1,6 +1,6 @@
 // libFuzzer target: PNG decoding through Qt on arbitrary bytes, then the 32-bit conversion.
-#include "imagedecoding/PngReader.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/PngReader.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <cstddef>
 #include <cstdint>

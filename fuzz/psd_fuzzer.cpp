@@ -1,6 +1,6 @@
 // libFuzzer target: the Photoshop reader on arbitrary bytes, then the 32-bit conversion.
-#include "imagedecoding/PsdReader.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/PsdReader.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // libFuzzer target: the Paint Shop Pro reader on arbitrary bytes, then the 32-bit conversion.
-#include "imagedecoding/PspReader.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/PspReader.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // libFuzzer target: the recovery file reader on arbitrary bytes.
-#include "packing/SetGeometry.h"
-#include "recovery/RecoveryFile.h"
+#include "core/packing/SetGeometry.h"
+#include "core/recovery/RecoveryFile.h"
 
 #include <QBuffer>
 #include <cstddef>

@@ -1,6 +1,6 @@
 // libFuzzer target: TTargaGraphic reading arbitrary bytes, then the 32-bit conversion.
-#include "imagedecoding/TargaGraphic.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/TargaGraphic.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <cstddef>
 #include <cstdint>

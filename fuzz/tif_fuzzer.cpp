@@ -1,6 +1,6 @@
 // libFuzzer target: TIFF decoding through libtiff on arbitrary bytes, then the 32-bit conversion.
-#include "imagedecoding/TiffReader.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/TiffReader.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <cstddef>
 #include <cstdint>

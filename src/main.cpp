@@ -3,16 +3,16 @@
 // named on the command line open as a drop on the Source and a Reload of the Target would; then the
 // event loop runs until the main window closes.
 
-#include "art/Art.h"
-#include "helpwindows/AboutWindow.h"
-#include "helpwindows/CreditsWindow.h"
-#include "helpwindows/HelpWindow.h"
-#include "mainwindow/CommandLine.h"
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/SafeApplication.h"
-#include "platform/TonePlayer.h"
-#include "texts/Translations.h"
-#include "workbench/RecoveryKeeper.h"
+#include "app/art/Art.h"
+#include "app/helpwindows/AboutWindow.h"
+#include "app/helpwindows/CreditsWindow.h"
+#include "app/helpwindows/HelpWindow.h"
+#include "app/mainwindow/CommandLine.h"
+#include "app/mainwindow/MainWindow.h"
+#include "app/mainwindow/SafeApplication.h"
+#include "app/platform/TonePlayer.h"
+#include "app/texts/Translations.h"
+#include "app/workbench/RecoveryKeeper.h"
 
 #include <QLocale>
 

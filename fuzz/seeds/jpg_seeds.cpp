@@ -2,7 +2,7 @@
 #include "SeedFolder.h"
 #include "TestPictures.h"
 
-#include "imagefiles/JpegWriter.h"
+#include "core/imagefiles/JpegWriter.h"
 
 using namespace mosaicor;
 

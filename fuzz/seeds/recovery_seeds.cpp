@@ -2,7 +2,7 @@
 #include "SeedFolder.h"
 #include "TestPictures.h"
 
-#include "recovery/RecoveryFile.h"
+#include "core/recovery/RecoveryFile.h"
 
 using namespace mosaicor;
 

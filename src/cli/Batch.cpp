@@ -1,7 +1,7 @@
-#include "Batch.h"
+#include "cli/Batch.h"
 
-#include "SameFile.h"
-#include "packing/SetGeometry.h"
+#include "cli/SameFile.h"
+#include "core/packing/SetGeometry.h"
 
 #include <QDir>
 #include <QFileInfo>

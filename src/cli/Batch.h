@@ -2,9 +2,9 @@
 // Runs one command over all its inputs: works out each input's output name, calls the
 // command's work for it, prints one line per failure and, on a terminal, a progress line.
 
-#include "CliOptions.h"
-#include "common/Outcome.h"
-#include "imagefiles/ImageFileModule.h"
+#include "cli/CliOptions.h"
+#include "core/common/Outcome.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 #include <QImage>
 #include <functional>

@@ -1,9 +1,9 @@
-#include "CliOptions.h"
+#include "cli/CliOptions.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "packing/SetGeometry.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

@@ -2,7 +2,7 @@
 // The companion's command line, parsed once into plain values. Parsing knows which options
 // each command takes; anything else is a usage error (exit status 2).
 
-#include "resampling/CutSizing.h"
+#include "core/resampling/CutSizing.h"
 
 #include <QString>
 #include <QStringList>

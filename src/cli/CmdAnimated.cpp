@@ -1,7 +1,7 @@
-#include "Batch.h"
-#include "Commands.h"
+#include "cli/Batch.h"
+#include "cli/Commands.h"
 
-#include "extraction/HeadlessExtraction.h"
+#include "core/extraction/HeadlessExtraction.h"
 
 namespace mosaicor {
 

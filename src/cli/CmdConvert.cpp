@@ -1,7 +1,7 @@
-#include "Batch.h"
-#include "Commands.h"
+#include "cli/Batch.h"
+#include "cli/Commands.h"
 
-#include "imagefiles/ImageFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 namespace mosaicor {
 

@@ -1,7 +1,7 @@
-#include "Batch.h"
-#include "Commands.h"
+#include "cli/Batch.h"
+#include "cli/Commands.h"
 
-#include "extraction/TombRaiderFileModule.h"
+#include "core/extraction/TombRaiderFileModule.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
-#include "Batch.h"
-#include "Commands.h"
-#include "SameFile.h"
+#include "cli/Batch.h"
+#include "cli/Commands.h"
+#include "cli/SameFile.h"
 
-#include "packing/SetGeometry.h"
-#include "packing/TilePacker.h"
+#include "core/packing/SetGeometry.h"
+#include "core/packing/TilePacker.h"
 
 #include <new>
 

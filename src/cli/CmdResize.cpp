@@ -1,9 +1,9 @@
-#include "Batch.h"
-#include "Commands.h"
+#include "cli/Batch.h"
+#include "cli/Commands.h"
 
-#include "imagefiles/ImageFileModule.h"
-#include "resampling/TileResampler.h"
-#include "resampling/TileSizes.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/resampling/TileResampler.h"
+#include "core/resampling/TileSizes.h"
 
 namespace mosaicor {
 

@@ -1,8 +1,8 @@
 #pragma once
 // One function per companion command; each returns the exit status.
 
-#include "CliOptions.h"
-#include "common/Outcome.h"
+#include "cli/CliOptions.h"
+#include "core/common/Outcome.h"
 
 #include <QStringList>
 

@@ -1,12 +1,12 @@
 // `info` for level files: what the level reader finds in them, or why it cannot read them.
 
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "extraction/LevelPages.h"
-#include "extraction/TombRaiderFileModule.h"
-#include "graphics/PixelFormat.h"
-#include "level/LevelErrorText.h"
-#include "level/LevelReader.h"
+#include "core/extraction/LevelPages.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/graphics/PixelFormat.h"
+#include "core/level/LevelErrorText.h"
+#include "core/level/LevelReader.h"
 
 #include <new>
 

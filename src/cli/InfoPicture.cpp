@@ -1,10 +1,10 @@
-#include "Batch.h"
-#include "Commands.h"
-#include "QuietStderr.h"
+#include "cli/Batch.h"
+#include "cli/Commands.h"
+#include "cli/QuietStderr.h"
 
-#include "imagefiles/ImageFileModule.h"
-#include "packing/SetGeometry.h"
-#include "packing/TileCensus.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/packing/SetGeometry.h"
+#include "core/packing/TileCensus.h"
 
 #include <new>
 

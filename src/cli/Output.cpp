@@ -1,9 +1,9 @@
-#include "Batch.h"
-#include "QuietStderr.h"
+#include "cli/Batch.h"
+#include "cli/QuietStderr.h"
 
-#include "common/FailureMessage.h"
-#include "imagefiles/ImageFileModule.h"
-#include "imagefiles/TgaWriter.h"
+#include "core/common/FailureMessage.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/imagefiles/TgaWriter.h"
 
 namespace mosaicor {
 

@@ -1,4 +1,4 @@
-#include "QuietStderr.h"
+#include "cli/QuietStderr.h"
 
 #include <QtGlobal>
 #include <cstdio>

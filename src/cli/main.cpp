@@ -1,8 +1,8 @@
 // mosaicor-cli: the batch side of Mosaicor (level pages, animated textures, picture
 // conversion, tile resampling, file information) over the same core as the desktop program.
 
-#include "CliOptions.h"
-#include "Commands.h"
+#include "cli/CliOptions.h"
+#include "cli/Commands.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // main() of the widget test programs: GoogleTest inside the program's application object, so widgets, timers
 // and events work. ctest runs them with the offscreen platform.
 
-#include "mainwindow/SafeApplication.h"
 #include <gtest/gtest.h>
+#include "app/mainwindow/SafeApplication.h"
 
 using namespace mosaicor;
 

@@ -9,7 +9,7 @@
 #include "LevelWriter.h"
 #include "PictureWriters.h"
 #include "TestPictures.h"
-#include "imagefiles/PngWriter.h"
+#include "core/imagefiles/PngWriter.h"
 
 #include <gtest/gtest.h>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "PictureWriters.h"
 #include "TestFiles.h"
 
-#include "imagefiles/ImageFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 #include <gtest/gtest.h>
 #include <QImage>

@@ -7,7 +7,7 @@
 #include "PictureWriters.h"
 #include "TestPictures.h"
 #include "TiffWriter.h"
-#include "imagefiles/ImageFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "PictureWriters.h"
 #include "TestPictures.h"
-#include "imagefiles/ImageFileModule.h"
-#include "resampling/TileResampler.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/resampling/TileResampler.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>

@@ -17,14 +17,14 @@
 
 #include "LevelWriter.h"
 #include "RealWindow.h"
-#include "extraction/HeadlessExtraction.h"
-#include "extraction/MakeBeep.h"
-#include "mainwindow/CensusOverlay.h"
-#include "mainwindow/MainWindow.h"
-#include "workbench/RecoveryKeeper.h"
-#include "workbench/TargetCensus.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/Workbench.h"
+#include "app/mainwindow/CensusOverlay.h"
+#include "app/mainwindow/MainWindow.h"
+#include "app/workbench/RecoveryKeeper.h"
+#include "app/workbench/TargetCensus.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/Workbench.h"
+#include "core/extraction/HeadlessExtraction.h"
+#include "core/extraction/MakeBeep.h"
 
 namespace mosaicor::e2e {
 namespace {

@@ -12,10 +12,10 @@
 #include "PictureWriters.h"
 #include "RealWindow.h"
 #include "TestFiles.h"
-#include "extraction/MakeBeep.h"
-#include "mainwindow/MainWindow.h"
-#include "workbench/SourceWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/mainwindow/MainWindow.h"
+#include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/Workbench.h"
+#include "core/extraction/MakeBeep.h"
 
 namespace mosaicor::e2e {
 namespace {

@@ -2,7 +2,7 @@
 // A decoder's result in the shape most decoder tests look at: the picture on success, the reason
 // otherwise (the picture is then left as it was).
 
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 namespace mosaicor {
 

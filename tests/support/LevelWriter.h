@@ -11,7 +11,7 @@
 //   WriteLevelFile(dir.filePath(LevelFileName(desc)), desc);
 
 #include "TestFiles.h"
-#include "level/ObjectTexture.h"
+#include "core/level/ObjectTexture.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,7 +2,7 @@
 // The picture-file operations with their failures kept, for tests that look at what the window
 // or the companion would have said: the sentence, the reason beside it, how many failures.
 
-#include "imagefiles/ImageFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A progress indicator for tests: remembers every value it was given, in order.
 
-#include "level/ProgressIndicator.h"
+#include "core/level/ProgressIndicator.h"
 
 #include <vector>
 

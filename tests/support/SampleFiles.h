@@ -2,7 +2,7 @@
 // The public sample pictures of the shared test data: decoding one through our own register,
 // the suites' list of decoded references, and comparing a picture with its reference.
 
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 #include <QImage>
 #include <QList>

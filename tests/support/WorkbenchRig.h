@@ -3,10 +3,10 @@
 // window starts them, with every question answered by a cancel (a discard for unsaved changes).
 // Only programs that link the window's library include it.
 
-#include "extraction/HeadlessExtraction.h"
-#include "extraction/TombRaiderFileModule.h"
-#include "imagefiles/ImageFileModule.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/Workbench.h"
+#include "core/extraction/HeadlessExtraction.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 namespace mosaicor {
 

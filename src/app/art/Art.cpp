@@ -1,4 +1,4 @@
-#include "art/Art.h"
+#include "app/art/Art.h"
 
 #include <QFile>
 

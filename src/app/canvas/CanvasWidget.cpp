@@ -1,4 +1,4 @@
-#include "canvas/CanvasWidget.h"
+#include "app/canvas/CanvasWidget.h"
 
 #include <QClipboard>
 #include <QDragEnterEvent>
@@ -14,8 +14,8 @@
 #include <QtMath>
 #include <algorithm>
 
-#include "canvas/CanvasWidgetPointers.h"
-#include "canvas/CanvasZoom.h"
+#include "app/canvas/CanvasWidgetPointers.h"
+#include "app/canvas/CanvasZoom.h"
 
 namespace mosaicor {
 

@@ -14,7 +14,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "canvas/ImageStack.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 

@@ -1,4 +1,4 @@
-#include "canvas/CanvasWidgetPointers.h"
+#include "app/canvas/CanvasWidgetPointers.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -5,7 +5,7 @@
 
 #include <QCursor>
 
-#include "canvas/CanvasTypes.h"
+#include "core/canvas/CanvasTypes.h"
 
 namespace mosaicor {
 

@@ -1,12 +1,12 @@
-#include "canvas/CanvasZoom.h"
+#include "app/canvas/CanvasZoom.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "canvas/LayerCompositor.h"
-#include "canvas/LayerStack.h"
+#include "core/canvas/LayerCompositor.h"
+#include "core/canvas/LayerStack.h"
 
 namespace mosaicor {
 

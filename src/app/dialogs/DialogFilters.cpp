@@ -1,4 +1,4 @@
-#include "dialogs/DialogFilters.h"
+#include "app/dialogs/DialogFilters.h"
 
 namespace mosaicor {
 

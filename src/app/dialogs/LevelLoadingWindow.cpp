@@ -1,6 +1,6 @@
-#include "dialogs/LevelLoadingWindow.h"
+#include "app/dialogs/LevelLoadingWindow.h"
 
-#include "dialogs/DialogFilters.h"
+#include "app/dialogs/DialogFilters.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -3,9 +3,9 @@
 // main window while a level is read, and the open dialog for level files. The extraction itself
 // is the core's TombRaiderFileModule; this window is its host.
 
-#include "extraction/LevelLoadHost.h"
-#include "extraction/TombRaiderFileModule.h"
-#include "level/ProgressIndicator.h"
+#include "core/extraction/LevelLoadHost.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/level/ProgressIndicator.h"
 
 #include <QStringList>
 #include <QWidget>

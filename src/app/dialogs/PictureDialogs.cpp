@@ -1,8 +1,8 @@
-#include "dialogs/PictureDialogs.h"
+#include "app/dialogs/PictureDialogs.h"
 
-#include "common/FailureMessage.h"
-#include "dialogs/DialogFilters.h"
-#include "imagefiles/PictureConversion.h"
+#include "app/dialogs/DialogFilters.h"
+#include "core/common/FailureMessage.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -3,7 +3,7 @@
 // preview, the Dialog operations over the core's picture-file operations, and the message box
 // in which their failures are shown.
 
-#include "imagefiles/ImageFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "helpwindows/AboutWindow.h"
+#include "app/helpwindows/AboutWindow.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "art/Art.h"
-#include "helpwindows/CreditsWindow.h"
-#include "helpwindows/HelpWindow.h"
+#include "app/art/Art.h"
+#include "app/helpwindows/CreditsWindow.h"
+#include "app/helpwindows/HelpWindow.h"
 
 namespace mosaicor {
 

@@ -1,4 +1,4 @@
-#include "helpwindows/CreditsWindow.h"
+#include "app/helpwindows/CreditsWindow.h"
 
 #include <QCoreApplication>
 

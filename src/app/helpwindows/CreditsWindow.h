@@ -1,7 +1,7 @@
 #pragma once
 // The credits ("Credits"): the libraries the program is built on and their licences.
 
-#include "helpwindows/DocumentWindow.h"
+#include "app/helpwindows/DocumentWindow.h"
 
 namespace mosaicor {
 

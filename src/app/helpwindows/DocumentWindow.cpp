@@ -1,4 +1,4 @@
-#include "helpwindows/DocumentWindow.h"
+#include "app/helpwindows/DocumentWindow.h"
 
 #include <QFile>
 #include <QFrame>
@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QTextBrowser>
 
-#include "art/Art.h"
+#include "app/art/Art.h"
 
 namespace mosaicor {
 

@@ -1,4 +1,4 @@
-#include "helpwindows/HelpWindow.h"
+#include "app/helpwindows/HelpWindow.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The user manual ("   Help"), opened from the about window and from the Help menu.
 
-#include "helpwindows/DocumentWindow.h"
+#include "app/helpwindows/DocumentWindow.h"
 
 namespace mosaicor {
 

@@ -1,22 +1,22 @@
 // The window's actions, one per user intent, with their menus: every menu entry, button, combo
 // item and shortcut of an intent triggers its action, and each action runs its handler.
 
-#include "mainwindow/Actions.h"
+#include "app/mainwindow/Actions.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QMenuBar>
 
-#include "mainwindow/MainWindow.h"
-#include "workbench/ClipboardExchange.h"
-#include "workbench/ColourPots.h"
-#include "workbench/PackWorkflow.h"
-#include "workbench/SourceWorkflow.h"
-#include "workbench/TargetCensus.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/TileWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/mainwindow/MainWindow.h"
+#include "app/workbench/ClipboardExchange.h"
+#include "app/workbench/ColourPots.h"
+#include "app/workbench/PackWorkflow.h"
+#include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/TargetCensus.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/TargetWorkflow.h"
+#include "app/workbench/TileWorkflow.h"
+#include "app/workbench/Workbench.h"
 
 namespace mosaicor {
 

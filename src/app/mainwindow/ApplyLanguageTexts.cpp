@@ -3,8 +3,8 @@
 #include <QLayout>
 #include <algorithm>
 
-#include "mainwindow/MainWindowControls.h"
-#include "texts/Languages.h"
+#include "app/mainwindow/MainWindowControls.h"
+#include "app/texts/Languages.h"
 
 namespace mosaicor {
 

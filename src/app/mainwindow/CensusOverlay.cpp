@@ -1,4 +1,4 @@
-#include "mainwindow/CensusOverlay.h"
+#include "app/mainwindow/CensusOverlay.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -6,9 +6,9 @@
 #include <QScrollArea>
 #include <QStatusBar>
 
-#include "canvas/CanvasWidget.h"
-#include "packing/SetGeometry.h"
-#include "workbench/TargetCensus.h"
+#include "app/canvas/CanvasWidget.h"
+#include "app/workbench/TargetCensus.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

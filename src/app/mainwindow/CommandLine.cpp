@@ -1,15 +1,15 @@
-#include "mainwindow/CommandLine.h"
+#include "app/mainwindow/CommandLine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 
-#include "texts/Translations.h"
+#include "app/texts/Translations.h"
 
-#include "workbench/SourceWorkflow.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/TargetWorkflow.h"
+#include "app/workbench/Workbench.h"
 
 namespace mosaicor {
 

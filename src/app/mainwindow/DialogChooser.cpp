@@ -1,13 +1,13 @@
-#include "mainwindow/DialogChooser.h"
+#include "app/mainwindow/DialogChooser.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "dialogs/LevelLoadingWindow.h"
-#include "dialogs/PictureDialogs.h"
-#include "workbench/WindowState.h"
+#include "app/dialogs/LevelLoadingWindow.h"
+#include "app/dialogs/PictureDialogs.h"
+#include "app/workbench/WindowState.h"
 
 namespace mosaicor {
 

@@ -2,7 +2,7 @@
 // The window's answers to the workbench's questions: the picture and level file dialogs, the
 // filler colour dialog, plain message boxes and the unsaved-changes question.
 
-#include "workbench/Chooser.h"
+#include "app/workbench/Chooser.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "mainwindow/MainWindow.h"
+#include "app/mainwindow/MainWindow.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -10,22 +10,22 @@
 #include <QScrollBar>
 #include <QStatusTipEvent>
 
-#include "dialogs/LevelLoadingWindow.h"
-#include "dialogs/PictureDialogs.h"
-#include "imagefiles/ImageFileModule.h"
-#include "mainwindow/CensusOverlay.h"
-#include "mainwindow/DialogChooser.h"
-#include "packing/SetGeometry.h"
-#include "platform/PickerCursor.h"
-#include "texts/Languages.h"
-#include "workbench/ClipboardExchange.h"
-#include "workbench/ColourPots.h"
-#include "workbench/PackWorkflow.h"
-#include "workbench/SourceWorkflow.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/TileWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/dialogs/LevelLoadingWindow.h"
+#include "app/dialogs/PictureDialogs.h"
+#include "app/mainwindow/CensusOverlay.h"
+#include "app/mainwindow/DialogChooser.h"
+#include "app/platform/PickerCursor.h"
+#include "app/texts/Languages.h"
+#include "app/workbench/ClipboardExchange.h"
+#include "app/workbench/ColourPots.h"
+#include "app/workbench/PackWorkflow.h"
+#include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/TargetWorkflow.h"
+#include "app/workbench/TileWorkflow.h"
+#include "app/workbench/Workbench.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <memory>
 
-#include "mainwindow/Actions.h"
-#include "mainwindow/MainWindowControls.h"
-#include "workbench/WindowState.h"
+#include "app/mainwindow/Actions.h"
+#include "app/mainwindow/MainWindowControls.h"
+#include "app/workbench/WindowState.h"
 
 namespace mosaicor {
 

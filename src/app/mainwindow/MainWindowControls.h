@@ -14,8 +14,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "canvas/CanvasWidget.h"
-#include "mainwindow/PanelWidgets.h"
+#include "app/canvas/CanvasWidget.h"
+#include "app/mainwindow/PanelWidgets.h"
 
 namespace mosaicor {
 

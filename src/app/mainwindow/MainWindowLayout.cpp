@@ -6,11 +6,11 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "art/Art.h"
-#include "canvas/CanvasZoom.h"
-#include "mainwindow/MainWindowControls.h"
-#include "packing/SetGeometry.h"
-#include "texts/Languages.h"
+#include "app/art/Art.h"
+#include "app/canvas/CanvasZoom.h"
+#include "app/mainwindow/MainWindowControls.h"
+#include "app/texts/Languages.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/SafeApplication.h"
+#include "app/mainwindow/SafeApplication.h"
 
 #include <QMessageBox>
 #include <exception>

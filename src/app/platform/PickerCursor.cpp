@@ -1,11 +1,11 @@
-#include "platform/PickerCursor.h"
+#include "app/platform/PickerCursor.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 #include <cmath>
 
-#include "art/Art.h"
+#include "app/art/Art.h"
 
 namespace mosaicor {
 

@@ -2,7 +2,7 @@
 // The platform's synchronous tone call: ALSA on Linux, Beep on Windows. Where no audio
 // device opens, the player stays silent and returns at once.
 
-#include "extraction/MakeBeep.h"
+#include "core/extraction/MakeBeep.h"
 
 namespace mosaicor {
 

@@ -1,11 +1,11 @@
-#include "texts/Translations.h"
+#include "app/texts/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#include "art/Art.h"
+#include "app/art/Art.h"
 
 namespace mosaicor {
 

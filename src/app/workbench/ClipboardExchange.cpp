@@ -1,12 +1,12 @@
-#include "workbench/ClipboardExchange.h"
+#include "app/workbench/ClipboardExchange.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
 
-#include "workbench/TileWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/TileWorkflow.h"
+#include "app/workbench/Workbench.h"
 
 namespace mosaicor {
 

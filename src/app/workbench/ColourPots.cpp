@@ -1,8 +1,8 @@
-#include "workbench/ColourPots.h"
+#include "app/workbench/ColourPots.h"
 
-#include "workbench/SourceWorkflow.h"
-#include "workbench/TileWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/TileWorkflow.h"
+#include "app/workbench/Workbench.h"
 
 namespace mosaicor {
 

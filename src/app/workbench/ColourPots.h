@@ -4,7 +4,7 @@
 
 #include <QRgb>
 
-#include "workbench/WindowState.h"
+#include "app/workbench/WindowState.h"
 
 namespace mosaicor {
 

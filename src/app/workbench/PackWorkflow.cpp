@@ -1,18 +1,18 @@
-#include "workbench/PackWorkflow.h"
+#include "app/workbench/PackWorkflow.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 #include <new>
 
-#include "canvas/ImageStack.h"
-#include "graphics/RectCopy.h"
-#include "imagefiles/ImageFileModule.h"
-#include "packing/SetGeometry.h"
-#include "packing/TilePacker.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/TargetWorkflow.h"
+#include "app/workbench/Workbench.h"
+#include "core/canvas/ImageStack.h"
+#include "core/graphics/RectCopy.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/packing/SetGeometry.h"
+#include "core/packing/TilePacker.h"
 
 namespace mosaicor {
 

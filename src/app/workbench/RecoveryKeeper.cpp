@@ -1,4 +1,4 @@
-#include "workbench/RecoveryKeeper.h"
+#include "app/workbench/RecoveryKeeper.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -8,11 +8,11 @@
 #include <QUuid>
 #include <algorithm>
 
-#include "canvas/ImageStack.h"
-#include "recovery/RecoveryFile.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/TargetWorkflow.h"
+#include "app/workbench/Workbench.h"
+#include "core/canvas/ImageStack.h"
+#include "core/recovery/RecoveryFile.h"
 
 namespace mosaicor {
 

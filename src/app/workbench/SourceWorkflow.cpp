@@ -1,8 +1,8 @@
-#include "workbench/SourceWorkflow.h"
+#include "app/workbench/SourceWorkflow.h"
 
-#include "extraction/TombRaiderFileModule.h"
-#include "imagefiles/ImageFileModule.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/Workbench.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 namespace mosaicor {
 

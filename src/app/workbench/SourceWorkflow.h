@@ -7,9 +7,9 @@
 #include <QString>
 #include <optional>
 
-#include "extraction/TombRaiderFileModule.h"
-#include "graphics/PixelFormat.h"
-#include "workbench/WindowState.h"
+#include "app/workbench/WindowState.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/graphics/PixelFormat.h"
 
 namespace mosaicor {
 

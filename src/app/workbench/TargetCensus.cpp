@@ -1,8 +1,8 @@
-#include "workbench/TargetCensus.h"
+#include "app/workbench/TargetCensus.h"
 
-#include "canvas/ImageStack.h"
-#include "packing/SetGeometry.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/Workbench.h"
+#include "core/canvas/ImageStack.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

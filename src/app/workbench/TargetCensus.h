@@ -10,7 +10,7 @@
 #include <QString>
 #include <vector>
 
-#include "packing/TileCensus.h"
+#include "core/packing/TileCensus.h"
 
 namespace mosaicor {
 

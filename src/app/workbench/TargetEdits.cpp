@@ -1,10 +1,10 @@
-#include "workbench/TargetEdits.h"
+#include "app/workbench/TargetEdits.h"
 
 #include <QVarLengthArray>
 #include <cstring>
 
-#include "canvas/ImageLayer.h"
-#include "graphics/RectCopy.h"
+#include "core/canvas/ImageLayer.h"
+#include "core/graphics/RectCopy.h"
 
 namespace mosaicor {
 

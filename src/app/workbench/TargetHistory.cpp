@@ -1,8 +1,8 @@
-#include "workbench/TargetHistory.h"
+#include "app/workbench/TargetHistory.h"
 
 #include <QCoreApplication>
 
-#include "canvas/ImageStack.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 

@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-#include "canvas/ImageLayer.h"
-#include "workbench/TargetEdits.h"
+#include "app/workbench/TargetEdits.h"
+#include "core/canvas/ImageLayer.h"
 
 namespace mosaicor {
 

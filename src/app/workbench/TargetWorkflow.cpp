@@ -1,15 +1,15 @@
-#include "workbench/TargetWorkflow.h"
+#include "app/workbench/TargetWorkflow.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 
-#include "imagefiles/ImageFileModule.h"
-#include "packing/SetGeometry.h"
-#include "texts/Translations.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/Workbench.h"
+#include "app/texts/Translations.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/Workbench.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

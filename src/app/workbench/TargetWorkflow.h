@@ -7,8 +7,8 @@
 #include <QString>
 #include <optional>
 
-#include "workbench/TargetEdits.h"
-#include "workbench/WindowState.h"
+#include "app/workbench/TargetEdits.h"
+#include "app/workbench/WindowState.h"
 
 namespace mosaicor {
 

@@ -1,11 +1,11 @@
-#include "workbench/TileWorkflow.h"
+#include "app/workbench/TileWorkflow.h"
 
-#include "canvas/ImageStack.h"
-#include "graphics/RectCopy.h"
-#include "packing/SetGeometry.h"
-#include "resampling/CutSizing.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/Workbench.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/Workbench.h"
+#include "core/canvas/ImageStack.h"
+#include "core/graphics/RectCopy.h"
+#include "core/packing/SetGeometry.h"
+#include "core/resampling/CutSizing.h"
 
 namespace mosaicor {
 

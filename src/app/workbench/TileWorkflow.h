@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QSize>
 
-#include "canvas/CanvasTypes.h"
-#include "workbench/WindowState.h"
+#include "app/workbench/WindowState.h"
+#include "core/canvas/CanvasTypes.h"
 
 namespace mosaicor {
 

@@ -1,4 +1,4 @@
-#include "workbench/WindowState.h"
+#include "app/workbench/WindowState.h"
 
 #include <QFileInfo>
 

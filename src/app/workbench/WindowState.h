@@ -9,8 +9,8 @@
 #include <QStringList>
 #include <optional>
 
-#include "resampling/CutSizing.h"
-#include "texts/Languages.h"
+#include "app/texts/Languages.h"
+#include "core/resampling/CutSizing.h"
 
 namespace mosaicor {
 

@@ -1,15 +1,15 @@
-#include "workbench/Workbench.h"
+#include "app/workbench/Workbench.h"
 
-#include "imagefiles/ImageFileModule.h"
-#include "packing/SetGeometry.h"
-#include "workbench/ClipboardExchange.h"
-#include "workbench/ColourPots.h"
-#include "workbench/PackWorkflow.h"
-#include "workbench/SourceWorkflow.h"
-#include "workbench/TargetCensus.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/TileWorkflow.h"
+#include "app/workbench/ClipboardExchange.h"
+#include "app/workbench/ColourPots.h"
+#include "app/workbench/PackWorkflow.h"
+#include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/TargetCensus.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/TargetWorkflow.h"
+#include "app/workbench/TileWorkflow.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

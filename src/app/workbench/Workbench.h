@@ -9,11 +9,11 @@
 #include <QRect>
 #include <memory>
 
-#include "canvas/ImageStack.h"
-#include "common/FailureMessage.h"
-#include "common/Outcome.h"
-#include "workbench/Chooser.h"
-#include "workbench/WindowState.h"
+#include "app/workbench/Chooser.h"
+#include "app/workbench/WindowState.h"
+#include "core/canvas/ImageStack.h"
+#include "core/common/FailureMessage.h"
+#include "core/common/Outcome.h"
 
 namespace mosaicor {
 

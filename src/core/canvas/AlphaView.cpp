@@ -1,4 +1,4 @@
-#include "canvas/AlphaView.h"
+#include "core/canvas/AlphaView.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,10 +1,10 @@
-#include "canvas/AnimationPreview.h"
+#include "core/canvas/AnimationPreview.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "canvas/LayerStack.h"
-#include "graphics/RectCopy.h"
+#include "core/canvas/LayerStack.h"
+#include "core/graphics/RectCopy.h"
 
 namespace mosaicor {
 

@@ -10,8 +10,8 @@
 #include <QRect>
 #include <QRegion>
 
-#include "canvas/CellRun.h"
-#include "canvas/GridGeometry.h"
+#include "core/canvas/CellRun.h"
+#include "core/canvas/GridGeometry.h"
 
 namespace mosaicor {
 

@@ -1,12 +1,12 @@
-#include "canvas/CanvasCursor.h"
+#include "core/canvas/CanvasCursor.h"
 
 #include <utility>
 
-#include "canvas/CanvasGrid.h"
-#include "canvas/CursorPictures.h"
-#include "canvas/LayerStack.h"
-#include "graphics/RectCopy.h"
-#include "graphics/RectDrawing.h"
+#include "core/canvas/CanvasGrid.h"
+#include "core/canvas/CursorPictures.h"
+#include "core/canvas/LayerStack.h"
+#include "core/graphics/RectCopy.h"
+#include "core/graphics/RectDrawing.h"
 
 namespace mosaicor {
 

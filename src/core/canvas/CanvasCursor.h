@@ -7,7 +7,7 @@
 
 #include <QRect>
 
-#include "canvas/CanvasTypes.h"
+#include "core/canvas/CanvasTypes.h"
 
 namespace mosaicor {
 

@@ -1,9 +1,9 @@
-#include "canvas/CanvasGrid.h"
+#include "core/canvas/CanvasGrid.h"
 
 #include <algorithm>
 
-#include "canvas/GridPainter.h"
-#include "canvas/LayerStack.h"
+#include "core/canvas/GridPainter.h"
+#include "core/canvas/LayerStack.h"
 
 namespace mosaicor {
 

@@ -6,8 +6,8 @@
 #include <QPoint>
 #include <QRect>
 
-#include "canvas/CanvasTypes.h"
-#include "canvas/GridGeometry.h"
+#include "core/canvas/CanvasTypes.h"
+#include "core/canvas/GridGeometry.h"
 
 namespace mosaicor {
 

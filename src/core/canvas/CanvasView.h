@@ -9,7 +9,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "canvas/CanvasTypes.h"
+#include "core/canvas/CanvasTypes.h"
 
 namespace mosaicor {
 

@@ -1,6 +1,6 @@
-#include "canvas/CellRun.h"
+#include "core/canvas/CellRun.h"
 
-#include "graphics/RectCopy.h"
+#include "core/graphics/RectCopy.h"
 
 #include <algorithm>
 #include <cstdlib>

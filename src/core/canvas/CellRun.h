@@ -13,7 +13,7 @@
 #include <QRegion>
 #include <vector>
 
-#include "canvas/GridGeometry.h"
+#include "core/canvas/GridGeometry.h"
 
 namespace mosaicor {
 

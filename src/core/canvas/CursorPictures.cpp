@@ -1,10 +1,10 @@
-#include "canvas/CursorPictures.h"
+#include "core/canvas/CursorPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-#include "canvas/CanvasTypes.h"
-#include "graphics/RectDrawing.h"
+#include "core/canvas/CanvasTypes.h"
+#include "core/graphics/RectDrawing.h"
 
 namespace mosaicor {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "canvas/CanvasTypes.h"
+#include "core/canvas/CanvasTypes.h"
 
 namespace mosaicor {
 

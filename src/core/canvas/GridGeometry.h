@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "packing/SetGeometry.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

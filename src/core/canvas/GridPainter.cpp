@@ -1,12 +1,12 @@
-#include "canvas/GridPainter.h"
+#include "core/canvas/GridPainter.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <vector>
 
-#include "canvas/CanvasTypes.h"
-#include "graphics/RectDrawing.h"
+#include "core/canvas/CanvasTypes.h"
+#include "core/graphics/RectDrawing.h"
 
 namespace mosaicor {
 

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "canvas/GridGeometry.h"
+#include "core/canvas/GridGeometry.h"
 
 namespace mosaicor {
 

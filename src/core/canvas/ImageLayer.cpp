@@ -1,10 +1,10 @@
-#include "canvas/ImageLayer.h"
+#include "core/canvas/ImageLayer.h"
 
 #include <QPainter>
 #include <cstring>
 
-#include "graphics/RectCopy.h"
-#include "graphics/RectDrawing.h"
+#include "core/graphics/RectCopy.h"
+#include "core/graphics/RectDrawing.h"
 
 namespace mosaicor {
 

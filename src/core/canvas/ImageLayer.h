@@ -12,7 +12,7 @@
 #include <QString>
 #include <functional>
 
-#include "canvas/CanvasTypes.h"
+#include "core/canvas/CanvasTypes.h"
 
 namespace mosaicor {
 

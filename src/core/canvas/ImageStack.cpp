@@ -1,11 +1,11 @@
-#include "canvas/ImageStack.h"
+#include "core/canvas/ImageStack.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "canvas/TileTransforms.h"
-#include "graphics/RectCopy.h"
-#include "packing/SetGeometry.h"
+#include "core/canvas/TileTransforms.h"
+#include "core/graphics/RectCopy.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

@@ -6,11 +6,11 @@
 // ask it for the scroll position; the widget (CanvasWidget, the design's TFrameStack) composes
 // the layers and feeds it events.
 
-#include "canvas/AnimationPreview.h"
-#include "canvas/CanvasCursor.h"
-#include "canvas/CanvasGrid.h"
-#include "canvas/CanvasView.h"
-#include "canvas/LayerStack.h"
+#include "core/canvas/AnimationPreview.h"
+#include "core/canvas/CanvasCursor.h"
+#include "core/canvas/CanvasGrid.h"
+#include "core/canvas/CanvasView.h"
+#include "core/canvas/LayerStack.h"
 
 namespace mosaicor {
 

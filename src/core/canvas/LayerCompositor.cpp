@@ -1,4 +1,4 @@
-#include "canvas/LayerCompositor.h"
+#include "core/canvas/LayerCompositor.h"
 
 #include <array>
 #include <cstring>
@@ -6,8 +6,8 @@
 #include <emmintrin.h>
 #endif
 
-#include "canvas/LayerStack.h"
-#include "graphics/RectCopy.h"
+#include "core/canvas/LayerStack.h"
+#include "core/graphics/RectCopy.h"
 
 namespace mosaicor {
 

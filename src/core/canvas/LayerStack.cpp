@@ -1,10 +1,10 @@
-#include "canvas/LayerStack.h"
+#include "core/canvas/LayerStack.h"
 
 #include <algorithm>
 
-#include "canvas/AlphaView.h"
-#include "canvas/CursorPictures.h"
-#include "packing/SetGeometry.h"
+#include "core/canvas/AlphaView.h"
+#include "core/canvas/CursorPictures.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

@@ -7,8 +7,8 @@
 #include <QSize>
 #include <array>
 
-#include "canvas/CanvasView.h"
-#include "canvas/ImageLayer.h"
+#include "core/canvas/CanvasView.h"
+#include "core/canvas/ImageLayer.h"
 
 namespace mosaicor {
 

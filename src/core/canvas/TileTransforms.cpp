@@ -1,7 +1,7 @@
-#include "canvas/TileTransforms.h"
+#include "core/canvas/TileTransforms.h"
 
-#include "canvas/CanvasTypes.h"
-#include "graphics/RectCopy.h"
+#include "core/canvas/CanvasTypes.h"
+#include "core/graphics/RectCopy.h"
 
 namespace mosaicor {
 

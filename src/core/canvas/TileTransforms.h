@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "canvas/CellRun.h"
+#include "core/canvas/CellRun.h"
 
 namespace mosaicor {
 

@@ -1,4 +1,4 @@
-#include "common/DeviceNames.h"
+#include "core/common/DeviceNames.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 // companion prints "<file>: <text> (<reason>)" on one line; the window's message box names the
 // file on its first line and gives the text, and the reason, each on a line of its own.
 
-#include "common/Outcome.h"
+#include "core/common/Outcome.h"
 
 #include <QDir>
 #include <QString>

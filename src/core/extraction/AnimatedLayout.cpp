@@ -1,4 +1,4 @@
-#include "extraction/AnimatedLayout.h"
+#include "core/extraction/AnimatedLayout.h"
 
 #include <array>
 #include <cstring>

@@ -3,9 +3,9 @@
 // cut from the page picture and stretched into a 64 x 64 slot, four slots a row, every range
 // starting on a new row, on a magenta background.
 
-#include "extraction/LevelPages.h"
-#include "level/ObjectTexture.h"
-#include "packing/SetGeometry.h"
+#include "core/extraction/LevelPages.h"
+#include "core/level/ObjectTexture.h"
+#include "core/packing/SetGeometry.h"
 
 #include <QImage>
 #include <QRect>

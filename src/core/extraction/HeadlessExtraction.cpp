@@ -1,8 +1,8 @@
-#include "extraction/HeadlessExtraction.h"
+#include "core/extraction/HeadlessExtraction.h"
 
-#include "extraction/LevelPages.h"
-#include "extraction/TombRaiderFileModule.h"
-#include "level/LevelReader.h"
+#include "core/extraction/LevelPages.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/level/LevelReader.h"
 
 #include <new>
 

@@ -2,10 +2,10 @@
 // Level extraction without windows or sound, for the companion: a host that shows nothing and
 // plays nothing, and calls whose failures, exhausted memory among them, are lines of text.
 
-#include "common/Outcome.h"
-#include "extraction/LevelLoadHost.h"
-#include "extraction/MakeBeep.h"
-#include "extraction/TombRaiderFileModule.h"
+#include "core/common/Outcome.h"
+#include "core/extraction/LevelLoadHost.h"
+#include "core/extraction/MakeBeep.h"
+#include "core/extraction/TombRaiderFileModule.h"
 
 #include <QImage>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "extraction/LevelPages.h"
+#include "core/extraction/LevelPages.h"
 
-#include "level/LevelReader.h"
+#include "core/level/LevelReader.h"
 
 #include <algorithm>
 #include <cstring>

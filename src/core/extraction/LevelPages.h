@@ -4,8 +4,8 @@
 // alpha bit kept, or 32-bit), then brought to the 32-bit working format with the level's
 // transparency in the alpha byte.
 
-#include "graphics/PixelFormat.h"
-#include "level/GameVersion.h"
+#include "core/graphics/PixelFormat.h"
+#include "core/level/GameVersion.h"
 
 #include <QImage>
 #include <QList>

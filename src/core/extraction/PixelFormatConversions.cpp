@@ -1,4 +1,4 @@
-#include "extraction/PixelFormatConversions.h"
+#include "core/extraction/PixelFormatConversions.h"
 
 namespace mosaicor {
 

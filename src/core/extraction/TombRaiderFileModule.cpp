@@ -1,11 +1,11 @@
-#include "extraction/TombRaiderFileModule.h"
+#include "core/extraction/TombRaiderFileModule.h"
 
-#include "extraction/AnimatedLayout.h"
-#include "extraction/LevelPages.h"
-#include "extraction/MakeBeep.h"
-#include "level/LevelErrorText.h"
-#include "level/LevelReader.h"
-#include "level/ProgressIndicator.h"
+#include "core/extraction/AnimatedLayout.h"
+#include "core/extraction/LevelPages.h"
+#include "core/extraction/MakeBeep.h"
+#include "core/level/LevelErrorText.h"
+#include "core/level/LevelReader.h"
+#include "core/level/ProgressIndicator.h"
 
 #include <QFileInfo>
 

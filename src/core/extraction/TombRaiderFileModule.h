@@ -7,9 +7,9 @@
 // gauge, event processing and tone player come from the host, so the desktop program and the
 // companion share this code.
 
-#include "extraction/LevelLoadHost.h"
-#include "graphics/PixelFormat.h"
-#include "level/LevelReader.h"
+#include "core/extraction/LevelLoadHost.h"
+#include "core/graphics/PixelFormat.h"
+#include "core/level/LevelReader.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "graphics/PixelFormat.h"
+#include "core/graphics/PixelFormat.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "graphics/RectCopy.h"
+#include "core/graphics/RectCopy.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "graphics/RectDrawing.h"
+#include "core/graphics/RectDrawing.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "imagedecoding/BmpReader.h"
+#include "core/imagedecoding/BmpReader.h"
 
-#include "imagedecoding/PictureLimits.h"
+#include "core/imagedecoding/PictureLimits.h"
 
 #include <QtEndian>
 #include <algorithm>

@@ -4,7 +4,7 @@
 // 15 bits, 5-6-5 reports 16 bits, other masks report custom), 24 bits, and 32 bits with the fourth
 // byte kept; bottom-up and top-down.
 
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 namespace mosaicor {
 

@@ -1,15 +1,15 @@
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 #include <array>
 
-#include "imagedecoding/BmpReader.h"
-#include "imagedecoding/JpegReader.h"
-#include "imagedecoding/PcxReader.h"
-#include "imagedecoding/PngReader.h"
-#include "imagedecoding/PsdReader.h"
-#include "imagedecoding/PspReader.h"
-#include "imagedecoding/TargaGraphic.h"
-#include "imagedecoding/TiffReader.h"
+#include "core/imagedecoding/BmpReader.h"
+#include "core/imagedecoding/JpegReader.h"
+#include "core/imagedecoding/PcxReader.h"
+#include "core/imagedecoding/PngReader.h"
+#include "core/imagedecoding/PsdReader.h"
+#include "core/imagedecoding/PspReader.h"
+#include "core/imagedecoding/TargaGraphic.h"
+#include "core/imagedecoding/TiffReader.h"
 
 namespace mosaicor {
 

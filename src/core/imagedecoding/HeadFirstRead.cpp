@@ -1,4 +1,4 @@
-#include "imagedecoding/HeadFirstRead.h"
+#include "core/imagedecoding/HeadFirstRead.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // judged before the rest, so a file whose header refuses it, or whose picture needs only part of
 // it, never costs memory for the whole file.
 
-#include "common/Outcome.h"
-#include "imagedecoding/ByteSource.h"
+#include "core/common/Outcome.h"
+#include "core/imagedecoding/ByteSource.h"
 
 #include <QByteArray>
 #include <QIODevice>

@@ -1,7 +1,7 @@
-#include "imagedecoding/JpegReader.h"
+#include "core/imagedecoding/JpegReader.h"
 
-#include "imagedecoding/JpegErrors.h"
-#include "imagedecoding/PictureLimits.h"
+#include "core/imagedecoding/JpegErrors.h"
+#include "core/imagedecoding/PictureLimits.h"
 
 #include <jerror.h>
 #include <jpeglib.h>

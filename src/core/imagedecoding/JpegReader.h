@@ -3,7 +3,7 @@
 // come out as RGB32 (bytes blue, green, red, 0xFF) and report 24 bits; greyscale ones come out as
 // Indexed8 with a grey ramp and report 8 bits.
 
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 namespace mosaicor {
 

@@ -1,7 +1,7 @@
-#include "imagedecoding/PcxReader.h"
+#include "core/imagedecoding/PcxReader.h"
 
-#include "imagedecoding/PictureLimits.h"
-#include "imagedecoding/PixelRows.h"
+#include "core/imagedecoding/PictureLimits.h"
+#include "core/imagedecoding/PixelRows.h"
 
 #include <QtEndian>
 #include <algorithm>

@@ -4,7 +4,7 @@
 // the 256-colour palette at the end of the file (grey without one), 24 bits as three planes, and
 // 32 bits as four.
 
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 namespace mosaicor {
 

@@ -2,9 +2,9 @@
 // The register of picture formats, one table entry each, that picks a format by the upper-cased
 // extension of a file name. Adding a format is its reader plus one line of the table.
 
-#include "common/Outcome.h"
-#include "graphics/PixelFormat.h"
-#include "imagedecoding/ByteSource.h"
+#include "core/common/Outcome.h"
+#include "core/graphics/PixelFormat.h"
+#include "core/imagedecoding/ByteSource.h"
 
 #include <QImage>
 #include <QString>

@@ -2,7 +2,7 @@
 // The largest picture any decoder will allocate. Headers are untrusted: their sizes are checked
 // here, in 64-bit arithmetic, before a single pixel is allocated.
 
-#include "common/Outcome.h"
+#include "core/common/Outcome.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,4 +1,4 @@
-#include "imagedecoding/PixelRows.h"
+#include "core/imagedecoding/PixelRows.h"
 
 #include <cstdint>
 #if defined(__x86_64__)  // SSE2 is part of the architecture; SSSE3 is asked for at run time

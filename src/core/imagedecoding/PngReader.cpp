@@ -1,6 +1,6 @@
-#include "imagedecoding/PngReader.h"
+#include "core/imagedecoding/PngReader.h"
 
-#include "imagedecoding/PictureLimits.h"
+#include "core/imagedecoding/PictureLimits.h"
 
 #include <QBuffer>
 #include <QImageReader>

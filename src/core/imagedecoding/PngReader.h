@@ -3,7 +3,7 @@
 // file's own (IHDR): 1 bit, 4 bits (2- and 4-bit pictures), 8 bits (palette or grey, 16-bit grey
 // too), 24 bits for colour, 32 bits for colour or grey with an alpha channel.
 
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 namespace mosaicor {
 

@@ -1,8 +1,8 @@
-#include "imagedecoding/PsdReader.h"
+#include "core/imagedecoding/PsdReader.h"
 
-#include "imagedecoding/PictureLimits.h"
-#include "imagedecoding/PixelRows.h"
-#include "imagedecoding/RunCopy.h"
+#include "core/imagedecoding/PictureLimits.h"
+#include "core/imagedecoding/PixelRows.h"
+#include "core/imagedecoding/RunCopy.h"
 
 #include <algorithm>
 #include <cstring>

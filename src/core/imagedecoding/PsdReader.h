@@ -6,7 +6,7 @@
 // (24 bits; 16-bit channels keep their top 8 bits, rounded), and any picture with a transparency
 // channel as ARGB32 (32 bits).
 
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 namespace mosaicor {
 

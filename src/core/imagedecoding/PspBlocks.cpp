@@ -1,4 +1,4 @@
-#include "imagedecoding/PspBlocks.h"
+#include "core/imagedecoding/PspBlocks.h"
 
 #include <QList>
 #include <cstring>

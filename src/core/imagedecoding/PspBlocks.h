@@ -3,8 +3,8 @@
 // Paint Shop Pro 5 on): the file header, block headers, and the information chunks the picture
 // reader needs. Every field is read through a bounds-checked cursor; nothing here allocates.
 
-#include "common/Outcome.h"
-#include "imagedecoding/ByteSource.h"
+#include "core/common/Outcome.h"
+#include "core/imagedecoding/ByteSource.h"
 
 #include <QList>
 #include <QString>

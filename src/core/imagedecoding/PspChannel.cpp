@@ -1,7 +1,7 @@
-#include "imagedecoding/PspChannel.h"
+#include "core/imagedecoding/PspChannel.h"
 
-#include "imagedecoding/PspBlocks.h"
-#include "imagedecoding/RunCopy.h"
+#include "core/imagedecoding/PspBlocks.h"
+#include "core/imagedecoding/RunCopy.h"
 
 #include <zlib.h>
 #include <algorithm>

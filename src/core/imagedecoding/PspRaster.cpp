@@ -1,7 +1,7 @@
-#include "imagedecoding/PspRaster.h"
+#include "core/imagedecoding/PspRaster.h"
 
-#include "imagedecoding/PictureLimits.h"
-#include "imagedecoding/PspChannel.h"
+#include "core/imagedecoding/PictureLimits.h"
+#include "core/imagedecoding/PspChannel.h"
 
 #include <algorithm>
 #include <cstring>

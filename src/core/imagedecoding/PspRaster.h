@@ -3,7 +3,7 @@
 // channels unpacked to a byte a pixel: palette indices or grey levels for 1-, 4- and 8-bit
 // pictures, red, green and blue for 24-bit ones, and the transparency mask where there is one.
 
-#include "imagedecoding/PspBlocks.h"
+#include "core/imagedecoding/PspBlocks.h"
 
 #include <QByteArray>
 #include <QImage>

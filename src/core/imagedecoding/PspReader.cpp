@@ -1,8 +1,8 @@
-#include "imagedecoding/PspReader.h"
+#include "core/imagedecoding/PspReader.h"
 
-#include "imagedecoding/PictureLimits.h"
-#include "imagedecoding/PixelRows.h"
-#include "imagedecoding/PspRaster.h"
+#include "core/imagedecoding/PictureLimits.h"
+#include "core/imagedecoding/PixelRows.h"
+#include "core/imagedecoding/PspRaster.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,7 +5,7 @@
 // 1-bit pictures come out as Mono, 4- and 8-bit ones (paletted or grey) as Indexed8, 24-bit ones
 // as BGR888, and any picture with transparency as ARGB32 (reported as 32 bits).
 
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 namespace mosaicor {
 

@@ -1,9 +1,9 @@
-#include "imagedecoding/TargaGraphic.h"
+#include "core/imagedecoding/TargaGraphic.h"
 
-#include "common/DeviceNames.h"
-#include "imagedecoding/HeadFirstRead.h"
-#include "imagedecoding/PictureLimits.h"
-#include "imagedecoding/TargaRLEDecoder.h"
+#include "core/common/DeviceNames.h"
+#include "core/imagedecoding/HeadFirstRead.h"
+#include "core/imagedecoding/PictureLimits.h"
+#include "core/imagedecoding/TargaRLEDecoder.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,9 +5,9 @@
 // follows the file: Indexed8 (code 3), RGB555 with bit 15 kept (code 4), BGR888 (code 6), ARGB32
 // with its alpha byte (code 7). Greyscale pictures of 16 bits (grey and alpha) become ARGB32 (code 7).
 
-#include "common/Outcome.h"
-#include "graphics/PixelFormat.h"
-#include "imagedecoding/ByteSource.h"
+#include "core/common/Outcome.h"
+#include "core/graphics/PixelFormat.h"
+#include "core/imagedecoding/ByteSource.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "imagedecoding/TargaRLEDecoder.h"
+#include "core/imagedecoding/TargaRLEDecoder.h"
 
 #include <algorithm>
 #include <cstring>

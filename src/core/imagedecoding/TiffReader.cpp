@@ -1,7 +1,7 @@
-#include "imagedecoding/TiffReader.h"
+#include "core/imagedecoding/TiffReader.h"
 
-#include "imagedecoding/PictureLimits.h"
-#include "imagedecoding/PixelRows.h"
+#include "core/imagedecoding/PictureLimits.h"
+#include "core/imagedecoding/PixelRows.h"
 
 #include <tiffio.h>
 #include <QTransform>

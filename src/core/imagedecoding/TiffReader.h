@@ -5,7 +5,7 @@
 // Everything else libtiff knows (planar RGB, YCbCr, CMYK, CIE L*a*b*, LogLuv, odd tilings) goes
 // through libtiff's RGBA interface and reports 24 bits, or 32 bits where the file has alpha.
 
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 namespace mosaicor {
 

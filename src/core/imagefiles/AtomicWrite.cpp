@@ -1,4 +1,4 @@
-#include "imagefiles/AtomicWrite.h"
+#include "core/imagefiles/AtomicWrite.h"
 
 #include <QDir>
 #include <QSaveFile>

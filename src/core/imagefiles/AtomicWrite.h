@@ -2,7 +2,7 @@
 // Every picture file is written whole through QSaveFile: a file that cannot be written completely
 // never replaces the one that was there.
 
-#include "common/Outcome.h"
+#include "core/common/Outcome.h"
 
 #include <QByteArrayView>
 #include <QFileDevice>

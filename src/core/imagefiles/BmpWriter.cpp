@@ -1,7 +1,7 @@
-#include "imagefiles/BmpWriter.h"
+#include "core/imagefiles/BmpWriter.h"
 
-#include "imagefiles/AtomicWrite.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagefiles/AtomicWrite.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <cstring>
 

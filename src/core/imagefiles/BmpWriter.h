@@ -3,7 +3,7 @@
 // each padded to a multiple of 4 bytes. 32-bit pictures are written with 32 bits (the fourth byte
 // kept), everything else with 24 bits.
 
-#include "common/Outcome.h"
+#include "core/common/Outcome.h"
 
 #include <QImage>
 #include <QString>

@@ -1,15 +1,15 @@
-#include "imagefiles/ImageFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
-#include "common/DeviceNames.h"
-#include "extraction/TombRaiderFileModule.h"
-#include "imagedecoding/HeadFirstRead.h"
-#include "imagedecoding/PictureDecoder.h"
-#include "imagedecoding/PictureLimits.h"
-#include "imagefiles/BmpWriter.h"
-#include "imagefiles/JpegWriter.h"
-#include "imagefiles/PictureConversion.h"
-#include "imagefiles/PngWriter.h"
-#include "imagefiles/TgaWriter.h"
+#include "core/common/DeviceNames.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/imagedecoding/HeadFirstRead.h"
+#include "core/imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureLimits.h"
+#include "core/imagefiles/BmpWriter.h"
+#include "core/imagefiles/JpegWriter.h"
+#include "core/imagefiles/PictureConversion.h"
+#include "core/imagefiles/PngWriter.h"
+#include "core/imagefiles/TgaWriter.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,8 +5,8 @@
 // sentence for it (Text) and, where the sentence alone does not say it, what is really wrong with the file (Reason).
 // The window and the companion tell the two as common/FailureMessage.h words them.
 
-#include "common/Outcome.h"
-#include "graphics/PixelFormat.h"
+#include "core/common/Outcome.h"
+#include "core/graphics/PixelFormat.h"
 
 #include <QImage>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "imagefiles/JpegWriter.h"
+#include "core/imagefiles/JpegWriter.h"
 
-#include "imagedecoding/JpegErrors.h"
-#include "imagefiles/AtomicWrite.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/JpegErrors.h"
+#include "core/imagefiles/AtomicWrite.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <jpeglib.h>
 #include <csetjmp>

@@ -1,7 +1,7 @@
 #pragma once
 // JPEG files through libjpeg-turbo: quality 90, colour (YCbCr, never greyscale), baseline.
 
-#include "common/Outcome.h"
+#include "core/common/Outcome.h"
 
 #include <QImage>
 #include <QString>

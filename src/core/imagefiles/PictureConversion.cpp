@@ -1,6 +1,6 @@
-#include "imagefiles/PictureConversion.h"
+#include "core/imagefiles/PictureConversion.h"
 
-#include "extraction/PixelFormatConversions.h"
+#include "core/extraction/PixelFormatConversions.h"
 
 #include <cstring>
 

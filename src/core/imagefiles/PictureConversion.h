@@ -2,7 +2,7 @@
 // Bringing a decoded picture to the 32-bit working format, and the working picture to the 24 bits
 // a texture set is saved in.
 
-#include "graphics/PixelFormat.h"
+#include "core/graphics/PixelFormat.h"
 
 #include <QImage>
 

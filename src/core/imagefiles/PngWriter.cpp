@@ -1,7 +1,7 @@
-#include "imagefiles/PngWriter.h"
+#include "core/imagefiles/PngWriter.h"
 
-#include "imagefiles/AtomicWrite.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagefiles/AtomicWrite.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <QBuffer>
 #include <QImageWriter>

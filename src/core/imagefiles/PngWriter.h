@@ -1,7 +1,7 @@
 #pragma once
 // PNG files through Qt's PNG support: 24-bit colour (no alpha), like the other texture set formats.
 
-#include "common/Outcome.h"
+#include "core/common/Outcome.h"
 
 #include <QImage>
 #include <QString>

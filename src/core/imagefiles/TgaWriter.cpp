@@ -1,6 +1,6 @@
-#include "imagefiles/TgaWriter.h"
+#include "core/imagefiles/TgaWriter.h"
 
-#include "imagefiles/AtomicWrite.h"
+#include "core/imagefiles/AtomicWrite.h"
 
 #include <QDir>
 #include <QSaveFile>

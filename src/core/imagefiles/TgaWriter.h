@@ -3,7 +3,7 @@
 // that cannot be written completely never replaces the one that was there. A TGA header holds
 // 16-bit sizes: larger pictures are refused (BMP can hold them).
 
-#include "common/Outcome.h"
+#include "core/common/Outcome.h"
 
 #include <QImage>
 #include <QString>

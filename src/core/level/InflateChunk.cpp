@@ -1,4 +1,4 @@
-#include "level/InflateChunk.h"
+#include "core/level/InflateChunk.h"
 
 #include <zlib.h>
 

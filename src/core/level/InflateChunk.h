@@ -2,7 +2,7 @@
 // Inflation of the zlib streams in level files: the compressed page and level-data chunks of
 // TR4/TR5 levels and the whole-file "ZLIB" container.
 
-#include "level/LevelFailure.h"
+#include "core/level/LevelFailure.h"
 
 #include <QByteArray>
 

@@ -6,9 +6,9 @@
 // were really there first. Damaged data the walk meets stops the cursor the same way, with the
 // failure kept for the caller.
 
-#include "level/LevelFailure.h"
-#include "level/LevelPlace.h"
-#include "level/MemoryFile.h"
+#include "core/level/LevelFailure.h"
+#include "core/level/LevelPlace.h"
+#include "core/level/MemoryFile.h"
 
 #include <QtEndian>
 

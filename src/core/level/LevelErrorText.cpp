@@ -1,6 +1,6 @@
-#include "level/LevelErrorText.h"
+#include "core/level/LevelErrorText.h"
 
-#include "level/LevelPlace.h"
+#include "core/level/LevelPlace.h"
 
 namespace mosaicor {
 

@@ -2,7 +2,7 @@
 // Why a level could not be read. The failure's text is the companion's line for it; the kind lets
 // the extraction and the window tell the failures apart.
 
-#include "common/Outcome.h"
+#include "core/common/Outcome.h"
 
 #include <cstdint>
 

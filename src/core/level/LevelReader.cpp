@@ -1,9 +1,9 @@
-#include "level/LevelReader.h"
+#include "core/level/LevelReader.h"
 
-#include "level/InflateChunk.h"
-#include "level/LevelCursor.h"
-#include "level/MemoryFile.h"
-#include "level/ProgressIndicator.h"
+#include "core/level/InflateChunk.h"
+#include "core/level/LevelCursor.h"
+#include "core/level/MemoryFile.h"
+#include "core/level/ProgressIndicator.h"
 
 #include <algorithm>
 

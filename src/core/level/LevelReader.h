@@ -6,10 +6,10 @@
 // keeps what it holds and stops the walk (the load succeeds, Truncated set); compressed data that
 // is damaged or would inflate beyond any real level makes the load fail.
 
-#include "level/GameVersion.h"
-#include "level/LevelFailure.h"
-#include "level/LevelPlace.h"
-#include "level/ObjectTexture.h"
+#include "core/level/GameVersion.h"
+#include "core/level/LevelFailure.h"
+#include "core/level/LevelPlace.h"
+#include "core/level/ObjectTexture.h"
 
 #include <QByteArray>
 #include <QString>

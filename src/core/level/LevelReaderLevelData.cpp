@@ -3,9 +3,9 @@
 // TR1's palette and the sound data are kept. Once the cursor stops (the data ended), reads give
 // nothing, and the walk returns at the next loop or section that would keep or note anything.
 
-#include "level/LevelCursor.h"
-#include "level/LevelReader.h"
-#include "level/MemoryFile.h"
+#include "core/level/LevelCursor.h"
+#include "core/level/LevelReader.h"
+#include "core/level/MemoryFile.h"
 
 #include <algorithm>
 

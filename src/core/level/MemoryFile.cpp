@@ -1,8 +1,8 @@
-#include "level/MemoryFile.h"
+#include "core/level/MemoryFile.h"
 
-#include "common/DeviceNames.h"
-#include "level/InflateChunk.h"
-#include "level/ZlibContainer.h"
+#include "core/common/DeviceNames.h"
+#include "core/level/InflateChunk.h"
+#include "core/level/ZlibContainer.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // costs no file-system call per field. A file that is a "ZLIB" container is unpacked on opening
 // and the walk reads the unpacked level.
 
-#include "level/LevelFailure.h"
+#include "core/level/LevelFailure.h"
 
 #include <QByteArray>
 #include <QString>

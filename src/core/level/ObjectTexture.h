@@ -2,7 +2,7 @@
 // The object-texture record of every generation in one in-memory form. The animated-texture
 // extraction reads Tile and the pixel bytes of the vertices; the other fields are kept as stored.
 
-#include "level/GameVersion.h"
+#include "core/level/GameVersion.h"
 
 #include <array>
 #include <cstdint>

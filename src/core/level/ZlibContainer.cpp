@@ -1,6 +1,6 @@
-#include "level/ZlibContainer.h"
+#include "core/level/ZlibContainer.h"
 
-#include "level/InflateChunk.h"
+#include "core/level/InflateChunk.h"
 
 #include <QtEndian>
 

@@ -2,7 +2,7 @@
 // The optional whole-file "ZLIB" container some level files come in: the letters "ZLIB",
 // uint32 compressed length, uint32 uncompressed length, then a zlib stream of the level.
 
-#include "level/LevelFailure.h"
+#include "core/level/LevelFailure.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "packing/SetGeometry.h"
+#include "core/packing/SetGeometry.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,11 +1,11 @@
-#include "packing/TileCensus.h"
+#include "core/packing/TileCensus.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
-#include "packing/CellHash.h"
-#include "packing/SetGeometry.h"
+#include "core/packing/CellHash.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

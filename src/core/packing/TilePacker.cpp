@@ -1,10 +1,10 @@
-#include "packing/TilePacker.h"
+#include "core/packing/TilePacker.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "graphics/RectCopy.h"
-#include "packing/SetGeometry.h"
+#include "core/graphics/RectCopy.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

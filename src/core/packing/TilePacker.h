@@ -9,9 +9,9 @@
 #include <QRgb>
 #include <vector>
 
-#include "common/Outcome.h"
-#include "packing/SetGeometry.h"
-#include "resampling/CutSizing.h"
+#include "core/common/Outcome.h"
+#include "core/packing/SetGeometry.h"
+#include "core/resampling/CutSizing.h"
 
 namespace mosaicor {
 

@@ -1,11 +1,11 @@
-#include "recovery/RecoveryFile.h"
+#include "core/recovery/RecoveryFile.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
 
-#include "imagefiles/AtomicWrite.h"
-#include "packing/SetGeometry.h"
+#include "core/imagefiles/AtomicWrite.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

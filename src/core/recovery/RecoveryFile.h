@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/Outcome.h"
+#include "core/common/Outcome.h"
 
 namespace mosaicor {
 

@@ -1,9 +1,9 @@
-#include "resampling/CutSizing.h"
+#include "core/resampling/CutSizing.h"
 
 #include <algorithm>
 
-#include "resampling/TileResampler.h"
-#include "resampling/TileSizes.h"
+#include "core/resampling/TileResampler.h"
+#include "core/resampling/TileSizes.h"
 
 namespace mosaicor {
 

@@ -1,4 +1,4 @@
-#include "resampling/TapList.h"
+#include "core/resampling/TapList.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "resampling/MitchellKernel.h"
+#include "core/resampling/MitchellKernel.h"
 
 namespace mosaicor {
 

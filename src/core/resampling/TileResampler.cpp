@@ -1,11 +1,11 @@
-#include "resampling/TileResampler.h"
+#include "core/resampling/TileResampler.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
-#include "resampling/TapList.h"
+#include "core/resampling/TapList.h"
 
 namespace mosaicor {
 

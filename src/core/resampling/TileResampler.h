@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "resampling/MitchellKernel.h"
+#include "core/resampling/MitchellKernel.h"
 
 namespace mosaicor {
 

@@ -1,8 +1,8 @@
-#include "resampling/TileSizes.h"
+#include "core/resampling/TileSizes.h"
 
 #include <cstring>
 
-#include "resampling/TileResampler.h"
+#include "core/resampling/TileResampler.h"
 
 namespace mosaicor {
 

@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "packing/SetGeometry.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 

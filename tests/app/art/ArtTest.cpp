@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QPixmap>
 
-#include "art/Art.h"
-#include "platform/PickerCursor.h"
+#include "app/art/Art.h"
+#include "app/platform/PickerCursor.h"
 
 namespace mosaicor {
 

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "TestPictures.h"
-#include "canvas/CanvasWidget.h"
-#include "canvas/LayerCompositor.h"
+#include "app/canvas/CanvasWidget.h"
+#include "core/canvas/LayerCompositor.h"
 
 namespace mosaicor {
 

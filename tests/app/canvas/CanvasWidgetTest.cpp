@@ -1,6 +1,6 @@
 // The canvas widget on the offscreen platform: painting, mouse wiring, pointers, drops, timer.
 
-#include "canvas/CanvasWidget.h"
+#include "app/canvas/CanvasWidget.h"
 
 #include <gtest/gtest.h>
 #include <QMimeData>
@@ -11,7 +11,7 @@
 #include <QUrl>
 
 #include "TestPictures.h"
-#include "canvas/LayerCompositor.h"
+#include "core/canvas/LayerCompositor.h"
 
 namespace mosaicor {
 

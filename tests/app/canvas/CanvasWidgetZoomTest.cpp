@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "TestPictures.h"
-#include "canvas/CanvasWidget.h"
-#include "canvas/LayerCompositor.h"
+#include "app/canvas/CanvasWidget.h"
+#include "core/canvas/LayerCompositor.h"
 
 namespace mosaicor {
 

@@ -3,9 +3,9 @@
 
 #include "LevelWriter.h"
 
-#include "dialogs/DialogFilters.h"
-#include "dialogs/LevelLoadingWindow.h"
-#include "extraction/MakeBeep.h"
+#include "app/dialogs/DialogFilters.h"
+#include "app/dialogs/LevelLoadingWindow.h"
+#include "core/extraction/MakeBeep.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

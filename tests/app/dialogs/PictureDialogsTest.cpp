@@ -1,4 +1,4 @@
-#include "dialogs/PictureDialogs.h"
+#include "app/dialogs/PictureDialogs.h"
 
 #include "PictureWriters.h"
 #include "TestPictures.h"

@@ -11,9 +11,9 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
-#include "helpwindows/AboutWindow.h"
-#include "helpwindows/CreditsWindow.h"
-#include "helpwindows/HelpWindow.h"
+#include "app/helpwindows/AboutWindow.h"
+#include "app/helpwindows/CreditsWindow.h"
+#include "app/helpwindows/HelpWindow.h"
 
 namespace mosaicor {
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
-#include "imagefiles/ImageFileModule.h"
-#include "resampling/TileResampler.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/resampling/TileResampler.h"
 
 namespace mosaicor::testing {
 namespace {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
-#include "extraction/HeadlessExtraction.h"
-#include "mainwindow/CommandLine.h"
+#include "app/mainwindow/CommandLine.h"
+#include "core/extraction/HeadlessExtraction.h"
 
 namespace mosaicor::testing {
 namespace {

@@ -11,9 +11,9 @@
 #include <QUrl>
 
 #include "WindowTestSupport.h"
-#include "mainwindow/CensusOverlay.h"
-#include "workbench/PackWorkflow.h"
-#include "workbench/TargetCensus.h"
+#include "app/mainwindow/CensusOverlay.h"
+#include "app/workbench/PackWorkflow.h"
+#include "app/workbench/TargetCensus.h"
 
 namespace mosaicor::testing {
 namespace {

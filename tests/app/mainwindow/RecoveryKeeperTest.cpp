@@ -8,9 +8,9 @@
 #include <QFile>
 
 #include "WindowTestSupport.h"
-#include "recovery/RecoveryFile.h"
-#include "workbench/PackWorkflow.h"
-#include "workbench/RecoveryKeeper.h"
+#include "app/workbench/PackWorkflow.h"
+#include "app/workbench/RecoveryKeeper.h"
+#include "core/recovery/RecoveryFile.h"
 
 namespace mosaicor::testing {
 namespace {

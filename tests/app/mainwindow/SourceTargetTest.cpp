@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
-#include "extraction/HeadlessExtraction.h"
-#include "imagefiles/ImageFileModule.h"
+#include "core/extraction/HeadlessExtraction.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 namespace mosaicor::testing {
 namespace {
@@ -282,7 +282,7 @@ TEST(TargetFiles, RoundTripThroughATextureSet) {
 }  // namespace
 }  // namespace mosaicor::testing
 
-#include "mainwindow/CommandLine.h"
+#include "app/mainwindow/CommandLine.h"
 
 namespace mosaicor::testing {
 namespace {

@@ -10,8 +10,8 @@
 #include <QStatusTipEvent>
 
 #include "WindowTestSupport.h"
-#include "mainwindow/SafeApplication.h"
-#include "texts/Languages.h"
+#include "app/mainwindow/SafeApplication.h"
+#include "app/texts/Languages.h"
 
 namespace mosaicor::testing {
 namespace {

@@ -13,16 +13,16 @@
 #include "LevelWriter.h"
 #include "PictureWriters.h"
 
-#include "extraction/MakeBeep.h"
-#include "imagefiles/ImageFileModule.h"
-#include "mainwindow/MainWindow.h"
-#include "workbench/ClipboardExchange.h"
-#include "workbench/ColourPots.h"
-#include "workbench/SourceWorkflow.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/TileWorkflow.h"
-#include "workbench/Workbench.h"
+#include "app/mainwindow/MainWindow.h"
+#include "app/workbench/ClipboardExchange.h"
+#include "app/workbench/ColourPots.h"
+#include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/TargetWorkflow.h"
+#include "app/workbench/TileWorkflow.h"
+#include "app/workbench/Workbench.h"
+#include "core/extraction/MakeBeep.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 namespace mosaicor::testing {
 

@@ -1,4 +1,4 @@
-#include "platform/TonePlayer.h"
+#include "app/platform/TonePlayer.h"
 
 #include <gtest/gtest.h>
 

@@ -17,14 +17,14 @@
 
 #include <gtest/gtest.h>
 
-#include "extraction/MakeBeep.h"
+#include "core/extraction/MakeBeep.h"
 
-#include "helpwindows/AboutWindow.h"
-#include "helpwindows/CreditsWindow.h"
-#include "helpwindows/HelpWindow.h"
-#include "mainwindow/MainWindow.h"
-#include "texts/Languages.h"
-#include "texts/Translations.h"
+#include "app/helpwindows/AboutWindow.h"
+#include "app/helpwindows/CreditsWindow.h"
+#include "app/helpwindows/HelpWindow.h"
+#include "app/mainwindow/MainWindow.h"
+#include "app/texts/Languages.h"
+#include "app/texts/Translations.h"
 
 namespace mosaicor {
 namespace {

@@ -8,11 +8,11 @@
 
 #include "TestPictures.h"
 #include "WorkbenchRig.h"
-#include "workbench/ClipboardExchange.h"
-#include "workbench/ColourPots.h"
-#include "workbench/TargetHistory.h"
-#include "workbench/TargetWorkflow.h"
-#include "workbench/TileWorkflow.h"
+#include "app/workbench/ClipboardExchange.h"
+#include "app/workbench/ColourPots.h"
+#include "app/workbench/TargetHistory.h"
+#include "app/workbench/TargetWorkflow.h"
+#include "app/workbench/TileWorkflow.h"
 
 namespace mosaicor {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "TestPictures.h"
-#include "canvas/ImageStack.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 

@@ -7,7 +7,7 @@
 
 #include "FakeView.h"
 #include "TestPictures.h"
-#include "canvas/ImageStack.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 

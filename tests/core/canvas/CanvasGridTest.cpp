@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "FakeView.h"
-#include "canvas/GridPainter.h"
-#include "canvas/ImageStack.h"
-#include "graphics/RectDrawing.h"
+#include "core/canvas/GridPainter.h"
+#include "core/canvas/ImageStack.h"
+#include "core/graphics/RectDrawing.h"
 
 namespace mosaicor {
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "FakeView.h"
-#include "canvas/CursorPictures.h"
-#include "canvas/ImageStack.h"
+#include "core/canvas/CursorPictures.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeView.h"
-#include "canvas/ImageStack.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 

@@ -2,9 +2,9 @@
 
 #include "FakeView.h"
 #include "TestPictures.h"
-#include "canvas/CursorPictures.h"
-#include "canvas/ImageStack.h"
-#include "canvas/LayerCompositor.h"
+#include "core/canvas/CursorPictures.h"
+#include "core/canvas/ImageStack.h"
+#include "core/canvas/LayerCompositor.h"
 
 namespace mosaicor {
 

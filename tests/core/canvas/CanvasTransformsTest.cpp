@@ -7,8 +7,8 @@
 
 #include "FakeView.h"
 #include "TestPictures.h"
-#include "canvas/CursorPictures.h"
-#include "canvas/ImageStack.h"
+#include "core/canvas/CursorPictures.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 

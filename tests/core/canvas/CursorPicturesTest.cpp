@@ -1,4 +1,4 @@
-#include "canvas/CursorPictures.h"
+#include "core/canvas/CursorPictures.h"
 
 #include <gtest/gtest.h>
 

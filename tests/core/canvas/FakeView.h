@@ -5,7 +5,7 @@
 #include <QRegion>
 #include <vector>
 
-#include "canvas/CanvasView.h"
+#include "core/canvas/CanvasView.h"
 
 namespace mosaicor {
 

@@ -1,4 +1,4 @@
-#include "canvas/GridGeometry.h"
+#include "core/canvas/GridGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Composing the layers as the canvas shows them, and telling the view only what changed.
 
-#include "canvas/LayerCompositor.h"
+#include "core/canvas/LayerCompositor.h"
 
 #include <gtest/gtest.h>
 
 #include "FakeView.h"
 #include "TestPictures.h"
-#include "canvas/ImageStack.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "TestPictures.h"
-#include "canvas/TileTransforms.h"
+#include "core/canvas/TileTransforms.h"
 
 namespace mosaicor {
 

@@ -5,10 +5,10 @@
 #include "LevelWriter.h"
 #include "RecordingHost.h"
 
-#include "extraction/AnimatedLayout.h"
-#include "extraction/LevelPages.h"
-#include "extraction/TombRaiderFileModule.h"
-#include "level/LevelReader.h"
+#include "core/extraction/AnimatedLayout.h"
+#include "core/extraction/LevelPages.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/level/LevelReader.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>

@@ -5,9 +5,9 @@
 #include "LevelWriter.h"
 #include "RecordingHost.h"
 
-#include "extraction/LevelPages.h"
-#include "extraction/TombRaiderFileModule.h"
-#include "level/LevelReader.h"
+#include "core/extraction/LevelPages.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/level/LevelReader.h"
 
 #include <gtest/gtest.h>
 #include <QFileInfo>

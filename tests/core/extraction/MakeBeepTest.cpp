@@ -1,4 +1,4 @@
-#include "extraction/MakeBeep.h"
+#include "core/extraction/MakeBeep.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "extraction/PixelFormatConversions.h"
-#include "graphics/PixelFormat.h"
+#include "core/extraction/PixelFormatConversions.h"
+#include "core/graphics/PixelFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 // A level-load host for tests: writes down, in order, everything the extraction asks of it.
 
-#include "extraction/LevelLoadHost.h"
-#include "extraction/MakeBeep.h"
-#include "level/ProgressIndicator.h"
+#include "core/extraction/LevelLoadHost.h"
+#include "core/extraction/MakeBeep.h"
+#include "core/level/ProgressIndicator.h"
 
 #include <string>
 #include <vector>

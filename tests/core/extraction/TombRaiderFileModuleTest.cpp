@@ -4,8 +4,8 @@
 #include "LevelWriter.h"
 #include "RecordingHost.h"
 
-#include "extraction/HeadlessExtraction.h"
-#include "extraction/TombRaiderFileModule.h"
+#include "core/extraction/HeadlessExtraction.h"
+#include "core/extraction/TombRaiderFileModule.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "TestPictures.h"
-#include "graphics/RectCopy.h"
-#include "graphics/RectDrawing.h"
+#include "core/graphics/RectCopy.h"
+#include "core/graphics/RectDrawing.h"
 
 namespace mosaicor {
 

@@ -1,6 +1,6 @@
 #include "DecodedInto.h"
-#include "imagedecoding/BmpReader.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/BmpReader.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include "PictureWriters.h"
 

@@ -2,7 +2,7 @@
 // libjpeg keep the coefficients of a huge picture, while ordinary progressive files still load.
 
 #include "DecodedInto.h"
-#include "imagedecoding/JpegReader.h"
+#include "core/imagedecoding/JpegReader.h"
 
 #include "HostileJpeg.h"
 

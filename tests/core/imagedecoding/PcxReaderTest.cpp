@@ -2,7 +2,7 @@
 // row ends, both palettes, and damaged files.
 
 #include "DecodedInto.h"
-#include "imagedecoding/PcxReader.h"
+#include "core/imagedecoding/PcxReader.h"
 
 #include "PcxWriter.h"
 #include "TestPictures.h"

@@ -1,7 +1,7 @@
 // The PNG decoder reports the depth the file had, whatever Qt hands back; damaged files are refused.
 
 #include "DecodedInto.h"
-#include "imagedecoding/PngReader.h"
+#include "core/imagedecoding/PngReader.h"
 
 #include "TestPictures.h"
 

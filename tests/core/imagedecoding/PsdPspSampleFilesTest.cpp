@@ -2,7 +2,7 @@
 // with the decoded references the suites ship. Skipped where the shared test data is absent.
 
 #include "SampleFiles.h"
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "DecodedInto.h"
-#include "imagedecoding/PsdReader.h"
+#include "core/imagedecoding/PsdReader.h"
 
 #include "PsdWriter.h"
 #include "TestPictures.h"

@@ -1,5 +1,5 @@
 #include "DecodedInto.h"
-#include "imagedecoding/PspReader.h"
+#include "core/imagedecoding/PspReader.h"
 
 #include "PspWriter.h"
 #include "TestPictures.h"

@@ -2,8 +2,8 @@
 // references those suites ship. Skipped where the shared test data is absent.
 
 #include "SampleFiles.h"
-#include "imagedecoding/PictureDecoder.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/PictureDecoder.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

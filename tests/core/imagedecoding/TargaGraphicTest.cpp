@@ -1,6 +1,6 @@
-#include "imagedecoding/TargaGraphic.h"
-#include "imagedecoding/TargaRLEDecoder.h"
-#include "imagefiles/PictureConversion.h"
+#include "core/imagedecoding/TargaGraphic.h"
+#include "core/imagedecoding/TargaRLEDecoder.h"
+#include "core/imagefiles/PictureConversion.h"
 
 #include "PictureWriters.h"
 #include "TestFiles.h"

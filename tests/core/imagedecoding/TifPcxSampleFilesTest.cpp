@@ -3,7 +3,7 @@
 
 #include "DecodedInto.h"
 #include "SampleFiles.h"
-#include "imagedecoding/PictureDecoder.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

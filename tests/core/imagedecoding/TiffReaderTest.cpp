@@ -2,7 +2,7 @@
 // tiles, each compression, both byte orders, the RGBA path for the rest, and damaged files.
 
 #include "DecodedInto.h"
-#include "imagedecoding/TiffReader.h"
+#include "core/imagedecoding/TiffReader.h"
 
 #include "TestPictures.h"
 #include "TiffWriter.h"

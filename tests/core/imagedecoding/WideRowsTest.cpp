@@ -3,10 +3,10 @@
 // ends, plane ends and the file's end, and rows whose packets stop early.
 
 #include "DecodedInto.h"
-#include "imagedecoding/PcxReader.h"
-#include "imagedecoding/PixelRows.h"
-#include "imagedecoding/PsdReader.h"
-#include "imagedecoding/PspReader.h"
+#include "core/imagedecoding/PcxReader.h"
+#include "core/imagedecoding/PixelRows.h"
+#include "core/imagedecoding/PsdReader.h"
+#include "core/imagedecoding/PspReader.h"
 
 #include "PcxWriter.h"
 #include "PsdWriter.h"

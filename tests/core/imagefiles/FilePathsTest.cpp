@@ -7,8 +7,8 @@
 #include "TestFiles.h"
 #include "TestPictures.h"
 #include "TiffWriter.h"
-#include "extraction/HeadlessExtraction.h"
-#include "imagefiles/ImageFileModule.h"
+#include "core/extraction/HeadlessExtraction.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

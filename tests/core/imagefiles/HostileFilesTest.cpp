@@ -1,8 +1,8 @@
 // Picture paths that are not pictures: devices, pipes, folders, empty and oversized files. Each is
 // refused at once with what is really wrong, beside the program's own sentence.
 
-#include "imagefiles/ImageFileModule.h"
-#include "imagefiles/PngWriter.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/imagefiles/PngWriter.h"
 
 #include "ImageFileTestFixture.h"
 #include "PictureWriters.h"

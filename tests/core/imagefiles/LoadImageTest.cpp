@@ -1,4 +1,4 @@
-#include "imagefiles/ImageFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 #include "PictureWriters.h"
 #include "TestPictures.h"

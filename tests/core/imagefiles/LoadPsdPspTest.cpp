@@ -1,7 +1,7 @@
 // Photoshop and Paint Shop Pro files through the picture-file module: picked by extension in any
 // case (.PSPIMAGE too), brought to 32 bits with the format they had reported.
 
-#include "imagefiles/ImageFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 #include "PsdWriter.h"
 #include "PspWriter.h"

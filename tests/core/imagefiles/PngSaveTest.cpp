@@ -1,7 +1,7 @@
 // Texture sets saved as PNG: 24-bit colour, the shown part only, alpha dropped; loaded back as 24 bits.
 
 #include "RecordedFiles.h"
-#include "imagefiles/ImageFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 #include "TestPictures.h"
 

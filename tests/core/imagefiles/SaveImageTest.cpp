@@ -1,6 +1,6 @@
 #include "RecordedFiles.h"
-#include "imagefiles/ImageFileModule.h"
-#include "imagefiles/TgaWriter.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/imagefiles/TgaWriter.h"
 
 #include "TestPictures.h"
 

@@ -1,5 +1,5 @@
 #include "LevelWriter.h"
-#include "level/InflateChunk.h"
+#include "core/level/InflateChunk.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

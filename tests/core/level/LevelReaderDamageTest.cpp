@@ -3,8 +3,8 @@
 
 #include "LevelWriter.h"
 #include "RecordingProgress.h"
-#include "level/LevelReader.h"
-#include "level/MemoryFile.h"
+#include "core/level/LevelReader.h"
+#include "core/level/MemoryFile.h"
 
 #include <gtest/gtest.h>
 #include <QtEndian>

@@ -1,6 +1,6 @@
 #include "LevelWriter.h"
 #include "RecordingProgress.h"
-#include "level/LevelReader.h"
+#include "core/level/LevelReader.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "LevelWriter.h"
-#include "level/InflateChunk.h"
-#include "level/MemoryFile.h"
+#include "core/level/InflateChunk.h"
+#include "core/level/MemoryFile.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

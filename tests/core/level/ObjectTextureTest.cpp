@@ -1,4 +1,4 @@
-#include "level/ObjectTexture.h"
+#include "core/level/ObjectTexture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Levels written by other people's tools (see the shared test data's README): the walk must
 // reach the end of each with every section where the format puts it.
 
-#include "level/LevelReader.h"
+#include "core/level/LevelReader.h"
 
 #include <gtest/gtest.h>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "packing/TileCensus.h"
+#include "core/packing/TileCensus.h"
 
 #include <gtest/gtest.h>
 #include <random>

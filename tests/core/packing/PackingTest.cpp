@@ -1,6 +1,6 @@
-#include "packing/SetGeometry.h"
-#include "packing/TilePacker.h"
-#include "resampling/CutSizing.h"
+#include "core/packing/SetGeometry.h"
+#include "core/packing/TilePacker.h"
+#include "core/resampling/CutSizing.h"
 
 #include "TestPictures.h"
 

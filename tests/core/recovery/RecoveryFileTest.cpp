@@ -1,4 +1,4 @@
-#include "recovery/RecoveryFile.h"
+#include "core/recovery/RecoveryFile.h"
 
 #include "TestFiles.h"
 #include "TestPictures.h"

@@ -1,4 +1,4 @@
-#include "resampling/TileResampler.h"
+#include "core/resampling/TileResampler.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "TestPictures.h"
-#include "resampling/TapList.h"
+#include "core/resampling/TapList.h"
 
 namespace mosaicor {
 

@@ -1,9 +1,9 @@
-#include "resampling/TileSizes.h"
+#include "core/resampling/TileSizes.h"
 
 #include <gtest/gtest.h>
 
 #include "TestPictures.h"
-#include "resampling/TileResampler.h"
+#include "core/resampling/TileResampler.h"
 
 namespace mosaicor {
 
