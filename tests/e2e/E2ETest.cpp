@@ -351,7 +351,9 @@ TEST(CommandLine, HelpAndVersionPrintAndExit) {
     const QString expected = option == QLatin1String("--version") ? QStringLiteral(MOSAICOR_VERSION)
                                                                    : QStringLiteral("--target");
     EXPECT_TRUE(out.contains(expected)) << out.toStdString();
-    if (option == QLatin1String("--version")) EXPECT_TRUE(out.contains("MIT licence")) << out.toStdString();
+    if (option == QLatin1String("--version")) {
+      EXPECT_TRUE(out.contains("MIT licence")) << out.toStdString();
+    }
   }
 }
 
