@@ -18,8 +18,8 @@
 #include <QWindow>
 
 #include "LevelWriter.h"
+#include "MainWindowTest.h"
 #include "PictureWriters.h"
-#include "RealWindow.h"
 #include "app/mainwindow/MainWindow.h"
 #include "app/workbench/SourceWorkflow.h"
 #include "app/workbench/TargetHistory.h"
@@ -33,35 +33,14 @@
 namespace mosaicor::e2e {
 namespace {
 
-struct SilentTones : ITonePlayer {
-  void PlayTone(int, int) override {}
-};
-
-QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
-
 QImage LevelPages(const QString& level) {
   Result<QImage> pages = ExtractLevelPicture(LevelExtract::Pages, level, false);
   EXPECT_TRUE(pages.Ok()) << pages.Text().toStdString();
   return pages.Ok() ? std::move(pages).Value() : QImage();
 }
 
-// A shown main window at a given place on the screen, with the keyboard.
-struct RealWindowFixture : ::testing::Test {
-  SilentTones tones;
-  QTemporaryDir dir;
-  std::unique_ptr<MainWindow> window;
-
-  void SetUp() override {
-    const QString missing = MissingForRealWindow();
-    if (!missing.isEmpty()) GTEST_SKIP() << "skipped: " << missing.toStdString();
-  }
-  void TearDown() override {
-    if (HasFailure()) Screenshot(QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-  }
-  void Open(QPoint at) {
-    window = std::make_unique<MainWindow>(tones);
-    ASSERT_TRUE(ShowAtWithKeyboard(window.get(), at));
-  }
+// The road tests: file dialogs answered by typing into them, levels written into the test's folder.
+struct RealWindowFixture : MainWindowTest {
   // Answers the next file dialog: checks what its name box offers, then types `name` and Enter.
   void AnswerFileDialog(const QString& name, QString* offered = nullptr, QString* folder = nullptr) {
     WhenDialogOpens<QFileDialog>([=](QFileDialog* dialog) {
@@ -73,8 +52,6 @@ struct RealWindowFixture : ::testing::Test {
       Keys(QStringLiteral("Return"));
     });
   }
-  MainWindowControls& c() { return window->Controls(); }
-  Workbench& bench() { return window->Bench(); }
   QString WriteLevel(const QString& name) {
     const QString path = dir.filePath(name);
     WriteLevelFile(path, MakeSampleLevel(LevelGeneration::TR4, 2));
@@ -220,9 +197,9 @@ TEST_F(RealWindowFixture, ThePickerMasksACutByMouse) {
   MoveTo(SourcePixel(QPoint(40, 5)));
   MoveTo(SourcePixel(QPoint(40, 6)));
   EXPECT_EQ(c().SourceColourSample->Colour(), qRgb(255, 255, 255));
-  ClickAt(SourcePixel(QPoint(40, 6)));  // ends picking
+  ClickAt(SourcePixel(QPoint(40, 6)));              // ends picking
   Pump(QApplication::doubleClickInterval() + 200);  // two separate clicks, not a double click
-  ClickAt(SourcePixel(QPoint(40, 6)));  // cuts the first tile
+  ClickAt(SourcePixel(QPoint(40, 6)));              // cuts the first tile
   Screenshot(QStringLiteral("picker-masked-cut"));
   const QImage tile = Rgb(bench().Doc.ClipTile);
   ASSERT_EQ(tile.size(), QSize(64, 64));
@@ -246,8 +223,9 @@ TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
   QBuffer buffer(&pngBytes);
   buffer.open(QIODevice::WriteOnly);
   png.save(&buffer, "PNG");
-  RunTool(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
-                                    QStringLiteral("image/png"), QStringLiteral("-i")},
+  RunTool(QStringLiteral("xclip"),
+          {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"), QStringLiteral("image/png"),
+           QStringLiteral("-i")},
           pngBytes);
   ASSERT_TRUE(WaitUntil([&] { return Rgb(bench().Doc.ClipTile) == png; }));
 
@@ -260,18 +238,20 @@ TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
   QProcess a;
   a.start(QStringLiteral(MOSAICOR_PROGRAM_PATH), {level});
   ASSERT_TRUE(a.waitForStarted());
-  const QByteArray id =
-      RunTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                          QString::number(a.processId()), QStringLiteral("--name"), QStringLiteral("Mosaicor")})
-          .split('\n')
-          .constFirst();
+  const QByteArray id = RunTool(QStringLiteral("xdotool"),
+                                {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
+                                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                 QString::number(a.processId()), QStringLiteral("--name"), QStringLiteral("Mosaicor")})
+                            .split('\n')
+                            .constFirst();
   ASSERT_FALSE(id.isEmpty());
   Xdo({QStringLiteral("windowmove"), QString::fromLatin1(id), QStringLiteral("800"), QStringLiteral("0")});
   Pump(800);
   // Where A really is, whatever became of the move.
   QPoint origin;
   const QList<QByteArray> geometry =
-      RunTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::fromLatin1(id)})
+      RunTool(QStringLiteral("xdotool"),
+              {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::fromLatin1(id)})
           .split('\n');
   for (const QByteArray& line : geometry) {
     if (line.startsWith("X=")) origin.setX(line.mid(2).toInt());
@@ -294,9 +274,9 @@ TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
   c().CheckBoxImport->click();
   c().ClipExportButton->click();
   Pump(300);
-  const QByteArray back = RunTool(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                                                           QStringLiteral("-t"), QStringLiteral("image/png"),
-                                                           QStringLiteral("-o")});
+  const QByteArray back =
+      RunTool(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                                        QStringLiteral("image/png"), QStringLiteral("-o")});
   const QImage read = QImage::fromData(back, "PNG");
   EXPECT_EQ(Rgb(read), cell);
 }
@@ -348,8 +328,8 @@ TEST(CommandLine, HelpAndVersionPrintAndExit) {
     ASSERT_TRUE(program.waitForFinished(20000)) << option.toStdString();
     EXPECT_EQ(program.exitCode(), 0);
     const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
-    const QString expected = option == QLatin1String("--version") ? QStringLiteral(MOSAICOR_VERSION)
-                                                                   : QStringLiteral("--target");
+    const QString expected =
+        option == QLatin1String("--version") ? QStringLiteral(MOSAICOR_VERSION) : QStringLiteral("--target");
     EXPECT_TRUE(out.contains(expected)) << out.toStdString();
     if (option == QLatin1String("--version")) {
       EXPECT_TRUE(out.contains("MIT licence")) << out.toStdString();

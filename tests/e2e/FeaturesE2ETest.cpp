@@ -16,7 +16,7 @@
 #include <QWindow>
 
 #include "LevelWriter.h"
-#include "RealWindow.h"
+#include "MainWindowTest.h"
 #include "app/mainwindow/CensusOverlay.h"
 #include "app/mainwindow/MainWindow.h"
 #include "app/workbench/RecoveryKeeper.h"
@@ -29,30 +29,7 @@
 namespace mosaicor::e2e {
 namespace {
 
-struct QuietTones : ITonePlayer {
-  void PlayTone(int, int) override {}
-};
-
-QImage Rgb(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
-
-struct FeaturesFixture : ::testing::Test {
-  QuietTones tones;
-  QTemporaryDir dir;
-  std::unique_ptr<MainWindow> window;
-
-  void SetUp() override {
-    const QString missing = MissingForRealWindow();
-    if (!missing.isEmpty()) GTEST_SKIP() << "skipped: " << missing.toStdString();
-  }
-  void TearDown() override {
-    if (HasFailure()) Screenshot(QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-  }
-  void Open() {
-    window = std::make_unique<MainWindow>(tones);
-    ASSERT_TRUE(ShowAtWithKeyboard(window.get(), QPoint(0, 0)));
-  }
-  MainWindowControls& c() { return window->Controls(); }
-  Workbench& bench() { return window->Bench(); }
+struct FeaturesFixture : MainWindowTest {
   QImage TargetPixels() { return Rgb(bench().Target.Layers().L1_Image().PictureCopy()); }
 };
 

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include "MainWindowTest.h"
 #include "PictureWriters.h"
-#include "RealWindow.h"
 #include "TestFiles.h"
 #include "app/mainwindow/MainWindow.h"
 #include "app/workbench/SourceWorkflow.h"
@@ -20,31 +20,16 @@
 namespace mosaicor::e2e {
 namespace {
 
-struct NoTones : ITonePlayer {
-  void PlayTone(int, int) override {}
-};
-
 // One pixel of the screen.
 QRgb ScreenPixel(QPoint at) {
   return QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), 1, 1).toImage().pixel(0, 0) | 0xFF000000u;
 }
 
-struct ViewerAndZoom : ::testing::Test {
-  NoTones tones;
-  QTemporaryDir dir;
-  std::unique_ptr<MainWindow> window;
-
+struct ViewerAndZoom : MainWindowTest {
   void SetUp() override {
-    const QString missing = MissingForRealWindow();
-    if (!missing.isEmpty()) GTEST_SKIP() << "skipped: " << missing.toStdString();
-    window = std::make_unique<MainWindow>(tones);
-    ASSERT_TRUE(ShowAtWithKeyboard(window.get(), QPoint(0, 0)));
+    MainWindowTest::SetUp();
+    if (!IsSkipped()) Open();
   }
-  void TearDown() override {
-    if (HasFailure()) Screenshot(QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-  }
-  MainWindowControls& c() { return window->Controls(); }
-  Workbench& bench() { return window->Bench(); }
   QPoint Viewer(QPoint p) { return OnScreen(c().ClipTileImage, p); }
 };
 
