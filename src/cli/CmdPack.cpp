@@ -15,15 +15,38 @@ namespace {
 constexpr QRgb kSetFill = 0xFF000000u;
 
 // The set the pictures go into: --into's, widened to --width if that is wider, or a new black page.
+// A set is taken whole or not at all: one larger than a set can be is refused with what packing
+// into it would lose, and one of another shape grows to whole pages, which the note says.
 Result<QImage> StartingSet(const CliOptions& options) {
   const int width = options.setWidth ? options.setWidth : kSetPageSide;
   if (options.into.isEmpty()) return AsTextureSet(QImage(), kSetFill, width);
   QImage loaded;
   PixelFormatCode format = PixelFormatCode::Device;
   if (const PictureOutcome read = LoadQuietly(options.into, loaded, format); !read) return FailureLine(read);
+  if (loaded.width() > kSetMaxWidth || loaded.height() > kSetMaxHeight)
+    return Failure<>{QStringLiteral("a %1 x %2 picture is larger than a texture set (at most %3 x %4 pixels): "
+                                    "packing into it would lose what lies beyond")
+                         .arg(loaded.width())
+                         .arg(loaded.height())
+                         .arg(kSetMaxWidth)
+                         .arg(kSetMaxHeight)};
   QImage set = AsTextureSet(loaded, kSetFill, options.setWidth);
   if (set.isNull()) return Failure<>{QStringLiteral("not enough memory")};
+  if (set.size() != loaded.size())
+    ReportNote(options, QStringLiteral("%1: a %2 x %3 picture, grown to the %4 x %5 set of whole pages")
+                            .arg(options.into)
+                            .arg(loaded.width())
+                            .arg(loaded.height())
+                            .arg(set.width())
+                            .arg(set.height()));
   return set;
+}
+
+// The first input that is the output: writing the set would replace it, so nothing may be read.
+int InputThatIsOutput(const CliOptions& options) {
+  for (int i = 0; i < options.inputs.size(); ++i)
+    if (IsSameFile(options.output, options.inputs[i])) return i;
+  return -1;
 }
 
 Result<QRect> PackOne(TilePacker& packer, const QString& input, const PackStyle& style) {
@@ -42,22 +65,27 @@ Result<QRect> PackOne(TilePacker& packer, const QString& input, const PackStyle&
 }  // namespace
 
 int RunPack(const CliOptions& options) {
+  if (const int overwritten = InputThatIsOutput(options); overwritten >= 0) {
+    ReportFailure(options.inputs[overwritten], QStringLiteral("the output would overwrite this input"));
+    ReportFailure(options.output, QStringLiteral("nothing was written"));
+    return 1;
+  }
   const Result<QImage> start = StartingSet(options);
   if (!start) {
     ReportFailure(options.into, start.Text());
+    ReportFailure(options.output, QStringLiteral("nothing was written"));
     return 1;
   }
   TilePacker packer(start.Value(), kSetFill);
   PackStyle style;
   style.size = options.packSize;
+  style.fitWidth = packer.Set().width();
   int failures = 0, placed = 0;
   ProgressLine progress(options);
   for (int i = 0; i < options.inputs.size(); ++i) {
     const QString& input = options.inputs[i];
     progress.Show(i, input);
-    const Result<QRect> at = IsSameFile(options.output, input)
-                                 ? Result<QRect>(Failure<>{QStringLiteral("the output would overwrite this input")})
-                                 : PackOne(packer, input, style);
+    const Result<QRect> at = PackOne(packer, input, style);
     if (!at) {
       progress.Clear();
       ReportFailure(input, at.Text());
@@ -74,8 +102,12 @@ int RunPack(const CliOptions& options) {
                               .arg(at->x())
                               .arg(at->y()));
   }
+  progress.Clear();
   // Nothing placed: the set would be written unchanged, or empty.
-  if (!placed) return 1;
+  if (!placed) {
+    ReportFailure(options.output, QStringLiteral("nothing was written: no picture could be placed"));
+    return 1;
+  }
   if (Outcome<> written = WriteOutput(packer.Set(), options.output, false); !written) {
     ReportFailure(options.output, written.Text());
     return 1;

@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "TestFiles.h"
 
 #include "PictureWriters.h"
 #include "TestPictures.h"
@@ -11,10 +12,6 @@ namespace mosaicor {
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray Tga16(const QImage& picture) {
   TgaSpec spec;
@@ -39,7 +36,7 @@ TEST_F(Convert, WritesTheTextureSetTgaAndReportsTheSourceFormat) {
   const CliResult result = RunCli({"convert", Path("in.bmp"), "-o", Path("out.TGA"), "--verbose"});
   EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
   EXPECT_TRUE(result.err.contains("source pixel format: 24 bits")) << result.err.toStdString();
-  const QByteArray out = ReadAll(Path("out.TGA"));
+  const QByteArray out = ReadFileBytes(Path("out.TGA"));
   ASSERT_EQ(out.size(), 18 + 8 * 4 * 3);
   EXPECT_EQ(out.left(18).toHex(), "000002000000000000000000080004001800");
 }
@@ -50,7 +47,7 @@ TEST_F(Convert, AlphaOutputKeepsBit15AsAlpha) {
   ASSERT_TRUE(WriteBytesToFile(Path("in.tga"), Tga16(f)));
   const CliResult result = RunCli({"convert", Path("in.tga"), "-o", Path("out.tga"), "--alpha"});
   ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
-  const QByteArray out = ReadAll(Path("out.tga"));
+  const QByteArray out = ReadFileBytes(Path("out.tga"));
   ASSERT_EQ(out.size(), 18 + 8 * 4 * 4);
   EXPECT_EQ(out.mid(18 + (8 + 1) * 4, 4).toHex(), "ff00ff00");  // top row first: (1, 1)
   EXPECT_EQ(uchar(out[18 + 3]), 255);
@@ -68,7 +65,7 @@ TEST_F(Convert, FailuresNameTheirReasonAndOthersGoOn) {
   EXPECT_TRUE(result.err.contains(Path("d.gif") + ": .GIF format not supported."));
   EXPECT_TRUE(result.err.contains(Path("short.tga") + ": This file has a non supported compression scheme."));
   EXPECT_TRUE(result.err.contains(Path("absent.bmp") + ": file not found"));
-  EXPECT_EQ(ReadAll(Path("good.bmp")).left(2), "BM");
+  EXPECT_EQ(ReadFileBytes(Path("good.bmp")).left(2), "BM");
 }
 
 // An OUT of no format the companion writes is a command-line error, before the input is read.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <QImage>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace mosaicor {
@@ -71,6 +72,47 @@ TEST_F(Pack, IntoASetFillsItsFreeCellsAndTheCensusCountsThem) {
   const CliResult info = RunCli({"info", "--census", set});
   ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
   EXPECT_TRUE(info.out.contains("cells: 16\nused: 3\nunique: 2\nempty: 13\ngroup: 1 2\n")) << info.out.toStdString();
+}
+
+TEST_F(Pack, NeverWritesOverAnInputNorDropsPartOfTheSetItFills) {
+  const QString tile = Write("tile.tga", Flat(128, 128, 0xFF00FF00u));
+  const QString photo = Write("photo.tga", Flat(64, 64, 0xFF0000FFu));
+  const QByteArray before = ReadFileBytes(tile);
+  ASSERT_TRUE(QFile::link(tile, Path("alias.tga")));
+  for (const QString& out : {tile, Path("alias.tga")}) {
+    const CliResult result = RunCli({"pack", photo, tile, "-o", out});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains(tile + ": the output would overwrite this input")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("nothing was written")) << result.err.toStdString();
+  }
+  EXPECT_EQ(ReadFileBytes(tile), before);
+
+  // Taller than 64 pages: refused, naming the loss, and the output is not made.
+  const QString tall = Write("tall.tga", Flat(512, 16640, 0xFF0000FFu));
+  const CliResult refused = RunCli({"pack", photo, "-o", Path("out.tga"), "--into", tall});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_TRUE(refused.err.contains("512 x 16640")) << refused.err.toStdString();
+  EXPECT_FALSE(QFile::exists(Path("out.tga")));
+  // Another shape grows to whole pages, with a note, keeping every pixel.
+  const QString odd = Write("odd.tga", Flat(300, 200, 0xFFFFFFFFu));
+  const CliResult grown = RunCli({"pack", photo, "-o", Path("out.tga"), "--into", odd});
+  EXPECT_EQ(grown.exitCode, 0) << grown.err.toStdString();
+  EXPECT_TRUE(grown.err.contains("grown to the 512 x 256 set")) << grown.err.toStdString();
+  const QImage set = Load(Path("out.tga"));
+  EXPECT_EQ(set.pixel(299, 199) & 0xFFFFFFu, 0xFFFFFFu);
+  EXPECT_EQ(set.pixel(320, 0) & 0xFFFFFFu, 0x0000FFu);  // the first free cell right of the picture
+}
+
+TEST_F(Pack, APhotoWiderThanTheSetShrinksToFitIt) {
+  const QString photo = Write("photo.tga", Flat(640, 480, 0xFFFF0000u));
+  for (const char* size : {"auto", "multi"}) {
+    const CliResult result = RunCli({"pack", photo, "-o", Path("set.tga"), "--size", size});
+    ASSERT_EQ(result.exitCode, 0) << size << result.err.toStdString();
+    const QImage set = Load(Path("set.tga"));
+    EXPECT_EQ(set.size(), QSize(256, 256));
+    EXPECT_EQ(set.pixel(255, 191) & 0xFFFFFFu, 0xFF0000u) << size;  // 256 x 192 (Auto Size on whole cells)
+    EXPECT_EQ(set.pixel(0, 204) & 0xFFFFFFu, 0u) << size;
+  }
 }
 
 TEST_F(Pack, CommandLineErrorsComeFirst) {

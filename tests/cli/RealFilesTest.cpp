@@ -3,6 +3,7 @@
 // and pages split into files or with the font and sky pages added.
 
 #include "CliRunner.h"
+#include "TestFiles.h"
 #include "LevelWriter.h"
 #include "PictureWriters.h"
 #include "TestPictures.h"
@@ -29,10 +30,6 @@ QImage Load(const QString& path) {
   return picture;
 }
 
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Page `page` of 32-bit page data (B G R A a pixel) as a picture, masked as --transparency auto does.
 QImage PageOf(const QByteArray& pages32, int page, bool masked) {
@@ -70,7 +67,7 @@ TEST(RealFiles, InputsThatShareANameGetDistinctOutputs) {
     const QString alone = root.filePath("one/alone.tga");
     ASSERT_EQ(RunCli({"pages", input, "-o", alone, "--transparency", "auto"}).exitCode, 0);
     const QString name = "out/demo_" + QFileInfo(input).suffix() + ".tga";
-    EXPECT_EQ(ReadAll(root.filePath(name)), ReadAll(alone)) << name.toStdString();
+    EXPECT_EQ(ReadFileBytes(root.filePath(name)), ReadFileBytes(alone)) << name.toStdString();
   }
 
   // The same name and extension in two folders (and in another letter case): numbered.
@@ -110,7 +107,7 @@ TEST(RealFiles, MisnamedAndDemoLevelsAreReadByTheirContent) {
   ASSERT_TRUE(WriteLevelFile(dir.filePath("retail.phd"), MakeSampleLevel(G::TR1, 2)));
   ASSERT_EQ(RunCli({"pages", dir.filePath("LEVEL2.PHD"), "-o", dir.filePath("demo.tga")}).exitCode, 0);
   ASSERT_EQ(RunCli({"pages", dir.filePath("retail.phd"), "-o", dir.filePath("retail.tga")}).exitCode, 0);
-  EXPECT_EQ(ReadAll(dir.filePath("demo.tga")), ReadAll(dir.filePath("retail.tga")));
+  EXPECT_EQ(ReadFileBytes(dir.filePath("demo.tga")), ReadFileBytes(dir.filePath("retail.tga")));
   const CliResult animated = RunCli({"animated", dir.filePath("lake.tr4"), "-o", dir.filePath("lake.tga")});
   EXPECT_EQ(animated.exitCode, 0) << animated.err.toStdString();
 }
@@ -193,7 +190,7 @@ TEST(RealFiles, TiffAndJpegNamesWorkInTheCompanion) {
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("in.tiff"), WriteTiff(tiff)));
   const CliResult convert = RunCli({"convert", dir.filePath("in.tiff"), "-o", dir.filePath("out.jpeg")});
   EXPECT_EQ(convert.exitCode, 0) << convert.err.toStdString();
-  EXPECT_TRUE(ReadAll(dir.filePath("out.jpeg")).startsWith("\xff\xd8"));
+  EXPECT_TRUE(ReadFileBytes(dir.filePath("out.jpeg")).startsWith("\xff\xd8"));
   const CliResult back = RunCli({"convert", dir.filePath("out.jpeg"), "-o", dir.filePath("back.TIFF.tga")});
   EXPECT_EQ(back.exitCode, 0) << back.err.toStdString();
   // Into a folder with --format jpeg; and info on both names.

@@ -3,6 +3,7 @@
 // holds the inputs. The input stays byte for byte as it was.
 
 #include "CliRunner.h"
+#include "TestFiles.h"
 
 #include "LevelWriter.h"
 #include "PictureWriters.h"
@@ -32,10 +33,6 @@ bool HardLink(const QString& existing, const QString& link) {
 #endif
 }
 
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A 32-bit picture with alpha: written over by a 24-bit output, it would lose its alpha.
 QByteArray Tga32(const QImage& picture) {
@@ -58,7 +55,7 @@ class SameFile : public testing::Test {
   void ExpectRefused(const CliResult& result, const QString& input) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, input + ": the output would overwrite this input\n");
-    EXPECT_EQ(ReadAll(Path("a.tga")), original);
+    EXPECT_EQ(ReadFileBytes(Path("a.tga")), original);
   }
 
   QTemporaryDir dir;
@@ -105,24 +102,24 @@ TEST_F(SameFile, ABatchIntoTheFolderOfItsInputsWritesOnlyTheOthers) {
   ASSERT_TRUE(WriteBytesToFile(Path("b.bmp"), WriteBmp(bmp)));
   const CliResult result = RunCli({"convert", Path("a.tga"), Path("b.bmp"), "-o", dir.path()});
   ExpectRefused(result, Path("a.tga"));
-  EXPECT_EQ(ReadAll(Path("b.tga")).size(), 18 + 2 * 2 * 3);
+  EXPECT_EQ(ReadFileBytes(Path("b.tga")).size(), 18 + 2 * 2 * 3);
 }
 
 TEST_F(SameFile, ALevelBehindTheOutputNameIsRefusedToo) {
   const QString level = Path("level.tr2");
   ASSERT_TRUE(WriteLevelFile(level, MakeSampleLevel(LevelGeneration::TR2, 1)));
-  const QByteArray before = ReadAll(level);
+  const QByteArray before = ReadFileBytes(level);
   ASSERT_TRUE(HardLink(level, Path("pages.tga")));
   const CliResult result = RunCli({"pages", level, "-o", Path("pages.tga")});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.err, level + ": the output would overwrite this input\n");
-  EXPECT_EQ(ReadAll(level), before);
+  EXPECT_EQ(ReadFileBytes(level), before);
 }
 
 TEST_F(SameFile, AnOutputBesideTheInputIsWritten) {
   const CliResult result = RunCli({"convert", "a.tga", "-o", "./sub/../b.tga"}, dir.path());
   EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-  EXPECT_EQ(ReadAll(Path("b.tga")).size(), 18 + 128 * 128 * 3);
+  EXPECT_EQ(ReadFileBytes(Path("b.tga")).size(), 18 + 128 * 128 * 3);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 namespace mosaicor {
@@ -9,6 +10,11 @@ bool WriteBytesToFile(const QString& path, const QByteArray& bytes) {
   if (!file.open(QIODevice::WriteOnly)) return false;
   if (file.write(bytes) != bytes.size()) return false;
   return file.commit();
+}
+
+QByteArray ReadFileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace mosaicor

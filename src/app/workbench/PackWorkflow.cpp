@@ -28,6 +28,10 @@ PackStyle StyleOf(const Document& doc, const ViewState& view) {
   return style;
 }
 
+// A message box grows with its text: beyond this many failures the rest are counted, not listed,
+// so that its button stays on the screen.
+constexpr int kFailuresListed = 8;
+
 QString Told(const QString& fileName, const QString& text) {
   return QDir::toNativeSeparators(fileName) + QLatin1Char('\n') + text;
 }
@@ -55,7 +59,8 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
   // hidden page's tiles are not painted over.
   QImage picture = image.PictureCopy();
   TilePacker packer(AsTextureSet(picture.copy(0, 0, width, picture.height()), fill, width), fill);
-  const PackStyle style = StyleOf(doc, bench_.View);
+  PackStyle style = StyleOf(doc, bench_.View);
+  style.fitWidth = width;
   QStringList failures;
   int lowest = 0;  // the bottom of the lowest tile placed
   for (const QString& fileName : fileNames) {
@@ -93,12 +98,16 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
     });
     doc.Remember(fileNames.constFirst());
   }
-  if (!failures.isEmpty())
+  if (!failures.isEmpty()) {
+    QStringList listed = failures.mid(0, kFailuresListed);
+    if (failures.size() > kFailuresListed)
+      listed << QCoreApplication::translate("mosaicor::MainWindow", "… and %1 more.").arg(failures.size() - kFailuresListed);
     bench_.Dialogs.ShowMessage(
         QCoreApplication::translate("mosaicor::MainWindow", "%1 of %2 pictures could not be added as tiles:\n\n%3")
             .arg(failures.size())
             .arg(fileNames.size())
-            .arg(failures.join(QStringLiteral("\n\n"))));
+            .arg(listed.join(QStringLiteral("\n\n"))));
+  }
   return placed;
 }
 

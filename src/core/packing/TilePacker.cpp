@@ -5,6 +5,7 @@
 
 #include "core/graphics/RectCopy.h"
 #include "core/packing/SetGeometry.h"
+#include "core/resampling/TileResampler.h"
 
 namespace mosaicor {
 
@@ -16,10 +17,25 @@ int CellsFor(int pixels) { return (pixels + kSetCellSide - 1) / kSetCellSide; }
 
 }  // namespace
 
+QSize PackTileSize(QSize picture, const PackStyle& style) {
+  const QSize wanted = CutSizeFor(style.size, picture);
+  const int widest = style.fitWidth > 0 ? style.fitWidth : wanted.width();
+  if (wanted.width() <= widest && wanted.height() <= kSetMaxHeight) return wanted;
+  // The larger of the two shrinks, computed in 64 bits: a side may be near INT_MAX / 2.
+  const double scale = std::min(double(widest) / wanted.width(), double(kSetMaxHeight) / wanted.height());
+  QSize fitted(std::max(1, int(wanted.width() * scale)), std::max(1, int(wanted.height() * scale)));
+  if (style.size == CutSizeMode::AutoSize)
+    fitted = QSize(std::clamp(fitted.width() / kSetCellSide * kSetCellSide, kSetCellSide, widest),
+                   std::clamp(fitted.height() / kSetCellSide * kSetCellSide, kSetCellSide, kSetMaxHeight));
+  return fitted.boundedTo(QSize(widest, kSetMaxHeight));
+}
+
 Result<QImage> MakePackTile(const QImage& picture, const PackStyle& style) {
   if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
     return Failure<>{QStringLiteral("the picture is empty")};
-  QImage tile = SizeCut(picture, style.size);
+  const QSize size = PackTileSize(picture.size(), style);
+  QImage tile = size == CutSizeFor(style.size, picture.size()) ? SizeCut(picture, style.size)
+                                                                : ResizeTile(size.width(), size.height(), picture);
   if (tile.isNull())
     return Failure<>{QStringLiteral("cannot resample a %1 x %2 picture").arg(picture.width()).arg(picture.height())};
   if (style.maskPicked) MaskPickedColour(tile, style.picked, style.transparent);

@@ -21,7 +21,14 @@ struct PackStyle {
   bool maskPicked = false;         // the picker mask is on
   QRgb picked = 0xFFFFFFFFu;       // the picked colour
   QRgb transparent = 0xFFFF00FFu;  // what the picked colour becomes
+  // The set's width: a tile the size mode would make wider (Multi Tile and Auto Size keep a photo
+  // near its own size) is made smaller, keeping its proportions, so that it fits. 0: no limit.
+  int fitWidth = 0;
 };
+
+// The size a `picture`-sized picture's tile takes under `style`: the size mode's, shrunk with its
+// proportions kept to at most fitWidth wide and 64 pages high (Auto Size still on whole cells).
+QSize PackTileSize(QSize picture, const PackStyle& style);
 
 // The tile a picture makes, or why it makes none.
 Result<QImage> MakePackTile(const QImage& picture, const PackStyle& style);

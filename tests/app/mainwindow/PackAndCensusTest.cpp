@@ -72,6 +72,14 @@ TEST(PackPictures, EachPictureGoesIntoTheNextFreeCellsAndFailuresAreToldOnceAtTh
   // A cancelled dialog changes nothing.
   EXPECT_FALSE(f.bench().Packs().AddPicturesAsTilesDialog());
   EXPECT_EQ(Shown(f.target()), before);
+
+  // Many failures are counted past the first few, so the box fits on the screen.
+  QStringList missing;
+  for (int i = 0; i < 12; ++i) missing << f.Path(QStringLiteral("gone%1.tga").arg(i));
+  EXPECT_FALSE(f.bench().Packs().AddPicturesAsTiles(missing));
+  const QString many = f.dialogs.messages.back();
+  EXPECT_TRUE(many.contains(missing[7]) && !many.contains(missing[8])) << many.toStdString();
+  EXPECT_TRUE(many.endsWith(QStringLiteral("… and 4 more."))) << many.toStdString();
 }
 
 TEST(PackPictures, TheSelectorSizesAndThePickerMasksAndTheSetGrowsByPages) {
@@ -106,6 +114,11 @@ TEST(PackPictures, SeveralFilesDroppedOnTheTargetArePackedAndOneFileStillReplace
   drop({f.aPath, f.widePath});
   EXPECT_EQ(f.bench().History().UndoName(), QStringLiteral("Add Pictures as Tiles"));
   EXPECT_EQ(Cell(Shown(f.target()), 64, 0, 100, 50), Rgb(f.wide));
+  // One picture replaces the Target, which holds unsaved tiles: asked first, as Reload asks.
+  drop({f.widePath});
+  EXPECT_EQ(f.dialogs.saveQuestions, 1);
+  EXPECT_EQ(f.bench().History().UndoName(), QStringLiteral("Add Pictures as Tiles"));
+  f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   drop({f.widePath});
   EXPECT_EQ(f.bench().History().UndoName(), QStringLiteral("Drop on Target"));
   EXPECT_EQ(f.doc().TextureSetFile, f.widePath);
