@@ -152,6 +152,13 @@ TEST_F(FeaturesFixture, AProgramKilledAfterAPasteOffersItsWorkAtTheNextStart) {
   expected.fill(Qt::black);
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 64; ++x) expected.setPixel(x, y, Rgb(pages.Value()).pixel(64 + x, y));
+  // Escape is no answer: the copy stays for the next start.
+  WhenDialogOpens<QMessageBox>([](QMessageBox*) { Keys(QStringLiteral("Escape")); });
+  {
+    RecoveryKeeper escaped(bench(), QFileInfo(left).absolutePath());
+    EXPECT_FALSE(escaped.OfferRecovery());
+  }
+  ASSERT_TRUE(QFile::exists(left));
   QString asked;
   WhenDialogOpens<QMessageBox>([&asked](QMessageBox* box) {
     asked = box->text();

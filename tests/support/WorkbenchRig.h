@@ -18,7 +18,7 @@ struct NoDialogs : Chooser {
   void ShowMessage(const QString&) override {}
   SaveAnswer AskToSaveChanges() override { return SaveAnswer::Discard; }
   QStringList OpenPictureFiles(const QString&) override { return {}; }
-  bool AskToRecover(const QString&) override { return false; }
+  RecoverAnswer AskToRecover(const QString&) override { return RecoverAnswer::Discard; }
 };
 
 struct WorkbenchRig {

@@ -86,12 +86,23 @@ QStringList DialogChooser::OpenPictureFiles(const QString& preset) {
   return chosen;
 }
 
-bool DialogChooser::AskToRecover(const QString& question) {
+RecoverAnswer DialogChooser::AskToRecover(const QString& question) {
   QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), question,
-                  QMessageBox::Yes | QMessageBox::No, window_);
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window_);
   box.setObjectName(QStringLiteral("RecoveryQuestion"));
+  box.setInformativeText(
+      QCoreApplication::translate("mosaicor::RecoveryKeeper", "No deletes it; Cancel keeps it for the next start."));
   box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+  // Escape or closing the box is no answer: only No deletes the work.
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return RecoverAnswer::Recover;
+    case QMessageBox::No:
+      return RecoverAnswer::Discard;
+    default:
+      return RecoverAnswer::Later;
+  }
 }
 
 }  // namespace mosaicor

@@ -23,7 +23,7 @@ class DialogChooser final : public Chooser {
   void ShowMessage(const QString& text) override;
   SaveAnswer AskToSaveChanges() override;
   QStringList OpenPictureFiles(const QString& preset) override;
-  bool AskToRecover(const QString& question) override;
+  RecoverAnswer AskToRecover(const QString& question) override;
 
  private:
   QWidget* window_;

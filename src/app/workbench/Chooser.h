@@ -11,6 +11,9 @@
 namespace mosaicor {
 
 enum class SaveAnswer { Save, Discard, Cancel };
+// Whether to take back work left by a run that did not end cleanly. Later (the box closed without
+// an answer) keeps it, to be offered again at the next start.
+enum class RecoverAnswer { Recover, Discard, Later };
 
 class Chooser {
  public:
@@ -29,8 +32,8 @@ class Chooser {
 
   // Several pictures at once (Add Pictures as Tiles); none when the dialog is cancelled.
   virtual QStringList OpenPictureFiles(const QString& preset) = 0;
-  // A yes-or-no question about work left by a run that did not end cleanly; true for yes.
-  virtual bool AskToRecover(const QString& question) = 0;
+  // The question about work left by a run that did not end cleanly.
+  virtual RecoverAnswer AskToRecover(const QString& question) = 0;
 };
 
 }  // namespace mosaicor

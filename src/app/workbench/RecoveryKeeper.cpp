@@ -19,17 +19,19 @@ namespace mosaicor {
 namespace {
 
 const QString kSuffix = QStringLiteral(".recovery");
+const QString kLockSuffix = QStringLiteral(".lock");
+// A file that could not be read is kept under this name, out of the way of the next start's offer.
+const QString kUnreadableSuffix = QStringLiteral(".unreadable");
 
-QString LockNameOf(const QString& recoveryFile) {
-  return recoveryFile.chopped(kSuffix.size()) + QStringLiteral(".lock");
-}
+QString LockNameOf(const QString& recoveryFile) { return recoveryFile.chopped(kSuffix.size()) + kLockSuffix; }
 
 // The remembered files a recovery file keeps, by name.
 std::vector<std::pair<QString, std::optional<QString>*>> FileFields(Document& doc) {
   return {{QStringLiteral("ImagePath"), &doc.ImageFile},
           {QStringLiteral("TextureSetPath"), &doc.TextureSetFile},
           {QStringLiteral("SavePath"), &doc.SaveFile},
-          {QStringLiteral("LevelPath"), &doc.LevelFile}};
+          {QStringLiteral("LevelPath"), &doc.LevelFile},
+          {QStringLiteral("TargetPath"), &doc.TargetFile}};
 }
 const QString kLastFolder = QStringLiteral("LastFolder");
 
@@ -46,16 +48,28 @@ RecoveryKeeper::RecoveryKeeper(Workbench& bench, const QString& folder) : bench_
   pool_.setMaxThreadCount(1);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::WriteNow);
-  if (folder_.isEmpty() || !QDir().mkpath(folder_)) return;
-  const QString base = QDir(folder_).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces));
-  auto lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
-  // Only a lock whose program is gone is free: however old, a running program's lock stays.
-  lock->setStaleLockTime(0);
-  if (!lock->tryLock(0)) return;
-  lock_ = std::move(lock);
-  fileName_ = base + kSuffix;
+  // Edits are followed even when no copy can be kept, so that the first one says so.
   connect(&bench_, &Workbench::TargetEdited, this, &RecoveryKeeper::TargetEdited);
   connect(&bench_, &Workbench::Changed, this, &RecoveryKeeper::StateChanged);
+  const QString shown = QDir::toNativeSeparators(folder_);
+  if (folder_.isEmpty()) {
+    unavailable_ = tr("this system names no folder for it");
+    return;
+  }
+  if (!QDir().mkpath(folder_)) {
+    unavailable_ = tr("the folder %1 cannot be made").arg(shown);
+    return;
+  }
+  const QString base = QDir(folder_).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces));
+  auto lock = std::make_unique<QLockFile>(base + kLockSuffix);
+  // Only a lock whose program is gone is free: however old, a running program's lock stays.
+  lock->setStaleLockTime(0);
+  if (!lock->tryLock(0)) {
+    unavailable_ = tr("the folder %1 cannot be written").arg(shown);
+    return;
+  }
+  lock_ = std::move(lock);
+  fileName_ = base + kSuffix;
 }
 
 RecoveryKeeper::~RecoveryKeeper() {
@@ -92,6 +106,10 @@ void RecoveryKeeper::WriteNow() {
   if (!pending_ || writing_) return;
   pending_ = false;
   if (bench_.History().IsClean()) return;
+  if (!lock_) {
+    TellFailure(unavailable_);
+    return;
+  }
   const Document& doc = bench_.Doc;
   const ImageLayer& image = bench_.Target.Layers().L1_Image();
   RecoveryState state;
@@ -121,12 +139,10 @@ void RecoveryKeeper::WriteNow() {
 void RecoveryKeeper::Written(const QString& failure) {
   writing_ = false;
   sinceWrite_.start();
-  if (failure.isEmpty()) {
+  if (failure.isEmpty())
     onDisk_ = true;
-  } else if (!failureTold_) {
-    failureTold_ = true;
-    emit bench_.Noted(tr("     The recovery file could not be written: %1").arg(failure));
-  }
+  else
+    TellFailure(failure);
   if (bench_.History().IsClean()) {
     pending_ = false;
     if (onDisk_) onDisk_ = !QFile::remove(fileName_);
@@ -136,6 +152,15 @@ void RecoveryKeeper::Written(const QString& failure) {
   emit WriteEnded();
 }
 
+void RecoveryKeeper::TellFailure(const QString& reason) {
+  if (failureTold_) return;
+  failureTold_ = true;
+  const QString text = tr("     The recovery file could not be written: %1").arg(reason);
+  emit bench_.Noted(text);
+  bench_.Dialogs.ShowMessage(text.trimmed() + QLatin1Char('\n') +
+                             tr("Until it can be, a crash would lose every change since the last save."));
+}
+
 void RecoveryKeeper::WaitForWrite() {
   pool_.waitForDone();
   QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
@@ -143,30 +168,59 @@ void RecoveryKeeper::WaitForWrite() {
 
 bool RecoveryKeeper::OfferRecovery() {
   if (!lock_) return false;
-  QFileInfoList left = QDir(folder_).entryInfoList({QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Time);
+  const QDir folder(folder_);
+  RemoveStaleLocks();
+  const QFileInfoList left = folder.entryInfoList({QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Time);
   for (const QFileInfo& info : left) {
     const QString fileName = info.absoluteFilePath();
     if (fileName == QFileInfo(fileName_).absoluteFilePath()) continue;
     QLockFile lock(LockNameOf(fileName));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) continue;  // its program is still running
-    const bool recovered = Recover(fileName);
-    QFile::remove(fileName);
-    if (recovered) return true;
+    switch (Recover(fileName)) {
+      case RecoverAnswer::Recover:
+        QFile::remove(fileName);
+        return true;
+      case RecoverAnswer::Discard:
+        QFile::remove(fileName);
+        break;
+      case RecoverAnswer::Later:
+        return false;  // kept, and no further question now
+    }
   }
   return false;
 }
 
-bool RecoveryKeeper::Recover(const QString& fileName) {
+void RecoveryKeeper::RemoveStaleLocks() {
+  // A run killed with a clean Target leaves only its lock; a free one without a file is taken
+  // and so removed.
+  const QDir folder(folder_);
+  for (const QFileInfo& info : folder.entryInfoList({QLatin1Char('*') + kLockSuffix}, QDir::Files)) {
+    const QString base = info.absoluteFilePath().chopped(kLockSuffix.size());
+    if (QFileInfo::exists(base + kSuffix)) continue;
+    QLockFile stale(info.absoluteFilePath());
+    stale.setStaleLockTime(0);
+    if (stale.tryLock(0)) stale.unlock();
+  }
+}
+
+RecoverAnswer RecoveryKeeper::Recover(const QString& fileName) {
   Result<RecoveryState> read = ReadRecoveryFile(fileName);
   if (!read) {
-    bench_.Dialogs.ShowMessage(tr("%1\nThe texture set left by a run that did not end cleanly cannot be recovered: %2")
-                                   .arg(QDir::toNativeSeparators(fileName), read.Text()));
-    return false;
+    // Kept aside rather than deleted: the user may still get something out of it.
+    const QString aside = fileName.chopped(kSuffix.size()) + kUnreadableSuffix;
+    QFile::remove(aside);
+    QString told = tr("%1\nThe texture set left by a run that did not end cleanly cannot be recovered: %2")
+                       .arg(QDir::toNativeSeparators(fileName), read.Text());
+    if (QFile::rename(fileName, aside))
+      told += QLatin1Char('\n') + tr("The file is kept as %1.").arg(QDir::toNativeSeparators(aside));
+    bench_.Dialogs.ShowMessage(told);
+    return RecoverAnswer::Discard;
   }
   const RecoveryState& state = read.Value();
   const QString at = state.savedAt.toLocalTime().toString(QStringLiteral("HH:mm"));
-  if (!bench_.Dialogs.AskToRecover(tr("Recover the texture set you were building at %1?").arg(at))) return false;
+  const RecoverAnswer answer = bench_.Dialogs.AskToRecover(tr("Recover the texture set you were building at %1?").arg(at));
+  if (answer != RecoverAnswer::Recover) return answer;
   const Workbench::Operation operation(bench_);
   Document& doc = bench_.Doc;
   ImageLayer& image = bench_.Target.Layers().L1_Image();
@@ -181,11 +235,10 @@ bool RecoveryKeeper::Recover(const QString& fileName) {
     for (const auto& [name, field] : FileFields(doc))
       if (keptName == name) *field = KeptFile(value);
   }
-  if (doc.SaveFile) {
-    doc.TargetFile = doc.SaveFile;
-    bench_.View.TargetShowsCopy = false;
-  }
-  return true;
+  // Copies written before the Target's own file was kept name it only as the last save.
+  if (!doc.TargetFile) doc.TargetFile = doc.SaveFile;
+  if (doc.TargetFile) bench_.View.TargetShowsCopy = false;
+  return RecoverAnswer::Recover;
 }
 
 }  // namespace mosaicor

@@ -5,8 +5,10 @@
 // atomically, and removed by a save, by undoing back to what was saved, and by a clean exit.
 //
 // Each running program holds a lock beside its own file, so a file whose lock is free was left by
-// a run that did not end cleanly; at start such a file is offered back, and removed when the
-// offer is declined. A file of another program that is still running is never touched.
+// a run that did not end cleanly; at start such a file is offered back, removed when the offer is
+// declined, kept when the question is closed unanswered, and moved aside when it cannot be read.
+// A file of another program that is still running is never touched. When no copy can be written,
+// the first edit says so in the status line and in a box.
 
 #include <QElapsedTimer>
 #include <QLockFile>
@@ -14,6 +16,8 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <memory>
+
+#include "app/workbench/Chooser.h"
 
 namespace mosaicor {
 
@@ -55,7 +59,9 @@ class RecoveryKeeper : public QObject {
   void Schedule();
   void WriteNow();
   void Written(const QString& failure);
-  bool Recover(const QString& fileName);
+  RecoverAnswer Recover(const QString& fileName);
+  void RemoveStaleLocks();
+  void TellFailure(const QString& reason);
 
   Workbench& bench_;
   QString folder_;
@@ -68,6 +74,7 @@ class RecoveryKeeper : public QObject {
   bool pending_ = false;  // a change not yet written
   bool writing_ = false;
   bool failureTold_ = false;
+  QString unavailable_;  // why no copy can be kept, when none can
   bool onDisk_ = false;  // this program's file is in place
 };
 

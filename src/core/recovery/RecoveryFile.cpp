@@ -147,7 +147,7 @@ Result<RecoveryState> ReadRecovery(QIODevice& device) {
   if (Outcome<> paths = ReadPaths(device, state); !paths) return paths;
   const qint64 pixelBytes = qint64(width) * 4 * height;
   if (device.bytesAvailable() != pixelBytes)
-    return Failure<>{QStringLiteral("the file holds %1 bytes of pixels where a %2 x %3 picture has %4")
+    return Failure<>{QStringLiteral("the file holds %1 bytes of pixels where a %2 x %3 picture has %4 bytes")
                          .arg(device.bytesAvailable())
                          .arg(width)
                          .arg(height)

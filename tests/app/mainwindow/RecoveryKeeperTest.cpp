@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QSysInfo>
 
 #include "WindowTestSupport.h"
 #include "app/workbench/PackWorkflow.h"
@@ -77,6 +78,10 @@ TEST(Recovery, ALeftFileIsOfferedAndARunningProgramsFileIsNot) {
     newer.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
   }
 
+  // A run killed while its Target was clean leaves only its lock, of a process that is gone.
+  const QString killedLock = QDir(f.Folder()).filePath(QStringLiteral("killed.lock"));
+  WriteBytesToFile(killedLock, "2147483646\nmosaicor\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+
   // Another program that runs keeps its file.
   WindowFixture other;
   RecoveryKeeper running(other.bench(), f.Folder());
@@ -84,7 +89,7 @@ TEST(Recovery, ALeftFileIsOfferedAndARunningProgramsFileIsNot) {
   ASSERT_TRUE(f.WaitFor([&] { return QFile::exists(running.FileName()) && !running.Writing(); }));
 
   RecoveryKeeper keeper(f.bench(), f.Folder());
-  f.dialogs.recoveryAnswers = {true};
+  f.dialogs.recoveryAnswers = {RecoverAnswer::Recover};
   ASSERT_TRUE(keeper.OfferRecovery());
   ASSERT_EQ(f.dialogs.recoveryQuestions,
             QStringList{QStringLiteral("Recover the texture set you were building at 14:32?")});
@@ -94,20 +99,46 @@ TEST(Recovery, ALeftFileIsOfferedAndARunningProgramsFileIsNot) {
   EXPECT_EQ(f.target().Layers().L1_Image().FillColour(), left.fill);
   EXPECT_EQ(f.doc().SaveFile, f.Path("work.tga"));
   EXPECT_FALSE(f.bench().History().IsClean());
-  // The damaged file, the newer one, was told and removed first.
+  // The damaged file, the newer one, was told first and moved aside under the name told.
+  const QString aside = QDir(f.Folder()).filePath(QStringLiteral("damaged.unreadable"));
   ASSERT_EQ(f.dialogs.messages.size(), 1);
   EXPECT_TRUE(f.dialogs.messages.front().startsWith(damaged + QStringLiteral("\nThe texture set left by a run")));
+  EXPECT_TRUE(f.dialogs.messages.front().endsWith(QStringLiteral("The file is kept as %1.").arg(aside)));
+  EXPECT_TRUE(QFile::exists(aside));
   EXPECT_FALSE(QFile::exists(leftFile) || QFile::exists(damaged));
   EXPECT_TRUE(QFile::exists(running.FileName()));
 
-  // Declining removes a left file too.
+  // Closing the question unanswered keeps the file for the next start; only No removes it.
   ASSERT_TRUE(WriteRecoveryFile(left, leftFile).Ok());
-  WindowFixture third;
-  RecoveryKeeper declining(third.bench(), f.Folder());
-  EXPECT_FALSE(declining.OfferRecovery());
-  EXPECT_EQ(third.dialogs.recoveryQuestions.size(), 1);
-  EXPECT_FALSE(QFile::exists(leftFile));
-  EXPECT_TRUE(third.bench().History().IsClean());
+  for (const RecoverAnswer answer : {RecoverAnswer::Later, RecoverAnswer::Discard}) {
+    WindowFixture third;
+    third.dialogs.recoveryAnswers = {answer};
+    RecoveryKeeper declining(third.bench(), f.Folder());
+    EXPECT_FALSE(declining.OfferRecovery());
+    EXPECT_EQ(third.dialogs.recoveryQuestions.size(), 1);
+    EXPECT_EQ(QFile::exists(leftFile), answer == RecoverAnswer::Later);
+    EXPECT_TRUE(third.bench().History().IsClean());
+  }
+  // Locks left by runs killed without a file are cleaned up; the running programs' stay.
+  EXPECT_FALSE(QFile::exists(killedLock));
+  EXPECT_EQ(QDir(f.Folder()).entryList({QStringLiteral("*.lock")}).size(), 2);
+}
+
+TEST(Recovery, AFolderThatCannotBeWrittenIsToldOnceAtTheFirstEdit) {
+  RecoveryFixture f;
+  // A file where the folder would go: no folder can be made under it, even as root.
+  ASSERT_TRUE(WriteBytesToFile(f.cache.filePath(QStringLiteral("blocked")), "a file"));
+  RecoveryKeeper keeper(f.bench(), f.cache.filePath(QStringLiteral("blocked/recovery")));
+  QStringList noted;
+  QObject::connect(&f.bench(), &Workbench::Noted, [&](const QString& text) { noted << text; });
+  f.Edit(qRgb(10, 20, 30));
+  f.Edit(qRgb(40, 50, 60));
+  ASSERT_TRUE(f.WaitFor([&] { return !f.dialogs.messages.isEmpty(); }));
+  QTest::qWait(50);
+  ASSERT_EQ(f.dialogs.messages.size(), 1);
+  EXPECT_TRUE(f.dialogs.messages.front().startsWith(QStringLiteral("The recovery file could not be written: ")));
+  ASSERT_EQ(noted.size(), 1);
+  EXPECT_TRUE(noted.front().startsWith(QStringLiteral("     The recovery file could not be written")));
 }
 
 }  // namespace

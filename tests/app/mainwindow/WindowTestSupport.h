@@ -58,7 +58,7 @@ struct ScriptedChooser : Chooser {
   }
   void ShowMessage(const QString& text) override { messages << text; }
   std::deque<QStringList> fileLists;  // answers of the several-files dialog
-  std::deque<bool> recoveryAnswers;   // none left: no
+  std::deque<RecoverAnswer> recoveryAnswers;  // none left: no
   QStringList recoveryQuestions;
   QStringList OpenPictureFiles(const QString& preset) override {
     presets << preset;
@@ -67,10 +67,10 @@ struct ScriptedChooser : Chooser {
     fileLists.pop_front();
     return answer;
   }
-  bool AskToRecover(const QString& question) override {
+  RecoverAnswer AskToRecover(const QString& question) override {
     recoveryQuestions << question;
-    if (recoveryAnswers.empty()) return false;
-    const bool answer = recoveryAnswers.front();
+    if (recoveryAnswers.empty()) return RecoverAnswer::Discard;
+    const RecoverAnswer answer = recoveryAnswers.front();
     recoveryAnswers.pop_front();
     return answer;
   }
