@@ -150,7 +150,8 @@ bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
 
 void TargetWorkflow::TargetStackDragNDropOnChange(const QString& fileName) {
   const Workbench::Operation operation(bench_);
-  if (fileName.isEmpty()) return;
+  // A dropped set replaces the Target as Reload does, so unsaved work is guarded as there.
+  if (fileName.isEmpty() || !ConfirmDiscard()) return;
   QImage picture;
   if (!bench_.Reported(fileName, bench_.Pictures.LoadImageFile(picture, fileName))) return;
   PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Drop on Target"), picture);

@@ -63,6 +63,7 @@ TEST(History, WholePictureEditsRoundTripWithTheirCounters) {
 
   f.c().TargetHeightScrollBar->setValue(3);
   before = Shown(f.target());
+  f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   emit f.c().Target->DragNDrop(f.WritePicture("two.tga", Coordinates(512, 256)));
   EXPECT_EQ(f.doc().TargetWidthPages, 2);
   f.history().Undo();
