@@ -624,6 +624,10 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
         <translation>     %1 gespeichert: %2 x %3 Pixel, %4, %5 Bytes</translation>
     </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… und %1 weitere.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -661,6 +665,30 @@ Das Texturset einer nicht sauber beendeten Sitzung kann nicht wiederhergestellt 
     <message>
         <source>Recover the texture set you were building at %1?</source>
         <translation>Das Texturset wiederherstellen, an dem Sie um %1 gearbeitet haben?</translation>
+    </message>
+    <message>
+        <source>No deletes it; Cancel keeps it for the next start.</source>
+        <translation>Nein löscht es; Abbrechen behält es für den nächsten Start.</translation>
+    </message>
+    <message>
+        <source>this system names no folder for it</source>
+        <translation>dieses System nennt keinen Ordner dafür</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>in den Ordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Until it can be, a crash would lose every change since the last save.</source>
+        <translation>Solange das nicht geht, würde ein Absturz alle Änderungen seit dem letzten Speichern verlieren.</translation>
+    </message>
+    <message>
+        <source>The file is kept as %1.</source>
+        <translation>Die Datei bleibt als %1 erhalten.</translation>
     </message>
 </context>
 <context>

@@ -624,6 +624,10 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
         <translation>     Guardado %1: %2 x %3 píxeles, %4, %5 bytes</translation>
     </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… y %1 más.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -661,6 +665,30 @@ No se puede recuperar el set de texturas de una sesión que no terminó correcta
     <message>
         <source>Recover the texture set you were building at %1?</source>
         <translation>¿Recuperar el set de texturas en el que trabajabas a las %1?</translation>
+    </message>
+    <message>
+        <source>No deletes it; Cancel keeps it for the next start.</source>
+        <translation>No lo borra; Cancelar lo conserva para el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>this system names no folder for it</source>
+        <translation>este sistema no indica ninguna carpeta para ello</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>no se puede escribir en la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Until it can be, a crash would lose every change since the last save.</source>
+        <translation>Mientras no se pueda, un fallo perdería todos los cambios desde el último guardado.</translation>
+    </message>
+    <message>
+        <source>The file is kept as %1.</source>
+        <translation>El archivo se conserva como %1.</translation>
     </message>
 </context>
 <context>

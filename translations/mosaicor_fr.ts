@@ -624,6 +624,10 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
         <translation>     Enregistré %1 : %2 x %3 pixels, %4, %5 octets</translation>
     </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… et %1 de plus.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -661,6 +665,30 @@ Le jeu de textures d&apos;une session qui ne s&apos;est pas terminée correcteme
     <message>
         <source>Recover the texture set you were building at %1?</source>
         <translation>Récupérer le jeu de textures sur lequel vous travailliez à %1 ?</translation>
+    </message>
+    <message>
+        <source>No deletes it; Cancel keeps it for the next start.</source>
+        <translation>Non le supprime ; Annuler le garde pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>this system names no folder for it</source>
+        <translation>ce système n’indique aucun dossier pour cela</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>impossible d’écrire dans le dossier %1</translation>
+    </message>
+    <message>
+        <source>Until it can be, a crash would lose every change since the last save.</source>
+        <translation>Tant que ce n’est pas possible, un plantage perdrait toutes les modifications depuis le dernier enregistrement.</translation>
+    </message>
+    <message>
+        <source>The file is kept as %1.</source>
+        <translation>Le fichier est conservé sous le nom %1.</translation>
     </message>
 </context>
 <context>

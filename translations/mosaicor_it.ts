@@ -624,6 +624,10 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
         <translation>     Salvato %1: %2 x %3 pixel, %4, %5 byte</translation>
     </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… e altri %1.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -661,6 +665,30 @@ Il set di texture di una sessione non chiusa correttamente non può essere recup
     <message>
         <source>Recover the texture set you were building at %1?</source>
         <translation>Recuperare il set di texture su cui stavi lavorando alle %1?</translation>
+    </message>
+    <message>
+        <source>No deletes it; Cancel keeps it for the next start.</source>
+        <translation>No lo elimina; Annulla lo conserva per il prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>this system names no folder for it</source>
+        <translation>questo sistema non indica alcuna cartella</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>impossibile scrivere nella cartella %1</translation>
+    </message>
+    <message>
+        <source>Until it can be, a crash would lose every change since the last save.</source>
+        <translation>Finché non sarà possibile, un arresto anomalo perderebbe ogni modifica dall’ultimo salvataggio.</translation>
+    </message>
+    <message>
+        <source>The file is kept as %1.</source>
+        <translation>Il file è conservato come %1.</translation>
     </message>
 </context>
 <context>

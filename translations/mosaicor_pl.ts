@@ -624,6 +624,10 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
         <translation>     Zapisano %1: %2 x %3 pikseli, %4, bajtów: %5</translation>
     </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… i %1 więcej.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -661,6 +665,30 @@ Nie można odzyskać zestawu tekstur z sesji, która nie zakończyła się popra
     <message>
         <source>Recover the texture set you were building at %1?</source>
         <translation>Odzyskać zestaw tekstur, nad którym pracowano o %1?</translation>
+    </message>
+    <message>
+        <source>No deletes it; Cancel keeps it for the next start.</source>
+        <translation>Nie usuwa go; Anuluj zachowuje go do następnego uruchomienia.</translation>
+    </message>
+    <message>
+        <source>this system names no folder for it</source>
+        <translation>ten system nie wskazuje na nią folderu</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>nie można utworzyć folderu %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>nie można zapisywać w folderze %1</translation>
+    </message>
+    <message>
+        <source>Until it can be, a crash would lose every change since the last save.</source>
+        <translation>Dopóki to niemożliwe, awaria utraciłaby wszystkie zmiany od ostatniego zapisu.</translation>
+    </message>
+    <message>
+        <source>The file is kept as %1.</source>
+        <translation>Plik zachowano jako %1.</translation>
     </message>
 </context>
 <context>

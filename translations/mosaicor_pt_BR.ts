@@ -624,6 +624,10 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
         <translation>     Salvo %1: %2 x %3 pixels, %4, %5 bytes</translation>
     </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… e mais %1.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -661,6 +665,30 @@ O conjunto de texturas de uma sessão que não terminou corretamente não pode s
     <message>
         <source>Recover the texture set you were building at %1?</source>
         <translation>Recuperar o conjunto de texturas em que você trabalhava às %1?</translation>
+    </message>
+    <message>
+        <source>No deletes it; Cancel keeps it for the next start.</source>
+        <translation>Não o apaga; Cancelar o mantém para a próxima inicialização.</translation>
+    </message>
+    <message>
+        <source>this system names no folder for it</source>
+        <translation>este sistema não indica nenhuma pasta para isso</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>não é possível gravar na pasta %1</translation>
+    </message>
+    <message>
+        <source>Until it can be, a crash would lose every change since the last save.</source>
+        <translation>Enquanto não for possível, uma falha perderia todas as alterações desde o último salvamento.</translation>
+    </message>
+    <message>
+        <source>The file is kept as %1.</source>
+        <translation>O arquivo foi mantido como %1.</translation>
     </message>
 </context>
 <context>

@@ -624,6 +624,10 @@ CREDITS names the libraries it is built on.</source>
         <source>     Saved %1: %2 x %3 pixels, %4, %5 bytes</source>
         <translation>     Сохранено %1: %2 x %3 пикс., %4, байт: %5</translation>
     </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… и ещё %1.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>
@@ -661,6 +665,30 @@ The texture set left by a run that did not end cleanly cannot be recovered: %2</
     <message>
         <source>Recover the texture set you were building at %1?</source>
         <translation>Восстановить набор текстур, над которым вы работали в %1?</translation>
+    </message>
+    <message>
+        <source>No deletes it; Cancel keeps it for the next start.</source>
+        <translation>«Нет» удаляет его; «Отмена» сохраняет его до следующего запуска.</translation>
+    </message>
+    <message>
+        <source>this system names no folder for it</source>
+        <translation>система не указывает для него папку</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>нельзя записывать в папку %1</translation>
+    </message>
+    <message>
+        <source>Until it can be, a crash would lose every change since the last save.</source>
+        <translation>Пока это невозможно, сбой приведёт к потере всех изменений с последнего сохранения.</translation>
+    </message>
+    <message>
+        <source>The file is kept as %1.</source>
+        <translation>Файл сохранён как %1.</translation>
     </message>
 </context>
 <context>

@@ -230,7 +230,7 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
       const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
       if (w < 1 || h < 1) {
-        error = QStringLiteral("bad --size '%1': expected WxH, each 1 to 16384").arg(value);
+        error = QStringLiteral("bad --size '%1': expected WxH, each side at least 1").arg(value);
         return std::nullopt;
       }
       // Nothing larger fits on the canvas, and the resampler's buffers grow with the size asked for.

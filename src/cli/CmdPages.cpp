@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "core/extraction/HeadlessExtraction.h"
+#include "core/extraction/LevelPages.h"
 
 #include <cstring>
 
@@ -25,6 +26,12 @@ QImage Stacked(const QImage& top, const QImage& below) {
 int RunPages(const CliOptions& options) {
   return RunPictureBatch(options, [&options](const QString& input) -> Result<QImage> {
     Result<QImage> pages = ExtractLevelPicture(LevelExtract::Pages, input, options.maskTransparency);
+    if (pages && options.verbose)
+      ReportNote(options, QStringLiteral("%1: %2 texture pages (%3 x %4)")
+                              .arg(input)
+                              .arg(pages->height() / kLevelPageSide)
+                              .arg(pages->width())
+                              .arg(pages->height()));
     if (!pages || !options.misc) return pages;
     // The font and sky pages live in a chunk the page extraction does not read: a second,
     // textures-only read of the level fetches them.

@@ -94,11 +94,12 @@ TEST(InfoLevel, MalformedLevelsGiveOneLineEach) {
     QString reason;  // a real failure says where the reading stopped
   } cases[] = {
       {"unknown.tr4", "RIFF....", "unknown level version"},
+      {"photo.tr4", QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF", 10), "a JPEG picture, not a Tomb Raider level"},
       {"empty.phd", "", "the file is empty"},
       {"encrypted.tr4", "TR4c" + tr4.mid(4), "encrypted TR4 level: not supported"},
-      {"past-end.tr4", pastEnd, "damaged compressed data in the 16-bit page chunk" + chunk16},
+      {"past-end.tr4", pastEnd, "level file ends early in the 16-bit page chunk" + chunk16},
       {"bad-check.tr4", badCheck, "damaged compressed data in the 32-bit page chunk" + at(10)},  // its check value
-      {"cut.tr4", tr4.left(tr4.size() / 2), "damaged compressed data in the "},
+      {"cut.tr4", tr4.left(tr4.size() / 2), "level file ends early in the "},
       {"cut.tr2", tr2.left(tr2.size() / 2), "level file ends early in the "},
       {"huge-count.tr2", hugeCount, "level file ends early in the object textures" + at(layout.objectTextureCount)},
       {"short32.tr4", WriteLevel(short32), "32-bit texture pages are missing"},

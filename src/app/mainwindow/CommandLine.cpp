@@ -33,7 +33,9 @@ StartupFiles ParseCommandLine(const QStringList& arguments) {
   parser.process(arguments);
   StartupFiles files;
   if (parser.isSet(language)) {
-    files.language = ResolveLanguage(parser.value(language), {});
+    // An empty code would otherwise mean "the system's" and pass without a word.
+    const QString code = parser.value(language).trimmed();
+    files.language = code.isEmpty() ? QString() : ResolveLanguage(code, {});
     if (files.language.isEmpty()) {
       std::fprintf(stderr, "%s: no translation for '%s'; choose one of %s or en\n",
                    qPrintable(QCoreApplication::applicationName()), qPrintable(parser.value(language)),

@@ -22,6 +22,18 @@ constexpr long kMaxWorkingBytes = 512L * 1024 * 1024;
 
 void IgnoreMessage(j_common_ptr) {}
 
+// Warnings go nowhere, but the end of the data before the picture's is remembered: libjpeg then
+// pads the rest with grey, which is no picture of the file's.
+struct ReaderErrors {
+  JpegErrorManager manager;
+  bool cutShort = false;
+};
+
+void NoteWarning(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) reinterpret_cast<ReaderErrors*>(info->err)->cutShort = true;
+  if (level < 0) ++info->err->num_warnings;
+}
+
 void CmykToRgb32(QImage& image, bool inverted) {
   // Decoded in place: each row holds C, M, Y, K bytes and becomes B, G, R, 0xFF.
   const int width = image.width(), height = image.height();
@@ -57,10 +69,12 @@ bool Allocate(QImage* image, int width, int height, bool grey, char* message) {
 // locals changed after setjmp that are read after a jump: results go through the pointers.
 bool Decode(const uchar* data, size_t size, QImage* image, bool* grey, char* message) {
   jpeg_decompress_struct info;
-  JpegErrorManager errors;
+  ReaderErrors readerErrors;
+  JpegErrorManager& errors = readerErrors.manager;
   info.err = jpeg_std_error(&errors.base);
   errors.base.error_exit = JpegExitWithError;
   errors.base.output_message = IgnoreMessage;
+  errors.base.emit_message = NoteWarning;
   if (setjmp(errors.jump)) {
     // Without a backing store, libjpeg says "Backing store not supported" when its bound is reached.
     if (errors.base.msg_code == JERR_NO_BACKING_STORE)
@@ -99,6 +113,11 @@ bool Decode(const uchar* data, size_t size, QImage* image, bool* grey, char* mes
     const JDIMENSION count = std::min<JDIMENSION>(16, info.output_height - info.output_scanline);
     for (JDIMENSION i = 0; i < count; ++i) rows[i] = image->scanLine(int(info.output_scanline + i));
     jpeg_read_scanlines(&info, rows, count);
+  }
+  if (readerErrors.cutShort) {
+    std::snprintf(message, kMessageSize, "the file is cut short: it ends before the picture's last rows");
+    jpeg_destroy_decompress(&info);
+    return false;
   }
   if (info.out_color_space == JCS_CMYK) CmykToRgb32(*image, info.saw_Adobe_marker);
   jpeg_finish_decompress(&info);

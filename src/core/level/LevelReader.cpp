@@ -6,6 +6,8 @@
 #include "core/level/ProgressIndicator.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 namespace mosaicor {
 
@@ -38,6 +40,19 @@ GameVersion RecogniseGeneration(quint32 fileVersion, const QString& fileName) {
   }
 }
 
+// The kind of picture file that starts with these four bytes, for a picture given as a level;
+// empty for anything else.
+QString PictureKindOf(const uchar first[4]) {
+  using namespace std::string_view_literals;
+  const std::string_view head(reinterpret_cast<const char*>(first), 4);
+  static constexpr std::pair<std::string_view, const char*> kSignatures[] = {
+      {"\xFF\xD8\xFF"sv, "JPEG"}, {"\x89PNG"sv, "PNG"},  {"BM"sv, "BMP"},   {"GIF8"sv, "GIF"},
+      {"8BPS"sv, "PSD"},          {"II*\0"sv, "TIFF"}, {"MM\0*"sv, "TIFF"}, {"Pain"sv, "Paint Shop Pro"}};
+  for (const auto& [signature, kind] : kSignatures)
+    if (head.substr(0, signature.size()) == signature) return QLatin1String(kind);
+  return {};
+}
+
 // Whatever way a load ends, the gauge goes back to 0.
 class ProgressReset {
  public:
@@ -55,8 +70,9 @@ QByteArray ReadChunk(LevelCursor& cursor, qint64 limit) {
   const quint32 declared = cursor.U32();
   const quint32 compressed = cursor.U32();
   if (cursor.Stopped()) return {};
+  // A chunk longer than what is left is a file cut short, not damaged data.
   if (compressed > cursor.Remaining()) {
-    cursor.Fail({DamagedDataText(), LevelFailure::Damaged});
+    cursor.End();
     return {};
   }
   LevelResult<QByteArray> inflated = InflateChunk(cursor.Current(), compressed, declared, limit);
@@ -112,6 +128,9 @@ LevelOutcome LevelReader::Load(const QString& fileName, bool texturesOnly,
     FileVersion = 0;
     if (encrypted)
       return Failure<LevelFailure>{QStringLiteral("encrypted TR4 level: not supported"), LevelFailure::Encrypted};
+    if (const QString picture = PictureKindOf(first); complete && !picture.isEmpty())
+      return Failure<LevelFailure>{QStringLiteral("a %1 picture, not a Tomb Raider level").arg(picture),
+                                   LevelFailure::UnknownVersion};
     return Failure<LevelFailure>{QStringLiteral("unknown level version"), LevelFailure::UnknownVersion};
   }
   LevelLoaded = true;

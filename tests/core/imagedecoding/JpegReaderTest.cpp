@@ -5,8 +5,11 @@
 #include "core/imagedecoding/JpegReader.h"
 
 #include "HostileJpeg.h"
+#include "TestFiles.h"
+#include "core/imagefiles/JpegWriter.h"
 
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace mosaicor {
 
@@ -36,6 +39,20 @@ TEST(JpegReader, ProgressivePicturesWithinTheBoundStillLoad) {
   ASSERT_TRUE(Decode(claimed, picture, error)) << error.toStdString();
   EXPECT_EQ(picture.image.size(), QSize(2048, 1024));
   EXPECT_EQ(picture.format, PixelFormatCode::TwentyFourBits);
+}
+
+TEST(JpegReader, AFileCutShortIsRefusedRatherThanPaddedWithGrey) {
+  QTemporaryDir dir;
+  QImage photo(256, 256, QImage::Format_RGB32);
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x) photo.setPixel(x, y, qRgb(x, y, (x * y) & 255));
+  ASSERT_TRUE(SaveJpegFile(photo, dir.filePath("photo.jpg")).Ok());
+  const QByteArray whole = ReadFileBytes(dir.filePath("photo.jpg"));
+  DecodedPicture picture;
+  QString error;
+  ASSERT_TRUE(Decode(whole, picture, error)) << error.toStdString();
+  EXPECT_FALSE(Decode(whole.left(whole.size() / 2), picture, error));
+  EXPECT_EQ(error, "the file is cut short: it ends before the picture's last rows");
 }
 
 }  // namespace
