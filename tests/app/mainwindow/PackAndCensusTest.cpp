@@ -111,6 +111,17 @@ TEST(PackPictures, SeveralFilesDroppedOnTheTargetArePackedAndOneFileStillReplace
   EXPECT_EQ(f.doc().TextureSetFile, f.widePath);
 }
 
+TEST(TileCensus, CreateNewGivesEmptyCellsThatAddPicturesFills) {
+  PackFixture f;
+  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
+  f.CensusAction()->trigger();
+  EXPECT_EQ(f.bench().Census().Text(), QStringLiteral("32 cells: 0 used, 0 unique, 32 empty"));
+  ASSERT_TRUE(f.bench().Packs().AddPicturesAsTiles({f.aPath}));
+  EXPECT_EQ(Cell(Shown(f.target()), 0, 0), Rgb(f.a));
+  EXPECT_EQ(f.doc().TargetHeightPages, 2);
+  EXPECT_EQ(f.bench().Census().Text(), QStringLiteral("32 cells: 1 used, 1 unique, 31 empty"));
+}
+
 TEST(TileCensus, CountsNumbersTwinsFollowsEditsAndCostsNothingWhenOff) {
   PackFixture f;
   ASSERT_TRUE(f.bench().Packs().AddPicturesAsTiles({f.aPath, f.bPath, f.widePath}));
