@@ -5,9 +5,11 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <utility>
 
 #include "app/canvas/CanvasWidget.h"
 #include "app/workbench/TargetCensus.h"
+#include "core/canvas/ImageStack.h"
 #include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
@@ -103,11 +105,17 @@ bool CensusOverlay::eventFilter(QObject* watched, QEvent* event) {
   if (watched != target_.BasePanel || !census_.On()) return false;
   if (event->type() == QEvent::Resize) {
     setGeometry(target_.BasePanel->rect());
-  } else if (event->type() == QEvent::MouseButtonDblClick) {
+  } else if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+             event->type() == QEvent::MouseButtonDblClick) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const int cell = NumberAt(mouse->position().toPoint());
     if (cell < 0 || mouse->button() != Qt::LeftButton) return false;
-    // The double click is the census's: it reaches neither the canvas nor a paste.
+    // A number is the census's control: the clicks of a double click on it must not reach an idle
+    // canvas, which would cut the tile under it and arm a paste. A paste or a transform already
+    // armed still takes a click there.
+    if (event->type() == QEvent::MouseButtonPress)
+      return keptPress_ = target_.HasModel() && target_.Model().Cursor().Mode() == ModeIdle;
+    if (event->type() == QEvent::MouseButtonRelease) return std::exchange(keptPress_, false);
     const int next = census_.SelectNextInGroup(cell);
     if (next >= 0) {
       const QRect r = CellRect(next);

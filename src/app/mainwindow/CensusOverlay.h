@@ -38,6 +38,7 @@ class CensusOverlay : public QWidget {
   CanvasWidget& target_;
   TargetCensus& census_;
   QLabel* counts_;
+  bool keptPress_ = false;  // the last press on a number was the census's, and so is its release
 };
 
 }  // namespace mosaicor

@@ -53,7 +53,7 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
   ImageStack& target = bench_.Target;
   target.StopAnimationNow();
   ImageLayer& image = target.Layers().L1_Image();
-  const QRgb fill = image.FillColour();
+  const QRgb fill = doc.TargetFill;
   const int width = doc.TargetWidthPages * kSetPageSide;
   // The packer sees the shown width and every page of the picture, hidden ones too, so that a
   // hidden page's tiles are not painted over.
@@ -94,7 +94,6 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
       CopyRect(grown, QPoint(0, 0), set, set.rect());
       image.SetPicture(grown);
       bench_.Targets().SetPages(TargetPages{doc.TargetWidthPages, std::max(doc.TargetHeightPages, PagesFor(lowest))});
-      image.SetFillColour(fill);  // the resize hands the canvas's own colour to the picture
     });
     doc.Remember(fileNames.constFirst());
   }

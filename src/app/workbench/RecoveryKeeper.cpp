@@ -116,7 +116,7 @@ void RecoveryKeeper::WriteNow() {
   state.target = image.StoredPicture();  // shared, not copied: null while the Target holds no pixels
   state.widthPages = doc.TargetWidthPages;
   state.heightPages = doc.TargetHeightPages;
-  state.fill = image.FillColour();
+  state.fill = doc.TargetFill;
   state.savedAt = QDateTime::currentDateTimeUtc();
   for (const auto& [name, field] : FileFields(bench_.Doc)) state.paths.emplace_back(name, field->value_or(QString()));
   state.paths.emplace_back(kLastFolder, doc.LastFolder);
@@ -226,9 +226,9 @@ RecoverAnswer RecoveryKeeper::Recover(const QString& fileName) {
   ImageLayer& image = bench_.Target.Layers().L1_Image();
   bench_.History().RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Recover"), [&] {
     image.SetPicture(state.target);
+    doc.TargetFill = state.fill;
     // The window keeps its place unless the set's width changes.
     bench_.Targets().SetPages(TargetPages{state.widthPages, state.heightPages});
-    image.SetFillColour(state.fill);  // after the resize, which hands the canvas's own to the picture
   });
   for (const auto& [keptName, value] : state.paths) {
     if (keptName == kLastFolder) doc.LastFolder = value;

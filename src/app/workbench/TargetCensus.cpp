@@ -15,7 +15,7 @@ void TargetCensus::SetOn(bool on) {
   on_ = on;
   selected_ = -1;
   if (on_) {
-    census_.Take(ShownSet(), bench_.Target.Layers().L1_Image().FillColour());
+    census_.Take(ShownSet(), bench_.Doc.TargetFill);
     Renumber();
   } else {
     // Nothing is kept for a census nobody looks at.
@@ -48,7 +48,7 @@ QImage TargetCensus::ShownSet() {
 void TargetCensus::Follow(const QRect& pictureRect) {
   if (!on_) return;
   const QImage set = ShownSet();
-  const QRgb fill = bench_.Target.Layers().L1_Image().FillColour();
+  const QRgb fill = bench_.Doc.TargetFill;
   if (pictureRect.isNull())
     census_.Take(set, fill);
   else

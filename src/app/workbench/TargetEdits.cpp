@@ -57,8 +57,8 @@ qsizetype PatchEdit::MemorySize() const {
 WholePictureEdit::WholePictureEdit(QString name, const EditedTarget& target)
     : TargetEdit(std::move(name)),
       picture_(target.picture.StoredPicture()),
-      fillColour_(target.picture.FillColour()),
-      pages_(target.counters.Pages()) {
+      fillColour_(target.document.Fill()),
+      pages_(target.document.Pages()) {
   if (picture_.isNull()) size_ = target.picture.PictureSize();
 }
 
@@ -66,14 +66,15 @@ void WholePictureEdit::Swap(EditedTarget& target) {
   ImageLayer& layer = target.picture;
   QImage picture = layer.StoredPicture();
   const QSize size = layer.PictureSize();
-  const QRgb fillColour = layer.FillColour();
-  const TargetPages pages = target.counters.Pages();
+  const QRgb fillColour = target.document.Fill();
+  const TargetPages pages = target.document.Pages();
   if (picture_.isNull())
     layer.Blank(size_);
   else
     layer.SetPicture(picture_);
-  layer.SetFillColour(fillColour_);
-  target.counters.SetPages(pages_);
+  // The fill first: pages the counters add take the colour of the state they belong to.
+  target.document.SetFill(fillColour_);
+  target.document.SetPages(pages_);
   picture_ = std::move(picture);
   size_ = picture_.isNull() ? size : QSize();
   fillColour_ = fillColour;

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRgb>
 #include <QString>
 #include <vector>
 
@@ -19,21 +20,24 @@ struct TargetPages {
   bool operator==(const TargetPages&) const = default;
 };
 
-// The page counters as the edits see them: setting them sizes the picture, the port and the info
-// line to match.
-class PageCounters {
+// The Target's document as the edits see it: its page counters, and the fill colour that paints
+// area added to its picture. Setting the counters sizes the picture (with that fill colour), the
+// port and the info line to match.
+class TargetDocument {
  public:
   virtual TargetPages Pages() const = 0;
   virtual void SetPages(TargetPages pages) = 0;
+  virtual QRgb Fill() const = 0;
+  virtual void SetFill(QRgb fill) = 0;
 
  protected:
-  ~PageCounters() = default;
+  ~TargetDocument() = default;
 };
 
-// What an edit changes: the Target's picture layer and its page counters.
+// What an edit changes: the Target's picture layer and its document.
 struct EditedTarget {
   ImageLayer& picture;
-  PageCounters& counters;
+  TargetDocument& document;
 };
 
 class TargetEdit {
@@ -96,8 +100,8 @@ class PageCountEdit final : public TargetEdit {
  public:
   PageCountEdit(QString name, TargetPages before, TargetPages after)
       : TargetEdit(std::move(name)), before_(before), after_(after) {}
-  void Undo(EditedTarget& target) override { target.counters.SetPages(before_); }
-  void Redo(EditedTarget& target) override { target.counters.SetPages(after_); }
+  void Undo(EditedTarget& target) override { target.document.SetPages(before_); }
+  void Redo(EditedTarget& target) override { target.document.SetPages(after_); }
   qsizetype MemorySize() const override { return sizeof(*this); }
 
  private:

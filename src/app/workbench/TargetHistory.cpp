@@ -19,8 +19,8 @@ QImage PixelsOf(const ImageLayer& layer, const QRect& rect) {
 
 }  // namespace
 
-TargetHistory::TargetHistory(ImageStack& target, PageCounters& counters)
-    : target_(target), edited_{target.Layers().L1_Image(), counters} {
+TargetHistory::TargetHistory(ImageStack& target, TargetDocument& document)
+    : target_(target), edited_{target.Layers().L1_Image(), document} {
   edited_.picture.SetPaintObserver(this);
 }
 
@@ -55,7 +55,7 @@ void TargetHistory::RecordWholePicture(const QString& name, const std::function<
 }
 
 void TargetHistory::RecordPageCount(TargetPages before) {
-  const TargetPages after = edited_.counters.Pages();
+  const TargetPages after = edited_.document.Pages();
   if (applying_ || before == after) return;
   Push(std::make_unique<PageCountEdit>(QCoreApplication::translate("mosaicor::TargetHistory", "Page count"), before,
                                        after));

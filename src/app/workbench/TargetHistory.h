@@ -25,7 +25,7 @@ class TargetHistory : public QObject, private PaintObserver {
  public:
   static constexpr qsizetype DefaultMemoryLimit = qsizetype(256) << 20;
 
-  TargetHistory(ImageStack& target, PageCounters& counters);
+  TargetHistory(ImageStack& target, TargetDocument& document);
   ~TargetHistory() override;
 
   // Mouse edits: everything the Target paints between Begin and End is one step named `name`.

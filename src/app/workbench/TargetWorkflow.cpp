@@ -105,8 +105,11 @@ void TargetWorkflow::ReInitTarget() {
     const bool autoExport = bench_.AutoExport();
     target_.InitStack(kSetPageSide, 2 * kSetPageSide);
     target_.Grid().InitGrid(kSetCellSide, kSetCellSide);
+    // New pages, these two and any added later, are of the filler colour: the census counts
+    // them empty and Add Pictures fills them.
+    doc_.TargetFill = doc_.FillerColour;
     SetPages(TargetPages{1, 2});
-    target_.Layers().L1_Image().SetFillColour(doc_.FillerColour);
+    target_.Layers().L1_Image().Fill(QRect(QPoint(0, 0), target_.Layers().L1_Image().PictureSize()), doc_.TargetFill);
     // The reset canvas exports nothing; the check box still says what it should do.
     target_.Cursor().SetAutoExport(autoExport);
   });
@@ -121,7 +124,7 @@ void TargetWorkflow::PlaceLoadedPicture(const QString& editName, const QImage& p
     target_.StopAnimationNow();
     target_.Layers().L1_Image().SetPicture(picture);
     // Pages added to a loaded picture take the filler colour, as after Copy All.
-    target_.Layers().L1_Image().SetFillColour(doc_.FillerColour);
+    doc_.TargetFill = doc_.FillerColour;
     ResizeTargetWindow(std::nullopt);
   });
 }
@@ -173,7 +176,7 @@ void TargetWorkflow::CopyAllOnClick() {
   bench_.History().RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Copy All"), [&] {
     target_.StopAnimationNow();
     target_.Layers().L1_Image().SetPicture(copied);
-    target_.Layers().L1_Image().SetFillColour(doc_.FillerColour);
+    doc_.TargetFill = doc_.FillerColour;
     ResizeTargetWindow(std::nullopt);
   });
   view_.TargetShowsCopy = true;
@@ -208,7 +211,7 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
   const int h = doc_.TargetHeightPages * kSetPageSide;
   const QSize size = image.PictureSize();
   // The picture only grows: lowering a counter hides pages without losing them.
-  image.SetPictureSize(QSize(std::max(w, size.width()), std::max(h, size.height())));
+  image.SetPictureSize(QSize(std::max(w, size.width()), std::max(h, size.height())), doc_.TargetFill);
   target_.UpdateStack();
   target_.UpdateImagePort(w, h);
   target_.Grid().UpdateGrid();

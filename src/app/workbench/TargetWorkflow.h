@@ -17,7 +17,7 @@ class Workbench;
 
 enum class PageCounter { Width, Height };
 
-class TargetWorkflow : public PageCounters {
+class TargetWorkflow : public TargetDocument {
  public:
   explicit TargetWorkflow(Workbench& bench);
 
@@ -44,9 +44,11 @@ class TargetWorkflow : public PageCounters {
   void ResizeTargetWindow(std::optional<PageCounter> caller);
   void DisplayTargetAreaInfo(int width, int height);
 
-  // PageCounters
+  // TargetDocument
   TargetPages Pages() const override;
   void SetPages(TargetPages pages) override;
+  QRgb Fill() const override { return doc_.TargetFill; }
+  void SetFill(QRgb fill) override { doc_.TargetFill = fill; }
 
  private:
   // Puts a loaded picture on the Target; the history records it as one edit.

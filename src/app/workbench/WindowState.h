@@ -61,6 +61,9 @@ struct Document {
 
   int TargetWidthPages = 1;
   int TargetHeightPages = 2;
+  // The colour of area added to the Target's picture when it grows. Only the document holds it:
+  // the canvas never chooses it, and the history restores it with the picture.
+  QRgb TargetFill = colours::Empty;
 
   QRgb ClipTileColour = colours::Empty;
   int FillerHistorySlot = 0;

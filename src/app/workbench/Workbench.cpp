@@ -46,9 +46,8 @@ void Workbench::FormCreate() {
   Doc.FillerColour = colours::DefaultFiller;
   Doc.ClipTileColour = colours::Empty;
   Doc.FillerHistorySlot = 0;
-  // New target pages are black until Create New or Copy All hands them the filler colour.
-  Target.Layers().Colours().BackColor = colours::Empty;
-  Target.Layers().L1_Image().SetFillColour(colours::Empty);
+  // New target pages are black until Create New, Copy All or a load hands them the filler colour.
+  Doc.TargetFill = colours::Empty;
   history_->SetClean();
 }
 

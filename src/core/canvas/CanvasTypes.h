@@ -42,7 +42,6 @@ enum class FramePointer { Default, Move, Crosshair, Drag, MultiDrag };
 // Colours of the canvas, as 0xFFRRGGBB values.
 namespace CanvasColours {
 constexpr QRgb Clear = 0xFF000000u;          // key colour of the transparent layers
-constexpr QRgb Back = 0xFF800000u;           // maroon: fills area added to the picture
 constexpr QRgb Grid = 0xFFE0E0E0u;           // frames of whole grid cells
 constexpr QRgb Selection = 0xFFFFFF00u;      // yellow selection and paste frames
 constexpr QRgb Range = 0xFF00FF00u;          // green animation range outline

@@ -88,12 +88,12 @@ void ImageLayer::SetPicture(const QImage& picture) {
   DamageAll();
 }
 
-void ImageLayer::SetPictureSize(QSize size) {
+void ImageLayer::SetPictureSize(QSize size, QRgb fill) {
   size = size.expandedTo(QSize(0, 0));
   if (size == size_) return;
   DamageAll();
   const QSize old = size_;
-  if (picture_.isNull() && fillColour_ == CanvasColours::Clear) {
+  if (picture_.isNull() && fill == CanvasColours::Clear) {
     size_ = size;
     ink_ &= QRect(QPoint(0, 0), size_);
     DamageAll();
@@ -111,14 +111,14 @@ void ImageLayer::SetPictureSize(QSize size) {
   if (next.isNull()) {
     next = QImage(size, form_ == LayerForm::Indexed8 ? QImage::Format_Indexed8 : QImage::Format_ARGB32);
     if (next.format() == QImage::Format_Indexed8) next.setColorCount(0);
-    FillAnyFormat(next, next.rect(), fillColour_);
+    FillAnyFormat(next, next.rect(), fill);
   } else {
-    FillAnyFormat(next, RectLTRB(old.width(), 0, size.width(), size.height()), fillColour_);
-    FillAnyFormat(next, RectLTRB(0, old.height(), std::min(old.width(), size.width()), size.height()), fillColour_);
+    FillAnyFormat(next, RectLTRB(old.width(), 0, size.width(), size.height()), fill);
+    FillAnyFormat(next, RectLTRB(0, old.height(), std::min(old.width(), size.width()), size.height()), fill);
   }
   picture_ = next;
   ink_ &= picture_.rect();
-  if (fillColour_ != CanvasColours::Clear) ink_ = QRegion(picture_.rect());
+  if (fill != CanvasColours::Clear) ink_ = QRegion(picture_.rect());
   DamageAll();
 }
 

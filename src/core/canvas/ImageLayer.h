@@ -57,8 +57,10 @@ class ImageLayer {
   QImage PictureCopy() const;
   // Replaces the picture by a copy of the given one (any size and format).
   void SetPicture(const QImage& picture);
-  // Resizes the picture, keeping pixels at their coordinates; added area takes FillColour().
-  void SetPictureSize(QSize size);
+  // Resizes the picture, keeping pixels at their coordinates; added area takes FillColour(), or
+  // the `fill` its owner gives.
+  void SetPictureSize(QSize size) { SetPictureSize(size, fillColour_); }
+  void SetPictureSize(QSize size, QRgb fill);
   QRgb PixelAt(int x, int y) const;
   // Where (picture coordinates) pixels may differ from black, and the bounds of that.
   const QRegion& Ink() const { return ink_; }

@@ -21,7 +21,6 @@ void ImageStack::InitStack(int width, int height) {
 void ImageStack::UpdateStack() {
   ImageLayer& image = layers_.L1_Image();
   const QSize size = image.PictureSize();
-  image.SetFillColour(layers_.Colours().BackColor);
   layers_.SizeLayers(size.width(), size.height());
   layers_.SetPort(size);
 }

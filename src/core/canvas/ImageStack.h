@@ -37,7 +37,8 @@ class ImageStack {
   // --- set-up ---
   // Every part to its start state over a port of the given size, with a 64 x 64 grid, in Idle.
   void InitStack(int width, int height);
-  // The layers and the port follow the picture's size; area added to it takes BackColor.
+  // The layers and the port follow the picture's size. The colour of area added to the picture
+  // is its owner's to choose (the Target's document), never the canvas's.
   void UpdateStack();
   // The port shows the given size of the layers (a smaller one hides without cropping).
   void UpdateImagePort(int width, int height);

@@ -12,10 +12,9 @@
 
 namespace mosaicor {
 
-// The colours of a canvas; the host may change them (the Target's BackColor).
+// The colours of a canvas.
 struct CanvasPalette {
   QRgb ClearColor = CanvasColours::Clear;
-  QRgb BackColor = CanvasColours::Back;
   QRgb GridColor = CanvasColours::Grid;
   QRgb SelectionColor = CanvasColours::Selection;
   QRgb RangeColor = CanvasColours::Range;

@@ -124,6 +124,17 @@ TEST(PackPictures, SeveralFilesDroppedOnTheTargetArePackedAndOneFileStillReplace
   EXPECT_EQ(f.doc().TextureSetFile, f.widePath);
 }
 
+TEST(TileCensus, CreateNewGivesEmptyCellsThatAddPicturesFills) {
+  PackFixture f;
+  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
+  f.CensusAction()->trigger();
+  EXPECT_EQ(f.bench().Census().Text(), QStringLiteral("32 cells: 0 used, 0 unique, 32 empty"));
+  ASSERT_TRUE(f.bench().Packs().AddPicturesAsTiles({f.aPath}));
+  EXPECT_EQ(Cell(Shown(f.target()), 0, 0), Rgb(f.a));
+  EXPECT_EQ(f.doc().TargetHeightPages, 2);
+  EXPECT_EQ(f.bench().Census().Text(), QStringLiteral("32 cells: 1 used, 1 unique, 31 empty"));
+}
+
 TEST(TileCensus, CountsNumbersTwinsFollowsEditsAndCostsNothingWhenOff) {
   PackFixture f;
   ASSERT_TRUE(f.bench().Packs().AddPicturesAsTiles({f.aPath, f.bPath, f.widePath}));
@@ -139,17 +150,16 @@ TEST(TileCensus, CountsNumbersTwinsFollowsEditsAndCostsNothingWhenOff) {
   EXPECT_EQ(census.NumberOf(1), 1);
   EXPECT_EQ(census.NumberOf(2), 0);
 
-  // A double click on a twin's number marks the next twin, round to the first.
+  // A double click on a twin's number marks the next twin, round to the first, and neither cuts
+  // the tile under it nor arms a paste.
   const QImage before = Shown(f.target());
-  auto doubleClick = [&](QPoint at) {
-    QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(at), f.c().Target->BasePanel->mapToGlobal(QPointF(at)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(f.c().Target->BasePanel, &event);
-  };
-  doubleClick(f.Overlay()->NumberRect(1).center());
+  const QImage tile = f.doc().ClipTile;
+  DoubleClick(f.c().Target, f.Overlay()->NumberRect(1).center());
   EXPECT_EQ(census.Selected(), 0);
-  doubleClick(f.Overlay()->NumberRect(0).center());
+  DoubleClick(f.c().Target, f.Overlay()->NumberRect(0).center());
   EXPECT_EQ(census.Selected(), 1);
+  EXPECT_EQ(f.target().Cursor().Mode(), ModeIdle);
+  EXPECT_EQ(f.doc().ClipTile, tile);
   EXPECT_EQ(f.Overlay()->NumberAt(QPoint(200, 200)), -1);
 
   // A paste over a twin: the group splits; undo brings it back; a taller set is counted anew.

@@ -96,7 +96,7 @@ TEST(Recovery, ALeftFileIsOfferedAndARunningProgramsFileIsNot) {
   EXPECT_EQ(Rgb(Shown(f.target())), Rgb(left.target));
   EXPECT_EQ(f.c().TargetWidth->text(), QStringLiteral("2"));
   EXPECT_EQ(f.c().TargetHeight->text(), QStringLiteral("3"));
-  EXPECT_EQ(f.target().Layers().L1_Image().FillColour(), left.fill);
+  EXPECT_EQ(f.doc().TargetFill, left.fill);
   EXPECT_EQ(f.doc().SaveFile, f.Path("work.tga"));
   EXPECT_FALSE(f.bench().History().IsClean());
   // The damaged file, the newer one, was told first and moved aside under the name told.

@@ -191,6 +191,26 @@ TEST(PageCounters, LoweringHidesAPageAndRaisingShowsItAgain) {
   EXPECT_EQ(Shown(f.target()).pixel(1, 601), qRgb(1, 2, 3));
 }
 
+// The colour of added pages has one owner, the document: no resize, undo or Create New loses it.
+TEST(PageCounters, AddedPagesKeepTheFillerColourThroughResizesAndUndo) {
+  WindowFixture f;
+  const QRgb green = qRgb(0, 160, 0);
+  f.dialogs.colours.push_back(green);
+  f.bench().Pots().PanelFillerOnDblClick();
+  TargetWorkflow& t = f.bench().Targets();
+  t.TargetComboOnSelect(TargetAction::CreateNew);
+  EXPECT_EQ(Shown(f.target()).pixel(3, 300), green) << "Create New's own pages";
+  t.TargetSizesScrollBarOnChange(PageCounter::Height, 3);
+  t.TargetSizesScrollBarOnChange(PageCounter::Height, 4);
+  EXPECT_EQ(Shown(f.target()).pixel(3, 700), green);
+  EXPECT_EQ(Shown(f.target()).pixel(3, 900), green);
+  t.CopyAllOnClick();
+  f.bench().Undo();
+  t.TargetSizesScrollBarOnChange(PageCounter::Height, 5);
+  EXPECT_EQ(Shown(f.target()).pixel(3, 1100), green) << "the undo brought the fill back with the picture";
+  EXPECT_EQ(f.doc().TargetFill, green);
+}
+
 TEST(PageCounters, InfoTurnsRedAboveTwoHundredFiftySixTiles) {
   WindowFixture f;
   TargetWorkflow& t = f.bench().Targets();
@@ -272,7 +292,7 @@ TEST(TargetFiles, RoundTripThroughATextureSet) {
   f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
   f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);  // Create New: saved, so no question
   EXPECT_EQ(f.dialogs.saveQuestions, 0);
-  EXPECT_EQ(Shown(f.target()).pixel(10, 10), qRgb(0, 0, 0));
+  EXPECT_EQ(Shown(f.target()).pixel(10, 10), qRgb(128, 0, 0)) << "new pages are of the filler colour";
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 512));
   f.dialogs.files.push_back(out);
   f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);

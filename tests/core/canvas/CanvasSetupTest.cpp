@@ -41,7 +41,6 @@ TEST(CanvasSetup, InitStackLeavesBlackLayersGridAndCursorBox) {
   EXPECT_EQ(stack.Cursor().Mode(), ModeIdle);
   EXPECT_FALSE(stack.Cursor().AutoExport());
   EXPECT_FALSE(stack.Animation().AnimRunning);
-  EXPECT_EQ(stack.Layers().Colours().BackColor, qRgb(128, 0, 0));
 
   for (const ImageLayer* layer :
        {&stack.Layers().L1_Image(), &stack.Layers().L2_Alpha(), &stack.Layers().L3_Temp(), &stack.Layers().L4_Clip(),
@@ -91,21 +90,20 @@ TEST(CanvasSetup, SmallerPortHidesWithoutCroppingAndLargerShowsAgain) {
   EXPECT_EQ(ComposeLayers(stack.Layers(), QRect(300, 700, 1, 1)).pixel(0, 0), picture.pixel(300, 700));
 }
 
-TEST(CanvasSetup, EnlargingThePictureAfterUpdateStackPaintsBackColor) {
+TEST(CanvasSetup, EnlargingThePictureTakesTheColourItsOwnerGivesNotTheCanvas) {
   ImageStack stack;
   stack.InitStack(256, 512);
-  stack.Layers().L1_Image().SetPicture(MakeFPicture(256, 256));
+  ImageLayer& image = stack.Layers().L1_Image();
+  image.SetPicture(MakeFPicture(256, 256));
+  image.SetFillColour(qRgb(0, 200, 0));
   stack.UpdateStack();
   EXPECT_EQ(stack.Layers().PortSize(), QSize(256, 256));
-  stack.Layers().L1_Image().SetPictureSize(QSize(512, 512));
-  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(300, 10), qRgb(128, 0, 0));
-  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(10, 300), qRgb(128, 0, 0));
-  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(10, 10), qRgb(200, 100, 50)) << "old pixels keep their place";
-  // The Target's host sets black instead.
-  stack.Layers().Colours().BackColor = qRgb(0, 0, 0);
-  stack.UpdateStack();
-  stack.Layers().L1_Image().SetPictureSize(QSize(512, 600));
-  EXPECT_EQ(stack.Layers().L1_Image().PixelAt(10, 550), qRgb(0, 0, 0));
+  image.SetPictureSize(QSize(512, 512));
+  EXPECT_EQ(image.PixelAt(300, 10), qRgb(0, 200, 0)) << "UpdateStack kept the picture's fill colour";
+  EXPECT_EQ(image.PixelAt(10, 300), qRgb(0, 200, 0));
+  EXPECT_EQ(image.PixelAt(10, 10), qRgb(200, 100, 50)) << "old pixels keep their place";
+  image.SetPictureSize(QSize(512, 600), qRgb(0, 0, 200));
+  EXPECT_EQ(image.PixelAt(10, 550), qRgb(0, 0, 200));
 }
 
 TEST(CanvasSetup, InitStackOnASmallPortBlackensOnlyThePort) {
