@@ -2,6 +2,7 @@
 // column and the Target side in the right panel, whose width follows the Target's port.
 
 #include <QGridLayout>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -292,15 +293,21 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   auto* counters = new QHBoxLayout;
   counters->setSpacing(0);
   c.TargetWidth = InfoLine(side, "TargetWidth");
-  c.TargetWidth->setFixedWidth(18);
+  c.TargetWidth->setFixedWidth(std::max(18, c.TargetWidth->fontMetrics().horizontalAdvance(QStringLiteral("8")) + 8));
   c.TargetWidthScrollBar = ArrowPair(side, "TargetWidthScrollBar", Qt::Horizontal, 1, kSetMaxWidth / kSetPageSide);
-  c.TargetAreaInfo = InfoLine(side, "TargetAreaInfo");
+  c.TargetAreaInfo = Named(new FittingLabel(side), "TargetAreaInfo");
+  c.TargetAreaInfo->setAlignment(Qt::AlignCenter);
+  c.TargetAreaInfo->setFrameShape(QFrame::StyledPanel);
+  // Its text never widens the window: the letters shrink instead.
+  c.TargetAreaInfo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   c.TargetHeightScrollBar = ArrowPair(side, "TargetHeightScrollBar", Qt::Vertical, 1, kSetMaxHeightPages);
   // Up raises the page count.
   c.TargetHeightScrollBar->setInvertedAppearance(true);
   c.TargetHeightScrollBar->setInvertedControls(true);
   c.TargetHeight = InfoLine(side, "TargetHeight");
-  c.TargetHeight->setFixedWidth(18);
+  // Room for two digits in the font the system gives, frame included.
+  const int counterWidth = std::max(18, c.TargetHeight->fontMetrics().horizontalAdvance(QStringLiteral("88")) + 8);
+  c.TargetHeight->setFixedWidth(counterWidth);
   // The info line has the width of a one-page port to itself: a compact font keeps it whole.
   QFont compact = c.TargetAreaInfo->font();
   compact.setPixelSize(10);

@@ -1,11 +1,13 @@
 #pragma once
 // Small widgets of the main window: a panel that reports a left click on its empty space, a
-// colour pot that shows a colour and reports clicks and double clicks, and the status line's
-// one-line text that is cut with "…" where the line is too short for it.
+// colour pot that shows a colour and reports clicks and double clicks, the status line's
+// one-line text that is cut with "…" where the line is too short for it, and a centred line whose
+// letters get smaller where its box is too narrow, so that no figure of it is ever cut off.
 
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace mosaicor {
 
@@ -74,6 +76,26 @@ class ElidedLabel : public QLabel {
  private:
   void Elide() { setText(fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width())); }
   QString full_;
+};
+
+class FittingLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect room = contentsRect().adjusted(1, 0, -1, 0);
+    QFont fitted = font();
+    // Smaller letters stay legible down to 6 pixels; below that the text is cut as any label's.
+    for (int size = fitted.pixelSize(); size > 6 && QFontMetrics(fitted).horizontalAdvance(text()) > room.width();)
+      fitted.setPixelSize(--size);
+    painter.setFont(fitted);
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(room, int(alignment()), text());
+  }
 };
 
 }  // namespace mosaicor
