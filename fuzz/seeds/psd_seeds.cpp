@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     PsdSpec floats;
     floats.width = f.width(), floats.height = f.height(), floats.depth = 32, floats.compression = compression;
     for (const QList<uint16_t>& plane : PsdRgbPlanes(f, true, 16)) {
-      floats.floatPlanes.append({});
+      floats.floatPlanes.append(QList<float>());
       for (uint16_t v : plane) floats.floatPlanes.back() << v / 32768.0f - 0.25f;  // past both ends
     }
     floats.layerCount = -1;
