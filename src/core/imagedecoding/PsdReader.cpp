@@ -260,9 +260,8 @@ QImage NewImage(const PsdInfo& info, QImage::Format format, PixelFormatCode& cod
   return image;
 }
 
-// One row of a channel as fractions of full scale. Floating point samples are linear light:
-// colours are brought to sRGB's curve as Photoshop shows them, transparency stays linear.
-void UnitRow(const uchar* in, int depth, bool colour, float* out, qint64 width) {
+// One row of a channel as fractions of full scale; floating point samples are linear light.
+void UnitRow(const uchar* in, int depth, float* out, qint64 width) {
   for (qint64 x = 0; x < width; ++x) {
     if (depth == 8) {
       out[x] = in[x] / 255.0f;
@@ -270,8 +269,7 @@ void UnitRow(const uchar* in, int depth, bool colour, float* out, qint64 width) 
       out[x] = U16(in + 2 * x) / 65535.0f;
     } else {
       const float linear = qFromBigEndian<float>(in + 4 * x);
-      const float v = std::isnan(linear) ? 0.0f : std::clamp(linear, 0.0f, 1.0f);
-      out[x] = colour ? LinearToSrgb(v) : v;
+      out[x] = std::isnan(linear) ? 0.0f : std::clamp(linear, 0.0f, 1.0f);
     }
   }
 }
@@ -286,7 +284,8 @@ float WhiteOf(const PsdInfo& info, int c) {
 
 // Composes row pixels from unit channel rows: grey as a byte a pixel (Indexed8), colours as
 // BGR888 or, with transparency, ARGB32. Photoshop stores a transparent composite flattened on
-// white; dividing the white back out gives the colours the layers had.
+// white (in linear light at 32 bits); dividing the white back out gives the colours the layers
+// had. Floating point colours are then brought to sRGB's curve, as Photoshop shows them.
 void ComposeRow(const PsdInfo& info, const float* const* ch, uchar* out) {
   const bool alpha = info.transparency;
   const bool grey = info.colours == 1;
@@ -309,6 +308,7 @@ void ComposeRow(const PsdInfo& info, const float* const* ch, uchar* out) {
     } else {
       rgb = {v[0], v[1], v[2]};
     }
+    if (info.depth == 32) rgb = {LinearToSrgb(rgb.r), LinearToSrgb(rgb.g), LinearToSrgb(rgb.b)};
     if (alpha)
       reinterpret_cast<QRgb*>(out)[x] = qRgba(Byte(rgb.r), Byte(rgb.g), Byte(rgb.b), Byte(a));
     else if (grey)
@@ -355,7 +355,7 @@ Result<DecodedPicture> ReadPsd(ByteSource& source) {
     }
     for (int c = 0; c < used; ++c) {
       float* row = units.data() + c * info.width;
-      UnitRow(ch[c], info.depth, c < info.colours, row, info.width);
+      UnitRow(ch[c], info.depth, row, info.width);
       unit[c] = row;
     }
     ComposeRow(info, unit, out);

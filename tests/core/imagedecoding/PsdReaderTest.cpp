@@ -191,6 +191,16 @@ TEST(PsdReader, TransparentCompositesAreTakenOffTheirWhiteBackground) {
     }
 }
 
+TEST(PsdReader, FloatingPointTransparencyIsTakenOffWhiteInLinearLight) {
+  // Linear 0.2158 (sRGB's 128) at half cover on white: 0.2158 / 2 + 0.5.
+  PsdSpec spec;
+  spec.depth = 32, spec.width = 1, spec.height = 1, spec.layerCount = -1;
+  spec.floatPlanes = {{0.6079f}, {0.6079f}, {0.6079f}, {0.5f}};
+  DecodedPicture picture;
+  ASSERT_TRUE(Read(WritePsd(spec), picture));
+  EXPECT_EQ(picture.image.pixel(0, 0), qRgba(128, 128, 128, 128));
+}
+
 TEST(PsdReader, LabMultichannelAndFloatingPointAreShownInSrgb) {
   struct Case {
     const char* name;
