@@ -1,4 +1,5 @@
-// Seed corpus of the Photoshop fuzzer: every colour mode, depth and compression our writer makes.
+// Seed corpus of the Photoshop fuzzer: every colour mode, depth and compression our writer makes,
+// and the orientations the resources can state.
 #include "PsdWriter.h"
 #include "SeedFolder.h"
 #include "TestPictures.h"
@@ -21,10 +22,26 @@ int main(int argc, char** argv) {
         spec.mode = 4;  // the same planes as C, M, Y and K (or K missing: too few channels)
         spec.planes.append(spec.planes.front());
         ok &= WriteSeed(dir, QStringLiteral("cmyk%1_%2_%3.psd").arg(depth).arg(alpha).arg(compression), WritePsd(spec));
+        spec.mode = 9;  // Lab: the same first three planes
+        spec.planes.removeAt(3);
+        ok &= WriteSeed(dir, QStringLiteral("lab%1_%2_%3.psd").arg(depth).arg(alpha).arg(compression), WritePsd(spec));
+        spec.mode = 7;  // multichannel: every plane an ink
+        ok &=
+            WriteSeed(dir, QStringLiteral("multi%1_%2_%3.psd").arg(depth).arg(alpha).arg(compression), WritePsd(spec));
         spec.mode = 1;
+        spec.planes = {spec.planes[0], spec.planes.back()};
         spec.planes.resize(alpha ? 2 : 1);
+        spec.resources = PsdExifOrientation(alpha ? 6 : 7, depth == 8);
         ok &= WriteSeed(dir, QStringLiteral("grey%1_%2_%3.psd").arg(depth).arg(alpha).arg(compression), WritePsd(spec));
       }
+    PsdSpec floats;
+    floats.width = f.width(), floats.height = f.height(), floats.depth = 32, floats.compression = compression;
+    for (const QList<uint16_t>& plane : PsdRgbPlanes(f, true, 16)) {
+      floats.floatPlanes.append(QList<float>());
+      for (uint16_t v : plane) floats.floatPlanes.back() << v / 32768.0f - 0.25f;  // past both ends
+    }
+    floats.layerCount = -1;
+    ok &= WriteSeed(dir, QStringLiteral("rgb32_%1.psd").arg(compression), WritePsd(floats));
     PsdSpec bitmap;
     bitmap.mode = 0, bitmap.depth = 1, bitmap.width = 13, bitmap.height = 3, bitmap.compression = compression;
     bitmap.planes = {QList<uint16_t>(39)};

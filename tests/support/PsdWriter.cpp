@@ -1,5 +1,8 @@
 #include "PsdWriter.h"
 
+#include <bit>
+#include <cmath>
+
 namespace mosaicor {
 
 namespace {
@@ -13,11 +16,15 @@ void Put32(QByteArray& out, uint32_t v) {
   Put16(out, v & 0xFFFF);
 }
 
-// One row of a plane as the file stores it.
-QByteArray RowBytes(const PsdSpec& spec, const QList<uint16_t>& plane, int y) {
+// One row of channel c as the file stores it.
+QByteArray RowBytes(const PsdSpec& spec, int c, int y) {
   QByteArray row;
   const qsizetype at = qsizetype(y) * spec.width;
-  if (spec.depth == 1) {
+  const QList<uint16_t> plane = spec.planes.value(c);
+  if (spec.depth == 32) {
+    const QList<float> floats = spec.floatPlanes.value(c);
+    for (int x = 0; x < spec.width; ++x) Put32(row, std::bit_cast<uint32_t>(floats.value(at + x)));
+  } else if (spec.depth == 1) {
     row = QByteArray((spec.width + 7) / 8, '\0');
     for (int x = 0; x < spec.width; ++x)
       if (plane.value(at + x)) row[x / 8] = char(row[x / 8] | (0x80 >> (x & 7)));
@@ -26,8 +33,6 @@ QByteArray RowBytes(const PsdSpec& spec, const QList<uint16_t>& plane, int y) {
       const uint16_t v = plane.value(at + x);
       if (spec.depth == 16)
         Put16(row, v);
-      else if (spec.depth == 32)
-        Put32(row, v);
       else
         row.append(char(v));
     }
@@ -72,23 +77,46 @@ QByteArray PsdResource(int id, const QByteArray& data) {
   return out;
 }
 
+QByteArray PsdExifOrientation(int orientation, bool bigEndian) {
+  QByteArray tiff;
+  auto put16 = [&](unsigned v) {
+    const char high = char((v >> 8) & 0xFF), low = char(v & 0xFF);
+    tiff.append(bigEndian ? high : low);
+    tiff.append(bigEndian ? low : high);
+  };
+  auto put32 = [&](uint32_t v) {
+    put16(bigEndian ? v >> 16 : v & 0xFFFF);
+    put16(bigEndian ? v & 0xFFFF : v >> 16);
+  };
+  tiff.append(bigEndian ? "MM" : "II");
+  put16(42);
+  put32(8);  // the first directory follows the header
+  put16(1);
+  put16(0x0112), put16(3), put32(1), put16(unsigned(orientation)), put16(0);
+  put32(0);  // no further directory
+  return PsdResource(0x0422, tiff);
+}
+
 QList<QList<uint16_t>> PsdRgbPlanes(const QImage& picture, bool withAlpha, int depth) {
   const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
   QList<QList<uint16_t>> planes(withAlpha ? 4 : 3);
-  const unsigned scale = depth == 16 ? 257 : 1;
+  const double full = depth == 16 ? 65535 : 255;
   for (int y = 0; y < argb.height(); ++y)
     for (int x = 0; x < argb.width(); ++x) {
       const QRgb p = argb.pixel(x, y);
-      planes[0] << uint16_t(qRed(p) * scale);
-      planes[1] << uint16_t(qGreen(p) * scale);
-      planes[2] << uint16_t(qBlue(p) * scale);
-      if (withAlpha) planes[3] << uint16_t(qAlpha(p) * scale);
+      const double a = withAlpha ? qAlpha(p) / 255.0 : 1.0;
+      auto onWhite = [&](int v) { return uint16_t(std::lround((v / 255.0 * a + 1 - a) * full)); };
+      planes[0] << onWhite(qRed(p));
+      planes[1] << onWhite(qGreen(p));
+      planes[2] << onWhite(qBlue(p));
+      if (withAlpha) planes[3] << uint16_t(std::lround(a * full));
     }
   return planes;
 }
 
 QByteArray WritePsd(const PsdSpec& spec) {
-  const int channels = spec.channels >= 0 ? spec.channels : int(spec.planes.size());
+  const int channels =
+      spec.channels >= 0 ? spec.channels : int(spec.depth == 32 ? spec.floatPlanes.size() : spec.planes.size());
   QByteArray out("8BPS");
   Put16(out, unsigned(spec.version));
   out.append(6, '\0');
@@ -110,16 +138,17 @@ QByteArray WritePsd(const PsdSpec& spec) {
     Put32(out, 0);
   }
   Put16(out, unsigned(spec.compression));
-  const int written = std::min<int>(channels, int(spec.planes.size()));
+  const int planes = int(spec.depth == 32 ? spec.floatPlanes.size() : spec.planes.size());
+  const int written = std::min<int>(channels, planes);
   if (spec.compression != 1) {
     for (int c = 0; c < written; ++c)
-      for (int y = 0; y < spec.height; ++y) out.append(RowBytes(spec, spec.planes[c], y));
+      for (int y = 0; y < spec.height; ++y) out.append(RowBytes(spec, c, y));
     return out;
   }
   QByteArray counts, data;
   for (int c = 0; c < channels; ++c)
     for (int y = 0; y < spec.height; ++y) {
-      const QByteArray packed = c < written ? PackBitsRow(RowBytes(spec, spec.planes[c], y)) : QByteArray();
+      const QByteArray packed = c < written ? PackBitsRow(RowBytes(spec, c, y)) : QByteArray();
       Put16(counts, unsigned(packed.size()));
       data.append(packed);
     }

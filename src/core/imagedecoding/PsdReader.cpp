@@ -1,10 +1,15 @@
 #include "core/imagedecoding/PsdReader.h"
 
+#include "core/imagedecoding/ColourSpaces.h"
+#include "core/imagedecoding/Orientation.h"
 #include "core/imagedecoding/PictureLimits.h"
 #include "core/imagedecoding/PixelRows.h"
+#include "core/imagedecoding/PsdResources.h"
 #include "core/imagedecoding/RunCopy.h"
 
+#include <QtEndian>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -12,7 +17,16 @@ namespace mosaicor {
 
 namespace {
 
-enum ColourMode { kBitmap = 0, kGreyscale = 1, kIndexed = 2, kRgb = 3, kCmyk = 4, kDuotone = 8 };
+enum ColourMode {
+  kBitmap = 0,
+  kGreyscale = 1,
+  kIndexed = 2,
+  kRgb = 3,
+  kCmyk = 4,
+  kMultichannel = 7,
+  kDuotone = 8,
+  kLab = 9
+};
 enum Compression { kRaw = 0, kPackBits = 1 };
 
 uint16_t U16(const uchar* p) { return uint16_t((p[0] << 8) | p[1]); }
@@ -27,6 +41,7 @@ struct PsdInfo {
   qsizetype colourLength = 0;
   bool transparency = false;  // the channel after the colours is the picture's transparency
   int colours = 0;            // colour channels the mode uses
+  int orientation = 1;
 };
 
 // A big-endian length and the section it counts.
@@ -38,20 +53,42 @@ bool TakeSection(ByteSource& source, const uchar*& data, qsizetype& length) {
   return data != nullptr;
 }
 
-// Resources naming saved selections (alpha channel names) mark extra channels as selections.
-bool HasAlphaChannelNames(const uchar* p, qsizetype length) {
-  const uchar* end = p + length;
-  while (end - p >= 12 && std::memcmp(p, "8BIM", 4) == 0) {
-    const int id = U16(p + 4);
-    const qsizetype nameBytes = (1 + p[6] + 1) & ~1;  // Pascal string padded to even
-    if (end - p < 6 + nameBytes + 4) break;
-    const qsizetype size = U32(p + 6 + nameBytes);
-    if (id == 0x03EE || id == 0x0415) return true;
-    const qsizetype step = 6 + nameBytes + 4 + ((size + 1) & ~qsizetype(1));
-    if (step > end - p) break;
-    p += step;
+QString ModeName(int mode) {
+  switch (mode) {
+    case kBitmap:
+      return QStringLiteral("bitmap");
+    case kGreyscale:
+      return QStringLiteral("greyscale");
+    case kIndexed:
+      return QStringLiteral("indexed");
+    case kRgb:
+      return QStringLiteral("RGB");
+    case kCmyk:
+      return QStringLiteral("CMYK");
+    case kMultichannel:
+      return QStringLiteral("multichannel");
+    case kDuotone:
+      return QStringLiteral("duotone");
+    case kLab:
+      return QStringLiteral("Lab");
+    default:
+      return QStringLiteral("colour mode %1").arg(mode);
   }
-  return false;
+}
+
+// The depths Photoshop gives each mode: floating point only to greyscale and RGB.
+bool DepthFits(int mode, int depth) {
+  switch (mode) {
+    case kBitmap:
+      return depth == 1;
+    case kIndexed:
+      return depth == 8;
+    case kGreyscale:
+    case kRgb:
+      return depth == 8 || depth == 16 || depth == 32;
+    default:
+      return depth == 8 || depth == 16;
+  }
 }
 
 Result<PsdInfo> ReadInfo(ByteSource& source) {
@@ -80,21 +117,21 @@ Result<PsdInfo> ReadInfo(ByteSource& source) {
       info.colours = 1;
       break;
     case kRgb:
+    case kLab:
       info.colours = 3;
       break;
     case kCmyk:
       info.colours = 4;
       break;
+    case kMultichannel:  // shown as its first three channels, or its first alone as grey
+      info.colours = info.channels >= 3 ? 3 : 1;
+      break;
     default:
       return Failure<>{QStringLiteral("Photoshop colour mode %1 is not supported").arg(info.mode)};
   }
-  const bool depthFits = info.mode == kBitmap    ? info.depth == 1
-                         : info.mode == kIndexed ? info.depth == 8
-                                                 : info.depth == 8 || info.depth == 16;
-  if (!depthFits)
-    return Failure<>{QStringLiteral("Photoshop pictures of %1 bits a channel in colour mode %2 are not supported")
-                         .arg(info.depth)
-                         .arg(info.mode)};
+  if (!DepthFits(info.mode, info.depth))
+    return Failure<>{
+        QStringLiteral("Photoshop makes no %1 pictures of %2 bits a channel").arg(ModeName(info.mode)).arg(info.depth)};
   if (info.channels < info.colours)
     return Failure<>{QStringLiteral("the picture has %1 channels where its colour mode needs %2")
                          .arg(info.channels)
@@ -103,11 +140,14 @@ Result<PsdInfo> ReadInfo(ByteSource& source) {
     return Failure<>{QStringLiteral("the indexed picture has no palette")};
   // A negative layer count says that the first extra channel holds the transparency of the
   // composite. Files without a layer section (written by simpler programs) use it for the same,
-  // unless resources name it as a saved selection.
-  const bool extra = info.channels > info.colours && info.mode != kBitmap && info.mode != kIndexed;
+  // unless resources name it as a saved selection. Multichannel pictures have no transparency:
+  // their further channels are inks.
+  const PsdResourceFacts facts = ReadPsdResources(resources, resourcesLength);
+  const bool extra =
+      info.channels > info.colours && info.mode != kBitmap && info.mode != kIndexed && info.mode != kMultichannel;
   const bool negativeCount = layersLength >= 6 && int16_t(U16(layers + 4)) < 0;
-  info.transparency =
-      extra && (negativeCount || (layersLength == 0 && !HasAlphaChannelNames(resources, resourcesLength)));
+  info.transparency = extra && (negativeCount || (layersLength == 0 && !facts.alphaChannelNames));
+  info.orientation = facts.orientation;
   if (auto allowed = PictureSizeAllowed(info.width, info.height); !allowed) return allowed;
   return info;
 }
@@ -202,11 +242,6 @@ class ChannelRows {
   std::vector<uchar> buffer_;
 };
 
-// 16-bit big-endian samples to 8 bits, rounded.
-void NarrowRow(const uchar* in, uchar* out, qint64 width) {
-  for (qint64 x = 0; x < width; ++x) out[x] = uchar((uint32_t(U16(in + 2 * x)) * 255 + 32767) / 65535);
-}
-
 QImage NewImage(const PsdInfo& info, QImage::Format format, PixelFormatCode& code) {
   QImage image(int(info.width), int(info.height), format);
   if (image.isNull()) return image;
@@ -225,33 +260,61 @@ QImage NewImage(const PsdInfo& info, QImage::Format format, PixelFormatCode& cod
   return image;
 }
 
-void ComposeRow(const PsdInfo& info, const uchar* const* ch, uchar* out) {
-  const qint64 width = info.width;
-  const bool alpha = info.transparency;
-  auto put = [&](qint64 x, uint r, uint g, uint b) {
-    if (alpha) {
-      reinterpret_cast<QRgb*>(out)[x] = qRgba(int(r), int(g), int(b), ch[info.colours][x]);
+// One row of a channel as fractions of full scale; floating point samples are linear light.
+void UnitRow(const uchar* in, int depth, float* out, qint64 width) {
+  for (qint64 x = 0; x < width; ++x) {
+    if (depth == 8) {
+      out[x] = in[x] / 255.0f;
+    } else if (depth == 16) {
+      out[x] = U16(in + 2 * x) / 65535.0f;
     } else {
-      out[3 * x] = uchar(b), out[3 * x + 1] = uchar(g), out[3 * x + 2] = uchar(r);
+      const float linear = qFromBigEndian<float>(in + 4 * x);
+      out[x] = std::isnan(linear) ? 0.0f : std::clamp(linear, 0.0f, 1.0f);
     }
-  };
-  switch (info.mode) {
-    case kRgb:
-      if (alpha)
-        MergePlanesToArgb32(ch[0], ch[1], ch[2], ch[3], reinterpret_cast<QRgb*>(out), width);
-      else
-        MergePlanesToBgr24(ch[0], ch[1], ch[2], out, width);
-      break;
-    case kCmyk:
-      // Photoshop stores ink amounts inverted (255 = no ink), so each is already "what is left".
-      for (qint64 x = 0; x < width; ++x) {
-        const uint k = ch[3][x];
-        put(x, (ch[0][x] * k + 127) / 255, (ch[1][x] * k + 127) / 255, (ch[2][x] * k + 127) / 255);
-      }
-      break;
-    default:  // grey with transparency
-      for (qint64 x = 0; x < width; ++x) put(x, ch[0][x], ch[0][x], ch[0][x]);
-      break;
+  }
+}
+
+uchar Byte(float unit) { return uchar(std::clamp(unit, 0.0f, 1.0f) * 255 + 0.5f); }
+
+// The value of channel c that the mode calls white: Lab's a* and b* are neutral at mid scale.
+float WhiteOf(const PsdInfo& info, int c) {
+  if (info.mode == kLab && c > 0) return info.depth == 8 ? 128 / 255.0f : 32768 / 65535.0f;
+  return 1.0f;
+}
+
+// Composes row pixels from unit channel rows: grey as a byte a pixel (Indexed8), colours as
+// BGR888 or, with transparency, ARGB32. Photoshop stores a transparent composite flattened on
+// white (in linear light at 32 bits); dividing the white back out gives the colours the layers
+// had. Floating point colours are then brought to sRGB's curve, as Photoshop shows them.
+void ComposeRow(const PsdInfo& info, const float* const* ch, uchar* out) {
+  const bool alpha = info.transparency;
+  const bool grey = info.colours == 1;
+  float white[4] = {};
+  for (int c = 0; c < info.colours; ++c) white[c] = WhiteOf(info, c);
+  const float abScale = info.depth == 8 ? 255.0f : 65535.0f / 256;  // Lab a* and b* units per full scale
+  for (qint64 x = 0; x < info.width; ++x) {
+    float v[4] = {};
+    for (int c = 0; c < info.colours; ++c) v[c] = ch[c][x];
+    const float a = alpha ? ch[info.colours][x] : 1.0f;
+    if (a > 0 && a < 1)
+      for (int c = 0; c < info.colours; ++c) v[c] = (v[c] - white[c] * (1 - a)) / a;
+    Rgb rgb;
+    if (grey) {
+      rgb = {v[0], v[0], v[0]};
+    } else if (info.mode == kCmyk) {  // inks are stored inverted, so each value is what is left
+      rgb = {v[0] * v[3], v[1] * v[3], v[2] * v[3]};
+    } else if (info.mode == kLab) {
+      rgb = LabToSrgb(v[0] * 100, (v[1] - white[1]) * abScale, (v[2] - white[2]) * abScale);
+    } else {
+      rgb = {v[0], v[1], v[2]};
+    }
+    if (info.depth == 32) rgb = {LinearToSrgb(rgb.r), LinearToSrgb(rgb.g), LinearToSrgb(rgb.b)};
+    if (alpha)
+      reinterpret_cast<QRgb*>(out)[x] = qRgba(Byte(rgb.r), Byte(rgb.g), Byte(rgb.b), Byte(a));
+    else if (grey)
+      out[x] = Byte(rgb.r);
+    else
+      out[3 * x] = Byte(rgb.b), out[3 * x + 1] = Byte(rgb.g), out[3 * x + 2] = Byte(rgb.r);
   }
 }
 
@@ -273,23 +336,31 @@ Result<DecodedPicture> ReadPsd(ByteSource& source) {
   QImage image = NewImage(info, format, code);
   if (image.isNull())
     return Failure<>{QStringLiteral("not enough memory for a %1 x %2 picture").arg(info.width).arg(info.height)};
-  std::vector<uchar> narrow(info.depth == 16 ? size_t(info.width * used) : 0);
+  // Bitmaps, 8-bit single channels and 8-bit RGB are copied as they are; everything else goes
+  // through fractions of full scale.
+  const bool asStored = info.depth == 1 || (info.depth == 8 && !info.transparency &&
+                                            (info.colours == 1 || info.mode == kRgb || info.mode == kMultichannel));
+  std::vector<float> units(asStored ? 0 : size_t(info.width * used));
   const uchar* ch[5] = {};
+  const float* unit[5] = {};
   for (qint64 y = 0; y < info.height; ++y) {
-    for (int c = 0; c < used; ++c) {
-      ch[c] = rows.Row(c, y);
-      if (info.depth == 16) {
-        NarrowRow(ch[c], narrow.data() + c * info.width, info.width);
-        ch[c] = narrow.data() + c * info.width;
-      }
-    }
+    for (int c = 0; c < used; ++c) ch[c] = rows.Row(c, y);
     uchar* out = image.scanLine(int(y));
-    if (format == QImage::Format_Mono || format == QImage::Format_Indexed8)
-      std::memcpy(out, ch[0], size_t(format == QImage::Format_Mono ? rows.RowBytes() : info.width));
-    else
-      ComposeRow(info, ch, out);
+    if (asStored) {
+      if (info.colours == 1)
+        std::memcpy(out, ch[0], size_t(format == QImage::Format_Mono ? rows.RowBytes() : info.width));
+      else
+        MergePlanesToBgr24(ch[0], ch[1], ch[2], out, info.width);
+      continue;
+    }
+    for (int c = 0; c < used; ++c) {
+      float* row = units.data() + c * info.width;
+      UnitRow(ch[c], info.depth, row, info.width);
+      unit[c] = row;
+    }
+    ComposeRow(info, unit, out);
   }
-  return DecodedPicture{std::move(image), code};
+  return DecodedPicture{Oriented(std::move(image), info.orientation), code};
 }
 
 }  // namespace mosaicor

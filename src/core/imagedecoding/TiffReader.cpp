@@ -1,10 +1,10 @@
 #include "core/imagedecoding/TiffReader.h"
 
+#include "core/imagedecoding/Orientation.h"
 #include "core/imagedecoding/PictureLimits.h"
 #include "core/imagedecoding/PixelRows.h"
 
 #include <tiffio.h>
-#include <QTransform>
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
@@ -342,20 +342,6 @@ Result<QImage> ReadOwnPath(TIFF* tif, const Layout& l) {
     }
   }
   return image;
-}
-
-// Orientations 2 to 8 turn the stored rows into the picture as it is meant to be seen.
-QImage Oriented(QImage image, uint16_t orientation) {
-  switch (orientation) {
-    case ORIENTATION_TOPRIGHT: return image.mirrored(true, false);
-    case ORIENTATION_BOTRIGHT: return image.mirrored(true, true);
-    case ORIENTATION_BOTLEFT: return image.mirrored(false, true);
-    case ORIENTATION_LEFTTOP: return image.transformed(QTransform(0, 1, 1, 0, 0, 0));
-    case ORIENTATION_RIGHTTOP: return image.transformed(QTransform().rotate(90));
-    case ORIENTATION_RIGHTBOT: return image.transformed(QTransform(0, -1, -1, 0, 0, 0));
-    case ORIENTATION_LEFTBOT: return image.transformed(QTransform().rotate(270));
-    default: return image;
-  }
 }
 
 // ---- everything else, through libtiff's RGBA interface ----

@@ -47,6 +47,7 @@ TEST(PsdPspSampleFiles, ReportTheFormatsTheFilesHad) {
       {"psd/pictus/test2.psd", PixelFormatCode::TwentyFourBits},
       {"psd/pillow/rgba.psd", PixelFormatCode::ThirtyTwoBits},
       {"psd/twelvemonkeys/rgb-multichannel-no-transparency.psd", PixelFormatCode::TwentyFourBits},
+      {"psd/twelvemonkeys/32bit5x5.psd", PixelFormatCode::TwentyFourBits},
       {"psp/pictus/01g124.pspimage", PixelFormatCode::OneBit},
       {"psp/pictus/04w125_rle.pspimage", PixelFormatCode::FourBits},
       {"psp/pictus/08g124.pspimage", PixelFormatCode::EightBits},

@@ -133,11 +133,12 @@ TEST(PsdReader, CmykIsConvertedToRgb) {
   EXPECT_EQ(picture.image.pixel(1, 0), qRgb(0, 255, 255));   // full cyan
   EXPECT_EQ(picture.image.pixel(2, 0), qRgb(128, 64, 128));  // half black over half magenta
 
-  spec.planes << QList<uint16_t>{255, 0, 7};  // a fifth channel: transparency
+  spec.planes << QList<uint16_t>{255, 0, 255};  // a fifth channel: transparency
   spec.layerCount = -1;
   ASSERT_TRUE(Read(WritePsd(spec), picture));
   EXPECT_EQ(picture.format, PixelFormatCode::ThirtyTwoBits);
-  EXPECT_EQ(picture.image.pixel(2, 0), qRgba(128, 64, 128, 7));
+  EXPECT_EQ(picture.image.pixel(1, 0), qRgba(0, 255, 255, 0));
+  EXPECT_EQ(picture.image.pixel(2, 0), qRgba(128, 64, 128, 255));
 }
 
 TEST(PsdReader, AnExtraChannelIsTransparencyOnlyWhereTheFileSaysSo) {
@@ -165,6 +166,131 @@ TEST(PsdReader, AnExtraChannelIsTransparencyOnlyWhereTheFileSaysSo) {
     ASSERT_TRUE(Read(WritePsd(spec), picture)) << c.name;
     EXPECT_EQ(picture.format == PixelFormatCode::ThirtyTwoBits, c.transparency) << c.name;
   }
+}
+
+TEST(PsdReader, TransparentCompositesAreTakenOffTheirWhiteBackground) {
+  // One colour over falling transparency, flattened on white as Photoshop stores it: 16 bits give
+  // the colour back exactly, 8 bits within the rounding that flattening loses.
+  QImage ramp(4, 1, QImage::Format_ARGB32);
+  for (int x = 0; x < 4; ++x) ramp.setPixel(x, 0, qRgba(10, 200, 60, 255 - 64 * x));
+  for (int depth : {8, 16})
+    for (bool grey : {false, true}) {
+      SCOPED_TRACE(testing::Message() << depth << " bits, grey " << grey);
+      PsdSpec spec = Rgb(ramp, depth, 1, true);
+      if (grey) spec.mode = 1, spec.planes = {spec.planes[1], spec.planes[3]};
+      DecodedPicture picture;
+      ASSERT_TRUE(Read(WritePsd(spec), picture));
+      for (int x = 0; x < 4; ++x) {
+        const QRgb p = picture.image.pixel(x, 0);
+        const int meant[3] = {grey ? 200 : 10, 200, grey ? 200 : 60};
+        EXPECT_EQ(qAlpha(p), 255 - 64 * x);
+        EXPECT_NEAR(qRed(p), meant[0], depth == 16 ? 0 : 2) << x;
+        EXPECT_NEAR(qGreen(p), meant[1], depth == 16 ? 0 : 2) << x;
+        EXPECT_NEAR(qBlue(p), meant[2], depth == 16 ? 0 : 2) << x;
+      }
+    }
+}
+
+TEST(PsdReader, FloatingPointTransparencyIsTakenOffWhiteInLinearLight) {
+  // Linear 0.2158 (sRGB's 128) at half cover on white: 0.2158 / 2 + 0.5.
+  PsdSpec spec;
+  spec.depth = 32, spec.width = 1, spec.height = 1, spec.layerCount = -1;
+  spec.floatPlanes = {{0.6079f}, {0.6079f}, {0.6079f}, {0.5f}};
+  DecodedPicture picture;
+  ASSERT_TRUE(Read(WritePsd(spec), picture));
+  EXPECT_EQ(picture.image.pixel(0, 0), qRgba(128, 128, 128, 128));
+}
+
+TEST(PsdReader, LabMultichannelAndFloatingPointAreShownInSrgb) {
+  struct Case {
+    const char* name;
+    int mode, depth;
+    QList<QList<uint16_t>> planes;
+    QList<QList<float>> floats;
+    QList<QRgb> expected;
+    int tolerance;
+  };
+  const Case cases[] = {
+      // White, black, mid grey (L* 50) and sRGB red (L* 54.29, a* 80.81, b* 69.89 under D50).
+      {"Lab 8",
+       9,
+       8,
+       {{255, 0, 128, 138}, {128, 128, 128, 209}, {128, 128, 128, 198}},
+       {},
+       {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(119, 119, 119), qRgb(255, 0, 0)},
+       2},
+      {"Lab 16",
+       9,
+       16,
+       {{65535, 0, 32768, 35579}, {32768, 32768, 32768, 53455}, {32768, 32768, 32768, 50660}},
+       {},
+       {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(119, 119, 119), qRgb(255, 0, 0)},
+       1},
+      // Inks beyond the third are not shown.
+      {"multichannel", 7, 8, {{10, 20}, {30, 40}, {50, 60}, {255, 255}}, {}, {qRgb(10, 30, 50), qRgb(20, 40, 60)}, 0},
+      {"multichannel 16", 7, 16, {{2570, 65535}, {0, 32896}, {65535, 0}}, {}, {qRgb(10, 0, 255), qRgb(255, 128, 0)}, 0},
+      {"one-channel multichannel", 7, 8, {{7, 200}}, {}, {qRgb(7, 7, 7), qRgb(200, 200, 200)}, 0},
+      // Linear light: 0.2158 is sRGB's 128; beyond 0 and 1 is clipped.
+      {"32-bit RGB",
+       3,
+       32,
+       {},
+       {{0, 1, 0.2158f, 4}, {1, 0.2158f, -1, 0}, {0.2158f, 0, 1, 0.5f}},
+       {qRgb(0, 255, 128), qRgb(255, 128, 0), qRgb(128, 0, 255), qRgb(255, 0, 188)},
+       0},
+      {"32-bit grey", 1, 32, {}, {{0, 1, 0.2158f}}, {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(128, 128, 128)}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PsdSpec spec;
+    spec.mode = c.mode, spec.depth = c.depth, spec.width = int(c.expected.size()), spec.height = 1;
+    spec.planes = c.planes, spec.floatPlanes = c.floats, spec.compression = 1;
+    DecodedPicture picture;
+    QString why;
+    ASSERT_TRUE(Read(WritePsd(spec), picture, &why)) << why.toStdString();
+    EXPECT_EQ(picture.format,
+              spec.mode == 1 || spec.planes.size() == 1 ? PixelFormatCode::EightBits : PixelFormatCode::TwentyFourBits);
+    for (int x = 0; x < spec.width; ++x) {
+      const QRgb p = picture.image.pixel(x, 0), q = c.expected[x];
+      EXPECT_LE(std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))}),
+                c.tolerance)
+          << x << ": " << std::hex << p;
+    }
+  }
+}
+
+TEST(PsdReader, TheOrientationInTheResourcesIsApplied) {
+  // Stored corners: top left red, top right green, bottom left blue; where each is shown.
+  QImage stored(3, 2, QImage::Format_ARGB32);
+  stored.fill(qRgb(255, 255, 255));
+  stored.setPixel(0, 0, qRgb(255, 0, 0)), stored.setPixel(2, 0, qRgb(0, 255, 0)),
+      stored.setPixel(0, 1, qRgb(0, 0, 255));
+  const QPoint shown[9][3] = {{},
+                              {{0, 0}, {2, 0}, {0, 1}},
+                              {{2, 0}, {0, 0}, {2, 1}},
+                              {{2, 1}, {0, 1}, {2, 0}},
+                              {{0, 1}, {2, 1}, {0, 0}},
+                              {{0, 0}, {0, 2}, {1, 0}},
+                              {{1, 0}, {1, 2}, {0, 0}},
+                              {{1, 2}, {1, 0}, {0, 2}},
+                              {{0, 2}, {0, 0}, {1, 2}}};
+  for (int orientation = 1; orientation <= 8; ++orientation)
+    for (bool xmp : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "orientation " << orientation << (xmp ? " in XMP" : " in EXIF"));
+      PsdSpec spec = Rgb(stored, 8, 0, false);
+      spec.resources =
+          xmp ? PsdResource(0x0424, QStringLiteral("<x:xmpmeta tiff:Orientation=\"%1\"/>").arg(orientation).toLatin1())
+              : PsdExifOrientation(orientation, orientation % 2 == 0);
+      DecodedPicture picture;
+      ASSERT_TRUE(Read(WritePsd(spec), picture));
+      EXPECT_EQ(picture.image.size(), orientation < 5 ? QSize(3, 2) : QSize(2, 3));
+      EXPECT_EQ(picture.image.pixel(shown[orientation][0]), qRgb(255, 0, 0));
+      EXPECT_EQ(picture.image.pixel(shown[orientation][1]), qRgb(0, 255, 0));
+      EXPECT_EQ(picture.image.pixel(shown[orientation][2]), qRgb(0, 0, 255));
+      spec.mode = 1, spec.planes.resize(1);  // a grey picture keeps its format when turned
+      ASSERT_TRUE(Read(WritePsd(spec), picture));
+      EXPECT_EQ(picture.image.format(), QImage::Format_Indexed8);
+    }
 }
 
 // A file whose PackBits rows are given as they are, one channel.
@@ -208,8 +334,8 @@ TEST(PsdReader, UnsupportedAndDamagedFilesAreRefused) {
   const Case cases[] = {
       {"signature", nullptr, [](QByteArray& b) { b[0] = '9'; }, "not a Photoshop file"},
       {"large document", [](PsdSpec& s) { s.version = 2; }, nullptr, "version 2"},
-      {"32 bits", [](PsdSpec& s) { s.depth = 32; }, nullptr, "32 bits"},
-      {"Lab", [](PsdSpec& s) { s.mode = 9; }, nullptr, "colour mode 9"},
+      {"32-bit CMYK", [](PsdSpec& s) { s.mode = 4, s.depth = 32; }, nullptr, "no CMYK pictures of 32 bits"},
+      {"mode 6", [](PsdSpec& s) { s.mode = 6; }, nullptr, "colour mode 6"},
       {"zip", [](PsdSpec& s) { s.compression = 2; }, nullptr, "compression 2"},
       {"two channels", [](PsdSpec& s) { s.planes.removeLast(); }, nullptr, "needs 3"},
       {"no palette", [](PsdSpec& s) { s.mode = 2, s.planes.resize(1); }, nullptr, "no palette"},
