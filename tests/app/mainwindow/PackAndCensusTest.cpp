@@ -47,7 +47,9 @@ TEST(PackPictures, EachPictureGoesIntoTheNextFreeCellsAndFailuresAreToldOnceAtTh
   const QImage before = Shown(f.target());
   const QString broken = f.Path("broken.png");
   WriteBytesToFile(broken, "not a picture");
-  f.dialogs.fileLists.push_back({f.aPath, broken, f.bPath, f.widePath, f.Path("missing.tga")});
+  const QString level = f.Path("room.tr4");
+  WriteBytesToFile(level, QByteArray("TR4\0", 4));
+  f.dialogs.fileLists.push_back({f.aPath, broken, f.bPath, level, f.widePath, f.Path("missing.tga")});
   ASSERT_TRUE(f.bench().Packs().AddPicturesAsTilesDialog());
 
   const QImage set = Shown(f.target());
@@ -60,8 +62,9 @@ TEST(PackPictures, EachPictureGoesIntoTheNextFreeCellsAndFailuresAreToldOnceAtTh
   EXPECT_EQ(Rgb(set).pixel(110, 70), qRgb(0, 0, 0));
   ASSERT_EQ(f.dialogs.messages.size(), 1);
   const QString told = f.dialogs.messages.front();
-  EXPECT_TRUE(told.startsWith(QStringLiteral("2 of 5 pictures could not be added as tiles:"))) << told.toStdString();
+  EXPECT_TRUE(told.startsWith(QStringLiteral("3 of 6 pictures could not be added as tiles:"))) << told.toStdString();
   EXPECT_TRUE(told.contains(broken) && told.contains(f.Path("missing.tga"))) << told.toStdString();
+  EXPECT_TRUE(told.contains(level + QStringLiteral("\na Tomb Raider level, not a picture"))) << told.toStdString();
 
   // One edit, unsaved, undone at once.
   EXPECT_FALSE(f.bench().History().IsClean());
