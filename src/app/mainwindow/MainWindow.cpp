@@ -65,11 +65,11 @@ MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : 
   noteTimer_ = new QTimer(this);
   noteTimer_->setSingleShot(true);
   connect(noteTimer_, &QTimer::timeout, this, [this] { c_.StatusHint->SetFullText(hint_); });
-  pictures_ = std::make_unique<PictureDialogs>(this);
+  pictureFiles_ = std::make_unique<ImageFileModule>();
+  pictures_ = std::make_unique<PictureDialogs>(*pictureFiles_, this);
   levels_ = std::make_unique<LevelLoadingWindow>(this, tones);
   dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
   Chooser& asks = chooser ? *chooser : *dialogs_;
-  pictureFiles_ = std::make_unique<ImageFileModule>();
   bench_ = std::make_unique<Workbench>(asks, *pictureFiles_, levels_->Module(), this);
   c_.Source->SetModel(&bench_->Source);
   c_.Target->SetModel(&bench_->Target);
