@@ -41,6 +41,12 @@ class MainWindow : public QMainWindow {
 
   void NoActiveControls();
   void HelpSpeedButtonOnClick();
+  // The handlers of the controls that name an intent; each calls the workbench's intent.
+  void CopyAllOnClick();
+  void SourceComboOnSelect(int item);
+  void TargetComboOnSelect(int item);
+  void SourceStackDragNDropOnChange(const QString& fileName);
+  void TargetStackDragNDropOnChange(const QString& fileName);
   // The window takes its narrowest width and is centred across the screen again (not while
   // maximised).
   void FitWidthToTarget();

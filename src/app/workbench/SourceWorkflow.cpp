@@ -10,7 +10,7 @@ SourceWorkflow::SourceWorkflow(Workbench& bench)
 
 bool SourceWorkflow::MaskTransparency() const { return view_.Transparency == TransparencyMode::Magenta; }
 
-void SourceWorkflow::SourceComboOnSelect(SourceAction action) {
+void SourceWorkflow::OpenSource(SourceAction action) {
   const Workbench::Operation operation(bench_);
   bool loaded = false;
   switch (action) {
@@ -115,10 +115,6 @@ bool SourceWorkflow::OpenFile(const QString& fileName) {
   ShowLoaded(picture, format, fileName);
   RebuildAlpha();
   return true;
-}
-
-void SourceWorkflow::SourceStackDragNDropOnChange(const QString& fileName) {
-  if (!fileName.isEmpty()) OpenFile(fileName);
 }
 
 void SourceWorkflow::UpdateSourceAreaInfo(PixelFormatCode format) {

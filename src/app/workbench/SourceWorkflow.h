@@ -21,10 +21,9 @@ class SourceWorkflow {
   explicit SourceWorkflow(Workbench& bench);
 
   // None repeats the last action that loaded.
-  void SourceComboOnSelect(SourceAction action);
+  void OpenSource(SourceAction action);
   // Reloads the current source without a dialog, with the transparency now chosen.
   void SourceRepeat();
-  void SourceStackDragNDropOnChange(const QString& fileName);
   void UpdateSourceAreaInfo(PixelFormatCode format);
 
   // True when level textures come with their transparent pixels written as magenta.
