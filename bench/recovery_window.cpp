@@ -33,8 +33,8 @@ struct BigTarget : WorkbenchRig {
       for (int x = 0; x < set.width(); ++x) row[x] = (seed = seed * 1664525u + 1013904223u) | 0xFF000000u;
     }
     target.Layers().L1_Image().SetPicture(set);
-    bench.Targets().TargetSizesScrollBarOnChange(PageCounter::Width, 2);
-    bench.Targets().TargetSizesScrollBarOnChange(PageCounter::Height, 64);
+    bench.Targets().SetPageCount(PageCounter::Width, 2);
+    bench.Targets().SetPageCount(PageCounter::Height, 64);
   }
 };
 

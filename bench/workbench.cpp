@@ -49,7 +49,7 @@ void CopyAll4096(benchmark::State& state) {
   b.source.UpdateStack();
   b.source.Grid().UpdateGrid();
   for (auto _ : state) {
-    b.bench.Targets().CopyAllOnClick();
+    b.bench.Targets().CopyAll();
     benchmark::DoNotOptimize(b.target.Layers().L1_Image().StoredPicture().constBits());
   }
 }
@@ -68,14 +68,14 @@ BENCHMARK(CopyAll4096_Baseline_PlainCopy)->Unit(benchmark::kMillisecond);
 void HeightCounter1To64(benchmark::State& state) {
   WorkbenchRig b;
   TargetWorkflow& t = b.bench.Targets();
-  t.TargetSizesScrollBarOnChange(PageCounter::Width, 2);
+  t.SetPageCount(PageCounter::Width, 2);
   for (auto _ : state) {
     state.PauseTiming();
     // A fresh two-page-wide, one-page-high set each time, so that every run grows the picture.
     b.target.Layers().L1_Image().SetPicture(Noise(512, 256));
     t.ResizeTargetWindow(std::nullopt);
     state.ResumeTiming();
-    t.TargetSizesScrollBarOnChange(PageCounter::Height, 64);
+    t.SetPageCount(PageCounter::Height, 64);
     benchmark::DoNotOptimize(b.target.Layers().L1_Image().StoredPicture().constBits());
   }
 }
@@ -96,14 +96,14 @@ void CutToPasteFixed64(benchmark::State& state) {
   b.source.Layers().L1_Image().SetPicture(Noise(512, 512));
   b.source.UpdateStack();
   b.source.Grid().UpdateGrid();
-  b.bench.Tiles().ClipTileSizeScrollChange(static_cast<int>(TileSizeMode::Fixed64));
+  b.bench.Tiles().SetTileSize(static_cast<int>(TileSizeMode::Fixed64));
   TileWorkflow& tiles = b.bench.Tiles();
   for (auto _ : state) {
     state.PauseTiming();
-    tiles.SourceMouseDown(MouseButton::Left, ssLeft, 10, 10);
-    tiles.SourceMouseMove(ssLeft, 250, 250);
+    tiles.SourcePress(MouseButton::Left, ssLeft, 10, 10);
+    tiles.SourceMove(ssLeft, 250, 250);
     state.ResumeTiming();
-    tiles.SourceMouseUp(MouseButton::Left, 0, 250, 250);
+    tiles.SourceRelease(MouseButton::Left, 0, 250, 250);
     benchmark::DoNotOptimize(b.target.Layers().L4_Clip().StoredPicture().constBits());
   }
 }
@@ -121,9 +121,9 @@ void UndoRedoPaste(benchmark::State& state) {
   b.bench.Targets().ResizeTargetWindow(std::nullopt);
   QImage tile = Noise(64, 64);
   b.bench.Tiles().SetCurrentTile(tile);
-  b.bench.Tiles().TargetMouseMove(0, 200, 8000);
-  b.bench.Tiles().TargetMouseDown(MouseButton::Left, ssLeft, 200, 8000);
-  b.bench.Tiles().TargetMouseUp(MouseButton::Left, 0, 200, 8000);
+  b.bench.Tiles().TargetMove(0, 200, 8000);
+  b.bench.Tiles().TargetPress(MouseButton::Left, ssLeft, 200, 8000);
+  b.bench.Tiles().TargetRelease(MouseButton::Left, 0, 200, 8000);
   TargetHistory& history = b.bench.History();
   for (auto _ : state) {
     history.Undo();

@@ -1,7 +1,7 @@
 #include "cli/Batch.h"
 #include "cli/Commands.h"
 
-#include "core/extraction/TombRaiderFileModule.h"
+#include "core/imagefiles/SourceFile.h"
 
 #include <cstdio>
 
@@ -10,7 +10,7 @@ namespace mosaicor {
 namespace {
 
 Result<FileFacts> Describe(const QString& input, bool census) {
-  if (!HasLevelExtension(input)) return DescribePicture(input, census);
+  if (SourceKindOf(input) == SourceKind::Picture) return DescribePicture(input, census);
   if (census) return Failure<>{QStringLiteral("--census counts the cells of a texture set, not of a level")};
   return DescribeLevel(input);
 }

@@ -117,7 +117,7 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   Keys(QStringLiteral("ctrl+s"));
   ASSERT_TRUE(bench().History().IsClean());
   Screenshot(QStringLiteral("road-5-copy-all-saved"));
-  bench().Targets().CopyAllOnClick();  // anything but the file, to see the reload replace it
+  bench().Targets().CopyAll();  // anything but the file, to see the reload replace it
   bench().History().SetClean();
   AnswerFileDialog(out);
   // The box's choice as its handler receives it; the dialog it opens is the real one.

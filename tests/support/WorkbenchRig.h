@@ -29,7 +29,7 @@ struct WorkbenchRig {
   Workbench bench{dialogs, pictures, levels};
   ImageStack& source = bench.Source;
   ImageStack& target = bench.Target;
-  WorkbenchRig() { bench.FormCreate(); }
+  WorkbenchRig() { bench.Start(); }
 };
 
 }  // namespace mosaicor

@@ -67,43 +67,6 @@ void LevelLoadingWindow::InitOpenDialog() {
   OpenDialog->setSidebarUrls({});  // no places bar
 }
 
-ExtractionOutcome LevelLoadingWindow::LoadLevelAs32BitsFile(QImage& image, const QString& fileName,
-                                                            PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
-  return module_.Load(LevelExtract::Pages, image, fileName, sourcePixelFormat, maskTransparency);
-}
-
-ExtractionOutcome LevelLoadingWindow::LoadAnimAs32BitsFile(QImage& image, const QString& fileName,
-                                                           PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
-  return module_.Load(LevelExtract::Animated, image, fileName, sourcePixelFormat, maskTransparency);
-}
-
-bool LevelLoadingWindow::RunOpenDialog(QString& fileName) {
-  const bool accepted = OpenDialog->exec() == QDialog::Accepted && !OpenDialog->selectedFiles().isEmpty();
-  ProcessPendingEvents();
-  if (accepted) fileName = OpenDialog->selectedFiles().constFirst();
-  return accepted;
-}
-
-std::optional<ExtractionOutcome> LevelLoadingWindow::LoadDialog(LevelExtract what, QImage& image,
-                                                                PixelFormatCode& sourcePixelFormat,
-                                                                bool maskTransparency) {
-  QString fileName;
-  if (!RunOpenDialog(fileName)) return std::nullopt;
-  return module_.Load(what, image, fileName, sourcePixelFormat, maskTransparency);
-}
-
-std::optional<ExtractionOutcome> LevelLoadingWindow::LoadLevelAs32BitsDialog(QImage& image,
-                                                                             PixelFormatCode& sourcePixelFormat,
-                                                                             bool maskTransparency) {
-  return LoadDialog(LevelExtract::Pages, image, sourcePixelFormat, maskTransparency);
-}
-
-std::optional<ExtractionOutcome> LevelLoadingWindow::LoadAnimAs32BitsDialog(QImage& image,
-                                                                            PixelFormatCode& sourcePixelFormat,
-                                                                            bool maskTransparency) {
-  return LoadDialog(LevelExtract::Animated, image, sourcePixelFormat, maskTransparency);
-}
-
 void LevelLoadingWindow::ShowLoadingWindow() {
   // Shown first: the frame's size is known only once the window is on screen.
   show();

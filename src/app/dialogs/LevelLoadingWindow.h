@@ -1,7 +1,7 @@
 #pragma once
 // The level module's window: the small "   Loading..." window with its gauge, shown over the
 // main window while a level is read, and the open dialog for level files. The extraction itself
-// is the core's TombRaiderFileModule; this window is its host.
+// is the core's TombRaiderFileModule; this window is its host, and the workbench its one caller.
 
 #include "core/extraction/LevelLoadHost.h"
 #include "core/extraction/TombRaiderFileModule.h"
@@ -9,8 +9,6 @@
 
 #include <QStringList>
 #include <QWidget>
-
-#include <optional>
 
 class QFileDialog;
 class QProgressBar;
@@ -25,18 +23,7 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
   LevelLoadingWindow(QWidget* mainWindow, ITonePlayer& tones);
   ~LevelLoadingWindow() override;
 
-  ExtractionOutcome LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                                          bool maskTransparency);
-  ExtractionOutcome LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                                         bool maskTransparency);
-  // Run OpenDialog, let the windows under it repaint, and load the chosen file; nothing when the
-  // dialog is cancelled (no sound). The caller reads the chosen name back from OpenDialog.
-  std::optional<ExtractionOutcome> LoadLevelAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
-                                                           bool maskTransparency);
-  std::optional<ExtractionOutcome> LoadAnimAs32BitsDialog(QImage& image, PixelFormatCode& sourcePixelFormat,
-                                                          bool maskTransparency);
-
-  // The operations behind the File calls, for callers that run their own dialogs.
+  // The level operations, with this window as their host.
   TombRaiderFileModule& Module() { return module_; }
 
   QProgressBar* Gauge = nullptr;
@@ -44,9 +31,6 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
 
  private:
   void InitOpenDialog();
-  bool RunOpenDialog(QString& fileName);
-  std::optional<ExtractionOutcome> LoadDialog(LevelExtract what, QImage& image, PixelFormatCode& sourcePixelFormat,
-                                              bool maskTransparency);
 
   // ILevelLoadHost
   void ShowLoadingWindow() override;
@@ -61,7 +45,6 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
   ITonePlayer& tones_;
   TombRaiderFileModule module_;
 };
-
 
 // The level files' filter as the open dialog shows it: all level files, then one entry a game.
 QString LevelFileFilter();

@@ -1,7 +1,7 @@
 #include "app/dialogs/PictureDialogs.h"
 
 #include "app/dialogs/DialogFilters.h"
-#include "core/common/FailureMessage.h"
+#include "core/imagefiles/ImageFileModule.h"
 #include "core/imagefiles/PictureConversion.h"
 
 #include <QCoreApplication>
@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMessageBox>
 
 namespace mosaicor {
 
@@ -31,14 +30,6 @@ const char* const PictureDialogs::kSaveFilter =
                       "Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|"
                       "Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|"
                       "Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
-
-bool PictureDialogs::Shown(const QString& fileName, const PictureOutcome& outcome) {
-  if (outcome) return true;
-  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), FailureMessage(fileName, outcome),
-                  QMessageBox::Ok, parentWindow_);
-  box.exec();
-  return false;
-}
 
 namespace {
 
@@ -80,49 +71,26 @@ QFileDialog* MakeDialog(QWidget* parent, const QString& title, const QString& fi
 
 }  // namespace
 
-PictureDialogs::PictureDialogs(QWidget* parentWindow) : QObject(parentWindow), parentWindow_(parentWindow) {
-  InitDialogs(parentWindow);
+PictureDialogs::PictureDialogs(const ImageFileModule& files, QWidget* parentWindow) : QObject(parentWindow) {
+  InitDialogs(parentWindow, files);
 }
 
-void PictureDialogs::InitDialogs(QWidget* parentWindow) {
+void PictureDialogs::InitDialogs(QWidget* parentWindow, const ImageFileModule& files) {
   OpenPictureDialog1 = MakeDialog(parentWindow, tr(kOpenTitle), tr(kOpenFilter));
   OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
   OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
-  AddPreview(OpenPictureDialog1, files_);
+  AddPreview(OpenPictureDialog1, files);
 
   SavePictureDialog1 = MakeDialog(parentWindow, tr(kSaveTitle), tr(kSaveFilter));
   SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
   SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
   SavePictureDialog1->setDefaultSuffix(QStringLiteral("TGA"));
   SavePictureDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
-  AddPreview(SavePictureDialog1, files_);
+  AddPreview(SavePictureDialog1, files);
 }
 
 QLabel* PictureDialogs::PreviewOf(QFileDialog* dialog) const {
   return dialog->findChild<QLabel*>(QStringLiteral("preview"));
-}
-
-bool PictureDialogs::LoadImageAs32BitsDialog(QImage& image, PixelFormatCode& SourcePixelFormat) {
-  const bool chosen = OpenPictureDialog1->exec() == QDialog::Accepted && !OpenPictureDialog1->selectedFiles().isEmpty();
-  QCoreApplication::processEvents();
-  if (!chosen) return false;
-  return LoadImageAs32BitsFile(image, OpenPictureDialog1->selectedFiles().constFirst(), SourcePixelFormat);
-}
-
-bool PictureDialogs::SaveImageAs24BitsDialog(const QImage& image, int shownWidth, int shownHeight) {
-  const bool chosen = SavePictureDialog1->exec() == QDialog::Accepted && !SavePictureDialog1->selectedFiles().isEmpty();
-  QCoreApplication::processEvents();
-  if (!chosen) return false;
-  return SaveImageAs24BitsFile(image, shownWidth, shownHeight, SavePictureDialog1->selectedFiles().constFirst());
-}
-
-bool PictureDialogs::LoadImageAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& SourcePixelFormat) {
-  return Shown(fileName, files_.LoadImageAs32BitsFile(image, fileName, SourcePixelFormat));
-}
-
-bool PictureDialogs::SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight,
-                                           const QString& fileName) {
-  return Shown(fileName, files_.SaveImageAs24BitsFile(image, shownWidth, shownHeight, fileName));
 }
 
 }  // namespace mosaicor

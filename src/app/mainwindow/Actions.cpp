@@ -72,22 +72,22 @@ void MainWindow::BuildActions() {
   a.About = MakeAction(this, tr("About"), tr("     Help & Credits"), {});
   for (QAction* checkable : {a.GridShown, a.TileCensus, a.AlphaShown}) checkable->setCheckable(true);
 
-  OnTrigger(a.LoadImageFile, this, [&b] { b.Sources().SourceComboOnSelect(SourceAction::ImageFile); });
-  OnTrigger(a.ExtractTextures, this, [&b] { b.Sources().SourceComboOnSelect(SourceAction::LevelTextures); });
-  OnTrigger(a.ExtractAnimated, this, [&b] { b.Sources().SourceComboOnSelect(SourceAction::LevelAnimated); });
+  OnTrigger(a.LoadImageFile, this, [&b] { b.Sources().OpenSource(SourceAction::ImageFile); });
+  OnTrigger(a.ExtractTextures, this, [&b] { b.Sources().OpenSource(SourceAction::LevelTextures); });
+  OnTrigger(a.ExtractAnimated, this, [&b] { b.Sources().OpenSource(SourceAction::LevelAnimated); });
   OnTrigger(a.Save, this, [&b] { b.Targets().Save(); });
-  OnTrigger(a.SaveAs, this, [&b] { b.Targets().TargetComboOnSelect(TargetAction::Save); });
-  OnTrigger(a.Reload, this, [&b] { b.Targets().TargetComboOnSelect(TargetAction::Reload); });
-  OnTrigger(a.CreateNew, this, [&b] { b.Targets().TargetComboOnSelect(TargetAction::CreateNew); });
+  OnTrigger(a.SaveAs, this, [&b] { b.Targets().SaveTargetAs(); });
+  OnTrigger(a.Reload, this, [&b] { b.Targets().ReloadTarget(); });
+  OnTrigger(a.CreateNew, this, [&b] { b.Targets().CreateNewTarget(); });
   OnTrigger(a.AddPicturesAsTiles, this, [&b] { b.Packs().AddPicturesAsTilesDialog(); });
   OnTrigger(a.Quit, this, [this] { close(); });
   OnTrigger(a.Undo, this, [&b] { b.Undo(); });
   OnTrigger(a.Redo, this, [&b] { b.Redo(); });
-  OnTrigger(a.CopyAll, this, [&b] { b.Targets().CopyAllOnClick(); });
+  OnTrigger(a.CopyAll, this, [this] { CopyAllOnClick(); });
   OnTrigger(a.ExportTile, this, [&b] { b.Clipboard().ExportToClipboard(); });
   OnTrigger(a.ImportTile, this, [&b] { b.Clipboard().ImportFromClipboard(); });
-  OnTrigger(a.GridShown, this, [&b](bool shown) { b.Tiles().SpeedButtonViewClick(shown); });
-  OnTrigger(a.AlphaShown, this, [&b](bool shown) { b.Pots().SpeedButtonAlphaClick(shown); });
+  OnTrigger(a.GridShown, this, [&b](bool shown) { b.Tiles().ShowGrid(shown); });
+  OnTrigger(a.AlphaShown, this, [&b](bool shown) { b.Pots().ShowAlpha(shown); });
   OnTrigger(a.TileCensus, this, [&b](bool on) { b.Census().SetOn(on); });
   OnTrigger(a.ZoomIn, this, [this] { CanvasUnderPointer()->ZoomIn(); });
   OnTrigger(a.ZoomOut, this, [this] { CanvasUnderPointer()->ZoomOut(); });
@@ -104,18 +104,8 @@ void MainWindow::BuildActions() {
   connect(c_.CopyButton, &QPushButton::clicked, a.CopyAll, &QAction::trigger);
   connect(c_.ClipExportButton, &QPushButton::clicked, a.ExportTile, &QAction::trigger);
   connect(c_.ClipImportButton, &QPushButton::clicked, a.ImportTile, &QAction::trigger);
-  connect(c_.SourceCombo, qOverload<int>(&QComboBox::activated), this, [this, &b](int item) {
-    if (QAction* action = SourceItemAction(static_cast<SourceAction>(item)))
-      action->trigger();
-    else
-      b.Sources().SourceComboOnSelect(SourceAction::None);  // item 0 repeats the last load
-  });
-  connect(c_.TargetCombo, qOverload<int>(&QComboBox::activated), this, [this, &b](int item) {
-    if (QAction* action = TargetItemAction(static_cast<TargetAction>(item)))
-      action->trigger();
-    else
-      b.Targets().TargetComboOnSelect(TargetAction::None);
-  });
+  connect(c_.SourceCombo, qOverload<int>(&QComboBox::activated), this, &MainWindow::SourceComboOnSelect);
+  connect(c_.TargetCombo, qOverload<int>(&QComboBox::activated), this, &MainWindow::TargetComboOnSelect);
   for (auto [button, action] :
        {std::pair{c_.SpeedButtonView, a.GridShown}, std::pair{c_.SpeedButtonAlpha, a.AlphaShown}})
     connect(button, &QToolButton::toggled, action, [action](bool down) {

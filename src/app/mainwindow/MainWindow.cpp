@@ -65,11 +65,11 @@ MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : 
   noteTimer_ = new QTimer(this);
   noteTimer_->setSingleShot(true);
   connect(noteTimer_, &QTimer::timeout, this, [this] { c_.StatusHint->SetFullText(hint_); });
-  pictures_ = std::make_unique<PictureDialogs>(this);
+  pictureFiles_ = std::make_unique<ImageFileModule>();
+  pictures_ = std::make_unique<PictureDialogs>(*pictureFiles_, this);
   levels_ = std::make_unique<LevelLoadingWindow>(this, tones);
   dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
   Chooser& asks = chooser ? *chooser : *dialogs_;
-  pictureFiles_ = std::make_unique<ImageFileModule>();
   bench_ = std::make_unique<Workbench>(asks, *pictureFiles_, levels_->Module(), this);
   c_.Source->SetModel(&bench_->Source);
   c_.Target->SetModel(&bench_->Target);
@@ -84,7 +84,7 @@ void MainWindow::FormCreate() {
   WireControls();
   BuildActions();
   WireCanvases();
-  bench_->FormCreate();
+  bench_->Start();
   // The Target canvas's double clicks do nothing.
   c_.Target->OnDblClick = nullptr;
   for (CanvasWidget* canvas : {c_.Source, c_.Target}) canvas->TimerAnim->stop();
@@ -118,33 +118,32 @@ void MainWindow::WireControls() {
   });
 
   connect(c_.TargetWidthScrollBar, &QScrollBar::valueChanged, this,
-          [this](int v) { bench_->Targets().TargetSizesScrollBarOnChange(PageCounter::Width, v); });
+          [this](int v) { bench_->Targets().SetPageCount(PageCounter::Width, v); });
   connect(c_.TargetHeightScrollBar, &QScrollBar::valueChanged, this,
-          [this](int v) { bench_->Targets().TargetSizesScrollBarOnChange(PageCounter::Height, v); });
+          [this](int v) { bench_->Targets().SetPageCount(PageCounter::Height, v); });
   connect(c_.ClipTileSizeScroll, &QScrollBar::valueChanged, this, [this](int v) {
-    const int kept = bench_->Tiles().ClipTileSizeScrollChange(v);
+    const int kept = bench_->Tiles().SetTileSize(v);
     SetQuietly<QAbstractSlider, int>(c_.ClipTileSizeScroll, &QAbstractSlider::setValue, kept);
   });
-  connect(c_.PanelRightSide, &ClickPanel::clicked, this, [this] { bench_->PanelRightSideClick(); });
+  connect(c_.PanelRightSide, &ClickPanel::clicked, this, [this] { bench_->ReturnToIdle(); });
   connect(c_.HelpSpeedButton, &QToolButton::clicked, this, &MainWindow::HelpSpeedButtonOnClick);
 
   // Grid tab.
-  connect(c_.SpeedButtonReset, &QToolButton::clicked, this, [this] { bench_->Tiles().SpeedButtonResetClick(); });
-  connect(c_.SpeedButtonStyle, &QToolButton::toggled, this,
-          [this](bool d) { bench_->Tiles().SpeedButtonStyleClick(d); });
-  connect(c_.ScrollBarGrid, &QScrollBar::valueChanged, this, [this](int v) { bench_->Tiles().ScrollBarGridChange(v); });
+  connect(c_.SpeedButtonReset, &QToolButton::clicked, this, [this] { bench_->Tiles().ResetGrid(); });
+  connect(c_.SpeedButtonStyle, &QToolButton::toggled, this, [this](bool d) { bench_->Tiles().SetGridLines(d); });
+  connect(c_.ScrollBarGrid, &QScrollBar::valueChanged, this, [this](int v) { bench_->Tiles().SetGridSize(v); });
   // Transparency tab.
-  connect(c_.SpeedButtonOpaque, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonOpaqueClick(); });
-  connect(c_.SpeedButtonMagenta, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonMagentaClick(); });
-  connect(c_.SpeedButtonPicker, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonPickerOnClick(); });
+  for (auto [button, mode] : {std::pair{c_.SpeedButtonOpaque, TransparencyMode::Opaque},
+                              std::pair{c_.SpeedButtonMagenta, TransparencyMode::Magenta},
+                              std::pair{c_.SpeedButtonPicker, TransparencyMode::Picker}})
+    connect(button, &QToolButton::clicked, this, [this, mode] { bench_->Pots().ChooseTransparency(mode); });
   // Pots.
-  connect(c_.PanelMagenta, &ColourPot::clicked, this, [this] { bench_->Pots().PanelMagentaOnClick(); });
-  connect(c_.PanelBlack, &ColourPot::clicked, this, [this] { bench_->Pots().PanelBlackOnClick(); });
-  connect(c_.PanelFiller, &ColourPot::clicked, this, [this] { bench_->Pots().PanelFillerOnClick(); });
-  connect(c_.PanelFiller, &ColourPot::doubleClicked, this, [this] { bench_->Pots().PanelFillerOnDblClick(); });
-  connect(c_.SourceColourSample, &ColourPot::clicked, this, [this] { bench_->Pots().SourceColourSampleClick(); });
-  connect(c_.SourceColourSample, &ColourPot::doubleClicked, this,
-          [this] { bench_->Pots().SourceColourSampleOnDblClick(); });
+  connect(c_.PanelMagenta, &ColourPot::clicked, this, [this] { bench_->Pots().ChooseMagentaPot(); });
+  connect(c_.PanelBlack, &ColourPot::clicked, this, [this] { bench_->Pots().ChooseBlackPot(); });
+  connect(c_.PanelFiller, &ColourPot::clicked, this, [this] { bench_->Pots().ChooseFillerPot(); });
+  connect(c_.PanelFiller, &ColourPot::doubleClicked, this, [this] { bench_->Pots().ChangeFillerColour(); });
+  connect(c_.SourceColourSample, &ColourPot::clicked, this, [this] { bench_->Pots().ChoosePickedPot(); });
+  connect(c_.SourceColourSample, &ColourPot::doubleClicked, this, [this] { bench_->Pots().TakePickedAsFiller(); });
   // Transform tab.
   connect(c_.TransformGroup, &QButtonGroup::idClicked, this,
           [this](int id) { bench_->Tiles().SelectTransform(static_cast<TransformTool>(id)); });
@@ -171,9 +170,9 @@ void MainWindow::WireControls() {
           [this](int i) { bench_->View.TargetPage = static_cast<TargetTab>(i); });
   // Clipboard.
   connect(c_.CheckBoxExport, &QCheckBox::clicked, this,
-          [this](bool checked) { bench_->Clipboard().CheckBoxExportClick(checked); });
+          [this](bool checked) { bench_->Clipboard().SetAutoExport(checked); });
   connect(c_.CheckBoxImport, &QCheckBox::clicked, this,
-          [this](bool checked) { bench_->Clipboard().CheckBoxImportClick(checked); });
+          [this](bool checked) { bench_->Clipboard().SetAutoImport(checked); });
 
   // Zoom boxes follow their canvases and set them.
   for (auto [box, canvas] : {std::pair{c_.SourceZoom, c_.Source}, std::pair{c_.TargetZoom, c_.Target}}) {
@@ -198,28 +197,26 @@ void MainWindow::WireControls() {
 
 void MainWindow::WireCanvases() {
   TileWorkflow& t = bench_->Tiles();
-  c_.Source->OnMouseDown = [&t](MouseButton b, ShiftState s, int x, int y) { t.SourceMouseDown(b, s, x, y); };
+  c_.Source->OnMouseDown = [&t](MouseButton b, ShiftState s, int x, int y) { t.SourcePress(b, s, x, y); };
   c_.Source->OnMouseMove = [this, &t](ShiftState s, int x, int y) {
-    t.SourceMouseMove(s, x, y);
+    t.SourceMove(s, x, y);
     ShowPointer(false, x, y);
   };
-  c_.Source->OnMouseUp = [&t](MouseButton b, ShiftState s, int x, int y) { t.SourceMouseUp(b, s, x, y); };
-  c_.Source->OnDblClick = [&t] { t.SourceDblClick(); };
-  c_.Target->OnMouseDown = [&t](MouseButton b, ShiftState s, int x, int y) { t.TargetMouseDown(b, s, x, y); };
+  c_.Source->OnMouseUp = [&t](MouseButton b, ShiftState s, int x, int y) { t.SourceRelease(b, s, x, y); };
+  c_.Source->OnDblClick = [&t] { t.SourceDoubleClick(); };
+  c_.Target->OnMouseDown = [&t](MouseButton b, ShiftState s, int x, int y) { t.TargetPress(b, s, x, y); };
   c_.Target->OnMouseMove = [this, &t](ShiftState s, int x, int y) {
-    t.TargetMouseMove(s, x, y);
+    t.TargetMove(s, x, y);
     ShowPointer(true, x, y);
   };
-  c_.Target->OnMouseUp = [&t](MouseButton b, ShiftState s, int x, int y) { t.TargetMouseUp(b, s, x, y); };
-  connect(c_.Source, &CanvasWidget::DragNDrop, this,
-          [this](const QString& path) { bench_->Sources().SourceStackDragNDropOnChange(path); });
-  connect(c_.Target, &CanvasWidget::DragNDrop, this,
-          [this](const QString& path) { bench_->Targets().TargetStackDragNDropOnChange(path); });
+  c_.Target->OnMouseUp = [&t](MouseButton b, ShiftState s, int x, int y) { t.TargetRelease(b, s, x, y); };
+  connect(c_.Source, &CanvasWidget::DragNDrop, this, &MainWindow::SourceStackDragNDropOnChange);
+  connect(c_.Target, &CanvasWidget::DragNDrop, this, &MainWindow::TargetStackDragNDropOnChange);
 
   // Several pictures dropped on the Target go in as tiles; the census is drawn over the Target.
   c_.Target->AcceptsManyFiles = true;
   connect(c_.Target, &CanvasWidget::DragNDropFiles, this,
-          [this](const QStringList& paths) { bench_->Packs().TargetStackDropFiles(paths); });
+          [this](const QStringList& paths) { bench_->Packs().AddPicturesAsTiles(paths); });
   new CensusOverlay(*c_.Target, bench_->Census(), statusBar());
 }
 
@@ -256,6 +253,33 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
   else
     event->ignore();
+}
+
+void MainWindow::SourceStackDragNDropOnChange(const QString& fileName) {
+  if (!fileName.isEmpty()) bench_->Sources().OpenFile(fileName);
+}
+
+void MainWindow::TargetStackDragNDropOnChange(const QString& fileName) {
+  if (!fileName.isEmpty()) bench_->Targets().LoadTarget(fileName);
+}
+
+void MainWindow::CopyAllOnClick() { bench_->Targets().CopyAll(); }
+
+void MainWindow::SourceComboOnSelect(int item) {
+  if (QAction* action = SourceItemAction(static_cast<SourceAction>(item)))
+    action->trigger();
+  else
+    bench_->Sources().OpenSource(SourceAction::None);  // item 0 repeats the last load
+}
+
+void MainWindow::TargetComboOnSelect(int item) {
+  if (QAction* action = TargetItemAction(static_cast<TargetAction>(item))) {
+    action->trigger();
+    return;
+  }
+  // Item 0 is the Target's name: choosing it does nothing but show it again.
+  Reflect();
+  NoActiveControls();
 }
 
 void MainWindow::HelpSpeedButtonOnClick() {

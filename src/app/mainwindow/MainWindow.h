@@ -41,6 +41,12 @@ class MainWindow : public QMainWindow {
 
   void NoActiveControls();
   void HelpSpeedButtonOnClick();
+  // The handlers of the controls that name an intent; each calls the workbench's intent.
+  void CopyAllOnClick();
+  void SourceComboOnSelect(int item);
+  void TargetComboOnSelect(int item);
+  void SourceStackDragNDropOnChange(const QString& fileName);
+  void TargetStackDragNDropOnChange(const QString& fileName);
   // The window takes its narrowest width and is centred across the screen again (not while
   // maximised).
   void FitWidthToTarget();
@@ -78,11 +84,12 @@ class MainWindow : public QMainWindow {
   QWidget* centralHolder_;
   MainWindowControls c_;
   WindowActions actions_;
+  // The picture operations the window runs (and its dialogs' previews), whose failure messages go
+  // through the chooser.
+  std::unique_ptr<ImageFileModule> pictureFiles_;
   std::unique_ptr<PictureDialogs> pictures_;
   std::unique_ptr<LevelLoadingWindow> levels_;
   std::unique_ptr<DialogChooser> dialogs_;
-  // The picture operations the window runs, whose failure messages go through the chooser.
-  std::unique_ptr<ImageFileModule> pictureFiles_;
   std::unique_ptr<Workbench> bench_;
   QWidget* about_ = nullptr;
   QWidget* help_ = nullptr;
@@ -90,6 +97,5 @@ class MainWindow : public QMainWindow {
   QString hint_;  // the latest hint, shown once a note has had its time
   static constexpr int NoteMilliseconds = 10000;
 };
-
 
 }  // namespace mosaicor

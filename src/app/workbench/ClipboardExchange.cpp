@@ -13,7 +13,7 @@ namespace mosaicor {
 ClipboardExchange::ClipboardExchange(Workbench& bench)
     : bench_(bench), doc_(bench.Doc), view_(bench.View), tiles_(bench.Tiles()) {
   if (QClipboard* clipboard = QGuiApplication::clipboard())
-    QObject::connect(clipboard, &QClipboard::dataChanged, &bench_, [this] { ClipboardChanged(); });
+    QObject::connect(clipboard, &QClipboard::dataChanged, &bench_, [this] { FollowClipboard(); });
 }
 
 QImage ClipboardExchange::OpaqueCopy(const QImage& tile) { return tile.convertToFormat(QImage::Format_RGB32); }
@@ -35,7 +35,7 @@ void ClipboardExchange::ImportFromClipboard() {
   tiles_.SetCurrentTile(picture.convertToFormat(QImage::Format_ARGB32));
 }
 
-void ClipboardExchange::CheckBoxExportClick(bool checked) {
+void ClipboardExchange::SetAutoExport(bool checked) {
   const Workbench::Operation operation(bench_);
   if (checked) view_.AutoImportChecked = false;
   bench_.Source.Cursor().SetAutoExport(checked);
@@ -43,14 +43,14 @@ void ClipboardExchange::CheckBoxExportClick(bool checked) {
   bench_.NoActiveControls();
 }
 
-void ClipboardExchange::CheckBoxImportClick(bool checked) {
+void ClipboardExchange::SetAutoImport(bool checked) {
   const Workbench::Operation operation(bench_);
   view_.AutoImportChecked = checked;
-  if (checked && bench_.AutoExport()) CheckBoxExportClick(false);
+  if (checked && bench_.AutoExport()) SetAutoExport(false);
   bench_.NoActiveControls();
 }
 
-void ClipboardExchange::ClipboardChanged() {
+void ClipboardExchange::FollowClipboard() {
   if (view_.AutoImportChecked) ImportFromClipboard();
 }
 

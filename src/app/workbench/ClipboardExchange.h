@@ -19,10 +19,10 @@ class ClipboardExchange {
 
   void ExportToClipboard();
   void ImportFromClipboard();
-  void CheckBoxExportClick(bool checked);
-  void CheckBoxImportClick(bool checked);
+  void SetAutoExport(bool checked);
+  void SetAutoImport(bool checked);
   // Runs on every change of the clipboard's contents.
-  void ClipboardChanged();
+  void FollowClipboard();
 
   // What goes on the clipboard for a tile.
   static QImage OpaqueCopy(const QImage& tile);

@@ -14,12 +14,12 @@ void ColourPots::FlatTile(QRgb colour) {
   tiles_.InitClipTile();
 }
 
-void ColourPots::PanelMagentaOnClick() { FlatTile(doc_.TransparentColour); }
-void ColourPots::PanelBlackOnClick() { FlatTile(doc_.EmptyColour); }
-void ColourPots::PanelFillerOnClick() { FlatTile(doc_.FillerColour); }
-void ColourPots::SourceColourSampleClick() { FlatTile(doc_.SampleColour); }
+void ColourPots::ChooseMagentaPot() { FlatTile(doc_.TransparentColour); }
+void ColourPots::ChooseBlackPot() { FlatTile(doc_.EmptyColour); }
+void ColourPots::ChooseFillerPot() { FlatTile(doc_.FillerColour); }
+void ColourPots::ChoosePickedPot() { FlatTile(doc_.SampleColour); }
 
-void ColourPots::PanelFillerOnDblClick() {
+void ColourPots::ChangeFillerColour() {
   // The slot takes the colour in force as the dialog opens, whatever the user then does, so
   // the first eight custom colours remember the last eight filler colours.
   const QString line =
@@ -30,7 +30,7 @@ void ColourPots::PanelFillerOnDblClick() {
   FlatTile(doc_.FillerColour);
 }
 
-void ColourPots::SourceColourSampleOnDblClick() {
+void ColourPots::TakePickedAsFiller() {
   doc_.FillerColour = doc_.SampleColour;
   FlatTile(doc_.FillerColour);
 }
@@ -43,14 +43,10 @@ void ColourPots::ChooseTransparency(TransparencyMode mode) {
   if (mode != TransparencyMode::Picker) sources_.SourceRepeat();
 }
 
-void ColourPots::SpeedButtonOpaqueClick() { ChooseTransparency(TransparencyMode::Opaque); }
-void ColourPots::SpeedButtonMagentaClick() { ChooseTransparency(TransparencyMode::Magenta); }
-void ColourPots::SpeedButtonPickerOnClick() { ChooseTransparency(TransparencyMode::Picker); }
-
-void ColourPots::SpeedButtonAlphaClick(bool down) {
+void ColourPots::ShowAlpha(bool shown) {
   const Workbench::Operation operation(bench_);
-  view_.AlphaShown = down;
-  bench_.Source.Layers().L2_Alpha().SetVisible(down);
+  view_.AlphaShown = shown;
+  bench_.Source.Layers().L2_Alpha().SetVisible(shown);
 }
 
 }  // namespace mosaicor

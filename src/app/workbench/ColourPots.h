@@ -16,22 +16,20 @@ class ColourPots {
  public:
   explicit ColourPots(Workbench& bench);
 
-  void PanelMagentaOnClick();
-  void PanelBlackOnClick();
-  void PanelFillerOnClick();
+  void ChooseMagentaPot();
+  void ChooseBlackPot();
+  void ChooseFillerPot();
   // Always follows a click, which has already made a flat tile of the old filler colour.
-  void PanelFillerOnDblClick();
-  void SourceColourSampleClick();
-  void SourceColourSampleOnDblClick();
+  void ChangeFillerColour();
+  void ChoosePickedPot();
+  void TakePickedAsFiller();
 
-  void SpeedButtonOpaqueClick();
-  void SpeedButtonMagentaClick();
-  void SpeedButtonPickerOnClick();
-  void SpeedButtonAlphaClick(bool down);
+  // Opaque and magenta reload the Source with that transparency; the picker starts picking.
+  void ChooseTransparency(TransparencyMode mode);
+  void ShowAlpha(bool shown);
 
  private:
   void FlatTile(QRgb colour);
-  void ChooseTransparency(TransparencyMode mode);
 
   Workbench& bench_;
   Document& doc_;

@@ -17,9 +17,7 @@ class PackWorkflow {
   // File > Add Pictures as Tiles: the pictures chosen in the dialog. False when it was cancelled
   // or nothing could be placed.
   bool AddPicturesAsTilesDialog();
-  // Several files dropped on the Target.
-  void TargetStackDropFiles(const QStringList& fileNames) { AddPicturesAsTiles(fileNames); }
-  // Places what it can; true when at least one picture was placed.
+  // Several files dropped on the Target. Places what it can; true when at least one picture was placed.
   bool AddPicturesAsTiles(const QStringList& fileNames);
 
  private:

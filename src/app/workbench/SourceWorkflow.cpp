@@ -1,8 +1,7 @@
 #include "app/workbench/SourceWorkflow.h"
 
 #include "app/workbench/Workbench.h"
-#include "core/extraction/TombRaiderFileModule.h"
-#include "core/imagefiles/ImageFileModule.h"
+#include "core/imagefiles/SourceFile.h"
 
 namespace mosaicor {
 
@@ -11,7 +10,7 @@ SourceWorkflow::SourceWorkflow(Workbench& bench)
 
 bool SourceWorkflow::MaskTransparency() const { return view_.Transparency == TransparencyMode::Magenta; }
 
-void SourceWorkflow::SourceComboOnSelect(SourceAction action) {
+void SourceWorkflow::OpenSource(SourceAction action) {
   const Workbench::Operation operation(bench_);
   bool loaded = false;
   switch (action) {
@@ -39,23 +38,30 @@ void SourceWorkflow::RebuildAlpha() {
   source_.Layers().ExtractAlpha();
 }
 
-bool SourceWorkflow::LoadFile(SourceAction action, const QString& fileName, PixelFormatCode& format, QImage& picture) {
-  picture = QImage();
+namespace {
+
+SourceRead ReadOf(SourceAction action) {
   switch (action) {
     case SourceAction::ImageFile:
-      return bench_.Reported(fileName, bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format));
+      return SourceRead::Picture;
     case SourceAction::LevelTextures:
-      return LoadLevel(LevelExtract::Pages, fileName, format, picture);
+      return SourceRead::LevelPages;
     case SourceAction::LevelAnimated:
-      return LoadLevel(LevelExtract::Animated, fileName, format, picture);
+      return SourceRead::LevelAnimated;
     case SourceAction::None:
       break;
   }
-  return false;
+  return SourceRead::ByKind;
 }
 
-bool SourceWorkflow::LoadLevel(LevelExtract what, const QString& fileName, PixelFormatCode& format, QImage& picture) {
-  return bench_.Reported(fileName, bench_.Levels.Load(what, picture, fileName, format, MaskTransparency()));
+}  // namespace
+
+bool SourceWorkflow::LoadFile(SourceRead read, const QString& fileName, PixelFormatCode& format, QImage& picture) {
+  Result<SourcePicture> loaded = OpenSourceFile(fileName, read, bench_.Pictures, bench_.Levels, MaskTransparency());
+  if (!bench_.Reported(fileName, loaded.Status())) return false;
+  picture = std::move(loaded->picture);
+  format = loaded->format;
+  return true;
 }
 
 void SourceWorkflow::ShowPicture(const QImage& picture) {
@@ -79,7 +85,7 @@ bool SourceWorkflow::LoadWithDialog(SourceAction action, std::optional<QString>&
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
   // Cancelled or failed: the box shows the caption, which has not changed.
-  if (!chosen || !LoadFile(action, *chosen, format, picture)) return false;
+  if (!chosen || !LoadFile(ReadOf(action), *chosen, format, picture)) return false;
   file = *chosen;
   ShowLoaded(picture, format, *chosen);
   return true;
@@ -92,16 +98,16 @@ void SourceWorkflow::SourceRepeat() {
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
   // The reloaded picture shows at once; captions and the info line stay as they are.
-  if (LoadFile(action, *file, format, picture)) ShowPicture(picture);
+  if (LoadFile(ReadOf(action), *file, format, picture)) ShowPicture(picture);
 }
 
 bool SourceWorkflow::OpenFile(const QString& fileName) {
   const Workbench::Operation operation(bench_);
-  const bool level = HasLevelExtension(fileName);
+  const bool level = SourceKindOf(fileName) == SourceKind::Level;
   const SourceAction action = level ? SourceAction::LevelTextures : SourceAction::ImageFile;
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
-  if (!LoadFile(action, fileName, format, picture)) return false;
+  if (!LoadFile(SourceRead::ByKind, fileName, format, picture)) return false;
   // A dropped file counts as that file opened through its dialog: item 0 and the transparency
   // buttons then repeat it, not what was shown before.
   (level ? doc_.LevelFile : doc_.ImageFile) = fileName;
@@ -109,10 +115,6 @@ bool SourceWorkflow::OpenFile(const QString& fileName) {
   ShowLoaded(picture, format, fileName);
   RebuildAlpha();
   return true;
-}
-
-void SourceWorkflow::SourceStackDragNDropOnChange(const QString& fileName) {
-  if (!fileName.isEmpty()) OpenFile(fileName);
 }
 
 void SourceWorkflow::UpdateSourceAreaInfo(PixelFormatCode format) {

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "app/workbench/WindowState.h"
-#include "core/extraction/TombRaiderFileModule.h"
 #include "core/graphics/PixelFormat.h"
+#include "core/imagefiles/SourceFile.h"
 
 namespace mosaicor {
 
@@ -21,26 +21,23 @@ class SourceWorkflow {
   explicit SourceWorkflow(Workbench& bench);
 
   // None repeats the last action that loaded.
-  void SourceComboOnSelect(SourceAction action);
+  void OpenSource(SourceAction action);
   // Reloads the current source without a dialog, with the transparency now chosen.
   void SourceRepeat();
-  void SourceStackDragNDropOnChange(const QString& fileName);
   void UpdateSourceAreaInfo(PixelFormatCode format);
 
   // True when level textures come with their transparent pixels written as magenta.
   bool MaskTransparency() const;
 
-  // Opens a file as a drop on the Source would: a level by its extension, anything else as a
-  // picture. False (and nothing changed) when it cannot be loaded.
+  // Opens a file as a drop on the Source would: a level's pages or a picture, by the file's kind.
+  // False (and nothing changed) when it cannot be loaded.
   bool OpenFile(const QString& fileName);
 
  private:
-  // Loads what the action loads (a picture, or a level's pages or animated textures) into a
-  // scratch picture, so a failed or cancelled load leaves the Source untouched.
-  bool LoadFile(SourceAction action, const QString& fileName, PixelFormatCode& format, QImage& picture);
-  // Every level the window reads comes through here, and so does its failure: the module has
-  // sounded its falling beep where the failure calls for one, and the message box says the rest.
-  bool LoadLevel(LevelExtract what, const QString& fileName, PixelFormatCode& format, QImage& picture);
+  // Every file the Source shows comes through here, and so does its failure: the level module
+  // has sounded its falling beep where the failure calls for one, and the message box says the
+  // rest. Read into a scratch picture, so a failed or cancelled load leaves the Source untouched.
+  bool LoadFile(SourceRead read, const QString& fileName, PixelFormatCode& format, QImage& picture);
   bool LoadWithDialog(SourceAction action, std::optional<QString>& file);
   void ShowPicture(const QImage& picture);
   void ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& fileName);

@@ -36,19 +36,27 @@ QString SavedNote(const QString& fileName, QSize size) {
 TargetWorkflow::TargetWorkflow(Workbench& bench)
     : bench_(bench), source_(bench.Source), target_(bench.Target), doc_(bench.Doc), view_(bench.View) {}
 
-void TargetWorkflow::TargetComboOnSelect(TargetAction action) {
+void TargetWorkflow::SaveTargetAs() {
   const Workbench::Operation operation(bench_);
-  if (action == TargetAction::Save) {
-    SaveToImageFile();
-  } else if (action == TargetAction::CreateNew || action == TargetAction::Reload) {
-    // Both replace the Target: unsaved work is offered for saving first.
-    if (!ConfirmDiscard())
-      view_.TargetShowsCopy = false;
-    else if (action == TargetAction::CreateNew)
-      ReInitTarget();
-    else
-      ReloadFromImageFile();
-  }
+  SaveToImageFile();
+  bench_.NoActiveControls();
+}
+
+void TargetWorkflow::CreateNewTarget() {
+  const Workbench::Operation operation(bench_);
+  if (ConfirmDiscard())
+    ReInitTarget();
+  else
+    view_.TargetShowsCopy = false;
+  bench_.NoActiveControls();
+}
+
+void TargetWorkflow::ReloadTarget() {
+  const Workbench::Operation operation(bench_);
+  if (ConfirmDiscard())
+    ReloadFromImageFile();
+  else
+    view_.TargetShowsCopy = false;
   bench_.NoActiveControls();
 }
 
@@ -151,7 +159,7 @@ bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
   return true;
 }
 
-void TargetWorkflow::TargetStackDragNDropOnChange(const QString& fileName) {
+void TargetWorkflow::LoadTarget(const QString& fileName) {
   const Workbench::Operation operation(bench_);
   // A dropped set replaces the Target as Reload does, so unsaved work is guarded as there.
   if (fileName.isEmpty() || !ConfirmDiscard()) return;
@@ -162,7 +170,7 @@ void TargetWorkflow::TargetStackDragNDropOnChange(const QString& fileName) {
   ShowTargetFile(fileName);
 }
 
-void TargetWorkflow::CopyAllOnClick() {
+void TargetWorkflow::CopyAll() {
   const Workbench::Operation operation(bench_);
   source_.StopAnimationNow();
   const QRect r = source_.Grid().GridRect();
@@ -182,7 +190,7 @@ void TargetWorkflow::CopyAllOnClick() {
   view_.TargetShowsCopy = true;
 }
 
-void TargetWorkflow::TargetSizesScrollBarOnChange(PageCounter counter, int value) {
+void TargetWorkflow::SetPageCount(PageCounter counter, int value) {
   int& pages = counter == PageCounter::Width ? doc_.TargetWidthPages : doc_.TargetHeightPages;
   const int highest = counter == PageCounter::Width ? kSetMaxWidth / kSetPageSide : kSetMaxHeightPages;
   value = std::clamp(value, 1, highest);

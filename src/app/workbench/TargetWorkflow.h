@@ -1,6 +1,6 @@
 #pragma once
-// The Target side: the Target combo box's actions (save, create new, reload), files dropped on
-// the Target, Copy All, the page counters, and the resizing of the picture, the port, the info
+// The Target side: saving, Create New and Reload, a file loaded onto the Target (a drop),
+// Copy All, the page counters, and the resizing of the picture, the port, the info
 // line and the window width that follows them.
 
 #include <QImage>
@@ -21,7 +21,10 @@ class TargetWorkflow : public TargetDocument {
  public:
   explicit TargetWorkflow(Workbench& bench);
 
-  void TargetComboOnSelect(TargetAction action);
+  // Save As; Create New and Reload, which replace the Target, offer unsaved work for saving first.
+  void SaveTargetAs();
+  void CreateNewTarget();
+  void ReloadTarget();
   // With unsaved changes, asks whether to save them first. True when the caller may go on:
   // nothing was unsaved, the user discarded the changes, or they were saved.
   bool ConfirmDiscard();
@@ -34,10 +37,11 @@ class TargetWorkflow : public TargetDocument {
   bool ReloadFromImageFile();
   // Opens a texture set as a Reload would, without a dialog.
   bool OpenTextureSet(const QString& fileName);
-  void TargetStackDragNDropOnChange(const QString& fileName);
-  void CopyAllOnClick();
+  // A file dropped on the Target: its picture replaces the Target's, with the plain loader.
+  void LoadTarget(const QString& fileName);
+  void CopyAll();
   // A page counter moved to `value`; nothing happens when it already shows that value.
-  void TargetSizesScrollBarOnChange(PageCounter counter, int value);
+  void SetPageCount(PageCounter counter, int value);
   // Applies the counters to the picture, the port, the info line and the window width. Without
   // a caller (after a load, a drop or Copy All) the picture is first cropped to 512 x 16384 and
   // the counters follow its size.

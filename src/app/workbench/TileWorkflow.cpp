@@ -52,7 +52,7 @@ void TileWorkflow::InitClipTile() {
   SetCurrentTile(tile);
 }
 
-int TileWorkflow::ClipTileSizeScrollChange(int position) {
+int TileWorkflow::SetTileSize(int position) {
   const Workbench::Operation operation(bench_);
   const int kept = WrapIntoRange(position, 1, 6);
   view_.TileSize = static_cast<TileSizeMode>(kept);
@@ -60,7 +60,7 @@ int TileWorkflow::ClipTileSizeScrollChange(int position) {
   return kept;
 }
 
-void TileWorkflow::SourceMouseDown(MouseButton button, ShiftState shift, int x, int y) {
+void TileWorkflow::SourcePress(MouseButton button, ShiftState shift, int x, int y) {
   const Workbench::Operation operation(bench_);
   if (view_.Picking) {
     // The click ends picking; the sampled colour stays in the picker pot.
@@ -73,7 +73,7 @@ void TileWorkflow::SourceMouseDown(MouseButton button, ShiftState shift, int x, 
   doc_.ClipTile = source_.Layers().L4_Clip().PictureCopy();
 }
 
-void TileWorkflow::SourceMouseMove(ShiftState shift, int x, int y) {
+void TileWorkflow::SourceMove(ShiftState shift, int x, int y) {
   if (view_.Picking) {
     const ImageLayer& image = source_.Layers().L1_Image();
     if (x >= 0 && y >= 0 && x < image.Width() && y < image.Height()) {
@@ -88,7 +88,7 @@ void TileWorkflow::SourceMouseMove(ShiftState shift, int x, int y) {
   source_.MouseIsOnMove(shift, x, y);
 }
 
-void TileWorkflow::SourceDblClick() {
+void TileWorkflow::SourceDoubleClick() {
   const Workbench::Operation operation(bench_);
   view_.SourceDoubleClicked = true;
   source_.MouseIsDoubleClick();
@@ -101,7 +101,7 @@ void TileWorkflow::ResizeSourceCut() {
   if (!resized.isNull() && resized.cacheKey() != cut.cacheKey()) source_.Layers().L4_Clip().SetPicture(resized);
 }
 
-void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, int y) {
+void TileWorkflow::SourceRelease(MouseButton button, ShiftState shift, int x, int y) {
   const Workbench::Operation operation(bench_);
   if (view_.SourceDoubleClicked) {
     view_.SourceDoubleClicked = false;
@@ -123,7 +123,7 @@ void TileWorkflow::SourceMouseUp(MouseButton button, ShiftState shift, int x, in
   }
 }
 
-void TileWorkflow::TargetMouseDown(MouseButton button, ShiftState shift, int x, int y) {
+void TileWorkflow::TargetPress(MouseButton button, ShiftState shift, int x, int y) {
   const Workbench::Operation operation(bench_);
   if (target_.Cursor().Mode() == ModeIdle) view_.TargetPage = TargetTab::Transform;
   if (button == MouseButton::Left && target_.Cursor().Mode() == ModePaste)
@@ -133,9 +133,9 @@ void TileWorkflow::TargetMouseDown(MouseButton button, ShiftState shift, int x, 
   target_.MouseIsDown(button, shift, x, y);
 }
 
-void TileWorkflow::TargetMouseMove(ShiftState shift, int x, int y) { target_.MouseIsOnMove(shift, x, y); }
+void TileWorkflow::TargetMove(ShiftState shift, int x, int y) { target_.MouseIsOnMove(shift, x, y); }
 
-void TileWorkflow::TargetMouseUp(MouseButton button, ShiftState shift, int x, int y) {
+void TileWorkflow::TargetRelease(MouseButton button, ShiftState shift, int x, int y) {
   const Workbench::Operation operation(bench_);
   const CanvasMode mode = target_.Cursor().Mode();
   target_.MouseIsUp(button, shift, x, y);
@@ -151,12 +151,12 @@ void TileWorkflow::TargetMouseUp(MouseButton button, ShiftState shift, int x, in
   }
 }
 
-void TileWorkflow::SpeedButtonResetClick() {
+void TileWorkflow::ResetGrid() {
   const Workbench::Operation operation(bench_);
   source_.Grid().ResetGrid();
 }
 
-void TileWorkflow::SpeedButtonViewClick(bool down) {
+void TileWorkflow::ShowGrid(bool down) {
   const Workbench::Operation operation(bench_);
   for (ImageStack* canvas : {&source_, &target_}) {
     canvas->Layers().L5_Grid().SetVisible(down);
@@ -171,13 +171,13 @@ void TileWorkflow::ApplyGridStyle() {
   }
 }
 
-void TileWorkflow::SpeedButtonStyleClick(bool down) {
+void TileWorkflow::SetGridLines(bool down) {
   const Workbench::Operation operation(bench_);
   view_.GridLines = down;
   ApplyGridStyle();
 }
 
-void TileWorkflow::ScrollBarGridChange(int position) {
+void TileWorkflow::SetGridSize(int position) {
   const Workbench::Operation operation(bench_);
   position = std::clamp(position, 0, 3);
   view_.GridSizePosition = position;

@@ -30,21 +30,21 @@ class TileWorkflow {
   void SetCurrentTile(const QImage& tile);
   // The size selector moved to `position` (its scroll bar runs 0..100); returns the position it
   // keeps, wrapped into 1..6.
-  int ClipTileSizeScrollChange(int position);
+  int SetTileSize(int position);
 
-  void SourceMouseDown(MouseButton button, ShiftState shift, int x, int y);
-  void SourceMouseMove(ShiftState shift, int x, int y);
-  void SourceMouseUp(MouseButton button, ShiftState shift, int x, int y);
-  void SourceDblClick();
-  void TargetMouseDown(MouseButton button, ShiftState shift, int x, int y);
-  void TargetMouseMove(ShiftState shift, int x, int y);
-  void TargetMouseUp(MouseButton button, ShiftState shift, int x, int y);
+  void SourcePress(MouseButton button, ShiftState shift, int x, int y);
+  void SourceMove(ShiftState shift, int x, int y);
+  void SourceRelease(MouseButton button, ShiftState shift, int x, int y);
+  void SourceDoubleClick();
+  void TargetPress(MouseButton button, ShiftState shift, int x, int y);
+  void TargetMove(ShiftState shift, int x, int y);
+  void TargetRelease(MouseButton button, ShiftState shift, int x, int y);
 
   // Grid tab.
-  void SpeedButtonResetClick();
-  void SpeedButtonViewClick(bool down);
-  void SpeedButtonStyleClick(bool down);
-  void ScrollBarGridChange(int position);
+  void ResetGrid();
+  void ShowGrid(bool down);
+  void SetGridLines(bool down);
+  void SetGridSize(int position);
   // Transform tab: one handler for the six buttons of its radio group.
   void SelectTransform(TransformTool tool);
   // Animation tabs.

@@ -32,7 +32,7 @@ Workbench::Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFile
 
 Workbench::~Workbench() = default;
 
-void Workbench::FormCreate() {
+void Workbench::Start() {
   const Operation operation(*this);
   for (ImageStack* canvas : {&Source, &Target}) {
     canvas->InitStack(kSetPageSide, 2 * kSetPageSide);
@@ -40,7 +40,7 @@ void Workbench::FormCreate() {
   }
   // Sizes the Target's port and writes the info line and the page boxes.
   targets_->SetPages(TargetPages{1, 2});
-  tiles_->ClipTileSizeScrollChange(1);
+  tiles_->SetTileSize(1);
   Doc.TransparentColour = colours::Transparent;
   Doc.EmptyColour = colours::Empty;
   Doc.FillerColour = colours::DefaultFiller;
@@ -61,7 +61,7 @@ void Workbench::Redo() {
   history_->Redo();
 }
 
-void Workbench::PanelRightSideClick() {
+void Workbench::ReturnToIdle() {
   const Operation operation(*this);
   // The transform buttons follow: the Target is no longer waiting for a transform.
   for (ImageStack* canvas : {&Source, &Target}) {

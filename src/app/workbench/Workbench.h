@@ -58,11 +58,11 @@ class Workbench : public QObject {
 
   // The model side of the start-up: both canvases at 256 x 512 with a 64 x 64 grid, page
   // counters 1 and 2, the Target black, colours and paths at their start values.
-  void FormCreate();
+  void Start();
 
   // A left click on empty space of the central panel: pasting, transforms and animations end on
   // both canvases, and the transform group returns to None.
-  void PanelRightSideClick();
+  void ReturnToIdle();
 
   // True for a file that loaded or saved; otherwise shows the failure in a message box that
   // names the file and says what is really wrong with it. Behind the box, the window already

@@ -67,14 +67,6 @@ class TombRaiderFileModule {
   // exhausted memory raises (std::bad_alloc).
   ExtractionOutcome Load(LevelExtract what, QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
                          bool maskTransparency);
-  ExtractionOutcome LoadLevelAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                                          bool maskTransparency) {
-    return Load(LevelExtract::Pages, image, fileName, sourcePixelFormat, maskTransparency);
-  }
-  ExtractionOutcome LoadAnimAs32BitsFile(QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
-                                         bool maskTransparency) {
-    return Load(LevelExtract::Animated, image, fileName, sourcePixelFormat, maskTransparency);
-  }
 
  private:
   ILevelLoadHost& host_;

@@ -1,5 +1,5 @@
-// The level module's window on the offscreen platform: its loading window and gauge, the open
-// dialog, and what the dialog loads.
+// The level module's window on the offscreen platform: its loading window and gauge while the
+// module it hosts loads, and the open dialog.
 
 #include "LevelWriter.h"
 
@@ -12,7 +12,6 @@
 #include <QFileDialog>
 #include <QProgressBar>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace mosaicor {
 
@@ -100,7 +99,7 @@ TEST(LevelLoadingWindow, GaugeRepaintsAtOnceWhileALevelLoads) {
   GaugePaints paints(window);
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
-  ASSERT_TRUE(window.LoadLevelAs32BitsFile(picture, path, format, true));
+  ASSERT_TRUE(window.Module().Load(LevelExtract::Pages, picture, path, format, true));
   EXPECT_EQ(format, PixelFormatCode::FifteenBits);
   EXPECT_EQ(picture.size(), QSize(256, 512));
   EXPECT_FALSE(window.isVisible());
@@ -121,7 +120,7 @@ TEST(LevelLoadingWindow, FailuresBeepAndTheReadersOwnPassOnWithTheWindowHidden) 
   QImage picture(4, 4, QImage::Format_ARGB32);
   picture.fill(0xFF010203);
   PixelFormatCode format = PixelFormatCode::Custom;
-  EXPECT_FALSE(window.LoadAnimAs32BitsFile(picture, dir.filePath("missing.tr4"), format, false));
+  EXPECT_FALSE(window.Module().Load(LevelExtract::Animated, picture, dir.filePath("missing.tr4"), format, false));
   EXPECT_EQ(tones.tones, 10);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(picture.pixel(0, 0), 0xFF010203u);
@@ -131,61 +130,13 @@ TEST(LevelLoadingWindow, FailuresBeepAndTheReadersOwnPassOnWithTheWindowHidden) 
   QByteArray damaged = WriteLevel(MakeSampleLevel(G::TR4, 1), &layout);
   damaged[layout.chunk32 + 40] = char(damaged[layout.chunk32 + 40] ^ 0x33);
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("damaged.tr4"), damaged));
-  const ExtractionOutcome damage = window.LoadLevelAs32BitsFile(picture, dir.filePath("damaged.tr4"), format, false);
+  const ExtractionOutcome damage =
+      window.Module().Load(LevelExtract::Pages, picture, dir.filePath("damaged.tr4"), format, false);
   EXPECT_EQ(damage.FailureKind(), LevelLoadFailure::Damaged);
   EXPECT_EQ(picture.pixel(0, 0), 0xFF010203u);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(tones.tones, 10);
   EXPECT_EQ(window.Gauge->value(), 0);
-}
-
-// Answers the open dialog once it is on screen: accepts `file`, or cancels when it is empty.
-void AnswerDialog(LevelLoadingWindow& window, const QString& file) {
-  // As the main window does: the dialog opens on the last level path.
-  if (!file.isEmpty()) window.OpenDialog->selectFile(file);
-  auto* timer = new QTimer(&window);
-  QObject::connect(timer, &QTimer::timeout, &window, [&window, file, timer] {
-    if (!window.OpenDialog->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    if (!file.isEmpty()) static_cast<QDialog*>(window.OpenDialog)->accept();  // as its button does
-    // A dialog that does not take the answer is cancelled rather than left to hang the test.
-    if (window.OpenDialog->isVisible()) window.OpenDialog->reject();
-  });
-  timer->start(10);
-}
-
-TEST(LevelLoadingWindow, DialogsLoadTheChosenFileAndCancelSilently) {
-  QTemporaryDir dir;
-  const LevelDescription d = MakeSampleLevel(G::TR1, 1);
-  const QString path = dir.filePath("level.phd");
-  ASSERT_TRUE(WriteLevelFile(path, d));
-  CountingPlayer tones;
-  LevelLoadingWindow window(nullptr, tones);
-  window.OpenDialog->setOption(QFileDialog::DontUseNativeDialog);
-  window.OpenDialog->setDirectory(dir.path());
-  QImage picture(4, 4, QImage::Format_ARGB32);
-  PixelFormatCode format = PixelFormatCode::Custom;
-
-  AnswerDialog(window, QString());
-  EXPECT_FALSE(window.LoadLevelAs32BitsDialog(picture, format, false));
-  AnswerDialog(window, QString());
-  EXPECT_FALSE(window.LoadAnimAs32BitsDialog(picture, format, false));
-  EXPECT_EQ(tones.tones, 0);
-  EXPECT_EQ(picture.size(), QSize(4, 4));
-
-  AnswerDialog(window, path);
-  const std::optional<ExtractionOutcome> pages = window.LoadLevelAs32BitsDialog(picture, format, true);
-  EXPECT_TRUE(pages && pages->Ok());
-  EXPECT_EQ(picture.size(), QSize(256, 256));
-  EXPECT_EQ(format, PixelFormatCode::EightBits);
-  EXPECT_EQ(window.OpenDialog->selectedFiles().value(0), path);
-
-  AnswerDialog(window, path);
-  const std::optional<ExtractionOutcome> animated = window.LoadAnimAs32BitsDialog(picture, format, true);
-  EXPECT_TRUE(animated && animated->Ok());
-  EXPECT_EQ(picture.size(), QSize(256, 128));
-  EXPECT_EQ(tones.tones, 0);
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
 #include "app/dialogs/PictureDialogs.h"
+#include "core/imagefiles/ImageFileModule.h"
 
 #include "PictureWriters.h"
 #include "TestPictures.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,7 +33,8 @@ QByteArray Tga24(const QImage& picture) {
 }
 
 TEST(PictureDialogs, TitlesFiltersAndOptions) {
-  PictureDialogs fio;
+  ImageFileModule files;
+  PictureDialogs fio(files);
   EXPECT_EQ(fio.OpenPictureDialog1->windowTitle(), "   ----- LOADING IMAGE FILE -----");
   EXPECT_EQ(fio.SavePictureDialog1->windowTitle(), "   ----- SAVING IMAGE FILE -----");
   const QStringList open = fio.OpenPictureDialog1->nameFilters();
@@ -69,7 +69,8 @@ TEST(PictureDialogs, TitlesFiltersAndOptions) {
 TEST(PictureDialogs, PreviewShowsTheSelectedPicture) {
   QTemporaryDir dir;
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("f.tga"), Tga24(MakeFPicture(64, 32))));
-  PictureDialogs fio;
+  ImageFileModule files;
+  PictureDialogs fio(files);
   emit fio.OpenPictureDialog1->currentChanged(dir.filePath("f.tga"));
   const QLabel* preview = fio.PreviewOf(fio.OpenPictureDialog1);
   ASSERT_FALSE(preview->pixmap().isNull());
@@ -78,86 +79,15 @@ TEST(PictureDialogs, PreviewShowsTheSelectedPicture) {
   EXPECT_TRUE(preview->pixmap().isNull());
 }
 
-TEST(PictureDialogs, LoadDialogLoadsTheChosenFile) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("f.tga"), Tga24(MakeFPicture(8, 8))));
-  PictureDialogs fio;
-  fio.OpenPictureDialog1->setDirectory(dir.path());
-  fio.OpenPictureDialog1->selectFile(dir.filePath("f.tga"));
-  WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
-  QImage image;
-  PixelFormatCode format;
-  ASSERT_TRUE(fio.LoadImageAs32BitsDialog(image, format));
-  EXPECT_EQ(format, PixelFormatCode::TwentyFourBits);
-  EXPECT_EQ(image.size(), QSize(8, 8));
-}
-
-TEST(PictureDialogs, CancelledDialogsDoNothing) {
-  PictureDialogs fio;
-  WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-  QImage image;
-  PixelFormatCode format = PixelFormatCode::Custom;
-  EXPECT_FALSE(fio.LoadImageAs32BitsDialog(image, format));
-  EXPECT_TRUE(image.isNull());
-  WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-  EXPECT_FALSE(fio.SaveImageAs24BitsDialog(MakeFPicture(4, 4), 4, 4));
-}
-
 TEST(PictureDialogs, SaveDialogAddsTgaToANameWithoutExtension) {
   QTemporaryDir dir;
-  PictureDialogs fio;
+  ImageFileModule files;
+  PictureDialogs fio(files);
   fio.SavePictureDialog1->setDirectory(dir.path());
   fio.SavePictureDialog1->selectFile(dir.filePath("texture"));
   WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
-  ASSERT_TRUE(fio.SaveImageAs24BitsDialog(MakeFPicture(256, 512), 256, 256));
-  const QString chosen = fio.SavePictureDialog1->selectedFiles().value(0);
-  EXPECT_EQ(chosen, dir.filePath("texture.TGA"));
-  EXPECT_EQ(QFile(chosen).size(), 18 + 256 * 256 * 3);
-}
-
-// The next modal window must be a message box: its text goes to `shown`, and it is answered OK.
-void AcceptNextMessageBox(QString& shown) {
-  WhenModal([&shown](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    shown = box->text();
-    box->accept();
-  });
-}
-
-TEST(PictureDialogs, FailuresShowAPlainMessageBox) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("x.gif"), "GIF89a"));
-  PictureDialogs fio;
-  QString shown;
-  AcceptNextMessageBox(shown);
-  QImage image;
-  PixelFormatCode format;
-  EXPECT_FALSE(fio.LoadImageAs32BitsFile(image, dir.filePath("x.gif"), format));
-  EXPECT_EQ(shown, dir.filePath("x.gif") + "\n.GIF format not supported.");
-}
-
-// The file, then the sentence with the reason below it; a file without a picture in it is said as that.
-TEST(PictureDialogs, UndecodableFilesShowTheSentenceAndTheReasonBelowIt) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("empty.tga"), QByteArray()));
-  TgaSpec huge;
-  huge.width = 65535, huge.height = 65535;
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("huge.tga"), WriteTga(huge)));
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("short.tga"), WriteTga(huge).left(10)));
-  PictureDialogs fio;
-  for (const auto& [name, reason] :
-       {std::pair{"empty.tga", "the file is empty"},
-        std::pair{"huge.tga", "the picture is too large (65535 x 65535 pixels)"},
-        std::pair{"short.tga",
-                  "This file has a non supported compression scheme.\nthe file ends inside the TGA header"}}) {
-    QString shown;
-    AcceptNextMessageBox(shown);
-    QImage image;
-    PixelFormatCode format;
-    EXPECT_FALSE(fio.LoadImageAs32BitsFile(image, dir.filePath(name), format));
-    EXPECT_EQ(shown, dir.filePath(name) + "\n" + reason);
-  }
+  ASSERT_EQ(fio.SavePictureDialog1->exec(), QDialog::Accepted);
+  EXPECT_EQ(fio.SavePictureDialog1->selectedFiles().value(0), dir.filePath("texture.TGA"));
 }
 
 }  // namespace

@@ -228,7 +228,7 @@ TEST(Transparency, ConvertReloadsTheLevelWithMagenta) {
   const QString path = f.Path("two.tr2");
   WriteLevelFile(path, level);
   f.dialogs.files.push_back(path);
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
+  f.bench().Sources().OpenSource(SourceAction::LevelTextures);
   const QImage opaque = Shown(f.source());
   f.c().SpeedButtonMagenta->click();
   const QImage masked = Shown(f.source());
@@ -244,7 +244,7 @@ TEST(Transparency, ConvertReloadsTheLevelWithMagenta) {
 TEST(Road, ExtractCutResizePasteSaveAndCompare) {
   WindowFixture f;
   f.dialogs.files.push_back(f.WriteLevel("road.tr4", LevelGeneration::TR4, 2));
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
+  f.bench().Sources().OpenSource(SourceAction::LevelTextures);
   const QImage source = Shown(f.source());
   f.c().ClipTileSizeScroll->setValue(static_cast<int>(TileSizeMode::Fixed64));
   Drag(f.c().Source, QPoint(70, 10), QPoint(140, 10));  // two tiles side by side
@@ -256,7 +256,7 @@ TEST(Road, ExtractCutResizePasteSaveAndCompare) {
   EXPECT_EQ(f.target().Cursor().Mode(), ModePaste);
   const QString out = f.Path("road.tga");
   f.dialogs.files.push_back(out);
-  f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
+  f.bench().Targets().SaveTargetAs();
 
   const QImage saved = LoadBack(out);
   QImage expected(256, 512, QImage::Format_RGB32);

@@ -44,7 +44,7 @@ TEST(FailureMessages, LevelsNameTheFileAndTheCompanionsReason) {
     const int tones = f.tones.tones;
     f.dialogs.messages.clear();
     f.dialogs.files.push_back(path);
-    f.bench().Sources().SourceComboOnSelect(static_cast<SourceAction>(c.item));
+    f.bench().Sources().OpenSource(static_cast<SourceAction>(c.item));
     const QString companion = CompanionLine(path, c.item == 3 ? LevelExtract::Animated : LevelExtract::Pages);
     EXPECT_TRUE(companion.startsWith(c.reason)) << companion.toStdString();
     EXPECT_EQ(f.dialogs.messages, QStringList(path + "\n" + companion)) << c.name;
@@ -80,7 +80,7 @@ TEST(FailureMessages, PicturesKeepTheSentenceOnlyForWhatItDescribes) {
   };
   for (const char* name : {"depth0.tga", "empty.bmp", "short.tga", "folder.tga"}) {
     f.dialogs.files.push_back(f.Path(name));
-    f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
+    f.bench().Sources().OpenSource(SourceAction::ImageFile);
   }
   EXPECT_EQ(f.dialogs.messages, expected);
   EXPECT_EQ(f.c().SourceCombo->currentText(), "   --- no SOURCE file loaded ---");
@@ -103,7 +103,7 @@ TEST(Placeholders, NeverBecomeFileNames) {
   WindowFixture f;
   ASSERT_TRUE(f.bench().Sources().OpenFile(f.WritePicture("pic.tga", Coordinates(64, 64))));
   f.bench().Targets().Save();
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
+  f.bench().Sources().OpenSource(SourceAction::LevelTextures);
   EXPECT_EQ(f.dialogs.presets, QStringList({f.dir.path() + "/", f.dir.path() + "/"}));
   // Repeating an action that never succeeded reads nothing.
   f.doc().LastSourceAction = SourceAction::LevelTextures;

@@ -76,14 +76,14 @@ TEST(History, WholePictureEditsRoundTripWithTheirCounters) {
 
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   before = Shown(f.target());
-  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
+  f.bench().Targets().CreateNewTarget();
   EXPECT_EQ(f.history().UndoName(), "Create New");
   f.RoundTrip(before);
 
   f.dialogs.files.push_back(f.WritePicture("set.tga", Coordinates(256, 512)));
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   before = Shown(f.target());
-  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
+  f.bench().Targets().ReloadTarget();
   f.RoundTrip(before);
 }
 
@@ -144,11 +144,11 @@ TEST(UnsavedChanges, TheQuestionOnCloseCreateNewAndReload) {
 
   // Cancel leaves everything as it was.
   f.dialogs.saveAnswers.push_back(SaveAnswer::Cancel);
-  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
+  f.bench().Targets().CreateNewTarget();
   EXPECT_EQ(Shown(f.target()), made);
   EXPECT_EQ(f.c().TargetCombo->currentText(), "   --- no TARGET file saved ---");
   f.dialogs.saveAnswers.push_back(SaveAnswer::Cancel);
-  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
+  f.bench().Targets().ReloadTarget();
   EXPECT_EQ(f.dialogs.presets.size(), 0);
   QCloseEvent close;
   f.dialogs.saveAnswers.push_back(SaveAnswer::Cancel);
@@ -170,7 +170,7 @@ TEST(UnsavedChanges, TheQuestionOnCloseCreateNewAndReload) {
   emit f.c().PanelMagenta->clicked();
   Click(f.c().Target, QPoint(10, 10));
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
-  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
+  f.bench().Targets().CreateNewTarget();
   EXPECT_EQ(f.doc().TargetHeightPages, 2);
   EXPECT_EQ(f.dialogs.saveQuestions, 5);
 }
@@ -213,7 +213,7 @@ TEST(UnsavedChanges, SaveWritesTheLastFileWithoutADialogAndAFailedSaveKeepsTheMa
   Click(f.c().Target, QPoint(80, 10));
   ASSERT_FALSE(f.history().IsClean());
   f.dialogs.files.push_back(f.Path("no/such/folder/set.tga"));
-  f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
+  f.bench().Targets().SaveTargetAs();
   EXPECT_FALSE(f.history().IsClean());
   EXPECT_EQ(f.doc().SaveFile, out);
 }

@@ -129,7 +129,7 @@ TEST(PackPictures, SeveralFilesDroppedOnTheTargetArePackedAndOneFileStillReplace
 
 TEST(TileCensus, CreateNewGivesEmptyCellsThatAddPicturesFills) {
   PackFixture f;
-  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);
+  f.bench().Targets().CreateNewTarget();
   f.CensusAction()->trigger();
   EXPECT_EQ(f.bench().Census().Text(), QStringLiteral("32 cells: 0 used, 0 unique, 32 empty"));
   ASSERT_TRUE(f.bench().Packs().AddPicturesAsTiles({f.aPath}));
@@ -174,7 +174,7 @@ TEST(TileCensus, CountsNumbersTwinsFollowsEditsAndCostsNothingWhenOff) {
   f.bench().History().Undo();
   EXPECT_EQ(census.Text(), QStringLiteral("32 cells: 4 used, 3 unique, 28 empty"));
   EXPECT_EQ(Shown(f.target()), before);
-  f.bench().Targets().TargetSizesScrollBarOnChange(PageCounter::Height, 3);
+  f.bench().Targets().SetPageCount(PageCounter::Height, 3);
   EXPECT_EQ(f.Overlay()->Counts()->text(), QStringLiteral("48 cells: 4 used, 3 unique, 44 empty"));
 
   f.CensusAction()->trigger();

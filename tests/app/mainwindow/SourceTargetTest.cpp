@@ -21,7 +21,7 @@ TEST(SourceSide, ExtractingALevelFillsTheSourceAndNamesIt) {
   EXPECT_EQ(f.doc().LevelFile, level);
   EXPECT_EQ(f.doc().LastSourceAction, SourceAction::LevelTextures);
   // The next level dialog opens on the level just extracted.
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelAnimated);
+  f.bench().Sources().OpenSource(SourceAction::LevelAnimated);
   EXPECT_EQ(f.dialogs.presets.last(), level);
 }
 
@@ -29,17 +29,17 @@ TEST(SourceSide, ACancelledOrFailedLoadChangesNothing) {
   WindowFixture f;
   const QString picture = f.WritePicture("pic.tga", Coordinates(128, 64));
   f.dialogs.files.push_back(picture);
-  f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
+  f.bench().Sources().OpenSource(SourceAction::ImageFile);
   ASSERT_EQ(f.doc().LastSourceAction, SourceAction::ImageFile);
   const QImage shown = Shown(f.source());
 
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);  // cancelled
+  f.bench().Sources().OpenSource(SourceAction::LevelTextures);  // cancelled
   EXPECT_EQ(f.doc().LastSourceAction, SourceAction::ImageFile);
   EXPECT_EQ(f.c().SourceCombo->currentText(), picture);
   EXPECT_EQ(Shown(f.source()), shown);
 
   f.dialogs.files.push_back(f.Path("missing.tr4"));
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);  // fails with the beep
+  f.bench().Sources().OpenSource(SourceAction::LevelTextures);  // fails with the beep
   EXPECT_GT(f.tones.tones, 0);
   EXPECT_EQ(Shown(f.source()), shown);
   EXPECT_FALSE(f.doc().LevelFile);
@@ -57,7 +57,7 @@ TEST(SourceSide, ALevelTheReaderCannotReadIsToldInAMessageBoxWithoutTheBeep) {
   WindowFixture f;
   const QString picture = f.WritePicture("pic.tga", Coordinates(128, 64));
   f.dialogs.files.push_back(picture);
-  f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
+  f.bench().Sources().OpenSource(SourceAction::ImageFile);
   const QImage shown = Shown(f.source());
 
   LevelLayout layout;
@@ -66,9 +66,9 @@ TEST(SourceSide, ALevelTheReaderCannotReadIsToldInAMessageBoxWithoutTheBeep) {
   ASSERT_TRUE(WriteBytesToFile(f.Path("damaged.tr4"), damaged));
   ASSERT_TRUE(QDir(f.dir.path()).mkdir("folder.tr2"));
   f.dialogs.files.push_back(f.Path("damaged.tr4"));
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
+  f.bench().Sources().OpenSource(SourceAction::LevelTextures);
   f.dialogs.files.push_back(f.Path("folder.tr2"));
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelAnimated);
+  f.bench().Sources().OpenSource(SourceAction::LevelAnimated);
   EXPECT_EQ(f.dialogs.messages,
             QStringList({f.Path("damaged.tr4") + "\n" +
                              ExtractLevelPicture(LevelExtract::Pages, f.Path("damaged.tr4"), false).Text(),
@@ -128,17 +128,17 @@ TEST(SourceSide, RepeatShowsTheReloadedPictureAtOnce) {
   WindowFixture f;
   const QString path = f.WritePicture("pic.tga", Coordinates(64, 64));
   f.dialogs.files.push_back(path);
-  f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
+  f.bench().Sources().OpenSource(SourceAction::ImageFile);
   f.WritePicture("pic.tga", Coordinates(128, 64));
-  f.bench().Sources().SourceComboOnSelect(SourceAction::None);
+  f.bench().Sources().OpenSource(SourceAction::None);
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(128, 64));
 
   // A level's animated textures are extracted again, not its pages.
   f.dialogs.files.push_back(f.WriteLevel("anim.tr4", LevelGeneration::TR4, 3));
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelAnimated);
+  f.bench().Sources().OpenSource(SourceAction::LevelAnimated);
   const QImage animated = Shown(f.source());
   ASSERT_NE(animated.size(), QSize(256, 768));
-  f.bench().Sources().SourceComboOnSelect(SourceAction::None);
+  f.bench().Sources().OpenSource(SourceAction::None);
   EXPECT_EQ(Shown(f.source()), animated);
 }
 
@@ -181,13 +181,13 @@ TEST(CopyAll, OnePageAndSmallerThanACell) {
 TEST(PageCounters, LoweringHidesAPageAndRaisingShowsItAgain) {
   WindowFixture f;
   TargetWorkflow& t = f.bench().Targets();
-  t.TargetSizesScrollBarOnChange(PageCounter::Height, 3);
+  t.SetPageCount(PageCounter::Height, 3);
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 768));
   EXPECT_EQ(Shown(f.target()).pixel(3, 700), qRgb(0, 0, 0));  // black after start-up
   f.target().Layers().L1_Image().Paint(QRect(0, 600, 8, 8), [](QImage& p) { p.setPixel(1, 601, qRgb(1, 2, 3)); });
-  t.TargetSizesScrollBarOnChange(PageCounter::Height, 2);
+  t.SetPageCount(PageCounter::Height, 2);
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 512));
-  t.TargetSizesScrollBarOnChange(PageCounter::Height, 3);
+  t.SetPageCount(PageCounter::Height, 3);
   EXPECT_EQ(Shown(f.target()).pixel(1, 601), qRgb(1, 2, 3));
 }
 
@@ -196,17 +196,17 @@ TEST(PageCounters, AddedPagesKeepTheFillerColourThroughResizesAndUndo) {
   WindowFixture f;
   const QRgb green = qRgb(0, 160, 0);
   f.dialogs.colours.push_back(green);
-  f.bench().Pots().PanelFillerOnDblClick();
+  f.bench().Pots().ChangeFillerColour();
   TargetWorkflow& t = f.bench().Targets();
-  t.TargetComboOnSelect(TargetAction::CreateNew);
+  t.CreateNewTarget();
   EXPECT_EQ(Shown(f.target()).pixel(3, 300), green) << "Create New's own pages";
-  t.TargetSizesScrollBarOnChange(PageCounter::Height, 3);
-  t.TargetSizesScrollBarOnChange(PageCounter::Height, 4);
+  t.SetPageCount(PageCounter::Height, 3);
+  t.SetPageCount(PageCounter::Height, 4);
   EXPECT_EQ(Shown(f.target()).pixel(3, 700), green);
   EXPECT_EQ(Shown(f.target()).pixel(3, 900), green);
-  t.CopyAllOnClick();
+  t.CopyAll();
   f.bench().Undo();
-  t.TargetSizesScrollBarOnChange(PageCounter::Height, 5);
+  t.SetPageCount(PageCounter::Height, 5);
   EXPECT_EQ(Shown(f.target()).pixel(3, 1100), green) << "the undo brought the fill back with the picture";
   EXPECT_EQ(f.doc().TargetFill, green);
 }
@@ -214,10 +214,10 @@ TEST(PageCounters, AddedPagesKeepTheFillerColourThroughResizesAndUndo) {
 TEST(PageCounters, InfoTurnsRedAboveTwoHundredFiftySixTiles) {
   WindowFixture f;
   TargetWorkflow& t = f.bench().Targets();
-  t.TargetSizesScrollBarOnChange(PageCounter::Width, 2);
-  t.TargetSizesScrollBarOnChange(PageCounter::Height, 8);
+  t.SetPageCount(PageCounter::Width, 2);
+  t.SetPageCount(PageCounter::Height, 8);
   EXPECT_EQ(f.view().TargetInfoColour, colours::InfoNormal);
-  t.TargetSizesScrollBarOnChange(PageCounter::Height, 9);
+  t.SetPageCount(PageCounter::Height, 9);
   EXPECT_EQ(f.view().TargetInfoColour, colours::InfoTooMany);
   EXPECT_EQ(f.c().TargetAreaInfo->text(), "512 x 2304 pixels (8 x 36 = 288 txtrs)");
   EXPECT_EQ(f.c().TargetHeight->palette().color(QPalette::Window), QColor(255, 0, 0));
@@ -284,18 +284,18 @@ TEST(TargetFiles, DropLoadsWithoutADialogAndBecomesTheCaption) {
 TEST(TargetFiles, RoundTripThroughATextureSet) {
   WindowFixture f;
   f.dialogs.files.push_back(f.WriteLevel("round.tr4", LevelGeneration::TR4, 2));
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
+  f.bench().Sources().OpenSource(SourceAction::LevelTextures);
   f.c().CopyButton->click();
   const QImage made = Rgb(Shown(f.target()));
   const QString out = f.Path("round.tga");
   f.dialogs.files.push_back(out);
-  f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
-  f.bench().Targets().TargetComboOnSelect(TargetAction::CreateNew);  // Create New: saved, so no question
+  f.bench().Targets().SaveTargetAs();
+  f.bench().Targets().CreateNewTarget();  // Create New: saved, so no question
   EXPECT_EQ(f.dialogs.saveQuestions, 0);
   EXPECT_EQ(Shown(f.target()).pixel(10, 10), qRgb(128, 0, 0)) << "new pages are of the filler colour";
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 512));
   f.dialogs.files.push_back(out);
-  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
+  f.bench().Targets().ReloadTarget();
   EXPECT_EQ(Rgb(Shown(f.target())), made);
 }
 

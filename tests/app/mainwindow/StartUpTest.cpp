@@ -50,10 +50,10 @@ TEST(StartUp, WindowAndTargetAsTheyStart) {
 // The placeholders are captions, not names: the first dialogs open with an empty name.
 TEST(StartUp, FirstDialogsOfferAnEmptyName) {
   WindowFixture f;
-  f.bench().Sources().SourceComboOnSelect(SourceAction::ImageFile);
-  f.bench().Sources().SourceComboOnSelect(SourceAction::LevelTextures);
-  f.bench().Targets().TargetComboOnSelect(TargetAction::Save);
-  f.bench().Targets().TargetComboOnSelect(TargetAction::Reload);
+  f.bench().Sources().OpenSource(SourceAction::ImageFile);
+  f.bench().Sources().OpenSource(SourceAction::LevelTextures);
+  f.bench().Targets().SaveTargetAs();
+  f.bench().Targets().ReloadTarget();
   f.bench().Targets().Save();
   EXPECT_EQ(f.dialogs.presets, QStringList({"", "", "", "", ""}));
 }
@@ -116,7 +116,7 @@ TEST(StartUp, FocusIsParkedAfterAComboChoiceAndAScrollArrow) {
 TEST(StartUp, CentralPanelClickEndsPastingTransformsAndAnimations) {
   WindowFixture f;
   MainWindowControls& c = f.c();
-  f.bench().Pots().PanelMagentaOnClick();
+  f.bench().Pots().ChooseMagentaPot();
   ASSERT_EQ(f.target().Cursor().Mode(), ModePaste);
   c.SpeedButtonRotate->click();
   ASSERT_EQ(f.bench().Transform(), TransformTool::Rotate);

@@ -44,8 +44,8 @@ TEST(TargetHistorySteps, SignalsFollowUndoRedoAndTheCleanState) {
   QSignalSpy canUndo(&history, &TargetHistory::canUndoChanged);
   QSignalSpy canRedo(&history, &TargetHistory::canRedoChanged);
   QSignalSpy clean(&history, &TargetHistory::cleanChanged);
-  rig.bench.Targets().TargetSizesScrollBarOnChange(PageCounter::Width, 2);
-  rig.bench.Targets().CopyAllOnClick();
+  rig.bench.Targets().SetPageCount(PageCounter::Width, 2);
+  rig.bench.Targets().CopyAll();
   EXPECT_EQ(canUndo.count(), 1);
   ASSERT_EQ(clean.count(), 1);
   EXPECT_FALSE(clean.at(0).at(0).toBool());
@@ -65,16 +65,16 @@ TEST(WorkbenchOperations, EachUserOperationIsReflectedOnceAndTheButtonsReadTheMo
   WorkbenchRig rig;
   Workbench& bench = rig.bench;
   QSignalSpy changed(&bench, &Workbench::Changed);
-  bench.Pots().PanelMagentaOnClick();
-  bench.Targets().CopyAllOnClick();
-  bench.Targets().TargetComboOnSelect(TargetAction::CreateNew);
+  bench.Pots().ChooseMagentaPot();
+  bench.Targets().CopyAll();
+  bench.Targets().CreateNewTarget();
   bench.Tiles().SelectTransform(TransformTool::Swap);
   EXPECT_EQ(changed.count(), 4);
   EXPECT_EQ(bench.Transform(), TransformTool::Swap);
-  bench.PanelRightSideClick();
+  bench.ReturnToIdle();
   EXPECT_EQ(bench.Transform(), TransformTool::None);
   EXPECT_EQ(bench.TargetComboText(), "   --- Create New");
-  bench.Clipboard().CheckBoxExportClick(true);
+  bench.Clipboard().SetAutoExport(true);
   EXPECT_TRUE(bench.AutoExport());
   EXPECT_TRUE(rig.target.Cursor().AutoExport());
 }

@@ -157,7 +157,7 @@ TEST(AnimatedLayout, EveryGenerationInBothModesPixelForPixel) {
       TombRaiderFileModule module(host);
       QImage out;
       PixelFormatCode format = PixelFormatCode::Device;
-      ASSERT_TRUE(module.LoadAnimAs32BitsFile(out, path, format, mask));
+      ASSERT_TRUE(module.Load(LevelExtract::Animated, out, path, format, mask));
       ASSERT_EQ(out.size(), QSize(256, 5 * 64));
       qint64 differing = 0;
       for (int slot = 0; slot < 20; ++slot) {

@@ -60,7 +60,7 @@ struct Extracted {
 
 void ExtractPages(const QString& path, bool mask, Extracted& out) {
   TombRaiderFileModule module(out.host);
-  out.ok = module.LoadLevelAs32BitsFile(out.picture, path, out.format, mask).Ok();
+  out.ok = module.Load(LevelExtract::Pages, out.picture, path, out.format, mask).Ok();
 }
 
 TEST(LevelPalette, MultipliesByFourAndClampsAt255) {

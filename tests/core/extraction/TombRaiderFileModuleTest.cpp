@@ -42,8 +42,8 @@ bool ExtractInto(LevelExtract what, const QString& path, bool mask, QImage& pict
 void Extract(const QString& path, Outcome& o, bool animated = false, bool mask = false) {
   o.picture.fill(0xFF123456);
   TombRaiderFileModule module(o.host);
-  const ExtractionOutcome result = animated ? module.LoadAnimAs32BitsFile(o.picture, path, o.format, mask)
-                                            : module.LoadLevelAs32BitsFile(o.picture, path, o.format, mask);
+  const ExtractionOutcome result =
+      module.Load(animated ? LevelExtract::Animated : LevelExtract::Pages, o.picture, path, o.format, mask);
   o.ok = result.Ok();
   o.failure = result.FailureKind();
   o.text = result.Text();
