@@ -287,7 +287,7 @@ void MainWindow::HelpSpeedButtonOnClick() {
 }
 
 void MainWindow::ApplyTargetWidths() {
-  const int w = bench_->Doc.TargetWidthPages * kSetPageSide;
+  const int w = bench_->Doc.ShownSize().width();
   c_.Target->setFixedWidth(w + CanvasFrameMargin);
   c_.PanelRightSide->setFixedWidth(w + RightPanelExtra);
 }

@@ -54,7 +54,7 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
   target.StopAnimationNow();
   ImageLayer& image = target.Layers().L1_Image();
   const QRgb fill = doc.TargetFill;
-  const int width = doc.TargetWidthPages * kSetPageSide;
+  const int width = doc.ShownSize().width();
   // The packer sees the shown width and every page of the picture, hidden ones too, so that a
   // hidden page's tiles are not painted over.
   QImage picture = image.PictureCopy();

@@ -2,7 +2,6 @@
 
 #include "app/workbench/Workbench.h"
 #include "core/canvas/ImageStack.h"
-#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 
@@ -29,8 +28,7 @@ void TargetCensus::SetOn(bool on) {
 QImage TargetCensus::ShownSet() {
   const Document& doc = bench_.Doc;
   const ImageLayer& image = bench_.Target.Layers().L1_Image();
-  const QSize shown =
-      QSize(doc.TargetWidthPages * kSetPageSide, doc.TargetHeightPages * kSetPageSide).boundedTo(image.PictureSize());
+  const QSize shown = doc.ShownSize().boundedTo(image.PictureSize());
   if (image.IsBlank()) {
     if (blank_.size() != shown) {
       blank_ = QImage(shown, QImage::Format_ARGB32);

@@ -43,18 +43,17 @@ void TargetWorkflow::SaveTargetAs() {
 }
 
 void TargetWorkflow::CreateNewTarget() {
-  const Workbench::Operation operation(bench_);
-  if (ConfirmDiscard())
-    ReInitTarget();
-  else
-    view_.TargetShowsCopy = false;
-  bench_.NoActiveControls();
+  ReplaceTarget([this] { ReInitTarget(); });
 }
 
 void TargetWorkflow::ReloadTarget() {
+  ReplaceTarget([this] { ReloadFromImageFile(); });
+}
+
+void TargetWorkflow::ReplaceTarget(const std::function<void()>& replace) {
   const Workbench::Operation operation(bench_);
   if (ConfirmDiscard())
-    ReloadFromImageFile();
+    replace();
   else
     view_.TargetShowsCopy = false;
   bench_.NoActiveControls();
@@ -215,8 +214,8 @@ void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
     doc_.TargetWidthPages = PagesFor(kept.width());
     doc_.TargetHeightPages = PagesFor(kept.height());
   }
-  const int w = doc_.TargetWidthPages * kSetPageSide;
-  const int h = doc_.TargetHeightPages * kSetPageSide;
+  const int w = doc_.ShownSize().width();
+  const int h = doc_.ShownSize().height();
   const QSize size = image.PictureSize();
   // The picture only grows: lowering a counter hides pages without losing them.
   image.SetPictureSize(QSize(std::max(w, size.width()), std::max(h, size.height())), doc_.TargetFill);

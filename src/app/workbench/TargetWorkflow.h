@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "app/workbench/TargetEdits.h"
@@ -55,6 +56,8 @@ class TargetWorkflow : public TargetDocument {
   void SetFill(QRgb fill) override { doc_.TargetFill = fill; }
 
  private:
+  // Runs `replace` unless the user keeps unsaved work (ConfirmDiscard).
+  void ReplaceTarget(const std::function<void()>& replace);
   // Puts a loaded picture on the Target; the history records it as one edit.
   void PlaceLoadedPicture(const QString& editName, const QImage& picture);
   // The Target's box shows the file just read or saved, and its folder is remembered.

@@ -5,11 +5,13 @@
 
 #include <QImage>
 #include <QRgb>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 #include "app/texts/Languages.h"
+#include "core/packing/SetGeometry.h"
 #include "core/resampling/CutSizing.h"
 
 namespace mosaicor {
@@ -77,6 +79,9 @@ struct Document {
   // no copy of either clip layer: a transform leaves its tile on the Target's, Copy All the whole
   // picture on the Source's, and a press on the Source shows its cut before the Target has it.
   QImage ClipTile;
+
+  // What the Target shows and saves: its page counters in pixels.
+  QSize ShownSize() const { return QSize(TargetWidthPages * kSetPageSide, TargetHeightPages * kSetPageSide); }
 
   QString SourceCaption() const { return SourceFile.value_or(texts::NoSourceLoaded()); }
   QString TargetCaption() const;
