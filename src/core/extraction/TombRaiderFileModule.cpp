@@ -2,6 +2,7 @@
 
 #include "core/extraction/AnimatedLayout.h"
 #include "core/extraction/LevelPages.h"
+#include "core/extraction/LevelTiles.h"
 #include "core/extraction/MakeBeep.h"
 #include "core/level/LevelErrorText.h"
 #include "core/level/LevelReader.h"
@@ -41,18 +42,25 @@ bool HasAnimatedRanges(const LevelReader& level) {
 
 Failure<LevelLoadFailure> Failed(LevelLoadFailure failure) { return {LevelLoadFailureText(failure), failure}; }
 
+// Reads the level and checks that it holds what the extraction needs: its pages, and with
+// `tables` its object textures and animated-texture list.
+ExtractionOutcome ReadLevel(LevelReader& level, ProgressIndicator* gauge, const QString& fileName, bool tables) {
+  level.ProgressGauge = gauge;
+  if (const LevelOutcome loaded = level.LoadFromFile(fileName, !tables); !loaded) return ExtractionFailure(loaded);
+  // A level cut short before what the extraction needs is reported rather than shown half right
+  // (a TR1 level cut before its palette would come out black); one that only lost sections
+  // after them, its sounds say, still gives its textures.
+  if (!level.PagesComplete || (tables && !level.TablesComplete))
+    return Failure<LevelLoadFailure>{LevelEndsEarlyText(level.Place), LevelLoadFailure::EndsEarly};
+  if (level.PagesShortened) return Failed(LevelLoadFailure::PagesMissing);
+  return {};
+}
+
 // Reads the level and makes the picture.
 ExtractionOutcome Extract(LevelReader& level, ProgressIndicator* gauge, const QString& fileName, LevelExtract what,
                           bool maskTransparency, QImage& picture) {
   const bool animated = what == LevelExtract::Animated;
-  level.ProgressGauge = gauge;
-  if (const LevelOutcome loaded = level.LoadFromFile(fileName, !animated); !loaded) return ExtractionFailure(loaded);
-  // A level cut short before what the extraction needs is reported rather than shown half right
-  // (a TR1 level cut before its palette would come out black); one that only lost sections
-  // after them, its sounds say, still gives its textures.
-  if (!level.PagesComplete || (animated && !level.TablesComplete))
-    return Failure<LevelLoadFailure>{LevelEndsEarlyText(level.Place), LevelLoadFailure::EndsEarly};
-  if (level.PagesShortened) return Failed(LevelLoadFailure::PagesMissing);
+  if (ExtractionOutcome read = ReadLevel(level, gauge, fileName, animated); !read) return read;
   if (animated && !HasAnimatedRanges(level)) return Failed(LevelLoadFailure::NoAnimatedTextures);
   if (level.TextileCount <= 0) return Failed(LevelLoadFailure::NoTexturePages);
 
@@ -69,6 +77,27 @@ ExtractionOutcome Extract(LevelReader& level, ProgressIndicator* gauge, const QS
   // The slots read from the level's own pages: the whole 32-bit page picture is never made.
   picture = DrawAnimSlots(PageRowConverter(level, maskTransparency), animSlots);
   if (picture.isNull()) throw std::bad_alloc();
+  SetGauge(gauge, 100);
+  return {};
+}
+
+// Reads the level and adds its object textures to `tiles`.
+ExtractionOutcome ExtractTiles(LevelReader& level, ProgressIndicator* gauge, const QString& fileName,
+                               const QString& levelName, bool maskTransparency, LevelTileSet& tiles) {
+  if (ExtractionOutcome read = ReadLevel(level, gauge, fileName, true); !read) return read;
+  if (level.TextileCount <= 0) return Failed(LevelLoadFailure::NoTexturePages);
+  if (level.ObjectTextures.empty()) return Failed(LevelLoadFailure::NoObjectTextures);
+  SetGauge(gauge, 0);
+  // Only the page picture is needed from here on: TR4's and TR5's other page sets go before it
+  // is made.
+  if (HasCompressedChunks(level.GameVersion)) {
+    level.Textiles16 = QByteArray();
+    level.MiscTextiles32 = QByteArray();
+  }
+  level.LevelData = QByteArray();
+  level.SoundData = QByteArray();
+  const QImage pages = TakeLevelPagesAs32Bits(level, maskTransparency);
+  if (pages.isNull() || !tiles.AddLevel(levelName, pages, level)) throw std::bad_alloc();
   SetGauge(gauge, 100);
   return {};
 }
@@ -124,6 +153,8 @@ QString LevelLoadFailureText(LevelLoadFailure failure) {
       return QStringLiteral("no texture pages");
     case LevelLoadFailure::NoAnimatedTextures:
       return QStringLiteral("no animated textures");
+    case LevelLoadFailure::NoObjectTextures:
+      return QStringLiteral("no object textures");
     case LevelLoadFailure::Unreadable:
     case LevelLoadFailure::BeyondLimits:
     case LevelLoadFailure::Damaged:
@@ -145,6 +176,18 @@ const QStringList& LevelExtensions() {
 
 bool HasLevelExtension(const QString& fileName) {
   return LevelExtensions().contains(QFileInfo(fileName).suffix().toUpper());
+}
+
+ExtractionOutcome TombRaiderFileModule::LoadTiles(LevelTileSet& tiles, const QString& fileName,
+                                                  const QString& levelName, bool maskTransparency) {
+  ExtractionOutcome outcome = Failed(LevelLoadFailure::NotALevelFile);
+  if (HasLevelExtension(fileName)) {
+    LevelReader level;
+    const LoadingWindowShown window(host_);
+    outcome = ExtractTiles(level, host_.LoadingProgress(), fileName, levelName, maskTransparency, tiles);
+  }
+  if (!outcome && SoundsFallingBeep(outcome.FailureKind())) FallingBeep(host_.Tones());
+  return outcome;
 }
 
 ExtractionOutcome TombRaiderFileModule::Load(LevelExtract what, QImage& image, const QString& fileName,

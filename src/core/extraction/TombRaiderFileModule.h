@@ -19,6 +19,8 @@
 
 namespace mosaicor {
 
+class LevelTileSet;
+
 // What an extraction makes of a level: all its texture pages, or its animated textures.
 enum class LevelExtract { Pages, Animated };
 
@@ -34,6 +36,7 @@ enum class LevelLoadFailure {
   PagesMissing,    // TR4/TR5: the 32-bit pages are fewer than the level counts
   NoTexturePages,
   NoAnimatedTextures,
+  NoObjectTextures,
   Unreadable,      // the file exists but cannot be read
   BeyondLimits,    // the file claims more than any real level holds
   Damaged,         // damaged compressed data
@@ -67,6 +70,12 @@ class TombRaiderFileModule {
   // exhausted memory raises (std::bad_alloc).
   ExtractionOutcome Load(LevelExtract what, QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
                          bool maskTransparency);
+
+  // Reads the level with its tables and adds its object textures to `tiles` as `levelName`, cut
+  // from its pages in the transparency asked for. Fails as Load does, and for a level without
+  // object textures; `tiles` then stays as it was.
+  ExtractionOutcome LoadTiles(LevelTileSet& tiles, const QString& fileName, const QString& levelName,
+                              bool maskTransparency);
 
  private:
   ILevelLoadHost& host_;
