@@ -5,6 +5,7 @@
 #include "LevelWriter.h"
 
 #include "core/extraction/LevelPages.h"
+#include "core/imagefiles/ImageFileModule.h"
 #include "core/level/LevelReader.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,14 @@ QImage Pages(const QString& path) {
   LevelReader level;
   EXPECT_TRUE(level.LoadFromFile(path, false).Ok());
   return LevelPagesAs32Bits(level, false);
+}
+
+// A written picture as the program reads it.
+QImage Load(const QString& path) {
+  QImage picture;
+  PixelFormatCode format = PixelFormatCode::Device;
+  EXPECT_TRUE(ImageFileModule().LoadImageAs32BitsFile(picture, path, format).Ok()) << path.toStdString();
+  return picture;
 }
 
 // The colours of a picture, its alpha dropped (the files are 24-bit).
@@ -116,7 +125,7 @@ TEST_F(Tiles, LevelsOfOneRunShareTilesAndOneSheet) {
   EXPECT_EQ(wide["places"].toArray()[1].toObject()["level"], "b.tr4");
   // The largest tile goes first: the 128 x 64 at the top-left of the sheet, as its file has it.
   EXPECT_EQ(wide["sheet"].toObject(), QJsonObject({{"file", "set.tga"}, {"x", 0}, {"y", 0}}));
-  const QImage set(sheet);
+  const QImage set = Load(sheet);
   ASSERT_EQ(set.size(), QSize(256, 256));
   EXPECT_EQ(Rgb(set.copy(0, 0, 128, 64)), Rgb(QImage(QDir(Out()).filePath(wide["file"].toString()))));
 }

@@ -91,8 +91,8 @@ TEST(LevelTiles, TransparencyIsThePagesOwn) {
   ASSERT_TRUE(tiles.AddLevel("known", masked->pages, masked->level));
   // Texture 3 at (66, 66) covers the page's transparent block (64..79, 64..79).
   EXPECT_EQ(tiles.Tiles()[1].Pixels.pixel(0, 0), 0xFFFF00FFu);
-  EXPECT_EQ(tiles.Tiles()[1].Pixels.pixel(14, 14), 0xFFFF00FFu);
-  EXPECT_NE(tiles.Tiles()[1].Pixels.pixel(20, 20), 0xFFFF00FFu);
+  EXPECT_EQ(tiles.Tiles()[1].Pixels.pixel(13, 13), 0xFFFF00FFu);
+  EXPECT_NE(tiles.Tiles()[1].Pixels.pixel(14, 14), 0xFFFF00FFu);
 }
 
 TEST(LevelTiles, WithoutMergingEveryObjectTextureIsATile) {
