@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <spawn.h>
@@ -55,10 +56,15 @@ double RunCompanion(const QStringList& args) {
   return double(usage.ru_maxrss) / 1024;
 }
 
-void Run(benchmark::State& state, const QStringList& args) {
+// Each run writes into a folder of its own that the one before it left empty, as a first run does.
+void Run(benchmark::State& state, const QStringList& args, const QString& output) {
   Level& level = BenchLevel();
   double peak = 0;
   for (auto _ : state) {
+    state.PauseTiming();
+    QDir(output).removeRecursively();
+    QFile::remove(output);
+    state.ResumeTiming();
     const double used = RunCompanion(args);
     if (used < 0) {
       state.SkipWithError("the companion failed");
@@ -73,13 +79,13 @@ void Run(benchmark::State& state, const QStringList& args) {
 // Baseline: all pages of the level into one TGA.
 void BM_PagesToTga(benchmark::State& state) {
   Level& level = BenchLevel();
-  Run(state, {"pages", level.path, "-o", level.dir.filePath("pages.tga")});
+  Run(state, {"pages", level.path, "-o", level.dir.filePath("pages.tga")}, level.dir.filePath("pages.tga"));
 }
 BENCHMARK(BM_PagesToTga)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(3);
 
 void BM_TilesToTga(benchmark::State& state) {
   Level& level = BenchLevel();
-  Run(state, {"tiles", level.path, "-o", level.dir.filePath("tiles"), "--format", "tga"});
+  Run(state, {"tiles", level.path, "-o", level.dir.filePath("tiles"), "--format", "tga"}, level.dir.filePath("tiles"));
 }
 BENCHMARK(BM_TilesToTga)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(3);
 

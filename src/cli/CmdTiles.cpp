@@ -11,9 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSet>
 
 #include <cstdio>
@@ -64,38 +61,61 @@ QStringList TileFileNames(const LevelTileSet& tiles, const QHash<QString, QStrin
   return names;
 }
 
-QJsonObject PlaceJson(const TilePlace& place) {
-  QJsonArray indices;
-  for (const int index : place.ObjectTextures) indices.append(index);
-  return {{"level", place.Level},       {"page", place.Page},
-          {"x", place.Rect.x()},        {"y", place.Rect.y()},
-          {"object_textures", indices}, {"attribute", int(place.Attribute)},
-          {"triangle", place.Triangle}, {"animated", place.Animated}};
+// tiles.json is written by hand: a run of thousands of tiles builds it in a few milliseconds,
+// where Qt's JSON objects take longer than writing the tiles themselves.
+QByteArray JsonString(const QString& text) {
+  QByteArray out("\"");
+  for (const QChar c : text) {
+    if (c == u'"' || c == u'\\') {
+      out += '\\';
+      out += char(c.unicode());
+    } else if (c.unicode() < 0x20) {
+      out += QByteArray("\\u00") + QByteArray::number(c.unicode(), 16).rightJustified(2, '0');
+    } else {
+      out += QString(c).toUtf8();
+    }
+  }
+  return out + '"';
+}
+
+QByteArray JsonStrings(const QStringList& texts) {
+  QByteArrayList items;
+  for (const QString& text : texts) items << JsonString(text);
+  return '[' + items.join(", ") + ']';
+}
+
+QByteArray PlaceJson(const TilePlace& place) {
+  QByteArrayList indices;
+  for (const int index : place.ObjectTextures) indices << QByteArray::number(index);
+  const auto boolean = [](bool value) { return QByteArray(value ? "true" : "false"); };
+  return "{\"level\": " + JsonString(place.Level) + ", \"page\": " + QByteArray::number(place.Page) +
+         ", \"x\": " + QByteArray::number(place.Rect.x()) + ", \"y\": " + QByteArray::number(place.Rect.y()) +
+         ", \"object_textures\": [" + indices.join(", ") + "], \"attribute\": " + QByteArray::number(place.Attribute) +
+         ", \"triangle\": " + boolean(place.Triangle) + ", \"animated\": " + boolean(place.Animated) + '}';
 }
 
 QByteArray TilesJson(const LevelTileSet& tiles, const QStringList& files, const QStringList& sheetFiles,
                      const TileSheets* sheets) {
-  QJsonArray entries;
+  QByteArray out = "{\"summary\": {\"levels\": " + JsonStrings(tiles.Levels()) +
+                   ", \"object_textures\": " + QByteArray::number(tiles.ObjectTextures()) +
+                   ", \"unique_tiles\": " + QByteArray::number(qsizetype(tiles.Tiles().size())) +
+                   ", \"skipped\": " + QByteArray::number(tiles.Skipped()) + ", \"sheets\": " + JsonStrings(sheetFiles) +
+                   "},\n\"tiles\": [";
   for (size_t i = 0; i < tiles.Tiles().size(); ++i) {
     const LevelTile& tile = tiles.Tiles()[i];
-    QJsonArray places;
-    for (const TilePlace& place : tile.Places) places.append(PlaceJson(place));
-    QJsonObject entry{{"file", files[qsizetype(i)]},
-                      {"width", tile.Pixels.width()},
-                      {"height", tile.Pixels.height()},
-                      {"places", places}};
+    QByteArrayList places;
+    for (const TilePlace& place : tile.Places) places << PlaceJson(place);
+    out += (i ? ",\n" : "\n") + QByteArray("{\"file\": ") + JsonString(files[qsizetype(i)]) +
+           ", \"width\": " + QByteArray::number(tile.Pixels.width()) +
+           ", \"height\": " + QByteArray::number(tile.Pixels.height()) + ", \"places\": [" + places.join(", ") + ']';
     if (sheets) {
       const SheetSpot& spot = sheets->Spots[i];
-      entry["sheet"] = QJsonObject{{"file", sheetFiles[spot.Sheet]}, {"x", spot.At.x()}, {"y", spot.At.y()}};
+      out += ", \"sheet\": {\"file\": " + JsonString(sheetFiles[spot.Sheet]) +
+             ", \"x\": " + QByteArray::number(spot.At.x()) + ", \"y\": " + QByteArray::number(spot.At.y()) + '}';
     }
-    entries.append(entry);
+    out += '}';
   }
-  const QJsonObject summary{{"levels", QJsonArray::fromStringList(tiles.Levels())},
-                            {"object_textures", tiles.ObjectTextures()},
-                            {"unique_tiles", int(tiles.Tiles().size())},
-                            {"skipped", tiles.Skipped()},
-                            {"sheets", QJsonArray::fromStringList(sheetFiles)}};
-  return QJsonDocument(QJsonObject{{"summary", summary}, {"tiles", entries}}).toJson(QJsonDocument::Indented);
+  return out + "\n]}\n";
 }
 
 // Reads every level into one set; returns the number of inputs that failed.
@@ -149,10 +169,13 @@ Outcome<> WriteTiles(const CliOptions& options, const LevelTileSet& tiles) {
   for (int i = 0; i < names.size(); ++i) stems[names[i]] = distinct[i];
   const QString extension = options.format.isEmpty() ? QStringLiteral("png") : options.format;
   const QStringList files = TileFileNames(tiles, stems, extension);
+  const ImageFileModule pictures;
   for (size_t i = 0; i < tiles.Tiles().size(); ++i) {
+    // Each tile is a whole file or none, without waiting for the disk file by file.
     const QString path = dir.filePath(files[qsizetype(i)]);
-    if (Outcome<> written = WriteOutput(tiles.Tiles()[i].Pixels, path, false); !written)
-      return Failure<>{path + QStringLiteral(": ") + written.Text()};
+    const Result<QByteArray> encoded = pictures.EncodeAs24Bits(tiles.Tiles()[i].Pixels, path);
+    const Outcome<> written = encoded ? WriteFileReplacing(path, encoded.Value()) : Outcome<>(encoded.Status());
+    if (!written) return Failure<>{path + QStringLiteral(": ") + written.Text()};
   }
   QStringList sheetFiles;
   std::optional<TileSheets> sheets;
