@@ -21,9 +21,6 @@ namespace mosaicor {
 
 namespace {
 
-// A new sheet is black, as a new set of pack is.
-constexpr QRgb kSheetFill = 0xFF000000u;
-
 // Each input's name in tiles.json: its file name, or the path as given where two inputs share one.
 QStringList LevelNames(const QStringList& inputs) {
   QHash<QString, int> sharing;
@@ -182,7 +179,7 @@ Outcome<> WriteTiles(const CliOptions& options, const LevelTileSet& tiles) {
   if (!options.sheet.isEmpty()) {
     std::vector<QImage> pixels;
     for (const LevelTile& tile : tiles.Tiles()) pixels.push_back(tile.Pixels);
-    Result<TileSheets> packed = PackTileSheets(pixels, options.setWidth ? options.setWidth : kSetPageSide, kSheetFill);
+    Result<TileSheets> packed = PackTileSheets(pixels, options.setWidth ? options.setWidth : kSetPageSide, kTileSheetFill);
     if (!packed) return Failure<>{options.sheet + QStringLiteral(": ") + packed.Text()};
     sheets = std::move(packed).Value();
     if (Outcome<> written = WriteSheets(options, *sheets, sheetFiles); !written) return written;

@@ -3,6 +3,9 @@
 #include "core/extraction/AnimatedLayout.h"
 #include "core/extraction/LevelPages.h"
 #include "core/extraction/LevelTiles.h"
+#include "core/graphics/RectCopy.h"
+#include "core/packing/SetGeometry.h"
+#include "core/packing/TileSheets.h"
 #include "core/extraction/MakeBeep.h"
 #include "core/level/LevelErrorText.h"
 #include "core/level/LevelReader.h"
@@ -179,14 +182,50 @@ bool HasLevelExtension(const QString& fileName) {
 }
 
 ExtractionOutcome TombRaiderFileModule::LoadTiles(LevelTileSet& tiles, const QString& fileName,
-                                                  const QString& levelName, bool maskTransparency) {
+                                                  const QString& levelName, bool maskTransparency,
+                                                  GameVersion* gameVersion) {
   ExtractionOutcome outcome = Failed(LevelLoadFailure::NotALevelFile);
   if (HasLevelExtension(fileName)) {
     LevelReader level;
     const LoadingWindowShown window(host_);
     outcome = ExtractTiles(level, host_.LoadingProgress(), fileName, levelName, maskTransparency, tiles);
+    if (gameVersion) *gameVersion = level.GameVersion;
   }
   if (!outcome && SoundsFallingBeep(outcome.FailureKind())) FallingBeep(host_.Tones());
+  return outcome;
+}
+
+ExtractionOutcome TombRaiderFileModule::LoadTileSheet(QImage& image, std::vector<SheetTile>& sheet,
+                                                      const QString& fileName, PixelFormatCode& sourcePixelFormat,
+                                                      bool maskTransparency) {
+  LevelTileSet tiles;
+  GameVersion gameVersion = GameVersion::Unknown;
+  ExtractionOutcome outcome =
+      LoadTiles(tiles, fileName, QFileInfo(fileName).fileName(), maskTransparency, &gameVersion);
+  if (!outcome) return outcome;
+  std::vector<QImage> pixels;
+  for (const LevelTile& tile : tiles.Tiles()) pixels.push_back(tile.Pixels);
+  const Result<TileSheets> packed = PackTileSheets(pixels, kSetPageSide, kTileSheetFill);
+  if (!packed) return Failure<LevelLoadFailure>{packed.Text(), LevelLoadFailure::NoTexturePages};
+  // The sets one below the other, so that the Source shows every tile.
+  int height = 0;
+  std::vector<int> tops;
+  for (const QImage& set : packed->Sheets) {
+    tops.push_back(height);
+    height += set.height();
+  }
+  QImage picture(kSetPageSide, height, QImage::Format_ARGB32);
+  if (picture.isNull()) throw std::bad_alloc();
+  for (size_t k = 0; k < packed->Sheets.size(); ++k)
+    CopyRect(picture, QPoint(0, tops[k]), packed->Sheets[k], packed->Sheets[k].rect());
+  std::vector<SheetTile> laid;
+  for (size_t i = 0; i < tiles.Tiles().size(); ++i) {
+    const SheetSpot& spot = packed->Spots[i];
+    laid.push_back({QRect(spot.At + QPoint(0, tops[size_t(spot.Sheet)]), pixels[i].size()), tiles.Tiles()[i].Places});
+  }
+  image = std::move(picture);
+  sheet = std::move(laid);
+  sourcePixelFormat = LevelPagePixelFormat(gameVersion);
   return outcome;
 }
 

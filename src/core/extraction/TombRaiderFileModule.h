@@ -8,18 +8,26 @@
 // companion share this code.
 
 #include "core/extraction/LevelLoadHost.h"
+#include "core/extraction/LevelTiles.h"
 #include "core/graphics/PixelFormat.h"
 #include "core/level/LevelReader.h"
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QRect>
+
+#include <vector>
 
 #include <cstdint>
 
 namespace mosaicor {
 
-class LevelTileSet;
+// A tile of a level on the sheet its tiles make: where it lies, and where it comes from.
+struct SheetTile {
+  QRect Rect;                     // on the sheet
+  std::vector<TilePlace> Places;  // in the level, the first one first
+};
 
 // What an extraction makes of a level: all its texture pages, or its animated textures.
 enum class LevelExtract { Pages, Animated };
@@ -75,7 +83,12 @@ class TombRaiderFileModule {
   // from its pages in the transparency asked for. Fails as Load does, and for a level without
   // object textures; `tiles` then stays as it was.
   ExtractionOutcome LoadTiles(LevelTileSet& tiles, const QString& fileName, const QString& levelName,
-                              bool maskTransparency);
+                              bool maskTransparency, GameVersion* gameVersion = nullptr);
+  // The level's tiles laid out as the companion's tiles --sheet lays them out (256 wide, black,
+  // largest first, a further set below the first where 64 pages are not enough), and where each
+  // tile went. On failure image, sheet and sourcePixelFormat keep what they held.
+  ExtractionOutcome LoadTileSheet(QImage& image, std::vector<SheetTile>& sheet, const QString& fileName,
+                                  PixelFormatCode& sourcePixelFormat, bool maskTransparency);
 
  private:
   ILevelLoadHost& host_;

@@ -13,6 +13,9 @@
 
 namespace mosaicor {
 
+// A sheet starts black, as a new texture set does.
+inline constexpr QRgb kTileSheetFill = 0xFF000000u;
+
 struct SheetSpot {
   int Sheet = 0;  // which set
   QPoint At;      // the tile's top-left pixel there
