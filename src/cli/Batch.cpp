@@ -85,7 +85,8 @@ QStringList OutputPaths(const CliOptions& options) {
   if (options.inputs.size() == 1) return {options.output};
   const QString extension = options.format.isEmpty() ? QStringLiteral("tga") : options.format;
   QStringList outputs;
-  for (const QString& stem : DistinctStems(options.inputs)) outputs << QDir(options.output).filePath(stem + '.' + extension);
+  for (const QString& stem : DistinctStems(options.inputs))
+    outputs << QDir(options.output).filePath(stem + '.' + extension);
   return outputs;
 }
 

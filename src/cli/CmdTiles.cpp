@@ -26,7 +26,8 @@ QStringList LevelNames(const QStringList& inputs) {
   QHash<QString, int> sharing;
   for (const QString& input : inputs) ++sharing[QFileInfo(input).fileName()];
   QStringList names;
-  for (const QString& input : inputs) names << (sharing[QFileInfo(input).fileName()] > 1 ? input : QFileInfo(input).fileName());
+  for (const QString& input : inputs)
+    names << (sharing[QFileInfo(input).fileName()] > 1 ? input : QFileInfo(input).fileName());
   return names;
 }
 
@@ -51,7 +52,8 @@ QStringList TileFileNames(const LevelTileSet& tiles, const QHash<QString, QStrin
     const QString name = TileFileName(stems.value(tile.Places.front().Level), tile.Places.front(), extension);
     const QString stem = QFileInfo(name).completeBaseName();
     QString unique = name;
-    for (int n = 2; taken.contains(unique.toLower()); ++n) unique = QStringLiteral("%1_%2.%3").arg(stem).arg(n).arg(extension);
+    for (int n = 2; taken.contains(unique.toLower()); ++n)
+      unique = QStringLiteral("%1_%2.%3").arg(stem).arg(n).arg(extension);
     taken.insert(unique.toLower());
     names << unique;
   }
@@ -96,8 +98,8 @@ QByteArray TilesJson(const LevelTileSet& tiles, const QStringList& files, const 
   QByteArray out = "{\"summary\": {\"levels\": " + JsonStrings(tiles.Levels()) +
                    ", \"object_textures\": " + QByteArray::number(tiles.ObjectTextures()) +
                    ", \"unique_tiles\": " + QByteArray::number(qsizetype(tiles.Tiles().size())) +
-                   ", \"skipped\": " + QByteArray::number(tiles.Skipped()) + ", \"sheets\": " + JsonStrings(sheetFiles) +
-                   "},\n\"tiles\": [";
+                   ", \"skipped\": " + QByteArray::number(tiles.Skipped()) +
+                   ", \"sheets\": " + JsonStrings(sheetFiles) + "},\n\"tiles\": [";
   for (size_t i = 0; i < tiles.Tiles().size(); ++i) {
     const LevelTile& tile = tiles.Tiles()[i];
     QByteArrayList places;
@@ -159,8 +161,7 @@ Outcome<> WriteSheets(const CliOptions& options, const TileSheets& sheets, QStri
 // Writes the tiles, the sheets and tiles.json, the description last: it names only what is there.
 Outcome<> WriteTiles(const CliOptions& options, const LevelTileSet& tiles) {
   const QDir dir(options.output);
-  if (!QDir().mkpath(options.output))
-    return Failure<>{options.output + QStringLiteral(": cannot create the folder")};
+  if (!QDir().mkpath(options.output)) return Failure<>{options.output + QStringLiteral(": cannot create the folder")};
   QHash<QString, QString> stems;
   const QStringList names = LevelNames(options.inputs), distinct = DistinctStems(options.inputs);
   for (int i = 0; i < names.size(); ++i) stems[names[i]] = distinct[i];
@@ -179,7 +180,8 @@ Outcome<> WriteTiles(const CliOptions& options, const LevelTileSet& tiles) {
   if (!options.sheet.isEmpty()) {
     std::vector<QImage> pixels;
     for (const LevelTile& tile : tiles.Tiles()) pixels.push_back(tile.Pixels);
-    Result<TileSheets> packed = PackTileSheets(pixels, options.setWidth ? options.setWidth : kSetPageSide, kTileSheetFill);
+    Result<TileSheets> packed =
+        PackTileSheets(pixels, options.setWidth ? options.setWidth : kSetPageSide, kTileSheetFill);
     if (!packed) return Failure<>{options.sheet + QStringLiteral(": ") + packed.Text()};
     sheets = std::move(packed).Value();
     if (Outcome<> written = WriteSheets(options, *sheets, sheetFiles); !written) return written;

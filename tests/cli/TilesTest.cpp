@@ -63,20 +63,19 @@ TEST_F(Tiles, OneFilePerUniqueTileNamedByPageAndPositionAndDescribed) {
   const CliResult result = RunCli({"tiles", level, "-o", Out()});
   ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
   EXPECT_EQ(result.err, "");
-  EXPECT_EQ(Files(Out()), QStringList({"known_p00_x000_y000_64x64.png", "known_p00_x066_y066_32x32.png",
-                                       "known_p00_x128_y000_64x64.png", "known_p01_x002_y066_128x64.png",
-                                       "known_p02_x016_y016_16x16.png", "known_p02_x032_y016_16x16.png",
-                                       "tiles.json"}));
+  EXPECT_EQ(Files(Out()),
+            QStringList({"known_p00_x000_y000_64x64.png", "known_p00_x066_y066_32x32.png",
+                         "known_p00_x128_y000_64x64.png", "known_p01_x002_y066_128x64.png",
+                         "known_p02_x016_y016_16x16.png", "known_p02_x032_y016_16x16.png", "tiles.json"}));
   const QImage wide(QDir(Out()).filePath("known_p01_x002_y066_128x64.png"));
   EXPECT_EQ(Rgb(wide), Rgb(Pages(level).copy(2, 256 + 66, 128, 64)));
 
   const QJsonObject json = Json(Out());
-  EXPECT_EQ(json["summary"].toObject(),
-            QJsonObject({{"levels", QJsonArray{"known.tr4"}},
-                         {"object_textures", 9},
-                         {"unique_tiles", 6},
-                         {"skipped", 1},
-                         {"sheets", QJsonArray{}}}));
+  EXPECT_EQ(json["summary"].toObject(), QJsonObject({{"levels", QJsonArray{"known.tr4"}},
+                                                     {"object_textures", 9},
+                                                     {"unique_tiles", 6},
+                                                     {"skipped", 1},
+                                                     {"sheets", QJsonArray{}}}));
   const QJsonArray tiles = json["tiles"].toArray();
   ASSERT_EQ(tiles.size(), 6);
   const QJsonObject twice = tiles[1].toObject();
@@ -147,12 +146,11 @@ TEST_F(Tiles, AFailingLevelIsReportedAndTheOthersWritten) {
 TEST_F(Tiles, CommandLineErrorsComeFirst) {
   const QString level = Level("known.tr4");
   ASSERT_TRUE(WriteBytesToFile(Out("file"), "x"));
-  for (const QStringList& args : {QStringList{"tiles", level, "-o", Out("file")},
-                                  QStringList{"tiles", level, "-o", Out(), "--format", "jpg"},
-                                  QStringList{"tiles", level, "-o", Out(), "--width", "512"},
-                                  QStringList{"tiles", level, "-o", Out(), "--sheet", Out("set.txt")},
-                                  QStringList{"tiles", level, "-o", Out(), "--alpha"},
-                                  QStringList{"tiles", level}}) {
+  for (const QStringList& args :
+       {QStringList{"tiles", level, "-o", Out("file")}, QStringList{"tiles", level, "-o", Out(), "--format", "jpg"},
+        QStringList{"tiles", level, "-o", Out(), "--width", "512"},
+        QStringList{"tiles", level, "-o", Out(), "--sheet", Out("set.txt")},
+        QStringList{"tiles", level, "-o", Out(), "--alpha"}, QStringList{"tiles", level}}) {
     const CliResult result = RunCli(args);
     EXPECT_EQ(result.exitCode, 2) << args.join(' ').toStdString();
   }

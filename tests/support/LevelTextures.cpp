@@ -87,7 +87,8 @@ LevelDescription MakeManyTexturesLevel(LevelGeneration generation, int pages, in
       const int side = 64 / split;
       for (int by = 0; by < split; ++by)
         for (int bx = 0; bx < split; ++bx)
-          boxes.push_back({page, QRect(cell % 4 * 64 + bx * side + 1, cell / 4 * 64 + by * side + 1, side - 2, side - 2)});
+          boxes.push_back(
+              {page, QRect(cell % 4 * 64 + bx * side + 1, cell / 4 * 64 + by * side + 1, side - 2, side - 2)});
     }
   d.objectTextures.clear();
   const int used = std::max(1, count / 2);

@@ -37,8 +37,8 @@ std::optional<ObjectTextureCut> CutOfObjectTexture(const ObjectTexture& texture,
   cut.Page = texture.Tile & ~kTriangleFlag;
   if (cut.Page >= textileCount) return std::nullopt;
   const ObjectTextureVertex& fourth = texture.Vertices[3];
-  cut.Triangle = HasCompressedChunks(gameVersion) ? (texture.Tile & kTriangleFlag) != 0
-                                                  : fourth == ObjectTextureVertex{};
+  cut.Triangle =
+      HasCompressedChunks(gameVersion) ? (texture.Tile & kTriangleFlag) != 0 : fourth == ObjectTextureVertex{};
   const int corners = cut.Triangle ? 3 : 4;
   int left = 255, top = 255, right = 0, bottom = 0;
   for (int i = 0; i < corners; ++i) {

@@ -3,13 +3,13 @@
 #include "core/extraction/AnimatedLayout.h"
 #include "core/extraction/LevelPages.h"
 #include "core/extraction/LevelTiles.h"
-#include "core/graphics/RectCopy.h"
-#include "core/packing/SetGeometry.h"
-#include "core/packing/TileSheets.h"
 #include "core/extraction/MakeBeep.h"
+#include "core/graphics/RectCopy.h"
 #include "core/level/LevelErrorText.h"
 #include "core/level/LevelReader.h"
 #include "core/level/ProgressIndicator.h"
+#include "core/packing/SetGeometry.h"
+#include "core/packing/TileSheets.h"
 
 #include <QFileInfo>
 

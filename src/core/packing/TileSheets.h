@@ -22,7 +22,7 @@ struct SheetSpot {
 };
 
 struct TileSheets {
-  std::vector<QImage> Sheets;   // each `width` wide and whole pages high, ARGB32
+  std::vector<QImage> Sheets;    // each `width` wide and whole pages high, ARGB32
   std::vector<SheetSpot> Spots;  // one per tile, in the order the tiles were given
 };
 

@@ -106,7 +106,7 @@ TEST(LevelTiles, WithoutMergingEveryObjectTextureIsATile) {
     ASSERT_EQ(tile.Places[0].ObjectTextures.size(), 1u);
     indices.push_back(tile.Places[0].ObjectTextures[0]);
   }
-  EXPECT_EQ(indices, (std::vector<int>{0, 1, 3, 2, 4, 5, 7, 8}));  // by page, then position
+  EXPECT_EQ(indices, (std::vector<int>{0, 1, 3, 2, 4, 5, 7, 8}));                       // by page, then position
   EXPECT_EQ(tiles.Tiles()[0].Pixels.constBits(), tiles.Tiles()[1].Pixels.constBits());  // stored once
 }
 
