@@ -3,8 +3,12 @@
 // itself, started as a process, so both carry its start-up alike. Quote the ratio of the times.
 // Each benchmark also reports the process's peak memory (its maximum resident set, from wait4)
 // beside the level's inflated pages (its three page chunks): the goal is at most twice those.
+// Last, the window's extraction of the same level against the companion's run with --sheet.
 
 #include "LevelWriter.h"
+
+#include "core/extraction/HeadlessExtraction.h"
+#include "core/extraction/TombRaiderFileModule.h"
 
 #include <benchmark/benchmark.h>
 #include <QDir>
@@ -88,6 +92,34 @@ void BM_TilesToTga(benchmark::State& state) {
   Run(state, {"tiles", level.path, "-o", level.dir.filePath("tiles"), "--format", "tga"}, level.dir.filePath("tiles"));
 }
 BENCHMARK(BM_TilesToTga)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(3);
+
+// The companion with --sheet, the baseline of the window's extraction below.
+void BM_TilesWithSheetToTga(benchmark::State& state) {
+  Level& level = BenchLevel();
+  Run(state, {"tiles", level.path, "-o", level.dir.filePath("sheeted"), "--format", "tga", "--sheet",
+              level.dir.filePath("sheeted.tga")},
+      level.dir.filePath("sheeted"));
+}
+BENCHMARK(BM_TilesWithSheetToTga)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(3);
+
+// What the window's "Extract Level Textures as Tiles" runs: the level read, cut and laid out as the
+// sheet, in the program's own process (goal: at most 1.3 times the companion's run with --sheet).
+void BM_WindowTileSheet(benchmark::State& state) {
+  Level& level = BenchLevel();
+  SilentLevelLoadHost host;
+  TombRaiderFileModule module(host);
+  for (auto _ : state) {
+    QImage sheet;
+    std::vector<SheetTile> laid;
+    PixelFormatCode format = PixelFormatCode::Device;
+    if (!module.LoadTileSheet(sheet, laid, level.path, format, false).Ok()) {
+      state.SkipWithError("the extraction failed");
+      return;
+    }
+    benchmark::DoNotOptimize(sheet.constBits());
+  }
+}
+BENCHMARK(BM_WindowTileSheet)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(3);
 
 }  // namespace
 
