@@ -152,9 +152,8 @@ Outcome<> WriteSheets(const CliOptions& options, const TileSheets& sheets, QStri
     files << QFileInfo(path).fileName();
   }
   if (sheets.Sheets.size() > 1)
-    ReportNote(options, QStringLiteral("%1: the tiles need more than 64 pages; the sheet continues in %2 more files")
-                            .arg(options.sheet)
-                            .arg(sheets.Sheets.size() - 1));
+    ReportNote(options, QStringLiteral("%1: the tiles need more than 64 pages; the sheet continues in %2")
+                            .arg(options.sheet, files.size() == 2 ? files[1] : files[1] + " to " + files.back()));
   return {};
 }
 
