@@ -245,6 +245,26 @@ Die rechte Leinwand ist nur für Standard-Textursets gedacht.</translation>
         <source>     Move: click-and-drag to move one tile to another position.</source>
         <translation>     Verschieben: klicken und ziehen, um ein Tile an eine andere Stelle zu setzen.</translation>
     </message>
+    <message>
+        <source>   --- Extract Level Textures as Tiles</source>
+        <translation>   --- Level-Texturen als Kacheln extrahieren</translation>
+    </message>
+    <message>
+        <source>page %1 · %2 × %3 at %4, %5</source>
+        <translation>Seite %1 · %2 × %3 bei %4, %5</translation>
+    </message>
+    <message>
+        <source>1 object texture</source>
+        <translation>1 Objekttextur</translation>
+    </message>
+    <message>
+        <source>%1 object textures</source>
+        <translation>%1 Objekttexturen</translation>
+    </message>
+    <message>
+        <source>animated</source>
+        <translation>animiert</translation>
+    </message>
 </context>
 <context>
     <name>PixelFormat</name>
@@ -627,6 +647,10 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
     <message>
         <source>… and %1 more.</source>
         <translation>… und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Extract Level Textures as Tiles...</source>
+        <translation>Level-Texturen als Kacheln extrahieren...</translation>
     </message>
 </context>
 <context>

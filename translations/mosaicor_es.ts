@@ -245,6 +245,26 @@ El lienzo derecho solo debe usarse con sets de texturas estándar.</translation>
         <source>     Move: click-and-drag to move one tile to another position.</source>
         <translation>     Mover: haz clic y arrastra para mover un tile a otra posición.</translation>
     </message>
+    <message>
+        <source>   --- Extract Level Textures as Tiles</source>
+        <translation>   --- Extraer texturas del nivel como mosaicos</translation>
+    </message>
+    <message>
+        <source>page %1 · %2 × %3 at %4, %5</source>
+        <translation>página %1 · %2 × %3 en %4, %5</translation>
+    </message>
+    <message>
+        <source>1 object texture</source>
+        <translation>1 textura de objeto</translation>
+    </message>
+    <message>
+        <source>%1 object textures</source>
+        <translation>%1 texturas de objeto</translation>
+    </message>
+    <message>
+        <source>animated</source>
+        <translation>animada</translation>
+    </message>
 </context>
 <context>
     <name>PixelFormat</name>
@@ -627,6 +647,10 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
     <message>
         <source>… and %1 more.</source>
         <translation>… y %1 más.</translation>
+    </message>
+    <message>
+        <source>Extract Level Textures as Tiles...</source>
+        <translation>Extraer texturas del nivel como mosaicos...</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,26 @@ Le canevas de droite ne doit servir qu&apos;aux jeux de textures standard.</tran
         <source>     Move: click-and-drag to move one tile to another position.</source>
         <translation>     Déplacer : cliquer-glisser pour déplacer une tuile vers une autre position.</translation>
     </message>
+    <message>
+        <source>   --- Extract Level Textures as Tiles</source>
+        <translation>   --- Extraire les textures du niveau en tuiles</translation>
+    </message>
+    <message>
+        <source>page %1 · %2 × %3 at %4, %5</source>
+        <translation>page %1 · %2 × %3 à %4, %5</translation>
+    </message>
+    <message>
+        <source>1 object texture</source>
+        <translation>1 texture d&apos;objet</translation>
+    </message>
+    <message>
+        <source>%1 object textures</source>
+        <translation>%1 textures d&apos;objet</translation>
+    </message>
+    <message>
+        <source>animated</source>
+        <translation>animée</translation>
+    </message>
 </context>
 <context>
     <name>PixelFormat</name>
@@ -627,6 +647,10 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
     <message>
         <source>… and %1 more.</source>
         <translation>… et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>Extract Level Textures as Tiles...</source>
+        <translation>Extraire les textures du niveau en tuiles...</translation>
     </message>
 </context>
 <context>

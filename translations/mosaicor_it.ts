@@ -245,6 +245,26 @@ La tela destra va usata solo con set di texture standard.</translation>
         <source>     Move: click-and-drag to move one tile to another position.</source>
         <translation>     Sposta: clicca e trascina per spostare un tile in un&apos;altra posizione.</translation>
     </message>
+    <message>
+        <source>   --- Extract Level Textures as Tiles</source>
+        <translation>   --- Estrai le texture del livello come tessere</translation>
+    </message>
+    <message>
+        <source>page %1 · %2 × %3 at %4, %5</source>
+        <translation>pagina %1 · %2 × %3 a %4, %5</translation>
+    </message>
+    <message>
+        <source>1 object texture</source>
+        <translation>1 texture oggetto</translation>
+    </message>
+    <message>
+        <source>%1 object textures</source>
+        <translation>%1 texture oggetto</translation>
+    </message>
+    <message>
+        <source>animated</source>
+        <translation>animata</translation>
+    </message>
 </context>
 <context>
     <name>PixelFormat</name>
@@ -627,6 +647,10 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
     <message>
         <source>… and %1 more.</source>
         <translation>… e altri %1.</translation>
+    </message>
+    <message>
+        <source>Extract Level Textures as Tiles...</source>
+        <translation>Estrai le texture del livello come tessere...</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,26 @@ Prawe płótno służy wyłącznie do standardowych zestawów tekstur.</translat
         <source>     Move: click-and-drag to move one tile to another position.</source>
         <translation>     Przesuń: kliknij i przeciągnij, aby przenieść kafelek w inne miejsce.</translation>
     </message>
+    <message>
+        <source>   --- Extract Level Textures as Tiles</source>
+        <translation>   --- Wyodrębnij tekstury poziomu jako kafle</translation>
+    </message>
+    <message>
+        <source>page %1 · %2 × %3 at %4, %5</source>
+        <translation>strona %1 · %2 × %3 w %4, %5</translation>
+    </message>
+    <message>
+        <source>1 object texture</source>
+        <translation>1 tekstura obiektu</translation>
+    </message>
+    <message>
+        <source>%1 object textures</source>
+        <translation>tekstury obiektów: %1</translation>
+    </message>
+    <message>
+        <source>animated</source>
+        <translation>animowana</translation>
+    </message>
 </context>
 <context>
     <name>PixelFormat</name>
@@ -627,6 +647,10 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
     <message>
         <source>… and %1 more.</source>
         <translation>… i %1 więcej.</translation>
+    </message>
+    <message>
+        <source>Extract Level Textures as Tiles...</source>
+        <translation>Wyodrębnij tekstury poziomu jako kafle...</translation>
     </message>
 </context>
 <context>

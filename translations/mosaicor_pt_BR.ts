@@ -245,6 +245,26 @@ A tela da direita deve ser usada apenas com conjuntos de texturas padrão.</tran
         <source>     Move: click-and-drag to move one tile to another position.</source>
         <translation>     Mover: clique e arraste para mover um tile para outra posição.</translation>
     </message>
+    <message>
+        <source>   --- Extract Level Textures as Tiles</source>
+        <translation>   --- Extrair texturas do nível como ladrilhos</translation>
+    </message>
+    <message>
+        <source>page %1 · %2 × %3 at %4, %5</source>
+        <translation>página %1 · %2 × %3 em %4, %5</translation>
+    </message>
+    <message>
+        <source>1 object texture</source>
+        <translation>1 textura de objeto</translation>
+    </message>
+    <message>
+        <source>%1 object textures</source>
+        <translation>%1 texturas de objeto</translation>
+    </message>
+    <message>
+        <source>animated</source>
+        <translation>animada</translation>
+    </message>
 </context>
 <context>
     <name>PixelFormat</name>
@@ -627,6 +647,10 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
     <message>
         <source>… and %1 more.</source>
         <translation>… e mais %1.</translation>
+    </message>
+    <message>
+        <source>Extract Level Textures as Tiles...</source>
+        <translation>Extrair texturas do nível como ladrilhos...</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,26 @@ The right canvas must be used with standard Texture Sets, only.</source>
         <source>     Move: click-and-drag to move one tile to another position.</source>
         <translation>     Перенос: щёлкните и перетащите, чтобы перенести тайл на другое место.</translation>
     </message>
+    <message>
+        <source>   --- Extract Level Textures as Tiles</source>
+        <translation>   --- Извлечь текстуры уровня как плитки</translation>
+    </message>
+    <message>
+        <source>page %1 · %2 × %3 at %4, %5</source>
+        <translation>страница %1 · %2 × %3 в %4, %5</translation>
+    </message>
+    <message>
+        <source>1 object texture</source>
+        <translation>1 текстура объекта</translation>
+    </message>
+    <message>
+        <source>%1 object textures</source>
+        <translation>текстур объектов: %1</translation>
+    </message>
+    <message>
+        <source>animated</source>
+        <translation>анимированная</translation>
+    </message>
 </context>
 <context>
     <name>PixelFormat</name>
@@ -627,6 +647,10 @@ CREDITS names the libraries it is built on.</source>
     <message>
         <source>… and %1 more.</source>
         <translation>… и ещё %1.</translation>
+    </message>
+    <message>
+        <source>Extract Level Textures as Tiles...</source>
+        <translation>Извлечь текстуры уровня как плитки...</translation>
     </message>
 </context>
 <context>

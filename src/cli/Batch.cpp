@@ -61,15 +61,13 @@ void ReportNote(const CliOptions& options, const QString& text) {
   if (!options.quiet) PrintLine(stderr, text);
 }
 
-QStringList OutputPaths(const CliOptions& options) {
-  if (options.inputs.size() == 1) return {options.output};
-  const QString extension = options.format.isEmpty() ? QStringLiteral("tga") : options.format;
+QStringList DistinctStems(const QStringList& inputs) {
   // Names compare without letter case, so that outputs stay apart on every file system.
   QHash<QString, int> sharing;
-  for (const QString& input : options.inputs) ++sharing[QFileInfo(input).completeBaseName().toLower()];
+  for (const QString& input : inputs) ++sharing[QFileInfo(input).completeBaseName().toLower()];
   QSet<QString> taken;
-  QStringList outputs;
-  for (const QString& input : options.inputs) {
+  QStringList stems;
+  for (const QString& input : inputs) {
     const QFileInfo info(input);
     QString name = info.completeBaseName();
     // demo.phd and demo.tr4 become demo_phd and demo_tr4; what is still the same (the same name
@@ -78,8 +76,17 @@ QStringList OutputPaths(const CliOptions& options) {
     QString unique = name;
     for (int n = 2; taken.contains(unique.toLower()); ++n) unique = QStringLiteral("%1_%2").arg(name).arg(n);
     taken.insert(unique.toLower());
-    outputs << QDir(options.output).filePath(unique + '.' + extension);
+    stems << unique;
   }
+  return stems;
+}
+
+QStringList OutputPaths(const CliOptions& options) {
+  if (options.inputs.size() == 1) return {options.output};
+  const QString extension = options.format.isEmpty() ? QStringLiteral("tga") : options.format;
+  QStringList outputs;
+  for (const QString& stem : DistinctStems(options.inputs))
+    outputs << QDir(options.output).filePath(stem + '.' + extension);
   return outputs;
 }
 

@@ -32,6 +32,8 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make);
 // input, with the input's extension joined (demo_tr4.tga) where inputs share a name, and a number
 // where even that is shared, so that no two inputs of a run write the same file.
 QStringList OutputPaths(const CliOptions& options);
+// The output name of each input without its extension, as OutputPaths makes it for several inputs.
+QStringList DistinctStems(const QStringList& inputs);
 // "out/x.tga", 3 -> "out/x_003.tga".
 QString SplitPagePath(const QString& path, int page);
 

@@ -29,20 +29,43 @@ const QList<CommandInfo>& Commands() {
       {"resize", CliCommand::Resize, {"-o", "--size", "--scroll-tile", "--quiet", "--verbose"}},
       {"info", CliCommand::Info, {"--brief", "--census", "--quiet", "--verbose"}},
       {"pack", CliCommand::Pack, {"-o", "--size", "--width", "--into", "--quiet", "--verbose"}},
+      {"tiles",
+       CliCommand::Tiles,
+       {"-o", "--transparency", "--all", "--format", "--sheet", "--width", "--quiet", "--verbose"}},
   };
   return commands;
 }
 
 bool TakesValue(const QString& option) {
   return option == "-o" || option == "--transparency" || option == "--format" || option == "--size" ||
-         option == "--width" || option == "--into";
+         option == "--width" || option == "--into" || option == "--sheet";
 }
 
 // Every complaint about OUT ends the same way: what OUT should be.
 const char* const kOutFileAdvice = "OUT must be a file name ending in .tga, .bmp, .jpg, .jpeg or .png";
 
+// tiles writes into a folder, created when missing, and --sheet names a texture set file.
+QString CheckTilesOutput(const CliOptions& options) {
+  const QString& out = options.output;
+  if (out == QLatin1String("-")) return QStringLiteral("-o -: tiles writes files into a folder, not standard output");
+  const QFileInfo info(out);
+  if (info.exists() && !info.isDir())
+    return QStringLiteral("-o %1: a file, but tiles writes into a folder (created when missing)").arg(out);
+  if (!options.format.isEmpty() && options.format != "tga" && options.format != "png" && options.format != "bmp")
+    return QStringLiteral("--format %1: tiles are written as tga, png or bmp").arg(options.format);
+  if (options.setWidth && options.sheet.isEmpty()) return QStringLiteral("--width goes with --sheet SET");
+  if (!options.sheet.isEmpty()) {
+    const QFileInfo set(options.sheet);
+    if (set.isDir() || !IsOutputExtension(set.suffix()))
+      return QStringLiteral("--sheet %1: SET must be a file name ending in .tga, .bmp, .jpg, .jpeg or .png")
+          .arg(options.sheet);
+  }
+  return {};
+}
+
 // The OUT errors of the contract, found before any input is read; empty when OUT will do.
 QString CheckOutput(const CliOptions& options) {
+  if (options.command == CliCommand::Tiles) return CheckTilesOutput(options);
   const QString& out = options.output;
   if (out == QLatin1String("-"))
     return QStringLiteral("-o -: the companion writes files, not standard output; %1").arg(kOutFileAdvice);
@@ -97,6 +120,8 @@ QString UsageText() {
       "  mosaicor-cli info     FILE...    [--brief | --census]\n"
       "  mosaicor-cli pack     PICTURE... -o OUT [--size multi|64|128|256|auto|scroll] [--width 256|512]\n"
       "                                   [--into SET]\n"
+      "  mosaicor-cli tiles    LEVEL...   -o DIR [--transparency none|auto] [--all] [--format tga|png|bmp]\n"
+      "                                   [--sheet SET [--width 256|512]]\n"
       "  mosaicor-cli --help | --version\n"
       "\n"
       "Commands:\n"
@@ -106,19 +131,24 @@ QString UsageText() {
       "  resize    resample a picture with the tile resampler (--scroll-tile: the Dual 64x32 tile)\n"
       "  info      describe level and picture files\n"
       "  pack      put each picture into the next free 64 x 64 cells of one texture set\n"
+      "  tiles     every object texture of each level cut at its own rectangle, identical ones once,\n"
+      "            with DIR/tiles.json saying where each came from\n"
       "\n"
       "Options:\n"
       "  -o OUT                      output file, or an existing folder for several inputs\n"
       "  --transparency none|auto    auto writes the level's transparent pixels as magenta\n"
       "  --alpha                     write the 32-bit working picture with alpha (OUT must be .tga)\n"
-      "  --format tga|bmp|jpg|jpeg|png  file type in an output folder (default tga)\n"
+      "  --format tga|bmp|jpg|jpeg|png  file type in an output folder (default tga; tiles: tga, png, bmp,\n"
+      "                              default png)\n"
       "  --split                     pages: one 256 x 256 file per page (OUT_000.tga, OUT_001.tga, ...)\n"
       "  --misc                      pages: add the TR4/TR5 font and sky pages after the texture pages\n"
       "  --brief                     info: one line per file\n"
       "  --census                    info: count a texture set's used, unique and empty cells\n"
       "  --size MODE                 pack: multi (keep the size), 64, 128, 256, auto or scroll (default 64)\n"
-      "  --width 256|512             pack: width of a new set (default 256)\n"
+      "  --width 256|512             pack, tiles --sheet: width of a new set (default 256)\n"
       "  --into SET                  pack: fill the free cells of this set instead of a new black one\n"
+      "  --all                       tiles: one file per object texture, identical ones too\n"
+      "  --sheet SET                 tiles: also pack the tiles into texture sets (SET, SET_001, ...)\n"
       "  --size WxH                  size of the resampled picture, at most 512x16384\n"
       "  --scroll-tile               make the 64 x 64 Dual 64x32 scrolling tile\n"
       "  --quiet                     print nothing but failures\n"
@@ -222,6 +252,10 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       }
     } else if (arg == "--into") {
       options.into = value;
+    } else if (arg == "--sheet") {
+      options.sheet = value;
+    } else if (arg == "--all") {
+      options.all = true;
     } else if (arg == "--census") {
       options.census = true;
     } else if (arg == "--size") {

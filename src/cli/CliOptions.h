@@ -10,7 +10,7 @@
 
 namespace mosaicor {
 
-enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Pack, Help, Version };
+enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Pack, Tiles, Help, Version };
 
 struct CliOptions {
   CliCommand command = CliCommand::None;
@@ -29,6 +29,8 @@ struct CliOptions {
   bool census = false;      // info --census: the tile census of a texture set
   int setWidth = 0;         // pack --width 256|512; 0 when not given
   QString into;             // pack --into SET
+  bool all = false;         // tiles --all: one file per object texture
+  QString sheet;            // tiles --sheet SET
   CutSizeMode packSize = CutSizeMode::Fixed64;  // pack --size
 };
 

@@ -14,6 +14,7 @@ int RunConvert(const CliOptions& options);
 int RunResize(const CliOptions& options);
 int RunInfo(const CliOptions& options);
 int RunPack(const CliOptions& options);
+int RunTiles(const CliOptions& options);
 
 // What `info` says of one file: "key: value" lines (after the "file" line), and the same facts
 // in one line for --brief (after "<file>: ").

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QDropEvent>
+#include <QFileDialog>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -173,6 +175,39 @@ TEST_F(FeaturesFixture, AProgramKilledAfterAPasteOffersItsWorkAtTheNextStart) {
   EXPECT_FALSE(QFile::exists(left));
   Pump(300);
   Screenshot(QStringLiteral("features-6-recovered"));
+}
+
+// The fourth Source item on a written TR4: the level's textures laid out as tiles, the status line
+// saying where the one under the pointer comes from, and a cut of one tile pasting exactly its pixels.
+TEST_F(FeaturesFixture, ALevelsTexturesAsTilesAreCutExactly) {
+  Open();
+  const QString level = dir.filePath(QStringLiteral("known.tr4"));
+  ASSERT_TRUE(WriteLevelFile(level, MakeKnownTexturesLevel(LevelGeneration::TR4)));
+  WhenDialogOpens<QFileDialog>([=](QFileDialog*) {
+    Keys(QStringLiteral("ctrl+a"));
+    Type(level);
+    Keys(QStringLiteral("Return"));
+  });
+  QTimer::singleShot(0, window.get(), [this] { emit c().SourceCombo->activated(4); });
+  ASSERT_TRUE(WaitUntil([&] { return bench().Doc.LastSourceAction == SourceAction::LevelTiles; }, 30000));
+  EXPECT_EQ(c().SourceCombo->currentText(), level);
+  Pump(200);
+
+  // The 128 x 64 texture of page 1 lies at the top-left, the largest first.
+  MoveTo(OnScreen(c().Source->BasePanel, QPoint(100, 10)));
+  ASSERT_TRUE(WaitUntil([&] { return c().StatusHint->FullText().startsWith(QLatin1String("page")); }));
+  EXPECT_EQ(c().StatusHint->FullText(), QStringLiteral("page 1 · 128 × 64 at 2, 66 · 1 object texture"));
+  Screenshot(QStringLiteral("tiles-1-level-textures-as-tiles"));
+
+  // Its two cells cut with the ordinary grid (Multi Tile keeps the size), pasted at the Target's corner.
+  DragBetween(OnScreen(c().Source->BasePanel, QPoint(10, 10)), OnScreen(c().Source->BasePanel, QPoint(70, 10)));
+  ASSERT_EQ(bench().Doc.ClipTile.size(), QSize(128, 64));
+  ClickAt(OnScreen(c().Target->BasePanel, QPoint(10, 10)));
+  Pump(200);
+  Screenshot(QStringLiteral("tiles-2-one-tile-pasted"));
+  Result<QImage> pages = ExtractLevelPicture(LevelExtract::Pages, level, false);
+  ASSERT_TRUE(pages.Ok());
+  EXPECT_EQ(TargetPixels().copy(0, 0, 128, 64), Rgb(pages.Value().copy(2, 256 + 66, 128, 64)));
 }
 
 }  // namespace

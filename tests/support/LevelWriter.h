@@ -14,6 +14,8 @@
 #include "core/level/ObjectTexture.h"
 
 #include <QByteArray>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -107,6 +109,28 @@ void SetPages(LevelDescription& description, int count);
 // A complete small level: pages, palettes, object textures pointing into them, two animated
 // ranges ({1, 2, 3} and {4, 5}), three rooms.
 LevelDescription MakeSampleLevel(LevelGeneration generation, int pages);
+
+// An object texture of `page` covering `rect` (both ends of each corner's row and column inside
+// it), its corners from the top-left clockwise, turned by `quarterTurns` corners. A triangle keeps
+// the three corners after the first: TR1 to TR3 leave the fourth corner zero, TR4 and TR5 set bit
+// 15 of Tile and leave a stray fourth corner that must not count.
+ObjectTexture MakeObjectTexture(LevelGeneration generation, int page, const QRect& rect, int quarterTurns = 0,
+                                bool triangle = false, std::uint16_t attribute = 0);
+// Copies a rectangle of pixels from one page to another in every page set the description has.
+void CopyPagePixels(LevelDescription& description, int fromPage, const QRect& from, int toPage, const QPoint& to);
+
+// A level of three pages whose object textures are known, the same for every generation:
+//   0, 1  quad 64 x 64 at page 0 (0, 0), the second with its corners turned: one place
+//   2     triangle in the 64 x 64 box at page 0 (128, 0)
+//   3     quad 32 x 32 at page 0 (66, 66), padded, over the page's transparent block
+//   4     quad 128 x 64 at page 1 (2, 66), padded
+//   5     quad 32 x 32 at page 1 (200, 200), whose pixels are copied from texture 3's
+//   6     a record whose page (3) does not exist
+//   7, 8  quads 16 x 16 at page 2 (16, 16) and (32, 16): the animated range {7, 8}
+LevelDescription MakeKnownTexturesLevel(LevelGeneration generation);
+// `pages` pages holding `count` object textures the way today's level editors pack them: boxes of
+// 62, 30 and 14 pixels with padding between them, each used by a quad and a triangle.
+LevelDescription MakeManyTexturesLevel(LevelGeneration generation, int pages, int count);
 
 // zlib helpers for tests: a whole stream, and little-endian patching of written bytes.
 QByteArray Deflate(const QByteArray& bytes, int level = 6);

@@ -44,6 +44,7 @@ void MainWindow::BuildActions() {
   a.ExtractTextures = MakeAction(this, tr("Extract Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+L"))});
   a.ExtractAnimated =
       MakeAction(this, tr("Extract Animated Textures..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+L"))});
+  a.ExtractTiles = MakeAction(this, tr("Extract Level Textures as Tiles..."), fileHint, {});
   a.Save = MakeAction(this, tr("Save"), fileHint, {QKeySequence::Save});
   a.SaveAs = MakeAction(this, tr("Save As..."), fileHint, {QKeySequence(QStringLiteral("Ctrl+Shift+S"))});
   a.Reload = MakeAction(this, tr("Reload a Texture Set File..."), fileHint, {});
@@ -75,6 +76,7 @@ void MainWindow::BuildActions() {
   OnTrigger(a.LoadImageFile, this, [&b] { b.Sources().OpenSource(SourceAction::ImageFile); });
   OnTrigger(a.ExtractTextures, this, [&b] { b.Sources().OpenSource(SourceAction::LevelTextures); });
   OnTrigger(a.ExtractAnimated, this, [&b] { b.Sources().OpenSource(SourceAction::LevelAnimated); });
+  OnTrigger(a.ExtractTiles, this, [&b] { b.Sources().OpenSource(SourceAction::LevelTiles); });
   OnTrigger(a.Save, this, [&b] { b.Targets().Save(); });
   OnTrigger(a.SaveAs, this, [&b] { b.Targets().SaveTargetAs(); });
   OnTrigger(a.Reload, this, [&b] { b.Targets().ReloadTarget(); });
@@ -135,6 +137,8 @@ QAction* MainWindow::SourceItemAction(SourceAction action) const {
       return actions_.ExtractTextures;
     case SourceAction::LevelAnimated:
       return actions_.ExtractAnimated;
+    case SourceAction::LevelTiles:
+      return actions_.ExtractTiles;
     case SourceAction::None:
       break;
   }
@@ -158,7 +162,7 @@ QAction* MainWindow::TargetItemAction(TargetAction action) const {
 void MainWindow::BuildMenus() {
   const WindowActions& a = actions_;
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->addActions({a.LoadImageFile, a.ExtractTextures, a.ExtractAnimated});
+  file->addActions({a.LoadImageFile, a.ExtractTextures, a.ExtractAnimated, a.ExtractTiles});
   file->addSeparator();
   file->addActions({a.Save, a.SaveAs, a.Reload, a.CreateNew, a.AddPicturesAsTiles});
   file->addSeparator();

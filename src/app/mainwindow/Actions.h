@@ -13,6 +13,7 @@ struct WindowActions {
   QAction* LoadImageFile = nullptr;
   QAction* ExtractTextures = nullptr;
   QAction* ExtractAnimated = nullptr;
+  QAction* ExtractTiles = nullptr;
   QAction* Save = nullptr;
   QAction* SaveAs = nullptr;
   QAction* Reload = nullptr;

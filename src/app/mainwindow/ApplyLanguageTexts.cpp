@@ -40,7 +40,7 @@ void PlaceCaption(QLabel* label, const QString& text, int left) {
 
 void ApplyLanguageTexts(MainWindowControls& c) {
   SetItems(c.SourceCombo, {texts::NoSourceLoaded(), texts::LoadImageFileItem(), texts::ExtractTexturesItem(),
-                           texts::ExtractAnimatedItem()});
+                           texts::ExtractAnimatedItem(), texts::ExtractTilesItem()});
   SetItems(c.TargetCombo, {texts::NoTargetSaved(), texts::SaveAsItem(), texts::CreateNewItem(), texts::ReloadItem()});
   c.SourcePageControl->setTabText(0, texts::TabGrid());
   c.SourcePageControl->setTabText(1, texts::TabTransparency());

@@ -201,6 +201,7 @@ void MainWindow::WireCanvases() {
   c_.Source->OnMouseMove = [this, &t](ShiftState s, int x, int y) {
     t.SourceMove(s, x, y);
     ShowPointer(false, x, y);
+    ShowTileProvenance(x, y);
   };
   c_.Source->OnMouseUp = [&t](MouseButton b, ShiftState s, int x, int y) { t.SourceRelease(b, s, x, y); };
   c_.Source->OnDblClick = [&t] { t.SourceDoubleClick(); };
@@ -316,6 +317,13 @@ void MainWindow::ShowPointer(bool target, int x, int y) {
   const int tile = (y / kSetCellSide) * tilesAcross + x / kSetCellSide;
   const int page = (y / kSetPageSide) * pagesAcross + x / kSetPageSide + 1;
   c_.PointerInfo->setText(tr("x %1, y %2 · tile %3 · page %4").arg(x).arg(y).arg(tile).arg(page));
+}
+
+void MainWindow::ShowTileProvenance(int x, int y) {
+  const QString provenance = bench_->Sources().TileProvenance(x, y);
+  if (provenance.isEmpty() && !provenanceShown_) return;
+  provenanceShown_ = !provenance.isEmpty();
+  if (!noteTimer_->isActive()) c_.StatusHint->SetFullText(provenanceShown_ ? provenance : hint_);
 }
 
 void MainWindow::Reflect() {

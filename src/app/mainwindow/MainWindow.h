@@ -76,6 +76,8 @@ class MainWindow : public QMainWindow {
   // Shows the workbench's state on the controls, with their handlers quiet meanwhile.
   void Reflect();
   void ShowPointer(bool target, int x, int y);
+  // Over a tile of a level's textures, the status line says where it comes from.
+  void ShowTileProvenance(int x, int y);
   // Shows `text` in the status line for NoteMilliseconds; hints that come meanwhile wait.
   void ShowNote(const QString& text);
   // The canvas the zoom keys act on: the one under the pointer, else the Target.
@@ -95,6 +97,7 @@ class MainWindow : public QMainWindow {
   QWidget* help_ = nullptr;
   QTimer* noteTimer_ = nullptr;
   QString hint_;  // the latest hint, shown once a note has had its time
+  bool provenanceShown_ = false;  // the status line shows a tile's provenance instead of hint_
   static constexpr int NoteMilliseconds = 10000;
 };
 

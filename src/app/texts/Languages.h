@@ -23,6 +23,17 @@ inline QString ExtractAnimatedItem() {
   return QCoreApplication::translate("Languages", "   --- Extract Animated Textures from TR Levels");
 }
 
+inline QString ExtractTilesItem() {
+  return QCoreApplication::translate("Languages", "   --- Extract Level Textures as Tiles");
+}
+// Where a tile of a level's textures comes from, in the status line.
+inline QString TilePlaceFormat() { return QCoreApplication::translate("Languages", "page %1 · %2 × %3 at %4, %5"); }
+inline QString ObjectTextureCount(int count) {
+  return count == 1 ? QCoreApplication::translate("Languages", "1 object texture")
+                    : QCoreApplication::translate("Languages", "%1 object textures").arg(count);
+}
+inline QString AnimatedMark() { return QCoreApplication::translate("Languages", "animated"); }
+
 // Target combo box.
 inline QString NoTargetSaved() { return QCoreApplication::translate("Languages", "   --- no TARGET file saved ---"); }
 inline QString SaveAsItem() {

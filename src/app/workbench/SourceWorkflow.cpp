@@ -22,6 +22,7 @@ void SourceWorkflow::OpenSource(SourceAction action) {
       break;
     case SourceAction::LevelTextures:
     case SourceAction::LevelAnimated:
+    case SourceAction::LevelTiles:
       loaded = LoadWithDialog(action, doc_.LevelFile);
       break;
   }
@@ -48,6 +49,8 @@ SourceRead ReadOf(SourceAction action) {
       return SourceRead::LevelPages;
     case SourceAction::LevelAnimated:
       return SourceRead::LevelAnimated;
+    case SourceAction::LevelTiles:
+      return SourceRead::LevelTiles;
     case SourceAction::None:
       break;
   }
@@ -61,10 +64,14 @@ bool SourceWorkflow::LoadFile(SourceRead read, const QString& fileName, PixelFor
   if (!bench_.Reported(fileName, loaded.Status())) return false;
   picture = std::move(loaded->picture);
   format = loaded->format;
+  loadedTiles_ = std::move(loaded->tiles);
   return true;
 }
 
 void SourceWorkflow::ShowPicture(const QImage& picture) {
+  // The tiles' places come with the picture they describe, and go with it.
+  doc_.SourceTiles = std::move(loadedTiles_);
+  loadedTiles_.clear();
   source_.StopAnimationNow();
   source_.Layers().L1_Image().SetPicture(picture);
   source_.UpdateStack();
@@ -115,6 +122,29 @@ bool SourceWorkflow::OpenFile(const QString& fileName) {
   ShowLoaded(picture, format, fileName);
   RebuildAlpha();
   return true;
+}
+
+QString SourceWorkflow::TileProvenance(int x, int y) const {
+  for (const SheetTile& tile : doc_.SourceTiles) {
+    if (!tile.Rect.contains(x, y)) continue;
+    const TilePlace& first = tile.Places.front();
+    int objectTextures = 0;
+    bool animated = false;
+    for (const TilePlace& place : tile.Places) {
+      objectTextures += place.ObjectTextureCount();
+      animated = animated || place.Animated;
+    }
+    QStringList parts = {texts::TilePlaceFormat()
+                             .arg(first.Page)
+                             .arg(first.Rect.width())
+                             .arg(first.Rect.height())
+                             .arg(first.Rect.x())
+                             .arg(first.Rect.y()),
+                         texts::ObjectTextureCount(objectTextures)};
+    if (animated) parts << texts::AnimatedMark();
+    return parts.join(QStringLiteral(" · "));
+  }
+  return {};
 }
 
 void SourceWorkflow::UpdateSourceAreaInfo(PixelFormatCode format) {

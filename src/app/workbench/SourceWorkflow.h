@@ -26,6 +26,10 @@ class SourceWorkflow {
   void SourceRepeat();
   void UpdateSourceAreaInfo(PixelFormatCode format);
 
+  // Where the tile under (x, y) of the Source comes from, when the Source shows a level's textures
+  // as tiles: "page 3 · 32 × 32 at 64, 128 · 5 object textures · animated"; empty elsewhere.
+  QString TileProvenance(int x, int y) const;
+
   // True when level textures come with their transparent pixels written as magenta.
   bool MaskTransparency() const;
 
@@ -44,6 +48,7 @@ class SourceWorkflow {
   void RebuildAlpha();
 
   Workbench& bench_;
+  std::vector<SheetTile> loadedTiles_;  // the tiles of the picture a load made, until it is shown
   ImageStack& source_;
   Document& doc_;
   ViewState& view_;

@@ -9,15 +9,17 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "app/texts/Languages.h"
+#include "core/extraction/TombRaiderFileModule.h"
 #include "core/packing/SetGeometry.h"
 #include "core/resampling/CutSizing.h"
 
 namespace mosaicor {
 
 // The Source combo box's actions, numbered as its items.
-enum class SourceAction : int { None = 0, ImageFile = 1, LevelTextures = 2, LevelAnimated = 3 };
+enum class SourceAction : int { None = 0, ImageFile = 1, LevelTextures = 2, LevelAnimated = 3, LevelTiles = 4 };
 
 // The Target combo box's actions, numbered as its items.
 enum class TargetAction : int { None = 0, Save = 1, CreateNew = 2, Reload = 3 };
@@ -58,6 +60,8 @@ struct Document {
   std::optional<QString> TargetFile;
   bool TargetCreatedNew = false;  // Create New ran since the Target had a file
   SourceAction LastSourceAction = SourceAction::None;
+  // Where the tiles lie when the Source shows a level's textures as tiles; empty otherwise.
+  std::vector<SheetTile> SourceTiles;
   // The folder of the last file opened or saved: where a file dialog without a file of its own opens.
   QString LastFolder;
 

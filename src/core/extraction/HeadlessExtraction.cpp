@@ -29,6 +29,19 @@ Result<QImage> ExtractLevelPicture(LevelExtract what, const QString& fileName, b
   return picture;
 }
 
+Outcome<> ExtractLevelTiles(LevelTileSet& tiles, const QString& fileName, const QString& levelName,
+                            bool maskTransparency) {
+  SilentLevelLoadHost host;
+  TombRaiderFileModule module(host);
+  try {
+    const ExtractionOutcome extracted = module.LoadTiles(tiles, fileName, levelName, maskTransparency);
+    if (!extracted) return Failure<>{extracted.Text()};
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory();
+  }
+  return {};
+}
+
 Result<QImage> ExtractMiscPages(const QString& fileName, bool maskTransparency) {
   try {
     LevelReader level;

@@ -8,16 +8,26 @@
 // companion share this code.
 
 #include "core/extraction/LevelLoadHost.h"
+#include "core/extraction/LevelTiles.h"
 #include "core/graphics/PixelFormat.h"
 #include "core/level/LevelReader.h"
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QRect>
+
+#include <vector>
 
 #include <cstdint>
 
 namespace mosaicor {
+
+// A tile of a level on the sheet its tiles make: where it lies, and where it comes from.
+struct SheetTile {
+  QRect Rect;                     // on the sheet
+  std::vector<TilePlace> Places;  // in the level, the first one first
+};
 
 // What an extraction makes of a level: all its texture pages, or its animated textures.
 enum class LevelExtract { Pages, Animated };
@@ -34,6 +44,7 @@ enum class LevelLoadFailure {
   PagesMissing,    // TR4/TR5: the 32-bit pages are fewer than the level counts
   NoTexturePages,
   NoAnimatedTextures,
+  NoObjectTextures,
   Unreadable,      // the file exists but cannot be read
   BeyondLimits,    // the file claims more than any real level holds
   Damaged,         // damaged compressed data
@@ -67,6 +78,17 @@ class TombRaiderFileModule {
   // exhausted memory raises (std::bad_alloc).
   ExtractionOutcome Load(LevelExtract what, QImage& image, const QString& fileName, PixelFormatCode& sourcePixelFormat,
                          bool maskTransparency);
+
+  // Reads the level with its tables and adds its object textures to `tiles` as `levelName`, cut
+  // from its pages in the transparency asked for. Fails as Load does, and for a level without
+  // object textures; `tiles` then stays as it was.
+  ExtractionOutcome LoadTiles(LevelTileSet& tiles, const QString& fileName, const QString& levelName,
+                              bool maskTransparency, GameVersion* gameVersion = nullptr);
+  // The level's tiles laid out as the companion's tiles --sheet lays them out (256 wide, black,
+  // largest first, a further set below the first where 64 pages are not enough), and where each
+  // tile went. On failure image, sheet and sourcePixelFormat keep what they held.
+  ExtractionOutcome LoadTileSheet(QImage& image, std::vector<SheetTile>& sheet, const QString& fileName,
+                                  PixelFormatCode& sourcePixelFormat, bool maskTransparency);
 
  private:
   ILevelLoadHost& host_;

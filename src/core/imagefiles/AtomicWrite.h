@@ -13,6 +13,12 @@ namespace mosaicor {
 // Fails with a sentence naming the file and the reason.
 Outcome<> WriteFileAtomically(const QString& fileName, QByteArrayView bytes);
 
+// The same promise for runs that write thousands of small files (a level's tiles): the bytes go
+// whole into a new file beside it, which then takes the name in one step, so a failed write
+// never replaces the old file. It does not wait for the disk to hold each file, which costs a
+// few milliseconds a file and would make such a run take seconds.
+Outcome<> WriteFileReplacing(const QString& fileName, QByteArrayView bytes);
+
 // That sentence for a file being written whose write failed: "Cannot write <file>: <reason>".
 Failure<> CannotWrite(const QString& fileName, const QFileDevice& file);
 

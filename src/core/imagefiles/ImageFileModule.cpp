@@ -5,6 +5,7 @@
 #include "core/imagedecoding/HeadFirstRead.h"
 #include "core/imagedecoding/PictureDecoder.h"
 #include "core/imagedecoding/PictureLimits.h"
+#include "core/imagefiles/AtomicWrite.h"
 #include "core/imagefiles/BmpWriter.h"
 #include "core/imagefiles/JpegWriter.h"
 #include "core/imagefiles/PictureConversion.h"
@@ -108,6 +109,16 @@ PictureOutcome ImageFileModule::SaveImageFile(const QImage& image, const QString
   if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JPEG")) return SaveJpegFile(image, fileName);
   if (extension == QLatin1String(".PNG")) return SavePngFile(image, fileName);
   return Failed(FileErrorText(FileErrorKind::UnsupportedFormat, extension));
+}
+
+Result<QByteArray> ImageFileModule::EncodeAs24Bits(const QImage& image, const QString& fileName) const {
+  if (image.isNull()) return NoPictureToSave();
+  const QString extension = UpperExtension(fileName);
+  if (extension == QLatin1String(".TGA")) return EncodeUncompTGA24bits(image);
+  if (extension == QLatin1String(".BMP")) return EncodeBmp(ConvertTo24Bits(image));
+  if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JPEG")) return EncodeJpeg(image);
+  if (extension == QLatin1String(".PNG")) return EncodePng(image);
+  return Failure<>{FileErrorText(FileErrorKind::UnsupportedFormat, extension)};
 }
 
 PictureOutcome ImageFileModule::SaveAsUncompTGA24bits(const QImage& image, const QString& fileName) const {

@@ -41,6 +41,8 @@ class ImageFileModule {
   // Saves the picture as it is: .BMP in its own depth (24 or 32 bits), .JPG/.JPEG, .TGA and .PNG (24 bits).
   PictureOutcome SaveImageFile(const QImage& image, const QString& fileName) const;
   PictureOutcome SaveAsUncompTGA24bits(const QImage& image, const QString& fileName) const;
+  // The bytes SaveImageAs24BitsFile writes for the whole picture under this file name's extension.
+  Result<QByteArray> EncodeAs24Bits(const QImage& image, const QString& fileName) const;
 };
 
 }  // namespace mosaicor

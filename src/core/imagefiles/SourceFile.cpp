@@ -28,6 +28,12 @@ Result<SourcePicture> OpenSourceFile(const QString& fileName, SourceRead read, c
     if (!outcome) return Told(outcome);
     return loaded;
   }
+  if (read == SourceRead::LevelTiles) {
+    const ExtractionOutcome outcome =
+        levels.LoadTileSheet(loaded.picture, loaded.tiles, fileName, loaded.format, maskTransparency);
+    if (!outcome) return Told(outcome);
+    return loaded;
+  }
   const LevelExtract what = read == SourceRead::LevelAnimated ? LevelExtract::Animated : LevelExtract::Pages;
   const ExtractionOutcome outcome = levels.Load(what, loaded.picture, fileName, loaded.format, maskTransparency);
   if (!outcome) return Told(outcome);

@@ -4,15 +4,17 @@
 // picture of any format the decoders read, told apart by the file's extension.
 
 #include "core/common/Outcome.h"
+#include "core/extraction/TombRaiderFileModule.h"
 #include "core/graphics/PixelFormat.h"
 
 #include <QImage>
 #include <QString>
 
+#include <vector>
+
 namespace mosaicor {
 
 class ImageFileModule;
-class TombRaiderFileModule;
 
 enum class SourceKind { Picture, Level };
 
@@ -21,11 +23,12 @@ SourceKind SourceKindOf(const QString& fileName);
 
 // What to make of the file: a picture, a level's pages or its animated textures, or, by its
 // kind, a picture or a level's pages.
-enum class SourceRead { ByKind, Picture, LevelPages, LevelAnimated };
+enum class SourceRead { ByKind, Picture, LevelPages, LevelAnimated, LevelTiles };
 
 struct SourcePicture {
   QImage picture;                                    // 32-bit (ARGB32)
   PixelFormatCode format = PixelFormatCode::Device;  // the format the file held
+  std::vector<SheetTile> tiles;  // LevelTiles: where each tile of the level lies on the picture
 };
 
 // Reads the file as `read` says; level textures with their transparent pixels as magenta when

@@ -25,6 +25,35 @@ TEST(SourceSide, ExtractingALevelFillsTheSourceAndNamesIt) {
   EXPECT_EQ(f.dialogs.presets.last(), level);
 }
 
+TEST(SourceSide, ALevelsTexturesAsTilesAreLaidOutAsTheSheetAndSayWhereTheyComeFrom) {
+  WindowFixture f;
+  const QString level = f.Path("known.tr4");
+  ASSERT_TRUE(WriteLevelFile(level, MakeKnownTexturesLevel(LevelGeneration::TR4)));
+  f.dialogs.files.push_back(level);
+  emit f.c().SourceCombo->activated(4);
+  EXPECT_EQ(f.doc().LastSourceAction, SourceAction::LevelTiles);
+  EXPECT_EQ(f.c().SourceCombo->currentText(), level);
+  // The companion's sheet of the same level, pixel for pixel.
+  QImage sheet;
+  std::vector<SheetTile> laid;
+  PixelFormatCode format = PixelFormatCode::Device;
+  SilentLevelLoadHost host;
+  ASSERT_TRUE(TombRaiderFileModule(host).LoadTileSheet(sheet, laid, level, format, false).Ok());
+  EXPECT_EQ(Shown(f.source()), sheet);
+  ASSERT_EQ(laid.size(), 6u);
+  // Largest first: the 128 x 64 texture of page 1 at the top-left, the two 16 x 16 animated ones last.
+  EXPECT_EQ(f.bench().Sources().TileProvenance(100, 10), "page 1 · 128 × 64 at 2, 66 · 1 object texture");
+  EXPECT_EQ(f.bench().Sources().TileProvenance(130, 10), "page 0 · 64 × 64 at 0, 0 · 2 object textures");
+  EXPECT_EQ(f.bench().Sources().TileProvenance(69, 69), "page 2 · 16 × 16 at 16, 16 · 1 object texture · animated");
+  EXPECT_EQ(f.bench().Sources().TileProvenance(5, 69), "page 0 · 32 × 32 at 66, 66 · 2 object textures");
+  EXPECT_EQ(f.bench().Sources().TileProvenance(40, 100), "");  // the rest of its cell
+
+  // Another source takes the places away with the tiles.
+  f.dialogs.files.push_back(level);
+  f.bench().Sources().OpenSource(SourceAction::LevelTextures);
+  EXPECT_EQ(f.bench().Sources().TileProvenance(100, 10), "");
+}
+
 TEST(SourceSide, ACancelledOrFailedLoadChangesNothing) {
   WindowFixture f;
   const QString picture = f.WritePicture("pic.tga", Coordinates(128, 64));

@@ -30,7 +30,7 @@ TEST(StartUp, WindowAndTargetAsTheyStart) {
   EXPECT_TRUE(c.ClipTileImage->pixmap().isNull());
   EXPECT_EQ(c.SourceCombo->currentText(), "   --- no SOURCE file loaded ---");
   EXPECT_EQ(c.TargetCombo->currentText(), "   --- no TARGET file saved ---");
-  EXPECT_EQ(c.SourceCombo->count(), 4);
+  EXPECT_EQ(c.SourceCombo->count(), 5);  // item 0 and four actions, the last Extract Level Textures as Tiles
   EXPECT_EQ(c.TargetCombo->itemText(3), "   --- Reload a Texture Set File ( TGA, BMP, JPG )");
   EXPECT_EQ(c.SourcePageControl->currentIndex(), 0);
   EXPECT_EQ(c.TargetPageControl->currentIndex(), 0);
