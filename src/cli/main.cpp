@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
     case CliCommand::Resize: return RunResize(*options);
     case CliCommand::Info: return RunInfo(*options);
     case CliCommand::Pack: return RunPack(*options);
+    case CliCommand::Compact: return RunCompact(*options);
     case CliCommand::None: break;
   }
   return 2;
