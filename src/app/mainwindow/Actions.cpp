@@ -79,6 +79,7 @@ void MainWindow::BuildActions() {
                  tr("     Compact Set: drops the Target's empty and duplicate cells and moves the others to the front."),
                  {});
   a.CompactSet->setObjectName(QStringLiteral("CompactSetAction"));
+  a.CensusSymmetric->setObjectName(QStringLiteral("CensusSymmetricAction"));
   a.AlphaShown =
       MakeAction(this, tr("Alpha layer"), tr("     Alpha: shows the alpha channel of the Source Canvas."), {});
   a.Manual = MakeAction(this, tr("Manual"), tr("     Help & Credits"), {QKeySequence::HelpContents});
