@@ -17,13 +17,11 @@ namespace mosaicor {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("mosaicor::MainWindow", text); }
-
 // What the dialog shows before anything changes.
 QString CountsText(const TileCensus& census, int pagesBefore, int pagesAfter) {
   const int columns = census.Columns();
   const CensusCounts& counts = census.Counts();
-  return Tr("Compact the Target?\n\n"
+  return QCoreApplication::translate("mosaicor::MainWindow", "Compact the Target?\n\n"
             "Cells: %1 → %2\n"
             "Pages: %3 → %4\n"
             "Tiles: %5 → %6 (the level editor takes %7)")
@@ -57,11 +55,11 @@ bool CompactWorkflow::CompactSetDialog() {
     census.Take(set, doc.TargetFill, bench_.Census().Mode());
     compacted = CompactSet(set, doc.TargetFill, census);
   } catch (const std::bad_alloc&) {
-    compacted = Failure<>{Tr("not enough memory")};
+    compacted = Failure<>{QCoreApplication::translate("mosaicor::MainWindow", "not enough memory")};
   }
   bench_.NoActiveControls();
   if (!compacted) {
-    bench_.Dialogs.ShowMessage(Tr("The Target cannot be compacted: %1").arg(compacted.Text()));
+    bench_.Dialogs.ShowMessage(QCoreApplication::translate("mosaicor::MainWindow", "The Target cannot be compacted: %1").arg(compacted.Text()));
     return false;
   }
   const int pages = compacted->set.height() / kSetPageSide;
