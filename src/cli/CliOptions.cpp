@@ -164,7 +164,7 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
   options.command = info->command;
 
   bool sizeGiven = false;
-  bool modeGiven = false;  // --symmetric or --tolerance
+  bool modeGiven = false;   // --symmetric or --tolerance
   bool onlyInputs = false;  // after "--" every argument is an input
   for (int i = 1; i < args.size(); ++i) {
     QString arg = args[i];
@@ -242,7 +242,8 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       bool number = false;
       options.censusMode.tolerance = value.toInt(&number);
       if (!number || options.censusMode.tolerance < 0 || options.censusMode.tolerance > kMostTolerance) {
-        error = QStringLiteral("--tolerance takes a whole number from 0 to %1, not '%2'").arg(kMostTolerance).arg(value);
+        error =
+            QStringLiteral("--tolerance takes a whole number from 0 to %1, not '%2'").arg(kMostTolerance).arg(value);
         return std::nullopt;
       }
       modeGiven = true;

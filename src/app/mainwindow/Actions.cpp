@@ -67,17 +67,16 @@ void MainWindow::BuildActions() {
   a.TileCensus = MakeAction(this, tr("Tile Census"),
                             tr("     Tile Census: numbers the Target's twin cells and shades its empty ones."), {});
   a.TileCensus->setObjectName(QStringLiteral("TileCensusAction"));
-  a.CensusSymmetric = MakeAction(
-      this, tr("Duplicates Up to Rotation and Mirror"),
-      tr("     Census: cells that are the same when turned or mirrored count as duplicates."), {});
-  a.CensusNear = MakeAction(this, tr("Near Duplicates"),
-                            tr("     Census: cells within the tolerance of a group's first cell count as duplicates."),
-                            {});
+  a.CensusSymmetric =
+      MakeAction(this, tr("Duplicates Up to Rotation and Mirror"),
+                 tr("     Census: cells that are the same when turned or mirrored count as duplicates."), {});
+  a.CensusNear =
+      MakeAction(this, tr("Near Duplicates"),
+                 tr("     Census: cells within the tolerance of a group's first cell count as duplicates."), {});
   a.CensusTolerance = MakeAction(this, tr("Near Duplicates Tolerance…"), a.CensusNear->statusTip(), {});
-  a.CompactSet =
-      MakeAction(this, tr("Compact Set…"),
-                 tr("     Compact Set: drops the Target's empty and duplicate cells and moves the others to the front."),
-                 {});
+  a.CompactSet = MakeAction(
+      this, tr("Compact Set…"),
+      tr("     Compact Set: drops the Target's empty and duplicate cells and moves the others to the front."), {});
   a.CompactSet->setObjectName(QStringLiteral("CompactSetAction"));
   a.CensusSymmetric->setObjectName(QStringLiteral("CensusSymmetricAction"));
   a.AlphaShown =

@@ -27,14 +27,22 @@ QColor GroupColour(int number) { return QColor::fromHsv((number * 137) % 360, 20
 // diagonal mirrors drawn as their diagonals.
 QString TransformMark(CellTransform transform) {
   switch (transform) {
-    case CellTransform::None: break;
-    case CellTransform::Rot90: return QStringLiteral("R90");
-    case CellTransform::Rot180: return QStringLiteral("R180");
-    case CellTransform::Rot270: return QStringLiteral("R270");
-    case CellTransform::FlipX: return QStringLiteral("H");
-    case CellTransform::FlipY: return QStringLiteral("V");
-    case CellTransform::Transpose: return QStringLiteral("D\\");
-    case CellTransform::AntiTranspose: return QStringLiteral("D/");
+    case CellTransform::None:
+      break;
+    case CellTransform::Rot90:
+      return QStringLiteral("R90");
+    case CellTransform::Rot180:
+      return QStringLiteral("R180");
+    case CellTransform::Rot270:
+      return QStringLiteral("R270");
+    case CellTransform::FlipX:
+      return QStringLiteral("H");
+    case CellTransform::FlipY:
+      return QStringLiteral("V");
+    case CellTransform::Transpose:
+      return QStringLiteral("D\\");
+    case CellTransform::AntiTranspose:
+      return QStringLiteral("D/");
   }
   return {};
 }

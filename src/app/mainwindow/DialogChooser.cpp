@@ -121,9 +121,9 @@ bool DialogChooser::ConfirmCompact(const QString& counts) {
 }
 
 std::optional<QString> DialogChooser::SaveMoveMapFile(const QString& preset) {
-  const QString chosen = QFileDialog::getSaveFileName(
-      window_, QCoreApplication::translate("mosaicor::MainWindow", "Save the Move Map"), preset,
-      QCoreApplication::translate("mosaicor::MainWindow", "Move maps (*.csv)"));
+  const QString chosen =
+      QFileDialog::getSaveFileName(window_, QCoreApplication::translate("mosaicor::MainWindow", "Save the Move Map"),
+                                   preset, QCoreApplication::translate("mosaicor::MainWindow", "Move maps (*.csv)"));
   QCoreApplication::processEvents();
   if (chosen.isEmpty()) return std::nullopt;
   return chosen;

@@ -21,10 +21,11 @@ namespace {
 QString CountsText(const TileCensus& census, int pagesBefore, int pagesAfter) {
   const int columns = census.Columns();
   const CensusCounts& counts = census.Counts();
-  return QCoreApplication::translate("mosaicor::MainWindow", "Compact the Target?\n\n"
-            "Cells: %1 → %2\n"
-            "Pages: %3 → %4\n"
-            "Tiles: %5 → %6 (the level editor takes %7)")
+  return QCoreApplication::translate("mosaicor::MainWindow",
+                                     "Compact the Target?\n\n"
+                                     "Cells: %1 → %2\n"
+                                     "Pages: %3 → %4\n"
+                                     "Tiles: %5 → %6 (the level editor takes %7)")
       .arg(counts.cells)
       .arg(pagesAfter * (kSetPageSide / kSetCellSide) * columns)
       .arg(pagesBefore)
@@ -59,7 +60,8 @@ bool CompactWorkflow::CompactSetDialog() {
   }
   bench_.NoActiveControls();
   if (!compacted) {
-    bench_.Dialogs.ShowMessage(QCoreApplication::translate("mosaicor::MainWindow", "The Target cannot be compacted: %1").arg(compacted.Text()));
+    bench_.Dialogs.ShowMessage(QCoreApplication::translate("mosaicor::MainWindow", "The Target cannot be compacted: %1")
+                                   .arg(compacted.Text()));
     return false;
   }
   const int pages = compacted->set.height() / kSetPageSide;

@@ -61,18 +61,12 @@ void TargetCensus::Retake() {
   emit Updated();
 }
 
-QString TargetCensus::BudgetText() const {
-  return tr("%1 / %2 tiles")
-      .arg(census_.Counts().used)
-      .arg(kSetMostTiles);
-}
+QString TargetCensus::BudgetText() const { return tr("%1 / %2 tiles").arg(census_.Counts().used).arg(kSetMostTiles); }
 
 bool TargetCensus::OverBudget() const { return census_.Counts().used > kSetMostTiles; }
 
 QString TargetCensus::CompactText() const {
-  return tr("Compact: %1 → %2 tiles")
-      .arg(census_.Counts().used)
-      .arg(census_.Counts().unique);
+  return tr("Compact: %1 → %2 tiles").arg(census_.Counts().used).arg(census_.Counts().unique);
 }
 
 QImage TargetCensus::ShownSet() {

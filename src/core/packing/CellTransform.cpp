@@ -23,14 +23,22 @@ CellTransform Matching(const CellPoint (&moved)[3]) {
 
 QString TransformName(CellTransform transform) {
   switch (transform) {
-    case CellTransform::None: return QStringLiteral("none");
-    case CellTransform::FlipX: return QStringLiteral("flipx");
-    case CellTransform::FlipY: return QStringLiteral("flipy");
-    case CellTransform::Rot180: return QStringLiteral("rot180");
-    case CellTransform::Transpose: return QStringLiteral("transpose");
-    case CellTransform::Rot90: return QStringLiteral("rot90");
-    case CellTransform::Rot270: return QStringLiteral("rot270");
-    case CellTransform::AntiTranspose: return QStringLiteral("antitranspose");
+    case CellTransform::None:
+      return QStringLiteral("none");
+    case CellTransform::FlipX:
+      return QStringLiteral("flipx");
+    case CellTransform::FlipY:
+      return QStringLiteral("flipy");
+    case CellTransform::Rot180:
+      return QStringLiteral("rot180");
+    case CellTransform::Transpose:
+      return QStringLiteral("transpose");
+    case CellTransform::Rot90:
+      return QStringLiteral("rot90");
+    case CellTransform::Rot270:
+      return QStringLiteral("rot270");
+    case CellTransform::AntiTranspose:
+      return QStringLiteral("antitranspose");
   }
   return {};
 }

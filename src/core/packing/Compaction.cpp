@@ -30,8 +30,8 @@ Result<CompactedSet> CompactSet(const QImage& set, QRgb fill, const TileCensus& 
   const int columns = census.Columns();
   const int cells = columns * census.Rows();
   CompactedSet compacted;
-  compacted.set = QImage(set.width(), CompactedPages(census.Counts().unique, columns) * kSetPageSide,
-                         QImage::Format_ARGB32);
+  compacted.set =
+      QImage(set.width(), CompactedPages(census.Counts().unique, columns) * kSetPageSide, QImage::Format_ARGB32);
   if (compacted.set.isNull()) return Failure<>{QStringLiteral("not enough memory")};
   compacted.set.fill(fill);
   compacted.moves.reserve(size_t(census.Counts().used));

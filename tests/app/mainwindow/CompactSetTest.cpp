@@ -18,7 +18,8 @@ namespace {
 
 void Put(QImage& set, int cell, const QImage& tile) {
   for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 64; ++x) set.setPixel(cell % (set.width() / 64) * 64 + x, cell / (set.width() / 64) * 64 + y, tile.pixel(x, y));
+    for (int x = 0; x < 64; ++x)
+      set.setPixel(cell % (set.width() / 64) * 64 + x, cell / (set.width() / 64) * 64 + y, tile.pixel(x, y));
 }
 
 struct CompactFixture : WindowFixture {
@@ -48,8 +49,9 @@ TEST(CompactSet, ShowsTheCountsFirstIsOneUndoStepAndSavesTheMapBesideTheSet) {
 
   // Cancelled: nothing changes.
   EXPECT_FALSE(f.bench().Compacts().CompactSetDialog());
-  EXPECT_EQ(f.dialogs.compactQuestions.constLast(),
-            QStringLiteral("Compact the Target?\n\nCells: 32 → 16\nPages: 2 → 1\nTiles: 4 → 2 (the level editor takes 256)"));
+  EXPECT_EQ(
+      f.dialogs.compactQuestions.constLast(),
+      QStringLiteral("Compact the Target?\n\nCells: 32 → 16\nPages: 2 → 1\nTiles: 4 → 2 (the level editor takes 256)"));
   EXPECT_EQ(Shown(f.target()), before);
   EXPECT_EQ(f.bench().History().UndoCount(), 1u);  // the load
 
