@@ -649,6 +649,74 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <translation>… und %1 weitere.</translation>
     </message>
     <message>
+        <source>Duplicates Up to Rotation and Mirror</source>
+        <translation>Duplikate bis auf Drehung und Spiegelung</translation>
+    </message>
+    <message>
+        <source>     Census: cells that are the same when turned or mirrored count as duplicates.</source>
+        <translation>     Zählung: Zellen, die gedreht oder gespiegelt gleich sind, zählen als Duplikate.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates</source>
+        <translation>Beinahe-Duplikate</translation>
+    </message>
+    <message>
+        <source>     Census: cells within the tolerance of a group&apos;s first cell count as duplicates.</source>
+        <translation>     Zählung: Zellen innerhalb der Toleranz zur ersten Zelle einer Gruppe zählen als Duplikate.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates Tolerance…</source>
+        <translation>Toleranz der Beinahe-Duplikate…</translation>
+    </message>
+    <message>
+        <source>Compact Set…</source>
+        <translation>Set verdichten…</translation>
+    </message>
+    <message>
+        <source>     Compact Set: drops the Target&apos;s empty and duplicate cells and moves the others to the front.</source>
+        <translation>     Set verdichten: entfernt die leeren und doppelten Zellen des Ziels und rückt die übrigen nach vorn.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates (Tolerance %1)</source>
+        <translation>Beinahe-Duplikate (Toleranz %1)</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Set verdichten</translation>
+    </message>
+    <message>
+        <source>Compact</source>
+        <translation>Verdichten</translation>
+    </message>
+    <message>
+        <source>Save the Move Map</source>
+        <translation>Verschiebungstabelle speichern</translation>
+    </message>
+    <message>
+        <source>Move maps (*.csv)</source>
+        <translation>Verschiebungstabellen (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
+        <translation>Zellen sind Beinahe-Duplikate, wenn kein Kanal eines Pixels mehr abweicht als:</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Cells: %1 → %2
+Pages: %3 → %4
+Tiles: %5 → %6 (the level editor takes %7)</source>
+        <translation>Das Ziel verdichten?
+
+Zellen: %1 → %2
+Seiten: %3 → %4
+Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
+    </message>
+    <message>
+        <source>The Target cannot be compacted: %1</source>
+        <translation>Das Ziel kann nicht verdichtet werden: %1</translation>
+    </message>
+    <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Level-Texturen als Kacheln extrahieren...</translation>
     </message>
@@ -716,6 +784,17 @@ Das Texturset einer nicht sauber beendeten Sitzung kann nicht wiederhergestellt 
     </message>
 </context>
 <context>
+    <name>mosaicor::TargetCensus</name>
+    <message>
+        <source>%1 / %2 tiles</source>
+        <translation>%1 / %2 Tiles</translation>
+    </message>
+    <message>
+        <source>Compact: %1 → %2 tiles</source>
+        <translation>Verdichten: %1 → %2 Tiles</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::TargetHistory</name>
     <message>
         <source>Create New</source>
@@ -772,6 +851,10 @@ Das Texturset einer nicht sauber beendeten Sitzung kann nicht wiederhergestellt 
     <message>
         <source>Page count</source>
         <translation>Seitenzahl</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Set verdichten</translation>
     </message>
 </context>
 </TS>

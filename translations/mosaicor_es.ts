@@ -649,6 +649,74 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <translation>… y %1 más.</translation>
     </message>
     <message>
+        <source>Duplicates Up to Rotation and Mirror</source>
+        <translation>Duplicados salvo giro y espejo</translation>
+    </message>
+    <message>
+        <source>     Census: cells that are the same when turned or mirrored count as duplicates.</source>
+        <translation>     Censo: las celdas iguales al girarlas o reflejarlas cuentan como duplicados.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates</source>
+        <translation>Casi duplicados</translation>
+    </message>
+    <message>
+        <source>     Census: cells within the tolerance of a group&apos;s first cell count as duplicates.</source>
+        <translation>     Censo: las celdas dentro de la tolerancia de la primera celda de un grupo cuentan como duplicados.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates Tolerance…</source>
+        <translation>Tolerancia de casi duplicados…</translation>
+    </message>
+    <message>
+        <source>Compact Set…</source>
+        <translation>Compactar set…</translation>
+    </message>
+    <message>
+        <source>     Compact Set: drops the Target&apos;s empty and duplicate cells and moves the others to the front.</source>
+        <translation>     Compactar set: quita las celdas vacías y duplicadas del Destino y adelanta las demás.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates (Tolerance %1)</source>
+        <translation>Casi duplicados (tolerancia %1)</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Compactar set</translation>
+    </message>
+    <message>
+        <source>Compact</source>
+        <translation>Compactar</translation>
+    </message>
+    <message>
+        <source>Save the Move Map</source>
+        <translation>Guardar el mapa de movimientos</translation>
+    </message>
+    <message>
+        <source>Move maps (*.csv)</source>
+        <translation>Mapas de movimientos (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
+        <translation>Las celdas son casi duplicados cuando ningún canal de ningún píxel difiere en más de:</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Cells: %1 → %2
+Pages: %3 → %4
+Tiles: %5 → %6 (the level editor takes %7)</source>
+        <translation>¿Compactar el Destino?
+
+Celdas: %1 → %2
+Páginas: %3 → %4
+Tiles: %5 → %6 (el editor de niveles admite %7)</translation>
+    </message>
+    <message>
+        <source>The Target cannot be compacted: %1</source>
+        <translation>El Destino no se puede compactar: %1</translation>
+    </message>
+    <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extraer texturas del nivel como mosaicos...</translation>
     </message>
@@ -716,6 +784,17 @@ No se puede recuperar el set de texturas de una sesión que no terminó correcta
     </message>
 </context>
 <context>
+    <name>mosaicor::TargetCensus</name>
+    <message>
+        <source>%1 / %2 tiles</source>
+        <translation>%1 / %2 tiles</translation>
+    </message>
+    <message>
+        <source>Compact: %1 → %2 tiles</source>
+        <translation>Compactar: %1 → %2 tiles</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::TargetHistory</name>
     <message>
         <source>Create New</source>
@@ -772,6 +851,10 @@ No se puede recuperar el set de texturas de una sesión que no terminó correcta
     <message>
         <source>Page count</source>
         <translation>Número de páginas</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Compactar set</translation>
     </message>
 </context>
 </TS>

@@ -649,6 +649,74 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <translation>… et %1 de plus.</translation>
     </message>
     <message>
+        <source>Duplicates Up to Rotation and Mirror</source>
+        <translation>Doublons à rotation et miroir près</translation>
+    </message>
+    <message>
+        <source>     Census: cells that are the same when turned or mirrored count as duplicates.</source>
+        <translation>     Recensement : les cellules identiques une fois tournées ou retournées comptent comme doublons.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates</source>
+        <translation>Quasi-doublons</translation>
+    </message>
+    <message>
+        <source>     Census: cells within the tolerance of a group&apos;s first cell count as duplicates.</source>
+        <translation>     Recensement : les cellules dans la tolérance de la première cellule d’un groupe comptent comme doublons.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates Tolerance…</source>
+        <translation>Tolérance des quasi-doublons…</translation>
+    </message>
+    <message>
+        <source>Compact Set…</source>
+        <translation>Compacter le set…</translation>
+    </message>
+    <message>
+        <source>     Compact Set: drops the Target&apos;s empty and duplicate cells and moves the others to the front.</source>
+        <translation>     Compacter le set : retire les cellules vides et en double de la Cible et avance les autres.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates (Tolerance %1)</source>
+        <translation>Quasi-doublons (tolérance %1)</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Compacter le set</translation>
+    </message>
+    <message>
+        <source>Compact</source>
+        <translation>Compacter</translation>
+    </message>
+    <message>
+        <source>Save the Move Map</source>
+        <translation>Enregistrer la table des déplacements</translation>
+    </message>
+    <message>
+        <source>Move maps (*.csv)</source>
+        <translation>Tables des déplacements (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
+        <translation>Des cellules sont des quasi-doublons quand aucun canal d’aucun pixel ne diffère de plus de :</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Cells: %1 → %2
+Pages: %3 → %4
+Tiles: %5 → %6 (the level editor takes %7)</source>
+        <translation>Compacter la Cible ?
+
+Cellules : %1 → %2
+Pages : %3 → %4
+Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
+    </message>
+    <message>
+        <source>The Target cannot be compacted: %1</source>
+        <translation>La Cible ne peut pas être compactée : %1</translation>
+    </message>
+    <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extraire les textures du niveau en tuiles...</translation>
     </message>
@@ -716,6 +784,17 @@ Le jeu de textures d&apos;une session qui ne s&apos;est pas terminée correcteme
     </message>
 </context>
 <context>
+    <name>mosaicor::TargetCensus</name>
+    <message>
+        <source>%1 / %2 tiles</source>
+        <translation>%1 / %2 tiles</translation>
+    </message>
+    <message>
+        <source>Compact: %1 → %2 tiles</source>
+        <translation>Compacter : %1 → %2 tiles</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::TargetHistory</name>
     <message>
         <source>Create New</source>
@@ -772,6 +851,10 @@ Le jeu de textures d&apos;une session qui ne s&apos;est pas terminée correcteme
     <message>
         <source>Page count</source>
         <translation>Nombre de pages</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Compacter le set</translation>
     </message>
 </context>
 </TS>

@@ -649,6 +649,74 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <translation>… e altri %1.</translation>
     </message>
     <message>
+        <source>Duplicates Up to Rotation and Mirror</source>
+        <translation>Duplicati a meno di rotazione e specchio</translation>
+    </message>
+    <message>
+        <source>     Census: cells that are the same when turned or mirrored count as duplicates.</source>
+        <translation>     Censimento: le celle uguali se ruotate o specchiate contano come duplicati.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates</source>
+        <translation>Quasi duplicati</translation>
+    </message>
+    <message>
+        <source>     Census: cells within the tolerance of a group&apos;s first cell count as duplicates.</source>
+        <translation>     Censimento: le celle entro la tolleranza dalla prima cella di un gruppo contano come duplicati.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates Tolerance…</source>
+        <translation>Tolleranza dei quasi duplicati…</translation>
+    </message>
+    <message>
+        <source>Compact Set…</source>
+        <translation>Compatta set…</translation>
+    </message>
+    <message>
+        <source>     Compact Set: drops the Target&apos;s empty and duplicate cells and moves the others to the front.</source>
+        <translation>     Compatta set: toglie le celle vuote e duplicate del Target e sposta avanti le altre.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates (Tolerance %1)</source>
+        <translation>Quasi duplicati (tolleranza %1)</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Compatta set</translation>
+    </message>
+    <message>
+        <source>Compact</source>
+        <translation>Compatta</translation>
+    </message>
+    <message>
+        <source>Save the Move Map</source>
+        <translation>Salva la mappa degli spostamenti</translation>
+    </message>
+    <message>
+        <source>Move maps (*.csv)</source>
+        <translation>Mappe degli spostamenti (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
+        <translation>Le celle sono quasi duplicati quando nessun canale di nessun pixel differisce di più di:</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Cells: %1 → %2
+Pages: %3 → %4
+Tiles: %5 → %6 (the level editor takes %7)</source>
+        <translation>Compattare il Target?
+
+Celle: %1 → %2
+Pagine: %3 → %4
+Tile: %5 → %6 (l&apos;editor dei livelli ne accetta %7)</translation>
+    </message>
+    <message>
+        <source>The Target cannot be compacted: %1</source>
+        <translation>Il Target non può essere compattato: %1</translation>
+    </message>
+    <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Estrai le texture del livello come tessere...</translation>
     </message>
@@ -716,6 +784,17 @@ Il set di texture di una sessione non chiusa correttamente non può essere recup
     </message>
 </context>
 <context>
+    <name>mosaicor::TargetCensus</name>
+    <message>
+        <source>%1 / %2 tiles</source>
+        <translation>%1 / %2 tile</translation>
+    </message>
+    <message>
+        <source>Compact: %1 → %2 tiles</source>
+        <translation>Compatta: %1 → %2 tile</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::TargetHistory</name>
     <message>
         <source>Create New</source>
@@ -772,6 +851,10 @@ Il set di texture di una sessione non chiusa correttamente non può essere recup
     <message>
         <source>Page count</source>
         <translation>Numero di pagine</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Compatta set</translation>
     </message>
 </context>
 </TS>

@@ -649,6 +649,74 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <translation>… i %1 więcej.</translation>
     </message>
     <message>
+        <source>Duplicates Up to Rotation and Mirror</source>
+        <translation>Duplikaty z dokładnością do obrotu i odbicia</translation>
+    </message>
+    <message>
+        <source>     Census: cells that are the same when turned or mirrored count as duplicates.</source>
+        <translation>     Spis: komórki jednakowe po obróceniu lub odbiciu liczą się jako duplikaty.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates</source>
+        <translation>Prawie duplikaty</translation>
+    </message>
+    <message>
+        <source>     Census: cells within the tolerance of a group&apos;s first cell count as duplicates.</source>
+        <translation>     Spis: komórki w granicach tolerancji od pierwszej komórki grupy liczą się jako duplikaty.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates Tolerance…</source>
+        <translation>Tolerancja prawie duplikatów…</translation>
+    </message>
+    <message>
+        <source>Compact Set…</source>
+        <translation>Zagęść zestaw…</translation>
+    </message>
+    <message>
+        <source>     Compact Set: drops the Target&apos;s empty and duplicate cells and moves the others to the front.</source>
+        <translation>     Zagęść zestaw: usuwa puste i powtórzone komórki Celu i przesuwa pozostałe na początek.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates (Tolerance %1)</source>
+        <translation>Prawie duplikaty (tolerancja %1)</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Zagęść zestaw</translation>
+    </message>
+    <message>
+        <source>Compact</source>
+        <translation>Zagęść</translation>
+    </message>
+    <message>
+        <source>Save the Move Map</source>
+        <translation>Zapisz mapę przesunięć</translation>
+    </message>
+    <message>
+        <source>Move maps (*.csv)</source>
+        <translation>Mapy przesunięć (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
+        <translation>Komórki są prawie duplikatami, gdy żaden kanał żadnego piksela nie różni się o więcej niż:</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Cells: %1 → %2
+Pages: %3 → %4
+Tiles: %5 → %6 (the level editor takes %7)</source>
+        <translation>Zagęścić Cel?
+
+Komórki: %1 → %2
+Strony: %3 → %4
+Kafle: %5 → %6 (edytor poziomów przyjmuje %7)</translation>
+    </message>
+    <message>
+        <source>The Target cannot be compacted: %1</source>
+        <translation>Celu nie można zagęścić: %1</translation>
+    </message>
+    <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Wyodrębnij tekstury poziomu jako kafle...</translation>
     </message>
@@ -716,6 +784,17 @@ Nie można odzyskać zestawu tekstur z sesji, która nie zakończyła się popra
     </message>
 </context>
 <context>
+    <name>mosaicor::TargetCensus</name>
+    <message>
+        <source>%1 / %2 tiles</source>
+        <translation>%1 / %2 kafli</translation>
+    </message>
+    <message>
+        <source>Compact: %1 → %2 tiles</source>
+        <translation>Zagęszczenie: %1 → %2 kafli</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::TargetHistory</name>
     <message>
         <source>Create New</source>
@@ -772,6 +851,10 @@ Nie można odzyskać zestawu tekstur z sesji, która nie zakończyła się popra
     <message>
         <source>Page count</source>
         <translation>Liczba stron</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Zagęść zestaw</translation>
     </message>
 </context>
 </TS>

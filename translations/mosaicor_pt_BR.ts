@@ -649,6 +649,74 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <translation>… e mais %1.</translation>
     </message>
     <message>
+        <source>Duplicates Up to Rotation and Mirror</source>
+        <translation>Duplicatas a menos de rotação e espelho</translation>
+    </message>
+    <message>
+        <source>     Census: cells that are the same when turned or mirrored count as duplicates.</source>
+        <translation>     Censo: células iguais quando giradas ou espelhadas contam como duplicatas.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates</source>
+        <translation>Quase duplicatas</translation>
+    </message>
+    <message>
+        <source>     Census: cells within the tolerance of a group&apos;s first cell count as duplicates.</source>
+        <translation>     Censo: células dentro da tolerância da primeira célula de um grupo contam como duplicatas.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates Tolerance…</source>
+        <translation>Tolerância das quase duplicatas…</translation>
+    </message>
+    <message>
+        <source>Compact Set…</source>
+        <translation>Compactar conjunto…</translation>
+    </message>
+    <message>
+        <source>     Compact Set: drops the Target&apos;s empty and duplicate cells and moves the others to the front.</source>
+        <translation>     Compactar conjunto: remove as células vazias e duplicadas do Destino e adianta as demais.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates (Tolerance %1)</source>
+        <translation>Quase duplicatas (tolerância %1)</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Compactar conjunto</translation>
+    </message>
+    <message>
+        <source>Compact</source>
+        <translation>Compactar</translation>
+    </message>
+    <message>
+        <source>Save the Move Map</source>
+        <translation>Salvar o mapa de movimentos</translation>
+    </message>
+    <message>
+        <source>Move maps (*.csv)</source>
+        <translation>Mapas de movimentos (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
+        <translation>Células são quase duplicatas quando nenhum canal de nenhum pixel difere em mais de:</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Cells: %1 → %2
+Pages: %3 → %4
+Tiles: %5 → %6 (the level editor takes %7)</source>
+        <translation>Compactar o Destino?
+
+Células: %1 → %2
+Páginas: %3 → %4
+Tiles: %5 → %6 (o editor de níveis aceita %7)</translation>
+    </message>
+    <message>
+        <source>The Target cannot be compacted: %1</source>
+        <translation>O Destino não pode ser compactado: %1</translation>
+    </message>
+    <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extrair texturas do nível como ladrilhos...</translation>
     </message>
@@ -716,6 +784,17 @@ O conjunto de texturas de uma sessão que não terminou corretamente não pode s
     </message>
 </context>
 <context>
+    <name>mosaicor::TargetCensus</name>
+    <message>
+        <source>%1 / %2 tiles</source>
+        <translation>%1 / %2 tiles</translation>
+    </message>
+    <message>
+        <source>Compact: %1 → %2 tiles</source>
+        <translation>Compactar: %1 → %2 tiles</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::TargetHistory</name>
     <message>
         <source>Create New</source>
@@ -772,6 +851,10 @@ O conjunto de texturas de uma sessão que não terminou corretamente não pode s
     <message>
         <source>Page count</source>
         <translation>Número de páginas</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Compactar conjunto</translation>
     </message>
 </context>
 </TS>

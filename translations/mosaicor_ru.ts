@@ -649,6 +649,74 @@ CREDITS names the libraries it is built on.</source>
         <translation>… и ещё %1.</translation>
     </message>
     <message>
+        <source>Duplicates Up to Rotation and Mirror</source>
+        <translation>Дубликаты с точностью до поворота и отражения</translation>
+    </message>
+    <message>
+        <source>     Census: cells that are the same when turned or mirrored count as duplicates.</source>
+        <translation>     Перепись: ячейки, одинаковые после поворота или отражения, считаются дубликатами.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates</source>
+        <translation>Почти дубликаты</translation>
+    </message>
+    <message>
+        <source>     Census: cells within the tolerance of a group&apos;s first cell count as duplicates.</source>
+        <translation>     Перепись: ячейки в пределах допуска от первой ячейки группы считаются дубликатами.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates Tolerance…</source>
+        <translation>Допуск почти дубликатов…</translation>
+    </message>
+    <message>
+        <source>Compact Set…</source>
+        <translation>Уплотнить набор…</translation>
+    </message>
+    <message>
+        <source>     Compact Set: drops the Target&apos;s empty and duplicate cells and moves the others to the front.</source>
+        <translation>     Уплотнить набор: убирает пустые и повторные ячейки Цели и сдвигает остальные в начало.</translation>
+    </message>
+    <message>
+        <source>Near Duplicates (Tolerance %1)</source>
+        <translation>Почти дубликаты (допуск %1)</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Уплотнить набор</translation>
+    </message>
+    <message>
+        <source>Compact</source>
+        <translation>Уплотнить</translation>
+    </message>
+    <message>
+        <source>Save the Move Map</source>
+        <translation>Сохранить карту перемещений</translation>
+    </message>
+    <message>
+        <source>Move maps (*.csv)</source>
+        <translation>Карты перемещений (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
+        <translation>Ячейки — почти дубликаты, если ни один канал ни одного пикселя не отличается больше чем на:</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Cells: %1 → %2
+Pages: %3 → %4
+Tiles: %5 → %6 (the level editor takes %7)</source>
+        <translation>Уплотнить Цель?
+
+Ячейки: %1 → %2
+Страницы: %3 → %4
+Тайлы: %5 → %6 (редактор уровней принимает %7)</translation>
+    </message>
+    <message>
+        <source>The Target cannot be compacted: %1</source>
+        <translation>Цель нельзя уплотнить: %1</translation>
+    </message>
+    <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Извлечь текстуры уровня как плитки...</translation>
     </message>
@@ -716,6 +784,17 @@ The texture set left by a run that did not end cleanly cannot be recovered: %2</
     </message>
 </context>
 <context>
+    <name>mosaicor::TargetCensus</name>
+    <message>
+        <source>%1 / %2 tiles</source>
+        <translation>%1 / %2 тайлов</translation>
+    </message>
+    <message>
+        <source>Compact: %1 → %2 tiles</source>
+        <translation>Уплотнение: %1 → %2 тайлов</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::TargetHistory</name>
     <message>
         <source>Create New</source>
@@ -772,6 +851,10 @@ The texture set left by a run that did not end cleanly cannot be recovered: %2</
     <message>
         <source>Page count</source>
         <translation>Число страниц</translation>
+    </message>
+    <message>
+        <source>Compact Set</source>
+        <translation>Уплотнить набор</translation>
     </message>
 </context>
 </TS>

@@ -27,18 +27,22 @@ const QList<CommandInfo>& Commands() {
       {"animated", CliCommand::Animated, {"-o", "--transparency", "--alpha", "--format", "--quiet", "--verbose"}},
       {"convert", CliCommand::Convert, {"-o", "--alpha", "--format", "--quiet", "--verbose"}},
       {"resize", CliCommand::Resize, {"-o", "--size", "--scroll-tile", "--quiet", "--verbose"}},
-      {"info", CliCommand::Info, {"--brief", "--census", "--quiet", "--verbose"}},
+      {"info", CliCommand::Info, {"--brief", "--census", "--symmetric", "--tolerance", "--quiet", "--verbose"}},
       {"pack", CliCommand::Pack, {"-o", "--size", "--width", "--into", "--quiet", "--verbose"}},
       {"tiles",
        CliCommand::Tiles,
        {"-o", "--transparency", "--all", "--format", "--sheet", "--width", "--quiet", "--verbose"}},
+      {"compact",
+       CliCommand::Compact,
+       {"-o", "--symmetric", "--tolerance", "--map", "--keep-order", "--quiet", "--verbose"}},
   };
   return commands;
 }
 
 bool TakesValue(const QString& option) {
   return option == "-o" || option == "--transparency" || option == "--format" || option == "--size" ||
-         option == "--width" || option == "--into" || option == "--sheet";
+         option == "--width" || option == "--into" || option == "--sheet" || option == "--tolerance" ||
+         option == "--map";
 }
 
 // Every complaint about OUT ends the same way: what OUT should be.
@@ -69,7 +73,7 @@ QString CheckOutput(const CliOptions& options) {
   const QString& out = options.output;
   if (out == QLatin1String("-"))
     return QStringLiteral("-o -: the companion writes files, not standard output; %1").arg(kOutFileAdvice);
-  if (options.inputs.size() > 1 && options.command != CliCommand::Pack) {
+  if (options.inputs.size() > 1 && options.command != CliCommand::Pack && options.command != CliCommand::Compact) {
     if (!QFileInfo(out).isDir())
       return QStringLiteral(
                  "-o %1: with several inputs OUT must be an existing folder (each output then takes "
@@ -117,11 +121,12 @@ QString UsageText() {
       "  mosaicor-cli animated LEVEL...   -o OUT [--transparency none|auto] [--alpha]\n"
       "  mosaicor-cli convert  PICTURE... -o OUT [--alpha]\n"
       "  mosaicor-cli resize   PICTURE    -o OUT --size WxH [--scroll-tile]\n"
-      "  mosaicor-cli info     FILE...    [--brief | --census]\n"
+      "  mosaicor-cli info     FILE...    [--brief | --census [--symmetric] [--tolerance N]]\n"
       "  mosaicor-cli pack     PICTURE... -o OUT [--size multi|64|128|256|auto|scroll] [--width 256|512]\n"
       "                                   [--into SET]\n"
       "  mosaicor-cli tiles    LEVEL...   -o DIR [--transparency none|auto] [--all] [--format tga|png|bmp]\n"
       "                                   [--sheet SET [--width 256|512]]\n"
+      "  mosaicor-cli compact  SET        -o OUT [--symmetric] [--tolerance N] [--map MAP.csv] [--keep-order]\n"
       "  mosaicor-cli --help | --version\n"
       "\n"
       "Commands:\n"
@@ -133,6 +138,7 @@ QString UsageText() {
       "  pack      put each picture into the next free 64 x 64 cells of one texture set\n"
       "  tiles     every object texture of each level cut at its own rectangle, identical ones once,\n"
       "            with DIR/tiles.json saying where each came from\n"
+      "  compact   drop a texture set's empty and duplicate cells, the others moved to the front\n"
       "\n"
       "Options:\n"
       "  -o OUT                      output file, or an existing folder for several inputs\n"
@@ -144,6 +150,11 @@ QString UsageText() {
       "  --misc                      pages: add the TR4/TR5 font and sky pages after the texture pages\n"
       "  --brief                     info: one line per file\n"
       "  --census                    info: count a texture set's used, unique and empty cells\n"
+      "  --symmetric                 census, compact: cells equal when turned or mirrored are duplicates\n"
+      "  --tolerance N               census, compact: cells whose every channel is within N (0 to 255)\n"
+      "                              of a group's first cell are duplicates\n"
+      "  --map MAP.csv               compact: write where each used cell went (old_cell,new_cell,transform)\n"
+      "  --keep-order                compact: keep the cells' order (the default)\n"
       "  --size MODE                 pack: multi (keep the size), 64, 128, 256, auto or scroll (default 64)\n"
       "  --width 256|512             pack, tiles --sheet: width of a new set (default 256)\n"
       "  --into SET                  pack: fill the free cells of this set instead of a new black one\n"
@@ -184,6 +195,7 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
   options.command = info->command;
 
   bool sizeGiven = false;
+  bool modeGiven = false;   // --symmetric or --tolerance
   bool onlyInputs = false;  // after "--" every argument is an input
   for (int i = 1; i < args.size(); ++i) {
     QString arg = args[i];
@@ -258,6 +270,22 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       options.all = true;
     } else if (arg == "--census") {
       options.census = true;
+    } else if (arg == "--symmetric") {
+      options.censusMode.symmetric = true;
+      modeGiven = true;
+    } else if (arg == "--tolerance") {
+      bool number = false;
+      options.censusMode.tolerance = value.toInt(&number);
+      if (!number || options.censusMode.tolerance < 0 || options.censusMode.tolerance > kMostTolerance) {
+        error =
+            QStringLiteral("--tolerance takes a whole number from 0 to %1, not '%2'").arg(kMostTolerance).arg(value);
+        return std::nullopt;
+      }
+      modeGiven = true;
+    } else if (arg == "--map") {
+      options.map = value;
+    } else if (arg == "--keep-order") {
+      // The order is always kept: the option says so in a script.
     } else if (arg == "--size") {
       static const QRegularExpression sizePattern(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$"));
       const auto match = sizePattern.match(value);
@@ -310,6 +338,24 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
     }
     if (!sizeGiven && !options.scrollTile) {
       error = QStringLiteral("resize needs --size WxH or --scroll-tile");
+      return std::nullopt;
+    }
+  }
+  if (options.command == CliCommand::Compact && options.inputs.size() != 1) {
+    error = QStringLiteral("compact takes exactly one texture set");
+    return std::nullopt;
+  }
+  if (options.command == CliCommand::Info && modeGiven && !options.census) {
+    error = QStringLiteral("--symmetric and --tolerance go with --census");
+    return std::nullopt;
+  }
+  if (!options.map.isEmpty()) {
+    if (QFileInfo(options.map).isDir() || options.map == QLatin1String("-")) {
+      error = QStringLiteral("--map %1: MAP must be a file name").arg(options.map);
+      return std::nullopt;
+    }
+    if (QFileInfo(options.map).absoluteFilePath() == QFileInfo(options.output).absoluteFilePath()) {
+      error = QStringLiteral("--map %1: the map and OUT would be the same file").arg(options.map);
       return std::nullopt;
     }
   }

@@ -2,6 +2,7 @@
 // The companion's command line, parsed once into plain values. Parsing knows which options
 // each command takes; anything else is a usage error (exit status 2).
 
+#include "core/packing/CellGroups.h"
 #include "core/resampling/CutSizing.h"
 
 #include <QString>
@@ -10,7 +11,7 @@
 
 namespace mosaicor {
 
-enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Pack, Tiles, Help, Version };
+enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Pack, Tiles, Compact, Help, Version };
 
 struct CliOptions {
   CliCommand command = CliCommand::None;
@@ -27,6 +28,8 @@ struct CliOptions {
   bool misc = false;        // pages --misc: the TR4/TR5 font and sky pages too
   bool brief = false;       // info --brief: one line per file
   bool census = false;      // info --census: the tile census of a texture set
+  CensusMode censusMode;    // info --census and compact: --symmetric, --tolerance N
+  QString map;              // compact --map MAP.csv
   int setWidth = 0;         // pack --width 256|512; 0 when not given
   QString into;             // pack --into SET
   bool all = false;         // tiles --all: one file per object texture

@@ -9,8 +9,8 @@ namespace mosaicor {
 
 namespace {
 
-Result<FileFacts> Describe(const QString& input, bool census) {
-  if (SourceKindOf(input) == SourceKind::Picture) return DescribePicture(input, census);
+Result<FileFacts> Describe(const QString& input, bool census, CensusMode mode) {
+  if (SourceKindOf(input) == SourceKind::Picture) return DescribePicture(input, census, mode);
   if (census) return Failure<>{QStringLiteral("--census counts the cells of a texture set, not of a level")};
   return DescribeLevel(input);
 }
@@ -21,7 +21,7 @@ int RunInfo(const CliOptions& options) {
   int failures = 0;
   bool firstBlock = true;
   for (const QString& input : options.inputs) {
-    const Result<FileFacts> described = Describe(input, options.census);
+    const Result<FileFacts> described = Describe(input, options.census, options.censusMode);
     if (!described) {
       ReportFailure(input, described.Text());
       ++failures;

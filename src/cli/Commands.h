@@ -4,6 +4,7 @@
 #include "cli/CliOptions.h"
 #include "core/common/Outcome.h"
 
+#include <QRgb>
 #include <QStringList>
 
 namespace mosaicor {
@@ -15,6 +16,7 @@ int RunResize(const CliOptions& options);
 int RunInfo(const CliOptions& options);
 int RunPack(const CliOptions& options);
 int RunTiles(const CliOptions& options);
+int RunCompact(const CliOptions& options);
 
 // What `info` says of one file: "key: value" lines (after the "file" line), and the same facts
 // in one line for --brief (after "<file>: ").
@@ -25,8 +27,14 @@ struct FileFacts {
 
 // `info` for one file of each kind: its facts, or why it cannot say them.
 Result<FileFacts> DescribeLevel(const QString& path);
-// With `census`, a picture's facts end with its tile census as a texture set: cells, used, unique,
-// empty, and one "group:" line of cell numbers per set of identical cells.
-Result<FileFacts> DescribePicture(const QString& path, bool census = false);
+// With `census`, a picture's facts end with its tile census as a texture set in `mode`: cells,
+// used, unique, empty, and one "group:" line of cell numbers per group of two or more, a member
+// that is turned or mirrored written with what turns it into the first ("12:rot90").
+Result<FileFacts> DescribePicture(const QString& path, bool census = false, CensusMode mode = {});
+
+// The texture set the companion reads from a picture: as the Target would hold it (cut to
+// 512 x 16384, whole pages), black, the Target's colour from start-up, being the colour of an
+// empty cell.
+inline constexpr QRgb kCliSetFill = 0xFF000000u;
 
 }  // namespace mosaicor

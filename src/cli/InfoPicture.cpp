@@ -12,18 +12,19 @@ namespace mosaicor {
 
 namespace {
 
-// The census of the picture as the Target would hold it (cut to 512 x 16384, whole pages), with
-// black, the Target's colour from start-up, as the colour of an empty cell.
-QStringList CensusLines(const QImage& picture) {
-  constexpr QRgb kEmpty = 0xFF000000u;
+QStringList CensusLines(const QImage& picture, CensusMode mode) {
   TileCensus census;
-  census.Take(AsTextureSet(picture, kEmpty), kEmpty);
+  census.Take(AsTextureSet(picture, kCliSetFill), kCliSetFill, mode);
   const CensusCounts& counts = census.Counts();
   QStringList lines{QStringLiteral("cells: %1").arg(counts.cells), QStringLiteral("used: %1").arg(counts.used),
                     QStringLiteral("unique: %1").arg(counts.unique), QStringLiteral("empty: %1").arg(counts.empty)};
   for (const std::vector<int>& group : census.Duplicates()) {
     QStringList cells;
-    for (int cell : group) cells << QString::number(cell);
+    for (int cell : group) {
+      const CellTransform turn = census.TransformOf(cell);
+      cells << (turn == CellTransform::None ? QString::number(cell)
+                                            : QStringLiteral("%1:%2").arg(cell).arg(TransformName(turn)));
+    }
     lines << QStringLiteral("group: ") + cells.join(QLatin1Char(' '));
   }
   return lines;
@@ -31,7 +32,7 @@ QStringList CensusLines(const QImage& picture) {
 
 }  // namespace
 
-Result<FileFacts> DescribePicture(const QString& path, bool census) {
+Result<FileFacts> DescribePicture(const QString& path, bool census, CensusMode mode) {
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
   try {
@@ -45,7 +46,7 @@ Result<FileFacts> DescribePicture(const QString& path, bool census) {
   const QString size = QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
   FileFacts facts;
   facts.lines << QStringLiteral("size: %1").arg(size) << QStringLiteral("pixel_format: %1").arg(PF2String(format));
-  if (census) facts.lines << CensusLines(picture);
+  if (census) facts.lines << CensusLines(picture, mode);
   facts.brief = QStringLiteral("%1 %2 %3").arg(ImageFileModule::UpperExtension(path).mid(1), size, PF2String(format));
   return facts;
 }

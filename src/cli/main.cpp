@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     case CliCommand::Info: return RunInfo(*options);
     case CliCommand::Pack: return RunPack(*options);
     case CliCommand::Tiles: return RunTiles(*options);
+    case CliCommand::Compact: return RunCompact(*options);
     case CliCommand::None: break;
   }
   return 2;

@@ -19,6 +19,9 @@ struct NoDialogs : Chooser {
   SaveAnswer AskToSaveChanges() override { return SaveAnswer::Discard; }
   QStringList OpenPictureFiles(const QString&) override { return {}; }
   RecoverAnswer AskToRecover(const QString&) override { return RecoverAnswer::Discard; }
+  bool ConfirmCompact(const QString&) override { return false; }
+  std::optional<QString> SaveMoveMapFile(const QString&) override { return std::nullopt; }
+  std::optional<int> AskTolerance(int) override { return std::nullopt; }
 };
 
 struct WorkbenchRig {

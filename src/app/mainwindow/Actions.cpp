@@ -10,6 +10,7 @@
 #include "app/mainwindow/MainWindow.h"
 #include "app/workbench/ClipboardExchange.h"
 #include "app/workbench/ColourPots.h"
+#include "app/workbench/CompactWorkflow.h"
 #include "app/workbench/PackWorkflow.h"
 #include "app/workbench/SourceWorkflow.h"
 #include "app/workbench/TargetCensus.h"
@@ -67,11 +68,24 @@ void MainWindow::BuildActions() {
   a.TileCensus = MakeAction(this, tr("Tile Census"),
                             tr("     Tile Census: numbers the Target's twin cells and shades its empty ones."), {});
   a.TileCensus->setObjectName(QStringLiteral("TileCensusAction"));
+  a.CensusSymmetric =
+      MakeAction(this, tr("Duplicates Up to Rotation and Mirror"),
+                 tr("     Census: cells that are the same when turned or mirrored count as duplicates."), {});
+  a.CensusNear =
+      MakeAction(this, tr("Near Duplicates"),
+                 tr("     Census: cells within the tolerance of a group's first cell count as duplicates."), {});
+  a.CensusTolerance = MakeAction(this, tr("Near Duplicates Tolerance…"), a.CensusNear->statusTip(), {});
+  a.CompactSet = MakeAction(
+      this, tr("Compact Set…"),
+      tr("     Compact Set: drops the Target's empty and duplicate cells and moves the others to the front."), {});
+  a.CompactSet->setObjectName(QStringLiteral("CompactSetAction"));
+  a.CensusSymmetric->setObjectName(QStringLiteral("CensusSymmetricAction"));
   a.AlphaShown =
       MakeAction(this, tr("Alpha layer"), tr("     Alpha: shows the alpha channel of the Source Canvas."), {});
   a.Manual = MakeAction(this, tr("Manual"), tr("     Help & Credits"), {QKeySequence::HelpContents});
   a.About = MakeAction(this, tr("About"), tr("     Help & Credits"), {});
-  for (QAction* checkable : {a.GridShown, a.TileCensus, a.AlphaShown}) checkable->setCheckable(true);
+  for (QAction* checkable : {a.GridShown, a.TileCensus, a.CensusSymmetric, a.CensusNear, a.AlphaShown})
+    checkable->setCheckable(true);
 
   OnTrigger(a.LoadImageFile, this, [&b] { b.Sources().OpenSource(SourceAction::ImageFile); });
   OnTrigger(a.ExtractTextures, this, [&b] { b.Sources().OpenSource(SourceAction::LevelTextures); });
@@ -91,6 +105,10 @@ void MainWindow::BuildActions() {
   OnTrigger(a.GridShown, this, [&b](bool shown) { b.Tiles().ShowGrid(shown); });
   OnTrigger(a.AlphaShown, this, [&b](bool shown) { b.Pots().ShowAlpha(shown); });
   OnTrigger(a.TileCensus, this, [&b](bool on) { b.Census().SetOn(on); });
+  OnTrigger(a.CensusSymmetric, this, [&b](bool on) { b.Census().SetSymmetric(on); });
+  OnTrigger(a.CensusNear, this, [&b](bool on) { b.Census().SetNear(on); });
+  OnTrigger(a.CensusTolerance, this, [&b] { b.Census().NearToleranceDialog(); });
+  OnTrigger(a.CompactSet, this, [&b] { b.Compacts().CompactSetDialog(); });
   OnTrigger(a.ZoomIn, this, [this] { CanvasUnderPointer()->ZoomIn(); });
   OnTrigger(a.ZoomOut, this, [this] { CanvasUnderPointer()->ZoomOut(); });
   OnTrigger(a.ActualSize, this, [this] { CanvasUnderPointer()->ZoomReset(); });
@@ -171,10 +189,14 @@ void MainWindow::BuildMenus() {
   edit->addActions({a.Undo, a.Redo});
   edit->addSeparator();
   edit->addActions({a.CopyAll, a.ExportTile, a.ImportTile});
+  edit->addSeparator();
+  edit->addAction(a.CompactSet);
   QMenu* view = menuBar()->addMenu(tr("&View"));
   view->addActions({a.GridShown, a.ZoomIn, a.ZoomOut, a.ActualSize});
   view->addSeparator();
-  view->addActions({a.TileCensus, a.AlphaShown});
+  view->addActions({a.TileCensus, a.CensusSymmetric, a.CensusNear, a.CensusTolerance});
+  view->addSeparator();
+  view->addAction(a.AlphaShown);
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addActions({a.Manual, a.About});
 }
@@ -183,7 +205,11 @@ void MainWindow::ReflectActions() {
   const Workbench& b = *bench_;
   actions_.GridShown->setChecked(b.GridShown());
   actions_.AlphaShown->setChecked(b.View.AlphaShown);
-  actions_.TileCensus->setChecked(bench_->Census().On());
+  const TargetCensus& census = bench_->Census();
+  actions_.TileCensus->setChecked(census.On());
+  actions_.CensusSymmetric->setChecked(census.Mode().symmetric);
+  actions_.CensusNear->setChecked(census.Near());
+  actions_.CensusNear->setText(tr("Near Duplicates (Tolerance %1)").arg(census.NearTolerance()));
 }
 
 }  // namespace mosaicor

@@ -26,12 +26,16 @@ struct WindowActions {
   QAction* CopyAll = nullptr;
   QAction* ExportTile = nullptr;
   QAction* ImportTile = nullptr;
-  // View: GridShown, TileCensus and AlphaShown are checkable.
+  QAction* CompactSet = nullptr;
+  // View: GridShown, TileCensus, CensusSymmetric, CensusNear and AlphaShown are checkable.
   QAction* GridShown = nullptr;
   QAction* ZoomIn = nullptr;
   QAction* ZoomOut = nullptr;
   QAction* ActualSize = nullptr;
   QAction* TileCensus = nullptr;
+  QAction* CensusSymmetric = nullptr;
+  QAction* CensusNear = nullptr;
+  QAction* CensusTolerance = nullptr;
   QAction* AlphaShown = nullptr;
   // Help.
   QAction* Manual = nullptr;

@@ -22,15 +22,50 @@ constexpr int kNumberHeight = 13;
 // Groups' colours go round the hue circle by the golden angle, so neighbouring numbers differ.
 QColor GroupColour(int number) { return QColor::fromHsv((number * 137) % 360, 200, 235); }
 
+// What turns a member into its group's first cell, as short as the corner of a cell allows: a
+// quarter turn clockwise "R90", the mirrors "H" (left-right) and "V" (top-bottom), and the
+// diagonal mirrors drawn as their diagonals.
+QString TransformMark(CellTransform transform) {
+  switch (transform) {
+    case CellTransform::None:
+      break;
+    case CellTransform::Rot90:
+      return QStringLiteral("R90");
+    case CellTransform::Rot180:
+      return QStringLiteral("R180");
+    case CellTransform::Rot270:
+      return QStringLiteral("R270");
+    case CellTransform::FlipX:
+      return QStringLiteral("H");
+    case CellTransform::FlipY:
+      return QStringLiteral("V");
+    case CellTransform::Transpose:
+      return QStringLiteral("D\\");
+    case CellTransform::AntiTranspose:
+      return QStringLiteral("D/");
+  }
+  return {};
+}
+
 }  // namespace
 
 CensusOverlay::CensusOverlay(CanvasWidget& target, TargetCensus& census, QStatusBar* status)
-    : QWidget(target.BasePanel), target_(target), census_(census), counts_(new QLabel(status)) {
+    : QWidget(target.BasePanel),
+      target_(target),
+      census_(census),
+      counts_(new QLabel(status)),
+      budget_(new QLabel(status)) {
   setObjectName(QStringLiteral("CensusOverlay"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   counts_->setObjectName(QStringLiteral("CensusCounts"));
-  if (status) status->addPermanentWidget(counts_);
+  budget_->setObjectName(QStringLiteral("CensusBudget"));
+  budget_->setTextFormat(Qt::RichText);
+  if (status) {
+    status->addPermanentWidget(counts_);
+    status->addPermanentWidget(budget_);
+  }
   counts_->hide();
+  budget_->hide();
   hide();
   target_.BasePanel->installEventFilter(this);
   connect(&census_, &TargetCensus::Updated, this, &CensusOverlay::Follow);
@@ -41,10 +76,15 @@ void CensusOverlay::Follow() {
   const bool on = census_.On();
   setVisible(on);
   counts_->setVisible(on);
+  budget_->setVisible(on);
   if (!on) return;
   setGeometry(target_.BasePanel->rect());
   raise();
   counts_->setText(census_.Text());
+  // The level editor's budget, red above what it takes.
+  budget_->setText(QStringLiteral("<span style=\"color:%1\">%2</span> &nbsp; %3")
+                       .arg(census_.OverBudget() ? QStringLiteral("#ff0000") : palette().windowText().color().name(),
+                            census_.BudgetText().toHtmlEscaped(), census_.CompactText().toHtmlEscaped()));
   update();
 }
 
@@ -92,6 +132,13 @@ void CensusOverlay::paintEvent(QPaintEvent* event) {
         painter.fillRect(label, GroupColour(number));
         painter.setPen(Qt::black);
         painter.drawText(label, Qt::AlignCenter, QString::number(number));
+        if (const QString mark = TransformMark(census.TransformOf(cell)); !mark.isEmpty()) {
+          const QRect markRect(label.bottomLeft() + QPoint(0, 2),
+                               QSize(painter.fontMetrics().horizontalAdvance(mark) + 6, kNumberHeight));
+          painter.fillRect(markRect, Qt::black);
+          painter.setPen(GroupColour(number));
+          painter.drawText(markRect, Qt::AlignCenter, mark);
+        }
       }
     }
   if (census_.Selected() >= 0) {

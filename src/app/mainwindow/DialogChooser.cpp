@@ -3,11 +3,14 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/dialogs/LevelLoadingWindow.h"
 #include "app/dialogs/PictureDialogs.h"
 #include "app/workbench/WindowState.h"
+#include "core/packing/CellGroups.h"
 
 namespace mosaicor {
 
@@ -103,6 +106,38 @@ RecoverAnswer DialogChooser::AskToRecover(const QString& question) {
     default:
       return RecoverAnswer::Later;
   }
+}
+
+bool DialogChooser::ConfirmCompact(const QString& counts) {
+  QMessageBox box(QMessageBox::Question, QCoreApplication::translate("mosaicor::MainWindow", "Compact Set"), counts,
+                  QMessageBox::Cancel, window_);
+  box.setObjectName(QStringLiteral("CompactQuestion"));
+  QPushButton* compact =
+      box.addButton(QCoreApplication::translate("mosaicor::MainWindow", "Compact"), QMessageBox::AcceptRole);
+  box.setDefaultButton(compact);
+  box.exec();
+  QCoreApplication::processEvents();
+  return box.clickedButton() == static_cast<QAbstractButton*>(compact);
+}
+
+std::optional<QString> DialogChooser::SaveMoveMapFile(const QString& preset) {
+  const QString chosen =
+      QFileDialog::getSaveFileName(window_, QCoreApplication::translate("mosaicor::MainWindow", "Save the Move Map"),
+                                   preset, QCoreApplication::translate("mosaicor::MainWindow", "Move maps (*.csv)"));
+  QCoreApplication::processEvents();
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen;
+}
+
+std::optional<int> DialogChooser::AskTolerance(int current) {
+  bool ok = false;
+  const int tolerance = QInputDialog::getInt(
+      window_, QCoreApplication::translate("mosaicor::MainWindow", "Near Duplicates"),
+      QCoreApplication::translate("mosaicor::MainWindow",
+                                  "Cells are near duplicates when no channel of any pixel differs by more than:"),
+      current, 0, kMostTolerance, 1, &ok);
+  if (!ok) return std::nullopt;
+  return tolerance;
 }
 
 }  // namespace mosaicor

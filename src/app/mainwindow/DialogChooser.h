@@ -24,6 +24,9 @@ class DialogChooser final : public Chooser {
   SaveAnswer AskToSaveChanges() override;
   QStringList OpenPictureFiles(const QString& preset) override;
   RecoverAnswer AskToRecover(const QString& question) override;
+  bool ConfirmCompact(const QString& counts) override;
+  std::optional<QString> SaveMoveMapFile(const QString& preset) override;
+  std::optional<int> AskTolerance(int current) override;
 
  private:
   QWidget* window_;

@@ -34,6 +34,13 @@ class Chooser {
   virtual QStringList OpenPictureFiles(const QString& preset) = 0;
   // The question about work left by a run that did not end cleanly.
   virtual RecoverAnswer AskToRecover(const QString& question) = 0;
+
+  // Compact Set: the before and after counts, with Compact and Cancel buttons. True for Compact.
+  virtual bool ConfirmCompact(const QString& counts) = 0;
+  // Where to save the move map of a Compact (a CSV file); nothing when the dialog is cancelled.
+  virtual std::optional<QString> SaveMoveMapFile(const QString& preset) = 0;
+  // The census's tolerance for near duplicates, 0 to 255; nothing when the dialog is cancelled.
+  virtual std::optional<int> AskTolerance(int current) = 0;
 };
 
 }  // namespace mosaicor

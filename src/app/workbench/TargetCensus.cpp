@@ -1,5 +1,8 @@
 #include "app/workbench/TargetCensus.h"
 
+#include <QCoreApplication>
+
+#include "app/workbench/Chooser.h"
 #include "app/workbench/Workbench.h"
 #include "core/canvas/ImageStack.h"
 
@@ -14,7 +17,7 @@ void TargetCensus::SetOn(bool on) {
   on_ = on;
   selected_ = -1;
   if (on_) {
-    census_.Take(ShownSet(), bench_.Doc.TargetFill);
+    census_.Take(ShownSet(), bench_.Doc.TargetFill, Mode());
     Renumber();
   } else {
     // Nothing is kept for a census nobody looks at.
@@ -23,6 +26,46 @@ void TargetCensus::SetOn(bool on) {
     blank_ = QImage();
   }
   emit Updated();
+}
+
+void TargetCensus::SetSymmetric(bool on) {
+  const Workbench::Operation operation(bench_);
+  symmetric_ = on;
+  Retake();
+}
+
+void TargetCensus::SetNear(bool on) {
+  const Workbench::Operation operation(bench_);
+  near_ = on;
+  Retake();
+}
+
+void TargetCensus::NearToleranceDialog() {
+  const Workbench::Operation operation(bench_);
+  const std::optional<int> tolerance = bench_.Dialogs.AskTolerance(tolerance_);
+  bench_.NoActiveControls();
+  if (!tolerance) return;
+  tolerance_ = *tolerance;
+  near_ = true;
+  Retake();
+}
+
+// The census in its new mode, or, while it is off, only the menu's checks follow.
+void TargetCensus::Retake() {
+  if (on_) {
+    selected_ = -1;
+    census_.Take(ShownSet(), bench_.Doc.TargetFill, Mode());
+    Renumber();
+  }
+  emit Updated();
+}
+
+QString TargetCensus::BudgetText() const { return tr("%1 / %2 tiles").arg(census_.Counts().used).arg(kSetMostTiles); }
+
+bool TargetCensus::OverBudget() const { return census_.Counts().used > kSetMostTiles; }
+
+QString TargetCensus::CompactText() const {
+  return tr("Compact: %1 → %2 tiles").arg(census_.Counts().used).arg(census_.Counts().unique);
 }
 
 QImage TargetCensus::ShownSet() {
@@ -48,7 +91,7 @@ void TargetCensus::Follow(const QRect& pictureRect) {
   const QImage set = ShownSet();
   const QRgb fill = bench_.Doc.TargetFill;
   if (pictureRect.isNull())
-    census_.Take(set, fill);
+    census_.Take(set, fill, Mode());
   else
     census_.Update(set, pictureRect, fill);
   Renumber();

@@ -1,8 +1,8 @@
 #pragma once
 // The tile census of the Target while View > Tile Census is on: its shown cells grouped by
-// identical content, the empty ones (all fill colour) apart, each group of twins numbered in
-// reading order of its first cell. It follows every edit by looking again only at the cells the
-// edit touched; while it is off it does nothing at all.
+// identical content (or, as the View menu chooses, content equal up to rotation and mirror or
+// within a tolerance), the empty ones (all fill colour) apart, each group of twins numbered in
+// reading order of its first cell. It follows every edit; while it is off it does nothing at all.
 
 #include <QImage>
 #include <QObject>
@@ -26,9 +26,27 @@ class TargetCensus : public QObject {
   void SetOn(bool on);
   bool On() const { return on_; }
 
+  // How cells are told to be the same (the View menu's choices); kept while the census is off, and
+  // used by Compact too. Near duplicates are off until chosen, with the tolerance 8 until set.
+  void SetSymmetric(bool on);
+  void SetNear(bool on);
+  // View > Near Duplicates Tolerance…: asks for the tolerance; choosing one turns Near on.
+  void NearToleranceDialog();
+  bool Near() const { return near_; }
+  int NearTolerance() const { return tolerance_; }
+  CensusMode Mode() const { return CensusMode{symmetric_, near_ ? tolerance_ : 0}; }
+
   const TileCensus& Census() const { return census_; }
   // "2048 cells: 1530 used, 1402 unique, 518 empty"
   QString Text() const { return CensusText(census_.Counts()); }
+  // The level editor's budget: "180 / 256 tiles" (the used cells), over it above 256, and what
+  // Compact would leave: "Compact: 180 → 131 tiles".
+  QString BudgetText() const;
+  bool OverBudget() const;
+  QString CompactText() const;
+
+  // The Target's shown pages as a texture set, without copying the pixels.
+  QImage ShownSet();
   // The number of the cell's group of twins, 1 for the first such group; 0 for a cell without a
   // twin and for an empty one.
   int NumberOf(int cell) const;
@@ -46,12 +64,15 @@ class TargetCensus : public QObject {
 
  private:
   void Follow(const QRect& pictureRect);
-  // The Target's shown pages, without copying the pixels.
-  QImage ShownSet();
   void Renumber();
 
   Workbench& bench_;
+  void Retake();
+
   bool on_ = false;
+  bool symmetric_ = false;
+  bool near_ = false;
+  int tolerance_ = kDefaultTolerance;
   TileCensus census_;
   std::vector<int> numbers_;  // per cell
   int groups_ = 0;

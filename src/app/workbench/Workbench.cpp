@@ -2,6 +2,7 @@
 
 #include "app/workbench/ClipboardExchange.h"
 #include "app/workbench/ColourPots.h"
+#include "app/workbench/CompactWorkflow.h"
 #include "app/workbench/PackWorkflow.h"
 #include "app/workbench/SourceWorkflow.h"
 #include "app/workbench/TargetCensus.h"
@@ -25,7 +26,8 @@ Workbench::Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFile
       pots_(std::make_unique<ColourPots>(*this)),
       clipboard_(std::make_unique<ClipboardExchange>(*this)),
       packs_(std::make_unique<PackWorkflow>(*this)),
-      census_(std::make_unique<TargetCensus>(*this)) {
+      census_(std::make_unique<TargetCensus>(*this)),
+      compacts_(std::make_unique<CompactWorkflow>(*this)) {
   Doc.CustomColours = StartCustomColours();
   connect(history_.get(), &TargetHistory::edited, this, &Workbench::TargetEdited);
 }

@@ -27,6 +27,7 @@ class ClipboardExchange;
 class TargetHistory;
 class PackWorkflow;
 class TargetCensus;
+class CompactWorkflow;
 
 class Workbench : public QObject {
   Q_OBJECT
@@ -52,6 +53,7 @@ class Workbench : public QObject {
   TargetHistory& History() { return *history_; }
   PackWorkflow& Packs() { return *packs_; }
   TargetCensus& Census() { return *census_; }
+  CompactWorkflow& Compacts() { return *compacts_; }
   // Edit menu: a step of the Target's history back or forth.
   void Undo();
   void Redo();
@@ -123,6 +125,7 @@ class Workbench : public QObject {
   std::unique_ptr<ClipboardExchange> clipboard_;
   std::unique_ptr<PackWorkflow> packs_;
   std::unique_ptr<TargetCensus> census_;
+  std::unique_ptr<CompactWorkflow> compacts_;
   int operations_ = 0;
 };
 

@@ -26,9 +26,10 @@ QString CensusText(const CensusCounts& counts) {
       .arg(counts.empty);
 }
 
-void TileCensus::Take(const QImage& set, QRgb fill) {
+void TileCensus::Take(const QImage& set, QRgb fill, CensusMode mode) {
   size_ = set.size();
   fill_ = fill;
+  mode_ = mode;
   columns_ = set.width() / kSide;
   rows_ = set.height() / kSide;
   cells_.assign(size_t(columns_) * rows_, Cell{});
@@ -36,6 +37,7 @@ void TileCensus::Take(const QImage& set, QRgb fill) {
   freeGroups_.clear();
   byHash_.clear();
   counts_ = CensusCounts{int(cells_.size()), 0, 0, int(cells_.size())};
+  if (!mode_.Exact()) return TakeGrouped(set);
   // A band of cells at a time, row by row across it, so that the pixels are read in memory order.
   const uint64_t fillPair = CellHasher::FillPair(fill);
   std::vector<CellHasher> band(static_cast<size_t>(columns_));
@@ -54,8 +56,28 @@ void TileCensus::Take(const QImage& set, QRgb fill) {
   }
 }
 
+void TileCensus::TakeGrouped(const QImage& set) {
+  const CellGrouping grouping = GroupCells(set, fill_, mode_);
+  for (size_t cell = 0; cell < cells_.size(); ++cell) {
+    const int first = grouping.first[cell];
+    if (first < 0) continue;
+    Cell& c = cells_[cell];
+    if (first == int(cell)) {
+      c.group = int(groups_.size());
+      groups_.push_back(Group{});
+      ++counts_.unique;
+    } else {
+      c.group = cells_[size_t(first)].group;
+    }
+    c.transform = grouping.transform[cell];
+    groups_[size_t(c.group)].members.push_back(int(cell));
+    ++counts_.used;
+    --counts_.empty;
+  }
+}
+
 void TileCensus::Update(const QImage& set, const QRect& dirty, QRgb fill) {
-  if (set.size() != size_ || fill != fill_) return Take(set, fill);
+  if (set.size() != size_ || fill != fill_ || !mode_.Exact()) return Take(set, fill, mode_);
   const QRect r = dirty.intersected(QRect(0, 0, columns_ * kSide, rows_ * kSide));
   if (r.isEmpty()) return;
   const int left = r.left() / kSide, right = r.right() / kSide;
@@ -167,6 +189,11 @@ void TileCensus::FreeGroup(int group) {
 std::vector<int> TileCensus::GroupOf(int cell) const {
   const int group = cells_[size_t(cell)].group;
   return group < 0 ? std::vector<int>() : groups_[size_t(group)].members;
+}
+
+int TileCensus::FirstOfGroup(int cell) const {
+  const int group = cells_[size_t(cell)].group;
+  return group < 0 ? -1 : groups_[size_t(group)].members.front();
 }
 
 int TileCensus::NextInGroup(int cell) const {

@@ -81,6 +81,23 @@ struct ScriptedChooser : Chooser {
     saveAnswers.pop_front();
     return answer;
   }
+  std::deque<bool> compactAnswers;  // none left: Cancel
+  QStringList compactQuestions;
+  bool ConfirmCompact(const QString& counts) override {
+    compactQuestions << counts;
+    if (compactAnswers.empty()) return false;
+    const bool answer = compactAnswers.front();
+    compactAnswers.pop_front();
+    return answer;
+  }
+  std::optional<QString> SaveMoveMapFile(const QString& preset) override { return NextFile(preset); }
+  std::deque<int> tolerances;  // none left: cancelled
+  std::optional<int> AskTolerance(int) override {
+    if (tolerances.empty()) return std::nullopt;
+    const int answer = tolerances.front();
+    tolerances.pop_front();
+    return answer;
+  }
 };
 
 struct CountingTones : ITonePlayer {
