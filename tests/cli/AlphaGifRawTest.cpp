@@ -113,7 +113,7 @@ TEST(AlphaGifRaw, LevelMiscPagesConvertBackToFontAndSkyFiles) {
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("small.tga"), Tga32(tile)));
   const CliResult small = RunCli({"convert", dir.filePath("small.tga"), "-o", dir.filePath("x.raw")});
   EXPECT_EQ(small.exitCode, 1);
-  EXPECT_TRUE(small.err.contains("A sky (.RAW) file holds a picture of 256 x 256 pixels; this one is 64 x 64.")) << small.err;
+  EXPECT_TRUE(small.err.contains("A sky (.RAW) file holds a picture of 256 x 256 pixels; this one is 64 x 64.")) << small.err.toStdString();
   EXPECT_FALSE(QFile::exists(dir.filePath("x.raw")));
 }
 

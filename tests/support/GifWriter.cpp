@@ -18,7 +18,7 @@ QByteArray LzwLiterals(const QByteArray& indices) {
   QByteArray packed;
   quint32 buffer = 0;
   int filled = 0;
-  auto emit = [&](int code) {
+  auto put = [&](int code) {
     buffer |= quint32(code) << filled;
     filled += kBits;
     while (filled >= 8) {
@@ -28,10 +28,10 @@ QByteArray LzwLiterals(const QByteArray& indices) {
     }
   };
   for (qsizetype i = 0; i < indices.size(); ++i) {
-    if (i % kRun == 0) emit(kClear);
-    emit(uchar(indices[i]));
+    if (i % kRun == 0) put(kClear);
+    put(uchar(indices[i]));
   }
-  emit(kEnd);
+  put(kEnd);
   if (filled > 0) packed.append(char(buffer & 0xFF));
   return packed;
 }

@@ -127,14 +127,14 @@ void AcceptNextMessageBox(QString& shown) {
 
 TEST(PictureDialogs, FailuresShowAPlainMessageBox) {
   QTemporaryDir dir;
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("x.gif"), "GIF89a"));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("x.xcf"), "gimp xcf v011"));
   PictureDialogs fio;
   QString shown;
   AcceptNextMessageBox(shown);
   QImage image;
   PixelFormatCode format;
-  EXPECT_FALSE(fio.LoadImageAs32BitsFile(image, dir.filePath("x.gif"), format));
-  EXPECT_EQ(shown, dir.filePath("x.gif") + "\n.GIF format not supported.");
+  EXPECT_FALSE(fio.LoadImageAs32BitsFile(image, dir.filePath("x.xcf"), format));
+  EXPECT_EQ(shown, dir.filePath("x.xcf") + "\n.XCF format not supported.");
 }
 
 // The file, then the sentence with the reason below it; a file without a picture in it is said as that.

@@ -13,7 +13,8 @@ namespace mosaicor {
 
 namespace {
 
-const QList<QRgb> kPalette = {qRgb(0, 0, 0), qRgb(220, 30, 40), qRgb(30, 200, 60), qRgb(40, 50, 210), qRgb(250, 240, 20)};
+const QList<QRgb> kPalette = {qRgb(0, 0, 0), qRgb(220, 30, 40), qRgb(30, 200, 60), qRgb(40, 50, 210), qRgb(250, 240, 20),
+                              qRgb(90, 10, 160)};
 
 TEST(FrameSheet, FramesInOrderWithTheirDelays) {
   QTemporaryDir dir;
