@@ -1,6 +1,8 @@
 #include "core/graphics/AlphaKeying.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <vector>
 
 namespace mosaicor {
@@ -15,80 +17,93 @@ bool NearMagenta(QRgb p) {
   return dr * dr + dg * dg + db * db <= kNearMagentaDistance * kNearMagentaDistance;
 }
 
-// Per pixel, while the fringe is found: suspect pixels (half transparent or near magenta) may
-// belong to it; fringe pixels do.
-enum : uchar { kPlain = 0, kSuspect = 1, kFringe = 2 };
+// While the fringe is found and coloured, the keyed picture's alpha byte (255 everywhere once
+// keyed) marks what each pixel is, and a fringe pixel's other bytes hold its own colour until it
+// knows the shape pixel it takes its colour from; then they hold where that pixel is. No second
+// picture-sized array is needed, and every mark is made opaque again at the end.
+constexpr QRgb kAlphaBits = 0xFF000000u;
+// Suspects are half transparent or near magenta; the fringe is the suspects that reach the key.
+// Either knows a shape pixel in reach (the offset to it in the low bytes) or not yet (its own colour).
+constexpr QRgb kSuspectMark = 0xFE000000u;
+constexpr QRgb kFringeMark = 0xFD000000u;
+constexpr QRgb kFringeSourceMark = 0xFC000000u;
+constexpr QRgb kSuspectSourceMark = 0xFB000000u;
 
+// A pixel's place, kept whole: dividing an index by the width costs more than the rest of a visit.
+struct Place {
+  int x, y;
+};
+
+QRgb Marked(QRgb pixel, QRgb mark) { return (pixel & ~kAlphaBits) | mark; }
+QRgb Mark(QRgb pixel) { return pixel & kAlphaBits; }
+bool InFringe(QRgb pixel) { return Mark(pixel) == kFringeMark || Mark(pixel) == kFringeSourceMark; }
+bool HasSource(QRgb pixel) { return Mark(pixel) == kFringeSourceMark || Mark(pixel) == kSuspectSourceMark; }
+// Fully opaque, not near magenta, not the key: a pixel of the shape itself.
+bool Solid(QRgb pixel) { return pixel >= kAlphaBits && pixel != kOpaqueMagentaKey; }
+
+// The fringe is found and given its colours in two sweeps over the suspects, down the picture and
+// back up, as a distance transform works: each visit looks only at the four pixels beside, above
+// and below. A large picture's fringe is spread over all of it, so every sweep is a walk through
+// memory; two sweeps (and a last one that writes the colours) keep that walk short.
 class FringeCleaner {
  public:
-  FringeCleaner(QImage& keyed, const std::vector<qsizetype>& suspects)
-      : keyed_(keyed), width_(keyed.width()), height_(keyed.height()), state_(size_t(width_) * height_, kPlain) {
-    for (qsizetype i : suspects) state_[size_t(i)] = kSuspect;
-    for (qsizetype i : suspects)
-      if (TouchesKey(i)) Join(i);
-    // Grows through suspect pixels from those at the key, so a rim of several pixels goes whole.
-    for (size_t next = 0; next < fringe_.size(); ++next) {
-      const int x = int(fringe_[next] % width_), y = int(fringe_[next] / width_);
-      ForNeighbours(x, y, [this](qsizetype n) {
-        if (state_[size_t(n)] == kSuspect) Join(n);
-      });
-    }
+  explicit FringeCleaner(QImage& keyed)
+      : pixels_(reinterpret_cast<QRgb*>(keyed.bits())), width_(keyed.width()), height_(keyed.height()) {}
+
+  // Down the picture each suspect takes the nearest shape pixel it finds beside it or through the
+  // neighbours above and left, and joins the fringe at the key or next to it. Run while the picture
+  // is keyed, a row behind it, so the sweep finds its rows still in the cache.
+  void SweepDown(const std::vector<Place>& suspects, int lastRow) {
+    for (; sweptDown_ < suspects.size() && suspects[sweptDown_].y <= lastRow; ++sweptDown_) Visit(suspects[sweptDown_]);
   }
 
-  void Clean() {
-    for (qsizetype i : fringe_) {
-      const int x = int(i % width_), y = int(i / width_);
-      QRgb colour = 0;
-      if (NearestSolid(x, y, colour)) Pixel(x, y) = colour;
+  // Back up, the same through the neighbours below and right; then the fringe takes its colours.
+  // `own` holds each suspect's colour, opaque: the bytes of one that turns out not to be fringe
+  // may have held an offset meanwhile.
+  void Finish(const std::vector<Place>& suspects, const std::vector<QRgb>& own) {
+    SweepDown(suspects, height_);
+    for (auto p = suspects.rbegin(); p != suspects.rend(); ++p) Visit(*p);
+    for (size_t k = 0; k < suspects.size(); ++k) {
+      const Place p = suspects[k];
+      const QRgb v = At(p);
+      At(p) = Mark(v) == kFringeSourceMark ? At(SourceOf(p, v)) : own[k];
     }
   }
 
  private:
-  QRgb& Pixel(int x, int y) { return reinterpret_cast<QRgb*>(keyed_.scanLine(y))[x]; }
-  bool Solid(int x, int y) { return state_[size_t(y) * width_ + x] == kPlain && Pixel(x, y) != kOpaqueMagentaKey; }
+  // ARGB32 rows hold no padding.
+  QRgb& At(Place p) const { return pixels_[qsizetype(p.y) * width_ + p.x]; }
+  static Place SourceOf(Place p, QRgb v) { return {p.x + int(v & 0xFF) - 128, p.y + int((v >> 8) & 0xFF) - 128}; }
 
-  template <typename Visit>
-  void ForNeighbours(int x, int y, Visit visit) {
-    for (int ny = std::max(y - 1, 0); ny <= std::min(y + 1, height_ - 1); ++ny)
-      for (int nx = std::max(x - 1, 0); nx <= std::min(x + 1, width_ - 1); ++nx)
-        if (nx != x || ny != y) visit(qsizetype(ny) * width_ + nx);
-  }
-
-  bool TouchesKey(qsizetype i) {
-    bool touches = false;
-    ForNeighbours(int(i % width_), int(i / width_), [&](qsizetype n) {
-      touches = touches || Pixel(int(n % width_), int(n / width_)) == kOpaqueMagentaKey;
-    });
-    return touches;
-  }
-
-  void Join(qsizetype i) {
-    state_[size_t(i)] = kFringe;
-    fringe_.push_back(i);
-  }
-
-  // Rings of growing size around (x, y); once a pixel is found at distance d, rings beyond d
-  // cannot hold a nearer one. Ties go to the first found.
-  bool NearestSolid(int x, int y, QRgb& colour) {
-    int best = kFringeReach * kFringeReach * 2 + 1;
-    for (int r = 1; r <= kFringeReach && r * r < best; ++r) {
-      for (int dy = -r; dy <= r; ++dy) {
-        const int step = (dy == -r || dy == r) ? 1 : 2 * r;
-        for (int dx = -r; dx <= r; dx += step) {
-          const int nx = x + dx, ny = y + dy, d = dx * dx + dy * dy;
-          if (nx < 0 || ny < 0 || nx >= width_ || ny >= height_ || d >= best || !Solid(nx, ny)) continue;
-          best = d;
-          colour = Pixel(nx, ny);
-        }
-      }
+  void Visit(Place p) {
+    QRgb& v = At(p);
+    const Place around[4] = {{p.x, p.y - 1}, {p.x - 1, p.y}, {p.x + 1, p.y}, {p.x, p.y + 1}};
+    bool join = InFringe(v);
+    int best = HasSource(v) ? Distance(p, SourceOf(p, v)) : INT_MAX;
+    Place from = HasSource(v) ? SourceOf(p, v) : Place{};
+    for (const Place& n : around) {
+      if (n.x < 0 || n.y < 0 || n.x >= width_ || n.y >= height_) continue;
+      const QRgb w = At(n);
+      join = join || w == kOpaqueMagentaKey || InFringe(w);
+      // A candidate is a shape pixel beside this one, or the one a neighbour took.
+      Place candidate = n;
+      if (HasSource(w)) candidate = SourceOf(n, w);
+      else if (!Solid(w)) continue;
+      const int d = Distance(p, candidate);
+      if (d < best && std::abs(candidate.x - p.x) <= kFringeReach && std::abs(candidate.y - p.y) <= kFringeReach)
+        best = d, from = candidate;
     }
-    return best <= kFringeReach * kFringeReach * 2;
+    if (best != INT_MAX)
+      v = (join ? kFringeSourceMark : kSuspectSourceMark) | QRgb((from.y - p.y + 128) << 8) | QRgb(from.x - p.x + 128);
+    else if (join)
+      v = Marked(v, kFringeMark);
   }
 
-  QImage& keyed_;
+  static int Distance(Place a, Place b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y); }
+
+  QRgb* pixels_;
   int width_, height_;
-  std::vector<uchar> state_;
-  std::vector<qsizetype> fringe_;
+  size_t sweptDown_ = 0;
 };
 
 }  // namespace
@@ -117,7 +132,9 @@ QImage KeyAlphaToMagenta(const QImage& picture, const AlphaKeying& keying) {
   if (keyed.isNull()) return keyed;
   const uint threshold = uint(std::clamp(keying.threshold, kMinAlphaThreshold, kMaxAlphaThreshold));
   const int width = source.width();
-  std::vector<qsizetype> suspects;
+  std::vector<Place> suspects;
+  std::vector<QRgb> own;
+  FringeCleaner cleaner(keyed);
   for (int y = 0; y < source.height(); ++y) {
     const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
     auto* out = reinterpret_cast<QRgb*>(keyed.scanLine(y));
@@ -126,11 +143,15 @@ QImage KeyAlphaToMagenta(const QImage& picture, const AlphaKeying& keying) {
       // Never blended with anything: a pixel is the key or its own colour made opaque.
       const QRgb colour = a < threshold ? kOpaqueMagentaKey : (in[x] | 0xFF000000u);
       out[x] = colour;
-      if (keying.cleanFringe && colour != kOpaqueMagentaKey && (a < 255 || NearMagenta(colour)))
-        suspects.push_back(qsizetype(y) * width + x);
+      if (keying.cleanFringe && colour != kOpaqueMagentaKey && (a < 255 || NearMagenta(colour))) {
+        out[x] = Marked(colour, kSuspectMark);
+        suspects.push_back({x, y});
+        own.push_back(colour);
+      }
     }
+    cleaner.SweepDown(suspects, y - 1);
   }
-  if (!suspects.empty()) FringeCleaner(keyed, suspects).Clean();
+  if (!suspects.empty()) cleaner.Finish(suspects, own);
   return keyed;
 }
 

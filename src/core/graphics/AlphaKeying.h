@@ -29,7 +29,8 @@ bool HasTransparency(const QImage& picture);
 // The picture (ARGB32 or RGB32) keyed: opaque throughout, magenta where alpha was below the
 // threshold. With cleanFringe, every pixel that is left opaque but was half transparent or near
 // magenta, and reaches the key through such pixels, takes the colour of the nearest pixel that
-// was fully opaque and not near magenta (within kFringeReach pixels; beyond that it keeps its own).
+// was fully opaque and not near magenta, as found through its neighbours (within kFringeReach
+// pixels each way; beyond that it keeps its own).
 // Null when memory runs out.
 QImage KeyAlphaToMagenta(const QImage& picture, const AlphaKeying& keying);
 
