@@ -628,6 +628,26 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <source>… and %1 more.</source>
         <translation>… und %1 weitere.</translation>
     </message>
+    <message>
+        <source>Alpha → Magenta</source>
+        <translation>Alpha → Magenta</translation>
+    </message>
+    <message>
+        <source>Pixels of a picture with transparency whose alpha is below the threshold become magenta</source>
+        <translation>Pixel eines Bildes mit Transparenz, deren Alpha unter der Schwelle liegt, werden magenta</translation>
+    </message>
+    <message>
+        <source>Clean fringe</source>
+        <translation>Rand säubern</translation>
+    </message>
+    <message>
+        <source>This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor</source>
+        <translation>Dieses Bild hat Transparenz: TRANSPARENZ ▸ Alpha → Magenta macht sie für den Level-Editor zu Magenta</translation>
+    </message>
+    <message>
+        <source>%1 frames, delays in ms: %2</source>
+        <translation>%1 Bilder, Verzögerungen in ms: %2</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

@@ -628,6 +628,26 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <source>… and %1 more.</source>
         <translation>… y %1 más.</translation>
     </message>
+    <message>
+        <source>Alpha → Magenta</source>
+        <translation>Alfa → Magenta</translation>
+    </message>
+    <message>
+        <source>Pixels of a picture with transparency whose alpha is below the threshold become magenta</source>
+        <translation>Los píxeles de una imagen con transparencia cuyo alfa está por debajo del umbral se vuelven magenta</translation>
+    </message>
+    <message>
+        <source>Clean fringe</source>
+        <translation>Limpiar borde</translation>
+    </message>
+    <message>
+        <source>This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor</source>
+        <translation>Esta imagen tiene transparencia: TRANSPARENCIA ▸ Alfa → Magenta la convierte en magenta para el editor de niveles</translation>
+    </message>
+    <message>
+        <source>%1 frames, delays in ms: %2</source>
+        <translation>%1 fotogramas, retardos en ms: %2</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

@@ -628,6 +628,26 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <source>… and %1 more.</source>
         <translation>… et %1 de plus.</translation>
     </message>
+    <message>
+        <source>Alpha → Magenta</source>
+        <translation>Alpha → Magenta</translation>
+    </message>
+    <message>
+        <source>Pixels of a picture with transparency whose alpha is below the threshold become magenta</source>
+        <translation>Les pixels d’une image transparente dont l’alpha est sous le seuil deviennent magenta</translation>
+    </message>
+    <message>
+        <source>Clean fringe</source>
+        <translation>Nettoyer le bord</translation>
+    </message>
+    <message>
+        <source>This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor</source>
+        <translation>Cette image a de la transparence : TRANSPARENCE ▸ Alpha → Magenta la convertit en magenta pour l’éditeur de niveaux</translation>
+    </message>
+    <message>
+        <source>%1 frames, delays in ms: %2</source>
+        <translation>%1 images, délais en ms : %2</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

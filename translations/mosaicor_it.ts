@@ -628,6 +628,26 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <source>… and %1 more.</source>
         <translation>… e altri %1.</translation>
     </message>
+    <message>
+        <source>Alpha → Magenta</source>
+        <translation>Alfa → Magenta</translation>
+    </message>
+    <message>
+        <source>Pixels of a picture with transparency whose alpha is below the threshold become magenta</source>
+        <translation>I pixel di un’immagine con trasparenza il cui alfa è sotto la soglia diventano magenta</translation>
+    </message>
+    <message>
+        <source>Clean fringe</source>
+        <translation>Pulisci bordo</translation>
+    </message>
+    <message>
+        <source>This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor</source>
+        <translation>Questa immagine ha trasparenza: TRASPARENZA ▸ Alfa → Magenta la rende magenta per l’editor di livelli</translation>
+    </message>
+    <message>
+        <source>%1 frames, delays in ms: %2</source>
+        <translation>%1 fotogrammi, ritardi in ms: %2</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

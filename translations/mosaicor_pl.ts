@@ -628,6 +628,26 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <source>… and %1 more.</source>
         <translation>… i %1 więcej.</translation>
     </message>
+    <message>
+        <source>Alpha → Magenta</source>
+        <translation>Alfa → Magenta</translation>
+    </message>
+    <message>
+        <source>Pixels of a picture with transparency whose alpha is below the threshold become magenta</source>
+        <translation>Piksele obrazu z przezroczystością, których alfa jest poniżej progu, stają się magentą</translation>
+    </message>
+    <message>
+        <source>Clean fringe</source>
+        <translation>Oczyść krawędź</translation>
+    </message>
+    <message>
+        <source>This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor</source>
+        <translation>Ten obraz ma przezroczystość: PRZEZROCZYSTOŚĆ ▸ Alfa → Magenta zamienia ją na magentę dla edytora poziomów</translation>
+    </message>
+    <message>
+        <source>%1 frames, delays in ms: %2</source>
+        <translation>%1 klatek, opóźnienia w ms: %2</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

@@ -628,6 +628,26 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <source>… and %1 more.</source>
         <translation>… e mais %1.</translation>
     </message>
+    <message>
+        <source>Alpha → Magenta</source>
+        <translation>Alfa → Magenta</translation>
+    </message>
+    <message>
+        <source>Pixels of a picture with transparency whose alpha is below the threshold become magenta</source>
+        <translation>Pixels de uma imagem com transparência cujo alfa está abaixo do limiar viram magenta</translation>
+    </message>
+    <message>
+        <source>Clean fringe</source>
+        <translation>Limpar borda</translation>
+    </message>
+    <message>
+        <source>This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor</source>
+        <translation>Esta imagem tem transparência: TRANSPARÊNCIA ▸ Alfa → Magenta a converte em magenta para o editor de níveis</translation>
+    </message>
+    <message>
+        <source>%1 frames, delays in ms: %2</source>
+        <translation>%1 quadros, atrasos em ms: %2</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

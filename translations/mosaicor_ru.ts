@@ -628,6 +628,26 @@ CREDITS names the libraries it is built on.</source>
         <source>… and %1 more.</source>
         <translation>… и ещё %1.</translation>
     </message>
+    <message>
+        <source>Alpha → Magenta</source>
+        <translation>Альфа → Пурпур</translation>
+    </message>
+    <message>
+        <source>Pixels of a picture with transparency whose alpha is below the threshold become magenta</source>
+        <translation>Пиксели изображения с прозрачностью, у которых альфа ниже порога, становятся пурпурными</translation>
+    </message>
+    <message>
+        <source>Clean fringe</source>
+        <translation>Очистить кайму</translation>
+    </message>
+    <message>
+        <source>This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor</source>
+        <translation>У изображения есть прозрачность: ПРОЗРАЧНОСТЬ ▸ Альфа → Пурпур превращает её в пурпур для редактора уровней</translation>
+    </message>
+    <message>
+        <source>%1 frames, delays in ms: %2</source>
+        <translation>%1 кадров, задержки в мс: %2</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

@@ -137,6 +137,10 @@ void MainWindow::WireControls() {
   connect(c_.SpeedButtonOpaque, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonOpaqueClick(); });
   connect(c_.SpeedButtonMagenta, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonMagentaClick(); });
   connect(c_.SpeedButtonPicker, &QToolButton::clicked, this, [this] { bench_->Pots().SpeedButtonPickerOnClick(); });
+  connect(c_.CheckBoxAlphaToMagenta, &QCheckBox::toggled, this, [this](bool on) { bench_->Sources().SetAlphaToMagenta(on); });
+  connect(c_.SliderAlphaThreshold, &QSlider::valueChanged, this,
+          [this](int threshold) { bench_->Sources().SetAlphaThreshold(threshold); });
+  connect(c_.CheckBoxCleanFringe, &QCheckBox::toggled, this, [this](bool on) { bench_->Sources().SetCleanFringe(on); });
   // Pots.
   connect(c_.PanelMagenta, &ColourPot::clicked, this, [this] { bench_->Pots().PanelMagentaOnClick(); });
   connect(c_.PanelBlack, &ColourPot::clicked, this, [this] { bench_->Pots().PanelBlackOnClick(); });
@@ -318,6 +322,12 @@ void MainWindow::Reflect() {
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonPicker, &QAbstractButton::setChecked,
                                     v.Transparency == TransparencyMode::Picker);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonAlpha, &QAbstractButton::setChecked, v.AlphaShown);
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxAlphaToMagenta, &QAbstractButton::setChecked, v.AlphaToMagenta);
+  SetQuietly<QAbstractSlider, int>(c_.SliderAlphaThreshold, &QAbstractSlider::setValue, v.AlphaThreshold);
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxCleanFringe, &QAbstractButton::setChecked, v.CleanFringe);
+  c_.SliderAlphaThreshold->setToolTip(QString::number(v.AlphaThreshold));
+  for (QWidget* w : std::initializer_list<QWidget*>{c_.CheckBoxAlphaToMagenta, c_.SliderAlphaThreshold, c_.CheckBoxCleanFringe})
+    w->setEnabled(v.SourceHasTransparency);
   if (QAbstractButton* button = c_.TransformGroup->button(static_cast<int>(b.Transform())))
     SetQuietly<QAbstractButton, bool>(button, &QAbstractButton::setChecked, true);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonView, &QAbstractButton::setChecked, b.GridShown());

@@ -11,6 +11,7 @@
 #include "app/canvas/CanvasZoom.h"
 #include "app/mainwindow/MainWindowControls.h"
 #include "app/texts/Languages.h"
+#include "core/graphics/AlphaKeying.h"
 #include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
@@ -169,8 +170,23 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   c.SpeedButtonAlpha = SpeedButton(transparency, "SpeedButtonAlpha", "alpha",
                                    QCoreApplication::translate("mosaicor::MainWindow", "Alpha"), true);
   c.SpeedButtonAlpha->setVisible(false);
+  // A picture with transparency keyed to magenta for the level editor: off until asked for.
+  c.CheckBoxAlphaToMagenta = Named(
+      new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "Alpha → Magenta"), transparency),
+      "CheckBoxAlphaToMagenta");
+  c.CheckBoxAlphaToMagenta->setToolTip(QCoreApplication::translate(
+      "mosaicor::MainWindow", "Pixels of a picture with transparency whose alpha is below the threshold become magenta"));
+  c.SliderAlphaThreshold = Named(new QSlider(Qt::Horizontal, transparency), "SliderAlphaThreshold");
+  c.SliderAlphaThreshold->setRange(kMinAlphaThreshold, kMaxAlphaThreshold);
+  c.SliderAlphaThreshold->setValue(kDefaultAlphaThreshold);
+  c.SliderAlphaThreshold->setFixedWidth(80);
+  c.SliderAlphaThreshold->setFocusPolicy(Qt::NoFocus);
+  c.CheckBoxCleanFringe = Named(
+      new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "Clean fringe"), transparency),
+      "CheckBoxCleanFringe");
   for (QWidget* w : std::initializer_list<QWidget*>{c.SpeedButtonOpaque, c.SpeedButtonMagenta, c.SpeedButtonPicker,
-                                                    c.SourceColourSample, c.SpeedButtonAlpha})
+                                                    c.SourceColourSample, c.SpeedButtonAlpha, c.CheckBoxAlphaToMagenta,
+                                                    c.SliderAlphaThreshold, c.CheckBoxCleanFringe})
     transparencyRow->addWidget(w);
   transparencyRow->addStretch();
 
