@@ -152,7 +152,9 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   gridRow->addStretch();
 
   auto* transparency = Named(new QWidget, "TabTransparency");
-  auto* transparencyRow = new QHBoxLayout(transparency);
+  auto* transparencyRows = new QVBoxLayout(transparency);
+  auto* transparencyRow = new QHBoxLayout;
+  transparencyRows->addLayout(transparencyRow);
   c.SpeedButtonOpaque = SpeedButton(transparency, "SpeedButtonOpaque", "opaque",
                                     QCoreApplication::translate("mosaicor::MainWindow", "None"), true);
   c.SpeedButtonMagenta = SpeedButton(transparency, "SpeedButtonMagenta", "magenta",
@@ -179,16 +181,21 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   c.SliderAlphaThreshold = Named(new QSlider(Qt::Horizontal, transparency), "SliderAlphaThreshold");
   c.SliderAlphaThreshold->setRange(kMinAlphaThreshold, kMaxAlphaThreshold);
   c.SliderAlphaThreshold->setValue(kDefaultAlphaThreshold);
-  c.SliderAlphaThreshold->setFixedWidth(80);
+  c.SliderAlphaThreshold->setMinimumWidth(60);
   c.SliderAlphaThreshold->setFocusPolicy(Qt::NoFocus);
   c.CheckBoxCleanFringe = Named(
       new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "Clean fringe"), transparency),
       "CheckBoxCleanFringe");
   for (QWidget* w : std::initializer_list<QWidget*>{c.SpeedButtonOpaque, c.SpeedButtonMagenta, c.SpeedButtonPicker,
-                                                    c.SourceColourSample, c.SpeedButtonAlpha, c.CheckBoxAlphaToMagenta,
-                                                    c.SliderAlphaThreshold, c.CheckBoxCleanFringe})
+                                                    c.SourceColourSample, c.SpeedButtonAlpha})
     transparencyRow->addWidget(w);
   transparencyRow->addStretch();
+  // The keying of pictures with alpha in rows of their own, so every language's texts fit the tab.
+  auto* keyingRow = new QHBoxLayout;
+  keyingRow->addWidget(c.CheckBoxAlphaToMagenta);
+  keyingRow->addWidget(c.SliderAlphaThreshold, 1);
+  transparencyRows->addLayout(keyingRow);
+  transparencyRows->addWidget(c.CheckBoxCleanFringe);
 
   QWidget* anim =
       AnimationTab("TabAnimSource", "ButtonStopSource", "TrackBarSource", c.ButtonStopSource, c.TrackBarSource);
