@@ -28,19 +28,12 @@ QByteArray ReadAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray Tga32(const QImage& picture) {
-  TgaSpec spec;
-  spec.pixelDepth = 32, spec.descriptor = 0x28, spec.width = picture.width(), spec.height = picture.height();
-  spec.pixels = TgaPixelsOf(picture, 32);
-  return WriteTga(spec);
-}
-
 TEST(AlphaGifRaw, AlphaToMagentaOnlyWhereAsked) {
   QTemporaryDir dir;
   QImage picture(64, 64, QImage::Format_ARGB32);
   picture.fill(qRgba(20, 120, 200, 255));
   for (int x = 0; x < 64; ++x) picture.setPixel(x, 0, qRgba(20, 120, 200, x < 32 ? 10 : 200));
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("a.tga"), Tga32(picture)));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("a.tga"), WriteTga32(picture)));
 
   ASSERT_EQ(RunCli({"convert", dir.filePath("a.tga"), "-o", dir.filePath("plain.tga")}).exitCode, 0);
   EXPECT_EQ(Load(dir.filePath("plain.tga")).pixel(0, 0), qRgba(20, 120, 200, 0));  // as the design saves it
@@ -71,7 +64,7 @@ TEST(AlphaGifRaw, PackPutsEveryGifFrameIntoTheNextCells) {
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("walk.gif"), WriteGif(spec)));
   QImage still(64, 64, QImage::Format_ARGB32);
   still.fill(qRgb(90, 90, 90));
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("still.tga"), Tga32(still)));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("still.tga"), WriteTga32(still)));
 
   const CliResult packed =
       RunCli({"pack", dir.filePath("walk.gif"), dir.filePath("still.tga"), "-o", dir.filePath("set.tga")});
@@ -110,7 +103,7 @@ TEST(AlphaGifRaw, LevelMiscPagesConvertBackToFontAndSkyFiles) {
   // Any other size is refused, and nothing is written.
   QImage tile(64, 64, QImage::Format_ARGB32);
   tile.fill(qRgb(1, 2, 3));
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("small.tga"), Tga32(tile)));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("small.tga"), WriteTga32(tile)));
   const CliResult small = RunCli({"convert", dir.filePath("small.tga"), "-o", dir.filePath("x.raw")});
   EXPECT_EQ(small.exitCode, 1);
   EXPECT_TRUE(small.err.contains("A sky (.RAW) file holds a picture of 256 x 256 pixels; this one is 64 x 64.")) << small.err.toStdString();

@@ -15,19 +15,12 @@
 namespace mosaicor {
 namespace {
 
-QByteArray Tga32(const QImage& picture) {
-  TgaSpec spec;
-  spec.pixelDepth = 32, spec.descriptor = 0x28, spec.width = picture.width(), spec.height = picture.height();
-  spec.pixels = TgaPixelsOf(picture, 32);
-  return WriteTga(spec);
-}
-
 TEST(SourceKeying, OffAtFirstOnKeysOffRestoresThePictureAsItCame) {
   QTemporaryDir dir;
   QImage picture(64, 64, QImage::Format_ARGB32);
   picture.fill(qRgba(20, 120, 200, 255));
   for (int x = 0; x < 64; ++x) picture.setPixel(x, 0, qRgba(20, 120, 200, x < 32 ? 0 : 200));
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("cut.tga"), Tga32(picture)));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("cut.tga"), WriteTga32(picture)));
 
   WorkbenchRig rig;
   QSignalSpy notes(&rig.bench, &Workbench::Noted);
@@ -51,7 +44,7 @@ TEST(SourceKeying, OffAtFirstOnKeysOffRestoresThePictureAsItCame) {
   // A picture without alpha is not affected, whatever the option says.
   QImage opaque(64, 64, QImage::Format_ARGB32);
   opaque.fill(qRgba(1, 2, 3, 255));
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("opaque.tga"), Tga32(opaque)));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("opaque.tga"), WriteTga32(opaque)));
   rig.bench.Sources().SetAlphaToMagenta(true);
   ASSERT_TRUE(rig.bench.Sources().OpenFile(dir.filePath("opaque.tga")));
   EXPECT_FALSE(rig.bench.View.SourceHasTransparency);
