@@ -38,7 +38,7 @@ TEST(PictureDialogs, TitlesFiltersAndOptions) {
   EXPECT_EQ(fio.OpenPictureDialog1->windowTitle(), "   ----- LOADING IMAGE FILE -----");
   EXPECT_EQ(fio.SavePictureDialog1->windowTitle(), "   ----- SAVING IMAGE FILE -----");
   const QStringList open = fio.OpenPictureDialog1->nameFilters();
-  ASSERT_EQ(open.size(), 10);
+  ASSERT_EQ(open.size(), 13);
   EXPECT_EQ(open[0],
             "Supported Input Files (*.BMP *.JPG *.JPEG *.TGA *.TIF *.TIFF *.PSD *.PSP *.PSPIMAGE *.PCX *.PNG *.GIF *.RAW "
             "*.PC)");
