@@ -717,6 +717,26 @@ Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
         <translation>Das Ziel kann nicht verdichtet werden: %1</translation>
     </message>
     <message>
+        <source>Alpha → Magenta</source>
+        <translation>Alpha → Magenta</translation>
+    </message>
+    <message>
+        <source>Pixels of a picture with transparency whose alpha is below the threshold become magenta</source>
+        <translation>Pixel eines Bildes mit Transparenz, deren Alpha unter der Schwelle liegt, werden magenta</translation>
+    </message>
+    <message>
+        <source>Clean fringe</source>
+        <translation>Rand säubern</translation>
+    </message>
+    <message>
+        <source>This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor</source>
+        <translation>Dieses Bild hat Transparenz: TRANSPARENZ ▸ Alpha → Magenta macht sie für den Level-Editor zu Magenta</translation>
+    </message>
+    <message>
+        <source>%1 frames, delays in ms: %2</source>
+        <translation>%1 Bilder, Verzögerungen in ms: %2</translation>
+    </message>
+    <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Level-Texturen als Kacheln extrahieren...</translation>
     </message>
@@ -728,9 +748,9 @@ Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
         <translation>   ----- BILDDATEI LADEN -----</translation>
     </message>
     <message>
-        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Graphics Interchange Format (*.gif)|*.GIF|Level Editor Sky (*.raw)|*.RAW|Level Editor Font (*.pc)|*.PC|All Files (*.*)|*.*</source>
         <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
-        <translation>Unterstützte Eingabedateien|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows- oder OS/2-Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Alle Dateien (*.*)|*.*</translation>
+        <translation>Unterstützte Eingabedateien|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|Windows- oder OS/2-Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Graphics Interchange Format (*.gif)|*.GIF|Level-Editor-Himmel (*.raw)|*.RAW|Level-Editor-Schrift (*.pc)|*.PC|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>   ----- SAVING IMAGE FILE -----</source>

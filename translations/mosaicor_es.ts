@@ -717,6 +717,26 @@ Tiles: %5 → %6 (el editor de niveles admite %7)</translation>
         <translation>El Destino no se puede compactar: %1</translation>
     </message>
     <message>
+        <source>Alpha → Magenta</source>
+        <translation>Alfa → Magenta</translation>
+    </message>
+    <message>
+        <source>Pixels of a picture with transparency whose alpha is below the threshold become magenta</source>
+        <translation>Los píxeles de una imagen con transparencia cuyo alfa está por debajo del umbral se vuelven magenta</translation>
+    </message>
+    <message>
+        <source>Clean fringe</source>
+        <translation>Limpiar borde</translation>
+    </message>
+    <message>
+        <source>This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor</source>
+        <translation>Esta imagen tiene transparencia: TRANSPARENCIA ▸ Alfa → Magenta la convierte en magenta para el editor de niveles</translation>
+    </message>
+    <message>
+        <source>%1 frames, delays in ms: %2</source>
+        <translation>%1 fotogramas, retardos en ms: %2</translation>
+    </message>
+    <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extraer texturas del nivel como mosaicos...</translation>
     </message>
@@ -728,9 +748,9 @@ Tiles: %5 → %6 (el editor de niveles admite %7)</translation>
         <translation>   ----- CARGANDO ARCHIVO DE IMAGEN -----</translation>
     </message>
     <message>
-        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Graphics Interchange Format (*.gif)|*.GIF|Level Editor Sky (*.raw)|*.RAW|Level Editor Font (*.pc)|*.PC|All Files (*.*)|*.*</source>
         <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
-        <translation>Archivos de entrada admitidos|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Mapa de bits de Windows u OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Todos los archivos (*.*)|*.*</translation>
+        <translation>Archivos de entrada admitidos|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|Mapa de bits de Windows u OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Graphics Interchange Format (*.gif)|*.GIF|Cielo del editor de niveles (*.raw)|*.RAW|Fuente del editor de niveles (*.pc)|*.PC|Todos los archivos (*.*)|*.*</translation>
     </message>
     <message>
         <source>   ----- SAVING IMAGE FILE -----</source>

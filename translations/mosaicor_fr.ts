@@ -717,6 +717,26 @@ Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
         <translation>La Cible ne peut pas être compactée : %1</translation>
     </message>
     <message>
+        <source>Alpha → Magenta</source>
+        <translation>Alpha → Magenta</translation>
+    </message>
+    <message>
+        <source>Pixels of a picture with transparency whose alpha is below the threshold become magenta</source>
+        <translation>Les pixels d’une image transparente dont l’alpha est sous le seuil deviennent magenta</translation>
+    </message>
+    <message>
+        <source>Clean fringe</source>
+        <translation>Nettoyer le bord</translation>
+    </message>
+    <message>
+        <source>This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor</source>
+        <translation>Cette image a de la transparence : TRANSPARENCE ▸ Alpha → Magenta la convertit en magenta pour l’éditeur de niveaux</translation>
+    </message>
+    <message>
+        <source>%1 frames, delays in ms: %2</source>
+        <translation>%1 images, délais en ms : %2</translation>
+    </message>
+    <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extraire les textures du niveau en tuiles...</translation>
     </message>
@@ -728,9 +748,9 @@ Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
         <translation>   ----- CHARGEMENT D&apos;UN FICHIER IMAGE -----</translation>
     </message>
     <message>
-        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
+        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Graphics Interchange Format (*.gif)|*.GIF|Level Editor Sky (*.raw)|*.RAW|Level Editor Font (*.pc)|*.PC|All Files (*.*)|*.*</source>
         <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
-        <translation>Fichiers d&apos;entrée pris en charge|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|Bitmap Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Tous les fichiers (*.*)|*.*</translation>
+        <translation>Fichiers d&apos;entrée pris en charge|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|Bitmap Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Graphics Interchange Format (*.gif)|*.GIF|Ciel de l’éditeur de niveaux (*.raw)|*.RAW|Police de l’éditeur de niveaux (*.pc)|*.PC|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>   ----- SAVING IMAGE FILE -----</source>

@@ -21,6 +21,10 @@ Outcome<> WriteOutput(const QImage& picture, const QString& path, bool alpha);
 // their own kept off stderr.
 PictureOutcome LoadQuietly(const QString& input, QImage& picture, PixelFormatCode& format);
 
+// With --alpha-to-magenta, a picture that has transparency keyed to magenta (--clean-fringe: its
+// fringe cleaned); any other picture as it is.
+Result<QImage> KeyedAsAsked(const CliOptions& options, QImage picture);
+
 // A failure as the companion prints it: "text (reason)", or the text alone.
 Failure<> FailureLine(const Outcome<>& failed);
 

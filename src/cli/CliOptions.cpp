@@ -25,10 +25,16 @@ const QList<CommandInfo>& Commands() {
        CliCommand::Pages,
        {"-o", "--transparency", "--alpha", "--format", "--split", "--misc", "--quiet", "--verbose"}},
       {"animated", CliCommand::Animated, {"-o", "--transparency", "--alpha", "--format", "--quiet", "--verbose"}},
-      {"convert", CliCommand::Convert, {"-o", "--alpha", "--format", "--quiet", "--verbose"}},
-      {"resize", CliCommand::Resize, {"-o", "--size", "--scroll-tile", "--quiet", "--verbose"}},
+      {"convert",
+       CliCommand::Convert,
+       {"-o", "--alpha", "--format", "--alpha-to-magenta", "--clean-fringe", "--quiet", "--verbose"}},
+      {"resize",
+       CliCommand::Resize,
+       {"-o", "--size", "--scroll-tile", "--alpha-to-magenta", "--clean-fringe", "--quiet", "--verbose"}},
       {"info", CliCommand::Info, {"--brief", "--census", "--symmetric", "--tolerance", "--quiet", "--verbose"}},
-      {"pack", CliCommand::Pack, {"-o", "--size", "--width", "--into", "--quiet", "--verbose"}},
+      {"pack",
+       CliCommand::Pack,
+       {"-o", "--size", "--width", "--into", "--alpha-to-magenta", "--clean-fringe", "--quiet", "--verbose"}},
       {"tiles",
        CliCommand::Tiles,
        {"-o", "--transparency", "--all", "--format", "--sheet", "--width", "--quiet", "--verbose"}},
@@ -45,8 +51,15 @@ bool TakesValue(const QString& option) {
          option == "--map";
 }
 
+// --alpha-to-magenta's value is optional: the next argument is its threshold when it is a number.
+bool IsThreshold(const QString& arg) {
+  static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
+  return digits.match(arg).hasMatch();
+}
+
 // Every complaint about OUT ends the same way: what OUT should be.
-const char* const kOutFileAdvice = "OUT must be a file name ending in .tga, .bmp, .jpg, .jpeg or .png";
+const char* const kOutFileAdvice =
+    "OUT must be a file name ending in .tga, .bmp, .jpg, .jpeg or .png (convert also writes .raw and .pc)";
 
 // tiles writes into a folder, created when missing, and --sheet names a texture set file.
 QString CheckTilesOutput(const CliOptions& options) {
@@ -92,7 +105,9 @@ QString CheckOutput(const CliOptions& options) {
   const QString extension = info.suffix();
   if (extension.isEmpty())
     return QStringLiteral("-o %1: no extension names the output format; %2").arg(out, QLatin1String(kOutFileAdvice));
-  if (!IsOutputExtension(extension))
+  const bool rawOutput = extension.compare(QLatin1String("raw"), Qt::CaseInsensitive) == 0 ||
+                         extension.compare(QLatin1String("pc"), Qt::CaseInsensitive) == 0;
+  if (!IsOutputExtension(extension) && !(rawOutput && options.command == CliCommand::Convert))
     return QStringLiteral("-o %1: .%2 is not a format the companion writes; %3")
         .arg(out, extension.toUpper(), QLatin1String(kOutFileAdvice));
   if (options.alpha && extension.toLower() != QLatin1String("tga"))
@@ -121,6 +136,7 @@ QString UsageText() {
       "  mosaicor-cli animated LEVEL...   -o OUT [--transparency none|auto] [--alpha]\n"
       "  mosaicor-cli convert  PICTURE... -o OUT [--alpha]\n"
       "  mosaicor-cli resize   PICTURE    -o OUT --size WxH [--scroll-tile]\n"
+      "                        (convert, resize and pack: [--alpha-to-magenta [THRESHOLD]] [--clean-fringe])\n"
       "  mosaicor-cli info     FILE...    [--brief | --census [--symmetric] [--tolerance N]]\n"
       "  mosaicor-cli pack     PICTURE... -o OUT [--size multi|64|128|256|auto|scroll] [--width 256|512]\n"
       "                                   [--into SET]\n"
@@ -162,10 +178,16 @@ QString UsageText() {
       "  --sheet SET                 tiles: also pack the tiles into texture sets (SET, SET_001, ...)\n"
       "  --size WxH                  size of the resampled picture, at most 512x16384\n"
       "  --scroll-tile               make the 64 x 64 Dual 64x32 scrolling tile\n"
+      "  --alpha-to-magenta [N]      pictures with transparency: alpha below N (1 to 254, default 128)\n"
+      "                              becomes magenta, the rest opaque\n"
+      "  --clean-fringe              with --alpha-to-magenta: the half-transparent or pinkish rim next to\n"
+      "                              the magenta takes the colour of the shape\n"
       "  --quiet                     print nothing but failures\n"
       "  --verbose                   also report each input's source pixel format\n"
       "\n"
-      "Output formats come from OUT's extension (.tga, .bmp, .jpg, .jpeg, .png, any letter case), 24 bits.\n"
+      "Output formats come from OUT's extension (.tga, .bmp, .jpg, .jpeg, .png, any letter case), 24 bits;\n"
+      "convert also writes a 256 x 256 picture as a sky (.raw, 24 bits) or a font (.pc, 32 bits).\n"
+      "Pictures read include GIF (pack: one tile per frame) and the level editors' .raw and .pc files.\n"
       "With several inputs OUT is a folder; inputs that share a name get outputs like NAME_tr4.tga.\n"
       "Exit status: 0 all inputs done, 1 some input failed, 2 the command line is wrong.\n");
 }
@@ -229,7 +251,7 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
         return std::nullopt;
       }
       value = args[++i];
-    } else if (!TakesValue(arg) && hasInlineValue) {
+    } else if (!TakesValue(arg) && hasInlineValue && arg != "--alpha-to-magenta") {
       error = QStringLiteral("option '%1' takes no value").arg(arg);
       return std::nullopt;
     }
@@ -306,6 +328,22 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       options.width = w;
       options.height = h;
       sizeGiven = true;
+    } else if (arg == "--alpha-to-magenta") {
+      options.keyAlpha = true;
+      if (!hasInlineValue && i + 1 < args.size() && IsThreshold(args[i + 1])) value = args[++i], hasInlineValue = true;
+      if (hasInlineValue) {
+        const int threshold = IsThreshold(value) ? value.toInt() : 0;
+        if (threshold < kMinAlphaThreshold || threshold > kMaxAlphaThreshold) {
+          error = QStringLiteral("--alpha-to-magenta takes a threshold from %1 to %2, not '%3'")
+                      .arg(kMinAlphaThreshold)
+                      .arg(kMaxAlphaThreshold)
+                      .arg(value);
+          return std::nullopt;
+        }
+        options.keying.threshold = threshold;
+      }
+    } else if (arg == "--clean-fringe") {
+      options.keying.cleanFringe = true;
     } else if (arg == "--scroll-tile") {
       options.scrollTile = true;
     } else if (arg == "--quiet") {
@@ -358,6 +396,10 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       error = QStringLiteral("--map %1: the map and OUT would be the same file").arg(options.map);
       return std::nullopt;
     }
+  }
+  if (options.keying.cleanFringe && !options.keyAlpha) {
+    error = QStringLiteral("--clean-fringe cleans what --alpha-to-magenta keys; give both");
+    return std::nullopt;
   }
   if (options.brief && options.census) {
     error = QStringLiteral("--brief and --census do not go together");

@@ -2,6 +2,7 @@
 // The companion's command line, parsed once into plain values. Parsing knows which options
 // each command takes; anything else is a usage error (exit status 2).
 
+#include "core/graphics/AlphaKeying.h"
 #include "core/packing/CellGroups.h"
 #include "core/resampling/CutSizing.h"
 
@@ -35,6 +36,8 @@ struct CliOptions {
   bool all = false;         // tiles --all: one file per object texture
   QString sheet;            // tiles --sheet SET
   CutSizeMode packSize = CutSizeMode::Fixed64;  // pack --size
+  bool keyAlpha = false;    // --alpha-to-magenta [THRESHOLD]
+  AlphaKeying keying;       // its threshold, and --clean-fringe
 };
 
 // Parses argv (without the program name). On a usage error returns nothing and sets error.

@@ -16,7 +16,7 @@ int RunConvert(const CliOptions& options) {
                               .arg(input, PF2String(format))
                               .arg(picture.width())
                               .arg(picture.height()));
-    return picture;
+    return KeyedAsAsked(options, std::move(picture));
   });
 }
 

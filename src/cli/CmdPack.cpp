@@ -1,11 +1,16 @@
 #include "cli/Batch.h"
 #include "cli/Commands.h"
+#include "cli/QuietStderr.h"
 #include "cli/SameFile.h"
 
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/packing/FrameSheet.h"
 #include "core/packing/SetGeometry.h"
 #include "core/packing/TilePacker.h"
 
 #include <new>
+#include <optional>
+#include <vector>
 
 namespace mosaicor {
 
@@ -49,14 +54,41 @@ int InputThatIsOutput(const CliOptions& options) {
   return -1;
 }
 
-Result<QRect> PackOne(TilePacker& packer, const QString& input, const PackStyle& style) {
+// Every frame of the input (one for a still picture) as a tile, all placed or none: a GIF whose
+// frames do not all fit leaves the set as it was. Says where each tile went.
+Result<QList<QRect>> PackOne(TilePacker& packer, const QString& input, const CliOptions& options,
+                             const PackStyle& style) {
   try {
-    QImage picture;
-    PixelFormatCode format = PixelFormatCode::Device;
-    if (const PictureOutcome read = LoadQuietly(input, picture, format); !read) return FailureLine(read);
-    const Result<QImage> tile = MakePackTile(picture, style);
-    if (!tile) return tile.Status();
-    return packer.Place(tile.Value());
+    std::vector<QImage> tiles;
+    const int width = packer.Set().width();
+    const FrameReading reading{[&](QSize size, int frames) { return FramesFit(frames, CutSizeFor(style.size, size), width); },
+                               [&](QImage frame, PixelFormatCode, int) -> Outcome<> {
+                                 const Result<QImage> keyed = KeyedAsAsked(options, std::move(frame));
+                                 if (!keyed) return keyed.Status();
+                                 Result<QImage> tile = MakePackTile(keyed.Value(), style);
+                                 if (!tile) return tile.Status();
+                                 tiles.push_back(std::move(tile).Value());
+                                 return {};
+                               }};
+    PictureOutcome read;
+    {
+      const QuietStderr quiet;
+      read = ImageFileModule().LoadFramesAs32BitsFile(input, reading);
+    }
+    if (!read) return FailureLine(read);
+    std::optional<TilePacker> trial;
+    if (tiles.size() > 1) trial.emplace(packer);
+    TilePacker& into = trial ? *trial : packer;
+    QList<QRect> places;
+    for (size_t i = 0; i < tiles.size(); ++i) {
+      const Result<QRect> at = into.Place(tiles[i]);
+      if (!at)
+        return tiles.size() > 1 ? Failure<>{QStringLiteral("frame %1 of %2: %3").arg(i + 1).arg(tiles.size()).arg(at.Text())}
+                                : Failure<>{at.Text()};
+      places << at.Value();
+    }
+    if (trial) packer = std::move(*trial);
+    return places;
   } catch (const std::bad_alloc&) {
     return Failure<>{QStringLiteral("not enough memory")};
   }
@@ -85,7 +117,7 @@ int RunPack(const CliOptions& options) {
   for (int i = 0; i < options.inputs.size(); ++i) {
     const QString& input = options.inputs[i];
     progress.Show(i, input);
-    const Result<QRect> at = PackOne(packer, input, style);
+    const Result<QList<QRect>> at = PackOne(packer, input, options, style);
     if (!at) {
       progress.Clear();
       ReportFailure(input, at.Text());
@@ -95,12 +127,13 @@ int RunPack(const CliOptions& options) {
     ++placed;
     if (options.verbose) progress.Clear();
     if (options.verbose)
-      ReportNote(options, QStringLiteral("%1: %2 x %3 at %4, %5")
-                              .arg(input)
-                              .arg(at->width())
-                              .arg(at->height())
-                              .arg(at->x())
-                              .arg(at->y()));
+      for (const QRect& place : at.Value())
+        ReportNote(options, QStringLiteral("%1: %2 x %3 at %4, %5")
+                                .arg(input)
+                                .arg(place.width())
+                                .arg(place.height())
+                                .arg(place.x())
+                                .arg(place.y()));
   }
   progress.Clear();
   // Nothing placed: the set would be written unchanged, or empty.

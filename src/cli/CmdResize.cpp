@@ -14,6 +14,10 @@ int RunResize(const CliOptions& options) {
     if (const PictureOutcome loaded = LoadQuietly(input, source, format); !loaded) return FailureLine(loaded);
     if (options.verbose)
       ReportNote(options, QStringLiteral("%1: source pixel format: %2").arg(input, PF2String(format)));
+    // Keyed before the resize, as the Source's picture is keyed before a cut.
+    const Result<QImage> keyed = KeyedAsAsked(options, std::move(source));
+    if (!keyed) return keyed.Status();
+    source = keyed.Value();
     // The resampler drops alpha, so an --alpha output is opaque throughout.
     QImage picture = options.scrollTile ? MakeScrollTile(source) : ResizeTile(options.width, options.height, source);
     if (picture.isNull())

@@ -2,6 +2,7 @@
 #include "cli/QuietStderr.h"
 
 #include "core/common/FailureMessage.h"
+#include "core/graphics/AlphaKeying.h"
 #include "core/imagefiles/ImageFileModule.h"
 #include "core/imagefiles/TgaWriter.h"
 
@@ -19,6 +20,13 @@ Outcome<> WriteOutput(const QImage& picture, const QString& path, bool alpha) {
 PictureOutcome LoadQuietly(const QString& input, QImage& picture, PixelFormatCode& format) {
   const QuietStderr quiet;
   return ImageFileModule().LoadImageAs32BitsFile(picture, input, format);
+}
+
+Result<QImage> KeyedAsAsked(const CliOptions& options, QImage picture) {
+  if (!options.keyAlpha || !HasTransparency(picture)) return picture;
+  QImage keyed = KeyAlphaToMagenta(picture, options.keying);
+  if (keyed.isNull()) return Failure<>{QStringLiteral("not enough memory to key the alpha to magenta")};
+  return keyed;
 }
 
 Failure<> FailureLine(const Outcome<>& failed) { return {FailureText(failed)}; }

@@ -56,13 +56,13 @@ TEST_F(Convert, AlphaOutputKeepsBit15AsAlpha) {
 TEST_F(Convert, FailuresNameTheirReasonAndOthersGoOn) {
   ASSERT_TRUE(WriteBytesToFile(Path("good.tga"), Tga16(MakeFPicture(4, 4))));
   ASSERT_TRUE(WriteBytesToFile(Path("bad.pcx"), "not a pcx"));
-  ASSERT_TRUE(WriteBytesToFile(Path("d.gif"), "GIF89a"));
+  ASSERT_TRUE(WriteBytesToFile(Path("d.xcf"), "gimp xcf v011"));
   ASSERT_TRUE(WriteBytesToFile(Path("short.tga"), QByteArray::fromHex("00000200")));
-  const CliResult result = RunCli({"convert", Path("good.tga"), Path("bad.pcx"), Path("d.gif"), Path("short.tga"),
+  const CliResult result = RunCli({"convert", Path("good.tga"), Path("bad.pcx"), Path("d.xcf"), Path("short.tga"),
                                    Path("absent.bmp"), "-o", dir.path(), "--format", "bmp"});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_TRUE(result.err.contains(Path("bad.pcx") + ": This file has a non supported compression scheme."));
-  EXPECT_TRUE(result.err.contains(Path("d.gif") + ": .GIF format not supported."));
+  EXPECT_TRUE(result.err.contains(Path("d.xcf") + ": .XCF format not supported."));
   EXPECT_TRUE(result.err.contains(Path("short.tga") + ": This file has a non supported compression scheme."));
   EXPECT_TRUE(result.err.contains(Path("absent.bmp") + ": file not found"));
   EXPECT_EQ(ReadFileBytes(Path("good.bmp")).left(2), "BM");

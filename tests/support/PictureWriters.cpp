@@ -92,6 +92,13 @@ QByteArray WriteTga(const TgaSpec& spec) {
   return out;
 }
 
+QByteArray WriteTga32(const QImage& picture) {
+  TgaSpec spec;
+  spec.pixelDepth = 32, spec.descriptor = 0x28, spec.width = picture.width(), spec.height = picture.height();
+  spec.pixels = TgaPixelsOf(picture, 32);
+  return WriteTga(spec);
+}
+
 QByteArray TgaPixelsOf(const QImage& picture, int pixelDepth) {
   const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
   QByteArray out;

@@ -36,6 +36,8 @@ QByteArray EncodeTgaRle(const QByteArray& pixels, int bytesPerPixel, int rowPixe
 // File pixels of an ARGB32 picture for a TGA depth: 32 B,G,R,A; 24 B,G,R; 16 and 15 the 5-bit
 // colours with bit 15 set where alpha >= 128; 8 the green channel (grey level or palette index).
 QByteArray TgaPixelsOf(const QImage& picture, int pixelDepth);
+// An uncompressed 32-bit TGA of the picture, top row first, with its alpha.
+QByteArray WriteTga32(const QImage& picture);
 
 struct BmpSpec {
   int bitCount = 24;  // 1, 4, 8, 16, 24, 32

@@ -17,11 +17,13 @@ const char* const PictureDialogs::kOpenTitle =
 //: Name|patterns pairs: translate the names only, keep every | and pattern.
 const char* const PictureDialogs::kOpenFilter =
     QT_TRANSLATE_NOOP("mosaicor::PictureDialogs",
-                      "Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG|"
+                      "Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|"
                       "Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|"
                       "Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|"
                       "Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|"
-                      "ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
+                      "ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|"
+                      "Graphics Interchange Format (*.gif)|*.GIF|Level Editor Sky (*.raw)|*.RAW|"
+                      "Level Editor Font (*.pc)|*.PC|All Files (*.*)|*.*");
 const char* const PictureDialogs::kSaveTitle =
     QT_TRANSLATE_NOOP("mosaicor::PictureDialogs", "   ----- SAVING IMAGE FILE -----");
 //: Name|patterns pairs: translate the names only, keep every | and pattern.

@@ -137,6 +137,10 @@ void MainWindow::WireControls() {
                               std::pair{c_.SpeedButtonMagenta, TransparencyMode::Magenta},
                               std::pair{c_.SpeedButtonPicker, TransparencyMode::Picker}})
     connect(button, &QToolButton::clicked, this, [this, mode] { bench_->Pots().ChooseTransparency(mode); });
+  connect(c_.CheckBoxAlphaToMagenta, &QCheckBox::toggled, this, [this](bool on) { bench_->Sources().SetAlphaToMagenta(on); });
+  connect(c_.SliderAlphaThreshold, &QSlider::valueChanged, this,
+          [this](int threshold) { bench_->Sources().SetAlphaThreshold(threshold); });
+  connect(c_.CheckBoxCleanFringe, &QCheckBox::toggled, this, [this](bool on) { bench_->Sources().SetCleanFringe(on); });
   // Pots.
   connect(c_.PanelMagenta, &ColourPot::clicked, this, [this] { bench_->Pots().ChooseMagentaPot(); });
   connect(c_.PanelBlack, &ColourPot::clicked, this, [this] { bench_->Pots().ChooseBlackPot(); });
@@ -350,6 +354,12 @@ void MainWindow::Reflect() {
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonPicker, &QAbstractButton::setChecked,
                                     v.Transparency == TransparencyMode::Picker);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonAlpha, &QAbstractButton::setChecked, v.AlphaShown);
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxAlphaToMagenta, &QAbstractButton::setChecked, v.AlphaToMagenta);
+  SetQuietly<QAbstractSlider, int>(c_.SliderAlphaThreshold, &QAbstractSlider::setValue, v.AlphaThreshold);
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxCleanFringe, &QAbstractButton::setChecked, v.CleanFringe);
+  c_.SliderAlphaThreshold->setToolTip(QString::number(v.AlphaThreshold));
+  for (QWidget* w : std::initializer_list<QWidget*>{c_.CheckBoxAlphaToMagenta, c_.SliderAlphaThreshold, c_.CheckBoxCleanFringe})
+    w->setEnabled(v.SourceHasTransparency);
   if (QAbstractButton* button = c_.TransformGroup->button(static_cast<int>(b.Transform())))
     SetQuietly<QAbstractButton, bool>(button, &QAbstractButton::setChecked, true);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonView, &QAbstractButton::setChecked, b.GridShown());

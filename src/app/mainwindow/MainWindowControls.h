@@ -37,6 +37,9 @@ struct MainWindowControls {
   QButtonGroup* TransparencyGroup = nullptr;
   ColourPot* SourceColourSample = nullptr;
   QToolButton* SpeedButtonAlpha = nullptr;
+  QCheckBox* CheckBoxAlphaToMagenta = nullptr;
+  QSlider* SliderAlphaThreshold = nullptr;
+  QCheckBox* CheckBoxCleanFringe = nullptr;
   QPushButton* ButtonStopSource = nullptr;
   QSlider* TrackBarSource = nullptr;
 

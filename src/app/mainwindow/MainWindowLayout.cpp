@@ -11,6 +11,7 @@
 #include "app/canvas/CanvasZoom.h"
 #include "app/mainwindow/MainWindowControls.h"
 #include "app/texts/Languages.h"
+#include "core/graphics/AlphaKeying.h"
 #include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
@@ -151,7 +152,9 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   gridRow->addStretch();
 
   auto* transparency = Named(new QWidget, "TabTransparency");
-  auto* transparencyRow = new QHBoxLayout(transparency);
+  auto* transparencyRows = new QVBoxLayout(transparency);
+  auto* transparencyRow = new QHBoxLayout;
+  transparencyRows->addLayout(transparencyRow);
   c.SpeedButtonOpaque = SpeedButton(transparency, "SpeedButtonOpaque", "opaque",
                                     QCoreApplication::translate("mosaicor::MainWindow", "None"), true);
   c.SpeedButtonMagenta = SpeedButton(transparency, "SpeedButtonMagenta", "magenta",
@@ -169,10 +172,30 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
   c.SpeedButtonAlpha = SpeedButton(transparency, "SpeedButtonAlpha", "alpha",
                                    QCoreApplication::translate("mosaicor::MainWindow", "Alpha"), true);
   c.SpeedButtonAlpha->setVisible(false);
+  // A picture with transparency keyed to magenta for the level editor: off until asked for.
+  c.CheckBoxAlphaToMagenta = Named(
+      new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "Alpha → Magenta"), transparency),
+      "CheckBoxAlphaToMagenta");
+  c.CheckBoxAlphaToMagenta->setToolTip(QCoreApplication::translate(
+      "mosaicor::MainWindow", "Pixels of a picture with transparency whose alpha is below the threshold become magenta"));
+  c.SliderAlphaThreshold = Named(new QSlider(Qt::Horizontal, transparency), "SliderAlphaThreshold");
+  c.SliderAlphaThreshold->setRange(kMinAlphaThreshold, kMaxAlphaThreshold);
+  c.SliderAlphaThreshold->setValue(kDefaultAlphaThreshold);
+  c.SliderAlphaThreshold->setMinimumWidth(60);
+  c.SliderAlphaThreshold->setFocusPolicy(Qt::NoFocus);
+  c.CheckBoxCleanFringe = Named(
+      new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "Clean fringe"), transparency),
+      "CheckBoxCleanFringe");
   for (QWidget* w : std::initializer_list<QWidget*>{c.SpeedButtonOpaque, c.SpeedButtonMagenta, c.SpeedButtonPicker,
                                                     c.SourceColourSample, c.SpeedButtonAlpha})
     transparencyRow->addWidget(w);
   transparencyRow->addStretch();
+  // The keying of pictures with alpha in rows of their own, so every language's texts fit the tab.
+  auto* keyingRow = new QHBoxLayout;
+  keyingRow->addWidget(c.CheckBoxAlphaToMagenta);
+  keyingRow->addWidget(c.SliderAlphaThreshold, 1);
+  transparencyRows->addLayout(keyingRow);
+  transparencyRows->addWidget(c.CheckBoxCleanFringe);
 
   QWidget* anim =
       AnimationTab("TabAnimSource", "ButtonStopSource", "TrackBarSource", c.ButtonStopSource, c.TrackBarSource);

@@ -2,6 +2,12 @@
 
 #include "app/workbench/Workbench.h"
 #include "core/imagefiles/SourceFile.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/imagefiles/ImageFileModule.h"
+#include "core/packing/SetGeometry.h"
+
+#include <QCoreApplication>
+#include <algorithm>
 
 namespace mosaicor {
 
@@ -60,6 +66,12 @@ SourceRead ReadOf(SourceAction action) {
 }  // namespace
 
 bool SourceWorkflow::LoadFile(SourceRead read, const QString& fileName, PixelFormatCode& format, QImage& picture) {
+  // An animated GIF is laid out frame by frame; a GIF of one frame is read as any picture.
+  const bool pictureRead = read == SourceRead::Picture || read == SourceRead::ByKind;
+  if (pictureRead && ImageFileModule::UpperExtension(fileName) == QLatin1String(".GIF")) {
+    const FramesLoad frames = LoadFrames(fileName, format, picture);
+    if (frames != FramesLoad::OnePicture) return frames == FramesLoad::Laid;
+  }
   Result<SourcePicture> loaded = OpenSourceFile(fileName, read, bench_.Pictures, bench_.Levels, MaskTransparency());
   if (!bench_.Reported(fileName, loaded.Status())) return false;
   picture = std::move(loaded->picture);
@@ -83,6 +95,71 @@ void SourceWorkflow::ShowLoaded(const QImage& picture, PixelFormatCode format, c
   doc_.SourceFile = fileName;
   doc_.Remember(fileName);
   UpdateSourceAreaInfo(format);
+  if (view_.SourceHasTransparency)
+    emit bench_.Noted(QCoreApplication::translate(
+        "mosaicor::MainWindow",
+        "This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor"));
+  PlayFrames();
+}
+
+QImage SourceWorkflow::Presented(SourceAction action, const QImage& loaded) {
+  asLoaded_ = action == SourceAction::ImageFile && HasTransparency(loaded) ? loaded : QImage();
+  view_.SourceHasTransparency = !asLoaded_.isNull();
+  if (asLoaded_.isNull() || !view_.AlphaToMagenta) return loaded;
+  const QImage keyed = KeyAlphaToMagenta(loaded, {view_.AlphaThreshold, view_.CleanFringe});
+  return keyed.isNull() ? loaded : keyed;
+}
+
+void SourceWorkflow::ShowKeying() {
+  const Workbench::Operation operation(bench_);
+  if (asLoaded_.isNull()) return;
+  const QImage picture = asLoaded_;
+  ShowPicture(Presented(SourceAction::ImageFile, picture));
+  RebuildAlpha();
+}
+
+void SourceWorkflow::SetAlphaToMagenta(bool on) {
+  view_.AlphaToMagenta = on;
+  ShowKeying();
+}
+
+void SourceWorkflow::SetAlphaThreshold(int threshold) {
+  view_.AlphaThreshold = std::clamp(threshold, kMinAlphaThreshold, kMaxAlphaThreshold);
+  if (view_.AlphaToMagenta) ShowKeying();
+}
+
+void SourceWorkflow::SetCleanFringe(bool on) {
+  view_.CleanFringe = on;
+  if (view_.AlphaToMagenta) ShowKeying();
+}
+
+SourceWorkflow::FramesLoad SourceWorkflow::LoadFrames(const QString& fileName, PixelFormatCode& format,
+                                                      QImage& picture) {
+  frames_.reset();
+  Result<FrameSheet> sheet = LoadFrameSheet(fileName, view_.TileSize, kSetPageSide);
+  if (!bench_.Reported(fileName, sheet.Status())) return FramesLoad::Refused;
+  if (sheet->Frames() < 2) return FramesLoad::OnePicture;
+  picture = sheet->picture;
+  format = PixelFormatCode::EightBits;
+  frames_ = std::move(sheet).Value();
+  return FramesLoad::Laid;
+}
+
+void SourceWorkflow::PlayFrames() {
+  if (!frames_) return;
+  const FrameSheet sheet = std::move(*frames_);
+  frames_.reset();
+  QStringList delays;
+  for (int delay : sheet.delaysMs) delays << QString::number(delay);
+  emit bench_.Noted(QCoreApplication::translate("mosaicor::MainWindow", "%1 frames, delays in ms: %2")
+                        .arg(sheet.Frames())
+                        .arg(delays.join(QLatin1String(", "))));
+  const CanvasGrid& grid = source_.Grid();
+  if (sheet.cell != QSize(grid.CellWidth, grid.CellHeight)) return;
+  source_.StartAnimation(0, sheet.Frames() - 1);
+  view_.SourcePage = SourceTab::Animation;
+  source_.Animation().SetSpeed(1);
+  emit bench_.AnimSpeedChanged();
 }
 
 bool SourceWorkflow::LoadWithDialog(SourceAction action, std::optional<QString>& file) {
@@ -94,7 +171,7 @@ bool SourceWorkflow::LoadWithDialog(SourceAction action, std::optional<QString>&
   // Cancelled or failed: the box shows the caption, which has not changed.
   if (!chosen || !LoadFile(ReadOf(action), *chosen, format, picture)) return false;
   file = *chosen;
-  ShowLoaded(picture, format, *chosen);
+  ShowLoaded(Presented(action, picture), format, *chosen);
   return true;
 }
 
@@ -105,7 +182,10 @@ void SourceWorkflow::SourceRepeat() {
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
   // The reloaded picture shows at once; captions and the info line stay as they are.
-  if (LoadFile(ReadOf(action), *file, format, picture)) ShowPicture(picture);
+  if (LoadFile(ReadOf(action), *file, format, picture)) {
+    ShowPicture(Presented(action, picture));
+    PlayFrames();
+  }
 }
 
 bool SourceWorkflow::OpenFile(const QString& fileName) {
@@ -119,7 +199,7 @@ bool SourceWorkflow::OpenFile(const QString& fileName) {
   // buttons then repeat it, not what was shown before.
   (level ? doc_.LevelFile : doc_.ImageFile) = fileName;
   doc_.LastSourceAction = action;
-  ShowLoaded(picture, format, fileName);
+  ShowLoaded(Presented(action, picture), format, fileName);
   RebuildAlpha();
   return true;
 }

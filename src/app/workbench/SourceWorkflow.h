@@ -10,6 +10,7 @@
 #include "app/workbench/WindowState.h"
 #include "core/graphics/PixelFormat.h"
 #include "core/imagefiles/SourceFile.h"
+#include "core/packing/FrameSheet.h"
 
 namespace mosaicor {
 
@@ -33,6 +34,13 @@ class SourceWorkflow {
   // True when level textures come with their transparent pixels written as magenta.
   bool MaskTransparency() const;
 
+  // TRANSPARENCY > Alpha -> Magenta, its threshold and Clean fringe: a picture loaded with
+  // transparency is shown keyed to magenta while the option is on, and as it came when it is off.
+  // Pictures without alpha and levels are not affected.
+  void SetAlphaToMagenta(bool on);
+  void SetAlphaThreshold(int threshold);
+  void SetCleanFringe(bool on);
+
   // Opens a file as a drop on the Source would: a level's pages or a picture, by the file's kind.
   // False (and nothing changed) when it cannot be loaded.
   bool OpenFile(const QString& fileName);
@@ -46,7 +54,19 @@ class SourceWorkflow {
   void ShowPicture(const QImage& picture);
   void ShowLoaded(const QImage& picture, PixelFormatCode format, const QString& fileName);
   void RebuildAlpha();
+  // The picture the Source shows of one just loaded: keyed as the transparency tab asks, and kept as
+  // it came where keying applies to it.
+  QImage Presented(SourceAction action, const QImage& loaded);
+  void ShowKeying();
+  // A GIF of several frames as consecutive cells, each resized as the size selector resizes a cut;
+  // Refused (and reported) when it cannot be; a GIF of one frame loads as any picture.
+  enum class FramesLoad { Laid, OnePicture, Refused };
+  FramesLoad LoadFrames(const QString& fileName, PixelFormatCode& format, QImage& picture);
+  // Plays the frames just laid out when they fill the Source's cells, and says their delays.
+  void PlayFrames();
 
+  QImage asLoaded_;  // the picture with transparency as it came; null for any other source
+  std::optional<FrameSheet> frames_;  // the frames of the GIF being loaded, until they play
   Workbench& bench_;
   std::vector<SheetTile> loadedTiles_;  // the tiles of the picture a load made, until it is shown
   ImageStack& source_;

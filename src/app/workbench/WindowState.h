@@ -14,6 +14,7 @@
 #include "app/texts/Languages.h"
 #include "core/extraction/TombRaiderFileModule.h"
 #include "core/packing/SetGeometry.h"
+#include "core/graphics/AlphaKeying.h"
 #include "core/resampling/CutSizing.h"
 
 namespace mosaicor {
@@ -114,6 +115,11 @@ struct ViewState {
   bool AutoImportChecked = false;
   // A double click on the Source makes the next mouse-up only end the grab.
   bool SourceDoubleClicked = false;
+  // TRANSPARENCY: a loaded picture with transparency may be keyed to magenta (off at start).
+  bool SourceHasTransparency = false;
+  bool AlphaToMagenta = false;
+  int AlphaThreshold = kDefaultAlphaThreshold;
+  bool CleanFringe = false;
 };
 
 // "ColorA=000000" ... "ColorP=88BC68": the filler dialog's custom colours at start.

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace mosaicor {
 
@@ -18,6 +19,15 @@ namespace mosaicor {
 struct DecodedPicture {
   QImage image;
   PixelFormatCode format = PixelFormatCode::Device;
+};
+
+// Reading the frames of an animated picture one at a time, so that only one whole frame is held.
+struct FrameReading {
+  // Called before any frame is decoded, with the picture's size and its number of frames: a
+  // failure refuses the picture.
+  std::function<Outcome<>(QSize size, int frames)> accept;
+  // Each frame in order, in the format its decoder delivers, with how long it shows (ms).
+  std::function<Outcome<>(QImage frame, PixelFormatCode format, int delayMs)> take;
 };
 
 // One entry of the register: a format's name, its extensions, and its reader.
@@ -31,6 +41,8 @@ struct PictureDecoder {
   // bytes (`head`, at most kPictureHeadBytes), or why those already refuse the file. Null for a
   // format whose header cannot tell: the whole file is read.
   Result<qint64> (*bytesToRead)(ByteSource& head, qint64 fileSize) = nullptr;
+  // Null for a format of one picture a file.
+  Outcome<> (*readFrames)(ByteSource& source, const FrameReading& reading) = nullptr;
 
   const QString& Name() const { return name; }
   const QStringList& Extensions() const { return extensions; }

@@ -8,6 +8,7 @@
 #include "core/imagefiles/AtomicWrite.h"
 #include "core/imagefiles/BmpWriter.h"
 #include "core/imagefiles/JpegWriter.h"
+#include "core/imagefiles/LevelEditorRawWriter.h"
 #include "core/imagefiles/PictureConversion.h"
 #include "core/imagefiles/PngWriter.h"
 #include "core/imagefiles/TgaWriter.h"
@@ -30,6 +31,12 @@ Failure<> NotDecoded(const QString& upperExtension, const QString& reason) {
   return {ImageFileModule::FileErrorText(FileErrorKind::UnsupportedCompression, upperExtension), {}, reason};
 }
 
+// A decoder's failure: a header that describes no picture on its own line, anything else as a
+// file that cannot be decoded.
+Failure<> DecodingFailed(const QString& upperExtension, const Outcome<>& failed) {
+  return DescribesNoPicture(failed) ? Failed(failed.Text()) : NotDecoded(upperExtension, failed.Text());
+}
+
 }  // namespace
 
 QString ImageFileModule::FileErrorText(FileErrorKind kind, const QString& upperExtension) {
@@ -42,7 +49,7 @@ QString ImageFileModule::UpperExtension(const QString& fileName) {
   return suffix.isEmpty() ? QString() : '.' + suffix.toUpper();
 }
 
-PictureOutcome ImageFileModule::LoadImageFile(QImage& image, const QString& fileName, PixelFormatCode* format) const {
+Result<ImageFileModule::PictureBytes> ImageFileModule::ReadPictureBytes(const QString& fileName) const {
   // What the file is comes before what its name says: a missing file or a folder is told as such,
   // whatever its extension. Only a plain file is opened: a device such as /dev/zero would be
   // read until memory runs out, and a pipe without a writer would wait for ever.
@@ -65,17 +72,51 @@ PictureOutcome ImageFileModule::LoadImageFile(QImage& image, const QString& file
                       .arg(kMaxFileBytes >> 20));
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return Failed(file.errorString());
-  const Result<QByteArray> bytes = ReadHeadFirst(
+  Result<QByteArray> bytes = ReadHeadFirst(
       file, size, [decoder](ByteSource& head, qint64 fileSize) { return decoder->BytesToRead(head, fileSize); });
-  if (!bytes) return DescribesNoPicture(bytes.Status()) ? Failed(bytes.Text()) : NotDecoded(extension, bytes.Text());
-  file.close();
-  ByteSource source(bytes.Value());
-  Result<DecodedPicture> picture = decoder->Read(source);
-  if (!picture)
-    return DescribesNoPicture(picture.Status()) ? Failed(picture.Text()) : NotDecoded(extension, picture.Text());
+  if (!bytes) return DecodingFailed(extension, bytes.Status());
+  return PictureBytes{decoder, std::move(bytes).Value(), extension};
+}
+
+PictureOutcome ImageFileModule::LoadImageFile(QImage& image, const QString& fileName, PixelFormatCode* format) const {
+  const Result<PictureBytes> file = ReadPictureBytes(fileName);
+  if (!file) return file.Status();
+  ByteSource source(file->bytes);
+  Result<DecodedPicture> picture = file->decoder->Read(source);
+  if (!picture) return DecodingFailed(file->extension, picture.Status());
   image = std::move(picture->image);
   if (format) *format = picture->format;
   return {};
+}
+
+PictureOutcome ImageFileModule::LoadFramesAs32BitsFile(const QString& fileName, const FrameReading& reading) const {
+  const Result<PictureBytes> file = ReadPictureBytes(fileName);
+  if (!file) return file.Status();
+  // The caller's own refusals pass through as they are; only the decoder's are decoding failures.
+  PictureOutcome refused;
+  auto noted = [&refused](Outcome<> outcome) {
+    if (!outcome) refused = outcome;
+    return outcome;
+  };
+  // Each frame leaves as the working picture, the way a load brings a picture to it.
+  const FrameReading to32Bits{
+      [&](QSize size, int frames) { return noted(reading.accept(size, frames)); },
+      [&](QImage frame, PixelFormatCode format, int delayMs) {
+        QImage converted = ConvertTo32Bits(std::move(frame), format);
+        if (converted.isNull()) return noted(Failed(QStringLiteral("not enough memory for a frame")));
+        return noted(reading.take(std::move(converted), format, delayMs));
+      }};
+  ByteSource source(file->bytes);
+  if (file->decoder->readFrames) {
+    const Outcome<> read = file->decoder->readFrames(source, to32Bits);
+    if (read) return read;
+    if (!refused) return refused;
+    return DecodingFailed(file->extension, read);
+  }
+  Result<DecodedPicture> picture = file->decoder->Read(source);
+  if (!picture) return DecodingFailed(file->extension, picture.Status());
+  if (Outcome<> accepted = to32Bits.accept(picture->image.size(), 1); !accepted) return accepted;
+  return to32Bits.take(std::move(picture->image), picture->format, 0);
 }
 
 PictureOutcome ImageFileModule::LoadImageAs32BitsFile(QImage& image, const QString& fileName,
@@ -108,6 +149,8 @@ PictureOutcome ImageFileModule::SaveImageFile(const QImage& image, const QString
   if (extension == QLatin1String(".BMP")) return SaveBmpFile(image, fileName);
   if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JPEG")) return SaveJpegFile(image, fileName);
   if (extension == QLatin1String(".PNG")) return SavePngFile(image, fileName);
+  if (extension == QLatin1String(".RAW")) return SaveSkyRaw(image, fileName);
+  if (extension == QLatin1String(".PC")) return SaveFontPc(image, fileName);
   return Failed(FileErrorText(FileErrorKind::UnsupportedFormat, extension));
 }
 

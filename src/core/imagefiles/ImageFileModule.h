@@ -7,6 +7,7 @@
 
 #include "core/common/Outcome.h"
 #include "core/graphics/PixelFormat.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 #include <QImage>
 #include <QString>
@@ -28,6 +29,10 @@ class ImageFileModule {
 
   // The file's picture in the format its decoder delivers, and that format's code.
   PictureOutcome LoadImageFile(QImage& image, const QString& fileName, PixelFormatCode* format = nullptr) const;
+  // Every frame of the file's picture (a GIF's in order, any other picture as its one frame), each
+  // brought to the 32-bit working format as LoadImageAs32BitsFile does and handed on as it is
+  // decoded. The refusals of `reading` come back as they are.
+  PictureOutcome LoadFramesAs32BitsFile(const QString& fileName, const FrameReading& reading) const;
   // LoadImageFile, then the 32-bit working format (ARGB32): 15-bit and custom pictures take their
   // alpha from bit 15, 32-bit ones keep theirs, all others get alpha 0. SourcePixelFormat is 0
   // unless the load succeeds.
@@ -38,11 +43,21 @@ class ImageFileModule {
   // in 24 bits, in the format the extension names.
   PictureOutcome SaveImageAs24BitsFile(const QImage& image, int shownWidth, int shownHeight,
                                        const QString& fileName) const;
-  // Saves the picture as it is: .BMP in its own depth (24 or 32 bits), .JPG/.JPEG, .TGA and .PNG (24 bits).
+  // Saves the picture as it is: .BMP in its own depth (24 or 32 bits), .JPG/.JPEG, .TGA and .PNG (24 bits); a
+  // 256 x 256 picture also as the level editors' sky (.RAW) and font (.PC).
   PictureOutcome SaveImageFile(const QImage& image, const QString& fileName) const;
   PictureOutcome SaveAsUncompTGA24bits(const QImage& image, const QString& fileName) const;
   // The bytes SaveImageAs24BitsFile writes for the whole picture under this file name's extension.
   Result<QByteArray> EncodeAs24Bits(const QImage& image, const QString& fileName) const;
+
+ private:
+  struct PictureBytes {
+    const PictureDecoder* decoder;
+    QByteArray bytes;
+    QString extension;
+  };
+  // The decoder for the file's extension and the bytes of the file it needs, or why not.
+  Result<PictureBytes> ReadPictureBytes(const QString& fileName) const;
 };
 
 }  // namespace mosaicor

@@ -38,15 +38,17 @@ TEST(PictureDialogs, TitlesFiltersAndOptions) {
   EXPECT_EQ(fio.OpenPictureDialog1->windowTitle(), "   ----- LOADING IMAGE FILE -----");
   EXPECT_EQ(fio.SavePictureDialog1->windowTitle(), "   ----- SAVING IMAGE FILE -----");
   const QStringList open = fio.OpenPictureDialog1->nameFilters();
-  ASSERT_EQ(open.size(), 10);
+  ASSERT_EQ(open.size(), 13);
   EXPECT_EQ(open[0],
-            "Supported Input Files (*.BMP *.JPG *.JPEG *.TGA *.TIF *.TIFF *.PSD *.PSP *.PSPIMAGE *.PCX *.PNG)");
+            "Supported Input Files (*.BMP *.JPG *.JPEG *.TGA *.TIF *.TIFF *.PSD *.PSP *.PSPIMAGE *.PCX *.PNG *.GIF *.RAW "
+            "*.PC)");
   EXPECT_EQ(open[1], "Windows or OS/2 Bitmap (*.bmp) (*.BMP)");
   EXPECT_EQ(open[2], "Jpeg File Interchange (*.jpg;*.jpeg) (*.JPG *.JPEG)");
   EXPECT_EQ(open[4], "Tagged Image File (*.tif;*.tiff) (*.TIF *.TIFF)");
   EXPECT_EQ(open[6], "Paint Shop Pro Image (*.psp;*.pspimage) (*.PSP *.PSPIMAGE)");
   EXPECT_EQ(open[8], "Portable Network Graphics (*.png) (*.PNG)");
-  EXPECT_EQ(open[9], "All Files (*.*) (*.*)");
+  EXPECT_EQ(open[9], "Graphics Interchange Format (*.gif) (*.GIF)");
+  EXPECT_EQ(open[12], "All Files (*.*) (*.*)");
   const QStringList save = fio.SavePictureDialog1->nameFilters();
   ASSERT_EQ(save.size(), 6);
   EXPECT_EQ(save[0], "Supported Output Files (*.TGA *.BMP *.JPG *.JPEG *.PNG)");

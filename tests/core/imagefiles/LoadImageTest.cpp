@@ -26,7 +26,7 @@ QByteArray Tga(int depth, const QImage& picture, int descriptor = 0x20) {
 
 TEST_F(LoadImage, UnknownExtensionsNameThemselvesInUpperCase) {
   const QByteArray tga = Tga(24, MakeFPicture(4, 4));
-  for (const QString name : {"a.jpe", "a.tiffany", "a.gif", "a.Webp", "noextension"}) {
+  for (const QString name : {"a.jpe", "a.tiffany", "a.xcf", "a.Webp", "noextension"}) {
     QImage image = MakeFPicture(2, 2);
     const QImage before = image;
     EXPECT_FALSE(module.LoadImageFile(image, Write(name, tga)));
