@@ -1,7 +1,7 @@
 #include "app/dialogs/PictureDialogs.h"
 
 #include "app/dialogs/DialogFilters.h"
-#include "core/common/FailureMessage.h"
+#include "app/texts/Reasons.h"
 #include "core/imagefiles/PictureConversion.h"
 
 #include <QCoreApplication>
@@ -34,7 +34,7 @@ const char* const PictureDialogs::kSaveFilter =
 
 bool PictureDialogs::Shown(const QString& fileName, const PictureOutcome& outcome) {
   if (outcome) return true;
-  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), FailureMessage(fileName, outcome),
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), TranslatedFailureMessage(fileName, outcome),
                   QMessageBox::Ok, parentWindow_);
   box.exec();
   return false;
