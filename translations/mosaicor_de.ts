@@ -763,6 +763,501 @@ Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
     </message>
 </context>
 <context>
+    <name>mosaicor::Reasons</name>
+    <message>
+        <source>not a level file</source>
+        <translation>keine Level-Datei</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>unknown level version</source>
+        <translation>unbekannte Level-Version</translation>
+    </message>
+    <message>
+        <source>encrypted TR4 level: not supported</source>
+        <translation>verschlüsseltes TR4-Level: nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>level file ends early</source>
+        <translation>Level-Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>level file ends early in %1</source>
+        <translation>Level-Datei endet zu früh: %1</translation>
+    </message>
+    <message>
+        <source>32-bit texture pages are missing</source>
+        <translation>32-Bit-Texturseiten fehlen</translation>
+    </message>
+    <message>
+        <source>no texture pages</source>
+        <translation>keine Texturseiten</translation>
+    </message>
+    <message>
+        <source>no animated textures</source>
+        <translation>keine animierten Texturen</translation>
+    </message>
+    <message>
+        <source>damaged compressed data</source>
+        <translation>beschädigte komprimierte Daten</translation>
+    </message>
+    <message>
+        <source>damaged compressed data in %1</source>
+        <translation>beschädigte komprimierte Daten: %1</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3)</source>
+        <translation>Abschnitt „%1“ bei Offset %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>Abschnitt „%1“ bei Offset %2 (0x%3) der entpackten Level-Daten</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3)</source>
+        <translation>Raum %1 bei Offset %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>Raum %1 bei Offset %2 (0x%3) der entpackten Level-Daten</translation>
+    </message>
+    <message>
+        <source>compressed data unpacks to more than %1 MiB, more than any level holds</source>
+        <translation>komprimierte Daten ergeben entpackt mehr als %1 MiB, mehr als jedes Level enthält</translation>
+    </message>
+    <message>
+        <source>a %1 picture, not a Tomb Raider level</source>
+        <translation>ein %1-Bild, kein Tomb Raider-Level</translation>
+    </message>
+    <message>
+        <source>the level claims %1 texture pages (at most %2)</source>
+        <translation>das Level gibt %1 Texturseiten an (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>the file is too large for a level (%1 MiB; levels are read up to %2 MiB)</source>
+        <translation>die Datei ist zu groß für ein Level (%1 MiB; Levels werden bis %2 MiB gelesen)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 format not supported.</source>
+        <translation>Format %1 wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>This file has a non supported compression scheme.</source>
+        <translation>Diese Datei verwendet ein nicht unterstütztes Kompressionsverfahren.</translation>
+    </message>
+    <message>
+        <source>a Tomb Raider level, not a picture</source>
+        <translation>ein Tomb Raider-Level, kein Bild</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; pictures are read up to %2 MiB)</source>
+        <translation>die Datei ist zu groß (%1 MiB; Bilder werden bis %2 MiB gelesen)</translation>
+    </message>
+    <message>
+        <source>not enough memory for the 32-bit picture</source>
+        <translation>nicht genug Speicher für das 32-Bit-Bild</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 x %2 picture</source>
+        <translation>nicht genug Speicher für ein Bild von %1 x %2</translation>
+    </message>
+    <message>
+        <source>no picture described</source>
+        <translation>kein Bild beschrieben</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels (%1 x %2)</source>
+        <translation>das Bild hat keine Pixel (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>das Bild ist zu groß (%1 x %2 Pixel)</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its %1 x %2 picture</source>
+        <translation>die Datei ist kürzer als ihr Bild von %1 x %2</translation>
+    </message>
+    <message>
+        <source>the file is too short for its %1 x %2 picture</source>
+        <translation>die Datei ist zu kurz für ihr Bild von %1 x %2</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>keine BMP-Datei</translation>
+    </message>
+    <message>
+        <source>the file ends inside the BMP header</source>
+        <translation>die Datei endet im BMP-Kopf</translation>
+    </message>
+    <message>
+        <source>unknown BMP header size %1</source>
+        <translation>unbekannte BMP-Kopfgröße %1</translation>
+    </message>
+    <message>
+        <source>OS/2 Huffman and RLE24 bitmaps are not supported</source>
+        <translation>OS/2-Bitmaps mit Huffman und RLE24 werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour masks</source>
+        <translation>die Datei endet in den Farbmasken</translation>
+    </message>
+    <message>
+        <source>the pixel data lies outside the file</source>
+        <translation>die Pixeldaten liegen außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>BMP files of %1 bits per pixel are not supported</source>
+        <translation>BMP-Dateien mit %1 Bit pro Pixel werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 is not supported for %2 bits per pixel</source>
+        <translation>BMP-Kompression %1 wird bei %2 Bit pro Pixel nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>a run-length encoded BMP cannot be stored top-down</source>
+        <translation>ein lauflängenkodiertes BMP kann nicht von oben nach unten gespeichert sein</translation>
+    </message>
+    <message>
+        <source>the picture is too large to decode progressively (%1 x %2 pixels)</source>
+        <translation>das Bild ist zu groß für progressives Dekodieren (%1 x %2 Pixel)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it ends before the picture&apos;s last rows</source>
+        <translation>die Datei ist abgeschnitten: sie endet vor den letzten Zeilen des Bildes</translation>
+    </message>
+    <message>
+        <source>JPEG error: %1</source>
+        <translation>JPEG-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>not a PCX file</source>
+        <translation>keine PCX-Datei</translation>
+    </message>
+    <message>
+        <source>PCX pictures of %1 bits in %2 planes are not supported</source>
+        <translation>PCX-Bilder mit %1 Bit in %2 Ebenen werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>unknown PCX encoding %1</source>
+        <translation>unbekannte PCX-Kodierung %1</translation>
+    </message>
+    <message>
+        <source>the PCX rows (%1 bytes) are too short for %2 pixels</source>
+        <translation>die PCX-Zeilen (%1 Byte) sind zu kurz für %2 Pixel</translation>
+    </message>
+    <message>
+        <source>the PCX picture data ends at row %1 of %2</source>
+        <translation>die PCX-Bilddaten enden in Zeile %1 von %2</translation>
+    </message>
+    <message>
+        <source>not a PNG file</source>
+        <translation>keine PNG-Datei</translation>
+    </message>
+    <message>
+        <source>the PNG file does not begin with its header chunk</source>
+        <translation>die PNG-Datei beginnt nicht mit ihrem Kopf-Chunk</translation>
+    </message>
+    <message>
+        <source>the PNG chunk &quot;%1&quot; at offset %2 claims %3 bytes, but only %4 are left</source>
+        <translation>der PNG-Chunk „%1“ bei Offset %2 gibt %3 Byte an, es sind aber nur %4 übrig</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>PNG-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>not a Photoshop file</source>
+        <translation>keine Photoshop-Datei</translation>
+    </message>
+    <message>
+        <source>Photoshop files of version %1 (large documents) are not supported</source>
+        <translation>Photoshop-Dateien der Version %1 (große Dokumente) werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header sections</source>
+        <translation>die Datei endet in ihren Kopfabschnitten</translation>
+    </message>
+    <message>
+        <source>Photoshop colour mode %1 is not supported</source>
+        <translation>Photoshop-Farbmodus %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Photoshop makes no %1 pictures of %2 bits a channel</source>
+        <translation>Photoshop erstellt keine %1-Bilder mit %2 Bit pro Kanal</translation>
+    </message>
+    <message>
+        <source>the picture has %1 channels where its colour mode needs %2</source>
+        <translation>das Bild hat %1 Kanäle, sein Farbmodus braucht %2</translation>
+    </message>
+    <message>
+        <source>the indexed picture has no palette</source>
+        <translation>das indizierte Bild hat keine Palette</translation>
+    </message>
+    <message>
+        <source>the file ends before its image data</source>
+        <translation>die Datei endet vor ihren Bilddaten</translation>
+    </message>
+    <message>
+        <source>the file ends inside its image data</source>
+        <translation>die Datei endet in ihren Bilddaten</translation>
+    </message>
+    <message>
+        <source>Photoshop image data compression %1 is not supported</source>
+        <translation>Photoshop-Bilddatenkompression %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the file ends inside its row table</source>
+        <translation>die Datei endet in ihrer Zeilentabelle</translation>
+    </message>
+    <message>
+        <source>the image data is too short for the picture</source>
+        <translation>die Bilddaten sind zu kurz für das Bild</translation>
+    </message>
+    <message>
+        <source>not a Paint Shop Pro file</source>
+        <translation>keine Paint Shop Pro-Datei</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro files of format version %1 are not supported</source>
+        <translation>Paint Shop Pro-Dateien der Formatversion %1 werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the %1 is damaged</source>
+        <translation>„%1“ ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the block at byte %1 is damaged</source>
+        <translation>der Block bei Byte %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a channel holds too few bytes for its %1 x %2 pixels</source>
+        <translation>ein Kanal enthält zu wenige Byte für seine %1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>a channel&apos;s compressed data is damaged</source>
+        <translation>die komprimierten Daten eines Kanals sind beschädigt</translation>
+    </message>
+    <message>
+        <source>a channel unpacks to %1 bytes where %2 x %3 pixels need %4</source>
+        <translation>ein Kanal ergibt entpackt %1 Byte, %2 x %3 Pixel brauchen %4</translation>
+    </message>
+    <message>
+        <source>a channel lies outside the file</source>
+        <translation>ein Kanal liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>a layer lacks some of its colour channels</source>
+        <translation>einer Ebene fehlen einige ihrer Farbkanäle</translation>
+    </message>
+    <message>
+        <source>the file has no image attributes</source>
+        <translation>die Datei hat keine Bildattribute</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro pictures of %1 bits per pixel are not supported</source>
+        <translation>Paint Shop Pro-Bilder mit %1 Bit pro Pixel werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro compression %1 is not supported</source>
+        <translation>Paint Shop Pro-Kompression %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the paletted picture has no palette</source>
+        <translation>das Palettenbild hat keine Palette</translation>
+    </message>
+    <message>
+        <source>the file ends inside the TGA header</source>
+        <translation>die Datei endet im TGA-Kopf</translation>
+    </message>
+    <message>
+        <source>the picture has a pixel depth of 0</source>
+        <translation>das Bild hat eine Pixeltiefe von 0</translation>
+    </message>
+    <message>
+        <source>pixel depth %1 is not supported</source>
+        <translation>Pixeltiefe %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>TGA image type %1 is not supported</source>
+        <translation>TGA-Bildtyp %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>colour map entries of %1 bits are not supported</source>
+        <translation>Farbtabelleneinträge mit %1 Bit werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the file ends inside the image ID</source>
+        <translation>die Datei endet in der Bildkennung</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour map</source>
+        <translation>die Datei endet in der Farbtabelle</translation>
+    </message>
+    <message>
+        <source>not a TIFF file</source>
+        <translation>keine TIFF-Datei</translation>
+    </message>
+    <message>
+        <source>not a readable TIFF file</source>
+        <translation>keine lesbare TIFF-Datei</translation>
+    </message>
+    <message>
+        <source>TIFF error: %1</source>
+        <translation>TIFF-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture&apos;s strips or tiles do not fit it</source>
+        <translation>die Streifen oder Kacheln des TIFF-Bildes passen nicht zu ihm</translation>
+    </message>
+    <message>
+        <source>the TIFF picture data is damaged</source>
+        <translation>die TIFF-Bilddaten sind beschädigt</translation>
+    </message>
+    <message>
+        <source>unsupported TIFF layout: %1</source>
+        <translation>nicht unterstützter TIFF-Aufbau: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture has too many samples per pixel (%1)</source>
+        <translation>das TIFF-Bild hat zu viele Werte pro Pixel (%1)</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Es gibt kein Bild zum Speichern.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a BMP file.</source>
+        <translation>Ein Bild von %1 x %2 Pixeln ist zu groß für eine BMP-Datei.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); save it as BMP instead.</source>
+        <translation>Ein Bild von %1 x %2 Pixeln ist zu groß für eine TGA-Datei (höchstens 65535 x 65535); speichern Sie es stattdessen als BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot write the JPEG picture: %1</source>
+        <translation>Das JPEG-Bild kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the PNG picture: %1</source>
+        <translation>Das PNG-Bild kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 picture</source>
+        <translation>ein Bild von %1 x %2 kann nicht neu berechnet werden</translation>
+    </message>
+    <message>
+        <source>not enough memory to grow the set</source>
+        <translation>nicht genug Speicher, um das Set zu vergrößern</translation>
+    </message>
+    <message>
+        <source>the tile is empty</source>
+        <translation>die Kachel ist leer</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is wider than the %3-pixel set</source>
+        <translation>eine Kachel von %1 x %2 ist breiter als das %3 Pixel breite Set</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is higher than %3 pages</source>
+        <translation>eine Kachel von %1 x %2 ist höher als %3 Seiten</translation>
+    </message>
+    <message>
+        <source>no free cells left for a %1 x %2 tile within %3 pages</source>
+        <translation>keine freien Zellen mehr für eine Kachel von %1 x %2 innerhalb von %3 Seiten</translation>
+    </message>
+    <message>
+        <source>the page counters %1 x %2 are out of range</source>
+        <translation>die Seitenzähler %1 x %2 liegen außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture does not hold %3 x %4 pages</source>
+        <translation>ein Bild von %1 x %2 fasst keine %3 x %4 Seiten</translation>
+    </message>
+    <message>
+        <source>too many paths</source>
+        <translation>zu viele Pfade</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long</source>
+        <translation>der Pfad %1 ist zu lang</translation>
+    </message>
+    <message>
+        <source>the file ends inside the %1</source>
+        <translation>die Datei endet im Abschnitt „%1“</translation>
+    </message>
+    <message>
+        <source>a path of %1 bytes is longer than the file allows</source>
+        <translation>ein Pfad von %1 Byte ist länger, als die Datei erlaubt</translation>
+    </message>
+    <message>
+        <source>%1 paths are more than a recovery file holds</source>
+        <translation>%1 Pfade sind mehr, als eine Wiederherstellungsdatei fasst</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovery file</source>
+        <translation>nicht genug Speicher für die Wiederherstellungsdatei</translation>
+    </message>
+    <message>
+        <source>not a recovery file</source>
+        <translation>keine Wiederherstellungsdatei</translation>
+    </message>
+    <message>
+        <source>recovery file version %1 is unknown</source>
+        <translation>Version %1 der Wiederherstellungsdatei ist unbekannt</translation>
+    </message>
+    <message>
+        <source>a size in the header is out of range</source>
+        <translation>eine Größe im Kopf liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes of pixels where a %2 x %3 picture has %4 bytes</source>
+        <translation>die Datei enthält %1 Byte Pixel, ein Bild von %2 x %3 hat %4 Byte</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovered picture</source>
+        <translation>nicht genug Speicher für das wiederhergestellte Bild</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::RecoveryKeeper</name>
     <message>
         <source>     The recovery file could not be written: %1</source>

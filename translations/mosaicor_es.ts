@@ -763,6 +763,501 @@ Tiles: %5 → %6 (el editor de niveles admite %7)</translation>
     </message>
 </context>
 <context>
+    <name>mosaicor::Reasons</name>
+    <message>
+        <source>not a level file</source>
+        <translation>no es un archivo de nivel</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>unknown level version</source>
+        <translation>versión de nivel desconocida</translation>
+    </message>
+    <message>
+        <source>encrypted TR4 level: not supported</source>
+        <translation>nivel TR4 cifrado: no admitido</translation>
+    </message>
+    <message>
+        <source>level file ends early</source>
+        <translation>el archivo de nivel termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>level file ends early in %1</source>
+        <translation>el archivo de nivel termina antes de tiempo: %1</translation>
+    </message>
+    <message>
+        <source>32-bit texture pages are missing</source>
+        <translation>faltan las páginas de texturas de 32 bits</translation>
+    </message>
+    <message>
+        <source>no texture pages</source>
+        <translation>no hay páginas de texturas</translation>
+    </message>
+    <message>
+        <source>no animated textures</source>
+        <translation>no hay texturas animadas</translation>
+    </message>
+    <message>
+        <source>damaged compressed data</source>
+        <translation>datos comprimidos dañados</translation>
+    </message>
+    <message>
+        <source>damaged compressed data in %1</source>
+        <translation>datos comprimidos dañados: %1</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3)</source>
+        <translation>sección «%1» en el desplazamiento %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>sección «%1» en el desplazamiento %2 (0x%3) de los datos de nivel descomprimidos</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3)</source>
+        <translation>sala %1 en el desplazamiento %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>sala %1 en el desplazamiento %2 (0x%3) de los datos de nivel descomprimidos</translation>
+    </message>
+    <message>
+        <source>compressed data unpacks to more than %1 MiB, more than any level holds</source>
+        <translation>los datos comprimidos ocupan más de %1 MiB al descomprimirse, más de lo que contiene cualquier nivel</translation>
+    </message>
+    <message>
+        <source>a %1 picture, not a Tomb Raider level</source>
+        <translation>una imagen %1, no un nivel de Tomb Raider</translation>
+    </message>
+    <message>
+        <source>the level claims %1 texture pages (at most %2)</source>
+        <translation>el nivel declara %1 páginas de texturas (como máximo %2)</translation>
+    </message>
+    <message>
+        <source>the file is too large for a level (%1 MiB; levels are read up to %2 MiB)</source>
+        <translation>el archivo es demasiado grande para un nivel (%1 MiB; los niveles se leen hasta %2 MiB)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 format not supported.</source>
+        <translation>Formato %1 no admitido.</translation>
+    </message>
+    <message>
+        <source>This file has a non supported compression scheme.</source>
+        <translation>Este archivo usa un esquema de compresión no admitido.</translation>
+    </message>
+    <message>
+        <source>a Tomb Raider level, not a picture</source>
+        <translation>un nivel de Tomb Raider, no una imagen</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; pictures are read up to %2 MiB)</source>
+        <translation>el archivo es demasiado grande (%1 MiB; las imágenes se leen hasta %2 MiB)</translation>
+    </message>
+    <message>
+        <source>not enough memory for the 32-bit picture</source>
+        <translation>memoria insuficiente para la imagen de 32 bits</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 x %2 picture</source>
+        <translation>memoria insuficiente para una imagen de %1 x %2</translation>
+    </message>
+    <message>
+        <source>no picture described</source>
+        <translation>no se describe ninguna imagen</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels (%1 x %2)</source>
+        <translation>la imagen no tiene píxeles (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>la imagen es demasiado grande (%1 x %2 píxeles)</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its %1 x %2 picture</source>
+        <translation>el archivo es más corto que su imagen de %1 x %2</translation>
+    </message>
+    <message>
+        <source>the file is too short for its %1 x %2 picture</source>
+        <translation>el archivo es demasiado corto para su imagen de %1 x %2</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>no es un archivo BMP</translation>
+    </message>
+    <message>
+        <source>the file ends inside the BMP header</source>
+        <translation>el archivo termina dentro de la cabecera BMP</translation>
+    </message>
+    <message>
+        <source>unknown BMP header size %1</source>
+        <translation>tamaño de cabecera BMP desconocido %1</translation>
+    </message>
+    <message>
+        <source>OS/2 Huffman and RLE24 bitmaps are not supported</source>
+        <translation>los mapas de bits OS/2 Huffman y RLE24 no se admiten</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour masks</source>
+        <translation>el archivo termina dentro de las máscaras de color</translation>
+    </message>
+    <message>
+        <source>the pixel data lies outside the file</source>
+        <translation>los datos de píxeles quedan fuera del archivo</translation>
+    </message>
+    <message>
+        <source>BMP files of %1 bits per pixel are not supported</source>
+        <translation>los archivos BMP de %1 bits por píxel no se admiten</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 is not supported for %2 bits per pixel</source>
+        <translation>la compresión BMP %1 no se admite con %2 bits por píxel</translation>
+    </message>
+    <message>
+        <source>a run-length encoded BMP cannot be stored top-down</source>
+        <translation>un BMP con codificación RLE no puede almacenarse de arriba abajo</translation>
+    </message>
+    <message>
+        <source>the picture is too large to decode progressively (%1 x %2 pixels)</source>
+        <translation>la imagen es demasiado grande para decodificarse de forma progresiva (%1 x %2 píxeles)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it ends before the picture&apos;s last rows</source>
+        <translation>el archivo está cortado: termina antes de las últimas filas de la imagen</translation>
+    </message>
+    <message>
+        <source>JPEG error: %1</source>
+        <translation>error de JPEG: %1</translation>
+    </message>
+    <message>
+        <source>not a PCX file</source>
+        <translation>no es un archivo PCX</translation>
+    </message>
+    <message>
+        <source>PCX pictures of %1 bits in %2 planes are not supported</source>
+        <translation>las imágenes PCX de %1 bits en %2 planos no se admiten</translation>
+    </message>
+    <message>
+        <source>unknown PCX encoding %1</source>
+        <translation>codificación PCX desconocida %1</translation>
+    </message>
+    <message>
+        <source>the PCX rows (%1 bytes) are too short for %2 pixels</source>
+        <translation>las filas PCX (%1 bytes) son demasiado cortas para %2 píxeles</translation>
+    </message>
+    <message>
+        <source>the PCX picture data ends at row %1 of %2</source>
+        <translation>los datos de imagen PCX terminan en la fila %1 de %2</translation>
+    </message>
+    <message>
+        <source>not a PNG file</source>
+        <translation>no es un archivo PNG</translation>
+    </message>
+    <message>
+        <source>the PNG file does not begin with its header chunk</source>
+        <translation>el archivo PNG no empieza con su bloque de cabecera</translation>
+    </message>
+    <message>
+        <source>the PNG chunk &quot;%1&quot; at offset %2 claims %3 bytes, but only %4 are left</source>
+        <translation>el bloque PNG «%1» en el desplazamiento %2 declara %3 bytes, pero solo quedan %4</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>error de PNG: %1</translation>
+    </message>
+    <message>
+        <source>not a Photoshop file</source>
+        <translation>no es un archivo de Photoshop</translation>
+    </message>
+    <message>
+        <source>Photoshop files of version %1 (large documents) are not supported</source>
+        <translation>los archivos de Photoshop de la versión %1 (documentos grandes) no se admiten</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header sections</source>
+        <translation>el archivo termina dentro de sus secciones de cabecera</translation>
+    </message>
+    <message>
+        <source>Photoshop colour mode %1 is not supported</source>
+        <translation>el modo de color de Photoshop %1 no se admite</translation>
+    </message>
+    <message>
+        <source>Photoshop makes no %1 pictures of %2 bits a channel</source>
+        <translation>Photoshop no crea imágenes %1 de %2 bits por canal</translation>
+    </message>
+    <message>
+        <source>the picture has %1 channels where its colour mode needs %2</source>
+        <translation>la imagen tiene %1 canales donde su modo de color necesita %2</translation>
+    </message>
+    <message>
+        <source>the indexed picture has no palette</source>
+        <translation>la imagen indexada no tiene paleta</translation>
+    </message>
+    <message>
+        <source>the file ends before its image data</source>
+        <translation>el archivo termina antes de sus datos de imagen</translation>
+    </message>
+    <message>
+        <source>the file ends inside its image data</source>
+        <translation>el archivo termina dentro de sus datos de imagen</translation>
+    </message>
+    <message>
+        <source>Photoshop image data compression %1 is not supported</source>
+        <translation>la compresión de datos de imagen de Photoshop %1 no se admite</translation>
+    </message>
+    <message>
+        <source>the file ends inside its row table</source>
+        <translation>el archivo termina dentro de su tabla de filas</translation>
+    </message>
+    <message>
+        <source>the image data is too short for the picture</source>
+        <translation>los datos de imagen son demasiado cortos para la imagen</translation>
+    </message>
+    <message>
+        <source>not a Paint Shop Pro file</source>
+        <translation>no es un archivo de Paint Shop Pro</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro files of format version %1 are not supported</source>
+        <translation>los archivos de Paint Shop Pro con versión de formato %1 no se admiten</translation>
+    </message>
+    <message>
+        <source>the %1 is damaged</source>
+        <translation>«%1» está dañado</translation>
+    </message>
+    <message>
+        <source>the block at byte %1 is damaged</source>
+        <translation>el bloque en el byte %1 está dañado</translation>
+    </message>
+    <message>
+        <source>a channel holds too few bytes for its %1 x %2 pixels</source>
+        <translation>un canal contiene muy pocos bytes para sus %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>a channel&apos;s compressed data is damaged</source>
+        <translation>los datos comprimidos de un canal están dañados</translation>
+    </message>
+    <message>
+        <source>a channel unpacks to %1 bytes where %2 x %3 pixels need %4</source>
+        <translation>un canal se descomprime en %1 bytes donde %2 x %3 píxeles necesitan %4</translation>
+    </message>
+    <message>
+        <source>a channel lies outside the file</source>
+        <translation>un canal queda fuera del archivo</translation>
+    </message>
+    <message>
+        <source>a layer lacks some of its colour channels</source>
+        <translation>a una capa le faltan algunos de sus canales de color</translation>
+    </message>
+    <message>
+        <source>the file has no image attributes</source>
+        <translation>el archivo no tiene atributos de imagen</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro pictures of %1 bits per pixel are not supported</source>
+        <translation>las imágenes de Paint Shop Pro de %1 bits por píxel no se admiten</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro compression %1 is not supported</source>
+        <translation>la compresión de Paint Shop Pro %1 no se admite</translation>
+    </message>
+    <message>
+        <source>the paletted picture has no palette</source>
+        <translation>la imagen con paleta no tiene paleta</translation>
+    </message>
+    <message>
+        <source>the file ends inside the TGA header</source>
+        <translation>el archivo termina dentro de la cabecera TGA</translation>
+    </message>
+    <message>
+        <source>the picture has a pixel depth of 0</source>
+        <translation>la imagen tiene una profundidad de píxel de 0</translation>
+    </message>
+    <message>
+        <source>pixel depth %1 is not supported</source>
+        <translation>la profundidad de píxel %1 no se admite</translation>
+    </message>
+    <message>
+        <source>TGA image type %1 is not supported</source>
+        <translation>el tipo de imagen TGA %1 no se admite</translation>
+    </message>
+    <message>
+        <source>colour map entries of %1 bits are not supported</source>
+        <translation>las entradas de mapa de colores de %1 bits no se admiten</translation>
+    </message>
+    <message>
+        <source>the file ends inside the image ID</source>
+        <translation>el archivo termina dentro del identificador de imagen</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour map</source>
+        <translation>el archivo termina dentro del mapa de colores</translation>
+    </message>
+    <message>
+        <source>not a TIFF file</source>
+        <translation>no es un archivo TIFF</translation>
+    </message>
+    <message>
+        <source>not a readable TIFF file</source>
+        <translation>no es un archivo TIFF legible</translation>
+    </message>
+    <message>
+        <source>TIFF error: %1</source>
+        <translation>error de TIFF: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture&apos;s strips or tiles do not fit it</source>
+        <translation>las tiras o mosaicos de la imagen TIFF no encajan con ella</translation>
+    </message>
+    <message>
+        <source>the TIFF picture data is damaged</source>
+        <translation>los datos de imagen TIFF están dañados</translation>
+    </message>
+    <message>
+        <source>unsupported TIFF layout: %1</source>
+        <translation>estructura TIFF no admitida: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture has too many samples per pixel (%1)</source>
+        <translation>la imagen TIFF tiene demasiadas muestras por píxel (%1)</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>No hay ninguna imagen que guardar.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a BMP file.</source>
+        <translation>Una imagen de %1 x %2 píxeles es demasiado grande para un archivo BMP.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); save it as BMP instead.</source>
+        <translation>Una imagen de %1 x %2 píxeles es demasiado grande para un archivo TGA (como máximo 65535 x 65535); guárdela como BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot write the JPEG picture: %1</source>
+        <translation>No se puede escribir la imagen JPEG: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the PNG picture: %1</source>
+        <translation>No se puede escribir la imagen PNG: %1</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>la imagen está vacía</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 picture</source>
+        <translation>no se puede remuestrear una imagen de %1 x %2</translation>
+    </message>
+    <message>
+        <source>not enough memory to grow the set</source>
+        <translation>memoria insuficiente para ampliar el conjunto</translation>
+    </message>
+    <message>
+        <source>the tile is empty</source>
+        <translation>el mosaico está vacío</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is wider than the %3-pixel set</source>
+        <translation>un mosaico de %1 x %2 es más ancho que el conjunto de %3 píxeles</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is higher than %3 pages</source>
+        <translation>un mosaico de %1 x %2 es más alto que %3 páginas</translation>
+    </message>
+    <message>
+        <source>no free cells left for a %1 x %2 tile within %3 pages</source>
+        <translation>no quedan celdas libres para un mosaico de %1 x %2 en %3 páginas</translation>
+    </message>
+    <message>
+        <source>the page counters %1 x %2 are out of range</source>
+        <translation>los contadores de páginas %1 x %2 están fuera de rango</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture does not hold %3 x %4 pages</source>
+        <translation>una imagen de %1 x %2 no contiene %3 x %4 páginas</translation>
+    </message>
+    <message>
+        <source>too many paths</source>
+        <translation>demasiadas rutas</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long</source>
+        <translation>la ruta %1 es demasiado larga</translation>
+    </message>
+    <message>
+        <source>the file ends inside the %1</source>
+        <translation>el archivo termina dentro de la sección «%1»</translation>
+    </message>
+    <message>
+        <source>a path of %1 bytes is longer than the file allows</source>
+        <translation>una ruta de %1 bytes es más larga de lo que permite el archivo</translation>
+    </message>
+    <message>
+        <source>%1 paths are more than a recovery file holds</source>
+        <translation>%1 rutas son más de las que admite un archivo de recuperación</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovery file</source>
+        <translation>memoria insuficiente para el archivo de recuperación</translation>
+    </message>
+    <message>
+        <source>not a recovery file</source>
+        <translation>no es un archivo de recuperación</translation>
+    </message>
+    <message>
+        <source>recovery file version %1 is unknown</source>
+        <translation>la versión %1 del archivo de recuperación es desconocida</translation>
+    </message>
+    <message>
+        <source>a size in the header is out of range</source>
+        <translation>un tamaño de la cabecera está fuera de rango</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes of pixels where a %2 x %3 picture has %4 bytes</source>
+        <translation>el archivo contiene %1 bytes de píxeles donde una imagen de %2 x %3 tiene %4 bytes</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovered picture</source>
+        <translation>memoria insuficiente para la imagen recuperada</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::RecoveryKeeper</name>
     <message>
         <source>     The recovery file could not be written: %1</source>

@@ -763,6 +763,501 @@ Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
     </message>
 </context>
 <context>
+    <name>mosaicor::Reasons</name>
+    <message>
+        <source>not a level file</source>
+        <translation>pas un fichier de niveau</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>unknown level version</source>
+        <translation>version de niveau inconnue</translation>
+    </message>
+    <message>
+        <source>encrypted TR4 level: not supported</source>
+        <translation>niveau TR4 chiffré : non pris en charge</translation>
+    </message>
+    <message>
+        <source>level file ends early</source>
+        <translation>le fichier de niveau se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>level file ends early in %1</source>
+        <translation>le fichier de niveau se termine trop tôt : %1</translation>
+    </message>
+    <message>
+        <source>32-bit texture pages are missing</source>
+        <translation>les pages de textures 32 bits manquent</translation>
+    </message>
+    <message>
+        <source>no texture pages</source>
+        <translation>aucune page de textures</translation>
+    </message>
+    <message>
+        <source>no animated textures</source>
+        <translation>aucune texture animée</translation>
+    </message>
+    <message>
+        <source>damaged compressed data</source>
+        <translation>données compressées endommagées</translation>
+    </message>
+    <message>
+        <source>damaged compressed data in %1</source>
+        <translation>données compressées endommagées : %1</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3)</source>
+        <translation>section « %1 » à l’offset %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>section « %1 » à l’offset %2 (0x%3) des données de niveau décompressées</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3)</source>
+        <translation>salle %1 à l’offset %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>salle %1 à l’offset %2 (0x%3) des données de niveau décompressées</translation>
+    </message>
+    <message>
+        <source>compressed data unpacks to more than %1 MiB, more than any level holds</source>
+        <translation>les données compressées dépassent %1 Mio une fois décompressées, plus que ne contient aucun niveau</translation>
+    </message>
+    <message>
+        <source>a %1 picture, not a Tomb Raider level</source>
+        <translation>une image %1, pas un niveau Tomb Raider</translation>
+    </message>
+    <message>
+        <source>the level claims %1 texture pages (at most %2)</source>
+        <translation>le niveau annonce %1 pages de textures (au plus %2)</translation>
+    </message>
+    <message>
+        <source>the file is too large for a level (%1 MiB; levels are read up to %2 MiB)</source>
+        <translation>le fichier est trop grand pour un niveau (%1 Mio ; les niveaux sont lus jusqu’à %2 Mio)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>ouverture impossible : %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>lecture impossible : %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 format not supported.</source>
+        <translation>Format %1 non pris en charge.</translation>
+    </message>
+    <message>
+        <source>This file has a non supported compression scheme.</source>
+        <translation>Ce fichier utilise un mode de compression non pris en charge.</translation>
+    </message>
+    <message>
+        <source>a Tomb Raider level, not a picture</source>
+        <translation>un niveau Tomb Raider, pas une image</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; pictures are read up to %2 MiB)</source>
+        <translation>le fichier est trop grand (%1 Mio ; les images sont lues jusqu’à %2 Mio)</translation>
+    </message>
+    <message>
+        <source>not enough memory for the 32-bit picture</source>
+        <translation>mémoire insuffisante pour l’image 32 bits</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 x %2 picture</source>
+        <translation>mémoire insuffisante pour une image de %1 x %2</translation>
+    </message>
+    <message>
+        <source>no picture described</source>
+        <translation>aucune image décrite</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels (%1 x %2)</source>
+        <translation>l’image n’a aucun pixel (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>l’image est trop grande (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its %1 x %2 picture</source>
+        <translation>le fichier est plus court que son image de %1 x %2</translation>
+    </message>
+    <message>
+        <source>the file is too short for its %1 x %2 picture</source>
+        <translation>le fichier est trop court pour son image de %1 x %2</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>pas un fichier BMP</translation>
+    </message>
+    <message>
+        <source>the file ends inside the BMP header</source>
+        <translation>le fichier se termine dans l’en-tête BMP</translation>
+    </message>
+    <message>
+        <source>unknown BMP header size %1</source>
+        <translation>taille d’en-tête BMP inconnue %1</translation>
+    </message>
+    <message>
+        <source>OS/2 Huffman and RLE24 bitmaps are not supported</source>
+        <translation>les bitmaps OS/2 Huffman et RLE24 ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour masks</source>
+        <translation>le fichier se termine dans les masques de couleur</translation>
+    </message>
+    <message>
+        <source>the pixel data lies outside the file</source>
+        <translation>les données de pixels sont hors du fichier</translation>
+    </message>
+    <message>
+        <source>BMP files of %1 bits per pixel are not supported</source>
+        <translation>les fichiers BMP de %1 bits par pixel ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 is not supported for %2 bits per pixel</source>
+        <translation>la compression BMP %1 n’est pas prise en charge à %2 bits par pixel</translation>
+    </message>
+    <message>
+        <source>a run-length encoded BMP cannot be stored top-down</source>
+        <translation>un BMP compressé en RLE ne peut pas être stocké de haut en bas</translation>
+    </message>
+    <message>
+        <source>the picture is too large to decode progressively (%1 x %2 pixels)</source>
+        <translation>l’image est trop grande pour un décodage progressif (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it ends before the picture&apos;s last rows</source>
+        <translation>le fichier est tronqué : il se termine avant les dernières lignes de l’image</translation>
+    </message>
+    <message>
+        <source>JPEG error: %1</source>
+        <translation>erreur JPEG : %1</translation>
+    </message>
+    <message>
+        <source>not a PCX file</source>
+        <translation>pas un fichier PCX</translation>
+    </message>
+    <message>
+        <source>PCX pictures of %1 bits in %2 planes are not supported</source>
+        <translation>les images PCX de %1 bits sur %2 plans ne sont pas prises en charge</translation>
+    </message>
+    <message>
+        <source>unknown PCX encoding %1</source>
+        <translation>codage PCX inconnu %1</translation>
+    </message>
+    <message>
+        <source>the PCX rows (%1 bytes) are too short for %2 pixels</source>
+        <translation>les lignes PCX (%1 octets) sont trop courtes pour %2 pixels</translation>
+    </message>
+    <message>
+        <source>the PCX picture data ends at row %1 of %2</source>
+        <translation>les données d’image PCX s’arrêtent à la ligne %1 sur %2</translation>
+    </message>
+    <message>
+        <source>not a PNG file</source>
+        <translation>pas un fichier PNG</translation>
+    </message>
+    <message>
+        <source>the PNG file does not begin with its header chunk</source>
+        <translation>le fichier PNG ne commence pas par son bloc d’en-tête</translation>
+    </message>
+    <message>
+        <source>the PNG chunk &quot;%1&quot; at offset %2 claims %3 bytes, but only %4 are left</source>
+        <translation>le bloc PNG « %1 » à l’offset %2 annonce %3 octets, mais il n’en reste que %4</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>erreur PNG : %1</translation>
+    </message>
+    <message>
+        <source>not a Photoshop file</source>
+        <translation>pas un fichier Photoshop</translation>
+    </message>
+    <message>
+        <source>Photoshop files of version %1 (large documents) are not supported</source>
+        <translation>les fichiers Photoshop de version %1 (grands documents) ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header sections</source>
+        <translation>le fichier se termine dans ses sections d’en-tête</translation>
+    </message>
+    <message>
+        <source>Photoshop colour mode %1 is not supported</source>
+        <translation>le mode couleur Photoshop %1 n’est pas pris en charge</translation>
+    </message>
+    <message>
+        <source>Photoshop makes no %1 pictures of %2 bits a channel</source>
+        <translation>Photoshop ne crée pas d’images %1 de %2 bits par canal</translation>
+    </message>
+    <message>
+        <source>the picture has %1 channels where its colour mode needs %2</source>
+        <translation>l’image a %1 canaux là où son mode couleur en demande %2</translation>
+    </message>
+    <message>
+        <source>the indexed picture has no palette</source>
+        <translation>l’image indexée n’a pas de palette</translation>
+    </message>
+    <message>
+        <source>the file ends before its image data</source>
+        <translation>le fichier se termine avant ses données d’image</translation>
+    </message>
+    <message>
+        <source>the file ends inside its image data</source>
+        <translation>le fichier se termine dans ses données d’image</translation>
+    </message>
+    <message>
+        <source>Photoshop image data compression %1 is not supported</source>
+        <translation>la compression de données d’image Photoshop %1 n’est pas prise en charge</translation>
+    </message>
+    <message>
+        <source>the file ends inside its row table</source>
+        <translation>le fichier se termine dans sa table de lignes</translation>
+    </message>
+    <message>
+        <source>the image data is too short for the picture</source>
+        <translation>les données d’image sont trop courtes pour l’image</translation>
+    </message>
+    <message>
+        <source>not a Paint Shop Pro file</source>
+        <translation>pas un fichier Paint Shop Pro</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro files of format version %1 are not supported</source>
+        <translation>les fichiers Paint Shop Pro de version de format %1 ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the %1 is damaged</source>
+        <translation>« %1 » est endommagé</translation>
+    </message>
+    <message>
+        <source>the block at byte %1 is damaged</source>
+        <translation>le bloc à l’octet %1 est endommagé</translation>
+    </message>
+    <message>
+        <source>a channel holds too few bytes for its %1 x %2 pixels</source>
+        <translation>un canal contient trop peu d’octets pour ses %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>a channel&apos;s compressed data is damaged</source>
+        <translation>les données compressées d’un canal sont endommagées</translation>
+    </message>
+    <message>
+        <source>a channel unpacks to %1 bytes where %2 x %3 pixels need %4</source>
+        <translation>un canal se décompresse en %1 octets là où %2 x %3 pixels en demandent %4</translation>
+    </message>
+    <message>
+        <source>a channel lies outside the file</source>
+        <translation>un canal est hors du fichier</translation>
+    </message>
+    <message>
+        <source>a layer lacks some of its colour channels</source>
+        <translation>il manque à un calque certains de ses canaux de couleur</translation>
+    </message>
+    <message>
+        <source>the file has no image attributes</source>
+        <translation>le fichier n’a pas d’attributs d’image</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro pictures of %1 bits per pixel are not supported</source>
+        <translation>les images Paint Shop Pro de %1 bits par pixel ne sont pas prises en charge</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro compression %1 is not supported</source>
+        <translation>la compression Paint Shop Pro %1 n’est pas prise en charge</translation>
+    </message>
+    <message>
+        <source>the paletted picture has no palette</source>
+        <translation>l’image à palette n’a pas de palette</translation>
+    </message>
+    <message>
+        <source>the file ends inside the TGA header</source>
+        <translation>le fichier se termine dans l’en-tête TGA</translation>
+    </message>
+    <message>
+        <source>the picture has a pixel depth of 0</source>
+        <translation>l’image a une profondeur de pixel de 0</translation>
+    </message>
+    <message>
+        <source>pixel depth %1 is not supported</source>
+        <translation>la profondeur de pixel %1 n’est pas prise en charge</translation>
+    </message>
+    <message>
+        <source>TGA image type %1 is not supported</source>
+        <translation>le type d’image TGA %1 n’est pas pris en charge</translation>
+    </message>
+    <message>
+        <source>colour map entries of %1 bits are not supported</source>
+        <translation>les entrées de table de couleurs de %1 bits ne sont pas prises en charge</translation>
+    </message>
+    <message>
+        <source>the file ends inside the image ID</source>
+        <translation>le fichier se termine dans l’identifiant d’image</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour map</source>
+        <translation>le fichier se termine dans la table de couleurs</translation>
+    </message>
+    <message>
+        <source>not a TIFF file</source>
+        <translation>pas un fichier TIFF</translation>
+    </message>
+    <message>
+        <source>not a readable TIFF file</source>
+        <translation>pas un fichier TIFF lisible</translation>
+    </message>
+    <message>
+        <source>TIFF error: %1</source>
+        <translation>erreur TIFF : %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture&apos;s strips or tiles do not fit it</source>
+        <translation>les bandes ou tuiles de l’image TIFF ne lui correspondent pas</translation>
+    </message>
+    <message>
+        <source>the TIFF picture data is damaged</source>
+        <translation>les données d’image TIFF sont endommagées</translation>
+    </message>
+    <message>
+        <source>unsupported TIFF layout: %1</source>
+        <translation>structure TIFF non prise en charge : %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture has too many samples per pixel (%1)</source>
+        <translation>l’image TIFF a trop d’échantillons par pixel (%1)</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Il n’y a aucune image à enregistrer.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a BMP file.</source>
+        <translation>Une image de %1 x %2 pixels est trop grande pour un fichier BMP.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); save it as BMP instead.</source>
+        <translation>Une image de %1 x %2 pixels est trop grande pour un fichier TGA (au plus 65535 x 65535) ; enregistrez-la plutôt en BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot write the JPEG picture: %1</source>
+        <translation>Impossible d’écrire l’image JPEG : %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the PNG picture: %1</source>
+        <translation>Impossible d’écrire l’image PNG : %1</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>l’image est vide</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 picture</source>
+        <translation>impossible de rééchantillonner une image de %1 x %2</translation>
+    </message>
+    <message>
+        <source>not enough memory to grow the set</source>
+        <translation>mémoire insuffisante pour agrandir le jeu</translation>
+    </message>
+    <message>
+        <source>the tile is empty</source>
+        <translation>la tuile est vide</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is wider than the %3-pixel set</source>
+        <translation>une tuile de %1 x %2 est plus large que le jeu de %3 pixels</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is higher than %3 pages</source>
+        <translation>une tuile de %1 x %2 est plus haute que %3 pages</translation>
+    </message>
+    <message>
+        <source>no free cells left for a %1 x %2 tile within %3 pages</source>
+        <translation>plus de cellules libres pour une tuile de %1 x %2 dans %3 pages</translation>
+    </message>
+    <message>
+        <source>the page counters %1 x %2 are out of range</source>
+        <translation>les compteurs de pages %1 x %2 sont hors limites</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture does not hold %3 x %4 pages</source>
+        <translation>une image de %1 x %2 ne contient pas %3 x %4 pages</translation>
+    </message>
+    <message>
+        <source>too many paths</source>
+        <translation>trop de chemins</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long</source>
+        <translation>le chemin %1 est trop long</translation>
+    </message>
+    <message>
+        <source>the file ends inside the %1</source>
+        <translation>le fichier se termine dans la section « %1 »</translation>
+    </message>
+    <message>
+        <source>a path of %1 bytes is longer than the file allows</source>
+        <translation>un chemin de %1 octets est plus long que le fichier ne le permet</translation>
+    </message>
+    <message>
+        <source>%1 paths are more than a recovery file holds</source>
+        <translation>%1 chemins, c’est plus que n’en contient un fichier de récupération</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovery file</source>
+        <translation>mémoire insuffisante pour le fichier de récupération</translation>
+    </message>
+    <message>
+        <source>not a recovery file</source>
+        <translation>pas un fichier de récupération</translation>
+    </message>
+    <message>
+        <source>recovery file version %1 is unknown</source>
+        <translation>la version %1 du fichier de récupération est inconnue</translation>
+    </message>
+    <message>
+        <source>a size in the header is out of range</source>
+        <translation>une taille de l’en-tête est hors limites</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes of pixels where a %2 x %3 picture has %4 bytes</source>
+        <translation>le fichier contient %1 octets de pixels là où une image de %2 x %3 en a %4</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovered picture</source>
+        <translation>mémoire insuffisante pour l’image récupérée</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::RecoveryKeeper</name>
     <message>
         <source>     The recovery file could not be written: %1</source>

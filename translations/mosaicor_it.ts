@@ -763,6 +763,501 @@ Tile: %5 → %6 (l&apos;editor dei livelli ne accetta %7)</translation>
     </message>
 </context>
 <context>
+    <name>mosaicor::Reasons</name>
+    <message>
+        <source>not a level file</source>
+        <translation>non è un file di livello</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>file non trovato</translation>
+    </message>
+    <message>
+        <source>unknown level version</source>
+        <translation>versione del livello sconosciuta</translation>
+    </message>
+    <message>
+        <source>encrypted TR4 level: not supported</source>
+        <translation>livello TR4 cifrato: non supportato</translation>
+    </message>
+    <message>
+        <source>level file ends early</source>
+        <translation>il file di livello termina prima del previsto</translation>
+    </message>
+    <message>
+        <source>level file ends early in %1</source>
+        <translation>il file di livello termina prima del previsto: %1</translation>
+    </message>
+    <message>
+        <source>32-bit texture pages are missing</source>
+        <translation>mancano le pagine di texture a 32 bit</translation>
+    </message>
+    <message>
+        <source>no texture pages</source>
+        <translation>nessuna pagina di texture</translation>
+    </message>
+    <message>
+        <source>no animated textures</source>
+        <translation>nessuna texture animata</translation>
+    </message>
+    <message>
+        <source>damaged compressed data</source>
+        <translation>dati compressi danneggiati</translation>
+    </message>
+    <message>
+        <source>damaged compressed data in %1</source>
+        <translation>dati compressi danneggiati: %1</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3)</source>
+        <translation>sezione «%1» all’offset %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>sezione «%1» all’offset %2 (0x%3) dei dati di livello decompressi</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3)</source>
+        <translation>stanza %1 all’offset %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>stanza %1 all’offset %2 (0x%3) dei dati di livello decompressi</translation>
+    </message>
+    <message>
+        <source>compressed data unpacks to more than %1 MiB, more than any level holds</source>
+        <translation>i dati compressi superano %1 MiB una volta decompressi, più di quanto contenga qualsiasi livello</translation>
+    </message>
+    <message>
+        <source>a %1 picture, not a Tomb Raider level</source>
+        <translation>un’immagine %1, non un livello di Tomb Raider</translation>
+    </message>
+    <message>
+        <source>the level claims %1 texture pages (at most %2)</source>
+        <translation>il livello dichiara %1 pagine di texture (al massimo %2)</translation>
+    </message>
+    <message>
+        <source>the file is too large for a level (%1 MiB; levels are read up to %2 MiB)</source>
+        <translation>il file è troppo grande per un livello (%1 MiB; i livelli vengono letti fino a %2 MiB)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>è una cartella, non un file</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>impossibile aprire: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>impossibile leggere: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 format not supported.</source>
+        <translation>Formato %1 non supportato.</translation>
+    </message>
+    <message>
+        <source>This file has a non supported compression scheme.</source>
+        <translation>Questo file usa uno schema di compressione non supportato.</translation>
+    </message>
+    <message>
+        <source>a Tomb Raider level, not a picture</source>
+        <translation>un livello di Tomb Raider, non un’immagine</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; pictures are read up to %2 MiB)</source>
+        <translation>il file è troppo grande (%1 MiB; le immagini vengono lette fino a %2 MiB)</translation>
+    </message>
+    <message>
+        <source>not enough memory for the 32-bit picture</source>
+        <translation>memoria insufficiente per l’immagine a 32 bit</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 x %2 picture</source>
+        <translation>memoria insufficiente per un’immagine di %1 x %2</translation>
+    </message>
+    <message>
+        <source>no picture described</source>
+        <translation>nessuna immagine descritta</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels (%1 x %2)</source>
+        <translation>l’immagine non ha pixel (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>l’immagine è troppo grande (%1 x %2 pixel)</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its %1 x %2 picture</source>
+        <translation>il file è più corto della sua immagine di %1 x %2</translation>
+    </message>
+    <message>
+        <source>the file is too short for its %1 x %2 picture</source>
+        <translation>il file è troppo corto per la sua immagine di %1 x %2</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>non è un file BMP</translation>
+    </message>
+    <message>
+        <source>the file ends inside the BMP header</source>
+        <translation>il file termina dentro l’intestazione BMP</translation>
+    </message>
+    <message>
+        <source>unknown BMP header size %1</source>
+        <translation>dimensione dell’intestazione BMP sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>OS/2 Huffman and RLE24 bitmaps are not supported</source>
+        <translation>le bitmap OS/2 Huffman e RLE24 non sono supportate</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour masks</source>
+        <translation>il file termina dentro le maschere di colore</translation>
+    </message>
+    <message>
+        <source>the pixel data lies outside the file</source>
+        <translation>i dati dei pixel sono fuori dal file</translation>
+    </message>
+    <message>
+        <source>BMP files of %1 bits per pixel are not supported</source>
+        <translation>i file BMP a %1 bit per pixel non sono supportati</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 is not supported for %2 bits per pixel</source>
+        <translation>la compressione BMP %1 non è supportata a %2 bit per pixel</translation>
+    </message>
+    <message>
+        <source>a run-length encoded BMP cannot be stored top-down</source>
+        <translation>un BMP con codifica RLE non può essere memorizzato dall’alto in basso</translation>
+    </message>
+    <message>
+        <source>the picture is too large to decode progressively (%1 x %2 pixels)</source>
+        <translation>l’immagine è troppo grande per la decodifica progressiva (%1 x %2 pixel)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it ends before the picture&apos;s last rows</source>
+        <translation>il file è troncato: termina prima delle ultime righe dell’immagine</translation>
+    </message>
+    <message>
+        <source>JPEG error: %1</source>
+        <translation>errore JPEG: %1</translation>
+    </message>
+    <message>
+        <source>not a PCX file</source>
+        <translation>non è un file PCX</translation>
+    </message>
+    <message>
+        <source>PCX pictures of %1 bits in %2 planes are not supported</source>
+        <translation>le immagini PCX a %1 bit su %2 piani non sono supportate</translation>
+    </message>
+    <message>
+        <source>unknown PCX encoding %1</source>
+        <translation>codifica PCX sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>the PCX rows (%1 bytes) are too short for %2 pixels</source>
+        <translation>le righe PCX (%1 byte) sono troppo corte per %2 pixel</translation>
+    </message>
+    <message>
+        <source>the PCX picture data ends at row %1 of %2</source>
+        <translation>i dati dell’immagine PCX terminano alla riga %1 di %2</translation>
+    </message>
+    <message>
+        <source>not a PNG file</source>
+        <translation>non è un file PNG</translation>
+    </message>
+    <message>
+        <source>the PNG file does not begin with its header chunk</source>
+        <translation>il file PNG non inizia con il suo blocco di intestazione</translation>
+    </message>
+    <message>
+        <source>the PNG chunk &quot;%1&quot; at offset %2 claims %3 bytes, but only %4 are left</source>
+        <translation>il blocco PNG «%1» all’offset %2 dichiara %3 byte, ma ne restano solo %4</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>errore PNG: %1</translation>
+    </message>
+    <message>
+        <source>not a Photoshop file</source>
+        <translation>non è un file Photoshop</translation>
+    </message>
+    <message>
+        <source>Photoshop files of version %1 (large documents) are not supported</source>
+        <translation>i file Photoshop della versione %1 (documenti grandi) non sono supportati</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header sections</source>
+        <translation>il file termina dentro le sue sezioni di intestazione</translation>
+    </message>
+    <message>
+        <source>Photoshop colour mode %1 is not supported</source>
+        <translation>la modalità colore Photoshop %1 non è supportata</translation>
+    </message>
+    <message>
+        <source>Photoshop makes no %1 pictures of %2 bits a channel</source>
+        <translation>Photoshop non crea immagini %1 a %2 bit per canale</translation>
+    </message>
+    <message>
+        <source>the picture has %1 channels where its colour mode needs %2</source>
+        <translation>l’immagine ha %1 canali dove la sua modalità colore ne richiede %2</translation>
+    </message>
+    <message>
+        <source>the indexed picture has no palette</source>
+        <translation>l’immagine indicizzata non ha tavolozza</translation>
+    </message>
+    <message>
+        <source>the file ends before its image data</source>
+        <translation>il file termina prima dei suoi dati immagine</translation>
+    </message>
+    <message>
+        <source>the file ends inside its image data</source>
+        <translation>il file termina dentro i suoi dati immagine</translation>
+    </message>
+    <message>
+        <source>Photoshop image data compression %1 is not supported</source>
+        <translation>la compressione dei dati immagine Photoshop %1 non è supportata</translation>
+    </message>
+    <message>
+        <source>the file ends inside its row table</source>
+        <translation>il file termina dentro la sua tabella delle righe</translation>
+    </message>
+    <message>
+        <source>the image data is too short for the picture</source>
+        <translation>i dati immagine sono troppo corti per l’immagine</translation>
+    </message>
+    <message>
+        <source>not a Paint Shop Pro file</source>
+        <translation>non è un file Paint Shop Pro</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro files of format version %1 are not supported</source>
+        <translation>i file Paint Shop Pro con versione di formato %1 non sono supportati</translation>
+    </message>
+    <message>
+        <source>the %1 is damaged</source>
+        <translation>«%1» è danneggiato</translation>
+    </message>
+    <message>
+        <source>the block at byte %1 is damaged</source>
+        <translation>il blocco al byte %1 è danneggiato</translation>
+    </message>
+    <message>
+        <source>a channel holds too few bytes for its %1 x %2 pixels</source>
+        <translation>un canale contiene troppo pochi byte per i suoi %1 x %2 pixel</translation>
+    </message>
+    <message>
+        <source>a channel&apos;s compressed data is damaged</source>
+        <translation>i dati compressi di un canale sono danneggiati</translation>
+    </message>
+    <message>
+        <source>a channel unpacks to %1 bytes where %2 x %3 pixels need %4</source>
+        <translation>un canale si decomprime in %1 byte dove %2 x %3 pixel ne richiedono %4</translation>
+    </message>
+    <message>
+        <source>a channel lies outside the file</source>
+        <translation>un canale è fuori dal file</translation>
+    </message>
+    <message>
+        <source>a layer lacks some of its colour channels</source>
+        <translation>a un livello mancano alcuni dei suoi canali di colore</translation>
+    </message>
+    <message>
+        <source>the file has no image attributes</source>
+        <translation>il file non ha attributi dell’immagine</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro pictures of %1 bits per pixel are not supported</source>
+        <translation>le immagini Paint Shop Pro a %1 bit per pixel non sono supportate</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro compression %1 is not supported</source>
+        <translation>la compressione Paint Shop Pro %1 non è supportata</translation>
+    </message>
+    <message>
+        <source>the paletted picture has no palette</source>
+        <translation>l’immagine a tavolozza non ha tavolozza</translation>
+    </message>
+    <message>
+        <source>the file ends inside the TGA header</source>
+        <translation>il file termina dentro l’intestazione TGA</translation>
+    </message>
+    <message>
+        <source>the picture has a pixel depth of 0</source>
+        <translation>l’immagine ha una profondità di pixel pari a 0</translation>
+    </message>
+    <message>
+        <source>pixel depth %1 is not supported</source>
+        <translation>la profondità di pixel %1 non è supportata</translation>
+    </message>
+    <message>
+        <source>TGA image type %1 is not supported</source>
+        <translation>il tipo di immagine TGA %1 non è supportato</translation>
+    </message>
+    <message>
+        <source>colour map entries of %1 bits are not supported</source>
+        <translation>le voci della mappa colori a %1 bit non sono supportate</translation>
+    </message>
+    <message>
+        <source>the file ends inside the image ID</source>
+        <translation>il file termina dentro l’identificativo dell’immagine</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour map</source>
+        <translation>il file termina dentro la mappa colori</translation>
+    </message>
+    <message>
+        <source>not a TIFF file</source>
+        <translation>non è un file TIFF</translation>
+    </message>
+    <message>
+        <source>not a readable TIFF file</source>
+        <translation>non è un file TIFF leggibile</translation>
+    </message>
+    <message>
+        <source>TIFF error: %1</source>
+        <translation>errore TIFF: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture&apos;s strips or tiles do not fit it</source>
+        <translation>le strisce o i riquadri dell’immagine TIFF non vi corrispondono</translation>
+    </message>
+    <message>
+        <source>the TIFF picture data is damaged</source>
+        <translation>i dati dell’immagine TIFF sono danneggiati</translation>
+    </message>
+    <message>
+        <source>unsupported TIFF layout: %1</source>
+        <translation>struttura TIFF non supportata: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture has too many samples per pixel (%1)</source>
+        <translation>l’immagine TIFF ha troppi campioni per pixel (%1)</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Non c’è nessuna immagine da salvare.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a BMP file.</source>
+        <translation>Un’immagine di %1 x %2 pixel è troppo grande per un file BMP.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); save it as BMP instead.</source>
+        <translation>Un’immagine di %1 x %2 pixel è troppo grande per un file TGA (al massimo 65535 x 65535); salvala invece come BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot write the JPEG picture: %1</source>
+        <translation>Impossibile scrivere l’immagine JPEG: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the PNG picture: %1</source>
+        <translation>Impossibile scrivere l’immagine PNG: %1</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>l’immagine è vuota</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 picture</source>
+        <translation>impossibile ricampionare un’immagine di %1 x %2</translation>
+    </message>
+    <message>
+        <source>not enough memory to grow the set</source>
+        <translation>memoria insufficiente per ingrandire il set</translation>
+    </message>
+    <message>
+        <source>the tile is empty</source>
+        <translation>il riquadro è vuoto</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is wider than the %3-pixel set</source>
+        <translation>un riquadro di %1 x %2 è più largo del set di %3 pixel</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is higher than %3 pages</source>
+        <translation>un riquadro di %1 x %2 è più alto di %3 pagine</translation>
+    </message>
+    <message>
+        <source>no free cells left for a %1 x %2 tile within %3 pages</source>
+        <translation>non restano celle libere per un riquadro di %1 x %2 entro %3 pagine</translation>
+    </message>
+    <message>
+        <source>the page counters %1 x %2 are out of range</source>
+        <translation>i contatori di pagine %1 x %2 sono fuori intervallo</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture does not hold %3 x %4 pages</source>
+        <translation>un’immagine di %1 x %2 non contiene %3 x %4 pagine</translation>
+    </message>
+    <message>
+        <source>too many paths</source>
+        <translation>troppi percorsi</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long</source>
+        <translation>il percorso %1 è troppo lungo</translation>
+    </message>
+    <message>
+        <source>the file ends inside the %1</source>
+        <translation>il file termina dentro la sezione «%1»</translation>
+    </message>
+    <message>
+        <source>a path of %1 bytes is longer than the file allows</source>
+        <translation>un percorso di %1 byte è più lungo di quanto il file consenta</translation>
+    </message>
+    <message>
+        <source>%1 paths are more than a recovery file holds</source>
+        <translation>%1 percorsi sono più di quanti ne contenga un file di ripristino</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovery file</source>
+        <translation>memoria insufficiente per il file di ripristino</translation>
+    </message>
+    <message>
+        <source>not a recovery file</source>
+        <translation>non è un file di ripristino</translation>
+    </message>
+    <message>
+        <source>recovery file version %1 is unknown</source>
+        <translation>la versione %1 del file di ripristino è sconosciuta</translation>
+    </message>
+    <message>
+        <source>a size in the header is out of range</source>
+        <translation>una dimensione nell’intestazione è fuori intervallo</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes of pixels where a %2 x %3 picture has %4 bytes</source>
+        <translation>il file contiene %1 byte di pixel dove un’immagine di %2 x %3 ne ha %4</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovered picture</source>
+        <translation>memoria insufficiente per l’immagine ripristinata</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::RecoveryKeeper</name>
     <message>
         <source>     The recovery file could not be written: %1</source>

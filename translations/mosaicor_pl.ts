@@ -763,6 +763,501 @@ Kafle: %5 → %6 (edytor poziomów przyjmuje %7)</translation>
     </message>
 </context>
 <context>
+    <name>mosaicor::Reasons</name>
+    <message>
+        <source>not a level file</source>
+        <translation>to nie jest plik poziomu</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>nie znaleziono pliku</translation>
+    </message>
+    <message>
+        <source>unknown level version</source>
+        <translation>nieznana wersja poziomu</translation>
+    </message>
+    <message>
+        <source>encrypted TR4 level: not supported</source>
+        <translation>zaszyfrowany poziom TR4: nieobsługiwany</translation>
+    </message>
+    <message>
+        <source>level file ends early</source>
+        <translation>plik poziomu kończy się przedwcześnie</translation>
+    </message>
+    <message>
+        <source>level file ends early in %1</source>
+        <translation>plik poziomu kończy się przedwcześnie: %1</translation>
+    </message>
+    <message>
+        <source>32-bit texture pages are missing</source>
+        <translation>brakuje 32-bitowych stron tekstur</translation>
+    </message>
+    <message>
+        <source>no texture pages</source>
+        <translation>brak stron tekstur</translation>
+    </message>
+    <message>
+        <source>no animated textures</source>
+        <translation>brak animowanych tekstur</translation>
+    </message>
+    <message>
+        <source>damaged compressed data</source>
+        <translation>uszkodzone skompresowane dane</translation>
+    </message>
+    <message>
+        <source>damaged compressed data in %1</source>
+        <translation>uszkodzone skompresowane dane: %1</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3)</source>
+        <translation>sekcja „%1” pod przesunięciem %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>sekcja „%1” pod przesunięciem %2 (0x%3) rozpakowanych danych poziomu</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3)</source>
+        <translation>pomieszczenie %1 pod przesunięciem %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>pomieszczenie %1 pod przesunięciem %2 (0x%3) rozpakowanych danych poziomu</translation>
+    </message>
+    <message>
+        <source>compressed data unpacks to more than %1 MiB, more than any level holds</source>
+        <translation>skompresowane dane po rozpakowaniu zajmują ponad %1 MiB, więcej niż zawiera jakikolwiek poziom</translation>
+    </message>
+    <message>
+        <source>a %1 picture, not a Tomb Raider level</source>
+        <translation>obraz %1, a nie poziom Tomb Raider</translation>
+    </message>
+    <message>
+        <source>the level claims %1 texture pages (at most %2)</source>
+        <translation>poziom deklaruje %1 stron tekstur (najwyżej %2)</translation>
+    </message>
+    <message>
+        <source>the file is too large for a level (%1 MiB; levels are read up to %2 MiB)</source>
+        <translation>plik jest za duży na poziom (%1 MiB; poziomy są czytane do %2 MiB)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>to folder, a nie plik</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>plik jest pusty</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>nie można otworzyć: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>nie można odczytać: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 format not supported.</source>
+        <translation>Format %1 nie jest obsługiwany.</translation>
+    </message>
+    <message>
+        <source>This file has a non supported compression scheme.</source>
+        <translation>Ten plik używa nieobsługiwanej metody kompresji.</translation>
+    </message>
+    <message>
+        <source>a Tomb Raider level, not a picture</source>
+        <translation>poziom Tomb Raider, a nie obraz</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; pictures are read up to %2 MiB)</source>
+        <translation>plik jest za duży (%1 MiB; obrazy są czytane do %2 MiB)</translation>
+    </message>
+    <message>
+        <source>not enough memory for the 32-bit picture</source>
+        <translation>za mało pamięci na obraz 32-bitowy</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 x %2 picture</source>
+        <translation>za mało pamięci na obraz %1 x %2</translation>
+    </message>
+    <message>
+        <source>no picture described</source>
+        <translation>nie opisano żadnego obrazu</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels (%1 x %2)</source>
+        <translation>obraz nie ma pikseli (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>obraz jest za duży (%1 x %2 pikseli)</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its %1 x %2 picture</source>
+        <translation>plik jest krótszy niż jego obraz %1 x %2</translation>
+    </message>
+    <message>
+        <source>the file is too short for its %1 x %2 picture</source>
+        <translation>plik jest za krótki na swój obraz %1 x %2</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>to nie jest plik BMP</translation>
+    </message>
+    <message>
+        <source>the file ends inside the BMP header</source>
+        <translation>plik kończy się w nagłówku BMP</translation>
+    </message>
+    <message>
+        <source>unknown BMP header size %1</source>
+        <translation>nieznany rozmiar nagłówka BMP %1</translation>
+    </message>
+    <message>
+        <source>OS/2 Huffman and RLE24 bitmaps are not supported</source>
+        <translation>bitmapy OS/2 Huffman i RLE24 nie są obsługiwane</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour masks</source>
+        <translation>plik kończy się w maskach kolorów</translation>
+    </message>
+    <message>
+        <source>the pixel data lies outside the file</source>
+        <translation>dane pikseli leżą poza plikiem</translation>
+    </message>
+    <message>
+        <source>BMP files of %1 bits per pixel are not supported</source>
+        <translation>pliki BMP o %1 bitach na piksel nie są obsługiwane</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 is not supported for %2 bits per pixel</source>
+        <translation>kompresja BMP %1 nie jest obsługiwana przy %2 bitach na piksel</translation>
+    </message>
+    <message>
+        <source>a run-length encoded BMP cannot be stored top-down</source>
+        <translation>BMP kodowany RLE nie może być zapisany od góry do dołu</translation>
+    </message>
+    <message>
+        <source>the picture is too large to decode progressively (%1 x %2 pixels)</source>
+        <translation>obraz jest za duży do dekodowania progresywnego (%1 x %2 pikseli)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it ends before the picture&apos;s last rows</source>
+        <translation>plik jest ucięty: kończy się przed ostatnimi wierszami obrazu</translation>
+    </message>
+    <message>
+        <source>JPEG error: %1</source>
+        <translation>błąd JPEG: %1</translation>
+    </message>
+    <message>
+        <source>not a PCX file</source>
+        <translation>to nie jest plik PCX</translation>
+    </message>
+    <message>
+        <source>PCX pictures of %1 bits in %2 planes are not supported</source>
+        <translation>obrazy PCX o %1 bitach w %2 płaszczyznach nie są obsługiwane</translation>
+    </message>
+    <message>
+        <source>unknown PCX encoding %1</source>
+        <translation>nieznane kodowanie PCX %1</translation>
+    </message>
+    <message>
+        <source>the PCX rows (%1 bytes) are too short for %2 pixels</source>
+        <translation>wiersze PCX (%1 bajtów) są za krótkie na %2 pikseli</translation>
+    </message>
+    <message>
+        <source>the PCX picture data ends at row %1 of %2</source>
+        <translation>dane obrazu PCX kończą się w wierszu %1 z %2</translation>
+    </message>
+    <message>
+        <source>not a PNG file</source>
+        <translation>to nie jest plik PNG</translation>
+    </message>
+    <message>
+        <source>the PNG file does not begin with its header chunk</source>
+        <translation>plik PNG nie zaczyna się od bloku nagłówka</translation>
+    </message>
+    <message>
+        <source>the PNG chunk &quot;%1&quot; at offset %2 claims %3 bytes, but only %4 are left</source>
+        <translation>blok PNG „%1” pod przesunięciem %2 deklaruje %3 bajtów, ale zostało tylko %4</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>błąd PNG: %1</translation>
+    </message>
+    <message>
+        <source>not a Photoshop file</source>
+        <translation>to nie jest plik Photoshopa</translation>
+    </message>
+    <message>
+        <source>Photoshop files of version %1 (large documents) are not supported</source>
+        <translation>pliki Photoshopa w wersji %1 (duże dokumenty) nie są obsługiwane</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header sections</source>
+        <translation>plik kończy się w sekcjach nagłówka</translation>
+    </message>
+    <message>
+        <source>Photoshop colour mode %1 is not supported</source>
+        <translation>tryb koloru Photoshopa %1 nie jest obsługiwany</translation>
+    </message>
+    <message>
+        <source>Photoshop makes no %1 pictures of %2 bits a channel</source>
+        <translation>Photoshop nie tworzy obrazów %1 o %2 bitach na kanał</translation>
+    </message>
+    <message>
+        <source>the picture has %1 channels where its colour mode needs %2</source>
+        <translation>obraz ma %1 kanałów, a jego tryb koloru wymaga %2</translation>
+    </message>
+    <message>
+        <source>the indexed picture has no palette</source>
+        <translation>obraz indeksowany nie ma palety</translation>
+    </message>
+    <message>
+        <source>the file ends before its image data</source>
+        <translation>plik kończy się przed danymi obrazu</translation>
+    </message>
+    <message>
+        <source>the file ends inside its image data</source>
+        <translation>plik kończy się w danych obrazu</translation>
+    </message>
+    <message>
+        <source>Photoshop image data compression %1 is not supported</source>
+        <translation>kompresja danych obrazu Photoshopa %1 nie jest obsługiwana</translation>
+    </message>
+    <message>
+        <source>the file ends inside its row table</source>
+        <translation>plik kończy się w tabeli wierszy</translation>
+    </message>
+    <message>
+        <source>the image data is too short for the picture</source>
+        <translation>dane obrazu są za krótkie na obraz</translation>
+    </message>
+    <message>
+        <source>not a Paint Shop Pro file</source>
+        <translation>to nie jest plik Paint Shop Pro</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro files of format version %1 are not supported</source>
+        <translation>pliki Paint Shop Pro w wersji formatu %1 nie są obsługiwane</translation>
+    </message>
+    <message>
+        <source>the %1 is damaged</source>
+        <translation>„%1” jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>the block at byte %1 is damaged</source>
+        <translation>blok przy bajcie %1 jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>a channel holds too few bytes for its %1 x %2 pixels</source>
+        <translation>kanał zawiera za mało bajtów na swoje %1 x %2 pikseli</translation>
+    </message>
+    <message>
+        <source>a channel&apos;s compressed data is damaged</source>
+        <translation>skompresowane dane kanału są uszkodzone</translation>
+    </message>
+    <message>
+        <source>a channel unpacks to %1 bytes where %2 x %3 pixels need %4</source>
+        <translation>kanał rozpakowuje się do %1 bajtów, a %2 x %3 pikseli wymaga %4</translation>
+    </message>
+    <message>
+        <source>a channel lies outside the file</source>
+        <translation>kanał leży poza plikiem</translation>
+    </message>
+    <message>
+        <source>a layer lacks some of its colour channels</source>
+        <translation>warstwie brakuje niektórych kanałów kolorów</translation>
+    </message>
+    <message>
+        <source>the file has no image attributes</source>
+        <translation>plik nie ma atrybutów obrazu</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro pictures of %1 bits per pixel are not supported</source>
+        <translation>obrazy Paint Shop Pro o %1 bitach na piksel nie są obsługiwane</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro compression %1 is not supported</source>
+        <translation>kompresja Paint Shop Pro %1 nie jest obsługiwana</translation>
+    </message>
+    <message>
+        <source>the paletted picture has no palette</source>
+        <translation>obraz z paletą nie ma palety</translation>
+    </message>
+    <message>
+        <source>the file ends inside the TGA header</source>
+        <translation>plik kończy się w nagłówku TGA</translation>
+    </message>
+    <message>
+        <source>the picture has a pixel depth of 0</source>
+        <translation>obraz ma głębię piksela 0</translation>
+    </message>
+    <message>
+        <source>pixel depth %1 is not supported</source>
+        <translation>głębia piksela %1 nie jest obsługiwana</translation>
+    </message>
+    <message>
+        <source>TGA image type %1 is not supported</source>
+        <translation>typ obrazu TGA %1 nie jest obsługiwany</translation>
+    </message>
+    <message>
+        <source>colour map entries of %1 bits are not supported</source>
+        <translation>wpisy mapy kolorów o %1 bitach nie są obsługiwane</translation>
+    </message>
+    <message>
+        <source>the file ends inside the image ID</source>
+        <translation>plik kończy się w identyfikatorze obrazu</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour map</source>
+        <translation>plik kończy się w mapie kolorów</translation>
+    </message>
+    <message>
+        <source>not a TIFF file</source>
+        <translation>to nie jest plik TIFF</translation>
+    </message>
+    <message>
+        <source>not a readable TIFF file</source>
+        <translation>to nie jest czytelny plik TIFF</translation>
+    </message>
+    <message>
+        <source>TIFF error: %1</source>
+        <translation>błąd TIFF: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture&apos;s strips or tiles do not fit it</source>
+        <translation>paski lub kafle obrazu TIFF do niego nie pasują</translation>
+    </message>
+    <message>
+        <source>the TIFF picture data is damaged</source>
+        <translation>dane obrazu TIFF są uszkodzone</translation>
+    </message>
+    <message>
+        <source>unsupported TIFF layout: %1</source>
+        <translation>nieobsługiwany układ TIFF: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture has too many samples per pixel (%1)</source>
+        <translation>obraz TIFF ma za dużo próbek na piksel (%1)</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Nie ma obrazu do zapisania.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a BMP file.</source>
+        <translation>Obraz %1 x %2 pikseli jest za duży na plik BMP.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); save it as BMP instead.</source>
+        <translation>Obraz %1 x %2 pikseli jest za duży na plik TGA (najwyżej 65535 x 65535); zapisz go zamiast tego jako BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot write the JPEG picture: %1</source>
+        <translation>Nie można zapisać obrazu JPEG: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the PNG picture: %1</source>
+        <translation>Nie można zapisać obrazu PNG: %1</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>obraz jest pusty</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 picture</source>
+        <translation>nie można przepróbkować obrazu %1 x %2</translation>
+    </message>
+    <message>
+        <source>not enough memory to grow the set</source>
+        <translation>za mało pamięci, by powiększyć zestaw</translation>
+    </message>
+    <message>
+        <source>the tile is empty</source>
+        <translation>kafel jest pusty</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is wider than the %3-pixel set</source>
+        <translation>kafel %1 x %2 jest szerszy niż zestaw o szerokości %3 pikseli</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is higher than %3 pages</source>
+        <translation>kafel %1 x %2 jest wyższy niż %3 stron</translation>
+    </message>
+    <message>
+        <source>no free cells left for a %1 x %2 tile within %3 pages</source>
+        <translation>brak wolnych komórek na kafel %1 x %2 w obrębie %3 stron</translation>
+    </message>
+    <message>
+        <source>the page counters %1 x %2 are out of range</source>
+        <translation>liczniki stron %1 x %2 są poza zakresem</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture does not hold %3 x %4 pages</source>
+        <translation>obraz %1 x %2 nie mieści %3 x %4 stron</translation>
+    </message>
+    <message>
+        <source>too many paths</source>
+        <translation>za dużo ścieżek</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long</source>
+        <translation>ścieżka %1 jest za długa</translation>
+    </message>
+    <message>
+        <source>the file ends inside the %1</source>
+        <translation>plik kończy się w sekcji „%1”</translation>
+    </message>
+    <message>
+        <source>a path of %1 bytes is longer than the file allows</source>
+        <translation>ścieżka o długości %1 bajtów jest dłuższa, niż pozwala plik</translation>
+    </message>
+    <message>
+        <source>%1 paths are more than a recovery file holds</source>
+        <translation>%1 ścieżek to więcej, niż mieści plik odzyskiwania</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovery file</source>
+        <translation>za mało pamięci na plik odzyskiwania</translation>
+    </message>
+    <message>
+        <source>not a recovery file</source>
+        <translation>to nie jest plik odzyskiwania</translation>
+    </message>
+    <message>
+        <source>recovery file version %1 is unknown</source>
+        <translation>wersja pliku odzyskiwania %1 jest nieznana</translation>
+    </message>
+    <message>
+        <source>a size in the header is out of range</source>
+        <translation>rozmiar w nagłówku jest poza zakresem</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes of pixels where a %2 x %3 picture has %4 bytes</source>
+        <translation>plik zawiera %1 bajtów pikseli, a obraz %2 x %3 ma %4 bajtów</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovered picture</source>
+        <translation>za mało pamięci na odzyskany obraz</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::RecoveryKeeper</name>
     <message>
         <source>     The recovery file could not be written: %1</source>

@@ -763,6 +763,501 @@ Tiles: %5 → %6 (o editor de níveis aceita %7)</translation>
     </message>
 </context>
 <context>
+    <name>mosaicor::Reasons</name>
+    <message>
+        <source>not a level file</source>
+        <translation>não é um arquivo de nível</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>unknown level version</source>
+        <translation>versão de nível desconhecida</translation>
+    </message>
+    <message>
+        <source>encrypted TR4 level: not supported</source>
+        <translation>nível TR4 criptografado: não suportado</translation>
+    </message>
+    <message>
+        <source>level file ends early</source>
+        <translation>o arquivo de nível termina antes do esperado</translation>
+    </message>
+    <message>
+        <source>level file ends early in %1</source>
+        <translation>o arquivo de nível termina antes do esperado: %1</translation>
+    </message>
+    <message>
+        <source>32-bit texture pages are missing</source>
+        <translation>faltam as páginas de texturas de 32 bits</translation>
+    </message>
+    <message>
+        <source>no texture pages</source>
+        <translation>nenhuma página de texturas</translation>
+    </message>
+    <message>
+        <source>no animated textures</source>
+        <translation>nenhuma textura animada</translation>
+    </message>
+    <message>
+        <source>damaged compressed data</source>
+        <translation>dados compactados danificados</translation>
+    </message>
+    <message>
+        <source>damaged compressed data in %1</source>
+        <translation>dados compactados danificados: %1</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3)</source>
+        <translation>seção “%1” no deslocamento %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>seção “%1” no deslocamento %2 (0x%3) dos dados de nível descompactados</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3)</source>
+        <translation>sala %1 no deslocamento %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>sala %1 no deslocamento %2 (0x%3) dos dados de nível descompactados</translation>
+    </message>
+    <message>
+        <source>compressed data unpacks to more than %1 MiB, more than any level holds</source>
+        <translation>os dados compactados ocupam mais de %1 MiB ao descompactar, mais do que qualquer nível contém</translation>
+    </message>
+    <message>
+        <source>a %1 picture, not a Tomb Raider level</source>
+        <translation>uma imagem %1, não um nível de Tomb Raider</translation>
+    </message>
+    <message>
+        <source>the level claims %1 texture pages (at most %2)</source>
+        <translation>o nível declara %1 páginas de texturas (no máximo %2)</translation>
+    </message>
+    <message>
+        <source>the file is too large for a level (%1 MiB; levels are read up to %2 MiB)</source>
+        <translation>o arquivo é grande demais para um nível (%1 MiB; níveis são lidos até %2 MiB)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>o arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>não é possível abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>não é possível ler: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Não é possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 format not supported.</source>
+        <translation>Formato %1 não suportado.</translation>
+    </message>
+    <message>
+        <source>This file has a non supported compression scheme.</source>
+        <translation>Este arquivo usa um esquema de compressão não suportado.</translation>
+    </message>
+    <message>
+        <source>a Tomb Raider level, not a picture</source>
+        <translation>um nível de Tomb Raider, não uma imagem</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; pictures are read up to %2 MiB)</source>
+        <translation>o arquivo é grande demais (%1 MiB; imagens são lidas até %2 MiB)</translation>
+    </message>
+    <message>
+        <source>not enough memory for the 32-bit picture</source>
+        <translation>memória insuficiente para a imagem de 32 bits</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 x %2 picture</source>
+        <translation>memória insuficiente para uma imagem de %1 x %2</translation>
+    </message>
+    <message>
+        <source>no picture described</source>
+        <translation>nenhuma imagem descrita</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels (%1 x %2)</source>
+        <translation>a imagem não tem pixels (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>a imagem é grande demais (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its %1 x %2 picture</source>
+        <translation>o arquivo é mais curto que sua imagem de %1 x %2</translation>
+    </message>
+    <message>
+        <source>the file is too short for its %1 x %2 picture</source>
+        <translation>o arquivo é curto demais para sua imagem de %1 x %2</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>não é um arquivo BMP</translation>
+    </message>
+    <message>
+        <source>the file ends inside the BMP header</source>
+        <translation>o arquivo termina dentro do cabeçalho BMP</translation>
+    </message>
+    <message>
+        <source>unknown BMP header size %1</source>
+        <translation>tamanho de cabeçalho BMP desconhecido %1</translation>
+    </message>
+    <message>
+        <source>OS/2 Huffman and RLE24 bitmaps are not supported</source>
+        <translation>bitmaps OS/2 Huffman e RLE24 não são suportados</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour masks</source>
+        <translation>o arquivo termina dentro das máscaras de cor</translation>
+    </message>
+    <message>
+        <source>the pixel data lies outside the file</source>
+        <translation>os dados de pixels ficam fora do arquivo</translation>
+    </message>
+    <message>
+        <source>BMP files of %1 bits per pixel are not supported</source>
+        <translation>arquivos BMP de %1 bits por pixel não são suportados</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 is not supported for %2 bits per pixel</source>
+        <translation>a compressão BMP %1 não é suportada com %2 bits por pixel</translation>
+    </message>
+    <message>
+        <source>a run-length encoded BMP cannot be stored top-down</source>
+        <translation>um BMP com codificação RLE não pode ser armazenado de cima para baixo</translation>
+    </message>
+    <message>
+        <source>the picture is too large to decode progressively (%1 x %2 pixels)</source>
+        <translation>a imagem é grande demais para decodificação progressiva (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it ends before the picture&apos;s last rows</source>
+        <translation>o arquivo está cortado: termina antes das últimas linhas da imagem</translation>
+    </message>
+    <message>
+        <source>JPEG error: %1</source>
+        <translation>erro de JPEG: %1</translation>
+    </message>
+    <message>
+        <source>not a PCX file</source>
+        <translation>não é um arquivo PCX</translation>
+    </message>
+    <message>
+        <source>PCX pictures of %1 bits in %2 planes are not supported</source>
+        <translation>imagens PCX de %1 bits em %2 planos não são suportadas</translation>
+    </message>
+    <message>
+        <source>unknown PCX encoding %1</source>
+        <translation>codificação PCX desconhecida %1</translation>
+    </message>
+    <message>
+        <source>the PCX rows (%1 bytes) are too short for %2 pixels</source>
+        <translation>as linhas PCX (%1 bytes) são curtas demais para %2 pixels</translation>
+    </message>
+    <message>
+        <source>the PCX picture data ends at row %1 of %2</source>
+        <translation>os dados de imagem PCX terminam na linha %1 de %2</translation>
+    </message>
+    <message>
+        <source>not a PNG file</source>
+        <translation>não é um arquivo PNG</translation>
+    </message>
+    <message>
+        <source>the PNG file does not begin with its header chunk</source>
+        <translation>o arquivo PNG não começa com seu bloco de cabeçalho</translation>
+    </message>
+    <message>
+        <source>the PNG chunk &quot;%1&quot; at offset %2 claims %3 bytes, but only %4 are left</source>
+        <translation>o bloco PNG “%1” no deslocamento %2 declara %3 bytes, mas restam apenas %4</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>erro de PNG: %1</translation>
+    </message>
+    <message>
+        <source>not a Photoshop file</source>
+        <translation>não é um arquivo do Photoshop</translation>
+    </message>
+    <message>
+        <source>Photoshop files of version %1 (large documents) are not supported</source>
+        <translation>arquivos do Photoshop da versão %1 (documentos grandes) não são suportados</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header sections</source>
+        <translation>o arquivo termina dentro de suas seções de cabeçalho</translation>
+    </message>
+    <message>
+        <source>Photoshop colour mode %1 is not supported</source>
+        <translation>o modo de cor do Photoshop %1 não é suportado</translation>
+    </message>
+    <message>
+        <source>Photoshop makes no %1 pictures of %2 bits a channel</source>
+        <translation>o Photoshop não cria imagens %1 de %2 bits por canal</translation>
+    </message>
+    <message>
+        <source>the picture has %1 channels where its colour mode needs %2</source>
+        <translation>a imagem tem %1 canais onde seu modo de cor exige %2</translation>
+    </message>
+    <message>
+        <source>the indexed picture has no palette</source>
+        <translation>a imagem indexada não tem paleta</translation>
+    </message>
+    <message>
+        <source>the file ends before its image data</source>
+        <translation>o arquivo termina antes de seus dados de imagem</translation>
+    </message>
+    <message>
+        <source>the file ends inside its image data</source>
+        <translation>o arquivo termina dentro de seus dados de imagem</translation>
+    </message>
+    <message>
+        <source>Photoshop image data compression %1 is not supported</source>
+        <translation>a compressão de dados de imagem do Photoshop %1 não é suportada</translation>
+    </message>
+    <message>
+        <source>the file ends inside its row table</source>
+        <translation>o arquivo termina dentro de sua tabela de linhas</translation>
+    </message>
+    <message>
+        <source>the image data is too short for the picture</source>
+        <translation>os dados de imagem são curtos demais para a imagem</translation>
+    </message>
+    <message>
+        <source>not a Paint Shop Pro file</source>
+        <translation>não é um arquivo do Paint Shop Pro</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro files of format version %1 are not supported</source>
+        <translation>arquivos do Paint Shop Pro com versão de formato %1 não são suportados</translation>
+    </message>
+    <message>
+        <source>the %1 is damaged</source>
+        <translation>“%1” está danificado</translation>
+    </message>
+    <message>
+        <source>the block at byte %1 is damaged</source>
+        <translation>o bloco no byte %1 está danificado</translation>
+    </message>
+    <message>
+        <source>a channel holds too few bytes for its %1 x %2 pixels</source>
+        <translation>um canal contém poucos bytes para seus %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>a channel&apos;s compressed data is damaged</source>
+        <translation>os dados compactados de um canal estão danificados</translation>
+    </message>
+    <message>
+        <source>a channel unpacks to %1 bytes where %2 x %3 pixels need %4</source>
+        <translation>um canal descompacta em %1 bytes onde %2 x %3 pixels precisam de %4</translation>
+    </message>
+    <message>
+        <source>a channel lies outside the file</source>
+        <translation>um canal fica fora do arquivo</translation>
+    </message>
+    <message>
+        <source>a layer lacks some of its colour channels</source>
+        <translation>falta a uma camada parte de seus canais de cor</translation>
+    </message>
+    <message>
+        <source>the file has no image attributes</source>
+        <translation>o arquivo não tem atributos de imagem</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro pictures of %1 bits per pixel are not supported</source>
+        <translation>imagens do Paint Shop Pro de %1 bits por pixel não são suportadas</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro compression %1 is not supported</source>
+        <translation>a compressão do Paint Shop Pro %1 não é suportada</translation>
+    </message>
+    <message>
+        <source>the paletted picture has no palette</source>
+        <translation>a imagem com paleta não tem paleta</translation>
+    </message>
+    <message>
+        <source>the file ends inside the TGA header</source>
+        <translation>o arquivo termina dentro do cabeçalho TGA</translation>
+    </message>
+    <message>
+        <source>the picture has a pixel depth of 0</source>
+        <translation>a imagem tem profundidade de pixel 0</translation>
+    </message>
+    <message>
+        <source>pixel depth %1 is not supported</source>
+        <translation>a profundidade de pixel %1 não é suportada</translation>
+    </message>
+    <message>
+        <source>TGA image type %1 is not supported</source>
+        <translation>o tipo de imagem TGA %1 não é suportado</translation>
+    </message>
+    <message>
+        <source>colour map entries of %1 bits are not supported</source>
+        <translation>entradas de mapa de cores de %1 bits não são suportadas</translation>
+    </message>
+    <message>
+        <source>the file ends inside the image ID</source>
+        <translation>o arquivo termina dentro do identificador da imagem</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour map</source>
+        <translation>o arquivo termina dentro do mapa de cores</translation>
+    </message>
+    <message>
+        <source>not a TIFF file</source>
+        <translation>não é um arquivo TIFF</translation>
+    </message>
+    <message>
+        <source>not a readable TIFF file</source>
+        <translation>não é um arquivo TIFF legível</translation>
+    </message>
+    <message>
+        <source>TIFF error: %1</source>
+        <translation>erro de TIFF: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture&apos;s strips or tiles do not fit it</source>
+        <translation>as faixas ou blocos da imagem TIFF não correspondem a ela</translation>
+    </message>
+    <message>
+        <source>the TIFF picture data is damaged</source>
+        <translation>os dados de imagem TIFF estão danificados</translation>
+    </message>
+    <message>
+        <source>unsupported TIFF layout: %1</source>
+        <translation>estrutura TIFF não suportada: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture has too many samples per pixel (%1)</source>
+        <translation>a imagem TIFF tem amostras demais por pixel (%1)</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Não há imagem para salvar.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a BMP file.</source>
+        <translation>Uma imagem de %1 x %2 pixels é grande demais para um arquivo BMP.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); save it as BMP instead.</source>
+        <translation>Uma imagem de %1 x %2 pixels é grande demais para um arquivo TGA (no máximo 65535 x 65535); salve-a como BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot write the JPEG picture: %1</source>
+        <translation>Não é possível gravar a imagem JPEG: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the PNG picture: %1</source>
+        <translation>Não é possível gravar a imagem PNG: %1</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>a imagem está vazia</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 picture</source>
+        <translation>não é possível reamostrar uma imagem de %1 x %2</translation>
+    </message>
+    <message>
+        <source>not enough memory to grow the set</source>
+        <translation>memória insuficiente para aumentar o conjunto</translation>
+    </message>
+    <message>
+        <source>the tile is empty</source>
+        <translation>o bloco está vazio</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is wider than the %3-pixel set</source>
+        <translation>um bloco de %1 x %2 é mais largo que o conjunto de %3 pixels</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is higher than %3 pages</source>
+        <translation>um bloco de %1 x %2 é mais alto que %3 páginas</translation>
+    </message>
+    <message>
+        <source>no free cells left for a %1 x %2 tile within %3 pages</source>
+        <translation>não restam células livres para um bloco de %1 x %2 em %3 páginas</translation>
+    </message>
+    <message>
+        <source>the page counters %1 x %2 are out of range</source>
+        <translation>os contadores de páginas %1 x %2 estão fora do intervalo</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture does not hold %3 x %4 pages</source>
+        <translation>uma imagem de %1 x %2 não comporta %3 x %4 páginas</translation>
+    </message>
+    <message>
+        <source>too many paths</source>
+        <translation>caminhos demais</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long</source>
+        <translation>o caminho %1 é longo demais</translation>
+    </message>
+    <message>
+        <source>the file ends inside the %1</source>
+        <translation>o arquivo termina dentro da seção “%1”</translation>
+    </message>
+    <message>
+        <source>a path of %1 bytes is longer than the file allows</source>
+        <translation>um caminho de %1 bytes é mais longo do que o arquivo permite</translation>
+    </message>
+    <message>
+        <source>%1 paths are more than a recovery file holds</source>
+        <translation>%1 caminhos são mais do que um arquivo de recuperação comporta</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovery file</source>
+        <translation>memória insuficiente para o arquivo de recuperação</translation>
+    </message>
+    <message>
+        <source>not a recovery file</source>
+        <translation>não é um arquivo de recuperação</translation>
+    </message>
+    <message>
+        <source>recovery file version %1 is unknown</source>
+        <translation>a versão %1 do arquivo de recuperação é desconhecida</translation>
+    </message>
+    <message>
+        <source>a size in the header is out of range</source>
+        <translation>um tamanho no cabeçalho está fora do intervalo</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes of pixels where a %2 x %3 picture has %4 bytes</source>
+        <translation>o arquivo contém %1 bytes de pixels onde uma imagem de %2 x %3 tem %4 bytes</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovered picture</source>
+        <translation>memória insuficiente para a imagem recuperada</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::RecoveryKeeper</name>
     <message>
         <source>     The recovery file could not be written: %1</source>

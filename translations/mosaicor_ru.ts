@@ -763,6 +763,501 @@ Tiles: %5 → %6 (the level editor takes %7)</source>
     </message>
 </context>
 <context>
+    <name>mosaicor::Reasons</name>
+    <message>
+        <source>not a level file</source>
+        <translation>не файл уровня</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>файл не найден</translation>
+    </message>
+    <message>
+        <source>unknown level version</source>
+        <translation>неизвестная версия уровня</translation>
+    </message>
+    <message>
+        <source>encrypted TR4 level: not supported</source>
+        <translation>зашифрованный уровень TR4: не поддерживается</translation>
+    </message>
+    <message>
+        <source>level file ends early</source>
+        <translation>файл уровня обрывается раньше времени</translation>
+    </message>
+    <message>
+        <source>level file ends early in %1</source>
+        <translation>файл уровня обрывается раньше времени: %1</translation>
+    </message>
+    <message>
+        <source>32-bit texture pages are missing</source>
+        <translation>отсутствуют 32-битные страницы текстур</translation>
+    </message>
+    <message>
+        <source>no texture pages</source>
+        <translation>нет страниц текстур</translation>
+    </message>
+    <message>
+        <source>no animated textures</source>
+        <translation>нет анимированных текстур</translation>
+    </message>
+    <message>
+        <source>damaged compressed data</source>
+        <translation>повреждённые сжатые данные</translation>
+    </message>
+    <message>
+        <source>damaged compressed data in %1</source>
+        <translation>повреждённые сжатые данные: %1</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3)</source>
+        <translation>раздел «%1» по смещению %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>the %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>раздел «%1» по смещению %2 (0x%3) распакованных данных уровня</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3)</source>
+        <translation>комната %1 по смещению %2 (0x%3)</translation>
+    </message>
+    <message>
+        <source>room %1 at offset %2 (0x%3) of the inflated level data</source>
+        <translation>комната %1 по смещению %2 (0x%3) распакованных данных уровня</translation>
+    </message>
+    <message>
+        <source>compressed data unpacks to more than %1 MiB, more than any level holds</source>
+        <translation>сжатые данные распаковываются более чем в %1 МиБ — больше, чем содержит любой уровень</translation>
+    </message>
+    <message>
+        <source>a %1 picture, not a Tomb Raider level</source>
+        <translation>изображение %1, а не уровень Tomb Raider</translation>
+    </message>
+    <message>
+        <source>the level claims %1 texture pages (at most %2)</source>
+        <translation>уровень заявляет %1 страниц текстур (не более %2)</translation>
+    </message>
+    <message>
+        <source>the file is too large for a level (%1 MiB; levels are read up to %2 MiB)</source>
+        <translation>файл слишком велик для уровня (%1 МиБ; уровни читаются до %2 МиБ)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>не обычный файл</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>файл пуст</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>не удаётся открыть: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>не удаётся прочитать: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 format not supported.</source>
+        <translation>Формат %1 не поддерживается.</translation>
+    </message>
+    <message>
+        <source>This file has a non supported compression scheme.</source>
+        <translation>Этот файл использует неподдерживаемый способ сжатия.</translation>
+    </message>
+    <message>
+        <source>a Tomb Raider level, not a picture</source>
+        <translation>уровень Tomb Raider, а не изображение</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; pictures are read up to %2 MiB)</source>
+        <translation>файл слишком велик (%1 МиБ; изображения читаются до %2 МиБ)</translation>
+    </message>
+    <message>
+        <source>not enough memory for the 32-bit picture</source>
+        <translation>недостаточно памяти для 32-битного изображения</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 x %2 picture</source>
+        <translation>недостаточно памяти для изображения %1 x %2</translation>
+    </message>
+    <message>
+        <source>no picture described</source>
+        <translation>изображение не описано</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels (%1 x %2)</source>
+        <translation>в изображении нет пикселей (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>изображение слишком велико (%1 x %2 пикселей)</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its %1 x %2 picture</source>
+        <translation>файл короче своего изображения %1 x %2</translation>
+    </message>
+    <message>
+        <source>the file is too short for its %1 x %2 picture</source>
+        <translation>файл слишком короток для своего изображения %1 x %2</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>не файл BMP</translation>
+    </message>
+    <message>
+        <source>the file ends inside the BMP header</source>
+        <translation>файл обрывается внутри заголовка BMP</translation>
+    </message>
+    <message>
+        <source>unknown BMP header size %1</source>
+        <translation>неизвестный размер заголовка BMP %1</translation>
+    </message>
+    <message>
+        <source>OS/2 Huffman and RLE24 bitmaps are not supported</source>
+        <translation>растры OS/2 Huffman и RLE24 не поддерживаются</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour masks</source>
+        <translation>файл обрывается внутри цветовых масок</translation>
+    </message>
+    <message>
+        <source>the pixel data lies outside the file</source>
+        <translation>данные пикселей лежат за пределами файла</translation>
+    </message>
+    <message>
+        <source>BMP files of %1 bits per pixel are not supported</source>
+        <translation>файлы BMP с %1 бит на пиксель не поддерживаются</translation>
+    </message>
+    <message>
+        <source>BMP compression %1 is not supported for %2 bits per pixel</source>
+        <translation>сжатие BMP %1 не поддерживается при %2 бит на пиксель</translation>
+    </message>
+    <message>
+        <source>a run-length encoded BMP cannot be stored top-down</source>
+        <translation>BMP со сжатием RLE не может храниться сверху вниз</translation>
+    </message>
+    <message>
+        <source>the picture is too large to decode progressively (%1 x %2 pixels)</source>
+        <translation>изображение слишком велико для прогрессивного декодирования (%1 x %2 пикселей)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it ends before the picture&apos;s last rows</source>
+        <translation>файл обрезан: он заканчивается раньше последних строк изображения</translation>
+    </message>
+    <message>
+        <source>JPEG error: %1</source>
+        <translation>ошибка JPEG: %1</translation>
+    </message>
+    <message>
+        <source>not a PCX file</source>
+        <translation>не файл PCX</translation>
+    </message>
+    <message>
+        <source>PCX pictures of %1 bits in %2 planes are not supported</source>
+        <translation>изображения PCX с %1 бит в %2 плоскостях не поддерживаются</translation>
+    </message>
+    <message>
+        <source>unknown PCX encoding %1</source>
+        <translation>неизвестная кодировка PCX %1</translation>
+    </message>
+    <message>
+        <source>the PCX rows (%1 bytes) are too short for %2 pixels</source>
+        <translation>строки PCX (%1 байт) слишком коротки для %2 пикселей</translation>
+    </message>
+    <message>
+        <source>the PCX picture data ends at row %1 of %2</source>
+        <translation>данные изображения PCX заканчиваются на строке %1 из %2</translation>
+    </message>
+    <message>
+        <source>not a PNG file</source>
+        <translation>не файл PNG</translation>
+    </message>
+    <message>
+        <source>the PNG file does not begin with its header chunk</source>
+        <translation>файл PNG не начинается с блока заголовка</translation>
+    </message>
+    <message>
+        <source>the PNG chunk &quot;%1&quot; at offset %2 claims %3 bytes, but only %4 are left</source>
+        <translation>блок PNG «%1» по смещению %2 заявляет %3 байт, но осталось только %4</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>ошибка PNG: %1</translation>
+    </message>
+    <message>
+        <source>not a Photoshop file</source>
+        <translation>не файл Photoshop</translation>
+    </message>
+    <message>
+        <source>Photoshop files of version %1 (large documents) are not supported</source>
+        <translation>файлы Photoshop версии %1 (большие документы) не поддерживаются</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header sections</source>
+        <translation>файл обрывается внутри разделов заголовка</translation>
+    </message>
+    <message>
+        <source>Photoshop colour mode %1 is not supported</source>
+        <translation>цветовой режим Photoshop %1 не поддерживается</translation>
+    </message>
+    <message>
+        <source>Photoshop makes no %1 pictures of %2 bits a channel</source>
+        <translation>Photoshop не создаёт изображения %1 с %2 бит на канал</translation>
+    </message>
+    <message>
+        <source>the picture has %1 channels where its colour mode needs %2</source>
+        <translation>в изображении %1 каналов, а его цветовому режиму нужно %2</translation>
+    </message>
+    <message>
+        <source>the indexed picture has no palette</source>
+        <translation>у индексированного изображения нет палитры</translation>
+    </message>
+    <message>
+        <source>the file ends before its image data</source>
+        <translation>файл обрывается до данных изображения</translation>
+    </message>
+    <message>
+        <source>the file ends inside its image data</source>
+        <translation>файл обрывается внутри данных изображения</translation>
+    </message>
+    <message>
+        <source>Photoshop image data compression %1 is not supported</source>
+        <translation>сжатие данных изображения Photoshop %1 не поддерживается</translation>
+    </message>
+    <message>
+        <source>the file ends inside its row table</source>
+        <translation>файл обрывается внутри таблицы строк</translation>
+    </message>
+    <message>
+        <source>the image data is too short for the picture</source>
+        <translation>данных изображения слишком мало для картинки</translation>
+    </message>
+    <message>
+        <source>not a Paint Shop Pro file</source>
+        <translation>не файл Paint Shop Pro</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro files of format version %1 are not supported</source>
+        <translation>файлы Paint Shop Pro версии формата %1 не поддерживаются</translation>
+    </message>
+    <message>
+        <source>the %1 is damaged</source>
+        <translation>«%1» повреждён</translation>
+    </message>
+    <message>
+        <source>the block at byte %1 is damaged</source>
+        <translation>блок на байте %1 повреждён</translation>
+    </message>
+    <message>
+        <source>a channel holds too few bytes for its %1 x %2 pixels</source>
+        <translation>в канале слишком мало байт для его %1 x %2 пикселей</translation>
+    </message>
+    <message>
+        <source>a channel&apos;s compressed data is damaged</source>
+        <translation>сжатые данные канала повреждены</translation>
+    </message>
+    <message>
+        <source>a channel unpacks to %1 bytes where %2 x %3 pixels need %4</source>
+        <translation>канал распаковывается в %1 байт, а %2 x %3 пикселям нужно %4</translation>
+    </message>
+    <message>
+        <source>a channel lies outside the file</source>
+        <translation>канал лежит за пределами файла</translation>
+    </message>
+    <message>
+        <source>a layer lacks some of its colour channels</source>
+        <translation>у слоя не хватает некоторых цветовых каналов</translation>
+    </message>
+    <message>
+        <source>the file has no image attributes</source>
+        <translation>в файле нет атрибутов изображения</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro pictures of %1 bits per pixel are not supported</source>
+        <translation>изображения Paint Shop Pro с %1 бит на пиксель не поддерживаются</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro compression %1 is not supported</source>
+        <translation>сжатие Paint Shop Pro %1 не поддерживается</translation>
+    </message>
+    <message>
+        <source>the paletted picture has no palette</source>
+        <translation>у палитрового изображения нет палитры</translation>
+    </message>
+    <message>
+        <source>the file ends inside the TGA header</source>
+        <translation>файл обрывается внутри заголовка TGA</translation>
+    </message>
+    <message>
+        <source>the picture has a pixel depth of 0</source>
+        <translation>у изображения глубина пикселя 0</translation>
+    </message>
+    <message>
+        <source>pixel depth %1 is not supported</source>
+        <translation>глубина пикселя %1 не поддерживается</translation>
+    </message>
+    <message>
+        <source>TGA image type %1 is not supported</source>
+        <translation>тип изображения TGA %1 не поддерживается</translation>
+    </message>
+    <message>
+        <source>colour map entries of %1 bits are not supported</source>
+        <translation>элементы цветовой карты по %1 бит не поддерживаются</translation>
+    </message>
+    <message>
+        <source>the file ends inside the image ID</source>
+        <translation>файл обрывается внутри идентификатора изображения</translation>
+    </message>
+    <message>
+        <source>the file ends inside the colour map</source>
+        <translation>файл обрывается внутри цветовой карты</translation>
+    </message>
+    <message>
+        <source>not a TIFF file</source>
+        <translation>не файл TIFF</translation>
+    </message>
+    <message>
+        <source>not a readable TIFF file</source>
+        <translation>не читаемый файл TIFF</translation>
+    </message>
+    <message>
+        <source>TIFF error: %1</source>
+        <translation>ошибка TIFF: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture&apos;s strips or tiles do not fit it</source>
+        <translation>полосы или плитки изображения TIFF ему не соответствуют</translation>
+    </message>
+    <message>
+        <source>the TIFF picture data is damaged</source>
+        <translation>данные изображения TIFF повреждены</translation>
+    </message>
+    <message>
+        <source>unsupported TIFF layout: %1</source>
+        <translation>неподдерживаемая структура TIFF: %1</translation>
+    </message>
+    <message>
+        <source>the TIFF picture has too many samples per pixel (%1)</source>
+        <translation>в изображении TIFF слишком много отсчётов на пиксель (%1)</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Нет изображения для сохранения.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a BMP file.</source>
+        <translation>Изображение %1 x %2 пикселей слишком велико для файла BMP.</translation>
+    </message>
+    <message>
+        <source>A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x 65535); save it as BMP instead.</source>
+        <translation>Изображение %1 x %2 пикселей слишком велико для файла TGA (не более 65535 x 65535); сохраните его как BMP.</translation>
+    </message>
+    <message>
+        <source>Cannot write the JPEG picture: %1</source>
+        <translation>Не удаётся записать изображение JPEG: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the PNG picture: %1</source>
+        <translation>Не удаётся записать изображение PNG: %1</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>изображение пустое</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 picture</source>
+        <translation>не удаётся пересчитать изображение %1 x %2</translation>
+    </message>
+    <message>
+        <source>not enough memory to grow the set</source>
+        <translation>недостаточно памяти, чтобы увеличить набор</translation>
+    </message>
+    <message>
+        <source>the tile is empty</source>
+        <translation>плитка пуста</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is wider than the %3-pixel set</source>
+        <translation>плитка %1 x %2 шире набора в %3 пикселей</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 tile is higher than %3 pages</source>
+        <translation>плитка %1 x %2 выше %3 страниц</translation>
+    </message>
+    <message>
+        <source>no free cells left for a %1 x %2 tile within %3 pages</source>
+        <translation>не осталось свободных ячеек для плитки %1 x %2 в пределах %3 страниц</translation>
+    </message>
+    <message>
+        <source>the page counters %1 x %2 are out of range</source>
+        <translation>счётчики страниц %1 x %2 вне допустимого диапазона</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture does not hold %3 x %4 pages</source>
+        <translation>изображение %1 x %2 не вмещает %3 x %4 страниц</translation>
+    </message>
+    <message>
+        <source>too many paths</source>
+        <translation>слишком много путей</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long</source>
+        <translation>путь %1 слишком длинный</translation>
+    </message>
+    <message>
+        <source>the file ends inside the %1</source>
+        <translation>файл обрывается внутри раздела «%1»</translation>
+    </message>
+    <message>
+        <source>a path of %1 bytes is longer than the file allows</source>
+        <translation>путь длиной %1 байт длиннее, чем допускает файл</translation>
+    </message>
+    <message>
+        <source>%1 paths are more than a recovery file holds</source>
+        <translation>%1 путей — больше, чем вмещает файл восстановления</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovery file</source>
+        <translation>недостаточно памяти для файла восстановления</translation>
+    </message>
+    <message>
+        <source>not a recovery file</source>
+        <translation>не файл восстановления</translation>
+    </message>
+    <message>
+        <source>recovery file version %1 is unknown</source>
+        <translation>версия файла восстановления %1 неизвестна</translation>
+    </message>
+    <message>
+        <source>a size in the header is out of range</source>
+        <translation>размер в заголовке вне допустимого диапазона</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes of pixels where a %2 x %3 picture has %4 bytes</source>
+        <translation>в файле %1 байт пикселей, а у изображения %2 x %3 их %4</translation>
+    </message>
+    <message>
+        <source>not enough memory for the recovered picture</source>
+        <translation>недостаточно памяти для восстановленного изображения</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::RecoveryKeeper</name>
     <message>
         <source>     The recovery file could not be written: %1</source>

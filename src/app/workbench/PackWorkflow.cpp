@@ -68,13 +68,13 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
       QImage loaded;
       PixelFormatCode format = PixelFormatCode::Device;
       if (const PictureOutcome read = bench_.Pictures.LoadImageAs32BitsFile(loaded, fileName, format); !read) {
-        failures << FailureMessage(fileName, read);
+        failures << TranslatedFailureMessage(fileName, read);
         continue;
       }
       const Result<QImage> tile = MakePackTile(loaded, style);
       const Result<QRect> at = tile ? packer.Place(tile.Value()) : Result<QRect>(tile.Status());
       if (!at) {
-        failures << Told(fileName, at.Text());
+        failures << Told(fileName, TranslatedReason(at.Text()));
         continue;
       }
       lowest = std::max(lowest, at->bottom() + 1);

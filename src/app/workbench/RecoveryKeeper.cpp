@@ -142,7 +142,7 @@ void RecoveryKeeper::Written(const QString& failure) {
   if (failure.isEmpty())
     onDisk_ = true;
   else
-    TellFailure(failure);
+    TellFailure(TranslatedReason(failure));
   if (bench_.History().IsClean()) {
     pending_ = false;
     if (onDisk_) onDisk_ = !QFile::remove(fileName_);
@@ -211,7 +211,7 @@ RecoverAnswer RecoveryKeeper::Recover(const QString& fileName) {
     const QString aside = fileName.chopped(kSuffix.size()) + kUnreadableSuffix;
     QFile::remove(aside);
     QString told = tr("%1\nThe texture set left by a run that did not end cleanly cannot be recovered: %2")
-                       .arg(QDir::toNativeSeparators(fileName), read.Text());
+                       .arg(QDir::toNativeSeparators(fileName), TranslatedReason(read.Text()));
     if (QFile::rename(fileName, aside))
       told += QLatin1Char('\n') + tr("The file is kept as %1.").arg(QDir::toNativeSeparators(aside));
     bench_.Dialogs.ShowMessage(told);

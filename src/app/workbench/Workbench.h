@@ -9,10 +9,10 @@
 #include <QRect>
 #include <memory>
 
+#include "app/texts/Reasons.h"
 #include "app/workbench/Chooser.h"
 #include "app/workbench/WindowState.h"
 #include "core/canvas/ImageStack.h"
-#include "core/common/FailureMessage.h"
 #include "core/common/Outcome.h"
 
 namespace mosaicor {
@@ -67,13 +67,13 @@ class Workbench : public QObject {
   void ReturnToIdle();
 
   // True for a file that loaded or saved; otherwise shows the failure in a message box that
-  // names the file and says what is really wrong with it. Behind the box, the window already
+  // names the file and says what is really wrong with it, in the window's language. Behind the box, the window already
   // shows the captions of what is still loaded.
   template <typename Kind>
   bool Reported(const QString& fileName, const Outcome<Kind>& outcome) {
     if (outcome) return true;
     emit Changed();
-    Dialogs.ShowMessage(FailureMessage(fileName, outcome));
+    Dialogs.ShowMessage(TranslatedFailureMessage(fileName, outcome));
     return false;
   }
 
