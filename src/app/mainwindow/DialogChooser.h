@@ -19,6 +19,7 @@ class DialogChooser final : public Chooser {
   std::optional<QString> OpenPictureFile(const QString& preset) override;
   std::optional<QString> OpenLevelFile(const QString& preset) override;
   std::optional<QString> SavePictureFile(const QString& preset) override;
+  std::optional<QString> SaveTargetFile(const QString& preset, bool onePage) override;
   QRgb ChooseColour(QRgb initial, const QStringList& customColours) override;
   void ShowMessage(const QString& text) override;
   SaveAnswer AskToSaveChanges() override;

@@ -23,6 +23,12 @@ class Chooser {
   virtual std::optional<QString> OpenPictureFile(const QString& preset) = 0;
   virtual std::optional<QString> OpenLevelFile(const QString& preset) = 0;
   virtual std::optional<QString> SavePictureFile(const QString& preset) = 0;
+  // Saving the Target: a set of one page can also go to the level editors' sky and font files,
+  // which the dialog then lists.
+  virtual std::optional<QString> SaveTargetFile(const QString& preset, bool onePage) {
+    (void)onePage;
+    return SavePictureFile(preset);
+  }
   // The colour dialog, opened on `initial` with the sixteen custom colours given as "ColorA=BBGGRR"
   // lines. Returns the dialog's colour afterwards: `initial` again when it was cancelled.
   virtual QRgb ChooseColour(QRgb initial, const QStringList& customColours) = 0;

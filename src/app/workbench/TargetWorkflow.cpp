@@ -74,7 +74,8 @@ bool TargetWorkflow::ConfirmDiscard() {
 
 bool TargetWorkflow::SaveToImageFile() {
   const Workbench::Operation operation(bench_);
-  const std::optional<QString> chosen = bench_.Dialogs.SavePictureFile(doc_.DialogPreset(doc_.SaveFile));
+  const bool onePage = doc_.ShownSize() == QSize(kSetPageSide, kSetPageSide);
+  const std::optional<QString> chosen = bench_.Dialogs.SaveTargetFile(doc_.DialogPreset(doc_.SaveFile), onePage);
   if (!chosen || !SaveToFile(*chosen)) {
     view_.TargetShowsCopy = false;
     return false;

@@ -1,4 +1,7 @@
 #include "app/dialogs/PictureDialogs.h"
+#include "app/dialogs/LevelLoadingWindow.h"
+#include "app/mainwindow/DialogChooser.h"
+#include "app/platform/TonePlayer.h"
 #include "core/imagefiles/ImageFileModule.h"
 
 #include "PictureWriters.h"
@@ -30,6 +33,30 @@ QByteArray Tga24(const QImage& picture) {
   spec.descriptor = 0x20, spec.width = picture.width(), spec.height = picture.height();
   spec.pixels = TgaPixelsOf(picture, 24);
   return WriteTga(spec);
+}
+
+struct NoTones : ITonePlayer {
+  void PlayTone(int, int) override {}
+};
+
+TEST(PictureDialogs, SavingAOnePageSetAlsoOffersTheSkyAndFontFiles) {
+  const ImageFileModule files;
+  PictureDialogs pictures(files);
+  NoTones tones;
+  LevelLoadingWindow levels(nullptr, tones);
+  DialogChooser chooser(nullptr, pictures, levels);
+  for (const bool onePage : {false, true}) {
+    QStringList offered;
+    WhenModal([&offered](QWidget* modal) {
+      offered = static_cast<QFileDialog*>(modal)->nameFilters();
+      static_cast<QFileDialog*>(modal)->reject();
+    });
+    EXPECT_FALSE(chooser.SaveTargetFile(QString(), onePage));
+    EXPECT_EQ(offered.filter(QStringLiteral("(*.RAW)")).size(), onePage ? 1 : 0);
+    EXPECT_EQ(offered.filter(QStringLiteral("(*.PC)")).size(), onePage ? 1 : 0);
+    EXPECT_TRUE(offered.constLast().startsWith(QStringLiteral("All Files")));
+  }
+  EXPECT_EQ(pictures.SavePictureDialog1->nameFilters().filter(QStringLiteral("(*.RAW)")).size(), 0);
 }
 
 TEST(PictureDialogs, TitlesFiltersAndOptions) {
