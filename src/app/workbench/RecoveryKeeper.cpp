@@ -212,10 +212,11 @@ RecoverAnswer RecoveryKeeper::Recover(const QString& fileName) {
     QFile::remove(aside);
     QString told = tr("%1\nThe texture set left by a run that did not end cleanly cannot be recovered: %2")
                        .arg(QDir::toNativeSeparators(fileName), TranslatedReason(read.Text()));
-    if (QFile::rename(fileName, aside))
-      told += QLatin1Char('\n') + tr("The file is kept as %1.").arg(QDir::toNativeSeparators(aside));
+    const bool movedAside = QFile::rename(fileName, aside);
+    if (movedAside) told += QLatin1Char('\n') + tr("The file is kept as %1.").arg(QDir::toNativeSeparators(aside));
     bench_.Dialogs.ShowMessage(told);
-    return RecoverAnswer::Discard;
+    // Where it cannot be moved aside it stays where it is, to be told again next time.
+    return movedAside ? RecoverAnswer::Discard : RecoverAnswer::Later;
   }
   const RecoveryState& state = read.Value();
   const QString at = state.savedAt.toLocalTime().toString(QStringLiteral("HH:mm"));
