@@ -61,15 +61,16 @@ Result<QList<QRect>> PackOne(TilePacker& packer, const QString& input, const Cli
   try {
     std::vector<QImage> tiles;
     const int width = packer.Set().width();
-    const FrameReading reading{[&](QSize size, int frames) { return FramesFit(frames, CutSizeFor(style.size, size), width); },
-                               [&](QImage frame, PixelFormatCode, int) -> Outcome<> {
-                                 const Result<QImage> keyed = KeyedAsAsked(options, std::move(frame));
-                                 if (!keyed) return keyed.Status();
-                                 Result<QImage> tile = MakePackTile(keyed.Value(), style);
-                                 if (!tile) return tile.Status();
-                                 tiles.push_back(std::move(tile).Value());
-                                 return {};
-                               }};
+    const FrameReading reading{
+        [&](QSize size, int frames) { return FramesFit(frames, CutSizeFor(style.size, size), width); },
+        [&](QImage frame, PixelFormatCode, int) -> Outcome<> {
+          const Result<QImage> keyed = KeyedAsAsked(options, std::move(frame));
+          if (!keyed) return keyed.Status();
+          Result<QImage> tile = MakePackTile(keyed.Value(), style);
+          if (!tile) return tile.Status();
+          tiles.push_back(std::move(tile).Value());
+          return {};
+        }};
     PictureOutcome read;
     {
       const QuietStderr quiet;
@@ -83,8 +84,9 @@ Result<QList<QRect>> PackOne(TilePacker& packer, const QString& input, const Cli
     for (size_t i = 0; i < tiles.size(); ++i) {
       const Result<QRect> at = into.Place(tiles[i]);
       if (!at)
-        return tiles.size() > 1 ? Failure<>{QStringLiteral("frame %1 of %2: %3").arg(i + 1).arg(tiles.size()).arg(at.Text())}
-                                : Failure<>{at.Text()};
+        return tiles.size() > 1
+                   ? Failure<>{QStringLiteral("frame %1 of %2: %3").arg(i + 1).arg(tiles.size()).arg(at.Text())}
+                   : Failure<>{at.Text()};
       places << at.Value();
     }
     if (trial) packer = std::move(*trial);

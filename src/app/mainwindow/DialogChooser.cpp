@@ -51,8 +51,8 @@ std::optional<QString> DialogChooser::SaveTargetFile(const QString& preset, bool
   // The sky and font entries, in the window's language, are the open dialog's own.
   const QStringList usual = dialog->nameFilters();
   QStringList offered = usual;
-  for (const QString& entry : QtNameFilters(QCoreApplication::translate("mosaicor::PictureDialogs",
-                                                                        PictureDialogs::kOpenFilter)))
+  for (const QString& entry :
+       QtNameFilters(QCoreApplication::translate("mosaicor::PictureDialogs", PictureDialogs::kOpenFilter)))
     if (entry.endsWith(QLatin1String("(*.RAW)")) || entry.endsWith(QLatin1String("(*.PC)")))
       offered.insert(std::max<qsizetype>(0, offered.size() - 1), entry);  // before "All Files"
   dialog->setNameFilters(offered);

@@ -2,10 +2,10 @@
 // column and the Target side in the right panel, whose width follows the Target's port.
 
 #include <QGridLayout>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/art/Art.h"
 #include "app/canvas/CanvasZoom.h"
@@ -173,19 +173,20 @@ void BuildSourceSide(MainWindowControls& c, QWidget* left) {
                                    QCoreApplication::translate("mosaicor::MainWindow", "Alpha"), true);
   c.SpeedButtonAlpha->setVisible(false);
   // A picture with transparency keyed to magenta for the level editor: off until asked for.
-  c.CheckBoxAlphaToMagenta = Named(
-      new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "Alpha → Magenta"), transparency),
-      "CheckBoxAlphaToMagenta");
+  c.CheckBoxAlphaToMagenta =
+      Named(new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "Alpha → Magenta"), transparency),
+            "CheckBoxAlphaToMagenta");
   c.CheckBoxAlphaToMagenta->setToolTip(QCoreApplication::translate(
-      "mosaicor::MainWindow", "Pixels of a picture with transparency whose alpha is below the threshold become magenta"));
+      "mosaicor::MainWindow",
+      "Pixels of a picture with transparency whose alpha is below the threshold become magenta"));
   c.SliderAlphaThreshold = Named(new QSlider(Qt::Horizontal, transparency), "SliderAlphaThreshold");
   c.SliderAlphaThreshold->setRange(kMinAlphaThreshold, kMaxAlphaThreshold);
   c.SliderAlphaThreshold->setValue(kDefaultAlphaThreshold);
   c.SliderAlphaThreshold->setMinimumWidth(60);
   c.SliderAlphaThreshold->setFocusPolicy(Qt::NoFocus);
-  c.CheckBoxCleanFringe = Named(
-      new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "Clean fringe"), transparency),
-      "CheckBoxCleanFringe");
+  c.CheckBoxCleanFringe =
+      Named(new QCheckBox(QCoreApplication::translate("mosaicor::MainWindow", "Clean fringe"), transparency),
+            "CheckBoxCleanFringe");
   for (QWidget* w : std::initializer_list<QWidget*>{c.SpeedButtonOpaque, c.SpeedButtonMagenta, c.SpeedButtonPicker,
                                                     c.SourceColourSample, c.SpeedButtonAlpha})
     transparencyRow->addWidget(w);

@@ -100,7 +100,8 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
   if (!failures.isEmpty()) {
     QStringList listed = failures.mid(0, kFailuresListed);
     if (failures.size() > kFailuresListed)
-      listed << QCoreApplication::translate("mosaicor::MainWindow", "… and %1 more.").arg(failures.size() - kFailuresListed);
+      listed << QCoreApplication::translate("mosaicor::MainWindow", "… and %1 more.")
+                    .arg(failures.size() - kFailuresListed);
     bench_.Dialogs.ShowMessage(
         QCoreApplication::translate("mosaicor::MainWindow", "%1 of %2 pictures could not be added as tiles:\n\n%3")
             .arg(failures.size())

@@ -220,7 +220,8 @@ RecoverAnswer RecoveryKeeper::Recover(const QString& fileName) {
   }
   const RecoveryState& state = read.Value();
   const QString at = state.savedAt.toLocalTime().toString(QStringLiteral("HH:mm"));
-  const RecoverAnswer answer = bench_.Dialogs.AskToRecover(tr("Recover the texture set you were building at %1?").arg(at));
+  const RecoverAnswer answer =
+      bench_.Dialogs.AskToRecover(tr("Recover the texture set you were building at %1?").arg(at));
   if (answer != RecoverAnswer::Recover) return answer;
   const Workbench::Operation operation(bench_);
   Document& doc = bench_.Doc;

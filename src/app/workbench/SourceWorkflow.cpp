@@ -1,9 +1,9 @@
 #include "app/workbench/SourceWorkflow.h"
 
 #include "app/workbench/Workbench.h"
-#include "core/imagefiles/SourceFile.h"
 #include "core/extraction/TombRaiderFileModule.h"
 #include "core/imagefiles/ImageFileModule.h"
+#include "core/imagefiles/SourceFile.h"
 #include "core/packing/SetGeometry.h"
 
 #include <QCoreApplication>

@@ -46,8 +46,8 @@ QString PictureKindOf(const uchar first[4]) {
   using namespace std::string_view_literals;
   const std::string_view head(reinterpret_cast<const char*>(first), 4);
   static constexpr std::pair<std::string_view, const char*> kSignatures[] = {
-      {"\xFF\xD8\xFF"sv, "JPEG"}, {"\x89PNG"sv, "PNG"},  {"BM"sv, "BMP"},   {"GIF8"sv, "GIF"},
-      {"8BPS"sv, "PSD"},          {"II*\0"sv, "TIFF"}, {"MM\0*"sv, "TIFF"}, {"Pain"sv, "Paint Shop Pro"}};
+      {"\xFF\xD8\xFF"sv, "JPEG"}, {"\x89PNG"sv, "PNG"}, {"BM"sv, "BMP"},     {"GIF8"sv, "GIF"},
+      {"8BPS"sv, "PSD"},          {"II*\0"sv, "TIFF"},  {"MM\0*"sv, "TIFF"}, {"Pain"sv, "Paint Shop Pro"}};
   for (const auto& [signature, kind] : kSignatures)
     if (head.substr(0, signature.size()) == signature) return QLatin1String(kind);
   return {};

@@ -35,7 +35,7 @@ Result<QImage> MakePackTile(const QImage& picture, const PackStyle& style) {
     return Failure<>{QStringLiteral("the picture is empty")};
   const QSize size = PackTileSize(picture.size(), style);
   QImage tile = size == CutSizeFor(style.size, picture.size()) ? SizeCut(picture, style.size)
-                                                                : ResizeTile(size.width(), size.height(), picture);
+                                                               : ResizeTile(size.width(), size.height(), picture);
   if (tile.isNull())
     return Failure<>{QStringLiteral("cannot resample a %1 x %2 picture").arg(picture.width()).arg(picture.height())};
   if (style.maskPicked) MaskPickedColour(tile, style.picked, style.transparent);
