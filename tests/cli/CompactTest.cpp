@@ -16,13 +16,6 @@ namespace mosaicor {
 
 namespace {
 
-QByteArray Tga24(const QImage& picture) {
-  TgaSpec spec;
-  spec.pixelDepth = 24, spec.descriptor = 0x20, spec.width = picture.width(), spec.height = picture.height();
-  spec.pixels = TgaPixelsOf(picture, 24);
-  return WriteTga(spec);
-}
-
 class Compact : public testing::Test {
  protected:
   QString Path(const QString& name) const { return dir.filePath(name); }
@@ -38,7 +31,7 @@ class Compact : public testing::Test {
     const auto put = [&](int cell, const QImage& tile) { painter.drawImage(cell % 4 * 64, cell / 4 * 64, tile); };
     put(0, f), put(5, RotatedTile(f)), put(17, HFlippedTile(f)), put(18, flat), put(30, flat);
     painter.end();
-    EXPECT_TRUE(WriteBytesToFile(Path("set.tga"), Tga24(set)));
+    EXPECT_TRUE(WriteBytesToFile(Path("set.tga"), WriteTga24(set)));
     return Path("set.tga");
   }
   QTemporaryDir dir;

@@ -14,13 +14,6 @@ namespace mosaicor {
 
 namespace {
 
-QByteArray Tga24(const QImage& picture) {
-  TgaSpec spec;
-  spec.pixelDepth = 24, spec.descriptor = 0x20, spec.width = picture.width(), spec.height = picture.height();
-  spec.pixels = TgaPixelsOf(picture, 24);
-  return WriteTga(spec);
-}
-
 QImage Flat(int width, int height, QRgb colour) {
   QImage picture(width, height, QImage::Format_ARGB32);
   picture.fill(colour);
@@ -38,7 +31,7 @@ class Pack : public testing::Test {
  protected:
   QString Path(const QString& name) const { return dir.filePath(name); }
   QString Write(const QString& name, const QImage& picture) const {
-    EXPECT_TRUE(WriteBytesToFile(Path(name), Tga24(picture)));
+    EXPECT_TRUE(WriteBytesToFile(Path(name), WriteTga24(picture)));
     return Path(name);
   }
   QTemporaryDir dir;

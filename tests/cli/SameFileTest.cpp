@@ -34,19 +34,12 @@ bool HardLink(const QString& existing, const QString& link) {
 }
 
 
-// A 32-bit picture with alpha: written over by a 24-bit output, it would lose its alpha.
-QByteArray Tga32(const QImage& picture) {
-  TgaSpec spec;
-  spec.pixelDepth = 32, spec.descriptor = 0x28, spec.width = picture.width(), spec.height = picture.height();
-  spec.pixels = TgaPixelsOf(picture, 32);
-  return WriteTga(spec);
-}
-
 class SameFile : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
-    original = Tga32(MakeFPicture(128, 128));
+    // 32 bits with alpha: written over by a 24-bit output, the file would lose its alpha.
+    original = WriteTga32(MakeFPicture(128, 128));
     ASSERT_TRUE(WriteBytesToFile(Path("a.tga"), original));
   }
   QString Path(const QString& name) const { return dir.filePath(name); }

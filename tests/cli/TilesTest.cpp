@@ -2,6 +2,7 @@
 // --sheet, and the command line and input failures of the contract.
 
 #include "CliRunner.h"
+#include "TestFiles.h"
 #include "LevelWriter.h"
 
 #include "core/extraction/LevelPages.h"
@@ -141,6 +142,14 @@ TEST_F(Tiles, AFailingLevelIsReportedAndTheOthersWritten) {
   // Nothing read, nothing written: not even the folder.
   EXPECT_EQ(RunCli({"tiles", bad, "-o", Out("none")}).exitCode, 1);
   EXPECT_FALSE(QFileInfo::exists(Out("none")));
+
+  // A level misnamed as a picture, and named again as the sheet: it is never written over.
+  const QString misnamed = Level("level.tga");
+  const QByteArray before = ReadFileBytes(misnamed);
+  const CliResult over = RunCli({"tiles", misnamed, "-o", Out("over"), "--sheet", misnamed});
+  EXPECT_EQ(over.exitCode, 1);
+  EXPECT_TRUE(over.err.contains("the output would overwrite this input")) << over.err.toStdString();
+  EXPECT_EQ(ReadFileBytes(misnamed), before);
 }
 
 TEST_F(Tiles, CommandLineErrorsComeFirst) {

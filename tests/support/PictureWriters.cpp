@@ -99,6 +99,13 @@ QByteArray WriteTga32(const QImage& picture) {
   return WriteTga(spec);
 }
 
+QByteArray WriteTga24(const QImage& picture) {
+  TgaSpec spec;
+  spec.pixelDepth = 24, spec.descriptor = 0x20, spec.width = picture.width(), spec.height = picture.height();
+  spec.pixels = TgaPixelsOf(picture, 24);
+  return WriteTga(spec);
+}
+
 QByteArray TgaPixelsOf(const QImage& picture, int pixelDepth) {
   const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
   QByteArray out;

@@ -38,6 +38,8 @@ QByteArray EncodeTgaRle(const QByteArray& pixels, int bytesPerPixel, int rowPixe
 QByteArray TgaPixelsOf(const QImage& picture, int pixelDepth);
 // An uncompressed 32-bit TGA of the picture, top row first, with its alpha.
 QByteArray WriteTga32(const QImage& picture);
+// An uncompressed 24-bit TGA of the picture, top row first, as texture sets are saved.
+QByteArray WriteTga24(const QImage& picture);
 
 struct BmpSpec {
   int bitCount = 24;  // 1, 4, 8, 16, 24, 32

@@ -28,13 +28,6 @@ void WhenModal(std::function<void(QWidget*)> action) {
   });
 }
 
-QByteArray Tga24(const QImage& picture) {
-  TgaSpec spec;
-  spec.descriptor = 0x20, spec.width = picture.width(), spec.height = picture.height();
-  spec.pixels = TgaPixelsOf(picture, 24);
-  return WriteTga(spec);
-}
-
 struct NoTones : ITonePlayer {
   void PlayTone(int, int) override {}
 };
@@ -97,7 +90,7 @@ TEST(PictureDialogs, TitlesFiltersAndOptions) {
 
 TEST(PictureDialogs, PreviewShowsTheSelectedPicture) {
   QTemporaryDir dir;
-  ASSERT_TRUE(WriteBytesToFile(dir.filePath("f.tga"), Tga24(MakeFPicture(64, 32))));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("f.tga"), WriteTga24(MakeFPicture(64, 32))));
   ImageFileModule files;
   PictureDialogs fio(files);
   emit fio.OpenPictureDialog1->currentChanged(dir.filePath("f.tga"));
