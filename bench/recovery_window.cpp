@@ -66,7 +66,7 @@ void MouseMovesDuringARecoveryWrite(benchmark::State& state) {
   keeper.SetMinimumSpacing(0);
   MoveProbe probe;
   for (auto _ : state) {
-    emit t.bench.TargetEdited(QRect());  // a change: the keeper starts its write at once
+    emit t.bench.History().edited(QRect());  // a change: the keeper starts its write at once
     while (!keeper.Writing()) QCoreApplication::processEvents();
     while (keeper.Writing()) {
       probe.Post();

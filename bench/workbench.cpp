@@ -73,7 +73,7 @@ void HeightCounter1To64(benchmark::State& state) {
     state.PauseTiming();
     // A fresh two-page-wide, one-page-high set each time, so that every run grows the picture.
     b.target.Layers().L1_Image().SetPicture(Noise(512, 256));
-    t.ResizeTargetWindow(std::nullopt);
+    b.bench.TargetDoc().FitPagesToPicture();
     state.ResumeTiming();
     t.SetPageCount(PageCounter::Height, 64);
     benchmark::DoNotOptimize(b.target.Layers().L1_Image().StoredPicture().constBits());
@@ -118,7 +118,7 @@ BENCHMARK(CutToPasteFixed64_Baseline_Resampler)->Unit(benchmark::kMicrosecond);
 void UndoRedoPaste(benchmark::State& state) {
   WorkbenchRig b;
   b.target.Layers().L1_Image().SetPicture(Noise(512, 16384));
-  b.bench.Targets().ResizeTargetWindow(std::nullopt);
+  b.bench.TargetDoc().FitPagesToPicture();
   QImage tile = Noise(64, 64);
   b.bench.Tiles().SetCurrentTile(tile);
   b.bench.Tiles().TargetMove(0, 200, 8000);

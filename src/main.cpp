@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
 
   // Work left by a run that did not end cleanly is offered before anything else is opened.
   RecoveryKeeper recovery(window.Bench(), RecoveryKeeper::DefaultFolder());
+  QObject::connect(&recovery, &RecoveryKeeper::Noted, &window, &MainWindow::ShowNote);
   recovery.OfferRecovery();
   OpenStartupFiles(window.Bench(), files);
   return app.exec();

@@ -40,7 +40,7 @@ TEST_F(AlphaKeyingFixture, APictureWithAlphaIsSavedWithMagentaWhereTheAlphaWas) 
     }
   ASSERT_TRUE(cutout.save(dir.filePath("cutout.png")));
   DropOnSource(dir.filePath("cutout.png"));
-  ASSERT_TRUE(WaitUntil([&] { return bench().View.SourceHasTransparency; }));
+  ASSERT_TRUE(WaitUntil([&] { return bench().View().SourceHasTransparency; }));
   // TRANSPARENCY by the pointer, then a look at the Source as it came.
   QTabBar* tabs = c().SourcePageControl->tabBar();
   ClickAt(OnScreen(tabs, tabs->tabRect(static_cast<int>(SourceTab::Transparency)).center()));
@@ -48,10 +48,10 @@ TEST_F(AlphaKeyingFixture, APictureWithAlphaIsSavedWithMagentaWhereTheAlphaWas) 
   Pump(200);
   Screenshot(QStringLiteral("alpha-1-source-as-it-came"));
   ClickAt(OnScreen(c().CheckBoxAlphaToMagenta, c().CheckBoxAlphaToMagenta->rect().center()));
-  ASSERT_TRUE(WaitUntil([&] { return bench().View.AlphaToMagenta; }));
+  ASSERT_TRUE(WaitUntil([&] { return bench().View().AlphaToMagenta; }));
   Pump(200);
   Screenshot(QStringLiteral("alpha-2-source-keyed"));
-  EXPECT_EQ(bench().Source.Layers().L1_Image().PictureCopy().pixel(0, 0), kOpaqueMagentaKey);
+  EXPECT_EQ(bench().Source().Layers().L1_Image().PictureCopy().pixel(0, 0), kOpaqueMagentaKey);
 
   // Cut the cell, paste it on the Target, save.
   ClickAt(OnScreen(c().Source->BasePanel, QPoint(32, 32)));
@@ -72,8 +72,8 @@ TEST_F(AlphaKeyingFixture, APictureWithAlphaIsSavedWithMagentaWhereTheAlphaWas) 
 
   // Off again: the Source shows the picture as it came.
   ClickAt(OnScreen(c().CheckBoxAlphaToMagenta, c().CheckBoxAlphaToMagenta->rect().center()));
-  ASSERT_TRUE(WaitUntil([&] { return !bench().View.AlphaToMagenta; }));
-  EXPECT_EQ(bench().Source.Layers().L1_Image().PictureCopy().pixel(0, 0), qRgba(30, 160, 60, 0));
+  ASSERT_TRUE(WaitUntil([&] { return !bench().View().AlphaToMagenta; }));
+  EXPECT_EQ(bench().Source().Layers().L1_Image().PictureCopy().pixel(0, 0), qRgba(30, 160, 60, 0));
 }
 
 }  // namespace

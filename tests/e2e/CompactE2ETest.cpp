@@ -22,7 +22,7 @@ namespace mosaicor::e2e {
 namespace {
 
 struct CompactFixture : MainWindowTest {
-  QImage TargetPixels() { return Rgb(bench().Target.Layers().L1_Image().PictureCopy()); }
+  QImage TargetPixels() { return Rgb(bench().Target().Layers().L1_Image().PictureCopy()); }
   // Opens a menu of the bar and clicks one of its entries, by the pointer.
   void ChooseFromMenu(const QString& menuText, const QString& actionName) {
     QMenuBar* bar = window->menuBar();
@@ -46,7 +46,7 @@ TEST_F(CompactFixture, CompactASetWithKnownDuplicatesThenUndo) {
   QImage plain(64, 64, QImage::Format_RGB32);
   plain.fill(qRgb(40, 90, 140));
   QImage set(256, 512, QImage::Format_RGB32);
-  set.fill(bench().Doc.FillerColour);  // what a loaded set's empty cells hold
+  set.fill(bench().Doc().FillerColour);  // what a loaded set's empty cells hold
   const auto put = [&set](int cell, const QImage& tile) {
     for (int y = 0; y < 64; ++y)
       for (int x = 0; x < 64; ++x) set.setPixel(cell % 4 * 64 + x, cell / 4 * 64 + y, tile.pixel(x, y));
@@ -83,7 +83,7 @@ TEST_F(CompactFixture, CompactASetWithKnownDuplicatesThenUndo) {
   EXPECT_EQ(asked, QStringLiteral("Compact the Target?\n\nCells: 32 → 16\nPages: 2 → 1\nTiles: 5 → 2 (the level "
                                   "editor takes 256)"));
   EXPECT_TRUE(offered.endsWith(QStringLiteral("level-moves.csv"))) << offered.toStdString();
-  EXPECT_EQ(bench().Doc.TargetHeightPages, 1);
+  EXPECT_EQ(bench().TargetDoc().Pages().height, 1);
   EXPECT_EQ(TargetPixels().copy(64, 0, 64, 64), plain);
   EXPECT_TRUE(window->isWindowModified());
   Pump(300);
@@ -93,7 +93,7 @@ TEST_F(CompactFixture, CompactASetWithKnownDuplicatesThenUndo) {
   Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window->winId())});
   ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow() && !QApplication::activeModalWidget(); }, 20000));
   Keys(QStringLiteral("ctrl+z"));
-  ASSERT_TRUE(WaitUntil([&] { return bench().Doc.TargetHeightPages == 2; }));
+  ASSERT_TRUE(WaitUntil([&] { return bench().TargetDoc().Pages().height == 2; }));
   EXPECT_EQ(TargetPixels(), before);
   EXPECT_EQ(overlay->Counts()->text(), QStringLiteral("32 cells: 5 used, 2 unique, 27 empty"));
   Pump(300);

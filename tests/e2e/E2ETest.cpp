@@ -70,11 +70,11 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   // Fixed64: the size selector's lower arrow.
   QScrollBar* selector = c().ClipTileSizeScroll;
   ClickAt(OnScreen(selector, QPoint(selector->width() / 2, selector->height() - 4)));
-  ASSERT_EQ(bench().View.TileSize, TileSizeMode::Fixed64);
+  ASSERT_EQ(bench().View().TileSize, TileSizeMode::Fixed64);
   Screenshot(QStringLiteral("road-1-fixed64"));
 
   DragBetween(SourcePixel(QPoint(70, 10)), SourcePixel(QPoint(140, 10)));
-  ASSERT_EQ(bench().Doc.ClipTile.size(), QSize(64, 64));
+  ASSERT_EQ(bench().Doc().ClipTile.size(), QSize(64, 64));
   Screenshot(QStringLiteral("road-2-cut"));
 
   Xdo({QStringLiteral("keydown"), QStringLiteral("ctrl")});
@@ -90,7 +90,7 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   QString offered = QStringLiteral("not asked"), folder;
   AnswerFileDialog(QStringLiteral("road.tga"), &offered, &folder);
   Keys(QStringLiteral("ctrl+s"));
-  ASSERT_TRUE(WaitUntil([&] { return QFile::exists(out) && bench().Doc.SaveFile == out; }, 30000));
+  ASSERT_TRUE(WaitUntil([&] { return QFile::exists(out) && bench().Doc().SaveFile == out; }, 30000));
   EXPECT_EQ(offered, QString());
   EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
   EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*---*")}).isEmpty());
@@ -112,8 +112,8 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   // Copy All, save again with Ctrl+S (no dialog now), then reload the file through the Target
   // choice of the Target box and the real open dialog: the Target holds what was saved.
   ClickAt(OnScreen(c().CopyButton, c().CopyButton->rect().center()));
-  ASSERT_EQ(bench().Doc.TargetHeightPages, 2);
-  const QImage copied = Rgb(bench().Target.Layers().L1_Image().PictureCopy());
+  ASSERT_EQ(bench().TargetDoc().Pages().height, 2);
+  const QImage copied = Rgb(bench().Target().Layers().L1_Image().PictureCopy());
   Keys(QStringLiteral("ctrl+s"));
   ASSERT_TRUE(bench().History().IsClean());
   Screenshot(QStringLiteral("road-5-copy-all-saved"));
@@ -123,8 +123,8 @@ TEST_F(RealWindowFixture, RoadOfOneTextureSet) {
   // The box's choice as its handler receives it; the dialog it opens is the real one.
   QTimer::singleShot(0, window.get(), [this] { emit c().TargetCombo->activated(3); });
   ASSERT_TRUE(WaitUntil([&] { return bench().History().UndoName() == QLatin1String("Reload"); }, 30000));
-  EXPECT_EQ(bench().Doc.TextureSetFile, out);
-  EXPECT_EQ(Rgb(bench().Target.Layers().L1_Image().PictureCopy()), copied);
+  EXPECT_EQ(bench().Doc().TextureSetFile, out);
+  EXPECT_EQ(Rgb(bench().Target().Layers().L1_Image().PictureCopy()), copied);
   Screenshot(QStringLiteral("road-6-reloaded"));
 
   // A picture dropped on the Target sets the page boxes from its size.
@@ -143,14 +143,14 @@ TEST_F(RealWindowFixture, UndoZoomAndTheQuestionBeforeClosing) {
   Open(QPoint(0, 0));
   ASSERT_TRUE(bench().Sources().OpenFile(WriteLevel("comfort.tr4")));
   Pump(200);
-  const QImage before = Rgb(bench().Target.Layers().L1_Image().PictureCopy());
+  const QImage before = Rgb(bench().Target().Layers().L1_Image().PictureCopy());
   ClickAt(SourcePixel(QPoint(10, 10)));
   ClickAt(TargetPixel(QPoint(10, 10)));
-  ASSERT_NE(Rgb(bench().Target.Layers().L1_Image().PictureCopy()), before);
+  ASSERT_NE(Rgb(bench().Target().Layers().L1_Image().PictureCopy()), before);
   Keys(QStringLiteral("ctrl+z"));
-  EXPECT_EQ(Rgb(bench().Target.Layers().L1_Image().PictureCopy()), before);
+  EXPECT_EQ(Rgb(bench().Target().Layers().L1_Image().PictureCopy()), before);
   Keys(QStringLiteral("ctrl+y"));
-  EXPECT_NE(Rgb(bench().Target.Layers().L1_Image().PictureCopy()), before);
+  EXPECT_NE(Rgb(bench().Target().Layers().L1_Image().PictureCopy()), before);
   Screenshot(QStringLiteral("comfort-1-undone-and-redone"));
 
   // Ctrl+wheel over the Source zooms it up to 8x, each picture pixel a crisp 8 x 8 block.
@@ -162,7 +162,7 @@ TEST_F(RealWindowFixture, UndoZoomAndTheQuestionBeforeClosing) {
   ASSERT_EQ(c().Source->Zoom(), 8);
   Screenshot(QStringLiteral("comfort-2-zoom-8"));
   const QImage shown = c().Source->BasePanel->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QImage pages = Rgb(bench().Source.Layers().L1_Image().PictureCopy());
+  const QImage pages = Rgb(bench().Source().Layers().L1_Image().PictureCopy());
   const QPoint corner = c().Source->BasePanel->mapFrom(c().Source->ScrollBoxImageStack->viewport(), QPoint(0, 0));
   const QPoint pixel((corner.x() + 7) / 8 + 1, (corner.y() + 7) / 8 + 1);
   for (int dy = 0; dy < 8; ++dy)
@@ -193,7 +193,7 @@ TEST_F(RealWindowFixture, ThePickerMasksACutByMouse) {
   QTabBar* tabs = c().SourcePageControl->tabBar();
   ClickAt(OnScreen(tabs, tabs->tabRect(1).center()));  // TRANSPARENCY
   ClickAt(OnScreen(c().SpeedButtonPicker, c().SpeedButtonPicker->rect().center()));
-  ASSERT_TRUE(bench().View.Picking);
+  ASSERT_TRUE(bench().View().Picking);
   MoveTo(SourcePixel(QPoint(40, 5)));
   MoveTo(SourcePixel(QPoint(40, 6)));
   EXPECT_EQ(c().SourceColourSample->Colour(), qRgb(255, 255, 255));
@@ -201,11 +201,11 @@ TEST_F(RealWindowFixture, ThePickerMasksACutByMouse) {
   Pump(QApplication::doubleClickInterval() + 200);  // two separate clicks, not a double click
   ClickAt(SourcePixel(QPoint(40, 6)));              // cuts the first tile
   Screenshot(QStringLiteral("picker-masked-cut"));
-  const QImage tile = Rgb(bench().Doc.ClipTile);
+  const QImage tile = Rgb(bench().Doc().ClipTile);
   ASSERT_EQ(tile.size(), QSize(64, 64));
   EXPECT_EQ(tile.pixel(40, 6), qRgb(255, 0, 255));
   EXPECT_EQ(tile.pixel(6, 6), qRgb(250, 250, 250));
-  EXPECT_EQ(Rgb(bench().Source.Layers().L1_Image().PictureCopy()).pixel(40, 6), qRgb(255, 255, 255));
+  EXPECT_EQ(Rgb(bench().Source().Layers().L1_Image().PictureCopy()).pixel(40, 6), qRgb(255, 255, 255));
 }
 
 TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
@@ -227,12 +227,12 @@ TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
           {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"), QStringLiteral("image/png"),
            QStringLiteral("-i")},
           pngBytes);
-  ASSERT_TRUE(WaitUntil([&] { return Rgb(bench().Doc.ClipTile) == png; }));
+  ASSERT_TRUE(WaitUntil([&] { return Rgb(bench().Doc().ClipTile) == png; }));
 
   // Text changes nothing.
   RunTool(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard")}, "some words");
   Pump(500);
-  EXPECT_EQ(Rgb(bench().Doc.ClipTile), png);
+  EXPECT_EQ(Rgb(bench().Doc().ClipTile), png);
 
   // Program A, started with a level on its command line, exports every cut; B takes it.
   QProcess a;
@@ -262,11 +262,11 @@ TEST_F(RealWindowFixture, TilesTravelThroughTheXClipboard) {
   ClickAt(inA(c().CheckBoxExport, QPoint(6, c().CheckBoxExport->height() / 2)));
   ClickAt(inA(c().Source->BasePanel, QPoint(70, 10)));
   const QImage cell = Rgb(LevelPages(level).copy(64, 0, 64, 64));
-  const bool arrived = WaitUntil([&] { return Rgb(bench().Doc.ClipTile) == cell; }, 8000);
+  const bool arrived = WaitUntil([&] { return Rgb(bench().Doc().ClipTile) == cell; }, 8000);
   Screenshot(QStringLiteral("clipboard-two-instances"));
   EXPECT_TRUE(arrived);
   ClickAt(TargetPixel(QPoint(10, 10)));
-  EXPECT_EQ(Rgb(bench().Target.Layers().L1_Image().PictureCopy()).copy(0, 0, 64, 64), cell);
+  EXPECT_EQ(Rgb(bench().Target().Layers().L1_Image().PictureCopy()).copy(0, 0, 64, 64), cell);
   a.terminate();
   a.waitForFinished(3000);
 

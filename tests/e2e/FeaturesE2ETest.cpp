@@ -32,7 +32,7 @@ namespace mosaicor::e2e {
 namespace {
 
 struct FeaturesFixture : MainWindowTest {
-  QImage TargetPixels() { return Rgb(bench().Target.Layers().L1_Image().PictureCopy()); }
+  QImage TargetPixels() { return Rgb(bench().Target().Layers().L1_Image().PictureCopy()); }
 };
 
 QImage Flat(QRgb colour, QRgb mark) {
@@ -189,7 +189,7 @@ TEST_F(FeaturesFixture, ALevelsTexturesAsTilesAreCutExactly) {
     Keys(QStringLiteral("Return"));
   });
   QTimer::singleShot(0, window.get(), [this] { emit c().SourceCombo->activated(4); });
-  ASSERT_TRUE(WaitUntil([&] { return bench().Doc.LastSourceAction == SourceAction::LevelTiles; }, 30000));
+  ASSERT_TRUE(WaitUntil([&] { return bench().Doc().LastSourceAction == SourceAction::LevelTiles; }, 30000));
   EXPECT_EQ(c().SourceCombo->currentText(), level);
   Pump(200);
 
@@ -201,7 +201,7 @@ TEST_F(FeaturesFixture, ALevelsTexturesAsTilesAreCutExactly) {
 
   // Its two cells cut with the ordinary grid (Multi Tile keeps the size), pasted at the Target's corner.
   DragBetween(OnScreen(c().Source->BasePanel, QPoint(10, 10)), OnScreen(c().Source->BasePanel, QPoint(70, 10)));
-  ASSERT_EQ(bench().Doc.ClipTile.size(), QSize(128, 64));
+  ASSERT_EQ(bench().Doc().ClipTile.size(), QSize(128, 64));
   ClickAt(OnScreen(c().Target->BasePanel, QPoint(10, 10)));
   Pump(200);
   Screenshot(QStringLiteral("tiles-2-one-tile-pasted"));

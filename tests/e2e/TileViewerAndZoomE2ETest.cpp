@@ -45,7 +45,7 @@ TEST_F(ViewerAndZoom, TheViewerShowsATileOfA24BitPictureAndThePickerMask) {
   ASSERT_TRUE(bench().Sources().OpenFile(path));
 
   ClickAt(OnScreen(c().Source->BasePanel, QPoint(40, 40)));
-  ASSERT_TRUE(WaitUntil([&] { return !bench().Doc.ClipTile.isNull(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !bench().Doc().ClipTile.isNull(); }));
   ASSERT_TRUE(WaitUntil([&] { return ScreenPixel(Viewer(QPoint(4, 4))) == qRgb(0x30, 0x60, 0xC0); }))
       << std::hex << ScreenPixel(Viewer(QPoint(4, 4)));
   EXPECT_EQ(ScreenPixel(Viewer(QPoint(20, 20))), qRgb(255, 255, 255));
@@ -54,11 +54,11 @@ TEST_F(ViewerAndZoom, TheViewerShowsATileOfA24BitPictureAndThePickerMask) {
   QTabBar* tabs = c().SourcePageControl->tabBar();
   ClickAt(OnScreen(tabs, tabs->tabRect(1).center()));  // TRANSPARENCY
   ClickAt(OnScreen(c().SpeedButtonPicker, c().SpeedButtonPicker->rect().center()));
-  ASSERT_TRUE(bench().View.Picking);
+  ASSERT_TRUE(bench().View().Picking);
   MoveTo(OnScreen(c().Source->BasePanel, QPoint(20, 20)));
   ASSERT_TRUE(WaitUntil([&] { return c().SourceColourSample->Colour() == qRgb(255, 255, 255); }));
   ClickAt(OnScreen(c().Source->BasePanel, QPoint(20, 20)));  // ends picking
-  ASSERT_TRUE(WaitUntil([&] { return !bench().View.Picking; }));
+  ASSERT_TRUE(WaitUntil([&] { return !bench().View().Picking; }));
   ClickAt(OnScreen(c().Source->BasePanel, QPoint(50, 50)));  // far enough not to be a double click
   ASSERT_TRUE(WaitUntil([&] { return ScreenPixel(Viewer(QPoint(20, 20))) == qRgb(255, 0, 255); }))
       << std::hex << ScreenPixel(Viewer(QPoint(20, 20)));

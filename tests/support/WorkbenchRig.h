@@ -30,8 +30,8 @@ struct WorkbenchRig {
   SilentLevelLoadHost host;
   TombRaiderFileModule levels{host};
   Workbench bench{dialogs, pictures, levels};
-  ImageStack& source = bench.Source;
-  ImageStack& target = bench.Target;
+  ImageStack& source = bench.Source();
+  ImageStack& target = bench.Target();
   WorkbenchRig() { bench.Start(); }
 };
 

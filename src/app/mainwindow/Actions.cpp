@@ -87,15 +87,39 @@ void MainWindow::BuildActions() {
   for (QAction* checkable : {a.GridShown, a.TileCensus, a.CensusSymmetric, a.CensusNear, a.AlphaShown})
     checkable->setCheckable(true);
 
-  OnTrigger(a.LoadImageFile, this, [&b] { b.Sources().OpenSource(SourceAction::ImageFile); });
-  OnTrigger(a.ExtractTextures, this, [&b] { b.Sources().OpenSource(SourceAction::LevelTextures); });
-  OnTrigger(a.ExtractAnimated, this, [&b] { b.Sources().OpenSource(SourceAction::LevelAnimated); });
-  OnTrigger(a.ExtractTiles, this, [&b] { b.Sources().OpenSource(SourceAction::LevelTiles); });
+  OnTrigger(a.LoadImageFile, this, [this, &b] {
+    b.Sources().OpenSource(SourceAction::ImageFile);
+    NoActiveControls();
+  });
+  OnTrigger(a.ExtractTextures, this, [this, &b] {
+    b.Sources().OpenSource(SourceAction::LevelTextures);
+    NoActiveControls();
+  });
+  OnTrigger(a.ExtractAnimated, this, [this, &b] {
+    b.Sources().OpenSource(SourceAction::LevelAnimated);
+    NoActiveControls();
+  });
+  OnTrigger(a.ExtractTiles, this, [this, &b] {
+    b.Sources().OpenSource(SourceAction::LevelTiles);
+    NoActiveControls();
+  });
   OnTrigger(a.Save, this, [&b] { b.Targets().Save(); });
-  OnTrigger(a.SaveAs, this, [&b] { b.Targets().SaveTargetAs(); });
-  OnTrigger(a.Reload, this, [&b] { b.Targets().ReloadTarget(); });
-  OnTrigger(a.CreateNew, this, [&b] { b.Targets().CreateNewTarget(); });
-  OnTrigger(a.AddPicturesAsTiles, this, [&b] { b.Packs().AddPicturesAsTilesDialog(); });
+  OnTrigger(a.SaveAs, this, [this, &b] {
+    b.Targets().SaveTargetAs();
+    NoActiveControls();
+  });
+  OnTrigger(a.Reload, this, [this, &b] {
+    b.Targets().ReloadTarget();
+    NoActiveControls();
+  });
+  OnTrigger(a.CreateNew, this, [this, &b] {
+    b.Targets().CreateNewTarget();
+    NoActiveControls();
+  });
+  OnTrigger(a.AddPicturesAsTiles, this, [this, &b] {
+    b.Packs().AddPicturesAsTilesDialog();
+    NoActiveControls();
+  });
   OnTrigger(a.Quit, this, [this] { close(); });
   OnTrigger(a.Undo, this, [&b] { b.Undo(); });
   OnTrigger(a.Redo, this, [&b] { b.Redo(); });
@@ -107,8 +131,14 @@ void MainWindow::BuildActions() {
   OnTrigger(a.TileCensus, this, [&b](bool on) { b.Census().SetOn(on); });
   OnTrigger(a.CensusSymmetric, this, [&b](bool on) { b.Census().SetSymmetric(on); });
   OnTrigger(a.CensusNear, this, [&b](bool on) { b.Census().SetNear(on); });
-  OnTrigger(a.CensusTolerance, this, [&b] { b.Census().NearToleranceDialog(); });
-  OnTrigger(a.CompactSet, this, [&b] { b.Compacts().CompactSetDialog(); });
+  OnTrigger(a.CensusTolerance, this, [this, &b] {
+    b.Census().NearToleranceDialog();
+    NoActiveControls();
+  });
+  OnTrigger(a.CompactSet, this, [this, &b] {
+    b.Compacts().CompactSetDialog();
+    NoActiveControls();
+  });
   OnTrigger(a.ZoomIn, this, [this] { CanvasUnderPointer()->ZoomIn(); });
   OnTrigger(a.ZoomOut, this, [this] { CanvasUnderPointer()->ZoomOut(); });
   OnTrigger(a.ActualSize, this, [this] { CanvasUnderPointer()->ZoomReset(); });
@@ -204,8 +234,8 @@ void MainWindow::BuildMenus() {
 void MainWindow::ReflectActions() {
   const Workbench& b = *bench_;
   actions_.GridShown->setChecked(b.GridShown());
-  actions_.AlphaShown->setChecked(b.View.AlphaShown);
-  const TargetCensus& census = bench_->Census();
+  actions_.AlphaShown->setChecked(b.View().AlphaShown);
+  const TargetCensus& census = b.Census();
   actions_.TileCensus->setChecked(census.On());
   actions_.CensusSymmetric->setChecked(census.Mode().symmetric);
   actions_.CensusNear->setChecked(census.Near());

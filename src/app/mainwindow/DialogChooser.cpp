@@ -73,6 +73,7 @@ QRgb DialogChooser::ChooseColour(QRgb initial, const QStringList& customColours)
 }
 
 void DialogChooser::ShowMessage(const QString& text) {
+  if (beforeMessage_) beforeMessage_();
   QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, window_);
   box.exec();
 }

@@ -2,6 +2,8 @@
 // The window's answers to the workbench's questions: the picture and level file dialogs, the
 // filler colour dialog, plain message boxes and the unsaved-changes question.
 
+#include <functional>
+
 #include "app/workbench/Chooser.h"
 
 class QWidget;
@@ -29,7 +31,11 @@ class DialogChooser final : public Chooser {
   std::optional<QString> SaveMoveMapFile(const QString& preset) override;
   std::optional<int> AskTolerance(int current) override;
 
+  // Runs before each message box opens, so that the window behind it is up to date.
+  void SetBeforeMessage(std::function<void()> before) { beforeMessage_ = std::move(before); }
+
  private:
+  std::function<void()> beforeMessage_;
   QWidget* window_;
   PictureDialogs& pictures_;
   LevelLoadingWindow& levels_;

@@ -20,6 +20,8 @@
 #include "app/workbench/ColourPots.h"
 #include "app/workbench/PackWorkflow.h"
 #include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/TargetCensus.h"
+#include "app/workbench/TargetDocument.h"
 #include "app/workbench/TargetHistory.h"
 #include "app/workbench/TargetWorkflow.h"
 #include "app/workbench/TileWorkflow.h"
@@ -71,8 +73,10 @@ MainWindow::MainWindow(ITonePlayer& tones, Chooser* chooser, QWidget* parent) : 
   dialogs_ = std::make_unique<DialogChooser>(this, *pictures_, *levels_);
   Chooser& asks = chooser ? *chooser : *dialogs_;
   bench_ = std::make_unique<Workbench>(asks, *pictureFiles_, levels_->Module(), this);
-  c_.Source->SetModel(&bench_->Source);
-  c_.Target->SetModel(&bench_->Target);
+  c_.Source->SetModel(&bench_->Source());
+  c_.Target->SetModel(&bench_->Target());
+  // Behind a message box the window already shows what the operation has done so far.
+  dialogs_->SetBeforeMessage([this] { Reflect(AllChanges); });
   FormCreate();
 }
 
@@ -96,34 +100,47 @@ void MainWindow::FormCreate() {
     placed.moveCenter(screen->availableGeometry().center());
     move(placed.topLeft());
   }
-  Reflect();
+  Reflect(AllChanges);
 }
 
 void MainWindow::WireControls() {
   Workbench& b = *bench_;
-  connect(&b, &Workbench::Changed, this, &MainWindow::Reflect);
+  connect(&b.Ops(), &Operations::Changed, this, &MainWindow::Reflect);
   connect(&b.History(), &TargetHistory::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
-  connect(&b, &Workbench::FocusParked, this, &MainWindow::NoActiveControls);
-  connect(&b, &Workbench::Noted, this, &MainWindow::ShowNote);
-  connect(&b, &Workbench::SampleColourChanged, this,
-          [this] { c_.SourceColourSample->SetColour(bench_->Doc.SampleColour); });
-  connect(&b, &Workbench::TargetPortWidthChanged, this, &MainWindow::FitWidthToTarget);
-  connect(&b, &Workbench::TargetScrolledToOrigin, this, [this] {
+  connect(&b.Census(), &TargetCensus::Updated, this, &MainWindow::ReflectActions);
+  connect(&b.Sources(), &SourceWorkflow::Noted, this, &MainWindow::ShowNote);
+  connect(&b.Targets(), &TargetWorkflow::Noted, this, &MainWindow::ShowNote);
+  connect(&b.Tiles(), &TileWorkflow::SampleColourChanged, this,
+          [this] { c_.SourceColourSample->SetColour(bench_->Doc().SampleColour); });
+  connect(&b.TargetDoc(), &TargetDocument::PagesChanged, this, [this](TargetPages before) {
+    ReflectDocument();
+    if (before.width != bench_->TargetDoc().Pages().width) FitWidthToTarget();
+  });
+  connect(&b.Targets(), &TargetWorkflow::ScrolledToOrigin, this, [this] {
     c_.Target->ScrollBoxImageStack->horizontalScrollBar()->setValue(0);
     c_.Target->ScrollBoxImageStack->verticalScrollBar()->setValue(0);
   });
-  connect(&b, &Workbench::AnimSpeedChanged, this, [this] {
-    c_.TrackBarSource->setValue(bench_->Source.Animation().Speed());
-    c_.TrackBarTarget->setValue(bench_->Target.Animation().Speed());
-  });
+  const auto showSpeeds = [this] {
+    SetQuietly<QAbstractSlider, int>(c_.TrackBarSource, &QAbstractSlider::setValue,
+                                     bench_->Source().Animation().Speed());
+    SetQuietly<QAbstractSlider, int>(c_.TrackBarTarget, &QAbstractSlider::setValue,
+                                     bench_->Target().Animation().Speed());
+  };
+  connect(&b.Sources(), &SourceWorkflow::AnimSpeedChanged, this, showSpeeds);
+  connect(&b.Tiles(), &TileWorkflow::AnimSpeedChanged, this, showSpeeds);
 
-  connect(c_.TargetWidthScrollBar, &QScrollBar::valueChanged, this,
-          [this](int v) { bench_->Targets().SetPageCount(PageCounter::Width, v); });
-  connect(c_.TargetHeightScrollBar, &QScrollBar::valueChanged, this,
-          [this](int v) { bench_->Targets().SetPageCount(PageCounter::Height, v); });
+  connect(c_.TargetWidthScrollBar, &QScrollBar::valueChanged, this, [this](int v) {
+    bench_->Targets().SetPageCount(PageCounter::Width, v);
+    NoActiveControls();
+  });
+  connect(c_.TargetHeightScrollBar, &QScrollBar::valueChanged, this, [this](int v) {
+    bench_->Targets().SetPageCount(PageCounter::Height, v);
+    NoActiveControls();
+  });
   connect(c_.ClipTileSizeScroll, &QScrollBar::valueChanged, this, [this](int v) {
     const int kept = bench_->Tiles().SetTileSize(v);
     SetQuietly<QAbstractSlider, int>(c_.ClipTileSizeScroll, &QAbstractSlider::setValue, kept);
+    NoActiveControls();
   });
   connect(c_.PanelRightSide, &ClickPanel::clicked, this, [this] { bench_->ReturnToIdle(); });
   connect(c_.HelpSpeedButton, &QToolButton::clicked, this, &MainWindow::HelpSpeedButtonOnClick);
@@ -131,7 +148,10 @@ void MainWindow::WireControls() {
   // Grid tab.
   connect(c_.SpeedButtonReset, &QToolButton::clicked, this, [this] { bench_->Tiles().ResetGrid(); });
   connect(c_.SpeedButtonStyle, &QToolButton::toggled, this, [this](bool d) { bench_->Tiles().SetGridLines(d); });
-  connect(c_.ScrollBarGrid, &QScrollBar::valueChanged, this, [this](int v) { bench_->Tiles().SetGridSize(v); });
+  connect(c_.ScrollBarGrid, &QScrollBar::valueChanged, this, [this](int v) {
+    bench_->Tiles().SetGridSize(v);
+    NoActiveControls();
+  });
   // Transparency tab.
   for (auto [button, mode] : {std::pair{c_.SpeedButtonOpaque, TransparencyMode::Opaque},
                               std::pair{c_.SpeedButtonMagenta, TransparencyMode::Magenta},
@@ -142,41 +162,46 @@ void MainWindow::WireControls() {
           [this](int threshold) { bench_->Sources().SetAlphaThreshold(threshold); });
   connect(c_.CheckBoxCleanFringe, &QCheckBox::toggled, this, [this](bool on) { bench_->Sources().SetCleanFringe(on); });
   // Pots.
-  connect(c_.PanelMagenta, &ColourPot::clicked, this, [this] { bench_->Pots().ChooseMagentaPot(); });
-  connect(c_.PanelBlack, &ColourPot::clicked, this, [this] { bench_->Pots().ChooseBlackPot(); });
-  connect(c_.PanelFiller, &ColourPot::clicked, this, [this] { bench_->Pots().ChooseFillerPot(); });
-  connect(c_.PanelFiller, &ColourPot::doubleClicked, this, [this] { bench_->Pots().ChangeFillerColour(); });
-  connect(c_.SourceColourSample, &ColourPot::clicked, this, [this] { bench_->Pots().ChoosePickedPot(); });
-  connect(c_.SourceColourSample, &ColourPot::doubleClicked, this, [this] { bench_->Pots().TakePickedAsFiller(); });
+  ColourPots& pots = b.Pots();
+  connect(c_.PanelMagenta, &ColourPot::clicked, this, [&pots] { pots.ChooseMagentaPot(); });
+  connect(c_.PanelBlack, &ColourPot::clicked, this, [&pots] { pots.ChooseBlackPot(); });
+  connect(c_.PanelFiller, &ColourPot::clicked, this, [&pots] { pots.ChooseFillerPot(); });
+  connect(c_.PanelFiller, &ColourPot::doubleClicked, this, [&pots] { pots.ChangeFillerColour(); });
+  connect(c_.SourceColourSample, &ColourPot::clicked, this, [&pots] { pots.ChoosePickedPot(); });
+  connect(c_.SourceColourSample, &ColourPot::doubleClicked, this, [&pots] { pots.TakePickedAsFiller(); });
   // Transform tab.
   connect(c_.TransformGroup, &QButtonGroup::idClicked, this,
           [this](int id) { bench_->Tiles().SelectTransform(static_cast<TransformTool>(id)); });
   // Animation tabs.
   connect(c_.ButtonStopSource, &QPushButton::clicked, this, [this] {
-    bench_->Tiles().StopAnimation(bench_->Source);
+    bench_->Tiles().StopAnimation(bench_->Source());
     c_.Source->setCursor(Qt::ArrowCursor);
   });
   connect(c_.ButtonStopTarget, &QPushButton::clicked, this, [this] {
-    bench_->Tiles().StopAnimation(bench_->Target);
+    bench_->Tiles().StopAnimation(bench_->Target());
     c_.Target->setCursor(Qt::ArrowCursor);
   });
   connect(c_.TrackBarSource, &QSlider::valueChanged, this, [this](int v) {
-    bench_->Source.Animation().SetSpeed(v);
+    bench_->Tiles().SetAnimationSpeed(bench_->Source(), v);
     NoActiveControls();
   });
   connect(c_.TrackBarTarget, &QSlider::valueChanged, this, [this](int v) {
-    bench_->Target.Animation().SetSpeed(v);
+    bench_->Tiles().SetAnimationSpeed(bench_->Target(), v);
     NoActiveControls();
   });
   connect(c_.SourcePageControl, &QTabWidget::currentChanged, this,
-          [this](int i) { bench_->View.SourcePage = static_cast<SourceTab>(i); });
+          [this](int i) { bench_->ShowSourceTab(static_cast<SourceTab>(i)); });
   connect(c_.TargetPageControl, &QTabWidget::currentChanged, this,
-          [this](int i) { bench_->View.TargetPage = static_cast<TargetTab>(i); });
+          [this](int i) { bench_->ShowTargetTab(static_cast<TargetTab>(i)); });
   // Clipboard.
-  connect(c_.CheckBoxExport, &QCheckBox::clicked, this,
-          [this](bool checked) { bench_->Clipboard().SetAutoExport(checked); });
-  connect(c_.CheckBoxImport, &QCheckBox::clicked, this,
-          [this](bool checked) { bench_->Clipboard().SetAutoImport(checked); });
+  connect(c_.CheckBoxExport, &QCheckBox::clicked, this, [this](bool checked) {
+    bench_->Clipboard().SetAutoExport(checked);
+    NoActiveControls();
+  });
+  connect(c_.CheckBoxImport, &QCheckBox::clicked, this, [this](bool checked) {
+    bench_->Clipboard().SetAutoImport(checked);
+    NoActiveControls();
+  });
 
   // Zoom boxes follow their canvases and set them.
   for (auto [box, canvas] : {std::pair{c_.SourceZoom, c_.Source}, std::pair{c_.TargetZoom, c_.Target}}) {
@@ -274,7 +299,10 @@ void MainWindow::SourceComboOnSelect(int item) {
   if (QAction* action = SourceItemAction(static_cast<SourceAction>(item)))
     action->trigger();
   else
+  {
     bench_->Sources().OpenSource(SourceAction::None);  // item 0 repeats the last load
+    NoActiveControls();
+  }
 }
 
 void MainWindow::TargetComboOnSelect(int item) {
@@ -283,7 +311,7 @@ void MainWindow::TargetComboOnSelect(int item) {
     return;
   }
   // Item 0 is the Target's name: choosing it does nothing but show it again.
-  Reflect();
+  ReflectDocument();
   NoActiveControls();
 }
 
@@ -292,7 +320,7 @@ void MainWindow::HelpSpeedButtonOnClick() {
 }
 
 void MainWindow::ApplyTargetWidths() {
-  const int w = bench_->Doc.ShownSize().width();
+  const int w = bench_->TargetDoc().ShownSize().width();
   c_.Target->setFixedWidth(w + CanvasFrameMargin);
   c_.PanelRightSide->setFixedWidth(w + RightPanelExtra);
 }
@@ -311,7 +339,7 @@ CanvasWidget* MainWindow::CanvasUnderPointer() const {
 }
 
 void MainWindow::ShowPointer(bool target, int x, int y) {
-  const QSize port = (target ? bench_->Target : bench_->Source).Layers().PortSize();
+  const QSize port = (target ? bench_->Target() : bench_->Source()).Layers().PortSize();
   if (x < 0 || y < 0 || x >= port.width() || y >= port.height()) {
     c_.PointerInfo->clear();
     return;
@@ -330,23 +358,42 @@ void MainWindow::ShowTileProvenance(int x, int y) {
   if (!noteTimer_->isActive()) c_.StatusHint->SetFullText(provenanceShown_ ? provenance : hint_);
 }
 
-void MainWindow::Reflect() {
-  const Workbench& b = *bench_;
-  const Document& d = b.Doc;
-  const ViewState& v = b.View;
+void MainWindow::Reflect(Changes what) {
+  if (what & Change::Document) ReflectDocument();
+  if (what & Change::View) ReflectView();
+  if (what & Change::Pots) ReflectPots();
+  ReflectCanvases();
+  ReflectActions();
+}
+
+void MainWindow::ReflectDocument() {
+  const Document& d = bench_->Doc();
   ShowItem0(c_.SourceCombo, d.SourceCaption());
-  ShowItem0(c_.TargetCombo, b.TargetComboText());
-  c_.SourceAreaInfo->setText(v.SourceAreaInfo);
-  c_.TargetAreaInfo->setText(v.TargetAreaInfo);
-  for (QLabel* box : {c_.TargetAreaInfo, c_.TargetWidth, c_.TargetHeight}) SetBackground(box, v.TargetInfoColour);
-  c_.TargetWidth->setText(QString::number(d.TargetWidthPages));
-  c_.TargetHeight->setText(QString::number(d.TargetHeightPages));
-  SetQuietly<QAbstractSlider, int>(c_.TargetWidthScrollBar, &QAbstractSlider::setValue, d.TargetWidthPages);
-  SetQuietly<QAbstractSlider, int>(c_.TargetHeightScrollBar, &QAbstractSlider::setValue, d.TargetHeightPages);
+  ShowItem0(c_.TargetCombo, bench_->TargetComboText());
+  if (d.SourceShown)
+    c_.SourceAreaInfo->setText(texts::SourceInfoFormat()
+                                   .arg(d.SourceShown->size.width())
+                                   .arg(d.SourceShown->size.height())
+                                   .arg(PF2String(d.SourceShown->format)));
+  const TargetPages pages = bench_->TargetDoc().Pages();
+  const QSize shown = bench_->TargetDoc().ShownSize();
+  const int columns = shown.width() / kSetCellSide, rows = shown.height() / kSetCellSide, tiles = columns * rows;
+  c_.TargetAreaInfo->setText(
+      texts::TargetInfoFormat().arg(shown.width()).arg(shown.height()).arg(columns).arg(rows).arg(tiles));
+  // Red above the level editor's limit of tiles.
+  const QRgb infoColour = tiles > kSetMostTiles ? colours::InfoTooMany : colours::InfoNormal;
+  for (QLabel* box : {c_.TargetAreaInfo, c_.TargetWidth, c_.TargetHeight}) SetBackground(box, infoColour);
+  c_.TargetWidth->setText(QString::number(pages.width));
+  c_.TargetHeight->setText(QString::number(pages.height));
+  SetQuietly<QAbstractSlider, int>(c_.TargetWidthScrollBar, &QAbstractSlider::setValue, pages.width);
+  SetQuietly<QAbstractSlider, int>(c_.TargetHeightScrollBar, &QAbstractSlider::setValue, pages.height);
+}
+
+void MainWindow::ReflectView() {
+  const ViewState& v = bench_->View();
   const int sizePosition = static_cast<int>(v.TileSize);
   c_.ClipTileSize->setText(texts::TileSizeLabels().value(sizePosition - 1));
   SetQuietly<QAbstractSlider, int>(c_.ClipTileSizeScroll, &QAbstractSlider::setValue, sizePosition);
-
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonOpaque, &QAbstractButton::setChecked,
                                     v.Transparency == TransparencyMode::Opaque);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonMagenta, &QAbstractButton::setChecked,
@@ -360,33 +407,49 @@ void MainWindow::Reflect() {
   c_.SliderAlphaThreshold->setToolTip(QString::number(v.AlphaThreshold));
   for (QWidget* w : std::initializer_list<QWidget*>{c_.CheckBoxAlphaToMagenta, c_.SliderAlphaThreshold, c_.CheckBoxCleanFringe})
     w->setEnabled(v.SourceHasTransparency);
-  if (QAbstractButton* button = c_.TransformGroup->button(static_cast<int>(b.Transform())))
-    SetQuietly<QAbstractButton, bool>(button, &QAbstractButton::setChecked, true);
-  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonView, &QAbstractButton::setChecked, b.GridShown());
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonView, &QAbstractButton::setChecked, bench_->GridShown());
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonStyle, &QAbstractButton::setChecked, v.GridLines);
   SetQuietly<QAbstractSlider, int>(c_.ScrollBarGrid, &QAbstractSlider::setValue, v.GridSizePosition);
   c_.StaticTextGrid->setText(QString::number(8 << v.GridSizePosition));
-  SetQuietly<QAbstractButton, bool>(c_.CheckBoxExport, &QAbstractButton::setChecked, b.AutoExport());
+  SetQuietly<QAbstractButton, bool>(c_.CheckBoxExport, &QAbstractButton::setChecked, bench_->AutoExport());
   SetQuietly<QAbstractButton, bool>(c_.CheckBoxImport, &QAbstractButton::setChecked, v.AutoImportChecked);
-  SetQuietly<QTabWidget, int>(c_.SourcePageControl, &QTabWidget::setCurrentIndex, static_cast<int>(v.SourcePage));
-  SetQuietly<QTabWidget, int>(c_.TargetPageControl, &QTabWidget::setCurrentIndex, static_cast<int>(v.TargetPage));
+}
 
+void MainWindow::ReflectPots() {
+  const Document& d = bench_->Doc();
   c_.PanelMagenta->SetColour(d.TransparentColour);
   c_.PanelBlack->SetColour(d.EmptyColour);
   c_.PanelFiller->SetColour(d.FillerColour);
   c_.SourceColourSample->SetColour(d.SampleColour);
-  // Opaque, as the canvases draw: most pictures load with alpha 0, which would show as nothing.
-  if (d.ClipTile.isNull())
-    c_.ClipTileImage->clear();
-  else
-    c_.ClipTileImage->setPixmap(QPixmap::fromImage(
-        d.ClipTile.copy(0, 0, std::min(kSetCellSide, d.ClipTile.width()), std::min(kSetCellSide, d.ClipTile.height()))
-            .convertToFormat(QImage::Format_RGB32)));
-  if (v.Picking)
-    c_.Source->BasePanel->setCursor(LoadPickerCursor());
-  else
-    c_.Source->BasePanel->unsetCursor();
-  ReflectActions();
+}
+
+void MainWindow::ReflectCanvases() {
+  const Document& d = bench_->Doc();
+  const ViewState& v = bench_->View();
+  if (QAbstractButton* button = c_.TransformGroup->button(static_cast<int>(bench_->Transform())))
+    SetQuietly<QAbstractButton, bool>(button, &QAbstractButton::setChecked, true);
+  SetQuietly<QTabWidget, int>(c_.SourcePageControl, &QTabWidget::setCurrentIndex, static_cast<int>(v.SourcePage));
+  SetQuietly<QTabWidget, int>(c_.TargetPageControl, &QTabWidget::setCurrentIndex, static_cast<int>(v.TargetPage));
+  c_.SourceColourSample->SetColour(d.SampleColour);
+  // The viewer shows the current tile's top-left cell, opaque as the canvases draw: most pictures
+  // load with alpha 0, which would show as nothing.
+  if (d.ClipTile.cacheKey() != shownTileKey_ || d.ClipTile.isNull() != c_.ClipTileImage->pixmap().isNull()) {
+    shownTileKey_ = d.ClipTile.cacheKey();
+    if (d.ClipTile.isNull())
+      c_.ClipTileImage->clear();
+    else
+      c_.ClipTileImage->setPixmap(QPixmap::fromImage(
+          d.ClipTile
+              .copy(0, 0, std::min(kSetCellSide, d.ClipTile.width()), std::min(kSetCellSide, d.ClipTile.height()))
+              .convertToFormat(QImage::Format_RGB32)));
+  }
+  if (v.Picking != pickerShown_) {
+    pickerShown_ = v.Picking;
+    if (v.Picking)
+      c_.Source->BasePanel->setCursor(LoadPickerCursor());
+    else
+      c_.Source->BasePanel->unsetCursor();
+  }
 }
 
 }  // namespace mosaicor

@@ -9,6 +9,7 @@
 
 #include "app/mainwindow/Actions.h"
 #include "app/mainwindow/MainWindowControls.h"
+#include "app/workbench/Operations.h"
 #include "app/workbench/WindowState.h"
 
 namespace mosaicor {
@@ -52,6 +53,8 @@ class MainWindow : public QMainWindow {
   void FitWidthToTarget();
   // The Target canvas and the right panel take the widths that the Target's port asks for.
   void ApplyTargetWidths();
+  // Shows `text` in the status line for NoteMilliseconds; hints that come meanwhile wait.
+  void ShowNote(const QString& text);
   // The help window the Manual entry opens; set by the start-up.
   void SetHelpWindow(QWidget* help) { help_ = help; }
 
@@ -73,13 +76,16 @@ class MainWindow : public QMainWindow {
   QAction* TargetItemAction(TargetAction action) const;
   // The actions' enabled and checked states, from the workbench.
   void ReflectActions();
-  // Shows the workbench's state on the controls, with their handlers quiet meanwhile.
-  void Reflect();
+  // Shows what changed of the workbench's state on the controls, with their handlers quiet
+  // meanwhile: a canvas press rewrites only the controls that follow the canvases.
+  void Reflect(Changes what);
+  void ReflectDocument();
+  void ReflectView();
+  void ReflectPots();
+  void ReflectCanvases();
   void ShowPointer(bool target, int x, int y);
   // Over a tile of a level's textures, the status line says where it comes from.
   void ShowTileProvenance(int x, int y);
-  // Shows `text` in the status line for NoteMilliseconds; hints that come meanwhile wait.
-  void ShowNote(const QString& text);
   // The canvas the zoom keys act on: the one under the pointer, else the Target.
   CanvasWidget* CanvasUnderPointer() const;
 
@@ -98,6 +104,8 @@ class MainWindow : public QMainWindow {
   QTimer* noteTimer_ = nullptr;
   QString hint_;  // the latest hint, shown once a note has had its time
   bool provenanceShown_ = false;  // the status line shows a tile's provenance instead of hint_
+  qint64 shownTileKey_ = 0;       // the current tile the viewer shows
+  bool pickerShown_ = false;      // the Source shows the picker cursor
   static constexpr int NoteMilliseconds = 10000;
 };
 

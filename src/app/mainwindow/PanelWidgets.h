@@ -32,6 +32,8 @@ class ColourPot : public QFrame {
     setAutoFillBackground(true);
   }
   void SetColour(QRgb colour) {
+    if (shown_ && colour == colour_) return;
+    shown_ = true;
     colour_ = colour;
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(colour));
@@ -53,6 +55,7 @@ class ColourPot : public QFrame {
 
  private:
   QRgb colour_ = 0xFF000000u;
+  bool shown_ = false;  // the palette holds colour_
 };
 
 class ElidedLabel : public QLabel {

@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <optional>
 
+#include "app/texts/Reasons.h"
+#include "core/common/Outcome.h"
+
 namespace mosaicor {
 
 enum class SaveAnswer { Save, Discard, Cancel };
@@ -48,5 +51,14 @@ class Chooser {
   // The census's tolerance for near duplicates, 0 to 255; nothing when the dialog is cancelled.
   virtual std::optional<int> AskTolerance(int current) = 0;
 };
+
+// True for a file that loaded or saved; otherwise shows the failure in a message box that names
+// the file and says what is really wrong with it, in the window's language.
+template <typename Kind>
+bool Reported(Chooser& dialogs, const QString& fileName, const Outcome<Kind>& outcome) {
+  if (outcome) return true;
+  dialogs.ShowMessage(TranslatedFailureMessage(fileName, outcome));
+  return false;
+}
 
 }  // namespace mosaicor

@@ -6,14 +6,16 @@
 #include <QMimeData>
 
 #include "app/workbench/TileWorkflow.h"
-#include "app/workbench/Workbench.h"
+#include "app/workbench/Operations.h"
+#include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
 
-ClipboardExchange::ClipboardExchange(Workbench& bench)
-    : bench_(bench), doc_(bench.Doc), view_(bench.View), tiles_(bench.Tiles()) {
+ClipboardExchange::ClipboardExchange(Operations& operations, Document& doc, ViewState& view, ImageStack& source,
+                                     ImageStack& target, TileWorkflow& tiles)
+    : operations_(operations), doc_(doc), view_(view), source_(source), target_(target), tiles_(tiles) {
   if (QClipboard* clipboard = QGuiApplication::clipboard())
-    QObject::connect(clipboard, &QClipboard::dataChanged, &bench_, [this] { FollowClipboard(); });
+    connect(clipboard, &QClipboard::dataChanged, this, [this] { FollowClipboard(); });
 }
 
 QImage ClipboardExchange::OpaqueCopy(const QImage& tile) { return tile.convertToFormat(QImage::Format_RGB32); }
@@ -36,18 +38,16 @@ void ClipboardExchange::ImportFromClipboard() {
 }
 
 void ClipboardExchange::SetAutoExport(bool checked) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::View);
   if (checked) view_.AutoImportChecked = false;
-  bench_.Source.Cursor().SetAutoExport(checked);
-  bench_.Target.Cursor().SetAutoExport(checked);
-  bench_.NoActiveControls();
+  source_.Cursor().SetAutoExport(checked);
+  target_.Cursor().SetAutoExport(checked);
 }
 
 void ClipboardExchange::SetAutoImport(bool checked) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::View);
   view_.AutoImportChecked = checked;
-  if (checked && bench_.AutoExport()) SetAutoExport(false);
-  bench_.NoActiveControls();
+  if (checked && source_.Cursor().AutoExport()) SetAutoExport(false);
 }
 
 void ClipboardExchange::FollowClipboard() {

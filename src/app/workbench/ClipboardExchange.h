@@ -4,18 +4,22 @@
 // clipboard becomes the current tile). Pictures go out opaque, so that the magenta key stays
 // visible in a paint program.
 
+#include <QObject>
+
 class QImage;
 
 namespace mosaicor {
 
+class ImageStack;
+class Operations;
 class TileWorkflow;
-class Workbench;
 struct Document;
 struct ViewState;
 
-class ClipboardExchange {
+class ClipboardExchange : public QObject {
  public:
-  explicit ClipboardExchange(Workbench& bench);
+  ClipboardExchange(Operations& operations, Document& doc, ViewState& view, ImageStack& source, ImageStack& target,
+                    TileWorkflow& tiles);
 
   void ExportToClipboard();
   void ImportFromClipboard();
@@ -28,9 +32,11 @@ class ClipboardExchange {
   static QImage OpaqueCopy(const QImage& tile);
 
  private:
-  Workbench& bench_;
+  Operations& operations_;
   Document& doc_;
   ViewState& view_;
+  ImageStack& source_;
+  ImageStack& target_;
   TileWorkflow& tiles_;
 };
 

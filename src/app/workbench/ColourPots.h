@@ -8,13 +8,16 @@
 
 namespace mosaicor {
 
+class Chooser;
+class ImageStack;
+class Operations;
 class SourceWorkflow;
 class TileWorkflow;
-class Workbench;
 
 class ColourPots {
  public:
-  explicit ColourPots(Workbench& bench);
+  ColourPots(Operations& operations, Chooser& dialogs, Document& doc, ViewState& view, ImageStack& source,
+             TileWorkflow& tiles, SourceWorkflow& sources);
 
   void ChooseMagentaPot();
   void ChooseBlackPot();
@@ -31,9 +34,11 @@ class ColourPots {
  private:
   void FlatTile(QRgb colour);
 
-  Workbench& bench_;
+  Operations& operations_;
+  Chooser& dialogs_;
   Document& doc_;
   ViewState& view_;
+  ImageStack& source_;
   TileWorkflow& tiles_;
   SourceWorkflow& sources_;
 };

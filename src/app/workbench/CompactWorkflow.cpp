@@ -5,10 +5,12 @@
 #include <new>
 
 #include "app/workbench/TargetCensus.h"
+#include "app/workbench/Chooser.h"
+#include "app/workbench/Operations.h"
+#include "app/workbench/TargetDocument.h"
 #include "app/workbench/TargetHistory.h"
-#include "app/workbench/TargetWorkflow.h"
-#include "app/workbench/Workbench.h"
-#include "core/canvas/ImageStack.h"
+#include "app/workbench/WindowState.h"
+#include "core/canvas/ImageLayer.h"
 #include "core/imagefiles/AtomicWrite.h"
 #include "core/packing/Compaction.h"
 #include "core/packing/SetGeometry.h"
@@ -45,36 +47,32 @@ QString MapPreset(const Document& doc) {
 }  // namespace
 
 bool CompactWorkflow::CompactSetDialog() {
-  const Workbench::Operation operation(bench_);
-  Document& doc = bench_.Doc;
-  ImageStack& target = bench_.Target;
-  target.StopAnimationNow();
+  const Operations::Operation operation(operations_);
+  target_.StopAnimation();
   Result<CompactedSet> compacted = Failure<>{};
   TileCensus census;
   try {
-    const QImage set = bench_.Census().ShownSet();
-    census.Take(set, doc.TargetFill, bench_.Census().Mode());
-    compacted = CompactSet(set, doc.TargetFill, census);
+    const QImage set = census_.ShownSet();
+    census.Take(set, target_.Fill(), census_.Mode());
+    compacted = CompactSet(set, target_.Fill(), census);
   } catch (const std::bad_alloc&) {
     compacted = Failure<>{QCoreApplication::translate("mosaicor::MainWindow", "not enough memory")};
   }
-  bench_.NoActiveControls();
   if (!compacted) {
-    bench_.Dialogs.ShowMessage(QCoreApplication::translate("mosaicor::MainWindow", "The Target cannot be compacted: %1")
+    dialogs_.ShowMessage(QCoreApplication::translate("mosaicor::MainWindow", "The Target cannot be compacted: %1")
                                    .arg(compacted.Text()));
     return false;
   }
   const int pages = compacted->set.height() / kSetPageSide;
-  if (!bench_.Dialogs.ConfirmCompact(CountsText(census, doc.TargetHeightPages, pages))) return false;
+  if (!dialogs_.ConfirmCompact(CountsText(census, target_.Pages().height, pages))) return false;
 
-  ImageLayer& image = target.Layers().L1_Image();
-  bench_.History().RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Compact Set"), [&] {
-    image.SetPicture(compacted->set);
-    bench_.Targets().SetPages(TargetPages{doc.TargetWidthPages, pages});
+  history_.RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Compact Set"), [&] {
+    target_.Picture().SetPicture(compacted->set);
+    target_.SetPages(TargetPages{target_.Pages().width, pages});
   });
 
-  if (const std::optional<QString> map = bench_.Dialogs.SaveMoveMapFile(MapPreset(doc))) {
-    if (bench_.Reported(*map, WriteFileAtomically(*map, MoveMapCsv(compacted->moves)))) doc.Remember(*map);
+  if (const std::optional<QString> map = dialogs_.SaveMoveMapFile(MapPreset(doc_))) {
+    if (Reported(dialogs_, *map, WriteFileAtomically(*map, MoveMapCsv(compacted->moves)))) doc_.Remember(*map);
   }
   return true;
 }

@@ -7,17 +7,29 @@
 
 namespace mosaicor {
 
-class Workbench;
+class Chooser;
+class Operations;
+class TargetCensus;
+class TargetDocument;
+class TargetHistory;
+struct Document;
 
 class CompactWorkflow {
  public:
-  explicit CompactWorkflow(Workbench& bench) : bench_(bench) {}
+  CompactWorkflow(Operations& operations, Chooser& dialogs, Document& doc, TargetDocument& target,
+                  TargetHistory& history, TargetCensus& census)
+      : operations_(operations), dialogs_(dialogs), doc_(doc), target_(target), history_(history), census_(census) {}
 
   // True when the Target was compacted (whether or not the map was saved).
   bool CompactSetDialog();
 
  private:
-  Workbench& bench_;
+  Operations& operations_;
+  Chooser& dialogs_;
+  Document& doc_;
+  TargetDocument& target_;
+  TargetHistory& history_;
+  TargetCensus& census_;
 };
 
 }  // namespace mosaicor

@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <new>
 
+#include "app/workbench/Chooser.h"
+#include "app/workbench/Operations.h"
+#include "app/workbench/TargetDocument.h"
 #include "app/workbench/TargetHistory.h"
-#include "app/workbench/TargetWorkflow.h"
-#include "app/workbench/Workbench.h"
-#include "core/canvas/ImageStack.h"
+#include "app/workbench/WindowState.h"
+#include "core/canvas/ImageLayer.h"
 #include "core/graphics/RectCopy.h"
 #include "core/imagefiles/ImageFileModule.h"
 #include "core/packing/SetGeometry.h"
@@ -39,27 +41,23 @@ QString Told(const QString& fileName, const QString& text) {
 }  // namespace
 
 bool PackWorkflow::AddPicturesAsTilesDialog() {
-  const Document& doc = bench_.Doc;
-  const QStringList chosen = bench_.Dialogs.OpenPictureFiles(doc.DialogPreset(doc.ImageFile));
-  bench_.NoActiveControls();
+  const QStringList chosen = dialogs_.OpenPictureFiles(doc_.DialogPreset(doc_.ImageFile));
   if (chosen.isEmpty()) return false;
   return AddPicturesAsTiles(chosen);
 }
 
 bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
   if (fileNames.isEmpty()) return false;
-  const Workbench::Operation operation(bench_);
-  Document& doc = bench_.Doc;
-  ImageStack& target = bench_.Target;
-  target.StopAnimationNow();
-  ImageLayer& image = target.Layers().L1_Image();
-  const QRgb fill = doc.TargetFill;
-  const int width = doc.ShownSize().width();
+  const Operations::Operation operation(operations_);
+  target_.StopAnimation();
+  ImageLayer& image = target_.Picture();
+  const QRgb fill = target_.Fill();
+  const int width = target_.ShownSize().width();
   // The packer sees the shown width and every page of the picture, hidden ones too, so that a
   // hidden page's tiles are not painted over.
   QImage picture = image.PictureCopy();
   TilePacker packer(AsTextureSet(picture.copy(0, 0, width, picture.height()), fill, width), fill);
-  PackStyle style = StyleOf(doc, bench_.View);
+  PackStyle style = StyleOf(doc_, view_);
   style.fitWidth = width;
   QStringList failures;
   int lowest = 0;  // the bottom of the lowest tile placed
@@ -67,7 +65,7 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
     try {
       QImage loaded;
       PixelFormatCode format = PixelFormatCode::Device;
-      if (const PictureOutcome read = bench_.Pictures.LoadImageAs32BitsFile(loaded, fileName, format); !read) {
+      if (const PictureOutcome read = pictures_.LoadImageAs32BitsFile(loaded, fileName, format); !read) {
         failures << TranslatedFailureMessage(fileName, read);
         continue;
       }
@@ -85,7 +83,7 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
   const bool placed = lowest > 0;
   if (placed) {
     const QString edit = QCoreApplication::translate("mosaicor::TargetHistory", "Add Pictures as Tiles");
-    bench_.History().RecordWholePicture(edit, [&] {
+    history_.RecordWholePicture(edit, [&] {
       const QImage& set = packer.Set();
       QImage grown(std::max(picture.width(), set.width()), std::max(picture.height(), set.height()),
                    QImage::Format_ARGB32);
@@ -93,16 +91,17 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
       CopyRect(grown, QPoint(0, 0), picture.convertToFormat(QImage::Format_ARGB32), picture.rect());
       CopyRect(grown, QPoint(0, 0), set, set.rect());
       image.SetPicture(grown);
-      bench_.Targets().SetPages(TargetPages{doc.TargetWidthPages, std::max(doc.TargetHeightPages, PagesFor(lowest))});
+      const TargetPages pages = target_.Pages();
+      target_.SetPages(TargetPages{pages.width, std::max(pages.height, PagesFor(lowest))});
     });
-    doc.Remember(fileNames.constFirst());
+    doc_.Remember(fileNames.constFirst());
   }
   if (!failures.isEmpty()) {
     QStringList listed = failures.mid(0, kFailuresListed);
     if (failures.size() > kFailuresListed)
       listed << QCoreApplication::translate("mosaicor::MainWindow", "… and %1 more.")
                     .arg(failures.size() - kFailuresListed);
-    bench_.Dialogs.ShowMessage(
+    dialogs_.ShowMessage(
         QCoreApplication::translate("mosaicor::MainWindow", "%1 of %2 pictures could not be added as tiles:\n\n%3")
             .arg(failures.size())
             .arg(fileNames.size())

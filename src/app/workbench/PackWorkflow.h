@@ -8,11 +8,25 @@
 
 namespace mosaicor {
 
-class Workbench;
+class Chooser;
+class ImageFileModule;
+class Operations;
+class TargetDocument;
+class TargetHistory;
+struct Document;
+struct ViewState;
 
 class PackWorkflow {
  public:
-  explicit PackWorkflow(Workbench& bench) : bench_(bench) {}
+  PackWorkflow(Operations& operations, Chooser& dialogs, ImageFileModule& pictures, Document& doc,
+               const ViewState& view, TargetDocument& target, TargetHistory& history)
+      : operations_(operations),
+        dialogs_(dialogs),
+        pictures_(pictures),
+        doc_(doc),
+        view_(view),
+        target_(target),
+        history_(history) {}
 
   // File > Add Pictures as Tiles: the pictures chosen in the dialog. False when it was cancelled
   // or nothing could be placed.
@@ -21,7 +35,13 @@ class PackWorkflow {
   bool AddPicturesAsTiles(const QStringList& fileNames);
 
  private:
-  Workbench& bench_;
+  Operations& operations_;
+  Chooser& dialogs_;
+  ImageFileModule& pictures_;
+  Document& doc_;
+  const ViewState& view_;
+  TargetDocument& target_;
+  TargetHistory& history_;
 };
 
 }  // namespace mosaicor

@@ -8,6 +8,8 @@
 #include <QUuid>
 #include <algorithm>
 
+#include "app/workbench/Operations.h"
+#include "app/workbench/TargetDocument.h"
 #include "app/workbench/TargetHistory.h"
 #include "app/workbench/TargetWorkflow.h"
 #include "app/workbench/Workbench.h"
@@ -25,32 +27,21 @@ const QString kUnreadableSuffix = QStringLiteral(".unreadable");
 
 QString LockNameOf(const QString& recoveryFile) { return recoveryFile.chopped(kSuffix.size()) + kLockSuffix; }
 
-// The remembered files a recovery file keeps, by name.
-std::vector<std::pair<QString, std::optional<QString>*>> FileFields(Document& doc) {
-  return {{QStringLiteral("ImagePath"), &doc.ImageFile},
-          {QStringLiteral("TextureSetPath"), &doc.TextureSetFile},
-          {QStringLiteral("SavePath"), &doc.SaveFile},
-          {QStringLiteral("LevelPath"), &doc.LevelFile},
-          {QStringLiteral("TargetPath"), &doc.TargetFile}};
-}
-const QString kLastFolder = QStringLiteral("LastFolder");
-
-// A kept value names a file unless it is empty or one of the captions ("   --- no SOURCE file
-// loaded ---") that files written before the document held optionals keep in its place.
-std::optional<QString> KeptFile(const QString& value) {
-  if (value.isEmpty() || value.startsWith(QLatin1String("   ---"))) return std::nullopt;
-  return value;
-}
-
 }  // namespace
 
-RecoveryKeeper::RecoveryKeeper(Workbench& bench, const QString& folder) : bench_(bench), folder_(folder) {
+RecoveryKeeper::RecoveryKeeper(Workbench& bench, const QString& folder)
+    : history_(bench.History()),
+      dialogs_(bench.Dialogs()),
+      doc_(bench.Doc()),
+      target_(bench.TargetDoc()),
+      targets_(bench.Targets()),
+      folder_(folder) {
   pool_.setMaxThreadCount(1);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::WriteNow);
   // Edits are followed even when no copy can be kept, so that the first one says so.
-  connect(&bench_, &Workbench::TargetEdited, this, &RecoveryKeeper::TargetEdited);
-  connect(&bench_, &Workbench::Changed, this, &RecoveryKeeper::StateChanged);
+  connect(&history_, &TargetHistory::edited, this, &RecoveryKeeper::TargetEdited);
+  connect(&bench.Ops(), &Operations::Changed, this, &RecoveryKeeper::StateChanged);
   const QString shown = QDir::toNativeSeparators(folder_);
   if (folder_.isEmpty()) {
     unavailable_ = tr("this system names no folder for it");
@@ -89,7 +80,7 @@ void RecoveryKeeper::TargetEdited() {
 }
 
 void RecoveryKeeper::StateChanged() {
-  if (!bench_.History().IsClean() || (!pending_ && !onDisk_)) return;
+  if (!history_.IsClean() || (!pending_ && !onDisk_)) return;
   // Saved, or undone back to what was saved: there is nothing to recover.
   pending_ = false;
   timer_.stop();
@@ -105,21 +96,22 @@ void RecoveryKeeper::Schedule() {
 void RecoveryKeeper::WriteNow() {
   if (!pending_ || writing_) return;
   pending_ = false;
-  if (bench_.History().IsClean()) return;
+  if (history_.IsClean()) return;
   if (!lock_) {
     TellFailure(unavailable_);
     return;
   }
-  const Document& doc = bench_.Doc;
-  const ImageLayer& image = bench_.Target.Layers().L1_Image();
+  const Document& doc = doc_;
+  const TargetDocument& target = target_;
+  const ImageLayer& image = target.Picture();
   RecoveryState state;
   state.target = image.StoredPicture();  // shared, not copied: null while the Target holds no pixels
-  state.widthPages = doc.TargetWidthPages;
-  state.heightPages = doc.TargetHeightPages;
-  state.fill = doc.TargetFill;
+  state.widthPages = target.Pages().width;
+  state.heightPages = target.Pages().height;
+  state.fill = target.Fill();
   state.savedAt = QDateTime::currentDateTimeUtc();
-  for (const auto& [name, field] : FileFields(bench_.Doc)) state.paths.emplace_back(name, field->value_or(QString()));
-  state.paths.emplace_back(kLastFolder, doc.LastFolder);
+  for (const auto& [name, field] : doc.NamedFiles()) state.paths.emplace_back(name, field->value_or(QString()));
+  state.paths.emplace_back(Document::LastFolderName, doc.LastFolder);
   writing_ = true;
   pool_.start([this, state = std::move(state), blank = image.PictureSize(), fileName = fileName_]() mutable {
     if (state.target.isNull()) {
@@ -143,7 +135,7 @@ void RecoveryKeeper::Written(const QString& failure) {
     onDisk_ = true;
   else
     TellFailure(TranslatedReason(failure));
-  if (bench_.History().IsClean()) {
+  if (history_.IsClean()) {
     pending_ = false;
     if (onDisk_) onDisk_ = !QFile::remove(fileName_);
   } else if (pending_) {
@@ -156,8 +148,8 @@ void RecoveryKeeper::TellFailure(const QString& reason) {
   if (failureTold_) return;
   failureTold_ = true;
   const QString text = tr("     The recovery file could not be written: %1").arg(reason);
-  emit bench_.Noted(text);
-  bench_.Dialogs.ShowMessage(text.trimmed() + QLatin1Char('\n') +
+  emit Noted(text);
+  dialogs_.ShowMessage(text.trimmed() + QLatin1Char('\n') +
                              tr("Until it can be, a crash would lose every change since the last save."));
 }
 
@@ -214,32 +206,16 @@ RecoverAnswer RecoveryKeeper::Recover(const QString& fileName) {
                        .arg(QDir::toNativeSeparators(fileName), TranslatedReason(read.Text()));
     const bool movedAside = QFile::rename(fileName, aside);
     if (movedAside) told += QLatin1Char('\n') + tr("The file is kept as %1.").arg(QDir::toNativeSeparators(aside));
-    bench_.Dialogs.ShowMessage(told);
+    dialogs_.ShowMessage(told);
     // Where it cannot be moved aside it stays where it is, to be told again next time.
     return movedAside ? RecoverAnswer::Discard : RecoverAnswer::Later;
   }
   const RecoveryState& state = read.Value();
   const QString at = state.savedAt.toLocalTime().toString(QStringLiteral("HH:mm"));
   const RecoverAnswer answer =
-      bench_.Dialogs.AskToRecover(tr("Recover the texture set you were building at %1?").arg(at));
+      dialogs_.AskToRecover(tr("Recover the texture set you were building at %1?").arg(at));
   if (answer != RecoverAnswer::Recover) return answer;
-  const Workbench::Operation operation(bench_);
-  Document& doc = bench_.Doc;
-  ImageLayer& image = bench_.Target.Layers().L1_Image();
-  bench_.History().RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Recover"), [&] {
-    image.SetPicture(state.target);
-    doc.TargetFill = state.fill;
-    // The window keeps its place unless the set's width changes.
-    bench_.Targets().SetPages(TargetPages{state.widthPages, state.heightPages});
-  });
-  for (const auto& [keptName, value] : state.paths) {
-    if (keptName == kLastFolder) doc.LastFolder = value;
-    for (const auto& [name, field] : FileFields(doc))
-      if (keptName == name) *field = KeptFile(value);
-  }
-  // Copies written before the Target's own file was kept name it only as the last save.
-  if (!doc.TargetFile) doc.TargetFile = doc.SaveFile;
-  if (doc.TargetFile) bench_.View.TargetShowsCopy = false;
+  targets_.Recover(state);
   return RecoverAnswer::Recover;
 }
 

@@ -21,7 +21,12 @@
 
 namespace mosaicor {
 
+class Chooser;
+class TargetDocument;
+class TargetHistory;
+class TargetWorkflow;
 class Workbench;
+struct Document;
 
 class RecoveryKeeper : public QObject {
   Q_OBJECT
@@ -52,6 +57,8 @@ class RecoveryKeeper : public QObject {
  signals:
   // A write ended (the file is in place, or the write failed).
   void WriteEnded();
+  // A line for the status line: no copy can be kept.
+  void Noted(const QString& text);
 
  private:
   void TargetEdited();
@@ -63,7 +70,11 @@ class RecoveryKeeper : public QObject {
   void RemoveStaleLocks();
   void TellFailure(const QString& reason);
 
-  Workbench& bench_;
+  TargetHistory& history_;
+  Chooser& dialogs_;
+  const Document& doc_;
+  const TargetDocument& target_;
+  TargetWorkflow& targets_;
   QString folder_;
   QString fileName_;
   std::unique_ptr<QLockFile> lock_;

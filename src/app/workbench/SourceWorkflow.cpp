@@ -1,6 +1,8 @@
 #include "app/workbench/SourceWorkflow.h"
 
-#include "app/workbench/Workbench.h"
+#include "app/workbench/Chooser.h"
+#include "app/workbench/Operations.h"
+#include "core/canvas/ImageStack.h"
 #include "core/extraction/TombRaiderFileModule.h"
 #include "core/imagefiles/ImageFileModule.h"
 #include "core/imagefiles/SourceFile.h"
@@ -11,13 +13,19 @@
 
 namespace mosaicor {
 
-SourceWorkflow::SourceWorkflow(Workbench& bench)
-    : bench_(bench), source_(bench.Source), doc_(bench.Doc), view_(bench.View) {}
+SourceWorkflow::SourceWorkflow(const Parts& parts)
+    : operations_(parts.operations),
+      dialogs_(parts.dialogs),
+      pictures_(parts.pictures),
+      levels_(parts.levels),
+      doc_(parts.doc),
+      view_(parts.view),
+      source_(parts.source) {}
 
 bool SourceWorkflow::MaskTransparency() const { return view_.Transparency == TransparencyMode::Magenta; }
 
 void SourceWorkflow::OpenSource(SourceAction action) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_);
   bool loaded = false;
   switch (action) {
     case SourceAction::None:
@@ -36,7 +44,6 @@ void SourceWorkflow::OpenSource(SourceAction action) {
   // repeat; a cancelled dialog must not make them reload over the shown picture.
   if (loaded) doc_.LastSourceAction = action;
   RebuildAlpha();
-  bench_.NoActiveControls();
 }
 
 void SourceWorkflow::RebuildAlpha() {
@@ -72,8 +79,8 @@ bool SourceWorkflow::LoadFile(SourceRead read, const QString& fileName, PixelFor
     const FramesLoad frames = LoadFrames(fileName, format, picture);
     if (frames != FramesLoad::OnePicture) return frames == FramesLoad::Laid;
   }
-  Result<SourcePicture> loaded = OpenSourceFile(fileName, read, bench_.Pictures, bench_.Levels, MaskTransparency());
-  if (!bench_.Reported(fileName, loaded.Status())) return false;
+  Result<SourcePicture> loaded = OpenSourceFile(fileName, read, pictures_, levels_, MaskTransparency());
+  if (!Reported(dialogs_, fileName, loaded.Status())) return false;
   picture = std::move(loaded->picture);
   format = loaded->format;
   loadedTiles_ = std::move(loaded->tiles);
@@ -94,9 +101,9 @@ void SourceWorkflow::ShowLoaded(const QImage& picture, PixelFormatCode format, c
   ShowPicture(picture);
   doc_.SourceFile = fileName;
   doc_.Remember(fileName);
-  UpdateSourceAreaInfo(format);
+  doc_.SourceShown = Document::SourceInfo{source_.Layers().PortSize(), format};
   if (view_.SourceHasTransparency)
-    emit bench_.Noted(QCoreApplication::translate(
+    emit Noted(QCoreApplication::translate(
         "mosaicor::MainWindow",
         "This picture has transparency: TRANSPARENCY ▸ Alpha → Magenta keys it for the level editor"));
   PlayFrames();
@@ -111,7 +118,7 @@ QImage SourceWorkflow::Presented(SourceAction action, const QImage& loaded) {
 }
 
 void SourceWorkflow::ShowKeying() {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_);
   if (asLoaded_.isNull()) return;
   const QImage picture = asLoaded_;
   ShowPicture(Presented(SourceAction::ImageFile, picture));
@@ -137,7 +144,7 @@ SourceWorkflow::FramesLoad SourceWorkflow::LoadFrames(const QString& fileName, P
                                                       QImage& picture) {
   frames_.reset();
   Result<FrameSheet> sheet = LoadFrameSheet(fileName, view_.TileSize, kSetPageSide);
-  if (!bench_.Reported(fileName, sheet.Status())) return FramesLoad::Refused;
+  if (!Reported(dialogs_, fileName, sheet.Status())) return FramesLoad::Refused;
   if (sheet->Frames() < 2) return FramesLoad::OnePicture;
   picture = sheet->picture;
   format = PixelFormatCode::EightBits;
@@ -151,7 +158,7 @@ void SourceWorkflow::PlayFrames() {
   frames_.reset();
   QStringList delays;
   for (int delay : sheet.delaysMs) delays << QString::number(delay);
-  emit bench_.Noted(QCoreApplication::translate("mosaicor::MainWindow", "%1 frames, delays in ms: %2")
+  emit Noted(QCoreApplication::translate("mosaicor::MainWindow", "%1 frames, delays in ms: %2")
                         .arg(sheet.Frames())
                         .arg(delays.join(QLatin1String(", "))));
   const CanvasGrid& grid = source_.Grid();
@@ -159,13 +166,13 @@ void SourceWorkflow::PlayFrames() {
   source_.StartAnimation(0, sheet.Frames() - 1);
   view_.SourcePage = SourceTab::Animation;
   source_.Animation().SetSpeed(1);
-  emit bench_.AnimSpeedChanged();
+  emit AnimSpeedChanged();
 }
 
 bool SourceWorkflow::LoadWithDialog(SourceAction action, std::optional<QString>& file) {
   const QString preset = doc_.DialogPreset(file);
   const std::optional<QString> chosen =
-      action == SourceAction::ImageFile ? bench_.Dialogs.OpenPictureFile(preset) : bench_.Dialogs.OpenLevelFile(preset);
+      action == SourceAction::ImageFile ? dialogs_.OpenPictureFile(preset) : dialogs_.OpenLevelFile(preset);
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
   // Cancelled or failed: the box shows the caption, which has not changed.
@@ -189,7 +196,7 @@ void SourceWorkflow::SourceRepeat() {
 }
 
 bool SourceWorkflow::OpenFile(const QString& fileName) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_);
   const bool level = SourceKindOf(fileName) == SourceKind::Level;
   const SourceAction action = level ? SourceAction::LevelTextures : SourceAction::ImageFile;
   PixelFormatCode format = PixelFormatCode::Device;
@@ -225,11 +232,6 @@ QString SourceWorkflow::TileProvenance(int x, int y) const {
     return parts.join(QStringLiteral(" · "));
   }
   return {};
-}
-
-void SourceWorkflow::UpdateSourceAreaInfo(PixelFormatCode format) {
-  const QSize size = source_.Layers().PortSize();
-  view_.SourceAreaInfo = texts::SourceInfoFormat().arg(size.width()).arg(size.height()).arg(PF2String(format));
 }
 
 }  // namespace mosaicor

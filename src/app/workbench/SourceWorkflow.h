@@ -4,6 +4,7 @@
 // the Source info line.
 
 #include <QImage>
+#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -14,18 +15,32 @@
 
 namespace mosaicor {
 
+class Chooser;
+class ImageFileModule;
 class ImageStack;
-class Workbench;
+class Operations;
+class TombRaiderFileModule;
 
-class SourceWorkflow {
+class SourceWorkflow : public QObject {
+  Q_OBJECT
+
  public:
-  explicit SourceWorkflow(Workbench& bench);
+  // What the Source side works on.
+  struct Parts {
+    Operations& operations;
+    Chooser& dialogs;
+    ImageFileModule& pictures;
+    TombRaiderFileModule& levels;
+    Document& doc;
+    ViewState& view;
+    ImageStack& source;
+  };
+  explicit SourceWorkflow(const Parts& parts);
 
   // None repeats the last action that loaded.
   void OpenSource(SourceAction action);
   // Reloads the current source without a dialog, with the transparency now chosen.
   void SourceRepeat();
-  void UpdateSourceAreaInfo(PixelFormatCode format);
 
   // Where the tile under (x, y) of the Source comes from, when the Source shows a level's textures
   // as tiles: "page 3 · 32 × 32 at 64, 128 · 5 object textures · animated"; empty elsewhere.
@@ -44,6 +59,12 @@ class SourceWorkflow {
   // Opens a file as a drop on the Source would: a level's pages or a picture, by the file's kind.
   // False (and nothing changed) when it cannot be loaded.
   bool OpenFile(const QString& fileName);
+
+ signals:
+  // A line for the status line: what a load found.
+  void Noted(const QString& text);
+  // The Source's animation speed was set from code.
+  void AnimSpeedChanged();
 
  private:
   // Every file the Source shows comes through here, and so does its failure: the level module
@@ -67,11 +88,14 @@ class SourceWorkflow {
 
   QImage asLoaded_;  // the picture with transparency as it came; null for any other source
   std::optional<FrameSheet> frames_;  // the frames of the GIF being loaded, until they play
-  Workbench& bench_;
   std::vector<SheetTile> loadedTiles_;  // the tiles of the picture a load made, until it is shown
-  ImageStack& source_;
+  Operations& operations_;
+  Chooser& dialogs_;
+  ImageFileModule& pictures_;
+  TombRaiderFileModule& levels_;
   Document& doc_;
   ViewState& view_;
+  ImageStack& source_;
 };
 
 }  // namespace mosaicor

@@ -3,13 +3,16 @@
 #include <QCoreApplication>
 
 #include "app/workbench/Chooser.h"
-#include "app/workbench/Workbench.h"
-#include "core/canvas/ImageStack.h"
+#include "app/workbench/TargetDocument.h"
+#include "app/workbench/TargetHistory.h"
+#include "core/canvas/ImageLayer.h"
+#include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
 
-TargetCensus::TargetCensus(Workbench& bench) : bench_(bench) {
-  connect(&bench_, &Workbench::TargetEdited, this, &TargetCensus::Follow);
+TargetCensus::TargetCensus(Chooser& dialogs, TargetDocument& target, TargetHistory& history)
+    : dialogs_(dialogs), target_(target) {
+  connect(&history, &TargetHistory::edited, this, &TargetCensus::Follow);
 }
 
 void TargetCensus::SetOn(bool on) {
@@ -17,7 +20,7 @@ void TargetCensus::SetOn(bool on) {
   on_ = on;
   selected_ = -1;
   if (on_) {
-    census_.Take(ShownSet(), bench_.Doc.TargetFill, Mode());
+    census_.Take(ShownSet(), target_.Fill(), Mode());
     Renumber();
   } else {
     // Nothing is kept for a census nobody looks at.
@@ -29,21 +32,17 @@ void TargetCensus::SetOn(bool on) {
 }
 
 void TargetCensus::SetSymmetric(bool on) {
-  const Workbench::Operation operation(bench_);
   symmetric_ = on;
   Retake();
 }
 
 void TargetCensus::SetNear(bool on) {
-  const Workbench::Operation operation(bench_);
   near_ = on;
   Retake();
 }
 
 void TargetCensus::NearToleranceDialog() {
-  const Workbench::Operation operation(bench_);
-  const std::optional<int> tolerance = bench_.Dialogs.AskTolerance(tolerance_);
-  bench_.NoActiveControls();
+  const std::optional<int> tolerance = dialogs_.AskTolerance(tolerance_);
   if (!tolerance) return;
   tolerance_ = *tolerance;
   near_ = true;
@@ -54,7 +53,7 @@ void TargetCensus::NearToleranceDialog() {
 void TargetCensus::Retake() {
   if (on_) {
     selected_ = -1;
-    census_.Take(ShownSet(), bench_.Doc.TargetFill, Mode());
+    census_.Take(ShownSet(), target_.Fill(), Mode());
     Renumber();
   }
   emit Updated();
@@ -69,9 +68,8 @@ QString TargetCensus::CompactText() const {
 }
 
 QImage TargetCensus::ShownSet() {
-  const Document& doc = bench_.Doc;
-  const ImageLayer& image = bench_.Target.Layers().L1_Image();
-  const QSize shown = doc.ShownSize().boundedTo(image.PictureSize());
+  const ImageLayer& image = target_.Picture();
+  const QSize shown = target_.ShownSize().boundedTo(image.PictureSize());
   if (image.IsBlank()) {
     if (blank_.size() != shown) {
       blank_ = QImage(shown, QImage::Format_ARGB32);
@@ -89,7 +87,7 @@ QImage TargetCensus::ShownSet() {
 void TargetCensus::Follow(const QRect& pictureRect) {
   if (!on_) return;
   const QImage set = ShownSet();
-  const QRgb fill = bench_.Doc.TargetFill;
+  const QRgb fill = target_.Fill();
   if (pictureRect.isNull())
     census_.Take(set, fill, Mode());
   else

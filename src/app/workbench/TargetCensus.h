@@ -14,13 +14,15 @@
 
 namespace mosaicor {
 
-class Workbench;
+class Chooser;
+class TargetDocument;
+class TargetHistory;
 
 class TargetCensus : public QObject {
   Q_OBJECT
 
  public:
-  explicit TargetCensus(Workbench& bench);
+  TargetCensus(Chooser& dialogs, TargetDocument& target, TargetHistory& history);
 
   // Turning it on counts every cell.
   void SetOn(bool on);
@@ -66,8 +68,10 @@ class TargetCensus : public QObject {
   void Follow(const QRect& pictureRect);
   void Renumber();
 
-  Workbench& bench_;
   void Retake();
+
+  Chooser& dialogs_;
+  const TargetDocument& target_;
 
   bool on_ = false;
   bool symmetric_ = false;

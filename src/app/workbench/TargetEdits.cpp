@@ -34,12 +34,12 @@ void PatchEdit::Swap(ImageLayer& picture, Patch& patch) {
 
 // Where patches overlap, each holds what the ones before it left: undone last first and redone
 // first first, every swap finds the picture as it was when that patch was kept.
-void PatchEdit::Undo(EditedTarget& target) {
-  for (auto p = patches_.rbegin(); p != patches_.rend(); ++p) Swap(target.picture, *p);
+void PatchEdit::Undo(TargetDocument& target) {
+  for (auto p = patches_.rbegin(); p != patches_.rend(); ++p) Swap(target.Picture(), *p);
 }
 
-void PatchEdit::Redo(EditedTarget& target) {
-  for (Patch& p : patches_) Swap(target.picture, p);
+void PatchEdit::Redo(TargetDocument& target) {
+  for (Patch& p : patches_) Swap(target.Picture(), p);
 }
 
 QRect PatchEdit::Area() const {
@@ -54,27 +54,27 @@ qsizetype PatchEdit::MemorySize() const {
   return total;
 }
 
-WholePictureEdit::WholePictureEdit(QString name, const EditedTarget& target)
+WholePictureEdit::WholePictureEdit(QString name, const TargetDocument& target)
     : TargetEdit(std::move(name)),
-      picture_(target.picture.StoredPicture()),
-      fillColour_(target.document.Fill()),
-      pages_(target.document.Pages()) {
-  if (picture_.isNull()) size_ = target.picture.PictureSize();
+      picture_(target.Picture().StoredPicture()),
+      fillColour_(target.Fill()),
+      pages_(target.Pages()) {
+  if (picture_.isNull()) size_ = target.Picture().PictureSize();
 }
 
-void WholePictureEdit::Swap(EditedTarget& target) {
-  ImageLayer& layer = target.picture;
+void WholePictureEdit::Swap(TargetDocument& target) {
+  ImageLayer& layer = target.Picture();
   QImage picture = layer.StoredPicture();
   const QSize size = layer.PictureSize();
-  const QRgb fillColour = target.document.Fill();
-  const TargetPages pages = target.document.Pages();
+  const QRgb fillColour = target.Fill();
+  const TargetPages pages = target.Pages();
   if (picture_.isNull())
     layer.Blank(size_);
   else
     layer.SetPicture(picture_);
   // The fill first: pages the counters add take the colour of the state they belong to.
-  target.document.SetFill(fillColour_);
-  target.document.SetPages(pages_);
+  target.SetFill(fillColour_);
+  target.SetPages(pages_);
   picture_ = std::move(picture);
   size_ = picture_.isNull() ? size : QSize();
   fillColour_ = fillColour;

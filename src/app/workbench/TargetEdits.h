@@ -9,44 +9,19 @@
 #include <QString>
 #include <vector>
 
+#include "app/workbench/TargetDocument.h"
+
 namespace mosaicor {
 
 class ImageLayer;
-
-// The Target's page counters: its width and height in 256-pixel pages.
-struct TargetPages {
-  int width = 1;
-  int height = 2;
-  bool operator==(const TargetPages&) const = default;
-};
-
-// The Target's document as the edits see it: its page counters, and the fill colour that paints
-// area added to its picture. Setting the counters sizes the picture (with that fill colour), the
-// port and the info line to match.
-class TargetDocument {
- public:
-  virtual TargetPages Pages() const = 0;
-  virtual void SetPages(TargetPages pages) = 0;
-  virtual QRgb Fill() const = 0;
-  virtual void SetFill(QRgb fill) = 0;
-
- protected:
-  ~TargetDocument() = default;
-};
-
-// What an edit changes: the Target's picture layer and its document.
-struct EditedTarget {
-  ImageLayer& picture;
-  TargetDocument& document;
-};
 
 class TargetEdit {
  public:
   explicit TargetEdit(QString name) : name_(std::move(name)) {}
   virtual ~TargetEdit() = default;
   const QString& Name() const { return name_; }
-  virtual void Undo(EditedTarget& target) = 0;
-  virtual void Redo(EditedTarget& target) = 0;
+  virtual void Undo(TargetDocument& target) = 0;
+  virtual void Redo(TargetDocument& target) = 0;
   virtual qsizetype MemorySize() const = 0;
   // What the step changes, in picture pixels; null for the whole picture.
   virtual QRect Area() const { return {}; }
@@ -62,8 +37,8 @@ class PatchEdit final : public TargetEdit {
   // Keeps `pixels`, what `rect` holds before it is painted.
   void Keep(const QRect& rect, QImage pixels);
   bool IsEmpty() const { return patches_.empty(); }
-  void Undo(EditedTarget& target) override;
-  void Redo(EditedTarget& target) override;
+  void Undo(TargetDocument& target) override;
+  void Redo(TargetDocument& target) override;
   qsizetype MemorySize() const override;
   QRect Area() const override;
 
@@ -82,13 +57,13 @@ class PatchEdit final : public TargetEdit {
 class WholePictureEdit final : public TargetEdit {
  public:
   // Keeps the Target as it is now, before the change.
-  WholePictureEdit(QString name, const EditedTarget& target);
-  void Undo(EditedTarget& target) override { Swap(target); }
-  void Redo(EditedTarget& target) override { Swap(target); }
+  WholePictureEdit(QString name, const TargetDocument& target);
+  void Undo(TargetDocument& target) override { Swap(target); }
+  void Redo(TargetDocument& target) override { Swap(target); }
   qsizetype MemorySize() const override { return picture_.sizeInBytes(); }
 
  private:
-  void Swap(EditedTarget& target);
+  void Swap(TargetDocument& target);
   QImage picture_;
   QSize size_;  // the size of a blank picture, kept as no pixels
   QRgb fillColour_ = 0;
@@ -100,8 +75,8 @@ class PageCountEdit final : public TargetEdit {
  public:
   PageCountEdit(QString name, TargetPages before, TargetPages after)
       : TargetEdit(std::move(name)), before_(before), after_(after) {}
-  void Undo(EditedTarget& target) override { target.document.SetPages(before_); }
-  void Redo(EditedTarget& target) override { target.document.SetPages(after_); }
+  void Undo(TargetDocument& target) override { target.SetPages(before_); }
+  void Redo(TargetDocument& target) override { target.SetPages(after_); }
   qsizetype MemorySize() const override { return sizeof(*this); }
 
  private:

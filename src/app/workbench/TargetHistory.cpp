@@ -20,11 +20,11 @@ QImage PixelsOf(const ImageLayer& layer, const QRect& rect) {
 }  // namespace
 
 TargetHistory::TargetHistory(ImageStack& target, TargetDocument& document)
-    : target_(target), edited_{target.Layers().L1_Image(), document} {
-  edited_.picture.SetPaintObserver(this);
+    : target_(target), document_(document) {
+  document_.Picture().SetPaintObserver(this);
 }
 
-TargetHistory::~TargetHistory() { edited_.picture.SetPaintObserver(nullptr); }
+TargetHistory::~TargetHistory() { document_.Picture().SetPaintObserver(nullptr); }
 
 void TargetHistory::BeginEdit(const QString& name) {
   EndEdit();  // a press whose release never came
@@ -45,7 +45,7 @@ void TargetHistory::EndEdit() {
 
 void TargetHistory::RecordWholePicture(const QString& name, const std::function<void()>& change) {
   target_.StopAnimationNow();
-  auto edit = std::make_unique<WholePictureEdit>(name, edited_);
+  auto edit = std::make_unique<WholePictureEdit>(name, document_);
   // Whatever the change paints or counts on the way is part of this step, not of one that happens
   // to be open.
   applying_ = true;
@@ -55,7 +55,7 @@ void TargetHistory::RecordWholePicture(const QString& name, const std::function<
 }
 
 void TargetHistory::RecordPageCount(TargetPages before) {
-  const TargetPages after = edited_.document.Pages();
+  const TargetPages after = document_.Pages();
   if (applying_ || before == after) return;
   Push(std::make_unique<PageCountEdit>(QCoreApplication::translate("mosaicor::TargetHistory", "Page count"), before,
                                        after));
@@ -81,35 +81,30 @@ void TargetHistory::Push(std::unique_ptr<TargetEdit> edit) {
 }
 
 void TargetHistory::Undo() {
-  if (undo_.empty()) return;
-  const Status before = Now();
-  std::unique_ptr<TargetEdit> edit = std::move(undo_.back());
-  undo_.pop_back();
-  target_.StopAnimationNow();
-  applying_ = true;
-  edit->Undo(edited_);
-  applying_ = false;
-  bytes_ -= edit->MemorySize();
-  --depth_;
-  const QRect area = edit->Area();
-  redo_.push_back(std::move(edit));
-  Announce(before);
-  emit edited(area);
+  if (!undo_.empty()) Replay(undo_, redo_, true);
 }
 
 void TargetHistory::Redo() {
-  if (redo_.empty()) return;
+  if (!redo_.empty()) Replay(redo_, undo_, false);
+}
+
+template <typename From, typename To>
+void TargetHistory::Replay(From& from, To& to, bool undo) {
   const Status before = Now();
-  std::unique_ptr<TargetEdit> edit = std::move(redo_.back());
-  redo_.pop_back();
+  std::unique_ptr<TargetEdit> edit = std::move(from.back());
+  from.pop_back();
   target_.StopAnimationNow();
   applying_ = true;
-  edit->Redo(edited_);
+  if (undo)
+    edit->Undo(document_);
+  else
+    edit->Redo(document_);
   applying_ = false;
-  bytes_ += edit->MemorySize();
-  ++depth_;
+  // What a step keeps counts while it can be undone.
+  bytes_ += undo ? -edit->MemorySize() : edit->MemorySize();
+  depth_ += undo ? -1 : 1;
   const QRect area = edit->Area();
-  undo_.push_back(std::move(edit));
+  to.push_back(std::move(edit));
   Announce(before);
   emit edited(area);
 }

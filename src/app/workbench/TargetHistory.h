@@ -76,9 +76,12 @@ class TargetHistory : public QObject, private PaintObserver {
   void Announce(const Status& before);
   void BeforePaint(const ImageLayer& layer, const QRect& pictureRect) override;
   void Push(std::unique_ptr<TargetEdit> edit);
+  // Takes the newest step of `from`, undoes or redoes it, and keeps it on `to`.
+  template <typename From, typename To>
+  void Replay(From& from, To& to, bool undo);
 
   ImageStack& target_;
-  EditedTarget edited_;
+  TargetDocument& document_;
   std::unique_ptr<PatchEdit> open_;
   std::deque<std::unique_ptr<TargetEdit>> undo_;
   std::vector<std::unique_ptr<TargetEdit>> redo_;

@@ -7,7 +7,10 @@
 
 #include "app/texts/Translations.h"
 #include "app/workbench/TargetHistory.h"
-#include "app/workbench/Workbench.h"
+#include "app/workbench/Chooser.h"
+#include "app/workbench/Operations.h"
+#include "core/canvas/ImageStack.h"
+#include "core/recovery/RecoveryFile.h"
 #include "core/imagefiles/ImageFileModule.h"
 #include "core/packing/SetGeometry.h"
 
@@ -31,15 +34,29 @@ QString SavedNote(const QString& fileName, QSize size) {
       .arg(format, WindowLocale().toString(QFileInfo(fileName).size()));
 }
 
+// A kept value names a file unless it is empty or one of the captions ("   --- no SOURCE file
+// loaded ---") that files written before the document held optionals keep in its place.
+std::optional<QString> KeptFile(const QString& value) {
+  if (value.isEmpty() || value.startsWith(QLatin1String("   ---"))) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
-TargetWorkflow::TargetWorkflow(Workbench& bench)
-    : bench_(bench), source_(bench.Source), target_(bench.Target), doc_(bench.Doc), view_(bench.View) {}
+TargetWorkflow::TargetWorkflow(const Parts& parts)
+    : operations_(parts.operations),
+      dialogs_(parts.dialogs),
+      pictures_(parts.pictures),
+      doc_(parts.doc),
+      view_(parts.view),
+      source_(parts.source),
+      target_(parts.target),
+      targetDoc_(parts.targetDoc),
+      history_(parts.history) {}
 
 void TargetWorkflow::SaveTargetAs() {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_);
   SaveToImageFile();
-  bench_.NoActiveControls();
 }
 
 void TargetWorkflow::CreateNewTarget() {
@@ -51,17 +68,16 @@ void TargetWorkflow::ReloadTarget() {
 }
 
 void TargetWorkflow::ReplaceTarget(const std::function<void()>& replace) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_);
   if (ConfirmDiscard())
     replace();
   else
     view_.TargetShowsCopy = false;
-  bench_.NoActiveControls();
 }
 
 bool TargetWorkflow::ConfirmDiscard() {
-  if (bench_.History().IsClean()) return true;
-  switch (bench_.Dialogs.AskToSaveChanges()) {
+  if (history_.IsClean()) return true;
+  switch (dialogs_.AskToSaveChanges()) {
     case SaveAnswer::Discard:
       return true;
     case SaveAnswer::Save:
@@ -73,9 +89,9 @@ bool TargetWorkflow::ConfirmDiscard() {
 }
 
 bool TargetWorkflow::SaveToImageFile() {
-  const Workbench::Operation operation(bench_);
-  const bool onePage = doc_.ShownSize() == QSize(kSetPageSide, kSetPageSide);
-  const std::optional<QString> chosen = bench_.Dialogs.SaveTargetFile(doc_.DialogPreset(doc_.SaveFile), onePage);
+  const Operations::Operation operation(operations_);
+  const bool onePage = targetDoc_.ShownSize() == QSize(kSetPageSide, kSetPageSide);
+  const std::optional<QString> chosen = dialogs_.SaveTargetFile(doc_.DialogPreset(doc_.SaveFile), onePage);
   if (!chosen || !SaveToFile(*chosen)) {
     view_.TargetShowsCopy = false;
     return false;
@@ -86,16 +102,16 @@ bool TargetWorkflow::SaveToImageFile() {
 bool TargetWorkflow::Save() { return doc_.SaveFile ? SaveToFile(*doc_.SaveFile) : SaveToImageFile(); }
 
 bool TargetWorkflow::SaveToFile(const QString& fileName) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_);
   target_.StopAnimationNow();
   const QSize port = target_.Layers().PortSize();
   const QImage picture = target_.Layers().L1_Image().PictureCopy();
-  if (!bench_.Reported(fileName, bench_.Pictures.SaveImageAs24BitsFile(picture, port.width(), port.height(), fileName)))
+  if (!Reported(dialogs_, fileName, pictures_.SaveImageAs24BitsFile(picture, port.width(), port.height(), fileName)))
     return false;
   doc_.SaveFile = fileName;
   ShowTargetFile(fileName);
-  bench_.History().SetClean();
-  emit bench_.Noted(SavedNote(fileName, picture.size().boundedTo(port)));
+  history_.SetClean();
+  emit Noted(SavedNote(fileName, picture.size().boundedTo(port)));
   return true;
 }
 
@@ -106,40 +122,41 @@ void TargetWorkflow::ShowTargetFile(const QString& fileName) {
 }
 
 void TargetWorkflow::ReInitTarget() {
-  const Workbench::Operation operation(bench_);
-  bench_.History().RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Create New"), [&] {
+  const Operations::Operation operation(operations_);
+  history_.RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Create New"), [&] {
     target_.StopAnimationNow();
-    emit bench_.TargetScrolledToOrigin();
-    const bool autoExport = bench_.AutoExport();
+    emit ScrolledToOrigin();
+    const bool autoExport = source_.Cursor().AutoExport();
     target_.InitStack(kSetPageSide, 2 * kSetPageSide);
     target_.Grid().InitGrid(kSetCellSide, kSetCellSide);
     // New pages, these two and any added later, are of the filler colour: the census counts
     // them empty and Add Pictures fills them.
-    doc_.TargetFill = doc_.FillerColour;
-    SetPages(TargetPages{1, 2});
-    target_.Layers().L1_Image().Fill(QRect(QPoint(0, 0), target_.Layers().L1_Image().PictureSize()), doc_.TargetFill);
+    targetDoc_.SetFill(doc_.FillerColour);
+    targetDoc_.SetPages(TargetPages{1, 2});
+    ImageLayer& picture = targetDoc_.Picture();
+    picture.Fill(QRect(QPoint(0, 0), picture.PictureSize()), targetDoc_.Fill());
     // The reset canvas exports nothing; the check box still says what it should do.
     target_.Cursor().SetAutoExport(autoExport);
   });
   doc_.TargetFile.reset();
   doc_.TargetCreatedNew = true;
   view_.TargetShowsCopy = false;
-  bench_.History().SetClean();
+  history_.SetClean();
 }
 
 void TargetWorkflow::PlaceLoadedPicture(const QString& editName, const QImage& picture) {
-  bench_.History().RecordWholePicture(editName, [&] {
+  history_.RecordWholePicture(editName, [&] {
     target_.StopAnimationNow();
     target_.Layers().L1_Image().SetPicture(picture);
     // Pages added to a loaded picture take the filler colour, as after Copy All.
-    doc_.TargetFill = doc_.FillerColour;
-    ResizeTargetWindow(std::nullopt);
+    targetDoc_.SetFill(doc_.FillerColour);
+    FitPagesToPicture();
   });
 }
 
 bool TargetWorkflow::ReloadFromImageFile() {
-  const Workbench::Operation operation(bench_);
-  const std::optional<QString> chosen = bench_.Dialogs.OpenPictureFile(doc_.DialogPreset(doc_.TextureSetFile));
+  const Operations::Operation operation(operations_);
+  const std::optional<QString> chosen = dialogs_.OpenPictureFile(doc_.DialogPreset(doc_.TextureSetFile));
   if (!chosen || !OpenTextureSet(*chosen)) {
     view_.TargetShowsCopy = false;
     return false;
@@ -148,30 +165,30 @@ bool TargetWorkflow::ReloadFromImageFile() {
 }
 
 bool TargetWorkflow::OpenTextureSet(const QString& fileName) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_);
   QImage picture;
   PixelFormatCode format = PixelFormatCode::Device;
-  if (!bench_.Reported(fileName, bench_.Pictures.LoadImageAs32BitsFile(picture, fileName, format))) return false;
+  if (!Reported(dialogs_, fileName, pictures_.LoadImageAs32BitsFile(picture, fileName, format))) return false;
   PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Reload"), picture);
   doc_.TextureSetFile = fileName;
   ShowTargetFile(fileName);
-  bench_.History().SetClean();
+  history_.SetClean();
   return true;
 }
 
 void TargetWorkflow::LoadTarget(const QString& fileName) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_);
   // A dropped set replaces the Target as Reload does, so unsaved work is guarded as there.
   if (fileName.isEmpty() || !ConfirmDiscard()) return;
   QImage picture;
-  if (!bench_.Reported(fileName, bench_.Pictures.LoadImageFile(picture, fileName))) return;
+  if (!Reported(dialogs_, fileName, pictures_.LoadImageFile(picture, fileName))) return;
   PlaceLoadedPicture(QCoreApplication::translate("mosaicor::TargetHistory", "Drop on Target"), picture);
   doc_.TextureSetFile = fileName;
   ShowTargetFile(fileName);
 }
 
 void TargetWorkflow::CopyAll() {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_);
   source_.StopAnimationNow();
   const QRect r = source_.Grid().GridRect();
   const ImageLayer& sourcePicture = source_.Layers().L1_Image();
@@ -181,72 +198,49 @@ void TargetWorkflow::CopyAll() {
     if (sourcePicture.IsBlank()) copied.fill(0xFF000000u);
   }
   source_.Layers().L4_Clip().SetPicture(copied);
-  bench_.History().RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Copy All"), [&] {
+  history_.RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Copy All"), [&] {
     target_.StopAnimationNow();
     target_.Layers().L1_Image().SetPicture(copied);
-    doc_.TargetFill = doc_.FillerColour;
-    ResizeTargetWindow(std::nullopt);
+    targetDoc_.SetFill(doc_.FillerColour);
+    FitPagesToPicture();
   });
   view_.TargetShowsCopy = true;
 }
 
 void TargetWorkflow::SetPageCount(PageCounter counter, int value) {
-  int& pages = counter == PageCounter::Width ? doc_.TargetWidthPages : doc_.TargetHeightPages;
+  const TargetPages before = targetDoc_.Pages();
+  TargetPages pages = before;
+  int& moved = counter == PageCounter::Width ? pages.width : pages.height;
   const int highest = counter == PageCounter::Width ? kSetMaxWidth / kSetPageSide : kSetMaxHeightPages;
-  value = std::clamp(value, 1, highest);
-  if (value == pages) return;
-  const Workbench::Operation operation(bench_);
-  const TargetPages before = Pages();
-  pages = value;
-  ResizeTargetWindow(counter);
-  bench_.History().RecordPageCount(before);
-  bench_.NoActiveControls();
+  moved = std::clamp(value, 1, highest);
+  if (pages == before) return;
+  const Operations::Operation operation(operations_, Change::Document);
+  targetDoc_.SetPages(pages);
+  history_.RecordPageCount(before);
 }
 
-void TargetWorkflow::ResizeTargetWindow(std::optional<PageCounter> caller) {
-  ImageLayer& image = target_.Layers().L1_Image();
-  bool tooBig = false;
-  if (!caller) {
-    const QSize size = image.PictureSize();
-    tooBig = size.width() > kSetMaxWidth || size.height() > kSetMaxHeight;
-    const QSize kept(std::min(size.width(), kSetMaxWidth), std::min(size.height(), kSetMaxHeight));
-    image.SetPictureSize(kept);
-    // Set without running the counters' change handler: no nested resize.
-    doc_.TargetWidthPages = PagesFor(kept.width());
-    doc_.TargetHeightPages = PagesFor(kept.height());
+void TargetWorkflow::FitPagesToPicture() {
+  if (!targetDoc_.FitPagesToPicture()) return;
+  const QSize now = targetDoc_.Picture().PictureSize();
+  dialogs_.ShowMessage(texts::CropMessageFormat().arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
+}
+
+void TargetWorkflow::Recover(const RecoveryState& state) {
+  const Operations::Operation operation(operations_);
+  history_.RecordWholePicture(QCoreApplication::translate("mosaicor::TargetHistory", "Recover"), [&] {
+    targetDoc_.Picture().SetPicture(state.target);
+    targetDoc_.SetFill(state.fill);
+    // The window keeps its place unless the set's width changes.
+    targetDoc_.SetPages(TargetPages{state.widthPages, state.heightPages});
+  });
+  for (const auto& [keptName, value] : state.paths) {
+    if (keptName == Document::LastFolderName) doc_.LastFolder = value;
+    for (const auto& [name, field] : doc_.NamedFiles())
+      if (keptName == name) *field = KeptFile(value);
   }
-  const int w = doc_.ShownSize().width();
-  const int h = doc_.ShownSize().height();
-  const QSize size = image.PictureSize();
-  // The picture only grows: lowering a counter hides pages without losing them.
-  image.SetPictureSize(QSize(std::max(w, size.width()), std::max(h, size.height())), doc_.TargetFill);
-  target_.UpdateStack();
-  target_.UpdateImagePort(w, h);
-  target_.Grid().UpdateGrid();
-  DisplayTargetAreaInfo(w, h);
-  if (tooBig) {
-    const QSize now = image.PictureSize();
-    bench_.Dialogs.ShowMessage(
-        texts::CropMessageFormat().arg(QStringLiteral("%1x%2").arg(now.width()).arg(now.height())));
-  }
-  if (caller != PageCounter::Height) emit bench_.TargetPortWidthChanged();
-}
-
-void TargetWorkflow::DisplayTargetAreaInfo(int width, int height) {
-  const int columns = width / kSetCellSide, rows = height / kSetCellSide, tiles = columns * rows;
-  view_.TargetInfoColour = tiles > kSetMostTiles ? colours::InfoTooMany : colours::InfoNormal;
-  view_.TargetAreaInfo = texts::TargetInfoFormat().arg(width).arg(height).arg(columns).arg(rows).arg(tiles);
-  doc_.TargetWidthPages = width / kSetPageSide;
-  doc_.TargetHeightPages = height / kSetPageSide;
-}
-
-TargetPages TargetWorkflow::Pages() const { return TargetPages{doc_.TargetWidthPages, doc_.TargetHeightPages}; }
-
-void TargetWorkflow::SetPages(TargetPages pages) {
-  const bool wider = pages.width != doc_.TargetWidthPages;
-  doc_.TargetWidthPages = pages.width;
-  doc_.TargetHeightPages = pages.height;
-  ResizeTargetWindow(wider ? PageCounter::Width : PageCounter::Height);
+  // Copies written before the Target's own file was kept name it only as the last save.
+  if (!doc_.TargetFile) doc_.TargetFile = doc_.SaveFile;
+  if (doc_.TargetFile) view_.TargetShowsCopy = false;
 }
 
 }  // namespace mosaicor

@@ -1,26 +1,44 @@
 #pragma once
 // The Target side: saving, Create New and Reload, a file loaded onto the Target (a drop),
-// Copy All, the page counters, and the resizing of the picture, the port, the info
-// line and the window width that follows them.
+// Copy All, the page counters, and work taken back after a crash. The Target's picture, counters
+// and fill colour are its document's; the history records each change as one step.
 
 #include <QImage>
+#include <QObject>
 #include <QString>
 #include <functional>
-#include <optional>
 
-#include "app/workbench/TargetEdits.h"
+#include "app/workbench/TargetDocument.h"
 #include "app/workbench/WindowState.h"
 
 namespace mosaicor {
 
+class Chooser;
+class ImageFileModule;
 class ImageStack;
-class Workbench;
+class Operations;
+class TargetHistory;
+struct RecoveryState;
 
 enum class PageCounter { Width, Height };
 
-class TargetWorkflow : public TargetDocument {
+class TargetWorkflow : public QObject {
+  Q_OBJECT
+
  public:
-  explicit TargetWorkflow(Workbench& bench);
+  // What the Target side works on.
+  struct Parts {
+    Operations& operations;
+    Chooser& dialogs;
+    ImageFileModule& pictures;
+    Document& doc;
+    ViewState& view;
+    ImageStack& source;
+    ImageStack& target;
+    TargetDocument& targetDoc;
+    TargetHistory& history;
+  };
+  explicit TargetWorkflow(const Parts& parts);
 
   // Save As; Create New and Reload, which replace the Target, offer unsaved work for saving first.
   void SaveTargetAs();
@@ -43,31 +61,35 @@ class TargetWorkflow : public TargetDocument {
   void CopyAll();
   // A page counter moved to `value`; nothing happens when it already shows that value.
   void SetPageCount(PageCounter counter, int value);
-  // Applies the counters to the picture, the port, the info line and the window width. Without
-  // a caller (after a load, a drop or Copy All) the picture is first cropped to 512 x 16384 and
-  // the counters follow its size.
-  void ResizeTargetWindow(std::optional<PageCounter> caller);
-  void DisplayTargetAreaInfo(int width, int height);
+  // The Target becomes the work a recovery file kept, as one step of the history, and the
+  // remembered files come back with it.
+  void Recover(const RecoveryState& state);
 
-  // TargetDocument
-  TargetPages Pages() const override;
-  void SetPages(TargetPages pages) override;
-  QRgb Fill() const override { return doc_.TargetFill; }
-  void SetFill(QRgb fill) override { doc_.TargetFill = fill; }
+ signals:
+  // A line for the status line: what a save wrote.
+  void Noted(const QString& text);
+  // The Target's scroll box goes back to its top-left corner.
+  void ScrolledToOrigin();
 
  private:
   // Runs `replace` unless the user keeps unsaved work (ConfirmDiscard).
   void ReplaceTarget(const std::function<void()>& replace);
   // Puts a loaded picture on the Target; the history records it as one edit.
   void PlaceLoadedPicture(const QString& editName, const QImage& picture);
+  // The counters follow a picture just placed, cropped to the largest set with a message.
+  void FitPagesToPicture();
   // The Target's box shows the file just read or saved, and its folder is remembered.
   void ShowTargetFile(const QString& fileName);
 
-  Workbench& bench_;
-  ImageStack& source_;
-  ImageStack& target_;
+  Operations& operations_;
+  Chooser& dialogs_;
+  ImageFileModule& pictures_;
   Document& doc_;
   ViewState& view_;
+  ImageStack& source_;
+  ImageStack& target_;
+  TargetDocument& targetDoc_;
+  TargetHistory& history_;
 };
 
 }  // namespace mosaicor

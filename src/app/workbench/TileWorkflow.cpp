@@ -1,7 +1,7 @@
 #include "app/workbench/TileWorkflow.h"
 
 #include "app/workbench/TargetHistory.h"
-#include "app/workbench/Workbench.h"
+#include "app/workbench/Operations.h"
 #include "core/canvas/ImageStack.h"
 #include "core/graphics/RectCopy.h"
 #include "core/packing/SetGeometry.h"
@@ -31,16 +31,31 @@ QString TransformEditName(TransformTool tool) {
 
 }  // namespace
 
-TileWorkflow::TileWorkflow(Workbench& bench)
-    : bench_(bench),
-      source_(bench.Source),
-      target_(bench.Target),
-      doc_(bench.Doc),
-      view_(bench.View),
-      history_(bench.History()) {}
+TileWorkflow::TileWorkflow(Operations& operations, Document& doc, ViewState& view, ImageStack& source,
+                           ImageStack& target, TargetHistory& history)
+    : operations_(operations), source_(source), target_(target), doc_(doc), view_(view), history_(history) {}
+
+TransformTool TileWorkflow::TransformOf(const ImageStack& target) {
+  if (target.Cursor().Mode() != ModeTransform) return TransformTool::None;
+  switch (target.Cursor().CursorName()) {
+    case CursorBox::Rotate:
+      return TransformTool::Rotate;
+    case CursorBox::HFlip:
+      return TransformTool::HFlip;
+    case CursorBox::VFlip:
+      return TransformTool::VFlip;
+    case CursorBox::Swap:
+      return TransformTool::Swap;
+    case CursorBox::Hand:
+      return TransformTool::Move;
+    case CursorBox::Normal:
+      break;
+  }
+  return TransformTool::None;
+}
 
 void TileWorkflow::SetCurrentTile(const QImage& tile) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::CanvasPress);
   doc_.ClipTile = tile;
   target_.Layers().L4_Clip().SetPicture(tile);
   target_.Cursor().SetModeToPaste();
@@ -53,15 +68,14 @@ void TileWorkflow::InitClipTile() {
 }
 
 int TileWorkflow::SetTileSize(int position) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::View);
   const int kept = WrapIntoRange(position, 1, 6);
   view_.TileSize = static_cast<TileSizeMode>(kept);
-  bench_.NoActiveControls();
   return kept;
 }
 
 void TileWorkflow::SourcePress(MouseButton button, ShiftState shift, int x, int y) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::CanvasPress);
   if (view_.Picking) {
     // The click ends picking; the sampled colour stays in the picker pot.
     view_.Picking = false;
@@ -80,7 +94,7 @@ void TileWorkflow::SourceMove(ShiftState shift, int x, int y) {
       const QRgb colour = image.PixelAt(x, y) | 0xFF000000u;
       if (colour != doc_.SampleColour) {
         doc_.SampleColour = colour;
-        emit bench_.SampleColourChanged();
+        emit SampleColourChanged();
       }
     }
     return;
@@ -89,7 +103,7 @@ void TileWorkflow::SourceMove(ShiftState shift, int x, int y) {
 }
 
 void TileWorkflow::SourceDoubleClick() {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::CanvasPress);
   view_.SourceDoubleClicked = true;
   source_.MouseIsDoubleClick();
 }
@@ -102,7 +116,7 @@ void TileWorkflow::ResizeSourceCut() {
 }
 
 void TileWorkflow::SourceRelease(MouseButton button, ShiftState shift, int x, int y) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::CanvasPress);
   if (view_.SourceDoubleClicked) {
     view_.SourceDoubleClicked = false;
     source_.Cursor().SetModeToIdle();
@@ -119,24 +133,24 @@ void TileWorkflow::SourceRelease(MouseButton button, ShiftState shift, int x, in
   } else if (mode == ModeRange) {
     view_.SourcePage = SourceTab::Animation;
     source_.Animation().SetSpeed(1);
-    emit bench_.AnimSpeedChanged();
+    emit AnimSpeedChanged();
   }
 }
 
 void TileWorkflow::TargetPress(MouseButton button, ShiftState shift, int x, int y) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::CanvasPress);
   if (target_.Cursor().Mode() == ModeIdle) view_.TargetPage = TargetTab::Transform;
   if (button == MouseButton::Left && target_.Cursor().Mode() == ModePaste)
     history_.BeginEdit(QCoreApplication::translate("mosaicor::TargetHistory", "Paste tile"));
   else if (button == MouseButton::Left && target_.Cursor().Mode() == ModeTransform)
-    history_.BeginEdit(TransformEditName(bench_.Transform()));
+    history_.BeginEdit(TransformEditName(TransformOf(target_)));
   target_.MouseIsDown(button, shift, x, y);
 }
 
 void TileWorkflow::TargetMove(ShiftState shift, int x, int y) { target_.MouseIsOnMove(shift, x, y); }
 
 void TileWorkflow::TargetRelease(MouseButton button, ShiftState shift, int x, int y) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::CanvasPress);
   const CanvasMode mode = target_.Cursor().Mode();
   target_.MouseIsUp(button, shift, x, y);
   history_.EndEdit();
@@ -147,17 +161,17 @@ void TileWorkflow::TargetRelease(MouseButton button, ShiftState shift, int x, in
   } else if (mode == ModeRange) {
     view_.TargetPage = TargetTab::Animation;
     target_.Animation().SetSpeed(1);
-    emit bench_.AnimSpeedChanged();
+    emit AnimSpeedChanged();
   }
 }
 
 void TileWorkflow::ResetGrid() {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::View);
   source_.Grid().ResetGrid();
 }
 
 void TileWorkflow::ShowGrid(bool down) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::View);
   for (ImageStack* canvas : {&source_, &target_}) {
     canvas->Layers().L5_Grid().SetVisible(down);
     canvas->Grid().UpdateGrid();
@@ -172,13 +186,13 @@ void TileWorkflow::ApplyGridStyle() {
 }
 
 void TileWorkflow::SetGridLines(bool down) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::View);
   view_.GridLines = down;
   ApplyGridStyle();
 }
 
 void TileWorkflow::SetGridSize(int position) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::View);
   position = std::clamp(position, 0, 3);
   view_.GridSizePosition = position;
   const int size = 8 << position;
@@ -189,11 +203,10 @@ void TileWorkflow::SetGridSize(int position) {
     canvas->Cursor().SetModeToIdle();
   }
   ApplyGridStyle();
-  bench_.NoActiveControls();
 }
 
 void TileWorkflow::SelectTransform(TransformTool tool) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::CanvasPress);
   CanvasCursor& cursor = target_.Cursor();
   switch (tool) {
     case TransformTool::None:
@@ -217,8 +230,10 @@ void TileWorkflow::SelectTransform(TransformTool tool) {
   }
 }
 
+void TileWorkflow::SetAnimationSpeed(ImageStack& canvas, int speed) { canvas.Animation().SetSpeed(speed); }
+
 void TileWorkflow::StopAnimation(ImageStack& canvas) {
-  const Workbench::Operation operation(bench_);
+  const Operations::Operation operation(operations_, Change::CanvasPress);
   canvas.Animation().AnimRunning = false;
 }
 

@@ -3,6 +3,7 @@
 // resize, mask, paste, ranges, transforms), and the grid, transform and animation tabs.
 
 #include <QImage>
+#include <QObject>
 #include <QSize>
 
 #include "app/workbench/WindowState.h"
@@ -11,8 +12,8 @@
 namespace mosaicor {
 
 class ImageStack;
+class Operations;
 class TargetHistory;
-class Workbench;
 
 // value wrapped into low..high, stepping round from one end to the other.
 constexpr int WrapIntoRange(int value, int low, int high) {
@@ -20,9 +21,15 @@ constexpr int WrapIntoRange(int value, int low, int high) {
   return low + ((value - low) % span + span) % span;
 }
 
-class TileWorkflow {
+class TileWorkflow : public QObject {
+  Q_OBJECT
+
  public:
-  explicit TileWorkflow(Workbench& bench);
+  TileWorkflow(Operations& operations, Document& doc, ViewState& view, ImageStack& source, ImageStack& target,
+               TargetHistory& history);
+
+  // The transform the Target waits to apply, as the transform tab's radio group shows it.
+  static TransformTool TransformOf(const ImageStack& target);
 
   // A flat 64 x 64 tile of ClipTileColour becomes the current tile, ready to paste.
   void InitClipTile();
@@ -49,13 +56,20 @@ class TileWorkflow {
   void SelectTransform(TransformTool tool);
   // Animation tabs.
   void StopAnimation(ImageStack& canvas);
+  void SetAnimationSpeed(ImageStack& canvas, int speed);
+
+ signals:
+  // The picker's sample colour followed the mouse; nothing else changed.
+  void SampleColourChanged();
+  // A range was cut: its canvas's animation speed was set from code.
+  void AnimSpeedChanged();
 
  private:
   // The cut just completed on the Source, resized as the selector asks.
   void ResizeSourceCut();
   void ApplyGridStyle();
 
-  Workbench& bench_;
+  Operations& operations_;
   ImageStack& source_;
   ImageStack& target_;
   Document& doc_;

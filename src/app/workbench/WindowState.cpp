@@ -16,6 +16,26 @@ QString Document::DialogPreset(const std::optional<QString>& file) const {
 
 void Document::Remember(const QString& fileName) { LastFolder = QFileInfo(fileName).absolutePath(); }
 
+namespace {
+
+template <typename Doc>
+auto NamedFilesOf(Doc& doc) {
+  using Field = decltype(&doc.ImageFile);
+  return std::vector<std::pair<QString, Field>>{{QStringLiteral("ImagePath"), &doc.ImageFile},
+                                                {QStringLiteral("TextureSetPath"), &doc.TextureSetFile},
+                                                {QStringLiteral("SavePath"), &doc.SaveFile},
+                                                {QStringLiteral("LevelPath"), &doc.LevelFile},
+                                                {QStringLiteral("TargetPath"), &doc.TargetFile}};
+}
+
+}  // namespace
+
+std::vector<std::pair<QString, std::optional<QString>*>> Document::NamedFiles() { return NamedFilesOf(*this); }
+
+std::vector<std::pair<QString, const std::optional<QString>*>> Document::NamedFiles() const {
+  return NamedFilesOf(*this);
+}
+
 QStringList StartCustomColours() {
   QStringList lines;
   for (char key = 'A'; key <= 'J'; ++key) lines << QStringLiteral("Color%1=000000").arg(QChar(key));

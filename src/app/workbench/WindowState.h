@@ -9,12 +9,14 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/texts/Languages.h"
 #include "core/extraction/TombRaiderFileModule.h"
 #include "core/packing/SetGeometry.h"
 #include "core/graphics/AlphaKeying.h"
+#include "core/graphics/PixelFormat.h"
 #include "core/resampling/CutSizing.h"
 
 namespace mosaicor {
@@ -63,14 +65,15 @@ struct Document {
   SourceAction LastSourceAction = SourceAction::None;
   // Where the tiles lie when the Source shows a level's textures as tiles; empty otherwise.
   std::vector<SheetTile> SourceTiles;
+  // The size and pixel format of the picture the Source shows, for its info line; nothing before
+  // the first load.
+  struct SourceInfo {
+    QSize size;
+    PixelFormatCode format;
+  };
+  std::optional<SourceInfo> SourceShown;
   // The folder of the last file opened or saved: where a file dialog without a file of its own opens.
   QString LastFolder;
-
-  int TargetWidthPages = 1;
-  int TargetHeightPages = 2;
-  // The colour of area added to the Target's picture when it grows. Only the document holds it:
-  // the canvas never chooses it, and the history restores it with the picture.
-  QRgb TargetFill = colours::Empty;
 
   QRgb ClipTileColour = colours::Empty;
   int FillerHistorySlot = 0;
@@ -85,9 +88,6 @@ struct Document {
   // picture on the Source's, and a press on the Source shows its cut before the Target has it.
   QImage ClipTile;
 
-  // What the Target shows and saves: its page counters in pixels.
-  QSize ShownSize() const { return QSize(TargetWidthPages * kSetPageSide, TargetHeightPages * kSetPageSide); }
-
   QString SourceCaption() const { return SourceFile.value_or(texts::NoSourceLoaded()); }
   QString TargetCaption() const;
   // What a file dialog's name box starts with: the remembered file, or, without one, an empty
@@ -95,15 +95,16 @@ struct Document {
   QString DialogPreset(const std::optional<QString>& file) const;
   // Records a file opened or saved: its folder becomes LastFolder.
   void Remember(const QString& fileName);
+  // The remembered files by the names a recovery file keeps them under, and LastFolder's name there.
+  inline static const QString LastFolderName = QStringLiteral("LastFolder");
+  std::vector<std::pair<QString, std::optional<QString>*>> NamedFiles();
+  std::vector<std::pair<QString, const std::optional<QString>*>> NamedFiles() const;
 };
 
 // What the controls show that the document and the canvases do not hold.
 struct ViewState {
   // Item 0 of the Target box shows "Create New" after Copy All instead of the caption.
   bool TargetShowsCopy = false;
-  QString SourceAreaInfo;
-  QString TargetAreaInfo;
-  QRgb TargetInfoColour = colours::InfoNormal;
   TileSizeMode TileSize = TileSizeMode::MultiTile;
   TransparencyMode Transparency = TransparencyMode::Opaque;
   bool Picking = false;  // the Source shows the picker cursor

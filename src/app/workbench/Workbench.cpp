@@ -6,6 +6,7 @@
 #include "app/workbench/PackWorkflow.h"
 #include "app/workbench/SourceWorkflow.h"
 #include "app/workbench/TargetCensus.h"
+#include "app/workbench/TargetDocument.h"
 #include "app/workbench/TargetHistory.h"
 #include "app/workbench/TargetWorkflow.h"
 #include "app/workbench/TileWorkflow.h"
@@ -15,80 +16,64 @@
 namespace mosaicor {
 
 Workbench::Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFileModule& levels, QObject* parent)
-    : QObject(parent),
-      Dialogs(chooser),
-      Pictures(pictures),
-      Levels(levels),
-      sources_(std::make_unique<SourceWorkflow>(*this)),
-      targets_(std::make_unique<TargetWorkflow>(*this)),
-      history_(std::make_unique<TargetHistory>(Target, *targets_)),
-      tiles_(std::make_unique<TileWorkflow>(*this)),
-      pots_(std::make_unique<ColourPots>(*this)),
-      clipboard_(std::make_unique<ClipboardExchange>(*this)),
-      packs_(std::make_unique<PackWorkflow>(*this)),
-      census_(std::make_unique<TargetCensus>(*this)),
-      compacts_(std::make_unique<CompactWorkflow>(*this)) {
-  Doc.CustomColours = StartCustomColours();
-  connect(history_.get(), &TargetHistory::edited, this, &Workbench::TargetEdited);
+    : QObject(parent), dialogs_(chooser), pictures_(pictures), levels_(levels) {
+  doc_.CustomColours = StartCustomColours();
+  targetDoc_ = std::make_unique<TargetDocument>(target_);
+  history_ = std::make_unique<TargetHistory>(target_, *targetDoc_);
+  sources_ = std::make_unique<SourceWorkflow>(
+      SourceWorkflow::Parts{operations_, dialogs_, pictures_, levels_, doc_, view_, source_});
+  tiles_ = std::make_unique<TileWorkflow>(operations_, doc_, view_, source_, target_, *history_);
+  targets_ = std::make_unique<TargetWorkflow>(TargetWorkflow::Parts{operations_, dialogs_, pictures_, doc_, view_,
+                                                                    source_, target_, *targetDoc_, *history_});
+  pots_ = std::make_unique<ColourPots>(operations_, dialogs_, doc_, view_, source_, *tiles_, *sources_);
+  clipboard_ = std::make_unique<ClipboardExchange>(operations_, doc_, view_, source_, target_, *tiles_);
+  census_ = std::make_unique<TargetCensus>(dialogs_, *targetDoc_, *history_);
+  packs_ = std::make_unique<PackWorkflow>(operations_, dialogs_, pictures_, doc_, view_, *targetDoc_, *history_);
+  compacts_ = std::make_unique<CompactWorkflow>(operations_, dialogs_, doc_, *targetDoc_, *history_, *census_);
 }
 
 Workbench::~Workbench() = default;
 
 void Workbench::Start() {
-  const Operation operation(*this);
-  for (ImageStack* canvas : {&Source, &Target}) {
+  const Operations::Operation operation(operations_);
+  for (ImageStack* canvas : {&source_, &target_}) {
     canvas->InitStack(kSetPageSide, 2 * kSetPageSide);
     canvas->Grid().InitGrid(kSetCellSide, kSetCellSide);
   }
-  // Sizes the Target's port and writes the info line and the page boxes.
-  targets_->SetPages(TargetPages{1, 2});
-  tiles_->SetTileSize(1);
-  Doc.TransparentColour = colours::Transparent;
-  Doc.EmptyColour = colours::Empty;
-  Doc.FillerColour = colours::DefaultFiller;
-  Doc.ClipTileColour = colours::Empty;
-  Doc.FillerHistorySlot = 0;
   // New target pages are black until Create New, Copy All or a load hands them the filler colour.
-  Doc.TargetFill = colours::Empty;
+  targetDoc_->SetFill(colours::Empty);
+  targetDoc_->SetPages(TargetPages{1, 2});
+  tiles_->SetTileSize(1);
+  doc_.TransparentColour = colours::Transparent;
+  doc_.EmptyColour = colours::Empty;
+  doc_.FillerColour = colours::DefaultFiller;
+  doc_.ClipTileColour = colours::Empty;
+  doc_.FillerHistorySlot = 0;
   history_->SetClean();
 }
 
 void Workbench::Undo() {
-  const Operation operation(*this);
+  const Operations::Operation operation(operations_);
   history_->Undo();
 }
 
 void Workbench::Redo() {
-  const Operation operation(*this);
+  const Operations::Operation operation(operations_);
   history_->Redo();
 }
 
 void Workbench::ReturnToIdle() {
-  const Operation operation(*this);
+  const Operations::Operation operation(operations_, Change::CanvasPress);
   // The transform buttons follow: the Target is no longer waiting for a transform.
-  for (ImageStack* canvas : {&Source, &Target}) {
+  for (ImageStack* canvas : {&source_, &target_}) {
     canvas->Cursor().SetModeToIdle();
     canvas->Animation().AnimRunning = false;
   }
 }
 
-TransformTool Workbench::Transform() const {
-  if (Target.Cursor().Mode() != ModeTransform) return TransformTool::None;
-  switch (Target.Cursor().CursorName()) {
-    case CursorBox::Rotate:
-      return TransformTool::Rotate;
-    case CursorBox::HFlip:
-      return TransformTool::HFlip;
-    case CursorBox::VFlip:
-      return TransformTool::VFlip;
-    case CursorBox::Swap:
-      return TransformTool::Swap;
-    case CursorBox::Hand:
-      return TransformTool::Move;
-    case CursorBox::Normal:
-      break;
-  }
-  return TransformTool::None;
-}
+void Workbench::ShowSourceTab(SourceTab tab) { view_.SourcePage = tab; }
+void Workbench::ShowTargetTab(TargetTab tab) { view_.TargetPage = tab; }
+
+TransformTool Workbench::Transform() const { return TileWorkflow::TransformOf(target_); }
 
 }  // namespace mosaicor

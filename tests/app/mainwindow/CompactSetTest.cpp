@@ -59,7 +59,7 @@ TEST(CompactSet, ShowsTheCountsFirstIsOneUndoStepAndSavesTheMapBesideTheSet) {
   f.dialogs.files.push_back(f.Path("moves.csv"));
   ASSERT_TRUE(f.bench().Compacts().CompactSetDialog());
   EXPECT_EQ(f.dialogs.presets.constLast(), f.Path("level-moves.csv"));
-  EXPECT_EQ(f.doc().TargetHeightPages, 1);
+  EXPECT_EQ(f.pages().height, 1);
   const QImage after = Rgb(Shown(f.target()));
   EXPECT_EQ(after.copy(0, 0, 64, 64), letter);
   EXPECT_EQ(after.copy(64, 0, 64, 64), plain);
@@ -73,7 +73,7 @@ TEST(CompactSet, ShowsTheCountsFirstIsOneUndoStepAndSavesTheMapBesideTheSet) {
   // Undo gives back the set, its counters and its counts exactly.
   f.bench().Undo();
   EXPECT_EQ(Shown(f.target()), before);
-  EXPECT_EQ(f.doc().TargetHeightPages, 2);
+  EXPECT_EQ(f.pages().height, 2);
   EXPECT_EQ(census.Text(), QStringLiteral("32 cells: 4 used, 2 unique, 28 empty"));
   EXPECT_FALSE(f.window->isWindowModified());
 }

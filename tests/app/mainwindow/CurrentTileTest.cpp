@@ -17,7 +17,7 @@ struct TileFixture : WindowFixture {
     emit c().Source->DragNDrop(WritePicture("source.tga", Coordinates(size.width(), size.height())));
   }
   void SelectSize(TileSizeMode mode) { c().ClipTileSizeScroll->setValue(static_cast<int>(mode)); }
-  QImage Tile() const { return window->Bench().Doc.ClipTile.convertToFormat(QImage::Format_RGB32); }
+  QImage Tile() const { return window->Bench().Doc().ClipTile.convertToFormat(QImage::Format_RGB32); }
   QImage TargetClip() { return target().Layers().L4_Clip().PictureCopy().convertToFormat(QImage::Format_RGB32); }
 };
 

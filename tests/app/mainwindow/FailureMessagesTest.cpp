@@ -105,9 +105,9 @@ TEST(Placeholders, NeverBecomeFileNames) {
   f.bench().Targets().Save();
   f.bench().Sources().OpenSource(SourceAction::LevelTextures);
   EXPECT_EQ(f.dialogs.presets, QStringList({f.dir.path() + "/", f.dir.path() + "/"}));
-  // Repeating an action that never succeeded reads nothing.
-  f.doc().LastSourceAction = SourceAction::LevelTextures;
+  // The cancelled extraction is not what item 0 repeats: the picture is.
   f.bench().Sources().SourceRepeat();
+  EXPECT_EQ(f.doc().LastSourceAction, SourceAction::ImageFile);
   EXPECT_EQ(f.tones.tones, 0);
   EXPECT_TRUE(f.dialogs.messages.isEmpty());
 }

@@ -65,11 +65,11 @@ TEST(History, WholePictureEditsRoundTripWithTheirCounters) {
   before = Shown(f.target());
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   emit f.c().Target->DragNDrop(f.WritePicture("two.tga", Coordinates(512, 256)));
-  EXPECT_EQ(f.doc().TargetWidthPages, 2);
+  EXPECT_EQ(f.pages().width, 2);
   f.history().Undo();
   EXPECT_EQ(Shown(f.target()), before);
-  EXPECT_EQ(f.doc().TargetWidthPages, 1);
-  EXPECT_EQ(f.doc().TargetHeightPages, 3);
+  EXPECT_EQ(f.pages().width, 1);
+  EXPECT_EQ(f.pages().height, 3);
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(256, 768));
   f.history().Redo();
   EXPECT_EQ(f.target().Layers().PortSize(), QSize(512, 256));
@@ -171,7 +171,7 @@ TEST(UnsavedChanges, TheQuestionOnCloseCreateNewAndReload) {
   Click(f.c().Target, QPoint(10, 10));
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   f.bench().Targets().CreateNewTarget();
-  EXPECT_EQ(f.doc().TargetHeightPages, 2);
+  EXPECT_EQ(f.pages().height, 2);
   EXPECT_EQ(f.dialogs.saveQuestions, 5);
 }
 

@@ -87,11 +87,15 @@ TEST(PackPictures, EachPictureGoesIntoTheNextFreeCellsAndFailuresAreToldOnceAtTh
 
 TEST(PackPictures, TheSelectorSizesAndThePickerMasksAndTheSetGrowsByPages) {
   PackFixture f;
-  f.view().TileSize = TileSizeMode::Fixed256;
-  f.view().Transparency = TransparencyMode::Picker;
-  f.doc().SampleColour = qRgb(250, 250, 250);
+  f.bench().Tiles().SetTileSize(static_cast<int>(TileSizeMode::Fixed256));
+  QImage grey(64, 64, QImage::Format_ARGB32);
+  grey.fill(qRgb(250, 250, 250));
+  ASSERT_TRUE(f.bench().Sources().OpenFile(f.WritePicture("grey.tga", grey)));
+  f.bench().Pots().ChooseTransparency(TransparencyMode::Picker);
+  f.bench().Tiles().SourceMove(0, 10, 10);
+  ASSERT_EQ(f.doc().SampleColour, qRgb(250, 250, 250));
   ASSERT_TRUE(f.bench().Packs().AddPicturesAsTiles({f.aPath, f.bPath, f.widePath}));
-  EXPECT_EQ(f.doc().TargetHeightPages, 3);
+  EXPECT_EQ(f.pages().height, 3);
   EXPECT_EQ(f.c().TargetHeight->text(), QStringLiteral("3"));
   const QImage set = Rgb(Shown(f.target()));
   ASSERT_EQ(set.size(), QSize(256, 768));
@@ -134,7 +138,7 @@ TEST(TileCensus, CreateNewGivesEmptyCellsThatAddPicturesFills) {
   EXPECT_EQ(f.bench().Census().Text(), QStringLiteral("32 cells: 0 used, 0 unique, 32 empty"));
   ASSERT_TRUE(f.bench().Packs().AddPicturesAsTiles({f.aPath}));
   EXPECT_EQ(Cell(Shown(f.target()), 0, 0), Rgb(f.a));
-  EXPECT_EQ(f.doc().TargetHeightPages, 2);
+  EXPECT_EQ(f.pages().height, 2);
   EXPECT_EQ(f.bench().Census().Text(), QStringLiteral("32 cells: 1 used, 1 unique, 31 empty"));
 }
 
@@ -166,8 +170,8 @@ TEST(TileCensus, CountsNumbersTwinsFollowsEditsAndCostsNothingWhenOff) {
   EXPECT_EQ(f.Overlay()->NumberAt(QPoint(200, 200)), -1);
 
   // A paste over a twin: the group splits; undo brings it back; a taller set is counted anew.
-  f.doc().ClipTileColour = qRgb(9, 9, 9);
-  f.bench().Tiles().InitClipTile();
+  f.dialogs.colours.push_back(qRgb(9, 9, 9));
+  f.bench().Pots().ChangeFillerColour();
   Click(f.c().Target, QPoint(70, 10));
   EXPECT_EQ(census.Text(), QStringLiteral("32 cells: 4 used, 4 unique, 28 empty"));
   EXPECT_EQ(census.NumberOf(0), 0);

@@ -96,7 +96,7 @@ TEST(Recovery, ALeftFileIsOfferedAndARunningProgramsFileIsNot) {
   EXPECT_EQ(Rgb(Shown(f.target())), Rgb(left.target));
   EXPECT_EQ(f.c().TargetWidth->text(), QStringLiteral("2"));
   EXPECT_EQ(f.c().TargetHeight->text(), QStringLiteral("3"));
-  EXPECT_EQ(f.doc().TargetFill, left.fill);
+  EXPECT_EQ(f.targetDoc().Fill(), left.fill);
   EXPECT_EQ(f.doc().SaveFile, f.Path("work.tga"));
   EXPECT_FALSE(f.bench().History().IsClean());
   // The damaged file, the newer one, was told first and moved aside under the name told.
@@ -130,7 +130,7 @@ TEST(Recovery, AFolderThatCannotBeWrittenIsToldOnceAtTheFirstEdit) {
   ASSERT_TRUE(WriteBytesToFile(f.cache.filePath(QStringLiteral("blocked")), "a file"));
   RecoveryKeeper keeper(f.bench(), f.cache.filePath(QStringLiteral("blocked/recovery")));
   QStringList noted;
-  QObject::connect(&f.bench(), &Workbench::Noted, [&](const QString& text) { noted << text; });
+  QObject::connect(&keeper, &RecoveryKeeper::Noted, [&](const QString& text) { noted << text; });
   f.Edit(qRgb(10, 20, 30));
   f.Edit(qRgb(40, 50, 60));
   ASSERT_TRUE(f.WaitFor([&] { return !f.dialogs.messages.isEmpty(); }));

@@ -139,18 +139,10 @@ TEST(SourceSide, DroppedTrgLevelsOpenAsLevels) {
     EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 768)) << name;
     EXPECT_EQ(f.doc().LevelFile, level);
     EXPECT_EQ(f.doc().LastSourceAction, SourceAction::LevelTextures);
-    EXPECT_EQ(f.view().SourceAreaInfo, "256 x 768 pixels x 15 bits");
+    EXPECT_EQ(f.c().SourceAreaInfo->text(), "256 x 768 pixels x 15 bits");
   }
   EXPECT_EQ(f.tones.tones, 0);
   EXPECT_TRUE(f.dialogs.messages.isEmpty());
-}
-
-TEST(SourceSide, PixelFormatNamesOnTheInfoLine) {
-  WindowFixture f;
-  f.bench().Sources().UpdateSourceAreaInfo(PixelFormatCode::Custom);
-  EXPECT_TRUE(f.view().SourceAreaInfo.endsWith("x 15 bits"));
-  f.bench().Sources().UpdateSourceAreaInfo(PixelFormatCode::EightBits);
-  EXPECT_TRUE(f.view().SourceAreaInfo.endsWith("x 8 bits (256 col)"));
 }
 
 TEST(SourceSide, RepeatShowsTheReloadedPictureAtOnce) {
@@ -175,8 +167,8 @@ TEST(CopyAll, CropsToTwoPagesWideAndFillsWithTheFiller) {
   WindowFixture f;
   emit f.c().Source->DragNDrop(f.WritePicture("big.tga", Coordinates(1000, 700)));
   f.c().CopyButton->click();
-  EXPECT_EQ(f.doc().TargetWidthPages, 2);
-  EXPECT_EQ(f.doc().TargetHeightPages, 3);
+  EXPECT_EQ(f.pages().width, 2);
+  EXPECT_EQ(f.pages().height, 3);
   const QImage t = Shown(f.target());
   ASSERT_EQ(t.size(), QSize(512, 768));
   EXPECT_EQ(t.pixel(511, 639), Coordinates(1000, 700).pixel(511, 639));
@@ -194,8 +186,8 @@ TEST(CopyAll, OnePageAndSmallerThanACell) {
   WindowFixture f;
   emit f.c().Source->DragNDrop(f.WritePicture("page.tga", Coordinates(256, 256)));
   f.c().CopyButton->click();
-  EXPECT_EQ(f.doc().TargetWidthPages, 1);
-  EXPECT_EQ(f.doc().TargetHeightPages, 1);
+  EXPECT_EQ(f.pages().width, 1);
+  EXPECT_EQ(f.pages().height, 1);
   EXPECT_TRUE(f.dialogs.messages.isEmpty());
   EXPECT_EQ(Rgb(Shown(f.target())), Rgb(Coordinates(256, 256)));
 
@@ -237,7 +229,7 @@ TEST(PageCounters, AddedPagesKeepTheFillerColourThroughResizesAndUndo) {
   f.bench().Undo();
   t.SetPageCount(PageCounter::Height, 5);
   EXPECT_EQ(Shown(f.target()).pixel(3, 1100), green) << "the undo brought the fill back with the picture";
-  EXPECT_EQ(f.doc().TargetFill, green);
+  EXPECT_EQ(f.targetDoc().Fill(), green);
 }
 
 TEST(PageCounters, InfoTurnsRedAboveTwoHundredFiftySixTiles) {
@@ -245,9 +237,8 @@ TEST(PageCounters, InfoTurnsRedAboveTwoHundredFiftySixTiles) {
   TargetWorkflow& t = f.bench().Targets();
   t.SetPageCount(PageCounter::Width, 2);
   t.SetPageCount(PageCounter::Height, 8);
-  EXPECT_EQ(f.view().TargetInfoColour, colours::InfoNormal);
+  EXPECT_EQ(f.c().TargetHeight->palette().color(QPalette::Window), QColor(colours::InfoNormal));
   t.SetPageCount(PageCounter::Height, 9);
-  EXPECT_EQ(f.view().TargetInfoColour, colours::InfoTooMany);
   EXPECT_EQ(f.c().TargetAreaInfo->text(), "512 x 2304 pixels (8 x 36 = 288 txtrs)");
   EXPECT_EQ(f.c().TargetHeight->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
@@ -286,14 +277,14 @@ TEST(TargetFiles, ReloadSetsTheCountersFromThePicture) {
   WindowFixture f;
   f.dialogs.files.push_back(f.WritePicture("tall.tga", Coordinates(512, 1024)));
   emit f.c().TargetCombo->activated(3);
-  EXPECT_EQ(f.doc().TargetWidthPages, 2);
-  EXPECT_EQ(f.doc().TargetHeightPages, 4);
+  EXPECT_EQ(f.pages().width, 2);
+  EXPECT_EQ(f.pages().height, 4);
 
   f.dialogs.files.push_back(f.WritePicture("odd.tga", Coordinates(300, 300)));
   f.dialogs.saveAnswers.push_back(SaveAnswer::Discard);
   emit f.c().TargetCombo->activated(3);
-  EXPECT_EQ(f.doc().TargetWidthPages, 2);
-  EXPECT_EQ(f.doc().TargetHeightPages, 2);
+  EXPECT_EQ(f.pages().width, 2);
+  EXPECT_EQ(f.pages().height, 2);
   EXPECT_EQ(f.target().Layers().L1_Image().PictureSize(), QSize(512, 512));
   EXPECT_TRUE(f.dialogs.messages.isEmpty());
   // Pages added to a loaded picture take the filler colour.
@@ -304,7 +295,7 @@ TEST(TargetFiles, DropLoadsWithoutADialogAndBecomesTheCaption) {
   WindowFixture f;
   const QString path = f.WritePicture("drop.tga", Coordinates(256, 768));
   emit f.c().Target->DragNDrop(path);
-  EXPECT_EQ(f.doc().TargetHeightPages, 3);
+  EXPECT_EQ(f.pages().height, 3);
   EXPECT_EQ(f.doc().TextureSetFile, path);
   EXPECT_EQ(f.doc().TargetCaption(), path);
   EXPECT_EQ(f.c().TargetCombo->currentText(), path);
@@ -346,7 +337,7 @@ TEST(CommandLine, FilesOpenAsADropAndAReloadWould) {
   OpenStartupFiles(f.bench(), files);
   EXPECT_EQ(f.source().Layers().PortSize(), QSize(256, 768));
   EXPECT_EQ(f.c().SourceCombo->currentText(), level);
-  EXPECT_EQ(f.doc().TargetWidthPages, 2);
+  EXPECT_EQ(f.pages().width, 2);
   EXPECT_EQ(f.doc().TextureSetFile, set);
   EXPECT_TRUE(f.bench().History().IsClean());
 

@@ -106,7 +106,7 @@ TEST(StartUp, FocusIsParkedAfterAComboChoiceAndAScrollArrow) {
   c.SourceCombo->setFocus();
   c.TargetHeightScrollBar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_TRUE(c.PanelRightSide->hasFocus());
-  EXPECT_EQ(f.doc().TargetHeightPages, 3);
+  EXPECT_EQ(f.pages().height, 3);
   // An arrow key now moves neither control.
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
   EXPECT_EQ(c.TargetHeightScrollBar->value(), 3);

@@ -17,6 +17,7 @@
 #include "app/workbench/ClipboardExchange.h"
 #include "app/workbench/ColourPots.h"
 #include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/TargetDocument.h"
 #include "app/workbench/TargetHistory.h"
 #include "app/workbench/TargetWorkflow.h"
 #include "app/workbench/TileWorkflow.h"
@@ -118,10 +119,12 @@ struct WindowFixture {
   }
   Workbench& bench() { return window->Bench(); }
   MainWindowControls& c() { return window->Controls(); }
-  Document& doc() { return bench().Doc; }
-  ViewState& view() { return bench().View; }
-  ImageStack& source() { return bench().Source; }
-  ImageStack& target() { return bench().Target; }
+  const Document& doc() { return bench().Doc(); }
+  const ViewState& view() { return bench().View(); }
+  ImageStack& source() { return bench().Source(); }
+  ImageStack& target() { return bench().Target(); }
+  TargetDocument& targetDoc() { return bench().TargetDoc(); }
+  TargetPages pages() { return bench().TargetDoc().Pages(); }
   QString Path(const QString& name) const { return dir.filePath(name); }
 
   // A level of `pages` pages of the generation, written under `name`.

@@ -23,10 +23,10 @@ TEST(SourceKeying, OffAtFirstOnKeysOffRestoresThePictureAsItCame) {
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("cut.tga"), WriteTga32(picture)));
 
   WorkbenchRig rig;
-  QSignalSpy notes(&rig.bench, &Workbench::Noted);
+  QSignalSpy notes(&rig.bench.Sources(), &SourceWorkflow::Noted);
   ASSERT_TRUE(rig.bench.Sources().OpenFile(dir.filePath("cut.tga")));
   const QImage asCame = rig.source.Layers().L1_Image().PictureCopy();
-  EXPECT_TRUE(rig.bench.View.SourceHasTransparency);
+  EXPECT_TRUE(rig.bench.View().SourceHasTransparency);
   EXPECT_EQ(asCame.pixel(0, 0), qRgba(20, 120, 200, 0));  // loaded as the design loads it
   ASSERT_EQ(notes.count(), 1);
   EXPECT_EQ(notes[0][0].toString(),
@@ -47,7 +47,7 @@ TEST(SourceKeying, OffAtFirstOnKeysOffRestoresThePictureAsItCame) {
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("opaque.tga"), WriteTga32(opaque)));
   rig.bench.Sources().SetAlphaToMagenta(true);
   ASSERT_TRUE(rig.bench.Sources().OpenFile(dir.filePath("opaque.tga")));
-  EXPECT_FALSE(rig.bench.View.SourceHasTransparency);
+  EXPECT_FALSE(rig.bench.View().SourceHasTransparency);
   EXPECT_EQ(rig.source.Layers().L1_Image().PictureCopy().pixel(5, 5), qRgba(1, 2, 3, 255));
 }
 
@@ -60,7 +60,7 @@ TEST(SourceKeying, AGifLaysItsFramesIntoCellsThatPlay) {
   ASSERT_TRUE(WriteBytesToFile(dir.filePath("walk.gif"), WriteGif(spec)));
 
   WorkbenchRig rig;
-  QSignalSpy notes(&rig.bench, &Workbench::Noted);
+  QSignalSpy notes(&rig.bench.Sources(), &SourceWorkflow::Noted);
   ASSERT_TRUE(rig.bench.Sources().OpenFile(dir.filePath("walk.gif")));
   const QImage sheet = rig.source.Layers().L1_Image().PictureCopy();
   ASSERT_EQ(sheet.size(), QSize(256, 128));
@@ -68,7 +68,7 @@ TEST(SourceKeying, AGifLaysItsFramesIntoCellsThatPlay) {
   EXPECT_EQ(rig.source.Animation().AnimFirst(), 0);
   EXPECT_EQ(rig.source.Animation().AnimLast(), 4);
   EXPECT_TRUE(rig.source.Animation().AnimRunning);
-  EXPECT_EQ(rig.bench.View.SourcePage, SourceTab::Animation);
+  EXPECT_EQ(rig.bench.View().SourcePage, SourceTab::Animation);
   ASSERT_FALSE(notes.isEmpty());
   EXPECT_EQ(notes.last()[0].toString(), "5 frames, delays in ms: 100, 100, 100, 100, 100");
 }

@@ -64,7 +64,7 @@ TEST(TargetHistorySteps, SignalsFollowUndoRedoAndTheCleanState) {
 TEST(WorkbenchOperations, EachUserOperationIsReflectedOnceAndTheButtonsReadTheModels) {
   WorkbenchRig rig;
   Workbench& bench = rig.bench;
-  QSignalSpy changed(&bench, &Workbench::Changed);
+  QSignalSpy changed(&bench.Ops(), &Operations::Changed);
   bench.Pots().ChooseMagentaPot();
   bench.Targets().CopyAll();
   bench.Targets().CreateNewTarget();
