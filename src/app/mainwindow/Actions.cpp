@@ -234,7 +234,7 @@ void MainWindow::BuildMenus() {
 void MainWindow::ReflectActions() {
   const Workbench& b = *bench_;
   actions_.GridShown->setChecked(b.GridShown());
-  actions_.AlphaShown->setChecked(b.View().AlphaShown);
+  actions_.AlphaShown->setChecked(b.AlphaShown());
   const TargetCensus& census = b.Census();
   actions_.TileCensus->setChecked(census.On());
   actions_.CensusSymmetric->setChecked(census.Mode().symmetric);

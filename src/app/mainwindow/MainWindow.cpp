@@ -105,64 +105,66 @@ void MainWindow::FormCreate() {
 
 void MainWindow::WireControls() {
   Workbench& b = *bench_;
+  SourceWorkflow& sources = b.Sources();
+  TargetWorkflow& targets = b.Targets();
+  TileWorkflow& tiles = b.Tiles();
+  ColourPots& pots = b.Pots();
+  ClipboardExchange& clipboard = b.Clipboard();
   connect(&b.Ops(), &Operations::Changed, this, &MainWindow::Reflect);
   connect(&b.History(), &TargetHistory::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
   connect(&b.Census(), &TargetCensus::Updated, this, &MainWindow::ReflectActions);
   connect(&b.Sources(), &SourceWorkflow::Noted, this, &MainWindow::ShowNote);
   connect(&b.Targets(), &TargetWorkflow::Noted, this, &MainWindow::ShowNote);
   connect(&b.Tiles(), &TileWorkflow::SampleColourChanged, this,
-          [this] { c_.SourceColourSample->SetColour(bench_->Doc().SampleColour); });
-  connect(&b.TargetDoc(), &TargetDocument::PagesChanged, this, [this](TargetPages before) {
+          [this, &b] { c_.SourceColourSample->SetColour(b.Doc().SampleColour); });
+  connect(&b.TargetDoc(), &TargetDocument::PagesChanged, this, [this, &b](TargetPages before) {
     ReflectDocument();
-    if (before.width != bench_->TargetDoc().Pages().width) FitWidthToTarget();
+    if (before.width != b.TargetDoc().Pages().width) FitWidthToTarget();
   });
   connect(&b.Targets(), &TargetWorkflow::ScrolledToOrigin, this, [this] {
     c_.Target->ScrollBoxImageStack->horizontalScrollBar()->setValue(0);
     c_.Target->ScrollBoxImageStack->verticalScrollBar()->setValue(0);
   });
-  const auto showSpeeds = [this] {
-    SetQuietly<QAbstractSlider, int>(c_.TrackBarSource, &QAbstractSlider::setValue,
-                                     bench_->Source().Animation().Speed());
-    SetQuietly<QAbstractSlider, int>(c_.TrackBarTarget, &QAbstractSlider::setValue,
-                                     bench_->Target().Animation().Speed());
+  const auto showSpeeds = [this, &b] {
+    SetQuietly<QAbstractSlider, int>(c_.TrackBarSource, &QAbstractSlider::setValue, b.Source().Animation().Speed());
+    SetQuietly<QAbstractSlider, int>(c_.TrackBarTarget, &QAbstractSlider::setValue, b.Target().Animation().Speed());
   };
   connect(&b.Sources(), &SourceWorkflow::AnimSpeedChanged, this, showSpeeds);
   connect(&b.Tiles(), &TileWorkflow::AnimSpeedChanged, this, showSpeeds);
 
-  connect(c_.TargetWidthScrollBar, &QScrollBar::valueChanged, this, [this](int v) {
-    bench_->Targets().SetPageCount(PageCounter::Width, v);
+  connect(c_.TargetWidthScrollBar, &QScrollBar::valueChanged, this, [this, &targets](int v) {
+    targets.SetPageCount(PageCounter::Width, v);
     NoActiveControls();
   });
-  connect(c_.TargetHeightScrollBar, &QScrollBar::valueChanged, this, [this](int v) {
-    bench_->Targets().SetPageCount(PageCounter::Height, v);
+  connect(c_.TargetHeightScrollBar, &QScrollBar::valueChanged, this, [this, &targets](int v) {
+    targets.SetPageCount(PageCounter::Height, v);
     NoActiveControls();
   });
-  connect(c_.ClipTileSizeScroll, &QScrollBar::valueChanged, this, [this](int v) {
-    const int kept = bench_->Tiles().SetTileSize(v);
+  connect(c_.ClipTileSizeScroll, &QScrollBar::valueChanged, this, [this, &tiles](int v) {
+    const int kept = tiles.SetTileSize(v);
     SetQuietly<QAbstractSlider, int>(c_.ClipTileSizeScroll, &QAbstractSlider::setValue, kept);
     NoActiveControls();
   });
-  connect(c_.PanelRightSide, &ClickPanel::clicked, this, [this] { bench_->ReturnToIdle(); });
+  connect(c_.PanelRightSide, &ClickPanel::clicked, this, [&b] { b.ReturnToIdle(); });
   connect(c_.HelpSpeedButton, &QToolButton::clicked, this, &MainWindow::HelpSpeedButtonOnClick);
 
   // Grid tab.
-  connect(c_.SpeedButtonReset, &QToolButton::clicked, this, [this] { bench_->Tiles().ResetGrid(); });
-  connect(c_.SpeedButtonStyle, &QToolButton::toggled, this, [this](bool d) { bench_->Tiles().SetGridLines(d); });
-  connect(c_.ScrollBarGrid, &QScrollBar::valueChanged, this, [this](int v) {
-    bench_->Tiles().SetGridSize(v);
+  connect(c_.SpeedButtonReset, &QToolButton::clicked, this, [&tiles] { tiles.ResetGrid(); });
+  connect(c_.SpeedButtonStyle, &QToolButton::toggled, this, [&tiles](bool d) { tiles.SetGridLines(d); });
+  connect(c_.ScrollBarGrid, &QScrollBar::valueChanged, this, [this, &tiles](int v) {
+    tiles.SetGridSize(v);
     NoActiveControls();
   });
   // Transparency tab.
   for (auto [button, mode] : {std::pair{c_.SpeedButtonOpaque, TransparencyMode::Opaque},
                               std::pair{c_.SpeedButtonMagenta, TransparencyMode::Magenta},
                               std::pair{c_.SpeedButtonPicker, TransparencyMode::Picker}})
-    connect(button, &QToolButton::clicked, this, [this, mode] { bench_->Pots().ChooseTransparency(mode); });
-  connect(c_.CheckBoxAlphaToMagenta, &QCheckBox::toggled, this, [this](bool on) { bench_->Sources().SetAlphaToMagenta(on); });
+    connect(button, &QToolButton::clicked, this, [mode, &pots] { pots.ChooseTransparency(mode); });
+  connect(c_.CheckBoxAlphaToMagenta, &QCheckBox::toggled, this, [&sources](bool on) { sources.SetAlphaToMagenta(on); });
   connect(c_.SliderAlphaThreshold, &QSlider::valueChanged, this,
-          [this](int threshold) { bench_->Sources().SetAlphaThreshold(threshold); });
-  connect(c_.CheckBoxCleanFringe, &QCheckBox::toggled, this, [this](bool on) { bench_->Sources().SetCleanFringe(on); });
+          [&sources](int threshold) { sources.SetAlphaThreshold(threshold); });
+  connect(c_.CheckBoxCleanFringe, &QCheckBox::toggled, this, [&sources](bool on) { sources.SetCleanFringe(on); });
   // Pots.
-  ColourPots& pots = b.Pots();
   connect(c_.PanelMagenta, &ColourPot::clicked, this, [&pots] { pots.ChooseMagentaPot(); });
   connect(c_.PanelBlack, &ColourPot::clicked, this, [&pots] { pots.ChooseBlackPot(); });
   connect(c_.PanelFiller, &ColourPot::clicked, this, [&pots] { pots.ChooseFillerPot(); });
@@ -171,35 +173,35 @@ void MainWindow::WireControls() {
   connect(c_.SourceColourSample, &ColourPot::doubleClicked, this, [&pots] { pots.TakePickedAsFiller(); });
   // Transform tab.
   connect(c_.TransformGroup, &QButtonGroup::idClicked, this,
-          [this](int id) { bench_->Tiles().SelectTransform(static_cast<TransformTool>(id)); });
+          [&tiles](int id) { tiles.SelectTransform(static_cast<TransformTool>(id)); });
   // Animation tabs.
-  connect(c_.ButtonStopSource, &QPushButton::clicked, this, [this] {
-    bench_->Tiles().StopAnimation(bench_->Source());
+  connect(c_.ButtonStopSource, &QPushButton::clicked, this, [this, &tiles, &b] {
+    tiles.StopAnimation(b.Source());
     c_.Source->setCursor(Qt::ArrowCursor);
   });
-  connect(c_.ButtonStopTarget, &QPushButton::clicked, this, [this] {
-    bench_->Tiles().StopAnimation(bench_->Target());
+  connect(c_.ButtonStopTarget, &QPushButton::clicked, this, [this, &tiles, &b] {
+    tiles.StopAnimation(b.Target());
     c_.Target->setCursor(Qt::ArrowCursor);
   });
-  connect(c_.TrackBarSource, &QSlider::valueChanged, this, [this](int v) {
-    bench_->Tiles().SetAnimationSpeed(bench_->Source(), v);
+  connect(c_.TrackBarSource, &QSlider::valueChanged, this, [this, &tiles, &b](int v) {
+    tiles.SetAnimationSpeed(b.Source(), v);
     NoActiveControls();
   });
-  connect(c_.TrackBarTarget, &QSlider::valueChanged, this, [this](int v) {
-    bench_->Tiles().SetAnimationSpeed(bench_->Target(), v);
+  connect(c_.TrackBarTarget, &QSlider::valueChanged, this, [this, &tiles, &b](int v) {
+    tiles.SetAnimationSpeed(b.Target(), v);
     NoActiveControls();
   });
   connect(c_.SourcePageControl, &QTabWidget::currentChanged, this,
-          [this](int i) { bench_->ShowSourceTab(static_cast<SourceTab>(i)); });
+          [&b](int i) { b.ShowSourceTab(static_cast<SourceTab>(i)); });
   connect(c_.TargetPageControl, &QTabWidget::currentChanged, this,
-          [this](int i) { bench_->ShowTargetTab(static_cast<TargetTab>(i)); });
+          [&b](int i) { b.ShowTargetTab(static_cast<TargetTab>(i)); });
   // Clipboard.
-  connect(c_.CheckBoxExport, &QCheckBox::clicked, this, [this](bool checked) {
-    bench_->Clipboard().SetAutoExport(checked);
+  connect(c_.CheckBoxExport, &QCheckBox::clicked, this, [this, &clipboard](bool checked) {
+    clipboard.SetAutoExport(checked);
     NoActiveControls();
   });
-  connect(c_.CheckBoxImport, &QCheckBox::clicked, this, [this](bool checked) {
-    bench_->Clipboard().SetAutoImport(checked);
+  connect(c_.CheckBoxImport, &QCheckBox::clicked, this, [this, &clipboard](bool checked) {
+    clipboard.SetAutoImport(checked);
     NoActiveControls();
   });
 
@@ -298,8 +300,7 @@ void MainWindow::CopyAllOnClick() { bench_->Targets().CopyAll(); }
 void MainWindow::SourceComboOnSelect(int item) {
   if (QAction* action = SourceItemAction(static_cast<SourceAction>(item)))
     action->trigger();
-  else
-  {
+  else {
     bench_->Sources().OpenSource(SourceAction::None);  // item 0 repeats the last load
     NoActiveControls();
   }
@@ -400,12 +401,13 @@ void MainWindow::ReflectView() {
                                     v.Transparency == TransparencyMode::Magenta);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonPicker, &QAbstractButton::setChecked,
                                     v.Transparency == TransparencyMode::Picker);
-  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonAlpha, &QAbstractButton::setChecked, v.AlphaShown);
+  SetQuietly<QAbstractButton, bool>(c_.SpeedButtonAlpha, &QAbstractButton::setChecked, bench_->AlphaShown());
   SetQuietly<QAbstractButton, bool>(c_.CheckBoxAlphaToMagenta, &QAbstractButton::setChecked, v.AlphaToMagenta);
   SetQuietly<QAbstractSlider, int>(c_.SliderAlphaThreshold, &QAbstractSlider::setValue, v.AlphaThreshold);
   SetQuietly<QAbstractButton, bool>(c_.CheckBoxCleanFringe, &QAbstractButton::setChecked, v.CleanFringe);
   c_.SliderAlphaThreshold->setToolTip(QString::number(v.AlphaThreshold));
-  for (QWidget* w : std::initializer_list<QWidget*>{c_.CheckBoxAlphaToMagenta, c_.SliderAlphaThreshold, c_.CheckBoxCleanFringe})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{c_.CheckBoxAlphaToMagenta, c_.SliderAlphaThreshold, c_.CheckBoxCleanFringe})
     w->setEnabled(v.SourceHasTransparency);
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonView, &QAbstractButton::setChecked, bench_->GridShown());
   SetQuietly<QAbstractButton, bool>(c_.SpeedButtonStyle, &QAbstractButton::setChecked, v.GridLines);
@@ -439,8 +441,7 @@ void MainWindow::ReflectCanvases() {
       c_.ClipTileImage->clear();
     else
       c_.ClipTileImage->setPixmap(QPixmap::fromImage(
-          d.ClipTile
-              .copy(0, 0, std::min(kSetCellSide, d.ClipTile.width()), std::min(kSetCellSide, d.ClipTile.height()))
+          d.ClipTile.copy(0, 0, std::min(kSetCellSide, d.ClipTile.width()), std::min(kSetCellSide, d.ClipTile.height()))
               .convertToFormat(QImage::Format_RGB32)));
   }
   if (v.Picking != pickerShown_) {

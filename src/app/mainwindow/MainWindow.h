@@ -102,7 +102,7 @@ class MainWindow : public QMainWindow {
   QWidget* about_ = nullptr;
   QWidget* help_ = nullptr;
   QTimer* noteTimer_ = nullptr;
-  QString hint_;  // the latest hint, shown once a note has had its time
+  QString hint_;                  // the latest hint, shown once a note has had its time
   bool provenanceShown_ = false;  // the status line shows a tile's provenance instead of hint_
   qint64 shownTileKey_ = 0;       // the current tile the viewer shows
   bool pickerShown_ = false;      // the Source shows the picker cursor

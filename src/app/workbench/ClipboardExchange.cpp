@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QMimeData>
 
-#include "app/workbench/TileWorkflow.h"
 #include "app/workbench/Operations.h"
+#include "app/workbench/TileWorkflow.h"
 #include "core/canvas/ImageStack.h"
 
 namespace mosaicor {

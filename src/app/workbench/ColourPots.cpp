@@ -1,9 +1,9 @@
 #include "app/workbench/ColourPots.h"
 
-#include "app/workbench/SourceWorkflow.h"
-#include "app/workbench/TileWorkflow.h"
 #include "app/workbench/Chooser.h"
 #include "app/workbench/Operations.h"
+#include "app/workbench/SourceWorkflow.h"
+#include "app/workbench/TileWorkflow.h"
 #include "core/canvas/ImageStack.h"
 
 namespace mosaicor {
@@ -56,7 +56,6 @@ void ColourPots::ChooseTransparency(TransparencyMode mode) {
 
 void ColourPots::ShowAlpha(bool shown) {
   const Operations::Operation operation(operations_, Change::View);
-  view_.AlphaShown = shown;
   source_.Layers().L2_Alpha().SetVisible(shown);
 }
 

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <new>
 
-#include "app/workbench/TargetCensus.h"
 #include "app/workbench/Chooser.h"
 #include "app/workbench/Operations.h"
+#include "app/workbench/TargetCensus.h"
 #include "app/workbench/TargetDocument.h"
 #include "app/workbench/TargetHistory.h"
 #include "app/workbench/WindowState.h"
@@ -60,7 +60,7 @@ bool CompactWorkflow::CompactSetDialog() {
   }
   if (!compacted) {
     dialogs_.ShowMessage(QCoreApplication::translate("mosaicor::MainWindow", "The Target cannot be compacted: %1")
-                                   .arg(compacted.Text()));
+                             .arg(compacted.Text()));
     return false;
   }
   const int pages = compacted->set.height() / kSetPageSide;

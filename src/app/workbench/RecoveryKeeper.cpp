@@ -150,7 +150,7 @@ void RecoveryKeeper::TellFailure(const QString& reason) {
   const QString text = tr("     The recovery file could not be written: %1").arg(reason);
   emit Noted(text);
   dialogs_.ShowMessage(text.trimmed() + QLatin1Char('\n') +
-                             tr("Until it can be, a crash would lose every change since the last save."));
+                       tr("Until it can be, a crash would lose every change since the last save."));
 }
 
 void RecoveryKeeper::WaitForWrite() {
@@ -212,8 +212,7 @@ RecoverAnswer RecoveryKeeper::Recover(const QString& fileName) {
   }
   const RecoveryState& state = read.Value();
   const QString at = state.savedAt.toLocalTime().toString(QStringLiteral("HH:mm"));
-  const RecoverAnswer answer =
-      dialogs_.AskToRecover(tr("Recover the texture set you were building at %1?").arg(at));
+  const RecoverAnswer answer = dialogs_.AskToRecover(tr("Recover the texture set you were building at %1?").arg(at));
   if (answer != RecoverAnswer::Recover) return answer;
   targets_.Recover(state);
   return RecoverAnswer::Recover;

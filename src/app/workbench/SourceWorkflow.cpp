@@ -159,8 +159,8 @@ void SourceWorkflow::PlayFrames() {
   QStringList delays;
   for (int delay : sheet.delaysMs) delays << QString::number(delay);
   emit Noted(QCoreApplication::translate("mosaicor::MainWindow", "%1 frames, delays in ms: %2")
-                        .arg(sheet.Frames())
-                        .arg(delays.join(QLatin1String(", "))));
+                 .arg(sheet.Frames())
+                 .arg(delays.join(QLatin1String(", "))));
   const CanvasGrid& grid = source_.Grid();
   if (sheet.cell != QSize(grid.CellWidth, grid.CellHeight)) return;
   source_.StartAnimation(0, sheet.Frames() - 1);

@@ -86,8 +86,8 @@ class SourceWorkflow : public QObject {
   // Plays the frames just laid out when they fill the Source's cells, and says their delays.
   void PlayFrames();
 
-  QImage asLoaded_;  // the picture with transparency as it came; null for any other source
-  std::optional<FrameSheet> frames_;  // the frames of the GIF being loaded, until they play
+  QImage asLoaded_;                     // the picture with transparency as it came; null for any other source
+  std::optional<FrameSheet> frames_;    // the frames of the GIF being loaded, until they play
   std::vector<SheetTile> loadedTiles_;  // the tiles of the picture a load made, until it is shown
   Operations& operations_;
   Chooser& dialogs_;

@@ -19,8 +19,7 @@ QImage PixelsOf(const ImageLayer& layer, const QRect& rect) {
 
 }  // namespace
 
-TargetHistory::TargetHistory(ImageStack& target, TargetDocument& document)
-    : target_(target), document_(document) {
+TargetHistory::TargetHistory(ImageStack& target, TargetDocument& document) : target_(target), document_(document) {
   document_.Picture().SetPaintObserver(this);
 }
 

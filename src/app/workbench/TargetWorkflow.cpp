@@ -6,13 +6,13 @@
 #include <algorithm>
 
 #include "app/texts/Translations.h"
-#include "app/workbench/TargetHistory.h"
 #include "app/workbench/Chooser.h"
 #include "app/workbench/Operations.h"
+#include "app/workbench/TargetHistory.h"
 #include "core/canvas/ImageStack.h"
-#include "core/recovery/RecoveryFile.h"
 #include "core/imagefiles/ImageFileModule.h"
 #include "core/packing/SetGeometry.h"
+#include "core/recovery/RecoveryFile.h"
 
 namespace mosaicor {
 

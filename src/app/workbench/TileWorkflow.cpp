@@ -1,7 +1,7 @@
 #include "app/workbench/TileWorkflow.h"
 
-#include "app/workbench/TargetHistory.h"
 #include "app/workbench/Operations.h"
+#include "app/workbench/TargetHistory.h"
 #include "core/canvas/ImageStack.h"
 #include "core/graphics/RectCopy.h"
 #include "core/packing/SetGeometry.h"

@@ -14,9 +14,9 @@
 
 #include "app/texts/Languages.h"
 #include "core/extraction/TombRaiderFileModule.h"
-#include "core/packing/SetGeometry.h"
 #include "core/graphics/AlphaKeying.h"
 #include "core/graphics/PixelFormat.h"
+#include "core/packing/SetGeometry.h"
 #include "core/resampling/CutSizing.h"
 
 namespace mosaicor {
@@ -108,7 +108,6 @@ struct ViewState {
   TileSizeMode TileSize = TileSizeMode::MultiTile;
   TransparencyMode Transparency = TransparencyMode::Opaque;
   bool Picking = false;  // the Source shows the picker cursor
-  bool AlphaShown = false;
   bool GridLines = false;    // SpeedButtonStyle down: lines instead of dots
   int GridSizePosition = 3;  // 8 << position pixels
   SourceTab SourcePage = SourceTab::Grid;

@@ -23,8 +23,8 @@ Workbench::Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFile
   sources_ = std::make_unique<SourceWorkflow>(
       SourceWorkflow::Parts{operations_, dialogs_, pictures_, levels_, doc_, view_, source_});
   tiles_ = std::make_unique<TileWorkflow>(operations_, doc_, view_, source_, target_, *history_);
-  targets_ = std::make_unique<TargetWorkflow>(TargetWorkflow::Parts{operations_, dialogs_, pictures_, doc_, view_,
-                                                                    source_, target_, *targetDoc_, *history_});
+  targets_ = std::make_unique<TargetWorkflow>(
+      TargetWorkflow::Parts{operations_, dialogs_, pictures_, doc_, view_, source_, target_, *targetDoc_, *history_});
   pots_ = std::make_unique<ColourPots>(operations_, dialogs_, doc_, view_, source_, *tiles_, *sources_);
   clipboard_ = std::make_unique<ClipboardExchange>(operations_, doc_, view_, source_, target_, *tiles_);
   census_ = std::make_unique<TargetCensus>(dialogs_, *targetDoc_, *history_);

@@ -77,8 +77,10 @@ class Workbench : public QObject {
   void ShowSourceTab(SourceTab tab);
   void ShowTargetTab(TargetTab tab);
 
-  // What the canvases' models hold, as the controls show it.
+  // What the canvases' models hold, as the controls show it: the grid (which FREE mode also hides)
+  // and the alpha layer are shown or not on the canvases themselves.
   bool GridShown() const { return source_.Layers().L5_Grid().Visible(); }
+  bool AlphaShown() const { return source_.Layers().L2_Alpha().Visible(); }
   bool AutoExport() const { return source_.Cursor().AutoExport(); }
   TransformTool Transform() const;
   QString TargetComboText() const { return view_.TargetShowsCopy ? texts::CreateNewItem() : doc_.TargetCaption(); }
