@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "core/imagefiles/ImageFileModule.h"
 #include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
@@ -105,9 +106,9 @@ QString CheckOutput(const CliOptions& options) {
   const QString extension = info.suffix();
   if (extension.isEmpty())
     return QStringLiteral("-o %1: no extension names the output format; %2").arg(out, QLatin1String(kOutFileAdvice));
-  const bool rawOutput = extension.compare(QLatin1String("raw"), Qt::CaseInsensitive) == 0 ||
-                         extension.compare(QLatin1String("pc"), Qt::CaseInsensitive) == 0;
-  if (!IsOutputExtension(extension) && !(rawOutput && options.command == CliCommand::Convert))
+  // convert also writes the level editors' one-page files.
+  const PictureWriter* writer = FindPictureWriter(QLatin1Char('.') + extension.toUpper());
+  if (!writer || !(writer->SavesTextureSets() || options.command == CliCommand::Convert))
     return QStringLiteral("-o %1: .%2 is not a format the companion writes; %3")
         .arg(out, extension.toUpper(), QLatin1String(kOutFileAdvice));
   if (options.alpha && extension.toLower() != QLatin1String("tga"))
@@ -417,8 +418,8 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
 }
 
 bool IsOutputExtension(const QString& extension) {
-  static const QStringList extensions = {"tga", "bmp", "jpg", "jpeg", "png"};
-  return extensions.contains(extension.toLower());
+  const PictureWriter* writer = FindPictureWriter(QLatin1Char('.') + extension.toUpper());
+  return writer && writer->SavesTextureSets();
 }
 
 }  // namespace mosaicor
