@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/imagedecoding/PictureDecoder.h"
 #include "core/imagefiles/ImageFileModule.h"
 #include "core/packing/SetGeometry.h"
 
@@ -128,10 +130,24 @@ bool ParsePackSize(const QString& value, CutSizeMode& mode) {
   return false;
 }
 
+// The extensions of the files the companion reads, from the core's tables, one line for levels and one for
+// pictures: "  levels    .phd .tub ...". Scripts take them from there.
+QString ReadExtensionsText() {
+  const auto dotted = [](const QStringList& extensions) { return extensions.join(QLatin1Char(' ')).toLower(); };
+  QStringList levels, pictures;
+  for (const QString& extension : LevelExtensions()) levels << QLatin1Char('.') + extension;
+  for (const PictureDecoder& format : PictureDecoders()) pictures << format.extensions;
+  return QStringLiteral(
+             "Files read, by extension in any letter case (a GIF's frames: pack makes one tile of each):\n"
+             "  levels    %1\n"
+             "  pictures  %2\n")
+      .arg(dotted(levels), dotted(pictures));
+}
+
 }  // namespace
 
 QString UsageText() {
-  return QStringLiteral(
+  const QString usage = QStringLiteral(
       "Usage:\n"
       "  mosaicor-cli pages    LEVEL...   -o OUT [--transparency none|auto] [--alpha] [--split] [--misc]\n"
       "  mosaicor-cli animated LEVEL...   -o OUT [--transparency none|auto] [--alpha]\n"
@@ -188,9 +204,10 @@ QString UsageText() {
       "\n"
       "Output formats come from OUT's extension (.tga, .bmp, .jpg, .jpeg, .png, any letter case), 24 bits;\n"
       "convert also writes a 256 x 256 picture as a sky (.raw, 24 bits) or a font (.pc, 32 bits).\n"
-      "Pictures read include GIF (pack: one tile per frame) and the level editors' .raw and .pc files.\n"
+      "%1"
       "With several inputs OUT is a folder; inputs that share a name get outputs like NAME_tr4.tga.\n"
       "Exit status: 0 all inputs done, 1 some input failed, 2 the command line is wrong.\n");
+  return usage.arg(ReadExtensionsText());
 }
 
 std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& error) {
