@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <algorithm>
 
-#include "app/texts/Translations.h"
+#include "app/texts/WindowLanguage.h"
 #include "app/workbench/TargetHistory.h"
 #include "app/workbench/Workbench.h"
 #include "core/imagefiles/ImageFileModule.h"

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/texts/Languages.h"
+#include "app/texts/WindowTexts.h"
 #include "core/extraction/TombRaiderFileModule.h"
 #include "core/packing/SetGeometry.h"
 #include "core/graphics/AlphaKeying.h"

@@ -25,8 +25,8 @@
 #include "app/helpwindows/CreditsWindow.h"
 #include "app/helpwindows/HelpWindow.h"
 #include "app/mainwindow/MainWindow.h"
-#include "app/texts/Languages.h"
-#include "app/texts/Translations.h"
+#include "app/texts/WindowLanguage.h"
+#include "app/texts/WindowTexts.h"
 
 namespace mosaicor {
 namespace {

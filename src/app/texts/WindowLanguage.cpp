@@ -1,4 +1,4 @@
-#include "app/texts/Translations.h"
+#include "app/texts/WindowLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
