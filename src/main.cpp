@@ -11,7 +11,7 @@
 #include "app/mainwindow/MainWindow.h"
 #include "app/mainwindow/SafeApplication.h"
 #include "app/platform/TonePlayer.h"
-#include "app/texts/Translations.h"
+#include "app/texts/WindowLanguage.h"
 #include "app/workbench/RecoveryKeeper.h"
 
 #include <QLocale>

@@ -267,6 +267,53 @@ Le canevas de droite ne doit servir qu&apos;aux jeux de textures standard.</tran
     </message>
 </context>
 <context>
+    <name>PictureFormat</name>
+    <message>
+        <source>Windows or OS/2 Bitmap</source>
+        <translation>Bitmap Windows ou OS/2</translation>
+    </message>
+    <message>
+        <source>Jpeg File Interchange</source>
+        <translation>Jpeg File Interchange</translation>
+    </message>
+    <message>
+        <source>Truevision Targa</source>
+        <translation>Truevision Targa</translation>
+    </message>
+    <message>
+        <source>Tagged Image File</source>
+        <translation>Tagged Image File</translation>
+    </message>
+    <message>
+        <source>Adobe Photoshop</source>
+        <translation>Adobe Photoshop</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro Image</source>
+        <translation>Paint Shop Pro Image</translation>
+    </message>
+    <message>
+        <source>ZSoft Paintbrush</source>
+        <translation>ZSoft Paintbrush</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics</source>
+        <translation>Portable Network Graphics</translation>
+    </message>
+    <message>
+        <source>Graphics Interchange Format</source>
+        <translation>Graphics Interchange Format</translation>
+    </message>
+    <message>
+        <source>Level Editor Sky</source>
+        <translation>Ciel de l’éditeur de niveaux</translation>
+    </message>
+    <message>
+        <source>Level Editor Font</source>
+        <translation>Police de l’éditeur de niveaux</translation>
+    </message>
+</context>
+<context>
     <name>PixelFormat</name>
     <message>
         <source>1 bit</source>
@@ -748,18 +795,20 @@ Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
         <translation>   ----- CHARGEMENT D&apos;UN FICHIER IMAGE -----</translation>
     </message>
     <message>
-        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Graphics Interchange Format (*.gif)|*.GIF|Level Editor Sky (*.raw)|*.RAW|Level Editor Font (*.pc)|*.PC|All Files (*.*)|*.*</source>
-        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
-        <translation>Fichiers d&apos;entrée pris en charge|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|Bitmap Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Graphics Interchange Format (*.gif)|*.GIF|Ciel de l’éditeur de niveaux (*.raw)|*.RAW|Police de l’éditeur de niveaux (*.pc)|*.PC|Tous les fichiers (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>   ----- SAVING IMAGE FILE -----</source>
         <translation>   ----- ENREGISTREMENT D&apos;UN FICHIER IMAGE -----</translation>
     </message>
     <message>
-        <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
-        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
-        <translation>Fichiers de sortie pris en charge|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Bitmap Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Tous les fichiers (*.*)|*.*</translation>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Supported Input Files</source>
+        <translation>Fichiers d&apos;entrée pris en charge</translation>
+    </message>
+    <message>
+        <source>Supported Output Files</source>
+        <translation>Fichiers de sortie pris en charge</translation>
     </message>
 </context>
 <context>

@@ -267,6 +267,53 @@ A tela da direita deve ser usada apenas com conjuntos de texturas padrão.</tran
     </message>
 </context>
 <context>
+    <name>PictureFormat</name>
+    <message>
+        <source>Windows or OS/2 Bitmap</source>
+        <translation>Bitmap do Windows ou OS/2</translation>
+    </message>
+    <message>
+        <source>Jpeg File Interchange</source>
+        <translation>Jpeg File Interchange</translation>
+    </message>
+    <message>
+        <source>Truevision Targa</source>
+        <translation>Truevision Targa</translation>
+    </message>
+    <message>
+        <source>Tagged Image File</source>
+        <translation>Tagged Image File</translation>
+    </message>
+    <message>
+        <source>Adobe Photoshop</source>
+        <translation>Adobe Photoshop</translation>
+    </message>
+    <message>
+        <source>Paint Shop Pro Image</source>
+        <translation>Paint Shop Pro Image</translation>
+    </message>
+    <message>
+        <source>ZSoft Paintbrush</source>
+        <translation>ZSoft Paintbrush</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics</source>
+        <translation>Portable Network Graphics</translation>
+    </message>
+    <message>
+        <source>Graphics Interchange Format</source>
+        <translation>Graphics Interchange Format</translation>
+    </message>
+    <message>
+        <source>Level Editor Sky</source>
+        <translation>Céu do editor de níveis</translation>
+    </message>
+    <message>
+        <source>Level Editor Font</source>
+        <translation>Fonte do editor de níveis</translation>
+    </message>
+</context>
+<context>
     <name>PixelFormat</name>
     <message>
         <source>1 bit</source>
@@ -748,18 +795,20 @@ Tiles: %5 → %6 (o editor de níveis aceita %7)</translation>
         <translation>   ----- CARREGANDO ARQUIVO DE IMAGEM -----</translation>
     </message>
     <message>
-        <source>Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Graphics Interchange Format (*.gif)|*.GIF|Level Editor Sky (*.raw)|*.RAW|Level Editor Font (*.pc)|*.PC|All Files (*.*)|*.*</source>
-        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
-        <translation>Arquivos de entrada suportados|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|Bitmap do Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|Graphics Interchange Format (*.gif)|*.GIF|Céu do editor de níveis (*.raw)|*.RAW|Fonte do editor de níveis (*.pc)|*.PC|Todos os arquivos (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>   ----- SAVING IMAGE FILE -----</source>
         <translation>   ----- SALVANDO ARQUIVO DE IMAGEM -----</translation>
     </message>
     <message>
-        <source>Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*</source>
-        <extracomment>Name|patterns pairs: translate the names only, keep every | and pattern.</extracomment>
-        <translation>Arquivos de saída suportados|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Bitmap do Windows ou OS/2 (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|Portable Network Graphics (*.png)|*.PNG|Todos os arquivos (*.*)|*.*</translation>
+        <source>All Files (*.*)</source>
+        <translation>Todos os arquivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Supported Input Files</source>
+        <translation>Arquivos de entrada suportados</translation>
+    </message>
+    <message>
+        <source>Supported Output Files</source>
+        <translation>Arquivos de saída suportados</translation>
     </message>
 </context>
 <context>

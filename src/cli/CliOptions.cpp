@@ -3,6 +3,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/imagedecoding/PictureDecoder.h"
+#include "core/imagefiles/ImageFileModule.h"
 #include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
@@ -105,9 +108,9 @@ QString CheckOutput(const CliOptions& options) {
   const QString extension = info.suffix();
   if (extension.isEmpty())
     return QStringLiteral("-o %1: no extension names the output format; %2").arg(out, QLatin1String(kOutFileAdvice));
-  const bool rawOutput = extension.compare(QLatin1String("raw"), Qt::CaseInsensitive) == 0 ||
-                         extension.compare(QLatin1String("pc"), Qt::CaseInsensitive) == 0;
-  if (!IsOutputExtension(extension) && !(rawOutput && options.command == CliCommand::Convert))
+  // convert also writes the level editors' one-page files.
+  const PictureWriter* writer = FindPictureWriter(QLatin1Char('.') + extension.toUpper());
+  if (!writer || !(writer->SavesTextureSets() || options.command == CliCommand::Convert))
     return QStringLiteral("-o %1: .%2 is not a format the companion writes; %3")
         .arg(out, extension.toUpper(), QLatin1String(kOutFileAdvice));
   if (options.alpha && extension.toLower() != QLatin1String("tga"))
@@ -127,10 +130,24 @@ bool ParsePackSize(const QString& value, CutSizeMode& mode) {
   return false;
 }
 
+// The extensions of the files the companion reads, from the core's tables, one line for levels and one for
+// pictures: "  levels    .phd .tub ...". Scripts take them from there.
+QString ReadExtensionsText() {
+  const auto dotted = [](const QStringList& extensions) { return extensions.join(QLatin1Char(' ')).toLower(); };
+  QStringList levels, pictures;
+  for (const QString& extension : LevelExtensions()) levels << QLatin1Char('.') + extension;
+  for (const PictureDecoder& format : PictureDecoders()) pictures << format.extensions;
+  return QStringLiteral(
+             "Files read, by extension in any letter case (a GIF's frames: pack makes one tile of each):\n"
+             "  levels    %1\n"
+             "  pictures  %2\n")
+      .arg(dotted(levels), dotted(pictures));
+}
+
 }  // namespace
 
 QString UsageText() {
-  return QStringLiteral(
+  const QString usage = QStringLiteral(
       "Usage:\n"
       "  mosaicor-cli pages    LEVEL...   -o OUT [--transparency none|auto] [--alpha] [--split] [--misc]\n"
       "  mosaicor-cli animated LEVEL...   -o OUT [--transparency none|auto] [--alpha]\n"
@@ -187,9 +204,10 @@ QString UsageText() {
       "\n"
       "Output formats come from OUT's extension (.tga, .bmp, .jpg, .jpeg, .png, any letter case), 24 bits;\n"
       "convert also writes a 256 x 256 picture as a sky (.raw, 24 bits) or a font (.pc, 32 bits).\n"
-      "Pictures read include GIF (pack: one tile per frame) and the level editors' .raw and .pc files.\n"
+      "%1"
       "With several inputs OUT is a folder; inputs that share a name get outputs like NAME_tr4.tga.\n"
       "Exit status: 0 all inputs done, 1 some input failed, 2 the command line is wrong.\n");
+  return usage.arg(ReadExtensionsText());
 }
 
 std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& error) {
@@ -417,8 +435,8 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
 }
 
 bool IsOutputExtension(const QString& extension) {
-  static const QStringList extensions = {"tga", "bmp", "jpg", "jpeg", "png"};
-  return extensions.contains(extension.toLower());
+  const PictureWriter* writer = FindPictureWriter(QLatin1Char('.') + extension.toUpper());
+  return writer && writer->SavesTextureSets();
 }
 
 }  // namespace mosaicor

@@ -46,7 +46,8 @@ struct CliOptions {
 // file with several, --format with one input. `pack` writes one file whatever the inputs.
 std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& error);
 
-// True for the extensions the companion writes (tga, bmp, jpg, jpeg, png), any letter case, no dot.
+// True for the extensions a texture set is written in (the core's writers: tga, bmp, jpg, jpeg, png), any letter
+// case, no dot.
 bool IsOutputExtension(const QString& extension);
 
 QString UsageText();

@@ -1,6 +1,9 @@
 #include "CliRunner.h"
+#include "core/extraction/TombRaiderFileModule.h"
+#include "core/imagedecoding/PictureDecoder.h"
 
 #include <gtest/gtest.h>
+#include <QRegularExpression>
 
 namespace mosaicor {
 
@@ -14,6 +17,23 @@ TEST(CommandLine, HelpAndVersionSucceed) {
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_TRUE(version.out.startsWith("mosaicor-cli "));
   EXPECT_TRUE(version.out.contains("MIT licence"));
+}
+
+// Scripts take the extensions the companion reads from its help ("  levels    .phd .tub ...").
+TEST(CommandLine, HelpListsEveryExtensionItReads) {
+  const QString help = RunCli({"--help"}).out;
+  const auto listed = [&help](const QString& kind) {
+    return QRegularExpression("^  " + kind + " +(.+)$", QRegularExpression::MultilineOption)
+        .match(help)
+        .captured(1)
+        .split(' ');
+  };
+  QStringList levels, pictures;
+  for (const QString& extension : LevelExtensions()) levels << "." + extension.toLower();
+  for (const PictureDecoder& format : PictureDecoders())
+    for (const QString& extension : format.extensions) pictures << extension.toLower();
+  EXPECT_EQ(listed("levels"), levels);
+  EXPECT_EQ(listed("pictures"), pictures);
 }
 
 TEST(CommandLine, WrongCommandLinesExitWithTwo) {

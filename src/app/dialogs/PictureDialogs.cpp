@@ -1,6 +1,7 @@
 #include "app/dialogs/PictureDialogs.h"
 
 #include "app/dialogs/DialogFilters.h"
+#include "core/imagedecoding/PictureDecoder.h"
 #include "core/imagefiles/ImageFileModule.h"
 #include "core/imagefiles/PictureConversion.h"
 
@@ -14,28 +15,29 @@ namespace mosaicor {
 
 const char* const PictureDialogs::kOpenTitle =
     QT_TRANSLATE_NOOP("mosaicor::PictureDialogs", "   ----- LOADING IMAGE FILE -----");
-//: Name|patterns pairs: translate the names only, keep every | and pattern.
-const char* const PictureDialogs::kOpenFilter =
-    QT_TRANSLATE_NOOP("mosaicor::PictureDialogs",
-                      "Supported Input Files|*.BMP;*.JPG;*.JPEG;*.TGA;*.TIF;*.TIFF;*.PSD;*.PSP;*.PSPIMAGE;*.PCX;*.PNG;*.GIF;*.RAW;*.PC|"
-                      "Windows or OS/2 Bitmap (*.bmp)|*.BMP|Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|"
-                      "Truevision Targa (*.tga)|*.TGA|Tagged Image File (*.tif;*.tiff)|*.TIF;*.TIFF|"
-                      "Adobe Photoshop (*.psd)|*.PSD|Paint Shop Pro Image (*.psp;*.pspimage)|*.PSP;*.PSPIMAGE|"
-                      "ZSoft Paintbrush (*.pcx)|*.PCX|Portable Network Graphics (*.png)|*.PNG|"
-                      "Graphics Interchange Format (*.gif)|*.GIF|Level Editor Sky (*.raw)|*.RAW|"
-                      "Level Editor Font (*.pc)|*.PC|All Files (*.*)|*.*");
 const char* const PictureDialogs::kSaveTitle =
     QT_TRANSLATE_NOOP("mosaicor::PictureDialogs", "   ----- SAVING IMAGE FILE -----");
-//: Name|patterns pairs: translate the names only, keep every | and pattern.
-const char* const PictureDialogs::kSaveFilter =
-    QT_TRANSLATE_NOOP("mosaicor::PictureDialogs",
-                      "Supported Output Files|*.TGA;*.BMP;*.JPG;*.JPEG;*.PNG|Windows or OS/2 Bitmap (*.bmp)|*.BMP|"
-                      "Jpeg File Interchange (*.jpg;*.jpeg)|*.JPG;*.JPEG|Truevision Targa (*.tga)|*.TGA|"
-                      "Portable Network Graphics (*.png)|*.PNG|All Files (*.*)|*.*");
 
 namespace {
 
 constexpr int kPreviewSide = 160;
+
+// "*.BMP;*.JPG" for {".BMP", ".JPG"}.
+QString Patterns(const QStringList& extensions) { return QLatin1Char('*') + extensions.join(QLatin1String(";*")); }
+
+// A format's own entry: "Truevision Targa (*.tga)|*.TGA".
+QString Entry(const PictureDecoder& format) {
+  return QStringLiteral("%1 (%2)|%3")
+      .arg(QCoreApplication::translate("PictureFormat", format.name), Patterns(format.extensions).toLower(),
+           Patterns(format.extensions));
+}
+
+// The first entry, for every extension of the list; the format entries; the last, for all files.
+QString Filter(const QString& supported, const QStringList& extensions, const QStringList& entries) {
+  return QStringList{supported, Patterns(extensions), entries.join(QLatin1Char('|')),
+                     PictureDialogs::tr("All Files (*.*)"), QStringLiteral("*.*")}
+      .join(QLatin1Char('|'));
+}
 
 // A preview beside the file list: the picture under the selection, scaled into a square. It never
 // raises a message box while the user browses: a file it cannot show leaves it empty.
@@ -73,17 +75,39 @@ QFileDialog* MakeDialog(QWidget* parent, const QString& title, const QString& fi
 
 }  // namespace
 
+QString PictureDialogs::OpenFilter() {
+  QStringList extensions, entries;
+  for (const PictureDecoder& format : PictureDecoders()) {
+    extensions << format.extensions;
+    entries << Entry(format);
+  }
+  return Filter(tr("Supported Input Files"), extensions, entries);
+}
+
+QString PictureDialogs::SaveFilter(bool onePage) {
+  QStringList textureSets, pages;
+  for (const PictureWriter& writer : PictureWriters())
+    (writer.SavesTextureSets() ? textureSets : pages) << writer.extensions;
+  // A saved format's entry is its decoder's, in the open dialog's order.
+  QStringList entries;
+  for (const PictureDecoder& format : PictureDecoders())
+    if (textureSets.contains(format.extensions.constFirst()) ||
+        (onePage && pages.contains(format.extensions.constFirst())))
+      entries << Entry(format);
+  return Filter(tr("Supported Output Files"), textureSets, entries);
+}
+
 PictureDialogs::PictureDialogs(const ImageFileModule& files, QWidget* parentWindow) : QObject(parentWindow) {
   InitDialogs(parentWindow, files);
 }
 
 void PictureDialogs::InitDialogs(QWidget* parentWindow, const ImageFileModule& files) {
-  OpenPictureDialog1 = MakeDialog(parentWindow, tr(kOpenTitle), tr(kOpenFilter));
+  OpenPictureDialog1 = MakeDialog(parentWindow, tr(kOpenTitle), OpenFilter());
   OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
   OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
   AddPreview(OpenPictureDialog1, files);
 
-  SavePictureDialog1 = MakeDialog(parentWindow, tr(kSaveTitle), tr(kSaveFilter));
+  SavePictureDialog1 = MakeDialog(parentWindow, tr(kSaveTitle), SaveFilter(false));
   SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
   SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
   SavePictureDialog1->setDefaultSuffix(QStringLiteral("TGA"));

@@ -4,6 +4,7 @@
 // operations, through the workbench; these dialogs only choose.
 
 #include <QObject>
+#include <QString>
 
 class QFileDialog;
 class QLabel;
@@ -19,9 +20,13 @@ class PictureDialogs : public QObject {
  public:
   // In English; the dialogs show them translated.
   static const char* const kOpenTitle;
-  static const char* const kOpenFilter;
   static const char* const kSaveTitle;
-  static const char* const kSaveFilter;
+
+  // The dialogs' filters as DialogFilters.h writes them, in the window's language, from the core's tables: every
+  // format the decoders read, and every format a texture set is saved in; with `onePage` also the level editors'
+  // sky and font files, which hold one page.
+  static QString OpenFilter();
+  static QString SaveFilter(bool onePage);
 
   // The previews read pictures through `files`, quietly: a file they cannot show stays blank.
   explicit PictureDialogs(const ImageFileModule& files, QWidget* parentWindow = nullptr);

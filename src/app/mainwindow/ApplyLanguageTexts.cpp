@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/mainwindow/MainWindowControls.h"
-#include "app/texts/Languages.h"
+#include "app/texts/WindowTexts.h"
 
 namespace mosaicor {
 

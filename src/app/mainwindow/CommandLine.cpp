@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/texts/Translations.h"
+#include "app/texts/WindowLanguage.h"
 
 #include "app/workbench/SourceWorkflow.h"
 #include "app/workbench/TargetWorkflow.h"

@@ -48,14 +48,8 @@ std::optional<QString> DialogChooser::SavePictureFile(const QString& preset) {
 std::optional<QString> DialogChooser::SaveTargetFile(const QString& preset, bool onePage) {
   QFileDialog* dialog = pictures_.SavePictureDialog1;
   if (!onePage) return RunFileDialog(dialog, preset);
-  // The sky and font entries, in the window's language, are the open dialog's own.
   const QStringList usual = dialog->nameFilters();
-  QStringList offered = usual;
-  for (const QString& entry :
-       QtNameFilters(QCoreApplication::translate("mosaicor::PictureDialogs", PictureDialogs::kOpenFilter)))
-    if (entry.endsWith(QLatin1String("(*.RAW)")) || entry.endsWith(QLatin1String("(*.PC)")))
-      offered.insert(std::max<qsizetype>(0, offered.size() - 1), entry);  // before "All Files"
-  dialog->setNameFilters(offered);
+  dialog->setNameFilters(QtNameFilters(PictureDialogs::SaveFilter(true)));
   const std::optional<QString> chosen = RunFileDialog(dialog, preset);
   dialog->setNameFilters(usual);
   return chosen;

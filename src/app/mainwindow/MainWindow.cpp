@@ -15,7 +15,7 @@
 #include "app/mainwindow/CensusOverlay.h"
 #include "app/mainwindow/DialogChooser.h"
 #include "app/platform/PickerCursor.h"
-#include "app/texts/Languages.h"
+#include "app/texts/WindowTexts.h"
 #include "app/workbench/ClipboardExchange.h"
 #include "app/workbench/ColourPots.h"
 #include "app/workbench/PackWorkflow.h"

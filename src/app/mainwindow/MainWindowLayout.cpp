@@ -10,7 +10,7 @@
 #include "app/art/Art.h"
 #include "app/canvas/CanvasZoom.h"
 #include "app/mainwindow/MainWindowControls.h"
-#include "app/texts/Languages.h"
+#include "app/texts/WindowTexts.h"
 #include "core/graphics/AlphaKeying.h"
 #include "core/packing/SetGeometry.h"
 

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <algorithm>
 
-#include "app/texts/Translations.h"
+#include "app/texts/WindowLanguage.h"
 #include "app/workbench/Chooser.h"
 #include "app/workbench/Operations.h"
 #include "app/workbench/TargetHistory.h"

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/texts/Languages.h"
+#include "app/texts/WindowTexts.h"
 #include "core/extraction/TombRaiderFileModule.h"
 #include "core/graphics/AlphaKeying.h"
 #include "core/graphics/PixelFormat.h"

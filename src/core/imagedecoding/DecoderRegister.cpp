@@ -29,22 +29,37 @@ Result<DecodedPicture> ReadTarga(ByteSource& source) {
 // under .PSPIMAGE. GIF goes through Qt; the level editors' sky and font files are known by name and size.
 const std::array<PictureDecoder, 11>& Register() {
   static const std::array<PictureDecoder, 11> formats{{
-      {QStringLiteral("Windows or OS/2 Bitmap"), {QStringLiteral(".BMP")}, ReadBmp, BmpBytesToRead},
-      {QStringLiteral("Jpeg File Interchange"), {QStringLiteral(".JPG"), QStringLiteral(".JPEG")}, ReadJpeg},
-      {QStringLiteral("Truevision Targa"), {QStringLiteral(".TGA")}, ReadTarga, TTargaGraphic::BytesToRead},
-      {QStringLiteral("Tagged Image File"), {QStringLiteral(".TIF"), QStringLiteral(".TIFF")}, ReadTiff},
-      {QStringLiteral("Adobe Photoshop"), {QStringLiteral(".PSD")}, ReadPsd},
-      {QStringLiteral("Paint Shop Pro Image"), {QStringLiteral(".PSP"), QStringLiteral(".PSPIMAGE")}, ReadPsp},
-      {QStringLiteral("ZSoft Paintbrush"), {QStringLiteral(".PCX")}, ReadPcx, PcxBytesToRead},
-      {QStringLiteral("Portable Network Graphics"), {QStringLiteral(".PNG")}, ReadPng},
-      {QStringLiteral("Graphics Interchange Format"), {QStringLiteral(".GIF")}, ReadGif, GifBytesToRead, ReadGifFrames},
-      {QStringLiteral("Level Editor Sky"), {QStringLiteral(".RAW")}, ReadSkyRaw, SkyRawBytesToRead},
-      {QStringLiteral("Level Editor Font"), {QStringLiteral(".PC")}, ReadFontPc, FontPcBytesToRead},
+      {QT_TRANSLATE_NOOP("PictureFormat", "Windows or OS/2 Bitmap"), {QStringLiteral(".BMP")}, ReadBmp, BmpBytesToRead},
+      {QT_TRANSLATE_NOOP("PictureFormat", "Jpeg File Interchange"),
+       {QStringLiteral(".JPG"), QStringLiteral(".JPEG")},
+       ReadJpeg},
+      {QT_TRANSLATE_NOOP("PictureFormat", "Truevision Targa"),
+       {QStringLiteral(".TGA")},
+       ReadTarga,
+       TTargaGraphic::BytesToRead},
+      {QT_TRANSLATE_NOOP("PictureFormat", "Tagged Image File"),
+       {QStringLiteral(".TIF"), QStringLiteral(".TIFF")},
+       ReadTiff},
+      {QT_TRANSLATE_NOOP("PictureFormat", "Adobe Photoshop"), {QStringLiteral(".PSD")}, ReadPsd},
+      {QT_TRANSLATE_NOOP("PictureFormat", "Paint Shop Pro Image"),
+       {QStringLiteral(".PSP"), QStringLiteral(".PSPIMAGE")},
+       ReadPsp},
+      {QT_TRANSLATE_NOOP("PictureFormat", "ZSoft Paintbrush"), {QStringLiteral(".PCX")}, ReadPcx, PcxBytesToRead},
+      {QT_TRANSLATE_NOOP("PictureFormat", "Portable Network Graphics"), {QStringLiteral(".PNG")}, ReadPng},
+      {QT_TRANSLATE_NOOP("PictureFormat", "Graphics Interchange Format"),
+       {QStringLiteral(".GIF")},
+       ReadGif,
+       GifBytesToRead,
+       ReadGifFrames},
+      {QT_TRANSLATE_NOOP("PictureFormat", "Level Editor Sky"), {QStringLiteral(".RAW")}, ReadSkyRaw, SkyRawBytesToRead},
+      {QT_TRANSLATE_NOOP("PictureFormat", "Level Editor Font"), {QStringLiteral(".PC")}, ReadFontPc, FontPcBytesToRead},
   }};
   return formats;
 }
 
 }  // namespace
+
+std::span<const PictureDecoder> PictureDecoders() { return Register(); }
 
 const PictureDecoder* FindPictureDecoder(const QString& upperExtension) {
   // Built once and never changed: the readers keep no state.

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <span>
 
 namespace mosaicor {
 
@@ -32,7 +33,8 @@ struct FrameReading {
 
 // One entry of the register: a format's name, its extensions, and its reader.
 struct PictureDecoder {
-  QString name;
+  // In English, as the window's file dialogs name the format; translated in the context "PictureFormat".
+  const char* name = nullptr;
   // Upper case with the dot: ".TGA".
   QStringList extensions;
   // Reads a whole file held in memory; a failure says why.
@@ -44,7 +46,6 @@ struct PictureDecoder {
   // Null for a format of one picture a file.
   Outcome<> (*readFrames)(ByteSource& source, const FrameReading& reading) = nullptr;
 
-  const QString& Name() const { return name; }
   const QStringList& Extensions() const { return extensions; }
   Result<DecodedPicture> Read(ByteSource& source) const { return read(source); }
   Result<qint64> BytesToRead(ByteSource& head, qint64 fileSize) const {
@@ -55,5 +56,8 @@ struct PictureDecoder {
 
 // The decoder registered for an extension (upper case, dot included), or nullptr.
 const PictureDecoder* FindPictureDecoder(const QString& upperExtension);
+
+// Every registered decoder, in the order the open dialog lists the formats.
+std::span<const PictureDecoder> PictureDecoders();
 
 }  // namespace mosaicor

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 
 namespace mosaicor {
 
@@ -38,6 +39,26 @@ Failure<> DecodingFailed(const QString& upperExtension, const Outcome<>& failed)
 }
 
 }  // namespace
+
+std::span<const PictureWriter> PictureWriters() {
+  static const std::array<PictureWriter, 6> writers{{
+      {{QStringLiteral(".TGA")}, SaveAsUncompTGA24bits, EncodeUncompTGA24bits},
+      {{QStringLiteral(".BMP")},
+       SaveBmpFile,
+       [](const QImage& picture) { return EncodeBmp(ConvertTo24Bits(picture)); }},
+      {{QStringLiteral(".JPG"), QStringLiteral(".JPEG")}, SaveJpegFile, EncodeJpeg},
+      {{QStringLiteral(".PNG")}, SavePngFile, EncodePng},
+      {{QStringLiteral(".RAW")}, SaveSkyRaw},
+      {{QStringLiteral(".PC")}, SaveFontPc},
+  }};
+  return writers;
+}
+
+const PictureWriter* FindPictureWriter(const QString& upperExtension) {
+  for (const PictureWriter& writer : PictureWriters())
+    if (writer.extensions.contains(upperExtension)) return &writer;
+  return nullptr;
+}
 
 QString ImageFileModule::FileErrorText(FileErrorKind kind, const QString& upperExtension) {
   if (kind == FileErrorKind::UnsupportedFormat) return upperExtension + QStringLiteral(" format not supported.");
@@ -145,22 +166,15 @@ PictureOutcome ImageFileModule::SaveImageAs24BitsFile(const QImage& image, int s
 
 PictureOutcome ImageFileModule::SaveImageFile(const QImage& image, const QString& fileName) const {
   const QString extension = UpperExtension(fileName);
-  if (extension == QLatin1String(".TGA")) return mosaicor::SaveAsUncompTGA24bits(image, fileName);
-  if (extension == QLatin1String(".BMP")) return SaveBmpFile(image, fileName);
-  if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JPEG")) return SaveJpegFile(image, fileName);
-  if (extension == QLatin1String(".PNG")) return SavePngFile(image, fileName);
-  if (extension == QLatin1String(".RAW")) return SaveSkyRaw(image, fileName);
-  if (extension == QLatin1String(".PC")) return SaveFontPc(image, fileName);
+  if (const PictureWriter* writer = FindPictureWriter(extension)) return writer->save(image, fileName);
   return Failed(FileErrorText(FileErrorKind::UnsupportedFormat, extension));
 }
 
 Result<QByteArray> ImageFileModule::EncodeAs24Bits(const QImage& image, const QString& fileName) const {
   if (image.isNull()) return NoPictureToSave();
   const QString extension = UpperExtension(fileName);
-  if (extension == QLatin1String(".TGA")) return EncodeUncompTGA24bits(image);
-  if (extension == QLatin1String(".BMP")) return EncodeBmp(ConvertTo24Bits(image));
-  if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JPEG")) return EncodeJpeg(image);
-  if (extension == QLatin1String(".PNG")) return EncodePng(image);
+  const PictureWriter* writer = FindPictureWriter(extension);
+  if (writer && writer->SavesTextureSets()) return writer->encode24(image);
   return Failure<>{FileErrorText(FileErrorKind::UnsupportedFormat, extension)};
 }
 

@@ -11,6 +11,8 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <span>
 
 namespace mosaicor {
 
@@ -18,6 +20,23 @@ namespace mosaicor {
 enum class FileErrorKind : int { UnsupportedFormat = 1, UnsupportedCompression = 2 };
 
 using PictureOutcome = Outcome<>;
+
+// One entry of the table of the formats the program saves: the extensions it saves under (upper case with the dot,
+// as PictureDecoder names them) and its writers.
+struct PictureWriter {
+  QStringList extensions;
+  Outcome<> (*save)(const QImage& picture, const QString& fileName) = nullptr;
+  // The file's bytes for the picture in 24 bits. Null for the level editors' sky and font, which hold one
+  // 256 x 256 page and are no format for a texture set.
+  Result<QByteArray> (*encode24)(const QImage& picture) = nullptr;
+
+  bool SavesTextureSets() const { return encode24 != nullptr; }
+};
+
+// Every format the program saves, the texture set's usual one (.TGA) first.
+std::span<const PictureWriter> PictureWriters();
+// The writer for an extension (upper case, dot included), or nullptr.
+const PictureWriter* FindPictureWriter(const QString& upperExtension);
 
 class ImageFileModule {
  public:

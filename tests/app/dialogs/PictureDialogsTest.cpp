@@ -2,6 +2,7 @@
 #include "app/dialogs/LevelLoadingWindow.h"
 #include "app/mainwindow/DialogChooser.h"
 #include "app/platform/TonePlayer.h"
+#include "core/imagedecoding/PictureDecoder.h"
 #include "core/imagefiles/ImageFileModule.h"
 
 #include "PictureWriters.h"
@@ -86,6 +87,28 @@ TEST(PictureDialogs, TitlesFiltersAndOptions) {
     EXPECT_GE(dialog->height(), 560);
     dialog->hide();
   }
+}
+
+// The patterns Qt reads from a name filter: those in its last brackets.
+QStringList PatternsOf(const QString& nameFilter) {
+  return nameFilter.section(QLatin1Char('('), -1).chopped(1).split(QLatin1Char(' '));
+}
+
+TEST(PictureDialogs, FiltersOfferEveryFormatOfTheCoresTables) {
+  const ImageFileModule files;
+  PictureDialogs fio(files);
+  const QStringList open = fio.OpenPictureDialog1->nameFilters();
+  for (const PictureDecoder& format : PictureDecoders()) {
+    QStringList patterns;
+    for (const QString& extension : format.extensions) patterns << "*" + extension;
+    for (const QString& pattern : patterns) EXPECT_TRUE(PatternsOf(open[0]).contains(pattern)) << pattern.toStdString();
+    EXPECT_EQ(std::count_if(open.begin(), open.end(), [&](const QString& f) { return PatternsOf(f) == patterns; }), 1)
+        << format.name;
+  }
+  const QStringList saved = PatternsOf(fio.SavePictureDialog1->nameFilters()[0]);
+  for (const PictureWriter& writer : PictureWriters())
+    for (const QString& extension : writer.extensions)
+      EXPECT_EQ(saved.contains("*" + extension), writer.SavesTextureSets()) << extension.toStdString();
 }
 
 TEST(PictureDialogs, PreviewShowsTheSelectedPicture) {

@@ -11,7 +11,7 @@
 
 #include "WindowTestSupport.h"
 #include "app/mainwindow/SafeApplication.h"
-#include "app/texts/Languages.h"
+#include "app/texts/WindowTexts.h"
 
 namespace mosaicor::testing {
 namespace {

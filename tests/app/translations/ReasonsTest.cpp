@@ -8,7 +8,7 @@
 #include "PictureWriters.h"
 #include "WorkbenchRig.h"
 #include "app/texts/Reasons.h"
-#include "app/texts/Translations.h"
+#include "app/texts/WindowLanguage.h"
 #include "app/workbench/PackWorkflow.h"
 
 namespace mosaicor {

@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -23,8 +25,8 @@
 #include "app/helpwindows/CreditsWindow.h"
 #include "app/helpwindows/HelpWindow.h"
 #include "app/mainwindow/MainWindow.h"
-#include "app/texts/Languages.h"
-#include "app/texts/Translations.h"
+#include "app/texts/WindowLanguage.h"
+#include "app/texts/WindowTexts.h"
 
 namespace mosaicor {
 namespace {
@@ -89,6 +91,15 @@ QStringList Kept(const QString& text) {
   for (auto it = kept.globalMatch(text); it.hasNext();) found << it.next().captured();
   found.sort();
   return found;
+}
+
+TEST(Translations, TheProgramCarriesATranslationForEachTsFile) {
+  QStringList languages;
+  for (const QString& file : QDir(QStringLiteral(MOSAICOR_SOURCE_DIR "/translations"))
+                                 .entryList({QStringLiteral("mosaicor_*.ts")}, QDir::Files, QDir::Name))
+    languages << QFileInfo(file).completeBaseName().mid(QStringLiteral("mosaicor_").size());
+  ASSERT_FALSE(languages.isEmpty());
+  EXPECT_EQ(TranslatedLanguages(), languages);
 }
 
 TEST(Translations, EveryTextIsTranslatedWithItsBlanksPlaceholdersAndNamesKept) {

@@ -9,7 +9,7 @@
 
 namespace mosaicor {
 
-// The translations the program carries, as Qt names locales ("de", "pt_BR").
+// The translations the program carries, as Qt names locales ("de", "pt_BR"), in alphabetical order.
 const QStringList& TranslatedLanguages();
 
 // The language to speak: `requested` (from --language) if given, else the first of the system's

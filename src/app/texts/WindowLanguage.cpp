@@ -1,6 +1,8 @@
-#include "app/texts/Translations.h"
+#include "app/texts/WindowLanguage.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -42,7 +44,15 @@ bool Install(const QString& name, const QString& folder, const QString& language
 }  // namespace
 
 const QStringList& TranslatedLanguages() {
-  static const QStringList languages = {"de", "es", "fr", "it", "pl", "pt_BR", "ru"};
+  // One mosaicor_<language>.qm in the resources for each .ts file of translations/.
+  static const QStringList languages = [] {
+    InitResources();
+    QStringList found;
+    for (const QString& file :
+         QDir(QStringLiteral(":/translations")).entryList({QStringLiteral("mosaicor_*.qm")}, QDir::Files, QDir::Name))
+      found << QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
+    return found;
+  }();
   return languages;
 }
 

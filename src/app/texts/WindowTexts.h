@@ -3,6 +3,7 @@
 // the size selector's labels, the placeholders of the remembered paths, and every control's hint
 // (the hints are shown in the status line only). Written in English; each text is read through
 // the installed translation when it is used, so the window speaks the language chosen at start.
+// Their translation context is "Languages", the name the translations in translations/ know them by.
 
 #include <QCoreApplication>
 #include <QString>
