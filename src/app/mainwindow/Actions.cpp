@@ -87,39 +87,23 @@ void MainWindow::BuildActions() {
   for (QAction* checkable : {a.GridShown, a.TileCensus, a.CensusSymmetric, a.CensusNear, a.AlphaShown})
     checkable->setCheckable(true);
 
-  OnTrigger(a.LoadImageFile, this, [this, &b] {
-    b.Sources().OpenSource(SourceAction::ImageFile);
-    NoActiveControls();
-  });
-  OnTrigger(a.ExtractTextures, this, [this, &b] {
-    b.Sources().OpenSource(SourceAction::LevelTextures);
-    NoActiveControls();
-  });
-  OnTrigger(a.ExtractAnimated, this, [this, &b] {
-    b.Sources().OpenSource(SourceAction::LevelAnimated);
-    NoActiveControls();
-  });
-  OnTrigger(a.ExtractTiles, this, [this, &b] {
-    b.Sources().OpenSource(SourceAction::LevelTiles);
-    NoActiveControls();
-  });
+  // What opens a dialog gives the keyboard focus back to the central panel once it is done.
+  const auto parked = [this](auto run) {
+    return [this, run] {
+      run();
+      NoActiveControls();
+    };
+  };
+
+  OnTrigger(a.LoadImageFile, this, parked([&b] { b.Sources().OpenSource(SourceAction::ImageFile); }));
+  OnTrigger(a.ExtractTextures, this, parked([&b] { b.Sources().OpenSource(SourceAction::LevelTextures); }));
+  OnTrigger(a.ExtractAnimated, this, parked([&b] { b.Sources().OpenSource(SourceAction::LevelAnimated); }));
+  OnTrigger(a.ExtractTiles, this, parked([&b] { b.Sources().OpenSource(SourceAction::LevelTiles); }));
   OnTrigger(a.Save, this, [&b] { b.Targets().Save(); });
-  OnTrigger(a.SaveAs, this, [this, &b] {
-    b.Targets().SaveTargetAs();
-    NoActiveControls();
-  });
-  OnTrigger(a.Reload, this, [this, &b] {
-    b.Targets().ReloadTarget();
-    NoActiveControls();
-  });
-  OnTrigger(a.CreateNew, this, [this, &b] {
-    b.Targets().CreateNewTarget();
-    NoActiveControls();
-  });
-  OnTrigger(a.AddPicturesAsTiles, this, [this, &b] {
-    b.Packs().AddPicturesAsTilesDialog();
-    NoActiveControls();
-  });
+  OnTrigger(a.SaveAs, this, parked([&b] { b.Targets().SaveTargetAs(); }));
+  OnTrigger(a.Reload, this, parked([&b] { b.Targets().ReloadTarget(); }));
+  OnTrigger(a.CreateNew, this, parked([&b] { b.Targets().CreateNewTarget(); }));
+  OnTrigger(a.AddPicturesAsTiles, this, parked([&b] { b.Packs().AddPicturesAsTilesDialog(); }));
   OnTrigger(a.Quit, this, [this] { close(); });
   OnTrigger(a.Undo, this, [&b] { b.Undo(); });
   OnTrigger(a.Redo, this, [&b] { b.Redo(); });
@@ -131,14 +115,8 @@ void MainWindow::BuildActions() {
   OnTrigger(a.TileCensus, this, [&b](bool on) { b.Census().SetOn(on); });
   OnTrigger(a.CensusSymmetric, this, [&b](bool on) { b.Census().SetSymmetric(on); });
   OnTrigger(a.CensusNear, this, [&b](bool on) { b.Census().SetNear(on); });
-  OnTrigger(a.CensusTolerance, this, [this, &b] {
-    b.Census().NearToleranceDialog();
-    NoActiveControls();
-  });
-  OnTrigger(a.CompactSet, this, [this, &b] {
-    b.Compacts().CompactSetDialog();
-    NoActiveControls();
-  });
+  OnTrigger(a.CensusTolerance, this, parked([&b] { b.Census().NearToleranceDialog(); }));
+  OnTrigger(a.CompactSet, this, parked([&b] { b.Compacts().CompactSetDialog(); }));
   OnTrigger(a.ZoomIn, this, [this] { CanvasUnderPointer()->ZoomIn(); });
   OnTrigger(a.ZoomOut, this, [this] { CanvasUnderPointer()->ZoomOut(); });
   OnTrigger(a.ActualSize, this, [this] { CanvasUnderPointer()->ZoomReset(); });

@@ -77,7 +77,8 @@ class MainWindow : public QMainWindow {
   // The actions' enabled and checked states, from the workbench.
   void ReflectActions();
   // Shows what changed of the workbench's state on the controls, with their handlers quiet
-  // meanwhile: a canvas press rewrites only the controls that follow the canvases.
+  // meanwhile: a canvas press rewrites only the controls that follow the canvases, and those only
+  // where their value changed.
   void Reflect(Changes what);
   void ReflectDocument();
   void ReflectView();
