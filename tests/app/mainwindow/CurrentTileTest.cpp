@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "WindowTestSupport.h"
 #include "core/imagefiles/ImageFileModule.h"
 #include "core/resampling/TileResampler.h"
@@ -93,6 +95,42 @@ TEST(Cutting, ADoubleClickDoesNotCut) {
   EXPECT_FALSE(f.view().SourceDoubleClicked);
   // Only the first press cut: its cell, not the free box the second press would have taken.
   EXPECT_EQ(f.TargetClip(), Rgb(Coordinates(256, 256).copy(128, 128, 64, 64)));
+}
+
+// The controls that repaint while `act` runs, apart from the canvases and the status line.
+template <typename Act>
+QStringList ControlsRepainted(MainWindowControls& c, Act act) {
+  struct Counter : QObject {
+    MainWindowControls& c;
+    QStringList painted;
+    explicit Counter(MainWindowControls& controls) : c(controls) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (event->type() != QEvent::Paint || !widget || painted.contains(widget->objectName())) return false;
+      // The canvases, what holds them (painted beneath them) and the status line are not counted.
+      for (QWidget* apart :
+           {static_cast<QWidget*>(c.Source), static_cast<QWidget*>(c.Target), static_cast<QWidget*>(c.StatusBar)})
+        if (widget == apart || apart->isAncestorOf(widget) || widget->isAncestorOf(apart)) return false;
+      painted << widget->objectName();
+      return false;
+    }
+  } counter(c);
+  qApp->installEventFilter(&counter);
+  act();
+  QTest::qWait(20);
+  qApp->removeEventFilter(&counter);
+  return counter.painted;
+}
+
+TEST(Cutting, APressRepaintsOnlyTheControlsWhoseContentChanged) {
+  TileFixture f;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.window.get()));
+  Click(f.c().Source, QPoint(10, 10));
+  QTest::qWait(20);
+  EXPECT_EQ(ControlsRepainted(f.c(), [&] { Click(f.c().Source, QPoint(70, 10)); }),
+            QStringList({"ClipTilePanel", "ClipTileImage"}));
+  // A paste changes the Target, not the current tile.
+  EXPECT_EQ(ControlsRepainted(f.c(), [&] { Click(f.c().Target, QPoint(70, 70)); }), QStringList());
 }
 
 TEST(Cutting, ATileCutOnTheTargetIsReadyToPasteAtOnce) {
