@@ -305,7 +305,11 @@ void MainWindow::ApplyTargetWidths() {
 void MainWindow::FitWidthToTarget() {
   ApplyTargetWidths();
   if (isMaximized() || isFullScreen()) return;
+  // The layouts cache their sizes until the event loop runs: a narrower Target must be measured now.
+  centralHolder_->layout()->invalidate();
   centralHolder_->layout()->activate();
+  layout()->invalidate();
+  layout()->activate();
   resize(minimumSizeHint().width(), height());
   if (QScreen* screen = this->screen()) move((screen->geometry().width() - frameGeometry().width()) / 2, y());
 }

@@ -232,6 +232,15 @@ TEST(PageCounters, AddedPagesKeepTheFillerColourThroughResizesAndUndo) {
   EXPECT_EQ(f.targetDoc().Fill(), green);
 }
 
+TEST(PageCounters, TheWindowNarrowsAgainWithTheTarget) {
+  WindowFixture f;
+  f.bench().Targets().SetPageCount(PageCounter::Width, 2);
+  const int wide = f.window->width();
+  f.bench().Undo();
+  EXPECT_LT(f.window->width(), wide);
+  EXPECT_EQ(f.window->width(), f.window->minimumSizeHint().width());
+}
+
 TEST(PageCounters, InfoTurnsRedAboveTwoHundredFiftySixTiles) {
   WindowFixture f;
   TargetWorkflow& t = f.bench().Targets();
