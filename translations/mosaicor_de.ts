@@ -1305,6 +1305,66 @@ Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
         <source>not enough memory for the recovered picture</source>
         <translation>nicht genug Speicher für das wiederhergestellte Bild</translation>
     </message>
+    <message>
+        <source>not a GIF file</source>
+        <translation>keine GIF-Datei</translation>
+    </message>
+    <message>
+        <source>this build of Qt has no GIF reader</source>
+        <translation>diese Qt-Version hat keinen GIF-Leser</translation>
+    </message>
+    <message>
+        <source>the GIF file holds no frame</source>
+        <translation>die GIF-Datei enthält kein Bild</translation>
+    </message>
+    <message>
+        <source>GIF error in frame %1: %2</source>
+        <translation>GIF-Fehler in Bild %1: %2</translation>
+    </message>
+    <message>
+        <source>not enough memory for a frame</source>
+        <translation>nicht genug Speicher für ein Einzelbild</translation>
+    </message>
+    <message>
+        <source>not enough memory for the frames</source>
+        <translation>nicht genug Speicher für die Einzelbilder</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 frame</source>
+        <translation>ein Einzelbild von %1 x %2 kann nicht umgerechnet werden</translation>
+    </message>
+    <message>
+        <source>the picture has %1 frames; 64 pages hold at most %2 frames of %3 x %4</source>
+        <translation>das Bild hat %1 Einzelbilder; 64 Seiten fassen höchstens %2 Einzelbilder von %3 x %4</translation>
+    </message>
+    <message>
+        <source>a %1 is %2 x %2 pixels of %3 bits, %4 bytes; this file has %5 bytes</source>
+        <translation>eine Datei „%1“ hat %2 x %2 Pixel zu %3 Bit, %4 Byte; diese Datei hat %5 Byte</translation>
+    </message>
+    <message>
+        <source>not enough memory for a 256 x 256 picture</source>
+        <translation>nicht genug Speicher für ein Bild von 256 x 256</translation>
+    </message>
+    <message>
+        <source>no object textures</source>
+        <translation>keine Objekttexturen</translation>
+    </message>
+    <message>
+        <source>not enough memory for a texture set</source>
+        <translation>nicht genug Speicher für ein Texturset</translation>
+    </message>
+    <message>
+        <source>A %1 file holds a picture of 256 x 256 pixels; this one is %2 x %3.</source>
+        <translation>Eine %1-Datei enthält ein Bild von 256 x 256 Pixeln; dieses hat %2 x %3.</translation>
+    </message>
+    <message>
+        <source>the file cannot be replaced</source>
+        <translation>die Datei kann nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

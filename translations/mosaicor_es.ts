@@ -1305,6 +1305,66 @@ Tiles: %5 → %6 (el editor de niveles admite %7)</translation>
         <source>not enough memory for the recovered picture</source>
         <translation>memoria insuficiente para la imagen recuperada</translation>
     </message>
+    <message>
+        <source>not a GIF file</source>
+        <translation>no es un archivo GIF</translation>
+    </message>
+    <message>
+        <source>this build of Qt has no GIF reader</source>
+        <translation>esta compilación de Qt no tiene lector de GIF</translation>
+    </message>
+    <message>
+        <source>the GIF file holds no frame</source>
+        <translation>el archivo GIF no contiene ningún fotograma</translation>
+    </message>
+    <message>
+        <source>GIF error in frame %1: %2</source>
+        <translation>error de GIF en el fotograma %1: %2</translation>
+    </message>
+    <message>
+        <source>not enough memory for a frame</source>
+        <translation>memoria insuficiente para un fotograma</translation>
+    </message>
+    <message>
+        <source>not enough memory for the frames</source>
+        <translation>memoria insuficiente para los fotogramas</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 frame</source>
+        <translation>no se puede remuestrear un fotograma de %1 x %2</translation>
+    </message>
+    <message>
+        <source>the picture has %1 frames; 64 pages hold at most %2 frames of %3 x %4</source>
+        <translation>la imagen tiene %1 fotogramas; 64 páginas caben como máximo %2 fotogramas de %3 x %4</translation>
+    </message>
+    <message>
+        <source>a %1 is %2 x %2 pixels of %3 bits, %4 bytes; this file has %5 bytes</source>
+        <translation>un archivo %1 tiene %2 x %2 píxeles de %3 bits, %4 bytes; este archivo tiene %5 bytes</translation>
+    </message>
+    <message>
+        <source>not enough memory for a 256 x 256 picture</source>
+        <translation>memoria insuficiente para una imagen de 256 x 256</translation>
+    </message>
+    <message>
+        <source>no object textures</source>
+        <translation>no hay texturas de objeto</translation>
+    </message>
+    <message>
+        <source>not enough memory for a texture set</source>
+        <translation>memoria insuficiente para un conjunto de texturas</translation>
+    </message>
+    <message>
+        <source>A %1 file holds a picture of 256 x 256 pixels; this one is %2 x %3.</source>
+        <translation>Un archivo %1 contiene una imagen de 256 x 256 píxeles; esta es de %2 x %3.</translation>
+    </message>
+    <message>
+        <source>the file cannot be replaced</source>
+        <translation>el archivo no se puede reemplazar</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1305,6 +1305,66 @@ Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
         <source>not enough memory for the recovered picture</source>
         <translation>mémoire insuffisante pour l’image récupérée</translation>
     </message>
+    <message>
+        <source>not a GIF file</source>
+        <translation>pas un fichier GIF</translation>
+    </message>
+    <message>
+        <source>this build of Qt has no GIF reader</source>
+        <translation>cette version de Qt n’a pas de lecteur GIF</translation>
+    </message>
+    <message>
+        <source>the GIF file holds no frame</source>
+        <translation>le fichier GIF ne contient aucune image</translation>
+    </message>
+    <message>
+        <source>GIF error in frame %1: %2</source>
+        <translation>erreur GIF dans l’image %1 : %2</translation>
+    </message>
+    <message>
+        <source>not enough memory for a frame</source>
+        <translation>mémoire insuffisante pour une image de l’animation</translation>
+    </message>
+    <message>
+        <source>not enough memory for the frames</source>
+        <translation>mémoire insuffisante pour les images de l’animation</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 frame</source>
+        <translation>impossible de rééchantillonner une image de %1 x %2</translation>
+    </message>
+    <message>
+        <source>the picture has %1 frames; 64 pages hold at most %2 frames of %3 x %4</source>
+        <translation>l’image a %1 images ; 64 pages contiennent au plus %2 images de %3 x %4</translation>
+    </message>
+    <message>
+        <source>a %1 is %2 x %2 pixels of %3 bits, %4 bytes; this file has %5 bytes</source>
+        <translation>un fichier %1 fait %2 x %2 pixels de %3 bits, %4 octets ; ce fichier fait %5 octets</translation>
+    </message>
+    <message>
+        <source>not enough memory for a 256 x 256 picture</source>
+        <translation>mémoire insuffisante pour une image de 256 x 256</translation>
+    </message>
+    <message>
+        <source>no object textures</source>
+        <translation>aucune texture d’objet</translation>
+    </message>
+    <message>
+        <source>not enough memory for a texture set</source>
+        <translation>mémoire insuffisante pour un jeu de textures</translation>
+    </message>
+    <message>
+        <source>A %1 file holds a picture of 256 x 256 pixels; this one is %2 x %3.</source>
+        <translation>Un fichier %1 contient une image de 256 x 256 pixels ; celle-ci fait %2 x %3.</translation>
+    </message>
+    <message>
+        <source>the file cannot be replaced</source>
+        <translation>le fichier ne peut pas être remplacé</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

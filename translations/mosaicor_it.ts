@@ -1305,6 +1305,66 @@ Tile: %5 → %6 (l&apos;editor dei livelli ne accetta %7)</translation>
         <source>not enough memory for the recovered picture</source>
         <translation>memoria insufficiente per l’immagine ripristinata</translation>
     </message>
+    <message>
+        <source>not a GIF file</source>
+        <translation>non è un file GIF</translation>
+    </message>
+    <message>
+        <source>this build of Qt has no GIF reader</source>
+        <translation>questa build di Qt non ha un lettore GIF</translation>
+    </message>
+    <message>
+        <source>the GIF file holds no frame</source>
+        <translation>il file GIF non contiene alcun fotogramma</translation>
+    </message>
+    <message>
+        <source>GIF error in frame %1: %2</source>
+        <translation>errore GIF nel fotogramma %1: %2</translation>
+    </message>
+    <message>
+        <source>not enough memory for a frame</source>
+        <translation>memoria insufficiente per un fotogramma</translation>
+    </message>
+    <message>
+        <source>not enough memory for the frames</source>
+        <translation>memoria insufficiente per i fotogrammi</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 frame</source>
+        <translation>impossibile ricampionare un fotogramma di %1 x %2</translation>
+    </message>
+    <message>
+        <source>the picture has %1 frames; 64 pages hold at most %2 frames of %3 x %4</source>
+        <translation>l’immagine ha %1 fotogrammi; 64 pagine contengono al massimo %2 fotogrammi di %3 x %4</translation>
+    </message>
+    <message>
+        <source>a %1 is %2 x %2 pixels of %3 bits, %4 bytes; this file has %5 bytes</source>
+        <translation>un file %1 è di %2 x %2 pixel a %3 bit, %4 byte; questo file ha %5 byte</translation>
+    </message>
+    <message>
+        <source>not enough memory for a 256 x 256 picture</source>
+        <translation>memoria insufficiente per un’immagine di 256 x 256</translation>
+    </message>
+    <message>
+        <source>no object textures</source>
+        <translation>nessuna texture di oggetto</translation>
+    </message>
+    <message>
+        <source>not enough memory for a texture set</source>
+        <translation>memoria insufficiente per un set di texture</translation>
+    </message>
+    <message>
+        <source>A %1 file holds a picture of 256 x 256 pixels; this one is %2 x %3.</source>
+        <translation>Un file %1 contiene un’immagine di 256 x 256 pixel; questa è di %2 x %3.</translation>
+    </message>
+    <message>
+        <source>the file cannot be replaced</source>
+        <translation>il file non può essere sostituito</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1305,6 +1305,66 @@ Kafle: %5 → %6 (edytor poziomów przyjmuje %7)</translation>
         <source>not enough memory for the recovered picture</source>
         <translation>za mało pamięci na odzyskany obraz</translation>
     </message>
+    <message>
+        <source>not a GIF file</source>
+        <translation>to nie jest plik GIF</translation>
+    </message>
+    <message>
+        <source>this build of Qt has no GIF reader</source>
+        <translation>ta kompilacja Qt nie ma czytnika GIF</translation>
+    </message>
+    <message>
+        <source>the GIF file holds no frame</source>
+        <translation>plik GIF nie zawiera żadnej klatki</translation>
+    </message>
+    <message>
+        <source>GIF error in frame %1: %2</source>
+        <translation>błąd GIF w klatce %1: %2</translation>
+    </message>
+    <message>
+        <source>not enough memory for a frame</source>
+        <translation>za mało pamięci na klatkę</translation>
+    </message>
+    <message>
+        <source>not enough memory for the frames</source>
+        <translation>za mało pamięci na klatki</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 frame</source>
+        <translation>nie można przeskalować klatki %1 x %2</translation>
+    </message>
+    <message>
+        <source>the picture has %1 frames; 64 pages hold at most %2 frames of %3 x %4</source>
+        <translation>obraz ma %1 klatek; 64 strony mieszczą najwyżej %2 klatek %3 x %4</translation>
+    </message>
+    <message>
+        <source>a %1 is %2 x %2 pixels of %3 bits, %4 bytes; this file has %5 bytes</source>
+        <translation>plik %1 ma %2 x %2 pikseli po %3 bity, %4 bajtów; ten plik ma %5 bajtów</translation>
+    </message>
+    <message>
+        <source>not enough memory for a 256 x 256 picture</source>
+        <translation>za mało pamięci na obraz 256 x 256</translation>
+    </message>
+    <message>
+        <source>no object textures</source>
+        <translation>brak tekstur obiektów</translation>
+    </message>
+    <message>
+        <source>not enough memory for a texture set</source>
+        <translation>za mało pamięci na zestaw tekstur</translation>
+    </message>
+    <message>
+        <source>A %1 file holds a picture of 256 x 256 pixels; this one is %2 x %3.</source>
+        <translation>Plik %1 zawiera obraz 256 x 256 pikseli; ten ma %2 x %3.</translation>
+    </message>
+    <message>
+        <source>the file cannot be replaced</source>
+        <translation>nie można zastąpić pliku</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>brak pamięci</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1305,6 +1305,66 @@ Tiles: %5 → %6 (o editor de níveis aceita %7)</translation>
         <source>not enough memory for the recovered picture</source>
         <translation>memória insuficiente para a imagem recuperada</translation>
     </message>
+    <message>
+        <source>not a GIF file</source>
+        <translation>não é um arquivo GIF</translation>
+    </message>
+    <message>
+        <source>this build of Qt has no GIF reader</source>
+        <translation>esta compilação do Qt não tem leitor de GIF</translation>
+    </message>
+    <message>
+        <source>the GIF file holds no frame</source>
+        <translation>o arquivo GIF não contém nenhum quadro</translation>
+    </message>
+    <message>
+        <source>GIF error in frame %1: %2</source>
+        <translation>erro de GIF no quadro %1: %2</translation>
+    </message>
+    <message>
+        <source>not enough memory for a frame</source>
+        <translation>memória insuficiente para um quadro</translation>
+    </message>
+    <message>
+        <source>not enough memory for the frames</source>
+        <translation>memória insuficiente para os quadros</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 frame</source>
+        <translation>não é possível reamostrar um quadro de %1 x %2</translation>
+    </message>
+    <message>
+        <source>the picture has %1 frames; 64 pages hold at most %2 frames of %3 x %4</source>
+        <translation>a imagem tem %1 quadros; 64 páginas comportam no máximo %2 quadros de %3 x %4</translation>
+    </message>
+    <message>
+        <source>a %1 is %2 x %2 pixels of %3 bits, %4 bytes; this file has %5 bytes</source>
+        <translation>um arquivo %1 tem %2 x %2 pixels de %3 bits, %4 bytes; este arquivo tem %5 bytes</translation>
+    </message>
+    <message>
+        <source>not enough memory for a 256 x 256 picture</source>
+        <translation>memória insuficiente para uma imagem de 256 x 256</translation>
+    </message>
+    <message>
+        <source>no object textures</source>
+        <translation>nenhuma textura de objeto</translation>
+    </message>
+    <message>
+        <source>not enough memory for a texture set</source>
+        <translation>memória insuficiente para um conjunto de texturas</translation>
+    </message>
+    <message>
+        <source>A %1 file holds a picture of 256 x 256 pixels; this one is %2 x %3.</source>
+        <translation>Um arquivo %1 contém uma imagem de 256 x 256 pixels; esta tem %2 x %3.</translation>
+    </message>
+    <message>
+        <source>the file cannot be replaced</source>
+        <translation>o arquivo não pode ser substituído</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1305,6 +1305,66 @@ Tiles: %5 → %6 (the level editor takes %7)</source>
         <source>not enough memory for the recovered picture</source>
         <translation>недостаточно памяти для восстановленного изображения</translation>
     </message>
+    <message>
+        <source>not a GIF file</source>
+        <translation>не файл GIF</translation>
+    </message>
+    <message>
+        <source>this build of Qt has no GIF reader</source>
+        <translation>в этой сборке Qt нет чтения GIF</translation>
+    </message>
+    <message>
+        <source>the GIF file holds no frame</source>
+        <translation>в файле GIF нет ни одного кадра</translation>
+    </message>
+    <message>
+        <source>GIF error in frame %1: %2</source>
+        <translation>ошибка GIF в кадре %1: %2</translation>
+    </message>
+    <message>
+        <source>not enough memory for a frame</source>
+        <translation>недостаточно памяти для кадра</translation>
+    </message>
+    <message>
+        <source>not enough memory for the frames</source>
+        <translation>недостаточно памяти для кадров</translation>
+    </message>
+    <message>
+        <source>cannot resample a %1 x %2 frame</source>
+        <translation>невозможно пересчитать кадр %1 x %2</translation>
+    </message>
+    <message>
+        <source>the picture has %1 frames; 64 pages hold at most %2 frames of %3 x %4</source>
+        <translation>в изображении %1 кадров; 64 страницы вмещают не более %2 кадров %3 x %4</translation>
+    </message>
+    <message>
+        <source>a %1 is %2 x %2 pixels of %3 bits, %4 bytes; this file has %5 bytes</source>
+        <translation>файл %1 — это %2 x %2 пикселей по %3 бит, %4 байт; в этом файле %5 байт</translation>
+    </message>
+    <message>
+        <source>not enough memory for a 256 x 256 picture</source>
+        <translation>недостаточно памяти для изображения 256 x 256</translation>
+    </message>
+    <message>
+        <source>no object textures</source>
+        <translation>нет текстур объектов</translation>
+    </message>
+    <message>
+        <source>not enough memory for a texture set</source>
+        <translation>недостаточно памяти для набора текстур</translation>
+    </message>
+    <message>
+        <source>A %1 file holds a picture of 256 x 256 pixels; this one is %2 x %3.</source>
+        <translation>Файл %1 содержит изображение 256 x 256 пикселей; это — %2 x %3.</translation>
+    </message>
+    <message>
+        <source>the file cannot be replaced</source>
+        <translation>файл невозможно заменить</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

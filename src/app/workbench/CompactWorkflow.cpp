@@ -56,11 +56,11 @@ bool CompactWorkflow::CompactSetDialog() {
     census.Take(set, target_.Fill(), census_.Mode());
     compacted = CompactSet(set, target_.Fill(), census);
   } catch (const std::bad_alloc&) {
-    compacted = Failure<>{QCoreApplication::translate("mosaicor::MainWindow", "not enough memory")};
+    compacted = Failure<>{QStringLiteral("not enough memory")};
   }
   if (!compacted) {
     dialogs_.ShowMessage(QCoreApplication::translate("mosaicor::MainWindow", "The Target cannot be compacted: %1")
-                             .arg(compacted.Text()));
+                             .arg(TranslatedReason(compacted.Text())));
     return false;
   }
   const int pages = compacted->set.height() / kSetPageSide;

@@ -54,6 +54,9 @@ TEST(Reasons, TheWindowTellsThemInItsLanguageAndTheCompanionInEnglish) {
   // A damaged level's reason is composed of the damage and the place, each translated.
   EXPECT_EQ(TranslatedReason("damaged compressed data in the 32-bit page chunk at offset 10 (0xa)"),
             "beschädigte komprimierte Daten: Abschnitt „32-bit page chunk“ bei Offset 10 (0xa)");
+  // A figure that stands twice in the wording is matched both times.
+  EXPECT_EQ(TranslatedReason("a sky (.RAW) is 256 x 256 pixels of 24 bits, 196608 bytes; this file has 12 bytes"),
+            "eine Datei „sky (.RAW)“ hat 256 x 256 Pixel zu 24 Bit, 196608 Byte; diese Datei hat 12 Byte");
   // What the table does not know, a library's own message, is shown as it came.
   EXPECT_EQ(TranslatedReason("CRC error in chunk IDAT"), "CRC error in chunk IDAT");
   InstallTranslations("en");
