@@ -1,6 +1,9 @@
 // The core's reasons in the window's language: the window tells them translated, with the file's
 // own figures kept, while the companion's line stays in English.
 
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -40,8 +43,9 @@ TEST(Reasons, TheWindowTellsThemInItsLanguageAndTheCompanionInEnglish) {
   EXPECT_FALSE(bench.Packs().AddPicturesAsTiles({cut, missing}));
   ASSERT_EQ(dialogs.messages.size(), 1);
   const QString told = dialogs.messages.front();
-  EXPECT_TRUE(told.contains("Diese Datei verwendet ein nicht unterstütztes Kompressionsverfahren.\n"
-                            "die Datei ist kürzer als ihr Bild von 64 x 64"))
+  EXPECT_TRUE(
+      told.contains("Diese Datei verwendet ein nicht unterstütztes Kompressionsverfahren.\n"
+                    "die Datei ist kürzer als ihr Bild von 64 x 64"))
       << told.toStdString();
   EXPECT_TRUE(told.contains("Datei nicht gefunden")) << told.toStdString();
 
@@ -60,6 +64,30 @@ TEST(Reasons, TheWindowTellsThemInItsLanguageAndTheCompanionInEnglish) {
   // What the table does not know, a library's own message, is shown as it came.
   EXPECT_EQ(TranslatedReason("CRC error in chunk IDAT"), "CRC error in chunk IDAT");
   InstallTranslations("en");
+}
+
+// Every failure a reader, writer or packer of the core words has its wording in the window's table,
+// so that none reaches a translated window in English.
+TEST(Reasons, TheTableKnowsEveryFailureTheCoreWords) {
+  ASSERT_TRUE(InstallTranslations("de"));
+  const QRegularExpression failure(QStringLiteral(R"re(Failure<>\{QStringLiteral\("((?:[^"\\]|\\.)*)"\))re"));
+  QStringList untold;
+  QDirIterator files(QStringLiteral(MOSAICOR_SOURCE_DIR "/src/core"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                     QDir::Files, QDirIterator::Subdirectories);
+  int found = 0;
+  while (files.hasNext()) {
+    QFile file(files.next());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString code = QString::fromUtf8(file.readAll());
+    for (const QRegularExpressionMatch& match : failure.globalMatch(code)) {
+      const QString wording = match.captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\""));
+      ++found;
+      if (TranslatedReason(wording) == wording) untold << QFileInfo(file).fileName() + QStringLiteral(": ") + wording;
+    }
+  }
+  InstallTranslations("en");
+  EXPECT_GT(found, 50);
+  EXPECT_TRUE(untold.isEmpty()) << untold.join(QLatin1Char('\n')).toStdString();
 }
 
 }  // namespace
