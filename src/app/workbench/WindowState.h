@@ -1,7 +1,8 @@
 #pragma once
-// The main window's state without its widgets: the document (files, page counters, colours, the
-// current tile) and what the controls show. The window reflects both; the workbench's handlers
-// change them. What the canvases' models hold (grid shown, export, transform) is read there.
+// The main window's state without its widgets: the document (files, colours, the current tile)
+// and what the controls show. The window reflects both; the workflows change them. The Target's
+// page counters and fill colour are its TargetDocument's; what the canvases' models hold (grid and
+// alpha shown, export, transform) is read there.
 
 #include <QImage>
 #include <QRgb>
