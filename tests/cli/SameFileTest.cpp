@@ -33,7 +33,6 @@ bool HardLink(const QString& existing, const QString& link) {
 #endif
 }
 
-
 class SameFile : public testing::Test {
  protected:
   void SetUp() override {
@@ -107,6 +106,14 @@ TEST_F(SameFile, ALevelBehindTheOutputNameIsRefusedToo) {
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.err, level + ": the output would overwrite this input\n");
   EXPECT_EQ(ReadFileBytes(level), before);
+}
+
+TEST_F(SameFile, CompactWritesNeitherItsSetNorItsMapOverTheSet) {
+  const QString a = Path("a.tga");
+  ASSERT_TRUE(HardLink(a, Path("hard.tga")));
+  ExpectRefused(RunCli({"compact", a, "-o", Path("hard.tga")}), a);
+  ExpectRefused(RunCli({"compact", a, "-o", Path("out.tga"), "--map", Path("hard.tga")}), a);
+  EXPECT_FALSE(QFile::exists(Path("out.tga")));
 }
 
 TEST_F(SameFile, AnOutputBesideTheInputIsWritten) {

@@ -3,11 +3,11 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QColor>
+#include <QComboBox>
 #include <QLabel>
-#include <QPalette>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QSlider>
@@ -104,7 +104,6 @@ void MainWindow::ReflectPots() {
   c_.PanelMagenta->SetColour(d.TransparentColour);
   c_.PanelBlack->SetColour(d.EmptyColour);
   c_.PanelFiller->SetColour(d.FillerColour);
-  c_.SourceColourSample->SetColour(d.SampleColour);
 }
 
 void MainWindow::ReflectCanvases() {

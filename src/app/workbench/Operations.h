@@ -47,8 +47,6 @@ class Operations : public QObject {
     Operations& operations_;
   };
 
-  bool Running() const { return depth_ > 0; }
-
  signals:
   void Changed(mosaicor::Changes what);
 
