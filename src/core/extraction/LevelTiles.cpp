@@ -31,23 +31,46 @@ void Join(TilePlace& place, int index, const ObjectTexture& texture, const Objec
 
 }  // namespace
 
+CornerRule CornerRuleOf(const std::vector<ObjectTexture>& textures) {
+  bool edgeMarks = false;
+  for (const ObjectTexture& texture : textures)
+    for (const ObjectTextureVertex& v : texture.Vertices)
+      for (const std::uint8_t fraction : {v.ULow, v.VLow}) {
+        if (fraction != 0 && fraction != 1 && fraction != 0xFF) return CornerRule::FixedPoint;
+        edgeMarks = edgeMarks || fraction != 0;
+      }
+  return edgeMarks ? CornerRule::Inclusive : CornerRule::FixedPoint;
+}
+
 std::optional<ObjectTextureCut> CutOfObjectTexture(const ObjectTexture& texture, GameVersion gameVersion,
-                                                   int textileCount) {
+                                                   int textileCount, CornerRule rule) {
   ObjectTextureCut cut;
   cut.Page = texture.Tile & ~kTriangleFlag;
   if (cut.Page >= textileCount) return std::nullopt;
   const ObjectTextureVertex& fourth = texture.Vertices[3];
-  cut.Triangle =
-      HasCompressedChunks(gameVersion) ? (texture.Tile & kTriangleFlag) != 0 : fourth == ObjectTextureVertex{};
+  if (HasCompressedChunks(gameVersion))
+    cut.Triangle = (texture.Tile & kTriangleFlag) != 0;
+  else if (rule == CornerRule::Inclusive)
+    cut.Triangle = fourth.ULow == 0 && fourth.VLow == 0;
+  else
+    cut.Triangle = fourth == ObjectTextureVertex{};
   const int corners = cut.Triangle ? 3 : 4;
-  int left = 255, top = 255, right = 0, bottom = 0;
+  // Values in 1/256 pixel: the pixel byte above the fraction byte.
+  int low[2] = {0xFFFF, 0xFFFF}, high[2] = {0, 0};
   for (int i = 0; i < corners; ++i) {
     const ObjectTextureVertex& v = texture.Vertices[size_t(i)];
-    left = std::min<int>(left, v.UPixel), right = std::max<int>(right, v.UPixel);
-    top = std::min<int>(top, v.VPixel), bottom = std::max<int>(bottom, v.VPixel);
+    const int value[2] = {v.UPixel << 8 | v.ULow, v.VPixel << 8 | v.VLow};
+    for (int axis = 0; axis < 2; ++axis)
+      low[axis] = std::min(low[axis], value[axis]), high[axis] = std::max(high[axis], value[axis]);
   }
-  // Pixel bytes cannot leave a 256-pixel page, so the box needs no further clipping.
-  cut.Rect = QRect(QPoint(left, top), QPoint(right, bottom));
+  int begin[2], end[2];  // end excluded
+  for (int axis = 0; axis < 2; ++axis) {
+    begin[axis] = low[axis] >> 8;
+    end[axis] = rule == CornerRule::Inclusive ? (high[axis] >> 8) + 1 : (high[axis] + 0xFF) >> 8;
+    // A page has 256 pixels a side, so neither end can leave it; a corner-less span keeps one pixel.
+    end[axis] = std::max(end[axis], begin[axis] + 1);
+  }
+  cut.Rect = QRect(begin[0], begin[1], end[0] - begin[0], end[1] - begin[1]);
   return cut;
 }
 
@@ -87,9 +110,11 @@ bool LevelTileSet::AddLevel(const QString& levelName, const QImage& pages32, con
 
   // Merging, object textures on the same rectangle share a place; otherwise each has its own.
   std::map<std::pair<PlaceKey, int>, TilePlace> places;
+  const CornerRule rule = CornerRuleOf(textures);
   int skipped = 0;
   for (int i = 0; i < int(textures.size()); ++i) {
-    const std::optional<ObjectTextureCut> cut = CutOfObjectTexture(textures[size_t(i)], level.GameVersion, pages);
+    const std::optional<ObjectTextureCut> cut =
+        CutOfObjectTexture(textures[size_t(i)], level.GameVersion, pages, rule);
     if (!cut) {
       ++skipped;
       continue;

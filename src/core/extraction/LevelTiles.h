@@ -24,15 +24,28 @@ class LevelReader;
 // Where an object texture lies on its page.
 struct ObjectTextureCut {
   int Page = 0;
-  QRect Rect;  // pixels within the page, both ends of each corner's column and row included
+  QRect Rect;  // pixels within the page
   bool Triangle = false;
 };
 
-// The cut of one object texture: the bounding box of its three (triangle) or four (quad) corners.
-// The page is Tile without bit 15; TR4 and TR5 mark a triangle with that bit, TR1 to TR3 leave a
-// triangle's fourth corner all zero. Nothing when the page is not one of the level's pages.
+// How a level's corners name pixels. A corner is two 8.8 fixed-point values, a pixel byte above a
+// fraction byte. The classic compilers write only the fractions 0, 1 and 255, the pixel byte being
+// the last pixel the corner covers (Inclusive). Today's editors write true fixed point: the far
+// edge as the next pixel (64.0) or sub-pixel centres such as 63.5 (FixedPoint).
+enum class CornerRule { Inclusive, FixedPoint };
+
+// The rule of a level: Inclusive when every fraction byte is 0, 1 or 255 and at least one is 1 or
+// 255, FixedPoint otherwise.
+CornerRule CornerRuleOf(const std::vector<ObjectTexture>& textures);
+
+// The cut of one object texture: the rectangle its three (triangle) or four (quad) corners cover.
+// Inclusive: the box of the pixel bytes, both ends included. FixedPoint: from the floor of the
+// smallest value to the ceiling of the largest, the far edge excluded (at least one pixel). The
+// page is Tile without bit 15; TR4 and TR5 mark a triangle with that bit. TR1 to TR3 leave a
+// triangle's fourth corner all zero or, in a classic level, with both fraction bytes 0 and stray
+// pixel bytes. Nothing when the page is not one of the level's pages.
 std::optional<ObjectTextureCut> CutOfObjectTexture(const ObjectTexture& texture, GameVersion gameVersion,
-                                                   int textileCount);
+                                                   int textileCount, CornerRule rule = CornerRule::Inclusive);
 
 // For each of `count` object textures: whether a range of the animated-texture list names it.
 // Ranges whose words run past the list's end are not read.

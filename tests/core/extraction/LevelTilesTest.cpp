@@ -9,6 +9,8 @@
 #include "core/level/LevelReader.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
+#include <algorithm>
 #include <QTemporaryDir>
 
 namespace mosaicor {
@@ -129,6 +131,64 @@ TEST(LevelTiles, AnimatedRangesThatRunPastTheListAreNotRead) {
             (std::vector<bool>{true, false, false, true, false, false, false, false, false, false}));
   EXPECT_EQ(AnimatedObjectTextures({1, 0, 12}, 4), std::vector<bool>(4, false));  // index past the list
   EXPECT_TRUE(AnimatedObjectTextures({}, 0).empty());
+}
+
+
+// The corners as levels really store them. A classic TR1 triangle leaves its fourth corner's
+// fraction bytes 0 and its pixel bytes over; today's editors store the far edge as the next pixel
+// or sub-pixel centres.
+TEST(LevelTiles, CornersAreReadAsTheirLevelWritesThem) {
+  const auto corner = [](int u, int uLow, int v, int vLow) {
+    return ObjectTextureVertex{std::uint8_t(uLow), std::uint8_t(u), std::uint8_t(vLow), std::uint8_t(v)};
+  };
+  const auto texture = [](std::uint16_t tile, std::array<ObjectTextureVertex, 4> corners) {
+    ObjectTexture t;
+    t.Tile = tile;
+    t.Vertices = corners;
+    return t;
+  };
+  // Classic: (144,0), (207,0), (144,63) and a stray fourth corner (207,63) with zero fractions.
+  const ObjectTexture stray = texture(2, {corner(144, 1, 0, 1), corner(207, 255, 0, 1), corner(144, 1, 63, 255),
+                                          corner(207, 0, 63, 0)});
+  ASSERT_EQ(CornerRuleOf({stray}), CornerRule::Inclusive);
+  const auto classic = CutOfObjectTexture(stray, GameVersion(1), 3, CornerRule::Inclusive);
+  ASSERT_TRUE(classic);
+  EXPECT_TRUE(classic->Triangle);
+  EXPECT_EQ(classic->Rect, QRect(144, 0, 64, 64));
+
+  // Pixel edges (0.0 .. 64.0) and sub-pixel centres (0.5 .. 63.5) are both 64 wide.
+  const ObjectTexture edges = texture(0, {corner(0, 0, 0, 0), corner(64, 0, 0, 0), corner(64, 0, 64, 0),
+                                          corner(0, 0, 64, 0)});
+  const ObjectTexture centres = texture(0, {corner(192, 127, 0, 127), corner(255, 127, 0, 127),
+                                            corner(255, 127, 31, 127), corner(192, 127, 31, 127)});
+  ASSERT_EQ(CornerRuleOf({edges}), CornerRule::FixedPoint);
+  ASSERT_EQ(CornerRuleOf({edges, centres}), CornerRule::FixedPoint);
+  EXPECT_EQ(CutOfObjectTexture(edges, GameVersion(6), 1, CornerRule::FixedPoint)->Rect, QRect(0, 0, 64, 64));
+  EXPECT_EQ(CutOfObjectTexture(centres, GameVersion(7), 1, CornerRule::FixedPoint)->Rect, QRect(192, 0, 64, 32));
+  // A TR3 triangle of such a level is told by an all-zero fourth corner only.
+  EXPECT_FALSE(CutOfObjectTexture(edges, GameVersion(5), 1, CornerRule::FixedPoint)->Triangle);
+}
+
+TEST(LevelTiles, ARealTr1LevelGivesTheSizesItsBuildersDrew) {
+  const QString path = QStringLiteral(MOSAICOR_SHARED_TESTDATA "/levels/altroom1-LEVEL1.PHD");
+  if (!QFileInfo::exists(path)) GTEST_SKIP() << "no shared test data";
+  LevelReader level;
+  ASSERT_TRUE(level.LoadFromFile(path, false).Ok());
+  LevelTileSet tiles;
+  ASSERT_TRUE(tiles.AddLevel("altroom1", LevelPagesAs32Bits(level, false), level));
+  bool found458 = false;
+  for (const LevelTile& tile : tiles.Tiles()) {
+    // Drawn in even sizes: a stray corner no longer gives 65 or 200 pixels.
+    EXPECT_EQ(tile.Pixels.width() % 2 + tile.Pixels.height() % 2, 0) << tile.Pixels.width() << "x" << tile.Pixels.height();
+    for (const TilePlace& place : tile.Places)
+      if (std::count(place.ObjectTextures.begin(), place.ObjectTextures.end(), 458)) {
+        found458 = true;
+        EXPECT_EQ(place.Page, 2);
+        EXPECT_EQ(place.Rect, QRect(144, 0, 64, 64));
+        EXPECT_TRUE(place.Triangle);
+      }
+  }
+  EXPECT_TRUE(found458);
 }
 
 }  // namespace
