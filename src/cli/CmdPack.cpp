@@ -54,43 +54,13 @@ int InputThatIsOutput(const CliOptions& options) {
   return -1;
 }
 
-// Every frame of the input (one for a still picture) as a tile, all placed or none: a GIF whose
-// frames do not all fit leaves the set as it was. Says where each tile went.
-Result<QList<QRect>> PackOne(TilePacker& packer, const QString& input, const CliOptions& options,
-                             const PackStyle& style) {
+// Every frame of the input (one for a still picture) as a tile, all placed or none.
+Result<QList<QRect>> PackOne(TilePacker& packer, const QString& input, const PackStyle& style) {
   try {
-    std::vector<QImage> tiles;
-    const int width = packer.Set().width();
-    const FrameReading reading{
-        [&](QSize size, int frames) { return FramesFit(frames, CutSizeFor(style.size, size), width); },
-        [&](QImage frame, PixelFormatCode, int) -> Outcome<> {
-          const Result<QImage> keyed = KeyedAsAsked(options, std::move(frame));
-          if (!keyed) return keyed.Status();
-          Result<QImage> tile = MakePackTile(keyed.Value(), style);
-          if (!tile) return tile.Status();
-          tiles.push_back(std::move(tile).Value());
-          return {};
-        }};
-    PictureOutcome read;
-    {
-      const QuietStderr quiet;
-      read = ImageFileModule().LoadFramesAs32BitsFile(input, reading);
-    }
-    if (!read) return FailureLine(read);
-    std::optional<TilePacker> trial;
-    if (tiles.size() > 1) trial.emplace(packer);
-    TilePacker& into = trial ? *trial : packer;
-    QList<QRect> places;
-    for (size_t i = 0; i < tiles.size(); ++i) {
-      const Result<QRect> at = into.Place(tiles[i]);
-      if (!at)
-        return tiles.size() > 1
-                   ? Failure<>{QStringLiteral("frame %1 of %2: %3").arg(i + 1).arg(tiles.size()).arg(at.Text())}
-                   : Failure<>{at.Text()};
-      places << at.Value();
-    }
-    if (trial) packer = std::move(*trial);
-    return places;
+    const QuietStderr quiet;
+    Result<QList<QRect>> placed = PackPictureFrames(packer, ImageFileModule(), input, style);
+    if (!placed) return FailureLine(placed.Status());
+    return placed;
   } catch (const std::bad_alloc&) {
     return Failure<>{QStringLiteral("not enough memory")};
   }
@@ -114,12 +84,13 @@ int RunPack(const CliOptions& options) {
   PackStyle style;
   style.size = options.packSize;
   style.fitWidth = packer.Set().width();
+  if (options.keyAlpha) style.keying = options.keying;
   int failures = 0, placed = 0;
   ProgressLine progress(options);
   for (int i = 0; i < options.inputs.size(); ++i) {
     const QString& input = options.inputs[i];
     progress.Show(i, input);
-    const Result<QList<QRect>> at = PackOne(packer, input, options, style);
+    const Result<QList<QRect>> at = PackOne(packer, input, style);
     if (!at) {
       progress.Clear();
       ReportFailure(input, at.Text());

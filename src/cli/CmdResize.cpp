@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "core/imagefiles/ImageFileModule.h"
+#include "core/graphics/AlphaKeying.h"
 #include "core/resampling/TileResampler.h"
 #include "core/resampling/TileSizes.h"
 
@@ -14,12 +15,16 @@ int RunResize(const CliOptions& options) {
     if (const PictureOutcome loaded = LoadQuietly(input, source, format); !loaded) return FailureLine(loaded);
     if (options.verbose)
       ReportNote(options, QStringLiteral("%1: source pixel format: %2").arg(input, PF2String(format)));
-    // Keyed before the resize, as the Source's picture is keyed before a cut.
-    const Result<QImage> keyed = KeyedAsAsked(options, std::move(source));
-    if (!keyed) return keyed.Status();
-    source = keyed.Value();
-    // The resampler drops alpha, so an --alpha output is opaque throughout.
-    QImage picture = options.scrollTile ? MakeScrollTile(source) : ResizeTile(options.width, options.height, source);
+    QImage picture;
+    if (options.keyAlpha && WorthKeying(source)) {
+      // Keyed after the resize, colour and alpha resampled together: no magenta bleeds into the edges.
+      const QSize size = options.scrollTile ? QSize(kScrollTileWidth, kScrollTileHalfHeight)
+                                            : QSize(options.width, options.height);
+      picture = KeyAlphaToMagenta(ResizeTileWithAlpha(size.width(), size.height(), source), options.keying);
+      if (options.scrollTile && !picture.isNull()) picture = RepeatedScrollHalf(picture);
+    } else {  // The resampler drops alpha, so an --alpha output is opaque throughout.
+      picture = options.scrollTile ? MakeScrollTile(source) : ResizeTile(options.width, options.height, source);
+    }
     if (picture.isNull())
       return Failure<>{QStringLiteral("cannot resample a %1 x %2 picture").arg(source.width()).arg(source.height())};
     return picture;

@@ -23,7 +23,7 @@ PictureOutcome LoadQuietly(const QString& input, QImage& picture, PixelFormatCod
 }
 
 Result<QImage> KeyedAsAsked(const CliOptions& options, QImage picture) {
-  if (!options.keyAlpha || !HasTransparency(picture)) return picture;
+  if (!options.keyAlpha || !WorthKeying(picture)) return picture;
   QImage keyed = KeyAlphaToMagenta(picture, options.keying);
   if (keyed.isNull()) return Failure<>{QStringLiteral("not enough memory to key the alpha to magenta")};
   return keyed;

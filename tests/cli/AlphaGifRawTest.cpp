@@ -12,6 +12,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cmath>
+
 namespace mosaicor {
 
 namespace {
@@ -76,6 +79,89 @@ TEST(AlphaGifRaw, PackPutsEveryGifFrameIntoTheNextCells) {
   // convert and info read the first frame.
   ASSERT_EQ(RunCli({"convert", dir.filePath("walk.gif"), "-o", dir.filePath("first.png")}).exitCode, 0);
   EXPECT_EQ(Load(dir.filePath("first.png")).pixel(8, 8) & 0xFFFFFFu, palette[1] & 0xFFFFFFu);
+}
+
+// No pixel the level editor would show pink: within 40 of magenta and not magenta itself.
+int PinkishPixels(const QImage& picture) {
+  int pinkish = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      const QRgb p = picture.pixel(x, y);
+      const int dr = 255 - qRed(p), dg = qGreen(p), db = 255 - qBlue(p);
+      if ((p & 0xFFFFFFu) != 0xFF00FFu && dr * dr + dg * dg + db * db <= 40 * 40) ++pinkish;
+    }
+  return pinkish;
+}
+
+// A 128-pixel disc with a soft edge on transparent black, and the same drawn onto magenta.
+QImage SoftDisc(bool ontoMagenta) {
+  QImage disc(128, 128, QImage::Format_ARGB32);
+  for (int y = 0; y < 128; ++y)
+    for (int x = 0; x < 128; ++x) {
+      const double d = std::hypot(x - 63.5, y - 63.5);
+      const int a = int(std::clamp((50 - d) / 6, 0.0, 1.0) * 255);
+      const int r = 214, g = 22, b = 87;
+      disc.setPixel(x, y, ontoMagenta ? qRgb((r * a + 255 * (255 - a)) / 255, g * a / 255, (b * a + 255 * (255 - a)) / 255)
+                                      : qRgba(a ? r : 0, a ? g : 0, a ? b : 0, a));
+    }
+  return disc;
+}
+
+TEST(AlphaGifRaw, KeyingLeavesNoPinkAfterAResizeNorOnPicturesDrawnOntoMagenta) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("disc.tga"), WriteTga32(SoftDisc(false))));
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("old.tga"), WriteTga24(SoftDisc(true))));
+  const QStringList keying = {"--alpha-to-magenta", "--clean-fringe"};
+  const QList<QStringList> runs = {
+      QStringList{"resize", dir.filePath("disc.tga"), "--size", "64x64", "-o", dir.filePath("r.tga")},
+      QStringList{"resize", dir.filePath("disc.tga"), "--scroll-tile", "-o", dir.filePath("s.tga")},
+      QStringList{"pack", dir.filePath("disc.tga"), "-o", dir.filePath("p.tga")},
+      QStringList{"convert", dir.filePath("old.tga"), "-o", dir.filePath("c.tga")},
+      QStringList{"resize", dir.filePath("old.tga"), "--size", "64x64", "-o", dir.filePath("o.tga")}};
+  for (const QStringList& run : runs) {
+    SCOPED_TRACE(run.join(' ').toStdString());
+    const CliResult result = RunCli(run + keying);
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QImage out = Load(run[run.indexOf("-o") + 1]);
+    EXPECT_EQ(PinkishPixels(out), 0);
+    EXPECT_EQ(out.pixel(0, 0) & 0xFFFFFFu, 0xFF00FFu);
+    const QPoint centre = run[0] == "convert" ? QPoint(64, 64) : run.contains("--scroll-tile") ? QPoint(32, 16) : QPoint(32, 32);
+    EXPECT_EQ(out.pixel(centre) & 0xFFFFFFu, 0xD61657u);  // the shape keeps its colour
+  }
+}
+
+TEST(AlphaGifRaw, AGifsTransparentColourIsItsAlpha) {
+  QTemporaryDir dir;
+  // Frames that each paint one half and leave the other transparent, the background restored
+  // (disposal 2) after each.
+  const QList<QRgb> palette = {qRgb(0, 0, 0), qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(255, 255, 255)};
+  GifSpec spec{16, 16, palette, {}};
+  for (int i = 0; i < 3; ++i) {
+    QByteArray indices(256, '\0');
+    for (int p = 0; p < 256; ++p) indices[p] = char((p % 16 < 8) == (i % 2 == 0) ? 1 + i % 2 : 0);
+    spec.frames << GifFrameSpec{indices, 5, 2, 0};
+  }
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("walk.gif"), WriteGif(spec)));
+  const CliResult packed = RunCli({"pack", dir.filePath("walk.gif"), "-o", dir.filePath("set.tga"), "--size", "multi",
+                                   "--alpha-to-magenta"});
+  ASSERT_EQ(packed.exitCode, 0) << packed.err.toStdString();
+  const QImage set = Load(dir.filePath("set.tga"));
+  for (int frame = 0; frame < 3; ++frame) {
+    SCOPED_TRACE(frame);
+    const QRgb painted = palette[1 + frame % 2] & 0xFFFFFFu;
+    EXPECT_EQ(set.pixel(frame * 64 + 2, 2) & 0xFFFFFFu, frame % 2 == 0 ? painted : 0xFF00FFu);
+    EXPECT_EQ(set.pixel(frame * 64 + 13, 2) & 0xFFFFFFu, frame % 2 == 0 ? 0xFF00FFu : painted);
+  }
+  // A palette PNG's transparent entry likewise.
+  QImage indexed(4, 1, QImage::Format_Indexed8);
+  indexed.setColorTable({qRgba(0, 0, 0, 0), qRgb(10, 20, 30)});
+  indexed.fill(1);
+  indexed.setPixel(0, 0, 0);
+  ASSERT_TRUE(indexed.save(dir.filePath("trns.png")));
+  ASSERT_EQ(RunCli({"convert", dir.filePath("trns.png"), "-o", dir.filePath("trns.tga"), "--alpha-to-magenta"}).exitCode,
+            0);
+  EXPECT_EQ(Load(dir.filePath("trns.tga")).pixel(0, 0) & 0xFFFFFFu, 0xFF00FFu);
+  EXPECT_EQ(Load(dir.filePath("trns.tga")).pixel(1, 0) & 0xFFFFFFu, 0x0A141Eu);
 }
 
 // The font and sky pages a TR4 level carries are the level editors' font.pc as it is and its sky

@@ -13,6 +13,7 @@
 #include "core/canvas/ImageLayer.h"
 #include "core/graphics/RectCopy.h"
 #include "core/imagefiles/ImageFileModule.h"
+#include "core/packing/FrameSheet.h"
 #include "core/packing/SetGeometry.h"
 #include "core/packing/TilePacker.h"
 
@@ -63,19 +64,13 @@ bool PackWorkflow::AddPicturesAsTiles(const QStringList& fileNames) {
   int lowest = 0;  // the bottom of the lowest tile placed
   for (const QString& fileName : fileNames) {
     try {
-      QImage loaded;
-      PixelFormatCode format = PixelFormatCode::Device;
-      if (const PictureOutcome read = pictures_.LoadImageAs32BitsFile(loaded, fileName, format); !read) {
-        failures << TranslatedFailureMessage(fileName, read);
+      // A GIF gives a tile for each of its frames, as the companion's pack does.
+      const Result<QList<QRect>> placed = PackPictureFrames(packer, pictures_, fileName, style);
+      if (!placed) {
+        failures << TranslatedFailureMessage(fileName, placed.Status());
         continue;
       }
-      const Result<QImage> tile = MakePackTile(loaded, style);
-      const Result<QRect> at = tile ? packer.Place(tile.Value()) : Result<QRect>(tile.Status());
-      if (!at) {
-        failures << Told(fileName, TranslatedReason(at.Text()));
-        continue;
-      }
-      lowest = std::max(lowest, at->bottom() + 1);
+      for (const QRect& at : placed.Value()) lowest = std::max(lowest, at.bottom() + 1);
     } catch (const std::bad_alloc&) {
       failures << Told(fileName, QCoreApplication::translate("mosaicor::MainWindow", "not enough memory"));
     }

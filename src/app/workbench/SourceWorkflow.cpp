@@ -110,7 +110,7 @@ void SourceWorkflow::ShowLoaded(const QImage& picture, PixelFormatCode format, c
 }
 
 QImage SourceWorkflow::Presented(SourceAction action, const QImage& loaded) {
-  asLoaded_ = action == SourceAction::ImageFile && HasTransparency(loaded) ? loaded : QImage();
+  asLoaded_ = action == SourceAction::ImageFile && WorthKeying(loaded) ? loaded : QImage();
   view_.SourceHasTransparency = !asLoaded_.isNull();
   if (asLoaded_.isNull() || !view_.AlphaToMagenta) return loaded;
   const QImage keyed = KeyAlphaToMagenta(loaded, {view_.AlphaThreshold, view_.CleanFringe});
@@ -172,7 +172,8 @@ void SourceWorkflow::PlayFrames() {
 bool SourceWorkflow::LoadWithDialog(SourceAction action, std::optional<QString>& file) {
   const QString preset = doc_.DialogPreset(file);
   const std::optional<QString> chosen =
-      action == SourceAction::ImageFile ? dialogs_.OpenPictureFile(preset) : dialogs_.OpenLevelFile(preset);
+      action == SourceAction::ImageFile ? dialogs_.OpenPictureFile(preset)
+                                        : dialogs_.OpenLevelFile(preset, action == SourceAction::LevelTiles);
   PixelFormatCode format = PixelFormatCode::Device;
   QImage picture;
   // Cancelled or failed: the box shows the caption, which has not changed.

@@ -110,7 +110,12 @@ void TileWorkflow::SourceDoubleClick() {
 
 void TileWorkflow::ResizeSourceCut() {
   const QImage cut = source_.Layers().L4_Clip().PictureCopy();
-  const QImage resized = SizeCut(cut, view_.TileSize);
+  // A keyed Source's cut is resized with its key as transparency and keyed again, so the resize
+  // blends no magenta into the shape's edges.
+  const bool keyed = view_.AlphaToMagenta && view_.SourceHasTransparency;
+  const QImage resized = keyed && CutSizeFor(view_.TileSize, cut.size()) != cut.size()
+                             ? SizeCutKeyed(cut, view_.TileSize, {view_.AlphaThreshold, view_.CleanFringe})
+                             : SizeCut(cut, view_.TileSize);
   // A cut of the size asked for comes back as it is.
   if (!resized.isNull() && resized.cacheKey() != cut.cacheKey()) source_.Layers().L4_Clip().SetPicture(resized);
 }

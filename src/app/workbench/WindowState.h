@@ -116,7 +116,8 @@ struct ViewState {
   bool AutoImportChecked = false;
   // A double click on the Source makes the next mouse-up only end the grab.
   bool SourceDoubleClicked = false;
-  // TRANSPARENCY: a loaded picture with transparency may be keyed to magenta (off at start).
+  // TRANSPARENCY: a loaded picture with transparency (or drawn onto the magenta key) may be keyed to
+  // magenta (off at start).
   bool SourceHasTransparency = false;
   bool AlphaToMagenta = false;
   int AlphaThreshold = kDefaultAlphaThreshold;

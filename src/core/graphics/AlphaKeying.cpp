@@ -63,10 +63,14 @@ class FringeCleaner {
   void Finish(const std::vector<Place>& suspects, const std::vector<QRgb>& own) {
     SweepDown(suspects, height_);
     for (auto p = suspects.rbegin(); p != suspects.rend(); ++p) Visit(*p);
+    // A pinkish rim with no shape pixel in reach is no colour of the shape: it goes with the key.
     for (size_t k = 0; k < suspects.size(); ++k) {
       const Place p = suspects[k];
       const QRgb v = At(p);
-      At(p) = Mark(v) == kFringeSourceMark ? At(SourceOf(p, v)) : own[k];
+      if (Mark(v) == kFringeSourceMark)
+        At(p) = At(SourceOf(p, v));
+      else
+        At(p) = Mark(v) == kFringeMark && NearMagenta(own[k]) ? kOpaqueMagentaKey : own[k];
     }
   }
 
@@ -106,6 +110,21 @@ class FringeCleaner {
   size_t sweptDown_ = 0;
 };
 
+// The colours with alpha 255, whatever the alpha byte held.
+QImage Opaque(const QImage& picture) {
+  QImage opaque = picture.convertToFormat(QImage::Format_ARGB32);
+  if (opaque.isNull()) return opaque;
+  if (picture.hasAlphaChannel()) {
+    // Qt's conversions keep an ARGB32 picture's colours as they are stored; only the alpha goes.
+    for (int y = 0; y < opaque.height(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(opaque.scanLine(y));
+      for (int x = 0; x < opaque.width(); ++x) row[x] |= kAlphaBits;
+    }
+  }
+  opaque.reinterpretAsFormat(QImage::Format_RGB32);
+  return opaque;
+}
+
 }  // namespace
 
 bool HasTransparency(const QImage& picture) {
@@ -124,10 +143,28 @@ bool HasTransparency(const QImage& picture) {
   return false;
 }
 
+bool HoldsMagentaKey(const QImage& picture) {
+  const QImage rgb = picture.format() == QImage::Format_ARGB32 || picture.format() == QImage::Format_RGB32
+                         ? picture
+                         : picture.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < rgb.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    for (int x = 0; x < rgb.width(); ++x)
+      if ((row[x] & 0xFFFFFFu) == (kOpaqueMagentaKey & 0xFFFFFFu)) return true;
+  }
+  return false;
+}
+
+bool WorthKeying(const QImage& picture) { return HasTransparency(picture) || HoldsMagentaKey(picture); }
+
 QImage KeyAlphaToMagenta(const QImage& picture, const AlphaKeying& keying) {
-  const QImage source = (picture.format() == QImage::Format_ARGB32 || picture.format() == QImage::Format_RGB32)
+  // Without transparency the alpha byte says nothing (pictures loaded without alpha carry 0): the
+  // picture is opaque, and only its magenta is the key.
+  const QImage source = !HasTransparency(picture) ? Opaque(picture)
+                        : picture.format() == QImage::Format_ARGB32 || picture.format() == QImage::Format_RGB32
                             ? picture
                             : picture.convertToFormat(QImage::Format_ARGB32);
+  if (source.isNull()) return source;
   QImage keyed(source.size(), QImage::Format_ARGB32);
   if (keyed.isNull()) return keyed;
   const uint threshold = uint(std::clamp(keying.threshold, kMinAlphaThreshold, kMaxAlphaThreshold));

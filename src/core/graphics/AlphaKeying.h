@@ -26,11 +26,19 @@ struct AlphaKeying {
 // 0. Pictures loaded without alpha carry 0 throughout, and are left alone.
 bool HasTransparency(const QImage& picture);
 
-// The picture (ARGB32 or RGB32) keyed: opaque throughout, magenta where alpha was below the
-// threshold. With cleanFringe, every pixel that is left opaque but was half transparent or near
-// magenta, and reaches the key through such pixels, takes the colour of the nearest pixel that
-// was fully opaque and not near magenta, as found through its neighbours (within kFringeReach
-// pixels each way; beyond that it keeps its own).
+// The picture (RGB32 or any format with alpha) holds a pixel of the magenta key's colour.
+bool HoldsMagentaKey(const QImage& picture);
+
+// Whether keying has anything to do: the picture has transparency, or it holds the key (a picture
+// drawn onto magenta, its rim anti-aliased against it).
+bool WorthKeying(const QImage& picture);
+
+// The picture keyed: opaque throughout, magenta where alpha was below the threshold. A picture
+// without transparency counts as opaque, its magenta being the key. With cleanFringe, every pixel
+// that is left opaque but was half transparent or near magenta, and reaches the key through such
+// pixels, takes the colour of the nearest pixel that was fully opaque and not near magenta, as
+// found through its neighbours (within kFringeReach pixels each way); one that finds none keeps
+// its own colour, or becomes the key when that colour is near magenta.
 // Null when memory runs out.
 QImage KeyAlphaToMagenta(const QImage& picture, const AlphaKeying& keying);
 

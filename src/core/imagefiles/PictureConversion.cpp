@@ -1,12 +1,18 @@
 #include "core/imagefiles/PictureConversion.h"
 
 #include "core/extraction/PixelFormatConversions.h"
+#include "core/graphics/AlphaKeying.h"
 
 #include <cstring>
 
 namespace mosaicor {
 
 namespace {
+
+bool IsPaletteFormat(PixelFormatCode format) {
+  return format == PixelFormatCode::OneBit || format == PixelFormatCode::FourBits ||
+         format == PixelFormatCode::EightBits;
+}
 
 void ClearAlpha(QImage& argb32) {
   const int width = argb32.width(), height = argb32.height();
@@ -26,6 +32,9 @@ QImage ConvertTo32Bits(QImage picture, PixelFormatCode sourceFormat) {
   // Custom pictures already come widened to 32 bits with the alpha their masks gave them.
   if (sourceFormat == PixelFormatCode::ThirtyTwoBits || sourceFormat == PixelFormatCode::Custom)
     return picture.convertToFormat(QImage::Format_ARGB32);
+  // A palette's transparent entry (a GIF's transparent colour, a PNG's tRNS) is the picture's
+  // transparency: it stays, as a 32-bit picture's alpha does.
+  if (IsPaletteFormat(sourceFormat) && HasTransparency(picture)) return picture.convertToFormat(QImage::Format_ARGB32);
 
   if (picture.format() == QImage::Format_BGR888) {
     // One pass instead of Qt's conversion followed by clearing the alpha.

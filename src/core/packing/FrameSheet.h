@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QRect>
 #include <QSize>
 
 namespace mosaicor {
@@ -30,5 +31,16 @@ struct FrameSheet {
 // Each frame of the picture file (a GIF's, or the one picture of any other file) as a cut resized by
 // `mode`, laid into a sheet `width` pixels wide (widened to the frame when a frame is wider).
 Result<FrameSheet> LoadFrameSheet(const QString& fileName, CutSizeMode mode, int width);
+
+class ImageFileModule;
+class TilePacker;
+struct PackStyle;
+
+// Every frame of the picture file (a GIF's, or the one picture of any other file) made a tile by
+// `style` and placed into `packer`, all or none: a GIF whose frames do not all fit leaves the set
+// as it was. Where each tile went, or why none was placed (a reading failure as the file module
+// words it).
+Result<QList<QRect>> PackPictureFrames(TilePacker& packer, const ImageFileModule& pictures, const QString& fileName,
+                                       const PackStyle& style);
 
 }  // namespace mosaicor

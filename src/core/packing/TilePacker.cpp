@@ -34,8 +34,13 @@ Result<QImage> MakePackTile(const QImage& picture, const PackStyle& style) {
   if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
     return Failure<>{QStringLiteral("the picture is empty")};
   const QSize size = PackTileSize(picture.size(), style);
-  QImage tile = size == CutSizeFor(style.size, picture.size()) ? SizeCut(picture, style.size)
-                                                               : ResizeTile(size.width(), size.height(), picture);
+  const bool sizeMode = size == CutSizeFor(style.size, picture.size());
+  QImage tile;
+  if (style.keying && WorthKeying(picture))
+    tile = sizeMode ? SizeCutKeyed(picture, style.size, *style.keying)
+                    : KeyAlphaToMagenta(ResizeTileWithAlpha(size.width(), size.height(), picture), *style.keying);
+  else
+    tile = sizeMode ? SizeCut(picture, style.size) : ResizeTile(size.width(), size.height(), picture);
   if (tile.isNull())
     return Failure<>{QStringLiteral("cannot resample a %1 x %2 picture").arg(picture.width()).arg(picture.height())};
   if (style.maskPicked) MaskPickedColour(tile, style.picked, style.transparent);

@@ -7,9 +7,11 @@
 #include <QImage>
 #include <QRect>
 #include <QRgb>
+#include <optional>
 #include <vector>
 
 #include "core/common/Outcome.h"
+#include "core/graphics/AlphaKeying.h"
 #include "core/packing/SetGeometry.h"
 #include "core/resampling/CutSizing.h"
 
@@ -24,6 +26,8 @@ struct PackStyle {
   // The set's width: a tile the size mode would make wider (Multi Tile and Auto Size keep a photo
   // near its own size) is made smaller, keeping its proportions, so that it fits. 0: no limit.
   int fitWidth = 0;
+  // Alpha keyed to magenta after the resize, when the picture has anything to key.
+  std::optional<AlphaKeying> keying;
 };
 
 // The size a `picture`-sized picture's tile takes under `style`: the size mode's, shrunk with its

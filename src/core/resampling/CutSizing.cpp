@@ -32,6 +32,17 @@ QImage SizeCut(const QImage& cut, CutSizeMode mode) {
   return mode == CutSizeMode::ScrollTile ? MakeScrollTile(cut) : ResizeTile(wanted.width(), wanted.height(), cut);
 }
 
+QImage SizeCutWithAlpha(const QImage& cut, CutSizeMode mode) {
+  const QSize wanted = CutSizeFor(mode, cut.size());
+  if (wanted == cut.size()) return cut;
+  const QImage sized = ResizeTileWithAlpha(wanted.width(), wanted.height(), cut);
+  return mode == CutSizeMode::ScrollTile && !sized.isNull() ? RepeatedScrollHalf(sized) : sized;
+}
+
+QImage SizeCutKeyed(const QImage& cut, CutSizeMode mode, const AlphaKeying& keying) {
+  return KeyAlphaToMagenta(SizeCutWithAlpha(cut, mode), keying);
+}
+
 void MaskPickedColour(QImage& tile, QRgb picked, QRgb replacement) {
   const QRgb key = picked & 0xFFFFFFu;
   if (tile.format() == QImage::Format_RGB888) {

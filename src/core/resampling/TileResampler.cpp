@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/graphics/AlphaKeying.h"
 #include "core/resampling/TapList.h"
 
 namespace mosaicor {
@@ -111,6 +112,44 @@ QImage ResizeTile(int newWidth, int newHeight, const QImage& source) {
   if (source.isNull()) std::memset(dest.bits(), 0, static_cast<size_t>(dest.sizeInBytes()));  // nothing to resample
   if (!ResampleTwoPass(MitchellKernel, kMitchellRadius, source, dest)) return QImage();
   return dest;
+}
+
+QImage ResizeTileWithAlpha(int newWidth, int newHeight, const QImage& source) {
+  const QImage argb = source.format() == QImage::Format_ARGB32 ? source : source.convertToFormat(QImage::Format_ARGB32);
+  if (argb.isNull() && !source.isNull()) return QImage();
+  const bool opaque = !HasTransparency(argb);
+  // The premultiplied colours and the alpha as two pictures the colour resampler reads.
+  QImage weighted(argb.size(), QImage::Format_RGB32), alpha(argb.size(), QImage::Format_RGB32);
+  if (!argb.isNull() && (weighted.isNull() || alpha.isNull())) return QImage();
+  for (int y = 0; y < argb.height(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    auto* w = reinterpret_cast<QRgb*>(weighted.scanLine(y));
+    auto* a = reinterpret_cast<QRgb*>(alpha.scanLine(y));
+    for (int x = 0; x < argb.width(); ++x) {
+      const QRgb p = in[x];
+      const int cover = (p & 0xFFFFFFu) == (kOpaqueMagentaKey & 0xFFFFFFu) ? 0 : opaque ? 255 : qAlpha(p);
+      const auto times = [cover](int c) { return (c * cover + 127) / 255; };
+      w[x] = qRgb(times(qRed(p)), times(qGreen(p)), times(qBlue(p)));
+      a[x] = qRgb(cover, cover, cover);
+    }
+  }
+  const QImage colours = ResizeTile(newWidth, newHeight, weighted);
+  const QImage covers = ResizeTile(newWidth, newHeight, alpha);
+  if (colours.isNull() || covers.isNull()) return QImage();
+  QImage out(newWidth, newHeight, QImage::Format_ARGB32);
+  if (out.isNull()) return out;
+  for (int y = 0; y < newHeight; ++y) {
+    const uchar* c = colours.constScanLine(y);
+    const uchar* a = covers.constScanLine(y);
+    auto* o = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < newWidth; ++x, c += 3, a += 3) {
+      const int cover = a[0];
+      // The filter's lobes may overshoot the alpha; a colour is never brighter than white.
+      const auto unweighted = [cover](int v) { return cover == 0 ? 0 : std::min(255, (v * 255 + cover / 2) / cover); };
+      o[x] = qRgba(unweighted(c[0]), unweighted(c[1]), unweighted(c[2]), cover);
+    }
+  }
+  return out;
 }
 
 }  // namespace mosaicor

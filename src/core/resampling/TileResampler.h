@@ -16,6 +16,12 @@ namespace mosaicor {
 // new size is too large to allocate.
 QImage ResizeTile(int newWidth, int newHeight, const QImage& source);
 
+// Resamples colour and alpha together and gives an ARGB32 picture (null when it cannot be made).
+// Each colour is weighted by its alpha, so a transparent pixel's colour never bleeds into its
+// neighbours. Pixels of the magenta key's colour count as transparent, and a picture without
+// transparency (no alpha, or alpha 0 throughout as loaded) as opaque elsewhere.
+QImage ResizeTileWithAlpha(int newWidth, int newHeight, const QImage& source);
+
 // Resamples `source` into `dest`, whose size is the target size and whose format should be
 // Format_RGB888 (a picture of another format is replaced by an RGB888 one of the same size).
 // Nothing is written when either picture has a side of 0. Horizontal pass first, then the

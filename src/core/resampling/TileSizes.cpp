@@ -8,12 +8,14 @@ namespace mosaicor {
 
 QImage MakeScrollTile(const QImage& cut) {
   const QImage half = ResizeTile(kScrollTileWidth, kScrollTileHalfHeight, cut);
-  if (half.isNull()) return QImage();
-  QImage tile(kScrollTileWidth, 2 * kScrollTileHalfHeight, QImage::Format_RGB888);
+  return half.isNull() ? half : RepeatedScrollHalf(half);
+}
+
+QImage RepeatedScrollHalf(const QImage& half) {
+  QImage tile(half.width(), 2 * half.height(), half.format());
   if (tile.isNull()) return QImage();
-  const size_t rowBytes = static_cast<size_t>(kScrollTileWidth) * 3;
-  for (int y = 0; y < 2 * kScrollTileHalfHeight; ++y)
-    std::memcpy(tile.scanLine(y), half.constScanLine(y % kScrollTileHalfHeight), rowBytes);
+  const size_t rowBytes = static_cast<size_t>(half.bytesPerLine());
+  for (int y = 0; y < tile.height(); ++y) std::memcpy(tile.scanLine(y), half.constScanLine(y % half.height()), rowBytes);
   return tile;
 }
 

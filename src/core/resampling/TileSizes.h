@@ -22,4 +22,8 @@ constexpr int AutoSizeSide(int side) { return (side + kSetCellSide / 2) / kSetCe
 // of calling this, since resampling at equal size still filters.
 QImage MakeScrollTile(const QImage& cut);
 
+// The 64 x 64 scrolling tile of its 64 x 32 half: rows 32..63 repeat rows 0..31, in the half's
+// format. Null when memory runs out.
+QImage RepeatedScrollHalf(const QImage& half);
+
 }  // namespace mosaicor

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include "GifWriter.h"
 #include "WindowTestSupport.h"
 #include "app/mainwindow/CensusOverlay.h"
 #include "app/workbench/PackWorkflow.h"
@@ -83,6 +84,18 @@ TEST(PackPictures, EachPictureGoesIntoTheNextFreeCellsAndFailuresAreToldOnceAtTh
   const QString many = f.dialogs.messages.back();
   EXPECT_TRUE(many.contains(missing[7]) && !many.contains(missing[8])) << many.toStdString();
   EXPECT_TRUE(many.endsWith(QStringLiteral("… and 4 more."))) << many.toStdString();
+}
+
+TEST(PackPictures, AnAnimatedGifGivesATileForEachFrame) {
+  PackFixture f;
+  const QList<QRgb> palette = {qRgb(0, 0, 0), qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200)};
+  GifSpec spec{64, 64, palette, {}};
+  for (int i = 1; i <= 3; ++i) spec.frames << FlatGifFrame(64, 64, i, 5);
+  const QString gif = f.Path("walk.gif");
+  ASSERT_TRUE(WriteBytesToFile(gif, WriteGif(spec)));
+  ASSERT_TRUE(f.bench().Packs().AddPicturesAsTiles({gif}));
+  const QImage set = Rgb(Shown(f.target()));
+  for (int frame = 0; frame < 3; ++frame) EXPECT_EQ(set.pixel(frame * 64 + 32, 32), palette[frame + 1]) << frame;
 }
 
 TEST(PackPictures, TheSelectorSizesAndThePickerMasksAndTheSetGrowsByPages) {
