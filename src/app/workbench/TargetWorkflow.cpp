@@ -99,7 +99,11 @@ bool TargetWorkflow::SaveToImageFile() {
   return true;
 }
 
-bool TargetWorkflow::Save() { return doc_.SaveFile ? SaveToFile(*doc_.SaveFile) : SaveToImageFile(); }
+bool TargetWorkflow::Save() {
+  // The file the Target box shows, never one the user is not looking at (after a Reload the last
+  // file saved is another set); a Target without one, or showing a copy, asks for a name.
+  return doc_.TargetFile && !view_.TargetShowsCopy ? SaveToFile(*doc_.TargetFile) : SaveToImageFile();
+}
 
 bool TargetWorkflow::SaveToFile(const QString& fileName) {
   const Operations::Operation operation(operations_);

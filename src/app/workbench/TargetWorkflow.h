@@ -48,7 +48,7 @@ class TargetWorkflow : public QObject {
   // nothing was unsaved, the user discarded the changes, or they were saved.
   bool ConfirmDiscard();
   bool SaveToImageFile();
-  // Saves to the last saved file without a dialog, or through the dialog when there is none yet.
+  // Saves to the file the Target box shows without a dialog, or through the dialog when it shows none.
   bool Save();
   // Saves to `fileName` without a dialog; on success it becomes the remembered target file.
   bool SaveToFile(const QString& fileName);

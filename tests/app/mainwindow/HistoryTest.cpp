@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include "TestFiles.h"
 #include "WindowTestSupport.h"
 
 namespace mosaicor::testing {
@@ -216,6 +217,26 @@ TEST(UnsavedChanges, SaveWritesTheLastFileWithoutADialogAndAFailedSaveKeepsTheMa
   f.bench().Targets().SaveTargetAs();
   EXPECT_FALSE(f.history().IsClean());
   EXPECT_EQ(f.doc().SaveFile, out);
+}
+
+// After a Reload the Target box shows the reloaded set: Save writes that one, not the set saved
+// before, which stays as it was.
+TEST(UnsavedChanges, SaveWritesTheSetTheTargetBoxShows) {
+  HistoryFixture f;
+  const QString first = f.Path("fringe.tga"), reloaded = f.Path("dups.tga");
+  ASSERT_TRUE(f.bench().Targets().SaveToFile(reloaded));
+  f.dialogs.files.push_back(first);
+  f.bench().Targets().SaveTargetAs();
+  const QByteArray firstBytes = ReadFileBytes(first);
+  f.dialogs.files.push_back(reloaded);
+  f.bench().Targets().ReloadTarget();
+  emit f.c().PanelMagenta->clicked();
+  Click(f.c().Target, QPoint(10, 10));
+  const int dialogs = f.dialogs.presets.size();
+  ASSERT_TRUE(f.bench().Targets().Save());
+  EXPECT_EQ(f.dialogs.presets.size(), dialogs);  // no dialog
+  EXPECT_EQ(ReadFileBytes(first), firstBytes);
+  EXPECT_NE(ReadFileBytes(reloaded), firstBytes);
 }
 
 }  // namespace
