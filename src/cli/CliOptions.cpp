@@ -60,6 +60,12 @@ bool IsThreshold(const QString& arg) {
   return digits.match(arg).hasMatch();
 }
 
+bool LooksLikeNumber(const QString& arg) {
+  bool number = false;
+  arg.toDouble(&number);
+  return number;
+}
+
 // Every complaint about OUT ends the same way: what OUT should be.
 const char* const kOutFileAdvice =
     "OUT must be a file name ending in .tga, .bmp, .jpg, .jpeg or .png (convert also writes .raw and .pc)";
@@ -71,6 +77,10 @@ QString CheckTilesOutput(const CliOptions& options) {
   const QFileInfo info(out);
   if (info.exists() && !info.isDir())
     return QStringLiteral("-o %1: a file, but tiles writes into a folder (created when missing)").arg(out);
+  // A new folder named like a picture is almost always a set meant for --sheet.
+  if (!info.exists() && FindPictureWriter(QLatin1Char('.') + info.suffix().toUpper()))
+    return QStringLiteral("-o %1: tiles writes into a folder, and this names a picture; --sheet SET writes a set")
+        .arg(out);
   if (!options.format.isEmpty() && options.format != "tga" && options.format != "png" && options.format != "bmp")
     return QStringLiteral("--format %1: tiles are written as tga, png or bmp").arg(options.format);
   if (options.setWidth && options.sheet.isEmpty()) return QStringLiteral("--width goes with --sheet SET");
@@ -348,7 +358,9 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       sizeGiven = true;
     } else if (arg == "--alpha-to-magenta") {
       options.keyAlpha = true;
-      if (!hasInlineValue && i + 1 < args.size() && IsThreshold(args[i + 1])) value = args[++i], hasInlineValue = true;
+      // A number that is no threshold (12.5, 300) is still meant as one, not as an input.
+      if (!hasInlineValue && i + 1 < args.size() && LooksLikeNumber(args[i + 1]) && !QFileInfo::exists(args[i + 1]))
+        value = args[++i], hasInlineValue = true;
       if (hasInlineValue) {
         const int threshold = IsThreshold(value) ? value.toInt() : 0;
         if (threshold < kMinAlphaThreshold || threshold > kMaxAlphaThreshold) {

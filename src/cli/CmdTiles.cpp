@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 #include <optional>
@@ -21,7 +22,8 @@ namespace mosaicor {
 
 namespace {
 
-// Each input's name in tiles.json: its file name, or the path as given where two inputs share one.
+// Each input's name while the tiles are gathered: its file name, or the path as given where two
+// inputs share one, so that each level's files take their own stem.
 QStringList LevelNames(const QStringList& inputs) {
   QHash<QString, int> sharing;
   for (const QString& input : inputs) ++sharing[QFileInfo(input).fileName()];
@@ -83,11 +85,14 @@ QByteArray JsonStrings(const QStringList& texts) {
   return '[' + items.join(", ") + ']';
 }
 
+// A level is named by its file name in tiles.json, as the summary lists it.
+QString LevelFileName(const QString& level) { return QFileInfo(level).fileName(); }
+
 QByteArray PlaceJson(const TilePlace& place) {
   QByteArrayList indices;
   for (const int index : place.ObjectTextures) indices << QByteArray::number(index);
   const auto boolean = [](bool value) { return QByteArray(value ? "true" : "false"); };
-  return "{\"level\": " + JsonString(place.Level) + ", \"page\": " + QByteArray::number(place.Page) +
+  return "{\"level\": " + JsonString(LevelFileName(place.Level)) + ", \"page\": " + QByteArray::number(place.Page) +
          ", \"x\": " + QByteArray::number(place.Rect.x()) + ", \"y\": " + QByteArray::number(place.Rect.y()) +
          ", \"object_textures\": [" + indices.join(", ") + "], \"attribute\": " + QByteArray::number(place.Attribute) +
          ", \"triangle\": " + boolean(place.Triangle) + ", \"animated\": " + boolean(place.Animated) + '}';
@@ -95,7 +100,9 @@ QByteArray PlaceJson(const TilePlace& place) {
 
 QByteArray TilesJson(const LevelTileSet& tiles, const QStringList& files, const QStringList& sheetFiles,
                      const TileSheets* sheets) {
-  QByteArray out = "{\"summary\": {\"levels\": " + JsonStrings(tiles.Levels()) +
+  QStringList levels;
+  for (const QString& level : tiles.Levels()) levels << LevelFileName(level);
+  QByteArray out = "{\"summary\": {\"levels\": " + JsonStrings(levels) +
                    ", \"object_textures\": " + QByteArray::number(tiles.ObjectTextures()) +
                    ", \"unique_tiles\": " + QByteArray::number(qsizetype(tiles.Tiles().size())) +
                    ", \"skipped\": " + QByteArray::number(tiles.Skipped()) +
@@ -117,13 +124,22 @@ QByteArray TilesJson(const LevelTileSet& tiles, const QStringList& files, const 
   return out + "\n]}\n";
 }
 
+// The inputs, each file once: a level given twice would count its textures twice.
+QStringList EachFileOnce(const QStringList& inputs) {
+  QStringList once;
+  for (const QString& input : inputs)
+    if (std::none_of(once.begin(), once.end(), [&input](const QString& kept) { return IsSameFile(kept, input); }))
+      once << input;
+  return once;
+}
+
 // Reads every level into one set; returns the number of inputs that failed.
-int ReadLevels(const CliOptions& options, LevelTileSet& tiles) {
-  const QStringList names = LevelNames(options.inputs);
+int ReadLevels(const CliOptions& options, const QStringList& inputs, LevelTileSet& tiles) {
+  const QStringList names = LevelNames(inputs);
   int failures = 0;
   ProgressLine progress(options);
-  for (int i = 0; i < options.inputs.size(); ++i) {
-    const QString& input = options.inputs[i];
+  for (int i = 0; i < inputs.size(); ++i) {
+    const QString& input = inputs[i];
     progress.Show(i, input);
     const int skippedBefore = tiles.Skipped();
     const Outcome<> read = !options.sheet.isEmpty() && IsSameFile(options.sheet, input)
@@ -133,11 +149,14 @@ int ReadLevels(const CliOptions& options, LevelTileSet& tiles) {
       progress.Clear();
       ReportFailure(input, read.Text());
       ++failures;
-    } else if (tiles.Skipped() > skippedBefore && options.verbose) {
+    } else if (tiles.Skipped() > skippedBefore) {
       progress.Clear();
-      ReportNote(options, QStringLiteral("%1: %2 object textures skipped: their page does not exist")
-                              .arg(input)
-                              .arg(tiles.Skipped() - skippedBefore));
+      const int skipped = tiles.Skipped() - skippedBefore;
+      ReportNote(options, skipped == 1
+                              ? QStringLiteral("%1: 1 object texture skipped: its page does not exist").arg(input)
+                              : QStringLiteral("%1: %2 object textures skipped: their page does not exist")
+                                    .arg(input)
+                                    .arg(skipped));
     }
   }
   return failures;
@@ -158,11 +177,16 @@ Outcome<> WriteSheets(const CliOptions& options, const TileSheets& sheets, QStri
 }
 
 // Writes the tiles, the sheets and tiles.json, the description last: it names only what is there.
-Outcome<> WriteTiles(const CliOptions& options, const LevelTileSet& tiles) {
+Outcome<> WriteTiles(const CliOptions& options, const QStringList& inputs, const LevelTileSet& tiles) {
   const QDir dir(options.output);
   if (!QDir().mkpath(options.output)) return Failure<>{options.output + QStringLiteral(": cannot create the folder")};
+  // An earlier run's description goes before the first tile is written: a run cut short leaves
+  // none, as in a new folder, rather than one that lists other tiles.
+  const QString json = dir.filePath(QStringLiteral("tiles.json"));
+  if (QFileInfo::exists(json) && !QFile::remove(json))
+    return Failure<>{json + QStringLiteral(": cannot remove the description of an earlier run")};
   QHash<QString, QString> stems;
-  const QStringList names = LevelNames(options.inputs), distinct = DistinctStems(options.inputs);
+  const QStringList names = LevelNames(inputs), distinct = DistinctStems(inputs);
   for (int i = 0; i < names.size(); ++i) stems[names[i]] = distinct[i];
   const QString extension = options.format.isEmpty() ? QStringLiteral("png") : options.format;
   const QStringList files = TileFileNames(tiles, stems, extension);
@@ -185,7 +209,6 @@ Outcome<> WriteTiles(const CliOptions& options, const LevelTileSet& tiles) {
     sheets = std::move(packed).Value();
     if (Outcome<> written = WriteSheets(options, *sheets, sheetFiles); !written) return written;
   }
-  const QString json = dir.filePath(QStringLiteral("tiles.json"));
   if (Outcome<> written = WriteFileAtomically(json, TilesJson(tiles, files, sheetFiles, sheets ? &*sheets : nullptr));
       !written)
     return Failure<>{json + QStringLiteral(": ") + written.Text()};
@@ -196,11 +219,12 @@ Outcome<> WriteTiles(const CliOptions& options, const LevelTileSet& tiles) {
 
 int RunTiles(const CliOptions& options) {
   LevelTileSet tiles(!options.all);
-  const int failures = ReadLevels(options, tiles);
+  const QStringList inputs = EachFileOnce(options.inputs);
+  const int failures = ReadLevels(options, inputs, tiles);
   // No level read: nothing to write, not even an empty folder.
   if (tiles.Levels().isEmpty()) return 1;
   try {
-    if (Outcome<> written = WriteTiles(options, tiles); !written) {
+    if (Outcome<> written = WriteTiles(options, inputs, tiles); !written) {
       std::fprintf(stderr, "%s\n", qPrintable(written.Text()));
       return 1;
     }

@@ -57,11 +57,14 @@ TEST(CommandLine, WrongCommandLinesExitWithTwo) {
       {"convert", "a.bmp", "-o", "x.tga", "--misc"},
       {"pages", "a.tr4", "-o", "x.tga", "--brief"},     // --brief belongs to info
       {"pages", "a.tr4", "b.tr4", "-o", ".", "--format", "gif"},
+      {"convert", "a.bmp", "-o", "x.tga", "--alpha-to-magenta", "12.5"},  // a threshold, not an input
+      {"tiles", "a.tr4", "-o", "/nonexistent-folder/out.png"},          // a picture, not a folder
   };
   for (const QStringList& args : wrong) {
     const CliResult result = RunCli(args);
     EXPECT_EQ(result.exitCode, 2) << args.join(' ').toStdString() << "\n" << result.err.toStdString();
   }
+  EXPECT_TRUE(RunCli({"convert", "a.bmp", "-o", "x.tga", "--alpha-to-magenta", "12.5"}).err.contains("threshold"));
 }
 
 }  // namespace
