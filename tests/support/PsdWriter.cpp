@@ -77,6 +77,18 @@ QByteArray PsdResource(int id, const QByteArray& data) {
   return out;
 }
 
+QByteArray PsdPhotoshopVersionInfo() {
+  QByteArray data;
+  Put32(data, 1);
+  data.append('\1');  // has real merged data
+  const QString writer = QStringLiteral("Adobe Photoshop");
+  Put32(data, uint32_t(writer.size()));
+  for (const QChar c : writer) Put16(data, c.unicode());
+  Put32(data, 0);  // no reader name
+  Put32(data, 1);  // file version
+  return PsdResource(0x0421, data);
+}
+
 QByteArray PsdExifOrientation(int orientation, bool bigEndian) {
   QByteArray tiff;
   auto put16 = [&](unsigned v) {

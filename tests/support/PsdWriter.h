@@ -34,6 +34,9 @@ QByteArray WritePsd(const PsdSpec& spec);
 QByteArray PackBitsRow(const QByteArray& row);
 // An image resource block ("8BIM", id, empty name, data padded to even length).
 QByteArray PsdResource(int id, const QByteArray& data);
+// The version information block (resource 0x0421) naming Photoshop as the writer, which says that
+// a transparent composite is flattened on white.
+QByteArray PsdPhotoshopVersionInfo();
 // An EXIF block (resource 0x0422) that holds only an orientation, 1 to 8.
 QByteArray PsdExifOrientation(int orientation, bool bigEndian = true);
 // The planes of a picture: red, green, blue (and alpha when `withAlpha`), 8-bit values scaled to

@@ -14,6 +14,7 @@ namespace mosaicor {
 namespace {
 
 constexpr size_t kMessageSize = JMSG_LENGTH_MAX + 64;
+constexpr const char* kCutShort = "the file is cut short: it ends before the picture's last rows";
 // libjpeg's own memory: a progressive picture keeps all its coefficients, up to 6 bytes a pixel
 // (three components, none subsampled), beside the decoded picture. 512 MiB takes every picture of
 // the usual 4:2:0 sampling up to the size limit, and keeps a hostile header of a few kilobytes
@@ -115,7 +116,7 @@ bool Decode(const uchar* data, size_t size, QImage* image, bool* grey, char* mes
     jpeg_read_scanlines(&info, rows, count);
   }
   if (readerErrors.cutShort) {
-    std::snprintf(message, kMessageSize, "the file is cut short: it ends before the picture's last rows");
+    std::snprintf(message, kMessageSize, "%s", kCutShort);
     jpeg_destroy_decompress(&info);
     return false;
   }
@@ -131,8 +132,10 @@ Result<DecodedPicture> ReadJpeg(ByteSource& source) {
   QImage image;
   bool grey = false;
   char message[kMessageSize] = {};
-  if (!Decode(source.Here(), size_t(source.Remaining()), &image, &grey, message))
-    return Failure<>{QString::fromLatin1(message)};
+  if (!Decode(source.Here(), size_t(source.Remaining()), &image, &grey, message)) {
+    const QString why = QString::fromLatin1(message);
+    return why.startsWith(QLatin1String(kCutShort)) ? FileCutShort(why) : Failure<>{why};
+  }
   if (grey) {
     QList<QRgb> ramp(256);
     for (int i = 0; i < 256; ++i) ramp[i] = qRgb(i, i, i);

@@ -24,6 +24,8 @@ inline constexpr qint64 kMaxPictureSide = qint64(1) << 20;
 inline const QString kNoPictureReason = QStringLiteral("no picture described");
 inline Failure<> NoPictureDescribed(const QString& why) { return {why, {}, kNoPictureReason}; }
 inline bool DescribesNoPicture(const Outcome<>& failed) { return failed.Reason() == kNoPictureReason; }
+// A file that ends before its picture does is no compression problem either, and is said alike.
+inline Failure<> FileCutShort(const QString& why) { return NoPictureDescribed(why); }
 
 // Done when a width x height picture may be allocated; otherwise fails with why.
 inline Outcome<> PictureSizeAllowed(qint64 width, qint64 height) {

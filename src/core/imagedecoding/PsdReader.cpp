@@ -42,6 +42,7 @@ struct PsdInfo {
   bool transparency = false;  // the channel after the colours is the picture's transparency
   int colours = 0;            // colour channels the mode uses
   int orientation = 1;
+  bool matted = false;  // a transparent composite flattened on white, as Photoshop stores it
 };
 
 // A big-endian length and the section it counts.
@@ -148,6 +149,7 @@ Result<PsdInfo> ReadInfo(ByteSource& source) {
   const bool negativeCount = layersLength >= 6 && int16_t(U16(layers + 4)) < 0;
   info.transparency = extra && (negativeCount || (layersLength == 0 && !facts.alphaChannelNames));
   info.orientation = facts.orientation;
+  info.matted = info.transparency && facts.writtenByPhotoshop;
   if (auto allowed = PictureSizeAllowed(info.width, info.height); !allowed) return allowed;
   return info;
 }
@@ -284,8 +286,8 @@ float WhiteOf(const PsdInfo& info, int c) {
 
 // Composes row pixels from unit channel rows: grey as a byte a pixel (Indexed8), colours as
 // BGR888 or, with transparency, ARGB32. Photoshop stores a transparent composite flattened on
-// white (in linear light at 32 bits); dividing the white back out gives the colours the layers
-// had. Floating point colours are then brought to sRGB's curve, as Photoshop shows them.
+// white (in linear light at 32 bits); dividing the white back out of such a matted composite gives
+// the colours the layers had. Floating point colours are then brought to sRGB's curve, as Photoshop shows them.
 void ComposeRow(const PsdInfo& info, const float* const* ch, uchar* out) {
   const bool alpha = info.transparency;
   const bool grey = info.colours == 1;
@@ -296,7 +298,7 @@ void ComposeRow(const PsdInfo& info, const float* const* ch, uchar* out) {
     float v[4] = {};
     for (int c = 0; c < info.colours; ++c) v[c] = ch[c][x];
     const float a = alpha ? ch[info.colours][x] : 1.0f;
-    if (a > 0 && a < 1)
+    if (info.matted && a > 0 && a < 1)
       for (int c = 0; c < info.colours; ++c) v[c] = (v[c] - white[c] * (1 - a)) / a;
     Rgb rgb;
     if (grey) {

@@ -1,6 +1,7 @@
 #include "core/imagedecoding/PsdResources.h"
 
 #include <QByteArrayView>
+#include <QString>
 #include <QtEndian>
 #include <cstring>
 
@@ -8,7 +9,13 @@ namespace mosaicor {
 
 namespace {
 
-enum ResourceId { kAlphaNames = 0x03EE, kUnicodeAlphaNames = 0x0415, kExif = 0x0422, kXmp = 0x0424 };
+enum ResourceId {
+  kAlphaNames = 0x03EE,
+  kUnicodeAlphaNames = 0x0415,
+  kVersionInfo = 0x0421,
+  kExif = 0x0422,
+  kXmp = 0x0424
+};
 
 // The orientation tag of the first directory of an EXIF block (a TIFF header and its directories),
 // 0 where there is none.
@@ -41,6 +48,17 @@ int XmpOrientation(const uchar* p, qsizetype n) {
   return 0;
 }
 
+// Version information: a version, a "has real merged data" byte, then the writer's name as a
+// count of UTF-16 code units and the big-endian units.
+bool WriterIsPhotoshop(const uchar* data, qsizetype size) {
+  if (size < 9) return false;
+  const qsizetype units = qFromBigEndian<quint32>(data + 5);
+  if (units > (size - 9) / 2) return false;
+  QString writer;
+  for (qsizetype i = 0; i < units; ++i) writer += QChar(qFromBigEndian<quint16>(data + 9 + 2 * i));
+  return writer.startsWith(QLatin1String("Adobe Photoshop"));
+}
+
 }  // namespace
 
 PsdResourceFacts ReadPsdResources(const uchar* p, qsizetype length) {
@@ -57,6 +75,7 @@ PsdResourceFacts ReadPsdResources(const uchar* p, qsizetype length) {
     if (size > end - data) break;
     if (id == kExif) exif = ExifOrientation(data, size);
     if (id == kXmp) xmp = XmpOrientation(data, size);
+    if (id == kVersionInfo) facts.writtenByPhotoshop = WriterIsPhotoshop(data, size);
     const qsizetype step = 6 + nameBytes + 4 + ((size + 1) & ~qsizetype(1));
     if (step > end - p) break;
     p += step;

@@ -46,6 +46,7 @@ PsdSpec Rgb(const QImage& picture, int depth, int compression, bool alpha) {
   spec.depth = depth, spec.compression = compression;
   spec.planes = PsdRgbPlanes(picture, alpha, depth);
   spec.layerCount = alpha ? -1 : 0;
+  if (alpha) spec.resources = PsdPhotoshopVersionInfo();  // flattened on white, as Photoshop writes it
   return spec;
 }
 
@@ -191,10 +192,21 @@ TEST(PsdReader, TransparentCompositesAreTakenOffTheirWhiteBackground) {
     }
 }
 
+TEST(PsdReader, OnlyPhotoshopsCompositesAreTakenOffWhite) {
+  // ImageMagick and others store a transparent composite's colours as they are.
+  PsdSpec spec;
+  spec.width = 1, spec.height = 1, spec.layerCount = -1;
+  spec.planes = {{10}, {200}, {60}, {128}};
+  DecodedPicture picture;
+  ASSERT_TRUE(Read(WritePsd(spec), picture));
+  EXPECT_EQ(picture.image.pixel(0, 0), qRgba(10, 200, 60, 128));
+}
+
 TEST(PsdReader, FloatingPointTransparencyIsTakenOffWhiteInLinearLight) {
   // Linear 0.2158 (sRGB's 128) at half cover on white: 0.2158 / 2 + 0.5.
   PsdSpec spec;
   spec.depth = 32, spec.width = 1, spec.height = 1, spec.layerCount = -1;
+  spec.resources = PsdPhotoshopVersionInfo();
   spec.floatPlanes = {{0.6079f}, {0.6079f}, {0.6079f}, {0.5f}};
   DecodedPicture picture;
   ASSERT_TRUE(Read(WritePsd(spec), picture));
