@@ -12,7 +12,7 @@ namespace mosaicor {
 
 struct NoDialogs : Chooser {
   std::optional<QString> OpenPictureFile(const QString&) override { return std::nullopt; }
-  std::optional<QString> OpenLevelFile(const QString&) override { return std::nullopt; }
+  std::optional<QString> OpenLevelFile(const QString&, bool) override { return std::nullopt; }
   std::optional<QString> SavePictureFile(const QString&) override { return std::nullopt; }
   QRgb ChooseColour(QRgb initial, const QStringList&) override { return initial; }
   void ShowMessage(const QString&) override {}

@@ -58,13 +58,18 @@ void LevelLoadingWindow::InitOpenDialog() {
   OpenDialog = new QFileDialog(this);
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   OpenDialog->resize(kFileDialogSize);
-  OpenDialog->setWindowTitle(tr("   ----- EXTRACT TOMB RAIDER TEXTURES -----"));
+  SetOpenDialogTitle(false);
   OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
   OpenDialog->setFileMode(QFileDialog::ExistingFile);
   OpenDialog->setDefaultSuffix(QString());
   OpenDialog->setOption(QFileDialog::HideNameFilterDetails, true);
   OpenDialog->setNameFilters(QtNameFilters(LevelFileFilter()));
   OpenDialog->setSidebarUrls({});  // no places bar
+}
+
+void LevelLoadingWindow::SetOpenDialogTitle(bool asTiles) {
+  OpenDialog->setWindowTitle(asTiles ? tr("   ----- EXTRACT LEVEL TEXTURES AS TILES -----")
+                                     : tr("   ----- EXTRACT TOMB RAIDER TEXTURES -----"));
 }
 
 void LevelLoadingWindow::ShowLoadingWindow() {

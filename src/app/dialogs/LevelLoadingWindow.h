@@ -28,6 +28,8 @@ class LevelLoadingWindow final : public QWidget, private ILevelLoadHost, private
 
   QProgressBar* Gauge = nullptr;
   QFileDialog* OpenDialog = nullptr;
+  // The level dialog's title: extracting the pages, or the textures as tiles.
+  void SetOpenDialogTitle(bool asTiles);
 
  private:
   void InitOpenDialog();

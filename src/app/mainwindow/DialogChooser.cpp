@@ -37,7 +37,8 @@ std::optional<QString> DialogChooser::OpenPictureFile(const QString& preset) {
   return RunFileDialog(pictures_.OpenPictureDialog1, preset);
 }
 
-std::optional<QString> DialogChooser::OpenLevelFile(const QString& preset) {
+std::optional<QString> DialogChooser::OpenLevelFile(const QString& preset, bool asTiles) {
+  levels_.SetOpenDialogTitle(asTiles);
   return RunFileDialog(levels_.OpenDialog, preset);
 }
 

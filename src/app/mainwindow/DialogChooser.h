@@ -19,7 +19,7 @@ class DialogChooser final : public Chooser {
       : window_(window), pictures_(pictures), levels_(levels) {}
 
   std::optional<QString> OpenPictureFile(const QString& preset) override;
-  std::optional<QString> OpenLevelFile(const QString& preset) override;
+  std::optional<QString> OpenLevelFile(const QString& preset, bool asTiles) override;
   std::optional<QString> SavePictureFile(const QString& preset) override;
   std::optional<QString> SaveTargetFile(const QString& preset, bool onePage) override;
   QRgb ChooseColour(QRgb initial, const QStringList& customColours) override;

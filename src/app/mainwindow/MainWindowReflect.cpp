@@ -28,6 +28,9 @@ namespace {
 void SetBackground(QWidget* widget, QRgb colour) {
   QPalette p = widget->palette();
   p.setColor(QPalette::Window, QColor(colour));
+  // Dark text on light colours, white on dark and saturated ones such as the red of too many tiles.
+  const int luma = (299 * qRed(colour) + 587 * qGreen(colour) + 114 * qBlue(colour)) / 1000;
+  p.setColor(QPalette::WindowText, luma > 150 ? Qt::black : Qt::white);
   widget->setAutoFillBackground(true);
   widget->setPalette(p);
 }

@@ -77,8 +77,21 @@ class ElidedLabel : public QLabel {
   }
 
  private:
-  void Elide() { setText(fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width())); }
+  // A long hint first takes letters a little smaller, down to four fifths of their size, so that
+  // the window's default width shows it whole; only beyond that is it cut with "…".
+  void Elide() {
+    if (basePoints_ <= 0) basePoints_ = font().pointSizeF();
+    const int width = contentsRect().width();
+    QFont fitted = font();
+    for (qreal points = basePoints_; points > 0; points -= 0.5) {
+      fitted.setPointSizeF(points);
+      if (QFontMetrics(fitted).horizontalAdvance(full_) <= width || points - 0.5 < basePoints_ * 0.8) break;
+    }
+    if (fitted != font()) setFont(fitted);
+    setText(QFontMetrics(fitted).elidedText(full_, Qt::ElideRight, width));
+  }
   QString full_;
+  qreal basePoints_ = 0;  // the label's own size; 0 until first needed
 };
 
 class FittingLabel : public QLabel {

@@ -24,7 +24,8 @@ class Chooser {
   // The chosen file, or nothing when the dialog is cancelled. `preset` goes into the file-name
   // box; a preset ending in "/" is a folder, where the dialog opens with an empty name.
   virtual std::optional<QString> OpenPictureFile(const QString& preset) = 0;
-  virtual std::optional<QString> OpenLevelFile(const QString& preset) = 0;
+  // `asTiles`: for Extract Level Textures as Tiles, which the dialog's title says.
+  virtual std::optional<QString> OpenLevelFile(const QString& preset, bool asTiles) = 0;
   virtual std::optional<QString> SavePictureFile(const QString& preset) = 0;
   // Saving the Target: a set of one page can also go to the level editors' sky and font files,
   // which the dialog then lists.

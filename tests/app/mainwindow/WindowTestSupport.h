@@ -47,7 +47,7 @@ struct ScriptedChooser : Chooser {
     return *answer;
   }
   std::optional<QString> OpenPictureFile(const QString& preset) override { return NextFile(preset); }
-  std::optional<QString> OpenLevelFile(const QString& preset) override { return NextFile(preset); }
+  std::optional<QString> OpenLevelFile(const QString& preset, bool) override { return NextFile(preset); }
   std::optional<QString> SavePictureFile(const QString& preset) override { return NextFile(preset); }
   QRgb ChooseColour(QRgb initial, const QStringList& custom) override {
     ++colourDialogs;
