@@ -431,6 +431,10 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- TOMB RAIDER TEXTUREN EXTRAHIEREN -----</translation>
     </message>
+    <message>
+        <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
+        <translation>   ----- LEVEL-TEXTUREN ALS KACHELN EXTRAHIEREN -----</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>

@@ -431,6 +431,10 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- EXTRAER TEXTURAS DE TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
+        <translation>   ----- EXTRAER TEXTURAS DEL NIVEL COMO MOSAICOS -----</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>

@@ -431,6 +431,10 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
+        <translation>   ----- EXTRAIRE LES TEXTURES DU NIVEAU EN TUILES -----</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>

@@ -431,6 +431,10 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- ESTRAI TEXTURE DI TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
+        <translation>   ----- ESTRAI LE TEXTURE DEL LIVELLO COME TESSERE -----</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>

@@ -431,6 +431,10 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- WYODRĘBNIJ TEKSTURY TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
+        <translation>   ----- WYODRĘBNIJ TEKSTURY POZIOMU JAKO KAFLE -----</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>

@@ -431,6 +431,10 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- EXTRAIR TEXTURAS DE TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
+        <translation>   ----- EXTRAIR TEXTURAS DO NÍVEL COMO LADRILHOS -----</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>

@@ -431,6 +431,10 @@ CREDITS names the libraries it is built on.</source>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- ИЗВЛЕЧЕНИЕ ТЕКСТУР TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
+        <translation>   ----- ИЗВЛЕЧЕНИЕ ТЕКСТУР УРОВНЯ КАК ПЛИТОК -----</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>
