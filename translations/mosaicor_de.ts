@@ -1369,6 +1369,10 @@ Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
         <source>not enough memory</source>
         <translation>nicht genug Arbeitsspeicher</translation>
     </message>
+    <message>
+        <source>frame %1 of %2: %3</source>
+        <translation>Bild %1 von %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

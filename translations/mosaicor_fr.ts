@@ -1369,6 +1369,10 @@ Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
         <source>not enough memory</source>
         <translation>mémoire insuffisante</translation>
     </message>
+    <message>
+        <source>frame %1 of %2: %3</source>
+        <translation>image %1 sur %2 : %3</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1369,6 +1369,10 @@ Tile: %5 → %6 (l&apos;editor dei livelli ne accetta %7)</translation>
         <source>not enough memory</source>
         <translation>memoria esaurita</translation>
     </message>
+    <message>
+        <source>frame %1 of %2: %3</source>
+        <translation>fotogramma %1 di %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1369,6 +1369,10 @@ Kafle: %5 → %6 (edytor poziomów przyjmuje %7)</translation>
         <source>not enough memory</source>
         <translation>brak pamięci</translation>
     </message>
+    <message>
+        <source>frame %1 of %2: %3</source>
+        <translation>klatka %1 z %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

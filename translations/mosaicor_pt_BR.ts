@@ -1369,6 +1369,10 @@ Tiles: %5 → %6 (o editor de níveis aceita %7)</translation>
         <source>not enough memory</source>
         <translation>memória insuficiente</translation>
     </message>
+    <message>
+        <source>frame %1 of %2: %3</source>
+        <translation>quadro %1 de %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

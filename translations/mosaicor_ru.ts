@@ -1369,6 +1369,10 @@ Tiles: %5 → %6 (the level editor takes %7)</source>
         <source>not enough memory</source>
         <translation>недостаточно памяти</translation>
     </message>
+    <message>
+        <source>frame %1 of %2: %3</source>
+        <translation>кадр %1 из %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

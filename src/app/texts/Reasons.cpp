@@ -127,6 +127,7 @@ constexpr const char* kReasons[] = {
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "not enough memory for the frames"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "cannot resample a %1 x %2 frame"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "the picture has %1 frames; 64 pages hold at most %2 frames of %3 x %4"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "frame %1 of %2: %3"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "a %1 is %2 x %2 pixels of %3 bits, %4 bytes; this file has %5 bytes"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "not enough memory for a 256 x 256 picture"),
     // A level's textures as tiles.

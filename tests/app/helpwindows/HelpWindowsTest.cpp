@@ -170,7 +170,7 @@ TEST(HelpDocumentTest, ManualOpensWithTheTitleBlockThenListsAndTellsTheSixteenTo
   const qsizetype dual = text.indexOf("Dual 64x32 scrolling tiles", afterChapters);
   EXPECT_GE(dual, 0) << "the chapter on the Dual 64x32 scrolling tiles follows the sixteen";
   EXPECT_GT(text.indexOf("History", dual), dual);
-  EXPECT_GE(text.indexOf("opens a picture: BMP, JPG, TGA, TIF, PSD, PSP, PCX or PNG."), 0);
+  EXPECT_GE(text.indexOf("opens a picture: BMP, JPG, TGA, TIF, PSD, PSP, PCX, PNG or GIF"), 0);
 }
 
 TEST_F(HelpWindowsTest, EscapeClosesTheHelpAndCreditsWindows) {
