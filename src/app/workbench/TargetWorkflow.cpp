@@ -100,9 +100,9 @@ bool TargetWorkflow::SaveToImageFile() {
 }
 
 bool TargetWorkflow::Save() {
-  // The file the Target box shows, never one the user is not looking at (after a Reload the last
-  // file saved is another set); a Target without one, or showing a copy, asks for a name.
-  return doc_.TargetFile && !view_.TargetShowsCopy ? SaveToFile(*doc_.TargetFile) : SaveToImageFile();
+  // The Target's own file (the one its box names), never one the user is not looking at: after a
+  // Reload the last file saved is another set. A Target without a file asks for a name.
+  return doc_.TargetFile ? SaveToFile(*doc_.TargetFile) : SaveToImageFile();
 }
 
 bool TargetWorkflow::SaveToFile(const QString& fileName) {
