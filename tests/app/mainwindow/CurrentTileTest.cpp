@@ -6,6 +6,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+
 #include "WindowTestSupport.h"
 #include "core/imagefiles/ImageFileModule.h"
 #include "core/resampling/TileResampler.h"
@@ -187,6 +190,33 @@ TEST(Picker, MasksExactlyThePickedColourInLaterCuts) {
   // The Source keeps its colours.
   EXPECT_EQ(Shown(f.source()).pixel(0, 0), qRgb(255, 255, 255));
   EXPECT_TRUE(f.c().SpeedButtonPicker->isChecked());
+}
+
+// A keyed Source's cut resized by the size selector is keyed after the resize: no pinkish pixel,
+// one the level editor would show, is blended into the shape's soft edge.
+TEST(Viewer, AKeyedCutResizedKeepsNoPinkFringe) {
+  WindowFixture f;
+  QImage disc(128, 128, QImage::Format_ARGB32);
+  for (int y = 0; y < 128; ++y)
+    for (int x = 0; x < 128; ++x) {
+      const int a = int(std::clamp((50 - std::hypot(x - 63.5, y - 63.5)) / 6, 0.0, 1.0) * 255);
+      disc.setPixel(x, y, qRgba(214, 22, 87, a));
+    }
+  emit f.c().Source->DragNDrop(f.WritePicture("disc.tga", disc));
+  f.bench().Sources().SetAlphaToMagenta(true);
+  f.bench().Sources().SetCleanFringe(true);
+  f.c().ClipTileSizeScroll->setValue(static_cast<int>(TileSizeMode::Fixed64));
+  Drag(f.c().Source, QPoint(10, 10), QPoint(100, 100));
+  const QImage tile = f.doc().ClipTile.convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(tile.size(), QSize(64, 64));
+  EXPECT_EQ(tile.pixel(0, 0), qRgb(255, 0, 255));
+  EXPECT_EQ(tile.pixel(32, 32), qRgb(214, 22, 87));
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) {
+      const QRgb p = tile.pixel(x, y);
+      const int dr = 255 - qRed(p), dg = qGreen(p), db = 255 - qBlue(p);
+      if (p != qRgb(255, 0, 255)) EXPECT_GT(dr * dr + dg * dg + db * db, 40 * 40) << x << "," << y;
+    }
 }
 
 // A 24-bit picture loads with alpha 0 everywhere: the viewer shows its colours all the same, and
