@@ -171,6 +171,13 @@ QImage KeyAlphaToMagenta(const QImage& picture, const AlphaKeying& keying) {
   const int width = source.width();
   std::vector<Place> suspects;
   std::vector<QRgb> own;
+  if (keying.cleanFringe) {
+    // Room for a rim on a quarter of the picture, set aside but not touched: growing the lists
+    // step by step would copy them again and again.
+    const size_t room = size_t(source.width()) * size_t(source.height()) / 4;
+    suspects.reserve(room);
+    own.reserve(room);
+  }
   FringeCleaner cleaner(keyed);
   for (int y = 0; y < source.height(); ++y) {
     const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
