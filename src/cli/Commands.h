@@ -3,6 +3,7 @@
 
 #include "cli/CliOptions.h"
 #include "core/common/Outcome.h"
+#include "core/graphics/KeyColours.h"
 
 #include <QRgb>
 #include <QStringList>
@@ -35,6 +36,6 @@ Result<FileFacts> DescribePicture(const QString& path, bool census = false, Cens
 // The texture set the companion reads from a picture: as the Target would hold it (cut to
 // 512 x 16384, whole pages), black, the Target's colour from start-up, being the colour of an
 // empty cell.
-inline constexpr QRgb kCliSetFill = 0xFF000000u;
+inline constexpr QRgb kCliSetFill = kNewSetBlack;
 
 }  // namespace mosaicor

@@ -16,6 +16,7 @@
 #include "app/texts/WindowTexts.h"
 #include "core/extraction/TombRaiderFileModule.h"
 #include "core/graphics/AlphaKeying.h"
+#include "core/graphics/KeyColours.h"
 #include "core/graphics/PixelFormat.h"
 #include "core/packing/SetGeometry.h"
 #include "core/resampling/CutSizing.h"
@@ -43,8 +44,8 @@ enum class TargetTab : int { Transform = 0, Animation = 1 };
 
 namespace colours {
 // Colours as the window shows them (0xFFRRGGBB).
-inline constexpr QRgb Transparent = 0xFFFF00FFu;    // magenta
-inline constexpr QRgb Empty = 0xFF000000u;          // black
+inline constexpr QRgb Transparent = kOpaqueMagentaKey;
+inline constexpr QRgb Empty = kNewSetBlack;
 inline constexpr QRgb DefaultFiller = 0xFF800000u;  // maroon
 inline constexpr QRgb SampleStart = 0xFFFFFFFFu;    // the picker pot before any picking
 inline constexpr QRgb InfoNormal = 0xFFA6CAF0u;     // sky blue

@@ -1,5 +1,6 @@
 #include "core/extraction/LevelPages.h"
 
+#include "core/graphics/KeyColours.h"
 #include "core/level/LevelReader.h"
 
 #include <algorithm>
@@ -10,7 +11,6 @@ namespace mosaicor {
 
 namespace {
 
-constexpr QRgb kOpaqueMagenta = 0xFFFF00FF;
 
 int BytesPerPixel(GameVersion gameVersion) {
   switch (LevelPagePixelFormat(gameVersion)) {
@@ -37,17 +37,17 @@ const QByteArray& PageData(const LevelReader& level) {
 // The row loops below are written so that the compiler can turn them into vector code (at -O2 it
 // does so only for a fixed count).
 void MaskRow32(const QRgb* __restrict source, QRgb* __restrict target) {
-  for (int x = 0; x < kLevelPageSide; ++x) target[x] = (source[x] >> 24) == 255 ? source[x] : kOpaqueMagenta;
+  for (int x = 0; x < kLevelPageSide; ++x) target[x] = (source[x] >> 24) == 255 ? source[x] : kOpaqueMagentaKey;
 }
 
 void MaskRow32InPlace(QRgb* row) {
-  for (int x = 0; x < kLevelPageSide; ++x) row[x] = (row[x] >> 24) == 255 ? row[x] : kOpaqueMagenta;
+  for (int x = 0; x < kLevelPageSide; ++x) row[x] = (row[x] >> 24) == 255 ? row[x] : kOpaqueMagentaKey;
 }
 
 // 5-bit components widened by bit replication; alpha from bit 15. Masked: a clear bit 15 gives
 // the 15-bit magenta 0xFC1F, which widens to opaque (255, 0, 255).
 void ConvertRow15(const std::uint16_t* __restrict source, QRgb* __restrict target, bool mask) {
-  const std::uint32_t clearBitColour = mask ? kOpaqueMagenta : 0;
+  const std::uint32_t clearBitColour = mask ? kOpaqueMagentaKey : 0;
   const std::uint32_t clearBitMask = mask ? 0 : 0x00FFFFFF;
   for (int x = 0; x < kLevelPageSide; ++x) {
     const std::uint32_t w = source[x];

@@ -5,12 +5,13 @@
 // that shows as a pink or dark halo once the editor keys magenta out; cleaning the fringe gives
 // that rim the colour of the shape it belongs to.
 
+#include "core/graphics/KeyColours.h"
+
 #include <QImage>
 #include <QRgb>
 
 namespace mosaicor {
 
-inline constexpr QRgb kOpaqueMagentaKey = 0xFFFF00FFu;
 inline constexpr int kDefaultAlphaThreshold = 128;
 inline constexpr int kMinAlphaThreshold = 1;
 inline constexpr int kMaxAlphaThreshold = 254;

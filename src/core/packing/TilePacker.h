@@ -22,7 +22,7 @@ struct PackStyle {
   CutSizeMode size = CutSizeMode::Fixed64;
   bool maskPicked = false;         // the picker mask is on
   QRgb picked = 0xFFFFFFFFu;       // the picked colour
-  QRgb transparent = 0xFFFF00FFu;  // what the picked colour becomes
+  QRgb transparent = kOpaqueMagentaKey;  // what the picked colour becomes
   // The set's width: a tile the size mode would make wider (Multi Tile and Auto Size keep a photo
   // near its own size) is made smaller, keeping its proportions, so that it fits. 0: no limit.
   int fitWidth = 0;

@@ -4,6 +4,7 @@
 // begins, so any number of tiles finds room.
 
 #include "core/common/Outcome.h"
+#include "core/graphics/KeyColours.h"
 
 #include <QImage>
 #include <QPoint>
@@ -14,7 +15,7 @@
 namespace mosaicor {
 
 // A sheet starts black, as a new texture set does.
-inline constexpr QRgb kTileSheetFill = 0xFF000000u;
+inline constexpr QRgb kTileSheetFill = kNewSetBlack;
 
 struct SheetSpot {
   int Sheet = 0;  // which set
