@@ -4,7 +4,7 @@
 #include "cli/SameFile.h"
 
 #include "core/imagefiles/ImageFileModule.h"
-#include "core/packing/FrameSheet.h"
+#include "core/imagefiles/FrameSheet.h"
 #include "core/packing/SetGeometry.h"
 #include "core/packing/TilePacker.h"
 

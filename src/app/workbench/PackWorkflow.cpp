@@ -13,7 +13,7 @@
 #include "core/canvas/ImageLayer.h"
 #include "core/graphics/RectCopy.h"
 #include "core/imagefiles/ImageFileModule.h"
-#include "core/packing/FrameSheet.h"
+#include "core/imagefiles/FrameSheet.h"
 #include "core/packing/SetGeometry.h"
 #include "core/packing/TilePacker.h"
 

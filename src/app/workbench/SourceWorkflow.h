@@ -11,7 +11,7 @@
 #include "app/workbench/WindowState.h"
 #include "core/graphics/PixelFormat.h"
 #include "core/imagefiles/SourceFile.h"
-#include "core/packing/FrameSheet.h"
+#include "core/imagefiles/FrameSheet.h"
 
 namespace mosaicor {
 

@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "core/packing/SetGeometry.h"
+#include "core/common/SetSizes.h"
 
 namespace mosaicor {
 

@@ -5,7 +5,7 @@
 
 #include "GifWriter.h"
 #include "TestFiles.h"
-#include "core/packing/FrameSheet.h"
+#include "core/imagefiles/FrameSheet.h"
 
 #include <QTemporaryDir>
 

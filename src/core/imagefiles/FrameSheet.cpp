@@ -1,4 +1,4 @@
-#include "core/packing/FrameSheet.h"
+#include "core/imagefiles/FrameSheet.h"
 
 #include "core/graphics/AlphaKeying.h"
 #include "core/graphics/RectCopy.h"
