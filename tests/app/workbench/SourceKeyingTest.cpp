@@ -73,5 +73,26 @@ TEST(SourceKeying, AGifLaysItsFramesIntoCellsThatPlay) {
   EXPECT_EQ(notes.last()[0].toString(), "5 frames, delays in ms: 100, 100, 100, 100, 100");
 }
 
+TEST(SourceKeying, AGifsTransparentColourCanBeKeyed) {
+  QTemporaryDir dir;
+  GifSpec spec{64, 64, {qRgb(0, 0, 0), qRgb(200, 0, 0)}, {}};
+  for (int i = 0; i < 2; ++i) {
+    GifFrameSpec frame = FlatGifFrame(64, 64, 1, 10);
+    frame.indices.fill('\0', 64 * 8);  // the top rows transparent
+    frame.indices.resize(64 * 64, '\1');
+    frame.transparentIndex = 0;
+    frame.disposal = 2;
+    spec.frames << frame;
+  }
+  ASSERT_TRUE(WriteBytesToFile(dir.filePath("walk.gif"), WriteGif(spec)));
+  WorkbenchRig rig;
+  ASSERT_TRUE(rig.bench.Sources().OpenFile(dir.filePath("walk.gif")));
+  EXPECT_TRUE(rig.bench.View().SourceHasTransparency);
+  rig.bench.Sources().SetAlphaToMagenta(true);
+  const QImage keyed = rig.source.Layers().L1_Image().PictureCopy();
+  EXPECT_EQ(keyed.pixel(70, 2), 0xFFFF00FFu);  // the second frame's transparent top
+  EXPECT_EQ(keyed.pixel(70, 40), qRgb(200, 0, 0));
+}
+
 }  // namespace
 }  // namespace mosaicor
