@@ -1365,6 +1365,22 @@ Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
         <source>not enough memory</source>
         <translation>nicht genug Arbeitsspeicher</translation>
     </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>unbekannte Version %1 der Objektbibliothek (gelesen werden die Versionen 129 und 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>Objektbibliothek endet zu früh: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>die Datei ist zu groß für eine Objektbibliothek (%1 MiB; Objektbibliotheken werden bis %2 MiB gelesen)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>das Texturset hat %1 x %2 Pixel, die Seiten der Objektbibliothek aber %3 x %4</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1365,6 +1365,22 @@ Tiles: %5 → %6 (el editor de niveles admite %7)</translation>
         <source>not enough memory</source>
         <translation>memoria insuficiente</translation>
     </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>versión %1 de biblioteca de objetos desconocida (se leen las versiones 129 y 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>la biblioteca de objetos termina antes de tiempo: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>el archivo es demasiado grande para una biblioteca de objetos (%1 MiB; las bibliotecas de objetos se leen hasta %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>el conjunto de texturas mide %1 x %2 píxeles, pero las páginas de la biblioteca de objetos miden %3 x %4</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1365,6 +1365,22 @@ Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
         <source>not enough memory</source>
         <translation>mémoire insuffisante</translation>
     </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>version %1 de bibliothèque d’objets inconnue (les versions 129 et 130 sont lues)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>la bibliothèque d’objets se termine trop tôt : %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>le fichier est trop grand pour une bibliothèque d’objets (%1 Mio ; les bibliothèques d’objets sont lues jusqu’à %2 Mio)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>le jeu de textures fait %1 x %2 pixels, mais les pages de la bibliothèque d’objets font %3 x %4</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

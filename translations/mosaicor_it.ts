@@ -1365,6 +1365,22 @@ Tile: %5 → %6 (l&apos;editor dei livelli ne accetta %7)</translation>
         <source>not enough memory</source>
         <translation>memoria esaurita</translation>
     </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>versione %1 della libreria di oggetti sconosciuta (si leggono le versioni 129 e 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>la libreria di oggetti termina prima del previsto: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>il file è troppo grande per una libreria di oggetti (%1 MiB; le librerie di oggetti si leggono fino a %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>il set di texture è di %1 x %2 pixel, ma le pagine della libreria di oggetti sono di %3 x %4</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1365,6 +1365,22 @@ Kafle: %5 → %6 (edytor poziomów przyjmuje %7)</translation>
         <source>not enough memory</source>
         <translation>brak pamięci</translation>
     </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>nieznana wersja %1 biblioteki obiektów (odczytywane są wersje 129 i 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>biblioteka obiektów kończy się przedwcześnie: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>plik jest za duży na bibliotekę obiektów (%1 MiB; biblioteki obiektów są odczytywane do %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>zestaw tekstur ma %1 x %2 pikseli, a strony biblioteki obiektów mają %3 x %4</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

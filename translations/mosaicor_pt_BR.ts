@@ -1365,6 +1365,22 @@ Tiles: %5 → %6 (o editor de níveis aceita %7)</translation>
         <source>not enough memory</source>
         <translation>memória insuficiente</translation>
     </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>versão %1 de biblioteca de objetos desconhecida (são lidas as versões 129 e 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>a biblioteca de objetos termina antes do esperado: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>o arquivo é grande demais para uma biblioteca de objetos (%1 MiB; bibliotecas de objetos são lidas até %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>o conjunto de texturas tem %1 x %2 pixels, mas as páginas da biblioteca de objetos têm %3 x %4</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

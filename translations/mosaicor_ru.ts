@@ -1365,6 +1365,22 @@ Tiles: %5 → %6 (the level editor takes %7)</source>
         <source>not enough memory</source>
         <translation>недостаточно памяти</translation>
     </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>неизвестная версия %1 библиотеки объектов (читаются версии 129 и 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>библиотека объектов обрывается раньше времени: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>файл слишком велик для библиотеки объектов (%1 МиБ; библиотеки объектов читаются до %2 МиБ)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>набор текстур имеет размер %1 x %2 пикселей, а страницы библиотеки объектов — %3 x %4</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>
