@@ -431,6 +431,10 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- TOMB RAIDER TEXTUREN EXTRAHIEREN -----</translation>
     </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Objektbibliotheken</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>
@@ -786,6 +790,38 @@ Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Level-Texturen als Kacheln extrahieren...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>In Objektbibliothek speichern…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     In Objektbibliothek speichern: die Seiten des Ziels werden die Texturseiten einer .wad; die alte Datei bleibt als .bak.wad erhalten.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>In Objektbibliothek speichern</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Objektbibliotheken</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 existiert bereits: sie bewahrt die Bibliothek, wie sie vor einem früheren Speichern war.
+
+Durch die Bibliothek in ihrem jetzigen Stand ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Seiten des Ziels in %1 gespeichert; die alte Datei bleibt als %2 erhalten</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- EXTRAER TEXTURAS DE TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Bibliotecas de objetos</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>
@@ -786,6 +790,38 @@ Tiles: %5 → %6 (el editor de niveles admite %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extraer texturas del nivel como mosaicos...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Guardar en biblioteca de objetos…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Guardar en biblioteca de objetos: las páginas del Destino pasan a ser las páginas de texturas de un .wad; el archivo antiguo se conserva como .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Guardar en biblioteca de objetos</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Bibliotecas de objetos</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 ya existe: guarda la biblioteca tal como era antes de un guardado anterior.
+
+¿Reemplazarlo por la biblioteca tal como está ahora?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Páginas del Destino guardadas en %1; el archivo antiguo se conserva como %2</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Bibliothèques d’objets</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>
@@ -786,6 +790,38 @@ Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extraire les textures du niveau en tuiles...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Enregistrer dans une bibliothèque d’objets…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Enregistrer dans une bibliothèque d’objets : les pages de la Cible deviennent les pages de textures d’un .wad ; l’ancien fichier est gardé en .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Enregistrer dans une bibliothèque d’objets</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Bibliothèques d’objets</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 existe déjà : il garde la bibliothèque telle qu’elle était avant un enregistrement précédent.
+
+Le remplacer par la bibliothèque telle qu’elle est maintenant ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Pages de la Cible enregistrées dans %1 ; l’ancien fichier est gardé sous %2</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- ESTRAI TEXTURE DI TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Librerie di oggetti</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>
@@ -786,6 +790,38 @@ Tile: %5 → %6 (l&apos;editor dei livelli ne accetta %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Estrai le texture del livello come tessere...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Salva nella libreria di oggetti…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Salva nella libreria di oggetti: le pagine del Target diventano le pagine di texture di un .wad; il vecchio file resta come .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Salva nella libreria di oggetti</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Librerie di oggetti</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 esiste già: conserva la libreria com’era prima di un salvataggio precedente.
+
+Sostituirlo con la libreria com’è adesso?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Pagine del Target salvate in %1; il vecchio file resta come %2</translation>
     </message>
 </context>
 <context>

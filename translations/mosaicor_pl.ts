@@ -431,6 +431,10 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- WYODRĘBNIJ TEKSTURY TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Biblioteki obiektów</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>
@@ -786,6 +790,38 @@ Kafle: %5 → %6 (edytor poziomów przyjmuje %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Wyodrębnij tekstury poziomu jako kafle...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Zapisz w bibliotece obiektów…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Zapisz w bibliotece obiektów: strony Celu stają się stronami tekstur pliku .wad; stary plik zostaje jako .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Zapisz w bibliotece obiektów</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Biblioteki obiektów</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 już istnieje: przechowuje bibliotekę w stanie sprzed wcześniejszego zapisu.
+
+Zastąpić go biblioteką w obecnym stanie?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Zapisano strony Celu w %1; stary plik zostaje jako %2</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- EXTRAIR TEXTURAS DE TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Bibliotecas de objetos</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>
@@ -786,6 +790,38 @@ Tiles: %5 → %6 (o editor de níveis aceita %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extrair texturas do nível como ladrilhos...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Salvar na biblioteca de objetos…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Salvar na biblioteca de objetos: as páginas do Destino passam a ser as páginas de texturas de um .wad; o arquivo antigo fica guardado como .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Salvar na biblioteca de objetos</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Bibliotecas de objetos</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 já existe: guarda a biblioteca como era antes de um salvamento anterior.
+
+Substituí-lo pela biblioteca como está agora?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Páginas do Destino salvas em %1; o arquivo antigo fica guardado como %2</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ CREDITS names the libraries it is built on.</source>
         <source>   ----- EXTRACT TOMB RAIDER TEXTURES -----</source>
         <translation>   ----- ИЗВЛЕЧЕНИЕ ТЕКСТУР TOMB RAIDER -----</translation>
     </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Библиотеки объектов</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::MainWindow</name>
@@ -786,6 +790,38 @@ Tiles: %5 → %6 (the level editor takes %7)</source>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Извлечь текстуры уровня как плитки...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Сохранить в библиотеку объектов…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Сохранить в библиотеку объектов: страницы Цели становятся страницами текстур файла .wad; старый файл сохраняется как .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Сохранить в библиотеку объектов</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Библиотеки объектов</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 уже существует: в нём хранится библиотека в том виде, какой она была до прошлого сохранения.
+
+Заменить его библиотекой в нынешнем виде?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Страницы Цели сохранены в %1; старый файл сохранён как %2</translation>
     </message>
 </context>
 <context>
