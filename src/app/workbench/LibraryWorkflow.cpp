@@ -15,6 +15,27 @@
 
 namespace mosaicor {
 
+namespace {
+
+// The window reports exhausted memory as it reports a damaged file.
+LevelResult<ObjectLibrary> Loaded(const QString& fileName) {
+  try {
+    return LoadObjectLibrary(fileName);
+  } catch (const std::bad_alloc&) {
+    return Failure<LevelFailure>{QStringLiteral("out of memory"), LevelFailure::BeyondLimits};
+  }
+}
+
+Result<QByteArray> Retextured(const ObjectLibrary& library, const QImage& set) {
+  try {
+    return RetexturedObjectLibrary(library, set);
+  } catch (const std::bad_alloc&) {
+    return Failure<>{QStringLiteral("not enough memory")};
+  }
+}
+
+}  // namespace
+
 QString LibraryWorkflow::BackupName(const QString& fileName) {
   const QFileInfo library(fileName);
   return library.dir().filePath(library.completeBaseName() + QStringLiteral(".bak.") + library.suffix());
@@ -33,23 +54,16 @@ bool LibraryWorkflow::SaveIntoObjectLibrary(const QString& fileName) {
   const Operations::Operation operation(operations_, Change::Document);
   // An animation previewed on the Target puts its cells back before the pixels are taken.
   target_.StopAnimation();
-  ObjectLibrary library;
-  Result<QByteArray> retextured = Failure<>{};
-  try {
-    LevelResult<ObjectLibrary> read = LoadObjectLibrary(fileName);
-    if (!Reported(dialogs_, fileName, read.Status())) return false;
-    library = std::move(read).Value();
-    retextured = RetexturedObjectLibrary(library, census_.ShownSet());
-  } catch (const std::bad_alloc&) {
-    retextured = Failure<>{QStringLiteral("not enough memory")};
-  }
+  const LevelResult<ObjectLibrary> library = Loaded(fileName);
+  if (!Reported(dialogs_, fileName, library.Status())) return false;
+  const Result<QByteArray> retextured = Retextured(library.Value(), census_.ShownSet());
   if (!Reported(dialogs_, fileName, retextured.Status())) return false;
 
   // The old file is kept before the new one takes its name; a backup of an earlier save only
   // when the user lets it go.
   const QString backup = BackupName(fileName);
   if (QFileInfo::exists(backup) && !dialogs_.ConfirmReplaceBackup(backup)) return false;
-  if (!Reported(dialogs_, backup, WriteFileAtomically(backup, library.Bytes))) return false;
+  if (!Reported(dialogs_, backup, WriteFileAtomically(backup, library->Bytes))) return false;
   if (!Reported(dialogs_, fileName, WriteFileAtomically(fileName, retextured.Value()))) return false;
   lastLibrary_ = fileName;
   doc_.Remember(fileName);

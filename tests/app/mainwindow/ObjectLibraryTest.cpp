@@ -25,6 +25,9 @@ TEST(ObjectLibraryWindow, ExtractTexturesShowsALibrarysPages) {
   EXPECT_TRUE(f.dialogs.messages.isEmpty()) << f.dialogs.messages.join('\n').toStdString();
   EXPECT_EQ(Shown(f.source()), description.pages);
   EXPECT_EQ(f.doc().SourceFile, wad);
+  // Save into Object Library then offers the library the Source shows.
+  EXPECT_FALSE(f.bench().Libraries().SaveIntoObjectLibraryDialog());
+  EXPECT_EQ(f.dialogs.presets.constLast(), wad);
 }
 
 TEST(ObjectLibraryWindow, SavesTheTargetsPagesKeepingTheOldFileAndRefusesAnotherSize) {
