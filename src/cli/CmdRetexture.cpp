@@ -14,21 +14,15 @@ namespace mosaicor {
 
 namespace {
 
-// The file a failure line names.
-struct Refusal {
-  QString file;
-  QString reason;
-};
-
-Result<QByteArray> Retextured(const CliOptions& options, Refusal& refusal) {
+// The new library's bytes; `blamed` names the file a failure line is about.
+Result<QByteArray> Retextured(const CliOptions& options, QString& blamed) {
   const QString& wad = options.inputs.front();
-  refusal.file = wad;
   if (!HasObjectLibraryExtension(wad)) return Failure<>{QStringLiteral("not an object library (.wad)")};
   const LevelResult<ObjectLibrary> library = LoadObjectLibrary(wad);
   if (!library) return Failure<>{library.Text()};
   if (library->Layout.PageCount <= 0) return Failure<>{QStringLiteral("no texture pages")};
   // From here on what fails is the set: unreadable, or not the size of the pages.
-  refusal.file = options.pagesSet;
+  blamed = options.pagesSet;
   QImage set;
   PixelFormatCode format = PixelFormatCode::Device;
   if (const PictureOutcome read = LoadQuietly(options.pagesSet, set, format); !read) return FailureLine(read);
@@ -51,11 +45,11 @@ int RunRetexture(const CliOptions& options) {
       ReportFailure(input, QStringLiteral("the output would overwrite this input"));
       return 1;
     }
-  Refusal refusal;
+  QString blamed = wad;
   try {
-    const Result<QByteArray> bytes = Retextured(options, refusal);
+    const Result<QByteArray> bytes = Retextured(options, blamed);
     if (!bytes) {
-      ReportFailure(refusal.file, bytes.Text());
+      ReportFailure(blamed, bytes.Text());
       return 1;
     }
     if (Outcome<> written = WriteFileAtomically(options.output, bytes.Value()); !written) {
