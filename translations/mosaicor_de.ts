@@ -1417,6 +1417,10 @@ Durch die Bibliothek in ihrem jetzigen Stand ersetzen?</translation>
         <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
         <translation>das Texturset hat %1 x %2 Pixel, die Seiten der Objektbibliothek aber %3 x %4</translation>
     </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>eine Objektbibliothek, kein Bild</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1417,6 +1417,10 @@ Replace it with the library as it is now?</source>
         <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
         <translation>el conjunto de texturas mide %1 x %2 píxeles, pero las páginas de la biblioteca de objetos miden %3 x %4</translation>
     </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>una biblioteca de objetos, no una imagen</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

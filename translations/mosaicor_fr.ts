@@ -1417,6 +1417,10 @@ Le remplacer par la bibliothèque telle qu’elle est maintenant ?</translation>
         <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
         <translation>le jeu de textures fait %1 x %2 pixels, mais les pages de la bibliothèque d’objets font %3 x %4</translation>
     </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>une bibliothèque d’objets, pas une image</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1417,6 +1417,10 @@ Sostituirlo con la libreria com’è adesso?</translation>
         <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
         <translation>il set di texture è di %1 x %2 pixel, ma le pagine della libreria di oggetti sono di %3 x %4</translation>
     </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>una libreria di oggetti, non un’immagine</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1417,6 +1417,10 @@ Zastąpić go biblioteką w obecnym stanie?</translation>
         <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
         <translation>zestaw tekstur ma %1 x %2 pikseli, a strony biblioteki obiektów mają %3 x %4</translation>
     </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>biblioteka obiektów, nie obraz</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

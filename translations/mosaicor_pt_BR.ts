@@ -1417,6 +1417,10 @@ Substituí-lo pela biblioteca como está agora?</translation>
         <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
         <translation>o conjunto de texturas tem %1 x %2 pixels, mas as páginas da biblioteca de objetos têm %3 x %4</translation>
     </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>uma biblioteca de objetos, não uma imagem</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

@@ -1417,6 +1417,10 @@ Replace it with the library as it is now?</source>
         <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
         <translation>набор текстур имеет размер %1 x %2 пикселей, а страницы библиотеки объектов — %3 x %4</translation>
     </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>библиотека объектов, а не изображение</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::RecoveryKeeper</name>

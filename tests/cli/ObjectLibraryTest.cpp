@@ -91,6 +91,9 @@ TEST(ObjectLibraryCommands, RefusesAWrongSizeADamagedLibraryAndAnOutputThatIsAnI
     EXPECT_TRUE(refused.err.contains(": the output would overwrite this input")) << refused.err.toStdString();
   }
   EXPECT_EQ(ReadFileBytes(library.wad), library.bytes);
+  // A library is no picture.
+  EXPECT_EQ(RunCli({"convert", library.wad, "-o", library.Path("x.tga")}).err,
+            library.wad + ": an object library, not a picture\n");
   EXPECT_EQ(RunCli({"retexture", library.wad, "-o", newWad}).exitCode, 2);  // no --pages
   EXPECT_EQ(
       RunCli({"retexture", library.wad, "--pages", library.Path("set.png"), "-o", library.Path("x.tga")}).exitCode, 2);

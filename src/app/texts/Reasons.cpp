@@ -57,6 +57,7 @@ constexpr const char* kReasons[] = {
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "%1 format not supported."),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "This file has a non supported compression scheme."),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "a Tomb Raider level, not a picture"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "an object library, not a picture"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "the file is too large (%1 MiB; pictures are read up to %2 MiB)"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "not enough memory for the 32-bit picture"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "not enough memory for a %1 x %2 picture"),
