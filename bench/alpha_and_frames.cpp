@@ -6,7 +6,7 @@
 
 #include "core/graphics/AlphaKeying.h"
 #include "core/imagefiles/PictureConversion.h"
-#include "core/packing/FrameSheet.h"
+#include "core/imagefiles/FrameSheet.h"
 #include "core/resampling/TileResampler.h"
 
 #include "GifWriter.h"

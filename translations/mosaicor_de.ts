@@ -432,6 +432,10 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <translation>   ----- TOMB RAIDER TEXTUREN EXTRAHIEREN -----</translation>
     </message>
     <message>
+        <source>Object Libraries</source>
+        <translation>Objektbibliotheken</translation>
+    </message>
+    <message>
         <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
         <translation>   ----- LEVEL-TEXTUREN ALS KACHELN EXTRAHIEREN -----</translation>
     </message>
@@ -790,6 +794,38 @@ Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Level-Texturen als Kacheln extrahieren...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>In Objektbibliothek speichern…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     In Objektbibliothek speichern: die Seiten des Ziels werden die Texturseiten einer .wad; die alte Datei bleibt als .bak.wad erhalten.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>In Objektbibliothek speichern</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Objektbibliotheken</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 existiert bereits: sie bewahrt die Bibliothek, wie sie vor einem früheren Speichern war.
+
+Durch die Bibliothek in ihrem jetzigen Stand ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Seiten des Ziels in %1 gespeichert; die alte Datei bleibt als %2 erhalten</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1404,26 @@ Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
     <message>
         <source>not enough memory</source>
         <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>unbekannte Version %1 der Objektbibliothek (gelesen werden die Versionen 129 und 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>Objektbibliothek endet zu früh: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>die Datei ist zu groß für eine Objektbibliothek (%1 MiB; Objektbibliotheken werden bis %2 MiB gelesen)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>das Texturset hat %1 x %2 Pixel, die Seiten der Objektbibliothek aber %3 x %4</translation>
+    </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>eine Objektbibliothek, kein Bild</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

@@ -432,6 +432,10 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <translation>   ----- EXTRAER TEXTURAS DE TOMB RAIDER -----</translation>
     </message>
     <message>
+        <source>Object Libraries</source>
+        <translation>Bibliotecas de objetos</translation>
+    </message>
+    <message>
         <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
         <translation>   ----- EXTRAER TEXTURAS DEL NIVEL COMO MOSAICOS -----</translation>
     </message>
@@ -790,6 +794,38 @@ Tiles: %5 → %6 (el editor de niveles admite %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extraer texturas del nivel como mosaicos...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Guardar en biblioteca de objetos…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Guardar en biblioteca de objetos: las páginas del Destino pasan a ser las páginas de texturas de un .wad; el archivo antiguo se conserva como .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Guardar en biblioteca de objetos</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Bibliotecas de objetos</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 ya existe: guarda la biblioteca tal como era antes de un guardado anterior.
+
+¿Reemplazarlo por la biblioteca tal como está ahora?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Páginas del Destino guardadas en %1; el archivo antiguo se conserva como %2</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1404,26 @@ Tiles: %5 → %6 (el editor de niveles admite %7)</translation>
     <message>
         <source>not enough memory</source>
         <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>versión %1 de biblioteca de objetos desconocida (se leen las versiones 129 y 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>la biblioteca de objetos termina antes de tiempo: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>el archivo es demasiado grande para una biblioteca de objetos (%1 MiB; las bibliotecas de objetos se leen hasta %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>el conjunto de texturas mide %1 x %2 píxeles, pero las páginas de la biblioteca de objetos miden %3 x %4</translation>
+    </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>una biblioteca de objetos, no una imagen</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

@@ -432,6 +432,10 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <translation>   ----- EXTRAIRE TEXTURES TOMB RAIDER -----</translation>
     </message>
     <message>
+        <source>Object Libraries</source>
+        <translation>Bibliothèques d’objets</translation>
+    </message>
+    <message>
         <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
         <translation>   ----- EXTRAIRE LES TEXTURES DU NIVEAU EN TUILES -----</translation>
     </message>
@@ -790,6 +794,38 @@ Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extraire les textures du niveau en tuiles...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Enregistrer dans une bibliothèque d’objets…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Enregistrer dans une bibliothèque d’objets : les pages de la Cible deviennent les pages de textures d’un .wad ; l’ancien fichier est gardé en .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Enregistrer dans une bibliothèque d’objets</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Bibliothèques d’objets</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 existe déjà : il garde la bibliothèque telle qu’elle était avant un enregistrement précédent.
+
+Le remplacer par la bibliothèque telle qu’elle est maintenant ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Pages de la Cible enregistrées dans %1 ; l’ancien fichier est gardé sous %2</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1404,26 @@ Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
     <message>
         <source>not enough memory</source>
         <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>version %1 de bibliothèque d’objets inconnue (les versions 129 et 130 sont lues)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>la bibliothèque d’objets se termine trop tôt : %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>le fichier est trop grand pour une bibliothèque d’objets (%1 Mio ; les bibliothèques d’objets sont lues jusqu’à %2 Mio)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>le jeu de textures fait %1 x %2 pixels, mais les pages de la bibliothèque d’objets font %3 x %4</translation>
+    </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>une bibliothèque d’objets, pas une image</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

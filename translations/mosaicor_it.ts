@@ -432,6 +432,10 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <translation>   ----- ESTRAI TEXTURE DI TOMB RAIDER -----</translation>
     </message>
     <message>
+        <source>Object Libraries</source>
+        <translation>Librerie di oggetti</translation>
+    </message>
+    <message>
         <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
         <translation>   ----- ESTRAI LE TEXTURE DEL LIVELLO COME TESSERE -----</translation>
     </message>
@@ -790,6 +794,38 @@ Tile: %5 → %6 (l&apos;editor dei livelli ne accetta %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Estrai le texture del livello come tessere...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Salva nella libreria di oggetti…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Salva nella libreria di oggetti: le pagine del Target diventano le pagine di texture di un .wad; il vecchio file resta come .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Salva nella libreria di oggetti</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Librerie di oggetti</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 esiste già: conserva la libreria com’era prima di un salvataggio precedente.
+
+Sostituirlo con la libreria com’è adesso?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Pagine del Target salvate in %1; il vecchio file resta come %2</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1404,26 @@ Tile: %5 → %6 (l&apos;editor dei livelli ne accetta %7)</translation>
     <message>
         <source>not enough memory</source>
         <translation>memoria esaurita</translation>
+    </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>versione %1 della libreria di oggetti sconosciuta (si leggono le versioni 129 e 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>la libreria di oggetti termina prima del previsto: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>il file è troppo grande per una libreria di oggetti (%1 MiB; le librerie di oggetti si leggono fino a %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>il set di texture è di %1 x %2 pixel, ma le pagine della libreria di oggetti sono di %3 x %4</translation>
+    </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>una libreria di oggetti, non un’immagine</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

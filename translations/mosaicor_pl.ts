@@ -432,6 +432,10 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <translation>   ----- WYODRĘBNIJ TEKSTURY TOMB RAIDER -----</translation>
     </message>
     <message>
+        <source>Object Libraries</source>
+        <translation>Biblioteki obiektów</translation>
+    </message>
+    <message>
         <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
         <translation>   ----- WYODRĘBNIJ TEKSTURY POZIOMU JAKO KAFLE -----</translation>
     </message>
@@ -790,6 +794,38 @@ Kafle: %5 → %6 (edytor poziomów przyjmuje %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Wyodrębnij tekstury poziomu jako kafle...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Zapisz w bibliotece obiektów…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Zapisz w bibliotece obiektów: strony Celu stają się stronami tekstur pliku .wad; stary plik zostaje jako .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Zapisz w bibliotece obiektów</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Biblioteki obiektów</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 już istnieje: przechowuje bibliotekę w stanie sprzed wcześniejszego zapisu.
+
+Zastąpić go biblioteką w obecnym stanie?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Zapisano strony Celu w %1; stary plik zostaje jako %2</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1404,26 @@ Kafle: %5 → %6 (edytor poziomów przyjmuje %7)</translation>
     <message>
         <source>not enough memory</source>
         <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>nieznana wersja %1 biblioteki obiektów (odczytywane są wersje 129 i 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>biblioteka obiektów kończy się przedwcześnie: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>plik jest za duży na bibliotekę obiektów (%1 MiB; biblioteki obiektów są odczytywane do %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>zestaw tekstur ma %1 x %2 pikseli, a strony biblioteki obiektów mają %3 x %4</translation>
+    </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>biblioteka obiektów, nie obraz</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

@@ -432,6 +432,10 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <translation>   ----- EXTRAIR TEXTURAS DE TOMB RAIDER -----</translation>
     </message>
     <message>
+        <source>Object Libraries</source>
+        <translation>Bibliotecas de objetos</translation>
+    </message>
+    <message>
         <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
         <translation>   ----- EXTRAIR TEXTURAS DO NÍVEL COMO LADRILHOS -----</translation>
     </message>
@@ -790,6 +794,38 @@ Tiles: %5 → %6 (o editor de níveis aceita %7)</translation>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Extrair texturas do nível como ladrilhos...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Salvar na biblioteca de objetos…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Salvar na biblioteca de objetos: as páginas do Destino passam a ser as páginas de texturas de um .wad; o arquivo antigo fica guardado como .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Salvar na biblioteca de objetos</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Bibliotecas de objetos</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 já existe: guarda a biblioteca como era antes de um salvamento anterior.
+
+Substituí-lo pela biblioteca como está agora?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Páginas do Destino salvas em %1; o arquivo antigo fica guardado como %2</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1404,26 @@ Tiles: %5 → %6 (o editor de níveis aceita %7)</translation>
     <message>
         <source>not enough memory</source>
         <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>versão %1 de biblioteca de objetos desconhecida (são lidas as versões 129 e 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>a biblioteca de objetos termina antes do esperado: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>o arquivo é grande demais para uma biblioteca de objetos (%1 MiB; bibliotecas de objetos são lidas até %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>o conjunto de texturas tem %1 x %2 pixels, mas as páginas da biblioteca de objetos têm %3 x %4</translation>
+    </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>uma biblioteca de objetos, não uma imagem</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

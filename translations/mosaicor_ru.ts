@@ -432,6 +432,10 @@ CREDITS names the libraries it is built on.</source>
         <translation>   ----- ИЗВЛЕЧЕНИЕ ТЕКСТУР TOMB RAIDER -----</translation>
     </message>
     <message>
+        <source>Object Libraries</source>
+        <translation>Библиотеки объектов</translation>
+    </message>
+    <message>
         <source>   ----- EXTRACT LEVEL TEXTURES AS TILES -----</source>
         <translation>   ----- ИЗВЛЕЧЕНИЕ ТЕКСТУР УРОВНЯ КАК ПЛИТОК -----</translation>
     </message>
@@ -790,6 +794,38 @@ Tiles: %5 → %6 (the level editor takes %7)</source>
     <message>
         <source>Extract Level Textures as Tiles...</source>
         <translation>Извлечь текстуры уровня как плитки...</translation>
+    </message>
+    <message>
+        <source>Save into Object Library…</source>
+        <translation>Сохранить в библиотеку объектов…</translation>
+    </message>
+    <message>
+        <source>     Save into Object Library: the Target&apos;s pages become the texture pages of a .wad, the old file kept as .bak.wad.</source>
+        <translation>     Сохранить в библиотеку объектов: страницы Цели становятся страницами текстур файла .wad; старый файл сохраняется как .bak.wad.</translation>
+    </message>
+    <message>
+        <source>Save into Object Library</source>
+        <translation>Сохранить в библиотеку объектов</translation>
+    </message>
+    <message>
+        <source>Object Libraries</source>
+        <translation>Библиотеки объектов</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the library as it was before an earlier save.
+
+Replace it with the library as it is now?</source>
+        <translation>%1 уже существует: в нём хранится библиотека в том виде, какой она была до прошлого сохранения.
+
+Заменить его библиотекой в нынешнем виде?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
+        <translation>     Страницы Цели сохранены в %1; старый файл сохранён как %2</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1404,26 @@ Tiles: %5 → %6 (the level editor takes %7)</source>
     <message>
         <source>not enough memory</source>
         <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>unknown object library version %1 (versions 129 and 130 are read)</source>
+        <translation>неизвестная версия %1 библиотеки объектов (читаются версии 129 и 130)</translation>
+    </message>
+    <message>
+        <source>object library ends early in %1</source>
+        <translation>библиотека объектов обрывается раньше времени: %1</translation>
+    </message>
+    <message>
+        <source>the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)</source>
+        <translation>файл слишком велик для библиотеки объектов (%1 МиБ; библиотеки объектов читаются до %2 МиБ)</translation>
+    </message>
+    <message>
+        <source>the texture set is %1 x %2 pixels, but the object library&apos;s pages are %3 x %4</source>
+        <translation>набор текстур имеет размер %1 x %2 пикселей, а страницы библиотеки объектов — %3 x %4</translation>
+    </message>
+    <message>
+        <source>an object library, not a picture</source>
+        <translation>библиотека объектов, а не изображение</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

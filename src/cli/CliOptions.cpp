@@ -6,6 +6,7 @@
 #include "core/extraction/TombRaiderFileModule.h"
 #include "core/imagedecoding/PictureDecoder.h"
 #include "core/imagefiles/ImageFileModule.h"
+#include "core/level/ObjectLibrary.h"
 #include "core/packing/SetGeometry.h"
 
 namespace mosaicor {
@@ -44,6 +45,7 @@ const QList<CommandInfo>& Commands() {
       {"compact",
        CliCommand::Compact,
        {"-o", "--symmetric", "--tolerance", "--map", "--keep-order", "--quiet", "--verbose"}},
+      {"retexture", CliCommand::Retexture, {"-o", "--pages", "--quiet", "--verbose"}},
   };
   return commands;
 }
@@ -51,7 +53,7 @@ const QList<CommandInfo>& Commands() {
 bool TakesValue(const QString& option) {
   return option == "-o" || option == "--transparency" || option == "--format" || option == "--size" ||
          option == "--width" || option == "--into" || option == "--sheet" || option == "--tolerance" ||
-         option == "--map";
+         option == "--map" || option == "--pages";
 }
 
 // --alpha-to-magenta's value is optional: the next argument is its threshold when it is a number.
@@ -93,9 +95,19 @@ QString CheckTilesOutput(const CliOptions& options) {
   return {};
 }
 
+// retexture writes an object library, which the level editor finds by its extension.
+QString CheckRetextureOutput(const CliOptions& options) {
+  const QString& out = options.output;
+  const QFileInfo info(out);
+  if (out == QLatin1String("-") || info.isDir() || !HasObjectLibraryExtension(out))
+    return QStringLiteral("-o %1: NEWWAD must be a file name ending in .wad").arg(out);
+  return {};
+}
+
 // The OUT errors of the contract, found before any input is read; empty when OUT will do.
 QString CheckOutput(const CliOptions& options) {
   if (options.command == CliCommand::Tiles) return CheckTilesOutput(options);
+  if (options.command == CliCommand::Retexture) return CheckRetextureOutput(options);
   const QString& out = options.output;
   if (out == QLatin1String("-"))
     return QStringLiteral("-o -: the companion writes files, not standard output; %1").arg(kOutFileAdvice);
@@ -144,14 +156,17 @@ bool ParsePackSize(const QString& value, CutSizeMode& mode) {
 // pictures: "  levels    .phd .tub ...". Scripts take them from there.
 QString ReadExtensionsText() {
   const auto dotted = [](const QStringList& extensions) { return extensions.join(QLatin1Char(' ')).toLower(); };
-  QStringList levels, pictures;
+  QStringList levels, libraries, pictures;
   for (const QString& extension : LevelExtensions()) levels << QLatin1Char('.') + extension;
+  for (const QString& extension : ObjectLibraryExtensions()) libraries << QLatin1Char('.') + extension;
   for (const PictureDecoder& format : PictureDecoders()) pictures << format.extensions;
   return QStringLiteral(
-             "Files read, by extension in any letter case (a GIF's frames: pack makes one tile of each):\n"
+             "Files read, by extension in any letter case (a GIF's frames: pack makes one tile of each;\n"
+             "object libraries: pages, info and retexture):\n"
              "  levels    %1\n"
-             "  pictures  %2\n")
-      .arg(dotted(levels), dotted(pictures));
+             "  pictures  %2\n"
+             "  libraries %3\n")
+      .arg(dotted(levels), dotted(pictures), dotted(libraries));
 }
 
 }  // namespace
@@ -170,6 +185,7 @@ QString UsageText() {
       "  mosaicor-cli tiles    LEVEL...   -o DIR [--transparency none|auto] [--all] [--format tga|png|bmp]\n"
       "                                   [--sheet SET [--width 256|512]]\n"
       "  mosaicor-cli compact  SET        -o OUT [--symmetric] [--tolerance N] [--map MAP.csv] [--keep-order]\n"
+      "  mosaicor-cli retexture WAD       --pages SET -o NEWWAD\n"
       "  mosaicor-cli --help | --version\n"
       "\n"
       "Commands:\n"
@@ -182,6 +198,8 @@ QString UsageText() {
       "  tiles     every object texture of each level cut at its own rectangle, identical ones once,\n"
       "            with DIR/tiles.json saying where each came from\n"
       "  compact   drop a texture set's empty and duplicate cells, the others moved to the front\n"
+      "  retexture an object library (.wad) with its page pixels from a texture set of its pages' size,\n"
+      "            every other byte copied\n"
       "\n"
       "Options:\n"
       "  -o OUT                      output file, or an existing folder for several inputs\n"
@@ -198,6 +216,7 @@ QString UsageText() {
       "                              of a group's first cell are duplicates\n"
       "  --map MAP.csv               compact: write where each used cell went (old_cell,new_cell,transform)\n"
       "  --keep-order                compact: keep the cells' order (the default)\n"
+      "  --pages SET                 retexture: the texture set whose pixels the pages take\n"
       "  --size MODE                 pack: multi (keep the size), 64, 128, 256, auto or scroll (default 64)\n"
       "  --width 256|512             pack, tiles --sheet: width of a new set (default 256)\n"
       "  --into SET                  pack: fill the free cells of this set instead of a new black one\n"
@@ -334,6 +353,8 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       modeGiven = true;
     } else if (arg == "--map") {
       options.map = value;
+    } else if (arg == "--pages") {
+      options.pagesSet = value;
     } else if (arg == "--keep-order") {
       // The order is always kept: the option says so in a script.
     } else if (arg == "--size") {
@@ -412,6 +433,16 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
   if (options.command == CliCommand::Compact && options.inputs.size() != 1) {
     error = QStringLiteral("compact takes exactly one texture set");
     return std::nullopt;
+  }
+  if (options.command == CliCommand::Retexture) {
+    if (options.inputs.size() != 1) {
+      error = QStringLiteral("retexture takes exactly one object library");
+      return std::nullopt;
+    }
+    if (options.pagesSet.isEmpty()) {
+      error = QStringLiteral("retexture needs --pages SET");
+      return std::nullopt;
+    }
   }
   if (options.command == CliCommand::Info && modeGiven && !options.census) {
     error = QStringLiteral("--symmetric and --tolerance go with --census");

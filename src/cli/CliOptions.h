@@ -12,7 +12,7 @@
 
 namespace mosaicor {
 
-enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Pack, Tiles, Compact, Help, Version };
+enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Pack, Tiles, Compact, Retexture, Help, Version };
 
 struct CliOptions {
   CliCommand command = CliCommand::None;
@@ -35,6 +35,7 @@ struct CliOptions {
   QString into;             // pack --into SET
   bool all = false;         // tiles --all: one file per object texture
   QString sheet;            // tiles --sheet SET
+  QString pagesSet;         // retexture --pages SET
   CutSizeMode packSize = CutSizeMode::Fixed64;  // pack --size
   bool keyAlpha = false;    // --alpha-to-magenta [THRESHOLD]
   AlphaKeying keying;       // its threshold, and --clean-fringe

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "core/imagefiles/SourceFile.h"
+#include "core/level/ObjectLibrary.h"
 
 #include <cstdio>
 
@@ -12,6 +13,7 @@ namespace {
 Result<FileFacts> Describe(const QString& input, bool census, CensusMode mode) {
   if (SourceKindOf(input) == SourceKind::Picture) return DescribePicture(input, census, mode);
   if (census) return Failure<>{QStringLiteral("--census counts the cells of a texture set, not of a level")};
+  if (HasObjectLibraryExtension(input)) return DescribeObjectLibrary(input);
   return DescribeLevel(input);
 }
 

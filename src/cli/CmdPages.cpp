@@ -3,6 +3,7 @@
 
 #include "core/extraction/HeadlessExtraction.h"
 #include "core/extraction/LevelPages.h"
+#include "core/level/ObjectLibrary.h"
 
 #include <cstring>
 
@@ -33,6 +34,11 @@ int RunPages(const CliOptions& options) {
                               .arg(pages->width())
                               .arg(pages->height()));
     if (!pages || !options.misc) return pages;
+    if (HasObjectLibraryExtension(input)) {
+      if (options.verbose)
+        ReportNote(options, QStringLiteral("%1: no font or sky pages (TR4 and TR5 only)").arg(input));
+      return pages;
+    }
     // The font and sky pages live in a chunk the page extraction does not read: a second,
     // textures-only read of the level fetches them.
     const Result<QImage> misc = ExtractMiscPages(input, options.maskTransparency);

@@ -18,6 +18,7 @@ int RunInfo(const CliOptions& options);
 int RunPack(const CliOptions& options);
 int RunTiles(const CliOptions& options);
 int RunCompact(const CliOptions& options);
+int RunRetexture(const CliOptions& options);
 
 // What `info` says of one file: "key: value" lines (after the "file" line), and the same facts
 // in one line for --brief (after "<file>: ").
@@ -28,6 +29,7 @@ struct FileFacts {
 
 // `info` for one file of each kind: its facts, or why it cannot say them.
 Result<FileFacts> DescribeLevel(const QString& path);
+Result<FileFacts> DescribeObjectLibrary(const QString& path);
 // With `census`, a picture's facts end with its tile census as a texture set in `mode`: cells,
 // used, unique, empty, and one "group:" line of cell numbers per group of two or more, a member
 // that is turned or mirrored written with what turns it into the first ("12:rot90").

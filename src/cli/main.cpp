@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     case CliCommand::Pack: return RunPack(*options);
     case CliCommand::Tiles: return RunTiles(*options);
     case CliCommand::Compact: return RunCompact(*options);
+    case CliCommand::Retexture: return RunRetexture(*options);
     case CliCommand::None: break;
   }
   return 2;

@@ -22,6 +22,8 @@ struct NoDialogs : Chooser {
   bool ConfirmCompact(const QString&) override { return false; }
   std::optional<QString> SaveMoveMapFile(const QString&) override { return std::nullopt; }
   std::optional<int> AskTolerance(int) override { return std::nullopt; }
+  std::optional<QString> OpenObjectLibraryFile(const QString&) override { return std::nullopt; }
+  bool ConfirmReplaceBackup(const QString&) override { return false; }
 };
 
 struct WorkbenchRig {

@@ -1,6 +1,7 @@
 #include "app/dialogs/LevelLoadingWindow.h"
 
 #include "app/dialogs/DialogFilters.h"
+#include "core/level/ObjectLibrary.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -29,10 +30,13 @@ const char* const kGameFilters = QT_TRANSLATE_NOOP("mosaicor::LevelLoadingWindow
 }  // namespace
 
 QString LevelFileFilter() {
-  // The first entry takes every extension the level module reads, so the dialog never hides a
-  // file that a drop or the companion would take.
+  // The first entry takes every extension the level module reads, object libraries' too, so the
+  // dialog never hides a file that a drop or the companion would take.
+  const QString libraries = QStringLiteral("*.") + ObjectLibraryExtensions().join(QStringLiteral(";*."));
   return LevelLoadingWindow::tr("Tomb Raider Files") + QStringLiteral("|*.") +
-         LevelExtensions().join(QStringLiteral(";*.")) + LevelLoadingWindow::tr(kGameFilters);
+         LevelExtensions().join(QStringLiteral(";*.")) + QLatin1Char(';') + libraries + QLatin1Char('|') +
+         LevelLoadingWindow::tr("Object Libraries") + QLatin1Char('|') + libraries +
+         LevelLoadingWindow::tr(kGameFilters);
 }
 
 LevelLoadingWindow::LevelLoadingWindow(QWidget* mainWindow, ITonePlayer& tones)

@@ -11,6 +11,7 @@
 #include "app/workbench/ClipboardExchange.h"
 #include "app/workbench/ColourPots.h"
 #include "app/workbench/CompactWorkflow.h"
+#include "app/workbench/LibraryWorkflow.h"
 #include "app/workbench/PackWorkflow.h"
 #include "app/workbench/SourceWorkflow.h"
 #include "app/workbench/TargetCensus.h"
@@ -53,6 +54,12 @@ void MainWindow::BuildActions() {
   a.AddPicturesAsTiles =
       MakeAction(this, tr("Add Pictures as Tiles…"),
                  tr("     Add Pictures as Tiles: each picture goes into the next free cells of the Target."), {});
+  a.SaveIntoLibrary = MakeAction(
+      this, tr("Save into Object Library…"),
+      tr("     Save into Object Library: the Target's pages become the texture pages of a .wad, the old file kept "
+         "as .bak.wad."),
+      {});
+  a.SaveIntoLibrary->setObjectName(QStringLiteral("SaveIntoLibraryAction"));
   a.Quit = MakeAction(this, tr("Quit"), QString(), {QKeySequence(QStringLiteral("Ctrl+Q"))});
   a.Undo = MakeAction(this, tr("Undo"), tr("     Undoes the last change to the Target."), {QKeySequence::Undo});
   a.Redo = MakeAction(this, tr("Redo"), tr("     Redoes the last change undone on the Target."),
@@ -104,6 +111,7 @@ void MainWindow::BuildActions() {
   OnTrigger(a.Reload, this, parked([&b] { b.Targets().ReloadTarget(); }));
   OnTrigger(a.CreateNew, this, parked([&b] { b.Targets().CreateNewTarget(); }));
   OnTrigger(a.AddPicturesAsTiles, this, parked([&b] { b.Packs().AddPicturesAsTilesDialog(); }));
+  OnTrigger(a.SaveIntoLibrary, this, parked([&b] { b.Libraries().SaveIntoObjectLibraryDialog(); }));
   OnTrigger(a.Quit, this, [this] { close(); });
   OnTrigger(a.Undo, this, [&b] { b.Undo(); });
   OnTrigger(a.Redo, this, [&b] { b.Redo(); });
@@ -191,6 +199,8 @@ void MainWindow::BuildMenus() {
   file->addActions({a.LoadImageFile, a.ExtractTextures, a.ExtractAnimated, a.ExtractTiles});
   file->addSeparator();
   file->addActions({a.Save, a.SaveAs, a.Reload, a.CreateNew, a.AddPicturesAsTiles});
+  file->addSeparator();
+  file->addAction(a.SaveIntoLibrary);
   file->addSeparator();
   file->addAction(a.Quit);
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));

@@ -19,6 +19,7 @@ struct WindowActions {
   QAction* Reload = nullptr;
   QAction* CreateNew = nullptr;
   QAction* AddPicturesAsTiles = nullptr;
+  QAction* SaveIntoLibrary = nullptr;
   QAction* Quit = nullptr;
   // Edit.
   QAction* Undo = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -12,6 +13,7 @@
 #include "app/dialogs/LevelLoadingWindow.h"
 #include "app/dialogs/PictureDialogs.h"
 #include "app/workbench/WindowState.h"
+#include "core/level/ObjectLibrary.h"
 #include "core/packing/CellGroups.h"
 
 namespace mosaicor {
@@ -152,6 +154,39 @@ std::optional<int> DialogChooser::AskTolerance(int current) {
       current, 0, kMostTolerance, 1, &ok);
   if (!ok) return std::nullopt;
   return tolerance;
+}
+
+std::optional<QString> DialogChooser::OpenObjectLibraryFile(const QString& preset) {
+  QFileDialog dialog(window_, QCoreApplication::translate("mosaicor::MainWindow", "Save into Object Library"));
+  dialog.setObjectName(QStringLiteral("ObjectLibraryDialog"));
+  dialog.resize(kFileDialogSize);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  QStringList patterns;
+  for (const QString& extension : ObjectLibraryExtensions()) patterns << QStringLiteral("*.") + extension;
+  dialog.setNameFilters(QtNameFilters(QCoreApplication::translate("mosaicor::MainWindow", "Object Libraries") +
+                                      QLatin1Char('|') + patterns.join(QLatin1Char(';')) + QLatin1Char('|') +
+                                      QCoreApplication::translate("mosaicor::PictureDialogs", "All Files (*.*)") +
+                                      QStringLiteral("|*.*")));
+  return RunFileDialog(&dialog, preset);
+}
+
+bool DialogChooser::ConfirmReplaceBackup(const QString& backupFile) {
+  if (beforeMessage_) beforeMessage_();
+  QMessageBox box(QMessageBox::Question,
+                  QCoreApplication::translate("mosaicor::MainWindow", "Save into Object Library"),
+                  QCoreApplication::translate("mosaicor::MainWindow",
+                                              "%1 already exists: it keeps the library as it was before an earlier "
+                                              "save.\n\nReplace it with the library as it is now?")
+                      .arg(QDir::toNativeSeparators(backupFile)),
+                  QMessageBox::Cancel, window_);
+  box.setObjectName(QStringLiteral("BackupQuestion"));
+  QPushButton* replace =
+      box.addButton(QCoreApplication::translate("mosaicor::MainWindow", "Replace"), QMessageBox::AcceptRole);
+  box.setDefaultButton(QMessageBox::Cancel);
+  box.exec();
+  QCoreApplication::processEvents();
+  return box.clickedButton() == static_cast<QAbstractButton*>(replace);
 }
 
 }  // namespace mosaicor

@@ -30,6 +30,8 @@ class DialogChooser final : public Chooser {
   bool ConfirmCompact(const QString& counts) override;
   std::optional<QString> SaveMoveMapFile(const QString& preset) override;
   std::optional<int> AskTolerance(int current) override;
+  std::optional<QString> OpenObjectLibraryFile(const QString& preset) override;
+  bool ConfirmReplaceBackup(const QString& backupFile) override;
 
   // Runs before each message box opens, so that the window behind it is up to date.
   void SetBeforeMessage(std::function<void()> before) { beforeMessage_ = std::move(before); }

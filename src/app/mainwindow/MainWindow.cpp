@@ -18,6 +18,7 @@
 #include "app/texts/WindowTexts.h"
 #include "app/workbench/ClipboardExchange.h"
 #include "app/workbench/ColourPots.h"
+#include "app/workbench/LibraryWorkflow.h"
 #include "app/workbench/PackWorkflow.h"
 #include "app/workbench/SourceWorkflow.h"
 #include "app/workbench/TargetCensus.h"
@@ -91,6 +92,7 @@ void MainWindow::WireControls() {
   connect(&b.Census(), &TargetCensus::Updated, this, &MainWindow::ReflectActions);
   connect(&b.Sources(), &SourceWorkflow::Noted, this, &MainWindow::ShowNote);
   connect(&b.Targets(), &TargetWorkflow::Noted, this, &MainWindow::ShowNote);
+  connect(&b.Libraries(), &LibraryWorkflow::Noted, this, &MainWindow::ShowNote);
   connect(&b.Tiles(), &TileWorkflow::SampleColourChanged, this,
           [this, &b] { c_.SourceColourSample->SetColour(b.Doc().SampleColour); });
   connect(&b.TargetDoc(), &TargetDocument::PagesChanged, this, [this, &b](TargetPages before) {

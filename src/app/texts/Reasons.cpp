@@ -38,6 +38,13 @@ constexpr const char* kReasons[] = {
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "the level claims %1 texture pages (at most %2)"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "the file is too large for a level (%1 MiB; levels are read up to %2 MiB)"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "out of memory"),
+    // Object libraries.
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "unknown object library version %1 (versions 129 and 130 are read)"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "object library ends early in %1"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons",
+                      "the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons",
+                      "the texture set is %1 x %2 pixels, but the object library's pages are %3 x %4"),
     // Any file.
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "is a folder, not a file"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "not a regular file"),
@@ -50,6 +57,7 @@ constexpr const char* kReasons[] = {
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "%1 format not supported."),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "This file has a non supported compression scheme."),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "a Tomb Raider level, not a picture"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "an object library, not a picture"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "the file is too large (%1 MiB; pictures are read up to %2 MiB)"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "not enough memory for the 32-bit picture"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "not enough memory for a %1 x %2 picture"),

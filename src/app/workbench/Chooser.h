@@ -51,6 +51,12 @@ class Chooser {
   virtual std::optional<QString> SaveMoveMapFile(const QString& preset) = 0;
   // The census's tolerance for near duplicates, 0 to 255; nothing when the dialog is cancelled.
   virtual std::optional<int> AskTolerance(int current) = 0;
+
+  // Save into Object Library: the library (.wad) whose pages the Target's pages replace; nothing
+  // when the dialog is cancelled.
+  virtual std::optional<QString> OpenObjectLibraryFile(const QString& preset) = 0;
+  // Whether a backup kept by an earlier save may be replaced; false keeps it and writes nothing.
+  virtual bool ConfirmReplaceBackup(const QString& backupFile) = 0;
 };
 
 // True for a file that loaded or saved; otherwise shows the failure in a message box that names

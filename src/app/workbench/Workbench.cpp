@@ -3,6 +3,7 @@
 #include "app/workbench/ClipboardExchange.h"
 #include "app/workbench/ColourPots.h"
 #include "app/workbench/CompactWorkflow.h"
+#include "app/workbench/LibraryWorkflow.h"
 #include "app/workbench/PackWorkflow.h"
 #include "app/workbench/SourceWorkflow.h"
 #include "app/workbench/TargetCensus.h"
@@ -30,6 +31,7 @@ Workbench::Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFile
   census_ = std::make_unique<TargetCensus>(dialogs_, *targetDoc_, *history_);
   packs_ = std::make_unique<PackWorkflow>(operations_, dialogs_, pictures_, doc_, view_, *targetDoc_, *history_);
   compacts_ = std::make_unique<CompactWorkflow>(operations_, dialogs_, doc_, *targetDoc_, *history_, *census_);
+  libraries_ = std::make_unique<LibraryWorkflow>(operations_, dialogs_, doc_, *targetDoc_, *census_);
 }
 
 Workbench::~Workbench() = default;

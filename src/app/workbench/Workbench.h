@@ -28,6 +28,7 @@ class TargetHistory;
 class PackWorkflow;
 class TargetCensus;
 class CompactWorkflow;
+class LibraryWorkflow;
 
 class Workbench : public QObject {
   Q_OBJECT
@@ -60,6 +61,7 @@ class Workbench : public QObject {
   TargetCensus& Census() { return *census_; }
   const TargetCensus& Census() const { return *census_; }
   CompactWorkflow& Compacts() { return *compacts_; }
+  LibraryWorkflow& Libraries() { return *libraries_; }
 
   // Edit menu: a step of the Target's history back or forth.
   void Undo();
@@ -106,6 +108,7 @@ class Workbench : public QObject {
   std::unique_ptr<TargetCensus> census_;
   std::unique_ptr<PackWorkflow> packs_;
   std::unique_ptr<CompactWorkflow> compacts_;
+  std::unique_ptr<LibraryWorkflow> libraries_;
 };
 
 }  // namespace mosaicor

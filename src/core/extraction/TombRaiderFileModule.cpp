@@ -7,6 +7,7 @@
 #include "core/graphics/RectCopy.h"
 #include "core/level/LevelErrorText.h"
 #include "core/level/LevelReader.h"
+#include "core/level/ObjectLibrary.h"
 #include "core/level/ProgressIndicator.h"
 #include "core/packing/SetGeometry.h"
 #include "core/packing/TileSheets.h"
@@ -79,6 +80,20 @@ ExtractionOutcome Extract(LevelReader& level, ProgressIndicator* gauge, const QS
   if (animSlots.empty()) return Failed(LevelLoadFailure::NoAnimatedTextures);
   // The slots read from the level's own pages: the whole 32-bit page picture is never made.
   picture = DrawAnimSlots(PageRowConverter(level, maskTransparency), animSlots);
+  if (picture.isNull()) throw std::bad_alloc();
+  SetGauge(gauge, 100);
+  return {};
+}
+
+// Reads an object library and makes the picture of its pages, the only textures it has.
+ExtractionOutcome ExtractLibrary(ProgressIndicator* gauge, const QString& fileName, LevelExtract what,
+                                 QImage& picture) {
+  const LevelResult<ObjectLibrary> library = LoadObjectLibrary(fileName);
+  if (!library) return ExtractionFailure(library.Status());
+  if (what == LevelExtract::Animated) return Failed(LevelLoadFailure::NoAnimatedTextures);
+  if (library->Layout.PageCount <= 0) return Failed(LevelLoadFailure::NoTexturePages);
+  SetGauge(gauge, 0);
+  picture = ObjectLibraryPages(library.Value());
   if (picture.isNull()) throw std::bad_alloc();
   SetGauge(gauge, 100);
   return {};
@@ -232,7 +247,18 @@ ExtractionOutcome TombRaiderFileModule::LoadTileSheet(QImage& image, std::vector
 ExtractionOutcome TombRaiderFileModule::Load(LevelExtract what, QImage& image, const QString& fileName,
                                              PixelFormatCode& sourcePixelFormat, bool maskTransparency) {
   ExtractionOutcome outcome = Failed(LevelLoadFailure::NotALevelFile);
-  if (HasLevelExtension(fileName)) {
+  if (HasObjectLibraryExtension(fileName)) {
+    QImage picture;
+    {
+      const LoadingWindowShown window(host_);
+      outcome = ExtractLibrary(host_.LoadingProgress(), fileName, what, picture);
+    }
+    if (outcome) {
+      image = std::move(picture);
+      sourcePixelFormat = PixelFormatCode::TwentyFourBits;
+      return outcome;
+    }
+  } else if (HasLevelExtension(fileName)) {
     QImage picture;
     GameVersion gameVersion = GameVersion::Unknown;
     {

@@ -70,7 +70,8 @@ class TombRaiderFileModule {
  public:
   explicit TombRaiderFileModule(ILevelLoadHost& host) : host_(host) {}
 
-  // Pages: all texture pages one below the other, 256 wide, as Format_ARGB32. Animated: the
+  // Pages: all texture pages one below the other, 256 wide, as Format_ARGB32; an object library
+  // (.wad, ObjectLibraryExtensions()) gives its pages too, as 24 bits, and has no animated textures. Animated: the
   // animated textures range by range in 64 x 64 slots. With maskTransparency the pixels the
   // level declares transparent are magenta. On success image and sourcePixelFormat (8, 15 or 32
   // bits) are set; on failure both keep what they held, and the failure's text is the companion's

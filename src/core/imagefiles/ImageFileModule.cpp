@@ -12,6 +12,7 @@
 #include "core/imagefiles/PictureConversion.h"
 #include "core/imagefiles/PngWriter.h"
 #include "core/imagefiles/TgaWriter.h"
+#include "core/level/ObjectLibrary.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -82,6 +83,7 @@ Result<ImageFileModule::PictureBytes> ImageFileModule::ReadPictureBytes(const QS
   const PictureDecoder* decoder = FindPictureDecoder(extension);
   if (!decoder) {
     if (HasLevelExtension(fileName)) return Failed(QStringLiteral("a Tomb Raider level, not a picture"));
+    if (HasObjectLibraryExtension(fileName)) return Failed(QStringLiteral("an object library, not a picture"));
     return Failed(FileErrorText(FileErrorKind::UnsupportedFormat, extension));
   }
   // A file without a picture in it is no compression problem: said on its own.

@@ -2,6 +2,7 @@
 
 #include "core/extraction/TombRaiderFileModule.h"
 #include "core/imagefiles/ImageFileModule.h"
+#include "core/level/ObjectLibrary.h"
 
 namespace mosaicor {
 
@@ -15,7 +16,7 @@ Failure<> Told(const Outcome<Kind>& failed) {
 }  // namespace
 
 SourceKind SourceKindOf(const QString& fileName) {
-  return HasLevelExtension(fileName) ? SourceKind::Level : SourceKind::Picture;
+  return HasLevelExtension(fileName) || HasObjectLibraryExtension(fileName) ? SourceKind::Level : SourceKind::Picture;
 }
 
 Result<SourcePicture> OpenSourceFile(const QString& fileName, SourceRead read, const ImageFileModule& pictures,

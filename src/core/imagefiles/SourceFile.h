@@ -18,7 +18,8 @@ class ImageFileModule;
 
 enum class SourceKind { Picture, Level };
 
-// Level for the extensions of LevelExtensions(), in any letter case; Picture for every other file.
+// Level for the extensions of LevelExtensions() and of object libraries (whose pages the level
+// module reads as well), in any letter case; Picture for every other file.
 SourceKind SourceKindOf(const QString& fileName);
 
 // What to make of the file: a picture, a level's pages or its animated textures, or, by its

@@ -69,7 +69,8 @@ TEST(LevelLoadingWindow, OpenDialogTitleAndFilters) {
   EXPECT_GE(window.OpenDialog->height(), 560);
   window.OpenDialog->hide();
   const QStringList expected = {
-      "Tomb Raider Files (*.PHD *.TUB *.TR2 *.TRG *.TR4 *.TRC)",
+      "Tomb Raider Files (*.PHD *.TUB *.TR2 *.TRG *.TR4 *.TRC *.WAD)",
+      "Object Libraries (*.WAD)",
       "TR1 (1996) - Tomb Raider (*.phd) (*.PHD)",
       "TR1 (1999) - Tomb Raider Gold (*.tub) (*.TUB)",
       "TR2 (1997) - Starring Lara Croft (*.tr2) (*.TR2)",
