@@ -17,6 +17,7 @@ int RunInfo(const CliOptions& options);
 int RunPack(const CliOptions& options);
 int RunTiles(const CliOptions& options);
 int RunCompact(const CliOptions& options);
+int RunRemap(const CliOptions& options);
 
 // What `info` says of one file: "key: value" lines (after the "file" line), and the same facts
 // in one line for --brief (after "<file>: ").

@@ -135,7 +135,10 @@ bool DialogChooser::ConfirmCompact(const QString& counts) {
 
 std::optional<QString> DialogChooser::SaveMoveMapFile(const QString& preset) {
   const QString chosen =
-      QFileDialog::getSaveFileName(window_, QCoreApplication::translate("mosaicor::MainWindow", "Save the Move Map"),
+      QFileDialog::getSaveFileName(window_,
+                                   QCoreApplication::translate("mosaicor::MainWindow",
+                                                               "Save the Move Map: where each used cell of the "
+                                                               "old set now stands (CSV)"),
                                    preset, QCoreApplication::translate("mosaicor::MainWindow", "Move maps (*.csv)"));
   QCoreApplication::processEvents();
   if (chosen.isEmpty()) return std::nullopt;

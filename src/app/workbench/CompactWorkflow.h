@@ -3,7 +3,12 @@
 // cell that duplicates an earlier one under the census's mode (the View menu's choice, whether the
 // census is shown or not); the cells that stay move to the front and the height shrinks to the
 // pages they need. The user sees the counts before anything changes; the change is one undo step,
-// and the move map can be saved beside the set.
+// and the move map can be saved beside the set. The companion's `compact` gives the same set and
+// map: both go through the core's CompactSet. The window does not know which cells a texture
+// spans, so each cell moves on its own, and the dialog says so.
+
+#include <QString>
+#include <optional>
 
 namespace mosaicor {
 
@@ -22,6 +27,10 @@ class CompactWorkflow {
 
   // True when the Target was compacted (whether or not the map was saved).
   bool CompactSetDialog();
+  // Call before Edit > Undo: when it undoes a compaction whose move map was saved, the user hears
+  // that the map now describes an undone change.
+  void BeforeUndo();
+  void AfterUndo();
 
  private:
   Operations& operations_;
@@ -30,6 +39,8 @@ class CompactWorkflow {
   TargetDocument& target_;
   TargetHistory& history_;
   TargetCensus& census_;
+  std::optional<QString> savedMap_;  // the map saved with the last compaction still on the undo stack
+  bool undoingCompaction_ = false;
 };
 
 }  // namespace mosaicor

@@ -148,8 +148,9 @@ void TargetWorkflow::PlaceLoadedPicture(const QString& editName, const QImage& p
   history_.RecordWholePicture(editName, [&] {
     target_.StopAnimationNow();
     target_.Layers().L1_Image().SetPicture(picture);
-    // Pages added to a loaded picture take the filler colour, as after Copy All.
-    targetDoc_.SetFill(doc_.FillerColour);
+    // A set read from a file is empty where it is black, as the companion reads it: its census and
+    // Compact count the black cells empty, and pages added to it are black as well.
+    targetDoc_.SetFill(colours::Empty);
     FitPagesToPicture();
   });
 }

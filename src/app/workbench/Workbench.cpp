@@ -54,7 +54,9 @@ void Workbench::Start() {
 
 void Workbench::Undo() {
   const Operations::Operation operation(operations_);
+  compacts_->BeforeUndo();
   history_->Undo();
+  compacts_->AfterUndo();
 }
 
 void Workbench::Redo() {
