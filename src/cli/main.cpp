@@ -44,8 +44,7 @@ int main(int argc, char** argv) {
     case CliCommand::Pack: return RunPack(*options);
     case CliCommand::Tiles: return RunTiles(*options);
     case CliCommand::Compact: return RunCompact(*options);
-    case CliCommand::Remap:
-      return RunRemap(*options);
+    case CliCommand::Remap: return RunRemap(*options);
     case CliCommand::None: break;
   }
   return 2;

@@ -135,9 +135,8 @@ constexpr const char* kReasons[] = {
     // Pictures written.
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "There is no picture to save."),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "A picture of %1 x %2 pixels is too large for a BMP file."),
-    QT_TRANSLATE_NOOP("mosaicor::Reasons",
-                      "A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x "
-                      "65535); save it as BMP instead."),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "A picture of %1 x %2 pixels is too large for a TGA file (at most 65535 x "
+                                           "65535); save it as BMP instead."),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "Cannot write the JPEG picture: %1"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "Cannot write the PNG picture: %1"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "A %1 file holds a picture of 256 x 256 pixels; this one is %2 x %3."),
