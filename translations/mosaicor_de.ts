@@ -818,6 +818,48 @@ describes a change that was undone: it no longer fits the Target. Delete it, or 
 %1,
 beschreibt eine rückgängig gemachte Änderung: sie passt nicht mehr zum Ziel. Löschen Sie sie, oder behalten Sie sie nur, wenn Sie noch einmal genauso verdichten.</translation>
     </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Auch das Projekt aktualisieren, das dieses Set verwendet…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>Das Projekt, das dieses Set verwendet</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Projekte des Level-Editors (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Sicherung behalten</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>Die Sicherung %1 gibt es schon.
+Sie durch die Datei in ihrem jetzigen Zustand ersetzen?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Mit dem Projekt %1: animierte Zellen bleiben, wo sie sind, Zellen mit unterschiedlichen Einstellungen werden nicht zusammengelegt, und die Zellen, die seine Flächen zeigen, gelten als benutzt, auch wenn sie leer sind.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Seine Texturdatei ist %1, nicht %2: es wird trotzdem aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Nichts wurde gespeichert: die Sicherung %1 bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Das verdichtete Set %1 und das aktualisierte Projekt %2 sind gespeichert.
+Die alten Dateien bleiben als %3 und %4 erhalten.
+Öffnen Sie %2 im Level-Editor: seine Flächen zeigen, was sie zeigten.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

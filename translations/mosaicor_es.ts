@@ -818,6 +818,48 @@ describes a change that was undone: it no longer fits the Target. Delete it, or 
 %1,
 describe un cambio deshecho: ya no corresponde al Destino. Bórrelo, o consérvelo solo si vuelve a compactar del mismo modo.</translation>
     </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Actualizar también el proyecto que usa este set…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>El proyecto que usa este set</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Proyectos del editor de niveles (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Guardar una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>La copia de seguridad %1 ya existe.
+¿Reemplazarla por el archivo tal como está ahora?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Con el proyecto %1: las celdas animadas se quedan donde están, las celdas con ajustes distintos no se unen y las celdas que muestran sus caras cuentan como usadas aunque estén vacías.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Su archivo de texturas es %1, no %2: se actualiza igualmente.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>No se guardó nada: la copia de seguridad %1 se conserva como estaba.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Se guardaron el set compactado %1 y el proyecto actualizado %2.
+Los archivos anteriores se conservan como %3 y %4.
+Abra %2 en el editor de niveles: sus caras muestran lo que mostraban.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

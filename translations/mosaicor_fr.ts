@@ -818,6 +818,48 @@ describes a change that was undone: it no longer fits the Target. Delete it, or 
 %1,
 décrit un changement annulé : elle ne correspond plus à la Cible. Supprimez-la, ou gardez-la seulement si vous compactez de nouveau de la même façon.</translation>
     </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Mettre aussi à jour le projet qui utilise ce set…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>Le projet qui utilise ce set</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Projets de l’éditeur de niveaux (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Garder une sauvegarde</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>La sauvegarde %1 existe déjà.
+La remplacer par le fichier tel qu’il est maintenant ?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Avec le projet %1 : les cellules animées restent à leur place, les cellules aux réglages différents ne sont pas fusionnées, et les cellules que montrent ses faces comptent comme utilisées même vides.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Son fichier de textures est %1, pas %2 : il est mis à jour quand même.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Rien n’a été enregistré : la sauvegarde %1 est gardée telle quelle.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Le set compacté %1 et le projet mis à jour %2 sont enregistrés.
+Les anciens fichiers sont gardés sous %3 et %4.
+Ouvrez %2 dans l’éditeur de niveaux : ses faces montrent ce qu’elles montraient.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

@@ -818,6 +818,48 @@ describes a change that was undone: it no longer fits the Target. Delete it, or 
 %1,
 descrive una modifica annullata: non corrisponde più al Target. Eliminala, o tienila solo se compatti di nuovo allo stesso modo.</translation>
     </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Aggiorna anche il progetto che usa questo set…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>Il progetto che usa questo set</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Progetti dell&apos;editor dei livelli (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Tieni una copia di riserva</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>La copia di riserva %1 esiste già.
+Sostituirla con il file com&apos;è ora?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Con il progetto %1: le celle animate restano dove sono, le celle con impostazioni diverse non vengono unite e le celle mostrate dalle sue facce contano come usate anche se vuote.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Il suo file di texture è %1, non %2: viene aggiornato lo stesso.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Non è stato salvato nulla: la copia di riserva %1 resta com&apos;era.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Salvati il set compattato %1 e il progetto aggiornato %2.
+I vecchi file restano come %3 e %4.
+Apri %2 nell&apos;editor dei livelli: le sue facce mostrano ciò che mostravano.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

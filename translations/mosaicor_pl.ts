@@ -818,6 +818,48 @@ describes a change that was undone: it no longer fits the Target. Delete it, or 
 %1,
 opisuje cofniętą zmianę: nie pasuje już do Celu. Usuń ją albo zachowaj tylko wtedy, gdy znów zagęścisz tak samo.</translation>
     </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Zaktualizuj też projekt, który używa tego zestawu…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>Projekt, który używa tego zestawu</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Projekty edytora poziomów (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Zachowaj kopię zapasową</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>Kopia zapasowa %1 już istnieje.
+Zastąpić ją plikiem w obecnej postaci?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Z projektem %1: animowane komórki zostają na miejscu, komórki o różnych ustawieniach nie są łączone, a komórki pokazywane przez jego ściany liczą się jako używane, nawet puste.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Jego plik tekstur to %1, nie %2: zostanie mimo to zaktualizowany.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Nic nie zapisano: kopia zapasowa %1 pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Zapisano zagęszczony zestaw %1 i zaktualizowany projekt %2.
+Stare pliki zachowano jako %3 i %4.
+Otwórz %2 w edytorze poziomów: jego ściany pokazują to, co pokazywały.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

@@ -818,6 +818,48 @@ describes a change that was undone: it no longer fits the Target. Delete it, or 
 %1,
 descreve uma mudança desfeita: não corresponde mais ao Destino. Apague-o, ou guarde-o só se compactar de novo do mesmo modo.</translation>
     </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Atualizar também o projeto que usa este set…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>O projeto que usa este set</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Projetos do editor de níveis (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Manter um backup</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>O backup %1 já existe.
+Substituí-lo pelo arquivo como está agora?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Com o projeto %1: as células animadas ficam onde estão, células com configurações diferentes não são juntadas, e as células que suas faces mostram contam como usadas mesmo vazias.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Seu arquivo de texturas é %1, não %2: ele é atualizado mesmo assim.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Nada foi salvo: o backup %1 fica como estava.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Foram salvos o set compactado %1 e o projeto atualizado %2.
+Os arquivos antigos ficam como %3 e %4.
+Abra %2 no editor de níveis: suas faces mostram o que mostravam.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

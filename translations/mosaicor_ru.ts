@@ -818,6 +818,48 @@ describes a change that was undone: it no longer fits the Target. Delete it, or 
 %1,
 описывает отменённое изменение: она больше не подходит к Цели. Удалите её или сохраните, только если снова уплотните так же.</translation>
     </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Обновить и проект, который использует этот набор…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>Проект, который использует этот набор</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Проекты редактора уровней (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Сохранить резервную копию</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>Резервная копия %1 уже есть.
+Заменить её файлом в нынешнем виде?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>С проектом %1: анимированные ячейки остаются на месте, ячейки с разными настройками не сливаются, а ячейки, которые показывают его грани, считаются занятыми, даже если пусты.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Его файл текстур — %1, а не %2: он всё равно будет обновлён.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Ничего не сохранено: резервная копия %1 осталась как была.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Сохранены уплотнённый набор %1 и обновлённый проект %2.
+Прежние файлы сохранены как %3 и %4.
+Откройте %2 в редакторе уровней: его грани показывают то же, что и раньше.</translation>
+    </message>
 </context>
 <context>
     <name>mosaicor::PictureDialogs</name>

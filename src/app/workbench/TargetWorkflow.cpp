@@ -106,12 +106,14 @@ bool TargetWorkflow::SaveToFile(const QString& fileName) {
   target_.StopAnimationNow();
   const QSize port = target_.Layers().PortSize();
   const QImage picture = target_.Layers().L1_Image().PictureCopy();
+  if (beforeSave_ && !beforeSave_(fileName)) return false;
   if (!Reported(dialogs_, fileName, pictures_.SaveImageAs24BitsFile(picture, port.width(), port.height(), fileName)))
     return false;
   doc_.SaveFile = fileName;
   ShowTargetFile(fileName);
   history_.SetClean();
   emit Noted(SavedNote(fileName, picture.size().boundedTo(port)));
+  if (afterSave_) afterSave_(fileName);
   return true;
 }
 

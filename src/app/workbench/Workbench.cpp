@@ -30,6 +30,8 @@ Workbench::Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFile
   census_ = std::make_unique<TargetCensus>(dialogs_, *targetDoc_, *history_);
   packs_ = std::make_unique<PackWorkflow>(operations_, dialogs_, pictures_, doc_, view_, *targetDoc_, *history_);
   compacts_ = std::make_unique<CompactWorkflow>(operations_, dialogs_, doc_, *targetDoc_, *history_, *census_);
+  targets_->SetSaveHooks([this](const QString& file) { return compacts_->BeforeSave(file); },
+                         [this](const QString& file) { compacts_->AfterSave(file); });
 }
 
 Workbench::~Workbench() = default;
@@ -61,7 +63,9 @@ void Workbench::Undo() {
 
 void Workbench::Redo() {
   const Operations::Operation operation(operations_);
+  compacts_->BeforeRedo();
   history_->Redo();
+  compacts_->AfterRedo();
 }
 
 void Workbench::ReturnToIdle() {

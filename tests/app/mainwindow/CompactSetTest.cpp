@@ -7,12 +7,15 @@
 #include <QFile>
 #include <QLabel>
 
+#include "ProjectWriter.h"
+#include "TestFiles.h"
 #include "TestPictures.h"
 #include "WindowTestSupport.h"
 #include "app/mainwindow/CensusOverlay.h"
 #include "app/workbench/CompactWorkflow.h"
 #include "app/workbench/TargetCensus.h"
 #include "core/canvas/TileTransforms.h"
+#include "core/imagefiles/ImageFileModule.h"
 #include "core/packing/Compaction.h"
 #include "core/packing/SetGeometry.h"
 
@@ -95,6 +98,68 @@ TEST(CompactSet, ShowsTheCountsFirstIsOneUndoStepAndSavesTheMapBesideTheSet) {
   EXPECT_EQ(f.pages().height, 2);
   EXPECT_EQ(census.Text(), QStringLiteral("32 cells: 4 used, 2 unique, 28 empty"));
   EXPECT_FALSE(f.window->isWindowModified());
+}
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The level editor's project follows the set: it is written with the next save, after both old files
+// are kept beside them; undo takes the update back, and an old backup is replaced only when allowed.
+TEST(CompactSet, UpdatesTheProjectThatUsesTheSetWhenTheSetIsSaved) {
+  CompactFixture f;
+  const QImage letter = Rgb(MakeFPicture(64, 64));
+  QImage set(256, 512, QImage::Format_RGB32);
+  set.fill(qRgb(0, 0, 0));
+  Put(set, 1, letter), Put(set, 6, RotatedTile(letter)), Put(set, 9, letter);
+  const QString setFile = f.WritePicture("level.tga", set);
+  ProjectSpec spec;
+  spec.textureFile = "level.tga";
+  for (int texture : {1, 6, 9, 3})
+    for (int rotation = 0; rotation < 4; ++rotation) spec.faces.push_back({texture, rotation > 1, rotation, rotation});
+  spec.animationRanges = {{9, 9}};
+  const QByteArray project = WriteProject(spec);
+  const QString projectFile = f.Path("level.prj");
+  ASSERT_TRUE(WriteBytesToFile(projectFile, project));
+  ASSERT_TRUE(f.bench().Targets().OpenTextureSet(setFile));
+  f.Action("CensusSymmetricAction")->trigger();
+
+  f.dialogs.compactChoices = {CompactAnswer::AlsoProject, CompactAnswer::Compact};
+  f.dialogs.files = {projectFile, std::nullopt};  // the project; no move map
+  ASSERT_TRUE(f.bench().Compacts().CompactSetDialog());
+  EXPECT_TRUE(f.dialogs.compactQuestions.constLast().startsWith(
+      QStringLiteral("With the project %1: animated cells stay").arg(QDir::toNativeSeparators(projectFile))));
+  // 6 is 1 turned; 9 is animated and stays; the black 3 that faces show is used.
+  EXPECT_TRUE(f.dialogs.compactQuestions.constLast().contains(QStringLiteral("Tiles: 4 → 3")));
+  EXPECT_EQ(f.bench().Compacts().PendingProject(), projectFile);
+  f.bench().Undo();
+  EXPECT_TRUE(f.bench().Compacts().PendingProject().isEmpty());
+  f.bench().Redo();
+  EXPECT_EQ(f.bench().Compacts().PendingProject(), projectFile);
+  EXPECT_EQ(FileBytes(projectFile), project);
+
+  ASSERT_TRUE(f.bench().Targets().SaveToFile(setFile));
+  EXPECT_EQ(FileBytes(f.Path("level.bak.prj")), project);
+  QImage saved, kept;
+  PixelFormatCode format = PixelFormatCode::Device;
+  ASSERT_TRUE(ImageFileModule().LoadImageAs32BitsFile(saved, setFile, format).Ok());
+  ASSERT_TRUE(ImageFileModule().LoadImageAs32BitsFile(kept, f.Path("level.bak.tga"), format).Ok());
+  EXPECT_EQ(Rgb(kept), set);
+  EXPECT_EQ(FacePixels(saved, FileBytes(projectFile)), FacePixels(set, project));
+  EXPECT_TRUE(f.dialogs.messages.constLast().startsWith(QStringLiteral("Saved the compacted set")));
+  EXPECT_TRUE(f.bench().Compacts().PendingProject().isEmpty());
+
+  // Again: the backups exist now, and the user keeps them, so nothing is written.
+  const QByteArray updated = FileBytes(projectFile);
+  f.dialogs.compactChoices = {CompactAnswer::AlsoProject, CompactAnswer::Compact};
+  f.dialogs.files = {projectFile, std::nullopt};
+  ASSERT_TRUE(f.bench().Compacts().CompactSetDialog());
+  EXPECT_FALSE(f.bench().Targets().SaveToFile(setFile));
+  EXPECT_EQ(f.dialogs.backupQuestions, QStringList{f.Path("level.bak.tga")});
+  EXPECT_TRUE(f.dialogs.messages.constLast().startsWith(QStringLiteral("Nothing was saved")));
+  EXPECT_EQ(FileBytes(projectFile), updated);
+  EXPECT_EQ(FileBytes(f.Path("level.bak.prj")), project);
 }
 
 TEST(CompactSet, TheBudgetTurnsRedAboveWhatTheLevelEditorTakes) {
