@@ -5,13 +5,6 @@
 
 namespace mosaicor {
 
-namespace {
-
-// The largest projects builders make are a few MiB.
-constexpr qint64 kMostProjectBytes = qint64(256) << 20;
-
-}  // namespace
-
 Result<LevelProject> ReadProjectFile(const QString& fileName) {
   Result<QByteArray> bytes = ReadWholeFile(fileName, kMostProjectBytes);
   if (!bytes) return bytes.Status();

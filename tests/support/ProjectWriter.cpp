@@ -59,8 +59,8 @@ void Room(Bytes& b, const ProjectSpec& spec, const std::vector<ProjectFaceSpec>&
     b.I16(1);
     b.Zeros(6 + 16);
     for (int slot = 0; slot < 14; ++slot) {
-      const size_t k = size_t(sector * 14 + slot);
-      if (k >= faces.size()) {
+      const size_t k = size_t(sector * spec.facesPerSector + slot);
+      if (slot >= spec.facesPerSector || k >= faces.size()) {
         b.Zeros(8);
         continue;
       }
@@ -119,7 +119,7 @@ QByteArray WriteProject(const ProjectSpec& spec) {
   Bytes b;
   b.Raw(spec.bigTextures ? "PROJFILE2" : "PROJFILE1");
   b.Zeros(3);
-  const int perRoom = spec.sectorsX * spec.sectorsZ * 14;
+  const int perRoom = spec.sectorsX * spec.sectorsZ * spec.facesPerSector;
   const int rooms = std::max<int>(1, int((spec.faces.size() + perRoom - 1) / perRoom));
   b.I32(rooms + 1);
   b.I16(1);  // an undefined room

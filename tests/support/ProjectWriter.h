@@ -25,8 +25,9 @@ struct ProjectFaceSpec {
 struct ProjectSpec {
   bool bigTextures = false;
   int sectorsX = 2, sectorsZ = 2;  // of each room
-  // The textured faces, 14 to a sector, room after room (rooms are added as the faces need them);
-  // every other face slot is left untextured.
+  int facesPerSector = 14;         // textured face slots of a sector, the first ones
+  // The textured faces, `facesPerSector` to a sector, room after room (rooms are added as the faces
+  // need them); every other face slot is left untextured.
   std::vector<ProjectFaceSpec> faces;
   QByteArray textureFile = "set.tga";                // "NA" writes a project without a texture set
   std::vector<QRect> partial;                        // texture entries 256 and up, in the editor's 256-wide reading

@@ -61,8 +61,7 @@ QString MapPreset(const Document& doc) {
   return set.dir().filePath(set.completeBaseName() + QStringLiteral("-moves.csv"));
 }
 
-// The largest projects builders make are a few MiB; a set file is at most a few tens.
-constexpr qint64 kMostProjectBytes = qint64(256) << 20;
+// A set file is at most a few tens of MiB.
 constexpr qint64 kMostSetFileBytes = qint64(1) << 30;
 
 // Where a kept old file goes: "level.bak.tga" beside "level.tga".

@@ -178,10 +178,10 @@ bool Room(Walk& walk, int room, LevelProject& project, std::optional<Failure<>>&
       const qint64 at = faces + f * kFaceBytes;
       if (qFromLittleEndian<qint16>(data + at) != kTexturedFace) continue;
       ProjectFace face;
-      face.offset = at;
+      face.offset = uint32_t(at);
       face.room = room;
       face.flags = data[at + 3];
-      face.texture = (face.flags & 0x03) << 8 | data[at + 2];
+      face.texture = uint16_t((face.flags & 0x03) << 8 | data[at + 2]);
       face.rotation = data[at + 4];
       face.triangle = data[at + 5];
       project.faces.push_back(face);
@@ -258,6 +258,10 @@ int ProjectCellOf(const QRect& rect) {
 Result<LevelProject> ReadLevelProject(QByteArray bytes) {
   LevelProject project;
   project.bytes = std::move(bytes);
+  if (project.bytes.size() > kMostProjectBytes)
+    return Failure<>{QStringLiteral("the file is too large (%1 MiB; files of this kind are read up to %2 MiB)")
+                         .arg((project.bytes.size() + (1 << 20) - 1) >> 20)
+                         .arg(kMostProjectBytes >> 20)};
   if (project.bytes.size() < 16 || !project.bytes.startsWith("PROJFILE") ||
       (project.bytes[8] != '1' && project.bytes[8] != '2'))
     return Failure<>{QStringLiteral("not a project of the level editor (no PROJFILE signature)")};

@@ -23,10 +23,11 @@ inline constexpr int kProjectMostTextures = 1024;
 
 // A textured face of a sector: the texture entry it shows, mirrored left to right when flipped,
 // turned `rotation` steps, and, on a triangle, the corner of the entry it leaves out.
+// Kept small: a project has a hundred thousand of them.
 struct ProjectFace {
-  qint64 offset = 0;  // of its 8-byte record: type (2), index (1), flags (1), rotation (1), triangle (1)
+  uint32_t offset = 0;  // of its 8-byte record: type (2), index (1), flags (1), rotation (1), triangle (1)
   int room = 0;
-  int texture = 0;  // the entry, 0 to 1023 (the low two bits of flags are its high bits)
+  uint16_t texture = 0;  // the entry, 0 to 1023 (the low two bits of flags are its high bits)
   uint8_t flags = 0;
   uint8_t rotation = 0;
   uint8_t triangle = 0;
@@ -58,6 +59,9 @@ struct LevelProject {
 // -1 when it is not inside one cell.
 QRect ProjectCellRect(int cell);
 int ProjectCellOf(const QRect& rect);
+
+// The largest project read: its offsets fit in 32 bits.
+inline constexpr qint64 kMostProjectBytes = qint64(1) << 30;
 
 // Reads a project from its bytes. Refuses with the reason a file that is no project, one with
 // 128-pixel tiles ("big textures"), and a damaged one: a count beyond the bytes there, a record

@@ -3,6 +3,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "core/packing/SetGeometry.h"
 
@@ -63,6 +64,25 @@ QRect MovedRect(const QRect& rect, int from, int to, CellTransform transform) {
   return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)), QPoint(std::max(a.x, b.x), std::max(a.y, b.y)))
       .translated(ProjectCellRect(to).topLeft());
 }
+
+// TurnedLay once per kind of lay and turn: a project has a hundred thousand faces, but a quad reads
+// its rotation modulo 4 and a triangle modulo 3, so the answer depends on the rotation modulo 12.
+class TurnedLays {
+ public:
+  FaceLay Of(FaceLay lay, CellTransform transform) {
+    if (transform == CellTransform::None) return lay;
+    const bool triangle = lay.triangle >= 0 && lay.triangle <= 3;
+    std::optional<FaceLay>& known =
+        known_[size_t(transform)][lay.flipped][size_t(lay.rotation % 12)][size_t(triangle ? lay.triangle : 4)];
+    if (!known) known = TurnedLay(FaceLay{lay.flipped, lay.rotation % 12, triangle ? lay.triangle : 4}, transform);
+    FaceLay turned = *known;
+    if (!triangle) turned.triangle = lay.triangle;
+    return turned;
+  }
+
+ private:
+  std::array<std::array<std::array<std::array<std::optional<FaceLay>, 5>, 12>, 2>, 8> known_{};
+};
 
 }  // namespace
 
@@ -162,6 +182,7 @@ Result<QByteArray> RemapProject(const LevelProject& project, const std::vector<C
     data[texture.offset + 5] = uchar(moved.width() - 1);
     data[texture.offset + 7] = uchar(moved.height() - 1);
   }
+  TurnedLays turns;
   for (const ProjectFace& face : project.faces) {
     int texture = face.texture;
     CellTransform transform = entryTurn[size_t(face.texture)];
@@ -181,7 +202,7 @@ Result<QByteArray> RemapProject(const LevelProject& project, const std::vector<C
       texture = move->newCell;
       transform = move->transform;
     }
-    const FaceLay lay = TurnedLay(FaceLay{face.Flipped(), face.rotation, face.triangle}, transform);
+    const FaceLay lay = turns.Of(FaceLay{face.Flipped(), face.rotation, face.triangle}, transform);
     data[face.offset + 2] = uchar(texture & 0xFF);
     data[face.offset + 3] = uchar((face.flags & 0x7C) | (lay.flipped ? 0x80 : 0) | (texture >> 8));
     data[face.offset + 4] = uchar(lay.rotation);
