@@ -83,7 +83,9 @@ int RunCompact(const CliOptions& options) {
       if (!compacted) failed = FileFailure{input, compacted.Text()};
     }
     if (!failed && project) {
-      newProject = RemappedProject(project.Value(), compacted->moves);
+      const QImage& image = set.Value();
+      const int cells = (image.width() / kSetCellSide) * (image.height() / kSetCellSide);
+      newProject = RemappedProject(project.Value(), WithCellsBeyondTheSet(project.Value(), cells, compacted->moves));
       if (!newProject) failed = FileFailure{options.project, newProject.Text()};
     }
   } catch (const std::bad_alloc&) {

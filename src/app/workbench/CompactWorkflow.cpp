@@ -86,10 +86,12 @@ std::optional<CompactWorkflow::ProjectCompaction> CompactWorkflow::WithProject(c
       bytes ? ReadLevelProject(std::move(bytes).Value()) : Result<LevelProject>(bytes.Status());
   if (!Reported(dialogs_, *file, project.Status())) return std::nullopt;
   CompactRules rules = CompactRules::Of(census_.Mode());
-  AddProjectRules(project.Value(), (set.width() / kSetCellSide) * (set.height() / kSetCellSide), rules);
+  const int cells = (set.width() / kSetCellSide) * (set.height() / kSetCellSide);
+  AddProjectRules(project.Value(), cells, rules);
   Result<CompactedSet> compacted = CompactSet(set, target_.Fill(), rules);
   Result<QByteArray> rewritten =
-      compacted ? RemapProject(project.Value(), compacted->moves) : Result<QByteArray>(compacted.Status());
+      compacted ? RemapProject(project.Value(), WithCellsBeyondTheSet(project.Value(), cells, compacted->moves))
+                : Result<QByteArray>(compacted.Status());
   if (!rewritten) {
     dialogs_.ShowMessage(QCoreApplication::translate("mosaicor::MainWindow", "The Target cannot be compacted: %1")
                              .arg(TranslatedReason(rewritten.Text())));

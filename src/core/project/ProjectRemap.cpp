@@ -219,6 +219,18 @@ Result<QByteArray> RemapProject(const LevelProject& project, const std::vector<C
   return bytes;
 }
 
+std::vector<CellMove> WithCellsBeyondTheSet(const LevelProject& project, int cells, std::vector<CellMove> moves) {
+  std::vector<bool> beyond(size_t(kMostCells), false);
+  for (const ProjectFace& face : project.faces)
+    if (face.texture < kProjectCells && face.texture >= cells) beyond[face.texture] = true;
+  for (size_t entry = kProjectCells; entry < project.textures.size(); ++entry)
+    if (const int cell = ProjectCellOf(project.textures[entry].rect); cell >= cells && cell < kMostCells)
+      beyond[size_t(cell)] = true;
+  for (int cell = std::max(cells, 0); cell < kMostCells; ++cell)
+    if (beyond[size_t(cell)]) moves.push_back(CellMove{cell, cell, CellTransform::None});
+  return moves;
+}
+
 Result<std::vector<CellMove>> ReadMoveMap(const QByteArray& csv) {
   QList<QByteArray> lines = csv.split('\n');
   if (lines.isEmpty() || lines.front().trimmed() != "old_cell,new_cell,transform")

@@ -37,6 +37,10 @@ void AddProjectRules(const LevelProject& project, int cells, CompactRules& rules
 // differ, leaves out a cell the project uses, or names a cell a project cannot have.
 Result<QByteArray> RemapProject(const LevelProject& project, const std::vector<CellMove>& moves);
 
+// A compaction's moves of a set of `cells` cells, with the cells beyond the set that the project
+// points at staying where they are: a compaction cannot move what the set does not hold.
+std::vector<CellMove> WithCellsBeyondTheSet(const LevelProject& project, int cells, std::vector<CellMove> moves);
+
 // A move map read back from its CSV (as MoveMapCsv writes it, or written by hand).
 Result<std::vector<CellMove>> ReadMoveMap(const QByteArray& csv);
 

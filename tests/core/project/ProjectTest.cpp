@@ -114,6 +114,7 @@ struct Scene {
     Put(set, 21, Flat(0xFF101010u));
     Put(set, 26, RotatedTile(RotatedTile(f)));
     spec.faces = AllLays({1, 3, 6, 9, 12, 14, 17, 20, 21, 26, 2, 256, 257});
+    spec.faces.push_back({40, false, 1, 2});
     spec.partial = {QRect(6 * 64 % 256 + 8, 6 / 4 * 64 + 4, 40, 20), QRect(26 % 4 * 64, 26 / 4 * 64 + 30, 64, 34)};
     spec.animationRanges = {{20, 21}};
     spec.footsteps[14] = 3;  // 12 and 17 alike, 14 apart
@@ -130,9 +131,14 @@ TEST(Project, CompactionUnderAProjectLeavesEveryFaceShowingWhatItShowed) {
   AddProjectRules(project.Value(), 32, rules);
   const Result<CompactedSet> compacted = CompactSet(scene.set, kBlack, rules);
   ASSERT_TRUE(compacted.Ok());
-  const Result<QByteArray> rewritten = RemapProject(project.Value(), compacted->moves);
+  const Result<QByteArray> rewritten =
+      RemapProject(project.Value(), WithCellsBeyondTheSet(project.Value(), 32, compacted->moves));
   ASSERT_TRUE(rewritten.Ok()) << rewritten.Text().toStdString();
   EXPECT_EQ(rewritten->size(), bytes.size());
+  // A face at cell 40, beyond the two pages, points there still.
+  const Result<LevelProject> rewrittenProject = ReadLevelProject(rewritten.Value());
+  ASSERT_TRUE(rewrittenProject.Ok());
+  EXPECT_EQ(rewrittenProject->faces.back().texture, 40);
   EXPECT_EQ(FacePixels(compacted->set, rewritten.Value()), FacePixels(scene.set, bytes));
 
   // The black cell 2 that faces show is used; the animated 20 and 21 stay, and 20 is no one's copy;
@@ -167,7 +173,8 @@ TEST(Project, RemapRefusesAMapThatBreaksTheProject) {
     const Result<QByteArray> remapped = RemapProject(project.Value(), moves.Value());
     return remapped ? QString() : remapped.Text();
   };
-  const QByteArray rest = "2,2,none\n3,3,none\n6,6,none\n9,9,none\n12,12,none\n17,17,none\n21,21,none\n26,26,none\n";
+  const QByteArray rest =
+      "2,2,none\n3,3,none\n6,6,none\n9,9,none\n12,12,none\n17,17,none\n21,21,none\n26,26,none\n40,40,none\n";
   EXPECT_EQ(refusal("1,1,none\n14,14,none\n20,20,none\n" + rest), QString());
   EXPECT_EQ(refusal("1,1,none\n14,14,none\n20,1,none\n" + rest), "the map moves cell 20, which is animated");
   EXPECT_EQ(refusal("1,20,none\n14,14,none\n20,20,none\n" + rest),
