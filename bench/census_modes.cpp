@@ -141,9 +141,7 @@ BENCHMARK(BM_Baseline_CopyTheSet)->Unit(benchmark::kMillisecond);
 void BM_CompactUpToRotationAndMirror(benchmark::State& state) {
   const QImage& set = FullSet();
   for (auto _ : state) {
-    TileCensus census;
-    census.Take(set, kFill, CensusMode{true, 0});
-    const Result<CompactedSet> compacted = CompactSet(set, kFill, census);
+    const Result<CompactedSet> compacted = CompactSet(set, kFill, CompactRules::Of(CensusMode{true, 0}));
     benchmark::DoNotOptimize(compacted->set.constBits());
   }
 }
@@ -152,9 +150,7 @@ BENCHMARK(BM_CompactUpToRotationAndMirror)->Unit(benchmark::kMillisecond);
 void BM_CompactExact(benchmark::State& state) {
   const QImage& set = FullSet();
   for (auto _ : state) {
-    TileCensus census;
-    census.Take(set, kFill);
-    const Result<CompactedSet> compacted = CompactSet(set, kFill, census);
+    const Result<CompactedSet> compacted = CompactSet(set, kFill, CompactRules{});
     benchmark::DoNotOptimize(compacted->set.constBits());
   }
 }

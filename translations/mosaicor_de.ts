@@ -356,6 +356,21 @@ Die rechte Leinwand ist nur für Standard-Textursets gedacht.</translation>
     </message>
 </context>
 <context>
+    <name>mosaicor</name>
+    <message>
+        <source>copies, also turned or mirrored</source>
+        <translation>Kopien, auch gedreht oder gespiegelt</translation>
+    </message>
+    <message>
+        <source>exact copies</source>
+        <translation>genaue Kopien</translation>
+    </message>
+    <message>
+        <source>, near ones with every channel within %1</source>
+        <translation>, ähnliche mit jedem Kanal innerhalb von %1</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -744,28 +759,12 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <translation>Verdichten</translation>
     </message>
     <message>
-        <source>Save the Move Map</source>
-        <translation>Verschiebungstabelle speichern</translation>
-    </message>
-    <message>
         <source>Move maps (*.csv)</source>
         <translation>Verschiebungstabellen (*.csv)</translation>
     </message>
     <message>
         <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
         <translation>Zellen sind Beinahe-Duplikate, wenn kein Kanal eines Pixels mehr abweicht als:</translation>
-    </message>
-    <message>
-        <source>Compact the Target?
-
-Cells: %1 → %2
-Pages: %3 → %4
-Tiles: %5 → %6 (the level editor takes %7)</source>
-        <translation>Das Ziel verdichten?
-
-Zellen: %1 → %2
-Seiten: %3 → %4
-Tiles: %5 → %6 (der Level-Editor nimmt %7)</translation>
     </message>
     <message>
         <source>The Target cannot be compacted: %1</source>
@@ -822,6 +821,80 @@ Durch die Bibliothek in ihrem jetzigen Stand ersetzen?</translation>
     <message>
         <source>Replace</source>
         <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Save the Move Map: where each used cell of the old set now stands (CSV)</source>
+        <translation>Verschiebungstabelle speichern: wo jede benutzte Zelle des alten Sets jetzt steht (CSV)</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Duplicates: %1
+Cells: %2 → %3 (the 64 x 64 places of the shown pages)
+Pages: %4 → %5
+Tiles: %6 → %7 (the cells that hold something; the level editor takes %8)
+
+Each cell moves on its own: a texture that spans several cells may be split.
+Afterwards you can save the move map, which tells a level&apos;s faces where their cells went.</source>
+        <translation>Das Ziel verdichten?
+
+Duplikate: %1
+Zellen: %2 → %3 (die 64 x 64-Plätze der gezeigten Seiten)
+Seiten: %4 → %5
+Tiles: %6 → %7 (die Zellen, die etwas enthalten; der Level-Editor nimmt %8)
+
+Jede Zelle wird einzeln verschoben: eine Textur über mehrere Zellen kann getrennt werden.
+Danach können Sie die Verschiebungstabelle speichern, die den Flächen eines Levels sagt, wohin ihre Zellen gingen.</translation>
+    </message>
+    <message>
+        <source>The compaction is undone. The move map saved with it,
+%1,
+describes a change that was undone: it no longer fits the Target. Delete it, or keep it only if you compact again the same way.</source>
+        <translation>Das Verdichten ist rückgängig gemacht. Die dabei gespeicherte Verschiebungstabelle,
+%1,
+beschreibt eine rückgängig gemachte Änderung: sie passt nicht mehr zum Ziel. Löschen Sie sie, oder behalten Sie sie nur, wenn Sie noch einmal genauso verdichten.</translation>
+    </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Auch das Projekt aktualisieren, das dieses Set verwendet…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>Das Projekt, das dieses Set verwendet</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Projekte des Level-Editors (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Sicherung behalten</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>Die Sicherung %1 gibt es schon.
+Sie durch die Datei in ihrem jetzigen Zustand ersetzen?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Mit dem Projekt %1: animierte Zellen bleiben, wo sie sind, Zellen mit unterschiedlichen Einstellungen werden nicht zusammengelegt, und die Zellen, die seine Flächen zeigen, gelten als benutzt, auch wenn sie leer sind.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Seine Texturdatei ist %1, nicht %2: es wird trotzdem aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Nichts wurde gespeichert: die Sicherung %1 bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Das verdichtete Set %1 und das aktualisierte Projekt %2 sind gespeichert.
+Die alten Dateien bleiben als %3 und %4 erhalten.
+Öffnen Sie %2 im Level-Editor: seine Flächen zeigen, was sie zeigten.</translation>
     </message>
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
@@ -1424,6 +1497,102 @@ Durch die Bibliothek in ihrem jetzigen Stand ersetzen?</translation>
     <message>
         <source>an object library, not a picture</source>
         <translation>eine Objektbibliothek, kein Bild</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; files of this kind are read up to %2 MiB)</source>
+        <translation>die Datei ist zu groß (%1 MiB; Dateien dieser Art werden bis %2 MiB gelesen)</translation>
+    </message>
+    <message>
+        <source>the tiles do not fit into %1 pages</source>
+        <translation>die Tiles passen nicht in %1 Seiten</translation>
+    </message>
+    <message>
+        <source>not a tiles description (tiles.json): %1</source>
+        <translation>keine Tile-Beschreibung (tiles.json): %1</translation>
+    </message>
+    <message>
+        <source>the tiles description names no tile on %1</source>
+        <translation>die Tile-Beschreibung nennt kein Tile auf %1</translation>
+    </message>
+    <message>
+        <source>not a project of the level editor (no PROJFILE signature)</source>
+        <translation>kein Projekt des Level-Editors (keine PROJFILE-Kennung)</translation>
+    </message>
+    <message>
+        <source>a project with 128-pixel tiles (&quot;big textures&quot;): not supported</source>
+        <translation>ein Projekt mit 128-Pixel-Tiles („big textures“): nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the project uses no texture set (its texture file is NA)</source>
+        <translation>das Projekt verwendet kein Textur-Set (seine Texturdatei ist NA)</translation>
+    </message>
+    <message>
+        <source>damaged project: it ends early, at byte %1</source>
+        <translation>beschädigtes Projekt: es endet zu früh, bei Byte %1</translation>
+    </message>
+    <message>
+        <source>damaged project: a count of %1 at byte %2</source>
+        <translation>beschädigtes Projekt: eine Anzahl von %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>damaged project: an object of unknown kind %1 in room %2</source>
+        <translation>beschädigtes Projekt: ein Objekt unbekannter Art %1 in Raum %2</translation>
+    </message>
+    <message>
+        <source>damaged project: a name longer than %1 bytes at byte %2</source>
+        <translation>beschädigtes Projekt: ein Name länger als %1 Bytes bei Byte %2</translation>
+    </message>
+    <message>
+        <source>damaged project: %1 bytes follow where its reading ends</source>
+        <translation>beschädigtes Projekt: %1 Bytes folgen, wo sein Lesen endet</translation>
+    </message>
+    <message>
+        <source>damaged project: a face in room %1 shows texture entry %2 of %3</source>
+        <translation>beschädigtes Projekt: eine Fläche in Raum %1 zeigt Textureintrag %2 von %3</translation>
+    </message>
+    <message>
+        <source>the map names cell %1, which a project cannot have</source>
+        <translation>die Tabelle nennt Zelle %1, die ein Projekt nicht haben kann</translation>
+    </message>
+    <message>
+        <source>the map names cell %1 twice</source>
+        <translation>die Tabelle nennt Zelle %1 zweimal</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, which is animated</source>
+        <translation>die Tabelle verschiebt Zelle %1, die animiert ist</translation>
+    </message>
+    <message>
+        <source>the map merges cell %1 into cell %2, which is animated</source>
+        <translation>die Tabelle legt Zelle %1 mit Zelle %2 zusammen, die animiert ist</translation>
+    </message>
+    <message>
+        <source>the map merges cells %1 and %2, whose settings differ</source>
+        <translation>die Tabelle legt die Zellen %1 und %2 zusammen, deren Einstellungen sich unterscheiden</translation>
+    </message>
+    <message>
+        <source>the map does not say where cell %1 went, which the project uses</source>
+        <translation>die Tabelle sagt nicht, wohin Zelle %1 ging, die das Projekt verwendet</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, under a texture entry across several cells</source>
+        <translation>die Tabelle verschiebt Zelle %1 unter einem Textureintrag über mehrere Zellen</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the %3 cells a project names</source>
+        <translation>die Tabelle setzt Zelle %1 auf %2, jenseits der %3 Zellen, die ein Projekt nennt</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the project&apos;s %3 texture entries</source>
+        <translation>die Tabelle setzt Zelle %1 auf %2, jenseits der %3 Textureinträge des Projekts</translation>
+    </message>
+    <message>
+        <source>not a move map: its first line must be old_cell,new_cell,transform</source>
+        <translation>keine Verschiebungstabelle: ihre erste Zeile muss old_cell,new_cell,transform sein</translation>
+    </message>
+    <message>
+        <source>line %1 of the move map is not old_cell,new_cell,transform</source>
+        <translation>Zeile %1 der Verschiebungstabelle ist nicht old_cell,new_cell,transform</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

@@ -356,6 +356,21 @@ El lienzo derecho solo debe usarse con sets de texturas estándar.</translation>
     </message>
 </context>
 <context>
+    <name>mosaicor</name>
+    <message>
+        <source>copies, also turned or mirrored</source>
+        <translation>copias, también giradas o reflejadas</translation>
+    </message>
+    <message>
+        <source>exact copies</source>
+        <translation>copias exactas</translation>
+    </message>
+    <message>
+        <source>, near ones with every channel within %1</source>
+        <translation>, y parecidas con cada canal a %1 como mucho</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -744,28 +759,12 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <translation>Compactar</translation>
     </message>
     <message>
-        <source>Save the Move Map</source>
-        <translation>Guardar el mapa de movimientos</translation>
-    </message>
-    <message>
         <source>Move maps (*.csv)</source>
         <translation>Mapas de movimientos (*.csv)</translation>
     </message>
     <message>
         <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
         <translation>Las celdas son casi duplicados cuando ningún canal de ningún píxel difiere en más de:</translation>
-    </message>
-    <message>
-        <source>Compact the Target?
-
-Cells: %1 → %2
-Pages: %3 → %4
-Tiles: %5 → %6 (the level editor takes %7)</source>
-        <translation>¿Compactar el Destino?
-
-Celdas: %1 → %2
-Páginas: %3 → %4
-Tiles: %5 → %6 (el editor de niveles admite %7)</translation>
     </message>
     <message>
         <source>The Target cannot be compacted: %1</source>
@@ -822,6 +821,80 @@ Replace it with the library as it is now?</source>
     <message>
         <source>Replace</source>
         <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Save the Move Map: where each used cell of the old set now stands (CSV)</source>
+        <translation>Guardar el mapa de movimientos: dónde está ahora cada celda usada del set anterior (CSV)</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Duplicates: %1
+Cells: %2 → %3 (the 64 x 64 places of the shown pages)
+Pages: %4 → %5
+Tiles: %6 → %7 (the cells that hold something; the level editor takes %8)
+
+Each cell moves on its own: a texture that spans several cells may be split.
+Afterwards you can save the move map, which tells a level&apos;s faces where their cells went.</source>
+        <translation>¿Compactar el Destino?
+
+Duplicados: %1
+Celdas: %2 → %3 (los huecos de 64 x 64 de las páginas mostradas)
+Páginas: %4 → %5
+Tiles: %6 → %7 (las celdas que contienen algo; el editor de niveles admite %8)
+
+Cada celda se mueve por separado: una textura que ocupa varias celdas puede quedar dividida.
+Después puede guardar el mapa de movimientos, que indica a las caras de un nivel adónde fueron sus celdas.</translation>
+    </message>
+    <message>
+        <source>The compaction is undone. The move map saved with it,
+%1,
+describes a change that was undone: it no longer fits the Target. Delete it, or keep it only if you compact again the same way.</source>
+        <translation>La compactación se ha deshecho. El mapa de movimientos guardado con ella,
+%1,
+describe un cambio deshecho: ya no corresponde al Destino. Bórrelo, o consérvelo solo si vuelve a compactar del mismo modo.</translation>
+    </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Actualizar también el proyecto que usa este set…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>El proyecto que usa este set</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Proyectos del editor de niveles (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Guardar una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>La copia de seguridad %1 ya existe.
+¿Reemplazarla por el archivo tal como está ahora?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Con el proyecto %1: las celdas animadas se quedan donde están, las celdas con ajustes distintos no se unen y las celdas que muestran sus caras cuentan como usadas aunque estén vacías.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Su archivo de texturas es %1, no %2: se actualiza igualmente.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>No se guardó nada: la copia de seguridad %1 se conserva como estaba.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Se guardaron el set compactado %1 y el proyecto actualizado %2.
+Los archivos anteriores se conservan como %3 y %4.
+Abra %2 en el editor de niveles: sus caras muestran lo que mostraban.</translation>
     </message>
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
@@ -1424,6 +1497,102 @@ Replace it with the library as it is now?</source>
     <message>
         <source>an object library, not a picture</source>
         <translation>una biblioteca de objetos, no una imagen</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; files of this kind are read up to %2 MiB)</source>
+        <translation>el archivo es demasiado grande (%1 MiB; los archivos de este tipo se leen hasta %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the tiles do not fit into %1 pages</source>
+        <translation>los tiles no caben en %1 páginas</translation>
+    </message>
+    <message>
+        <source>not a tiles description (tiles.json): %1</source>
+        <translation>no es una descripción de tiles (tiles.json): %1</translation>
+    </message>
+    <message>
+        <source>the tiles description names no tile on %1</source>
+        <translation>la descripción de tiles no nombra ningún tile en %1</translation>
+    </message>
+    <message>
+        <source>not a project of the level editor (no PROJFILE signature)</source>
+        <translation>no es un proyecto del editor de niveles (sin la firma PROJFILE)</translation>
+    </message>
+    <message>
+        <source>a project with 128-pixel tiles (&quot;big textures&quot;): not supported</source>
+        <translation>un proyecto con tiles de 128 píxeles («big textures»): no admitido</translation>
+    </message>
+    <message>
+        <source>the project uses no texture set (its texture file is NA)</source>
+        <translation>el proyecto no usa ningún set de texturas (su archivo de texturas es NA)</translation>
+    </message>
+    <message>
+        <source>damaged project: it ends early, at byte %1</source>
+        <translation>proyecto dañado: termina antes de tiempo, en el byte %1</translation>
+    </message>
+    <message>
+        <source>damaged project: a count of %1 at byte %2</source>
+        <translation>proyecto dañado: una cantidad de %1 en el byte %2</translation>
+    </message>
+    <message>
+        <source>damaged project: an object of unknown kind %1 in room %2</source>
+        <translation>proyecto dañado: un objeto de tipo desconocido %1 en la sala %2</translation>
+    </message>
+    <message>
+        <source>damaged project: a name longer than %1 bytes at byte %2</source>
+        <translation>proyecto dañado: un nombre de más de %1 bytes en el byte %2</translation>
+    </message>
+    <message>
+        <source>damaged project: %1 bytes follow where its reading ends</source>
+        <translation>proyecto dañado: siguen %1 bytes donde termina su lectura</translation>
+    </message>
+    <message>
+        <source>damaged project: a face in room %1 shows texture entry %2 of %3</source>
+        <translation>proyecto dañado: una cara de la sala %1 muestra la entrada de textura %2 de %3</translation>
+    </message>
+    <message>
+        <source>the map names cell %1, which a project cannot have</source>
+        <translation>el mapa nombra la celda %1, que un proyecto no puede tener</translation>
+    </message>
+    <message>
+        <source>the map names cell %1 twice</source>
+        <translation>el mapa nombra la celda %1 dos veces</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, which is animated</source>
+        <translation>el mapa mueve la celda %1, que está animada</translation>
+    </message>
+    <message>
+        <source>the map merges cell %1 into cell %2, which is animated</source>
+        <translation>el mapa une la celda %1 con la celda %2, que está animada</translation>
+    </message>
+    <message>
+        <source>the map merges cells %1 and %2, whose settings differ</source>
+        <translation>el mapa une las celdas %1 y %2, cuyos ajustes difieren</translation>
+    </message>
+    <message>
+        <source>the map does not say where cell %1 went, which the project uses</source>
+        <translation>el mapa no dice adónde fue la celda %1, que el proyecto usa</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, under a texture entry across several cells</source>
+        <translation>el mapa mueve la celda %1, bajo una entrada de textura que abarca varias celdas</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the %3 cells a project names</source>
+        <translation>el mapa pone la celda %1 en %2, más allá de las %3 celdas que nombra un proyecto</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the project&apos;s %3 texture entries</source>
+        <translation>el mapa pone la celda %1 en %2, más allá de las %3 entradas de textura del proyecto</translation>
+    </message>
+    <message>
+        <source>not a move map: its first line must be old_cell,new_cell,transform</source>
+        <translation>no es un mapa de movimientos: su primera línea debe ser old_cell,new_cell,transform</translation>
+    </message>
+    <message>
+        <source>line %1 of the move map is not old_cell,new_cell,transform</source>
+        <translation>la línea %1 del mapa de movimientos no es old_cell,new_cell,transform</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

@@ -356,6 +356,21 @@ Le canevas de droite ne doit servir qu&apos;aux jeux de textures standard.</tran
     </message>
 </context>
 <context>
+    <name>mosaicor</name>
+    <message>
+        <source>copies, also turned or mirrored</source>
+        <translation>copies, même tournées ou en miroir</translation>
+    </message>
+    <message>
+        <source>exact copies</source>
+        <translation>copies exactes</translation>
+    </message>
+    <message>
+        <source>, near ones with every channel within %1</source>
+        <translation>, et proches avec chaque canal à %1 près</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -744,28 +759,12 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <translation>Compacter</translation>
     </message>
     <message>
-        <source>Save the Move Map</source>
-        <translation>Enregistrer la table des déplacements</translation>
-    </message>
-    <message>
         <source>Move maps (*.csv)</source>
         <translation>Tables des déplacements (*.csv)</translation>
     </message>
     <message>
         <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
         <translation>Des cellules sont des quasi-doublons quand aucun canal d’aucun pixel ne diffère de plus de :</translation>
-    </message>
-    <message>
-        <source>Compact the Target?
-
-Cells: %1 → %2
-Pages: %3 → %4
-Tiles: %5 → %6 (the level editor takes %7)</source>
-        <translation>Compacter la Cible ?
-
-Cellules : %1 → %2
-Pages : %3 → %4
-Tiles : %5 → %6 (l’éditeur de niveaux en prend %7)</translation>
     </message>
     <message>
         <source>The Target cannot be compacted: %1</source>
@@ -822,6 +821,80 @@ Le remplacer par la bibliothèque telle qu’elle est maintenant ?</translation>
     <message>
         <source>Replace</source>
         <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Save the Move Map: where each used cell of the old set now stands (CSV)</source>
+        <translation>Enregistrer la table des déplacements : où se trouve maintenant chaque cellule utilisée de l’ancien set (CSV)</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Duplicates: %1
+Cells: %2 → %3 (the 64 x 64 places of the shown pages)
+Pages: %4 → %5
+Tiles: %6 → %7 (the cells that hold something; the level editor takes %8)
+
+Each cell moves on its own: a texture that spans several cells may be split.
+Afterwards you can save the move map, which tells a level&apos;s faces where their cells went.</source>
+        <translation>Compacter la Cible ?
+
+Doublons : %1
+Cellules : %2 → %3 (les places de 64 x 64 des pages affichées)
+Pages : %4 → %5
+Tiles : %6 → %7 (les cellules qui contiennent quelque chose ; l’éditeur de niveaux en prend %8)
+
+Chaque cellule est déplacée seule : une texture sur plusieurs cellules peut être séparée.
+Ensuite, vous pouvez enregistrer la table des déplacements, qui indique aux faces d’un niveau où sont allées leurs cellules.</translation>
+    </message>
+    <message>
+        <source>The compaction is undone. The move map saved with it,
+%1,
+describes a change that was undone: it no longer fits the Target. Delete it, or keep it only if you compact again the same way.</source>
+        <translation>Le compactage est annulé. La table des déplacements enregistrée avec lui,
+%1,
+décrit un changement annulé : elle ne correspond plus à la Cible. Supprimez-la, ou gardez-la seulement si vous compactez de nouveau de la même façon.</translation>
+    </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Mettre aussi à jour le projet qui utilise ce set…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>Le projet qui utilise ce set</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Projets de l’éditeur de niveaux (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Garder une sauvegarde</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>La sauvegarde %1 existe déjà.
+La remplacer par le fichier tel qu’il est maintenant ?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Avec le projet %1 : les cellules animées restent à leur place, les cellules aux réglages différents ne sont pas fusionnées, et les cellules que montrent ses faces comptent comme utilisées même vides.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Son fichier de textures est %1, pas %2 : il est mis à jour quand même.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Rien n’a été enregistré : la sauvegarde %1 est gardée telle quelle.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Le set compacté %1 et le projet mis à jour %2 sont enregistrés.
+Les anciens fichiers sont gardés sous %3 et %4.
+Ouvrez %2 dans l’éditeur de niveaux : ses faces montrent ce qu’elles montraient.</translation>
     </message>
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
@@ -1424,6 +1497,102 @@ Le remplacer par la bibliothèque telle qu’elle est maintenant ?</translation>
     <message>
         <source>an object library, not a picture</source>
         <translation>une bibliothèque d’objets, pas une image</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; files of this kind are read up to %2 MiB)</source>
+        <translation>le fichier est trop grand (%1 Mio ; les fichiers de ce genre sont lus jusqu’à %2 Mio)</translation>
+    </message>
+    <message>
+        <source>the tiles do not fit into %1 pages</source>
+        <translation>les tiles ne tiennent pas dans %1 pages</translation>
+    </message>
+    <message>
+        <source>not a tiles description (tiles.json): %1</source>
+        <translation>pas une description de tiles (tiles.json) : %1</translation>
+    </message>
+    <message>
+        <source>the tiles description names no tile on %1</source>
+        <translation>la description des tiles ne nomme aucun tile sur %1</translation>
+    </message>
+    <message>
+        <source>not a project of the level editor (no PROJFILE signature)</source>
+        <translation>pas un projet de l’éditeur de niveaux (pas de signature PROJFILE)</translation>
+    </message>
+    <message>
+        <source>a project with 128-pixel tiles (&quot;big textures&quot;): not supported</source>
+        <translation>un projet aux tiles de 128 pixels (« big textures ») : non pris en charge</translation>
+    </message>
+    <message>
+        <source>the project uses no texture set (its texture file is NA)</source>
+        <translation>le projet n’utilise aucun set de textures (son fichier de textures est NA)</translation>
+    </message>
+    <message>
+        <source>damaged project: it ends early, at byte %1</source>
+        <translation>projet endommagé : il se termine trop tôt, à l’octet %1</translation>
+    </message>
+    <message>
+        <source>damaged project: a count of %1 at byte %2</source>
+        <translation>projet endommagé : un nombre de %1 à l’octet %2</translation>
+    </message>
+    <message>
+        <source>damaged project: an object of unknown kind %1 in room %2</source>
+        <translation>projet endommagé : un objet de genre inconnu %1 dans la salle %2</translation>
+    </message>
+    <message>
+        <source>damaged project: a name longer than %1 bytes at byte %2</source>
+        <translation>projet endommagé : un nom de plus de %1 octets à l’octet %2</translation>
+    </message>
+    <message>
+        <source>damaged project: %1 bytes follow where its reading ends</source>
+        <translation>projet endommagé : %1 octets suivent là où sa lecture se termine</translation>
+    </message>
+    <message>
+        <source>damaged project: a face in room %1 shows texture entry %2 of %3</source>
+        <translation>projet endommagé : une face de la salle %1 montre l’entrée de texture %2 sur %3</translation>
+    </message>
+    <message>
+        <source>the map names cell %1, which a project cannot have</source>
+        <translation>la table nomme la cellule %1, qu’un projet ne peut pas avoir</translation>
+    </message>
+    <message>
+        <source>the map names cell %1 twice</source>
+        <translation>la table nomme la cellule %1 deux fois</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, which is animated</source>
+        <translation>la table déplace la cellule %1, qui est animée</translation>
+    </message>
+    <message>
+        <source>the map merges cell %1 into cell %2, which is animated</source>
+        <translation>la table fusionne la cellule %1 avec la cellule %2, qui est animée</translation>
+    </message>
+    <message>
+        <source>the map merges cells %1 and %2, whose settings differ</source>
+        <translation>la table fusionne les cellules %1 et %2, dont les réglages diffèrent</translation>
+    </message>
+    <message>
+        <source>the map does not say where cell %1 went, which the project uses</source>
+        <translation>la table ne dit pas où est allée la cellule %1, que le projet utilise</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, under a texture entry across several cells</source>
+        <translation>la table déplace la cellule %1, sous une entrée de texture qui couvre plusieurs cellules</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the %3 cells a project names</source>
+        <translation>la table place la cellule %1 en %2, au-delà des %3 cellules qu’un projet nomme</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the project&apos;s %3 texture entries</source>
+        <translation>la table place la cellule %1 en %2, au-delà des %3 entrées de texture du projet</translation>
+    </message>
+    <message>
+        <source>not a move map: its first line must be old_cell,new_cell,transform</source>
+        <translation>pas une table des déplacements : sa première ligne doit être old_cell,new_cell,transform</translation>
+    </message>
+    <message>
+        <source>line %1 of the move map is not old_cell,new_cell,transform</source>
+        <translation>la ligne %1 de la table des déplacements n’est pas old_cell,new_cell,transform</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

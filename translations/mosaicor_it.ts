@@ -356,6 +356,21 @@ La tela destra va usata solo con set di texture standard.</translation>
     </message>
 </context>
 <context>
+    <name>mosaicor</name>
+    <message>
+        <source>copies, also turned or mirrored</source>
+        <translation>copie, anche ruotate o specchiate</translation>
+    </message>
+    <message>
+        <source>exact copies</source>
+        <translation>copie esatte</translation>
+    </message>
+    <message>
+        <source>, near ones with every channel within %1</source>
+        <translation>, e simili con ogni canale entro %1</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -744,28 +759,12 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <translation>Compatta</translation>
     </message>
     <message>
-        <source>Save the Move Map</source>
-        <translation>Salva la mappa degli spostamenti</translation>
-    </message>
-    <message>
         <source>Move maps (*.csv)</source>
         <translation>Mappe degli spostamenti (*.csv)</translation>
     </message>
     <message>
         <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
         <translation>Le celle sono quasi duplicati quando nessun canale di nessun pixel differisce di più di:</translation>
-    </message>
-    <message>
-        <source>Compact the Target?
-
-Cells: %1 → %2
-Pages: %3 → %4
-Tiles: %5 → %6 (the level editor takes %7)</source>
-        <translation>Compattare il Target?
-
-Celle: %1 → %2
-Pagine: %3 → %4
-Tile: %5 → %6 (l&apos;editor dei livelli ne accetta %7)</translation>
     </message>
     <message>
         <source>The Target cannot be compacted: %1</source>
@@ -822,6 +821,80 @@ Sostituirlo con la libreria com’è adesso?</translation>
     <message>
         <source>Replace</source>
         <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Save the Move Map: where each used cell of the old set now stands (CSV)</source>
+        <translation>Salva la mappa degli spostamenti: dove si trova ora ogni cella usata del vecchio set (CSV)</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Duplicates: %1
+Cells: %2 → %3 (the 64 x 64 places of the shown pages)
+Pages: %4 → %5
+Tiles: %6 → %7 (the cells that hold something; the level editor takes %8)
+
+Each cell moves on its own: a texture that spans several cells may be split.
+Afterwards you can save the move map, which tells a level&apos;s faces where their cells went.</source>
+        <translation>Compattare il Target?
+
+Duplicati: %1
+Celle: %2 → %3 (i posti 64 x 64 delle pagine mostrate)
+Pagine: %4 → %5
+Tile: %6 → %7 (le celle che contengono qualcosa; l&apos;editor dei livelli ne accetta %8)
+
+Ogni cella si sposta da sola: una texture su più celle può essere divisa.
+Dopo puoi salvare la mappa degli spostamenti, che dice alle facce di un livello dove sono finite le loro celle.</translation>
+    </message>
+    <message>
+        <source>The compaction is undone. The move map saved with it,
+%1,
+describes a change that was undone: it no longer fits the Target. Delete it, or keep it only if you compact again the same way.</source>
+        <translation>La compattazione è stata annullata. La mappa degli spostamenti salvata con essa,
+%1,
+descrive una modifica annullata: non corrisponde più al Target. Eliminala, o tienila solo se compatti di nuovo allo stesso modo.</translation>
+    </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Aggiorna anche il progetto che usa questo set…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>Il progetto che usa questo set</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Progetti dell&apos;editor dei livelli (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Tieni una copia di riserva</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>La copia di riserva %1 esiste già.
+Sostituirla con il file com&apos;è ora?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Con il progetto %1: le celle animate restano dove sono, le celle con impostazioni diverse non vengono unite e le celle mostrate dalle sue facce contano come usate anche se vuote.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Il suo file di texture è %1, non %2: viene aggiornato lo stesso.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Non è stato salvato nulla: la copia di riserva %1 resta com&apos;era.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Salvati il set compattato %1 e il progetto aggiornato %2.
+I vecchi file restano come %3 e %4.
+Apri %2 nell&apos;editor dei livelli: le sue facce mostrano ciò che mostravano.</translation>
     </message>
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
@@ -1424,6 +1497,102 @@ Sostituirlo con la libreria com’è adesso?</translation>
     <message>
         <source>an object library, not a picture</source>
         <translation>una libreria di oggetti, non un’immagine</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; files of this kind are read up to %2 MiB)</source>
+        <translation>il file è troppo grande (%1 MiB; i file di questo tipo si leggono fino a %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the tiles do not fit into %1 pages</source>
+        <translation>i tile non entrano in %1 pagine</translation>
+    </message>
+    <message>
+        <source>not a tiles description (tiles.json): %1</source>
+        <translation>non è una descrizione di tile (tiles.json): %1</translation>
+    </message>
+    <message>
+        <source>the tiles description names no tile on %1</source>
+        <translation>la descrizione dei tile non nomina alcun tile su %1</translation>
+    </message>
+    <message>
+        <source>not a project of the level editor (no PROJFILE signature)</source>
+        <translation>non è un progetto dell&apos;editor dei livelli (manca la firma PROJFILE)</translation>
+    </message>
+    <message>
+        <source>a project with 128-pixel tiles (&quot;big textures&quot;): not supported</source>
+        <translation>un progetto con tile da 128 pixel (&quot;big textures&quot;): non supportato</translation>
+    </message>
+    <message>
+        <source>the project uses no texture set (its texture file is NA)</source>
+        <translation>il progetto non usa alcun set di texture (il suo file di texture è NA)</translation>
+    </message>
+    <message>
+        <source>damaged project: it ends early, at byte %1</source>
+        <translation>progetto danneggiato: finisce troppo presto, al byte %1</translation>
+    </message>
+    <message>
+        <source>damaged project: a count of %1 at byte %2</source>
+        <translation>progetto danneggiato: un conteggio di %1 al byte %2</translation>
+    </message>
+    <message>
+        <source>damaged project: an object of unknown kind %1 in room %2</source>
+        <translation>progetto danneggiato: un oggetto di tipo sconosciuto %1 nella stanza %2</translation>
+    </message>
+    <message>
+        <source>damaged project: a name longer than %1 bytes at byte %2</source>
+        <translation>progetto danneggiato: un nome più lungo di %1 byte al byte %2</translation>
+    </message>
+    <message>
+        <source>damaged project: %1 bytes follow where its reading ends</source>
+        <translation>progetto danneggiato: seguono %1 byte dove finisce la sua lettura</translation>
+    </message>
+    <message>
+        <source>damaged project: a face in room %1 shows texture entry %2 of %3</source>
+        <translation>progetto danneggiato: una faccia nella stanza %1 mostra la voce di texture %2 di %3</translation>
+    </message>
+    <message>
+        <source>the map names cell %1, which a project cannot have</source>
+        <translation>la mappa nomina la cella %1, che un progetto non può avere</translation>
+    </message>
+    <message>
+        <source>the map names cell %1 twice</source>
+        <translation>la mappa nomina la cella %1 due volte</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, which is animated</source>
+        <translation>la mappa sposta la cella %1, che è animata</translation>
+    </message>
+    <message>
+        <source>the map merges cell %1 into cell %2, which is animated</source>
+        <translation>la mappa unisce la cella %1 alla cella %2, che è animata</translation>
+    </message>
+    <message>
+        <source>the map merges cells %1 and %2, whose settings differ</source>
+        <translation>la mappa unisce le celle %1 e %2, che hanno impostazioni diverse</translation>
+    </message>
+    <message>
+        <source>the map does not say where cell %1 went, which the project uses</source>
+        <translation>la mappa non dice dove è andata la cella %1, che il progetto usa</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, under a texture entry across several cells</source>
+        <translation>la mappa sposta la cella %1, sotto una voce di texture su più celle</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the %3 cells a project names</source>
+        <translation>la mappa mette la cella %1 in %2, oltre le %3 celle che un progetto nomina</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the project&apos;s %3 texture entries</source>
+        <translation>la mappa mette la cella %1 in %2, oltre le %3 voci di texture del progetto</translation>
+    </message>
+    <message>
+        <source>not a move map: its first line must be old_cell,new_cell,transform</source>
+        <translation>non è una mappa degli spostamenti: la prima riga deve essere old_cell,new_cell,transform</translation>
+    </message>
+    <message>
+        <source>line %1 of the move map is not old_cell,new_cell,transform</source>
+        <translation>la riga %1 della mappa degli spostamenti non è old_cell,new_cell,transform</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

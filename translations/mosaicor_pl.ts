@@ -356,6 +356,21 @@ Prawe płótno służy wyłącznie do standardowych zestawów tekstur.</translat
     </message>
 </context>
 <context>
+    <name>mosaicor</name>
+    <message>
+        <source>copies, also turned or mirrored</source>
+        <translation>kopie, także obrócone lub odbite</translation>
+    </message>
+    <message>
+        <source>exact copies</source>
+        <translation>dokładne kopie</translation>
+    </message>
+    <message>
+        <source>, near ones with every channel within %1</source>
+        <translation>, także podobne, każdy kanał w granicach %1</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -744,28 +759,12 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <translation>Zagęść</translation>
     </message>
     <message>
-        <source>Save the Move Map</source>
-        <translation>Zapisz mapę przesunięć</translation>
-    </message>
-    <message>
         <source>Move maps (*.csv)</source>
         <translation>Mapy przesunięć (*.csv)</translation>
     </message>
     <message>
         <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
         <translation>Komórki są prawie duplikatami, gdy żaden kanał żadnego piksela nie różni się o więcej niż:</translation>
-    </message>
-    <message>
-        <source>Compact the Target?
-
-Cells: %1 → %2
-Pages: %3 → %4
-Tiles: %5 → %6 (the level editor takes %7)</source>
-        <translation>Zagęścić Cel?
-
-Komórki: %1 → %2
-Strony: %3 → %4
-Kafle: %5 → %6 (edytor poziomów przyjmuje %7)</translation>
     </message>
     <message>
         <source>The Target cannot be compacted: %1</source>
@@ -822,6 +821,80 @@ Zastąpić go biblioteką w obecnym stanie?</translation>
     <message>
         <source>Replace</source>
         <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Save the Move Map: where each used cell of the old set now stands (CSV)</source>
+        <translation>Zapisz mapę przesunięć: gdzie teraz jest każda używana komórka starego zestawu (CSV)</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Duplicates: %1
+Cells: %2 → %3 (the 64 x 64 places of the shown pages)
+Pages: %4 → %5
+Tiles: %6 → %7 (the cells that hold something; the level editor takes %8)
+
+Each cell moves on its own: a texture that spans several cells may be split.
+Afterwards you can save the move map, which tells a level&apos;s faces where their cells went.</source>
+        <translation>Zagęścić Cel?
+
+Duplikaty: %1
+Komórki: %2 → %3 (miejsca 64 x 64 na pokazanych stronach)
+Strony: %4 → %5
+Kafle: %6 → %7 (komórki, które coś zawierają; edytor poziomów przyjmuje %8)
+
+Każda komórka jest przenoszona osobno: tekstura na kilku komórkach może zostać rozdzielona.
+Potem możesz zapisać mapę przesunięć, która mówi ścianom poziomu, dokąd trafiły ich komórki.</translation>
+    </message>
+    <message>
+        <source>The compaction is undone. The move map saved with it,
+%1,
+describes a change that was undone: it no longer fits the Target. Delete it, or keep it only if you compact again the same way.</source>
+        <translation>Zagęszczenie cofnięto. Zapisana z nim mapa przesunięć,
+%1,
+opisuje cofniętą zmianę: nie pasuje już do Celu. Usuń ją albo zachowaj tylko wtedy, gdy znów zagęścisz tak samo.</translation>
+    </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Zaktualizuj też projekt, który używa tego zestawu…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>Projekt, który używa tego zestawu</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Projekty edytora poziomów (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Zachowaj kopię zapasową</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>Kopia zapasowa %1 już istnieje.
+Zastąpić ją plikiem w obecnej postaci?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Z projektem %1: animowane komórki zostają na miejscu, komórki o różnych ustawieniach nie są łączone, a komórki pokazywane przez jego ściany liczą się jako używane, nawet puste.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Jego plik tekstur to %1, nie %2: zostanie mimo to zaktualizowany.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Nic nie zapisano: kopia zapasowa %1 pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Zapisano zagęszczony zestaw %1 i zaktualizowany projekt %2.
+Stare pliki zachowano jako %3 i %4.
+Otwórz %2 w edytorze poziomów: jego ściany pokazują to, co pokazywały.</translation>
     </message>
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
@@ -1424,6 +1497,102 @@ Zastąpić go biblioteką w obecnym stanie?</translation>
     <message>
         <source>an object library, not a picture</source>
         <translation>biblioteka obiektów, nie obraz</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; files of this kind are read up to %2 MiB)</source>
+        <translation>plik jest za duży (%1 MiB; pliki tego rodzaju są czytane do %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the tiles do not fit into %1 pages</source>
+        <translation>kafle nie mieszczą się na %1 stronach</translation>
+    </message>
+    <message>
+        <source>not a tiles description (tiles.json): %1</source>
+        <translation>to nie jest opis kafli (tiles.json): %1</translation>
+    </message>
+    <message>
+        <source>the tiles description names no tile on %1</source>
+        <translation>opis kafli nie wymienia żadnego kafla na %1</translation>
+    </message>
+    <message>
+        <source>not a project of the level editor (no PROJFILE signature)</source>
+        <translation>to nie jest projekt edytora poziomów (brak sygnatury PROJFILE)</translation>
+    </message>
+    <message>
+        <source>a project with 128-pixel tiles (&quot;big textures&quot;): not supported</source>
+        <translation>projekt z kaflami 128-pikselowymi („big textures”): nieobsługiwany</translation>
+    </message>
+    <message>
+        <source>the project uses no texture set (its texture file is NA)</source>
+        <translation>projekt nie używa zestawu tekstur (jego plik tekstur to NA)</translation>
+    </message>
+    <message>
+        <source>damaged project: it ends early, at byte %1</source>
+        <translation>uszkodzony projekt: kończy się za wcześnie, na bajcie %1</translation>
+    </message>
+    <message>
+        <source>damaged project: a count of %1 at byte %2</source>
+        <translation>uszkodzony projekt: liczba %1 na bajcie %2</translation>
+    </message>
+    <message>
+        <source>damaged project: an object of unknown kind %1 in room %2</source>
+        <translation>uszkodzony projekt: obiekt nieznanego rodzaju %1 w pomieszczeniu %2</translation>
+    </message>
+    <message>
+        <source>damaged project: a name longer than %1 bytes at byte %2</source>
+        <translation>uszkodzony projekt: nazwa dłuższa niż %1 bajtów na bajcie %2</translation>
+    </message>
+    <message>
+        <source>damaged project: %1 bytes follow where its reading ends</source>
+        <translation>uszkodzony projekt: %1 bajtów następuje tam, gdzie kończy się jego odczyt</translation>
+    </message>
+    <message>
+        <source>damaged project: a face in room %1 shows texture entry %2 of %3</source>
+        <translation>uszkodzony projekt: ściana w pomieszczeniu %1 pokazuje wpis tekstury %2 z %3</translation>
+    </message>
+    <message>
+        <source>the map names cell %1, which a project cannot have</source>
+        <translation>mapa wymienia komórkę %1, której projekt nie może mieć</translation>
+    </message>
+    <message>
+        <source>the map names cell %1 twice</source>
+        <translation>mapa wymienia komórkę %1 dwa razy</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, which is animated</source>
+        <translation>mapa przenosi komórkę %1, która jest animowana</translation>
+    </message>
+    <message>
+        <source>the map merges cell %1 into cell %2, which is animated</source>
+        <translation>mapa łączy komórkę %1 z komórką %2, która jest animowana</translation>
+    </message>
+    <message>
+        <source>the map merges cells %1 and %2, whose settings differ</source>
+        <translation>mapa łączy komórki %1 i %2, które mają różne ustawienia</translation>
+    </message>
+    <message>
+        <source>the map does not say where cell %1 went, which the project uses</source>
+        <translation>mapa nie mówi, dokąd trafiła komórka %1, której używa projekt</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, under a texture entry across several cells</source>
+        <translation>mapa przenosi komórkę %1 pod wpisem tekstury obejmującym kilka komórek</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the %3 cells a project names</source>
+        <translation>mapa umieszcza komórkę %1 na %2, poza %3 komórkami, które nazywa projekt</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the project&apos;s %3 texture entries</source>
+        <translation>mapa umieszcza komórkę %1 na %2, poza %3 wpisami tekstur projektu</translation>
+    </message>
+    <message>
+        <source>not a move map: its first line must be old_cell,new_cell,transform</source>
+        <translation>to nie jest mapa przesunięć: pierwszy wiersz musi brzmieć old_cell,new_cell,transform</translation>
+    </message>
+    <message>
+        <source>line %1 of the move map is not old_cell,new_cell,transform</source>
+        <translation>wiersz %1 mapy przesunięć nie ma postaci old_cell,new_cell,transform</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

@@ -356,6 +356,21 @@ A tela da direita deve ser usada apenas com conjuntos de texturas padrão.</tran
     </message>
 </context>
 <context>
+    <name>mosaicor</name>
+    <message>
+        <source>copies, also turned or mirrored</source>
+        <translation>cópias, também giradas ou espelhadas</translation>
+    </message>
+    <message>
+        <source>exact copies</source>
+        <translation>cópias exatas</translation>
+    </message>
+    <message>
+        <source>, near ones with every channel within %1</source>
+        <translation>, e parecidas com cada canal dentro de %1</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -744,28 +759,12 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <translation>Compactar</translation>
     </message>
     <message>
-        <source>Save the Move Map</source>
-        <translation>Salvar o mapa de movimentos</translation>
-    </message>
-    <message>
         <source>Move maps (*.csv)</source>
         <translation>Mapas de movimentos (*.csv)</translation>
     </message>
     <message>
         <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
         <translation>Células são quase duplicatas quando nenhum canal de nenhum pixel difere em mais de:</translation>
-    </message>
-    <message>
-        <source>Compact the Target?
-
-Cells: %1 → %2
-Pages: %3 → %4
-Tiles: %5 → %6 (the level editor takes %7)</source>
-        <translation>Compactar o Destino?
-
-Células: %1 → %2
-Páginas: %3 → %4
-Tiles: %5 → %6 (o editor de níveis aceita %7)</translation>
     </message>
     <message>
         <source>The Target cannot be compacted: %1</source>
@@ -822,6 +821,80 @@ Substituí-lo pela biblioteca como está agora?</translation>
     <message>
         <source>Replace</source>
         <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Save the Move Map: where each used cell of the old set now stands (CSV)</source>
+        <translation>Salvar o mapa de movimentos: onde está agora cada célula usada do set antigo (CSV)</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Duplicates: %1
+Cells: %2 → %3 (the 64 x 64 places of the shown pages)
+Pages: %4 → %5
+Tiles: %6 → %7 (the cells that hold something; the level editor takes %8)
+
+Each cell moves on its own: a texture that spans several cells may be split.
+Afterwards you can save the move map, which tells a level&apos;s faces where their cells went.</source>
+        <translation>Compactar o Destino?
+
+Duplicatas: %1
+Células: %2 → %3 (os lugares de 64 x 64 das páginas mostradas)
+Páginas: %4 → %5
+Tiles: %6 → %7 (as células que contêm algo; o editor de níveis aceita %8)
+
+Cada célula é movida sozinha: uma textura que ocupa várias células pode ser separada.
+Depois você pode salvar o mapa de movimentos, que diz às faces de um nível para onde foram suas células.</translation>
+    </message>
+    <message>
+        <source>The compaction is undone. The move map saved with it,
+%1,
+describes a change that was undone: it no longer fits the Target. Delete it, or keep it only if you compact again the same way.</source>
+        <translation>A compactação foi desfeita. O mapa de movimentos salvo com ela,
+%1,
+descreve uma mudança desfeita: não corresponde mais ao Destino. Apague-o, ou guarde-o só se compactar de novo do mesmo modo.</translation>
+    </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Atualizar também o projeto que usa este set…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>O projeto que usa este set</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Projetos do editor de níveis (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Manter um backup</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>O backup %1 já existe.
+Substituí-lo pelo arquivo como está agora?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>Com o projeto %1: as células animadas ficam onde estão, células com configurações diferentes não são juntadas, e as células que suas faces mostram contam como usadas mesmo vazias.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Seu arquivo de texturas é %1, não %2: ele é atualizado mesmo assim.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Nada foi salvo: o backup %1 fica como estava.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Foram salvos o set compactado %1 e o projeto atualizado %2.
+Os arquivos antigos ficam como %3 e %4.
+Abra %2 no editor de níveis: suas faces mostram o que mostravam.</translation>
     </message>
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
@@ -1424,6 +1497,102 @@ Substituí-lo pela biblioteca como está agora?</translation>
     <message>
         <source>an object library, not a picture</source>
         <translation>uma biblioteca de objetos, não uma imagem</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; files of this kind are read up to %2 MiB)</source>
+        <translation>o arquivo é grande demais (%1 MiB; arquivos deste tipo são lidos até %2 MiB)</translation>
+    </message>
+    <message>
+        <source>the tiles do not fit into %1 pages</source>
+        <translation>os tiles não cabem em %1 páginas</translation>
+    </message>
+    <message>
+        <source>not a tiles description (tiles.json): %1</source>
+        <translation>não é uma descrição de tiles (tiles.json): %1</translation>
+    </message>
+    <message>
+        <source>the tiles description names no tile on %1</source>
+        <translation>a descrição de tiles não cita nenhum tile em %1</translation>
+    </message>
+    <message>
+        <source>not a project of the level editor (no PROJFILE signature)</source>
+        <translation>não é um projeto do editor de níveis (sem a assinatura PROJFILE)</translation>
+    </message>
+    <message>
+        <source>a project with 128-pixel tiles (&quot;big textures&quot;): not supported</source>
+        <translation>um projeto com tiles de 128 pixels (&quot;big textures&quot;): não suportado</translation>
+    </message>
+    <message>
+        <source>the project uses no texture set (its texture file is NA)</source>
+        <translation>o projeto não usa nenhum set de texturas (seu arquivo de texturas é NA)</translation>
+    </message>
+    <message>
+        <source>damaged project: it ends early, at byte %1</source>
+        <translation>projeto danificado: termina cedo demais, no byte %1</translation>
+    </message>
+    <message>
+        <source>damaged project: a count of %1 at byte %2</source>
+        <translation>projeto danificado: uma contagem de %1 no byte %2</translation>
+    </message>
+    <message>
+        <source>damaged project: an object of unknown kind %1 in room %2</source>
+        <translation>projeto danificado: um objeto de tipo desconhecido %1 na sala %2</translation>
+    </message>
+    <message>
+        <source>damaged project: a name longer than %1 bytes at byte %2</source>
+        <translation>projeto danificado: um nome com mais de %1 bytes no byte %2</translation>
+    </message>
+    <message>
+        <source>damaged project: %1 bytes follow where its reading ends</source>
+        <translation>projeto danificado: seguem %1 bytes onde sua leitura termina</translation>
+    </message>
+    <message>
+        <source>damaged project: a face in room %1 shows texture entry %2 of %3</source>
+        <translation>projeto danificado: uma face na sala %1 mostra a entrada de textura %2 de %3</translation>
+    </message>
+    <message>
+        <source>the map names cell %1, which a project cannot have</source>
+        <translation>o mapa cita a célula %1, que um projeto não pode ter</translation>
+    </message>
+    <message>
+        <source>the map names cell %1 twice</source>
+        <translation>o mapa cita a célula %1 duas vezes</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, which is animated</source>
+        <translation>o mapa move a célula %1, que é animada</translation>
+    </message>
+    <message>
+        <source>the map merges cell %1 into cell %2, which is animated</source>
+        <translation>o mapa junta a célula %1 à célula %2, que é animada</translation>
+    </message>
+    <message>
+        <source>the map merges cells %1 and %2, whose settings differ</source>
+        <translation>o mapa junta as células %1 e %2, cujas configurações diferem</translation>
+    </message>
+    <message>
+        <source>the map does not say where cell %1 went, which the project uses</source>
+        <translation>o mapa não diz para onde foi a célula %1, que o projeto usa</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, under a texture entry across several cells</source>
+        <translation>o mapa move a célula %1, sob uma entrada de textura que ocupa várias células</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the %3 cells a project names</source>
+        <translation>o mapa põe a célula %1 em %2, além das %3 células que um projeto nomeia</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the project&apos;s %3 texture entries</source>
+        <translation>o mapa põe a célula %1 em %2, além das %3 entradas de textura do projeto</translation>
+    </message>
+    <message>
+        <source>not a move map: its first line must be old_cell,new_cell,transform</source>
+        <translation>não é um mapa de movimentos: a primeira linha deve ser old_cell,new_cell,transform</translation>
+    </message>
+    <message>
+        <source>line %1 of the move map is not old_cell,new_cell,transform</source>
+        <translation>a linha %1 do mapa de movimentos não é old_cell,new_cell,transform</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

@@ -356,6 +356,21 @@ The right canvas must be used with standard Texture Sets, only.</source>
     </message>
 </context>
 <context>
+    <name>mosaicor</name>
+    <message>
+        <source>copies, also turned or mirrored</source>
+        <translation>копии, в том числе повёрнутые или отражённые</translation>
+    </message>
+    <message>
+        <source>exact copies</source>
+        <translation>точные копии</translation>
+    </message>
+    <message>
+        <source>, near ones with every channel within %1</source>
+        <translation>, и похожие, каждый канал в пределах %1</translation>
+    </message>
+</context>
+<context>
     <name>mosaicor::AboutWindow</name>
     <message>
         <source>   About,   Help   &amp;   Credits</source>
@@ -744,28 +759,12 @@ CREDITS names the libraries it is built on.</source>
         <translation>Уплотнить</translation>
     </message>
     <message>
-        <source>Save the Move Map</source>
-        <translation>Сохранить карту перемещений</translation>
-    </message>
-    <message>
         <source>Move maps (*.csv)</source>
         <translation>Карты перемещений (*.csv)</translation>
     </message>
     <message>
         <source>Cells are near duplicates when no channel of any pixel differs by more than:</source>
         <translation>Ячейки — почти дубликаты, если ни один канал ни одного пикселя не отличается больше чем на:</translation>
-    </message>
-    <message>
-        <source>Compact the Target?
-
-Cells: %1 → %2
-Pages: %3 → %4
-Tiles: %5 → %6 (the level editor takes %7)</source>
-        <translation>Уплотнить Цель?
-
-Ячейки: %1 → %2
-Страницы: %3 → %4
-Тайлы: %5 → %6 (редактор уровней принимает %7)</translation>
     </message>
     <message>
         <source>The Target cannot be compacted: %1</source>
@@ -822,6 +821,80 @@ Replace it with the library as it is now?</source>
     <message>
         <source>Replace</source>
         <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Save the Move Map: where each used cell of the old set now stands (CSV)</source>
+        <translation>Сохранить карту перемещений: где теперь стоит каждая занятая ячейка прежнего набора (CSV)</translation>
+    </message>
+    <message>
+        <source>Compact the Target?
+
+Duplicates: %1
+Cells: %2 → %3 (the 64 x 64 places of the shown pages)
+Pages: %4 → %5
+Tiles: %6 → %7 (the cells that hold something; the level editor takes %8)
+
+Each cell moves on its own: a texture that spans several cells may be split.
+Afterwards you can save the move map, which tells a level&apos;s faces where their cells went.</source>
+        <translation>Уплотнить Цель?
+
+Дубликаты: %1
+Ячейки: %2 → %3 (места 64 x 64 на показанных страницах)
+Страницы: %4 → %5
+Тайлы: %6 → %7 (ячейки, в которых что-то есть; редактор уровней принимает %8)
+
+Каждая ячейка перемещается отдельно: текстура на нескольких ячейках может быть разделена.
+Затем можно сохранить карту перемещений, которая сообщает граням уровня, куда ушли их ячейки.</translation>
+    </message>
+    <message>
+        <source>The compaction is undone. The move map saved with it,
+%1,
+describes a change that was undone: it no longer fits the Target. Delete it, or keep it only if you compact again the same way.</source>
+        <translation>Уплотнение отменено. Сохранённая с ним карта перемещений,
+%1,
+описывает отменённое изменение: она больше не подходит к Цели. Удалите её или сохраните, только если снова уплотните так же.</translation>
+    </message>
+    <message>
+        <source>Also update the project that uses this set…</source>
+        <translation>Обновить и проект, который использует этот набор…</translation>
+    </message>
+    <message>
+        <source>The Project That Uses This Set</source>
+        <translation>Проект, который использует этот набор</translation>
+    </message>
+    <message>
+        <source>Level editor projects (*.prj *.PRJ)</source>
+        <translation>Проекты редактора уровней (*.prj *.PRJ)</translation>
+    </message>
+    <message>
+        <source>Keep a Backup</source>
+        <translation>Сохранить резервную копию</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.
+Replace it with the file as it is now?</source>
+        <translation>Резервная копия %1 уже есть.
+Заменить её файлом в нынешнем виде?</translation>
+    </message>
+    <message>
+        <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
+        <translation>С проектом %1: анимированные ячейки остаются на месте, ячейки с разными настройками не сливаются, а ячейки, которые показывают его грани, считаются занятыми, даже если пусты.</translation>
+    </message>
+    <message>
+        <source>Its texture file is %1, not %2: it is updated all the same.</source>
+        <translation>Его файл текстур — %1, а не %2: он всё равно будет обновлён.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the backup %1 is kept as it was.</source>
+        <translation>Ничего не сохранено: резервная копия %1 осталась как была.</translation>
+    </message>
+    <message>
+        <source>Saved the compacted set %1 and the updated project %2.
+The old files are kept as %3 and %4.
+Open %2 in the level editor: its faces show what they showed.</source>
+        <translation>Сохранены уплотнённый набор %1 и обновлённый проект %2.
+Прежние файлы сохранены как %3 и %4.
+Откройте %2 в редакторе уровней: его грани показывают то же, что и раньше.</translation>
     </message>
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
@@ -1424,6 +1497,102 @@ Replace it with the library as it is now?</source>
     <message>
         <source>an object library, not a picture</source>
         <translation>библиотека объектов, а не изображение</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 MiB; files of this kind are read up to %2 MiB)</source>
+        <translation>файл слишком велик (%1 МиБ; файлы этого вида читаются до %2 МиБ)</translation>
+    </message>
+    <message>
+        <source>the tiles do not fit into %1 pages</source>
+        <translation>тайлы не помещаются в %1 страниц</translation>
+    </message>
+    <message>
+        <source>not a tiles description (tiles.json): %1</source>
+        <translation>это не описание тайлов (tiles.json): %1</translation>
+    </message>
+    <message>
+        <source>the tiles description names no tile on %1</source>
+        <translation>описание тайлов не называет ни одного тайла на %1</translation>
+    </message>
+    <message>
+        <source>not a project of the level editor (no PROJFILE signature)</source>
+        <translation>это не проект редактора уровней (нет подписи PROJFILE)</translation>
+    </message>
+    <message>
+        <source>a project with 128-pixel tiles (&quot;big textures&quot;): not supported</source>
+        <translation>проект с тайлами по 128 пикселей («big textures»): не поддерживается</translation>
+    </message>
+    <message>
+        <source>the project uses no texture set (its texture file is NA)</source>
+        <translation>проект не использует набор текстур (его файл текстур — NA)</translation>
+    </message>
+    <message>
+        <source>damaged project: it ends early, at byte %1</source>
+        <translation>повреждённый проект: он обрывается на байте %1</translation>
+    </message>
+    <message>
+        <source>damaged project: a count of %1 at byte %2</source>
+        <translation>повреждённый проект: количество %1 на байте %2</translation>
+    </message>
+    <message>
+        <source>damaged project: an object of unknown kind %1 in room %2</source>
+        <translation>повреждённый проект: объект неизвестного вида %1 в комнате %2</translation>
+    </message>
+    <message>
+        <source>damaged project: a name longer than %1 bytes at byte %2</source>
+        <translation>повреждённый проект: имя длиннее %1 байт на байте %2</translation>
+    </message>
+    <message>
+        <source>damaged project: %1 bytes follow where its reading ends</source>
+        <translation>повреждённый проект: после конца чтения идут ещё %1 байт</translation>
+    </message>
+    <message>
+        <source>damaged project: a face in room %1 shows texture entry %2 of %3</source>
+        <translation>повреждённый проект: грань в комнате %1 показывает запись текстуры %2 из %3</translation>
+    </message>
+    <message>
+        <source>the map names cell %1, which a project cannot have</source>
+        <translation>карта называет ячейку %1, которой в проекте быть не может</translation>
+    </message>
+    <message>
+        <source>the map names cell %1 twice</source>
+        <translation>карта называет ячейку %1 дважды</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, which is animated</source>
+        <translation>карта перемещает ячейку %1, которая анимирована</translation>
+    </message>
+    <message>
+        <source>the map merges cell %1 into cell %2, which is animated</source>
+        <translation>карта сливает ячейку %1 с ячейкой %2, которая анимирована</translation>
+    </message>
+    <message>
+        <source>the map merges cells %1 and %2, whose settings differ</source>
+        <translation>карта сливает ячейки %1 и %2 с разными настройками</translation>
+    </message>
+    <message>
+        <source>the map does not say where cell %1 went, which the project uses</source>
+        <translation>карта не говорит, куда ушла ячейка %1, которую использует проект</translation>
+    </message>
+    <message>
+        <source>the map moves cell %1, under a texture entry across several cells</source>
+        <translation>карта перемещает ячейку %1 под записью текстуры на нескольких ячейках</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the %3 cells a project names</source>
+        <translation>карта ставит ячейку %1 на %2, за пределами %3 ячеек, которые называет проект</translation>
+    </message>
+    <message>
+        <source>the map puts cell %1 at %2, beyond the project&apos;s %3 texture entries</source>
+        <translation>карта ставит ячейку %1 на %2, за пределами %3 записей текстур проекта</translation>
+    </message>
+    <message>
+        <source>not a move map: its first line must be old_cell,new_cell,transform</source>
+        <translation>это не карта перемещений: её первая строка должна быть old_cell,new_cell,transform</translation>
+    </message>
+    <message>
+        <source>line %1 of the move map is not old_cell,new_cell,transform</source>
+        <translation>строка %1 карты перемещений не в виде old_cell,new_cell,transform</translation>
     </message>
     <message>
         <source>frame %1 of %2: %3</source>

@@ -44,7 +44,9 @@ const QList<CommandInfo>& Commands() {
        {"-o", "--transparency", "--all", "--format", "--sheet", "--width", "--quiet", "--verbose"}},
       {"compact",
        CliCommand::Compact,
-       {"-o", "--symmetric", "--tolerance", "--map", "--keep-order", "--quiet", "--verbose"}},
+       {"-o", "--symmetric", "--tolerance", "--map", "--keep-order", "--tiles", "--project", "--project-out", "--quiet",
+        "--verbose"}},
+      {"remap", CliCommand::Remap, {"-o", "--map", "--quiet", "--verbose"}},
       {"retexture", CliCommand::Retexture, {"-o", "--pages", "--quiet", "--verbose"}},
   };
   return commands;
@@ -53,7 +55,8 @@ const QList<CommandInfo>& Commands() {
 bool TakesValue(const QString& option) {
   return option == "-o" || option == "--transparency" || option == "--format" || option == "--size" ||
          option == "--width" || option == "--into" || option == "--sheet" || option == "--tolerance" ||
-         option == "--map" || option == "--pages";
+         option == "--map" || option == "--tiles" || option == "--project" || option == "--project-out" ||
+         option == "--pages";
 }
 
 // --alpha-to-magenta's value is optional: the next argument is its threshold when it is a number.
@@ -104,10 +107,23 @@ QString CheckRetextureOutput(const CliOptions& options) {
   return {};
 }
 
+// A project written by compact or remap: a file name, whatever its extension.
+QString CheckProjectOutput(const QString& option, const QString& out) {
+  if (out == QLatin1String("-"))
+    return QStringLiteral("%1 -: a project is written to a file, not standard output").arg(option);
+  if (QFileInfo(out).isDir())
+    return QStringLiteral("%1 %2: a folder, but NEWPRJ is the project file to write").arg(option, out);
+  return {};
+}
+
 // The OUT errors of the contract, found before any input is read; empty when OUT will do.
 QString CheckOutput(const CliOptions& options) {
   if (options.command == CliCommand::Tiles) return CheckTilesOutput(options);
   if (options.command == CliCommand::Retexture) return CheckRetextureOutput(options);
+  if (options.command == CliCommand::Remap) return CheckProjectOutput(QStringLiteral("-o"), options.output);
+  if (!options.projectOut.isEmpty())
+    if (QString error = CheckProjectOutput(QStringLiteral("--project-out"), options.projectOut); !error.isEmpty())
+      return error;
   const QString& out = options.output;
   if (out == QLatin1String("-"))
     return QStringLiteral("-o -: the companion writes files, not standard output; %1").arg(kOutFileAdvice);
@@ -185,6 +201,8 @@ QString UsageText() {
       "  mosaicor-cli tiles    LEVEL...   -o DIR [--transparency none|auto] [--all] [--format tga|png|bmp]\n"
       "                                   [--sheet SET [--width 256|512]]\n"
       "  mosaicor-cli compact  SET        -o OUT [--symmetric] [--tolerance N] [--map MAP.csv] [--keep-order]\n"
+      "                                   [--tiles TILES.json] [--project PRJ --project-out NEWPRJ]\n"
+      "  mosaicor-cli remap    PRJ        --map MAP.csv -o NEWPRJ\n"
       "  mosaicor-cli retexture WAD       --pages SET -o NEWWAD\n"
       "  mosaicor-cli --help | --version\n"
       "\n"
@@ -198,6 +216,7 @@ QString UsageText() {
       "  tiles     every object texture of each level cut at its own rectangle, identical ones once,\n"
       "            with DIR/tiles.json saying where each came from\n"
       "  compact   drop a texture set's empty and duplicate cells, the others moved to the front\n"
+      "  remap     rewrite a level editor project (.prj) by a move map, so that its faces show what they did\n"
       "  retexture an object library (.wad) with its page pixels from a texture set of its pages' size,\n"
       "            every other byte copied\n"
       "\n"
@@ -214,9 +233,15 @@ QString UsageText() {
       "  --symmetric                 census, compact: cells equal when turned or mirrored are duplicates\n"
       "  --tolerance N               census, compact: cells whose every channel is within N (0 to 255)\n"
       "                              of a group's first cell are duplicates\n"
-      "  --map MAP.csv               compact: write where each used cell went (old_cell,new_cell,transform)\n"
+      "  --map MAP.csv               compact: write where each used cell went (old_cell,new_cell,transform);\n"
+      "                              remap: the map to apply\n"
       "  --keep-order                compact: keep the cells' order (the default)\n"
       "  --pages SET                 retexture: the texture set whose pixels the pages take\n"
+      "  --tiles TILES.json          compact: the tiles.json of tiles --sheet; a tile over several cells\n"
+      "                              moves as one block (without it every cell is a unit of its own)\n"
+      "  --project PRJ               compact: the level editor project that uses the set; its faces, cell\n"
+      "                              settings and animation ranges are kept true (with --project-out)\n"
+      "  --project-out NEWPRJ        compact: where the rewritten project goes\n"
       "  --size MODE                 pack: multi (keep the size), 64, 128, 256, auto or scroll (default 64)\n"
       "  --width 256|512             pack, tiles --sheet: width of a new set (default 256)\n"
       "  --into SET                  pack: fill the free cells of this set instead of a new black one\n"
@@ -355,6 +380,12 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       options.map = value;
     } else if (arg == "--pages") {
       options.pagesSet = value;
+    } else if (arg == "--tiles") {
+      options.tilesJson = value;
+    } else if (arg == "--project") {
+      options.project = value;
+    } else if (arg == "--project-out") {
+      options.projectOut = value;
     } else if (arg == "--keep-order") {
       // The order is always kept: the option says so in a script.
     } else if (arg == "--size") {
@@ -444,6 +475,25 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       return std::nullopt;
     }
   }
+  if (options.command == CliCommand::Remap) {
+    if (options.inputs.size() != 1) {
+      error = QStringLiteral("remap takes exactly one project");
+      return std::nullopt;
+    }
+    if (options.map.isEmpty()) {
+      error = QStringLiteral("remap needs --map MAP.csv");
+      return std::nullopt;
+    }
+  }
+  if (options.project.isEmpty() != options.projectOut.isEmpty()) {
+    error = QStringLiteral("--project PRJ and --project-out NEWPRJ go together");
+    return std::nullopt;
+  }
+  if (!options.projectOut.isEmpty() &&
+      QFileInfo(options.projectOut).absoluteFilePath() == QFileInfo(options.output).absoluteFilePath()) {
+    error = QStringLiteral("--project-out %1: the project and OUT would be the same file").arg(options.projectOut);
+    return std::nullopt;
+  }
   if (options.command == CliCommand::Info && modeGiven && !options.census) {
     error = QStringLiteral("--symmetric and --tolerance go with --census");
     return std::nullopt;
@@ -453,7 +503,8 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
       error = QStringLiteral("--map %1: MAP must be a file name").arg(options.map);
       return std::nullopt;
     }
-    if (QFileInfo(options.map).absoluteFilePath() == QFileInfo(options.output).absoluteFilePath()) {
+    if (options.command == CliCommand::Compact &&
+        QFileInfo(options.map).absoluteFilePath() == QFileInfo(options.output).absoluteFilePath()) {
       error = QStringLiteral("--map %1: the map and OUT would be the same file").arg(options.map);
       return std::nullopt;
     }

@@ -12,7 +12,7 @@
 
 namespace mosaicor {
 
-enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Pack, Tiles, Compact, Retexture, Help, Version };
+enum class CliCommand { None, Pages, Animated, Convert, Resize, Info, Pack, Tiles, Compact, Remap, Retexture, Help, Version };
 
 struct CliOptions {
   CliCommand command = CliCommand::None;
@@ -30,7 +30,10 @@ struct CliOptions {
   bool brief = false;       // info --brief: one line per file
   bool census = false;      // info --census: the tile census of a texture set
   CensusMode censusMode;    // info --census and compact: --symmetric, --tolerance N
-  QString map;              // compact --map MAP.csv
+  QString map;              // compact --map MAP.csv; remap --map MAP.csv
+  QString tilesJson;        // compact --tiles DIR/tiles.json
+  QString project;          // compact --project PRJ
+  QString projectOut;       // compact --project-out NEWPRJ
   int setWidth = 0;         // pack --width 256|512; 0 when not given
   QString into;             // pack --into SET
   bool all = false;         // tiles --all: one file per object texture

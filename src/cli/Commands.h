@@ -19,6 +19,7 @@ int RunPack(const CliOptions& options);
 int RunTiles(const CliOptions& options);
 int RunCompact(const CliOptions& options);
 int RunRetexture(const CliOptions& options);
+int RunRemap(const CliOptions& options);
 
 // What `info` says of one file: "key: value" lines (after the "file" line), and the same facts
 // in one line for --brief (after "<file>: ").

@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
     case CliCommand::Tiles: return RunTiles(*options);
     case CliCommand::Compact: return RunCompact(*options);
     case CliCommand::Retexture: return RunRetexture(*options);
+    case CliCommand::Remap: return RunRemap(*options);
     case CliCommand::None: break;
   }
   return 2;

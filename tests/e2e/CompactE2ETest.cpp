@@ -46,7 +46,7 @@ TEST_F(CompactFixture, CompactASetWithKnownDuplicatesThenUndo) {
   QImage plain(64, 64, QImage::Format_RGB32);
   plain.fill(qRgb(40, 90, 140));
   QImage set(256, 512, QImage::Format_RGB32);
-  set.fill(bench().Doc().FillerColour);  // what a loaded set's empty cells hold
+  set.fill(qRgb(0, 0, 0));  // empty in a set read from a file, as the companion reads it
   const auto put = [&set](int cell, const QImage& tile) {
     for (int y = 0; y < 64; ++y)
       for (int x = 0; x < 64; ++x) set.setPixel(cell % 4 * 64 + x, cell / 4 * 64 + y, tile.pixel(x, y));
@@ -80,8 +80,14 @@ TEST_F(CompactFixture, CompactASetWithKnownDuplicatesThenUndo) {
   ChooseFromMenu(QStringLiteral("&Edit"), QStringLiteral("CompactSetAction"));
   ASSERT_TRUE(WaitUntil([&] { return bench().History().UndoName() == QLatin1String("Compact Set"); }, 30000));
   ASSERT_TRUE(WaitUntil([&] { return !offered.isEmpty(); }, 30000));
-  EXPECT_EQ(asked, QStringLiteral("Compact the Target?\n\nCells: 32 → 16\nPages: 2 → 1\nTiles: 5 → 2 (the level "
-                                  "editor takes 256)"));
+  EXPECT_EQ(asked, QStringLiteral("Compact the Target?\n\n"
+                                  "Duplicates: copies, also turned or mirrored\n"
+                                  "Cells: 32 → 16 (the 64 x 64 places of the shown pages)\n"
+                                  "Pages: 2 → 1\n"
+                                  "Tiles: 5 → 2 (the cells that hold something; the level editor takes 256)\n\n"
+                                  "Each cell moves on its own: a texture that spans several cells may be split.\n"
+                                  "Afterwards you can save the move map, which tells a level's faces where their "
+                                  "cells went."));
   EXPECT_TRUE(offered.endsWith(QStringLiteral("level-moves.csv"))) << offered.toStdString();
   EXPECT_EQ(bench().TargetDoc().Pages().height, 1);
   EXPECT_EQ(TargetPixels().copy(64, 0, 64, 64), plain);

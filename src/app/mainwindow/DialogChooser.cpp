@@ -125,20 +125,52 @@ RecoverAnswer DialogChooser::AskToRecover(const QString& question) {
 }
 
 bool DialogChooser::ConfirmCompact(const QString& counts) {
+  return AskCompact(counts, false) == CompactAnswer::Compact;
+}
+
+CompactAnswer DialogChooser::AskCompact(const QString& counts, bool offerProject) {
   QMessageBox box(QMessageBox::Question, QCoreApplication::translate("mosaicor::MainWindow", "Compact Set"), counts,
                   QMessageBox::Cancel, window_);
   box.setObjectName(QStringLiteral("CompactQuestion"));
   QPushButton* compact =
       box.addButton(QCoreApplication::translate("mosaicor::MainWindow", "Compact"), QMessageBox::AcceptRole);
+  QPushButton* project = offerProject
+                             ? box.addButton(QCoreApplication::translate("mosaicor::MainWindow",
+                                                                         "Also update the project that uses this set…"),
+                                             QMessageBox::ActionRole)
+                             : nullptr;
   box.setDefaultButton(compact);
   box.exec();
   QCoreApplication::processEvents();
-  return box.clickedButton() == static_cast<QAbstractButton*>(compact);
+  if (box.clickedButton() == static_cast<QAbstractButton*>(compact)) return CompactAnswer::Compact;
+  if (project && box.clickedButton() == static_cast<QAbstractButton*>(project)) return CompactAnswer::AlsoProject;
+  return CompactAnswer::Cancel;
+}
+
+std::optional<QString> DialogChooser::OpenProjectFile(const QString& preset) {
+  const QString chosen = QFileDialog::getOpenFileName(
+      window_, QCoreApplication::translate("mosaicor::MainWindow", "The Project That Uses This Set"), preset,
+      QCoreApplication::translate("mosaicor::MainWindow", "Level editor projects (*.prj *.PRJ)"));
+  QCoreApplication::processEvents();
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen;
+}
+
+bool DialogChooser::ConfirmReplaceBackup(const QString& backup) {
+  return QMessageBox::question(window_, QCoreApplication::translate("mosaicor::MainWindow", "Keep a Backup"),
+                               QCoreApplication::translate("mosaicor::MainWindow",
+                                                           "The backup %1 already exists.\n"
+                                                           "Replace it with the file as it is now?")
+                                   .arg(QDir::toNativeSeparators(backup)),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<QString> DialogChooser::SaveMoveMapFile(const QString& preset) {
   const QString chosen =
-      QFileDialog::getSaveFileName(window_, QCoreApplication::translate("mosaicor::MainWindow", "Save the Move Map"),
+      QFileDialog::getSaveFileName(window_,
+                                   QCoreApplication::translate("mosaicor::MainWindow",
+                                                               "Save the Move Map: where each used cell of the "
+                                                               "old set now stands (CSV)"),
                                    preset, QCoreApplication::translate("mosaicor::MainWindow", "Move maps (*.csv)"));
   QCoreApplication::processEvents();
   if (chosen.isEmpty()) return std::nullopt;

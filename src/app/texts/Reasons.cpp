@@ -173,6 +173,33 @@ constexpr const char* kReasons[] = {
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "a size in the header is out of range"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "the file holds %1 bytes of pixels where a %2 x %3 picture has %4 bytes"),
     QT_TRANSLATE_NOOP("mosaicor::Reasons", "not enough memory for the recovered picture"),
+    // Files read whole (a tiles description, a project, a move map).
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the file is too large (%1 MiB; files of this kind are read up to %2 MiB)"),
+    // Compaction.
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the tiles do not fit into %1 pages"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "not a tiles description (tiles.json): %1"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the tiles description names no tile on %1"),
+    // Projects of the level editor and move maps.
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "not a project of the level editor (no PROJFILE signature)"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "a project with 128-pixel tiles (\"big textures\"): not supported"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the project uses no texture set (its texture file is NA)"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "damaged project: it ends early, at byte %1"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "damaged project: a count of %1 at byte %2"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "damaged project: an object of unknown kind %1 in room %2"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "damaged project: a name longer than %1 bytes at byte %2"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "damaged project: %1 bytes follow where its reading ends"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "damaged project: a face in room %1 shows texture entry %2 of %3"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the map names cell %1, which a project cannot have"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the map names cell %1 twice"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the map moves cell %1, which is animated"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the map merges cell %1 into cell %2, which is animated"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the map merges cells %1 and %2, whose settings differ"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the map does not say where cell %1 went, which the project uses"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the map moves cell %1, under a texture entry across several cells"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the map puts cell %1 at %2, beyond the %3 cells a project names"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "the map puts cell %1 at %2, beyond the project's %3 texture entries"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "not a move map: its first line must be old_cell,new_cell,transform"),
+    QT_TRANSLATE_NOOP("mosaicor::Reasons", "line %1 of the move map is not old_cell,new_cell,transform"),
 };
 
 struct Wording {

@@ -17,6 +17,8 @@ enum class SaveAnswer { Save, Discard, Cancel };
 // Whether to take back work left by a run that did not end cleanly. Later (the box closed without
 // an answer) keeps it, to be offered again at the next start.
 enum class RecoverAnswer { Recover, Discard, Later };
+// Compact Set's question: go on, cancel, or first choose the level editor's project to update too.
+enum class CompactAnswer { Compact, Cancel, AlsoProject };
 
 class Chooser {
  public:
@@ -47,6 +49,22 @@ class Chooser {
 
   // Compact Set: the before and after counts, with Compact and Cancel buttons. True for Compact.
   virtual bool ConfirmCompact(const QString& counts) = 0;
+  // The same question with a third button, "Also update the project that uses this set…", when
+  // `offerProject`. Answered by ConfirmCompact where a chooser knows no third answer.
+  virtual CompactAnswer AskCompact(const QString& counts, bool offerProject) {
+    (void)offerProject;
+    return ConfirmCompact(counts) ? CompactAnswer::Compact : CompactAnswer::Cancel;
+  }
+  // The level editor's project (.prj) to update with a compaction; nothing when cancelled.
+  virtual std::optional<QString> OpenProjectFile(const QString& preset) {
+    (void)preset;
+    return std::nullopt;
+  }
+  // A backup kept before a save already exists: may it be replaced by the file as it is now?
+  virtual bool ConfirmReplaceBackup(const QString& backup) {
+    (void)backup;
+    return false;
+  }
   // Where to save the move map of a Compact (a CSV file); nothing when the dialog is cancelled.
   virtual std::optional<QString> SaveMoveMapFile(const QString& preset) = 0;
   // The census's tolerance for near duplicates, 0 to 255; nothing when the dialog is cancelled.

@@ -110,12 +110,14 @@ bool TargetWorkflow::SaveToFile(const QString& fileName) {
   target_.StopAnimationNow();
   const QSize port = target_.Layers().PortSize();
   const QImage picture = target_.Layers().L1_Image().PictureCopy();
+  if (beforeSave_ && !beforeSave_(fileName)) return false;
   if (!Reported(dialogs_, fileName, pictures_.SaveImageAs24BitsFile(picture, port.width(), port.height(), fileName)))
     return false;
   doc_.SaveFile = fileName;
   ShowTargetFile(fileName);
   history_.SetClean();
   emit Noted(SavedNote(fileName, picture.size().boundedTo(port)));
+  if (afterSave_) afterSave_(fileName);
   return true;
 }
 
@@ -152,8 +154,9 @@ void TargetWorkflow::PlaceLoadedPicture(const QString& editName, const QImage& p
   history_.RecordWholePicture(editName, [&] {
     target_.StopAnimationNow();
     target_.Layers().L1_Image().SetPicture(picture);
-    // Pages added to a loaded picture take the filler colour, as after Copy All.
-    targetDoc_.SetFill(doc_.FillerColour);
+    // A set read from a file is empty where it is black, as the companion reads it: its census and
+    // Compact count the black cells empty, and pages added to it are black as well.
+    targetDoc_.SetFill(colours::Empty);
     FitPagesToPicture();
   });
 }

@@ -64,6 +64,12 @@ class TargetWorkflow : public QObject {
   // The Target becomes the work a recovery file kept, as one step of the history, and the
   // remembered files come back with it.
   void Recover(const RecoveryState& state);
+  // What must happen around every save of the set (Compact's project): `before` may stop the save,
+  // `after` follows a save that succeeded.
+  void SetSaveHooks(std::function<bool(const QString&)> before, std::function<void(const QString&)> after) {
+    beforeSave_ = std::move(before);
+    afterSave_ = std::move(after);
+  }
 
  signals:
   // A line for the status line: what a save wrote.
@@ -90,6 +96,8 @@ class TargetWorkflow : public QObject {
   ImageStack& target_;
   TargetDocument& targetDoc_;
   TargetHistory& history_;
+  std::function<bool(const QString&)> beforeSave_;
+  std::function<void(const QString&)> afterSave_;
 };
 
 }  // namespace mosaicor

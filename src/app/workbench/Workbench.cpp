@@ -32,6 +32,8 @@ Workbench::Workbench(Chooser& chooser, ImageFileModule& pictures, TombRaiderFile
   packs_ = std::make_unique<PackWorkflow>(operations_, dialogs_, pictures_, doc_, view_, *targetDoc_, *history_);
   compacts_ = std::make_unique<CompactWorkflow>(operations_, dialogs_, doc_, *targetDoc_, *history_, *census_);
   libraries_ = std::make_unique<LibraryWorkflow>(operations_, dialogs_, doc_, *targetDoc_, *census_);
+  targets_->SetSaveHooks([this](const QString& file) { return compacts_->BeforeSave(file); },
+                         [this](const QString& file) { compacts_->AfterSave(file); });
 }
 
 Workbench::~Workbench() = default;
@@ -56,12 +58,16 @@ void Workbench::Start() {
 
 void Workbench::Undo() {
   const Operations::Operation operation(operations_);
+  compacts_->BeforeUndo();
   history_->Undo();
+  compacts_->AfterUndo();
 }
 
 void Workbench::Redo() {
   const Operations::Operation operation(operations_);
+  compacts_->BeforeRedo();
   history_->Redo();
+  compacts_->AfterRedo();
 }
 
 void Workbench::ReturnToIdle() {

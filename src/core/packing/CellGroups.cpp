@@ -147,7 +147,7 @@ bool CellsMatch(const QImage& set, int columns, int a, int b, CellTransform tran
                  tolerance);
 }
 
-CellGrouping GroupCells(const QImage& set, QRgb fill, CensusMode mode) {
+CellGrouping GroupCells(const QImage& set, QRgb fill, CensusMode mode, const std::vector<int>* classes) {
   const int columns = set.width() / kSide, rows = set.height() / kSide;
   const long stride = set.bytesPerLine() / 4;
   const int tolerance = std::clamp(mode.tolerance, 0, kMostTolerance);
@@ -187,7 +187,7 @@ CellGrouping GroupCells(const QImage& set, QRgb fill, CensusMode mode) {
   grouping.transform.assign(signatures.size(), CellTransform::None);
   for (int cell = 0; cell < int(signatures.size()); ++cell) {
     const Signature& s = signatures[size_t(cell)];
-    if (s.empty) continue;
+    if (s.empty || (classes && (*classes)[size_t(cell)] < 0)) continue;
     // The first cell that matches wins, whichever bucket it is found in: each bucket lists its
     // first cells in reading order, so a bucket is left at the first match or at a cell after it.
     int joined = cell;
@@ -199,6 +199,7 @@ CellGrouping GroupCells(const QImage& set, QRgb fill, CensusMode mode) {
           if (found == firstCells.end()) continue;
           for (const int first : found->second) {
             if (first >= joined) break;
+            if (classes && (*classes)[size_t(first)] != (*classes)[size_t(cell)]) continue;
             const CellTransform t = firstMatch(first, cell);
             if (t != kNoMatch) {
               joined = first, how = t;

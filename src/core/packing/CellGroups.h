@@ -41,7 +41,9 @@ struct CellGrouping {
 // by their mean colour, which a match within the tolerance (under any transform) moves by at most
 // the tolerance; a cell is compared only with the first cells of its own and the neighbouring
 // buckets, and then only where the mean colours of its sixteen 16 x 16 blocks agree as well.
-CellGrouping GroupCells(const QImage& set, QRgb fill, CensusMode mode);
+// With `classes` (one per cell), a cell joins only a first cell of its own class, and a cell of a
+// negative class takes no part: it counts as empty.
+CellGrouping GroupCells(const QImage& set, QRgb fill, CensusMode mode, const std::vector<int>* classes = nullptr);
 
 // Does `transform` turn cell `b` of the set into cell `a`, within `tolerance` in every channel of
 // every pixel? `columns` is the set's width in cells.

@@ -22,6 +22,18 @@ QImage AsTextureSet(const QImage& picture, QRgb fill, int minimumWidth) {
   return set;
 }
 
+QString TextureSetProblem(QSize size) {
+  const QString picture =
+      QStringLiteral("a %1 x %2 picture is not a texture set: ").arg(size.width()).arg(size.height());
+  if (size.width() > kSetMaxWidth) return picture + QStringLiteral("it is wider than %1 pixels").arg(kSetMaxWidth);
+  if (size.height() > kSetMaxHeight)
+    return picture +
+           QStringLiteral("it is higher than %1 pages (%2 pixels)").arg(kSetMaxHeightPages).arg(kSetMaxHeight);
+  if (size.width() % kSetCellSide || size.height() % kSetCellSide)
+    return picture + QStringLiteral("its width and height must be multiples of %1").arg(kSetCellSide);
+  return {};
+}
+
 bool AllFill(const QImage& set, const QRect& rect, QRgb fill) {
   const QRect r = rect.intersected(set.rect());
   const QRgb key = fill & 0xFFFFFFu;

@@ -296,8 +296,8 @@ TEST(TargetFiles, ReloadSetsTheCountersFromThePicture) {
   EXPECT_EQ(f.pages().height, 2);
   EXPECT_EQ(f.target().Layers().L1_Image().PictureSize(), QSize(512, 512));
   EXPECT_TRUE(f.dialogs.messages.isEmpty());
-  // Pages added to a loaded picture take the filler colour.
-  EXPECT_EQ(Shown(f.target()).pixel(400, 400), qRgb(128, 0, 0));
+  // A set read from a file is empty where it is black, and so are the pages added to it.
+  EXPECT_EQ(Shown(f.target()).pixel(400, 400), qRgb(0, 0, 0));
 }
 
 TEST(TargetFiles, DropLoadsWithoutADialogAndBecomesTheCaption) {

@@ -91,6 +91,24 @@ struct ScriptedChooser : Chooser {
     compactAnswers.pop_front();
     return answer;
   }
+  std::deque<CompactAnswer> compactChoices;  // before compactAnswers: with the project button
+  CompactAnswer AskCompact(const QString& counts, bool offerProject) override {
+    if (compactChoices.empty()) return Chooser::AskCompact(counts, offerProject);
+    compactQuestions << counts;
+    const CompactAnswer answer = compactChoices.front();
+    compactChoices.pop_front();
+    return answer;
+  }
+  std::optional<QString> OpenProjectFile(const QString& preset) override { return NextFile(preset); }
+  std::deque<bool> backupAnswers;  // none left: keep the old backup
+  QStringList backupQuestions;
+  bool ConfirmReplaceBackup(const QString& backup) override {
+    backupQuestions << backup;
+    if (backupAnswers.empty()) return false;
+    const bool answer = backupAnswers.front();
+    backupAnswers.pop_front();
+    return answer;
+  }
   std::optional<QString> SaveMoveMapFile(const QString& preset) override { return NextFile(preset); }
   std::optional<QString> OpenObjectLibraryFile(const QString& preset) override { return NextFile(preset); }
   std::deque<bool> backupAnswers;  // none left: keep the backup
