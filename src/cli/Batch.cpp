@@ -1,5 +1,6 @@
 #include "cli/Batch.h"
 
+#include "cli/Console.h"
 #include "cli/SameFile.h"
 #include "core/packing/SetGeometry.h"
 
@@ -8,17 +9,12 @@
 #include <QHash>
 #include <QSet>
 #include <cstdio>
-#include <unistd.h>
 
 namespace mosaicor {
 
 namespace {
 
-void PrintLine(FILE* stream, const QString& text) {
-  const QByteArray bytes = text.toLocal8Bit();
-  std::fprintf(stream, "%s\n", bytes.constData());
-  std::fflush(stream);
-}
+void PrintLine(FILE* stream, const QString& text) { PrintText(stream, text + QLatin1Char('\n')); }
 
 // Memory that runs out for one input fails that input, not the whole run.
 Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha);
@@ -36,22 +32,19 @@ Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QStr
 }  // namespace
 
 ProgressLine::ProgressLine(const CliOptions& options)
-    : shown_(!options.quiet && options.inputs.size() > 1 && isatty(fileno(stderr))), total_(options.inputs.size()) {}
+    : shown_(!options.quiet && options.inputs.size() > 1 && IsTerminal(stderr)), total_(options.inputs.size()) {}
 
 ProgressLine::~ProgressLine() { Clear(); }
 
 void ProgressLine::Show(int index, const QString& input) {
   if (!shown_) return;
-  const QByteArray text = QStringLiteral("[%1/%2] %3").arg(index + 1).arg(total_).arg(input).toLocal8Bit();
-  std::fprintf(stderr, "\r\x1b[K%s", text.constData());
-  std::fflush(stderr);
+  ShowProgressText(stderr, QStringLiteral("[%1/%2] %3").arg(index + 1).arg(total_).arg(input));
   dirty_ = true;
 }
 
 void ProgressLine::Clear() {
   if (!dirty_) return;
-  std::fprintf(stderr, "\r\x1b[K");
-  std::fflush(stderr);
+  ShowProgressText(stderr, QString());
   dirty_ = false;
 }
 

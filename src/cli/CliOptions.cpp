@@ -1,4 +1,5 @@
 #include "cli/CliOptions.h"
+#include "cli/WindowsArguments.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -85,8 +86,12 @@ QString CheckTilesOutput(const CliOptions& options) {
 
 // The OUT errors of the contract, found before any input is read; empty when OUT will do.
 QString CheckOutput(const CliOptions& options) {
-  if (options.command == CliCommand::Tiles) return CheckTilesOutput(options);
   const QString& out = options.output;
+  if (IsDeviceName(out))
+    return QStringLiteral("-o %1: %2 names a device on Windows, not a file; %3")
+        .arg(out, QFileInfo(out).fileName().section(QLatin1Char('.'), 0, 0).trimmed().toUpper(),
+             QLatin1String(kOutFileAdvice));
+  if (options.command == CliCommand::Tiles) return CheckTilesOutput(options);
   if (out == QLatin1String("-"))
     return QStringLiteral("-o -: the companion writes files, not standard output; %1").arg(kOutFileAdvice);
   if (options.inputs.size() > 1 && options.command != CliCommand::Pack && options.command != CliCommand::Compact) {
@@ -237,10 +242,12 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
   bool sizeGiven = false;
   bool modeGiven = false;   // --symmetric or --tolerance
   bool onlyInputs = false;  // after "--" every argument is an input
+  for (const QString& arg : args)
+    if (error = BentArgument(arg); !error.isEmpty()) return std::nullopt;
   for (int i = 1; i < args.size(); ++i) {
     QString arg = args[i];
     if (onlyInputs || !arg.startsWith('-') || arg == "-") {
-      options.inputs << arg;
+      options.inputs << ExpandedInputs(arg);
       continue;
     }
     if (arg == "--") {
