@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -49,12 +50,31 @@ void Colour(QWidget* widget, QRgb colour) {
   widget->setPalette(p);
 }
 
+// A click on a file box's text opens its list, as a click on its arrow does: the text is there to be
+// read, not typed into.
+class OpenListOnClick : public QObject {
+ public:
+  explicit OpenListOnClick(QComboBox* combo) : QObject(combo), combo_(combo) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonPress || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+      return QObject::eventFilter(watched, event);
+    combo_->showPopup();
+    return true;
+  }
+
+ private:
+  QComboBox* combo_;
+};
+
 QComboBox* FileCombo(QWidget* parent, const char* name, QRgb colour) {
   auto* combo = Named(new QComboBox(parent), name);
   // Editable so that it shows its text like a field; typed text does nothing.
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->lineEdit()->setReadOnly(true);
+  combo->lineEdit()->installEventFilter(new OpenListOnClick(combo));
   combo->setFocusPolicy(Qt::ClickFocus);
   Colour(combo, colour);
   return combo;
