@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -58,10 +59,19 @@ class OpenListOnClick : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::MouseButtonPress || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
-      return QObject::eventFilter(watched, event);
-    combo_->showPopup();
-    return true;
+    // Opened on the release: a list opened on the press would take the release as a click of its own.
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+        return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+      case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) break;
+        combo_->showPopup();
+        return true;
+      default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
   }
 
  private:
@@ -392,6 +402,11 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   c.TargetPageControl->addTab(anim, QString());
   c.TargetZoom = ZoomBox(c.TargetPageControl, "TargetZoom");
   c.TargetPageControl->setCornerWidget(c.TargetZoom, Qt::TopRightCorner);
+  // Beside the zoom box a one-page Target leaves little room: where a language's tab names are longer
+  // than that (German), the tabs share it and shorten their names, rather than hiding one behind
+  // scroll arrows.
+  c.TargetPageControl->tabBar()->setUsesScrollButtons(false);
+  c.TargetPageControl->tabBar()->setElideMode(Qt::ElideRight);
 
   column->addWidget(c.TargetCombo);
   column->addWidget(c.Target, 1);
