@@ -19,10 +19,15 @@ void PrintLine(FILE* stream, const QString& text) { PrintText(stream, text + QLa
 // Memory that runs out for one input fails that input, not the whole run.
 Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha);
 
-Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha, bool split) {
+// `newFolder`, when not empty, is the batch's output folder, still to be made: it is made with its first
+// file, so that a batch whose inputs all fail leaves none.
+Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha, bool split,
+                       const QString& newFolder) {
   try {
     const Result<QImage> picture = make(input);
     if (!picture) return picture.Status();
+    if (!newFolder.isEmpty() && !QFileInfo(newFolder).isDir() && !QDir().mkpath(newFolder))
+      return Failure<>{QStringLiteral("cannot make the folder %1").arg(newFolder)};
     return split ? WriteSplit(picture.Value(), output, alpha) : WriteOutput(picture.Value(), output, alpha);
   } catch (const std::bad_alloc&) {
     return Failure<>{QStringLiteral("not enough memory")};
@@ -106,6 +111,8 @@ Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha) {
 int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
   // OUT itself was checked with the command line, before any input is read.
   const QStringList outputs = OutputPaths(options);
+  const QString newFolder =
+      options.inputs.size() > 1 && !QFileInfo(options.output).isDir() ? options.output : QString();
   int failures = 0;
   ProgressLine progress(options);
   for (int i = 0; i < options.inputs.size(); ++i) {
@@ -122,7 +129,7 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
       ++failures;
       continue;
     }
-    const Outcome<> done = MakeAndWrite(make, input, outputs[i], options.alpha, options.split);
+    const Outcome<> done = MakeAndWrite(make, input, outputs[i], options.alpha, options.split, newFolder);
     if (!done) {
       progress.Clear();
       ReportFailure(input, done.Text());

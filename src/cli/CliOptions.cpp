@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 #include "cli/WindowsArguments.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -95,11 +96,12 @@ QString CheckOutput(const CliOptions& options) {
   if (out == QLatin1String("-"))
     return QStringLiteral("-o -: the companion writes files, not standard output; %1").arg(kOutFileAdvice);
   if (options.inputs.size() > 1 && options.command != CliCommand::Pack && options.command != CliCommand::Compact) {
-    if (!QFileInfo(out).isDir())
+    // A name that ends in a separator is a folder, made when missing, as tiles makes its folder.
+    if (!QFileInfo(out).isDir() && !(NamesAFolder(out) && !QFileInfo::exists(out)))
       return QStringLiteral(
-                 "-o %1: with several inputs OUT must be an existing folder (each output then takes "
-                 "--format's extension: tga, bmp, jpg, jpeg or png; tga when not given)")
-          .arg(out);
+                 "-o %1: with several inputs OUT must be an existing folder, or a new one's name ending in %2 "
+                 "(each output then takes --format's extension: tga, bmp, jpg, jpeg or png; tga when not given)")
+          .arg(out, QDir::separator());
     return {};
   }
   if (!options.format.isEmpty())
@@ -440,6 +442,8 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
   }
   return options;
 }
+
+bool NamesAFolder(const QString& path) { return path.endsWith(QLatin1Char('/')) || path.endsWith(QDir::separator()); }
 
 bool IsOutputExtension(const QString& extension) {
   const PictureWriter* writer = FindPictureWriter(QLatin1Char('.') + extension.toUpper());
