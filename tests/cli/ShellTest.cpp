@@ -50,7 +50,7 @@ TEST_F(Shell, WildcardsInInputsAreExpandedOnWindows) {
 
 TEST_F(Shell, DeviceNamesAsOutAreRefusedBeforeAnythingIsRead) {
   const QString picture = Write("a.tga");
-  for (const QString& out : {"NUL.tga", "con.tga", "COM1.tga", "aux.bmp", "LPT1.png"}) {
+  for (const QString& out : QStringList{"NUL.tga", "con.tga", "COM1.tga", "aux.bmp", "LPT1.png"}) {
     const CliResult result = RunCli({"convert", dir.filePath("missing.tga"), "-o", dir.filePath(out)});
     EXPECT_EQ(result.exitCode, 2) << out.toStdString();
     EXPECT_TRUE(result.err.contains("names a device on Windows, not a file")) << result.err.toStdString();
