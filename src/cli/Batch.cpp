@@ -1,5 +1,6 @@
 #include "cli/Batch.h"
 
+#include "cli/Console.h"
 #include "cli/SameFile.h"
 #include "core/packing/SetGeometry.h"
 
@@ -8,25 +9,25 @@
 #include <QHash>
 #include <QSet>
 #include <cstdio>
-#include <unistd.h>
 
 namespace mosaicor {
 
 namespace {
 
-void PrintLine(FILE* stream, const QString& text) {
-  const QByteArray bytes = text.toLocal8Bit();
-  std::fprintf(stream, "%s\n", bytes.constData());
-  std::fflush(stream);
-}
+void PrintLine(FILE* stream, const QString& text) { PrintText(stream, text + QLatin1Char('\n')); }
 
 // Memory that runs out for one input fails that input, not the whole run.
 Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha);
 
-Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha, bool split) {
+// `newFolder`, when not empty, is the batch's output folder, still to be made: it is made with its first
+// file, so that a batch whose inputs all fail leaves none.
+Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QString& output, bool alpha, bool split,
+                       const QString& newFolder) {
   try {
     const Result<QImage> picture = make(input);
     if (!picture) return picture.Status();
+    if (!newFolder.isEmpty() && !QFileInfo(newFolder).isDir() && !QDir().mkpath(newFolder))
+      return Failure<>{QStringLiteral("cannot make the folder %1").arg(newFolder)};
     return split ? WriteSplit(picture.Value(), output, alpha) : WriteOutput(picture.Value(), output, alpha);
   } catch (const std::bad_alloc&) {
     return Failure<>{QStringLiteral("not enough memory")};
@@ -36,22 +37,19 @@ Outcome<> MakeAndWrite(const MakePicture& make, const QString& input, const QStr
 }  // namespace
 
 ProgressLine::ProgressLine(const CliOptions& options)
-    : shown_(!options.quiet && options.inputs.size() > 1 && isatty(fileno(stderr))), total_(options.inputs.size()) {}
+    : shown_(!options.quiet && options.inputs.size() > 1 && IsTerminal(stderr)), total_(options.inputs.size()) {}
 
 ProgressLine::~ProgressLine() { Clear(); }
 
 void ProgressLine::Show(int index, const QString& input) {
   if (!shown_) return;
-  const QByteArray text = QStringLiteral("[%1/%2] %3").arg(index + 1).arg(total_).arg(input).toLocal8Bit();
-  std::fprintf(stderr, "\r\x1b[K%s", text.constData());
-  std::fflush(stderr);
+  ShowProgressText(stderr, QStringLiteral("[%1/%2] %3").arg(index + 1).arg(total_).arg(input));
   dirty_ = true;
 }
 
 void ProgressLine::Clear() {
   if (!dirty_) return;
-  std::fprintf(stderr, "\r\x1b[K");
-  std::fflush(stderr);
+  ShowProgressText(stderr, QString());
   dirty_ = false;
 }
 
@@ -113,6 +111,8 @@ Outcome<> WriteSplit(const QImage& picture, const QString& path, bool alpha) {
 int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
   // OUT itself was checked with the command line, before any input is read.
   const QStringList outputs = OutputPaths(options);
+  const QString newFolder =
+      options.inputs.size() > 1 && !QFileInfo(options.output).isDir() ? options.output : QString();
   int failures = 0;
   ProgressLine progress(options);
   for (int i = 0; i < options.inputs.size(); ++i) {
@@ -129,7 +129,7 @@ int RunPictureBatch(const CliOptions& options, const MakePicture& make) {
       ++failures;
       continue;
     }
-    const Outcome<> done = MakeAndWrite(make, input, outputs[i], options.alpha, options.split);
+    const Outcome<> done = MakeAndWrite(make, input, outputs[i], options.alpha, options.split, newFolder);
     if (!done) {
       progress.Clear();
       ReportFailure(input, done.Text());

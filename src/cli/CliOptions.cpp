@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
+#include "cli/WindowsArguments.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -118,21 +120,26 @@ QString CheckProjectOutput(const QString& option, const QString& out) {
 
 // The OUT errors of the contract, found before any input is read; empty when OUT will do.
 QString CheckOutput(const CliOptions& options) {
+  const QString& out = options.output;
+  if (IsDeviceName(out))
+    return QStringLiteral("-o %1: %2 names a device on Windows, not a file; %3")
+        .arg(out, QFileInfo(out).fileName().section(QLatin1Char('.'), 0, 0).trimmed().toUpper(),
+             QLatin1String(kOutFileAdvice));
   if (options.command == CliCommand::Tiles) return CheckTilesOutput(options);
   if (options.command == CliCommand::Retexture) return CheckRetextureOutput(options);
   if (options.command == CliCommand::Remap) return CheckProjectOutput(QStringLiteral("-o"), options.output);
   if (!options.projectOut.isEmpty())
     if (QString error = CheckProjectOutput(QStringLiteral("--project-out"), options.projectOut); !error.isEmpty())
       return error;
-  const QString& out = options.output;
   if (out == QLatin1String("-"))
     return QStringLiteral("-o -: the companion writes files, not standard output; %1").arg(kOutFileAdvice);
   if (options.inputs.size() > 1 && options.command != CliCommand::Pack && options.command != CliCommand::Compact) {
-    if (!QFileInfo(out).isDir())
+    // A name that ends in a separator is a folder, made when missing, as tiles makes its folder.
+    if (!QFileInfo(out).isDir() && !(NamesAFolder(out) && !QFileInfo::exists(out)))
       return QStringLiteral(
-                 "-o %1: with several inputs OUT must be an existing folder (each output then takes "
-                 "--format's extension: tga, bmp, jpg, jpeg or png; tga when not given)")
-          .arg(out);
+                 "-o %1: with several inputs OUT must be an existing folder, or a new one's name ending in %2 "
+                 "(each output then takes --format's extension: tga, bmp, jpg, jpeg or png; tga when not given)")
+          .arg(out, QDir::separator());
     return {};
   }
   if (!options.format.isEmpty())
@@ -291,10 +298,12 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
   bool sizeGiven = false;
   bool modeGiven = false;   // --symmetric or --tolerance
   bool onlyInputs = false;  // after "--" every argument is an input
+  for (const QString& arg : args)
+    if (error = BentArgument(arg); !error.isEmpty()) return std::nullopt;
   for (int i = 1; i < args.size(); ++i) {
     QString arg = args[i];
     if (onlyInputs || !arg.startsWith('-') || arg == "-") {
-      options.inputs << arg;
+      options.inputs << ExpandedInputs(arg);
       continue;
     }
     if (arg == "--") {
@@ -527,6 +536,8 @@ std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& err
   }
   return options;
 }
+
+bool NamesAFolder(const QString& path) { return path.endsWith(QLatin1Char('/')) || path.endsWith(QDir::separator()); }
 
 bool IsOutputExtension(const QString& extension) {
   const PictureWriter* writer = FindPictureWriter(QLatin1Char('.') + extension.toUpper());

@@ -50,6 +50,9 @@ struct CliOptions {
 // file with several, --format with one input. `pack` writes one file whatever the inputs.
 std::optional<CliOptions> ParseCommandLine(const QStringList& args, QString& error);
 
+// True for a path that ends in a separator ("out/", and "out\\" on Windows): a folder's name.
+bool NamesAFolder(const QString& path);
+
 // True for the extensions a texture set is written in (the core's writers: tga, bmp, jpg, jpeg, png), any letter
 // case, no dot.
 bool IsOutputExtension(const QString& extension);

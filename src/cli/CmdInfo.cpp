@@ -1,5 +1,6 @@
 #include "cli/Batch.h"
 #include "cli/Commands.h"
+#include "cli/Console.h"
 
 #include "core/imagefiles/SourceFile.h"
 #include "core/level/ObjectLibrary.h"
@@ -31,14 +32,13 @@ int RunInfo(const CliOptions& options) {
     }
     const FileFacts& facts = described.Value();
     if (options.brief) {
-      std::fputs(qPrintable(QStringLiteral("%1: %2\n").arg(input, facts.brief)), stdout);
+      PrintText(stdout, QStringLiteral("%1: %2\n").arg(input, facts.brief));
     } else {
-      if (!firstBlock) std::fputs("\n", stdout);
+      if (!firstBlock) PrintText(stdout, QStringLiteral("\n"));
       firstBlock = false;
-      std::fputs(qPrintable(QStringLiteral("file: %1\n").arg(input)), stdout);
-      for (const QString& line : facts.lines) std::fputs(qPrintable(line + '\n'), stdout);
+      PrintText(stdout, QStringLiteral("file: %1\n").arg(input));
+      for (const QString& line : facts.lines) PrintText(stdout, line + '\n');
     }
-    std::fflush(stdout);
   }
   return failures ? 1 : 0;
 }

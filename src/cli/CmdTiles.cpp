@@ -1,5 +1,6 @@
 #include "cli/Batch.h"
 #include "cli/Commands.h"
+#include "cli/Console.h"
 #include "cli/SameFile.h"
 
 #include "core/extraction/HeadlessExtraction.h"
@@ -225,11 +226,12 @@ int RunTiles(const CliOptions& options) {
   if (tiles.Levels().isEmpty()) return 1;
   try {
     if (Outcome<> written = WriteTiles(options, inputs, tiles); !written) {
-      std::fprintf(stderr, "%s\n", qPrintable(written.Text()));
+      PrintText(stderr, written.Text() + QLatin1Char('
+'));
       return 1;
     }
   } catch (const std::bad_alloc&) {
-    std::fprintf(stderr, "%s: not enough memory\n", qPrintable(options.output));
+    PrintText(stderr, options.output + QStringLiteral(": not enough memory\n"));
     return 1;
   }
   if (options.verbose)

@@ -3,9 +3,9 @@
 
 #include "cli/CliOptions.h"
 #include "cli/Commands.h"
+#include "cli/Console.h"
 
 #include <QCoreApplication>
-#include <cstdio>
 
 using namespace mosaicor;
 
@@ -26,15 +26,16 @@ int main(int argc, char** argv) {
   QString error;
   const auto options = ParseCommandLine(args, error);
   if (!options) {
-    std::fprintf(stderr, "mosaicor-cli: %s\nTry 'mosaicor-cli --help'.\n", qPrintable(error));
+    PrintText(stderr, QStringLiteral("mosaicor-cli: %1\nTry 'mosaicor-cli --help'.\n").arg(error));
     return 2;
   }
   switch (options->command) {
     case CliCommand::Help:
-      std::fputs(qPrintable(UsageText()), stdout);
+      PrintText(stdout, UsageText());
       return 0;
     case CliCommand::Version:
-      std::printf("mosaicor-cli %s\nCopyright (c) 2026 The Mosaicor developers. MIT licence.\n", MOSAICOR_VERSION);
+      PrintText(stdout, QStringLiteral("mosaicor-cli " MOSAICOR_VERSION
+                                       "\nCopyright (c) 2026 The Mosaicor developers. MIT licence.\n"));
       return 0;
     case CliCommand::Pages: return RunPages(*options);
     case CliCommand::Animated: return RunAnimated(*options);

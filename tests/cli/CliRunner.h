@@ -24,11 +24,12 @@ inline CliResult RunCli(const QStringList& args, const QString& workingDirectory
   process.waitForFinished(120000);
   CliResult result;
   result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  // A Windows console program ends its lines with CR LF; the tests compare lines.
+  // The companion writes UTF-8 into a pipe on every platform; a Windows console program ends its
+  // lines with CR LF, and the tests compare lines.
   result.out =
-      QString::fromLocal8Bit(process.readAllStandardOutput()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+      QString::fromUtf8(process.readAllStandardOutput()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
   result.err =
-      QString::fromLocal8Bit(process.readAllStandardError()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+      QString::fromUtf8(process.readAllStandardError()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
   return result;
 }
 

@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "OtherNames.h"
 
 #include "PictureWriters.h"
 #include "TestFiles.h"
@@ -71,10 +72,11 @@ TEST_F(Pack, NeverWritesOverAnInputNorDropsPartOfTheSetItFills) {
   const QString tile = Write("tile.tga", Flat(128, 128, 0xFF00FF00u));
   const QString photo = Write("photo.tga", Flat(64, 64, 0xFF0000FFu));
   const QByteArray before = ReadFileBytes(tile);
-  ASSERT_TRUE(QFile::link(tile, Path("alias.tga")));
-  for (const QString& out : {tile, Path("alias.tga")}) {
+  const QStringList otherNames = OtherNamesOf(tile);
+  ASSERT_FALSE(otherNames.isEmpty());
+  for (const QString& out : QStringList{tile} + otherNames) {
     const CliResult result = RunCli({"pack", photo, tile, "-o", out});
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.exitCode, 1) << out.toStdString();
     EXPECT_TRUE(result.err.contains(tile + ": the output would overwrite this input")) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("nothing was written")) << result.err.toStdString();
   }

@@ -118,6 +118,24 @@ TEST(LevelCommands, SeveralInputsGoIntoTheFolderAndEachFailureGetsOneLine) {
   EXPECT_EQ(ReadAlphaTga(QDir(out).filePath("good.tga")).size(), QSize(256, 128));
 }
 
+TEST(LevelCommands, SeveralInputsGoIntoANewFolderNamedWithATrailingSeparatorAsTilesDo) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(WriteLevelFile(dir.filePath("a.phd"), MakeSampleLevel(G::TR1, 1)));
+  ASSERT_TRUE(WriteLevelFile(dir.filePath("b.tr2"), MakeSampleLevel(G::TR2, 1)));
+  const QStringList levels = {dir.filePath("a.phd"), dir.filePath("b.tr2")};
+  // Without the separator a missing OUT may be a mistyped folder: refused before anything is read.
+  EXPECT_EQ(RunCli(QStringList{"pages"} + levels + QStringList{"-o", dir.filePath("new")}).exitCode, 2);
+  EXPECT_FALSE(QFile::exists(dir.filePath("new")));
+  // All inputs failing: no folder is left behind.
+  EXPECT_EQ(RunCli({"pages", dir.filePath("x.tr4"), dir.filePath("y.tr4"), "-o", dir.filePath("new") + '/'}).exitCode,
+            1);
+  EXPECT_FALSE(QFile::exists(dir.filePath("new")));
+  const CliResult made = RunCli(QStringList{"pages"} + levels + QStringList{"-o", dir.filePath("new") + '/'});
+  EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
+  EXPECT_TRUE(QFile::exists(dir.filePath("new/a.tga")));
+  EXPECT_TRUE(QFile::exists(dir.filePath("new/b.tga")));
+}
+
 }  // namespace
 
 namespace {

@@ -3,6 +3,7 @@
 // holds the inputs. The input stays byte for byte as it was.
 
 #include "CliRunner.h"
+#include "OtherNames.h"
 #include "TestFiles.h"
 
 #include "LevelWriter.h"
@@ -14,24 +15,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace mosaicor {
 
 namespace {
-
-bool HardLink(const QString& existing, const QString& link) {
-#if defined(_WIN32)
-  return CreateHardLinkW(QDir::toNativeSeparators(link).toStdWString().c_str(),
-                         QDir::toNativeSeparators(existing).toStdWString().c_str(), nullptr);
-#else
-  return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0;
-#endif
-}
 
 class SameFile : public testing::Test {
  protected:

@@ -55,7 +55,9 @@ DocumentWindow::DocumentWindow(const QString& resourcePath, const Layout& layout
   document_->setTabChangesFocus(true);
   PaintBlack(document_);
   PaintBlack(document_->viewport());
-  document_->setHtml(ReadResource(resourcePath));
+  QString html = ReadResource(resourcePath);
+  for (const auto& [name, text] : layout.fills) html.replace(QStringLiteral("<!--%1-->").arg(name), text);
+  document_->setHtml(html);
 
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);

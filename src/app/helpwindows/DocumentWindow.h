@@ -3,6 +3,8 @@
 // windows. The document is read from a compiled-in resource once, when the window is made; closing
 // the window only hides it, so the next opening shows the same text where the reader left it.
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QWidget>
 
@@ -20,6 +22,8 @@ class DocumentWindow : public QWidget {
     QSize size;
     QString spacerName;
     Qt::ScrollBarPolicy verticalScrollBar;
+    // Text put in place of "<!--name-->" markers in the document, for what depends on the build.
+    QList<QPair<QString, QString>> fills = {};
   };
 
   DocumentWindow(const QString& resourcePath, const Layout& layout);

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -49,12 +51,40 @@ void Colour(QWidget* widget, QRgb colour) {
   widget->setPalette(p);
 }
 
+// A click on a file box's text opens its list, as a click on its arrow does: the text is there to be
+// read, not typed into.
+class OpenListOnClick : public QObject {
+ public:
+  explicit OpenListOnClick(QComboBox* combo) : QObject(combo), combo_(combo) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // Opened on the release: a list opened on the press would take the release as a click of its own.
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+        return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+      case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) break;
+        combo_->showPopup();
+        return true;
+      default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QComboBox* combo_;
+};
+
 QComboBox* FileCombo(QWidget* parent, const char* name, QRgb colour) {
   auto* combo = Named(new QComboBox(parent), name);
   // Editable so that it shows its text like a field; typed text does nothing.
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->lineEdit()->setReadOnly(true);
+  combo->lineEdit()->installEventFilter(new OpenListOnClick(combo));
   combo->setFocusPolicy(Qt::ClickFocus);
   Colour(combo, colour);
   return combo;
@@ -372,6 +402,11 @@ void BuildTargetSide(MainWindowControls& c, QWidget* side) {
   c.TargetPageControl->addTab(anim, QString());
   c.TargetZoom = ZoomBox(c.TargetPageControl, "TargetZoom");
   c.TargetPageControl->setCornerWidget(c.TargetZoom, Qt::TopRightCorner);
+  // Beside the zoom box a one-page Target leaves little room: where a language's tab names are longer
+  // than that (German), the tabs share it and shorten their names, rather than hiding one behind
+  // scroll arrows.
+  c.TargetPageControl->tabBar()->setUsesScrollButtons(false);
+  c.TargetPageControl->tabBar()->setElideMode(Qt::ElideRight);
 
   column->addWidget(c.TargetCombo);
   column->addWidget(c.Target, 1);

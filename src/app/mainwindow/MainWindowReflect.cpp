@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QColor>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -35,7 +36,9 @@ void SetBackground(QWidget* widget, QRgb colour) {
   widget->setPalette(p);
 }
 
-void ShowItem0(QComboBox* combo, const QString& text) {
+// A file's path is shown with the system's own separators (backslashes on Windows).
+void ShowItem0(QComboBox* combo, const QString& caption) {
+  const QString text = QDir::toNativeSeparators(caption);
   const QSignalBlocker quiet(combo);
   combo->setItemText(0, text);
   combo->setCurrentIndex(0);

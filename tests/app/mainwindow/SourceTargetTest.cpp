@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
 #include "WindowTestSupport.h"
 #include "core/extraction/HeadlessExtraction.h"
 #include "core/imagefiles/ImageFileModule.h"
@@ -23,6 +26,15 @@ TEST(SourceSide, ExtractingALevelFillsTheSourceAndNamesIt) {
   // The next level dialog opens on the level just extracted.
   f.bench().Sources().OpenSource(SourceAction::LevelAnimated);
   EXPECT_EQ(f.dialogs.presets.last(), level);
+}
+
+TEST(SourceSide, AClickOnABoxsTextOpensItsListAsItsArrowDoes) {
+  WindowFixture f;
+  for (QComboBox* box : {f.c().SourceCombo, f.c().TargetCombo}) {
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton, {}, QPoint(20, box->lineEdit()->height() / 2));
+    EXPECT_TRUE(box->view()->isVisible()) << box->objectName().toStdString();
+    box->hidePopup();
+  }
 }
 
 TEST(SourceSide, ALevelsTexturesAsTilesAreLaidOutAsTheSheetAndSayWhereTheyComeFrom) {
