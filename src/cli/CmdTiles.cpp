@@ -226,8 +226,7 @@ int RunTiles(const CliOptions& options) {
   if (tiles.Levels().isEmpty()) return 1;
   try {
     if (Outcome<> written = WriteTiles(options, inputs, tiles); !written) {
-      PrintText(stderr, written.Text() + QLatin1Char('
-'));
+      PrintText(stderr, written.Text() + QLatin1Char('\n'));
       return 1;
     }
   } catch (const std::bad_alloc&) {
