@@ -811,14 +811,6 @@ CREDITS nennt die Bibliotheken, auf denen es aufbaut.</translation>
         <translation>Objektbibliotheken</translation>
     </message>
     <message>
-        <source>%1 already exists: it keeps the library as it was before an earlier save.
-
-Replace it with the library as it is now?</source>
-        <translation>%1 existiert bereits: sie bewahrt die Bibliothek, wie sie vor einem früheren Speichern war.
-
-Durch die Bibliothek in ihrem jetzigen Stand ersetzen?</translation>
-    </message>
-    <message>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
@@ -871,12 +863,6 @@ beschreibt eine rückgängig gemachte Änderung: sie passt nicht mehr zum Ziel. 
         <translation>Sicherung behalten</translation>
     </message>
     <message>
-        <source>The backup %1 already exists.
-Replace it with the file as it is now?</source>
-        <translation>Die Sicherung %1 gibt es schon.
-Sie durch die Datei in ihrem jetzigen Zustand ersetzen?</translation>
-    </message>
-    <message>
         <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
         <translation>Mit dem Projekt %1: animierte Zellen bleiben, wo sie sind, Zellen mit unterschiedlichen Einstellungen werden nicht zusammengelegt, und die Zellen, die seine Flächen zeigen, gelten als benutzt, auch wenn sie leer sind.</translation>
     </message>
@@ -899,6 +885,14 @@ Die alten Dateien bleiben als %3 und %4 erhalten.
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
         <translation>     Seiten des Ziels in %1 gespeichert; die alte Datei bleibt als %2 erhalten</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the file as it was before an earlier save.
+
+Replace it with the file as it is now?</source>
+        <translation>%1 existiert bereits: sie bewahrt die Datei, wie sie vor einem früheren Speichern war.
+
+Durch die Datei in ihrem jetzigen Stand ersetzen?</translation>
     </message>
 </context>
 <context>

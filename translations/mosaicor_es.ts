@@ -811,14 +811,6 @@ CRÉDITOS nombra las bibliotecas en las que se basa.</translation>
         <translation>Bibliotecas de objetos</translation>
     </message>
     <message>
-        <source>%1 already exists: it keeps the library as it was before an earlier save.
-
-Replace it with the library as it is now?</source>
-        <translation>%1 ya existe: guarda la biblioteca tal como era antes de un guardado anterior.
-
-¿Reemplazarlo por la biblioteca tal como está ahora?</translation>
-    </message>
-    <message>
         <source>Replace</source>
         <translation>Reemplazar</translation>
     </message>
@@ -871,12 +863,6 @@ describe un cambio deshecho: ya no corresponde al Destino. Bórrelo, o consérve
         <translation>Guardar una copia de seguridad</translation>
     </message>
     <message>
-        <source>The backup %1 already exists.
-Replace it with the file as it is now?</source>
-        <translation>La copia de seguridad %1 ya existe.
-¿Reemplazarla por el archivo tal como está ahora?</translation>
-    </message>
-    <message>
         <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
         <translation>Con el proyecto %1: las celdas animadas se quedan donde están, las celdas con ajustes distintos no se unen y las celdas que muestran sus caras cuentan como usadas aunque estén vacías.</translation>
     </message>
@@ -899,6 +885,14 @@ Abra %2 en el editor de niveles: sus caras muestran lo que mostraban.</translati
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
         <translation>     Páginas del Destino guardadas en %1; el archivo antiguo se conserva como %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the file as it was before an earlier save.
+
+Replace it with the file as it is now?</source>
+        <translation>%1 ya existe: guarda el archivo tal como era antes de un guardado anterior.
+
+¿Reemplazarla por el archivo tal como está ahora?</translation>
     </message>
 </context>
 <context>

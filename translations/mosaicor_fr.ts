@@ -811,14 +811,6 @@ CRÉDITS cite les bibliothèques sur lesquelles il repose.</translation>
         <translation>Bibliothèques d’objets</translation>
     </message>
     <message>
-        <source>%1 already exists: it keeps the library as it was before an earlier save.
-
-Replace it with the library as it is now?</source>
-        <translation>%1 existe déjà : il garde la bibliothèque telle qu’elle était avant un enregistrement précédent.
-
-Le remplacer par la bibliothèque telle qu’elle est maintenant ?</translation>
-    </message>
-    <message>
         <source>Replace</source>
         <translation>Remplacer</translation>
     </message>
@@ -871,12 +863,6 @@ décrit un changement annulé : elle ne correspond plus à la Cible. Supprimez-l
         <translation>Garder une sauvegarde</translation>
     </message>
     <message>
-        <source>The backup %1 already exists.
-Replace it with the file as it is now?</source>
-        <translation>La sauvegarde %1 existe déjà.
-La remplacer par le fichier tel qu’il est maintenant ?</translation>
-    </message>
-    <message>
         <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
         <translation>Avec le projet %1 : les cellules animées restent à leur place, les cellules aux réglages différents ne sont pas fusionnées, et les cellules que montrent ses faces comptent comme utilisées même vides.</translation>
     </message>
@@ -899,6 +885,14 @@ Ouvrez %2 dans l’éditeur de niveaux : ses faces montrent ce qu’elles montra
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
         <translation>     Pages de la Cible enregistrées dans %1 ; l’ancien fichier est gardé sous %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the file as it was before an earlier save.
+
+Replace it with the file as it is now?</source>
+        <translation>%1 existe déjà : il garde le fichier tel qu’il était avant un enregistrement précédent.
+
+Le remplacer par le fichier tel qu’il est maintenant ?</translation>
     </message>
 </context>
 <context>

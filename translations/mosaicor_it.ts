@@ -811,14 +811,6 @@ RICONOSCIMENTI elenca le librerie su cui si basa.</translation>
         <translation>Librerie di oggetti</translation>
     </message>
     <message>
-        <source>%1 already exists: it keeps the library as it was before an earlier save.
-
-Replace it with the library as it is now?</source>
-        <translation>%1 esiste già: conserva la libreria com’era prima di un salvataggio precedente.
-
-Sostituirlo con la libreria com’è adesso?</translation>
-    </message>
-    <message>
         <source>Replace</source>
         <translation>Sostituisci</translation>
     </message>
@@ -871,12 +863,6 @@ descrive una modifica annullata: non corrisponde più al Target. Eliminala, o ti
         <translation>Tieni una copia di riserva</translation>
     </message>
     <message>
-        <source>The backup %1 already exists.
-Replace it with the file as it is now?</source>
-        <translation>La copia di riserva %1 esiste già.
-Sostituirla con il file com&apos;è ora?</translation>
-    </message>
-    <message>
         <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
         <translation>Con il progetto %1: le celle animate restano dove sono, le celle con impostazioni diverse non vengono unite e le celle mostrate dalle sue facce contano come usate anche se vuote.</translation>
     </message>
@@ -899,6 +885,14 @@ Apri %2 nell&apos;editor dei livelli: le sue facce mostrano ciò che mostravano.
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
         <translation>     Pagine del Target salvate in %1; il vecchio file resta come %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the file as it was before an earlier save.
+
+Replace it with the file as it is now?</source>
+        <translation>%1 esiste già: conserva il file com’era prima di un salvataggio precedente.
+
+Sostituirla con il file com’è ora?</translation>
     </message>
 </context>
 <context>

@@ -811,14 +811,6 @@ AUTORZY wymienia biblioteki, na których się opiera.</translation>
         <translation>Biblioteki obiektów</translation>
     </message>
     <message>
-        <source>%1 already exists: it keeps the library as it was before an earlier save.
-
-Replace it with the library as it is now?</source>
-        <translation>%1 już istnieje: przechowuje bibliotekę w stanie sprzed wcześniejszego zapisu.
-
-Zastąpić go biblioteką w obecnym stanie?</translation>
-    </message>
-    <message>
         <source>Replace</source>
         <translation>Zastąp</translation>
     </message>
@@ -871,12 +863,6 @@ opisuje cofniętą zmianę: nie pasuje już do Celu. Usuń ją albo zachowaj tyl
         <translation>Zachowaj kopię zapasową</translation>
     </message>
     <message>
-        <source>The backup %1 already exists.
-Replace it with the file as it is now?</source>
-        <translation>Kopia zapasowa %1 już istnieje.
-Zastąpić ją plikiem w obecnej postaci?</translation>
-    </message>
-    <message>
         <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
         <translation>Z projektem %1: animowane komórki zostają na miejscu, komórki o różnych ustawieniach nie są łączone, a komórki pokazywane przez jego ściany liczą się jako używane, nawet puste.</translation>
     </message>
@@ -899,6 +885,14 @@ Otwórz %2 w edytorze poziomów: jego ściany pokazują to, co pokazywały.</tra
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
         <translation>     Zapisano strony Celu w %1; stary plik zostaje jako %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the file as it was before an earlier save.
+
+Replace it with the file as it is now?</source>
+        <translation>%1 już istnieje: przechowuje plik w stanie sprzed wcześniejszego zapisu.
+
+Zastąpić ją plikiem w obecnym stanie?</translation>
     </message>
 </context>
 <context>

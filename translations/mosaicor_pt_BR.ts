@@ -811,14 +811,6 @@ CRÉDITOS lista as bibliotecas em que ele se baseia.</translation>
         <translation>Bibliotecas de objetos</translation>
     </message>
     <message>
-        <source>%1 already exists: it keeps the library as it was before an earlier save.
-
-Replace it with the library as it is now?</source>
-        <translation>%1 já existe: guarda a biblioteca como era antes de um salvamento anterior.
-
-Substituí-lo pela biblioteca como está agora?</translation>
-    </message>
-    <message>
         <source>Replace</source>
         <translation>Substituir</translation>
     </message>
@@ -871,12 +863,6 @@ descreve uma mudança desfeita: não corresponde mais ao Destino. Apague-o, ou g
         <translation>Manter um backup</translation>
     </message>
     <message>
-        <source>The backup %1 already exists.
-Replace it with the file as it is now?</source>
-        <translation>O backup %1 já existe.
-Substituí-lo pelo arquivo como está agora?</translation>
-    </message>
-    <message>
         <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
         <translation>Com o projeto %1: as células animadas ficam onde estão, células com configurações diferentes não são juntadas, e as células que suas faces mostram contam como usadas mesmo vazias.</translation>
     </message>
@@ -899,6 +885,14 @@ Abra %2 no editor de níveis: suas faces mostram o que mostravam.</translation>
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
         <translation>     Páginas do Destino salvas em %1; o arquivo antigo fica guardado como %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the file as it was before an earlier save.
+
+Replace it with the file as it is now?</source>
+        <translation>%1 já existe: guarda o arquivo como era antes de um salvamento anterior.
+
+Substituí-lo pelo arquivo como está agora?</translation>
     </message>
 </context>
 <context>

@@ -811,14 +811,6 @@ CREDITS names the libraries it is built on.</source>
         <translation>Библиотеки объектов</translation>
     </message>
     <message>
-        <source>%1 already exists: it keeps the library as it was before an earlier save.
-
-Replace it with the library as it is now?</source>
-        <translation>%1 уже существует: в нём хранится библиотека в том виде, какой она была до прошлого сохранения.
-
-Заменить его библиотекой в нынешнем виде?</translation>
-    </message>
-    <message>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
@@ -871,12 +863,6 @@ describes a change that was undone: it no longer fits the Target. Delete it, or 
         <translation>Сохранить резервную копию</translation>
     </message>
     <message>
-        <source>The backup %1 already exists.
-Replace it with the file as it is now?</source>
-        <translation>Резервная копия %1 уже есть.
-Заменить её файлом в нынешнем виде?</translation>
-    </message>
-    <message>
         <source>With the project %1: animated cells stay where they are, cells whose settings differ are not merged, and the cells its faces show are used even when empty.</source>
         <translation>С проектом %1: анимированные ячейки остаются на месте, ячейки с разными настройками не сливаются, а ячейки, которые показывают его грани, считаются занятыми, даже если пусты.</translation>
     </message>
@@ -899,6 +885,14 @@ Open %2 in the level editor: its faces show what they showed.</source>
     <message>
         <source>     Saved the Target&apos;s pages into %1; the old file is kept as %2</source>
         <translation>     Страницы Цели сохранены в %1; старый файл сохранён как %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists: it keeps the file as it was before an earlier save.
+
+Replace it with the file as it is now?</source>
+        <translation>%1 уже существует: в нём хранится файл в том виде, каким он был до прошлого сохранения.
+
+Заменить его файлом в нынешнем виде?</translation>
     </message>
 </context>
 <context>

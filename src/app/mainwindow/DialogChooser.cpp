@@ -156,15 +156,6 @@ std::optional<QString> DialogChooser::OpenProjectFile(const QString& preset) {
   return chosen;
 }
 
-bool DialogChooser::ConfirmReplaceBackup(const QString& backup) {
-  return QMessageBox::question(window_, QCoreApplication::translate("mosaicor::MainWindow", "Keep a Backup"),
-                               QCoreApplication::translate("mosaicor::MainWindow",
-                                                           "The backup %1 already exists.\n"
-                                                           "Replace it with the file as it is now?")
-                                   .arg(QDir::toNativeSeparators(backup)),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
-}
-
 std::optional<QString> DialogChooser::SaveMoveMapFile(const QString& preset) {
   const QString chosen =
       QFileDialog::getSaveFileName(window_,
@@ -206,10 +197,10 @@ std::optional<QString> DialogChooser::OpenObjectLibraryFile(const QString& prese
 bool DialogChooser::ConfirmReplaceBackup(const QString& backupFile) {
   if (beforeMessage_) beforeMessage_();
   QMessageBox box(QMessageBox::Question,
-                  QCoreApplication::translate("mosaicor::MainWindow", "Save into Object Library"),
+                  QCoreApplication::translate("mosaicor::MainWindow", "Keep a Backup"),
                   QCoreApplication::translate("mosaicor::MainWindow",
-                                              "%1 already exists: it keeps the library as it was before an earlier "
-                                              "save.\n\nReplace it with the library as it is now?")
+                                              "%1 already exists: it keeps the file as it was before an earlier "
+                                              "save.\n\nReplace it with the file as it is now?")
                       .arg(QDir::toNativeSeparators(backupFile)),
                   QMessageBox::Cancel, window_);
   box.setObjectName(QStringLiteral("BackupQuestion"));

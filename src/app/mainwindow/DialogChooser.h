@@ -30,7 +30,6 @@ class DialogChooser final : public Chooser {
   bool ConfirmCompact(const QString& counts) override;
   CompactAnswer AskCompact(const QString& counts, bool offerProject) override;
   std::optional<QString> OpenProjectFile(const QString& preset) override;
-  bool ConfirmReplaceBackup(const QString& backup) override;
   std::optional<QString> SaveMoveMapFile(const QString& preset) override;
   std::optional<int> AskTolerance(int current) override;
   std::optional<QString> OpenObjectLibraryFile(const QString& preset) override;

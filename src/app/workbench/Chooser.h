@@ -60,11 +60,6 @@ class Chooser {
     (void)preset;
     return std::nullopt;
   }
-  // A backup kept before a save already exists: may it be replaced by the file as it is now?
-  virtual bool ConfirmReplaceBackup(const QString& backup) {
-    (void)backup;
-    return false;
-  }
   // Where to save the move map of a Compact (a CSV file); nothing when the dialog is cancelled.
   virtual std::optional<QString> SaveMoveMapFile(const QString& preset) = 0;
   // The census's tolerance for near duplicates, 0 to 255; nothing when the dialog is cancelled.
@@ -73,7 +68,8 @@ class Chooser {
   // Save into Object Library: the library (.wad) whose pages the Target's pages replace; nothing
   // when the dialog is cancelled.
   virtual std::optional<QString> OpenObjectLibraryFile(const QString& preset) = 0;
-  // Whether a backup kept by an earlier save may be replaced; false keeps it and writes nothing.
+  // A backup kept by an earlier save already exists (of a set, a project or an object library):
+  // may it be replaced by the file as it is now? False keeps it and writes nothing.
   virtual bool ConfirmReplaceBackup(const QString& backupFile) = 0;
 };
 

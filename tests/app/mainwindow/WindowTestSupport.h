@@ -111,15 +111,6 @@ struct ScriptedChooser : Chooser {
   }
   std::optional<QString> SaveMoveMapFile(const QString& preset) override { return NextFile(preset); }
   std::optional<QString> OpenObjectLibraryFile(const QString& preset) override { return NextFile(preset); }
-  std::deque<bool> backupAnswers;  // none left: keep the backup
-  QStringList backupQuestions;
-  bool ConfirmReplaceBackup(const QString& backupFile) override {
-    backupQuestions << backupFile;
-    if (backupAnswers.empty()) return false;
-    const bool answer = backupAnswers.front();
-    backupAnswers.pop_front();
-    return answer;
-  }
   std::deque<int> tolerances;  // none left: cancelled
   std::optional<int> AskTolerance(int) override {
     if (tolerances.empty()) return std::nullopt;
