@@ -18,27 +18,34 @@ Failure<LevelFailure> Unreadable(const QString& text) { return {text, LevelFailu
 
 }  // namespace
 
-LevelOutcome MemoryFile::Open(const QString& fileName) {
-  Close();
+LevelResult<QByteArray> ReadWholeFile(const QString& fileName, qint64 maxBytes, const char* kind, const char* kinds) {
   const QFileInfo info(fileName);
   if (fileName.isEmpty() || !info.exists())
     return Failure<LevelFailure>{QStringLiteral("file not found"), LevelFailure::FileMissing};
   if (info.isDir()) return Unreadable(QStringLiteral("is a folder, not a file"));
-  // Devices and pipes have no size to read up to; a level is always a plain file.
+  // Devices and pipes have no size to read up to; levels and libraries are always plain files.
   if (!info.isFile() || IsDeviceName(fileName)) return Unreadable(QStringLiteral("not a regular file"));
   const qint64 size = info.size();
   if (size == 0) return Unreadable(QStringLiteral("the file is empty"));
-  if (size > kMaxLevelFileBytes)
-    return Failure<LevelFailure>{
-        QStringLiteral("the file is too large for a level (%1 MiB; levels are read up to %2 MiB)")
-            .arg((size + (1 << 20) - 1) >> 20)
-            .arg(kMaxLevelFileBytes >> 20),
-        LevelFailure::BeyondLimits};
+  if (size > maxBytes)
+    return Failure<LevelFailure>{QStringLiteral("the file is too large for %1 (%2 MiB; %3 are read up to %4 MiB)")
+                                     .arg(QLatin1String(kind))
+                                     .arg((size + (1 << 20) - 1) >> 20)
+                                     .arg(QLatin1String(kinds))
+                                     .arg(maxBytes >> 20),
+                                 LevelFailure::BeyondLimits};
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return Unreadable("cannot open: " + file.errorString());
   QByteArray content(size, Qt::Uninitialized);
   if (file.read(content.data(), size) != size) return Unreadable("cannot read: " + file.errorString());
-  return Open(std::move(content));
+  return content;
+}
+
+LevelOutcome MemoryFile::Open(const QString& fileName) {
+  Close();
+  LevelResult<QByteArray> content = ReadWholeFile(fileName, kMaxLevelFileBytes, "a level", "levels");
+  if (!content) return content.Status();
+  return Open(std::move(content).Value());
 }
 
 LevelOutcome MemoryFile::Open(QByteArray content) {

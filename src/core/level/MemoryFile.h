@@ -10,6 +10,12 @@
 
 namespace mosaicor {
 
+// The whole of a plain file of at most `maxBytes`, for the readers of levels and object libraries.
+// Fails as FileMissing when no such file exists, Unreadable when it is a folder, a device, empty or
+// cannot be read, and BeyondLimits when it is larger, naming `kind` ("a level") and `kinds`
+// ("levels") in the reason.
+LevelResult<QByteArray> ReadWholeFile(const QString& fileName, qint64 maxBytes, const char* kind, const char* kinds);
+
 class MemoryFile {
  public:
   // Loads the whole file. Fails as FileMissing when no such file exists, Unreadable when it exists

@@ -1,9 +1,8 @@
 #include "core/level/ObjectLibrary.h"
 
-#include "core/common/DeviceNames.h"
 #include "core/level/LevelPlace.h"
+#include "core/level/MemoryFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <cstring>
@@ -24,8 +23,6 @@ Failure<LevelFailure> EndsEarly(const char* section, qint64 offset) {
   const QString where = LevelPlaceText(LevelPlace{section, -1, offset, false});
   return {QStringLiteral("object library ends early in %1").arg(where), LevelFailure::Damaged};
 }
-
-Failure<LevelFailure> Unreadable(const QString& text) { return {text, LevelFailure::Unreadable}; }
 
 }  // namespace
 
@@ -61,24 +58,10 @@ LevelResult<ObjectLibraryLayout> ReadObjectLibraryLayout(const QByteArray& bytes
 }
 
 LevelResult<ObjectLibrary> LoadObjectLibrary(const QString& fileName) {
-  const QFileInfo info(fileName);
-  if (fileName.isEmpty() || !info.exists())
-    return Failure<LevelFailure>{QStringLiteral("file not found"), LevelFailure::FileMissing};
-  if (info.isDir()) return Unreadable(QStringLiteral("is a folder, not a file"));
-  if (!info.isFile() || IsDeviceName(fileName)) return Unreadable(QStringLiteral("not a regular file"));
-  const qint64 size = info.size();
-  if (size == 0) return Unreadable(QStringLiteral("the file is empty"));
-  if (size > kMaxLibraryFileBytes)
-    return Failure<LevelFailure>{
-        QStringLiteral("the file is too large for an object library (%1 MiB; object libraries are read up to %2 MiB)")
-            .arg((size + (1 << 20) - 1) >> 20)
-            .arg(kMaxLibraryFileBytes >> 20),
-        LevelFailure::BeyondLimits};
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return Unreadable("cannot open: " + file.errorString());
+  LevelResult<QByteArray> bytes = ReadWholeFile(fileName, kMaxLibraryFileBytes, "an object library", "object libraries");
+  if (!bytes) return bytes.Status();
   ObjectLibrary library;
-  library.Bytes = QByteArray(size, Qt::Uninitialized);
-  if (file.read(library.Bytes.data(), size) != size) return Unreadable("cannot read: " + file.errorString());
+  library.Bytes = std::move(bytes).Value();
   LevelResult<ObjectLibraryLayout> layout = ReadObjectLibraryLayout(library.Bytes);
   if (!layout) return layout.Status();
   library.Layout = layout.Value();
